@@ -1,0 +1,46 @@
+# One static library per area, named after its folder. Sources are the *.cpp,
+# *.c, *.ui and *.qrc files directly in the folder; tests are tests/*_test.cpp,
+# built into one executable per area and registered test by test, so every
+# test runs in a process of its own (the libraries keep their state in statics).
+set(KOV_TOOLS_DIR "${CMAKE_BINARY_DIR}/tools")
+
+function(kov_area name)
+  cmake_parse_arguments(A "" "" "DEPS;TEST_DEPS" ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.ui ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  file(GLOB _hdr CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(_src)
+    add_library(${name} STATIC ${_src} ${_hdr})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${A_DEPS})
+    set(_kind PUBLIC)
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${A_DEPS})
+  endif()
+
+  if(KOV_BUILD_TESTS AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+    file(GLOB _tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*_test.cpp)
+    file(GLOB _thelp CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*_fixture.cpp
+                                       ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.qrc)
+    if(_tests)
+      add_executable(${name}_tests ${_tests} ${_thelp})
+      target_link_libraries(${name}_tests PRIVATE ${name} ${A_TEST_DEPS}
+                            GTest::gtest GTest::gtest_main Qt5::Test)
+      target_compile_definitions(${name}_tests PRIVATE
+        KOV_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests"
+        KOV_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        KOV_BINARY_DIR="${CMAKE_BINARY_DIR}"
+        KOV_TOOLS_DIR="${KOV_TOOLS_DIR}")
+      if(TARGET kov_tools)
+        add_dependencies(${name}_tests kov_tools)
+      endif()
+      gtest_discover_tests(${name}_tests
+        DISCOVERY_TIMEOUT 120
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KOV_UI_MODE=batch;LC_ALL=C.UTF-8"
+                   TIMEOUT 300)
+    endif()
+  endif()
+endfunction()

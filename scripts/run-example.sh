@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Starts the step-joint program for the bundled example position inside a
+# stand-in host environment (EXEC, DATA, TEMP, DRAM under the build folder).
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=${1:-$ROOT/build}
+ENVDIR="$BUILD/demo-env"
+mkdir -p "$ENVDIR/EXEC" "$ENVDIR/TEMP" "$ENVDIR/DRAM" "$ENVDIR/POS"
+rm -rf "$ENVDIR/DATA"; cp -r "$ROOT/data" "$ENVDIR/DATA"
+[ -d "$BUILD/tools" ] && cp -f "$BUILD"/tools/* "$ENVDIR/EXEC/" 2>/dev/null || true
+export EXEC="$ENVDIR/EXEC" DATA="$ENVDIR/DATA" TEMP="$ENVDIR/TEMP" DRAM="$ENVDIR/DRAM"
+APP="$BUILD/app/nelu52"
+if [ ! -x "$APP" ]; then
+  echo "The step-joint program is not built yet in this version of the project;"
+  echo "the libraries and their tests are (see README)."
+  exit 0
+fi
+cp -n "$ROOT"/example/* "$ENVDIR/POS/" 2>/dev/null || true
+export _KOV_CWD_="$ENVDIR/POS"
+exec "$APP" VERSATZ 0 1 1

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+BUILD=${KOV_BUILD_DIR:-build-asan}
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DKOV_SANITIZE=ON >/dev/null
+cmake --build "$BUILD" -j"$(nproc)"
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+export QT_QPA_PLATFORM=offscreen
+cd "$BUILD"
+ctest --output-on-failure -j"$(nproc)" "$@"
