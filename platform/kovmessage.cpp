@@ -1,0 +1,242 @@
+// The host's message window in its three user-interface modes.
+#include "platform/kovhost.h"
+
+#include "platform/kovcp.h"
+#include "platform/kovlocale.h"
+#include "platform/kovscript.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct MessageState {
+    std::vector<std::string> lines;
+    std::string title;
+    int symbol = 0;
+};
+
+std::mutex g_lock;
+
+MessageState& msg()
+{
+    static MessageState* m = new MessageState;
+    return *m;
+}
+
+QPointer<QMessageBox>& shown_box()
+{
+    static QPointer<QMessageBox> box;
+    return box;
+}
+
+// Takes the message to show and forgets its title and symbol, which belong to
+// one message only. The lines stay until the next Init_Message.
+MessageState take()
+{
+    std::lock_guard<std::mutex> g(g_lock);
+    MessageState m = msg();
+    msg().title.clear();
+    msg().symbol = 0;
+    return m;
+}
+
+QString to_qt(const std::string& cp850_text)
+{
+    return QString::fromStdString(Kov_Cp_To_Utf8(KOV_CP850, cp850_text));
+}
+
+QMessageBox::Icon icon_of(int symbol)
+{
+    switch (symbol) {
+    case 1: return QMessageBox::Information;
+    case 2: return QMessageBox::Warning;
+    case 3: return QMessageBox::Critical;
+    case 4: return QMessageBox::Question;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+void setup_box(QMessageBox& box, const MessageState& m)
+{
+    QString text;
+    for (size_t i = 0; i < m.lines.size(); ++i) {
+        if (i) text += QLatin1Char('\n');
+        text += to_qt(m.lines[i]);
+    }
+    box.setWindowTitle(m.title.empty() ? QStringLiteral("KOV") : to_qt(m.title));
+    box.setText(text);
+    box.setIcon(icon_of(m.symbol));
+}
+
+void print_batch(const MessageState& m)
+{
+    if (!m.title.empty()) std::fprintf(stderr, "[%s]\n", m.title.c_str());
+    for (const std::string& l : m.lines) std::fprintf(stderr, "%s\n", l.c_str());
+}
+
+void log_message(const char* what, const MessageState& m)
+{
+    if (Kov_Ui_Mode() != KOV_UI_SCRIPTED) return;
+    (void)m;
+    Kov_Script_Log("%s", what);
+}
+
+} // namespace
+
+extern "C" {
+
+void Init_Message(void)
+{
+    {
+        std::lock_guard<std::mutex> g(g_lock);
+        msg().lines.clear();
+    }
+    Kov_Script_Log("Init_Message");
+}
+
+void Fill_Message(const char* line)
+{
+    const std::string l = line ? line : "";
+    {
+        std::lock_guard<std::mutex> g(g_lock);
+        msg().lines.push_back(l);
+    }
+    Kov_Script_Log("Fill_Message %s", l.c_str());
+}
+
+void Set_Message_Title(const char* title)
+{
+    const std::string t = title ? title : "";
+    {
+        std::lock_guard<std::mutex> g(g_lock);
+        msg().title = t;
+    }
+    Kov_Script_Log("Set_Message_Title %s", t.c_str());
+}
+
+void Set_Message_Symbol(int symbol, int a, int b, int c)
+{
+    {
+        std::lock_guard<std::mutex> g(g_lock);
+        msg().symbol = symbol;
+    }
+    Kov_Script_Log("Set_Message_Symbol %d %d %d %d", symbol, a, b, c);
+}
+
+int Draw_Message(void)
+{
+    const MessageState m = take();
+    switch (Kov_Ui_Mode()) {
+    case KOV_UI_SCRIPTED: {
+        intptr_t v = 0;
+        int answer = Kov_Script_Pop("message", &v, nullptr, 0) && v != 0 ? 1 : 0;
+        Kov_Script_Log("Draw_Message -> %d", answer);
+        return answer;
+    }
+    case KOV_UI_INTERACTIVE: {
+        QMessageBox box;
+        setup_box(box, m);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        const int r = box.exec();
+        Kov_Numeric_C_Locale();
+        return r == QMessageBox::Ok ? 1 : 0;
+    }
+    default:
+        print_batch(m);
+        return 0;
+    }
+}
+
+void Show_Message(void)
+{
+    const MessageState m = take();
+    switch (Kov_Ui_Mode()) {
+    case KOV_UI_SCRIPTED:
+        log_message("Show_Message", m);
+        return;
+    case KOV_UI_INTERACTIVE: {
+        QPointer<QMessageBox>& box = shown_box();
+        if (!box) {
+            box = new QMessageBox;
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setStandardButtons(QMessageBox::NoButton);
+            box->setWindowModality(Qt::ApplicationModal);
+        }
+        setup_box(*box, m);
+        box->show();
+        box->raise();
+        QCoreApplication::processEvents();
+        return;
+    }
+    default:
+        print_batch(m);
+        return;
+    }
+}
+
+void Quit_Message(void)
+{
+    Kov_Script_Log("Quit_Message");
+    QPointer<QMessageBox>& box = shown_box();
+    if (box) {
+        box->close();
+        box = nullptr;
+    }
+}
+
+int Answer_is_Yes(int flag)
+{
+    const MessageState m = take();
+    switch (Kov_Ui_Mode()) {
+    case KOV_UI_SCRIPTED: {
+        intptr_t v = 0;
+        int yes = Kov_Script_Pop("answer", &v, nullptr, 0) && v != 0 ? 1 : 0;
+        Kov_Script_Log("Answer_is_Yes %d -> %d", flag, yes);
+        return yes;
+    }
+    case KOV_UI_INTERACTIVE: {
+        QMessageBox box;
+        setup_box(box, m);
+        if (box.icon() == QMessageBox::NoIcon) box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(flag ? QMessageBox::Yes : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        const int r = box.exec();
+        Kov_Numeric_C_Locale();
+        return r == QMessageBox::Yes ? 1 : 0;
+    }
+    default:
+        // Nobody can answer in a batch run: the cautious answer is no.
+        print_batch(m);
+        std::fprintf(stderr, "(Ja/Nein) -> Nein\n");
+        return 0;
+    }
+}
+
+int PrintMessage(const char* text)
+{
+    Kov_Script_Log("PrintMessage %s", text ? text : "");
+    Init_Message();
+    const std::string t = text ? text : "";
+    size_t start = 0;
+    while (start <= t.size()) {
+        size_t nl = t.find('\n', start);
+        if (nl == std::string::npos) nl = t.size();
+        if (nl > start || nl < t.size()) Fill_Message(t.substr(start, nl - start).c_str());
+        if (nl == t.size()) break;
+        start = nl + 1;
+    }
+    return Draw_Message();
+}
+
+} // extern "C"
