@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+
+#include "platform/kovclock.h"
+#include "platform/kovhost.h"
+#include "platform/kovlocale.h"
+#include "platform/kovscript.h"
+
+namespace {
+
+std::string fresh_dir(const char* name)
+{
+    std::string d = std::string(KOV_BINARY_DIR) + "/platform_services_tmp";
+    ::mkdir(d.c_str(), 0755);
+    d += std::string("/") + name;
+    std::string cmd = "rm -rf '" + d + "'";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    ::mkdir(d.c_str(), 0755);
+    return d;
+}
+
+std::string read_file(const std::string& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void write_file(const std::string& p, const std::string& s)
+{
+    std::ofstream(p, std::ios::binary) << s;
+}
+
+std::string fmt(double v, int flags, int width, int decimals)
+{
+    char out[KOV_FORMAT_NUMBER_MAX];
+    std::memset(out, 'Z', sizeof out);
+    formatNumber(v, flags, width, 0, decimals, out);
+    EXPECT_LT(std::strlen(out), size_t(KOV_FORMAT_NUMBER_MAX));
+    return out;
+}
+
+std::vector<std::string> find_all(const char* pattern, bool dirs)
+{
+    std::vector<std::string> names;
+    DOSFindData fd;
+    int r = dirs ? DOSFindFirstDirectory(pattern, &fd) : DOSFindFirstFile(pattern, &fd);
+    while (r == 0) {
+        names.emplace_back(fd.name);
+        r = DOSFindNext(&fd);
+    }
+    DOSFindClose(&fd);
+    return names;
+}
+
+} // namespace
+
+TEST(FormatNumber, Flags)
+{
+    struct Case {
+        double v;
+        int flags, width, decimals;
+        const char* text;
+    } cases[] = {
+        // plain: right-aligned fixed with the given decimals
+        {2.5, 0, 6, 2, "  2.50"},
+        {-2.5, 0, 6, 2, " -2.50"},
+        {1234.5678, 0, 3, 2, "1234.57"}, // wider than width: never cut
+        {0.125, 0, 0, 3, "0.125"},
+        {-0.001, 0, 6, 2, "  0.00"}, // no "-0.00"
+        // 16: no decimals
+        {12.4, 16, 5, 3, "   12"},
+        {-12.6, 16, 0, 2, "-13"},
+        // 882: compact, no trailing zeros, no padding
+        {2.5, 882, 10, 3, "2.5"},
+        {3.0, 882, 10, 3, "3"},
+        {-0.125, 882, 8, 4, "-0.125"},
+        {100.0, 882, 8, 2, "100"},
+        {-0.0004, 882, 8, 3, "0"},
+        {1.23456, 882, 0, 2, "1.23"},
+        // limits
+        {1.5, 0, 200, 1, "                                     1.5"}, // width at most 40
+        {1.0, 0, 0, -3, "1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fmt(c.v, c.flags, c.width, c.decimals), c.text) << c.v << " " << c.flags;
+    EXPECT_EQ(fmt(1.0 / 0.0, 0, 6, 2), "?");
+    // Huge values stay within the buffer.
+    EXPECT_EQ(fmt(1e300, 0, 10, 15).find('e') != std::string::npos, true);
+}
+
+TEST(FormatNumber, DecimalPointUnderAGermanLocale)
+{
+    Kov_Try_German_Locale();
+    std::string a = fmt(2.5, 0, 6, 2), b = fmt(2.5, 882, 0, 3);
+    Kov_Numeric_C_Locale();
+    EXPECT_EQ(a, "  2.50");
+    EXPECT_EQ(b, "2.5");
+}
+
+TEST(FileSearch, PatternsWithoutRegardToCase)
+{
+    const std::string d = fresh_dir("find");
+    for (const char* n : {"Alpha.NAD", "beta.nad", "GAMMA.txt", "x", "b.nadx"}) write_file(d + "/" + n, "1");
+    ::mkdir((d + "/SubDir").c_str(), 0755);
+    ::mkdir((d + "/NADS").c_str(), 0755);
+
+    // Host style: backslashes and a directory part in other case.
+    std::string upper = d + "\\*.nad";
+    EXPECT_EQ(find_all(upper.c_str(), false), (std::vector<std::string>{"Alpha.NAD", "beta.nad"}));
+    EXPECT_EQ(find_all((d + "/*.*").c_str(), false),
+              (std::vector<std::string>{"Alpha.NAD", "GAMMA.txt", "b.nadx", "beta.nad", "x"}));
+    EXPECT_EQ(find_all((d + "/?ETA.*").c_str(), false), (std::vector<std::string>{"beta.nad"}));
+    EXPECT_EQ(find_all((d + "/*a*.N?D").c_str(), false), (std::vector<std::string>{"Alpha.NAD", "beta.nad"}));
+    EXPECT_EQ(find_all((d + "/*").c_str(), true), (std::vector<std::string>{"NADS", "SubDir"}));
+    EXPECT_EQ(find_all((d + "/nad*").c_str(), true), (std::vector<std::string>{"NADS"}));
+    // A directory part in another case is found too.
+    std::string shout = d.substr(0, d.rfind('/')) + "/FIND/*.NAD";
+    EXPECT_EQ(find_all(shout.c_str(), false), (std::vector<std::string>{"Alpha.NAD", "beta.nad"}));
+
+    DOSFindData fd;
+    EXPECT_NE(DOSFindFirstFile((d + "/*.zip").c_str(), &fd), 0);
+    DOSFindClose(&fd);
+    DOSFindClose(&fd);
+    EXPECT_NE(DOSFindNext(&fd), 0);
+    EXPECT_NE(DOSFindFirstFile((d + "/missing/*").c_str(), &fd), 0);
+    EXPECT_NE(DOSFindFirstFile(nullptr, &fd), 0);
+    EXPECT_NE(DOSFindFirstFile("*", nullptr), 0);
+}
+
+TEST(CurrentObject, FromTheEnvironmentAndHandedBack)
+{
+    ::unsetenv("KOV_CUROB_PRIVAT_DATAPATH");
+    ::unsetenv("KOV_CUROB_APPLICATION_NUMBER");
+    EXPECT_EQ(CurOb_Privat_Datapath(), nullptr);
+    EXPECT_EQ(CurOb_Application_Number(), 0);
+    EXPECT_EQ(KOV_Get_Data_Path(), nullptr);
+
+    ::setenv("KOV_CUROB_PRIVAT_DATAPATH", "/data/q8", 1);
+    ::setenv("KOV_CUROB_APPLICATION_NUMBER", "52", 1);
+    ::setenv("KOV_CUROB_OBJECT_ID", "junk", 1);
+    ::setenv("KOV_CUROB_BASICNAME", "POS", 1);
+    EXPECT_STREQ(CurOb_Privat_Datapath(), "/data/q8");
+    EXPECT_EQ(CurOb_Application_Number(), 52);
+    EXPECT_EQ(CurOb_Object_Id(), 0);
+    EXPECT_STREQ(CurOb_Basicname(), "POS");
+    ::unsetenv("KOV_CUROB_VERSIONSTRING");
+    EXPECT_EQ(CurOb_Versionstring(), nullptr);
+
+    Set_CurOb_Privat_Datapath("/elsewhere");
+    Set_KOV_Data_Path("/elsewhere");
+    EXPECT_STREQ(CurOb_Privat_Datapath(), "/elsewhere");
+    EXPECT_STREQ(KOV_Get_Data_Path(), "/elsewhere");
+    Set_CurOb_Privat_Datapath(nullptr);
+    EXPECT_EQ(CurOb_Privat_Datapath(), nullptr);
+
+    ::setenv("KOV_TEST_VALUE", "abc", 1);
+    EXPECT_STREQ(KOVGetEnv("KOV_TEST_VALUE"), "abc");
+    ::unsetenv("KOV_TEST_VALUE");
+    EXPECT_EQ(KOVGetEnv("KOV_TEST_VALUE"), nullptr);
+    EXPECT_EQ(KOVGetEnv(nullptr), nullptr);
+}
+
+TEST(Files, CopyKeepsTheTargetUnlessCompleteAndRemove)
+{
+    const std::string d = fresh_dir("copy");
+    std::string bytes;
+    for (int i = 0; i < 200000; ++i) bytes += char(i * 7);
+    write_file(d + "/src.bin", bytes);
+    write_file(d + "/old.bin", "old");
+
+    EXPECT_NE(KOVCopyFile((d + "\\SRC.BIN").c_str(), (d + "/dst.bin").c_str(), 0), 0);
+    EXPECT_EQ(read_file(d + "/dst.bin"), bytes);
+    // With the flag an existing target stays.
+    EXPECT_EQ(KOVCopyFile((d + "/src.bin").c_str(), (d + "/old.bin").c_str(), 1), 0);
+    EXPECT_EQ(read_file(d + "/old.bin"), "old");
+    EXPECT_NE(KOVCopyFile((d + "/src.bin").c_str(), (d + "/old.bin").c_str(), 0), 0);
+    EXPECT_EQ(read_file(d + "/old.bin"), bytes);
+    // A missing source changes nothing.
+    write_file(d + "/keep.bin", "keep");
+    EXPECT_EQ(KOVCopyFile((d + "/none.bin").c_str(), (d + "/keep.bin").c_str(), 0), 0);
+    EXPECT_EQ(read_file(d + "/keep.bin"), "keep");
+    // No temporary file is left behind.
+    EXPECT_EQ(find_all((d + "/*kovcopy*").c_str(), false).size(), 0u);
+
+    EXPECT_NE(KOVRemoveFile((d + "/DST.bin").c_str(), 0), 0);
+    struct stat st;
+    EXPECT_NE(::stat((d + "/dst.bin").c_str(), &st), 0);
+    EXPECT_NE(KOVRemoveFile((d + "/dst.bin").c_str(), 0), 0); // already gone
+}
+
+TEST(UserSettings, FromTheEnvironmentBounded)
+{
+    ::setenv("KOV_USER_UseSheetOkShortKey", "13", 1);
+    ::unsetenv("KOV_USER_UseSheetBreakShortKey");
+    char buf[21];
+    EXPECT_NE(KOVGetUserString("UseSheetOkShortKey", buf, 21), 0);
+    EXPECT_STREQ(buf, "13");
+    EXPECT_EQ(KOVGetUserString("UseSheetBreakShortKey", buf, 21), 0);
+    EXPECT_STREQ(buf, "");
+    ::setenv("KOV_USER_Long", "0123456789012345678901234567890", 1);
+    EXPECT_NE(KOVGetUserString("Long", buf, 21), 0);
+    EXPECT_STREQ(buf, "01234567890123456789");
+}
+
+TEST(Clipboard, StoreWithoutApplicationBounded)
+{
+    EXPECT_EQ(KOVSetClipboardText("Tr\x84ger 12"), 1);
+    char buf[5000];
+    EXPECT_EQ(KOVGetClipboardText(buf, 5000), 9);
+    EXPECT_STREQ(buf, "Tr\x84ger 12");
+    char small[4];
+    EXPECT_EQ(KOVGetClipboardText(small, 4), 3);
+    EXPECT_STREQ(small, "Tr\x84");
+}
+
+TEST(HelpAndListViewer, LoggedInScriptedMode)
+{
+    ::unsetenv("KOV_OLI_VIEWER");
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    EXPECT_EQ(Helpview("haupt"), 0); // not prepared yet
+    EXPECT_EQ(Init_Helpview("/data/q8", "Q8_NELU52.HLP"), 1);
+    EXPECT_EQ(Helpview("optionen"), 1);
+    EXPECT_EQ(Quick_OLI_View("POS", "C:\\pos\\POS_01.oli"), 0);
+    EXPECT_EQ(Quick_OLI_Print("POS", "C:\\pos\\POS_01.oli"), 0);
+    EXPECT_STREQ(Kov_Script_Log_Text(),
+                 "Helpview haupt\n"
+                 "Init_Helpview /data/q8 Q8_NELU52.HLP\n"
+                 "Helpview optionen\n"
+                 "Quick_OLI_View POS C:\\pos\\POS_01.oli\n"
+                 "Quick_OLI_Print POS C:\\pos\\POS_01.oli\n");
+}
+
+TEST(HelpAndListViewer, BatchLogsOnStandardError)
+{
+    ::unsetenv("KOV_OLI_VIEWER");
+    Kov_Set_Ui_Mode(KOV_UI_BATCH);
+    testing::internal::CaptureStderr();
+    Init_Helpview("/data/q8", "Q8_NELU52.HLP");
+    Helpview("haupt");
+    Quick_OLI_View("POS", "/pos/POS_01.oli");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Helpview: /data/q8/Q8_NELU52.HLP haupt\n"
+              "Quick_OLI_View: POS /pos/POS_01.oli\n");
+}
+
+TEST(HelpAndListViewer, ViewerProgramGetsTheListPath)
+{
+    const std::string d = fresh_dir("viewer");
+    const std::string probe = std::string(KOV_TOOLS_DIR) + "/kov_spawn_probe";
+    const std::string out = d + "/args.txt";
+    ::setenv("KOV_OLI_VIEWER", probe.c_str(), 1);
+    ::setenv("KOV_PROBE_OUT", out.c_str(), 1);
+    write_file(d + "/POS_01.oli", "#NEWPAGE\n");
+    // Printing waits for the program.
+    EXPECT_EQ(Quick_OLI_Print("POS", (d + "\\pos_01.OLI").c_str()), 0);
+    EXPECT_EQ(read_file(out), "--print\n" + d + "/POS_01.oli\n");
+    std::remove(out.c_str());
+    // Viewing does not wait.
+    EXPECT_EQ(Quick_OLI_View("POS", (d + "/POS_01.oli").c_str()), 0);
+    const int64_t end = Kov_Clock_Ms() + 10000;
+    while (read_file(out).empty() && Kov_Clock_Ms() < end) KOVSleep(20);
+    EXPECT_EQ(read_file(out), d + "/POS_01.oli\n");
+}

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/kovclock.h"
+#include "platform/kovcp.h"
+#include "platform/kovhost.h"
+#include "platform/kovscript.h"
+
+TEST(MessageWindow, BatchQuestionAnswersNoWithoutBlocking)
+{
+    ::setenv("KOV_UI_MODE", "batch", 1);
+    ASSERT_EQ(Kov_Ui_Mode(), KOV_UI_BATCH);
+    testing::internal::CaptureStderr();
+    const int64_t t0 = Kov_Clock_Ms();
+    Init_Message();
+    Fill_Message("Gleiches Bauteil");
+    Fill_Message(cp850("(Träger)"));
+    Fill_Message("wie zuvor?");
+    EXPECT_EQ(Answer_is_Yes(1), 0);
+    EXPECT_EQ(Answer_is_Yes(0), 0);
+    EXPECT_LT(Kov_Clock_Ms() - t0, 1000);
+    const std::string err = testing::internal::GetCapturedStderr();
+    // The lines as given (code page 850 bytes), then the answer.
+    const std::string once = std::string("Gleiches Bauteil\n(Tr\x84ger)\nwie zuvor?\n(Ja/Nein) -> Nein\n");
+    EXPECT_EQ(err, once + once);
+}
+
+TEST(MessageWindow, BatchMessagesGoToStandardErrorWithTheirTitle)
+{
+    ::setenv("KOV_UI_MODE", "batch", 1);
+    testing::internal::CaptureStderr();
+    Set_Message_Title("Installationsfehler");
+    Set_Message_Symbol(3, 1, 0, 0);
+    Init_Message();
+    Fill_Message("Das EXEC-Verzeichnis");
+    Fill_Message("ist nicht ermittelbar!");
+    EXPECT_EQ(Draw_Message(), 0);
+    // Title and symbol belonged to that message only.
+    EXPECT_EQ(PrintMessage("Speicher nicht aussreichend!"), 0);
+    EXPECT_EQ(PrintMessage("zwei\nZeilen"), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "[Installationsfehler]\nDas EXEC-Verzeichnis\nist nicht ermittelbar!\n"
+              "Speicher nicht aussreichend!\n"
+              "zwei\nZeilen\n");
+}
+
+TEST(MessageWindow, InteractiveWithoutDisplayNeverBlocks)
+{
+    // An offscreen application has no one to click: the questions answer no.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("KOV_UI_MODE", "interactive", 1);
+    int argc = 1;
+    char name[] = "kovmessage_test";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    EXPECT_EQ(Kov_Has_Display(), 0);
+    EXPECT_EQ(Kov_Ui_Mode(), KOV_UI_BATCH);
+    testing::internal::CaptureStderr();
+    Init_Message();
+    Fill_Message("Frage?");
+    EXPECT_EQ(Answer_is_Yes(1), 0);
+    Show_Message();
+    Quit_Message();
+    testing::internal::GetCapturedStderr();
+}
+
+TEST(MessageWindow, ScriptedAnswersComeFromTheQueueAndEveryCallIsLogged)
+{
+    ::setenv("KOV_UI_MODE", "scripted", 1);
+    ASSERT_EQ(Kov_Ui_Mode(), KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    Kov_Script_Push("answer", 1, nullptr);
+    Kov_Script_Push("message", 1, nullptr);
+    Kov_Script_Push("answer", 0, nullptr);
+    EXPECT_EQ(Kov_Script_Pending("answer"), 2);
+
+    testing::internal::CaptureStderr();
+    Init_Message();
+    Fill_Message("Frage eins");
+    EXPECT_EQ(Answer_is_Yes(1), 1);
+    EXPECT_EQ(Answer_is_Yes(0), 0);
+    // Empty queue: like Escape.
+    EXPECT_EQ(Answer_is_Yes(1), 0);
+    Set_Message_Symbol(2, 1, 0, 0);
+    EXPECT_EQ(Draw_Message(), 1);
+    EXPECT_EQ(Draw_Message(), 0);
+    Set_Message_Title("Titel");
+    Show_Message();
+    Quit_Message();
+    EXPECT_EQ(PrintMessage("a\nb"), 0);
+    // Nothing reaches the console in scripted mode.
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+    EXPECT_STREQ(Kov_Script_Log_Text(),
+                 "Init_Message\n"
+                 "Fill_Message Frage eins\n"
+                 "Answer_is_Yes 1 -> 1\n"
+                 "Answer_is_Yes 0 -> 0\n"
+                 "Answer_is_Yes 1 -> 0\n"
+                 "Set_Message_Symbol 2 1 0 0\n"
+                 "Draw_Message -> 1\n"
+                 "Draw_Message -> 0\n"
+                 "Set_Message_Title Titel\n"
+                 "Show_Message\n"
+                 "Quit_Message\n"
+                 "PrintMessage a\nb\n"
+                 "Init_Message\n"
+                 "Fill_Message a\n"
+                 "Fill_Message b\n"
+                 "Draw_Message -> 0\n");
+    EXPECT_EQ(Kov_Script_Log_Count(), 16);
+    EXPECT_STREQ(Kov_Script_Log_Line(2), "Answer_is_Yes 1 -> 1");
+    EXPECT_EQ(Kov_Script_Log_Line(16), nullptr);
+    EXPECT_EQ(Kov_Script_Pending("answer"), 0);
+}
+
+TEST(Script, QueueChannelsAreIndependentAndTextsBounded)
+{
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    Kov_Script_Push("key", 27, nullptr);
+    Kov_Script_Push("text", 0, "abcdefgh");
+    Kov_Script_Push("key", 13, nullptr);
+    intptr_t v = -1;
+    char buf[5];
+    EXPECT_EQ(Kov_Script_Pop("text", &v, buf, sizeof buf), 1);
+    EXPECT_STREQ(buf, "abcd");
+    EXPECT_EQ(Kov_Script_Pop("key", &v, nullptr, 0), 1);
+    EXPECT_EQ(v, 27);
+    EXPECT_EQ(Kov_Script_Pop("key", &v, nullptr, 0), 1);
+    EXPECT_EQ(v, 13);
+    EXPECT_EQ(Kov_Script_Pop("key", &v, nullptr, 0), 0);
+    // Log lines stay valid while more are added.
+    Kov_Script_Log("first");
+    const char* first = Kov_Script_Log_Line(0);
+    for (int i = 0; i < 100; ++i) Kov_Script_Log("line %d", i);
+    EXPECT_STREQ(first, "first");
+    Kov_Set_Ui_Mode(KOV_UI_BATCH);
+    Kov_Script_Log("not logged");
+    EXPECT_EQ(Kov_Script_Log_Count(), 101);
+    Kov_Set_Ui_Mode(-1);
+}
