@@ -273,3 +273,24 @@ TEST(HelpAndListViewer, ViewerProgramGetsTheListPath)
     while (read_file(out).empty() && Kov_Clock_Ms() < end) KOVSleep(20);
     EXPECT_EQ(read_file(out), d + "/POS_01.oli\n");
 }
+
+TEST(FileSearch, NestedSearchesAreIndependent)
+{
+    const std::string d = fresh_dir("nested");
+    for (const char* sub : {"A", "B"}) {
+        ::mkdir((d + "/" + sub).c_str(), 0755);
+        write_file(d + "/" + sub + "/1.nad", "1");
+        write_file(d + "/" + sub + "/2.nad", "2");
+    }
+    std::vector<std::string> seen;
+    DOSFindData outer;
+    for (int r = DOSFindFirstDirectory((d + "/*").c_str(), &outer); r == 0; r = DOSFindNext(&outer)) {
+        DOSFindData inner;
+        const std::string pat = d + "/" + outer.name + "/*.NAD";
+        for (int q = DOSFindFirstFile(pat.c_str(), &inner); q == 0; q = DOSFindNext(&inner))
+            seen.push_back(std::string(outer.name) + "/" + inner.name);
+        DOSFindClose(&inner);
+    }
+    DOSFindClose(&outer);
+    EXPECT_EQ(seen, (std::vector<std::string>{"A/1.nad", "A/2.nad", "B/1.nad", "B/2.nad"}));
+}

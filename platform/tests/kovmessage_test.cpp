@@ -144,3 +144,20 @@ TEST(Script, QueueChannelsAreIndependentAndTextsBounded)
     EXPECT_EQ(Kov_Script_Log_Count(), 101);
     Kov_Set_Ui_Mode(-1);
 }
+
+TEST(MessageWindow, BatchShownMessageAndEmptyLines)
+{
+    Kov_Set_Ui_Mode(KOV_UI_BATCH);
+    testing::internal::CaptureStderr();
+    Init_Message();
+    for (int i = 0; i < 2; ++i) Fill_Message(" ");
+    Fill_Message("................... Bitte etwas Geduld ...................");
+    Show_Message();
+    Quit_Message();
+    // A new message starts empty; empty lines inside a text are kept.
+    EXPECT_EQ(PrintMessage("oben\n\nunten\n"), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              " \n \n................... Bitte etwas Geduld ...................\n"
+              "oben\n\nunten\n");
+    Kov_Set_Ui_Mode(-1);
+}
