@@ -1,0 +1,7 @@
+#pragma once
+// The active annex's parameter blocks as the material and design functions see
+// them. The application publishes the blocks of the active annex here; a null
+// EC5 pointer selects the DIN 1052 rules, a null EC9 pointer the EC9 defaults.
+#include "nad/nadec3.h"
+#include "nad/nadec5.h"
+#include "nad/nadec69.h"
