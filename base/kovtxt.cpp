@@ -67,7 +67,7 @@ int Txt_Write_Guillemets(FILE* f, const char* s)
 {
     if (!f) return 1;
     if (!s) s = "";
-    size_t n = cut_length(s, TXT_GUILLEMET_CLOSE, TXT_GUILLEMETS255_SIZE - 1);
+    size_t n = cut_length(s, TXT_GUILLEMET_CLOSE, TXT_GUILLEMETS_SIZE - 1);
     if (std::fputc(TXT_GUILLEMET_OPEN, f) == EOF) return 1;
     if (n && std::fwrite(s, 1, n, f) != n) return 1;
     if (std::fputc(TXT_GUILLEMET_CLOSE, f) == EOF) return 1;

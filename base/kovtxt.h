@@ -40,8 +40,9 @@ int Txt_Read_Guillemets255(FILE* f, char* buf);
 // f or size <= 0; 0 with buf = "" when the next character is not open.
 int Txt_Read_Delimited(FILE* f, char* buf, int size, char open, char close);
 
-// 0xAE, s (NULL as empty, cut before a 0xAF and after 255 bytes), 0xAF; no line
-// feed. 0 ok, 1 for a NULL f or a write error.
+// 0xAE, s (NULL as empty; cut before a 0xAF and after the 99 bytes that
+// Txt_Read_Guillemets keeps), 0xAF; no line feed. 0 ok, 1 for a NULL f or a write
+// error.
 int Txt_Write_Guillemets(FILE* f, const char* s);
 // "%c%s%c" with the delimiters (s cut before its first close); 0 ok, 1 on failure.
 int Txt_Write_Delimited(FILE* f, const char* s, char open, char close);
