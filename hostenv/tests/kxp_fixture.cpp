@@ -1,0 +1,50 @@
+#include "kxp_fixture.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "hostenv/kovexputil.h"
+
+KovExportObject* Kxp_Fixture_Cut(const KxpCutSpec& s)
+{
+    KovExportObject* o = Kxp_New_Object(KXP_TYPE_BEAMCUT, s.number, s.id, s.name.c_str(), 1, nullptr);
+    if (!o) return nullptr;
+    double d[16] = {0};
+    for (int k = 0; k < 3; ++k) d[1 + k] = s.origin[k];
+    // Stored row k holds the k-th component of each axis: the axes are columns.
+    for (int k = 0; k < 3; ++k) {
+        d[4 + 3 * k + 0] = s.x[k];
+        d[4 + 3 * k + 1] = s.y[k];
+        d[4 + 3 * k + 2] = s.z[k];
+    }
+    d[13] = s.rotation;
+    d[14] = s.position;
+    d[15] = s.length;
+    Par_Vector_Set_Arrays(&o->values, nullptr, nullptr, 0, nullptr, d, nullptr, 16, nullptr, nullptr, nullptr, 0,
+                          nullptr);
+    if (s.with_info) {
+        KxpBeamCutInfo info;
+        for (int k = 0; k < 5; ++k) info.ints[k] = s.info_ints[k];
+        for (int k = 0; k < 8; ++k) info.values[k] = s.info_values[k];
+        info.name = s.info_name.c_str();
+        Kxp_Set_BeamCut_Info(o, &info);
+    }
+    return o;
+}
+
+std::string Kxp_Fixture_Cut_Text(const KxpCutSpec& spec)
+{
+    KovExportObject* o = Kxp_Fixture_Cut(spec);
+    std::string out;
+    FILE* f = std::tmpfile();
+    if (o && f) {
+        Kxp_Write_Object(f, o);
+        std::rewind(f);
+        std::vector<char> buf(1 << 16);
+        size_t n;
+        while ((n = std::fread(buf.data(), 1, buf.size(), f)) > 0) out.append(buf.data(), n);
+    }
+    if (f) std::fclose(f);
+    Kxp_Free_Object(o);
+    return out;
+}
