@@ -198,6 +198,17 @@ TEST_F(KovdatTest, RoundedSinceForStrings)
     std::fclose(f);
 }
 
+TEST_F(KovdatTest, CountedStringLongerThanTheFile)
+{
+    FILE* f = stream_of(" 1\n 2000000000 abc");
+    ASSERT_EQ(Dat_Begin_Read(f, 1.0), 0);
+    char* p = nullptr;
+    EXPECT_EQ(Dat_Read_Counted_String(&p, 1.0, nullptr), 1);
+    EXPECT_STREQ(p, "abc");  // what the file holds, no more
+    Mem_Free_Null((void**)&p);
+    std::fclose(f);
+}
+
 TEST_F(KovdatTest, WriterBytes)
 {
     FILE* f = std::tmpfile();
