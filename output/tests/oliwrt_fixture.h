@@ -1,0 +1,19 @@
+#pragma once
+// Helpers of the output-list writer tests: capture what the writers put into a
+// stream, byte for byte.
+#include <cstdio>
+#include <functional>
+#include <string>
+
+// Runs body on a fresh temporary stream and returns every byte written to it.
+std::string Oli_Capture(const std::function<void(FILE*)>& body);
+// The bytes of a file ("" when it cannot be read).
+std::string Oli_Read_Bytes(const std::string& path);
+// Writes bytes into a file (directories must exist); true when written.
+bool Oli_Write_Bytes(const std::string& path, const std::string& bytes);
+// A new empty directory under the system's temporary directory.
+std::string Oli_Make_Temp_Dir();
+// Every writer state back to its start.
+void Oli_Reset_Writers();
+// The bytes shown readably for a failure message (\xNN for 8-bit and control bytes).
+std::string Oli_Visible(const std::string& bytes);
