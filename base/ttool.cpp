@@ -356,7 +356,7 @@ const char* Number_Word(unsigned n)
     static const char* const names[10] = {"keiner", "einer", "zwei", "drei", "vier",
                                           "f\x81" "nf", "sechs", "sieben", "acht", "neun"};
     if (n < 10) std::snprintf(buf, sizeof buf, "%s", names[n]);
-    else std::snprintf(buf, sizeof buf, "%d", (int)n);
+    else std::snprintf(buf, sizeof buf, "%u", n);
     return buf;
 }
 

@@ -252,6 +252,7 @@ TEST(TtoolWords, NumberWord)
     for (unsigned i = 0; i < 10; ++i) EXPECT_STREQ(Number_Word(i), want[i]);
     EXPECT_STREQ(Number_Word(10), "10");
     EXPECT_STREQ(Number_Word(123456), "123456");
+    EXPECT_STREQ(Number_Word(4000000000u), "4000000000");
 }
 
 TEST(TtoolVersion, ParseSuffix)
