@@ -171,6 +171,15 @@ TEST(NadEc1Definitions, AbsurdSizesAreRefused)
     }
 }
 
+TEST(NadEc1Definitions, LaterDefinitionOfATableReplacesTheEarlier)
+{
+    Install in(def(1, 2, 2, "ALT") + def(1, 3, 1, "NEU"));
+    Tables T;
+    EXPECT_EQ(Nad_Read_Ec1_Definitions(&T.t), 2);
+    EXPECT_STREQ(T.t.tables[0]->tag, "NEU");
+    EXPECT_EQ(T.t.tables[0]->columns, 3);
+}
+
 TEST(NadEc1Definitions, OverlongLinesAreCutNotSplit)
 {
     const std::string longtitle(500, 'T');
@@ -448,7 +457,7 @@ TEST(NadEc1Supplied, DefinitionsAndSetsParse)
     // EN 1991-1-3 Table 5.2: mu2 = 0.8 (1 + alpha / 30) up to 30 degrees; mu1 = 0.8 (60 - alpha) / 30.
     EXPECT_NEAR(value(T.t, 1, 5 + 1), 0.8 * (1 + 15.0 / 30), 1e-9);
     EXPECT_NEAR(value(T.t, 1, 3), 0.8 * (60 - 45.0) / 30, 1e-9);
-    EXPECT_NEAR(value(T.t, 2, 4), 1.5, 1e-9);  // C_esl
+    EXPECT_NEAR(value(T.t, 2, 4), 2.0, 1e-9);  // C_esl, EN 1991-1-3 4.3(1)
     EXPECT_NEAR(value(T.t, 4, 1 * 2 + 0), 0.05, 1e-9);  // z0 of category II
 
     Nad_Load_Ec1(0, "Deutschland", &T.t);
