@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -513,4 +514,147 @@ TEST(DocumentTables, PanelModuli)
             ExpectCell({e5[b], g5[b], 0.8 * e5[b]}, Moduli(7, g, 5, upper[b]), "in-plane " + p[g][0]);
         }
     }
+}
+
+namespace {
+
+// A material that each row of a k_mod, k_def or self-weight table speaks of.
+struct Probe {
+    int kind, grade;
+    bool annex;
+};
+
+} // namespace
+
+TEST(DocumentTables, KmodSelection)
+{
+    NEED_DOC();
+    const Table rows = TableAfter(kPart104, "Selection (grade ranges not named");
+    ASSERT_EQ(rows.size(), 8u);
+    // The materials each row names, in the row order of the document.
+    const std::vector<std::vector<Probe>> probes = {
+        {{-10, 0, false}, {0, 5, true}, {1, 3, false}, {2, 13, true}, {3, 7, false}, {17, 1, true},
+         {6, 2, false}, {10, 0, true}, {11, 1, false}},
+        {{18, 0, false}, {19, 2, true}, {-11, 1, false}},
+        {{4, 0, false}, {4, 0, true}},
+        {{4, 1, false}, {4, 2, true}},
+        {{7, 0, false}, {7, 3, false}, {7, 9, false}, {8, 0, false}, {8, 0, true}},
+        {{7, 0, true}, {7, 1, true}},
+        {{7, 2, true}, {7, 3, true}},
+        {{5, 0, false}, {5, 2, true}, {9, 0, false}, {9, 4, true}, {8, 1, false}, {8, 1, true}},
+    };
+    const Table r_rows = TableAfter(kPart104, "Rows (durations 0, 1, 2, 3, 4");
+    for (size_t i = 0; i < rows.size(); ++i)
+        for (const Probe& p : probes[i])
+            for (int sc = 1; sc <= 3; ++sc) {
+                const std::string& cell = rows[i][sc];
+                for (int d = 0; d <= 7; ++d) {
+                    std::unique_ptr<AnnexRules> annex;
+                    std::unique_ptr<DinRules> din;
+                    if (p.annex) {
+                        annex.reset(new AnnexRules);
+                        annex->record.kmod_na1_index_b = 1;
+                    } else {
+                        din.reset(new DinRules);
+                    }
+                    double k = -1;
+                    const int r = Mat_Kmod(p.kind, p.grade, sc, d, &k, nullptr);
+                    const std::string what = rows[i][0] + " kind " + std::to_string(p.kind) + " grade " +
+                                             std::to_string(p.grade) + " class " + std::to_string(sc);
+                    if (cell.rfind("R", 0) == 0) {
+                        const int row = std::atoi(cell.c_str() + 1) - 1;
+                        ASSERT_TRUE(row >= 0 && row < 8) << cell;
+                        EXPECT_EQ(r, 1) << what;
+                        EXPECT_NEAR(k, Num(r_rows[row][1 + std::min(d == 6 || d == 7 ? 4 : d, 5)]), 1e-12) << what;
+                    } else {
+                        EXPECT_EQ(cell.rfind("undefined", 0), 0u) << cell;
+                        EXPECT_EQ(r, 0) << what;
+                        EXPECT_EQ(k, 0.0) << what;
+                    }
+                }
+            }
+}
+
+TEST(DocumentTables, Kdef)
+{
+    NEED_DOC();
+    const Table rows = TableAfter(kPart104, "`Mat_Kdef`: k_def by kind");
+    ASSERT_EQ(rows.size(), 8u);
+    std::vector<std::vector<Probe>> probes(rows.size());
+    for (double k : Numbers(rows[0][0])) probes[0].push_back({(int)k, 0, false});
+    probes[1] = {{4, 0, false}, {4, 2, true}};
+    probes[2] = {{5, 1, false}};
+    probes[3] = {{6, 5, true}};
+    probes[4] = {{7, 0, false}, {7, 3, false}, {7, 0, true}, {7, 1, true}};
+    probes[5] = {{7, 2, true}, {7, 3, true}, {7, 7, true}};
+    probes[6] = {{8, 0, false}, {8, 0, true}};
+    probes[7] = {{8, 1, false}, {8, 5, true}};
+    ASSERT_EQ(probes[0].size(), 12u);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) {
+            EXPECT_EQ(Numbers(rows[i][0])[0], probes[i][0].kind) << rows[i][0];
+        }
+        for (const Probe& p : probes[i]) {
+            std::unique_ptr<AnnexRules> annex;
+            std::unique_ptr<DinRules> din;
+            if (p.annex) annex.reset(new AnnexRules);
+            else din.reset(new DinRules);
+            for (int sc = 1; sc <= 3; ++sc) {
+                double k = -1;
+                EXPECT_EQ(Mat_Kdef(p.kind, p.grade, sc, &k), 1);
+                EXPECT_EQ(k, Num(rows[i][sc])) << rows[i][0] << " kind " << p.kind << " class " << sc;
+            }
+        }
+    }
+}
+
+TEST(DocumentTables, SelfWeight)
+{
+    NEED_DOC();
+    AnnexRules annex;  // hardwood grades 6 and 7 exist under the annex rules only
+    const Table rows = TableAfter(kPart104, "`Mat_Self_Weight` (weight density");
+    ASSERT_EQ(rows.size(), 17u);
+    int checked = 0;
+    for (const Row& r : rows) {
+        if (r[1].find("weight per metre") != std::string::npos) continue;  // computed, tested elsewhere
+        std::vector<int> kinds;
+        for (double k : Numbers(r[0])) kinds.push_back((int)k);
+        std::string spec = r[1];
+        const size_t paren = spec.find(" (");
+        if (paren != std::string::npos) spec = spec.substr(0, paren);
+        std::stringstream parts(spec);
+        std::string part;
+        int last_grade = -1;
+        while (std::getline(parts, part, ';')) {
+            const size_t colon = part.find(':');
+            ASSERT_NE(colon, std::string::npos) << part;
+            const std::string grades_text = Trim(part.substr(0, colon));
+            const std::vector<double> values = Numbers(part.substr(colon + 1));
+            std::vector<int> grades;
+            if (grades_text == "every grade") {
+                grades = {0, 5, 99};
+            } else if (grades_text.find("..") != std::string::npos) {
+                const std::vector<double> b = Numbers(grades_text.substr(0, grades_text.find("..")) + " " +
+                                                      grades_text.substr(grades_text.find("..") + 2));
+                for (int g = (int)b[0]; g <= (int)b[1]; ++g) grades.push_back(g);
+            } else {
+                for (double g : Numbers(grades_text)) grades.push_back((int)g);
+            }
+            ASSERT_TRUE(values.size() == 1 || values.size() == grades.size()) << part;
+            for (size_t j = 0; j < grades.size(); ++j) {
+                const double want = values.size() == 1 ? values[0] : values[j];
+                for (int kind : kinds) {
+                    EXPECT_EQ(Mat_Self_Weight(kind, grades[j]), want) << r[0] << " grade " << grades[j];
+                    ++checked;
+                }
+                last_grade = std::max(last_grade, grades[j]);
+            }
+        }
+        if (last_grade < 99) {
+            for (int kind : kinds) {
+                EXPECT_EQ(Mat_Self_Weight(kind, last_grade + 1), 0.0) << r[0];
+            }
+        }
+    }
+    EXPECT_GT(checked, 60);
 }
