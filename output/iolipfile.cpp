@@ -56,8 +56,13 @@ void write_fonts_0_to_9(FILE* f, const char* lead, const char* gap) {
     }
 }
 
+// A unit that would put inf or nan into the head counts as 1.
+double usable_unit(double unit) {
+    return (std::isfinite(unit) && unit != 0.0) ? unit : 1.0;
+}
+
 void write_coordinates_and_layers(FILE* f, double origin_x, double origin_y) {
-    double unit = p.unit;
+    double unit = usable_unit(p.unit);
     File_Printf(f, "-coordinates 1\n");
     File_Printf(f, " 0 \xAE" "1:%.0lf\xAF %.0lf 0 %lf %lf 0 0.0 0.0 0 0.0 0.0\n",
                 oli_fin(100.0 / unit), oli_fin(100.0 / unit), oli_fin(origin_x * unit),
@@ -76,11 +81,6 @@ void write_intro(FILE* f, const char* title, double width, double height) {
     File_Printf(f, "zorv-PlanSchau (1.0)A\n%s\n%lf %lf\n0\n\n", title ? title : "",
                 oli_fin(width), oli_fin(height));
     File_Printf(f, "*TABLES\n");
-}
-
-// A unit that would put inf or nan into the head counts as 1.
-double usable_unit(double unit) {
-    return (std::isfinite(unit) && unit != 0.0) ? unit : 1.0;
 }
 
 // The common part of the three open operations; head == nullptr selects the

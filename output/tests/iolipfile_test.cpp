@@ -171,6 +171,16 @@ TEST_F(PlotFileTest, ColourHeadDiffersWhereItShould) {
     EXPECT_NE(s.find(" 17 0.000000 1   0 0.010000 35 0\n-coordinates 1\n"), std::string::npos);
 }
 
+TEST_F(PlotFileTest, HeadWriterWithoutAnOpenUsesUnitOne) {
+    FILE* f = tmpfile();
+    Plot_Write_Header_Grey(f, "H", 1, 2, 3, 4);
+    std::string s = Read_Stream(f);
+    fclose(f);
+    EXPECT_EQ(s.rfind("zorv-PlanSchau (1.0)A\nH\n3.000000 4.000000\n0\n\n*TABLES\n", 0), 0u);
+    EXPECT_NE(s.find(" 0 \xAE" "1:100\xAF 100 0 1.000000 2.000000 0 "), std::string::npos);
+    EXPECT_EQ(Plot_Get_State()->next_point, 1);
+}
+
 void custom_head(FILE* f, int arg, double ox, double oy, double w, double h) {
     fprintf(f, "HEAD %d %.1f %.1f %.1f %.1f\n", arg, ox, oy, w, h);
 }
