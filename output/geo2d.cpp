@@ -374,8 +374,9 @@ int Geo_Polygon_Drop_Right_Turns(int n, double x[], double y[]) {
 
 void Geo_Parallel_Offset(double x[], double y[], int n, double d) {
     if (!x || !y) return;
+    if (n < -99 || n > 99) return;
     int m = n < 0 ? -n : n;
-    if (m < 2 || m > 99) return;
+    if (m < 2) return;
     double ox[99], oy[99];
     for (int i = 0; i < m; ++i) {
         ox[i] = x[i];

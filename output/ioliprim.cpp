@@ -331,8 +331,8 @@ void Oli_Graphic_Polyline(int n, const double x[], const double y[]) {
         for (int i = 0; i + 1 < n; ++i) Oli_Graphic_Line(x[i], y[i], x[i + 1], y[i + 1]);
         Oli_Graphic_Line(x[0], y[0], x[n - 1], y[n - 1]);
     } else if (n < -1) {
-        int m = -n;
-        for (int i = 0; i + 1 < m; ++i) Oli_Graphic_Line(x[i], y[i], x[i + 1], y[i + 1]);
+        long long m = -static_cast<long long>(n);
+        for (long long i = 0; i + 1 < m; ++i) Oli_Graphic_Line(x[i], y[i], x[i + 1], y[i + 1]);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -315,6 +316,7 @@ TEST(Geo2dTest, ParallelOffsetStraightCornerAndLimits) {
     Geo_Parallel_Offset(bx, by, 100, 1);
     Geo_Parallel_Offset(bx, by, 1, 1);
     Geo_Parallel_Offset(bx, by, -1, 1);
+    Geo_Parallel_Offset(bx, by, INT_MIN, 1);
     for (int i = 0; i < 100; ++i) {
         EXPECT_EQ(bx[i], i);
         EXPECT_EQ(by[i], i % 2);
