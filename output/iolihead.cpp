@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/kovmem.h"
+#include "output/olilocale.h"
 #include "output/iolipara.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
@@ -166,6 +167,7 @@ void write_heading(FILE* f, int level, BookmarkMode mode, int caller_code, const
 }
 
 void heading_v(FILE* f, int level, BookmarkMode mode, int code, const char* fmt, va_list ap) {
+    OliCLocaleScope numeric_c;
     if (!f || level < 0) return;
     char text[OLI_TEXT_MAX + 1];
     if (!fmt || vsnprintf(text, sizeof text, fmt, ap) < 0) text[0] = '\0';

@@ -1,4 +1,5 @@
 // Paragraph and picture writer of the output list.
+#include "output/olilocale.h"
 #include "output/iolipara.h"
 
 #include <cstdarg>
@@ -101,6 +102,7 @@ int Oli_Para_Unit_Code(int unit_flags) {
 }
 
 int Oli_Write_Para_Format(FILE* f, const OliParaFormat* fmt, int with_keyword) {
+    OliCLocaleScope numeric_c;
     if (!f) return -1;
     OliParaFormat defaults;
     if (!fmt) {
@@ -144,6 +146,7 @@ int Oli_Write_Para_Format(FILE* f, const OliParaFormat* fmt, int with_keyword) {
 int Oli_Write_Para_Head(FILE* f, const OliParaFormat* fmt) { return Oli_Write_Para_Format(f, fmt, 1); }
 
 int Oli_Write_Para_Change(FILE* f, const OliParaEnd* end, const OliParaFormat* fmt) {
+    OliCLocaleScope numeric_c;
     if (!f) return -1;
     KovFprintfFct pf = out();
     if (!end) {
@@ -158,6 +161,7 @@ int Oli_Write_Para_Change(FILE* f, const OliParaEnd* end, const OliParaFormat* f
 }
 
 int Oli_Write_Para_End(FILE* f, const OliParaEnd* end) {
+    OliCLocaleScope numeric_c;
     if (!f) return -1;
     KovFprintfFct pf = out();
     if (!end) {
@@ -172,6 +176,7 @@ int Oli_Write_Para_End(FILE* f, const OliParaEnd* end) {
 }
 
 int Oli_Write_Tab_List(FILE* f, unsigned int kind, const int* kinds, const double* positions, int n) {
+    OliCLocaleScope numeric_c;
     if (!f) return 0;
     if (n < 0) n = 0;
     if (n > 0 && !positions) return 0;
@@ -185,6 +190,7 @@ int Oli_Write_Tab_List(FILE* f, unsigned int kind, const int* kinds, const doubl
 }
 
 int Oli_Write_Tab_Spacing(FILE* f, unsigned int kind, double spacing) {
+    OliCLocaleScope numeric_c;
     if (!f) return 0;
     KovFprintfFct pf = out();
     if (pf(f, "0x%x\n", 2u) < 0) return 0;
@@ -322,6 +328,7 @@ int Oli_Para_Set_Tab_Spacing(int kind, double spacing) {
 }
 
 int Oli_Para_Printf(FILE* f, const char* fmt, ...) {
+    OliCLocaleScope numeric_c;
     if (!f || !fmt) return -1;
     char text[kTextSize];
     va_list ap;
@@ -377,6 +384,7 @@ int Oli_Para_Printf(FILE* f, const char* fmt, ...) {
 }
 
 int Oli_Para_End(FILE* f) {
+    OliCLocaleScope numeric_c;
     int result = -1;
     if (g_para.state == kUnused) {
         Oli_Para_Format_Defaults(&g_para.written);
@@ -413,6 +421,7 @@ void Oli_Graphic_Head_Defaults(OliGraphicHead* head) {
 }
 
 int Oli_Write_Graphic_Head(FILE* f, const OliGraphicHead* head) {
+    OliCLocaleScope numeric_c;
     if (!f) return -1;
     OliGraphicHead defaults;
     if (!head) {
@@ -458,6 +467,7 @@ void Oli_Picture_Options_Defaults(OliPictureOptions* opt) {
 
 int Oli_Write_Picture(FILE* f, double width, double height, const char* path,
                       const OliPictureOptions* opt) {
+    OliCLocaleScope numeric_c;
     if (!f || !path) return -1;
     OliPictureOptions defaults;
     if (!opt) {
@@ -503,6 +513,7 @@ void Oli_Picture_Info_Defaults(OliPictureInfo* info) {
 }
 
 int Oli_Write_Picture_Info(FILE* f, const OliPictureInfo* info) {
+    OliCLocaleScope numeric_c;
     if (!f) return 0;
     OliPictureInfo defaults;
     if (!info) {
@@ -521,6 +532,7 @@ int Oli_Write_Picture_Info(FILE* f, const OliPictureInfo* info) {
 }
 
 int Oli_Read_Picture_Info(FILE* f, OliPictureInfo* info) {
+    OliCLocaleScope numeric_c;
     if (!info) return 0;
     Oli_Picture_Info_Defaults(info);
     if (!f) return 0;

@@ -10,6 +10,7 @@
 #include "base/kovmem.h"
 #include "base/kovmsg.h"
 #include "base/kovnum.h"
+#include "output/olilocale.h"
 #include "output/ioliwrt.h"
 #include "platform/kovhost.h"
 #include "platform/kovoli.h"
@@ -346,6 +347,7 @@ void Oli_Clear_Footnotes(void) {
 char* Oli_Format_Table_Cell(const char* kind, const void* data, int row, int field_width, int width,
                             int decimals, double factor, int underline, int bold, char* buffer,
                             const int* footnote_key) {
+    OliCLocaleScope numeric_c;
     if (!buffer) return nullptr;
     int f = field_width;
     int wm = 0;
@@ -373,6 +375,7 @@ char* Oli_Format_Table_Cell(const char* kind, const void* data, int row, int fie
 
 char* Oli_Format_Cell(const char* kind, const void* data, int row, int field_width, int width, int decimals,
                       double factor, int underline, char* buffer) {
+    OliCLocaleScope numeric_c;
     if (!buffer) return nullptr;
     return copy_out(format_cell(kind, data, row, field_width, width, decimals, factor, underline != 0, false, false),
                     buffer);
@@ -430,6 +433,7 @@ void Oli_Reset_Tables(void) {
 void OliTabelle(FILE* f, int n, int m, const OliColumn* columns, const int* row_flags, const int* thick_rules,
                 int mark_selector, unsigned flags, const int* title_counts, char** title_lines, int note_count,
                 char** notes) {
+    OliCLocaleScope numeric_c;
     if (!f || n < 1 || m < 1 || !columns) {
         if (f && (flags & OLI_TAB_LONG)) OLI_setFlags(f, 896);
         return;

@@ -1,4 +1,5 @@
 // Text lines of the output list and the layout state shared by its writers.
+#include "output/olilocale.h"
 #include "output/ioliwrt.h"
 
 #include <cctype>
@@ -26,6 +27,7 @@ const int kCharsPerLine[11] = {106, 106, 165, 125, 96, 73, 106, 106, 132, 132, 1
 bool paragraph_form() { return Oli_Get_Level() > kParagraphLevel; }
 
 void format_line(char* buf, size_t size, const char* fmt, va_list ap) {
+    OliCLocaleScope numeric_c;
     if (!fmt) {
         buf[0] = '\0';
         return;
@@ -260,6 +262,7 @@ void Oli_Text_Check_Mark(FILE* f, const char* text, int ok) {
 }
 
 void Oli_Version_Line(FILE* f, const char* program_id) {
+    OliCLocaleScope numeric_c;
     if (!f) return;
     char id[100];
     std::snprintf(id, sizeof id, "%s", program_id ? program_id : "");

@@ -12,6 +12,7 @@
 #include "oliwrt_fixture.h"
 #include "output/iolipara.h"
 #include "platform/kovhost.h"
+#include "platform/kovlocale.h"
 
 namespace {
 
@@ -410,4 +411,21 @@ TEST(OliPara, PictureInformationToolAnswers)
     EXPECT_TRUE(files_in(temp).empty());
     EXPECT_EQ(0, Oli_Get_Picture_Info(nullptr, &info));
     EXPECT_EQ(0, Oli_Get_Picture_Info(path.c_str(), nullptr));
+}
+
+TEST(OliPara, PictureInfoIsReadWithADecimalPointUnderAGermanLocale)
+{
+    if (!Kov_Try_German_Locale()) GTEST_SKIP() << "no German locale installed";
+    FILE* f = std::tmpfile();
+    std::fputs("OLI_GRAPHIC_Picture_Info\n\xAE" "a.png\xAF\n10 20\n300\n2.5400 1.2700\n", f);
+    std::rewind(f);
+    OliPictureInfo info;
+    int ok = Oli_Read_Picture_Info(f, &info);
+    std::string written = Oli_Capture([&](FILE* out) { Oli_Write_Picture_Info(out, &info); });
+    Kov_Numeric_C_Locale();
+    std::fclose(f);
+    EXPECT_EQ(1, ok);
+    EXPECT_DOUBLE_EQ(2.54, info.a);
+    EXPECT_DOUBLE_EQ(1.27, info.b);
+    EXPECT_EQ("OLI_GRAPHIC_Picture_Info\n\xAE" "a.png\xAF\n10 20\n300\n2.5400 1.2700\n", written);
 }

@@ -35,6 +35,16 @@ std::vector<std::string> lines_of(const std::string& out)
     return lines;
 }
 
+// Columns of a test, released at its end.
+struct ColumnHolder {
+    OliColumn* c = nullptr;
+    ~ColumnHolder()
+    {
+        void* p = c;
+        if (p) Mem_Free_Null(&p);
+    }
+};
+
 std::string cell(const char* kind, const void* data, int row, int field, int width, int decimals)
 {
     char buf[OLI_CELL_SIZE];
@@ -51,7 +61,8 @@ TEST(OliTable, SixColumnTableByteForByte)
     static double force[3] = {12.5, -3.25, 2e100};
     static double kmod[3] = {0.6, 0.9, 0.8};
     static double gamma[3] = {1.35, 1.5, 1.5};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     ASSERT_NE(nullptr, Oli_Alloc_Columns(7, &cols));
     set_column(cols[0], "Nr.", "ZZ", 4, 0, nullptr);
     set_column(cols[1], "-Bezeichnung", "TXT", 12, 0, names);
@@ -64,8 +75,6 @@ TEST(OliTable, SixColumnTableByteForByte)
     std::string out = Oli_Capture([&](FILE* f) {
         OliTabelle(f, 6, 3, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
     });
-    void* p = cols;
-    Mem_Free_Null(&p);
 
     const std::string expected =
         "#OLI_SETYPOSITION 1 0.1000\n"
@@ -90,7 +99,8 @@ TEST(OliTable, SixColumnTableByteForByte)
 TEST(OliTableDeath, MoreColumnsThanAllocatedStopsTheProgram)
 {
     static double v[1] = {1.0};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     OliColumn three[3];
     std::memcpy(three, cols, 2 * sizeof(OliColumn));
@@ -106,7 +116,8 @@ TEST(OliTableDeath, MoreColumnsThanAllocatedStopsTheProgram)
 
 TEST(OliTable, NothingWithoutStreamColumnsOrRows)
 {
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(1, &cols);
     std::string out = Oli_Capture([&](FILE* f) {
         OliTabelle(nullptr, 1, 1, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
@@ -120,7 +131,8 @@ TEST(OliTable, NothingWithoutStreamColumnsOrRows)
 TEST(OliTable, ChoosingRowsOfAStrictlyIncreasingColumn)
 {
     static double v[5] = {1, 2, 3, 4, 5};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 6, 1, v);
     for (unsigned flags : {0u, (unsigned)OLI_TAB_CHOOSE_ROWS}) {
@@ -142,7 +154,8 @@ TEST(OliTable, ChoosingRowsOfAStrictlyIncreasingColumn)
 TEST(OliTable, ChoosingRowsKeepsTurningPointsAndSignChanges)
 {
     static double v[7] = {1, 2, 3, 2, 1, -1, -2};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 6, 0, v);
     std::string out = Oli_Capture([&](FILE* f) {
@@ -160,7 +173,8 @@ TEST(OliTable, TotalsAndNotApplicable)
 {
     static double with_ne[3] = {1.0, 2e100, 3.0};
     static double plain[3] = {1.0, 2.5, -3e100};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(3, &cols);
     set_column(cols[1], "S", "kN", 8, 1, with_ne);
     cols[1].totals = 1;
@@ -182,7 +196,8 @@ TEST(OliTable, TotalsAndNotApplicable)
 TEST(OliTable, MarksOfExtremeValues)
 {
     static double v[4] = {2.0, -7.0, 0.5, 4.0};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 6, 2, v);
     cols[1].first_mark = 3;    // underline smallest and largest magnitude
@@ -202,7 +217,8 @@ TEST(OliTable, MarkSelectorOverAllNumericColumns)
 {
     static double a[2] = {1.0, -9.0};
     static double b[2] = {0.25, 3.0};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(3, &cols);
     set_column(cols[1], "A", "m", 6, 2, a);
     set_column(cols[2], "B", "m", 6, 2, b);
@@ -223,7 +239,8 @@ TEST(OliTable, LongTablesSetTheListFlagsBeforeAndNotAfter)
 {
     static double v[120];
     for (int i = 0; i < 120; i++) v[i] = i;
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 6, 0, v);
     std::string out = Oli_Capture([&](FILE* f) {
@@ -244,7 +261,8 @@ TEST(OliTable, ReverseOrderWithThinRulesByPrintPosition)
     static double v[3] = {1, 2, 3};
     static int thin[3] = {1, 0, 0};
     static int thick[3] = {1, 1, 0};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 4, 0, v);
     OliTableOptions opt;
@@ -267,7 +285,8 @@ TEST(OliTable, ReverseOrderWithThinRulesByPrintPosition)
 TEST(OliTable, RowFlagsHideRows)
 {
     static double v[3] = {1, 2, 3};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 4, 0, v);
     OliTableOptions opt;
@@ -286,7 +305,8 @@ TEST(OliTable, HeadingPlacementGroupsAndTitleLines)
 {
     static double a[1] = {1.5};
     static double b[1] = {2.5};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(3, &cols);
     set_column(cols[1], "+kN", "kN", 8, 1, a);
     std::snprintf(cols[1].group_heading, sizeof cols[1].group_heading, "%s", "Kraft");
@@ -319,7 +339,8 @@ TEST(OliTable, FootnoteMarkersInCellsAndUnderTheTable)
 {
     static double v[2] = {1.0, 2.0};
     static int keys[2] = {7, 0};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 6, 1, v);
     cols[1].footnote_keys = keys;
@@ -349,7 +370,8 @@ TEST(OliTable, FootnoteMarkersInCellsAndUnderTheTable)
 
 TEST(OliTable, NotesUnderTheTable)
 {
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(1, &cols);
     char note[] = "100% ausgenutzt";
     char* notes[1] = {note};
@@ -440,7 +462,8 @@ TEST(OliTable, ValuesInAnArrayOfRecords)
         double value;
     };
     static Rec recs[2] = {{1, 4.25}, {2, -1.5}};
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 6, 2, &recs[0].value);
     cols[1].stride = (int)sizeof(Rec);
@@ -455,7 +478,8 @@ TEST(OliTable, ValuesInAnArrayOfRecords)
 
 TEST(OliTable, ColumnDefaultsAndNumericKinds)
 {
-    OliColumn* cols = nullptr;
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
     OliColumn* c = Oli_Alloc_Columns(2, &cols);
     ASSERT_EQ(c, cols);
     EXPECT_STREQ("", c[1].group_heading);
@@ -475,6 +499,4 @@ TEST(OliTable, ColumnDefaultsAndNumericKinds)
         std::snprintf(c[0].kind, sizeof c[0].kind, "%s", kinds[i]);
         EXPECT_EQ(numeric[i], Oli_Column_Is_Numeric(&c[0])) << kinds[i];
     }
-    void* p = cols;
-    Mem_Free_Null(&p);
 }

@@ -8,6 +8,7 @@
 #include "output/iolipara.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
+#include "platform/kovlocale.h"
 
 namespace {
 
@@ -288,4 +289,12 @@ TEST(OliText, TrimmedLength)
     EXPECT_EQ(0, Oli_Trimmed_Length("   "));
     EXPECT_EQ(0, Oli_Trimmed_Length(""));
     EXPECT_EQ(0, Oli_Trimmed_Length(nullptr));
+}
+
+TEST(OliText, CallerNumbersKeepTheDecimalPointUnderAGermanLocale)
+{
+    if (!Kov_Try_German_Locale()) GTEST_SKIP() << "no German locale installed";
+    std::string out = Oli_Capture([](FILE* f) { Oli_Text(f, "N = %.2f kN", 1.5); });
+    Kov_Numeric_C_Locale();
+    EXPECT_EQ(para(7, " N = 1.50 kN\n"), out);
 }
