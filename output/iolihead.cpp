@@ -78,6 +78,7 @@ void write_heading(FILE* f, int level, BookmarkMode mode, int caller_code, const
     if (mode == kCallerCode) code = caller_code;
 
     if (level == 0) {
+        if (!g_head.printing) return;   // nothing to count, nothing to show
         Oli_Move_Cm(f, 0.114);
         int font = Oli_Para_Get_Font();
         if (font != 4) Oli_Para_Set_Font(4);

@@ -288,7 +288,7 @@ void rule(FILE* f, double a, double b) { File_Printf(f, " \xCE{\xCE" "L 0 -1 -1 
 
 OliColumn* Oli_Alloc_Columns(int n, OliColumn** columns) {
     if (!columns) return nullptr;
-    if (n < 1) {
+    if (n < 1 || (size_t)n > (size_t)INT32_MAX / sizeof(OliColumn)) {
         void* old = *columns;
         if (old) Mem_Free_Null(&old);
         *columns = nullptr;

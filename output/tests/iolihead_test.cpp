@@ -127,6 +127,9 @@ TEST(OliHeading, SilentHeadingCountsAndBookmarksWithoutText)
     EXPECT_EQ(silent, out.substr(0, silent.size()));
     EXPECT_EQ(std::string::npos, out.find("still\n"));
     EXPECT_NE(std::string::npos, out.find(" \xCE@2. laut\n"));
+
+    std::string level0 = Oli_Capture([](FILE* f) { Oli_Heading_Silent(f, 0, "nichts"); });
+    EXPECT_EQ("", level0);
 }
 
 TEST(OliHeading, NoBookmarkAndCallerCode)
