@@ -89,7 +89,8 @@ double Continuous_Beam_Reaction(bool inner, double a, double L, double s, double
     const int r = (std::isfinite(spans) && std::fabs(spans) < 1e6) ? (int)spans : 0;
     const double wp = w / 1000.0;
     const double H = std::fabs(q - q_g) < 1e-5 ? 0.0 : wp * (q - q_g) * Beam_Difference_Coefficient(r, inner);
-    return (H + Beam_Load_Coefficient(r, inner) * q_g * wp) * s + (std::fabs(f * a) / L) * d + g;
+    const double point = inner ? std::fabs(f * a) : std::fabs(f) * a;
+    return (H + Beam_Load_Coefficient(r, inner) * q_g * wp) * s + (point / L) * d + g;
 }
 
 } // namespace
