@@ -1,0 +1,92 @@
+#pragma once
+// Helpers of the step-joint tests: a German-annex EC5 block published without
+// annex files, a private working folder with DATA and DRAM, and file access.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "app/nelu52data.h"
+#include "nad/nadactive.h"
+
+namespace apptest {
+
+// The EC5 values of the German annex that the checks read: gamma_M 1.3 for
+// solid timber and glulam, 1.0 in accidental situations, k_cr = 2.0 / f_v,k
+// (softwood) and 2.5 / f_v,k (glulam).
+inline void Use_German_Ec5()
+{
+    static NadEc5Record ec5;
+    Nad_Default_Ec5(&ec5);
+    ec5.na_de = 1;
+    ec5.gamma_m_solid = 1.3;
+    ec5.gamma_m_glulam = 1.3;
+    ec5.gamma_m_accidental = 1.0;
+    ec5.k_cr_mode = 2;
+    ActiveNadEc5 = &ec5;
+}
+
+inline std::string Slurp(const std::string& path)
+{
+    std::string s;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return s;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    std::fclose(f);
+    return s;
+}
+
+inline bool Spill(const std::string& path, const std::string& bytes)
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+// A fresh folder as working directory, with DATA (the supplied annex files),
+// DRAM and TEMP beside it; the old working directory comes back at the end.
+class Workdir {
+public:
+    Workdir()
+    {
+        char tmpl[] = "/tmp/nelu52_XXXXXX";
+        const char* d = mkdtemp(tmpl);
+        root_ = d ? d : "/tmp";
+        namespace fs = std::filesystem;
+        fs::create_directories(root_ + "/pos");
+        fs::create_directories(root_ + "/data/NAD");
+        fs::create_directories(root_ + "/dram");
+        fs::create_directories(root_ + "/temp");
+        const fs::path src = fs::path(KOV_SOURCE_DIR) / "data" / "NAD";
+        if (fs::exists(src))
+            for (const auto& e : fs::directory_iterator(src))
+                if (e.is_regular_file()) fs::copy_file(e.path(), fs::path(root_) / "data" / "NAD" / e.path().filename());
+        setenv("DATA", (root_ + "/data").c_str(), 1);
+        setenv("DRAM", (root_ + "/dram").c_str(), 1);
+        setenv("TEMP", (root_ + "/temp").c_str(), 1);
+        old_ = fs::current_path();
+        fs::current_path(root_ + "/pos");
+    }
+    ~Workdir()
+    {
+        std::error_code ec;
+        std::filesystem::current_path(old_, ec);
+        std::filesystem::permissions(pos(), std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(root_, ec);
+    }
+    std::string root() const { return root_; }
+    std::string pos() const { return root_ + "/pos"; }
+    std::string file(const std::string& name) const { return pos() + "/" + name; }
+
+private:
+    std::string root_;
+    std::filesystem::path old_;
+};
+
+} // namespace apptest

@@ -1,0 +1,423 @@
+// The verifications of the step joint against values worked out by hand from
+// the formulas of DIN EN 1995-1-1/NA (NCI NA.12.1) and the grade tables (C24:
+// f_m 24, f_t,0 14.5, f_c,0 21, f_c,90 2.5, f_v 4.0, E_0,mean 11000, G_mean 690;
+// GL24h: f_c,0 24, f_c,90 2.5, f_v 3.5).
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/nelu52data.h"
+#include "app_fixture.h"
+
+namespace {
+
+#define EXPECT_REL(a, b) EXPECT_NEAR((a), (b), 1e-5 * std::fabs(b) + 1e-9)
+
+LoadCase Combination(double n_strebe, double kmod, int kled, double nd = 0.0, double md = 0.0, double vd = 0.0)
+{
+    LoadCase lc;
+    lc.name = QStringLiteral("K");
+    lc.nd_strebe = n_strebe;
+    lc.nd_schwelle = nd;
+    lc.md_schwelle = md;
+    lc.vd_schwelle = vd;
+    lc.kmod = kmod;
+    lc.kled = kled;
+    return lc;
+}
+
+// C24 sill and strut, service class 1, b 120, h_G 180, h_D 100, t_v 30, 60 degrees.
+struct StepJoint : ::testing::Test {
+    NELU52_DATA d;
+    void SetUp() override
+    {
+        apptest::Use_German_Ec5();
+        d.lasten.clear();
+    }
+};
+
+TEST_F(StepJoint, FrontNotchOfTheWorkedExample)
+{
+    d.typ = 0;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_nachweise();
+
+    ASSERT_EQ(d.erg_versatz.size(), 1);
+    const ErgVersatz& e = d.erg_versatz[0];
+    EXPECT_REL(d.alpha, M_PI / 6.0);
+    EXPECT_REL(d.kcr_sw, 0.5);
+    EXPECT_REL(e.gamma_m, 1.3);
+    EXPECT_REL(e.fc0_d, 14.538462);
+    EXPECT_REL(e.fc90_d, 1.730769);
+    EXPECT_REL(e.fv_d, 2.769231);
+    EXPECT_REL(e.fc_alpha1_d, 8.454606);
+    EXPECT_REL(e.s1r_d, 40.582108);
+    EXPECT_EQ(e.s2r_d, 0.0);
+    EXPECT_REL(e.lv1, 90.277778);
+    // Fore-wood utilisation is the bare ratio l_v / (8 t_v), not raised to 1.
+    EXPECT_REL(e.u_lv1, 0.376157);
+    EXPECT_REL(e.u_se, 0.739242);
+    EXPECT_REL(e.u, 0.739242);
+    EXPECT_EQ(e.nd, 30.0);
+    EXPECT_REL(d.eta_versatz, 0.739242);
+    EXPECT_REL(d.lv_min, 90.277778);
+    EXPECT_REL(d.nachweise[0].ausnutzung, 0.739242);
+}
+
+TEST_F(StepJoint, BreastNotchComputesLikeTheFrontNotch)
+{
+    // C24, 40 degrees, b 100, t_v1 20, N 25 kN, k_mod 0.8.
+    d.typ = 1;
+    d.gamma = 40.0;
+    d.balken_b = 100.0;
+    d.balken_tv1 = 20.0;
+    d.lasten.append(Combination(25.0, 0.8, 2));
+    d.cal_Versatz();
+    const ErgVersatz& e = d.erg_versatz[0];
+    EXPECT_REL(e.fc_alpha1_d, 9.817092);
+    EXPECT_REL(e.s1r_d, 22.23521);
+    EXPECT_REL(e.lv1, 155.602778);
+    EXPECT_REL(e.u_lv1, 0.972517);
+    EXPECT_REL(e.u, 1.124343);
+}
+
+TEST_F(StepJoint, HeelNotchFillsOnlyTheHeelFields)
+{
+    // 45 degrees, t_v2 30, N 40 kN: f_c,45,d of the sill against f_c,0,d of the strut.
+    d.typ = 2;
+    d.gamma = 45.0;
+    d.lasten.append(Combination(40.0, 0.9, 3));
+    d.cal_Versatz();
+    const ErgVersatz& e = d.erg_versatz[0];
+    EXPECT_EQ(e.fc_alpha1_d, 0.0);
+    EXPECT_EQ(e.s1r_d, 0.0);
+    EXPECT_EQ(e.lv1, 0.0);
+    EXPECT_EQ(e.u_lv1, 0.0);
+    EXPECT_REL(e.fc_alpha2_d, 5.754634);
+    EXPECT_REL(e.s2r_d, 29.297814);
+    EXPECT_REL(e.lv2, 170.22941);
+    EXPECT_REL(e.u_lv2, 0.709289);
+    EXPECT_REL(e.u_se, 1.36529);
+    EXPECT_REL(d.eta_versatz, 1.36529);
+}
+
+TEST_F(StepJoint, DoubleNotchGivesTheFrontForeWoodItsShareOfTheForce)
+{
+    // 50 degrees, b 140, t_v1 25, t_v2 35, N 60 kN.
+    d.typ = 3;
+    d.gamma = 50.0;
+    d.balken_b = 140.0;
+    d.balken_tv1 = 25.0;
+    d.balken_tv2 = 35.0;
+    d.lasten.append(Combination(60.0, 0.9, 3));
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_Versatz();
+    const ErgVersatz& e = d.erg_versatz[0];
+    EXPECT_REL(e.fc_alpha1_d, 9.695965);
+    EXPECT_REL(e.fc_alpha2_d, 5.167329);
+    EXPECT_REL(e.s1r_d, 41.31499);
+    EXPECT_REL(e.s2r_d, 39.390788);
+    // l_v1 from N * S_1R,d / (S_1R,d + S_2R,d), l_v2 from N.
+    EXPECT_REL(e.lv1, 101.850832);
+    EXPECT_REL(e.lv2, 198.95807);
+    EXPECT_REL(e.u_lv1, 0.509254);
+    EXPECT_REL(e.u_lv2, 0.710565);
+    EXPECT_REL(e.u_se, 0.743441);
+    EXPECT_REL(e.u, 0.743441);
+    // Half the force, half the required lengths.
+    EXPECT_REL(d.erg_versatz[1].lv1, 101.850832 / 2.0);
+    EXPECT_REL(d.erg_versatz[1].u_lv1, 0.509254 / 2.0);
+    EXPECT_REL(d.lv_min, 198.95807);
+}
+
+TEST_F(StepJoint, AccidentalCombinationsTakeGammaMOfOne)
+{
+    d.typ = 0;
+    d.lasten.append(Combination(30.0, 1.1, 6));
+    d.lasten.append(Combination(30.0, 1.1, 7));
+    d.lasten.append(Combination(30.0, 1.1, 4));
+    d.cal_nachweise();
+    for (int i = 0; i < 2; ++i) {
+        const ErgVersatz& e = d.erg_versatz[i];
+        EXPECT_REL(e.gamma_m, 1.0);
+        EXPECT_REL(e.fc0_d, 23.1);
+        EXPECT_REL(e.fc_alpha1_d, 13.433429);
+        EXPECT_REL(e.s1r_d, 64.48046);
+        EXPECT_REL(e.lv1, 56.818182);
+        EXPECT_REL(e.u, 0.465257);
+        EXPECT_REL(d.erg_biegung[i].gamma_m, 1.0);
+        EXPECT_REL(d.erg_schub[i].gamma_m, 1.0);
+        EXPECT_REL(d.erg_strebe[i].gamma_m, 1.0);
+    }
+    EXPECT_REL(d.erg_versatz[2].gamma_m, 1.3);
+}
+
+TEST_F(StepJoint, WeakerMemberGovernsTheContactStrength)
+{
+    // GL24h sill, C24 strut: f_c,30,d of the sill 8.1011 is below the strut's 8.4546.
+    d.st_wie_sw = 0;
+    d.holzart_sw = 2;
+    d.holzguete_sw = 2;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_nachweise();
+    const ErgVersatz& e = d.erg_versatz[0];
+    EXPECT_REL(d.kcr_sw, 2.5 / 3.5);
+    EXPECT_REL(d.kcr_st, 0.5);
+    EXPECT_REL(e.fc_alpha1_d, 8.1011326);
+    EXPECT_REL(e.s1r_d, 38.885436);
+    EXPECT_REL(e.lv1, 72.222222);
+    EXPECT_REL(e.u, 0.771497);
+    EXPECT_EQ(d.holzart_st, 0);
+
+    // The strut is C24 but takes the sill's glulam when it follows the sill.
+    d.st_wie_sw = 1;
+    d.cal_nachweise();
+    EXPECT_EQ(d.holzart_st, 2);
+    EXPECT_EQ(d.holzguete_st, 2);
+}
+
+TEST_F(StepJoint, TensionOrNoForceInTheStrutIsNotComputed)
+{
+    d.lasten.append(Combination(-10.0, 0.9, 3));
+    d.lasten.append(Combination(0.0, 0.9, 3));
+    d.cal_Versatz();
+    ASSERT_EQ(d.erg_versatz.size(), 2);
+    const ErgVersatz& e = d.erg_versatz[0];
+    EXPECT_EQ(e.nd, -10.0);
+    EXPECT_REL(e.fc0_d, 14.538462);
+    EXPECT_REL(e.gamma_m, 1.3);
+    EXPECT_EQ(e.s1r_d, 0.0);
+    EXPECT_EQ(e.lv1, 0.0);
+    EXPECT_EQ(e.u, 0.0);
+    EXPECT_EQ(d.erg_versatz[1].u, 0.0);
+    EXPECT_EQ(d.eta_versatz, 0.0);
+    EXPECT_EQ(d.lv_min, 0.0);
+}
+
+TEST_F(StepJoint, EmptyLoadTable)
+{
+    d.cal_nachweise();
+    EXPECT_TRUE(d.erg_versatz.isEmpty());
+    EXPECT_TRUE(d.erg_biegung.isEmpty());
+    EXPECT_TRUE(d.erg_schub.isEmpty());
+    EXPECT_TRUE(d.erg_strebe.isEmpty());
+    ASSERT_EQ(d.nachweise.size(), 4);
+    for (const NachweisEintrag& n : d.nachweise) EXPECT_EQ(n.ausnutzung, 0.0);
+    EXPECT_EQ(d.eta_gesamt, 0.0);
+    EXPECT_EQ(d.anzahl_nachweise, 4);
+    // The section values are there without combinations.
+    EXPECT_EQ(d.bn_biegung, 120.0 - 12.0 - 1.0);
+    EXPECT_EQ(d.hn_biegung, 150.0);
+}
+
+TEST_F(StepJoint, DefaultObjectHasOneRecordWithoutUtilisation)
+{
+    NELU52_DATA fresh;
+    fresh.cal_nachweise();
+    ASSERT_EQ(fresh.erg_versatz.size(), 1);
+    EXPECT_EQ(fresh.erg_versatz[0].u, 0.0);
+    EXPECT_EQ(fresh.eta_versatz, 0.0);
+}
+
+TEST_F(StepJoint, SwitchedOffChecksKeepTheirEntries)
+{
+    d.nw_biegung = d.nw_schub = d.nw_strebe = 0;
+    d.lasten.append(Combination(30.0, 0.9, 3, -20.0, 3.0, 10.0));
+    d.cal_nachweise();
+    ASSERT_EQ(d.nachweise.size(), 4);
+    EXPECT_EQ(d.nachweise[0].name, QStringLiteral("Versatz"));
+    EXPECT_EQ(d.nachweise[1].name, QStringLiteral("Biegung und Normalkraft der Schwelle"));
+    EXPECT_EQ(d.nachweise[2].name, QStringLiteral("Querkraft der Schwelle"));
+    EXPECT_EQ(d.nachweise[3].name, QString::fromUtf8("Stabilitätsnachweis der Strebe"));
+    for (int i = 1; i < 4; ++i) EXPECT_EQ(d.nachweise[i].ausnutzung, 0.0);
+    for (const NachweisEintrag& n : d.nachweise) EXPECT_EQ(n.flag, 0);
+    EXPECT_REL(d.eta_gesamt, 0.739242);
+    EXPECT_EQ(d.eta_gesamt, d.eta_versatz);
+    EXPECT_EQ(d.anzahl_nachweise, 1);
+
+    d.nw_schub = 1;
+    d.cal_nachweise();
+    EXPECT_EQ(d.anzahl_nachweise, 2);
+}
+
+// Sill of 120 x 180 with a 12 mm bolt hole, front notch 30 mm: b_n 107, h_n 150.
+// Strut force 30 kN at 60 degrees; N_d -20 kN, M_d 3 kNm, V_d 10 kN at the cut
+// face given.
+TEST_F(StepJoint, SillChecksWithTheForcesAtTheLeftCutFace)
+{
+    d.linkes_schnittufer = 1;
+    d.lasten.append(Combination(30.0, 0.9, 3, -20.0, 3.0, 10.0));
+    d.cal_nachweise();
+    EXPECT_EQ(d.bn_biegung, 107.0);
+    EXPECT_EQ(d.hn_biegung, 150.0);
+    EXPECT_EQ(d.an_biegung, 16050.0);
+    EXPECT_REL(d.wn_biegung, 401250.0);
+    EXPECT_EQ(d.ez_schwelle, 15.0);
+    EXPECT_EQ(d.an_schub, 16050.0);
+    EXPECT_REL(d.fmk_sw, 24.0);
+    EXPECT_REL(d.fvk_sw, 4.0);
+
+    const ErgBiegung& b = d.erg_biegung[0];
+    EXPECT_REL(b.nd_links, -20.0);
+    EXPECT_REL(b.md_links, 3.0);
+    EXPECT_REL(b.nd_rechts, -5.0);     // + H = 15 kN
+    EXPECT_REL(b.md_rechts, 2.775);    // - 15 kN * 15 mm
+    EXPECT_REL(b.fm_d, 16.615385);
+    EXPECT_REL(b.ft_d, 10.038462);
+    EXPECT_REL(b.fc_d, 14.538462);
+    EXPECT_REL(b.sigma_n_links, -1.246106);
+    EXPECT_REL(b.sigma_m_links, 7.476636);
+    EXPECT_REL(b.sigma_n_rechts, -0.311526);
+    EXPECT_REL(b.sigma_m_rechts, 6.915888);
+    EXPECT_REL(b.u_links, 0.457329);
+    EXPECT_REL(b.u_rechts, 0.416693);
+    EXPECT_REL(b.u, 0.457329);
+    EXPECT_REL(d.eta_biegung, 0.457329);
+
+    const ErgSchub& s = d.erg_schub[0];
+    EXPECT_REL(s.vd_links, 10.0);
+    EXPECT_REL(s.vd_rechts, -15.980762);  // - 30 sin 60
+    EXPECT_REL(s.tau_links, 0.934579);
+    EXPECT_REL(s.tau_rechts, 1.493529);
+    // tau / (k_cr f_v,d) with k_cr 0.5
+    EXPECT_REL(s.u_links, 0.674974);
+    EXPECT_REL(s.u_rechts, 1.07866);
+    EXPECT_REL(s.u, 1.07866);
+    EXPECT_REL(d.eta_schub, 1.07866);
+    EXPECT_REL(d.eta_gesamt, 1.07866);
+}
+
+TEST_F(StepJoint, SillChecksWithTheForcesAtTheRightCutFace)
+{
+    d.linkes_schnittufer = 0;
+    d.lasten.append(Combination(30.0, 0.9, 3, -20.0, 3.0, 10.0));
+    d.cal_nachweise();
+    const ErgBiegung& b = d.erg_biegung[0];
+    EXPECT_REL(b.nd_links, -35.0);
+    EXPECT_REL(b.md_links, 3.225);
+    EXPECT_REL(b.nd_rechts, -20.0);
+    EXPECT_REL(b.md_rechts, 3.0);
+    EXPECT_REL(b.u_links, 0.50623);
+    EXPECT_REL(b.u_rechts, 0.457329);
+    EXPECT_REL(b.u, 0.50623);
+    const ErgSchub& s = d.erg_schub[0];
+    EXPECT_REL(s.vd_links, 35.980762);
+    EXPECT_REL(s.vd_rechts, 10.0);
+    EXPECT_REL(s.tau_links, 3.362688);
+    EXPECT_REL(s.u, 2.428608);
+}
+
+TEST_F(StepJoint, TensionInTheSillUsesTheTensileStrength)
+{
+    // Without the bolt hole: A_n 120 * 150, W_n 120 * 150^2 / 6.
+    d.querschnittsschwaechung = 0;
+    d.linkes_schnittufer = 1;
+    d.lasten.append(Combination(0.0, 0.9, 3, 36.0, 0.0, 0.0));
+    d.cal_Biegung_schwelle();
+    const ErgBiegung& b = d.erg_biegung[0];
+    EXPECT_REL(b.sigma_n_links, 2.0);
+    EXPECT_REL(b.u_links, 2.0 / (0.9 * 14.5 / 1.3));
+    EXPECT_EQ(d.anzahl_nachweise, 1);
+}
+
+// Strut 120 x 100 of C24 (k_h = (150/120)^0.2 = 1.04564 on f_m), l_eff 2000, N 30 kN.
+TEST_F(StepJoint, StrutWithTheMomentAtItsEnds)
+{
+    d.strebe_leff = 2000.0;
+    d.stirn_gleich = 0;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_nachweise();
+    EXPECT_REL(d.kh_st, 1.04564);
+    EXPECT_REL(d.fmk_st, 24.0 * 1.04564);
+    EXPECT_REL(d.e05_st, 11000.0 * 2.0 / 3.0);
+    EXPECT_REL(d.g05_st, 460.0);
+    EXPECT_EQ(d.ez_strebe, 35.0);
+    EXPECT_EQ(d.a_st, 12000.0);
+    EXPECT_REL(d.wy_st, 200000.0);
+    EXPECT_REL(d.iz_st, 14400000.0);
+    EXPECT_REL(d.it_st, 19835905.35);
+    EXPECT_REL(d.sigma_m_crit, 243.796109);
+    EXPECT_REL(d.lambda_rel_m, 0.320836);
+    EXPECT_EQ(d.k_crit, 1.0);
+    EXPECT_REL(d.beta_c, 0.2);
+    EXPECT_REL(d.lambda_rel_y, 1.18013);
+    EXPECT_REL(d.lambda_rel_z, 0.983441);
+    EXPECT_REL(d.kc_y, 0.558282);
+    EXPECT_REL(d.kc_z, 0.701624);
+    const ErgStrebe& s = d.erg_strebe[0];
+    EXPECT_EQ(s.kraft_fc_d, 30000.0);
+    EXPECT_REL(s.sigma_c_d, 2.5);
+    EXPECT_REL(s.my_d, 1050000.0);
+    EXPECT_REL(s.sigma_m_d, 5.25);
+    EXPECT_REL(s.u_y, 0.308012);
+    EXPECT_REL(s.u_z, 0.245085);
+    EXPECT_REL(s.u_enden, 0.33175);
+    EXPECT_REL(s.u, 0.33175);
+    EXPECT_REL(d.eta_strebe, 0.33175);
+}
+
+TEST_F(StepJoint, StrutWithTheMomentOverItsLength)
+{
+    d.strebe_leff = 2000.0;
+    d.stirn_gleich = 1;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_Strebe();
+    const ErgStrebe& s = d.erg_strebe[0];
+    EXPECT_REL(s.u_y, 0.610193);
+    EXPECT_REL(s.u_z, 0.336398);
+    EXPECT_EQ(s.u_enden, 0.0);
+    EXPECT_REL(d.eta_strebe, 0.610193);
+}
+
+TEST_F(StepJoint, StrutOfADoubleNotch)
+{
+    d.typ = 3;
+    d.gamma = 50.0;
+    d.balken_b = 140.0;
+    d.balken_hD = 160.0;
+    d.balken_tv1 = 25.0;
+    d.balken_tv2 = 35.0;
+    d.strebe_leff = 2500.0;
+    d.lasten.append(Combination(60.0, 0.9, 3));
+    d.cal_nachweise();
+    EXPECT_REL(d.ez_strebe, 14.725167);
+    EXPECT_REL(d.it_st, 69576317.34375);
+    EXPECT_REL(d.erg_strebe[0].u_y, 0.246909);
+    EXPECT_REL(d.erg_strebe[0].u_z, 0.283747);
+    EXPECT_REL(d.erg_strebe[0].u_enden, 0.122964);
+    // The sill is weakened by the deeper step.
+    EXPECT_EQ(d.hn_biegung, 180.0 - 35.0);
+    EXPECT_EQ(d.ez_schwelle, 17.5);
+}
+
+TEST_F(StepJoint, SquareStrutTorsionConstant)
+{
+    d.balken_b = 100.0;
+    d.balken_hD = 100.0;
+    d.lasten.append(Combination(10.0, 0.9, 3));
+    d.cal_Strebe();
+    EXPECT_REL(d.it_st, (1.0 - 0.63 + 0.052) / 3.0 * 1e8);
+}
+
+TEST_F(StepJoint, BreastNotchHasNoEccentricity)
+{
+    d.typ = 1;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_nachweise();
+    EXPECT_EQ(d.ez_schwelle, 0.0);
+    EXPECT_EQ(d.ez_strebe, 0.0);
+    EXPECT_EQ(d.erg_strebe[0].my_d, 0.0);
+}
+
+TEST_F(StepJoint, WithoutAnnexTheDinFactorsApply)
+{
+    ActiveNadEc5 = nullptr;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.lasten.append(Combination(30.0, 0.9, 6));
+    d.cal_Versatz();
+    EXPECT_EQ(d.kcr_sw, 1.0);
+    EXPECT_REL(d.erg_versatz[0].gamma_m, 1.3);
+    EXPECT_REL(d.erg_versatz[1].gamma_m, 1.0);
+}
+
+} // namespace
