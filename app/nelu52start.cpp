@@ -1,0 +1,136 @@
+// Start-up of the step-joint program: command line, file names, title and the
+// host's installation check.
+#include "app/nelu52start.h"
+
+#include <cstring>
+#include <string>
+
+#include <QMessageBox>
+
+#include "app/nelu52data.h"
+#include "platform/kovhost.h"
+#include "platform/kovpath.h"
+#include "platform/kovscript.h"
+
+char nelu52_bauteil[NELU52_ID_SIZE];
+int nelu52_file_id;
+char nelu52_inp_name[NELU52_NAME_SIZE];
+char nelu52_oli_name[NELU52_NAME_SIZE];
+char nelu52_ini_name[NELU52_NAME_SIZE];
+char nelu52_txt_name[NELU52_NAME_SIZE];
+char nelu52_nad_name[NELU52_NAME_SIZE];
+char nelu52_spf_name[NELU52_NAME_SIZE];
+char nelu52_fonts_name[NELU52_NAME_SIZE];
+QString nelu52_titel;
+MainWindow* nelu52_main_window;
+
+const char NELU52_INSTALL_TITLE[] = "ABBRUCH";
+const char NELU52_INSTALL_TEXT[] = "KOV ist nicht korrekt installiert\n DATA, EXEC oder/und TEMP unbekannt";
+
+int Nelu52_Check_Args(int argc, char** argv)
+{
+    if (argc < 5 || !argv || !argv[1] || !argv[3]) return 0;
+    return std::strlen(argv[1]) < NELU52_ID_SIZE;
+}
+
+void Nelu52_Usage(FILE* out, const char* program)
+{
+    std::fprintf(out, "usage: %s Bauteilkennung Icon-Id File-Id Pos-Id\n", program ? program : "nelu52");
+    std::fflush(out);
+}
+
+int Nelu52_Set_Position(const char* bauteil, const char* file_id)
+{
+    std::snprintf(nelu52_bauteil, sizeof nelu52_bauteil, "%s", bauteil ? bauteil : "");
+    int nr = 0;
+    if (!file_id || std::sscanf(file_id, "%d", &nr) != 1) nr = 0;
+    nelu52_file_id = nr;
+
+    struct {
+        char* buf;
+        const char* ext;
+    } const names[] = {{nelu52_inp_name, "inp"}, {nelu52_oli_name, "oli"}, {nelu52_ini_name, "ini"},
+                       {nelu52_txt_name, "txt"}, {nelu52_nad_name, "nad"}};
+    int ok = 1;
+    for (const auto& n : names) {
+        const int len = std::snprintf(n.buf, NELU52_NAME_SIZE, "%s_%02d.%s", nelu52_bauteil, nr, n.ext);
+        if (len < 0 || len >= NELU52_NAME_SIZE) ok = 0;
+    }
+    const int len = std::snprintf(nelu52_spf_name, NELU52_NAME_SIZE, "%s01.SPF", nelu52_bauteil);
+    if (len < 0 || len >= NELU52_NAME_SIZE) ok = 0;
+    if (!ok) {
+        for (const auto& n : names) n.buf[0] = '\0';
+        nelu52_spf_name[0] = '\0';
+    }
+    return ok;
+}
+
+void Nelu52_Set_Fonts_Name(const char* dram)
+{
+    static const char file[] = "\\nelu52_fonts";
+    if (dram && std::strlen(dram) + sizeof file <= sizeof nelu52_fonts_name)
+        std::snprintf(nelu52_fonts_name, sizeof nelu52_fonts_name, "%s%s", dram, file);
+    else
+        std::snprintf(nelu52_fonts_name, sizeof nelu52_fonts_name, "%s", file);
+}
+
+namespace {
+
+// One line of at most 255 bytes without its line end; the rest of a longer line
+// is skipped. Empty at the end of the file.
+QByteArray Title_Line(FILE* f)
+{
+    char buf[256];
+    if (!std::fgets(buf, sizeof buf, f)) return QByteArray();
+    size_t n = std::strlen(buf);
+    if (n > 0 && buf[n - 1] == '\n') {
+        buf[--n] = '\0';
+    } else {
+        int c;
+        while ((c = std::fgetc(f)) != EOF && c != '\n') {
+        }
+    }
+    if (n > 0 && buf[n - 1] == '\r') buf[--n] = '\0';
+    return QByteArray(buf, (int)n);
+}
+
+} // namespace
+
+QString Nelu52_Read_Title(const char* file)
+{
+    FILE* f = file ? Kov_Fopen(file, "rb") : nullptr;
+    if (!f) return QString();
+    Title_Line(f);
+    const QString nr = qstring_from_system8(Title_Line(f));
+    const QString text = qstring_recode_cp850(qstring_from_system8(Title_Line(f)));
+    std::fclose(f);
+    return QStringLiteral("Position ") + nr + QStringLiteral(": ") + text;
+}
+
+int Nelu52_Host_Paths()
+{
+    const char* dir = CurOb_Privat_Datapath();
+    if (!dir) return 0;
+    // The host may hand back the same buffer it keeps the path in.
+    const std::string path(dir);
+    Set_CurOb_Privat_Datapath(path.c_str());
+    Set_KOV_Data_Path(path.c_str());
+    return 1;
+}
+
+void Nelu52_Warning(const QString& title, const QString& text)
+{
+    switch (Kov_Ui_Mode()) {
+    case KOV_UI_SCRIPTED:
+        Kov_Script_Log("Warning %s: %s", title.toUtf8().constData(), text.toUtf8().constData());
+        return;
+    case KOV_UI_INTERACTIVE: {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes);
+        box.exec();
+        return;
+    }
+    default:
+        std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
+        return;
+    }
+}

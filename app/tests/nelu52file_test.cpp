@@ -1,0 +1,450 @@
+// The input file of a position and its annex-name file.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+
+#include "app/nelu52data.h"
+#include "app/nelu52save.h"
+#include "app/nelu52start.h"
+#include "app_fixture.h"
+#include "nad/nadlist.h"
+#include "platform/kovlocale.h"
+
+namespace {
+
+using apptest::Slurp;
+using apptest::Spill;
+
+struct InputFile : ::testing::Test {
+    apptest::Workdir dir;
+    void SetUp() override { Nad_Reset_Annex_State(); }
+    void TearDown() override
+    {
+        Kov_Numeric_C_Locale();
+        Nad_Reset_Annex_State();
+    }
+};
+
+void Fill(NELU52_DATA& d)
+{
+    d.typ = 3;
+    d.holzart_sw = 2;
+    d.holzguete_sw = 9;
+    d.nkl = 2;
+    d.balken_b = 140.0;
+    d.balken_hG = 240.0;
+    d.strebe_leff = 2750.5;
+    d.balken_hD = 160.0;
+    d.balken_tv1 = 25.0;
+    d.balken_tv2 = 35.5;
+    d.gamma = 47.5;
+    d.lasten.clear();
+    LoadCase a;
+    a.name = QString::fromUtf8("LK 1: ständig");
+    a.nd_strebe = 18.5;
+    a.nd_schwelle = 10.0;
+    a.md_schwelle = 5.0;
+    a.vd_schwelle = 2.0;
+    a.kled = 0;
+    a.kmod = 0.6;
+    LoadCase b;
+    b.name = QStringLiteral("LK 2 Schnee kurz");
+    b.nd_strebe = 1234.5678;
+    b.nd_schwelle = -0.000012345;
+    b.md_schwelle = 0.0;
+    b.vd_schwelle = 7.0;
+    b.kled = 3;
+    b.kmod = 0.9;
+    d.lasten << a << b;
+    d.graf_breite = 15.5;
+    d.graf_hoehe = 10.0;
+    d.masstab_optimal = 0;
+    d.ausfuehrlich = 0;
+    d.grafik = 1;
+    d.nw_biegung = 1;
+    d.nw_schub = 0;
+    d.nw_strebe = 1;
+    d.cal_auto = 1;
+    d.mit_kh_sw = 0;
+    d.import_zov = 0;
+    d.import_mat = 1;
+    d.import_geo = 0;
+    d.linkes_schnittufer = 1;
+    d.nk_zov = 3;
+    d.max_tv1 = 1;
+    d.max_tv2 = 0;
+    d.lagesicherung_text = QString::fromUtf8("Bolzen M16 – Unterlegscheibe");
+    d.lagesicherung_bolzen = 0;
+    d.querschnittsschwaechung = 1;
+    d.d_bolzen = 16.0;
+    d.stirn_gleich = 1;
+    d.holzart_st = 1;
+    d.holzguete_st = 3;
+    d.mit_kh_st = 0;
+    d.st_wie_sw = 0;
+}
+
+// What Fill gives, line by line (Windows-1252: ä E4, en dash 96).
+const std::string kGolden =
+    "3\n"
+    "2 9 2 3\n"
+    "140 240 2750.5 160 25 35.5 47.5\n"
+    "2\n"
+    "LK 1: st\xE4ndig\n"
+    "18.5 10 5 2 10 2 5 0 0.6\n"
+    "LK 2 Schnee kurz\n"
+    "1234.57 -1.2345e-05 0 7 -1.2345e-05 7 0 3 0.9\n"
+    "15.5 10 0\n"
+    "0 1\n"
+    "1 0 1 1\n"
+    "0\n"
+    "0 1 0 1\n"
+    "3 1 0\n"
+    "Bolzen M16 \x96 Unterlegscheibe\n"
+    "0 1 16 1\n"
+    "1 3 0 0\n";
+
+// The tail of a file after the load combinations (lines 6 to 14).
+const std::string kTail =
+    "15.5 10 0\n0 1\n1 0 1 1\n0\n0 1 0 1\n3 1 0\nText\n0 1 16 1\n1 3 0 0\n";
+
+void Expect_Same_Input(const NELU52_DATA& a, const NELU52_DATA& b)
+{
+    EXPECT_EQ(a.typ, b.typ);
+    EXPECT_EQ(a.holzart_sw, b.holzart_sw);
+    EXPECT_EQ(a.holzguete_sw, b.holzguete_sw);
+    EXPECT_EQ(a.nkl, b.nkl);
+    EXPECT_EQ(a.balken_b, b.balken_b);
+    EXPECT_EQ(a.balken_hG, b.balken_hG);
+    EXPECT_EQ(a.strebe_leff, b.strebe_leff);
+    EXPECT_EQ(a.balken_hD, b.balken_hD);
+    EXPECT_EQ(a.balken_tv1, b.balken_tv1);
+    EXPECT_EQ(a.balken_tv2, b.balken_tv2);
+    EXPECT_EQ(a.gamma, b.gamma);
+    ASSERT_EQ(a.lasten.size(), b.lasten.size());
+    for (int i = 0; i < a.lasten.size(); ++i) {
+        EXPECT_EQ(a.lasten[i].name, b.lasten[i].name);
+        EXPECT_NEAR(a.lasten[i].nd_strebe, b.lasten[i].nd_strebe, 1e-5 * std::fabs(b.lasten[i].nd_strebe));
+        EXPECT_NEAR(a.lasten[i].nd_schwelle, b.lasten[i].nd_schwelle, 1e-5 * std::fabs(b.lasten[i].nd_schwelle));
+        EXPECT_EQ(a.lasten[i].md_schwelle, b.lasten[i].md_schwelle);
+        EXPECT_EQ(a.lasten[i].vd_schwelle, b.lasten[i].vd_schwelle);
+        EXPECT_EQ(a.lasten[i].kled, b.lasten[i].kled);
+        EXPECT_EQ(a.lasten[i].kmod, b.lasten[i].kmod);
+    }
+    EXPECT_EQ(a.graf_breite, b.graf_breite);
+    EXPECT_EQ(a.graf_hoehe, b.graf_hoehe);
+    EXPECT_EQ(a.masstab_optimal, b.masstab_optimal);
+    EXPECT_EQ(a.ausfuehrlich, b.ausfuehrlich);
+    EXPECT_EQ(a.grafik, b.grafik);
+    EXPECT_EQ(a.nw_biegung, b.nw_biegung);
+    EXPECT_EQ(a.nw_schub, b.nw_schub);
+    EXPECT_EQ(a.nw_strebe, b.nw_strebe);
+    EXPECT_EQ(a.cal_auto, b.cal_auto);
+    EXPECT_EQ(a.mit_kh_sw, b.mit_kh_sw);
+    EXPECT_EQ(a.import_zov, b.import_zov);
+    EXPECT_EQ(a.import_mat, b.import_mat);
+    EXPECT_EQ(a.import_geo, b.import_geo);
+    EXPECT_EQ(a.linkes_schnittufer, b.linkes_schnittufer);
+    EXPECT_EQ(a.nk_zov, b.nk_zov);
+    EXPECT_EQ(a.max_tv1, b.max_tv1);
+    EXPECT_EQ(a.max_tv2, b.max_tv2);
+    EXPECT_EQ(a.lagesicherung_text, b.lagesicherung_text);
+    EXPECT_EQ(a.lagesicherung_bolzen, b.lagesicherung_bolzen);
+    EXPECT_EQ(a.querschnittsschwaechung, b.querschnittsschwaechung);
+    EXPECT_EQ(a.d_bolzen, b.d_bolzen);
+    EXPECT_EQ(a.stirn_gleich, b.stirn_gleich);
+    EXPECT_EQ(a.holzart_st, b.holzart_st);
+    EXPECT_EQ(a.holzguete_st, b.holzguete_st);
+    EXPECT_EQ(a.mit_kh_st, b.mit_kh_st);
+    EXPECT_EQ(a.st_wie_sw, b.st_wie_sw);
+}
+
+TEST_F(InputFile, WrittenFileReadsBackIntoTheSameObject)
+{
+    NELU52_DATA out;
+    Fill(out);
+    ASSERT_EQ(out.write_file("ABC_07.inp", "ABC_07.nad"), 0);
+    EXPECT_EQ(Slurp("ABC_07.inp"), kGolden);
+
+    NELU52_DATA in;
+    ASSERT_EQ(in.read_file("ABC_07.inp", "ABC_07.nad"), 0);
+    Expect_Same_Input(in, out);
+    // No temporary file is left beside it.
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.pos())) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 2);
+}
+
+TEST_F(InputFile, NumbersDoNotDependOnTheLocale)
+{
+    if (!Kov_Try_German_Locale()) GTEST_SKIP() << "no German locale installed";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%g", 1.5);
+    NELU52_DATA out;
+    Fill(out);
+    ASSERT_EQ(out.write_file("ABC_07.inp", nullptr), 0);
+    EXPECT_EQ(Slurp("ABC_07.inp"), kGolden) << "C library writes " << probe;
+    NELU52_DATA in;
+    ASSERT_EQ(in.read_file("ABC_07.inp", nullptr), 0);
+    Expect_Same_Input(in, out);
+}
+
+TEST_F(InputFile, SillForcesAreTakenFromTheFirstGroup)
+{
+    // N, M, V first, then N, V, M: the second group is not read.
+    ASSERT_TRUE(Spill("p.inp", "3\n0 5 1 0\n120 180 1000 100 30 30 60\n1\nK\n20 10 5 2 99 98 97 4 1.1\n" + kTail));
+    NELU52_DATA d;
+    ASSERT_EQ(d.read_file("p.inp", nullptr), 0);
+    ASSERT_EQ(d.lasten.size(), 1);
+    EXPECT_EQ(d.lasten[0].nd_strebe, 20.0);
+    EXPECT_EQ(d.lasten[0].nd_schwelle, 10.0);
+    EXPECT_EQ(d.lasten[0].md_schwelle, 5.0);
+    EXPECT_EQ(d.lasten[0].vd_schwelle, 2.0);
+    EXPECT_EQ(d.lasten[0].kled, 4);
+    EXPECT_EQ(d.lasten[0].kmod, 1.1);
+}
+
+TEST_F(InputFile, VersionOneAndTwoFilesEndEarlier)
+{
+    const std::string head = "0 5 1 2\n120 180 1000 100 30 30 60\n0\n15.5 10 0\n0 1\n1 0 1 1\n0\n0 1 0 1\n3 1 0\n";
+    // Version 1 ends after line 11; lines behind it are not read either.
+    ASSERT_TRUE(Spill("v1.inp", "1\n" + head + "Text\n0 0 20 1\n3 3 1 1\n"));
+    NELU52_DATA d;
+    d.lagesicherung_text = QStringLiteral("alt");
+    d.d_bolzen = 14.0;
+    d.holzart_st = 1;
+    ASSERT_EQ(d.read_file("v1.inp", nullptr), 0);
+    EXPECT_EQ(d.typ, 2);
+    EXPECT_EQ(d.nk_zov, 3);
+    EXPECT_EQ(d.max_tv1, 1);
+    EXPECT_EQ(d.lagesicherung_text, QStringLiteral("alt"));
+    EXPECT_EQ(d.d_bolzen, 14.0);
+    EXPECT_EQ(d.lagesicherung_bolzen, 1);
+    EXPECT_EQ(d.querschnittsschwaechung, 1);
+    EXPECT_EQ(d.stirn_gleich, 0);
+    EXPECT_EQ(d.holzart_st, 1);
+
+    // Version 2 ends after line 13.
+    ASSERT_TRUE(Spill("v2.inp", "2\n" + head + "Lage mit  zwei Blanks\n0 0 20 1\n3 3 0 0\n"));
+    NELU52_DATA e;
+    ASSERT_EQ(e.read_file("v2.inp", nullptr), 0);
+    EXPECT_EQ(e.lagesicherung_text, QStringLiteral("Lage mit  zwei Blanks"));
+    EXPECT_EQ(e.lagesicherung_bolzen, 0);
+    EXPECT_EQ(e.querschnittsschwaechung, 0);
+    EXPECT_EQ(e.d_bolzen, 20.0);
+    EXPECT_EQ(e.stirn_gleich, 1);
+    EXPECT_EQ(e.holzart_st, 0);
+    EXPECT_EQ(e.st_wie_sw, 1);
+
+    ASSERT_TRUE(Spill("v3.inp", "3\n" + head + "Lage\n0 0 20 1\n3 3 0 0\n"));
+    NELU52_DATA f;
+    ASSERT_EQ(f.read_file("v3.inp", nullptr), 0);
+    EXPECT_EQ(f.holzart_st, 3);
+    EXPECT_EQ(f.holzguete_st, 3);
+    EXPECT_EQ(f.st_wie_sw, 0);
+}
+
+TEST_F(InputFile, EmptyFileEmptiesTheLoadTable)
+{
+    ASSERT_TRUE(Spill("leer.inp", ""));
+    NELU52_DATA d;
+    d.gamma = 45.0;
+    ASSERT_EQ(d.read_file("leer.inp", nullptr), 0);
+    EXPECT_TRUE(d.lasten.isEmpty());
+    EXPECT_EQ(d.gamma, 45.0);
+    EXPECT_EQ(d.typ, 0);
+    EXPECT_EQ(d.mit_kh_sw, 1);
+    EXPECT_EQ(d.graf_breite, 17.0);
+}
+
+TEST_F(InputFile, LinesWithTheWrongNumberOfValuesAreSkipped)
+{
+    ASSERT_TRUE(Spill("w.inp",
+                      "3\n"
+                      "1 2 3\n"                             // 3 values instead of 4
+                      "120  180 1000 100 30 30 60\n"        // two blanks: 8 parts
+                      "3\n"
+                      "Eins mit Blanks\n1 2 3 4 5 6 7 3 0.9\n"
+                      "Zwei\n1 2 3 4 5 6 7 3\n"             // 8 values: dropped
+                      "Drei\n9 x 3 4 5 6 7 3 0.8\n"         // "x" stores 0
+                      "15.5 10 0 1\n" "0 1\n1 0 1 1\n0\n0 1 0 1\n3 1 0\nText\n0 1 16 1\n1 3 0 0\n"));
+    NELU52_DATA d;
+    d.gamma = 45.0;
+    ASSERT_EQ(d.read_file("w.inp", nullptr), 0);
+    EXPECT_EQ(d.holzart_sw, 0);
+    EXPECT_EQ(d.holzguete_sw, 5);
+    EXPECT_EQ(d.gamma, 45.0);
+    ASSERT_EQ(d.lasten.size(), 2);
+    EXPECT_EQ(d.lasten[0].name, QStringLiteral("Eins mit Blanks"));
+    EXPECT_EQ(d.lasten[1].name, QStringLiteral("Drei"));
+    EXPECT_EQ(d.lasten[1].nd_strebe, 9.0);
+    EXPECT_EQ(d.lasten[1].nd_schwelle, 0.0);
+    EXPECT_EQ(d.lasten[1].kmod, 0.8);
+    EXPECT_EQ(d.graf_breite, 17.0);  // line 6 had 4 values
+    EXPECT_EQ(d.ausfuehrlich, 0);    // the following lines are read normally
+    EXPECT_EQ(d.holzguete_st, 3);
+}
+
+TEST_F(InputFile, ServiceClassOutOfRangeBecomesOne)
+{
+    for (const char* cls : {"0", "4", "-1", "x"}) {
+        ASSERT_TRUE(Spill("s.inp", std::string("3\n0 5 ") + cls + " 1\n"));
+        NELU52_DATA d;
+        d.nkl = 2;
+        ASSERT_EQ(d.read_file("s.inp", nullptr), 0);
+        EXPECT_EQ(d.nkl, 1) << cls;
+        EXPECT_EQ(d.typ, 1);
+    }
+    ASSERT_TRUE(Spill("s.inp", "3\n0 5 3 1\n"));
+    NELU52_DATA d;
+    d.read_file("s.inp", nullptr);
+    EXPECT_EQ(d.nkl, 3);
+}
+
+TEST_F(InputFile, WindowsLineEndsAndACountBeyondTheFile)
+{
+    ASSERT_TRUE(Spill("crlf.inp", "3\r\n0 7 2 1\r\n120 180 1000 100 30 30 60\r\n1000000000\r\nK 1\r\n"
+                                  "5 0 0 0 0 0 0 3 0.9\r\n"));
+    NELU52_DATA d;
+    ASSERT_EQ(d.read_file("crlf.inp", nullptr), 0);
+    EXPECT_EQ(d.holzguete_sw, 7);
+    EXPECT_EQ(d.gamma, 60.0);
+    ASSERT_EQ(d.lasten.size(), 1);
+    EXPECT_EQ(d.lasten[0].name, QStringLiteral("K 1"));
+    EXPECT_EQ(d.lasten[0].kmod, 0.9);
+}
+
+TEST_F(InputFile, OverlongLinesAreCut)
+{
+    std::string name(10000, 'n');
+    ASSERT_TRUE(Spill("long.inp", "3\n0 5 1 0\n120 180 1000 100 30 30 60\n1\n" + name + "\n1 2 3 4 5 6 7 3 0.9\n" +
+                                      kTail));
+    NELU52_DATA d;
+    ASSERT_EQ(d.read_file("long.inp", nullptr), 0);
+    ASSERT_EQ(d.lasten.size(), 1);
+    EXPECT_LT(d.lasten[0].name.size(), 10000);
+    EXPECT_EQ(d.lasten[0].nd_strebe, 1.0);
+    EXPECT_EQ(d.holzguete_st, 3);
+}
+
+TEST_F(InputFile, LineBreaksInTextsDoNotShiftTheFile)
+{
+    NELU52_DATA out;
+    Fill(out);
+    out.lasten[0].name = QStringLiteral("zwei\nZeilen");
+    out.lagesicherung_text = QStringLiteral("a\r\nb");
+    ASSERT_EQ(out.write_file("t.inp", nullptr), 0);
+    NELU52_DATA in;
+    in.read_file("t.inp", nullptr);
+    EXPECT_EQ(in.lasten[0].name, QStringLiteral("zwei Zeilen"));
+    EXPECT_EQ(in.lagesicherung_text, QStringLiteral("a  b"));
+    EXPECT_EQ(in.holzguete_st, 3);
+}
+
+TEST_F(InputFile, MissingFileKeepsTheDefaultsAndPublishesTheAnnex)
+{
+    ActiveNadEc5 = nullptr;
+    ActiveNadEc3 = nullptr;
+    NELU52_DATA d;
+    EXPECT_EQ(d.read_file("fehlt.inp", "fehlt.nad"), 1);
+    ASSERT_EQ(d.lasten.size(), 1);
+    EXPECT_EQ(d.lasten[0].name, QString::fromUtf8("A ständig"));
+    ASSERT_NE(ActiveNadEc5, nullptr);
+    ASSERT_NE(ActiveNadEc3, nullptr);
+    EXPECT_NE(ActiveNadEc9, nullptr);
+    EXPECT_STREQ(Nad_Get_Active_Name(), "Deutschland");
+    // The supplied German annex: k_cr = 2.0 / f_v,k and gamma_M 1.3.
+    EXPECT_EQ(ActiveNadEc5->k_cr_mode, 2);
+    EXPECT_DOUBLE_EQ(ActiveNadEc5->gamma_m_solid, 1.3);
+}
+
+TEST_F(InputFile, AnnexNameFileIsWrittenAndActivatesItsAnnex)
+{
+    NELU52_DATA d;
+    ASSERT_EQ(d.write_file("ABC_07.inp", "ABC_07.nad"), 0);
+    EXPECT_EQ(Slurp("ABC_07.nad"), std::string("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n0\n"));
+
+    ASSERT_TRUE(Spill("ABC_07.nad", "\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n0\n"));
+    ASSERT_EQ(d.read_file("ABC_07.inp", "ABC_07.nad"), 0);
+    EXPECT_STREQ(Nad_Get_Active_Name(), "EC-Standardparameter");
+    ASSERT_NE(ActiveNadEc5, nullptr);
+    EXPECT_EQ(ActiveNadEc5, Nad_Get_Ec5());
+    EXPECT_EQ(ActiveNadEc3, Nad_Get_Ec3());
+    EXPECT_EQ(ActiveNadEc9, Nad_Get_Ec9());
+    EXPECT_EQ(ActiveNadEc5->k_cr_mode, 1);
+
+    // Saving again names the annex now active.
+    ASSERT_EQ(d.write_file("ABC_07.inp", "ABC_07.nad"), 0);
+    EXPECT_EQ(Slurp("ABC_07.nad"), std::string("\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n0\n"));
+}
+
+TEST_F(InputFile, DataOperationsUseTheNamesOfTheStartUp)
+{
+    ASSERT_EQ(Nelu52_Set_Position("ABC", "7"), 1);
+    NELU52_DATA out;
+    Fill(out);
+    ASSERT_EQ(out.write_data(), 0);
+    EXPECT_EQ(Slurp(dir.file("ABC_07.inp")), kGolden);
+    EXPECT_FALSE(Slurp(dir.file("ABC_07.nad")).empty());
+    NELU52_DATA in;
+    ASSERT_EQ(in.read_data(), 0);
+    Expect_Same_Input(in, out);
+}
+
+TEST_F(InputFile, FailedWriteLeavesTheOldFileIntact)
+{
+    const std::string old = "3\n0 5 1 0\n";
+    ASSERT_TRUE(Spill("ABC_07.inp", old));
+    ASSERT_TRUE(Spill("ABC_07.nad", "alt"));
+
+    // Files may grow to 64 bytes only: the write of the new file fails.
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    NELU52_DATA d;
+    Fill(d);
+    const int r = d.write_file("ABC_07.inp", "ABC_07.nad");
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_EQ(r, 1);
+    EXPECT_EQ(Slurp("ABC_07.inp"), old);
+    EXPECT_EQ(Slurp("ABC_07.nad"), "alt");
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.pos())) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 2);
+
+    // A folder that does not exist cannot take the file.
+    EXPECT_EQ(d.write_file("fehlt/ABC_07.inp", nullptr), 1);
+}
+
+TEST_F(InputFile, ReplacingKeepsThePermissions)
+{
+    ASSERT_TRUE(Spill("perm.inp", "x"));
+    std::filesystem::permissions("perm.inp", std::filesystem::perms(0640));
+    ASSERT_TRUE(Nelu52_Replace_File("perm.inp", [](FILE* f) { return std::fputs("neu", f) >= 0; }));
+    EXPECT_EQ(Slurp("perm.inp"), "neu");
+    EXPECT_EQ(std::filesystem::status("perm.inp").permissions() & std::filesystem::perms::all,
+              std::filesystem::perms(0640));
+    // A writer that gives up leaves the old content.
+    EXPECT_FALSE(Nelu52_Replace_File("perm.inp", [](FILE* f) {
+        std::fputs("halb", f);
+        return false;
+    }));
+    EXPECT_EQ(Slurp("perm.inp"), "neu");
+}
+
+} // namespace
