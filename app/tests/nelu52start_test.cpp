@@ -1,0 +1,201 @@
+// Start-up: command line, file names, title, installation check, and the
+// program run as the host starts it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "app/nelu52start.h"
+#include "app_fixture.h"
+#include "platform/kovhost.h"
+
+extern char** environ;
+
+namespace {
+
+using apptest::Slurp;
+using apptest::Spill;
+
+TEST(StartUp, FourArgumentsAreNeeded)
+{
+    const char* four[] = {"nelu52", "ABC", "0", "7", "1", nullptr};
+    const char* three[] = {"nelu52", "ABC", "0", "7", nullptr};
+    EXPECT_EQ(Nelu52_Check_Args(5, const_cast<char**>(four)), 1);
+    EXPECT_EQ(Nelu52_Check_Args(4, const_cast<char**>(three)), 0);
+    EXPECT_EQ(Nelu52_Check_Args(1, const_cast<char**>(four)), 0);
+    // The identifier takes at most 15 characters.
+    const char* id15[] = {"nelu52", "ABCDEFGHIJKLMNO", "0", "7", "1", nullptr};
+    const char* id16[] = {"nelu52", "ABCDEFGHIJKLMNOP", "0", "7", "1", nullptr};
+    EXPECT_EQ(Nelu52_Check_Args(5, const_cast<char**>(id15)), 1);
+    EXPECT_EQ(Nelu52_Check_Args(5, const_cast<char**>(id16)), 0);
+}
+
+TEST(StartUp, UsageText)
+{
+    FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    Nelu52_Usage(f, "/opt/kov/nelu52");
+    std::rewind(f);
+    char buf[200] = {0};
+    ASSERT_NE(std::fgets(buf, sizeof buf, f), nullptr);
+    std::fclose(f);
+    EXPECT_STREQ(buf, "usage: /opt/kov/nelu52 Bauteilkennung Icon-Id File-Id Pos-Id\n");
+}
+
+TEST(StartUp, FileNamesOfAPosition)
+{
+    ASSERT_EQ(Nelu52_Set_Position("ABC", "7"), 1);
+    EXPECT_STREQ(nelu52_bauteil, "ABC");
+    EXPECT_EQ(nelu52_file_id, 7);
+    EXPECT_STREQ(nelu52_inp_name, "ABC_07.inp");
+    EXPECT_STREQ(nelu52_oli_name, "ABC_07.oli");
+    EXPECT_STREQ(nelu52_ini_name, "ABC_07.ini");
+    EXPECT_STREQ(nelu52_txt_name, "ABC_07.txt");
+    EXPECT_STREQ(nelu52_nad_name, "ABC_07.nad");
+    EXPECT_STREQ(nelu52_spf_name, "ABC01.SPF");
+
+    Nelu52_Set_Position("ABC", "123");
+    EXPECT_STREQ(nelu52_inp_name, "ABC_123.inp");
+    Nelu52_Set_Position("ABC", "x7");
+    EXPECT_EQ(nelu52_file_id, 0);
+    EXPECT_STREQ(nelu52_inp_name, "ABC_00.inp");
+    Nelu52_Set_Position("VERSATZ", "1");
+    EXPECT_STREQ(nelu52_inp_name, "VERSATZ_01.inp");
+    EXPECT_STREQ(nelu52_spf_name, "VERSATZ01.SPF");
+    // An overlong identifier is cut to 15 characters.
+    Nelu52_Set_Position("ABCDEFGHIJKLMNOPQRSTUVWXYZ", "2");
+    EXPECT_STREQ(nelu52_bauteil, "ABCDEFGHIJKLMNO");
+    EXPECT_STREQ(nelu52_inp_name, "ABCDEFGHIJKLMNO_02.inp");
+}
+
+TEST(StartUp, FontsFileUnderDram)
+{
+    Nelu52_Set_Fonts_Name(nullptr);
+    EXPECT_STREQ(nelu52_fonts_name, "\\nelu52_fonts");
+    Nelu52_Set_Fonts_Name("/home/kov/dram");
+    EXPECT_STREQ(nelu52_fonts_name, "/home/kov/dram\\nelu52_fonts");
+    // A folder name that leaves no room is not cut into another folder's name.
+    const std::string lang(300, 'd');
+    Nelu52_Set_Fonts_Name(lang.c_str());
+    EXPECT_STREQ(nelu52_fonts_name, "\\nelu52_fonts");
+}
+
+TEST(StartUp, PositionTitle)
+{
+    apptest::Workdir dir;
+    ASSERT_TRUE(Spill("ABC_07.txt", "x\n12\nDach\n"));
+    EXPECT_EQ(Nelu52_Read_Title("ABC_07.txt"), QStringLiteral("Position 12: Dach"));
+    // Line 3 is code page 850: 0x94 is ö, 0xE1 ß; Windows line ends.
+    ASSERT_TRUE(Spill("ABC_08.txt", "x\r\n12a\r\nDach \x94stlich, Fu\xE1pfette\r\n"));
+    EXPECT_EQ(Nelu52_Read_Title("ABC_08.txt"), QString::fromUtf8("Position 12a: Dach östlich, Fußpfette"));
+    EXPECT_TRUE(Nelu52_Read_Title("fehlt.txt").isEmpty());
+}
+
+TEST(StartUp, InstallationCheckAsksTheHost)
+{
+    unsetenv("KOV_CUROB_PRIVAT_DATAPATH");
+    EXPECT_EQ(Nelu52_Host_Paths(), 0);
+    setenv("KOV_CUROB_PRIVAT_DATAPATH", "/tmp/privat", 1);
+    EXPECT_EQ(Nelu52_Host_Paths(), 1);
+    ASSERT_NE(KOV_Get_Data_Path(), nullptr);
+    EXPECT_STREQ(KOV_Get_Data_Path(), "/tmp/privat");
+    EXPECT_STREQ(CurOb_Privat_Datapath(), "/tmp/privat");
+}
+
+// ---- the program as the host starts it ----------------------------------------------
+
+struct ProgramRun {
+    int code = -1;
+    std::string out, err;
+};
+
+ProgramRun Start(const std::vector<std::string>& args, const std::vector<std::string>& env, const std::string& folder)
+{
+    ProgramRun r;
+    const std::string program = std::string(KOV_BINARY_DIR) + "/app/nelu52";
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    std::vector<std::string> envs;
+    for (char** e = environ; *e; ++e) {
+        const std::string s(*e);
+        if (s.rfind("KOV_CUROB_PRIVAT_DATAPATH=", 0) == 0 || s.rfind("_KOV_CWD_=", 0) == 0) continue;
+        envs.push_back(s);
+    }
+    for (const std::string& e : env) envs.push_back(e);
+    std::vector<char*> envp;
+    for (std::string& e : envs) envp.push_back(&e[0]);
+    envp.push_back(nullptr);
+
+    const std::string out = folder + "/../stdout", err = folder + "/../stderr";
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&fa, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid;
+    if (posix_spawn(&pid, program.c_str(), &fa, nullptr, argv.data(), envp.data()) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&fa);
+    r.out = Slurp(out);
+    r.err = Slurp(err);
+    return r;
+}
+
+TEST(Program, ThreeArgumentsPrintTheUsage)
+{
+    apptest::Workdir dir;
+    const ProgramRun r = Start({"ABC", "0", "7"}, {}, dir.pos());
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "usage: " + std::string(KOV_BINARY_DIR) + "/app/nelu52 Bauteilkennung Icon-Id File-Id Pos-Id\n");
+    const ProgramRun s = Start({"ABCDEFGHIJKLMNOP", "0", "7", "1"}, {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos()}, dir.pos());
+    EXPECT_EQ(s.code, 0);
+    EXPECT_EQ(s.out.rfind("usage: ", 0), 0u);
+}
+
+TEST(Program, IncompleteInstallationStops)
+{
+    apptest::Workdir dir;
+    const ProgramRun r = Start({"ABC", "0", "7", "1"}, {"_KOV_CWD_=" + dir.pos()}, dir.pos());
+    EXPECT_NE(r.code, 0);
+    EXPECT_NE(r.code, 1);
+    EXPECT_NE(r.err.find("ABBRUCH"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("KOV ist nicht korrekt installiert\n DATA, EXEC oder/und TEMP unbekannt"), std::string::npos);
+}
+
+TEST(Program, FourArgumentsRunThePosition)
+{
+    apptest::Workdir dir;
+    // The bundled example position.
+    for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
+        std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+    const ProgramRun r = Start({"VERSATZ", "0", "1", "1"},
+                        {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos()}, dir.pos());
+    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_NE(r.out.find("Position 12: Strebenanschluß an Fußpfette, Achse B"), std::string::npos) << r.out;
+    // Utilisations of the example worked out by hand (C24, 140/200 sill,
+    // 140/140 strut, 45 degrees, t_v 30, three combinations).
+    EXPECT_NE(r.out.find("Versatz: 82.37 %"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Biegung und Normalkraft der Schwelle: 36.87 %"), std::string::npos);
+    EXPECT_NE(r.out.find("Querkraft der Schwelle: 78.77 %"), std::string::npos);
+    EXPECT_NE(r.out.find("Stabilitätsnachweis der Strebe: 32.16 %"), std::string::npos);
+    // Nothing is written into the position.
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.pos())) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 3);
+}
+
+} // namespace
