@@ -1,0 +1,115 @@
+#include "tool_fixture.h"
+
+#include "kxp_fixture.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+int64_t g_virtual_ms = 0;
+int g_virtual_sleeps = 0;
+} // namespace
+
+std::string Tool_Fresh_Dir(const std::string& name)
+{
+    std::string d = std::string(KOV_BINARY_DIR) + "/hostenv_tools_tmp";
+    ::mkdir(d.c_str(), 0755);
+    d += "/" + name;
+    const std::string cmd = "rm -rf '" + d + "'";
+    if (std::system(cmd.c_str()) != 0) return d;
+    ::mkdir(d.c_str(), 0755);
+    return d;
+}
+
+void Tool_Write_File(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string Tool_Read_File(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+bool Tool_Exists(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+void Tool_Set_Env(const char* name, const std::string& value)
+{
+    ::setenv(name, value.c_str(), 1);
+}
+
+void Tool_Unset_Env(const char* name)
+{
+    ::unsetenv(name);
+}
+
+void Tool_Link(const std::string& dir, const char* tool, const char* as_name)
+{
+    const std::string target = std::string(KOV_TOOLS_DIR) + "/" + tool;
+    const std::string link = dir + "/" + as_name;
+    ::unlink(link.c_str());
+    if (::symlink(target.c_str(), link.c_str()) != 0) std::perror("symlink");
+}
+
+void Tool_Virtual_Sleep(int ms)
+{
+    g_virtual_ms += ms;
+    ++g_virtual_sleeps;
+}
+
+int64_t Tool_Virtual_Ms()
+{
+    return g_virtual_ms;
+}
+
+int Tool_Virtual_Sleeps()
+{
+    return g_virtual_sleeps;
+}
+
+void Tool_Virtual_Reset()
+{
+    g_virtual_ms = 0;
+    g_virtual_sleeps = 0;
+}
+
+std::string Tool_Multi_Result(const ToolResultSpec& spec)
+{
+    std::string s = "MULTICUT 1\n" + std::to_string(spec.declared_cuts) + "\n";
+    for (int i = 0; i < spec.cuts; ++i) {
+        KxpCutSpec cut;
+        cut.id = 10 + i;
+        cut.number = i + 1;
+        cut.name = "Cut" + std::to_string(i + 1);
+        cut.info_ints[3] = 2006 + i;
+        cut.info_values[0] = 12.0 + i;
+        cut.info_values[1] = 24.0;
+        s += Kxp_Fixture_Cut_Text(cut);
+    }
+    s += "RESULTS\n";
+    int total = 0;
+    for (int i = 0; i < spec.cuts; ++i) {
+        s += std::to_string(spec.counts[i]) + "\n";
+        total += spec.counts[i];
+    }
+    for (int r = 0; r < total; ++r) {
+        for (int k = 0; k < 6 * spec.cuts; ++k) s += std::to_string(r * 100 + k) + ".25 ";
+        s += std::to_string(1 + r) + " " + std::to_string(r) + ".5\n";
+        s += (spec.empty_first_text && r == 0) ? "\xAE\xAF" : "\xAE" "T" + std::to_string(r) + "\xAF";
+        s += " \xAE" "LK " + std::to_string(r + 1) + "\xAF\n";
+    }
+    return s;
+}
