@@ -188,6 +188,7 @@ TEST_F(InputFile, NumbersDoNotDependOnTheLocale)
     if (!Kov_Try_German_Locale()) GTEST_SKIP() << "no German locale installed";
     char probe[16];
     std::snprintf(probe, sizeof probe, "%g", 1.5);
+    ASSERT_STREQ(probe, "1,5") << "the locale should write a decimal comma";
     NELU52_DATA out;
     Fill(out);
     ASSERT_EQ(out.write_file("ABC_07.inp", nullptr), 0);
@@ -307,6 +308,18 @@ TEST_F(InputFile, ServiceClassOutOfRangeBecomesOne)
     NELU52_DATA d;
     d.read_file("s.inp", nullptr);
     EXPECT_EQ(d.nkl, 3);
+}
+
+TEST_F(InputFile, NumbersThatAreNotFiniteReadAsZero)
+{
+    ASSERT_TRUE(Spill("nan.inp", "3\n0 5 1 0\nnan 180 inf 100 -inf 30 1e999\n"));
+    NELU52_DATA d;
+    ASSERT_EQ(d.read_file("nan.inp", nullptr), 0);
+    EXPECT_EQ(d.balken_b, 0.0);
+    EXPECT_EQ(d.balken_hG, 180.0);
+    EXPECT_EQ(d.strebe_leff, 0.0);
+    EXPECT_EQ(d.balken_tv1, 0.0);
+    EXPECT_EQ(d.gamma, 0.0);
 }
 
 TEST_F(InputFile, WindowsLineEndsAndACountBeyondTheFile)
