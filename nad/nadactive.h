@@ -5,3 +5,9 @@
 #include "nad/nadec3.h"
 #include "nad/nadec5.h"
 #include "nad/nadec69.h"
+
+// Sets ActiveNadEc5, ActiveNadEc3 and ActiveNadEc9 together to the blocks of
+// the active annex ("Deutschland" is activated first when none is active).
+// The blocks stay where they are across activations, so the pointers need
+// not be set again after the annex changes.
+void Nad_Publish_Active_Blocks();

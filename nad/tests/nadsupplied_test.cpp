@@ -1,0 +1,175 @@
+// The supplied annex files: written from their records by the annex writer,
+// and holding the values of the EC recommendations and of the German annexes.
+//
+// To write the files again after a record or a writer has changed, run this
+// test with KOV_WRITE_SUPPLIED_NAD=1 and commit data/NAD/*.NAD.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "nad/nadfile.h"
+#include "nadenv_fixture.h"
+#include "nadsupplied_fixture.h"
+
+namespace {
+
+std::string written(const NadRecord& r)
+{
+    FILE* f = tmpfile();
+    EXPECT_NE(f, nullptr);
+    if (!f) return "";
+    Nad_Write_File(f, &r);
+    rewind(f);
+    std::string s;
+    int c;
+    while ((c = fgetc(f)) != EOF) s += (char)c;
+    fclose(f);
+    return s;
+}
+
+struct RecordBox {
+    std::unique_ptr<NadRecord> r{new NadRecord()};
+    ~RecordBox() { Nad_Free_Ec1_Tables(&r->ec1); }
+};
+
+void check_supplied(const char* file, void (*build)(NadRecord*))
+{
+    RecordBox box;
+    build(box.r.get());
+    const std::string bytes = written(*box.r);
+    const std::string path = std::string(KOV_SOURCE_DIR) + "/data/NAD/" + file;
+    if (std::getenv("KOV_WRITE_SUPPLIED_NAD")) {
+        ASSERT_TRUE(nadtest::spill(path, bytes)) << path;
+    }
+    EXPECT_EQ(nadtest::slurp(path), bytes) << file << " no longer matches its record; see the head of this test";
+
+    // and the file reads back as the record it was written from
+    RecordBox back;
+    FILE* f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    rewind(f);
+    ASSERT_EQ(Nad_Read_File(f, back.r.get()), 1);
+    fclose(f);
+    Nad_Set_Ec3_Na_De(&back.r->ec3, back.r->na_de);  // the body of EC3 does not carry it
+    const NadRecord& a = *box.r;
+    const NadRecord& b = *back.r;
+    EXPECT_EQ(b.flag_index, a.flag_index);
+    EXPECT_STREQ(b.name, a.name);
+    EXPECT_EQ(b.na_de, a.na_de);
+    EXPECT_EQ(Nad_Differs_Ec0(&a.ec0, &b.ec0), 0) << file;
+    EXPECT_EQ(Nad_Differs_Ec2(&a.ec2, &b.ec2), 0) << file;
+    EXPECT_EQ(Nad_Differs_Ec3(&a.ec3, &b.ec3), 0) << file;
+    EXPECT_EQ(Nad_Differs_Ec5(&a.ec5, &b.ec5), 0) << file;
+    EXPECT_EQ(Nad_Equal_Ec6(&a.ec6, &b.ec6), 1) << file;
+    EXPECT_EQ(Nad_Equal_Ec9(&a.ec9, &b.ec9), 1) << file;
+}
+
+// Loads a supplied annex from the source tree's data folder.
+int load_supplied(const char* name, NadRecord* r)
+{
+    setenv("DATA", KOV_SOURCE_DIR "/data", 1);
+    return Nad_Load(0, name, r);
+}
+
+}  // namespace
+
+TEST(SuppliedAnnexFiles, AreTheWrittenRecords)
+{
+    check_supplied("Standard.NAD", nadtest::Build_Standard_Nad);
+    check_supplied("Deutschland.NAD", nadtest::Build_Deutschland_Nad);
+}
+
+TEST(SuppliedAnnexFiles, StandardHoldsTheRecommendedValues)
+{
+    RecordBox box;
+    NadRecord& r = *box.r;
+    ASSERT_EQ(load_supplied("Standard", &r), 1);
+    EXPECT_EQ(r.flag_index, 19);
+    EXPECT_STREQ(r.name, "EC-Standardparameter");
+    EXPECT_EQ(r.na_de, 0);
+    EXPECT_EQ(r.user_defined, 0);
+
+    NadRecord def{};
+    Nad_Default_Ec0(&def.ec0);
+    Nad_Default_Ec2(&def.ec2);
+    Nad_Default_Ec3(&def.ec3);
+    Nad_Default_Ec5(&def.ec5);
+    Nad_Default_Ec6(&def.ec6);
+    Nad_Default_Ec9(&def.ec9);
+    EXPECT_EQ(Nad_Differs_Ec0(&r.ec0, &def.ec0), 0);
+    EXPECT_EQ(Nad_Differs_Ec2(&r.ec2, &def.ec2), 0);
+    EXPECT_EQ(Nad_Differs_Ec3(&r.ec3, &def.ec3), 0);
+    EXPECT_EQ(Nad_Differs_Ec5(&r.ec5, &def.ec5), 0);
+    EXPECT_EQ(Nad_Equal_Ec6(&r.ec6, &def.ec6), 1);
+    EXPECT_EQ(Nad_Equal_Ec9(&r.ec9, &def.ec9), 1);
+    // spot checks against EN 1995-1-1 2.4.1 Table 2.3 and EN 1993-1-1 6.1
+    EXPECT_DOUBLE_EQ(r.ec5.gamma_m_lvl, 1.2);
+    EXPECT_DOUBLE_EQ(r.ec5.gamma_m_solid, 1.3);
+    EXPECT_EQ(r.ec5.k_cr_mode, 1);
+    EXPECT_DOUBLE_EQ(r.ec3.ec31.gamma_m1, 1.0);
+}
+
+TEST(SuppliedAnnexFiles, GermanyHoldsTheGermanAnnexValues)
+{
+    RecordBox box;
+    NadRecord& r = *box.r;
+    ASSERT_EQ(load_supplied("Deutschland", &r), 1);
+    EXPECT_EQ(r.flag_index, 18);
+    EXPECT_STREQ(r.name, "Deutschland");
+    EXPECT_EQ(r.na_de, 1);
+    EXPECT_EQ(r.ec2.na_de, 1);
+    EXPECT_EQ(r.ec3.na_de, 1);
+    EXPECT_EQ(r.ec5.na_de, 1);
+    EXPECT_EQ(r.ec6.na_de, 1);
+    EXPECT_EQ(r.ec9.na_de, 1);
+
+    // DIN EN 1995-1-1/NA:2013-08, Table NA.2 and the NA rules
+    const NadEc5Record& t = r.ec5;
+    for (double g : {t.gamma_m_solid, t.gamma_m_glulam, t.gamma_m_lvl, t.gamma_m_particleboard,
+                     t.gamma_m_hardboard, t.gamma_m_mediumboard, t.gamma_m_mdf, t.gamma_m_softboard,
+                     t.gamma_m_gypsum, t.gamma_m_clt, t.gamma_m_connections, t.gamma_m_steel})
+        EXPECT_DOUBLE_EQ(g, 1.3);
+    EXPECT_DOUBLE_EQ(t.gamma_m_nail_plates, 1.25);
+    EXPECT_DOUBLE_EQ(t.gamma_m_accidental, 1.0);
+    EXPECT_DOUBLE_EQ(t.gamma_m_fire, 1.0);
+    EXPECT_EQ(t.k_cr_mode, 2);
+    EXPECT_EQ(t.kmod_na1_index_b, 1);
+    for (int sw : {t.use_table_na1, t.use_na11, t.use_table_na4, t.use_table_na15, t.threaded_rods_na,
+                   t.ltb_na, t.simplified_fasteners_na, t.use_na20, t.use_na21, t.use_na816, t.use_na7})
+        EXPECT_EQ(sw, 1);
+    EXPECT_DOUBLE_EQ(t.k_shape_factor, 0.05);
+    EXPECT_DOUBLE_EQ(t.k_shape_max, 1.3);
+    // EN 1995-1-1 Table 3.1 (unchanged by the annex), service class 1 and 3
+    EXPECT_DOUBLE_EQ(t.k_mod[0][0], 0.6);
+    EXPECT_DOUBLE_EQ(t.k_mod[4][2], 0.9);
+
+    // DIN EN 1993-1-1/NA: gamma_M0 1.0, gamma_M1 1.1, gamma_M2 1.25
+    EXPECT_DOUBLE_EQ(r.ec3.ec31.gamma_m0, 1.0);
+    EXPECT_DOUBLE_EQ(r.ec3.ec31.gamma_m1, 1.1);
+    EXPECT_DOUBLE_EQ(r.ec3.ec31.gamma_m2, 1.25);
+
+    // DIN EN 1992-1-1/NA: gamma_c 1.5 (accidental 1.3), gamma_s 1.15 (1.0), alpha_cc 0.85
+    EXPECT_DOUBLE_EQ(r.ec2.gamma_c[0], 1.5);
+    EXPECT_DOUBLE_EQ(r.ec2.gamma_c[3], 1.3);
+    EXPECT_DOUBLE_EQ(r.ec2.gamma_s[0], 1.15);
+    EXPECT_DOUBLE_EQ(r.ec2.gamma_s[3], 1.0);
+    EXPECT_DOUBLE_EQ(r.ec2.alpha_cc, 0.85);
+    EXPECT_DOUBLE_EQ(r.ec2.cot_theta_max, 3.0);
+
+    // DIN EN 1990/NA Table NA.A.1.2(B) and NA.A.1.1: gamma_G 1.35 / 1.0, gamma_Q 1.5,
+    // psi of category A 0.7 / 0.5 / 0.3
+    EXPECT_DOUBLE_EQ(r.ec0.building_gamma[0][0][0], 1.35);
+    EXPECT_DOUBLE_EQ(r.ec0.building_gamma[0][0][1], 1.0);
+    EXPECT_DOUBLE_EQ(r.ec0.building_gamma[0][1][0], 1.5);
+    EXPECT_DOUBLE_EQ(r.ec0.building_psi[0][0], 0.7);
+    EXPECT_DOUBLE_EQ(r.ec0.building_psi[0][1], 0.5);
+    EXPECT_DOUBLE_EQ(r.ec0.building_psi[0][2], 0.3);
+
+    // DIN EN 1999-1-1/NA: gamma_M1 1.1, gamma_M2 1.25
+    EXPECT_DOUBLE_EQ(r.ec9.gamma_m1, 1.1);
+    EXPECT_DOUBLE_EQ(r.ec9.gamma_m2, 1.25);
+}
