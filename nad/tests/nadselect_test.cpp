@@ -1,0 +1,228 @@
+// Selecting the active annex by name, the warning for a missing annex and the
+// ACTIV_NADNAME block of other programs' data files.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "base/kovmem.h"
+#include "nad/nadfile.h"
+#include "nad/nadselect.h"
+#include "nadenv_fixture.h"
+#include "platform/kovcp.h"
+#include "platform/kovscript.h"
+
+using nadtest::AnnexEnv;
+
+namespace {
+
+// Scripted host: every message window call lands in the log.
+struct ScriptedHost {
+    ScriptedHost()
+    {
+        Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+        Kov_Script_Reset();
+    }
+    ~ScriptedHost()
+    {
+        Kov_Script_Reset();
+        Kov_Set_Ui_Mode(-1);
+    }
+    std::string log() const { return Kov_Script_Log_Text(); }
+};
+
+void store_user(int n, const char* name, double gamma_connections)
+{
+    std::unique_ptr<NadRecord> r(new NadRecord());
+    Nad_Default_Ec0(&r->ec0);
+    Nad_Default_Ec2(&r->ec2);
+    Nad_Default_Ec3(&r->ec3);
+    Nad_Default_Ec5(&r->ec5);
+    Nad_Default_Ec6(&r->ec6);
+    Nad_Default_Ec9(&r->ec9);
+    r->flag_index = 5;
+    std::snprintf(r->name, sizeof r->name, "%s", name);
+    r->ec5.gamma_m_connections = gamma_connections;
+    ASSERT_EQ(Nad_Store_User_Nad(n, r.get()), 1);
+}
+
+std::string warning_log(const char* requested)
+{
+    return std::string("Set_Message_Title Warnung\n"
+                       "Set_Message_Symbol 2 0 0 0\n"
+                       "Init_Message\n"
+                       "Fill_Message Das mit dem Programm verkn\x81pfte NAD\n"
+                       "Fill_Message ") +
+           requested +
+           "\n"
+           "Fill_Message kann nicht gefunden werden.\n"
+           "Fill_Message Um die Stabilit\x84t des Programms zu\n"
+           "Fill_Message gew\x84hrleisten, wird auf das NAD\n"
+           "Fill_Message Deutschland\n"
+           "Fill_Message umgeschaltet. Wenn Sie dies\n"
+           "Fill_Message nicht w\x81nschen, w\x84hlen Sie\n"
+           "Fill_Message bitte ein anderes NAD aus.\n"
+           "Draw_Message -> 0\n";
+}
+
+FILE* file_with(const std::string& text)
+{
+    FILE* f = tmpfile();
+    if (f) {
+        fwrite(text.data(), 1, text.size(), f);
+        rewind(f);
+    }
+    return f;
+}
+
+std::string all_of(FILE* f)
+{
+    rewind(f);
+    std::string s;
+    int c;
+    while ((c = fgetc(f)) != EOF) s += (char)c;
+    return s;
+}
+
+}  // namespace
+
+TEST(AnnexSelect, NoNameAndLocalDefinitionsActivateGermany)
+{
+    AnnexEnv env;
+    ScriptedHost host;
+    EXPECT_EQ(Nad_Select_By_Name(nullptr), 1);
+    EXPECT_STREQ(NadActiveName, "Deutschland");
+    EXPECT_EQ(Nad_Select_By_Name("lokale Definitionen"), 1);
+    EXPECT_STREQ(NadActiveName, "Deutschland");
+    EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 2);
+    EXPECT_EQ(host.log().find("Warnung"), std::string::npos);
+}
+
+TEST(AnnexSelect, ListedNameIsActivated)
+{
+    AnnexEnv env;
+    ScriptedHost host;
+    std::filesystem::create_directories(env.nads());
+    store_user(1, "Eins", 1.31);
+    EXPECT_EQ(Nad_Select_By_Name("Eins"), 0);
+    EXPECT_STREQ(NadActiveName, "Eins");
+    EXPECT_DOUBLE_EQ(Nad_Get_Ec5()->gamma_m_connections, 1.31);
+    EXPECT_EQ(Nad_Select_By_Name("EC-Standardparameter"), 0);
+    EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 1);
+    EXPECT_EQ(host.log().find("Warnung"), std::string::npos);
+}
+
+TEST(AnnexSelect, TheActiveNameItselfMayBeGiven)
+{
+    AnnexEnv env;
+    std::filesystem::create_directories(env.nads());
+    store_user(1, "Eins", 1.31);
+    ASSERT_EQ(Nad_Select_By_Name("Eins"), 0);
+    EXPECT_EQ(Nad_Select_By_Name(NadActiveName), 0);
+    EXPECT_STREQ(NadActiveName, "Eins");
+    EXPECT_DOUBLE_EQ(Nad_Get_Ec5()->gamma_m_connections, 1.31);
+}
+
+TEST(AnnexSelect, UnknownNameActivatesGermanyAndWarns)
+{
+    AnnexEnv env;
+    ScriptedHost host;
+    EXPECT_EQ(Nad_Select_By_Name("Gibt es nicht"), 0);
+    EXPECT_STREQ(NadActiveName, "Deutschland");
+    EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 2);
+    EXPECT_EQ(host.log(), warning_log("Gibt es nicht"));
+}
+
+TEST(AnnexSelect, WarningInBatchRunsGoesToStandardError)
+{
+    AnnexEnv env;
+    Kov_Set_Ui_Mode(KOV_UI_BATCH);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Nad_Select_By_Name("Gibt es nicht"), 0);
+    const std::string err = testing::internal::GetCapturedStderr();
+    Kov_Set_Ui_Mode(-1);
+    EXPECT_EQ(err, std::string("[Warnung]\n"
+                               "Das mit dem Programm verkn\x81pfte NAD\n"
+                               "Gibt es nicht\n"
+                               "kann nicht gefunden werden.\n"
+                               "Um die Stabilit\x84t des Programms zu\n"
+                               "gew\x84hrleisten, wird auf das NAD\n"
+                               "Deutschland\n"
+                               "umgeschaltet. Wenn Sie dies\n"
+                               "nicht w\x81nschen, w\x84hlen Sie\n"
+                               "bitte ein anderes NAD aus.\n"));
+}
+
+TEST(AnnexSelect, ActivNadnameBlockRoundTrips)
+{
+    AnnexEnv env;
+    std::filesystem::create_directories(env.nads());
+    store_user(1, cp850("Mäßig"), 1.31);
+    ASSERT_EQ(Nad_Select_By_Name(cp850("Mäßig")), 0);
+
+    FILE* a = tmpfile();
+    ASSERT_NE(a, nullptr);
+    fputs("Daten der Position\n 1 2 3\n", a);
+    Nad_Write_Activ_Nadname(a);
+    const std::string first = all_of(a);
+    EXPECT_EQ(first, std::string("Daten der Position\n 1 2 3\n\n\nACTIV_NADNAME\n\xAE" "M\x84\xE1ig\xAF\n"));
+
+    // a new run reads the block back and writes the same bytes again
+    Nad_Reset_Annex_State();
+    Nad_Read_Activ_Nadname(a);
+    fclose(a);
+    EXPECT_STREQ(NadActiveName, "M\x84\xE1ig");
+    EXPECT_DOUBLE_EQ(Nad_Get_Ec5()->gamma_m_connections, 1.31);
+    FILE* b = tmpfile();
+    ASSERT_NE(b, nullptr);
+    fputs("Daten der Position\n 1 2 3\n", b);
+    Nad_Write_Activ_Nadname(b);
+    EXPECT_EQ(all_of(b), first);
+    fclose(b);
+}
+
+TEST(AnnexSelect, WritingWithoutActiveAnnexActivatesGermany)
+{
+    AnnexEnv env;
+    FILE* f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Nad_Write_Activ_Nadname(f);
+    EXPECT_EQ(all_of(f), std::string("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n"));
+    fclose(f);
+    EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 2);
+    Nad_Write_Activ_Nadname(nullptr);
+}
+
+TEST(AnnexSelect, BlockNamingAVanishedAnnexWarns)
+{
+    AnnexEnv env;
+    ScriptedHost host;
+    FILE* f = file_with("x\n\n\nACTIV_NADNAME\n\xAE" "Alter Anhang\xAF\n");
+    Nad_Read_Activ_Nadname(f);
+    fclose(f);
+    EXPECT_STREQ(NadActiveName, "Deutschland");
+    EXPECT_EQ(host.log(), warning_log("Alter Anhang"));
+}
+
+TEST(AnnexSelect, FilesWithoutBlockOrNameActivateGermanyQuietly)
+{
+    AnnexEnv env;
+    ScriptedHost host;
+    std::filesystem::create_directories(env.nads());
+    store_user(1, "Eins", 1.31);
+    for (const char* text : {"", "nur Daten\n 1 2\n", "\n\nACTIV_NADNAME\n", "\n\nACTIV_NADNAME\n\xAE\xAF\n",
+                             "\n\nACTIV_NADNAME\nEins\n"}) {
+        ASSERT_EQ(Nad_Select_By_Name("Eins"), 0);
+        FILE* f = file_with(text);
+        Nad_Read_Activ_Nadname(f);
+        fclose(f);
+        EXPECT_STREQ(NadActiveName, "Deutschland") << text;
+        EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 2);
+    }
+    Nad_Read_Activ_Nadname(nullptr);
+    EXPECT_STREQ(NadActiveName, "Deutschland");
+    EXPECT_EQ(host.log().find("Warnung"), std::string::npos);
+}
