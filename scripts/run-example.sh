@@ -17,4 +17,6 @@ if [ ! -x "$APP" ]; then
 fi
 cp -n "$ROOT"/example/* "$ENVDIR/POS/" 2>/dev/null || true
 export _KOV_CWD_="$ENVDIR/POS"
+# The host hands the program its private data directory (help file, product data).
+export KOV_CUROB_PRIVAT_DATAPATH="$ENVDIR/POS"
 exec "$APP" VERSATZ 0 1 1
