@@ -1,4 +1,5 @@
 // Material and fastener names and the choice lists of the material library.
+#include "platform/kovdraw.h"
 #include "materials/matnames.h"
 
 #include <cstdio>
@@ -293,11 +294,10 @@ void Set_Colour(ChoiceEntry* list, int n, int colour)
     for (int i = 0; i < n; ++i) list[i].colour = colour;
 }
 
-// The host palette's index nearest to a grey of (190, 190, 190). The stand-in
-// palette of this build is true colour: the index is the packed RGB value.
+// The host palette's index nearest to a grey of (190, 190, 190).
 int Grey_Colour_Index()
 {
-    return (190 << 16) | (190 << 8) | 190;
+    return Nearest_RGB_Color(190, 190, 190);
 }
 
 char g_name[256];

@@ -178,6 +178,9 @@ void Oli_Graphic_Set_Fill_Lightness(double percent);
 void Oli_Colour_Shift_Lightness(int* r, int* g, int* b, double percent);
 int Oli_Colour_Pack(int r, int g, int b);
 void Oli_Colour_Unpack(int packed, int* r, int* g, int* b);
+// The host palette's index of the packed colour made lighter (darker) by percent.
+int Oli_Colour_Lighter_Index(int packed, double percent);
+int Oli_Colour_Darker_Index(int packed, double percent);
 void Oli_Graphic_Set_Pattern(int pattern, int colour);
 void Oli_Graphic_Pattern_Start(void);
 void Oli_Graphic_Pattern_Colour_Start(void);

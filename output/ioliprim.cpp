@@ -11,6 +11,7 @@
 #include "output/geo2d.h"
 #include "output/ioliplot.h"
 #include "output/iolipriv.h"
+#include "platform/kovdraw.h"
 
 namespace {
 
@@ -200,6 +201,25 @@ void Oli_Colour_Unpack(int packed, int* r, int* g, int* b) {
     if (r) *r = packed & 0xFF;
     if (g) *g = (packed >> 8) & 0xFF;
     if (b) *b = (packed >> 16) & 0xFF;
+}
+
+namespace {
+
+int shifted_palette_index(int packed, double percent) {
+    int r, g, b;
+    Oli_Colour_Unpack(packed, &r, &g, &b);
+    Oli_Colour_Shift_Lightness(&r, &g, &b, percent);
+    return Nearest_RGB_Color(r, g, b);
+}
+
+} // namespace
+
+int Oli_Colour_Lighter_Index(int packed, double percent) {
+    return shifted_palette_index(packed, percent);
+}
+
+int Oli_Colour_Darker_Index(int packed, double percent) {
+    return shifted_palette_index(packed, -percent);
 }
 
 void Oli_Graphic_Set_Colour_Index(int index) {
