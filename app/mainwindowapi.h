@@ -1,0 +1,25 @@
+#pragma once
+// What the rest of the program (and its tests) need of the main window
+// without its designer form: the window itself is reached through Qt (object
+// names of the form, invokable methods), so this header does not depend on
+// the generated form header.
+#include <QString>
+
+class QMainWindow;
+class QStandardItemModel;
+
+// A new main window (MainWindow) without parent: builds the form, reads the
+// position's input and fills the form from it.
+QMainWindow* Nelu52_New_Main_Window();
+
+// Fills the two-level header tree of the load table.
+void fill_header_model(QStandardItemModel* model);
+
+// The text of a utilisation ratio in the result rows: percent with two
+// decimals and a point, then " %".
+QString erg_prozent_text(double ratio);
+
+// The largest step depth that the joint allows (whole millimetres, cut toward
+// zero): the smaller of the limit from the sill's depth, which runs linearly
+// from h_G/4 at 50 degrees to h_G/6 at 60 degrees, and h_D cos(gamma).
+int max_step_depth(double hG, double hD, double gammaDeg);
