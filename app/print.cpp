@@ -84,11 +84,7 @@ public:
     Table& operator=(const Table&) = delete;
 
     // Row numbers.
-    void zz(const char* group, const char* title, int width)
-    {
-        OliColumn* c = next(group, title, "ZZ", width, 0);
-        (void)c;
-    }
+    void zz(const char* group, const char* title, int width) { next(group, title, "ZZ", width, 0); }
     // A number column; returns its array of one value per row.
     double* number(const char* group, const char* title, const char* unit, int width, int decimals,
                    int extreme)
@@ -120,8 +116,6 @@ public:
     {
         OliTabelle(list, count_, rows_, cols_, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
     }
-    int count() const { return count_; }
-
     enum { kCell = 16 };
 
 private:

@@ -3,6 +3,7 @@
 // chains and break lines at the far ends.
 #include "app/print.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -307,7 +308,9 @@ void print_skizze(NELU52_DATA& d, FILE* list)
         Plot_Set_Layer(0);
     }
 
-    OLI_reserveSpaceCM(list, (float)(g.Y / F + 2.8));
+    // Kept on one page: the drawing's height and 2.8 cm for the texts (held to
+    // what the layout library's float can carry, whatever the input).
+    OLI_reserveSpaceCM(list, (float)std::min(g.Y / F + 2.8, 1.0e6));
     // "Ansicht Maßstab 1:F, Längeneinheit in [mm]" with the scale the sketch
     // is printed at.
     const double scale = Sketch_True_Scale(F);

@@ -374,6 +374,18 @@ TEST_F(PrintTest, CalPrintWithFlagWritesOnlyTheErrorHeading)
     EXPECT_EQ(List().find("Fehlermeldungen"), std::string::npos);
 }
 
+// A position without load combinations still gives a complete list.
+TEST_F(PrintTest, NoLoadCombinations)
+{
+    d.lasten.clear();
+    Print_OliView(d);
+    const std::string list = List();
+    EXPECT_NE(list.find(T("Schnittgrößen")), std::string::npos);
+    EXPECT_NE(list.find("Zusammenfassung"), std::string::npos);
+    EXPECT_NE(list.find(B + "Gesamtausnutzung aller Nachweise u" + SUB + "max,Ges" + R + B + " = 0.000 \xF3 1"),
+              std::string::npos);
+}
+
 TEST(PrintVerdicts, TextsAndColours)
 {
     EXPECT_STREQ(oli_gruen(), "\xCE{C 1 0 160 0}");
