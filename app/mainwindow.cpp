@@ -48,7 +48,9 @@ int max_step_depth(double hG, double hD, double gammaDeg)
 
 QMainWindow* Nelu52_New_Main_Window()
 {
-    return new MainWindow;
+    MainWindow* w = new MainWindow;
+    nelu52_main_window = w;
+    return w;
 }
 
 MainWindow::MainWindow()

@@ -9,7 +9,8 @@ class QMainWindow;
 class QStandardItemModel;
 
 // A new main window (MainWindow) without parent: builds the form, reads the
-// position's input and fills the form from it.
+// position's input and fills the form from it. It is also kept as the
+// program's main window (nelu52_main_window).
 QMainWindow* Nelu52_New_Main_Window();
 
 // Fills the two-level header tree of the load table.

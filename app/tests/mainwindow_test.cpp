@@ -29,6 +29,7 @@
 #include <memory>
 
 #include "app/mainwindowapi.h"
+#include "app_fixture.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/sketchview.h"
@@ -439,9 +440,60 @@ TEST_F(WindowTest, FailedSaveIsToldAndLeavingThenDoesNotQuit)
     Kov_Set_Ui_Mode(-1);
 }
 
-TEST_F(WindowTest, Screenshot)
+// The bundled example position, read from its input file as the program does.
+class ExampleWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        wintest::Ensure_App();
+        for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
+            std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+        ASSERT_EQ(Nelu52_Set_Position("VERSATZ", "1"), 1);
+        nelu52_titel = Nelu52_Read_Title(nelu52_txt_name);
+        nelu52_data.set_defaults();
+        win.reset(Nelu52_New_Main_Window());
+        QApplication::processEvents();
+    }
+    template <class T> T* w(const char* name) { return win->findChild<T*>(QString::fromLatin1(name)); }
+
+    apptest::Workdir dir;
+    std::unique_ptr<QMainWindow> win;
+};
+
+TEST_F(ExampleWindowTest, FormShowsTheStoredPosition)
 {
-    w<QRadioButton>("rb_typ_brust")->click();
+    EXPECT_EQ(win->windowTitle(),
+              QString::fromUtf8("Q8-WPSL, Position 12: Strebenanschluß an Fußpfette, Achse B"));
+    EXPECT_TRUE(w<QRadioButton>("rb_typ_stirn")->isChecked());
+    EXPECT_TRUE(w<QRadioButton>("rb_holzart_NH_sw")->isChecked());
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_sw")->currentText(), QString("C24 (S10)"));
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_b")->value(), 140);
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_hG")->value(), 200);
+    EXPECT_EQ(w<QSpinBox>("ed_Strebe_leff")->value(), 2200);
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_hD")->value(), 140);
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_tv1")->value(), 30);
+    EXPECT_DOUBLE_EQ(w<QDoubleSpinBox>("ed_gamma")->value(), 45.0);
+    EXPECT_EQ(w<QLineEdit>("le_lagesicherung")->text(), QString("Bolzen M12, beidseitig Unterlegscheiben"));
+    QStandardItemModel* m = win->findChild<QStandardItemModel*>("model_lasten");
+    ASSERT_EQ(m->rowCount(), 3);
+    EXPECT_DOUBLE_EQ(m->item(1, 1)->data(Qt::EditRole).toDouble(), 42.0);
+    EXPECT_DOUBLE_EQ(m->item(1, 3)->data(Qt::EditRole).toDouble(), 2.8);   // M_d
+    EXPECT_DOUBLE_EQ(m->item(1, 4)->data(Qt::EditRole).toDouble(), 14.0);  // V_d
+    EXPECT_EQ(m->item(2, 5)->text(), QString("sehr kurz"));
+
+    // "Berechnung durchführen" gives the utilisations worked out by hand for
+    // this position (the same as the program prints).
+    w<QAction>("actionCalculation")->trigger();
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), QString("82.37 %"));
+    EXPECT_EQ(w<QLabel>("erg_prozent_1")->text(), QString("36.87 %"));
+    EXPECT_EQ(w<QLabel>("erg_prozent_2")->text(), QString("78.77 %"));
+    EXPECT_EQ(w<QLabel>("erg_prozent_3")->text(), QString("32.16 %"));
+    EXPECT_TRUE(w<QGroupBox>("gb_ergebnisse")->styleSheet().contains("color : green"));
+}
+
+TEST_F(ExampleWindowTest, Screenshot)
+{
+    w<QAction>("actionCalculation")->trigger();
     win->show();
     QTest::qWait(50);
     QApplication::processEvents();
