@@ -440,6 +440,48 @@ TEST_F(WindowTest, FailedSaveIsToldAndLeavingThenDoesNotQuit)
     Kov_Set_Ui_Mode(-1);
 }
 
+TEST_F(WindowTest, FormSwitchesGreyTheirDependentFields)
+{
+    QCheckBox* strebe = w<QCheckBox>("cb_Strebe");
+    const char* strut_fields[] = {"rb_stirn_gegenueber", "rb_stirn_gleich", "lb_stirnversatz", "lbl_leff",
+                                  "ed_Strebe_leff", "lb_strebe"};
+    for (bool on : {false, true}) {
+        strebe->setChecked(on);
+        for (const char* f : strut_fields)
+            EXPECT_EQ(w<QWidget>(f)->isEnabled(), on) << f;
+    }
+    w<QRadioButton>("rb_lagesicherung_text")->setChecked(true);
+    EXPECT_FALSE(w<QComboBox>("cob_d_bolzen")->isEnabled());
+    EXPECT_FALSE(w<QCheckBox>("cb_querschnittsschwaechung")->isEnabled());
+    w<QRadioButton>("rb_lagesicherung_bolzen")->setChecked(true);
+    EXPECT_TRUE(w<QComboBox>("cob_d_bolzen")->isEnabled());
+    EXPECT_TRUE(w<QCheckBox>("cb_querschnittsschwaechung")->isEnabled());
+    w<QCheckBox>("cb_import_mat")->setChecked(true);
+    w<QCheckBox>("cb_import_zov")->setChecked(false);
+    EXPECT_FALSE(w<QCheckBox>("cb_import_mat")->isEnabled());
+    EXPECT_FALSE(w<QCheckBox>("cb_import_geo")->isEnabled());
+    EXPECT_TRUE(w<QCheckBox>("cb_import_mat")->isChecked());
+}
+
+TEST_F(WindowTest, AutomaticCalculationSwitch)
+{
+    QAction* automatic = w<QAction>("action_cal_auto");
+    QAction* calc = w<QAction>("actionCalculation");
+    automatic->setChecked(true);
+    ASSERT_EQ(nelu52_data.nachweise.size(), 4);   // switching on calculates at once
+    automatic->setChecked(false);
+    EXPECT_TRUE(calc->isEnabled());
+    EXPECT_TRUE(w<QAction>("actionDrucken")->isEnabled());
+    // Switched off, a change of a dimension keeps the last results on screen.
+    lasten()->item(0, 1)->setData(50.0, Qt::EditRole);
+    const QString before = w<QLabel>("erg_prozent_0")->text();
+    w<QSpinBox>("ed_Balken_b")->setValue(160);
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), before);
+    calc->trigger();
+    EXPECT_NE(w<QLabel>("erg_prozent_0")->text(), before);
+    EXPECT_DOUBLE_EQ(nelu52_data.balken_b, 160.0);
+}
+
 // The bundled example position, read from its input file as the program does.
 class ExampleWindowTest : public ::testing::Test {
 protected:
