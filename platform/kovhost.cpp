@@ -5,6 +5,7 @@
 #include "platform/kovcp.h"
 #include "platform/kovpath.h"
 #include "platform/kovscript.h"
+#include "platform/oliviewer.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -321,14 +322,55 @@ static int oli_call(const char* what, bool print, const char* base, const char* 
     return path && *path ? 0 : -1;
 }
 
+// The viewer shows the list in a window (interactive) or writes "<list>.pdf"
+// beside it and prints that path on standard output (batch); a program named by
+// KOV_OLI_VIEWER takes over when set, and scripted runs only log the call.
 int Quick_OLI_View(const char* base, const char* path)
 {
-    return oli_call("Quick_OLI_View", false, base, path);
+    const char* viewer = std::getenv("KOV_OLI_VIEWER");
+    const int mode = Kov_Ui_Mode();
+    if ((viewer && *viewer) || mode == KOV_UI_SCRIPTED || !path || !*path)
+        return oli_call("Quick_OLI_View", false, base, path);
+    const std::string list = Kov_Path(path);
+    if (mode == KOV_UI_INTERACTIVE && Oli_Open_Viewer(list)) {
+        Kov_Script_Log("Quick_OLI_View %s %s", base ? base : "", path);
+        return 0;
+    }
+    std::fprintf(stderr, "Quick_OLI_View: %s %s\n", base ? base : "", path);
+    struct stat st;
+    if (::stat(list.c_str(), &st) != 0) return -1;
+    const std::string pdf = Oli_Pdf_Path_Of(list);
+    std::string error, warnings;
+    const bool ok = Oli_Render_File_To_Pdf(list, pdf, &error, &warnings);
+    if (!warnings.empty()) std::fprintf(stderr, "%s", warnings.c_str());
+    if (!ok) {
+        std::fprintf(stderr, "Quick_OLI_View: %s\n", error.c_str());
+        return -1;
+    }
+    std::printf("%s\n", pdf.c_str());
+    std::fflush(stdout);
+    return 0;
 }
 
+// Prints on the default printer; without one the pages go to "<list>.pdf"
+// beside the list (its path on standard output).
 int Quick_OLI_Print(const char* base, const char* path)
 {
-    return oli_call("Quick_OLI_Print", true, base, path);
+    const char* viewer = std::getenv("KOV_OLI_VIEWER");
+    if ((viewer && *viewer) || Kov_Ui_Mode() == KOV_UI_SCRIPTED || !path || !*path)
+        return oli_call("Quick_OLI_Print", true, base, path);
+    std::fprintf(stderr, "Quick_OLI_Print: %s %s\n", base ? base : "", path);
+    const std::string list = Kov_Path(path);
+    std::string pdf, error;
+    if (!Oli_Print_File(list, &pdf, &error)) {
+        std::fprintf(stderr, "Quick_OLI_Print: %s\n", error.c_str());
+        return -1;
+    }
+    if (!pdf.empty()) {
+        std::printf("%s\n", pdf.c_str());
+        std::fflush(stdout);
+    }
+    return 0;
 }
 
 /* ---- numbers ---- */
