@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include <QApplication>
-#include <QLabel>
 #include <QLocale>
 #include <QMainWindow>
 #include <QTranslator>
 
+#include "app/mainwindowapi.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "hostenv/kovstart.h"
@@ -19,8 +19,7 @@
 
 namespace {
 
-// Until the main window exists: the utilisations of the position in a plain
-// window.
+// Without a display: the utilisations of the position on the console.
 QString Result_Text()
 {
     QString text = nelu52_titel + QStringLiteral("\n\n");
@@ -64,17 +63,14 @@ int main(int argc, char** argv)
     if (qtbase->load(QStringLiteral("qtbase_") + QLocale::system().name(), dir)) app->installTranslator(qtbase);
     Kov_Numeric_C_Locale();
 
-    nelu52_data.read_data();
-    nelu52_data.cal_nachweise();
-
-    QMainWindow* window = new QMainWindow;
+    // The window reads the position's input and fills its form from it.
+    QMainWindow* window = Nelu52_New_Main_Window();
     window->setLocale(QLocale(QLocale::German, QLocale::Germany));
-    window->setWindowTitle(nelu52_titel);
-    window->setCentralWidget(new QLabel(Result_Text()));
     if (Kov_Ui_Mode() == KOV_UI_INTERACTIVE) {
         window->show();
         app->exec();
     } else {
+        nelu52_data.cal_nachweise();
         std::fputs(Result_Text().toUtf8().constData(), stdout);
         std::fflush(stdout);
     }
