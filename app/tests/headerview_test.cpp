@@ -196,4 +196,52 @@ TEST_F(HeaderTest, WithoutATreeTheViewIsAPlainHeader)
     EXPECT_EQ(header->sectionSizeFromContents(1).height(), view2.horizontalHeader()->sizeHint().height());
 }
 
+TEST_F(HeaderTest, UpwardTextExchangesWidthAndHeightAndVerticalHeadersUseTheRowTree)
+{
+    QStandardItemModel source(3, 3);
+    QStandardItemModel tree;
+    QList<QStandardItem*> top{new QStandardItem("Gruppe"), new QStandardItem("Einzeln")};
+    top[0]->appendColumn({new QStandardItem("a")});
+    top[0]->appendColumn({new QStandardItem("b")});
+    tree.appendRow(top);
+    ProxyModelWithHeaderModels proxy;
+    proxy.setSourceModel(&source);
+    proxy.setRowHeaderModel(&tree);
+    QTableView view;
+    view.setModel(&proxy);
+    auto* vh = new HierarchicalHeaderView(Qt::Vertical, &view);
+    view.setVerticalHeader(vh);
+    ASSERT_EQ(vh->treeModel(), &tree);
+    EXPECT_EQ(vh->leafForSection(1).data().toString(), QString("b"));
+    EXPECT_EQ(vh->leafForSection(2).data().toString(), QString("Einzeln"));
+    // Across a vertical header the cells of a chain stand side by side.
+    const QSize a = vh->sectionSizeFromContents(0);
+    const QSize single = vh->sectionSizeFromContents(2);
+    EXPECT_GT(a.width(), vh->sectionSizeFromContents(0).height());
+    EXPECT_EQ(a.height(), vh->sectionSizeFromContents(1).height());
+    EXPECT_GT(single.width(), 0);
+
+    // A horizontal header without its role finds no tree.
+    auto* hh = new HierarchicalHeaderView(Qt::Horizontal, &view);
+    view.setHorizontalHeader(hh);
+    EXPECT_EQ(hh->treeModel(), nullptr);
+
+    // Text running upwards: the cell's extent is the plain one turned.
+    QStandardItemModel tree2;
+    tree2.appendRow({new QStandardItem("Lasteinwirkungsdauer")});
+    ProxyModelWithHeaderModels proxy2;
+    QStandardItemModel src2(1, 1);
+    proxy2.setSourceModel(&src2);
+    proxy2.setColumnHeaderModel(&tree2);
+    QTableView view2;
+    view2.setModel(&proxy2);
+    auto* h2 = new HierarchicalHeaderView(Qt::Horizontal, &view2);
+    view2.setHorizontalHeader(h2);
+    const QSize flat = h2->sectionSizeFromContents(0);
+    tree2.item(0, 0)->setData(1, Qt::UserRole);
+    const QSize up = h2->sectionSizeFromContents(0);
+    EXPECT_GT(flat.width(), flat.height());
+    EXPECT_GT(up.height(), up.width());
+}
+
 } // namespace
