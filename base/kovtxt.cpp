@@ -151,7 +151,9 @@ int Txb_Write(FILE* f, const char* text)
 {
     if (!f) return 1;
     if (!text) text = "";
-    size_t len = cut_length(text, TXT_GUILLEMET_CLOSE, (size_t)-1);
+    // A closing byte inside the text would end its chunk early; it is written as
+    // a double quote, so a user's » in a comment costs one character, not the rest.
+    size_t len = std::strlen(text);
     if (std::fprintf(f, "TXB%d\n", (int)len) < 0) return 1;
     size_t pos = 0;
     while (pos < len) {
@@ -159,7 +161,8 @@ int Txb_Write(FILE* f, const char* text)
         std::fputc(TXT_GUILLEMET_OPEN, f);
         for (size_t i = 0; i < n; ++i) {
             char c = text[pos + i];
-            std::fputc(c == '\n' ? 0x01 : (unsigned char)c, f);
+            unsigned char b = (unsigned char)c;
+            std::fputc(c == '\n' ? 0x01 : b == TXT_GUILLEMET_CLOSE ? '"' : b, f);
         }
         std::fputc(TXT_GUILLEMET_CLOSE, f);
         std::fputc('\n', f);

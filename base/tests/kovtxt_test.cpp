@@ -201,7 +201,7 @@ TEST(KovtxtBlocks, WriteBytesExactly)
         {"a\nb", "TXB3\n" + OPEN + "a\x01" "b" + CLOSE + "\n"},
         {"", "TXB0\n"},
         {nullptr, "TXB0\n"},
-        {"x\xAFy", "TXB1\n" + OPEN + "x" + CLOSE + "\n"},  // cut before »
+        {"x\xAFy", "TXB3\n" + OPEN + "x\"y" + CLOSE + "\n"},  // » costs one character
     };
     for (const Case& c : cases) {
         FILE* f = std::tmpfile();
