@@ -2,6 +2,7 @@
 
 #include "base/kovmem.h"
 #include "platform/kovpath.h"
+#include "platform/kovsheet.h"
 
 #include <unistd.h>
 
@@ -485,6 +486,7 @@ IdleCallback idle_installed;
 void install(IdleCallback cb)
 {
     idle_installed = cb;
+    Set_CallSometimesFunc_to_PS(cb);
 }
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "base/ttool.h"
+#include "platform/kovsheet.h"
 
 #include <gtest/gtest.h>
 
@@ -353,28 +354,37 @@ TEST(TtoolIdle, StackInstallsItsTop)
     Idle_Pop();  // empty stack: stays empty, nothing installed
     EXPECT_EQ(Idle_Count(), 0);
     EXPECT_EQ(Idle_Installed(), nullptr);
+    EXPECT_EQ(Get_CallSometimesFunc_of_PS(), nullptr);
 
     Idle_Push(idle_a);
     Idle_Push(idle_b);
     EXPECT_EQ(Idle_Count(), 2);
     EXPECT_EQ(Idle_Installed(), idle_b);
+    EXPECT_EQ(Get_CallSometimesFunc_of_PS(), idle_b);
     Idle_Suspend();
     EXPECT_EQ(Idle_Installed(), nullptr);
+    EXPECT_EQ(Get_CallSometimesFunc_of_PS(), nullptr);
     EXPECT_EQ(Idle_Count(), 2);
     Idle_Resume();
     EXPECT_EQ(Idle_Installed(), idle_b);
+    EXPECT_EQ(Get_CallSometimesFunc_of_PS(), idle_b);
     Idle_Pop();
     EXPECT_EQ(Idle_Installed(), idle_a);
+    EXPECT_EQ(Get_CallSometimesFunc_of_PS(), idle_a);
     Idle_Pop();
     EXPECT_EQ(Idle_Installed(), nullptr);
+    EXPECT_EQ(Get_CallSometimesFunc_of_PS(), nullptr);
     EXPECT_EQ(Idle_Count(), 0);
 
     for (int i = 0; i < 25; ++i) Idle_Push(i % 2 ? idle_a : idle_b);  // grows past 10 and 20
     EXPECT_EQ(Idle_Count(), 25);
     EXPECT_EQ(Idle_Installed(), idle_b);
+    EXPECT_EQ(Get_CallSometimesFunc_of_PS(), idle_b);
     Idle_Clear();
     EXPECT_EQ(Idle_Count(), 0);
     EXPECT_EQ(Idle_Installed(), nullptr);
+    EXPECT_EQ(Get_CallSometimesFunc_of_PS(), nullptr);
     Idle_Resume();
     EXPECT_EQ(Idle_Installed(), nullptr);
+    EXPECT_EQ(Get_CallSometimesFunc_of_PS(), nullptr);
 }

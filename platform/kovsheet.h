@@ -1,0 +1,22 @@
+#pragma once
+// The part of the host's property-sheet library that the base tools call
+// before the sheets themselves exist here.
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef void (*KovSometimesFct)(void);
+
+// The function that the sheet library calls from time to time while a sheet
+// waits for the user (NULL: none). The sheets of this build wait only inside
+// Qt's event loop, which calls it through Kov_Call_Sometimes().
+void Set_CallSometimesFunc_to_PS(KovSometimesFct fct);
+// The installed function, NULL for none.
+KovSometimesFct Get_CallSometimesFunc_of_PS(void);
+// Calls the installed function once, if any; returns 1 when one was called.
+int Kov_Call_Sometimes(void);
+
+#ifdef __cplusplus
+}
+#endif
