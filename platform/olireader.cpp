@@ -407,7 +407,7 @@ struct ListParser {
         if (f->flags & 0x40) {
             if (next(&t) && !t.empty() && parse_int(t[0], &v)) {
                 if ((v & 2) && t.size() == 1) {
-                    if (next(&t) && t.size() >= 2 && parse_double(t[1], &d) && d > 0) f->tab_spacing = d;
+                    if (next(&t) && t.size() >= 2 && parse_double(t[1], &d) && d > 0.01 && d <= 50) f->tab_spacing = d;
                 } else {
                     long count = 0;
                     if (t.size() >= 2) parse_int(t[1], &count);
@@ -418,7 +418,8 @@ struct ListParser {
                         OliTabStop s;
                         long code;
                         if (parse_int(t[0], &code)) s.code = int(code);
-                        if (parse_double(t[1], &d)) {
+                        // A stop must lie on a page.
+                        if (parse_double(t[1], &d) && d >= 0 && d <= 50) {
                             s.pos = d;
                             f->tabs.push_back(s);
                         }
@@ -830,7 +831,10 @@ unsigned Oli_Char_Of_Byte(unsigned char b)
     case 0xEC: return 0x221E;  // ∞
     case 0x8C: return 0x2300;  // ⌀ diameter
     case 0xF7: return 0x2248;  // ≈
-    case 0x88: return 0x25BA;  // ► before a governing value
+    case 0xCC: return 0x03C3;  // σ
+    case 0xD6: return 0x03C4;  // τ
+    case 0xF3: return 0x2264;  // ≤
+    case 0x88: return 0x2192;  // → before a governing value
     case 0xB2: return 0x03A3;  // Σ sign of a totals row
     case 0xFA: return 0x00B3;  // ³
     default: break;

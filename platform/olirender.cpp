@@ -33,6 +33,7 @@ const double kTextWidth = 17.0;
 const double kAdvance = 0.602;  // advance of DejaVu Sans Mono per em
 const double kAscent = 0.76;    // height of capitals and ascenders per em
 const double kBlockGap = 0.6;   // space after a table or graphics block
+const double kWrapEdge = 20.2;  // lines are wrapped only beyond this (cm from the left edge)
 const int kChars[11] = {106, 106, 165, 125, 96, 73, 106, 106, 132, 132, 165};
 
 double char_width(int font)
@@ -386,7 +387,9 @@ struct Flow {
         if (bold_heading)
             for (Cell& c : m.cells) c.style |= OLI_ST_BOLD;
         const double lx = x0() + extra_left;
-        const double av = std::max(1.0, avail() - extra_left - (f ? f->length_c : 0));
+        // A line may run into the right margin (the version line ends 1 cm
+        // beyond the text width) before it is wrapped.
+        const double av = std::max(1.0, std::max(avail() - extra_left - (f ? f->length_c : 0), kWrapEdge - lx));
         place_cells(&m, cw, f ? &f->tabs : nullptr, f ? f->tab_spacing : 0);
         const auto parts = wrap_cells(m, av);
         for (size_t p = 0; p < parts.size(); ++p) {
@@ -412,7 +415,8 @@ struct Flow {
             bool first = true;
             for (const std::string& l : part.lines) {
                 const bool heading = l.size() >= 2 && (unsigned char)l[0] == 0xCE && l[1] == '@';
-                text_line(l, f.font, f.factor, &f, f.length_b + (first ? f.length_d : 0), heading);
+                const double indent = std::max(0.0, std::min(f.length_b + (first ? f.length_d : 0), 15.0));
+                text_line(l, f.font, f.factor, &f, indent, heading);
                 first = false;
             }
             if (part.space_after > 0 && part.space_after < 10) move(part.space_after);
