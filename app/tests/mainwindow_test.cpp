@@ -438,6 +438,7 @@ TEST_F(WindowTest, FailedSaveIsToldAndLeavingThenDoesNotQuit)
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_TRUE(QFile::exists(QString::fromLocal8Bit(nelu52_inp_name)));
     Kov_Set_Ui_Mode(-1);
+    QDir(QString::fromLocal8Bit(tmpl)).removeRecursively();
 }
 
 TEST_F(WindowTest, FormSwitchesGreyTheirDependentFields)
