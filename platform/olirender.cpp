@@ -1002,14 +1002,16 @@ QFont list_font(double char_width, unsigned style)
 
 QColor colour(unsigned rgb) { return QColor(int((rgb >> 16) & 255), int((rgb >> 8) & 255), int(rgb & 255)); }
 
-QPen pen_of(const OliPaintItem& it)
+// A line is at least one device pixel wide, so that thin rules stay visible
+// on the screen (px: the size of a device pixel in cm).
+QPen pen_of(const OliPaintItem& it, double px)
 {
     QPen pen(colour(it.rgb));
-    pen.setWidthF(std::max(it.width, 0.003) * kUnit);
+    const double w = std::max(std::max(it.width, 0.003), px);
+    pen.setWidthF(w * kUnit);
     pen.setCapStyle(Qt::FlatCap);
     if (!it.dashes.empty()) {
         QVector<qreal> pattern;
-        const double w = std::max(it.width, 0.003);
         for (double d : it.dashes) pattern << std::max(d / w, 0.1);
         pen.setDashPattern(pattern);
         pen.setCapStyle(Qt::FlatCap);
@@ -1031,6 +1033,7 @@ void Oli_Paint_Page(QPainter* painter, const OliPages& pages, int index, const Q
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setRenderHint(QPainter::TextAntialiasing, true);
     painter->fillRect(QRectF(0, 0, pages.width * kUnit, pages.height * kUnit), Qt::white);
+    const double px = 1.0 / std::max(1e-9, std::fabs(painter->worldTransform().m11())) / kUnit;
     for (const OliPaintItem& it : pages.pages[size_t(index)].items) {
         switch (it.kind) {
         case OliPaintItem::TEXT: {
@@ -1045,7 +1048,7 @@ void Oli_Paint_Page(QPainter* painter, const OliPages& pages, int index, const Q
         }
         case OliPaintItem::LINE:
             if (it.points.size() >= 2) {
-                painter->setPen(pen_of(it));
+                painter->setPen(pen_of(it, px));
                 painter->drawLine(U(it.points[0]), U(it.points[1]));
             }
             break;
@@ -1062,7 +1065,7 @@ void Oli_Paint_Page(QPainter* painter, const OliPages& pages, int index, const Q
             painter->fillRect(U(it.rect), colour(it.rgb));
             break;
         case OliPaintItem::FRAME:
-            painter->setPen(pen_of(it));
+            painter->setPen(pen_of(it, px));
             painter->setBrush(Qt::NoBrush);
             painter->drawRect(U(it.rect));
             break;
@@ -1076,7 +1079,7 @@ void Oli_Paint_Page(QPainter* painter, const OliPages& pages, int index, const Q
             const QRectF b = path.boundingRect();
             painter->save();
             painter->setClipPath(path, Qt::IntersectClip);
-            painter->setPen(pen_of(it));
+            painter->setPen(pen_of(it, px));
             const double step = std::max(it.spacing * kUnit, 10.0);
             const QPointF c = b.center();
             const double r = std::hypot(b.width(), b.height()) / 2 + step;

@@ -11,8 +11,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 #include "platform/olireader.h"
@@ -358,4 +361,68 @@ TEST(OliViewer, WindowShowsThePages)
     app.processEvents();
     // The batch form writes its PDF beside the list under this name.
     EXPECT_EQ(Oli_Pdf_Path_Of("/pos/POS_01.oli"), "/pos/POS_01.oli.pdf");
+}
+
+TEST(OliRenderMarkup, FramesAndRules)
+{
+    // A frame around two lines of font 7, then a thick rule under them.
+    const std::string list =
+        "\n#SHOWPARA\n0x0\n7\n-1\n"
+        " \xCE{\xCER 1 0.000000 0.000000 0.000000 0.000000 }Zeile eins\n"
+        " Zeile zwei \xCE{\xCER 1 -1 -1 -1 -1}\n"
+        " \xCE{\xCEL 0 -1 -1 1.000000 1.000000 }\n"
+        " Zeile drei\n"
+        "#END_OF_TEXT\n0x0\n-1\n";
+    OliDocument doc;
+    Oli_Parse_List(list, &doc);
+    const OliPages pages = Oli_Layout_List(doc);
+    EXPECT_TRUE(pages.warnings.empty()) << all_warnings(pages.warnings);
+    const double dpi = 150;
+    const QImage img = Oli_Page_Image(pages, 0, dpi);
+    auto grey = [&](double x_cm, double y_cm) {
+        const QColor c = img.pixelColor(int(x_cm / 2.54 * dpi), int(y_cm / 2.54 * dpi));
+        return c.red() < 200;
+    };
+    // The text area begins 2 cm from the top and the left; a line is 0.38 cm.
+    EXPECT_TRUE(grey(1.9, 2.38));    // left side of the frame, between the two lines
+    EXPECT_TRUE(grey(19.1, 2.38));   // right side
+    EXPECT_FALSE(grey(1.9, 3.2));    // the frame ends with the second line
+    EXPECT_TRUE(grey(10.0, 2.76));   // the rule under the second line
+    EXPECT_FALSE(grey(10.0, 2.5));   // nothing beside the short lines
+    EXPECT_FALSE(grey(10.0, 3.0));
+    // The rule takes no room: the third line follows the second at once.
+    const QImage again = Oli_Page_Image(pages, 0, dpi);
+    bool third = false;
+    for (int x = int(2.0 / 2.54 * dpi); x < int(3.5 / 2.54 * dpi); ++x)
+        for (int y = int(2.80 / 2.54 * dpi); y < int(3.10 / 2.54 * dpi); ++y)
+            if (again.pixelColor(x, y).red() < 100) third = true;
+    EXPECT_TRUE(third);
+}
+
+TEST(OliRenderTool, PdfAndPngPages)
+{
+    const std::string d = temp_dir();
+    const std::string tool = std::string(KOV_TOOLS_DIR) + "/olirender";
+    ASSERT_EQ(::access(tool.c_str(), X_OK), 0);
+    const std::string list = d + "/tool.oli";
+    std::string text = kList + "#NEWPAGE\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n Zweite Seite\n#END_OF_TEXT\n";
+    ASSERT_TRUE(write_file(list, text));
+    for (const char* f : {"/tool-1.png", "/tool-2.png", "/tool.pdf", "/one.png"}) std::remove((d + f).c_str());
+    auto run = [&](const std::string& args) {
+        const int rc = std::system((tool + " " + args + " >/dev/null 2>&1").c_str());
+        return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    };
+    EXPECT_EQ(run("'" + list + "' '" + d + "/tool.png' --dpi 40"), 0);
+    EXPECT_EQ(::access((d + "/tool-1.png").c_str(), F_OK), 0);
+    EXPECT_EQ(::access((d + "/tool-2.png").c_str(), F_OK), 0);
+    QImage page(QString::fromStdString(d + "/tool-2.png"));
+    EXPECT_EQ(page.width(), int(std::lround(21.0 / 2.54 * 40)));
+    EXPECT_EQ(run("--page 2 '" + list + "' '" + d + "/one.png'"), 0);
+    EXPECT_EQ(::access((d + "/one.png").c_str(), F_OK), 0);
+    EXPECT_EQ(run("'" + list + "' '" + d + "/tool.pdf'"), 0);
+    EXPECT_EQ(::access((d + "/tool.pdf").c_str(), F_OK), 0);
+    EXPECT_EQ(run("--page 3 '" + list + "' '" + d + "/three.png'"), 1);
+    EXPECT_EQ(run("'" + d + "/missing.oli' '" + d + "/x.pdf'"), 1);
+    EXPECT_EQ(run("--bogus a b"), 2);
+    EXPECT_EQ(run("only-one"), 2);
 }
