@@ -353,22 +353,40 @@ int Quick_OLI_View(const char* base, const char* path)
 }
 
 // Prints on the default printer; without one the pages go to "<list>.pdf"
-// beside the list (its path on standard output).
+// beside the list (its path on standard output, or in a message window).
 int Quick_OLI_Print(const char* base, const char* path)
 {
     const char* viewer = std::getenv("KOV_OLI_VIEWER");
-    if ((viewer && *viewer) || Kov_Ui_Mode() == KOV_UI_SCRIPTED || !path || !*path)
+    const int mode = Kov_Ui_Mode();
+    if ((viewer && *viewer) || mode == KOV_UI_SCRIPTED || !path || !*path)
         return oli_call("Quick_OLI_Print", true, base, path);
-    std::fprintf(stderr, "Quick_OLI_Print: %s %s\n", base ? base : "", path);
+    const bool window = mode == KOV_UI_INTERACTIVE;
+    if (!window) std::fprintf(stderr, "Quick_OLI_Print: %s %s\n", base ? base : "", path);
     const std::string list = Kov_Path(path);
     std::string pdf, error;
     if (!Oli_Print_File(list, &pdf, &error)) {
-        std::fprintf(stderr, "Quick_OLI_Print: %s\n", error.c_str());
+        if (window) {
+            Init_Message();
+            Set_Message_Title("Drucken");
+            Fill_Message("Die Druckliste kann nicht gedruckt werden:");
+            Fill_Message(path);
+            Draw_Message();
+        } else {
+            std::fprintf(stderr, "Quick_OLI_Print: %s\n", error.c_str());
+        }
         return -1;
     }
     if (!pdf.empty()) {
-        std::printf("%s\n", pdf.c_str());
-        std::fflush(stdout);
+        if (window) {
+            Init_Message();
+            Set_Message_Title("Drucken");
+            Fill_Message("Kein Drucker eingerichtet. Die Druckliste steht in der PDF-Datei");
+            Fill_Message(pdf.c_str());
+            Draw_Message();
+        } else {
+            std::printf("%s\n", pdf.c_str());
+            std::fflush(stdout);
+        }
     }
     return 0;
 }
