@@ -536,7 +536,10 @@ struct ListParser {
             skip_graphic();
             return;
         }
-        gb.kind = int(n[0] == -999 && n.size() >= 3 ? n[2] : n[0]);
+        const bool flagged = n[0] == -999 && n.size() >= 3;
+        gb.kind = int(flagged ? n[2] : n[0]);
+        // Four further values stand before the extent when the flags say so.
+        if (flagged && (n[1] & 0x10000) && !at_end() && !is_keyword(lines[i])) ++i;
         if (at_end() || is_keyword(lines[i])) {
             warn(start, "graphics block ends before its extent (file truncated?)");
             return;

@@ -283,7 +283,8 @@ struct Flow {
         auto n = [&](size_t k, double def) { return k < r.num.size() ? r.num[k] : def; };
         if (r.name == "SETFLAGS") flags = int(n(0, 896));
         else if (r.name == "SETMARGINS") {
-            left = std::max(0.0, std::min(n(1, 0), 40.0));
+            // Into the page's left margin at most up to 0.5 cm from its edge.
+            left = std::max(-1.5, std::min(n(1, 0), 40.0));
             right = std::max(0.0, std::min(n(2, 0), 40.0));
         } else if (r.name == "SETYPOSITION") {
             if (int(n(0, 1)) == 1) move(n(1, 0));

@@ -231,6 +231,26 @@ TEST(OliReader, PictureRecordWithItsBytes)
     EXPECT_EQ(c, QColor(0, 0, 255));
 }
 
+TEST(OliReader, GraphicHeadWithFlags)
+{
+    // Flags 0x10000: four further values before the extent; a picture that
+    // cannot be read leaves a frame and a warning.
+    const std::string list = "\n\n#SHOWGRAFIC\n0 0 0\n0 0 0\n-999 65536 1\n1 2 3 4\n0 8 0 4\n"
+                             "75 0 8 4 \xAEnot-there.png\xAF\n0\n\n";
+    OliDocument doc;
+    Oli_Parse_List(list, &doc);
+    EXPECT_TRUE(doc.warnings.empty()) << all_warnings(doc.warnings);
+    ASSERT_EQ(doc.items.size(), 1u);
+    const OliGraphicBlock& g = doc.items[0].graphic;
+    EXPECT_EQ(g.kind, 1);
+    EXPECT_DOUBLE_EQ(g.x2, 8.0);
+    EXPECT_DOUBLE_EQ(g.y2, 4.0);
+    ASSERT_EQ(g.records.size(), 1u);
+    EXPECT_EQ(g.records[0].text, "not-there.png");
+    const OliPages pages = Oli_Layout_List(doc);
+    EXPECT_NE(all_warnings(pages.warnings).find("picture \"not-there.png\" cannot be read"), std::string::npos);
+}
+
 TEST(OliReader, DamagedListsNeverStopTheReader)
 {
     // Every prefix of the list (a file cut anywhere) is read and laid out.
