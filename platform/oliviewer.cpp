@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -24,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 
 namespace {
@@ -164,6 +166,7 @@ private:
     {
         const int n = int(pages_->pages.size());
         index = std::max(0, std::min(index, n - 1));
+        if (index != view_->index) scroll_->verticalScrollBar()->setValue(0);  // a new page from its top
         view_->index = index;
         if (spin_->value() != index + 1) {
             QSignalBlocker block(spin_);
@@ -232,7 +235,17 @@ std::string joined(const std::vector<std::string>& w)
 QWidget* Oli_Open_Viewer(const std::string& path)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
+    // A list shown again replaces its old window, which shows the old pages.
+    static std::map<std::string, QPointer<QWidget>> open;
+    QRect where;
+    auto it = open.find(path);
+    if (it != open.end() && it->second) {
+        where = it->second->geometry();
+        it->second->close();
+    }
     ViewerWindow* w = new ViewerWindow(path);
+    if (where.isValid()) w->setGeometry(where);
+    open[path] = w;
     w->show();
     w->raise();
     w->activateWindow();

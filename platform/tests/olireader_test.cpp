@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSpinBox>
 
 #include <sys/stat.h>
@@ -377,7 +378,13 @@ TEST(OliViewer, WindowShowsThePages)
     spin->setValue(2);
     app.processEvents();
     EXPECT_TRUE(w->isVisible());
-    w->close();
+    // Shown again, the list replaces its window.
+    QPointer<QWidget> first(w);
+    QWidget* again = Oli_Open_Viewer(path);
+    ASSERT_NE(again, nullptr);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    again->close();
     app.processEvents();
     // The batch form writes its PDF beside the list under this name.
     EXPECT_EQ(Oli_Pdf_Path_Of("/pos/POS_01.oli"), "/pos/POS_01.oli.pdf");
