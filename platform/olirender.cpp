@@ -1098,6 +1098,155 @@ void Oli_Paint_Page(QPainter* painter, const OliPages& pages, int index, const Q
     painter->restore();
 }
 
+namespace {
+
+// The integer after the last occurrence of key in text; -1 when there is none.
+long pdf_int_after(const std::string& text, const std::string& key, size_t from = 0)
+{
+    const size_t p = text.rfind(key);
+    if (p == std::string::npos || p < from) return -1;
+    size_t k = p + key.size();
+    while (k < text.size() && (text[k] == ' ' || text[k] == '\r' || text[k] == '\n')) ++k;
+    long v = 0;
+    bool any = false;
+    while (k < text.size() && text[k] >= '0' && text[k] <= '9' && v < 100000000) {
+        v = v * 10 + (text[k++] - '0');
+        any = true;
+    }
+    return any ? v : -1;
+}
+
+// The bookmarks of the list as the PDF's outline, added to the file as an
+// incremental update (the objects Qt wrote stay as they are). Anything
+// unexpected in the file leaves it without an outline.
+bool add_pdf_outline(const std::string& file, const OliPages& pages)
+{
+    if (pages.bookmarks.empty()) return true;
+    std::string pdf;
+    if (!Oli_Read_Bytes_Of(file, &pdf) || pdf.size() < 100) return false;
+    const size_t trailer = pdf.rfind("trailer");
+    if (trailer == std::string::npos) return false;
+    const long size = pdf_int_after(pdf, "/Size", trailer);
+    const long root = pdf_int_after(pdf, "/Root", trailer);
+    const long info = pdf_int_after(pdf, "/Info", trailer);
+    const long prev = pdf_int_after(pdf, "startxref", trailer);
+    if (size <= 0 || root <= 0 || prev <= 0) return false;
+    // The catalog's dictionary, to be written again with the outline.
+    const std::string head = "\n" + std::to_string(root) + " 0 obj";
+    const size_t cs = pdf.find(head);
+    if (cs == std::string::npos) return false;
+    const size_t ce = pdf.find("endobj", cs);
+    if (ce == std::string::npos) return false;
+    const std::string catalog = pdf.substr(cs + head.size(), ce - cs - head.size());
+    const size_t lt = catalog.find("<<"), gt = catalog.rfind(">>");
+    if (lt == std::string::npos || gt == std::string::npos || gt < lt || catalog.find("/Outlines") != std::string::npos)
+        return false;
+    const std::string body = catalog.substr(lt + 2, gt - lt - 2);
+    // The page objects in their order.
+    const size_t kp = pdf.find("/Kids", pdf.find("/Type /Pages"));
+    if (kp == std::string::npos) return false;
+    const size_t ke = pdf.find(']', kp);
+    if (ke == std::string::npos) return false;
+    std::vector<long> kids;
+    {
+        std::vector<std::string> tok;
+        std::string cur;
+        for (size_t k = pdf.find('[', kp) + 1; k < ke; ++k) {
+            const char c = pdf[k];
+            if (c == ' ' || c == '\n' || c == '\r') {
+                if (!cur.empty()) tok.push_back(cur), cur.clear();
+            } else {
+                cur += c;
+            }
+        }
+        if (!cur.empty()) tok.push_back(cur);
+        for (size_t k = 0; k + 2 < tok.size(); k += 3) {
+            if (tok[k + 2] != "R") return false;
+            kids.push_back(std::strtol(tok[k].c_str(), nullptr, 10));
+        }
+    }
+    if (kids.size() != pages.pages.size()) return false;
+
+    // The tree: each entry's parent, neighbours and children.
+    const size_t n = pages.bookmarks.size();
+    std::vector<long> parent(n, -1), first(n, -1), last(n, -1), before(n, -1), after(n, -1), count(n, 0);
+    long top_first = -1, top_last = -1;
+    std::vector<size_t> stack;
+    for (size_t k = 0; k < n; ++k) {
+        const size_t level = std::min(size_t(std::max(0, pages.bookmarks[k].level)), stack.size());
+        stack.resize(level);
+        parent[k] = level == 0 ? -1 : long(stack.back());
+        long& f = level == 0 ? top_first : first[size_t(parent[k])];
+        long& l = level == 0 ? top_last : last[size_t(parent[k])];
+        if (l >= 0) {
+            before[k] = l;
+            after[size_t(l)] = long(k);
+        } else {
+            f = long(k);
+        }
+        l = long(k);
+        for (long p = parent[k]; p >= 0; p = parent[size_t(p)]) ++count[size_t(p)];
+        stack.push_back(k);
+    }
+    const long outline = size;
+    auto id = [&](long k) { return std::to_string(size + 1 + k) + " 0 R"; };
+    std::string out = pdf;
+    if (out.back() != '\n') out += '\n';
+    std::vector<std::pair<long, size_t>> offsets;
+    offsets.push_back({outline, out.size()});
+    out += std::to_string(outline) + " 0 obj\n<<\n/Type /Outlines\n/First " + id(top_first) + "\n/Last " + id(top_last) +
+           "\n/Count " + std::to_string(n) + "\n>>\nendobj\n";
+    const double page_h = (pages.height / 2.54) * 72.0;
+    for (size_t k = 0; k < n; ++k) {
+        const OliBookmarkEntry& b = pages.bookmarks[k];
+        std::string title = "<FEFF";
+        for (const QChar c : b.text) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "%04X", unsigned(c.unicode()));
+            title += hex;
+        }
+        title += ">";
+        const int page = std::max(0, std::min(b.page, int(kids.size()) - 1));
+        char top[32];
+        std::snprintf(top, sizeof top, "%.1f", std::max(0.0, page_h - (b.y - 0.2) / 2.54 * 72.0));
+        offsets.push_back({size + 1 + long(k), out.size()});
+        out += std::to_string(size + 1 + long(k)) + " 0 obj\n<<\n/Title " + title + "\n/Parent " +
+               (parent[k] < 0 ? std::to_string(outline) + " 0 R" : id(parent[k]));
+        if (before[k] >= 0) out += "\n/Prev " + id(before[k]);
+        if (after[k] >= 0) out += "\n/Next " + id(after[k]);
+        if (first[k] >= 0) out += "\n/First " + id(first[k]) + "\n/Last " + id(last[k]) + "\n/Count " + std::to_string(count[k]);
+        out += "\n/Dest [" + std::to_string(kids[size_t(page)]) + " 0 R /XYZ 0 " + top + " null]\n>>\nendobj\n";
+    }
+    const size_t cat_at = out.size();
+    out += std::to_string(root) + " 0 obj\n<<" + body + "/Outlines " + std::to_string(outline) +
+           " 0 R\n/PageMode /UseOutlines\n>>\nendobj\n";
+    const size_t xref = out.size();
+    char entry[32];
+    out += "xref\n" + std::to_string(root) + " 1\n";
+    std::snprintf(entry, sizeof entry, "%010lu 00000 n \n", (unsigned long)cat_at);
+    out += entry;
+    out += std::to_string(size) + " " + std::to_string(n + 1) + "\n";
+    for (const auto& o : offsets) {
+        std::snprintf(entry, sizeof entry, "%010lu 00000 n \n", (unsigned long)o.second);
+        out += entry;
+    }
+    out += "trailer\n<<\n/Size " + std::to_string(size + long(n) + 1) + "\n";
+    if (info > 0) out += "/Info " + std::to_string(info) + " 0 R\n";
+    out += "/Root " + std::to_string(root) + " 0 R\n/Prev " + std::to_string(prev) + "\n>>\nstartxref\n" +
+           std::to_string(xref) + "\n%%EOF\n";
+    // The file without the outline stays until the one with it is complete.
+    const std::string with = file + ".o";
+    FILE* f = std::fopen(with.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
+    if (std::fclose(f) != 0) ok = false;
+    if (ok && std::rename(with.c_str(), file.c_str()) != 0) ok = false;
+    if (!ok) std::remove(with.c_str());
+    return ok;
+}
+
+} // namespace
+
 bool Oli_Write_Pdf(const OliPages& pages, const std::string& path, std::string* error)
 {
     if (!Oli_Ensure_Gui()) {
@@ -1130,6 +1279,8 @@ bool Oli_Write_Pdf(const OliPages& pages, const std::string& path, std::string* 
     }
     QFile check(QString::fromLocal8Bit(tmp.c_str()));
     if (ok && (!check.exists() || check.size() == 0)) ok = false;
+    // Without its outline the PDF is still complete.
+    if (ok) add_pdf_outline(tmp, pages);
     if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
     if (!ok) {
         std::remove(tmp.c_str());

@@ -487,3 +487,50 @@ TEST(OliRender, ApplicationListsAndPlotFiles)
         }
     }
 }
+
+// The headings' bookmarks become the PDF's outline; the update that adds it
+// keeps every object findable through its cross-reference entries.
+TEST(OliRender, PdfOutlineOfTheBookmarks)
+{
+    const std::string d = artefact_dir();
+    const std::string list = d + "/POS_01.oli";
+    write_position_list(list);
+    OliPages pages;
+    ASSERT_TRUE(Oli_Load_Pages(list, &pages));
+    const std::string pdf = d + "/POS_01.pdf";
+    std::string error;
+    ASSERT_TRUE(Oli_Write_Pdf(pages, pdf, &error)) << error;
+    const std::string bytes = Oli_Read_Bytes(pdf);
+    // The last cross-reference section: every entry points at its object.
+    const size_t xref = bytes.rfind("\nxref\n");
+    ASSERT_NE(xref, std::string::npos);
+    const size_t start = bytes.rfind("startxref\n");
+    ASSERT_EQ(std::stoul(bytes.substr(start + 10)), xref + 1);
+    size_t at = xref + 6;
+    int entries = 0;
+    while (bytes.compare(at, 7, "trailer") != 0) {
+        const size_t eol = bytes.find('\n', at);
+        long first = 0, count = 0;
+        ASSERT_EQ(std::sscanf(bytes.substr(at, eol - at).c_str(), "%ld %ld", &first, &count), 2);
+        at = eol + 1;
+        for (long k = 0; k < count; ++k, at += 20) {
+            const unsigned long off = std::stoul(bytes.substr(at, 10));
+            EXPECT_EQ(bytes.compare(off, std::to_string(first + k).size() + 6, std::to_string(first + k) + " 0 obj"), 0)
+                << first + k;
+            ++entries;
+        }
+    }
+    EXPECT_EQ(entries, 1 + 1 + int(pages.bookmarks.size()));  // catalog, outline root, entries
+    // Read back by poppler: chapters with their sections beneath.
+    const std::string xml = d + "/outline.xml";
+    if (std::system(("pdftohtml -xml -stdout -i -q '" + pdf + "' > '" + xml + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "pdftohtml (poppler-utils) is not installed";
+    const std::string x = Oli_Read_Bytes(xml);
+    expect_in_order(x, {"<outline>", "<item page=\"1\">1. Eingabedaten</item>", "<outline>",
+                        "<item page=\"1\">1.1. Material und Abmessungen</item>",
+                        "<item page=\"1\">1.2. Lastfälle</item>", "</outline>",
+                        "<item page=\"1\">2. Ergebnisse</item>", "<outline>",
+                        "<item page=\"1\">2.1. Druck in den Kontaktflächen</item>",
+                        "<item page=\"1\">2.2. Querkraft der Schwelle</item>", "</outline>",
+                        "<item page=\"1\">3. Zusammenfassung</item>", "</outline>"});
+}
