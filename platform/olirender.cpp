@@ -433,14 +433,17 @@ struct Flow {
         // Everything is measured first so that a table can be kept on one page.
         double title_h = 0;
         for (int g = 0; g < 3; ++g) title_h += double(t.titles[g].size()) * pitch_of(char_width(title_font[g]));
+        const bool is_table = t.head_rows > 0 || t.unit_row || !t.separators.empty();
         std::vector<MarkedLine> rows;
         for (const std::string& l : t.lines) {
-            MarkedLine m = mark_line(l, cw, &unknown_codes);
+            // In a table the blank that begins a line opens its first column;
+            // in a block of plain text it only begins the line.
+            const bool prefix = !is_table && !l.empty() && l[0] == ' ';
+            MarkedLine m = mark_line(prefix ? l.substr(1) : l, cw, &unknown_codes);
             place_cells(&m, cw, nullptr, 0);
             rows.push_back(m);
         }
         const int head = std::min<int>(t.head_rows + (t.unit_row ? 1 : 0), int(rows.size()));
-        const bool is_table = head > 0 || !t.separators.empty();
         double rows_h = 0;
         double width = 0;
         for (const MarkedLine& m : rows) {

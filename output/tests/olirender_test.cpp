@@ -534,3 +534,48 @@ TEST(OliRender, PdfOutlineOfTheBookmarks)
                         "<item page=\"1\">2.2. Querkraft der Schwelle</item>", "</outline>",
                         "<item page=\"1\">3. Zusammenfassung</item>", "</outline>"});
 }
+
+// Lists written at a level of 334 or less: legacy headings as graphics blocks,
+// text lines and blocks as tables. Their Y moves make consecutive lines stand
+// one line apart.
+TEST(OliRender, LegacyFormsStackLineByLine)
+{
+    const std::string d = artefact_dir();
+    const std::string list = d + "/legacy.oli";
+    Oli_Reset_Writers();
+    Oli_Set_Level(300);
+    FILE* f = std::fopen(list.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    Oli_Init_Headings(3, 2, 1);
+    Oli_Heading(f, 1, "Kapitel");
+    Oli_Text(f, "Zeile 1");
+    Oli_Text(f, "Zeile 2");
+    Oli_Text(f, "Zeile 3");
+    Oli_Title_Line(f, "Titel");
+    Oli_Text_Block(f, "Block");
+    Oli_Text(f, "Zeile 4");
+    std::fclose(f);
+    Oli_Set_Level(338);
+    OliPages pages;
+    ASSERT_TRUE(Oli_Load_Pages(list, &pages));
+    EXPECT_TRUE(pages.warnings.empty()) << pages.warnings.front();
+    ASSERT_EQ(pages.pages.size(), 1u);
+    std::vector<std::pair<std::string, double>> lines;
+    for (const OliPaintItem& it : pages.pages[0].items)
+        if (it.kind == OliPaintItem::TEXT && it.pos.y() > 1.8) lines.push_back({it.text.toStdString(), it.pos.y()});
+    auto y_of = [&](const std::string& t) {
+        for (const auto& l : lines)
+            if (l.first.find(t) != std::string::npos) return l.second;
+        ADD_FAILURE() << t << " not laid out";
+        return 0.0;
+    };
+    EXPECT_LT(y_of("Kapitel"), y_of("Zeile 1"));
+    EXPECT_NEAR(y_of("Zeile 2") - y_of("Zeile 1"), 0.38, 0.02);
+    EXPECT_NEAR(y_of("Zeile 3") - y_of("Zeile 2"), 0.38, 0.02);
+    EXPECT_GT(y_of("Titel"), y_of("Zeile 3") + 0.2);
+    EXPECT_GT(y_of("Block"), y_of("Titel") + 0.2);
+    EXPECT_GT(y_of("Zeile 4"), y_of("Block") + 0.2);
+    EXPECT_LT(y_of("Zeile 4") - y_of("Zeile 3"), 3 * 0.8);
+    EXPECT_FALSE(Oli_Page_Image(pages, 0, 100).isNull());
+    Oli_Page_Image(pages, 0, 100).save(QString::fromStdString(d + "/legacy.png"));
+}
