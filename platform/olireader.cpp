@@ -935,8 +935,10 @@ std::vector<OliSpan> Oli_Markup_Spans(const std::string& text, std::string* unkn
                     rgb = (cl(num[1]) << 16) | (cl(num[2]) << 8) | cl(num[3]);
                     coloured = true;
                 } else if (!num.empty()) {
-                    rgb = Oli_Palette_Rgb(int(num[0]));
-                    coloured = num[0] != 0;
+                    // An index outside the palette (the writers use 768) goes
+                    // back to the text's own colour.
+                    coloured = num[0] > 0 && num[0] <= 255;
+                    rgb = coloured ? Oli_Palette_Rgb(int(num[0])) : 0;
                 }
             } else {
                 if (unknown) *unknown += '{';

@@ -92,7 +92,11 @@ int main(int argc, char** argv)
         if (page > 0 && k != page - 1) continue;
         const std::string name = page > 0 ? out : stem + "-" + std::to_string(k + 1) + ".png";
         const QImage img = Oli_Page_Image(pages, k, dpi);
-        if (img.isNull() || !img.save(QString::fromLocal8Bit(name.c_str()), "PNG")) {
+        // Written beside the old file first: it is replaced only by a complete one.
+        const std::string tmp = name + ".tmp";
+        if (img.isNull() || !img.save(QString::fromLocal8Bit(tmp.c_str()), "PNG") ||
+            std::rename(tmp.c_str(), name.c_str()) != 0) {
+            std::remove(tmp.c_str());
             std::fprintf(stderr, "olirender: \"%s\" cannot be written\n", name.c_str());
             return 1;
         }

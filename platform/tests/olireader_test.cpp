@@ -125,6 +125,12 @@ TEST(OliText, MarkupSpans)
     EXPECT_TRUE(s[6].coloured);
     EXPECT_EQ(s[6].rgb, 0xE60000u);
     EXPECT_EQ(unknown, "q");
+    // The writers end a colour with an index outside the palette.
+    const std::vector<OliSpan> c = Oli_Markup_Spans("\xCE{C 1 230 0 0}rot\xCE{C 768}schwarz");
+    ASSERT_EQ(c.size(), 4u);
+    EXPECT_TRUE(c[1].coloured);
+    EXPECT_EQ(c[3].bytes, "schwarz");
+    EXPECT_FALSE(c[3].coloured);
 
     const std::vector<OliSpan> r = Oli_Markup_Spans(" \xCE{\xCEL 0 -1 -1 0.500000 0.500000 }x \xCE{\xCER 3 -1 -1 -1 -1} ");
     ASSERT_EQ(r.size(), 5u);
