@@ -264,10 +264,7 @@ struct Flow {
         if (!std::isfinite(cm)) return;
         y += cm;
         if (y < kAreaTop) y = kAreaTop;
-        if (y > kAreaBottom) {
-            if (page < 0) new_page();
-            else new_page();
-        }
+        if (y > kAreaBottom) new_page();
     }
     void frame_side(double bottom)
     {
@@ -536,8 +533,7 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
     ensure(titles_h + bh * s);
     for (const std::string& t : g.titles_top) text_line(t, 7, 1.0, nullptr, 0, true);
     const double ox = x0(), oy = y;
-    const double xmin = std::min(g.x1, g.x2), ymin = std::min(g.y1, g.y2), ymax = std::max(g.y1, g.y2);
-    (void)xmin;
+    const double ymin = std::min(g.y1, g.y2), ymax = std::max(g.y1, g.y2);
     auto map = [&](double bx, double by) {
         const double px = ox + s * (g.x2 >= g.x1 ? bx - g.x1 : g.x1 - bx);
         const double py = oy + s * (g.y1 < g.y2 ? ymax - by : by - ymin);
