@@ -5,64 +5,22 @@
 #include "base/kovmsg.h"
 #include "platform/kovlocale.h"
 #include "platform/kovscript.h"
+#include "platform/tests/kovtestutil.h"
 
 #include <gtest/gtest.h>
-
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
 
-FILE* stream_of(const std::string& bytes)
-{
-    FILE* f = std::tmpfile();
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::rewind(f);
-    return f;
-}
-
-std::string contents(FILE* f)
-{
-    std::fflush(f);
-    std::rewind(f);
-    std::string s;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) s.push_back((char)c);
-    return s;
-}
-
-std::string make_temp_dir()
-{
-    char templ[] = "/tmp/kov_dat_XXXXXX";
-    const char* d = ::mkdtemp(templ);
-    return d ? d : "";
-}
-
-void write_file(const std::string& path, const std::string& bytes)
-{
-    std::ofstream o(path, std::ios::binary);
-    o << bytes;
-}
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream i(path, std::ios::binary);
-    std::ostringstream s;
-    s << i.rdbuf();
-    return s.str();
-}
-
-bool exists(const std::string& path)
-{
-    return ::access(path.c_str(), F_OK) == 0;
-}
+using kovtest::contents;
+using kovtest::exists;
+using kovtest::read_file;
+using kovtest::stream_of;
+using kovtest::write_file;
 
 class KovdatTest : public ::testing::Test {
 protected:
@@ -433,7 +391,8 @@ int reader(FILE* f)
 
 TEST_F(KovdatTest, BackupsWriteCompareRemove)
 {
-    std::string dir = make_temp_dir() + "/";
+    kovtest::TempDir tmp("kov_dat_");
+    std::string dir = tmp.path() + "/";
     write_file(dir + "pos.inp", "value 1\n");
     Backup_Setup_In_Dir(writer, dir.c_str(), "pos", "pos.inp", nullptr);
 
@@ -471,7 +430,8 @@ TEST_F(KovdatTest, BackupsWriteCompareRemove)
 
 TEST_F(KovdatTest, FailedWriterKeepsTheOldBackup)
 {
-    std::string dir = make_temp_dir() + "/";
+    kovtest::TempDir tmp("kov_dat_");
+    std::string dir = tmp.path() + "/";
     Backup_Setup(writer, dir.c_str(), "pos", nullptr, nullptr);
     data_value = 7;
     ASSERT_EQ(Backup_Write_Bak(), 0);
@@ -483,7 +443,8 @@ TEST_F(KovdatTest, FailedWriterKeepsTheOldBackup)
 
 TEST_F(KovdatTest, SwitchedOff)
 {
-    std::string dir = make_temp_dir() + "/";
+    kovtest::TempDir tmp("kov_dat_");
+    std::string dir = tmp.path() + "/";
     Backup_Setup(writer, dir.c_str(), "pos", nullptr, (dir + "second.txt").c_str());
     ASSERT_EQ(Backup_Write_Bak(), 0);
     ASSERT_EQ(Backup_Write_Clcbak(), 0);
@@ -503,7 +464,8 @@ TEST_F(KovdatTest, SwitchedOff)
 
 TEST_F(KovdatTest, FilesDifferAndCopies)
 {
-    std::string dir = make_temp_dir() + "/";
+    kovtest::TempDir tmp("kov_dat_");
+    std::string dir = tmp.path() + "/";
     write_file(dir + "a", "abc");
     write_file(dir + "b", "abc");
     write_file(dir + "c", "ab");

@@ -1,44 +1,20 @@
 #include "base/kovfile.h"
+#include "platform/tests/kovtestutil.h"
 
 #include <gtest/gtest.h>
 
 #include <dirent.h>
-#include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 namespace {
 
-std::string make_temp_dir()
-{
-    char templ[] = "/tmp/kov_file_XXXXXX";
-    const char* d = ::mkdtemp(templ);
-    return d ? d : "";
-}
-
-void write_file(const std::string& path, const std::string& bytes)
-{
-    std::ofstream o(path, std::ios::binary);
-    o << bytes;
-}
-
-bool exists(const std::string& path)
-{
-    return ::access(path.c_str(), F_OK) == 0;
-}
-
-FILE* stream_of(const std::string& bytes)
-{
-    FILE* f = std::tmpfile();
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::rewind(f);
-    return f;
-}
+using kovtest::exists;
+using kovtest::stream_of;
+using kovtest::write_file;
 
 } // namespace
 
@@ -90,7 +66,8 @@ TEST(KovfileBase, PathLimit)
 TEST(KovfileBase, FileOperationsRelativeToTheBase)
 {
     Kovfile_Reset();
-    std::string dir = make_temp_dir();
+    kovtest::TempDir tmp("kov_file_");
+    std::string dir = tmp.path();
     Base_Set_File((dir + "\\POS_01").c_str());  // Windows separator
 
     FILE* f = Base_Fopen(".inp", "w");
@@ -114,7 +91,8 @@ TEST(KovfileBase, FileOperationsRelativeToTheBase)
 TEST(KovfileBase, RemoveMatching)
 {
     Kovfile_Reset();
-    std::string dir = make_temp_dir();
+    kovtest::TempDir tmp("kov_file_");
+    std::string dir = tmp.path();
     for (const char* n : {"POS_01.p1", "POS_01.P2", "POS_01.keep", "OTHER.p1"}) write_file(dir + "/" + n, "x");
     Base_Set_File((dir + "/POS_01").c_str());
     EXPECT_EQ(Base_Remove_Matching(".p?"), 2);
@@ -128,8 +106,9 @@ TEST(KovfileBase, RemoveMatching)
 TEST(KovfileTemp, NamesInTempWithPrefix)
 {
     Kovfile_Reset();
-    std::string dir = make_temp_dir();
-    ::setenv("TEMP", dir.c_str(), 1);
+    kovtest::TempDir tmp("kov_file_");
+    std::string dir = tmp.path();
+    kovtest::ScopedEnv temp_env("TEMP", dir);
     char name[TEMP_NAME_SIZE];
     ASSERT_EQ(Temp_File_Name(name), name);
     EXPECT_EQ(std::string(name).rfind(dir + "/KOV", 0), 0u) << name;
@@ -143,8 +122,9 @@ TEST(KovfileTemp, NamesInTempWithPrefix)
 TEST(KovfileTemp, FiveSlots)
 {
     Kovfile_Reset();
-    std::string dir = make_temp_dir();
-    ::setenv("TEMP", dir.c_str(), 1);
+    kovtest::TempDir tmp("kov_file_");
+    std::string dir = tmp.path();
+    kovtest::ScopedEnv temp_env("TEMP", dir);
     FILE* f[5];
     for (FILE*& x : f) {
         x = Temp_File_Open("w+");

@@ -1,5 +1,6 @@
 #include "base/kovmem.h"
 #include "base/kovmsg.h"
+#include "platform/tests/kovtestutil.h"
 
 #include <gtest/gtest.h>
 
@@ -24,16 +25,6 @@ bool all_zero(const void* p, size_t n)
         if (b[i] != 0)
             return false;
     return true;
-}
-
-std::string read_file(FILE* f)
-{
-    std::string s;
-    rewind(f);
-    int c;
-    while ((c = fgetc(f)) != EOF)
-        s.push_back((char)c);
-    return s;
 }
 
 } // namespace
@@ -326,7 +317,7 @@ TEST(FilePrintf, WritesAndCounts)
     FILE* f = tmpfile();
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(File_Printf(f, "%s %5.2f\n", "x", 1.5), 8);
-    EXPECT_EQ(read_file(f), "x  1.50\n");
+    EXPECT_EQ(kovtest::contents(f), "x  1.50\n");
     fclose(f);
 }
 

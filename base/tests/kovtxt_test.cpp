@@ -1,4 +1,5 @@
 #include "base/kovtxt.h"
+#include "platform/tests/kovtestutil.h"
 
 #include <gtest/gtest.h>
 
@@ -9,34 +10,9 @@
 
 namespace {
 
-// A stream holding bytes, positioned at its start.
-FILE* stream_of(const std::string& bytes)
-{
-    FILE* f = std::tmpfile();
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::rewind(f);
-    return f;
-}
-
-std::string contents(FILE* f)
-{
-    std::fflush(f);
-    long pos = std::ftell(f);
-    std::rewind(f);
-    std::string s;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) s.push_back((char)c);
-    std::fseek(f, pos, SEEK_SET);
-    return s;
-}
-
-std::string rest(FILE* f)
-{
-    std::string s;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) s.push_back((char)c);
-    return s;
-}
+using kovtest::contents;
+using kovtest::rest_of;
+using kovtest::stream_of;
 
 const std::string OPEN = "\xAE";   // «
 const std::string CLOSE = "\xAF";  // »
@@ -97,7 +73,7 @@ TEST(KovtxtGuillemets, EndOfFileAndMissingString)
     std::fclose(f);
     f = stream_of("xy");
     EXPECT_EQ(Txt_Read_Guillemets255(f, buf), -1);
-    EXPECT_EQ(rest(f), "y");  // the 'x' is gone
+    EXPECT_EQ(rest_of(f), "y");  // the 'x' is gone
     std::fclose(f);
     EXPECT_EQ(Txt_Read_Guillemets255(nullptr, buf), -1);
     EXPECT_EQ(Txt_Read_Guillemets(nullptr, buf), 0);
@@ -154,9 +130,9 @@ TEST(KovtxtKeywords, FindKeywordIntRewindsAndParses)
     int v = -1;
     ASSERT_EQ(Txt_Find_Keyword_Int("NAD", f, &v), 1);
     EXPECT_EQ(v, 7);
-    EXPECT_EQ(rest(f), "");  // behind the matching line
+    EXPECT_EQ(rest_of(f), "");  // behind the matching line
     ASSERT_EQ(Txt_Find_Keyword_Int("RESULTS", f, nullptr), 1);  // rewinds
-    EXPECT_EQ(rest(f), "RESULTSX\nNAD 7 rest\n");
+    EXPECT_EQ(rest_of(f), "RESULTSX\nNAD 7 rest\n");
     v = -1;
     ASSERT_EQ(Txt_Find_Keyword_Int("RESULTSX", f, &v), 1);
     EXPECT_EQ(v, -1);  // no number: unchanged
@@ -180,7 +156,7 @@ TEST(KovtxtKeywords, FindKeywordLine)
 {
     FILE* f = stream_of("x\n  #EOC\n#EO\n#EOC tail\nafter\n");
     ASSERT_EQ(Txt_Find_Keyword_Line(f, "#EOC", 0), 1);
-    EXPECT_EQ(rest(f), "after\n");
+    EXPECT_EQ(rest_of(f), "after\n");
     EXPECT_EQ(Txt_Find_Keyword_Line(f, "#EOC", 0), 0);
     EXPECT_EQ(Txt_Find_Keyword_Line(f, "#EOC", 1), 1);
     EXPECT_EQ(Txt_Find_Keyword_Line(f, "", 1), 0);
@@ -317,7 +293,7 @@ TEST(KovtxtLines, ReadLineAndGetLine)
 
     f = stream_of("one\ntwo\n");
     EXPECT_EQ(Txt_Skip_Line(f), '\n');
-    EXPECT_EQ(rest(f), "two\n");
+    EXPECT_EQ(rest_of(f), "two\n");
     std::fclose(f);
 }
 

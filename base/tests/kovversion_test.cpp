@@ -1,24 +1,23 @@
 #include "base/kovversion.h"
+#include "platform/tests/kovtestutil.h"
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <sys/stat.h>
 
-#include <fstream>
 #include <string>
 
 namespace {
 
-std::string make_exec_with_version(const std::string& bytes)
-{
-    char templ[] = "/tmp/kov_version_XXXXXX";
-    std::string dir = ::mkdtemp(templ);
-    ::mkdir((dir + "/nelu52").c_str(), 0700);
-    std::ofstream o(dir + "/nelu52/VERSION", std::ios::binary);
-    o << bytes;
-    return dir;
-}
+// An installation folder with nelu52/VERSION holding bytes, removed again.
+struct ExecWithVersion {
+    kovtest::TempDir dir{"kov_version_"};
+    explicit ExecWithVersion(const std::string& bytes)
+    {
+        ::mkdir((dir / "nelu52").c_str(), 0700);
+        kovtest::write_file(dir / "nelu52/VERSION", bytes);
+    }
+};
 
 } // namespace
 
@@ -42,8 +41,8 @@ TEST(KovversionRead, FirstLineAndPatches)
         {"\n<11\n", ""},
     };
     for (const Case& c : cases) {
-        std::string dir = make_exec_with_version(c.file);
-        ::setenv("EXEC", dir.c_str(), 1);
+        ExecWithVersion exec(c.file);
+        kovtest::ScopedEnv env("EXEC", exec.dir.path());
         const char* v = Read_Version_File("nelu52");
         ASSERT_NE(v, nullptr) << c.file;
         EXPECT_STREQ(v, c.want) << c.file;
@@ -53,8 +52,8 @@ TEST(KovversionRead, FirstLineAndPatches)
 TEST(KovversionRead, LongFirstLineIsCut)
 {
     std::string line(300, 'v');
-    std::string dir = make_exec_with_version(line + "\n<ab\n");
-    ::setenv("EXEC", dir.c_str(), 1);
+    ExecWithVersion exec(line + "\n<ab\n");
+    kovtest::ScopedEnv env("EXEC", exec.dir.path());
     const char* v = Read_Version_File("NELU52");  // other case: found all the same
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(std::string(v), std::string(253, 'v') + "ab");
@@ -62,10 +61,10 @@ TEST(KovversionRead, LongFirstLineIsCut)
 
 TEST(KovversionRead, MissingExecOrFile)
 {
-    ::unsetenv("EXEC");
+    kovtest::ScopedEnv env("EXEC", nullptr);
     EXPECT_EQ(Read_Version_File("nelu52"), nullptr);
-    std::string dir = make_exec_with_version("V 1\n");
-    ::setenv("EXEC", dir.c_str(), 1);
+    ExecWithVersion exec("V 1\n");
+    env.set("EXEC", exec.dir.path());
     EXPECT_EQ(Read_Version_File("other"), nullptr);
     EXPECT_EQ(Read_Version_File(nullptr), nullptr);
 }

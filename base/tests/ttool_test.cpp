@@ -1,5 +1,6 @@
 #include "base/ttool.h"
 #include "platform/kovsheet.h"
+#include "platform/tests/kovtestutil.h"
 
 #include <gtest/gtest.h>
 
@@ -10,32 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
 
-std::string make_temp_dir()
-{
-    char templ[] = "/tmp/kov_ttool_XXXXXX";
-    const char* d = ::mkdtemp(templ);
-    return d ? d : "";
-}
-
-void write_file(const std::string& path, const std::string& bytes)
-{
-    std::ofstream o(path, std::ios::binary);
-    o << bytes;
-}
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream i(path, std::ios::binary);
-    std::ostringstream s;
-    s << i.rdbuf();
-    return s.str();
-}
+using kovtest::read_file;
+using kovtest::write_file;
 
 } // namespace
 
@@ -299,7 +280,8 @@ TEST(TtoolVersion, CompareSuffixes)
 
 TEST(TtoolReplace, ReplacesAllOccurrencesBesideTheFile)
 {
-    std::string dir = make_temp_dir();
+    kovtest::TempDir tmp("kov_ttool_");
+    std::string dir = tmp.path();
     std::string path = dir + "/data.txt";
     std::string long_line(1000, 'x');
     write_file(path, "aXa\nXX\n" + long_line + "X\nlast X");
@@ -315,7 +297,8 @@ TEST(TtoolReplace, ReplacesAllOccurrencesBesideTheFile)
 
 TEST(TtoolReplace, BackslashPathAndUnwritableFolderKeepTheFile)
 {
-    std::string dir = make_temp_dir();
+    kovtest::TempDir tmp("kov_ttool_");
+    std::string dir = tmp.path();
     std::string path = dir + "/f.txt";
     write_file(path, "one two\n");
     std::string win = dir + "\\F.TXT";  // Windows separator and other case
@@ -333,8 +316,9 @@ TEST(TtoolReplace, BackslashPathAndUnwritableFolderKeepTheFile)
 TEST(TtoolSibling, TestedOnceUnderExec)
 {
     Ttool_Reset();
-    std::string dir = make_temp_dir();
-    ::setenv("EXEC", dir.c_str(), 1);
+    kovtest::TempDir tmp("kov_ttool_");
+    std::string dir = tmp.path();
+    kovtest::ScopedEnv env("EXEC", dir);
     EXPECT_EQ(Sibling_Tool_Present(), 0);
     ::mkdir((dir + "/Q8-VUNT").c_str(), 0700);
     write_file(dir + "/Q8-VUNT/V.exe", "");

@@ -12,21 +12,18 @@
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
+#include "platform/tests/kovtestutil.h"
 #include "tool_fixture.h"
 
 namespace {
 
-FILE* memory_file(const std::string& text)
-{
-    FILE* f = std::tmpfile();
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::rewind(f);
-    return f;
-}
+using kovtest::exists;
+using kovtest::read_file;
+using kovtest::write_file;
 
 int read_multi(const std::string& text, int n, BeamCutRowSet* set)
 {
-    FILE* f = memory_file(text);
+    FILE* f = kovtest::stream_of(text);
     int rows = BeamCut_Read_Multi_Result(f, n, set);
     std::fclose(f);
     return rows;
@@ -34,7 +31,7 @@ int read_multi(const std::string& text, int n, BeamCutRowSet* set)
 
 int read_single(const std::string& text, BeamCutRowSet* set)
 {
-    FILE* f = memory_file(text);
+    FILE* f = kovtest::stream_of(text);
     int rows = BeamCut_Read_Single_Result(f, set);
     std::fclose(f);
     return rows;
@@ -260,16 +257,16 @@ protected:
         exec = dir + "/exec";
         std::string cmd = "mkdir -p '" + temp + "' '" + exec + "'";
         ASSERT_EQ(std::system(cmd.c_str()), 0);
-        Tool_Set_Env("TEMP", temp);
-        Tool_Set_Env("EXEC", exec);
-        Tool_Set_Env("KOV_TOOL_HOLD_MS", "100");
-        Tool_Set_Env("KOV_KRAWAHL_ARGS", dir + "/args.txt");
-        Tool_Unset_Env("KOV_KRAWAHL_SOURCE");
-        Tool_Unset_Env("KOV_BAUWAHL_ANSWER");
+        env.set("TEMP", temp);
+        env.set("EXEC", exec);
+        env.set("KOV_TOOL_HOLD_MS", "100");
+        env.set("KOV_KRAWAHL_ARGS", dir + "/args.txt");
+        env.unset("KOV_KRAWAHL_SOURCE");
+        env.unset("KOV_BAUWAHL_ANSWER");
         std::memset(&component, 0, sizeof component);
         std::snprintf(component.name, sizeof component.name, "Dachbinder");
         std::snprintf(component.path, sizeof component.path, "%s/Pos12", dir.c_str());
-        Tool_Write_File(dir + "/Pos12.EX2", "exchange\n");
+        write_file(dir + "/Pos12.EX2", "exchange\n");
     }
     void TearDown() override
     {
@@ -278,6 +275,7 @@ protected:
         KOVUnregisterWindow(kTitle());
     }
     std::string dir, temp, exec;
+    kovtest::ScopedEnv env;
     KovComponentSelection component;
 };
 
@@ -300,8 +298,8 @@ TEST_F(BeamCutImport, ImportsTwoCutsThroughTheStandInTool)
 {
     Tool_Link(exec, "Krawahl", "Krawahl");
     EXPECT_EQ(BeamCut_Tool_Available(), 1);
-    Tool_Write_File(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));
-    Tool_Set_Env("KOV_KRAWAHL_SOURCE", dir + "/source.res");
+    write_file(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));
+    env.set("KOV_KRAWAHL_SOURCE", dir + "/source.res");
     char id1[] = "Strebe", id2[] = "Schwelle";
     char* ids[] = {id1, id2};
 
@@ -309,8 +307,8 @@ TEST_F(BeamCutImport, ImportsTwoCutsThroughTheStandInTool)
     ASSERT_EQ(Import_BeamCutMultiResults0(&component, 1, 2, 3, -4, 2, ids), 8);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 
-    EXPECT_EQ(Tool_Read_File(dir + "/args.txt"), dir + "/Pos12.EX2\n1\n2\n3\n-4\n2\nStrebe\nSchwelle\n");
-    EXPECT_TRUE(Tool_Exists(dir + "/Pos12.EX2")); // the component's own file stays
+    EXPECT_EQ(read_file(dir + "/args.txt"), dir + "/Pos12.EX2\n1\n2\n3\n-4\n2\nStrebe\nSchwelle\n");
+    EXPECT_TRUE(exists(dir + "/Pos12.EX2")); // the component's own file stays
     float out[12];
     ASSERT_EQ(BeamCut_Get_Row_Values(5, out), 1);
     EXPECT_FLOAT_EQ(out[0], 500.25f);
@@ -349,11 +347,11 @@ TEST_F(BeamCutImport, ImportsTwoCutsThroughTheStandInTool)
 TEST_F(BeamCutImport, CancelledToolLeavesNoRowsAndAnOldResultIsNotRead)
 {
     Tool_Link(exec, "Krawahl", "Krawahl");
-    Tool_Write_File(temp + "/Krawahl.res", Tool_Multi_Result(ToolResultSpec()));
+    write_file(temp + "/Krawahl.res", Tool_Multi_Result(ToolResultSpec()));
     char id1[] = "1", id2[] = "2";
     char* ids[] = {id1, id2};
     EXPECT_EQ(Import_BeamCutMultiResults0(&component, 0, 0, 0, 0, 2, ids), 0);
-    EXPECT_FALSE(Tool_Exists(temp + "/Krawahl.res"));
+    EXPECT_FALSE(exists(temp + "/Krawahl.res"));
     EXPECT_EQ(BeamCut_Get_Row_Id(0), 0);
 }
 
@@ -361,29 +359,29 @@ TEST_F(BeamCutImport, ChoosesTheComponentInTheSelectionToolFirst)
 {
     Tool_Link(exec, "Krawahl", "Krawahl");
     Tool_Link(exec, "Bauwahl", "Bauwahl");
-    Tool_Write_File(dir + "/answer.tmp", "7 8 \xAE" "Pfette\xAF \xAE\xAF \xAE\xAF \xAE" + dir +
+    write_file(dir + "/answer.tmp", "7 8 \xAE" "Pfette\xAF \xAE\xAF \xAE\xAF \xAE" + dir +
                                              "/Pos12\xAF \xAE\xAF \xAE\xAF 0\n");
-    Tool_Set_Env("KOV_BAUWAHL_ANSWER", dir + "/answer.tmp");
-    Tool_Write_File(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));
-    Tool_Set_Env("KOV_KRAWAHL_SOURCE", dir + "/source.res");
+    env.set("KOV_BAUWAHL_ANSWER", dir + "/answer.tmp");
+    write_file(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));
+    env.set("KOV_KRAWAHL_SOURCE", dir + "/source.res");
     char id1[] = "1", id2[] = "2";
     char* ids[] = {id1, id2};
     ASSERT_EQ(Import_BeamCutMultiResults_Choose(0, 0, 0, 0, 2, ids), 8);
     ASSERT_NE(BeamCut_Last_Component(), nullptr);
     EXPECT_STREQ(BeamCut_Last_Component()->name, "Pfette");
-    EXPECT_EQ(Tool_Read_File(dir + "/args.txt").substr(0, dir.size() + 10), dir + "/Pos12.EX2");
+    EXPECT_EQ(read_file(dir + "/args.txt").substr(0, dir.size() + 10), dir + "/Pos12.EX2");
 }
 
 TEST_F(BeamCutImport, SingleImportThroughTheStandInTool)
 {
     Tool_Link(exec, "Krawahl", "Krawahl");
-    Tool_Write_File(dir + "/source.res", "V:1\n2 2\n1 2 5 0.5 \xAE" "a\xAF \xAE" "b\xAF\n"
+    write_file(dir + "/source.res", "V:1\n2 2\n1 2 5 0.5 \xAE" "a\xAF \xAE" "b\xAF\n"
                                          "3 4 6 1.5 \xAE" "c\xAF \xAE" "d\xAF\n"
                                          "2 Info\n\xAE" "1\xAF\xAE" "2\xAF\xAE" "3\xAF\xAE" "4\xAF\xAE" "5\xAF\n"
                                          "\xAE" "6\xAF\xAE" "7\xAF\xAE" "8\xAF\xAE" "9\xAF\xAE" "10\xAF\n");
-    Tool_Set_Env("KOV_KRAWAHL_SOURCE", dir + "/source.res");
+    env.set("KOV_KRAWAHL_SOURCE", dir + "/source.res");
     ASSERT_EQ(Import_BeamCutResults(&component, 5, 6, 7, 8), 2);
-    EXPECT_EQ(Tool_Read_File(dir + "/args.txt"), dir + "/Pos12.EX2\n5\n6\n7\n8\n");
+    EXPECT_EQ(read_file(dir + "/args.txt"), dir + "/Pos12.EX2\n5\n6\n7\n8\n");
     float out[2];
     ASSERT_EQ(BeamCut_Get_Row_Values(1, out), 1);
     EXPECT_FLOAT_EQ(out[1], 4.0f);
@@ -395,9 +393,9 @@ TEST_F(BeamCutImport, SingleImportThroughTheStandInTool)
 
 TEST_F(BeamCutImport, OpenToolWindowRefusesAndDeletesTheUnpackedExchangeFile)
 {
-    if (!Tool_Exists("/usr/bin/7za")) GTEST_SKIP() << "7za is not installed";
+    if (!exists("/usr/bin/7za")) GTEST_SKIP() << "7za is not installed";
     Tool_Link(exec, "Krawahl", "Krawahl");
-    Tool_Write_File(dir + "/AAAA.EX2", "packed exchange\n");
+    write_file(dir + "/AAAA.EX2", "packed exchange\n");
     const std::string cmd = "cd '" + dir + "' && 7za a -bd packed.7z AAAA.EX2 > /dev/null";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     component.packed = 1;
@@ -416,34 +414,34 @@ TEST_F(BeamCutImport, OpenToolWindowRefusesAndDeletesTheUnpackedExchangeFile)
                        "\nFill_Message das Fenster und versuchen es erneut.\nDraw_Message"),
               std::string::npos)
         << log;
-    EXPECT_FALSE(Tool_Exists(temp + "/AAAA.EX2"));
-    EXPECT_TRUE(Tool_Exists(temp + "/7zprot.txt")); // it was unpacked first
+    EXPECT_FALSE(exists(temp + "/AAAA.EX2"));
+    EXPECT_TRUE(exists(temp + "/7zprot.txt")); // it was unpacked first
 }
 
 TEST_F(BeamCutImport, PackedComponentIsUnpackedForTheTool)
 {
-    if (!Tool_Exists("/usr/bin/7za")) GTEST_SKIP() << "7za is not installed";
+    if (!exists("/usr/bin/7za")) GTEST_SKIP() << "7za is not installed";
     Tool_Link(exec, "Krawahl", "Krawahl");
-    Tool_Write_File(dir + "/AAAA.EX2", "packed exchange\n");
+    write_file(dir + "/AAAA.EX2", "packed exchange\n");
     const std::string cmd = "cd '" + dir + "' && 7za a -bd packed.7z AAAA.EX2 > /dev/null";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     component.packed = 1;
     std::snprintf(component.archive, sizeof component.archive, "%s/packed.7z", dir.c_str());
-    Tool_Write_File(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));
-    Tool_Set_Env("KOV_KRAWAHL_SOURCE", dir + "/source.res");
+    write_file(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));
+    env.set("KOV_KRAWAHL_SOURCE", dir + "/source.res");
     char id1[] = "1", id2[] = "2";
     char* ids[] = {id1, id2};
     // The tool reads the exchange file: it was there while the tool ran.
     EXPECT_EQ(Import_BeamCutMultiResults0(&component, 0, 0, 0, 0, 2, ids), 8);
-    EXPECT_EQ(Tool_Read_File(dir + "/args.txt").substr(0, temp.size() + 10), temp + "\\AAAA.EX2\n");
-    EXPECT_FALSE(Tool_Exists(temp + "/AAAA.EX2"));
+    EXPECT_EQ(read_file(dir + "/args.txt").substr(0, temp.size() + 10), temp + "\\AAAA.EX2\n");
+    EXPECT_FALSE(exists(temp + "/AAAA.EX2"));
 }
 
 TEST_F(BeamCutImport, FailuresBeforeTheToolStartNothing)
 {
     Tool_Link(exec, "Krawahl", "Krawahl");
-    Tool_Write_File(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));
-    Tool_Set_Env("KOV_KRAWAHL_SOURCE", dir + "/source.res");
+    write_file(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));
+    env.set("KOV_KRAWAHL_SOURCE", dir + "/source.res");
     Kov_Tools_Set_Sleep(&Tool_Virtual_Sleep);
     char id[] = "c";
     char* ids[11] = {id, id, id, id, id, id, id, id, id, id, id};
@@ -460,21 +458,21 @@ TEST_F(BeamCutImport, FailuresBeforeTheToolStartNothing)
     std::snprintf(packed.archive, sizeof packed.archive, "%s/missing.7z", dir.c_str());
     EXPECT_EQ(Import_BeamCutMultiResults0(&packed, 0, 0, 0, 0, 2, ids), 0);
 
-    Tool_Unset_Env("EXEC");
+    env.unset("EXEC");
     EXPECT_EQ(Import_BeamCutMultiResults0(&component, 0, 0, 0, 0, 2, ids), 0);
     EXPECT_EQ(BeamCut_Tool_Available(), 0);
-    Tool_Set_Env("EXEC", dir + "/nowhere");
+    env.set("EXEC", dir + "/nowhere");
     EXPECT_EQ(Import_BeamCutMultiResults0(&component, 0, 0, 0, 0, 2, ids), 0);
     EXPECT_EQ(BeamCut_Tool_Available(), 0);
-    Tool_Set_Env("EXEC", exec);
-    Tool_Unset_Env("TEMP");
+    env.set("EXEC", exec);
+    env.unset("TEMP");
     EXPECT_EQ(Import_BeamCutMultiResults0(&component, 0, 0, 0, 0, 2, ids), 0);
 
     // Only the start from a folder without the tool was tried; nobody waited.
     const std::string log = Kov_Script_Log_Text();
     EXPECT_EQ(log.find("KOVSpawnv 1 " + exec), std::string::npos) << log;
     EXPECT_EQ(Tool_Virtual_Sleeps(), 0);
-    EXPECT_FALSE(Tool_Exists(dir + "/args.txt"));
+    EXPECT_FALSE(exists(dir + "/args.txt"));
 }
 
 TEST_F(BeamCutImport, NoComponentChosenIsNoImport)

@@ -4,31 +4,9 @@
 #include <string>
 
 #include "hostenv/kovparam.h"
+#include "platform/tests/kovtestutil.h"
 
-namespace {
-
-struct MemFile {
-    FILE* f = std::tmpfile();
-    ~MemFile() { if (f) std::fclose(f); }
-    std::string text()
-    {
-        std::fflush(f);
-        long pos = std::ftell(f);
-        std::rewind(f);
-        std::string s;
-        int c;
-        while ((c = std::fgetc(f)) != EOF) s += char(c);
-        std::fseek(f, pos, SEEK_SET);
-        return s;
-    }
-    void put(const std::string& s)
-    {
-        std::fwrite(s.data(), 1, s.size(), f);
-        std::rewind(f);
-    }
-};
-
-} // namespace
+using kovtest::MemFile;
 
 TEST(ParamHead, WriteAndReadBack)
 {

@@ -1,4 +1,5 @@
 #include "hostenv/kovstart.h"
+#include "platform/tests/kovtestutil.h"
 
 #include <gtest/gtest.h>
 
@@ -19,26 +20,6 @@ std::string cwd()
 {
     char buf[PATH_MAX];
     return getcwd(buf, sizeof buf) ? std::string(buf) : std::string();
-}
-
-std::string make_temp_dir()
-{
-    char tmpl[] = "/tmp/kovstartXXXXXX";
-    const char* d = mkdtemp(tmpl);
-    return d ? std::string(d) : std::string();
-}
-
-std::string read_all(const std::string& path)
-{
-    std::string s;
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f)
-        return s;
-    int c;
-    while ((c = fgetc(f)) != EOF)
-        s.push_back((char)c);
-    fclose(f);
-    return s;
 }
 
 } // namespace
@@ -76,7 +57,7 @@ TEST(KovStdioTable, HoldsTheRuntimeFunctionsInTheHostOrder)
 
 TEST(KovStartup, WithoutCwdVariableChangesNothing)
 {
-    unsetenv("_KOV_CWD_");
+    kovtest::ScopedEnv env("_KOV_CWD_", nullptr);
     const std::string before = cwd();
     testing::internal::CaptureStdout();
     Kov_Startup();
@@ -87,8 +68,9 @@ TEST(KovStartup, WithoutCwdVariableChangesNothing)
 
 TEST(KovStartup, MissingDirectoryIsReportedAndStartUpGoesOn)
 {
-    const std::string missing = make_temp_dir() + "/gibt-es-nicht";
-    setenv("_KOV_CWD_", missing.c_str(), 1);
+    kovtest::TempDir tmp("kovstart");
+    const std::string missing = tmp / "gibt-es-nicht";
+    kovtest::ScopedEnv env("_KOV_CWD_", missing);
     const std::string before = cwd();
     testing::internal::CaptureStdout();
     Kov_Startup();
@@ -96,29 +78,30 @@ TEST(KovStartup, MissingDirectoryIsReportedAndStartUpGoesOn)
               "KOVCheckCWD: Fehler beim Setzen des CWD=" + missing + "\n");
     EXPECT_EQ(cwd(), before);
     EXPECT_EQ(KOV_STDIO_FCT, &Kov_Stdio_Table);   // registered all the same
-    unsetenv("_KOV_CWD_");
 }
 
 TEST(KovStartup, EntersTheNamedDirectory)
 {
-    const std::string dir = make_temp_dir();
+    kovtest::TempDir tmp("kovstart");
+    const std::string dir = tmp.path();
     ASSERT_FALSE(dir.empty());
+    const std::string before = cwd();
     ASSERT_EQ(mkdir((dir + "/Pos 1").c_str(), 0755), 0);
     // The host hands Windows separators.
     std::string host_name = dir + "\\Pos 1";
-    setenv("_KOV_CWD_", host_name.c_str(), 1);
+    kovtest::ScopedEnv env("_KOV_CWD_", host_name);
     testing::internal::CaptureStdout();
     KOVCheckCWD();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     char real[PATH_MAX];
     ASSERT_NE(realpath((dir + "/Pos 1").c_str(), real), nullptr);
     EXPECT_EQ(cwd(), std::string(real));
-    unsetenv("_KOV_CWD_");
+    EXPECT_EQ(chdir(before.c_str()), 0);  // out again before the folder is removed
 }
 
 TEST(KovStartup, HostAndProgramWriteOneStreamAlternately)
 {
-    unsetenv("_KOV_CWD_");
+    kovtest::ScopedEnv env("_KOV_CWD_", nullptr);
     Kov_Startup();
     ASSERT_NE(KOV_STDIO_FCT, nullptr);
     typedef int (*FprintfFct)(FILE*, const char*, ...);
@@ -127,7 +110,8 @@ TEST(KovStartup, HostAndProgramWriteOneStreamAlternately)
         reinterpret_cast<FprintfFct>(KOV_STDIO_FCT->fct[KOV_STDIO_FPRINTF_SLOT - 1]);
     const FputsFct host_fputs = reinterpret_cast<FputsFct>(KOV_STDIO_FCT->fct[14 - 1]);
 
-    const std::string path = make_temp_dir() + "/liste.oli";
+    kovtest::TempDir tmp("kovstart");
+    const std::string path = tmp / "liste.oli";
     FILE* f = fopen(path.c_str(), "w");
     ASSERT_NE(f, nullptr);
     for (int i = 0; i < 3; ++i) {
@@ -148,5 +132,5 @@ TEST(KovStartup, HostAndProgramWriteOneStreamAlternately)
         snprintf(buf, sizeof buf, "Host formatiert %d\n", i);
         expect += buf;
     }
-    EXPECT_EQ(read_all(path), expect);
+    EXPECT_EQ(kovtest::read_file(path), expect);
 }

@@ -12,9 +12,14 @@
 #include "platform/kovdraw.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
+#include "platform/tests/kovtestutil.h"
 #include "tool_fixture.h"
 
 namespace {
+
+using kovtest::exists;
+using kovtest::read_file;
+using kovtest::write_file;
 
 class KovTools : public ::testing::Test {
 protected:
@@ -30,11 +35,11 @@ protected:
         exec = dir + "/exec";
         const std::string cmd = "mkdir -p '" + temp + "' '" + exec + "'";
         ASSERT_EQ(std::system(cmd.c_str()), 0);
-        Tool_Set_Env("TEMP", temp);
-        Tool_Set_Env("EXEC", exec);
-        Tool_Set_Env("KOV_TOOL_HOLD_MS", "100");
-        Tool_Set_Env("KOV_BAUWAHL_ARGS", dir + "/args.txt");
-        Tool_Unset_Env("KOV_BAUWAHL_ANSWER");
+        env.set("TEMP", temp);
+        env.set("EXEC", exec);
+        env.set("KOV_TOOL_HOLD_MS", "100");
+        env.set("KOV_BAUWAHL_ARGS", dir + "/args.txt");
+        env.unset("KOV_BAUWAHL_ANSWER");
     }
     void TearDown() override
     {
@@ -43,8 +48,9 @@ protected:
         KOVUnregisterWindow("KOV - Planbearbeitung");
     }
     std::string log() const { return Kov_Script_Log_Text(); }
-    bool have_7za() const { return Tool_Exists("/usr/bin/7za"); }
+    bool have_7za() const { return exists("/usr/bin/7za"); }
     std::string dir, temp, exec;
+    kovtest::ScopedEnv env;
 };
 
 std::string g(const std::string& s)
@@ -58,17 +64,17 @@ std::string g(const std::string& s)
 
 TEST_F(KovTools, UnpackRefusesBeforeRunningAnything)
 {
-    Tool_Write_File(dir + "/a.7z", "not really an archive");
+    write_file(dir + "/a.7z", "not really an archive");
     EXPECT_EQ(Kov_Unpack_7za((dir + "/missing.7z").c_str(), "AAAA.EX2", temp.c_str()), 1);
     EXPECT_EQ(Kov_Unpack_7za(nullptr, "AAAA.EX2", temp.c_str()), 1);
     EXPECT_EQ(Kov_Unpack_7za((dir + "/a.7z").c_str(), "AAAA.EX2", (dir + "/no/such").c_str()), 2);
-    Tool_Unset_Env("EXEC");
+    env.unset("EXEC");
     EXPECT_EQ(Kov_Unpack_7za((dir + "/a.7z").c_str(), "AAAA.EX2", temp.c_str()), 3);
-    Tool_Set_Env("EXEC", exec);
-    Tool_Unset_Env("TEMP");
+    env.set("EXEC", exec);
+    env.unset("TEMP");
     EXPECT_EQ(Kov_Unpack_7za((dir + "/a.7z").c_str(), "AAAA.EX2", dir.c_str()), 4);
     EXPECT_EQ(log().find("setMouseCursor"), std::string::npos) << log();
-    EXPECT_FALSE(Tool_Exists(temp + "/7zprot.txt"));
+    EXPECT_FALSE(exists(temp + "/7zprot.txt"));
 }
 
 TEST_F(KovTools, UnpacksAMemberOfARealArchive)
@@ -77,31 +83,31 @@ TEST_F(KovTools, UnpacksAMemberOfARealArchive)
     const std::string bytes = std::string("EX2 \xAE" "Binder\xAF\n\x01\x02\xFF", 15);
     const std::string src = dir + "/src";
     ASSERT_EQ(std::system(("mkdir -p '" + src + "' '" + dir + "/out dir'").c_str()), 0);
-    Tool_Write_File(src + "/AAAA.EX2", bytes);
-    Tool_Write_File(src + "/OTHER.TXT", "other");
+    write_file(src + "/AAAA.EX2", bytes);
+    write_file(src + "/OTHER.TXT", "other");
     ASSERT_EQ(std::system(("cd '" + src + "' && 7za a -bd ../comp.7z AAAA.EX2 OTHER.TXT > /dev/null").c_str()), 0);
 
     setMouseCursor(2);
     Kov_Script_Clear_Log();
     const std::string out = dir + "/out dir"; // a blank in the name needs no quoting
     EXPECT_EQ(Kov_Unpack_7za((dir + "/comp.7z").c_str(), "AAAA.EX2", out.c_str()), 0);
-    EXPECT_EQ(Tool_Read_File(out + "/AAAA.EX2"), bytes);
-    EXPECT_FALSE(Tool_Exists(out + "/OTHER.TXT"));
-    EXPECT_NE(Tool_Read_File(temp + "/7zprot.txt").find("Everything is Ok"), std::string::npos);
+    EXPECT_EQ(read_file(out + "/AAAA.EX2"), bytes);
+    EXPECT_FALSE(exists(out + "/OTHER.TXT"));
+    EXPECT_NE(read_file(temp + "/7zprot.txt").find("Everything is Ok"), std::string::npos);
     EXPECT_EQ(currentMouseCursor(), 2);
     EXPECT_NE(log().find("setMouseCursor 6\nsetMouseCursor 2\n"), std::string::npos) << log();
 
     // Host path with backslashes; -y replaces the file extracted before.
-    Tool_Write_File(out + "/AAAA.EX2", "old");
+    write_file(out + "/AAAA.EX2", "old");
     EXPECT_EQ(Kov_Unpack_7za((dir + "\\comp.7z").c_str(), "AAAA.EX2", (dir + "\\out dir").c_str()), 0);
-    EXPECT_EQ(Tool_Read_File(out + "/AAAA.EX2"), bytes);
+    EXPECT_EQ(read_file(out + "/AAAA.EX2"), bytes);
 
     // A member that is not in the archive, and a damaged archive, fail.
     EXPECT_EQ(Kov_Unpack_7za((dir + "/comp.7z").c_str(), "NOPE.EX2", out.c_str()), 5);
-    EXPECT_FALSE(Tool_Exists(out + "/NOPE.EX2"));
-    Tool_Write_File(dir + "/bad.7z", "7z? no");
+    EXPECT_FALSE(exists(out + "/NOPE.EX2"));
+    write_file(dir + "/bad.7z", "7z? no");
     EXPECT_EQ(Kov_Unpack_7za((dir + "/bad.7z").c_str(), "AAAA.EX2", temp.c_str()), 5);
-    EXPECT_FALSE(Tool_Exists(temp + "/AAAA.EX2"));
+    EXPECT_FALSE(exists(temp + "/AAAA.EX2"));
 }
 
 // ---- component selection ------------------------------------------------------------
@@ -109,15 +115,15 @@ TEST_F(KovTools, UnpacksAMemberOfARealArchive)
 TEST_F(KovTools, SelectComponentReadsTheAnswerOfTheStandInTool)
 {
     Tool_Link(exec, "Bauwahl", "Bauwahl");
-    Tool_Write_File(dir + "/answer1", "12 34 " + g("Dachbinder") + g("t2") + "\n" + g("t3") + " " +
+    write_file(dir + "/answer1", "12 34 " + g("Dachbinder") + g("t2") + "\n" + g("t3") + " " +
                                           g("C:\\Projekte\\Pos 12") + g("t5") + g("t6") + " 1 " +
                                           g("C:\\Projekte\\Pos12.7z") + "\n");
-    Tool_Set_Env("KOV_BAUWAHL_ANSWER", dir + "/answer1");
+    env.set("KOV_BAUWAHL_ANSWER", dir + "/answer1");
     const auto start = std::chrono::steady_clock::now();
     KovComponentSelection* c = Kov_Select_Component(3);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(Tool_Read_File(dir + "/args.txt"), "3\n");
+    EXPECT_EQ(read_file(dir + "/args.txt"), "3\n");
     EXPECT_EQ(c->a, 12);
     EXPECT_EQ(c->b, 34);
     EXPECT_STREQ(c->name, "Dachbinder");
@@ -128,14 +134,14 @@ TEST_F(KovTools, SelectComponentReadsTheAnswerOfTheStandInTool)
     EXPECT_STREQ(c->text6, "t6");
     EXPECT_EQ(c->packed, 1);
     EXPECT_STREQ(c->archive, "C:\\Projekte\\Pos12.7z");
-    EXPECT_FALSE(Tool_Exists(temp + "/Bauwahl.tmp"));
+    EXPECT_FALSE(exists(temp + "/Bauwahl.tmp"));
     EXPECT_NE(log().find("pxText 850 530 " + std::string(cp850("Bitte wählen Sie ein Bauteil aus"))),
               std::string::npos);
 
     // A second answer without its sixth text keeps the sixth of the first;
     // packed and archive start again.
-    Tool_Write_File(dir + "/answer2", "1 2 " + g("Pfette") + g("") + g("") + g("/p/Pos13") + g("") + " 0\n");
-    Tool_Set_Env("KOV_BAUWAHL_ANSWER", dir + "/answer2");
+    write_file(dir + "/answer2", "1 2 " + g("Pfette") + g("") + g("") + g("/p/Pos13") + g("") + " 0\n");
+    env.set("KOV_BAUWAHL_ANSWER", dir + "/answer2");
     c = Kov_Select_Component(3);
     ASSERT_NE(c, nullptr);
     EXPECT_STREQ(c->name, "Pfette");
@@ -145,9 +151,9 @@ TEST_F(KovTools, SelectComponentReadsTheAnswerOfTheStandInTool)
     EXPECT_STREQ(c->archive, "");
 
     // Overlong texts are cut to their fields and the fields after them still read.
-    Tool_Write_File(dir + "/answer3", "1 2 " + g(std::string(60, 'n')) + g("") + g("") + g(std::string(300, 'p')) +
+    write_file(dir + "/answer3", "1 2 " + g(std::string(60, 'n')) + g("") + g("") + g(std::string(300, 'p')) +
                                           g("") + g("x") + " 1 " + g(std::string(280, 'a')) + "\n");
-    Tool_Set_Env("KOV_BAUWAHL_ANSWER", dir + "/answer3");
+    env.set("KOV_BAUWAHL_ANSWER", dir + "/answer3");
     c = Kov_Select_Component(3);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(std::string(c->name), std::string(39, 'n'));
@@ -160,8 +166,8 @@ TEST_F(KovTools, SelectComponentReadsTheAnswerOfTheStandInTool)
 TEST_F(KovTools, AnswersWithoutNameOrPathOrCancelledAreNoSelection)
 {
     Tool_Link(exec, "Bauwahl", "Bauwahl");
-    Tool_Write_File(dir + "/good", "1 2 " + g("Binder") + g("") + g("") + g("/p/Pos1") + g("") + g("") + " 0\n");
-    Tool_Set_Env("KOV_BAUWAHL_ANSWER", dir + "/good");
+    write_file(dir + "/good", "1 2 " + g("Binder") + g("") + g("") + g("/p/Pos1") + g("") + g("") + " 0\n");
+    env.set("KOV_BAUWAHL_ANSWER", dir + "/good");
     ASSERT_NE(Kov_Select_Component(3), nullptr);
 
     const std::string answers[] = {
@@ -172,21 +178,21 @@ TEST_F(KovTools, AnswersWithoutNameOrPathOrCancelledAreNoSelection)
     };
     for (const std::string& a : answers) {
         SCOPED_TRACE(a);
-        Tool_Write_File(dir + "/answer", a);
-        Tool_Set_Env("KOV_BAUWAHL_ANSWER", dir + "/answer");
+        write_file(dir + "/answer", a);
+        env.set("KOV_BAUWAHL_ANSWER", dir + "/answer");
         EXPECT_EQ(Kov_Select_Component(3), nullptr);
-        EXPECT_FALSE(Tool_Exists(temp + "/Bauwahl.tmp"));
+        EXPECT_FALSE(exists(temp + "/Bauwahl.tmp"));
     }
     // Cancelled: no answer file; an old one is not taken for an answer.
-    Tool_Unset_Env("KOV_BAUWAHL_ANSWER");
-    Tool_Write_File(temp + "/Bauwahl.tmp", "1 2 " + g("Alt") + g("") + g("") + g("/p/Alt") + g("") + g("") + " 0\n");
+    env.unset("KOV_BAUWAHL_ANSWER");
+    write_file(temp + "/Bauwahl.tmp", "1 2 " + g("Alt") + g("") + g("") + g("/p/Alt") + g("") + g("") + " 0\n");
     EXPECT_EQ(Kov_Select_Component(3), nullptr);
 
     // The refused answers did not touch the record of the last good one.
-    Tool_Set_Env("KOV_BAUWAHL_ANSWER", dir + "/answer");
-    Tool_Write_File(dir + "/answer", "5 6\n");
+    env.set("KOV_BAUWAHL_ANSWER", dir + "/answer");
+    write_file(dir + "/answer", "5 6\n");
     EXPECT_EQ(Kov_Select_Component(3), nullptr);
-    Tool_Write_File(dir + "/answer", "5 6 " + g("Neu") + "\n" + g("") + g("") + g("/p/Neu") + "\n");
+    write_file(dir + "/answer", "5 6 " + g("Neu") + "\n" + g("") + g("") + g("/p/Neu") + "\n");
     KovComponentSelection* c = Kov_Select_Component(3);
     ASSERT_NE(c, nullptr);
     EXPECT_STREQ(c->name, "Neu");
@@ -203,7 +209,7 @@ TEST_F(KovTools, SelectComponentRefusesWhileTheToolIsOpen)
                                  "Fill_Message Das KOV-Werkzeug zur Auswahl von Bauteilen\nFill_Message ") +
                          cp850("ist bereits aktiv. Bitte schließen Sie") +
                          "\nFill_Message das Fenster und versuchen es erneut.\nDraw_Message -> 0\n");
-    Tool_Unset_Env("EXEC");
+    env.unset("EXEC");
     KOVUnregisterWindow("KOV - Bauteilauswahl");
     EXPECT_EQ(Kov_Select_Component(3), nullptr);
 }
@@ -278,19 +284,19 @@ TEST_F(KovTools, EditPlanStartsTheToolAndWaits)
     EXPECT_NE(log().find("Fill_Message Das KOV-Werkzeug zur Planbearbeitung\n"), std::string::npos);
     EXPECT_EQ(log().find("KOVSpawnv"), std::string::npos);
     KOVUnregisterWindow("KOV - Planbearbeitung");
-    Tool_Unset_Env("EXEC");
+    env.unset("EXEC");
     EXPECT_EQ(Kov_Edit_Plan_File("plan.dxf"), 0);
 }
 
 TEST_F(KovTools, PhotoViewerIsStartedOnceAndThenBroughtToTheFront)
 {
-    Tool_Unset_Env("EXEC");
+    env.unset("EXEC");
     EXPECT_EQ(Kov_Show_Photos("bilder"), 0);
     EXPECT_NE(log().find("Set_Message_Title Installationsfehler\nFill_Message Das EXEC-Verzeichnis\n"
                          "Fill_Message ist nicht ermittelbar!\n"),
               std::string::npos)
         << log();
-    Tool_Set_Env("EXEC", exec);
+    env.set("EXEC", exec);
     Kov_Script_Clear_Log();
     EXPECT_EQ(Kov_Show_Photos("bilder"), 0);
     EXPECT_NE(log().find("Set_Message_Title Installationsproblem\nFill_Message Das KOV-Werkzeug\n"

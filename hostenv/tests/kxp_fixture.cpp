@@ -1,9 +1,9 @@
 #include "kxp_fixture.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "hostenv/kovexputil.h"
+#include "platform/tests/kovtestutil.h"
 
 KovExportObject* Kxp_Fixture_Cut(const KxpCutSpec& s)
 {
@@ -36,15 +36,11 @@ std::string Kxp_Fixture_Cut_Text(const KxpCutSpec& spec)
 {
     KovExportObject* o = Kxp_Fixture_Cut(spec);
     std::string out;
-    FILE* f = std::tmpfile();
-    if (o && f) {
-        Kxp_Write_Object(f, o);
-        std::rewind(f);
-        std::vector<char> buf(1 << 16);
-        size_t n;
-        while ((n = std::fread(buf.data(), 1, buf.size(), f)) > 0) out.append(buf.data(), n);
+    kovtest::MemFile m;
+    if (o && m.f) {
+        Kxp_Write_Object(m.f, o);
+        out = m.text();
     }
-    if (f) std::fclose(f);
     Kxp_Free_Object(o);
     return out;
 }

@@ -4,8 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,36 +22,6 @@ std::string Tool_Fresh_Dir(const std::string& name)
     if (std::system(cmd.c_str()) != 0) return d;
     ::mkdir(d.c_str(), 0755);
     return d;
-}
-
-void Tool_Write_File(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string Tool_Read_File(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-bool Tool_Exists(const std::string& path)
-{
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-void Tool_Set_Env(const char* name, const std::string& value)
-{
-    ::setenv(name, value.c_str(), 1);
-}
-
-void Tool_Unset_Env(const char* name)
-{
-    ::unsetenv(name);
 }
 
 void Tool_Link(const std::string& dir, const char* tool, const char* as_name)

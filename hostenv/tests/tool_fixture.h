@@ -1,16 +1,12 @@
 #pragma once
-// Helpers of the tests that start the stand-in host tools: fresh folders, files,
-// environment, a folder of tools for EXEC, and a virtual clock for the waits.
+// Helpers of the tests that start the stand-in host tools: fresh folders, a
+// folder of tools for EXEC, and a virtual clock for the waits (files and the
+// environment through "platform/tests/kovtestutil.h").
 #include <cstdint>
 #include <string>
 
 // A new empty folder below the build folder, named after the test.
 std::string Tool_Fresh_Dir(const std::string& name);
-void Tool_Write_File(const std::string& path, const std::string& bytes);
-std::string Tool_Read_File(const std::string& path);
-bool Tool_Exists(const std::string& path);
-void Tool_Set_Env(const char* name, const std::string& value);
-void Tool_Unset_Env(const char* name);
 // Links the stand-in tools into dir under the names the host uses.
 void Tool_Link(const std::string& dir, const char* tool, const char* as_name);
 
