@@ -166,8 +166,10 @@ int Helpview(const char* topic);
 /* ---- output-list viewer and printer ------------------------------------- */
 
 // With KOV_OLI_VIEWER set: starts it without waiting with {viewer, path}
-// (view) or waits for {viewer, "--print", path} (print). Else logs the call
-// on standard error (batch) or in the script log. Returns 0, -1 on failure.
+// (view) or waits for {viewer, "--print", path} (print). Scripted: logged.
+// Interactive: the list in a viewer window (print: the default printer).
+// Batch: writes "<list>.pdf" beside the list and prints its path on standard
+// output (print: the default printer, else that PDF). Returns 0, -1 on failure.
 int Quick_OLI_View(const char* base, const char* path);
 int Quick_OLI_Print(const char* base, const char* path);
 
