@@ -13,7 +13,10 @@
 #include <cmath>
 
 #include "app/delegates.h"
+#include "app/exitdialog.h"
 #include "app/hierarchicalheaderview.h"
+#include "app/nadselectdialog.h"
+#include "app/optionsdialog.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/proxymodelwithheadermodels.h"
@@ -124,6 +127,11 @@ MainWindow::MainWindow()
 
     nelu52_data.read_data();
 
+    // The annex choice lives to the end of the run; no member holds it.
+    NA_SelectDialog* na_dialog = new NA_SelectDialog;
+    na_dialog->setWindowFlags(Qt::Window);
+    connect(na_dialog, &NA_SelectDialog::naChanged, this, [this] { na_select_click(); });
+
     connect(pb_last_new, &QPushButton::clicked, this, [this] { newLast_click(); });
 
     setup_load_table();
@@ -144,7 +152,7 @@ MainWindow::MainWindow()
         connect(rb, &QRadioButton::clicked, this, [this] { b_check_click(); });
     connect(cb_holzguete_st, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this] { b_check_click(); });
-    connect(actionNationalerAnhang, &QAction::triggered, this, [this] { show_na_dialog(); });
+    connect(actionNationalerAnhang, &QAction::triggered, na_dialog, &QWidget::show);
     connect(actionSchnittgr_import, &QAction::triggered, this, [this] { schnittgroessen_import(); });
     connect(actionDaten_sichern, &QAction::triggered, this, [this] { save_data(); });
     connect(actionHilfe, &QAction::triggered, this, [this] { show_helpview(); });
@@ -154,7 +162,11 @@ MainWindow::MainWindow()
     connect(action_cal_auto, &QAction::toggled, this, [this] { h_check_click(); });
     for (QCheckBox* cb : {cb_Schwelle_Biegung, cb_Schwelle_Schub, cb_Strebe})
         connect(cb, &QCheckBox::toggled, this, [this](bool c) { display_nachweise_checkauto(c); });
+    options_dialog = new OptionsDialog;
+    options_dialog->setWindowFlags(Qt::Window);
     connect(actionEinstellungen, &QAction::triggered, this, [this] { show_options_dialog(); });
+    exit_dialog = new ExitDialog;
+    exit_dialog->setWindowFlags(Qt::Window);
     connect(actionEnde, &QAction::triggered, this, [this] { ende_request(); });
 
     loadSettings();

@@ -111,10 +111,9 @@ public:
 private:
     void setup_load_table();
     void fit_view();
-    // The requests that lead out of the window: print, the annex choice,
-    // leaving with its question.
+    // The requests that lead out of the window: print, the options, leaving
+    // with its question.
     void print_request(bool to_printer);
-    void show_na_dialog();
     void ende_request();
     void show_options_dialog();
 };

@@ -2,35 +2,22 @@
 #include <QHeaderView>
 
 #include "app/delegates.h"
+#include "app/fontscolours.h"
 #include "app/mainwindow.h"
 #include "app/nelu52data.h"
+#include "app/settings.h"
 
-// The fonts and colours stay those of the form until they can be chosen; the
-// result box uses the default OK and failure colours.
-void MainWindow::set_application_font() {}
-void MainWindow::set_application_default_font() {}
-void MainWindow::set_tabellen_font() {}
-
-void MainWindow::set_application_default_color()
-{
-    color_background = QColor(225, 225, 225);
-    color_ergwin_ok = QColor(188, 255, 207);
-    color_ergwin_fehler = QColor(255, 153, 153);
-    color_tabheader = QColor(255, 255, 255);
-    color_buttonleiste = QColor(208, 208, 208);
-}
-
-void MainWindow::loadSettings_fonts_colors()
-{
-    set_application_default_color();
-}
-
-void MainWindow::saveSettings_fonts_colors() {}
-void MainWindow::set_application_color_background() {}
-void MainWindow::set_application_color_buttonleiste() {}
-void MainWindow::set_application_color_tabheader() {}
-void MainWindow::set_application_color_ergwin_ok() {}
-void MainWindow::set_application_color_ergwin_fehler() {}
+void MainWindow::set_application_font() { Nelu52_Set_Application_Font(this); }
+void MainWindow::set_application_default_font() { Nelu52_Set_Application_Default_Font(this); }
+void MainWindow::set_tabellen_font() { Nelu52_Set_Tabellen_Font(this); }
+void MainWindow::set_application_default_color() { Nelu52_Set_Application_Default_Color(this); }
+void MainWindow::loadSettings_fonts_colors() { Nelu52_Load_Fonts_Colors(this); }
+void MainWindow::saveSettings_fonts_colors() { Nelu52_Save_Fonts_Colors(this); }
+void MainWindow::set_application_color_background() { Nelu52_Set_Color_Background(this); }
+void MainWindow::set_application_color_buttonleiste() { Nelu52_Set_Color_Buttonleiste(this); }
+void MainWindow::set_application_color_tabheader() { Nelu52_Set_Color_Tabheader(this); }
+void MainWindow::set_application_color_ergwin_ok() { Nelu52_Set_Color_Ergwin_Ok(this); }
+void MainWindow::set_application_color_ergwin_fehler() { Nelu52_Set_Color_Ergwin_Fehler(this); }
 
 // The table shows the forces with the decimals of the data object; k_mod
 // keeps its three.
@@ -42,7 +29,6 @@ void MainWindow::set_tabelle_nachkomma()
     tv_lasten->viewport()->update();
 }
 
-// The window's geometry is not kept between runs yet.
-void MainWindow::loadSettings() {}
-void MainWindow::saveSettings() {}
-void MainWindow::updateAllWidgets(QFont) {}
+void MainWindow::loadSettings() { Nelu52_Load_Settings(this); }
+void MainWindow::saveSettings() { Nelu52_Save_Settings(this); }
+void MainWindow::updateAllWidgets(QFont font) { Nelu52_Update_All_Widgets(font); }

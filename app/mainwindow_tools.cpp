@@ -1,9 +1,11 @@
 // The main window's requests that lead out of it: saving, print preview and
-// print, the annex choice, the options, the force import and leaving.
+// print, the options, the force import and leaving.
 #include <QApplication>
 #include <cstdio>
 
+#include "app/exitdialog.h"
 #include "app/mainwindow.h"
+#include "app/optionsdialog.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/print.h"
@@ -40,15 +42,9 @@ void MainWindow::print_request(bool to_printer)
         Print_OliView(nelu52_data);
 }
 
-// The annex selection dialog is not part of the window yet: the action shows
-// nothing, and the active annex stays the one the input file named.
-void MainWindow::show_na_dialog()
-{
-}
-
-// The options dialog is not part of the window yet: the action does nothing.
 void MainWindow::show_options_dialog()
 {
+    options_dialog->show_options();
 }
 
 // The force import is not available yet: the action reports that nothing was
@@ -60,22 +56,11 @@ int MainWindow::schnittgroessen_import()
     return 1;
 }
 
-// Leaving asks whether to save. Saving that fails keeps the program open so
-// that nothing typed is lost.
+// Leaving: the window settings are kept and the form is copied into the data
+// object, then the exit dialog asks whether to save.
 void MainWindow::ende_request()
 {
     saveSettings();
     maske2data();
-    const QMessageBox::StandardButton b = Ui_Message_Box(
-        QMessageBox::Question, QStringLiteral("Beenden"), QStringLiteral("Beenden"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel,
-        {{QMessageBox::Save, QStringLiteral("Ende mit &Speichern")},
-         {QMessageBox::Discard, QStringLiteral("Ende &ohne zu speichern")},
-         {QMessageBox::Cancel, QStringLiteral("&abbrechen")}});
-    if (b == QMessageBox::Save) {
-        if (save_input() == 0)
-            QApplication::quit();
-    } else if (b == QMessageBox::Discard) {
-        QApplication::quit();
-    }
+    exit_dialog->show();
 }

@@ -65,6 +65,16 @@ protected:
         return p;
     }
     QStandardItemModel* lasten() { return w<QStandardItemModel>("model_lasten"); }
+    // "Ende mit Speichern" of the exit dialog that "Ende" shows.
+    QPushButton* exit_save_button()
+    {
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t->objectName() == QLatin1String("ExitDialog") && t->isVisible())
+                return t->findChild<QPushButton*>(QStringLiteral("butExitSave"));
+        ADD_FAILURE() << "no exit dialog";
+        static QPushButton none;
+        return &none;
+    }
     void call(const char* method) { ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), method)); }
     void display(int calc) { ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "display_nachweise", Q_ARG(int, calc))); }
     QString table_text(int r, int c)
@@ -419,8 +429,10 @@ TEST_F(WindowTest, FailedSaveIsToldAndLeavingThenDoesNotQuit)
 
     // "Ende mit Speichern" with a failing write: the program stays.
     Kov_Script_Reset();
-    Kov_Script_Push("qmessagebox", QMessageBox::Save, nullptr);
-    QTimer::singleShot(0, win.get(), [this] { w<QAction>("actionEnde")->trigger(); });
+    QTimer::singleShot(0, win.get(), [this] {
+        w<QAction>("actionEnde")->trigger();
+        exit_save_button()->click();
+    });
     QTimer::singleShot(300, [] { QCoreApplication::exit(42); });
     EXPECT_EQ(QCoreApplication::exec(), 42);
     EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text()).indexOf("QMessageBox Fehler"), -1);
@@ -432,8 +444,10 @@ TEST_F(WindowTest, FailedSaveIsToldAndLeavingThenDoesNotQuit)
     std::snprintf(nelu52_inp_name, sizeof nelu52_inp_name, "%s/X_01.inp", tmpl.constData());
     std::snprintf(nelu52_nad_name, sizeof nelu52_nad_name, "%s/X_01.nad", tmpl.constData());
     Kov_Script_Reset();
-    Kov_Script_Push("qmessagebox", QMessageBox::Save, nullptr);
-    QTimer::singleShot(0, win.get(), [this] { w<QAction>("actionEnde")->trigger(); });
+    QTimer::singleShot(0, win.get(), [this] {
+        w<QAction>("actionEnde")->trigger();
+        exit_save_button()->click();
+    });
     QTimer::singleShot(3000, [] { QCoreApplication::exit(42); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_TRUE(QFile::exists(QString::fromLocal8Bit(nelu52_inp_name)));
