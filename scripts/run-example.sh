@@ -8,6 +8,8 @@ ENVDIR="$BUILD/demo-env"
 mkdir -p "$ENVDIR/EXEC" "$ENVDIR/TEMP" "$ENVDIR/DRAM" "$ENVDIR/POS"
 rm -rf "$ENVDIR/DATA"; cp -r "$ROOT/data" "$ENVDIR/DATA"
 [ -d "$BUILD/tools" ] && cp -f "$BUILD"/tools/* "$ENVDIR/EXEC/" 2>/dev/null || true
+# The program directory with the VERSION file that the output list names.
+mkdir -p "$ENVDIR/EXEC/q8-nlu52"; cp -f "$ROOT/data/VERSION" "$ENVDIR/EXEC/q8-nlu52/VERSION"
 export EXEC="$ENVDIR/EXEC" DATA="$ENVDIR/DATA" TEMP="$ENVDIR/TEMP" DRAM="$ENVDIR/DRAM"
 APP="$BUILD/app/nelu52"
 if [ ! -x "$APP" ]; then
