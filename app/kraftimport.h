@@ -11,7 +11,7 @@
 #include "hostenv/kovbeamcut.h"
 
 class NELU52_DATA;
-class MainWindow;
+class QMainWindow;
 
 // ---- the run of the tool and the store of rows ------------------------------------
 
@@ -85,5 +85,5 @@ KraftImportResult Kraft_Import_Run(NELU52_DATA& d, const KraftImportLimits& limi
 
 // The main window's import: the form into the data object, the import, what
 // it took over back into the form and the load table, and the message box.
-// Returns KraftImportResult::result.
-int Kraft_Import_In_Window(MainWindow* w);
+// Returns KraftImportResult::result (1 for a window that is no MainWindow).
+int Kraft_Import_In_Window(QMainWindow* window);

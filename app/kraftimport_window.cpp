@@ -17,8 +17,10 @@ void show_kind(QRadioButton* nh, QRadioButton* lh, QRadioButton* ec, QRadioButto
 
 } // namespace
 
-int Kraft_Import_In_Window(MainWindow* w)
+int Kraft_Import_In_Window(QMainWindow* window)
 {
+    MainWindow* w = qobject_cast<MainWindow*>(window);
+    if (!w) return 1;
     NELU52_DATA& d = nelu52_data;
     w->maske2data();
 

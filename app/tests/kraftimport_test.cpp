@@ -2,15 +2,24 @@
 // stand-in force-selection and component-selection tools.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <memory>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "app/kraftimport.h"
+#include "app/mainwindowapi.h"
 #include "app/nelu52data.h"
+#include "app/nelu52start.h"
 #include "app/tests/app_fixture.h"
+#include "app/tests/window_fixture.h"
 #include "hostenv/kovtools.h"
 #include "hostenv/tests/kxp_fixture.h"
 #include "platform/kovcp.h"
@@ -460,6 +469,142 @@ TEST_F(KraftImport, TheExamplePositionImportsTheDemoResult)
     EXPECT_EQ(d.balken_b, b);
     EXPECT_EQ(d.balken_hD, hD);
     EXPECT_EQ(d.balken_hG, hG);
+}
+
+TEST_F(KraftImport, TheWindowShowsWhatWasTakenOverAndTellsTheUser)
+{
+    wintest::Ensure_App();
+    nelu52_inp_name[0] = '\0';
+    NELU52_DATA& g = nelu52_data;
+    g.set_defaults();
+    g.lasten.clear();
+    g.lasten.append(LoadCase());
+    g.lasten[0].name = QStringLiteral("vorhanden");
+    g.import_zov = g.import_mat = g.import_geo = 1;
+    g.linkes_schnittufer = 1;
+    std::unique_ptr<QMainWindow> win(Nelu52_New_Main_Window());
+    auto* model = win->findChild<QStandardItemModel*>(QStringLiteral("model_lasten"));
+    ASSERT_NE(model, nullptr);
+    ASSERT_EQ(model->rowCount(), 1);
+
+    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),
+                             three_sill_rows()));
+    Kov_Script_Clear_Log();
+    EXPECT_EQ(Kraft_Import_In_Window(win.get()), 1);
+
+    auto radio = [&](const char* name) {
+        auto* b = win->findChild<QRadioButton*>(QString::fromLatin1(name));
+        return b && b->isChecked();
+    };
+    EXPECT_TRUE(radio("rb_holzart_LH_st"));
+    EXPECT_FALSE(radio("rb_holzart_NH_st"));
+    EXPECT_TRUE(radio("rb_holzart_BSH_EC_sw"));
+    EXPECT_FALSE(radio("rb_holzart_BSH_DIN_sw"));
+    EXPECT_FALSE(radio("rb_holzart_NH_sw"));
+    auto* grade_st = win->findChild<QComboBox*>(QStringLiteral("cb_holzguete_st"));
+    auto* grade_sw = win->findChild<QComboBox*>(QStringLiteral("cb_holzguete_sw"));
+    ASSERT_TRUE(grade_st && grade_sw);
+    EXPECT_EQ(grade_st->currentText(), QStringLiteral("D18"));
+    EXPECT_EQ(grade_sw->currentText(), QStringLiteral("GL32c"));
+    auto spin = [&](const char* name) {
+        auto* s = win->findChild<QSpinBox*>(QString::fromLatin1(name));
+        return s ? s->value() : -1;
+    };
+    EXPECT_EQ(spin("ed_Balken_b"), 120);
+    EXPECT_EQ(spin("ed_Balken_hD"), 200);
+    EXPECT_EQ(spin("ed_Balken_hG"), 240);
+
+    ASSERT_EQ(model->rowCount(), 4);
+    EXPECT_EQ(model->item(1, 0)->text(), QString::fromUtf8("LK 1: 1,35 g (ständig)"));
+    EXPECT_NEAR(model->item(1, 1)->data(Qt::EditRole).toDouble(), 42.5, 1e-4);
+    EXPECT_NEAR(model->item(3, 2)->data(Qt::EditRole).toDouble(), 25.75, 1e-9);
+    EXPECT_NEAR(model->item(1, 3)->data(Qt::EditRole).toDouble(), -3.75, 1e-9);
+    EXPECT_NEAR(model->item(3, 4)->data(Qt::EditRole).toDouble(), -10.5, 1e-9);
+    EXPECT_EQ(g.lasten.size(), 4);
+    EXPECT_EQ(g.holzart_sw, 2);
+    EXPECT_EQ(g.holzguete_sw, 13);
+
+    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8("QMessageBox Info: Materialdaten importiert\n"
+                                                                         "Materialdaten importiert\n"
+                                                                         "Querschnittsabmessungen importiert\n"
+                                                                         "3 Schnittgrößenkombinationen importiert\n")),
+              -1)
+        << log();
+    win.reset();
+}
+
+TEST_F(KraftImport, SingleSetThroughTheStandInTool)
+{
+    write_source("V:1\n2 2\n1 2 5 0.5 \xAE" "a\xAF \xAE" "b\xAF\n"
+                 "3 4 6 1.5 \xAE\xAF \xAE" "d\xAF\n"
+                 "2 Info\n\xAE" "1\xAF\xAE" "2\xAF\xAE" "3\xAF\xAE" "4\xAF\xAE" "5\xAF\n"
+                 "\xAE" "6\xAF\xAE" "7\xAF\xAE" "8\xAF\xAE" "9\xAF\xAE" "10\xAF\n");
+    ASSERT_EQ(Qt_Import_BeamCutResults_Select(5, 6, 7, 8), 2);
+    EXPECT_EQ(apptest::Slurp(root + "/args.txt"), root + "/comp/Pfette.EX2\n5\n6\n7\n8\n");
+    EXPECT_EQ(import_values_per_row(), 2);
+    float out[2];
+    ASSERT_EQ(import_row_values(1, out), 1);
+    EXPECT_EQ(out[0], 3.0f);
+    EXPECT_EQ(out[1], 4.0f);
+    EXPECT_EQ(import_row_id(1), 6);
+    EXPECT_EQ(import_row_value(1), 1.5f);
+    EXPECT_STREQ(import_row_text(0), "a");
+    EXPECT_EQ(import_row_text(1), nullptr); // an empty text is no text
+    EXPECT_STREQ(import_row_text2(1), "d");
+    EXPECT_STREQ(import_row_info1(0), "1");
+    EXPECT_STREQ(import_row_info5(1), "10");
+    EXPECT_EQ(import_row_values(2, out), 0);
+    EXPECT_EQ(import_cut_object(0), nullptr);
+
+    // With the tool's window open: the message box, and the rows are gone.
+    ASSERT_TRUE(KOVRegisterWindow(tool_title()));
+    Kov_Script_Clear_Log();
+    Kov_Script_Push("qmessagebox", QMessageBox::Yes, nullptr);
+    EXPECT_EQ(Qt_Import_BeamCutResults_Select(5, 6, 7, 8), 0);
+    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8(
+                  "QMessageBox Bauteil: Gleiches Bauteil wie zuvor?")),
+              -1);
+    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8(
+                  "QMessageBox Info: Das KOV-Werkzeug zur Auswahl von Schnittgrößen-\n"
+                  "sätzen ist bereits aktiv. Bitte schließen Sie\ndas Fenster und versuchen es erneut.")),
+              -1)
+        << log();
+    EXPECT_EQ(import_row_count(), 0);
+}
+
+TEST_F(KraftImport, MoreThanTenCutsAreRefusedBeforeAnythingStarts)
+{
+    char id[] = "c";
+    char* ids[11] = {id, id, id, id, id, id, id, id, id, id, id};
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Qt_Import_BeamCutMultiResults_Select(0, 0, 0, 0, 11, ids), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Import_BeamCutMultiResults0: n=11 ? to much :-(\n");
+    EXPECT_EQ(Qt_Import_BeamCutMultiResults_Select(0, 0, 0, 0, 0, ids), 0);
+    EXPECT_EQ(Qt_Import_BeamCutMultiResults_Select(0, 0, 0, 0, -2, ids), 0);
+    EXPECT_EQ(log().find("KOVSpawnv"), std::string::npos) << log();
+}
+
+TEST_F(KraftImport, ANewRunFreesTheCutsOfTheLastOne)
+{
+    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),
+                             three_sill_rows()));
+    char s1[] = "Strebe", s2[] = "Schwelle";
+    char* ids[] = {s1, s2};
+    ASSERT_EQ(Qt_Import_BeamCutMultiResults_Select(0, 0, 0, 0, 2, ids), 6);
+    EXPECT_EQ(import_cut_rows(0), 3);
+    EXPECT_EQ(import_cut_rows(1), 3);
+    EXPECT_EQ(import_cut_rows(2), 0);
+    ASSERT_NE(import_cut_object(1), nullptr);
+    EXPECT_EQ(import_cut_object(1)->head.id, 22);
+    EXPECT_STREQ(import_row_text2(3), "Schwelle 1");
+
+    // The next run is cancelled in the tool: nothing of the last one is left.
+    unsetenv("KOV_KRAWAHL_SOURCE");
+    Kov_Script_Push("qmessagebox", QMessageBox::Yes, nullptr);
+    EXPECT_EQ(Qt_Import_BeamCutMultiResults_Select(0, 0, 0, 0, 2, ids), 0);
+    EXPECT_EQ(BeamCut_Store_Cut_Count(), 0);
+    EXPECT_EQ(import_cut_object(0), nullptr);
+    EXPECT_EQ(import_row_count(), 0);
 }
 
 TEST(KraftImportMaterial, HostNumbersGiveKindAndGrade)
