@@ -66,6 +66,11 @@ void Nelu52_Load_Fonts_Colors(QMainWindow* mw)
 {
     MainWindow* w = qobject_cast<MainWindow*>(mw);
     if (!w) return;
+    // Without a name (no start-up) there is no file: the default colours.
+    if (!nelu52_fonts_name[0]) {
+        Nelu52_Set_Application_Default_Color(w);
+        return;
+    }
     QSettings s(settings_path(nelu52_fonts_name), QSettings::IniFormat);
     if (!s.contains(QStringLiteral("Font"))) {
         Nelu52_Set_Application_Default_Color(w);
@@ -92,7 +97,7 @@ void Nelu52_Load_Fonts_Colors(QMainWindow* mw)
 void Nelu52_Save_Fonts_Colors(QMainWindow* mw)
 {
     MainWindow* w = qobject_cast<MainWindow*>(mw);
-    if (!w) return;
+    if (!w || !nelu52_fonts_name[0]) return;
     QSettings s(settings_path(nelu52_fonts_name), QSettings::IniFormat);
     s.setValue(QStringLiteral("Font"), w->font());
     s.setValue(QStringLiteral("FontTable"), w->tv_lasten->font());
