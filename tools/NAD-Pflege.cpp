@@ -15,9 +15,25 @@
 //   KOV_NAD_PFLEGE_GAMMA_M=<value>  in that new annex, gamma_M of solid timber
 //                                   and of glulam
 //   KOV_NAD_PFLEGE_ARGS=<file>      receives every argument, one a line
-// A removal runs before an addition. Exit code 0 when an annex was added or
-// removed, 1 when nothing changed (the user closed the editor), 2 on a usage
-// error or when the change could not be made.
+// A removal runs before an addition. Without any of these instructions and
+// with a display (KOV_UI_MODE unset or "interactive"), a small window lists the
+// user's annexes and lets the user add one (a copy of the active annex under a
+// new name, with its own gamma_M for timber) or remove one.
+// Exit code 0 when an annex was added or removed, 1 when nothing changed (the
+// user closed the editor), 2 on a usage error or when the change could not be
+// made.
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,7 +41,9 @@
 
 #include "nad/nadfile.h"
 #include "nad/nadlist.h"
+#include "platform/kovcp.h"
 #include "platform/kovpath.h"
+#include "platform/kovscript.h"
 
 namespace {
 
@@ -71,7 +89,7 @@ bool remove_annex(const char* dram, int number)
     return true;
 }
 
-bool add_annex(const char* dram, const char* base_name, const char* new_name)
+bool add_annex(const char* dram, const char* base_name, const char* new_name, double gamma_m)
 {
     static NadRecord r;
     Nad_Default_Ec0(&r.ec0);
@@ -99,16 +117,106 @@ bool add_annex(const char* dram, const char* base_name, const char* new_name)
     std::strncpy(r.name, new_name, NAD_NAME_SIZE - 1);
     r.name[NAD_NAME_SIZE - 1] = '\0';
 
-    const char* gamma = std::getenv("KOV_NAD_PFLEGE_GAMMA_M");
-    if (gamma && *gamma) {
-        char* end = nullptr;
-        const double g = std::strtod(gamma, &end);
-        if (end != gamma && g > 0.0) {
-            r.ec5.gamma_m_solid = g;
-            r.ec5.gamma_m_glulam = g;
-        }
+    if (gamma_m > 0.0) {
+        r.ec5.gamma_m_solid = gamma_m;
+        r.ec5.gamma_m_glulam = gamma_m;
     }
     return Nad_Store_User_Nad(user_count(dram) + 1, &r) == 1;
+}
+
+double env_gamma()
+{
+    const char* gamma = std::getenv("KOV_NAD_PFLEGE_GAMMA_M");
+    if (!gamma || !*gamma) return 0.0;
+    char* end = nullptr;
+    const double g = std::strtod(gamma, &end);
+    return end != gamma ? g : 0.0;
+}
+
+bool has_display()
+{
+    const char* mode = std::getenv("KOV_UI_MODE");
+    if (mode && *mode && std::strcmp(mode, "interactive") != 0) return false;
+    const char* qpa = std::getenv("QT_QPA_PLATFORM");
+    if (qpa && (std::strcmp(qpa, "offscreen") == 0 || std::strcmp(qpa, "minimal") == 0)) return false;
+    return (std::getenv("DISPLAY") && *std::getenv("DISPLAY")) ||
+           (std::getenv("WAYLAND_DISPLAY") && *std::getenv("WAYLAND_DISPLAY"));
+}
+
+QString from_cp850(const char* bytes)
+{
+    return QString::fromStdString(Kov_Cp_To_Utf8(KOV_CP850, bytes ? bytes : ""));
+}
+
+// The editor's window: the user's annexes, "Neu ..." and "Entfernen".
+int run_window(int argc, char** argv, const char* dram, const char* active)
+{
+    QApplication app(argc, argv);
+    QDialog w;
+    w.setWindowTitle(QStringLiteral("NAD-Pflege"));
+    QVBoxLayout* v = new QVBoxLayout(&w);
+    v->addWidget(new QLabel(QString::fromUtf8("Benutzerdefinierte nationale Anhänge"), &w));
+    QListWidget* list = new QListWidget(&w);
+    v->addWidget(list);
+    QHBoxLayout* row = new QHBoxLayout;
+    QPushButton* neu = new QPushButton(QString::fromUtf8("Neu ..."), &w);
+    QPushButton* weg = new QPushButton(QStringLiteral("Entfernen"), &w);
+    QPushButton* zu = new QPushButton(QString::fromUtf8("Schließen"), &w);
+    row->addWidget(neu);
+    row->addWidget(weg);
+    row->addStretch();
+    row->addWidget(zu);
+    v->addLayout(row);
+
+    int changed = 0;
+    auto fill = [&] {
+        list->clear();
+        Nad_Build_List();
+        for (int i = 2; i < NadList.count && i < NAD_LIST_MAX; ++i)
+            list->addItem(QStringLiteral("%1  %2").arg(NadList.user_number[i]).arg(from_cp850(NadList.names[i])));
+    };
+    fill();
+
+    QObject::connect(zu, &QPushButton::clicked, &w, &QDialog::accept);
+    QObject::connect(weg, &QPushButton::clicked, &w, [&] {
+        const int i = list->currentRow();
+        if (i < 0) return;
+        if (!remove_annex(dram, i + 1))
+            QMessageBox::warning(&w, QStringLiteral("NAD-Pflege"),
+                                 QString::fromUtf8("Der Anhang konnte nicht entfernt werden."));
+        else
+            ++changed;
+        fill();
+    });
+    QObject::connect(neu, &QPushButton::clicked, &w, [&] {
+        QDialog d(&w);
+        d.setWindowTitle(QString::fromUtf8("Neuer nationaler Anhang"));
+        QFormLayout* f = new QFormLayout(&d);
+        f->addRow(QStringLiteral("Kopie von:"), new QLabel(from_cp850(active), &d));
+        QLineEdit* name = new QLineEdit(&d);
+        name->setMaxLength(NAD_NAME_SIZE - 1);
+        f->addRow(QStringLiteral("Name:"), name);
+        QDoubleSpinBox* gamma = new QDoubleSpinBox(&d);
+        gamma->setRange(1.0, 2.0);
+        gamma->setDecimals(2);
+        gamma->setSingleStep(0.05);
+        gamma->setValue(1.3);
+        f->addRow(QString::fromUtf8("γM Holz:"), gamma);
+        QDialogButtonBox* b = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+        f->addRow(b);
+        QObject::connect(b, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+        QObject::connect(b, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+        if (d.exec() != QDialog::Accepted || name->text().trimmed().isEmpty()) return;
+        const std::string bytes = Kov_Utf8_To_Cp(KOV_CP850, name->text().trimmed().toStdString());
+        if (!add_annex(dram, active, bytes.c_str(), gamma->value()))
+            QMessageBox::warning(&w, QStringLiteral("NAD-Pflege"),
+                                 QString::fromUtf8("Der Anhang konnte nicht gespeichert werden."));
+        else
+            ++changed;
+        fill();
+    });
+    w.exec();
+    return changed ? 0 : 1;
 }
 
 } // namespace
@@ -120,15 +228,18 @@ int main(int argc, char** argv)
     const char* dram = std::getenv("DRAM");
     if (!dram || !*dram) return 2;
 
-    int rc = 1;
     const char* loesche = std::getenv("KOV_NAD_PFLEGE_LOESCHE");
+    const char* neu = std::getenv("KOV_NAD_PFLEGE_NEU");
+    if (!(loesche && *loesche) && !(neu && *neu) && has_display())
+        return run_window(argc, argv, dram, argv[1]);
+
+    int rc = 1;
     if (loesche && *loesche) {
         if (!remove_annex(dram, std::atoi(loesche))) return 2;
         rc = 0;
     }
-    const char* neu = std::getenv("KOV_NAD_PFLEGE_NEU");
     if (neu && *neu) {
-        if (!add_annex(dram, argv[1], neu)) return 2;
+        if (!add_annex(dram, argv[1], neu, env_gamma())) return 2;
         rc = 0;
     }
     return rc;
