@@ -252,7 +252,8 @@ protected:
         Kov_Script_Reset();
         Tool_Virtual_Reset();
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        dir = Tool_Fresh_Dir("beamcut_" + name);
+        dir = kovtest::kept_dir("hostenv_tools_tmp", "beamcut_" + name);
+        ASSERT_FALSE(dir.empty());
         temp = dir + "/temp";
         exec = dir + "/exec";
         std::string cmd = "mkdir -p '" + temp + "' '" + exec + "'";

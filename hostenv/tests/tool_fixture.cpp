@@ -3,26 +3,13 @@
 #include "kxp_fixture.h"
 
 #include <cstdio>
-#include <cstdlib>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 int64_t g_virtual_ms = 0;
 int g_virtual_sleeps = 0;
 } // namespace
-
-std::string Tool_Fresh_Dir(const std::string& name)
-{
-    std::string d = std::string(KOV_BINARY_DIR) + "/hostenv_tools_tmp";
-    ::mkdir(d.c_str(), 0755);
-    d += "/" + name;
-    const std::string cmd = "rm -rf '" + d + "'";
-    if (std::system(cmd.c_str()) != 0) return d;
-    ::mkdir(d.c_str(), 0755);
-    return d;
-}
 
 void Tool_Link(const std::string& dir, const char* tool, const char* as_name)
 {

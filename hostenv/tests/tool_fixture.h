@@ -1,12 +1,10 @@
 #pragma once
-// Helpers of the tests that start the stand-in host tools: fresh folders, a
-// folder of tools for EXEC, and a virtual clock for the waits (files and the
+// Helpers of the tests that start the stand-in host tools: a folder of tools
+// for EXEC and a virtual clock for the waits (folders, files and the
 // environment through "platform/tests/kovtestutil.h").
 #include <cstdint>
 #include <string>
 
-// A new empty folder below the build folder, named after the test.
-std::string Tool_Fresh_Dir(const std::string& name);
 // Links the stand-in tools into dir under the names the host uses.
 void Tool_Link(const std::string& dir, const char* tool, const char* as_name);
 

@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,32 +12,12 @@
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
 #include "platform/kovscript.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
-std::string fresh_dir(const char* name)
-{
-    std::string d = std::string(KOV_BINARY_DIR) + "/platform_services_tmp";
-    ::mkdir(d.c_str(), 0755);
-    d += std::string("/") + name;
-    std::string cmd = "rm -rf '" + d + "'";
-    EXPECT_EQ(std::system(cmd.c_str()), 0);
-    ::mkdir(d.c_str(), 0755);
-    return d;
-}
-
-std::string read_file(const std::string& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void write_file(const std::string& p, const std::string& s)
-{
-    std::ofstream(p, std::ios::binary) << s;
-}
+using kovtest::read_file;
+using kovtest::write_file;
 
 std::string fmt(double v, int flags, int width, int decimals)
 {
@@ -110,7 +88,8 @@ TEST(FormatNumber, DecimalPointUnderAGermanLocale)
 
 TEST(FileSearch, PatternsWithoutRegardToCase)
 {
-    const std::string d = fresh_dir("find");
+    const std::string d = kovtest::kept_dir("platform_services_tmp", "find");
+    ASSERT_FALSE(d.empty());
     for (const char* n : {"Alpha.NAD", "beta.nad", "GAMMA.txt", "x", "b.nadx"}) write_file(d + "/" + n, "1");
     ::mkdir((d + "/SubDir").c_str(), 0755);
     ::mkdir((d + "/NADS").c_str(), 0755);
@@ -140,21 +119,21 @@ TEST(FileSearch, PatternsWithoutRegardToCase)
 
 TEST(CurrentObject, FromTheEnvironmentAndHandedBack)
 {
-    ::unsetenv("KOV_CUROB_PRIVAT_DATAPATH");
-    ::unsetenv("KOV_CUROB_APPLICATION_NUMBER");
+    kovtest::ScopedEnv env("KOV_CUROB_PRIVAT_DATAPATH", nullptr);
+    env.unset("KOV_CUROB_APPLICATION_NUMBER");
     EXPECT_EQ(CurOb_Privat_Datapath(), nullptr);
     EXPECT_EQ(CurOb_Application_Number(), 0);
     EXPECT_EQ(KOV_Get_Data_Path(), nullptr);
 
-    ::setenv("KOV_CUROB_PRIVAT_DATAPATH", "/data/q8", 1);
-    ::setenv("KOV_CUROB_APPLICATION_NUMBER", "52", 1);
-    ::setenv("KOV_CUROB_OBJECT_ID", "junk", 1);
-    ::setenv("KOV_CUROB_BASICNAME", "POS", 1);
+    env.set("KOV_CUROB_PRIVAT_DATAPATH", "/data/q8");
+    env.set("KOV_CUROB_APPLICATION_NUMBER", "52");
+    env.set("KOV_CUROB_OBJECT_ID", "junk");
+    env.set("KOV_CUROB_BASICNAME", "POS");
     EXPECT_STREQ(CurOb_Privat_Datapath(), "/data/q8");
     EXPECT_EQ(CurOb_Application_Number(), 52);
     EXPECT_EQ(CurOb_Object_Id(), 0);
     EXPECT_STREQ(CurOb_Basicname(), "POS");
-    ::unsetenv("KOV_CUROB_VERSIONSTRING");
+    env.unset("KOV_CUROB_VERSIONSTRING");
     EXPECT_EQ(CurOb_Versionstring(), nullptr);
 
     Set_CurOb_Privat_Datapath("/elsewhere");
@@ -164,16 +143,17 @@ TEST(CurrentObject, FromTheEnvironmentAndHandedBack)
     Set_CurOb_Privat_Datapath(nullptr);
     EXPECT_EQ(CurOb_Privat_Datapath(), nullptr);
 
-    ::setenv("KOV_TEST_VALUE", "abc", 1);
+    env.set("KOV_TEST_VALUE", "abc");
     EXPECT_STREQ(KOVGetEnv("KOV_TEST_VALUE"), "abc");
-    ::unsetenv("KOV_TEST_VALUE");
+    env.unset("KOV_TEST_VALUE");
     EXPECT_EQ(KOVGetEnv("KOV_TEST_VALUE"), nullptr);
     EXPECT_EQ(KOVGetEnv(nullptr), nullptr);
 }
 
 TEST(Files, CopyKeepsTheTargetUnlessCompleteAndRemove)
 {
-    const std::string d = fresh_dir("copy");
+    const std::string d = kovtest::kept_dir("platform_services_tmp", "copy");
+    ASSERT_FALSE(d.empty());
     std::string bytes;
     for (int i = 0; i < 200000; ++i) bytes += char(i * 7);
     write_file(d + "/src.bin", bytes);
@@ -201,14 +181,14 @@ TEST(Files, CopyKeepsTheTargetUnlessCompleteAndRemove)
 
 TEST(UserSettings, FromTheEnvironmentBounded)
 {
-    ::setenv("KOV_USER_UseSheetOkShortKey", "13", 1);
-    ::unsetenv("KOV_USER_UseSheetBreakShortKey");
+    kovtest::ScopedEnv env("KOV_USER_UseSheetOkShortKey", "13");
+    env.unset("KOV_USER_UseSheetBreakShortKey");
     char buf[21];
     EXPECT_NE(KOVGetUserString("UseSheetOkShortKey", buf, 21), 0);
     EXPECT_STREQ(buf, "13");
     EXPECT_EQ(KOVGetUserString("UseSheetBreakShortKey", buf, 21), 0);
     EXPECT_STREQ(buf, "");
-    ::setenv("KOV_USER_Long", "0123456789012345678901234567890", 1);
+    env.set("KOV_USER_Long", "0123456789012345678901234567890");
     EXPECT_NE(KOVGetUserString("Long", buf, 21), 0);
     EXPECT_STREQ(buf, "01234567890123456789");
 }
@@ -226,7 +206,7 @@ TEST(Clipboard, StoreWithoutApplicationBounded)
 
 TEST(HelpAndListViewer, LoggedInScriptedMode)
 {
-    ::unsetenv("KOV_OLI_VIEWER");
+    kovtest::ScopedEnv env("KOV_OLI_VIEWER", nullptr);
     Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
     Kov_Script_Reset();
     EXPECT_EQ(Helpview("haupt"), 0); // not prepared yet
@@ -244,7 +224,7 @@ TEST(HelpAndListViewer, LoggedInScriptedMode)
 
 TEST(HelpAndListViewer, BatchLogsOnStandardError)
 {
-    ::unsetenv("KOV_OLI_VIEWER");
+    kovtest::ScopedEnv env("KOV_OLI_VIEWER", nullptr);
     Kov_Set_Ui_Mode(KOV_UI_BATCH);
     testing::internal::CaptureStderr();
     Init_Helpview("/data/q8", "Q8_NELU52.HLP");
@@ -257,11 +237,13 @@ TEST(HelpAndListViewer, BatchLogsOnStandardError)
 
 TEST(HelpAndListViewer, ViewerProgramGetsTheListPath)
 {
-    const std::string d = fresh_dir("viewer");
+    kovtest::ScopedEnv env;
+    const std::string d = kovtest::kept_dir("platform_services_tmp", "viewer");
+    ASSERT_FALSE(d.empty());
     const std::string probe = std::string(KOV_TOOLS_DIR) + "/kov_spawn_probe";
     const std::string out = d + "/args.txt";
-    ::setenv("KOV_OLI_VIEWER", probe.c_str(), 1);
-    ::setenv("KOV_PROBE_OUT", out.c_str(), 1);
+    env.set("KOV_OLI_VIEWER", probe);
+    env.set("KOV_PROBE_OUT", out);
     write_file(d + "/POS_01.oli", "#NEWPAGE\n");
     // Printing waits for the program.
     EXPECT_EQ(Quick_OLI_Print("POS", (d + "\\pos_01.OLI").c_str()), 0);
@@ -276,7 +258,8 @@ TEST(HelpAndListViewer, ViewerProgramGetsTheListPath)
 
 TEST(FileSearch, NestedSearchesAreIndependent)
 {
-    const std::string d = fresh_dir("nested");
+    const std::string d = kovtest::kept_dir("platform_services_tmp", "nested");
+    ASSERT_FALSE(d.empty());
     for (const char* sub : {"A", "B"}) {
         ::mkdir((d + "/" + sub).c_str(), 0755);
         write_file(d + "/" + sub + "/1.nad", "1");

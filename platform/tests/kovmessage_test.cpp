@@ -9,10 +9,11 @@
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
+#include "platform/tests/kovtestutil.h"
 
 TEST(MessageWindow, BatchQuestionAnswersNoWithoutBlocking)
 {
-    ::setenv("KOV_UI_MODE", "batch", 1);
+    kovtest::ScopedEnv env("KOV_UI_MODE", "batch");
     ASSERT_EQ(Kov_Ui_Mode(), KOV_UI_BATCH);
     testing::internal::CaptureStderr();
     const int64_t t0 = Kov_Clock_Ms();
@@ -31,7 +32,7 @@ TEST(MessageWindow, BatchQuestionAnswersNoWithoutBlocking)
 
 TEST(MessageWindow, BatchMessagesGoToStandardErrorWithTheirTitle)
 {
-    ::setenv("KOV_UI_MODE", "batch", 1);
+    kovtest::ScopedEnv env("KOV_UI_MODE", "batch");
     testing::internal::CaptureStderr();
     Set_Message_Title("Installationsfehler");
     Set_Message_Symbol(3, 1, 0, 0);
@@ -50,9 +51,10 @@ TEST(MessageWindow, BatchMessagesGoToStandardErrorWithTheirTitle)
 
 TEST(MessageWindow, InteractiveWithoutDisplayNeverBlocks)
 {
+    kovtest::ScopedEnv env;
     // An offscreen application has no one to click: the questions answer no.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    ::setenv("KOV_UI_MODE", "interactive", 1);
+    env.set("QT_QPA_PLATFORM", "offscreen");
+    env.set("KOV_UI_MODE", "interactive");
     int argc = 1;
     char name[] = "kovmessage_test";
     char* argv[] = {name, nullptr};
@@ -70,7 +72,7 @@ TEST(MessageWindow, InteractiveWithoutDisplayNeverBlocks)
 
 TEST(MessageWindow, ScriptedAnswersComeFromTheQueueAndEveryCallIsLogged)
 {
-    ::setenv("KOV_UI_MODE", "scripted", 1);
+    kovtest::ScopedEnv env("KOV_UI_MODE", "scripted");
     ASSERT_EQ(Kov_Ui_Mode(), KOV_UI_SCRIPTED);
     Kov_Script_Reset();
     Kov_Script_Push("answer", 1, nullptr);

@@ -2,8 +2,6 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <sys/stat.h>
@@ -12,6 +10,7 @@
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
 #include "platform/kovoli.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
@@ -39,13 +38,7 @@ KovStdioTable make_table()
     return t;
 }
 
-std::string read_file(const std::string& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using kovtest::read_file;
 
 std::string temp_file(const char* name)
 {

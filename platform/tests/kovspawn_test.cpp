@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include <sys/stat.h>
@@ -13,35 +12,14 @@
 #include "platform/kovclock.h"
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
 const std::string kProbe = std::string(KOV_TOOLS_DIR) + "/kov_spawn_probe";
 
-std::string fresh_dir(const char* name)
-{
-    std::string d = std::string(KOV_BINARY_DIR) + "/platform_spawn_tmp";
-    ::mkdir(d.c_str(), 0755);
-    d += std::string("/") + name;
-    std::string cmd = "rm -rf '" + d + "'";
-    EXPECT_EQ(std::system(cmd.c_str()), 0);
-    ::mkdir(d.c_str(), 0755);
-    return d;
-}
-
-std::string read_file(const std::string& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-bool exists(const std::string& p)
-{
-    struct stat st;
-    return ::stat(p.c_str(), &st) == 0;
-}
+using kovtest::exists;
+using kovtest::read_file;
 
 // Polls cond for up to ms milliseconds.
 template <class F>
@@ -59,9 +37,11 @@ bool wait_for(F cond, int ms)
 
 TEST(Spawn, WaitingReturnsTheExitCodeAndPassesArgumentsWithoutAShell)
 {
-    const std::string dir = fresh_dir("wait");
+    kovtest::ScopedEnv env;
+    const std::string dir = kovtest::kept_dir("platform_spawn_tmp", "wait");
+    ASSERT_FALSE(dir.empty());
     const std::string out = dir + "/args.txt";
-    ::setenv("KOV_PROBE_OUT", out.c_str(), 1);
+    env.set("KOV_PROBE_OUT", out);
     const char* argv[] = {kProbe.c_str(), "exit", "7", "two words", "$HOME;echo x", "'q' \"d\"", "*", nullptr};
     EXPECT_EQ(KOVSpawnv(0, kProbe.c_str(), argv), 7);
     // Mode 0 has waited: the file is complete, every argument unchanged.
@@ -92,9 +72,11 @@ TEST(Spawn, MissingProgramAndBadModeFailInEveryMode)
 
 TEST(Spawn, NoWaitReturnsAtOnceAndTheChildStillRuns)
 {
-    const std::string dir = fresh_dir("nowait");
+    kovtest::ScopedEnv env;
+    const std::string dir = kovtest::kept_dir("platform_spawn_tmp", "nowait");
+    ASSERT_FALSE(dir.empty());
     const std::string out = dir + "/args.txt";
-    ::setenv("KOV_PROBE_OUT", out.c_str(), 1);
+    env.set("KOV_PROBE_OUT", out);
     const char* argv[] = {kProbe.c_str(), "sleep", "1500", nullptr};
     const int64_t t0 = Kov_Clock_Ms();
     EXPECT_EQ(KOVSpawnv(1, kProbe.c_str(), argv), 0);
@@ -134,8 +116,10 @@ TEST(Spawn, SleepPausesAtLeastTheTime)
 
 TEST(ToolWindow, MarkerFileMakesTheWindowExist)
 {
-    const std::string temp = fresh_dir("marker");
-    ::setenv("TEMP", temp.c_str(), 1);
+    kovtest::ScopedEnv env;
+    const std::string temp = kovtest::kept_dir("platform_spawn_tmp", "marker");
+    ASSERT_FALSE(temp.empty());
+    env.set("TEMP", temp);
     ::mkdir((temp + "/kovwin").c_str(), 0755);
     // The title as the program passes it: Windows code page, 26 characters.
     const char* title = cp1252("KOV - Schnittgrößenauswahl");
@@ -162,8 +146,10 @@ TEST(ToolWindow, MarkerFileMakesTheWindowExist)
 
 TEST(ToolWindow, MarkerOfAnEndedProcessDoesNotCount)
 {
-    const std::string temp = fresh_dir("stale");
-    ::setenv("TEMP", temp.c_str(), 1);
+    kovtest::ScopedEnv env;
+    const std::string temp = kovtest::kept_dir("platform_spawn_tmp", "stale");
+    ASSERT_FALSE(temp.empty());
+    env.set("TEMP", temp);
     ::mkdir((temp + "/kovwin").c_str(), 0755);
     // A process that has certainly ended: a finished child of ours.
     const char* argv[] = {kProbe.c_str(), "exit", "0", nullptr};
@@ -178,8 +164,10 @@ TEST(ToolWindow, MarkerOfAnEndedProcessDoesNotCount)
 
 TEST(ToolWindow, ExistsWhileTheToolStartedWithoutWaitingLives)
 {
-    const std::string temp = fresh_dir("live");
-    ::setenv("TEMP", temp.c_str(), 1);
+    kovtest::ScopedEnv env;
+    const std::string temp = kovtest::kept_dir("platform_spawn_tmp", "live");
+    ASSERT_FALSE(temp.empty());
+    env.set("TEMP", temp);
     const char* title = cp1252("KOV - Schnittgrößenauswahl");
     // "keep": the tool leaves its marker behind, as one that is killed would.
     const char* argv[] = {kProbe.c_str(), "window", title, "1500", "keep", nullptr};
@@ -191,8 +179,10 @@ TEST(ToolWindow, ExistsWhileTheToolStartedWithoutWaitingLives)
 
 TEST(ToolWindow, ToolRemovesItsWindowWhenItEnds)
 {
-    const std::string temp = fresh_dir("unregister");
-    ::setenv("TEMP", temp.c_str(), 1);
+    kovtest::ScopedEnv env;
+    const std::string temp = kovtest::kept_dir("platform_spawn_tmp", "unregister");
+    ASSERT_FALSE(temp.empty());
+    env.set("TEMP", temp);
     const char* argv[] = {kProbe.c_str(), "window", "KOV - Bauteilauswahl", "300", nullptr};
     ASSERT_EQ(KOVSpawnv(0, kProbe.c_str(), argv), 0);
     EXPECT_EQ(FindKOVWindow("KOV - Bauteilauswahl", 20), 0);

@@ -135,6 +135,22 @@ private:
     bool keep_ = false;
 };
 
+#ifdef KOV_BINARY_DIR
+// A folder <build folder>/<group>/<name>, emptied and made anew when a test
+// starts and kept after it, for tests whose leftovers are worth a look ("" when
+// it could not be emptied or made).
+inline std::string kept_dir(const std::string& group, const std::string& name)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path d = fs::path(KOV_BINARY_DIR) / group / name;
+    fs::remove_all(d, ec);
+    if (ec) return std::string();
+    fs::create_directories(d, ec);
+    return ec ? std::string() : d.string();
+}
+#endif
+
 // Sets or unsets environment variables and puts back their earlier values
 // (or their absence) when the object goes out of scope, last change first.
 class ScopedEnv {
