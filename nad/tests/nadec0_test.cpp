@@ -9,9 +9,10 @@
 
 #include "nad/nadec0.h"
 #include "nadrec_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
-using nadtest::all_of;
-using nadtest::file_with;
+using kovtest::contents;
+using kovtest::stream_of;
 
 namespace {
 
@@ -59,7 +60,7 @@ void round_trip()
     FILE* f = tmpfile();
     ASSERT_TRUE(f);
     Nad_Write_Ec0(f, &d);
-    const std::string out = all_of(f);
+    const std::string out = contents(f);
     const std::vector<std::string> l = lines_of(out);
     ASSERT_EQ(155u, l.size());
     EXPECT_EQ(" 1.35 1.00", l[0]);      // permanent actions, persistent situation
@@ -155,7 +156,7 @@ TEST(NadEc0, ValuesKeepTwoDecimals)
     d.rail_bridge_psi[5][1] = 1.333;
     FILE* f = tmpfile();
     Nad_Write_Ec0(f, &d);
-    EXPECT_NE(std::string::npos, all_of(f).find("\n 1.00 1.33 0.00\n"));
+    EXPECT_NE(std::string::npos, contents(f).find("\n 1.00 1.33 0.00\n"));
     rewind(f);
     NadEc0Record back = defaults();
     Nad_Read_Ec0(f, &back, 1);
@@ -174,7 +175,7 @@ TEST(NadEc0, Layout3CopiesRoadTrafficIntoPedestrianTraffic)
 
     NadEc0Record r = defaults();
     for (int row = 0; row < 12; ++row) r.building_psi[row][3] = 9.0 + row;
-    FILE* f = file_with(body);
+    FILE* f = stream_of(body);
     Nad_Read_Ec0(f, &r, 1);
     fclose(f);
 
@@ -204,7 +205,7 @@ TEST(NadEc0, Layout4ReadsFifteenBridgeRowsAndNoSeismicPsi)
     for (int s = 0; s < 4; ++s) body += numbered(30, 2, 4.0 + s);
     body += numbered((14 + 7 + 31) * 3, 3, 0.0) + " 0.81 0.71 0.61\n 7.0 7.0";
     NadEc0Record r = defaults();
-    FILE* f = file_with(body);
+    FILE* f = stream_of(body);
     Nad_Read_Ec0(f, &r, 1);
     fclose(f);
     EXPECT_EQ(4, r.version);
@@ -219,7 +220,7 @@ TEST(NadEc0, OldStorageBlockZeroHoldsOnlyThePersistentPairs)
 {
     const std::string text = "#NAD\n Lastfaktoren 0\n" + numbered(14, 2, 2.0) +
                              numbered(36, 3, 3.0) + "#NAD\n";
-    FILE* f = file_with(text);
+    FILE* f = stream_of(text);
     char line[32];
     ASSERT_TRUE(fgets(line, sizeof line, f));
     NadEc0Record r = defaults();
@@ -241,7 +242,7 @@ TEST(NadEc0, OldStorageBlockZeroHoldsOnlyThePersistentPairs)
 
 TEST(NadEc0, OldStorageWithoutKeywordKeepsTheRecord)
 {
-    FILE* f = file_with("#NAD\n x\n#NAD\n Lastfaktoren\n 9 9\n");
+    FILE* f = stream_of("#NAD\n x\n#NAD\n Lastfaktoren\n 9 9\n");
     char line[32];
     ASSERT_TRUE(fgets(line, sizeof line, f));
     const long pos = ftell(f);
@@ -256,7 +257,7 @@ TEST(NadEc0, OldStorageWithoutKeywordKeepsTheRecord)
 TEST(NadEc0, TruncatedBodyKeepsTheRest)
 {
     NadEc0Record r = defaults();
-    FILE* f = file_with(" 1.40 1.10\n 1.60 x\n");
+    FILE* f = stream_of(" 1.40 1.10\n 1.60 x\n");
     Nad_Read_Ec0(f, &r, 1);
     fclose(f);
     EXPECT_DOUBLE_EQ(1.4, r.building_gamma[0][0][0]);

@@ -11,60 +11,29 @@
 #include <unistd.h>
 
 #include "nad/nadec1.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
-std::string make_temp_dir()
-{
-    char tmpl[] = "/tmp/nadec1_XXXXXX";
-    const char* d = mkdtemp(tmpl);
-    return d ? d : "";
-}
-
-void write_file(const std::string& path, const std::string& text)
-{
-    FILE* f = fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    fwrite(text.data(), 1, text.size(), f);
-    fclose(f);
-}
-
-std::string read_file(const std::string& path)
-{
-    std::string s;
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return s;
-    int c;
-    while ((c = fgetc(f)) != EOF) s += (char)c;
-    fclose(f);
-    return s;
-}
-
-bool exists(const std::string& path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
+using kovtest::exists;
+using kovtest::read_file;
+using kovtest::stream_of;
 
 // A DATA folder with NAD/WUSL-Tabs.def (and .val when given) and a DRAM folder.
 struct Install {
-    std::string data, dram;
+    kovtest::TempDir data_dir{"nadec1_"}, dram_dir{"nadec1_"};
+    std::string data = data_dir.path(), dram = dram_dir.path();
+    kovtest::ScopedEnv env;
 
     Install(const std::string& defs, const std::string& vals = "")
     {
-        data = make_temp_dir();
-        dram = make_temp_dir();
         mkdir((data + "/NAD").c_str(), 0755);
-        write_file(data + "/NAD/WUSL-Tabs.def", defs);
-        if (!vals.empty()) write_file(data + "/NAD/WUSL-Tabs.val", vals);
-        setenv("DATA", data.c_str(), 1);
-        setenv("DRAM", dram.c_str(), 1);
-    }
-    ~Install()
-    {
-        std::string cmd = "rm -rf '" + data + "' '" + dram + "'";
-        if (system(cmd.c_str()) != 0) {
+        EXPECT_TRUE(kovtest::write_file(data + "/NAD/WUSL-Tabs.def", defs)) << data;
+        if (!vals.empty()) {
+            EXPECT_TRUE(kovtest::write_file(data + "/NAD/WUSL-Tabs.val", vals)) << data;
         }
+        env.set("DATA", data);
+        env.set("DRAM", dram);
     }
 };
 
@@ -86,14 +55,6 @@ struct Tables {
 };
 
 double value(const NadEc1Tables& t, int table, int k) { return t.tables[table - 1]->values[k]; }
-
-FILE* file_with(const std::string& text)
-{
-    FILE* f = tmpfile();
-    fwrite(text.data(), 1, text.size(), f);
-    rewind(f);
-    return f;
-}
 
 }  // namespace
 
@@ -136,7 +97,7 @@ TEST(NadEc1Definitions, MissingFileLeavesTheRecordAlone)
     T.t.table_flags[0] = 5;
     EXPECT_EQ(Nad_Read_Ec1_Definitions(&T.t), 0);
     EXPECT_EQ(T.t.table_flags[0], 5);
-    unsetenv("DATA");
+    in.env.unset("DATA");
     EXPECT_EQ(Nad_Read_Ec1_Definitions(&T.t), 0);
 }
 
@@ -150,7 +111,7 @@ TEST(NadEc1Definitions, TruncatedDefinitionIsKeptButNotCounted)
     EXPECT_EQ(T.t.tables[1]->values, nullptr);
 
     // Values for the broken table are passed over; the next table is read.
-    FILE* f = file_with("~TAB2\nNotiz\n 1 2 3\n\n~TAB1\nN1\n 1.5 2.5\n 3.5 4.5\n");
+    FILE* f = stream_of("~TAB2\nNotiz\n 1 2 3\n\n~TAB1\nN1\n 1.5 2.5\n 3.5 4.5\n");
     Nad_Read_Ec1_Tables(f, &T.t);
     fclose(f);
     EXPECT_EQ(T.t.tables[1]->has_values, 0);
@@ -239,7 +200,7 @@ TEST(NadEc1Sets, FlagCountsAndUndefinedTables)
     Tables T;
     Install in(kDefs);
     Nad_Read_Ec1_Definitions(&T.t);
-    FILE* f = file_with("~TAB99\n 12 0 1 2 3 4 5 6 7 8 9 10 11 12\n\n~TAB7\nsieben\n 5\n\n~TAB1\nN\n 1 2\n 3 4\n#NAD\n~TAB2\nN\n 1 1 1\n");
+    FILE* f = stream_of("~TAB99\n 12 0 1 2 3 4 5 6 7 8 9 10 11 12\n\n~TAB7\nsieben\n 5\n\n~TAB1\nN\n 1 2\n 3 4\n#NAD\n~TAB2\nN\n 1 1 1\n");
     Nad_Read_Ec1_Tables(f, &T.t);
     for (int i = 0; i < 10; ++i) EXPECT_EQ(T.t.table_flags[i], i + 1);
     EXPECT_EQ(T.t.tables[0]->has_values, 1);
@@ -247,7 +208,7 @@ TEST(NadEc1Sets, FlagCountsAndUndefinedTables)
     EXPECT_EQ(T.t.tables[1]->has_values, 0);  // after the "#NAD" that ends the body
     fclose(f);
 
-    f = file_with("~TAB99\n 0 0 5 5\n");
+    f = stream_of("~TAB99\n 0 0 5 5\n");
     Nad_Read_Ec1_Tables(f, &T.t);
     fclose(f);
     EXPECT_EQ(T.t.table_flags[0], 1);
@@ -258,7 +219,7 @@ TEST(NadEc1Sets, BadValueLeavesTheRestOfTheTable)
     Tables T;
     Install in(kDefs);
     Nad_Read_Ec1_Definitions(&T.t);
-    FILE* f = file_with("~TAB1\nN\n 1 x 3 4\n~DATA\n1 7 8\n");
+    FILE* f = stream_of("~TAB1\nN\n 1 x 3 4\n~DATA\n1 7 8\n");
     Nad_Read_Ec1_Tables(f, &T.t);
     fclose(f);
     EXPECT_EQ(T.t.tables[0]->has_values, 1);
@@ -276,7 +237,7 @@ TEST(NadEc1Write, BodyBytes)
     Tables T;
     Install in(kDefs);
     Nad_Read_Ec1_Definitions(&T.t);
-    FILE* f = file_with("~TAB1\nNotiz\n 1.5 -2.25\n 10 0.0005\n");
+    FILE* f = stream_of("~TAB1\nNotiz\n 1.5 -2.25\n 10 0.0005\n");
     Nad_Read_Ec1_Tables(f, &T.t);
     fclose(f);
     T.t.data_a = 3;
@@ -285,9 +246,7 @@ TEST(NadEc1Write, BodyBytes)
 
     f = tmpfile();
     Nad_Write_Ec1_Tables(f, &T.t);
-    rewind(f);
-    std::string s;
-    for (int c; (c = fgetc(f)) != EOF;) s += (char)c;
+    const std::string s = kovtest::contents(f);
     fclose(f);
     // Table 2 holds no values and is not written.
     EXPECT_EQ(s,
@@ -301,7 +260,7 @@ TEST(NadEc1Write, UserSetStoredAndLoadedBack)
     Tables T;
     Install in(kDefs);
     Nad_Read_Ec1_Definitions(&T.t);
-    FILE* f = file_with("~TAB1\nalt\n 1 2\n 3 4\n\n~TAB2\nzwei\n 5 6 7\n");
+    FILE* f = stream_of("~TAB1\nalt\n 1 2\n 3 4\n\n~TAB2\nzwei\n 5 6 7\n");
     Nad_Read_Ec1_Tables(f, &T.t);
     fclose(f);
     T.t.set_number = 2;
@@ -340,7 +299,7 @@ TEST(NadEc1Variant, GermanRulesDropTable9EcRulesTable8)
     Tables T;
     Install in(kDefs);
     Nad_Read_Ec1_Definitions(&T.t);
-    FILE* f = file_with("~TAB8\nacht\n 8\n~TAB9\nneun\n 9\n");
+    FILE* f = stream_of("~TAB8\nacht\n 8\n~TAB9\nneun\n 9\n");
     Nad_Read_Ec1_Tables(f, &T.t);
     fclose(f);
     Nad_Set_Ec1_Na_De(&T.t, 1);
@@ -364,7 +323,7 @@ TEST(NadEc1Compare, ValuesFlagsAndShapes)
     Nad_Read_Ec1_Definitions(&A.t);
     Nad_Read_Ec1_Definitions(&B.t);
     EXPECT_EQ(Nad_Differs_Ec1(&A.t, &B.t), 0);
-    FILE* f = file_with("~TAB1\nN\n 1 2\n 3 4\n");
+    FILE* f = stream_of("~TAB1\nN\n 1 2\n 3 4\n");
     Nad_Read_Ec1_Tables(f, &A.t);
     fclose(f);
     EXPECT_EQ(Nad_Differs_Ec1(&A.t, &B.t), 1);
@@ -400,7 +359,7 @@ TEST(NadEc1Copy, OnlyTablesOfTheSameShape)
         Install in(def(1, 4, 4, "A") + def(2, 3, 1, "B"));
         Nad_Read_Ec1_Definitions(&B.t);
     }
-    FILE* f = file_with("~TAB1\nN\n 1 2\n 3 4\n~TAB2\nM\n 5 6 7\n~DATA\n1 8 9\n~TAB99\n 2 0 4 5\n");
+    FILE* f = stream_of("~TAB1\nN\n 1 2\n 3 4\n~TAB2\nM\n 5 6 7\n~DATA\n1 8 9\n~TAB99\n 2 0 4 5\n");
     Nad_Read_Ec1_Tables(f, &A.t);
     fclose(f);
     B.t.tables[0]->has_values = 1;
@@ -437,7 +396,7 @@ TEST(NadEc1Free, ReleasesEverything)
 
 TEST(NadEc1Supplied, DefinitionsAndSetsParse)
 {
-    setenv("DATA", KOV_SOURCE_DIR "/data", 1);
+    kovtest::ScopedEnv env("DATA", KOV_SOURCE_DIR "/data");
     Tables T;
     ASSERT_EQ(Nad_Read_Ec1_Definitions(&T.t), 10);
     const int shapes[10][2] = {{5, 2}, {5, 1}, {4, 5}, {2, 4}, {10, 3},

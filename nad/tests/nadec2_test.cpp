@@ -12,6 +12,7 @@
 #include "nad/nadec2.h"
 #include "nad/nadtitle.h"
 #include "platform/kovlocale.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
@@ -176,19 +177,11 @@ struct FieldMap {
     }
 };
 
-FILE* file_with(const std::string& text)
-{
-    FILE* f = tmpfile();
-    fwrite(text.data(), 1, text.size(), f);
-    rewind(f);
-    return f;
-}
-
 NadEc2Record read_body(const std::string& text)
 {
     NadEc2Record r;
     Nad_Default_Ec2(&r);
-    FILE* f = file_with(text);
+    FILE* f = kovtest::stream_of(text);
     Nad_Read_Ec2(f, &r);
     fclose(f);
     return r;
@@ -196,14 +189,9 @@ NadEc2Record read_body(const std::string& text)
 
 std::string written(const NadEc2Record& r)
 {
-    FILE* f = tmpfile();
-    Nad_Write_Ec2(f, &r);
-    rewind(f);
-    std::string s;
-    int c;
-    while ((c = fgetc(f)) != EOF) s += (char)c;
-    fclose(f);
-    return s;
+    kovtest::MemFile m;
+    Nad_Write_Ec2(m.f, &r);
+    return m.text();
 }
 
 std::vector<std::string> lines_of(const std::string& s)

@@ -6,10 +6,11 @@
 
 #include "nad/nadec3.h"
 #include "nadrec_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
-using nadtest::all_of;
-using nadtest::file_with;
-using nadtest::rest_of;
+using kovtest::contents;
+using kovtest::rest_of;
+using kovtest::stream_of;
 
 namespace {
 
@@ -75,7 +76,7 @@ void default_round_trip()
     FILE* f = tmpfile();
     ASSERT_TRUE(f);
     Nad_Write_Ec3(f, &d);
-    EXPECT_EQ(std::string(kDefaultBody), all_of(f));
+    EXPECT_EQ(std::string(kDefaultBody), contents(f));
     rewind(f);
     NadEc3Record back;
     memset(&back, 0x5A, sizeof back);
@@ -138,7 +139,7 @@ TEST(NadEc3, DefaultBodyRoundTripUnderGermanLocale)
 
 TEST(NadEc3, Ec31OfLayout1KeepsLaterFieldsAtDefaults)
 {
-    FILE* f = file_with(" 1 1.05 1.15 1.3 1.01 1.02 1.2\n");
+    FILE* f = stream_of(" 1 1.05 1.15 1.3 1.01 1.02 1.2\n");
     NadEc31Record p;
     EXPECT_EQ(0, Nad_Read_Ec31(f, &p));
     fclose(f);
@@ -157,7 +158,7 @@ TEST(NadEc3, Ec31OfLayout1KeepsLaterFieldsAtDefaults)
 TEST(NadEc3, Ec31Layout4WithShortLastLineCountsAsRead)
 {
     auto check = [] {
-        FILE* f = file_with(" 4 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n 0.35 0.8\n");
+        FILE* f = stream_of(" 4 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n 0.35 0.8\n");
         NadEc31Record p;
         EXPECT_EQ(0, Nad_Read_Ec31(f, &p));
         fclose(f);
@@ -178,13 +179,13 @@ TEST(NadEc3, Ec31Layout4WithShortLastLineCountsAsRead)
 TEST(NadEc3, Ec31FailsWhenTheFileEndsBeforeTheLastGroupOrEarlier)
 {
     NadEc31Record p;
-    FILE* f = file_with(" 4 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n");
+    FILE* f = stream_of(" 4 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n");
     EXPECT_EQ(1, Nad_Read_Ec31(f, &p));
     fclose(f);
     EXPECT_EQ(4, p.version);  // stored at once
     EXPECT_DOUBLE_EQ(1.1, p.gamma_m1);
 
-    f = file_with(" 3 1.0 1.1\n");
+    f = stream_of(" 3 1.0 1.1\n");
     EXPECT_EQ(1, Nad_Read_Ec31(f, &p));
     fclose(f);
     EXPECT_EQ(3, p.version);
@@ -193,7 +194,7 @@ TEST(NadEc3, Ec31FailsWhenTheFileEndsBeforeTheLastGroupOrEarlier)
 
     EXPECT_EQ(1, Nad_Read_Ec31(nullptr, &p));
     EXPECT_EQ(0, p.version);
-    EXPECT_EQ(1, Nad_Read_Ec31(f = file_with(" 4"), nullptr));
+    EXPECT_EQ(1, Nad_Read_Ec31(f = stream_of(" 4"), nullptr));
     fclose(f);
 }
 
@@ -208,7 +209,7 @@ TEST(NadEc3, ShortLastEc31GroupStillFindsTheEc38Block)
         " 2 1.1\n"
         " 1.0 1.15 1.15 1.35\n"
         " 1.05\n";
-    FILE* f = file_with(body);
+    FILE* f = stream_of(body);
     NadEc3Record r;
     Nad_Read_Ec3(f, &r, 1);
     fclose(f);
@@ -223,7 +224,7 @@ TEST(NadEc3, ShortLastEc31GroupStillFindsTheEc38Block)
 TEST(NadEc3, Ec38CutAfterShearLagNoteKeepsItButFails)
 {
     auto check = [] {
-        FILE* f = file_with(" 2 1.3 1.1 1.05 1.02 1.15 1.12\n 2\n");
+        FILE* f = stream_of(" 2 1.3 1.1 1.05 1.02 1.15 1.12\n 2\n");
         NadEc38Record p;
         EXPECT_EQ(1, Nad_Read_Ec38(f, &p));
         fclose(f);
@@ -239,7 +240,7 @@ TEST(NadEc3, Ec38CutAfterShearLagNoteKeepsItButFails)
 
 TEST(NadEc3, Ec38OfLayout2And3StopsAtItsVersion)
 {
-    FILE* f = file_with(" 3 1.3 1.1 1.05 1.02 1.15 1.12\n 2 1.1\n 1.1 1.2 1.3 1.4\n 9.9\n");
+    FILE* f = stream_of(" 3 1.3 1.1 1.05 1.02 1.15 1.12\n 2 1.1\n 1.1 1.2 1.3 1.4\n 9.9\n");
     NadEc38Record p;
     EXPECT_EQ(0, Nad_Read_Ec38(f, &p));
     EXPECT_EQ(3, p.version);
@@ -251,7 +252,7 @@ TEST(NadEc3, Ec38OfLayout2And3StopsAtItsVersion)
 
 TEST(NadEc3, MissingEc38KeywordLeavesThatPartAtDefaultsWithVersion0)
 {
-    FILE* f = file_with(" EC3-1 Parameter\n 4 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n"
+    FILE* f = stream_of(" EC3-1 Parameter\n 4 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n"
                         " 0.4 0.75 0 1.0 1 1.0\n#EC5\n");
     NadEc3Record r;
     Nad_Read_Ec3(f, &r, 1);
@@ -267,7 +268,7 @@ TEST(NadEc3, MissingEc38KeywordLeavesThatPartAtDefaultsWithVersion0)
 TEST(NadEc3, SearchModeReadsTheFlagBehindTheKeyword)
 {
     const std::string text = std::string("#NAD\n EC3 Parameter\n 1\n") + kDefaultBody + "#NAD\n";
-    FILE* f = file_with(text);
+    FILE* f = stream_of(text);
     char line[32];
     ASSERT_TRUE(fgets(line, sizeof line, f));
     NadEc3Record r;
@@ -284,7 +285,7 @@ TEST(NadEc3, SearchModeReadsTheOldestLayout)
     // flag, an EC3-1 block of layout 0 and the six EC3-8 factors under one keyword
     const std::string text =
         "#NAD\n EC3-8 Parameter\n 1\n 0 1.05 1.1 1.3\n 1.2 1.05 1.1 1.0 1.15 1.12\n#NAD\n";
-    FILE* f = file_with(text);
+    FILE* f = stream_of(text);
     char line[32];
     ASSERT_TRUE(fgets(line, sizeof line, f));
     NadEc3Record r;
@@ -306,7 +307,7 @@ TEST(NadEc3, SearchModeReadsTheOldestLayout)
 TEST(NadEc3, SearchModeDoesNotLeaveTheAnnex)
 {
     const std::string text = std::string("#NAD\n x\n#NAD\n EC3 Parameter\n 1\n") + kDefaultBody;
-    FILE* f = file_with(text);
+    FILE* f = stream_of(text);
     char line[32];
     ASSERT_TRUE(fgets(line, sizeof line, f));
     const long pos = ftell(f);

@@ -7,10 +7,11 @@
 
 #include "nad/nadec5.h"
 #include "nadrec_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
-using nadtest::all_of;
-using nadtest::file_with;
-using nadtest::rest_of;
+using kovtest::contents;
+using kovtest::rest_of;
+using kovtest::stream_of;
 
 namespace {
 
@@ -102,7 +103,7 @@ NadEc5Record read_body(const std::string& body, int positioned = 1)
 {
     NadEc5Record r;
     memset(&r, 0x5A, sizeof r);
-    FILE* f = file_with(body);
+    FILE* f = stream_of(body);
     Nad_Read_Ec5(f, &r, positioned);
     fclose(f);
     return r;
@@ -114,7 +115,7 @@ void default_round_trip()
     FILE* f = tmpfile();
     ASSERT_TRUE(f);
     Nad_Write_Ec5(f, &d);
-    EXPECT_EQ(std::string(kDefaultBody), all_of(f));
+    EXPECT_EQ(std::string(kDefaultBody), contents(f));
 
     rewind(f);
     NadEc5Record back;
@@ -355,7 +356,7 @@ TEST(NadEc5, Layout10WithGermanRulesSwitchesNaRulesOn)
 TEST(NadEc5, NewerLayoutLeavesWhatFollowsUnread)
 {
     const std::string all = std::string(kV0to6Tail) + kV7Tail + kV8to10Tail + kV11to17Tail;
-    FILE* f = file_with(" 18\n 0\n" + all + " 4.75 0\n");
+    FILE* f = stream_of(" 18\n 0\n" + all + " 4.75 0\n");
     NadEc5Record r;
     Nad_Read_Ec5(f, &r, 1);
     EXPECT_EQ(18, r.version);
@@ -416,7 +417,7 @@ TEST(NadEc5, NullFileSetsOnlyTheVersion)
     EXPECT_EQ(0, r.version);
     EXPECT_DOUBLE_EQ(7.0, r.gamma_m_solid);
     Nad_Write_Ec5(nullptr, &r);  // nothing happens
-    FILE* f = file_with(" 17\n");
+    FILE* f = stream_of(" 17\n");
     Nad_Read_Ec5(f, nullptr, 1);  // nothing happens
     fclose(f);
 }
@@ -427,7 +428,7 @@ TEST(NadEc5, SearchModeFindsTheBodyInsideTheCurrentAnnexOnly)
     const std::string text = std::string("#NAD\n\xAE" "Erste\xAF\n Lastfaktoren\n") +
                              "#NAD\n\xAE" "Zweite\xAF\n EC5 Parameter\n 10\n 1\n" + kV0to6Tail +
                              kV7Tail + kV8to10Tail + "#NAD\n";
-    FILE* f = file_with(text);
+    FILE* f = stream_of(text);
     char line[64];
     ASSERT_TRUE(fgets(line, sizeof line, f));
     const long start = ftell(f);
@@ -472,7 +473,7 @@ TEST(NadEc5, WrittenFlagOfLine4FollowsTheCrackMode)
     d.k_cr_mode = 0;
     FILE* f = tmpfile();
     Nad_Write_Ec5(f, &d);
-    const std::string out = all_of(f);
+    const std::string out = contents(f);
     fclose(f);
     EXPECT_NE(std::string::npos, out.find("\n 1 0.670000 0.670000 1.000000\n"));
 }

@@ -6,9 +6,10 @@
 
 #include "nad/nadec69.h"
 #include "nadrec_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
-using nadtest::all_of;
-using nadtest::file_with;
+using kovtest::contents;
+using kovtest::stream_of;
 
 namespace {
 
@@ -19,7 +20,7 @@ void ec6_round_trip()
     FILE* f = tmpfile();
     ASSERT_TRUE(f);
     Nad_Write_Ec6(f, &d);
-    EXPECT_EQ(" 1\n 1\n 1.500000 1.300000 1.200000 1.000000\n", all_of(f));
+    EXPECT_EQ(" 1\n 1\n 1.500000 1.300000 1.200000 1.000000\n", contents(f));
     rewind(f);
     NadEc6Record back;
     Nad_Default_Ec6(&back);
@@ -40,7 +41,7 @@ void ec9_round_trip()
     Nad_Write_Ec9(f, &d);
     EXPECT_EQ(" 3\n 0\n 1.150000 1.250000 1.250000 1.250000 1.100000 1.250000 3.000000 "
               "1.000000\n 1.200000\n",
-              all_of(f));
+              contents(f));
     rewind(f);
     NadEc9Record back;
     memset(&back, 0x5A, sizeof back);
@@ -88,7 +89,7 @@ TEST(NadEc6, VersionZeroLeavesFactorsZeroAndTheFlagAsRead)
 {
     NadEc6Record r;
     Nad_Default_Ec6(&r);
-    FILE* f = file_with(" 0\n 1\n 1.5 1.3 1.2 1.0\n");
+    FILE* f = stream_of(" 0\n 1\n 1.5 1.3 1.2 1.0\n");
     Nad_Read_Ec6(f, &r);
     fclose(f);
     EXPECT_EQ(1, r.na_de);
@@ -102,7 +103,7 @@ TEST(NadEc6, ShortBodyKeepsWhatWasRead)
 {
     NadEc6Record r;
     Nad_Default_Ec6(&r);
-    FILE* f = file_with(" 1\n 0\n 1.4 1.25\n#EC9\n");
+    FILE* f = stream_of(" 1\n 0\n 1.4 1.25\n#EC9\n");
     Nad_Read_Ec6(f, &r);
     fclose(f);
     EXPECT_DOUBLE_EQ(1.4, r.gamma_m_persistent);
@@ -179,7 +180,7 @@ TEST(NadEc9, BodyRoundTripUnderGermanLocale)
 TEST(NadEc9, Version1ReadsTheFirstThreeFactorsOnly)
 {
     NadEc9Record r;
-    FILE* f = file_with(" 1\n 1\n 1.2 1.3 1.35\n");
+    FILE* f = stream_of(" 1\n 1\n 1.2 1.3 1.35\n");
     Nad_Read_Ec9(f, &r);
     fclose(f);
     EXPECT_EQ(1, r.version);
@@ -198,7 +199,7 @@ TEST(NadEc9, Version1ReadsTheFirstThreeFactorsOnly)
 TEST(NadEc9, Version2LeavesTheConstantAndFailuresKeepDefaults)
 {
     NadEc9Record r;
-    FILE* f = file_with(" 2\n 0\n 1.2 1.3 1.35 1.4 1.15 1.3 2.5 1.05\n 1.5\n");
+    FILE* f = stream_of(" 2\n 0\n 1.2 1.3 1.35 1.4 1.15 1.3 2.5 1.05\n 1.5\n");
     Nad_Read_Ec9(f, &r);
     fclose(f);
     EXPECT_EQ(2, r.version);
@@ -206,14 +207,14 @@ TEST(NadEc9, Version2LeavesTheConstantAndFailuresKeepDefaults)
     EXPECT_DOUBLE_EQ(2.5, r.gamma_ma);
     EXPECT_DOUBLE_EQ(1.2, r.c_6_15);
 
-    f = file_with(" 3\n 1\n 1.2 x\n");
+    f = stream_of(" 3\n 1\n 1.2 x\n");
     Nad_Read_Ec9(f, &r);
     fclose(f);
     EXPECT_EQ(3, r.version);
     EXPECT_DOUBLE_EQ(1.2, r.gamma_m1);
     EXPECT_DOUBLE_EQ(1.25, r.gamma_m2);
 
-    f = file_with(" 2\n");
+    f = stream_of(" 2\n");
     Nad_Read_Ec9(f, &r);
     fclose(f);
     EXPECT_EQ(3, r.version);  // the flag did not scan

@@ -4,50 +4,21 @@
 // environment pointing at them, and the annex state back at program start.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "nad/nadlist.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace nadtest {
-
-inline std::string slurp(const std::string& path)
-{
-    std::string s;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return s;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    std::fclose(f);
-    return s;
-}
-
-inline bool spill(const std::string& path, const std::string& bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
-
-inline bool exists(const std::string& path)
-{
-    return std::filesystem::exists(path);
-}
 
 class AnnexEnv {
 public:
     // with_supplied: copy the supplied files of data/NAD into DATA\NAD.
     explicit AnnexEnv(bool with_supplied = true)
     {
-        char tmpl[] = "/tmp/nadlist_XXXXXX";
-        const char* d = mkdtemp(tmpl);
-        root_ = d ? d : "";
-        data_ = root_ + "/data";
-        dram_ = root_ + "/dram";
+        data_ = tmp_.path() + "/data";
+        dram_ = tmp_.path() + "/dram";
         std::filesystem::create_directories(data_ + "/NAD");
         std::filesystem::create_directories(dram_);
         if (with_supplied) {
@@ -56,24 +27,24 @@ public:
                 if (e.is_regular_file())
                     std::filesystem::copy_file(e.path(), std::filesystem::path(data_) / "NAD" / e.path().filename());
         }
-        setenv("DATA", data_.c_str(), 1);
-        setenv("DRAM", dram_.c_str(), 1);
-        unsetenv("EXEC");
+        env_.set("DATA", data_);
+        env_.set("DRAM", dram_);
+        env_.unset("EXEC");
         Nad_Reset_Annex_State();
     }
-    ~AnnexEnv()
-    {
-        Nad_Reset_Annex_State();
-        std::error_code ec;
-        if (!root_.empty()) std::filesystem::remove_all(root_, ec);
-    }
+    ~AnnexEnv() { Nad_Reset_Annex_State(); }
+    // Changes a variable until the end of the test.
+    void set(const char* name, const std::string& value) { env_.set(name, value); }
+    void unset(const char* name) { env_.unset(name); }
     const std::string& data() const { return data_; }
     const std::string& dram() const { return dram_; }
     std::string nads() const { return dram_ + "/NADS"; }
     std::string user_file(int n) const { return nads() + "/" + std::to_string(n) + ".NAD"; }
 
 private:
-    std::string root_, data_, dram_;
+    kovtest::TempDir tmp_{"nadlist_"};
+    kovtest::ScopedEnv env_;
+    std::string data_, dram_;
 };
 
 }  // namespace nadtest

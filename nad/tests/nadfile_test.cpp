@@ -12,44 +12,27 @@
 
 #include "nad/nadfile.h"
 #include "nadenv_fixture.h"
+#include "nadrec_fixture.h"
 #include "nadsupplied_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
+using kovtest::exists;
+using kovtest::read_file;
+using kovtest::stream_of;
+using kovtest::write_file;
 using nadtest::AnnexEnv;
-using nadtest::exists;
-using nadtest::slurp;
-using nadtest::spill;
+using nadtest::Default_Blocks;
+using nadtest::RecordBox;
 
 namespace {
-
-struct RecordBox {
-    std::unique_ptr<NadRecord> r{new NadRecord()};
-    ~RecordBox() { Nad_Free_Ec1_Tables(&r->ec1); }
-    NadRecord* operator->() { return r.get(); }
-    NadRecord* get() { return r.get(); }
-};
-
-void defaults(NadRecord* r)
-{
-    Nad_Default_Ec0(&r->ec0);
-    Nad_Default_Ec2(&r->ec2);
-    Nad_Default_Ec3(&r->ec3);
-    Nad_Default_Ec5(&r->ec5);
-    Nad_Default_Ec6(&r->ec6);
-    Nad_Default_Ec9(&r->ec9);
-}
 
 template <class W>
 std::string body(W write)
 {
-    FILE* f = tmpfile();
-    if (!f) return "";
-    write(f);
-    rewind(f);
-    std::string s;
-    int c;
-    while ((c = fgetc(f)) != EOF) s += (char)c;
-    fclose(f);
-    return s;
+    kovtest::MemFile m;
+    if (!m.f) return "";
+    write(m.f);
+    return m.text();
 }
 
 std::string annex_bytes(const NadRecord* r)
@@ -57,21 +40,11 @@ std::string annex_bytes(const NadRecord* r)
     return body([&](FILE* f) { Nad_Write_File(f, r); });
 }
 
-FILE* file_with(const std::string& text)
-{
-    FILE* f = tmpfile();
-    if (f) {
-        fwrite(text.data(), 1, text.size(), f);
-        rewind(f);
-    }
-    return f;
-}
-
 // A user annex record: the recommended values with a few marks.
 void user_annex(NadRecord* r, const char* name, int flag, double gamma_connections)
 {
     std::memset(r, 0, sizeof *r);
-    defaults(r);
+    Default_Blocks(r);
     r->flag_index = flag;
     std::snprintf(r->name, sizeof r->name, "%s", name);
     r->ec5.gamma_m_connections = gamma_connections;
@@ -94,7 +67,7 @@ TEST(AnnexFile, WrittenRecordReadsBack)
     const std::string head("NAD/Version 1\n\n 7 \xAE" "Meine Werte\xAF 1\n\n\n#EC0\n");
     EXPECT_EQ(bytes.substr(0, head.size()), head);
 
-    FILE* f = file_with(bytes);
+    FILE* f = stream_of(bytes);
     ASSERT_NE(f, nullptr);
     ASSERT_EQ(Nad_Read_File(f, b.get()), 1);
     fclose(f);
@@ -115,17 +88,17 @@ TEST(AnnexFile, WrittenRecordReadsBack)
 TEST(AnnexFile, SectionsInAnyOrderAndMissingSectionsKeepTheBlocks)
 {
     RecordBox src, r;
-    defaults(src.get());
+    Default_Blocks(src.get());
     src->ec5.gamma_m_solid = 1.25;
     src->ec0.building_psi[8][0] = 0.55;
     const std::string text = std::string("NAD/Version 1\n\n 4 \xAE" "Kurz\xAF 0\n") + "\n\n#EC5\n" +
                              body([&](FILE* f) { Nad_Write_Ec5(f, &src->ec5); }) + "\n\n#EC0\n" +
                              body([&](FILE* f) { Nad_Write_Ec0(f, &src->ec0); }) + "\n";
 
-    defaults(r.get());
+    Default_Blocks(r.get());
     r->ec9.gamma_m1 = 1.234;  // no #EC9 section: stays
     r->ec6.gamma_m_persistent = 1.7;
-    FILE* f = file_with(text);
+    FILE* f = stream_of(text);
     ASSERT_EQ(Nad_Read_File(f, r.get()), 1);
     fclose(f);
     EXPECT_EQ(r->flag_index, 4);
@@ -140,10 +113,10 @@ TEST(AnnexFile, OtherFilesAreRefusedWithoutTouchingTheRecord)
 {
     for (const char* text : {"", "Hallo\n 18 \xAE" "X\xAF 1\n", "NAD/Version\n", " NAD/Version 1\n"}) {
         RecordBox r;
-        defaults(r.get());
+        Default_Blocks(r.get());
         r->flag_index = 3;
         std::snprintf(r->name, sizeof r->name, "%s", "bleibt");
-        FILE* f = file_with(text);
+        FILE* f = stream_of(text);
         ASSERT_NE(f, nullptr);
         EXPECT_EQ(Nad_Read_File(f, r.get()), 0) << text;
         fclose(f);
@@ -159,7 +132,7 @@ TEST(AnnexFile, LongNamesAreCutToTheRecordsField)
     const std::string long_name(60, 'N');
     const std::string text = "NAD/Version 1\n\n 5 \xAE" + long_name + "\xAF 0\n";
     RecordBox r;
-    FILE* f = file_with(text);
+    FILE* f = stream_of(text);
     ASSERT_EQ(Nad_Read_File(f, r.get()), 1);
     fclose(f);
     EXPECT_EQ(std::string(r->name), long_name.substr(0, 27));
@@ -173,7 +146,7 @@ TEST(AnnexFile, LoadsSuppliedByNameAndUserByNumber)
     RecordBox u, r;
     user_annex(u.get(), "Drei", 9, 1.45);
     u->na_de = 1;
-    ASSERT_TRUE(spill(env.user_file(3), annex_bytes(u.get())));
+    ASSERT_TRUE(write_file(env.user_file(3), annex_bytes(u.get())));
 
     ASSERT_EQ(Nad_Load(3, "egal", r.get()), 1);
     EXPECT_EQ(r->user_defined, 1);
@@ -197,9 +170,9 @@ TEST(AnnexFile, LoadsSuppliedByNameAndUserByNumber)
     EXPECT_EQ(Nad_Load(4, "egal", r.get()), 0);
     EXPECT_EQ(Nad_Load(0, "Gibtsnicht", r.get()), 0);
     EXPECT_EQ(Nad_Load(0, nullptr, r.get()), 0);
-    unsetenv("DATA");
+    env.unset("DATA");
     EXPECT_EQ(Nad_Load(0, "Deutschland", r.get()), 0);
-    unsetenv("DRAM");
+    env.unset("DRAM");
     EXPECT_EQ(Nad_Load(3, "egal", r.get()), 0);
     EXPECT_STREQ(r->name, "Deutschland");
     EXPECT_EQ(r->user_defined, 0);
@@ -213,12 +186,12 @@ TEST(AnnexFile, StoresAndDeletesUserAnnexes)
     user_annex(a.get(), "Zwei", 5, 1.35);
 
     EXPECT_EQ(Nad_Store_User_Nad(2, a.get()), 1);
-    EXPECT_EQ(slurp(env.user_file(2)), annex_bytes(a.get()));
+    EXPECT_EQ(read_file(env.user_file(2)), annex_bytes(a.get()));
     EXPECT_FALSE(exists(env.user_file(2) + ".tmp"));
 
     a->ec5.gamma_m_connections = 1.5;  // replaces the file
     EXPECT_EQ(Nad_Store_User_Nad(2, a.get()), 1);
-    EXPECT_EQ(slurp(env.user_file(2)), annex_bytes(a.get()));
+    EXPECT_EQ(read_file(env.user_file(2)), annex_bytes(a.get()));
 
     EXPECT_EQ(Nad_Store_User_Nad(2, nullptr), 1);
     EXPECT_FALSE(exists(env.user_file(2)));
@@ -226,7 +199,7 @@ TEST(AnnexFile, StoresAndDeletesUserAnnexes)
 
     EXPECT_EQ(Nad_Store_User_Nad(0, a.get()), 0);
     EXPECT_EQ(Nad_Store_User_Nad(-1, a.get()), 0);
-    unsetenv("DRAM");
+    env.unset("DRAM");
     EXPECT_EQ(Nad_Store_User_Nad(1, a.get()), 0);
 }
 
@@ -237,13 +210,13 @@ TEST(AnnexFile, FailedStoreReportsAndKeepsTheOldFile)
     RecordBox a;
     user_annex(a.get(), "Alt", 5, 1.35);
     ASSERT_EQ(Nad_Store_User_Nad(1, a.get()), 1);
-    const std::string old = slurp(env.user_file(1));
+    const std::string old = read_file(env.user_file(1));
 
     // the temporary file cannot be created
     std::filesystem::create_directories(env.user_file(1) + ".tmp");
     a->ec5.gamma_m_connections = 1.9;
     EXPECT_EQ(Nad_Store_User_Nad(1, a.get()), 0);
-    EXPECT_EQ(slurp(env.user_file(1)), old);
+    EXPECT_EQ(read_file(env.user_file(1)), old);
 
     // no user annex directory
     std::filesystem::remove_all(env.nads());
@@ -274,19 +247,19 @@ TEST(AnnexMigration, OldFileBecomesNumberedFiles)
 {
     AnnexEnv env;
     RecordBox one, two, three;
-    defaults(one.get());
+    Default_Blocks(one.get());
     one->ec2.gamma_c[0] = 1.6;
     one->ec3.ec31.gamma_m1 = 1.05;
-    defaults(two.get());
+    Default_Blocks(two.get());
     two->ec5.gamma_m_connections = 1.4;
     two->ec0.building_gamma[0][1][0] = 1.6;
     two->ec3.ec31.gamma_m0 = 1.05;
-    defaults(three.get());
+    Default_Blocks(three.get());
     three->ec2.alpha_cc = 0.9;
     const std::string old = "Alte NAD-Definitionen\n" + old_annex(12, "Alt Eins", one.get(), true, true, true) +
                             old_annex(13, "Alt Zwei", two.get(), true, true, true) +
                             old_annex(14, "Alt Drei", three.get(), false, false, false);
-    ASSERT_TRUE(spill(env.dram() + "/NADs-EC2.DEF", old));
+    ASSERT_TRUE(write_file(env.dram() + "/NADs-EC2.DEF", old));
 
     Safeguard_Proper_Version();
     ASSERT_TRUE(std::filesystem::is_directory(env.nads()));
@@ -294,7 +267,7 @@ TEST(AnnexMigration, OldFileBecomesNumberedFiles)
     ASSERT_TRUE(exists(env.user_file(2)));
     ASSERT_TRUE(exists(env.user_file(3)));
     EXPECT_FALSE(exists(env.user_file(4)));
-    EXPECT_EQ(slurp(env.dram() + "/NADs-EC2.DEF"), old);
+    EXPECT_EQ(read_file(env.dram() + "/NADs-EC2.DEF"), old);
 
     RecordBox r;
     ASSERT_EQ(Nad_Load(1, "", r.get()), 1);
@@ -314,7 +287,7 @@ TEST(AnnexMigration, OldFileBecomesNumberedFiles)
     // the third annex has no EC0, EC3 and EC5 bodies: the recommended values,
     // nothing of the annex before it
     RecordBox def;
-    defaults(def.get());
+    Default_Blocks(def.get());
     ASSERT_EQ(Nad_Load(3, "", r.get()), 1);
     EXPECT_STREQ(r->name, "Alt Drei");
     EXPECT_DOUBLE_EQ(r->ec2.alpha_cc, 0.9);
@@ -325,10 +298,10 @@ TEST(AnnexMigration, OldFileBecomesNumberedFiles)
     EXPECT_EQ(Nad_Equal_Ec9(&r->ec9, &def->ec9), 1);
 
     // later runs leave the directory alone
-    const std::string first = slurp(env.user_file(1));
+    const std::string first = read_file(env.user_file(1));
     std::filesystem::remove(env.user_file(3));
     Safeguard_Proper_Version();
-    EXPECT_EQ(slurp(env.user_file(1)), first);
+    EXPECT_EQ(read_file(env.user_file(1)), first);
     EXPECT_FALSE(exists(env.user_file(3)));
 }
 
@@ -337,8 +310,8 @@ TEST(AnnexMigration, ExistingDirectoryIgnoresTheOldFile)
     AnnexEnv env;
     std::filesystem::create_directories(env.nads());
     RecordBox one;
-    defaults(one.get());
-    ASSERT_TRUE(spill(env.dram() + "/NADs-EC2.DEF", old_annex(12, "Alt", one.get(), true, true, true)));
+    Default_Blocks(one.get());
+    ASSERT_TRUE(write_file(env.dram() + "/NADs-EC2.DEF", old_annex(12, "Alt", one.get(), true, true, true)));
     Safeguard_Proper_Version();
     EXPECT_FALSE(exists(env.user_file(1)));
 }
@@ -354,12 +327,12 @@ TEST(AnnexMigration, NoOldFileLeavesAnEmptyDirectory)
 TEST(AnnexMigration, ProblemsGoToTheConsole)
 {
     AnnexEnv env;
-    unsetenv("DRAM");
+    env.unset("DRAM");
     testing::internal::CaptureStdout();
     Safeguard_Proper_Version();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Safeguard_Proper_Version: ERROR 1\n");
 
-    setenv("DRAM", (env.dram() + "/gibt/es/nicht").c_str(), 1);
+    env.set("DRAM", env.dram() + "/gibt/es/nicht");
     testing::internal::CaptureStdout();
     Safeguard_Proper_Version();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Safeguard_Proper_Version: ERROR 2\n");

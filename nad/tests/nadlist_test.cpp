@@ -15,37 +15,24 @@
 #include "nad/nadactive.h"
 #include "nad/nadfile.h"
 #include "nadenv_fixture.h"
+#include "nadrec_fixture.h"
 #include "nadsupplied_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
+using kovtest::exists;
+using kovtest::read_file;
+using kovtest::write_file;
 using nadtest::AnnexEnv;
-using nadtest::exists;
-using nadtest::slurp;
-using nadtest::spill;
+using nadtest::Default_Blocks;
+using nadtest::RecordBox;
 
 namespace {
-
-struct RecordBox {
-    std::unique_ptr<NadRecord> r{new NadRecord()};
-    ~RecordBox() { Nad_Free_Ec1_Tables(&r->ec1); }
-    NadRecord* operator->() { return r.get(); }
-    NadRecord* get() { return r.get(); }
-};
-
-void defaults(NadRecord* r)
-{
-    Nad_Default_Ec0(&r->ec0);
-    Nad_Default_Ec2(&r->ec2);
-    Nad_Default_Ec3(&r->ec3);
-    Nad_Default_Ec5(&r->ec5);
-    Nad_Default_Ec6(&r->ec6);
-    Nad_Default_Ec9(&r->ec9);
-}
 
 // Stores a user annex n named name whose connections factor marks it.
 void store_user(int n, const char* name, double gamma_connections, int flag = 5)
 {
     RecordBox r;
-    defaults(r.get());
+    Default_Blocks(r.get());
     r->flag_index = flag;
     std::snprintf(r->name, sizeof r->name, "%s", name);
     r->ec5.gamma_m_connections = gamma_connections;
@@ -63,7 +50,7 @@ std::string active_head(const AnnexEnv& env)
 {
     const std::string stem = env.dram() + "/aktiv";
     EXPECT_EQ(Nad_Write_Active_File(stem.c_str()), 1);
-    const std::string bytes = slurp(stem + "_EC2.NAD");
+    const std::string bytes = read_file(stem + "_EC2.NAD");
     const size_t start = bytes.find('\n', bytes.find('\n') + 1) + 1;
     return bytes.substr(start, bytes.find('\n', start) - start);
 }
@@ -246,7 +233,7 @@ TEST(AnnexList, MissingGermanFileKeepsTheRecommendedValuesAndSaysSo)
     CollectedMessages messages;
     const NadEc5Record* ec5 = Nad_Get_Ec5();
     RecordBox def;
-    defaults(def.get());
+    Default_Blocks(def.get());
     EXPECT_EQ(Nad_Differs_Ec5(ec5, &def->ec5), 0);
     EXPECT_EQ(ec5->k_cr_mode, 1);
     EXPECT_EQ(Nad_Get_Na_De(), 0);
@@ -276,7 +263,7 @@ TEST(AnnexList, LongNamesStayInTheirBuffers)
     std::filesystem::create_directories(env.nads());
     const std::string name(99, 'L');
     const std::string file = "NAD/Version 1\n\n 5 \xAE" + name + "\xAF 0\n";
-    ASSERT_TRUE(spill(env.user_file(1), file));
+    ASSERT_TRUE(write_file(env.user_file(1), file));
     Nad_Build_List();
     ASSERT_EQ(NadList.count, 3);
     EXPECT_EQ(std::string(NadList.names[2]), name);
@@ -301,7 +288,7 @@ TEST(AnnexList, TheListStopsAtItsCapacity)
     AnnexEnv env;
     std::filesystem::create_directories(env.nads());
     for (int n = 1; n <= 305; ++n)
-        ASSERT_TRUE(spill(env.user_file(n), "NAD/Version 1\n\n 5 \xAE" "A" + std::to_string(n) + "\xAF 0\n"));
+        ASSERT_TRUE(write_file(env.user_file(n), "NAD/Version 1\n\n 5 \xAE" "A" + std::to_string(n) + "\xAF 0\n"));
     Nad_Build_List();
     EXPECT_EQ(NadList.count, 300);
     EXPECT_STREQ(NadList.names[299], "A298");
@@ -314,7 +301,7 @@ TEST(AnnexList, WritesTheActiveRecordToANamedFile)
     const std::string stem = env.dram() + "/Position";
     EXPECT_EQ(Nad_Write_Active_File(stem.c_str()), 1);
     EXPECT_STREQ(NadActiveName, "Deutschland");
-    EXPECT_EQ(slurp(stem + "_EC2.NAD"), slurp(env.data() + "/NAD/Deutschland.NAD"));
+    EXPECT_EQ(read_file(stem + "_EC2.NAD"), read_file(env.data() + "/NAD/Deutschland.NAD"));
     EXPECT_FALSE(exists(stem + "_EC2.NAD.tmp"));
     EXPECT_EQ(Nad_Write_Active_File((env.dram() + "/fehlt/Position").c_str()), 0);
     EXPECT_EQ(Nad_Write_Active_File(nullptr), 0);

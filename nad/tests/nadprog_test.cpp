@@ -8,35 +8,22 @@
 #include <sys/stat.h>
 
 #include "nad/nadprog.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
 // An installation directory with program directories in it.
 struct Exec {
-    std::string root;
+    kovtest::TempDir tmp{"nadprog_"};
+    std::string root = tmp.path();
+    kovtest::ScopedEnv env{"EXEC", root};
 
-    Exec()
-    {
-        char tmpl[] = "/tmp/nadprog_XXXXXX";
-        const char* d = mkdtemp(tmpl);
-        root = d ? d : "";
-        setenv("EXEC", root.c_str(), 1);
-        Nad_Reset_Programs();
-    }
-    ~Exec()
-    {
-        std::string cmd = "rm -rf '" + root + "'";
-        if (system(cmd.c_str()) != 0) {
-        }
-        Nad_Reset_Programs();
-    }
+    Exec() { Nad_Reset_Programs(); }
+    ~Exec() { Nad_Reset_Programs(); }
     void file(const std::string& dir, const std::string& name, const std::string& text)
     {
         mkdir((root + "/" + dir).c_str(), 0755);
-        FILE* f = fopen((root + "/" + dir + "/" + name).c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        fwrite(text.data(), 1, text.size(), f);
-        fclose(f);
+        ASSERT_TRUE(kovtest::write_file(root + "/" + dir + "/" + name, text));
     }
 };
 
@@ -182,7 +169,7 @@ TEST(NadPrograms, ListStopsAtItsCapacity)
 TEST(NadPrograms, ScanIsRetriedUntilThereIsAnInstallation)
 {
     Nad_Reset_Programs();
-    unsetenv("EXEC");
+    kovtest::ScopedEnv no_exec("EXEC", nullptr);
     run_as(623);
     Nad_Scan_Programs();
     EXPECT_EQ(Nad_Program_List()->count, 0);

@@ -1,41 +1,34 @@
 #pragma once
-// Small helpers for the annex record tests: bodies in memory files, the bytes
-// a writer produced, and running a check under a German process locale.
+// Helpers of the annex record tests: whole records with their blocks at the
+// recommended values, and running a check under a German process locale
+// (memory files through "platform/tests/kovtestutil.h").
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstdio>
-#include <string>
+#include <memory>
 
+#include "nad/nadlist.h"
 #include "platform/kovlocale.h"
 
 namespace nadtest {
 
-// A temporary file holding text, positioned at its start.
-inline FILE* file_with(const std::string& text)
-{
-    FILE* f = tmpfile();
-    if (f) {
-        fwrite(text.data(), 1, text.size(), f);
-        rewind(f);
-    }
-    return f;
-}
+// A whole annex record on the heap; its table memory is freed at the end.
+struct RecordBox {
+    std::unique_ptr<NadRecord> r{new NadRecord()};
+    ~RecordBox() { Nad_Free_Ec1_Tables(&r->ec1); }
+    NadRecord* operator->() { return r.get(); }
+    NadRecord* get() { return r.get(); }
+};
 
-// Everything from the current position to the end.
-inline std::string rest_of(FILE* f)
+// Every block of the record at its recommended values.
+inline void Default_Blocks(NadRecord* r)
 {
-    std::string s;
-    int c;
-    while ((c = fgetc(f)) != EOF) s += (char)c;
-    return s;
-}
-
-// The whole content of f.
-inline std::string all_of(FILE* f)
-{
-    rewind(f);
-    return rest_of(f);
+    Nad_Default_Ec0(&r->ec0);
+    Nad_Default_Ec2(&r->ec2);
+    Nad_Default_Ec3(&r->ec3);
+    Nad_Default_Ec5(&r->ec5);
+    Nad_Default_Ec6(&r->ec6);
+    Nad_Default_Ec9(&r->ec9);
 }
 
 // Runs check with the whole C locale German except LC_NUMERIC, which the

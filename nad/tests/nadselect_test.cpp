@@ -12,9 +12,13 @@
 #include "nad/nadfile.h"
 #include "nad/nadselect.h"
 #include "nadenv_fixture.h"
+#include "nadrec_fixture.h"
 #include "platform/kovcp.h"
 #include "platform/kovscript.h"
+#include "platform/tests/kovtestutil.h"
 
+using kovtest::contents;
+using kovtest::stream_of;
 using nadtest::AnnexEnv;
 
 namespace {
@@ -37,12 +41,7 @@ struct ScriptedHost {
 void store_user(int n, const char* name, double gamma_connections)
 {
     std::unique_ptr<NadRecord> r(new NadRecord());
-    Nad_Default_Ec0(&r->ec0);
-    Nad_Default_Ec2(&r->ec2);
-    Nad_Default_Ec3(&r->ec3);
-    Nad_Default_Ec5(&r->ec5);
-    Nad_Default_Ec6(&r->ec6);
-    Nad_Default_Ec9(&r->ec9);
+    nadtest::Default_Blocks(r.get());
     r->flag_index = 5;
     std::snprintf(r->name, sizeof r->name, "%s", name);
     r->ec5.gamma_m_connections = gamma_connections;
@@ -66,25 +65,6 @@ std::string warning_log(const char* requested)
            "Fill_Message nicht w\x81nschen, w\x84hlen Sie\n"
            "Fill_Message bitte ein anderes NAD aus.\n"
            "Draw_Message -> 0\n";
-}
-
-FILE* file_with(const std::string& text)
-{
-    FILE* f = tmpfile();
-    if (f) {
-        fwrite(text.data(), 1, text.size(), f);
-        rewind(f);
-    }
-    return f;
-}
-
-std::string all_of(FILE* f)
-{
-    rewind(f);
-    std::string s;
-    int c;
-    while ((c = fgetc(f)) != EOF) s += (char)c;
-    return s;
 }
 
 }  // namespace
@@ -167,7 +147,7 @@ TEST(AnnexSelect, ActivNadnameBlockRoundTrips)
     ASSERT_NE(a, nullptr);
     fputs("Daten der Position\n 1 2 3\n", a);
     Nad_Write_Activ_Nadname(a);
-    const std::string first = all_of(a);
+    const std::string first = contents(a);
     EXPECT_EQ(first, std::string("Daten der Position\n 1 2 3\n\n\nACTIV_NADNAME\n\xAE" "M\x84\xE1ig\xAF\n"));
 
     // a new run reads the block back and writes the same bytes again
@@ -180,7 +160,7 @@ TEST(AnnexSelect, ActivNadnameBlockRoundTrips)
     ASSERT_NE(b, nullptr);
     fputs("Daten der Position\n 1 2 3\n", b);
     Nad_Write_Activ_Nadname(b);
-    EXPECT_EQ(all_of(b), first);
+    EXPECT_EQ(contents(b), first);
     fclose(b);
 }
 
@@ -190,7 +170,7 @@ TEST(AnnexSelect, WritingWithoutActiveAnnexActivatesGermany)
     FILE* f = tmpfile();
     ASSERT_NE(f, nullptr);
     Nad_Write_Activ_Nadname(f);
-    EXPECT_EQ(all_of(f), std::string("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n"));
+    EXPECT_EQ(contents(f), std::string("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n"));
     fclose(f);
     EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 2);
     Nad_Write_Activ_Nadname(nullptr);
@@ -200,7 +180,7 @@ TEST(AnnexSelect, BlockNamingAVanishedAnnexWarns)
 {
     AnnexEnv env;
     ScriptedHost host;
-    FILE* f = file_with("x\n\n\nACTIV_NADNAME\n\xAE" "Alter Anhang\xAF\n");
+    FILE* f = stream_of("x\n\n\nACTIV_NADNAME\n\xAE" "Alter Anhang\xAF\n");
     Nad_Read_Activ_Nadname(f);
     fclose(f);
     EXPECT_STREQ(NadActiveName, "Deutschland");
@@ -216,7 +196,7 @@ TEST(AnnexSelect, FilesWithoutBlockOrNameActivateGermanyQuietly)
     for (const char* text : {"", "nur Daten\n 1 2\n", "\n\nACTIV_NADNAME\n", "\n\nACTIV_NADNAME\n\xAE\xAF\n",
                              "\n\nACTIV_NADNAME\nEins\n"}) {
         ASSERT_EQ(Nad_Select_By_Name("Eins"), 0);
-        FILE* f = file_with(text);
+        FILE* f = stream_of(text);
         Nad_Read_Activ_Nadname(f);
         fclose(f);
         EXPECT_STREQ(NadActiveName, "Deutschland") << text;

@@ -5,30 +5,14 @@
 #include <string>
 
 #include "nad/nadspool.h"
+#include "platform/tests/kovtestutil.h"
 
-namespace {
-
-FILE* file_with(const std::string& text)
-{
-    FILE* f = tmpfile();
-    fwrite(text.data(), 1, text.size(), f);
-    rewind(f);
-    return f;
-}
-
-std::string rest_of(FILE* f)
-{
-    std::string s;
-    int c;
-    while ((c = fgetc(f)) != EOF) s += (char)c;
-    return s;
-}
-
-}  // namespace
+using kovtest::rest_of;
+using kovtest::stream_of;
 
 TEST(NadSpool, KeywordWithNumberStoresItAndPlacesAfterTheLine)
 {
-    FILE* f = file_with("#NAD\n Lastfaktoren 0\n 1.35 1.00\n#NAD\n");
+    FILE* f = stream_of("#NAD\n Lastfaktoren 0\n 1.35 1.00\n#NAD\n");
     char first[16];
     ASSERT_TRUE(fgets(first, sizeof first, f));  // stand behind the annex line
     int value = 7;
@@ -40,14 +24,14 @@ TEST(NadSpool, KeywordWithNumberStoresItAndPlacesAfterTheLine)
 
 TEST(NadSpool, KeywordWithoutNumberLeavesValue)
 {
-    FILE* f = file_with("x\n EC5 Parameter\n 17\n");
+    FILE* f = stream_of("x\n EC5 Parameter\n 17\n");
     int value = 42;
     EXPECT_EQ(1, Nad_Spool(f, " EC5 Parameter", "#NAD", &value));
     EXPECT_EQ(42, value);
     EXPECT_EQ(" 17\n", rest_of(f));
     fclose(f);
 
-    f = file_with(" EC5 Parameter 3\nrest\n");
+    f = stream_of(" EC5 Parameter 3\nrest\n");
     EXPECT_EQ(1, Nad_Spool(f, " EC5 Parameter", "#NAD", nullptr));
     EXPECT_EQ("rest\n", rest_of(f));
     fclose(f);
@@ -55,7 +39,7 @@ TEST(NadSpool, KeywordWithoutNumberLeavesValue)
 
 TEST(NadSpool, StopBeforeKeywordReturnsTwoAndKeepsPosition)
 {
-    FILE* f = file_with("#NAD\n 1\n 2\n#NAD\n EC3 Parameter 1\n");
+    FILE* f = stream_of("#NAD\n 1\n 2\n#NAD\n EC3 Parameter 1\n");
     char first[16];
     ASSERT_TRUE(fgets(first, sizeof first, f));
     long pos = ftell(f);
@@ -68,7 +52,7 @@ TEST(NadSpool, StopBeforeKeywordReturnsTwoAndKeepsPosition)
 
 TEST(NadSpool, EndOfFileReturnsZeroAndKeepsPosition)
 {
-    FILE* f = file_with("a\nb\n EC3-1 Parameter\nc");
+    FILE* f = stream_of("a\nb\n EC3-1 Parameter\nc");
     char first[16];
     ASSERT_TRUE(fgets(first, sizeof first, f));
     long pos = ftell(f);
@@ -83,7 +67,7 @@ TEST(NadSpool, KeywordComparedOverItsLengthAtLineStartOnly)
 {
     // " EC3-1 Parameter" must not be taken for " EC3 Parameter", and a keyword
     // in the middle of a line does not count.
-    FILE* f = file_with(" EC3-1 Parameter\nxx EC3 Parameter\n EC3 Parameter 1\n 4\n");
+    FILE* f = stream_of(" EC3-1 Parameter\nxx EC3 Parameter\n EC3 Parameter 1\n 4\n");
     int value = 0;
     EXPECT_EQ(1, Nad_Spool(f, " EC3 Parameter", "#NAD", &value));
     EXPECT_EQ(1, value);
@@ -99,7 +83,7 @@ TEST(NadSpool, OverlongLinesAreNotSplitIntoFalseMatches)
     text += " EC5 Parameter\n";
     text += std::string(1000, 'y') + "\n";
     text += " EC5 Parameter 9\nafter\n";
-    FILE* f = file_with(text);
+    FILE* f = stream_of(text);
     int value = 0;
     EXPECT_EQ(1, Nad_Spool(f, " EC5 Parameter", "#NAD", &value));
     EXPECT_EQ(9, value);
@@ -110,7 +94,7 @@ TEST(NadSpool, OverlongLinesAreNotSplitIntoFalseMatches)
 TEST(NadSpool, NullArgumentsFindNothing)
 {
     EXPECT_EQ(0, Nad_Spool(nullptr, "x", "#NAD", nullptr));
-    FILE* f = file_with("x\n");
+    FILE* f = stream_of("x\n");
     EXPECT_EQ(0, Nad_Spool(f, nullptr, "#NAD", nullptr));
     EXPECT_EQ(1, Nad_Spool(f, "x", nullptr, nullptr));
     fclose(f);

@@ -1,6 +1,8 @@
 // Records of the supplied annex files.
 #include "nadsupplied_fixture.h"
 
+#include "nadrec_fixture.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -124,12 +126,7 @@ void german_timber(NadEc5Record* t)
 void Build_Standard_Nad(NadRecord* r)
 {
     start(r, NAD_FLAG_STANDARD, "EC-Standardparameter", 0);
-    Nad_Default_Ec0(&r->ec0);
-    Nad_Default_Ec2(&r->ec2);
-    Nad_Default_Ec3(&r->ec3);
-    Nad_Default_Ec5(&r->ec5);
-    Nad_Default_Ec6(&r->ec6);
-    Nad_Default_Ec9(&r->ec9);
+    Default_Blocks(r);
 }
 
 void Build_Deutschland_Nad(NadRecord* r)

@@ -11,29 +11,22 @@
 #include <string>
 
 #include "nad/nadfile.h"
-#include "nadenv_fixture.h"
+#include "nadrec_fixture.h"
 #include "nadsupplied_fixture.h"
+#include "platform/tests/kovtestutil.h"
+
+using nadtest::RecordBox;
 
 namespace {
 
 std::string written(const NadRecord& r)
 {
-    FILE* f = tmpfile();
-    EXPECT_NE(f, nullptr);
-    if (!f) return "";
-    Nad_Write_File(f, &r);
-    rewind(f);
-    std::string s;
-    int c;
-    while ((c = fgetc(f)) != EOF) s += (char)c;
-    fclose(f);
-    return s;
+    kovtest::MemFile m;
+    EXPECT_NE(m.f, nullptr);
+    if (!m.f) return "";
+    Nad_Write_File(m.f, &r);
+    return m.text();
 }
-
-struct RecordBox {
-    std::unique_ptr<NadRecord> r{new NadRecord()};
-    ~RecordBox() { Nad_Free_Ec1_Tables(&r->ec1); }
-};
 
 void check_supplied(const char* file, void (*build)(NadRecord*))
 {
@@ -42,16 +35,14 @@ void check_supplied(const char* file, void (*build)(NadRecord*))
     const std::string bytes = written(*box.r);
     const std::string path = std::string(KOV_SOURCE_DIR) + "/data/NAD/" + file;
     if (std::getenv("KOV_WRITE_SUPPLIED_NAD")) {
-        ASSERT_TRUE(nadtest::spill(path, bytes)) << path;
+        ASSERT_TRUE(kovtest::write_file(path, bytes)) << path;
     }
-    EXPECT_EQ(nadtest::slurp(path), bytes) << file << " no longer matches its record; see the head of this test";
+    EXPECT_EQ(kovtest::read_file(path), bytes) << file << " no longer matches its record; see the head of this test";
 
     // and the file reads back as the record it was written from
     RecordBox back;
-    FILE* f = tmpfile();
+    FILE* f = kovtest::stream_of(bytes);
     ASSERT_NE(f, nullptr);
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    rewind(f);
     ASSERT_EQ(Nad_Read_File(f, back.r.get()), 1);
     fclose(f);
     Nad_Set_Ec3_Na_De(&back.r->ec3, back.r->na_de);  // the body of EC3 does not carry it
@@ -71,7 +62,7 @@ void check_supplied(const char* file, void (*build)(NadRecord*))
 // Loads a supplied annex from the source tree's data folder.
 int load_supplied(const char* name, NadRecord* r)
 {
-    setenv("DATA", KOV_SOURCE_DIR "/data", 1);
+    kovtest::ScopedEnv env("DATA", KOV_SOURCE_DIR "/data");
     return Nad_Load(0, name, r);
 }
 
