@@ -11,30 +11,15 @@
 #include "output/iolidim.h"
 #include "output/ioliplot.h"
 #include "output/tests/plot_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
 const double kPi = 3.14159265358979323846;
 
-class DimensionTest : public ::testing::Test {
+class DimensionTest : public GraphicStreamTest {
 protected:
-    void SetUp() override {
-        Oli_Graphic_Reset();
-        f_ = tmpfile();
-        ASSERT_NE(f_, nullptr);
-    }
-    void TearDown() override {
-        Plot_Close();
-        fclose(f_);
-    }
     void Begin(double scale = 1.0) { Oli_Graphic_Begin_Scaled(f_, 0, 0, 500, 300, scale, 0, nullptr); }
-    std::string Records() {
-        std::string s = Read_Stream(f_);
-        size_t at = s.find("-1\n");
-        if (at == std::string::npos) return s;
-        size_t eol = s.find('\n', at + 3);
-        return s.substr(eol + 1);
-    }
     // The texts of the opcode-10 (value) and opcode-3 (second) records, in order.
     std::vector<std::string> Texts(const char* opcode) {
         std::vector<std::string> out;
@@ -46,7 +31,6 @@ protected:
         }
         return out;
     }
-    FILE* f_ = nullptr;
 };
 
 TEST_F(DimensionTest, OneHorizontalDimensionRecordByRecord) {
@@ -87,7 +71,7 @@ TEST_F(DimensionTest, PlotEntitiesUsePenOneAndFontTwoAndAreRestored) {
     EXPECT_EQ(Plot_Get_State()->font, 5);
     EXPECT_EQ(Plot_Get_State()->line_type, 2);
     Plot_Close();
-    std::string s = Read_File_Bytes(plot.path);
+    std::string s = kovtest::read_file(plot.path);
     EXPECT_NE(s.find("-line @1 ( @1 -0.100000 0.000000 ) #2 1 0 1 0.0\n"), std::string::npos);
     EXPECT_EQ(Count_Prefix(s, "-line @"), 5);
     EXPECT_NE(s.find("-text / 1 4 2 2 1 5 50.000000 0.160000 0.000000 1.2 0. 0.\n    \xAE" "100\xAF\n"),
@@ -141,7 +125,7 @@ TEST_F(DimensionTest, CentimetreTexts) {
         FILE* g = tmpfile();
         Oli_Graphic_Begin_Scaled(g, 0, 0, 500, 300, 1, 0, nullptr);
         Oli_Graphic_Dimension_Cm(0, 0, c.len, 0, 0.1, c.factor, 0);
-        std::string r = Read_Stream(g);
+        std::string r = kovtest::contents(g);
         EXPECT_NE(r.find(std::string(" 210 \xAE") + c.value + "\xAF\n"), std::string::npos) << c.len;
         if (c.second)
             EXPECT_NE(r.find(std::string(" \xAE") + c.second + "\xAF\n 31\n"), std::string::npos)
@@ -167,7 +151,7 @@ TEST_F(DimensionTest, MetreTexts) {
         FILE* g = tmpfile();
         Oli_Graphic_Begin_Scaled(g, 0, 0, 5, 3, 100, 0, nullptr);
         Oli_Graphic_Dimension_M(0, 0, 0, c.len, 0.1);
-        std::string r = Read_Stream(g);
+        std::string r = kovtest::contents(g);
         EXPECT_NE(r.find(std::string(" 210 \xAE") + c.value + "\xAF\n"), std::string::npos) << c.len;
         if (c.second)
             EXPECT_NE(r.find(std::string(" \xAE") + c.second + "\xAF\n 31\n"), std::string::npos);
@@ -190,7 +174,7 @@ TEST_F(DimensionTest, PlacementTwoMovesTheTextOutWhenItDoesNotFit) {
     // width 2 * 0.1 * 2 / 0.01 = 40 > 10: beyond the second point, 2 characters
     // of 0.1 paper units = 20 world units after it
     Oli_Graphic_Dimension_Mm(0, 0, 10, 0, 0.1, 2);
-    EXPECT_NE(Read_Stream(g).find(" 10 0.300000 0.160000 "), std::string::npos) << Read_Stream(g);
+    EXPECT_NE(kovtest::contents(g).find(" 10 0.300000 0.160000 "), std::string::npos) << kovtest::contents(g);
     fclose(g);
 }
 
@@ -229,7 +213,7 @@ TEST_F(DimensionTest, FlagsSuppressStrokesOrDrawDots) {
     Oli_Graphic_Begin_Scaled(g, 0, 0, 500, 300, 1, 0, nullptr);
     Oli_Graphic_Set_Dim_Flags(8);
     Oli_Graphic_Dimension_Mm(0, 0, 100, 0, 0.1, 0);
-    std::string r = Read_Stream(g);
+    std::string r = kovtest::contents(g);
     EXPECT_EQ(Count_Prefix(r, " 18 32"), 2);
     EXPECT_EQ(Count_Prefix(r, " 20  0"), 1);
     // dimension line, two strokes, two arcs of 32 grid lines and a last line each

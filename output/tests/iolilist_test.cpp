@@ -9,6 +9,7 @@
 #include "oliwrt_fixture.h"
 #include "output/ioliwrt.h"
 #include "platform/kovlocale.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
@@ -42,9 +43,9 @@ void write_list(FILE* f)
 
 TEST(OliList, SmallListMatchesGoldenFile)
 {
-    setenv("EXEC", KOV_TEST_DIR "/version", 1);
+    kovtest::ScopedEnv env("EXEC", KOV_TEST_DIR "/version");
     std::string out = Oli_Capture(write_list);
-    std::string golden = Oli_Read_Bytes(KOV_TEST_DIR "/oli_list.golden");
+    std::string golden = kovtest::read_file(KOV_TEST_DIR "/oli_list.golden");
     ASSERT_FALSE(golden.empty());
     EXPECT_EQ(golden, out) << Oli_Visible(out);
 }
@@ -52,8 +53,8 @@ TEST(OliList, SmallListMatchesGoldenFile)
 TEST(OliList, SameBytesUnderAGermanLocale)
 {
     if (!Kov_Try_German_Locale()) GTEST_SKIP() << "no German locale installed";
-    setenv("EXEC", KOV_TEST_DIR "/version", 1);
+    kovtest::ScopedEnv env("EXEC", KOV_TEST_DIR "/version");
     std::string out = Oli_Capture(write_list);
     Kov_Numeric_C_Locale();
-    EXPECT_EQ(Oli_Read_Bytes(KOV_TEST_DIR "/oli_list.golden"), out) << Oli_Visible(out);
+    EXPECT_EQ(kovtest::read_file(KOV_TEST_DIR "/oli_list.golden"), out) << Oli_Visible(out);
 }

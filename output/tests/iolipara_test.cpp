@@ -13,6 +13,7 @@
 #include "output/iolipara.h"
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
@@ -304,11 +305,12 @@ TEST(OliPara, PictureRecordWithOptions)
 
 TEST(OliPara, EmbeddedPictureIsWrittenAsHexLinesOf64Bytes)
 {
-    std::string dir = Oli_Make_Temp_Dir();
+    kovtest::TempDir tmp("oliwrt-");
+    std::string dir = tmp.path();
     std::string path = dir + "/probe.bin";
     std::string bytes;
     for (int i = 0; i < 130; i++) bytes += (char)i;
-    ASSERT_TRUE(Oli_Write_Bytes(path, bytes));
+    ASSERT_TRUE(kovtest::write_file(path, bytes));
     OliPictureOptions opt;
     Oli_Picture_Options_Defaults(&opt);
     opt.flags = 0x1000;
@@ -338,9 +340,7 @@ TEST(OliPara, PictureInfoRoundTrip)
               "OLI_GRAPHIC_Picture_Info\n\xAE???\xAF\n0 0\n300\n0.0000 0.0000\n",
               out);
 
-    FILE* f = std::tmpfile();
-    std::fwrite(out.data(), 1, out.size(), f);
-    std::rewind(f);
+    FILE* f = kovtest::stream_of(out);
     OliPictureInfo back;
     EXPECT_EQ(1, Oli_Read_Picture_Info(f, &back));
     EXPECT_STREQ("bild.png", back.name);
@@ -365,9 +365,7 @@ TEST(OliPara, PictureInfoReaderRefusesOtherRecordsAndCutsLongNames)
         {"OLI_GRAPHIC_Picture_Info \xAE" "a\xAF 1 2 3", 0, "a"},
     };
     for (const Case& c : cases) {
-        FILE* f = std::tmpfile();
-        std::fputs(c.text, f);
-        std::rewind(f);
+        FILE* f = kovtest::stream_of(c.text);
         OliPictureInfo info;
         EXPECT_EQ(c.result, Oli_Read_Picture_Info(f, &info)) << c.text;
         EXPECT_STREQ(c.name, info.name) << c.text;
@@ -380,10 +378,11 @@ TEST(OliPara, PictureInfoReaderRefusesOtherRecordsAndCutsLongNames)
 
 TEST(OliPara, PictureInformationToolAnswers)
 {
-    std::string temp = Oli_Make_Temp_Dir();
-    std::string pictures = Oli_Make_Temp_Dir();
-    setenv("TEMP", temp.c_str(), 1);
-    setenv("EXEC", KOV_TOOLS_DIR, 1);
+    kovtest::TempDir temp_dir("oliwrt-"), picture_dir("oliwrt-");
+    std::string temp = temp_dir.path();
+    std::string pictures = picture_dir.path();
+    kovtest::ScopedEnv env("TEMP", temp);
+    env.set("EXEC", KOV_TOOLS_DIR);
     QImage image(40, 20, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setDotsPerMeterX(11811);
@@ -400,13 +399,13 @@ TEST(OliPara, PictureInformationToolAnswers)
 
     // Not a picture: the tool gives no answer.
     std::string text = pictures + "/note.txt";
-    ASSERT_TRUE(Oli_Write_Bytes(text, "no picture"));
+    ASSERT_TRUE(kovtest::write_file(text, "no picture"));
     EXPECT_EQ(0, Oli_Get_Picture_Info(text.c_str(), &info));
     EXPECT_STREQ("???", info.name);
     EXPECT_TRUE(files_in(temp).empty());
 
     // Without "EXEC" the tool cannot be found.
-    unsetenv("EXEC");
+    env.unset("EXEC");
     EXPECT_EQ(0, Oli_Get_Picture_Info(path.c_str(), &info));
     EXPECT_TRUE(files_in(temp).empty());
     EXPECT_EQ(0, Oli_Get_Picture_Info(nullptr, &info));
@@ -416,9 +415,7 @@ TEST(OliPara, PictureInformationToolAnswers)
 TEST(OliPara, PictureInfoIsReadWithADecimalPointUnderAGermanLocale)
 {
     if (!Kov_Try_German_Locale()) GTEST_SKIP() << "no German locale installed";
-    FILE* f = std::tmpfile();
-    std::fputs("OLI_GRAPHIC_Picture_Info\n\xAE" "a.png\xAF\n10 20\n300\n2.5400 1.2700\n", f);
-    std::rewind(f);
+    FILE* f = kovtest::stream_of("OLI_GRAPHIC_Picture_Info\n\xAE" "a.png\xAF\n10 20\n300\n2.5400 1.2700\n");
     OliPictureInfo info;
     int ok = Oli_Read_Picture_Info(f, &info);
     std::string written = Oli_Capture([&](FILE* out) { Oli_Write_Picture_Info(out, &info); });

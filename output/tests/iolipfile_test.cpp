@@ -5,6 +5,7 @@
 
 #include "output/ioliplot.h"
 #include "output/tests/plot_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
@@ -23,16 +24,16 @@ TEST_F(PlotFileTest, GreyOpenAndCloseWriteTheHeadByteForByte) {
     Plot_Open_Grey(f, 0, 0, 10, 5, 1, 0, "T");
     Plot_Close();
     EXPECT_EQ(Plot_Get_State()->stream, nullptr);
-    std::string golden = Read_File_Bytes(std::string(KOV_TEST_DIR) + "/plot_grey_open_close.golden");
+    std::string golden = kovtest::read_file(std::string(KOV_TEST_DIR) + "/plot_grey_open_close.golden");
     ASSERT_FALSE(golden.empty());
-    EXPECT_EQ(Read_File_Bytes(tmp.path), golden);
+    EXPECT_EQ(kovtest::read_file(tmp.path), golden);
 }
 
 TEST_F(PlotFileTest, UnitTenthGivesScaleThousand) {
     TempPath tmp;
     Plot_Open_Grey(fopen(tmp.path.c_str(), "w"), 0, 0, 10, 5, 0.1, 0, "Ansicht M 1:%2.0lf", 40.0);
     Plot_Close();
-    std::string s = Read_File_Bytes(tmp.path);
+    std::string s = kovtest::read_file(tmp.path);
     std::vector<std::string> lines = Split_Lines(s);
     ASSERT_GT(lines.size(), 3u);
     EXPECT_EQ(lines[1], "Ansicht M 1:40");
@@ -45,7 +46,7 @@ TEST_F(PlotFileTest, OriginComesFromTheSmallestCornerTimesUnit) {
     TempPath tmp;
     Plot_Open_Grey(fopen(tmp.path.c_str(), "w"), -4, -2, 6, 3, 0.5, 0, "x");
     Plot_Close();
-    std::string s = Read_File_Bytes(tmp.path);
+    std::string s = kovtest::read_file(tmp.path);
     EXPECT_EQ(Split_Lines(s)[2], "5.000000 2.500000");
     // origin (4, 2) times unit 0.5; 100 / 0.5 = 200
     EXPECT_NE(s.find(" 0 \xAE" "1:200\xAF 200 0 2.000000 1.000000 0"), std::string::npos);
@@ -55,7 +56,7 @@ TEST_F(PlotFileTest, RotatedRectangleSwapsWidthAndHeight) {
     TempPath tmp;
     Plot_Open_Grey(fopen(tmp.path.c_str(), "w"), 0, 0, 2, 1, 1, kPi / 2, "R");
     Plot_Close();
-    EXPECT_EQ(Split_Lines(Read_File_Bytes(tmp.path))[2], "1.000000 2.000000");
+    EXPECT_EQ(Split_Lines(kovtest::read_file(tmp.path))[2], "1.000000 2.000000");
 }
 
 TEST_F(PlotFileTest, SettersClampToTheirTables) {
@@ -95,7 +96,7 @@ TEST_F(PlotFileTest, LayerLineIsClampedAndWrittenOnlyWhileOpen) {
     Plot_Set_Layer(-1);
     Plot_Close();
     Plot_Set_Layer(2);
-    std::string s = Read_File_Bytes(tmp.path);
+    std::string s = kovtest::read_file(tmp.path);
     EXPECT_NE(s.find("-setlayer 0\n-setlayer 4\n-setlayer 0\n*EOI\n\n"), std::string::npos);
 }
 
@@ -118,14 +119,14 @@ TEST_F(PlotFileTest, OpenResetsAttributesAndIds) {
     Plot_Open_Grey(fopen(b.path.c_str(), "w"), 0, 0, 10, 10, 1, 0, "B");
     EXPECT_EQ(Plot_Get_State()->next_entity, 1);
     EXPECT_EQ(Plot_Get_State()->next_point, 1);
-    std::string first = Read_File_Bytes(a.path);
+    std::string first = kovtest::read_file(a.path);
     EXPECT_NE(first.find("-line @1 ( @1 0.000000 0.000000 ) #2 0 0 1 0.0\n-point @2 1.000000 0.000000\n"
                          "-line @2 ( @3 0.000000 1.000000 ) #4 0 0 1 0.0\n-point @4 1.000000 1.000000\n"
                          "*EOI\n\n"),
               std::string::npos);
     Oli_Graphic_Line(0, 0, 1, 0);
     Plot_Close();
-    EXPECT_NE(Read_File_Bytes(b.path).find("-line @1 ( @1 "), std::string::npos);
+    EXPECT_NE(kovtest::read_file(b.path).find("-line @1 ( @1 "), std::string::npos);
 }
 
 TEST_F(PlotFileTest, NullStreamMeansNoPlotFile) {
@@ -142,7 +143,7 @@ TEST_F(PlotFileTest, DegenerateUnitWritesNoInfOrNan) {
         TempPath tmp;
         Plot_Open_Grey(fopen(tmp.path.c_str(), "w"), 0, 0, 10, 5, u, NAN, "T");
         Plot_Close();
-        std::string s = Read_File_Bytes(tmp.path);
+        std::string s = kovtest::read_file(tmp.path);
         EXPECT_FALSE(Has_Inf_Or_Nan(s)) << u;
         EXPECT_NE(s.find("*EOI\n\n"), std::string::npos);
     }
@@ -152,7 +153,7 @@ TEST_F(PlotFileTest, ColourHeadDiffersWhereItShould) {
     TempPath tmp;
     Plot_Open_Colour(fopen(tmp.path.c_str(), "w"), 0, 0, 10, 5, 1, 0, "C");
     Plot_Close();
-    std::string s = Read_File_Bytes(tmp.path);
+    std::string s = kovtest::read_file(tmp.path);
     EXPECT_NE(s.find("-colors 5\n 1  0 0 194\n 2  255 0 0\n 3  68 255 0\n 4  255 101 255\n"
                      " 5  255 255 0\n-pens 42\n 0  0.180000 0\n"),
               std::string::npos);
@@ -174,7 +175,7 @@ TEST_F(PlotFileTest, ColourHeadDiffersWhereItShould) {
 TEST_F(PlotFileTest, HeadWriterWithoutAnOpenUsesUnitOne) {
     FILE* f = tmpfile();
     Plot_Write_Header_Grey(f, "H", 1, 2, 3, 4);
-    std::string s = Read_Stream(f);
+    std::string s = kovtest::contents(f);
     fclose(f);
     EXPECT_EQ(s.rfind("zorv-PlanSchau (1.0)A\nH\n3.000000 4.000000\n0\n\n*TABLES\n", 0), 0u);
     EXPECT_NE(s.find(" 0 \xAE" "1:100\xAF 100 0 1.000000 2.000000 0 "), std::string::npos);
@@ -189,7 +190,7 @@ TEST_F(PlotFileTest, CustomHeadGetsTheValuesOfTheBuiltInHeads) {
     TempPath tmp;
     Plot_Open_Custom(fopen(tmp.path.c_str(), "w"), -1, -2, 3, 4, 2, 0, 7, custom_head);
     Plot_Close();
-    EXPECT_EQ(Read_File_Bytes(tmp.path),
+    EXPECT_EQ(kovtest::read_file(tmp.path),
               "HEAD 7 1.0 2.0 8.0 12.0\n*ENTITIES\n-setcoorsys 0\n-setlayer 0\n*EOI\n\n");
 }
 

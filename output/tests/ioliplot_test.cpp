@@ -7,24 +7,15 @@
 
 #include "output/ioliplot.h"
 #include "output/tests/plot_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
 const double kPi = 3.14159265358979323846;
 
-class GraphicBlockTest : public ::testing::Test {
+class GraphicBlockTest : public GraphicStreamTest {
 protected:
-    void SetUp() override {
-        Oli_Graphic_Reset();
-        f_ = tmpfile();
-        ASSERT_NE(f_, nullptr);
-    }
-    void TearDown() override {
-        Plot_Close();
-        fclose(f_);
-    }
-    std::string Text() { return Read_Stream(f_); }
-    FILE* f_ = nullptr;
+    std::string Text() { return kovtest::contents(f_); }
 };
 
 TEST_F(GraphicBlockTest, InitialModuleValues) {
@@ -89,7 +80,7 @@ TEST_F(GraphicBlockTest, DownwardYMirrorsPlotPoints) {
     Plot_Close();
     // The block keeps the world y, the plot file gets 26 - 4.
     EXPECT_NE(Text().find(" 1  1.000000 4.000000 2.000000 4.000000\n"), std::string::npos);
-    EXPECT_NE(Read_File_Bytes(plot.path).find(
+    EXPECT_NE(kovtest::read_file(plot.path).find(
                   "-line @1 ( @1 1.000000 22.000000 ) #2 0 0 1 0.0\n-point @2 2.000000 22.000000\n"),
               std::string::npos);
 }
@@ -115,7 +106,7 @@ TEST_F(GraphicBlockTest, QuarterTurnTakesTheTurnedExtentKeepingDirections) {
     Oli_Graphic_Reset();
     FILE* g = tmpfile();
     Oli_Graphic_Begin_Titled(g, 2, 1, 0, 0, 1, 1, kPi / 2, nullptr);
-    s = Read_Stream(g);
+    s = kovtest::contents(g);
     at = s.find("-1\n");
     ASSERT_EQ(sscanf(s.c_str() + at + 3, "%lf %lf %lf %lf", &v[0], &v[1], &v[2], &v[3]), 4);
     EXPECT_NEAR(v[0], 1, 1e-6);

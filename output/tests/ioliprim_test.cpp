@@ -9,39 +9,22 @@
 #include "output/geo2d.h"
 #include "output/ioliplot.h"
 #include "output/tests/plot_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
 const double kPi = 3.14159265358979323846;
 
-class PrimitiveTest : public ::testing::Test {
+class PrimitiveTest : public GraphicStreamTest {
 protected:
-    void SetUp() override {
-        Oli_Graphic_Reset();
-        f_ = tmpfile();
-        ASSERT_NE(f_, nullptr);
-    }
-    void TearDown() override {
-        Plot_Close();
-        fclose(f_);
-    }
     void OpenPlot() { Plot_Open_Grey(fopen(plot_.path.c_str(), "w"), 0, 0, 10, 5, 1, 0, "P"); }
     // The entity section of the closed plot file.
     std::string Entities() {
         Plot_Close();
-        std::string s = Read_File_Bytes(plot_.path);
+        std::string s = kovtest::read_file(plot_.path);
         size_t at = s.find("-setlayer 0\n");
         return at == std::string::npos ? s : s.substr(at + 12);
     }
-    // The block records after the head.
-    std::string Records() {
-        std::string s = Read_Stream(f_);
-        size_t at = s.find("-1\n");
-        if (at == std::string::npos) return s;
-        size_t eol = s.find('\n', at + 3);
-        return s.substr(eol + 1);
-    }
-    FILE* f_ = nullptr;
     TempPath plot_;
 };
 
@@ -82,8 +65,8 @@ TEST_F(PrimitiveTest, PolylineClosedOpenAndDegenerate) {
     Oli_Graphic_Polyline(-1, x, y);
     Oli_Graphic_Polyline(0, x, y);
     // -3: two lines; 2: the same segment twice
-    EXPECT_EQ(Count_Prefix(Read_Stream(g), " 1  "), 4);
-    EXPECT_NE(Read_Stream(g).find(" 1  0.000000 0.000000 1.000000 0.000000\n"
+    EXPECT_EQ(Count_Prefix(kovtest::contents(g), " 1  "), 4);
+    EXPECT_NE(kovtest::contents(g).find(" 1  0.000000 0.000000 1.000000 0.000000\n"
                                   " 1  0.000000 0.000000 1.000000 0.000000\n"),
               std::string::npos);
     fclose(g);
@@ -171,7 +154,7 @@ TEST_F(PrimitiveTest, FilledRectangleCornersFollowTheAxes) {
     FILE* g = tmpfile();
     Oli_Graphic_Begin(g, 0, 5, 10, 0, 1, 1);  // y runs down
     Oli_Graphic_Fill_Rect(0, 0, 2, 1);
-    std::string s = Read_Stream(g);
+    std::string s = kovtest::contents(g);
     EXPECT_EQ(s.substr(s.find(" 24")), " 24  0.000000 0.000000 2.000000 1.000000\n");
     fclose(g);
 }

@@ -9,6 +9,7 @@
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
 #include "platform/kovlocale.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
@@ -163,7 +164,7 @@ TEST(OliText, CheckMarkAtTheRightEdge)
 
 TEST(OliText, VersionLineFromTheVersionFile)
 {
-    setenv("EXEC", KOV_TEST_DIR "/version", 1);
+    kovtest::ScopedEnv env("EXEC", KOV_TEST_DIR "/version");
     std::string out = Oli_Capture([](FILE* f) { Oli_Version_Line(f, "q8-nlu52"); });
     EXPECT_EQ("#OLI_SETMARGINS 1 17.2000 0.0000\n" + para(3, " V 2.11\n") + "#OLI_SETMARGINS 1 0.0000 0.0000\n",
               out);
@@ -171,13 +172,13 @@ TEST(OliText, VersionLineFromTheVersionFile)
 
 TEST(OliText, VersionLineWithoutVersionFile)
 {
-    setenv("EXEC", KOV_TEST_DIR "/version", 1);
+    kovtest::ScopedEnv env("EXEC", KOV_TEST_DIR "/version");
     std::string missing = Oli_Capture([](FILE* f) { Oli_Version_Line(f, "q8-other"); });
     EXPECT_EQ("#OLI_SETMARGINS 1 15.2001 0.0000\n" + para(3, " Q8-OTHER Version: ???\n") +
                   "#OLI_SETMARGINS 1 0.0000 0.0000\n",
               missing);
 
-    unsetenv("EXEC");
+    env.unset("EXEC");
     std::string out = Oli_Capture([](FILE* f) { Oli_Version_Line(f, "q8-nlu52"); });
     EXPECT_EQ("#OLI_SETMARGINS 1 15.2001 0.0000\n" + para(3, " Q8-NLU52 Version: ???\n") +
                   "#OLI_SETMARGINS 1 0.0000 0.0000\n",
@@ -186,7 +187,7 @@ TEST(OliText, VersionLineWithoutVersionFile)
 
 TEST(OliText, VersionLineKeepsTheCallersMargin)
 {
-    setenv("EXEC", KOV_TEST_DIR "/version", 1);
+    kovtest::ScopedEnv env("EXEC", KOV_TEST_DIR "/version");
     std::string out = Oli_Capture([](FILE* f) {
         Oli_Set_Left_Margin(f, 1.0f);
         Oli_Version_Line(f, "q8-nlu52");

@@ -6,48 +6,24 @@
 #include "output/iolipara.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
+#include "platform/tests/kovtestutil.h"
 
 std::string Oli_Capture(const std::function<void(FILE*)>& body)
 {
-    FILE* f = std::tmpfile();
-    if (!f) return "<no tmpfile>";
-    body(f);
-    std::fflush(f);
-    std::rewind(f);
-    std::string bytes;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    std::fclose(f);
-    return bytes;
+    kovtest::MemFile m;
+    if (!m.f) return "<no tmpfile>";
+    body(m.f);
+    return m.text();
 }
 
 std::string Oli_Read_Bytes(const std::string& path)
 {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return "";
-    std::string bytes;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    std::fclose(f);
-    return bytes;
+    return kovtest::read_file(path);
 }
 
 bool Oli_Write_Bytes(const std::string& path, const std::string& bytes)
 {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
-
-std::string Oli_Make_Temp_Dir()
-{
-    const char* base = std::getenv("TMPDIR");
-    std::string templ = std::string(base && *base ? base : "/tmp") + "/oliwrt-XXXXXX";
-    char* dir = mkdtemp(&templ[0]);
-    return dir ? std::string(dir) : std::string();
+    return kovtest::write_file(path, bytes);
 }
 
 void Oli_Reset_Writers()

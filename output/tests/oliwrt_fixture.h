@@ -7,12 +7,10 @@
 
 // Runs body on a fresh temporary stream and returns every byte written to it.
 std::string Oli_Capture(const std::function<void(FILE*)>& body);
-// The bytes of a file ("" when it cannot be read).
+// The bytes of a file ("" when it cannot be read); kovtest::read_file.
 std::string Oli_Read_Bytes(const std::string& path);
-// Writes bytes into a file (directories must exist); true when written.
+// Writes bytes into a file (directories must exist); kovtest::write_file.
 bool Oli_Write_Bytes(const std::string& path, const std::string& bytes);
-// A new empty directory under the system's temporary directory.
-std::string Oli_Make_Temp_Dir();
 // Every writer state back to its start.
 void Oli_Reset_Writers();
 // The bytes shown readably for a failure message (\xNN for 8-bit and control bytes).

@@ -1,11 +1,16 @@
 #pragma once
-// Helpers of the graphics and plot tests: temporary files and their bytes.
+// Helpers of the graphics and plot tests: temporary files and the lines of
+// their bytes (the bytes through "platform/tests/kovtestutil.h").
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "output/ioliplot.h"
+#include "platform/tests/kovtestutil.h"
 
 // A temporary file name that is removed again at the end of the test.
 struct TempPath {
@@ -18,30 +23,6 @@ struct TempPath {
     }
     ~TempPath() { unlink(path.c_str()); }
 };
-
-inline std::string Read_File_Bytes(const std::string& path) {
-    std::string out;
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return out;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-    fclose(f);
-    return out;
-}
-
-// Everything written so far into a stream opened with tmpfile().
-inline std::string Read_Stream(FILE* f) {
-    std::string out;
-    fflush(f);
-    long pos = ftell(f);
-    rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-    fseek(f, pos, SEEK_SET);
-    return out;
-}
 
 // The lines of a text.
 inline std::vector<std::string> Split_Lines(const std::string& s) {
@@ -67,3 +48,27 @@ inline int Count_Prefix(const std::string& s, const std::string& prefix) {
 inline bool Has_Inf_Or_Nan(const std::string& s) {
     return s.find("inf") != std::string::npos || s.find("nan") != std::string::npos;
 }
+
+// A graphics block written into the temporary stream f_; the state of the
+// graphics and of the plot file back at their start for every test.
+class GraphicStreamTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Oli_Graphic_Reset();
+        f_ = tmpfile();
+        ASSERT_NE(f_, nullptr);
+    }
+    void TearDown() override {
+        Plot_Close();
+        fclose(f_);
+    }
+    // The block records after the head.
+    std::string Records() {
+        std::string s = kovtest::contents(f_);
+        size_t at = s.find("-1\n");
+        if (at == std::string::npos) return s;
+        size_t eol = s.find('\n', at + 3);
+        return s.substr(eol + 1);
+    }
+    FILE* f_ = nullptr;
+};
