@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/exitdialog.h"
+#include "app/kraftimport.h"
 #include "app/mainwindow.h"
 #include "app/optionsdialog.h"
 #include "app/nelu52data.h"
@@ -47,13 +48,11 @@ void MainWindow::show_options_dialog()
     options_dialog->show_options();
 }
 
-// The force import is not available yet: the action reports that nothing was
-// imported and returns 1 (the row counts did not differ).
+// Internal forces, grades and cross-sections from the force-selection tool;
+// 0 when strut and sill came with different numbers of rows.
 int MainWindow::schnittgroessen_import()
 {
-    Ui_Message_Box(QMessageBox::Information, QStringLiteral("Info"),
-                   QString::fromUtf8("0 Schnittgrößenkombinationen importiert"));
-    return 1;
+    return Kraft_Import_In_Window(this);
 }
 
 // Leaving: the window settings are kept and the form is copied into the data
