@@ -31,7 +31,7 @@ const std::vector<std::string>& Doc()
     static bool loaded = false;
     if (!loaded) {
         loaded = true;
-        std::ifstream in(std::string(KOV_SOURCE_DIR) + "/../shared/spec/piece-02.md");
+        std::ifstream in(KOV_MATERIALS_DOC);
         std::string l;
         while (std::getline(in, l)) lines.push_back(l);
     }
@@ -71,12 +71,16 @@ Row SplitRow(const std::string& line)
 }
 
 // The body rows of the first table after the line that contains marker, the
-// search starting at the heading of a section.
+// search starting at the section heading that ends with the section's title.
 Table TableAfter(const std::string& section, const std::string& marker)
 {
     const auto& d = Doc();
     size_t i = 0;
-    while (i < d.size() && d[i].rfind(section, 0) != 0) ++i;
+    auto is_heading = [&](const std::string& l) {
+        return l.rfind("# ", 0) == 0 && l.size() >= section.size() &&
+               l.compare(l.size() - section.size(), section.size(), section) == 0;
+    };
+    while (i < d.size() && !is_heading(d[i])) ++i;
     while (i < d.size() && d[i].find(marker) == std::string::npos) ++i;
     while (i < d.size() && Trim(d[i]).rfind("|", 0) != 0) ++i;
     Table t;
@@ -129,11 +133,12 @@ std::vector<std::string> Quoted(const std::string& s)
     return v;
 }
 
-const char* const kPart102 = "# Part 5.102";
-const char* const kPart103 = "# Part 5.103";
-const char* const kPart104 = "# Part 5.104";
-const char* const kPart105 = "# Part 5.105";
-const char* const kPart106 = "# Part 5.106";
+// Sections of the design document, by their titles.
+const char* const kGradeTables = ": Timber grade tables";
+const char* const kLvl = ": LVL studs and I-joists";
+const char* const kFactors = ": Timber material factors and densities";
+const char* const kPanels = ": Panel values by thickness";
+const char* const kValues = ": Stiffness and strength values";
 
 // Deliberate deviations of the code from the document's tables.
 bool KnownDeviation(const std::string& grade, int column, double doc, double code)
@@ -144,7 +149,7 @@ bool KnownDeviation(const std::string& grade, int column, double doc, double cod
 
 void CompareGrades(const char* marker, const TimberGrade* table, int count)
 {
-    const Table t = TableAfter(kPart102, marker);
+    const Table t = TableAfter(kGradeTables, marker);
     ASSERT_EQ((int)t.size(), count) << marker;
     for (int i = 0; i < count; ++i) {
         const Row& r = t[i];
@@ -175,7 +180,7 @@ TEST(DocumentTables, TimberGrades)
     CompareGrades("`GlulamGradesDin` (8 rows", GlulamGradesDin, GLULAM_GRADE_COUNT_DIN);
     CompareGrades("`BeechLvlGrades` (2 rows", BeechLvlGrades, BEECH_LVL_GRADE_COUNT);
 
-    const Table t = TableAfter(kPart102, "`GlulamGradesDinEc` (8 rows");
+    const Table t = TableAfter(kGradeTables, "`GlulamGradesDinEc` (8 rows");
     ASSERT_EQ(t.size(), 8u);
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(Unquote(t[i][1]), GlulamGradesDinEc[i].name);
@@ -187,7 +192,7 @@ TEST(DocumentTables, TimberGrades)
 TEST(DocumentTables, HostMaterialTable)
 {
     NEED_DOC();
-    const Table own = TableAfter(kPart102, "Rows of their own");
+    const Table own = TableAfter(kGradeTables, "Rows of their own");
     ASSERT_EQ(own.size(), 23u);
     for (const Row& r : own) {
         const unsigned id = (unsigned)Num(r[0]);
@@ -199,7 +204,7 @@ TEST(DocumentTables, HostMaterialTable)
         for (int c = 0; c < 10; ++c) EXPECT_EQ(Num(r[2 + c]), code[c]) << id << " column " << c;
     }
 
-    const Table groups = TableAfter(kPart102, "`HostMaterialTable`: ten groups");
+    const Table groups = TableAfter(kGradeTables, "`HostMaterialTable`: ten groups");
     ASSERT_EQ(groups.size(), 10u);
     for (int g = 0; g < 10; ++g) {
         const Row& r = groups[g];
@@ -232,7 +237,7 @@ TEST(DocumentTables, LvlSectionsValuesAndKmod)
                     {"Sections of \"Steico Joist\"", Lvl_Joist_Build, 18}};
     for (const auto& p : products) {
         const LvlSection* s = p.build(1);
-        const Table t = TableAfter(kPart103, p.marker);
+        const Table t = TableAfter(kLvl, p.marker);
         ASSERT_EQ((int)t.size(), p.count);
         for (int i = 0; i < p.count; ++i) {
             const Row& r = t[i];
@@ -247,7 +252,7 @@ TEST(DocumentTables, LvlSectionsValuesAndKmod)
 
     Lvl_Wall_Build(1000);
     Lvl_Joist_Build(1000);
-    const Table v = TableAfter(kPart103, "`values`, in order");
+    const Table v = TableAfter(kLvl, "`values`, in order");
     ASSERT_EQ(v.size(), 15u);
     for (int i = 0; i < 15; ++i) {
         EXPECT_EQ(Num(v[i][0]), i);
@@ -259,7 +264,7 @@ TEST(DocumentTables, LvlSectionsValuesAndKmod)
         }
     }
 
-    const Table k = TableAfter(kPart103, "k_mod tables (static)");
+    const Table k = TableAfter(kLvl, "k_mod tables (static)");
     ASSERT_EQ(k.size(), 3u);
     for (unsigned step = 0; step < 8; ++step) {
         EXPECT_EQ(Num(k[0][1 + step]), Lvl_Web_Kmod(1, step));
@@ -275,7 +280,7 @@ TEST(DocumentTables, KmodRows)
     DinRules din;
     // A kind, grade and service class that each row stands for under DIN rules.
     const int use[8][3] = {{0, 5, 1}, {0, 5, 3}, {4, 1, 1}, {4, 1, 2}, {4, 0, 1}, {7, 0, 2}, {5, 0, 1}, {5, 0, 2}};
-    const Table t = TableAfter(kPart104, "Rows (durations 0, 1, 2, 3, 4");
+    const Table t = TableAfter(kFactors, "Rows (durations 0, 1, 2, 3, 4");
     ASSERT_EQ(t.size(), 8u);
     for (int row = 0; row < 8; ++row) {
         EXPECT_EQ(t[row][0], "R" + std::to_string(row + 1));
@@ -290,8 +295,8 @@ TEST(DocumentTables, KmodRows)
 TEST(DocumentTables, ParticleboardByThickness)
 {
     NEED_DOC();
-    const Table plate = TableAfter(kPart105, "Plate set (directions 0, 1, 4, 9)");
-    const Table in_plane = TableAfter(kPart105, "In-plane set (directions 5, 8)");
+    const Table plate = TableAfter(kPanels, "Plate set (directions 0, 1, 4, 9)");
+    const Table in_plane = TableAfter(kPanels, "In-plane set (directions 5, 8)");
     ASSERT_EQ(plate.size(), 6u);
     ASSERT_EQ(in_plane.size(), 6u);
     for (int band = 0; band < 6; ++band) {
@@ -354,7 +359,7 @@ TEST(DocumentTables, PanelStrengths)
     DinRules din;
     const int four_dirs[4] = {0, 1, 2, 3};
 
-    const Table osb = TableAfter(kPart106, "OSB (kind 4;");
+    const Table osb = TableAfter(kValues, "OSB (kind 4;");
     ASSERT_EQ(osb.size(), 6u);
     for (const Row& r : osb) {
         const std::vector<int> grades = Quoted(r[0]).size() == 2 ? std::vector<int>{0, 1} : std::vector<int>{2};
@@ -363,7 +368,7 @@ TEST(DocumentTables, PanelStrengths)
             for (int s = 0; s < 4; ++s) ExpectCell(Slashed(r[2 + s]), Strengths(4, g, 2, four_dirs[s], t), "OSB " + r[0]);
     }
 
-    const Table gyp = TableAfter(kPart106, "Gypsum board (kind 5; the three");
+    const Table gyp = TableAfter(kValues, "Gypsum board (kind 5; the three");
     ASSERT_EQ(gyp.size(), 6u);
     for (const Row& r : gyp) {
         const std::vector<int> grades = Quoted(r[0]).size() == 2 ? std::vector<int>{1, 2} : std::vector<int>{0};
@@ -374,18 +379,18 @@ TEST(DocumentTables, PanelStrengths)
                     ExpectCell(Slashed(r[2 + s]), Strengths(5, g, 2, four_dirs[s], t), "gypsum " + r[0] + " " + r[1]);
     }
 
-    const Table ply = TableAfter(kPart106, "Plywood (kind 6; every thickness)");
+    const Table ply = TableAfter(kValues, "Plywood (kind 6; every thickness)");
     ASSERT_EQ(ply.size(), 6u);
     for (int g = 0; g < 6; ++g)
         for (int s = 0; s < 4; ++s) ExpectCell(Slashed(ply[g][1 + s]), Strengths(6, g, 2, four_dirs[s], 20), "plywood " + ply[g][0]);
 
-    const Table lvl = TableAfter(kPart106, "LVL products (kinds 19 and -11, identical)");
+    const Table lvl = TableAfter(kValues, "LVL products (kinds 19 and -11, identical)");
     ASSERT_EQ(lvl.size(), 3u);
     for (int g = 0; g < 3; ++g)
         for (int kind : {19, -11})
             for (int s = 0; s < 4; ++s) ExpectCell(Slashed(lvl[g][1 + s]), Strengths(kind, g, 2, four_dirs[s], 30), "LVL " + lvl[g][0]);
 
-    const Table fib = TableAfter(kPart106, "Fibreboard (kind 8), Fermacell (kind 9): directions");
+    const Table fib = TableAfter(kValues, "Fibreboard (kind 8), Fermacell (kind 9): directions");
     ASSERT_EQ(fib.size(), 9u);
     int fermacell = 0;
     for (const Row& r : fib) {
@@ -409,7 +414,7 @@ TEST(DocumentTables, PanelStrengths)
         }
     }
 
-    const Table kb = TableAfter(kPart106, "Kerto and beech panel:");
+    const Table kb = TableAfter(kValues, "Kerto and beech panel:");
     ASSERT_EQ(kb.size(), 6u);
     int kerto_q = 0;
     for (const Row& r : kb) {
@@ -452,7 +457,7 @@ std::vector<double> Moduli(int kind, int grade, int variant, double t)
 TEST(DocumentTables, PanelModuli)
 {
     NEED_DOC();
-    const Table t = TableAfter(kPart106, "`Mat_Moduli`, panels and engineered products");
+    const Table t = TableAfter(kValues, "`Mat_Moduli`, panels and engineered products");
     ASSERT_EQ(t.size(), 8u);
     int plywood = 0;
     for (const Row& r : t) {
@@ -466,7 +471,7 @@ TEST(DocumentTables, PanelModuli)
         }
     }
 
-    const Table e = TableAfter(kPart106, "Engineered products (other variants write nothing)");
+    const Table e = TableAfter(kValues, "Engineered products (other variants write nothing)");
     ASSERT_EQ(e.size(), 9u);
     int kerto_q = 0, lvl = 0;
     for (const Row& r : e) {
@@ -496,7 +501,7 @@ TEST(DocumentTables, PanelModuli)
                 }
     }
 
-    const Table p = TableAfter(kPart106, "Particleboard (kind 7, grades 0..3 = ");
+    const Table p = TableAfter(kValues, "Particleboard (kind 7, grades 0..3 = ");
     ASSERT_EQ(p.size(), 4u);
     const double upper[6] = {13, 20, 25, 32, 40, 50};
     for (int g = 0; g < 4; ++g) {
@@ -529,7 +534,7 @@ struct Probe {
 TEST(DocumentTables, KmodSelection)
 {
     NEED_DOC();
-    const Table rows = TableAfter(kPart104, "Selection (grade ranges not named");
+    const Table rows = TableAfter(kFactors, "Selection (grade ranges not named");
     ASSERT_EQ(rows.size(), 8u);
     // The materials each row names, in the row order of the document.
     const std::vector<std::vector<Probe>> probes = {
@@ -543,7 +548,7 @@ TEST(DocumentTables, KmodSelection)
         {{7, 2, true}, {7, 3, true}},
         {{5, 0, false}, {5, 2, true}, {9, 0, false}, {9, 4, true}, {8, 1, false}, {8, 1, true}},
     };
-    const Table r_rows = TableAfter(kPart104, "Rows (durations 0, 1, 2, 3, 4");
+    const Table r_rows = TableAfter(kFactors, "Rows (durations 0, 1, 2, 3, 4");
     for (size_t i = 0; i < rows.size(); ++i)
         for (const Probe& p : probes[i])
             for (int sc = 1; sc <= 3; ++sc) {
@@ -578,7 +583,7 @@ TEST(DocumentTables, KmodSelection)
 TEST(DocumentTables, Kdef)
 {
     NEED_DOC();
-    const Table rows = TableAfter(kPart104, "`Mat_Kdef`: k_def by kind");
+    const Table rows = TableAfter(kFactors, "`Mat_Kdef`: k_def by kind");
     ASSERT_EQ(rows.size(), 8u);
     std::vector<std::vector<Probe>> probes(rows.size());
     for (double k : Numbers(rows[0][0])) probes[0].push_back({(int)k, 0, false});
@@ -612,17 +617,17 @@ TEST(DocumentTables, SelfWeight)
 {
     NEED_DOC();
     AnnexRules annex;  // hardwood grades 6 and 7 exist under the annex rules only
-    const Table rows = TableAfter(kPart104, "`Mat_Self_Weight` (weight density");
+    const Table rows = TableAfter(kFactors, "`Mat_Self_Weight` (weight density");
     ASSERT_EQ(rows.size(), 17u);
     int checked = 0;
     for (const Row& r : rows) {
         if (r[1].find("weight per metre") != std::string::npos) continue;  // computed, tested elsewhere
         std::vector<int> kinds;
         for (double k : Numbers(r[0])) kinds.push_back((int)k);
-        std::string spec = r[1];
-        const size_t paren = spec.find(" (");
-        if (paren != std::string::npos) spec = spec.substr(0, paren);
-        std::stringstream parts(spec);
+        std::string weights = r[1];
+        const size_t paren = weights.find(" (");
+        if (paren != std::string::npos) weights = weights.substr(0, paren);
+        std::stringstream parts(weights);
         std::string part;
         int last_grade = -1;
         while (std::getline(parts, part, ';')) {
