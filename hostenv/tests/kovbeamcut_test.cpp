@@ -137,9 +137,9 @@ TEST(BeamCutReader, RefusedFilesLeaveRowsAndCutsEmpty)
 
 TEST(BeamCutReader, EmptyTextIsNullAndLongTextIsCutAt255Bytes)
 {
-    ToolResultSpec spec;
-    spec.empty_first_text = true;
-    std::string text = Tool_Multi_Result(spec);
+    ToolResultSpec result;
+    result.empty_first_text = true;
+    std::string text = Tool_Multi_Result(result);
     const std::string long_name(300, 'x');
     const std::string name2 = std::string("\xAE") + "LK 2" + "\xAF";
     text.replace(text.find(name2), name2.size(), "\xAE" + long_name + "\xAF");

@@ -32,9 +32,9 @@ KovExportObject* Kxp_Fixture_Cut(const KxpCutSpec& s)
     return o;
 }
 
-std::string Kxp_Fixture_Cut_Text(const KxpCutSpec& spec)
+std::string Kxp_Fixture_Cut_Text(const KxpCutSpec& cut_spec)
 {
-    KovExportObject* o = Kxp_Fixture_Cut(spec);
+    KovExportObject* o = Kxp_Fixture_Cut(cut_spec);
     std::string out;
     kovtest::MemFile m;
     if (o && m.f) {

@@ -24,6 +24,6 @@ struct KxpCutSpec {
 };
 
 // A new type-3 object (kind 1); the stored 3x3 matrix holds the axes as columns.
-KovExportObject* Kxp_Fixture_Cut(const KxpCutSpec& spec);
+KovExportObject* Kxp_Fixture_Cut(const KxpCutSpec& cut_spec);
 // The object written as export-block text.
-std::string Kxp_Fixture_Cut_Text(const KxpCutSpec& spec);
+std::string Kxp_Fixture_Cut_Text(const KxpCutSpec& cut_spec);

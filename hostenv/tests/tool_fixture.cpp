@@ -41,10 +41,10 @@ void Tool_Virtual_Reset()
     g_virtual_sleeps = 0;
 }
 
-std::string Tool_Multi_Result(const ToolResultSpec& spec)
+std::string Tool_Multi_Result(const ToolResultSpec& result)
 {
-    std::string s = "MULTICUT 1\n" + std::to_string(spec.declared_cuts) + "\n";
-    for (int i = 0; i < spec.cuts; ++i) {
+    std::string s = "MULTICUT 1\n" + std::to_string(result.declared_cuts) + "\n";
+    for (int i = 0; i < result.cuts; ++i) {
         KxpCutSpec cut;
         cut.id = 10 + i;
         cut.number = i + 1;
@@ -56,14 +56,14 @@ std::string Tool_Multi_Result(const ToolResultSpec& spec)
     }
     s += "RESULTS\n";
     int total = 0;
-    for (int i = 0; i < spec.cuts; ++i) {
-        s += std::to_string(spec.counts[i]) + "\n";
-        total += spec.counts[i];
+    for (int i = 0; i < result.cuts; ++i) {
+        s += std::to_string(result.counts[i]) + "\n";
+        total += result.counts[i];
     }
     for (int r = 0; r < total; ++r) {
-        for (int k = 0; k < 6 * spec.cuts; ++k) s += std::to_string(r * 100 + k) + ".25 ";
+        for (int k = 0; k < 6 * result.cuts; ++k) s += std::to_string(r * 100 + k) + ".25 ";
         s += std::to_string(1 + r) + " " + std::to_string(r) + ".5\n";
-        s += (spec.empty_first_text && r == 0) ? "\xAE\xAF" : "\xAE" "T" + std::to_string(r) + "\xAF";
+        s += (result.empty_first_text && r == 0) ? "\xAE\xAF" : "\xAE" "T" + std::to_string(r) + "\xAF";
         s += " \xAE" "LK " + std::to_string(r + 1) + "\xAF\n";
     }
     return s;

@@ -23,4 +23,4 @@ struct ToolResultSpec {
     int counts[10] = {4, 4};
     bool empty_first_text = false;
 };
-std::string Tool_Multi_Result(const ToolResultSpec& spec);
+std::string Tool_Multi_Result(const ToolResultSpec& result);
