@@ -22,6 +22,9 @@ ExitDialog::ExitDialog()
     Kov_App_Init_Resources();
     Nelu52_Init_Dialog_Resources();
     setupUi(this);
+    // Grows beyond its form's size where the screen font needs it, so no
+    // caption is cut.
+    resize(size().expandedTo(sizeHint()));
     connect(butExitNoSave, &QPushButton::clicked, qApp, &QCoreApplication::quit);
     connect(butExitSave, &QPushButton::clicked, this, &ExitDialog::save_and_quit);
 }

@@ -1,9 +1,12 @@
 #include "app/nadselectdialog.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayoutItem>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <cstdio>
 #include <cstring>
@@ -104,6 +107,18 @@ NA_SelectDialog::~NA_SelectDialog() = default;
 void NA_SelectDialog::showEvent(QShowEvent*)
 {
     fill_list();
+    // Wide enough for the longest name beside its flag; the height stays and
+    // the list scrolls.
+    int names = 0;
+    for (QRadioButton* rb : rb_list) names = qMax(names, rb->sizeHint().width());
+    const QMargins outer = gridLayout->contentsMargins();
+    const QMargins inner = verticalLayout->contentsMargins();
+    const int wide = names + qMax(0, gridLayout_na->horizontalSpacing()) + 26 + inner.left() + inner.right() +
+                     2 * sc_na_area->frameWidth() + sc_na_area->verticalScrollBar()->sizeHint().width() +
+                     outer.left() + outer.right();
+    int limit = wide;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) limit = screen->availableGeometry().width();
+    if (wide > width()) resize(qMin(wide, qMax(limit, width())), height());
 }
 
 void NA_SelectDialog::fill_list()
