@@ -204,13 +204,14 @@ const char* import_row_info5(int row) { return info_of(row, 4); }
 
 void import_free_rows()
 {
-    // The cut store points at these rows; it goes with them.
-    if (BeamCut_Store_Owner() == &g_rows) BeamCut_Clear_Cuts();
     BeamCut_Free_Row_Set(&g_rows);
 }
 
 void import_reset()
 {
+    // The cut objects are freed only when they came with these rows: a cut
+    // store filled by the library's own import stays its own.
+    if (BeamCut_Store_Owner() == &g_rows) BeamCut_Clear_Cuts();
     import_free_rows();
 }
 
