@@ -21,4 +21,8 @@ cp -n "$ROOT"/example/* "$ENVDIR/POS/" 2>/dev/null || true
 export _KOV_CWD_="$ENVDIR/POS"
 # The host hands the program its private data directory (help file, product data).
 export KOV_CUROB_PRIVAT_DATAPATH="$ENVDIR/POS"
+# The stand-in force-selection and component-selection tools answer with the
+# example's prepared files ("Schnittgrößen importieren").
+export KOV_BAUWAHL_ANSWER="${KOV_BAUWAHL_ANSWER:-$ROOT/example/Bauwahl.ans}"
+export KOV_KRAWAHL_SOURCE="${KOV_KRAWAHL_SOURCE:-$ROOT/example/Krawahl.res}"
 exec "$APP" VERSATZ 0 1 1
