@@ -44,19 +44,9 @@
 #include "platform/kovcp.h"
 #include "platform/kovpath.h"
 #include "platform/kovscript.h"
+#include "tools/toolargs.h"
 
 namespace {
-
-void write_args(int argc, char** argv)
-{
-    const char* out = std::getenv("KOV_NAD_PFLEGE_ARGS");
-    if (!out || !*out) return;
-    const std::string tmp = std::string(out) + ".part";
-    FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) return;
-    for (int i = 1; i < argc; ++i) std::fprintf(f, "%s\n", argv[i]);
-    if (std::fclose(f) == 0) std::rename(tmp.c_str(), out);
-}
 
 std::string user_file(const char* dram, int n)
 {
@@ -223,7 +213,7 @@ int run_window(int argc, char** argv, const char* dram, const char* active)
 
 int main(int argc, char** argv)
 {
-    write_args(argc, argv);
+    Tool_Write_Args("KOV_NAD_PFLEGE_ARGS", argc, argv);
     if (argc != 2) return 2;
     const char* dram = std::getenv("DRAM");
     if (!dram || !*dram) return 2;
