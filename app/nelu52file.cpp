@@ -15,6 +15,7 @@
 #include "app/nelu52data.h"
 #include "app/nelu52save.h"
 #include "app/nelu52start.h"
+#include "base/kovtxt.h"
 #include "nad/nadactive.h"
 #include "nad/nadselect.h"
 #include "platform/kovpath.h"
@@ -69,15 +70,8 @@ void Text_Line(QByteArray& out, const QString& text)
 bool Read_Line(FILE* f, QString* text)
 {
     char buf[LINE_MAX_BYTES];
-    if (!std::fgets(buf, sizeof buf, f)) return false;
+    if (!Txt_Get_Line(buf, sizeof buf, f)) return false;
     size_t n = std::strlen(buf);
-    if (n > 0 && buf[n - 1] == '\n') {
-        buf[--n] = '\0';
-    } else {
-        int c;
-        while ((c = std::fgetc(f)) != EOF && c != '\n') {
-        }
-    }
     if (n > 0 && buf[n - 1] == '\r') buf[--n] = '\0';
     *text = qstring_from_system8(QByteArray(buf, (int)n));
     return true;

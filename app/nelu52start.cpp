@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include "app/nelu52data.h"
+#include "base/kovtxt.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
 #include "platform/kovscript.h"
@@ -81,15 +82,8 @@ namespace {
 QByteArray Title_Line(FILE* f)
 {
     char buf[256];
-    if (!std::fgets(buf, sizeof buf, f)) return QByteArray();
+    if (!Txt_Get_Line(buf, sizeof buf, f)) return QByteArray();
     size_t n = std::strlen(buf);
-    if (n > 0 && buf[n - 1] == '\n') {
-        buf[--n] = '\0';
-    } else {
-        int c;
-        while ((c = std::fgetc(f)) != EOF && c != '\n') {
-        }
-    }
     if (n > 0 && buf[n - 1] == '\r') buf[--n] = '\0';
     return QByteArray(buf, (int)n);
 }
