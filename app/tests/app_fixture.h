@@ -11,6 +11,7 @@
 
 #include "app/nelu52data.h"
 #include "nad/nadactive.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace apptest {
 
@@ -31,22 +32,12 @@ inline void Use_German_Ec5()
 
 inline std::string Slurp(const std::string& path)
 {
-    std::string s;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return s;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    std::fclose(f);
-    return s;
+    return kovtest::read_file(path);
 }
 
 inline bool Spill(const std::string& path, const std::string& bytes)
 {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
+    return kovtest::write_file(path, bytes);
 }
 
 // A fresh folder as working directory, with DATA (the supplied annex files),
