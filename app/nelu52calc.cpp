@@ -3,6 +3,7 @@
 // notch, bending with axial force and shear of the sill, stability of the strut.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "app/nelu52data.h"
 #include "materials/ec5formulas.h"
@@ -30,6 +31,18 @@ Strengths Member_Strengths(int kind, int grade, double b, double depth, double* 
 }
 
 int Accidental(int kled) { return kled == 6 || kled == 7; }
+
+// A utilisation that cannot be worked out (a material without values, a partial
+// factor of 0, a section that the notch or the bolt hole leaves empty) is not
+// verified: it shows as infinite, never as 0, so that no verdict can pass it.
+const double kNotVerified = std::numeric_limits<double>::infinity();
+
+// A resistance, strength or section value that a check can divide by.
+bool Usable(double x) { return std::isfinite(x) && x > 0.0; }
+
+// A utilisation that came out as "not a number" is not verified either; it
+// would otherwise slip past every comparison with the largest utilisation.
+double Checked(double u) { return std::isnan(u) ? kNotVerified : u; }
 
 } // namespace
 
@@ -100,35 +113,44 @@ int NELU52_DATA::cal_Versatz()
                 e.fc_alpha2_d = e.fc0_d_st < f_sw ? e.fc0_d_st : f_sw;
                 e.s2r_d = e.fc_alpha2_d * balken_tv2 * b / (1000.0 * std::cos(2.0 * alpha));
             };
+            // Without a usable shear strength no fore-wood length suffices.
+            auto fore_wood = [&](double force) {
+                return Usable(shear_per_mm) ? 1000.0 * force * cos_g / shear_per_mm : kNotVerified;
+            };
+            bool resists = true;
             switch (typ) {
             case 0:
             case 1:
                 front();
-                e.lv1 = 1000.0 * N * cos_g / shear_per_mm;
+                resists = Usable(e.s1r_d);
+                e.lv1 = fore_wood(N);
                 e.u_lv1 = e.lv1 / (8.0 * balken_tv1);
                 break;
             case 2:
                 heel();
-                e.lv2 = 1000.0 * N * cos_g / shear_per_mm;
+                resists = Usable(e.s2r_d);
+                e.lv2 = fore_wood(N);
                 e.u_lv2 = e.lv2 / (8.0 * balken_tv2);
                 break;
             case 3: {
                 front();
                 heel();
+                resists = Usable(e.s1r_d) && Usable(e.s2r_d);
                 // Each step carries its share of the strut force in proportion to
                 // its resistance; the front fore-wood takes the front step's share.
                 const double sum = e.s1r_d + e.s2r_d;
                 const double n1 = sum > 0.0 ? N * e.s1r_d / sum : N;
-                e.lv1 = 1000.0 * n1 * cos_g / shear_per_mm;
-                e.lv2 = 1000.0 * N * cos_g / shear_per_mm;
+                e.lv1 = fore_wood(n1);
+                e.lv2 = fore_wood(N);
                 e.u_lv1 = e.lv1 / (8.0 * balken_tv1);
                 e.u_lv2 = e.lv2 / (8.0 * balken_tv2);
                 break;
             }
             }
-            const double s = e.s1r_d + e.s2r_d;
-            if (std::fabs(s) > 0.0) e.u_se = N / s;
-            e.u = std::max({e.u_se, e.u_lv1, e.u_lv2});
+            // A step without contact resistance (no strength values, no depth)
+            // cannot carry the compressed strut.
+            e.u_se = resists ? N / (e.s1r_d + e.s2r_d) : kNotVerified;
+            e.u = Checked(std::max({e.u_se, e.u_lv1, e.u_lv2}));
             lv_min = std::max({lv_min, e.lv1, e.lv2});
         }
         erg_versatz.append(e);
@@ -169,6 +191,8 @@ void NELU52_DATA::biegung_schwelle()
     wn_biegung = bn_biegung * hn_biegung * (hn_biegung * 0.16666666666666666);
     if (lasten.isEmpty()) return;
 
+    // The net section that the notch and the bolt hole leave.
+    const bool section = Usable(an_biegung) && Usable(wn_biegung);
     const double cos_g = std::cos(gamma * 0.017453292519943295);
     for (const LoadCase& lc : lasten) {
         ErgBiegung e{};
@@ -201,6 +225,12 @@ void NELU52_DATA::biegung_schwelle()
         };
         e.u_links = side(e.nd_links, e.md_links, &e.sigma_n_links, &e.sigma_m_links);
         e.u_rechts = side(e.nd_rechts, e.md_rechts, &e.sigma_n_rechts, &e.sigma_m_rechts);
+        if (!section || !Usable(e.fm_d) || !Usable(e.ft_d) || !Usable(e.fc_d)) {
+            e.u_links = kNotVerified;
+            e.u_rechts = kNotVerified;
+        }
+        e.u_links = Checked(e.u_links);
+        e.u_rechts = Checked(e.u_rechts);
         e.u = std::max(e.u_links, e.u_rechts);
         erg_biegung.append(e);
         if (e.u > eta_biegung) eta_biegung = e.u;
@@ -245,8 +275,13 @@ void NELU52_DATA::querkraft_schwelle()
         e.tau_links = 1500.0 * std::fabs(e.vd_links) / an_schub;
         e.tau_rechts = 1500.0 * std::fabs(e.vd_rechts) / an_schub;
         const double r = k_cr * e.fv_d;
-        e.u_links = e.tau_links / r;
-        e.u_rechts = e.tau_rechts / r;
+        if (Usable(an_schub) && Usable(r)) {
+            e.u_links = Checked(e.tau_links / r);
+            e.u_rechts = Checked(e.tau_rechts / r);
+        } else {
+            e.u_links = kNotVerified;
+            e.u_rechts = kNotVerified;
+        }
         e.u = std::max(e.u_links, e.u_rechts);
         erg_schub.append(e);
         if (e.u > eta_schub) eta_schub = e.u;
@@ -349,6 +384,18 @@ void NELU52_DATA::stabilitaet_strebe()
             e.u_z = e.sigma_c_d / (kc_z * e.fc_d);
             e.u_enden = e.sigma_m_d / e.fm_d + c * c;
         }
+        // Tension in the strut gives small or negative values, as it comes;
+        // a strut without strength values or buckling factors is not verified.
+        const bool usable = Usable(a_st) && Usable(wy_st) && Usable(e.fm_d) && Usable(e.fc_d) && Usable(kc_y) &&
+                            Usable(kc_z) && (!stirn_gleich || Usable(k_crit));
+        if (!usable) {
+            e.u_y = kNotVerified;
+            e.u_z = kNotVerified;
+            if (!stirn_gleich) e.u_enden = kNotVerified;
+        }
+        e.u_y = Checked(e.u_y);
+        e.u_z = Checked(e.u_z);
+        e.u_enden = Checked(e.u_enden);
         e.u = std::max({e.u_y, e.u_z, e.u_enden});
         erg_strebe.append(e);
         if (e.u > eta_strebe) eta_strebe = e.u;

@@ -420,4 +420,217 @@ TEST_F(StepJoint, WithoutAnnexTheDinFactorsApply)
     EXPECT_REL(d.erg_versatz[1].gamma_m, 1.0);
 }
 
+// ---- values from an independent recomputation ----------------------------------------------
+// The expected numbers below come from a separate script that works the
+// formulas of DIN EN 1995-1-1/NA (NCI NA.12.1, 6.1.7, 6.2.3, 6.2.4, 6.3.2,
+// 6.3.3) with the table values of EN 338:2016 (C14, C24, D70) and EN 14080
+// (GL24h), gamma_M 1.3, k_cr 2.0 / f_v,k (softwood), 0.67 (hardwood) and
+// 2.5 / f_v,k (glulam); they were not taken from the program.
+
+TEST_F(StepJoint, FurtherHeelAndDoubleNotches)
+{
+    // Fersenversatz C24, 60 degrees, b 140, t_v2 40, N 50 kN, k_mod 0.8:
+    // f_c,60,d 3.848303, S_2R,d = f * t_v2 * b / cos 60 = 43.100997 kN.
+    d.typ = 2;
+    d.balken_b = 140.0;
+    d.balken_tv2 = 40.0;
+    d.lasten.append(Combination(50.0, 0.8, 2));
+    d.cal_Versatz();
+    EXPECT_REL(d.erg_versatz[0].fc_alpha2_d, 3.848303);
+    EXPECT_REL(d.erg_versatz[0].s2r_d, 43.100997);
+    EXPECT_REL(d.erg_versatz[0].lv2, 145.089286);
+    EXPECT_REL(d.erg_versatz[0].u_lv2, 0.453404);
+    EXPECT_REL(d.erg_versatz[0].u_se, 1.160066);
+    EXPECT_REL(d.eta_versatz, 1.160066);
+
+    // Doppelter Versatz C24, 30 degrees, b 160, t_v1 20, t_v2 30, N 45 kN: the
+    // heel fore-wood governs (0.732964), the contact pressure is 0.503911.
+    d.typ = 3;
+    d.gamma = 30.0;
+    d.balken_b = 160.0;
+    d.balken_tv1 = 20.0;
+    d.balken_tv2 = 30.0;
+    d.lasten[0] = Combination(45.0, 0.9, 3);
+    d.cal_Versatz();
+    const ErgVersatz& e = d.erg_versatz[0];
+    EXPECT_REL(e.fc_alpha1_d, 12.374469);
+    EXPECT_REL(e.fc_alpha2_d, 8.454606);
+    EXPECT_REL(e.s1r_d, 42.441330);
+    EXPECT_REL(e.s2r_d, 46.860182);
+    EXPECT_REL(e.lv1, 83.603447);
+    EXPECT_REL(e.lv2, 175.911410);
+    EXPECT_REL(e.u_lv1, 0.522522);
+    EXPECT_REL(e.u_lv2, 0.732964);
+    EXPECT_REL(e.u_se, 0.503911);
+    EXPECT_REL(e.u, 0.732964);
+}
+
+TEST_F(StepJoint, HeelNotchTakesTheSmallerOfSillAndStrut)
+{
+    // C24 sill, GL24h strut, 30 degrees: f_c,30,d of the sill 8.454606 is below
+    // the strut's f_c,0,d 16.615385.
+    d.typ = 2;
+    d.gamma = 30.0;
+    d.st_wie_sw = 0;
+    d.holzart_st = 2;
+    d.holzguete_st = 2;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_nachweise();
+    EXPECT_REL(d.erg_versatz[0].fc0_d_st, 16.615385);
+    EXPECT_REL(d.erg_versatz[0].fc_alpha2_d, 8.454606);
+    EXPECT_REL(d.erg_versatz[0].s2r_d, 35.145136);
+    EXPECT_REL(d.erg_versatz[0].lv2, 156.365698);
+    EXPECT_REL(d.erg_versatz[0].u, 0.853603);
+
+    // D70 sill (hardwood grade 7, k_cr 0.67), C14 strut, 20 degrees: the sill's
+    // f_c,20,d 17.000534 is above the strut's f_c,0,d 11.076923, which governs.
+    d.holzart_sw = 1;
+    d.holzguete_sw = 7;
+    d.holzart_st = 0;
+    d.holzguete_st = 0;
+    d.gamma = 20.0;
+    d.lasten[0] = Combination(40.0, 0.9, 3);
+    d.cal_Versatz();
+    EXPECT_REL(d.kcr_sw, 0.67);
+    const ErgVersatz& e = d.erg_versatz[0];
+    EXPECT_REL(e.fc_alpha2_d, 11.076923);
+    EXPECT_REL(e.s2r_d, 42.436135);
+    EXPECT_REL(e.lv2, 135.058088);
+    EXPECT_REL(e.u_lv2, 0.562742);
+    EXPECT_REL(e.u_se, 0.942593);
+}
+
+// The example position: C24 sill 140 x 200 and strut 140 x 140, Stirnversatz
+// t_v1 30 at 45 degrees, 12 mm bolt hole, forces at the left cut face, l_eff
+// 2200, moment at the strut's ends, k_h asked for on both members.
+TEST_F(StepJoint, ExamplePosition)
+{
+    d.typ = 0;
+    d.balken_b = 140.0;
+    d.balken_hG = 200.0;
+    d.balken_hD = 140.0;
+    d.strebe_leff = 2200.0;
+    d.balken_tv1 = 30.0;
+    d.gamma = 45.0;
+    d.querschnittsschwaechung = 1;
+    d.d_bolzen = 12.0;
+    d.linkes_schnittufer = 1;
+    d.stirn_gleich = 0;
+    d.lasten.append(Combination(18.5, 0.6, 0, 0.0, 1.2, 6.5));
+    d.lasten.append(Combination(42.0, 0.9, 3, 0.0, 2.8, 14.0));
+    d.lasten.append(Combination(35.4, 1.1, 4, 0.0, 2.3, 12.5));
+    d.cal_nachweise();
+
+    const double versatz[3] = {0.544202, 0.823658, 0.568003};
+    const double lv[3] = {101.225703, 153.206469, 105.652773};
+    const double biegung[3][2] = {{0.177097, 0.238676}, {0.275485, 0.368685}, {0.185147, 0.249419}};
+    const double schub[3][2] = {{0.489231, 0.495363}, {0.702486, 0.787712}, {0.51318, 0.514476}};
+    const double strebe[3][2] = {{0.131165, 0.207586}, {0.19852, 0.321555}, {0.136901, 0.217098}};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_REL(d.erg_versatz[i].u_se, versatz[i]);
+        EXPECT_REL(d.erg_versatz[i].lv1, lv[i]);
+        EXPECT_REL(d.erg_biegung[i].u_links, biegung[i][0]);
+        EXPECT_REL(d.erg_biegung[i].u_rechts, biegung[i][1]);
+        EXPECT_REL(d.erg_schub[i].u_links, schub[i][0]);
+        EXPECT_REL(d.erg_schub[i].u_rechts, schub[i][1]);
+        EXPECT_REL(d.erg_strebe[i].u_y, strebe[i][0]);
+        EXPECT_REL(d.erg_strebe[i].u_z, strebe[i][0]);
+        EXPECT_REL(d.erg_strebe[i].u_enden, strebe[i][1]);
+    }
+    EXPECT_REL(d.kh_st, 1.013894);
+    EXPECT_EQ(d.ez_strebe, 55.0);
+    EXPECT_REL(d.kc_y, 0.742456);
+    EXPECT_REL(d.sigma_m_crit, 238.528942);
+    EXPECT_EQ(d.k_crit, 1.0);
+    EXPECT_REL(d.eta_versatz, 0.823658);
+    EXPECT_REL(d.eta_biegung, 0.368685);
+    EXPECT_REL(d.eta_schub, 0.787712);
+    EXPECT_REL(d.eta_strebe, 0.321555);
+    EXPECT_REL(d.eta_gesamt, 0.823658);
+}
+
+// ---- checks that cannot be worked out are not verified ---------------------------------------
+// A material without values, a partial factor of 0 or a section that is not
+// there must never show as 0 % (which every verdict passes): the utilisation
+// is infinite.
+
+TEST_F(StepJoint, StrutWithoutValuesLeavesTheNotchUnverified)
+{
+    // The sill is C24, the strut a grade that the table does not hold: its
+    // contact strength is 0, so the step cannot carry the strut.
+    d.st_wie_sw = 0;
+    d.holzguete_st = 20;
+    d.lasten.append(Combination(30.0, 0.9, 3, -20.0, 3.0, 10.0));
+    d.cal_nachweise();
+    const ErgVersatz& e = d.erg_versatz[0];
+    EXPECT_EQ(e.s1r_d, 0.0);
+    EXPECT_TRUE(std::isinf(e.u_se));
+    EXPECT_REL(e.u_lv1, 0.376157);  // the sill's fore-wood is still worked out
+    EXPECT_TRUE(std::isinf(d.eta_versatz));
+    EXPECT_TRUE(std::isinf(d.eta_strebe));
+    EXPECT_TRUE(std::isinf(d.nachweise[3].ausnutzung));
+    // The sill's own checks do not depend on the strut's material.
+    EXPECT_REL(d.eta_biegung, 0.50623);
+    EXPECT_REL(d.eta_schub, 2.428608);
+    EXPECT_TRUE(std::isinf(d.eta_gesamt));
+}
+
+TEST_F(StepJoint, SillWithoutValuesIsNotVerifiedOnEitherSide)
+{
+    // An undefined sill grade (the strut follows it): a side without forces has
+    // nothing to divide, and must not hide the check.
+    d.holzguete_sw = 20;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_nachweise();
+    EXPECT_TRUE(std::isinf(d.erg_biegung[0].u_links));
+    EXPECT_TRUE(std::isinf(d.erg_biegung[0].u_rechts));
+    for (const NachweisEintrag& n : d.nachweise) EXPECT_TRUE(std::isinf(n.ausnutzung)) << n.name.toStdString();
+}
+
+TEST_F(StepJoint, MaterialWithoutPartialFactorIsNotVerified)
+{
+    // Kind 13 (stored in a damaged input file) has table values but no partial
+    // factor under the annex: gamma_M 0 would make every design strength
+    // infinite and every utilisation 0.
+    d.holzart_sw = 13;
+    d.lasten.append(Combination(30.0, 0.9, 3, -20.0, 3.0, 10.0));
+    d.cal_nachweise();
+    EXPECT_EQ(d.erg_versatz[0].gamma_m, 0.0);
+    ASSERT_EQ(d.nachweise.size(), 4);
+    for (const NachweisEintrag& n : d.nachweise) EXPECT_TRUE(std::isinf(n.ausnutzung)) << n.name.toStdString();
+    EXPECT_TRUE(std::isinf(d.eta_gesamt));
+}
+
+TEST_F(StepJoint, SillWithoutNetSectionIsNotVerified)
+{
+    // A notch as deep as the sill, then a bolt hole wider than the sill: the net
+    // section is 0 or negative, which turned the shear into a negative value.
+    d.lasten.append(Combination(30.0, 0.9, 3, -20.0, 3.0, 10.0));
+    d.balken_tv1 = 200.0;
+    d.cal_nachweise();
+    EXPECT_TRUE(std::isinf(d.eta_biegung));
+    EXPECT_TRUE(std::isinf(d.eta_schub));
+
+    d.balken_tv1 = 30.0;
+    d.d_bolzen = 130.0;
+    d.cal_nachweise();
+    EXPECT_LT(d.bn_schub, 0.0);
+    EXPECT_TRUE(std::isinf(d.eta_biegung));
+    EXPECT_TRUE(std::isinf(d.eta_schub));
+    EXPECT_REL(d.eta_versatz, 0.739242);
+}
+
+TEST_F(StepJoint, TensionInTheStrutStaysAsComputed)
+{
+    // A strut in tension is no compression member: its values come out negative
+    // and do not raise the utilisation; they are not marked as unverified.
+    d.lasten.append(Combination(-10.0, 0.9, 3));
+    d.cal_Strebe();
+    const ErgStrebe& s = d.erg_strebe[0];
+    EXPECT_TRUE(std::isfinite(s.u));
+    EXPECT_LT(s.u, 0.0);
+    EXPECT_EQ(d.eta_strebe, 0.0);
+}
+
 } // namespace
