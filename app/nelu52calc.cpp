@@ -21,6 +21,10 @@ struct Strengths {
 Strengths Member_Strengths(int kind, int grade, double b, double depth, double* k_h)
 {
     Strengths s;
+    // The lookup leaves the slot alone where no size factor applies (solid
+    // timber deeper than 150 mm, glulam from 600 mm on); the member then has
+    // none, not the factor of an earlier depth.
+    if (k_h) *k_h = 1.0;
     Mat_Strengths(kind, grade, 1, 6, b, depth, &s.f_m, &s.f_t, &s.f_c, &s.f_v, &s.f_c90, k_h);
     s.f_m *= 0.001;
     s.f_t *= 0.001;

@@ -633,4 +633,22 @@ TEST_F(StepJoint, TensionInTheStrutStaysAsComputed)
     EXPECT_EQ(d.eta_strebe, 0.0);
 }
 
+TEST_F(StepJoint, SizeFactorOfADeepSillIsNotKeptFromAnEarlierRun)
+{
+    // GL24h sill 120 x 400: k_h = (600 / 400)^0.1 = 1.041380 on f_m,k. At a
+    // depth of 700 mm there is no size factor; the member must not keep the
+    // factor of the earlier depth, which the output list prints.
+    d.holzart_sw = 2;
+    d.holzguete_sw = 2;
+    d.balken_hG = 400.0;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_nachweise();
+    EXPECT_REL(d.kh_sw, 1.041380);
+    EXPECT_REL(d.fmk_sw, 24.0 * 1.041380);
+    d.balken_hG = 700.0;
+    d.cal_nachweise();
+    EXPECT_EQ(d.kh_sw, 1.0);
+    EXPECT_REL(d.fmk_sw, 24.0);
+}
+
 } // namespace
