@@ -380,7 +380,11 @@ void NELU52_DATA::stabilitaet_strebe()
             // whole length.
             const double m = e.sigma_m_d / (k_crit * e.fm_d);
             e.u_y = e.sigma_c_d / (kc_y * e.fc_d) + m;
-            e.u_z = e.sigma_c_d / (kc_z * e.fc_d) + m * m;
+            // About z both the lateral buckling check and buckling with the
+            // moment (k_m = 0.7 for a rectangular section, EN 1995-1-1 (6.24))
+            // must hold; the squared term alone understates a small moment.
+            const double c_z = e.sigma_c_d / (kc_z * e.fc_d);
+            e.u_z = std::max(c_z + m * m, c_z + 0.7 * e.sigma_m_d / e.fm_d);
             e.u_enden = 0.0;
         } else {
             const double c = e.sigma_c_d / e.fc_d;
