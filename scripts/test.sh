@@ -6,7 +6,9 @@ bash scripts/setup.sh
 BUILD=${KOV_BUILD_DIR:-build-asan}
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DKOV_SANITIZE=ON >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=0}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
+# Leaks inside the system libraries (fonts, Qt plugins) are not ours to mend.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export QT_QPA_PLATFORM=offscreen
 cd "$BUILD"
