@@ -2,6 +2,7 @@
 // variant of the German annex, comparison, copy and release.
 #include "nad/nadec1.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -258,6 +259,10 @@ void Nad_Store_Ec1_User_Set(int append, const char* name, const NadEc1Tables* t)
                 if (fwrite(buf, 1, n, out) != n) ok = false;
             if (ferror(in)) ok = false;
             fclose(in);
+        } else if (errno != ENOENT) {
+            // The sets stored so far exist but cannot be read just now: the
+            // new file would hold the new set alone and drop them.
+            ok = false;
         }
     }
     fprintf(out, "#NAD\n");

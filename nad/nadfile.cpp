@@ -5,8 +5,10 @@
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -191,23 +193,39 @@ void Safeguard_Proper_Version()
     }
     const std::string dir = std::string(dram) + "\\NADS";
     if (is_directory(dir)) return;
-    if (mkdir(Kov_Path(dir.c_str()).c_str(), 0777) != 0) {
+
+    FILE* old = Kov_Fopen((std::string(dram) + "\\NADs-EC2.DEF").c_str(), "r");
+    if (!old) {
+        if (mkdir(Kov_Path(dir.c_str()).c_str(), 0777) != 0) {
+            report_migration(2);
+            return;
+        }
+        if (!is_directory(dir)) report_migration(3);
+        return;
+    }
+
+    // The annexes are written into a folder of their own beside NADS, which
+    // becomes NADS only when every annex is complete: the existing NADS folder
+    // is what says that the move is done, so a move that failed half-way (a
+    // full disk, a crash) must leave no NADS folder behind and is tried again
+    // at the next start.
+    const std::string real_dir = Kov_Path(dir.c_str());
+    std::string work_dir = real_dir + ".XXXXXX";
+    if (!mkdtemp(&work_dir[0])) {
+        std::fclose(old);
         report_migration(2);
         return;
     }
-    if (!is_directory(dir)) {
-        report_migration(3);
-        return;
-    }
-
-    FILE* old = Kov_Fopen((std::string(dram) + "\\NADs-EC2.DEF").c_str(), "r");
-    if (!old) return;
+    const mode_t mask = umask(0);
+    umask(mask);
+    chmod(work_dir.c_str(), 0777 & ~mask);
 
     static NadRecord work;  // one working record for the whole migration
     int k = 1;
+    bool written = true;
     char line[OLD_LINE_MAX + 1];
     bool at_line_start = true;
-    while (std::fgets(line, sizeof line, old)) {
+    while (written && std::fgets(line, sizeof line, old)) {
         // A piece of an overlong line is no annex start, whatever it begins with.
         const bool starts_line = at_line_start;
         const size_t len = std::strlen(line);
@@ -229,10 +247,15 @@ void Safeguard_Proper_Version()
         work.na_de = 0;
         copy_name(work.name, name);
 
-        const char* dram_now = KOVGetEnv("DRAM");
-        if (dram_now) Nad_Write_File_Replacing(user_file(dram_now, k).c_str(), &work);
+        const std::string file = work_dir + "/" + std::to_string(k) + ".NAD";
+        written = Nad_Write_File_Replacing(file.c_str(), &work) == 1;
         ++k;
         at_line_start = true;
     }
     std::fclose(old);
+
+    if (written && std::rename(work_dir.c_str(), real_dir.c_str()) == 0) return;
+    for (int n = 1; n < k; ++n) std::remove((work_dir + "/" + std::to_string(n) + ".NAD").c_str());
+    rmdir(work_dir.c_str());
+    report_migration(written ? 2 : 4);
 }

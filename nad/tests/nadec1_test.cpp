@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -290,6 +291,38 @@ TEST(NadEc1Write, UserSetStoredAndLoadedBack)
     // Rewriting keeps only the new set.
     Nad_Store_Ec1_User_Set(0, "Anderer", &T.t);
     EXPECT_EQ(read_file(in.dram + "/WUSL-NADs.def").find("Mein Anhang"), std::string::npos);
+}
+
+// The stored sets exist but cannot be opened while a set is appended (here:
+// the process has no file handle left for them). Appending must fail and keep
+// the file, not write the new set alone over the stored ones.
+TEST(NadEc1Write, AppendingKeepsTheStoredSetsWhenTheyCannotBeRead)
+{
+    Tables T;
+    Install in(kDefs);
+    Nad_Read_Ec1_Definitions(&T.t);
+    FILE* f = stream_of("~TAB1\nalt\n 1 2\n 3 4\n");
+    Nad_Read_Ec1_Tables(f, &T.t);
+    fclose(f);
+    T.t.set_number = 2;
+    Nad_Store_Ec1_User_Set(0, "Mein Anhang", &T.t);
+    const std::string stored = read_file(in.dram + "/WUSL-NADs.def");
+    ASSERT_NE(stored.find("Mein Anhang"), std::string::npos);
+
+    // One more handle may be opened (the new file), the next one fails.
+    const int probe = dup(0);
+    ASSERT_GE(probe, 0);
+    close(probe);
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    struct rlimit one_more = saved;
+    one_more.rlim_cur = (rlim_t)probe + 1;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &one_more), 0);
+    Nad_Store_Ec1_User_Set(1, "Anderer", &T.t);
+    setrlimit(RLIMIT_NOFILE, &saved);
+
+    EXPECT_EQ(read_file(in.dram + "/WUSL-NADs.def"), stored);
+    EXPECT_FALSE(exists(in.dram + "/WUSL-NADs.def.new"));
 }
 
 // ---- variant, comparison, copy ---------------------------------------------------

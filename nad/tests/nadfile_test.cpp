@@ -3,6 +3,9 @@
 // definition file into numbered files.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -241,6 +244,29 @@ std::string old_annex(int flag, const char* name, const NadRecord* r, bool with_
     return s;
 }
 
+// Files of this process cannot grow beyond bytes while the object lives;
+// a write beyond fails as on a full disk instead of raising the signal.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        old_signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit now = old_;
+        now.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &now);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, old_signal_);
+    }
+
+private:
+    struct rlimit old_;
+    void (*old_signal_)(int);
+};
+
 }  // namespace
 
 TEST(AnnexMigration, OldFileBecomesNumberedFiles)
@@ -303,6 +329,35 @@ TEST(AnnexMigration, OldFileBecomesNumberedFiles)
     Safeguard_Proper_Version();
     EXPECT_EQ(read_file(env.user_file(1)), first);
     EXPECT_FALSE(exists(env.user_file(3)));
+}
+
+// A full disk during the move: no NADS folder stays behind (it would mark the
+// move as done and hide the old annexes for good), and the next start moves
+// them. The size limit of the process plays the full disk.
+TEST(AnnexMigration, FailedWriteIsTriedAgainAtTheNextStart)
+{
+    AnnexEnv env;
+    RecordBox one, two;
+    Default_Blocks(one.get());
+    Default_Blocks(two.get());
+    ASSERT_TRUE(write_file(env.dram() + "/NADs-EC2.DEF", old_annex(12, "Alt Eins", one.get(), true, true, true) +
+                                                             old_annex(13, "Alt Zwei", two.get(), true, true, true)));
+    {
+        FileSizeLimit full(64);
+        testing::internal::CaptureStdout();
+        Safeguard_Proper_Version();
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "Safeguard_Proper_Version: ERROR 4\n");
+    }
+    EXPECT_FALSE(exists(env.nads()));
+    // nothing but the old file: no half-filled folder either
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(env.dram()), std::filesystem::directory_iterator()), 1);
+
+    Safeguard_Proper_Version();
+    RecordBox r;
+    ASSERT_EQ(Nad_Load(1, "", r.get()), 1);
+    EXPECT_STREQ(r->name, "Alt Eins");
+    ASSERT_EQ(Nad_Load(2, "", r.get()), 1);
+    EXPECT_STREQ(r->name, "Alt Zwei");
 }
 
 TEST(AnnexMigration, ExistingDirectoryIgnoresTheOldFile)
