@@ -11,7 +11,16 @@
 bool Nelu52_Replace_File(const char* name, const std::function<bool(FILE*)>& fill)
 {
     if (!name || !*name || !fill) return false;
-    const std::string path = Kov_Path(name);
+    std::string path = Kov_Path(name);
+    // A link stays a link: the file it names is the one replaced, beside it.
+    // A link that names nothing is replaced itself.
+    struct stat link;
+    if (lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* real = realpath(path.c_str(), nullptr)) {
+            path = real;
+            std::free(real);
+        }
+    }
     std::string tmp = path + ".XXXXXX";
     const int fd = mkstemp(&tmp[0]);
     if (fd < 0) return false;

@@ -158,7 +158,8 @@ int Nad_Write_File_Replacing(const char* path, const NadRecord* r)
 {
     if (!path || !*path || !r) return 0;
     const std::string target = Kov_Path(path);
-    const std::string temp = Kov_Path((std::string(path) + ".tmp").c_str());
+    // Beside the file as found: its folder may be named in another case.
+    const std::string temp = target + ".tmp";
     FILE* f = std::fopen(temp.c_str(), "w");
     if (!f) return 0;
     Nad_Write_File(f, r);

@@ -460,4 +460,19 @@ TEST_F(InputFile, ReplacingKeepsThePermissions)
     EXPECT_EQ(Slurp("perm.inp"), "neu");
 }
 
+// A position file that is a link (to a shared folder, say) stays a link: the
+// new version replaces the file it names, which the link then shows.
+TEST_F(InputFile, ReplacingThroughALinkReplacesTheLinkedFile)
+{
+    std::filesystem::create_directory("geteilt");
+    ASSERT_TRUE(Spill("geteilt/ABC_07.inp", "alt"));
+    std::filesystem::create_symlink("geteilt/ABC_07.inp", "ABC_07.inp");
+    ASSERT_TRUE(Nelu52_Replace_File("ABC_07.inp", [](FILE* f) { return std::fputs("neu", f) >= 0; }));
+    EXPECT_TRUE(std::filesystem::is_symlink("ABC_07.inp"));
+    EXPECT_EQ(Slurp("geteilt/ABC_07.inp"), "neu");
+    EXPECT_EQ(Slurp("ABC_07.inp"), "neu");
+    // nothing left beside the link or the file
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("geteilt"), std::filesystem::directory_iterator()), 1);
+}
+
 } // namespace

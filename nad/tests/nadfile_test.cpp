@@ -206,6 +206,24 @@ TEST(AnnexFile, StoresAndDeletesUserAnnexes)
     EXPECT_EQ(Nad_Store_User_Nad(1, a.get()), 0);
 }
 
+// A folder whose name differs in case only ("nads", as copied from another
+// system) is the user's annex folder: an annex in it is replaced.
+TEST(AnnexFile, StoresIntoAFolderNamedInOtherCase)
+{
+    AnnexEnv env;
+    const std::string lower = env.dram() + "/nads";
+    std::filesystem::create_directories(lower);
+    RecordBox a;
+    user_annex(a.get(), "Alt", 5, 1.35);
+    ASSERT_TRUE(write_file(lower + "/1.NAD", annex_bytes(a.get())));
+
+    a->ec5.gamma_m_connections = 1.9;
+    EXPECT_EQ(Nad_Store_User_Nad(1, a.get()), 1);
+    EXPECT_EQ(read_file(lower + "/1.NAD"), annex_bytes(a.get()));
+    EXPECT_FALSE(exists(lower + "/1.NAD.tmp"));
+    EXPECT_FALSE(exists(env.nads()));
+}
+
 TEST(AnnexFile, FailedStoreReportsAndKeepsTheOldFile)
 {
     AnnexEnv env;
