@@ -4,6 +4,7 @@
 #include "platform/kovpath.h"
 #include "platform/kovsheet.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -407,13 +408,34 @@ int Text_File_Replace(const char* path, const char* pattern, const char* replace
     FILE* in = std::fopen(real.c_str(), "rb");
     if (!in) return 0;
 
-    // The copy lies beside the file: "_" in front of its name, same folder.
+    // A link stays a link: the file it names is the one replaced.
+    struct stat st;
+    if (::lstat(real.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* target = ::realpath(real.c_str(), nullptr)) {
+            real = target;
+            std::free(target);
+        }
+    }
+
+    // The copy lies beside the file: "_" in front of its name, same folder,
+    // with a unique ending, so that a file of that name which is not ours is
+    // never overwritten or removed.
     size_t slash = real.rfind('/');
-    std::string copy = slash == std::string::npos
-                           ? "_" + real
-                           : real.substr(0, slash + 1) + "_" + real.substr(slash + 1);
-    FILE* out = std::fopen(copy.c_str(), "wb");
+    std::string copy = (slash == std::string::npos
+                            ? "_" + real
+                            : real.substr(0, slash + 1) + "_" + real.substr(slash + 1)) +
+                       ".XXXXXX";
+    const int fd = ::mkstemp(&copy[0]);
+    if (fd < 0) {
+        std::fclose(in);
+        return 0;
+    }
+    // The file keeps its permissions.
+    if (::fstat(::fileno(in), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+    FILE* out = ::fdopen(fd, "wb");
     if (!out) {
+        ::close(fd);
+        std::remove(copy.c_str());
         std::fclose(in);
         return 0;
     }

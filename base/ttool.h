@@ -102,7 +102,8 @@ int Version_Suffix_Compare(const char* a, const char* b);
 
 // Replaces every occurrence of pattern in the text file by replacement (the search
 // goes on behind the inserted text). The copy is written beside the file and
-// replaces it only when complete. Returns the number of replacements; 0 when the
+// replaces it only when complete; it keeps the permissions of the file, and a
+// link keeps naming the replaced file. Returns the number of replacements; 0 when the
 // file cannot be opened or the copy cannot be written (the file is then unchanged).
 int Text_File_Replace(const char* path, const char* pattern, const char* replacement);
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -293,6 +295,35 @@ TEST(TtoolReplace, ReplacesAllOccurrencesBesideTheFile)
     EXPECT_EQ(Text_File_Replace((dir + "/missing.txt").c_str(), "X", "Y"), 0);
     EXPECT_EQ(Text_File_Replace(path.c_str(), "nothing", "Y"), 0);
     EXPECT_EQ(Text_File_Replace(path.c_str(), "", "Y"), 0);
+}
+
+// A file named like the copy belongs to someone else and stays as it is; the
+// replaced file keeps its permissions.
+TEST(TtoolReplace, NeighbourFileAndPermissionsAreKept)
+{
+    kovtest::TempDir tmp("kov_ttool_");
+    const std::string dir = tmp.path();
+    const std::string path = dir + "/data.txt";
+    write_file(path, "alt\n");
+    ::chmod(path.c_str(), 0640);
+    write_file(dir + "/_data.txt", "fremd\n");
+
+    EXPECT_EQ(Text_File_Replace(path.c_str(), "alt", "neu"), 1);
+    EXPECT_EQ(read_file(path), "neu\n");
+    EXPECT_EQ(read_file(dir + "/_data.txt"), "fremd\n");
+    struct stat st;
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+    // nothing to replace: the neighbour is not removed either
+    EXPECT_EQ(Text_File_Replace(path.c_str(), "alt", "neu"), 0);
+    EXPECT_EQ(read_file(dir + "/_data.txt"), "fremd\n");
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 2);
 }
 
 TEST(TtoolReplace, BackslashPathAndUnwritableFolderKeepTheFile)
