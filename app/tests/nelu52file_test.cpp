@@ -294,6 +294,34 @@ TEST_F(InputFile, LinesWithTheWrongNumberOfValuesAreSkipped)
     EXPECT_EQ(d.holzguete_st, 3);
 }
 
+// A file cut off anywhere (a full disk of another program, a broken copy) and
+// bytes that are no input file at all are read without a fault: what is
+// there is taken, the rest keeps its values.
+TEST_F(InputFile, CutAndBinaryFilesAreReadWithoutFault)
+{
+    NELU52_DATA full;
+    Fill(full);
+    ASSERT_EQ(full.write_file("voll.inp", nullptr), 0);
+    const std::string bytes = Slurp("voll.inp");
+    ASSERT_GT(bytes.size(), 40u);
+    for (size_t n = 0; n < bytes.size(); ++n) {
+        ASSERT_TRUE(Spill("cut.inp", bytes.substr(0, n)));
+        NELU52_DATA d;
+        EXPECT_EQ(d.read_file("cut.inp", nullptr), 0) << n;
+        EXPECT_LE(d.lasten.size(), full.lasten.size()) << n;
+        EXPECT_TRUE(d.nkl >= 1 && d.nkl <= 3) << n;
+    }
+
+    std::string junk;
+    for (int i = 0; i < 20000; ++i) junk += char((i * 131 + 7) % 256);
+    junk[100] = '\0';
+    ASSERT_TRUE(Spill("junk.inp", junk));
+    NELU52_DATA d;
+    d.gamma = 45.0;
+    EXPECT_EQ(d.read_file("junk.inp", nullptr), 0);
+    EXPECT_EQ(d.gamma, 45.0);
+}
+
 TEST_F(InputFile, ServiceClassOutOfRangeBecomesOne)
 {
     for (const char* cls : {"0", "4", "-1", "x"}) {
