@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "platform/kovclock.h"
@@ -177,6 +179,35 @@ TEST(Files, CopyKeepsTheTargetUnlessCompleteAndRemove)
     struct stat st;
     EXPECT_NE(::stat((d + "/dst.bin").c_str(), &st), 0);
     EXPECT_NE(KOVRemoveFile((d + "/dst.bin").c_str(), 0), 0); // already gone
+}
+
+// A copy onto the file itself leaves it whole, and a copy that cannot be
+// finished (the size limit of the process plays a full disk) leaves the target
+// as it was and no temporary file behind.
+TEST(Files, CopyOntoItselfAndOntoAFullDiskKeepTheFiles)
+{
+    kovtest::TempDir tmp("kovcopy_");
+    ASSERT_TRUE(tmp.ok());
+    const std::string d = tmp.path();
+    std::string bytes;
+    for (int i = 0; i < 5000; ++i) bytes += char(i * 13);
+    ASSERT_TRUE(write_file(d + "/src.bin", bytes));
+    ASSERT_TRUE(write_file(d + "/old.bin", "old"));
+
+    EXPECT_NE(KOVCopyFile((d + "/src.bin").c_str(), (d + "/SRC.BIN").c_str(), 0), 0);
+    EXPECT_EQ(read_file(d + "/src.bin"), bytes);
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int copied = KOVCopyFile((d + "/src.bin").c_str(), (d + "/old.bin").c_str(), 0);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(copied, 0);
+    EXPECT_EQ(read_file(d + "/old.bin"), "old");
+    EXPECT_EQ(find_all((d + "/*kovcopy*").c_str(), false).size(), 0u);
 }
 
 TEST(UserSettings, FromTheEnvironmentBounded)
