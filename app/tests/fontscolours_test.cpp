@@ -143,6 +143,24 @@ TEST_F(FontsColoursTest, UnusableColourInTheFileTakesItsDefault)
     EXPECT_EQ(w<QToolBar>("toolBar")->styleSheet(), QStringLiteral("QToolBar {background-color:#0a141e; }"));
 }
 
+// Bytes that are no settings file at all: the defaults, no fault, and the
+// next save leaves a file that reads back.
+TEST_F(FontsColoursTest, BinaryFontsFileGivesTheDefaultsAndIsWrittenAnew)
+{
+    std::string junk = "[General]\nFont=";
+    for (int i = 0; i < 5000; ++i) junk += char((i * 131 + 7) % 256);
+    ASSERT_TRUE(apptest::Spill(fonts_file(), junk));
+    Nelu52_Load_Fonts_Colors(win.get());
+    EXPECT_EQ(win->styleSheet(), QString::fromLatin1(kBackground));
+    EXPECT_EQ(w<QToolBar>("toolBar")->styleSheet(), QString::fromLatin1(kToolBar));
+
+    win->setFont(QFont(QStringLiteral("DejaVu Serif"), 13));
+    Nelu52_Save_Fonts_Colors(win.get());
+    open_window();
+    Nelu52_Load_Fonts_Colors(win.get());
+    EXPECT_EQ(win->font().family(), QStringLiteral("DejaVu Serif"));
+}
+
 TEST_F(FontsColoursTest, SavedFontsAndColoursComeBackInTheNextRun)
 {
     Kov_Script_Push("qfontdialog", 0, "DejaVu Serif,15,-1,5,50,0,0,0,0,0");
