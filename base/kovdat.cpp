@@ -421,13 +421,26 @@ int write_replacing(const char* path, Fn write_fn)
 {
     if (!path || !path[0]) return 1;
     std::string target = real(path);
+    // A link stays a link: the file it names is the one replaced.
+    struct stat st;
+    if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* named = ::realpath(target.c_str(), nullptr)) {
+            target = named;
+            std::free(named);
+        }
+    }
     std::string tmp = target + ".XXXXXX";
     int fd = ::mkstemp(&tmp[0]);
     if (fd < 0) return 1;
-    // mkstemp creates the file for its owner only; give it the usual rights.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+    // mkstemp creates the file for its owner only: an existing file keeps its
+    // rights, a new one gets the usual ones.
+    if (::stat(target.c_str(), &st) == 0) {
+        ::fchmod(fd, st.st_mode & 07777);
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
     FILE* f = ::fdopen(fd, "w");
     if (!f) {
         ::close(fd);

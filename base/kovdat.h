@@ -156,7 +156,8 @@ int Backup_Remove_Clcbak();
 int Backup_Remove_All();
 
 int File_Exists(const char* path);
-// Copies from into to (to replaced only when the copy is complete). 0 ok, 1 when
+// Copies from into to (to replaced only when the copy is complete; an existing
+// file keeps its rights, a link keeps naming the copy). 0 ok, 1 when
 // either cannot be opened or the copy fails.
 int File_Copy_Text(const char* to, const char* from);
 // The same for base name + suffix (see base/kovfile.h).

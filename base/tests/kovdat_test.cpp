@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -491,4 +494,24 @@ TEST_F(KovdatTest, FilesDifferAndCopies)
     EXPECT_EQ(read_file(dir + "POS.sav"), "input\n");
     EXPECT_EQ(Base_Copy_Text(".x", ".missing"), 1);
     Dat_Reset();
+}
+
+// A copy over an existing file keeps its rights, and over a link it replaces
+// the file the link names, not the link.
+TEST_F(KovdatTest, CopyKeepsRightsAndLinks)
+{
+    kovtest::TempDir tmp("kov_dat_");
+    const std::string dir = tmp.path() + "/";
+    write_file(dir + "a", "neu\n");
+    write_file(dir + "ziel", "alt\n");
+    ::chmod((dir + "ziel").c_str(), 0640);
+    ASSERT_EQ(::symlink("ziel", (dir + "link").c_str()), 0);
+
+    EXPECT_EQ(File_Copy_Text((dir + "link").c_str(), (dir + "a").c_str()), 0);
+    EXPECT_EQ(read_file(dir + "ziel"), "neu\n");
+    struct stat st;
+    ASSERT_EQ(::lstat((dir + "link").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    ASSERT_EQ(::stat((dir + "ziel").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
