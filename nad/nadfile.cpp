@@ -3,6 +3,7 @@
 // move of the old single definition file into numbered files.
 #include "nad/nadfile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -160,8 +161,20 @@ int Nad_Write_File_Replacing(const char* path, const NadRecord* r)
     const std::string target = Kov_Path(path);
     // Beside the file as found: its folder may be named in another case.
     const std::string temp = target + ".tmp";
-    FILE* f = std::fopen(temp.c_str(), "w");
-    if (!f) return 0;
+    // A temporary file left by an earlier run is removed, not written through:
+    // were it a link, the file it names would be overwritten.
+    unlink(temp.c_str());
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    if (fd < 0) return 0;
+    // The annex keeps the rights it had.
+    struct stat old;
+    if (stat(target.c_str(), &old) == 0) fchmod(fd, old.st_mode & 07777);
+    FILE* f = fdopen(fd, "w");
+    if (!f) {
+        close(fd);
+        unlink(temp.c_str());
+        return 0;
+    }
     Nad_Write_File(f, r);
     bool failed = std::ferror(f) != 0;
     if (std::fclose(f) != 0) failed = true;

@@ -29,7 +29,8 @@ int Nad_Load(int number, const char* name, NadRecord* r);
 int Nad_Store_User_Nad(int number, const NadRecord* r);
 
 // Writes r as an annex file to path (through Kov_Path) by way of a temporary
-// file beside it, so an existing file is replaced only by a complete one.
+// file beside it, so an existing file is replaced only by a complete one and
+// keeps its rights.
 // 1 when written, 0 on any failure (the old file then stays as it was).
 int Nad_Write_File_Replacing(const char* path, const NadRecord* r);
 
