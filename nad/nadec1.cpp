@@ -2,6 +2,9 @@
 // variant of the German annex, comparison, copy and release.
 #include "nad/nadec1.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -248,8 +251,17 @@ void Nad_Store_Ec1_User_Set(int append, const char* name, const NadEc1Tables* t)
 
     // The file is replaced only once the new version is complete.
     const std::string tmp = path + ".new";
-    FILE* out = fopen(tmp.c_str(), "w");
-    if (!out) return;
+    // One left by an earlier run is removed, not written through: were it a
+    // link, the file it names would be overwritten.
+    unlink(tmp.c_str());
+    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    if (fd < 0) return;
+    FILE* out = fdopen(fd, "w");
+    if (!out) {
+        close(fd);
+        unlink(tmp.c_str());
+        return;
+    }
     bool ok = true;
     if (append) {
         if (FILE* in = fopen(path.c_str(), "rb")) {

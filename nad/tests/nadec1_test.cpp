@@ -325,6 +325,21 @@ TEST(NadEc1Write, AppendingKeepsTheStoredSetsWhenTheyCannotBeRead)
     EXPECT_FALSE(exists(in.dram + "/WUSL-NADs.def.new"));
 }
 
+// A temporary file left by an earlier run that is a link: the file it names
+// stays as it is.
+TEST(NadEc1Write, StaleTemporaryLinkIsNotWrittenThrough)
+{
+    Tables T;
+    Install in(kDefs);
+    Nad_Read_Ec1_Definitions(&T.t);
+    ASSERT_TRUE(kovtest::write_file(in.dram + "/fremd.txt", "fremd"));
+    ASSERT_EQ(symlink((in.dram + "/fremd.txt").c_str(), (in.dram + "/WUSL-NADs.def.new").c_str()), 0);
+    Nad_Store_Ec1_User_Set(0, "Mein Anhang", &T.t);
+    EXPECT_EQ(read_file(in.dram + "/fremd.txt"), "fremd");
+    EXPECT_EQ(read_file(in.dram + "/WUSL-NADs.def").substr(0, 17), "#NAD\nMein Anhang\n");
+    EXPECT_FALSE(exists(in.dram + "/WUSL-NADs.def.new"));
+}
+
 // ---- variant, comparison, copy ---------------------------------------------------
 
 TEST(NadEc1Variant, GermanRulesDropTable9EcRulesTable8)
