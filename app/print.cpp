@@ -6,6 +6,8 @@
 // character after it ("\xCE" "b" is bold, "\xCEb" would be one byte).
 #include "app/print.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -226,6 +228,9 @@ bool Print_Open_Replacement(const char* name, PrintReplacement* r)
     if (!name || !*name) return false;
     r->target = Kov_Path(name);
     r->temp = r->target + ".~tmp";
+    // One left by an earlier run is removed, not written through: were it a
+    // link, the file it names would be overwritten.
+    ::unlink(r->temp.c_str());
     r->f = std::fopen(r->temp.c_str(), "w");
     return r->f != nullptr;
 }
