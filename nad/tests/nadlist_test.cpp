@@ -12,6 +12,7 @@
 
 #include "base/kovmem.h"
 #include "base/kovmsg.h"
+#include "base/kovtxt.h"
 #include "nad/nadactive.h"
 #include "nad/nadfile.h"
 #include "nadenv_fixture.h"
@@ -181,6 +182,43 @@ TEST(AnnexList, ActivatingAUserAnnexLoadsItsFile)
     EXPECT_DOUBLE_EQ(Nad_Get_Ec5()->gamma_m_connections, 1.42);
     EXPECT_EQ(Nad_Get_Na_De(), 0);
     EXPECT_STREQ(Nad_Get_Display_Name(), "Meine Werte (benutzerdefiniert)");
+}
+
+// A user annex cut off anywhere, or bytes that are no annex at all: the list
+// and the activation work without fault, and the file itself is never written.
+TEST(AnnexList, CutAndBinaryUserFilesAreReadWithoutFault)
+{
+    AnnexEnv env;
+    std::filesystem::create_directories(env.nads());
+    store_user(1, "Meine Werte", 1.42, 7);
+    const std::string whole = read_file(env.user_file(1));
+    ASSERT_GT(whole.size(), 100u);
+    CollectedMessages messages;
+    for (size_t n = 0; n < whole.size(); n += 7) {
+        const std::string cut = whole.substr(0, n);
+        ASSERT_TRUE(write_file(env.user_file(1), cut));
+        Nad_Reset_Annex_State();
+        Nad_Build_List();
+        ASSERT_EQ(NadList.count, 3) << n;
+        set_active(NadList.names[2]);
+        Nad_Activate();
+        EXPECT_GT(Nad_Get_Ec5()->gamma_m_connections, 0.0) << n;
+        EXPECT_EQ(read_file(env.user_file(1)), cut) << n;
+    }
+
+    std::string junk;
+    for (int i = 0; i < 20000; ++i) junk += char((i * 131 + 7) % 256);
+    ASSERT_TRUE(write_file(env.user_file(1), junk));
+    Nad_Reset_Annex_State();
+    Nad_Build_List();
+    ASSERT_EQ(NadList.count, 3);
+    EXPECT_LT(std::strlen(NadList.names[2]), (size_t)TXT_GUILLEMETS_SIZE);
+    set_active(NadList.names[2]);
+    EXPECT_EQ(Nad_Activate(), 0);
+    RecordBox def;
+    Default_Blocks(def.get());
+    EXPECT_EQ(Nad_Differs_Ec5(Nad_Get_Ec5(), &def->ec5), 0);
+    EXPECT_EQ(read_file(env.user_file(1)), junk);
 }
 
 TEST(AnnexList, TheFirstOfTwoEqualNamesWins)
