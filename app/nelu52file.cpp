@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <locale.h>
+#include <unistd.h>
 
 #include <QStringList>
 
@@ -18,6 +20,7 @@
 #include "base/kovtxt.h"
 #include "nad/nadactive.h"
 #include "nad/nadselect.h"
+#include "platform/kovhost.h"
 #include "platform/kovpath.h"
 
 namespace {
@@ -102,6 +105,20 @@ double To_Double(const QString& s)
     return ok && std::isfinite(v) ? v : 0.0;
 }
 
+// An input file that was there but could not be read as an input file of a
+// known version (no access, or a first line that is no version 1 to 3). The
+// form then shows defaults; before a save replaces that file, its bytes are
+// kept as "<name>.bak", so that a damaged or newer file is never lost.
+std::string g_unread_input;
+
+void Keep_Unread_Input(const char* input_file)
+{
+    if (g_unread_input.empty() || Kov_Path(input_file) != g_unread_input) return;
+    const std::string backup = g_unread_input + ".bak";
+    if (::access(g_unread_input.c_str(), F_OK) != 0 || KOVCopyFile(g_unread_input.c_str(), backup.c_str(), 0))
+        g_unread_input.clear();
+}
+
 } // namespace
 
 
@@ -143,6 +160,7 @@ int NELU52_DATA::write_file(const char* input_file, const char* annex_file)
     Line(out, lagesicherung_bolzen, querschnittsschwaechung, d_bolzen, stirn_gleich);
     Line(out, holzart_st, holzguete_st, mit_kh_st, st_wie_sw);
 
+    Keep_Unread_Input(input_file);
     const bool written = Nelu52_Replace_File(input_file, [&out](FILE* f) {
         return std::fwrite(out.constData(), 1, (size_t)out.size(), f) == (size_t)out.size();
     });
@@ -162,11 +180,17 @@ int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
 {
     Nad_Publish_Active_Blocks();
 
+    g_unread_input.clear();
     FILE* f = input_file && *input_file ? Kov_Fopen(input_file, "rb") : nullptr;
-    if (!f) return 1;
+    if (!f) {
+        if (input_file && *input_file && ::access(Kov_Path(input_file).c_str(), F_OK) == 0)
+            g_unread_input = Kov_Path(input_file);
+        return 1;
+    }
 
     QString line;
     const int version = Read_Line(f, &line) ? To_Int(line.trimmed()) : 0;
+    if (version < 1 || version > 3) g_unread_input = Kov_Path(input_file);
 
     QStringList p = Read_Parts(f, 4);
     if (!p.isEmpty()) {

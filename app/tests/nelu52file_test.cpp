@@ -322,6 +322,34 @@ TEST_F(InputFile, CutAndBinaryFilesAreReadWithoutFault)
     EXPECT_EQ(d.gamma, 45.0);
 }
 
+// A file the program could not understand is kept as "<name>.bak" when a save
+// replaces it; a file it read as version 1 to 3 is replaced without a copy.
+TEST_F(InputFile, SaveOverAnUnreadFileKeepsItsBytes)
+{
+    const std::string junk("\x01\x02 not an input file\n\xff\xfe\n", 30);
+    for (const char* first : {"", "4\n", "x\n"}) {
+        const std::string bytes = std::string(first) + junk;
+        ASSERT_TRUE(Spill("alt.inp", bytes));
+        std::remove("alt.inp.bak");
+        NELU52_DATA d;
+        d.read_file("alt.inp", nullptr);
+        ASSERT_EQ(d.write_file("alt.inp", nullptr), 0);
+        EXPECT_EQ(Slurp("alt.inp.bak"), bytes) << first;
+        EXPECT_EQ(Slurp("alt.inp").substr(0, 2), "3\n");
+        // Once kept, the next save replaces without a further copy.
+        std::remove("alt.inp.bak");
+        ASSERT_EQ(d.write_file("alt.inp", nullptr), 0);
+        EXPECT_EQ(Slurp("alt.inp.bak"), "");
+    }
+
+    NELU52_DATA good;
+    ASSERT_EQ(good.write_file("gut.inp", nullptr), 0);
+    NELU52_DATA again;
+    ASSERT_EQ(again.read_file("gut.inp", nullptr), 0);
+    ASSERT_EQ(again.write_file("gut.inp", nullptr), 0);
+    EXPECT_EQ(Slurp("gut.inp.bak"), "");
+}
+
 TEST_F(InputFile, ServiceClassOutOfRangeBecomesOne)
 {
     for (const char* cls : {"0", "4", "-1", "x"}) {
