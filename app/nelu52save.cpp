@@ -21,6 +21,11 @@ bool Nelu52_Replace_File(const char* name, const std::function<bool(FILE*)>& fil
             std::free(real);
         }
     }
+    // A file the user made read-only is not replaced behind his back (a
+    // rename would, even where writing into it is refused).
+    struct stat target;
+    if (stat(path.c_str(), &target) == 0 && (target.st_mode & 0222) == 0) return false;
+
     std::string tmp = path + ".XXXXXX";
     const int fd = mkstemp(&tmp[0]);
     if (fd < 0) return false;

@@ -1,4 +1,5 @@
 // The input file of a position and its annex-name file.
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -348,6 +349,17 @@ TEST_F(InputFile, SaveOverAnUnreadFileKeepsItsBytes)
     ASSERT_EQ(again.read_file("gut.inp", nullptr), 0);
     ASSERT_EQ(again.write_file("gut.inp", nullptr), 0);
     EXPECT_EQ(Slurp("gut.inp.bak"), "");
+}
+
+// A read-only input file is refused and stays as it was.
+TEST_F(InputFile, ReadOnlyFileIsNotReplaced)
+{
+    ASSERT_TRUE(Spill("ro.inp", "3\nalt\n"));
+    ASSERT_EQ(::chmod("ro.inp", 0444), 0);
+    NELU52_DATA d;
+    EXPECT_EQ(d.write_file("ro.inp", nullptr), 1);
+    EXPECT_EQ(Slurp("ro.inp"), "3\nalt\n");
+    ::chmod("ro.inp", 0644);
 }
 
 TEST_F(InputFile, ServiceClassOutOfRangeBecomesOne)
