@@ -327,7 +327,7 @@ TEST_F(InputFile, CutAndBinaryFilesAreReadWithoutFault)
 // replaces it; a file it read as version 1 to 3 is replaced without a copy.
 TEST_F(InputFile, SaveOverAnUnreadFileKeepsItsBytes)
 {
-    const std::string junk("\x01\x02 not an input file\n\xff\xfe\n", 30);
+    const std::string junk = "\x01\x02 not an input file\n\xff\xfe\n";
     for (const char* first : {"", "4\n", "x\n"}) {
         const std::string bytes = std::string(first) + junk;
         ASSERT_TRUE(Spill("alt.inp", bytes));
