@@ -59,7 +59,16 @@ std::string Kov_Path(const char* name)
         if (!exists(cand) && part != "." && part != "..") {
             std::string found;
             std::string dir = cur.empty() ? "." : cur;
-            if (!find_nocase(dir, part, found)) return p;
+            if (!find_nocase(dir, part, found)) {
+                // A file (or folder) still to be made: the folders that exist
+                // keep their real case, the rest stays as given.
+                std::string rest = cur.empty() || cur.back() == '/' ? cur : cur + "/";
+                for (size_t r = k; r < parts.size(); ++r) {
+                    rest += parts[r];
+                    if (r + 1 < parts.size()) rest += '/';
+                }
+                return rest;
+            }
             cand = cur.empty() || cur.back() == '/' ? cur + found : cur + "/" + found;
         }
         cur = cand;

@@ -6,7 +6,8 @@
 
 // The name with every backslash turned into '/'. When no file of that exact name
 // exists, each component is looked up without regard to case in its folder; the
-// first match wins. A name that matches nothing is returned with '/' only.
+// first match wins. From the first component that matches nothing on, the name
+// stays as given (a file to be made in an existing folder of another case).
 std::string Kov_Path(const char* name);
 
 // The same into a caller's buffer of size n (always terminated); returns buf,

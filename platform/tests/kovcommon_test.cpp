@@ -43,7 +43,10 @@ TEST(Path, BackslashesAndCaseInsensitiveLookup)
     EXPECT_EQ(Kov_Path("a\\b\\c.txt"), "a/b/c.txt");
     EXPECT_EQ(Kov_Path((root + "\\NAD\\Deutschland.NAD").c_str()), root + "/NAD/Deutschland.NAD");
     EXPECT_EQ(Kov_Path((root + "\\nad\\DEUTSCHLAND.nad").c_str()), root + "/NAD/Deutschland.NAD");
-    EXPECT_EQ(Kov_Path((root + "\\nad\\missing.nad").c_str()), root + "/nad/missing.nad");
+    // A file still to be made lands in the folder that exists, whatever its case.
+    EXPECT_EQ(Kov_Path((root + "\\nad\\missing.nad").c_str()), root + "/NAD/missing.nad");
+    EXPECT_EQ(Kov_Path((root + "\\nad\\neu\\x.nad").c_str()), root + "/NAD/neu/x.nad");
+    EXPECT_EQ(Kov_Path((root + "\\gibts\\nad\\x").c_str()), root + "/gibts/nad/x");
 
     FILE* f = Kov_Fopen((root + "\\Nad\\deutschland.NAD").c_str(), "rb");
     ASSERT_NE(f, nullptr);
