@@ -156,6 +156,32 @@ Check Base(int configuration, double d, double L, double t1, double t2, double r
     return c;
 }
 
+// The nail procedure: capacity and required values of a nail (type 0).
+Check Nail_Check(int configuration, double d, double L, double my, int emb_predrilled, int req_predrilled, double t1,
+                 double t2, double rho1, double rho2, double alpha1, double alpha2, int kind1, int kind2, int grade1,
+                 int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2)
+{
+    Check c = Base(configuration, d, L, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1, law2);
+    c.emb_type = c.req_type = 0;
+    c.emb_predrilled = emb_predrilled;
+    c.req_predrilled = req_predrilled;
+    c.alpha1 = alpha1;
+    c.alpha2 = alpha2;
+    c.my_t1 = c.my_t2 = my;
+    return c;
+}
+
+void Store_Nail(const Outcome& o, double f_u, double my, double R, ConnectionResult* result)
+{
+    Case_Message(o, result);
+    result->check_factor = o.k;
+    result->fu_used = f_u;
+    result->my_rk = my;
+    result->fh1 = o.fh1;
+    result->fh2 = o.fh2;
+    result->fvk = R;
+}
+
 } // namespace
 
 double Conn_Panel_Min_Thickness(int kind, int grade, double d)
@@ -207,23 +233,12 @@ double Lateral_Nail_Timber(int configuration, double d, double L, double f_u, in
                            ConnectionResult* result)
 {
     const double my = 0.3 * f_u * Pow26(d);
-    Check c = Base(configuration, d, L, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1, law2);
-    c.emb_type = c.req_type = 0;
-    c.emb_predrilled = c.req_predrilled = predrilled;
-    c.alpha1 = alpha1;
-    c.alpha2 = alpha2;
-    c.my_t1 = c.my_t2 = my;
-    const Outcome o = Run(c);
+    const Outcome o = Run(Nail_Check(configuration, d, L, my, predrilled, predrilled, t1, t2, rho1, rho2, alpha1, alpha2,
+                                     kind1, kind2, grade1, grade2, law1, law2));
     if (o.failed) return Failed(o, result);
     const double R = o.k * Root(o.fh1, my, d);
     if (result) {
-        Case_Message(o, result);
-        result->check_factor = o.k;
-        result->fu_used = f_u;
-        result->my_rk = my;
-        result->fh1 = o.fh1;
-        result->fh2 = o.fh2;
-        result->fvk = R;
+        Store_Nail(o, f_u, my, R, result);
     }
     return R;
 }
@@ -233,11 +248,8 @@ double Lateral_Gypsum_Fibre_Nail(double d, double L, double f_u, int predrilled,
                                  ConnectionResult* result)
 {
     const double my = 0.3 * f_u * Pow26(d);
-    Check c = Base(1, d, L, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, nullptr, nullptr);
-    c.emb_type = c.req_type = 0;
-    c.emb_predrilled = c.req_predrilled = predrilled;
-    c.my_t1 = c.my_t2 = my;
-    const Outcome o = Run(c);
+    const Outcome o = Run(Nail_Check(1, d, L, my, predrilled, predrilled, t1, t2, rho1, rho2, 0.0, 0.0, kind1, kind2,
+                                     grade1, grade2, nullptr, nullptr));
     if (o.failed) return Failed(o, result);
     double k = o.k;
     if (t1 < 7.0 * d) k *= t1 / (7.0 * d);
@@ -299,13 +311,8 @@ double Lateral_Nail_Panel(int configuration, double d, double L, double f_u, int
                           ConnectionResult* result)
 {
     const double my = 0.3 * f_u * Pow26(d);
-    Check c = Base(configuration, d, L, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1, law2);
-    c.emb_type = c.req_type = 0;
-    c.emb_predrilled = c.req_predrilled = predrilled;
-    c.alpha1 = alpha1;
-    c.alpha2 = alpha2;
-    c.my_t1 = c.my_t2 = my;
-    const Outcome o = Run(c);
+    const Outcome o = Run(Nail_Check(configuration, d, L, my, predrilled, predrilled, t1, t2, rho1, rho2, alpha1, alpha2,
+                                     kind1, kind2, grade1, grade2, law1, law2));
     if (o.failed) return Failed(o, result);
     // The panel decides the factor: member 2 when it is a board of the table,
     // none for the other panels as member 2, else member 1's.
@@ -318,13 +325,7 @@ double Lateral_Nail_Panel(int configuration, double d, double L, double f_u, int
     }
     const double R = o.k * A * Root(f_h, my, d);
     if (result) {
-        Case_Message(o, result);
-        result->check_factor = o.k;
-        result->fu_used = f_u;
-        result->my_rk = my;
-        result->fh1 = o.fh1;
-        result->fh2 = o.fh2;
-        result->fvk = R;
+        Store_Nail(o, f_u, my, R, result);
         result->panel_factor = A;
     }
     return R;
@@ -362,22 +363,13 @@ double Lateral_Nail_Timber_Beta(int configuration, double d, double L, double f_
                                 ConnectionResult* result)
 {
     const double my = 0.3 * f_u * Pow26(d);
-    Check c = Base(configuration, d, L, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1, law2);
-    c.emb_type = c.req_type = 0;
-    c.emb_predrilled = predrilled;
-    c.my_t1 = c.my_t2 = my;
-    const Outcome o = Run(c);
+    const Outcome o = Run(Nail_Check(configuration, d, L, my, predrilled, 0, t1, t2, rho1, rho2, 0.0, 0.0, kind1, kind2,
+                                     grade1, grade2, law1, law2));
     if (o.failed) return Failed(o, result);
     const double beta = Beta(o);
     const double R = o.k * Root(o.fh1, my, d) * std::sqrt(2.0 * beta / (1.0 + beta));
     if (result) {
-        Case_Message(o, result);
-        result->check_factor = o.k;
-        result->fu_used = f_u;
-        result->my_rk = my;
-        result->fh1 = o.fh1;
-        result->fh2 = o.fh2;
-        result->fvk = R;
+        Store_Nail(o, f_u, my, R, result);
         result->check_factor_2 = beta;
     }
     return R;
