@@ -5,7 +5,7 @@
 #include "platform/kovcp.h"
 #include "platform/kovpath.h"
 #include "platform/kovscript.h"
-#include "platform/oliviewer.h"
+#include "platform/gui/oliviewer.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -9,7 +9,7 @@
 // listed on standard error. Exit code 0 when written, 1 when the input cannot be
 // read or the output cannot be written, 2 for a wrong command line.
 #include "platform/kovlocale.h"
-#include "platform/olirender.h"
+#include "platform/gui/olirender.h"
 
 #include <QGuiApplication>
 #include <QImage>

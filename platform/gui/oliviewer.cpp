@@ -1,7 +1,7 @@
 // The output-list viewer window and the batch PDF and print forms.
-#include "platform/oliviewer.h"
+#include "platform/gui/oliviewer.h"
 
-#include "platform/olirender.h"
+#include "platform/gui/olirender.h"
 
 #include <QAction>
 #include <QApplication>

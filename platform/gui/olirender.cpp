@@ -1,5 +1,5 @@
 // Page layout and painting of output lists and plot files.
-#include "platform/olirender.h"
+#include "platform/gui/olirender.h"
 
 #include "platform/kovlocale.h"
 

@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "platform/olireader.h"
-#include "platform/olirender.h"
-#include "platform/oliviewer.h"
+#include "platform/gui/olirender.h"
+#include "platform/gui/oliviewer.h"
 
 namespace {
 
