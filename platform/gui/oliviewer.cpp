@@ -252,12 +252,6 @@ QWidget* Oli_Open_Viewer(const std::string& path)
     return w;
 }
 
-std::string Oli_Pdf_Path_Of(const std::string& path)
-{
-    // Appended, not replaced: no other file of the position can be hit.
-    return path + ".pdf";
-}
-
 bool Oli_Render_File_To_Pdf(const std::string& path, const std::string& pdf_path, std::string* error,
                             std::string* warnings)
 {

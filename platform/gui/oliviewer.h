@@ -3,6 +3,8 @@
 // pages of a list (or a plot file), and the batch forms that write PDF files.
 #include <string>
 
+#include "platform/kovgui.h"  // Oli_Pdf_Path_Of
+
 class QWidget;
 
 // Opens a viewer window (not modal; it deletes itself when closed) for the
@@ -10,9 +12,6 @@ class QWidget;
 // Needs a QApplication. Returns the window, NULL when there is no QApplication.
 QWidget* Oli_Open_Viewer(const std::string& path);
 
-// The name of the PDF beside a list: the list's name followed by ".pdf"
-// ("/pos/POS_01.oli" -> "/pos/POS_01.oli.pdf").
-std::string Oli_Pdf_Path_Of(const std::string& path);
 
 // Renders the file to pdf_path. Warnings (what the reader skipped) go into
 // *warnings when given. false when the file cannot be read or the PDF cannot
