@@ -2,6 +2,7 @@
 #include "platform/gui/olirender.h"
 
 #include "platform/kovlocale.h"
+#include "platform/kovreplace.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -1234,14 +1235,9 @@ bool add_pdf_outline(const std::string& file, const OliPages& pages)
     out += "/Root " + std::to_string(root) + " 0 R\n/Prev " + std::to_string(prev) + "\n>>\nstartxref\n" +
            std::to_string(xref) + "\n%%EOF\n";
     // The file without the outline stays until the one with it is complete.
-    const std::string with = file + ".o";
-    FILE* f = std::fopen(with.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-    if (std::fclose(f) != 0) ok = false;
-    if (ok && std::rename(with.c_str(), file.c_str()) != 0) ok = false;
-    if (!ok) std::remove(with.c_str());
-    return ok;
+    return Kov_Replace_File(file.c_str(), [&out](FILE* f) {
+               return std::fwrite(out.data(), 1, out.size(), f) == out.size();
+           }) == KOV_REPLACE_OK;
 }
 
 } // namespace
@@ -1252,7 +1248,15 @@ bool Oli_Write_Pdf(const OliPages& pages, const std::string& path, std::string* 
         if (error) *error = "no Qt GUI application for painting";
         return false;
     }
-    const std::string tmp = path + ".tmp" + std::to_string(long(::getpid()));
+    // The painter writes the temporary file by its name.
+    KovReplacement r;
+    if (Kov_Replace_Open(path.c_str(), &r) != KOV_REPLACE_OK) {
+        if (error) *error = "\"" + path + "\" cannot be written";
+        return false;
+    }
+    std::fclose(r.f);
+    r.f = nullptr;
+    const std::string tmp = r.temp;
     bool ok = true;
     {
         QPdfWriter w(QString::fromLocal8Bit(tmp.c_str()));
@@ -1280,12 +1284,11 @@ bool Oli_Write_Pdf(const OliPages& pages, const std::string& path, std::string* 
     if (ok && (!check.exists() || check.size() == 0)) ok = false;
     // Without its outline the PDF is still complete.
     if (ok) add_pdf_outline(tmp, pages);
-    if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) {
-        std::remove(tmp.c_str());
+    if (Kov_Replace_Close(&r, ok ? 1 : 0) != KOV_REPLACE_OK) {
         if (error) *error = "\"" + path + "\" cannot be written";
+        return false;
     }
-    return ok;
+    return true;
 }
 
 bool Oli_Print_Pages(const OliPages& pages, QPrinter* printer)
