@@ -1,4 +1,4 @@
-#include "kxp_fixture.h"
+#include "test_support/kxp_fixture.h"
 
 #include <cstdio>
 
