@@ -12,16 +12,15 @@ struct KovGuiHooks {
     // 1 for OK / yes, 0 for Escape / no. question: yes/no buttons with the
     // default answer default_yes; else one OK button. symbol as for
     // Set_Message_Symbol.
-    int (*message_box)(const std::string& title, const std::vector<std::string>& lines, int symbol,
-                       int question, int default_yes);
+    int (*message_box)(const std::string& title, const std::vector<std::string>& lines, int symbol, int question,
+                       int default_yes);
     // Shows the message in a window that stays open without waiting, and closes it.
     void (*show_message)(const std::string& title, const std::vector<std::string>& lines, int symbol);
     void (*quit_message)();
     // Opens a viewer window for an output list or plot file; 1 when it shows.
     int (*open_viewer)(const std::string& path);
     // Renders the file to a PDF; false with *error when it cannot.
-    bool (*render_pdf)(const std::string& path, const std::string& pdf_path, std::string* error,
-                       std::string* warnings);
+    bool (*render_pdf)(const std::string& path, const std::string& pdf_path, std::string* error, std::string* warnings);
     // Prints the file on the default printer (or into the PDF beside it).
     bool (*print_file)(const std::string& path, std::string* pdf_written, std::string* error);
 };

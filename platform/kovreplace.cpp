@@ -25,7 +25,7 @@ void sync_folder(const std::string& path)
 {
     const int fd = ::open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) return;
-    ::fsync(fd);  // where a file system cannot sync a folder the rename still stands
+    ::fsync(fd); // where a file system cannot sync a folder the rename still stands
     ::close(fd);
 }
 
@@ -83,8 +83,7 @@ int Kov_Replace_Close(KovReplacement* r, int keep)
     if (!r || r->temp.empty()) return KOV_REPLACE_NO_TEMP;
     int rc = keep ? KOV_REPLACE_OK : KOV_REPLACE_FILL_FAILED;
     if (r->f) {
-        if (rc == KOV_REPLACE_OK &&
-            (std::fflush(r->f) != 0 || std::ferror(r->f) || ::fsync(::fileno(r->f)) != 0))
+        if (rc == KOV_REPLACE_OK && (std::fflush(r->f) != 0 || std::ferror(r->f) || ::fsync(::fileno(r->f)) != 0))
             rc = KOV_REPLACE_WRITE_FAILED;
         if (std::fclose(r->f) != 0 && rc == KOV_REPLACE_OK) rc = KOV_REPLACE_WRITE_FAILED;
         r->f = nullptr;
@@ -94,8 +93,7 @@ int Kov_Replace_Close(KovReplacement* r, int keep)
         if (fd < 0 || ::fsync(fd) != 0) rc = KOV_REPLACE_WRITE_FAILED;
         if (fd >= 0) ::close(fd);
     }
-    if (rc == KOV_REPLACE_OK && std::rename(r->temp.c_str(), r->target.c_str()) != 0)
-        rc = KOV_REPLACE_RENAME_FAILED;
+    if (rc == KOV_REPLACE_OK && std::rename(r->temp.c_str(), r->target.c_str()) != 0) rc = KOV_REPLACE_RENAME_FAILED;
     if (rc != KOV_REPLACE_OK) {
         ::unlink(r->temp.c_str());
         r->temp.clear();
@@ -139,13 +137,13 @@ int Kov_Replace_By_Copy(const char* from, const char* to)
 const char* Kov_Replace_Text(int rc)
 {
     switch (rc) {
-    case KOV_REPLACE_OK: return "replaced";
-    case KOV_REPLACE_NO_NAME: return "no file name";
-    case KOV_REPLACE_READ_ONLY: return "the file is write-protected";
-    case KOV_REPLACE_NO_TEMP: return "no temporary file can be made beside the file";
-    case KOV_REPLACE_FILL_FAILED: return "the new contents could not be made";
-    case KOV_REPLACE_WRITE_FAILED: return "the new file could not be written completely";
-    case KOV_REPLACE_RENAME_FAILED: return "the new file could not take the old one's place";
-    default: return "unknown failure";
+        case KOV_REPLACE_OK: return "replaced";
+        case KOV_REPLACE_NO_NAME: return "no file name";
+        case KOV_REPLACE_READ_ONLY: return "the file is write-protected";
+        case KOV_REPLACE_NO_TEMP: return "no temporary file can be made beside the file";
+        case KOV_REPLACE_FILL_FAILED: return "the new contents could not be made";
+        case KOV_REPLACE_WRITE_FAILED: return "the new file could not be written completely";
+        case KOV_REPLACE_RENAME_FAILED: return "the new file could not take the old one's place";
+        default: return "unknown failure";
     }
 }

@@ -20,12 +20,12 @@
 
 enum KovReplaceResult {
     KOV_REPLACE_OK = 0,
-    KOV_REPLACE_NO_NAME,     // no name given, or the name is a folder
-    KOV_REPLACE_READ_ONLY,   // the target is write-protected
-    KOV_REPLACE_NO_TEMP,     // the temporary file cannot be made beside the target
-    KOV_REPLACE_FILL_FAILED, // the caller's writer reported a failure
-    KOV_REPLACE_WRITE_FAILED,// writing, flushing or syncing the new file failed
-    KOV_REPLACE_RENAME_FAILED// the complete new file could not take the target's place
+    KOV_REPLACE_NO_NAME,      // no name given, or the name is a folder
+    KOV_REPLACE_READ_ONLY,    // the target is write-protected
+    KOV_REPLACE_NO_TEMP,      // the temporary file cannot be made beside the target
+    KOV_REPLACE_FILL_FAILED,  // the caller's writer reported a failure
+    KOV_REPLACE_WRITE_FAILED, // writing, flushing or syncing the new file failed
+    KOV_REPLACE_RENAME_FAILED // the complete new file could not take the target's place
 };
 
 // A replacement under way: Kov_Replace_Open makes the temporary file and opens
@@ -33,9 +33,9 @@ enum KovReplaceResult {
 // removes it. Writers that want the temporary file's name (a PDF or picture
 // writer that opens files itself) write into `temp` while it is open.
 struct KovReplacement {
-    std::string target;  // the file that is replaced (a link's target)
-    std::string temp;    // the temporary file beside it
-    FILE* f = nullptr;   // open on temp between Open and Close
+    std::string target; // the file that is replaced (a link's target)
+    std::string temp;   // the temporary file beside it
+    FILE* f = nullptr;  // open on temp between Open and Close
 };
 
 // KOV_REPLACE_OK with r->f open ("wb"), else the failure (r->f NULL).

@@ -1,8 +1,8 @@
 // The Qt GUI part of the stand-ins installs its message windows, viewer,
 // renderer and printer into the core when it is linked into a program.
+#include "platform/gui/oliviewer.h"
 #include "platform/kovcp.h"
 #include "platform/kovgui.h"
-#include "platform/gui/oliviewer.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -11,19 +11,16 @@
 
 namespace {
 
-QString to_qt(const std::string& cp850_text)
-{
-    return QString::fromStdString(Kov_Cp_To_Utf8(KOV_CP850, cp850_text));
-}
+QString to_qt(const std::string& cp850_text) { return QString::fromStdString(Kov_Cp_To_Utf8(KOV_CP850, cp850_text)); }
 
 QMessageBox::Icon icon_of(int symbol)
 {
     switch (symbol) {
-    case 1: return QMessageBox::Information;
-    case 2: return QMessageBox::Warning;
-    case 3: return QMessageBox::Critical;
-    case 4: return QMessageBox::Question;
-    default: return QMessageBox::NoIcon;
+        case 1: return QMessageBox::Information;
+        case 2: return QMessageBox::Warning;
+        case 3: return QMessageBox::Critical;
+        case 4: return QMessageBox::Question;
+        default: return QMessageBox::NoIcon;
     }
 }
 
@@ -88,8 +85,8 @@ void quit_message()
 
 int open_viewer(const std::string& path) { return Oli_Open_Viewer(path) ? 1 : 0; }
 
-const KovGuiHooks kHooks = {message_box, show_message, quit_message, open_viewer, Oli_Render_File_To_Pdf,
-                            Oli_Print_File};
+const KovGuiHooks kHooks = {message_box, show_message,           quit_message,
+                            open_viewer, Oli_Render_File_To_Pdf, Oli_Print_File};
 
 struct Install {
     Install() { Kov_Set_Gui_Hooks(&kHooks); }

@@ -74,7 +74,7 @@ struct Case {
     // The file that must hold the result, relative to d, and what it holds.
     const char* result_file;
     std::string expected;
-    mode_t expected_mode;  // 0: not checked
+    mode_t expected_mode; // 0: not checked
     // Further checks after the call.
     std::function<void(const std::string& d)> check;
 };
@@ -162,8 +162,8 @@ const Case kCases[] = {
      },
      "new", true, false, KOV_REPLACE_OK, "Daten/Pos.dat", "new", 0,
      [](const std::string& d) { EXPECT_FALSE(exists(d + "/DATEN")); }},
-    {"EmptyNameIsRefused", [](const std::string&) { return std::string(); }, "new", true, false,
-     KOV_REPLACE_NO_NAME, "", "", 0, nullptr},
+    {"EmptyNameIsRefused", [](const std::string&) { return std::string(); }, "new", true, false, KOV_REPLACE_NO_NAME,
+     "", "", 0, nullptr},
 };
 
 // The case's name instead of its bytes in test listings.
@@ -251,8 +251,7 @@ TEST(ReplaceSteps, CopyOntoItselfKeepsTheFileAndAMissingSourceChangesNothing)
     EXPECT_EQ(read_file(tmp / "src.bin"), bytes);
     EXPECT_EQ(Kov_Replace_By_Copy((tmp / "src.bin").c_str(), (tmp / "dst.bin").c_str()), KOV_REPLACE_OK);
     EXPECT_EQ(read_file(tmp / "dst.bin"), bytes);
-    EXPECT_EQ(Kov_Replace_By_Copy((tmp / "none.bin").c_str(), (tmp / "dst.bin").c_str()),
-              KOV_REPLACE_FILL_FAILED);
+    EXPECT_EQ(Kov_Replace_By_Copy((tmp / "none.bin").c_str(), (tmp / "dst.bin").c_str()), KOV_REPLACE_FILL_FAILED);
     EXPECT_EQ(Kov_Replace_By_Copy(tmp.path().c_str(), (tmp / "dst.bin").c_str()), KOV_REPLACE_FILL_FAILED);
     EXPECT_EQ(read_file(tmp / "dst.bin"), bytes);
 }
