@@ -17,6 +17,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -641,9 +642,20 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
             page_ref.items.push_back(it);
             break;
         }
-        case 27:
-            warn_once("op27", "line " + std::to_string(r.line) + ": symbols of the font directory are not shown");
+        case 27: {
+            // The diameter sign of the reinforcement labels is shown as the
+            // letter O with stroke (code page 850 0x9D), its top left corner at
+            // the symbol's point; other symbols of the font directory are not
+            // known here.
+            const size_t slash = r.text.find_last_of('\\');
+            std::string name = slash == std::string::npos ? std::string() : r.text.substr(slash + 1);
+            for (char& ch : name) ch = char(std::toupper((unsigned char)ch));
+            if (name == "DURCHM.OCM" && v.size() >= 2)
+                text_at(v[0], v[1], "\x9D", 0xC0 + 1 + 0x20, 0);
+            else
+                warn_once("op27", "line " + std::to_string(r.line) + ": symbols of the font directory are not shown");
             break;
+        }
         case 30:
             if (stack.size() < 100) stack.push_back(st);
             break;
