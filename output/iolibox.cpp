@@ -49,6 +49,8 @@ void print_box(FILE* f, int box, double width, bool small) {
     Oli_Text_Box_Size(box, small ? 1 : 0, &h, &reserved);
     if (width < 0.0) width = (valid_box(box) ? g_boxes[box].widest : 0) * 0.18;
     if (!f) return;
+    // The frame's records too carry a decimal point.
+    OliCLocaleScope numeric_c;
 
     OLI_reserveSpaceCM(f, (float)reserved);
     const int slot = Oli_Store_Y_Position(f);
