@@ -29,8 +29,6 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "base/kovmem.h"
@@ -42,7 +40,7 @@
 #include "output/ioliwrt.h"
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
-#include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 
 namespace {
 
@@ -227,37 +225,6 @@ bool WriteList(FILE* f, const Report& report, const CltSection* s, const CltPlat
     return !std::ferror(f);
 }
 
-// Writes the list into a new file beside name and moves it over name only
-// when it is complete; the old file stays otherwise.
-bool ReplaceFile(const char* name, const Report& report, const CltSection* s, const CltPlateCheck& r)
-{
-    const std::string target = Kov_Path(name);
-    std::string tmp = target + ".XXXXXX";
-    const int fd = ::mkstemp(&tmp[0]);
-    if (fd < 0) return false;
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    FILE* f = ::fdopen(fd, "wb");
-    if (!f) {
-        ::close(fd);
-        std::remove(tmp.c_str());
-        return false;
-    }
-    bool ok = WriteList(f, report, s, r) && std::fflush(f) == 0 && ::fsync(fd) == 0;
-    if (std::fclose(f) != 0) ok = false;
-    if (!ok || std::rename(tmp.c_str(), target.c_str()) != 0) {
-        std::remove(tmp.c_str());
-        return false;
-    }
-    return true;
-}
-
 // The level text of a layer index, counted from 1 at the top.
 std::string LayerText(int layer)
 {
@@ -344,9 +311,12 @@ int Check(int argc, char** argv)
     rep.Add("eta = %.3f", r.eta_max);
 
     for (const std::string& line : rep.lines) std::printf("%s\n", line.c_str());
-    if (o.oli && !ReplaceFile(o.oli, rep, &checked, r)) {
-        std::fprintf(stderr, "cltcheck: the output list %s cannot be written\n", o.oli);
-        return 1;
+    if (o.oli) {
+        const int rc = Kov_Replace_File(o.oli, [&](FILE* f) { return WriteList(f, rep, &checked, r); });
+        if (rc != KOV_REPLACE_OK) {
+            std::fprintf(stderr, "cltcheck: the output list %s cannot be written: %s\n", o.oli, Kov_Replace_Text(rc));
+            return 1;
+        }
     }
     return 0;
 }
