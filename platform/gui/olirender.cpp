@@ -18,8 +18,10 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <unistd.h>
@@ -342,9 +344,10 @@ struct Flow {
                 const double t = v.size() > 3 ? v[3] : 0;
                 double xa = a >= 0 ? x0() + a : line_x0;
                 double xb = b > a && b >= 0 ? x0() + b : line_x1;
-                // A rule stands above the text of its line (a totals row) or,
-                // alone in its line, under the line before.
-                const double yy = top;
+                // Its height value places it within the line: 0 above the
+                // text (a totals row), 1 under it; alone in its line (which
+                // takes no room) it stands under the line before.
+                const double yy = top + std::max(0.0, std::min(t, 1.0)) * (bottom - top);
                 const double w = std::max(0.01, std::min(t, 5.0) * 0.0353);  // points
                 pg().items.push_back(line_item(xa, yy, xb, yy, w, 0));
             } else if (g.span.kind == OliSpan::FRAME) {
@@ -396,10 +399,11 @@ struct Flow {
             ensure(pitch);
             const double top = y;
             const double base = y + pitch * 0.74;
-            if (p == 0) groups_of(m, top, top + pitch, lx, lx + av);
+            const bool takes_room = m.visible() || m.groups.empty();
+            if (p == 0) groups_of(m, top, takes_room ? top + pitch : top, lx, lx + av);
             emit_runs(&pg(), m, parts[p].first, parts[p].second, lx, base, cw);
             // A line of nothing but a rule or frame takes no room.
-            if (m.visible() || m.groups.empty()) {
+            if (takes_room) {
                 y += pitch;
                 content = true;
             }
@@ -488,7 +492,7 @@ struct Flow {
                     pg().items.push_back(line_item(tx, y, tx + width, y, 0.015, 0));
             }
             const double top = y;
-            groups_of(m, top, top, tx, tx + width);
+            groups_of(m, top, takes_room ? top + pitch : top, tx, tx + width);
             emit_runs(&pg(), m, 0, m.cells.size(), tx, y + pitch * 0.74, cw);
             if (takes_room) {
                 y += pitch;
@@ -642,9 +646,44 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
             page_ref.items.push_back(it);
             break;
         }
-        case 27:
-            warn_once("op27", "line " + std::to_string(r.line) + ": symbols of the font directory are not shown");
+        case 27: {
+            // The diameter sign of the reinforcement labels is shown as the
+            // letter O with stroke (code page 850 0x9D), its top left corner at
+            // the symbol's point.
+            const size_t slash = r.text.find_last_of('\\');
+            std::string symbol = slash == std::string::npos ? std::string() : r.text.substr(slash + 1);
+            for (char& ch : symbol) ch = char(std::toupper((unsigned char)ch));
+            if (symbol == "DURCHM.OCM" && v.size() >= 2) {
+                text_at(v[0], v[1], "\x9D", 0xC0 + 1 + 0x20, 0);
+                break;
+            }
+            // A picture of the viewer's picture folder: "x y %FONT%\name". It
+            // fills the block, kept in its proportions.
+            const size_t at = r.text.find("%FONT%");
+            std::string name = at == std::string::npos ? std::string() : r.text.substr(at + 6);
+            while (!name.empty() && (name[0] == '\\' || name[0] == '/')) name.erase(0, 1);
+            const char* dir = std::getenv("KOV_OLI_FONT_DIR");
+            QImage img;
+            std::string bytes;
+            if (dir && *dir && !name.empty() && Oli_Read_Bytes_Of(std::string(dir) + "/" + name, &bytes))
+                img.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size()));
+            OliPaintItem it;
+            it.rect = QRectF(ox, oy, bw * s, bh * s);
+            if (img.isNull()) {
+                out->warnings.push_back("line " + std::to_string(r.line) + ": picture \"" + name +
+                                        "\" of the picture folder (KOV_OLI_FONT_DIR) cannot be read: a frame "
+                                        "stands in its place");
+                it.kind = OliPaintItem::FRAME;
+                it.width = 0.02;
+            } else {
+                const QSizeF fit = QSizeF(img.size()).scaled(it.rect.size(), Qt::KeepAspectRatio);
+                it.rect = QRectF(it.rect.topLeft(), fit);
+                it.kind = OliPaintItem::IMAGE;
+                it.image = img;
+            }
+            page_ref.items.push_back(it);
             break;
+        }
         case 30:
             if (stack.size() < 100) stack.push_back(st);
             break;
