@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "app/nelu52data.h"
-#include "app/uimessage.h"
+#include "app/nelu52ask.h"
 #include "base/kovmem.h"
 #include "hostenv/kovexputil.h"
 #include "materials/holzgueten.h"
 #include "platform/kovcp.h"
+#include "platform/kovmath.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
 
@@ -54,8 +55,8 @@ const KovComponentSelection* choose_component(KovComponentSelection* given, bool
         } else {
             text = QString::fromUtf8("Gleiches Bauteil wie zuvor?");
         }
-        if (Ui_Message_Box(QMessageBox::Information, QStringLiteral("Bauteil"), text,
-                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes)
+        if (Nelu52_Ask(NELU52_ICON_INFO, QStringLiteral("Bauteil"), text, NELU52_YES | NELU52_NO, NELU52_NO) ==
+            NELU52_YES)
             return last;
     }
     const KovComponentSelection* chosen = Kov_Select_Component(3);
@@ -124,7 +125,7 @@ int Qt_Import_BeamCutResults(KovComponentSelection* component, int a, int b, int
 
     const int ran = BeamCut_Run_Tool(chosen, a, b, c, d, 0, 0, nullptr);
     if (ran < 0)
-        Ui_Message_Box(QMessageBox::Information, QStringLiteral("Info"),
+        Nelu52_Ask(NELU52_ICON_INFO, QStringLiteral("Info"),
                        QString::fromUtf8("Das KOV-Werkzeug zur Auswahl von Schnittgrößen-\n"
                                          "sätzen ist bereits aktiv. Bitte schließen Sie\n"
                                          "das Fenster und versuchen es erneut."));
@@ -275,7 +276,7 @@ bool dimension_mm(double cm, int lo, int hi, int* mm)
 
 bool rotated(double rad, QString* deg)
 {
-    const double a = rad * 180.0 / M_PI;
+    const double a = rad * KOV_RAD_TO_DEG;
     *deg = QString::number(a, 'f', 1);
     return a >= 5.0 && !(a >= 175.0 && a <= 185.0);
 }

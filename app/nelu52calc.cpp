@@ -10,6 +10,7 @@
 #include "materials/matfactors.h"
 #include "materials/matgamma.h"
 #include "materials/matvalues.h"
+#include "platform/kovmath.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ int NELU52_DATA::cal_Versatz()
 
     const double b = balken_b;
     const double cos_a = std::cos(alpha);
-    const double cos_g = std::cos(gamma * 0.017453292519943295);
+    const double cos_g = std::cos(gamma * KOV_DEG_TO_RAD);
 
     for (const LoadCase& lc : lasten) {
         ErgVersatz e{};
@@ -197,7 +198,7 @@ void NELU52_DATA::biegung_schwelle()
 
     // The net section that the notch and the bolt hole leave.
     const bool section = Usable(an_biegung) && Usable(wn_biegung);
-    const double cos_g = std::cos(gamma * 0.017453292519943295);
+    const double cos_g = std::cos(gamma * KOV_DEG_TO_RAD);
     for (const LoadCase& lc : lasten) {
         ErgBiegung e{};
         e.gamma_m = Mat_Gamma_M(holzart_sw, holzguete_sw, Accidental(lc.kled));
@@ -263,7 +264,7 @@ void NELU52_DATA::querkraft_schwelle()
     hn_schub = net_depth();
     an_schub = bn_schub * hn_schub;
 
-    const double sin_g = std::sin(gamma * 0.017453292519943295);
+    const double sin_g = std::sin(gamma * KOV_DEG_TO_RAD);
     for (const LoadCase& lc : lasten) {
         ErgSchub e{};
         e.gamma_m = Mat_Gamma_M(holzart_sw, holzguete_sw, Accidental(lc.kled));
@@ -317,7 +318,7 @@ void NELU52_DATA::stabilitaet_strebe()
 
     const double b = balken_b;
     const double hD = balken_hD;
-    const double cos_g = std::cos(gamma * 0.017453292519943295);
+    const double cos_g = std::cos(gamma * KOV_DEG_TO_RAD);
     switch (typ) {
     case 0: ez_strebe = (hD - balken_tv1) / 2.0; break;
     case 1: ez_strebe = 0.0; break;
@@ -341,7 +342,7 @@ void NELU52_DATA::stabilitaet_strebe()
         it_st = k * l * s * s * s;
     }
 
-    sigma_m_crit = 3.14159265359 * std::sqrt(e05_st * iz_st * g05_st * it_st) / (strebe_leff * wy_st);
+    sigma_m_crit = KOV_PI * std::sqrt(e05_st * iz_st * g05_st * it_st) / (strebe_leff * wy_st);
     lambda_rel_m = std::sqrt(fmk_st / sigma_m_crit);
     const double lm2 = lambda_rel_m * lambda_rel_m;
     if (lm2 <= 0.5625)

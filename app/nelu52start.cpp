@@ -5,8 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include <QMessageBox>
-
+#include "app/nelu52ask.h"
 #include "app/nelu52data.h"
 #include "base/kovtxt.h"
 #include "platform/kovhost.h"
@@ -118,11 +117,13 @@ void Nelu52_Warning(const QString& title, const QString& text)
     case KOV_UI_SCRIPTED:
         Kov_Script_Log("Warning %s: %s", title.toUtf8().constData(), text.toUtf8().constData());
         return;
-    case KOV_UI_INTERACTIVE: {
-        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes);
-        box.exec();
+    case KOV_UI_INTERACTIVE:
+        if (Nelu52AskFunction ask = Nelu52_Ask_Function()) {
+            ask(NELU52_ICON_WARNING, title, text, NELU52_YES, NELU52_YES);
+            return;
+        }
+        std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
         return;
-    }
     default:
         std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
         return;

@@ -31,6 +31,8 @@
 #include "platform/kovoli.h"
 #include "platform/kovpath.h"
 #include "platform/kovreplace.h"
+#include "platform/olirecords.h"
+#include "platform/kovmath.h"
 
 // Mark-up of the list.
 #define M_BOLD "\xCE" "b"
@@ -288,7 +290,7 @@ int print_eingabedaten(NELU52_DATA& d, FILE* list)
     OLI_setFlags(list, 896);
     OLI_setLayout(list, 4115);
     Oli_Init_Headings(3, 2, 1);
-    File_Printf(list, "#CONTENTS\n");
+    File_Printf(list, OLI_REC_CONTENTS "\n");
     File_Printf(list, " %s", cp850_of(nelu52_titel).c_str());
     File_Printf(list, " \n");
     Oli_Version_Line(list, "q8-nlu52");
@@ -364,7 +366,7 @@ int print_versatz(NELU52_DATA& d, FILE* list)
     Oli_Graphic_Set_Extended(1);
     Oli_Heading(list, 2, "%s", "Druck in den Kontaktfl" C_AE "chen nach DIN EN 1995-1-1/NA, NCI NA.12.1");
 
-    const double alpha_deg = d.alpha * 57.29577951308232;
+    const double alpha_deg = d.alpha * KOV_RAD_TO_DEG;
     if (d.lv_min < 200.0)
         Oli_Text(list,
                  "k" M_SUB "cr" M_REG " = %.3lf, " S_ALPHA " = " S_GAMMA "/2 = %.1lf " C_DEG ", min l" M_SUB

@@ -21,6 +21,7 @@
 #include "output/olilocale.h"
 #include "platform/kovoli.h"
 #include "platform/kovreplace.h"
+#include "platform/kovmath.h"
 
 const double kSketchScales[34] = {0.1, 0.25, 0.5, 1,   1.25, 1.5, 2,   2.5, 5,   10,   15,   20,
                                   25,  30,   40,  50,  60,   70,  75,  80,  90,  100,  125,  150,
@@ -82,12 +83,12 @@ void Sketch_Compute(const NELU52_DATA& data, SketchGeometry* g)
     const double t2 = data.balken_tv2;
     const double gamma = data.gamma;
     const double lv = std::isfinite(data.lv_min) ? data.lv_min : 0.0;
-    const double rad = gamma * 0.017453292519943295;
+    const double rad = gamma * KOV_DEG_TO_RAD;
     const int typ = data.typ >= 0 && data.typ <= 3 ? data.typ : -1;
 
     if (typ >= 0) {
         g->s = hD / std::sin(rad);
-        g->a = t1 / std::tan(1.5707963267948966 - rad / 2.0);
+        g->a = t1 / std::tan(KOV_PI / 2.0 - rad / 2.0);
         g->d = g->s - g->a;
         g->e = t2 * std::tan(rad);
         g->c = t2 / std::tan(rad);
@@ -326,7 +327,7 @@ void print_skizze(NELU52_DATA& d, FILE* list)
     Oli_Graphic_Set_Dim_Flags(8);
 
     if (g.typ >= 0) {
-        const double rad = d.gamma * 0.017453292519943295;
+        const double rad = d.gamma * KOV_DEG_TO_RAD;
         const QPointF out(0.3 * F * std::cos(rad), 0.3 * F * std::sin(rad));
         const QPointF e1 = g.strut_end1 + out, e2 = g.strut_end2 + out;
         Oli_Graphic_Dimension_Mm(e1.x(), e1.y(), e2.x(), e2.y(), 0.1, 2);

@@ -6,6 +6,7 @@
 
 #include "materials/matgamma.h"
 #include "nad/nadactive.h"
+#include "platform/kovmath.h"
 
 double Ec5_Beta_c(MaterialKind kind)
 {
@@ -214,7 +215,7 @@ double Continuous_Beam_Inner_Reaction(double a, double L, double s, double d, do
 
 double Floor_Frequency(double l, double EI, double m)
 {
-    return 1.570796326795 / (l * l) * std::sqrt(EI / m);
+    return KOV_PI / 2.0 / (l * l) * std::sqrt(EI / m);
 }
 
 double Stiffness_Ratio_Root(double a, double b, double c, double d)

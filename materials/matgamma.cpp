@@ -8,6 +8,7 @@
 #include "materials/matfactors.h"
 #include "materials/matvalues.h"
 #include "nad/nadactive.h"
+#include "platform/kovmath.h"
 
 namespace {
 
@@ -176,7 +177,7 @@ double Ec5_K_crit(int glulam, double a, double b, double f_mk, double l_ef, doub
         EG *= nad->ltb_glulam_factor;
     }
 
-    const double sigma_crit = 3.141592653589 * std::sqrt(EG * I_z * I_tor) / (l_ef * W_y);
+    const double sigma_crit = KOV_PI * std::sqrt(EG * I_z * I_tor) / (l_ef * W_y);
     const double lambda2 = f_mk / sigma_crit;
     if (lambda2 <= 0.5625) return 1.0;
     if (lambda2 <= 1.96) return 1.56 - 0.75 * std::sqrt(lambda2);

@@ -25,9 +25,13 @@ const char* const kSections[6] = {"#EC0", "#EC2", "#EC3", "#EC5", "#EC6", "#EC9"
 // Longest line of the old definition file looked at, as it was written.
 enum { OLD_LINE_MAX = 300 };
 
+// A longer name is cut to the record's size.
 void copy_name(char* dst, const char* src)
 {
-    std::snprintf(dst, NAD_NAME_SIZE, "%s", src ? src : "");
+    const char* s = src ? src : "";
+    const size_t n = ::strnlen(s, NAD_NAME_SIZE - 1);
+    std::memcpy(dst, s, n);
+    dst[n] = '\0';
 }
 
 std::string user_file(const char* dram, int number)

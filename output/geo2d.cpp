@@ -7,10 +7,11 @@
 
 #include "base/kovnum.h"
 #include "output/geo2dpriv.h"
+#include "platform/kovmath.h"
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
+const double kPi = KOV_PI;
 const double kTwoPi = 2.0 * kPi;
 
 // Direction cosines of the line P1->P2, from its direction angle, so that a
@@ -168,8 +169,8 @@ double Geo_Angle_Mean_Deg(double a, double b) {
 }
 
 double Geo_Angle_Mean_Rad(double a, double b) {
-    return Geo_Angle_Mean_Deg(a * 57.29577951308232, b * 57.29577951308232) *
-           0.017453292519943295;
+    return Geo_Angle_Mean_Deg(a * KOV_RAD_TO_DEG, b * KOV_RAD_TO_DEG) *
+           KOV_DEG_TO_RAD;
 }
 
 double Geo_Angle_Normalize_Rad(double a) {

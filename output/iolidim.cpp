@@ -13,10 +13,11 @@
 #include "output/geo2d.h"
 #include "output/ioliplot.h"
 #include "output/iolipriv.h"
+#include "platform/kovmath.h"
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
+const double kPi = KOV_PI;
 
 // Value texts hold at most 19 characters, second texts at most 4.
 struct DimTexts {

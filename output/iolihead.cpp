@@ -9,6 +9,7 @@
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
 #include "platform/kovoli.h"
+#include "platform/olirecords.h"
 
 namespace {
 
@@ -139,7 +140,7 @@ void write_heading(FILE* f, int level, BookmarkMode mode, int caller_code, const
     } else {
         set_margin(f, g_head.indent);
         OLI_reserveSpaceCM(f, 3.0f);
-        File_Printf(f, "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n");
+        File_Printf(f, OLI_REC_SHOWGRAFIC "\n 0 0 0\n 0 0 0\n");
         File_Printf(f, "%d\n", -1);
         File_Printf(f, " %lf %lf %lf %lf\n", 0.0, 17.0, 0.0, n == 1 ? 0.8 : 0.7);
         File_Printf(f, " 7 %d\n", n == 1 ? 5 : 4);

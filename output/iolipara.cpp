@@ -10,6 +10,7 @@
 #include "base/kovtxt.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
+#include "platform/olirecords.h"
 
 namespace {
 
@@ -205,7 +206,7 @@ int Oli_Write_Block_End(FILE* f) {
 
 int Oli_Write_End_Of_Text(FILE* f) {
     if (!f) return -1;
-    return out()(f, "#END_OF_TEXT\n") < 0 ? -1 : 0;
+    return out()(f, OLI_REC_END_OF_TEXT "\n") < 0 ? -1 : 0;
 }
 
 // ---- the paragraph writer -----------------------------------------------------------
@@ -355,7 +356,7 @@ int Oli_Para_Printf(FILE* f, const char* fmt, ...) {
         }
         double s = g_para.current.space;
         g_para.current.space = 0.0;
-        if (pf(f, "#END_OF_TEXT\n") < 0) return -1;
+        if (pf(f, OLI_REC_END_OF_TEXT "\n") < 0) return -1;
         unsigned flags = end_line_flags(s) | 0x4u;
         if (pf(f, "0x%x\n", flags) < 0) return -1;
         if (s != 0.0 && pf(f, "%d %.6g\n", 2, s) < 0) return -1;
@@ -393,7 +394,7 @@ int Oli_Para_End(FILE* f) {
         double s = g_para.current.space;
         result = 0;
         if (g_para.state == kInLine && pf(f, "\n") < 0) result = -1;
-        if (result == 0 && pf(f, "#END_OF_TEXT\n") < 0) result = -1;
+        if (result == 0 && pf(f, OLI_REC_END_OF_TEXT "\n") < 0) result = -1;
         if (result == 0 && pf(f, "0x%x\n", end_line_flags(s)) < 0) result = -1;
         if (result == 0 && s != 0.0 && pf(f, "%d %.6g\n", 2, s) < 0) result = -1;
         if (result == 0 && pf(f, "%d\n", -1) < 0) result = -1;

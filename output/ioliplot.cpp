@@ -11,10 +11,12 @@
 #include "output/geo2d.h"
 #include "output/iolipriv.h"
 #include "platform/kovcp.h"
+#include "platform/kovmath.h"
+#include "platform/olirecords.h"
 
 namespace {
 
-const double kTwoPi = 6.283185307179586;
+const double kTwoPi = 2.0 * KOV_PI;
 
 OliGraphicState initial_state() {
     OliGraphicState s{};
@@ -104,14 +106,14 @@ void Oli_Graphic_Begin_Titled(FILE* f, double x1, double y1, double x2, double y
     if (titles) {
         int p[6];
         for (int i = 0; i < 6; ++i) p[i] = titles[i][0] != 0 ? 1 : 0;
-        File_Printf(f, "#SHOWGRAFIC\n %d %d %d\n", p[0], p[1], p[2]);
+        File_Printf(f, OLI_REC_SHOWGRAFIC "\n %d %d %d\n", p[0], p[1], p[2]);
         for (int i = 0; i < 3; ++i)
             if (p[i]) File_Printf(f, " %.79s\n", titles[i]);
         File_Printf(f, " %d %d %d\n", p[3], p[4], p[5]);
         for (int i = 3; i < 6; ++i)
             if (p[i]) File_Printf(f, " %.79s\n", titles[i]);
     } else {
-        File_Printf(f, "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n");
+        File_Printf(f, OLI_REC_SHOWGRAFIC "\n 0 0 0\n 0 0 0\n");
     }
     File_Printf(f, "%d\n", -1);
     File_Printf(f, "%lf %lf %lf %lf\n", oli_fin(x1 * g.scale_x), oli_fin(x2 * g.scale_x),

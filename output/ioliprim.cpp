@@ -12,11 +12,12 @@
 #include "output/ioliplot.h"
 #include "output/iolipriv.h"
 #include "platform/kovdraw.h"
+#include "platform/kovmath.h"
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
-const double kDeg = 57.29577951308232;
+const double kPi = KOV_PI;
+const double kDeg = KOV_RAD_TO_DEG;
 
 OliGraphicState& G() { return *Oli_Graphic_State_Mut(); }
 FILE* S() { return G().stream; }

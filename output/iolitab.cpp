@@ -14,6 +14,7 @@
 #include "output/ioliwrt.h"
 #include "platform/kovhost.h"
 #include "platform/kovoli.h"
+#include "platform/olirecords.h"
 
 namespace {
 
@@ -635,11 +636,11 @@ void OliTabelle(FILE* f, int n, int m, const OliColumn* columns, const int* row_
     if (title_counts && title_lines) {
         int counts[3];
         for (int i = 0; i < 3; i++) counts[i] = title_counts[i] > 0 ? title_counts[i] : 0;
-        File_Printf(f, "#SHOWTABLE\n %d %d %d\n", title_counts[0], title_counts[1], title_counts[2]);
+        File_Printf(f, OLI_REC_SHOWTABLE "\n %d %d %d\n", title_counts[0], title_counts[1], title_counts[2]);
         for (int i = 0; i < counts[0] + counts[1] + counts[2]; i++)
             File_Printf(f, " %s\n", title_lines[i] ? title_lines[i] : "");
     } else {
-        File_Printf(f, "#SHOWTABLE\n 0 0 0\n");
+        File_Printf(f, OLI_REC_SHOWTABLE "\n 0 0 0\n");
     }
     const int head_rows = any_group ? 2 : 1;
     File_Printf(f, (flags & OLI_TAB_NO_UNITS) ? " %d 0 -1 -1 %d" : " %d 1 -1 -1 %d", head_rows, n - 1);
@@ -752,7 +753,7 @@ void OliTabelle(FILE* f, int n, int m, const OliColumn* columns, const int* row_
         File_Printf(f, "\n");
     }
 
-    File_Printf(f, "#END_OF_TEXT\n");
+    File_Printf(f, OLI_REC_END_OF_TEXT "\n");
     if (!(flags & OLI_TAB_NO_Y_MOVES)) OLI_setYPositionCM(f, 1, -0.4f);
 
     if (g_note_count > 0) {

@@ -13,6 +13,7 @@
 #include "output/iolipara.h"
 #include "output/ioliplot.h"
 #include "platform/kovoli.h"
+#include "platform/olirecords.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ void text_block(FILE* f, const char* text) {
         paragraph_text(f, 3, text);
         return;
     }
-    File_Printf(f, "#SHOWTABLE\n 0 0 1\n");
+    File_Printf(f, OLI_REC_SHOWTABLE "\n 0 0 1\n");
     legacy_text(f, text);
     File_Printf(f, " 0 0 0 0\n");
     OLI_setYPositionCM(f, 1, -0.85f);
@@ -193,10 +194,10 @@ void Oli_Text(FILE* f, const char* fmt, ...) {
         return;
     }
     const bool space_below = std::strstr(text, "\xCE_") != nullptr;
-    File_Printf(f, "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n");
+    File_Printf(f, OLI_REC_SHOWTABLE "\n 0 0 0\n 0 0 -1 -1\n");
     legacy_text(f, text);
     if (space_below) File_Printf(f, " \n");
-    File_Printf(f, "#END_OF_TEXT\n");
+    File_Printf(f, OLI_REC_END_OF_TEXT "\n");
     if (space_below) OLI_setYPositionCM(f, 1, (float)-kLine);
     OLI_setYPositionCM(f, 1, -0.6011333f);
 }
@@ -230,7 +231,7 @@ void Oli_Title_Line(FILE* f, const char* fmt, ...) {
         paragraph_text(f, 5, buf);
         return;
     }
-    File_Printf(f, "#SHOWTABLE\n 1 0 0\n");
+    File_Printf(f, OLI_REC_SHOWTABLE "\n 1 0 0\n");
     legacy_text(f, buf);
     File_Printf(f, " 0 0 0 0\n");
     OLI_setYPositionCM(f, 1, -0.9f);

@@ -1,6 +1,7 @@
 #include "platform/kovoli.h"
 
 #include "platform/kovhost.h"
+#include "platform/olirecords.h"
 
 #include <string>
 
@@ -31,52 +32,53 @@ extern "C" {
 
 void OLI_setFlags(FILE* list, int flags)
 {
-    put(list, "#OLI_SETFLAGS " + std::to_string(flags));
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_SETFLAGS " " + std::to_string(flags));
 }
 
 void OLI_setLayout(FILE* list, int layout)
 {
-    put(list, "#OLI_SETLAYOUT " + std::to_string(layout));
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_SETLAYOUT " " + std::to_string(layout));
 }
 
 void OLI_setMarginsCM(FILE* list, int mode, float left, float right)
 {
-    put(list, "#OLI_SETMARGINS " + std::to_string(mode) + " " + cm_text(left) + " " + cm_text(right));
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_SETMARGINS " " + std::to_string(mode) + " " + cm_text(left) + " " +
+                  cm_text(right));
 }
 
 void OLI_setYPositionCM(FILE* list, int mode, float cm)
 {
-    put(list, "#OLI_SETYPOSITION " + std::to_string(mode) + " " + cm_text(cm));
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_SETYPOSITION " " + std::to_string(mode) + " " + cm_text(cm));
 }
 
 void OLI_reserveSpaceCM(FILE* list, float cm)
 {
-    put(list, "#OLI_RESERVESPACE " + cm_text(cm));
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_RESERVESPACE " " + cm_text(cm));
 }
 
 void OLI_pushMargins(FILE* list)
 {
-    put(list, "#OLI_PUSHMARGINS");
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_PUSHMARGINS);
 }
 
 void OLI_popMargins(FILE* list, int flags)
 {
-    put(list, "#OLI_POPMARGINS " + std::to_string(flags));
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_POPMARGINS " " + std::to_string(flags));
 }
 
 void OLI_storeYPosition(FILE* list, int slot)
 {
-    put(list, "#OLI_STOREYPOSITION " + std::to_string(slot));
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_STOREYPOSITION " " + std::to_string(slot));
 }
 
 void OLI_restoreYPosition(FILE* list, int slot)
 {
-    put(list, "#OLI_RESTOREYPOSITION " + std::to_string(slot));
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_RESTOREYPOSITION " " + std::to_string(slot));
 }
 
 void OLI_setBookmark(FILE* list, int code, const char* text)
 {
-    std::string r = "#OLI_SETBOOKMARK " + std::to_string(code);
+    std::string r = OLI_REC_LAYOUT_PREFIX OLI_REC_SETBOOKMARK " " + std::to_string(code);
     if (text) {
         r += " \xAE"; // «
         for (const char* p = text; *p; ++p) {
@@ -92,7 +94,7 @@ void OLI_setBookmark(FILE* list, int code, const char* text)
 
 void OLI_resetMaxMargin(FILE* list)
 {
-    put(list, "#OLI_RESETMAXMARGIN");
+    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_RESETMAXMARGIN);
 }
 
 int MT_String_Length(const char* text)

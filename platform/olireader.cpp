@@ -3,6 +3,7 @@
 
 #include "platform/kovcp.h"
 #include "platform/kovpath.h"
+#include "platform/olirecords.h"
 
 #include <charconv>
 #include <cmath>
@@ -164,14 +165,14 @@ struct ListParser {
                 ++i;
                 continue;
             }
-            if (starts_with(l, "#OLI_")) layout_record();
-            else if (t == "#NEWPAGE") {
+            if (starts_with(l, OLI_REC_LAYOUT_PREFIX)) layout_record();
+            else if (t == OLI_REC_NEWPAGE) {
                 OliItem it;
                 it.kind = OliItem::NEWPAGE;
                 it.line = int(i) + 1;
                 doc->items.push_back(it);
                 ++i;
-            } else if (t == "#CONTENTS") {
+            } else if (t == OLI_REC_CONTENTS) {
                 ++i;
                 if (!at_end() && !is_keyword(lines[i])) {
                     doc->contents = trim(lines[i]);
@@ -179,10 +180,10 @@ struct ListParser {
                 } else {
                     warn(i - 1, "\"#CONTENTS\" without its line");
                 }
-            } else if (t == "#SHOWTABLE") table();
-            else if (t == "#SHOWPARA") para();
-            else if (t == "#SHOWGRAFIC") graphic();
-            else if (t == "#END_OF_TEXT") {
+            } else if (t == OLI_REC_SHOWTABLE) table();
+            else if (t == OLI_REC_SHOWPARA) para();
+            else if (t == OLI_REC_SHOWGRAFIC) graphic();
+            else if (t == OLI_REC_END_OF_TEXT) {
                 warn(i, "\"#END_OF_TEXT\" outside a block skipped");
                 ++i;
             } else if (l[0] == '#') {
@@ -203,8 +204,9 @@ struct ListParser {
     void layout_record()
     {
         static const std::set<std::string> known = {
-            "SETFLAGS", "SETLAYOUT", "SETMARGINS", "SETYPOSITION", "RESERVESPACE", "PUSHMARGINS",
-            "POPMARGINS", "STOREYPOSITION", "RESTOREYPOSITION", "SETBOOKMARK", "RESETMAXMARGIN"};
+            OLI_REC_SETFLAGS, OLI_REC_SETLAYOUT, OLI_REC_SETMARGINS, OLI_REC_SETYPOSITION, OLI_REC_RESERVESPACE,
+            OLI_REC_PUSHMARGINS, OLI_REC_POPMARGINS, OLI_REC_STOREYPOSITION, OLI_REC_RESTOREYPOSITION,
+            OLI_REC_SETBOOKMARK, OLI_REC_RESETMAXMARGIN};
         const std::string& l = lines[i];
         std::vector<std::string> t = tokens_of(l);
         OliItem it;
@@ -259,7 +261,7 @@ struct ListParser {
     {
         while (!at_end()) {
             const std::string t = trim(lines[i]);
-            if (t == "#END_OF_TEXT") {
+            if (t == OLI_REC_END_OF_TEXT) {
                 ++i;
                 return;
             }
@@ -335,7 +337,7 @@ struct ListParser {
                 break;
             }
             const std::string& l = lines[i];
-            if (trim(l) == "#END_OF_TEXT") {
+            if (trim(l) == OLI_REC_END_OF_TEXT) {
                 ++i;
                 break;
             }
@@ -458,7 +460,7 @@ struct ListParser {
                 return;
             }
             const std::string& l = lines[i];
-            if (trim(l) == "#END_OF_TEXT") {
+            if (trim(l) == OLI_REC_END_OF_TEXT) {
                 ++i;
                 // The end line: flags, the space after, then "-1" or a new format.
                 std::vector<long> n;

@@ -7,7 +7,7 @@
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/gui/resources.h"
-#include "app/uimessage.h"
+#include "app/gui/uimessage.h"
 
 QDialog* Nelu52_New_ExitDialog()
 {

@@ -3,7 +3,7 @@
 
 #include "app/gui/mainwindow.h"
 #include "app/nelu52data.h"
-#include "app/uimessage.h"
+#include "app/gui/uimessage.h"
 
 namespace {
 

@@ -25,8 +25,9 @@
 #include "nad/nadec5.h"
 #include "nad/nadlist.h"
 #include "platform/kovhost.h"
+#include "platform/kovmath.h"
 
-static const double DEG = 0.017453292519943295;
+static const double DEG = KOV_DEG_TO_RAD;
 
 QString erg_prozent_text(double ratio)
 {

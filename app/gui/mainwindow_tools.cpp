@@ -10,7 +10,7 @@
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/print.h"
-#include "app/uimessage.h"
+#include "app/gui/uimessage.h"
 
 int MainWindow::save_input()
 {

@@ -15,7 +15,7 @@
 #include "app/gui/dialogresources.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
-#include "app/uimessage.h"
+#include "app/gui/uimessage.h"
 #include "base/kovmem.h"
 #include "nad/nadactive.h"
 #include "nad/nadlist.h"

@@ -1,4 +1,5 @@
 #include "app/gui/sketchview.h"
+#include "platform/kovmath.h"
 
 #include <QGraphicsLineItem>
 #include <QGraphicsPolygonItem>
@@ -7,7 +8,7 @@
 #include <QTransform>
 #include <cmath>
 
-static const double DEG = 0.017453292519943295;
+static const double DEG = KOV_DEG_TO_RAD;
 
 static QTransform turn_transform(const QPointF& pivot, double gammaDeg)
 {
@@ -40,12 +41,12 @@ ScreenSketch sketch_geometry(int typ, double hG, double hD, double t1, double t2
     const double s = hD / std::sin(gr);
     double a = 0, e = 0, c = 0, q = 0, p = 0;
     if (typ == 0 || typ == 1) {
-        a = t1 / std::tan(M_PI / 2 - gr / 2);
+        a = t1 / std::tan(KOV_PI / 2 - gr / 2);
         q = s - a;
         p = a;
     } else {
         if (typ == 3)
-            a = t1 / std::tan(M_PI / 2 - gr / 2);
+            a = t1 / std::tan(KOV_PI / 2 - gr / 2);
         e = t2 * std::tan(gr);
         c = t2 / std::tan(gr);
         q = c + e;

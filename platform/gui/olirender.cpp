@@ -2,6 +2,7 @@
 #include "platform/gui/olirender.h"
 
 #include "platform/kovlocale.h"
+#include "platform/kovmath.h"
 #include "platform/kovreplace.h"
 
 #include <QCoreApplication>
@@ -162,7 +163,7 @@ std::vector<std::pair<size_t, size_t>> wrap_cells(const MarkedLine& m, double av
 void emit_runs(OliPage* page, const MarkedLine& m, size_t a, size_t b, double x0, double base, double cw,
                double angle = 0)
 {
-    const double rad = angle * M_PI / 180.0;
+    const double rad = angle * KOV_DEG_TO_RAD;
     const double ux = std::cos(rad), uy = -std::sin(rad);  // along the text (y down)
     const double vx = -std::sin(rad), vy = -std::cos(rad); // up
     const double shift = a < m.cells.size() ? m.cells[a].x : 0;
@@ -565,7 +566,7 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
             if (code & 0x100) angle = 90;
         }
         const QPointF p = map(bx, by);
-        const double rad = angle * M_PI / 180.0;
+        const double rad = angle * KOV_DEG_TO_RAD;
         const double ux = std::cos(rad), uy = -std::sin(rad), vx = -std::sin(rad), vy = -std::cos(rad);
         for (Cell& c : m.cells) c.rgb = c.rgb ? c.rgb : st.line_rgb;
         emit_runs(&page_ref, m, 0, m.cells.size(), p.x() + ux * dx + vx * dy, p.y() + uy * dx + vy * dy, cw, angle);
@@ -788,7 +789,7 @@ void ring_points(const std::vector<SpfVertex>& ring, std::vector<QPointF>* out)
         const double h = std::sqrt(std::max(0.0, r * r - d * d / 4));
         const double mx = (a.x + b.x) / 2 - dy / d * h, my = (a.y + b.y) / 2 + dx / d * h;
         double a0 = std::atan2(a.y - my, a.x - mx), a1 = std::atan2(b.y - my, b.x - mx);
-        while (a1 <= a0) a1 += 2 * M_PI;
+        while (a1 <= a0) a1 += 2 * KOV_PI;
         const int steps = 32;
         for (int q = 1; q < steps; ++q) {
             const double t = a0 + (a1 - a0) * q / steps;
@@ -959,7 +960,7 @@ OliPages Oli_Layout_Plot(const SpfDocument& doc)
             double dx = col == 1 ? -tw / 2 : col == 2 ? -tw : 0;
             double dy = row == 0 ? 0.2 * em : row == 1 ? -0.36 * em : -kAscent * em;
             const QPointF q = map(e.x1, e.y1);
-            const double rad = e.angle * M_PI / 180.0;
+            const double rad = e.angle * KOV_DEG_TO_RAD;
             const double ux = std::cos(rad), uy = -std::sin(rad), vx = -std::sin(rad), vy = -std::cos(rad);
             emit_runs(&page, m, 0, m.cells.size(), q.x() + ux * dx + vx * dy, q.y() + uy * dx + vy * dy, cw, e.angle);
         }

@@ -1,0 +1,28 @@
+#include "app/nelu52ask.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "platform/kovscript.h"
+
+namespace {
+Nelu52AskFunction g_ask = nullptr;
+} // namespace
+
+void Nelu52_Set_Ask_Function(Nelu52AskFunction ask) { g_ask = ask; }
+
+Nelu52AskFunction Nelu52_Ask_Function() { return g_ask; }
+
+int Nelu52_Ask(int icon, const QString& title, const QString& text, int buttons, int escape)
+{
+    const int mode = Kov_Ui_Mode();
+    if (mode == KOV_UI_INTERACTIVE && g_ask) return g_ask(icon, title, text, buttons, escape);
+    if (mode == KOV_UI_SCRIPTED) {
+        Kov_Script_Log("QMessageBox %s: %s", title.toUtf8().constData(), text.toUtf8().constData());
+        intptr_t v = 0;
+        if (Kov_Script_Pop("qmessagebox", &v, nullptr, 0)) return int(v);
+        return escape;
+    }
+    std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
+    return escape;
+}
