@@ -14,7 +14,7 @@
 #include "base/kovmem.h"
 #include "output/iolicomp.h"
 #include "output/ioliplot.h"
-#include "output/tests/plot_fixture.h"
+#include "output/tests/comp_fixture.h"
 #include "platform/kovscript.h"
 #include "platform/tests/kovtestutil.h"
 
@@ -22,42 +22,9 @@ namespace {
 
 const double kPi = 3.14159265358979323846;
 
-class DiagramTest : public GraphicStreamTest {
+class DiagramTest : public CompositeFixture {
 protected:
     void Begin(double s = 1.0) { Oli_Graphic_Begin(f_, 0, 0, 200, 100, s, s); }
-    std::vector<std::string> Lines(const std::string& prefix) {
-        std::vector<std::string> out;
-        for (const std::string& l : Split_Lines(Records()))
-            if (l.compare(0, prefix.size(), prefix) == 0) out.push_back(l);
-        return out;
-    }
-    std::vector<std::string> Texts() {
-        std::vector<std::string> out;
-        for (const std::string& l : Split_Lines(Records())) {
-            size_t a = l.find('\xAE'), b = l.rfind('\xAF');
-            if (a != std::string::npos && b != std::string::npos)
-                out.push_back(l.substr(a + 1, b - a - 1));
-        }
-        return out;
-    }
-    static std::vector<double> Numbers(const std::string& line) {
-        std::vector<double> v;
-        const char* p = line.c_str();
-        char* end;
-        std::strtod(p, &end);
-        p = end;
-        for (;;) {
-            double d = std::strtod(p, &end);
-            if (end == p) break;
-            v.push_back(d);
-            p = end;
-        }
-        return v;
-    }
-    void Clear() {
-        rewind(f_);
-        ASSERT_EQ(ftruncate(fileno(f_), 0), 0);
-    }
 };
 
 // ---- curved shapes and labels --------------------------------------------------------------
