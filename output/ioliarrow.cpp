@@ -63,6 +63,16 @@ void row_text_box(double mx, double my, double text_height, const char* text) {
     Oli_Graphic_Text_Centred(mx, my, text);
 }
 
+// The frame and style of an arrow row.
+void row_begin(double text_height) {
+    Oli_Graphic_Push_State();
+    Oli_Rec_Line_Class(2);
+    Oli_Rec_Solid();
+    Oli_Graphic_Set_Colour_Index(55);
+    Oli_Rec_Text_Height(text_height);
+    Oli_Rec_Font(6);
+}
+
 // A downward filled arrow with its tip at the foot (x, y) for the rows.
 void row_arrow(double x, double y, double length) {
     double k = 0.15 * length;
@@ -171,12 +181,7 @@ void Oli_Graphic_Arrow_Row(double x1, double y1, double x2, double y2, double ar
     if (!(std::fabs(x2 - x1) >= 1e-5)) return;
     if (!text) text = "";
     int n = row_count(x1, x2);
-    Oli_Graphic_Push_State();
-    Oli_Rec_Line_Class(2);
-    Oli_Rec_Solid();
-    Oli_Graphic_Set_Colour_Index(55);
-    Oli_Rec_Text_Height(text_height);
-    Oli_Rec_Font(6);
+    row_begin(text_height);
     double k = 0.15 * arrow_length;
     for (int i = 0; i < n; ++i) {
         double fx = x1 + i * (x2 - x1) / (n - 1), fy = y1 + i * (y2 - y1) / (n - 1);
@@ -202,12 +207,7 @@ void Oli_Graphic_Arrow_Row_Linear(double x1, double y1, double x2, double y2, do
     if (!text) text = "";
     int n = row_count(x1, x2);
     double step = (q2 - q1) / (n - 1);
-    Oli_Graphic_Push_State();
-    Oli_Rec_Line_Class(2);
-    Oli_Rec_Solid();
-    Oli_Graphic_Set_Colour_Index(55);
-    Oli_Rec_Text_Height(text_height);
-    Oli_Rec_Font(6);
+    row_begin(text_height);
     double q = q1;
     for (int i = 0; i < n; ++i) {
         double fx = x1 + i * (x2 - x1) / (n - 1), fy = y1 + i * (y2 - y1) / (n - 1);

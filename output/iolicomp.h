@@ -144,3 +144,47 @@ void Oli_Graphic_Leader_Label_Flag(double x1, double y1, double x2, double y2, i
 // A band of the given width (world units) beside the line P1P2 (side 0..3),
 // filled in the block and hatched in the plot file.
 void Oli_Graphic_Hatched_Band(double x1, double y1, double x2, double y2, double width, int side);
+
+// ---- curved shapes and labelled marks (world units unless said) ---------------------------
+
+// An arc of sweep degrees from start (degrees) that stays round when the scales
+// differ; block records only (an empty group in the plot file).
+void Oli_Graphic_Arc_Round(double cx, double cy, double diameter, double start, double sweep);
+
+// A filled sector from start sweeping sweep degrees (block only).
+void Oli_Graphic_Fill_Sector(double cx, double cy, double diameter, double start, double sweep);
+
+// The outline of a slot of width w and height h centred at (x, y): two
+// semicircles joined by straight sides (upright when w <= h).
+void Oli_Graphic_Slot(double x, double y, double w, double h);
+// The filled slot (block only).
+void Oli_Graphic_Fill_Slot(double x, double y, double w, double h);
+
+// A filled ring; in the plot file an area with one circular hole.
+void Oli_Graphic_Fill_Ring(double cx, double cy, double outer, double inner);
+
+// A filled polygon with holes: holes polygons of counts[i] points, one after
+// the other in hx, hy, painted in colour 0, and circles circular holes of the
+// given areas. The plot file gets one area with all holes. The colour stays 0.
+void Oli_Graphic_Fill_Polygon_Holes(int n, const double x[], const double y[], int holes,
+                                    const int counts[], const double hx[], const double hy[],
+                                    int circles, const double cx[], const double cy[],
+                                    const double areas[]);
+
+// A text (or number) centred in a filled, framed box; size is the text height
+// (paper units). The scaled form divides size by divisor instead of the scale.
+void Oli_Graphic_Label_Box(double x, double y, double size, const char* text);
+void Oli_Graphic_Number_Box(double x, double y, double size, int number);
+void Oli_Graphic_Label_Box_Scaled(double x, double y, double size, double divisor,
+                                  const char* text);
+
+// A text (or number) in a filled circle with an outline.
+void Oli_Graphic_Label_Circle(double x, double y, double size, double divisor, const char* text);
+void Oli_Graphic_Number_Circle(double x, double y, double size, double divisor, int number);
+
+// A heading and a block of 65 sample boxes of the fill patterns into the list f.
+void Oli_Graphic_Fill_Pattern_Sheet(FILE* f);
+
+// Writes the sheet into the temporary list <base>.TMP and shows it in the
+// host's viewer; the viewer's result, -1 when the list cannot be written.
+int Oli_Graphic_Show_Fill_Patterns(void);

@@ -33,6 +33,13 @@ double dist(double ax, double ay, double bx, double by) {
     return std::sqrt((bx - ax) * (bx - ax) + (by - ay) * (by - ay));
 }
 
+// The frame and style of a leader label.
+void label_begin(void) {
+    Oli_Graphic_Push_State();
+    Oli_Rec_Line_Class(1);
+    Oli_Rec_Solid();
+}
+
 // The leader from (x1, y1) to the nearer end of the reference line from
 // (x2, y2) to (xe, y2); returns 1 when that is the far end xe.
 int leader(double x1, double y1, double x2, double y2, double xe) {
@@ -51,9 +58,7 @@ void Oli_Graphic_Leader_Label(double x1, double y1, double x2, double y2, double
     LabelText t(format, ap);
     va_end(ap);
     double sy = Oli_Graphic_Get_State()->scale_y;
-    Oli_Graphic_Push_State();
-    Oli_Rec_Line_Class(1);
-    Oli_Rec_Solid();
+    label_begin();
     if (Plot_Is_Open()) {
         Plot_Set_Linetype(0);
         Plot_Set_Pen(0);
@@ -77,9 +82,7 @@ void Oli_Graphic_Leader_Label_Flag(double x1, double y1, double x2, double y2, i
     LabelText t(format, ap);
     va_end(ap);
     double sy = Oli_Graphic_Get_State()->scale_y;
-    Oli_Graphic_Push_State();
-    Oli_Rec_Line_Class(1);
-    Oli_Rec_Solid();
+    label_begin();
     Oli_Rec_Text_Height(text_height);
     double xb = x2 + (t.n + 2) * 0.82 * text_height / sy;
     leader(x1, y1, x2, y2, xb);

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "output/ioliplot.h"
-#include "output/tests/plot_fixture.h"
+#include "output/tests/comp_fixture.h"
 #include "platform/tests/kovtestutil.h"
 
 namespace {
 
-class CompositeTest : public GraphicStreamTest {
+class CompositeTest : public CompositeFixture {
 protected:
     // A block of 200 x 100 world units at scale s, y up (or down).
     void Begin(double s = 1.0, bool y_down = false) {
@@ -24,37 +24,6 @@ protected:
             Oli_Graphic_Begin(f_, 0, 100, 200, 0, s, s);
         else
             Oli_Graphic_Begin(f_, 0, 0, 200, 100, s, s);
-    }
-    std::vector<std::string> Lines(const std::string& prefix) {
-        std::vector<std::string> out;
-        for (const std::string& l : Split_Lines(Records()))
-            if (l.compare(0, prefix.size(), prefix) == 0) out.push_back(l);
-        return out;
-    }
-    // The texts of the text records (" 3", " 10", " 2"), in order.
-    std::vector<std::string> Texts() {
-        std::vector<std::string> out;
-        for (const std::string& l : Split_Lines(Records())) {
-            size_t a = l.find('\xAE'), b = l.rfind('\xAF');
-            if (a != std::string::npos && b != std::string::npos)
-                out.push_back(l.substr(a + 1, b - a - 1));
-        }
-        return out;
-    }
-    // The numbers of a record line after its opcode.
-    static std::vector<double> Numbers(const std::string& line) {
-        std::vector<double> v;
-        const char* p = line.c_str();
-        char* end;
-        std::strtod(p, &end);  // the opcode
-        p = end;
-        for (;;) {
-            double d = std::strtod(p, &end);
-            if (end == p) break;
-            v.push_back(d);
-            p = end;
-        }
-        return v;
     }
     FILE* OpenPlot() {
         plot_ = tmpfile();
@@ -108,8 +77,7 @@ TEST_F(CompositeTest, LevelMarksLookTheSameWithTheYAxisDown) {
     for (bool down : {false, true}) {
         SCOPED_TRACE(down);
         Oli_Graphic_Reset();
-        rewind(f_);
-        ASSERT_EQ(ftruncate(fileno(f_), 0), 0);
+        Clear();
         Begin(1.0, down);
         Oli_Graphic_Level_Mark(50, 50, "+1.20", 0, 1.0);
         // On paper the corners lie 0.22 above the apex, the text 0.33 above.
@@ -261,8 +229,7 @@ TEST_F(CompositeTest, ArrowRowCountAndLinearLengths) {
     Oli_Graphic_Arrow_Row(0, 0, 2, 0, 1.0, 0.2, "q");
     EXPECT_EQ(Count_Prefix(Records(), " 18 3"), 11);
     EXPECT_EQ(Count_Prefix(Records(), " 24 "), 1);  // the text box
-    rewind(f_);
-    ASSERT_EQ(ftruncate(fileno(f_), 0), 0);
+    Clear();
     Begin();
     Oli_Graphic_Arrow_Row_Linear(0, 0, 2, 0, 1.0, 2.0, 0.2, "q");
     std::vector<std::string> l = Lines(" 1  ");
@@ -307,8 +274,7 @@ TEST_F(CompositeTest, InclinedArrowRow) {
     std::vector<double> h = Numbers(l[3]);
     EXPECT_NEAR(h[2], -2.0, 1e-6);
     EXPECT_NEAR(h[3], 1.75, 1e-6);
-    rewind(f_);
-    ASSERT_EQ(ftruncate(fileno(f_), 0), 0);
+    Clear();
     Begin(0.1);
     Oli_Graphic_Arrow_Row_Inclined(0, 0, 150, 0, 50, 50);
     EXPECT_EQ(Count_Prefix(Records(), " 1  "), 2 + 2 * 3);
@@ -350,8 +316,7 @@ TEST_F(CompositeTest, FastenerNutLeftAndDownAndOtherTypes) {
     // y down: the outer faces swap colours (1 below, 19 above in world values)
     EXPECT_EQ(Lines(" 20 "), (std::vector<std::string>{" 20  1", " 20  1", " 20  11", " 20  19"}));
     EXPECT_EQ(Lines(" 1  "), std::vector<std::string>{" 1  -28.000000 0.000000 12.000000 0.000000"});
-    rewind(f_);
-    ASSERT_EQ(ftruncate(fileno(f_), 0), 0);
+    Clear();
     Begin();
     Oli_Graphic_Fastener_Symbol(0, 8, 20, 100, 50, 0);
     EXPECT_EQ(Records(), " 30\n 6 0.020000\n 31\n");

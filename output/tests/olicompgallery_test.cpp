@@ -12,6 +12,7 @@
 
 #include "oliwrt_fixture.h"
 #include "output/iolicomp.h"
+#include "output/iolidiag.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
 #include "platform/kovcp.h"
@@ -116,6 +117,82 @@ void rebar_and_labels(Block& b) {
     Oli_Graphic_Hatched_Band(170, y + 95, 300, y + 95, 6, 0);
 }
 
+void curves(Block& b) {
+    double y = b.y0;
+    Oli_Graphic_Arc_Round(30, y + 30, 40, 0, 270);
+    Oli_Graphic_Fill_Sector(80, y + 30, 40, 10, 120);
+    Oli_Graphic_Slot(130, y + 30, 16, 40);
+    Oli_Graphic_Fill_Slot(160, y + 30, 16, 40);
+    Oli_Graphic_Slot(210, y + 15, 50, 16);
+    Oli_Graphic_Fill_Slot(210, y + 45, 50, 16);
+    Oli_Graphic_Fill_Ring(280, y + 30, 40, 20);
+    const double px[4] = {10, 110, 110, 10}, py[4] = {y + 60, y + 60, y + 95, y + 95};
+    const int counts[1] = {3};
+    const double hx[3] = {20, 45, 20}, hy[3] = {y + 65, y + 65, y + 88};
+    const double cx[2] = {70, 95}, cy[2] = {y + 78, y + 78}, areas[2] = {150, 60};
+    Oli_Graphic_Fill_Polygon_Holes(4, px, py, 1, counts, hx, hy, 2, cx, cy, areas);
+    Oli_Graphic_Label_Box(140, y + 80, 0.3, "A");
+    Oli_Graphic_Number_Box(170, y + 80, 0.3, 12);
+    Oli_Graphic_Label_Box_Scaled(200, y + 80, 0.3, 0.05, "Pos");
+    Oli_Graphic_Label_Circle(240, y + 80, 0.3, 0.05, "7");
+    Oli_Graphic_Number_Circle(280, y + 80, 0.3, 0.05, 12);
+}
+
+void member_diagrams(Block& b) {
+    double y = b.y0;
+    OliMemberDiagram d;
+    Oli_Member_Diagram_Init(&d, 5);
+    d.x1 = 20;
+    d.y1 = y + 50;
+    d.x2 = 300;
+    d.y2 = y + 50;
+    const double v[5] = {0, 12.5, 8, 8, -6};
+    for (int i = 0; i < 5; ++i) {
+        d.positions[i] = 70.0 * i;
+        d.values[i] = v[i];
+    }
+    d.factor = 2.5;
+    d.decimals = 1;
+    Oli_Graphic_Member_Diagram(&d);
+    Oli_Member_Diagram_Free(&d);
+}
+
+// Charts, value diagrams and the pattern sheet open their own blocks.
+void charts_and_sheet(FILE* f) {
+    Oli_Text(f, "Diagramm mit Achsen");
+    OliChart c;
+    Oli_Chart_Init(&c);
+    c.width = 10;
+    c.height = 5;
+    c.x_min = -2;
+    c.x_max = 10;
+    c.y_min = -20;
+    c.y_max = 60;
+    c.x_step = 2.5;
+    c.y_step = 20;
+    c.grid = 1;
+    snprintf(c.x_title, sizeof c.x_title, "t [s]");
+    snprintf(c.y_title, sizeof c.y_title, "u [%%]");
+    Oli_Chart_Begin(f, &c);
+    const double cx[5] = {0, 2, 4, 6, 8}, cy[5] = {0, 30, 50, 40, -10};
+    Oli_Graphic_Polyline(-5, cx, cy);
+    Oli_Chart_End();
+    Oli_Text(f, "Kurve");
+    const double kx[4] = {1, 2, 3, 4}, ky[4] = {1, -1, 2, 0.5};
+    Oli_Chart_Curve(f, 4, kx, ky, 1, 0, 6, 3);
+    Oli_Text(f, "Werteverteilungen");
+    Oli_Graphic_Begin(f, 0, 0, 16, 6, 1, 1);
+    const double st[4] = {0, 1, 2.5, 4};
+    double v1[4] = {0, 10, 20, 37};
+    double v2[4] = {-3, 5, 2, -1};
+    double v3[3] = {-5, -20, -12};
+    Oli_Graphic_Value_Diagram(0.5, 0.5, 4.5, 5, st, v1, 4, "Spannung", "oben", 0.3);
+    Oli_Graphic_Value_Diagram(6, 0.5, 10, 5, st, v2, 4, "gemischt", "", 0.3);
+    Oli_Graphic_Value_Diagram_Even(11.5, 0.5, 15.5, 5, 0, 3, v3, 3, "negativ", "gleich", 0.3);
+    std::fprintf(Oli_Graphic_Stream(), " -1\n");
+    Oli_Graphic_Fill_Pattern_Sheet(f);
+}
+
 void gallery_write(const std::string& list, const std::string& plot) {
     Oli_Reset_Writers();
     Oli_Graphic_Reset();
@@ -124,7 +201,7 @@ void gallery_write(const std::string& list, const std::string& plot) {
     FILE* pf = std::fopen(plot.c_str(), "w");
     ASSERT_NE(pf, nullptr);
     Oli_Text(f, "Galerie der Zeichenbausteine");
-    Plot_Open_Grey(pf, 0, 0, 320, 1800, 1, 0, "Galerie M 1:%d", 20);
+    Plot_Open_Grey(pf, 0, 0, 320, 2300, 1, 0, "Galerie M 1:%d", 20);
     Block b{f, 0};
     const struct {
         const char* title;
@@ -161,7 +238,21 @@ void gallery_write(const std::string& list, const std::string& plot) {
     b.begin(cp850("Bewehrung, Hinweise und Schraffurbänder, y nach unten"), true, true);
     rebar_and_labels(b);
     b.end();
+    b.begin(cp850("Bögen, Sektoren, Langlöcher, Ringe und Marken"), false, true);
+    curves(b);
+    b.end();
+    b.begin(cp850("Bögen, Sektoren, Langlöcher, Ringe und Marken, y nach unten, ohne Farbe"), true,
+            false);
+    curves(b);
+    b.end();
+    b.begin("Stabdiagramm", false, true);
+    member_diagrams(b);
+    b.end();
+    b.begin("Stabdiagramm, y nach unten", true, true);
+    member_diagrams(b);
+    b.end();
     Plot_Close();
+    charts_and_sheet(f);
     std::fclose(f);
 }
 
@@ -179,6 +270,7 @@ void gallery_check(const std::string& name) {
         EXPECT_TRUE(pages.warnings.empty()) << path << ": " << pages.warnings.front();
     }
 }
+
 
 }  // namespace
 
