@@ -7,6 +7,7 @@
 #include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/simplified.h"
+#include "materials/fastcap.h"
 #include "materials/matfactors.h"
 #include "materials/matvalues.h"
 #include "nad/nadec5.h"
@@ -68,20 +69,6 @@ void Effective_Length(ConnectionInput* in, double penetration)
 
 } // namespace
 
-void Conn_Apply_User_Product(ConnectionInput* in)
-{
-    if (in->type != 43 && in->type != 44) return;
-    const UserScrewProduct& p = in->type == 43 ? in->assy_product : in->spax_product;
-    in->variant = p.variant;
-    in->d = p.d;
-    in->d_inner = p.d_inner;
-    in->d_head = p.d_head;
-    in->length = p.length;
-    in->thread_length = p.thread_length;
-    in->axis_angle = p.axis_angle;
-    in->washer_diameter = p.has_washer ? p.washer_diameter : -1.0;
-}
-
 void Conn_Kmod(const ConnectionInput& in, ConnectionResult* r)
 {
     if (in.kmod_from_materials || in.kmod_given < 1e-7) {
@@ -99,7 +86,8 @@ int Conn_Axial_Design(ConnectionInput in, ConnectionResult* r)
 {
     if (!r) return 0;
     Conn_Clear(r);
-    Conn_Apply_User_Product(&in);
+    User_Screw_Apply_Assy(&in);
+    User_Screw_Apply_Spax(&in);
     const int type = in.type;
     const bool bolted = type == 26 || type == 27 || type == 28 || type == 32 || type == 33;
     if (in.d <= 0.0 || (bolted && in.d_bolt <= 0.0)) return 4;

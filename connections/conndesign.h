@@ -12,8 +12,6 @@
 int Conn_Axial_Design(ConnectionInput input, ConnectionResult* result);
 
 // Steps shared with the full design.
-// User-defined screw products 43 and 44 take their product block's values.
-void Conn_Apply_User_Product(ConnectionInput* input);
 // k_mod of both members: from the materials, or the given value; a metal
 // member takes the other member's value.
 void Conn_Kmod(const ConnectionInput& input, ConnectionResult* result);

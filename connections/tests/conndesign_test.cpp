@@ -122,14 +122,6 @@ TEST(ConnAxialDesign, UserProductTakesItsBlock)
     in.assy_product.axis_angle = 90;
     in.assy_product.has_washer = 0;
     in.assy_product.washer_diameter = 30;
-    ConnectionInput applied = in;
-    Conn_Apply_User_Product(&applied);
-    EXPECT_EQ(applied.d, 8);
-    EXPECT_EQ(applied.length, 160);
-    EXPECT_EQ(applied.washer_diameter, -1.0);
-    applied.assy_product.has_washer = 1;
-    Conn_Apply_User_Product(&applied);
-    EXPECT_EQ(applied.washer_diameter, 30);
     AnnexRules annex(1);
     ConnectionResult r;
     EXPECT_EQ(Conn_Axial_Design(in, &r), 0);
