@@ -76,7 +76,10 @@ void Print_List(const char* name, const ConnMessageList& list)
     std::printf("list %s:", name);
     for (int i = 0; i < list.count; ++i) std::printf(" %d", list.codes[i]);
     std::printf("\n");
-    for (int i = 0; i < list.count; ++i) std::printf("  %d %s\n", list.codes[i], Wording(list.codes[i]).c_str());
+    for (int i = 0; i < list.count; ++i) {
+        const std::string text = Wording(list.codes[i]);
+        if (text != " ") std::printf("  %d %s\n", list.codes[i], text.c_str());
+    }
 }
 
 void Print_Result(const ConnectionResult& r, bool axial, bool kn)
