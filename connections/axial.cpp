@@ -6,9 +6,9 @@
 #include "connections/embedment.h"
 #include "connections/withdrawal.h"
 #include "connections/yieldmoment.h"
+#include "materials/fastcap.h"
 #include "materials/matfactors.h"
 #include "materials/stguete.h"
-#include "nad/nadec3.h"
 #include "nad/nadec5.h"
 
 namespace {
@@ -263,41 +263,19 @@ double Density(int kind, int grade, double t, const UserMaterial* user)
     return rho;
 }
 
-// Buckling of a self-tapping screw in compression against its withdrawal
-// (f the withdrawal parameter of the product's approval). The bedding is
-// c_h = (0.19 + 0.012 d) rho_k (90 + alpha) / 180 and the withdrawal
-// f d l (rho_k / 350)^0.8 / (1.2 cos^2 + sin^2) as the approvals and
-// EN 1995-1-1 (8.40a) give them; a metal member 1 beds the screw in member 2.
+// Buckling of a self-tapping screw in compression against its withdrawal,
+// with the withdrawal parameter f of the product's approval in place of the
+// one the buckling check takes by diameter.
 void Screw_Buckling(const ConnectionInput& in, double p, double f, ConnectionResult* r)
 {
+    Screw_Compression_Buckling(in, p, r);
     ScrewBucklingResult& b = r->buckling;
-    const double a = in.axis_angle * kRad, s = std::sin(a), c = std::cos(a);
-    const double rho = Metal(in.kind1) ? Density(in.kind2, in.grade2, in.t2, &in.user_material)
-                                       : Density(in.kind1, in.grade1, in.t1, &in.user_material);
-    const double l = s > 0.0 ? std::fmin(in.thread_length, p / s) : in.thread_length;
-    const double g = std::fmax(in.gamma_m1, in.gamma_m2);
-    const double f_d = g > 0.0 ? std::sqrt(r->kmod1 * r->kmod2) * f / g : 0.0;
-    b.f_y_k = in.variant ? 500.0 : 1000.0;
-    b.N_pl_k = (in.variant ? 392.69908169875004 : 785.3981633975001) * in.d_inner * in.d_inner;
-    b.gamma_m1 = ActiveNadEc3 ? ActiveNadEc3->ec31.gamma_m1 : 1.1;
-    b.N_pl_d = b.gamma_m1 > 0.0 ? b.N_pl_k / b.gamma_m1 : 0.0;
-    b.c_h = (0.19 + 0.012 * in.d) * rho * (90.0 + in.axis_angle) / 180.0;
-    b.E_s = 210000.0;
-    b.I_s = 0.04908738521234375 * std::pow(in.d_inner, 4.0);
-    b.N_ki_k = std::sqrt(std::fmax(b.c_h * b.E_s * b.I_s, 0.0));
-    const double lambda2 = b.N_ki_k > 0.0 ? b.N_pl_k / b.N_ki_k : 0.0;
-    b.lambda_k = std::sqrt(lambda2);
-    b.k = 0.5 * (1.0 + 0.49 * (b.lambda_k - 0.2) + lambda2);
-    b.kappa_c = lambda2 <= 0.04 ? 1.0 : 1.0 / (b.k + std::sqrt(b.k * b.k - lambda2));
-    if (b.N_ki_k <= 0.0) b.kappa_c = 0.0;
-    const double divisor = 1.2 * c * c + s * s;
-    const double density = Pw(rho / 350.0, 0.8);
+    if (b.f_ax_k <= 0.0) return;
+    const double ratio = f / b.f_ax_k;
     b.f_ax_k = f;
-    b.f_ax_d = f_d;
-    b.R_ax_k = f * in.d * l * density / divisor;
-    b.R_ax_d = f_d * in.d * l * density / divisor;
-    b.F_ki_k = b.kappa_c * b.N_pl_k;
-    b.F_ki_d = b.kappa_c * b.N_pl_d;
+    b.f_ax_d *= ratio;
+    b.R_ax_k *= ratio;
+    b.R_ax_d *= ratio;
     b.R_c_k = std::fmin(b.F_ki_k, b.R_ax_k);
     b.R_c_d = std::fmin(b.F_ki_d, b.R_ax_d);
     b.buckling_governs_k = b.F_ki_k <= b.R_ax_k ? 1 : 0;
@@ -483,7 +461,7 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
             Ft1 = f * d * l1 * Pw(rho1 / 350.0, 0.8) / k_alpha;
         }
         F2 = std::fmax(Fh, Ft1);
-        if (r) Screw_Buckling(in, p, Table_Q(d), r);
+        if (r) Screw_Compression_Buckling(in, p, r);
     } else if (type == 14 || type == 15 || type == 43) {
         f = Table_P(d);
         const double k_ax = alpha_deg >= 45.0 ? 1.0 : 0.3 + 0.891267681314555 * a;

@@ -5,6 +5,14 @@
 
 #include "materials/connrecord.h"
 
+// One whole connection: densities, k_mod, minimum spacings, slip modulus,
+// lateral capacity by the chosen method, aluminium bearing, the 20 % raises,
+// axial capacity, rope effect and design values. Returns 0 after a full run;
+// the code of the minimum-dimension check (result untouched); 4 for a
+// diameter that is not positive, 6 for a fastener without length; 6, 7 or 8
+// when the penetration analysis finds the fastener too short.
+int Conn_Design(ConnectionInput input, ConnectionResult* result);
+
 // The axial capacity alone (no spacings, slip modulus, lateral checks or rope
 // effect). Clears the result and both message lists first. Returns 0, or 4
 // for a diameter (of a connector's bolt) that is not positive, 6 for a nail,
@@ -12,8 +20,6 @@
 int Conn_Axial_Design(ConnectionInput input, ConnectionResult* result);
 
 // Steps shared with the full design.
-// User-defined screw products 43 and 44 take their product block's values.
-void Conn_Apply_User_Product(ConnectionInput* input);
 // k_mod of both members: from the materials, or the given value; a metal
 // member takes the other member's value.
 void Conn_Kmod(const ConnectionInput& input, ConnectionResult* result);

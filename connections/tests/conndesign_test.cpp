@@ -122,18 +122,141 @@ TEST(ConnAxialDesign, UserProductTakesItsBlock)
     in.assy_product.axis_angle = 90;
     in.assy_product.has_washer = 0;
     in.assy_product.washer_diameter = 30;
-    ConnectionInput applied = in;
-    Conn_Apply_User_Product(&applied);
-    EXPECT_EQ(applied.d, 8);
-    EXPECT_EQ(applied.length, 160);
-    EXPECT_EQ(applied.washer_diameter, -1.0);
-    applied.assy_product.has_washer = 1;
-    Conn_Apply_User_Product(&applied);
-    EXPECT_EQ(applied.washer_diameter, 30);
     AnnexRules annex(1);
     ConnectionResult r;
     EXPECT_EQ(Conn_Axial_Design(in, &r), 0);
     EXPECT_GT(r.faxk, 0.0);
     EXPECT_TRUE(std::isfinite(r.faxd));
     EXPECT_EQ(in.d, 99);
+}
+
+namespace {
+
+ConnectionInput Bolt_M12()
+{
+    ConnectionInput in = Screw();
+    in.type = 30;
+    in.d = 12;
+    in.d_head = 0;
+    in.length = 0;
+    in.thread_length = 0;
+    in.no_clearance = 0;
+    in.shear_planes = 2;
+    in.t1 = 50;
+    in.t2 = 90;
+    in.alpha1 = in.alpha2 = 0;
+    in.method = 1;
+    in.washer_diameter = 44;
+    return in;
+}
+
+void Expect_Row(const double* row, const double (&expected)[6])
+{
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(row[i], expected[i], 1e-9) << i;
+}
+
+} // namespace
+
+TEST(ConnDesign, BoltInDoubleShearUnderTheAnnex)
+{
+    AnnexRules annex(1);
+    ConnectionResult r;
+    ASSERT_EQ(Conn_Design(Bolt_M12(), &r), 0);
+    EXPECT_EQ(r.rho1, 350.0);
+    EXPECT_DOUBLE_EQ(r.kmod1, 0.8);
+    EXPECT_DOUBLE_EQ(r.kmod2, 0.8);
+    EXPECT_EQ(r.governing_mode, 9);
+    EXPECT_NEAR(r.fvk, 6747.320, 1e-3);
+    EXPECT_NEAR(r.fvd, 4152.197, 1e-3);
+    EXPECT_NEAR(r.faxk, 10408.489, 1e-3);
+    EXPECT_NEAR(r.faxd, 6405.224, 1e-3);
+    Expect_Row(r.spacing1, {60, 48, 84, 48, 36, 36});
+    Expect_Row(r.spacing2, {60, 48, 84, 48, 36, 36});
+    EXPECT_EQ(r.spacing_result1, 4);
+    EXPECT_EQ(r.spacing_result2, 4);
+    EXPECT_NEAR(r.kser, 4490.838, 1e-3);
+    EXPECT_EQ(r.effective_planes, 2);
+
+    ConnectionInput rope = Bolt_M12();
+    rope.rope_effect = 1;
+    ASSERT_EQ(Conn_Design(rope, &r), 0);
+    EXPECT_NEAR(r.rope_share, 1686.830, 1e-3);
+    EXPECT_NEAR(r.fvk, 8434.149, 1e-3);
+    EXPECT_NEAR(r.fvd, 5190.246, 1e-3);
+
+    rope.result_in_kN = 1;
+    ASSERT_EQ(Conn_Design(rope, &r), 0);
+    EXPECT_NEAR(r.fvk, 8.434149, 1e-6);
+    EXPECT_NEAR(r.faxk, 10.408489, 1e-6);
+    EXPECT_NEAR(r.kser, 4490.838, 1e-3); // not a force
+}
+
+TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
+{
+    DinRules din;
+    ConnectionInput in = Screw();
+    in.type = 0;
+    in.d = 4;
+    in.d_head = 10;
+    in.length = 100;
+    in.thread_length = 0;
+    in.t1 = 60;
+    in.t2 = 80;
+    in.alpha1 = in.alpha2 = 0;
+    in.method = 0;
+    in.fu = 600;
+    in.kmod_from_materials = 0;
+    in.kmod_given = 0.8;
+    const ConnectionInput copy = in;
+    ConnectionResult r;
+    ASSERT_EQ(Conn_Design(in, &r), 0);
+    EXPECT_NEAR(r.fvk, 1001.132, 1e-3);
+    EXPECT_DOUBLE_EQ(r.gamma_m, 1.1);
+    EXPECT_NEAR(r.fvd, 728.096, 1e-3);
+    Expect_Row(r.spacing1, {40, 20, 48, 28, 20, 20});
+    EXPECT_EQ(r.spacing_result1, 10);
+    EXPECT_NEAR(r.kser, 793.981, 1e-3);
+    EXPECT_EQ(r.message_code, 154); // the axial check: 40 < 12 d
+    EXPECT_EQ(std::memcmp(&copy, &in, sizeof in), 0);
+
+    in.t1 = 40;
+    std::memset(&r, 0x11, sizeof r);
+    EXPECT_EQ(Conn_Design(in, &r), 14);
+    EXPECT_STREQ(Conn_Message_Text(14), "Seitenholz zu d\x81nn, Spaltgefahr gem. Gl. (218)"); // ü
+    EXPECT_NE(r.fvk, 0.0); // the result is not touched
+
+    // too short a nail: 8, with densities, k_mod, spacings and K_ser filled
+    in.t1 = 60;
+    in.length = 70;
+    EXPECT_EQ(Conn_Design(in, &r), 8);
+    EXPECT_EQ(r.rho1, 350.0);
+    EXPECT_DOUBLE_EQ(r.kmod1, 0.8);
+    EXPECT_NEAR(r.kser, 793.981, 1e-3);
+    EXPECT_NEAR(r.spacing1[0], 40, 1e-9);
+}
+
+TEST(ConnDesign, WoodScrewAnglesInRadians)
+{
+    AnnexRules annex(1);
+    ConnectionInput in = Screw();
+    in.t1 = 50;
+    in.t2 = 80;
+    in.alpha1 = in.alpha2 = 90;
+    in.method = 0;
+    ConnectionResult r;
+    ASSERT_EQ(Conn_Design(in, &r), 0);
+    EXPECT_NEAR(r.fvk, 1960.33, 0.01); // f_h 17.962 at 90 degrees in both members
+    EXPECT_DOUBLE_EQ(r.gamma_m, 1.1);
+}
+
+TEST(ConnDesign, NothingToDesign)
+{
+    AnnexRules annex(1);
+    ConnectionResult r;
+    ConnectionInput in = Bolt_M12();
+    in.d = 0;
+    EXPECT_EQ(Conn_Design(in, &r), 4);
+    in = Screw();
+    in.length = 0;
+    EXPECT_EQ(Conn_Design(in, &r), 6);
 }
