@@ -18,7 +18,7 @@
 #include "output/kovcomment.h"
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
-#include "platform/olirender.h"
+#include "platform/gui/olirender.h"
 #include "platform/tests/kovtestutil.h"
 
 namespace {
