@@ -4,17 +4,10 @@
 
 #include "platform/kovcp.h"
 #include "platform/kovdraw.h"
+#include "platform/kovgui.h"
 #include "platform/kovlocale.h"
 #include "platform/kovscript.h"
 #include "platform/olireader.h"
-#include "platform/olirender.h"
-
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QPixmap>
-#include <QScrollArea>
-#include <QVBoxLayout>
 
 #include <cstdio>
 #include <string>
@@ -55,7 +48,7 @@ const OliTableBlock* table_of(const OLITable* t)
 }
 
 // The lines of the table as the user reads them: without the leading blank,
-// mark-up dropped, in the Windows code page's neighbour UTF-8 for the console.
+// mark-up dropped, in UTF-8 for the console.
 void print_batch(const char* title, const OLITable* t)
 {
     std::fprintf(stderr, "%s\n", Kov_Cp_To_Utf8(KOV_CP850, title ? title : "").c_str());
@@ -65,32 +58,18 @@ void print_batch(const char* title, const OLITable* t)
         std::fprintf(stderr, "  %s\n", Oli_Plain_Text(l).trimmed().toUtf8().constData());
 }
 
+// The window of the GUI part; without it (engine programs, command-line
+// tools) the rows go to standard error as in a batch run.
 int show_window(const char* title, const OLITable* t)
 {
-    if (!Oli_Ensure_Gui()) return 0;
-    const OliPages pages = Oli_Layout_List(t->doc);
-    const double dpi = 96;
-    QDialog dlg;
-    dlg.setWindowTitle(QString::fromStdString(Kov_Cp_To_Utf8(KOV_CP850, title ? title : "")));
-    dlg.setModal(true);
-    QVBoxLayout* lay = new QVBoxLayout(&dlg);
-    QScrollArea* scroll = new QScrollArea(&dlg);
-    QWidget* inner = new QWidget;
-    QVBoxLayout* pages_lay = new QVBoxLayout(inner);
-    for (size_t k = 0; k < pages.pages.size(); ++k) {
-        QLabel* page = new QLabel;
-        page->setPixmap(QPixmap::fromImage(Oli_Page_Image(pages, int(k), dpi)));
-        pages_lay->addWidget(page);
+    const KovGuiHooks* gui = Kov_Gui_Hooks();
+    if (!gui || !gui->table_window) {
+        print_batch(title, t);
+        return 1;
     }
-    scroll->setWidget(inner);
-    lay->addWidget(scroll);
-    QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dlg);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
-    lay->addWidget(buttons);
-    dlg.resize(900, 700);
-    dlg.exec();
+    const int r = gui->table_window(title ? title : "", t->bytes);
     Kov_Numeric_C_Locale();
-    return 1;
+    return r;
 }
 
 } // namespace
