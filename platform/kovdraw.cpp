@@ -10,6 +10,7 @@
 
 int NPIXEL_X = 1920;
 int NPIXEL_Y = 1080;
+int BUTTON_CI = (192 << 16) | (192 << 8) | 192;
 
 namespace {
 
@@ -36,6 +37,11 @@ extern "C" {
 int Nearest_RGB_Color(int r, int g, int b)
 {
     return (clamp255(r) << 16) | (clamp255(g) << 8) | clamp255(b);
+}
+
+int Nearest_Color_Index(int r, int g, int b)
+{
+    return Nearest_RGB_Color(r, g, b);
 }
 
 void pxFgc(int color)

@@ -20,6 +20,10 @@ extern int NPIXEL_Y; // 1080
 // The palette index nearest to the colour. The stand-in's palette is the whole
 // RGB cube: the index is (r << 16) | (g << 8) | b, each part limited to 0..255.
 int Nearest_RGB_Color(int r, int g, int b);
+// The same index under the name the output-list library's colour tables use.
+int Nearest_Color_Index(int r, int g, int b);
+// Palette index of the face colour of buttons (light grey 192, 192, 192).
+extern int BUTTON_CI;
 
 // Foreground colour of the following drawing calls.
 void pxFgc(int color);

@@ -23,6 +23,9 @@ struct KovGuiHooks {
     bool (*render_pdf)(const std::string& path, const std::string& pdf_path, std::string* error, std::string* warnings);
     // Prints the file on the default printer (or into the PDF beside it).
     bool (*print_file)(const std::string& path, std::string* pdf_written, std::string* error);
+    // Shows an output list holding one table in a modal window with the title
+    // (code page 850); 1 when shown.
+    int (*table_window)(const std::string& title, const std::string& list_bytes);
 };
 
 // The installed functions, NULL while no GUI part is linked.

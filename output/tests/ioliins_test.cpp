@@ -45,6 +45,18 @@ std::string line_after(const std::string& s, const std::string& start)
     return s.substr(at, end == std::string::npos ? std::string::npos : end - at);
 }
 
+OliValueRow value_row(const char* name, const char* kind, int width, int decimals, void* data, double factor)
+{
+    OliValueRow r = {};
+    std::snprintf(r.name, sizeof r.name, "%s", name);
+    std::snprintf(r.kind, sizeof r.kind, "%s", kind);
+    r.width = width;
+    r.decimals = decimals;
+    r.data = data;
+    r.factor = factor;
+    return r;
+}
+
 }  // namespace
 
 // ---- comparison characters and texts -------------------------------------------------
@@ -196,19 +208,16 @@ TEST_F(OliIns, FramedBoxSizes)
     std::string widest(40, 'w');
     for (int i = 0; i < 4; ++i) Oli_Text_Box_Add(3, "Zeile %d", i);
     Oli_Text_Box_Add(3, "%s", widest.c_str());
-    double h = 0, r = 0;
-    Oli_Text_Box_Size(3, 0, &h, &r);
-    EXPECT_NEAR(2.204, h, 1e-12);
-    EXPECT_NEAR(2.704, r, 1e-12);
-    Oli_Text_Box_Size(3, 1, &h, &r);
-    EXPECT_NEAR(1.6588, h, 1e-12);
-    EXPECT_NEAR(2.1588, r, 1e-12);
-    Oli_Text_Box_Size(12, 0, &h, &r);
-    EXPECT_NEAR(0.304, h, 1e-12);
-    EXPECT_NEAR(0.804, r, 1e-12);
-    Oli_Text_Box_Size(12, 1, &h, &r);
-    EXPECT_NEAR(0.2288, h, 1e-12);
-    EXPECT_NEAR(0.7288, r, 1e-12);
+    struct Case {
+        int box, small;
+        double height, reserved;
+    } cases[] = {{3, 0, 2.204, 2.704}, {3, 1, 1.6588, 2.1588}, {12, 0, 0.304, 0.804}, {12, 1, 0.2288, 0.7288}};
+    for (const Case& c : cases) {
+        double h = 0, r = 0;
+        Oli_Text_Box_Size(c.box, c.small, &h, &r);
+        EXPECT_NEAR(c.height, h, 1e-12) << c.box << " " << c.small;
+        EXPECT_NEAR(c.reserved, r, 1e-12) << c.box << " " << c.small;
+    }
 
     std::string out = Oli_Capture([](FILE* f) { Oli_Text_Box_Print(f, 3, -1.0); });
     // 40 x 0.18 = 7.2 cm wide
@@ -286,24 +295,11 @@ TEST_F(OliIns, ValueTable)
     static double n[4] = {-12.5, 3.25, 0.0, 8.0};
     static double m[4] = {1.0, 2.0, 3.0, 4.0};
     static OliBarChoice bars[4] = {{2, 1, 3}, {0, 0, 0}, {3, 2, 6}, {-1, 0, 0}};
-    OliValueRow rows[3] = {};
-    std::snprintf(rows[0].name, sizeof rows[0].name, "N");
-    std::snprintf(rows[0].kind, sizeof rows[0].kind, "kN");
-    rows[0].width = 7;
-    rows[0].decimals = 2;
-    rows[0].data = n;
-    rows[0].factor = 1.0;
-    std::snprintf(rows[1].name, sizeof rows[1].name, "M");
-    std::snprintf(rows[1].kind, sizeof rows[1].kind, "kNm");
-    rows[1].width = 6;
-    rows[1].decimals = 1;
-    rows[1].data = m;
-    rows[1].factor = 10.0;
-    std::snprintf(rows[2].name, sizeof rows[2].name, "Bewehrung");
-    std::snprintf(rows[2].kind, sizeof rows[2].kind, "GEW");
-    rows[2].width = 12;
-    rows[2].data = bars;
-    rows[2].factor = 1.0;
+    OliValueRow rows[3] = {
+        value_row("N", "kN", 7, 2, n, 1.0),
+        value_row("M", "kNm", 6, 1, m, 10.0),
+        value_row("Bewehrung", "GEW", 12, 0, bars, 1.0),
+    };
     std::string out = Oli_Capture([&](FILE* f) { Oli_Value_Table(f, 3, 4, rows); });
     // name width 9, unit width 3; cells: the widest is " 3 \x8C 20 2er Bnd." (16):
     // separators 9 + 1, 9 + 3 + 3, then 16 + 1 apart

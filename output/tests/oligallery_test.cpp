@@ -15,6 +15,7 @@
 #include "oliwrt_fixture.h"
 #include "output/ioliins.h"
 #include "output/ioliplot.h"
+#include "output/kovcomment.h"
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
 #include "platform/gui/olirender.h"
@@ -125,6 +126,12 @@ void write_gallery(FILE* f)
     Oli_Legend_Print(f);
     Oli_Legend_Print_Columns(f);
     Oli_Literature_Print(f);
+
+    // The user's comment beside its logo.
+    Oli_Heading(f, 2, "Anmerkungen");
+    Kov_Write_User_Comment(f, cp850("Die Auflagerpressung unter der Schwelle wird in Position 14 "
+                                    "nachgewiesen. Der Versatz ist mit einem Bolzen M12 gegen "
+                                    "Abheben zu sichern.\n\nHolzfeuchte bei Einbau prüfen."));
     Oli_Close_Bookmarks(f);
 }
 

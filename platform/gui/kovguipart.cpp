@@ -1,11 +1,18 @@
 // The Qt GUI part of the stand-ins installs its message windows, viewer,
 // renderer and printer into the core when it is linked into a program.
+#include "platform/gui/olirender.h"
 #include "platform/gui/oliviewer.h"
 #include "platform/kovcp.h"
 #include "platform/kovgui.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QPointer>
 #include <QString>
 
@@ -85,8 +92,37 @@ void quit_message()
 
 int open_viewer(const std::string& path) { return Oli_Open_Viewer(path) ? 1 : 0; }
 
-const KovGuiHooks kHooks = {message_box, show_message,           quit_message,
-                            open_viewer, Oli_Render_File_To_Pdf, Oli_Print_File};
+// The table window: the pages of the list as the viewer lays them out.
+int table_window(const std::string& title, const std::string& list_bytes)
+{
+    if (!Oli_Ensure_Gui()) return 0;
+    OliDocument doc;
+    Oli_Parse_List(list_bytes, &doc);
+    const OliPages pages = Oli_Layout_List(doc);
+    QDialog dlg;
+    dlg.setWindowTitle(to_qt(title));
+    dlg.setModal(true);
+    QVBoxLayout* lay = new QVBoxLayout(&dlg);
+    QScrollArea* scroll = new QScrollArea(&dlg);
+    QWidget* inner = new QWidget;
+    QVBoxLayout* pages_lay = new QVBoxLayout(inner);
+    for (size_t k = 0; k < pages.pages.size(); ++k) {
+        QLabel* page = new QLabel;
+        page->setPixmap(QPixmap::fromImage(Oli_Page_Image(pages, int(k), 96)));
+        pages_lay->addWidget(page);
+    }
+    scroll->setWidget(inner);
+    lay->addWidget(scroll);
+    QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dlg);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    lay->addWidget(buttons);
+    dlg.resize(900, 700);
+    dlg.exec();
+    return 1;
+}
+
+const KovGuiHooks kHooks = {message_box, show_message,           quit_message, open_viewer,
+                            Oli_Render_File_To_Pdf, Oli_Print_File, table_window};
 
 struct Install {
     Install() { Kov_Set_Gui_Hooks(&kHooks); }
