@@ -11,7 +11,7 @@
 #include "output/geo2d.h"
 #include "output/ioliplot.h"
 #include "output/iolipriv.h"
-#include "platform/kovdraw.h"
+#include "platform/kovscreen.h"
 
 namespace {
 
