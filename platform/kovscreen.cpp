@@ -2,6 +2,7 @@
 // state, colours, primitives, saved rectangles and the hooks of its window.
 #include "platform/kovscreen.h"
 
+#include "platform/kovevent.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
 #include "platform/kovscreen_p.h"
@@ -262,10 +263,6 @@ void line_locked(State& s, int x1, int y1, int x2, int y2)
     steps = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy) + 1;
     s.line_phase = phase + uint64_t(steps);
 }
-
-struct Unlocked {
-    KovScreenHooks hooks;
-};
 
 // Takes the screen lock, making the screen at the first use.
 struct Locked {
@@ -605,8 +602,12 @@ int pxStRc(const void* buffer, int size)
 void setMouseCursor(int shape)
 {
     Kov_Script_Log("setMouseCursor %d", shape);
-    Locked l;
-    l.s.cursor = shape;
+    {
+        Locked l;
+        l.s.cursor = shape;
+    }
+    const KovScreenHooks h = hooks_now();
+    if (h.cursor) h.cursor(shape);
 }
 
 int currentMouseCursor(void)
@@ -645,16 +646,19 @@ int Kov_Ui_Save_Png(const char* path)
 
 void Kov_Ui_Reset(void)
 {
-    State& s = state();
-    std::lock_guard<std::mutex> g(s.lock);
-    reset_locked(s);
+    {
+        State& s = state();
+        std::lock_guard<std::mutex> g(s.lock);
+        reset_locked(s);
+    }
+    Kov_Ui_Events_Reset();
 }
 
 void Kov_Screen_Set_Hooks(const KovScreenHooks* hooks)
 {
     State& s = state();
     std::lock_guard<std::mutex> g(s.lock);
-    s.hooks = hooks ? *hooks : KovScreenHooks{nullptr, nullptr};
+    s.hooks = hooks ? *hooks : KovScreenHooks{nullptr, nullptr, nullptr};
 }
 
 void Kov_Screen_Show(int visible)

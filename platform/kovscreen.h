@@ -199,14 +199,17 @@ int Kov_Ui_Pixel(int x, int y);
 // Writes the screen as a PNG file; 1 when written.
 int Kov_Ui_Save_Png(const char* path);
 // A fresh screen: size from KOV_SCREEN, desktop colour, every drawing state,
-// saved rectangle, font and picture back to its start.
+// saved rectangle, font and picture back to its start; the event queue and the
+// mouse words of "platform/kovevent.h" as well.
 void Kov_Ui_Reset(void);
 
 // The window that shows the screen (interactive mode) installs these: changed
-// after pxFlsh, show when a sheet makes the screen visible or hides it.
+// after pxFlsh (from any thread), show when a sheet makes the screen visible
+// or hides it, cursor when the mouse cursor's shape changes. Any may be NULL.
 typedef struct KovScreenHooks {
     void (*changed)(void);
     void (*show)(int visible);
+    void (*cursor)(int shape);
 } KovScreenHooks;
 void Kov_Screen_Set_Hooks(const KovScreenHooks* hooks);
 // Shows (1) or hides (0) the screen's window, when one is installed.

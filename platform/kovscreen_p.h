@@ -52,7 +52,7 @@ struct State {
     std::map<intptr_t, QImage> tree_images; // keyed pictures, transparent pixels alpha 0
     intptr_t next_tree_image = 1;
     int cursor = 0;
-    KovScreenHooks hooks = {nullptr, nullptr};
+    KovScreenHooks hooks = {nullptr, nullptr, nullptr};
 };
 
 // The one state (the screen made at the first use).
