@@ -6,6 +6,7 @@
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
 #include "platform/kovscreen_p.h"
+#include "platform/kovscreenimage.h"
 #include "platform/kovscript.h"
 
 #include <QBuffer>
@@ -669,3 +670,9 @@ void Kov_Screen_Show(int visible)
 }
 
 } // extern "C"
+
+QImage Kov_Screen_Image()
+{
+    Locked l;
+    return l.s.screen.copy();
+}

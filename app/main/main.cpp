@@ -15,6 +15,7 @@
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
 #include "platform/kovpath.h"
+#include "platform/kovscreenwindow.h"
 #include "platform/kovscript.h"
 
 namespace {
@@ -45,6 +46,8 @@ int main(int argc, char** argv)
     // be shown as a message box.
     QApplication* app = new QApplication(argc, argv);
     Kov_Numeric_C_Locale();
+    // The host library's sheets draw on a screen that this window shows.
+    Kov_Screen_Window_Install();
     if (!Nelu52_Host_Paths()) {
         Nelu52_Warning(QString::fromLatin1(NELU52_INSTALL_TITLE), QString::fromLatin1(NELU52_INSTALL_TEXT));
         delete app;
