@@ -43,6 +43,8 @@ struct Events {
     int modifiers = 0;
     int visible = 0;
     int exhausted = 0; // answers without input in a row
+    bool last_exhausted = false;
+    int last_kind = 0; // of the last mouse event taken
     KovIdleHook idle = nullptr;
     KovEventHooks hooks = {nullptr, nullptr};
     KovSleepFct sleep = nullptr;
@@ -97,6 +99,7 @@ bool is_mouse(int kind)
 // The words after a mouse event; the exhausted answers stay off the screen.
 void apply_mouse(Events& e, const Event& ev, bool off_screen)
 {
+    e.last_kind = ev.kind;
     int x = ev.x, y = ev.y;
     if (!off_screen) clamp_point(e, &x, &y);
     M_XPOS = x;
@@ -152,6 +155,7 @@ Found take(Events& e, bool mouse, bool keys_wake, bool take_keys, bool timeout, 
 void exhausted_mouse(Events& e, const char* wait, Event* out)
 {
     if (++e.exhausted >= kExhaustedLimit) stop_exhausted(wait);
+    e.last_exhausted = true;
     out->kind = M_LEFT ? KOV_EV_RELEASE : KOV_EV_PRESS;
     out->x = -1;
     out->y = -1;
@@ -176,13 +180,10 @@ Outcome wait_for(const char* wait, bool mouse, bool keys_wake, bool take_keys, i
         {
             std::lock_guard<std::mutex> g(e.lock);
             const Found f = take(e, mouse, keys_wake, take_keys, timeout_ms > 0, out);
-            if (f == FOUND_EVENT) {
+            if (f == FOUND_EVENT || f == FOUND_TIMEOUT) {
                 e.exhausted = 0;
-                return GOT;
-            }
-            if (f == FOUND_TIMEOUT) {
-                e.exhausted = 0;
-                return TIMED_OUT;
+                e.last_exhausted = false;
+                return f == FOUND_EVENT ? GOT : TIMED_OUT;
             }
             hooks = e.hooks;
             idle = e.idle;
@@ -267,6 +268,7 @@ int getkey(void)
         Events& e = events();
         std::lock_guard<std::mutex> g(e.lock);
         if (++e.exhausted >= kExhaustedLimit) stop_exhausted("getkey");
+        e.last_exhausted = true;
         key = 27;
     }
     Kov_Script_Log("getkey -> %d", key);
@@ -459,6 +461,20 @@ void Kov_Ui_Set_Modifiers(int mask)
     e.modifiers = mask & 7;
 }
 
+int Kov_Ui_Last_Mouse_Event(void)
+{
+    Events& e = events();
+    std::lock_guard<std::mutex> g(e.lock);
+    return e.last_kind;
+}
+
+int Kov_Ui_Last_Answer_Exhausted(void)
+{
+    Events& e = events();
+    std::lock_guard<std::mutex> g(e.lock);
+    return e.last_exhausted ? 1 : 0;
+}
+
 int Kov_Ui_Pending(void)
 {
     Events& e = events();
@@ -481,6 +497,8 @@ void Kov_Ui_Events_Reset(void)
     e.modifiers = 0;
     e.visible = 0;
     e.exhausted = 0;
+    e.last_exhausted = false;
+    e.last_kind = 0;
     e.idle = nullptr;
     e.positions.clear();
     e.restricted = false;

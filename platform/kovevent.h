@@ -105,6 +105,10 @@ void Kov_Ui_Push_Idle(int ms);
 void Kov_Ui_Set_Modifiers(int mask);
 // Events queued.
 int Kov_Ui_Pending(void);
+// 1 when the last wait was answered without input (see above).
+int Kov_Ui_Last_Answer_Exhausted(void);
+// The kind of the last mouse event taken (KOV_EV_PRESS ... KOV_EV_WHEEL).
+int Kov_Ui_Last_Mouse_Event(void);
 // Called (scripted mode) when a wait finds the queue empty, with the waiting
 // call's name; it may look at the screen and push what a user would do.
 typedef void (*KovIdleHook)(const char* wait);

@@ -5,6 +5,7 @@
 #include "platform/kovevent.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
+#include "platform/kovpropsheet.h"
 #include "platform/kovscreen_p.h"
 #include "platform/kovscreenimage.h"
 #include "platform/kovscript.h"
@@ -192,6 +193,74 @@ void Coverage::apply(State& s, uint32_t rgb, bool fill)
                 else
                     put(s, x, y, rgb);
             }
+}
+
+DrawState push_plain_state()
+{
+    State& s = state();
+    std::lock_guard<std::mutex> g(s.lock);
+    ensure_screen(s);
+    DrawState d;
+    d.fg = s.fg;
+    d.bg = s.bg;
+    std::memcpy(d.view, s.view, sizeof d.view);
+    d.mode = s.mode;
+    d.line_style = s.line_style;
+    d.line_pattern = s.line_pattern;
+    d.user_line = s.user_line;
+    d.line_phase = s.line_phase;
+    std::memcpy(d.fill_rows, s.fill_rows, sizeof d.fill_rows);
+    d.fill_pattern = s.fill_pattern;
+    d.font = s.font;
+    s.view[0] = 0;
+    s.view[1] = 0;
+    s.view[2] = s.screen.width() - 1;
+    s.view[3] = s.screen.height() - 1;
+    s.mode = 0;
+    s.line_pattern = 0xFFFFFFFFu;
+    s.line_phase = 0;
+    s.fill_pattern = false;
+    return d;
+}
+
+void pop_state(const DrawState& d)
+{
+    State& s = state();
+    std::lock_guard<std::mutex> g(s.lock);
+    s.fg = d.fg;
+    s.bg = d.bg;
+    std::memcpy(s.view, d.view, sizeof d.view);
+    s.mode = d.mode;
+    s.line_style = d.line_style;
+    s.line_pattern = d.line_pattern;
+    s.user_line = d.user_line;
+    s.line_phase = d.line_phase;
+    std::memcpy(s.fill_rows, d.fill_rows, sizeof d.fill_rows);
+    s.fill_pattern = d.fill_pattern;
+    s.font = d.font;
+}
+
+QImage copy_region(int x, int y, int w, int h)
+{
+    State& s = state();
+    std::lock_guard<std::mutex> g(s.lock);
+    ensure_screen(s);
+    if (w <= 0 || h <= 0) return QImage();
+    return s.screen.copy(x, y, w, h);
+}
+
+void paste_region(const QImage& img, int x, int y)
+{
+    State& s = state();
+    std::lock_guard<std::mutex> g(s.lock);
+    ensure_screen(s);
+    if (img.isNull()) return;
+    const QImage src = img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
+    const int x0 = std::max(0, x), x1 = std::min(s.screen.width(), x + src.width());
+    const int y0 = std::max(0, y), y1 = std::min(s.screen.height(), y + src.height());
+    for (int yy = y0; yy < y1; ++yy)
+        std::memcpy(reinterpret_cast<uint32_t*>(s.screen.scanLine(yy)) + x0,
+                    reinterpret_cast<const uint32_t*>(src.constScanLine(yy - y)) + (x0 - x), size_t(std::max(0, x1 - x0)) * 4);
 }
 
 std::string text_of(const char* text, int len)
@@ -653,6 +722,7 @@ void Kov_Ui_Reset(void)
         reset_locked(s);
     }
     Kov_Ui_Events_Reset();
+    Kov_Ui_Sheets_Reset();
 }
 
 void Kov_Screen_Set_Hooks(const KovScreenHooks* hooks)

@@ -121,6 +121,23 @@ void raster_line(const Clip& c, int64_t x1, int64_t y1, int64_t x2, int64_t y2, 
     }
 }
 
+// The drawing state of the callers, kept while the sheets draw their own parts.
+struct DrawState {
+    int fg, bg, view[4], mode, line_style;
+    unsigned line_pattern, user_line;
+    uint64_t line_phase;
+    int fill_rows[16];
+    bool fill_pattern;
+    int font;
+};
+// Takes the lock itself: the state in force, and a plain one (whole screen,
+// copying, solid lines and fills) in its place.
+DrawState push_plain_state();
+void pop_state(const DrawState& d);
+// Pixels of the screen (cut at it; outside parts stay black) and back.
+QImage copy_region(int x, int y, int w, int h);
+void paste_region(const QImage& img, int x, int y);
+
 // Logs a call in scripted mode (the text of a call as the tests read it).
 std::string text_of(const char* text, int len);
 
