@@ -151,6 +151,13 @@ int KovScreenWindow::waitForInput(int timeout_ms)
     QEventLoop loop;
     loop_ = &loop;
     if (timeout_ms > 0) QTimer::singleShot(timeout_ms, &loop, &QEventLoop::quit);
+    // Events pushed from elsewhere (a timer of the program, another thread)
+    // end the wait as well.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&loop, before] {
+        if (Kov_Ui_Pending() > before) loop.quit();
+    });
+    poll.start(20);
     loop.exec();
     loop_ = nullptr;
     return Kov_Ui_Pending() > before ? 1 : 0;
