@@ -77,6 +77,9 @@ struct Sheet {
     bool active = false;
     KovCallAllwaysFct call = nullptr;
     bool call_on = false;
+    int tip = 0; // the button whose tooltip is shown
+    QImage tip_below;
+    int tip_x = 0, tip_y = 0;
 };
 
 struct Sheets {
@@ -518,8 +521,61 @@ bool track_button(Sheet& s, Element& b)
     return over && !Kov_Ui_Last_Answer_Exhausted();
 }
 
+void hide_tip(Sheet& s)
+{
+    if (!s.tip) return;
+    kovscreen::paste_region(s.tip_below, s.tip_x, s.tip_y);
+    s.tip = 0;
+    s.tip_below = QImage();
+    pxFlsh();
+}
+
+// The comment of the button under the mouse in a box below it.
+void show_tip(Sheet& s, int x, int y)
+{
+    const Element* over = nullptr;
+    for (const Element& e : s.elements)
+        if ((e.kind == BUTTON || e.kind == HELP) && e.visible && e.state >= 0 && !e.comment.empty() && inside(e, x, y))
+            over = &e;
+    if (over && over->handle == s.tip) return;
+    hide_tip(s);
+    if (!over) return;
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (;;) {
+        const size_t nl = over->comment.find('\n', start);
+        lines.push_back(over->comment.substr(start, nl == std::string::npos ? std::string::npos : nl - start));
+        if (nl == std::string::npos) break;
+        start = nl + 1;
+    }
+    size_t longest = 0;
+    for (const std::string& l : lines) longest = std::max(longest, l.size());
+    const int w = int(std::min<size_t>(longest, 120)) * 8 + 10, h = int(lines.size()) * 13 + 5;
+    int bx = over->x1, by = over->y2 + 5;
+    bx = std::max(0, std::min(bx, NPIXEL_X - w - 1));
+    if (by + h >= NPIXEL_Y) by = over->y1 - 5 - h;
+    s.tip = over->handle;
+    s.tip_x = bx;
+    s.tip_y = by;
+    s.tip_below = kovscreen::copy_region(bx, by, w + 1, h + 1);
+    Plain p;
+    pxFgc(Nearest_RGB_Color(255, 255, 225));
+    pxRect(bx, by, bx + w, by + h);
+    pxFgc(BLACK_CI);
+    pxLine(bx, by, bx + w, by);
+    pxLine(bx + w, by, bx + w, by + h);
+    pxLine(bx + w, by + h, bx, by + h);
+    pxLine(bx, by + h, bx, by);
+    Pop_RFont(0x1000);
+    for (size_t i = 0; i < lines.size(); ++i) pxText(bx + 5, by + 13 * int(i + 1), lines[i].c_str(), -1);
+    Push_RFont();
+    pxFlsh();
+}
+
 int log_result(int r)
 {
+    // The caller draws next: no tooltip may stay behind over its drawing.
+    if (Sheet* s = top()) hide_tip(*s);
     Kov_Script_Log("Edit_Prop_Sheet -> %d", r);
     return r;
 }
@@ -610,6 +666,7 @@ void Undefine_Prop_Sheet(void)
     Kov_Script_Log("Undefine_Prop_Sheet");
     Sheets& ss = sheets();
     if (ss.stack.empty()) return;
+    hide_tip(ss.stack.back());
     const Sheet& s = ss.stack.back();
     kovscreen::paste_region(s.below, s.bx, s.by);
     ss.stack.pop_back();
@@ -676,12 +733,16 @@ int Edit_Prop_Sheet(void)
             continue;
         }
         if (kind == KOV_EV_MOVE) {
+            show_tip(*s, x, y);
             for (auto it = s->elements.rbegin(); it != s->elements.rend(); ++it)
-                if (it->kind == ESCAPE && it->state == 1 && it->mouse_move && inside(*it, x, y))
+                if (it->kind == ESCAPE && it->state == 1 && it->mouse_move && inside(*it, x, y)) {
+                    hide_tip(*s);
                     return log_result(it->id);
+                }
             continue;
         }
         if (kind != KOV_EV_PRESS) continue;
+        hide_tip(*s);
         const bool left = M_LEFT != 0;
         if (left) {
             bool handled = false;

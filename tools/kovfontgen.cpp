@@ -7,8 +7,8 @@
 // so the screen draws the same pixels on every machine, needs no font database
 // at run time and may draw from any thread. Four faces: normal (pixel size 13,
 // 8 pixels a character) and small (pixel size 10, 6 pixels), each plain and bold.
-// A glyph is 16 rows of one byte (most significant bit leftmost); row 12 of a
-// normal glyph and row 12 of a small glyph are the base line.
+// A glyph is 16 rows of one byte (most significant bit leftmost); row 12 is
+// the base line in every face.
 //
 // Each byte of code page 850 shows its own character, except the symbol bytes of
 // the sheet font (the Greek letters the engineering texts use, per mille, less

@@ -414,7 +414,9 @@ TEST(KovSpinner, RunsOnItsThreadUntilStoppedAndJoined)
     EXPECT_GT(Kov_Start_Spinner(-1, 10), 0);
     EXPECT_EQ(Kov_Spinner_Running(), 1);
     EXPECT_EQ(Kov_Start_Spinner(5, 5), -1); // only one spinner
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    // At least two frames (a busy machine may take longer than 100 ms a frame).
+    for (int i = 0; i < 300 && std::string(Kov_Script_Log_Text()).find("Anima2.bmp 86 1") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     const auto start = std::chrono::steady_clock::now();
     Kov_Stop_Spinner();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100)); // woken, not waited out

@@ -119,6 +119,27 @@ TEST_F(Sheet, ClickOnOkReturnsItsId)
     EXPECT_EQ(Edit_Prop_Sheet(), kBreak);
 }
 
+TEST_F(Sheet, CommentShowsBelowItsButtonWhileTheMouseIsOverIt)
+{
+    Set_Comment_to_Button_PS(ok, "best\x84tigen");
+    const std::vector<int> before = screen();
+    const Centre c = centre_of(kOk);
+    Kov_Ui_Push_Move(c.x, c.y);
+    // Look at the screen while the sheet waits: a hook of the test.
+    static int seen;
+    seen = -1;
+    Kov_Ui_Set_Idle_Hook([](const char*) {
+        int x1, y1, x2, y2;
+        Kov_Ui_Sheet_Rect(kOk, &x1, &y1, &x2, &y2);
+        if (seen < 0) seen = Kov_Ui_Pixel(x1 + 2, y2 + 7);
+        Kov_Ui_Push_Move(10, 10);
+        Kov_Ui_Push_Key(27);
+    });
+    EXPECT_EQ(Edit_Prop_Sheet(), kBreak);
+    EXPECT_EQ(seen, 0xFFFFE1);
+    EXPECT_EQ(screen(), before); // the box went again
+}
+
 TEST_F(Sheet, EscapeGivesTheBreakCodeAndEnterTheOkCode)
 {
     Kov_Ui_Push_Key(27);
