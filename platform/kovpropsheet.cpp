@@ -18,6 +18,7 @@
 #include "platform/kovscript.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdlib>
 #include <deque>
@@ -86,8 +87,8 @@ struct Sheets {
     std::deque<Sheet> stack; // a callback may define a sheet while one waits
     int next_handle = 1;
     bool no_frame_next = false;
-    int base[4] = {0, 0, 0, 0};
-    int min_max[4] = {0, 0, 0, 0};
+    std::array<int, 4> base = {0, 0, 0, 0};
+    std::array<int, 4> min_max = {0, 0, 0, 0};
 };
 
 Sheets& sheets()
@@ -626,11 +627,7 @@ void Check_Prop_Sheet_Frames(int* x1, int* y1, int* x2, int* y2)
 void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2)
 {
     Kov_Script_Log("Set_Prop_Sheet_Screen_Base %d %d %d %d", x1, y1, x2, y2);
-    Sheets& s = sheets();
-    s.base[0] = x1;
-    s.base[1] = y1;
-    s.base[2] = x2;
-    s.base[3] = y2;
+    sheets().base = {x1, y1, x2, y2};
 }
 
 void Set_NoFrameFlag_to_Next_PropSheet(void)
@@ -642,11 +639,7 @@ void Set_NoFrameFlag_to_Next_PropSheet(void)
 void KOVSetMinMaxSize(int min_w, int min_h, int max_w, int max_h)
 {
     Kov_Script_Log("KOVSetMinMaxSize %d %d %d %d", min_w, min_h, max_w, max_h);
-    Sheets& s = sheets();
-    s.min_max[0] = min_w;
-    s.min_max[1] = min_h;
-    s.min_max[2] = max_w;
-    s.min_max[3] = max_h;
+    sheets().min_max = {min_w, min_h, max_w, max_h};
 }
 
 void Activate_Prop_Sheet(void)

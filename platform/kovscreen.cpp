@@ -78,21 +78,14 @@ void reset_locked(kovscreen::State& s)
     size_from_env(&NPIXEL_X, &NPIXEL_Y);
     s.screen = QImage(NPIXEL_X, NPIXEL_Y, QImage::Format_RGB32);
     s.screen.fill(0xFF000000u | kEnvironment[1]);
-    s.fg = 0;
-    s.bg = 0xFFFFFF;
-    s.view[0] = 0;
-    s.view[1] = 0;
+    static_cast<kovscreen::DrawState&>(s) = kovscreen::DrawState{};
     s.view[2] = NPIXEL_X - 1;
     s.view[3] = NPIXEL_Y - 1;
-    s.mode = 0;
-    s.line_style = 0;
-    s.user_line = 0xFFFFFFFFu;
-    s.line_pattern = 0xFFFFFFFFu;
-    s.line_phase = 0;
-    std::memset(s.fill_rows, 0, sizeof s.fill_rows);
-    s.fill_pattern = false;
     s.buffer = 0;
     s.font_stack.clear();
+    RFONT_HEIGHT = 13;
+    RFONT_WIDTH = 7;
+    RFONT_SPACE = 1;
     s.gt_height = 13.0;
     s.gt_expansion = 8.0 / 13.0;
     s.gt_spacing = 0.0;
@@ -200,18 +193,7 @@ DrawState push_plain_state()
     State& s = state();
     std::lock_guard<std::mutex> g(s.lock);
     ensure_screen(s);
-    DrawState d;
-    d.fg = s.fg;
-    d.bg = s.bg;
-    std::memcpy(d.view, s.view, sizeof d.view);
-    d.mode = s.mode;
-    d.line_style = s.line_style;
-    d.line_pattern = s.line_pattern;
-    d.user_line = s.user_line;
-    d.line_phase = s.line_phase;
-    std::memcpy(d.fill_rows, s.fill_rows, sizeof d.fill_rows);
-    d.fill_pattern = s.fill_pattern;
-    d.font = s.font;
+    const DrawState d = s;
     s.view[0] = 0;
     s.view[1] = 0;
     s.view[2] = s.screen.width() - 1;
@@ -227,17 +209,7 @@ void pop_state(const DrawState& d)
 {
     State& s = state();
     std::lock_guard<std::mutex> g(s.lock);
-    s.fg = d.fg;
-    s.bg = d.bg;
-    std::memcpy(s.view, d.view, sizeof d.view);
-    s.mode = d.mode;
-    s.line_style = d.line_style;
-    s.line_pattern = d.line_pattern;
-    s.user_line = d.user_line;
-    s.line_phase = d.line_phase;
-    std::memcpy(s.fill_rows, d.fill_rows, sizeof d.fill_rows);
-    s.fill_pattern = d.fill_pattern;
-    s.font = d.font;
+    static_cast<DrawState&>(s) = d;
 }
 
 QImage copy_region(int x, int y, int w, int h)

@@ -29,9 +29,8 @@ struct Picture {
     bool ok = false;
 };
 
-struct State {
-    std::mutex lock;
-    QImage screen; // Format_RGB32, NPIXEL_X x NPIXEL_Y
+// The drawing state that callers set (colours, viewport, mode, styles, font).
+struct DrawState {
     int fg = 0, bg = 0xFFFFFF;
     int view[4] = {0, 0, 0, 0};
     int mode = 0;
@@ -41,8 +40,13 @@ struct State {
     uint64_t line_phase = 0;
     int fill_rows[16] = {};
     bool fill_pattern = false;
-    int buffer = 0;
     int font = 0;
+};
+
+struct State : DrawState {
+    std::mutex lock;
+    QImage screen; // Format_RGB32, NPIXEL_X x NPIXEL_Y
+    int buffer = 0;
     std::vector<int> font_stack;
     double gt_height = 13.0, gt_expansion = 8.0 / 13.0, gt_spacing = 0.0, gt_angle = 0.0;
     std::map<intptr_t, Saved> saved;
@@ -121,16 +125,8 @@ void raster_line(const Clip& c, int64_t x1, int64_t y1, int64_t x2, int64_t y2, 
     }
 }
 
-// The drawing state of the callers, kept while the sheets draw their own parts.
-struct DrawState {
-    int fg, bg, view[4], mode, line_style;
-    unsigned line_pattern, user_line;
-    uint64_t line_phase;
-    int fill_rows[16];
-    bool fill_pattern;
-    int font;
-};
-// Takes the lock itself: the state in force, and a plain one (whole screen,
+// The drawing state of the callers is kept while the sheets draw their own
+// parts. Takes the lock itself: the state in force, and a plain one (whole screen,
 // copying, solid lines and fills) in its place.
 DrawState push_plain_state();
 void pop_state(const DrawState& d);
