@@ -16,6 +16,7 @@
 #include "platform/kovscreen.h"
 #include "platform/kovscreen_p.h"
 #include "platform/kovscript.h"
+#include "platform/kovsheet.h"
 
 #include <algorithm>
 #include <array>
@@ -692,11 +693,12 @@ int Edit_Prop_Sheet(void)
     for (;;) {
         s = top();
         if (s->call_on && s->call) s->call();
+        const bool sometimes = Kov_Call_Sometimes() != 0;
         s = top();
         KovMessage m;
         InitKOVMessage(&m);
         int mask = 0x14022;
-        if (s->call_on && s->call) {
+        if ((s->call_on && s->call) || sometimes) {
             const int every = 100;
             std::memcpy(m.bytes + KOV_MESSAGE_TIMEOUT, &every, sizeof every);
             mask |= 0x40000000;

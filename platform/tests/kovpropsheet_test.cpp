@@ -7,6 +7,7 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
+#include "platform/kovsheet.h"
 #include "platform/tests/kovtestutil.h"
 
 namespace {
@@ -352,4 +353,24 @@ TEST(SheetFrames, CheckMovesTheRectangleOntoTheScreen)
         EXPECT_EQ(x2, c.ex2);
         EXPECT_EQ(y2, c.ey2);
     }
+}
+
+namespace {
+int g_sometimes = 0;
+void sometimes()
+{
+    ++g_sometimes;
+}
+} // namespace
+
+TEST_F(Sheet, IdleFunctionsAreCalledWhileTheSheetWaits)
+{
+    g_sometimes = 0;
+    Set_CallSometimesFunc_to_PS(sometimes);
+    Kov_Ui_Push_Idle(100);
+    Kov_Ui_Push_Idle(100);
+    Kov_Ui_Push_Key(27);
+    EXPECT_EQ(Edit_Prop_Sheet(), kBreak);
+    EXPECT_EQ(g_sometimes, 3);
+    Set_CallSometimesFunc_to_PS(nullptr);
 }
