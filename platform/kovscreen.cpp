@@ -5,6 +5,7 @@
 #include "platform/kovevent.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen_p.h"
 #include "platform/kovscreenimage.h"
@@ -680,10 +681,10 @@ int Kov_Ui_Save_Png(const char* path)
         QBuffer buf(&bytes);
         if (!buf.open(QIODevice::WriteOnly) || !l.s.screen.save(&buf, "PNG")) return 0;
     }
-    FILE* f = std::fopen(Kov_Path(path).c_str(), "wb");
-    if (!f) return 0;
-    const bool ok = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
-    return (std::fclose(f) == 0 && ok) ? 1 : 0;
+    const int rc = Kov_Replace_File(path, [&bytes](FILE* f) {
+        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
+    });
+    return rc == KOV_REPLACE_OK ? 1 : 0;
 }
 
 void Kov_Ui_Reset(void)

@@ -10,7 +10,7 @@
 #include "platform/kovevent.h"
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
-#include "platform/kovscreenwindow.h"
+#include "platform/gui/kovscreenwindow.h"
 #include "platform/kovscript.h"
 
 #include <QApplication>
@@ -65,7 +65,6 @@ int main(int argc, char** argv)
     }
     g_picture = argv[1];
     QApplication app(argc, argv);
-    Kov_Screen_Window_Install();
     if (Kov_Ui_Mode() != KOV_UI_INTERACTIVE) {
         std::fprintf(stderr, "%s: no display\n", argv[0]);
         return 2;
