@@ -3,7 +3,7 @@
 
 #include "base/kovtxt.h"
 #include "platform/kovcp.h"
-#include "platform/kovdraw.h"
+#include "platform/kovscreen.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
 
@@ -126,6 +126,19 @@ void Kov_Tools_Sleep(int ms)
         KOVSleep(ms);
 }
 
+namespace {
+
+// The outline of a rectangle in the drawing colour.
+void frame(int x1, int y1, int x2, int y2)
+{
+    pxLine(x1, y1, x2, y1);
+    pxLine(x2, y1, x2, y2);
+    pxLine(x2, y2, x1, y2);
+    pxLine(x1, y2, x1, y1);
+}
+
+} // namespace
+
 int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int text_len, int text_dx)
 {
     const int black = Nearest_RGB_Color(0, 0, 0);
@@ -135,9 +148,9 @@ int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int te
 
     intptr_t saved = Save_Screen_Rectangle(cx - 130, cy - 30, cx + 130, cy + 30);
     pxFgc(white);
-    pxFill(cx - 130, cy - 30, cx + 130, cy + 30);
-    pxFgc(black);
     pxRect(cx - 130, cy - 30, cx + 130, cy + 30);
+    pxFgc(black);
+    frame(cx - 130, cy - 30, cx + 130, cy + 30);
 
     Pop_RFont(4096);
     pxFgc(black);
@@ -145,14 +158,14 @@ int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int te
     pxText(cx - text_dx + 1, cy - 10, text, text_len);
     Push_RFont();
 
-    auto square = [&](int k, int fill, int frame) {
+    auto square = [&](int k, int fill, int outline) {
         const int x = cx - 110 + 23 * k;
         if (fill >= 0) {
             pxFgc(fill);
-            pxFill(x, cy, x + 14, cy + 14);
+            pxRect(x, cy, x + 14, cy + 14);
         }
-        pxFgc(frame);
-        pxRect(x, cy, x + 14, cy + 14);
+        pxFgc(outline);
+        frame(x, cy, x + 14, cy + 14);
     };
     for (int k = 0; k < 10; ++k) square(k, -1, blue);
 
@@ -431,7 +444,9 @@ int Kov_Check_File_Name(const char* name, int show)
 int Text_Width_In_Font(const char* s, int font)
 {
     Pop_RFont(font);
-    const int w = s ? pxQTxX(s, -1) : 0;
+    int extent[2] = {0, 0};
+    if (s) pxQTxX(s, -1, extent);
+    const int w = extent[1] - extent[0];
     Push_RFont();
     return w;
 }

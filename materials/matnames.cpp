@@ -1,5 +1,5 @@
 // Material and fastener names and the choice lists of the material library.
-#include "platform/kovdraw.h"
+#include "platform/kovscreen.h"
 #include "materials/matnames.h"
 
 #include <cstdio>

@@ -9,8 +9,8 @@ extern "C" {
 typedef void (*KovSometimesFct)(void);
 
 // The function that the sheet library calls from time to time while a sheet
-// waits for the user (NULL: none). The sheets of this build wait only inside
-// Qt's event loop, which calls it through Kov_Call_Sometimes().
+// waits for the user (NULL: none): Edit_Prop_Sheet calls it through
+// Kov_Call_Sometimes() before every wait and at least every 100 ms.
 void Set_CallSometimesFunc_to_PS(KovSometimesFct fct);
 // The installed function, NULL for none.
 KovSometimesFct Get_CallSometimesFunc_of_PS(void);

@@ -3,6 +3,7 @@
 
 #include "platform/kovclock.h"
 #include "platform/kovcp.h"
+#include "platform/kovevent.h"
 #include "platform/kovpath.h"
 #include "platform/kovreplace.h"
 #include "platform/kovscript.h"
@@ -173,6 +174,10 @@ int CheckKOVProcess(int pid)
 
 void KOVSleep(int ms)
 {
+    if (const KovSleepFct fake = Kov_Sleep_Function()) {
+        fake(ms);
+        return;
+    }
     if (ms <= 0) return;
     struct timespec ts;
     ts.tv_sec = ms / 1000;

@@ -6,10 +6,6 @@
 #include <utility>
 #include <vector>
 
-extern "C" {
-int BLACK_CI = 0;
-}
-
 namespace {
 
 using Entry = std::pair<int, std::string>;

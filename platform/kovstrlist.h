@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/kovscreen.h"
 // The host library's string lists of property sheets: a sheet owns lists by
 // handle, and library code appends entries one by one in the colour it chooses.
 // Here the lists live in memory, so tests can read back what was appended.
@@ -6,9 +7,6 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
-
-// Colour index of black in the host's palette.
-extern int BLACK_CI;
 
 // Appends one entry (text copied) to the list with the given handle.
 void Fill_Stringlist_of_PS(unsigned list, int colour, const char* text);

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "platform/kovcp.h"
-#include "platform/kovdraw.h"
+#include "platform/kovscreen.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
 #include "platform/tests/kovtestutil.h"
@@ -136,7 +136,7 @@ TEST_F(KovTools, SelectComponentReadsTheAnswerOfTheStandInTool)
     EXPECT_EQ(c->packed, 1);
     EXPECT_STREQ(c->archive, "C:\\Projekte\\Pos12.7z");
     EXPECT_FALSE(exists(temp + "/Bauwahl.tmp"));
-    EXPECT_NE(log().find("pxText 850 530 " + std::string(cp850("Bitte wählen Sie ein Bauteil aus"))),
+    EXPECT_NE(log().find("pxText 402 374 " + std::string(cp850("Bitte wählen Sie ein Bauteil aus"))),
               std::string::npos);
 
     // A second answer without its sixth text keeps the sixth of the first;
@@ -227,13 +227,13 @@ TEST_F(KovTools, WaitGivesUpAfterThirtyPollsOnItsClock)
     EXPECT_EQ(Tool_Virtual_Sleeps(), 30);
     EXPECT_EQ(Tool_Virtual_Ms(), 3000);
     const std::string l = log();
-    EXPECT_EQ(l.rfind("Save_Screen_Rectangle 830 510 1090 570\npxFgc 16777215\npxFill 830 510 1090 570\npxFgc 0\n"
-                      "pxRect 830 510 1090 570\nPop_RFont 4096\npxFgc 0\npxText 850 530 Text\n"
-                      "pxText 851 530 Text\nPush_RFont\npxFgc 33023\npxRect 850 540 864 554\n",
+    EXPECT_EQ(l.rfind("Save_Screen_Rectangle 382 354 642 414\npxFgc 16777215\npxRect 382 354 642 414\npxFgc 0\n"
+                      "pxLine 382 354 642 354\npxLine 642 354 642 414\npxLine 642 414 382 414\npxLine 382 414 382 354\nPop_RFont 4096\npxFgc 0\npxText 402 374 Text\n"
+                      "pxText 403 374 Text\nPush_RFont\npxFgc 33023\npxLine 402 384 416 384\npxLine 416 384 416 398\npxLine 416 398 402 398\npxLine 402 398 402 384\n",
                       0),
               0u)
         << l;
-    EXPECT_NE(l.find("pxRect 1057 540 1071 554\nsetMouseCursor 6\nFindKOVWindow KOV - Nie -> 0\n"),
+    EXPECT_NE(l.find("pxLine 609 384 623 384\npxLine 623 384 623 398\npxLine 623 398 609 398\npxLine 609 398 609 384\nsetMouseCursor 6\nFindKOVWindow KOV - Nie -> 0\n"),
               std::string::npos);
     EXPECT_NE(l.find("setMouseCursor 0\nRestore_Screen_Rectangle ok\n"), std::string::npos);
 }
@@ -258,14 +258,41 @@ TEST_F(KovTools, WaitLightsOneSquareAfterTheOtherWhileTheWindowExists)
     EXPECT_EQ(Tool_Virtual_Ms(), 11 * 120);
     const std::string l = log();
     // First step: square 0 back to white, square 1 lit; the tenth step wraps.
-    EXPECT_NE(l.find("pxFgc 16777215\npxFill 850 540 864 554\npxFgc 33023\npxRect 850 540 864 554\n"
-                     "pxFgc 33023\npxFill 873 540 887 554\npxFgc 0\npxRect 873 540 887 554\npxFlsh\n"),
+    EXPECT_NE(l.find("pxFgc 16777215\npxRect 402 384 416 398\npxFgc 33023\npxLine 402 384 416 384\npxLine 416 384 416 398\npxLine 416 398 402 398\npxLine 402 398 402 384\n"
+                     "pxFgc 33023\npxRect 425 384 439 398\npxFgc 0\npxLine 425 384 439 384\npxLine 439 384 439 398\npxLine 439 398 425 398\npxLine 425 398 425 384\npxFlsh\n"),
               std::string::npos)
         << l;
-    EXPECT_NE(l.find("pxFill 1057 540 1071 554\npxFgc 33023\npxRect 1057 540 1071 554\n"
-                     "pxFgc 33023\npxFill 850 540 864 554\n"),
+    EXPECT_NE(l.find("pxRect 609 384 623 398\npxFgc 33023\npxLine 609 384 623 384\npxLine 623 384 623 398\npxLine 623 398 609 398\npxLine 609 398 609 384\n"
+                     "pxFgc 33023\npxRect 402 384 416 398\n"),
               std::string::npos)
         << l;
+}
+
+namespace {
+int g_frame_pixel = -1, g_inside_pixel = -1, g_lit_pixel = -1;
+void look_at_the_box(int ms)
+{
+    Tool_Virtual_Sleep(ms);
+    if (ms != 120) return;
+    g_frame_pixel = Kov_Ui_Pixel(NPIXEL_X / 2 - 130, NPIXEL_Y / 2 - 30);
+    g_inside_pixel = Kov_Ui_Pixel(NPIXEL_X / 2 + 120, NPIXEL_Y / 2 - 20);
+    g_lit_pixel = Kov_Ui_Pixel(NPIXEL_X / 2 - 110 + 23 + 7, NPIXEL_Y / 2 + 7); // square 1, lit first
+    KOVUnregisterWindow("KOV - Test");
+}
+} // namespace
+
+TEST_F(KovTools, WaitBoxIsDrawnOnTheScreenAndTakenAwayAfter)
+{
+    Kov_Ui_Reset();
+    const int before = Kov_Ui_Pixel(NPIXEL_X / 2, NPIXEL_Y / 2);
+    ASSERT_TRUE(KOVRegisterWindow("KOV - Test"));
+    Kov_Tools_Set_Sleep(&look_at_the_box);
+    EXPECT_EQ(Kov_Wait_For_Tool("KOV - Test", 10, "Text", 4, 110), 1);
+    EXPECT_EQ(g_frame_pixel, 0x000000);
+    EXPECT_EQ(g_inside_pixel, 0xFFFFFF);
+    EXPECT_EQ(g_lit_pixel, 0x0080FF);
+    EXPECT_EQ(Kov_Ui_Pixel(NPIXEL_X / 2, NPIXEL_Y / 2), before);
+    EXPECT_EQ(Kov_Ui_Pixel(NPIXEL_X / 2 - 130, NPIXEL_Y / 2 - 30), before);
 }
 
 TEST_F(KovTools, EditPlanStartsTheToolAndWaits)
@@ -276,8 +303,8 @@ TEST_F(KovTools, EditPlanStartsTheToolAndWaits)
     Kov_Script_Clear_Log();
     EXPECT_EQ(Kov_Edit_Plan("exit", "0"), 1);
     EXPECT_NE(log().find("KOVSpawnv 1 " + exec + "\\Planschau.exe exit 0\n"), std::string::npos) << log();
-    EXPECT_NE(log().find("pxText 830 530 Warte auf Ende des Planerstellungsmoduls\n"
-                         "pxText 831 530 Warte auf Ende des Planerstellungsmoduls\n"),
+    EXPECT_NE(log().find("pxText 382 374 Warte auf Ende des Planerstellungsmoduls\n"
+                         "pxText 383 374 Warte auf Ende des Planerstellungsmoduls\n"),
               std::string::npos);
     ASSERT_TRUE(KOVRegisterWindow("KOV - Planbearbeitung"));
     Kov_Script_Clear_Log();
@@ -372,9 +399,10 @@ TEST(KovToolTexts, TextWidthSelectsAndGivesBackTheFont)
 {
     Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
     Kov_Script_Reset();
-    EXPECT_EQ(Text_Width_In_Font("abc", 266243), 24);
+    EXPECT_EQ(Text_Width_In_Font("abc", 266243), 18); // small font: 6 pixels a character
+    EXPECT_EQ(Text_Width_In_Font("abc", 4096), 24);
     EXPECT_EQ(Text_Width_In_Font(nullptr, 7), 0);
-    EXPECT_STREQ(Kov_Script_Log_Text(), "Pop_RFont 266243\nPush_RFont\nPop_RFont 7\nPush_RFont\n");
+    EXPECT_STREQ(Kov_Script_Log_Text(), "Pop_RFont 266243\nPush_RFont\nPop_RFont 4096\nPush_RFont\nPop_RFont 7\nPush_RFont\n");
 }
 
 // ---- spinner ---------------------------------------------------------------------------
@@ -386,19 +414,21 @@ TEST(KovSpinner, RunsOnItsThreadUntilStoppedAndJoined)
     EXPECT_GT(Kov_Start_Spinner(-1, 10), 0);
     EXPECT_EQ(Kov_Spinner_Running(), 1);
     EXPECT_EQ(Kov_Start_Spinner(5, 5), -1); // only one spinner
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    // At least two frames (a busy machine may take longer than 100 ms a frame).
+    for (int i = 0; i < 300 && std::string(Kov_Script_Log_Text()).find("Anima2.bmp 86 1") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     const auto start = std::chrono::steady_clock::now();
     Kov_Stop_Spinner();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100)); // woken, not waited out
     EXPECT_EQ(Kov_Spinner_Running(), 0);
     const std::string l = Kov_Script_Log_Text();
-    EXPECT_EQ(l.find("Save_Screen_Rectangle 919 499 1002 582\npxBuff -1\nRestore_Screen_Rectangle ok\n"
-                     "Save_Screen_Rectangle 919 499 1002 582\n"
-                     "pxDrawPartialTransparentDIB Anima2.bmp 1 1 84 84 919 499 1002 582 0 0 255 255 0\n"
+    EXPECT_EQ(l.find("Save_Screen_Rectangle 471 343 554 426\npxBuff -1\nRestore_Screen_Rectangle ok\n"
+                     "Save_Screen_Rectangle 471 343 554 426\n"
+                     "pxDrawPartialTransparentDIB Anima2.bmp 1 1 84 84 471 343 554 426 0 0 255 255 0\n"
                      "pxBuff 0\npxFlsh\n"),
               0u)
         << l;
-    EXPECT_NE(l.find("pxDrawPartialTransparentDIB Anima2.bmp 86 1 84 84 919 499"), std::string::npos) << l;
+    EXPECT_NE(l.find("pxDrawPartialTransparentDIB Anima2.bmp 86 1 84 84 471 343"), std::string::npos) << l;
     // After the stop nothing more is drawn.
     const size_t end = l.size();
     EXPECT_EQ(l.rfind("Restore_Screen_Rectangle ok\npxFlsh\n"), end - std::strlen("Restore_Screen_Rectangle ok\npxFlsh\n"));

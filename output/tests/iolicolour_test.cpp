@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "output/ioliplot.h"
-#include "platform/kovdraw.h"
+#include "platform/kovscreen.h"
 
 // A grey of 100 has the lightness 100/255; 50 % more is 150, 50 % less is 50.
 TEST(ColourIndex, LighterAndDarkerGreys)

@@ -1,5 +1,6 @@
 // The Qt GUI part of the stand-ins installs its message windows, viewer,
 // renderer and printer into the core when it is linked into a program.
+#include "platform/gui/kovscreenwindow.h"
 #include "platform/gui/olirender.h"
 #include "platform/gui/oliviewer.h"
 #include "platform/kovcp.h"
@@ -125,7 +126,11 @@ const KovGuiHooks kHooks = {message_box, show_message,           quit_message, o
                             Oli_Render_File_To_Pdf, Oli_Print_File, table_window};
 
 struct Install {
-    Install() { Kov_Set_Gui_Hooks(&kHooks); }
+    Install()
+    {
+        Kov_Set_Gui_Hooks(&kHooks);
+        Kov_Screen_Window_Install();
+    }
 } g_install;
 
 } // namespace
