@@ -173,7 +173,7 @@ TEST(Files, CopyKeepsTheTargetUnlessCompleteAndRemove)
     EXPECT_EQ(KOVCopyFile((d + "/none.bin").c_str(), (d + "/keep.bin").c_str(), 0), 0);
     EXPECT_EQ(read_file(d + "/keep.bin"), "keep");
     // No temporary file is left behind.
-    EXPECT_EQ(find_all((d + "/*kovcopy*").c_str(), false).size(), 0u);
+    EXPECT_EQ(find_all((d + "/*.tmp").c_str(), false).size(), 0u);
 
     EXPECT_NE(KOVRemoveFile((d + "/DST.bin").c_str(), 0), 0);
     struct stat st;
@@ -207,7 +207,7 @@ TEST(Files, CopyOntoItselfAndOntoAFullDiskKeepTheFiles)
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_EQ(copied, 0);
     EXPECT_EQ(read_file(d + "/old.bin"), "old");
-    EXPECT_EQ(find_all((d + "/*kovcopy*").c_str(), false).size(), 0u);
+    EXPECT_EQ(find_all((d + "/*.tmp").c_str(), false).size(), 0u);
 }
 
 TEST(UserSettings, FromTheEnvironmentBounded)
