@@ -15,7 +15,6 @@
 #include "nad/nadoli.h"
 #include "nad/nadprog.h"
 #include "nad/tests/nadenv_fixture.h"
-#include "output/olifont.h"
 
 namespace {
 
@@ -114,17 +113,6 @@ TEST(NadOliPages, GermanyGolden) { check_golden("Deutschland", "nadoli_deutschla
 // differs from the recommended values of the standard it names:
 // gamma_M of glulam 1.30 (EN 1995-1-1 Table 2.3 recommends 1.25).
 TEST(NadOliPages, StandardGolden) { check_golden("EC-Standardparameter", "nadoli_standard.golden"); }
-
-TEST(NadOliPages, FontSymbols)
-{
-    const OliFontSymbolTexts& s = OliFontSymbols;
-    const char* texts[] = {s.gamma, s.eta, s.lambda_bar, s.beta, s.chi, s.psi, s.alpha, s.epsilon, s.rho, s.per_mille};
-    const unsigned char bytes[] = {0xC0, 0xC1, 0xC5, 0xBB, 0xBC, 0xB8, 0xBA, 0xBE, 0xCB, 0x89};
-    for (int i = 0; i < 10; ++i) {
-        ASSERT_EQ(std::strlen(texts[i]), 1u) << i;
-        EXPECT_EQ((unsigned char)texts[i][0], bytes[i]) << i;
-    }
-}
 
 TEST(NadOliPages, NothingForNullStream)
 {
