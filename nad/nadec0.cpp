@@ -219,3 +219,34 @@ int Nad_Ec0_Zero()
 {
     return 0;
 }
+
+const NadEc0RowNames NadEc0Rows = {
+    {"ständige Lasten", "veränderliche Lasten", "Flüssigkeitsdruck/Maschinenlasten", "Zwang", "Vorspannung",
+     "außergewöhnliche Einwirkungen", "Erdbeben"},
+    {"Wohn-, Büroräume", "Versammlungs-, Verkaufsräume", "Lagerräume", "Fahrzeuge bis 30 kN",
+     "Fahrzeuge bis 160 kN", "Dächer", "Schnee/Eis bis 1000 m ü.NN", "Schnee/Eis über 1000 m ü.NN", "Wind",
+     "Temperatur", "Baugrundsetzungen", "sonstige Einwirkungen"},
+    {"A, B", "C, D", "  E ", "  F ", "  G ", "  H ", "", "", "", "", "", ""},
+    {"ständige Lasten", "Vorspannung linear", "Vorspannung nichtlinear", "Vorspannung lokal", "Setzung linear",
+     "Setzung nichtlinear", "Straßenverkehr", "Fußgängerverkehr", "Schienenverkehr Lastgruppe 11 bis 31",
+     "Schienenverkehr Lastgr. 16, 17, SW/2", "veränderliche Lasten", "Bauausführung", "Temperatur",
+     "außergwöhnliche Einwirkungen", "Erdbeben"},
+    {"gr1a Doppelachse", "gr1a Gleichmäßig verteilte Last", "gr1a Geh- und Radwegbelastung", "gr1b (Einzelachse)",
+     "gr2 (Horizontalkräfte", "gr3 (Gehwegbelastung)", "gr4 (LM4 - Menschengedränge)",
+     "gr5 (LM5 - Spezialfahrzeuge)", "Wind ständige Bemessungssituation", "Temperatur", "Baugrundsetzungen",
+     "Temperaturlasten", "Schneelasten (Bauzeit)", "Lasten aus Bauausführung"},
+    // gr1, Q_fwk, gr2, F_wk, T_k, Q_Sn,k, Q_c
+    {"gr1\xCE\\ \xCEr", "Q\xCE\\" "fwk\xCEr", "gr2\xCE\\ \xCEr", "F\xCE\\wk\xCEr", "T\xCE\\k\xCEr",
+     "Q\xCE\\Sn,k\xCEr", "Q\xCE\\" "c\xCEr"},
+    {"LM 71", "SW/0", "SW/2", "Unbeladener Zug", "HSLM", "Seitenstoä", "Lasten auf Dienstwege",
+     "Betriebslastenzug", "Horizontaler Erddruck infolge", "Aerodynamische Einwirkungen", "gr11 (LM 71 + SW/0)",
+     "gr12 (LM 71 + SW/0)", "gr13 (Bremsen/Anfahren)", "gr14 (Zentrifugalkraft/Seitenstoß)",
+     "gr15 (unbeladener Zug)", "gr16 (SW/2)", "gr17 (SW/2)", "gr21 (LM 71 +SW/0)", "gr22 (LM 71 +SW/0)",
+     "gr23 (Bremsen/Anfahren)", "gr24 (Zentrifugalkraft/Seitenstoß)", "gr26 (SW/2)", "gr27 (SW/2)",
+     "gr31 (LM 71 +SW/0)", "Aerodynamische Einwirkungen", "Allgemeine Lasten aus"},
+    // F_wk, F_W** (superscript), T_k, Q_Sn,k (Bauausführung), Q_c
+    {"F\xCE\\wk\xCEr   ", "F\xCE\\W\xCE/**   \xCEr", "T\xCE\\k\xCEr   ", "Q\xCE\\Sn,k\xCEr (Bauausf\x81hrung)   ",
+     "Q\xCE\\" "c\xCEr   "},
+    "Überschreitung der Verkehrslasten",
+    "Instandhaltung für Dienstgehwege",
+};

@@ -36,3 +36,22 @@ int Nad_Differs_Ec0(const NadEc0Record* a, const NadEc0Record* b);
 // Copies all values but version.
 void Nad_Copy_Ec0(NadEc0Record* dst, const NadEc0Record* src);
 int Nad_Ec0_Zero();
+
+// The row names of the load-factor tables as the output pages and the editor
+// pictures show them, spelt as the program always has ("außergwöhnliche",
+// "Seitenstoä"). Texts are UTF-8; print them through cp850(). The footbridge
+// labels and the last five railway labels are symbols with an index and stand
+// in their output-list form (mark-up byte 0xCE, "\\" subscript, "r" regular).
+struct NadEc0RowNames {
+    const char* building_actions[7];
+    const char* building_categories[12];
+    const char* building_letters[12];   // category letters, empty for rows 6 to 11
+    const char* bridge_actions[15];
+    const char* road_bridge_actions[14];
+    const char* footbridge_labels[7];   // output-list form
+    const char* rail_bridge_actions[26];
+    const char* rail_bridge_labels[5];  // rows 26 to 30, output-list form
+    const char* rail_earth_pressure_2;  // second line of row 8
+    const char* rail_maintenance_2;     // second line of row 25
+};
+extern const NadEc0RowNames NadEc0Rows;

@@ -1,0 +1,38 @@
+#pragma once
+// Small writers shared by the annex output pages.
+#include <cstdio>
+
+#include "platform/kovcp.h"
+
+// Writes a UTF-8 text in code page 850.
+inline void Nad_Put(FILE* f, const char* utf8)
+{
+    std::fputs(cp850(utf8), f);
+}
+
+// Writes bytes as they stand (mark-up and glyph bytes of the list font).
+inline void Nad_Raw(FILE* f, const char* bytes)
+{
+    std::fputs(bytes, f);
+}
+
+// "#SHOWTABLE" and the block kind, e.g. "0 1 0".
+inline void Nad_Show_Table(FILE* f, const char* kind)
+{
+    std::fprintf(f, "#SHOWTABLE\n%s\n", kind);
+}
+
+inline void Nad_End_Of_Text(FILE* f)
+{
+    std::fputs("#END_OF_TEXT\n", f);
+}
+
+// The head of a clause table: Kapitel / Wert / Bedeutung.
+inline void Nad_Clause_Table_Head(FILE* f)
+{
+    std::fputs("#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n Kapitel      Wert                          Bedeutung\n", f);
+}
+
+// A gamma line of a clause table: 14 blanks, gamma with the subscript, value and
+// text ("              %-11.11s = %-5.2lf               %-40s\n").
+void Nad_Gamma_Row(FILE* f, const char* subscript, double value, const char* utf8_text);
