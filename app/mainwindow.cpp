@@ -30,6 +30,10 @@ static const double DEG = 0.017453292519943295;
 
 QString erg_prozent_text(double ratio)
 {
+    // A check that is not verified (tension in the joint, values missing) has
+    // no percentage to show.
+    if (std::isinf(ratio) || std::isnan(ratio))
+        return QString::fromUtf8("nicht erfüllt");
     return QString::number(100.0 * ratio, 'f', 2) + QStringLiteral(" %");
 }
 
@@ -183,6 +187,20 @@ MainWindow::MainWindow()
     connect(model_lasten, &QStandardItemModel::itemChanged, this,
             [this](QStandardItem* item) { update_last_kmod(item); });
 
+    // Every further input that enters the checks shows its results at once
+    // under automatic calculation; the service class also sets k_mod of the
+    // load rows (the copy into the data object writes them into the table).
+    auto input = [this] { display_nachweise_checkauto(); };
+    connect(cob_nkl, qOverload<int>(&QComboBox::currentIndexChanged), this, input);
+    connect(cob_d_bolzen, qOverload<int>(&QComboBox::currentIndexChanged), this, input);
+    connect(ed_Strebe_leff, qOverload<int>(&QSpinBox::valueChanged), this, input);
+    connect(gb_holz_strebe, &QGroupBox::toggled, this, input);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             cb_kh_sw, cb_kh_st, cb_querschnittsschwaechung, rb_stirn_gleich, rb_linkes_schnittufer})
+        connect(b, &QAbstractButton::toggled, this, input);
+    connect(model_lasten, &QStandardItemModel::rowsInserted, this, input);
+    connect(model_lasten, &QStandardItemModel::rowsRemoved, this, input);
+
     resize(0, 0);
     typ_click();
     plot_ansicht_fit(true);
@@ -222,6 +240,7 @@ void MainWindow::display_nachweise(int calc)
     const int line_height = QFontMetrics(font()).height();
     gb_ergebnisse->repaint();
 
+    show_sill_timber_in_strut();
     maske2data();
 
     int code = 0;

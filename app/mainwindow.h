@@ -109,6 +109,11 @@ public:
     ProxyModelWithHeaderModels* proxy_lasten;
 
 private:
+    // While the strut takes the sill's timber, its panel shows the sill's kind,
+    // grade and k_h switch (greyed), so the screen says what is computed.
+    void show_sill_timber_in_strut();
+    // Set while the form writes k_mod cells itself; those writes are no input.
+    bool writing_kmod = false;
     void setup_load_table();
     void fit_view();
     // The requests that lead out of the window: print, the options, leaving

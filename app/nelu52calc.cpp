@@ -156,6 +156,10 @@ int NELU52_DATA::cal_Versatz()
             e.u_se = resists ? N / (e.s1r_d + e.s2r_d) : kNotVerified;
             e.u = Checked(std::max({e.u_se, e.u_lv1, e.u_lv2}));
             lv_min = std::max({lv_min, e.lv1, e.lv2});
+        } else if (N < 0.0) {
+            // A step joint carries compression only: a strut in tension is
+            // not held by it, so the combination is not verified.
+            e.u = kNotVerified;
         }
         erg_versatz.append(e);
         if (e.u > eta_versatz) eta_versatz = e.u;

@@ -2,6 +2,7 @@
 // host's installation check.
 #include "app/nelu52start.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -127,4 +128,20 @@ void Nelu52_Warning(const QString& title, const QString& text)
         std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
         return;
     }
+}
+
+int Nelu52_Choose_Platform()
+{
+    auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v && *v;
+    };
+    const char* mode = std::getenv("KOV_UI_MODE");
+    const bool batch = mode && std::strcmp(mode, "batch") == 0;
+    if (set("QT_QPA_PLATFORM") && !batch) return 0;
+    if (!batch && (set("DISPLAY") || set("WAYLAND_DISPLAY"))) return 0;
+    // Qt would abort on a display it cannot reach; the program then runs as
+    // in batch mode and prints its results.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return 1;
 }

@@ -48,6 +48,7 @@
 #define S_DIAMETER "\x8C"
 #define S_ARROW "\x88"
 #define S_LE "\xF3"
+#define S_INFINITY "\xEC"
 // Letters of code page 850.
 #define C_AE "\x84"   // ä
 #define C_OE "\x94"   // ö
@@ -116,9 +117,19 @@ public:
     }
     void write(FILE* list)
     {
+        // A utilisation that is not verified is infinite: the table shows it
+        // with its infinity sign, never as a number that could pass.
+        for (int k = 0; k < count_; ++k) {
+            if (cols_[k].data == nullptr || std::strcmp(cols_[k].kind, "TXT") == 0) continue;
+            double* v = (double*)cols_[k].data;
+            for (int i = 0; i < rows_; ++i)
+                if (std::isinf(v[i])) v[i] = v[i] > 0.0 ? kInfinite : -kInfinite;
+        }
         OliTabelle(list, count_, rows_, cols_, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
     }
     enum { kCell = 16 };
+    // The table writer's value for an infinite cell.
+    static constexpr double kInfinite = 1e100;
 
 private:
     OliColumn* next(const char* group, const char* title, const char* kind, int width, int decimals)
@@ -162,7 +173,9 @@ int table_decimals(const NELU52_DATA& d)
 // The verdict line of a page: fulfilled up to the threshold.
 void verdict_line(FILE* list, double u, double threshold)
 {
-    if (u <= threshold)
+    if (std::isinf(u))
+        Oli_Text(list, "u" M_SUB "max" M_REG " = " S_INFINITY " > 1 " S_ARROW " %s", oli_nicht_erfuellt());
+    else if (u <= threshold)
         Oli_Text(list, "u" M_SUB "max" M_REG " = %.3lf " S_LE " 1 " S_ARROW " %s", u, oli_ok());
     else
         Oli_Text(list, "u" M_SUB "max" M_REG " = %.3lf > 1 " S_ARROW " %s", u, oli_nicht_ok());
@@ -633,7 +646,12 @@ int print_zusammenfassung(NELU52_DATA& d, FILE* list)
     OliCLocaleScope numeric_c;
     Oli_Heading(list, 1, "%s", "Zusammenfassung");
     const double u = d.eta_gesamt;
-    if (u <= 1.009)
+    if (std::isinf(u))
+        Oli_Text(list,
+                 M_BOLD "Gesamtausnutzung aller Nachweise u" M_SUB "max,Ges" M_REG M_BOLD " = " S_INFINITY
+                        " > 1 " S_ARROW " %s",
+                 oli_nicht_erfuellt());
+    else if (u <= 1.009)
         Oli_Text(list,
                  M_BOLD "Gesamtausnutzung aller Nachweise u" M_SUB "max,Ges" M_REG M_BOLD " = %.3lf " S_LE
                         " 1 " S_ARROW " %s",

@@ -43,6 +43,7 @@ int main(int argc, char** argv)
 
     // The application object comes first so that the installation warning can
     // be shown as a message box.
+    Nelu52_Choose_Platform();
     QApplication* app = new QApplication(argc, argv);
     Kov_Numeric_C_Locale();
     if (!Nelu52_Host_Paths()) {

@@ -116,6 +116,14 @@ TEST_F(PrintTest, TensionInTheStrutGolden)
     const std::string list = List();
     printtest::Expect_Golden(list, "print_zug.oli.golden");
     EXPECT_EQ(Count(list, T("Fehlerhafte Lasten (Zugkräfte) !!!")), 1);
+    // A step joint carries no tension: the joint is not verified, on its page
+    // and in the summary, and the row shows the infinity sign of the list.
+    const std::string RED_NOT_MET = std::string("\xCE{C 1 230 0 0}") + T("Nachweis nicht erfüllt !!") + "\xCE{C 768}";
+    EXPECT_EQ(Count(list, "u" + SUB + "max" + R + " = \xEC > 1 \x88 " + RED_NOT_MET), 1);
+    EXPECT_EQ(Count(list, B + "Gesamtausnutzung aller Nachweise u" + SUB + "max,Ges" + R + B + " = \xEC > 1 \x88 " +
+                              RED_NOT_MET),
+              1);
+    EXPECT_EQ(Count(list, "inf"), 0);
     EXPECT_NE(list.find(T("LK 3: Windsog ü ")), std::string::npos);
     EXPECT_EQ(list.find(T("LK 3: Windsog üb")), std::string::npos);
     EXPECT_NE(std::string(Kov_Script_Log_Text()).find("Quick_OLI_Print VERSATZ VERSATZ_01.oli"), std::string::npos);
