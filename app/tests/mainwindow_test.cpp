@@ -35,6 +35,7 @@
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/sketchview.h"
+#include "platform/kovhost.h"
 #include "platform/kovscript.h"
 #include "window_fixture.h"
 
@@ -556,6 +557,36 @@ TEST_F(LiveWindowTest, WholeMillimetreFieldsNeverReadASeparator)
     QTest::keyClicks(b, "140");
     QTest::keyClick(b, Qt::Key_Return);
     EXPECT_EQ(b->value(), 140);
+}
+
+TEST_F(WindowTest, HelpShowsTheSuppliedGermanHelp)
+{
+    // "Hilfe" asks the host for the help the start-up named; the installation
+    // supplies it as HTML under DATA.
+    setenv("DATA", KOV_SOURCE_DIR "/data", 1);
+    Init_Helpview("/nirgends", "Q8_NELU52.HLP");
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    w<QAction>("actionHilfe")->trigger();
+    const std::string log = Kov_Script_Log_Text();
+    Kov_Set_Ui_Mode(-1);
+    EXPECT_NE(log.find("Helpview haupt\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("Helpview document " KOV_SOURCE_DIR "/data/HILFE/Q8_NELU52.html"), std::string::npos) << log;
+
+    const std::string help = apptest::Slurp(KOV_SOURCE_DIR "/data/HILFE/Q8_NELU52.html");
+    for (const char* must : {"<meta charset=\"utf-8\">", "name=\"haupt\"", "NCI NA.12.1", "DIN EN 1995-1-1/NA:2013-08",
+                             "6.1.7", "6.2.3", "6.2.4", "6.3.2", "6.3.3", "Tabelle 3.1", "Stirnversatz", "Fersenversatz",
+                             "Doppelter Versatz", "Brustversatz", "Druckliste", "nicht erfüllt", ".inp"})
+        EXPECT_NE(help.find(must), std::string::npos) << must;
+
+    // Without the help the user learns which file is missing.
+    unsetenv("DATA");
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    w<QAction>("actionHilfe")->trigger();
+    const std::string missing = Kov_Script_Log_Text();
+    Kov_Set_Ui_Mode(-1);
+    EXPECT_NE(missing.find("Helpview missing /nirgends/Q8_NELU52.HLP"), std::string::npos) << missing;
 }
 
 TEST_F(WindowTest, SketchOfAFrontNotch)
