@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -30,6 +31,7 @@
 #include <limits>
 #include <memory>
 
+#include "app/fontscolours.h"
 #include "app/mainwindowapi.h"
 #include "app_fixture.h"
 #include "app/nelu52data.h"
@@ -769,6 +771,51 @@ TEST_F(ExampleWindowTest, FormShowsTheStoredPosition)
     EXPECT_EQ(w<QLabel>("erg_prozent_2")->text(), QString("78.77 %"));
     EXPECT_EQ(w<QLabel>("erg_prozent_3")->text(), QString("32.16 %"));
     EXPECT_TRUE(w<QGroupBox>("gb_ergebnisse")->styleSheet().contains("color : green"));
+}
+
+TEST_F(ExampleWindowTest, WindowFitsASmallScreenAndEveryBarCanBeReached)
+{
+    auto fit = [this](const QRect& r) {
+        ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "fit_window", Q_ARG(QRect, r)));
+    };
+    w<QAction>("actionCalculation")->trigger();
+    win->show();
+    fit(QRect(0, 0, 1366, 768));
+    QApplication::processEvents();
+    EXPECT_LE(win->width(), 1366);
+    EXPECT_LE(win->height(), 768);
+    QScrollArea* sa = w<QScrollArea>("sa_form");
+    ASSERT_NE(sa, nullptr);
+    // No sideways scrolling: only the height is short.
+    EXPECT_GE(sa->viewport()->width(), sa->widget()->width());
+    for (int i = 0; i < 4; ++i) {
+        QProgressBar* bar = w<QProgressBar>(("erg_balken_" + QByteArray::number(i)).constData());
+        sa->ensureWidgetVisible(bar);
+        QApplication::processEvents();
+        const QRect r(bar->mapTo(sa->viewport(), QPoint(0, 0)), bar->size());
+        EXPECT_TRUE(sa->viewport()->rect().contains(r)) << i;
+    }
+    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/app_mainwindow_1366x768.png", "PNG"));
+
+    // A larger screen font grows the window on a large screen; the former
+    // font brings the former size back.
+    const QRect large(0, 0, 4000, 4000);
+    const QFont before = win->font();
+    Nelu52_Update_All_Widgets(before);
+    QApplication::processEvents();
+    fit(large);
+    const QSize normal = win->size();
+    QFont bigger = before;
+    bigger.setPointSizeF(before.pointSizeF() * 1.5);
+    Nelu52_Update_All_Widgets(bigger);
+    QApplication::processEvents();
+    fit(large);
+    EXPECT_GT(win->width(), normal.width());
+    EXPECT_GT(win->height(), normal.height());
+    Nelu52_Update_All_Widgets(before);
+    QApplication::processEvents();
+    fit(large);
+    EXPECT_EQ(win->size(), normal);
 }
 
 TEST_F(ExampleWindowTest, Screenshot)
