@@ -1,0 +1,37 @@
+#pragma once
+// Message codes of the connection design: two process-wide lists that the
+// checks append to, and the German wording of every code (code page 850, with
+// the bytes 0x8C, 0xF2, 0xA3, 0xCB and 0xF3 of the output list's symbol set).
+// The wording follows the rules in force: with ActiveNadEc5 set it cites
+// DIN EN 1995-1-1 with its annex, without it DIN 1052.
+
+#include "materials/connrecord.h"
+
+enum { CONN_MESSAGE_CAPACITY = 500 };
+
+struct ConnMessageList {
+    int codes[CONN_MESSAGE_CAPACITY];
+    int count;
+};
+
+// List A: penetration codes 8, 85, 86, 87 and 137; list B: 84 and 88.
+extern ConnMessageList ConnMessageListA;
+extern ConnMessageList ConnMessageListB;
+
+// Appends the code while the list has room; a code beyond the 500th is
+// dropped without notice. A null list is ignored.
+void Conn_Push_Message(ConnMessageList* list, int code);
+
+// Empties both lists and, when given, clears the result record: what the
+// entries do before a design, and what tests do between cases.
+void Conn_Clear(ConnectionResult* result);
+
+// The first wording set (codes 1 to 159 and 1000 to 1019). Null for code 0,
+// " " for a code or mode without a wording. A text assembled from pieces lives
+// in this operation's own 1024-byte buffer until its next call; the others
+// are constant.
+const char* Conn_Message_Text(int code);
+// The second wording set: longer explanations of some codes, the DIN 1052
+// wordings of the hints from 1000 on, and the only wordings of 1020 to 1022.
+// Its own buffer, untouched by Conn_Message_Text (and the other way round).
+const char* Conn_Message_Text_2(int code);

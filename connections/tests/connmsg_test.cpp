@@ -1,0 +1,130 @@
+// Message lists and the German texts of the message codes, byte for byte
+// against the expected code page 850 bytes (hex) of every worded code.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "connections/connmsg.h"
+#include "connections/tests/annex_rules.h"
+
+namespace {
+
+std::string Hex(const char* text)
+{
+    std::string out;
+    char two[3];
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+        std::snprintf(two, sizeof two, "%02X", *p);
+        out += two;
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(ConnMessageList, The501stPushChangesNeitherList)
+{
+    Conn_Clear(nullptr);
+    for (int i = 0; i < 500; ++i) Conn_Push_Message(&ConnMessageListA, i + 1);
+    Conn_Push_Message(&ConnMessageListB, 84);
+    Conn_Push_Message(&ConnMessageListA, 9999);
+    EXPECT_EQ(ConnMessageListA.count, 500);
+    EXPECT_EQ(ConnMessageListA.codes[499], 500);
+    EXPECT_EQ(ConnMessageListB.count, 1);
+    EXPECT_EQ(ConnMessageListB.codes[0], 84);
+
+    ConnectionResult result;
+    std::memset(&result, 0x5A, sizeof result);
+    Conn_Clear(&result);
+    EXPECT_EQ(ConnMessageListA.count, 0);
+    EXPECT_EQ(ConnMessageListB.count, 0);
+    EXPECT_EQ(result.fvk, 0.0);
+    EXPECT_EQ(result.message_code, 0);
+    EXPECT_EQ(result.buckling.R_c_d, 0.0);
+    Conn_Push_Message(nullptr, 8); // ignored
+}
+
+TEST(ConnMessageText, EveryWordedCodeInBothSetsAndModes)
+{
+    std::ifstream in(KOV_TEST_DIR "/message_texts.txt");
+    ASSERT_TRUE(in.good());
+    std::string line;
+    int checked = 0;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        int code = 0;
+        std::string mode, hex;
+        fields >> code >> mode >> hex;
+        ASSERT_EQ(mode.size(), 2u) << line;
+        const char* text = nullptr;
+        if (mode[1] == '+') {
+            AnnexRules annex(1);
+            text = mode[0] == 'A' ? Conn_Message_Text(code) : Conn_Message_Text_2(code);
+        } else {
+            DinRules din;
+            text = mode[0] == 'A' ? Conn_Message_Text(code) : Conn_Message_Text_2(code);
+        }
+        ASSERT_NE(text, nullptr) << line;
+        EXPECT_EQ(Hex(text), hex) << code << " " << mode;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 175 * 4);
+}
+
+TEST(ConnMessageText, UnwordedCodesGiveOneBlankAndZeroGivesNull)
+{
+    for (int annex_number : {-1, 0, 1}) {
+        AnnexRules annex(annex_number < 0 ? 1 : annex_number);
+        if (annex_number < 0) ActiveNadEc5 = nullptr;
+        EXPECT_EQ(Conn_Message_Text(0), nullptr);
+        EXPECT_EQ(Conn_Message_Text_2(0), nullptr);
+        for (int code : {5, 84, 85, 86, 87, 88, 133, 160, 500, 999, 1023, -1}) {
+            EXPECT_STREQ(Conn_Message_Text(code), " ") << code;
+            EXPECT_STREQ(Conn_Message_Text_2(code), " ") << code;
+        }
+    }
+}
+
+TEST(ConnMessageText, ApprovalHintsNeedAnAnnexNumber)
+{
+    {
+        AnnexRules annex(0);
+        for (int code : {1000, 1001}) {
+            EXPECT_STREQ(Conn_Message_Text(code), " ") << code;
+            EXPECT_STREQ(Conn_Message_Text_2(code), " ") << code;
+        }
+    }
+    AnnexRules annex(1);
+    EXPECT_GT(std::strlen(Conn_Message_Text(1000)), 100u);
+    EXPECT_NE(std::strchr(Conn_Message_Text_2(1001), '\xA3'), nullptr);
+}
+
+TEST(ConnMessageText, FormattedTexts)
+{
+    DinRules din;
+    const char* t1005 = Conn_Message_Text_2(1005);
+    EXPECT_NE(std::strstr(t1005, "um 50% erh"), nullptr);
+    EXPECT_EQ(std::strstr(t1005, "%%"), nullptr);
+    const char* t1006 = Conn_Message_Text_2(1006);
+    EXPECT_NE(std::strstr(t1006, "mit \x8C \xF2 8 mm"), nullptr); // diameter sign, blank, greater-or-equal
+    EXPECT_NE(std::strstr(Conn_Message_Text_2(1012), "mit 70% in"), nullptr);
+}
+
+TEST(ConnMessageText, EachOperationReusesItsOwnBuffer)
+{
+    AnnexRules annex(1);
+    const char* first = Conn_Message_Text(1002);
+    const std::string first_copy = first;
+    const char* other = Conn_Message_Text_2(1003);
+    const std::string other_copy = other;
+    const char* second = Conn_Message_Text(1006);
+    EXPECT_EQ(first, second); // the same buffer now holds the second text
+    EXPECT_NE(std::string(first), first_copy);
+    EXPECT_EQ(std::string(other), other_copy); // the second set's buffer is untouched
+    Conn_Message_Text_2(1020);
+    EXPECT_EQ(std::string(second), std::string(Conn_Message_Text(1006)));
+}
