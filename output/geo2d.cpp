@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "base/kovnum.h"
+#include "output/geo2dpriv.h"
 
 namespace {
 
@@ -50,18 +51,12 @@ double raise_degrees(double v) {
     return v;
 }
 
-// Slope of the line through A and B; vertical lines have 1e100.
-double slope(double ax, double ay, double bx, double by) {
-    if (std::fabs(bx - ax) < 1e-5) return 1e100;
-    return (by - ay) / (bx - ax);
-}
-
 // Intersection of the line A-B with the line C-D in slope form; for parallel
 // lines (slopes closer than 1e-5) the given fallback point.
 void intersect_lines(double ax, double ay, double bx, double by, double cx, double cy, double dx,
                      double dy, double fx, double fy, double* ox, double* oy) {
-    double m1 = slope(ax, ay, bx, by);
-    double m2 = slope(cx, cy, dx, dy);
+    double m1 = Geo_Slope(ax, ay, bx, by);
+    double m2 = Geo_Slope(cx, cy, dx, dy);
     if (std::fabs(m1 - m2) < 1e-5) {
         *ox = fx;
         *oy = fy;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "clt/cltsection.h"
+#include "nad/nadlist.h"
 
 // A section of C24 boards (kind 0, grade 5) with the given thicknesses and
 // directions, from the top down; G_R 50000 kN/m2; no values derived yet.
@@ -29,4 +30,11 @@ inline CltSection Clt_Test_Section_EG(std::initializer_list<std::pair<double, in
     for (int i = 0; i < s.layer_count; ++i) s.layers[i].E = E, s.layers[i].G = G;
     Clt_Centroids(&s);
     return s;
+}
+
+// Publishes the active annex's EC5 block as the application does, before the
+// catalogue's first use.
+inline void Clt_Test_Publish_Annex()
+{
+    ActiveNadEc5 = Nad_Get_Ec5();
 }
