@@ -263,6 +263,7 @@ void NELU52_DATA::querkraft_schwelle()
     fvk_sw = sw.f_v;
     // The shear strength acts on the crack-reduced width k_cr * b.
     const double k_cr = Mat_Kcr(holzart_sw, holzguete_sw, balken_b, balken_hG);
+    kcr_sw = k_cr;  // the shear page prints it beside f_v,d
     bn_schub = net_width();
     hn_schub = net_depth();
     an_schub = bn_schub * hn_schub;

@@ -6,7 +6,11 @@
 #include <cstring>
 #include <string>
 
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include "app/nelu52data.h"
 #include "base/kovtxt.h"
@@ -144,4 +148,37 @@ int Nelu52_Choose_Platform()
     // in batch mode and prints its results.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     return 1;
+}
+
+int Nelu52_Install_Translators(QApplication* app, const QString& dir, QTranslator** first, QTranslator** second)
+{
+    *first = nullptr;
+    *second = nullptr;
+    QTranslator* qt = new QTranslator;
+    if (qt->load(QLocale::system(), QStringLiteral("qt"), QStringLiteral("_"), dir)) {
+        app->installTranslator(qt);
+        *first = qt;
+    } else {
+        delete qt;
+    }
+    QTranslator* qtbase = new QTranslator;
+    if (qtbase->load(QStringLiteral("qtbase_") + QLocale::system().name(), dir)) {
+        app->installTranslator(qtbase);
+        *second = qtbase;
+    } else {
+        delete qtbase;
+    }
+    if (!*first && !*second) {
+        // The host's folder has none: the program speaks German, so its
+        // standard dialogs take Qt's own German texts ("Ja", "Abbrechen").
+        QTranslator* de = new QTranslator;
+        if (de->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+            app->installTranslator(de);
+            *first = de;
+        } else {
+            delete de;
+        }
+    }
+    return (*first ? 1 : 0) + (*second ? 1 : 0);
 }

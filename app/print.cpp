@@ -543,6 +543,8 @@ int print_querkraft_schwelle(NELU52_DATA& d, FILE* list)
     Table t(15, rows);
     t.zz(" ", "Nr", 3);
     double* fv = t.number(" ", "f" M_SUB "v,d" M_REG, U_NMM2, 6, 2, 0);
+    // The shear strength acts on the crack-reduced width: u = tau / (k_cr f_v,d).
+    double* kcr = t.number(" ", "k" M_SUB "cr" M_REG, "-", 5, 3, 0);
     double* vl = t.number("linker Rand", "V" M_SUB "d" M_REG, "kN", 6, 3, 0);
     double* tl = t.number("=", S_TAU M_SUB "d" M_REG, U_NMM2, 6, 3, 0);
     double* ul = t.number("=", "u" M_SUB S_TAU M_REG, "-", 6, 3, 0);
@@ -553,6 +555,7 @@ int print_querkraft_schwelle(NELU52_DATA& d, FILE* list)
     for (int i = 0; i < rows; ++i) {
         const ErgSchub& e = d.erg_schub[i];
         fv[i] = e.fv_d;
+        kcr[i] = d.kcr_sw;
         vl[i] = e.vd_links;
         tl[i] = e.tau_links;
         ul[i] = e.u_links;

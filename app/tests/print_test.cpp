@@ -269,6 +269,21 @@ TEST_F(PrintTest, VerdictThresholds)
     }
 }
 
+// The shear page states k_cr beside f_v,d, so that u = tau_d / (k_cr f_v,d)
+// can be worked out from the printed values (C24: k_cr = 2.0 / 4.0 = 0.5).
+TEST_F(PrintTest, ShearPageStatesTheCrackFactor)
+{
+    d.cal_nachweise();
+    const std::string page = Page(print_querkraft_schwelle);
+    EXPECT_NE(page.find("f" + SUB + "v,d" + R + R + "   k" + SUB + "cr" + R + R), std::string::npos) << page;
+    ASSERT_FALSE(d.erg_schub.isEmpty());
+    const ErgSchub& e = d.erg_schub[0];
+    char row[64];
+    std::snprintf(row, sizeof row, "%6.2f 0.500", e.fv_d);
+    EXPECT_NE(page.find(row), std::string::npos) << row << "\n" << page;
+    EXPECT_NEAR(e.u_rechts, e.tau_rechts / (0.5 * e.fv_d), 1e-12);
+}
+
 TEST_F(PrintTest, ForeWoodRecommendationBelow200)
 {
     d.lv_min = 199.9;
