@@ -390,7 +390,17 @@ int Quick_OLI_Print(const char* base, const char* path)
         }
         return -1;
     }
-    if (!pdf.empty()) {
+    if (pdf.empty()) {
+        // Printed: the user is told so, not left guessing.
+        if (window) {
+            Init_Message();
+            Set_Message_Title("Drucken");
+            Fill_Message("Die Druckliste wurde zum Drucker gesandt.");
+            Draw_Message();
+        } else {
+            std::fprintf(stderr, "Quick_OLI_Print: an den Drucker gesandt\n");
+        }
+    } else {
         if (window) {
             Init_Message();
             Set_Message_Title("Drucken");
