@@ -15,12 +15,12 @@
 #include <QStringList>
 
 #include "app/nelu52data.h"
-#include "app/nelu52save.h"
 #include "app/nelu52start.h"
 #include "base/kovtxt.h"
 #include "nad/nadactive.h"
 #include "nad/nadselect.h"
 #include "platform/kovhost.h"
+#include "platform/kovreplace.h"
 #include "platform/kovpath.h"
 
 namespace {
@@ -161,16 +161,16 @@ int NELU52_DATA::write_file(const char* input_file, const char* annex_file)
     Line(out, holzart_st, holzguete_st, mit_kh_st, st_wie_sw);
 
     Keep_Unread_Input(input_file);
-    const bool written = Nelu52_Replace_File(input_file, [&out](FILE* f) {
+    const bool written = Kov_Replace_File(input_file, [&out](FILE* f) {
         return std::fwrite(out.constData(), 1, (size_t)out.size(), f) == (size_t)out.size();
-    });
+    }) == KOV_REPLACE_OK;
     if (!written) return 1;
 
     if (annex_file && *annex_file) {
-        const bool annex_written = Nelu52_Replace_File(annex_file, [](FILE* f) {
+        const bool annex_written = Kov_Replace_File(annex_file, [](FILE* f) {
             Nad_Write_Activ_Nadname(f);
             return std::fputs("0\n", f) >= 0;
-        });
+        }) == KOV_REPLACE_OK;
         if (!annex_written) return 2;
     }
     return 0;

@@ -30,6 +30,7 @@
 #include "platform/kovhost.h"
 #include "platform/kovoli.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 
 // Mark-up of the list.
 #define M_BOLD "\xCE" "b"
@@ -232,32 +233,6 @@ std::string cp850_of(const QString& s)
 }
 
 } // namespace
-
-// ---- files that replace their target when complete -------------------------------------------
-
-bool Print_Open_Replacement(const char* name, PrintReplacement* r)
-{
-    r->f = nullptr;
-    if (!name || !*name) return false;
-    r->target = Kov_Path(name);
-    r->temp = r->target + ".~tmp";
-    // One left by an earlier run is removed, not written through: were it a
-    // link, the file it names would be overwritten.
-    ::unlink(r->temp.c_str());
-    r->f = std::fopen(r->temp.c_str(), "w");
-    return r->f != nullptr;
-}
-
-bool Print_Finish_Replacement(PrintReplacement* r)
-{
-    if (!r->f) return false;
-    bool ok = std::fflush(r->f) == 0 && !std::ferror(r->f);
-    ok = std::fclose(r->f) == 0 && ok;
-    r->f = nullptr;
-    if (ok && std::rename(r->temp.c_str(), r->target.c_str()) != 0) ok = false;
-    if (!ok) std::remove(r->temp.c_str());
-    return ok;
-}
 
 // ---- verdict and colour texts ---------------------------------------------------------------------
 
@@ -684,8 +659,8 @@ void view_or_print(NELU52_DATA& d, bool print)
 {
     OliCLocaleScope numeric_c;
     d.cal_nachweise();
-    PrintReplacement r;
-    if (!Print_Open_Replacement(nelu52_oli_name, &r)) {
+    KovReplacement r;
+    if (Kov_Replace_Open(nelu52_oli_name, &r) != KOV_REPLACE_OK) {
         Nelu52_Warning(QStringLiteral("ABBRUCH"), QString::fromLatin1(kNoList));
         return;
     }
@@ -693,7 +668,7 @@ void view_or_print(NELU52_DATA& d, bool print)
     print_ergebnisse(d, r.f);
     print_zusammenfassung(d, r.f);
     Oli_Close_Bookmarks(r.f);
-    if (!Print_Finish_Replacement(&r)) {
+    if (Kov_Replace_Close(&r, 1) != KOV_REPLACE_OK) {
         Nelu52_Warning(QStringLiteral("ABBRUCH"), QString::fromLatin1(kNoList));
         return;
     }
@@ -719,8 +694,8 @@ int cal_Print(NELU52_DATA& d, int* flag)
 {
     OliCLocaleScope numeric_c;
     const int code = d.cal_nachweise();
-    PrintReplacement r;
-    if (!Print_Open_Replacement(nelu52_oli_name, &r)) return code;
+    KovReplacement r;
+    if (Kov_Replace_Open(nelu52_oli_name, &r) != KOV_REPLACE_OK) return code;
     print_eingabedaten(d, r.f);
     if (code != 0 || (flag && *flag != 0)) {
         print_fehlermeldungen(r.f, code);
@@ -729,6 +704,6 @@ int cal_Print(NELU52_DATA& d, int* flag)
         print_zusammenfassung(d, r.f);
     }
     Oli_Close_Bookmarks(r.f);
-    Print_Finish_Replacement(&r);
+    Kov_Replace_Close(&r, 1);
     return code;
 }

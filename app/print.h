@@ -16,19 +16,6 @@
 
 class NELU52_DATA;
 
-// A file written beside its target (name through Kov_Path) that replaces the
-// target only when it is complete.
-struct PrintReplacement {
-    std::string target;   // the file system's name of the target
-    std::string temp;     // the file being written
-    FILE* f = nullptr;
-};
-// Opens the temporary file for writing; false when it cannot be created.
-bool Print_Open_Replacement(const char* name, PrintReplacement* r);
-// Flushes and closes the stream and puts the file in place of the target;
-// false (target untouched, temporary file removed) when anything failed.
-bool Print_Finish_Replacement(PrintReplacement* r);
-
 // ---- entry points -------------------------------------------------------------------------
 
 // The list is the position's "%s_%02d.oli" and the plot file "%s01.SPF" of the

@@ -20,6 +20,7 @@
 #include "output/ioliwrt.h"
 #include "output/olilocale.h"
 #include "platform/kovoli.h"
+#include "platform/kovreplace.h"
 
 const double kSketchScales[34] = {0.1, 0.25, 0.5, 1,   1.25, 1.5, 2,   2.5, 5,   10,   15,   20,
                                   25,  30,   40,  50,  60,   70,  75,  80,  90,  100,  125,  150,
@@ -297,8 +298,8 @@ void print_skizze(NELU52_DATA& d, FILE* list)
     PtrArr* heel = chain_of(g.chain_heel);
     PtrArr* bottom = chain_of(g.chain_bottom);
 
-    PrintReplacement plot;
-    const bool plot_open = Print_Open_Replacement(nelu52_spf_name, &plot);
+    KovReplacement plot;
+    const bool plot_open = Kov_Replace_Open(nelu52_spf_name, &plot) == KOV_REPLACE_OK;
     if (plot_open) {
         Plot_Open_Grey(plot.f, x1, y1, x2, y2, 1.0 / F, 0.0, "Ansicht M 1:%2.0lf", F);
         Plot_Set_Font(2);
@@ -355,10 +356,9 @@ void print_skizze(NELU52_DATA& d, FILE* list)
     if (plot_open) {
         // Plot_Close writes the end and closes the stream itself; the file
         // takes the place of the old one only when it was written completely.
-        bool ok = std::fflush(plot.f) == 0 && !std::ferror(plot.f);
+        const bool ok = std::fflush(plot.f) == 0 && !std::ferror(plot.f);
         Plot_Close();
         plot.f = nullptr;
-        if (ok && std::rename(plot.temp.c_str(), plot.target.c_str()) != 0) ok = false;
-        if (!ok) std::remove(plot.temp.c_str());
+        Kov_Replace_Close(&plot, ok ? 1 : 0);
     }
 }

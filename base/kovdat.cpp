@@ -5,6 +5,7 @@
 #include "base/kovmsg.h"
 #include "base/kovnum.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -413,49 +414,19 @@ std::string real(const char* path)
     return Kov_Path(path);
 }
 
-// Writes into a new file beside path and moves it over path when write_fn
-// succeeded (0) and the file is complete; write_fn's result, 1 when the file
-// cannot be written.
+// Writes through the file-replacement service: path is replaced only when
+// write_fn succeeded (0) and the file is complete; write_fn's result, 1 when the
+// file cannot be written.
 template <typename Fn>
 int write_replacing(const char* path, Fn write_fn)
 {
-    if (!path || !path[0]) return 1;
-    std::string target = real(path);
-    // A link stays a link: the file it names is the one replaced.
-    struct stat st;
-    if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* named = ::realpath(target.c_str(), nullptr)) {
-            target = named;
-            std::free(named);
-        }
-    }
-    std::string tmp = target + ".XXXXXX";
-    int fd = ::mkstemp(&tmp[0]);
-    if (fd < 0) return 1;
-    // mkstemp creates the file for its owner only: an existing file keeps its
-    // rights, a new one gets the usual ones.
-    if (::stat(target.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    FILE* f = ::fdopen(fd, "w");
-    if (!f) {
-        ::close(fd);
-        std::remove(tmp.c_str());
-        return 1;
-    }
-    int rc = write_fn(f);
-    bool ok = !std::ferror(f);
-    if (std::fclose(f) != 0) ok = false;
-    if (rc == 0 && !ok) rc = 1;
-    if (rc != 0 || std::rename(tmp.c_str(), target.c_str()) != 0) {
-        std::remove(tmp.c_str());
-        return rc != 0 ? rc : 1;
-    }
-    return 0;
+    int rc = 0;
+    const int replaced = Kov_Replace_File(path, [&](FILE* f) {
+        rc = write_fn(f);
+        return rc == 0;
+    });
+    if (replaced == KOV_REPLACE_OK) return 0;
+    return rc != 0 ? rc : 1;
 }
 
 } // namespace

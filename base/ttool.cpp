@@ -2,6 +2,7 @@
 
 #include "base/kovmem.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 #include "platform/kovsheet.h"
 
 #include <sys/stat.h>
@@ -404,79 +405,36 @@ int Text_File_Replace(const char* path, const char* pattern, const char* replace
 {
     if (!path || !pattern || !pattern[0]) return 0;
     if (!replacement) replacement = "";
-    std::string real = Kov_Path(path);
-    FILE* in = std::fopen(real.c_str(), "rb");
+    FILE* in = Kov_Fopen(path, "rb");
     if (!in) return 0;
 
-    // A link stays a link: the file it names is the one replaced.
-    struct stat st;
-    if (::lstat(real.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* target = ::realpath(real.c_str(), nullptr)) {
-            real = target;
-            std::free(target);
-        }
-    }
-
-    // The copy lies beside the file: "_" in front of its name, same folder,
-    // with a unique ending, so that a file of that name which is not ours is
-    // never overwritten or removed.
-    size_t slash = real.rfind('/');
-    std::string copy = (slash == std::string::npos
-                            ? "_" + real
-                            : real.substr(0, slash + 1) + "_" + real.substr(slash + 1)) +
-                       ".XXXXXX";
-    const int fd = ::mkstemp(&copy[0]);
-    if (fd < 0) {
-        std::fclose(in);
-        return 0;
-    }
-    // The file keeps its permissions.
-    if (::fstat(::fileno(in), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-    FILE* out = ::fdopen(fd, "wb");
-    if (!out) {
-        ::close(fd);
-        std::remove(copy.c_str());
-        std::fclose(in);
-        return 0;
-    }
-
+    // The file is replaced only when the text occurs and the new version is
+    // complete.
     const std::string pat(pattern), rep(replacement);
     int count = 0;
-    bool ok = true;
-    std::string line;
-    int c;
-    for (;;) {
-        line.clear();
-        while ((c = std::fgetc(in)) != EOF) {
-            line.push_back((char)c);
-            if (c == '\n') break;
+    const int rc = Kov_Replace_File(path, [&](FILE* out) {
+        std::string line;
+        int c;
+        for (;;) {
+            line.clear();
+            while ((c = std::fgetc(in)) != EOF) {
+                line.push_back((char)c);
+                if (c == '\n') break;
+            }
+            if (line.empty()) break;
+            size_t pos = 0;
+            while ((pos = line.find(pat, pos)) != std::string::npos) {
+                line.replace(pos, pat.size(), rep);
+                pos += rep.size();
+                ++count;
+            }
+            if (std::fwrite(line.data(), 1, line.size(), out) != line.size()) return false;
+            if (c == EOF) break;
         }
-        if (line.empty()) break;
-        size_t pos = 0;
-        while ((pos = line.find(pat, pos)) != std::string::npos) {
-            line.replace(pos, pat.size(), rep);
-            pos += rep.size();
-            ++count;
-        }
-        if (std::fwrite(line.data(), 1, line.size(), out) != line.size()) {
-            ok = false;
-            break;
-        }
-        if (c == EOF) break;
-    }
-    if (std::ferror(in)) ok = false;
+        return !std::ferror(in) && count > 0;
+    });
     std::fclose(in);
-    if (std::fclose(out) != 0) ok = false;
-
-    if (!ok || count == 0) {
-        std::remove(copy.c_str());
-        return 0;
-    }
-    if (std::rename(copy.c_str(), real.c_str()) != 0) {
-        std::remove(copy.c_str());
-        return 0;
-    }
-    return count;
+    return rc == KOV_REPLACE_OK ? count : 0;
 }
 
 namespace {

@@ -4,8 +4,43 @@
 # test runs in a process of its own (the libraries keep their state in statics).
 set(KOV_TOOLS_DIR "${CMAKE_BINARY_DIR}/tools")
 
+# Every area records its folder and the areas it names, for the include check
+# (cmake/CheckIncludes.cmake): a source may include only its own area and the
+# areas its CMake names; a test also those named as TEST_DEPS.
+set_property(GLOBAL PROPERTY KOV_AREA_MANIFEST "")
+function(kov_register_area name)
+  cmake_parse_arguments(A "" "" "DEPS;TEST_DEPS" ${ARGN})
+  file(RELATIVE_PATH _dir "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
+  string(REPLACE ";" "," _deps "${A_DEPS}")
+  string(REPLACE ";" "," _tdeps "${A_TEST_DEPS}")
+  set_property(GLOBAL APPEND PROPERTY KOV_AREA_MANIFEST "${name}|${_dir}|${_deps}|${_tdeps}")
+endfunction()
+
+# Writes the manifest and registers the check; called once after every area.
+function(kov_include_check)
+  get_property(_m GLOBAL PROPERTY KOV_AREA_MANIFEST)
+  string(REPLACE ";" "\n" _text "${_m}")
+  file(WRITE "${CMAKE_BINARY_DIR}/kov_areas.txt" "${_text}\n")
+  if(KOV_BUILD_TESTS)
+    add_test(NAME IncludeCheck.AreasIncludeOnlyWhatTheyName
+             COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -DMANIFEST=${CMAKE_BINARY_DIR}/kov_areas.txt
+                     -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake)
+    # The check itself on a small tree: one that keeps the rule, one that breaks it.
+    set(_fx ${PROJECT_SOURCE_DIR}/cmake/tests/include_check)
+    add_test(NAME IncludeCheck.PassesOnDeclaredIncludes
+             COMMAND ${CMAKE_COMMAND} -DROOT=${_fx}/good -DMANIFEST=${_fx}/areas.txt
+                     -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake)
+    add_test(NAME IncludeCheck.FailsOnAWrongInclude
+             COMMAND ${CMAKE_COMMAND} -DROOT=${_fx}/bad -DMANIFEST=${_fx}/areas.txt
+                     -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake)
+    set_tests_properties(IncludeCheck.FailsOnAWrongInclude PROPERTIES
+                         PASS_REGULAR_EXPRESSION "includes \"low/gui/")
+  endif()
+endfunction()
+
 function(kov_area name)
   cmake_parse_arguments(A "" "" "DEPS;TEST_DEPS" ${ARGN})
+  kov_register_area(${name} ${ARGN})
   file(GLOB _src CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c
        ${CMAKE_CURRENT_SOURCE_DIR}/*.ui ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)

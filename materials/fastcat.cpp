@@ -335,7 +335,7 @@ const ConnectorFile kConnectorFiles[CONNECTOR_TABLES] = {
      {C_DC, C_HC, C_HE, C_T, C_D1, C_D2, C_D3, C_D4, C_D5, C_R, C_H1, C_INT1, C_DBMIN, C_DBMAX, C_F}, 15},
 };
 
-// The B1 file in format 1 has the short layout.
+// The columns of the B1 file in format 1.
 const CField kB1Format1[] = {C_DC, C_HE, C_HC, C_T, C_T1, C_D1, C_D2, C_DBMIN, C_DBMAX, C_F};
 
 double* CField_Of(ConnectorProduct* p, CField f)
@@ -405,65 +405,52 @@ int Read_Header(Reader* r, int* format, int* count)
     return 1;
 }
 
-int Read_Fastener_Table(int t)
+// Reads a product file into its table: the header, then count products, each
+// parsed by parse(reader, format, product) from the current data line. A
+// product enters the table only when it was read completely.
+template <class Table, class Parse>
+int Read_Table(const char* name, Table* table, int* loaded, Parse parse)
 {
-    if (g_fast_loaded[t]) return 1;
-    const FastenerFile& file = kFastenerFiles[t];
-    FastenerCatalogueTable& table = g_fast[t];
+    if (*loaded) return 1;
     Reader r;
-    r.f = Open_Product_File(file.name);
+    r.f = Open_Product_File(name);
     if (!r.f) return 0;
-    int format = table.format;
+    int format = table->format;
     int count = 0;
     const int head = Read_Header(&r, &format, &count);
     int ok = head != 0;
-    table.format = format;
-    if (head != 2) table.count = 0;
-    if (head == 1) {
-        for (int i = 0; i < count && ok; ++i) {
-            FastenerProduct p;
-            ok = Next_Data_Line(&r) == LINE_OK && Parse_Fastener(&r, file, format, &p);
-            if (ok) {
-                table.products[i] = p;
-                table.count = i + 1;
-            }
+    table->format = format;
+    if (head != 2) table->count = 0;
+    for (int i = 0; head == 1 && i < count && ok; ++i) {
+        auto p = table->products[i];
+        ok = Next_Data_Line(&r) == LINE_OK && parse(&r, format, &p);
+        if (ok) {
+            table->products[i] = p;
+            table->count = i + 1;
         }
     }
     std::fclose(r.f);
-    if (ok) g_fast_loaded[t] = 1;
+    if (ok) *loaded = 1;
     return ok;
+}
+
+int Read_Fastener_Table(int t)
+{
+    const FastenerFile& file = kFastenerFiles[t];
+    return Read_Table(file.name, &g_fast[t], &g_fast_loaded[t], [&file](Reader* r, int format, FastenerProduct* p) {
+        return Parse_Fastener(r, file, format, p);
+    });
 }
 
 int Read_Connector_Table(int t)
 {
-    if (g_conn_loaded[t]) return 1;
     const ConnectorFile& file = kConnectorFiles[t];
-    ConnectorCatalogueTable& table = g_conn[t];
-    Reader r;
-    r.f = Open_Product_File(file.name);
-    if (!r.f) return 0;
-    int format = table.format;
-    int count = 0;
-    const int head = Read_Header(&r, &format, &count);
-    int ok = head != 0;
-    table.format = format;
-    if (head != 2) table.count = 0;
-    if (head == 1) {
-        const bool short_b1 = t == T_B1 && format == 1;
-        const CField* cols = short_b1 ? kB1Format1 : file.cols;
-        const int n_cols = short_b1 ? int(sizeof kB1Format1 / sizeof kB1Format1[0]) : file.n_cols;
-        for (int i = 0; i < count && ok; ++i) {
-            ConnectorProduct p;
-            ok = Next_Data_Line(&r) == LINE_OK && Parse_Connector(r.line, cols, n_cols, &p);
-            if (ok) {
-                table.products[i] = p;
-                table.count = i + 1;
-            }
-        }
-    }
-    std::fclose(r.f);
-    if (ok) g_conn_loaded[t] = 1;
-    return ok;
+    return Read_Table(file.name, &g_conn[t], &g_conn_loaded[t], [&file, t](Reader* r, int format, ConnectorProduct* p) {
+        // The B1 file in format 1 has the short layout.
+        if (t == T_B1 && format == 1)
+            return Parse_Connector(r->line, kB1Format1, int(sizeof kB1Format1 / sizeof kB1Format1[0]), p);
+        return Parse_Connector(r->line, file.cols, file.n_cols, p);
+    });
 }
 
 ChoiceEntry* Diameter_Choice_List(int pool, int type, int colour, int* count)

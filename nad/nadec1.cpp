@@ -14,6 +14,7 @@
 #include "base/kovmem.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 
 namespace {
 
@@ -250,40 +251,28 @@ void Nad_Store_Ec1_User_Set(int append, const char* name, const NadEc1Tables* t)
     if (!env_path("DRAM", "\\WUSL-NADs.def", &path)) return;
 
     // The file is replaced only once the new version is complete.
-    const std::string tmp = path + ".new";
-    // One left by an earlier run is removed, not written through: were it a
-    // link, the file it names would be overwritten.
-    unlink(tmp.c_str());
-    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd < 0) return;
-    FILE* out = fdopen(fd, "w");
-    if (!out) {
-        close(fd);
-        unlink(tmp.c_str());
-        return;
-    }
-    bool ok = true;
-    if (append) {
-        if (FILE* in = fopen(path.c_str(), "rb")) {
-            char buf[4096];
-            size_t n;
-            while ((n = fread(buf, 1, sizeof buf, in)) > 0)
-                if (fwrite(buf, 1, n, out) != n) ok = false;
-            if (ferror(in)) ok = false;
-            fclose(in);
-        } else if (errno != ENOENT) {
-            // The sets stored so far exist but cannot be read just now: the
-            // new file would hold the new set alone and drop them.
-            ok = false;
+    Kov_Replace_File(path.c_str(), [&](FILE* out) {
+        if (append) {
+            if (FILE* in = fopen(path.c_str(), "rb")) {
+                char buf[4096];
+                size_t n;
+                bool ok = true;
+                while (ok && (n = fread(buf, 1, sizeof buf, in)) > 0) ok = fwrite(buf, 1, n, out) == n;
+                if (ferror(in)) ok = false;
+                fclose(in);
+                if (!ok) return false;
+            } else if (errno != ENOENT) {
+                // The sets stored so far exist but cannot be read just now: the
+                // new file would hold the new set alone and drop them.
+                return false;
+            }
         }
-    }
-    fprintf(out, "#NAD\n");
-    fprintf(out, "%s\n", name ? name : "");
-    fprintf(out, "%d\n\n", t->set_number);
-    Nad_Write_Ec1_Tables(out, t);
-    if (ferror(out)) ok = false;
-    if (fclose(out) != 0) ok = false;
-    if (!ok || rename(tmp.c_str(), path.c_str()) != 0) remove(tmp.c_str());
+        fprintf(out, "#NAD\n");
+        fprintf(out, "%s\n", name ? name : "");
+        fprintf(out, "%d\n\n", t->set_number);
+        Nad_Write_Ec1_Tables(out, t);
+        return ferror(out) == 0;
+    });
 }
 
 void Nad_Set_Ec1_Na_De(NadEc1Tables* t, int na_de)

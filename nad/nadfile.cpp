@@ -16,6 +16,7 @@
 #include "base/kovtxt.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 
 namespace {
 
@@ -158,31 +159,12 @@ int Nad_Load(int number, const char* name, NadRecord* r)
 int Nad_Write_File_Replacing(const char* path, const NadRecord* r)
 {
     if (!path || !*path || !r) return 0;
-    const std::string target = Kov_Path(path);
-    // Beside the file as found: its folder may be named in another case.
-    const std::string temp = target + ".tmp";
-    // A temporary file left by an earlier run is removed, not written through:
-    // were it a link, the file it names would be overwritten.
-    unlink(temp.c_str());
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd < 0) return 0;
-    // The annex keeps the rights it had.
-    struct stat old;
-    if (stat(target.c_str(), &old) == 0) fchmod(fd, old.st_mode & 07777);
-    FILE* f = fdopen(fd, "w");
-    if (!f) {
-        close(fd);
-        unlink(temp.c_str());
-        return 0;
-    }
-    Nad_Write_File(f, r);
-    bool failed = std::ferror(f) != 0;
-    if (std::fclose(f) != 0) failed = true;
-    if (failed || std::rename(temp.c_str(), target.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return 0;
-    }
-    return 1;
+    return Kov_Replace_File(path, [r](FILE* f) {
+               Nad_Write_File(f, r);
+               return std::ferror(f) == 0;
+           }) == KOV_REPLACE_OK
+               ? 1
+               : 0;
 }
 
 int Nad_Store_User_Nad(int number, const NadRecord* r)

@@ -5,10 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include <QApplication>
-#include <QFileInfo>
-#include <QTextBrowser>
-#include <QUrl>
+#include <algorithm>
+#include <cctype>
 
 #include "platform/kovpath.h"
 
@@ -22,8 +20,10 @@ bool is_file(const std::string& path)
 
 bool ends_with_html(const std::string& name)
 {
-    const QString n = QString::fromStdString(name).toLower();
-    return n.endsWith(QLatin1String(".html")) || n.endsWith(QLatin1String(".htm"));
+    std::string n = name;
+    std::transform(n.begin(), n.end(), n.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    auto ends = [&](const std::string& e) { return n.size() >= e.size() && n.compare(n.size() - e.size(), e.size(), e) == 0; };
+    return ends(".html") || ends(".htm");
 }
 
 } // namespace
@@ -53,21 +53,4 @@ std::string Kov_Help_Document(const std::string& help_file)
         }
     }
     return std::string();
-}
-
-QWidget* Kov_Open_Help_Window(const std::string& document, const char* topic)
-{
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || !is_file(document)) return nullptr;
-    auto* browser = new QTextBrowser;
-    browser->setObjectName(QStringLiteral("kov_help"));
-    browser->setAttribute(Qt::WA_DeleteOnClose);
-    browser->setOpenExternalLinks(false);
-    browser->setSource(QUrl::fromLocalFile(QString::fromStdString(document)));
-    QString title = browser->documentTitle();
-    if (title.isEmpty()) title = QFileInfo(QString::fromStdString(document)).fileName();
-    browser->setWindowTitle(QStringLiteral("Hilfe – ") + title);
-    browser->resize(760, 600);
-    if (topic && *topic) browser->scrollToAnchor(QString::fromUtf8(topic));
-    browser->show();
-    return browser;
 }

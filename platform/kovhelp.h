@@ -4,14 +4,7 @@
 // installation supplies.
 #include <string>
 
-class QWidget;
-
 // The HTML document that stands for the help file: "<name>.html" (or .htm)
 // beside the help file, then in "$DATA/HILFE/", names matched without regard
 // to case; the file itself when it is already HTML. Empty when none exists.
 std::string Kov_Help_Document(const std::string& help_file);
-
-// Opens the help window (a text browser, not modal, deleted when closed) on
-// the document at the anchor topic. Needs a QApplication; NULL without one or
-// when the document cannot be read.
-QWidget* Kov_Open_Help_Window(const std::string& document, const char* topic);

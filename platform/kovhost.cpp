@@ -5,8 +5,9 @@
 #include "platform/kovcp.h"
 #include "platform/kovhelp.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 #include "platform/kovscript.h"
-#include "platform/oliviewer.h"
+#include "platform/kovgui.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -163,36 +164,10 @@ const char* CurOb_Versionstring(void) { return env_or_null("KOV_CUROB_VERSIONSTR
 int KOVCopyFile(const char* from, const char* to, int fail_if_exists)
 {
     if (!from || !to || !*from || !*to) return 0;
-    const std::string src = Kov_Path(from);
-    const std::string dst = Kov_Path(to);
     struct stat st;
-    if (::stat(src.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
-    if (fail_if_exists && ::stat(dst.c_str(), &st) == 0) return 0;
-
-    FILE* in = std::fopen(src.c_str(), "rb");
-    if (!in) return 0;
+    if (fail_if_exists && ::stat(Kov_Path(to).c_str(), &st) == 0) return 0;
     // The target is replaced only by a complete copy.
-    const std::string tmp = dst + ".kovcopy" + std::to_string(long(::getpid()));
-    FILE* out = std::fopen(tmp.c_str(), "wb");
-    if (!out) {
-        std::fclose(in);
-        return 0;
-    }
-    bool ok = true;
-    char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) {
-        if (std::fwrite(buf, 1, n, out) != n) {
-            ok = false;
-            break;
-        }
-    }
-    if (std::ferror(in)) ok = false;
-    std::fclose(in);
-    if (std::fclose(out) != 0) ok = false;
-    if (ok && std::rename(tmp.c_str(), dst.c_str()) != 0) ok = false;
-    if (!ok) std::remove(tmp.c_str());
-    return ok ? 1 : 0;
+    return Kov_Replace_By_Copy(from, to) == KOV_REPLACE_OK ? 1 : 0;
 }
 
 int KOVRemoveFile(const char* path, int)
@@ -310,7 +285,8 @@ int Helpview(const char* topic)
     }
     Kov_Script_Log("Helpview document %s", document.c_str());
     if (mode == KOV_UI_SCRIPTED) return 1;
-    if (mode == KOV_UI_INTERACTIVE && Kov_Open_Help_Window(document, t)) return 1;
+    const KovGuiHooks* gui = Kov_Gui_Hooks();
+    if (mode == KOV_UI_INTERACTIVE && gui && gui->open_help && gui->open_help(document, t)) return 1;
     std::fprintf(stderr, "Helpview: %s %s\n", document.c_str(), t);
     return 1;
 }
@@ -346,7 +322,8 @@ int Quick_OLI_View(const char* base, const char* path)
     if ((viewer && *viewer) || mode == KOV_UI_SCRIPTED || !path || !*path)
         return oli_call("Quick_OLI_View", false, base, path);
     const std::string list = Kov_Path(path);
-    if (mode == KOV_UI_INTERACTIVE && Oli_Open_Viewer(list)) {
+    const KovGuiHooks* gui = Kov_Gui_Hooks();
+    if (mode == KOV_UI_INTERACTIVE && gui && gui->open_viewer(list)) {
         Kov_Script_Log("Quick_OLI_View %s %s", base ? base : "", path);
         return 0;
     }
@@ -354,8 +331,8 @@ int Quick_OLI_View(const char* base, const char* path)
     struct stat st;
     if (::stat(list.c_str(), &st) != 0) return -1;
     const std::string pdf = Oli_Pdf_Path_Of(list);
-    std::string error, warnings;
-    const bool ok = Oli_Render_File_To_Pdf(list, pdf, &error, &warnings);
+    std::string error = "no renderer in this program", warnings;
+    const bool ok = gui && gui->render_pdf(list, pdf, &error, &warnings);
     if (!warnings.empty()) std::fprintf(stderr, "%s", warnings.c_str());
     if (!ok) {
         std::fprintf(stderr, "Quick_OLI_View: %s\n", error.c_str());
@@ -377,8 +354,9 @@ int Quick_OLI_Print(const char* base, const char* path)
     const bool window = mode == KOV_UI_INTERACTIVE;
     if (!window) std::fprintf(stderr, "Quick_OLI_Print: %s %s\n", base ? base : "", path);
     const std::string list = Kov_Path(path);
-    std::string pdf, error;
-    if (!Oli_Print_File(list, &pdf, &error)) {
+    std::string pdf, error = "no printer service in this program";
+    const KovGuiHooks* gui = Kov_Gui_Hooks();
+    if (!gui || !gui->print_file(list, &pdf, &error)) {
         if (window) {
             Init_Message();
             Set_Message_Title("Drucken");

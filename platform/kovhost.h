@@ -16,7 +16,7 @@
 //                                 the string queries of the current object
 //   KOV_USER_<key>                KOVGetUserString(key, ...)
 //   KOV_OLI_VIEWER                program that shows (and with "--print" prints)
-//                                 an output list; unset: the call is only logged
+//                                 an output list; unset: our own viewer (below)
 #include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -171,7 +171,9 @@ int Helpview(const char* topic);
 // (view) or waits for {viewer, "--print", path} (print). Scripted: logged.
 // Interactive: the list in a viewer window (print: the default printer).
 // Batch: writes "<list>.pdf" beside the list and prints its path on standard
-// output (print: the default printer, else that PDF). Returns 0, -1 on failure.
+// output (print: the default printer, else that PDF). Window, PDF and printer
+// come from the GUI part (platform/gui); a program without it reports the list
+// as not shown. Returns 0, -1 on failure.
 int Quick_OLI_View(const char* base, const char* path);
 int Quick_OLI_Print(const char* base, const char* path);
 

@@ -1,14 +1,9 @@
 // The host's message window in its three user-interface modes.
 #include "platform/kovhost.h"
 
-#include "platform/kovcp.h"
+#include "platform/kovgui.h"
 #include "platform/kovlocale.h"
 #include "platform/kovscript.h"
-
-#include <QCoreApplication>
-#include <QMessageBox>
-#include <QPointer>
-#include <QString>
 
 #include <cstdio>
 #include <cstring>
@@ -32,12 +27,6 @@ MessageState& msg()
     return *m;
 }
 
-QPointer<QMessageBox>& shown_box()
-{
-    static QPointer<QMessageBox> box;
-    return box;
-}
-
 // Takes the message to show and forgets its title and symbol, which belong to
 // one message only. The lines stay until the next Init_Message.
 MessageState take()
@@ -47,34 +36,6 @@ MessageState take()
     msg().title.clear();
     msg().symbol = 0;
     return m;
-}
-
-QString to_qt(const std::string& cp850_text)
-{
-    return QString::fromStdString(Kov_Cp_To_Utf8(KOV_CP850, cp850_text));
-}
-
-QMessageBox::Icon icon_of(int symbol)
-{
-    switch (symbol) {
-    case 1: return QMessageBox::Information;
-    case 2: return QMessageBox::Warning;
-    case 3: return QMessageBox::Critical;
-    case 4: return QMessageBox::Question;
-    default: return QMessageBox::NoIcon;
-    }
-}
-
-void setup_box(QMessageBox& box, const MessageState& m)
-{
-    QString text;
-    for (size_t i = 0; i < m.lines.size(); ++i) {
-        if (i) text += QLatin1Char('\n');
-        text += to_qt(m.lines[i]);
-    }
-    box.setWindowTitle(m.title.empty() ? QStringLiteral("KOV") : to_qt(m.title));
-    box.setText(text);
-    box.setIcon(icon_of(m.symbol));
 }
 
 void print_batch(const MessageState& m)
@@ -142,15 +103,14 @@ int Draw_Message(void)
         Kov_Script_Log("Draw_Message -> %d", answer);
         return answer;
     }
-    case KOV_UI_INTERACTIVE: {
-        QMessageBox box;
-        setup_box(box, m);
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setEscapeButton(QMessageBox::Ok);
-        const int r = box.exec();
-        Kov_Numeric_C_Locale();
-        return r == QMessageBox::Ok ? 1 : 0;
-    }
+    case KOV_UI_INTERACTIVE:
+        if (const KovGuiHooks* gui = Kov_Gui_Hooks()) {
+            const int r = gui->message_box(m.title, m.lines, m.symbol, 0, 0);
+            Kov_Numeric_C_Locale();
+            return r;
+        }
+        print_batch(m);
+        return 0;
     default:
         print_batch(m);
         return 0;
@@ -164,20 +124,13 @@ void Show_Message(void)
     case KOV_UI_SCRIPTED:
         log_message("Show_Message", m);
         return;
-    case KOV_UI_INTERACTIVE: {
-        QPointer<QMessageBox>& box = shown_box();
-        if (!box) {
-            box = new QMessageBox;
-            box->setAttribute(Qt::WA_DeleteOnClose);
-            box->setStandardButtons(QMessageBox::NoButton);
-            box->setWindowModality(Qt::ApplicationModal);
+    case KOV_UI_INTERACTIVE:
+        if (const KovGuiHooks* gui = Kov_Gui_Hooks()) {
+            gui->show_message(m.title, m.lines, m.symbol);
+            return;
         }
-        setup_box(*box, m);
-        box->show();
-        box->raise();
-        QCoreApplication::processEvents();
+        print_batch(m);
         return;
-    }
     default:
         print_batch(m);
         return;
@@ -187,11 +140,7 @@ void Show_Message(void)
 void Quit_Message(void)
 {
     Kov_Script_Log("Quit_Message");
-    QPointer<QMessageBox>& box = shown_box();
-    if (box) {
-        box->close();
-        box = nullptr;
-    }
+    if (const KovGuiHooks* gui = Kov_Gui_Hooks()) gui->quit_message();
 }
 
 int Answer_is_Yes(int flag)
@@ -204,17 +153,13 @@ int Answer_is_Yes(int flag)
         Kov_Script_Log("Answer_is_Yes %d -> %d", flag, yes);
         return yes;
     }
-    case KOV_UI_INTERACTIVE: {
-        QMessageBox box;
-        setup_box(box, m);
-        if (box.icon() == QMessageBox::NoIcon) box.setIcon(QMessageBox::Question);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(flag ? QMessageBox::Yes : QMessageBox::No);
-        box.setEscapeButton(QMessageBox::No);
-        const int r = box.exec();
-        Kov_Numeric_C_Locale();
-        return r == QMessageBox::Yes ? 1 : 0;
-    }
+    case KOV_UI_INTERACTIVE:
+        if (const KovGuiHooks* gui = Kov_Gui_Hooks()) {
+            const int r = gui->message_box(m.title, m.lines, m.symbol, 1, flag ? 1 : 0);
+            Kov_Numeric_C_Locale();
+            return r;
+        }
+        [[fallthrough]];
     default:
         // Nobody can answer in a batch run: the cautious answer is no.
         print_batch(m);

@@ -1,6 +1,6 @@
 #include "platform/kovscript.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QThread>
 
@@ -51,8 +51,10 @@ int mode_from_env()
 
 extern "C" int Kov_Has_Display(void)
 {
-    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (!app) return 0;
+    // Message windows need a widget application; asked by name, so that the
+    // core needs no widgets.
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || !app->inherits("QApplication")) return 0;
     if (QThread::currentThread() != app->thread()) return 0;
     const QString p = QGuiApplication::platformName();
     if (p == QLatin1String("offscreen") || p == QLatin1String("minimal")) return 0;

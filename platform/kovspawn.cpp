@@ -4,6 +4,7 @@
 #include "platform/kovclock.h"
 #include "platform/kovcp.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 #include "platform/kovscript.h"
 
 #include <cerrno>
@@ -220,14 +221,8 @@ int KOVRegisterWindow(const char* title)
     const std::string dir = temp_dir() + "/kovwin";
     ::mkdir(dir.c_str(), 0777);
     const std::string p = marker_path(title, -1);
-    const std::string tmp = p + ".tmp" + std::to_string(long(::getpid()));
-    FILE* f = std::fopen(tmp.c_str(), "w");
-    if (!f) return 0;
-    bool ok = std::fprintf(f, "pid %d\n", int(::getpid())) > 0;
-    if (std::fclose(f) != 0) ok = false;
-    if (ok && std::rename(tmp.c_str(), p.c_str()) != 0) ok = false;
-    if (!ok) std::remove(tmp.c_str());
-    return ok ? 1 : 0;
+    const int rc = Kov_Replace_File(p.c_str(), [](FILE* f) { return std::fprintf(f, "pid %d\n", int(::getpid())) > 0; });
+    return rc == KOV_REPLACE_OK ? 1 : 0;
 }
 
 int KOVUnregisterWindow(const char* title)

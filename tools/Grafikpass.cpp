@@ -22,6 +22,7 @@
 
 #include "platform/kovlocale.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 
 int main(int argc, char** argv)
 {
@@ -46,18 +47,12 @@ int main(int argc, char** argv)
     if (name.size() > 19) name = name.substr(0, 19);
 
     const std::string answer = Kov_Path(argv[2]);
-    const std::string temp = answer + ".part";
-    FILE* f = std::fopen(temp.c_str(), "w");
-    if (!f) return 2;
-    bool ok = std::fprintf(f, "%s\n", "OLI_GRAPHIC_Picture_Info") >= 0 &&
-              std::fprintf(f, "%c%s%c\n", 0xAE, name.c_str(), 0xAF) >= 0 &&
-              std::fprintf(f, "%d %d\n", image.width(), image.height()) >= 0 &&
-              std::fprintf(f, "%d\n", dpi) >= 0 &&
-              std::fprintf(f, "%.4f %.4f\n", width_cm, height_cm) >= 0;
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok || std::rename(temp.c_str(), answer.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return 2;
-    }
-    return 0;
+    const int rc = Kov_Replace_File(answer.c_str(), [&](FILE* f) {
+        return std::fprintf(f, "%s\n", "OLI_GRAPHIC_Picture_Info") >= 0 &&
+               std::fprintf(f, "%c%s%c\n", 0xAE, name.c_str(), 0xAF) >= 0 &&
+               std::fprintf(f, "%d %d\n", image.width(), image.height()) >= 0 &&
+               std::fprintf(f, "%d\n", dpi) >= 0 &&
+               std::fprintf(f, "%.4f %.4f\n", width_cm, height_cm) >= 0;
+    });
+    return rc == KOV_REPLACE_OK ? 0 : 2;
 }

@@ -7,6 +7,7 @@
 // With KOV_PROBE_OUT set, every argument after the program name is first
 // written to that file, one per line (written completely, then renamed).
 #include "platform/kovhost.h"
+#include "platform/kovreplace.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,12 +17,10 @@
 int main(int argc, char** argv)
 {
     if (const char* out = std::getenv("KOV_PROBE_OUT")) {
-        const std::string tmp = std::string(out) + ".part";
-        if (FILE* f = std::fopen(tmp.c_str(), "wb")) {
+        Kov_Replace_File(out, [argc, argv](FILE* f) {
             for (int i = 1; i < argc; ++i) std::fprintf(f, "%s\n", argv[i]);
-            std::fclose(f);
-            std::rename(tmp.c_str(), out);
-        }
+            return true;
+        });
     }
     if (argc < 2) return 0;
     const std::string cmd = argv[1];

@@ -9,7 +9,8 @@
 // listed on standard error. Exit code 0 when written, 1 when the input cannot be
 // read or the output cannot be written, 2 for a wrong command line.
 #include "platform/kovlocale.h"
-#include "platform/olirender.h"
+#include "platform/kovreplace.h"
+#include "platform/gui/olirender.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -93,10 +94,14 @@ int main(int argc, char** argv)
         const std::string name = page > 0 ? out : stem + "-" + std::to_string(k + 1) + ".png";
         const QImage img = Oli_Page_Image(pages, k, dpi);
         // Written beside the old file first: it is replaced only by a complete one.
-        const std::string tmp = name + ".tmp";
-        if (img.isNull() || !img.save(QString::fromLocal8Bit(tmp.c_str()), "PNG") ||
-            std::rename(tmp.c_str(), name.c_str()) != 0) {
-            std::remove(tmp.c_str());
+        KovReplacement r;
+        int rc = img.isNull() ? KOV_REPLACE_FILL_FAILED : Kov_Replace_Open(name.c_str(), &r);
+        if (rc == KOV_REPLACE_OK) {
+            std::fclose(r.f);
+            r.f = nullptr;
+            rc = Kov_Replace_Close(&r, img.save(QString::fromLocal8Bit(r.temp.c_str()), "PNG") ? 1 : 0);
+        }
+        if (rc != KOV_REPLACE_OK) {
             std::fprintf(stderr, "olirender: \"%s\" cannot be written\n", name.c_str());
             return 1;
         }

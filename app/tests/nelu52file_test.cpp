@@ -10,7 +10,6 @@
 #include <sys/resource.h>
 
 #include "app/nelu52data.h"
-#include "app/nelu52save.h"
 #include "app/nelu52start.h"
 #include "app_fixture.h"
 #include "nad/nadlist.h"
@@ -510,37 +509,6 @@ TEST_F(InputFile, FailedWriteLeavesTheOldFileIntact)
 
     // A folder that does not exist cannot take the file.
     EXPECT_EQ(d.write_file("fehlt/ABC_07.inp", nullptr), 1);
-}
-
-TEST_F(InputFile, ReplacingKeepsThePermissions)
-{
-    ASSERT_TRUE(Spill("perm.inp", "x"));
-    std::filesystem::permissions("perm.inp", std::filesystem::perms(0640));
-    ASSERT_TRUE(Nelu52_Replace_File("perm.inp", [](FILE* f) { return std::fputs("neu", f) >= 0; }));
-    EXPECT_EQ(Slurp("perm.inp"), "neu");
-    EXPECT_EQ(std::filesystem::status("perm.inp").permissions() & std::filesystem::perms::all,
-              std::filesystem::perms(0640));
-    // A writer that gives up leaves the old content.
-    EXPECT_FALSE(Nelu52_Replace_File("perm.inp", [](FILE* f) {
-        std::fputs("halb", f);
-        return false;
-    }));
-    EXPECT_EQ(Slurp("perm.inp"), "neu");
-}
-
-// A position file that is a link (to a shared folder, say) stays a link: the
-// new version replaces the file it names, which the link then shows.
-TEST_F(InputFile, ReplacingThroughALinkReplacesTheLinkedFile)
-{
-    std::filesystem::create_directory("geteilt");
-    ASSERT_TRUE(Spill("geteilt/ABC_07.inp", "alt"));
-    std::filesystem::create_symlink("geteilt/ABC_07.inp", "ABC_07.inp");
-    ASSERT_TRUE(Nelu52_Replace_File("ABC_07.inp", [](FILE* f) { return std::fputs("neu", f) >= 0; }));
-    EXPECT_TRUE(std::filesystem::is_symlink("ABC_07.inp"));
-    EXPECT_EQ(Slurp("geteilt/ABC_07.inp"), "neu");
-    EXPECT_EQ(Slurp("ABC_07.inp"), "neu");
-    // nothing left beside the link or the file
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("geteilt"), std::filesystem::directory_iterator()), 1);
 }
 
 } // namespace

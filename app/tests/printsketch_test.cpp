@@ -209,7 +209,7 @@ TEST_F(SketchTest, ListAndPlotOfTheExample)
     EXPECT_EQ(plot.rfind("zorv-PlanSchau (1.0)A\nAnsicht M 1:40\n", 0), 0u);
     EXPECT_EQ(plot.substr(plot.size() - 6), "*EOI\n\n");
     EXPECT_NE(plot.find("-setlayer 0\n"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("VERSATZ01.SPF.~tmp")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("VERSATZ01.SPF.tmp")));
 }
 
 // Dimensions: the strut's end, the chains (three gaps at the bottom, one left,

@@ -5,7 +5,7 @@
 
 #include "base/ptrarr.h"
 #include "hostenv/kovexport.h"
-#include "kxp_fixture.h"
+#include "test_support/kxp_fixture.h"
 #include "platform/tests/kovtestutil.h"
 
 using kovtest::MemFile;

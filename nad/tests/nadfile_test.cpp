@@ -224,29 +224,6 @@ TEST(AnnexFile, StoresIntoAFolderNamedInOtherCase)
     EXPECT_FALSE(exists(env.nads()));
 }
 
-// A temporary file left behind by an earlier run is not written through when
-// it is a link, and a stored annex keeps its rights.
-TEST(AnnexFile, StaleTemporaryLinkAndRightsAreRespected)
-{
-    AnnexEnv env;
-    std::filesystem::create_directories(env.nads());
-    RecordBox a;
-    user_annex(a.get(), "Alt", 5, 1.35);
-    ASSERT_EQ(Nad_Store_User_Nad(1, a.get()), 1);
-    std::filesystem::permissions(env.user_file(1), std::filesystem::perms(0640));
-    ASSERT_TRUE(write_file(env.dram() + "/fremd.txt", "fremd"));
-    std::filesystem::create_symlink(env.dram() + "/fremd.txt", env.user_file(1) + ".tmp");
-
-    a->ec5.gamma_m_connections = 1.9;
-    EXPECT_EQ(Nad_Store_User_Nad(1, a.get()), 1);
-    EXPECT_EQ(read_file(env.user_file(1)), annex_bytes(a.get()));
-    EXPECT_EQ(read_file(env.dram() + "/fremd.txt"), "fremd");
-    EXPECT_FALSE(std::filesystem::is_symlink(env.user_file(1)));
-    EXPECT_FALSE(exists(env.user_file(1) + ".tmp"));
-    EXPECT_EQ(std::filesystem::status(env.user_file(1)).permissions() & std::filesystem::perms::all,
-              std::filesystem::perms(0640));
-}
-
 TEST(AnnexFile, FailedStoreReportsAndKeepsTheOldFile)
 {
     AnnexEnv env;

@@ -24,8 +24,8 @@
 #include "platform/kovhost.h"
 #include "platform/kovoli.h"
 #include "platform/kovscript.h"
-#include "platform/olirender.h"
-#include "platform/oliviewer.h"
+#include "platform/gui/olirender.h"
+#include "platform/gui/oliviewer.h"
 
 namespace {
 

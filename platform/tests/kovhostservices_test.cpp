@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QScrollBar>
-#include <QTextBrowser>
 #include <csignal>
 #include <filesystem>
 #include <cstdio>
@@ -178,7 +175,7 @@ TEST(Files, CopyKeepsTheTargetUnlessCompleteAndRemove)
     EXPECT_EQ(KOVCopyFile((d + "/none.bin").c_str(), (d + "/keep.bin").c_str(), 0), 0);
     EXPECT_EQ(read_file(d + "/keep.bin"), "keep");
     // No temporary file is left behind.
-    EXPECT_EQ(find_all((d + "/*kovcopy*").c_str(), false).size(), 0u);
+    EXPECT_EQ(find_all((d + "/*.tmp").c_str(), false).size(), 0u);
 
     EXPECT_NE(KOVRemoveFile((d + "/DST.bin").c_str(), 0), 0);
     struct stat st;
@@ -212,7 +209,7 @@ TEST(Files, CopyOntoItselfAndOntoAFullDiskKeepTheFiles)
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_EQ(copied, 0);
     EXPECT_EQ(read_file(d + "/old.bin"), "old");
-    EXPECT_EQ(find_all((d + "/*kovcopy*").c_str(), false).size(), 0u);
+    EXPECT_EQ(find_all((d + "/*.tmp").c_str(), false).size(), 0u);
 }
 
 TEST(UserSettings, FromTheEnvironmentBounded)
@@ -298,31 +295,6 @@ TEST(HelpAndListViewer, WindowsHelpNameMapsToTheSuppliedHtml)
     // A folder of that name is no document.
     ASSERT_TRUE(std::filesystem::create_directories(priv / "X.html"));
     EXPECT_EQ(Kov_Help_Document(priv / "X.HLP"), "");
-}
-
-TEST(HelpAndListViewer, HelpWindowShowsTheDocumentAtItsTopic)
-{
-    static int argc = 1;
-    static char name[] = "platform_tests";
-    static char* argv[] = {name, nullptr};
-    if (!qApp) new QApplication(argc, argv);
-    kovtest::TempDir d;
-    std::string html = "<html><head><meta charset=\"utf-8\"><title>Versatz</title></head><body>"
-                       "<h1><a name=\"haupt\"></a>Versatz nach DIN EN 1995-1-1</h1>";
-    for (int i = 0; i < 200; ++i) html += "<p>Zeile " + std::to_string(i) + "</p>";
-    html += "<h2><a name=\"liste\"></a>Druckliste</h2><p>Schlu\xC3\x9F</p></body></html>";
-    ASSERT_TRUE(write_file(d / "hilfe.html", html));
-    EXPECT_EQ(Kov_Open_Help_Window(d / "fehlt.html", "haupt"), nullptr);
-    QWidget* w = Kov_Open_Help_Window(d / "hilfe.html", "liste");
-    ASSERT_NE(w, nullptr);
-    auto* browser = qobject_cast<QTextBrowser*>(w);
-    ASSERT_NE(browser, nullptr);
-    EXPECT_TRUE(browser->toPlainText().contains(QString::fromUtf8("Versatz nach DIN EN 1995-1-1")));
-    EXPECT_TRUE(browser->toPlainText().contains(QString::fromUtf8("Schluß")));
-    EXPECT_EQ(browser->windowTitle(), QString::fromUtf8("Hilfe – Versatz"));
-    QApplication::processEvents();
-    EXPECT_GT(browser->verticalScrollBar()->value(), 0);   // at the topic, not at the top
-    delete w;
 }
 
 TEST(HelpAndListViewer, ViewerProgramGetsTheListPath)

@@ -1,0 +1,12 @@
+#include "app/gui/dialogresources.h"
+
+#include <QtGlobal>
+
+void Nelu52_Init_Dialog_Resources()
+{
+    static bool done = false;
+    if (!done) {
+        Q_INIT_RESOURCE(dialogs);
+        done = true;
+    }
+}

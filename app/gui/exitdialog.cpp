@@ -1,0 +1,49 @@
+#include "app/gui/exitdialog.h"
+
+#include <QApplication>
+
+#include "app/gui/dialogresources.h"
+#include "app/gui/dialogsapi.h"
+#include "app/nelu52data.h"
+#include "app/nelu52start.h"
+#include "app/gui/resources.h"
+#include "app/uimessage.h"
+
+QDialog* Nelu52_New_ExitDialog()
+{
+    ExitDialog* d = new ExitDialog;
+    d->setWindowFlags(Qt::Window);
+    return d;
+}
+
+ExitDialog::ExitDialog()
+    : QDialog(nullptr)
+{
+    Kov_App_Init_Resources();
+    Nelu52_Init_Dialog_Resources();
+    setupUi(this);
+    // Grows beyond its form's size where the screen font needs it, so no
+    // caption is cut.
+    resize(size().expandedTo(sizeHint()));
+    connect(butExitNoSave, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    connect(butExitSave, &QPushButton::clicked, this, &ExitDialog::save_and_quit);
+}
+
+ExitDialog::~ExitDialog() = default;
+
+void ExitDialog::save_and_quit()
+{
+    const int rc = nelu52_data.write_data();
+    if (rc == 1) {
+        Ui_Message_Box(QMessageBox::Critical, QStringLiteral("Fehler"),
+                       QString::fromUtf8("Die Eingabedaten konnten nicht gespeichert werden!\n%1")
+                           .arg(QString::fromLocal8Bit(nelu52_inp_name)));
+        return;
+    }
+    if (rc != 0) {
+        Ui_Message_Box(QMessageBox::Warning, QStringLiteral("Fehler"),
+                       QString::fromUtf8("Der nationale Anhang der Position konnte nicht gespeichert werden!"));
+        return;
+    }
+    QCoreApplication::quit();
+}

@@ -1,0 +1,12 @@
+#include "app/gui/resources.h"
+
+#include <QtGlobal>
+
+void Kov_App_Init_Resources()
+{
+    static bool done = false;
+    if (!done) {
+        Q_INIT_RESOURCE(resources);
+        done = true;
+    }
+}

@@ -1,0 +1,841 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <memory>
+
+#include "app/gui/mainwindowapi.h"
+#include "app/tests/app_fixture.h"
+#include "app/nelu52data.h"
+#include "app/nelu52start.h"
+#include "app/gui/sketchview.h"
+#include "app/gui/fontscolours.h"
+#include "platform/kovhost.h"
+#include "platform/kovscript.h"
+#include "window_fixture.h"
+
+namespace {
+
+const double D2R = M_PI / 180.0;
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        wintest::Ensure_App();
+        // No input file: the window starts from the data object's defaults.
+        nelu52_inp_name[0] = '\0';
+        nelu52_data.set_defaults();
+        nelu52_data.lasten.clear();
+        nelu52_data.lasten.append(LoadCase());
+        nelu52_data.lasten[0].name = QString::fromUtf8("A ständig");
+        nelu52_data.lasten[0].kmod = 0.6;
+        nelu52_data.lasten[0].kled = 0;
+        win.reset(Nelu52_New_Main_Window());
+        QApplication::processEvents();
+    }
+    void TearDown() override { win.reset(); }
+
+    template <class T> T* w(const char* name)
+    {
+        T* p = win->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(p, nullptr) << name;
+        return p;
+    }
+    QStandardItemModel* lasten() { return w<QStandardItemModel>("model_lasten"); }
+    // "Ende mit Speichern" of the exit dialog that "Ende" shows.
+    QPushButton* exit_save_button()
+    {
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t->objectName() == QLatin1String("ExitDialog") && t->isVisible())
+                return t->findChild<QPushButton*>(QStringLiteral("butExitSave"));
+        ADD_FAILURE() << "no exit dialog";
+        static QPushButton none;
+        return &none;
+    }
+    void call(const char* method) { ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), method)); }
+    void display(int calc) { ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "display_nachweise", Q_ARG(int, calc))); }
+    QString table_text(int r, int c)
+    {
+        QTableView* tv = w<QTableView>("tv_lasten");
+        const QModelIndex i = tv->model()->index(r, c);
+        auto* d = qobject_cast<QStyledItemDelegate*>(tv->itemDelegateForColumn(c));
+        return d ? d->displayText(i.data(), QLocale()) : i.data().toString();
+    }
+
+    std::unique_ptr<QMainWindow> win;
+};
+
+TEST(StepDepth, LimitsFromTheSillAndTheStrut)
+{
+    // h/4 up to 50 degrees, h/6 from 60 degrees, linear between; h_D cos(gamma).
+    const struct { double hG, hD, g; int max; } cases[] = {
+        {180, 100, 60, 30},     // a = 30, b = 50
+        {180, 100, 45, 45},     // a = 45, b = 70.71
+        {180, 100, 55, 37},     // a = 45 - 15 * 0.5 = 37.5
+        {180, 100, 55.5, 36},   // a = 45 - 15 * 0.55 = 36.75
+        {180, 100, 52, 42},     // a = 45 - 15 * 0.2 = 42 exactly
+        {180, 100, 50.5, 44},   // a = 45 - 15 * 0.05 = 44.25
+        {180, 100, 59.5, 30},   // a = 45 - 15 * 0.95 = 30.75
+        {600, 60, 80, 10},      // b = 60 cos 80 = 10.42
+        {190, 100, 40, 47},     // a = 47.5
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(max_step_depth(c.hG, c.hD, c.g), c.max) << c.hG << " " << c.hD << " " << c.g;
+}
+
+TEST(ResultText, PercentWithTwoDecimalsAndAPoint)
+{
+    wintest::Ensure_App();
+    EXPECT_EQ(erg_prozent_text(0.8531), QString("85.31 %"));
+    EXPECT_EQ(erg_prozent_text(1.34), QString("134.00 %"));
+    EXPECT_EQ(erg_prozent_text(12.3456), QString("1234.56 %"));
+    EXPECT_EQ(erg_prozent_text(0.0), QString("0.00 %"));
+    // A check that is not verified has no percentage.
+    EXPECT_EQ(erg_prozent_text(std::numeric_limits<double>::infinity()), QString::fromUtf8("nicht erfüllt"));
+}
+
+TEST_F(WindowTest, FormStartsFromTheDataObject)
+{
+    EXPECT_TRUE(w<QRadioButton>("rb_typ_stirn")->isChecked());
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_hG")->value(), 180);
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_hD")->value(), 100);
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_tv1")->value(), 30);
+    EXPECT_DOUBLE_EQ(w<QDoubleSpinBox>("ed_gamma")->value(), 60.0);
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_sw")->currentText(), QString("C24 (S10)"));
+    EXPECT_EQ(w<QComboBox>("cob_nkl")->currentText(), QString("Nutzungsklasse 1"));
+    EXPECT_EQ(w<QComboBox>("cob_d_bolzen")->currentText(), QString("12 mm"));
+    EXPECT_EQ(w<QComboBox>("cob_d_bolzen")->count(), 8);
+    EXPECT_EQ(lasten()->rowCount(), 1);
+    EXPECT_EQ(win->windowTitle(), QString("Q8-WPSL, ") + nelu52_titel);
+    // The step depths are limited at once: 180 / 6 at 60 degrees.
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_tv1")->maximum(), 30);
+}
+
+TEST_F(WindowTest, StoredValuesComeBackThroughTheForm)
+{
+    win.reset();
+    nelu52_data.gamma = 57.6;
+    nelu52_data.balken_b = 1200;      // above the field's maximum
+    nelu52_data.nkl = 4;              // no such service class
+    nelu52_data.lasten[0].vd_schwelle = 5;
+    nelu52_data.lasten[0].md_schwelle = 10;
+    win.reset(Nelu52_New_Main_Window());
+    EXPECT_DOUBLE_EQ(w<QDoubleSpinBox>("ed_gamma")->value(), 57.6);
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_b")->value(), 999);
+    EXPECT_EQ(w<QComboBox>("cob_nkl")->currentIndex(), -1);
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 3)->data(Qt::EditRole).toDouble(), 10.0);   // M_d
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 4)->data(Qt::EditRole).toDouble(), 5.0);    // V_d
+    call("maske2data");
+    EXPECT_DOUBLE_EQ(nelu52_data.gamma, 57.6);
+    EXPECT_DOUBLE_EQ(nelu52_data.balken_b, 999);
+    EXPECT_EQ(nelu52_data.nkl, 0);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].md_schwelle, 10.0);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].vd_schwelle, 5.0);
+}
+
+TEST_F(WindowTest, SpeciesButtonsFillTheGradeList)
+{
+    w<QRadioButton>("rb_holzart_LH_sw")->click();
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_sw")->currentText(), QString("D18"));
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_sw")->count(), 8);
+    EXPECT_EQ(nelu52_data.holzart_sw, 1);
+    EXPECT_EQ(nelu52_data.holzguete_sw, 0);
+    w<QRadioButton>("rb_holzart_BSH_EC_sw")->click();
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_sw")->count(), 14);
+    EXPECT_EQ(nelu52_data.holzart_sw, 2);
+    w<QRadioButton>("rb_holzart_NH_sw")->click();
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_sw")->currentText(), QString("C24 (S10)"));
+    EXPECT_EQ(nelu52_data.holzguete_sw, 5);
+}
+
+TEST_F(WindowTest, NewLastFillsARow)
+{
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "newLast", Q_ARG(QString, "LK 1"), Q_ARG(double, 12.5),
+                                          Q_ARG(double, -3.0), Q_ARG(double, 4.25), Q_ARG(double, 1.0),
+                                          Q_ARG(int, 0), Q_ARG(double, 0.6)));
+    QStandardItemModel* m = lasten();
+    const int r = m->rowCount() - 1;
+    EXPECT_EQ(m->item(r, 0)->text(), QString("LK 1"));
+    const double forces[4] = {12.5, -3.0, 4.25, 1.0};
+    const char* shown[4] = {"12.50", "-3.00", "4.25", "1.00"};
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_DOUBLE_EQ(m->item(r, c)->data(Qt::EditRole).toDouble(), forces[c - 1]);
+        EXPECT_EQ(table_text(r, c), QString(shown[c - 1]));
+    }
+    EXPECT_EQ(m->item(r, 5)->text(), QString::fromUtf8("ständig"));
+    EXPECT_DOUBLE_EQ(m->item(r, 6)->data(Qt::EditRole).toDouble(), 0.6);
+    EXPECT_EQ(table_text(r, 6), QString("0.600"));
+    EXPECT_FALSE(m->item(r, 6)->isEnabled());
+    EXPECT_FALSE(m->item(r, 7)->data(Qt::DecorationRole).value<QIcon>().isNull());
+    EXPECT_TRUE(m->item(r, 7)->text().isEmpty());
+
+    // A full value survives the table: no rounding to the shown decimals.
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "newLast", Q_ARG(QString, "frei"), Q_ARG(double, 1.23456789),
+                                          Q_ARG(double, 0.0), Q_ARG(double, 0.0), Q_ARG(double, 0.0),
+                                          Q_ARG(int, 8), Q_ARG(double, 0.8765)));
+    EXPECT_TRUE(m->item(r + 1, 6)->isEnabled());
+    call("maske2data");
+    ASSERT_EQ(nelu52_data.lasten.size(), 3);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[2].nd_strebe, 1.23456789);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[2].kmod, 0.8765);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[1].md_schwelle, 4.25);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[1].vd_schwelle, 1.0);
+}
+
+TEST_F(WindowTest, NewButtonAddsABlankShortTermRowAndTrashDeletes)
+{
+    w<QPushButton>("pb_last_new")->click();
+    w<QPushButton>("pb_last_new")->click();
+    QStandardItemModel* m = lasten();
+    ASSERT_EQ(m->rowCount(), 3);
+    EXPECT_EQ(m->item(2, 0)->text(), QString());
+    EXPECT_EQ(m->item(2, 5)->text(), QString("kurz"));
+    EXPECT_EQ(table_text(2, 6), QString("0.900"));
+    m->item(1, 0)->setText("zweite");
+    m->item(2, 0)->setText("dritte");
+
+    QTableView* tv = w<QTableView>("tv_lasten");
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "last_click", Q_ARG(QModelIndex, tv->model()->index(1, 3))));
+    EXPECT_EQ(m->rowCount(), 3);
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "last_click", Q_ARG(QModelIndex, tv->model()->index(1, 7))));
+    ASSERT_EQ(m->rowCount(), 2);
+    EXPECT_EQ(m->item(1, 0)->text(), QString("dritte"));
+}
+
+TEST_F(WindowTest, ChoosingAClassOtherThanFreiTakesKmodFromTheSill)
+{
+    QStandardItemModel* m = lasten();
+    m->item(0, 5)->setText("frei");
+    EXPECT_TRUE(m->item(0, 6)->isEnabled());
+    m->item(0, 6)->setData(1.1, Qt::EditRole);
+    m->item(0, 5)->setText("mittel");
+    EXPECT_FALSE(m->item(0, 6)->isEnabled());
+    // Softwood, service class 1, medium term: k_mod 0.8.
+    EXPECT_NEAR(m->item(0, 6)->data(Qt::EditRole).toDouble(), 0.8, 1e-12);
+}
+
+TEST_F(WindowTest, JointTypeSetsCaptionsAndEnabledFields)
+{
+    struct Case {
+        const char* button;
+        bool tv1, tv2;
+        const char* sub1;
+        const char* sub2;
+    };
+    const Case cases[] = {
+        {"rb_typ_stirn", true, false, " v", " v2"},
+        {"rb_typ_brust", true, false, " v", " v2"},
+        {"rb_typ_ferse", false, true, " v1", " v"},
+        {"rb_typ_doppelt", true, true, " v1", " v2"},
+    };
+    auto caption = [](const char* sub) {
+        return QString("<html><head/><body><p>t<span style=\" font-size:12pt; vertical-align:sub;\">%1</span></p></body></html>")
+            .arg(QString::fromLatin1(sub));
+    };
+    for (const Case& c : cases) {
+        w<QRadioButton>(c.button)->click();
+        EXPECT_EQ(w<QSpinBox>("ed_Balken_tv1")->isEnabled(), c.tv1) << c.button;
+        EXPECT_EQ(w<QCheckBox>("cb_max_tv1")->isEnabled(), c.tv1) << c.button;
+        EXPECT_EQ(w<QLabel>("lb_tv1")->isEnabled(), c.tv1) << c.button;
+        EXPECT_EQ(w<QSpinBox>("ed_Balken_tv2")->isEnabled(), c.tv2) << c.button;
+        EXPECT_EQ(w<QCheckBox>("cb_max_tv2")->isEnabled(), c.tv2) << c.button;
+        EXPECT_EQ(w<QLabel>("lb_tv2")->isEnabled(), c.tv2) << c.button;
+        EXPECT_EQ(w<QLabel>("lb_tv1")->text(), caption(c.sub1)) << c.button;
+        EXPECT_EQ(w<QLabel>("lb_tv2")->text(), caption(c.sub2)) << c.button;
+        EXPECT_FALSE(w<QLabel>("lb_skizze")->pixmap(Qt::ReturnByValue).isNull());
+        call("maske2data");
+        EXPECT_EQ(nelu52_data.typ, int(&c - cases));
+    }
+}
+
+TEST_F(WindowTest, StepDepthFieldsFollowTheLimit)
+{
+    QSpinBox* tv1 = w<QSpinBox>("ed_Balken_tv1");
+    w<QSpinBox>("ed_Balken_hG")->setValue(180);
+    w<QSpinBox>("ed_Balken_hD")->setValue(100);
+    w<QDoubleSpinBox>("ed_gamma")->setValue(45.0);
+    EXPECT_EQ(tv1->maximum(), 45);
+    w<QDoubleSpinBox>("ed_gamma")->setValue(55.0);
+    EXPECT_EQ(tv1->maximum(), 37);
+    w<QDoubleSpinBox>("ed_gamma")->setValue(60.0);
+    EXPECT_EQ(tv1->maximum(), 30);
+    // Lowering h_G lowers t_v1 with the maximum.
+    w<QSpinBox>("ed_Balken_hG")->setValue(120);
+    EXPECT_EQ(tv1->maximum(), 20);
+    EXPECT_EQ(tv1->value(), 20);
+    // "Max" holds t_v1 at its maximum and locks the field.
+    w<QCheckBox>("cb_max_tv1")->setChecked(true);
+    w<QSpinBox>("ed_Balken_hG")->setValue(150);
+    EXPECT_EQ(tv1->value(), 25);
+    EXPECT_FALSE(tv1->isEnabled());
+    w<QCheckBox>("cb_max_tv1")->setChecked(false);
+    EXPECT_TRUE(tv1->isEnabled());
+    EXPECT_EQ(tv1->value(), 25);
+}
+
+TEST_F(WindowTest, ResultRowsShowPercentAndTurnRedAbove100Point9)
+{
+    nelu52_data.nachweise.clear();
+    nelu52_data.nachweise.append({QString("Versatz"), 0.8531, 0});
+    nelu52_data.nachweise.append({QString("Biegung und Normalkraft der Schwelle"), 1.009, 0});
+    nelu52_data.nachweise.append({QString("Querkraft der Schwelle"), 1.0091, 0});
+    nelu52_data.nachweise.append({QString::fromUtf8("Stabilitätsnachweis der Strebe"), 2.5, 0});
+    nelu52_data.anzahl_nachweise = 4;
+    nelu52_data.eta_gesamt = 1.009;
+    display(0);   // no calculation: shows the list as it is
+    const char* pct[4] = {"85.31 %", "100.90 %", "100.91 %", "250.00 %"};
+    const int bar[4] = {85, 100, 100, 120};
+    const bool red[4] = {false, false, true, true};
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        EXPECT_EQ(w<QLabel>(("erg_prozent_" + n).constData())->text(), QString(pct[i]));
+        EXPECT_EQ(w<QLabel>(("erg_name_" + n).constData())->text(), nelu52_data.nachweise[i].name);
+        QProgressBar* b = w<QProgressBar>(("erg_balken_" + n).constData());
+        EXPECT_EQ(b->value(), bar[i]) << i;
+        EXPECT_EQ(b->styleSheet().contains("#cc0000"), red[i]) << i;
+        EXPECT_EQ(b->styleSheet().contains("#006400"), !red[i]) << i;
+    }
+    QGroupBox* gb = w<QGroupBox>("gb_ergebnisse");
+    EXPECT_TRUE(gb->styleSheet().contains("color : green")) << gb->styleSheet().toStdString();
+    nelu52_data.eta_gesamt = 1.0091;
+    display(0);
+    EXPECT_TRUE(gb->styleSheet().contains("color : red"));
+    EXPECT_TRUE(gb->styleSheet().startsWith("QGroupBox { background-color: #ff9999;"));
+
+    // A negative utilisation (tension in the strut) empties the bar.
+    nelu52_data.nachweise[3].ausnutzung = -0.2;
+    display(0);
+    EXPECT_EQ(w<QProgressBar>("erg_balken_3")->value(), 0);
+    EXPECT_EQ(w<QLabel>("erg_prozent_3")->text(), QString("-20.00 %"));
+}
+
+TEST_F(WindowTest, EditingALoadCellRecalculatesOnlyWithAutomaticCalculation)
+{
+    QTableView* tv = w<QTableView>("tv_lasten");
+    QAction* automatic = w<QAction>("action_cal_auto");
+    auto edit_cell = [&](int col, const char* keys) {
+        const QModelIndex i = tv->model()->index(0, col);
+        tv->setCurrentIndex(i);
+        tv->edit(i);
+        QApplication::processEvents();
+        QLineEdit* le = tv->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(le, nullptr);
+        le->selectAll();
+        QTest::keyClicks(le, keys);
+        QTest::keyClick(le, Qt::Key_Return);
+        QApplication::processEvents();
+    };
+
+    automatic->setChecked(false);
+    nelu52_data.nachweise.clear();
+    nelu52_data.eta_gesamt = 0.0;
+    edit_cell(1, "40,5");
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].nd_strebe, 40.5);   // copied, not calculated
+    EXPECT_TRUE(nelu52_data.nachweise.isEmpty());
+
+    automatic->setChecked(true);
+    edit_cell(1, "80");
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 1)->data(Qt::EditRole).toDouble(), 80.0);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].nd_strebe, 80.0);
+    ASSERT_EQ(nelu52_data.nachweise.size(), 4);
+    EXPECT_GT(nelu52_data.nachweise[0].ausnutzung, 0.0);
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), erg_prozent_text(nelu52_data.nachweise[0].ausnutzung));
+    const double eta80 = nelu52_data.nachweise[0].ausnutzung;
+    edit_cell(1, "40");
+    EXPECT_NEAR(nelu52_data.nachweise[0].ausnutzung, eta80 / 2, 1e-9);   // the contact pressure is linear in N
+}
+
+// A joint whose every input enters one of the four checks: C24 sill 120 x 140
+// (k_h applies), own strut timber, all checks on, forces in strut and sill.
+class LiveWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        wintest::Ensure_App();
+        nelu52_inp_name[0] = '\0';
+        nelu52_data.set_defaults();
+        nelu52_data.cal_auto = 1;
+        nelu52_data.typ = 0;
+        nelu52_data.holzart_sw = 0;
+        nelu52_data.holzguete_sw = 5;
+        nelu52_data.holzart_st = 0;
+        nelu52_data.holzguete_st = 5;
+        nelu52_data.st_wie_sw = 0;
+        nelu52_data.mit_kh_sw = 0;
+        nelu52_data.mit_kh_st = 0;
+        nelu52_data.balken_b = 120;
+        nelu52_data.balken_hG = 140;
+        nelu52_data.balken_hD = 100;
+        nelu52_data.balken_tv1 = 20;
+        nelu52_data.gamma = 60;
+        nelu52_data.nw_biegung = nelu52_data.nw_schub = nelu52_data.nw_strebe = 1;
+        nelu52_data.strebe_leff = 1500;
+        nelu52_data.querschnittsschwaechung = 1;
+        nelu52_data.d_bolzen = 12;
+        nelu52_data.lagesicherung_bolzen = 1;
+        nelu52_data.linkes_schnittufer = 1;
+        nelu52_data.stirn_gleich = 0;
+        nelu52_data.lasten.clear();
+        LoadCase lc;
+        lc.name = QStringLiteral("LK 1");
+        lc.nd_strebe = 25.0;
+        lc.nd_schwelle = -8.0;
+        lc.md_schwelle = 1.5;
+        lc.vd_schwelle = 4.0;
+        lc.kled = 2;
+        lc.kmod = 0.8;
+        nelu52_data.lasten.append(lc);
+        win.reset(Nelu52_New_Main_Window());
+        QApplication::processEvents();
+    }
+    QStringList shown()
+    {
+        QStringList l;
+        for (int i = 0; i < 4; ++i)
+            l << w<QLabel>(("erg_prozent_" + QByteArray::number(i)).constData())->text();
+        return l;
+    }
+    // What a fresh calculation of the form's content gives.
+    QStringList fresh()
+    {
+        call("maske2data");
+        nelu52_data.cal_nachweise();
+        QStringList l;
+        for (const NachweisEintrag& e : nelu52_data.nachweise) l << erg_prozent_text(e.ausnutzung);
+        return l;
+    }
+};
+
+TEST_F(LiveWindowTest, EveryInputOfTheChecksRecalculatesAtOnce)
+{
+    ASSERT_TRUE(w<QAction>("action_cal_auto")->isChecked());
+    struct Input {
+        const char* what;
+        std::function<void()> change;
+    };
+    auto spin = [this](const char* name, int v) { return [=] { w<QSpinBox>(name)->setValue(v); }; };
+    auto toggle = [this](const char* name) {
+        return [=] { w<QAbstractButton>(name)->setChecked(!w<QAbstractButton>(name)->isChecked()); };
+    };
+    auto click = [this](const char* name) { return [=] { w<QAbstractButton>(name)->click(); }; };
+    auto cell = [this](int col, double v) {
+        return [=] { lasten()->item(0, col)->setData(v, Qt::EditRole); };
+    };
+    const Input inputs[] = {
+        {"service class", [this] { w<QComboBox>("cob_nkl")->setCurrentIndex(2); }},
+        {"joint type", click("rb_typ_brust")},
+        {"joint type back", click("rb_typ_stirn")},
+        {"sill grade", [this] { w<QComboBox>("cb_holzguete_sw")->setCurrentIndex(3); }},
+        {"strut grade", [this] { w<QComboBox>("cb_holzguete_st")->setCurrentIndex(1); }},
+        {"sill species", click("rb_holzart_LH_sw")},
+        {"k_h of the sill", toggle("cb_kh_sw")},
+        {"k_h of the strut", toggle("cb_kh_st")},
+        {"width", spin("ed_Balken_b", 140)},
+        {"sill depth", spin("ed_Balken_hG", 160)},
+        {"strut depth", spin("ed_Balken_hD", 120)},
+        {"step depth", spin("ed_Balken_tv1", 25)},
+        {"angle", [this] { w<QDoubleSpinBox>("ed_gamma")->setValue(50.0); }},
+        {"bolt diameter", [this] { w<QComboBox>("cob_d_bolzen")->setCurrentIndex(7); }},
+        {"weakening by the bolt", toggle("cb_querschnittsschwaechung")},
+        {"buckling length", spin("ed_Strebe_leff", 3000)},
+        {"steps on the same side", click("rb_stirn_gleich")},
+        {"right cut face", click("rb_rechtes_schnittufer")},
+        {"strut force", cell(1, 35.0)},
+        {"sill force", cell(2, -20.0)},
+        {"sill moment", cell(3, 3.0)},
+        {"sill shear", cell(4, 9.0)},
+        {"strut of the sill's timber", [this] { w<QGroupBox>("gb_holz_strebe")->setChecked(false); }},
+        {"row deleted", [this] { lasten()->removeRows(0, 1); }},
+        // A new row is blank (no force): it must be calculated, not change much.
+        {"new row", click("pb_last_new")},
+    };
+    for (const Input& in : inputs) {
+        const QStringList before = shown();
+        in.change();
+        QApplication::processEvents();
+        const QStringList now = shown();
+        if (std::strcmp(in.what, "new row") != 0) {
+            EXPECT_NE(now, before) << in.what << ": the display did not follow";
+        }
+        EXPECT_EQ(now, fresh()) << in.what;
+    }
+}
+
+TEST_F(LiveWindowTest, ServiceClassSetsKmodOfEveryRowButFrei)
+{
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "newLast", Q_ARG(QString, QStringLiteral("LK 2")),
+                                          Q_ARG(double, 20.0), Q_ARG(double, 0.0), Q_ARG(double, 0.0),
+                                          Q_ARG(double, 0.0), Q_ARG(int, 8), Q_ARG(double, 0.55)));
+    w<QComboBox>("cob_nkl")->setCurrentIndex(2);   // service class 3
+    QApplication::processEvents();
+    // C24, class "mittel": k_mod 0.8 in classes 1 and 2, 0.65 in class 3
+    // (EN 1995-1-1 Table 3.1); "frei" keeps what was typed.
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 6)->data(Qt::EditRole).toDouble(), 0.65);
+    EXPECT_DOUBLE_EQ(lasten()->item(1, 6)->data(Qt::EditRole).toDouble(), 0.55);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].kmod, 0.65);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[1].kmod, 0.55);
+    w<QComboBox>("cob_nkl")->setCurrentIndex(0);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 6)->data(Qt::EditRole).toDouble(), 0.8);
+    EXPECT_EQ(shown(), fresh());
+}
+
+TEST_F(LiveWindowTest, StrutPanelShowsTheSillTimberItTakes)
+{
+    w<QRadioButton>("rb_holzart_LH_sw")->click();
+    w<QComboBox>("cb_holzguete_sw")->setCurrentIndex(2);   // D30
+    w<QCheckBox>("cb_kh_sw")->setChecked(true);
+    w<QGroupBox>("gb_holz_strebe")->setChecked(false);
+    QApplication::processEvents();
+    EXPECT_TRUE(w<QRadioButton>("rb_holzart_LH_st")->isChecked());
+    EXPECT_FALSE(w<QRadioButton>("rb_holzart_NH_st")->isChecked());
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_st")->currentText(), QString("D30"));
+    EXPECT_TRUE(w<QCheckBox>("cb_kh_st")->isChecked());
+    EXPECT_FALSE(w<QComboBox>("cb_holzguete_st")->isEnabled());
+    // A later change of the sill shows in the strut's panel as well.
+    w<QRadioButton>("rb_holzart_NH_sw")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(w<QRadioButton>("rb_holzart_NH_st")->isChecked());
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_st")->currentText(), QString("C24 (S10)"));
+}
+
+TEST_F(LiveWindowTest, TensionInTheStrutFailsTheJointOnScreen)
+{
+    lasten()->item(0, 1)->setData(-10.0, Qt::EditRole);
+    QApplication::processEvents();
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), QString::fromUtf8("nicht erfüllt"));
+    EXPECT_EQ(w<QProgressBar>("erg_balken_0")->value(), 120);
+    EXPECT_TRUE(w<QProgressBar>("erg_balken_0")->styleSheet().contains("#cc0000"));
+    EXPECT_TRUE(w<QGroupBox>("gb_ergebnisse")->styleSheet().contains("color : red"));
+    lasten()->item(0, 1)->setData(0.0, Qt::EditRole);
+    QApplication::processEvents();
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), QString("0.00 %"));
+}
+
+TEST_F(LiveWindowTest, WholeMillimetreFieldsNeverReadASeparator)
+{
+    QSpinBox* b = w<QSpinBox>("ed_Balken_b");
+    for (const char* typed : {"12,5", "12.5", "1.250", "1,250"}) {
+        b->setValue(120);
+        b->setFocus();
+        b->selectAll();
+        QTest::keyClicks(b, typed);
+        QTest::keyClick(b, Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_NE(b->value(), 125) << typed;
+        EXPECT_NE(b->value(), 1250) << typed;
+        EXPECT_NE(nelu52_data.balken_b, 125.0) << typed;
+        EXPECT_NE(nelu52_data.balken_b, 1250.0) << typed;
+    }
+    b->selectAll();
+    QTest::keyClicks(b, "140");
+    QTest::keyClick(b, Qt::Key_Return);
+    EXPECT_EQ(b->value(), 140);
+}
+
+TEST_F(WindowTest, HelpShowsTheSuppliedGermanHelp)
+{
+    // "Hilfe" asks the host for the help the start-up named; the installation
+    // supplies it as HTML under DATA.
+    setenv("DATA", KOV_SOURCE_DIR "/data", 1);
+    Init_Helpview("/nirgends", "Q8_NELU52.HLP");
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    w<QAction>("actionHilfe")->trigger();
+    const std::string log = Kov_Script_Log_Text();
+    Kov_Set_Ui_Mode(-1);
+    EXPECT_NE(log.find("Helpview haupt\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("Helpview document " KOV_SOURCE_DIR "/data/HILFE/Q8_NELU52.html"), std::string::npos) << log;
+
+    const std::string help = apptest::Slurp(KOV_SOURCE_DIR "/data/HILFE/Q8_NELU52.html");
+    for (const char* must : {"<meta charset=\"utf-8\">", "name=\"haupt\"", "NCI NA.12.1", "DIN EN 1995-1-1/NA:2013-08",
+                             "6.1.7", "6.2.3", "6.2.4", "6.3.2", "6.3.3", "Tabelle 3.1", "Stirnversatz", "Fersenversatz",
+                             "Doppelter Versatz", "Brustversatz", "Druckliste", "nicht erfüllt", ".inp"})
+        EXPECT_NE(help.find(must), std::string::npos) << must;
+
+    // Without the help the user learns which file is missing.
+    unsetenv("DATA");
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    w<QAction>("actionHilfe")->trigger();
+    const std::string missing = Kov_Script_Log_Text();
+    Kov_Set_Ui_Mode(-1);
+    EXPECT_NE(missing.find("Helpview missing /nirgends/Q8_NELU52.HLP"), std::string::npos) << missing;
+}
+
+TEST_F(WindowTest, SketchOfAFrontNotch)
+{
+    // gamma 60, h_G 180, h_D 100, t_v1 30: a = 30 / tan 60 = 17.3205,
+    // s = 100 / sin 60 = 115.4701, the notch starts at 180 - 17.3205.
+    const double a = 30.0 / std::tan(60 * D2R);
+    const double s = 100.0 / std::sin(60 * D2R);
+    const ScreenSketch g = sketch_geometry(0, 180, 100, 30, 30, 60);
+    ASSERT_TRUE(g.valid);
+    ASSERT_EQ(g.sill.size(), 7);
+    const QPointF expect[7] = {{0, 180}, {180 - a, 180}, {180, 210}, {180 + s - a, 180},
+                               {180 + s - a + 180 - a, 180}, {180 + s - a + 180 - a, 360}, {0, 360}};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_NEAR(g.sill[i].x(), expect[i].x(), 1e-9) << i;
+        EXPECT_NEAR(g.sill[i].y(), expect[i].y(), 1e-9) << i;
+    }
+    EXPECT_NEAR(g.sill[1].x(), 162.68, 0.005);
+    // The strut turns about its first point, the notch's start, by 60 degrees
+    // upwards: its far end (on the sill's face before the turn) goes up and right.
+    EXPECT_EQ(g.pivot, g.sill[1]);
+    const QPointF far = sketch_turn(g.strut[1], g.pivot, 60);
+    const double len = g.strut[1].x() - g.pivot.x();
+    EXPECT_NEAR(far.x(), g.pivot.x() + len * 0.5, 1e-9);
+    EXPECT_NEAR(far.y(), 180 - len * std::sin(60 * D2R), 1e-9);
+
+    // On screen: the scene holds the strut (turned) and the sill above it.
+    QGraphicsScene* scene = w<QGraphicsView>("gv_plot")->scene();
+    ASSERT_NE(scene, nullptr);
+    QVector<QGraphicsPolygonItem*> polys;
+    for (QGraphicsItem* it : scene->items(Qt::AscendingOrder))
+        if (auto* p = qgraphicsitem_cast<QGraphicsPolygonItem*>(it))
+            polys.append(p);
+    ASSERT_EQ(polys.size(), 2);
+    const QPolygonF sill = polys[1]->mapToScene(polys[1]->polygon());
+    EXPECT_NEAR(sill[1].x(), 180 - a, 1e-9);
+    EXPECT_NEAR(sill[2].x(), 180, 1e-9);
+    EXPECT_NEAR(sill[2].y(), 210, 1e-9);
+    const QPolygonF strut = polys[0]->mapToScene(polys[0]->polygon());
+    EXPECT_NEAR(strut[1].x(), far.x(), 1e-6);
+    EXPECT_NEAR(strut[1].y(), far.y(), 1e-6);
+
+    // Another type rebuilds the whole scene.
+    w<QRadioButton>("rb_typ_doppelt")->click();
+    QGraphicsScene* scene2 = w<QGraphicsView>("gv_plot")->scene();
+    int n = 0;
+    for (QGraphicsItem* it : scene2->items())
+        if (auto* p = qgraphicsitem_cast<QGraphicsPolygonItem*>(it))
+            n += (p->polygon().size() == 9) ? 1 : 0;
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(scene2->items().size(), 2 + 3 + 3);
+}
+
+TEST_F(WindowTest, FailedSaveIsToldAndLeavingThenDoesNotQuit)
+{
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    std::strcpy(nelu52_inp_name, "/nonexistent_dir_nelu52/X_01.inp");
+    std::strcpy(nelu52_nad_name, "/nonexistent_dir_nelu52/X_01.nad");
+    w<QAction>("actionDaten_sichern")->trigger();
+    EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text()).indexOf("QMessageBox Fehler"), -1)
+        << Kov_Script_Log_Text();
+
+    // "Ende mit Speichern" with a failing write: the program stays.
+    Kov_Script_Reset();
+    QTimer::singleShot(0, win.get(), [this] {
+        w<QAction>("actionEnde")->trigger();
+        exit_save_button()->click();
+    });
+    QTimer::singleShot(300, [] { QCoreApplication::exit(42); });
+    EXPECT_EQ(QCoreApplication::exec(), 42);
+    EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text()).indexOf("QMessageBox Fehler"), -1);
+
+    // With a writable file it saves and quits.
+    const QString dir = QDir::tempPath() + "/nelu52_win_XXXXXX";
+    QByteArray tmpl = dir.toLocal8Bit();
+    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+    std::snprintf(nelu52_inp_name, sizeof nelu52_inp_name, "%s/X_01.inp", tmpl.constData());
+    std::snprintf(nelu52_nad_name, sizeof nelu52_nad_name, "%s/X_01.nad", tmpl.constData());
+    Kov_Script_Reset();
+    QTimer::singleShot(0, win.get(), [this] {
+        w<QAction>("actionEnde")->trigger();
+        exit_save_button()->click();
+    });
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(42); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(QFile::exists(QString::fromLocal8Bit(nelu52_inp_name)));
+    Kov_Set_Ui_Mode(-1);
+    QDir(QString::fromLocal8Bit(tmpl)).removeRecursively();
+}
+
+TEST_F(WindowTest, FormSwitchesGreyTheirDependentFields)
+{
+    QCheckBox* strebe = w<QCheckBox>("cb_Strebe");
+    const char* strut_fields[] = {"rb_stirn_gegenueber", "rb_stirn_gleich", "lb_stirnversatz", "lbl_leff",
+                                  "ed_Strebe_leff", "lb_strebe"};
+    for (bool on : {false, true}) {
+        strebe->setChecked(on);
+        for (const char* f : strut_fields)
+            EXPECT_EQ(w<QWidget>(f)->isEnabled(), on) << f;
+    }
+    w<QRadioButton>("rb_lagesicherung_text")->setChecked(true);
+    EXPECT_FALSE(w<QComboBox>("cob_d_bolzen")->isEnabled());
+    EXPECT_FALSE(w<QCheckBox>("cb_querschnittsschwaechung")->isEnabled());
+    w<QRadioButton>("rb_lagesicherung_bolzen")->setChecked(true);
+    EXPECT_TRUE(w<QComboBox>("cob_d_bolzen")->isEnabled());
+    EXPECT_TRUE(w<QCheckBox>("cb_querschnittsschwaechung")->isEnabled());
+    w<QCheckBox>("cb_import_mat")->setChecked(true);
+    w<QCheckBox>("cb_import_zov")->setChecked(false);
+    EXPECT_FALSE(w<QCheckBox>("cb_import_mat")->isEnabled());
+    EXPECT_FALSE(w<QCheckBox>("cb_import_geo")->isEnabled());
+    EXPECT_TRUE(w<QCheckBox>("cb_import_mat")->isChecked());
+}
+
+TEST_F(WindowTest, AutomaticCalculationSwitch)
+{
+    QAction* automatic = w<QAction>("action_cal_auto");
+    QAction* calc = w<QAction>("actionCalculation");
+    automatic->setChecked(true);
+    ASSERT_EQ(nelu52_data.nachweise.size(), 4);   // switching on calculates at once
+    automatic->setChecked(false);
+    EXPECT_TRUE(calc->isEnabled());
+    EXPECT_TRUE(w<QAction>("actionDrucken")->isEnabled());
+    // Switched off, a change of a dimension keeps the last results on screen.
+    lasten()->item(0, 1)->setData(50.0, Qt::EditRole);
+    const QString before = w<QLabel>("erg_prozent_0")->text();
+    w<QSpinBox>("ed_Balken_b")->setValue(160);
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), before);
+    calc->trigger();
+    EXPECT_NE(w<QLabel>("erg_prozent_0")->text(), before);
+    EXPECT_DOUBLE_EQ(nelu52_data.balken_b, 160.0);
+}
+
+// The bundled example position, read from its input file as the program does.
+class ExampleWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        wintest::Ensure_App();
+        for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
+            std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+        ASSERT_EQ(Nelu52_Set_Position("VERSATZ", "1"), 1);
+        nelu52_titel = Nelu52_Read_Title(nelu52_txt_name);
+        nelu52_data.set_defaults();
+        win.reset(Nelu52_New_Main_Window());
+        QApplication::processEvents();
+    }
+    template <class T> T* w(const char* name) { return win->findChild<T*>(QString::fromLatin1(name)); }
+
+    apptest::Workdir dir;
+    std::unique_ptr<QMainWindow> win;
+};
+
+TEST_F(ExampleWindowTest, FormShowsTheStoredPosition)
+{
+    EXPECT_EQ(win->windowTitle(),
+              QString::fromUtf8("Q8-WPSL, Position 12: Strebenanschluß an Fußpfette, Achse B"));
+    EXPECT_TRUE(w<QRadioButton>("rb_typ_stirn")->isChecked());
+    EXPECT_TRUE(w<QRadioButton>("rb_holzart_NH_sw")->isChecked());
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_sw")->currentText(), QString("C24 (S10)"));
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_b")->value(), 140);
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_hG")->value(), 200);
+    EXPECT_EQ(w<QSpinBox>("ed_Strebe_leff")->value(), 2200);
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_hD")->value(), 140);
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_tv1")->value(), 30);
+    EXPECT_DOUBLE_EQ(w<QDoubleSpinBox>("ed_gamma")->value(), 45.0);
+    EXPECT_EQ(w<QLineEdit>("le_lagesicherung")->text(), QString("Bolzen M12, beidseitig Unterlegscheiben"));
+    QStandardItemModel* m = win->findChild<QStandardItemModel*>("model_lasten");
+    ASSERT_EQ(m->rowCount(), 3);
+    EXPECT_DOUBLE_EQ(m->item(1, 1)->data(Qt::EditRole).toDouble(), 42.0);
+    EXPECT_DOUBLE_EQ(m->item(1, 3)->data(Qt::EditRole).toDouble(), 2.8);   // M_d
+    EXPECT_DOUBLE_EQ(m->item(1, 4)->data(Qt::EditRole).toDouble(), 14.0);  // V_d
+    EXPECT_EQ(m->item(2, 5)->text(), QString("sehr kurz"));
+
+    // "Berechnung durchführen" gives the utilisations worked out by hand for
+    // this position (the same as the program prints).
+    w<QAction>("actionCalculation")->trigger();
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), QString("82.37 %"));
+    EXPECT_EQ(w<QLabel>("erg_prozent_1")->text(), QString("36.87 %"));
+    EXPECT_EQ(w<QLabel>("erg_prozent_2")->text(), QString("78.77 %"));
+    EXPECT_EQ(w<QLabel>("erg_prozent_3")->text(), QString("32.16 %"));
+    EXPECT_TRUE(w<QGroupBox>("gb_ergebnisse")->styleSheet().contains("color : green"));
+}
+
+TEST_F(ExampleWindowTest, WindowFitsASmallScreenAndEveryBarCanBeReached)
+{
+    auto fit = [this](const QRect& r) {
+        ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "fit_window", Q_ARG(QRect, r)));
+    };
+    w<QAction>("actionCalculation")->trigger();
+    win->show();
+    fit(QRect(0, 0, 1366, 768));
+    QApplication::processEvents();
+    EXPECT_LE(win->width(), 1366);
+    EXPECT_LE(win->height(), 768);
+    QScrollArea* sa = w<QScrollArea>("sa_form");
+    ASSERT_NE(sa, nullptr);
+    // No sideways scrolling: only the height is short.
+    EXPECT_GE(sa->viewport()->width(), sa->widget()->width());
+    for (int i = 0; i < 4; ++i) {
+        QProgressBar* bar = w<QProgressBar>(("erg_balken_" + QByteArray::number(i)).constData());
+        sa->ensureWidgetVisible(bar);
+        QApplication::processEvents();
+        const QRect r(bar->mapTo(sa->viewport(), QPoint(0, 0)), bar->size());
+        EXPECT_TRUE(sa->viewport()->rect().contains(r)) << i;
+    }
+    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/app_mainwindow_1366x768.png", "PNG"));
+
+    // A larger screen font grows the window on a large screen; the former
+    // font brings the former size back.
+    const QRect large(0, 0, 4000, 4000);
+    const QFont before = win->font();
+    Nelu52_Update_All_Widgets(before);
+    QApplication::processEvents();
+    fit(large);
+    const QSize normal = win->size();
+    QFont bigger = before;
+    bigger.setPointSizeF(before.pointSizeF() * 1.5);
+    Nelu52_Update_All_Widgets(bigger);
+    QApplication::processEvents();
+    fit(large);
+    EXPECT_GT(win->width(), normal.width());
+    EXPECT_GT(win->height(), normal.height());
+    const QSize grown = win->size();
+    Nelu52_Update_All_Widgets(before);
+    QApplication::processEvents();
+    fit(large);
+    // Smaller again (views that sized themselves to the larger text, such as
+    // the load table's columns, may keep some of their width).
+    EXPECT_LT(win->width(), grown.width());
+    EXPECT_LT(win->height(), grown.height());
+}
+
+TEST_F(ExampleWindowTest, Screenshot)
+{
+    w<QAction>("actionCalculation")->trigger();
+    win->show();
+    QTest::qWait(50);
+    QApplication::processEvents();
+    const QPixmap shot = win->grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_GT(shot.width(), 600);
+    const QString path = QString::fromLatin1(KOV_BINARY_DIR) + "/app_mainwindow.png";
+    EXPECT_TRUE(shot.save(path, "PNG")) << path.toStdString();
+    w<QTabWidget>("tabWidget")->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/app_mainwindow_lasten.png", "PNG"));
+}
+
+} // namespace

@@ -1,0 +1,3 @@
+#include "low/gui/window.h"
+#include "high/high.h"
+int test() { return window(); }

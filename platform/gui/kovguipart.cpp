@@ -1,0 +1,107 @@
+// The Qt GUI part of the stand-ins installs its message windows, viewer,
+// renderer and printer into the core when it is linked into a program.
+#include "platform/gui/kovhelpwindow.h"
+#include "platform/gui/oliviewer.h"
+#include "platform/kovcp.h"
+#include "platform/kovgui.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+
+namespace {
+
+QString to_qt(const std::string& cp850_text) { return QString::fromStdString(Kov_Cp_To_Utf8(KOV_CP850, cp850_text)); }
+
+QMessageBox::Icon icon_of(int symbol)
+{
+    switch (symbol) {
+        case 1: return QMessageBox::Information;
+        case 2: return QMessageBox::Warning;
+        case 3: return QMessageBox::Critical;
+        case 4: return QMessageBox::Question;
+        default: return QMessageBox::NoIcon;
+    }
+}
+
+void setup_box(QMessageBox& box, const std::string& title, const std::vector<std::string>& lines, int symbol)
+{
+    QString text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += QLatin1Char('\n');
+        text += to_qt(lines[i]);
+    }
+    box.setWindowTitle(title.empty() ? QStringLiteral("KOV") : to_qt(title));
+    box.setText(text);
+    box.setIcon(icon_of(symbol));
+}
+
+QPointer<QMessageBox>& shown_box()
+{
+    static QPointer<QMessageBox> box;
+    return box;
+}
+
+int message_box(const std::string& title, const std::vector<std::string>& lines, int symbol, int question,
+                int default_yes)
+{
+    QMessageBox box;
+    setup_box(box, title, lines, symbol);
+    if (!question) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        return box.exec() == QMessageBox::Ok ? 1 : 0;
+    }
+    if (box.icon() == QMessageBox::NoIcon) box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(default_yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? 1 : 0;
+}
+
+void show_message(const std::string& title, const std::vector<std::string>& lines, int symbol)
+{
+    QPointer<QMessageBox>& box = shown_box();
+    if (!box) {
+        box = new QMessageBox;
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setStandardButtons(QMessageBox::NoButton);
+        box->setWindowModality(Qt::ApplicationModal);
+    }
+    setup_box(*box, title, lines, symbol);
+    box->show();
+    box->raise();
+    QCoreApplication::processEvents();
+}
+
+void quit_message()
+{
+    QPointer<QMessageBox>& box = shown_box();
+    if (box) {
+        box->close();
+        box = nullptr;
+    }
+}
+
+int open_viewer(const std::string& path) { return Oli_Open_Viewer(path) ? 1 : 0; }
+
+int open_help(const std::string& document, const char* topic)
+{
+    return Kov_Open_Help_Window(document, topic) ? 1 : 0;
+}
+
+const KovGuiHooks kHooks = {message_box, show_message,           quit_message, open_viewer,
+                            Oli_Render_File_To_Pdf, Oli_Print_File, open_help};
+
+struct Install {
+    Install() { Kov_Set_Gui_Hooks(&kHooks); }
+} g_install;
+
+} // namespace
+
+// Named on the link line of every program that links the GUI part, so that the
+// linker keeps this file (and its installer) from the static library.
+extern "C" {
+int Kov_Gui_Part_Linked = 1;
+}

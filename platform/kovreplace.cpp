@@ -1,0 +1,149 @@
+// Replacing a file through a complete temporary copy beside it.
+#include "platform/kovreplace.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "platform/kovpath.h"
+
+namespace {
+
+// The folder of a path ("." for a bare name), for syncing the rename.
+std::string folder_of(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+void sync_folder(const std::string& path)
+{
+    const int fd = ::open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd); // where a file system cannot sync a folder the rename still stands
+    ::close(fd);
+}
+
+mode_t usual_mode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+int Kov_Replace_Open(const char* name, KovReplacement* r)
+{
+    if (!r) return KOV_REPLACE_NO_NAME;
+    r->f = nullptr;
+    r->target.clear();
+    r->temp.clear();
+    if (!name || !*name) return KOV_REPLACE_NO_NAME;
+
+    std::string path = Kov_Path(name);
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* named = ::realpath(path.c_str(), nullptr)) {
+            path = named;
+            std::free(named);
+        }
+    }
+    mode_t mode = usual_mode();
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return KOV_REPLACE_NO_NAME;
+        if ((st.st_mode & 0222) == 0) return KOV_REPLACE_READ_ONLY;
+        mode = st.st_mode & 07777;
+    }
+    r->target = path;
+    r->temp = path + ".tmp";
+
+    // What an earlier run left behind is removed, not written through. A folder
+    // of that name is not ours to remove: then no temporary file can be made.
+    if (::lstat(r->temp.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) ::unlink(r->temp.c_str());
+    const int fd = ::open(r->temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return KOV_REPLACE_NO_TEMP;
+    ::fchmod(fd, mode);
+    r->f = ::fdopen(fd, "wb");
+    if (!r->f) {
+        ::close(fd);
+        ::unlink(r->temp.c_str());
+        return KOV_REPLACE_NO_TEMP;
+    }
+    return KOV_REPLACE_OK;
+}
+
+int Kov_Replace_Close(KovReplacement* r, int keep)
+{
+    if (!r || r->temp.empty()) return KOV_REPLACE_NO_TEMP;
+    int rc = keep ? KOV_REPLACE_OK : KOV_REPLACE_FILL_FAILED;
+    if (r->f) {
+        if (rc == KOV_REPLACE_OK && (std::fflush(r->f) != 0 || std::ferror(r->f) || ::fsync(::fileno(r->f)) != 0))
+            rc = KOV_REPLACE_WRITE_FAILED;
+        if (std::fclose(r->f) != 0 && rc == KOV_REPLACE_OK) rc = KOV_REPLACE_WRITE_FAILED;
+        r->f = nullptr;
+    } else if (rc == KOV_REPLACE_OK) {
+        // Closed by the writer: the data still has to reach the disk.
+        const int fd = ::open(r->temp.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0 || ::fsync(fd) != 0) rc = KOV_REPLACE_WRITE_FAILED;
+        if (fd >= 0) ::close(fd);
+    }
+    if (rc == KOV_REPLACE_OK && std::rename(r->temp.c_str(), r->target.c_str()) != 0) rc = KOV_REPLACE_RENAME_FAILED;
+    if (rc != KOV_REPLACE_OK) {
+        ::unlink(r->temp.c_str());
+        r->temp.clear();
+        return rc;
+    }
+    r->temp.clear();
+    sync_folder(r->target);
+    return KOV_REPLACE_OK;
+}
+
+int Kov_Replace_File(const char* name, const std::function<bool(FILE*)>& fill)
+{
+    KovReplacement r;
+    const int rc = Kov_Replace_Open(name, &r);
+    if (rc != KOV_REPLACE_OK) return rc;
+    const bool ok = fill ? fill(r.f) : false;
+    return Kov_Replace_Close(&r, ok ? 1 : 0);
+}
+
+int Kov_Replace_By_Copy(const char* from, const char* to)
+{
+    if (!from || !*from) return KOV_REPLACE_FILL_FAILED;
+    FILE* in = std::fopen(Kov_Path(from).c_str(), "rb");
+    if (!in) return KOV_REPLACE_FILL_FAILED;
+    struct stat st;
+    if (::fstat(::fileno(in), &st) != 0 || !S_ISREG(st.st_mode)) {
+        std::fclose(in);
+        return KOV_REPLACE_FILL_FAILED;
+    }
+    const int rc = Kov_Replace_File(to, [in](FILE* out) {
+        char buf[65536];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, in)) > 0)
+            if (std::fwrite(buf, 1, n, out) != n) return false;
+        return !std::ferror(in);
+    });
+    std::fclose(in);
+    return rc;
+}
+
+const char* Kov_Replace_Text(int rc)
+{
+    switch (rc) {
+        case KOV_REPLACE_OK: return "replaced";
+        case KOV_REPLACE_NO_NAME: return "no file name";
+        case KOV_REPLACE_READ_ONLY: return "the file is write-protected";
+        case KOV_REPLACE_NO_TEMP: return "no temporary file can be made beside the file";
+        case KOV_REPLACE_FILL_FAILED: return "the new contents could not be made";
+        case KOV_REPLACE_WRITE_FAILED: return "the new file could not be written completely";
+        case KOV_REPLACE_RENAME_FAILED: return "the new file could not take the old one's place";
+        default: return "unknown failure";
+    }
+}
