@@ -398,7 +398,9 @@ KraftImportResult Kraft_Import_Run(NELU52_DATA& d, const KraftImportLimits& lim)
                     *m.kind = kind;
                     *m.grade = grade;
                     *m.taken = true;
-                    info += QStringLiteral("Materialdaten importiert\n");
+                    // Each member once, by name: two equal lines said nothing.
+                    info += QStringLiteral("Materialdaten ") + QString::fromLatin1(m.wer) +
+                            QStringLiteral(" importiert\n");
                 } else {
                     info += QStringLiteral("Material ") + QString::number(number) + " " +
                             QString::fromLatin1(m.wer) + QString::fromUtf8(" kann nicht übernommen werden\n");

@@ -157,6 +157,10 @@ int NELU52_DATA::cal_Versatz()
             e.u_se = resists ? N / (e.s1r_d + e.s2r_d) : kNotVerified;
             e.u = Checked(std::max({e.u_se, e.u_lv1, e.u_lv2}));
             lv_min = std::max({lv_min, e.lv1, e.lv2});
+        } else if (N < 0.0) {
+            // A step joint carries compression only: a strut in tension is
+            // not held by it, so the combination is not verified.
+            e.u = kNotVerified;
         }
         erg_versatz.append(e);
         if (e.u > eta_versatz) eta_versatz = e.u;
@@ -260,6 +264,7 @@ void NELU52_DATA::querkraft_schwelle()
     fvk_sw = sw.f_v;
     // The shear strength acts on the crack-reduced width k_cr * b.
     const double k_cr = Mat_Kcr(holzart_sw, holzguete_sw, balken_b, balken_hG);
+    kcr_sw = k_cr;  // the shear page prints it beside f_v,d
     bn_schub = net_width();
     hn_schub = net_depth();
     an_schub = bn_schub * hn_schub;

@@ -2,8 +2,14 @@
 // host's installation check.
 #include "app/nelu52start.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/nelu52ask.h"
 #include "app/nelu52data.h"
@@ -128,4 +134,53 @@ void Nelu52_Warning(const QString& title, const QString& text)
         std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
         return;
     }
+}
+
+int Nelu52_Choose_Platform()
+{
+    auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v && *v;
+    };
+    const char* mode = std::getenv("KOV_UI_MODE");
+    const bool batch = mode && std::strcmp(mode, "batch") == 0;
+    if (set("QT_QPA_PLATFORM") && !batch) return 0;
+    if (!batch && (set("DISPLAY") || set("WAYLAND_DISPLAY"))) return 0;
+    // Qt would abort on a display it cannot reach; the program then runs as
+    // in batch mode and prints its results.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return 1;
+}
+
+int Nelu52_Install_Translators(QCoreApplication* app, const QString& dir, QTranslator** first, QTranslator** second)
+{
+    *first = nullptr;
+    *second = nullptr;
+    QTranslator* qt = new QTranslator;
+    if (qt->load(QLocale::system(), QStringLiteral("qt"), QStringLiteral("_"), dir)) {
+        app->installTranslator(qt);
+        *first = qt;
+    } else {
+        delete qt;
+    }
+    QTranslator* qtbase = new QTranslator;
+    if (qtbase->load(QStringLiteral("qtbase_") + QLocale::system().name(), dir)) {
+        app->installTranslator(qtbase);
+        *second = qtbase;
+    } else {
+        delete qtbase;
+    }
+    if (!*first && !*second) {
+        // The host's folder has none: the program speaks German, so its
+        // standard dialogs take Qt's own German texts ("Ja", "Abbrechen").
+        QTranslator* de = new QTranslator;
+        if (de->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+            app->installTranslator(de);
+            *first = de;
+        } else {
+            delete de;
+        }
+    }
+    return (*first ? 1 : 0) + (*second ? 1 : 0);
 }

@@ -55,3 +55,20 @@ extern const char NELU52_INSTALL_TEXT[];    // "KOV ist nicht korrekt installier
 // A parentless warning box with a single Yes button; batch mode prints title
 // and text to standard error, scripted mode logs "Warning <title>: <text>".
 void Nelu52_Warning(const QString& title, const QString& text);
+
+// Without a window system (no DISPLAY, no WAYLAND_DISPLAY and no
+// QT_QPA_PLATFORM) or in batch mode, sets QT_QPA_PLATFORM to "offscreen" so
+// that the application object can be made; must run before it is. 1 when it
+// chose offscreen, 0 when it left the platform alone.
+int Nelu52_Choose_Platform();
+
+class QCoreApplication;
+class QTranslator;
+
+// Installs Qt's translations of its own texts (buttons of message boxes, the
+// print, file, font and colour dialogs): for the system locale from the host's
+// folder dir ("qt_<locale>", then "qtbase_<locale>"); when that folder has
+// none, Qt's German translations from Qt's own translations folder. The
+// translators installed are returned in *first and *second (NULL when not
+// loaded; the caller deletes them). Returns how many were installed.
+int Nelu52_Install_Translators(QCoreApplication* app, const QString& dir, QTranslator** first, QTranslator** second);

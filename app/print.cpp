@@ -51,6 +51,7 @@
 #define S_DIAMETER "\x8C"
 #define S_ARROW "\x88"
 #define S_LE "\xF3"
+#define S_INFINITY "\xEC"
 // Letters of code page 850.
 #define C_AE "\x84"   // ä
 #define C_OE "\x94"   // ö
@@ -119,9 +120,19 @@ public:
     }
     void write(FILE* list)
     {
+        // A utilisation that is not verified is infinite: the table shows it
+        // with its infinity sign, never as a number that could pass.
+        for (int k = 0; k < count_; ++k) {
+            if (cols_[k].data == nullptr || std::strcmp(cols_[k].kind, "TXT") == 0) continue;
+            double* v = (double*)cols_[k].data;
+            for (int i = 0; i < rows_; ++i)
+                if (std::isinf(v[i])) v[i] = v[i] > 0.0 ? kInfinite : -kInfinite;
+        }
         OliTabelle(list, count_, rows_, cols_, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
     }
     enum { kCell = 16 };
+    // The table writer's value for an infinite cell.
+    static constexpr double kInfinite = 1e100;
 
 private:
     OliColumn* next(const char* group, const char* title, const char* kind, int width, int decimals)
@@ -165,7 +176,9 @@ int table_decimals(const NELU52_DATA& d)
 // The verdict line of a page: fulfilled up to the threshold.
 void verdict_line(FILE* list, double u, double threshold)
 {
-    if (u <= threshold)
+    if (std::isinf(u))
+        Oli_Text(list, "u" M_SUB "max" M_REG " = " S_INFINITY " > 1 " S_ARROW " %s", oli_nicht_erfuellt());
+    else if (u <= threshold)
         Oli_Text(list, "u" M_SUB "max" M_REG " = %.3lf " S_LE " 1 " S_ARROW " %s", u, oli_ok());
     else
         Oli_Text(list, "u" M_SUB "max" M_REG " = %.3lf > 1 " S_ARROW " %s", u, oli_nicht_ok());
@@ -507,6 +520,8 @@ int print_querkraft_schwelle(NELU52_DATA& d, FILE* list)
     Table t(15, rows);
     t.zz(" ", "Nr", 3);
     double* fv = t.number(" ", "f" M_SUB "v,d" M_REG, U_NMM2, 6, 2, 0);
+    // The shear strength acts on the crack-reduced width: u = tau / (k_cr f_v,d).
+    double* kcr = t.number(" ", "k" M_SUB "cr" M_REG, "-", 5, 3, 0);
     double* vl = t.number("linker Rand", "V" M_SUB "d" M_REG, "kN", 6, 3, 0);
     double* tl = t.number("=", S_TAU M_SUB "d" M_REG, U_NMM2, 6, 3, 0);
     double* ul = t.number("=", "u" M_SUB S_TAU M_REG, "-", 6, 3, 0);
@@ -517,6 +532,7 @@ int print_querkraft_schwelle(NELU52_DATA& d, FILE* list)
     for (int i = 0; i < rows; ++i) {
         const ErgSchub& e = d.erg_schub[i];
         fv[i] = e.fv_d;
+        kcr[i] = d.kcr_sw;
         vl[i] = e.vd_links;
         tl[i] = e.tau_links;
         ul[i] = e.u_links;
@@ -610,7 +626,12 @@ int print_zusammenfassung(NELU52_DATA& d, FILE* list)
     OliCLocaleScope numeric_c;
     Oli_Heading(list, 1, "%s", "Zusammenfassung");
     const double u = d.eta_gesamt;
-    if (u <= 1.009)
+    if (std::isinf(u))
+        Oli_Text(list,
+                 M_BOLD "Gesamtausnutzung aller Nachweise u" M_SUB "max,Ges" M_REG M_BOLD " = " S_INFINITY
+                        " > 1 " S_ARROW " %s",
+                 oli_nicht_erfuellt());
+    else if (u <= 1.009)
         Oli_Text(list,
                  M_BOLD "Gesamtausnutzung aller Nachweise u" M_SUB "max,Ges" M_REG M_BOLD " = %.3lf " S_LE
                         " 1 " S_ARROW " %s",

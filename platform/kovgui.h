@@ -26,6 +26,8 @@ struct KovGuiHooks {
     // Shows an output list holding one table in a modal window with the title
     // (code page 850); 1 when shown.
     int (*table_window)(const std::string& title, const std::string& list_bytes);
+    // Shows the HTML help document at the anchor topic; 1 when it shows.
+    int (*open_help)(const std::string& document, const char* topic);
 };
 
 // The installed functions, NULL while no GUI part is linked.

@@ -3,6 +3,7 @@
 #include "platform/kovhost.h"
 
 #include "platform/kovcp.h"
+#include "platform/kovhelp.h"
 #include "platform/kovpath.h"
 #include "platform/kovreplace.h"
 #include "platform/kovscript.h"
@@ -262,17 +263,31 @@ int Helpview(const char* topic)
     Kov_Script_Log("Helpview %s", t);
     if (!ready) return 0;
     const int mode = Kov_Ui_Mode();
-    if (mode == KOV_UI_SCRIPTED) return 1;
-    if (mode == KOV_UI_INTERACTIVE) {
-        // There is no help viewer on this platform: say where the help would be.
-        Init_Message();
-        Set_Message_Title("Hilfe");
-        Fill_Message(file.c_str());
-        Fill_Message(t);
-        Draw_Message();
-        return 1;
+    // The Windows help file stands for the HTML help that the installation
+    // supplies under the same name.
+    const std::string document = Kov_Help_Document(file);
+    if (document.empty()) {
+        // Never nothing: the user learns which file is missing.
+        const std::string cp = Kov_Utf8_To_Cp(KOV_CP850, file);
+        Kov_Script_Log("Helpview missing %s", file.c_str());
+        if (mode == KOV_UI_SCRIPTED) return 0;
+        if (mode == KOV_UI_INTERACTIVE) {
+            Init_Message();
+            Set_Message_Title("Hilfe");
+            Set_Message_Symbol(2, 0, 0, 0);
+            Fill_Message("Die Hilfedatei wurde nicht gefunden:");
+            Fill_Message(cp.c_str());
+            Draw_Message();
+        } else {
+            std::fprintf(stderr, "Helpview: Die Hilfedatei wurde nicht gefunden: %s\n", file.c_str());
+        }
+        return 0;
     }
-    std::fprintf(stderr, "Helpview: %s %s\n", file.c_str(), t);
+    Kov_Script_Log("Helpview document %s", document.c_str());
+    if (mode == KOV_UI_SCRIPTED) return 1;
+    const KovGuiHooks* gui = Kov_Gui_Hooks();
+    if (mode == KOV_UI_INTERACTIVE && gui && gui->open_help && gui->open_help(document, t)) return 1;
+    std::fprintf(stderr, "Helpview: %s %s\n", document.c_str(), t);
     return 1;
 }
 
@@ -353,7 +368,17 @@ int Quick_OLI_Print(const char* base, const char* path)
         }
         return -1;
     }
-    if (!pdf.empty()) {
+    if (pdf.empty()) {
+        // Printed: the user is told so, not left guessing.
+        if (window) {
+            Init_Message();
+            Set_Message_Title("Drucken");
+            Fill_Message("Die Druckliste wurde zum Drucker gesandt.");
+            Draw_Message();
+        } else {
+            std::fprintf(stderr, "Quick_OLI_Print: an den Drucker gesandt\n");
+        }
+    } else {
         if (window) {
             Init_Message();
             Set_Message_Title("Drucken");

@@ -157,9 +157,11 @@ int KOVGetUserString(const char* key, char* buf, int n);
 int KOVGetClipboardText(char* buf, int n);
 int KOVSetClipboardText(const char* text);
 
-// The help viewer: remembers the help file; Helpview(topic) logs (batch,
-// scripted) or shows the file name and topic. Both return 1 (0 when Helpview
-// is called before Init_Helpview).
+// The help viewer: Init_Helpview remembers the help file; Helpview(topic)
+// shows the HTML help that stands for it (Kov_Help_Document) at the topic in a
+// help window (interactive), or names it on standard error (batch); scripted
+// runs log it. Both return 1; Helpview returns 0 before Init_Helpview and when
+// the help is missing, which it tells the user naming the file.
 int Init_Helpview(const char* directory, const char* file);
 int Helpview(const char* topic);
 

@@ -2,7 +2,7 @@
 # Installs what the project needs on a Debian 12 machine (as root), only what is missing.
 set -euo pipefail
 PKGS=(cmake g++ make pkg-config
-      qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
+      qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttranslations5-l10n
       libgtest-dev libgmock-dev googletest
       p7zip-full poppler-utils xvfb xauth fonts-dejavu-core locales)
 missing=()

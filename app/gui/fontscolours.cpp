@@ -110,6 +110,8 @@ void Nelu52_Set_Application_Font(QMainWindow* mw)
     MainWindow* w = qobject_cast<MainWindow*>(mw);
     if (!w) return;
     Nelu52_Update_All_Widgets(Ui_Font_Dialog(w->font()));
+    // A larger font grows the window, a smaller one brings it back.
+    w->shrink();
 }
 
 void Nelu52_Set_Application_Default_Font(QMainWindow* mw)
@@ -121,6 +123,7 @@ void Nelu52_Set_Application_Default_Font(QMainWindow* mw)
     w->tv_lasten->verticalHeader()->setFont(f);
     w->tv_lasten->setFont(f);
     Nelu52_Update_All_Widgets(f);
+    w->shrink();
 }
 
 void Nelu52_Set_Tabellen_Font(QMainWindow* mw)

@@ -106,6 +106,8 @@ void MainWindow::last_click(QModelIndex index)
 
 void MainWindow::update_last_kmod(QStandardItem* item)
 {
+    if (writing_kmod)
+        return;
     const int automatic = action_cal_auto->isChecked() ? 1 : 0;
     if (!item || item->column() != COL_KLED) {
         display_nachweise(automatic);

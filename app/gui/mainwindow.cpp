@@ -6,7 +6,12 @@
 #include <QGraphicsScene>
 #include <QGridLayout>
 #include <QLabel>
+#include <QGuiApplication>
+#include <QLayout>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <algorithm>
@@ -31,6 +36,10 @@ static const double DEG = KOV_DEG_TO_RAD;
 
 QString erg_prozent_text(double ratio)
 {
+    // A check that is not verified (tension in the joint, values missing) has
+    // no percentage to show.
+    if (std::isinf(ratio) || std::isnan(ratio))
+        return QString::fromUtf8("nicht erfüllt");
     return QString::number(100.0 * ratio, 'f', 2) + QStringLiteral(" %");
 }
 
@@ -48,6 +57,14 @@ int max_step_depth(double hG, double hD, double gammaDeg)
     // through rounding (45 - 3 comes out as 41.999...).
     const double m = std::min(a, b) + 1e-6;
     return m > 0.0 ? static_cast<int>(std::trunc(m)) : 0;
+}
+
+// The part of the screen that a window may take (without task bars).
+static QRect available_area(QWidget* w)
+{
+    QScreen* screen = w->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
 QMainWindow* Nelu52_New_Main_Window()
@@ -71,6 +88,14 @@ MainWindow::MainWindow()
     }
 
     setupUi(this);
+    // The form is taller than a small screen (1366 x 768): it sits in a scroll
+    // area, and the window takes the form's size up to the screen's.
+    sa_form = new QScrollArea(this);
+    sa_form->setObjectName(QStringLiteral("sa_form"));
+    sa_form->setFrameShape(QFrame::NoFrame);
+    sa_form->setWidgetResizable(true);
+    sa_form->setWidget(takeCentralWidget());
+    setCentralWidget(sa_form);
 
     const char* typ_icons[4] = {":/skizzen/images/versatz_stirn_sgr.png",
                                 ":/skizzen/images/versatz_brust_sgr.png",
@@ -184,7 +209,21 @@ MainWindow::MainWindow()
     connect(model_lasten, &QStandardItemModel::itemChanged, this,
             [this](QStandardItem* item) { update_last_kmod(item); });
 
-    resize(0, 0);
+    // Every further input that enters the checks shows its results at once
+    // under automatic calculation; the service class also sets k_mod of the
+    // load rows (the copy into the data object writes them into the table).
+    auto input = [this] { display_nachweise_checkauto(); };
+    connect(cob_nkl, qOverload<int>(&QComboBox::currentIndexChanged), this, input);
+    connect(cob_d_bolzen, qOverload<int>(&QComboBox::currentIndexChanged), this, input);
+    connect(ed_Strebe_leff, qOverload<int>(&QSpinBox::valueChanged), this, input);
+    connect(gb_holz_strebe, &QGroupBox::toggled, this, input);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             cb_kh_sw, cb_kh_st, cb_querschnittsschwaechung, rb_stirn_gleich, rb_linkes_schnittufer})
+        connect(b, &QAbstractButton::toggled, this, input);
+    connect(model_lasten, &QStandardItemModel::rowsInserted, this, input);
+    connect(model_lasten, &QStandardItemModel::rowsRemoved, this, input);
+
+    fit_window(available_area(this));
     typ_click();
     plot_ansicht_fit(true);
 }
@@ -223,6 +262,7 @@ void MainWindow::display_nachweise(int calc)
     const int line_height = QFontMetrics(font()).height();
     gb_ergebnisse->repaint();
 
+    show_sill_timber_in_strut();
     maske2data();
 
     int code = 0;
@@ -377,7 +417,50 @@ void MainWindow::shrink()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     fit_view();
+    fit_window(available_area(this));
+}
+
+void MainWindow::fit_window(const QRect& available)
+{
+    // The smallest size the form allows, as the window had it without the
+    // scroll area: the tool bar and frames come from the window's own layout.
+    QWidget* form = sa_form->widget();
+    // As the scroll area reads it: a form that may not shrink below its size
+    // hint in a direction (its size policy) needs that much.
+    QSize smallest = form->minimumSizeHint().expandedTo(form->minimumSize());
+    const QSizePolicy policy = form->sizePolicy();
+    if (!(policy.horizontalPolicy() & QSizePolicy::ShrinkFlag))
+        smallest.setWidth(std::max(smallest.width(), form->sizeHint().width()));
+    if (!(policy.verticalPolicy() & QSizePolicy::ShrinkFlag))
+        smallest.setHeight(std::max(smallest.height(), form->sizeHint().height()));
+    sa_form->setMinimumSize(smallest);
+    layout()->activate();
     resize(0, 0);
+    QSize want = size();
+    sa_form->setMinimumSize(0, 0);
+    layout()->activate();
+
+    // Room for the window's frame where a window manager draws one.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    const QSize room = available.size() - frame;
+    if (room.width() <= 0 || room.height() <= 0) {
+        resize(want);
+        return;
+    }
+    // A scroll bar in one direction must not call for the other one.
+    if (want.height() > room.height())
+        want.setWidth(want.width() + sa_form->verticalScrollBar()->sizeHint().width());
+    if (want.width() > room.width())
+        want.setHeight(want.height() + sa_form->horizontalScrollBar()->sizeHint().height());
+    resize(want.boundedTo(room));
+    if (isVisible()) {
+        QRect g = frameGeometry();
+        if (g.right() > available.right()) g.moveRight(available.right());
+        if (g.bottom() > available.bottom()) g.moveBottom(available.bottom());
+        if (g.left() < available.left()) g.moveLeft(available.left());
+        if (g.top() < available.top()) g.moveTop(available.top());
+        move(g.topLeft());
+    }
 }
 
 void MainWindow::plot_ansicht_gs()

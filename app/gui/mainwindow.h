@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QModelIndex>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,7 @@ class QGraphicsScene;
 class QGridLayout;
 class QLabel;
 class QProgressBar;
+class QScrollArea;
 class QStandardItem;
 class QStandardItemModel;
 class HierarchicalHeaderView;
@@ -78,6 +80,9 @@ public:
     // "Daten sichern": settings, fonts and colours, form into the data object,
     // input file. A failed write is told to the user; returns 0 when written.
     int save_data();
+    // Gives the window the size its form asks for, at most the given screen
+    // area (the form scrolls inside a smaller window), and moves it into it.
+    Q_INVOKABLE void fit_window(const QRect& available);
     // Writes the input file from the data object and tells the user when it
     // could not be written (the old file then stays as it was). Returns what
     // the write returned (0 written).
@@ -107,8 +112,14 @@ public:
     tv_ComboBoxDelegate* delegate_dauer;
     tv_ButtonDelegate* delegate_button;
     ProxyModelWithHeaderModels* proxy_lasten;
+    QScrollArea* sa_form = nullptr;
 
 private:
+    // While the strut takes the sill's timber, its panel shows the sill's kind,
+    // grade and k_h switch (greyed), so the screen says what is computed.
+    void show_sill_timber_in_strut();
+    // Set while the form writes k_mod cells itself; those writes are no input.
+    bool writing_kmod = false;
     void setup_load_table();
     void fit_view();
     // The requests that lead out of the window: print, the options, leaving

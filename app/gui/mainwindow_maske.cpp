@@ -1,6 +1,9 @@
 // Copies between the main window's form with its load table and the data object.
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "app/gui/mainwindow.h"
 #include "app/nelu52data.h"
@@ -171,6 +174,14 @@ void MainWindow::maske2data()
             double kmod = 0.0;
             Mat_Kmod(d.holzart_sw, d.holzguete_sw, d.nkl, lc.kled, &kmod, nullptr);
             lc.kmod = kmod;
+            // The table shows the k_mod that is computed with (a new service
+            // class or sill timber changes it).
+            QStandardItem* k = model_lasten->item(r, COL_KMOD);
+            if (k && k->data(Qt::EditRole).toDouble() != kmod) {
+                writing_kmod = true;
+                k->setData(kmod, Qt::EditRole);
+                writing_kmod = false;
+            }
         }
         d.lasten.append(lc);
     }
@@ -234,8 +245,31 @@ void MainWindow::data2maske()
     cb_querschnittsschwaechung->setChecked(d.querschnittsschwaechung != 0);
     le_lagesicherung->setText(d.lagesicherung_text);
 
+    show_sill_timber_in_strut();
+
     const bool strebe = cb_Strebe->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{rb_stirn_gegenueber, rb_stirn_gleich, lb_stirnversatz, lbl_leff,
                                                       ed_Strebe_leff, lb_strebe})
         w->setEnabled(strebe);
+}
+
+void MainWindow::show_sill_timber_in_strut()
+{
+    if (gb_holz_strebe->isChecked())
+        return;
+    int kind = 0;
+    if (!checked_kind(rb_holzart_NH_sw, rb_holzart_LH_sw, rb_holzart_BSH_DIN_sw, rb_holzart_BSH_EC_sw, &kind))
+        return;
+    QWidget* strut[] = {rb_holzart_NH_st, rb_holzart_LH_st, rb_holzart_BSH_DIN_st, rb_holzart_BSH_EC_st,
+                        cb_holzguete_st, cb_kh_st};
+    std::vector<std::unique_ptr<QSignalBlocker>> quiet;
+    for (QWidget* w : strut)
+        quiet.emplace_back(new QSignalBlocker(w));
+    show_kind(rb_holzart_NH_st, rb_holzart_LH_st, rb_holzart_BSH_DIN_st, rb_holzart_BSH_EC_st, kind);
+    const int grade = cb_holzguete_sw->currentIndex();
+    if (cb_holzguete_st->count() != cb_holzguete_sw->count() ||
+        cb_holzguete_st->itemText(0) != cb_holzguete_sw->itemText(0))
+        fill_cb_Holzguete_st(0);
+    cb_holzguete_st->setCurrentIndex(grade);
+    cb_kh_st->setChecked(cb_kh_sw->isChecked());
 }

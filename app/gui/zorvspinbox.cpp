@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QSpinBox>
 
 ZORVSpinBox::ZORVSpinBox(QWidget* parent)
     : QDoubleSpinBox(parent), decimalSeparator(",")
@@ -43,4 +44,30 @@ QString ZORVSpinBox::textFromValue(double value) const
     QString t = QDoubleSpinBox::textFromValue(value);
     t.replace(QLocale().decimalPoint(), QChar('.'));
     return t;
+}
+
+WholeSpinBox::WholeSpinBox(QWidget* parent) : QSpinBox(parent)
+{
+    QLocale l = locale();
+    l.setNumberOptions(l.numberOptions() | QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
+    setLocale(l);
+}
+
+QValidator::State WholeSpinBox::validate(QString& input, int& pos) const
+{
+    QString digits = input;
+    if (!prefix().isEmpty() && digits.startsWith(prefix())) digits.remove(0, prefix().size());
+    if (!suffix().isEmpty() && digits.endsWith(suffix())) digits.chop(suffix().size());
+    for (QChar c : digits)
+        if (c == QLatin1Char(',') || c == QLatin1Char('.') || c == locale().groupSeparator() ||
+            c == locale().decimalPoint())
+            return QValidator::Intermediate;
+    return QSpinBox::validate(input, pos);
+}
+
+void WholeSpinBox::fixup(QString& input) const
+{
+    // The base class would drop group separators and so turn "1.250" into
+    // 1250; an unfinished text is left as it is.
+    Q_UNUSED(input);
 }

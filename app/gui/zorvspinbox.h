@@ -17,3 +17,19 @@ public:
 private:
     QString decimalSeparator;
 };
+
+#include <QSpinBox>
+
+// Whole-number field (millimetres). A text with a comma or a point is never
+// read as a number: the German locale would take "1.250" for 1250 and the
+// English one "12,5" for 125, a silent factor of ten. Such a text stays
+// unfinished, and leaving the field brings back its last value.
+class WholeSpinBox : public QSpinBox
+{
+    Q_OBJECT
+public:
+    explicit WholeSpinBox(QWidget* parent = nullptr);
+
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+};

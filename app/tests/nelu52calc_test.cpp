@@ -176,8 +176,10 @@ TEST_F(StepJoint, WeakerMemberGovernsTheContactStrength)
     EXPECT_EQ(d.holzguete_st, 2);
 }
 
-TEST_F(StepJoint, TensionOrNoForceInTheStrutIsNotComputed)
+TEST_F(StepJoint, TensionInTheStrutIsNotVerifiedAndNoForceIsZero)
 {
+    // A step joint carries compression only: tension in the strut leaves the
+    // joint not verified (infinite utilisation); no force gives 0.
     d.lasten.append(Combination(-10.0, 0.9, 3));
     d.lasten.append(Combination(0.0, 0.9, 3));
     d.cal_Versatz();
@@ -188,10 +190,29 @@ TEST_F(StepJoint, TensionOrNoForceInTheStrutIsNotComputed)
     EXPECT_REL(e.gamma_m, 1.3);
     EXPECT_EQ(e.s1r_d, 0.0);
     EXPECT_EQ(e.lv1, 0.0);
-    EXPECT_EQ(e.u, 0.0);
+    EXPECT_TRUE(std::isinf(e.u) && e.u > 0.0);
     EXPECT_EQ(d.erg_versatz[1].u, 0.0);
-    EXPECT_EQ(d.eta_versatz, 0.0);
+    EXPECT_TRUE(std::isinf(d.eta_versatz));
     EXPECT_EQ(d.lv_min, 0.0);
+
+    d.lasten.removeFirst();
+    d.cal_Versatz();
+    EXPECT_EQ(d.eta_versatz, 0.0);
+}
+
+TEST_F(StepJoint, OneTensileCombinationFailsTheWholeJoint)
+{
+    // Stirnversatz of the worked example with +30 kN (u = 0.739242) and -10 kN.
+    d.typ = 0;
+    d.lasten.append(Combination(30.0, 0.9, 3));
+    d.cal_nachweise();
+    EXPECT_REL(d.eta_versatz, 0.739242);
+    d.lasten.append(Combination(-10.0, 0.9, 3));
+    d.cal_nachweise();
+    EXPECT_REL(d.erg_versatz[0].u, 0.739242);
+    EXPECT_TRUE(std::isinf(d.eta_versatz));
+    EXPECT_TRUE(std::isinf(d.nachweise[0].ausnutzung));
+    EXPECT_TRUE(std::isinf(d.eta_gesamt));
 }
 
 TEST_F(StepJoint, EmptyLoadTable)

@@ -116,7 +116,8 @@ struct ProgramRun {
     std::string out, err;
 };
 
-ProgramRun Start(const std::vector<std::string>& args, const std::vector<std::string>& env, const std::string& folder)
+ProgramRun Start(const std::vector<std::string>& args, const std::vector<std::string>& env, const std::string& folder,
+                 const std::vector<std::string>& drop = {})
 {
     ProgramRun r;
     const std::string program = std::string(KOV_BINARY_DIR) + "/app/nelu52";
@@ -128,6 +129,10 @@ ProgramRun Start(const std::vector<std::string>& args, const std::vector<std::st
     for (char** e = environ; *e; ++e) {
         const std::string s(*e);
         if (s.rfind("KOV_CUROB_PRIVAT_DATAPATH=", 0) == 0 || s.rfind("_KOV_CWD_=", 0) == 0) continue;
+        bool dropped = false;
+        for (const std::string& d : drop)
+            if (s.rfind(d + "=", 0) == 0) dropped = true;
+        if (dropped) continue;
         envs.push_back(s);
     }
     for (const std::string& e : env) envs.push_back(e);
@@ -173,14 +178,18 @@ TEST(Program, IncompleteInstallationStops)
     EXPECT_NE(r.err.find("KOV ist nicht korrekt installiert\n DATA, EXEC oder/und TEMP unbekannt"), std::string::npos);
 }
 
-TEST(Program, FourArgumentsRunThePosition)
+// The bundled example position started as the host starts it, with and
+// without a window system in the environment.
+class ProgramOnExample : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(ProgramOnExample, FourArgumentsRunThePosition)
 {
     apptest::Workdir dir;
     // The bundled example position.
     for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
         std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
     const ProgramRun r = Start({"VERSATZ", "0", "1", "1"},
-                        {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos()}, dir.pos());
+                        {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos()}, dir.pos(), GetParam());
     EXPECT_EQ(r.code, 1) << r.err;
     EXPECT_NE(r.out.find("Position 12: Strebenanschluß an Fußpfette, Achse B"), std::string::npos) << r.out;
     // Utilisations of the example worked out by hand (C24, 140/200 sill,
@@ -198,4 +207,38 @@ TEST(Program, FourArgumentsRunThePosition)
     EXPECT_EQ(files, 3);
 }
 
+// The test set-up asks for offscreen; a machine without X has no such
+// variable at all, and the program must choose offscreen itself.
+INSTANTIATE_TEST_SUITE_P(Environment, ProgramOnExample,
+                         ::testing::Values(std::vector<std::string>{},
+                                           std::vector<std::string>{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                                                                    "KOV_UI_MODE"}),
+                         [](const ::testing::TestParamInfo<std::vector<std::string>>& info) {
+                             return info.param.empty() ? std::string("AsSetUp") : std::string("WithoutDisplay");
+                         });
+
+TEST(StartUp, OffscreenOnlyWithoutAWindowSystem)
+{
+    struct Case {
+        const char *display, *wayland, *platform, *mode;
+        int offscreen;
+    } const cases[] = {
+        {nullptr, nullptr, nullptr, nullptr, 1},     {":0", nullptr, nullptr, nullptr, 0},
+        {nullptr, "wayland-0", nullptr, nullptr, 0}, {nullptr, nullptr, "xcb", nullptr, 0},
+        {":0", nullptr, nullptr, "batch", 1},        {nullptr, nullptr, "xcb", "batch", 1},
+        {"", nullptr, nullptr, "interactive", 1},
+    };
+    for (const Case& c : cases) {
+        auto put = [](const char* name, const char* v) { v ? setenv(name, v, 1) : unsetenv(name); };
+        put("DISPLAY", c.display);
+        put("WAYLAND_DISPLAY", c.wayland);
+        put("QT_QPA_PLATFORM", c.platform);
+        put("KOV_UI_MODE", c.mode);
+        EXPECT_EQ(Nelu52_Choose_Platform(), c.offscreen) << (c.display ? c.display : "-") << (c.mode ? c.mode : "-");
+        const char* p = std::getenv("QT_QPA_PLATFORM");
+        EXPECT_STREQ(p ? p : "", c.offscreen ? "offscreen" : (c.platform ? c.platform : ""));
+    }
+}
+
 } // namespace
+

@@ -116,6 +116,14 @@ TEST_F(PrintTest, TensionInTheStrutGolden)
     const std::string list = List();
     printtest::Expect_Golden(list, "print_zug.oli.golden");
     EXPECT_EQ(Count(list, T("Fehlerhafte Lasten (Zugkräfte) !!!")), 1);
+    // A step joint carries no tension: the joint is not verified, on its page
+    // and in the summary, and the row shows the infinity sign of the list.
+    const std::string RED_NOT_MET = std::string("\xCE{C 1 230 0 0}") + T("Nachweis nicht erfüllt !!") + "\xCE{C 768}";
+    EXPECT_EQ(Count(list, "u" + SUB + "max" + R + " = \xEC > 1 \x88 " + RED_NOT_MET), 1);
+    EXPECT_EQ(Count(list, B + "Gesamtausnutzung aller Nachweise u" + SUB + "max,Ges" + R + B + " = \xEC > 1 \x88 " +
+                              RED_NOT_MET),
+              1);
+    EXPECT_EQ(Count(list, "inf"), 0);
     EXPECT_NE(list.find(T("LK 3: Windsog ü ")), std::string::npos);
     EXPECT_EQ(list.find(T("LK 3: Windsog üb")), std::string::npos);
     EXPECT_NE(std::string(Kov_Script_Log_Text()).find("Quick_OLI_Print VERSATZ VERSATZ_01.oli"), std::string::npos);
@@ -259,6 +267,21 @@ TEST_F(PrintTest, VerdictThresholds)
         else
             EXPECT_NE(page.find("u" + SUB + "max" + R + " = " + num + rel), std::string::npos) << c.value;
     }
+}
+
+// The shear page states k_cr beside f_v,d, so that u = tau_d / (k_cr f_v,d)
+// can be worked out from the printed values (C24: k_cr = 2.0 / 4.0 = 0.5).
+TEST_F(PrintTest, ShearPageStatesTheCrackFactor)
+{
+    d.cal_nachweise();
+    const std::string page = Page(print_querkraft_schwelle);
+    EXPECT_NE(page.find("f" + SUB + "v,d" + R + R + "   k" + SUB + "cr" + R + R), std::string::npos) << page;
+    ASSERT_FALSE(d.erg_schub.isEmpty());
+    const ErgSchub& e = d.erg_schub[0];
+    char row[64];
+    std::snprintf(row, sizeof row, "%6.2f 0.500", e.fv_d);
+    EXPECT_NE(page.find(row), std::string::npos) << row << "\n" << page;
+    EXPECT_NEAR(e.u_rechts, e.tau_rechts / (0.5 * e.fv_d), 1e-12);
 }
 
 TEST_F(PrintTest, ForeWoodRecommendationBelow200)

@@ -2,6 +2,7 @@
 // renderer and printer into the core when it is linked into a program.
 #include "platform/gui/kovscreenwindow.h"
 #include "platform/gui/olirender.h"
+#include "platform/gui/kovhelpwindow.h"
 #include "platform/gui/oliviewer.h"
 #include "platform/kovcp.h"
 #include "platform/kovgui.h"
@@ -122,8 +123,13 @@ int table_window(const std::string& title, const std::string& list_bytes)
     return 1;
 }
 
-const KovGuiHooks kHooks = {message_box, show_message,           quit_message, open_viewer,
-                            Oli_Render_File_To_Pdf, Oli_Print_File, table_window};
+int open_help(const std::string& document, const char* topic)
+{
+    return Kov_Open_Help_Window(document, topic) ? 1 : 0;
+}
+
+const KovGuiHooks kHooks = {message_box,           show_message,   quit_message, open_viewer,
+                            Oli_Render_File_To_Pdf, Oli_Print_File, table_window, open_help};
 
 struct Install {
     Install()

@@ -194,8 +194,10 @@ private:
     }
     void export_pdf()
     {
+        // Proposed under a name of its own: printing without a printer writes
+        // Oli_Pdf_Path_Of and must never replace what the user saved here.
         const QString name = QFileDialog::getSaveFileName(this, ui("Als PDF speichern"),
-                                                          QString::fromLocal8Bit(Oli_Pdf_Path_Of(path_).c_str()),
+                                                          QString::fromLocal8Bit(Oli_Export_Pdf_Path_Of(path_).c_str()),
                                                           ui("PDF-Dateien (*.pdf)"));
         if (name.isEmpty()) return;
         std::string error;
@@ -207,11 +209,25 @@ private:
     void print_dialog()
     {
         QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(QString::fromLocal8Bit(path_.c_str()));
+        // Without a printer the dialog can only print to a file: beside the list.
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            printer.setOutputFileName(QString::fromLocal8Bit(Oli_Pdf_Path_Of(path_).c_str()));
+        // A child of the viewer and modal to it only: it never hides behind the
+        // viewer and leaves the program's other windows alone.
         QPrintDialog dialog(&printer, this);
+        dialog.setWindowModality(Qt::WindowModal);
         dialog.setMinMax(1, int(pages_->pages.size()));
         if (dialog.exec() != QDialog::Accepted) return;
-        if (!Oli_Print_Pages(*pages_, &printer))
+        if (!Oli_Print_Pages(*pages_, &printer)) {
             QMessageBox::warning(this, ui("Drucken"), ui("Die Liste kann nicht gedruckt werden."));
+            return;
+        }
+        if (!printer.outputFileName().isEmpty())
+            QMessageBox::information(this, ui("Drucken"),
+                                     ui("Die Druckliste steht in der PDF-Datei\n") + printer.outputFileName());
+        else
+            statusBar()->showMessage(ui("Gedruckt auf ") + printer.printerName(), 8000);
     }
 
     std::string path_;
@@ -250,6 +266,15 @@ QWidget* Oli_Open_Viewer(const std::string& path)
     w->raise();
     w->activateWindow();
     return w;
+}
+
+std::string Oli_Export_Pdf_Path_Of(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash) || dot == slash + 1)
+        return path + "_Liste.pdf";
+    return path.substr(0, dot) + ".pdf";
 }
 
 bool Oli_Render_File_To_Pdf(const std::string& path, const std::string& pdf_path, std::string* error,

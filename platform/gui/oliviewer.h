@@ -13,6 +13,11 @@ class QWidget;
 QWidget* Oli_Open_Viewer(const std::string& path);
 
 
+// The name the viewer proposes for "PDF speichern": the list's name with ".pdf"
+// in place of its extension ("/pos/POS_01.oli" -> "/pos/POS_01.pdf"), never
+// the name that printing without a printer writes.
+std::string Oli_Export_Pdf_Path_Of(const std::string& path);
+
 // Renders the file to pdf_path. Warnings (what the reader skipped) go into
 // *warnings when given. false when the file cannot be read or the PDF cannot
 // be written (*error says why).

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "platform/kovclock.h"
+#include "platform/kovhelp.h"
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
 #include "platform/kovscript.h"
@@ -238,32 +240,61 @@ TEST(Clipboard, StoreWithoutApplicationBounded)
 TEST(HelpAndListViewer, LoggedInScriptedMode)
 {
     kovtest::ScopedEnv env("KOV_OLI_VIEWER", nullptr);
+    env.set("DATA", nullptr);
+    kovtest::TempDir d;
+    ASSERT_TRUE(write_file(d / "q8_nelu52.html", "<html><body><a name=\"optionen\"></a>Hilfe</body></html>"));
     Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
     Kov_Script_Reset();
     EXPECT_EQ(Helpview("haupt"), 0); // not prepared yet
-    EXPECT_EQ(Init_Helpview("/data/q8", "Q8_NELU52.HLP"), 1);
+    EXPECT_EQ(Init_Helpview(d.path().c_str(), "Q8_NELU52.HLP"), 1);
     EXPECT_EQ(Helpview("optionen"), 1);
     EXPECT_EQ(Quick_OLI_View("POS", "C:\\pos\\POS_01.oli"), 0);
     EXPECT_EQ(Quick_OLI_Print("POS", "C:\\pos\\POS_01.oli"), 0);
-    EXPECT_STREQ(Kov_Script_Log_Text(),
-                 "Helpview haupt\n"
-                 "Init_Helpview /data/q8 Q8_NELU52.HLP\n"
-                 "Helpview optionen\n"
-                 "Quick_OLI_View POS C:\\pos\\POS_01.oli\n"
-                 "Quick_OLI_Print POS C:\\pos\\POS_01.oli\n");
+    EXPECT_EQ(std::string(Kov_Script_Log_Text()),
+              "Helpview haupt\n"
+              "Init_Helpview " + d.path() + " Q8_NELU52.HLP\n"
+              "Helpview optionen\n"
+              "Helpview document " + d.path() + "/q8_nelu52.html\n"
+              "Quick_OLI_View POS C:\\pos\\POS_01.oli\n"
+              "Quick_OLI_Print POS C:\\pos\\POS_01.oli\n");
 }
 
 TEST(HelpAndListViewer, BatchLogsOnStandardError)
 {
     kovtest::ScopedEnv env("KOV_OLI_VIEWER", nullptr);
+    env.set("DATA", nullptr);
     Kov_Set_Ui_Mode(KOV_UI_BATCH);
     testing::internal::CaptureStderr();
     Init_Helpview("/data/q8", "Q8_NELU52.HLP");
-    Helpview("haupt");
+    EXPECT_EQ(Helpview("haupt"), 0);
     Quick_OLI_View("POS", "/pos/POS_01.oli");
+    // A missing help file is named, never passed over in silence.
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Helpview: /data/q8/Q8_NELU52.HLP haupt\n"
+              "Helpview: Die Hilfedatei wurde nicht gefunden: /data/q8/Q8_NELU52.HLP\n"
               "Quick_OLI_View: POS /pos/POS_01.oli\n");
+}
+
+TEST(HelpAndListViewer, WindowsHelpNameMapsToTheSuppliedHtml)
+{
+    kovtest::ScopedEnv env;
+    kovtest::TempDir priv, data;
+    ASSERT_TRUE(std::filesystem::create_directories(data / "HILFE"));
+    env.set("DATA", data.path());
+    // Nothing anywhere: no document.
+    EXPECT_EQ(Kov_Help_Document(priv / "Q8_NELU52.HLP"), "");
+    EXPECT_EQ(Kov_Help_Document(""), "");
+    // The supplied help of the installation, its name in another case.
+    ASSERT_TRUE(write_file(data / "HILFE/Q8_nelu52.html", "<html></html>"));
+    EXPECT_EQ(Kov_Help_Document(priv / "Q8_NELU52.HLP"), data / "HILFE/Q8_nelu52.html");
+    // A help beside the help file goes first.
+    ASSERT_TRUE(write_file(priv / "Q8_NELU52.htm", "<html></html>"));
+    EXPECT_EQ(Kov_Help_Document(priv.path() + "\\Q8_NELU52.HLP"), priv / "Q8_NELU52.htm");
+    // An HTML name is taken as it is.
+    EXPECT_EQ(Kov_Help_Document(priv / "Q8_NELU52.htm"), priv / "Q8_NELU52.htm");
+    EXPECT_EQ(Kov_Help_Document(priv / "andere.html"), "");
+    // A folder of that name is no document.
+    ASSERT_TRUE(std::filesystem::create_directories(priv / "X.html"));
+    EXPECT_EQ(Kov_Help_Document(priv / "X.HLP"), "");
 }
 
 TEST(HelpAndListViewer, ViewerProgramGetsTheListPath)

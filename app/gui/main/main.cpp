@@ -43,6 +43,7 @@ int main(int argc, char** argv)
 
     // The application object comes first so that the installation warning can
     // be shown as a message box.
+    Nelu52_Choose_Platform();
     QApplication* app = new QApplication(argc, argv);
     Kov_Numeric_C_Locale();
     if (!Nelu52_Host_Paths()) {
@@ -57,10 +58,9 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QString dir = QString::fromLocal8Bit(
         Kov_Path((plugin_path + QStringLiteral("\\translations")).toLocal8Bit().constData()).c_str());
-    QTranslator* qt = new QTranslator;
-    if (qt->load(QLocale::system(), QStringLiteral("qt"), QStringLiteral("_"), dir)) app->installTranslator(qt);
-    QTranslator* qtbase = new QTranslator;
-    if (qtbase->load(QStringLiteral("qtbase_") + QLocale::system().name(), dir)) app->installTranslator(qtbase);
+    QTranslator* qt = nullptr;
+    QTranslator* qtbase = nullptr;
+    Nelu52_Install_Translators(app, dir, &qt, &qtbase);
     Kov_Numeric_C_Locale();
 
     // The window reads the position's input and fills its form from it.

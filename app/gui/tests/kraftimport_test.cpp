@@ -265,8 +265,8 @@ TEST_F(KraftImport, TwoCutsAt60DegreesGiveThreeCombinationsGradesAndCrossSection
     EXPECT_EQ(r.title, QStringLiteral("Info"));
     // The width differed from 129.9 mm and the strut's depth from 200 mm
     // before the takeover; the sill's depth did not.
-    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten importiert\n"
-                                        "Materialdaten importiert\n"
+    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten der Strebe importiert\n"
+                                        "Materialdaten der Schwelle importiert\n"
                                         "Querschnittsabmessungen importiert\n"
                                         "3 Schnittgrößenkombinationen importiert\n"
                                         "  Achtung Querschnittsbreite hat sich geändert\n"
@@ -357,8 +357,8 @@ TEST_F(KraftImport, TensionInTheStrutIsReportedAndItsRowAppended)
     EXPECT_NEAR(d.lasten[2].nd_strebe, -6.5, 1e-4);
     EXPECT_EQ(r.title, QStringLiteral("Fehler"));
     EXPECT_EQ(r.text, QString::fromUtf8("Fehler in Zeile 1, Strebenkraft > 0 (Zugkraft)!\n"
-                                        "Materialdaten importiert\n"
-                                        "Materialdaten importiert\n"
+                                        "Materialdaten der Strebe importiert\n"
+                                        "Materialdaten der Schwelle importiert\n"
                                         "Querschnittsabmessungen importiert\n"
                                         "3 Schnittgrößenkombinationen importiert\n"));
 }
@@ -375,7 +375,7 @@ TEST_F(KraftImport, SwitchesOffTakeOverOnlyWhatIsAsked)
     EXPECT_EQ(d.holzart_st, 1);
     EXPECT_EQ(d.holzart_sw, 2);
     EXPECT_EQ(d.balken_hD, 140.0);
-    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten importiert\nMaterialdaten importiert\n"
+    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten der Strebe importiert\nMaterialdaten der Schwelle importiert\n"
                                         "0 Schnittgrößenkombinationen importiert\n"));
 }
 
@@ -399,7 +399,7 @@ TEST_F(KraftImport, WhatTheWindowCannotShowIsReportedAndNotTakenOver)
     EXPECT_EQ(d.balken_hD, 200.0);
     EXPECT_EQ(r.text, QString::fromUtf8("Material 8000 der Strebe kann nicht übernommen werden\n"
                                         "Querschnittsbreite der Strebe (0.50 cm) kann nicht übernommen werden\n"
-                                        "Materialdaten importiert\n"
+                                        "Materialdaten der Schwelle importiert\n"
                                         "Querschnittsabmessungen importiert\n"
                                         "3 Schnittgrößenkombinationen importiert\n"
                                         "  Achtung Querschnittsbreite hat sich geändert\n"
@@ -441,8 +441,8 @@ TEST_F(KraftImport, TheExamplePositionImportsTheDemoResult)
     ASSERT_EQ(b, 140.0);
 
     const KraftImportResult r = Kraft_Import_Run(d);
-    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten importiert\n"
-                                        "Materialdaten importiert\n"
+    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten der Strebe importiert\n"
+                                        "Materialdaten der Schwelle importiert\n"
                                         "Querschnittsabmessungen importiert\n"
                                         "3 Schnittgrößenkombinationen importiert\n"));
     ASSERT_EQ(d.lasten.size(), before + 3);
@@ -482,6 +482,9 @@ TEST_F(KraftImport, TheWindowShowsWhatWasTakenOverAndTellsTheUser)
     g.lasten[0].name = QStringLiteral("vorhanden");
     g.import_zov = g.import_mat = g.import_geo = 1;
     g.linkes_schnittufer = 1;
+    // The strut has a timber of its own; one of the sill's timber shows the
+    // sill's whatever the import brings.
+    g.st_wie_sw = 0;
     std::unique_ptr<QMainWindow> win(Nelu52_New_Main_Window());
     auto* model = win->findChild<QStandardItemModel*>(QStringLiteral("model_lasten"));
     ASSERT_NE(model, nullptr);
@@ -527,8 +530,8 @@ TEST_F(KraftImport, TheWindowShowsWhatWasTakenOverAndTellsTheUser)
     EXPECT_EQ(g.holzart_sw, 2);
     EXPECT_EQ(g.holzguete_sw, 13);
 
-    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8("QMessageBox Info: Materialdaten importiert\n"
-                                                                         "Materialdaten importiert\n"
+    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8("QMessageBox Info: Materialdaten der Strebe importiert\n"
+                                                                         "Materialdaten der Schwelle importiert\n"
                                                                          "Querschnittsabmessungen importiert\n"
                                                                          "3 Schnittgrößenkombinationen importiert\n")),
               -1)

@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -26,6 +27,8 @@
 #include <QTimer>
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <limits>
 #include <memory>
 
 #include "app/gui/mainwindowapi.h"
@@ -33,6 +36,8 @@
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/gui/sketchview.h"
+#include "app/gui/fontscolours.h"
+#include "platform/kovhost.h"
 #include "platform/kovscript.h"
 #include "window_fixture.h"
 
@@ -113,6 +118,8 @@ TEST(ResultText, PercentWithTwoDecimalsAndAPoint)
     EXPECT_EQ(erg_prozent_text(1.34), QString("134.00 %"));
     EXPECT_EQ(erg_prozent_text(12.3456), QString("1234.56 %"));
     EXPECT_EQ(erg_prozent_text(0.0), QString("0.00 %"));
+    // A check that is not verified has no percentage.
+    EXPECT_EQ(erg_prozent_text(std::numeric_limits<double>::infinity()), QString::fromUtf8("nicht erfüllt"));
 }
 
 TEST_F(WindowTest, FormStartsFromTheDataObject)
@@ -366,6 +373,224 @@ TEST_F(WindowTest, EditingALoadCellRecalculatesOnlyWithAutomaticCalculation)
     EXPECT_NEAR(nelu52_data.nachweise[0].ausnutzung, eta80 / 2, 1e-9);   // the contact pressure is linear in N
 }
 
+// A joint whose every input enters one of the four checks: C24 sill 120 x 140
+// (k_h applies), own strut timber, all checks on, forces in strut and sill.
+class LiveWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        wintest::Ensure_App();
+        nelu52_inp_name[0] = '\0';
+        nelu52_data.set_defaults();
+        nelu52_data.cal_auto = 1;
+        nelu52_data.typ = 0;
+        nelu52_data.holzart_sw = 0;
+        nelu52_data.holzguete_sw = 5;
+        nelu52_data.holzart_st = 0;
+        nelu52_data.holzguete_st = 5;
+        nelu52_data.st_wie_sw = 0;
+        nelu52_data.mit_kh_sw = 0;
+        nelu52_data.mit_kh_st = 0;
+        nelu52_data.balken_b = 120;
+        nelu52_data.balken_hG = 140;
+        nelu52_data.balken_hD = 100;
+        nelu52_data.balken_tv1 = 20;
+        nelu52_data.gamma = 60;
+        nelu52_data.nw_biegung = nelu52_data.nw_schub = nelu52_data.nw_strebe = 1;
+        nelu52_data.strebe_leff = 1500;
+        nelu52_data.querschnittsschwaechung = 1;
+        nelu52_data.d_bolzen = 12;
+        nelu52_data.lagesicherung_bolzen = 1;
+        nelu52_data.linkes_schnittufer = 1;
+        nelu52_data.stirn_gleich = 0;
+        nelu52_data.lasten.clear();
+        LoadCase lc;
+        lc.name = QStringLiteral("LK 1");
+        lc.nd_strebe = 25.0;
+        lc.nd_schwelle = -8.0;
+        lc.md_schwelle = 1.5;
+        lc.vd_schwelle = 4.0;
+        lc.kled = 2;
+        lc.kmod = 0.8;
+        nelu52_data.lasten.append(lc);
+        win.reset(Nelu52_New_Main_Window());
+        QApplication::processEvents();
+    }
+    QStringList shown()
+    {
+        QStringList l;
+        for (int i = 0; i < 4; ++i)
+            l << w<QLabel>(("erg_prozent_" + QByteArray::number(i)).constData())->text();
+        return l;
+    }
+    // What a fresh calculation of the form's content gives.
+    QStringList fresh()
+    {
+        call("maske2data");
+        nelu52_data.cal_nachweise();
+        QStringList l;
+        for (const NachweisEintrag& e : nelu52_data.nachweise) l << erg_prozent_text(e.ausnutzung);
+        return l;
+    }
+};
+
+TEST_F(LiveWindowTest, EveryInputOfTheChecksRecalculatesAtOnce)
+{
+    ASSERT_TRUE(w<QAction>("action_cal_auto")->isChecked());
+    struct Input {
+        const char* what;
+        std::function<void()> change;
+    };
+    auto spin = [this](const char* name, int v) { return [=] { w<QSpinBox>(name)->setValue(v); }; };
+    auto toggle = [this](const char* name) {
+        return [=] { w<QAbstractButton>(name)->setChecked(!w<QAbstractButton>(name)->isChecked()); };
+    };
+    auto click = [this](const char* name) { return [=] { w<QAbstractButton>(name)->click(); }; };
+    auto cell = [this](int col, double v) {
+        return [=] { lasten()->item(0, col)->setData(v, Qt::EditRole); };
+    };
+    const Input inputs[] = {
+        {"service class", [this] { w<QComboBox>("cob_nkl")->setCurrentIndex(2); }},
+        {"joint type", click("rb_typ_brust")},
+        {"joint type back", click("rb_typ_stirn")},
+        {"sill grade", [this] { w<QComboBox>("cb_holzguete_sw")->setCurrentIndex(3); }},
+        {"strut grade", [this] { w<QComboBox>("cb_holzguete_st")->setCurrentIndex(1); }},
+        {"sill species", click("rb_holzart_LH_sw")},
+        {"k_h of the sill", toggle("cb_kh_sw")},
+        {"k_h of the strut", toggle("cb_kh_st")},
+        {"width", spin("ed_Balken_b", 140)},
+        {"sill depth", spin("ed_Balken_hG", 160)},
+        {"strut depth", spin("ed_Balken_hD", 120)},
+        {"step depth", spin("ed_Balken_tv1", 25)},
+        {"angle", [this] { w<QDoubleSpinBox>("ed_gamma")->setValue(50.0); }},
+        {"bolt diameter", [this] { w<QComboBox>("cob_d_bolzen")->setCurrentIndex(7); }},
+        {"weakening by the bolt", toggle("cb_querschnittsschwaechung")},
+        {"buckling length", spin("ed_Strebe_leff", 3000)},
+        {"steps on the same side", click("rb_stirn_gleich")},
+        {"right cut face", click("rb_rechtes_schnittufer")},
+        {"strut force", cell(1, 35.0)},
+        {"sill force", cell(2, -20.0)},
+        {"sill moment", cell(3, 3.0)},
+        {"sill shear", cell(4, 9.0)},
+        {"strut of the sill's timber", [this] { w<QGroupBox>("gb_holz_strebe")->setChecked(false); }},
+        {"row deleted", [this] { lasten()->removeRows(0, 1); }},
+        // A new row is blank (no force): it must be calculated, not change much.
+        {"new row", click("pb_last_new")},
+    };
+    for (const Input& in : inputs) {
+        const QStringList before = shown();
+        in.change();
+        QApplication::processEvents();
+        const QStringList now = shown();
+        if (std::strcmp(in.what, "new row") != 0) {
+            EXPECT_NE(now, before) << in.what << ": the display did not follow";
+        }
+        EXPECT_EQ(now, fresh()) << in.what;
+    }
+}
+
+TEST_F(LiveWindowTest, ServiceClassSetsKmodOfEveryRowButFrei)
+{
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "newLast", Q_ARG(QString, QStringLiteral("LK 2")),
+                                          Q_ARG(double, 20.0), Q_ARG(double, 0.0), Q_ARG(double, 0.0),
+                                          Q_ARG(double, 0.0), Q_ARG(int, 8), Q_ARG(double, 0.55)));
+    w<QComboBox>("cob_nkl")->setCurrentIndex(2);   // service class 3
+    QApplication::processEvents();
+    // C24, class "mittel": k_mod 0.8 in classes 1 and 2, 0.65 in class 3
+    // (EN 1995-1-1 Table 3.1); "frei" keeps what was typed.
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 6)->data(Qt::EditRole).toDouble(), 0.65);
+    EXPECT_DOUBLE_EQ(lasten()->item(1, 6)->data(Qt::EditRole).toDouble(), 0.55);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].kmod, 0.65);
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[1].kmod, 0.55);
+    w<QComboBox>("cob_nkl")->setCurrentIndex(0);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 6)->data(Qt::EditRole).toDouble(), 0.8);
+    EXPECT_EQ(shown(), fresh());
+}
+
+TEST_F(LiveWindowTest, StrutPanelShowsTheSillTimberItTakes)
+{
+    w<QRadioButton>("rb_holzart_LH_sw")->click();
+    w<QComboBox>("cb_holzguete_sw")->setCurrentIndex(2);   // D30
+    w<QCheckBox>("cb_kh_sw")->setChecked(true);
+    w<QGroupBox>("gb_holz_strebe")->setChecked(false);
+    QApplication::processEvents();
+    EXPECT_TRUE(w<QRadioButton>("rb_holzart_LH_st")->isChecked());
+    EXPECT_FALSE(w<QRadioButton>("rb_holzart_NH_st")->isChecked());
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_st")->currentText(), QString("D30"));
+    EXPECT_TRUE(w<QCheckBox>("cb_kh_st")->isChecked());
+    EXPECT_FALSE(w<QComboBox>("cb_holzguete_st")->isEnabled());
+    // A later change of the sill shows in the strut's panel as well.
+    w<QRadioButton>("rb_holzart_NH_sw")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(w<QRadioButton>("rb_holzart_NH_st")->isChecked());
+    EXPECT_EQ(w<QComboBox>("cb_holzguete_st")->currentText(), QString("C24 (S10)"));
+}
+
+TEST_F(LiveWindowTest, TensionInTheStrutFailsTheJointOnScreen)
+{
+    lasten()->item(0, 1)->setData(-10.0, Qt::EditRole);
+    QApplication::processEvents();
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), QString::fromUtf8("nicht erfüllt"));
+    EXPECT_EQ(w<QProgressBar>("erg_balken_0")->value(), 120);
+    EXPECT_TRUE(w<QProgressBar>("erg_balken_0")->styleSheet().contains("#cc0000"));
+    EXPECT_TRUE(w<QGroupBox>("gb_ergebnisse")->styleSheet().contains("color : red"));
+    lasten()->item(0, 1)->setData(0.0, Qt::EditRole);
+    QApplication::processEvents();
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), QString("0.00 %"));
+}
+
+TEST_F(LiveWindowTest, WholeMillimetreFieldsNeverReadASeparator)
+{
+    QSpinBox* b = w<QSpinBox>("ed_Balken_b");
+    for (const char* typed : {"12,5", "12.5", "1.250", "1,250"}) {
+        b->setValue(120);
+        b->setFocus();
+        b->selectAll();
+        QTest::keyClicks(b, typed);
+        QTest::keyClick(b, Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_NE(b->value(), 125) << typed;
+        EXPECT_NE(b->value(), 1250) << typed;
+        EXPECT_NE(nelu52_data.balken_b, 125.0) << typed;
+        EXPECT_NE(nelu52_data.balken_b, 1250.0) << typed;
+    }
+    b->selectAll();
+    QTest::keyClicks(b, "140");
+    QTest::keyClick(b, Qt::Key_Return);
+    EXPECT_EQ(b->value(), 140);
+}
+
+TEST_F(WindowTest, HelpShowsTheSuppliedGermanHelp)
+{
+    // "Hilfe" asks the host for the help the start-up named; the installation
+    // supplies it as HTML under DATA.
+    setenv("DATA", KOV_SOURCE_DIR "/data", 1);
+    Init_Helpview("/nirgends", "Q8_NELU52.HLP");
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    w<QAction>("actionHilfe")->trigger();
+    const std::string log = Kov_Script_Log_Text();
+    Kov_Set_Ui_Mode(-1);
+    EXPECT_NE(log.find("Helpview haupt\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("Helpview document " KOV_SOURCE_DIR "/data/HILFE/Q8_NELU52.html"), std::string::npos) << log;
+
+    const std::string help = apptest::Slurp(KOV_SOURCE_DIR "/data/HILFE/Q8_NELU52.html");
+    for (const char* must : {"<meta charset=\"utf-8\">", "name=\"haupt\"", "NCI NA.12.1", "DIN EN 1995-1-1/NA:2013-08",
+                             "6.1.7", "6.2.3", "6.2.4", "6.3.2", "6.3.3", "Tabelle 3.1", "Stirnversatz", "Fersenversatz",
+                             "Doppelter Versatz", "Brustversatz", "Druckliste", "nicht erfüllt", ".inp"})
+        EXPECT_NE(help.find(must), std::string::npos) << must;
+
+    // Without the help the user learns which file is missing.
+    unsetenv("DATA");
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    w<QAction>("actionHilfe")->trigger();
+    const std::string missing = Kov_Script_Log_Text();
+    Kov_Set_Ui_Mode(-1);
+    EXPECT_NE(missing.find("Helpview missing /nirgends/Q8_NELU52.HLP"), std::string::npos) << missing;
+}
+
 TEST_F(WindowTest, SketchOfAFrontNotch)
 {
     // gamma 60, h_G 180, h_D 100, t_v1 30: a = 30 / tan 60 = 17.3205,
@@ -546,6 +771,55 @@ TEST_F(ExampleWindowTest, FormShowsTheStoredPosition)
     EXPECT_EQ(w<QLabel>("erg_prozent_2")->text(), QString("78.77 %"));
     EXPECT_EQ(w<QLabel>("erg_prozent_3")->text(), QString("32.16 %"));
     EXPECT_TRUE(w<QGroupBox>("gb_ergebnisse")->styleSheet().contains("color : green"));
+}
+
+TEST_F(ExampleWindowTest, WindowFitsASmallScreenAndEveryBarCanBeReached)
+{
+    auto fit = [this](const QRect& r) {
+        ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "fit_window", Q_ARG(QRect, r)));
+    };
+    w<QAction>("actionCalculation")->trigger();
+    win->show();
+    fit(QRect(0, 0, 1366, 768));
+    QApplication::processEvents();
+    EXPECT_LE(win->width(), 1366);
+    EXPECT_LE(win->height(), 768);
+    QScrollArea* sa = w<QScrollArea>("sa_form");
+    ASSERT_NE(sa, nullptr);
+    // No sideways scrolling: only the height is short.
+    EXPECT_GE(sa->viewport()->width(), sa->widget()->width());
+    for (int i = 0; i < 4; ++i) {
+        QProgressBar* bar = w<QProgressBar>(("erg_balken_" + QByteArray::number(i)).constData());
+        sa->ensureWidgetVisible(bar);
+        QApplication::processEvents();
+        const QRect r(bar->mapTo(sa->viewport(), QPoint(0, 0)), bar->size());
+        EXPECT_TRUE(sa->viewport()->rect().contains(r)) << i;
+    }
+    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/app_mainwindow_1366x768.png", "PNG"));
+
+    // A larger screen font grows the window on a large screen; the former
+    // font brings the former size back.
+    const QRect large(0, 0, 4000, 4000);
+    const QFont before = win->font();
+    Nelu52_Update_All_Widgets(before);
+    QApplication::processEvents();
+    fit(large);
+    const QSize normal = win->size();
+    QFont bigger = before;
+    bigger.setPointSizeF(before.pointSizeF() * 1.5);
+    Nelu52_Update_All_Widgets(bigger);
+    QApplication::processEvents();
+    fit(large);
+    EXPECT_GT(win->width(), normal.width());
+    EXPECT_GT(win->height(), normal.height());
+    const QSize grown = win->size();
+    Nelu52_Update_All_Widgets(before);
+    QApplication::processEvents();
+    fit(large);
+    // Smaller again (views that sized themselves to the larger text, such as
+    // the load table's columns, may keep some of their width).
+    EXPECT_LT(win->width(), grown.width());
+    EXPECT_LT(win->height(), grown.height());
 }
 
 TEST_F(ExampleWindowTest, Screenshot)
