@@ -45,7 +45,7 @@ int Kov_Wrap_Line(const char* text, int width, int max_bytes, int* advance) {
             return n;
         }
         ++n;
-        if (pxQTxX(text, n) > width) {
+        if (pxQTxX(text, n, nullptr) > width) {
             // Cut after the last blank at positions n down to 1, else after n bytes.
             for (int k = n; k >= 1; --k)
                 if (text[k] == ' ') {
