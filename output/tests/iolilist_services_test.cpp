@@ -12,6 +12,7 @@
 #include "oliwrt_fixture.h"
 #include "output/iolilist.h"
 #include "platform/kovscript.h"
+#include "platform/kovscreen.h"
 #include "platform/olitable.h"
 #include "platform/tests/kovtestutil.h"
 
@@ -126,7 +127,7 @@ TEST_F(OliListServices, ErrorListShownInATableWindow)
     ASSERT_EQ(1, getOLITableColours(&c));
     EXPECT_EQ((240 << 16) | (240 << 8) | 240, c.colour[0]);
     EXPECT_EQ((240 << 16) | (240 << 8) | 240, c.colour[1]);
-    EXPECT_EQ((192 << 16) | (192 << 8) | 192, c.colour[4]);
+    EXPECT_EQ(BUTTON_CI, c.colour[4]);
     EXPECT_EQ(1, Oli_Table_Colours_Init());
 }
 
