@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "materials/matfactors.h"
 #include "platform/kovcp.h"
 
 NELU52_DATA nelu52_data;
@@ -116,6 +117,19 @@ QString NELU52_DATA::kled_text(int klasse, int mit_kurz_sehr_kurz)
     if (klasse < 0 || klasse > 8) return QString();
     if (klasse == 5 && !mit_kurz_sehr_kurz) return QLatin1String(kKledNone);
     return QString::fromUtf8(kKledTexts[klasse]);
+}
+
+double NELU52_DATA::kmod_for_class(int kled) const
+{
+    double kmod = 0.0;
+    Mat_Kmod(holzart_sw, holzguete_sw, nkl, kled, &kmod, nullptr);
+    return kmod;
+}
+
+void NELU52_DATA::follow_kmod()
+{
+    for (LoadCase& lc : lasten)
+        if (lc.kled != 8) lc.kmod = kmod_for_class(lc.kled);
 }
 
 // ---- 8-bit texts -----------------------------------------------------------------------

@@ -139,6 +139,13 @@ public:
     static int kled_index(const QString& text);
     static QString kled_text(int klasse, int mit_kurz_sehr_kurz);
 
+    // k_mod of a load-duration class for the sill's material and the service
+    // class (0.0 when the table has none). Every combination whose class is
+    // not "frei" (8) is computed with it: follow_kmod sets it in every such
+    // combination, as the form does before each calculation.
+    double kmod_for_class(int kled) const;
+    void follow_kmod();
+
     // Defaults of the constructor; the results are cleared.
     void set_defaults();
 

@@ -3,7 +3,7 @@
 set -euo pipefail
 PKGS=(cmake g++ make pkg-config
       qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttranslations5-l10n
-      libgtest-dev libgmock-dev googletest
+      libgtest-dev libgmock-dev googletest libbenchmark-dev
       p7zip-full poppler-utils xvfb xauth fonts-dejavu-core locales)
 missing=()
 for p in "${PKGS[@]}"; do

@@ -7,7 +7,6 @@
 
 #include "app/gui/mainwindow.h"
 #include "app/nelu52data.h"
-#include "materials/matfactors.h"
 
 namespace {
 
@@ -171,8 +170,7 @@ void MainWindow::maske2data()
             lc.kmod = cell_double(model_lasten, r, COL_KMOD);
         } else {
             // k_mod follows the sill's material, service class and class.
-            double kmod = 0.0;
-            Mat_Kmod(d.holzart_sw, d.holzguete_sw, d.nkl, lc.kled, &kmod, nullptr);
+            const double kmod = d.kmod_for_class(lc.kled);
             lc.kmod = kmod;
             // The table shows the k_mod that is computed with (a new service
             // class or sill timber changes it).

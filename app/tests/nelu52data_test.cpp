@@ -71,6 +71,34 @@ TEST(LoadDuration, IndexOfATextIgnoresCase)
     for (const auto& c : cases) EXPECT_EQ(NELU52_DATA::kled_index(QString::fromUtf8(c.text)), c.klasse) << c.text;
 }
 
+// k_mod of solid softwood after EN 1995-1-1 Table 3.1; a combination
+// "frei" keeps the value typed in, every other follows its class.
+TEST(LoadDuration, KmodFollowsTheClassExceptForFree)
+{
+    struct {
+        int nkl, kled;
+        double kmod;
+    } const cases[] = {
+        {1, 0, 0.60}, {1, 1, 0.70}, {1, 2, 0.80}, {1, 3, 0.90}, {1, 4, 1.10},
+        {2, 0, 0.60}, {2, 3, 0.90}, {3, 0, 0.50}, {3, 1, 0.55}, {3, 2, 0.65}, {3, 3, 0.70}, {3, 4, 0.90},
+    };
+    for (const auto& c : cases) {
+        NELU52_DATA d;
+        d.holzart_sw = 0;
+        d.holzguete_sw = 5;  // C24
+        d.nkl = c.nkl;
+        d.lasten[0].kled = c.kled;
+        d.lasten[0].kmod = 0.123;  // stale, as a file edited elsewhere may hold
+        LoadCase free_row = d.lasten[0];
+        free_row.kled = 8;
+        d.lasten.append(free_row);
+        d.follow_kmod();
+        EXPECT_DOUBLE_EQ(d.lasten[0].kmod, c.kmod) << "service class " << c.nkl << ", class " << c.kled;
+        EXPECT_DOUBLE_EQ(d.kmod_for_class(c.kled), c.kmod);
+        EXPECT_EQ(d.lasten[1].kmod, 0.123);
+    }
+}
+
 TEST(LoadDuration, TextOfAClass)
 {
     EXPECT_EQ(NELU52_DATA::kled_text(0, 0), QString::fromUtf8("ständig"));

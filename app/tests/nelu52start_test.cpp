@@ -207,6 +207,29 @@ TEST_P(ProgramOnExample, FourArgumentsRunThePosition)
     EXPECT_EQ(files, 3);
 }
 
+// Without a window the program computes what the window would show: a
+// combination whose class is not "frei" takes the k_mod of its class, not a
+// stale value stored in the input file.
+TEST(Program, BatchRunTakesTheKmodOfTheClassAsTheFormDoes)
+{
+    apptest::Workdir dir;
+    for (const char* f : {"VERSATZ_01.txt", "VERSATZ_01.nad"})
+        std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+    std::string inp = Slurp(std::string(KOV_SOURCE_DIR) + "/example/VERSATZ_01.inp");
+    // LK 2 is "kurz" (class 3, k_mod 0.9 for C24 in service class 1).
+    const std::string row = "42 0 2.8 14 0 14 2.8 3 0.9\n";
+    const size_t at = inp.find(row);
+    ASSERT_NE(at, std::string::npos);
+    inp.replace(at, row.size(), "42 0 2.8 14 0 14 2.8 3 0.5\n");
+    ASSERT_TRUE(apptest::Spill(dir.file("VERSATZ_01.inp"), inp));
+    const ProgramRun r = Start({"VERSATZ", "0", "1", "1"},
+                               {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos(), "KOV_UI_MODE=batch"},
+                               dir.pos());
+    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_NE(r.out.find("Versatz: 82.37 %"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Querkraft der Schwelle: 78.77 %"), std::string::npos) << r.out;
+}
+
 // The test set-up asks for offscreen; a machine without X has no such
 // variable at all, and the program must choose offscreen itself.
 INSTANTIATE_TEST_SUITE_P(Environment, ProgramOnExample,

@@ -64,12 +64,17 @@ int main(int argc, char** argv)
     Kov_Numeric_C_Locale();
 
     // The window reads the position's input and fills its form from it.
-    QMainWindow* window = Nelu52_New_Main_Window();
-    window->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    // Without one the input is read directly: building a window nobody sees
+    // (its form, pictures and dialogs) would more than double the start-up.
+    QMainWindow* window = nullptr;
     if (Kov_Ui_Mode() == KOV_UI_INTERACTIVE) {
+        window = Nelu52_New_Main_Window();
+        window->setLocale(QLocale(QLocale::German, QLocale::Germany));
         window->show();
         app->exec();
     } else {
+        nelu52_data.read_data();
+        nelu52_data.follow_kmod();
         nelu52_data.cal_nachweise();
         std::fputs(Result_Text().toUtf8().constData(), stdout);
         std::fflush(stdout);
