@@ -29,7 +29,7 @@ const SteelGrade kGradesEn[STEEL_GRADE_COUNT] = {
     {9, "S275 M/ML", KOV_ST_CONST, 275, 255, 40, 80, 370, 0.95},
     {10, "S355 N/NL", KOV_ST_CONST, 355, 335, 40, 80, 470, 0.8},
     {11, "S355 M/ML", KOV_ST_CONST, 355, 335, 40, 80, 450, 0.8},
-    {12, "S460 N/NL", KOV_ST_CONST, 460, 430, 40, 80, 550, 0.6},
+    {12, "S460 N/NL", KOV_ST_CONST, 460, 430, 40, 80, 540, 0.6},
     {13, "S460 M/ML", KOV_ST_CONST, 460, 430, 40, 80, 530, 0.6},
     {14, "S 240 GP", KOV_ST_CONST, 240, 215, 40, 80, 340, 0.95},
     {15, "S 270 GP", KOV_ST_CONST, 270, 250, 40, 80, 410, 0.95},
@@ -48,7 +48,7 @@ const SteelGrade kGradesEn[STEEL_GRADE_COUNT] = {
     {28, "FK 10.9", KOV_ST_CONST, 900, 900, 80, 80, 1000, 0.6},
     {29, "S235 (1052)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
     {30, "S275 (1052)", KOV_ST_CONST, 275, 255, 40, 80, 430, 0.95},
-    {31, "S355 (1052)", KOV_ST_CONST, 360, 335, 40, 80, 510, 0.8},
+    {31, "S355 (1052)", KOV_ST_CONST, 360, 325, 40, 80, 510, 0.8},
     {32, "S450", KOV_ST_CONST, 440, 410, 40, 80, 550, 0.6},
     {33, "S420 N/NL", KOV_ST_CONST, 420, 390, 40, 80, 520, 0.6},
     {34, "S420 M/ML", KOV_ST_CONST, 420, 390, 40, 80, 520, 0.6},
@@ -63,22 +63,22 @@ const SteelGrade kGradesEn[STEEL_GRADE_COUNT] = {
     {43, "S550GD", KOV_ST_CONST, 550, 550, 40, 100, 560, 0.6},
 };
 
-// DIN 18800: the S235 and S355 grades yield at 240 and 360 N/mm2 in the lower
-// band, and rows 5 to 7 carry the old names as well.
+// DIN 18800-1: the S235 and S355 grades yield at 240 and 360 N/mm2 in the lower
+// band (S355 at 325 for 40 < t <= 80 mm), and rows 5 to 7 carry the old names as well.
 const SteelGrade kGradesDin[STEEL_GRADE_COUNT] = {
     {0, "S235JR (St37-2)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
     {1, "S235JRG1 (USt37-2)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
     {2, "S235JRG2 (RSt37-2)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
     {3, "S235J0 (St37-3)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
-    {4, "S355J0 (St52-3)", KOV_ST_CONST, 360, 335, 40, 80, 490, 0.8},
+    {4, "S355J0 (St52-3)", KOV_ST_CONST, 360, 325, 40, 80, 490, 0.8},
     {5, "S235 (St37)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
     {6, "S275 (St44)", KOV_ST_CONST, 275, 255, 40, 80, 410, 0.95},
-    {7, "S355 (St52)", KOV_ST_CONST, 360, 335, 40, 80, 490, 0.8},
+    {7, "S355 (St52)", KOV_ST_CONST, 360, 325, 40, 80, 490, 0.8},
     {8, "S275 N/NL", KOV_ST_CONST, 275, 255, 40, 80, 370, 0.95},
     {9, "S275 M/ML", KOV_ST_CONST, 275, 255, 40, 80, 370, 0.95},
-    {10, "S355 N/NL", KOV_ST_CONST, 360, 335, 40, 80, 470, 0.8},
-    {11, "S355 M/ML", KOV_ST_CONST, 360, 335, 40, 80, 450, 0.8},
-    {12, "S460 N/NL", KOV_ST_CONST, 460, 430, 40, 80, 550, 0.6},
+    {10, "S355 N/NL", KOV_ST_CONST, 360, 325, 40, 80, 470, 0.8},
+    {11, "S355 M/ML", KOV_ST_CONST, 360, 325, 40, 80, 450, 0.8},
+    {12, "S460 N/NL", KOV_ST_CONST, 460, 430, 40, 80, 540, 0.6},
     {13, "S460 M/ML", KOV_ST_CONST, 460, 430, 40, 80, 530, 0.6},
     {14, "S 240 GP", KOV_ST_CONST, 240, 215, 40, 80, 340, 0.95},
     {15, "S 270 GP", KOV_ST_CONST, 270, 250, 40, 80, 410, 0.95},
@@ -97,7 +97,7 @@ const SteelGrade kGradesDin[STEEL_GRADE_COUNT] = {
     {28, "FK 10.9", KOV_ST_CONST, 900, 900, 80, 80, 1000, 0.6},
     {29, "S235 (1052)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
     {30, "S275 (1052)", KOV_ST_CONST, 275, 255, 40, 80, 430, 0.95},
-    {31, "S355 (1052)", KOV_ST_CONST, 360, 335, 40, 80, 510, 0.8},
+    {31, "S355 (1052)", KOV_ST_CONST, 360, 325, 40, 80, 510, 0.8},
     {32, "S450", KOV_ST_CONST, 440, 410, 40, 80, 550, 0.6},
     {33, "S420 N/NL", KOV_ST_CONST, 420, 390, 40, 80, 520, 0.6},
     {34, "S420 M/ML", KOV_ST_CONST, 420, 390, 40, 80, 520, 0.6},

@@ -42,7 +42,6 @@ void set_names(NadEc2Record* r)
     for (int i = 0; i < 4; ++i) copy_text(r->design_situation_names[i], cp850(kSituationNames[i]));
 }
 
-// The bridge block of the German annex, given to bodies written before it existed.
 void set_bridge_block_de(NadEc2Record* r)
 {
     r->alpha_cc_bridge = 0.85;
@@ -342,6 +341,11 @@ void Nad_Default_Ec2_For_Norm(int norm, NadEc2Record* r)
     r->reserve_a = 0;
     r->reserve_b = 0;
     r->reserve_selector = 0;
+}
+
+void Nad_Ec2_Bridge_Block_De(NadEc2Record* r)
+{
+    if (r) set_bridge_block_de(r);
 }
 
 NadEc2Record* Nad_Set_Ec2_Na_De(NadEc2Record* r, int value)

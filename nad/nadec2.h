@@ -139,6 +139,12 @@ void Nad_Default_Ec2(NadEc2Record* r);
 // as they were. Nothing for a null record.
 void Nad_Default_Ec2_For_Norm(int norm, NadEc2Record* r);
 
+// The bridge block of the German annex to EN 1992-2 (C_Rd,c 0.15, k1 0.12,
+// cot theta up to 1.75, nu_1 0.75, ...): given to German bodies written before
+// the block existed, and the block of the supplied German annex. Nothing for a
+// null record.
+void Nad_Ec2_Bridge_Block_De(NadEc2Record* r);
+
 // Stores value into na_de; returns r.
 NadEc2Record* Nad_Set_Ec2_Na_De(NadEc2Record* r, int value);
 

@@ -178,7 +178,7 @@ TEST(RhoK, TimberPanelsAndThickness)
     {
         AnnexRules annex;
         EXPECT_EQ(Mat_Rho_k(1, 7, 0, &rho, nullptr), 1);
-        EXPECT_EQ(rho, 900);
+        EXPECT_EQ(rho, 800);  // D70 after EN 338:2016
         EXPECT_EQ(Mat_Rho_k(1, 0, 0, &rho, nullptr), 1);
         EXPECT_EQ(rho, 475);
         EXPECT_EQ(Mat_Rho_k(0, 5, 0, &rho, nullptr), 1);

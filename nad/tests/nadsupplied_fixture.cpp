@@ -78,6 +78,8 @@ void german_concrete(NadEc2Record* c)
     c->lambda_lim_mode = 2;
     c->k_hsc_fire = 1.0;      // the German annex keeps these at 1.0 in any case
     c->k_m_hsc_fire = 1.0;
+    // DIN EN 1992-2/NA: the bridge block, from the one place the library keeps it
+    Nad_Ec2_Bridge_Block_De(c);
 }
 
 // DIN EN 1995-1-1/NA:2013-08.

@@ -164,3 +164,37 @@ TEST(SuppliedAnnexFiles, GermanyHoldsTheGermanAnnexValues)
     EXPECT_DOUBLE_EQ(r.ec9.gamma_m1, 1.1);
     EXPECT_DOUBLE_EQ(r.ec9.gamma_m2, 1.25);
 }
+
+// The German annex carries the German bridge values of DIN EN 1992-2/NA
+// (C_Rd,c 0.15, k1 0.12, cot theta at most 1.75, nu_1 0.75), not the
+// recommended 0.18, 0.15, 2.5 and 0.6, and they are the library's own block.
+TEST(SuppliedAnnexFiles, GermanHoldsTheGermanBridgeBlock)
+{
+    RecordBox box;
+    ASSERT_EQ(load_supplied("Deutschland", box.r.get()), 1);
+    const NadEc2Record& c = box.r->ec2;
+    EXPECT_DOUBLE_EQ(c.c_rd_c_bridge, 0.15);
+    EXPECT_DOUBLE_EQ(c.k1_shear_bridge, 0.12);
+    EXPECT_DOUBLE_EQ(c.cot_theta_max_bridge, 1.75);
+    EXPECT_DOUBLE_EQ(c.nu_1_bridge, 0.75);
+
+    RecordBox block;
+    NadEc2Record& b = block.r->ec2;
+    Nad_Default_Ec2(&b);
+    Nad_Ec2_Bridge_Block_De(&b);
+    EXPECT_DOUBLE_EQ(c.alpha_cc_bridge, b.alpha_cc_bridge);
+    EXPECT_DOUBLE_EQ(c.alpha_ct_bridge, b.alpha_ct_bridge);
+    EXPECT_DOUBLE_EQ(c.c_rd_c_bridge, b.c_rd_c_bridge);
+    EXPECT_DOUBLE_EQ(c.v_min_bridge, b.v_min_bridge);
+    EXPECT_DOUBLE_EQ(c.k1_shear_bridge, b.k1_shear_bridge);
+    EXPECT_DOUBLE_EQ(c.cot_theta_min_bridge, b.cot_theta_min_bridge);
+    EXPECT_DOUBLE_EQ(c.cot_theta_max_bridge, b.cot_theta_max_bridge);
+    EXPECT_DOUBLE_EQ(c.alpha_cw_bridge, b.alpha_cw_bridge);
+    EXPECT_DOUBLE_EQ(c.nu_1_bridge, b.nu_1_bridge);
+    EXPECT_DOUBLE_EQ(c.k1_fatigue_bridge, b.k1_fatigue_bridge);
+    EXPECT_DOUBLE_EQ(c.as_min_column_bridge, b.as_min_column_bridge);
+    EXPECT_DOUBLE_EQ(c.as_min_column_floor_bridge, b.as_min_column_floor_bridge);
+    EXPECT_EQ(c.as_min_column_bridge_mode, b.as_min_column_bridge_mode);
+    EXPECT_EQ(c.v_min_bridge_mode, b.v_min_bridge_mode);
+    EXPECT_EQ(c.nu_1_bridge_mode, b.nu_1_bridge_mode);
+}
