@@ -11,7 +11,7 @@
 namespace {
 
 // k_mod rows: durations 0..4, then 5 = mean of 3 and 4.
-enum KmodRow { R1, R2, R3, R4, R5, R6, R7, R8, KMOD_ROWS, R_NONE = -1 };
+enum KmodRow { R1, R2, R3, R4, R5, R6, R7, R8, R9, KMOD_ROWS, R_NONE = -1 };
 
 const double kKmodRows[KMOD_ROWS][6] = {
     {0.6, 0.7, 0.8, 0.9, 1.1, 1.0},      // R1
@@ -22,6 +22,9 @@ const double kKmodRows[KMOD_ROWS][6] = {
     {0.2, 0.3, 0.45, 0.6, 0.8, 0.7},     // R6
     {0.2, 0.4, 0.6, 0.8, 1.1, 0.95},     // R7
     {0.15, 0.3, 0.45, 0.6, 0.8, 0.7},    // R8
+    // R9: medium board in service class 2, short-term and instantaneous
+    // loads only (0: not allowed).
+    {0.0, 0.0, 0.0, 0.45, 0.8, 0.625},
 };
 
 bool IsUserKind(int kind)
@@ -68,8 +71,8 @@ KmodRow SelectRow(int kind, int grade, int service_class, bool annex)
         return R_NONE;
     }
     if (kind == MK_FIBREBOARD && grade == 0) return pick(R5, R6, R_NONE);
-    if (kind == MK_GYPSUM_BOARD || kind == MK_FERMACELL || (kind == MK_FIBREBOARD && grade == 1))
-        return pick(R7, R8, R_NONE);
+    if (kind == MK_FIBREBOARD && grade == 1) return pick(R7, R9, R_NONE);
+    if (kind == MK_GYPSUM_BOARD || kind == MK_FERMACELL) return pick(R7, R8, R_NONE);
     return R_NONE;
 }
 
@@ -102,7 +105,8 @@ int Mat_Kmod(int kind, int grade, int service_class, int duration, double* kmod_
     const KmodRow row = SelectRow(kind, grade, service_class, annex != nullptr);
     if (row == R_NONE) return Fail(kmod_out);
     const double* r = kKmodRows[row];
-    return Put(kmod_out, duration == 5 ? r[5] : RowValue(r, duration));
+    const double v = duration == 5 ? r[5] : RowValue(r, duration);
+    return v > 0.0 ? Put(kmod_out, v) : Fail(kmod_out);
 }
 
 int Mat_Kdef(int kind, int grade, int service_class, double* kdef_out)

@@ -233,15 +233,23 @@ TEST(MaterialTables, KmodRows)
 {
     DinRules din;
     // A kind, grade and service class that each row stands for under DIN rules.
-    const int use[8][3] = {{0, 5, 1}, {0, 5, 3}, {4, 1, 1}, {4, 1, 2}, {4, 0, 1}, {7, 0, 2}, {5, 0, 1}, {5, 0, 2}};
+    const int use[9][3] = {{0, 5, 1}, {0, 5, 3}, {4, 1, 1}, {4, 1, 2}, {4, 0, 1},
+                           {7, 0, 2}, {5, 0, 1}, {5, 0, 2}, {8, 1, 2}};
     const Table t = Rows(kKmodRows);
-    ASSERT_EQ(t.size(), 8u);
-    for (int row = 0; row < 8; ++row) {
+    ASSERT_EQ(t.size(), 9u);
+    for (int row = 0; row < 9; ++row) {
         EXPECT_EQ(t[row][0], "R" + std::to_string(row + 1));
         for (int d = 0; d <= 5; ++d) {
             double k = -1;
-            EXPECT_EQ(Mat_Kmod(use[row][0], use[row][1], use[row][2], d, &k, nullptr), 1);
-            EXPECT_NEAR(Num(t[row][1 + d]), k, 1e-12) << t[row][0] << " duration " << d;
+            const int r = Mat_Kmod(use[row][0], use[row][1], use[row][2], d, &k, nullptr);
+            const std::string& cell = t[row][1 + d];
+            if (cell == "-") {
+                EXPECT_EQ(r, 0) << t[row][0] << " duration " << d;
+                EXPECT_EQ(k, 0.0);
+                continue;
+            }
+            EXPECT_EQ(r, 1) << t[row][0] << " duration " << d;
+            EXPECT_NEAR(Num(cell), k, 1e-12) << t[row][0] << " duration " << d;
         }
     }
 }
@@ -485,7 +493,7 @@ struct Probe {
 TEST(MaterialTables, KmodSelection)
 {
     const Table rows = Rows(kKmodSelection);
-    ASSERT_EQ(rows.size(), 8u);
+    ASSERT_EQ(rows.size(), 9u);
     // The materials each row names, in the row order of the table.
     const std::vector<std::vector<Probe>> probes = {
         {{-10, 0, false}, {0, 5, true}, {1, 3, false}, {2, 13, true}, {3, 7, false}, {17, 1, true},
@@ -496,7 +504,8 @@ TEST(MaterialTables, KmodSelection)
         {{7, 0, false}, {7, 3, false}, {7, 9, false}, {8, 0, false}, {8, 0, true}},
         {{7, 0, true}, {7, 1, true}},
         {{7, 2, true}, {7, 3, true}},
-        {{5, 0, false}, {5, 2, true}, {9, 0, false}, {9, 4, true}, {8, 1, false}, {8, 1, true}},
+        {{5, 0, false}, {5, 2, true}, {9, 0, false}, {9, 4, true}},
+        {{8, 1, false}, {8, 1, true}},
     };
     const Table r_rows = Rows(kKmodRows);
     for (size_t i = 0; i < rows.size(); ++i)
@@ -518,9 +527,15 @@ TEST(MaterialTables, KmodSelection)
                                              std::to_string(p.grade) + " class " + std::to_string(sc);
                     if (cell.rfind("R", 0) == 0) {
                         const int row = std::atoi(cell.c_str() + 1) - 1;
-                        ASSERT_TRUE(row >= 0 && row < 8) << cell;
+                        ASSERT_TRUE(row >= 0 && row < 9) << cell;
+                        const std::string& value = r_rows[row][1 + std::min(d == 6 || d == 7 ? 4 : d, 5)];
+                        if (value == "-") {  // no load of this class allowed
+                            EXPECT_EQ(r, 0) << what;
+                            EXPECT_EQ(k, 0.0) << what;
+                            continue;
+                        }
                         EXPECT_EQ(r, 1) << what;
-                        EXPECT_NEAR(k, Num(r_rows[row][1 + std::min(d == 6 || d == 7 ? 4 : d, 5)]), 1e-12) << what;
+                        EXPECT_NEAR(k, Num(value), 1e-12) << what;
                     } else {
                         EXPECT_EQ(cell.rfind("undefined", 0), 0u) << cell;
                         EXPECT_EQ(r, 0) << what;

@@ -215,9 +215,10 @@ const char* const kLvlKmod = R"tbl(| table | 0 | 1 | 2 | 3 | 4 | 5 | 6 | 7 |
 | web, service class 2 | 0.2 | 0.3 | 0.45 | 0.6 | 0.9 | 0.75 | 1.1 | 1.1 |
 | flanges, service classes 1 and 2 | 0.6 | 0.7 | 0.8 | 0.9 | 1.1 | 1.0 | 1.1 | 1.1 |)tbl";
 
-// EN 1995-1-1:2004, Table 3.1 (rows R1 to R8) and DIN 1052:2008 Annex F: k_mod by load-duration
+// EN 1995-1-1:2004, Table 3.1 (rows R1 to R9) and DIN 1052:2008 Annex F: k_mod by load-duration
 // class permanent, long, medium, short, instantaneous; column 5 is the mean of short and
-// instantaneous.
+// instantaneous; "-" where the table allows no load of that class (medium board MBH.HLS in
+// service class 2).
 const char* const kKmodRows = R"tbl(| row | 0 | 1 | 2 | 3 | 4 | 5 |
 |---|---|---|---|---|---|---|
 | R1 | 0.6 | 0.7 | 0.8 | 0.9 | 1.1 | 1.0 |
@@ -227,7 +228,8 @@ const char* const kKmodRows = R"tbl(| row | 0 | 1 | 2 | 3 | 4 | 5 |
 | R5 | 0.3 | 0.45 | 0.65 | 0.85 | 1.1 | 0.975 |
 | R6 | 0.2 | 0.3 | 0.45 | 0.6 | 0.8 | 0.7 |
 | R7 | 0.2 | 0.4 | 0.6 | 0.8 | 1.1 | 0.95 |
-| R8 | 0.15 | 0.3 | 0.45 | 0.6 | 0.8 | 0.7 |)tbl";
+| R8 | 0.15 | 0.3 | 0.45 | 0.6 | 0.8 | 0.7 |
+| R9 | - | - | - | 0.45 | 0.8 | 0.625 |)tbl";
 
 // EN 12369-1:2001, Tables 3 to 6: particleboard P4 to P7, loaded as a plate: f_m / f_t / f_c / f_v
 // / f_c90 in N/mm2 by thickness band.
@@ -361,7 +363,8 @@ const char* const kKmodSelection = R"tbl(| kind | service class 1 | service clas
 | 7 particleboard, DIN rules, every grade; 8 fibreboard grade 0, both rule sets | R5 | R6 | undefined |
 | 7 particleboard, annex rules, grades 0 and 1 | R5 | R6 | undefined |
 | 7 particleboard, annex rules, grades 2 and 3 | R3 | R4 | undefined |
-| 5 gypsum board, 9 Fermacell (every grade), 8 fibreboard grade 1 | R7 | R8 | undefined |)tbl";
+| 5 gypsum board, 9 Fermacell (every grade) | R7 | R8 | undefined |
+| 8 fibreboard grade 1 (medium board) | R7 | R9 | undefined |)tbl";
 
 // EN 1995-1-1:2004, Table 3.2: k_def by material and service class 1 / 2 / 3 (0.0 where none is
 // given).
