@@ -150,7 +150,7 @@ struct LineEdit {
             }
             if (shown > 0) pxText(text_x(), base(), text.data() + first, shown);
             if (!fresh) {
-                const int cx = text_x() + (cursor - first) * kCharWidth - 1;
+                const int cx = text_x() + (cursor - first) * kCharWidth;
                 pxFgc(BLACK_CI);
                 pxLine(cx, base() - 11, cx, base() + 3);
             }

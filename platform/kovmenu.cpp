@@ -48,6 +48,7 @@ struct Level {
     const KovMenu* menu = nullptr;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     int marked = -1;
+    bool subs = false; // some entry has a sub-menu: room for its mark
     QImage below;
 
     int count() const { return count_of(menu); }
@@ -125,7 +126,7 @@ private:
                     pxRect(l.x1 + kPad, top, l.x2 - kPad, top + kRow - 1);
                 }
                 pxFgc(marked ? WHITE_CI : (choosable(e) ? BLACK_CI : -10));
-                pxView(l.x1 + kPad, top, l.x2 - 20, top + kRow - 1);
+                pxView(l.x1 + kPad, top, l.x2 - (l.subs ? 14 : 2), top + kRow - 1);
                 pxText(l.x1 + 8, top + 13, text_of(e), -1);
                 pxView(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
                 if (e.sub) {
@@ -152,7 +153,7 @@ private:
             longest = std::max(longest, std::strlen(text_of(l.entry(i))));
             subs = subs || l.entry(i).sub;
         }
-        const int w = std::min(NPIXEL_X - 1, std::max(60, int(std::min<size_t>(longest, 120)) * 8 + 20 + (subs ? 12 : 0)));
+        const int w = std::min(NPIXEL_X - 1, std::max(60, int(std::min<size_t>(longest, 120)) * 8 + 16 + (subs ? 14 : 0)));
         const int h = std::min(NPIXEL_Y - 1, l.count() * kRow + 2 * kPad);
         if (from >= 0 && !levels_.empty()) {
             const Level& p = levels_.back();
@@ -162,6 +163,7 @@ private:
         }
         x = std::max(0, std::min(x, NPIXEL_X - 1 - w));
         y = std::max(0, std::min(y, NPIXEL_Y - 1 - h));
+        l.subs = subs;
         l.x1 = x;
         l.y1 = y;
         l.x2 = x + w;
@@ -191,8 +193,9 @@ private:
         return -1;
     }
 
-    // Marks entry i of level k, opening its sub-menu or closing the ones above.
-    void mark(int k, int i)
+    // Marks entry i of level k, closing the menus above unless they are its
+    // own sub-menu; open_sub opens that (the mouse does, the arrow keys do not).
+    void mark(int k, int i, bool open_sub)
     {
         const bool open_now = int(levels_.size()) > k + 1 && levels_[size_t(k)].marked == i;
         if (!open_now) close_to(size_t(k) + 1);
@@ -201,7 +204,8 @@ private:
             l.marked = i;
             draw(l);
         }
-        if (!open_now && i >= 0 && choosable(l.entry(i)) && l.entry(i).sub) open(l.entry(i).sub, 0, 0, i);
+        if (open_sub && !open_now && i >= 0 && choosable(l.entry(i)) && l.entry(i).sub)
+            open(l.entry(i).sub, 0, 0, i);
     }
 
     void hover(int x, int y)
@@ -209,7 +213,7 @@ private:
         const int k = level_at(x, y);
         if (k < 0) return;
         const int i = levels_[size_t(k)].at(x, y);
-        if (i >= 0) mark(k, i);
+        if (i >= 0) mark(k, i, true);
     }
 
     // 1 when the menu ends: chosen entry, or a press outside (nullptr).
@@ -227,7 +231,7 @@ private:
         const KovMenuEntry& e = levels_[size_t(k)].entry(i);
         if (!choosable(e)) return false;
         if (e.sub) {
-            mark(k, i);
+            mark(k, i, true);
             return false;
         }
         *chosen = &e;
@@ -243,7 +247,7 @@ private:
             i = i < 0 ? (dir > 0 ? 0 : n - 1) : (i + dir + n) % n;
             if (choosable(l.entry(i))) break;
         }
-        if (i >= 0 && choosable(l.entry(i))) mark(int(levels_.size()) - 1, i);
+        if (i >= 0 && choosable(l.entry(i))) mark(int(levels_.size()) - 1, i, false);
     }
 
     // 1 when the key ends the menu with *chosen.

@@ -42,6 +42,12 @@ typedef struct KovMenu {
 // input left closes the menu without action. Keys: Up and Down mark the
 // entries, Right opens and Left closes a sub-menu, Enter chooses, F1 shows the
 // marked entry's help. Returns 1 when an entry was chosen, else 0.
+// Layout: the corner at the mouse (moved onto the screen where needed);
+// entries 18 pixels high below a 2-pixel border, entry i from y + 2 + 18 i;
+// as wide as the longer of length and the longest text, 8 pixels a character,
+// plus 16 (plus 14 with sub-menus), at least 60; a sub-menu's corner 3 pixels
+// left of the menu's right edge, 2 pixels above its entry (left of the menu
+// when the screen has no room on the right).
 int Menue_Manager(const KovMenu* menu);
 
 // A small sheet at the mouse with the symbols of the sheet font (Greek
