@@ -101,15 +101,23 @@ void outline_once(int x1, int y1, int x2, int y2)
     }
     pxLine(x1, y1, x2, y1);
     pxLine(x1, y2, x2, y2);
-    if (y2 - y1 >= 2) {
+    if (int64_t(y2) - int64_t(y1) >= 2) {
         pxLine(x1, y1 + 1, x1, y2 - 1);
         pxLine(x2, y1 + 1, x2, y2 - 1);
     }
 }
 
+// Positions and sizes far beyond any screen are cut, so that the corners
+// computed from them cannot overflow.
+const int kFar = 1 << 24;
+int limited(int v, int lo, int hi)
+{
+    return v < lo ? lo : (v > hi ? hi : v);
+}
+
 int zoom_coordinate(int first, int second, int i, int steps)
 {
-    return int(double(first) + double(i) / double(steps + 1) * (double(second) - double(first)));
+    return int(double(first) + double(i) / (double(steps) + 1.0) * (double(second) - double(first)));
 }
 
 // The screen of the rectangle into a buffer of the caller's own, so that every
@@ -147,7 +155,9 @@ int Kov_Progress_Open(int x, int y, int width, int boxed)
     for (int i = 0; i < kSlots && slot < 0; ++i)
         if (!g.slots[i].active) slot = i;
     if (slot < 0) return -1;
-    if (width < 0) width = 0;
+    x = limited(x, -kFar, kFar);
+    y = limited(y, -kFar, kFar);
+    width = limited(width, 0, kFar);
     ProgressSlot& s = g.slots[slot];
     s = ProgressSlot();
     s.active = 1;
@@ -382,6 +392,8 @@ void Kov_Restore_Box()
 void Kov_Show_Picture(const char* title, const char* bitmap, int w, int h)
 {
     const int kept = pxBuff(-1);
+    w = limited(w, 0, kFar);
+    h = limited(h, 0, kFar);
     const int x = NPIXEL_X / 2 - (w + 4) / 2;
     const int y = NPIXEL_Y / 2 - (h + 66) / 2;
     Define_Prop_Sheet(x, y, x + w + 3, y + h + 65, 1, 1, title, 1, 1);

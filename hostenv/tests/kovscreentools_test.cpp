@@ -201,6 +201,21 @@ TEST_F(ScreenServices, SixProgressBarsAtOnceThenNone)
     EXPECT_EQ(Kov_Progress_Open(100, 200, 200, 0), -1);
 }
 
+TEST_F(ScreenServices, FarOffPositionsAndSizesAreCutWithoutOverflow)
+{
+    const std::vector<int> before = screen_pixels();
+    const int big = std::numeric_limits<int>::max(), small = std::numeric_limits<int>::min();
+    const int a = Kov_Progress_Open(big - 5, big - 5, big, 1);
+    const int b = Kov_Progress_Open(small, small, -big, 0);
+    Kov_Progress_Set(unsigned(a), 0.5);
+    Kov_Progress_Set(unsigned(b), 0.5);
+    Kov_Progress_Close(unsigned(a));
+    Kov_Progress_Close(unsigned(b));
+    Kov_Set_Zoom(2, 0);
+    Kov_Zoom_Rectangle(small, small, big, big, big, small, small, big);
+    EXPECT_TRUE(screen_pixels() == before);
+}
+
 TEST_F(ScreenServices, ProgressBarOpensInASunkenFrameAndFillsInBands)
 {
     const int x = 200, y = 300, w = 100;
