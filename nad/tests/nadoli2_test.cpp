@@ -379,6 +379,23 @@ TEST(NadOliEc2, Golden)
         write_file(std::string(KOV_BINARY_DIR) + "/" + golden, p);
         EXPECT_EQ(p, read_file(std::string(KOV_TEST_DIR) + "/" + golden)) << golden;
     }
+    nadtest::AnnexEnv env;
+    activate("Deutschland");
+    const std::string p = page(Flags::all());
+    const std::string gammas = "\xC0\xCE\\c\xCEr = %-5.2f  \xC0\xCE\\s\xCEr = %-5.2f";
+    struct Case {
+        double c, s;
+        const char* situation;
+    } cases[] = {
+        {1.50, 1.15, "st\x84ndige und vor\x81" "bergehende Bemessungssituation"},
+        {1.30, 1.00, "au\xE1" "ergew\x94hnliche Bemessungssituation"},
+    };
+    for (const Case& c : cases) {
+        char value[64];
+        std::snprintf(value, sizeof value, gammas.c_str(), c.c, c.s);
+        EXPECT_TRUE(has(p, "\n" + blanks(14) + value + blanks(8) + c.situation + "\n")) << c.situation;
+    }
+    EXPECT_TRUE(has(p, std::string("\n 3.1.6(1)P    \xE0\xCE\\cc\xCEr = 0.85 ") + blanks(19) + "Abminderungsbeiwert"));
 }
 
 // ---------------------------------------------------------------------------
