@@ -21,7 +21,7 @@ namespace {
 
 // The program's rows; the cut store of the host library belongs to them after
 // a successful multi-cut read.
-BeamCutRowSet g_rows = {nullptr, 0, 0, 0};
+BeamCutRowSet g_rows = {nullptr, 0, 0, 0, 0};
 
 // The transformations of the two cuts stay allocated from one import to the
 // next and are rebuilt by each.
@@ -342,6 +342,10 @@ KraftImportResult Kraft_Import_Run(NELU52_DATA& d, const KraftImportLimits& lim)
             }
             transformed = true;
         }
+    } else if (g_rows.nonfinite_row > 0) {
+        // Counted like the rows of the other messages, from 0.
+        fehler += QStringLiteral("Fehler in Zeile ") + QString::number(g_rows.nonfinite_row - 1) +
+                  QString::fromUtf8(", Schnittgröße ist keine Zahl!\n Import abgebrochen\n");
     }
 
     // The combinations: the k-th row of the strut's part with the k-th row of
