@@ -57,7 +57,11 @@ inline FILE* Open_Input(const char* tag, const uint8_t* data, size_t size)
 inline void Require_Same(const std::string& a, const std::string& b, const char* what)
 {
     if (a != b) {
-        std::fprintf(stderr, "%s: a second write differs from the first\n", what);
+        size_t at = 0;
+        while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
+        const size_t from = at > 40 ? at - 40 : 0;
+        std::fprintf(stderr, "%s: a second write differs from the first at byte %zu:\n--- first\n%s\n--- second\n%s\n",
+                     what, at, a.substr(from, 120).c_str(), b.substr(from, 120).c_str());
         std::abort();
     }
 }
