@@ -21,7 +21,7 @@ namespace {
 
 // The program's rows; the cut store of the host library belongs to them after
 // a successful multi-cut read.
-BeamCutRowSet g_rows = {nullptr, 0, 0, 0};
+BeamCutRowSet g_rows = {nullptr, 0, 0, 0, 0};
 
 // The transformations of the two cuts stay allocated from one import to the
 // next and are rebuilt by each.
@@ -312,7 +312,13 @@ CutForces read_transformed_cuts(const NELU52_DATA& d, Messages* msg)
     char rechts[] = "Schwelle rechtes Schnittufer";
     char* cuts[2] = {strebe, d.linkes_schnittufer == 1 ? links : rechts};
 
-    if (Qt_Import_BeamCutMultiResults_Select(1000, 36927, 0, 1, 2, cuts) < 1) return cf;
+    if (Qt_Import_BeamCutMultiResults_Select(1000, 36927, 0, 1, 2, cuts) < 1) {
+        // Counted like the rows of the other messages, from 0.
+        if (g_rows.nonfinite_row > 0)
+            msg->fehler += QStringLiteral("Fehler in Zeile ") + QString::number(g_rows.nonfinite_row - 1) +
+                           QString::fromUtf8(", Schnittgröße ist keine Zahl!\n Import abgebrochen\n");
+        return cf;
+    }
     KovExportObject* obj[2] = {import_cut_object(0), import_cut_object(1)};
     KxpJointSystems systems;
     const int which[2] = {1, 0}; // the strut into its own system, the sill into the sill's

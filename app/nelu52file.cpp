@@ -16,9 +16,11 @@
 
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
+#include "base/kovmsg.h"
 #include "base/kovtxt.h"
 #include "nad/nadactive.h"
 #include "nad/nadselect.h"
+#include "platform/kovcp.h"
 #include "platform/kovhost.h"
 #include "platform/kovreplace.h"
 #include "platform/kovpath.h"
@@ -67,6 +69,11 @@ void Text_Line(QByteArray& out, const QString& text)
 
 // ---- reading ---------------------------------------------------------------------
 
+// The line being read (counted from 1) and the first line of the file that
+// held a number that is no finite value ("nan", "inf"), which is read as 0.
+int g_line = 0;
+int g_nonfinite_line = 0;
+
 // Reads one line of at most LINE_MAX_BYTES - 1 bytes (the rest of a longer line
 // is consumed) without its line end ("\n" or "\r\n"). false at the end of the
 // file.
@@ -74,6 +81,7 @@ bool Read_Line(FILE* f, QString* text)
 {
     char buf[LINE_MAX_BYTES];
     if (!Txt_Get_Line(buf, sizeof buf, f)) return false;
+    ++g_line;
     size_t n = std::strlen(buf);
     if (n > 0 && buf[n - 1] == '\r') buf[--n] = '\0';
     *text = qstring_from_system8(QByteArray(buf, (int)n));
@@ -102,6 +110,7 @@ double To_Double(const QString& s)
 {
     bool ok = false;
     const double v = s.toDouble(&ok);
+    if (ok && !std::isfinite(v) && g_nonfinite_line == 0) g_nonfinite_line = g_line;
     return ok && std::isfinite(v) ? v : 0.0;
 }
 
@@ -188,6 +197,8 @@ int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
         return 1;
     }
 
+    g_line = 0;
+    g_nonfinite_line = 0;
     QString line;
     const int version = Read_Line(f, &line) ? To_Int(line.trimmed()) : 0;
     if (version < 1 || version > 3) g_unread_input = Kov_Path(input_file);
@@ -281,6 +292,11 @@ int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
         }
     }
     std::fclose(f);
+    // A damaged value must not pass unnoticed: after the next save it would be
+    // an ordinary 0.
+    if (g_nonfinite_line > 0)
+        Msg_Warnung(-1, "Die Eingabedatei %s %s %d %s", input_file, cp850("enthält in Zeile"), g_nonfinite_line,
+                    cp850("einen ungültigen Zahlenwert; er wurde durch 0 ersetzt"));
 
     FILE* a = annex_file && *annex_file ? Kov_Fopen(annex_file, "rb") : nullptr;
     if (a) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "fuzz/fuzzfile.h"
 #include "output/iolilist.h"
 #include "platform/kovscript.h"
 #include "platform/olitable.h"
@@ -16,15 +17,8 @@ namespace {
 
 std::string path_of()
 {
-    static std::string p;
-    if (p.empty()) {
-        char templ[] = "/tmp/olilist_fuzz_XXXXXX";
-        const int fd = ::mkstemp(templ);
-        if (fd < 0) return std::string();
-        ::close(fd);
-        p = templ;
-    }
-    return p;
+    const std::string& dir = fuzz::Work_Dir("olilist_fuzz");
+    return dir.empty() ? std::string() : dir + "/position";
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "platform/kovpath.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -28,7 +29,7 @@ struct CutStore {
 CutStore g_cuts;
 
 // The library's own rows and its last component.
-BeamCutRowSet g_rows = {nullptr, 0, 0, 0};
+BeamCutRowSet g_rows = {nullptr, 0, 0, 0, 0};
 KovComponentSelection g_last;
 bool g_has_last = false;
 
@@ -73,7 +74,7 @@ int read_text(FILE* f, char** out, bool* failed)
 // Reads count rows of vpr values into set. The row array grows with the rows
 // actually read, so a count that the file does not hold costs no memory.
 // set->row_count is the number of rows allocated so far.
-bool read_rows(FILE* f, int count, int vpr, BeamCutRowSet* set)
+bool read_rows(FILE* f, int count, int vpr, BeamCutRowSet* set, int* nonfinite_row)
 {
     int capacity = 0;
     for (int r = 0; r < count; ++r) {
@@ -92,6 +93,14 @@ bool read_rows(FILE* f, int count, int vpr, BeamCutRowSet* set)
         for (int v = 0; v < vpr; ++v)
             if (std::fscanf(f, "%f", &row->values[v]) != 1) return false;
         if (std::fscanf(f, "%d%f", &row->id, &row->value) != 2) return false;
+        // "%f" takes "nan" and "inf" (and overflows to inf): such a force is
+        // no force, and a file holding one is refused with its row named.
+        bool finite = std::isfinite(row->value);
+        for (int v = 0; v < vpr; ++v) finite = finite && std::isfinite(row->values[v]);
+        if (!finite) {
+            *nonfinite_row = r + 1;
+            return false;
+        }
         bool failed = false;
         if (read_text(f, &row->text, &failed) < 0 || failed) return false;
         if (read_text(f, &row->text2, &failed) < 0 || failed) return false;
@@ -159,6 +168,7 @@ void BeamCut_Free_Row_Set(BeamCutRowSet* set)
     set->row_count = 0;
     set->values_per_row = 0;
     set->ok = 0;
+    set->nonfinite_row = 0;
 }
 
 const BeamCutResultRow* BeamCut_Row_Set_Row(const BeamCutRowSet* set, int row)
@@ -173,7 +183,7 @@ int BeamCut_Read_Multi_Result(FILE* f, int n, BeamCutRowSet* set)
     BeamCut_Clear_Cuts();
     if (!f || !set || n < 1 || n > BEAMCUT_MAX_CUTS) return 0;
 
-    int scratch = 0, count = 0, total = 0;
+    int scratch = 0, count = 0, total = 0, nonfinite_row = 0;
     bool ok = Txt_Find_Keyword_Int("MULTICUT", f, &scratch) && std::fscanf(f, "%d", &count) == 1 && count == n;
     if (ok) {
         for (int i = 0; i < n; ++i) {
@@ -193,13 +203,14 @@ int BeamCut_Read_Multi_Result(FILE* f, int n, BeamCutRowSet* set)
     }
     if (ok && total > 0) {
         set->values_per_row = 6 * n;
-        ok = read_rows(f, total, set->values_per_row, set);
+        ok = read_rows(f, total, set->values_per_row, set, &nonfinite_row);
     } else {
         ok = false;
     }
     if (!ok) {
         BeamCut_Free_Row_Set(set);
         BeamCut_Clear_Cuts();
+        set->nonfinite_row = nonfinite_row;
         return 0;
     }
     set->ok = 1;
@@ -215,8 +226,10 @@ int BeamCut_Read_Single_Result(FILE* f, BeamCutRowSet* set)
     if (std::fscanf(f, " V:%d", &version) != 1) return 0;
     if (std::fscanf(f, "%d%d", &count, &vpr) != 2 || count <= 0 || vpr <= 0 || vpr > BEAMCUT_MAX_VALUES) return 0;
     set->values_per_row = vpr;
-    if (!read_rows(f, count, vpr, set)) {
+    int nonfinite_row = 0;
+    if (!read_rows(f, count, vpr, set, &nonfinite_row)) {
         BeamCut_Free_Row_Set(set);
+        set->nonfinite_row = nonfinite_row;
         return 0;
     }
     set->ok = 1;

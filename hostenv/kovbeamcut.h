@@ -44,12 +44,16 @@ enum {
 };
 
 // A set of rows as one reader fills it. Start it zeroed; release it with
-// BeamCut_Free_Row_Set. ok is 1 only after a complete read.
+// BeamCut_Free_Row_Set. ok is 1 only after a complete read. A read refused
+// because a row held a number that is no finite value ("nan", "inf") leaves
+// that row's number (counted from 1 over all rows of the file) in
+// nonfinite_row, else 0.
 struct BeamCutRowSet {
     BeamCutResultRow* rows;
     int row_count;
     int values_per_row;
     int ok;
+    int nonfinite_row;
 };
 
 // ---- the shared reader ------------------------------------------------------------
@@ -59,7 +63,7 @@ struct BeamCutRowSet {
 // holds n cuts with their objects and row counts, set holds all rows with 6n
 // values each and ok = 1, and the row count is returned. On any failure (n
 // outside 1..10, a cut count other than n, a negative row count, no rows, a
-// missing keyword, a damaged row, memory) 0 is returned and both set and cut
+// missing keyword, a damaged row or one with a non-finite number, memory) 0 is returned and both set and cut
 // store are left empty. NULL f or set: 0.
 int BeamCut_Read_Multi_Result(FILE* f, int n, BeamCutRowSet* set);
 

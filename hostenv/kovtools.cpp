@@ -195,6 +195,36 @@ int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int te
 
 // ---- the tools -----------------------------------------------------------------
 
+int Kov_Read_Component_Answer(FILE* f, KovComponentSelection* out)
+{
+    if (!f || !out) return 0;
+    // Read into a copy: a refused answer leaves the record as it was.
+    KovComponentSelection c = *out;
+    c.packed = 0;
+    c.archive[0] = 0;
+    int a = 0, b = 0;
+    if (std::fscanf(f, "%d%d", &a, &b) == 2) {
+        c.a = a;
+        c.b = b;
+    }
+    const int name_len = read_field(f, c.name, sizeof c.name);
+    read_field(f, c.text2, sizeof c.text2);
+    read_field(f, c.text3, sizeof c.text3);
+    const int path_len = read_field(f, c.path, sizeof c.path);
+    read_field(f, c.text5, sizeof c.text5);
+    read_field(f, c.text6, sizeof c.text6);
+    bool archive_missing = false;
+    int packed = 0;
+    if (std::fscanf(f, "%d", &packed) == 1 && packed != 0) {
+        c.packed = packed;
+        // A packed component without its archive cannot be opened.
+        if (read_field(f, c.archive, sizeof c.archive) <= 0) archive_missing = true;
+    }
+    if (name_len <= 0 || path_len <= 0 || archive_missing) return 0;
+    *out = c;
+    return 1;
+}
+
 KovComponentSelection* Kov_Select_Component(int mode)
 {
     if (FindKOVWindow(kBauwahlTitle, 20)) {
@@ -221,31 +251,11 @@ KovComponentSelection* Kov_Select_Component(int mode)
     FILE* f = Kov_Fopen(answer.c_str(), "rb");
     if (!f) return nullptr;
 
-    // Read into a copy: a refused answer leaves the record as it was.
     KovComponentSelection c = g_component;
-    c.packed = 0;
-    c.archive[0] = 0;
-    int a = 0, b = 0;
-    if (std::fscanf(f, "%d%d", &a, &b) == 2) {
-        c.a = a;
-        c.b = b;
-    }
-    const int name_len = read_field(f, c.name, sizeof c.name);
-    read_field(f, c.text2, sizeof c.text2);
-    read_field(f, c.text3, sizeof c.text3);
-    const int path_len = read_field(f, c.path, sizeof c.path);
-    read_field(f, c.text5, sizeof c.text5);
-    read_field(f, c.text6, sizeof c.text6);
-    bool archive_missing = false;
-    int packed = 0;
-    if (std::fscanf(f, "%d", &packed) == 1 && packed != 0) {
-        c.packed = packed;
-        // A packed component without its archive cannot be opened.
-        if (read_field(f, c.archive, sizeof c.archive) <= 0) archive_missing = true;
-    }
+    const int read = Kov_Read_Component_Answer(f, &c);
     std::fclose(f);
     KOVRemoveFile(answer.c_str(), 0);
-    if (name_len <= 0 || path_len <= 0 || archive_missing) return nullptr;
+    if (!read) return nullptr;
     g_component = c;
     return &g_component;
 }

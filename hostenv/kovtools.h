@@ -9,6 +9,7 @@
 // files in "TEMP". Window titles are given in the Windows code page, the texts
 // shown in code page 850.
 #include <cstdint>
+#include <cstdio>
 
 // The component chosen in the component-selection tool. One static record,
 // overwritten by each successful selection.
@@ -54,6 +55,9 @@ int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int te
 // path). Fields the answer leaves out keep their previous values, except
 // packed and archive.
 KovComponentSelection* Kov_Select_Component(int mode);
+// Reads the tool's answer file into out: 1 when it names a component (a name,
+// a path, and an archive when it says packed), else 0 with out unchanged.
+int Kov_Read_Component_Answer(FILE* f, KovComponentSelection* out);
 
 // Runs plan editing with one or two arguments and waits for it. 1 after the
 // wait, 0 when the tool is already open (host message) or EXEC is not set.

@@ -433,6 +433,13 @@ void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
     if (!f || !r) return;
     Nad_Default_Ec2(r);
     r->version = 0;
+    // Whatever was read, also of a section damaged halfway, keeps the rules
+    // of its annex (the German one fixes the fire factors): else the first
+    // save would store values that the next read corrects.
+    struct CheckWhatWasRead {
+        NadEc2Record* r;
+        ~CheckWhatWasRead() { Nad_Check_Ec2(r, 0); }
+    } check_at_end{r};
 
     Tokens t{f};
     char held[512] = "";
@@ -624,7 +631,6 @@ void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
     // Up to layout 17 theta_0_inv was not stored and keeps its preset.
 
     if (v != 0) r->version = v;
-    Nad_Check_Ec2(r, 0);
 }
 
 namespace {

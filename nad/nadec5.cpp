@@ -1,6 +1,30 @@
 #include "nad/nadec5.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "nad/nadspool.h"
+
+namespace {
+
+// A value as the layout writes it ("%.2f", "%lf", ...) when those decimals
+// give it back exactly, else with as many digits as it takes: a γM of 1.255
+// typed into an annex must not become 1.26 on the first save. Files of values
+// with few decimals stay byte for byte as they were.
+struct Number {
+    char s[40];
+};
+
+Number Num(double v, int decimals)
+{
+    Number n;
+    std::snprintf(n.s, sizeof n.s, "%.*f", decimals, v);
+    for (int digits = 15; digits <= 17 && std::strtod(n.s, nullptr) != v; ++digits)
+        std::snprintf(n.s, sizeof n.s, "%.*g", digits, v);
+    return n;
+}
+
+}  // namespace
 
 NadEc5Record* Nad_Default_Ec5(NadEc5Record* r)
 {
@@ -74,36 +98,37 @@ void Nad_Write_Ec5(FILE* f, const NadEc5Record* r)
     W(" %d\n", r->na_de);
     W(" %d\n", r->use_table_na1);
     // slots of older layouts, skipped by the reader
-    W(" %d %lf %lf %lf\n", r->k_cr_mode == 0 ? 1 : 0, r->k_cr_solid, r->k_cr_solid, r->k_cr_other);
+    W(" %d %s %s %s\n", r->k_cr_mode == 0 ? 1 : 0, Num(r->k_cr_solid, 6).s, Num(r->k_cr_solid, 6).s,
+      Num(r->k_cr_other, 6).s);
     W(" %d\n", r->use_na11);
-    W(" %lf %lf %lf %lf %lf %lf\n", r->gamma_m_solid, r->gamma_m_glulam, r->gamma_m_lvl,
-      r->gamma_m_particleboard, r->gamma_m_hardboard, r->gamma_m_mediumboard);
-    W(" %lf %lf %lf %lf %lf\n", r->gamma_m_mdf, r->gamma_m_softboard, r->gamma_m_connections,
-      r->gamma_m_nail_plates, r->gamma_m_accidental);
-    W(" %lf %lf\n", r->gamma_m_steel, r->gamma_m_gypsum);
+    W(" %s %s %s %s %s %s\n", Num(r->gamma_m_solid, 6).s, Num(r->gamma_m_glulam, 6).s, Num(r->gamma_m_lvl, 6).s,
+      Num(r->gamma_m_particleboard, 6).s, Num(r->gamma_m_hardboard, 6).s, Num(r->gamma_m_mediumboard, 6).s);
+    W(" %s %s %s %s %s\n", Num(r->gamma_m_mdf, 6).s, Num(r->gamma_m_softboard, 6).s,
+      Num(r->gamma_m_connections, 6).s, Num(r->gamma_m_nail_plates, 6).s, Num(r->gamma_m_accidental, 6).s);
+    W(" %s %s\n", Num(r->gamma_m_steel, 6).s, Num(r->gamma_m_gypsum, 6).s);
     W(" %d\n", r->use_table_na4);
     W(" %d\n", r->use_table_na15);
     W(" %d\n", r->threaded_rods_na);
     W(" %d %d\n", r->ltb_na, r->simplified_fasteners_na);
-    W(" %d %.2f %.2f %.2f\n", r->kmod_na1_index_b, r->gamma_m_solid, r->gamma_m_glulam,
-      r->gamma_m_accidental);
+    W(" %d %s %s %s\n", r->kmod_na1_index_b, Num(r->gamma_m_solid, 2).s, Num(r->gamma_m_glulam, 2).s,
+      Num(r->gamma_m_accidental, 2).s);
     for (int sc = 0; sc < 3; ++sc)
-        W(" %.2f %.2f %.2f %.2f %.2f\n", r->k_mod[0][sc], r->k_mod[1][sc], r->k_mod[2][sc],
-          r->k_mod[3][sc], r->k_mod[4][sc]);
-    W(" %.2f %.2f %.2f\n", r->k_def[0], r->k_def[1], r->k_def[2]);
-    W(" %.0f %.0f %.0f", r->deflection_limits[0][0], r->deflection_limits[1][0],
-      r->deflection_limits[2][0]);
-    W(" %.0f %.0f %.0f", r->deflection_limits[0][1], r->deflection_limits[1][1],
-      r->deflection_limits[2][1]);
-    W(" %d %.2f %.2f", r->k_cr_mode, r->k_cr_solid, r->k_cr_other);
+        W(" %s %s %s %s %s\n", Num(r->k_mod[0][sc], 2).s, Num(r->k_mod[1][sc], 2).s, Num(r->k_mod[2][sc], 2).s,
+          Num(r->k_mod[3][sc], 2).s, Num(r->k_mod[4][sc], 2).s);
+    W(" %s %s %s\n", Num(r->k_def[0], 2).s, Num(r->k_def[1], 2).s, Num(r->k_def[2], 2).s);
+    W(" %s %s %s", Num(r->deflection_limits[0][0], 0).s, Num(r->deflection_limits[1][0], 0).s,
+      Num(r->deflection_limits[2][0], 0).s);
+    W(" %s %s %s", Num(r->deflection_limits[0][1], 0).s, Num(r->deflection_limits[1][1], 0).s,
+      Num(r->deflection_limits[2][1], 0).s);
+    W(" %d %s %s", r->k_cr_mode, Num(r->k_cr_solid, 2).s, Num(r->k_cr_other, 2).s);
     W(" %d", r->w_net_fin_combination);
-    W(" %d %.2f\n", r->v10_flag, r->gamma_m_fire);
+    W(" %d %s\n", r->v10_flag, Num(r->gamma_m_fire, 2).s);
     W(" %d  \n", r->use_na21);
     W(" %d  \n", r->use_na20);
     W(" %d  \n", r->use_na816);
     W(" %d  \n", r->use_na7);
-    W(" %f %f %f\n", r->k_shape_factor, r->k_shape_max, r->ltb_glulam_factor);
-    W(" %lf \n", r->gamma_m_clt);
+    W(" %s %s %s\n", Num(r->k_shape_factor, 6).s, Num(r->k_shape_max, 6).s, Num(r->ltb_glulam_factor, 6).s);
+    W(" %s \n", Num(r->gamma_m_clt, 6).s);
 #undef W
 }
 

@@ -2,6 +2,7 @@
 // number or name, storing and deleting the user's annexes, and the one-time
 // move of the old single definition file into numbered files.
 #include "nad/nadfile.h"
+#include "nad/nadspool.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -63,8 +64,12 @@ int read_file(FILE* f, NadRecord* r, char* full_name)
     copy_name(r->name, full_name);
     r->na_de = na_de;
 
+    // The sections are looked for behind the head only: a "#EC5" line inside
+    // a name that holds line breaks is no section.
+    fpos_t body;
+    if (std::fgetpos(f, &body) != 0) return 1;
     for (const char* section : kSections) {
-        if (!Txt_Find_Keyword_Int(section, f, nullptr)) continue;
+        if (std::fsetpos(f, &body) != 0 || Nad_Spool(f, section, nullptr, nullptr) != 1) continue;
         switch (section[3]) {
         case '0': Nad_Read_Ec0(f, &r->ec0, 1); break;
         case '2': Nad_Read_Ec2(f, &r->ec2); break;
@@ -104,6 +109,9 @@ void Nad_Write_File(FILE* f, const NadRecord* r)
     std::fprintf(f, " %d ", r->flag_index);
     char name[NAD_NAME_SIZE];
     copy_name(name, r->name);
+    // The name stays on the head line, whatever was typed into it.
+    for (char* c = name; *c; ++c)
+        if (*c == '\n' || *c == '\r') *c = ' ';
     Txt_Write_Guillemets(f, name);
     std::fprintf(f, " %d\n", r->na_de);
 

@@ -6,6 +6,7 @@
 #include "platform/olirecords.h"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -63,6 +64,14 @@ bool parse_int(const std::string& tok, long* out)
     if (!parse_double(tok, &d) || d != std::floor(d) || std::fabs(d) > 2147483647.0) return false;
     *out = long(d);
     return true;
+}
+
+// A number of a file as an int: a value outside the range of int (1e20 in a
+// damaged file) cannot be converted at all and gives the fallback.
+int int_of(double d, int fallback = 0)
+{
+    if (!(d >= double(INT_MIN) && d <= double(INT_MAX))) return fallback;
+    return int(d);
 }
 
 // Tokens of a line: words separated by blanks, a «...» string is one token
@@ -717,7 +726,7 @@ struct SpfParser {
             return false;
         double pen;
         if (!num(&pen) || !num(&a) || !num(&b) || !num(&v->radius) || !expect(")")) return false;
-        v->pen = int(pen);
+        v->pen = int_of(pen);
         return true;
     }
 };
@@ -770,7 +779,7 @@ void read_tables(const std::vector<std::string>& lines, size_t& i, SpfDocument* 
                 else if (parse_double(x, &d)) v.push_back(d);
             }
             if (v.empty()) continue;
-            int id = int(v[0]);
+            const int id = int_of(v[0], -1);
             if (id < 0 || id > 1000) continue;
             if (h[0] == "-colors" && v.size() >= 4) {
                 if (doc->colours.size() <= size_t(id)) doc->colours.resize(size_t(id) + 1, 0u);
@@ -779,10 +788,10 @@ void read_tables(const std::vector<std::string>& lines, size_t& i, SpfDocument* 
             } else if (h[0] == "-pens" && v.size() >= 3) {
                 if (doc->pens.size() <= size_t(id)) doc->pens.resize(size_t(id) + 1);
                 doc->pens[size_t(id)].width = v[1];
-                doc->pens[size_t(id)].colour = int(v[2]);
+                doc->pens[size_t(id)].colour = int_of(v[2]);
             } else if (h[0] == "-linetypes" && v.size() >= 3) {
                 if (doc->linetypes.size() <= size_t(id)) doc->linetypes.resize(size_t(id) + 1);
-                int pairs = int(v[1]);
+                const int pairs = int_of(v[1]);
                 SpfLinetype lt;
                 for (int p = 0; p < pairs && size_t(3 + 2 * p + 1) < v.size(); ++p) {
                     lt.dashes.push_back(v[size_t(3 + 2 * p)]);
@@ -796,13 +805,13 @@ void read_tables(const std::vector<std::string>& lines, size_t& i, SpfDocument* 
             } else if (h[0] == "-fillings" && v.size() >= 3) {
                 if (doc->fillings.size() <= size_t(id)) doc->fillings.resize(size_t(id) + 1);
                 SpfFilling f;
-                int fam = int(v[2]);
+                const int fam = int_of(v[2]);
                 for (int q = 0; q < fam && size_t(3 + 4 * q + 3) < v.size(); ++q) {
                     SpfHatch hh;
                     hh.angle = v[1] + (v[size_t(3 + 4 * q)] != 0 ? 90.0 : 0.0);
                     hh.spacing = v[size_t(4 + 4 * q)];
-                    hh.pen = int(v[size_t(5 + 4 * q)]);
-                    hh.linetype = int(v[size_t(6 + 4 * q)]);
+                    hh.pen = int_of(v[size_t(5 + 4 * q)]);
+                    hh.linetype = int_of(v[size_t(6 + 4 * q)]);
                     f.hatches.push_back(hh);
                 }
                 doc->fillings[size_t(id)] = f;
@@ -1086,7 +1095,7 @@ void Spf_Parse(const std::string& bytes, SpfDocument* doc)
         ++p.k;
         if (cmd.text == "-setlayer") {
             double d;
-            if (p.num(&d)) layer = int(d);
+            if (p.num(&d)) layer = int_of(d, layer);
         } else if (cmd.text == "-setcoorsys" || cmd.text == "-opengroup" || cmd.text == "-closegroup") {
             p.skip_to_cmd();
             continue;
@@ -1098,8 +1107,8 @@ void Spf_Parse(const std::string& bytes, SpfDocument* doc)
             double pen, lt;
             if (p.ref(&id) && p.expect("(") && p.ref(&pid) && p.num(&e.x1) && p.num(&e.y1) && p.expect(")") &&
                 p.ref(&to) && p.num(&pen) && p.num(&lt)) {
-                e.pen = int(pen);
-                e.linetype = int(lt);
+                e.pen = int_of(pen);
+                e.linetype = int_of(lt);
                 points[pid] = {e.x1, e.y1};
                 doc->entities.push_back(e);
                 pending.push_back({doc->entities.size() - 1, to});
@@ -1118,7 +1127,7 @@ void Spf_Parse(const std::string& bytes, SpfDocument* doc)
             double holes, filling;
             bool ok = p.expect("/") && p.num(&holes) && p.num(&filling) && holes >= 0 && holes < 1000;
             if (ok) {
-                e.filling = int(filling);
+                e.filling = int_of(filling);
                 for (int r = 0; ok && r <= int(holes); ++r) {
                     double count;
                     if (!p.num(&count) || count < 0 || count > 100000) {
@@ -1148,8 +1157,8 @@ void Spf_Parse(const std::string& bytes, SpfDocument* doc)
             for (int q = 0; ok && q < 6; ++q) ok = p.num(&v[q]);
             ok = ok && p.num(&x) && p.num(&y) && p.num(&ang);
             if (ok) {
-                e.font = int(v[2]);
-                e.justification = int(v[5]);
+                e.font = int_of(v[2]);
+                e.justification = int_of(v[5]);
                 e.x1 = x;
                 e.y1 = y;
                 e.angle = ang;

@@ -46,6 +46,9 @@ void MainWindow::setup_load_table()
                 << QString::fromUtf8("außergewöhnlich") << "Erdbeben" << "frei";
     model_lasten = new QStandardItemModel(this);
     model_lasten->setObjectName(QStringLiteral("model_lasten"));
+    // The columns exist before any row: a position without load combinations
+    // has an empty table whose header still has its sections.
+    model_lasten->setColumnCount(COL_DEL + 1);
     model_header = new QStandardItemModel(this);
     model_header->setObjectName(QStringLiteral("model_header"));
     fill_header_model(model_header);

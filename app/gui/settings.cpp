@@ -3,28 +3,37 @@
 #include <QByteArray>
 #include <QFont>
 #include <QGuiApplication>
+#include <QPair>
 #include <QScreen>
-#include <QSettings>
 #include <QTableView>
 
 #include "app/gui/fontscolours.h"
 #include "app/gui/mainwindow.h"
+#include "app/gui/settingsfile.h"
 #include "app/nelu52start.h"
-#include "platform/kovpath.h"
 
 namespace {
 
-QString settings_path(const char* name)
-{
-    return QString::fromLocal8Bit(Kov_Path(name).c_str());
-}
+using Values = QMap<QString, QString>;
 
 // A colour key: its value when it is a usable colour, else the default.
-QColor colour(const QSettings& s, const char* key, const QColor& fallback)
+QColor colour(const Values& s, const char* key, const QColor& fallback)
 {
-    const QVariant v = s.value(QLatin1String(key));
-    const QColor c = v.isValid() ? v.value<QColor>() : QColor();
-    return c.isValid() ? c : fallback;
+    QColor c;
+    return Settings_Value_Colour(s.value(QLatin1String(key)), &c) ? c : fallback;
+}
+
+// A font key: its value when it holds a font, else the given font.
+QFont font_of(const Values& s, const char* key, const QFont& fallback)
+{
+    QFont f;
+    return Settings_Value_Font(s.value(QLatin1String(key)), &f) ? f : fallback;
+}
+
+QByteArray bytes_of(const Values& s, const char* key)
+{
+    QByteArray b;
+    return Settings_Value_Bytes(s.value(QLatin1String(key)), &b) ? b : QByteArray();
 }
 
 } // namespace
@@ -36,9 +45,9 @@ void Nelu52_Load_Settings(QMainWindow* mw)
     bool restored = false;
     QByteArray state;
     if (nelu52_ini_name[0]) {
-        QSettings s(settings_path(nelu52_ini_name), QSettings::IniFormat);
-        restored = w->restoreGeometry(s.value(QStringLiteral("mainwindowGeometry")).toByteArray());
-        state = s.value(QStringLiteral("mainwindowState")).toByteArray();
+        const Values s = Settings_File_Read(nelu52_ini_name);
+        restored = w->restoreGeometry(bytes_of(s, "mainwindowGeometry"));
+        state = bytes_of(s, "mainwindowState");
     }
     if (!restored) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -56,10 +65,9 @@ void Nelu52_Save_Settings(QMainWindow* mw)
     MainWindow* w = qobject_cast<MainWindow*>(mw);
     if (!w) return;
     if (!nelu52_ini_name[0]) return;
-    QSettings s(settings_path(nelu52_ini_name), QSettings::IniFormat);
-    s.setValue(QStringLiteral("mainwindowGeometry"), w->saveGeometry());
-    s.setValue(QStringLiteral("mainwindowState"), w->saveState(0));
-    s.setValue(QStringLiteral("Font"), w->font());
+    Settings_File_Write(nelu52_ini_name, {{QStringLiteral("mainwindowGeometry"), Settings_Bytes_Value(w->saveGeometry())},
+                                          {QStringLiteral("mainwindowState"), Settings_Bytes_Value(w->saveState(0))},
+                                          {QStringLiteral("Font"), Settings_Font_Value(w->font())}});
 }
 
 void Nelu52_Load_Fonts_Colors(QMainWindow* mw)
@@ -71,15 +79,15 @@ void Nelu52_Load_Fonts_Colors(QMainWindow* mw)
         Nelu52_Set_Application_Default_Color(w);
         return;
     }
-    QSettings s(settings_path(nelu52_fonts_name), QSettings::IniFormat);
+    const Values s = Settings_File_Read(nelu52_fonts_name);
     if (!s.contains(QStringLiteral("Font"))) {
         Nelu52_Set_Application_Default_Color(w);
         return;
     }
 
-    const QFont font = s.value(QStringLiteral("Font")).value<QFont>();
+    const QFont font = font_of(s, "Font", QFont());
     w->setFont(font);
-    w->tv_lasten->setFont(s.value(QStringLiteral("FontTable")).value<QFont>());
+    w->tv_lasten->setFont(font_of(s, "FontTable", QFont()));
     Nelu52_Update_All_Widgets(font);
 
     w->color_background = colour(s, "MainWindowBackground", Nelu52_Default_Background());
@@ -98,12 +106,12 @@ void Nelu52_Save_Fonts_Colors(QMainWindow* mw)
 {
     MainWindow* w = qobject_cast<MainWindow*>(mw);
     if (!w || !nelu52_fonts_name[0]) return;
-    QSettings s(settings_path(nelu52_fonts_name), QSettings::IniFormat);
-    s.setValue(QStringLiteral("Font"), w->font());
-    s.setValue(QStringLiteral("FontTable"), w->tv_lasten->font());
-    s.setValue(QStringLiteral("MainWindowBackground"), w->color_background);
-    s.setValue(QStringLiteral("ErgWindowBackground_ok"), w->color_ergwin_ok);
-    s.setValue(QStringLiteral("ErgWindowBackground_fehler"), w->color_ergwin_fehler);
-    s.setValue(QStringLiteral("ToolBarBackground"), w->color_buttonleiste);
-    s.setValue(QStringLiteral("TableHeaderBackground"), w->color_tabheader);
+    Settings_File_Write(nelu52_fonts_name,
+                        {{QStringLiteral("Font"), Settings_Font_Value(w->font())},
+                         {QStringLiteral("FontTable"), Settings_Font_Value(w->tv_lasten->font())},
+                         {QStringLiteral("MainWindowBackground"), Settings_Colour_Value(w->color_background)},
+                         {QStringLiteral("ErgWindowBackground_ok"), Settings_Colour_Value(w->color_ergwin_ok)},
+                         {QStringLiteral("ErgWindowBackground_fehler"), Settings_Colour_Value(w->color_ergwin_fehler)},
+                         {QStringLiteral("ToolBarBackground"), Settings_Colour_Value(w->color_buttonleiste)},
+                         {QStringLiteral("TableHeaderBackground"), Settings_Colour_Value(w->color_tabheader)}});
 }

@@ -1,11 +1,12 @@
 #pragma once
-// The two settings files of the main window, INI files through QSettings:
+// The two settings files of the main window, INI files in QSettings' layout:
 // the position's window settings "%s_%02d.ini" (geometry, tool-bar state and
 // the window's font) and the user's fonts-and-colours file DRAM
 // "\\nelu52_fonts" (the two fonts and the five colours, shared by all
 // positions). The names are those that the start-up formed. Each call opens
-// its file, reads or writes it and releases it; QSettings replaces a file
-// only by a complete new version.
+// its file, reads or writes it and releases it; a save replaces a file only by
+// a complete new version. A value that is damaged (a colour with an invalid
+// spec, bytes that are no font) counts as missing.
 class QMainWindow;
 
 // Restores the window's geometry, or centres the window on the default screen

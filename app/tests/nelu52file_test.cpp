@@ -11,6 +11,7 @@
 
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
+#include "base/kovmsg.h"
 #include "app_fixture.h"
 #include "nad/nadlist.h"
 #include "platform/kovlocale.h"
@@ -387,6 +388,34 @@ TEST_F(InputFile, NumbersThatAreNotFiniteReadAsZero)
     EXPECT_EQ(d.strebe_leff, 0.0);
     EXPECT_EQ(d.balken_tv1, 0.0);
     EXPECT_EQ(d.gamma, 0.0);
+}
+
+// Forces that an earlier version saved as "nan" read as 0, and the reader
+// says so, naming the line: the damaged combination must not pass unseen.
+TEST_F(InputFile, NonFiniteForcesAreReplacedAndReported)
+{
+    const std::string head = "3\n0 5 1 0\n140 200 2200 140 30 0 45\n2\nA\n10 20 3 4 20 4 3 0 0.6\nB\n";
+    Msg_Reset();
+    const int list = Msg_List_New();
+    Msg_Set_Output_Mode(2);
+    ASSERT_TRUE(Spill("nan.inp", head + "nan 20 -nan 4 20 4 -nan 3 0.9\n"));
+    NELU52_DATA d;
+    ASSERT_EQ(d.read_file("nan.inp", nullptr), 0);
+    ASSERT_EQ(d.lasten.size(), 2);
+    EXPECT_EQ(d.lasten[1].nd_strebe, 0.0);
+    EXPECT_EQ(d.lasten[1].md_schwelle, 0.0);
+    EXPECT_EQ(d.lasten[1].nd_schwelle, 20.0);
+    ASSERT_EQ(Msg_List_Count(list), 1);
+    const std::string line = Msg_List_Line(list, 0);
+    EXPECT_NE(line.find("nan.inp enth\x84lt in Zeile 8 einen ung\x81ltigen Zahlenwert; er wurde durch 0 ersetzt"),
+              std::string::npos)
+        << line;
+
+    // a sound file says nothing
+    ASSERT_TRUE(Spill("ok.inp", head + "1 20 3 4 20 4 3 3 0.9\n"));
+    ASSERT_EQ(d.read_file("ok.inp", nullptr), 0);
+    EXPECT_EQ(Msg_List_Count(list), 1);
+    Msg_Reset();
 }
 
 TEST_F(InputFile, WindowsLineEndsAndACountBeyondTheFile)

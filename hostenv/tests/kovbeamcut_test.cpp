@@ -135,6 +135,36 @@ TEST(BeamCutReader, RefusedFilesLeaveRowsAndCutsEmpty)
     }
 }
 
+// "%f" reads "nan", "inf" and overflowing numbers: such a row is no force.
+// The file is refused and the row named (counted from 1 over the file).
+TEST(BeamCutReader, NonFiniteNumbersRefuseTheFileAndNameTheRow)
+{
+    const std::string good = Tool_Multi_Result(ToolResultSpec());
+    // Row 6 of 8 (the second of the second cut) starts with "500.25".
+    for (const char* bad : {"nan", "-nan", "inf", "-INF", "infinity", "1e40"}) {
+        SCOPED_TRACE(bad);
+        std::string multi = good;
+        const size_t at = multi.find("500.25");
+        ASSERT_NE(at, std::string::npos);
+        multi.replace(at, 6, bad);
+        BeamCutRowSet set = {};
+        EXPECT_EQ(read_multi(multi, 2, &set), 0);
+        expect_empty(set);
+        EXPECT_EQ(set.nonfinite_row, 6);
+
+        const std::string single = std::string("V:3\n2 3\n1.5 2.5 3.5 7 0.25 \xAE\xAF \xAE\xAF\n4 5 6 8 ") + bad +
+                                   " \xAE\xAF \xAE\xAF\n";
+        EXPECT_EQ(read_single(single, &set), 0);
+        EXPECT_EQ(set.ok, 0);
+        EXPECT_EQ(set.nonfinite_row, 2);
+        // A good read afterwards names no row.
+        ASSERT_EQ(read_multi(good, 2, &set), 8);
+        EXPECT_EQ(set.nonfinite_row, 0);
+        BeamCut_Free_Row_Set(&set);
+        BeamCut_Clear_Cuts();
+    }
+}
+
 TEST(BeamCutReader, EmptyTextIsNullAndLongTextIsCutAt255Bytes)
 {
     ToolResultSpec result;

@@ -579,6 +579,19 @@ TEST(NadEc2Read, BadTokenInTheBlockFails)
     EXPECT_DOUBLE_EQ(r.k4_crack, 0.425);
 }
 
+// A section damaged after the German switch still has the German rules:
+// the fire factors it fixes do not keep the values read before the damage.
+TEST(NadEc2Read, DamagedSectionKeepsTheGermanFireFactors)
+{
+    Body b(18);
+    b.set("na_de", "1").set("k_hsc_fire", "0.9").set("k_m_hsc_fire", "0.85").set("lambda_lim", "x");
+    NadEc2Record r = read_body(b.text());
+    EXPECT_EQ(r.version, 0);
+    EXPECT_EQ(r.na_de, 1);
+    EXPECT_DOUBLE_EQ(r.k_hsc_fire, 1.0);
+    EXPECT_DOUBLE_EQ(r.k_m_hsc_fire, 1.0);
+}
+
 TEST(NadEc2Read, OverlongHeldWordIsBounded)
 {
     Body b(12);

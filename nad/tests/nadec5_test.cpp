@@ -449,22 +449,45 @@ TEST(NadEc5, SearchModeFindsTheBodyInsideTheCurrentAnnexOnly)
     fclose(f);
 }
 
-TEST(NadEc5, ValuesComeBackWithTheirWrittenDecimals)
+// Values with more decimals than the layout's columns show (a γM of 1.255,
+// k_mod 0.678, a limit of 250.4) come back exactly; the columns keep their
+// layout for the values they fit.
+TEST(NadEc5, ValuesWithMoreDecimalsComeBackExactly)
 {
     NadEc5Record d = defaults();
     d.k_mod[2][1] = 0.678;
     d.deflection_limits[1][1] = 250.4;
-    d.gamma_m_solid = 1.234;  // line 13 carries two decimals
+    d.gamma_m_solid = 1.255;
+    d.gamma_m_glulam = 1.234;
+    d.gamma_m_accidental = 1.0 / 3.0;
+    d.gamma_m_fire = 1.125;
+    d.k_def[0] = 0.605;
+    d.k_cr_solid = 0.675;
+    d.gamma_m_lvl = 1.2345678;
+    d.k_shape_factor = 0.0500001;
     FILE* f = tmpfile();
     Nad_Write_Ec5(f, &d);
     rewind(f);
     NadEc5Record r;
     Nad_Read_Ec5(f, &r, 1);
+    rewind(f);
+    char text[2048] = {0};
+    const size_t n = fread(text, 1, sizeof text - 1, f);
     fclose(f);
-    EXPECT_DOUBLE_EQ(0.68, r.k_mod[2][1]);
-    EXPECT_DOUBLE_EQ(250.0, r.deflection_limits[1][1]);
-    EXPECT_DOUBLE_EQ(1.23, r.gamma_m_solid);
-    EXPECT_EQ(1, Nad_Differs_Ec5(&d, &r));
+    EXPECT_EQ(r.k_mod[2][1], 0.678);
+    EXPECT_EQ(r.deflection_limits[1][1], 250.4);
+    EXPECT_EQ(r.gamma_m_solid, 1.255);
+    EXPECT_EQ(r.gamma_m_glulam, 1.234);
+    EXPECT_EQ(r.gamma_m_accidental, 1.0 / 3.0);
+    EXPECT_EQ(r.gamma_m_fire, 1.125);
+    EXPECT_EQ(r.k_def[0], 0.605);
+    EXPECT_EQ(r.k_cr_solid, 0.675);
+    EXPECT_EQ(r.gamma_m_lvl, 1.2345678);
+    EXPECT_EQ(r.k_shape_factor, 0.0500001);
+    EXPECT_EQ(0, Nad_Differs_Ec5(&d, &r));
+    // the k_mod row of service class 2 keeps its other columns as they were
+    const std::string written(text, n);
+    EXPECT_NE(written.find(" 0.60 0.70 0.678 0.90 1.10\n"), std::string::npos) << written;
 }
 
 TEST(NadEc5, WrittenFlagOfLine4FollowsTheCrackMode)

@@ -112,6 +112,41 @@ TEST(AnnexFile, SectionsInAnyOrderAndMissingSectionsKeepTheBlocks)
     EXPECT_DOUBLE_EQ(r->ec6.gamma_m_persistent, 1.7);
 }
 
+// A name with line breaks must not move the sections: the breaks are written
+// as blanks, and in a file that holds them (an older one) a "#EC5" line inside
+// the name is no section.
+TEST(AnnexFile, NameWithLineBreaksLeavesTheSectionsWhereTheyAre)
+{
+    RecordBox a, b;
+    Default_Blocks(a.get());
+    std::snprintf(a->name, sizeof a->name, "%s", "Zwei\n#EC5\r\n 17 0\nZeilen");
+    a->flag_index = 3;
+    a->ec5.gamma_m_solid = 1.4;
+    const std::string bytes = annex_bytes(a.get());
+    const std::string head("NAD/Version 1\n\n 3 \xAE" "Zwei #EC5   17 0 Zeilen\xAF 0\n");
+    EXPECT_EQ(bytes.substr(0, head.size()), head);
+    FILE* f = stream_of(bytes);
+    ASSERT_EQ(Nad_Read_File(f, b.get()), 1);
+    fclose(f);
+    EXPECT_STREQ(b->name, "Zwei #EC5   17 0 Zeilen");
+    EXPECT_EQ(Nad_Differs_Ec5(&a->ec5, &b->ec5), 0);
+
+    // As an older writer left it: the name's own "#EC5" line stands first.
+    RecordBox src, r;
+    Default_Blocks(src.get());
+    src->ec5.gamma_m_solid = 1.25;
+    const std::string old = std::string("NAD/Version 1\n\n 4 \xAE" "Alt\n#EC5\n 17 0 0 1 2 3\xAF 0\n") + "\n\n#EC5\n" +
+                            body([&](FILE* w) { Nad_Write_Ec5(w, &src->ec5); }) + "\n";
+    Default_Blocks(r.get());
+    f = stream_of(old);
+    ASSERT_EQ(Nad_Read_File(f, r.get()), 1);
+    fclose(f);
+    EXPECT_STREQ(r->name, "Alt\n#EC5\n 17 0 0 1 2 3");
+    EXPECT_EQ(r->ec5.version, NAD_EC5_LAYOUT);
+    EXPECT_DOUBLE_EQ(r->ec5.gamma_m_solid, 1.25);
+    EXPECT_EQ(Nad_Differs_Ec5(&src->ec5, &r->ec5), 0);
+}
+
 TEST(AnnexFile, OtherFilesAreRefusedWithoutTouchingTheRecord)
 {
     for (const char* text : {"", "Hallo\n 18 \xAE" "X\xAF 1\n", "NAD/Version\n", " NAD/Version 1\n"}) {

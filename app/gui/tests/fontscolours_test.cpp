@@ -143,6 +143,50 @@ TEST_F(FontsColoursTest, UnusableColourInTheFileTakesItsDefault)
     EXPECT_EQ(w<QToolBar>("toolBar")->styleSheet(), QStringLiteral("QToolBar {background-color:#0a141e; }"));
 }
 
+// A stored colour whose spec byte is none of Qt's (9 here) must never reach
+// Qt's colour reader: that colour takes its default, the rest of the file
+// counts, and a save writes a file that QSettings itself reads back.
+TEST_F(FontsColoursTest, ColourWithAnInvalidSpecTakesItsDefault)
+{
+    const std::string file = "[General]\n"
+                             "Font=\"DejaVu Serif,13,-1,5,50,0,0,0,0,0\"\n"
+                             "MainWindowBackground=@Variant(\\0\\0\\0\\x43\\x9\\xff\\xff\\xd0\\xd0\\xd0\\xd0\\xd0"
+                             "\\xd0\\0\\0)\n"
+                             "ToolBarBackground=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\n\\n\\x14\\x14\\x1e\\x1e\\0\\0)\n"
+                             "TableHeaderBackground=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff)\n";
+    ASSERT_TRUE(apptest::Spill(fonts_file(), file));
+    Nelu52_Load_Fonts_Colors(win.get());
+    EXPECT_EQ(win->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(win->styleSheet(), QString::fromLatin1(kBackground));
+    EXPECT_EQ(w<QToolBar>("toolBar")->styleSheet(), QStringLiteral("QToolBar {background-color:#0a141e; }"));
+    EXPECT_EQ(table()->styleSheet(), QString::fromLatin1(kHeaders));
+
+    Nelu52_Save_Fonts_Colors(win.get());
+    QSettings s(fonts_path(), QSettings::IniFormat);
+    EXPECT_EQ(s.value(QStringLiteral("MainWindowBackground")).value<QColor>(), QColor(225, 225, 225));
+    EXPECT_EQ(s.value(QStringLiteral("ToolBarBackground")).value<QColor>(), QColor(10, 20, 30));
+    EXPECT_EQ(s.value(QStringLiteral("Font")).value<QFont>().family(), QStringLiteral("DejaVu Serif"));
+}
+
+// The values that QSettings writes (fonts and colours stored as variants,
+// escaped bytes) read back through the program's own reader, in both files.
+TEST_F(FontsColoursTest, FilesWrittenByQSettingsStillRead)
+{
+    {
+        QSettings s(fonts_path(), QSettings::IniFormat);
+        s.setValue(QStringLiteral("Font"), QFont(QStringLiteral("DejaVu Sans Mono"), 12));
+        s.setValue(QStringLiteral("FontTable"), QFont(QStringLiteral("DejaVu Serif"), 8));
+        s.setValue(QStringLiteral("MainWindowBackground"), QColor(1, 2, 3));
+        s.setValue(QStringLiteral("ErgWindowBackground_ok"), QColor::fromHsv(120, 200, 100));
+    }
+    Nelu52_Load_Fonts_Colors(win.get());
+    EXPECT_EQ(win->font().family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(win->font().pointSize(), 12);
+    EXPECT_EQ(table()->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(win->styleSheet(), QStringLiteral("QMainWindow {background-color:#010203; }"));
+    EXPECT_TRUE(result_box().contains(QColor::fromHsv(120, 200, 100).name())) << result_box().toStdString();
+}
+
 // Bytes that are no settings file at all: the defaults, no fault, and the
 // next save leaves a file that reads back.
 TEST_F(FontsColoursTest, BinaryFontsFileGivesTheDefaultsAndIsWrittenAnew)
@@ -312,6 +356,26 @@ TEST_F(WindowSettingsTest, WindowGeometrySurvivesARestart)
     EXPECT_NE(text.find("mainwindowState="), std::string::npos);
     EXPECT_NE(text.find("Font="), std::string::npos);
 
+    open_window();
+    Nelu52_Load_Settings(win.get());
+    win->show();
+    QApplication::processEvents();
+    EXPECT_EQ(win->geometry(), before);
+}
+
+// A settings file that QSettings wrote (escaped bytes) restores the window.
+TEST_F(WindowSettingsTest, GeometryWrittenByQSettingsIsRestored)
+{
+    win->show();
+    win->setGeometry(53, 61, 980, 700);
+    QApplication::processEvents();
+    const QRect before = win->geometry();
+    {
+        QSettings s(QString::fromStdString(wd.file("TEST_01.ini")), QSettings::IniFormat);
+        s.setValue(QStringLiteral("mainwindowGeometry"), win->saveGeometry());
+        s.setValue(QStringLiteral("mainwindowState"), win->saveState(0));
+        s.setValue(QStringLiteral("Font"), win->font());
+    }
     open_window();
     Nelu52_Load_Settings(win.get());
     win->show();

@@ -363,6 +363,26 @@ TEST_F(KraftImport, TensionInTheStrutIsReportedAndItsRowAppended)
                                         "3 Schnittgrößenkombinationen importiert\n"));
 }
 
+// "nan" and "inf" are numbers to the C reader: a result file holding one is
+// refused, its row is named, and nothing is taken over.
+TEST_F(KraftImport, NonFiniteForceRefusesTheResultAndNamesTheRow)
+{
+    for (const double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        std::vector<Combination> st = three_strut_rows();
+        st[1].strut.v[2] = bad;
+        write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), st, three_sill_rows()));
+        const KraftImportResult r = Kraft_Import_Run(d);
+        EXPECT_EQ(r.appended, 0);
+        EXPECT_EQ(r.title, QStringLiteral("Fehler"));
+        EXPECT_TRUE(r.text.startsWith(QString::fromUtf8("Fehler in Zeile 1, Schnittgröße ist keine Zahl!\n"
+                                                        " Import abgebrochen\n")))
+            << r.text.toStdString();
+        EXPECT_EQ(d.lasten.size(), 1);
+        EXPECT_FALSE(r.material_st || r.material_sw || r.b || r.hD || r.hG);
+        EXPECT_EQ(import_row_count(), 0);
+    }
+}
+
 TEST_F(KraftImport, SwitchesOffTakeOverOnlyWhatIsAsked)
 {
     write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),

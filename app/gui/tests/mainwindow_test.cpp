@@ -741,6 +741,65 @@ TEST_F(ExampleWindowTest, FormShowsTheStoredPosition)
     EXPECT_TRUE(w<QGroupBox>("gb_ergebnisse")->styleSheet().contains("color : green"));
 }
 
+// A position without any load combination opens with an empty table, takes
+// new rows, and is saved and opened again; whatever left the file without a
+// combination (cut off, a count of 0, a damaged load line).
+TEST(NoLoadCombinationWindowTest, OpensSavesAndOpensAgain)
+{
+    wintest::Ensure_App();
+    const std::string head = "3\n0 5 1 0\n140 200 2200 140 30 0 45\n";
+    const std::string tail = "0 0 0\n1 1\n1 1 1 0\n0\n0 1 1 0\n1 1 1\nBolzen\n1 0 12 0\n0 5 0 1\n";
+    const struct {
+        const char* what;
+        std::string file;
+    } cases[] = {
+        {"empty file", ""},
+        {"cut off after the dimensions", head},
+        {"count 0", head + "0\n" + tail},
+        {"damaged load line", head + "1\nA\n1 2 x\n" + tail},
+        {"load line with one value too few", head + "1\nA\n10 20 3 4 20 4 3 0\n" + tail},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        apptest::Workdir dir;
+        ASSERT_TRUE(apptest::Spill(dir.file("LEER_01.inp"), c.file));
+        ASSERT_EQ(Nelu52_Set_Position("LEER", "1"), 1);
+        nelu52_data.set_defaults();
+        std::unique_ptr<QMainWindow> win(Nelu52_New_Main_Window());
+        QApplication::processEvents();
+        auto* m = win->findChild<QStandardItemModel*>("model_lasten");
+        ASSERT_NE(m, nullptr);
+        EXPECT_EQ(m->rowCount(), 0);
+        EXPECT_EQ(m->columnCount(), 8);
+        win->findChild<QAction*>("actionCalculation")->trigger();
+        win->findChild<QAction*>("actionDaten_sichern")->trigger();
+        win.reset(Nelu52_New_Main_Window());
+        QApplication::processEvents();
+        m = win->findChild<QStandardItemModel*>("model_lasten");
+        EXPECT_EQ(m->rowCount(), 0);
+        win->findChild<QPushButton*>("pb_last_new")->click();
+        EXPECT_EQ(m->rowCount(), 1);
+    }
+}
+
+// Deleting every row and saving leaves a file that opens again.
+TEST_F(ExampleWindowTest, DeletingEveryRowAndSavingOpensAgain)
+{
+    auto* m = w<QStandardItemModel>("model_lasten");
+    QTableView* tv = w<QTableView>("tv_lasten");
+    while (m->rowCount() > 0)
+        ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "last_click", Q_ARG(QModelIndex, tv->model()->index(0, 7))));
+    w<QAction>("actionDaten_sichern")->trigger();
+    win.reset();
+    nelu52_data.set_defaults();
+    win.reset(Nelu52_New_Main_Window());
+    QApplication::processEvents();
+    m = w<QStandardItemModel>("model_lasten");
+    EXPECT_EQ(m->rowCount(), 0);
+    EXPECT_EQ(nelu52_data.lasten.size(), 0);
+    w<QAction>("actionCalculation")->trigger();
+}
+
 TEST_F(ExampleWindowTest, WindowFitsASmallScreenAndEveryBarCanBeReached)
 {
     auto fit = [this](const QRect& r) {

@@ -370,6 +370,48 @@ TEST(OliReader, PlotFile)
     }
 }
 
+// Numbers far outside the range of int (1e20) where the file holds ids, pens,
+// colours, counts, layers, fonts and justifications: converting them would be
+// undefined, so an id of that size is skipped and every other value falls back.
+TEST(OliReader, PlotFileWithHugeNumbersInPlaceOfInts)
+{
+    const std::string plot =
+        "zorv-PlanSchau (1.0)A\nAnsicht M 1:20\n10.000000 5.000000\n0\n\n*TABLES\n"
+        "-colors 2\n 1 100 100 100\n 1e20 133 133 133\n"
+        "-pens 3\n 0  0.180000 0\n 1e20  0.500000 2\n 1  0.500000 -1e20\n\n"
+        "-linetypes 1\n0 1e20 1 2.0 1.0\n"
+        "-fonts 1\n  1e20 \xAE 0.18  normal  \xAF 0 0  1.800000 0.700000 3.000000 0.000000 1\n"
+        "-fillings 1\n 0 00.0 1e20 0 0.20000 1e20 -1e20\n"
+        "*EOT\n\n*ENTITIES\n-setcoorsys 0\n-setlayer 3\n-setlayer 1e20\n"
+        "-line @1 ( @1 0.000000 0.000000 ) #2 1e20 -1e20 1 0.0\n-point @2 10.000000 5.000000\n"
+        "-area / 0 1e20\n 2 0 ( @2 ( @3 5.000000 3.000000 ) #4 1e20 0 0 1.000000 )\n"
+        " 0 ( @3 ( @4 5.000000 1.000000 ) #3 1 0 0 1.000000 )\n"
+        "-text / 1 6 1e20 2 1 -1e20 2.000000 4.000000 0. 1.2 0. 0.\n    \xAEH\x94he\xAF\n"
+        "*EOI\n\n";
+    SpfDocument doc;
+    Spf_Parse(plot, &doc);
+    ASSERT_EQ(doc.colours.size(), 2u);
+    EXPECT_EQ(doc.colours[1], 0x646464u);
+    ASSERT_EQ(doc.pens.size(), 2u);
+    EXPECT_DOUBLE_EQ(doc.pens[0].width, 0.18);
+    EXPECT_EQ(doc.pens[1].colour, 0);
+    ASSERT_EQ(doc.linetypes.size(), 1u);
+    EXPECT_TRUE(doc.linetypes[0].dashes.empty());
+    EXPECT_TRUE(doc.fonts.empty());
+    ASSERT_EQ(doc.fillings.size(), 1u);
+    EXPECT_TRUE(doc.fillings[0].hatches.empty());
+    ASSERT_EQ(doc.entities.size(), 3u);
+    for (const SpfEntity& e : doc.entities) EXPECT_EQ(e.layer, 3);
+    EXPECT_EQ(doc.entities[0].pen, 0);
+    EXPECT_EQ(doc.entities[0].linetype, 0);
+    EXPECT_EQ(doc.entities[1].filling, 0);
+    EXPECT_EQ(doc.entities[1].rings[0][0].pen, 0);
+    EXPECT_EQ(doc.entities[2].font, 0);
+    EXPECT_EQ(doc.entities[2].justification, 0);
+    const OliPages pages = Oli_Layout_Plot(doc);
+    EXPECT_FALSE(Oli_Page_Image(pages, 0, 30).isNull());
+}
+
 TEST(OliViewer, WindowShowsThePages)
 {
     static int argc = 1;
