@@ -762,3 +762,50 @@ TEST(OliRender, HeadingStaysWithTheBlockAfterIt)
     for (int k = 0; k < 2; ++k)
         Oli_Page_Image(pages, k, 80).save(QString::fromStdString(d + "/heading-" + std::to_string(k + 1) + ".png"));
 }
+
+// The sketch of the example position is drawn at the scale its caption states:
+// the sill's 180 mm measured in the picture of the list's first page, and the
+// plot file states the same scale.
+TEST(OliRender, SketchStatesItsTrueScale)
+{
+    const std::string src = std::string(KOV_SOURCE_DIR) + "/app/tests/";
+    if (::access((src + "print_typ0.oli.golden").c_str(), R_OK) != 0) GTEST_SKIP() << "no golden list";
+    OliPages pages;
+    ASSERT_TRUE(Oli_Load_Pages(src + "print_typ0.oli.golden", &pages));
+    double scale = 0;
+    for (const OliPaintItem& it : pages.pages[0].items) {
+        const int at = it.text.indexOf(QString::fromUtf8("Maßstab 1:"));
+        if (it.kind == OliPaintItem::TEXT && at >= 0) scale = it.text.mid(at + 10).trimmed().toDouble();
+    }
+    ASSERT_GT(scale, 0) << "no scale in the sketch's caption";
+    const double dpi = 200;
+    const QImage img = Oli_Page_Image(pages, 0, dpi);
+    auto wood = [&](int x, int y) {
+        const QColor c = img.pixelColor(x, y);
+        return std::abs(c.red() - 248) < 6 && std::abs(c.green() - 195) < 6 && std::abs(c.blue() - 62) < 6;
+    };
+    // The sill reaches further right than the strut: a column near its right
+    // end crosses the sill alone.
+    int right = -1;
+    for (int x = img.width() - 1; x >= 0 && right < 0; --x)
+        for (int y = 0; y < img.height(); ++y)
+            if (wood(x, y)) {
+                right = x;
+                break;
+            }
+    ASSERT_GT(right, 0);
+    const int x = right - int(0.3 / 2.54 * dpi);
+    int run = 0, longest = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        run = wood(x, y) ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    const double mm = longest / dpi * 25.4 * scale;
+    EXPECT_NEAR(mm, 180.0, 0.02 * 180.0) << "drawn at 1:" << scale;
+
+    SpfDocument plot;
+    ASSERT_TRUE(Spf_Read(src + "print_typ0.spf.golden", &plot));
+    char title[64];
+    std::snprintf(title, sizeof title, "Ansicht M 1:%g", scale);
+    EXPECT_EQ(plot.title, title);
+}
