@@ -127,6 +127,14 @@ public:
             double* v = (double*)cols_[k].data;
             for (int i = 0; i < rows_; ++i)
                 if (std::isinf(v[i])) v[i] = v[i] > 0.0 ? kInfinite : -kInfinite;
+            // A value wider than its column would push the rest of its row
+            // under the next column's rule: the column grows to its widest value.
+            for (int i = 0; i < rows_; ++i) {
+                if (!std::isfinite(v[i]) || std::fabs(v[i]) >= kInfinite) continue;
+                char text[64];
+                const int n = std::snprintf(text, sizeof text, "%.*f", cols_[k].decimals, v[i] * cols_[k].factor);
+                if (n > cols_[k].width && n < (int)sizeof text) cols_[k].width = n;
+            }
         }
         OliTabelle(list, count_, rows_, cols_, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
     }
@@ -353,7 +361,7 @@ int print_eingabedaten(NELU52_DATA& d, FILE* list)
     const int w = table_decimals(d);
     const int kurz = ActiveNadEc5 && ActiveNadEc5->na_de ? 1 : 0;
     Table t(7, rows);
-    t.zz(nullptr, "Nr.", 2);
+    t.zz(nullptr, "Nr.", 3);
     char* names = t.text(nullptr, "Name", 16);
     double* nd = t.number(nullptr, "N" M_SUB "d" M_REG, "kN", w + 4, w, 0);
     char* kled = t.text(nullptr, "KLED", 16);

@@ -327,10 +327,12 @@ void print_skizze(NELU52_DATA& d, FILE* list)
     PtrArr* heel = chain_of(g.chain_heel);
     PtrArr* bottom = chain_of(g.chain_bottom);
 
+    // The plot file is drawn at the list's 1/F cm per mm and states that scale.
+    const double scale = Sketch_True_Scale(F);
     KovReplacement plot;
     const bool plot_open = Kov_Replace_Open(nelu52_spf_name, &plot) == KOV_REPLACE_OK;
     if (plot_open) {
-        Plot_Open_Grey(plot.f, x1, y1, x2, y2, 1.0 / F, 0.0, "Ansicht M 1:%2.0lf", F);
+        Plot_Open_Grey(plot.f, x1, y1, x2, y2, 1.0 / F, 0.0, "Ansicht M 1:%g", scale);
         Plot_Set_Font(2);
         Plot_Set_Linetype(0);
         Plot_Set_Pen(1);
@@ -343,7 +345,6 @@ void print_skizze(NELU52_DATA& d, FILE* list)
     OLI_reserveSpaceCM(list, (float)std::min(g.Y / F + 2.8, 1.0e6));
     // "Ansicht Maßstab 1:F, Längeneinheit in [mm]" with the scale the sketch
     // is printed at.
-    const double scale = Sketch_True_Scale(F);
     if (scale == std::floor(scale))
         Oli_Text(list, "\xCE" "bAnsicht Ma\xE1stab 1:%2.0lf\xCE" "r, L\x84ngeneinheit in [mm]", scale);
     else

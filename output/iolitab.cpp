@@ -1,5 +1,6 @@
 // The table writer of the output list: columns, row choice, marks, totals,
 // footnote markers, and the "#SHOWTABLE" block.
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdint>
@@ -276,6 +277,8 @@ int centred_offset(const std::string& text, int w, int decimals, bool numeric) {
     int dw = Oli_Display_Width(text.c_str());
     int off = round_half_away((w + 1 - dw) / 2.0);
     if (numeric && decimals > 0 && off + dw - 1 < w - decimals - 1) off = w - decimals - dw;
+    // A text as wide as its column stays off the blank that carries the rule.
+    if (off + dw > w) off = std::max(0, w - dw);
     return off;
 }
 

@@ -206,7 +206,8 @@ TEST_F(SketchTest, ListAndPlotOfTheExample)
 
     const std::string plot = apptest::Slurp(dir.file("VERSATZ01.SPF"));
     ASSERT_FALSE(plot.empty());
-    EXPECT_EQ(plot.rfind("zorv-PlanSchau (1.0)A\nAnsicht M 1:40\n", 0), 0u);
+    // The plot file is drawn at the same 1/40 cm per mm and says 1:4.
+    EXPECT_EQ(plot.rfind("zorv-PlanSchau (1.0)A\nAnsicht M 1:4\n", 0), 0u);
     EXPECT_EQ(plot.substr(plot.size() - 6), "*EOI\n\n");
     EXPECT_NE(plot.find("-setlayer 0\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("VERSATZ01.SPF.tmp")));
@@ -250,7 +251,7 @@ TEST_F(SketchTest, NoInfiniteFactorReachesListOrPlot)
         if (c.gamma > 0.0) {
             // Largest number of the list: 1/10000 cm per mm, scale 1:1000.
             EXPECT_NE(list.find(cp850("Ansicht Maßstab 1:1000")), std::string::npos);
-            EXPECT_EQ(plot.rfind("zorv-PlanSchau (1.0)A\nAnsicht M 1:10000\n", 0), 0u);
+            EXPECT_EQ(plot.rfind("zorv-PlanSchau (1.0)A\nAnsicht M 1:1000\n", 0), 0u);
         }
     }
 }

@@ -500,3 +500,25 @@ TEST(OliTable, ColumnDefaultsAndNumericKinds)
         EXPECT_EQ(numeric[i], Oli_Column_Is_Numeric(&c[0])) << kinds[i];
     }
 }
+
+// A title as wide as its column ends where the column's values end: the blank
+// after it carries the column's rule.
+TEST(OliTable, TitleAsWideAsItsColumnStaysOffTheRule)
+{
+    static double v[1] = {1.25};
+    ColumnHolder holder;
+    OliColumn*& cols = holder.c;
+    Oli_Alloc_Columns(2, &cols);
+    set_column(cols[0], "Nr.", "ZZ", 3, 0, nullptr);
+    set_column(cols[1], "Wert", "-", 4, 2, v);
+    std::string out = Oli_Capture([&](FILE* f) {
+        OliTabelle(f, 2, 1, cols, nullptr, nullptr, 0, OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
+    });
+    const std::vector<std::string> lines = lines_of(out);
+    ASSERT_GE(lines.size(), 7u) << Oli_Visible(out);
+    EXPECT_EQ(" 4.000000", lines[3]) << Oli_Visible(out);
+    // The title's last letter and the row number both stand in place 3, the
+    // rule in place 4.
+    EXPECT_EQ(" " + kR + "Nr." + kR, lines[4].substr(0, 1 + 2 + 3 + 2)) << Oli_Visible(out);
+    EXPECT_EQ("   1", lines[6].substr(0, 4)) << Oli_Visible(out);
+}

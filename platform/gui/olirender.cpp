@@ -107,12 +107,18 @@ MarkedLine mark_line(const std::string& text, double cw, std::set<char>* unknown
     return m;
 }
 
-// Positions the cells from x = 0; tabs jump to the next stop.
-double place_cells(MarkedLine* m, double cw, const std::vector<OliTabStop>* tabs, double tab_spacing)
+// Positions the cells from x = 0; tabs jump to the next stop. The table
+// writers count every character as one column of the list font, sub- and
+// superscripts included: with columns kept, smaller script letters stand closer
+// together and the next letter of normal size goes back to its column, so that
+// the texts after them keep to the table's columns and rules.
+double place_cells(MarkedLine* m, double cw, const std::vector<OliTabStop>* tabs, double tab_spacing,
+                   bool keep_columns = false)
 {
-    double x = 0;
+    double x = 0, column = 0;
     for (Cell& c : m->cells) {
         if (c.ch == QLatin1Char('\t')) {
+            if (keep_columns) x = std::max(x, column);
             double next = -1;
             if (tabs)
                 for (const OliTabStop& t : *tabs)
@@ -123,11 +129,13 @@ double place_cells(MarkedLine* m, double cw, const std::vector<OliTabStop>* tabs
             c.w = next - x;
             c.ch = QLatin1Char(' ');
             c.tab_gap = true;
-            x = next;
+            x = column = next;
             continue;
         }
+        if (keep_columns && !(c.style & (OLI_ST_SUBSCRIPT | OLI_ST_SUPERSCRIPT))) x = std::max(x, column);
         c.x = x;
         x += c.w;
+        column += cw;
     }
     return x;
 }
@@ -228,6 +236,12 @@ struct Flow {
     int frame_page = 0;
     double frame_top = 0, frame_x1 = 0, frame_x2 = 0;
     int bookmark_depth = 0;
+    // The headings that stand last on a page so far: they go over to the next
+    // page with the block that follows them (-1 none, -2 headings that begin
+    // their page and stay).
+    int keep_page = -1;
+    size_t keep_item = 0;
+    double keep_y = 0;
 
     explicit Flow(OliPages* p) : out(p)
     {
@@ -246,6 +260,8 @@ struct Flow {
     void new_page()
     {
         if (frame_open && page >= 0) frame_side(kAreaBottom);
+        const double old_y = y;
+        const int old_page = page;
         out->pages.push_back(OliPage());
         page = int(out->pages.size()) - 1;
         y = kAreaTop;
@@ -254,6 +270,33 @@ struct Flow {
             frame_page = page;
             frame_top = y;
         }
+        const bool carried = keep_page >= 0 && keep_page == old_page && !frame_open;
+        if (carried) carry_headings(old_y);
+        keep_page = carried ? -2 : -1;
+    }
+    // The headings at the foot of the page before, and what stands after them,
+    // move to the top of the new page.
+    void carry_headings(double old_y)
+    {
+        std::vector<OliPaintItem>& from = out->pages[size_t(keep_page)].items;
+        std::vector<OliPaintItem>& to = out->pages[size_t(page)].items;
+        const double dy = kAreaTop - keep_y;
+        for (size_t k = keep_item; k < from.size(); ++k) {
+            OliPaintItem it = from[k];
+            it.pos.ry() += dy;
+            it.points.translate(0, dy);
+            it.rect.translate(0, dy);
+            it.path.translate(0, dy);
+            to.push_back(it);
+        }
+        from.resize(std::min(keep_item, from.size()));
+        for (OliBookmarkEntry& b : out->bookmarks)
+            if (b.page == keep_page && b.y >= keep_y - 1e-6) {
+                b.page = page;
+                b.y += dy;
+            }
+        y = std::max(kAreaTop, old_y + dy);
+        content = true;
     }
     void ensure(double h)
     {
@@ -387,17 +430,36 @@ struct Flow {
         const double cw = char_width(font);
         const double pitch = pitch_of(cw) * factor;
         MarkedLine m = mark_line(bytes, cw, &unknown_codes);
+        // The heading mark-up (it shows nothing) makes a line a heading.
+        const bool heading = bytes.find("\xCE@") != std::string::npos;
         if (bold_heading)
             for (Cell& c : m.cells) c.style |= OLI_ST_BOLD;
-        const double lx = x0() + extra_left;
-        // A line may run into the right margin (the version line ends 1 cm
-        // beyond the text width) before it is wrapped.
+        double lx = x0() + extra_left;
+        // A line may run into the right margin before it is wrapped.
         const double av = std::max(1.0, std::max(avail() - extra_left - (f ? f->length_c : 0), kWrapEdge - lx));
         place_cells(&m, cw, f ? &f->tabs : nullptr, f ? f->tab_spacing : 0);
         const auto parts = wrap_cells(m, av);
+        if (parts.size() == 1 && lx > kAreaX) {
+            // A line set in from the left (the version line at the page's
+            // top right) ends at the text's right edge, under the head rule.
+            double end = 0;
+            for (size_t k = parts[0].first; k < parts[0].second; ++k)
+                if (!m.cells[k].ch.isSpace()) end = m.cells[k].x + m.cells[k].w;
+            const double over = lx + end - (kAreaX + kTextWidth);
+            if (over > 1e-6) lx = std::max(kAreaX, lx - over);
+        }
         for (size_t p = 0; p < parts.size(); ++p) {
             ensure(pitch);
             const double top = y;
+            if (heading && m.visible() && keep_page == -1) {
+                // Something stands above the heading on this page: it may go
+                // over to the next page with its block.
+                keep_page = content ? page : -2;
+                keep_item = pg().items.size();
+                keep_y = top;
+            } else if (!heading && m.visible()) {
+                keep_page = -1;
+            }
             const double base = y + pitch * 0.74;
             const bool takes_room = m.visible() || m.groups.empty();
             if (p == 0) groups_of(m, top, takes_room ? top + pitch : top, lx, lx + av);
@@ -443,7 +505,7 @@ struct Flow {
             // in a block of plain text it only begins the line.
             const bool prefix = !is_table && !l.empty() && l[0] == ' ';
             MarkedLine m = mark_line(prefix ? l.substr(1) : l, cw, &unknown_codes);
-            place_cells(&m, cw, nullptr, 0);
+            place_cells(&m, cw, nullptr, 0, true);
             rows.push_back(m);
         }
         const int head = std::min<int>(t.head_rows + (t.unit_row ? 1 : 0), int(rows.size()));
@@ -457,6 +519,7 @@ struct Flow {
         const double full = title_h + rows_h;
         if (flags != 640 && full <= kAreaBottom - kAreaTop) ensure(full);
         else ensure(title_h + (head + 1) * pitch);
+        keep_page = -1;  // the headings stand with the table's first rows now
 
         for (int g = 0; g < 3; ++g)
             for (const std::string& l : t.titles[g]) {
@@ -506,6 +569,7 @@ struct Flow {
         }
         close_segment(y);
         if (page < 0) new_page();
+        keep_page = -1;
         y += (rows.empty() && title_h > 0) ? 0.85 : kBlockGap;
         note_unknown_codes(line);
     }
@@ -537,6 +601,7 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
     s = std::min(s, (kAreaBottom - kAreaTop - titles_h) / bh);
     if (s <= 0) s = 1.0;
     ensure(titles_h + bh * s);
+    keep_page = -1;
     for (const std::string& t : g.titles_top) text_line(t, 7, 1.0, nullptr, 0, true);
     const double ox = x0(), oy = y;
     const double ymin = std::min(g.y1, g.y2), ymax = std::max(g.y1, g.y2);
@@ -740,6 +805,7 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
     }
     y = oy + bh * s;
     content = true;
+    keep_page = -1;
     for (const std::string& t : g.titles_bottom) text_line(t, 7, 1.0, nullptr, 0, false);
     y += kBlockGap;
     note_unknown_codes(line);
