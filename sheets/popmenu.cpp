@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/kovmem.h"
+#include "hostenv/kovscreentools.h"
 #include "platform/kovdraw.h"
 #include "platform/kovevent.h"
 #include "platform/kovhost.h"
@@ -36,10 +37,7 @@ Remembered& column_mouse()
     return r;
 }
 
-int held(long long v)
-{
-    return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : int(v);
-}
+int held(long long v) { return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : int(v); }
 
 int held_double(double v)
 {
@@ -47,14 +45,6 @@ int held_double(double v)
     if (v >= double(INT_MAX)) return INT_MAX;
     if (v <= double(INT_MIN)) return INT_MIN;
     return int(v);
-}
-
-int text_width(const char* text)
-{
-    if (!text) return 0;
-    int extent[2] = {0, 0};
-    pxQTxX(text, -1, extent);
-    return extent[1] - extent[0];
 }
 
 void frame(int x1, int y1, int x2, int y2)
@@ -187,7 +177,8 @@ int Popup_Menu_Row(PopupMenu m)
 {
     Pop_RFont(0);
     const int fh = RFONT_HEIGHT;
-    const popmenu::Layout lay = popmenu::row_layout(m.count, m.button_width, m.button_height, text_width(m.title), fh);
+    const int tw = Text_Width_Pixels(m.title);
+    const popmenu::Layout lay = popmenu::row_layout(m.count, m.button_width, m.button_height, tw, fh);
     return show_menu(m, lay, fh, false, row_mouse());
 }
 
@@ -196,9 +187,10 @@ int Popup_Menu_Column(PopupMenu m)
     Pop_RFont(0);
     const int fh = RFONT_HEIGHT;
     std::vector<int> widths;
-    for (int i = 0; i < m.count && m.labels; ++i) widths.push_back(m.labels[i] ? text_width(m.labels[i]) : -1);
-    const popmenu::Layout lay = popmenu::column_layout(m.count, m.button_width, m.button_height, text_width(m.title),
-                                                       m.labels ? widths.data() : nullptr, fh);
+    for (int i = 0; i < m.count && m.labels; ++i) widths.push_back(m.labels[i] ? Text_Width_Pixels(m.labels[i]) : -1);
+    const int tw = Text_Width_Pixels(m.title);
+    const popmenu::Layout lay =
+        popmenu::column_layout(m.count, m.button_width, m.button_height, tw, m.labels ? widths.data() : nullptr, fh);
     return show_menu(m, lay, fh, true, column_mouse());
 }
 
@@ -261,7 +253,7 @@ void Mask_Draw_Text(int x, int y, const char* text, int font, int state)
 int Text_Width_Framed(const char* text, int font)
 {
     Pop_RFont(font & ~kBoldBit);
-    const int w = text_width(text);
+    const int w = Text_Width_Pixels(text);
     Push_RFont();
     return w + ((font & kBoldBit) ? 5 : 3);
 }

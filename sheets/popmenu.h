@@ -20,7 +20,7 @@ struct PopupMenu {
     int button_width;
     int button_height;
     int count;
-    char** labels; // count tooltips (the column menu also shows them); may be NULL
+    char** labels;      // count tooltips (the column menu also shows them); may be NULL
     const char* bitmap; // the pictures of all buttons side by side resp. one below the other
 };
 

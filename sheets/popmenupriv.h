@@ -10,9 +10,9 @@ struct Layout {
     long long step_x = 0, step_y = 0;   // from one button to the next
     long long title_x = 0;              // the title, drawn again at title_x + title_dx
     int title_dx = 0;
-    long long title_y = 0;              // its base line
+    long long title_y = 0;                                            // its base line
     long long strip_x1 = 0, strip_y1 = 0, strip_x2 = 0, strip_y2 = 0; // the picture strip
-    long long mouse_x = 0, mouse_y = 0; // where the cursor goes the first time
+    long long mouse_x = 0, mouse_y = 0;                               // where the cursor goes the first time
 };
 
 // count buttons of w x h, a title tw pixels wide, font height fh.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/kovnum.h"
+#include "hostenv/kovscreentools.h"
 #include "output/geo2d.h"
 #include "platform/kovdraw.h"
 #include "platform/kovmath.h"
@@ -18,15 +19,6 @@ const int kAlignCentreBottom = 210; // 0xC0 + centred + bottom of the box
 const double kValueHeight = 12.0;
 const double kSecondHeight = 8.4;
 
-// Width in pixels of the text in the font in force.
-int text_width(const char* text)
-{
-    if (!text) return 0;
-    int extent[2] = {0, 0};
-    pxQTxX(text, -1, extent);
-    return extent[1] - extent[0];
-}
-
 // Horizontal extent of a graphic text in the settings in force.
 int graphic_width(const char* text)
 {
@@ -37,10 +29,7 @@ int graphic_width(const char* text)
 }
 
 // Turns n points of a line's own frame (angle w) back into the world.
-void from_line_frame(double w, double* u, double* v, int n)
-{
-    Geo_To_Local(u, v, n, 0.0, 0.0, -w, 1.0);
-}
+void from_line_frame(double w, double* u, double* v, int n) { Geo_To_Local(u, v, n, 0.0, 0.0, -w, 1.0); }
 
 // p + d held to the int range.
 int shifted(int p, long long d)
@@ -87,8 +76,8 @@ void Scr_Arrow(double x1, double y1, double x2, double y2, double head_length, d
     }
 }
 
-void Scr_Axes(double x, double y, const char* label_x, const char* label_y, double len_x, double len_y,
-              double angle, double scale)
+void Scr_Axes(double x, double y, const char* label_x, const char* label_y, double len_x, double len_y, double angle,
+              double scale)
 {
     if (scale == 0.0) return;
     const double a = 10.0 / scale;
@@ -135,8 +124,8 @@ void Scr_Dimension_Line(int mode, double x1, double y1, double x2, double y2, co
     const double g = 5.0 / std::fabs(sx), e = ext / std::fabs(sy), t = 10.0 / std::fabs(sy);
     const double m = u2 >= u1 ? 1.0 : -1.0;
     enum { DIM_A, DIM_B, EXT1_A, EXT1_B, EXT2_A, EXT2_B, VALUE, SECOND, N };
-    double us[N] = {u1 - m * g, u2 + m * g, u1, u1, u2, u2, (u1 + u2) / 2.0,
-                    (u1 + u2) / 2.0 - m * (o / 2.0) / std::fabs(sx)};
+    double us[N] = {
+        u1 - m * g, u2 + m * g, u1, u1, u2, u2, (u1 + u2) / 2.0, (u1 + u2) / 2.0 - m * (o / 2.0) / std::fabs(sx)};
     double vs[N] = {v, v, v - g, v + e, v - g, v + e, v + t, v + t + m * e / 2.0};
     from_line_frame(w, us, vs, N);
 
@@ -192,7 +181,7 @@ void Scr_Text_Bold(double x, double y, const char* text, int font) { Scr_Text(x,
 void Scr_Text_Right(double x, double y, const char* text, int font)
 {
     Pop_RFont(font & ~kBoldBit);
-    const int w = text_width(text);
+    const int w = Text_Width_Pixels(text);
     Push_RFont();
     const int s = (font & kBoldBit) ? 2 : 0;
     Pop_RFont(font);
@@ -207,7 +196,6 @@ void Scr_Text_Box(double x, double y, const char* text, int font, int v, int h)
     Pop_RFont(font);
     int px, py;
     if (text && scrgraph::pixel_of(x, y, &px, &py))
-        pxBTxt(shifted(px, -5), shifted(py, -5), shifted(px, 5), shifted(py, 5), text,
-               int(std::strlen(text)), code);
+        pxBTxt(shifted(px, -5), shifted(py, -5), shifted(px, 5), shifted(py, 5), text, int(std::strlen(text)), code);
     Push_RFont();
 }

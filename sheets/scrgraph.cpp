@@ -2,8 +2,8 @@
 #include "sheets/scrgraph.h"
 
 #include <climits>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "platform/kovdraw.h"
@@ -89,10 +89,7 @@ void pixel_line(int x1, int y1, int x2, int y2)
 
 namespace scrgraph {
 
-int pixel_round(double v)
-{
-    return held_int(v >= 0.0 ? v + 0.5 : v - 0.5);
-}
+int pixel_round(double v) { return held_int(v >= 0.0 ? v + 0.5 : v - 0.5); }
 
 void to_screen(double x, double y, double* sx, double* sy)
 {
@@ -324,12 +321,12 @@ void Mask_Lighten_Rgb(int* r, int* g, int* b, double percent)
     const double up = m1 + m2 * f * (m2 - m1) / m2;
     const double down = m2 - m2 * f * (m2 - m1) / m2;
     switch (k) {
-    case 0: rc = m2, gc = up, bc = m1; break;
-    case 1: rc = down, gc = m2, bc = m1; break;
-    case 2: rc = m1, gc = m2, bc = up; break;
-    case 3: rc = m1, gc = down, bc = m2; break;
-    case 4: rc = up, gc = m1, bc = m2; break;
-    default: rc = m2, gc = m1, bc = down; break;
+        case 0: rc = m2, gc = up, bc = m1; break;
+        case 1: rc = down, gc = m2, bc = m1; break;
+        case 2: rc = m1, gc = m2, bc = up; break;
+        case 3: rc = m1, gc = down, bc = m2; break;
+        case 4: rc = up, gc = m1, bc = m2; break;
+        default: rc = m2, gc = m1, bc = down; break;
     }
     // Held to the palette's range: a light grey lightened by half is white.
     auto part = [](double v) {

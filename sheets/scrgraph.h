@@ -80,8 +80,8 @@ int Mask_Lighten_Color(int colour_index, double percent);
 void Scr_Arrow(double x1, double y1, double x2, double y2, double head_length, double head_width, int filled);
 // Two axis arrows from (x, y) parallel to the world axes to the end of the
 // vector (len_x, len_y)/scale turned by angle, labelled in the normal font.
-void Scr_Axes(double x, double y, const char* label_x, const char* label_y, double len_x, double len_y,
-              double angle, double scale);
+void Scr_Axes(double x, double y, const char* label_x, const char* label_y, double len_x, double len_y, double angle,
+              double scale);
 // A dimension line between the points with its extension lines (ext pixels
 // long) and the value text with a raised second text. mode 0: y1, y2 are
 // pixels; mode 1: x1, x2 are pixels; any other: all four are world values.

@@ -85,10 +85,10 @@ TEST(PopupLayout, RowOfButtons)
         int count, w, h, tw;
         long long width, height, first_x, title_x;
     } cases[] = {
-        {4, 24, 24, 30, 127, 57, 7, 48},   // 4 x 29 + 11; title centred
-        {3, 30, 20, 50, 116, 53, 7, 33},   // 3 x 35 + 11
-        {3, 30, 20, 150, 166, 53, 32, 8},  // wider title: s = (166 - 100) / 2 = 33
-        {0, 24, 24, 0, 11, 57, 7, 5},      // no buttons: an empty menu
+        {4, 24, 24, 30, 127, 57, 7, 48},  // 4 x 29 + 11; title centred
+        {3, 30, 20, 50, 116, 53, 7, 33},  // 3 x 35 + 11
+        {3, 30, 20, 150, 166, 53, 32, 8}, // wider title: s = (166 - 100) / 2 = 33
+        {0, 24, 24, 0, 11, 57, 7, 5},     // no buttons: an empty menu
     };
     for (const Case& c : cases) {
         const popmenu::Layout l = popmenu::row_layout(c.count, c.w, c.h, c.tw, 13);

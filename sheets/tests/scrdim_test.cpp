@@ -171,9 +171,9 @@ TEST_F(ScreenDimensions, TextsAtWorldPoints)
     Scr_Text(10, 60, "auch", 0x1000, 3);
     Scr_Text_Right(100, 80, "abcde", 0x11000); // 40 pixels: starts at 100 - (40 - 2 + 2)
     Scr_Text_Right(100, 90, "abcde", 0x1000);  // 100 - (40 - 2)
-    EXPECT_EQ(calls({"pxText"}), (Lines{"pxText 10 21 fett", "pxText 11 21 fett", "pxText 10 40 mager",
-                                        "pxText 10 60 auch", "pxText 11 60 auch", "pxText 60 80 abcde",
-                                        "pxText 62 90 abcde"}));
+    EXPECT_EQ(calls({"pxText"}),
+              (Lines{"pxText 10 21 fett", "pxText 11 21 fett", "pxText 10 40 mager", "pxText 10 60 auch",
+                     "pxText 11 60 auch", "pxText 60 80 abcde", "pxText 62 90 abcde"}));
     EXPECT_EQ(calls({"Pop_RFont"}).size(), calls({"Push_RFont"}).size());
     EXPECT_EQ(RFONT_WIDTH, width); // the small font is in force again
 }

@@ -38,11 +38,11 @@ TEST_F(ScreenGraphics, ViewMapsWorldPointsToRoundedPixels)
         double x0, y0, angle, sx, sy, x, y;
         const char* pixel;
     } cases[] = {
-        {0, 0, 0, 1, 1, 10.5, -2.5, "11 -3"},         // halves away from zero
-        {0, 0, 0, 1, -1, 10.5, -2.5, "11 3"},         // world y up
-        {0, 0, KOV_PI / 2, 1, 1, 0, 1, "1 0"},        // turned by a quarter
-        {2, 1, 0, 10, -10, 3.25, 0.5, "13 5"},        // 12.5 -> 13, 5 -> 5
-        {0, 0, 0, 1, 1, -2.5, -0.5, "-3 -1"},         // negative halves away from zero too
+        {0, 0, 0, 1, 1, 10.5, -2.5, "11 -3"},                     // halves away from zero
+        {0, 0, 0, 1, -1, 10.5, -2.5, "11 3"},                     // world y up
+        {0, 0, KOV_PI / 2, 1, 1, 0, 1, "1 0"},                    // turned by a quarter
+        {2, 1, 0, 10, -10, 3.25, 0.5, "13 5"},                    // 12.5 -> 13, 5 -> 5
+        {0, 0, 0, 1, 1, -2.5, -0.5, "-3 -1"},                     // negative halves away from zero too
         {0, 0, 0, 1, 1, 1e300, -1e300, "2147483647 -2147483648"}, // held to the int range
     };
     for (const Case& c : cases) {
@@ -124,7 +124,12 @@ TEST_F(ScreenGraphics, LineFollowsThicknessAndStyle)
         {2, 1, 100, 50, 0, 50, {"pxSLn 1", "pxLine 100 51 0 51", "pxSLn 1", "pxLine 100 50 0 50"}},
         {2, 1, 50, 100, 50, 0, {"pxSLn 1", "pxLine 51 100 51 0", "pxSLn 1", "pxLine 50 100 50 0"}},
         // Equal spans go to x.
-        {3, 2, 0, 0, 10, 10,
+        {3,
+         2,
+         0,
+         0,
+         10,
+         10,
          {"pxSLn 2", "pxLine 1 0 11 10", "pxSLn 2", "pxLine 0 0 10 10", "pxSLn 2", "pxLine -1 0 9 10"}},
     };
     for (const Case& c : cases) {
@@ -220,8 +225,7 @@ TEST_F(ScreenGraphics, RectanglesCirclesAndPolygons)
 {
     Scr_Set_View(0, 0, 0, 2, 2);
     Scr_Rectangle(1, 2, 3, 4);
-    EXPECT_EQ(calls({"pxLine"}),
-              (Lines{"pxLine 2 4 6 4", "pxLine 6 4 6 8", "pxLine 6 8 2 8", "pxLine 2 8 2 4"}));
+    EXPECT_EQ(calls({"pxLine"}), (Lines{"pxLine 2 4 6 4", "pxLine 6 4 6 8", "pxLine 6 8 2 8", "pxLine 2 8 2 4"}));
     Kov_Script_Clear_Log();
     Scr_Rectangle_Centred(2, 3, 2, 2);
     EXPECT_EQ(calls({"pxLine"}).size(), 4u);
