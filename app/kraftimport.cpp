@@ -287,161 +287,193 @@ struct Member {
     int kind = 0, grade = 5;
 };
 
-} // namespace
-
-KraftImportResult Kraft_Import_Run(NELU52_DATA& d, const KraftImportLimits& lim)
-{
-    KraftImportResult res;
+// What the import tells the user, gathered by its steps: errors, the info
+// lines, and notes that follow the info.
+struct Messages {
     QString fehler, info, hinweise;
-    res.first_new = d.lasten.size();
+};
 
+// The rows of both cuts after the tool's run, carried into the joint's systems.
+struct CutForces {
+    bool transformed = false;
+    int rows = 0, rows_st = 0, rows_sw = 0;
+    std::vector<double> forces; // cut-major: cut c, row r at (c * rows + r) * 6
+    Member st, sw;
+};
+
+// Runs the tool for the strut and the sill's chosen cut face and carries
+// every row's forces of both cuts into the joint's systems.
+CutForces read_transformed_cuts(const NELU52_DATA& d, Messages* msg)
+{
+    CutForces cf;
     // Cut 0 is the strut, cut 1 the sill at the chosen cut face.
     char strebe[] = "Strebe";
     char links[] = "Schwelle linkes Schnittufer";
     char rechts[] = "Schwelle rechtes Schnittufer";
     char* cuts[2] = {strebe, d.linkes_schnittufer == 1 ? links : rechts};
 
-    int rows = 0, rows_st = 0, rows_sw = 0;
-    std::vector<double> forces; // cut-major: cut c, row r at (c * rows + r) * 6
-    Member st, sw;
-    bool transformed = false;
-
-    if (Qt_Import_BeamCutMultiResults_Select(1000, 36927, 0, 1, 2, cuts) >= 1) {
-        KovExportObject* obj[2] = {import_cut_object(0), import_cut_object(1)};
-        KxpJointSystems systems;
-        const int which[2] = {1, 0}; // the strut into its own system, the sill into the sill's
-        if (!obj[0] || !obj[1]) {
-            info += QStringLiteral("  Import fehlgeschlagen\n");
-        } else if (import_values_per_row() != 12 || !Kxp_Make_Joint_Systems(obj[0], obj[1], &systems) ||
-                   !Kxp_Trafo_Array_Build(&systems, obj, which, 2, &g_trafos) || g_trafos->count != 2) {
-            info += QString::fromUtf8("  Fehler bei der Berechnung der Transformationen !!!\n");
-        } else {
-            QString deg;
-            if (rotated(g_trafos->items[0].angles[2], &deg))
-                hinweise += QString::fromUtf8("Hinweis! Achse n des linken Rand ist um ") + deg +
-                            QString::fromUtf8("° verdreht\n");
-            if (rotated(g_trafos->items[1].angles[2], &deg))
-                hinweise += QString::fromUtf8("Hinweis! Achse n des rechten Rand ist um ") + deg +
-                            QString::fromUtf8("° verdreht\n");
-
-            Kxp_Get_BeamCut_Info(obj[0], &st.info);
-            Kxp_Get_BeamCut_Info(obj[1], &sw.info);
-
-            rows = import_row_count();
-            rows_st = import_cut_rows(0);
-            rows_sw = import_cut_rows(1);
-            forces.assign(size_t(rows) * 12, 0.0);
-            float v[12];
-            double in[12];
-            for (int r = 0; r < rows; ++r) {
-                if (!import_row_values(r, v)) continue;
-                for (int k = 0; k < 12; ++k) in[k] = v[k];
-                Kxp_Trafo_Apply(g_trafos, in, in);
-                for (int c = 0; c < 2; ++c)
-                    for (int k = 0; k < 6; ++k) forces[(size_t(c) * rows + r) * 6 + k] = in[6 * c + k];
-            }
-            transformed = true;
-        }
+    if (Qt_Import_BeamCutMultiResults_Select(1000, 36927, 0, 1, 2, cuts) < 1) return cf;
+    KovExportObject* obj[2] = {import_cut_object(0), import_cut_object(1)};
+    KxpJointSystems systems;
+    const int which[2] = {1, 0}; // the strut into its own system, the sill into the sill's
+    if (!obj[0] || !obj[1]) {
+        msg->info += QStringLiteral("  Import fehlgeschlagen\n");
+        return cf;
     }
+    if (import_values_per_row() != 12 || !Kxp_Make_Joint_Systems(obj[0], obj[1], &systems) ||
+        !Kxp_Trafo_Array_Build(&systems, obj, which, 2, &g_trafos) || g_trafos->count != 2) {
+        msg->info += QString::fromUtf8("  Fehler bei der Berechnung der Transformationen !!!\n");
+        return cf;
+    }
+    QString deg;
+    if (rotated(g_trafos->items[0].angles[2], &deg))
+        msg->hinweise += QString::fromUtf8("Hinweis! Achse n des linken Rand ist um ") + deg +
+                         QString::fromUtf8("° verdreht\n");
+    if (rotated(g_trafos->items[1].angles[2], &deg))
+        msg->hinweise += QString::fromUtf8("Hinweis! Achse n des rechten Rand ist um ") + deg +
+                         QString::fromUtf8("° verdreht\n");
 
-    // The combinations: the k-th row of the strut's part with the k-th row of
-    // the sill's part.
+    Kxp_Get_BeamCut_Info(obj[0], &cf.st.info);
+    Kxp_Get_BeamCut_Info(obj[1], &cf.sw.info);
+
+    cf.rows = import_row_count();
+    cf.rows_st = import_cut_rows(0);
+    cf.rows_sw = import_cut_rows(1);
+    cf.forces.assign(size_t(cf.rows) * 12, 0.0);
+    float v[12];
+    double in[12];
+    for (int r = 0; r < cf.rows; ++r) {
+        if (!import_row_values(r, v)) continue;
+        for (int k = 0; k < 12; ++k) in[k] = v[k];
+        Kxp_Trafo_Apply(g_trafos, in, in);
+        for (int c = 0; c < 2; ++c)
+            for (int k = 0; k < 6; ++k) cf.forces[(size_t(c) * cf.rows + r) * 6 + k] = in[6 * c + k];
+    }
+    cf.transformed = true;
+    return cf;
+}
+
+// The combinations: the k-th row of the strut's part with the k-th row of the
+// sill's part. False when the two parts have different row counts (the import
+// is then broken off).
+bool load_combinations(CutForces& cf, QVector<LoadCase>* neu, Messages* msg)
+{
+    const int rows = cf.rows;
+    int& rows_st = cf.rows_st;
+    int& rows_sw = cf.rows_sw;
+    if (rows_st < 0 || rows_sw < 0 || rows_st > rows || rows_sw > rows - rows_st) rows_st = rows_sw = 0;
+    for (int r = 0; r < rows_st; ++r) {
+        const double n = cf.forces[size_t(r) * 6 + 0];
+        if (n > 0)
+            msg->fehler += QStringLiteral("Fehler in Zeile ") + QString::number(r) +
+                           QStringLiteral(", Strebenkraft > 0 (Zugkraft)!\n");
+    }
+    if (rows_st != rows_sw) {
+        msg->fehler += QStringLiteral("Fehler! ") + QString::number(rows_st) +
+                       QStringLiteral(" Zeilen an der Strebe, ") + QString::number(rows_sw) +
+                       QStringLiteral(" Zeilen an der Schwelle!\n Import abgebrochen\n");
+        return false;
+    }
+    for (int k = 0; k < rows_st; ++k) {
+        const double* fs = &cf.forces[size_t(k) * 6];
+        const double* fw = &cf.forces[(size_t(rows) + rows_st + k) * 6];
+        LoadCase lc;
+        lc.name = qstring_from_cp850(import_row_text2(k));
+        lc.nd_strebe = -fs[0];     // compression positive
+        lc.nd_schwelle = fw[0];    // along the sill
+        lc.md_schwelle = fw[4];    // about the normal of the joint's plane
+        lc.vd_schwelle = fw[2];    // across the sill in the joint's plane
+        lc.kled = import_row_id(k) != 0 ? 6 : 8;
+        lc.kmod = import_row_value(k);
+        neu->append(lc);
+    }
+    return true;
+}
+
+// A member's timber kind and grade from its host material number.
+void take_material(const Member& m, const char* wer, int* kind_out, int* grade_out, bool* taken, Messages* msg)
+{
+    const int number = m.info.ints[3];
+    int kind = 0, grade = -1;
+    import_material_map(&kind, &grade, number);
+    if (grade < 0 && kind == 0) grade = 5; // no grade given: the list's first choice, C24
+    if (grade_count(kind) > 0 && grade >= 0 && grade < grade_count(kind)) {
+        *kind_out = kind;
+        *grade_out = grade;
+        *taken = true;
+        // Each member once, by name: two equal lines said nothing.
+        msg->info += QStringLiteral("Materialdaten ") + QString::fromLatin1(wer) + QStringLiteral(" importiert\n");
+    } else {
+        msg->info += QStringLiteral("Material ") + QString::number(number) + " " + QString::fromLatin1(wer) +
+                     QString::fromUtf8(" kann nicht übernommen werden\n");
+    }
+}
+
+// Width and depth of the strut from its cut.
+void take_strut_dimensions(const Member& m, NELU52_DATA& d, const KraftImportLimits& lim, KraftImportResult* res,
+                           Messages* msg)
+{
+    const double w = m.info.values[0], h = m.info.values[1];
+    int mm = 0;
+    if (std::fabs(d.balken_b - 10.0 * w) > 0.5)
+        msg->hinweise += QString::fromUtf8("  Achtung Querschnittsbreite hat sich geändert\n");
+    if (std::fabs(d.balken_hD - 10.0 * h) > 0.5)
+        msg->hinweise += QString::fromUtf8("  Achtung Querschnittshöhe der Strebe hat sich geändert\n");
+    if (dimension_mm(w, lim.b_min, lim.b_max, &mm)) {
+        d.balken_b = mm;
+        res->b = true;
+    } else {
+        msg->info += QString::fromUtf8("Querschnittsbreite der Strebe (%1 cm) kann nicht übernommen "
+                                       "werden\n").arg(w, 0, 'f', 2);
+    }
+    if (dimension_mm(h, lim.hD_min, lim.hD_max, &mm)) {
+        d.balken_hD = mm;
+        res->hD = true;
+    } else {
+        msg->info += QString::fromUtf8("Querschnittshöhe der Strebe (%1 cm) kann nicht übernommen "
+                                       "werden\n").arg(h, 0, 'f', 2);
+    }
+}
+
+// Depth of the sill from its cut; then the line for all dimensions taken over.
+void take_sill_dimensions(const Member& m, NELU52_DATA& d, const KraftImportLimits& lim, KraftImportResult* res,
+                          Messages* msg)
+{
+    const double h = m.info.values[1];
+    int mm = 0;
+    if (std::fabs(d.balken_hG - 10.0 * h) > 0.5)
+        msg->hinweise += QString::fromUtf8("  Achtung Querschnittshöhe der Schwelle hat sich geändert\n");
+    if (dimension_mm(h, lim.hG_min, lim.hG_max, &mm)) {
+        d.balken_hG = mm;
+        res->hG = true;
+    } else {
+        msg->info += QString::fromUtf8("Querschnittshöhe der Schwelle (%1 cm) kann nicht übernommen "
+                                       "werden\n").arg(h, 0, 'f', 2);
+    }
+    if (res->b || res->hD || res->hG) msg->info += QStringLiteral("Querschnittsabmessungen importiert\n");
+}
+
+} // namespace
+
+KraftImportResult Kraft_Import_Run(NELU52_DATA& d, const KraftImportLimits& lim)
+{
+    KraftImportResult res;
+    Messages msg;
+    res.first_new = d.lasten.size();
+
+    CutForces cf = read_transformed_cuts(d, &msg);
+
     QVector<LoadCase> neu;
     bool counts_differ = false;
-    if (transformed && d.import_zov && rows > 0) {
-        if (rows_st < 0 || rows_sw < 0 || rows_st > rows || rows_sw > rows - rows_st) rows_st = rows_sw = 0;
-        for (int r = 0; r < rows_st; ++r) {
-            const double n = forces[size_t(r) * 6 + 0];
-            if (n > 0)
-                fehler += QStringLiteral("Fehler in Zeile ") + QString::number(r) +
-                          QStringLiteral(", Strebenkraft > 0 (Zugkraft)!\n");
-        }
-        if (rows_st != rows_sw) {
-            counts_differ = true;
-            fehler += QStringLiteral("Fehler! ") + QString::number(rows_st) +
-                      QStringLiteral(" Zeilen an der Strebe, ") + QString::number(rows_sw) +
-                      QStringLiteral(" Zeilen an der Schwelle!\n Import abgebrochen\n");
-        } else {
-            for (int k = 0; k < rows_st; ++k) {
-                const double* fs = &forces[size_t(k) * 6];
-                const double* fw = &forces[(size_t(rows) + rows_st + k) * 6];
-                LoadCase lc;
-                lc.name = qstring_from_cp850(import_row_text2(k));
-                lc.nd_strebe = -fs[0];     // compression positive
-                lc.nd_schwelle = fw[0];    // along the sill
-                lc.md_schwelle = fw[4];    // about the normal of the joint's plane
-                lc.vd_schwelle = fw[2];    // across the sill in the joint's plane
-                lc.kled = import_row_id(k) != 0 ? 6 : 8;
-                lc.kmod = import_row_value(k);
-                neu.append(lc);
-            }
-        }
-    }
+    if (cf.transformed && d.import_zov && cf.rows > 0) counts_differ = !load_combinations(cf, &neu, &msg);
 
-    // Materials and cross-sections, unless the import was broken off.
-    if (transformed && !counts_differ) {
-        const struct {
-            Member* m;
-            int* kind;
-            int* grade;
-            bool* taken;
-            const char* wer;
-        } mat[2] = {{&st, &d.holzart_st, &d.holzguete_st, &res.material_st, "der Strebe"},
-                    {&sw, &d.holzart_sw, &d.holzguete_sw, &res.material_sw, "der Schwelle"}};
-        for (const auto& m : mat) {
-            if (d.import_mat) {
-                const int number = m.m->info.ints[3];
-                int kind = 0, grade = -1;
-                import_material_map(&kind, &grade, number);
-                if (grade < 0 && kind == 0) grade = 5; // no grade given: the list's first choice, C24
-                if (grade_count(kind) > 0 && grade >= 0 && grade < grade_count(kind)) {
-                    *m.kind = kind;
-                    *m.grade = grade;
-                    *m.taken = true;
-                    // Each member once, by name: two equal lines said nothing.
-                    info += QStringLiteral("Materialdaten ") + QString::fromLatin1(m.wer) +
-                            QStringLiteral(" importiert\n");
-                } else {
-                    info += QStringLiteral("Material ") + QString::number(number) + " " +
-                            QString::fromLatin1(m.wer) + QString::fromUtf8(" kann nicht übernommen werden\n");
-                }
-            }
-            if (d.import_geo) {
-                const double w = m.m->info.values[0], h = m.m->info.values[1];
-                int mm = 0;
-                if (m.m == &st) {
-                    if (std::fabs(d.balken_b - 10.0 * w) > 0.5)
-                        hinweise += QString::fromUtf8("  Achtung Querschnittsbreite hat sich geändert\n");
-                    if (std::fabs(d.balken_hD - 10.0 * h) > 0.5)
-                        hinweise += QString::fromUtf8("  Achtung Querschnittshöhe der Strebe hat sich geändert\n");
-                    if (dimension_mm(w, lim.b_min, lim.b_max, &mm)) {
-                        d.balken_b = mm;
-                        res.b = true;
-                    } else {
-                        info += QString::fromUtf8("Querschnittsbreite der Strebe (%1 cm) kann nicht übernommen "
-                                                  "werden\n").arg(w, 0, 'f', 2);
-                    }
-                    if (dimension_mm(h, lim.hD_min, lim.hD_max, &mm)) {
-                        d.balken_hD = mm;
-                        res.hD = true;
-                    } else {
-                        info += QString::fromUtf8("Querschnittshöhe der Strebe (%1 cm) kann nicht übernommen "
-                                                  "werden\n").arg(h, 0, 'f', 2);
-                    }
-                } else {
-                    if (std::fabs(d.balken_hG - 10.0 * h) > 0.5)
-                        hinweise += QString::fromUtf8("  Achtung Querschnittshöhe der Schwelle hat sich geändert\n");
-                    if (dimension_mm(h, lim.hG_min, lim.hG_max, &mm)) {
-                        d.balken_hG = mm;
-                        res.hG = true;
-                    } else {
-                        info += QString::fromUtf8("Querschnittshöhe der Schwelle (%1 cm) kann nicht übernommen "
-                                                  "werden\n").arg(h, 0, 'f', 2);
-                    }
-                    if (res.b || res.hD || res.hG) info += QStringLiteral("Querschnittsabmessungen importiert\n");
-                }
-            }
-        }
+    // Materials and cross-sections, unless the import was broken off: the
+    // strut first, then the sill.
+    if (cf.transformed && !counts_differ) {
+        if (d.import_mat) take_material(cf.st, "der Strebe", &d.holzart_st, &d.holzguete_st, &res.material_st, &msg);
+        if (d.import_geo) take_strut_dimensions(cf.st, d, lim, &res, &msg);
+        if (d.import_mat) take_material(cf.sw, "der Schwelle", &d.holzart_sw, &d.holzguete_sw, &res.material_sw, &msg);
+        if (d.import_geo) take_sill_dimensions(cf.sw, d, lim, &res, &msg);
     }
 
     d.lasten += neu;
@@ -449,16 +481,16 @@ KraftImportResult Kraft_Import_Run(NELU52_DATA& d, const KraftImportLimits& lim)
     if (counts_differ) {
         res.result = 0;
     } else {
-        info += QString::number(res.appended) + QString::fromUtf8(" Schnittgrößenkombinationen importiert\n");
+        msg.info += QString::number(res.appended) + QString::fromUtf8(" Schnittgrößenkombinationen importiert\n");
     }
 
-    if (!fehler.isEmpty()) {
+    if (!msg.fehler.isEmpty()) {
         res.title = QStringLiteral("Fehler");
         // Rows with a tensile strut force are appended all the same: say so.
-        res.text = counts_differ ? fehler : fehler + info + hinweise;
+        res.text = counts_differ ? msg.fehler : msg.fehler + msg.info + msg.hinweise;
     } else {
         res.title = QStringLiteral("Info");
-        res.text = info + hinweise;
+        res.text = msg.info + msg.hinweise;
     }
     import_reset();
     return res;

@@ -443,3 +443,19 @@ int NELU52_DATA::cal_nachweise()
     add("Stabilitätsnachweis der Strebe", eta_strebe);
     return 0;
 }
+
+int max_step_depth(double hG, double hD, double gammaDeg)
+{
+    const double b = hD * std::cos(gammaDeg * KOV_DEG_TO_RAD);
+    double a;
+    if (gammaDeg >= 60.0)
+        a = hG / 6.0;
+    else if (gammaDeg <= 50.0)
+        a = hG / 4.0;
+    else
+        a = hG / 4.0 + (hG / 6.0 - hG / 4.0) * ((gammaDeg - 50.0) / 10.0);
+    // A limit that is a whole millimetre must not fall to the one below it
+    // through rounding (45 - 3 comes out as 41.999...).
+    const double m = std::min(a, b) + 1e-6;
+    return m > 0.0 ? static_cast<int>(std::trunc(m)) : 0;
+}

@@ -229,6 +229,12 @@ private:
 // The program's one data object.
 extern NELU52_DATA nelu52_data;
 
+// The largest step depth that the joint allows (whole millimetres, cut toward
+// zero): the smaller of the limit from the sill's depth, which runs linearly
+// from h_G/4 at 50 degrees to h_G/6 at 60 degrees, and h_D cos(gamma). The
+// form holds both step depths at or below it.
+int max_step_depth(double hG, double hD, double gammaDeg);
+
 // Texts between Qt and the 8-bit world. Bytes of code page 850 for the seven
 // German letters (ä 84, Ä 8E, ö 94, Ö 99, Ü 9A, ü 81, ß E1) are mapped to and
 // from their Latin-1 codes; every other byte is taken as Latin-1.

@@ -74,49 +74,25 @@ void clear_drawing(SketchGeometry* g)
 
 } // namespace
 
-void Sketch_Compute(const NELU52_DATA& data, SketchGeometry* g)
+namespace {
+
+// The derived lengths of the joint's type (g->s .. g->r).
+void sketch_lengths(int typ, double hD, double t1, double t2, double rad, SketchGeometry* g)
 {
-    clear_drawing(g);
-    const double hG = data.balken_hG;
-    const double hD = data.balken_hD;
-    const double t1 = data.balken_tv1;
-    const double t2 = data.balken_tv2;
-    const double gamma = data.gamma;
-    const double lv = std::isfinite(data.lv_min) ? data.lv_min : 0.0;
-    const double rad = gamma * KOV_DEG_TO_RAD;
-    const int typ = data.typ >= 0 && data.typ <= 3 ? data.typ : -1;
+    if (typ < 0) return;
+    g->s = hD / std::sin(rad);
+    g->a = t1 / std::tan(KOV_PI / 2.0 - rad / 2.0);
+    g->d = g->s - g->a;
+    g->e = t2 * std::tan(rad);
+    g->c = t2 / std::tan(rad);
+    g->g = g->s - (g->c + g->e);
+    g->k = g->g - g->a;
+    g->r = hD - std::sqrt(t2 * t2 + g->e * g->e);
+}
 
-    if (typ >= 0) {
-        g->s = hD / std::sin(rad);
-        g->a = t1 / std::tan(KOV_PI / 2.0 - rad / 2.0);
-        g->d = g->s - g->a;
-        g->e = t2 * std::tan(rad);
-        g->c = t2 / std::tan(rad);
-        g->g = g->s - (g->c + g->e);
-        g->k = g->g - g->a;
-        g->r = hD - std::sqrt(t2 * t2 + g->e * g->e);
-    }
-    g->X = typ >= 0 ? lv + 2.0 * g->s : lv;
-    g->Y = 2.0 * hD + hG;
-
-    bool ok = typ >= 0;
-    for (double v : {g->s, g->a, g->d, g->e, g->c, g->g, g->k, g->r, hG, hD, t1, t2, g->X, g->Y})
-        if (!std::isfinite(v)) ok = false;
-    if (!ok) {
-        // Nothing sensible to draw (no joint type, or an angle or length that
-        // leaves no finite outline): an empty sketch with a finite extent.
-        const double X = g->X, Y = g->Y;
-        clear_drawing(g);
-        g->X = std::isfinite(X) ? X : 0.0;
-        g->Y = std::isfinite(Y) ? Y : 0.0;
-    }
-
-    g->m = std::min((data.graf_breite - 2.4) / g->X, (data.graf_hoehe - 1.8) / g->Y);
-    g->F = Sketch_Scale_Number(g->m);
-    if (!ok) return;
-    g->typ = typ;
-
-    // Sill outline, y pointing from the notched face into the sill.
+// Sill outline, y pointing from the notched face into the sill.
+void sill_outline(int typ, double lv, double hG, double t1, double t2, SketchGeometry* g)
+{
     QPolygonF& P = g->sill_outline;
     P << QPointF(0, 0);
     if (typ == 0 || typ == 1) {
@@ -143,21 +119,15 @@ void Sketch_Compute(const NELU52_DATA& data, SketchGeometry* g)
         P << P.last() + QPointF(0, hG);
         P << QPointF(0, P.last().y());
     }
-    const int bottom_points = typ == 3 ? 6 : 4;
-    for (int i = 0; i < bottom_points; ++i) g->chain_bottom << P[i];
+}
 
-    // Mirror about the middle of the outline's box: the notch opens upwards.
-    const QPointF centre = P.boundingRect().center();
-    QTransform mirror;
-    mirror.translate(centre.x(), centre.y());
-    mirror.scale(1.0, -1.0);
-    mirror.translate(-centre.x(), -centre.y());
-    QPolygonF Q = mirror.map(P);
-
-    g->chain_left << Q[0] << Q[2];
-    if (typ == 3) g->chain_heel << Q[4] << Q[5];
-
-    // Strut, built in the mirrored system and turned about its first point.
+// Strut, built in the mirrored system (Q, the sill as drawn) and turned about
+// its first point; a breast notch also moves the sill's point where the
+// strut's lower edge meets the face.
+void strut_outline(int typ, double lv, double hG, double hD, double t1, double gamma, QPolygonF& Q,
+                   SketchGeometry* g)
+{
+    const double rad = gamma * KOV_DEG_TO_RAD;
     QPolygonF S;
     switch (typ) {
     case 0: {
@@ -211,6 +181,71 @@ void Sketch_Compute(const NELU52_DATA& data, SketchGeometry* g)
     }
     }
     g->strut = S;
+}
+
+// Clears the drawing but keeps extent and scale.
+void clear_keeping_scale(SketchGeometry* g)
+{
+    const double X = g->X, Y = g->Y, m = g->m, F = g->F;
+    clear_drawing(g);
+    g->X = X;
+    g->Y = Y;
+    g->m = m;
+    g->F = F;
+}
+
+} // namespace
+
+void Sketch_Compute(const NELU52_DATA& data, SketchGeometry* g)
+{
+    clear_drawing(g);
+    const double hG = data.balken_hG;
+    const double hD = data.balken_hD;
+    const double t1 = data.balken_tv1;
+    const double t2 = data.balken_tv2;
+    const double gamma = data.gamma;
+    const double lv = std::isfinite(data.lv_min) ? data.lv_min : 0.0;
+    const double rad = gamma * KOV_DEG_TO_RAD;
+    const int typ = data.typ >= 0 && data.typ <= 3 ? data.typ : -1;
+
+    sketch_lengths(typ, hD, t1, t2, rad, g);
+    g->X = typ >= 0 ? lv + 2.0 * g->s : lv;
+    g->Y = 2.0 * hD + hG;
+
+    bool ok = typ >= 0;
+    for (double v : {g->s, g->a, g->d, g->e, g->c, g->g, g->k, g->r, hG, hD, t1, t2, g->X, g->Y})
+        if (!std::isfinite(v)) ok = false;
+    if (!ok) {
+        // Nothing sensible to draw (no joint type, or an angle or length that
+        // leaves no finite outline): an empty sketch with a finite extent.
+        const double X = g->X, Y = g->Y;
+        clear_drawing(g);
+        g->X = std::isfinite(X) ? X : 0.0;
+        g->Y = std::isfinite(Y) ? Y : 0.0;
+    }
+
+    g->m = std::min((data.graf_breite - 2.4) / g->X, (data.graf_hoehe - 1.8) / g->Y);
+    g->F = Sketch_Scale_Number(g->m);
+    if (!ok) return;
+    g->typ = typ;
+
+    sill_outline(typ, lv, hG, t1, t2, g);
+    const QPolygonF& P = g->sill_outline;
+    const int bottom_points = typ == 3 ? 6 : 4;
+    for (int i = 0; i < bottom_points; ++i) g->chain_bottom << P[i];
+
+    // Mirror about the middle of the outline's box: the notch opens upwards.
+    const QPointF centre = P.boundingRect().center();
+    QTransform mirror;
+    mirror.translate(centre.x(), centre.y());
+    mirror.scale(1.0, -1.0);
+    mirror.translate(-centre.x(), -centre.y());
+    QPolygonF Q = mirror.map(P);
+
+    g->chain_left << Q[0] << Q[2];
+    if (typ == 3) g->chain_heel << Q[4] << Q[5];
+
+    strut_outline(typ, lv, hG, hD, t1, gamma, Q, g);
     g->sill = Q;
     g->chain_right << Q[0] << Q.last();
 
@@ -218,14 +253,7 @@ void Sketch_Compute(const NELU52_DATA& data, SketchGeometry* g)
     for (const QPolygonF* poly : {&g->sill_outline, &g->sill, &g->strut})
         for (const QPointF& p : *poly)
             if (!finite_point(p)) finite = false;
-    if (!finite) {
-        const double X = g->X, Y = g->Y, m = g->m, F = g->F;
-        clear_drawing(g);
-        g->X = X;
-        g->Y = Y;
-        g->m = m;
-        g->F = F;
-    }
+    if (!finite) clear_keeping_scale(g);
 }
 
 namespace {

@@ -4,11 +4,11 @@
 #include <limits>
 
 #include "materials/matvalues.h"
+#include "platform/kovmath.h"
 
 namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kPi = 3.14159265358979323846;
 
 // Integral over [0, t] of (c0 + c1 s + c2 s^2)^2 ds.
 double QuadraticSquareIntegral(double c0, double c1, double c2, double t)
@@ -132,7 +132,7 @@ double Clt_Effective_Bending_Stiffness(const CltSection* s, int d, double l)
     // Slip of the joint R between the two outer parts (EN 1995-1-1 Annex B
     // with equal parts): span and distances in metres.
     const double la = l * a;
-    const double gamma = 1.0 / (1.0 + kPi * kPi * EA2 * R / (la * la));
+    const double gamma = 1.0 / (1.0 + KOV_PI * KOV_PI * EA2 * R / (la * la));
     return EI0 + gamma * EA2;
 }
 
@@ -142,7 +142,7 @@ double Clt_Shear_Deformation_Factor(const CltSection* s, int d, double l)
     double EI, GA;
     BendingAndShear(s, d, &EI, &GA);
     const double kappa = d == 0 ? s->shear_correction_x : s->shear_correction_y;
-    return std::sqrt(1.0 + kPi * kPi * EI / (kappa * GA * l * l));
+    return std::sqrt(1.0 + KOV_PI * KOV_PI * EI / (kappa * GA * l * l));
 }
 
 double Clt_Mean_Fc0k(const CltSection* s, int d, int variant)

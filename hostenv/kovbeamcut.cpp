@@ -322,11 +322,12 @@ int BeamCut_Run_Tool(const KovComponentSelection* component, int a, int b, int c
     // A result left from an earlier run must not pass for this one.
     KOVRemoveFile(BeamCut_Result_File_Name(), 0);
     std::fflush(nullptr);
-    if (KOVSpawnv(1, program.c_str(), argv.data()) < 0) {
+    const int pid = KOVSpawnv(2, program.c_str(), argv.data());
+    if (pid < 0) {
         drop_exchange();
         return 0;
     }
-    Kov_Wait_For_Tool(kToolTitle(), kToolTitleLength, cp850("Bitte wählen Sie Schnittgrößen aus"), 34, 110);
+    Kov_Wait_For_Tool(kToolTitle(), kToolTitleLength, cp850("Bitte wählen Sie Schnittgrößen aus"), 34, 110, pid);
     drop_exchange();
     return 1;
 }

@@ -139,7 +139,7 @@ void frame(int x1, int y1, int x2, int y2)
 
 } // namespace
 
-int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int text_len, int text_dx)
+int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int text_len, int text_dx, int pid)
 {
     const int black = Nearest_RGB_Color(0, 0, 0);
     const int white = Nearest_RGB_Color(255, 255, 255);
@@ -171,7 +171,9 @@ int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int te
 
     setMouseCursor(6);
     int seen = 0;
-    for (int i = 0; i < 30; ++i) {
+    // A tool that is still starting is waited for; one that has ended is not.
+    for (int i = 0; i < 600; ++i) {
+        if (i >= 30 && (pid <= 0 || CheckKOVProcess(pid))) break;
         if (FindKOVWindow(title, title_len)) {
             seen = 1;
             break;
@@ -211,8 +213,9 @@ KovComponentSelection* Kov_Select_Component(int mode)
     // An answer left over from an earlier run is not this user's choice.
     if (temp) KOVRemoveFile(answer.c_str(), 0);
     std::fflush(nullptr);
-    if (KOVSpawnv(1, program.c_str(), argv) < 0) return nullptr;
-    Kov_Wait_For_Tool(kBauwahlTitle, 20, cp850("Bitte wählen Sie ein Bauteil aus"), 32, 110);
+    const int pid = KOVSpawnv(2, program.c_str(), argv);
+    if (pid < 0) return nullptr;
+    Kov_Wait_For_Tool(kBauwahlTitle, 20, cp850("Bitte wählen Sie ein Bauteil aus"), 32, 110, pid);
 
     if (!temp) return nullptr;
     FILE* f = Kov_Fopen(answer.c_str(), "rb");
@@ -261,8 +264,9 @@ int Kov_Edit_Plan(const char* first, const char* second)
     if (second) argv.push_back(second);
     argv.push_back(nullptr);
     std::fflush(nullptr);
-    if (KOVSpawnv(1, program.c_str(), argv.data()) < 0) return 0;
-    Kov_Wait_For_Tool(kPlanTitle, 21, "Warte auf Ende des Planerstellungsmoduls", 40, 130);
+    const int pid = KOVSpawnv(2, program.c_str(), argv.data());
+    if (pid < 0) return 0;
+    Kov_Wait_For_Tool(kPlanTitle, 21, "Warte auf Ende des Planerstellungsmoduls", 40, 130, pid);
     return 1;
 }
 

@@ -40,7 +40,10 @@ void Kov_Tools_Sleep(int ms);
 // apart until the tool's window appears, then one lit square after the other
 // every 120 ms while the window exists. The screen under the box is restored.
 // Returns 1 when the window was seen, 0 when it never appeared.
-int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int text_len, int text_dx);
+// With the tool's process id (pid > 0) the wait for the window goes on past
+// the 30 polls while that process still runs (a slow start on a loaded
+// machine), up to a minute in all; it ends at once when the process ends.
+int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int text_len, int text_dx, int pid = 0);
 
 // ---- the tools -----------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // Steel grade registry: the European and the DIN table and the user grades.
 #include "materials/stguete.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -63,54 +64,44 @@ const SteelGrade kGradesEn[STEEL_GRADE_COUNT] = {
     {43, "S550GD", KOV_ST_CONST, 550, 550, 40, 100, 560, 0.6},
 };
 
-// DIN 18800-1: the S235 and S355 grades yield at 240 and 360 N/mm2 in the lower
-// band (S355 at 325 for 40 < t <= 80 mm), and rows 5 to 7 carry the old names as well.
-const SteelGrade kGradesDin[STEEL_GRADE_COUNT] = {
-    {0, "S235JR (St37-2)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
-    {1, "S235JRG1 (USt37-2)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
-    {2, "S235JRG2 (RSt37-2)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
-    {3, "S235J0 (St37-3)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
-    {4, "S355J0 (St52-3)", KOV_ST_CONST, 360, 325, 40, 80, 490, 0.8},
-    {5, "S235 (St37)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
-    {6, "S275 (St44)", KOV_ST_CONST, 275, 255, 40, 80, 410, 0.95},
-    {7, "S355 (St52)", KOV_ST_CONST, 360, 325, 40, 80, 490, 0.8},
-    {8, "S275 N/NL", KOV_ST_CONST, 275, 255, 40, 80, 370, 0.95},
-    {9, "S275 M/ML", KOV_ST_CONST, 275, 255, 40, 80, 370, 0.95},
-    {10, "S355 N/NL", KOV_ST_CONST, 360, 325, 40, 80, 470, 0.8},
-    {11, "S355 M/ML", KOV_ST_CONST, 360, 325, 40, 80, 450, 0.8},
-    {12, "S460 N/NL", KOV_ST_CONST, 460, 430, 40, 80, 540, 0.6},
-    {13, "S460 M/ML", KOV_ST_CONST, 460, 430, 40, 80, 530, 0.6},
-    {14, "S 240 GP", KOV_ST_CONST, 240, 215, 40, 80, 340, 0.95},
-    {15, "S 270 GP", KOV_ST_CONST, 270, 250, 40, 80, 410, 0.95},
-    {16, "S 320 GP", KOV_ST_CONST, 320, 295, 40, 80, 440, 0.95},
-    {17, "S 355 GP", KOV_ST_CONST, 355, 330, 40, 80, 480, 0.8},
-    {18, "S 390 GP", KOV_ST_CONST, 390, 365, 40, 80, 490, 0.8},
-    {19, "S 430 GP", KOV_ST_CONST, 430, 400, 40, 80, 510, 0.6},
-    {20, "St Sp 460", KOV_ST_CONST, 460, 430, 40, 80, 550, 0.6},
-    {21, "St Sp 500", KOV_ST_CONST, 500, 460, 40, 80, 590, 0.6},
-    {22, "FK 3.6", KOV_ST_CONST, 180, 180, 80, 80, 300, 0.6},
-    {23, "FK 4.6", KOV_ST_CONST, 240, 240, 80, 80, 400, 0.6},
-    {24, "FK 4.8", KOV_ST_CONST, 320, 320, 80, 80, 400, 0.6},
-    {25, "FK 5.6", KOV_ST_CONST, 300, 300, 80, 80, 500, 0.6},
-    {26, "FK 5.8", KOV_ST_CONST, 400, 400, 80, 80, 500, 0.6},
-    {27, "FK 8.8", KOV_ST_CONST, 640, 640, 80, 80, 800, 0.6},
-    {28, "FK 10.9", KOV_ST_CONST, 900, 900, 80, 80, 1000, 0.6},
-    {29, "S235 (1052)", KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95},
-    {30, "S275 (1052)", KOV_ST_CONST, 275, 255, 40, 80, 430, 0.95},
-    {31, "S355 (1052)", KOV_ST_CONST, 360, 325, 40, 80, 510, 0.8},
-    {32, "S450", KOV_ST_CONST, 440, 410, 40, 80, 550, 0.6},
-    {33, "S420 N/NL", KOV_ST_CONST, 420, 390, 40, 80, 520, 0.6},
-    {34, "S420 M/ML", KOV_ST_CONST, 420, 390, 40, 80, 520, 0.6},
-    {35, "S220GD", KOV_ST_CONST, 220, 220, 40, 100, 300, 0.6},
-    {36, "S250GD", KOV_ST_CONST, 250, 250, 40, 100, 330, 0.6},
-    {37, "S280GD", KOV_ST_CONST, 280, 280, 40, 100, 360, 0.6},
-    {38, "S320GD", KOV_ST_CONST, 320, 320, 40, 100, 390, 0.6},
-    {39, "S350GD", KOV_ST_CONST, 350, 350, 40, 100, 420, 0.6},
-    {40, "S390GD", KOV_ST_CONST, 390, 390, 40, 100, 460, 0.6},
-    {41, "S420GD", KOV_ST_CONST, 420, 420, 40, 100, 480, 0.6},
-    {42, "S450GD", KOV_ST_CONST, 450, 450, 40, 100, 510, 0.6},
-    {43, "S550GD", KOV_ST_CONST, 550, 550, 40, 100, 560, 0.6},
+// DIN 18800-1 is the European table but for these rows: the S235 and S355
+// grades yield at 240 and 360 N/mm2 in the lower band (S355 at 325 for
+// 40 < t <= 80 mm), and rows 5 to 7 carry the old names as well. A null name
+// keeps the European one.
+struct DinDifference {
+    int row;
+    const char* name;
+    double f_y_thin, f_y_thick;
 };
+const DinDifference kDinDifferences[] = {
+    {0, nullptr, 240, 215},
+    {1, nullptr, 240, 215},
+    {2, nullptr, 240, 215},
+    {3, nullptr, 240, 215},
+    {4, nullptr, 360, 325},
+    {5, "S235 (St37)", 240, 215},
+    {6, "S275 (St44)", 275, 255},
+    {7, "S355 (St52)", 360, 325},
+    {10, nullptr, 360, 325},
+    {11, nullptr, 360, 325},
+};
+
+// The DIN table: the European one with the differences.
+const SteelGrade* Din_Grades()
+{
+    static const std::array<SteelGrade, STEEL_GRADE_COUNT> table = [] {
+        std::array<SteelGrade, STEEL_GRADE_COUNT> t;
+        for (int i = 0; i < STEEL_GRADE_COUNT; ++i) t[i] = kGradesEn[i];
+        for (const DinDifference& d : kDinDifferences) {
+            SteelGrade& g = t[d.row];
+            if (d.name) g.name = d.name;
+            g.f_y_thin = d.f_y_thin;
+            g.f_y_thick = d.f_y_thick;
+        }
+        return t;
+    }();
+    return table.data();
+}
 
 const SteelGrade kFallbackEn = {STEEL_GRADE_COUNT, kUndefined, KOV_ST_CONST, 235, 215, 40, 100, 360, 0.95};
 const SteelGrade kFallbackDin = {STEEL_GRADE_COUNT, kUndefined, KOV_ST_CONST, 240, 215, 40, 100, 360, 0.95};
@@ -159,7 +150,7 @@ const SteelGrade* Lookup(int code)
     if ((code & STEEL_USER_BIT) == 0) {
         const int row = code & 0xFFFF;
         if (row >= STEEL_GRADE_COUNT) return nullptr;
-        return European(code) ? &kGradesEn[row] : &kGradesDin[row];
+        return European(code) ? &kGradesEn[row] : &Din_Grades()[row];
     }
     const int i = Find_User(code);
     return i >= 0 ? &g_user[i] : nullptr;

@@ -36,3 +36,8 @@ inline void Nad_Clause_Table_Head(FILE* f)
 // A gamma line of a clause table: 14 blanks, gamma with the subscript, value and
 // text ("              %-11.11s = %-5.2lf               %-40s\n").
 void Nad_Gamma_Row(FILE* f, const char* subscript, double value, const char* utf8_text);
+
+// The EC2 page and its EN 1992-1-1 table for rules given by the caller
+// (NAD_EC2_FLAGS entries) instead of those of the current program.
+void Nad_Oli_Ec2_With(FILE* f, const int* flags);
+int Nad_Oli_Ec2_Main_With(FILE* f, const int* flags);

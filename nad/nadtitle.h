@@ -49,3 +49,12 @@ int Nad_Get_Fire_Prestandard();
 // numbers that name no norm. The text lives in a static buffer that the next
 // call overwrites.
 const char* Nad_Norm_Title(unsigned norm, int with_date, int short_form);
+
+enum { NAD_LITERATURE_LINES = 10, NAD_LITERATURE_LINE_SIZE = 110 };
+
+// The literature lines of a norm (code page 850, at most 109 characters each,
+// continuation lines begin with two blanks) into lines[0..n-1]; returns n.
+// The national annexes are cited only while "Deutschland" is the active annex.
+// A number that names no norm gives one empty line. The texts live in a
+// static buffer that the next call overwrites; lines may be null.
+int Nad_Literature_Lines(int norm, const char** lines);

@@ -45,6 +45,8 @@ struct Events {
     int exhausted = 0; // answers without input in a row
     bool last_exhausted = false;
     int last_kind = 0; // of the last mouse event taken
+    Event last_event = {0, 0, 0, 0, 0};
+    bool last_from_queue = false;
     KovIdleHook idle = nullptr;
     KovEventHooks hooks = {nullptr, nullptr};
     KovSleepFct sleep = nullptr;
@@ -100,6 +102,8 @@ bool is_mouse(int kind)
 void apply_mouse(Events& e, const Event& ev, bool off_screen)
 {
     e.last_kind = ev.kind;
+    e.last_event = ev;
+    e.last_from_queue = !off_screen;
     int x = ev.x, y = ev.y;
     if (!off_screen) clamp_point(e, &x, &y);
     M_XPOS = x;
@@ -468,6 +472,23 @@ int Kov_Ui_Last_Mouse_Event(void)
     return e.last_kind;
 }
 
+int Kov_Ui_Put_Back_Press(void)
+{
+    Events& e = events();
+    {
+        std::lock_guard<std::mutex> g(e.lock);
+        if (!e.last_from_queue || e.last_event.kind != KOV_EV_PRESS) return 0;
+        e.queue.push_front(e.last_event);
+        e.last_from_queue = false;
+        if (e.last_event.button == 2)
+            M_RIGHT = 0;
+        else
+            M_LEFT = 0;
+    }
+    Kov_Script_Log("Kov_Ui_Put_Back_Press");
+    return 1;
+}
+
 int Kov_Ui_Last_Answer_Exhausted(void)
 {
     Events& e = events();
@@ -499,6 +520,8 @@ void Kov_Ui_Events_Reset(void)
     e.exhausted = 0;
     e.last_exhausted = false;
     e.last_kind = 0;
+    e.last_event = Event{0, 0, 0, 0, 0};
+    e.last_from_queue = false;
     e.idle = nullptr;
     e.positions.clear();
     e.restricted = false;

@@ -109,6 +109,12 @@ int Kov_Ui_Pending(void);
 int Kov_Ui_Last_Answer_Exhausted(void);
 // The kind of the last mouse event taken (KOV_EV_PRESS ... KOV_EV_WHEEL).
 int Kov_Ui_Last_Mouse_Event(void);
+// Puts the last mouse event taken, when it was a press from the queue, back at
+// the front of the queue and lifts its button in the mouse words again, so the
+// next wait takes it as if it had not been seen (an editor that ends on a
+// click elsewhere leaves that click to its caller). Returns 1 when put back,
+// 0 otherwise (no press, or an answer without input).
+int Kov_Ui_Put_Back_Press(void);
 // Called (scripted mode) when a wait finds the queue empty, with the waiting
 // call's name; it may look at the screen and push what a user would do.
 typedef void (*KovIdleHook)(const char* wait);

@@ -4,13 +4,16 @@
 // it, of a register member clicked, of an escape area pressed in (or, with
 // mouse-move events, moved over), the click-outside code, or the OK/Break code
 // for Enter/Escape. Sliders, the wheel over a scrollable area and dragging by
-// the title bar are handled inside. Buttons and sliders go before escape
-// areas, later escape areas before earlier ones. Without input it answers like
+// the title bar are handled inside, and so is editing a float field (which in
+// the automatic mode returns the field's id after a change). Buttons, sliders,
+// register members and float fields go before escape areas, later escape
+// areas before earlier ones. Without input it answers like
 // Escape: the Break code, else an active Break button, else the click-outside
 // code, else the OK code, else an OK button, else the only button; a sheet
 // that nothing can end stops the process (see "platform/kovevent.h").
 #include "platform/kovpropsheet.h"
 
+#include "platform/kovedit.h"
 #include "platform/kovevent.h"
 #include "platform/kovhost.h"
 #include "platform/kovscreen.h"
@@ -41,7 +44,7 @@ const int kSlider = 17;   // width of a slider strip
 const int kTitle = 24;    // bottom of the title bar below the sheet's top
 const int kMaxSheets = 32;
 
-enum Kind { BUTTON, HELP, ESCAPE, REGISTER, MEMBER, AREA, VSLIDER, HSLIDER };
+enum Kind { BUTTON, HELP, ESCAPE, REGISTER, MEMBER, AREA, VSLIDER, HSLIDER, FLOAT };
 enum Symbol { SYM_TEXT = 0, SYM_OK = 1, SYM_BREAK = 2, SYM_MORE = 3 };
 
 struct Element {
@@ -63,6 +66,12 @@ struct Element {
     void* record = nullptr;
     int content_w = 0, content_h = 0, sx = 0, sy = 0, step_x = 10, step_y = 10;
     int frame = 0, vslider = 0, hslider = 0, area = 0, step = 10;
+    // float field
+    double* value = nullptr;
+    std::string format, shown;
+    int chars = 1;
+    bool stepped = false;
+    double vmin = 0, vstep = 0, vmax = 0;
 };
 
 struct Sheet {
@@ -79,6 +88,7 @@ struct Sheet {
     bool active = false;
     KovCallAllwaysFct call = nullptr;
     bool call_on = false;
+    bool float_auto = false; // an edit that changes a float field ends the wait
     int tip = 0; // the button whose tooltip is shown
     QImage tip_below;
     int tip_x = 0, tip_y = 0;
@@ -309,6 +319,49 @@ void paint_area(Sheet& s, Element& a)
         if ((e.kind == VSLIDER || e.kind == HSLIDER) && e.area == a.handle) draw_slider(e, a);
 }
 
+// The text a float field shows: its value in the format; one that does not fit
+// the field's characters shows '#' rather than a cut number.
+std::string float_text(const Element& f)
+{
+    char buf[512];
+    Kov_Format_Float(f.format.c_str(), *f.value, buf, int(sizeof buf));
+    std::string t = buf;
+    if (int(t.size()) > f.chars) {
+        const size_t a = t.find_first_not_of(' ');
+        t = a == std::string::npos ? std::string() : t.substr(a);
+    }
+    if (int(t.size()) > f.chars) t.assign(size_t(f.chars), '#');
+    return t;
+}
+
+void draw_float(const Sheet& s, Element& f)
+{
+    f.shown = float_text(f);
+    if (!f.visible) return;
+    if (f.state < 0) {
+        clear_element(s, f);
+        return;
+    }
+    if (f.state == 1) {
+        funny_area(4, f.x1, f.y1, f.x2, f.y2);
+    } else {
+        pxFgc(-1);
+        pxRect(f.x1, f.y1, f.x2, f.y2);
+        frame3d(f.x1, f.y1, f.x2, f.y2, -4, -3);
+    }
+    pxFgc(f.state == 1 ? BLACK_CI : -10);
+    Pop_RFont(0x1000);
+    pxText(f.x1 + 8, f.y1 + 14, f.shown.c_str(), -1);
+    Push_RFont();
+}
+
+void clamp_float(Element& f)
+{
+    if (!f.stepped) return;
+    if (*f.value < f.vmin) *f.value = f.vmin;
+    if (*f.value > f.vmax) *f.value = f.vmax;
+}
+
 void draw_element(Sheet& s, Element& e)
 {
     if (!s.active) return;
@@ -320,6 +373,7 @@ void draw_element(Sheet& s, Element& e)
     switch (e.kind) {
     case BUTTON:
     case HELP: draw_button(s, e, false); break;
+    case FLOAT: draw_float(s, e); break;
     case REGISTER: draw_register(s, e); break;
     case MEMBER: {
         for (Element& r : s.elements)
@@ -574,6 +628,48 @@ void show_tip(Sheet& s, int x, int y)
     pxFlsh();
 }
 
+// Float fields whose value the caller changed since they were drawn.
+void refresh_floats(Sheet& s)
+{
+    if (!s.active) return;
+    bool any = false;
+    for (Element& f : s.elements) {
+        if (f.kind != FLOAT || float_text(f) == f.shown) continue;
+        Plain p;
+        draw_float(s, f);
+        any = true;
+    }
+    if (any) pxFlsh();
+}
+
+// Redraws a float field after its value changed; its id when the sheet's
+// automatic mode reports the change, kNone otherwise.
+int float_changed(Sheet& s, Element& f, double old)
+{
+    clamp_float(f);
+    {
+        Plain p;
+        draw_float(s, f);
+    }
+    pxFlsh();
+    if (s.float_auto && *f.value != old) return f.id;
+    return kNone;
+}
+
+// A click into a float field: the short editor over it. Up and Down step a
+// stepped field that the typing left as it was.
+int edit_float(Sheet& s, Element& f)
+{
+    const double old = *f.value;
+    Short_Edit_Float(f.x1, f.y1, f.format.c_str(), f.value);
+    const int key = Short_Edit_Last_Key();
+    if (f.stepped && *f.value == old) {
+        if (key == 328) *f.value += f.vstep;
+        if (key == 336) *f.value -= f.vstep;
+    }
+    return float_changed(s, f, old);
+}
+
 int log_result(int r)
 {
     // The caller draws next: no tooltip may stay behind over its drawing.
@@ -695,6 +791,7 @@ int Edit_Prop_Sheet(void)
         if (s->call_on && s->call) s->call();
         const bool sometimes = Kov_Call_Sometimes() != 0;
         s = top();
+        refresh_floats(*s);
         KovMessage m;
         InitKOVMessage(&m);
         int mask = 0x14022;
@@ -718,6 +815,21 @@ int Edit_Prop_Sheet(void)
         const int kind = Kov_Ui_Last_Mouse_Event();
         const int x = M_XPOS, y = M_YPOS;
         if (kind == KOV_EV_WHEEL) {
+            int answer = kNone;
+            bool stepped = false;
+            for (Element& f : s->elements) {
+                if (f.kind != FLOAT || !f.stepped || !f.visible || f.state != 1 || !inside(f, x, y)) continue;
+                const double old = *f.value;
+                *f.value += M_SCROLL * f.vstep;
+                answer = float_changed(*s, f, old);
+                stepped = true;
+                break;
+            }
+            if (stepped) {
+                M_SCROLL = 0;
+                if (answer != kNone) return log_result(answer);
+                continue;
+            }
             for (Element& a : s->elements)
                 if (a.kind == AREA && a.state == 1 && x >= a.x1 && x <= a.x2 + kSlider && y >= a.y1 &&
                     y <= a.y2 + kSlider) {
@@ -767,6 +879,14 @@ int Edit_Prop_Sheet(void)
                 if (mem.state < 0) break;
                 Set_Selected_Register_Member(mem.number);
                 return log_result(mem.id);
+            }
+            if (handled) continue;
+            for (Element& f : s->elements) {
+                if (f.kind != FLOAT || !f.visible || f.state != 1 || !inside(f, x, y)) continue;
+                handled = true;
+                const int a = edit_float(*s, f);
+                if (a != kNone) return log_result(a);
+                break;
             }
             if (handled) continue;
         }
@@ -898,6 +1018,42 @@ void Set_Windows_OK_Button(int code)
 void Set_Windows_Break_Button(int code)
 {
     if (Sheet* s = top()) s->brk = code;
+}
+
+int Add_Float_to_PS(int x, int y, int characters, const char* format, int visible, int id, double* value)
+{
+    Kov_Script_Log("Add_Float_to_PS %d %d %d %s %d %d", x, y, characters, format ? format : "NULL", visible, id);
+    if (!value) return -1;
+    Element e;
+    e.kind = FLOAT;
+    e.id = id;
+    e.visible = visible != 0;
+    e.value = value;
+    e.format = format ? format : "";
+    e.chars = std::max(1, std::min(characters, 120));
+    e.x1 = x;
+    e.y1 = y;
+    e.x2 = x + e.chars * 8 + 16;
+    e.y2 = y + 20;
+    return add(e);
+}
+
+void Add_SingleStep_to_Float(int field, double min, double step, double max)
+{
+    Kov_Script_Log("Add_SingleStep_to_Float %d %g %g %g", field, min, step, max);
+    Element* f = find(field);
+    if (!f || f->kind != FLOAT || !(min == min) || !(max == max) || !(step == step)) return;
+    f->stepped = true;
+    f->vmin = std::min(min, max);
+    f->vmax = std::max(min, max);
+    f->vstep = step;
+    clamp_float(*f);
+}
+
+void Set_Prop_Sheet_Edit_Float_Auto_Mode(void)
+{
+    Kov_Script_Log("Set_Prop_Sheet_Edit_Float_Auto_Mode");
+    if (Sheet* s = top()) s->float_auto = true;
 }
 
 int Add_Escape_Area_to_PS(int x1, int y1, int x2, int y2, int flag, int id)

@@ -51,7 +51,8 @@ int Add_Single_Button_to_PS(int x, int y, int visible, int id, const char* text,
 int Add_Help_to_PS(int x, int y, int visible, int a, int b, const char* key);
 // A tooltip text of a button (code page 850, copied).
 void Set_Comment_to_Button_PS(int handle, const char* text);
-// 1 active, 0 inactive (greyed, not clickable), -1 off (not drawn); any handle.
+// 1 active, 0 inactive (greyed, not clickable), -1 off (not drawn); any handle
+// (buttons, float fields and the other elements).
 void Change_Activity_PS(int handle, int state);
 int ActivState_of_Button_PS(int handle);
 void Change_Action_State_PS(int handle, int state);
@@ -63,6 +64,24 @@ void Move_Mouse_Cursor_to_Button_of_PS(int handle, int dx, int dy);
 // Enter resp. Escape end Edit_Prop_Sheet with the code.
 void Set_Windows_OK_Button(int code);
 void Set_Windows_Break_Button(int code);
+
+/* ---- float fields ------------------------------------------------------------ */
+
+// A sunken white field at (x, y) (its corner; characters wide, 21 pixels high,
+// the text's base line at y + 14 from x + 8) showing *value in the printf
+// format of one double (see "platform/kovedit.h"); a value too wide for the
+// field shows '#'. visible 0: neither drawn nor editable; NULL value: -1.
+// A click into an active field edits it in place (Short_Edit_Float); the wait
+// goes on, except in the sheet's automatic mode, where Edit_Prop_Sheet returns
+// the field's id once an edit or a step changed the value. The field shows
+// again whatever the caller put into *value meanwhile.
+int Add_Float_to_PS(int x, int y, int characters, const char* format, int visible, int id, double* value);
+// Steps: the wheel over the field, and Up and Down ending an edit that left
+// the value as it was, add resp. take off step; the value is kept within
+// [min, max] after every step and every edit (and at once).
+void Add_SingleStep_to_Float(int field, double min, double step, double max);
+// The innermost sheet's automatic mode (see above).
+void Set_Prop_Sheet_Edit_Float_Auto_Mode(void);
 
 /* ---- escape areas, register ------------------------------------------------ */
 

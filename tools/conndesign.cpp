@@ -1,23 +1,31 @@
 // conndesign: designs one timber connection from a description file and
 // prints what the design found.
 //
-//   conndesign [--rules din|ec|de] [--axial] DESCRIPTION
+//   conndesign [--rules din|ec|de] [--axial] [--oli FILE] DESCRIPTION
 //
 // din publishes no annex (DIN 1052 rules); ec and de read the supplied
 // annexes Standard.NAD and Deutschland.NAD (from $DATA/NAD, else the
-// installation data) and publish their EC5, EC3 and EC9 blocks. Exit 0 after
-// a full run, 2 when the design stops with a code, 1 for a bad description.
+// installation data) and publish their EC5, EC3 and EC9 blocks. --oli FILE
+// also writes the description and the results as an output list. Exit 0
+// after a full run, 2 when the design stops with a code, 1 for a bad
+// description or an output list that cannot be written.
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "base/kovmem.h"
 #include "connections/conndesc.h"
 #include "connections/conndesign.h"
 #include "connections/connmsg.h"
 #include "nad/nadactive.h"
 #include "nad/nadfile.h"
+#include "output/ioliwrt.h"
 #include "platform/kovcp.h"
+#include "platform/kovlocale.h"
+#include "platform/kovreplace.h"
 
 #ifndef KOV_DATA_DIR
 #define KOV_DATA_DIR "data"
@@ -29,7 +37,7 @@ NadRecord annex;
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: conndesign [--rules din|ec|de] [--axial] DESCRIPTION\n");
+    std::fprintf(stderr, "usage: conndesign [--rules din|ec|de] [--axial] [--oli FILE] DESCRIPTION\n");
     return 1;
 }
 
@@ -66,62 +74,156 @@ std::string Wording(int code)
     return Utf8(Conn_Message_Text_2(code));
 }
 
-void Line(const char* name, double value, const char* unit)
-{
-    std::printf("%s = %.3f%s%s\n", name, value, *unit ? " " : "", unit);
-}
+// What the run found, line by line (UTF-8), and the named values again for
+// the output list's table.
+struct Report {
+    std::vector<std::string> lines;
+    struct Value {
+        std::string name;
+        double value;
+        std::string unit;
+    };
+    std::vector<Value> values;
 
-void Print_List(const char* name, const ConnMessageList& list)
+    void Add(const char* fmt, ...) __attribute__((format(printf, 2, 3)))
+    {
+        char buf[1024];
+        va_list ap;
+        va_start(ap, fmt);
+        std::vsnprintf(buf, sizeof buf, fmt, ap);
+        va_end(ap);
+        lines.push_back(buf);
+    }
+    void Line(const char* name, double value, const char* unit)
+    {
+        Add("%s = %.3f%s%s", name, value, *unit ? " " : "", unit);
+        values.push_back({name, value, unit});
+    }
+};
+
+void Print_List(Report& rep, const char* name, const ConnMessageList& list)
 {
-    std::printf("list %s:", name);
-    for (int i = 0; i < list.count; ++i) std::printf(" %d", list.codes[i]);
-    std::printf("\n");
+    std::string codes = std::string("list ") + name + ":";
+    for (int i = 0; i < list.count; ++i) codes += " " + std::to_string(list.codes[i]);
+    rep.lines.push_back(codes);
     for (int i = 0; i < list.count; ++i) {
         const std::string text = Wording(list.codes[i]);
-        if (text != " ") std::printf("  %d %s\n", list.codes[i], text.c_str());
+        if (text != " ") rep.Add("  %d %s", list.codes[i], text.c_str());
     }
 }
 
-void Print_Result(const ConnectionResult& r, bool axial, bool kn)
+void Collect_Result(Report& rep, const ConnectionResult& r, bool axial, bool kn)
 {
     const char* force = kn ? "kN" : "N";
     if (!axial) {
-        Line("fvk", r.fvk, force);
-        Line("fvd", r.fvd, force);
-        Line("gamma_m", r.gamma_m, "");
-        std::printf("governing_mode = %d\ngoverning_design_mode = %d\n", r.governing_mode, r.governing_design_mode);
-        Line("fvk_connector", r.fvk_connector, force);
-        Line("fvd_connector", r.fvd_connector, force);
-        Line("fvk_total", r.fvk_total, force);
-        Line("fvd_total", r.fvd_total, force);
-        Line("rope_share", r.rope_share, force);
+        rep.Line("fvk", r.fvk, force);
+        rep.Line("fvd", r.fvd, force);
+        rep.Line("gamma_m", r.gamma_m, "");
+        rep.Add("governing_mode = %d", r.governing_mode);
+        rep.Add("governing_design_mode = %d", r.governing_design_mode);
+        rep.Line("fvk_connector", r.fvk_connector, force);
+        rep.Line("fvd_connector", r.fvd_connector, force);
+        rep.Line("fvk_total", r.fvk_total, force);
+        rep.Line("fvd_total", r.fvd_total, force);
+        rep.Line("rope_share", r.rope_share, force);
     }
-    Line("faxk", r.faxk, force);
-    Line("faxd", r.faxd, force);
-    Line("rho1", r.rho1, "kg/m3");
-    Line("rho2", r.rho2, "kg/m3");
-    Line("kmod1", r.kmod1, "");
-    Line("kmod2", r.kmod2, "");
+    rep.Line("faxk", r.faxk, force);
+    rep.Line("faxd", r.faxd, force);
+    rep.Line("rho1", r.rho1, "kg/m3");
+    rep.Line("rho2", r.rho2, "kg/m3");
+    rep.Line("kmod1", r.kmod1, "");
+    rep.Line("kmod2", r.kmod2, "");
     if (!axial) {
         static const char* const names[6] = {"a1", "a2", "a3t", "a3c", "a4t", "a4c"};
         for (int m = 0; m < 2; ++m) {
             const double* row = m == 0 ? r.spacing1 : r.spacing2;
-            std::printf("spacing%d =", m + 1);
-            for (int i = 0; i < 6; ++i) std::printf(" %s %.3f", names[i], row[i]);
-            std::printf(" mm, rule %d\n", m == 0 ? r.spacing_result1 : r.spacing_result2);
+            std::string line = "spacing" + std::to_string(m + 1) + " =";
+            char cell[64];
+            for (int i = 0; i < 6; ++i) {
+                std::snprintf(cell, sizeof cell, " %s %.3f", names[i], row[i]);
+                line += cell;
+            }
+            std::snprintf(cell, sizeof cell, " mm, rule %d", m == 0 ? r.spacing_result1 : r.spacing_result2);
+            rep.lines.push_back(line + cell);
+            for (int i = 0; i < 6; ++i)
+                rep.values.push_back({std::string(names[i]) + (m == 0 ? " (1)" : " (2)"), row[i], "mm"});
         }
-        Line("kser", r.kser, "N/mm");
+        rep.Line("kser", r.kser, "N/mm");
     }
-    Line("penetration", r.penetration, "mm");
-    std::printf("effective_planes = %d\n", r.effective_planes);
-    Line("t_req", r.t_req, "mm");
-    Line("t_req_2", r.t_req_2, "mm");
-    if (!axial) std::printf("plate_state = %d\n", r.plate_state);
-    std::printf("message_code = %d", r.message_code);
-    if (r.message_code) std::printf(" %s", Wording(r.message_code).c_str());
-    std::printf("\n");
-    Print_List("A", ConnMessageListA);
-    Print_List("B", ConnMessageListB);
+    rep.Line("penetration", r.penetration, "mm");
+    rep.Add("effective_planes = %d", r.effective_planes);
+    rep.Line("t_req", r.t_req, "mm");
+    rep.Line("t_req_2", r.t_req_2, "mm");
+    if (!axial) rep.Add("plate_state = %d", r.plate_state);
+    if (r.message_code)
+        rep.Add("message_code = %d %s", r.message_code, Wording(r.message_code).c_str());
+    else
+        rep.Add("message_code = 0");
+    Print_List(rep, "A", ConnMessageListA);
+    Print_List(rep, "B", ConnMessageListB);
+}
+
+// The description's own lines without comments and blank lines.
+std::vector<std::string> Description_Lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(at, end - at);
+        at = end + 1;
+        const size_t hash = line.find('#');
+        if (hash != std::string::npos) line.erase(hash);
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) line.pop_back();
+        size_t lead = 0;
+        while (lead < line.size() && (line[lead] == ' ' || line[lead] == '\t')) ++lead;
+        if (lead < line.size()) out.push_back(line.substr(lead));
+    }
+    return out;
+}
+
+// Writes heading, description, the printed lines and the values as a table
+// into f. The output list's texts are code page 850.
+bool Write_List(FILE* f, const char* file, const std::vector<std::string>& description, const Report& rep,
+                bool axial)
+{
+    Oli_Init_Headings(3, 2, 1);
+    Oli_Heading(f, 1, "%s",
+                cp850(axial ? "Verbindung: axiale Tragfähigkeit" : "Verbindung: Tragfähigkeit je Verbindungsmittel"));
+    Oli_Text(f, "%s", Kov_Utf8_To_Cp(KOV_CP850, std::string("Beschreibung ") + file).c_str());
+    for (const std::string& line : description) Oli_Text(f, "  %s", Kov_Utf8_To_Cp(KOV_CP850, line).c_str());
+    Oli_Move_Lines(f, 1);
+    for (const std::string& line : rep.lines) Oli_Text(f, "%s", Kov_Utf8_To_Cp(KOV_CP850, line).c_str());
+    Oli_Move_Lines(f, 1);
+
+    const int n = static_cast<int>(rep.values.size());
+    if (n > 0) {
+        enum { kName = 24, kUnit = 8 };
+        std::vector<char> names(static_cast<size_t>(n) * kName, '\0'), units(static_cast<size_t>(n) * kUnit, '\0');
+        std::vector<double> values(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            std::snprintf(&names[static_cast<size_t>(i) * kName], kName, "%s", rep.values[i].name.c_str());
+            std::snprintf(&units[static_cast<size_t>(i) * kUnit], kUnit, "%s", rep.values[i].unit.c_str());
+            values[i] = rep.values[i].value;
+        }
+        OliColumn* cols = nullptr;
+        Oli_Alloc_Columns(3, &cols);
+        if (!cols) return false;
+        auto set = [](OliColumn& c, const char* title, const char* kind, int width, int decimals, void* data) {
+            std::snprintf(c.title, sizeof c.title, "%s", title);
+            std::snprintf(c.kind, sizeof c.kind, "%s", kind);
+            c.width = width, c.decimals = decimals, c.data = data;
+        };
+        set(cols[0], "-Wert", "TXT", 16, kName, names.data());
+        set(cols[1], "+Betrag", "-", 12, 3, values.data());
+        set(cols[2], "-Einheit", "TXT", 7, kUnit, units.data());
+        OliTabelle(f, 3, n, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
+        void* p = cols;
+        Mem_Free_Null(&p);
+    }
+    Oli_Close_Bookmarks(f);
+    return !std::ferror(f);
 }
 
 } // namespace
@@ -130,9 +232,12 @@ int main(int argc, char** argv)
 {
     const char* rules = "din";
     const char* file = nullptr;
+    const char* oli = nullptr;
     bool axial = false;
+    Kov_Numeric_C_Locale();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--rules") == 0 && i + 1 < argc) rules = argv[++i];
+        else if (std::strcmp(argv[i], "--oli") == 0 && i + 1 < argc) oli = argv[++i];
         else if (std::strcmp(argv[i], "--axial") == 0) axial = true;
         else if (argv[i][0] == '-' || file) return Usage();
         else file = argv[i];
@@ -178,6 +283,16 @@ int main(int argc, char** argv)
         std::printf("stopped = %d %s\n", code, Wording(code).c_str());
         return 2;
     }
-    Print_Result(result, axial, input.result_in_kN != 0);
+    Report rep;
+    Collect_Result(rep, result, axial, input.result_in_kN != 0);
+    for (const std::string& line : rep.lines) std::printf("%s\n", line.c_str());
+    if (oli) {
+        const std::vector<std::string> description = Description_Lines(std::string(text.data(), got));
+        const int rc = Kov_Replace_File(oli, [&](FILE* f) { return Write_List(f, file, description, rep, axial); });
+        if (rc != KOV_REPLACE_OK) {
+            std::fprintf(stderr, "conndesign: the output list %s cannot be written: %s\n", oli, Kov_Replace_Text(rc));
+            return 1;
+        }
+    }
     return 0;
 }

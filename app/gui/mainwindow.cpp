@@ -30,9 +30,6 @@
 #include "nad/nadec5.h"
 #include "nad/nadlist.h"
 #include "platform/kovhost.h"
-#include "platform/kovmath.h"
-
-static const double DEG = KOV_DEG_TO_RAD;
 
 QString erg_prozent_text(double ratio)
 {
@@ -41,22 +38,6 @@ QString erg_prozent_text(double ratio)
     if (std::isinf(ratio) || std::isnan(ratio))
         return QString::fromUtf8("nicht erfüllt");
     return QString::number(100.0 * ratio, 'f', 2) + QStringLiteral(" %");
-}
-
-int max_step_depth(double hG, double hD, double gammaDeg)
-{
-    const double b = hD * std::cos(gammaDeg * DEG);
-    double a;
-    if (gammaDeg >= 60.0)
-        a = hG / 6.0;
-    else if (gammaDeg <= 50.0)
-        a = hG / 4.0;
-    else
-        a = hG / 4.0 + (hG / 6.0 - hG / 4.0) * ((gammaDeg - 50.0) / 10.0);
-    // A limit that is a whole millimetre must not fall to the one below it
-    // through rounding (45 - 3 comes out as 41.999...).
-    const double m = std::min(a, b) + 1e-6;
-    return m > 0.0 ? static_cast<int>(std::trunc(m)) : 0;
 }
 
 // The part of the screen that a window may take (without task bars).

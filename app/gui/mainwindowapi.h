@@ -19,8 +19,3 @@ void fill_header_model(QStandardItemModel* model);
 // The text of a utilisation ratio in the result rows: percent with two
 // decimals and a point, then " %".
 QString erg_prozent_text(double ratio);
-
-// The largest step depth that the joint allows (whole millimetres, cut toward
-// zero): the smaller of the limit from the sill's depth, which runs linearly
-// from h_G/4 at 50 degrees to h_G/6 at 60 degrees, and h_D cos(gamma).
-int max_step_depth(double hG, double hD, double gammaDeg);

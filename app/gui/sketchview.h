@@ -1,39 +1,10 @@
 #pragma once
-// Side view of the step joint for the screen: the sill with its notch, the
-// strut standing in it, break lines at the far ends and the centre lines.
-// Scene coordinates with y pointing downwards; the sill's upper face lies at
-// y = h_G and the sill reaches down to 2 h_G.
+// Draws the side view of the step joint (app/screensketch.h) into a scene.
 #include <QBrush>
-#include <QLineF>
-#include <QPointF>
-#include <QPolygonF>
-#include <QVector>
+
+#include "app/screensketch.h"
 
 class QGraphicsScene;
-
-struct ScreenSketchLine {
-    enum Pen { Erase, Break, Axis };
-    QLineF line;
-    Pen pen;
-};
-
-struct ScreenSketch {
-    bool valid = false;           // false when no joint type is chosen
-    QPolygonF sill;               // R0, R1, ... (closed implicitly)
-    QPolygonF strut;              // T0, T1, ... of the strut before it is turned
-    QPointF pivot;                // T0: the strut turns about it by gamma upwards
-    double gamma = 0.0;           // degrees
-    QVector<ScreenSketchLine> strutLines; // in the coordinates of the unturned strut
-    QVector<ScreenSketchLine> sillLines;
-};
-
-// typ: 0 Stirnversatz, 1 Brustversatz, 2 Fersenversatz, 3 Doppelter Versatz;
-// any other value gives an invalid (empty) geometry.
-ScreenSketch sketch_geometry(int typ, double hG, double hD, double t1, double t2,
-                               double gammaDeg);
-
-// A point of the unturned strut where it lies after the turn about the pivot.
-QPointF sketch_turn(const QPointF& p, const QPointF& pivot, double gammaDeg);
 
 // Adds the sketch to the scene: the strut first, then the sill above it.
 void sketch_draw(QGraphicsScene* scene, const ScreenSketch& g, const QBrush& wood);

@@ -692,3 +692,21 @@ TEST_F(StepJoint, SizeFactorOfADeepSillIsNotKeptFromAnEarlierRun)
 }
 
 } // namespace
+
+TEST(StepDepth, LimitsFromTheSillAndTheStrut)
+{
+    // h/4 up to 50 degrees, h/6 from 60 degrees, linear between; h_D cos(gamma).
+    const struct { double hG, hD, g; int max; } cases[] = {
+        {180, 100, 60, 30},     // a = 30, b = 50
+        {180, 100, 45, 45},     // a = 45, b = 70.71
+        {180, 100, 55, 37},     // a = 45 - 15 * 0.5 = 37.5
+        {180, 100, 55.5, 36},   // a = 45 - 15 * 0.55 = 36.75
+        {180, 100, 52, 42},     // a = 45 - 15 * 0.2 = 42 exactly
+        {180, 100, 50.5, 44},   // a = 45 - 15 * 0.05 = 44.25
+        {180, 100, 59.5, 30},   // a = 45 - 15 * 0.95 = 30.75
+        {600, 60, 80, 10},      // b = 60 cos 80 = 10.42
+        {190, 100, 40, 47},     // a = 47.5
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(max_step_depth(c.hG, c.hD, c.g), c.max) << c.hG << " " << c.hD << " " << c.g;
+}

@@ -260,3 +260,36 @@ TEST(ConnDesign, NothingToDesign)
     in.length = 0;
     EXPECT_EQ(Conn_Design(in, &r), 6);
 }
+
+// A staple whose crown runs within 30 degrees of the grain carries 70 % of
+// its lateral capacity and rope share and needs the wider spacing a1 =
+// (15 + 5 |cos alpha|) d instead of (10 + 5 |cos alpha|) d.
+TEST(ConnDesign, StapleCrownAlongTheGrain)
+{
+    AnnexRules annex(1);
+    ConnectionInput in = Screw();
+    in.type = 1;
+    in.d = 2;
+    in.d_inner = 0;
+    in.d_head = 12; // crown width
+    in.length = 100;
+    in.thread_length = 0;
+    in.t1 = 40;
+    in.t2 = 80;
+    in.alpha1 = in.alpha2 = 0;
+    in.method = 0;
+    in.fu = 800;
+
+    ConnectionResult across, along;
+    in.crown_angle1 = in.crown_angle2 = 35;
+    ASSERT_EQ(Conn_Design(in, &across), 0);
+    in.crown_angle1 = 25;
+    ASSERT_EQ(Conn_Design(in, &along), 0);
+
+    ASSERT_GT(across.fvk, 0.0);
+    // The lateral part without the rope share.
+    EXPECT_NEAR(along.fvk - along.rope_share, 0.7 * (across.fvk - across.rope_share), 1e-9);
+    EXPECT_LE(along.rope_share, 0.7 * across.rope_share + 1e-9);
+    EXPECT_NEAR(across.spacing1[0], 15 * 2, 1e-9); // (10 + 5) d at alpha 0
+    EXPECT_NEAR(along.spacing1[0], 20 * 2, 1e-9);  // (15 + 5) d
+}

@@ -10,16 +10,17 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern char** environ;
 
 namespace {
 
-// Runs the tool with the arguments; its standard output in *out.
-int Run_Tool(std::vector<std::string> args, std::string* out)
+// Runs a tool of the tools folder with the arguments; its standard output in *out.
+int Run_Program(const char* name, std::vector<std::string> args, std::string* out)
 {
-    const std::string tool = KOV_TOOLS_DIR "/conndesign";
+    const std::string tool = std::string(KOV_TOOLS_DIR) + "/" + name;
     const std::string capture = std::string(KOV_BINARY_DIR) + "/conndesign_test_" + std::to_string(getpid()) + ".out";
     args.insert(args.begin(), tool);
     std::vector<char*> argv;
@@ -41,6 +42,8 @@ int Run_Tool(std::vector<std::string> args, std::string* out)
     unlink(capture.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+int Run_Tool(std::vector<std::string> args, std::string* out) { return Run_Program("conndesign", std::move(args), out); }
 
 std::string Sample(const char* name) { return std::string(KOV_TEST_DIR) + "/samples/" + name; }
 
@@ -101,4 +104,32 @@ TEST(ConnDesignTool, AxialEntryAndExitCodes)
     EXPECT_EQ(Run_Tool({thin}, &out), 1);
     EXPECT_EQ(Run_Tool({"--rules", "xx", thin}, &out), 1);
     unlink(thin.c_str());
+}
+
+TEST(ConnDesignTool, OutputListOfTheResults)
+{
+    const std::string oli = std::string(KOV_BINARY_DIR) + "/conndesign_test_" + std::to_string(getpid()) + ".oli";
+    std::string out;
+    ASSERT_EQ(Run_Tool({"--rules", "de", "--oli", oli, Sample("bolt_m12.txt")}, &out), 0) << out;
+    std::ifstream in(oli, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    const std::string list = bytes.str();
+    // Heading in code page 850 (0x84 is the a-umlaut), the description and
+    // the value table.
+    EXPECT_NE(list.find("Verbindung: Tragf\x84higkeit je Verbindungsmittel"), std::string::npos);
+    EXPECT_NE(list.find("d = 12"), std::string::npos);
+    EXPECT_NE(list.find("fvk = 6747.320 N"), std::string::npos);
+    EXPECT_NE(list.find("#SHOWTABLE"), std::string::npos);
+
+    // olirender lays the list out on a page.
+    const std::string png = oli + ".png";
+    EXPECT_EQ(Run_Program("olirender", {"--page", "1", oli, png}, &out), 0);
+    EXPECT_EQ(access(png.c_str(), F_OK), 0);
+    unlink(png.c_str());
+    unlink(oli.c_str());
+
+    // A list that cannot be written is an error, and the results are still printed.
+    EXPECT_EQ(Run_Tool({"--rules", "de", "--oli", "/nonexistent-dir/x.oli", Sample("bolt_m12.txt")}, &out), 1);
+    EXPECT_NE(out.find("fvk = 6747.320 N"), std::string::npos);
 }

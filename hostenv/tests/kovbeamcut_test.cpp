@@ -471,7 +471,7 @@ TEST_F(BeamCutImport, FailuresBeforeTheToolStartNothing)
 
     // Only the start from a folder without the tool was tried; nobody waited.
     const std::string log = Kov_Script_Log_Text();
-    EXPECT_EQ(log.find("KOVSpawnv 1 " + exec), std::string::npos) << log;
+    EXPECT_EQ(log.find("KOVSpawnv 2 " + exec), std::string::npos) << log;
     EXPECT_EQ(Tool_Virtual_Sleeps(), 0);
     EXPECT_FALSE(exists(dir + "/args.txt"));
 }

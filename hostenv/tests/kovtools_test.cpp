@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 
+#include <signal.h>
+
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
 #include "platform/kovhost.h"
@@ -239,6 +241,51 @@ TEST_F(KovTools, WaitGivesUpAfterThirtyPollsOnItsClock)
 }
 
 namespace {
+int g_slow_pid = 0;
+int g_slow_polls = 0;
+// The window of a slow tool appears at the 45th poll; or its process ends
+// there without one.
+void slow_tool_sleep(int ms, bool opens)
+{
+    Tool_Virtual_Sleep(ms);
+    if (ms == 120) KOVUnregisterWindow("KOV - Spaet"); // seen: the user closes it
+    if (ms == 100 && ++g_slow_polls == 45) {
+        if (opens) {
+            KOVRegisterWindow("KOV - Spaet");
+        } else {
+            kill(g_slow_pid, SIGKILL);
+            for (int i = 0; i < 500 && !CheckKOVProcess(g_slow_pid); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+}
+void slow_opens(int ms) { slow_tool_sleep(ms, true); }
+void slow_dies(int ms) { slow_tool_sleep(ms, false); }
+} // namespace
+
+// On a loaded machine a tool may take longer than the 30 polls to open its
+// window: while its process runs the wait goes on, and it ends when the
+// process ends without a window.
+TEST_F(KovTools, WaitGoesOnWhileTheToolIsStillStarting)
+{
+    const char* const argv[] = {"/bin/sleep", "60", nullptr};
+    struct Case {
+        void (*sleep)(int);
+        int seen;
+    } cases[] = {{&slow_opens, 1}, {&slow_dies, 0}};
+    for (const Case& c : cases) {
+        g_slow_pid = KOVSpawnv(2, "/bin/sleep", argv);
+        ASSERT_GT(g_slow_pid, 0);
+        g_slow_polls = 0;
+        Kov_Tools_Set_Sleep(c.sleep);
+        const int seen = Kov_Wait_For_Tool("KOV - Spaet", 11, "Text", 4, 110, g_slow_pid);
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_EQ(g_slow_polls, 45);
+        KOVUnregisterWindow("KOV - Spaet");
+        kill(g_slow_pid, SIGKILL);
+    }
+}
+
+namespace {
 int g_polls_left = 0;
 void close_window_later(int ms)
 {
@@ -302,7 +349,7 @@ TEST_F(KovTools, EditPlanStartsTheToolAndWaits)
     Tool_Link(exec, "kov_spawn_probe", "Planschau");
     Kov_Script_Clear_Log();
     EXPECT_EQ(Kov_Edit_Plan("exit", "0"), 1);
-    EXPECT_NE(log().find("KOVSpawnv 1 " + exec + "\\Planschau.exe exit 0\n"), std::string::npos) << log();
+    EXPECT_NE(log().find("KOVSpawnv 2 " + exec + "\\Planschau.exe exit 0\n"), std::string::npos) << log();
     EXPECT_NE(log().find("pxText 382 374 Warte auf Ende des Planerstellungsmoduls\n"
                          "pxText 383 374 Warte auf Ende des Planerstellungsmoduls\n"),
               std::string::npos);

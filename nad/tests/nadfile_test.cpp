@@ -16,7 +16,7 @@
 #include "nad/nadfile.h"
 #include "nadenv_fixture.h"
 #include "nadrec_fixture.h"
-#include "nadsupplied_fixture.h"
+#include "nad/nadsupplied.h"
 #include "platform/tests/kovtestutil.h"
 
 using kovtest::exists;
@@ -58,7 +58,7 @@ void user_annex(NadRecord* r, const char* name, int flag, double gamma_connectio
 TEST(AnnexFile, WrittenRecordReadsBack)
 {
     RecordBox a, b;
-    nadtest::Build_Deutschland_Nad(a.get());
+    Nad_Build_Deutschland(a.get());
     std::snprintf(a->name, sizeof a->name, "%s", "Meine Werte");
     a->flag_index = 7;
     a->ec5.gamma_m_connections = 1.4;

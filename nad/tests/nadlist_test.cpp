@@ -17,7 +17,7 @@
 #include "nad/nadfile.h"
 #include "nadenv_fixture.h"
 #include "nadrec_fixture.h"
-#include "nadsupplied_fixture.h"
+#include "nad/nadsupplied.h"
 #include "platform/tests/kovtestutil.h"
 
 using kovtest::exists;
@@ -238,7 +238,7 @@ TEST(AnnexList, EntryZeroLoadsStandardNad)
     AnnexEnv env;
     // mark the supplied Standard.NAD so that its values can be told apart
     RecordBox s;
-    nadtest::Build_Standard_Nad(s.get());
+    Nad_Build_Standard(s.get());
     s->ec5.gamma_m_connections = 1.11;
     FILE* f = fopen((env.data() + "/NAD/Standard.NAD").c_str(), "w");
     ASSERT_NE(f, nullptr);

@@ -1,19 +1,26 @@
 // The supplied annex files: written from their records by the annex writer,
 // and holding the values of the EC recommendations and of the German annexes.
 //
-// To write the files again after a record or a writer has changed, run this
-// test with KOV_WRITE_SUPPLIED_NAD=1 and commit data/NAD/*.NAD.
+// After a record or the writer has changed, write the files again with
+// "tools/nadsupplied data/NAD" (from the build folder, the source tree's
+// folder as argument) and commit data/NAD/*.NAD.
 #include <gtest/gtest.h>
+
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "nad/nadfile.h"
+#include "nad/nadsupplied.h"
 #include "nadrec_fixture.h"
-#include "nadsupplied_fixture.h"
 #include "platform/tests/kovtestutil.h"
+
+extern char** environ;
 
 using nadtest::RecordBox;
 
@@ -34,9 +41,6 @@ void check_supplied(const char* file, void (*build)(NadRecord*))
     build(box.r.get());
     const std::string bytes = written(*box.r);
     const std::string path = std::string(KOV_SOURCE_DIR) + "/data/NAD/" + file;
-    if (std::getenv("KOV_WRITE_SUPPLIED_NAD")) {
-        ASSERT_TRUE(kovtest::write_file(path, bytes)) << path;
-    }
     EXPECT_EQ(kovtest::read_file(path), bytes) << file << " no longer matches its record; see the head of this test";
 
     // and the file reads back as the record it was written from
@@ -59,6 +63,21 @@ void check_supplied(const char* file, void (*build)(NadRecord*))
     EXPECT_EQ(Nad_Equal_Ec9(&a.ec9, &b.ec9), 1) << file;
 }
 
+// Runs the tool nadsupplied of the build with the arguments; its exit code,
+// -1 when it could not be started.
+int run_nadsupplied(std::vector<std::string> args)
+{
+    std::string exe = std::string(KOV_TOOLS_DIR) + "/nadsupplied";
+    std::vector<char*> argv{&exe[0]};
+    for (std::string& a : args) argv.push_back(&a[0]);
+    argv.push_back(nullptr);
+    pid_t pid;
+    if (posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return -1;
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
 // Loads a supplied annex from the source tree's data folder.
 int load_supplied(const char* name, NadRecord* r)
 {
@@ -70,8 +89,24 @@ int load_supplied(const char* name, NadRecord* r)
 
 TEST(SuppliedAnnexFiles, AreTheWrittenRecords)
 {
-    check_supplied("Standard.NAD", nadtest::Build_Standard_Nad);
-    check_supplied("Deutschland.NAD", nadtest::Build_Deutschland_Nad);
+    check_supplied("Standard.NAD", Nad_Build_Standard);
+    check_supplied("Deutschland.NAD", Nad_Build_Deutschland);
+}
+
+TEST(SuppliedAnnexFiles, TheToolWritesThemAsSupplied)
+{
+    kovtest::TempDir dir("nadsupplied_");
+    ASSERT_TRUE(dir.ok());
+    ASSERT_EQ(run_nadsupplied({dir.path()}), 0);
+    for (const char* file : {"Standard.NAD", "Deutschland.NAD"}) {
+        const std::string supplied = kovtest::read_file(std::string(KOV_SOURCE_DIR) + "/data/NAD/" + file);
+        ASSERT_FALSE(supplied.empty()) << file;
+        EXPECT_EQ(kovtest::read_file(dir / file), supplied) << file;
+    }
+    // A folder that is not there: nothing written, and the tool says so.
+    EXPECT_EQ(run_nadsupplied({dir / "fehlt"}), 1);
+    EXPECT_FALSE(kovtest::exists(dir / "fehlt"));
+    EXPECT_EQ(run_nadsupplied({}), 2);
 }
 
 TEST(SuppliedAnnexFiles, StandardHoldsTheRecommendedValues)

@@ -1,12 +1,17 @@
-// Records of the supplied annex files.
-#include "nadsupplied_fixture.h"
-
-#include "nadrec_fixture.h"
+// The records of the supplied annex files and their writer.
+#include "nad/nadsupplied.h"
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
 
-namespace nadtest {
+#include "nad/nadec0.h"
+#include "nad/nadec2.h"
+#include "nad/nadec3.h"
+#include "nad/nadec5.h"
+#include "nad/nadec69.h"
+#include "nad/nadfile.h"
 
 namespace {
 
@@ -125,13 +130,18 @@ void german_timber(NadEc5Record* t)
 
 }  // namespace
 
-void Build_Standard_Nad(NadRecord* r)
+void Nad_Build_Standard(NadRecord* r)
 {
     start(r, NAD_FLAG_STANDARD, "EC-Standardparameter", 0);
-    Default_Blocks(r);
+    Nad_Default_Ec0(&r->ec0);
+    Nad_Default_Ec2(&r->ec2);
+    Nad_Default_Ec3(&r->ec3);
+    Nad_Default_Ec5(&r->ec5);
+    Nad_Default_Ec6(&r->ec6);
+    Nad_Default_Ec9(&r->ec9);
 }
 
-void Build_Deutschland_Nad(NadRecord* r)
+void Nad_Build_Deutschland(NadRecord* r)
 {
     start(r, NAD_FLAG_GERMANY, "Deutschland", 1);
     // DIN EN 1990/NA: the building factors of Tables NA.A.1.1 and NA.A.1.2(B)
@@ -149,4 +159,23 @@ void Build_Deutschland_Nad(NadRecord* r)
     Nad_Set_Ec9_Na_De(&r->ec9, 1);
 }
 
-}  // namespace nadtest
+int Nad_Write_Supplied(const char* folder)
+{
+    if (!folder || !*folder) return 0;
+    const struct {
+        const char* file;
+        void (*build)(NadRecord*);
+    } files[] = {{"Standard.NAD", Nad_Build_Standard}, {"Deutschland.NAD", Nad_Build_Deutschland}};
+    int ok = 1;
+    for (const auto& f : files) {
+        // A record is several kilobytes: not on the stack.
+        std::unique_ptr<NadRecord> r(new NadRecord());
+        f.build(r.get());
+        const std::string path = std::string(folder) + "/" + f.file;
+        if (!Nad_Write_File_Replacing(path.c_str(), r.get())) {
+            std::fprintf(stderr, "%s: cannot be written\n", path.c_str());
+            ok = 0;
+        }
+    }
+    return ok;
+}
