@@ -233,6 +233,25 @@ int Oli_Write_Guillemet_Line(FILE* f, const char* text) {
 
 // ---- text utilities ------------------------------------------------------------------------------
 
+void Oli_Picture_Preview(const char* name, int a, int b) {
+    const std::string n = name ? name : "";
+    pxFgc(Nearest_Color_Index(235, 245, 225));
+    pxRect(7, 42, NPIXEL_X - 8, NPIXEL_Y - 8);
+    // The picture directory is empty here: the picture is looked for where
+    // it is drawn from, not in the root folder that an empty directory
+    // followed by a separator would name.
+    const std::string bmp = n + ".BMP";
+    if (Kov_Ui_Picture_Found(bmp.c_str())) {
+        pxDrawTransparentDIB(bmp.c_str(), 5, 40, NPIXEL_X - 6, NPIXEL_Y - 6, 210, -1, -1, -1, -1);
+    } else {
+        const std::string rpc = n + ".RPC";
+        Draw_RPC_File(rpc.c_str(), a, b);
+    }
+    pxFgc(Nearest_Color_Index(170, 170, 170));
+    pxText(NPIXEL_X - 71, NPIXEL_Y - 10, n.c_str(), -1);
+    pxFlsh();
+}
+
 const char* Oli_Compare_Symbol_Le(float a, float b) {
     if (a < b) return "<";
     if (a > b) return ">";

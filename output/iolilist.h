@@ -59,6 +59,13 @@ int Oli_Read_Guillemet_Text(FILE* f, char* buf);
 // "\xAEtext\xAF\n"; 0 success, 1 on a write error or NULL argument.
 int Oli_Write_Guillemet_Line(FILE* f, const char* text);
 
+// A preview of the picture name filling the screen below its top 42 rows:
+// the area in a light green, then the picture name + ".BMP" (looked up where
+// the screen looks for pictures) when there is one, else the host's vector
+// picture name + ".RPC" with the values a and b; the name in grey at the
+// lower right.
+void Oli_Picture_Preview(const char* name, int a, int b);
+
 // Comparison symbols of a check a <= b ("<", 0xF3 when equal, ">") and a >= b
 // (">", 0xF2 when equal, "<").
 const char* Oli_Compare_Symbol_Le(float a, float b);

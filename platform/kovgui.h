@@ -14,9 +14,6 @@ struct KovGuiHooks {
     // Set_Message_Symbol.
     int (*message_box)(const std::string& title, const std::vector<std::string>& lines, int symbol, int question,
                        int default_yes);
-    // Shows the message in a window that stays open without waiting, and closes it.
-    void (*show_message)(const std::string& title, const std::vector<std::string>& lines, int symbol);
-    void (*quit_message)();
     // Opens a viewer window for an output list or plot file; 1 when it shows.
     int (*open_viewer)(const std::string& path);
     // Renders the file to a PDF; false with *error when it cannot.

@@ -190,7 +190,11 @@ void Set_Message_Symbol(int symbol, int a, int b, int c);
 // Shows the lines and waits for the user. Returns 1 when confirmed, 0 when
 // closed with Escape (batch; scripted with an empty queue).
 int Draw_Message(void);
-// Shows the lines without waiting; Quit_Message removes the window.
+// Shows the lines without waiting, in a window drawn on the host's screen
+// ("platform/kovscreen.h": centred, the lines 16 pixels apart and their block
+// centred on the screen's centre, in the sheet background colour) over what
+// it keeps below; batch runs also print the lines on standard error.
+// Quit_Message puts the screen back.
 void Show_Message(void);
 void Quit_Message(void);
 // Asks the lines filled since Init_Message as a yes/no question; non-zero =

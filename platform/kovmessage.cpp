@@ -3,6 +3,9 @@
 
 #include "platform/kovgui.h"
 #include "platform/kovlocale.h"
+#include "platform/kovpropsheet.h"
+#include "platform/kovscreen.h"
+#include "platform/kovscreen_p.h"
 #include "platform/kovscript.h"
 
 #include <cstdio>
@@ -120,16 +123,20 @@ int Draw_Message(void)
 void Show_Message(void)
 {
     const MessageState m = take();
+    // The window lies on the host's screen, where callers may draw into it
+    // (the wait box's spinner and status line), in every mode.
+    {
+        kovscreen::State& s = kovscreen::state();
+        std::lock_guard<std::mutex> g(s.lock);
+        kovscreen::draw_message_panel(s, m.title, m.lines);
+    }
     switch (Kov_Ui_Mode()) {
     case KOV_UI_SCRIPTED:
         log_message("Show_Message", m);
         return;
     case KOV_UI_INTERACTIVE:
-        if (const KovGuiHooks* gui = Kov_Gui_Hooks()) {
-            gui->show_message(m.title, m.lines, m.symbol);
-            return;
-        }
-        print_batch(m);
+        pxFlsh();
+        Kov_Screen_Show(1);
         return;
     default:
         print_batch(m);
@@ -140,7 +147,17 @@ void Show_Message(void)
 void Quit_Message(void)
 {
     Kov_Script_Log("Quit_Message");
-    if (const KovGuiHooks* gui = Kov_Gui_Hooks()) gui->quit_message();
+    bool removed = false;
+    {
+        kovscreen::State& s = kovscreen::state();
+        std::lock_guard<std::mutex> g(s.lock);
+        removed = kovscreen::remove_message_panel(s);
+    }
+    if (removed && Kov_Ui_Mode() == KOV_UI_INTERACTIVE) {
+        pxFlsh();
+        // The screen's window stays while a sheet still needs it.
+        if (!Kov_Ui_Sheet_Frame(nullptr, nullptr, nullptr, nullptr)) Kov_Screen_Show(0);
+    }
 }
 
 int Answer_is_Yes(int flag)

@@ -161,6 +161,18 @@ int pxDrawTransparentDIB(const char* file, int x1, int y1, int x2, int y2, int a
     return draw(file, 0, 0, x1, y1, x2, y2, key_of(r, g, bl));
 }
 
+int Kov_Ui_Picture_Found(const char* file)
+{
+    if (!file || !*file) return 0;
+    return exists(resolve(file)) ? 1 : 0;
+}
+
+int Draw_RPC_File(const char* file, int a, int b)
+{
+    Kov_Script_Log("Draw_RPC_File %s %d %d", file ? file : "", a, b);
+    return 0;
+}
+
 int pxDrawPartialTransparentDIB(const char* file, int sx1, int sy1, int sx2, int sy2, int x1, int y1, int x2,
                                 int y2, int a, int b, int r, int g, int bl)
 {

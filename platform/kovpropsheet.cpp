@@ -956,6 +956,7 @@ int Add_Help_to_PS(int x, int y, int visible, int a, int b, const char* key)
 
 void Set_Comment_to_Button_PS(int handle, const char* text)
 {
+    Kov_Script_Log("Set_Comment_to_Button_PS %d %s", handle, text ? text : "");
     if (Element* e = find(handle)) e->comment = text ? text : "";
 }
 
@@ -981,11 +982,13 @@ int ActivState_of_Button_PS(int handle)
 
 void Change_Action_State_PS(int handle, int state)
 {
+    Kov_Script_Log("Change_Action_State_PS %d %d", handle, state);
     if (Element* e = find(handle)) e->action = state;
 }
 
 void Reset_Button_Frame(int handle)
 {
+    Kov_Script_Log("Reset_Button_Frame %d", handle);
     Element* e = find(handle);
     Sheet* s = sheet_of(handle);
     if (!e || !s) return;
@@ -995,6 +998,7 @@ void Reset_Button_Frame(int handle)
 
 void Snap_Colored_Layout_of_Single_Button(int handle)
 {
+    Kov_Script_Log("Snap_Colored_Layout_of_Single_Button %d", handle);
     Element* e = find(handle);
     if (!e) return;
     e->face = kovscreen::copy_region(e->x1, e->y1, e->x2 - e->x1 + 1, e->y2 - e->y1 + 1);
@@ -1002,6 +1006,7 @@ void Snap_Colored_Layout_of_Single_Button(int handle)
 
 void Move_Mouse_Cursor_to_Button_of_PS(int handle, int dx, int dy)
 {
+    Kov_Script_Log("Move_Mouse_Cursor_to_Button_of_PS %d %d %d", handle, dx, dy);
     const Element* e = find(handle);
     if (!e) return;
     if (dx == 0 && dy == 0)

@@ -96,6 +96,7 @@ void reset_locked(kovscreen::State& s)
     s.missing_reported.clear();
     s.tree_images.clear();
     s.cursor = 0;
+    s.panel = kovscreen::MessagePanel{};
 }
 
 } // namespace

@@ -163,6 +163,15 @@ int pxDrawTransparentDIB(const char* file, int x1, int y1, int x2, int y2, int a
 int pxDrawPartialTransparentDIB(const char* file, int sx1, int sy1, int sx2, int sy2, int x1, int y1, int x2,
                                 int y2, int a, int b, int r, int g, int bl);
 
+// 1 when the picture file lies where the px picture calls look for it (it may
+// still be no picture); the check of a caller choosing between two pictures.
+int Kov_Ui_Picture_Found(const char* file);
+
+// A picture in the host's own vector format (".RPC") at the two values. The
+// stand-in does not read that format: the call is logged, nothing is drawn,
+// and the result is 0.
+int Draw_RPC_File(const char* file, int a, int b);
+
 // Tree-view images: Make_TreeViewImage reads a picture file with a key colour
 // index (negative: none) and returns a handle (0 when it cannot be read);
 // Draw_TreeViewImage draws it centred on (x, y) (the state is not used).

@@ -43,6 +43,14 @@ struct DrawState {
     int font = 0;
 };
 
+// The host's message window shown without waiting (Show_Message): drawn on
+// the screen over what it keeps below.
+struct MessagePanel {
+    bool shown = false;
+    int x = 0, y = 0;
+    QImage below;
+};
+
 struct State : DrawState {
     std::mutex lock;
     QImage screen; // Format_RGB32, NPIXEL_X x NPIXEL_Y
@@ -57,6 +65,7 @@ struct State : DrawState {
     intptr_t next_tree_image = 1;
     int cursor = 0;
     KovScreenHooks hooks = {nullptr, nullptr, nullptr};
+    MessagePanel panel;
 };
 
 // The one state (the screen made at the first use).
@@ -133,6 +142,15 @@ void pop_state(const DrawState& d);
 // Pixels of the screen (cut at it; outside parts stay black) and back.
 QImage copy_region(int x, int y, int w, int h);
 void paste_region(const QImage& img, int x, int y);
+
+// The message window on the screen: a raised panel in the sheet background
+// colour centred on the screen, the lines (code page 850) centred in it, 16
+// pixels apart, the block of lines centred on the screen's centre; a title bar
+// above them when the title is not empty. A panel shown before is taken away
+// first. Neither logs nor changes the callers' drawing state.
+void draw_message_panel(State& s, const std::string& title, const std::vector<std::string>& lines);
+// Puts the screen below the panel back; false when none is shown.
+bool remove_message_panel(State& s);
 
 // Logs a call in scripted mode (the text of a call as the tests read it).
 std::string text_of(const char* text, int len);

@@ -144,6 +144,81 @@ void graphic_corners(const GraphicText& g, double ox, double oy, double xs[4], d
 
 } // namespace
 
+namespace kovscreen {
+
+void draw_message_panel(State& s, const std::string& title, const std::vector<std::string>& lines)
+{
+    ensure_screen(s);
+    remove_message_panel(s);
+    const int kLine = 16, kMargin = 16, kTitle = 22;
+    size_t widest = title.size();
+    for (const std::string& l : lines) widest = std::max(widest, l.size());
+    const int64_t text_w = int64_t(std::min<size_t>(widest, 4096)) * 8;
+    const int64_t w = std::max<int64_t>(200, text_w + 3 * kMargin);
+    const int64_t n = int64_t(std::min<size_t>(lines.size(), 4096));
+    const int64_t top = NPIXEL_Y / 2 - n * kLine / 2; // first line's cell
+    const int64_t x1 = NPIXEL_X / 2 - w / 2, x2 = x1 + w - 1;
+    const int64_t y1 = top - kMargin - (title.empty() ? 0 : kTitle), y2 = top + n * kLine + kMargin - 1;
+
+    const int bx = int(std::max<int64_t>(0, x1)), by = int(std::max<int64_t>(0, y1));
+    const int bx2 = int(std::min<int64_t>(s.screen.width() - 1, x2));
+    const int by2 = int(std::min<int64_t>(s.screen.height() - 1, y2));
+    if (bx > bx2 || by > by2) return;
+    s.panel.shown = true;
+    s.panel.x = bx;
+    s.panel.y = by;
+    s.panel.below = s.screen.copy(bx, by, bx2 - bx + 1, by2 - by + 1);
+
+    // Plain drawing on the whole screen; the callers' state comes back after.
+    const DrawState keep = s;
+    static_cast<DrawState&>(s) = DrawState{};
+    s.view[2] = s.screen.width() - 1;
+    s.view[3] = s.screen.height() - 1;
+    const Clip c = clip_of(s);
+    auto fill = [&](int64_t a, int64_t b, int64_t e, int64_t f, int colour) {
+        const uint32_t rgb = rgb_of(colour);
+        for (int64_t y = std::max<int64_t>(b, c.y1); y <= std::min<int64_t>(f, c.y2); ++y)
+            for (int64_t x = std::max<int64_t>(a, c.x1); x <= std::min<int64_t>(e, c.x2); ++x)
+                put(s, int(x), int(y), rgb);
+    };
+    fill(x1, y1, x2, y2, -1);
+    // Raised: light above and left, shadows below and right, two rings.
+    fill(x1, y1, x2, y1, -3);
+    fill(x1, y1, x1, y2, -3);
+    fill(x1, y2, x2, y2, -5);
+    fill(x2, y1, x2, y2, -5);
+    fill(x1 + 1, y2 - 1, x2 - 1, y2 - 1, -4);
+    fill(x2 - 1, y1 + 1, x2 - 1, y2 - 1, -4);
+    if (!title.empty()) {
+        fill(x1 + 3, y1 + 3, x2 - 3, y1 + kTitle, -7);
+        s.fg = -8;
+        s.font = 0x10000;
+        draw_cells(s, x1 + 10, y1 + 17, title, 0);
+    }
+    s.fg = -9;
+    s.font = 0;
+    for (int64_t i = 0; i < n; ++i) {
+        const std::string& l = lines[size_t(i)];
+        const int64_t lw = int64_t(std::min<size_t>(l.size(), 4096)) * 8;
+        draw_cells(s, NPIXEL_X / 2 - lw / 2, top + i * kLine + 11, l, 0);
+    }
+    static_cast<DrawState&>(s) = keep;
+}
+
+bool remove_message_panel(State& s)
+{
+    if (!s.panel.shown) return false;
+    const QImage below = s.panel.below;
+    const int x = s.panel.x, y = s.panel.y;
+    s.panel = MessagePanel{};
+    for (int r = 0; r < below.height() && y + r < s.screen.height(); ++r)
+        for (int k = 0; k < below.width() && x + k < s.screen.width(); ++k)
+            s.screen.setPixel(x + k, y + r, below.pixel(k, r));
+    return true;
+}
+
+} // namespace kovscreen
+
 extern "C" {
 
 void Pop_RFont(int flags)

@@ -2,6 +2,8 @@
 // error boxes and the error list, «»-texts and the text utilities.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -233,4 +235,40 @@ TEST_F(OliListServices, ConversionTableOfAllBytes)
     for (int b = 1; b < 256; ++b) all += (char)b;
     Oli_Strip_Markup(&all[0], 0, 1);
     EXPECT_EQ(expected.substr(1), all);
+}
+
+TEST_F(OliListServices, PicturePreviewDrawsTheBitmapWhenThereIsOneElseTheVectorPicture)
+{
+    kovtest::TempDir dir;
+    kovtest::ScopedEnv env("DATA", dir.path());
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    const std::string head = "pxFgc 15463905\npxRect 7 42 1016 760\n";
+    const std::string tail = "pxFgc 11184810\npxText 953 758 DACH\npxFlsh\n";
+
+    Kov_Ui_Reset();
+    Kov_Script_Reset();
+    Oli_Picture_Preview("DACH", 3, 4);
+    EXPECT_EQ(Kov_Script_Log_Text(), head + "Draw_RPC_File DACH.RPC 3 4\n" + tail);
+    EXPECT_EQ(Kov_Ui_Pixel(5, 40), 0x3A6EA5);   // the desktop: nothing drawn there
+    EXPECT_EQ(Kov_Ui_Pixel(7, 42), 0xEBF5E1);
+    EXPECT_EQ(Kov_Ui_Pixel(1016, 760), 0xEBF5E1);
+    EXPECT_EQ(Kov_Ui_Pixel(1017, 760), 0x3A6EA5);
+
+    // A picture of 4 x 3 pixels beside it: drawn from the corner (5, 40).
+    QImage img(4, 3, QImage::Format_RGB32);
+    img.fill(qRgb(200, 0, 0));
+    ASSERT_TRUE(img.save(QString::fromStdString(dir / "DACH.BMP"), "BMP"));
+    Kov_Ui_Reset();
+    Kov_Script_Reset();
+    Oli_Picture_Preview("DACH", 3, 4);
+    EXPECT_EQ(Kov_Script_Log_Text(), head + "pxDrawTransparentDIB DACH.BMP 5 40 1018 762 210 -1 -1 -1 -1\n" + tail);
+    EXPECT_EQ(Kov_Ui_Pixel(5, 40), 0xC80000);
+    EXPECT_EQ(Kov_Ui_Pixel(8, 42), 0xC80000);
+    EXPECT_EQ(Kov_Ui_Pixel(9, 43), 0xEBF5E1);
+    // The name in grey at the lower right.
+    int grey = 0;
+    for (int y = 745; y < 762; ++y)
+        for (int x = 953; x < 985; ++x)
+            if (Kov_Ui_Pixel(x, y) == 0xAAAAAA) ++grey;
+    EXPECT_GT(grey, 20);
 }

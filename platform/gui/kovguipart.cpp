@@ -15,7 +15,6 @@
 #include <QPixmap>
 #include <QScrollArea>
 #include <QVBoxLayout>
-#include <QPointer>
 #include <QString>
 
 namespace {
@@ -45,12 +44,6 @@ void setup_box(QMessageBox& box, const std::string& title, const std::vector<std
     box.setIcon(icon_of(symbol));
 }
 
-QPointer<QMessageBox>& shown_box()
-{
-    static QPointer<QMessageBox> box;
-    return box;
-}
-
 int message_box(const std::string& title, const std::vector<std::string>& lines, int symbol, int question,
                 int default_yes)
 {
@@ -66,30 +59,6 @@ int message_box(const std::string& title, const std::vector<std::string>& lines,
     box.setDefaultButton(default_yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? 1 : 0;
-}
-
-void show_message(const std::string& title, const std::vector<std::string>& lines, int symbol)
-{
-    QPointer<QMessageBox>& box = shown_box();
-    if (!box) {
-        box = new QMessageBox;
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setStandardButtons(QMessageBox::NoButton);
-        box->setWindowModality(Qt::ApplicationModal);
-    }
-    setup_box(*box, title, lines, symbol);
-    box->show();
-    box->raise();
-    QCoreApplication::processEvents();
-}
-
-void quit_message()
-{
-    QPointer<QMessageBox>& box = shown_box();
-    if (box) {
-        box->close();
-        box = nullptr;
-    }
 }
 
 int open_viewer(const std::string& path) { return Oli_Open_Viewer(path) ? 1 : 0; }
@@ -128,8 +97,8 @@ int open_help(const std::string& document, const char* topic)
     return Kov_Open_Help_Window(document, topic) ? 1 : 0;
 }
 
-const KovGuiHooks kHooks = {message_box,           show_message,   quit_message, open_viewer,
-                            Oli_Render_File_To_Pdf, Oli_Print_File, table_window, open_help};
+const KovGuiHooks kHooks = {message_box,    open_viewer,  Oli_Render_File_To_Pdf,
+                            Oli_Print_File, table_window, open_help};
 
 struct Install {
     Install()

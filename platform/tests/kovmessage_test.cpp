@@ -8,6 +8,7 @@
 #include "platform/kovclock.h"
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
+#include "platform/kovscreen.h"
 #include "platform/kovscript.h"
 #include "platform/tests/kovtestutil.h"
 
@@ -161,5 +162,71 @@ TEST(MessageWindow, BatchShownMessageAndEmptyLines)
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               " \n \n................... Bitte etwas Geduld ...................\n"
               "oben\n\nunten\n");
+    Kov_Set_Ui_Mode(-1);
+}
+
+namespace {
+
+std::vector<int> screen_pixels()
+{
+    std::vector<int> v;
+    for (int y = 0; y < NPIXEL_Y; ++y)
+        for (int x = 0; x < NPIXEL_X; ++x) v.push_back(Kov_Ui_Pixel(x, y));
+    return v;
+}
+
+} // namespace
+
+TEST(MessageWindow, ShownMessageLiesOnTheScreenUntilQuit)
+{
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Ui_Reset();
+    pxFgc(0x336699);
+    pxRect(200, 250, 800, 520);
+    const std::vector<int> before = screen_pixels();
+    const int sheet = 0xF0F0F0;
+
+    // Eight lines: their block spans 128 pixels around the centre (512, 384),
+    // with 16 pixels above and below; the widest line of 58 characters makes
+    // the window 464 + 48 pixels wide: (256, 304)-(767, 463).
+    Init_Message();
+    for (int i = 0; i < 6; ++i) Fill_Message(" ");
+    Fill_Message("................... Bitte etwas Geduld ...................");
+    Fill_Message(" ");
+    Show_Message();
+    EXPECT_EQ(Kov_Ui_Pixel(258, 306), sheet);
+    EXPECT_EQ(Kov_Ui_Pixel(512, 384), sheet);
+    EXPECT_EQ(Kov_Ui_Pixel(765, 461), sheet);
+    // Raised: light above, dark below; outside the window the screen stays.
+    EXPECT_EQ(Kov_Ui_Pixel(256, 304), 0xFFFFFF);
+    EXPECT_EQ(Kov_Ui_Pixel(767, 463), 0x696969);
+    EXPECT_EQ(Kov_Ui_Pixel(255, 304), 0x336699);
+    EXPECT_EQ(Kov_Ui_Pixel(256, 303), 0x336699);
+    EXPECT_EQ(Kov_Ui_Pixel(768, 463), 0x336699);
+    EXPECT_EQ(Kov_Ui_Pixel(767, 464), 0x336699);
+    // The seventh line in black, centred, its base line 11 pixels into its cell.
+    int ink = 0, left = 10000, right = -1;
+    for (int y = 416; y < 432; ++y)
+        for (int x = 258; x < 766; ++x)
+            if (Kov_Ui_Pixel(x, y) == 0) {
+                ++ink;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    EXPECT_GT(ink, 100);
+    // The dots' ink lies in the middle columns of their cells.
+    EXPECT_EQ(left, 512 - 232 + 3);
+    EXPECT_EQ(right, 512 + 232 - 4);
+
+    // A second message replaces the first; the screen comes back once.
+    Init_Message();
+    Set_Message_Title("Titel");
+    Fill_Message("kurz");
+    Show_Message();
+    EXPECT_EQ(Kov_Ui_Pixel(300, 250), 0x336699);
+    Quit_Message();
+    EXPECT_TRUE(screen_pixels() == before);
+    Quit_Message();
+    EXPECT_TRUE(screen_pixels() == before);
     Kov_Set_Ui_Mode(-1);
 }

@@ -709,3 +709,27 @@ TEST(ScreenPictures, BytesGiveAPictureOrNone)
     const unsigned char junk[] = {'B', 'M', 0xFF, 0xFF, 0xFF, 0x7F};
     EXPECT_TRUE(Kov_Picture_From_Bytes(junk, sizeof junk).isNull());
 }
+
+TEST_F(Screen, PictureFoundWhereItIsDrawnFrom)
+{
+    kovtest::TempDir dir;
+    small_bmp(dir);
+    kovtest::ScopedEnv env("DATA", dir.path());
+    EXPECT_EQ(Kov_Ui_Picture_Found("klein.bmp"), 1);
+    EXPECT_EQ(Kov_Ui_Picture_Found("KLEIN.BMP"), 1);
+    EXPECT_EQ(Kov_Ui_Picture_Found((dir / "klein.bmp").c_str()), 1);
+    EXPECT_EQ(Kov_Ui_Picture_Found("fehlt.bmp"), 0);
+    EXPECT_EQ(Kov_Ui_Picture_Found(""), 0);
+    EXPECT_EQ(Kov_Ui_Picture_Found(nullptr), 0);
+}
+
+TEST_F(Screen, VectorPicturesOfTheHostAreLoggedAndNotDrawn)
+{
+    kovtest::ScopedEnv env("KOV_UI_MODE", "scripted");
+    Kov_Script_Reset();
+    const std::vector<int> before = screen();
+    EXPECT_EQ(Draw_RPC_File("DACH.RPC", 3, 4), 0);
+    EXPECT_EQ(Draw_RPC_File(nullptr, 0, 0), 0);
+    EXPECT_STREQ(Kov_Script_Log_Text(), "Draw_RPC_File DACH.RPC 3 4\nDraw_RPC_File  0 0\n");
+    EXPECT_EQ(screen(), before);
+}
