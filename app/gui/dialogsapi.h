@@ -4,6 +4,8 @@
 // reached through Qt (object names, signals, invokable methods).
 #include <QString>
 
+#include "app/nelu52annex.h"
+
 class QDialog;
 
 // The national-annex choice (NA_SelectDialog), without parent, window flag
@@ -15,10 +17,6 @@ QDialog* Nelu52_New_ExitDialog();
 // invokable show_options() shows it.
 QDialog* Nelu52_New_OptionsDialog();
 
-// Migration of the user's old single annex file into the numbered files (once)
-// and the rebuild of the annex list, by the annex library.
-void Qt_Safeguard_Proper_Version();
-
 // Runs the annex editor "NAD-Pflege" of EXEC with the active annex name and
 // waits until it has ended. Without EXEC the editor cannot be found: the user
 // is told so and nothing is started. 1 when the editor was started, else 0.
@@ -27,12 +25,3 @@ int start_nad_tool();
 // The resource path of the flag picture of a flag index (0 to 19), an empty
 // text outside.
 QString Nad_Flag_Picture(int flag_index);
-
-// Makes the annex named name active (a copy of it becomes the active name),
-// remembers it in the position's annex-name file annex_file and publishes the
-// active annex's blocks. The annex is activated from the file just written;
-// when the file cannot be written or read back, it is activated by name all
-// the same, so the parameters always belong to the annex the program names,
-// and 0 is returned (1 when the file was written and read). A null name keeps
-// the active name.
-int Nad_Store_Choice(const char* name, const char* annex_file);
