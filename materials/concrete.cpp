@@ -96,7 +96,10 @@ int clamp(int index, int count)
 // Copies text into a field of size bytes, cut to size - 1 characters.
 void copy_name(char* field, int size, const char* text)
 {
-    std::snprintf(field, (size_t)size, "%s", text ? text : "");
+    if (size <= 0) return;
+    const size_t n = text ? strnlen(text, (size_t)size - 1) : 0;
+    if (n) std::memcpy(field, text, n);
+    field[n] = '\0';
 }
 
 // The strains of a lightweight grade: -1.2 f_cm / E_c0m, both in kN/m2.

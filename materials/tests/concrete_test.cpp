@@ -3,6 +3,7 @@
 // DIN 1045-1 (Tabelle 9, E_c0m = 9500 (f_ck + 8)^(1/3), alpha_i = 0.8 + 0.2 f_cm/88).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -501,4 +502,58 @@ TEST(ConcreteRecords, SteelRoundTripAndRecordWithoutVersion)
     EXPECT_EQ(Rebar_Grade_Read(&r), 1);
     EXPECT_STREQ(r.name, "B500B");
     EXPECT_EQ(Dat_File_State.depth, 0);
+}
+
+// Every field of the grade tables, typed again from DIN 1045-1 Tabelle 9 (strains
+// in per mille) and DIN 1045 (7.88) (values in MN/m2) to catch typing errors.
+TEST(ConcreteTables, EveryEurocodeRow)
+{
+    struct Row {
+        const char* name;
+        const char* lc;
+        double f_ck, c1, cu1, c2, cu2, n;
+    } rows[] = {
+        {"C12/15", "LC12/13", 12, 1.8, 3.5, 2.0, 3.5, 2.0},      {"C16/20", "LC16/18", 16, 1.9, 3.5, 2.0, 3.5, 2.0},
+        {"C20/25", "LC20/22", 20, 2.1, 3.5, 2.0, 3.5, 2.0},      {"C25/30", "LC25/28", 25, 2.2, 3.5, 2.0, 3.5, 2.0},
+        {"C30/37", "LC30/33", 30, 2.3, 3.5, 2.0, 3.5, 2.0},      {"C35/45", "LC35/38", 35, 2.4, 3.5, 2.0, 3.5, 2.0},
+        {"C40/50", "LC40/44", 40, 2.5, 3.5, 2.0, 3.5, 2.0},      {"C45/55", "LC45/50", 45, 2.55, 3.5, 2.0, 3.5, 2.0},
+        {"C50/60", "LC50/55", 50, 2.6, 3.5, 2.0, 3.5, 2.0},      {"C55/67", "LC55/60", 55, 2.65, 3.4, 2.03, 3.1, 2.0},
+        {"C60/75", "LC60/66", 60, 2.7, 3.3, 2.06, 2.7, 1.9},     {"C70/85", "", 70, 2.8, 3.2, 2.1, 2.5, 1.8},
+        {"C80/95", "", 80, 2.9, 3.1, 2.14, 2.4, 1.7},            {"C90/105", "", 90, 2.95, 3.0, 2.17, 2.3, 1.6},
+        {"C100/115", "", 100, 3.0, 3.0, 2.2, 2.2, 1.55},
+    };
+    for (int i = 0; i < 15; ++i) {
+        const Row& r = rows[i];
+        ConcreteGrade g = Filled(0);
+        Concrete_Grade_Init_Ec2(&g, i, 0, 2200);
+        EXPECT_STREQ(g.name, r.name);
+        EXPECT_NEAR(g.f_ck, r.f_ck * 1000, 1e-9) << r.name;
+        EXPECT_NEAR(g.eps_c1, -r.c1 / 1000, 1e-12) << r.name;
+        EXPECT_NEAR(g.eps_cu1, -r.cu1 / 1000, 1e-12) << r.name;
+        EXPECT_NEAR(g.eps_c2, -r.c2 / 1000, 1e-12) << r.name;
+        EXPECT_NEAR(g.eps_cu2, -r.cu2 / 1000, 1e-12) << r.name;
+        EXPECT_EQ(g.n, r.n) << r.name;
+        // alpha_i = 0.8 + f_cm / 440, at most 1
+        const double f_cm = r.f_ck + 8;
+        EXPECT_NEAR(g.E_cm, 9500000 * std::cbrt(f_cm) * std::min(1.0, 0.8 + f_cm / 440), 1e-4) << r.name;
+        Concrete_Grade_Init_Ec2(&g, i, 1, 2000);
+        EXPECT_STREQ(g.name, r.lc);
+        // The strains of the table row give way to -1.2 f_cm / E_c0m.
+        EXPECT_NEAR(g.eps_c1, -1.2 * f_cm / (9500 * std::cbrt(f_cm)), 1e-12) << r.lc;
+    }
+}
+
+TEST(ConcreteTables, EveryDinRow)
+{
+    const double rows[5][8] = {
+        {15, 10.5, 0.25, 0.35, 1.2, 1.4, 0.7, 26000}, {25, 17.5, 0.35, 0.5, 1.8, 1.8, 0.9, 30000},
+        {35, 23, 0.4, 0.6, 2.4, 2.2, 1.1, 34000},     {45, 27, 0.5, 0.7, 2.7, 2.6, 1.3, 37000},
+        {55, 30, 0.55, 0.8, 3.0, 3.0, 1.5, 39000},
+    };
+    for (int i = 0; i < 5; ++i) {
+        DinConcreteGrade g;
+        Concrete_Grade_Init_Din(&g, i);
+        const double got[8] = {g.beta_wn, g.beta_r, g.tau_011, g.tau_012, g.tau_02, g.tau1_ribbed, g.tau1_smooth, g.e_b};
+        for (int k = 0; k < 8; ++k) EXPECT_NEAR(got[k], rows[i][k] * 1000, 1e-9) << g.name << " field " << k;
+    }
 }
