@@ -1201,10 +1201,16 @@ void Set_HSlider_Speed(int slider, double a, double b)
 void Resize_Origin_of_Scrollable_Area_PS(int area, int width, int height)
 {
     Element* a = find(area);
-    if (!a || a->kind != AREA) return;
+    Sheet* s = sheet_of(area);
+    if (!a || !s || a->kind != AREA) return;
     a->content_w = std::max(0, width);
     a->content_h = std::max(0, height);
     clamp_scroll(*a);
+    // New content is shown at once, as after a scroll.
+    if (s->active) {
+        paint_area(*s, *a);
+        pxFlsh();
+    }
 }
 
 void Set_Scrollable_Area_PS(int area, int sx, int sy)

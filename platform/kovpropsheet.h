@@ -109,7 +109,7 @@ int Add_VSlider_to_Scrollable_Area(int area, int a, int step, int c, int d);
 int Add_HSlider_to_Scrollable_Area(int area, int a, int step, int c, int d);
 void Set_VSlider_Speed(int slider, double a, double b);
 void Set_HSlider_Speed(int slider, double a, double b);
-// The content's size; the scroll position (clamped to 0 .. content - visible).
+// The content's size (an active sheet shows the area anew); the scroll position (clamped to 0 .. content - visible).
 void Resize_Origin_of_Scrollable_Area_PS(int area, int width, int height);
 void Set_Scrollable_Area_PS(int area, int sx, int sy);
 void Inquire_Scrollable_Area_PS(int area, int* sx, int* sy);

@@ -187,6 +187,22 @@ TEST_F(Sheet, ScrollPositionIsClampedToTheContent)
     EXPECT_EQ(sy, 0);
 }
 
+TEST_F(Sheet, NewContentSizeShowsTheAreaAnew)
+{
+    // A caller that rebuilds its content hands the new size over and expects
+    // the area painted, whether or not the scroll position moves.
+    const int before = painted.calls;
+    Resize_Origin_of_Scrollable_Area_PS(area, 400, 1000);
+    EXPECT_EQ(painted.calls, before + 1);
+    // Before the sheet is activated nothing is painted.
+    Define_Prop_Sheet(100, 100, 300, 300, 0, 0, "", 1, 1);
+    Painted inner;
+    const int a = Add_Scrollable_Area_to_PS(110, 110, 200, 200, 1, 0, 10, 10, paint, &inner, 1);
+    Resize_Origin_of_Scrollable_Area_PS(a, 50, 50);
+    EXPECT_EQ(inner.calls, 0);
+    Undefine_Prop_Sheet();
+}
+
 TEST_F(Sheet, SliderClickScrollsAndPaints)
 {
     const int before = painted.calls;
