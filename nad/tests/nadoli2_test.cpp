@@ -19,47 +19,15 @@
 #include "nad/nadprog.h"
 #include "nad/nadtitle.h"
 #include "nad/tests/nadenv_fixture.h"
+#include "nad/tests/nadlist_fixture.h"
 #include "platform/kovcp.h"
 
 namespace {
 
-struct List {
-    char* buf = nullptr;
-    size_t len = 0;
-    FILE* f = open_memstream(&buf, &len);
-    ~List()
-    {
-        if (f) std::fclose(f);
-        std::free(buf);
-    }
-    std::string text()
-    {
-        if (f) std::fclose(f);
-        f = nullptr;
-        return std::string(buf, len);
-    }
-};
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void write_file(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-void activate(const char* name)
-{
-    Mem_Free_Null(reinterpret_cast<void**>(&NadActiveName));
-    NadActiveName = Mem_Strdup(name);
-    ASSERT_EQ(Nad_Activate(), 1);
-}
+using nadtest::activate;
+using nadtest::List;
+using nadtest::read_file;
+using nadtest::write_file;
 
 bool has(const std::string& text, const std::string& part)
 {

@@ -28,6 +28,7 @@
 #include "platform/kovscript.h"
 #include "platform/gui/olirender.h"
 #include "platform/gui/oliviewer.h"
+#include "test_support/pdftext.h"
 
 namespace {
 
@@ -44,40 +45,9 @@ std::string artefact_dir()
     return d;
 }
 
-bool have_pdftotext()
-{
-    const char* path = std::getenv("PATH");
-    std::string p = path ? path : "/usr/bin:/bin";
-    size_t start = 0;
-    while (start <= p.size()) {
-        size_t end = p.find(':', start);
-        if (end == std::string::npos) end = p.size();
-        const std::string exe = p.substr(start, end - start) + "/pdftotext";
-        if (::access(exe.c_str(), X_OK) == 0) return true;
-        start = end + 1;
-    }
-    return false;
-}
-
-// The text of a PDF in page layout (UTF-8).
-std::string pdf_text(const std::string& pdf)
-{
-    const std::string txt = pdf + ".txt";
-    const std::string cmd = "pdftotext -layout -enc UTF-8 '" + pdf + "' '" + txt + "' 2>/dev/null";
-    if (std::system(cmd.c_str()) != 0) return "<pdftotext failed>";
-    return Oli_Read_Bytes(txt);
-}
-
-// Every text appears, each after the one before.
-void expect_in_order(const std::string& text, const std::vector<std::string>& parts)
-{
-    size_t at = 0;
-    for (const std::string& p : parts) {
-        const size_t found = text.find(p, at);
-        ASSERT_NE(found, std::string::npos) << "\"" << p << "\" missing after offset " << at << " in:\n" << text;
-        at = found + p.size();
-    }
-}
+using kovtest::expect_in_order;
+using kovtest::have_pdftotext;
+using kovtest::pdf_text;
 
 void set_column(OliColumn& c, const char* title, const char* kind, int width, int decimals, void* data)
 {
