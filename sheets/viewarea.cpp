@@ -105,6 +105,17 @@ ViewElement* append(ViewArea* a, int type)
     return e;
 }
 
+// An element that covers a rectangle of the area.
+ViewElement* append_rect(ViewArea* a, int type, int x1, int y1, int x2, int y2)
+{
+    ViewElement* e = append(a, type);
+    e->x1 = x1;
+    e->y1 = y1;
+    e->x2 = x2;
+    e->y2 = y2;
+    return e;
+}
+
 ViewElement* last_of(unsigned area, int type)
 {
     ViewArea* a = slot_of(area);
@@ -550,11 +561,7 @@ int View_Area_Add_Line(unsigned area, int x1, int y1, int x2, int y2, int colour
 {
     ViewArea* a = slot_of(area);
     if (!a) return refused(area);
-    ViewElement* e = append(a, VIEW_LINE);
-    e->x1 = x1;
-    e->y1 = y1;
-    e->x2 = x2;
-    e->y2 = y2;
+    ViewElement* e = append_rect(a, VIEW_LINE, x1, y1, x2, y2);
     e->colour = colour;
     raise_w(a, x1 + 10);
     raise_w(a, x2 + 10);
@@ -584,11 +591,7 @@ void View_Area_Add_Drawn_Box(unsigned area, int x1, int y1, int x2, int y2, void
 {
     ViewArea* a = slot_of(area);
     if (!a) return;
-    ViewElement* e = append(a, VIEW_DRAWN_BOX);
-    e->x1 = x1;
-    e->y1 = y1;
-    e->x2 = x2;
-    e->y2 = y2;
+    ViewElement* e = append_rect(a, VIEW_DRAWN_BOX, x1, y1, x2, y2);
     e->data = data;
     e->draw = callback;
     raise_w(a, x1 + 10);
@@ -601,11 +604,7 @@ void View_Area_Add_Mask_Picture(unsigned area, int x, int y, const MaskPicture* 
 {
     ViewArea* a = slot_of(area);
     if (!a || !picture) return;
-    ViewElement* e = append(a, VIEW_MASK_PICTURE);
-    e->x1 = x;
-    e->y1 = y;
-    e->x2 = x + picture->width - 1;
-    e->y2 = y + picture->height - 1;
+    ViewElement* e = append_rect(a, VIEW_MASK_PICTURE, x, y, x + picture->width - 1, y + picture->height - 1);
     e->picture = picture;
     e->colour = colour;
     raise_w(a, x + 10);
@@ -712,11 +711,7 @@ int View_Area_Add_Filled_Box(unsigned area, int x1, int y1, int x2, int y2, int 
 {
     ViewArea* a = slot_of(area);
     if (!a) return refused(area);
-    ViewElement* e = append(a, VIEW_FILLED_BOX);
-    e->x1 = x1;
-    e->y1 = y1;
-    e->x2 = x2;
-    e->y2 = y2;
+    ViewElement* e = append_rect(a, VIEW_FILLED_BOX, x1, y1, x2, y2);
     e->colour = colour;
     raise_w(a, x1);
     raise_w(a, x2);
@@ -729,11 +724,7 @@ void View_Area_Add_Click_Area(unsigned area, int x1, int y1, int x2, int y2, int
 {
     ViewArea* a = slot_of(area);
     if (!a) return;
-    ViewElement* e = append(a, VIEW_CLICK_AREA);
-    e->x1 = x1;
-    e->y1 = y1;
-    e->x2 = x2;
-    e->y2 = y2;
+    ViewElement* e = append_rect(a, VIEW_CLICK_AREA, x1, y1, x2, y2);
     e->key = key;
     e->result = result;
     raise_w(a, x2 + 10);
@@ -861,11 +852,7 @@ int View_Area_Add_Text_Editor(unsigned area, int x1, int y1, int x2, int y2, cha
 {
     ViewArea* a = slot_of(area);
     if (!a) return refused(area);
-    ViewElement* e = append(a, VIEW_TEXT_EDITOR);
-    e->x1 = x1;
-    e->y1 = y1;
-    e->x2 = x2;
-    e->y2 = y2;
+    ViewElement* e = append_rect(a, VIEW_TEXT_EDITOR, x1, y1, x2, y2);
     e->text = text;
     e->colour = text_colour;
     e->extra = background;
