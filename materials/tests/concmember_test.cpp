@@ -19,48 +19,15 @@
 #include "nad/nadselect.h"
 #include "nad/tests/nadenv_fixture.h"
 #include "platform/kovreplace.h"
+#include "materials/tests/datfile_fixture.h"
 #include "platform/tests/kovtestutil.h"
 
 namespace {
 
 // A versioned data file written by fill (data version 1) and opened for reading.
-class DatFile {
-public:
-    explicit DatFile(const std::function<bool()>& fill)
-    {
-        Dat_Reset();
-        path_ = dir_ / "member.dat";
-        written_ = Kov_Replace_File(path_.c_str(), [&](FILE* f) {
-                       if (Dat_Begin_Write(f, 1.0)) return false;
-                       return fill();
-                   }) == KOV_REPLACE_OK;
-        open();
-    }
-    explicit DatFile(const std::string& bytes)
-    {
-        Dat_Reset();
-        path_ = dir_ / "member.dat";
-        written_ = kovtest::write_file(path_, bytes);
-        open();
-    }
-    ~DatFile()
-    {
-        if (in_) std::fclose(in_);
-        Dat_Reset();
-    }
-    bool ok() const { return written_ && in_ != nullptr; }
-    std::string bytes() const { return kovtest::read_file(path_); }
-
-private:
-    void open()
-    {
-        in_ = std::fopen(path_.c_str(), "rb");
-        if (in_) Dat_Begin_Read(in_, 1.0);
-    }
-    kovtest::TempDir dir_{"concmember_"};
-    std::string path_;
-    bool written_ = false;
-    FILE* in_ = nullptr;
+struct DatFile : mattest::DatFile {
+    explicit DatFile(const std::function<bool()>& fill) : mattest::DatFile("concmember_", fill, false) {}
+    explicit DatFile(const std::string& bytes) : mattest::DatFile("concmember_", bytes) {}
 };
 
 std::string Artefact_Dir()

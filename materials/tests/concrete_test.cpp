@@ -13,51 +13,15 @@
 #include "base/kovdat.h"
 #include "materials/concrete.h"
 #include "platform/kovreplace.h"
+#include "materials/tests/datfile_fixture.h"
 #include "platform/tests/kovtestutil.h"
 
 namespace {
 
-// A versioned data file written by fill and opened for reading (data version 1).
-class DatFile {
-public:
-    explicit DatFile(const std::function<bool()>& fill)
-    {
-        Dat_Reset();
-        path_ = dir_ / "record.dat";
-        written_ = Kov_Replace_File(path_.c_str(), [&](FILE* f) {
-                       if (Dat_Begin_Write(f, 1.0)) return false;
-                       const bool ok = fill();
-                       Dat_End_Write();
-                       return ok;
-                   }) == KOV_REPLACE_OK;
-        open();
-    }
-    // A file of the given bytes.
-    explicit DatFile(const std::string& bytes)
-    {
-        Dat_Reset();
-        path_ = dir_ / "record.dat";
-        written_ = kovtest::write_file(path_, bytes);
-        open();
-    }
-    ~DatFile()
-    {
-        if (in_) std::fclose(in_);
-        Dat_Reset();
-    }
-    bool ok() const { return written_ && in_ != nullptr; }
-    std::string bytes() const { return kovtest::read_file(path_); }
-
-private:
-    void open()
-    {
-        in_ = std::fopen(path_.c_str(), "rb");
-        if (in_) Dat_Begin_Read(in_, 1.0);
-    }
-    kovtest::TempDir dir_{"concrete_"};
-    std::string path_;
-    bool written_ = false;
-    FILE* in_ = nullptr;
+// A versioned data file written by fill (data version 1) and opened for reading.
+struct DatFile : mattest::DatFile {
+    explicit DatFile(const std::function<bool()>& fill) : mattest::DatFile("concrete_", fill, true) {}
+    explicit DatFile(const std::string& bytes) : mattest::DatFile("concrete_", bytes) {}
 };
 
 ConcreteGrade Filled(double v)
