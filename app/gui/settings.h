@@ -6,7 +6,7 @@
 // positions). The names are those that the start-up formed. Each call opens
 // its file, reads or writes it and releases it; a save replaces a file only by
 // a complete new version. A value that is damaged (a colour with an invalid
-// spec, bytes that are no font) counts as missing.
+// colour model, bytes that are no font) counts as missing.
 class QMainWindow;
 
 // Restores the window's geometry, or centres the window on the default screen

@@ -198,11 +198,11 @@ bool Settings_Value_Colour(const QString& value, QColor* colour)
 {
     QByteArray b;
     if (variant_bytes(value, TYPE_QCOLOR, &b)) {
-        // spec (1 byte), alpha, three components and a padding word (2 bytes
-        // each); only the specs Rgb, Hsv, Cmyk, Hsl and ExtendedRgb are colours.
+        // colour model (1 byte), alpha, three components and a padding word (2 bytes
+        // each); only the colour models Rgb, Hsv, Cmyk, Hsl and ExtendedRgb are colours.
         if (b.size() < 11) return false;
-        const int spec = qint8(b[0]);
-        if (spec < int(QColor::Rgb) || spec > int(QColor::ExtendedRgb)) return false;
+        const int model = qint8(b[0]);
+        if (model < int(QColor::Rgb) || model > int(QColor::ExtendedRgb)) return false;
         QDataStream in(b);
         in.setVersion(QDataStream::Qt_4_0);
         QColor c;

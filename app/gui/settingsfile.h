@@ -2,7 +2,7 @@
 // The INI files of the main window's settings, read and written without
 // QSettings: QSettings turns every "@Variant(...)" value of a section into an
 // object when any key of it is asked for, and its reader of a colour takes the
-// stored spec byte unchecked, so one damaged colour would take the whole file
+// stored colour-model byte unchecked, so one damaged colour would take the whole file
 // (and its next save) into undefined behaviour. Here only the few known keys
 // are decoded, each checked before Qt's stream readers see it; the files stay
 // in the layout QSettings reads and writes (section "[General]", its escapes,
@@ -18,7 +18,7 @@
 // Empty when the file cannot be read.
 QMap<QString, QString> Settings_File_Read(const char* name);
 
-// A colour value: "@Variant(...)" holding a colour with a valid spec, or a
+// A colour value: "@Variant(...)" holding a colour with a valid colour model, or a
 // colour name ("#rrggbb"). false for anything else.
 bool Settings_Value_Colour(const QString& value, QColor* colour);
 // A font value: "@Variant(...)" holding a font, or a font description

@@ -143,10 +143,10 @@ TEST_F(FontsColoursTest, UnusableColourInTheFileTakesItsDefault)
     EXPECT_EQ(w<QToolBar>("toolBar")->styleSheet(), QStringLiteral("QToolBar {background-color:#0a141e; }"));
 }
 
-// A stored colour whose spec byte is none of Qt's (9 here) must never reach
+// A stored colour whose colour-model byte is none of Qt's (9 here) must never reach
 // Qt's colour reader: that colour takes its default, the rest of the file
 // counts, and a save writes a file that QSettings itself reads back.
-TEST_F(FontsColoursTest, ColourWithAnInvalidSpecTakesItsDefault)
+TEST_F(FontsColoursTest, ColourWithAnInvalidModelTakesItsDefault)
 {
     const std::string file = "[General]\n"
                              "Font=\"DejaVu Serif,13,-1,5,50,0,0,0,0,0\"\n"
