@@ -155,8 +155,8 @@ unsigned next_code_point(const char*& p)
     return cp;
 }
 
-// Formats one argument with the conversion at spec (e.g. "%-5.2lf").
-void put_arg(std::string& out, const std::string& spec, const Arg& a, const NadEc2Record* r)
+// Formats one argument with the conversion (e.g. "%-5.2lf").
+void put_arg(std::string& out, const std::string& conversion, const Arg& a, const NadEc2Record* r)
 {
     const char* base = reinterpret_cast<const char*>(r);
     char buf[160];
@@ -164,20 +164,20 @@ void put_arg(std::string& out, const std::string& spec, const Arg& a, const NadE
     case 'd': {
         double v;
         std::memcpy(&v, base + a.offset, sizeof v);
-        std::snprintf(buf, sizeof buf, spec.c_str(), v);
+        std::snprintf(buf, sizeof buf, conversion.c_str(), v);
         break;
     }
     case 'i': {
         int v;
         std::memcpy(&v, base + a.offset, sizeof v);
-        std::snprintf(buf, sizeof buf, spec.c_str(), v);
+        std::snprintf(buf, sizeof buf, conversion.c_str(), v);
         break;
     }
     case 'n':
-        std::snprintf(buf, sizeof buf, spec.c_str(), base + a.offset);
+        std::snprintf(buf, sizeof buf, conversion.c_str(), base + a.offset);
         break;
     case 't':
-        std::snprintf(buf, sizeof buf, spec.c_str(), cp850(a.text));
+        std::snprintf(buf, sizeof buf, conversion.c_str(), cp850(a.text));
         break;
     default:
         buf[0] = '\0';
@@ -210,8 +210,8 @@ std::string render(const char* t, const Arg* args, int* next, const NadEc2Record
             const char* q = p + 1;
             while (*q && !std::strchr("dfs", *q)) ++q;
             if (!*q) break;
-            const std::string spec(p, q + 1);
-            if (*next < MAX_ARGS) put_arg(out, spec, args[(*next)++], r);
+            const std::string conversion(p, q + 1);
+            if (*next < MAX_ARGS) put_arg(out, conversion, args[(*next)++], r);
             p = q + 1;
         } else {
             put_char(out, next_code_point(p));
@@ -603,12 +603,7 @@ void Nad_Oli_Ec2_With(FILE* f, const int* flags)
 {
     if (!f || !flags) return;
     OLI_setFlags(f, 896);
-    OLI_reserveSpaceCM(f, 6.0f);
-    Nad_Show_Table(f, "1 1 0");
-    Nad_Put(f, " Ausgewählte Bemessungsparameter des nationalen Anhangs\n");
-    std::fprintf(f, " %s\n0 0 -1 -1\n", Nad_Get_Active_Name());
-    Nad_End_Of_Text(f);
-    OLI_setYPositionCM(f, 1, -0.5f);
+    Nad_Page_Head(f);
     Nad_Oli_Ec2_Main_With(f, flags);
     const NadEc2Record* r = Nad_Get_Ec2();
     if (!r) return;

@@ -38,12 +38,7 @@ void Nad_Oli_Ec3(FILE* f)
     if (!page_record(f)) return;
     OLI_setFlags(f, 896);
     OLI_setMarginsCM(f, 1, 0.0f, 0.0f);
-    OLI_reserveSpaceCM(f, 6.0f);
-    Nad_Show_Table(f, "1 1 0");
-    Nad_Put(f, " Ausgewählte Bemessungsparameter des nationalen Anhangs\n");
-    std::fprintf(f, " %s\n0 0 -1 -1\n", Nad_Get_Active_Name());
-    Nad_End_Of_Text(f);
-    OLI_setYPositionCM(f, 1, -0.5f);
+    Nad_Page_Head(f);
     Nad_Oli_Ec31(f);
     Nad_Oli_Ec38_Joints(f);
     Nad_Oli_Ec38_Plates(f);

@@ -32,12 +32,7 @@ void Nad_Oli_Ec6(FILE* f)
     if (!r) return;
     const NadEc6Rows rows = Nad_Ec6_Rows();
     OLI_setFlags(f, 896);
-    OLI_reserveSpaceCM(f, 6.0f);
-    Nad_Show_Table(f, "1 1 0");
-    Nad_Put(f, " Ausgewählte Bemessungsparameter des nationalen Anhangs\n");
-    std::fprintf(f, " %s\n0 0 -1 -1\n", Nad_Get_Active_Name());
-    Nad_End_Of_Text(f);
-    OLI_setYPositionCM(f, 1, -0.5f);
+    Nad_Page_Head(f);
     norm_title(f, NAD_NORM_EC6);
     OLI_setMarginsCM(f, 1, 0.0f, 0.0f);
     Nad_Clause_Table_Head(f);

@@ -2,7 +2,9 @@
 // Small writers shared by the annex output pages.
 #include <cstdio>
 
+#include "nad/nadlist.h"
 #include "platform/kovcp.h"
+#include "platform/kovoli.h"
 
 // Writes a UTF-8 text in code page 850.
 inline void Nad_Put(FILE* f, const char* utf8)
@@ -25,6 +27,17 @@ inline void Nad_Show_Table(FILE* f, const char* kind)
 inline void Nad_End_Of_Text(FILE* f)
 {
     std::fputs("#END_OF_TEXT\n", f);
+}
+
+// The head of an annex page: its heading with the active annex's name.
+inline void Nad_Page_Head(FILE* f)
+{
+    OLI_reserveSpaceCM(f, 6.0f);
+    Nad_Show_Table(f, "1 1 0");
+    Nad_Put(f, " Ausgewählte Bemessungsparameter des nationalen Anhangs\n");
+    std::fprintf(f, " %s\n0 0 -1 -1\n", Nad_Get_Active_Name());
+    Nad_End_Of_Text(f);
+    OLI_setYPositionCM(f, 1, -0.5f);
 }
 
 // The head of a clause table: Kapitel / Wert / Bedeutung.
