@@ -145,7 +145,7 @@ TEST_F(Comment, ConfirmedReturnsANewCopy)
     Txb_Free(kept);
 }
 
-TEST_F(Comment, DISABLED_TypedTextIsReturnedOnConfirm)
+TEST_F(Comment, TypedTextIsReturnedOnConfirm)
 {
     g_steps = {[] {
                    click_content(40, 90);
