@@ -117,6 +117,14 @@ public:
             if (i.text == want) v.push_back(i);
         return v;
     }
+    // Elements whose stored text is these bytes (glyph bytes and the like).
+    std::vector<Item> with_bytes(const std::string& bytes) const
+    {
+        std::vector<Item> v;
+        for (const Item& i : items())
+            if (i.text == bytes) v.push_back(i);
+        return v;
+    }
     // The first element of the type with the text; empty item when none.
     Item find(int type, const char* utf8) const
     {
