@@ -131,14 +131,40 @@ int lateral_torsional(unsigned area, int y, NadEc5Record* r)
     return 65;
 }
 
-// Clause column texts in the normal font, the others in the small one: the
-// frames with the clause, then the texts beside it on the same row.
-int row(unsigned area, int y, int height, const char* clause, const char* value_text, const char* explanation)
+// The clause table is laid out twice: first every frame, then the texts and
+// controls, so that no frame of a row covers the foot of the texts above it.
+int Pass = 1;  // 0 frames, 1 texts and controls
+bool content_pass()
 {
-    Ec5_Editor_Row(area, y, height, clause, nullptr, nullptr, FONT_NORMAL);
-    Ec5_Editor_Row(area, y, 0, nullptr, value_text ? cp850(value_text) : nullptr,
+    return Pass == 1;
+}
+
+// The texts of the rows without a value field stand this far below the row's
+// y, in the middle of their frames: the first clause after the gamma rows
+// starts only 8 pixels below the last of them.
+const int kTextDrop = 10;
+
+// Clause column texts in the normal font, the others in the small one: the
+// frames, then the texts on the same base line (drop pixels below y).
+int row(unsigned area, int y, int height, const char* clause, const char* value_text, const char* explanation,
+        int drop = kTextDrop)
+{
+    const int next = height > 0 ? y + (height == 1 ? 2 : height) : y + height;
+    if (!content_pass()) {
+        Ec5_Editor_Row(area, y, height, nullptr, nullptr, nullptr, FONT_NORMAL);
+        return next;
+    }
+    Ec5_Editor_Row(area, y + drop, 0, clause, nullptr, nullptr, FONT_NORMAL);
+    Ec5_Editor_Row(area, y + drop, 0, nullptr, value_text ? cp850(value_text) : nullptr,
                    explanation ? cp850(explanation) : nullptr, FONT_SMALL);
-    return y + (height == 1 ? 2 : height);
+    return next;
+}
+
+// A check box of the value column, over its row's frames.
+void check(unsigned area, int y, int* value)
+{
+    if (!content_pass()) return;
+    View_Area_Add_Check_Box(area, 62, y + kTextDrop, "", FONT_SMALL, BLACK_CI, value, &Editable);
 }
 
 // A clause with one check box: two rows, the second 23 high when the
@@ -146,26 +172,24 @@ int row(unsigned area, int y, int height, const char* clause, const char* value_
 int check_clause(unsigned area, int y, const char* clause1, const char* clause2, const char* label, int* value,
                  const char* expl1, const char* expl2)
 {
-    View_Area_Add_Check_Box(area, 62, y, "", FONT_SMALL, BLACK_CI, value, &Editable);
-    y = row(area, y, 23, clause1, label, expl1);
-    return row(area, y, expl2 ? 23 : 18, clause2, nullptr, expl2);
+    const int next = row(area, y, 23, clause1, label, expl1);
+    check(area, y, value);
+    return row(area, next, expl2 ? 23 : 18, clause2, nullptr, expl2);
 }
 
 // A partial-factor row: gamma with the subscript M, its field, the explanation.
 int gamma_row(unsigned area, int y, const char* clause, double* value, const char* explanation)
 {
-    const int next = row(area, y, 18, clause, nullptr, explanation);
-    symbol(area, 67, y, "\xC0", "M");
-    field(area, 136, y, value, "%5.2f");
+    const int next = row(area, y, 18, clause, nullptr, explanation, 0);
+    if (content_pass()) {
+        symbol(area, 67, y, "\xC0", "M");
+        field(area, 136, y, value, "%5.2f");
+    }
     return next;
 }
 
-void clause_table(unsigned area, int y, NadEc5Record* r)
+void clause_rows(unsigned area, int y, NadEc5Record* r)
 {
-    Ec5_Editor_Row(area, y + 34, 11, nullptr, nullptr, nullptr, FONT_NORMAL);
-    Ec5_Editor_Row(area, y + 45, 30, "Kapitel", "Parameter", cp850("Erläuterung"), FONT_TITLE);
-    View_Area_Add_Line(area, 4, y + 51, 382, y + 51, BLACK_CI);
-
     int z = y + 65;
     z = check_clause(area, z, "2.3.1.2", "(2)P", "Tabelle NA.1 anwenden", &r->use_table_na1,
                      "Zuordnung von Einwirkungen zu", "Klassen der Lasteinwirkungsdauer");
@@ -201,11 +225,13 @@ void clause_table(unsigned area, int y, NadEc5Record* r)
         z = check_clause(area, z, "8.3.1.2", "(2)P", "NA.11 anwenden", &r->use_na11, "Holz-Holz-Nagelverbindungen",
                          "Einschlagtiefen > 4 d");
         // k_cr by the German annex: the box shows k_cr_mode 2 and sets it.
-        View_Area_Add_Check_Box(area, 62, z, "", FONT_SMALL, BLACK_CI, &KcrNaDe, &Editable);
-        View_Area_Set_Change_Callback(area, Ec5_Editor_Kcr_Toggle);
         const int kcr = z;
         z = row(area, z, 23, "6.1.7", "k", "GZT: Schub");
-        View_Area_Add_Text(area, 67, kcr, "   cr nach NA-DE anwenden", FONT_SMALL, BLACK_CI, 0);
+        if (content_pass()) {
+            View_Area_Add_Text(area, 67, kcr + kTextDrop, "   cr nach NA-DE anwenden", FONT_SMALL, BLACK_CI, 0);
+            check(area, kcr, &KcrNaDe);
+            View_Area_Set_Change_Callback(area, Ec5_Editor_Kcr_Toggle);
+        }
         z = row(area, z, 18, "(2)", nullptr, nullptr);
         z = check_clause(area, z, "8.5.3", "(2)", "Gewindestangen nach NA-DE", &r->threaded_rods_na,
                          "Gewindestangen zulassen", nullptr);
@@ -225,8 +251,9 @@ void clause_table(unsigned area, int y, NadEc5Record* r)
             {"NA.8.6 (NA.7) anwenden", &r->use_na7, "Bohrloch Stahlteil"},
         };
         for (const Na& n : nas) {
-            View_Area_Add_Check_Box(area, 62, z, "", FONT_SMALL, BLACK_CI, n.value, &Editable);
+            const int at = z;
             z = row(area, z, 23, nullptr, n.label, n.text);
+            check(area, at, n.value);
         }
     } else {
         // The EC rule: k_cr given for solid timber and glulam and for the others.
@@ -236,12 +263,22 @@ void clause_table(unsigned area, int y, NadEc5Record* r)
         double* values[2] = {&r->k_cr_solid, &r->k_cr_other};
         for (int i = 0; i < 2; ++i) {
             const int at = z;
-            z = row(area, z, 18, i == 0 ? "(2)" : nullptr, nullptr, names[i]);
+            z = row(area, z, 18, i == 0 ? "(2)" : nullptr, nullptr, names[i], 0);
+            if (!content_pass()) continue;
             View_Area_Add_Text(area, 67, at, "k", FONT_NORMAL, BLACK_CI, 0);
             View_Area_Add_Text(area, 75, at + 2, "cr", FONT_SMALL, BLACK_CI, 0);
             field(area, 136, at, values[i], "%5.2f");
         }
     }
+}
+
+void clause_table(unsigned area, int y, NadEc5Record* r)
+{
+    Ec5_Editor_Row(area, y + 34, 11, nullptr, nullptr, nullptr, FONT_NORMAL);
+    Ec5_Editor_Row(area, y + 45, 30, "Kapitel", "Parameter", cp850("Erläuterung"), FONT_TITLE);
+    View_Area_Add_Line(area, 4, y + 51, 382, y + 51, BLACK_CI);
+    for (Pass = 0; Pass < 2; ++Pass) clause_rows(area, y, r);
+    Pass = 1;
 }
 
 }  // namespace

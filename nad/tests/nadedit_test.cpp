@@ -196,7 +196,8 @@ TEST(NadEditEc5, ClauseTableRowsOfTheGermanAnnex)
         const Item i = c.bound_to(w.value);
         EXPECT_EQ(i.type, w.type) << w.dy;
         EXPECT_EQ(i.x, w.x) << w.dy;
-        EXPECT_EQ(i.y, t + w.dy) << w.dy;
+        // Check boxes stand on the base line of their texts, 10 below the row.
+        EXPECT_EQ(i.y, t + w.dy + (w.type == VIEW_CHECK_BOX ? 10 : 0)) << w.dy;
         EXPECT_EQ(i.text, w.type == VIEW_FLOAT ? "%5.2f" : "") << w.dy;
     }
     const struct {
@@ -208,7 +209,7 @@ TEST(NadEditEc5, ClauseTableRowsOfTheGermanAnnex)
     for (const auto& k : clauses) {
         const Item i = c.find(VIEW_TEXT, k.text);
         EXPECT_EQ(i.x, 10) << k.text;
-        EXPECT_EQ(i.y, t + k.dy) << k.text;
+        EXPECT_EQ(i.y, t + k.dy + (k.dy == 144 ? 0 : 10)) << k.text;
     }
     // Twelve gamma rows with the EC rules, fourteen with the German annex.
     EXPECT_EQ(c.with_bytes("\xC0").size(), 14u);
@@ -222,7 +223,7 @@ TEST(NadEditEc5, WithoutTheGermanAnnexTheTableEndsWithTheKcrRows)
     NadEc5Record r = ec5(0);
     Nad_Edit_Ec5(c.area(), &r, 1);
     const int t = ec5_table_y(c);
-    EXPECT_EQ(c.find(VIEW_TEXT, "6.1.7").y, t + 350);
+    EXPECT_EQ(c.find(VIEW_TEXT, "6.1.7").y, t + 350 + 10);
     EXPECT_EQ(c.bound_to(&r.k_cr_solid).y, t + 383);
     EXPECT_EQ(c.bound_to(&r.k_cr_other).y, t + 401);
     EXPECT_EQ(c.with_bytes("\xC0").size(), 12u);
