@@ -241,9 +241,9 @@ int strengths(const Page& p, int b, const char* p1, double* cc, const char* p2, 
 {
     int y = p.heading(b, "3.1.6", {"Bemessungswerte der Betondruck-", "und Betonzugfestigkeit"});
     if (p.flag(2))
-        y = p.value(y, 34, p1, G_ALPHA, "cc", cc, {"Abminderungsbeiwert für die", "Betondruckfestigkeit"});
+        y = p.value(y, 34, p1, G_ALPHA, "cc", cc, {cp850("Abminderungsbeiwert für die"), "Betondruckfestigkeit"});
     if (p.flag(3))
-        y = p.value(y, 50, p2, G_ALPHA, "ct", ct, {"Abminderungsbeiwert für die", "Betonzugfestigkeit"});
+        y = p.value(y, 50, p2, G_ALPHA, "ct", ct, {cp850("Abminderungsbeiwert für die"), "Betonzugfestigkeit"});
     return y;
 }
 
@@ -343,7 +343,7 @@ int redistribution(const Page& p, int b)
 int slenderness(const Page& p, int b)
 {
     NadEc2Record* r = p.rec();
-    const int y = p.heading(b, "5.8.3.1", {"Grenzwerte der Schlankheit für", "Einzeldruckglieder"});
+    const int y = p.heading(b, "5.8.3.1", {cp850("Grenzwerte der Schlankheit für"), "Einzeldruckglieder"});
     if (p.de()) {
         // The German annex gives its own limit; there is nothing to choose.
         p.row(y, 36, "(1)");
@@ -369,7 +369,7 @@ int buckling(const Page& p, int b)
     const int y =
         p.heading(b, "5.8.6", {"Allgemeines Verfahren zur Ermittlung", "der Knicksicherheit (Th.II.O. im Zust.2)"});
     p.value(y, 40, "(3)", G_GAMMA, "cE", &r->gamma_ce,
-            {"Sicherheitsbeiwert für den E-Modul", cp850("zur Berechnung von Formänderungen")});
+            {cp850("Sicherheitsbeiwert für den E-Modul"), cp850("zur Berechnung von Formänderungen")});
     return b + 63;
 }
 
@@ -536,8 +536,8 @@ int lightweight_struts(const Page& p, int b)
 int flanges(const Page& p, int b)
 {
     NadEc2Record* r = p.rec();
-    int y = p.heading(b, "6.2.4", {"Schubkräfte zwischen Balkensteg", "und Gurten (Plattenbalken, Doppel-T)"});
-    y = p.value(y, 18, "(4)", "cot " G_THETA, "fz", &r->cot_theta_f_tension, {"Druckstrebenneigung für Zuggurte"});
+    int y = p.heading(b, "6.2.4", {cp850("Schubkräfte zwischen Balkensteg"), "und Gurten (Plattenbalken, Doppel-T)"});
+    y = p.value(y, 18, "(4)", "cot " G_THETA, "fz", &r->cot_theta_f_tension, {cp850("Druckstrebenneigung für Zuggurte")});
     y = p.value(y, 18, "", "cot " G_THETA, "fd", &r->cot_theta_f_compression,
                 {cp850("Druckstrebenneigung für Druckgurte")});
     y = p.value(y, 26, "(6)", "k", "", &r->k_flange,
@@ -552,7 +552,7 @@ int joints(const Page& p, int b)
     int y = p.heading(b, "6.2.5", {cp850("Schubkraftübertragung in Fugen")});
     p.row(y, 28, "(1)");
     p.lines(y, {"Rauhigkeitsbeiwerte c, " G_MU " und " G_NU, cp850("in Abhängigkeit von der"),
-                "Oberflächenkategorie"});
+                cp850("Oberflächenkategorie")});
     y += 28;
     p.row(y, 18);
     p.text(67, y, "c");
@@ -615,7 +615,7 @@ int bar_spacing(const Page& p, int b)
     NadEc2Record* r = p.rec();
     const int y = p.heading(b, "8.2", {cp850("Stababstände von Betonstählen")});
     p.value(y, 28, "(2)", "k", "1", &r->k1_bar_spacing,
-            {"Beiwert für den lichten Abstand zw.", "parellelen Einzelstählen od. Stahllagen"});
+            {cp850("Beiwert für den lichten Abstand zw."), cp850("parellelen Einzelstählen od. Stahllagen")});
     return b + 51;
 }
 
@@ -648,7 +648,7 @@ int beam_minimum(const Page& p, int b)
 int support_moments(const Page& p, int b)
 {
     NadEc2Record* r = p.rec();
-    const int y = p.heading(b, "9.2.1.2", {"Mindeststützmomente", "an gelenkigen Endauflagern"});
+    const int y = p.heading(b, "9.2.1.2", {cp850("Mindeststützmomente"), "an gelenkigen Endauflagern"});
     p.value(y, 30, "(1)", G_BETA, "1", &r->beta_1, {cp850("Anteil des größten Feldmoments"), cp850("am Stützmoment")},
             "%5.3f");
     return b + 53;
@@ -859,9 +859,12 @@ int bridges(const Page& p, int b)
 }
 
 // A section: its title bar and check box, and when it is open the column
-// heads and its blocks. Returns the y below it.
-int section(unsigned area, const Page& p, int b, const char* title, int* open, int (*blocks)(const Page&, int))
+// heads and its blocks. The sections below the first one keep ten pixels more
+// distance to what stands above them. Returns the y below the section.
+int section(unsigned area, const Page& p, int b, int gap, const char* title, int* open,
+            int (*blocks)(const Page&, int))
 {
+    b += gap;
     View_Area_Add_Filled_Box(area, 4, b + 7, 382, b + 26, g_title_colour);
     View_Area_Add_Check_Box(area, 26, b + 20, title, kHead, BLACK_CI, open, &g_always);
     if (!*open) return b + 39;
@@ -899,9 +902,9 @@ void Nad_Edit_Ec2(unsigned area, NadEc2Record* record, int editable)
     g_editable = editable ? 1 : 0;
     View_Area_Clear(area);
     const Page p(area, record);
-    int y = section(area, p, 0, "EN 1992-1-1 (Eurocode 2, Hochbau)", &g_open_buildings, buildings);
-    if (p.flag(27)) y = section(area, p, y, "EN 1992-1-2 (Eurocode 2, Brandfall)", &g_open_fire, fire);
-    if (p.flag(31)) section(area, p, y, cp850("EN 1992-2 (Eurocode 2, Betonbrücken)"), &g_open_bridges, bridges);
+    int y = section(area, p, 0, 0, "EN 1992-1-1 (Eurocode 2, Hochbau)", &g_open_buildings, buildings);
+    if (p.flag(27)) y = section(area, p, y, 10, "EN 1992-1-2 (Eurocode 2, Brandfall)", &g_open_fire, fire);
+    if (p.flag(31)) section(area, p, y, 10, cp850("EN 1992-2 (Eurocode 2, Betonbrücken)"), &g_open_bridges, bridges);
     if (record->na_de) {
         record->k_hsc_fire = 1.0;
         record->k_m_hsc_fire = 1.0;
