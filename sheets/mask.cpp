@@ -221,7 +221,12 @@ void build_page_area(Level& l, int j, int F, int R, int T, int B)
     const int esc = Add_Escape_Area_to_PS(left, top, right - (p.vslider ? kSlider : 0),
                                           bottom - (p.hslider ? kSlider : 0), 0, kAreaBase + j);
     l.escape[size_t(j)] = esc;
-    if (esc >= 0) Set_Escape_Area_to_MouseMoveEvent(esc, 1);
+    if (esc >= 0) {
+        Set_Escape_Area_to_MouseMoveEvent(esc, 1);
+        // The pages' areas lie one over the other: only the page drawn takes
+        // the events (the drawing switches its escape area on).
+        Change_Activity_PS(esc, 0);
+    }
     const int area = View_Area_Open(left, top, right, bottom, p.hslider, p.vslider);
     l.area[size_t(j)] = area;
     if (area < 0) return;
