@@ -19,7 +19,7 @@
 //                  type TEXT  types the text (code page 850 bytes)
 //                  key N      presses the key with the code N (13 Enter, 27 Esc)
 //                  shot FILE  writes the screen as a PNG and goes on at once
-//                once the steps are used up the mask waits as on Escape.
+//                (see "tools/sheetdemoscript.h"); once the steps are used up the mask waits as on Escape.
 // With --shot (interactive) the window's picture is written once it shows, and
 // the mask is then left as on Escape.
 //
@@ -34,7 +34,6 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,6 +48,7 @@
 #include "sheets/maskstate.h"
 #include "sheets/rowtable.h"
 #include "sheets/viewarea.h"
+#include "tools/sheetdemoscript.h"
 
 namespace {
 
@@ -168,31 +168,18 @@ void click_in_page(int x, int y)
 void next_step(const char*)
 {
     while (g_next < g_steps.size() && Kov_Ui_Pending() == 0) {
-        std::istringstream in(g_steps[g_next++]);
-        std::string what;
-        in >> what;
-        if (what == "click") {
-            int id = 0;
-            in >> id;
-            click_id(id);
-        } else if (what == "in") {
-            int x = 0, y = 0;
-            in >> x >> y;
-            click_in_page(x, y);
-        } else if (what == "type") {
-            std::string text;
-            std::getline(in >> std::ws, text);
-            Kov_Ui_Push_Text(text.c_str());
-        } else if (what == "key") {
-            int k = 0;
-            in >> k;
-            Kov_Ui_Push_Key(k);
-        } else if (what == "shot") {
-            std::string file;
-            in >> file;
-            if (!Kov_Ui_Save_Png(file.c_str())) std::fprintf(stderr, "sheetdemo: cannot write %s\n", file.c_str());
-        } else if (!what.empty() && what[0] != '#') {
-            std::fprintf(stderr, "sheetdemo: unknown step \"%s\"\n", g_steps[g_next - 1].c_str());
+        const std::string& line = g_steps[g_next++];
+        const DemoStep s = Demo_Parse_Step(line);
+        switch (s.kind) {
+        case DemoStep::CLICK: click_id(s.a); break;
+        case DemoStep::IN: click_in_page(s.a, s.b); break;
+        case DemoStep::TYPE: Kov_Ui_Push_Text(s.text.c_str()); break;
+        case DemoStep::KEY: Kov_Ui_Push_Key(s.a); break;
+        case DemoStep::SHOT:
+            if (!Kov_Ui_Save_Png(s.text.c_str())) std::fprintf(stderr, "sheetdemo: cannot write %s\n", s.text.c_str());
+            break;
+        case DemoStep::BAD: std::fprintf(stderr, "sheetdemo: no step: \"%s\"\n", line.c_str()); break;
+        case DemoStep::NONE: break;
         }
     }
 }
