@@ -770,3 +770,30 @@ TEST_F(Masks, SelectPageAndSettersWorkOnTheInnermostMask)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Masks, DegenerateSizesStillOpenAndCancel)
+{
+    for (int size : {0, -500, 100000}) {
+        SCOPED_TRACE(size);
+        mask.width = size;
+        mask.height = size;
+        mask.register_height = size;
+        EXPECT_EQ(Mask_Edit_Registers(&mask, 3, pages), 0);
+        EXPECT_EQ(Mask_Edit_Single_Page(&mask, &pages[0]), 0);
+    }
+    EXPECT_EQ(Mask_Depth(), 0);
+}
+
+TEST_F(Masks, UnterminatedTextsAreReadWithinTheirFields)
+{
+    std::memset(mask.title, 'T', sizeof mask.title);
+    std::memset(mask.help_key, 'H', sizeof mask.help_key);
+    std::memset(pages[0].label, 'L', sizeof pages[0].label);
+    std::memset(pages[0].upper_label, 'U', sizeof pages[0].upper_label);
+    EXPECT_EQ(Mask_Edit_Registers(&mask, 3, pages), 0);
+    EXPECT_TRUE(has_line("Draw_Funny_Text_to_PS 410 311 " + std::string(50, 'L') + " 4096 2"));
+}
+
+} // namespace
