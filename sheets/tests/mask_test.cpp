@@ -19,6 +19,7 @@
 #include "sheets/maskelem.h"
 #include "sheets/maskhover.h"
 #include "sheets/maskstate.h"
+#include "sheets/rowtable.h"
 #include "sheets/tests/scrtest.h"
 #include "sheets/viewarea.h"
 
@@ -794,6 +795,68 @@ TEST_F(Masks, UnterminatedTextsAreReadWithinTheirFields)
     std::memset(pages[0].upper_label, 'U', sizeof pages[0].upper_label);
     EXPECT_EQ(Mask_Edit_Registers(&mask, 3, pages), 0);
     EXPECT_TRUE(has_line("Draw_Funny_Text_to_PS 410 311 " + std::string(50, 'L') + " 4096 2"));
+}
+
+} // namespace
+
+namespace {
+
+void one_row(int table)
+{
+    const double row = 1.0;
+    Row_Table_Append(table, &row);
+}
+
+void no_fields(int, int, int, int, void*) {}
+
+// The row table reaches to 10 pixels before the page area's right edge:
+// 611 - 412 - 10 = 189; its first row's box starts 6 above the row.
+TEST_F(Masks, RowTableOfThePage)
+{
+    pages[0].row_table_size = int(sizeof(double));
+    pages[0].row_draw = no_fields;
+    pages[0].init_hook = one_row;
+    static bool found;
+    found = false;
+    g_user = {[] {
+        const ViewArea* a = View_Area_Record(unsigned(g_mask_state.output_area));
+        for (const ViewElement* e = a ? a->first : nullptr; e; e = e->next)
+            if (e->type == VIEW_FILLED_BOX && e->x1 == 30 && e->y1 == 4 && e->x2 == 189 && e->y2 == 30) found = true;
+        Kov_Ui_Push_Key(27);
+    }};
+    Mask_Edit_Single_Page(&mask, &pages[0]);
+    EXPECT_TRUE(found);
+    // With a vertical slider 17 less; with a width of its own from its x.
+    pages[0].vslider = 1;
+    found = false;
+    g_user = {[] {
+        const ViewArea* a = View_Area_Record(unsigned(g_mask_state.output_area));
+        for (const ViewElement* e = a ? a->first : nullptr; e; e = e->next)
+            if (e->type == VIEW_FILLED_BOX && e->x1 == 30 && e->x2 == 172) found = true;
+        Kov_Ui_Push_Key(27);
+    }};
+    Mask_Edit_Single_Page(&mask, &pages[0]);
+    EXPECT_TRUE(found);
+    pages[0].row_table_width = 50;
+    pages[0].row_table_x = 40;
+    found = false;
+    g_user = {[] {
+        const ViewArea* a = View_Area_Record(unsigned(g_mask_state.output_area));
+        for (const ViewElement* e = a ? a->first : nullptr; e; e = e->next)
+            if (e->type == VIEW_FILLED_BOX && e->x1 == 40 && e->x2 == 90) found = true;
+        Kov_Ui_Push_Key(27);
+    }};
+    Mask_Edit_Single_Page(&mask, &pages[0]);
+    EXPECT_TRUE(found);
+}
+
+// The status line between the help position (404 + 8 + 32) + 30 and the
+// confirm button (588) - 20, from 26 to 9 above the sheet's bottom (496).
+TEST_F(Masks, StatusLineBox)
+{
+    mask.status_text = [](char* b) { std::strcpy(b, "Bereit"); };
+    Mask_Edit_Single_Page(&mask, &pages[0]);
+    EXPECT_TRUE(has_line("Draw_Funny_Area_to_PS 1 474 470 568 487 0"));
 }
 
 } // namespace
