@@ -176,6 +176,27 @@ TEST_F(Sheets, ClickAndOkActivatesTheRowClickAndCancelKeepsTheAnnexBefore)
     EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 1);
 }
 
+TEST_F(Sheets, SelectionSheetRemembersWhereTheUserMovedIt)
+{
+    // Dragged by its title bar 30 pixels right and 20 down, then cancelled.
+    Kov_Ui_Push_Press(400, 245, 1);
+    Kov_Ui_Push_Move(430, 265);
+    Kov_Ui_Push_Release(430, 265, 1);
+    EXPECT_EQ(Nad_Select_Sheet(), 1);
+    Kov_Script_Clear_Log();
+    EXPECT_EQ(Nad_Select_Sheet(), 1);
+    EXPECT_TRUE(logged("Define_Prop_Sheet 397 259 687 548 1 0 Nationale Anwendungsdokumente 16 1"));
+
+    // The warning keeps its own centre, and the user's moving of it is not remembered.
+    Kov_Ui_Push_Press(400, 280, 1);
+    Kov_Ui_Push_Move(450, 300);
+    Kov_Ui_Push_Release(450, 300, 1);
+    EXPECT_EQ(Nad_Select_By_Name("Gibt es nicht"), 0);
+    Kov_Script_Clear_Log();
+    EXPECT_EQ(Nad_Select_By_Name("Gibt es nicht"), 0);
+    EXPECT_TRUE(logged("Define_Prop_Sheet 382 272 642 496 1 0 Warnung 16 1"));
+}
+
 TEST_F(Sheets, LongUserNameIsShortenedAndActivatesUnderItsFullName)
 {
     const char* const full = "Ein sehr langer Anhangsname";  // 27 characters
