@@ -89,10 +89,13 @@ int ec11_rows(unsigned area, int z, NadEc31Record* p)
         }
     }
     if (g[5]) {
-        View_Area_Add_Check_Box(area, 62, z, "", FONT_SMALL, BLACK_CI, &p->use_f_modification, &Editable);
+        // Controls and subscripts follow the frames of their rows, which would cover them.
+        int at = z;
         z = row(fn, area, z, 18, "6.3.2.2", "Faktor f zur Modifizierung", "Biegedrillknicken");
-        View_Area_Add_Text(area, 91, z + 2, "LT", FONT_SMALL, BLACK_CI, 0);
+        View_Area_Add_Check_Box(area, 62, at, "", FONT_SMALL, BLACK_CI, &p->use_f_modification, &Editable);
+        at = z;
         z = row(fn, area, z, 23, "(2)", "von \xBC      ansetzen", "Allgemeiner Fall");
+        subscript_after(area, 67, at, "von \xBC", FONT_SMALL, "LT");
 
         z = row(fn, area, z, 18, "6.3.2.3", nullptr, "Biegedrillknicken gewalzter oder");
         symbol(area, 67, z, "\xC5", "LT,0");
@@ -103,22 +106,25 @@ int ec11_rows(unsigned area, int z, NadEc31Record* p)
         field(area, 136, z, &p->beta_lt, "%5.2f");
         z = row(fn, area, z, 23, nullptr, nullptr, "Korrekturfaktor Gl. (6.57)");
 
-        View_Area_Add_Check_Box(area, 62, z, "", FONT_SMALL, BLACK_CI, &p->f_given, &Editable);
-        View_Area_Add_Text(area, 316, z + 2, "LT", FONT_SMALL, BLACK_CI, 0);
+        at = z;
         z = row(fn, area, z, 18, "(2)", "Faktor f vorgeben", "Abminderungsfaktor \xBC");
+        View_Area_Add_Check_Box(area, 62, at, "", FONT_SMALL, BLACK_CI, &p->f_given, &Editable);
+        subscript_after(area, 206, at, "Abminderungsfaktor \xBC", FONT_SMALL, "LT");
         View_Area_Add_Text(area, 67, z, "f", FONT_NORMAL, BLACK_CI, 0);
         field(area, 136, z, &p->f_value, "%5.3f", &FActive);
         z = row(fn, area, z, 23, nullptr, nullptr, nullptr);
 
         // k_c from Table 6.6 or given; grey and inactive while f is given.
         const int c_colour = p->f_given ? Nearest_RGB_Color(192, 192, 192) : BLACK_CI;
-        View_Area_Add_Radio_Button(area, 62, z, "", FONT_SMALL, BLACK_CI, 1, &p->k_c_from_table, &KcChoiceActive);
-        View_Area_Add_Text(area, 316, z + 2, "LT", FONT_SMALL, BLACK_CI, 0);
+        at = z;
         z = row(fn, area, z, 18, "(2)", "aus Tabelle 6.6", "Abminderungsfaktor \xBC");
-        View_Area_Add_Radio_Button(area, 62, z, "", FONT_SMALL, BLACK_CI, 0, &p->k_c_from_table, &KcChoiceActive);
-        View_Area_Add_Text(area, 75, z + 2, "c", FONT_SMALL, c_colour, 0);
-        View_Area_Add_Text(area, 312, z + 2, "c", FONT_SMALL, BLACK_CI, 0);
+        View_Area_Add_Radio_Button(area, 62, at, "", FONT_SMALL, BLACK_CI, 1, &p->k_c_from_table, &KcChoiceActive);
+        subscript_after(area, 206, at, "Abminderungsfaktor \xBC", FONT_SMALL, "LT");
+        at = z;
         z = row(fn, area, z, 18, nullptr, "k   vorgeben", "Korrekturbeiwert k");
+        View_Area_Add_Radio_Button(area, 62, at, "", FONT_SMALL, BLACK_CI, 0, &p->k_c_from_table, &KcChoiceActive);
+        View_Area_Add_Text(area, 67 + text_width("k", FONT_SMALL), at + 2, "c", FONT_SMALL, c_colour, 0);
+        subscript_after(area, 206, at, "Korrekturbeiwert k", FONT_SMALL, "c");
         symbol(area, 67, z, "k", "c");
         field(area, 136, z, &p->k_c_value, "%5.3f", &KcActive);
         z = row(fn, area, z, 18, nullptr, nullptr, nullptr);
@@ -166,14 +172,16 @@ int ec19_rows(unsigned area, int z, NadEc38Record* p)
     z = row(fn, area, z, 23, "3", "", "Bemessungskonzepte");
     z = row(fn, area, z, 18, "(7)", "     Schadensfolgen       ", cp850("Teilsicherheitsbeiwerte für"));
     z = row(fn, area, z, 12, "", "  niedrig             hoch", cp850("die Ermüdungsfestigkeit"));
-    // gamma_Mf stands once beside both rows.
-    symbol(area, 37, z + 9, "\xC0", "Mf");
+    const int first = z;
     field(area, 67, z, &p->gamma_mf_tolerant_low, "%5.2f");
     field(area, 136, z, &p->gamma_mf_tolerant_high, "%5.2f");
     z = row(fn, area, z, 18, "", "", "Schadenstoleranz");
     field(area, 67, z, &p->gamma_mf_safe_life_low, "%5.2f");
     field(area, 136, z, &p->gamma_mf_safe_life_high, "%5.2f");
-    return row(fn, area, z, 18, "", "", cp850("Versagen ohne Vorankündigung"));
+    z = row(fn, area, z, 18, "", "", cp850("Versagen ohne Vorankündigung"));
+    // gamma_Mf stands once beside both rows, over their frames.
+    symbol(area, 37, first + 9, "\xC0", "Mf");
+    return z;
 }
 
 int ec6_rows(unsigned area, int z, NadEc38Record* p)

@@ -1,6 +1,7 @@
 #pragma once
 // Pieces shared by the EC5 and EC3 editor pages: their colours and the bar
 // that heads a section.
+#include "hostenv/kovscreentools.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
 #include "sheets/viewarea.h"
@@ -49,6 +50,21 @@ inline void symbol(unsigned area, int x, int y, const char* glyph, const char* s
 {
     View_Area_Add_Text(area, x, y, glyph, FONT_NORMAL, BLACK_CI, 0);
     if (subscript && *subscript) View_Area_Add_Text(area, x + 8, y + 2, subscript, FONT_SMALL, BLACK_CI, 0);
+}
+
+// The width of a text in the sheet font.
+inline int text_width(const char* text, int font)
+{
+    Pop_RFont(font);
+    const int w = Text_Width_Pixels(text);
+    Push_RFont();
+    return w;
+}
+
+// A subscript right after a text that stands at (x, y), two pixels lower.
+inline void subscript_after(unsigned area, int x, int y, const char* text, int font, const char* subscript)
+{
+    View_Area_Add_Text(area, x + text_width(text, font), y + 2, subscript, FONT_SMALL, BLACK_CI, 0);
 }
 
 }  // namespace nadedit_priv

@@ -159,18 +159,9 @@ void strip_kmod(Sheet& s, int o)  // strip 1, rows 0..130; fields at (78 + 54 c,
 
 void strip_na1(Sheet& s, int o)  // strip 2, rows 142..237; check box at (22, 13)
 {
-    s.text(24, o + 13, u("Index (b) für kurze Einwirkungen anwenden"));
-    s.fill(2, o + 26, 366, o + 43, kHead);
-    s.text(6, o + 39, u("Einwirkung"), 11, true);
-    s.text(200, o + 39, "KLED", 11, true);
-    s.hline(2, 366, o + 26);
-    grid(s, o + 43, 2, 22, {2, 196, 366});
-    s.vline(2, o + 26, o + 43);
-    s.vline(366, o + 26, o + 43);
-    s.text(6, o + 59, u("Wind"));
-    s.text(200, o + 59, u("kurz/sehr kurz (b)"));
-    s.text(6, o + 81, u("Schnee, Geländehöhe > 1000 m"));
-    s.text(200, o + 81, u("mittel/kurz (b)"));
+    // Only the switch: the table itself is the annex's, not repeated here.
+    s.text(24, o + 13, u("Tabelle NA.1 mit Index (b) anwenden"));
+    s.hline(2, 366, o + 22);
 }
 
 void strip_kdef(Sheet& s, int o)  // strip 3, rows 244..304; fields at (76 + 54 i, 52)
@@ -454,12 +445,12 @@ QImage rail_psi()
     for (int r : {0, 1, 8}) s.text(275 + 20, bases[size_t(r)], "a", 11, true);
     // The factor a by the number of loaded tracks.
     s.text(4, 783, u("Faktor a"), 11, true);
-    const char* tracks[3] = {"wenn nur 1 Gleis belastet wird", "wenn 2 Gleise gleichzeitig belastet werden",
-                             "wenn 3 oder mehrere Gleise gleichzeitig"};
+    const char* tracks[3] = {"nur 1 Gleis belastet", "2 Gleise gleichzeitig belastet",
+                             "3 oder mehr Gleise gleichzeitig belastet"};
     for (int i = 0; i < 3; ++i) {
         const int b = 805 + 22 * i;
         s.hline(2, 381, b - 15);
-        s.text(6, b, u(tracks[i]).left(34), 9);
+        s.text(6, b, u(tracks[i]), 10);
         s.text(250, b, "a =", 11);
     }
     s.hline(2, 381, 849 + 7);
