@@ -11,15 +11,19 @@
 //   c.edit(*c.bound_to(&record.gamma_m_solid), "1,4");
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "platform/kovcp.h"
 #include "platform/kovevent.h"
 #include "platform/kovpropsheet.h"
+#include "platform/kovreplace.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
 #include "sheets/viewarea.h"
@@ -117,6 +121,14 @@ public:
             if (i.text == want) v.push_back(i);
         return v;
     }
+    // Elements whose stored text is these bytes (glyph bytes and the like).
+    std::vector<Item> with_bytes(const std::string& bytes) const
+    {
+        std::vector<Item> v;
+        for (const Item& i : items())
+            if (i.text == bytes) v.push_back(i);
+        return v;
+    }
     // The first element of the type with the text; empty item when none.
     Item find(int type, const char* utf8) const
     {
@@ -173,7 +185,17 @@ public:
             }
         return img;
     }
-    bool save_picture(const std::string& path) const { return picture().save(QString::fromStdString(path)); }
+    // The picture as a PNG file (replaced as a whole).
+    bool save_picture(const std::string& path) const
+    {
+        QByteArray bytes;
+        QBuffer buf(&bytes);
+        buf.open(QIODevice::WriteOnly);
+        if (!picture().save(&buf, "PNG")) return false;
+        return Kov_Replace_File(path.c_str(), [&](FILE* f) {
+                   return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
+               }) == KOV_REPLACE_OK;
+    }
 
 private:
     static Item item_of(const ViewElement& e)
