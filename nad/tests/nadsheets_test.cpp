@@ -138,7 +138,7 @@ TEST_F(Sheets, SelectionSheetAroundTheScreenCentreScrollsToTheLastOfTwelve)
     char name[16];
     for (int n = 1; n <= 10; ++n) {
         std::snprintf(name, sizeof name, "Anhang %d", n);
-        store_user(n, name, 1.0 + n / 100.0);
+        store_user(n, name, 1.0 + n / 100.0, n - 1);
     }
     activate("Anhang 10");
     g_seen.shot = "nad_select_sheet.png";
