@@ -399,6 +399,45 @@ TEST_F(RowTables, EventsOutsideTheTableAreNotItsOwn)
     EXPECT_EQ(Row_Table_Handle_Event(table), 0);
 }
 
+namespace {
+
+int g_step = 0;
+
+// Answers the editors as a user would: a value and Up in row 2, then a value
+// and Enter in row 1, then Esc in the field after it.
+void edit_keys(const char*)
+{
+    switch (g_step++) {
+    case 0:
+        Kov_Ui_Push_Text("7");
+        Kov_Ui_Push_Key(328);
+        break;
+    case 1:
+        Kov_Ui_Push_Text("5");
+        Kov_Ui_Push_Key(13);
+        break;
+    case 2: Kov_Ui_Push_Key(27); break;
+    default: break;
+    }
+}
+
+} // namespace
+
+TEST_F(RowTables, UpEndsAnEditAndGoesOnInTheRowAbove)
+{
+    rows({1, 2, 3});
+    draw();
+    g_step = 0;
+    Kov_Ui_Set_Idle_Hook(edit_keys);
+    // Into the field a of row 2.
+    const int r = click(kAreaX + kTableX + 30 + 20, kAreaY + kTableY + kRowH + 14 - 4);
+    Kov_Ui_Set_Idle_Hook(nullptr);
+    EXPECT_EQ(r, 1);
+    EXPECT_EQ(column_a(), (std::vector<double>{5, 7, 3}));
+    EXPECT_EQ(column_b(), (std::vector<double>{1, 2, 3}));
+    EXPECT_GE(g_step, 3);
+}
+
 TEST_F(RowTables, ChoosingDescendingInAMarkersMenuSortsTheColumn)
 {
     Row_Table_Add_Column(table, kMarkerX, kMarkerY, 0, ROW_COLUMN_SORTABLE | ROW_COLUMN_FILLABLE, nullptr,
