@@ -39,6 +39,32 @@ void Text_Editor_Free(TextEditorState* state);
 // Lays out and draws the editor element's text into the screen rectangle.
 void Text_Editor_Draw_Text(ViewElement* element, int x1, int y1, int x2, int y2);
 
+// The editing run started by a press at the mouse inside the editor element
+// whose screen rectangle is (x1, y1)-(x2, y2), in an area shown at
+// (ax1, ay1)-(ax2, ay2): it lasts until the left button is pressed outside the
+// editor (that press is left to the caller when it came from the user). The
+// element, its buffer and its state are required; nothing happens without.
+void Text_Editor_Run(ViewElement* element, int ax1, int ay1, int ax2, int ay2, int x1, int y1, int x2, int y2);
+
+// The steps of an editing run, on the editor being edited (each does nothing
+// outside a run). Moving limits the cursor to the text start .. the last
+// character of the text.
+void Text_Editor_Draw_Cursor(void);
+void Text_Editor_Erase_Cursor(void);
+void Text_Editor_Scroll_To_Cursor(void);
+void Text_Editor_Cursor_From_Mouse(void);
+void Text_Editor_Move_Cursor(int dx, int dlines);
+void Text_Editor_Clear_Selection(void);
+void Text_Editor_Insert_Char(int ch);
+void Text_Editor_Delete_Selection(void);
+void Text_Editor_Copy_To_Clipboard(const char* from, const char* to);
+void Text_Editor_Insert_Special_Character(void);
+void Text_Editor_Draw_Indicators(void);
+// One key of the run's key table.
+void Text_Editor_Key(int key);
+// The line the cursor stands on (0 .. line count - 1).
+int Text_Editor_Cursor_Line(const TextEditorState* state);
+
 // The editor being edited (NULL outside an editing run), and setting it.
 TextEditorState* Text_Editor_Current(void);
 void Text_Editor_Set_Current(TextEditorState* state);

@@ -8,6 +8,7 @@
 #include "platform/kovhost.h"
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
+#include "sheets/texteditor.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -176,10 +177,13 @@ int edit_field(ViewArea* a, const Geometry& g, ViewElement* e, bool first)
 {
     const int X = g.X(e->x1), Y = g.Y(e->y1);
     std::vector<char> work;
+    const size_t maximum = size_t(std::max(e->aux, 0));
     if (e->type == VIEW_TEXT_FIELD) {
-        // The field holds at most its maximum length; a buffer of that size + 1.
-        work.assign(size_t(std::max(e->aux, 0)) + 1, '\0');
-        if (e->text) std::memcpy(work.data(), e->text, strnlen(e->text, size_t(std::max(e->aux, 0))));
+        // The field holds at most its maximum length. Without scroll mode the
+        // edit allows as many characters as are visible, so the working buffer
+        // has room for the larger of both; only the maximum goes back.
+        work.assign(std::max(maximum, size_t(std::max(e->y2, 0))) + 1, '\0');
+        if (e->text) std::memcpy(work.data(), e->text, strnlen(e->text, maximum));
     }
     if (first) {
         wait_release();
@@ -193,7 +197,11 @@ int edit_field(ViewArea* a, const Geometry& g, ViewElement* e, bool first)
     case VIEW_TEXT_FIELD:
         if (e->y2 < e->aux) Set_Short_Edit_Text_Scrollmode(e->aux);
         r = Short_Edit_Text(X - 8, Y - 14, work.data(), e->y2, 0);
-        if (e->text) std::memcpy(e->text, work.data(), strnlen(work.data(), size_t(std::max(e->aux, 0))) + 1);
+        if (e->text) {
+            const size_t n = strnlen(work.data(), maximum);
+            std::memcpy(e->text, work.data(), n);
+            e->text[n] = 0;
+        }
         break;
     default: break;
     }
@@ -340,11 +348,13 @@ int View_Area_Handle_Event(unsigned slot)
             redraw(a, g);
             wait_release();
             return 1;
-        case VIEW_TEXT_EDITOR:
-            // The editing run of the editor is not built yet: the click is taken.
-            if (!inside(mx, my, X, Y, g.X(e->x2), g.Y(e->y2))) break;
-            wait_release();
+        case VIEW_TEXT_EDITOR: {
+            const int X2 = g.X(e->x2), Y2 = g.Y(e->y2);
+            if (!inside(mx, my, X, Y, X2, Y2)) break;
+            if (cleared) redraw(a, g);
+            Text_Editor_Run(e, g.ax1, g.ay1, g.ax2, g.ay2, X, Y, X2, Y2);
             return 0;
+        }
         case VIEW_PICTURE_CHOICE:
             if (!is_active(e) || mx < X || mx > X + e->x2 + 20 || my < Y || my > Y + e->y2 + 5) break;
             return field_chain(a, g, e);

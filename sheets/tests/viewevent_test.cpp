@@ -7,6 +7,7 @@
 #include "sheets/viewevent.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ protected:
     void TearDown() override
     {
         Kov_Set_Sleep_Function(nullptr);
+        Kov_Ui_Set_Idle_Hook(nullptr);
+        View_Area_Close_All();
         viewtest::OnASheet::TearDown();
     }
     unsigned open(int vslider = 0)
@@ -321,4 +324,56 @@ TEST_F(Events, PictureChoiceTooLowForARowOpensWithOneAndItsThumbCannotBeDragged)
     EXPECT_EQ(sel, 0);
     ASSERT_FALSE(saves().empty());
     EXPECT_EQ(saves()[0], "Save_Screen_Rectangle 300 326 350 356");
+}
+
+TEST_F(Events, PictureOfAnOpenChoiceList)
+{
+    const unsigned s = open();
+    static const char* names[] = {"Nadelholz C24", "Nadelholz C30", "Brettschichtholz GL24h",
+                                  "Brettschichtholz GL28h", "Laubholz D30"};
+    std::vector<ChoiceEntry> entries;
+    for (const char* n : names) entries.push_back(ChoiceEntry{0, n});
+    int sel = 2, on = 1;
+    View_Area_Add_Text(s, 20, 30, "Baustoff:", 0x1000, 0, 0);
+    View_Area_Add_Choice(s, 100, 30, entries.data(), 0x1000, 24, int(entries.size()), &sel, &on); // X 150, Y 80
+    View_Area_Show(s);
+    const std::string kept = kovtest::kept_dir("sheets", "view_events");
+    ASSERT_FALSE(kept.empty());
+    static std::string path;
+    static int saved;
+    path = kept + "/open_choice_list.png";
+    saved = 0;
+    // The list waits for the user: the screen is kept, then Esc closes it.
+    Kov_Ui_Set_Idle_Hook([](const char*) {
+        if (saved) return;
+        saved = Kov_Ui_Save_Png(path.c_str());
+        Kov_Ui_Push_Key(27);
+    });
+    press(155, 78);
+    EXPECT_EQ(View_Area_Handle_Event(s), 1);
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(sel, 2);
+    EXPECT_TRUE(kovtest::exists(path));
+}
+
+TEST_F(Events, TextFieldGetsBackNoMoreThanItsMaximum)
+{
+    const unsigned s = open();
+    // A field of maximum length 2 whose record says 6 characters show: the
+    // edit then takes up to 6 characters, the field keeps 2.
+    std::vector<char> field = {'a', 'b', 0};
+    int on = 1;
+    View_Area_Add_Text_Field(s, 40, 30, field.data(), 0x1000, 0, &on); // X 90, Y 80
+    View_Area_Record(s)->last->y2 = 6;
+    View_Area_Show(s);
+    press(95, 78);
+    static int turn;
+    turn = 0;
+    Kov_Ui_Set_Idle_Hook([](const char*) {
+        if (turn++ == 0) Kov_Ui_Push_Text("wxyz12\r");
+    });
+    EXPECT_EQ(View_Area_Handle_Event(s), 1);
+    EXPECT_EQ(field[2], 0);
+    EXPECT_LE(std::strlen(field.data()), 2u);
+    EXPECT_NE(std::string(field.data()), "ab"); // the edit reached the field
 }
