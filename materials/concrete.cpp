@@ -249,6 +249,25 @@ void Concrete_Grade_Init_Ec2(ConcreteGrade* g, int index, int lightweight, doubl
     }
 }
 
+void Concrete_Grade_Derive_Strains(ConcreteGrade* g)
+{
+    if (!g) return;
+    if (g->lightweight)
+        g->eps_c1 = g->eps_cu1 = lightweight_strain(g->f_ck);
+    else
+        Concrete_Strains_By_Fck(&g->eps_c1, &g->eps_cu1, g->f_ck);
+}
+
+double Concrete_Ecm_Of(double f_ck, int lightweight, double density)
+{
+    double e_cm = Concrete_Ecm(f_ck);
+    if (lightweight) {
+        const double k = density / kNormalDensity;
+        e_cm *= k * k;
+    }
+    return e_cm;
+}
+
 void Concrete_Grade_From_Din(ConcreteGrade* g, int din_index)
 {
     if (!g) return;
@@ -407,19 +426,12 @@ int Concrete_Grade_Read(ConcreteGrade* g)
         return fail_record(depth);
     if (!r.lightweight) r.density = kNormalDensity;
     if (Dat_Read_Field(&r.e_auto, 'i', 1.2, 1.0)) return fail_record(depth);
-    double e_cm = Concrete_Ecm(r.f_ck);
-    if (r.lightweight) {
-        const double k = r.density / kNormalDensity;
-        e_cm *= k * k;
-    }
-    if (Dat_Read_Field(&r.E_cm, 'd', 1.1, e_cm)) return fail_record(depth);
+    if (Dat_Read_Field(&r.E_cm, 'd', 1.1, Concrete_Ecm_Of(r.f_ck, r.lightweight, r.density)))
+        return fail_record(depth);
     Dat_Pop_Version();
     // The strains are not stored: they follow from the strength as the
     // initialisers derive them.
-    if (r.lightweight)
-        r.eps_c1 = r.eps_cu1 = lightweight_strain(r.f_ck);
-    else
-        Concrete_Strains_By_Fck(&r.eps_c1, &r.eps_cu1, r.f_ck);
+    Concrete_Grade_Derive_Strains(&r);
     *g = r;
     return 0;
 }

@@ -115,6 +115,11 @@ double Concrete_Fctm(double f_ck, double density);
 double Concrete_Fctk005(double f_ck, double density);
 // eps_c1 and eps_cu1 interpolated in the table by f_ck (null skips an output).
 void Concrete_Strains_By_Fck(double* eps_c1, double* eps_cu1, double f_ck);
+// The grade's eps_c1 and eps_cu1 as the initialisers derive them: from the
+// table by f_ck, for lightweight concrete -1.2 f_cm / E_c0m.
+void Concrete_Grade_Derive_Strains(ConcreteGrade* g);
+// Concrete_Ecm of f_ck, times (density / 2200)^2 for lightweight concrete.
+double Concrete_Ecm_Of(double f_ck, int lightweight, double density);
 // Time development of the strength at t days for cement class 1 to 3.
 double Concrete_Beta_cc(double t, int cement_class);
 // Partial factor of concrete for a design situation (1 accidental, 4 fire).

@@ -6,8 +6,7 @@
 #include "base/kovmem.h"
 #include "base/kovtxt.h"
 #include "nad/nadlist.h"
-#include "platform/kovcp.h"
-#include "platform/kovhost.h"
+#include "nad/nadsheets.h"
 
 namespace {
 
@@ -30,27 +29,6 @@ void activate_germany()
     Nad_Activate();
 }
 
-// Tells the user that the annex a file asked for is missing and which annex
-// is active instead. The message window stands in for the warning sheet,
-// which offers no further choice here: the user picks another annex in the
-// program's own annex dialog.
-void warn_replaced(const char* requested, const char* active)
-{
-    Set_Message_Title("Warnung");
-    Set_Message_Symbol(2, 0, 0, 0);
-    Init_Message();
-    Fill_Message(cp850("Das mit dem Programm verknüpfte NAD"));
-    Fill_Message(requested);
-    Fill_Message("kann nicht gefunden werden.");
-    Fill_Message(cp850("Um die Stabilität des Programms zu"));
-    Fill_Message(cp850("gewährleisten, wird auf das NAD"));
-    Fill_Message(active);
-    Fill_Message("umgeschaltet. Wenn Sie dies");
-    Fill_Message(cp850("nicht wünschen, wählen Sie"));
-    Fill_Message("bitte ein anderes NAD aus.");
-    Draw_Message();
-}
-
 }  // namespace
 
 int Nad_Select_By_Name(const char* name)
@@ -68,9 +46,16 @@ int Nad_Select_By_Name(const char* name)
 
     NadActiveName = copy_text(requested);
     Nad_Activate();
-    if (std::strcmp(NadActiveName, requested) != 0) warn_replaced(requested, NadActiveName);
+    int result = 0;
+    if (std::strcmp(NadActiveName, requested) != 0) {
+        // The active name is handed over as a copy: the selection sheet that
+        // the warning may open replaces it.
+        char* active = copy_text(NadActiveName);
+        result = Nad_Warning_Sheet(requested, active);
+        Mem_Free_Null(reinterpret_cast<void**>(&active));
+    }
     Mem_Free_Null(reinterpret_cast<void**>(&requested));
-    return 0;
+    return result;
 }
 
 void Nad_Read_Activ_Nadname(FILE* f)

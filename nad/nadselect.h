@@ -6,7 +6,8 @@
 // Makes name active. null and "lokale Definitionen" activate "Deutschland" and
 // return the activation's result (1 annex file read, 0 recommended values). A
 // listed name is activated and gives 0. A name that is not listed activates
-// "Deutschland", shows the warning "Warnung" naming both annexes and gives 0.
+// "Deutschland" and shows the warning "Warnung" naming both annexes; its
+// button opens the selection sheet, whose result is given, else 0.
 int Nad_Select_By_Name(const char* name);
 
 // Activates the annex named in f's ACTIV_NADNAME block; without the block (or

@@ -12,7 +12,7 @@
 //
 // Each byte of code page 850 shows its own character, except the symbol bytes of
 // the sheet font (the Greek letters the engineering texts use, per mille, less
-// and greater or equal, the diameter sign and the cube).
+// and greater or equal, the diameter sign, the cube and the sum sign).
 #include "platform/kovcp.h"
 
 #include <QFont>
@@ -51,6 +51,7 @@ const Symbol kSymbols[] = {
     {0xF2, 0x2265}, // greater or equal
     {0x8C, 0x2300}, // diameter
     {0xFA, 0x00B3}, // superscript three
+    {0xB2, 0x03A3}, // Sigma: the sum sign
 };
 
 unsigned code_point_of(int byte)

@@ -48,23 +48,14 @@ void store_user(int n, const char* name, double gamma_connections)
     ASSERT_EQ(Nad_Store_User_Nad(n, r.get()), 1);
 }
 
-std::string warning_log(const char* requested)
+// The warning sheet with the requested name and "Deutschland" in its boxes
+// (the sheet and its area centred on the 1024 x 768 screen).
+bool warned_about(const std::string& log, const char* requested)
 {
-    return std::string("Set_Message_Title Warnung\n"
-                       "Set_Message_Symbol 2 0 0 0\n"
-                       "Init_Message\n"
-                       "Fill_Message Das mit dem Programm verkn\x81pfte NAD\n"
-                       "Fill_Message ") +
-           requested +
-           "\n"
-           "Fill_Message kann nicht gefunden werden.\n"
-           "Fill_Message Um die Stabilit\x84t des Programms zu\n"
-           "Fill_Message gew\x84hrleisten, wird auf das NAD\n"
-           "Fill_Message Deutschland\n"
-           "Fill_Message umgeschaltet. Wenn Sie dies\n"
-           "Fill_Message nicht w\x81nschen, w\x84hlen Sie\n"
-           "Fill_Message bitte ein anderes NAD aus.\n"
-           "Draw_Message -> 0\n";
+    return log.find("Define_Prop_Sheet 382 272 642 496 1 0 Warnung 16 1\n") != std::string::npos &&
+           log.find(std::string("pxText 406 350 ") + requested + "\n") != std::string::npos &&
+           log.find("pxText 406 425 Deutschland\n") != std::string::npos &&
+           log.find("pxText 402 368 kann nicht gefunden werden.\n") != std::string::npos;
 }
 
 }  // namespace
@@ -113,7 +104,7 @@ TEST(AnnexSelect, UnknownNameActivatesGermanyAndWarns)
     EXPECT_EQ(Nad_Select_By_Name("Gibt es nicht"), 0);
     EXPECT_STREQ(NadActiveName, "Deutschland");
     EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 2);
-    EXPECT_EQ(host.log(), warning_log("Gibt es nicht"));
+    EXPECT_TRUE(warned_about(host.log(), "Gibt es nicht"));
 }
 
 TEST(AnnexSelect, WarningInBatchRunsGoesToStandardError)
@@ -184,7 +175,7 @@ TEST(AnnexSelect, BlockNamingAVanishedAnnexWarns)
     Nad_Read_Activ_Nadname(f);
     fclose(f);
     EXPECT_STREQ(NadActiveName, "Deutschland");
-    EXPECT_EQ(host.log(), warning_log("Alter Anhang"));
+    EXPECT_TRUE(warned_about(host.log(), "Alter Anhang"));
 }
 
 TEST(AnnexSelect, FilesWithoutBlockOrNameActivateGermanyQuietly)
