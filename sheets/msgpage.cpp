@@ -64,7 +64,9 @@ void paint_page(int view_area, int)
     for (int i = 0; i < g.list->count; ++i) Msg_Printf("%s", g.list->lines + size_t(i) * MSG_LINE_SIZE);
     if (!with_check_box()) return;
     const int y = Msg_Collector()->draw_y + 25;
-    const int x = int(std::lround((g.width - 245) / 2.0));
+    // Centred under the lines; on a page narrower than the label the box stays
+    // at the lines' left edge, where it can still be ticked.
+    const int x = std::max(15, int(std::lround((g.width - 245) / 2.0)));
     const char* label = g.check_text;
     if (label) {
         Mask_Set_Text_Color(black);
@@ -87,7 +89,10 @@ int show_page(const MsgList& list)
     MaskRecord mask;
     Mask_Init(&mask);
     mask.mode = 1;
-    std::snprintf(mask.title, sizeof mask.title, "%s", list.title);
+    // At most 99 characters of the title.
+    const size_t n = strnlen(list.title, sizeof mask.title - 1);
+    std::memcpy(mask.title, list.title, n);
+    mask.title[n] = 0;
     mask.height = list.count * 16 + (with_check_box() ? 70 : 50);
     int widest = 0;
     for (int i = 0; i < list.count; ++i)
@@ -102,8 +107,10 @@ int show_page(const MsgList& list)
     g.width = width;
     g.page.draw = paint_page;
     g.list = &list;
-    // A click that opened the page must not reach it.
-    while (M_LEFT) {
+    // A click that opened the page must not reach it. A button left down by an
+    // answer without input (scripted runs) is no click: waiting for its release
+    // would use up the next scripted step before the page is there.
+    while (M_LEFT && !Kov_Ui_Last_Answer_Exhausted()) {
         Get_Mouse_Event();
         if (Kov_Ui_Last_Answer_Exhausted()) break;
     }
