@@ -8,6 +8,8 @@
 // Every picture is as large as its place on the page (177 pixels wide, the
 // height of the rectangle the page gives it). White is the transparent colour
 // of the page, so the pictures are drawn on white, without smoothing, in black.
+// The formulas were written from memory of the two standards and are not yet
+// checked against their printed text.
 #include <QBuffer>
 #include <QByteArray>
 #include <QFont>
