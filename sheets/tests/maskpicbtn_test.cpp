@@ -89,7 +89,7 @@ protected:
     bool had_exec = false;
 };
 
-const int kGrey() { return Nearest_RGB_Color(198, 195, 198); }
+int kGrey() { return Nearest_RGB_Color(198, 195, 198); }
 
 } // namespace
 
@@ -182,7 +182,7 @@ TEST_F(PictureButtons, ComponentImportNeedsTheForceSelectionTool)
     const int w = Mask_Add_Component_Import_Button(100, 200, nullptr, 5, &key_result, &active);
     const auto t = texts();
     ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t[0], "Lagergr\xe1\xe1"
+    EXPECT_EQ(t[0], "Lagergr\x94\xe1"
                     "en importieren aus ");
     EXPECT_EQ(t[1], "Q8-");
     EXPECT_EQ(t[2], "Programmen ...");
