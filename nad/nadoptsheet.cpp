@@ -40,12 +40,9 @@ void fill_choices(unsigned area, const ProgramList* programs)
     if (programs->count == 0) NadRulesForProgram = 0;
 }
 
-}  // namespace
+} // namespace
 
-void nadsheets_detail::Reset_Options_Sheet()
-{
-    g_options = OptionsState();
-}
+void nadsheets_detail::Reset_Options_Sheet() { g_options = OptionsState(); }
 
 int Nad_Display_Options_Sheet()
 {

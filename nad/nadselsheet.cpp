@@ -21,7 +21,7 @@ namespace {
 
 const char* const kButtons = "NAD\\Buttons.bmp";
 const int kFlagCount = 20;  // rows of the flag strip
-const int kNameLimit = 180;  // pixels a listed name may take in font 0x1000
+const int kNameLimit = 180; // pixels a listed name may take in font 0x1000
 
 struct Centre {
     int x = 0, y = 0;
@@ -43,7 +43,7 @@ bool g_colours_made = false;
 int g_frame_fill = 0;
 int g_builtin_colour = 0;
 char g_short_name[52];
-intptr_t g_clicked_name = 0;  // a list name a click area stored, 0 for none
+intptr_t g_clicked_name = 0; // a list name a click area stored, 0 for none
 
 void replace_active_name(const char* name)
 {
@@ -71,13 +71,13 @@ void draw_flag(int index, int x, int y)
 // character is taken off its end and "..." appended.
 const char* shortened(const char* name)
 {
-    const size_t room = sizeof g_short_name - 4;  // the longest head kept, and "..."
+    const size_t room = sizeof g_short_name - 4; // the longest head kept, and "..."
     size_t len = std::strlen(name);
     if (len > room) len = room;
     std::memcpy(g_short_name, name, len);
     g_short_name[len] = '\0';
     Pop_RFont(0x1000);
-    bool cut = std::strlen(name) > len;
+    const bool cut = std::strlen(name) > len;
     if (cut) std::memcpy(g_short_name + len, "...", 4);
     for (size_t keep = len; Text_Width_Pixels(g_short_name) > kNameLimit && keep > 0;) {
         --keep;
@@ -127,7 +127,7 @@ void warning_to_message_window(const char* requested, const char* active)
     Draw_Message();
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Draw_List_Flag(int x1, int y1, int x2, int y2, int* flag_index)
 {
@@ -136,15 +136,9 @@ void Nad_Draw_List_Flag(int x1, int y1, int x2, int y2, int* flag_index)
     if (flag_index) draw_flag(*flag_index, x1, y1);
 }
 
-void Nad_Draw_Active_Flag(int x, int y)
-{
-    draw_flag(NadActiveFlagIndex, x, y);
-}
+void Nad_Draw_Active_Flag(int x, int y) { draw_flag(NadActiveFlagIndex, x, y); }
 
-void Nad_Show_Active_Flag(int x, int y)
-{
-    Nad_Draw_Active_Flag(x, y);
-}
+void Nad_Show_Active_Flag(int x, int y) { Nad_Draw_Active_Flag(x, y); }
 
 void Nad_Draw_List(unsigned area)
 {
@@ -254,10 +248,7 @@ int Nad_Select_Sheet()
     return Nad_Activate();
 }
 
-int Nad_Open_Select_Sheet()
-{
-    return Nad_Select_Sheet();
-}
+int Nad_Open_Select_Sheet() { return Nad_Select_Sheet(); }
 
 int Nad_Warning_Sheet(const char* requested, const char* active)
 {
@@ -289,13 +280,14 @@ int Nad_Warning_Sheet(const char* requested, const char* active)
         View_Area_Add_Filled_Box(a, 10, 27, 230, 42, yellow);
         View_Area_Add_Text(a, 14, 38, requested, 0x11003, BLACK_CI, 0);
         const int middle_y[] = {56, 79, 95};
-        for (int k = 0; k < 3; ++k) View_Area_Add_Text(a, 10, middle_y[k], cp850(kWarningMiddle[k]), 0x41003, BLACK_CI, 0);
+        for (int k = 0; k < 3; ++k)
+            View_Area_Add_Text(a, 10, middle_y[k], cp850(kWarningMiddle[k]), 0x41003, BLACK_CI, 0);
         View_Area_Add_Filled_Box(a, 10, 102, 230, 117, yellow);
         View_Area_Add_Text(a, 14, 113, active, 0x11003, BLACK_CI, 0);
         const int tail_y[] = {131, 147, 163};
         for (int k = 0; k < 3; ++k) View_Area_Add_Text(a, 10, tail_y[k], cp850(kWarningTail[k]), 0x41003, BLACK_CI, 0);
-        View_Area_Add_Bitmap_Button(a, 173, 124, 40, 41, kButtons, 598, key, 0, cp850("Anwendungs-\ndokument\nauswählen"),
-                                    1, &clicked, &on);
+        View_Area_Add_Bitmap_Button(a, 173, 124, 40, 41, kButtons, 598, key, 0,
+                                    cp850("Anwendungs-\ndokument\nauswählen"), 1, &clicked, &on);
         View_Area_Show(a);
     }
     Set_Windows_OK_Button(2);

@@ -56,10 +56,10 @@ QImage load(const QString& rel)
 // become opaque, the others leave dst as it is.
 void put(QImage& dst, const QImage& src, int x, int y, int w, int h)
 {
-    const QImage s = (src.width() == w && src.height() == h)
-                         ? src
-                         : src.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                               .convertToFormat(QImage::Format_ARGB32);
+    const QImage s =
+        (src.width() == w && src.height() == h)
+            ? src
+            : src.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
     for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i) {
             const QRgb p = s.pixel(i, j);
@@ -97,8 +97,7 @@ bool save(const QImage& img, const QString& path)
     const int rc = Kov_Replace_File(path.toLocal8Bit().constData(), [&](FILE* f) {
         return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
     });
-    if (rc != KOV_REPLACE_OK)
-        std::fprintf(stderr, "nadflaggen: %s: %s\n", qPrintable(path), Kov_Replace_Text(rc));
+    if (rc != KOV_REPLACE_OK) std::fprintf(stderr, "nadflaggen: %s: %s\n", qPrintable(path), Kov_Replace_Text(rc));
     return rc == KOV_REPLACE_OK;
 }
 
@@ -158,7 +157,7 @@ QImage buttons(const QImage* flags)
     return img;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -208,9 +208,16 @@ bool display_wanted()
 std::string g_shot;
 bool g_shot_written = false;
 
+// Once the window shows (a busy display may take a while: tried for 20 s)
+// its picture is written; then the mask is left as on Escape.
 void take_shot()
 {
+    static int tries = 0;
     QWidget* w = KovScreenWindow::instance();
+    if (!w->isVisible() && ++tries < 100) {
+        QTimer::singleShot(200, take_shot);
+        return;
+    }
     if (w->isVisible()) g_shot_written = w->grab().save(QString::fromLocal8Bit(g_shot.c_str()), "PNG");
     Kov_Ui_Push_Key(27);
 }

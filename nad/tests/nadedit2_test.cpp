@@ -532,3 +532,34 @@ TEST(NadEditEc2, TextsStandByteForByte)
     EXPECT_TRUE(joint_text);
     EXPECT_EQ(c.find(VIEW_TEXT, "Teilsicherheitsbeiwerte für").font, 4098);
 }
+
+TEST(NadEditEc2, GermanAnnexIgnoresTheMinimumReinforcementFormulas)
+{
+    Program prog(4711);  // every rule
+    Canvas c;
+    NadEc2Record r = standard_ec2();
+    r.na_de = 1;
+    r.as_min_beam_mode = r.rho_w_min_mode = r.as_vmin_wall_mode = 2;
+    Nad_Edit_Ec2(c.area(), &r, 1);
+    const std::vector<Item> ignored = c.with_text("(Fkt. wird ignoriert)");
+    ASSERT_EQ(ignored.size(), 3u);
+    for (const Item& i : ignored) EXPECT_EQ(i.x, 105);
+    EXPECT_EQ(c.with_text("s. NA-DE").size(), 3u + 2u);  // and lambda_lim, k_p
+    for (const double* v : {&r.as_min_beam, &r.rho_w_min, &r.as_vmin_wall}) EXPECT_FALSE(c.has_bound(v));
+    // The radio buttons stay: the user may still choose the value.
+    EXPECT_EQ(c.all_bound_to(&r.as_min_beam_mode).size(), 2u);
+    r.as_min_beam_mode = r.rho_w_min_mode = r.as_vmin_wall_mode = 1;
+    Nad_Edit_Ec2(c.area(), &r, 1);
+    EXPECT_TRUE(c.with_text("(Fkt. wird ignoriert)").empty());
+    for (const double* v : {&r.as_min_beam, &r.rho_w_min, &r.as_vmin_wall}) EXPECT_TRUE(c.has_bound(v));
+    // Only the wall keeps the "x" under its value.
+    const int wall_y = c.all_bound_to(&r.as_vmin_wall_mode)[1].y;
+    const int beam_y = c.all_bound_to(&r.as_min_beam_mode)[1].y;
+    bool wall_x = false, beam_x = false;
+    for (const Item& i : c.with_text("   x    ")) {
+        wall_x |= i.y == wall_y;
+        beam_x |= i.y == beam_y;
+    }
+    EXPECT_TRUE(wall_x);
+    EXPECT_FALSE(beam_x);
+}

@@ -52,7 +52,7 @@ const int kOkX = 630, kOkY = 510, kCancelX = 395, kCancelY = 510;
 struct Seen {
     bool done = false;
     int list_scroll = -1;
-    std::string shot;  // file name for a screenshot, empty for none
+    std::string shot; // file name for a screenshot, empty for none
 };
 Seen g_seen;
 
@@ -131,19 +131,19 @@ protected:
 
 const char* const kSelectSheet = "Define_Prop_Sheet 367 239 657 528 1 0 Nationale Anwendungsdokumente 16 1";
 
-}  // namespace
+} // namespace
 
 TEST_F(Sheets, SelectionSheetAroundTheScreenCentreScrollsToTheLastOfTwelve)
 {
     char name[16];
     for (int n = 1; n <= 10; ++n) {
         std::snprintf(name, sizeof name, "Anhang %d", n);
-        store_user(n, name, 1.0 + n / 100.0);
+        store_user(n, name, 1.0 + n / 100.0, n - 1);
     }
     activate("Anhang 10");
     g_seen.shot = "nad_select_sheet.png";
     EXPECT_EQ(Nad_Select_Sheet(), 1);  // nothing left to do: cancelled, the annex read again
-    EXPECT_TRUE(logged(kSelectSheet));  // 291 x 290 pixels
+    EXPECT_TRUE(logged(kSelectSheet)); // 291 x 290 pixels
     EXPECT_STREQ(NadActiveName, "Anhang 10");
     // Row 11 (top 280, frame from 279 to 303) lies within the 192 pixels shown.
     ASSERT_GE(g_seen.list_scroll, 0);
@@ -199,7 +199,7 @@ TEST_F(Sheets, SelectionSheetRemembersWhereTheUserMovedIt)
 
 TEST_F(Sheets, LongUserNameIsShortenedAndActivatesUnderItsFullName)
 {
-    const char* const full = "Ein sehr langer Anhangsname";  // 27 characters
+    const char* const full = "Ein sehr langer Anhangsname"; // 27 characters
     ASSERT_EQ(std::strlen(full), 27u);
     store_user(1, full, 1.33);
     activate("Deutschland");
@@ -215,6 +215,27 @@ TEST_F(Sheets, LongUserNameIsShortenedAndActivatesUnderItsFullName)
     EXPECT_TRUE(log_lines(std::string("pxText ") + std::to_string(kListX + 37) + " " +
                           std::to_string(kListY + 55 + 14) + " " + full)
                     .empty());
+}
+
+TEST_F(Sheets, NamesAreShortenedOnlyBeyond180Pixels)
+{
+    struct Case {
+        const char* name;
+        const char* shown;
+    } const cases[] = {
+        {"ABCDEFGHIJKLMNOPQRSTUV", "ABCDEFGHIJKLMNOPQRSTUV"},   // 22 characters, 176 pixels
+        {"ABCDEFGHIJKLMNOPQRSTUVW", "ABCDEFGHIJKLMNOPQRS..."},  // 23: 184 pixels
+        {"ABCDEFGHIJKLMNOPQRSTUVWX", "ABCDEFGHIJKLMNOPQRS..."}, // 24
+    };
+    int n = 0;
+    for (const Case& c : cases) store_user(++n, c.name, 1.3);
+    activate("Deutschland");
+    EXPECT_EQ(Nad_Select_Sheet(), 1);
+    for (int i = 0; i < n; ++i) {
+        const std::string at =
+            "pxText " + std::to_string(kListX + 37) + " " + std::to_string(kListY + 5 + 25 * (i + 2) + 14) + " ";
+        EXPECT_TRUE(logged(at + cases[i].shown)) << cases[i].name;
+    }
 }
 
 TEST_F(Sheets, FlagsAreCopiedFromTheStripAndNeedData)
@@ -266,8 +287,8 @@ TEST_F(Sheets, TheStripShowsTheFlagsOfTheApplicationsAnnexDialog)
     for (int k = 0; k < 20; ++k) {
         char rel[64];
         std::snprintf(rel, sizeof rel, "/app/gui/images/flags/ef%02d.ico", k + 1);
-        const QImage flag = QImage(QString::fromStdString(std::string(KOV_SOURCE_DIR) + rel))
-                                .convertToFormat(QImage::Format_ARGB32);
+        const QImage flag =
+            QImage(QString::fromStdString(std::string(KOV_SOURCE_DIR) + rel)).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(flag.isNull()) << rel;
         int differing = 0;
         for (int j = 0; j < 19; ++j)
@@ -318,8 +339,9 @@ TEST_F(Sheets, DataFileNamingADeletedUserAnnexWarns)
 {
     store_user(1, "Eins", 1.31);
     store_user(2, "Zwei", 1.32);
-    ASSERT_EQ(Nad_Store_User_Nad(2, nullptr), 1);  // deleted
-    FILE* f = kovtest::stream_of("Daten\n\n\nACTIV_NADNAME\n\xAE" "Zwei\xAF\n");
+    ASSERT_EQ(Nad_Store_User_Nad(2, nullptr), 1); // deleted
+    FILE* f = kovtest::stream_of("Daten\n\n\nACTIV_NADNAME\n\xAE"
+                                 "Zwei\xAF\n");
     Nad_Read_Activ_Nadname(f);
     std::fclose(f);
     EXPECT_STREQ(NadActiveName, "Deutschland");
@@ -393,7 +415,7 @@ struct TenPrograms {
 void click_program(int i) { Kov_Ui_Push_Click(362 + 50 + 12, 268 + 58 + 18 * i - 4); }
 const int kAbbrechenX = 362 + 240 + 10, kButtonY = 510 + 1 + 10, kOkButtonX = 362 + 262 + 10;
 
-}  // namespace
+} // namespace
 
 TEST_F(Sheets, OptionsSheetCancelKeepsTheSelectionAndOkSetsIt)
 {
@@ -411,7 +433,7 @@ TEST_F(Sheets, OptionsSheetCancelKeepsTheSelectionAndOkSetsIt)
     click_program(5);
     Kov_Ui_Push_Click(kAbbrechenX, kButtonY);
     EXPECT_EQ(Nad_Display_Options_Sheet(), 0);
-    EXPECT_TRUE(logged("Define_Prop_Sheet 352 229 671 538 1 0 Darstellungsoptionen 12 1"));  // 310 high
+    EXPECT_TRUE(logged("Define_Prop_Sheet 352 229 671 538 1 0 Darstellungsoptionen 12 1")); // 310 high
     EXPECT_EQ(NadRulesForProgram, 1);
     EXPECT_EQ(NadRulesProgramIndex, 2);
     EXPECT_EQ(NadCurrentApplication, list->entries[2].application_number);
@@ -448,7 +470,7 @@ TEST_F(Sheets, ProgramsAreChosenOnlyWhileOptimising)
     TenPrograms programs(env, 0);
     Nad_Scan_Programs();
     ASSERT_EQ(NadRulesForProgram, 0);
-    click_program(4);  // inactive: all rules are shown
+    click_program(4); // inactive: all rules are shown
     Kov_Ui_Push_Click(kOkButtonX, kButtonY);
     EXPECT_EQ(Nad_Display_Options_Sheet(), 1);
     EXPECT_EQ(NadRulesForProgram, 0);

@@ -564,3 +564,18 @@ TEST_F(EditRun, PictureOfAnEditorWithASelection)
     EXPECT_EQ(saved, 1);
     EXPECT_TRUE(kovtest::exists(path));
 }
+
+TEST_F(EditRun, FontZeroMeasuresEightPixelsACharacterLessThree)
+{
+    char buf[101] = "abcd";
+    ViewElement* e = add(buf, 100);
+    View_Area_Set_Text_Editor_Font(slot, 0);
+    ASSERT_EQ(e->editor->font, 0);
+    // Before character 3: w(3) = 3 * 8 - 3 + 2 = 23 from the text start.
+    press(67 + 23, line_y(0));
+    Kov_Script_Clear_Log();
+    Kov_Ui_Push_Key('x');
+    EXPECT_EQ(View_Area_Handle_Event(slot), 0);
+    EXPECT_TRUE(viewtest::logged("pxLine 90 66 90 80"));
+    EXPECT_STREQ(buf, "abcxd");
+}

@@ -377,3 +377,45 @@ TEST_F(Events, TextFieldGetsBackNoMoreThanItsMaximum)
     EXPECT_LE(std::strlen(field.data()), 2u);
     EXPECT_NE(std::string(field.data()), "ab"); // the edit reached the field
 }
+
+TEST_F(Events, ChoiceInTheChainClickOnARowStopsEnterGoesOn)
+{
+    const unsigned s = open();
+    static const char* names[] = {"eins", "zwei", "drei"};
+    std::vector<ChoiceEntry> entries;
+    for (const char* n : names) entries.push_back(ChoiceEntry{0, n});
+    int sel = 0, on = 1;
+    double next = 1;
+    View_Area_Add_Choice(s, 40, 30, entries.data(), 0x1000, 10, 3, &sel, &on); // X 90, Y 80
+    View_Area_Set_Change_Callback(s, record_change);
+    View_Area_Add_Float(s, 40, 90, &next, "%5.1f", 0x1000, 0, &on); // X 90, Y 140
+    View_Area_Show(s);
+
+    // The list opens below at 85; row 2 from 85 + 2 + 26. The chain stops there.
+    press(95, 78);
+    Kov_Ui_Push_Click(120, 85 + 2 + 26 + 5);
+    EXPECT_EQ(View_Area_Handle_Event(s), 1);
+    EXPECT_EQ(sel, 2);
+    EXPECT_DOUBLE_EQ(next, 1);
+    EXPECT_EQ(g_changes, std::vector<intptr_t>{2});
+
+    // Up and Enter choose and go on to the float field.
+    g_changes.clear();
+    static int turn;
+    turn = 0;
+    Kov_Ui_Set_Idle_Hook([](const char*) {
+        if (turn == 0) {
+            Kov_Ui_Push_Key(328);
+            Kov_Ui_Push_Key(13);
+        }
+        if (turn == 1) Kov_Ui_Push_Text("7\r");
+        ++turn;
+    });
+    press(95, 78);
+    EXPECT_EQ(View_Area_Handle_Event(s), 1);
+    Kov_Ui_Set_Idle_Hook(nullptr);
+    EXPECT_EQ(sel, 1);
+    EXPECT_DOUBLE_EQ(next, 7);
+    ASSERT_EQ(g_changes.size(), 1u); // the float field has no callback of its own
+    EXPECT_EQ(g_changes[0], 1);
+}
