@@ -25,6 +25,7 @@
 #include <string>
 
 #include "platform/kovreplace.h"
+#include "toolpicture.h"
 
 namespace {
 
@@ -141,19 +142,7 @@ QImage steel()
 
 bool save(const QImage& img, const std::string& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const bool drawn = img.save(&buffer, "BMP");
-    const int rc = drawn ? Kov_Replace_File(path.c_str(), [&](FILE* f) {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
-    })
-                         : KOV_REPLACE_FILL_FAILED;
-    if (rc != KOV_REPLACE_OK) {
-        std::fprintf(stderr, "duvedgen: cannot write %s: %s\n", path.c_str(), Kov_Replace_Text(rc));
-        return false;
-    }
-    return true;
+    return Tool_Save_Bmp(img, path, "duvedgen");
 }
 
 } // namespace

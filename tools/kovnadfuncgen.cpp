@@ -8,6 +8,8 @@
 // Every picture is as large as its place on the page (177 pixels wide, the
 // height of the rectangle the page gives it). White is the transparent colour
 // of the page, so the pictures are drawn on white, without smoothing, in black.
+// The formulas were written from memory of the two standards and are not yet
+// checked against their printed text.
 #include <QBuffer>
 #include <QByteArray>
 #include <QFont>
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "platform/kovreplace.h"
+#include "toolpicture.h"
 
 namespace {
 
@@ -137,18 +140,7 @@ QImage draw(const Picture& pic)
 
 bool save(const QImage& img, const std::string& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!img.save(&buffer, "BMP")) return false;
-    const int rc = Kov_Replace_File(path.c_str(), [&](FILE* f) {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
-    });
-    if (rc != KOV_REPLACE_OK) {
-        std::fprintf(stderr, "kovnadfuncgen: cannot write %s: %s\n", path.c_str(), Kov_Replace_Text(rc));
-        return false;
-    }
-    return true;
+    return Tool_Save_Bmp(img, path, "kovnadfuncgen");
 }
 
 }  // namespace

@@ -22,6 +22,8 @@
 #include <cstdio>
 #include <string>
 
+#include "toolpicture.h"
+
 namespace {
 
 const int kFrames = 12;
@@ -91,11 +93,7 @@ QImage sandclock()
 
 bool save(const QImage& img, const std::string& path)
 {
-    if (!img.save(QString::fromStdString(path), "BMP")) {
-        std::fprintf(stderr, "kovpicturegen: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
+    return Tool_Save_Bmp(img, path, "kovpicturegen");
 }
 
 } // namespace

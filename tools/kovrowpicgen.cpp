@@ -19,6 +19,7 @@
 // Our own drawings; drawn without smoothing so that no pixel mixes with the key
 // colour.
 #include "platform/kovreplace.h"
+#include "toolpicture.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -118,19 +119,7 @@ QImage text_button(const QColor& top, const QColor& bottom)
 
 bool save(const QImage& img, const std::string& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const bool drawn = img.save(&buffer, "BMP");
-    const int rc = drawn ? Kov_Replace_File(path.c_str(), [&](FILE* f) {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
-    })
-                         : -1;
-    if (rc != 0) {
-        std::fprintf(stderr, "kovrowpicgen: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
+    return Tool_Save_Bmp(img, path, "kovrowpicgen");
 }
 
 } // namespace

@@ -25,6 +25,7 @@
 #include <string>
 
 #include "platform/kovreplace.h"
+#include "toolpicture.h"
 
 namespace {
 
@@ -131,19 +132,7 @@ QImage comment_picture()
 
 bool save(const QImage& img, const std::string& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const bool encoded = img.save(&buffer, "BMP");
-    const int rc = encoded ? Kov_Replace_File(path.c_str(), [&](FILE* f) {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
-    })
-                           : -1;
-    if (rc != KOV_REPLACE_OK) {
-        std::fprintf(stderr, "kovsheetpics: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
+    return Tool_Save_Bmp(img, path, "kovsheetpics");
 }
 
 } // namespace

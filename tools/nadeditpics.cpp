@@ -33,6 +33,7 @@
 #include "nad/nadec0.h"
 #include "platform/kovcp.h"
 #include "platform/kovreplace.h"
+#include "toolpicture.h"
 
 namespace {
 
@@ -462,20 +463,9 @@ QImage rail_psi()
 
 bool save(const QImage& img, const std::string& path)
 {
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
     // Few colours: the 8-bit form keeps the files small.
-    const QImage indexed = img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-    if (!indexed.save(&buf, "BMP")) return false;
-    const int rc = Kov_Replace_File(path.c_str(), [&](FILE* f) {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
-    });
-    if (rc != KOV_REPLACE_OK) {
-        std::fprintf(stderr, "nadeditpics: cannot write %s: %s\n", path.c_str(), Kov_Replace_Text(rc));
-        return false;
-    }
-    return true;
+    return Tool_Save_Bmp(img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither), path,
+                         "nadeditpics");
 }
 
 }  // namespace

@@ -34,6 +34,7 @@
 #include <cstdlib>
 
 #include "platform/kovreplace.h"
+#include "toolpicture.h"
 
 namespace {
 
@@ -90,15 +91,7 @@ void states(QImage& img, int y, int w, int h, const QColor& bg)
 
 bool save(const QImage& img, const QString& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!img.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) return false;
-    const int rc = Kov_Replace_File(path.toLocal8Bit().constData(), [&](FILE* f) {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
-    });
-    if (rc != KOV_REPLACE_OK) std::fprintf(stderr, "nadflaggen: %s: %s\n", qPrintable(path), Kov_Replace_Text(rc));
-    return rc == KOV_REPLACE_OK;
+    return Tool_Save_Bmp(img.convertToFormat(QImage::Format_RGB888), path.toLocal8Bit().toStdString(), "nadflaggen");
 }
 
 QImage euro_flags(const QImage* flags)
