@@ -6,6 +6,7 @@
 #include "platform/kovevent.h"
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
+#include "sheets/maskplacepriv.h"
 #include "sheets/maskstate.h"
 #include "sheets/viewarea.h"
 
@@ -13,6 +14,9 @@
 #include <vector>
 
 namespace {
+
+using maskplace::place;
+using maskplace::set_last_element;
 
 // A part of the screen kept under a tooltip box or a highlight.
 struct SavedScreen {
@@ -81,33 +85,6 @@ void draw_button_text(const MaskHoverButton& e, int ox, int oy, bool highlight)
     pxFgc(e.text_colour);
     pxText(e.text_x + ox, e.text_y + oy, e.text, -1);
     if (highlight && (e.text_font & 0x10000u)) pxText(e.text_x + ox + 1, e.text_y + oy, e.text, -1);
-}
-
-// Left and top of a button placed like a picture button.
-void place(double x, double y, double w, double h, int valign, int halign, int* left, int* top)
-{
-    if (halign == 1)
-        *left = int(x - w);
-    else if (halign == 4)
-        *left = int(x - double(int(w / 2)));
-    else
-        *left = int(x);
-    if (valign == 2)
-        *top = int(y - h);
-    else if (valign == 4)
-        *top = int(y - double(int(h / 2)));
-    else
-        *top = int(y);
-}
-
-void set_last_element(int left, int top, int right, int bottom, int active)
-{
-    MaskState& m = g_mask_state;
-    m.last_left = left;
-    m.last_top = top;
-    m.last_right = right;
-    m.last_bottom = bottom;
-    m.last_active = active;
 }
 
 // The next entry of the hover list, NULL when it is full.

@@ -11,10 +11,14 @@
 #include "platform/kovscreen.h"
 #include "sheets/maskdraw.h"
 #include "sheets/maskelem.h"
+#include "sheets/maskplacepriv.h"
 #include "sheets/maskstate.h"
 #include "sheets/viewarea.h"
 
 namespace {
+
+using maskplace::place;
+using maskplace::set_last_element;
 
 // The hand shown over every picture button and click area.
 const int kHandCursor = 18;
@@ -31,38 +35,12 @@ int g_hints_off = 0;
 
 bool has_area() { return g_mask_state.output_area >= 0; }
 
-void set_last(int left, int top, int right, int bottom, int active)
-{
-    MaskState& m = g_mask_state;
-    m.last_left = left;
-    m.last_top = top;
-    m.last_right = right;
-    m.last_bottom = bottom;
-    m.last_active = active;
-}
-
-// Offsets truncate toward zero, as the element rectangles of the other calls do.
-void place(double x, double y, double w, double h, int valign, int halign, int* left, int* top)
-{
-    double x1 = x, y1 = y;
-    if (halign == 1)
-        x1 = x - w;
-    else if (halign == 4)
-        x1 = x - std::trunc(w / 2);
-    if (valign == 2)
-        y1 = y - h;
-    else if (valign == 4)
-        y1 = y - std::trunc(h / 2);
-    *left = int(x1);
-    *top = int(y1);
-}
-
 // 12 x 12 picture over an unlabelled radio button or check box.
 void add_state_picture(int area, double x, double y, const char* picture, int* active)
 {
     const int left = int(x), top = int(y - 10), right = int(x + 12), bottom = int(y + 2);
     if (picture) View_Area_Add_Bitmap(unsigned(area), picture, left, top, right, bottom, WHITE_CI);
-    set_last(left, top, right, bottom, active ? *active : 1);
+    set_last_element(left, top, right, bottom, active ? *active : 1);
 }
 
 long nearest(double v) { return std::lround(v); }
@@ -79,7 +57,7 @@ int Mask_Add_Picture_Button(int area, double x, double y, double w, double h, in
     int left = 0, top = 0;
     place(x, y, w, h, valign, halign, &left, &top);
     const int right = int(left + w), bottom = int(top + h);
-    set_last(left, top, right, bottom, active);
+    set_last_element(left, top, right, bottom, active);
     const unsigned a = unsigned(area);
     if (!active) {
         if (inactive_picture) View_Area_Add_Bitmap(a, inactive_picture, left, top, right, bottom, key_colour);

@@ -123,16 +123,6 @@ double env_gamma()
     return end != gamma ? g : 0.0;
 }
 
-bool has_display()
-{
-    const char* mode = std::getenv("KOV_UI_MODE");
-    if (mode && *mode && std::strcmp(mode, "interactive") != 0) return false;
-    const char* qpa = std::getenv("QT_QPA_PLATFORM");
-    if (qpa && (std::strcmp(qpa, "offscreen") == 0 || std::strcmp(qpa, "minimal") == 0)) return false;
-    return (std::getenv("DISPLAY") && *std::getenv("DISPLAY")) ||
-           (std::getenv("WAYLAND_DISPLAY") && *std::getenv("WAYLAND_DISPLAY"));
-}
-
 QString from_cp850(const char* bytes)
 {
     return QString::fromStdString(Kov_Cp_To_Utf8(KOV_CP850, bytes ? bytes : ""));
@@ -220,7 +210,7 @@ int main(int argc, char** argv)
 
     const char* loesche = std::getenv("KOV_NAD_PFLEGE_LOESCHE");
     const char* neu = std::getenv("KOV_NAD_PFLEGE_NEU");
-    if (!(loesche && *loesche) && !(neu && *neu) && has_display())
+    if (!(loesche && *loesche) && !(neu && *neu) && Tool_Display_Wanted())
         return run_window(argc, argv, dram, argv[1]);
 
     int rc = 1;

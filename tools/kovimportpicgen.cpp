@@ -17,7 +17,7 @@
 // faces avoid them. Our own drawings; drawn without smoothing so that no pixel
 // mixes with the key colour.
 #include "platform/kovreplace.h"
-#include "toolpicture.h"
+#include "tools/toolpicture.h"
 
 #include <QBuffer>
 #include <QByteArray>

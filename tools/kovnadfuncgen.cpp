@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "platform/kovreplace.h"
-#include "toolpicture.h"
+#include "tools/toolpicture.h"
 
 namespace {
 

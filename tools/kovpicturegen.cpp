@@ -22,7 +22,7 @@
 #include <cstdio>
 #include <string>
 
-#include "toolpicture.h"
+#include "tools/toolpicture.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 #include <string>
 
 #include "platform/kovreplace.h"
-#include "toolpicture.h"
+#include "tools/toolpicture.h"
 
 namespace {
 

@@ -33,7 +33,7 @@
 #include "nad/nadec0.h"
 #include "platform/kovcp.h"
 #include "platform/kovreplace.h"
-#include "toolpicture.h"
+#include "tools/toolpicture.h"
 
 namespace {
 

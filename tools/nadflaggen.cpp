@@ -34,7 +34,7 @@
 #include <cstdlib>
 
 #include "platform/kovreplace.h"
-#include "toolpicture.h"
+#include "tools/toolpicture.h"
 
 namespace {
 

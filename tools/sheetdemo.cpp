@@ -49,6 +49,7 @@
 #include "sheets/rowtable.h"
 #include "sheets/viewarea.h"
 #include "tools/sheetdemoscript.h"
+#include "tools/toolargs.h"
 
 namespace {
 
@@ -195,16 +196,6 @@ bool read_script(const char* file)
     return true;
 }
 
-bool display_wanted()
-{
-    const char* mode = std::getenv("KOV_UI_MODE");
-    if (mode && *mode && std::strcmp(mode, "interactive") != 0) return false;
-    const char* qpa = std::getenv("QT_QPA_PLATFORM");
-    if (qpa && (std::strcmp(qpa, "offscreen") == 0 || std::strcmp(qpa, "minimal") == 0)) return false;
-    return (std::getenv("DISPLAY") && *std::getenv("DISPLAY")) ||
-           (std::getenv("WAYLAND_DISPLAY") && *std::getenv("WAYLAND_DISPLAY"));
-}
-
 std::string g_shot;
 bool g_shot_written = false;
 
@@ -260,7 +251,7 @@ int main(int argc, char** argv)
         return 2;
     }
     std::unique_ptr<QApplication> app;
-    if (display_wanted()) app = std::make_unique<QApplication>(argc, argv);
+    if (Tool_Display_Wanted()) app = std::make_unique<QApplication>(argc, argv);
     if (Kov_Ui_Mode() == KOV_UI_SCRIPTED) Kov_Ui_Set_Idle_Hook(next_step);
     if (!g_shot.empty()) {
         if (!app || Kov_Ui_Mode() != KOV_UI_INTERACTIVE) {

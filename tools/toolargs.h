@@ -3,6 +3,7 @@
 // started with, so that tests can check the host's command line.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "platform/kovreplace.h"
@@ -17,4 +18,17 @@ inline void Tool_Write_Args(const char* var, int argc, char** argv)
         for (int i = 1; i < argc; ++i) std::fprintf(f, "%s\n", argv[i]);
         return true;
     });
+}
+
+// Whether a tool should open its window: interactive mode (or none chosen) on
+// a real display, not the offscreen or minimal platforms of the tests.
+inline bool Tool_Display_Wanted()
+{
+    const char* mode = std::getenv("KOV_UI_MODE");
+    if (mode && *mode && std::strcmp(mode, "interactive") != 0) return false;
+    const char* qpa = std::getenv("QT_QPA_PLATFORM");
+    if (qpa && (std::strcmp(qpa, "offscreen") == 0 || std::strcmp(qpa, "minimal") == 0)) return false;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
 }

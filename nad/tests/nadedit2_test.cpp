@@ -26,16 +26,7 @@ using nadedit::Item;
 // 58, 32, 50, 94, 100 carry no masks; 300 shows EC9 rules 0 and 2 (and
 // every rule of the other groups); 302 is a bridge program (EC2 rules 0 and
 // 31); 303 hides every rule of EC2, EC6 and EC9.
-struct Program {
-    nadtest::AnnexEnv env;
-    explicit Program(int app)
-    {
-        env.set("EXEC", std::string(KOV_TEST_DIR) + "/programs");
-        env.set("KOV_CUROB_APPLICATION_NUMBER", std::to_string(app));
-        Nad_Reset_Programs();
-    }
-    ~Program() { Nad_Reset_Programs(); }
-};
+using Program = nadtest::ProgramEnv;
 
 NadEc2Record standard_ec2()
 {

@@ -25,18 +25,7 @@ using nadedit::Item;
 
 // The program directories of the fixtures, run as application number app
 // (0: no program, every rule shown).
-struct Program {
-    nadtest::AnnexEnv env;
-    explicit Program(int app)
-    {
-        if (app) {
-            env.set("EXEC", std::string(KOV_TEST_DIR) + "/programs");
-            env.set("KOV_CUROB_APPLICATION_NUMBER", std::to_string(app));
-        }
-        Nad_Reset_Programs();
-    }
-    ~Program() { Nad_Reset_Programs(); }
-};
+using Program = nadtest::ProgramEnv;
 
 NadEc5Record ec5(int na_de)
 {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "nad/nadlist.h"
+#include "nad/nadprog.h"
 #include "platform/tests/kovtestutil.h"
 
 namespace nadtest {
@@ -45,6 +46,22 @@ private:
     kovtest::TempDir tmp_{"nadlist_"};
     kovtest::ScopedEnv env_;
     std::string data_, dram_;
+};
+
+// An installation whose programs are the fixtures' program folders
+// (tests/programs), run as application number app; 0 runs no program, so
+// every rule is shown.
+struct ProgramEnv {
+    AnnexEnv env;
+    explicit ProgramEnv(int app)
+    {
+        if (app) {
+            env.set("EXEC", std::string(KOV_TEST_DIR) + "/programs");
+            env.set("KOV_CUROB_APPLICATION_NUMBER", std::to_string(app));
+        }
+        Nad_Reset_Programs();
+    }
+    ~ProgramEnv() { Nad_Reset_Programs(); }
 };
 
 }  // namespace nadtest

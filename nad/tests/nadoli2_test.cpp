@@ -86,16 +86,7 @@ int width(const std::string& line)
     return n;
 }
 
-struct Program {
-    nadtest::AnnexEnv env;
-    explicit Program(int app)
-    {
-        env.set("EXEC", std::string(KOV_TEST_DIR) + "/programs");
-        env.set("KOV_CUROB_APPLICATION_NUMBER", std::to_string(app));
-        Nad_Reset_Programs();
-    }
-    ~Program() { Nad_Reset_Programs(); }
-};
+using Program = nadtest::ProgramEnv;
 
 std::set<int> relevance_of(int app)
 {

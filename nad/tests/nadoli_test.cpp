@@ -37,16 +37,7 @@ std::string all_pages()
 }
 
 // The program directories of the fixtures, run as application number app.
-struct Program {
-    nadtest::AnnexEnv env;
-    explicit Program(int app)
-    {
-        env.set("EXEC", std::string(KOV_TEST_DIR) + "/programs");
-        env.set("KOV_CUROB_APPLICATION_NUMBER", std::to_string(app));
-        Nad_Reset_Programs();
-    }
-    ~Program() { Nad_Reset_Programs(); }
-};
+using Program = nadtest::ProgramEnv;
 
 bool has(const std::string& text, const std::string& part)
 {
