@@ -6,6 +6,7 @@
 #include "base/kovmem.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
+#include "sheets/mask.h"
 #include "sheets/maskstate.h"
 #include "sheets/viewarea.h"
 
@@ -133,14 +134,14 @@ void run_concrete_dialog(ConcreteGrade* grade)
 {
     if (!s_concrete_click) return;
     s_concrete_click = 0;
-    (void)grade; // DIALOG
+    Concrete_Free_Definition_Dialog(grade);
 }
 
 void run_steel_dialog(RebarGrade* grade)
 {
     if (!s_steel_click) return;
     s_steel_click = 0;
-    (void)grade; // DIALOG
+    Rebar_Free_Definition_Dialog(grade);
 }
 
 } // namespace
@@ -399,4 +400,106 @@ void Mask_Set_Int_Field(int* p, int value)
 int Mask_Get_Int_Field(int* p)
 {
     return p && Mask_Find_Int_Shadow(p) ? *p : MASK_INT_FIELD_NONE;
+}
+
+// ---- dialogs ------------------------------------------------------------------------------
+
+namespace {
+
+MaskRecord s_concrete_mask;
+MaskPage s_concrete_page;
+MaskRecord s_steel_mask;
+MaskPage s_steel_page;
+bool s_masks_ready = false;
+
+// The base values, set once: a standard mask with one page.
+void masks_ready()
+{
+    if (s_masks_ready) return;
+    Mask_Init(&s_concrete_mask);
+    Mask_Init_Pages(1, &s_concrete_page);
+    Mask_Init(&s_steel_mask);
+    Mask_Init_Pages(1, &s_steel_page);
+    s_masks_ready = true;
+}
+
+void set_text(char* field, size_t size, const char* text)
+{
+    std::strncpy(field, text, size - 1);
+    field[size - 1] = '\0';
+}
+
+// What the element calls of the page being drawn read: a dialog opened from a
+// page's drawing hands it back, so the page goes on where it was.
+struct OutputKeeper {
+    MaskState kept;
+    OutputKeeper() : kept(g_mask_state) {}
+    ~OutputKeeper()
+    {
+        g_mask_state.output_area = kept.output_area;
+        g_mask_state.font = kept.font;
+        g_mask_state.text_colour = kept.text_colour;
+        g_mask_state.back_colour = kept.back_colour;
+        g_mask_state.escape = kept.escape;
+        g_mask_state.page_left = kept.page_left;
+        g_mask_state.page_top = kept.page_top;
+        g_mask_state.page_dx = kept.page_dx;
+        g_mask_state.page_dy = kept.page_dy;
+    }
+};
+
+} // namespace
+
+int Concrete_Free_Definition_Dialog(ConcreteGrade* grade)
+{
+    if (!grade) return 0;
+    masks_ready();
+    // A record without a grade starts from C25/30; a grade of the user's is
+    // edited as it is, and a cancel gives it back unchanged.
+    if (!(grade->f_ck > 0.0)) Concrete_Grade_Init_Ec2(grade, 3, 0, 2200.0);
+    const ConcreteGrade backup = *grade;
+    ConcreteGrade* outer = s_concrete_record;
+    s_concrete_record = grade;
+    set_text(s_concrete_page.label, sizeof s_concrete_page.label, "Betonparameter");
+    s_concrete_page.draw = Concrete_Parameter_Page_Draw;
+    set_text(s_concrete_mask.title, sizeof s_concrete_mask.title, "Freie Definition des Betons");
+    s_concrete_mask.height = 220;
+    s_concrete_mask.width = 440;
+    int result;
+    {
+        OutputKeeper keep;
+        result = Mask_Edit_Single_Page(&s_concrete_mask, &s_concrete_page);
+    }
+    s_concrete_record = outer;
+    if (result == 1) {
+        // The strains follow the new strength as a stored grade's do when read.
+        Concrete_Grade_Derive_Strains(grade);
+        if (grade->e_auto) grade->E_cm = Concrete_Ecm_Of(grade->f_ck, grade->lightweight, grade->density);
+    } else {
+        *grade = backup;
+    }
+    return result;
+}
+
+int Rebar_Free_Definition_Dialog(RebarGrade* grade)
+{
+    if (!grade) return 0;
+    masks_ready();
+    if (!(grade->f_yk > 0.0)) Rebar_Grade_Init(grade, 0);
+    const RebarGrade backup = *grade;
+    RebarGrade* outer = s_steel_record;
+    s_steel_record = grade;
+    set_text(s_steel_page.label, sizeof s_steel_page.label, "Stahlparameter");
+    s_steel_page.draw = Rebar_Parameter_Page_Draw;
+    set_text(s_steel_mask.title, sizeof s_steel_mask.title, "Freie Definition des Stahls");
+    s_steel_mask.height = 170;
+    s_steel_mask.width = 470;
+    int result;
+    {
+        OutputKeeper keep;
+        result = Mask_Edit_Single_Page(&s_steel_mask, &s_steel_page);
+    }
+    s_steel_record = outer;
+    if (result != 1) *grade = backup;
+    return result;
 }

@@ -16,6 +16,7 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
+#include "sheets/mask.h"
 #include "sheets/maskdraw.h"
 #include "sheets/maskelem.h"
 #include "sheets/maskstate.h"
@@ -565,4 +566,131 @@ TEST_F(Pages, PictureOfTheConcretePage)
     // The choice shows the list's names until the area lets it go.
     View_Area_Clear(unsigned(area));
     Choice_List_Free(steel);
+}
+
+namespace {
+
+// What the scripted user does in a free-definition dialog: one step each time
+// the sheet waits; without steps left the wait answers like Escape.
+std::vector<void (*)()> g_steps;
+size_t g_step = 0;
+ConcreteGrade* g_edited = nullptr;
+
+void dialog_idle(const char*)
+{
+    if (g_step < g_steps.size()) g_steps[g_step++]();
+}
+
+void click_sheet_id(int id)
+{
+    int x1, y1, x2, y2;
+    ASSERT_TRUE(Kov_Ui_Sheet_Rect(id, &x1, &y1, &x2, &y2)) << id;
+    Kov_Ui_Push_Click((x1 + x2) / 2, (y1 + y2) / 2);
+}
+
+class Dialogs : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        scrtest::fresh_screen();
+        setenv("DATA", KOV_SOURCE_DIR "/data", 1);
+        Mask_State_Reset();
+        Mask_Engine_Reset();
+        Mask_Draw_Reset();
+        Material_Pages_Reset();
+        g_steps.clear();
+        g_step = 0;
+        Kov_Ui_Set_Idle_Hook(dialog_idle);
+        // A free grade of the user's, not a table grade.
+        Concrete_Grade_Init_Ec2(&grade, 3, 0, 2200.0);
+        std::memset(grade.name, 0, sizeof grade.name);
+        std::strcpy(grade.name, "Mein Beton");
+        grade.f_ck = 47000;
+        grade.alpha_cc = 0.9;
+        grade.E_cm = 31000000;
+        grade.e_auto = 1;
+        Concrete_Grade_Derive_Strains(&grade);
+        g_edited = &grade;
+    }
+    void TearDown() override
+    {
+        Kov_Ui_Set_Idle_Hook(nullptr);
+        View_Area_Close_All();
+        Mask_Draw_Reset();
+        Mask_State_Reset();
+        Material_Pages_Reset();
+        Kov_Ui_Sheets_Reset();
+        Kov_Set_Ui_Mode(-1);
+        unsetenv("DATA");
+        g_edited = nullptr;
+    }
+    ConcreteGrade grade{};
+};
+
+} // namespace
+
+TEST_F(Dialogs, CancelGivesTheGradeBackByteForByte)
+{
+    ConcreteGrade before;
+    std::memcpy(&before, &grade, sizeof grade);
+    // Cancelled by the user after a change, then with nothing queued at all.
+    g_steps = {[] {
+        g_edited->f_ck = 60.0;
+        click_sheet_id(100);
+    }};
+    EXPECT_EQ(Concrete_Free_Definition_Dialog(&grade), 0);
+    EXPECT_EQ(std::memcmp(&before, &grade, sizeof grade), 0);
+    g_steps.clear();
+    g_step = 0;
+    EXPECT_EQ(Concrete_Free_Definition_Dialog(&grade), 0);
+    EXPECT_EQ(std::memcmp(&before, &grade, sizeof grade), 0);
+    Kov_Set_Ui_Mode(KOV_UI_BATCH);
+    EXPECT_EQ(Concrete_Free_Definition_Dialog(&grade), 0);
+    EXPECT_EQ(std::memcmp(&before, &grade, sizeof grade), 0);
+}
+
+TEST_F(Dialogs, ConfirmKeepsTheStrengthAndDerivesStrainsAndModulus)
+{
+    // The page shows MN/m2: the user enters 52 and confirms.
+    g_steps = {[] {
+        g_edited->f_ck = 52.0;
+        click_sheet_id(200);
+    }};
+    EXPECT_EQ(Concrete_Free_Definition_Dialog(&grade), 1);
+    EXPECT_STREQ(grade.name, "Mein Beton");
+    EXPECT_DOUBLE_EQ(grade.f_ck, 52000.0);
+    EXPECT_DOUBLE_EQ(grade.alpha_cc, 0.9);
+    // Between C50/60 (-2.6, -3.5 per mille) and C55/67 (-2.65, -3.4) at 2/5.
+    EXPECT_NEAR(grade.eps_c1, -0.00262, 1e-12);
+    EXPECT_NEAR(grade.eps_cu1, -0.00346, 1e-12);
+    // 9500 (52 + 8)^(1/3) (0.8 + 60 / 440) MN/m2, worked out by hand.
+    EXPECT_NEAR(grade.E_cm, 34824527.15, 0.1);
+}
+
+TEST_F(Dialogs, EmptyGradeStartsFromTheDefaults)
+{
+    ConcreteGrade none{};
+    ConcreteGrade c2530{};
+    Concrete_Grade_Init_Ec2(&c2530, 3, 0, 2200.0);
+    g_steps = {[] { click_sheet_id(200); }};
+    EXPECT_EQ(Concrete_Free_Definition_Dialog(&none), 1);
+    EXPECT_STREQ(none.name, c2530.name);
+    EXPECT_DOUBLE_EQ(none.f_ck, 25000.0);
+
+    RebarGrade steel{};
+    g_step = 0;
+    g_steps = {[] { click_sheet_id(200); }};
+    EXPECT_EQ(Rebar_Free_Definition_Dialog(&steel), 1);
+    EXPECT_STREQ(steel.name, "BSt 500 (A)");
+    EXPECT_DOUBLE_EQ(steel.f_yk, 500000.0);
+
+    // A steel of the user's survives a cancel.
+    std::strcpy(steel.name, "Mein Stahl");
+    steel.f_yk = 550000;
+    RebarGrade before;
+    std::memcpy(&before, &steel, sizeof steel);
+    g_steps.clear();
+    g_step = 0;
+    EXPECT_EQ(Rebar_Free_Definition_Dialog(&steel), 0);
+    EXPECT_EQ(std::memcmp(&before, &steel, sizeof steel), 0);
 }
