@@ -5,6 +5,7 @@
 #include <string>
 
 #include "nad/nadedit2.h"
+#include "nad/nadeditpriv.h"
 #include "nad/nadoli.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
@@ -879,14 +880,7 @@ int section(unsigned area, const Page& p, int b, int gap, const char* title, int
 int Ec2_Editor_Row(unsigned area, int y, int height, const char* clause, const char* symbol, const char* explanation,
                    int font)
 {
-    if (height) {
-        View_Area_Add_Filled_Box(area, 4, y - 5, 56, y + height, g_cell_colour);
-        View_Area_Add_Filled_Box(area, 200, y - 5, 382, y + height, g_cell_colour);
-    }
-    if (clause && *clause) View_Area_Add_Text(area, 10, y, clause, font, BLACK_CI, 0);
-    if (symbol && *symbol) View_Area_Add_Text(area, 67, y, symbol, font, BLACK_CI, 0);
-    if (explanation && *explanation) View_Area_Add_Text(area, 206, y, explanation, font, BLACK_CI, 0);
-    return y + height;
+    return nadedit_priv::band_row(area, g_cell_colour, y, height, clause, symbol, explanation, font);
 }
 
 void Nad_Edit_Ec2(unsigned area, NadEc2Record* record, int editable)

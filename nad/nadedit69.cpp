@@ -1,6 +1,7 @@
 // The EC6 (masonry) and EC9 (aluminium) editor pages. Which rows they show is
 // decided by the same rules as their output pages (Nad_Ec6_Rows, Nad_Ec9_Rows).
 #include "nad/nadedit2.h"
+#include "nad/nadeditpriv.h"
 #include "nad/nadoli.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
@@ -37,14 +38,7 @@ int g_ec9_active = 0;
 int row(unsigned area, int band, int y, int height, const char* clause, const char* symbol, const char* text,
         int font)
 {
-    if (height) {
-        View_Area_Add_Filled_Box(area, 4, y - 5, 56, y + height, band);
-        View_Area_Add_Filled_Box(area, 200, y - 5, 382, y + height, band);
-    }
-    if (clause && *clause) View_Area_Add_Text(area, 10, y, clause, font, BLACK_CI, 0);
-    if (symbol && *symbol) View_Area_Add_Text(area, 67, y, symbol, font, BLACK_CI, 0);
-    if (text && *text) View_Area_Add_Text(area, 206, y, text, font, BLACK_CI, 0);
-    return y + height;
+    return nadedit_priv::band_row(area, band, y, height, clause, symbol, text, font);
 }
 
 void text(unsigned area, int x, int y, const char* s, int font)

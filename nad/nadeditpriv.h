@@ -1,6 +1,6 @@
 #pragma once
-// Pieces shared by the EC5 and EC3 editor pages: their colours and the bar
-// that heads a section.
+// Pieces shared by the annex editor pages: their colours, the bar that heads
+// a section and the framed rows of the clause tables.
 #include "hostenv/kovscreentools.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
@@ -65,6 +65,23 @@ inline int text_width(const char* text, int font)
 inline void subscript_after(unsigned area, int x, int y, const char* text, int font, const char* subscript)
 {
     View_Area_Add_Text(area, x + text_width(text, font), y + 2, subscript, FONT_SMALL, BLACK_CI, 0);
+}
+
+// A row of the EC2, EC6 and EC9 clause tables: the clause and the explanation
+// cells framed in band (x 4..56 and 200..382, from y - 5 to y + height; no
+// frames for height 0), the clause at x 10, the symbol at 67 and the
+// explanation at 206. Returns the top of the next row.
+inline int band_row(unsigned area, int band, int y, int height, const char* clause, const char* symbol,
+                    const char* explanation, int font)
+{
+    if (height) {
+        View_Area_Add_Filled_Box(area, 4, y - 5, 56, y + height, band);
+        View_Area_Add_Filled_Box(area, 200, y - 5, 382, y + height, band);
+    }
+    if (clause && *clause) View_Area_Add_Text(area, 10, y, clause, font, BLACK_CI, 0);
+    if (symbol && *symbol) View_Area_Add_Text(area, 67, y, symbol, font, BLACK_CI, 0);
+    if (explanation && *explanation) View_Area_Add_Text(area, 206, y, explanation, font, BLACK_CI, 0);
+    return y + height;
 }
 
 }  // namespace nadedit_priv
