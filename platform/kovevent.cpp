@@ -3,6 +3,7 @@
 #include "platform/kovevent.h"
 
 #include "platform/kovclock.h"
+#include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
 
@@ -314,6 +315,9 @@ int GetKOVMessage(int mask, void* record)
     int timeout = -1;
     if (record && (mask & 0x40000000) && get_int(record, KOV_MESSAGE_TIMEOUT) > 0)
         timeout = get_int(record, KOV_MESSAGE_TIMEOUT);
+    // The host calls the sheet's always-function between events, also while a
+    // caller waits in a loop of its own (the hover tracking of a view area).
+    if (record) Kov_Ui_Call_Allways();
     Event ev{};
     const Outcome o = wait_for("GetKOVMessage", true, keys, false, timeout, record == nullptr, &ev);
     int result;

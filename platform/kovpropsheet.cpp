@@ -788,7 +788,7 @@ int Edit_Prop_Sheet(void)
     if (!s->active) Activate_Prop_Sheet();
     for (;;) {
         s = top();
-        if (s->call_on && s->call) s->call();
+        // The always-function runs in GetKOVMessage, before every wait.
         const bool sometimes = Kov_Call_Sometimes() != 0;
         s = top();
         refresh_floats(*s);
@@ -1270,6 +1270,17 @@ void Define_Call_Allways_Function(KovCallAllwaysFct fct)
 void Activate_Call_Allways_Function(int on)
 {
     if (Sheet* s = top()) s->call_on = on != 0;
+}
+
+void Kov_Ui_Call_Allways(void)
+{
+    // A function that waits itself would come back here: it runs once at a time.
+    static thread_local bool running = false;
+    Sheet* s = top();
+    if (running || !s || !s->call_on || !s->call) return;
+    running = true;
+    s->call();
+    running = false;
 }
 
 void Draw_Funny_Area_to_PS(int style, int x1, int y1, int x2, int y2, int flag)
