@@ -431,3 +431,28 @@ TEST_F(Sheet, TheAlwaysFunctionRunsBeforeEveryWaitOfTheCallersLoops)
     GetKOVMessage(0x84022, &m);
     EXPECT_EQ(g_always, 3);
 }
+
+// A button that lies inside a scrollable area stays on top of the area's
+// paint, as a window of the host would, whenever the area is painted.
+TEST(SheetButtons, AButtonOverAnAreaShowsAfterTheAreaIsPainted)
+{
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    Kov_Ui_Reset();
+    Painted painted;
+    Define_Prop_Sheet(100, 100, 500, 400, 1, 0, "Vollbild", 10, 1);
+    const int area = Add_Scrollable_Area_to_PS(110, 140, 490, 390, 1, 0, 10, 10, paint, &painted, 1);
+    Add_Single_Button_to_PS(250, 350, 1, 7, "Weiter", nullptr, 0);
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_TRUE(Kov_Ui_Sheet_Rect(7, &x1, &y1, &x2, &y2));
+    Activate_Prop_Sheet();
+    EXPECT_EQ(Kov_Ui_Pixel(x1 + 2, y1 + 2), 0xE1E1E1);
+    Resize_Origin_of_Scrollable_Area_PS(area, 400, 1000);
+    EXPECT_GE(painted.calls, 2);
+    EXPECT_EQ(Kov_Ui_Pixel(x1 + 2, y1 + 2), 0xE1E1E1);
+    Kov_Ui_Push_Click((x1 + x2) / 2, (y1 + y2) / 2);
+    EXPECT_EQ(Edit_Prop_Sheet(), 7);
+    Undefine_Prop_Sheet();
+    Kov_Ui_Reset();
+    Kov_Set_Ui_Mode(-1);
+}
