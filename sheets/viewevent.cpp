@@ -154,7 +154,9 @@ void track_hover(ViewArea* a, const Geometry& g)
                 if (e->aux) setMouseCursor(0);
                 if (e->text) View_Area_Hide_Tooltip();
             }
-            if (M_SCROLL != 0 || getkeymask() == 1) return;
+            // What ended the wait on the element (a press, the mouse out of
+            // the area) ends the tracking too: the caller acts on it.
+            if (M_SCROLL != 0 || getkeymask() == 1 || ends()) return;
         }
     }
 }
