@@ -454,3 +454,18 @@ TEST_F(Events, LeavingAHoveredButtonOutOfTheAreaLeavesTheNextPressQueued)
     EXPECT_EQ(result, 0);
     EXPECT_EQ(Kov_Ui_Pending(), 2);
 }
+
+// A second tracking after the mouse has left the area (the row table tracks
+// first, then the area) waits for nothing: the next press stays queued.
+TEST_F(Events, HoverTrackingWithTheMouseOutsideTakesNoEvent)
+{
+    const unsigned s = open();
+    View_Area_Show(s);
+    Kov_Ui_Push_Move(600, 450);
+    Get_Mouse_Event();
+    Kov_Ui_Push_Click(600, 450);
+    View_Area_Hover(s);
+    EXPECT_EQ(Kov_Ui_Pending(), 2);
+    EXPECT_EQ(View_Area_Handle_Event(s), 0);
+    EXPECT_EQ(Kov_Ui_Pending(), 2);
+}
