@@ -67,8 +67,10 @@ inline void Demo_Run_Steps(DemoScript& script)
         case DemoStep::DRAG:
             Demo_Page_Point(s.a, s.b, &x, &y);
             Demo_Page_Point(s.c, s.d, &x2, &y2);
+            // As a hand drags: a small move first, then on to the end.
             Kov_Ui_Push_Move(x, y);
             Kov_Ui_Push_Press(x, y, 1);
+            Kov_Ui_Push_Move(x + 1, y);
             Kov_Ui_Push_Move(x2, y2);
             Kov_Ui_Push_Release(x2, y2, 1);
             break;

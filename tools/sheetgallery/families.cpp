@@ -83,101 +83,95 @@ struct ElementValues {
 };
 ElementValues g_el;
 
+// The rows of the element page (base lines) and its two columns.
+enum {
+    kText = 46, kLine = 72, kBitmap = 100, kBox = 132, kMaskPicture = 158, kRotated = 200, kCheck = 244,
+    kRadio = 270, kLink = 296, kFloat = 322, kFilled = 348, kClick = 374, kTree = 400, kField = 426,
+    kChoice = 452, kPictureChoice = 482, kButton = 518, kEditor = 552
+};
+const int kActive = 220, kInactive = 450;
+
 void draw_elements(int area, int)
 {
     const unsigned a = unsigned(area);
-    const int xa = 220, xi = 450;
+    const int xa = kActive, xi = kInactive;
+    const int grey = Nearest_RGB_Color(128, 128, 128);
     caption(area, 10, 20, "Element");
     caption(area, xa, 20, "aktiv");
     caption(area, xi, 20, "inaktiv");
-    View_Area_Add_Line(a, 10, 26, 680, 26, Nearest_RGB_Color(128, 128, 128));
-    int y = 46;
-    const int step = 27;
-    name(area, 10, y, "Text (normal, fett, Schatten 2 und 3)");
-    View_Area_Add_Text(a, xa, y, "normal", 0x1000, BLACK_CI, 0);
-    View_Area_Add_Text(a, xa + 60, y, "fett", 0x1000 | 0x10000, BLACK_CI, 0);
-    View_Area_Add_Text(a, xa + 110, y, "Schatten 2", 0x1000 | 0x20000, BLACK_CI, 0);
-    View_Area_Add_Text(a, xa + 200, y, "Schatten 3", 0x1000 | 0x40000, BLACK_CI, 0);
-    View_Area_Add_Text(a, xi + 230, y, "rechts", 0x1002, Nearest_RGB_Color(0, 0, 200), 1);
-    y += step;
-    name(area, 10, y, "Linie");
-    View_Area_Add_Line(a, xa, y - 4, xa + 200, y - 4, Nearest_RGB_Color(200, 0, 0));
-    View_Area_Add_Line(a, xa + 210, y - 10, xa + 260, y + 2, BLACK_CI);
-    y += step;
-    name(area, 10, y, "Bild (Schlüsselfarbe)");
-    View_Area_Add_Bitmap(a, pictures().picture.c_str(), xa, y - 22, xa + 47, y + 9, magenta());
-    y += step + 8;
-    name(area, 10, y, "gezeichnete Box");
-    View_Area_Add_Drawn_Box(a, xa, y - 14, xa + 120, y + 4, nullptr, hatched_box);
-    y += step;
-    name(area, 10, y, "Maskenbild");
-    View_Area_Add_Mask_Picture(a, xa, y - 13, &kArrow, Nearest_RGB_Color(0, 120, 0));
-    y += step;
-    name(area, 10, y, "gedrehter Text");
-    View_Area_Add_Rotated_Text(a, xa + 10, y + 8, "90 Grad", 0x1002, BLACK_CI, 90);
-    View_Area_Add_Rotated_Text(a, xa + 60, y - 30, "270 Grad", 0x1002, BLACK_CI, 270);
-    View_Area_Add_Rotated_Text(a, xa + 160, y - 14, "180 Grad", 0x1002 | 0x10000, BLACK_CI, 180);
-    y += step + 22;
-    name(area, 10, y, "Kontrollkasten");
-    View_Area_Add_Check_Box(a, xa, y, "trocken", 0x1000, BLACK_CI, &g_el.check[0], &g_on);
-    View_Area_Add_Check_Box(a, xi, y, "trocken", 0x1000, BLACK_CI, &g_el.check[1], &g_off);
-    y += step;
-    name(area, 10, y, "Optionsfeld");
-    View_Area_Add_Radio_Button(a, xa, y, "NKL 1", 0x1000, BLACK_CI, 1, &g_el.radio[0], &g_on);
-    View_Area_Add_Radio_Button(a, xa + 90, y, "NKL 2", 0x1000, BLACK_CI, 2, &g_el.radio[0], &g_on);
-    View_Area_Add_Radio_Button(a, xi, y, "NKL 1", 0x1000, BLACK_CI, 1, &g_el.radio[1], &g_off);
-    View_Area_Add_Radio_Button(a, xi + 90, y, "NKL 2", 0x1000, BLACK_CI, 2, &g_el.radio[1], &g_off);
-    y += step;
-    name(area, 10, y, "Verweistext");
-    View_Area_Add_Link_Text(a, xa, y, cp850("Hinweise öffnen"), 0x1000, Nearest_RGB_Color(0, 0, 200), 0,
+    View_Area_Add_Line(a, 10, 26, 680, 26, grey);
+    name(area, 10, kText, "Text");
+    View_Area_Add_Text(a, xa, kText, "normal", 0x1000, BLACK_CI, 0);
+    View_Area_Add_Text(a, xa + 60, kText, "fett", 0x1000 | 0x10000, BLACK_CI, 0);
+    View_Area_Add_Text(a, xa + 110, kText, "Schatten 2", 0x1000 | 0x20000, BLACK_CI, 0);
+    View_Area_Add_Text(a, xa + 200, kText, "Schatten 3", 0x1000 | 0x40000, BLACK_CI, 0);
+    View_Area_Add_Text(a, 680, kText, "rechtsb\x81ndig", 0x1002, Nearest_RGB_Color(0, 0, 200), 1);
+    name(area, 10, kLine, "Linie");
+    View_Area_Add_Line(a, xa, kLine - 4, xa + 200, kLine - 4, Nearest_RGB_Color(200, 0, 0));
+    View_Area_Add_Line(a, xa + 210, kLine - 10, xa + 260, kLine + 2, BLACK_CI);
+    name(area, 10, kBitmap, "Bild (Schlüsselfarbe)");
+    View_Area_Add_Bitmap(a, pictures().picture.c_str(), xa, kBitmap - 22, xa + 47, kBitmap + 9, magenta());
+    name(area, 10, kBox, "gezeichnete Box");
+    View_Area_Add_Drawn_Box(a, xa, kBox - 14, xa + 120, kBox + 4, nullptr, hatched_box);
+    name(area, 10, kMaskPicture, "Maskenbild");
+    View_Area_Add_Mask_Picture(a, xa, kMaskPicture - 13, &kArrow, Nearest_RGB_Color(0, 120, 0));
+    name(area, 10, kRotated, "gedrehter Text");
+    View_Area_Add_Rotated_Text(a, xa + 10, kRotated + 20, "90 Grad", 0x1002, BLACK_CI, 90);
+    View_Area_Add_Rotated_Text(a, xa + 50, kRotated - 20, "270 Grad", 0x1002, BLACK_CI, 270);
+    View_Area_Add_Rotated_Text(a, xa + 160, kRotated - 6, "180 Grad fett", 0x1002 | 0x10000, BLACK_CI, 180);
+    name(area, 10, kCheck, "Kontrollkasten");
+    View_Area_Add_Check_Box(a, xa, kCheck, "trocken", 0x1000, BLACK_CI, &g_el.check[0], &g_on);
+    View_Area_Add_Check_Box(a, xi, kCheck, "trocken", 0x1000, BLACK_CI, &g_el.check[1], &g_off);
+    name(area, 10, kRadio, "Optionsfeld");
+    View_Area_Add_Radio_Button(a, xa, kRadio, "NKL 1", 0x1000, BLACK_CI, 1, &g_el.radio[0], &g_on);
+    View_Area_Add_Radio_Button(a, xa + 90, kRadio, "NKL 2", 0x1000, BLACK_CI, 2, &g_el.radio[0], &g_on);
+    View_Area_Add_Radio_Button(a, xi, kRadio, "NKL 1", 0x1000, BLACK_CI, 1, &g_el.radio[1], &g_off);
+    View_Area_Add_Radio_Button(a, xi + 90, kRadio, "NKL 2", 0x1000, BLACK_CI, 2, &g_el.radio[1], &g_off);
+    name(area, 10, kLink, "Verweistext");
+    View_Area_Add_Link_Text(a, xa, kLink, cp850("Hinweise öffnen"), 0x1000, Nearest_RGB_Color(0, 0, 200), 0,
                             Nearest_RGB_Color(200, 0, 0), 1, &g_el.link);
-    y += step;
-    name(area, 10, y, "Zahlenfeld");
-    View_Area_Add_Float(a, xa, y, &g_el.number[0], "%8.2f", 0x1000, BLACK_CI, &g_on);
-    View_Area_Add_Float(a, xi, y, &g_el.number[1], "%8.2f", 0x1000, BLACK_CI, &g_off);
-    View_Area_Add_Float(a, xi + 100, y, &g_el.number[1], "%8.2f", 0x1000, BLACK_CI, &g_off);
+    name(area, 10, kFloat, "Zahlenfeld");
+    View_Area_Add_Float(a, xa, kFloat, &g_el.number[0], "%8.2f", 0x1000, BLACK_CI, &g_on);
+    View_Area_Add_Float(a, xi, kFloat, &g_el.number[1], "%8.2f", 0x1000, BLACK_CI, &g_off);
+    View_Area_Add_Float(a, xi + 100, kFloat, &g_el.number[1], "%8.2f", 0x1000, BLACK_CI, &g_off);
     View_Area_Set_Inactive_Text(a, "n.e.");
-    View_Area_Add_Text(a, xi + 180, y, "(inaktiver Text)", 0x1002, Nearest_RGB_Color(128, 128, 128), 0);
-    y += step;
-    name(area, 10, y, "gefüllte Fläche");
-    View_Area_Add_Filled_Box(a, xa, y - 12, xa + 120, y + 2, Nearest_RGB_Color(255, 220, 160));
-    y += step;
-    name(area, 10, y, "Klickfläche (Tooltip)");
-    View_Area_Add_Filled_Box(a, xa, y - 12, xa + 120, y + 2, Nearest_RGB_Color(220, 235, 255));
-    View_Area_Add_Click_Area(a, xa, y - 12, xa + 120, y + 2, 2, &g_el.click);
+    name(area, 10, kFilled, "gefüllte Fläche");
+    View_Area_Add_Filled_Box(a, xa, kFilled - 12, xa + 120, kFilled + 2, Nearest_RGB_Color(255, 220, 160));
+    name(area, 10, kClick, "Klickfläche (Tooltip)");
+    View_Area_Add_Filled_Box(a, xa, kClick - 12, xa + 120, kClick + 2, Nearest_RGB_Color(220, 235, 255));
+    View_Area_Add_Click_Area(a, xa, kClick - 12, xa + 120, kClick + 2, 2, &g_el.click);
     View_Area_Set_Click_Area_Tooltip(a, cp850("zeichnet nichts;\nhier blau unterlegt"), 0x1000, BLACK_CI, 0);
     View_Area_Add_Cut_Mark(a, 1);
-    View_Area_Add_Text(a, xi, y, "Schnittmarke: unsichtbar", 0x1002, Nearest_RGB_Color(128, 128, 128), 0);
-    y += step;
-    name(area, 10, y, "Baumbild");
-    View_Area_Add_Tree_Image(a, Make_TreeViewImage(pictures().tree.c_str(), magenta()), xa, y - 14, xa + 16, y + 2,
-                             0);
-    y += step;
-    name(area, 10, y, "Textfeld");
-    View_Area_Add_Text_Field(a, xa, y, g_el.field[0], 0x1000, BLACK_CI, &g_on);
+    View_Area_Add_Text(a, xi, kClick, "Schnittmarke: unsichtbar", 0x1002, grey, 0);
+    name(area, 10, kTree, "Baumbild");
+    View_Area_Add_Tree_Image(a, Make_TreeViewImage(pictures().tree.c_str(), magenta()), xa, kTree - 14, xa + 16,
+                             kTree + 2, 0);
+    name(area, 10, kField, "Textfeld");
+    View_Area_Add_Text_Field(a, xa, kField, g_el.field[0], 0x1000, BLACK_CI, &g_on);
     View_Area_Set_Text_Field_Length(a, 14);
-    View_Area_Add_Text_Field(a, xi, y, g_el.field[1], 0x1000, BLACK_CI, &g_off);
+    View_Area_Add_Text_Field(a, xi, kField, g_el.field[1], 0x1000, BLACK_CI, &g_off);
     View_Area_Set_Text_Field_Length(a, 14);
-    y += step;
-    name(area, 10, y, "Auswahl");
-    View_Area_Add_Choice(a, xa, y, g_el.woods, 0x1000, 16, 3, &g_el.choice[0], &g_on);
-    View_Area_Add_Choice(a, xi, y, g_el.woods, 0x1000, 16, 3, &g_el.choice[1], &g_off);
-    y += step;
-    name(area, 10, y, "Bildauswahl");
-    View_Area_Add_Picture_Choice(a, xa, y - 16, pictures().sections.c_str(), 40, 24, 4, 0, &g_el.picture[0], &g_on);
-    View_Area_Add_Picture_Choice(a, xi, y - 16, pictures().sections.c_str(), 40, 24, 4, 0, &g_el.picture[1],
-                                 &g_off);
-    y += step + 10;
-    name(area, 10, y, "Bildknopf (Tooltip)");
-    View_Area_Add_Bitmap_Button(a, xa, y - 18, 24, 24, pictures().button.c_str(), 0, magenta(), 18,
+    name(area, 10, kChoice, "Auswahl");
+    View_Area_Add_Choice(a, xa, kChoice, g_el.woods, 0x1000, 16, 3, &g_el.choice[0], &g_on);
+    View_Area_Add_Choice(a, xi, kChoice, g_el.woods, 0x1000, 16, 3, &g_el.choice[1], &g_off);
+    name(area, 10, kPictureChoice, "Bildauswahl");
+    View_Area_Add_Picture_Choice(a, xa, kPictureChoice - 16, pictures().sections.c_str(), 40, 24, 4, 0,
+                                 &g_el.picture[0], &g_on);
+    View_Area_Add_Picture_Choice(a, xi, kPictureChoice - 16, pictures().sections.c_str(), 40, 24, 4, 0,
+                                 &g_el.picture[1], &g_off);
+    name(area, 10, kButton, "Bildknopf (Tooltip)");
+    View_Area_Add_Bitmap_Button(a, xa, kButton - 18, 24, 24, pictures().button.c_str(), 0, magenta(), 18,
                                 cp850("Zeile hinzufügen"), 1, &g_el.button[0], &g_on);
-    View_Area_Add_Bitmap_Button(a, xi, y - 18, 24, 24, pictures().button.c_str(), 0, magenta(), 18,
+    View_Area_Add_Bitmap_Button(a, xi, kButton - 18, 24, 24, pictures().button.c_str(), 0, magenta(), 18,
                                 cp850("Zeile hinzufügen"), 1, &g_el.button[1], &g_off);
-    y += step + 4;
-    name(area, 10, y, "Texteditor");
-    View_Area_Add_Text_Editor(a, xa, y - 14, xa + 200, y + 44, g_el.editor[0], 300, BLACK_CI, WHITE_CI, 1, &g_on);
-    View_Area_Add_Text_Editor(a, xi, y - 14, xi + 200, y + 44, g_el.editor[1], 300, BLACK_CI, WHITE_CI, 1, &g_off);
+    name(area, 10, kEditor, "Texteditor");
+    View_Area_Add_Text_Editor(a, xa, kEditor - 14, xa + 200, kEditor + 44, g_el.editor[0], 300, BLACK_CI, WHITE_CI, 1,
+                              &g_on);
+    View_Area_Add_Text_Editor(a, xi, kEditor - 14, xi + 200, kEditor + 44, g_el.editor[1], 300, BLACK_CI, WHITE_CI,
+                              1, &g_off);
 }
+
+std::string at(const char* step, int x, int y) { return std::string(step) + " " + std::to_string(x) + " " + std::to_string(y); }
 
 void view_elements()
 {
@@ -198,7 +192,12 @@ void view_elements()
     Mask_Init_Pages(1, &page);
     page.draw = draw_elements;
     page.vslider = 1;
-    run_mask(&mask, 1, &page, {"shot alle_Elementarten", "key 27"});
+    // The bitmap button and the click area show their tooltips while the
+    // mouse rests on them.
+    run_mask(&mask, 1, &page,
+             {"shot alle_Elementarten", at("move", 600, kTree), at("move", kActive + 12, kButton - 6), "shot Bildknopf_mit_Tooltip",
+              at("move", 600, kTree), at("move", kActive + 60, kClick - 5), "shot Klickfläche_mit_Tooltip",
+              "key 27"});
 }
 
 // ---- the element calls of the mask pages ----------------------------------------------------
@@ -639,7 +638,7 @@ void draw_graphics(int x1, int y1, int x2, int y2, void*)
     Scr_Text_Box(2.0, 1.05, "q = 5,0 kN/m", 0x1000, 0, 4);
     pxFgc(BLACK_CI);
     Scr_Dimension_Length(2, 0.0, -0.45, 4.0, -0.45, 8);
-    Scr_Axes(4.4, 0.0, "x", "z", 0.6, 0.6, 0.0, 1.0);
+    Scr_Axes(4.4, 0.0, "x", "z", 60.0, 60.0, 0.0, s);
     // Lines: styles and thicknesses.
     pxFgc(Nearest_RGB_Color(0, 0, 160));
     for (int i = 0; i < 4; ++i) {
@@ -667,7 +666,7 @@ void draw_graphics(int x1, int y1, int x2, int y2, void*)
     pxFgc(BLACK_CI);
     Scr_Text_Bold(2.2, 2.3, "fett", 0x1000);
     Scr_Text_Plain(2.8, 2.3, "normal", 0x1000);
-    Scr_Text_Right(4.9, 2.3, "rechtsbuendig", 0x1002);
+    Scr_Text_Right(4.9, 2.3, cp850("rechtsbündig"), 0x1002);
     Scr_Dimension_Line(2, 2.2, 2.45, 4.9, 2.45, "2,70", "5", 6);
 }
 

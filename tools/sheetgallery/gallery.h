@@ -31,7 +31,8 @@ int run_mask(MaskRecord* mask, int count, MaskPage* pages, const std::vector<std
 // The pictures painted for the gallery, as paths the picture calls take: a
 // picture (48 x 32, key colour magenta), a strip of cross-sections for picture
 // choices (two columns of 40 x 24, active and grey, four rows), a bitmap button
-// (24 x 24 grey and active side by side), a tree image (16 x 16), the strips of
+// (24 x 24: inactive, normal, hovered and pressed side by side), a tree image
+// (16 x 16), the strips of
 // the row and column popup menus (four buttons of 24 x 24, key colour
 // (192, 192, 192)), a 24 x 24 picture button with its inactive picture and the
 // 12 x 12 pictures of radio buttons and check boxes.

@@ -252,7 +252,6 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         f.run();
         if (interactive) continue;
-        if (std::getenv("GALLERY_LOG")) std::fprintf(stderr, "%s", Kov_Script_Log_Text());
         const std::string file = out + "/" + f.name + ".png";
         if (g_shots.empty()) {
             std::fprintf(stderr, "sheetgallery: %s took no picture\n", f.name);

@@ -117,10 +117,12 @@ bool paint_pictures(const std::string& dir, Pictures* out)
     {
         // Grey (inactive) left, active right; a disc with a cross.
         // No smoothing: every pixel is the key colour or the picture's own.
-        QImage img = canvas(48, 24, kMagenta);
+        // Inactive, normal, hovered and pressed side by side: a disc with a cross.
+        QImage img = canvas(96, 24, kMagenta);
         QPainter p(&img);
-        const QColor colours[2] = {QColor(160, 160, 160), QColor(30, 140, 40)};
-        for (int i = 0; i < 2; ++i) {
+        const QColor colours[4] = {QColor(160, 160, 160), QColor(30, 140, 40), QColor(60, 190, 70),
+                                   QColor(20, 100, 30)};
+        for (int i = 0; i < 4; ++i) {
             p.setPen(Qt::NoPen);
             p.setBrush(colours[i]);
             p.drawEllipse(QRect(24 * i + 2, 2, 20, 20));
