@@ -380,6 +380,41 @@ void registers()
               "shot Seite_mit_oberer_Beschriftung", "key 27"});
 }
 
+// ---- the fixed-layout register sheet ------------------------------------------------------
+
+void draw_fixed_page(int area, int)
+{
+    static const char* const texts[] = {"Seite 1: Werte", "Seite 2: gesperrt (Art 0)", "Seite 3: Querschnitt"};
+    const int page = Mask_Current_Page();
+    caption(area, 20, 30, page >= 0 && page < 3 ? texts[page] : "?");
+    name(area, 20, 60, "Feste Anordnung: Reiter, Seitenbereich,");
+    name(area, 20, 78, "abbrechen, Hilfe, bestätigen, Statuszeile.");
+    Mask_Add_Label(20, 110, "Anzahl n", &g_on);
+    static int n = 4;
+    Mask_Add_Int(120, 110, &n, 4, &g_on);
+}
+
+void fixed_status(char* buffer) { std::snprintf(buffer, 199, "%s", cp850("Statuszeile der festen Registermaske")); }
+
+void register_sheet()
+{
+    MaskPage pages[3];
+    Mask_Init_Pages(3, pages);
+    const char* const labels[] = {"Werte", "Gesperrt", "Querschnitt"};
+    for (int i = 0; i < 3; ++i) {
+        label(&pages[i], labels[i]);
+        pages[i].draw = draw_fixed_page;
+    }
+    pages[1].kind = MASK_PAGE_DISABLED;
+    // Opened twice: the second opening starts on the page left last.
+    script({"shot erste_Seite", "click 1002", "shot dritte_Seite", "key 27"});
+    Mask_Edit_Register_Sheet(200, 420, cp850("Galerie - Registermaske fester Anordnung"), 3, pages, fixed_status,
+                             "GALERIE");
+    script({"shot wieder_geöffnet:_die_zuletzt_gezeigte_Seite", "key 27"});
+    Mask_Edit_Register_Sheet(200, 420, cp850("Galerie - Registermaske fester Anordnung"), 3, pages, fixed_status,
+                             "GALERIE");
+}
+
 // ---- the hints page -----------------------------------------------------------------------------
 
 int g_hints[3][4] = {{1, 1, 1, 1}, {0, 1, 1, 1}, {0, 0, 1, 1}};
@@ -748,6 +783,7 @@ const std::vector<Family>& families()
         {"mask_elements", "the element calls of the mask pages in the states 1, -1 and 0", mask_elements},
         {"mask_modes", "masks in the modes 0 to 8", mask_modes},
         {"registers", "registers with disabled and hidden pages", registers},
+        {"register_sheet", "the fixed-layout register sheet, opened twice", register_sheet},
         {"hints", "the program hints page with 0, 1 and 2 hints off", hints},
         {"buttons", "picture, import and hover buttons with a tooltip and a highlight", buttons},
         {"row_table", "a row table", row_table},
