@@ -441,7 +441,7 @@ void hints()
     }
     run_mask(&mask, 3, pages,
              {"shot kein_Hinweis_aus", "click 1001", "shot ein_Hinweis_aus", "click 1002", "shot zwei_Hinweise_aus",
-              "move 250 140", "shot Knopf_mit_Tooltip", "key 27"});
+              "move 250 180", "move 250 140", "shot Knopf_mit_Tooltip", "key 27"});
 }
 
 // ---- picture, import and hover buttons ------------------------------------------------------------
@@ -549,9 +549,9 @@ void draw_section(int, int, int x, int y, void* row)
 void draw_sections(int area, int)
 {
     caption(area, 10, 16, "Querschnitte");
-    name(area, 37, 34, "b [mm]");
-    name(area, 117, 34, "h [mm]");
-    name(area, 197, 34, "l [m]");
+    name(area, 37, 30, "b [mm]");
+    name(area, 117, 30, "h [mm]");
+    name(area, 197, 30, "l [m]");
 }
 
 void init_sections(int table)
@@ -561,9 +561,9 @@ void init_sections(int table)
     Row_Table_Set_Button(table, ROW_BUTTON_DUPLICATE, 270, 2);
     Row_Table_Set_Button(table, ROW_BUTTON_APPEND, 0, 2);
     Row_Table_Set_Button(table, ROW_BUTTON_NUMBERS, -4, 14);
-    Row_Table_Add_Column(table, 70, 38, 0, ROW_COLUMN_SORTABLE | ROW_COLUMN_FILLABLE, "%6.1f",
+    Row_Table_Add_Column(table, 65, 44, 0, ROW_COLUMN_SORTABLE | ROW_COLUMN_FILLABLE, "%6.1f",
                          int(offsetof(Section, b)));
-    Row_Table_Add_Column(table, 230, 38, 0, ROW_COLUMN_SORTABLE, "%6.2f", int(offsetof(Section, l)));
+    Row_Table_Add_Column(table, 225, 44, 0, ROW_COLUMN_SORTABLE, "%6.2f", int(offsetof(Section, l)));
     const Section model = {100.0, 200.0, 3.0};
     Row_Table_Set_Template(table, &model);
     const Section rows[] = {{100.0, 200.0, 3.0}, {120.0, 240.0, 4.5}, {140.0, 280.0, 5.25}, {160.0, 320.0, 6.0}};
@@ -582,11 +582,13 @@ void row_table()
     page.draw = draw_sections;
     page.vslider = 1;
     page.row_table_x = 30;
-    page.row_table_y = 44;
+    page.row_table_y = 56;
     page.row_table_size = int(sizeof(Section));
     page.row_draw = draw_section;
     page.init_hook = init_sections;
-    run_mask(&mask, 1, &page, {"shot vier_Zeilen", "key 27"});
+    run_mask(&mask, 1, &page,
+             {"shot vier_Zeilen", "move 300 150", "move 65 44", "in 65 44", "shot Menü_einer_Spaltenmarke", "key 27",
+              "key 27"});
 }
 
 // ---- choice lists -----------------------------------------------------------------------------------
