@@ -122,31 +122,34 @@ bool unsaved()
            std::memcmp(&a.ec9, &b.ec9, sizeof a.ec9) != 0;
 }
 
-void save()
+// false when the store failed (the user was told).
+bool save()
 {
     Session& s = *g_s;
-    if (!s.editable) return;
+    if (!s.editable) return true;
     if (Nad_Store_User_Nad(s.number, s.record.get()) == 1) {
         std::memcpy(s.stored.get(), s.record.get(), sizeof *s.record);
         s.changed = 1;
-        return;
+        return true;
     }
     s.failed = 1;
     message(3, text("Das Anwendungsdokument ") + quoted(s.name) + text(" konnte nicht gespeichert werden."),
             "Die Datei " + std::to_string(s.number) + text(".NAD bleibt, wie sie war."));
+    return false;
 }
 
 // Before the chosen annex is left: its unsaved changes stored when the user
-// says so (a batch run says no).
-void leave_chosen()
+// says so (a batch run says no). false when they were to be stored and could
+// not be: the user stays with them.
+bool leave_chosen()
 {
-    if (!unsaved()) return;
+    if (!unsaved()) return true;
     Init_Message();
     Set_Message_Title("NAD-Pflege");
     Set_Message_Symbol(4, 0, 0, 0);
     Fill_Message((text("Das Anwendungsdokument ") + quoted(g_s->name) + text(" wurde geändert.")).c_str());
     Fill_Message(text("Sollen die Änderungen gespeichert werden?").c_str());
-    if (Answer_is_Yes(1)) save();
+    return Answer_is_Yes(1) ? save() : true;
 }
 
 void redraw_list()
@@ -208,8 +211,7 @@ bool ask_new_name()
 void new_annex()
 {
     Session& s = *g_s;
-    leave_chosen();
-    if (!ask_new_name()) return;
+    if (!leave_chosen() || !ask_new_name()) return;
     char name[NAD_NAME_SIZE];
     Nad_Pflege_Check_Name(g_new_name, name);
     // A copy of the chosen annex as its file holds it.
@@ -263,8 +265,12 @@ void list_event()
     redraw_list();
     if (!NadActiveName || s.name == NadActiveName) return;
     const std::string chosen = NadActiveName;
-    leave_chosen();
-    choose(entry_of(chosen.c_str()));
+    if (leave_chosen()) {
+        choose(entry_of(chosen.c_str()));
+    } else {
+        set_list_name(s.name.c_str());
+        redraw_list();
+    }
 }
 
 // ---- the mask's callbacks --------------------------------------------------------------
@@ -321,10 +327,12 @@ int button(int id)
     case kRemove: remove_annex(); return 1;
     case kSave: save(); return 1;
     case kOptions: Nad_Display_Options_Sheet(); return 1; // the page is laid out again in the next cycle
-    case kHelp: Helpview("NAD_PFLEGE"); return 1;
+    case kHelp:
+        // Without an installed help the button must not seem dead.
+        if (!Helpview("NAD_PFLEGE")) message(1, text("Zur NAD-Pflege ist keine Hilfe eingerichtet."));
+        return 1;
     case kClose:
-        leave_chosen();
-        Mask_Request_Cancel();
+        if (leave_chosen()) Mask_Request_Cancel();
         return 1;
     default: return 0;
     }

@@ -467,6 +467,32 @@ TEST_F(Pflege, FailedStoreKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(count_logged("Answer_is_Yes"), 1);
 }
 
+TEST_F(Pflege, ChangesThatCannotBeStoredKeepTheEditorOpen)
+{
+    store_user(1, "Eins", 1.31);
+    store_user(2, "Zwei", 1.32);
+    const std::string before = bytes_of(env.user_file(1));
+    std::filesystem::create_directories(env.nads() + "/1.NAD.tmp/x");
+    Kov_Script_Push("answer", 1, nullptr); // store when switching: fails
+    Kov_Script_Push("answer", 1, nullptr); // store when closing: fails
+    Kov_Script_Push("answer", 0, nullptr); // then closed without
+    click_field(gamma_solid);
+    type("1,25\r");
+    click_row(3);
+    then([] {
+        EXPECT_STREQ(Nad_Pflege_Edited_Record()->name, "Eins");
+        EXPECT_STREQ(NadActiveName, "Eins");
+        EXPECT_DOUBLE_EQ(Nad_Pflege_Edited_Record()->ec5.gamma_m_solid, 1.25);
+    });
+    click_id(NAD_PFLEGE_CLOSE);
+    then([] { EXPECT_EQ(Mask_Depth(), 1); });
+    click_id(NAD_PFLEGE_CLOSE);
+    EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_FAILED);
+    EXPECT_EQ(Kov_Script_Pending("answer"), 0);
+    EXPECT_EQ(count_logged("Fill_Message Die Datei 1.NAD bleibt, wie sie war."), 2);
+    EXPECT_EQ(bytes_of(env.user_file(1)), before);
+}
+
 TEST_F(Pflege, UnreadableUserAnnexIsShownButNeverOverwritten)
 {
     store_user(1, "Eins", 1.31);
@@ -490,6 +516,7 @@ TEST_F(Pflege, DisplayOptionsAndHelpLeaveTheAnnexAlone)
     EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_UNCHANGED);
     EXPECT_GE(count_logged("Define_Prop_Sheet"), 2);
     EXPECT_TRUE(logged("Helpview NAD_PFLEGE"));
+    EXPECT_TRUE(logged("Fill_Message Zur NAD-Pflege ist keine Hilfe eingerichtet."));
     EXPECT_EQ(tree(env.nads()), nads);
 }
 
