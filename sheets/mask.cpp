@@ -284,6 +284,7 @@ void draw_current(Level& l)
     if (!valid_page(&l, j)) return;
     const int area = l.area[size_t(j)], row = l.row_table[size_t(j)], esc = l.escape[size_t(j)];
     if (area < 0 || row < 0 || esc < 0) return;
+    Mask_Hover_Hide(); // its saved screen would be the page as it was
     for (int pass = 0; pass < 2; ++pass) {
         MaskPage& p = l.pages[j];
         View_Area_Clear(unsigned(area));
@@ -351,6 +352,7 @@ void leave(Level& l)
     for (; l.areas_added > 0; --l.areas_added) Mask_Release_Hover_Area();
     if (l.mask->close_hook) l.mask->close_hook();
     l.mask->last_page = l.shown_last;
+    Mask_Hover_Leave_Level();
     Undefine_Prop_Sheet();
     l.row_flag.clear();
     l.row_table.clear();
@@ -375,6 +377,7 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
         e.centre_y = NPIXEL_Y / 2;
     }
     Mask_Hover_Handler();
+    Mask_Hover_Enter_Level();
     int buffer = pxBuff(-1);
     const int mode = m->mode;
     const bool full = mode == 4 || mode == 8;
@@ -443,6 +446,7 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
 
     if (registers) build_register(l, F, R, T, B, w);
     for (int j = 0; j < count; ++j) build_page_area(l, j, F, R, T, B);
+    if (l.areas_added > 0) Mask_Hover_Install(); // also on a sheet opened over another mask
     build_buttons(l);
     if (m->decorate) m->decorate(left, top, right, bottom);
     for (int j = 0; j < count; ++j)
