@@ -29,6 +29,7 @@
 #include "platform/kovevent.h"
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
+#include "sheets/maskenginepriv.h"
 #include "sheets/maskhover.h"
 #include "sheets/maskstate.h"
 #include "sheets/masktextbox.h"
@@ -36,53 +37,25 @@
 #include "sheets/viewarea.h"
 #include "sheets/viewevent.h"
 
-namespace {
+using namespace maskengine;
 
-const int kCancel = 100;
-const int kConfirm = 200;
-const int kRegisterBase = 1000;
-const int kAreaBase = 2000;
-const int kSlider = 17;
-const int kStatusBytes = 200;
-const char kWeiter[] = "Weiter      ";
-
-// One nesting level of the mask stack. The slot stays for the whole run: the
-// page-area records and MaskState point at its displacement pair, which the
-// hover handler may still read after the mask of this level has returned.
-struct Level {
-    int dx = 0, dy = 0; // kept up to date by the sheet while the mask is open
-
-    MaskRecord* mask = nullptr;
-    MaskPage* pages = nullptr;
-    int count = 0;
-    bool registers = false; // the register engine with more than one page
-    int current = 0;
-    int shown_last = 0;
-    std::vector<int> row_flag, row_table, member, escape, area;
-    int reg = -1;
-    int def = -1; // default button
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int origin_x = 0, origin_y = 0;
-    int bar_left = 0, bar_bottom = 0, tab = 0;
-    int help_x = 0, confirm_x = 0;
-    int areas_added = 0; // page-area records this mask added
-};
-
-struct Engine {
-    bool centre_set = false;
-    int centre_x = 0, centre_y = 0;
-    int cancel_request = 0, confirm_request = 0, redraw_request = 0;
-    int cursor_to_default = 1;
-    int release_ints = 1;
-    int depth = 0;
-    std::vector<std::unique_ptr<Level>> slots;
-};
+namespace maskengine {
 
 Engine& engine()
 {
     static Engine* e = new Engine;
     return *e;
 }
+
+std::string text_of(const char* field, size_t size) { return std::string(field, strnlen(field, size)); }
+
+} // namespace maskengine
+
+namespace {
+
+const int kCancel = 100;
+const int kConfirm = 200;
+const char kWeiter[] = "Weiter      ";
 
 Level* innermost()
 {
@@ -91,9 +64,6 @@ Level* innermost()
 }
 
 bool valid_page(const Level* l, int page) { return l && page >= 0 && page < l->count; }
-
-// A text field of a caller's record, which need not be terminated.
-std::string text_of(const char* field, size_t size) { return std::string(field, strnlen(field, size)); }
 
 // The shadow rounded half away from zero into the int range; a value that is
 // not a number leaves the int as it was.
@@ -144,22 +114,203 @@ void draw_labels(const MaskPage& p, int x, int bar_bottom)
 // sheet is now.
 void draw_disabled_labels(const Level& l, const MaskPage& p, int x)
 {
-    const int ox = l.dx, oy = l.dy;
+    draw_labels_in_colour(p, x, l.bar_bottom, p.disabled_colour, l.dx, l.dy);
+}
+
+} // namespace
+
+namespace maskengine {
+
+int kept_page(int depth)
+{
+    const Engine& e = engine();
+    return depth >= 0 && size_t(depth) < e.slots.size() ? e.slots[size_t(depth)]->current : 0;
+}
+
+Level& push_level(MaskRecord* mask, int count, MaskPage* pages, int left, int top, int right, int bottom)
+{
+    Engine& e = engine();
+    if (e.slots.size() <= size_t(e.depth)) e.slots.push_back(std::make_unique<Level>());
+    Level& l = *e.slots[size_t(e.depth)];
+    ++e.depth;
+    l.dx = l.dy = 0;
+    l.mask = mask;
+    l.pages = pages;
+    l.count = count;
+    l.registers = false;
+    l.current = 0;
+    l.shown_last = 0;
+    l.row_flag.assign(size_t(count), 1);
+    l.row_table.assign(size_t(count), -1);
+    l.member.assign(size_t(count), -1);
+    l.escape.assign(size_t(count), -1);
+    l.area.assign(size_t(count), -1);
+    l.reg = -1;
+    l.def = -1;
+    l.left = left;
+    l.top = top;
+    l.right = right;
+    l.bottom = bottom;
+    l.origin_x = left;
+    l.origin_y = top;
+    l.bar_left = l.bar_bottom = l.tab = 0;
+    l.help_x = l.confirm_x = 0;
+    l.areas_added = 0;
+    Mask_Push_Registration_Level();
+    return l;
+}
+
+void open_page_area(Level& l, int j, int left, int top, int right, int bottom, bool record)
+{
+    const MaskPage& p = l.pages[j];
+    l.row_flag[size_t(j)] = 1;
+    if (p.area_x >= 0 && p.area_width > 0) {
+        left += p.area_x;
+        right = std::min(left + p.area_width, right);
+    }
+    if (p.area_y >= 0 && p.area_height > 0) {
+        top += p.area_y;
+        bottom = std::min(top + p.area_height, bottom);
+    }
+    const int esc = Add_Escape_Area_to_PS(left, top, right - (p.vslider ? kSlider : 0),
+                                          bottom - (p.hslider ? kSlider : 0), 0, kAreaBase + j);
+    l.escape[size_t(j)] = esc;
+    if (esc >= 0) {
+        Set_Escape_Area_to_MouseMoveEvent(esc, 1);
+        // The pages' areas lie one over the other: only the page drawn takes
+        // the events (the drawing switches its escape area on).
+        Change_Activity_PS(esc, 0);
+    }
+    const int area = View_Area_Open(left, top, right, bottom, p.hslider, p.vslider);
+    l.area[size_t(j)] = area;
+    if (area < 0) return;
+    if (record) {
+        const int before = g_mask_state.page_area_count;
+        Mask_Register_Hover_Area(esc, area, left, top, right, bottom, &l.dx, &l.dy);
+        const int added = g_mask_state.page_area_count - before;
+        l.areas_added += added;
+        // The handler belongs to a sheet: a mask opened over another one needs its own.
+        if (added > 0 && l.areas_added == 1) Mask_Hover_Install();
+    }
+    const int edge =
+        p.row_table_width < 1 ? right - left - (p.vslider ? kSlider : 0) - 10 : p.row_table_x + p.row_table_width;
+    l.row_table[size_t(j)] = Row_Table_Create(area, p.row_table_y, p.row_table_x, edge, 20, p.row_table_size, p.row_draw);
+}
+
+int add_button(int x, int y, int id, const char* text, const int* raster, const char* comment)
+{
+    const int b = Add_Single_Button_to_PS(x, y, 1, id, text, raster, 0);
+    if (b >= 0 && comment) Set_Comment_to_Button_PS(b, cp850(comment));
+    return b;
+}
+
+
+void draw_labels_in_colour(const MaskPage& p, int x, int bar_bottom, int colour, int ox, int oy)
+{
     const std::string upper = text_of(p.upper_label, sizeof p.upper_label);
     const std::string label = text_of(p.label, sizeof p.label);
     auto text = [&](int y, const std::string& t, unsigned font) {
         Pop_RFont(font);
-        pxFgc(p.disabled_colour);
+        pxFgc(colour);
         pxText(x + ox, y + oy, t.c_str(), -1);
         Push_RFont();
     };
     if (!upper.empty()) {
-        text(l.bar_bottom - 18, upper, 0x1002);
-        text(l.bar_bottom - 6, label, 0x1000);
+        text(bar_bottom - 18, upper, 0x1002);
+        text(bar_bottom - 6, label, 0x1000);
     } else {
-        text(l.bar_bottom - 10, label, 0x1000);
+        text(bar_bottom - 10, label, 0x1000);
     }
 }
+
+void draw_status(void (*fill)(char* buffer), int x1, int y1, int x2, int y2)
+{
+    char status[kStatusBytes];
+    std::memset(status, 0, sizeof status);
+    fill(status);
+    status[kStatusBytes - 1] = 0;
+    Mask_Draw_Text_Box(x1, y1, x2, y2, status, 209, 1, 0x1000, BLACK_CI, BUTTON_CI);
+}
+
+void switch_away(Level& l, int old)
+{
+    if (valid_page(&l, old) && l.area[size_t(old)] >= 0) {
+        View_Area_Set_Activity(unsigned(l.area[size_t(old)]), 0);
+        Change_Activity_PS(l.escape[size_t(old)], 0);
+    }
+}
+
+void draw_current(Level& l)
+{
+    Engine& e = engine();
+    const int j = l.current;
+    if (!valid_page(&l, j)) return;
+    const int area = l.area[size_t(j)], row = l.row_table[size_t(j)], esc = l.escape[size_t(j)];
+    if (area < 0 || row < 0 || esc < 0) return;
+    Mask_Hover_Hide(); // its saved screen would be the page as it was
+    for (int pass = 0; pass < 2; ++pass) {
+        MaskPage& p = l.pages[j];
+        View_Area_Clear(unsigned(area));
+        Mask_Set_Output_Area(area);
+        if (p.draw) p.draw(area, row);
+        if (l.row_flag[size_t(j)]) Row_Table_Draw(row);
+        if (p.scroll_x > 0 || p.scroll_y > 0) {
+            // The kept pixel position as a fraction of the range the page has now.
+            int w = 0, h = 0, cw = 0, ch = 0;
+            View_Area_Inquire_Size(unsigned(area), &w, &h);
+            View_Area_Inquire_Content_Size(unsigned(area), &cw, &ch);
+            const int rx = cw - w, ry = ch - h;
+            // Half a pixel more, so that the area's truncation gives the pixel back.
+            const double fx = p.scroll_x > 0 && rx > 0 ? (p.scroll_x + 0.5) / rx : 0.0;
+            const double fy = p.scroll_y > 0 && ry > 0 ? (p.scroll_y + 0.5) / ry : 0.0;
+            View_Area_Set_Scroll_Fraction(unsigned(area), fx, fy);
+            p.scroll_x = -1;
+            p.scroll_y = -1;
+        }
+        View_Area_Set_Activity(unsigned(area), 1);
+        View_Area_Show(unsigned(area));
+        Change_Activity_PS(esc, 1);
+        if (!e.redraw_request) break;
+        e.redraw_request = 0;
+    }
+}
+
+void leave(Level& l)
+{
+    Engine& e = engine();
+    convert_back(e.release_ints != 0);
+    Mask_Release_Clamps();
+    Mask_Pop_Registration_Level();
+    for (int j = 0; j < l.count; ++j) {
+        const int area = l.area[size_t(j)];
+        if (area < 0) continue;
+        View_Area_Inquire_Scroll(unsigned(area), &l.pages[j].scroll_x, &l.pages[j].scroll_y);
+        Row_Table_Free_For_Area(area);
+        View_Area_Close(unsigned(area));
+    }
+    for (; l.areas_added > 0; --l.areas_added) Mask_Release_Hover_Area();
+    if (l.mask) {
+        if (l.mask->close_hook) l.mask->close_hook();
+        l.mask->last_page = l.shown_last;
+    }
+    Mask_Hover_Leave_Level();
+    Undefine_Prop_Sheet();
+    l.row_flag.clear();
+    l.row_table.clear();
+    l.member.clear();
+    l.escape.clear();
+    l.area.clear();
+    l.mask = nullptr;
+    l.pages = nullptr;
+    l.count = 0;
+    --e.depth;
+    e.cancel_request = 0;
+    e.confirm_request = 0;
+}
+
+} // namespace maskengine
+
+namespace {
 
 void build_register(Level& l, int F, int R, int T, int B, int w)
 {
@@ -203,48 +354,11 @@ void build_register(Level& l, int F, int R, int T, int B, int w)
 void build_page_area(Level& l, int j, int F, int R, int T, int B)
 {
     const MaskRecord& m = *l.mask;
-    MaskPage& p = l.pages[j];
+    const MaskPage& p = l.pages[j];
     l.row_flag[size_t(j)] = 1;
     if (p.kind == MASK_PAGE_HIDDEN || !p.draw) return;
-    int left = l.left + F + m.margin_left;
-    int right = l.right - F - m.margin_right;
-    int top = l.top + T + m.margin_top + R + F;
-    int bottom = l.bottom - F - m.margin_bottom - B;
-    if (p.area_x >= 0 && p.area_width > 0) {
-        left += p.area_x;
-        right = std::min(left + p.area_width, right);
-    }
-    if (p.area_y >= 0 && p.area_height > 0) {
-        top += p.area_y;
-        bottom = std::min(top + p.area_height, bottom);
-    }
-    const int esc = Add_Escape_Area_to_PS(left, top, right - (p.vslider ? kSlider : 0),
-                                          bottom - (p.hslider ? kSlider : 0), 0, kAreaBase + j);
-    l.escape[size_t(j)] = esc;
-    if (esc >= 0) {
-        Set_Escape_Area_to_MouseMoveEvent(esc, 1);
-        // The pages' areas lie one over the other: only the page drawn takes
-        // the events (the drawing switches its escape area on).
-        Change_Activity_PS(esc, 0);
-    }
-    const int area = View_Area_Open(left, top, right, bottom, p.hslider, p.vslider);
-    l.area[size_t(j)] = area;
-    if (area < 0) return;
-    if (m.mode != 1 && m.mode != 3) {
-        const int before = g_mask_state.page_area_count;
-        Mask_Register_Hover_Area(esc, area, left, top, right, bottom, &l.dx, &l.dy);
-        l.areas_added += g_mask_state.page_area_count - before;
-    }
-    const int edge =
-        p.row_table_width < 1 ? right - left - (p.vslider ? kSlider : 0) - 10 : p.row_table_x + p.row_table_width;
-    l.row_table[size_t(j)] = Row_Table_Create(area, p.row_table_y, p.row_table_x, edge, 20, p.row_table_size, p.row_draw);
-}
-
-int add_button(int x, int y, int id, const char* text, const int* raster, const char* comment)
-{
-    const int b = Add_Single_Button_to_PS(x, y, 1, id, text, raster, 0);
-    if (b >= 0 && comment) Set_Comment_to_Button_PS(b, cp850(comment));
-    return b;
+    open_page_area(l, j, l.left + F + m.margin_left, l.top + T + m.margin_top + R + F, l.right - F - m.margin_right,
+                   l.bottom - F - m.margin_bottom - B, m.mode != 1 && m.mode != 3);
 }
 
 void build_buttons(Level& l)
@@ -276,42 +390,6 @@ void build_buttons(Level& l)
     l.def = m.mode == 5 ? confirm : cancel;
 }
 
-// Step 7 of a cycle: the current page into its view area.
-void draw_current(Level& l)
-{
-    Engine& e = engine();
-    const int j = l.current;
-    if (!valid_page(&l, j)) return;
-    const int area = l.area[size_t(j)], row = l.row_table[size_t(j)], esc = l.escape[size_t(j)];
-    if (area < 0 || row < 0 || esc < 0) return;
-    Mask_Hover_Hide(); // its saved screen would be the page as it was
-    for (int pass = 0; pass < 2; ++pass) {
-        MaskPage& p = l.pages[j];
-        View_Area_Clear(unsigned(area));
-        Mask_Set_Output_Area(area);
-        if (p.draw) p.draw(area, row);
-        if (l.row_flag[size_t(j)]) Row_Table_Draw(row);
-        if (p.scroll_x > 0 || p.scroll_y > 0) {
-            // The kept pixel position as a fraction of the range the page has now.
-            int w = 0, h = 0, cw = 0, ch = 0;
-            View_Area_Inquire_Size(unsigned(area), &w, &h);
-            View_Area_Inquire_Content_Size(unsigned(area), &cw, &ch);
-            const int rx = cw - w, ry = ch - h;
-            // Half a pixel more, so that the area's truncation gives the pixel back.
-            const double fx = p.scroll_x > 0 && rx > 0 ? (p.scroll_x + 0.5) / rx : 0.0;
-            const double fy = p.scroll_y > 0 && ry > 0 ? (p.scroll_y + 0.5) / ry : 0.0;
-            View_Area_Set_Scroll_Fraction(unsigned(area), fx, fy);
-            p.scroll_x = -1;
-            p.scroll_y = -1;
-        }
-        View_Area_Set_Activity(unsigned(area), 1);
-        View_Area_Show(unsigned(area));
-        Change_Activity_PS(esc, 1);
-        if (!e.redraw_request) break;
-        e.redraw_request = 0;
-    }
-}
-
 // Step 6 of a cycle: a disabled register cannot be the current page.
 void keep_off_disabled(Level& l)
 {
@@ -334,37 +412,6 @@ void keep_off_disabled(Level& l)
         if (j != l.current && l.pages[j].kind == MASK_PAGE_DISABLED) draw_disabled_labels(l, l.pages[j], label_x(l, v));
         ++v;
     }
-}
-
-void leave(Level& l)
-{
-    Engine& e = engine();
-    convert_back(e.release_ints != 0);
-    Mask_Release_Clamps();
-    Mask_Pop_Registration_Level();
-    for (int j = 0; j < l.count; ++j) {
-        const int area = l.area[size_t(j)];
-        if (area < 0) continue;
-        View_Area_Inquire_Scroll(unsigned(area), &l.pages[j].scroll_x, &l.pages[j].scroll_y);
-        Row_Table_Free_For_Area(area);
-        View_Area_Close(unsigned(area));
-    }
-    for (; l.areas_added > 0; --l.areas_added) Mask_Release_Hover_Area();
-    if (l.mask->close_hook) l.mask->close_hook();
-    l.mask->last_page = l.shown_last;
-    Mask_Hover_Leave_Level();
-    Undefine_Prop_Sheet();
-    l.row_flag.clear();
-    l.row_table.clear();
-    l.member.clear();
-    l.escape.clear();
-    l.area.clear();
-    l.mask = nullptr;
-    l.pages = nullptr;
-    l.count = 0;
-    --e.depth;
-    e.cancel_request = 0;
-    e.confirm_request = 0;
 }
 
 int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
@@ -417,36 +464,11 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
         Define_Prop_Sheet(left, top, right, bottom, 1, 0, title.c_str(), size, 1);
     }
 
-    if (e.slots.size() <= size_t(e.depth)) e.slots.push_back(std::make_unique<Level>());
-    Level& l = *e.slots[size_t(e.depth)];
-    ++e.depth;
-    l.dx = l.dy = 0;
-    l.mask = m;
-    l.pages = pages;
-    l.count = count;
+    Level& l = push_level(m, count, pages, left, top, right, bottom);
     l.registers = registers;
-    l.current = 0;
-    l.shown_last = 0;
-    l.row_flag.assign(size_t(count), 1);
-    l.row_table.assign(size_t(count), -1);
-    l.member.assign(size_t(count), -1);
-    l.escape.assign(size_t(count), -1);
-    l.area.assign(size_t(count), -1);
-    l.reg = -1;
-    l.def = -1;
-    l.left = left;
-    l.top = top;
-    l.right = right;
-    l.bottom = bottom;
-    l.origin_x = left;
-    l.origin_y = top;
-    l.bar_left = l.bar_bottom = l.tab = 0;
-    l.areas_added = 0;
-    Mask_Push_Registration_Level();
 
     if (registers) build_register(l, F, R, T, B, w);
     for (int j = 0; j < count; ++j) build_page_area(l, j, F, R, T, B);
-    if (l.areas_added > 0) Mask_Hover_Install(); // also on a sheet opened over another mask
     build_buttons(l);
     if (m->decorate) m->decorate(left, top, right, bottom);
     for (int j = 0; j < count; ++j)
@@ -484,23 +506,15 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
     while (result < 0) {
         e.cancel_request = 0;
         e.confirm_request = 0;
-        if (m->status_text) {
-            char status[kStatusBytes];
-            std::memset(status, 0, sizeof status);
-            m->status_text(status);
-            status[kStatusBytes - 1] = 0;
-            Mask_Draw_Text_Box(l.help_x + l.dx + 30, bottom + l.dy - 26, l.confirm_x + l.dx - 20, bottom + l.dy - 9,
-                               status, 209, 1, 0x1000, BLACK_CI, BUTTON_CI);
-        }
+        if (m->status_text)
+            draw_status(m->status_text, l.help_x + l.dx + 30, bottom + l.dy - 26, l.confirm_x + l.dx - 20,
+                        bottom + l.dy - 9);
         if (l.def >= 0) Change_Activity_PS(l.def, 1);
         buffer = pxBuff(-1);
         if (m->cycle_hook) m->cycle_hook(l.current);
         if (l.current != l.shown_last) {
             const int old = l.shown_last;
-            if (valid_page(&l, old) && l.area[size_t(old)] >= 0) {
-                View_Area_Set_Activity(unsigned(l.area[size_t(old)]), 0);
-                Change_Activity_PS(l.escape[size_t(old)], 0);
-            }
+            switch_away(l, old);
             if (m->register_switch && m->register_switch(old, l.current)) {
                 l.current = old;
                 // The register shows the page that stays.
@@ -633,7 +647,7 @@ void Mask_Select_Page(int page)
     const int old = l->current;
     l->current = page;
     if (l->reg >= 0) Set_Selected_Register_Member(page + 1);
-    if (l->mask->register_switch && l->mask->register_switch(old, page)) l->current = old;
+    if (l->mask && l->mask->register_switch && l->mask->register_switch(old, page)) l->current = old;
 }
 
 int Mask_Current_Page(void)
@@ -670,8 +684,10 @@ void Mask_Engine_Reset(void)
 {
     Engine& e = engine();
     e.centre_set = false;
+    e.sheet_centre_set = false;
     e.cancel_request = e.confirm_request = e.redraw_request = 0;
     e.cursor_to_default = 1;
     e.release_ints = 1;
     e.depth = 0;
+    for (auto& slot : e.slots) slot->current = 0;
 }

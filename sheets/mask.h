@@ -78,6 +78,20 @@ int Mask_Edit_Single_Page(MaskRecord* mask, MaskPage* page);
 // count < 1: 0 at once; one page is shown as Mask_Edit_Single_Page shows it.
 int Mask_Edit_Registers(MaskRecord* mask, int count, MaskPage* pages);
 
+// A sheet of fixed layout without a MaskRecord: the pages as registers (one
+// page alone) in a page area of about width x height, a title, a cancel, a
+// help and a confirm button, and a status line when status_text is set (at
+// most 199 bytes). Every page gets a register and a page area; kind 0 is a
+// disabled register (a hidden kind is shown as normal), and a disabled page is
+// never shown while a selectable one is left: the one before it is shown, or
+// the one after it. The sheet opens where the last one of its kind was left
+// and starts on the page that was current when the last mask at the same
+// nesting depth closed. Element calls, registrations and the confirm step work
+// as in the masks above; there are no vetoes, requests or button handler.
+// 1 confirmed, 0 cancelled (at once when count < 1 or pages is NULL).
+int Mask_Edit_Register_Sheet(int height, int width, const char* title, int count, MaskPage* pages,
+                             void (*status_text)(char* buffer), const char* help_key);
+
 // The confirm step of the innermost mask with the checks of the pages of the
 // stack level (0 = outermost); 0 or the first non-zero check result.
 int Mask_Confirm_Level(int level);
@@ -104,6 +118,6 @@ void Mask_Set_Cursor_To_Default(int on);
 void Mask_Cursor_To_Default_On(void);
 void Mask_Cursor_To_Default_Off(void);
 
-// Back to the start of the run: centre unset, no requests, cursor flag on (for
-// tests; no mask may be open).
+// Back to the start of the run: both centres unset, no requests, cursor flag
+// on, every depth starting on page 0 (for tests; no mask may be open).
 void Mask_Engine_Reset(void);

@@ -145,10 +145,15 @@ struct AfterInner {
 } g_after_inner;
 int g_middle_third_area = -1;
 
+bool g_fixed_sheet = false; // the outer mask opens the fixed-layout register sheet instead
+
 int outer_buttons(int id)
 {
     if (id != 7) return 0;
-    Mask_Edit_Registers(&g_middle, 3, g_middle_pages);
+    if (g_fixed_sheet)
+        Mask_Edit_Register_Sheet(120, 260, "Fest", 3, g_middle_pages, nullptr, nullptr);
+    else
+        Mask_Edit_Registers(&g_middle, 3, g_middle_pages);
     return 1;
 }
 
@@ -181,6 +186,7 @@ protected:
         std::memset(g_width, 0, sizeof g_width);
         g_after_inner = AfterInner{};
         g_middle_third_area = -1;
+        g_fixed_sheet = false;
         Kov_Ui_Set_Idle_Hook(idle);
 
         Mask_Init(&g_outer);
@@ -367,4 +373,42 @@ TEST_F(NestedHover, APageDrawnAnewUnderItsTooltipKeepsItsNewLook)
     EXPECT_TRUE(g_user.empty()) << g_user.size() << " steps left";
     ASSERT_FALSE(after_click.empty());
     EXPECT_TRUE(after_click == redrawn);
+}
+
+TEST_F(NestedHover, TheFixedLayoutRegisterSheetShowsTheTooltipsOfItsPageOnView)
+{
+    g_fixed_sheet = true;
+    auto shows = [](const std::string& line) {
+        const std::vector<std::string> w = written();
+        EXPECT_NE(std::find(w.begin(), w.end(), line), w.end()) << line;
+    };
+    g_user = {
+        [] { click(7); },
+        [] {
+            written();
+            hover(0, 15, 15);
+        },
+        [&] {
+            shows(tip_line(0, 20, g_width[1], "Tipp eins"));
+            click(1002);
+        },
+        [] {
+            written();
+            hover(2, 15, 55);
+        },
+        [&] {
+            shows(tip_line(2, 60, g_width[2], "Tipp drei"));
+            click(1); // the fixed sheet's cancel button
+        },
+        [] {
+            written();
+            hover(0, 15, 15);
+        },
+        [&] {
+            shows(tip_line(0, 20, g_width[0], "Tipp aussen"));
+            click(100);
+        },
+    };
+    EXPECT_EQ(Mask_Edit_Single_Page(&g_outer, &g_outer_page), 0);
+    EXPECT_TRUE(g_user.empty()) << g_user.size() << " steps left";
 }
