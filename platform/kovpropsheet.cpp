@@ -1272,6 +1272,14 @@ void Activate_Call_Allways_Function(int on)
     if (Sheet* s = top()) s->call_on = on != 0;
 }
 
+int Kov_Call_Allways(void)
+{
+    Sheet* s = top();
+    if (!s || !s->call_on || !s->call) return 0;
+    s->call();
+    return 1;
+}
+
 void Draw_Funny_Area_to_PS(int style, int x1, int y1, int x2, int y2, int flag)
 {
     Kov_Script_Log("Draw_Funny_Area_to_PS %d %d %d %d %d %d", style, x1, y1, x2, y2, flag);
