@@ -215,6 +215,27 @@ Outcome wait_for(const char* wait, bool mouse, bool keys_wake, bool take_keys, i
     }
 }
 
+// The wait of GetKOVMessage for hover tracking: the innermost sheet's
+// function between events runs before it and again whenever 100 ms pass (an
+// idle event, scripted) without an event. A wait with a time-out of its own
+// still ends when that time is up.
+Outcome wait_calling_between(bool keys, int timeout_ms, Event* out)
+{
+    const int64_t start = Kov_Clock_Ms();
+    for (;;) {
+        const bool called = Kov_Call_Allways() != 0;
+        int left = timeout_ms;
+        if (timeout_ms > 0) left = int(std::max<int64_t>(1, timeout_ms - (Kov_Clock_Ms() - start)));
+        if (!called) return wait_for("GetKOVMessage", true, keys, false, left, false, out);
+        const Outcome o =
+            wait_for("GetKOVMessage", true, keys, false, left > 0 ? std::min(left, 100) : 100, false, out);
+        if (o != TIMED_OUT) return o;
+        // Scripted, an idle event is the caller's time passing as well.
+        if (timeout_ms > 0 && (Kov_Ui_Mode() != KOV_UI_INTERACTIVE || Kov_Clock_Ms() - start >= timeout_ms))
+            return TIMED_OUT;
+    }
+}
+
 void log_words(const char* call, int result)
 {
     Kov_Script_Log("%s -> %d (%d %d L%d R%d S%d)", call, result, M_XPOS, M_YPOS, M_LEFT, M_RIGHT, M_SCROLL);
@@ -315,11 +336,10 @@ int GetKOVMessage(int mask, void* record)
     int timeout = -1;
     if (record && (mask & 0x40000000) && get_int(record, KOV_MESSAGE_TIMEOUT) > 0)
         timeout = get_int(record, KOV_MESSAGE_TIMEOUT);
-    // The host calls the sheet's always-function between events, also while a
-    // caller waits in a loop of its own (the hover tracking of a view area).
-    if (record) Kov_Ui_Call_Allways();
     Event ev{};
-    const Outcome o = wait_for("GetKOVMessage", true, keys, false, timeout, record == nullptr, &ev);
+    const Outcome o = record && (mask & 0x80000)
+                          ? wait_calling_between(keys, timeout, &ev)
+                          : wait_for("GetKOVMessage", true, keys, false, timeout, record == nullptr, &ev);
     int result;
     if (o == TIMED_OUT) {
         // Interactive look without a record, or the time is up.

@@ -64,8 +64,11 @@ void InitKOVMessage(void* record);
 // 0x10000 in the mask (result 0x10000, the key at byte 20 and still queued for
 // getkey; without the bit it stays queued); with 0x40000000 and a positive
 // time-out in the record it also ends after that time (interactive) or at an
-// idle event (scripted) with the result 0x40000000. A NULL record does not
-// wait: it brings the words up to date from what is queued.
+// idle event (scripted) with the result 0x40000000. With 0x80000 the innermost
+// sheet's function between events (Kov_Call_Allways, kovpropsheet.h) runs
+// before the wait and, while it is switched on, every 100 ms of waiting
+// (scripted: at every idle event). A NULL record does not wait: it brings the
+// words up to date from what is queued.
 int GetKOVMessage(int mask, void* record);
 
 /* ---- the cursor ---------------------------------------------------------- */

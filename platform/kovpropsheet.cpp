@@ -794,7 +794,7 @@ int Edit_Prop_Sheet(void)
     if (!s->active) Activate_Prop_Sheet();
     for (;;) {
         s = top();
-        // The always-function runs in GetKOVMessage, before every wait.
+        if (s->call_on && s->call) s->call();
         const bool sometimes = Kov_Call_Sometimes() != 0;
         s = top();
         refresh_floats(*s);
@@ -1278,15 +1278,12 @@ void Activate_Call_Allways_Function(int on)
     if (Sheet* s = top()) s->call_on = on != 0;
 }
 
-void Kov_Ui_Call_Allways(void)
+int Kov_Call_Allways(void)
 {
-    // A function that waits itself would come back here: it runs once at a time.
-    static thread_local bool running = false;
     Sheet* s = top();
-    if (running || !s || !s->call_on || !s->call) return;
-    running = true;
+    if (!s || !s->call_on || !s->call) return 0;
     s->call();
-    running = false;
+    return 1;
 }
 
 void Draw_Funny_Area_to_PS(int style, int x1, int y1, int x2, int y2, int flag)

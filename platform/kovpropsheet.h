@@ -118,14 +118,16 @@ void Set_Scrollable_Area_PS_Frameflag(int area, int flag);
 
 /* ---- between events, drawing ------------------------------------------------ */
 
-// The innermost sheet's always-function runs between events while it is
-// active: before every wait of GetKOVMessage ("platform/kovevent.h"), also
-// the waits of the callers' own loops inside Edit_Prop_Sheet's answers.
+// A function of the caller run between events. It belongs to the sheet
+// defined last (each sheet has its own, switched off at first): Edit_Prop_Sheet
+// of that sheet calls it before every wait and every 100 ms while it waits, and
+// so does GetKOVMessage with 0x80000 in its mask (the hover tracking of view
+// areas) while that sheet is the innermost one.
 typedef void (*KovCallAllwaysFct)(void);
 void Define_Call_Allways_Function(KovCallAllwaysFct fct);
 void Activate_Call_Allways_Function(int on);
-// Calls it once (nothing when none is active); for GetKOVMessage.
-void Kov_Ui_Call_Allways(void);
+// Calls the innermost sheet's function when it is switched on; 1 when called.
+int Kov_Call_Allways(void);
 // 3-D frames: 1 sunken, 2 raised, 3 etched groove, 4 sunken field (white).
 void Draw_Funny_Area_to_PS(int style, int x1, int y1, int x2, int y2, int flag);
 // A text at (x, y) (base line) in the font; style 2 engraved, else plain.

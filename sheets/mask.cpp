@@ -187,7 +187,10 @@ void open_page_area(Level& l, int j, int left, int top, int right, int bottom, b
     if (record) {
         const int before = g_mask_state.page_area_count;
         Mask_Register_Hover_Area(esc, area, left, top, right, bottom, &l.dx, &l.dy);
-        l.areas_added += g_mask_state.page_area_count - before;
+        const int added = g_mask_state.page_area_count - before;
+        l.areas_added += added;
+        // The handler belongs to a sheet: a mask opened over another one needs its own.
+        if (added > 0 && l.areas_added == 1) Mask_Hover_Install();
     }
     const int edge =
         p.row_table_width < 1 ? right - left - (p.vslider ? kSlider : 0) - 10 : p.row_table_x + p.row_table_width;
@@ -244,6 +247,7 @@ void draw_current(Level& l)
     if (!valid_page(&l, j)) return;
     const int area = l.area[size_t(j)], row = l.row_table[size_t(j)], esc = l.escape[size_t(j)];
     if (area < 0 || row < 0 || esc < 0) return;
+    Mask_Hover_Hide(); // its saved screen would be the page as it was
     for (int pass = 0; pass < 2; ++pass) {
         MaskPage& p = l.pages[j];
         View_Area_Clear(unsigned(area));
@@ -289,6 +293,7 @@ void leave(Level& l)
         if (l.mask->close_hook) l.mask->close_hook();
         l.mask->last_page = l.shown_last;
     }
+    Mask_Hover_Leave_Level();
     Undefine_Prop_Sheet();
     l.row_flag.clear();
     l.row_table.clear();
@@ -419,6 +424,7 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
         e.centre_y = NPIXEL_Y / 2;
     }
     Mask_Hover_Handler();
+    Mask_Hover_Enter_Level();
     int buffer = pxBuff(-1);
     const int mode = m->mode;
     const bool full = mode == 4 || mode == 8;

@@ -10,7 +10,9 @@
 #include "sheets/maskstate.h"
 #include "sheets/viewarea.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -27,6 +29,14 @@ struct SavedScreen {
 
 SavedScreen g_tip;
 SavedScreen g_light;
+
+// The output state of the pages below the masks open now, kept while a mask
+// is open over them.
+std::vector<std::unique_ptr<MaskState>>& kept_levels()
+{
+    static auto* v = new std::vector<std::unique_ptr<MaskState>>;
+    return *v;
+}
 
 bool save_screen(SavedScreen& s, int x1, int y1, int x2, int y2)
 {
@@ -371,8 +381,51 @@ int Mask_Add_Bitmap_Text_Button(int area, double x, double y, double w, int vali
     return 1;
 }
 
+void Mask_Hover_Install(void)
+{
+    if (!g_mask_state.hover) return;
+    Define_Call_Allways_Function(Mask_Hover_Handler);
+    Activate_Call_Allways_Function(1);
+}
+
+void Mask_Hover_Hide(void)
+{
+    if (!g_tip.shown && !g_light.shown) return;
+    const int fg = pxQFgc();
+    // The highlight was saved after a box drawn in the same call: it goes back first.
+    if (g_light.shown) restore_screen(g_light);
+    if (g_tip.shown) restore_screen(g_tip);
+    pxFgc(fg);
+    pxFlsh();
+}
+
+void Mask_Hover_Enter_Level(void)
+{
+    // The new sheet keeps the screen below it; a box left on it would come
+    // back when the sheet goes, and its saved screen would be the wrong one.
+    Mask_Hover_Hide();
+    kept_levels().push_back(std::make_unique<MaskState>(g_mask_state));
+}
+
+void Mask_Hover_Leave_Level(void)
+{
+    Mask_Hover_Hide();
+    auto& levels = kept_levels();
+    if (levels.empty()) return;
+    const std::unique_ptr<MaskState> kept = std::move(levels.back());
+    levels.pop_back();
+    // The page areas and the hover flag belong to the sheets still open, the
+    // rest to the page drawn below.
+    MaskState& m = g_mask_state;
+    std::copy(m.page_areas, m.page_areas + MASK_PAGE_AREAS, kept->page_areas);
+    kept->page_area_count = m.page_area_count;
+    kept->hover = m.hover;
+    m = *kept;
+}
+
 void Mask_Hover_Reset(void)
 {
     g_tip = SavedScreen{};
     g_light = SavedScreen{};
+    kept_levels().clear();
 }

@@ -49,5 +49,20 @@ int Mask_Add_Hover_Text_Button(int area, double x, double y, double w, int valig
 int Mask_Add_Bitmap_Text_Button(int area, double x, double y, double w, int valign, int halign, const char* text,
                                 intptr_t key, intptr_t* result, int active);
 
-// Back to the start: no tooltip or highlight shown, saved screens released (for tests).
+// Masks opened from other masks. The sheet library keeps the handler per
+// sheet, so every mask's sheet needs it, not only the one that registered the
+// first page area: Mask_Hover_Install puts it on the sheet defined last and
+// switches it on while the hover flag is set. The lists and the output area
+// are those of the page drawn last; Mask_Hover_Enter_Level keeps them when a
+// mask opens and Mask_Hover_Leave_Level gives them back when it closes, so
+// the mask below shows its own tooltips again.
+void Mask_Hover_Install(void);
+void Mask_Hover_Enter_Level(void);
+void Mask_Hover_Leave_Level(void);
+// Puts back the screen under a tooltip box or highlight that is shown: before
+// a page is drawn anew, and when a mask opens or closes over it.
+void Mask_Hover_Hide(void);
+
+// Back to the start: no tooltip or highlight shown, saved screens released,
+// no levels kept (for tests).
 void Mask_Hover_Reset(void);

@@ -118,6 +118,7 @@ int Mask_Edit_Register_Sheet(int height, int width, const char* title, int count
         e.sheet_centre_y = NPIXEL_Y / 2;
     }
     Mask_Hover_Handler();
+    Mask_Hover_Enter_Level();
     int buffer = pxBuff(-1);
     const bool more = count > 1;
     const Layout k = more ? Layout{10, 20, 40, 30, 35, 40} : Layout{7, 14, 35, 0, 30, 7};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -392,44 +393,60 @@ TEST_F(Sheet, IdleFunctionsAreCalledWhileTheSheetWaits)
 }
 
 namespace {
-int g_always = 0;
-void always()
+int g_between = 0;
+void between()
 {
-    ++g_always;
+    ++g_between;
 }
 } // namespace
 
-// A caller that waits in a loop of its own (a view area tracking the mouse
-// after Edit_Prop_Sheet reported a move into it) still gets the sheet's
-// always-function between the events, as long as it is active.
-TEST_F(Sheet, TheAlwaysFunctionRunsBeforeEveryWaitOfTheCallersLoops)
+TEST_F(Sheet, HoverWaitsCallTheInnermostSheetsFunctionBetweenEvents)
 {
-    g_always = 0;
-    Define_Call_Allways_Function(always);
+    g_between = 0;
     KovMessage m;
     InitKOVMessage(&m);
-    Kov_Ui_Push_Move(50, 50);
-    Kov_Ui_Push_Move(60, 50);
-    GetKOVMessage(0x84022, &m);
-    GetKOVMessage(0x84022, &m);
-    EXPECT_EQ(g_always, 0); // not active yet
+    // Switched off at first: no call.
+    Define_Call_Allways_Function(between);
+    Kov_Ui_Push_Move(10, 10);
+    EXPECT_EQ(GetKOVMessage(0x84022, &m), 2);
+    EXPECT_EQ(g_between, 0);
+    // On: before the wait and again at every idle event until the move.
     Activate_Call_Allways_Function(1);
-    Kov_Ui_Push_Move(70, 50);
-    Kov_Ui_Push_Move(80, 50);
-    GetKOVMessage(0x84022, &m);
-    GetKOVMessage(0x84022, &m);
-    EXPECT_EQ(g_always, 2);
-    // A look at the queue without a record is no wait.
-    GetKOVMessage(0, nullptr);
-    EXPECT_EQ(g_always, 2);
-    // Edit_Prop_Sheet's own waits call it as before.
-    Kov_Ui_Push_Key(27);
-    EXPECT_EQ(Edit_Prop_Sheet(), kBreak);
-    EXPECT_EQ(g_always, 3);
+    Kov_Ui_Push_Idle(100);
+    Kov_Ui_Push_Idle(100);
+    Kov_Ui_Push_Move(11, 10);
+    EXPECT_EQ(GetKOVMessage(0x84022, &m), 2);
+    EXPECT_EQ(M_XPOS, 11);
+    EXPECT_EQ(g_between, 3);
+    // Waits of other kinds (lists, editors) do not call it.
+    Kov_Ui_Push_Move(12, 10);
+    EXPECT_EQ(GetKOVMessage(0x14022, &m), 2);
+    EXPECT_EQ(g_between, 3);
+    // A hover wait with its own time-out still ends at the first idle event.
+    int every = 100;
+    std::memcpy(m.bytes + KOV_MESSAGE_TIMEOUT, &every, sizeof every);
+    Kov_Ui_Push_Idle(100);
+    EXPECT_EQ(GetKOVMessage(0x40084022, &m), 0x40000000);
+    EXPECT_EQ(g_between, 4);
+
+    // A sheet defined over it has a function of its own, off at first.
+    Define_Prop_Sheet(300, 250, 500, 400, 1, 0, "Innen", 10, 1);
+    Activate_Prop_Sheet();
+    Kov_Ui_Push_Move(13, 10);
+    EXPECT_EQ(GetKOVMessage(0x84022, &m), 2);
+    EXPECT_EQ(g_between, 4);
+    Define_Call_Allways_Function(between);
+    Activate_Call_Allways_Function(1);
+    Kov_Ui_Push_Move(14, 10);
+    EXPECT_EQ(GetKOVMessage(0x84022, &m), 2);
+    EXPECT_EQ(g_between, 5);
     Activate_Call_Allways_Function(0);
-    Kov_Ui_Push_Move(90, 50);
-    GetKOVMessage(0x84022, &m);
-    EXPECT_EQ(g_always, 3);
+    Undefine_Prop_Sheet();
+    // The outer sheet's is on as it was.
+    Kov_Ui_Push_Move(15, 10);
+    EXPECT_EQ(GetKOVMessage(0x84022, &m), 2);
+    EXPECT_EQ(g_between, 6);
+    Activate_Call_Allways_Function(0);
 }
 
 // A button that lies inside a scrollable area stays on top of the area's
@@ -455,4 +472,3 @@ TEST(SheetButtons, AButtonOverAnAreaShowsAfterTheAreaIsPainted)
     Undefine_Prop_Sheet();
     Kov_Ui_Reset();
     Kov_Set_Ui_Mode(-1);
-}
