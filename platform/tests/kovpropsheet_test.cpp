@@ -472,3 +472,4 @@ TEST(SheetButtons, AButtonOverAnAreaShowsAfterTheAreaIsPainted)
     Undefine_Prop_Sheet();
     Kov_Ui_Reset();
     Kov_Set_Ui_Mode(-1);
+}
