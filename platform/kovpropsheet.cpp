@@ -794,7 +794,7 @@ int Edit_Prop_Sheet(void)
     if (!s->active) Activate_Prop_Sheet();
     for (;;) {
         s = top();
-        if (s->call_on && s->call) s->call();
+        Kov_Call_Allways();
         const bool sometimes = Kov_Call_Sometimes() != 0;
         s = top();
         refresh_floats(*s);
@@ -1280,9 +1280,13 @@ void Activate_Call_Allways_Function(int on)
 
 int Kov_Call_Allways(void)
 {
+    // A function that waits itself would come back here: it runs once at a time.
+    static thread_local bool running = false;
     Sheet* s = top();
-    if (!s || !s->call_on || !s->call) return 0;
+    if (running || !s || !s->call_on || !s->call) return 0;
+    running = true;
     s->call();
+    running = false;
     return 1;
 }
 

@@ -449,6 +449,47 @@ TEST_F(Sheet, HoverWaitsCallTheInnermostSheetsFunctionBetweenEvents)
     Activate_Call_Allways_Function(0);
 }
 
+namespace {
+int g_always = 0;
+void always()
+{
+    ++g_always;
+}
+} // namespace
+
+// A caller that waits in a loop of its own (a view area tracking the mouse
+// after Edit_Prop_Sheet reported a move into it) still gets the sheet's
+// always-function between the events, as long as it is active.
+TEST_F(Sheet, TheAlwaysFunctionRunsBeforeEveryWaitOfTheCallersLoops)
+{
+    g_always = 0;
+    Define_Call_Allways_Function(always);
+    KovMessage m;
+    InitKOVMessage(&m);
+    Kov_Ui_Push_Move(50, 50);
+    Kov_Ui_Push_Move(60, 50);
+    GetKOVMessage(0x84022, &m);
+    GetKOVMessage(0x84022, &m);
+    EXPECT_EQ(g_always, 0); // not active yet
+    Activate_Call_Allways_Function(1);
+    Kov_Ui_Push_Move(70, 50);
+    Kov_Ui_Push_Move(80, 50);
+    GetKOVMessage(0x84022, &m);
+    GetKOVMessage(0x84022, &m);
+    EXPECT_EQ(g_always, 2);
+    // A look at the queue without a record is no wait.
+    GetKOVMessage(0, nullptr);
+    EXPECT_EQ(g_always, 2);
+    // Edit_Prop_Sheet's own waits call it as before.
+    Kov_Ui_Push_Key(27);
+    EXPECT_EQ(Edit_Prop_Sheet(), kBreak);
+    EXPECT_EQ(g_always, 3);
+    Activate_Call_Allways_Function(0);
+    Kov_Ui_Push_Move(90, 50);
+    GetKOVMessage(0x84022, &m);
+    EXPECT_EQ(g_always, 3);
+}
+
 // A button that lies inside a scrollable area stays on top of the area's
 // paint, as a window of the host would, whenever the area is painted.
 TEST(SheetButtons, AButtonOverAnAreaShowsAfterTheAreaIsPainted)
