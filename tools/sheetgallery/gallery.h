@@ -33,8 +33,8 @@ int run_mask(MaskRecord* mask, int count, MaskPage* pages, const std::vector<std
 // choices (two columns of 40 x 24, active and grey, four rows), a bitmap button
 // (24 x 24: inactive, normal, hovered and pressed side by side), a tree image
 // (16 x 16), the strips of
-// the row and column popup menus (four buttons of 24 x 24, key colour
-// (192, 192, 192)), a 24 x 24 picture button with its inactive picture and the
+// the row and column popup menus (four pictures of 24 x 24 at a pitch of 29,
+// key colour (192, 192, 192)), a 24 x 24 picture button with its inactive picture and the
 // 12 x 12 pictures of radio buttons and check boxes.
 struct Pictures {
     std::string picture, sections, button, tree, popup_row, popup_column, icon, icon_off;

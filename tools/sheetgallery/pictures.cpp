@@ -144,11 +144,12 @@ bool paint_pictures(const std::string& dir, Pictures* out)
         ok = save(img, dir + "/gal_tree.bmp", &out->tree) && ok;
     }
     {
-        QImage row = canvas(96, 24, kKey), column = canvas(24, 96, kKey);
+        // The menus lay their buttons 5 pixels apart: the pictures keep that pitch.
+        QImage row = canvas(116, 24, kKey), column = canvas(24, 116, kKey);
         QPainter pr(&row), pc(&column);
         for (int i = 0; i < 4; ++i) {
-            section(pr, i, 24 * i, 0, 24, 24, kDark);
-            section(pc, i, 0, 24 * i, 24, 24, kDark);
+            section(pr, i, 29 * i, 0, 24, 24, kDark);
+            section(pc, i, 0, 29 * i, 24, 24, kDark);
         }
         pr.end();
         pc.end();
