@@ -19,12 +19,8 @@ class ScreenGraphics : public testing::Test {
 protected:
     void SetUp() override
     {
+        scrtest::plain_view();
         scrtest::fresh_screen();
-        // The view is one for the process: every test starts from the plain one.
-        Scr_Set_View(0, 0, 0, 1, 1);
-        Scr_Set_Thickness(1);
-        Scr_Set_Line_Style(0);
-        Kov_Script_Clear_Log();
     }
 };
 
