@@ -317,6 +317,12 @@ void paint_area(Sheet& s, Element& a)
     if (a.frame) funny_area(1, a.x1 - 1, a.y1 - 1, a.x2 + 1, a.y2 + 1);
     for (const Element& e : s.elements)
         if ((e.kind == VSLIDER || e.kind == HSLIDER) && e.area == a.handle) draw_slider(e, a);
+    // Buttons are windows of their own in the host: an area painted below one
+    // leaves it showing (a full-screen mask has its "Weiter" inside its page).
+    const int ax2 = a.x2 + (a.vslider ? kSlider : 0), ay2 = a.y2 + (a.hslider ? kSlider : 0);
+    for (const Element& b : s.elements)
+        if ((b.kind == BUTTON || b.kind == HELP) && b.x1 <= ax2 && b.x2 >= a.x1 && b.y1 <= ay2 && b.y2 >= a.y1)
+            draw_button(s, b, false);
 }
 
 // The text a float field shows: its value in the format; one that does not fit
@@ -788,7 +794,7 @@ int Edit_Prop_Sheet(void)
     if (!s->active) Activate_Prop_Sheet();
     for (;;) {
         s = top();
-        if (s->call_on && s->call) s->call();
+        Kov_Call_Allways();
         const bool sometimes = Kov_Call_Sometimes() != 0;
         s = top();
         refresh_floats(*s);
@@ -1274,9 +1280,13 @@ void Activate_Call_Allways_Function(int on)
 
 int Kov_Call_Allways(void)
 {
+    // A function that waits itself would come back here: it runs once at a time.
+    static thread_local bool running = false;
     Sheet* s = top();
-    if (!s || !s->call_on || !s->call) return 0;
+    if (running || !s || !s->call_on || !s->call) return 0;
+    running = true;
     s->call();
+    running = false;
     return 1;
 }
 

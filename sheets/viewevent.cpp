@@ -125,6 +125,10 @@ void track_hover(ViewArea* a, const Geometry& g)
         return M_LEFT || !inside(M_XPOS, M_YPOS, rx1, ry1, rx2, ry2) || M_SCROLL != 0 || getkeymask() == 1 ||
                (a->key_ends_hover && hitkey() != -1) || (a->right_ends_hover && M_RIGHT) || short_key_waiting();
     };
+    // Nothing to track when the mouse has already left (a row table's tracking
+    // ended on that move before the area's own starts): a wait would take the
+    // user's next press away from the sheet.
+    if (ends()) return;
     while (!a->hover_stop || *a->hover_stop == 0) {
         GetKOVMessage(mask, &m);
         if (ends()) return;
@@ -154,7 +158,9 @@ void track_hover(ViewArea* a, const Geometry& g)
                 if (e->aux) setMouseCursor(0);
                 if (e->text) View_Area_Hide_Tooltip();
             }
-            if (M_SCROLL != 0 || getkeymask() == 1) return;
+            // What ended the wait on the element (a press, the mouse out of
+            // the area) ends the tracking too: the caller acts on it.
+            if (M_SCROLL != 0 || getkeymask() == 1 || ends()) return;
         }
     }
 }

@@ -125,23 +125,26 @@ QImage import_strip()
 
 QImage logo()
 {
+    // The mark fills the place of the text "Q8-" (21 pixels); the rest stays
+    // white, the key colour it is drawn with, so "Programmen ..." shows
+    // beside it.
     QImage img(55, 14, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 70, 140));
-    p.drawRect(0, 0, 55, 14);
+    p.drawRect(0, 0, 20, 14);
     p.setBrush(QColor(250, 250, 250));
-    // "Q" as a ring with a tail, "8" as two stacked rings, in blocks.
-    p.drawRect(8, 2, 12, 10);
-    p.drawRect(30, 2, 10, 10);
+    // "Q" as a ring with a tail, "8" as a block with two holes.
+    p.drawRect(2, 2, 7, 10);
+    p.drawRect(11, 2, 7, 10);
     p.setBrush(QColor(0, 70, 140));
-    p.drawRect(11, 4, 6, 6);
-    p.drawRect(33, 4, 4, 2);
-    p.drawRect(33, 8, 4, 2);
+    p.drawRect(4, 4, 3, 6);
+    p.drawRect(13, 4, 3, 2);
+    p.drawRect(13, 8, 3, 2);
     p.setBrush(QColor(250, 250, 250));
-    p.drawRect(18, 10, 4, 3);
+    p.drawRect(7, 10, 3, 3);
     return img;
 }
 

@@ -19,7 +19,8 @@
 //                  type TEXT  types the text (code page 850 bytes)
 //                  key N      presses the key with the code N (13 Enter, 27 Esc)
 //                  shot FILE  writes the screen as a PNG and goes on at once
-//                (see "tools/sheetdemoscript.h"); once the steps are used up the mask waits as on Escape.
+//                (and the other steps of "tools/sheetdemoscript.h"); once
+//                the steps are used up the mask waits as on Escape.
 // With --shot (interactive) the window's picture is written once it shows, and
 // the mask is then left as on Escape.
 //
@@ -48,7 +49,7 @@
 #include "sheets/maskstate.h"
 #include "sheets/rowtable.h"
 #include "sheets/viewarea.h"
-#include "tools/sheetdemoscript.h"
+#include "tools/sheetscriptrun.h"
 #include "tools/toolargs.h"
 
 namespace {
@@ -141,49 +142,9 @@ int take_sections(int table)
 
 // ---- the scripted user -------------------------------------------------------------------
 
-std::vector<std::string> g_steps;
-size_t g_next = 0;
+DemoScript g_script;
 
-void click_id(int id)
-{
-    int x1, y1, x2, y2;
-    if (Kov_Ui_Sheet_Rect(id, &x1, &y1, &x2, &y2)) {
-        Kov_Ui_Push_Click((x1 + x2) / 2, (y1 + y2) / 2);
-        return;
-    }
-    std::fprintf(stderr, "sheetdemo: no element with id %d\n", id);
-}
-
-void click_in_page(int x, int y)
-{
-    const int area = Mask_Get_Output_Area();
-    int ox = 0, oy = 0, sx = 0, sy = 0;
-    if (area >= 0) {
-        View_Area_Inquire_Screen_Origin(unsigned(area), &ox, &oy);
-        View_Area_Inquire_Scroll(unsigned(area), &sx, &sy);
-    }
-    Kov_Ui_Push_Click(ox + x - sx, oy + y - sy);
-}
-
-// Runs steps until one gives the mask something to do.
-void next_step(const char*)
-{
-    while (g_next < g_steps.size() && Kov_Ui_Pending() == 0) {
-        const std::string& line = g_steps[g_next++];
-        const DemoStep s = Demo_Parse_Step(line);
-        switch (s.kind) {
-        case DemoStep::CLICK: click_id(s.a); break;
-        case DemoStep::IN: click_in_page(s.a, s.b); break;
-        case DemoStep::TYPE: Kov_Ui_Push_Text(s.text.c_str()); break;
-        case DemoStep::KEY: Kov_Ui_Push_Key(s.a); break;
-        case DemoStep::SHOT:
-            if (!Kov_Ui_Save_Png(s.text.c_str())) std::fprintf(stderr, "sheetdemo: cannot write %s\n", s.text.c_str());
-            break;
-        case DemoStep::BAD: std::fprintf(stderr, "sheetdemo: no step: \"%s\"\n", line.c_str()); break;
-        case DemoStep::NONE: break;
-        }
-    }
-}
+void next_step(const char*) { Demo_Run_Steps(g_script); }
 
 bool read_script(const char* file)
 {
@@ -191,7 +152,7 @@ bool read_script(const char* file)
     if (!in) return false;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        g_steps.push_back(line);
+        g_script.steps.push_back(line);
     }
     return true;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// What the picture generators share: writing a drawn picture as a BMP file.
+// What the picture tools share: writing a drawn picture as a BMP or PNG file.
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
@@ -9,15 +9,15 @@
 
 #include "platform/kovreplace.h"
 
-// Writes img as a BMP file at path through the file-replacement service, so a
-// failed run leaves the picture that was there before. tool names the program
-// in the message on failure.
-inline bool Tool_Save_Bmp(const QImage& img, const std::string& path, const char* tool)
+// Writes img in the format ("BMP", "PNG") at path through the file-replacement
+// service, so a failed run leaves the picture that was there before. tool
+// names the program in the message on failure.
+inline bool Tool_Save_Picture(const QImage& img, const std::string& path, const char* format, const char* tool)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!img.save(&buffer, "BMP")) {
+    if (!img.save(&buffer, format)) {
         std::fprintf(stderr, "%s: cannot encode %s\n", tool, path.c_str());
         return false;
     }
@@ -29,4 +29,9 @@ inline bool Tool_Save_Bmp(const QImage& img, const std::string& path, const char
         return false;
     }
     return true;
+}
+
+inline bool Tool_Save_Bmp(const QImage& img, const std::string& path, const char* tool)
+{
+    return Tool_Save_Picture(img, path, "BMP", tool);
 }

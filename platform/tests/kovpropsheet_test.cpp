@@ -448,3 +448,69 @@ TEST_F(Sheet, HoverWaitsCallTheInnermostSheetsFunctionBetweenEvents)
     EXPECT_EQ(g_between, 6);
     Activate_Call_Allways_Function(0);
 }
+
+namespace {
+int g_always = 0;
+void always()
+{
+    ++g_always;
+}
+} // namespace
+
+// A caller that waits in a loop of its own (a view area tracking the mouse
+// after Edit_Prop_Sheet reported a move into it) still gets the sheet's
+// always-function between the events, as long as it is active.
+TEST_F(Sheet, TheAlwaysFunctionRunsBeforeEveryWaitOfTheCallersLoops)
+{
+    g_always = 0;
+    Define_Call_Allways_Function(always);
+    KovMessage m;
+    InitKOVMessage(&m);
+    Kov_Ui_Push_Move(50, 50);
+    Kov_Ui_Push_Move(60, 50);
+    GetKOVMessage(0x84022, &m);
+    GetKOVMessage(0x84022, &m);
+    EXPECT_EQ(g_always, 0); // not active yet
+    Activate_Call_Allways_Function(1);
+    Kov_Ui_Push_Move(70, 50);
+    Kov_Ui_Push_Move(80, 50);
+    GetKOVMessage(0x84022, &m);
+    GetKOVMessage(0x84022, &m);
+    EXPECT_EQ(g_always, 2);
+    // A look at the queue without a record is no wait.
+    GetKOVMessage(0, nullptr);
+    EXPECT_EQ(g_always, 2);
+    // Edit_Prop_Sheet's own waits call it as before.
+    Kov_Ui_Push_Key(27);
+    EXPECT_EQ(Edit_Prop_Sheet(), kBreak);
+    EXPECT_EQ(g_always, 3);
+    Activate_Call_Allways_Function(0);
+    Kov_Ui_Push_Move(90, 50);
+    GetKOVMessage(0x84022, &m);
+    EXPECT_EQ(g_always, 3);
+}
+
+// A button that lies inside a scrollable area stays on top of the area's
+// paint, as a window of the host would, whenever the area is painted.
+TEST(SheetButtons, AButtonOverAnAreaShowsAfterTheAreaIsPainted)
+{
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    Kov_Ui_Reset();
+    Painted painted;
+    Define_Prop_Sheet(100, 100, 500, 400, 1, 0, "Vollbild", 10, 1);
+    const int area = Add_Scrollable_Area_to_PS(110, 140, 490, 390, 1, 0, 10, 10, paint, &painted, 1);
+    Add_Single_Button_to_PS(250, 350, 1, 7, "Weiter", nullptr, 0);
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_TRUE(Kov_Ui_Sheet_Rect(7, &x1, &y1, &x2, &y2));
+    Activate_Prop_Sheet();
+    EXPECT_EQ(Kov_Ui_Pixel(x1 + 2, y1 + 2), 0xE1E1E1);
+    Resize_Origin_of_Scrollable_Area_PS(area, 400, 1000);
+    EXPECT_GE(painted.calls, 2);
+    EXPECT_EQ(Kov_Ui_Pixel(x1 + 2, y1 + 2), 0xE1E1E1);
+    Kov_Ui_Push_Click((x1 + x2) / 2, (y1 + y2) / 2);
+    EXPECT_EQ(Edit_Prop_Sheet(), 7);
+    Undefine_Prop_Sheet();
+    Kov_Ui_Reset();
+    Kov_Set_Ui_Mode(-1);
+}

@@ -860,3 +860,34 @@ TEST_F(Masks, StatusLineBox)
 }
 
 } // namespace
+
+namespace {
+int g_label_width = 0;
+int g_box_state = 1;
+int g_box_value = 0;
+void draw_with_tooltip(int, int)
+{
+    g_label_width = Mask_Add_Check_Box(10, 40, "trocken", &g_box_value, &g_box_state);
+    Mask_Set_Tooltip("Hilfe", 1, 0);
+}
+} // namespace
+
+// The mouse moved onto an element with a tooltip: the sheet reports the move
+// into the page area, whose hover tracking then waits; the tooltip shows
+// during that wait, below the element from its centre.
+TEST_F(Masks, ATooltipShowsWhileThePageAreaTracksTheMouse)
+{
+    pages[0].draw = draw_with_tooltip;
+    int ox = 0, oy = 0, frame = -1, tip_area = -1;
+    g_user = {[&] {
+                  View_Area_Inquire_Screen_Origin(unsigned(Mask_Get_Output_Area()), &ox, &oy);
+                  Kov_Ui_Push_Move(ox + 30, oy + 35);
+              },
+              [&] {
+                  tip_area = Mask_Get_Output_Area();
+                  frame = Kov_Ui_Pixel(ox + (10 + 10 + g_label_width) / 2, oy + 45 + 5);
+              }};
+    EXPECT_EQ(Mask_Edit_Single_Page(&mask, &pages[0]), 0);
+    EXPECT_GE(tip_area, 0);
+    EXPECT_EQ(frame, 0x404040);
+}

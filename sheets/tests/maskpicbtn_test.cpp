@@ -407,3 +407,33 @@ TEST(PictureButtonFiles, SuppliedPicturesHaveTheirLayouts)
         EXPECT_EQ(h[28] | h[29] << 8, 24);
     }
 }
+
+// The logo stands where an inactive button shows "Q8-", and "Programmen ..."
+// follows 21 pixels after its left edge: from there on the logo is white, the
+// key colour it is drawn with, so that the text shows beside it.
+TEST(PictureButtonFiles, TheLogoLeavesTheTextAfterItVisible)
+{
+    std::ifstream f(std::string(KOV_SOURCE_DIR) + "/data/ZovQ8.bmp", std::ios::binary);
+    ASSERT_TRUE(f.good());
+    const std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 54u);
+    auto le32 = [&](size_t o) {
+        return int(static_cast<unsigned char>(bytes[o]) | static_cast<unsigned char>(bytes[o + 1]) << 8 |
+                   static_cast<unsigned char>(bytes[o + 2]) << 16 | unsigned(static_cast<unsigned char>(bytes[o + 3])) << 24);
+    };
+    const size_t data = size_t(le32(10)), stride = (55 * 3 + 3) & ~size_t(3);
+    ASSERT_GE(bytes.size(), data + 14 * stride);
+    int coloured_left = 0;
+    for (int y = 0; y < 14; ++y)
+        for (int x = 0; x < 55; ++x) {
+            const size_t p = data + size_t(y) * stride + size_t(x) * 3;
+            const bool white = static_cast<unsigned char>(bytes[p]) == 255 &&
+                               static_cast<unsigned char>(bytes[p + 1]) == 255 &&
+                               static_cast<unsigned char>(bytes[p + 2]) == 255;
+            if (x >= 21)
+                EXPECT_TRUE(white) << x << ", " << y;
+            else if (!white)
+                ++coloured_left;
+        }
+    EXPECT_GT(coloured_left, 100); // the logo itself
+}

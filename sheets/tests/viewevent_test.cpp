@@ -419,3 +419,53 @@ TEST_F(Events, ChoiceInTheChainClickOnARowStopsEnterGoesOn)
     ASSERT_EQ(g_changes.size(), 1u); // the float field has no callback of its own
     EXPECT_EQ(g_changes[0], 1);
 }
+
+// The mouse rests on a bitmap button (its hover picture shows) and the user
+// presses it: the press ends the hover tracking and clicks the button.
+TEST_F(Events, APressOnAHoveredBitmapButtonClicksIt)
+{
+    const unsigned s = open();
+    int result = 0, on = 1;
+    View_Area_Add_Bitmap_Button(s, 10, 10, 24, 24, "knopf.bmp", 0, 0, 18, "Knopf", 7, &result, &on);
+    View_Area_Show(s);
+    // The move into the area as the sheet hands it over, then onto the button.
+    Kov_Ui_Push_Move(55, 55);
+    Get_Mouse_Event();
+    Kov_Ui_Push_Move(70, 70);
+    Kov_Ui_Push_Click(70, 70);
+    EXPECT_EQ(View_Area_Handle_Event(s), 1);
+    EXPECT_EQ(result, 7);
+}
+
+// The mouse leaves a hovered button straight out of the area and presses
+// there: the tracking ends on the move, and the press is left to the sheet.
+TEST_F(Events, LeavingAHoveredButtonOutOfTheAreaLeavesTheNextPressQueued)
+{
+    const unsigned s = open();
+    int result = 0, on = 1;
+    View_Area_Add_Bitmap_Button(s, 10, 10, 24, 24, "knopf.bmp", 0, 0, 18, "Knopf", 7, &result, &on);
+    View_Area_Show(s);
+    Kov_Ui_Push_Move(55, 55);
+    Get_Mouse_Event();
+    Kov_Ui_Push_Move(70, 70);
+    Kov_Ui_Push_Move(600, 450);
+    Kov_Ui_Push_Click(600, 450);
+    EXPECT_EQ(View_Area_Handle_Event(s), 0);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(Kov_Ui_Pending(), 2);
+}
+
+// A second tracking after the mouse has left the area (the row table tracks
+// first, then the area) waits for nothing: the next press stays queued.
+TEST_F(Events, HoverTrackingWithTheMouseOutsideTakesNoEvent)
+{
+    const unsigned s = open();
+    View_Area_Show(s);
+    Kov_Ui_Push_Move(600, 450);
+    Get_Mouse_Event();
+    Kov_Ui_Push_Click(600, 450);
+    View_Area_Hover(s);
+    EXPECT_EQ(Kov_Ui_Pending(), 2);
+    EXPECT_EQ(View_Area_Handle_Event(s), 0);
+    EXPECT_EQ(Kov_Ui_Pending(), 2);
+}
