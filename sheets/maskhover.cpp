@@ -119,6 +119,26 @@ MaskHoverButton fresh_entry(int left, int top, int right, int bottom)
     return e;
 }
 
+// The entry of both text buttons: w - 1 wide (the stored hover rectangle
+// ends one pixel earlier) and 18 high, placed like a picture button; its
+// rectangle is the last element's.
+MaskHoverButton text_button_entry(double x, double y, double w, int valign, int halign, int active)
+{
+    const double wn = w - 1;
+    int left = 0, top = 0;
+    place(x, y, wn, 18, valign, halign, &left, &top);
+    MaskHoverButton e = fresh_entry(left, top, left + int(wn), top + 18);
+    set_last_element(e.left, e.top, e.right, e.bottom, active);
+    return e;
+}
+
+// The click area over an active button, with the hand cursor.
+void add_click_area(unsigned area, const MaskHoverButton& e, intptr_t key, intptr_t* result)
+{
+    View_Area_Add_Click_Area(area, e.left, e.top, e.right, e.bottom, key, result);
+    View_Area_Set_Click_Area_Cursor(area, 18);
+}
+
 void keep_entry(const MaskHoverButton& e)
 {
     if (MaskHoverButton* slot = next_hover_entry()) {
@@ -136,13 +156,14 @@ int text_width(const char* text, int font)
     return w;
 }
 
-// The framed text button of both text-button calls: frame lines, centred text
-// and its entry (pictures set by the caller).
-void add_text_button(int area, int left, int top, int w, const char* text, int text_colour, int frame_colour,
-                     unsigned highlight_font, MaskHoverButton& e)
+// The framed text button of both text-button calls: frame lines and centred
+// text over the entry's rectangle, and the text in the entry (pictures set by
+// the caller).
+void add_text_button(int area, const char* text, int text_colour, int frame_colour, unsigned highlight_font,
+                     MaskHoverButton& e)
 {
     const unsigned a = unsigned(area);
-    const int right = left + w, bottom = top + 18;
+    const int left = e.left, top = e.top, right = e.right, bottom = e.bottom, w = right - left;
     View_Area_Add_Line(a, left, top, right, top, frame_colour);
     View_Area_Add_Line(a, right, top, right, bottom, frame_colour);
     View_Area_Add_Line(a, right, bottom, left, bottom, frame_colour);
@@ -308,8 +329,7 @@ const char* Mask_Add_Hover_Picture(int area, double x, double y, double w, doubl
     const unsigned a = unsigned(area);
     if (active) {
         if (picture) View_Area_Add_Bitmap(a, picture, left, top, right, bottom, key_colour);
-        View_Area_Add_Click_Area(a, left, top, right, bottom, key, result);
-        View_Area_Set_Click_Area_Cursor(a, 18);
+        add_click_area(a, e, key, result);
         e.normal = picture;
         e.hover = hover_picture;
     } else {
@@ -328,22 +348,16 @@ int Mask_Add_Hover_Text_Button(int area, double x, double y, double w, int valig
 {
     (void)unused;
     if (!g_mask_state.hover) return 0;
-    const double wn = w - 1;
-    int left = 0, top = 0;
-    place(x, y, wn, 18, valign, halign, &left, &top);
-    const int w1 = int(wn), right = left + w1, bottom = top + 18;
-    MaskHoverButton e = fresh_entry(left, top, right, bottom);
-    set_last_element(left, top, right, bottom, active);
+    MaskHoverButton e = text_button_entry(x, y, w, valign, halign, active);
     unsigned font = 0;
     if (active) {
-        View_Area_Add_Click_Area(unsigned(area), left, top, right, bottom, key, result);
-        View_Area_Set_Click_Area_Cursor(unsigned(area), 18);
+        add_click_area(unsigned(area), e, key, result);
         font = 0x10000;
     } else {
         text_colour = Nearest_RGB_Color(198, 195, 198);
         frame_colour = Nearest_RGB_Color(196, 196, 196);
     }
-    add_text_button(area, left, top, w1, text, text_colour, frame_colour, font, e);
+    add_text_button(area, text, text_colour, frame_colour, font, e);
     if (text) keep_entry(e);
     return 1;
 }
@@ -352,31 +366,25 @@ int Mask_Add_Bitmap_Text_Button(int area, double x, double y, double w, int vali
                                 intptr_t key, intptr_t* result, int active)
 {
     if (!g_mask_state.hover) return 0;
-    const double wn = w - 1;
-    int left = 0, top = 0;
-    place(x, y, wn, 18, valign, halign, &left, &top);
-    const int w1 = int(wn), right = left + w1, bottom = top + 18;
-    MaskHoverButton e = fresh_entry(left, top, right, bottom);
-    set_last_element(left, top, right, bottom, active);
+    MaskHoverButton e = text_button_entry(x, y, w, valign, halign, active);
     const unsigned a = unsigned(area);
     int text_colour = BLACK_CI, frame_colour = 0;
     unsigned font = 0;
     if (active) {
-        View_Area_Add_Bitmap(a, "textbuttonbg.bmp", left, top, right, bottom, WHITE_CI);
-        View_Area_Add_Click_Area(a, left, top, right, bottom, key, result);
-        View_Area_Set_Click_Area_Cursor(a, 18);
+        View_Area_Add_Bitmap(a, "textbuttonbg.bmp", e.left, e.top, e.right, e.bottom, WHITE_CI);
+        add_click_area(a, e, key, result);
         e.normal = "TextButtonBg.bmp";
         e.hover = "TextButtonBg_ro.bmp";
         frame_colour = Nearest_RGB_Color(144, 144, 144);
         font = 0x10000;
     } else {
-        View_Area_Add_Bitmap(a, "TextButtonBgInaktive.bmp", left, top, right, bottom, WHITE_CI);
+        View_Area_Add_Bitmap(a, "TextButtonBgInaktive.bmp", e.left, e.top, e.right, e.bottom, WHITE_CI);
         e.normal = "TextButtonBgInaktive.bmp";
         e.hover = "TextButtonBgInaktive_ro.bmp";
         frame_colour = Nearest_RGB_Color(196, 196, 196);
         text_colour = Nearest_RGB_Color(198, 195, 198);
     }
-    add_text_button(area, left, top, w1, text, text_colour, frame_colour, font, e);
+    add_text_button(area, text, text_colour, frame_colour, font, e);
     if (e.hover || e.text) keep_entry(e);
     return 1;
 }

@@ -194,6 +194,12 @@ int Popup_Menu_Column(PopupMenu m)
     return show_menu(m, lay, fh, true, column_mouse());
 }
 
+void Popup_Menu_Reset(void)
+{
+    row_mouse() = Remembered{};
+    column_mouse() = Remembered{};
+}
+
 void Scr_Zoom_Rectangle(int x1, int y1, int x2, int y2, int tx1, int ty1, int tx2, int ty2)
 {
     const int keep = pxQFgc();

@@ -28,6 +28,8 @@ struct PopupMenu {
 // input is left), -1 when the sheet reports count + 1, any other report as it is.
 int Popup_Menu_Row(PopupMenu m);
 int Popup_Menu_Column(PopupMenu m);
+// Both kinds forget where the mouse was, as at the start of the run (for tests).
+void Popup_Menu_Reset(void);
 
 // Seven frames in exclusive-or from the first rectangle to the second, each
 // shown for 10 ms and removed again: the screen is left as it was.

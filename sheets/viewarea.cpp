@@ -533,6 +533,15 @@ void View_Area_Short_Key_Settings(int* brk, int* ok, int* help, int* jump)
     if (jump) *jump = g_short_keys[3];
 }
 
+void View_Area_Reset_Settings(void)
+{
+    g_open_colour_done = false;
+    g_reserve_colour_done = false;
+    g_default_background = 0;
+    g_short_keys_read = false;
+    for (int& k : g_short_keys) k = 0;
+}
+
 // ---- adders ----------------------------------------------------------------------------
 
 int View_Area_Add_Text(unsigned area, int x, int y, const char* text, int font, int colour, int align)

@@ -197,6 +197,9 @@ ViewElement* View_Area_Append_Element(ViewArea* record);
 ViewArea* View_Area_Record(unsigned slot);
 // The short-key settings read by the first View_Area_Open (Esc, Enter, F1, jump).
 void View_Area_Short_Key_Settings(int* brk, int* ok, int* help, int* jump);
+// Back to the start of the run: the next View_Area_Open reads the short-key
+// settings and the default background again (for tests).
+void View_Area_Reset_Settings(void);
 
 // ---- adders ----------------------------------------------------------------------------
 // Results: the next free y (y + 10 when the content height grew, else y + 9),

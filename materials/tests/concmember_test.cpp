@@ -17,6 +17,7 @@
 #include "materials/concmember.h"
 #include "nad/nadlist.h"
 #include "nad/nadselect.h"
+#include "output/ioliwrt.h"
 #include "nad/tests/nadenv_fixture.h"
 #include "platform/kovreplace.h"
 #include "materials/tests/datfile_fixture.h"
@@ -43,6 +44,8 @@ std::string Artefact_Dir()
 // is left in the build folder for a look.
 void Check_Golden(const char* golden, const std::function<void(FILE*)>& write)
 {
+    // Heading numbers run on through the process; a list starts them anew.
+    Oli_Reset_Headings();
     kovtest::MemFile list;
     ASSERT_NE(list.f, nullptr);
     write(list.f);

@@ -41,6 +41,7 @@ protected:
     void SetUp() override
     {
         scrtest::fresh_screen();
+        Popup_Menu_Reset(); // the mouse kept by an earlier menu would move the cursor elsewhere
         Kov_Set_Sleep_Function(record_sleep);
         Kov_Ui_Set_Idle_Hook(idle);
         sleeps.clear();

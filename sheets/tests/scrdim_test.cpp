@@ -16,7 +16,11 @@ namespace {
 
 class ScreenDimensions : public testing::Test {
 protected:
-    void SetUp() override { scrtest::fresh_screen(); }
+    void SetUp() override
+    {
+        scrtest::plain_view();
+        scrtest::fresh_screen();
+    }
 };
 
 // The texts of the graphic-text calls logged since the last clear.

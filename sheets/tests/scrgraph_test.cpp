@@ -17,7 +17,11 @@ namespace {
 
 class ScreenGraphics : public testing::Test {
 protected:
-    void SetUp() override { scrtest::fresh_screen(); }
+    void SetUp() override
+    {
+        scrtest::plain_view();
+        scrtest::fresh_screen();
+    }
 };
 
 // The pixel where a world point lands: the start of a one-pixel line.

@@ -7,6 +7,7 @@
 
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
+#include "sheets/scrgraph.h"
 
 namespace scrtest {
 
@@ -16,6 +17,15 @@ inline void fresh_screen()
     Kov_Script_Reset();
     Kov_Ui_Reset();
     Kov_Script_Clear_Log();
+}
+
+// The screen graphics' one view of the process back to the plain one: world
+// units are pixels, thickness 1, solid lines.
+inline void plain_view()
+{
+    Scr_Set_View(0, 0, 0, 1, 1);
+    Scr_Set_Thickness(1);
+    Scr_Set_Line_Style(0);
 }
 
 // The log lines since the last clear that start with one of the prefixes (all

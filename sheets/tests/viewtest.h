@@ -6,6 +6,7 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
+#include "sheets/viewarea.h"
 
 #include <string>
 #include <vector>
@@ -19,10 +20,15 @@ protected:
         Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
         Kov_Script_Reset();
         Kov_Ui_Reset();
+        // The settings are read once a run: each test reads them as its environment has them.
+        View_Area_Reset_Settings();
         Define_Prop_Sheet(0, 0, 700, 500, 0, 0, "", 10, 1);
     }
     void TearDown() override
     {
+        // The twenty slots are one table for the process: the next test finds them free.
+        View_Area_Close_All();
+        View_Area_Reset_Settings();
         Kov_Ui_Sheets_Reset();
         Kov_Ui_Reset();
         Kov_Set_Ui_Mode(-1);
