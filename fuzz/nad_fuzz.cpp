@@ -26,12 +26,7 @@ struct Record {
     std::unique_ptr<NadRecord> r{new NadRecord()};
     Record()
     {
-        Nad_Default_Ec0(&r->ec0);
-        Nad_Default_Ec2(&r->ec2);
-        Nad_Default_Ec3(&r->ec3);
-        Nad_Default_Ec5(&r->ec5);
-        Nad_Default_Ec6(&r->ec6);
-        Nad_Default_Ec9(&r->ec9);
+        Nad_Default_Blocks(r.get());
     }
     ~Record() { Nad_Free_Ec1_Tables(&r->ec1); }
 };

@@ -88,9 +88,9 @@ void report_migration(int code)
     std::fflush(stdout);
 }
 
-// The blocks that the old file may hold start from their recommended values
-// for every annex, so nothing of the previous annex leaks into the next one.
-void default_blocks(NadRecord* r)
+}  // namespace
+
+void Nad_Default_Blocks(NadRecord* r)
 {
     Nad_Default_Ec0(&r->ec0);
     Nad_Default_Ec2(&r->ec2);
@@ -99,8 +99,6 @@ void default_blocks(NadRecord* r)
     Nad_Default_Ec6(&r->ec6);
     Nad_Default_Ec9(&r->ec9);
 }
-
-}  // namespace
 
 void Nad_Write_File(FILE* f, const NadRecord* r)
 {
@@ -245,7 +243,7 @@ void Safeguard_Proper_Version()
         char name[TXT_GUILLEMETS_SIZE];
         Txt_Read_Guillemets(old, name);
 
-        default_blocks(&work);
+        Nad_Default_Blocks(&work);
         Nad_Read_Ec2(old, &work.ec2);
         Nad_Read_Ec3(old, &work.ec3, 0);
         Nad_Read_Ec5(old, &work.ec5, 0);

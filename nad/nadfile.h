@@ -9,6 +9,10 @@
 #include "nad/nadlist.h"
 
 // Writes r as an annex file; nothing for a null f or r.
+// Every block a file holds (EC0, EC2, EC3, EC5, EC6, EC9) at its recommended
+// values. A reader starts each annex from them, so nothing of the previous
+// annex leaks into the next one.
+void Nad_Default_Blocks(NadRecord* r);
 void Nad_Write_File(FILE* f, const NadRecord* r);
 
 // Reads an annex file from the current position. 0 (and r untouched) when it

@@ -133,12 +133,7 @@ void german_timber(NadEc5Record* t)
 void Nad_Build_Standard(NadRecord* r)
 {
     start(r, NAD_FLAG_STANDARD, "EC-Standardparameter", 0);
-    Nad_Default_Ec0(&r->ec0);
-    Nad_Default_Ec2(&r->ec2);
-    Nad_Default_Ec3(&r->ec3);
-    Nad_Default_Ec5(&r->ec5);
-    Nad_Default_Ec6(&r->ec6);
-    Nad_Default_Ec9(&r->ec9);
+    Nad_Default_Blocks(r);
 }
 
 void Nad_Build_Deutschland(NadRecord* r)

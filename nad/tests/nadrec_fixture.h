@@ -7,6 +7,7 @@
 #include <clocale>
 #include <memory>
 
+#include "nad/nadfile.h"
 #include "nad/nadlist.h"
 #include "platform/kovlocale.h"
 
@@ -23,12 +24,7 @@ struct RecordBox {
 // Every block of the record at its recommended values.
 inline void Default_Blocks(NadRecord* r)
 {
-    Nad_Default_Ec0(&r->ec0);
-    Nad_Default_Ec2(&r->ec2);
-    Nad_Default_Ec3(&r->ec3);
-    Nad_Default_Ec5(&r->ec5);
-    Nad_Default_Ec6(&r->ec6);
-    Nad_Default_Ec9(&r->ec9);
+    Nad_Default_Blocks(r);
 }
 
 // Runs check with the whole C locale German except LC_NUMERIC, which the

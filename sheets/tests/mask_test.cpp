@@ -20,34 +20,16 @@
 #include "sheets/maskhover.h"
 #include "sheets/maskstate.h"
 #include "sheets/rowtable.h"
+#include "sheets/tests/maskuser.h"
 #include "sheets/tests/scrtest.h"
 #include "sheets/viewarea.h"
 
 namespace {
 
-// What the scripted user does, one step each time the sheet waits with
-// nothing queued; without steps left the wait answers like Escape.
-std::deque<std::function<void()>> g_user;
-
-void idle(const char*)
-{
-    if (g_user.empty()) return;
-    auto step = g_user.front();
-    g_user.pop_front();
-    step();
-}
-
-void click_id(int id)
-{
-    int x1, y1, x2, y2;
-    ASSERT_TRUE(Kov_Ui_Sheet_Rect(id, &x1, &y1, &x2, &y2)) << id;
-    Kov_Ui_Push_Click((x1 + x2) / 2, (y1 + y2) / 2);
-}
-
-std::function<void()> click(int id)
-{
-    return [id] { click_id(id); };
-}
+using maskuser::g_user;
+using maskuser::idle;
+using maskuser::click;
+using maskuser::click_id;
 
 bool has_line(const std::string& line)
 {

@@ -20,21 +20,14 @@
 #include "sheets/maskelem.h"
 #include "sheets/maskhover.h"
 #include "sheets/maskstate.h"
+#include "sheets/tests/maskuser.h"
 #include "sheets/tests/scrtest.h"
 #include "sheets/viewarea.h"
 
 namespace {
 
-// What the scripted user does, one step each time a wait finds nothing queued.
-std::deque<std::function<void()>> g_user;
-
-void idle(const char*)
-{
-    if (g_user.empty()) return;
-    auto step = g_user.front();
-    g_user.pop_front();
-    step();
-}
+using maskuser::g_user;
+using maskuser::idle;
 
 struct Rect {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;

@@ -37,16 +37,6 @@ bool exists(const std::string& path)
     return true;
 }
 
-void default_blocks(NadRecord* r)
-{
-    Nad_Default_Ec0(&r->ec0);
-    Nad_Default_Ec2(&r->ec2);
-    Nad_Default_Ec3(&r->ec3);
-    Nad_Default_Ec5(&r->ec5);
-    Nad_Default_Ec6(&r->ec6);
-    Nad_Default_Ec9(&r->ec9);
-}
-
 int list_index(const char* name)
 {
     if (!name) return -1;
@@ -105,7 +95,7 @@ int Nad_Pflege_Load_Entry(int i, NadRecord* r)
 {
     if (!r || i < 0 || i >= NadList.count || i >= NAD_LIST_MAX) return 0;
     const int number = NadList.user_number[i];
-    default_blocks(r);
+    Nad_Default_Blocks(r);
     r->flag_index = NadList.flag_index[i];
     r->user_defined = number > 0 ? 1 : 0;
     r->na_de = 0;

@@ -1,0 +1,39 @@
+#pragma once
+// The scripted user of the mask tests: one step each time a sheet waits with
+// nothing queued; without steps left the wait answers like Escape. A test
+// installs `idle` as the idle hook and fills `g_user`.
+#include <deque>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "platform/kovpropsheet.h"
+#include "platform/kovscript.h"
+
+namespace maskuser {
+
+inline std::deque<std::function<void()>> g_user;
+
+inline void idle(const char*)
+{
+    if (g_user.empty()) return;
+    auto step = g_user.front();
+    g_user.pop_front();
+    step();
+}
+
+// Clicks the middle of the sheet element with this id.
+inline void click_id(int id)
+{
+    int x1, y1, x2, y2;
+    ASSERT_TRUE(Kov_Ui_Sheet_Rect(id, &x1, &y1, &x2, &y2)) << id;
+    Kov_Ui_Push_Click((x1 + x2) / 2, (y1 + y2) / 2);
+}
+
+// The step that clicks that element.
+inline std::function<void()> click(int id)
+{
+    return [id] { click_id(id); };
+}
+
+} // namespace maskuser
