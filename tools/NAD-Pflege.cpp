@@ -43,7 +43,6 @@ int main(int argc, char** argv)
     if ((remove && *remove) || (add && *add))
         return Nad_Pflege_Instructions(argv[1], remove, add, std::getenv("KOV_NAD_PFLEGE_GAMMA_M"));
 
-    std::unique_ptr<QApplication> app;
-    if (Tool_Display_Wanted()) app = std::make_unique<QApplication>(argc, argv);
+    const std::unique_ptr<QApplication> app = Tool_Application(argc, argv);
     return Nad_Pflege_Sheet(argv[1]);
 }

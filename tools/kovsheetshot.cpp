@@ -12,6 +12,7 @@
 #include "platform/kovscreen.h"
 #include "platform/gui/kovscreenwindow.h"
 #include "platform/kovscript.h"
+#include "tools/toolargs.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -64,7 +65,7 @@ int main(int argc, char** argv)
         return 1;
     }
     g_picture = argv[1];
-    QApplication app(argc, argv);
+    const auto app = Tool_Make_Application(argc, argv);
     if (Kov_Ui_Mode() != KOV_UI_INTERACTIVE) {
         std::fprintf(stderr, "%s: no display\n", argv[0]);
         return 2;
@@ -94,7 +95,7 @@ int main(int argc, char** argv)
     Add_Help_to_PS(x1 + 12, y2 - 40, 1, 0, 0, "EINGABE");
     Set_Windows_Break_Button(2);
     Activate_Prop_Sheet();
-    QTimer::singleShot(500, &app, take_picture);
+    QTimer::singleShot(500, app.get(), take_picture);
     const int r = Edit_Prop_Sheet();
     Undefine_Prop_Sheet();
     std::printf("Edit_Prop_Sheet -> %d\n", r);

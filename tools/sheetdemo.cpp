@@ -211,8 +211,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "sheetdemo: cannot read %s\n", script);
         return 2;
     }
-    std::unique_ptr<QApplication> app;
-    if (Tool_Display_Wanted()) app = std::make_unique<QApplication>(argc, argv);
+    const std::unique_ptr<QApplication> app = Tool_Application(argc, argv);
     if (Kov_Ui_Mode() == KOV_UI_SCRIPTED) Kov_Ui_Set_Idle_Hook(next_step);
     if (!g_shot.empty()) {
         if (!app || Kov_Ui_Mode() != KOV_UI_INTERACTIVE) {

@@ -1,11 +1,16 @@
 #pragma once
 // What the stand-in tools share: the record of the arguments a tool was
-// started with, so that tests can check the host's command line.
+// started with, so that tests can check the host's command line, and the
+// application of a tool that opens a window.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
+#include <QApplication>
+
+#include "platform/kovlocale.h"
 #include "platform/kovreplace.h"
 
 // Writes argv[1..] one a line into the file named by the environment variable
@@ -31,4 +36,23 @@ inline bool Tool_Display_Wanted()
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (x11 && *x11) || (wayland && *wayland);
+}
+
+// The application of a tool's window. QApplication's constructor takes the
+// whole C locale from the environment; under a German one the number fields
+// would show and the annex and list files would be written with a decimal
+// comma that every reader takes for the end of the number. LC_NUMERIC goes
+// back to "C" at once.
+inline std::unique_ptr<QApplication> Tool_Make_Application(int& argc, char** argv)
+{
+    auto app = std::make_unique<QApplication>(argc, argv);
+    Kov_Numeric_C_Locale();
+    return app;
+}
+
+// The application when the tool opens its window (Tool_Display_Wanted), else none.
+inline std::unique_ptr<QApplication> Tool_Application(int& argc, char** argv)
+{
+    if (!Tool_Display_Wanted()) return nullptr;
+    return Tool_Make_Application(argc, argv);
 }

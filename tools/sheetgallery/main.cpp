@@ -214,7 +214,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "sheetgallery: no display for --interactive\n");
             return 2;
         }
-        app = std::make_unique<QApplication>(argc, argv);
+        app = Tool_Make_Application(argc, argv);
         if (Kov_Ui_Mode() != KOV_UI_INTERACTIVE) {
             std::fprintf(stderr, "sheetgallery: no display for --interactive\n");
             return 2;
