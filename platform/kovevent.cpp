@@ -125,7 +125,9 @@ enum Found { FOUND_EVENT, FOUND_TIMEOUT, FOUND_NOTHING };
 // Looks through the queue: the first event that wakes the wait is taken;
 // keys that do not wake it stay; idle events end a wait with a time-out and
 // are dropped by others (time passed).
-Found take(Events& e, bool mouse, bool keys_wake, bool take_keys, bool timeout, Event* out)
+// moves false: a look that asks for buttons only; a move at the head of the
+// queue is still to come, so the look finds nothing now and leaves it there.
+Found take(Events& e, bool mouse, bool keys_wake, bool take_keys, bool timeout, Event* out, bool moves = true)
 {
     for (auto it = e.queue.begin(); it != e.queue.end();) {
         if (it->kind == KOV_EV_IDLE) {
@@ -133,6 +135,7 @@ Found take(Events& e, bool mouse, bool keys_wake, bool take_keys, bool timeout, 
             if (timeout) return FOUND_TIMEOUT;
             continue;
         }
+        if (mouse && !moves && it->kind == KOV_EV_MOVE) return FOUND_TIMEOUT;
         if (mouse && is_mouse(it->kind)) {
             *out = *it;
             e.queue.erase(it);
@@ -173,7 +176,7 @@ enum Outcome { GOT, TIMED_OUT, EXHAUSTED };
 // The one wait of the stand-in. timeout_ms < 0: none; no_wait: interactive
 // looks only at what is pending.
 Outcome wait_for(const char* wait, bool mouse, bool keys_wake, bool take_keys, int timeout_ms, bool no_wait,
-                 Event* out)
+                 Event* out, bool moves = true)
 {
     Events& e = events();
     const int mode = Kov_Ui_Mode();
@@ -184,7 +187,7 @@ Outcome wait_for(const char* wait, bool mouse, bool keys_wake, bool take_keys, i
         KovIdleHook idle;
         {
             std::lock_guard<std::mutex> g(e.lock);
-            const Found f = take(e, mouse, keys_wake, take_keys, timeout_ms > 0, out);
+            const Found f = take(e, mouse, keys_wake, take_keys, timeout_ms > 0, out, moves);
             if (f == FOUND_EVENT || f == FOUND_TIMEOUT) {
                 e.exhausted = 0;
                 e.last_exhausted = false;
@@ -339,7 +342,8 @@ int GetKOVMessage(int mask, void* record)
     Event ev{};
     const Outcome o = record && (mask & 0x80000)
                           ? wait_calling_between(keys, timeout, &ev)
-                          : wait_for("GetKOVMessage", true, keys, false, timeout, record == nullptr, &ev);
+                          : wait_for("GetKOVMessage", true, keys, false, timeout, record == nullptr, &ev,
+                                     record || (mask & 0x22) != 0);
     int result;
     if (o == TIMED_OUT) {
         // Interactive look without a record, or the time is up.

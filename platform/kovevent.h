@@ -68,7 +68,9 @@ void InitKOVMessage(void* record);
 // sheet's function between events (Kov_Call_Allways, kovpropsheet.h) runs
 // before the wait and, while it is switched on, every 100 ms of waiting
 // (scripted: at every idle event). A NULL record does not wait: it brings the
-// words up to date from what is queued.
+// words up to date from what is queued; without a move bit in the mask (0x2,
+// 0x20) it takes a queued press or release but leaves a move that comes
+// first, which belongs to the waits that follow (result 0).
 int GetKOVMessage(int mask, void* record);
 
 /* ---- the cursor ---------------------------------------------------------- */

@@ -146,10 +146,32 @@ bool inside(const Element& e, int x, int y)
     return x >= e.x1 && x <= e.x2 && y >= e.y1 && y <= e.y2;
 }
 
+// Grows the screen copy kept below the sheet to take in a rectangle: a
+// button or field may reach past the sheet's frame, and closing or moving
+// the sheet must give back every pixel it drew, not only its own rectangle.
+void keep_below(Sheet& s, int x1, int y1, int x2, int y2)
+{
+    const int ox2 = s.bx + s.below.width() - 1, oy2 = s.by + s.below.height() - 1;
+    if (x1 >= s.bx && y1 >= s.by && x2 <= ox2 && y2 <= oy2) return;
+    const int nx1 = std::min(x1, s.bx), ny1 = std::min(y1, s.by);
+    const int nx2 = std::max(x2, ox2), ny2 = std::max(y2, oy2);
+    QImage grown = kovscreen::copy_region(nx1, ny1, nx2 - nx1 + 1, ny2 - ny1 + 1);
+    if (grown.isNull()) return;
+    grown = grown.convertToFormat(QImage::Format_RGB32);
+    const QImage old = s.below.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < old.height(); ++y)
+        std::memcpy(reinterpret_cast<uint32_t*>(grown.scanLine(y + s.by - ny1)) + (s.bx - nx1), old.constScanLine(y),
+                    size_t(old.width()) * 4);
+    s.below = grown;
+    s.bx = nx1;
+    s.by = ny1;
+}
+
 int add(Element e)
 {
     Sheet* s = top();
     if (!s) return -1;
+    if (e.visible && e.kind != ESCAPE && e.kind != MEMBER) keep_below(*s, e.x1, e.y1, e.x2, e.y2);
     e.handle = new_handle();
     s->elements.push_back(e);
     return e.handle;
@@ -426,17 +448,18 @@ void move_sheet(Sheet& s, int ddx, int ddy)
     ddy = std::max(ddy, -s.y1);
     ddy = std::min(ddy, NPIXEL_Y - kTitle - s.y1);
     if (!ddx && !ddy) return;
-    const int w = s.x2 - s.x1 + 1, h = s.y2 - s.y1 + 1;
-    const QImage pixels = kovscreen::copy_region(s.x1, s.y1, w, h);
+    // Everything the sheet covers moves, its elements past the frame too.
+    const int w = s.below.width(), h = s.below.height();
+    const QImage pixels = kovscreen::copy_region(s.bx, s.by, w, h);
     kovscreen::paste_region(s.below, s.bx, s.by);
     s.x1 += ddx;
     s.x2 += ddx;
     s.y1 += ddy;
     s.y2 += ddy;
-    s.bx = s.x1;
-    s.by = s.y1;
-    s.below = kovscreen::copy_region(s.x1, s.y1, w, h);
-    kovscreen::paste_region(pixels, s.x1, s.y1);
+    s.bx += ddx;
+    s.by += ddy;
+    s.below = kovscreen::copy_region(s.bx, s.by, w, h);
+    kovscreen::paste_region(pixels, s.bx, s.by);
     for (Element& e : s.elements) {
         e.x1 += ddx;
         e.x2 += ddx;

@@ -90,12 +90,13 @@ void reset_locked(kovscreen::State& s)
     s.gt_height = 13.0;
     s.gt_expansion = 8.0 / 13.0;
     s.gt_spacing = 0.0;
-    s.gt_angle = 0.0;
+    s.gt_angle = kovscreen::kUprightAngle;
     s.saved.clear();
     s.pictures.clear();
     s.missing_reported.clear();
     s.tree_images.clear();
     s.cursor = 0;
+    s.last_text = kovscreen::State::LastText{};
     s.panel = kovscreen::MessagePanel{};
 }
 

@@ -139,6 +139,8 @@ int pxQTxX(const char* text, int len, int* extent);
 void pxChH(double height);
 void pxExpF(double factor);
 void pxSpac(double spacing);
+// The angle of graphic texts: pi reads left to right, pi/2 upwards, 0 is
+// upside down (the text of a line of angle w is drawn at pi - w).
 void pxOrnt(double angle, double unused);
 // A graphic text aligned on the box like pxBTxt (0xC0 codes; bottom is the
 // base line); otherwise its base line starts at (x1, y1).

@@ -51,12 +51,16 @@ struct MessagePanel {
     QImage below;
 };
 
+// The host measures a graphic text's angle from the reading direction of an
+// upside-down text, turning clockwise: pi reads left to right, pi/2 upwards.
+const double kUprightAngle = 3.14159265358979323846;
+
 struct State : DrawState {
     std::mutex lock;
     QImage screen; // Format_RGB32, NPIXEL_X x NPIXEL_Y
     int buffer = 0;
     std::vector<int> font_stack;
-    double gt_height = 13.0, gt_expansion = 8.0 / 13.0, gt_spacing = 0.0, gt_angle = 0.0;
+    double gt_height = 13.0, gt_expansion = 8.0 / 13.0, gt_spacing = 0.0, gt_angle = kUprightAngle;
     std::map<intptr_t, Saved> saved;
     intptr_t next_saved = 1;
     std::map<std::string, Picture> pictures;
@@ -64,6 +68,14 @@ struct State : DrawState {
     std::map<intptr_t, QImage> tree_images; // keyed pictures, transparent pixels alpha 0
     intptr_t next_tree_image = 1;
     int cursor = 0;
+    // The last upright text, to know a second drawing one pixel to the right
+    // (the host's bold) when it comes.
+    struct LastText {
+        std::string text;
+        int64_t x = 0, y = 0;
+        int font = 0, fg = 0;
+        bool valid = false;
+    } last_text;
     KovScreenHooks hooks = {nullptr, nullptr, nullptr};
     MessagePanel panel;
 };

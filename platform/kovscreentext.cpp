@@ -61,8 +61,19 @@ void turn(int quarter, int64_t u, int64_t v, int64_t* dx, int64_t* dy)
     }
 }
 
-// The text's cells with the base line starting at (x, y), turned.
-void draw_cells(State& s, int64_t x, int64_t y, const std::string& t, int quarter)
+// Whether the glyph pixel at column col of the whole text (all cells in a row)
+// is set.
+bool text_bit(const Face& f, const std::string& t, int64_t col, int row)
+{
+    if (col < 0 || col >= int64_t(t.size()) * f.width) return false;
+    return glyph_bit(f, (unsigned char)t[size_t(col / f.width)], int(col % f.width), row);
+}
+
+// The text's cells with the base line starting at (x, y), turned. bold: the
+// copy one pixel right of the same text, which thickens the strokes; a pixel
+// that would close a one-pixel gap of the glyphs is left out, so that the
+// small faces' letters (m, w, e) do not run into blocks.
+void draw_cells(State& s, int64_t x, int64_t y, const std::string& t, int quarter, bool bold = false)
 {
     const Face f = face_of(s.font);
     const Clip c = clip_of(s);
@@ -74,6 +85,9 @@ void draw_cells(State& s, int64_t x, int64_t y, const std::string& t, int quarte
             if (!f.glyphs[ch][row]) continue;
             for (int col = 0; col < f.width; ++col) {
                 if (!glyph_bit(f, ch, col, row)) continue;
+                // It lands on column at + 1 of the first copy.
+                const int64_t at = int64_t(i) * f.width + col;
+                if (bold && !text_bit(f, t, at + 1, row) && text_bit(f, t, at + 2, row)) continue;
                 int64_t dx, dy;
                 turn(quarter, int64_t(i) * f.width + col, row - KOV_FONT_BASE_ROW, &dx, &dy);
                 if (c.has(x + dx, y + dy)) put(s, int(x + dx), int(y + dy), rgb);
@@ -125,11 +139,13 @@ GraphicText graphic_of(const State& s, size_t n)
     g.total = n ? (double(n) - 1) * g.adv + g.gw : 0;
     g.ascent = g.height * 10.0 / 13.0;
     g.descent = g.height * 3.0 / 13.0;
-    const double a = std::isfinite(s.gt_angle) ? s.gt_angle : 0.0;
-    g.dx = std::cos(a);
+    // Reading direction pi - a counter-clockwise on the screen (y runs down),
+    // so that a line's text drawn at pi - (line angle) reads along the line.
+    const double a = std::isfinite(s.gt_angle) ? s.gt_angle : kUprightAngle;
+    g.dx = -std::cos(a);
     g.dy = -std::sin(a);
-    g.nx = std::sin(a);
-    g.ny = std::cos(a);
+    g.nx = -g.dy;
+    g.ny = g.dx;
     return g;
 }
 
@@ -266,7 +282,16 @@ void pxText(int x, int y, const char* text, int len)
     State& s = state();
     std::lock_guard<std::mutex> g(s.lock);
     ensure_screen(s);
-    draw_cells(s, x, y, t, 0);
+    State::LastText& last = s.last_text;
+    const bool bold = last.valid && last.text == t && last.y == y && last.x + 1 == x && last.font == s.font &&
+                      last.fg == s.fg;
+    draw_cells(s, x, y, t, 0, bold);
+    last.valid = !bold;
+    last.text = t;
+    last.x = x;
+    last.y = y;
+    last.font = s.font;
+    last.fg = s.fg;
 }
 
 void pxBTxt(int x1, int y1, int x2, int y2, const char* text, int len, int code)

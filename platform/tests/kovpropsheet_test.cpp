@@ -266,6 +266,35 @@ TEST_F(Sheet, UndefiningANestedSheetRestoresTheScreen)
     EXPECT_EQ(Kov_Ui_Sheet_Frame(nullptr, nullptr, nullptr, nullptr), 0);
 }
 
+// A confirm button placed near the right edge reaches past the frame; closing
+// or moving the sheet must not leave that strip on the desktop.
+TEST_F(Sheet, ButtonsPastTheFrameLeaveNothingBehind)
+{
+    const std::vector<int> before = screen();
+    ASSERT_GT(NPIXEL_X, 900);
+    const int desktop = Kov_Ui_Pixel(862, 370);
+    for (int moved : {0, 1}) {
+        SCOPED_TRACE(moved);
+        Define_Prop_Sheet(660, 250, 860, 400, 1, 0, "Rand", 5, 1);
+        const int b = Add_Single_Button_to_PS(860 - 8 - 23, 365, 1, 9, nullptr, SYMBOLIC_OK_RASTER, 0);
+        Activate_Prop_Sheet();
+        int x1, y1, x2, y2;
+        ASSERT_EQ(Kov_Ui_Sheet_Rect(9, &x1, &y1, &x2, &y2), 1);
+        ASSERT_GT(x2, 860); // the point of the test: the button sticks out
+        EXPECT_NE(Kov_Ui_Pixel(862, 370), desktop);
+        if (moved) {
+            Kov_Ui_Push_Press(700, 260, 1);
+            Kov_Ui_Push_Move(660, 300);
+            Kov_Ui_Push_Release(660, 300, 1);
+        }
+        Kov_Ui_Push_Click((x1 + x2) / 2 - 40 * moved, (y1 + y2) / 2 + 40 * moved);
+        EXPECT_EQ(Edit_Prop_Sheet(), 9);
+        EXPECT_GE(b, 1);
+        Undefine_Prop_Sheet();
+        EXPECT_EQ(screen(), before);
+    }
+}
+
 TEST_F(Sheet, WithoutInputItAnswersLikeEscape)
 {
     EXPECT_EQ(Edit_Prop_Sheet(), kBreak);

@@ -377,12 +377,51 @@ TEST_F(Screen, BoxTextsAlignAndTurn)
     EXPECT_GT(k.y2, 300);
 }
 
+// Bold is the text drawn a second time one pixel to the right. The strokes
+// thicken, but the one-pixel gaps of the small face stay open: a bold "m" is
+// three stems, not a block.
+TEST_F(Screen, BoldSmallTextsKeepTheirGaps)
+{
+    struct Case {
+        int font;
+        const char* text;
+    } cases[] = {{0x1002, "m"}, {0x1002, "mmw"}, {0x1000, "m"}, {0x11002, "m"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.font);
+        Kov_Ui_Reset();
+        pxSFnt(c.font);
+        pxFgc(0);
+        pxText(100, 100, c.text, -1);
+        const Ink plain = ink_of(90, 80, 160, 110, 0);
+        pxText(101, 100, c.text, -1);
+        const Ink bold = ink_of(90, 80, 160, 110, 0);
+        ASSERT_GT(plain.count, 0);
+        EXPECT_GT(bold.count, plain.count); // still bolder
+        EXPECT_EQ(bold.x2, plain.x2 + 1);
+        // The middle of the first "m": between its stems the background.
+        int gaps = 0;
+        const int row = plain.y2 - 1;
+        for (int x = plain.x1 + 1; x < plain.x1 + 5; ++x) gaps += Kov_Ui_Pixel(x, row) != 0;
+        EXPECT_GE(gaps, 1) << row;
+    }
+    // Drawn twice at the same place, or in another colour, nothing changes.
+    Kov_Ui_Reset();
+    pxSFnt(0x1002);
+    pxFgc(0);
+    pxText(100, 100, "m", -1);
+    pxText(101, 100, "m", -1);
+    const Ink once = ink_of(90, 80, 160, 110, 0);
+    pxText(100, 100, "m", -1);
+    pxText(101, 100, "m", -1);
+    EXPECT_EQ(ink_of(90, 80, 160, 110, 0).count, once.count);
+}
+
 TEST_F(Screen, GraphicTextsScaleAndMeasure)
 {
     pxExpF(0.7);
     pxSpac(0.1);
     pxChH(12.0);
-    pxOrnt(0, 0);
+    pxOrnt(3.14159265358979, 0); // upright, left to right
     int xs[4], ys[4], ext[4];
     pxQGTX("123", 3, xs, ys, ext);
     // 3 characters of 8.4 pixels with 2 gaps of 1.2.
@@ -681,9 +720,9 @@ TEST_F(Screen, PictureOfATestScreenIsKept)
     pxChH(12.0);
     pxExpF(0.7);
     pxSpac(0.1);
-    pxOrnt(0.3, 0);
+    pxOrnt(3.14159265358979 - 0.3, 0);
     pxGBTt(440, 530, 440, 530, "t_v = 40 mm", -1, 210);
-    pxOrnt(0, 0);
+    pxOrnt(3.14159265358979, 0);
     pxFlsh();
     EXPECT_EQ(Kov_Ui_Save_Png((dir + "/screen.png").c_str()), 1);
     QImage back(QString::fromStdString(dir + "/screen.png"));

@@ -126,6 +126,36 @@ TEST_F(ScreenDimensions, DimensionLineWithExtensionLinesAndTexts)
     EXPECT_EQ(calls({"pxGBTt"}).size(), 0u);
 }
 
+// The value of a line drawn left to right stands upright above it: the bar of
+// a "T" is at the top of its ink, the stem below.
+TEST_F(ScreenDimensions, ALeftToRightValueReadsUpright)
+{
+    Scr_Set_View(0, 4, 0, 100, -100);
+    pxFgc(0);
+    Scr_Dimension_Line(2, 1, 2, 3, 2, "T", nullptr, 20);
+    // The text is centred on (200, 190), the line runs at y = 200.
+    int top = -1, bottom = -1;
+    for (int y = 170; y < 199 && bottom < 0; ++y)
+        for (int x = 185; x <= 215; ++x)
+            if (Kov_Ui_Pixel(x, y) == 0) top = top < 0 ? y : top;
+    for (int y = 198; y >= 170 && bottom < 0; --y)
+        for (int x = 185; x <= 215; ++x)
+            if (Kov_Ui_Pixel(x, y) == 0) bottom = y;
+    ASSERT_GE(top, 0);
+    ASSERT_GT(bottom, top);
+    auto ink = [](int y) {
+        int n = 0;
+        for (int x = 185; x <= 215; ++x) n += Kov_Ui_Pixel(x, y) == 0;
+        return n;
+    };
+    EXPECT_GT(ink(top), 2 * ink(bottom)) << top << " " << bottom;
+    // And it reads left to right: the graphic text runs along +x.
+    int xs[4], ys[4];
+    pxQGTX("T", 1, xs, ys, nullptr);
+    EXPECT_GT(xs[1], xs[0]);
+    EXPECT_LT(ys[2], ys[1]);
+}
+
 TEST_F(ScreenDimensions, ZeroScaleDrawsNoDimension)
 {
     for (int mode : {0, 1, 2}) {

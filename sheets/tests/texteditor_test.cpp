@@ -367,6 +367,37 @@ TEST_F(EditRun, DraggingMoreThanFivePixelsSelects)
     }
 }
 
+// The selection runs from the press, not from the first move after it: the
+// mouse goes straight from the press to where it is let go.
+TEST_F(EditRun, TheSelectionStartsAtThePress)
+{
+    struct Case {
+        int from, to, moves;
+        const char* clipboard;
+    } cases[] = {
+        {2, 7, 1, "cdefg"},
+        {2, 7, 3, "cdefg"},
+        {8, 3, 2, "defgh"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + " " + std::to_string(c.to) + " " + std::to_string(c.moves));
+        char buf[101] = "abcdefghij\nklm\n";
+        add(buf, 100);
+        KOVSetClipboardText("");
+        Kov_Ui_Push_Press(col_x(c.from), line_y(0), 1);
+        Get_Mouse_Event();
+        for (int k = 1; k <= c.moves; ++k)
+            Kov_Ui_Push_Move(col_x(c.from) + (col_x(c.to) - col_x(c.from)) * k / c.moves, line_y(0));
+        Kov_Ui_Push_Release(col_x(c.to), line_y(0), 1);
+        Kov_Ui_Push_Key(3);
+        EXPECT_EQ(View_Area_Handle_Event(slot), 0);
+        char got[64] = {0};
+        KOVGetClipboardText(got, sizeof got);
+        EXPECT_STREQ(got, c.clipboard);
+        View_Area_Clear(slot);
+    }
+}
+
 namespace {
 std::vector<int> g_sleeps;
 std::vector<int> g_tops;
