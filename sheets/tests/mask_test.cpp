@@ -75,15 +75,10 @@ class Masks : public testing::Test {
 protected:
     void SetUp() override
     {
-        scrtest::fresh_screen();
-        Mask_State_Reset();
-        Mask_Engine_Reset();
-        Mask_Hover_Reset();
-        g_user.clear();
+        maskuser::start();
         g_drawn.clear();
         g_shown.clear();
         g_page_areas_seen = g_hover_seen = -1;
-        Kov_Ui_Set_Idle_Hook(idle);
         Mask_Init(&mask);
         std::strcpy(mask.title, "Titel");
         Mask_Init_Pages(3, pages);
@@ -94,10 +89,7 @@ protected:
     }
     void TearDown() override
     {
-        Kov_Ui_Set_Idle_Hook(nullptr);
-        View_Area_Close_All();
-        Kov_Ui_Sheets_Reset();
-        Kov_Set_Ui_Mode(-1);
+        maskuser::finish();
     }
     MaskRecord mask;
     MaskPage pages[3];

@@ -170,17 +170,12 @@ class NestedHover : public testing::Test {
 protected:
     void SetUp() override
     {
-        scrtest::fresh_screen();
-        Mask_State_Reset();
-        Mask_Engine_Reset();
-        Mask_Hover_Reset();
-        g_user.clear();
+        maskuser::start();
         std::memset(g_value, 0, sizeof g_value);
         std::memset(g_width, 0, sizeof g_width);
         g_after_inner = AfterInner{};
         g_middle_third_area = -1;
         g_fixed_sheet = false;
-        Kov_Ui_Set_Idle_Hook(idle);
 
         Mask_Init(&g_outer);
         g_outer.decorate = decorate_outer;
@@ -211,11 +206,7 @@ protected:
     }
     void TearDown() override
     {
-        Kov_Ui_Set_Idle_Hook(nullptr);
-        Mask_Hover_Reset();
-        View_Area_Close_All();
-        Kov_Ui_Sheets_Reset();
-        Kov_Set_Ui_Mode(-1);
+        maskuser::finish();
     }
 };
 

@@ -74,13 +74,8 @@ class RegisterSheet : public testing::Test {
 protected:
     void SetUp() override
     {
-        scrtest::fresh_screen();
-        Mask_State_Reset();
-        Mask_Engine_Reset();
-        Mask_Hover_Reset();
-        g_user.clear();
+        maskuser::start();
         g_drawn.clear();
-        Kov_Ui_Set_Idle_Hook(idle);
         Mask_Init_Pages(3, pages);
         for (MaskPage& p : pages) p.draw = draw_page;
         std::strcpy(pages[0].label, "Eins");
@@ -89,10 +84,7 @@ protected:
     }
     void TearDown() override
     {
-        Kov_Ui_Set_Idle_Hook(nullptr);
-        View_Area_Close_All();
-        Kov_Ui_Sheets_Reset();
-        Kov_Set_Ui_Mode(-1);
+        maskuser::finish();
     }
     int open(int count, void (*status)(char*) = nullptr)
     {

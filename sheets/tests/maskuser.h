@@ -9,6 +9,11 @@
 
 #include "platform/kovpropsheet.h"
 #include "platform/kovscript.h"
+#include "sheets/mask.h"
+#include "sheets/maskhover.h"
+#include "sheets/maskstate.h"
+#include "sheets/tests/scrtest.h"
+#include "sheets/viewarea.h"
 
 namespace maskuser {
 
@@ -34,6 +39,27 @@ inline void click_id(int id)
 inline std::function<void()> click(int id)
 {
     return [id] { click_id(id); };
+}
+
+// A fresh screen and mask state with no steps queued and the idle hook on.
+inline void start()
+{
+    scrtest::fresh_screen();
+    Mask_State_Reset();
+    Mask_Engine_Reset();
+    Mask_Hover_Reset();
+    g_user.clear();
+    Kov_Ui_Set_Idle_Hook(idle);
+}
+
+// Leaves no hook, hover list, view area or sheet behind for the next test.
+inline void finish()
+{
+    Kov_Ui_Set_Idle_Hook(nullptr);
+    Mask_Hover_Reset();
+    View_Area_Close_All();
+    Kov_Ui_Sheets_Reset();
+    Kov_Set_Ui_Mode(-1);
 }
 
 } // namespace maskuser

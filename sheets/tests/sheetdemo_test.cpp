@@ -10,6 +10,8 @@
 #include <fstream>
 #include <string>
 
+#include "sheets/tests/toolrun.h"
+
 namespace {
 
 std::string artefact_dir()
@@ -23,19 +25,7 @@ std::string artefact_dir()
 
 std::string tool() { return std::string(KOV_TOOLS_DIR) + "/sheetdemo"; }
 
-// Runs the command; its standard output and exit code.
-std::string run(const std::string& cmd, int* code)
-{
-    std::string out;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return out;
-    char buf[512];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    const int rc = ::pclose(p);
-    *code = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return out;
-}
+using toolrun::run;
 
 class SheetDemo : public testing::Test {
 protected:

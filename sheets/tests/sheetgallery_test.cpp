@@ -16,22 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "sheets/tests/toolrun.h"
+
 namespace {
 
 std::string tool() { return std::string(KOV_TOOLS_DIR) + "/sheetgallery"; }
 
-std::string run(const std::string& cmd, int* code)
-{
-    std::string out;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return out;
-    char buf[512];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    const int rc = ::pclose(p);
-    *code = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return out;
-}
+using toolrun::run;
 
 class SheetGallery : public testing::Test {
 protected:
