@@ -31,29 +31,12 @@ using maskuser::idle;
 using maskuser::click;
 using maskuser::click_id;
 
-bool has_line(const std::string& line)
-{
-    for (int i = 0; i < Kov_Script_Log_Count(); ++i)
-        if (line == Kov_Script_Log_Line(i)) return true;
-    return false;
-}
+using maskuser::has_line;
+using maskuser::lines_with;
 
 int count_prefix(const std::string& prefix)
 {
-    int n = 0;
-    for (int i = 0; i < Kov_Script_Log_Count(); ++i)
-        if (std::string(Kov_Script_Log_Line(i)).compare(0, prefix.size(), prefix) == 0) ++n;
-    return n;
-}
-
-std::vector<std::string> lines_with(const std::string& prefix)
-{
-    std::vector<std::string> v;
-    for (int i = 0; i < Kov_Script_Log_Count(); ++i) {
-        const std::string l = Kov_Script_Log_Line(i);
-        if (l.compare(0, prefix.size(), prefix) == 0) v.push_back(l);
-    }
-    return v;
+    return int(lines_with(prefix).size());
 }
 
 // Pages record what their callbacks saw.

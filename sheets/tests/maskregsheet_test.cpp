@@ -36,22 +36,9 @@ std::function<void()> note_and_escape(std::vector<int>* seen)
     };
 }
 
-bool has_line(const std::string& line)
-{
-    for (int i = 0; i < Kov_Script_Log_Count(); ++i)
-        if (line == Kov_Script_Log_Line(i)) return true;
-    return false;
-}
+using maskuser::has_line;
 
-std::vector<std::string> lines_with(const std::string& prefix)
-{
-    std::vector<std::string> v;
-    for (int i = 0; i < Kov_Script_Log_Count(); ++i) {
-        const std::string l = Kov_Script_Log_Line(i);
-        if (l.compare(0, prefix.size(), prefix) == 0) v.push_back(l);
-    }
-    return v;
-}
+using maskuser::lines_with;
 
 int count_of(const std::string& line)
 {

@@ -4,6 +4,8 @@
 // installs `idle` as the idle hook and fills `g_user`.
 #include <deque>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +41,25 @@ inline void click_id(int id)
 inline std::function<void()> click(int id)
 {
     return [id] { click_id(id); };
+}
+
+// Whether the log since the last clear holds this line.
+inline bool has_line(const std::string& line)
+{
+    for (int i = 0; i < Kov_Script_Log_Count(); ++i)
+        if (line == Kov_Script_Log_Line(i)) return true;
+    return false;
+}
+
+// The log lines since the last clear that start with the prefix.
+inline std::vector<std::string> lines_with(const std::string& prefix)
+{
+    std::vector<std::string> v;
+    for (int i = 0; i < Kov_Script_Log_Count(); ++i) {
+        const std::string l = Kov_Script_Log_Line(i);
+        if (l.compare(0, prefix.size(), prefix) == 0) v.push_back(l);
+    }
+    return v;
 }
 
 // A fresh screen and mask state with no steps queued and the idle hook on.
