@@ -377,14 +377,7 @@ TEST_F(RegisterSheet, BatchModeEndsAsCancelled)
 }
 
 // The user drags the sheet by its title bar 30 to the right and 20 down.
-void drag()
-{
-    int x1, y1, x2, y2;
-    ASSERT_TRUE(Kov_Ui_Sheet_Frame(&x1, &y1, &x2, &y2));
-    Kov_Ui_Push_Press(x1 + 60, y1 + 10, 1);
-    Kov_Ui_Push_Move(x1 + 90, y1 + 30);
-    Kov_Ui_Push_Release(x1 + 90, y1 + 30, 1);
-}
+using maskuser::drag;
 
 TEST_F(RegisterSheet, ItsCentreMovesOnceWhenLeftAndIsItsOwn)
 {

@@ -62,6 +62,16 @@ inline std::vector<std::string> lines_with(const std::string& prefix)
     return v;
 }
 
+// Drags the sheet by its title bar 30 pixels right and 20 down.
+inline void drag()
+{
+    int x1, y1, x2, y2;
+    ASSERT_TRUE(Kov_Ui_Sheet_Frame(&x1, &y1, &x2, &y2));
+    Kov_Ui_Push_Press(x1 + 60, y1 + 10, 1);
+    Kov_Ui_Push_Move(x1 + 90, y1 + 30);
+    Kov_Ui_Push_Release(x1 + 90, y1 + 30, 1);
+}
+
 // A fresh screen and mask state with no steps queued and the idle hook on.
 inline void start()
 {

@@ -35,6 +35,18 @@ void set_text(char* dst, size_t n, const char* text) { std::snprintf(dst, n, "%s
 
 void title(MaskRecord* mask, const char* text) { set_text(mask->title, sizeof mask->title, cp850(text)); }
 
+// A mask of this size with one page drawn by draw.
+void one_page_mask(MaskRecord* mask, MaskPage* page, const char* text, int width, int height,
+                   decltype(MaskPage::draw) draw)
+{
+    Mask_Init(mask);
+    title(mask, text);
+    mask->width = width;
+    mask->height = height;
+    Mask_Init_Pages(1, page);
+    page->draw = draw;
+}
+
 void label(MaskPage* page, const char* text) { set_text(page->label, sizeof page->label, cp850(text)); }
 
 // A caption in the page, bold.
@@ -184,13 +196,8 @@ void view_elements()
         set_text(g_el.editor[i], sizeof g_el.editor[i],
                  "Der Editor bricht lange Zeilen an Wortgrenzen um.");
     MaskRecord mask;
-    Mask_Init(&mask);
-    title(&mask, "Galerie - Elemente der Anzeigebereiche");
-    mask.width = 700;
-    mask.height = 640;
     MaskPage page;
-    Mask_Init_Pages(1, &page);
-    page.draw = draw_elements;
+    one_page_mask(&mask, &page, "Galerie - Elemente der Anzeigebereiche", 700, 640, draw_elements);
     page.vslider = 1;
     // The bitmap button and the click area show their tooltips while the
     // mouse rests on them.
@@ -289,13 +296,8 @@ void draw_calls(int area, int)
 void mask_elements()
 {
     MaskRecord mask;
-    Mask_Init(&mask);
-    title(&mask, "Galerie - Elementaufrufe der Maskenseiten");
-    mask.width = 720;
-    mask.height = 500;
     MaskPage page;
-    Mask_Init_Pages(1, &page);
-    page.draw = draw_calls;
+    one_page_mask(&mask, &page, "Galerie - Elementaufrufe der Maskenseiten", 720, 500, draw_calls);
     run_mask(&mask, 1, &page, {"shot Elementaufrufe_in_den_Zuständen_1,_-1_und_0", "key 27"});
 }
 
@@ -573,13 +575,8 @@ void init_sections(int table)
 void row_table()
 {
     MaskRecord mask;
-    Mask_Init(&mask);
-    title(&mask, "Galerie - Zeilentabelle");
-    mask.width = 420;
-    mask.height = 200;
     MaskPage page;
-    Mask_Init_Pages(1, &page);
-    page.draw = draw_sections;
+    one_page_mask(&mask, &page, "Galerie - Zeilentabelle", 420, 200, draw_sections);
     page.vslider = 1;
     page.row_table_x = 30;
     page.row_table_y = 56;
@@ -610,13 +607,8 @@ void draw_choices(int area, int)
 void choice_lists()
 {
     MaskRecord mask;
-    Mask_Init(&mask);
-    title(&mask, "Galerie - Auswahllisten");
-    mask.width = 420;
-    mask.height = 280;
     MaskPage page;
-    Mask_Init_Pages(1, &page);
-    page.draw = draw_choices;
+    one_page_mask(&mask, &page, "Galerie - Auswahllisten", 420, 280, draw_choices);
     run_mask(&mask, 1, &page,
              {"in 150 26", "shot offene_Auswahlliste", "key 27", "in 150 94", "shot offene_Bildliste", "key 27",
               "key 27"});
@@ -640,13 +632,8 @@ void text_editor()
              "Zweiter Absatz: der Editor bricht an Wortgrenzen um, markiert eine Auswahl und zeigt rechts "
              "an, welcher Teil des Textes sichtbar ist."));
     MaskRecord mask;
-    Mask_Init(&mask);
-    title(&mask, "Galerie - Texteditor");
-    mask.width = 480;
-    mask.height = 220;
     MaskPage page;
-    Mask_Init_Pages(1, &page);
-    page.draw = draw_editor;
+    one_page_mask(&mask, &page, "Galerie - Texteditor", 480, 220, draw_editor);
     run_mask(&mask, 1, &page, {"drag 60 48 250 78", "shot Auswahl_im_Texteditor", "in 470 215", "key 27"});
 }
 
@@ -715,13 +702,8 @@ void screen_graphics_page(int area, int)
 void screen_graphics()
 {
     MaskRecord mask;
-    Mask_Init(&mask);
-    title(&mask, "Galerie - Bildschirmgrafik");
-    mask.width = 620;
-    mask.height = 340;
     MaskPage page;
-    Mask_Init_Pages(1, &page);
-    page.draw = screen_graphics_page;
+    one_page_mask(&mask, &page, "Galerie - Bildschirmgrafik", 620, 340, screen_graphics_page);
     run_mask(&mask, 1, &page, {"shot Bildschirmgrafik", "key 27"});
 }
 
