@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,7 +21,13 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
+#include <QEvent>
 #include <QImage>
+#include <QWidget>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
@@ -35,6 +42,7 @@
 #include "output/iolipara.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
+#include "platform/gui/oliviewer.h"
 #include "platform/gui/olirender.h"
 #include "platform/kovlocale.h"
 #include "platform/kovscript.h"
@@ -153,6 +161,93 @@ void BM_StartupBase(benchmark::State& state)
 {
     for (auto _ : state)
         if (Run({KOV_BARE_QT}) != 0) return state.SkipWithError("bench_bareqt failed");
+}
+
+// ---- 1b. start-up to the window on an X display --------------------------------------------------
+
+// A started program, found by its process id on the X display.
+struct XDisplay {
+    Display* d = XOpenDisplay(nullptr);
+    ~XDisplay()
+    {
+        if (d) XCloseDisplay(d);
+    }
+};
+
+// Whether a viewable top-level window of process pid is on the display.
+bool Window_Of_Shown(Display* d, pid_t pid)
+{
+    const Atom net_wm_pid = XInternAtom(d, "_NET_WM_PID", False);
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int n = 0;
+    if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &n)) return false;
+    bool shown = false;
+    for (unsigned int i = 0; i < n && !shown; ++i) {
+        XWindowAttributes a;
+        if (!XGetWindowAttributes(d, children[i], &a) || a.map_state != IsViewable) continue;
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, rest = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(d, children[i], net_wm_pid, 0, 1, False, XA_CARDINAL, &type, &format, &count, &rest,
+                               &data) == Success &&
+            data && count == 1 && format == 32)
+            shown = pid_t(*reinterpret_cast<unsigned long*>(data)) == pid;
+        if (data) XFree(data);
+    }
+    if (children) XFree(children);
+    return shown;
+}
+
+// Starts the program on the display, waits until its window is shown (at most
+// 20 s) and ends it; false when it did not show one.
+bool Start_Until_Shown(Display* d, const std::vector<std::string>& args)
+{
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid;
+    const int rc = posix_spawn(&pid, argv[0], &fa, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&fa);
+    if (rc != 0) return false;
+    bool shown = false;
+    for (int i = 0; i < 20000 && !shown; ++i) {
+        shown = Window_Of_Shown(d, pid);
+        if (!shown) {
+            if (waitpid(pid, nullptr, WNOHANG) == pid) return false;
+            usleep(1000);
+        }
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return shown;
+}
+
+// The program on the example position, from its start to its main window shown.
+void BM_Window(benchmark::State& state)
+{
+    XDisplay x;
+    if (!Env().ok || !x.d) return state.SkipWithError("no host environment or no X display");
+    unsetenv("QT_QPA_PLATFORM");
+    for (auto _ : state)
+        if (!Start_Until_Shown(x.d, {KOV_NELU52, "VERSATZ", "0", "1", "1"}))
+            return state.SkipWithError("nelu52 showed no window");
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+// A bare Qt program showing a main window.
+void BM_WindowBase(benchmark::State& state)
+{
+    XDisplay x;
+    if (!x.d) return state.SkipWithError("no X display");
+    unsetenv("QT_QPA_PLATFORM");
+    for (auto _ : state)
+        if (!Start_Until_Shown(x.d, {KOV_BARE_QT, "--show"})) return state.SkipWithError("bench_bareqt showed no window");
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
 // ---- the example position with n load combinations ----------------------------------------------
@@ -386,6 +481,57 @@ void BM_PagePaintBase(benchmark::State& state)
     }
 }
 
+// "Druckvorschau": the list and plot file of the example written, the viewer
+// opened on the list, to its first page painted.
+class FirstPagePainted : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && o->objectName() == QLatin1String("oliPage")) painted = true;
+        return false;
+    }
+};
+
+void BM_Preview(benchmark::State& state)
+{
+    if (!Set_Position() || !qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return state.SkipWithError("no position or no widget application");
+    NELU52_DATA d;
+    Example(d, 1);
+    FirstPagePainted watch;
+    qApp->installEventFilter(&watch);
+    for (auto _ : state) {
+        Reset_Writers();
+        int flag = 0;
+        cal_Print(d, &flag);
+        watch.painted = false;
+        QWidget* viewer = Oli_Open_Viewer(Env().pos() + "/VERSATZ_01.oli");
+        if (!viewer) return state.SkipWithError("no viewer");
+        for (int i = 0; i < 100000 && !watch.painted; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.PauseTiming();
+        delete viewer;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        if (!watch.painted) return state.SkipWithError("no page painted");
+    }
+    qApp->removeEventFilter(&watch);
+}
+
+// Reading the bytes of the list that the preview shows.
+void BM_PreviewBase(benchmark::State& state)
+{
+    if (!Set_Position()) return state.SkipWithError("no position");
+    const std::string path = Env().pos() + "/VERSATZ_01.oli";
+    if (Print_List(1, 0, nullptr).empty()) return state.SkipWithError("no list written");
+    for (auto _ : state) {
+        std::string bytes;
+        benchmark::DoNotOptimize(Oli_Read_Bytes_Of(path, &bytes));
+    }
+}
+
 // ---- 5. force import ---------------------------------------------------------------------------
 
 // The example's result file of the force-selection tool with its two cuts
@@ -491,6 +637,11 @@ void Register()
     };
     benchmark::RegisterBenchmark("Startup", BM_Startup)->Unit(benchmark::kMillisecond)->UseRealTime();
     benchmark::RegisterBenchmark("StartupBase", BM_StartupBase)->Unit(benchmark::kMillisecond)->UseRealTime();
+    // The window needs an X display (scripts/bench.sh starts a virtual one).
+    if (std::getenv("DISPLAY")) {
+        benchmark::RegisterBenchmark("Window", BM_Window)->Unit(benchmark::kMillisecond)->UseRealTime();
+        benchmark::RegisterBenchmark("WindowBase", BM_WindowBase)->Unit(benchmark::kMillisecond)->UseRealTime();
+    }
     sizes(benchmark::RegisterBenchmark("Calc", BM_Calc), {1, 100, 10000});
     sizes(benchmark::RegisterBenchmark("CalcBase", BM_CalcBase), {1, 100, 10000});
     sizes(benchmark::RegisterBenchmark("Print", BM_Print)->Unit(benchmark::kMillisecond)->UseRealTime(), {1, 100, 1000});
@@ -501,6 +652,8 @@ void Register()
           {10, 100, 1000});
     benchmark::RegisterBenchmark("PagePaint", BM_PagePaint)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("PagePaintBase", BM_PagePaintBase)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Preview", BM_Preview)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("PreviewBase", BM_PreviewBase)->Unit(benchmark::kMillisecond)->UseRealTime();
     sizes(benchmark::RegisterBenchmark("Import", BM_Import), {10, 100, 1000});
     sizes(benchmark::RegisterBenchmark("ImportBase", BM_ImportBase), {10, 100, 1000});
     benchmark::RegisterBenchmark("ConnBolt", BM_ConnBolt);
@@ -557,6 +710,10 @@ int main(int argc, char** argv)
 {
     Kov_Numeric_C_Locale();
     Env();
+    // The viewer of the preview is a window: a widget application, offscreen.
+    static int qt_argc = 1;
+    QApplication app(qt_argc, argv);
+    Kov_Numeric_C_Locale();
     std::vector<char*> args(argv, argv + argc);
     std::string min_time = "--benchmark_min_time=0";
     if (Smoke()) args.push_back(min_time.data());

@@ -139,6 +139,23 @@ void frame(int x1, int y1, int x2, int y2)
 
 } // namespace
 
+namespace {
+
+// A tool whose window never appeared is named, so that the user does not take
+// the silence for a cancelled choice. ended: its process has ended; running:
+// it still runs after a minute; neither: a tool without a known process.
+void tool_without_window(const char* title, int title_len, bool ended, bool running)
+{
+    std::string name = title_len < 0 ? std::string(title) : std::string(title, ::strnlen(title, size_t(title_len)));
+    const std::string head = std::string("Das KOV-Werkzeug \"") + name + "\"";
+    const char* what = ended     ? cp850("wurde beendet, ohne ein Fenster zu öffnen.")
+                       : running ? cp850("hat nach einer Minute noch kein Fenster geöffnet.")
+                                 : cp850("hat kein Fenster geöffnet.");
+    show_message(head.c_str(), what, cp850("Es wurde keine Auswahl übernommen."));
+}
+
+} // namespace
+
 int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int text_len, int text_dx, int pid)
 {
     const int black = Nearest_RGB_Color(0, 0, 0);
@@ -170,10 +187,15 @@ int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int te
     for (int k = 0; k < 10; ++k) square(k, -1, blue);
 
     setMouseCursor(6);
+    // The box lies on the host's screen: its window shows while the tool runs.
+    pxFlsh();
+    Kov_Screen_Show(1);
     int seen = 0;
+    bool ended = false;
     // A tool that is still starting is waited for; one that has ended is not.
     for (int i = 0; i < 600; ++i) {
-        if (i >= 30 && (pid <= 0 || CheckKOVProcess(pid))) break;
+        if (i >= 30 && pid > 0 && CheckKOVProcess(pid)) ended = true;
+        if (i >= 30 && (pid <= 0 || ended)) break;
         if (FindKOVWindow(title, title_len)) {
             seen = 1;
             break;
@@ -190,6 +212,9 @@ int Kov_Wait_For_Tool(const char* title, int title_len, const char* text, int te
     }
     setMouseCursor(0);
     Restore_Screen_Rectangle(saved);
+    pxFlsh();
+    Kov_Screen_Release();
+    if (!seen) tool_without_window(title, title_len, ended, pid > 0 && !ended);
     return seen;
 }
 

@@ -40,7 +40,11 @@ void Kov_Tools_Sleep(int ms);
 // row of ten squares, the hour-glass cursor, and the wait: up to 30 polls 100 ms
 // apart until the tool's window appears, then one lit square after the other
 // every 120 ms while the window exists. The screen under the box is restored.
-// Returns 1 when the window was seen, 0 when it never appeared.
+// In interactive mode the screen's window shows during the wait (and goes
+// again unless a sheet or message needs it), and the program's windows keep
+// repainting through the pauses. Returns 1 when the window was seen, 0 when it
+// never appeared; then a host message names the tool and says whether its
+// process ended without a window or still runs without one after a minute.
 // With the tool's process id (pid > 0) the wait for the window goes on past
 // the 30 polls while that process still runs (a slow start on a loaded
 // machine), up to a minute in all; it ends at once when the process ends.

@@ -49,7 +49,7 @@ struct Events {
     Event last_event = {0, 0, 0, 0, 0};
     bool last_from_queue = false;
     KovIdleHook idle = nullptr;
-    KovEventHooks hooks = {nullptr, nullptr};
+    KovEventHooks hooks = {nullptr, nullptr, nullptr};
     KovSleepFct sleep = nullptr;
     std::vector<std::pair<int, int>> positions;
     bool restricted = false;
@@ -561,7 +561,19 @@ void Kov_Ui_Set_Event_Hooks(const KovEventHooks* hooks)
 {
     Events& e = events();
     std::lock_guard<std::mutex> g(e.lock);
-    e.hooks = hooks ? *hooks : KovEventHooks{nullptr, nullptr};
+    e.hooks = hooks ? *hooks : KovEventHooks{nullptr, nullptr, nullptr};
+}
+
+int Kov_Ui_Pause(int ms)
+{
+    KovEventHooks hooks;
+    {
+        Events& e = events();
+        std::lock_guard<std::mutex> g(e.lock);
+        hooks = e.hooks;
+    }
+    if (!hooks.pause || Kov_Ui_Mode() != KOV_UI_INTERACTIVE) return 0;
+    return hooks.pause(ms);
 }
 
 KovSleepFct Kov_Set_Sleep_Function(KovSleepFct fct)

@@ -131,11 +131,19 @@ void Kov_Ui_Events_Reset(void);
 // The window's wait (interactive): runs the window's events until one is
 // queued or timeout_ms have passed (negative: no limit; 0: only what is
 // pending); returns 1 when something was queued. warp moves the real mouse.
+// pause lets ms pass while the windows of the process keep repainting (no user
+// input is taken); it returns 0 when it cannot do so on this thread, and
+// KOVSleep then sleeps plainly.
 typedef struct KovEventHooks {
     int (*wait)(int timeout_ms);
     void (*warp)(int x, int y);
+    int (*pause)(int ms);
 } KovEventHooks;
 void Kov_Ui_Set_Event_Hooks(const KovEventHooks* hooks);
+
+// Lets ms pass through the window's pause (interactive mode, a window
+// installed); 1 when it did, 0 when the caller must sleep itself.
+int Kov_Ui_Pause(int ms);
 
 // KOVSleep pauses through this function when one is installed (tests check
 // pacing without real time); NULL: real time. Returns the one before.

@@ -79,7 +79,8 @@ int KOVSpawnv(int mode, const char* path, const char* const* argv);
 // it runs.
 int CheckKOVProcess(int pid);
 
-// Pauses the calling thread.
+// Pauses the calling thread. On the thread of the windows (interactive mode)
+// they keep repainting meanwhile; no user input is taken during the pause.
 void KOVSleep(int ms);
 
 // Tool windows. A window of title T exists while a marker file for T lies in
@@ -94,6 +95,9 @@ void KOVSleep(int ms);
 // Returns non-zero while the window exists. len: bytes of title to use
 // (negative: the whole string).
 int FindKOVWindow(const char* title, int len);
+// The title (as its marker names it, UTF-8) of the window that process pid
+// registered; 1 when one was found and fits into buf (n bytes), else 0.
+int KOVWindowTitleOfProcess(int pid, char* buf, size_t n);
 // Writes the marker of title for the calling process (returns 1, 0 on failure).
 int KOVRegisterWindow(const char* title);
 // Removes the marker of title (returns 1 when one was removed).

@@ -155,9 +155,21 @@ void Quit_Message(void)
     }
     if (removed && Kov_Ui_Mode() == KOV_UI_INTERACTIVE) {
         pxFlsh();
-        // The screen's window stays while a sheet still needs it.
-        if (!Kov_Ui_Sheet_Frame(nullptr, nullptr, nullptr, nullptr)) Kov_Screen_Show(0);
+        Kov_Screen_Release();
     }
+}
+
+void Kov_Screen_Release(void)
+{
+    if (Kov_Ui_Mode() != KOV_UI_INTERACTIVE) return;
+    bool panel = false;
+    {
+        kovscreen::State& s = kovscreen::state();
+        std::lock_guard<std::mutex> g(s.lock);
+        panel = s.panel.shown;
+    }
+    // The screen's window stays while a sheet or the message window needs it.
+    if (!panel && !Kov_Ui_Sheet_Frame(nullptr, nullptr, nullptr, nullptr)) Kov_Screen_Show(0);
 }
 
 int Answer_is_Yes(int flag)

@@ -15,6 +15,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -664,7 +665,18 @@ int currentMouseCursor(void)
 int ShowKOVProcessWindow(int pid, int how)
 {
     Kov_Script_Log("ShowKOVProcessWindow %d %d", pid, how);
-    return CheckKOVProcess(pid) ? 0 : 1;
+    if (CheckKOVProcess(pid)) return 0;
+    const KovScreenHooks h = hooks_now();
+    char title[512];
+    if (Kov_Ui_Mode() != KOV_UI_INTERACTIVE || !KOVWindowTitleOfProcess(pid, title, sizeof title)) return 1;
+    if (!h.raise || !h.raise(title)) {
+        static std::atomic<bool> said{false};
+        if (!said.exchange(true))
+            std::fputs("Hinweis: Fenster anderer Programme können auf dieser Oberfläche nicht nach vorn geholt "
+                       "werden.\n",
+                       stderr);
+    }
+    return 1;
 }
 
 int Kov_Ui_Pixel(int x, int y)
@@ -704,7 +716,7 @@ void Kov_Screen_Set_Hooks(const KovScreenHooks* hooks)
 {
     State& s = state();
     std::lock_guard<std::mutex> g(s.lock);
-    s.hooks = hooks ? *hooks : KovScreenHooks{nullptr, nullptr, nullptr};
+    s.hooks = hooks ? *hooks : KovScreenHooks{nullptr, nullptr, nullptr, nullptr};
 }
 
 void Kov_Screen_Show(int visible)

@@ -200,7 +200,10 @@ void setMouseCursor(int shape);
 int currentMouseCursor(void);
 
 // Brings the window of a process started in mode 2 to the front (how: 4 =
-// restore and activate). Returns 1 when the process runs, 0 otherwise.
+// restore and activate): the window the process registered (see
+// FindKOVWindow), where the window system lets a program raise another's
+// window; elsewhere nothing happens, and the first such call says so on
+// standard error. Returns 1 when the process runs, 0 otherwise.
 int ShowKOVProcessWindow(int pid, int how);
 
 /* ---- tests and the window ---------------------------------------------- */
@@ -217,14 +220,20 @@ void Kov_Ui_Reset(void);
 // The window that shows the screen (interactive mode) installs these: changed
 // after pxFlsh (from any thread), show when a sheet makes the screen visible
 // or hides it, cursor when the mouse cursor's shape changes. Any may be NULL.
+// raise brings the window with the title (UTF-8) to the front where the
+// window system allows it: 1 when asked, 0 when it cannot.
 typedef struct KovScreenHooks {
     void (*changed)(void);
     void (*show)(int visible);
     void (*cursor)(int shape);
+    int (*raise)(const char* title);
 } KovScreenHooks;
 void Kov_Screen_Set_Hooks(const KovScreenHooks* hooks);
 // Shows (1) or hides (0) the screen's window, when one is installed.
 void Kov_Screen_Show(int visible);
+// Hides the screen's window unless a sheet or the message window is still on
+// the screen (interactive mode); for a wait that showed the screen itself.
+void Kov_Screen_Release(void);
 
 #ifdef __cplusplus
 }

@@ -76,7 +76,7 @@ struct State : DrawState {
         int font = 0, fg = 0;
         bool valid = false;
     } last_text;
-    KovScreenHooks hooks = {nullptr, nullptr, nullptr};
+    KovScreenHooks hooks = {nullptr, nullptr, nullptr, nullptr};
     MessagePanel panel;
 };
 

@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <strings.h>
@@ -179,6 +180,8 @@ void KOVSleep(int ms)
         return;
     }
     if (ms <= 0) return;
+    // On the window's thread the windows keep repainting while time passes.
+    if (Kov_Ui_Pause(ms)) return;
     struct timespec ts;
     ts.tv_sec = ms / 1000;
     ts.tv_nsec = long(ms % 1000) * 1000000L;
@@ -196,6 +199,32 @@ char* KOVWindowMarkerPath(const char* title, int len, char* buf, size_t n)
     }
     std::memcpy(buf, p.c_str(), p.size() + 1);
     return buf;
+}
+
+int KOVWindowTitleOfProcess(int pid, char* buf, size_t n)
+{
+    if (!buf || n == 0 || pid <= 0) return 0;
+    buf[0] = 0;
+    const std::string dir = Kov_Path((temp_dir() + "/kovwin").c_str());
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return 0;
+    int found = 0;
+    while (const struct dirent* e = ::readdir(d)) {
+        if (e->d_name[0] == '.') continue;
+        FILE* f = std::fopen((dir + "/" + e->d_name).c_str(), "r");
+        if (!f) continue;
+        char line[64] = {0};
+        int owner = 0;
+        const bool ours = std::fgets(line, sizeof line, f) && std::sscanf(line, "pid %d", &owner) == 1 && owner == pid;
+        std::fclose(f);
+        if (ours && std::strlen(e->d_name) < n) {
+            std::snprintf(buf, n, "%s", e->d_name);
+            found = 1;
+            break;
+        }
+    }
+    ::closedir(d);
+    return found;
 }
 
 int FindKOVWindow(const char* title, int len)

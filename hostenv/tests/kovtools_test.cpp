@@ -235,9 +235,13 @@ TEST_F(KovTools, WaitGivesUpAfterThirtyPollsOnItsClock)
                       0),
               0u)
         << l;
-    EXPECT_NE(l.find("pxLine 609 384 623 384\npxLine 623 384 623 398\npxLine 623 398 609 398\npxLine 609 398 609 384\nsetMouseCursor 6\nFindKOVWindow KOV - Nie -> 0\n"),
+    EXPECT_NE(l.find("pxLine 609 384 623 384\npxLine 623 384 623 398\npxLine 623 398 609 398\npxLine 609 398 609 384\nsetMouseCursor 6\npxFlsh\nKov_Screen_Show 1\n"
+                     "FindKOVWindow KOV - Nie -> 0\n"),
               std::string::npos);
-    EXPECT_NE(l.find("setMouseCursor 0\nRestore_Screen_Rectangle ok\n"), std::string::npos);
+    EXPECT_NE(l.find("setMouseCursor 0\nRestore_Screen_Rectangle ok\npxFlsh\n"), std::string::npos);
+    // The silence is not taken for a cancelled choice: the tool is named.
+    EXPECT_NE(l.find("Das KOV-Werkzeug \"KOV - Nie\""), std::string::npos) << l;
+    EXPECT_NE(l.find("hat kein Fenster ge"), std::string::npos) << l;
 }
 
 namespace {
@@ -277,8 +281,11 @@ TEST_F(KovTools, WaitGoesOnWhileTheToolIsStillStarting)
         ASSERT_GT(g_slow_pid, 0);
         g_slow_polls = 0;
         Kov_Tools_Set_Sleep(c.sleep);
+        Kov_Script_Clear_Log();
         const int seen = Kov_Wait_For_Tool("KOV - Spaet", 11, "Text", 4, 110, g_slow_pid);
         EXPECT_EQ(seen, c.seen);
+        // A tool that ended without a window says so; one that opened it does not.
+        EXPECT_EQ(log().find("wurde beendet, ohne ein Fenster") != std::string::npos, c.seen == 0) << log();
         EXPECT_EQ(g_slow_polls, 45);
         KOVUnregisterWindow("KOV - Spaet");
         kill(g_slow_pid, SIGKILL);

@@ -2,6 +2,9 @@
 // user's mouse and keys into the event queue.
 #include "platform/gui/kovscreenwindow.h"
 
+#include "platform/gui/kovraise.h"
+
+#include "platform/kovclock.h"
 #include "platform/kovcp.h"
 #include "platform/kovevent.h"
 #include "platform/kovscreen.h"
@@ -11,12 +14,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace {
 
@@ -48,10 +53,36 @@ bool may_show()
     return on_gui_thread() && Kov_Ui_Mode() == KOV_UI_INTERACTIVE;
 }
 
+// Set when the window is shown, cleared by the window system's expose.
+bool g_awaiting_expose = false;
+
+// A window just shown is mapped by the window system a little later; until
+// then nothing painted reaches the screen (a window hidden and shown again
+// may still call itself exposed from before). Paint and expose events run
+// meanwhile, the user's input waits for the caller.
+void wait_until_exposed(QWidget* w)
+{
+    const int64_t deadline = Kov_Clock_Ms() + 500;
+    while (w->isVisible() && Kov_Clock_Ms() < deadline &&
+           (g_awaiting_expose || !(w->windowHandle() && w->windowHandle()->isExposed())))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 20);
+    g_awaiting_expose = false;
+}
+
 void hook_changed()
 {
-    // pxFlsh may come from the spinner's thread: the window repaints on its own.
-    if (KovScreenWindow* w = g_window.data()) QMetaObject::invokeMethod(w, "refresh", Qt::QueuedConnection);
+    KovScreenWindow* w = g_window.data();
+    if (!w) return;
+    // The caller's thread may go on working without returning to the event
+    // loop: the change is painted before pxFlsh returns. From another thread
+    // (the spinner) the window is asked to repaint when its thread can.
+    if (!on_gui_thread()) {
+        QMetaObject::invokeMethod(w, "refresh", Qt::QueuedConnection);
+        return;
+    }
+    if (!w->isVisible()) return;
+    wait_until_exposed(w);
+    w->repaint();
 }
 
 void hook_show(int visible)
@@ -60,9 +91,23 @@ void hook_show(int visible)
     if (!visible || !may_show()) return;
     KovScreenWindow* w = KovScreenWindow::instance();
     w->setFixedSize(NPIXEL_X, NPIXEL_Y);
+    if (!w->isVisible()) g_awaiting_expose = true;
     w->show();
     w->raise();
     w->activateWindow();
+    wait_until_exposed(w);
+    w->repaint();
+}
+
+// Time passes with every window of the process repainting; timers of the
+// program run, the user's mouse and keys wait until the caller is done.
+int hook_pause(int ms)
+{
+    if (!on_gui_thread() || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return 0;
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return 1;
 }
 
 void hook_cursor(int shape)
@@ -168,6 +213,13 @@ void KovScreenWindow::queued()
     if (loop_) loop_->quit();
 }
 
+bool KovScreenWindow::event(QEvent* e)
+{
+    // The window system's expose: from now on what is painted is seen.
+    if (e->type() == QEvent::Expose) g_awaiting_expose = false;
+    return QWidget::event(e);
+}
+
 void KovScreenWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -246,8 +298,8 @@ void KovScreenWindow::closeEvent(QCloseEvent* e)
 
 extern "C" void Kov_Screen_Window_Install(void)
 {
-    static const KovScreenHooks screen = {hook_changed, hook_show, hook_cursor};
-    static const KovEventHooks events = {hook_wait, hook_warp};
+    static const KovScreenHooks screen = {hook_changed, hook_show, hook_cursor, Kov_Raise_Window_Titled};
+    static const KovEventHooks events = {hook_wait, hook_warp, hook_pause};
     Kov_Screen_Set_Hooks(&screen);
     Kov_Ui_Set_Event_Hooks(&events);
 }

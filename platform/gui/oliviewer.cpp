@@ -35,7 +35,11 @@ QString ui(const char* utf8) { return QString::fromUtf8(utf8); }
 // One page, painted at the zoom of the window.
 class PageView : public QWidget {
 public:
-    explicit PageView(QWidget* parent) : QWidget(parent) { setAutoFillBackground(false); }
+    explicit PageView(QWidget* parent) : QWidget(parent)
+    {
+        setAutoFillBackground(false);
+        setObjectName(QStringLiteral("oliPage")); // found by the benchmarks
+    }
     std::shared_ptr<OliPages> pages;
     int index = 0;
     double zoom = 1.0;

@@ -633,7 +633,7 @@ void on_show(int v)
 
 TEST_F(Screen, WindowHooksHearOfFlushesAndShowing)
 {
-    KovScreenHooks h = {on_changed, on_show, nullptr};
+    KovScreenHooks h = {on_changed, on_show, nullptr, nullptr};
     Kov_Screen_Set_Hooks(&h);
     pxFlsh();
     pxFlsh();

@@ -1,0 +1,47 @@
+// The waits of the host library on a real X display: the wait box, the
+// progress list with its bar and the tool wait box must be on the screen
+// window's pixels while their caller is still busy, and the program's own
+// window must go on repainting during a tool wait (tools/kovwaitprobe does the
+// photographing; its pictures stay in the build folder for a look).
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "sheets/tests/toolrun.h"
+
+namespace {
+
+std::string artefact_dir()
+{
+    std::string d = std::string(KOV_BINARY_DIR) + "/test-artefacts";
+    ::mkdir(d.c_str(), 0777);
+    d += "/waits";
+    ::mkdir(d.c_str(), 0777);
+    return d;
+}
+
+TEST(Waits, ReachTheScreenWhileTheCallerIsBusy)
+{
+    const std::string probe = std::string(KOV_TOOLS_DIR) + "/kovwaitprobe";
+    if (::access(probe.c_str(), X_OK) != 0) GTEST_SKIP() << "kovwaitprobe not built";
+    int code = -1;
+    toolrun::run("command -v xvfb-run >/dev/null", &code);
+    if (code != 0) GTEST_SKIP() << "xvfb-run missing (scripts/setup.sh installs it)";
+    std::string out;
+    // xvfb-run -a may lose its display number to another virtual display
+    // started at the same moment (exit code 2 of the probe: no display).
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        out = toolrun::run("env -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 KOV_UI_MODE=interactive "
+                           "xvfb-run -a -s '-screen 0 1366x768x24' '" +
+                               probe + "' --shots '" + artefact_dir() + "' 2>/dev/null",
+                           &code);
+        if (code != 2) break;
+    }
+    EXPECT_EQ(out, "waitbox 1\nprogress 1\ntoolwait 1\nmainwindow 1\n");
+    EXPECT_EQ(code, 0);
+}
+
+} // namespace
