@@ -123,55 +123,60 @@ inline std::string Cltcheck_Read_Options(int argc, char** argv, CltcheckOptions*
         if (seen.find(" " + a + " ") != std::string::npos) return "Option " + a + " ist zweimal angegeben.";
         if (i + 1 >= argc) return "Option " + a + ": der Wert fehlt.";
         const char* v = argv[++i];
+        // The numeric options: where the value goes and what its presence says.
+        const struct {
+            const char* name;
+            double* value;
+            bool* given;
+        } numbers[] = {
+            {"--span", &o->span, &o->span_given},
+            {"--q", &o->q, &have_q},
+            {"--M", &o->M, &o->forces_given},
+            {"--V", &o->V, &have_V},
+            {"--width", &o->width, nullptr},
+            {"--kmod", &o->kmod, &o->kmod_given},
+            {"--gamma-m", &o->gamma_m, &o->gamma_m_given},
+            {"--c", &o->c, &o->c_given},
+            {"--fire", &o->t_fire, &o->fire},
+            {"--tch", &o->t_ch, &o->protection_given},
+            {"--tf", &o->t_f, &o->protection_given},
+            {"--k2", &o->k2, &o->protection_given},
+            {"--k3", &o->k3, &o->protection_given},
+        };
+        // The whole-number options with their ranges in words.
+        const struct {
+            const char* name;
+            int* value;
+            int low, high;
+            const char* allowed;
+            bool* given;
+        } wholes[] = {
+            {"--dir", &o->dir, 0, 1, "0 oder 1", nullptr},
+            {"--service", &o->service, 1, 3, "1, 2 oder 3", nullptr},
+            {"--duration", &o->duration, 0, 8, "eine ganze Zahl von 0 bis 8", &o->duration_given},
+            {"--side", &o->side, 0, 3, "0 (oben), 1 (unten), 2 oder 3 (Seitenflächen)", &have_side},
+        };
         std::string why;
-        if (a == "--span")
-            why = Cltcheck_Read_Number(a, v, &o->span), o->span_given = true;
-        else if (a == "--q")
-            why = Cltcheck_Read_Number(a, v, &o->q), have_q = true;
-        else if (a == "--M")
-            why = Cltcheck_Read_Number(a, v, &o->M), o->forces_given = true;
-        else if (a == "--V")
-            why = Cltcheck_Read_Number(a, v, &o->V), have_V = true;
-        else if (a == "--width")
-            why = Cltcheck_Read_Number(a, v, &o->width);
-        else if (a == "--kmod")
-            why = Cltcheck_Read_Number(a, v, &o->kmod), o->kmod_given = true;
-        else if (a == "--gamma-m")
-            why = Cltcheck_Read_Number(a, v, &o->gamma_m), o->gamma_m_given = true;
-        else if (a == "--c")
-            why = Cltcheck_Read_Number(a, v, &o->c), o->c_given = true;
-        else if (a == "--fire")
-            why = Cltcheck_Read_Number(a, v, &o->t_fire), o->fire = true;
-        else if (a == "--tch")
-            why = Cltcheck_Read_Number(a, v, &o->t_ch), o->protection_given = true;
-        else if (a == "--tf")
-            why = Cltcheck_Read_Number(a, v, &o->t_f), o->protection_given = true;
-        else if (a == "--k2")
-            why = Cltcheck_Read_Number(a, v, &o->k2), o->protection_given = true;
-        else if (a == "--k3")
-            why = Cltcheck_Read_Number(a, v, &o->k3), o->protection_given = true;
-        else if (a == "--dir") {
-            if (!Cltcheck_Parse_Int(v, 0, 1, &o->dir))
-                why = std::string("Option --dir: \"") + v + "\" ist nicht zulässig; zulässig ist 0 oder 1.";
-        } else if (a == "--service") {
-            if (!Cltcheck_Parse_Int(v, 1, 3, &o->service))
-                why = std::string("Option --service: \"") + v + "\" ist nicht zulässig; zulässig ist 1, 2 oder 3.";
-        } else if (a == "--duration") {
-            o->duration_given = true;
-            if (!Cltcheck_Parse_Int(v, 0, 8, &o->duration))
-                why = std::string("Option --duration: \"") + v +
-                      "\" ist nicht zulässig; zulässig ist eine ganze Zahl von 0 bis 8.";
-        } else if (a == "--side") {
-            have_side = true;
-            if (!Cltcheck_Parse_Int(v, 0, 3, &o->side))
-                why = std::string("Option --side: \"") + v +
-                      "\" ist nicht zulässig; zulässig ist 0 (oben), 1 (unten), 2 oder 3 (Seitenflächen).";
-        } else if (a == "--oli") {
+        bool known = false;
+        for (const auto& n : numbers) {
+            if (a != n.name) continue;
+            known = true;
+            why = Cltcheck_Read_Number(a, v, n.value);
+            if (n.given) *n.given = true;
+        }
+        for (const auto& w : wholes) {
+            if (a != w.name) continue;
+            known = true;
+            if (w.given) *w.given = true;
+            if (!Cltcheck_Parse_Int(v, w.low, w.high, w.value))
+                why = "Option " + a + ": \"" + v + "\" ist nicht zulässig; zulässig ist " + w.allowed + ".";
+        }
+        if (a == "--oli") {
+            known = true;
             o->oli = v;
             if (o->oli.empty()) why = "Option --oli: der Dateiname fehlt.";
-        } else {
-            return "Option " + a + " ist unbekannt.";
         }
+        if (!known) return "Option " + a + " ist unbekannt.";
         if (!why.empty()) return why;
         seen += a + " ";
     }
