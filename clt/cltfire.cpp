@@ -84,7 +84,12 @@ double ProtectedLayers(const CltSection* s, unsigned side, double t, double t_f,
     return r;
 }
 
-// Charring starts when the cladding fails (t_ch >= t_f): 2 beta until m.
+// Charring starts when the cladding fails (t_ch >= t_f): 2 beta until m, the
+// time t_a of EN 1995-1-2 (3.8a), or until 25 mm of char if that comes first.
+// The layer met first then chars at beta, as a face across the layers does:
+// t_a = 2 t_f ends the doubled rate also when the char is still below 25 mm.
+// A layer met after the one in front of it has charred through chars at
+// 2 beta for its first 25 mm.
 double FailureLayers(const CltSection* s, unsigned side, double t, double t_ch, double beta, double m)
 {
     const int n = Clt_Used_Layers(s);
@@ -93,7 +98,7 @@ double FailureLayers(const CltSection* s, unsigned side, double t, double t_ch, 
         Front f{t, u, 0.0, Met(s, n, side, i).t};
         if (u < m && r < kCharLimit) {
             if (f.Advance(2.0 * beta, m, kCharLimit - r) && f.u < m) m = f.u;
-            f.Advance(2.0 * beta, kInf, kCharLimit);
+            if (i > 0) f.Advance(2.0 * beta, kInf, kCharLimit);
         } else {
             f.Advance(r < kCharLimit ? 2.0 * beta : beta, kInf, kCharLimit);
         }
@@ -126,9 +131,11 @@ void Remove(CltSection* s, double depth, bool from_top)
 double Clt_Effective_Char_Depth(const CltSection* s, unsigned side, double t, double t_f, double t_ch, double k2,
                                 double k3)
 {
-    if (!s || side > 3) return -1.0;
+    if (!s || side > 3 || !Clt_Layers_Valid(s)) return -1.0;
     const double beta = s->charring_rate;
     if (!(beta > 0.0) || !std::isfinite(beta) || !(t >= 0.0) || !std::isfinite(t)) return -1.0;
+    // An undefined or negative time of the cladding is no unprotected plate.
+    if (!(t_f >= 0.0) || !std::isfinite(t_f) || !(t_ch >= 0.0) || !std::isfinite(t_ch)) return -1.0;
     const bool across = side >= 2;
 
     if (!(t_ch > 0.01)) {
@@ -140,7 +147,7 @@ double Clt_Effective_Char_Depth(const CltSection* s, unsigned side, double t, do
     const double k0 = Fire_K0(1, t, t_ch);
     double d = 0.0;
     if (t_ch < t_f - 0.001) {
-        if (!(k2 > 0.0) || !(k3 > 0.0)) return -1.0;
+        if (!(k2 > 0.0) || !(k3 > 0.0) || !std::isfinite(k2) || !std::isfinite(k3)) return -1.0;
         const double t_a = Fire_Time_ta(0, t_f, t_ch, kCharLimit, beta, k2, k3);
         if (t <= t_ch) {
             d = 0.0;

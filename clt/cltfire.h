@@ -16,14 +16,19 @@
 // Unprotected, a layer met after the one in front of it has charred through
 // chars at 2 beta for its first 25 mm unless char_stays is set (the first
 // layer always at beta). Protected: 0 up to t_ch, k2 beta to t_f, k3 beta
-// (2 beta when charring starts at failure) until the char reaches 25 mm (the
-// time t_a), then beta; a layer met later chars at 2 beta for its first 25 mm
-// whatever char_stays. Charring stops at the fire duration in every phase.
+// until the time t_a, then beta. Charring before failure: t_a is the time
+// at which the char reaches 25 mm (EN 1995-1-2 (3.8b)). Charring from failure
+// (t_ch >= t_f): the rate is 2 beta (k3 = 2) until t_a = min(2 t_f, t_f + 25 /
+// (2 beta)) (EN 1995-1-2 (3.8a)) or 25 mm of char, on every side alike. A
+// layer met after the one in front of it has charred through chars at 2 beta
+// for its first 25 mm whatever char_stays. Charring stops at the fire
+// duration in every phase.
 #include "clt/cltsection.h"
 
-// d_ef [mm]; -1 (no valid depth) for a null section, beta not positive or not
-// finite, t negative or not finite, side above 3, or k2 or k3 not positive
-// when charring starts before failure. A section without layers chars 0 mm on
+// d_ef [mm]; -1 (no valid depth) for a null section, layers that are not valid
+// (Clt_Layers_Valid), beta not positive or not finite, t, t_f or t_ch negative
+// or not finite, side above 3, or k2 or k3 not positive and finite when
+// charring starts before failure. A section without layers chars 0 mm on
 // sides 0 and 1; a duration at or below t_ch gives d_char 0 and d_ef 7 k0.
 double Clt_Effective_Char_Depth(const CltSection* s, unsigned side, double t, double t_f, double t_ch, double k2,
                                 double k3);

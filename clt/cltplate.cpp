@@ -68,9 +68,14 @@ int Clt_Plate_Check(const CltSection* s, double width, int d, int service, int d
         out->E_mean = -1.0;
         return NoCheck(out);
     }
-    if (!(width > 0.0) || !(gamma_M > 0.0) || !(c > 0.0) || !(out->EI > 0.0) || !std::isfinite(out->EI) ||
-        !std::isfinite(M) || !std::isfinite(V))
+    if (!(width > 0.0) || !std::isfinite(width) || !(gamma_M >= 1.0) || !std::isfinite(gamma_M) || !(c > 0.0) ||
+        !std::isfinite(c) || !(out->EI > 0.0) || !std::isfinite(out->EI) || !std::isfinite(M) || !std::isfinite(V))
         return NoCheck(out);
+    // A service or load-duration class the standard does not know, a given
+    // k_mod outside (0, 1.1] or layers that describe no section leave no
+    // design strength to check against.
+    if (service < 1 || service > 3 || duration < 0 || duration > 8 || !Clt_Layers_Valid(s)) return NoCheck(out);
+    if (duration == 8 && !(kmod_given > 0.0 && kmod_given <= 1.1)) return NoCheck(out);
 
     const double g = 1.0 / gamma_M, H = c * g / 1000.0;
     for (int i = 0; i < n; ++i) {
@@ -78,8 +83,8 @@ int Clt_Plate_Check(const CltSection* s, double width, int d, int service, int d
         CltPlateLayer& b = out->layers[i];
         if (duration == 8)
             b.k_mod = kmod_given;
-        else
-            Mat_Kmod(l.kind, l.grade, service, duration, &b.k_mod, nullptr);
+        else if (!Mat_Kmod(l.kind, l.grade, service, duration, &b.k_mod, nullptr))
+            return NoCheck(out);
         b.f_md = H * b.k_mod * l.f_m;
         b.f_td = H * b.k_mod * l.f_t;
         b.f_cd = H * b.k_mod * l.f_c;

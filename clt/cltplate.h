@@ -60,10 +60,14 @@ struct CltPlateCheck {
 // force V [kN]. Returns 1 after a complete check. Returns 0, with the three
 // maxima 99.9 and both layers -1, when no check is possible: a section
 // without layers (S infinite), without a layer of direction d or with a
-// negative mean modulus (E_mean -1), a width, gamma_M or c that is not
-// positive, an EI that is not positive and finite (layers of an undefined
-// material), or a moment or shear force that is not finite. Returns 0 and
-// writes nothing for a null section or result.
+// negative mean modulus (E_mean -1), a width or c that is not positive and
+// finite, a gamma_M below 1 or not finite, an EI that is not positive and
+// finite (layers of an undefined material), a moment or shear force that is
+// not finite, layers that are not valid (Clt_Layers_Valid: a negative
+// thickness), a service class outside 1 to 3, a duration class outside 0 to
+// 8, with duration class 8 a kmod_given outside (0, 1.1], or a layer whose
+// material has no k_mod for the classes. Returns 0 and writes nothing for a
+// null section or result.
 //
 // A design strength that is not positive (a cross layer of a product without
 // rolling shear strength) gives an infinite utilisation at that level, also

@@ -62,6 +62,19 @@ void Centroids(CltSection* s, int dir)
 
 } // namespace
 
+int Clt_Layers_Valid(const CltSection* s)
+{
+    if (!s) return 0;
+    const int n = Clt_Used_Layers(s);
+    for (int i = 0; i < n; ++i) {
+        const CltLayer& l = s->layers[i];
+        if (!(l.t >= 0.0) || !std::isfinite(l.t) || !(l.E >= 0.0) || !std::isfinite(l.E) || !(l.G >= 0.0) ||
+            !std::isfinite(l.G))
+            return 0;
+    }
+    return 1;
+}
+
 void Clt_Layer_Material_Values(CltSection* s, int strength_variant)
 {
     const int n = Clt_Used_Layers(s);

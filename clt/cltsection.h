@@ -82,6 +82,13 @@ inline double Clt_Layer_Shear_Modulus(const CltSection* s, const CltLayer* layer
     return s->rolling_shear_modulus > 0.01 ? s->rolling_shear_modulus : layer->G / 10.0;
 }
 
+// 1 when every layer in use has a finite thickness of 0 or more and a finite,
+// non-negative E and G; 0 otherwise and for null. A layer of negative
+// thickness or an undefined value describes no section: the section values,
+// the stiffness values, the charring depth and the plate check refuse such a
+// section with their failure results instead of computing from it.
+int Clt_Layers_Valid(const CltSection* s);
+
 // Fills every result field and the layers' material values from their kind,
 // grade, direction and thickness: moduli and strengths (strength variant 1,
 // parallel to the grain, no size factor), Clt_Sum_Gt, the thickness sums

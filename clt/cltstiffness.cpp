@@ -59,7 +59,7 @@ int HasLayerOfDirection(const CltSection* s, int d)
 double Clt_Shear_Correction(const CltSection* s, int d)
 {
     const int n = Clt_Used_Layers(s);
-    if (n == 0) return kNaN;
+    if (n == 0 || !Clt_Layers_Valid(s)) return kNaN;
     double EI, GA;
     BendingAndShear(s, d, &EI, &GA);
     // Within a layer, at the local depth u below its top, the static moment is
@@ -104,7 +104,7 @@ double Clt_Shear_Stiffness(const CltSection* s, int d)
 double Clt_Effective_Bending_Stiffness(const CltSection* s, int d, double l)
 {
     const int n = Clt_Used_Layers(s);
-    if (n < 3) return 0.0;
+    if (n < 3 || !Clt_Layers_Valid(s) || !(l > 0.0) || !std::isfinite(l)) return 0.0;
     double EI0 = 0.0, EA2 = 0.0;
     for (int i = 0; i < n; ++i) {
         const CltLayer& ly = s->layers[i];
@@ -138,7 +138,7 @@ double Clt_Effective_Bending_Stiffness(const CltSection* s, int d, double l)
 
 double Clt_Shear_Deformation_Factor(const CltSection* s, int d, double l)
 {
-    if (Clt_Used_Layers(s) == 0) return kNaN;
+    if (Clt_Used_Layers(s) == 0 || !Clt_Layers_Valid(s) || !(l > 0.0) || !std::isfinite(l)) return kNaN;
     double EI, GA;
     BendingAndShear(s, d, &EI, &GA);
     const double kappa = d == 0 ? s->shear_correction_x : s->shear_correction_y;

@@ -16,7 +16,8 @@
 // static moment of the layers of direction d at that depth, each layer's part
 // taken exactly (S is quadratic inside a layer). Sections of layers of
 // direction d only with equal E and G give 5/6. Not-a-number for null, no
-// layers or no layer of direction d.
+// layers, no layer of direction d or layers that are not valid
+// (Clt_Layers_Valid).
 double Clt_Shear_Correction(const CltSection* s, int d);
 double Clt_Shear_Correction_X(const CltSection* s);
 double Clt_Shear_Correction_Y(const CltSection* s);
@@ -31,13 +32,15 @@ double Clt_Shear_Stiffness(const CltSection* s, int d);
 // in direction d the compliance R of all layers (outer ones halved) over the
 // distance a of the outer layers' mid-planes, with crossing outer layers the
 // same from the second to the second-last layer;
-// gamma = 1 / (1 + pi^2 EA2 R / (l a)^2). EI0 when a < 0.00001 m. 0 for null
-// or fewer than 3 layers.
+// gamma = 1 / (1 + pi^2 EA2 R / (l a)^2). EI0 when a < 0.00001 m. 0 (no
+// stiffness) for null, fewer than 3 layers, layers that are not valid
+// (Clt_Layers_Valid) or a span that is not positive and finite.
 double Clt_Effective_Bending_Stiffness(const CltSection* s, int d, double l);
 
 // sqrt(1 + pi^2 EI / (kappa GA l^2)), l in mm, kappa the stored
-// shear_correction_x (d = 0) or shear_correction_y. Not-a-number for null or
-// no layers.
+// shear_correction_x (d = 0) or shear_correction_y. Not-a-number for null, no
+// layers, layers that are not valid (Clt_Layers_Valid) or a span that is not
+// positive and finite.
 double Clt_Shear_Deformation_Factor(const CltSection* s, int d, double l);
 
 // Thickness-weighted means over the layers of direction d, the values fetched

@@ -57,7 +57,10 @@ KmodRow SelectRow(int kind, int grade, int service_class, bool annex)
 {
     const int sc = service_class - 1;  // 0..2
     auto pick = [sc](KmodRow a, KmodRow b, KmodRow c) { return sc == 0 ? a : sc == 1 ? b : c; };
-    if (Mat_Is_Timber(kind) || kind == MK_PLYWOOD || kind == MK_KERTO_S || kind == MK_KERTO_Q)
+    // Generic LVL (EN 14374, EN 14279) has the k_mod of solid timber in every
+    // service class (EN 1995-1-1, Table 3.1), though it belongs to none of the
+    // kind sets.
+    if (Mat_Is_Timber(kind) || kind == MK_PLYWOOD || kind == MK_KERTO_S || kind == MK_KERTO_Q || kind == MK_LVL)
         return pick(R1, R1, R2);
     if (kind == MK_BEECH_PANEL || kind == MK_STEICO_LVL || kind == MK_STEICO_GLVL) return pick(R1, R1, R_NONE);
     if (kind == MK_OSB) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "clt/cltfire.h"
 #include "clt/tests/clt_fixture.h"
@@ -169,4 +170,47 @@ TEST(CltFire, ResidualSection)
     EXPECT_EQ(out.thickness, 0.0);
     EXPECT_EQ(Clt_Residual_Section(nullptr, &five, 0, 0, 0), nullptr);
     EXPECT_EQ(Clt_Residual_Section(&out, nullptr, 0, 0, 0), &out);
+}
+
+// Charring from failure of the cladding (t_ch = t_f = 10 min) on a plate of
+// one 200 mm layer, beta 0.65: EN 1995-1-2 (3.8a) with k3 = 2 ends the
+// doubled rate at t_a = min(2 * 10, 10 + 25 / 1.3) = 20 min, whether the fire
+// meets the layers from a face or a face across them, and whether the char
+// stays or not. 60 min: 1.3 * 10 + 0.65 * 40 = 39 mm, k0 = 1: 46.0 mm;
+// 30 min: 13 + 6.5 + 7 = 26.5; 15 min: 6.5 + 7 * 15 / 20 = 11.75.
+TEST(CltFire, ProtectedCharringOneRuleOnEverySide)
+{
+    struct {
+        double t, expected;
+    } rows[] = {{60, 46.0}, {30, 26.5}, {15, 11.75}};
+    for (int stays = 0; stays <= 1; ++stays) {
+        CltSection plate = Burnable({{200, 0}});
+        plate.char_stays = stays;
+        for (const auto& r : rows)
+            for (unsigned side = 0; side <= 3; ++side)
+                EXPECT_NEAR(Clt_Effective_Char_Depth(&plate, side, r.t, 10, 10, 0, 0), r.expected, 1e-9)
+                    << "t " << r.t << " side " << side << " char_stays " << stays;
+    }
+}
+
+// Nonsense is refused with -1, never charred as if unprotected or from a
+// layer of negative thickness.
+TEST(CltFire, UndefinedCladdingTimesAndLayersAreRefused)
+{
+    CltSection s = Burnable({{40, 0}, {20, 1}, {40, 0}});
+    const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
+    for (unsigned side : {0u, 2u}) {
+        EXPECT_EQ(Clt_Effective_Char_Depth(&s, side, 60, nan, 0, 0, 0), -1.0) << side;
+        EXPECT_EQ(Clt_Effective_Char_Depth(&s, side, 60, 30, nan, 0.6, 2), -1.0) << side;
+        EXPECT_EQ(Clt_Effective_Char_Depth(&s, side, 60, nan, nan, 0, 0), -1.0) << side;
+        EXPECT_EQ(Clt_Effective_Char_Depth(&s, side, 60, 30, -10, 0.6, 2), -1.0) << side;
+        EXPECT_EQ(Clt_Effective_Char_Depth(&s, side, 60, -30, 0, 0, 0), -1.0) << side;
+        EXPECT_EQ(Clt_Effective_Char_Depth(&s, side, 60, inf, 10, 0.6, 2), -1.0) << side;
+        EXPECT_EQ(Clt_Effective_Char_Depth(&s, side, 60, 30, 10, inf, 2), -1.0) << side;
+        EXPECT_EQ(Clt_Effective_Char_Depth(&s, side, 60, 30, 10, 0.6, nan), -1.0) << side;
+    }
+    CltSection negative = Burnable({{40, 0}, {-20, 1}, {40, 0}});
+    EXPECT_EQ(Clt_Effective_Char_Depth(&negative, 0, 60, 0, 0, 0, 0), -1.0);
+    // Unprotected: t_f and t_ch 0 as before (0.65 * 30 + 7).
+    EXPECT_NEAR(Clt_Effective_Char_Depth(&s, 0, 30, 0, 0, 0, 0), 26.5, 1e-9);
 }

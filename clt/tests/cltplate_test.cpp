@@ -179,3 +179,68 @@ TEST(CltPlate, MissingRollingShearStrengthIsInfiniteNeverNaN)
     EXPECT_TRUE(std::isfinite(r.eta_m_max));
     EXPECT_GT(r.eta_m_max, 0.0);
 }
+
+// Inputs that describe no check: refused with 0 and the sentinels, never a
+// k_mod of 0 turned into an infinite utilisation or a negative layer into a
+// "complete" check.
+TEST(CltPlate, NonsenseIsRefused)
+{
+    const double nan = std::nan("");
+    struct {
+        const char* what;
+        int service, duration;
+        double kmod, gamma_M;
+        double layer_t;
+    } rows[] = {
+        {"service class 7", 7, 2, 0, 1.3, 20},
+        {"service class 0", 0, 2, 0, 1.3, 20},
+        {"duration class 12", 1, 12, 0, 1.3, 20},
+        {"duration class -1", 1, -1, 0, 1.3, 20},
+        {"given k_mod 0", 1, 8, 0, 1.3, 20},
+        {"given k_mod -1", 1, 8, -1, 1.3, 20},
+        {"given k_mod 1.2", 1, 8, 1.2, 1.3, 20},
+        {"given k_mod nan", 1, 8, nan, 1.3, 20},
+        {"gamma_M below 1", 1, 2, 0, 0.99, 20},
+        {"gamma_M infinite", 1, 2, 0, std::numeric_limits<double>::infinity(), 20},
+        {"a layer of -20 mm", 1, 2, 0, 1.3, -20},
+        {"a layer of undefined thickness", 1, 2, 0, 1.3, nan},
+    };
+    for (const auto& row : rows) {
+        CltSection s = FiveLayers();
+        s.layers[1].t = row.layer_t;
+        Clt_Centroids(&s);
+        Clt_Static_Moments(&s, 0);
+        CltPlateCheck r;
+        EXPECT_EQ(Clt_Plate_Check(&s, 1000, 0, row.service, row.duration, 1, row.kmod, row.gamma_M, 50, 0, 30, &r), 0)
+            << row.what;
+        EXPECT_EQ(r.eta_max, 99.9) << row.what;
+        EXPECT_EQ(r.layer_m, -1) << row.what;
+    }
+    // The limits themselves are accepted: k_mod 1.1 given, gamma_M 1.0 (fire).
+    CltSection s = FiveLayers();
+    CltPlateCheck r;
+    EXPECT_EQ(Clt_Plate_Check(&s, 1000, 0, 1, 8, 1.15, 1.1, 1.0, 50, 0, 30, &r), 1);
+    // f_m,d = 1.15 * 1.1 * 24 / 1.0
+    EXPECT_NEAR(r.layers[0].f_md, 1.15 * 1.1 * 24.0, 1e-12);
+}
+
+// The cross layer of generic LVL in Leno's "80 plus" and "100 plus" takes the
+// k_mod of solid timber (0.8 in service class 1, duration class 2), so its
+// rolling shear design strength is 0.8 * 0.85 / 1.3 = 0.5231 N/mm2 (f_R 0.85
+// for a layer up to 115 mm) and the check is finite.
+TEST(CltPlate, GenericLvlCrossLayerIsChecked)
+{
+    Clt_Test_Publish_Annex();
+    for (int p : {2, 7}) {
+        const CltSection* s = Clt_Product(0, p);
+        ASSERT_NE(s, nullptr);
+        ASSERT_EQ(s->layers[1].kind, 13) << p;
+        CltPlateCheck r;
+        ASSERT_EQ(Clt_Plate_Check(s, 1000, 0, 1, 2, 1, 0, 1.3, 12.656, 0, 11.25, &r), 1) << p;
+        EXPECT_NEAR(r.layers[1].k_mod, 0.8, 1e-12) << p;
+        EXPECT_NEAR(r.layers[1].f_vd, 0.8 * 0.85 / 1.3, 1e-12) << p;
+        EXPECT_TRUE(std::isfinite(r.eta_v_max)) << p;
+        EXPECT_TRUE(std::isfinite(r.eta_max)) << p;
+        EXPECT_GT(r.eta_v_max, 0.0) << p;
+    }
+}

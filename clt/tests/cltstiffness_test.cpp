@@ -182,3 +182,26 @@ TEST(CltStiffness, MeansFromTheMaterialTables)
     EXPECT_EQ(Clt_Mean_E_Checked(&none, 0), -1.0);
     EXPECT_EQ(Clt_Mean_E_Checked(nullptr, 0), 0.0);
 }
+
+// A layer of negative thickness or an undefined span is no section to compute
+// from: the stiffness values give their failure results.
+TEST(CltStiffness, NonsenseIsRefused)
+{
+    CltSection s = Clt_Test_Section_EG({{40, 0}, {-20, 1}, {40, 0}}, 11000000.0, 690000.0);
+    EXPECT_TRUE(std::isnan(Clt_Shear_Correction(&s, 0)));
+    EXPECT_EQ(Clt_Layers_Valid(&s), 0);
+    EXPECT_EQ(Clt_Effective_Bending_Stiffness(&s, 0, 4.5), 0.0);
+    EXPECT_TRUE(std::isnan(Clt_Shear_Deformation_Factor(&s, 0, 4500)));
+
+    CltSection ok = Clt_Test_Section_EG({{40, 0}, {20, 1}, {40, 0}}, 11000000.0, 690000.0);
+    ok.shear_correction_x = Clt_Shear_Correction(&ok, 0);
+    EXPECT_EQ(Clt_Layers_Valid(&ok), 1);
+    EXPECT_EQ(Clt_Layers_Valid(nullptr), 0);
+    const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
+    for (double l : {0.0, -4.5, nan, inf}) {
+        EXPECT_EQ(Clt_Effective_Bending_Stiffness(&ok, 0, l), 0.0) << l;
+        EXPECT_TRUE(std::isnan(Clt_Shear_Deformation_Factor(&ok, 0, l * 1000.0))) << l;
+    }
+    EXPECT_GT(Clt_Effective_Bending_Stiffness(&ok, 0, 4.5), 0.0);
+    EXPECT_GT(Clt_Shear_Deformation_Factor(&ok, 0, 4500), 1.0);
+}

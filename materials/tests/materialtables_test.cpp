@@ -497,7 +497,7 @@ TEST(MaterialTables, KmodSelection)
     // The materials each row names, in the row order of the table.
     const std::vector<std::vector<Probe>> probes = {
         {{-10, 0, false}, {0, 5, true}, {1, 3, false}, {2, 13, true}, {3, 7, false}, {17, 1, true},
-         {6, 2, false}, {10, 0, true}, {11, 1, false}},
+         {6, 2, false}, {10, 0, true}, {11, 1, false}, {13, 5, false}, {13, 0, true}},
         {{18, 0, false}, {19, 2, true}, {-11, 1, false}},
         {{4, 0, false}, {4, 0, true}},
         {{4, 1, false}, {4, 2, true}},

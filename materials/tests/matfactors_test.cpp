@@ -99,10 +99,33 @@ TEST(Kmod, PanelsAndProducts)
         EXPECT_NEAR(Kmod(kind, 0, 2, 3, &r), 0.9, 1e-12);
         EXPECT_EQ(r, 1);
     }
-    for (int kind : {12, 13, 15, 16, 20, -1, -9, -14}) {
+    for (int kind : {12, 15, 16, 20, -1, -9, -14}) {
         EXPECT_EQ(Kmod(kind, 0, 1, 0, &r), 0.0) << kind;
         EXPECT_EQ(r, 0) << kind;
     }
+}
+
+// Generic LVL belongs to none of the kind sets but is a timber product: EN
+// 1995-1-1 Table 3.1 gives LVL (EN 14374, EN 14279) the values of solid timber.
+TEST(Kmod, GenericLvlTakesTheSolidTimberValues)
+{
+    DinRules din;
+    const double sc12[8] = {0.6, 0.7, 0.8, 0.9, 1.1, 1.0, 1.1, 1.1};
+    const double sc3[8] = {0.5, 0.55, 0.65, 0.7, 0.9, 0.8, 0.9, 0.9};
+    for (int d = 0; d < 8; ++d) {
+        int r = -1;
+        EXPECT_NEAR(Kmod(MK_LVL, 5, 1, d, &r), sc12[d], 1e-12) << d;
+        EXPECT_EQ(r, 1) << d;
+        EXPECT_NEAR(Kmod(MK_LVL, 5, 2, d), sc12[d], 1e-12) << d;
+        EXPECT_NEAR(Kmod(MK_LVL, 5, 3, d), sc3[d], 1e-12) << d;
+    }
+    int r = -1;
+    EXPECT_EQ(Kmod(MK_LVL, 5, 4, 2, &r), 0.0);
+    EXPECT_EQ(r, 0);
+    // The sets stay as they are.
+    EXPECT_EQ(Mat_Is_Timber(MK_LVL), 0);
+    EXPECT_EQ(Mat_Is_Solid_Timber(MK_LVL), 0);
+    EXPECT_EQ(Mat_Is_Board(MK_LVL), 0);
 }
 
 TEST(Kmod, StudAndJoistTakeTheWebValue)

@@ -356,7 +356,7 @@ const char* const kParticleModuli = R"tbl(| grade | band | variant 4 | variant 5
 // EN 1995-1-1:2004, Table 3.1: which k_mod row applies to which material and service class.
 const char* const kKmodSelection = R"tbl(| kind | service class 1 | service class 2 | service class 3 |
 |---|---|---|---|
-| -10, 0, 1, 2, 3, 17 (`Mat_Is_Timber`), 6 plywood, 10 and 11 Kerto | R1 | R1 | R2 |
+| -10, 0, 1, 2, 3, 17 (`Mat_Is_Timber`), 6 plywood, 10 and 11 Kerto, 13 generic LVL | R1 | R1 | R2 |
 | 18 beech panel, 19 and -11 LVL products | R1 | R1 | undefined, output 0.0 |
 | 4 OSB, grade 0 | R5 | undefined | undefined |
 | 4 OSB, grades 1 and 2 | R3 | R4 | undefined |
