@@ -6,8 +6,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,20 +13,15 @@
 #include "output/iolidiag.h"
 #include "output/ioliplot.h"
 #include "output/tests/comp_fixture.h"
+#include "platform/tests/kovtestutil.h"
 
 namespace {
 
 // The section of the document on the drawing rules.
 std::string Section()
 {
-    std::ifstream in(std::string(KOV_SOURCE_DIR) + "/docs/engineering.md", std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    const std::string doc = ss.str();
-    const size_t a = doc.find("## Drawing rules of the output lists");
-    if (a == std::string::npos) return std::string();
-    const size_t b = doc.find("\n## ", a + 4);
-    return doc.substr(a, b == std::string::npos ? std::string::npos : b - a);
+    return kovtest::markdown_section(kovtest::read_file(std::string(KOV_SOURCE_DIR) + "/docs/engineering.md"),
+                                     "## Drawing rules of the output lists");
 }
 
 std::string Num(double v)
