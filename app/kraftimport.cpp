@@ -3,6 +3,8 @@
 // cross-sections.
 #include "app/kraftimport.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -287,11 +289,7 @@ struct Member {
     int kind = 0, grade = 5;
 };
 
-// What the import tells the user, gathered by its steps: errors, the info
-// lines, and notes that follow the info.
-struct Messages {
-    QString fehler, info, hinweise;
-};
+using Messages = KraftImportTexts;
 
 // The rows of both cuts after the tool's run, carried into the joint's systems.
 struct CutForces {
@@ -359,30 +357,37 @@ CutForces read_transformed_cuts(const NELU52_DATA& d, Messages* msg)
     return cf;
 }
 
-// The combinations: the k-th row of the strut's part with the k-th row of the
-// sill's part. False when the two parts have different row counts (the import
-// is then broken off).
-bool load_combinations(CutForces& cf, QVector<LoadCase>* neu, Messages* msg)
+// The rows of the strut's and the sill's part of a result of rows rows:
+// impossible counts count as none. True when both parts have the same count.
+bool row_split(int rows, int* rows_st, int* rows_sw)
 {
-    const int rows = cf.rows;
-    int& rows_st = cf.rows_st;
-    int& rows_sw = cf.rows_sw;
-    if (rows_st < 0 || rows_sw < 0 || rows_st > rows || rows_sw > rows - rows_st) rows_st = rows_sw = 0;
+    if (*rows_st < 0 || *rows_sw < 0 || *rows_st > rows || *rows_sw > rows - *rows_st) *rows_st = *rows_sw = 0;
+    return *rows_st == *rows_sw;
+}
+
+// The combinations: the k-th row of the strut's part with the k-th row of the
+// sill's part, from the forces in the joint's systems (cut-major, six per cut
+// and row) and the rows' names, ids and k_mod in the store. False when the two
+// parts have different row counts (the import is then broken off).
+bool load_combinations(const std::vector<double>& forces, int rows, QVector<LoadCase>* neu, Messages* msg)
+{
+    int rows_st = import_cut_rows(0), rows_sw = import_cut_rows(1);
+    const bool same = row_split(rows, &rows_st, &rows_sw);
     for (int r = 0; r < rows_st; ++r) {
-        const double n = cf.forces[size_t(r) * 6 + 0];
+        const double n = forces[size_t(r) * 6 + 0];
         if (n > 0)
             msg->fehler += QStringLiteral("Fehler in Zeile ") + QString::number(r) +
                            QStringLiteral(", Strebenkraft > 0 (Zugkraft)!\n");
     }
-    if (rows_st != rows_sw) {
+    if (!same) {
         msg->fehler += QStringLiteral("Fehler! ") + QString::number(rows_st) +
                        QStringLiteral(" Zeilen an der Strebe, ") + QString::number(rows_sw) +
                        QStringLiteral(" Zeilen an der Schwelle!\n Import abgebrochen\n");
         return false;
     }
     for (int k = 0; k < rows_st; ++k) {
-        const double* fs = &cf.forces[size_t(k) * 6];
-        const double* fw = &cf.forces[(size_t(rows) + rows_st + k) * 6];
+        const double* fs = &forces[size_t(k) * 6];
+        const double* fw = &forces[(size_t(rows) + rows_st + k) * 6];
         LoadCase lc;
         lc.name = qstring_from_cp850(import_row_text2(k));
         lc.nd_strebe = -fs[0];     // compression positive
@@ -396,6 +401,27 @@ bool load_combinations(CutForces& cf, QVector<LoadCase>* neu, Messages* msg)
     return true;
 }
 
+// Rows of the class "frei" keep the k_mod of the result file, which the tool
+// takes for service classes 1 and 2. In service class 3 they do not follow
+// the position's service class: the user is told which k_mod they got.
+void free_rows_note(const NELU52_DATA& d, const QVector<LoadCase>& neu, Messages* msg)
+{
+    if (d.nkl != 3) return;
+    int count = 0;
+    QStringList kmods;
+    for (const LoadCase& lc : neu) {
+        if (lc.kled != 8) continue;
+        ++count;
+        const QString k = QString::number(lc.kmod, 'f', 2);
+        if (!kmods.contains(k)) kmods.append(k);
+    }
+    if (count == 0) return;
+    msg->info += QString::fromUtf8("Achtung Nutzungsklasse 3: k_mod der Ergebnisdatei (") +
+                 kmods.join(QStringLiteral(", ")) + QString::fromUtf8(") in ") + QString::number(count) +
+                 QString::fromUtf8(" Kombination(en) mit KLED \"frei\" übernommen, er folgt nicht der "
+                                   "Nutzungsklasse\n");
+}
+
 // A member's timber kind and grade from its host material number.
 void take_material(const Member& m, const char* wer, int* kind_out, int* grade_out, bool* taken, Messages* msg)
 {
@@ -407,8 +433,7 @@ void take_material(const Member& m, const char* wer, int* kind_out, int* grade_o
         *kind_out = kind;
         *grade_out = grade;
         *taken = true;
-        // Each member once, by name: two equal lines said nothing.
-        msg->info += QStringLiteral("Materialdaten ") + QString::fromLatin1(wer) + QStringLiteral(" importiert\n");
+        msg->info += QStringLiteral("Materialdaten importiert\n");
     } else {
         msg->info += QStringLiteral("Material ") + QString::number(number) + " " + QString::fromLatin1(wer) +
                      QString::fromUtf8(" kann nicht übernommen werden\n");
@@ -461,43 +486,82 @@ void take_sill_dimensions(const Member& m, NELU52_DATA& d, const KraftImportLimi
 
 } // namespace
 
-KraftImportResult Kraft_Import_Run(NELU52_DATA& d, const KraftImportLimits& lim)
+KraftImportTexts& Kraft_Import_Texts()
 {
-    KraftImportResult res;
-    Messages msg;
-    res.first_new = d.lasten.size();
+    static KraftImportTexts texts;
+    return texts;
+}
 
+int Kraft_Import_Schnitte(NELU52_DATA& d, const KraftImportLimits& lim, int* cut_count, std::vector<double>* forces,
+                          int* row_count, KraftImportResult* res)
+{
+    Messages& msg = Kraft_Import_Texts();
+    if (row_count) *row_count = 0;
+    if (forces) forces->clear();
+    const int info_before = msg.info.size(), fehler_before = msg.fehler.size();
     CutForces cf = read_transformed_cuts(d, &msg);
+    if (cut_count) *cut_count = 2;
+    // Nothing chosen is no failure; a failed read or transformation has left
+    // its line.
+    if (!cf.transformed) return msg.info.size() == info_before && msg.fehler.size() == fehler_before ? 1 : 0;
 
+    // Strut and sill with different numbers of rows break the import off;
+    // the user is told only that, so nothing else is taken over either.
+    int rows_st = cf.rows_st, rows_sw = cf.rows_sw;
+    const bool broken_off = d.import_zov && cf.rows > 0 && !row_split(cf.rows, &rows_st, &rows_sw);
+
+    // Materials and cross-sections: the strut first, then the sill.
+    if (!broken_off) {
+        if (d.import_mat) take_material(cf.st, "der Strebe", &d.holzart_st, &d.holzguete_st, &res->material_st, &msg);
+        if (d.import_geo) take_strut_dimensions(cf.st, d, lim, res, &msg);
+        if (d.import_mat) take_material(cf.sw, "der Schwelle", &d.holzart_sw, &d.holzguete_sw, &res->material_sw, &msg);
+        if (d.import_geo) take_sill_dimensions(cf.sw, d, lim, res, &msg);
+    }
+    if (forces) forces->swap(cf.forces);
+    if (row_count) *row_count = cf.rows;
+    return 1;
+}
+
+void Kraft_Import_Combinations(NELU52_DATA& d, int cut_count, const std::vector<double>& forces, int row_count,
+                               KraftImportResult* res)
+{
+    Messages& msg = Kraft_Import_Texts();
+    res->first_new = d.lasten.size();
     QVector<LoadCase> neu;
     bool counts_differ = false;
-    if (cf.transformed && d.import_zov && cf.rows > 0) counts_differ = !load_combinations(cf, &neu, &msg);
-
-    // Materials and cross-sections, unless the import was broken off: the
-    // strut first, then the sill.
-    if (cf.transformed && !counts_differ) {
-        if (d.import_mat) take_material(cf.st, "der Strebe", &d.holzart_st, &d.holzguete_st, &res.material_st, &msg);
-        if (d.import_geo) take_strut_dimensions(cf.st, d, lim, &res, &msg);
-        if (d.import_mat) take_material(cf.sw, "der Schwelle", &d.holzart_sw, &d.holzguete_sw, &res.material_sw, &msg);
-        if (d.import_geo) take_sill_dimensions(cf.sw, d, lim, &res, &msg);
-    }
+    if (d.import_zov && row_count > 0 && cut_count > 0 && forces.size() >= size_t(row_count) * 12)
+        counts_differ = !load_combinations(forces, row_count, &neu, &msg);
 
     d.lasten += neu;
-    res.appended = neu.size();
+    res->appended = neu.size();
     if (counts_differ) {
-        res.result = 0;
+        res->result = 0;
     } else {
-        msg.info += QString::number(res.appended) + QString::fromUtf8(" Schnittgrößenkombinationen importiert\n");
+        msg.info += QString::number(res->appended) + QString::fromUtf8(" Schnittgrößenkombinationen importiert\n");
+        free_rows_note(d, neu, &msg);
     }
 
     if (!msg.fehler.isEmpty()) {
-        res.title = QStringLiteral("Fehler");
+        res->title = QStringLiteral("Fehler");
         // Rows with a tensile strut force are appended all the same: say so.
-        res.text = counts_differ ? msg.fehler : msg.fehler + msg.info + msg.hinweise;
+        res->text = counts_differ ? msg.fehler : msg.fehler + msg.info + msg.hinweise;
     } else {
-        res.title = QStringLiteral("Info");
-        res.text = msg.info + msg.hinweise;
+        res->title = QStringLiteral("Info");
+        res->text = msg.info + msg.hinweise;
     }
     import_reset();
+}
+
+KraftImportResult Kraft_Import_Run(NELU52_DATA& d, const KraftImportLimits& lim)
+{
+    Messages& msg = Kraft_Import_Texts();
+    msg.fehler.clear();
+    msg.info.clear();
+    msg.hinweise.clear();
+    KraftImportResult res;
+    int cut_count = 2, rows = 0;
+    std::vector<double> forces;
+    Kraft_Import_Schnitte(d, lim, &cut_count, &forces, &rows, &res);
+    Kraft_Import_Combinations(d, cut_count, forces, rows, &res);
     return res;
 }

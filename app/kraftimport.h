@@ -8,6 +8,8 @@
 // combinations of the data object and takes over materials and dimensions.
 #include <QString>
 
+#include <vector>
+
 #include "hostenv/kovbeamcut.h"
 
 class NELU52_DATA;
@@ -74,16 +76,43 @@ struct KraftImportResult {
     QString text;              // the message shown to the user
 };
 
-// The whole import on the data object: runs the tool for the cuts "Strebe"
-// and the sill's cut face chosen in d, then, as d's switches ask, appends one
-// load combination per chosen combination (strut force with compression
-// positive; the sill's N, M and V in the joint's plane), takes over the
-// timber kinds and grades of both members and the width and the depths. An
-// import whose strut and sill row counts differ changes nothing. The store is
-// reset at the end.
+// The texts the import gathers for its message: errors, the info lines, and
+// notes that follow the info. They live for the whole run; an import empties
+// them at its start.
+struct KraftImportTexts {
+    QString fehler, info, hinweise;
+};
+KraftImportTexts& Kraft_Import_Texts();
+
+// The first half of an import: runs the tool for the cuts "Strebe" and the
+// sill's cut face chosen in d, carries every row's forces of both cuts into
+// the joint's systems (forces: cut-major, six values per cut and row: N, the
+// force along the normal, the shear in the joint's plane, then the three
+// moments likewise), and takes over the timber kinds and grades of both
+// members and the width and the depths as d's switches ask (with the limits
+// of the window's fields; what cannot be taken over is named in the info
+// text). When the forces are to be imported and strut and sill came with
+// different numbers of rows, nothing is taken over: the import is broken off.
+// *cut_count becomes 2, *row_count the number of result rows (0 when nothing
+// was read). Returns 1 when it finished or nothing was chosen, 0 on a failure
+// (with its line in the info or the error text).
+int Kraft_Import_Schnitte(NELU52_DATA& d, const KraftImportLimits& limits, int* cut_count, std::vector<double>* forces,
+                          int* row_count, KraftImportResult* res);
+
+// The second half: with d.import_zov, one load combination per combination of
+// the result (strut force with compression positive; the sill's N, M and V in
+// the joint's plane; class "außergewöhnlich" for a row with an id, else
+// "frei" with the row's k_mod) appended to d.lasten, unless strut and sill
+// have different row counts (then res->result 0). Fills res's count, title and
+// text and resets the store.
+void Kraft_Import_Combinations(NELU52_DATA& d, int cut_count, const std::vector<double>& forces, int row_count,
+                               KraftImportResult* res);
+
+// The whole import on the data object: empties the texts, then both halves.
 KraftImportResult Kraft_Import_Run(NELU52_DATA& d, const KraftImportLimits& limits = KraftImportLimits());
 
-// The main window's import: the form into the data object, the import, what
-// it took over back into the form and the load table, and the message box.
+// The main window's import (the slot of its tool-bar action): empties the
+// texts, the form into the data object, MainWindow::import_schnitte, the
+// combinations into the data object and the load table, and the message box.
 // Returns KraftImportResult::result (1 for a window that is no MainWindow).
 int Kraft_Import_In_Window(QMainWindow* window);

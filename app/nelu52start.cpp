@@ -14,6 +14,7 @@
 #include "app/nelu52ask.h"
 #include "app/nelu52data.h"
 #include "base/kovtxt.h"
+#include "output/iolilist.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
 #include "platform/kovscript.h"
@@ -68,6 +69,10 @@ int Nelu52_Set_Position(const char* bauteil, const char* file_id)
         for (const auto& n : names) n.buf[0] = '\0';
         nelu52_spf_name[0] = '\0';
     }
+    // The host's position file (named by the identifier's first four
+    // characters) gives the output list's position number and title; a
+    // position without one keeps them empty.
+    Oli_Read_Position_File(nelu52_bauteil);
     return ok;
 }
 

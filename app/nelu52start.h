@@ -33,6 +33,8 @@ void Nelu52_Usage(FILE* out, const char* program);
 // Takes the identifier (cut to 15 characters) and the File-Id (decimal, 0 when
 // it does not start with a number) and forms the names of the position's
 // files. 1 when every name fits, 0 otherwise (the names are then empty).
+// Reads the host's position file of the identifier as well
+// (Oli_Read_Position_File): its number and title, or empty ones.
 int Nelu52_Set_Position(const char* bauteil, const char* file_id);
 
 // The fonts file: dram + "\\nelu52_fonts"; "\\nelu52_fonts" alone when dram is

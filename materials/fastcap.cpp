@@ -79,7 +79,7 @@ double Screw_Compression_Buckling(ConnectionInput c, double t, ConnectionResult*
     const double gamma_m1 = ActiveNadEc3 ? ActiveNadEc3->ec31.gamma_m1 : 1.1;
     const double gamma_m = std::max(c.gamma_m1, c.gamma_m2);
     const double kmod2 = result->kmod1 * result->kmod2;
-    if (sin_a <= 0.0 || c.d <= 0.0 || c.d_inner <= 0.0 || rho <= 0.0 || gamma_m1 <= 0.0 || gamma_m <= 0.0 ||
+    if (sin_a < 0.0 || c.d <= 0.0 || c.d_inner <= 0.0 || rho <= 0.0 || gamma_m1 <= 0.0 || gamma_m <= 0.0 ||
         kmod2 < 0.0)
         return 0.0;
 
@@ -88,7 +88,9 @@ double Screw_Compression_Buckling(ConnectionInput c, double t, ConnectionResult*
     b.gamma_m1 = gamma_m1;
     b.N_pl_d = b.N_pl_k / gamma_m1;
 
-    const double L = std::min(c.thread_length, t / sin_a);
+    // Along the grain (sin = 0) the member no longer limits the thread: the
+    // whole thread length holds.
+    const double L = sin_a > 0.0 ? std::min(c.thread_length, t / sin_a) : c.thread_length;
     b.f_ax_k = Screw_Fax_k(c.d);
     b.f_ax_d = b.f_ax_k * std::sqrt(kmod2) / gamma_m;
     // Withdrawal at the angle to the grain (EN 1995-1-1 (8.40a)).

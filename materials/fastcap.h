@@ -14,8 +14,9 @@
 // Buckling of an axially loaded self-tapping screw in compression: the thread
 // in the member of thickness t (the density of member 1, or of member 2 when
 // member 1 is a metal plate). Reads result->kmod1 and kmod2, writes
-// result->buckling (all zero for a non-positive angle, diameter, density or
-// partial factor). Returns 0.0.
+// result->buckling (all zero for a negative angle, a non-positive diameter,
+// density or partial factor). Along the grain (angle 0) the whole thread
+// length holds. Returns 0.0.
 double Screw_Compression_Buckling(ConnectionInput input, double t, ConnectionResult* result);
 
 // Area a fastener of diameter d takes out of the net section of a member of

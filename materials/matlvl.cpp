@@ -65,6 +65,15 @@ LvlSection g_joist_sections[LVL_JOIST_SECTIONS];
 bool g_wall_built = false;
 bool g_joist_built = false;
 
+// The choice lists: texts copied from the section names once.
+struct SectionChoices {
+    bool made = false;
+    char texts[LVL_JOIST_SECTIONS][256];
+    ChoiceEntry entries[LVL_JOIST_SECTIONS];
+};
+SectionChoices g_wall_choices;
+SectionChoices g_joist_choices;
+
 void CopyName(char* dst, const char* src)
 {
     std::strncpy(dst, src, 255);
@@ -107,6 +116,22 @@ const LvlSection* SectionOf(const LvlProduct* p, int section)
     return &p->sections[section];
 }
 
+ChoiceEntry* ChoicesOf(SectionChoices& c, const LvlProduct& p, int count, int* flags_out, int* count_out,
+                       int colour)
+{
+    if (!c.made) {
+        for (int i = 0; i < count; ++i) {
+            CopyName(c.texts[i], p.sections[i].name);
+            c.entries[i].text = c.texts[i];
+        }
+        c.made = true;
+    }
+    for (int i = 0; i < count; ++i) c.entries[i].colour = colour;
+    if (flags_out) *flags_out = 13;
+    if (count_out) *count_out = count;
+    return c.entries;
+}
+
 double KmodOf(const double* row, unsigned step)
 {
     return step <= 7u ? row[step] : 0.0;
@@ -147,6 +172,18 @@ void Lvl_Wall_Ensure(int scale)
 void Lvl_Joist_Ensure(int scale)
 {
     if (!g_joist_built) Lvl_Joist_Build(scale);
+}
+
+ChoiceEntry* Lvl_Wall_Choice_List(int* flags_out, int* count_out, int colour)
+{
+    Lvl_Wall_Ensure(1000);
+    return ChoicesOf(g_wall_choices, g_wall, LVL_WALL_SECTIONS, flags_out, count_out, colour);
+}
+
+ChoiceEntry* Lvl_Joist_Choice_List(int* flags_out, int* count_out, int colour)
+{
+    Lvl_Joist_Ensure(1000);
+    return ChoicesOf(g_joist_choices, g_joist, LVL_JOIST_SECTIONS, flags_out, count_out, colour);
 }
 
 double Lvl_Web_Kmod(int service_class, unsigned step)

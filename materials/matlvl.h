@@ -1,6 +1,8 @@
 #pragma once
 // LVL wall studs ("Steico Wall") and I-joists ("Steico Joist"): product
-// values, section tables, k_mod of web and flanges and the section formulas.
+// values, section tables, k_mod of web and flanges, the section formulas and
+// the choice lists of the section names.
+#include "sheets/viewarea.h"
 
 struct LvlSection {
     char name[256];
@@ -48,3 +50,11 @@ void Lvl_Bearing_Areas(const LvlProduct* p, int section, double l1, double l2, d
 double Lvl_Flange_Area(const LvlProduct* p, int section);
 double Lvl_Mass_Per_Length(const LvlProduct* p, int section);
 int Lvl_Find_Section(const LvlProduct* p, double h, double b);
+
+// The choice list of the wall's (8) or the joist's (18) section names: builds
+// the tables with the scale 1000 when they are not built, copies the names
+// into the entries on the first call, gives every entry the colour on every
+// call; *flags_out = 13, *count_out = the number of entries (each output may
+// be NULL). The list is static and lives to the end of the run.
+ChoiceEntry* Lvl_Wall_Choice_List(int* flags_out, int* count_out, int colour);
+ChoiceEntry* Lvl_Joist_Choice_List(int* flags_out, int* count_out, int colour);

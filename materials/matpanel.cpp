@@ -42,17 +42,15 @@ PanelThicknessBand Panel_Thickness_Band(double t_mm)
 int Panel_Values_By_Thickness(int grade, int direction, double* f_m, double t_mm, double* f_t, double* f_c,
                               double* f_v, double* f_c90)
 {
+    // A grade or direction without values and a thickness in no band write
+    // nothing: the caller's own values stay, and the result tells the two
+    // apart (1 no set, 0 no band).
     const bool plate = direction == 0 || direction == 1 || direction == 4 || direction == 9;
     const bool in_plane = direction == 5 || direction == 8;
+    if (!plate && !in_plane) return 1;
+    if (grade < 0 || grade > 3) return 1;
     const PanelThicknessBand band = Panel_Thickness_Band(t_mm);
-    if (grade < 0 || grade > 3 || ((plate || in_plane) && band == PANEL_BAND_NONE)) {
-        Put(f_m, 0.0);
-        Put(f_t, 0.0);
-        Put(f_c, 0.0);
-        Put(f_v, 0.0);
-        Put(f_c90, 0.0);
-        return 0;
-    }
+    if (band == PANEL_BAND_NONE) return 0;
     if (plate) {
         const double* v = kPlate[band][grade];
         Put(f_m, v[0]);
@@ -60,7 +58,7 @@ int Panel_Values_By_Thickness(int grade, int direction, double* f_m, double t_mm
         Put(f_c, v[2]);
         Put(f_v, v[3]);
         Put(f_c90, v[4]);
-    } else if (in_plane) {
+    } else {
         const double* v = kInPlane[band][grade];
         Put(f_m, v[0]);
         Put(f_t, v[0]);

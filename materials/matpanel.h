@@ -19,7 +19,7 @@ PanelThicknessBand Panel_Thickness_Band(double t_mm);
 
 // Writes f_m, f_t, f_c, f_v, f_c90 [kN/m2] of grade 0..3 for direction 0, 1,
 // 4, 9 (plate) or 5, 8 (in-plane) into the non-null outputs and returns 1.
-// Another direction: 1, nothing written. A grade outside 0..3 or a thickness in
-// no band: 0, the non-null outputs set to 0.
+// Another direction or a grade outside 0..3: 1, nothing written. A thickness
+// in no band: 0, nothing written. Callers preset the outputs they read.
 int Panel_Values_By_Thickness(int grade, int direction, double* f_m, double t_mm, double* f_t, double* f_c,
                               double* f_v, double* f_c90);

@@ -341,8 +341,10 @@ int PanelStrengths(int kind, int grade, int service_class, int direction, double
     }
     case MK_PARTICLEBOARD: {
         if (!InRange(grade, 0, 3)) return o.Fail();
-        if (!Panel_Values_By_Thickness(grade, direction, o.f_m, t, o.f_t, o.f_c, o.f_v, o.f_c90))
-            return o.Fail();
+        // A thickness in no band writes nothing, like a direction without a
+        // value set: the caller's preset values stand (Panel_Thickness_Band
+        // tells a caller that needs a value whether there is one).
+        Panel_Values_By_Thickness(grade, direction, o.f_m, t, o.f_t, o.f_c, o.f_v, o.f_c90);
         return 1;
     }
     case MK_FIBREBOARD: {

@@ -171,10 +171,7 @@ void Oli_Load_Combination_Table(FILE* f, OliLoadCombinations* c) {
             const char* s = c->situation_text ? c->situation_text(c->combs[i].situation) : nullptr;
             situations.push_back(std::string(s ? s : "???").substr(0, kNameMax));
         }
-    if (!f || rows < 1) {
-        if (f) OLI_setFlags(f, 896);
-        return;
-    }
+    if (!f) return;
 
     if (rows > 10) OLI_setFlags(f, 640);
     OliColumn* cols = nullptr;

@@ -64,6 +64,12 @@ int draw(double xl, double yb, double xr, double yt, const double* stations, dou
     if (!(span >= 0.1) || !(xr - left >= 0.1) || !(yt - base >= 0.1)) return 0;
 
     Oli_Graphic_Push_State();
+    // Stations are measured from the smallest one, so that the diagram fills
+    // the rectangle from its base to its top whatever the stations start at.
+    // Scaling the station itself (base + s * height / span) is right only for
+    // stations that start at 0: stations from 2 to 4 would be drawn from
+    // twice to three times the height, outside the rectangle and over
+    // whatever lies above it.
     double ys[kMaxStations];
     for (int i = 0; i < n; ++i)
         ys[i] = even ? base + i * (yt - base) / (n - 1)

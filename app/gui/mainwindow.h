@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 #include "app/gui/mainwindowapi.h"
 #include "ui_mainwindow.h"
 
@@ -69,6 +71,12 @@ public:
     Q_INVOKABLE void max_tv_click();
     Q_INVOKABLE void na_select_click();
     Q_INVOKABLE int schnittgroessen_import();
+    // The force import's first half: runs the force-selection tool for strut
+    // and sill, takes over materials and cross-sections into the form as the
+    // import's check boxes ask, and gives the forces of both cuts in the
+    // joint's systems (Kraft_Import_Schnitte). 1 finished or nothing chosen,
+    // 0 on a failure (with its line in the import's info text).
+    int import_schnitte(int* cut_count, std::vector<double>* forces, int* row_count);
     Q_INVOKABLE void display_nachweise(int calc);
     Q_INVOKABLE void display_nachweise() { display_nachweise(1); }
     Q_INVOKABLE void display_nachweise_checkauto(int);

@@ -14,6 +14,7 @@
 
 #include "app/nelu52start.h"
 #include "app_fixture.h"
+#include "output/iolilist.h"
 #include "platform/kovhost.h"
 
 extern char** environ;
@@ -35,6 +36,21 @@ TEST(StartUp, FourArgumentsAreNeeded)
     const char* id16[] = {"nelu52", "ABCDEFGHIJKLMNOP", "0", "7", "1", nullptr};
     EXPECT_EQ(Nelu52_Check_Args(5, const_cast<char**>(id15)), 1);
     EXPECT_EQ(Nelu52_Check_Args(5, const_cast<char**>(id16)), 0);
+}
+
+TEST(StartUp, ThePositionFileOfTheIdentifierIsRead)
+{
+    apptest::Workdir work;
+    // Named by the identifier's first four characters, in the working directory.
+    ASSERT_TRUE(Spill(work.file("BT12"), "Pos-Datei\n4711\nSparren\n"));
+    Nelu52_Set_Position("BT12-Sparren", "1");
+    EXPECT_STREQ(Oli_Position_Number(), "4711");
+    EXPECT_STREQ(Oli_Position_Title(), "Sparren");
+    // A position without one: number and title empty, the names formed.
+    ASSERT_EQ(Nelu52_Set_Position("ABC", "7"), 1);
+    EXPECT_STREQ(Oli_Position_Number(), "");
+    EXPECT_STREQ(Oli_Position_Title(), "");
+    EXPECT_STREQ(nelu52_inp_name, "ABC_07.inp");
 }
 
 TEST(StartUp, UsageText)

@@ -128,12 +128,33 @@ TEST(ScrewBuckling, RightAngleSteelKindsAndEc3Factor)
         EXPECT_DOUBLE_EQ(r.buckling.f_ax_k, f[1]) << f[0];
     }
 
-    // A screw along the grain or without core gives zeros, never inf or NaN.
+    // A screw along the grain holds with its whole thread length (the member
+    // thickness does not limit it): L = 200, D = 1.2, R_ax,k = 12 * 8 * 200 /
+    // 1.2 = 16000; c_h = 0.286 * 350 * 90 / 180 = 50.05, N_ki,k = 20945.18,
+    // lambda_k = 1.04567, kappa_c = 0.51390: buckling governs.
     c.d = 8;
+    c.grade1 = 5; // C24, rho_k 350
     c.axis_angle = 0;
+    {
+        NoEc3 no_ec3;
+        Screw_Compression_Buckling(c, 100, &r);
+    }
+    EXPECT_NEAR(r.buckling.R_ax_k, 16000.0, 1e-6);
+    EXPECT_NEAR(r.buckling.R_ax_d, 16000.0, 1e-6);
+    EXPECT_NEAR(r.buckling.c_h, 50.05, 1e-9);
+    EXPECT_NEAR(r.buckling.N_ki_k, 20945.18, 0.01);
+    EXPECT_NEAR(r.buckling.lambda_k, 1.04567, 1e-5);
+    EXPECT_NEAR(r.buckling.kappa_c, 0.51390, 1e-5);
+    EXPECT_NEAR(r.buckling.F_ki_k, 11769.48, 0.01);
+    EXPECT_NEAR(r.buckling.R_c_k, 11769.48, 0.01);
+    EXPECT_NEAR(r.buckling.R_c_d, 10699.53, 0.01);  // gamma_M1 1.1
+    EXPECT_EQ(r.buckling.buckling_governs_k, 1);
+    // A negative angle has no meaning here: zeros, never inf or NaN.
+    c.axis_angle = -30;
     Screw_Compression_Buckling(c, 100, &r);
     EXPECT_DOUBLE_EQ(r.buckling.R_c_k, 0.0);
     EXPECT_DOUBLE_EQ(r.buckling.N_ki_k, 0.0);
+    // A screw without core gives zeros.
     c.axis_angle = 90;
     c.d_inner = 0;
     Screw_Compression_Buckling(c, 100, &r);

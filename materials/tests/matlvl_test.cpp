@@ -102,3 +102,46 @@ TEST(LvlProducts, KmodOfWebAndFlanges)
         EXPECT_NEAR(Lvl_Flange_Kmod(sc, 5), (Lvl_Flange_Kmod(sc, 3) + Lvl_Flange_Kmod(sc, 4)) / 2, 1e-12);
     }
 }
+
+TEST(LvlProducts, ChoiceListsOfTheSectionNames)
+{
+    // Not built yet: the list builds the wall's tables with the scale 1000.
+    int flags = -1, count = -1;
+    ChoiceEntry* wall = Lvl_Wall_Choice_List(&flags, &count, 5);
+    ASSERT_NE(wall, nullptr);
+    EXPECT_EQ(flags, 13);
+    EXPECT_EQ(count, 8);
+    EXPECT_EQ(Lvl_Wall_Product()->scale, 1000);
+    EXPECT_EQ(Lvl_Wall_Product()->values[3], 11000.0 * 1000);
+    EXPECT_STREQ(wall[0].text, "SW LVL,HB 45/160");
+    EXPECT_STREQ(wall[7].text, "SW LVL,HB 60/300");
+    // The texts are copies, not the section records' own names.
+    EXPECT_NE(wall[0].text, Lvl_Wall_Product()->sections[0].name);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(wall[i].colour, 5) << i;
+
+    // Every call re-colours every entry; the texts stay the first copies.
+    const char* first_text = wall[3].text;
+    wall[3].colour = 99;
+    EXPECT_EQ(Lvl_Wall_Choice_List(nullptr, nullptr, 12), wall);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(wall[i].colour, 12) << i;
+    EXPECT_EQ(wall[3].text, first_text);
+
+    ChoiceEntry* joist = Lvl_Joist_Choice_List(&flags, &count, 7);
+    EXPECT_EQ(flags, 13);
+    EXPECT_EQ(count, 18);
+    EXPECT_STREQ(joist[0].text, "SJ LVL,HB 45/200");
+    EXPECT_STREQ(joist[15].text, "SJ LVL,HB 90/300");
+    EXPECT_STREQ(joist[17].text, "SJ LVL,HB 90/400");
+    EXPECT_EQ(joist[17].colour, 7);
+    EXPECT_EQ(Lvl_Joist_Product()->sections[0].e_ef, 14044.0 * 1000);
+}
+
+TEST(LvlProducts, ChoiceListKeepsTheScaleOfAnEarlierBuild)
+{
+    Lvl_Joist_Build(1);
+    int count = 0;
+    Lvl_Joist_Choice_List(nullptr, &count, 0);
+    EXPECT_EQ(count, 18);
+    EXPECT_EQ(Lvl_Joist_Product()->scale, 1);
+    EXPECT_EQ(Lvl_Joist_Product()->values[3], 13800.0);
+}

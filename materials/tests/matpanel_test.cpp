@@ -97,18 +97,32 @@ TEST(PanelValues, NothingOrZeroOutsideTheTables)
         EXPECT_EQ(Call(1, d, 20, f), 1) << d;
         EXPECT_TRUE(Untouched(f)) << d;
     }
-    // Thickness in no band or a grade without values: result 0, outputs 0.
-    for (double t : {6.0, 50.0001, 0.0}) {
-        Five f;
-        EXPECT_EQ(Call(0, 0, t, f), 0) << t;
-        EXPECT_EQ(f.m, 0.0);
-        EXPECT_EQ(f.c90, 0.0);
-    }
-    for (int grade : {4, -1}) {
-        Five f;
-        EXPECT_EQ(Call(grade, 0, 20, f), 0);
-        EXPECT_EQ(f.v, 0.0);
-    }
+    // A grade without values: result 1, nothing written, whatever the
+    // thickness; a thickness in no band: result 0, nothing written.
+    for (int grade : {4, -1})
+        for (double t : {20.0, 6.0, 60.0}) {
+            Five f;
+            EXPECT_EQ(Call(grade, 0, t, f), 1) << grade << " " << t;
+            EXPECT_TRUE(Untouched(f)) << grade << " " << t;
+        }
+    for (int d : {2, 7, 10})
+        for (double t : {6.0, 60.0}) {
+            Five f;
+            EXPECT_EQ(Call(0, d, t, f), 1) << d << " " << t;
+            EXPECT_TRUE(Untouched(f));
+        }
+    for (int d : {0, 5})
+        for (double t : {6.0, 50.0001, 0.0, -4.0}) {
+            Five f;
+            EXPECT_EQ(Call(0, d, t, f), 0) << d << " " << t;
+            EXPECT_TRUE(Untouched(f)) << d << " " << t;
+        }
+    // Just above 6 the first band, 50 the last.
+    Five first, last;
+    EXPECT_EQ(Call(0, 0, 6.0001, first), 1);
+    EXPECT_DOUBLE_EQ(first.m, 14200);
+    EXPECT_EQ(Call(0, 0, 50.0, last), 1);
+    EXPECT_DOUBLE_EQ(last.m, 5800);
     // Null outputs are skipped; an in-plane f_c90 is the band's f_c.
     double c90 = -1;
     EXPECT_EQ(Panel_Values_By_Thickness(0, 5, nullptr, 10, nullptr, nullptr, nullptr, &c90), 1);

@@ -191,7 +191,20 @@ TEST(Strengths, Panels)
     const S pb = Str(7, 0, 1, 0, 32, 0);
     EXPECT_DOUBLE_EQ(pb.m, 9200);
     EXPECT_DOUBLE_EQ(pb.c90, 8000);
-    EXPECT_EQ(Str(7, 0, 1, 0, 60, 0).r, 0);
+    // A thickness in no band answers 1 and leaves the caller's values; a grade
+    // outside "Typ P4" .. "Typ P7" is undefined.
+    const S pb60 = Str(7, 0, 1, 0, 60, 0);
+    EXPECT_EQ(pb60.r, 1);
+    EXPECT_EQ(pb60.m, -1);
+    EXPECT_EQ(pb60.v, -1);
+    EXPECT_EQ(pb60.c90, -1);
+    const S pb6 = Str(7, 2, 1, 5, 6, 0);
+    EXPECT_EQ(pb6.r, 1);
+    EXPECT_EQ(pb6.t, -1);
+    const S pb13 = Str(7, 2, 1, 5, 13, 0);  // "Typ P6" in-plane, first band
+    EXPECT_DOUBLE_EQ(pb13.m, 10500);
+    EXPECT_DOUBLE_EQ(pb13.c90, 14100);
+    EXPECT_DOUBLE_EQ(pb13.v, 7800);
     EXPECT_EQ(Str(7, 4, 1, 0, 20, 0).r, 0);
     // Fibreboard "Hart" 3.5 < t <= 5.5, in-plane.
     EXPECT_DOUBLE_EQ(Str(8, 0, 1, 5, 5.5, 0).v, 18000);

@@ -360,6 +360,41 @@ TEST_F(DiagramTest, ValueDiagramSteps) {
     EXPECT_EQ(Lines(" 9 ").size(), 2u);  // upright side title and bottom title
 }
 
+TEST_F(DiagramTest, ValueDiagramStationsNotStartingAtZeroStayInTheRectangle) {
+    // Stations 2, 3, 4 (span 2) over the height 0 .. 8 with a bottom title of
+    // h = 0.5: B = 0.65; station s at B + (s - 2) * (8 - B) / 2, so 0.65,
+    // 4.325, 8. Values 1, 3, 2 (P, V = 2) from L = 0.46 to the right edge 10.
+    Begin();
+    const double st[3] = {2, 3, 4};
+    double v[3] = {1, 3, 2};
+    ASSERT_EQ(Oli_Graphic_Value_Diagram(0, 0, 10, 8, st, v, 3, "S", "unten", 0.5), 1);
+    const double want_y[3] = {0.65, 4.325, 8.0};
+    const double left = 0.5 - 0.04, sv = (10 - left) / 2.0;
+    const double want_x[3] = {left, left + 2 * sv, left + sv};
+    // The outline: closing point at (L, y0), the three points, closing point
+    // at (L, y2); its lines come first.
+    std::vector<std::string> lines = Lines(" 1  ");
+    ASSERT_GE(lines.size(), 5u);
+    std::vector<double> p[4];
+    for (int i = 0; i < 4; ++i) p[i] = Numbers(lines[size_t(i)]);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(p[i + 1][0], want_x[i], 1e-5) << i;
+        EXPECT_NEAR(p[i + 1][1], want_y[i], 1e-5) << i;
+    }
+    EXPECT_NEAR(p[0][0], left, 1e-5);
+    EXPECT_NEAR(p[0][1], want_y[0], 1e-5);
+    // Nothing is drawn above the rectangle's top or below its base, the
+    // scale's ticks (up to 0.06 above the top line) apart.
+    for (const std::string& l : lines) {
+        std::vector<double> q = Numbers(l);
+        ASSERT_EQ(q.size(), 4u) << l;
+        for (int k : {1, 3}) {
+            EXPECT_LE(q[size_t(k)], 8.0 + 0.06 + 1e-6) << l;
+            EXPECT_GE(q[size_t(k)], 0.65 - 1e-6) << l;
+        }
+    }
+}
+
 TEST_F(DiagramTest, ValueDiagramRefusesWhatItCannotDraw) {
     Begin();
     double v[101] = {1, 2};

@@ -510,6 +510,31 @@ TEST_F(OliIns, CombinationTexts)
     EXPECT_EQ(nullptr, c.load_name);
 }
 
+TEST_F(OliIns, ZeroCombinationsWriteAnEmptyTableAndTheNormalFlags)
+{
+    // Every column setting: the table of no rows shows nothing, and the list
+    // is back at the normal setting.
+    for (int names = 0; names < 2; ++names)
+        for (int situations = 0; situations < 2; ++situations) {
+            OliLoadCombinations c;
+            Oli_Comb_Init(3, 0, &c);
+            c.hide_names = names;
+            c.hide_situations = situations;
+            c.table_style = names;
+            std::string out = Oli_Capture([&](FILE* f) { Oli_Load_Combination_Table(f, &c); });
+            EXPECT_EQ("#OLI_SETFLAGS 896\n", out) << names << situations << Oli_Visible(out);
+            EXPECT_EQ(0, Oli_Comb_Text_Count());
+            EXPECT_STREQ("???", Oli_Comb_Text(0));
+            Oli_Comb_Free(&c);
+        }
+    // Without a stream nothing is written at all.
+    OliLoadCombinations c;
+    Oli_Comb_Init(1, 0, &c);
+    Oli_Load_Combination_Table(nullptr, &c);
+    EXPECT_EQ(0, Oli_Comb_Text_Count());
+    Oli_Comb_Free(&c);
+}
+
 TEST_F(OliIns, LongCombinationTableIsFramedByFlags)
 {
     OliLoadCombinations c;

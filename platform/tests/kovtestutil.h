@@ -82,6 +82,17 @@ inline std::string read_file(const std::string& path)
     return s;
 }
 
+// The section of a Markdown text that begins with the heading line (for
+// example "## Concrete") up to the next heading of level two; "" when the
+// text has no such heading.
+inline std::string markdown_section(const std::string& text, const std::string& heading)
+{
+    const size_t a = text.find(heading);
+    if (a == std::string::npos) return std::string();
+    const size_t b = text.find("\n## ", a + heading.size());
+    return text.substr(a, b == std::string::npos ? std::string::npos : b - a);
+}
+
 // Writes bytes into a file, replacing it (its folder must exist); true when written.
 inline bool write_file(const std::string& path, const std::string& bytes)
 {

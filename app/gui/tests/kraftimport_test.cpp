@@ -265,8 +265,8 @@ TEST_F(KraftImport, TwoCutsAt60DegreesGiveThreeCombinationsGradesAndCrossSection
     EXPECT_EQ(r.title, QStringLiteral("Info"));
     // The width differed from 129.9 mm and the strut's depth from 200 mm
     // before the takeover; the sill's depth did not.
-    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten der Strebe importiert\n"
-                                        "Materialdaten der Schwelle importiert\n"
+    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten importiert\n"
+                                        "Materialdaten importiert\n"
                                         "Querschnittsabmessungen importiert\n"
                                         "3 Schnittgrößenkombinationen importiert\n"
                                         "  Achtung Querschnittsbreite hat sich geändert\n"
@@ -357,8 +357,8 @@ TEST_F(KraftImport, TensionInTheStrutIsReportedAndItsRowAppended)
     EXPECT_NEAR(d.lasten[2].nd_strebe, -6.5, 1e-4);
     EXPECT_EQ(r.title, QStringLiteral("Fehler"));
     EXPECT_EQ(r.text, QString::fromUtf8("Fehler in Zeile 1, Strebenkraft > 0 (Zugkraft)!\n"
-                                        "Materialdaten der Strebe importiert\n"
-                                        "Materialdaten der Schwelle importiert\n"
+                                        "Materialdaten importiert\n"
+                                        "Materialdaten importiert\n"
                                         "Querschnittsabmessungen importiert\n"
                                         "3 Schnittgrößenkombinationen importiert\n"));
 }
@@ -395,7 +395,7 @@ TEST_F(KraftImport, SwitchesOffTakeOverOnlyWhatIsAsked)
     EXPECT_EQ(d.holzart_st, 1);
     EXPECT_EQ(d.holzart_sw, 2);
     EXPECT_EQ(d.balken_hD, 140.0);
-    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten der Strebe importiert\nMaterialdaten der Schwelle importiert\n"
+    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten importiert\nMaterialdaten importiert\n"
                                         "0 Schnittgrößenkombinationen importiert\n"));
 }
 
@@ -419,7 +419,7 @@ TEST_F(KraftImport, WhatTheWindowCannotShowIsReportedAndNotTakenOver)
     EXPECT_EQ(d.balken_hD, 200.0);
     EXPECT_EQ(r.text, QString::fromUtf8("Material 8000 der Strebe kann nicht übernommen werden\n"
                                         "Querschnittsbreite der Strebe (0.50 cm) kann nicht übernommen werden\n"
-                                        "Materialdaten der Schwelle importiert\n"
+                                        "Materialdaten importiert\n"
                                         "Querschnittsabmessungen importiert\n"
                                         "3 Schnittgrößenkombinationen importiert\n"
                                         "  Achtung Querschnittsbreite hat sich geändert\n"
@@ -461,8 +461,8 @@ TEST_F(KraftImport, TheExamplePositionImportsTheDemoResult)
     ASSERT_EQ(b, 140.0);
 
     const KraftImportResult r = Kraft_Import_Run(d);
-    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten der Strebe importiert\n"
-                                        "Materialdaten der Schwelle importiert\n"
+    EXPECT_EQ(r.text, QString::fromUtf8("Materialdaten importiert\n"
+                                        "Materialdaten importiert\n"
                                         "Querschnittsabmessungen importiert\n"
                                         "3 Schnittgrößenkombinationen importiert\n"));
     ASSERT_EQ(d.lasten.size(), before + 3);
@@ -550,13 +550,108 @@ TEST_F(KraftImport, TheWindowShowsWhatWasTakenOverAndTellsTheUser)
     EXPECT_EQ(g.holzart_sw, 2);
     EXPECT_EQ(g.holzguete_sw, 13);
 
-    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8("QMessageBox Info: Materialdaten der Strebe importiert\n"
-                                                                         "Materialdaten der Schwelle importiert\n"
+    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8("QMessageBox Info: Materialdaten importiert\n"
+                                                                         "Materialdaten importiert\n"
                                                                          "Querschnittsabmessungen importiert\n"
                                                                          "3 Schnittgrößenkombinationen importiert\n")),
               -1)
         << log();
     win.reset();
+}
+
+TEST_F(KraftImport, ServiceClassThreeNamesTheKmodOfTheFreeRows)
+{
+    // Rows with id 0 come as "frei" with the result file's k_mod, which does
+    // not follow service class 3: the report says so and names the k_mod.
+    std::vector<Combination> st = three_strut_rows();
+    st[0].id = 0; // k_mod 0.9, "frei"
+    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), st, three_sill_rows()));
+    d.import_mat = d.import_geo = 0;
+    d.nkl = 3;
+    const KraftImportResult r = Kraft_Import_Run(d);
+    ASSERT_EQ(r.appended, 3);
+    EXPECT_EQ(d.lasten[1].kled, 8);
+    EXPECT_NEAR(d.lasten[1].kmod, 0.9, 1e-6);
+    EXPECT_EQ(d.lasten[2].kled, 8);
+    EXPECT_NEAR(d.lasten[2].kmod, 1.1, 1e-6);
+    EXPECT_EQ(d.lasten[3].kled, 6);
+    EXPECT_EQ(r.title, QStringLiteral("Info"));
+    EXPECT_EQ(r.text, QString::fromUtf8("3 Schnittgrößenkombinationen importiert\n"
+                                        "Achtung Nutzungsklasse 3: k_mod der Ergebnisdatei (0.90, 1.10) in 2 "
+                                        "Kombination(en) mit KLED \"frei\" übernommen, er folgt nicht der "
+                                        "Nutzungsklasse\n"));
+
+    // Service class 2, or no "frei" row: no such line.
+    for (int nkl : {1, 2}) {
+        write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), st, three_sill_rows()));
+        d.nkl = nkl;
+        EXPECT_EQ(Kraft_Import_Run(d).text, QString::fromUtf8("3 Schnittgrößenkombinationen importiert\n")) << nkl;
+    }
+    std::vector<Combination> exceptional = three_strut_rows();
+    exceptional[1].id = 4;
+    write_source(
+        result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), exceptional, three_sill_rows()));
+    d.nkl = 3;
+    EXPECT_EQ(Kraft_Import_Run(d).text, QString::fromUtf8("3 Schnittgrößenkombinationen importiert\n"));
+}
+
+TEST_F(KraftImport, TheCutsGiveTheForcesOfBothCutsCutMajor)
+{
+    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),
+                             three_sill_rows()));
+    Kraft_Import_Texts() = KraftImportTexts();
+    int cuts = 0, rows = -1;
+    std::vector<double> forces;
+    KraftImportResult r;
+    d.import_geo = 0;
+    ASSERT_EQ(Kraft_Import_Schnitte(d, KraftImportLimits(), &cuts, &forces, &rows, &r), 1);
+    EXPECT_EQ(cuts, 2);
+    ASSERT_EQ(rows, 6);
+    ASSERT_EQ(forces.size(), 72u);
+    // Hand values (see the comment at the top): the strut's N is N_l; the
+    // sill's N = N_l, normal force -V_y, shear V_z, moment about the normal
+    // -M_y. Cut 0 holds the strut's rows 0..2, cut 1 starts at row 6 and its
+    // sill rows at 6 + 3.
+    EXPECT_NEAR(forces[0], -42.5, 1e-4);
+    EXPECT_NEAR(forces[6 * 1], -18.25, 1e-4);
+    const double* sill0 = &forces[size_t(6 + 3) * 6];
+    EXPECT_NEAR(sill0[0], 30.5, 1e-5);
+    EXPECT_NEAR(sill0[1], -7.25, 1e-5);
+    EXPECT_NEAR(sill0[2], 12.5, 1e-5);
+    EXPECT_NEAR(sill0[4], -3.75, 1e-5);
+    const double* sill2 = &forces[size_t(6 + 5) * 6];
+    EXPECT_NEAR(sill2[2], -10.5, 1e-5);
+    // Materials taken over, dimensions not asked for.
+    EXPECT_TRUE(r.material_st && r.material_sw);
+    EXPECT_FALSE(r.b || r.hD || r.hG);
+    EXPECT_EQ(Kraft_Import_Texts().info, QStringLiteral("Materialdaten importiert\nMaterialdaten importiert\n"));
+    import_reset();
+
+    // Nothing chosen (the selection tool cancels): 1, no rows, no forces.
+    std::filesystem::remove(root + "/answer.tmp");
+    Kov_Script_Push("qmessagebox", QMessageBox::No, nullptr);
+    Kraft_Import_Texts() = KraftImportTexts();
+    forces.assign(3, 1.0);
+    EXPECT_EQ(Kraft_Import_Schnitte(d, KraftImportLimits(), &cuts, &forces, &rows, &r), 1);
+    EXPECT_EQ(rows, 0);
+    EXPECT_TRUE(forces.empty());
+    EXPECT_TRUE(Kraft_Import_Texts().info.isEmpty());
+}
+
+TEST_F(KraftImport, UnequalRowCountsWithoutTheForcesStillTakeOverMaterials)
+{
+    // Only an import of the forces is broken off by unequal row counts.
+    std::vector<Local> sw = three_sill_rows();
+    sw.pop_back();
+    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(), sw));
+    d.import_zov = 0;
+    const KraftImportResult r = Kraft_Import_Run(d);
+    EXPECT_EQ(r.result, 1);
+    EXPECT_EQ(r.title, QStringLiteral("Info"));
+    EXPECT_EQ(d.holzart_st, 1);
+    EXPECT_EQ(d.holzart_sw, 2);
+    EXPECT_EQ(d.balken_hD, 200.0);
+    EXPECT_EQ(d.lasten.size(), 1);
 }
 
 TEST_F(KraftImport, SingleSetThroughTheStandInTool)
