@@ -6,6 +6,7 @@
 #include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/yieldmoment.h"
+#include "materials/matkind.h"
 #include "nad/nadec5.h"
 
 namespace {
@@ -40,6 +41,12 @@ double Required(Which which, int type, int predrilled, int variant, double d, in
         const double root = std::sqrt(my / (f2 * d));
         return (which == PLATE_A ? 3.2526911934581184 : 3.926345596729059) * root;
     }
+    // The nail's penetration case (and its messages) does not depend on the
+    // embedment strengths: the caller learns how far the nail reaches even
+    // when a member has no embedment strength.
+    int nail_case = 0;
+    if (which == MIDDLE && type == FT_NAIL)
+        nail_case = Nail_Penetration_Case(configuration, d, length, angle, m.t1, m.t2, nullptr, nullptr);
     Embedment_Pair(&f1, &f2, type, d_h, predrilled, m.alpha1, m.alpha2, m.t1, m.t2, m.rho1, m.rho2, m.kind1, m.kind2,
                    m.grade1, m.grade2, m.law1, m.law2);
     if (f1 <= 0.001 || f2 <= 0.001 || d <= 0.0) return 0.0;
@@ -51,13 +58,12 @@ double Required(Which which, int type, int predrilled, int variant, double d, in
         t_req = 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(my / (f1 * d));
         break;
     case SECOND:
-        t_req = 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(my / (f2 * d));
+        // The side member's formula seen from member 2: beta turns into 1/beta.
+        t_req = 2.3 * (std::sqrt(1.0 / (1.0 + beta)) + 1.0) * std::sqrt(my / (f2 * d));
         break;
     default: {
         const double root = std::sqrt(my / (f2 * d));
-        int nail_case = 0;
-        if (type == 0) nail_case = Nail_Penetration_Case(configuration, d, length, angle, m.t1, m.t2, nullptr, nullptr);
-        if (type == 0 && (nail_case == 1 || nail_case == 2))
+        if (type == FT_NAIL && (nail_case == 1 || nail_case == 2))
             t_req = 1.15 * (2.0 / std::sqrt(1.0 + beta) + 2.0) * root;
         else
             t_req = 4.6 / std::sqrt(1.0 + beta) * root;
