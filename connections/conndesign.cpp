@@ -7,6 +7,7 @@
 #include "connections/johansen.h"
 #include "connections/plates.h"
 #include "connections/withdrawal.h"
+#include "connections/connfields.h"
 #include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/simplified.h"
@@ -16,6 +17,7 @@
 #include "materials/fastcat.h"
 #include "materials/fastspace.h"
 #include "materials/matfactors.h"
+#include "materials/matkind.h"
 #include "materials/matvalues.h"
 #include "materials/stguete.h"
 #include "nad/nadec69.h"
@@ -84,6 +86,132 @@ void Effective_Length(ConnectionInput* in, double penetration, double* t1e_out, 
 
 } // namespace
 
+namespace {
+
+bool Is_Connector_Type(int type)
+{
+    return (type >= FT_RING_A1 && type <= FT_PLATE_C10) || (type >= FT_PLATE_B1 && type <= FT_PLATE_C11);
+}
+
+bool Is_Bolted_Connector_Type(int type) { return Is_Connector_Type(type) && type != FT_RING_A1 && type != FT_PLATE_B1; }
+
+int Refuse_Input(int code, const char* name, const char** field)
+{
+    if (field) *field = name;
+    return code;
+}
+
+// Every number of the input, the user material's k_mod table included.
+int Check_Finite(const ConnectionInput& in, const char** field)
+{
+    int count = 0;
+    const ConnField* fields = Conn_Fields(&count);
+    for (int i = 0; i < count; ++i) {
+        if (fields[i].kind != CONN_FIELD_DOUBLE) continue;
+        const double v = *static_cast<const double*>(Conn_Field_Address(&in, fields[i]));
+        if (!std::isfinite(v)) return Refuse_Input(CONN_INPUT_NOT_FINITE, fields[i].name, field);
+    }
+    for (const auto& row : in.user_material.k_mod)
+        for (double v : row)
+            if (!std::isfinite(v)) return Refuse_Input(CONN_INPUT_NOT_FINITE, "user.k_mod", field);
+    return 0;
+}
+
+// A connector is designed with the data of its catalogue product.
+int Check_Connector_Product(const ConnectionInput& in, const char** field)
+{
+    const ConnectorCatalogueTable* table = Connector_Catalogue_Table(in.type);
+    if (!table || in.product < 0 || in.product >= table->count)
+        return Refuse_Input(CONN_INPUT_PRODUCT, "product", field);
+    if (std::fabs(table->products[in.product].dc - in.d) > 0.01)
+        return Refuse_Input(CONN_INPUT_PRODUCT_DIAMETER, "d", field);
+    return 0;
+}
+
+} // namespace
+
+int Conn_Fastener_Range(int type, double* d_min, double* d_max, double* length_max)
+{
+    double lo = 0.0, hi = 0.0, l_max = 0.0;
+    if (type < FT_NAIL || type > FT_SIMPSON_CSA) return 0;
+    if (type == FT_DOWEL || type == FT_BOLT) {
+        // EN 1995-1-1, 10.4.3 and 10.4.4 / DIN 1052: dowels and bolts 6 to 30 mm
+        lo = 6.0;
+        hi = 30.0;
+    } else if (Is_Connector_Type(type)) {
+        hi = 400.0;
+    } else if (Fastener_Is_Wood_Screw(type) || Conn_Is_Screw_Product(type)) {
+        hi = 24.0;
+        l_max = 3000.0;
+    } else {
+        // nails, staples, special nails
+        hi = 12.0;
+        l_max = 1000.0;
+    }
+    if (d_min) *d_min = lo;
+    if (d_max) *d_max = hi;
+    if (length_max) *length_max = l_max;
+    return 1;
+}
+
+int Conn_Check_Input(const ConnectionInput& input, const char** field)
+{
+    if (field) *field = nullptr;
+    ConnectionInput in = input;
+    User_Screw_Apply_Assy(&in);
+    User_Screw_Apply_Spax(&in);
+    const int type = in.type;
+    const bool user_screw = type == FT_ASSY_USER || type == FT_SPAX_USER;
+    const char* d_name = type == FT_ASSY_USER ? "p43.d" : (type == FT_SPAX_USER ? "p44.d" : "d");
+    const char* length_name = type == FT_ASSY_USER ? "p43.length" : (type == FT_SPAX_USER ? "p44.length" : "length");
+    if (const int code = Check_Finite(input, field)) return code;
+    double d_min = 0.0, d_max = 0.0, length_max = 0.0;
+    if (!Conn_Fastener_Range(type, &d_min, &d_max, &length_max)) return Refuse_Input(CONN_INPUT_TYPE, "type", field);
+    if (in.shear_planes != 1 && in.shear_planes != 2)
+        return Refuse_Input(CONN_INPUT_SHEAR_PLANES, "shear_planes", field);
+    if (in.method < 0 || in.method > 2) return Refuse_Input(CONN_INPUT_METHOD, "method", field);
+    if (!(in.t1 > 0.0)) return Refuse_Input(CONN_INPUT_THICKNESS_1, "t1", field);
+    if (!(in.t2 > 0.0)) return Refuse_Input(CONN_INPUT_THICKNESS_2, "t2", field);
+    if (!(in.d > 0.0)) return Refuse_Input(4, d_name, field);
+    if (in.d < d_min || in.d > d_max) return Refuse_Input(CONN_INPUT_DIAMETER, d_name, field);
+    if (length_max > 0.0) {
+        if (!(in.length > 0.0)) return Refuse_Input(6, length_name, field);
+        if (in.length > length_max) return Refuse_Input(CONN_INPUT_LENGTH, length_name, field);
+    }
+    if (Is_Bolted_Connector_Type(type) && (in.d_bolt < 6.0 || in.d_bolt > 30.0))
+        return Refuse_Input(in.d_bolt > 0.0 ? CONN_INPUT_BOLT_DIAMETER : 4, "d_bolt", field);
+    if (in.steel_grade >= 0 && Steel_Guete_Record(in.steel_grade) == Steel_Guete_Fallback(in.steel_grade >> 16))
+        return Refuse_Input(CONN_INPUT_STEEL_GRADE, "steel_grade", field);
+    const bool fu_read = !Conn_Is_Screw_Product(type) && type != FT_RING_A1 && type != FT_PLATE_B1 &&
+                         type != FT_SIMPSON_CNA && type != FT_SIMPSON_CSA;
+    if (fu_read && in.steel_grade < 0 && !(in.fu > 0.0)) return Refuse_Input(CONN_INPUT_FU, "fu", field);
+    // The axial design value divides by the larger of the members' factors.
+    const char* gammas[] = {"gamma_m1", "gamma_m2", "gamma_m_fastener"};
+    const double values[] = {in.gamma_m1, in.gamma_m2, in.gamma_m_fastener};
+    for (int i = 0; i < 3; ++i)
+        if (values[i] != 0.0 && values[i] < 1.0) return Refuse_Input(CONN_INPUT_GAMMA_M, gammas[i], field);
+    const bool design_values = in.method == 2 && !user_screw;
+    if (in.gamma_m1 < 1.0 && (in.gamma_m2 < 1.0 || design_values || Is_Connector_Type(type)))
+        return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m1", field);
+    if (in.gamma_m2 < 1.0 && (design_values || Is_Bolted_Connector_Type(type)))
+        return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m2", field);
+    if (in.gamma_m_fastener < 1.0 && design_values)
+        return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m_fastener", field);
+    if (!in.kmod_from_materials && in.kmod_given >= 1e-7 && in.kmod_given > 1.1)
+        return Refuse_Input(CONN_INPUT_KMOD, "kmod_given", field);
+    if (in.kmod_from_materials || in.kmod_given < 1e-7) {
+        // k_mod from the materials: a service class 1 to 3 of each timber
+        // member and a load-duration class with a k_mod (not "frei").
+        if (!Conn_Is_Metal(in.kind1) && (in.service_class1 < 1 || in.service_class1 > 3))
+            return Refuse_Input(CONN_INPUT_KMOD, "service_class1", field);
+        if (!Conn_Is_Metal(in.kind2) && (in.service_class2 < 1 || in.service_class2 > 3))
+            return Refuse_Input(CONN_INPUT_KMOD, "service_class2", field);
+        if (in.duration < 0 || in.duration > 7) return Refuse_Input(CONN_INPUT_KMOD, "duration", field);
+    }
+    if (Is_Connector_Type(type)) return Check_Connector_Product(in, field);
+    return 0;
+}
+
 void Conn_Kmod(const ConnectionInput& in, ConnectionResult* r)
 {
     if (in.kmod_from_materials || in.kmod_given < 1e-7) {
@@ -97,21 +225,40 @@ void Conn_Kmod(const ConnectionInput& in, ConnectionResult* r)
     }
 }
 
+namespace {
+
+// Densities and k_mod of both members; 0 or the code of the first value the
+// materials cannot give.
+int Member_Values(const ConnectionInput& in, ConnectionResult* r)
+{
+    r->rho1 = Density(in.kind1, in.grade1, in.t1, &in.user_material);
+    r->rho2 = Density(in.kind2, in.grade2, in.t2, &in.user_material);
+    if (!Conn_Is_Metal(in.kind1) && !(r->rho1 > 0.0)) return CONN_INPUT_DENSITY_1;
+    if (!Conn_Is_Metal(in.kind2) && !(r->rho2 > 0.0)) return CONN_INPUT_DENSITY_2;
+    Conn_Kmod(in, r);
+    if (!(r->kmod1 > 0.0 && r->kmod1 <= 1.1 && r->kmod2 > 0.0 && r->kmod2 <= 1.1)) return CONN_INPUT_KMOD;
+    return 0;
+}
+
+// A refusal leaves nothing of the run behind.
+int Refused(int code, ConnectionResult* r)
+{
+    Conn_Clear(r);
+    return code;
+}
+
+} // namespace
+
 int Conn_Axial_Design(ConnectionInput in, ConnectionResult* r)
 {
     if (!r) return 0;
     Conn_Clear(r);
+    if (const int code = Conn_Check_Input(in, nullptr)) return code;
     User_Screw_Apply_Assy(&in);
     User_Screw_Apply_Spax(&in);
     const int type = in.type;
-    const bool bolted = type == 26 || type == 27 || type == 28 || type == 32 || type == 33;
-    if (in.d <= 0.0 || (bolted && in.d_bolt <= 0.0)) return 4;
-    if (Pin_Type(type) && in.length <= 0.0) return 6;
-
-    r->rho1 = Density(in.kind1, in.grade1, in.t1, &in.user_material);
-    r->rho2 = Density(in.kind2, in.grade2, in.t2, &in.user_material);
+    if (const int code = Member_Values(in, r)) return Refused(code, r);
     r->gamma_m = r->gamma_m_connector = 1.0;
-    Conn_Kmod(in, r);
     if (!((type >= 2 && type <= 15) || type == 43 || type == 44)) in.axis_angle = 90.0;
     const UserEmbedmentLaw* law = &in.embedment_law;
 
@@ -439,17 +586,14 @@ void Lateral_Dowel_Bolt(ConnectionInput& in, int type, double d, int fitted, Con
 int Conn_Design(ConnectionInput in, ConnectionResult* r)
 {
     if (!r) return 0;
+    Conn_Clear(r);
+    if (const int code = Conn_Check_Input(in, nullptr)) return code;
     User_Screw_Apply_Assy(&in);
     User_Screw_Apply_Spax(&in);
     const int admissible = Fastener_Min_Dimensions(in);
     if (admissible) return admissible;
     const int type = in.type;
-    if (in.d <= 0.0 || (Is_Bolted_Connector(type) && in.d_bolt <= 0.0)) return 4;
-    if (Pin_Type(type) && in.length <= 0.0) return 6;
-
-    Conn_Clear(r);
-    r->rho1 = Density(in.kind1, in.grade1, in.t1, &in.user_material);
-    r->rho2 = Density(in.kind2, in.grade2, in.t2, &in.user_material);
+    if (const int code = Member_Values(in, r)) return Refused(code, r);
     if (type == 45 || type == 46) {
         in.method = 1;
         in.fu = 600.0;
@@ -458,7 +602,6 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
     r->kser = Fastener_Slip_Modulus(type, in.predrilled, in.d, in.kind1, in.grade1, in.t1, in.kind2, in.grade2, in.t2,
                                     &in.user_material);
     r->gamma_m = r->gamma_m_connector = 1.0;
-    Conn_Kmod(in, r);
     if (!(Is_Wood_Screw(type) || Conn_Is_Screw_Product(type))) in.axis_angle = 90.0;
     const double crown = std::fmin(in.crown_angle1, in.crown_angle2);
 

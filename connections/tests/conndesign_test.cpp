@@ -223,7 +223,8 @@ TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
     std::memset(&r, 0x11, sizeof r);
     EXPECT_EQ(Conn_Design(in, &r), 14);
     EXPECT_STREQ(Conn_Message_Text(14), "Seitenholz zu d\x81nn, Spaltgefahr gem. Gl. (218)"); // ü
-    EXPECT_NE(r.fvk, 0.0); // the result is not touched
+    EXPECT_EQ(r.fvk, 0.0); // nothing of an earlier run is left behind
+    EXPECT_EQ(r.rho1, 0.0);
 
     // too short a nail: 8, with densities, k_mod, spacings and K_ser filled
     in.t1 = 60;
@@ -292,4 +293,128 @@ TEST(ConnDesign, StapleCrownAlongTheGrain)
     EXPECT_LE(along.rope_share, 0.7 * across.rope_share + 1e-9);
     EXPECT_NEAR(across.spacing1[0], 15 * 2, 1e-9); // (10 + 5) d at alpha 0
     EXPECT_NEAR(along.spacing1[0], 20 * 2, 1e-9);  // (15 + 5) d
+}
+
+// Input that no design can use is refused before anything is computed, by
+// both entries and under both rule sets, and no value of an earlier call is
+// left behind; the refusal names the field.
+TEST(ConnDesign, NonsenseIsRefusedAndLeavesNothing)
+{
+    const double nan = std::nan(""), inf = HUGE_VAL;
+    const struct {
+        const char* what;
+        void (*change)(ConnectionInput&, double, double);
+        int code;
+        const char* field;
+    } cases[] = {
+        {"t1 negative", [](ConnectionInput& in, double, double) { in.t1 = -10; }, CONN_INPUT_THICKNESS_1, "t1"},
+        {"t1 nan", [](ConnectionInput& in, double n, double) { in.t1 = n; }, CONN_INPUT_NOT_FINITE, "t1"},
+        {"steel plate t 0",
+         [](ConnectionInput& in, double, double) {
+             in.kind1 = 12;
+             in.grade1 = 5;
+             in.t1 = 0;
+         },
+         CONN_INPUT_THICKNESS_1, "t1"},
+        {"t2 zero", [](ConnectionInput& in, double, double) { in.t2 = 0; }, CONN_INPUT_THICKNESS_2, "t2"},
+        {"d nan", [](ConnectionInput& in, double n, double) { in.d = n; }, CONN_INPUT_NOT_FINITE, "d"},
+        {"d inf", [](ConnectionInput& in, double, double i) { in.d = i; }, CONN_INPUT_NOT_FINITE, "d"},
+        {"d 4 for a bolt", [](ConnectionInput& in, double, double) { in.d = 4; }, CONN_INPUT_DIAMETER, "d"},
+        {"d 0", [](ConnectionInput& in, double, double) { in.d = 0; }, 4, "d"},
+        {"alpha nan", [](ConnectionInput& in, double n, double) { in.alpha2 = n; }, CONN_INPUT_NOT_FINITE, "alpha2"},
+        {"law inf", [](ConnectionInput& in, double, double i) { in.embedment_law.e_d = i; }, CONN_INPUT_NOT_FINITE,
+         "law.e_d"},
+        {"no shear plane", [](ConnectionInput& in, double, double) { in.shear_planes = 0; }, CONN_INPUT_SHEAR_PLANES,
+         "shear_planes"},
+        {"three shear planes", [](ConnectionInput& in, double, double) { in.shear_planes = 3; },
+         CONN_INPUT_SHEAR_PLANES, "shear_planes"},
+        {"type 47", [](ConnectionInput& in, double, double) { in.type = 47; }, CONN_INPUT_TYPE, "type"},
+        {"glued", [](ConnectionInput& in, double, double) { in.type = -1; }, CONN_INPUT_TYPE, "type"},
+        {"method 3", [](ConnectionInput& in, double, double) { in.method = 3; }, CONN_INPUT_METHOD, "method"},
+        {"fu 0", [](ConnectionInput& in, double, double) { in.fu = 0; }, CONN_INPUT_FU, "fu"},
+        {"steel grade 99", [](ConnectionInput& in, double, double) { in.steel_grade = 99; }, CONN_INPUT_STEEL_GRADE,
+         "steel_grade"},
+        {"gamma 0.9", [](ConnectionInput& in, double, double) { in.gamma_m2 = 0.9; }, CONN_INPUT_GAMMA_M, "gamma_m2"},
+        {"no gamma", [](ConnectionInput& in, double, double) { in.gamma_m1 = in.gamma_m2 = 0; }, CONN_INPUT_GAMMA_M,
+         "gamma_m1"},
+        {"kmod 1.5",
+         [](ConnectionInput& in, double, double) {
+             in.kmod_from_materials = 0;
+             in.kmod_given = 1.5;
+         },
+         CONN_INPUT_KMOD, "kmod_given"},
+        {"nail 500 mm thick", [](ConnectionInput& in, double, double) {
+             in.type = 0;
+             in.d = 14;
+             in.length = 300;
+         },
+         CONN_INPUT_DIAMETER, "d"},
+        {"nail 0 long", [](ConnectionInput& in, double, double) {
+             in.type = 0;
+             in.d = 4;
+             in.length = 0;
+         },
+         6, "length"},
+        {"connector without catalogue", [](ConnectionInput& in, double, double) {
+             in.type = 26;
+             in.d = 50;
+             in.d_bolt = 12;
+         },
+         CONN_INPUT_PRODUCT, "product"},
+    };
+    for (int annex_on : {0, 1}) {
+        AnnexRules annex;
+        if (!annex_on) ActiveNadEc5 = nullptr;
+        for (const auto& c : cases) {
+            ConnectionInput in = Bolt_M12();
+            c.change(in, nan, inf);
+            const char* field = nullptr;
+            EXPECT_EQ(Conn_Check_Input(in, &field), c.code) << c.what;
+            EXPECT_STREQ(field, c.field) << c.what;
+            for (int axial : {0, 1}) {
+                ConnectionResult r;
+                ASSERT_EQ(Conn_Design(Bolt_M12(), &r), 0);
+                ASSERT_GT(r.fvk, 0.0);
+                Conn_Push_Message(&ConnMessageListA, 8);
+                EXPECT_EQ(axial ? Conn_Axial_Design(in, &r) : Conn_Design(in, &r), c.code) << c.what << axial;
+                EXPECT_EQ(r.fvk, 0.0) << c.what;
+                EXPECT_EQ(r.faxk, 0.0) << c.what;
+                EXPECT_EQ(r.rho1, 0.0) << c.what;
+                EXPECT_EQ(r.kser, 0.0) << c.what;
+                EXPECT_EQ(ConnMessageListA.count, 0) << c.what;
+            }
+        }
+    }
+}
+
+// A member whose density the materials cannot give, or k_mod outside
+// (0, 1.1], stops the design with its own code and clears the record.
+TEST(ConnDesign, UnknownMaterialIsRefused)
+{
+    AnnexRules annex(1);
+    ConnectionResult r;
+    ConnectionInput in = Bolt_M12();
+    in.grade2 = 99;
+    EXPECT_EQ(Conn_Design(in, &r), CONN_INPUT_DENSITY_2);
+    EXPECT_EQ(r.rho1, 0.0);
+    EXPECT_EQ(Conn_Axial_Design(in, &r), CONN_INPUT_DENSITY_2);
+    // k_mod from the materials needs service classes 1 to 3 and a duration class
+    for (int which = 0; which < 3; ++which) {
+        in = Bolt_M12();
+        if (which == 0) in.service_class1 = 0;
+        if (which == 1) in.service_class2 = 4;
+        if (which == 2) in.duration = 8; // "frei": the caller's own k_mod
+        const char* field = nullptr;
+        EXPECT_EQ(Conn_Check_Input(in, &field), CONN_INPUT_KMOD) << which;
+        EXPECT_STREQ(field, which == 0 ? "service_class1" : which == 1 ? "service_class2" : "duration");
+        EXPECT_EQ(Conn_Design(in, &r), CONN_INPUT_KMOD);
+        EXPECT_EQ(r.kmod1, 0.0);
+    }
+    // a steel plate needs no service class of its own
+    in = Bolt_M12();
+    in.kind1 = 12;
+    in.grade1 = 5;
+    in.t1 = 10;
+    in.service_class1 = 0;
+    EXPECT_EQ(Conn_Check_Input(in, nullptr), 0);
 }
