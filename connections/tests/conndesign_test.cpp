@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "connections/conndesign.h"
 #include "connections/connmsg.h"
 #include "connections/tests/annex_rules.h"
+#include "materials/fastcat.h"
 
 namespace {
 
@@ -417,4 +419,160 @@ TEST(ConnDesign, UnknownMaterialIsRefused)
     in.t1 = 10;
     in.service_class1 = 0;
     EXPECT_EQ(Conn_Check_Input(in, nullptr), 0);
+}
+
+namespace {
+
+// The supplied fastener catalogue, read as the host's private data folder.
+void Load_Connector_Catalogue()
+{
+    setenv("KOV_CUROB_PRIVAT_DATAPATH", KOV_TEST_DIR "/../../data/fasteners", 1);
+    ASSERT_EQ(Catalogue_Read_Ringduebel_A1(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C1(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C5(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C10(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_B1(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C2(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C11(), 1);
+}
+
+ConnectionInput Connector(int type)
+{
+    ConnectionInput in = Bolt_M12();
+    const ConnectorProduct& p = Connector_Catalogue_Table(type)->products[0];
+    in.type = type;
+    in.product = 0;
+    in.d = p.dc;
+    in.d_bolt = p.db_min > 0 ? p.db_min : 12;
+    in.washer_diameter = 0;
+    in.shear_planes = 1;
+    in.t1 = in.t2 = 100;
+    in.method = 0;
+    return in;
+}
+
+} // namespace
+
+// Connectors through the driver with the data of their catalogue product
+// (C24, rho_k 350, members thick enough: k1 = k3 = 1, force along the grain):
+// split rings 35 d_c^1.5 (EN 1995-1-1, 8.9; DIN 1052 alike), toothed plates
+// 18 d_c^1.5 (C1, C2, C5) and 25 d_c^1.5 (C10, C11) (EN 1995-1-1, 8.10), the
+// shear-plate B1 at a steel plate 35 d_c^1.5, by 1.1 under an annex.
+TEST(ConnDesign, ConnectorsFromTheirProducts)
+{
+    Load_Connector_Catalogue();
+    for (int annex_on : {0, 1}) {
+        AnnexRules annex(1);
+        if (!annex_on) ActiveNadEc5 = nullptr;
+        for (int type : {25, 26, 27, 28, 31, 32, 33}) {
+            ConnectionInput in = Connector(type);
+            const double dc = in.d;
+            double expected = 18.0 * std::pow(dc, 1.5);
+            if (type == 28 || type == 33) expected = 25.0 * std::pow(dc, 1.5);
+            if (type == 25) expected = 35.0 * std::pow(dc, 1.5);
+            if (type == 31) {
+                in.kind1 = 12;
+                in.grade1 = 5;
+                in.t1 = 10;
+                expected = 35.0 * std::pow(dc, 1.5) * (annex_on ? 1.1 : 1.0);
+            }
+            ConnectionResult r;
+            ASSERT_EQ(Conn_Design(in, &r), 0) << type;
+            EXPECT_NEAR(r.fvk_connector, expected, 1e-6 * expected) << type << " " << annex_on;
+            EXPECT_NEAR(r.fvk_total, r.fvk + r.fvk_connector, 1e-9) << type;
+            EXPECT_EQ(r.effective_planes, 1) << type;
+            // the design value of the connector part: k_mod 0.8 over gamma_M
+            EXPECT_NEAR(r.fvd_connector, 0.8 * expected / 1.3, 1e-6 * expected) << type; // gamma_M1 = gamma_M2 = 1.3
+            // a product the catalogue does not hold, or a diameter that is not the product's
+            in.product = 30;
+            EXPECT_EQ(Conn_Design(in, &r), CONN_INPUT_PRODUCT) << type;
+            EXPECT_EQ(r.fvk_connector, 0.0);
+            in.product = 0;
+            in.d = dc + 5;
+            EXPECT_EQ(Conn_Design(in, &r), CONN_INPUT_PRODUCT_DIAMETER) << type;
+        }
+    }
+}
+
+// Aluminium side plate under a bolt: bearing d t k1 alpha_b f_u (EN 1999-1-1,
+// Table 8.5) at the minimum spacings e1 = e2 = 1.2 d0, p1 = 2.2 d0: k1 =
+// min(2.8 * 1.2 - 1.7, 2.5) = 1.66, alpha_b = min(2.2/3 - 0.25, 1.2/3) = 0.4;
+// 3004 H14 f_u 220: 12 * 2 * 1.66 * 0.4 * 220 = 3505.92 N governs (mode 30)
+// with gamma_M2 1.25 (no EC9 block published).
+TEST(ConnDesign, AluminiumPlateBearingGoverns)
+{
+    AnnexRules annex(1);
+    ConnectionInput in = Bolt_M12();
+    in.kind1 = 16;
+    in.grade1 = 0;
+    in.t1 = 2;
+    in.shear_planes = 1;
+    in.method = 0;
+    ConnectionResult r;
+    ASSERT_EQ(Conn_Design(in, &r), 0);
+    EXPECT_EQ(r.governing_mode, 30);
+    EXPECT_NEAR(r.fbk_alu, 3505.92, 1e-6);
+    EXPECT_NEAR(r.fvk, 3505.92, 1e-6);
+    EXPECT_DOUBLE_EQ(r.gamma_m, 1.25);
+    EXPECT_NEAR(r.fvd, 3505.92 * 0.8 / 1.25, 1e-6);
+    EXPECT_NEAR(r.k1_alu, 1.66, 1e-12);
+    EXPECT_NEAR(r.alpha_b_alu, 0.4, 1e-12);
+    EXPECT_EQ(r.fu_alu, 220.0);
+}
+
+// The 20 % raises count once and only for nails, staples and screws, and not
+// with a gypsum-fibre board as member 1; a nail's axis is always 90 degrees;
+// the Simpson nails are designed by the exact method with f_u 600.
+TEST(ConnDesign, RaisesAxisAndSimpsonNails)
+{
+    DinRules din;
+    ConnectionInput nail = Screw();
+    nail.type = 0;
+    nail.d = 4;
+    nail.d_head = 10;
+    nail.length = 100;
+    nail.thread_length = 0;
+    nail.t1 = 60;
+    nail.t2 = 80;
+    nail.alpha1 = nail.alpha2 = 0;
+    nail.method = 0;
+    nail.fu = 600;
+    nail.kmod_from_materials = 0;
+    nail.kmod_given = 0.8;
+    ConnectionResult base, raised, both, slanted;
+    ASSERT_EQ(Conn_Design(nail, &base), 0);
+    EXPECT_NEAR(base.fvk, 1001.132, 1e-3);
+    nail.raise_a = 1;
+    ASSERT_EQ(Conn_Design(nail, &raised), 0);
+    EXPECT_NEAR(raised.fvk, 1.2 * 1001.132, 1.2e-3);
+    EXPECT_NEAR(raised.fvd, 1.2 * 728.096, 1.2e-3);
+    nail.raise_b = 1;
+    ASSERT_EQ(Conn_Design(nail, &both), 0);
+    EXPECT_DOUBLE_EQ(both.fvk, raised.fvk);
+    nail.raise_a = nail.raise_b = 0;
+    nail.axis_angle = 60;
+    ASSERT_EQ(Conn_Design(nail, &slanted), 0);
+    EXPECT_DOUBLE_EQ(slanted.fvk, base.fvk);
+    EXPECT_DOUBLE_EQ(slanted.penetration, base.penetration);
+
+    // a bolt is not raised
+    ConnectionInput bolt = Bolt_M12();
+    ConnectionResult b0, b1;
+    ASSERT_EQ(Conn_Design(bolt, &b0), 0);
+    bolt.raise_a = 1;
+    ASSERT_EQ(Conn_Design(bolt, &b1), 0);
+    EXPECT_DOUBLE_EQ(b1.fvk, b0.fvk);
+
+    // Simpson CNA (45): method and f_u of the input play no part
+    ConnectionInput cna = nail;
+    cna.type = 45;
+    cna.fu = 600;
+    cna.method = 1;
+    ConnectionResult exact, given;
+    const int code = Conn_Design(cna, &exact);
+    cna.method = 0;
+    cna.fu = 100;
+    EXPECT_EQ(Conn_Design(cna, &given), code);
+    EXPECT_DOUBLE_EQ(given.fvk, exact.fvk);
+    EXPECT_DOUBLE_EQ(given.gamma_m, exact.gamma_m);
 }
