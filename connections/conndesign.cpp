@@ -34,17 +34,21 @@ double Density(int kind, int grade, double t, const UserMaterial* user)
     return rho;
 }
 
-bool Pin_Type(int type) { return (type >= 0 && type <= 24) || (type >= 34 && type <= 46); }
+bool Pin_Type(int type)
+{
+    return (type >= FT_NAIL && type <= FT_SPECIAL_NAIL_3C) || (type >= FT_SPECIAL_NAIL_1D && type <= FT_SIMPSON_CSA);
+}
 
 bool User_Grade(int grade) { return grade == -999 || grade == 14; }
 
 // Strength class of Mat_Strengths whose compression value is f_c,90,k.
 int Fc90_Direction(int kind)
 {
-    if ((kind >= 0 && kind <= 3) || kind == 17) return 7;
-    if (kind == 4 || kind == 5 || kind == 6 || kind == 10 || kind == 11 || kind == 18 || kind == 19 || kind == -11)
+    if ((kind >= MK_SOFTWOOD && kind <= MK_GLULAM_DIN) || kind == MK_BEECH_GL75) return 7;
+    if (kind == MK_OSB || kind == MK_GYPSUM_BOARD || kind == MK_PLYWOOD || kind == MK_KERTO_S || kind == MK_KERTO_Q ||
+        kind == MK_BEECH_PANEL || kind == MK_STEICO_LVL || kind == MK_STEICO_GLVL)
         return 1;
-    if (kind == 7 || kind == 8 || kind == 9) return 4;
+    if (kind == MK_PARTICLEBOARD || kind == MK_FIBREBOARD || kind == MK_FERMACELL) return 4;
     return 0;
 }
 
@@ -66,7 +70,7 @@ void Effective_Length(ConnectionInput* in, double penetration, double* t1e_out, 
     double L = in->length;
     double t1e = in->t1, t2e = in->t2;
     const double s = std::sin(in->axis_angle * kRad);
-    const bool special = Conn_Is_Special_Nail(type) || type == 45 || type == 46;
+    const bool special = Fastener_Is_Special_Nail(type);
     if (in->shear_planes == 1) t2e = std::fmin(in->t2, penetration);
     if (special && t2e > L) {
         t2e = L;
@@ -259,7 +263,8 @@ int Conn_Axial_Design(ConnectionInput in, ConnectionResult* r)
     const int type = in.type;
     if (const int code = Member_Values(in, r)) return Refused(code, r);
     r->gamma_m = r->gamma_m_connector = 1.0;
-    if (!((type >= 2 && type <= 15) || type == 43 || type == 44)) in.axis_angle = 90.0;
+    if (!((type >= FT_SCREW_1A && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER || type == FT_SPAX_USER))
+        in.axis_angle = 90.0;
     const UserEmbedmentLaw* law = &in.embedment_law;
 
     if (Pin_Type(type)) {
@@ -301,10 +306,17 @@ int Conn_Axial_Design(ConnectionInput in, ConnectionResult* r)
 
 namespace {
 
-bool Is_Staple(int type) { return type == 1; }
-bool Is_Wood_Screw(int type) { return type >= 2 && type <= 10; }
-bool Is_Connector(int type) { return (type >= 25 && type <= 28) || (type >= 31 && type <= 33); }
-bool Is_Bolted_Connector(int type) { return type == 26 || type == 27 || type == 28 || type == 32 || type == 33; }
+bool Is_Staple(int type) { return type == FT_STAPLE; }
+bool Is_Wood_Screw(int type) { return type >= FT_SCREW_1A && type <= FT_SCREW_3C; }
+bool Is_Connector(int type)
+{
+    return (type >= FT_RING_A1 && type <= FT_PLATE_C10) || (type >= FT_PLATE_B1 && type <= FT_PLATE_C11);
+}
+bool Is_Bolted_Connector(int type)
+{
+    return type == FT_PLATE_C1 || type == FT_PLATE_C5 || type == FT_PLATE_C10 || type == FT_PLATE_C2 ||
+           type == FT_PLATE_C11;
+}
 
 // gamma_M2 of aluminium joints; the recommended 1.25 when no EC9 block is published.
 double Alu_Gamma_M2() { return ActiveNadEc9 ? ActiveNadEc9->gamma_m2 : 1.25; }
@@ -327,7 +339,8 @@ int Spacing_Rule(const ConnectionInput& in, int kind, double rho, double d_prime
 bool Cut_Tip_Rule(const ConnectionInput& in, int kind)
 {
     const int c = in.spax_product.product_class;
-    return in.type == 44 && !in.predrilled && (kind == 17 || kind == -10 || (kind >= 0 && kind <= 3)) &&
+    return in.type == FT_SPAX_USER && !in.predrilled &&
+           (kind == MK_BEECH_GL75 || kind == MK_UNLISTED_SOFTWOOD || (kind >= MK_SOFTWOOD && kind <= MK_GLULAM_DIN)) &&
            (c == 1 || c == 2);
 }
 
@@ -337,7 +350,7 @@ void Spacings(const ConnectionInput& in, ConnectionResult* r)
     const double a1r = in.alpha1 * kRad, a2r = in.alpha2 * kRad;
     if (Is_Connector(in.type)) {
         if (metal1) {
-            double d0 = in.type == 31 ? Connector_Value_By_Key(31, in.product, "dc") : in.d_bolt;
+            double d0 = in.type == FT_PLATE_B1 ? Connector_Value_By_Key(31, in.product, "dc") : in.d_bolt;
             if (!in.no_clearance) d0 += 1.0;
             Plate_Spacings(d0, r->spacing1);
         } else {
@@ -347,7 +360,7 @@ void Spacings(const ConnectionInput& in, ConnectionResult* r)
             Spacing_Rule(in, metal1 ? 12 : in.kind2, r->rho2, in.d_bolt, a2r, in.crown_angle2, r->spacing2);
         return;
     }
-    const double d0 = ((in.type == 30 && in.bolt_hole_clearance) || !in.no_clearance) ? in.d + 1.0 : in.d;
+    const double d0 = ((in.type == FT_BOLT && in.bolt_hole_clearance) || !in.no_clearance) ? in.d + 1.0 : in.d;
     double* s1 = r->spacing1;
     double* s2 = r->spacing2;
     if (metal1) Plate_Spacings(d0, s1);
@@ -371,7 +384,8 @@ double Design_Fc90(const ConnectionInput& in)
                                                       : Mat_Fc90k(in.kind1, in.grade1, in.service_class1, 1));
     const double fc2 = Mat_Fc90k(in.kind2, in.grade2, in.service_class2, 1);
     double f;
-    if (in.type == 30 && in.shear_planes == 1) f = metal1 ? fc2 : (metal2 ? fc1 : std::fmin(fc1, fc2));
+    if (in.type == FT_BOLT && in.shear_planes == 1)
+        f = metal1 ? fc2 : (metal2 ? fc1 : std::fmin(fc1, fc2));
     else f = metal1 ? fc2 : fc1;
     return 0.001 * f;
 }
@@ -493,19 +507,19 @@ int Lateral_Pin(ConnectionInput& in, ConnectionResult* r)
             r->fvd *= 2.0;
         } else if (metal2) {
             Plate_Second_Pair(in, type, d, Steel_Fu(in), r);
-            if (in.kind2 == 16) Aluminium_Check(in, d, in.t2, in.grade2, r);
+            if (in.kind2 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, in.t2, in.grade2, r);
         } else if (metal1) {
             Johansen_Plate_First(in, r);
             Johansen_Plate_First_Design(in, r);
         } else {
             Johansen_Pair(in, type, d, L, in.predrilled, in.thread_in_shear_plane, t1e, t2e, in.fu, r);
         }
-        if (in.kind1 == 16 && !Is_Staple(type)) Aluminium_Check(in, d, t1e, in.grade1, r);
+        if (in.kind1 == MK_ALUMINIUM_PLATE && !Is_Staple(type)) Aluminium_Check(in, d, t1e, in.grade1, r);
         return 0;
     }
     // simplified method; the load-to-grain angles in radians
     double R;
-    if (in.kind1 == 9) {
+    if (in.kind1 == MK_FERMACELL) {
         R = Is_Staple(type) ? Lateral_Gypsum_Fibre_Staple(d, L, in.fu, 0, t1e, t2e, r->rho1, r->rho2, 9, in.kind2,
                                                           in.grade1, in.grade2, r)
                             : Lateral_Gypsum_Fibre_Nail(d, L, in.fu, in.predrilled, 0, t1e, t2e, r->rho1, r->rho2, 9,
@@ -514,12 +528,12 @@ int Lateral_Pin(ConnectionInput& in, ConnectionResult* r)
     } else if (metal1) {
         r->fvk = Lateral_Nail_Plate_First(type, in.shear_planes, d, L, in.axis_angle, t2e, in.predrilled, in.variant,
                                           t1e, a2r, in.fu, in.kind1, in.kind2, in.grade1, in.grade2, r->rho2, r);
-        if (in.kind1 == 16) Aluminium_Check(in, d, t1e, in.grade1, r);
+        if (in.kind1 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, t1e, in.grade1, r);
     } else if (metal2) {
         r->fvk = Lateral_Dowel_Plate_Second(type, d, in.t1, in.predrilled, in.variant, in.no_clearance,
                                             in.thread_in_shear_plane, a1r, Steel_Fu(in), in.kind1, in.grade1, r->rho1,
                                             law, nullptr, r);
-        if (in.kind2 == 16) Aluminium_Check(in, d, in.t2, in.grade2, r);
+        if (in.kind2 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, in.t2, in.grade2, r);
     } else if (Is_Staple(type)) {
         r->fvk = Lateral_Staple(in.shear_planes, d, L, in.fu, 0, t1e, t2e, r->rho1, r->rho2, in.kind1, in.kind2,
                                 in.grade1, in.grade2, law, nullptr, r);
@@ -559,7 +573,7 @@ void Lateral_Dowel_Bolt(ConnectionInput& in, int type, double d, int fitted, Con
                                         in.grade1, in.grade2, r->rho2, r);
             Governing_Gamma(in, r);
         }
-        if (in.kind1 == 16) Aluminium_Check(in, d, in.t1, in.grade1, r);
+        if (in.kind1 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, in.t1, in.grade1, r);
     } else if (metal2 && type == in.type) {
         if (johansen) {
             Plate_Second_Pair(in, type, d, f_u, r);
@@ -569,7 +583,7 @@ void Lateral_Dowel_Bolt(ConnectionInput& in, int type, double d, int fitted, Con
                                                 &in.embedment_law, nullptr, r);
             Governing_Gamma(in, r);
         }
-        if (in.kind2 == 16) Aluminium_Check(in, d, in.t2, in.grade2, r);
+        if (in.kind2 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, in.t2, in.grade2, r);
     } else if (johansen) {
         Johansen_Pair(in, type, d, in.length, 0, in.thread_in_shear_plane, in.t1, in.t2, f_u, r);
     } else {
@@ -594,7 +608,7 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
     if (admissible) return admissible;
     const int type = in.type;
     if (const int code = Member_Values(in, r)) return Refused(code, r);
-    if (type == 45 || type == 46) {
+    if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) {
         in.method = 1;
         in.fu = 600.0;
     }
@@ -617,13 +631,13 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
         if (too_short) return too_short;
         r->fvk_total = r->fvk;
         // The two 20 % raises count once.
-        if ((in.raise_a || in.raise_b) && in.kind1 != 9) {
+        if ((in.raise_a || in.raise_b) && in.kind1 != MK_FERMACELL) {
             r->fvk *= 1.2;
             r->fvd *= 1.2;
         }
-    } else if (type == 25 || type == 31) {
+    } else if (type == FT_RING_A1 || type == FT_PLATE_B1) {
         const double h_e = Connector_Value_By_Key(type, in.product, "he");
-        if (type == 25) {
+        if (type == FT_RING_A1) {
             const double k1 = Connector_Angle_Factor(in.d, in.alpha1), k2 = Connector_Angle_Factor(in.d, in.alpha2);
             const double alpha = k2 <= k1 ? in.alpha2 : in.alpha1;
             r->fvk_connector = Connector_Capacity_Two_Thickness(in.d, h_e, alpha, in.t1, in.t2,
@@ -633,9 +647,9 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
         }
         r->gamma_m_connector = in.gamma_m1;
         r->effective_planes = in.shear_planes == 2 ? 2 : 1;
-    } else if (type == 29 || type == 30) {
+    } else if (type == FT_DOWEL || type == FT_BOLT) {
         in.d_work = in.d;
-        Lateral_Dowel_Bolt(in, type, in.d, type == 29 ? 1 : in.no_clearance, r);
+        Lateral_Dowel_Bolt(in, type, in.d, type == FT_DOWEL ? 1 : in.no_clearance, r);
         r->fvk_total = r->fvk;
     } else if (Is_Bolted_Connector(type)) {
         const double h_e = Connector_Value_By_Key(type, in.product, "he");

@@ -26,13 +26,14 @@ double Required(Which which, int type, int predrilled, int variant, double d, in
                 double h_e, double f_u, const Members& m, int configuration, double length, double angle)
 {
     if (which == SIDE_PLATE && Conn_Is_Metal(m.kind1)) return 0.1;
-    if (type >= 25 && type <= 28)
+    if (type >= FT_RING_A1 && type <= FT_PLATE_C10)
         return (which == SIDE || which == SIDE_PLATE || which == SECOND) ? Connector_Min_Side_Thickness(h_e)
                                                                          : Connector_Min_Middle_Thickness(h_e);
     double my = Fastener_Yield_Moment(type, d, f_u, variant, thread);
-    if (type >= 2 && type <= 10 && which != SIDE && which != SIDE_PLATE) my = Yield_Moment_Round(d, f_u);
+    if (type >= FT_SCREW_1A && type <= FT_SCREW_3C && which != SIDE && which != SIDE_PLATE)
+        my = Yield_Moment_Round(d, f_u);
     // Bolts in holes with clearance bear on the hole diameter.
-    const double d_h = (type == 30 && !no_clearance) ? d + 1.0 : d;
+    const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double f1 = 0.0, f2 = 0.0;
     if (which == PLATE_A || which == PLATE_B) {
         Embedment_Pair(nullptr, &f2, type, d_h, predrilled, m.alpha2, m.alpha2, m.t2, m.t2, m.rho2, m.rho2, m.kind2,

@@ -11,6 +11,7 @@
 #include "connections/connmsg.h"
 #include "connections/tests/annex_rules.h"
 #include "materials/fastcat.h"
+#include "materials/matkind.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ ConnectionInput Screw()
 {
     ConnectionInput in;
     std::memset(&in, 0, sizeof in);
-    in.type = 5;
+    in.type = FT_SCREW_2A;
     in.steel_grade = -1;
     in.d = 8;
     in.d_inner = 5.2;
@@ -26,7 +27,7 @@ ConnectionInput Screw()
     in.length = 120;
     in.thread_length = 70;
     in.shear_planes = 1;
-    in.kind1 = in.kind2 = 0;
+    in.kind1 = in.kind2 = MK_SOFTWOOD;
     in.grade1 = in.grade2 = 5; // C24
     in.t1 = 40;
     in.t2 = 100;
@@ -74,7 +75,7 @@ TEST(ConnAxialDesign, EdgeCases)
     ConnectionResult r;
     // a nail that does not reach member 2 still gets its capacity and no code is returned
     ConnectionInput nail = Screw();
-    nail.type = 0;
+    nail.type = FT_NAIL;
     nail.d = 4;
     nail.d_head = 10;
     nail.length = 38; // ends in member 1 (t1 40), 38 >= 8 d
@@ -86,10 +87,10 @@ TEST(ConnAxialDesign, EdgeCases)
     EXPECT_EQ(nail.axis_angle, 60); // the caller's record is untouched
     // a steel plate as member 1: k_mod of member 2 for both, f_c,90 of member 2 alone
     ConnectionInput bolt = Screw();
-    bolt.type = 30;
+    bolt.type = FT_BOLT;
     bolt.d = 12;
     bolt.washer_diameter = 44;
-    bolt.kind1 = 12;
+    bolt.kind1 = MK_STEEL_PLATE;
     bolt.grade1 = 0;
     bolt.t1 = 10;
     bolt.shear_planes = 1;
@@ -106,7 +107,7 @@ TEST(ConnAxialDesign, EdgeCases)
     bad.length = 0;
     EXPECT_EQ(Conn_Axial_Design(bad, &r), 6);
     bad = Screw();
-    bad.type = 26;
+    bad.type = FT_PLATE_C1;
     bad.d_bolt = 0;
     EXPECT_EQ(Conn_Axial_Design(bad, &r), 4);
 }
@@ -114,7 +115,7 @@ TEST(ConnAxialDesign, EdgeCases)
 TEST(ConnAxialDesign, UserProductTakesItsBlock)
 {
     ConnectionInput in = Screw();
-    in.type = 43;
+    in.type = FT_ASSY_USER;
     in.d = 99;  // not read
     in.assy_product.d = 8;
     in.assy_product.d_inner = 5.4;
@@ -137,7 +138,7 @@ namespace {
 ConnectionInput Bolt_M12()
 {
     ConnectionInput in = Screw();
-    in.type = 30;
+    in.type = FT_BOLT;
     in.d = 12;
     in.d_head = 0;
     in.length = 0;
@@ -197,7 +198,7 @@ TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
 {
     DinRules din;
     ConnectionInput in = Screw();
-    in.type = 0;
+    in.type = FT_NAIL;
     in.d = 4;
     in.d_head = 10;
     in.length = 100;
@@ -271,7 +272,7 @@ TEST(ConnDesign, StapleCrownAlongTheGrain)
 {
     AnnexRules annex(1);
     ConnectionInput in = Screw();
-    in.type = 1;
+    in.type = FT_STAPLE;
     in.d = 2;
     in.d_inner = 0;
     in.d_head = 12; // crown width
@@ -313,7 +314,7 @@ TEST(ConnDesign, NonsenseIsRefusedAndLeavesNothing)
         {"t1 nan", [](ConnectionInput& in, double n, double) { in.t1 = n; }, CONN_INPUT_NOT_FINITE, "t1"},
         {"steel plate t 0",
          [](ConnectionInput& in, double, double) {
-             in.kind1 = 12;
+             in.kind1 = MK_STEEL_PLATE;
              in.grade1 = 5;
              in.t1 = 0;
          },
@@ -331,7 +332,7 @@ TEST(ConnDesign, NonsenseIsRefusedAndLeavesNothing)
         {"three shear planes", [](ConnectionInput& in, double, double) { in.shear_planes = 3; },
          CONN_INPUT_SHEAR_PLANES, "shear_planes"},
         {"type 47", [](ConnectionInput& in, double, double) { in.type = 47; }, CONN_INPUT_TYPE, "type"},
-        {"glued", [](ConnectionInput& in, double, double) { in.type = -1; }, CONN_INPUT_TYPE, "type"},
+        {"glued", [](ConnectionInput& in, double, double) { in.type = FT_GLUED; }, CONN_INPUT_TYPE, "type"},
         {"method 3", [](ConnectionInput& in, double, double) { in.method = 3; }, CONN_INPUT_METHOD, "method"},
         {"fu 0", [](ConnectionInput& in, double, double) { in.fu = 0; }, CONN_INPUT_FU, "fu"},
         {"steel grade 99", [](ConnectionInput& in, double, double) { in.steel_grade = 99; }, CONN_INPUT_STEEL_GRADE,
@@ -345,20 +346,23 @@ TEST(ConnDesign, NonsenseIsRefusedAndLeavesNothing)
              in.kmod_given = 1.5;
          },
          CONN_INPUT_KMOD, "kmod_given"},
-        {"nail 500 mm thick", [](ConnectionInput& in, double, double) {
-             in.type = 0;
+        {"nail 500 mm thick",
+         [](ConnectionInput& in, double, double) {
+             in.type = FT_NAIL;
              in.d = 14;
              in.length = 300;
          },
          CONN_INPUT_DIAMETER, "d"},
-        {"nail 0 long", [](ConnectionInput& in, double, double) {
-             in.type = 0;
+        {"nail 0 long",
+         [](ConnectionInput& in, double, double) {
+             in.type = FT_NAIL;
              in.d = 4;
              in.length = 0;
          },
          6, "length"},
-        {"connector without catalogue", [](ConnectionInput& in, double, double) {
-             in.type = 26;
+        {"connector without catalogue",
+         [](ConnectionInput& in, double, double) {
+             in.type = FT_PLATE_C1;
              in.d = 50;
              in.d_bolt = 12;
          },
@@ -414,7 +418,7 @@ TEST(ConnDesign, UnknownMaterialIsRefused)
     }
     // a steel plate needs no service class of its own
     in = Bolt_M12();
-    in.kind1 = 12;
+    in.kind1 = MK_STEEL_PLATE;
     in.grade1 = 5;
     in.t1 = 10;
     in.service_class1 = 0;
@@ -471,7 +475,7 @@ TEST(ConnDesign, ConnectorsFromTheirProducts)
             if (type == 28 || type == 33) expected = 25.0 * std::pow(dc, 1.5);
             if (type == 25) expected = 35.0 * std::pow(dc, 1.5);
             if (type == 31) {
-                in.kind1 = 12;
+                in.kind1 = MK_STEEL_PLATE;
                 in.grade1 = 5;
                 in.t1 = 10;
                 expected = 35.0 * std::pow(dc, 1.5) * (annex_on ? 1.1 : 1.0);
@@ -503,7 +507,7 @@ TEST(ConnDesign, AluminiumPlateBearingGoverns)
 {
     AnnexRules annex(1);
     ConnectionInput in = Bolt_M12();
-    in.kind1 = 16;
+    in.kind1 = MK_ALUMINIUM_PLATE;
     in.grade1 = 0;
     in.t1 = 2;
     in.shear_planes = 1;
@@ -527,7 +531,7 @@ TEST(ConnDesign, RaisesAxisAndSimpsonNails)
 {
     DinRules din;
     ConnectionInput nail = Screw();
-    nail.type = 0;
+    nail.type = FT_NAIL;
     nail.d = 4;
     nail.d_head = 10;
     nail.length = 100;
@@ -565,7 +569,7 @@ TEST(ConnDesign, RaisesAxisAndSimpsonNails)
 
     // Simpson CNA (45): method and f_u of the input play no part
     ConnectionInput cna = nail;
-    cna.type = 45;
+    cna.type = FT_SIMPSON_CNA;
     cna.fu = 600;
     cna.method = 1;
     ConnectionResult exact, given;

@@ -11,6 +11,7 @@
 #include "connections/plates.h"
 #include "connections/simplified.h"
 #include "connections/tests/annex_rules.h"
+#include "materials/matkind.h"
 
 namespace {
 const double kDeg = 0.017453292519944444;
@@ -171,14 +172,14 @@ ConnectionInput Plate_Bolt(double t1)
 {
     ConnectionInput in;
     std::memset(&in, 0, sizeof in);
-    in.type = 30;
+    in.type = FT_BOLT;
     in.no_clearance = 1;
     in.steel_grade = -1;
     in.d = in.d_work = 10;
     in.shear_planes = 1;
     in.method = 1;
-    in.kind1 = 12;
-    in.kind2 = 0;
+    in.kind1 = MK_STEEL_PLATE;
+    in.kind2 = MK_SOFTWOOD;
     in.grade2 = 7;
     in.t1 = t1;
     in.t2 = 70;
@@ -250,7 +251,7 @@ TEST(JohansenPlateFirst, ShearPlanesAndDesignValues)
 
     // a special nail of type 22 in a 2 mm steel plate counts as thick
     in = Plate_Bolt(2);
-    in.type = 22;
+    in.type = FT_SPECIAL_NAIL_3A;
     in.d = in.d_work = 6;
     in.fu = 600;
     r = Fresh();
