@@ -8,6 +8,7 @@
 #include "connections/yieldmoment.h"
 #include "materials/fastcap.h"
 #include "materials/matfactors.h"
+#include "materials/matkind.h"
 #include "materials/stguete.h"
 #include "nad/nadec5.h"
 
@@ -39,7 +40,7 @@ double Table_B(double d) { return Tensile_Capacity_Eta_Table_1(d); }
 
 bool Metal(int kind) { return Conn_Is_Metal(kind) != 0; }
 bool Panel(int kind) { return Conn_Is_Panel(kind) != 0; }
-bool Wood_Screw(int type) { return type >= 2 && type <= 10; }
+bool Wood_Screw(int type) { return type >= FT_SCREW_1A && type <= FT_SCREW_3C; }
 bool Bolted_Connector(int t) { return t == 26 || t == 27 || t == 28 || t == 32 || t == 33; }
 bool Annex_Set() { return ActiveNadEc5 && ActiveNadEc5->na_de != 0; }
 bool Annex_Number_Zero() { return ActiveNadEc5 && ActiveNadEc5->na_de == 0; }
@@ -95,8 +96,10 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
     bool steel_governs = false;
     int note = 0;
 
-    if (type == 0) T = p;
-    else if ((type >= 2 && type <= 12) || special || type == 45 || type == 46)
+    if (type == FT_NAIL)
+        T = p;
+    else if ((type >= FT_SCREW_1A && type <= FT_SPAX_WASHER_PARTIAL) || special || type == FT_SIMPSON_CNA ||
+             type == FT_SIMPSON_CSA)
         T = s > 0.0 ? std::fmin(T, p / s) : T;
 
     if (ActiveNadEc5) {
@@ -107,8 +110,9 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
         }
     } else {
         if (Bolted_Connector(type)) d = in.d_bolt;
-        if ((type == 0 || special || type == 45 || type == 46) && in.predrilled) return Refuse(r, 1007);
-        if (type == 1) {
+        if ((type == FT_NAIL || special || type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) && in.predrilled)
+            return Refuse(r, 1007);
+        if (type == FT_STAPLE) {
             if (!in.resin_coated) return Refuse(r, 153);
             if (p < 12.0 * d) return Refuse(r, 154);
             if (p > 20.0 * d) {
@@ -116,34 +120,34 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
                 p = 20.0 * d;
             }
         }
-        if (type == 0 || type == 16 || type == 17 || type == 18) {
+        if (type == FT_NAIL || type == FT_SPECIAL_NAIL_1A || type == FT_SPECIAL_NAIL_1B || type == FT_SPECIAL_NAIL_1C) {
             if (p < 12.0 * d) return Refuse(r, 154);
-            if (type == 0 && p > 20.0 * d) {
+            if (type == FT_NAIL && p > 20.0 * d) {
                 note = 156;
                 p = 20.0 * d;
             }
         }
-        if (type >= 19 && type <= 24 && p < 8.0 * d) return Refuse(r, 155);
+        if (type >= FT_SPECIAL_NAIL_2A && type <= FT_SPECIAL_NAIL_3C && p < 8.0 * d) return Refuse(r, 155);
     }
 
     double F = 0.0, f2 = 0.0;
-    const bool nail = type == 0 || special;
-    if (nail || type == 1 || type == 45 || type == 46) {
+    const bool nail = type == FT_NAIL || special;
+    if (nail || type == FT_STAPLE || type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) {
         T = std::fmin(T, p);
         const double f1 = Withdrawal_Param_Nail(type, in.moisture_at_driving, in.predrilled, in.core_hole, rho2);
-        const double F1 = (type == 1 ? 2.0 : 1.0) * f1 * d * T;
-        if (type == 45 && T > 0.0) {
+        const double F1 = (type == FT_STAPLE ? 2.0 : 1.0) * f1 * d * T;
+        if (type == FT_SIMPSON_CNA && T > 0.0) {
             const double Fc = d * T * std::fmin((10.92 - 0.0158 * d - 0.0968 * T) * 9.765625e-06 * rho2 * rho2,
                                                 0.0175 * rho2 * (1.5 * d / T + 1.0));
             if ((d < 3.2 && Fc > 4500) || (Fc > 6500 && d < 3.8) || (Fc > 7500 && d < 4.1) || Fc > 17000)
                 steel_governs = true;
         }
-        if (type == 46) {
+        if (type == FT_SIMPSON_CSA) {
             if (d >= 4.1) steel_governs = 15.0 * d * T > 4900;
             else steel_governs = 13.8 * d * T > 3500;
         }
-        const double width = type == 1 ? h * d : h * h;
-        if (in.kind1 == 4 || in.kind1 == 6 || in.kind1 == 7) {
+        const double width = type == FT_STAPLE ? h * d : h * h;
+        if (in.kind1 == MK_OSB || in.kind1 == MK_PLYWOOD || in.kind1 == MK_PARTICLEBOARD) {
             if (in.t1 >= 20.0) {
                 if (rho1 > 380.0) {
                     rho1 = 380.0;
@@ -155,7 +159,7 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
             } else {
                 f2 = width > 0.0 ? 400.0 / width : 0.0;
             }
-        } else if (in.kind1 == 9) {
+        } else if (in.kind1 == MK_FERMACELL) {
             f2 = 15.0;
         } else {
             f2 = Head_Pull_Through_Nail(type, in.head_rule, rho1);
@@ -168,9 +172,9 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
         const double F1 = Withdrawal_Param_Screw(type, in.predrilled, 0, rho2, d) * d * T / k_alpha;
         f2 = Head_Pull_Through_Screw(type, in.kind1, rho1, in.t1, h, d < in.washer_diameter ? 1 : 0);
         F = metal1 ? F1 : std::fmin(F1, h * h * f2);
-    } else if (type == 14 || type == 15) {
+    } else if (type == FT_ASSY_VG_CYLINDER || type == FT_ASSY_VG_COUNTERSUNK) {
         const double Ft = Table_A(d, in.variant);
-        double hh = type == 14 ? std::fmax(in.washer_diameter, 0.0) : in.d_head;
+        double hh = type == FT_ASSY_VG_CYLINDER ? std::fmax(in.washer_diameter, 0.0) : in.d_head;
         hh = std::fmin(hh, ActiveNadEc5 ? 32.0 : 35.0);
         if (std::fabs(k_alpha) < 1e-5) return 0.0;
         const double F1 = s > 0.0 ? (p / s) * d * Withdrawal_Param_Screw(type, in.predrilled, 0, rho2, d) / k_alpha : 0.0;
@@ -192,14 +196,14 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
             steel_governs = true;
         }
         if (!metal1 && in.t1 < 1.2 * d) F = 0.0;
-    } else if (type == 11 || type == 12 || type == 13) {
+    } else if (type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_WASHER_PARTIAL || type == FT_SPAX_CSK_FULL) {
         const double Ft = in.variant ? Table_B(d) : Tensile_Capacity_Eta_Table_2(d);
         if (std::fabs(k_alpha) < 1e-5) return 0.0;
         double fh = (Panel(in.kind1) && in.t1 >= 12.0 && in.t1 <= 20.0) ? 8.0 : 10.0;
-        if (type == 13 && ActiveNadEc5) fh = 0.0;
+        if (type == FT_SPAX_CSK_FULL && ActiveNadEc5) fh = 0.0;
         const double head = std::fmin(h, 35.0);
         double F1, F2;
-        if (type != 13) {
+        if (type != FT_SPAX_CSK_FULL) {
             F1 = T * d * Withdrawal_Param_Screw(type, 0, 0, rho2, d) / k_alpha;
             F2 = head * head * fh;
         } else {
@@ -214,7 +218,7 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
             steel_governs = true;
         }
         if (!metal1 && in.t1 < 1.2 * d) F = 0.0;
-    } else if (type == 30) {
+    } else if (type == FT_BOLT) {
         const double D = in.washer_diameter;
         double A = Washer_Bearing_Area(d, D);
         if (A <= 0.0) A = D * std::fmin(D + 60.0 - d, 4.0 * d);
@@ -229,15 +233,16 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
     }
 
     if (in.axis_angle >= 30.0) {
-        if (type == 1 && in.moisture_at_driving > 20.0) note = 1009;
-        if (type == 1 && std::fmin(in.crown_angle1, in.crown_angle2) < 30.0) {
+        if (type == FT_STAPLE && in.moisture_at_driving > 20.0) note = 1009;
+        if (type == FT_STAPLE && std::fmin(in.crown_angle1, in.crown_angle2) < 30.0) {
             note = 1010;
             F = std::fmax(0.7 * F, 0.0);
         }
-    } else if (type == 11 || type == 12 || type == 13 || type == 44) {
+    } else if (type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_WASHER_PARTIAL || type == FT_SPAX_CSK_FULL ||
+               type == FT_SPAX_USER) {
         note = 1013;
         F = 0.0;
-    } else if (type == 14 || type == 15 || type == 43) {
+    } else if (type == FT_ASSY_VG_CYLINDER || type == FT_ASSY_VG_COUNTERSUNK || type == FT_ASSY_USER) {
         note = 1015;
         F = 0.0;
     }
@@ -246,7 +251,7 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
         if (note) r->message_code = note;
         r->faxk = F;
         r->f_head = f2;
-        r->f_withdrawal = (type == 45 || type == 46)
+        r->f_withdrawal = (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA)
                               ? f2
                               : Withdrawal_Param_Nail(type, in.moisture_at_driving, in.predrilled, in.core_hole, rho2);
         r->faxd = steel_governs ? 0.8 * F : Design_Value(in, r, F);
@@ -322,35 +327,39 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
     auto solid = [](int k) { return (k >= 0 && k <= 3) || k == 17 || k == -10; };
     const double rho1 = Density(in.kind1, in.grade1, t1, &in.user_material);
     double rho2 = Density(in.kind2, in.grade2, t2, &in.user_material);
-    if (type == 0 || type == 1 || special || type == 45 || type == 46) rho2 = r ? r->rho2 : 0.0;
+    if (type == FT_NAIL || type == FT_STAPLE || special || type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA)
+        rho2 = r ? r->rho2 : 0.0;
     const double ps = s > 0.0 ? p / s : 0.0;
     int note = 0;
 
     // Refusals.
-    if (type == 0 && in.predrilled && Annex_Set()) return Refuse(r, 148);
+    if (type == FT_NAIL && in.predrilled && Annex_Set()) return Refuse(r, 148);
     if (Wood_Screw(type) && p < 6.0 * d) return Refuse(r, 152);
-    if (type == 11 || type == 12 || type == 13 || type == 44) {
-        if ((in.kind2 == 6 && t2 < 6) || (in.kind1 == 6 && t1 < 6)) return Refuse(r, 144);
+    if (type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_WASHER_PARTIAL || type == FT_SPAX_CSK_FULL ||
+        type == FT_SPAX_USER) {
+        if ((in.kind2 == MK_PLYWOOD && t2 < 6) || (in.kind1 == MK_PLYWOOD && t1 < 6)) return Refuse(r, 144);
         if ((Panel(in.kind2) && t2 < 8) || (Panel(in.kind1) && t1 < 8)) return Refuse(r, 145);
         if (!metal1 && t1 < 1.2 * d) return Refuse(r, 146);
         if (t2 < 1.2 * d) return Refuse(r, 147);
         if (alpha_deg < 15.0 && (solid(in.kind1) || solid(in.kind2))) return Refuse(r, 1014);
         if (alpha_deg < 30.0) return Refuse(r, 1013);
     }
-    if (type == 14 || type == 15 || type == 43) {
-        if ((in.kind1 == 6 || in.kind2 == 6) && (t1 < 6 || t2 < 6)) return Refuse(r, 142);
+    if (type == FT_ASSY_VG_CYLINDER || type == FT_ASSY_VG_COUNTERSUNK || type == FT_ASSY_USER) {
+        if ((in.kind1 == MK_PLYWOOD || in.kind2 == MK_PLYWOOD) && (t1 < 6 || t2 < 6)) return Refuse(r, 142);
         if ((Panel(in.kind1) || Panel(in.kind2)) && (t1 < 8 || t2 < 8)) return Refuse(r, 143);
         if (!metal1 && t1 < 1.2 * d) return Refuse(r, 146);
         if (t2 < 1.2 * d) return Refuse(r, 147);
         if (alpha_deg < 30.0) return Refuse(r, 1015);
     }
-    if (type == 1 && Annex_Set()) {
+    if (type == FT_STAPLE && Annex_Set()) {
         if (p < 12.0 * d) return Refuse(r, 151);
-        if (((in.kind1 == 6 || in.kind1 == 8 || in.kind1 == 10 || in.kind1 == 11) && t1 < 6) ||
-            (in.kind1 == 4 && t1 < 8))
+        if (((in.kind1 == MK_PLYWOOD || in.kind1 == MK_FIBREBOARD || in.kind1 == MK_KERTO_S ||
+              in.kind1 == MK_KERTO_Q) &&
+             t1 < 6) ||
+            (in.kind1 == MK_OSB && t1 < 8))
             return 0.0;
     }
-    if (type == 0 && p < 8.0 * d) return Refuse(r, 149);
+    if (type == FT_NAIL && p < 8.0 * d) return Refuse(r, 149);
     if (special && p < 6.0 * d) note = 150;
 
     const bool screw = Wood_Screw(type) || Conn_Is_Screw_Product(type);
@@ -360,7 +369,7 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
     bool single_value = false; // the types whose F is not min(F1, F2)
     double F_fixed = 0.0;
     const double rcap = std::fmin(rho2, 500.0);
-    if (type == 0) {
+    if (type == FT_NAIL) {
         f = rcap * rcap * (ActiveNadEc5 ? 2e-5 : 1.8e-5);
         F1 = f * d * p;
         fh = Head_Pull_Through_Nail(0, in.head_rule, rho1);
@@ -383,7 +392,8 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
                 fh = h > 0.0 ? 400.0 / (h * h) : 0.0;
             } else {
                 if (t1 <= 19.99) fh = 8.0;
-                else if (type >= 34) fh = !ActiveNadEc5 ? 14.44 : Annex_Number_Zero() ? 0.0 : in.head_rule ? 9.626666666666667 : 14.44;
+                else if (type >= FT_SPECIAL_NAIL_1D)
+                    fh = !ActiveNadEc5 ? 14.44 : Annex_Number_Zero() ? 0.0 : in.head_rule ? 9.626666666666667 : 14.44;
                 else fh = Head_Pull_Through_Nail(type, in.head_rule, 380.0);
                 F2 = fh * h * h;
             }
@@ -391,7 +401,7 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
             fh = Head_Pull_Through_Nail(type, in.head_rule, rho1);
             F2 = fh * h * h;
         }
-    } else if (type == 1) {
+    } else if (type == FT_STAPLE) {
         l = L;
         if (Annex_Set()) {
             const double ls = std::fmin(20.0 * d, p);
@@ -428,11 +438,12 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
         } else {
             F2 = 3.0 * fc * kQuarterPi * (w * w - (d + 1.0) * (d + 1.0));
         }
-    } else if (type == 11 || type == 12 || type == 13 || type == 44) {
+    } else if (type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_WASHER_PARTIAL || type == FT_SPAX_CSK_FULL ||
+               type == FT_SPAX_USER) {
         const double hp = std::fmin(std::fmax(h, w), 32.0);
         const double f_tens = in.variant ? Tensile_Capacity_Eta_Table_1(d) : Tensile_Capacity_Eta_Table_2(d);
         const double k_alpha = s * s + 1.2 * c * c;
-        if (type == 44) {
+        if (type == FT_SPAX_USER) {
             User_Thread(in.spax_product, p, s, t1, &l, &l1);
             f = Table_Q(d);
         } else {
@@ -442,9 +453,9 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
         F1 = std::fmin(f * d * l * Pw(rho2 / 350.0, 0.8) / k_alpha, f_tens);
         const double rho_h = Panel(in.kind1) ? std::fmin(rho1, 380.0) : rho1;
         double area = hp * hp;
-        if (type == 11 || type == 13) {
+        if (type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_CSK_FULL) {
             fh = Head_Pull_Through_Screw(type, in.kind1, rho_h, t1, hp, h < w ? 1 : 0);
-        } else if (type == 12) {
+        } else if (type == FT_SPAX_WASHER_PARTIAL) {
             const double hc = std::fmin(h, 32.0);
             fh = Head_Pull_Through_Screw(type, in.kind1, rho_h, t1, hc, h < w ? 1 : 0);
             area = hc * hc;
@@ -454,25 +465,25 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
         double Fh = fh * area * (t1 >= 3.0 * hp ? 1.3 : 1.0) * Pw(rho_h / 350.0, 0.8);
         if (t1 < 12.0 && Panel(in.kind1)) Fh = std::fmin(Fh, 400.0);
         if (h < 1.8 * di) Fh = 0.0;
-        if (type == 13) {
+        if (type == FT_SPAX_CSK_FULL) {
             l1 = std::fmax(L - ps, 0.0);
             Ft1 = Withdrawal_Param_Screw(13, in.predrilled, 0, rho1, d) * d * l1 * Pw(rho1 / 350.0, 0.8) / k_alpha;
-        } else if (type == 44) {
+        } else if (type == FT_SPAX_USER) {
             Ft1 = f * d * l1 * Pw(rho1 / 350.0, 0.8) / k_alpha;
         }
         F2 = std::fmax(Fh, Ft1);
         if (r) Screw_Compression_Buckling(in, p, r);
-    } else if (type == 14 || type == 15 || type == 43) {
+    } else if (type == FT_ASSY_VG_CYLINDER || type == FT_ASSY_VG_COUNTERSUNK || type == FT_ASSY_USER) {
         f = Table_P(d);
         const double k_ax = alpha_deg >= 45.0 ? 1.0 : 0.3 + 0.891267681314555 * a;
         double f_tens;
         if (in.variant == 0) {
-            const int v = type == 43 ? (in.assy_product.thread_layout == 2 ? 1 : 0) : 1;
+            const int v = type == FT_ASSY_USER ? (in.assy_product.thread_layout == 2 ? 1 : 0) : 1;
             f_tens = Tensile_Capacity_Eta_Table_3(d, v);
         } else {
             f_tens = Tensile_Capacity_Eta_Table_4(d);
         }
-        if (type == 43) {
+        if (type == FT_ASSY_USER) {
             User_Thread(in.assy_product, p, s, t1, &l, &l1);
         } else {
             l = std::fmin(ps, L);
@@ -492,9 +503,9 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
         if (h < 1.8 * di) Fh = 0.0;
         F2 = std::fmax(Fh, Ft1);
         if (r) Screw_Buckling(in, p, f, r);
-    } else if (type == 45 || type == 46) {
+    } else if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) {
         l = std::fmin(L, p);
-        if (type == 45)
+        if (type == FT_SIMPSON_CNA)
             f = (l > 0.0) ? std::fmin(rho2 * rho2 * 9.765625e-06 * (10.92 - 0.0158 * d - 0.0968 * l),
                                       0.0175 * rho2 * (1.5 * d / l + 1.0))
                           : 0.0;
@@ -502,7 +513,7 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
             f = d >= 4.1 ? 15.0 : 13.8;
         F1 = f * d * l;
         F2 = 0.0;
-    } else if (type == 30) {
+    } else if (type == FT_BOLT) {
         const double Aw = kQuarterPi * (w * w - (d + 1.0) * (d + 1.0));
         double A = Aw;
         if (metal1 || Metal(in.kind2)) {
@@ -518,7 +529,7 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
     }
     double F = single_value ? F_fixed : (metal1 ? F1 : std::fmin(F1, F2));
     F = std::fmax(F * g, 0.0);
-    if (type == 1 && in.moisture_at_driving > 20.0) note = 1009;
+    if (type == FT_STAPLE && in.moisture_at_driving > 20.0) note = 1009;
 
     if (r) {
         if (note) r->message_code = note;
@@ -534,7 +545,7 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
         r->group_factor = g;
         r->ax_one = 1.0;
         r->ax_flag = 0;
-        if (type != 45 && type != 46)
+        if (type != FT_SIMPSON_CNA && type != FT_SIMPSON_CSA)
             r->f_withdrawal = Withdrawal_Param_Nail(type, in.moisture_at_driving, in.predrilled, in.core_hole, rho2);
         r->rho1 = rho1;
         r->rho2 = rho2;
@@ -547,24 +558,29 @@ double Rope_Effect_Share(ConnectionInput in, double f_ref, double p, double fc, 
 {
     const int type = in.type;
     if (!Axial_Load_Allowed(type, in.resin_coated, in.predrilled, in.no_clearance, in.kind1, in.kind2)) return 0.0;
-    const bool screw = (type >= 2 && type <= 15) || type == 43 || type == 44;
+    const bool screw =
+        (type >= FT_SCREW_1A && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER || type == FT_SPAX_USER;
     double f, F_ax;
     if (ActiveNadEc5) {
-        if (type == 45) {
+        if (type == FT_SIMPSON_CNA) {
             const double share = 0.6 * Axial_Capacity_Screw_Eta(in, p, fc, r);
             if (r) r->rope_share = share;
             return share;
         }
         if (screw) f = 1.0;
-        else if (type == 0 || type == 1) f = 0.15;
+        else if (type == FT_NAIL || type == FT_STAPLE)
+            f = 0.15;
         else if (Conn_Is_Special_Nail(type)) f = 0.5;
-        else if (type == 46) f = 0.4;
-        else if (type == 30 || Bolted_Connector(type)) f = 0.25;
+        else if (type == FT_SIMPSON_CSA)
+            f = 0.4;
+        else if (type == FT_BOLT || Bolted_Connector(type))
+            f = 0.25;
         else f = 0.5;
         F_ax = Axial_Capacity_Screw_Eta(in, p, fc, r);
     } else {
         if (screw) f = 1.0;
-        else if (type == 30 || Bolted_Connector(type)) f = 0.25;
+        else if (type == FT_BOLT || Bolted_Connector(type))
+            f = 0.25;
         else f = 0.5;
         F_ax = Axial_Capacity_Nail_Screw(in, p, fc, r);
     }

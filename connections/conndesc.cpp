@@ -6,58 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
+
+#include "connections/connfields.h"
+#include "materials/matkind.h"
 
 namespace {
-
-enum FieldKind { F_INT, F_DOUBLE };
-
-struct Field {
-    const char* name;
-    FieldKind kind;
-    size_t offset;
-};
-
-#define FI(n) {#n, F_INT, offsetof(ConnectionInput, n)}
-#define FD(n) {#n, F_DOUBLE, offsetof(ConnectionInput, n)}
-const Field kFields[] = {
-    FI(type), FI(product), FI(predrilled), FI(no_clearance), FI(thread_in_shear_plane), FI(n_fasteners),
-    FI(dimension_check_switch), FI(douglas_fir), FI(wide_edge_distances), FI(steel_grade), FI(service_class1),
-    FI(service_class2), FI(duration), FI(core_hole), FI(bolt_hole_clearance), FD(d), FD(d_inner), FD(d_work),
-    FD(d_head), FD(length), FD(thread_length), FD(d_bolt), FI(shear_planes), FI(method), FI(raise_a),
-    FI(rope_effect), FI(raise_b), FI(kind1), FI(kind2), FI(grade1), FI(grade2), FI(resin_coated), FI(head_rule),
-    FI(variant), FD(t1), FD(t2), FD(alpha1), FD(alpha2), FD(crown_angle1), FD(crown_angle2), FD(axis_angle),
-    FD(moisture_at_driving), FD(gamma_m1), FD(gamma_m2), FD(gamma_m_fastener), FD(washer_diameter), FD(fu),
-    FD(kmod_given), FI(result_in_kN), FI(kmod_from_materials), FI(bolt_washer_side), FI(group_effect),
-};
-#undef FI
-#undef FD
-
-#define PI(n) {#n, F_INT, offsetof(UserScrewProduct, n)}
-#define PD(n) {#n, F_DOUBLE, offsetof(UserScrewProduct, n)}
-const Field kProductFields[] = {
-    PI(sub_type), PI(thread_layout), PI(product_class), PI(variant), PI(has_washer), PD(d), PD(d_head),
-    PD(d_inner), PD(length), PD(head_thread_length), PD(thread_length), PD(washer_diameter), PD(axis_angle),
-};
-#undef PI
-#undef PD
-
-const Field kUserFields[] = {
-    {"rho_k", F_DOUBLE, offsetof(UserMaterial, rho_k)},
-    {"f_c_90_k", F_DOUBLE, offsetof(UserMaterial, f_c_90_k)},
-};
-
-const Field kLawFields[] = {
-    {"c", F_DOUBLE, offsetof(UserEmbedmentLaw, c)},         {"e_d", F_DOUBLE, offsetof(UserEmbedmentLaw, e_d)},
-    {"e_t", F_DOUBLE, offsetof(UserEmbedmentLaw, e_t)},     {"e_rho", F_DOUBLE, offsetof(UserEmbedmentLaw, e_rho)},
-    {"active", F_INT, offsetof(UserEmbedmentLaw, active)},
-};
-
-template <size_t N> const Field* Find(const Field (&table)[N], const std::string& name)
-{
-    for (const Field& f : table)
-        if (name == f.name) return &f;
-    return nullptr;
-}
 
 std::string Trim(const std::string& s)
 {
@@ -67,13 +21,20 @@ std::string Trim(const std::string& s)
     return s.substr(a, b - a + 1);
 }
 
-// The whole text must be the number.
-bool Convert(const std::string& text, FieldKind kind, void* target)
+// The whole text must be the number; one decimal comma stands for the point.
+bool Convert(std::string text, ConnFieldKind kind, void* target)
 {
     if (text.empty()) return false;
+    const size_t comma = text.find(',');
+    if (comma != std::string::npos) {
+        if (kind == CONN_FIELD_INT || text.find(',', comma + 1) != std::string::npos ||
+            text.find('.') != std::string::npos)
+            return false;
+        text[comma] = '.';
+    }
     errno = 0;
     char* end = nullptr;
-    if (kind == F_INT) {
+    if (kind == CONN_FIELD_INT) {
         const long v = std::strtol(text.c_str(), &end, 10);
         if (*end || errno || v < -2147483647L || v > 2147483647L) return false;
         *static_cast<int*>(target) = static_cast<int>(v);
@@ -88,14 +49,13 @@ bool Convert(const std::string& text, FieldKind kind, void* target)
 int Fail(int line, int* bad_line, char* message, size_t size, const char* reason, const std::string& what)
 {
     if (bad_line) *bad_line = line;
-    if (message && size) std::snprintf(message, size, "%s: %.60s", reason, what.c_str());
+    if (message && size) std::snprintf(message, size, "Zeile %d: %s%.60s", line, reason, what.c_str());
     return 1;
 }
 
-} // namespace
-
-int Conn_Read_Description(const char* text, size_t size, ConnectionInput* in, int* bad_line, char* message,
-                          size_t message_size)
+// Reads the lines; given[i] tells whether field i of Conn_Fields was set.
+int Read(const char* text, size_t size, ConnectionInput* in, std::vector<bool>* given, int* bad_line, char* message,
+         size_t message_size)
 {
     if (message && message_size) message[0] = '\0';
     if (bad_line) *bad_line = 0;
@@ -103,6 +63,9 @@ int Conn_Read_Description(const char* text, size_t size, ConnectionInput* in, in
     std::memset(in, 0, sizeof *in);
     in->steel_grade = -1;
     in->shear_planes = 1;
+    int count = 0;
+    const ConnField* fields = Conn_Fields(&count);
+    given->assign(static_cast<size_t>(count), false);
     if (!text) return 0;
     size_t pos = 0;
     int line_no = 0;
@@ -112,33 +75,95 @@ int Conn_Read_Description(const char* text, size_t size, ConnectionInput* in, in
         ++line_no;
         std::string line(text + pos, end - pos);
         pos = end + 1;
-        if (line.size() > 500) return Fail(line_no, bad_line, message, message_size, "line too long", "");
+        if (line.size() > 500) return Fail(line_no, bad_line, message, message_size, "Zeile länger als 500 Zeichen", "");
         const size_t hash = line.find('#');
         if (hash != std::string::npos) line.erase(hash);
         line = Trim(line);
         if (line.empty()) continue;
         const size_t eq = line.find('=');
-        if (eq == std::string::npos) return Fail(line_no, bad_line, message, message_size, "no '='", line);
+        if (eq == std::string::npos)
+            return Fail(line_no, bad_line, message, message_size, "'=' fehlt (Form: Feld = Wert): ", line);
         const std::string name = Trim(line.substr(0, eq));
         const std::string value = Trim(line.substr(eq + 1));
-        const Field* f = nullptr;
-        char* base = nullptr;
-        if (name.compare(0, 4, "p43.") == 0 || name.compare(0, 4, "p44.") == 0) {
-            f = Find(kProductFields, name.substr(4));
-            base = reinterpret_cast<char*>(name[2] == '3' ? &in->assy_product : &in->spax_product);
-        } else if (name.compare(0, 5, "user.") == 0) {
-            f = Find(kUserFields, name.substr(5));
-            base = reinterpret_cast<char*>(&in->user_material);
-        } else if (name.compare(0, 4, "law.") == 0) {
-            f = Find(kLawFields, name.substr(4));
-            base = reinterpret_cast<char*>(&in->embedment_law);
-        } else {
-            f = Find(kFields, name);
-            base = reinterpret_cast<char*>(in);
+        const ConnField* f = Conn_Field_Find(name.c_str());
+        if (!f) return Fail(line_no, bad_line, message, message_size, "unbekanntes Feld: ", name);
+        if (!Convert(value, f->kind, Conn_Field_Address(in, *f))) {
+            const char* reason = f->kind == CONN_FIELD_INT ? "ganze Zahl erwartet für " : "Zahl erwartet für ";
+            return Fail(line_no, bad_line, message, message_size, reason, name + ": " + value);
         }
-        if (!f) return Fail(line_no, bad_line, message, message_size, "unknown field", name);
-        if (!Convert(value, f->kind, base + f->offset))
-            return Fail(line_no, bad_line, message, message_size, "bad number", value);
+        (*given)[static_cast<size_t>(f - fields)] = true;
+    }
+    return 0;
+}
+
+bool Pin(int type)
+{
+    return (type >= FT_NAIL && type <= FT_SPECIAL_NAIL_3C) || (type >= FT_SPECIAL_NAIL_1D && type <= FT_SIMPSON_CSA);
+}
+
+bool Connector(int type)
+{
+    return (type >= FT_RING_A1 && type <= FT_PLATE_C10) || (type >= FT_PLATE_B1 && type <= FT_PLATE_C11);
+}
+
+bool Bolted_Connector(int type) { return Connector(type) && type != FT_RING_A1 && type != FT_PLATE_B1; }
+
+// The fields a design of this input needs, in the order they are asked for.
+std::vector<std::string> Required(const ConnectionInput& in, int axial)
+{
+    std::vector<std::string> need = {"type", "shear_planes", "kind1", "grade1", "t1", "kind2", "grade2", "t2"};
+    need.push_back("gamma_m1"); // the axial design value divides by it
+    const int type = in.type;
+    if (type == FT_ASSY_USER || type == FT_SPAX_USER) {
+        const std::string block = type == FT_ASSY_USER ? "p43." : "p44.";
+        need.push_back(block + "d");
+        need.push_back(block + "length");
+    } else {
+        need.push_back("d");
+        if (Pin(type)) need.push_back("length");
+    }
+    if (Connector(type)) need.push_back("product");
+    if (Bolted_Connector(type)) need.push_back("d_bolt");
+    if (in.steel_grade < 0 && type != FT_RING_A1 && type != FT_PLATE_B1 && type != FT_SIMPSON_CNA &&
+        type != FT_SIMPSON_CSA)
+        need.push_back("fu");
+    if (in.kmod_from_materials) {
+        need.push_back("service_class1");
+        need.push_back("service_class2");
+        need.push_back("duration");
+    } else {
+        need.push_back("kmod_given");
+    }
+    if (!axial) {
+        need.push_back("method");
+        if (in.method == 2 || Connector(type)) need.push_back("gamma_m1");
+        if (in.method == 2 || Bolted_Connector(type)) need.push_back("gamma_m2");
+        if (in.method == 2) need.push_back("gamma_m_fastener");
+    }
+    return need;
+}
+
+} // namespace
+
+int Conn_Read_Description(const char* text, size_t size, ConnectionInput* in, int* bad_line, char* message,
+                          size_t message_size)
+{
+    std::vector<bool> given;
+    return Read(text, size, in, &given, bad_line, message, message_size);
+}
+
+int Conn_Read_Description_Complete(const char* text, size_t size, int axial, ConnectionInput* in, int* bad_line,
+                                   char* message, size_t message_size)
+{
+    std::vector<bool> given;
+    if (Read(text, size, in, &given, bad_line, message, message_size)) return 1;
+    int count = 0;
+    const ConnField* fields = Conn_Fields(&count);
+    for (const std::string& name : Required(*in, axial)) {
+        const ConnField* f = Conn_Field_Find(name.c_str());
+        if (f && given[static_cast<size_t>(f - fields)]) continue;
+        if (message && message_size) std::snprintf(message, message_size, "%s fehlt", name.c_str());
+        return 1;
     }
     return 0;
 }

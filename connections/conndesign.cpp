@@ -7,6 +7,7 @@
 #include "connections/johansen.h"
 #include "connections/plates.h"
 #include "connections/withdrawal.h"
+#include "connections/connfields.h"
 #include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/simplified.h"
@@ -16,6 +17,7 @@
 #include "materials/fastcat.h"
 #include "materials/fastspace.h"
 #include "materials/matfactors.h"
+#include "materials/matkind.h"
 #include "materials/matvalues.h"
 #include "materials/stguete.h"
 #include "nad/nadec69.h"
@@ -32,17 +34,21 @@ double Density(int kind, int grade, double t, const UserMaterial* user)
     return rho;
 }
 
-bool Pin_Type(int type) { return (type >= 0 && type <= 24) || (type >= 34 && type <= 46); }
+bool Pin_Type(int type)
+{
+    return (type >= FT_NAIL && type <= FT_SPECIAL_NAIL_3C) || (type >= FT_SPECIAL_NAIL_1D && type <= FT_SIMPSON_CSA);
+}
 
 bool User_Grade(int grade) { return grade == -999 || grade == 14; }
 
 // Strength class of Mat_Strengths whose compression value is f_c,90,k.
 int Fc90_Direction(int kind)
 {
-    if ((kind >= 0 && kind <= 3) || kind == 17) return 7;
-    if (kind == 4 || kind == 5 || kind == 6 || kind == 10 || kind == 11 || kind == 18 || kind == 19 || kind == -11)
+    if ((kind >= MK_SOFTWOOD && kind <= MK_GLULAM_DIN) || kind == MK_BEECH_GL75) return 7;
+    if (kind == MK_OSB || kind == MK_GYPSUM_BOARD || kind == MK_PLYWOOD || kind == MK_KERTO_S || kind == MK_KERTO_Q ||
+        kind == MK_BEECH_PANEL || kind == MK_STEICO_LVL || kind == MK_STEICO_GLVL)
         return 1;
-    if (kind == 7 || kind == 8 || kind == 9) return 4;
+    if (kind == MK_PARTICLEBOARD || kind == MK_FIBREBOARD || kind == MK_FERMACELL) return 4;
     return 0;
 }
 
@@ -64,7 +70,7 @@ void Effective_Length(ConnectionInput* in, double penetration, double* t1e_out, 
     double L = in->length;
     double t1e = in->t1, t2e = in->t2;
     const double s = std::sin(in->axis_angle * kRad);
-    const bool special = Conn_Is_Special_Nail(type) || type == 45 || type == 46;
+    const bool special = Fastener_Is_Special_Nail(type);
     if (in->shear_planes == 1) t2e = std::fmin(in->t2, penetration);
     if (special && t2e > L) {
         t2e = L;
@@ -84,6 +90,132 @@ void Effective_Length(ConnectionInput* in, double penetration, double* t1e_out, 
 
 } // namespace
 
+namespace {
+
+bool Is_Connector_Type(int type)
+{
+    return (type >= FT_RING_A1 && type <= FT_PLATE_C10) || (type >= FT_PLATE_B1 && type <= FT_PLATE_C11);
+}
+
+bool Is_Bolted_Connector_Type(int type) { return Is_Connector_Type(type) && type != FT_RING_A1 && type != FT_PLATE_B1; }
+
+int Refuse_Input(int code, const char* name, const char** field)
+{
+    if (field) *field = name;
+    return code;
+}
+
+// Every number of the input, the user material's k_mod table included.
+int Check_Finite(const ConnectionInput& in, const char** field)
+{
+    int count = 0;
+    const ConnField* fields = Conn_Fields(&count);
+    for (int i = 0; i < count; ++i) {
+        if (fields[i].kind != CONN_FIELD_DOUBLE) continue;
+        const double v = *static_cast<const double*>(Conn_Field_Address(&in, fields[i]));
+        if (!std::isfinite(v)) return Refuse_Input(CONN_INPUT_NOT_FINITE, fields[i].name, field);
+    }
+    for (const auto& row : in.user_material.k_mod)
+        for (double v : row)
+            if (!std::isfinite(v)) return Refuse_Input(CONN_INPUT_NOT_FINITE, "user.k_mod", field);
+    return 0;
+}
+
+// A connector is designed with the data of its catalogue product.
+int Check_Connector_Product(const ConnectionInput& in, const char** field)
+{
+    const ConnectorCatalogueTable* table = Connector_Catalogue_Table(in.type);
+    if (!table || in.product < 0 || in.product >= table->count)
+        return Refuse_Input(CONN_INPUT_PRODUCT, "product", field);
+    if (std::fabs(table->products[in.product].dc - in.d) > 0.01)
+        return Refuse_Input(CONN_INPUT_PRODUCT_DIAMETER, "d", field);
+    return 0;
+}
+
+} // namespace
+
+int Conn_Fastener_Range(int type, double* d_min, double* d_max, double* length_max)
+{
+    double lo = 0.0, hi = 0.0, l_max = 0.0;
+    if (type < FT_NAIL || type > FT_SIMPSON_CSA) return 0;
+    if (type == FT_DOWEL || type == FT_BOLT) {
+        // EN 1995-1-1, 10.4.3 and 10.4.4 / DIN 1052: dowels and bolts 6 to 30 mm
+        lo = 6.0;
+        hi = 30.0;
+    } else if (Is_Connector_Type(type)) {
+        hi = 400.0;
+    } else if (Fastener_Is_Wood_Screw(type) || Conn_Is_Screw_Product(type)) {
+        hi = 24.0;
+        l_max = 3000.0;
+    } else {
+        // nails, staples, special nails
+        hi = 12.0;
+        l_max = 1000.0;
+    }
+    if (d_min) *d_min = lo;
+    if (d_max) *d_max = hi;
+    if (length_max) *length_max = l_max;
+    return 1;
+}
+
+int Conn_Check_Input(const ConnectionInput& input, const char** field)
+{
+    if (field) *field = nullptr;
+    ConnectionInput in = input;
+    User_Screw_Apply_Assy(&in);
+    User_Screw_Apply_Spax(&in);
+    const int type = in.type;
+    const bool user_screw = type == FT_ASSY_USER || type == FT_SPAX_USER;
+    const char* d_name = type == FT_ASSY_USER ? "p43.d" : (type == FT_SPAX_USER ? "p44.d" : "d");
+    const char* length_name = type == FT_ASSY_USER ? "p43.length" : (type == FT_SPAX_USER ? "p44.length" : "length");
+    if (const int code = Check_Finite(input, field)) return code;
+    double d_min = 0.0, d_max = 0.0, length_max = 0.0;
+    if (!Conn_Fastener_Range(type, &d_min, &d_max, &length_max)) return Refuse_Input(CONN_INPUT_TYPE, "type", field);
+    if (in.shear_planes != 1 && in.shear_planes != 2)
+        return Refuse_Input(CONN_INPUT_SHEAR_PLANES, "shear_planes", field);
+    if (in.method < 0 || in.method > 2) return Refuse_Input(CONN_INPUT_METHOD, "method", field);
+    if (!(in.t1 > 0.0)) return Refuse_Input(CONN_INPUT_THICKNESS_1, "t1", field);
+    if (!(in.t2 > 0.0)) return Refuse_Input(CONN_INPUT_THICKNESS_2, "t2", field);
+    if (!(in.d > 0.0)) return Refuse_Input(4, d_name, field);
+    if (in.d < d_min || in.d > d_max) return Refuse_Input(CONN_INPUT_DIAMETER, d_name, field);
+    if (length_max > 0.0) {
+        if (!(in.length > 0.0)) return Refuse_Input(6, length_name, field);
+        if (in.length > length_max) return Refuse_Input(CONN_INPUT_LENGTH, length_name, field);
+    }
+    if (Is_Bolted_Connector_Type(type) && (in.d_bolt < 6.0 || in.d_bolt > 30.0))
+        return Refuse_Input(in.d_bolt > 0.0 ? CONN_INPUT_BOLT_DIAMETER : 4, "d_bolt", field);
+    if (in.steel_grade >= 0 && Steel_Guete_Record(in.steel_grade) == Steel_Guete_Fallback(in.steel_grade >> 16))
+        return Refuse_Input(CONN_INPUT_STEEL_GRADE, "steel_grade", field);
+    const bool fu_read = !Conn_Is_Screw_Product(type) && type != FT_RING_A1 && type != FT_PLATE_B1 &&
+                         type != FT_SIMPSON_CNA && type != FT_SIMPSON_CSA;
+    if (fu_read && in.steel_grade < 0 && !(in.fu > 0.0)) return Refuse_Input(CONN_INPUT_FU, "fu", field);
+    // The axial design value divides by the larger of the members' factors.
+    const char* gammas[] = {"gamma_m1", "gamma_m2", "gamma_m_fastener"};
+    const double values[] = {in.gamma_m1, in.gamma_m2, in.gamma_m_fastener};
+    for (int i = 0; i < 3; ++i)
+        if (values[i] != 0.0 && values[i] < 1.0) return Refuse_Input(CONN_INPUT_GAMMA_M, gammas[i], field);
+    const bool design_values = in.method == 2 && !user_screw;
+    if (in.gamma_m1 < 1.0 && (in.gamma_m2 < 1.0 || design_values || Is_Connector_Type(type)))
+        return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m1", field);
+    if (in.gamma_m2 < 1.0 && (design_values || Is_Bolted_Connector_Type(type)))
+        return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m2", field);
+    if (in.gamma_m_fastener < 1.0 && design_values)
+        return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m_fastener", field);
+    if (!in.kmod_from_materials && in.kmod_given >= 1e-7 && in.kmod_given > 1.1)
+        return Refuse_Input(CONN_INPUT_KMOD, "kmod_given", field);
+    if (in.kmod_from_materials || in.kmod_given < 1e-7) {
+        // k_mod from the materials: a service class 1 to 3 of each timber
+        // member and a load-duration class with a k_mod (not "frei").
+        if (!Conn_Is_Metal(in.kind1) && (in.service_class1 < 1 || in.service_class1 > 3))
+            return Refuse_Input(CONN_INPUT_KMOD, "service_class1", field);
+        if (!Conn_Is_Metal(in.kind2) && (in.service_class2 < 1 || in.service_class2 > 3))
+            return Refuse_Input(CONN_INPUT_KMOD, "service_class2", field);
+        if (in.duration < 0 || in.duration > 7) return Refuse_Input(CONN_INPUT_KMOD, "duration", field);
+    }
+    if (Is_Connector_Type(type)) return Check_Connector_Product(in, field);
+    return 0;
+}
+
 void Conn_Kmod(const ConnectionInput& in, ConnectionResult* r)
 {
     if (in.kmod_from_materials || in.kmod_given < 1e-7) {
@@ -97,22 +229,42 @@ void Conn_Kmod(const ConnectionInput& in, ConnectionResult* r)
     }
 }
 
+namespace {
+
+// Densities and k_mod of both members; 0 or the code of the first value the
+// materials cannot give.
+int Member_Values(const ConnectionInput& in, ConnectionResult* r)
+{
+    r->rho1 = Density(in.kind1, in.grade1, in.t1, &in.user_material);
+    r->rho2 = Density(in.kind2, in.grade2, in.t2, &in.user_material);
+    if (!Conn_Is_Metal(in.kind1) && !(r->rho1 > 0.0)) return CONN_INPUT_DENSITY_1;
+    if (!Conn_Is_Metal(in.kind2) && !(r->rho2 > 0.0)) return CONN_INPUT_DENSITY_2;
+    Conn_Kmod(in, r);
+    if (!(r->kmod1 > 0.0 && r->kmod1 <= 1.1 && r->kmod2 > 0.0 && r->kmod2 <= 1.1)) return CONN_INPUT_KMOD;
+    return 0;
+}
+
+// A refusal leaves nothing of the run behind.
+int Refused(int code, ConnectionResult* r)
+{
+    Conn_Clear(r);
+    return code;
+}
+
+} // namespace
+
 int Conn_Axial_Design(ConnectionInput in, ConnectionResult* r)
 {
     if (!r) return 0;
     Conn_Clear(r);
+    if (const int code = Conn_Check_Input(in, nullptr)) return code;
     User_Screw_Apply_Assy(&in);
     User_Screw_Apply_Spax(&in);
     const int type = in.type;
-    const bool bolted = type == 26 || type == 27 || type == 28 || type == 32 || type == 33;
-    if (in.d <= 0.0 || (bolted && in.d_bolt <= 0.0)) return 4;
-    if (Pin_Type(type) && in.length <= 0.0) return 6;
-
-    r->rho1 = Density(in.kind1, in.grade1, in.t1, &in.user_material);
-    r->rho2 = Density(in.kind2, in.grade2, in.t2, &in.user_material);
+    if (const int code = Member_Values(in, r)) return Refused(code, r);
     r->gamma_m = r->gamma_m_connector = 1.0;
-    Conn_Kmod(in, r);
-    if (!((type >= 2 && type <= 15) || type == 43 || type == 44)) in.axis_angle = 90.0;
+    if (!((type >= FT_SCREW_1A && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER || type == FT_SPAX_USER))
+        in.axis_angle = 90.0;
     const UserEmbedmentLaw* law = &in.embedment_law;
 
     if (Pin_Type(type)) {
@@ -154,10 +306,17 @@ int Conn_Axial_Design(ConnectionInput in, ConnectionResult* r)
 
 namespace {
 
-bool Is_Staple(int type) { return type == 1; }
-bool Is_Wood_Screw(int type) { return type >= 2 && type <= 10; }
-bool Is_Connector(int type) { return (type >= 25 && type <= 28) || (type >= 31 && type <= 33); }
-bool Is_Bolted_Connector(int type) { return type == 26 || type == 27 || type == 28 || type == 32 || type == 33; }
+bool Is_Staple(int type) { return type == FT_STAPLE; }
+bool Is_Wood_Screw(int type) { return type >= FT_SCREW_1A && type <= FT_SCREW_3C; }
+bool Is_Connector(int type)
+{
+    return (type >= FT_RING_A1 && type <= FT_PLATE_C10) || (type >= FT_PLATE_B1 && type <= FT_PLATE_C11);
+}
+bool Is_Bolted_Connector(int type)
+{
+    return type == FT_PLATE_C1 || type == FT_PLATE_C5 || type == FT_PLATE_C10 || type == FT_PLATE_C2 ||
+           type == FT_PLATE_C11;
+}
 
 // gamma_M2 of aluminium joints; the recommended 1.25 when no EC9 block is published.
 double Alu_Gamma_M2() { return ActiveNadEc9 ? ActiveNadEc9->gamma_m2 : 1.25; }
@@ -180,7 +339,8 @@ int Spacing_Rule(const ConnectionInput& in, int kind, double rho, double d_prime
 bool Cut_Tip_Rule(const ConnectionInput& in, int kind)
 {
     const int c = in.spax_product.product_class;
-    return in.type == 44 && !in.predrilled && (kind == 17 || kind == -10 || (kind >= 0 && kind <= 3)) &&
+    return in.type == FT_SPAX_USER && !in.predrilled &&
+           (kind == MK_BEECH_GL75 || kind == MK_UNLISTED_SOFTWOOD || (kind >= MK_SOFTWOOD && kind <= MK_GLULAM_DIN)) &&
            (c == 1 || c == 2);
 }
 
@@ -190,7 +350,7 @@ void Spacings(const ConnectionInput& in, ConnectionResult* r)
     const double a1r = in.alpha1 * kRad, a2r = in.alpha2 * kRad;
     if (Is_Connector(in.type)) {
         if (metal1) {
-            double d0 = in.type == 31 ? Connector_Value_By_Key(31, in.product, "dc") : in.d_bolt;
+            double d0 = in.type == FT_PLATE_B1 ? Connector_Value_By_Key(31, in.product, "dc") : in.d_bolt;
             if (!in.no_clearance) d0 += 1.0;
             Plate_Spacings(d0, r->spacing1);
         } else {
@@ -200,7 +360,7 @@ void Spacings(const ConnectionInput& in, ConnectionResult* r)
             Spacing_Rule(in, metal1 ? 12 : in.kind2, r->rho2, in.d_bolt, a2r, in.crown_angle2, r->spacing2);
         return;
     }
-    const double d0 = ((in.type == 30 && in.bolt_hole_clearance) || !in.no_clearance) ? in.d + 1.0 : in.d;
+    const double d0 = ((in.type == FT_BOLT && in.bolt_hole_clearance) || !in.no_clearance) ? in.d + 1.0 : in.d;
     double* s1 = r->spacing1;
     double* s2 = r->spacing2;
     if (metal1) Plate_Spacings(d0, s1);
@@ -224,7 +384,8 @@ double Design_Fc90(const ConnectionInput& in)
                                                       : Mat_Fc90k(in.kind1, in.grade1, in.service_class1, 1));
     const double fc2 = Mat_Fc90k(in.kind2, in.grade2, in.service_class2, 1);
     double f;
-    if (in.type == 30 && in.shear_planes == 1) f = metal1 ? fc2 : (metal2 ? fc1 : std::fmin(fc1, fc2));
+    if (in.type == FT_BOLT && in.shear_planes == 1)
+        f = metal1 ? fc2 : (metal2 ? fc1 : std::fmin(fc1, fc2));
     else f = metal1 ? fc2 : fc1;
     return 0.001 * f;
 }
@@ -346,19 +507,19 @@ int Lateral_Pin(ConnectionInput& in, ConnectionResult* r)
             r->fvd *= 2.0;
         } else if (metal2) {
             Plate_Second_Pair(in, type, d, Steel_Fu(in), r);
-            if (in.kind2 == 16) Aluminium_Check(in, d, in.t2, in.grade2, r);
+            if (in.kind2 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, in.t2, in.grade2, r);
         } else if (metal1) {
             Johansen_Plate_First(in, r);
             Johansen_Plate_First_Design(in, r);
         } else {
             Johansen_Pair(in, type, d, L, in.predrilled, in.thread_in_shear_plane, t1e, t2e, in.fu, r);
         }
-        if (in.kind1 == 16 && !Is_Staple(type)) Aluminium_Check(in, d, t1e, in.grade1, r);
+        if (in.kind1 == MK_ALUMINIUM_PLATE && !Is_Staple(type)) Aluminium_Check(in, d, t1e, in.grade1, r);
         return 0;
     }
     // simplified method; the load-to-grain angles in radians
     double R;
-    if (in.kind1 == 9) {
+    if (in.kind1 == MK_FERMACELL) {
         R = Is_Staple(type) ? Lateral_Gypsum_Fibre_Staple(d, L, in.fu, 0, t1e, t2e, r->rho1, r->rho2, 9, in.kind2,
                                                           in.grade1, in.grade2, r)
                             : Lateral_Gypsum_Fibre_Nail(d, L, in.fu, in.predrilled, 0, t1e, t2e, r->rho1, r->rho2, 9,
@@ -367,12 +528,12 @@ int Lateral_Pin(ConnectionInput& in, ConnectionResult* r)
     } else if (metal1) {
         r->fvk = Lateral_Nail_Plate_First(type, in.shear_planes, d, L, in.axis_angle, t2e, in.predrilled, in.variant,
                                           t1e, a2r, in.fu, in.kind1, in.kind2, in.grade1, in.grade2, r->rho2, r);
-        if (in.kind1 == 16) Aluminium_Check(in, d, t1e, in.grade1, r);
+        if (in.kind1 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, t1e, in.grade1, r);
     } else if (metal2) {
         r->fvk = Lateral_Dowel_Plate_Second(type, d, in.t1, in.predrilled, in.variant, in.no_clearance,
                                             in.thread_in_shear_plane, a1r, Steel_Fu(in), in.kind1, in.grade1, r->rho1,
                                             law, nullptr, r);
-        if (in.kind2 == 16) Aluminium_Check(in, d, in.t2, in.grade2, r);
+        if (in.kind2 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, in.t2, in.grade2, r);
     } else if (Is_Staple(type)) {
         r->fvk = Lateral_Staple(in.shear_planes, d, L, in.fu, 0, t1e, t2e, r->rho1, r->rho2, in.kind1, in.kind2,
                                 in.grade1, in.grade2, law, nullptr, r);
@@ -412,7 +573,7 @@ void Lateral_Dowel_Bolt(ConnectionInput& in, int type, double d, int fitted, Con
                                         in.grade1, in.grade2, r->rho2, r);
             Governing_Gamma(in, r);
         }
-        if (in.kind1 == 16) Aluminium_Check(in, d, in.t1, in.grade1, r);
+        if (in.kind1 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, in.t1, in.grade1, r);
     } else if (metal2 && type == in.type) {
         if (johansen) {
             Plate_Second_Pair(in, type, d, f_u, r);
@@ -422,7 +583,7 @@ void Lateral_Dowel_Bolt(ConnectionInput& in, int type, double d, int fitted, Con
                                                 &in.embedment_law, nullptr, r);
             Governing_Gamma(in, r);
         }
-        if (in.kind2 == 16) Aluminium_Check(in, d, in.t2, in.grade2, r);
+        if (in.kind2 == MK_ALUMINIUM_PLATE) Aluminium_Check(in, d, in.t2, in.grade2, r);
     } else if (johansen) {
         Johansen_Pair(in, type, d, in.length, 0, in.thread_in_shear_plane, in.t1, in.t2, f_u, r);
     } else {
@@ -439,18 +600,15 @@ void Lateral_Dowel_Bolt(ConnectionInput& in, int type, double d, int fitted, Con
 int Conn_Design(ConnectionInput in, ConnectionResult* r)
 {
     if (!r) return 0;
+    Conn_Clear(r);
+    if (const int code = Conn_Check_Input(in, nullptr)) return code;
     User_Screw_Apply_Assy(&in);
     User_Screw_Apply_Spax(&in);
     const int admissible = Fastener_Min_Dimensions(in);
     if (admissible) return admissible;
     const int type = in.type;
-    if (in.d <= 0.0 || (Is_Bolted_Connector(type) && in.d_bolt <= 0.0)) return 4;
-    if (Pin_Type(type) && in.length <= 0.0) return 6;
-
-    Conn_Clear(r);
-    r->rho1 = Density(in.kind1, in.grade1, in.t1, &in.user_material);
-    r->rho2 = Density(in.kind2, in.grade2, in.t2, &in.user_material);
-    if (type == 45 || type == 46) {
+    if (const int code = Member_Values(in, r)) return Refused(code, r);
+    if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) {
         in.method = 1;
         in.fu = 600.0;
     }
@@ -458,7 +616,6 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
     r->kser = Fastener_Slip_Modulus(type, in.predrilled, in.d, in.kind1, in.grade1, in.t1, in.kind2, in.grade2, in.t2,
                                     &in.user_material);
     r->gamma_m = r->gamma_m_connector = 1.0;
-    Conn_Kmod(in, r);
     if (!(Is_Wood_Screw(type) || Conn_Is_Screw_Product(type))) in.axis_angle = 90.0;
     const double crown = std::fmin(in.crown_angle1, in.crown_angle2);
 
@@ -474,13 +631,13 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
         if (too_short) return too_short;
         r->fvk_total = r->fvk;
         // The two 20 % raises count once.
-        if ((in.raise_a || in.raise_b) && in.kind1 != 9) {
+        if ((in.raise_a || in.raise_b) && in.kind1 != MK_FERMACELL) {
             r->fvk *= 1.2;
             r->fvd *= 1.2;
         }
-    } else if (type == 25 || type == 31) {
+    } else if (type == FT_RING_A1 || type == FT_PLATE_B1) {
         const double h_e = Connector_Value_By_Key(type, in.product, "he");
-        if (type == 25) {
+        if (type == FT_RING_A1) {
             const double k1 = Connector_Angle_Factor(in.d, in.alpha1), k2 = Connector_Angle_Factor(in.d, in.alpha2);
             const double alpha = k2 <= k1 ? in.alpha2 : in.alpha1;
             r->fvk_connector = Connector_Capacity_Two_Thickness(in.d, h_e, alpha, in.t1, in.t2,
@@ -490,9 +647,9 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
         }
         r->gamma_m_connector = in.gamma_m1;
         r->effective_planes = in.shear_planes == 2 ? 2 : 1;
-    } else if (type == 29 || type == 30) {
+    } else if (type == FT_DOWEL || type == FT_BOLT) {
         in.d_work = in.d;
-        Lateral_Dowel_Bolt(in, type, in.d, type == 29 ? 1 : in.no_clearance, r);
+        Lateral_Dowel_Bolt(in, type, in.d, type == FT_DOWEL ? 1 : in.no_clearance, r);
         r->fvk_total = r->fvk;
     } else if (Is_Bolted_Connector(type)) {
         const double h_e = Connector_Value_By_Key(type, in.product, "he");

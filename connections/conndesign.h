@@ -5,18 +5,30 @@
 
 #include "materials/connrecord.h"
 
+// The range of the nominal diameter d [mm] (for connectors d_c) and of the
+// length [mm] that the design covers for a fastener type; 0 for a type
+// outside 0 to 46. A length maximum of 0: the length is not read.
+int Conn_Fastener_Range(int type, double* d_min, double* d_max, double* length_max);
+
+// Checks the input before any design: 0, or the ConnInputCode (or 4 for a
+// diameter, 6 for a length that is not positive) of the first value that no
+// design can use; *field (when given) names that field as a description
+// writes it ("t1", "p43.d", ...). Connectors need their catalogue loaded.
+int Conn_Check_Input(const ConnectionInput& input, const char** field);
+
 // One whole connection: densities, k_mod, minimum spacings, slip modulus,
 // lateral capacity by the chosen method, aluminium bearing, the 20 % raises,
-// axial capacity, rope effect and design values. Returns 0 after a full run;
-// the code of the minimum-dimension check (result untouched); 4 for a
-// diameter that is not positive, 6 for a fastener without length; 6, 7 or 8
-// when the penetration analysis finds the fastener too short.
+// axial capacity, rope effect and design values. Clears the result and both
+// message lists first. Returns 0 after a full run; the code of
+// Conn_Check_Input; the code of the minimum-dimension check; a
+// ConnInputCode when a member's density or k_mod cannot be determined; 6, 7
+// or 8 when the penetration analysis finds the fastener too short.
 int Conn_Design(ConnectionInput input, ConnectionResult* result);
 
 // The axial capacity alone (no spacings, slip modulus, lateral checks or rope
-// effect). Clears the result and both message lists first. Returns 0, or 4
-// for a diameter (of a connector's bolt) that is not positive, 6 for a nail,
-// staple or screw without length.
+// effect). Clears the result and both message lists first. Returns 0, the
+// code of Conn_Check_Input, or a ConnInputCode when a member's density or
+// k_mod cannot be determined.
 int Conn_Axial_Design(ConnectionInput input, ConnectionResult* result);
 
 // Steps shared with the full design.

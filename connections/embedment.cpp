@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "materials/matkind.h"
 #include "nad/nadec5.h"
 
 namespace {
@@ -29,9 +30,9 @@ double Cos2(double a)
 // from 8 mm on count as predrilled.
 bool Dowel_Family(int type, double d, int* predrilled)
 {
-    if (type >= 2 && type <= 10 && d >= 8.0) *predrilled = 1;
-    if (type < 0 || type > 46 || (type >= 25 && type <= 33)) return true;
-    if (type >= 2 && type <= 10) return d > 8.01 || (ActiveNadEc5 && d > 6.01);
+    if (type >= FT_SCREW_1A && type <= FT_SCREW_3C && d >= 8.0) *predrilled = 1;
+    if (type < FT_NAIL || type > FT_SIMPSON_CSA || (type >= FT_RING_A1 && type <= FT_PLATE_C11)) return true;
+    if (type >= FT_SCREW_1A && type <= FT_SCREW_3C) return d > 8.01 || (ActiveNadEc5 && d > 6.01);
     if (Conn_Is_Screw_Product(type)) return *predrilled && d > 8.01;
     return false;
 }
@@ -62,10 +63,10 @@ double Dowel_Rule(double d, double t, double rho, double alpha, int kind, bool* 
         double div = Angle_Divisor(K90_Noted(d, kind, noted), alpha);
         return div > 0.0 ? 0.082 * (1.0 - 0.01 * d) * rho / div : 0.0;
     }
-    if (kind == 4 || kind == 7) return 50.0 * Pw(d, -0.6) * Pw(t, 0.2);
-    if (kind == 6) return 0.11 * (1.0 - 0.01 * d) * rho;
-    if (kind == 9) return 7.0 * Pw(d, -0.7) * Pw(t, 0.9);
-    if (kind == 10 || kind == 11) {
+    if (kind == MK_OSB || kind == MK_PARTICLEBOARD) return 50.0 * Pw(d, -0.6) * Pw(t, 0.2);
+    if (kind == MK_PLYWOOD) return 0.11 * (1.0 - 0.01 * d) * rho;
+    if (kind == MK_FERMACELL) return 7.0 * Pw(d, -0.7) * Pw(t, 0.9);
+    if (kind == MK_KERTO_S || kind == MK_KERTO_Q) {
         double div = Angle_Divisor(K90_Noted(d, kind, noted), alpha);
         return div > 0.0 ? 37.0 * (1.0 - 0.01 * d) / div : 0.0;
     }
@@ -80,12 +81,12 @@ double Nail_Rule(double d, int predrilled, double t, double rho, double alpha, i
         return predrilled ? 0.082 * (1.0 - 0.01 * d) * rho : 0.082 * rho * Pw(d, -0.3);
     if (Kind_In(kind, {19, -11, -12, -13}))
         return predrilled ? 0.8 * 0.082 * (1.0 - 0.01 * d) * rho : 0.082 * rho * Pw(d, -0.3);
-    if (kind == 4 || kind == 7) return Embedment_Osb_Particleboard(d, t, predrilled);
-    if (kind == 5) return Embedment_Gypsum(d, t);
-    if (kind == 6) return predrilled ? 0.11 * (1.0 - 0.01 * d) * rho : 0.11 * rho * Pw(d, -0.3);
-    if (kind == 8) return Embedment_Fibreboard(d, t);
-    if (kind == 9) return 7.0 * Pw(d, -0.7) * Pw(t, 0.9);
-    if (kind == 10 || kind == 11) {
+    if (kind == MK_OSB || kind == MK_PARTICLEBOARD) return Embedment_Osb_Particleboard(d, t, predrilled);
+    if (kind == MK_GYPSUM_BOARD) return Embedment_Gypsum(d, t);
+    if (kind == MK_PLYWOOD) return predrilled ? 0.11 * (1.0 - 0.01 * d) * rho : 0.11 * rho * Pw(d, -0.3);
+    if (kind == MK_FIBREBOARD) return Embedment_Fibreboard(d, t);
+    if (kind == MK_FERMACELL) return 7.0 * Pw(d, -0.7) * Pw(t, 0.9);
+    if (kind == MK_KERTO_S || kind == MK_KERTO_Q) {
         double div = Angle_Divisor(K90_Noted(d, kind, noted), alpha);
         return div > 0.0 ? 37.0 * (1.0 - 0.01 * d) / div : 0.0;
     }
@@ -96,8 +97,8 @@ double Nail_Rule(double d, int predrilled, double t, double rho, double alpha, i
 // veneer products -12, -13 of a grade other than 0 keep a third below 3.1 mm.
 double Nail_Modifier(double f, int kind, int grade, double d, double t)
 {
-    if (kind == 17 && grade == 1 && d > 7.9) return 0.8 * f;
-    if ((kind == -12 || kind == -13) && grade != 0 && t < 3.1) return f / 3.0;
+    if (kind == MK_BEECH_GL75 && grade == 1 && d > 7.9) return 0.8 * f;
+    if ((kind == MK_STEICO_WALL || kind == MK_STEICO_JOIST) && grade != 0 && t < 3.1) return f / 3.0;
     return f;
 }
 
@@ -106,19 +107,31 @@ double User_Law(const UserEmbedmentLaw* law, double d, double t, double rho)
     return law->c * Pw(d, law->e_d) * Pw(t, law->e_t) * Pw(rho, law->e_rho);
 }
 
-bool Law_Applies(int kind, const UserEmbedmentLaw* law) { return kind == -999 && law && law->active; }
+bool Law_Applies(int kind, const UserEmbedmentLaw* law) { return kind == MK_USER_DEFINED && law && law->active; }
 
 } // namespace
 
-int Conn_Is_Metal(int kind) { return kind == 12 || kind == 16; }
+int Conn_Is_Metal(int kind) { return kind == MK_STEEL_PLATE || kind == MK_ALUMINIUM_PLATE; }
 
-int Conn_Is_Panel(int kind) { return (kind >= 4 && kind <= 11) || kind == 18 || kind == 19 || (kind >= -13 && kind <= -10); }
+int Conn_Is_Panel(int kind)
+{
+    return (kind >= MK_OSB && kind <= MK_KERTO_Q) || kind == MK_BEECH_PANEL || kind == MK_STEICO_LVL ||
+           (kind >= MK_STEICO_JOIST && kind <= MK_UNLISTED_SOFTWOOD);
+}
 
-int Conn_Is_Special_Nail(int type) { return (type >= 16 && type <= 24) || (type >= 34 && type <= 42); }
+int Conn_Is_Special_Nail(int type)
+{
+    return (type >= FT_SPECIAL_NAIL_1A && type <= FT_SPECIAL_NAIL_3C) ||
+           (type >= FT_SPECIAL_NAIL_1D && type <= FT_SPECIAL_NAIL_3F);
+}
 
-int Conn_Is_Nail_Like(int type) { return type == 0 || Conn_Is_Special_Nail(type) || type == 45 || type == 46; }
+int Conn_Is_Nail_Like(int type) { return Fastener_Is_Nail(type); }
 
-int Conn_Is_Screw_Product(int type) { return (type >= 11 && type <= 15) || type == 43 || type == 44; }
+int Conn_Is_Screw_Product(int type)
+{
+    return (type >= FT_SPAX_CSK_PARTIAL && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER ||
+           type == FT_SPAX_USER;
+}
 
 double Embedment_Timber(double d, double rho, int predrilled)
 {
@@ -156,7 +169,7 @@ double Embedment_K90(double d, int kind)
 {
     if (!ActiveNadEc5 && d <= 8.0) return 1.0;
     if (Kind_In(kind, {0, 2, 3, -10})) return 1.35 + 0.015 * d;
-    if (kind == 1 || kind == 17) return 0.90 + 0.015 * d;
+    if (kind == MK_HARDWOOD || kind == MK_BEECH_GL75) return 0.90 + 0.015 * d;
     if (Kind_In(kind, {10, 11, 13, 18, 19, -11, -12, -13})) return 1.30 + 0.015 * d;
     return 0.0;
 }
@@ -184,10 +197,10 @@ int Embedment_Pair(double* f_h1, double* f_h2, int type, double d, int predrille
         } else if (kind1 == kind2) {
             if (!metal1) {
                 // One density for both members where the kind's formula has one.
-                double rho = kind1 == 6 ? rho2 : rho1;
+                double rho = kind1 == MK_PLYWOOD ? rho2 : rho1;
                 f1 = Nail_Modifier(Nail_Rule(d, predrilled, t1, rho, alpha1, kind1, &noted), kind1, grade1, d, t1);
                 f2 = Nail_Modifier(Nail_Rule(d, predrilled, t2, rho, alpha2, kind2, &noted), kind2,
-                                   kind2 == 17 ? grade1 : grade2, d, t2);
+                                   kind2 == MK_BEECH_GL75 ? grade1 : grade2, d, t2);
             }
         } else {
             if (!metal1)
@@ -213,7 +226,7 @@ int Embedment_Single(double* f_h, double d, int type, int predrilled, double alp
     if (!f_h) return 0;
     bool noted = false;
     double f = 0.0;
-    const int as_kind = kind == -10 ? 0 : kind;
+    const int as_kind = kind == MK_UNLISTED_SOFTWOOD ? 0 : kind;
     if (!Conn_Is_Metal(kind)) {
         if (Dowel_Family(type, d, &predrilled)) f = Dowel_Rule(d, t, rho, alpha, as_kind, &noted);
         else f = Nail_Modifier(Nail_Rule(d, predrilled, t, rho, alpha, as_kind, &noted), kind, grade, d, t);

@@ -37,6 +37,8 @@ int Embedment_Single(double* f_h, double d, int type, int predrilled, double alp
 // Shared kind groups of the connection design.
 int Conn_Is_Metal(int kind);      // 12 steel, 16 aluminium plate
 int Conn_Is_Panel(int kind);      // 4..11, 18, 19, -13..-10
-int Conn_Is_Nail_Like(int type);  // 0, 16..24, 34..42, 45, 46
-int Conn_Is_Special_Nail(int type); // 16..24, 34..42
+int Conn_Is_Nail_Like(int type);  // 0, 16..24, 34..42, 45, 46: Fastener_Is_Nail
+// 16..24, 34..42: Fastener_Is_Special_Nail without the Simpson nails 45 and
+// 46, which have rules of their own where this predicate is asked
+int Conn_Is_Special_Nail(int type);
 int Conn_Is_Screw_Product(int type); // 11..15, 43, 44

@@ -6,6 +6,7 @@
 #include "connections/embedment.h"
 #include "connections/thickness.h"
 #include "connections/yieldmoment.h"
+#include "materials/matkind.h"
 #include "materials/stguete.h"
 #include "nad/nadec5.h"
 
@@ -17,11 +18,11 @@ double Pow26(double d) { return d > 0.0 ? std::pow(d, 2.6) : 0.0; }
 
 double Sqrt0(double x) { return x > 0.0 ? std::sqrt(x) : 0.0; }
 
-bool Wood_Screw(int type) { return type >= 2 && type <= 10; }
+bool Wood_Screw(int type) { return type >= FT_SCREW_1A && type <= FT_SCREW_3C; }
 
 bool Runs_Penetration(int type)
 {
-    return type == 0 || type == 1 || Wood_Screw(type) || Conn_Is_Special_Nail(type) || type == 45 || type == 46;
+    return Fastener_Is_Nail(type) || type == FT_STAPLE || Wood_Screw(type);
 }
 
 // The yield moment of the plate checks: the fastener rule, with the threaded
@@ -30,7 +31,7 @@ bool Runs_Penetration(int type)
 double Plate_Moment(int type, double d, double f_u, int variant, int thread)
 {
     if (Wood_Screw(type)) return 0.15 * f_u * Pow26(d);
-    if (type >= 25 && type <= 28) return 0.3 * f_u * Pow26(d);
+    if (type >= FT_RING_A1 && type <= FT_PLATE_C10) return 0.3 * f_u * Pow26(d);
     return Fastener_Yield_Moment(type, d, f_u, variant, thread);
 }
 
@@ -132,7 +133,7 @@ int Johansen_Timber(int sw, int configuration, double d, double L, double angle,
                     const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, ConnectionResult* result)
 {
     if (!result) return 0;
-    const double d_h = (type == 30 && !no_clearance) ? d + 1.0 : d;
+    const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double fh1 = 0.0, fh2 = 0.0;
     const int code = Embedment_Pair(&fh1, &fh2, type, d_h, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, kind1,
                                     kind2, grade1, grade2, law1, law2);
@@ -149,7 +150,7 @@ int Johansen_Timber(int sw, int configuration, double d, double L, double angle,
     Pick pick;
     for (int m = single ? 1 : 7; m <= (single ? 6 : 10); ++m) pick.Offer(m, v[m], Connection_Gamma_M(m, sw));
     double R = pick.quotient * pick.gamma;
-    if (type == 1 && kind1 == 9 && d > 1.5) R *= 1.5 / d;
+    if (type == FT_STAPLE && kind1 == MK_FERMACELL && d > 1.5) R *= 1.5 / d;
     result->gamma_m = pick.gamma;
     result->governing_mode = pick.mode;
     result->check_factor = 1.0;
@@ -170,7 +171,7 @@ int Johansen_Timber_Design(double gamma_m1, double gamma_m2, double gamma_m_fast
                            ConnectionResult* result)
 {
     if (!result) return 0;
-    const double d_h = (type == 30 && !no_clearance) ? d + 1.0 : d;
+    const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double fh1 = 0.0, fh2 = 0.0;
     const int code = Embedment_Pair(&fh1, &fh2, type, d_h, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, kind1,
                                     kind2, grade1, grade2, law1, law2);
@@ -195,7 +196,7 @@ int Johansen_Timber_Design(double gamma_m1, double gamma_m2, double gamma_m_fast
     Pick pick;
     for (int m = single ? 1 : 7; m <= (single ? 6 : 10); ++m) pick.Offer(m, v[m], 1.0);
     double R = pick.value;
-    if (type == 1 && kind1 == 9 && d > 1.5) R *= 1.5 / d;
+    if (type == FT_STAPLE && kind1 == MK_FERMACELL && d > 1.5) R *= 1.5 / d;
     result->governing_design_mode = pick.mode;
     result->check_factor = 1.0;
     result->check_factor_2 = fh2_d / fh1_d;
@@ -217,7 +218,7 @@ void Plate_Second_Modes(double f, double t, double d, double my, double f115, do
 double Plate_Second_Embedment(int type, double d, int predrilled, int no_clearance, double alpha, double t,
                               double rho, int kind, int grade, int* code)
 {
-    const double d_h = (type == 30 && !no_clearance) ? d + 1.0 : d;
+    const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double f = 0.0;
     *code = Embedment_Pair(&f, nullptr, type, d_h, predrilled, alpha, 0.0, t, 0.0, rho, 0.0, kind, 12, grade, -1,
                            nullptr, nullptr);
@@ -302,11 +303,11 @@ PlateFirst Plate_First_Setup(const ConnectionInput& in, const ConnectionResult* 
         s.type = 30;
         s.d = in.d_bolt;
     }
-    const bool alu = in.kind1 == 16;
+    const bool alu = in.kind1 == MK_ALUMINIUM_PLATE;
     const double dp = alu ? kAluScale * in.d_work : in.d_work;
     const double thick_nail = alu ? 2.8844991406148166 : 2.0;
-    if ((s.type >= 22 && s.type <= 24 && in.t1 >= thick_nail) || s.type == 45 || s.type == 46 ||
-        in.t1 + 0.0005 >= dp) {
+    if ((s.type >= FT_SPECIAL_NAIL_3A && s.type <= FT_SPECIAL_NAIL_3C && in.t1 >= thick_nail) ||
+        s.type == FT_SIMPSON_CNA || s.type == FT_SIMPSON_CSA || in.t1 + 0.0005 >= dp) {
         s.state = 2;
         s.x = 1.0;
     } else if (in.t1 - 0.0005 <= dp / 2.0) {
@@ -317,7 +318,7 @@ PlateFirst Plate_First_Setup(const ConnectionInput& in, const ConnectionResult* 
         s.x = 2.0 * in.t1 / dp - 1.0;
     }
     const bool connector = (t >= 25 && t <= 28) || (t >= 31 && t <= 33);
-    if (s.type == 29 || ((s.type == 30 || connector) && in.steel_grade >= 0))
+    if (s.type == FT_DOWEL || ((s.type == FT_BOLT || connector) && in.steel_grade >= 0))
         s.f_u = Steel_Guete_Record(in.steel_grade)->f_u;
     else
         s.f_u = in.fu;
@@ -327,7 +328,7 @@ PlateFirst Plate_First_Setup(const ConnectionInput& in, const ConnectionResult* 
     } else {
         s.my = s.my_s = Plate_Moment(s.type, s.d, s.f_u, in.variant, in.thread_in_shear_plane);
     }
-    const double d_h = (s.type == 30 && !in.no_clearance) ? s.d + 1.0 : s.d;
+    const double d_h = (s.type == FT_BOLT && !in.no_clearance) ? s.d + 1.0 : s.d;
     s.code = Embedment_Pair(nullptr, &s.fh2, s.type, d_h, in.predrilled, 0.0, in.alpha2 * 0.017453292519944444, 0.0,
                             in.t2, 0.0, result->rho2, 12, in.kind2, -1, in.grade2, nullptr, nullptr);
     return s;
@@ -359,7 +360,8 @@ PlateChoice Plate_First_Modes(const ConnectionInput& in, const ConnectionResult*
         thick = choose(s.state == 1 ? 23 : 21, half, s.state == 1 ? 24 : 22, m22);
     } else if (in.shear_planes == 1) {
         double tp = in.t2;
-        const bool pin = (s.type >= 0 && s.type <= 24) || (s.type >= 34 && s.type <= 46);
+        const bool pin = (s.type >= FT_NAIL && s.type <= FT_SPECIAL_NAIL_3C) ||
+                         (s.type >= FT_SPECIAL_NAIL_1D && s.type <= FT_SIMPSON_CSA);
         if (pin && in.t2 > result->penetration) tp = result->penetration;
         const double A = f * tp * d;
         // Thin plate, single shear: 0.4 f_h t d after EN 1995-1-1 (8.9 a) under an annex.

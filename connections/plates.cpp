@@ -7,6 +7,7 @@
 #include "connections/simplified.h"
 #include "connections/thickness.h"
 #include "connections/yieldmoment.h"
+#include "materials/matkind.h"
 #include "nad/nadec5.h"
 
 namespace {
@@ -17,7 +18,7 @@ double Pow26(double d) { return d > 0.0 ? std::pow(d, 2.6) : 0.0; }
 
 double Sqrt0(double x) { return x > 0.0 ? std::sqrt(x) : 0.0; }
 
-bool Wood_Screw(int type) { return type >= 2 && type <= 10; }
+bool Wood_Screw(int type) { return type >= FT_SCREW_1A && type <= FT_SCREW_3C; }
 
 void Raise(double* field, double value)
 {
@@ -28,13 +29,13 @@ void Raise(double* field, double value)
 // 1 between with the weight x of the thick value.
 int Plate_Class(int type, int kind1, double t1, double d, double* x)
 {
-    const bool alu = kind1 == 16;
+    const bool alu = kind1 == MK_ALUMINIUM_PLATE;
     const double dp = alu ? kAluScale * d : d;
-    if (type >= 22 && type <= 24 && t1 >= (alu ? 2.8844991406148166 : 2.0)) {
+    if (type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C && t1 >= (alu ? 2.8844991406148166 : 2.0)) {
         *x = 1.0;
         return 2;
     }
-    if (type == 45 || type == 46) {
+    if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) {
         *x = -1.0;
         return 2;
     }
@@ -78,7 +79,7 @@ double Timber_Pair_Value(int type, double d, int predrilled, int no_clearance, d
                          int kind, int grade1, int grade2, const UserEmbedmentLaw* law1,
                          const UserEmbedmentLaw* law2)
 {
-    const double d_h = (type == 30 && !no_clearance) ? d + 1.0 : d;
+    const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double f = 0.0;
     Embedment_Pair(nullptr, &f, type, d_h, predrilled, alpha, alpha, t, t, rho, rho, kind, kind, grade1, grade2, law1,
                    law2);
@@ -100,7 +101,7 @@ void Special_End_Distance(int type, double d_c, double d_b, double* a3, double* 
         return;
     }
     const double a3t = std::fmax(7.0 * d_b, 80.0);
-    if (type == 28 || type == 33) {
+    if (type == FT_PLATE_C10 || type == FT_PLATE_C11) {
         *a3 = std::fmax(a3t, 1.5 * d_c);
         *k_a3 = std::fmin(1.0, 0.5 * *a3 / d_c);
     } else {
@@ -112,8 +113,8 @@ void Special_End_Distance(int type, double d_c, double d_b, double* a3, double* 
 double Special_Base(int type, double d_c)
 {
     const double root = d_c > 0.0 ? d_c * std::sqrt(d_c) : 0.0;
-    if (type == 28 || type == 33) return 25.0 * root;
-    if (type == 26 || type == 27 || type == 32) return 18.0 * root;
+    if (type == FT_PLATE_C10 || type == FT_PLATE_C11) return 25.0 * root;
+    if (type == FT_PLATE_C1 || type == FT_PLATE_C5 || type == FT_PLATE_C2) return 18.0 * root;
     return 0.0;
 }
 
@@ -121,10 +122,12 @@ double Special_Base(int type, double d_c)
 
 double Plate_K90(int type, double d, int kind)
 {
-    if ((!ActiveNadEc5 || type == 29) && d <= 8.0) return 1.0;
-    if (kind == 0 || kind == 2 || kind == 3 || kind == -10) return 1.35 + 0.015 * d;
-    if (kind == 1 || kind == 17) return 0.90 + 0.015 * d;
-    if (kind == 10 || kind == 11 || kind == 13 || kind == 18 || kind == 19 || (kind >= -13 && kind <= -11))
+    if ((!ActiveNadEc5 || type == FT_DOWEL) && d <= 8.0) return 1.0;
+    if (kind == MK_SOFTWOOD || kind == MK_GLULAM_EC || kind == MK_GLULAM_DIN || kind == MK_UNLISTED_SOFTWOOD)
+        return 1.35 + 0.015 * d;
+    if (kind == MK_HARDWOOD || kind == MK_BEECH_GL75) return 0.90 + 0.015 * d;
+    if (kind == MK_KERTO_S || kind == MK_KERTO_Q || kind == MK_LVL || kind == MK_BEECH_PANEL || kind == MK_STEICO_LVL ||
+        (kind >= MK_STEICO_JOIST && kind <= MK_STEICO_GLVL))
         return 1.30 + 0.015 * d;
     return 0.0;
 }
@@ -135,7 +138,7 @@ double Lateral_Nail_Plate_First(int type, int configuration, double d, double L,
 {
     double x = 0.0, n = 10.0, c = 1.4;
     const int state = Plate_Class(type, kind1, t1, d, &x);
-    if (type == 45 || type == 46) {
+    if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) {
         n = 8.0;
         c = 0.6;
     } else if (state == 0) {
@@ -178,7 +181,7 @@ double Lateral_Dowel_Plate_Second(int type, double d, double t, int predrilled, 
 {
     const double my = Capacity_Moment(type, d, f_u, variant, thread);
     double t_req = 24.0;
-    if (!(type >= 25 && type <= 28)) {
+    if (!(type >= FT_RING_A1 && type <= FT_PLATE_C10)) {
         const double m = Wood_Screw(type) ? 0.3 * f_u * Pow26(d) : my;
         const double f = Timber_Pair_Value(type, d, predrilled, no_clearance, alpha, t, rho, kind, -1, grade, law1, law2);
         t_req = (f > 0.001 && d > 0.0) ? 4.6 * Sqrt0(m / (d * f)) : 0.0;
@@ -212,7 +215,7 @@ double Lateral_Bolt_Plate(int type, int configuration, double d, double d_work, 
         if (configuration == 2) {
             t_req = Required_Thickness_Plate_A(d, type, predrilled, variant, no_clearance, thread, alpha2, 0.0, f_u, t2,
                                                rho2, kind2, grade2, nullptr, nullptr);
-        } else if (type >= 25 && type <= 28) {
+        } else if (type >= FT_RING_A1 && type <= FT_PLATE_C10) {
             t_req = 24.0;
         } else {
             const double m = Wood_Screw(type) ? 0.3 * f_u * Pow26(d) : my;
@@ -302,7 +305,7 @@ double Connector_Bolt_Part(int configuration, double d, int variant, int fitted,
 double Connector_Special_Capacity(int type, double d_c, double d_b, double h_e, double t1, double t2, double rho_k,
                                   ConnectionResult* result)
 {
-    if (type < 26 || type > 33) return 0.0;
+    if (type < FT_PLATE_C1 || type > FT_PLATE_C11) return 0.0;
     const double k3 = Special_K3(rho_k);
     double a3 = 0.0, k_a3 = 1.0;
     Special_End_Distance(type, d_c, d_b, &a3, &k_a3);

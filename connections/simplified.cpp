@@ -6,6 +6,7 @@
 #include "connections/embedment.h"
 #include "connections/thickness.h"
 #include "connections/yieldmoment.h"
+#include "materials/matkind.h"
 
 namespace {
 
@@ -104,8 +105,10 @@ Outcome Run(const Check& c)
     double p = 0.0;
     o.nail_case = Nail_Penetration_Case(c.configuration, c.d, c.L, 90.0, c.t1, c.t2, &p, nullptr);
     double t1_min = t1_req;
-    if (c.kind1 >= 4 && c.kind1 <= 8) t1_min = std::fmax(t1_req, Conn_Panel_Min_Thickness(c.kind1, c.grade1, c.d));
-    else if (c.kind1 == 9) t1_min = 7.0 * c.d;
+    if (c.kind1 >= MK_OSB && c.kind1 <= MK_FIBREBOARD)
+        t1_min = std::fmax(t1_req, Conn_Panel_Min_Thickness(c.kind1, c.grade1, c.d));
+    else if (c.kind1 == MK_FERMACELL)
+        t1_min = 7.0 * c.d;
     const double k_t = (!metal1 && c.t1 < t1_min) ? c.t1 / t1_min : 1.0;
     o.k = K_By_Case(o.nail_case, p, c.d, k_t, metal1 ? 0.0 : t1_min, c.t2, t2_req, nullptr);
     return o;
@@ -220,7 +223,7 @@ double Conn_Panel_Factor(int kind, int grade)
 
 double Conn_Plate_Penetration_Factor(int kind1, double t1, double d)
 {
-    const double dp = kind1 == 16 ? kAluScale * d : d;
+    const double dp = kind1 == MK_ALUMINIUM_PLATE ? kAluScale * d : d;
     if (dp <= t1 + 0.0005) return 10.0;
     if (dp / 2.0 >= t1 - 0.0005) return 9.0;
     const double x = 2.0 * t1 / dp - 1.0;
@@ -317,7 +320,8 @@ double Lateral_Nail_Panel(int configuration, double d, double L, double f_u, int
     // The panel decides the factor: member 2 when it is a board of the table,
     // none for the other panels as member 2, else member 1's.
     double A = 0.0, f_h = o.fh1;
-    if (kind2 == 4 || kind2 == 5 || kind2 == 6 || kind2 == 7 || kind2 == 8) {
+    if (kind2 == MK_OSB || kind2 == MK_GYPSUM_BOARD || kind2 == MK_PLYWOOD || kind2 == MK_PARTICLEBOARD ||
+        kind2 == MK_FIBREBOARD) {
         A = Conn_Panel_Factor(kind2, grade2);
         f_h = o.fh2;
     } else if (!Conn_Is_Panel(kind2)) {
@@ -341,12 +345,13 @@ double Lateral_Staple(int configuration, double d, double L, double f_u, int, do
     if (o.failed) return Failed(o, result);
     const double root = Root(o.fh1, c.my_t1, d);
     double R = 0.0, A = 0.0;
-    if (kind1 == 0 && kind2 == 0) {
+    if (kind1 == MK_SOFTWOOD && kind2 == MK_SOFTWOOD) {
         R = 2.0 * o.k * root;
-    } else if (kind1 == -10 || (kind1 >= 0 && kind1 <= 3) || kind1 == 17) {
+    } else if (kind1 == MK_UNLISTED_SOFTWOOD || (kind1 >= MK_SOFTWOOD && kind1 <= MK_GLULAM_DIN) ||
+               kind1 == MK_BEECH_GL75) {
         const double beta = Beta(o);
         R = 2.0 * o.k * root * std::sqrt(2.0 * beta / (1.0 + beta));
-    } else if (kind1 >= 4 && kind1 <= 8) {
+    } else if (kind1 >= MK_OSB && kind1 <= MK_FIBREBOARD) {
         A = Conn_Panel_Factor(kind1, grade1);
         R = 2.0 * A * o.k * root;
     }
@@ -442,8 +447,8 @@ int Nail_Penetration_Reduction(int type, double f_u, int configuration, double d
                                int* effective_planes, double* k_out, double* t1_min_out, double* t2_req_out)
 {
     const bool product = Conn_Is_Screw_Product(type) != 0;
-    const bool screw = (type >= 2 && type <= 10) || product;
-    if (!Conn_Is_Nail_Like(type) && type != 1 && !screw) return 0;
+    const bool screw = (type >= FT_SCREW_1A && type <= FT_SCREW_3C) || product;
+    if (!Conn_Is_Nail_Like(type) && type != FT_STAPLE && !screw) return 0;
     double p = 0.0;
     int planes = 0;
     const int nail_case = Nail_Penetration_Case(configuration, d, L, angle, t1, t2, &p, &planes);
@@ -455,18 +460,20 @@ int Nail_Penetration_Reduction(int type, double f_u, int configuration, double d
         t2_req = Required_Thickness_Middle(configuration, d, L, angle, type, predrilled, variant, no_clearance, 1,
                                            kHalfPi, kHalfPi, 0.0, f_u, t1, t2, rho1, rho2, kind1, kind2, grade1,
                                            grade2, law1, law2);
-        if (kind1 >= 4 && kind1 <= 8)
+        if (kind1 >= MK_OSB && kind1 <= MK_FIBREBOARD)
             t1_min = std::fmax(t1_req, product ? 1.2 * d : Conn_Panel_Min_Thickness(kind1, grade1, d));
-        else if (kind1 == 9)
+        else if (kind1 == MK_FERMACELL)
             t1_min = 7.0 * d;
         else
             t1_min = t1_req;
     } else {
         t1_req = t1_min = 0.1;
         if (Conn_Is_Nail_Like(type)) {
-            const double thick = kind1 == 16 ? 2.8844991406148166 : 2.0;
-            if (type >= 22 && type <= 24 && t1 >= thick) t2_req = 10.0 * d;
-            else if (type == 45 || type == 46) t2_req = 8.0 * d;
+            const double thick = kind1 == MK_ALUMINIUM_PLATE ? 2.8844991406148166 : 2.0;
+            if (type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C && t1 >= thick)
+                t2_req = 10.0 * d;
+            else if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA)
+                t2_req = 8.0 * d;
             else t2_req = Conn_Plate_Penetration_Factor(kind1, t1, d) * d;
         } else {
             const double my = product ? Fastener_Yield_Moment(type, d, f_u, variant, 0) : 0.3 * f_u * Pow26(d);
@@ -486,7 +493,7 @@ int Nail_Penetration_Reduction(int type, double f_u, int configuration, double d
 
 double Board_Density_Value(double x, int kind)
 {
-    if (kind != 5) return 800.0;
+    if (kind != MK_GYPSUM_BOARD) return 800.0;
     if (x >= 1.0 && x <= 1.25) return 950.0;
     if (x > 1.25 && x <= 1.6) return 680.0;
     return 0.0;

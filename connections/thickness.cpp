@@ -6,6 +6,7 @@
 #include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/yieldmoment.h"
+#include "materials/matkind.h"
 #include "nad/nadec5.h"
 
 namespace {
@@ -25,13 +26,14 @@ double Required(Which which, int type, int predrilled, int variant, double d, in
                 double h_e, double f_u, const Members& m, int configuration, double length, double angle)
 {
     if (which == SIDE_PLATE && Conn_Is_Metal(m.kind1)) return 0.1;
-    if (type >= 25 && type <= 28)
+    if (type >= FT_RING_A1 && type <= FT_PLATE_C10)
         return (which == SIDE || which == SIDE_PLATE || which == SECOND) ? Connector_Min_Side_Thickness(h_e)
                                                                          : Connector_Min_Middle_Thickness(h_e);
     double my = Fastener_Yield_Moment(type, d, f_u, variant, thread);
-    if (type >= 2 && type <= 10 && which != SIDE && which != SIDE_PLATE) my = Yield_Moment_Round(d, f_u);
+    if (type >= FT_SCREW_1A && type <= FT_SCREW_3C && which != SIDE && which != SIDE_PLATE)
+        my = Yield_Moment_Round(d, f_u);
     // Bolts in holes with clearance bear on the hole diameter.
-    const double d_h = (type == 30 && !no_clearance) ? d + 1.0 : d;
+    const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double f1 = 0.0, f2 = 0.0;
     if (which == PLATE_A || which == PLATE_B) {
         Embedment_Pair(nullptr, &f2, type, d_h, predrilled, m.alpha2, m.alpha2, m.t2, m.t2, m.rho2, m.rho2, m.kind2,
@@ -40,6 +42,12 @@ double Required(Which which, int type, int predrilled, int variant, double d, in
         const double root = std::sqrt(my / (f2 * d));
         return (which == PLATE_A ? 3.2526911934581184 : 3.926345596729059) * root;
     }
+    // The nail's penetration case (and its messages) does not depend on the
+    // embedment strengths: the caller learns how far the nail reaches even
+    // when a member has no embedment strength.
+    int nail_case = 0;
+    if (which == MIDDLE && type == FT_NAIL)
+        nail_case = Nail_Penetration_Case(configuration, d, length, angle, m.t1, m.t2, nullptr, nullptr);
     Embedment_Pair(&f1, &f2, type, d_h, predrilled, m.alpha1, m.alpha2, m.t1, m.t2, m.rho1, m.rho2, m.kind1, m.kind2,
                    m.grade1, m.grade2, m.law1, m.law2);
     if (f1 <= 0.001 || f2 <= 0.001 || d <= 0.0) return 0.0;
@@ -51,13 +59,12 @@ double Required(Which which, int type, int predrilled, int variant, double d, in
         t_req = 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(my / (f1 * d));
         break;
     case SECOND:
-        t_req = 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(my / (f2 * d));
+        // The side member's formula seen from member 2: beta turns into 1/beta.
+        t_req = 2.3 * (std::sqrt(1.0 / (1.0 + beta)) + 1.0) * std::sqrt(my / (f2 * d));
         break;
     default: {
         const double root = std::sqrt(my / (f2 * d));
-        int nail_case = 0;
-        if (type == 0) nail_case = Nail_Penetration_Case(configuration, d, length, angle, m.t1, m.t2, nullptr, nullptr);
-        if (type == 0 && (nail_case == 1 || nail_case == 2))
+        if (type == FT_NAIL && (nail_case == 1 || nail_case == 2))
             t_req = 1.15 * (2.0 / std::sqrt(1.0 + beta) + 2.0) * root;
         else
             t_req = 4.6 / std::sqrt(1.0 + beta) * root;

@@ -20,12 +20,14 @@ double Required_Thickness_Side_Plate(double d, int type, int predrilled, int var
                                      double alpha1, double alpha2, double h_e, double f_u, double t1, double t2,
                                      double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
                                      const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2);
+// Single shear, member 2: t2,req = 2.3 (sqrt(1/(1+beta)) + 1) sqrt(M_y/(f_h2 d)).
 double Required_Thickness_Second(double d, int type, int predrilled, int variant, int no_clearance, int thread,
                                  double alpha1, double alpha2, double h_e, double f_u, double t1, double t2,
                                  double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
                                  const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2);
 // Middle member of a double-shear joint; for nails the penetration case of
-// (configuration, d, length, nail angle [deg]) decides the formula.
+// (configuration, d, length, nail angle [deg]) decides the formula, and its
+// codes are pushed also when an embedment strength vanishes.
 double Required_Thickness_Middle(int configuration, double d, double length, double angle, int type, int predrilled,
                                  int variant, int no_clearance, int thread, double alpha1, double alpha2, double h_e,
                                  double f_u, double t1, double t2, double rho1, double rho2, int kind1, int kind2,

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "connections/embedment.h"
+#include "materials/matkind.h"
 #include "nad/nadec5.h"
 
 namespace {
@@ -41,12 +42,13 @@ double Panel_Rules(double value, int kind, double t, double d_h)
     if (!Conn_Is_Panel(kind)) return value;
     if (t >= 11.999 && t <= 20.001) return 8.0;
     if (t < 12.0) {
-        if (kind == 5 || kind == 9) return 0.0;
-        if ((kind == 6 || kind == 8) && t < 6.0) return 0.0;
-        if ((kind == 4 || kind == 7 || kind == 10 || kind == 11 || kind == 19 || kind == -11 || kind == -10) &&
+        if (kind == MK_GYPSUM_BOARD || kind == MK_FERMACELL) return 0.0;
+        if ((kind == MK_PLYWOOD || kind == MK_FIBREBOARD) && t < 6.0) return 0.0;
+        if ((kind == MK_OSB || kind == MK_PARTICLEBOARD || kind == MK_KERTO_S || kind == MK_KERTO_Q ||
+             kind == MK_STEICO_LVL || kind == MK_STEICO_GLVL || kind == MK_UNLISTED_SOFTWOOD) &&
             t < 8.0)
             return 0.0;
-        if (kind == 18 || kind == -12 || kind == -13) return 0.0;
+        if (kind == MK_BEECH_PANEL || kind == MK_STEICO_WALL || kind == MK_STEICO_JOIST) return 0.0;
         if (t < 1.2 * d_h) return 0.0;
     }
     return value;
@@ -57,7 +59,8 @@ double Head_Rule(double value, double d_h, double d) { return d_h < 1.8 * d ? 0.
 
 bool Countersunk_Product(int type, int sub_type)
 {
-    return type == 11 || type == 13 || (type == 44 && (sub_type == 1 || sub_type == 2 || sub_type == 4));
+    return type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_CSK_FULL ||
+           (type == FT_SPAX_USER && (sub_type == 1 || sub_type == 2 || sub_type == 4));
 }
 
 } // namespace
@@ -67,12 +70,14 @@ double Withdrawal_Param_Nail(int type, double x, int predrilled, int core_hole, 
     const double r = Rho_Squared(rho_k, 500.0);
     const bool annex = ActiveNadEc5 != nullptr;
     double f = 0.0;
-    if (type == 0 || (type == 1 && x <= 20.0)) f = (annex ? 20e-6 : 18e-6) * r;
-    else if (type == 1) f = annex ? 2.0 / 3.0 * 20e-6 * r : 0.3333333 * 18e-6 * r;
+    if (type == FT_NAIL || (type == FT_STAPLE && x <= 20.0))
+        f = (annex ? 20e-6 : 18e-6) * r;
+    else if (type == FT_STAPLE)
+        f = annex ? 2.0 / 3.0 * 20e-6 * r : 0.3333333 * 18e-6 * r;
     else if (Type_In(type, 16, 17, 18) || Type_In(type, 34, 35, 36)) f = (annex && predrilled) ? 0.0 : 30e-6 * r;
     else if (Type_In(type, 19, 20, 21) || Type_In(type, 37, 38, 39)) f = (annex && predrilled) ? 0.0 : 40e-6 * r;
     else if (Type_In(type, 22, 23, 24) || Type_In(type, 40, 41, 42)) f = Annex_Number_Zero() ? 0.0 : 50e-6 * r;
-    if (core_hole && (Conn_Is_Special_Nail(type) || type == 45 || type == 46)) f *= 0.7;
+    if (core_hole && Fastener_Is_Special_Nail(type)) f *= 0.7;
     return f;
 }
 
@@ -81,12 +86,16 @@ double Withdrawal_Param_Screw(int type, int core_hole, int, double rho_k, double
     if (Annex_Number_Zero()) return 0.0;
     const double r = Rho_Squared(rho_k, 500.0);
     double f = 0.0;
-    if (type >= 2 && type <= 4) f = 60e-6 * r;
-    else if (type >= 5 && type <= 7) f = 70e-6 * r;
-    else if (type >= 8 && type <= 10) f = 80e-6 * r;
-    else if (Type_In(type, 11, 12, 13) || type == 44) f = Withdrawal_Param_Product_Din(d);
+    if (type >= FT_SCREW_1A && type <= FT_SCREW_1C)
+        f = 60e-6 * r;
+    else if (type >= FT_SCREW_2A && type <= FT_SCREW_2C)
+        f = 70e-6 * r;
+    else if (type >= FT_SCREW_3A && type <= FT_SCREW_3C)
+        f = 80e-6 * r;
+    else if (Type_In(type, 11, 12, 13) || type == FT_SPAX_USER)
+        f = Withdrawal_Param_Product_Din(d);
     else if (Type_In(type, 14, 15, 43)) f = ActiveNadEc5 ? Withdrawal_Param_Product_Ec5(d) : 80e-6 * r;
-    if (core_hole && (Conn_Is_Special_Nail(type) || type == 45 || type == 46)) f *= 0.7;
+    if (core_hole && Fastener_Is_Special_Nail(type)) f *= 0.7;
     return f;
 }
 
@@ -112,7 +121,8 @@ double Head_Pull_Through_Nail(int type, int reduced, double rho_k)
     const bool annex = ActiveNadEc5 != nullptr;
     if (Annex_Number_Zero() && Conn_Is_Special_Nail(type)) return 0.0;
     double factor = 0.0;
-    if (type == 0 || type == 1) factor = annex ? 70e-6 : 60e-6;
+    if (type == FT_NAIL || type == FT_STAPLE)
+        factor = annex ? 70e-6 : 60e-6;
     else if (Type_In(type, 16, 19, 22)) factor = 60e-6;
     else if (Type_In(type, 17, 20, 23)) factor = 80e-6;
     else if (Type_In(type, 18, 21, 24)) factor = 100e-6;
@@ -135,7 +145,8 @@ double Head_Pull_Through_Screw(int type, int kind, double rho_k, double t, doubl
     d_h = std::fmin(d_h, 32.0);
     double f;
     if (Conn_Is_Panel(kind) && t <= 20.0) f = 80e-6 * Rho_Squared(rho_k, 380.0);
-    else if ((type == 11 || type == 13) && general == 0) f = Countersunk_Law(d_h, 16.1);
+    else if ((type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_CSK_FULL) && general == 0)
+        f = Countersunk_Law(d_h, 16.1);
     else f = General_Law(d_h, 16.1, 22.1);
     return Panel_Rules(f, kind, t, d_h);
 }
@@ -173,33 +184,39 @@ int Axial_Load_Allowed(int type, int resin_coated, int predrilled, int, int kind
 {
     const bool nail_like = Conn_Is_Nail_Like(type) != 0;
     const bool steel1 = Conn_Is_Metal(kind1) != 0;
-    if ((kind1 == 10 || kind1 == 11) && kind2 == 12) return 0;
-    if ((kind2 == 10 || kind2 == 11) && kind1 == 12) return 0;
-    if (kind1 == 5) return 0;
-    if (type == 1) return resin_coated ? 1 : 0;
+    if ((kind1 == MK_KERTO_S || kind1 == MK_KERTO_Q) && kind2 == MK_STEEL_PLATE) return 0;
+    if ((kind2 == MK_KERTO_S || kind2 == MK_KERTO_Q) && kind1 == MK_STEEL_PLATE) return 0;
+    if (kind1 == MK_GYPSUM_BOARD) return 0;
+    if (type == FT_STAPLE) return resin_coated ? 1 : 0;
     if (nail_like && predrilled) return 0;
 
     int value = 0;
     if (ActiveNadEc5 && ActiveNadEc5->na_de == 0) {
         value = nail_like ? 1 : 0;
     } else if (ActiveNadEc5 && nail_like) {
-        const bool timber = kind1 == -10 || (kind1 >= 0 && kind1 <= 3) || kind1 == 17;
+        const bool timber =
+            kind1 == MK_UNLISTED_SOFTWOOD || (kind1 >= MK_SOFTWOOD && kind1 <= MK_GLULAM_DIN) || kind1 == MK_BEECH_GL75;
         if (!(timber || Conn_Is_Panel(kind1) || steel1)) return 0;
         value = 1;
     }
-    if ((type >= 2 && type <= 15) || type == 43 || type == 44) value = 1;
+    if ((type >= FT_SCREW_1A && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER || type == FT_SPAX_USER)
+        value = 1;
 
-    if (type == 30) {
+    if (type == FT_BOLT) {
         value = 1;
     } else {
-        if (type == 26 || type == 27 || type == 28 || type == 32 || type == 33) value = 1;
-        if ((type >= 2 && type <= 10) || (type >= 22 && type <= 24)) {
+        if (type == FT_PLATE_C1 || type == FT_PLATE_C5 || type == FT_PLATE_C10 || type == FT_PLATE_C2 ||
+            type == FT_PLATE_C11)
+            value = 1;
+        if ((type >= FT_SCREW_1A && type <= FT_SCREW_3C) ||
+            (type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C)) {
             if (!Conn_Is_Panel(kind1)) return steel1 ? 1 : value;
             value = 1;
         }
-        if (kind1 == 9) return nail_like ? 1 : value;
+        if (kind1 == MK_FERMACELL) return nail_like ? 1 : value;
     }
-    if (steel1 && Conn_Is_Panel(kind2)) return ((type >= 22 && type <= 24) || value == 1) ? 1 : 0;
+    if (steel1 && Conn_Is_Panel(kind2))
+        return ((type >= FT_SPECIAL_NAIL_3A && type <= FT_SPECIAL_NAIL_3C) || value == 1) ? 1 : 0;
     return value;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "materials/matkind.h"
 #include "nad/nadec5.h"
 
 namespace {
@@ -119,15 +120,16 @@ double Threaded_Bolt_Power(double d)
 
 double Fastener_Yield_Moment(int type, double d, double f_u, int variant, int thread_flag)
 {
-    if (type >= 2 && type <= 10) return 60.0 * Pow26(d);
-    if (type == 11 || type == 12 || type == 13 || type == 44) {
+    if (type >= FT_SCREW_1A && type <= FT_SCREW_3C) return 60.0 * Pow26(d);
+    if (type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_WASHER_PARTIAL || type == FT_SPAX_CSK_FULL ||
+        type == FT_SPAX_USER) {
         if (variant) return ActiveNadEc5 ? 60.0 * Pow26(d) : 0.0;
         return Yield_Moment_Screw_Table(d);
     }
-    if (type == 14 || type == 15 || type == 43)
+    if (type == FT_ASSY_VG_CYLINDER || type == FT_ASSY_VG_COUNTERSUNK || type == FT_ASSY_USER)
         return variant ? Yield_Moment_Product_Table_2(d) : Yield_Moment_Product_Table_1(d);
-    if (type == 30 && thread_flag) return 0.3 * f_u * Threaded_Bolt_Power(d);
-    if (type == 46) return d < 4.1 ? 3500.0 : 5000.0;
-    if (type >= 25 && type <= 28) return 0.0;
+    if (type == FT_BOLT && thread_flag) return 0.3 * f_u * Threaded_Bolt_Power(d);
+    if (type == FT_SIMPSON_CSA) return d < 4.1 ? 3500.0 : 5000.0;
+    if (type >= FT_RING_A1 && type <= FT_PLATE_C10) return 0.0;
     return 0.3 * f_u * Pow26(d);
 }

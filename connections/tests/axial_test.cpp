@@ -9,6 +9,7 @@
 #include "connections/axial.h"
 #include "connections/connmsg.h"
 #include "connections/tests/annex_rules.h"
+#include "materials/matkind.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ ConnectionInput Blank()
     std::memset(&in, 0, sizeof in);
     in.steel_grade = -1;
     in.shear_planes = 1;
-    in.kind1 = in.kind2 = 0;
+    in.kind1 = in.kind2 = MK_SOFTWOOD;
     in.grade1 = in.grade2 = 5; // C24
     in.axis_angle = 90;
     in.gamma_m1 = in.gamma_m2 = 1.3;
@@ -39,7 +40,7 @@ ConnectionResult Fresh(double rho1 = 350, double rho2 = 350)
 ConnectionInput Wood_Screw_5()
 {
     ConnectionInput in = Blank();
-    in.type = 5;
+    in.type = FT_SCREW_2A;
     in.d = 8;
     in.d_inner = 5.2;
     in.length = 120;
@@ -68,10 +69,10 @@ TEST(AxialEta, WoodScrew)
     EXPECT_NEAR(r.faxd, 886.523, 1e-3);
     EXPECT_EQ(r.rho1, 350.0);
     EXPECT_EQ(r.ax_one, 1.0);
-    in.type = 7;
+    in.type = FT_SCREW_2C;
     r = Fresh();
     EXPECT_NEAR(Axial_Capacity_Screw_Eta(in, 80, 2.5, &r), 2401.0, 1e-9);
-    in.type = 5;
+    in.type = FT_SCREW_2A;
     in.axis_angle = 60;
     r = Fresh();
     Axial_Capacity_Screw_Eta(in, 80, 2.5, &r);
@@ -99,7 +100,7 @@ TEST(AxialEta, NailsAndRefusals)
 {
     AnnexRules annex(1);
     ConnectionInput in = Blank();
-    in.type = 0;
+    in.type = FT_NAIL;
     in.d = 3.4;
     in.d_head = 8;
     ConnectionResult r = Fresh(350, 380);
@@ -149,7 +150,7 @@ TEST(AxialEta, BoltAndConnectorScrews)
 {
     AnnexRules annex(1);
     ConnectionInput in = Blank();
-    in.type = 30;
+    in.type = FT_BOLT;
     in.d = 12;
     in.washer_diameter = 44;
     in.fu = 400;
@@ -159,13 +160,13 @@ TEST(AxialEta, BoltAndConnectorScrews)
     EXPECT_NEAR(Axial_Capacity_Screw_Eta(in, 0, 2.5, &r), 10408.489, 1e-3);
     // connector screws carry nothing unless member 1 is a metal plate
     in = Blank();
-    in.type = 46;
+    in.type = FT_SIMPSON_CSA;
     in.d = 5;
     in.thread_length = 40;
     in.t2 = 80;
     r = Fresh();
     EXPECT_EQ(Axial_Capacity_Screw_Eta(in, 50, 0, &r), 0.0);
-    in.kind1 = 12;
+    in.kind1 = MK_STEEL_PLATE;
     in.grade1 = 0;
     r = Fresh();
     EXPECT_NEAR(Axial_Capacity_Screw_Eta(in, 50, 0, &r), 15 * 5 * 40, 1e-9);
@@ -175,7 +176,7 @@ TEST(AxialEta, BucklingOfAProductScrew)
 {
     AnnexRules annex(1);
     ConnectionInput in = Blank();
-    in.type = 14;
+    in.type = FT_ASSY_VG_CYLINDER;
     in.d = 8;
     in.d_inner = 5.4;
     in.d_head = 14;
@@ -212,7 +213,7 @@ TEST(AxialDin, NailsStaplesAndBolts)
 {
     DinRules din;
     ConnectionInput in = Blank();
-    in.type = 0;
+    in.type = FT_NAIL;
     in.d = 4;
     in.d_head = 10;
     in.predrilled = 1;
@@ -228,7 +229,7 @@ TEST(AxialDin, NailsStaplesAndBolts)
     EXPECT_NEAR(Axial_Capacity_Nail_Screw(in, 60, 0, &r), 2.205 * 4 * 60, 1e-9);
     EXPECT_NEAR(r.faxd, std::sqrt(0.64) * 529.2 / 1.3, 1e-9);
     // staples
-    in.type = 1;
+    in.type = FT_STAPLE;
     in.d = 1.5;
     in.d_head = 11;
     r = Fresh();
@@ -243,7 +244,7 @@ TEST(AxialDin, NailsStaplesAndBolts)
     EXPECT_NEAR(F, std::fmin(2 * 2.205 * 1.5 * 30, 60e-6 * 122500 * 11 * 1.5), 1e-9);
     // bolt M12 with a 44 mm washer, fc 2.5, steel grade: A 1550 (band), F_w 3875
     in = Blank();
-    in.type = 30;
+    in.type = FT_BOLT;
     in.d = 12;
     in.washer_diameter = 44;
     in.steel_grade = 0;
@@ -251,7 +252,7 @@ TEST(AxialDin, NailsStaplesAndBolts)
     EXPECT_NEAR(Axial_Capacity_Nail_Screw(in, 0, 2.5, &r), 3875.0, 1e-9);
     // product 14 at 20 degrees
     in = Blank();
-    in.type = 14;
+    in.type = FT_ASSY_VG_CYLINDER;
     in.d = 8;
     in.thread_length = 80;
     in.axis_angle = 20;
@@ -269,7 +270,7 @@ TEST(RopeEffect, ShareByTypeAndRules)
 {
     // a nail: 0.15 of F_ref under an annex (0.5 without), at most F_ax / 4
     ConnectionInput in = Blank();
-    in.type = 0;
+    in.type = FT_NAIL;
     in.d = 4;
     in.d_head = 10;
     {
@@ -287,10 +288,10 @@ TEST(RopeEffect, ShareByTypeAndRules)
         EXPECT_NEAR(Rope_Effect_Share(s, 200, 80, 2.5, &r), 200, 1e-9);
         // type 45 on a steel plate: 0.6 F_ax whatever F_ref
         ConnectionInput c = Blank();
-        c.type = 45;
+        c.type = FT_SIMPSON_CNA;
         c.d = 4;
         c.thread_length = 40;
-        c.kind1 = 12;
+        c.kind1 = MK_STEEL_PLATE;
         c.grade1 = 0;
         r = Fresh();
         const double F45 = Axial_Capacity_Screw_Eta(c, 50, 0, &r);
@@ -298,7 +299,7 @@ TEST(RopeEffect, ShareByTypeAndRules)
         EXPECT_NEAR(Rope_Effect_Share(c, 1, 50, 0, &r), 0.6 * F45, 1e-9);
         // closed gate: gypsum board as member 1 keeps the earlier share
         ConnectionInput g = Wood_Screw_5();
-        g.kind1 = 5;
+        g.kind1 = MK_GYPSUM_BOARD;
         r = Fresh();
         r.rope_share = 123;
         EXPECT_EQ(Rope_Effect_Share(g, 2000, 80, 2.5, &r), 0.0);
@@ -310,7 +311,7 @@ TEST(RopeEffect, ShareByTypeAndRules)
     r.rope_share = 7;
     EXPECT_EQ(Rope_Effect_Share(in, 2000, 60, 0, &r), 0.0);
     EXPECT_EQ(r.rope_share, 7);
-    in.kind1 = 9; // gypsum fibre board opens the gate for nails
+    in.kind1 = MK_FERMACELL; // gypsum fibre board opens the gate for nails
     in.t1 = 15;
     r = Fresh();
     const double F_ax = Axial_Capacity_Nail_Screw(in, 60, 0, &r);

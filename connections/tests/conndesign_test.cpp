@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "connections/conndesign.h"
 #include "connections/connmsg.h"
 #include "connections/tests/annex_rules.h"
+#include "materials/fastcat.h"
+#include "materials/matkind.h"
 
 namespace {
 
@@ -16,7 +19,7 @@ ConnectionInput Screw()
 {
     ConnectionInput in;
     std::memset(&in, 0, sizeof in);
-    in.type = 5;
+    in.type = FT_SCREW_2A;
     in.steel_grade = -1;
     in.d = 8;
     in.d_inner = 5.2;
@@ -24,7 +27,7 @@ ConnectionInput Screw()
     in.length = 120;
     in.thread_length = 70;
     in.shear_planes = 1;
-    in.kind1 = in.kind2 = 0;
+    in.kind1 = in.kind2 = MK_SOFTWOOD;
     in.grade1 = in.grade2 = 5; // C24
     in.t1 = 40;
     in.t2 = 100;
@@ -72,7 +75,7 @@ TEST(ConnAxialDesign, EdgeCases)
     ConnectionResult r;
     // a nail that does not reach member 2 still gets its capacity and no code is returned
     ConnectionInput nail = Screw();
-    nail.type = 0;
+    nail.type = FT_NAIL;
     nail.d = 4;
     nail.d_head = 10;
     nail.length = 38; // ends in member 1 (t1 40), 38 >= 8 d
@@ -84,10 +87,10 @@ TEST(ConnAxialDesign, EdgeCases)
     EXPECT_EQ(nail.axis_angle, 60); // the caller's record is untouched
     // a steel plate as member 1: k_mod of member 2 for both, f_c,90 of member 2 alone
     ConnectionInput bolt = Screw();
-    bolt.type = 30;
+    bolt.type = FT_BOLT;
     bolt.d = 12;
     bolt.washer_diameter = 44;
-    bolt.kind1 = 12;
+    bolt.kind1 = MK_STEEL_PLATE;
     bolt.grade1 = 0;
     bolt.t1 = 10;
     bolt.shear_planes = 1;
@@ -104,7 +107,7 @@ TEST(ConnAxialDesign, EdgeCases)
     bad.length = 0;
     EXPECT_EQ(Conn_Axial_Design(bad, &r), 6);
     bad = Screw();
-    bad.type = 26;
+    bad.type = FT_PLATE_C1;
     bad.d_bolt = 0;
     EXPECT_EQ(Conn_Axial_Design(bad, &r), 4);
 }
@@ -112,7 +115,7 @@ TEST(ConnAxialDesign, EdgeCases)
 TEST(ConnAxialDesign, UserProductTakesItsBlock)
 {
     ConnectionInput in = Screw();
-    in.type = 43;
+    in.type = FT_ASSY_USER;
     in.d = 99;  // not read
     in.assy_product.d = 8;
     in.assy_product.d_inner = 5.4;
@@ -135,7 +138,7 @@ namespace {
 ConnectionInput Bolt_M12()
 {
     ConnectionInput in = Screw();
-    in.type = 30;
+    in.type = FT_BOLT;
     in.d = 12;
     in.d_head = 0;
     in.length = 0;
@@ -195,7 +198,7 @@ TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
 {
     DinRules din;
     ConnectionInput in = Screw();
-    in.type = 0;
+    in.type = FT_NAIL;
     in.d = 4;
     in.d_head = 10;
     in.length = 100;
@@ -223,7 +226,8 @@ TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
     std::memset(&r, 0x11, sizeof r);
     EXPECT_EQ(Conn_Design(in, &r), 14);
     EXPECT_STREQ(Conn_Message_Text(14), "Seitenholz zu d\x81nn, Spaltgefahr gem. Gl. (218)"); // ü
-    EXPECT_NE(r.fvk, 0.0); // the result is not touched
+    EXPECT_EQ(r.fvk, 0.0); // nothing of an earlier run is left behind
+    EXPECT_EQ(r.rho1, 0.0);
 
     // too short a nail: 8, with densities, k_mod, spacings and K_ser filled
     in.t1 = 60;
@@ -268,7 +272,7 @@ TEST(ConnDesign, StapleCrownAlongTheGrain)
 {
     AnnexRules annex(1);
     ConnectionInput in = Screw();
-    in.type = 1;
+    in.type = FT_STAPLE;
     in.d = 2;
     in.d_inner = 0;
     in.d_head = 12; // crown width
@@ -292,4 +296,287 @@ TEST(ConnDesign, StapleCrownAlongTheGrain)
     EXPECT_LE(along.rope_share, 0.7 * across.rope_share + 1e-9);
     EXPECT_NEAR(across.spacing1[0], 15 * 2, 1e-9); // (10 + 5) d at alpha 0
     EXPECT_NEAR(along.spacing1[0], 20 * 2, 1e-9);  // (15 + 5) d
+}
+
+// Input that no design can use is refused before anything is computed, by
+// both entries and under both rule sets, and no value of an earlier call is
+// left behind; the refusal names the field.
+TEST(ConnDesign, NonsenseIsRefusedAndLeavesNothing)
+{
+    const double nan = std::nan(""), inf = HUGE_VAL;
+    const struct {
+        const char* what;
+        void (*change)(ConnectionInput&, double, double);
+        int code;
+        const char* field;
+    } cases[] = {
+        {"t1 negative", [](ConnectionInput& in, double, double) { in.t1 = -10; }, CONN_INPUT_THICKNESS_1, "t1"},
+        {"t1 nan", [](ConnectionInput& in, double n, double) { in.t1 = n; }, CONN_INPUT_NOT_FINITE, "t1"},
+        {"steel plate t 0",
+         [](ConnectionInput& in, double, double) {
+             in.kind1 = MK_STEEL_PLATE;
+             in.grade1 = 5;
+             in.t1 = 0;
+         },
+         CONN_INPUT_THICKNESS_1, "t1"},
+        {"t2 zero", [](ConnectionInput& in, double, double) { in.t2 = 0; }, CONN_INPUT_THICKNESS_2, "t2"},
+        {"d nan", [](ConnectionInput& in, double n, double) { in.d = n; }, CONN_INPUT_NOT_FINITE, "d"},
+        {"d inf", [](ConnectionInput& in, double, double i) { in.d = i; }, CONN_INPUT_NOT_FINITE, "d"},
+        {"d 4 for a bolt", [](ConnectionInput& in, double, double) { in.d = 4; }, CONN_INPUT_DIAMETER, "d"},
+        {"d 0", [](ConnectionInput& in, double, double) { in.d = 0; }, 4, "d"},
+        {"alpha nan", [](ConnectionInput& in, double n, double) { in.alpha2 = n; }, CONN_INPUT_NOT_FINITE, "alpha2"},
+        {"law inf", [](ConnectionInput& in, double, double i) { in.embedment_law.e_d = i; }, CONN_INPUT_NOT_FINITE,
+         "law.e_d"},
+        {"no shear plane", [](ConnectionInput& in, double, double) { in.shear_planes = 0; }, CONN_INPUT_SHEAR_PLANES,
+         "shear_planes"},
+        {"three shear planes", [](ConnectionInput& in, double, double) { in.shear_planes = 3; },
+         CONN_INPUT_SHEAR_PLANES, "shear_planes"},
+        {"type 47", [](ConnectionInput& in, double, double) { in.type = 47; }, CONN_INPUT_TYPE, "type"},
+        {"glued", [](ConnectionInput& in, double, double) { in.type = FT_GLUED; }, CONN_INPUT_TYPE, "type"},
+        {"method 3", [](ConnectionInput& in, double, double) { in.method = 3; }, CONN_INPUT_METHOD, "method"},
+        {"fu 0", [](ConnectionInput& in, double, double) { in.fu = 0; }, CONN_INPUT_FU, "fu"},
+        {"steel grade 99", [](ConnectionInput& in, double, double) { in.steel_grade = 99; }, CONN_INPUT_STEEL_GRADE,
+         "steel_grade"},
+        {"gamma 0.9", [](ConnectionInput& in, double, double) { in.gamma_m2 = 0.9; }, CONN_INPUT_GAMMA_M, "gamma_m2"},
+        {"no gamma", [](ConnectionInput& in, double, double) { in.gamma_m1 = in.gamma_m2 = 0; }, CONN_INPUT_GAMMA_M,
+         "gamma_m1"},
+        {"kmod 1.5",
+         [](ConnectionInput& in, double, double) {
+             in.kmod_from_materials = 0;
+             in.kmod_given = 1.5;
+         },
+         CONN_INPUT_KMOD, "kmod_given"},
+        {"nail 500 mm thick",
+         [](ConnectionInput& in, double, double) {
+             in.type = FT_NAIL;
+             in.d = 14;
+             in.length = 300;
+         },
+         CONN_INPUT_DIAMETER, "d"},
+        {"nail 0 long",
+         [](ConnectionInput& in, double, double) {
+             in.type = FT_NAIL;
+             in.d = 4;
+             in.length = 0;
+         },
+         6, "length"},
+        {"connector without catalogue",
+         [](ConnectionInput& in, double, double) {
+             in.type = FT_PLATE_C1;
+             in.d = 50;
+             in.d_bolt = 12;
+         },
+         CONN_INPUT_PRODUCT, "product"},
+    };
+    for (int annex_on : {0, 1}) {
+        AnnexRules annex;
+        if (!annex_on) ActiveNadEc5 = nullptr;
+        for (const auto& c : cases) {
+            ConnectionInput in = Bolt_M12();
+            c.change(in, nan, inf);
+            const char* field = nullptr;
+            EXPECT_EQ(Conn_Check_Input(in, &field), c.code) << c.what;
+            EXPECT_STREQ(field, c.field) << c.what;
+            for (int axial : {0, 1}) {
+                ConnectionResult r;
+                ASSERT_EQ(Conn_Design(Bolt_M12(), &r), 0);
+                ASSERT_GT(r.fvk, 0.0);
+                Conn_Push_Message(&ConnMessageListA, 8);
+                EXPECT_EQ(axial ? Conn_Axial_Design(in, &r) : Conn_Design(in, &r), c.code) << c.what << axial;
+                EXPECT_EQ(r.fvk, 0.0) << c.what;
+                EXPECT_EQ(r.faxk, 0.0) << c.what;
+                EXPECT_EQ(r.rho1, 0.0) << c.what;
+                EXPECT_EQ(r.kser, 0.0) << c.what;
+                EXPECT_EQ(ConnMessageListA.count, 0) << c.what;
+            }
+        }
+    }
+}
+
+// A member whose density the materials cannot give, or k_mod outside
+// (0, 1.1], stops the design with its own code and clears the record.
+TEST(ConnDesign, UnknownMaterialIsRefused)
+{
+    AnnexRules annex(1);
+    ConnectionResult r;
+    ConnectionInput in = Bolt_M12();
+    in.grade2 = 99;
+    EXPECT_EQ(Conn_Design(in, &r), CONN_INPUT_DENSITY_2);
+    EXPECT_EQ(r.rho1, 0.0);
+    EXPECT_EQ(Conn_Axial_Design(in, &r), CONN_INPUT_DENSITY_2);
+    // k_mod from the materials needs service classes 1 to 3 and a duration class
+    for (int which = 0; which < 3; ++which) {
+        in = Bolt_M12();
+        if (which == 0) in.service_class1 = 0;
+        if (which == 1) in.service_class2 = 4;
+        if (which == 2) in.duration = 8; // "frei": the caller's own k_mod
+        const char* field = nullptr;
+        EXPECT_EQ(Conn_Check_Input(in, &field), CONN_INPUT_KMOD) << which;
+        EXPECT_STREQ(field, which == 0 ? "service_class1" : which == 1 ? "service_class2" : "duration");
+        EXPECT_EQ(Conn_Design(in, &r), CONN_INPUT_KMOD);
+        EXPECT_EQ(r.kmod1, 0.0);
+    }
+    // a steel plate needs no service class of its own
+    in = Bolt_M12();
+    in.kind1 = MK_STEEL_PLATE;
+    in.grade1 = 5;
+    in.t1 = 10;
+    in.service_class1 = 0;
+    EXPECT_EQ(Conn_Check_Input(in, nullptr), 0);
+}
+
+namespace {
+
+// The supplied fastener catalogue, read as the host's private data folder.
+void Load_Connector_Catalogue()
+{
+    setenv("KOV_CUROB_PRIVAT_DATAPATH", KOV_TEST_DIR "/../../data/fasteners", 1);
+    ASSERT_EQ(Catalogue_Read_Ringduebel_A1(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C1(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C5(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C10(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_B1(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C2(), 1);
+    ASSERT_EQ(Catalogue_Read_Schduebel_C11(), 1);
+}
+
+ConnectionInput Connector(int type)
+{
+    ConnectionInput in = Bolt_M12();
+    const ConnectorProduct& p = Connector_Catalogue_Table(type)->products[0];
+    in.type = type;
+    in.product = 0;
+    in.d = p.dc;
+    in.d_bolt = p.db_min > 0 ? p.db_min : 12;
+    in.washer_diameter = 0;
+    in.shear_planes = 1;
+    in.t1 = in.t2 = 100;
+    in.method = 0;
+    return in;
+}
+
+} // namespace
+
+// Connectors through the driver with the data of their catalogue product
+// (C24, rho_k 350, members thick enough: k1 = k3 = 1, force along the grain):
+// split rings 35 d_c^1.5 (EN 1995-1-1, 8.9; DIN 1052 alike), toothed plates
+// 18 d_c^1.5 (C1, C2, C5) and 25 d_c^1.5 (C10, C11) (EN 1995-1-1, 8.10), the
+// shear-plate B1 at a steel plate 35 d_c^1.5, by 1.1 under an annex.
+TEST(ConnDesign, ConnectorsFromTheirProducts)
+{
+    Load_Connector_Catalogue();
+    for (int annex_on : {0, 1}) {
+        AnnexRules annex(1);
+        if (!annex_on) ActiveNadEc5 = nullptr;
+        for (int type : {25, 26, 27, 28, 31, 32, 33}) {
+            ConnectionInput in = Connector(type);
+            const double dc = in.d;
+            double expected = 18.0 * std::pow(dc, 1.5);
+            if (type == 28 || type == 33) expected = 25.0 * std::pow(dc, 1.5);
+            if (type == 25) expected = 35.0 * std::pow(dc, 1.5);
+            if (type == 31) {
+                in.kind1 = MK_STEEL_PLATE;
+                in.grade1 = 5;
+                in.t1 = 10;
+                expected = 35.0 * std::pow(dc, 1.5) * (annex_on ? 1.1 : 1.0);
+            }
+            ConnectionResult r;
+            ASSERT_EQ(Conn_Design(in, &r), 0) << type;
+            EXPECT_NEAR(r.fvk_connector, expected, 1e-6 * expected) << type << " " << annex_on;
+            EXPECT_NEAR(r.fvk_total, r.fvk + r.fvk_connector, 1e-9) << type;
+            EXPECT_EQ(r.effective_planes, 1) << type;
+            // the design value of the connector part: k_mod 0.8 over gamma_M
+            EXPECT_NEAR(r.fvd_connector, 0.8 * expected / 1.3, 1e-6 * expected) << type; // gamma_M1 = gamma_M2 = 1.3
+            // a product the catalogue does not hold, or a diameter that is not the product's
+            in.product = 30;
+            EXPECT_EQ(Conn_Design(in, &r), CONN_INPUT_PRODUCT) << type;
+            EXPECT_EQ(r.fvk_connector, 0.0);
+            in.product = 0;
+            in.d = dc + 5;
+            EXPECT_EQ(Conn_Design(in, &r), CONN_INPUT_PRODUCT_DIAMETER) << type;
+        }
+    }
+}
+
+// Aluminium side plate under a bolt: bearing d t k1 alpha_b f_u (EN 1999-1-1,
+// Table 8.5) at the minimum spacings e1 = e2 = 1.2 d0, p1 = 2.2 d0: k1 =
+// min(2.8 * 1.2 - 1.7, 2.5) = 1.66, alpha_b = min(2.2/3 - 0.25, 1.2/3) = 0.4;
+// 3004 H14 f_u 220: 12 * 2 * 1.66 * 0.4 * 220 = 3505.92 N governs (mode 30)
+// with gamma_M2 1.25 (no EC9 block published).
+TEST(ConnDesign, AluminiumPlateBearingGoverns)
+{
+    AnnexRules annex(1);
+    ConnectionInput in = Bolt_M12();
+    in.kind1 = MK_ALUMINIUM_PLATE;
+    in.grade1 = 0;
+    in.t1 = 2;
+    in.shear_planes = 1;
+    in.method = 0;
+    ConnectionResult r;
+    ASSERT_EQ(Conn_Design(in, &r), 0);
+    EXPECT_EQ(r.governing_mode, 30);
+    EXPECT_NEAR(r.fbk_alu, 3505.92, 1e-6);
+    EXPECT_NEAR(r.fvk, 3505.92, 1e-6);
+    EXPECT_DOUBLE_EQ(r.gamma_m, 1.25);
+    EXPECT_NEAR(r.fvd, 3505.92 * 0.8 / 1.25, 1e-6);
+    EXPECT_NEAR(r.k1_alu, 1.66, 1e-12);
+    EXPECT_NEAR(r.alpha_b_alu, 0.4, 1e-12);
+    EXPECT_EQ(r.fu_alu, 220.0);
+}
+
+// The 20 % raises count once and only for nails, staples and screws, and not
+// with a gypsum-fibre board as member 1; a nail's axis is always 90 degrees;
+// the Simpson nails are designed by the exact method with f_u 600.
+TEST(ConnDesign, RaisesAxisAndSimpsonNails)
+{
+    DinRules din;
+    ConnectionInput nail = Screw();
+    nail.type = FT_NAIL;
+    nail.d = 4;
+    nail.d_head = 10;
+    nail.length = 100;
+    nail.thread_length = 0;
+    nail.t1 = 60;
+    nail.t2 = 80;
+    nail.alpha1 = nail.alpha2 = 0;
+    nail.method = 0;
+    nail.fu = 600;
+    nail.kmod_from_materials = 0;
+    nail.kmod_given = 0.8;
+    ConnectionResult base, raised, both, slanted;
+    ASSERT_EQ(Conn_Design(nail, &base), 0);
+    EXPECT_NEAR(base.fvk, 1001.132, 1e-3);
+    nail.raise_a = 1;
+    ASSERT_EQ(Conn_Design(nail, &raised), 0);
+    EXPECT_NEAR(raised.fvk, 1.2 * 1001.132, 1.2e-3);
+    EXPECT_NEAR(raised.fvd, 1.2 * 728.096, 1.2e-3);
+    nail.raise_b = 1;
+    ASSERT_EQ(Conn_Design(nail, &both), 0);
+    EXPECT_DOUBLE_EQ(both.fvk, raised.fvk);
+    nail.raise_a = nail.raise_b = 0;
+    nail.axis_angle = 60;
+    ASSERT_EQ(Conn_Design(nail, &slanted), 0);
+    EXPECT_DOUBLE_EQ(slanted.fvk, base.fvk);
+    EXPECT_DOUBLE_EQ(slanted.penetration, base.penetration);
+
+    // a bolt is not raised
+    ConnectionInput bolt = Bolt_M12();
+    ConnectionResult b0, b1;
+    ASSERT_EQ(Conn_Design(bolt, &b0), 0);
+    bolt.raise_a = 1;
+    ASSERT_EQ(Conn_Design(bolt, &b1), 0);
+    EXPECT_DOUBLE_EQ(b1.fvk, b0.fvk);
+
+    // Simpson CNA (45): method and f_u of the input play no part
+    ConnectionInput cna = nail;
+    cna.type = FT_SIMPSON_CNA;
+    cna.fu = 600;
+    cna.method = 1;
+    ConnectionResult exact, given;
+    const int code = Conn_Design(cna, &exact);
+    cna.method = 0;
+    cna.fu = 100;
+    EXPECT_EQ(Conn_Design(cna, &given), code);
+    EXPECT_DOUBLE_EQ(given.fvk, exact.fvk);
+    EXPECT_DOUBLE_EQ(given.gamma_m, exact.gamma_m);
 }

@@ -13,15 +13,19 @@
 #include <utility>
 #include <vector>
 
+#include "connections/connfields.h"
+
 extern char** environ;
 
 namespace {
 
-// Runs a tool of the tools folder with the arguments; its standard output in *out.
-int Run_Program(const char* name, std::vector<std::string> args, std::string* out)
+// Runs a tool of the tools folder with the arguments; its standard output in
+// *out, its standard error in *err when given.
+int Run_Program(const char* name, std::vector<std::string> args, std::string* out, std::string* err = nullptr)
 {
     const std::string tool = std::string(KOV_TOOLS_DIR) + "/" + name;
     const std::string capture = std::string(KOV_BINARY_DIR) + "/conndesign_test_" + std::to_string(getpid()) + ".out";
+    const std::string capture_err = capture + ".err";
     args.insert(args.begin(), tool);
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(&a[0]);
@@ -29,21 +33,49 @@ int Run_Program(const char* name, std::vector<std::string> args, std::string* ou
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, capture_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t pid = 0;
     const int started = posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (started != 0) return -1;
     int status = 0;
     waitpid(pid, &status, 0);
-    std::ifstream in(capture);
-    std::stringstream text;
-    text << in.rdbuf();
-    *out = text.str();
+    auto slurp = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    };
+    *out = slurp(capture);
+    if (err) *err = slurp(capture_err);
     unlink(capture.c_str());
+    unlink(capture_err.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-int Run_Tool(std::vector<std::string> args, std::string* out) { return Run_Program("conndesign", std::move(args), out); }
+int Run_Tool(std::vector<std::string> args, std::string* out, std::string* err = nullptr)
+{
+    return Run_Program("conndesign", std::move(args), out, err);
+}
+
+std::string Slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A description file of the test's own in the build folder.
+struct Description {
+    std::string path;
+    explicit Description(const std::string& text, const char* name = "desc")
+        : path(std::string(KOV_BINARY_DIR) + "/conndesign_" + name + "_" + std::to_string(getpid()) + ".txt")
+    {
+        std::ofstream(path) << text;
+    }
+    ~Description() { unlink(path.c_str()); }
+};
 
 std::string Sample(const char* name) { return std::string(KOV_TEST_DIR) + "/samples/" + name; }
 
@@ -91,7 +123,7 @@ TEST(ConnDesignTool, AxialEntryAndExitCodes)
     }
     EXPECT_EQ(Run_Tool({thin}, &out), 2);
     EXPECT_TRUE(Has(out, "stopped = 14 Seitenholz zu dünn, Spaltgefahr gem. Gl. (218)")) << out;
-    // a bad description: unknown field, bad number
+    // a bad description: fields missing, unknown field
     {
         std::ofstream o(thin);
         o << "type = 0\nd = 4,5\n";
@@ -111,15 +143,22 @@ TEST(ConnDesignTool, OutputListOfTheResults)
     const std::string oli = std::string(KOV_BINARY_DIR) + "/conndesign_test_" + std::to_string(getpid()) + ".oli";
     std::string out;
     ASSERT_EQ(Run_Tool({"--rules", "de", "--oli", oli, Sample("bolt_m12.txt")}, &out), 0) << out;
-    std::ifstream in(oli, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const std::string list = bytes.str();
-    // Heading in code page 850 (0x84 is the a-umlaut), the description and
-    // the value table.
-    EXPECT_NE(list.find("Verbindung: Tragf\x84higkeit je Verbindungsmittel"), std::string::npos);
-    EXPECT_NE(list.find("d = 12"), std::string::npos);
-    EXPECT_NE(list.find("fvk = 6747.320 N"), std::string::npos);
+    const std::string list = Slurp(oli);
+    // Heading in code page 850 (0x94 is the o-umlaut), the input as a table with
+    // its symbols (0xCE\ starts a subscript, 0xCE r ends it), the results with
+    // theirs, the spacings and the messages.
+    EXPECT_NE(list.find("Verbindung mit stiftf\x94rmigen Verbindungsmitteln"), std::string::npos);
+    EXPECT_NE(list.find("Regeln: DIN EN 1995-1-1 mit deutschem Nationalen Anhang"), std::string::npos);
+    EXPECT_NE(list.find("Nadelvollholz, C24"), std::string::npos);
+    EXPECT_NE(list.find("t\xCE\\1\xCEr"), std::string::npos);
+    EXPECT_NE(list.find("F\xCE\\v,Rk\xCEr"), std::string::npos);
+    EXPECT_NE(list.find("6747.320"), std::string::npos);
+    EXPECT_NE(list.find("\xC0\xCE\\M\xCEr"), std::string::npos); // gamma_M
+    EXPECT_NE(list.find("Versagensmodus 9"), std::string::npos);
+    EXPECT_NE(list.find("Mindestabst\x84nde"), std::string::npos);
+    EXPECT_NE(list.find("a\xCE\\3,t\xCEr"), std::string::npos);
+    EXPECT_NE(list.find("Meldungen"), std::string::npos);
+    EXPECT_EQ(list.find("fvk ="), std::string::npos); // no key = value dump
     EXPECT_NE(list.find("#SHOWTABLE"), std::string::npos);
 
     // olirender lays the list out on a page.
@@ -132,4 +171,112 @@ TEST(ConnDesignTool, OutputListOfTheResults)
     // A list that cannot be written is an error, and the results are still printed.
     EXPECT_EQ(Run_Tool({"--rules", "de", "--oli", "/nonexistent-dir/x.oli", Sample("bolt_m12.txt")}, &out), 1);
     EXPECT_NE(out.find("fvk = 6747.320 N"), std::string::npos);
+}
+
+TEST(ConnDesignTool, HelpNamesEveryField)
+{
+    std::string out, err;
+    ASSERT_EQ(Run_Tool({"--help"}, &out), 0);
+    int count = 0;
+    const ConnField* fields = Conn_Fields(&count);
+    ASSERT_GT(count, 60);
+    for (int i = 0; i < count; ++i) EXPECT_NE(out.find("  " + std::string(fields[i].name) + " "), std::string::npos)
+        << fields[i].name;
+    for (const char* text : {"Exit-Codes", "  30  Bolzen", "  26  Scheibendübel C1/C2", "    12  Stahlblech",
+                             "5 C24", "Dezimalkomma"})
+        EXPECT_NE(out.find(text), std::string::npos) << text;
+    // without a description: the help on standard error and exit code 1
+    EXPECT_EQ(Run_Tool({}, &out, &err), 1);
+    EXPECT_NE(err.find("keine Beschreibung angegeben"), std::string::npos) << err;
+    EXPECT_NE(err.find("  t2 [mm]"), std::string::npos);
+}
+
+TEST(ConnDesignTool, DescriptionFaultsAreNamed)
+{
+    std::string out, err;
+    const std::string bolt = Slurp(Sample("bolt_m12.txt"));
+    // the decimal comma gives the same design as the point
+    {
+        Description comma(bolt + "t1 = 50,0\nd = 12,0\n");
+        ASSERT_EQ(Run_Tool({"--rules", "de", comma.path}, &out), 0) << out;
+        EXPECT_TRUE(Has(out, "fvk = 6747.320 N")) << out;
+    }
+    const struct {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {"type = 30\nd = 12\n", "shear_planes fehlt"},
+        {bolt.substr(0, bolt.find("t2 = 90")) + bolt.substr(bolt.find("t2 = 90") + 8), "t2 fehlt"},
+        {"type = 30\ncolour = 3\n", "Zeile 2: unbekanntes Feld: colour"},
+        {"# comment\n\nt1 = 5O\n", "Zeile 3: Zahl erwartet für t1: 5O"},
+    };
+    for (const auto& c : cases) {
+        Description d(c.text);
+        EXPECT_EQ(Run_Tool({d.path}, &out, &err), 1) << c.message;
+        EXPECT_NE(err.find(d.path + ": " + c.message), std::string::npos) << err;
+    }
+    // a folder and a missing file are refused by name
+    EXPECT_EQ(Run_Tool({KOV_BINARY_DIR}, &out, &err), 1);
+    EXPECT_NE(err.find(std::string(KOV_BINARY_DIR) + " ist keine Datei"), std::string::npos) << err;
+    EXPECT_EQ(Run_Tool({"/nonexistent-dir/x.txt"}, &out, &err), 1);
+    EXPECT_NE(err.find("/nonexistent-dir/x.txt nicht lesbar"), std::string::npos) << err;
+}
+
+TEST(ConnDesignTool, NonsenseIsRefused)
+{
+    const std::string bolt = Slurp(Sample("bolt_m12.txt"));
+    const struct {
+        const char* extra;
+        const char* stopped;
+    } cases[] = {
+        {"t1 = -10\n", "stopped = 2002 t1: Dicke t1 von Bauteil 1 muss > 0 mm sein"},
+        {"t1 = nan\n", "stopped = 2001 t1: Eingabewert ist keine endliche Zahl"},
+        {"kind1 = 12\ngrade1 = 5\nt1 = 0\n", "stopped = 2002 t1:"},
+        {"d = nan\n", "stopped = 2001 d: Eingabewert ist keine endliche Zahl"},
+        {"d = inf\n", "stopped = 2001 d:"},
+        {"d = 40\n", "stopped = 2006 d: Durchmesser d liegt außerhalb des für diesen Verbindungsmitteltyp "
+                     "zulässigen Bereichs (zulässig 6 bis 30 mm)"},
+        {"shear_planes = 0\n", "stopped = 2004 shear_planes: Anzahl der Scherfugen muss 1 oder 2 sein"},
+        {"shear_planes = 3\n", "stopped = 2004 shear_planes:"},
+        {"gamma_m1 = 0,5\n", "stopped = 2009 gamma_m1: Teilsicherheitsbeiwert muss >= 1 sein"},
+        {"grade1 = 99\n", "stopped = 2013 Rohdichte von Bauteil 1 nicht ermittelbar"},
+    };
+    for (const auto& c : cases) {
+        for (const char* rules : {"din", "de"}) {
+            Description d(bolt + c.extra);
+            std::string out;
+            EXPECT_EQ(Run_Tool({"--rules", rules, d.path}, &out), 2) << c.extra << out;
+            EXPECT_NE(out.find(c.stopped), std::string::npos) << c.extra << out;
+            EXPECT_EQ(out.find("nan"), std::string::npos) << out;
+            EXPECT_EQ(out.find("fvk"), std::string::npos) << out;
+        }
+    }
+}
+
+TEST(ConnDesignTool, ConnectorFromTheCatalogue)
+{
+    // toothed-plate connector C1 (type 26), d_c 50, bolt M12, two C24 members
+    // 60 mm: EN 1995-1-1, 8.10: F_v,Rk = 18 k1 k2 k3 d_c^1.5 = 18 * 50^1.5
+    // = 6363.961 N with k1 = k2 = k3 = 1 (t >= 3 h_e, rho_k 350)
+    const Description d("type = 26\nproduct = 0\nd = 50\nd_bolt = 12\nfu = 400\nshear_planes = 1\n"
+                        "kind1 = 0\ngrade1 = 5\nt1 = 60\nkind2 = 0\ngrade2 = 5\nt2 = 60\nmethod = 0\n"
+                        "kmod_from_materials = 1\nservice_class1 = 1\nservice_class2 = 1\nduration = 2\n"
+                        "gamma_m1 = 1,3\ngamma_m2 = 1,3\n",
+                        "c26");
+    std::string out, err;
+    ASSERT_EQ(Run_Tool({"--rules", "de", d.path}, &out, &err), 0) << out << err;
+    EXPECT_TRUE(Has(out, "fvk_connector = 6363.961 N")) << out;
+    // without the catalogue the connector is refused, not designed as 0
+    setenv("KOV_CUROB_PRIVAT_DATAPATH", "/nonexistent-dir", 1);
+    EXPECT_EQ(Run_Tool({"--rules", "de", d.path}, &out, &err), 1);
+    unsetenv("KOV_CUROB_PRIVAT_DATAPATH");
+    EXPECT_NE(err.find("Katalog ec5_schduebel_c1.dat im Ordner /nonexistent-dir nicht lesbar"), std::string::npos)
+        << err;
+    EXPECT_EQ(out.find("fvk_connector"), std::string::npos);
+    // a product the catalogue does not hold
+    const Description far(Slurp(d.path) + "product = 7\n", "c26far");
+    EXPECT_EQ(Run_Tool({"--rules", "de", far.path}, &out, &err), 2);
+    EXPECT_NE(out.find("stopped = 2012 product: Produkt des Dübels besonderer Bauart ist nicht im geladenen Katalog"),
+              std::string::npos)
+        << out;
 }

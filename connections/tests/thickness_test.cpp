@@ -7,6 +7,7 @@
 
 #include "connections/connmsg.h"
 #include "connections/tests/annex_rules.h"
+#include "connections/plates.h"
 #include "connections/thickness.h"
 
 namespace {
@@ -181,4 +182,54 @@ TEST(NailOverlap, FromBothFaces)
                                     &c2),
               0);
     EXPECT_EQ(c2, 0);
+}
+
+// Dowels in single shear, timber to timber: member 2 needs
+// t2,req = 2.3 (sqrt(1/(1+beta)) + 1) sqrt(M_y/(f_h2 d)) (the side member's
+// rule with beta turned into 1/beta), and the capacity of the simplified
+// method falls with min(t1/t1,req, t2/t2,req). Expected values from an
+// independent script: f_h = 0.082 (1 - 0.01 d) rho / (k90 sin^2 a + cos^2 a),
+// k90 = 1.35 + 0.015 d, M_y = 0.3 f_u d^2.6, R = k sqrt(2 f_h1 M_y d) sqrt(2 beta/(1+beta)).
+TEST(RequiredThickness, SecondMemberOfASingleShearDowel)
+{
+    const double kDeg = 0.017453292519944444;
+    const struct {
+        double d, alpha1, alpha2, f_u, rho, t1, t2, t1_req, t2_req, R;
+    } cases[] = {
+        {24, 0, 90, 360, 350, 105, 136, 104.568350, 152.639469, 16027.1858},
+        {12, 90, 0, 400, 350, 60, 60, 80.477357, 59.610235, 4521.1241},
+        {16, 30, 60, 360, 380, 80, 90, 76.603682, 90.047526, 9709.9513},
+        {8, 0, 0, 600, 350, 40, 50, 54.108053, 54.108053, 3043.3099},
+        {20, 0, 90, 400, 350, 200, 100, 93.247983, 132.747810, 10673.5835},
+    };
+    for (int annex_on : {0, 1}) {
+        AnnexRules annex;
+        if (!annex_on) ActiveNadEc5 = nullptr;
+        for (const auto& c : cases) {
+            const double a1 = c.alpha1 * kDeg, a2 = c.alpha2 * kDeg;
+            EXPECT_NEAR(Required_Thickness_Second(c.d, 29, 0, 0, 1, 0, a1, a2, 0, c.f_u, c.t1, c.t2, c.rho, c.rho, 0,
+                                                  0, 5, 5, nullptr, nullptr),
+                        c.t2_req, 1e-5)
+                << c.d << " " << annex_on;
+            ConnectionResult r;
+            Conn_Clear(&r);
+            const double R = Connector_Bolt_Part(1, c.d, 0, 1, 0, c.t1, c.t2, c.rho, c.rho, 0, 0, 5, 5, c.f_u, a1, a2,
+                                                 nullptr, nullptr, &r);
+            EXPECT_NEAR(r.t_req, c.t1_req, 1e-5) << c.d;
+            EXPECT_NEAR(r.t_req_2, c.t2_req, 1e-5) << c.d;
+            EXPECT_NEAR(R, c.R, 1e-3) << c.d << " " << annex_on;
+        }
+    }
+}
+
+TEST(RequiredThickness, MiddleNailPushesItsCaseWithoutEmbedment)
+{
+    DinRules din;
+    Conn_Clear(nullptr);
+    // two steel plates give no embedment strength: no thickness, but the
+    // penetration case is still reported
+    const double t = Required_Thickness_Middle(2, 4, 150, 90, 0, 0, 0, 0, 0, 0, 0, 0, 600, 40, 40, 680, 680, 12, 12,
+                                               0, 0, nullptr, nullptr);
+    EXPECT_EQ(t, 0.0);
+    EXPECT_EQ(List(ConnMessageListB), std::vector<int>({88}));
 }
