@@ -10,19 +10,19 @@
 namespace {
 
 enum {
-    GAMMA_M,     // partial factor of a material or resistance (and gamma_F,fat)
-    GAMMA_SUP,   // partial factor of an unfavourable action
-    GAMMA_INF,   // partial factor of a favourable action; rows the annex leaves at 0
-    PSI,         // combination factors psi_0, psi_1, psi_2
-    K_MOD,       // modification factor of timber
-    K_DEF,       // deformation factor of timber
-    DEFLECTION,  // x of a deflection limit l/x
-    REDUCTION,   // a factor that reduces: alpha_cc, k_cr, chi modifications, ...
-    COVER,       // concrete cover and its allowances in cm
-    FACTOR,      // any other positive factor or coefficient
-    RATIO,       // a factor that may be 0 (minimum reinforcement, joint friction)
-    ETA,         // eta of EN 1993-1-5
-    SHAPE_MAX,   // upper limit of k_shape
+    GAMMA_M,    // partial factor of a material or resistance (and gamma_F,fat)
+    GAMMA_SUP,  // partial factor of an unfavourable action
+    GAMMA_INF,  // partial factor of a favourable action; rows the annex leaves at 0
+    PSI,        // combination factors psi_0, psi_1, psi_2
+    K_MOD,      // modification factor of timber
+    K_DEF,      // deformation factor of timber
+    DEFLECTION, // x of a deflection limit l/x
+    REDUCTION,  // a factor that reduces: alpha_cc, k_cr, chi modifications, ...
+    COVER,      // concrete cover and its allowances in cm
+    FACTOR,     // any other positive factor or coefficient
+    RATIO,      // a factor that may be 0 (minimum reinforcement, joint friction)
+    ETA,        // eta of EN 1993-1-5
+    SHAPE_MAX,  // upper limit of k_shape
     KIND_COUNT
 };
 
@@ -47,9 +47,18 @@ const NadRangeKind Kinds[KIND_COUNT] = {
 #define AT(member) offsetof(NadRecord, member)
 
 // One value, a row of values, a table.
-#define ONE(member, kind, label) {AT(member), 1, 1, 1, kind, label}
-#define ROW(member, n, kind, label) {AT(member), n, 1, 1, kind, label}
-#define STRIDED(member, n, stride, columns, kind, label) {AT(member), n, stride, columns, kind, label}
+#define ONE(member, kind, label)                                                                                       \
+    {                                                                                                                  \
+        AT(member), 1, 1, 1, kind, label                                                                               \
+    }
+#define ROW(member, n, kind, label)                                                                                    \
+    {                                                                                                                  \
+        AT(member), n, 1, 1, kind, label                                                                               \
+    }
+#define STRIDED(member, n, stride, columns, kind, label)                                                               \
+    {                                                                                                                  \
+        AT(member), n, stride, columns, kind, label                                                                    \
+    }
 
 // clang-format off
 const NadRangeField Fields[] = {

@@ -13,6 +13,7 @@
 // the annex list's active name is the one it found when it returns.
 //
 // GUI thread only.
+#include <cstdio>
 #include <string>
 
 #include "nad/nadlist.h"
@@ -55,6 +56,15 @@ int Nad_Pflege_Add(const NadRecord* r, const char* name);
 // last removed, so a failure half-way leaves every annex in a file (one of
 // them twice) and none is lost. 1 when done, 0 otherwise.
 int Nad_Pflege_Remove(int number);
+
+// The usage of the program, German (UTF-8, for a terminal).
+extern const char* const NadPflegeUsage;
+// Checks the command line: --help (or -h) prints the usage to out and gives
+// NAD_PFLEGE_CHANGED (0); anything but one argument, or DRAM unset, prints the
+// usage or the reason to err and gives NAD_PFLEGE_FAILED; -1 when the run goes on.
+int Nad_Pflege_Arguments(int argc, char** argv, FILE* out, FILE* err);
+// What the program says when its window has no display to open on.
+void Nad_Pflege_Needs_Display(FILE* err);
 
 // The partial factor of solid timber and glulam that a host script gives: 1
 // with *out set for a number inside the range of a material's partial factor

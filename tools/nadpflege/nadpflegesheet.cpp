@@ -14,6 +14,7 @@
 #include "nad/nadrange.h"
 #include "nad/nadsheets.h"
 #include "platform/kovcp.h"
+#include "platform/kovedit.h"
 #include "platform/kovhost.h"
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
@@ -200,6 +201,18 @@ int check_name_page(int)
     return 1;
 }
 
+MaskRecord* g_name_mask = nullptr;
+
+// Return in the name field confirms the name, as the OK button does (its
+// check still refuses a name that cannot be used).
+void name_cycle(int)
+{
+    if (g_name_mask && Short_Edit_Last_Key() == 13) {
+        Short_Edit_Clear_Last_Key();
+        g_name_mask->preset_result = 200;
+    }
+}
+
 // Asks for the name; true with it in g_new_name when confirmed.
 bool ask_new_name()
 {
@@ -209,6 +222,9 @@ bool ask_new_name()
     MaskRecord mask;
     Mask_Init(&mask);
     mask.mode = 5;
+    mask.cycle_hook = name_cycle;
+    g_name_mask = &mask;
+    Short_Edit_Clear_Last_Key();
     std::snprintf(mask.title, sizeof mask.title, "%s", "Neues Anwendungsdokument");
     mask.width = 340;
     mask.height = 80;
@@ -216,7 +232,9 @@ bool ask_new_name()
     Mask_Init_Pages(1, &page);
     page.draw = draw_name_page;
     page.check = check_name_page;
-    return Mask_Edit_Single_Page(&mask, &page) == 1;
+    const bool confirmed = Mask_Edit_Single_Page(&mask, &page) == 1;
+    g_name_mask = nullptr;
+    return confirmed;
 }
 
 void new_annex()
@@ -371,10 +389,17 @@ int button(int id)
     case kRemove: remove_annex(); return 1;
     case kSave: save(); return 1;
     case kOptions: Nad_Display_Options_Sheet(); return 1; // the page is laid out again in the next cycle
-    case kHelp:
-        // Without an installed help the button must not seem dead.
-        if (!Helpview("NAD_PFLEGE")) message(1, text("Zur NAD-Pflege ist keine Hilfe eingerichtet."));
+    case kHelp: {
+        // The editor's own help page; Helpview names the file when it is missing.
+        const char* data = KOVGetEnv("DATA");
+        if (data && *data) {
+            Init_Helpview((std::string(data) + "\\HILFE").c_str(), "NAD-Pflege.HLP");
+            Helpview("NAD_PFLEGE");
+        } else {
+            message(1, text("Die Hilfe der NAD-Pflege liegt im Ordner HILFE der Daten; DATA ist nicht gesetzt."));
+        }
         return 1;
+    }
     case kClose:
         if (leave_chosen()) Mask_Request_Cancel();
         return 1;

@@ -311,8 +311,7 @@ TEST_F(Pflege, NewAddsTheNextNumberAsACopyOfTheChosenAnnex)
 
     click_id(NAD_PFLEGE_NEW);
     click_name_field();
-    type("Test-NA\r");
-    click_id(200);
+    type("Test-NA\r"); // Return confirms the name
     then([] {
         const NadRecord* r = Nad_Pflege_Edited_Record();
         ASSERT_NE(r, nullptr);
@@ -517,8 +516,66 @@ TEST_F(Pflege, DisplayOptionsAndHelpLeaveTheAnnexAlone)
     EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_UNCHANGED);
     EXPECT_GE(count_logged("Define_Prop_Sheet"), 2);
     EXPECT_TRUE(logged("Helpview NAD_PFLEGE"));
-    EXPECT_TRUE(logged("Fill_Message Zur NAD-Pflege ist keine Hilfe eingerichtet."));
+    // The test's installation has no help: the platform names the missing file.
+    EXPECT_EQ(count_logged("Helpview missing "), 1);
     EXPECT_EQ(tree(env.nads()), nads);
+}
+
+TEST_F(Pflege, HelpShowsTheEditorsOwnPage)
+{
+    std::filesystem::create_directories(env.data() + "/HILFE");
+    std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/data/HILFE/NAD-Pflege.html",
+                               env.data() + "/HILFE/NAD-Pflege.html");
+    click_id(NAD_PFLEGE_HELP);
+    click_id(NAD_PFLEGE_CLOSE);
+    EXPECT_EQ(Nad_Pflege_Sheet("Deutschland"), NAD_PFLEGE_UNCHANGED);
+    EXPECT_TRUE(logged("Helpview NAD_PFLEGE"));
+    EXPECT_TRUE(logged("Helpview document " + env.data() + "/HILFE/NAD-Pflege.html"));
+    const std::string page = bytes_of(std::string(KOV_SOURCE_DIR) + "/data/HILFE/NAD-Pflege.html");
+    EXPECT_NE(page.find("<a name=\"NAD_PFLEGE\">"), std::string::npos);
+    for (const char* part : {"Neu", "Speichern", "Entfernen", "Zulässige Bereiche", "über 0 bis 1,1"})
+        EXPECT_NE(page.find(part), std::string::npos) << part;
+}
+
+// The command line: usage in German for --help and for a wrong call.
+TEST(PflegeArguments, UsageInGerman)
+{
+    kovtest::ScopedEnv e;
+    e.set("DRAM", "/tmp");
+    char prog[] = "NAD-Pflege", help[] = "--help", name[] = "Deutschland", more[] = "zwei";
+    struct Case {
+        std::vector<char*> argv;
+        int code;
+        bool on_out;
+    } const cases[] = {
+        {{prog, help}, NAD_PFLEGE_CHANGED, true},
+        {{prog, name, help}, NAD_PFLEGE_CHANGED, true},
+        {{prog}, NAD_PFLEGE_FAILED, false},
+        {{prog, name, more}, NAD_PFLEGE_FAILED, false},
+        {{prog, name}, -1, false},
+    };
+    for (const Case& c : cases) {
+        std::vector<char*> argv = c.argv;
+        argv.push_back(nullptr);
+        kovtest::MemFile out, err;
+        EXPECT_EQ(Nad_Pflege_Arguments(int(c.argv.size()), argv.data(), out.f, err.f), c.code);
+        const std::string o = out.text(), r = err.text();
+        if (c.code < 0) {
+            EXPECT_EQ(o + r, "");
+            continue;
+        }
+        EXPECT_NE((c.on_out ? o : r).find("Aufruf: NAD-Pflege <Name des aktiven Anwendungsdokuments>"),
+                  std::string::npos);
+        EXPECT_EQ(c.on_out ? r : o, "");
+    }
+    e.unset("DRAM");
+    kovtest::MemFile out, err;
+    char* argv[] = {prog, name, nullptr};
+    EXPECT_EQ(Nad_Pflege_Arguments(2, argv, out.f, err.f), NAD_PFLEGE_FAILED);
+    EXPECT_NE(err.text().find("DRAM ist nicht gesetzt"), std::string::npos);
+    kovtest::MemFile shown;
+    Nad_Pflege_Needs_Display(shown.f);
+    EXPECT_NE(shown.text().find("braucht eine Anzeige"), std::string::npos);
 }
 
 TEST_F(Pflege, BatchRunClosesAtOnce)
