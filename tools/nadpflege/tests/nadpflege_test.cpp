@@ -16,6 +16,7 @@
 
 #include "base/kovmem.h"
 #include "nad/nadfile.h"
+#include "nad/nadprog.h"
 #include "nad/nadrange.h"
 #include "nad/nadsheets.h"
 #include "nad/tests/nadenv_fixture.h"
@@ -519,6 +520,33 @@ TEST_F(Pflege, DisplayOptionsAndHelpLeaveTheAnnexAlone)
     // The test's installation has no help: the platform names the missing file.
     EXPECT_EQ(count_logged("Helpview missing "), 1);
     EXPECT_EQ(tree(env.nads()), nads);
+}
+
+// The demo's installation holds the step-joint program's description, so that
+// "Darstellung optimieren für" has a program to offer.
+TEST_F(Pflege, DemoInstallationOffersTheStepJointProgram)
+{
+    const std::string script = bytes_of(std::string(KOV_SOURCE_DIR) + "/scripts/run-example.sh");
+    EXPECT_NE(script.find("example/q8-nlu52/APP0052.DEF\" \"$ENVDIR/EXEC/q8-nlu52/APP0052.DEF"), std::string::npos);
+    kovtest::TempDir exec("exec_");
+    std::filesystem::create_directories(exec.path() + "/q8-nlu52");
+    std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/q8-nlu52/APP0052.DEF",
+                               exec.path() + "/q8-nlu52/APP0052.DEF");
+    env.set("EXEC", exec.path());
+    Nad_Reset_Programs();
+    Nad_Scan_Programs();
+    const ProgramList* programs = Nad_Program_List();
+    ASSERT_EQ(programs->count, 1);
+    EXPECT_STREQ(programs->entries[0].name, "VERSATZ");
+    EXPECT_STREQ(programs->entries[0].service, "Holzbau");
+    EXPECT_EQ(programs->entries[0].application_number, 52);
+    // Chosen in the sheet: the load factors of buildings, not of bridges.
+    NadRulesForProgram = 1;
+    NadRulesProgramIndex = 0;
+    EXPECT_EQ(Nad_Rule_Visible(0, 0), 1);
+    EXPECT_EQ(Nad_Rule_Visible(0, 1), 0);
+    EXPECT_EQ(Nad_Rule_Visible(5, 3), 1);
+    Nad_Reset_Programs();
 }
 
 TEST_F(Pflege, HelpShowsTheEditorsOwnPage)
