@@ -15,11 +15,15 @@
 #include <string>
 
 #include "base/kovtxt.h"
+#include "nad/nadrange.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
 #include "platform/kovreplace.h"
 
 namespace {
+
+// Why the last Nad_Load refused a file that it could read (UTF-8).
+std::string LoadFault;
 
 const char* const kSections[6] = {"#EC0", "#EC2", "#EC3", "#EC5", "#EC6", "#EC9"};
 
@@ -147,11 +151,20 @@ int Nad_Load(int number, const char* name, NadRecord* r)
         path = std::string(data) + "\\NAD\\" + name + ".NAD";
     }
 
+    LoadFault.clear();
     FILE* f = Kov_Fopen(path.c_str(), "r");
     if (!f) return 0;
     char full_name[TXT_GUILLEMETS_SIZE];
     if (!read_file(f, r, full_name)) {
         std::fclose(f);
+        return 0;
+    }
+    // A file edited by hand must not bring a value the standards cannot have
+    // into the checks.
+    NadRangeFault fault;
+    if (!Nad_Check_Record(r, &fault)) {
+        std::fclose(f);
+        LoadFault = "Die Datei " + Kov_Path(path.c_str()) + " ist nicht verwendbar: " + Nad_Range_Message(fault);
         return 0;
     }
     r->user_defined = number > 0 ? 1 : 0;
@@ -182,7 +195,7 @@ int Nad_Store_User_Nad(int number, const NadRecord* r)
     const char* dram = KOVGetEnv("DRAM");
     if (!dram || number <= 0) return 0;
     const std::string path = user_file(dram, number);
-    if (r) return Nad_Write_File_Replacing(path.c_str(), r);
+    if (r) return Nad_Check_Record(r, nullptr) ? Nad_Write_File_Replacing(path.c_str(), r) : 0;
 
     const std::string target = Kov_Path(path.c_str());
     if (std::remove(target.c_str()) == 0) return 1;
@@ -265,3 +278,5 @@ void Safeguard_Proper_Version()
     rmdir(work_dir.c_str());
     report_migration(written ? 2 : 4);
 }
+
+const char* Nad_Load_Fault() { return LoadFault.c_str(); }

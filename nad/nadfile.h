@@ -23,13 +23,19 @@ int Nad_Read_File(FILE* f, NadRecord* r);
 // Loads the user's annex number (number > 0) or the supplied annex name
 // (number 0) into r, with its wind and snow value set, and stamps na_de into
 // the blocks. 1 when loaded, 0 (r untouched) when the file is missing,
-// unreadable or its directory variable is unset.
+// unreadable or its directory variable is unset. A file holding a value
+// outside its range (nad/nadrange.h) is refused as well (r then holds what was
+// read): Nad_Load_Fault names the file, the field and the range.
 int Nad_Load(int number, const char* name, NadRecord* r);
+// Why the last Nad_Load refused a file it could read, German, UTF-8; empty
+// when it did not (a missing or unreadable file leaves it empty).
+const char* Nad_Load_Fault();
 
 // Writes r to the user's annex file number (replacing it only when the new
 // file is complete), or deletes that file when r is null. 1 when done, 0 when
-// DRAM is unset, the number is not positive or the file could not be written
-// or removed (an existing file then stays as it was).
+// DRAM is unset, the number is not positive, r holds a value outside its
+// range (nad/nadrange.h) or the file could not be written or removed (an
+// existing file then stays as it was).
 int Nad_Store_User_Nad(int number, const NadRecord* r);
 
 // Writes r as an annex file to path (through Kov_Path) by way of a temporary

@@ -11,6 +11,7 @@
 #include "base/kovtxt.h"
 #include "nad/nadfile.h"
 #include "nad/nadprog.h"
+#include "platform/kovcp.h"
 #include "platform/kovpath.h"
 
 NadListData NadList;
@@ -176,8 +177,27 @@ int Nad_Activate()
     }
 
     reset_record(&Active);
-    const int loaded = Nad_Load(user_number, file, &Active);
-    if (!loaded) warn_unreadable(user_number, file);
+    int loaded = Nad_Load(user_number, file, &Active);
+    if (!loaded && *Nad_Load_Fault() && user_number > 0) {
+        // A user annex with a value the standards cannot have: the position
+        // goes on with the supplied German annex, and the user is told why.
+        Msg_Warnung(-1, "%s %s", cp850(Nad_Load_Fault()),
+                    cp850("Es gilt das Anwendungsdokument \"Deutschland\"."));
+        set_active_name(kGermany);
+        user_number = NadList.user_number[1];
+        NadActiveFlagIndex = NadList.flag_index[1];
+        file = kGermany;
+        reset_record(&Active);
+        loaded = Nad_Load(user_number, file, &Active);
+    }
+    if (!loaded) {
+        if (*Nad_Load_Fault()) {
+            Msg_Warnung(-1, "%s %s", cp850(Nad_Load_Fault()), cp850("Es gelten die EC-Empfehlungswerte."));
+            reset_record(&Active);
+        } else {
+            warn_unreadable(user_number, file);
+        }
+    }
     return loaded;
 }
 

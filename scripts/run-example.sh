@@ -10,6 +10,8 @@ rm -rf "$ENVDIR/DATA"; cp -r "$ROOT/data" "$ENVDIR/DATA"
 [ -d "$BUILD/tools" ] && cp -f "$BUILD"/tools/* "$ENVDIR/EXEC/" 2>/dev/null || true
 # The program directory with the VERSION file that the output list names.
 mkdir -p "$ENVDIR/EXEC/q8-nlu52"; cp -f "$ROOT/data/VERSION" "$ENVDIR/EXEC/q8-nlu52/VERSION"
+# Its description names the annex rules it uses ("Darstellungsoptionen" of the annex pages).
+cp -f "$ROOT/example/q8-nlu52/APP0052.DEF" "$ENVDIR/EXEC/q8-nlu52/APP0052.DEF"
 export EXEC="$ENVDIR/EXEC" DATA="$ENVDIR/DATA" TEMP="$ENVDIR/TEMP" DRAM="$ENVDIR/DRAM"
 APP="$BUILD/app/nelu52"
 cp -n "$ROOT"/example/* "$ENVDIR/POS/" 2>/dev/null || true

@@ -20,11 +20,14 @@
 // sheet runs (tools/nadpflege): the annex list, the pages EC 0 to EC 9 of the
 // chosen annex, and "Neu", "Entfernen", "Speichern", "Darstellungsoptionen",
 // "Hilfe", "Schließen". It needs a display (KOV_UI_MODE unset or
-// "interactive"); a batch run closes it at once.
-// Exit code 0 when an annex was stored, added or removed, 1 when nothing
-// changed, 2 on a usage error or when a change could not be made.
+// "interactive"); without one it says so and ends with 2.
+// NAD-Pflege --help prints the usage (German); a wrong command line prints it
+// to standard error.
+// Exit code 0 when an annex was stored, added or removed (and for --help), 1
+// when nothing changed, 2 on a usage error or when a change could not be made.
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -34,9 +37,8 @@
 int main(int argc, char** argv)
 {
     Tool_Write_Args("KOV_NAD_PFLEGE_ARGS", argc, argv);
-    if (argc != 2) return NAD_PFLEGE_FAILED;
-    const char* dram = std::getenv("DRAM");
-    if (!dram || !*dram) return NAD_PFLEGE_FAILED;
+    const int usage = Nad_Pflege_Arguments(argc, argv, stdout, stderr);
+    if (usage >= 0) return usage;
 
     const char* remove = std::getenv("KOV_NAD_PFLEGE_LOESCHE");
     const char* add = std::getenv("KOV_NAD_PFLEGE_NEU");
@@ -44,5 +46,9 @@ int main(int argc, char** argv)
         return Nad_Pflege_Instructions(argv[1], remove, add, std::getenv("KOV_NAD_PFLEGE_GAMMA_M"));
 
     const std::unique_ptr<QApplication> app = Tool_Application(argc, argv);
+    if (!app) {
+        Nad_Pflege_Needs_Display(stderr);
+        return NAD_PFLEGE_FAILED;
+    }
     return Nad_Pflege_Sheet(argv[1]);
 }

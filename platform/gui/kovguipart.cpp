@@ -7,6 +7,7 @@
 #include "platform/kovcp.h"
 #include "platform/kovgui.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -56,6 +57,9 @@ int message_box(const std::string& title, const std::vector<std::string>& lines,
     }
     if (box.icon() == QMessageBox::NoIcon) box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    // Qt names its standard buttons in English unless a translation is loaded.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
     box.setDefaultButton(default_yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? 1 : 0;

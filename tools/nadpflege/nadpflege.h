@@ -13,6 +13,9 @@
 // the annex list's active name is the one it found when it returns.
 //
 // GUI thread only.
+#include <cstdio>
+#include <string>
+
 #include "nad/nadlist.h"
 
 // Results, the tool's exit codes.
@@ -54,12 +57,29 @@ int Nad_Pflege_Add(const NadRecord* r, const char* name);
 // them twice) and none is lost. 1 when done, 0 otherwise.
 int Nad_Pflege_Remove(int number);
 
+// The usage of the program, German (UTF-8, for a terminal).
+extern const char* const NadPflegeUsage;
+// Checks the command line: --help (or -h) prints the usage to out and gives
+// NAD_PFLEGE_CHANGED (0); anything but one argument, or DRAM unset, prints the
+// usage or the reason to err and gives NAD_PFLEGE_FAILED; -1 when the run goes on.
+int Nad_Pflege_Arguments(int argc, char** argv, FILE* out, FILE* err);
+// What the program says when its window has no display to open on.
+void Nad_Pflege_Needs_Display(FILE* err);
+
+// The partial factor of solid timber and glulam that a host script gives: 1
+// with *out set for a number inside the range of a material's partial factor
+// (nad/nadrange.h), 0 for a null or empty text, -1 for anything else (no
+// number, a non-finite or an out-of-range value) with the German reason in
+// *why (either pointer may be null).
+int Nad_Pflege_Gamma_M(const char* text, double* out, std::string* why);
+
 // The instructions of a host script: remove is the number of the user annex
 // to remove, add the name of a new annex (a copy of the annex named active,
-// "Deutschland" when that is not listed) and gamma_m, when a positive number, its
-// partial factor of solid timber and glulam (a text that is no number is
-// taken as none). Any text may be null or empty. A removal runs before an
-// addition. Problems go to standard error.
+// "Deutschland" when that is not listed) and gamma_m its partial factor of
+// solid timber and glulam (checked as above before anything is changed: a
+// refused value fails the whole run and nothing is written). Any text may be
+// null or empty. A removal runs before an addition. Problems go to standard
+// error in German.
 int Nad_Pflege_Instructions(const char* active, const char* remove, const char* add, const char* gamma_m);
 
 // Runs the editor sheet with the annex named active chosen ("Deutschland"

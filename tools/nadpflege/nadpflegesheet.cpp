@@ -11,8 +11,10 @@
 #include "nad/nadedit.h"
 #include "nad/nadedit2.h"
 #include "nad/nadfile.h"
+#include "nad/nadrange.h"
 #include "nad/nadsheets.h"
 #include "platform/kovcp.h"
+#include "platform/kovedit.h"
 #include "platform/kovhost.h"
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
@@ -51,6 +53,7 @@ const char* const kGermany = "Deutschland";
 struct Session {
     std::unique_ptr<NadRecord> record{new NadRecord()}; // what the pages edit
     std::unique_ptr<NadRecord> stored{new NadRecord()}; // as last read or stored
+    std::unique_ptr<NadRecord> accepted{new NadRecord()}; // every value as last let through
     std::string name;                                   // of the chosen annex (code page 850)
     int number = 0;                                     // its file number; 0 for a supplied annex
     int editable = 0;
@@ -103,9 +106,18 @@ void choose(int i)
     // Supplied annexes are installation data; an unreadable file of the user's
     // is shown with the recommended values, which must not overwrite it.
     s.editable = s.number > 0 && read ? 1 : 0;
+    if (!read) {
+        // Whatever a refused file brought is not shown.
+        const int flag = s.record->flag_index;
+        Nad_Default_Blocks(s.record.get());
+        s.record->flag_index = flag;
+    }
     // Byte for byte, so that the comparison below sees only what was edited.
     std::memcpy(s.stored.get(), s.record.get(), sizeof *s.record);
-    if (!read)
+    std::memcpy(s.accepted.get(), s.record.get(), sizeof *s.record);
+    if (!read && *Nad_Load_Fault())
+        message(3, cp850(Nad_Load_Fault()), text("Es werden die EC-Empfehlungswerte angezeigt; gespeichert wird nichts."));
+    else if (!read)
         message(3, text("Die Datei des Anwendungsdokuments ") + quoted(s.name) + text(" kann nicht gelesen werden."),
                 text("Es werden die EC-Empfehlungswerte angezeigt; gespeichert wird nichts."));
 }
@@ -189,6 +201,18 @@ int check_name_page(int)
     return 1;
 }
 
+MaskRecord* g_name_mask = nullptr;
+
+// Return in the name field confirms the name, as the OK button does (its
+// check still refuses a name that cannot be used).
+void name_cycle(int)
+{
+    if (g_name_mask && Short_Edit_Last_Key() == 13) {
+        Short_Edit_Clear_Last_Key();
+        g_name_mask->preset_result = 200;
+    }
+}
+
 // Asks for the name; true with it in g_new_name when confirmed.
 bool ask_new_name()
 {
@@ -198,6 +222,9 @@ bool ask_new_name()
     MaskRecord mask;
     Mask_Init(&mask);
     mask.mode = 5;
+    mask.cycle_hook = name_cycle;
+    g_name_mask = &mask;
+    Short_Edit_Clear_Last_Key();
     std::snprintf(mask.title, sizeof mask.title, "%s", "Neues Anwendungsdokument");
     mask.width = 340;
     mask.height = 80;
@@ -205,7 +232,9 @@ bool ask_new_name()
     Mask_Init_Pages(1, &page);
     page.draw = draw_name_page;
     page.check = check_name_page;
-    return Mask_Edit_Single_Page(&mask, &page) == 1;
+    const bool confirmed = Mask_Edit_Single_Page(&mask, &page) == 1;
+    g_name_mask = nullptr;
+    return confirmed;
 }
 
 void new_annex()
@@ -273,6 +302,38 @@ void list_event()
     }
 }
 
+// ---- values outside their range -----------------------------------------------------
+
+// Change callback of every value field: a value outside the range of its kind
+// is refused with a message, and the field gets back the value it had.
+void guard_value(intptr_t address)
+{
+    if (!g_s) return;
+    double* v = reinterpret_cast<double*>(address);
+    NadRecord* r = g_s->record.get();
+    const char* base = reinterpret_cast<const char*>(r);
+    const char* at = reinterpret_cast<const char*>(v);
+    if (at < base || at + sizeof *v > base + sizeof *r) return;
+    double* before = reinterpret_cast<double*>(reinterpret_cast<char*>(g_s->accepted.get()) + (at - base));
+    NadRangeFault fault;
+    const NadRangeKind* kind = Nad_Range_Of(r, v, &fault);
+    if (!kind || Nad_Range_Holds(kind, *v)) {
+        *before = *v;
+        return;
+    }
+    *v = *before;
+    message(2, cp850(Nad_Range_Message(fault).c_str()),
+            text("Es bleibt der Wert ") + cp850(Nad_Range_Number(*v).c_str()) + ".");
+}
+
+// Every value field of the page laid out in the area gets the guard.
+void guard_fields(unsigned area)
+{
+    ViewArea* a = View_Area_Record(area);
+    for (ViewElement* e = a ? a->first : nullptr; e; e = e->next)
+        if (e->type == VIEW_FLOAT && e->number && !e->change) e->change = guard_value;
+}
+
 // ---- the mask's callbacks --------------------------------------------------------------
 
 void draw_page(int area, int)
@@ -290,6 +351,7 @@ void draw_page(int area, int)
     case 5: Nad_Edit_Ec9(a, &r->ec9, e); break;
     default: break;
     }
+    guard_fields(a);
 }
 
 void decorate(int x1, int y1, int x2, int y2)
@@ -327,10 +389,17 @@ int button(int id)
     case kRemove: remove_annex(); return 1;
     case kSave: save(); return 1;
     case kOptions: Nad_Display_Options_Sheet(); return 1; // the page is laid out again in the next cycle
-    case kHelp:
-        // Without an installed help the button must not seem dead.
-        if (!Helpview("NAD_PFLEGE")) message(1, text("Zur NAD-Pflege ist keine Hilfe eingerichtet."));
+    case kHelp: {
+        // The editor's own help page; Helpview names the file when it is missing.
+        const char* data = KOVGetEnv("DATA");
+        if (data && *data) {
+            Init_Helpview((std::string(data) + "\\HILFE").c_str(), "NAD-Pflege.HLP");
+            Helpview("NAD_PFLEGE");
+        } else {
+            message(1, text("Die Hilfe der NAD-Pflege liegt im Ordner HILFE der Daten; DATA ist nicht gesetzt."));
+        }
         return 1;
+    }
     case kClose:
         if (leave_chosen()) Mask_Request_Cancel();
         return 1;

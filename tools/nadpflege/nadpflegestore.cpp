@@ -12,6 +12,7 @@
 #include <string>
 
 #include "nad/nadfile.h"
+#include "nad/nadrange.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
 #include "platform/kovreplace.h"
@@ -127,13 +128,40 @@ int Nad_Pflege_Remove(int number)
     return Nad_Store_User_Nad(last, nullptr);
 }
 
+int Nad_Pflege_Gamma_M(const char* text, double* out, std::string* why)
+{
+    if (!text || !*text) return 0;
+    std::unique_ptr<NadRecord> r(new NadRecord());
+    NadRangeFault fault;
+    const NadRangeKind* kind = Nad_Range_Of(r.get(), &r->ec5.gamma_m_solid, &fault);
+    errno = 0;
+    char* end = nullptr;
+    const double g = std::strtod(text, &end);
+    while (end && *end == ' ') ++end;
+    if (end == text || !end || *end || !Nad_Range_Holds(kind, g)) {
+        if (why) *why = "KOV_NAD_PFLEGE_GAMMA_M=\"" + std::string(text) + "\": gamma_M von Vollholz und " +
+                        "Brettschichtholz muss eine Zahl " + Nad_Range_Text(kind) + " sein.";
+        return -1;
+    }
+    if (out) *out = g;
+    return 1;
+}
+
 int Nad_Pflege_Instructions(const char* active, const char* remove, const char* add, const char* gamma_m)
 {
     int result = NAD_PFLEGE_UNCHANGED;
+    // Checked before anything changes: a refused value leaves every file as it was.
+    double gamma = 0.0;
+    std::string why;
+    const int with_gamma = add && *add ? Nad_Pflege_Gamma_M(gamma_m, &gamma, &why) : 0;
+    if (with_gamma < 0) {
+        std::fprintf(stderr, "NAD-Pflege: %s\n", why.c_str());
+        return NAD_PFLEGE_FAILED;
+    }
     if (remove && *remove) {
         int number = 0;
         if (!parse_int(remove, &number) || !Nad_Pflege_Remove(number)) {
-            std::fprintf(stderr, "NAD-Pflege: user annex %s cannot be removed\n", remove);
+            std::fprintf(stderr, "NAD-Pflege: das Anwendungsdokument Nr. %s kann nicht entfernt werden\n", remove);
             return NAD_PFLEGE_FAILED;
         }
         result = NAD_PFLEGE_CHANGED;
@@ -145,27 +173,25 @@ int Nad_Pflege_Instructions(const char* active, const char* remove, const char* 
         char checked[NAD_NAME_SIZE];
         const int why = Nad_Pflege_Check_Name(name.c_str(), checked);
         if (why != NAD_PFLEGE_NAME_OK) {
-            std::fprintf(stderr, "NAD-Pflege: \"%s\" cannot name a new annex (%s)\n", name.c_str(),
-                         why == NAD_PFLEGE_NAME_TAKEN ? "an annex of that name exists" : "no valid name");
+            std::fprintf(stderr, "NAD-Pflege: \"%s\" kann kein neues Anwendungsdokument benennen (%s)\n",
+                         name.c_str(),
+                         why == NAD_PFLEGE_NAME_TAKEN ? "ein Anwendungsdokument dieses Namens gibt es schon"
+                                                      : "kein gültiger Name");
             return NAD_PFLEGE_FAILED;
         }
         int base = list_index(active);
         if (base < 0) base = 1;
         std::unique_ptr<NadRecord> r(new NadRecord());
         if (!Nad_Pflege_Load_Entry(base, r.get())) {
-            std::fprintf(stderr, "NAD-Pflege: the annex \"%s\" to copy cannot be read\n", NadList.names[base]);
+            std::fprintf(stderr, "NAD-Pflege: das zu kopierende Anwendungsdokument \"%s\" kann nicht gelesen werden\n", NadList.names[base]);
             return NAD_PFLEGE_FAILED;
         }
-        if (gamma_m && *gamma_m) {
-            char* end = nullptr;
-            const double g = std::strtod(gamma_m, &end);
-            if (end != gamma_m && g > 0.0) {
-                r->ec5.gamma_m_solid = g;
-                r->ec5.gamma_m_glulam = g;
-            }
+        if (with_gamma > 0) {
+            r->ec5.gamma_m_solid = gamma;
+            r->ec5.gamma_m_glulam = gamma;
         }
         if (!Nad_Pflege_Add(r.get(), checked)) {
-            std::fprintf(stderr, "NAD-Pflege: the new annex \"%s\" cannot be stored\n", checked);
+            std::fprintf(stderr, "NAD-Pflege: das neue Anwendungsdokument \"%s\" kann nicht gespeichert werden\n", checked);
             return NAD_PFLEGE_FAILED;
         }
         result = NAD_PFLEGE_CHANGED;

@@ -16,6 +16,8 @@
 
 #include "base/kovmem.h"
 #include "nad/nadfile.h"
+#include "nad/nadprog.h"
+#include "nad/nadrange.h"
 #include "nad/nadsheets.h"
 #include "nad/tests/nadenv_fixture.h"
 #include "nad/tests/nadrec_fixture.h"
@@ -310,8 +312,7 @@ TEST_F(Pflege, NewAddsTheNextNumberAsACopyOfTheChosenAnnex)
 
     click_id(NAD_PFLEGE_NEW);
     click_name_field();
-    type("Test-NA\r");
-    click_id(200);
+    type("Test-NA\r"); // Return confirms the name
     then([] {
         const NadRecord* r = Nad_Pflege_Edited_Record();
         ASSERT_NE(r, nullptr);
@@ -516,8 +517,93 @@ TEST_F(Pflege, DisplayOptionsAndHelpLeaveTheAnnexAlone)
     EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_UNCHANGED);
     EXPECT_GE(count_logged("Define_Prop_Sheet"), 2);
     EXPECT_TRUE(logged("Helpview NAD_PFLEGE"));
-    EXPECT_TRUE(logged("Fill_Message Zur NAD-Pflege ist keine Hilfe eingerichtet."));
+    // The test's installation has no help: the platform names the missing file.
+    EXPECT_EQ(count_logged("Helpview missing "), 1);
     EXPECT_EQ(tree(env.nads()), nads);
+}
+
+// The demo's installation holds the step-joint program's description, so that
+// "Darstellung optimieren für" has a program to offer.
+TEST_F(Pflege, DemoInstallationOffersTheStepJointProgram)
+{
+    const std::string script = bytes_of(std::string(KOV_SOURCE_DIR) + "/scripts/run-example.sh");
+    EXPECT_NE(script.find("example/q8-nlu52/APP0052.DEF\" \"$ENVDIR/EXEC/q8-nlu52/APP0052.DEF"), std::string::npos);
+    kovtest::TempDir exec("exec_");
+    std::filesystem::create_directories(exec.path() + "/q8-nlu52");
+    std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/q8-nlu52/APP0052.DEF",
+                               exec.path() + "/q8-nlu52/APP0052.DEF");
+    env.set("EXEC", exec.path());
+    Nad_Reset_Programs();
+    Nad_Scan_Programs();
+    const ProgramList* programs = Nad_Program_List();
+    ASSERT_EQ(programs->count, 1);
+    EXPECT_STREQ(programs->entries[0].name, "VERSATZ");
+    EXPECT_STREQ(programs->entries[0].service, "Holzbau");
+    EXPECT_EQ(programs->entries[0].application_number, 52);
+    // Chosen in the sheet: the load factors of buildings, not of bridges.
+    NadRulesForProgram = 1;
+    NadRulesProgramIndex = 0;
+    EXPECT_EQ(Nad_Rule_Visible(0, 0), 1);
+    EXPECT_EQ(Nad_Rule_Visible(0, 1), 0);
+    EXPECT_EQ(Nad_Rule_Visible(5, 3), 1);
+    Nad_Reset_Programs();
+}
+
+TEST_F(Pflege, HelpShowsTheEditorsOwnPage)
+{
+    std::filesystem::create_directories(env.data() + "/HILFE");
+    std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/data/HILFE/NAD-Pflege.html",
+                               env.data() + "/HILFE/NAD-Pflege.html");
+    click_id(NAD_PFLEGE_HELP);
+    click_id(NAD_PFLEGE_CLOSE);
+    EXPECT_EQ(Nad_Pflege_Sheet("Deutschland"), NAD_PFLEGE_UNCHANGED);
+    EXPECT_TRUE(logged("Helpview NAD_PFLEGE"));
+    EXPECT_TRUE(logged("Helpview document " + env.data() + "/HILFE/NAD-Pflege.html"));
+    const std::string page = bytes_of(std::string(KOV_SOURCE_DIR) + "/data/HILFE/NAD-Pflege.html");
+    EXPECT_NE(page.find("<a name=\"NAD_PFLEGE\">"), std::string::npos);
+    for (const char* part : {"Neu", "Speichern", "Entfernen", "Zulässige Bereiche", "über 0 bis 1,1"})
+        EXPECT_NE(page.find(part), std::string::npos) << part;
+}
+
+// The command line: usage in German for --help and for a wrong call.
+TEST(PflegeArguments, UsageInGerman)
+{
+    kovtest::ScopedEnv e;
+    e.set("DRAM", "/tmp");
+    char prog[] = "NAD-Pflege", help[] = "--help", name[] = "Deutschland", more[] = "zwei";
+    struct Case {
+        std::vector<char*> argv;
+        int code;
+        bool on_out;
+    } const cases[] = {
+        {{prog, help}, NAD_PFLEGE_CHANGED, true},
+        {{prog, name, help}, NAD_PFLEGE_CHANGED, true},
+        {{prog}, NAD_PFLEGE_FAILED, false},
+        {{prog, name, more}, NAD_PFLEGE_FAILED, false},
+        {{prog, name}, -1, false},
+    };
+    for (const Case& c : cases) {
+        std::vector<char*> argv = c.argv;
+        argv.push_back(nullptr);
+        kovtest::MemFile out, err;
+        EXPECT_EQ(Nad_Pflege_Arguments(int(c.argv.size()), argv.data(), out.f, err.f), c.code);
+        const std::string o = out.text(), r = err.text();
+        if (c.code < 0) {
+            EXPECT_EQ(o + r, "");
+            continue;
+        }
+        EXPECT_NE((c.on_out ? o : r).find("Aufruf: NAD-Pflege <Name des aktiven Anwendungsdokuments>"),
+                  std::string::npos);
+        EXPECT_EQ(c.on_out ? r : o, "");
+    }
+    e.unset("DRAM");
+    kovtest::MemFile out, err;
+    char* argv[] = {prog, name, nullptr};
+    EXPECT_EQ(Nad_Pflege_Arguments(2, argv, out.f, err.f), NAD_PFLEGE_FAILED);
+    EXPECT_NE(err.text().find("DRAM ist nicht gesetzt"), std::string::npos);
+    kovtest::MemFile shown;
+    Nad_Pflege_Needs_Display(shown.f);
+    EXPECT_NE(shown.text().find("braucht eine Anzeige"), std::string::npos);
 }
 
 TEST_F(Pflege, BatchRunClosesAtOnce)
@@ -561,6 +647,96 @@ TEST_F(Pflege, NamesOfNewAnnexes)
     }
 }
 
+// Values a standard cannot have are refused as they are typed, with a message
+// naming the field and its range; the field and the stored file keep the
+// previous values.
+TEST_F(Pflege, ValuesOutsideTheirRangeAreRefusedAsTheyAreTyped)
+{
+    store_user(1, "Eins", 1.31);
+    std::unique_ptr<NadRecord> want = load_user(1);
+    want->ec5.gamma_m_solid = 1.25; // a value inside its range goes through
+    click_row(2);
+    click_id(NAD_PFLEGE_PAGE_EC5);
+    click_field([](NadRecord* r) { return &r->ec5.gamma_m_glulam; });
+    type("-5\r");
+    then([] { EXPECT_DOUBLE_EQ(Nad_Pflege_Edited_Record()->ec5.gamma_m_glulam, 1.3); });
+    click_field(gamma_solid);
+    type("1,25\r");
+    click_id(NAD_PFLEGE_PAGE_EC0);
+    click_field([](NadRecord* r) { return &r->ec0.building_psi[0][0]; });
+    type("1,5\r");
+    then([] { EXPECT_DOUBLE_EQ(Nad_Pflege_Edited_Record()->ec0.building_psi[0][0], 0.7); });
+    click_id(NAD_PFLEGE_SAVE);
+    click_id(NAD_PFLEGE_CLOSE);
+    EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_CHANGED);
+
+    EXPECT_TRUE(logged(std::string("Fill_Message ") +
+                       cp850("Der Wert -5 ist für \"EC 5: gamma_M Brettschichtholz\" nicht zulässig; "
+                             "zulässig ist von 1 bis 5.")));
+    EXPECT_TRUE(logged(std::string("Fill_Message ") + "Es bleibt der Wert 1,3."));
+    EXPECT_TRUE(logged(std::string("Fill_Message ") +
+                       cp850("Der Wert 1,5 ist für \"EC 0: psi, Hochbau, Zeile 1, Spalte 1\" nicht zulässig; "
+                             "zulässig ist von 0 bis 1.")));
+    EXPECT_EQ(bytes_of(env.user_file(1)), file_text(want.get()));
+    std::unique_ptr<NadRecord> got = load_user(1);
+    EXPECT_DOUBLE_EQ(got->ec5.gamma_m_glulam, 1.3);
+    EXPECT_DOUBLE_EQ(got->ec0.building_psi[0][0], 0.7);
+    EXPECT_DOUBLE_EQ(got->ec5.gamma_m_solid, 1.25);
+}
+
+// Every value field of every page of an editable annex has its range.
+TEST_F(Pflege, EveryValueFieldHasItsRange)
+{
+    store_user(1, "Eins", 1.31);
+    click_row(2);
+    for (int page = 0; page < 6; ++page) {
+        click_id(NAD_PFLEGE_PAGE_EC0 + page);
+        then([page] {
+            const NadRecord* r = Nad_Pflege_Edited_Record();
+            ASSERT_NE(r, nullptr);
+            int fields = 0;
+            for (const ViewElement* e : shown_elements()) {
+                if (e->type != VIEW_FLOAT) continue;
+                ++fields;
+                NadRangeFault f;
+                EXPECT_NE(Nad_Range_Of(r, e->number, &f), nullptr)
+                    << "page " << page << ": field at " << e->x1 << " " << e->y1;
+            }
+            EXPECT_GT(fields, 0) << "page " << page;
+        });
+    }
+    click_id(NAD_PFLEGE_CLOSE);
+    EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_UNCHANGED);
+}
+
+// A user annex file edited by hand with a value outside its range is shown
+// with the recommended values, display-only, and the message names the file
+// and the field.
+TEST_F(Pflege, AnnexFileWithAValueOutsideIsNotEdited)
+{
+    store_user(1, "Eins", 1.31);
+    std::unique_ptr<NadRecord> r = load_user(1);
+    r->ec5.gamma_m_glulam = -5;
+    {
+        FILE* f = std::fopen(env.user_file(1).c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        Nad_Write_File(f, r.get());
+        std::fclose(f);
+    }
+    const std::string before = bytes_of(env.user_file(1));
+    click_id(NAD_PFLEGE_SAVE);
+    click_id(NAD_PFLEGE_CLOSE);
+    EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_UNCHANGED);
+    bool named = false;
+    for (int i = 0; i < Kov_Script_Log_Count(); ++i) {
+        const std::string line = Kov_Script_Log_Line(i);
+        if (line.find("1.NAD") != std::string::npos && line.find("gamma_M Brettschichtholz") != std::string::npos)
+            named = true;
+    }
+    EXPECT_TRUE(named);
+    EXPECT_EQ(bytes_of(env.user_file(1)), before);
+}
+
 TEST_F(Pflege, InstructionsOfAHostScript)
 {
     store_user(1, "Eins", 1.31);
@@ -590,6 +766,16 @@ TEST_F(Pflege, InstructionsOfAHostScript)
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("NAD-Pflege: "), std::string::npos);
     EXPECT_EQ(tree(env.nads()), nads);
+    // A gamma_M that no standard allows, or no finite number, refuses the whole
+    // run before anything is removed or added.
+    for (const char* gamma : {"-5", "0.99", "5.01", "inf", "1e999", "nan", "abc", "1.3x", "1,3"}) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(Nad_Pflege_Instructions("Eins", "1", "Noch eins", gamma), NAD_PFLEGE_FAILED) << gamma;
+        const std::string why = testing::internal::GetCapturedStderr();
+        EXPECT_NE(why.find("KOV_NAD_PFLEGE_GAMMA_M"), std::string::npos) << why;
+        EXPECT_NE(why.find("von 1 bis 5"), std::string::npos) << why;
+        EXPECT_EQ(tree(env.nads()), nads) << gamma;
+    }
     EXPECT_EQ(Nad_Pflege_Instructions("Eins", "", "", "1.2"), NAD_PFLEGE_UNCHANGED);
 
     // A removal before an addition: "Eins" goes, the others move down, the new one follows.
