@@ -45,6 +45,11 @@ const double kNotVerified = std::numeric_limits<double>::infinity();
 // A resistance, strength or section value that a check can divide by.
 bool Usable(double x) { return std::isfinite(x) && x > 0.0; }
 
+// EN 1995-1-1 Table 3.1 gives no k_mod above 1.10 and none at or below 0; a
+// combination with another one (a "frei" row of a damaged file) is not
+// verified, whatever its stresses.
+bool Kmod_Allowed(double k) { return k > 0.0 && k <= 1.1 + 1e-9; }
+
 // A utilisation that came out as "not a number" is not verified either; it
 // would otherwise slip past every comparison with the largest utilisation.
 double Checked(double u) { return std::isnan(u) ? kNotVerified : u; }
@@ -162,6 +167,7 @@ int NELU52_DATA::cal_Versatz()
             // not held by it, so the combination is not verified.
             e.u = kNotVerified;
         }
+        if (!Kmod_Allowed(lc.kmod)) e.u = kNotVerified;
         erg_versatz.append(e);
         if (e.u > eta_versatz) eta_versatz = e.u;
     }
@@ -234,7 +240,7 @@ void NELU52_DATA::biegung_schwelle()
         };
         e.u_links = side(e.nd_links, e.md_links, &e.sigma_n_links, &e.sigma_m_links);
         e.u_rechts = side(e.nd_rechts, e.md_rechts, &e.sigma_n_rechts, &e.sigma_m_rechts);
-        if (!section || !Usable(e.fm_d) || !Usable(e.ft_d) || !Usable(e.fc_d)) {
+        if (!section || !Usable(e.fm_d) || !Usable(e.ft_d) || !Usable(e.fc_d) || !Kmod_Allowed(lc.kmod)) {
             e.u_links = kNotVerified;
             e.u_rechts = kNotVerified;
         }
@@ -285,7 +291,7 @@ void NELU52_DATA::querkraft_schwelle()
         e.tau_links = 1500.0 * std::fabs(e.vd_links) / an_schub;
         e.tau_rechts = 1500.0 * std::fabs(e.vd_rechts) / an_schub;
         const double r = k_cr * e.fv_d;
-        if (Usable(an_schub) && Usable(r)) {
+        if (Usable(an_schub) && Usable(r) && Kmod_Allowed(lc.kmod)) {
             e.u_links = Checked(e.tau_links / r);
             e.u_rechts = Checked(e.tau_rechts / r);
         } else {
@@ -401,7 +407,7 @@ void NELU52_DATA::stabilitaet_strebe()
         // Tension in the strut gives small or negative values, as it comes;
         // a strut without strength values or buckling factors is not verified.
         const bool usable = Usable(a_st) && Usable(wy_st) && Usable(e.fm_d) && Usable(e.fc_d) && Usable(kc_y) &&
-                            Usable(kc_z) && (!stirn_gleich || Usable(k_crit));
+                            Usable(kc_z) && (!stirn_gleich || Usable(k_crit)) && Kmod_Allowed(lc.kmod);
         if (!usable) {
             e.u_y = kNotVerified;
             e.u_z = kNotVerified;

@@ -8,6 +8,7 @@
 // checks work in N/mm2, N and Nmm inside and store their results as noted.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // One load combination of the load table.
@@ -117,8 +118,14 @@ public slots:
     // 2 when the input file was written but the annex-name file was not.
     int write_data();
     // Publishes the active annex's blocks, reads the input file and the
-    // annex-name file. 0, or 1 when the input file cannot be opened (the
-    // members keep their values).
+    // annex-name file. 0; 1 when the input file cannot be opened (the members
+    // keep their values); 2 when the file was read but is damaged: a line is
+    // missing or has another number of values, a value is no finite number or
+    // a code lies outside its range. read_problems then says, line by line and
+    // in German, what could not be read and what is used instead (the member
+    // keeps its value; a "frei" k_mod outside (0, 1.10] is kept and the checks
+    // do not verify it). The file itself is never changed by reading; a save
+    // over a damaged file keeps its bytes as "<name>.bak".
     int read_data();
     int cal_nachweise();
 
@@ -150,6 +157,8 @@ public:
     void set_defaults();
 
     QVector<LoadCase> lasten;
+    // What the last read could not take from the input file (see read_data).
+    QStringList read_problems;
 
     // ---- results ----
     int anzahl_nachweise;
@@ -228,6 +237,12 @@ private:
 
 // The program's one data object.
 extern NELU52_DATA nelu52_data;
+
+// The German report of a damaged input file (read_problems of its read): the
+// file's name, then one problem a line. calculated: the window goes on with
+// the values named; otherwise nothing is calculated (a run without window).
+QString nelu52_read_problems_text(const char* file, const QStringList& problems, bool calculated);
+extern const char NELU52_READ_PROBLEMS_TITLE[];   // "Eingabedatei beschädigt"
 
 // The largest step depth that the joint allows (whole millimetres, cut toward
 // zero): the smaller of the limit from the sill's depth, which runs linearly

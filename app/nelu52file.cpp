@@ -4,6 +4,7 @@
 // values separated by one blank. Doubles are written like "%g" in the C locale
 // whatever locale the process runs in; a file is replaced only when its new
 // version is complete.
+#include <climits>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -69,50 +70,108 @@ void Text_Line(QByteArray& out, const QString& text)
 
 // ---- reading ---------------------------------------------------------------------
 
-// The line being read (counted from 1) and the first line of the file that
-// held a number that is no finite value ("nan", "inf"), which is read as 0.
-int g_line = 0;
-int g_nonfinite_line = 0;
+// Reads the input file line by line and notes, in German, every place where
+// it could not take what the file holds: a line that is missing or has another
+// number of values, a value that is no finite number, a code outside its
+// range. The member then keeps the value it had, and the note says which.
+class Reader {
+public:
+    Reader(FILE* f, QStringList* problems) : f_(f), problems_(problems) {}
 
-// Reads one line of at most LINE_MAX_BYTES - 1 bytes (the rest of a longer line
-// is consumed) without its line end ("\n" or "\r\n"). false at the end of the
-// file.
-bool Read_Line(FILE* f, QString* text)
-{
-    char buf[LINE_MAX_BYTES];
-    if (!Txt_Get_Line(buf, sizeof buf, f)) return false;
-    ++g_line;
-    size_t n = std::strlen(buf);
-    if (n > 0 && buf[n - 1] == '\r') buf[--n] = '\0';
-    *text = qstring_from_system8(QByteArray(buf, (int)n));
-    return true;
-}
+    int line() const { return line_; }
 
-// The parts of the next line when it has exactly n of them; an empty list for a
-// line with another count and at the end of the file.
-QStringList Read_Parts(FILE* f, int n)
-{
-    QString line;
-    if (!Read_Line(f, &line)) return QStringList();
-    QStringList parts = line.split(QLatin1Char(' '), Qt::KeepEmptyParts);
-    if (parts.size() != n) return QStringList();
-    return parts;
-}
+    // Reads one line of at most LINE_MAX_BYTES - 1 bytes (the rest of a longer
+    // line is consumed) without its line end ("\n" or "\r\n"). false at the
+    // end of the file; what then is not there is named once.
+    bool Next(QString* text, const char* what)
+    {
+        char buf[LINE_MAX_BYTES];
+        if (ended_ || !Txt_Get_Line(buf, sizeof buf, f_)) {
+            if (!ended_)
+                Note(QString::fromUtf8("Zeile %1 fehlt, die Datei endet vorher; %2 und alle folgenden Angaben "
+                                       "bleiben bei ihren Vorgaben")
+                         .arg(line_ + 1)
+                         .arg(QString::fromUtf8(what)));
+            ended_ = true;
+            return false;
+        }
+        ++line_;
+        size_t n = std::strlen(buf);
+        if (n > 0 && buf[n - 1] == '\r') buf[--n] = '\0';
+        *text = qstring_from_system8(QByteArray(buf, (int)n));
+        return true;
+    }
 
-int To_Int(const QString& s)
-{
-    bool ok = false;
-    const int v = s.toInt(&ok, 10);
-    return ok ? v : 0;
-}
+    // The parts of the next line when it has exactly n of them; an empty list
+    // for a line with another count and at the end of the file.
+    QStringList Parts(int n, const char* what, const char* instead = "bleiben bei ihren Vorgaben")
+    {
+        QString line;
+        if (!Next(&line, what)) return QStringList();
+        QStringList parts = line.split(QLatin1Char(' '), Qt::KeepEmptyParts);
+        if (parts.size() != n) {
+            Note(QString::fromUtf8("Zeile %1 hat %2 statt %3 Werte; %4 %5")
+                     .arg(line_)
+                     .arg(parts.size())
+                     .arg(n)
+                     .arg(QString::fromUtf8(what))
+                     .arg(QString::fromUtf8(instead)));
+            return QStringList();
+        }
+        return parts;
+    }
 
-double To_Double(const QString& s)
-{
-    bool ok = false;
-    const double v = s.toDouble(&ok);
-    if (ok && !std::isfinite(v) && g_nonfinite_line == 0) g_nonfinite_line = g_line;
-    return ok && std::isfinite(v) ? v : 0.0;
-}
+    // A double of the current line; a text that is no finite number leaves
+    // the member as it was.
+    void Dbl(const QString& s, const char* field, double* member)
+    {
+        bool ok = false;
+        const double v = s.toDouble(&ok);
+        if (ok && std::isfinite(v))
+            *member = v;
+        else
+            Bad(s, field, Num(*member));
+    }
+
+    // An integer of the current line within lo..hi.
+    void Int(const QString& s, const char* field, int* member, int lo = INT_MIN, int hi = INT_MAX)
+    {
+        bool ok = false;
+        const int v = s.toInt(&ok, 10);
+        if (!ok) {
+            Bad(s, field, Num(*member));
+        } else if (v < lo || v > hi) {
+            Note(QString::fromUtf8("Zeile %1: %2 für %3 liegt außerhalb von %4 bis %5; verwendet wird %6")
+                     .arg(line_)
+                     .arg(v)
+                     .arg(QString::fromUtf8(field))
+                     .arg(lo)
+                     .arg(hi)
+                     .arg(*member));
+        } else {
+            *member = v;
+        }
+    }
+
+    void Note(const QString& text) { problems_->append(text); }
+
+private:
+    void Bad(const QString& s, const char* field, const QByteArray& used)
+    {
+        const QString what = s.isEmpty() ? QString::fromUtf8("kein Wert")
+                                         : QString::fromUtf8("„%1“ ist keine gültige Zahl").arg(s.left(40));
+        Note(QString::fromUtf8("Zeile %1: %2 für %3; verwendet wird %4")
+                 .arg(line_)
+                 .arg(what)
+                 .arg(QString::fromUtf8(field))
+                 .arg(QString::fromLatin1(used)));
+    }
+
+    FILE* f_;
+    QStringList* problems_;
+    int line_ = 0;
+    bool ended_ = false;
+};
 
 // An input file that was there but could not be read as an input file of a
 // known version (no access, or a first line that is no version 1 to 3). The
@@ -190,6 +249,7 @@ int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
     Nad_Publish_Active_Blocks();
 
     g_unread_input.clear();
+    read_problems.clear();
     FILE* f = input_file && *input_file ? Kov_Fopen(input_file, "rb") : nullptr;
     if (!f) {
         if (input_file && *input_file && ::access(Kov_Path(input_file).c_str(), F_OK) == 0)
@@ -197,106 +257,136 @@ int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
         return 1;
     }
 
-    g_line = 0;
-    g_nonfinite_line = 0;
+    Reader r(f, &read_problems);
     QString line;
-    const int version = Read_Line(f, &line) ? To_Int(line.trimmed()) : 0;
+    int version = 0;
+    if (r.Next(&line, "die Formatversion")) {
+        bool ok = false;
+        version = line.trimmed().toInt(&ok, 10);
+        if (!ok || version < 1 || version > 3) {
+            r.Note(QString::fromUtf8("Zeile 1: „%1“ ist keine bekannte Formatversion (1 bis 3)").arg(line.left(40)));
+            version = ok ? version : 0;
+        }
+    }
     if (version < 1 || version > 3) g_unread_input = Kov_Path(input_file);
 
-    QStringList p = Read_Parts(f, 4);
+    QStringList p = r.Parts(4, "Holzart und Holzgüte der Schwelle, Nutzungsklasse und Bauteiltyp");
     if (!p.isEmpty()) {
-        holzart_sw = To_Int(p[0]);
-        holzguete_sw = To_Int(p[1]);
-        nkl = To_Int(p[2]);
-        typ = To_Int(p[3]);
-        if (nkl < 1 || nkl > 3) nkl = 1;
+        r.Int(p[0], "die Holzart der Schwelle", &holzart_sw, 0, 3);
+        r.Int(p[1], "die Holzgüte der Schwelle", &holzguete_sw, 0, INT_MAX);
+        r.Int(p[2], "die Nutzungsklasse", &nkl, 1, 3);
+        r.Int(p[3], "den Bauteiltyp", &typ, 0, 3);
     }
-    p = Read_Parts(f, 7);
+    p = r.Parts(7, "die Abmessungen und der Winkel");
     if (!p.isEmpty()) {
-        balken_b = To_Double(p[0]);
-        balken_hG = To_Double(p[1]);
-        strebe_leff = To_Double(p[2]);
-        balken_hD = To_Double(p[3]);
-        balken_tv1 = To_Double(p[4]);
-        balken_tv2 = To_Double(p[5]);
-        gamma = To_Double(p[6]);
+        r.Dbl(p[0], "b", &balken_b);
+        r.Dbl(p[1], "h_G", &balken_hG);
+        r.Dbl(p[2], "l_eff", &strebe_leff);
+        r.Dbl(p[3], "h_D", &balken_hD);
+        r.Dbl(p[4], "t_v1", &balken_tv1);
+        r.Dbl(p[5], "t_v2", &balken_tv2);
+        r.Dbl(p[6], "den Winkel gamma", &gamma);
     }
 
     lasten.clear();
-    const int n = Read_Line(f, &line) ? To_Int(line.trimmed()) : 0;
+    int n = 0;
+    if (r.Next(&line, "die Lastkombinationen")) {
+        const QString count = line.trimmed();
+        bool ok = false;
+        n = count.toInt(&ok, 10);
+        if (!ok || n < 0) {
+            r.Note(QString::fromUtf8("Zeile %1: „%2“ ist keine Anzahl von Lastkombinationen; es wird keine gelesen")
+                       .arg(r.line())
+                       .arg(count.left(40)));
+            n = 0;
+        }
+    }
+    const int count_line = r.line();
     // The count is only a promise: reading stops at the end of the file.
     for (int i = 0; i < n; ++i) {
         LoadCase lc;
-        if (!Read_Line(f, &lc.name)) break;
-        p = Read_Parts(f, 9);
+        if (!r.Next(&lc.name, "die Lastkombinationen")) {
+            r.Note(QString::fromUtf8("Zeile %1 nennt %2 Lastkombinationen, gelesen wurden %3")
+                       .arg(count_line)
+                       .arg(n)
+                       .arg(lasten.size()));
+            break;
+        }
+        const QByteArray what = QString::fromUtf8("die Lastkombination „%1“").arg(lc.name.left(40)).toUtf8();
+        p = r.Parts(9, what.constData(), "wird nicht gelesen");
         if (p.isEmpty()) continue;
-        lc.nd_strebe = To_Double(p[0]);
-        lc.nd_schwelle = To_Double(p[1]);
-        lc.md_schwelle = To_Double(p[2]);
-        lc.vd_schwelle = To_Double(p[3]);
-        lc.kled = To_Int(p[7]);
-        lc.kmod = To_Double(p[8]);
+        r.Dbl(p[0], "N_d der Strebe", &lc.nd_strebe);
+        r.Dbl(p[1], "N_d der Schwelle", &lc.nd_schwelle);
+        r.Dbl(p[2], "M_d der Schwelle", &lc.md_schwelle);
+        r.Dbl(p[3], "V_d der Schwelle", &lc.vd_schwelle);
+        r.Int(p[7], "die Lasteinwirkungsdauer", &lc.kled, 0, 8);
+        r.Dbl(p[8], "k_mod", &lc.kmod);
+        // EN 1995-1-1 Table 3.1 has no k_mod above 1.10; a "frei" row with one
+        // is kept as the file holds it (the checks do not verify it).
+        if (lc.kled == 8 && !(lc.kmod > 0.0 && lc.kmod <= 1.1))
+            r.Note(QString::fromUtf8("Zeile %1: k_mod = %2 der Lastkombination „%3“ liegt nicht im Bereich "
+                                     "über 0 bis 1,10; die Kombination wird nicht nachgewiesen")
+                       .arg(r.line())
+                       .arg(QString::fromLatin1(Num(lc.kmod)))
+                       .arg(lc.name.left(40)));
         lasten.append(lc);
     }
 
-    p = Read_Parts(f, 3);
+    p = r.Parts(3, "die Grafikmaße");
     if (!p.isEmpty()) {
-        graf_breite = To_Double(p[0]);
-        graf_hoehe = To_Double(p[1]);
-        masstab_optimal = To_Int(p[2]);
+        r.Dbl(p[0], "die Grafikbreite", &graf_breite);
+        r.Dbl(p[1], "die Grafikhöhe", &graf_hoehe);
+        r.Int(p[2], "den optimalen Maßstab", &masstab_optimal);
     }
-    p = Read_Parts(f, 2);
+    p = r.Parts(2, "die Ausgabeoptionen");
     if (!p.isEmpty()) {
-        ausfuehrlich = To_Int(p[0]);
-        grafik = To_Int(p[1]);
+        r.Int(p[0], "die ausführliche Ausgabe", &ausfuehrlich);
+        r.Int(p[1], "die Grafik in der Liste", &grafik);
     }
-    p = Read_Parts(f, 4);
+    p = r.Parts(4, "die Nachweisschalter");
     if (!p.isEmpty()) {
-        nw_biegung = To_Int(p[0]);
-        nw_schub = To_Int(p[1]);
-        nw_strebe = To_Int(p[2]);
-        cal_auto = To_Int(p[3]);
+        r.Int(p[0], "den Nachweis Biegung", &nw_biegung);
+        r.Int(p[1], "den Nachweis Querkraft", &nw_schub);
+        r.Int(p[2], "den Nachweis der Strebe", &nw_strebe);
+        r.Int(p[3], "„automatisch rechnen“", &cal_auto);
     }
-    p = Read_Parts(f, 1);
-    if (!p.isEmpty()) mit_kh_sw = To_Int(p[0]);
-    p = Read_Parts(f, 4);
+    p = r.Parts(1, "der Schalter k_h der Schwelle", "bleibt bei seiner Vorgabe");
+    if (!p.isEmpty()) r.Int(p[0], "k_h der Schwelle", &mit_kh_sw);
+    p = r.Parts(4, "die Importschalter und das Schnittufer");
     if (!p.isEmpty()) {
-        import_zov = To_Int(p[0]);
-        import_mat = To_Int(p[1]);
-        import_geo = To_Int(p[2]);
-        linkes_schnittufer = To_Int(p[3]);
+        r.Int(p[0], "den Schnittgrößenimport", &import_zov);
+        r.Int(p[1], "den Materialimport", &import_mat);
+        r.Int(p[2], "den Querschnittsimport", &import_geo);
+        r.Int(p[3], "das Schnittufer", &linkes_schnittufer);
     }
-    p = Read_Parts(f, 3);
+    p = r.Parts(3, "die Nachkommastellen und die Max-Schalter");
     if (!p.isEmpty()) {
-        nk_zov = To_Int(p[0]);
-        max_tv1 = To_Int(p[1]);
-        max_tv2 = To_Int(p[2]);
+        r.Int(p[0], "die Nachkommastellen", &nk_zov);
+        r.Int(p[1], "Max t_v1", &max_tv1);
+        r.Int(p[2], "Max t_v2", &max_tv2);
     }
     if (version > 1) {
-        if (Read_Line(f, &line)) lagesicherung_text = line;
-        p = Read_Parts(f, 4);
+        if (r.Next(&line, "der Text der Lagesicherung")) lagesicherung_text = line;
+        p = r.Parts(4, "die Lagesicherung");
         if (!p.isEmpty()) {
-            lagesicherung_bolzen = To_Int(p[0]);
-            querschnittsschwaechung = To_Int(p[1]);
-            d_bolzen = To_Double(p[2]);
-            stirn_gleich = To_Int(p[3]);
+            r.Int(p[0], "die Lagesicherung durch Bolzen", &lagesicherung_bolzen);
+            r.Int(p[1], "die Querschnittsschwächung", &querschnittsschwaechung);
+            r.Dbl(p[2], "den Bolzendurchmesser", &d_bolzen);
+            r.Int(p[3], "die Seite des Stirnversatzes", &stirn_gleich);
         }
     }
     if (version > 2) {
-        p = Read_Parts(f, 4);
+        p = r.Parts(4, "das Holz der Strebe");
         if (!p.isEmpty()) {
-            holzart_st = To_Int(p[0]);
-            holzguete_st = To_Int(p[1]);
-            mit_kh_st = To_Int(p[2]);
-            st_wie_sw = To_Int(p[3]);
+            r.Int(p[0], "die Holzart der Strebe", &holzart_st, 0, 3);
+            r.Int(p[1], "die Holzgüte der Strebe", &holzguete_st, 0, INT_MAX);
+            r.Int(p[2], "k_h der Strebe", &mit_kh_st);
+            r.Int(p[3], "„Strebe wie Schwelle“", &st_wie_sw);
         }
     }
     std::fclose(f);
-    // A damaged value must not pass unnoticed: after the next save it would be
-    // an ordinary 0.
-    if (g_nonfinite_line > 0)
-        Msg_Warnung(-1, "Die Eingabedatei %s %s %d %s", input_file, cp850("enthält in Zeile"), g_nonfinite_line,
-                    cp850("einen ungültigen Zahlenwert; er wurde durch 0 ersetzt"));
+    // A damaged file is kept as "<name>.bak" when a save replaces it.
+    if (!read_problems.isEmpty()) g_unread_input = Kov_Path(input_file);
 
     FILE* a = annex_file && *annex_file ? Kov_Fopen(annex_file, "rb") : nullptr;
     if (a) {
@@ -304,5 +394,19 @@ int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
         std::fclose(a);
         Nad_Publish_Active_Blocks();
     }
-    return 0;
+    return read_problems.isEmpty() ? 0 : 2;
+}
+
+const char NELU52_READ_PROBLEMS_TITLE[] = "Eingabedatei beschädigt";
+
+QString nelu52_read_problems_text(const char* file, const QStringList& problems, bool calculated)
+{
+    const QString name = QString::fromLocal8Bit(file ? file : "");
+    QString text = calculated ? QString::fromUtf8("Die Eingabedatei %1 ist beschädigt. Sie bleibt unverändert, bis "
+                                                  "Sie die Daten sichern; gerechnet wird mit den genannten Werten:")
+                                    .arg(name)
+                              : QString::fromUtf8("Die Eingabedatei %1 ist beschädigt; es wird nicht gerechnet:")
+                                    .arg(name);
+    for (const QString& p : problems) text += QStringLiteral("\n") + p;
+    return text;
 }

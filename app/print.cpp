@@ -102,21 +102,22 @@ public:
         c->second_mark = extreme;
         return v;
     }
-    // A text column of 16-byte cells; returns the cells.
-    char* text(const char* group, const char* title, int width)
+    // A text column of cells of the given size (16 bytes unless told);
+    // returns the cells.
+    char* text(const char* group, const char* title, int width, int cell = kCell)
     {
-        OliColumn* c = next(group, title, "TXT", width, kCell);
-        char* v = (char*)block(kCell);
-        std::memset(v, 0, (size_t)std::max(rows_, 1) * kCell);
+        OliColumn* c = next(group, title, "TXT", width, cell);
+        char* v = (char*)block(cell);
+        std::memset(v, 0, (size_t)std::max(rows_, 1) * (size_t)cell);
         c->data = v;
         return v;
     }
-    // Copies at most 15 bytes of text into cell row.
-    static void set_cell(char* cells, int row, const char* text)
+    // Copies at most cell - 1 bytes of text into cell row.
+    static void set_cell(char* cells, int row, const char* text, int cell = kCell)
     {
-        char* cell = cells + (size_t)row * kCell;
-        std::memset(cell, 0, kCell);
-        if (text) std::strncpy(cell, text, kCell - 1);
+        char* p = cells + (size_t)row * (size_t)cell;
+        std::memset(p, 0, (size_t)cell);
+        if (text) std::strncpy(p, text, (size_t)cell - 1);
     }
     void write(FILE* list)
     {
@@ -362,14 +363,22 @@ int print_eingabedaten(NELU52_DATA& d, FILE* list)
     const int kurz = ActiveNadEc5 && ActiveNadEc5->na_de ? 1 : 0;
     Table t(7, rows);
     t.zz(nullptr, "Nr.", 3);
-    char* names = t.text(nullptr, "Name", 16);
+    // The names in full: "LK 2: 1,35 g + ..." and "LK 3: 1,35 g + ..." must
+    // stay apart. The column is as wide as the longest name.
+    std::vector<std::string> name_bytes;
+    int name_cell = Table::kCell;
+    for (const LoadCase& lc : d.lasten) {
+        name_bytes.push_back(cp850_of(lc.name));
+        name_cell = std::max(name_cell, (int)name_bytes.back().size() + 1);
+    }
+    char* names = t.text(nullptr, "Name", name_cell, name_cell);
     double* nd = t.number(nullptr, "N" M_SUB "d" M_REG, "kN", w + 4, w, 0);
     char* kled = t.text(nullptr, "KLED", 16);
     double* kmod = t.number(nullptr, "k" M_SUB "mod" M_REG, "-", 6, 3, 0);
     double* gm = t.number(nullptr, S_GAMMA, "-", 6, 2, 0);
     for (int i = 0; i < rows; ++i) {
         const LoadCase& lc = d.lasten[i];
-        Table::set_cell(names, i, cp850_of(lc.name).c_str());
+        Table::set_cell(names, i, name_bytes[(size_t)i].c_str(), name_cell);
         nd[i] = lc.nd_strebe;
         Table::set_cell(kled, i, cp850_of(NELU52_DATA::kled_text(lc.kled, kurz)).c_str());
         kmod[i] = lc.kmod;

@@ -21,12 +21,15 @@ void input_round_trip(const std::string& input)
 {
     const std::string dir = fuzz::Work_Dir(kTag);
     NELU52_DATA first;
-    if (first.read_file(input.c_str(), nullptr) != 0) return;
+    // A damaged file (2) is read as far as it goes and written back whole.
+    if (first.read_file(input.c_str(), nullptr) == 1) return;
     const std::string a = dir + "/a.inp";
     const std::string b = dir + "/b.inp";
     if (first.write_file(a.c_str(), nullptr) != 0) return;
     NELU52_DATA second;
-    if (second.read_file(a.c_str(), nullptr) != 0) {
+    // What the first read kept from a damaged file (a "frei" k_mod outside
+    // its range) is reported again; everything else reads back cleanly.
+    if (second.read_file(a.c_str(), nullptr) == 1) {
         std::fprintf(stderr, "an input file written by the program does not read back\n");
         std::abort();
     }

@@ -41,6 +41,8 @@ QWidget* SpinBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
     sb->setFrame(false);
     sb->setAlignment(Qt::AlignRight);
     sb->setLocale(QLocale(QLocale::German));
+    // The commit below checks the text, once.
+    sb->refuseOnCommit = false;
     return sb;
 }
 
@@ -54,6 +56,14 @@ void SpinBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                    const QModelIndex& index) const
 {
     ZORVSpinBox* sb = static_cast<ZORVSpinBox*>(editor);
+    // A number outside the column's range is refused, never held at a limit:
+    // the cell keeps its value.
+    double typed = 0.0;
+    if (sb->outsideRange(&typed)) {
+        Nelu52_Tell_Refused(fieldName.isEmpty() ? QStringLiteral("die Zelle") : fieldName, typed, minimum, maximum,
+                            decimals, unit);
+        return;
+    }
     sb->interpretText();
     model->setData(index, sb->value(), Qt::EditRole);
 }

@@ -27,6 +27,10 @@ public:
     void setRange(double minimum, double maximum);
     int getDecimals() const { return decimals; }
 
+    // Named in the message that refuses a number outside the range.
+    QString fieldName;
+    QString unit;
+
 public slots:
     void valueChanged(double);
 

@@ -29,14 +29,23 @@ void fill_header_model(QStandardItemModel* model)
 
 void MainWindow::setup_load_table()
 {
+    // The strut's N_d takes a negative value (tension) as well: the joint
+    // check then says that it is not met, instead of the field turning it
+    // into 0.
+    const char* force_names[4] = {"N_d der Strebe", "N_d der Schwelle", "M_d der Schwelle", "V_d der Schwelle"};
     for (int i = 0; i < 4; ++i) {
-        delegate_kraft[i] = new SpinBoxDelegate(this, nelu52_data.nk_zov, i == 0 ? 0.0 : -9999.0, 9999.0, 1.0);
+        delegate_kraft[i] = new SpinBoxDelegate(this, nelu52_data.nk_zov, -9999.0, 9999.0, 1.0);
+        delegate_kraft[i]->fieldName = QString::fromLatin1(force_names[i]);
+        delegate_kraft[i]->unit = i == 2 ? QStringLiteral("kNm") : QStringLiteral("kN");
         tv_lasten->setItemDelegateForColumn(COL_ND_STREBE + i, delegate_kraft[i]);
     }
     const int mode = (ActiveNadEc5 && ActiveNadEc5->na_de != 0) ? 2 : 1;
     delegate_dauer = new tv_ComboBoxDelegate(this, mode);
     tv_lasten->setItemDelegateForColumn(COL_KLED, delegate_dauer);
-    delegate_kmod = new SpinBoxDelegate(this, 3, 0.1, 2.0, 1.0);
+    // EN 1995-1-1 Table 3.1 gives k_mod above 0 up to 1.10; a "frei" row
+    // takes nothing else (0.001 is the least that three decimals show).
+    delegate_kmod = new SpinBoxDelegate(this, 3, 0.001, 1.1, 1.0);
+    delegate_kmod->fieldName = QStringLiteral("k_mod");
     tv_lasten->setItemDelegateForColumn(COL_KMOD, delegate_kmod);
     delegate_button = new tv_ButtonDelegate(this);
     tv_lasten->setItemDelegateForColumn(COL_DEL, delegate_button);

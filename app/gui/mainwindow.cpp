@@ -132,7 +132,7 @@ MainWindow::MainWindow()
         erg_layout->addWidget(erg_prozent[i], 2 * i + 2, 1);
     }
 
-    nelu52_data.read_data();
+    report_read_problems(nelu52_data.read_data());
 
     // The annex choice lives to the end of the run; no member holds it.
     NA_SelectDialog* na_dialog = new NA_SelectDialog;
@@ -211,6 +211,13 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::report_read_problems(int read)
+{
+    if (read == 2)
+        Nelu52_Warning(QString::fromUtf8(NELU52_READ_PROBLEMS_TITLE),
+                       nelu52_read_problems_text(nelu52_inp_name, nelu52_data.read_problems, true));
+}
+
 void MainWindow::show_helpview()
 {
     Helpview("haupt");
@@ -219,6 +226,10 @@ void MainWindow::show_helpview()
 void MainWindow::na_select_click()
 {
     ActiveNadEc5 = Nad_Get_Ec5();
+    // Another annex gives other partial factors and crack factors: with
+    // automatic calculation the results follow at once, otherwise they are
+    // marked out of date like after any other change.
+    display_nachweise_checkauto();
 }
 
 void MainWindow::set_style_checkbox()
@@ -247,7 +258,8 @@ void MainWindow::display_nachweise(int calc)
     maske2data();
 
     int code = 0;
-    if (calc == 1 && actionCalculation->isEnabled())
+    const bool calculated = calc == 1 && actionCalculation->isEnabled();
+    if (calculated)
         code = nelu52_data.cal_nachweise();
 
     const QVector<NachweisEintrag>& nw = nelu52_data.nachweise;
@@ -293,18 +305,8 @@ void MainWindow::display_nachweise(int calc)
     }
     erg_layout->setRowStretch(0, 2);
 
-    if (code == 0) {
-        if (nelu52_data.eta_gesamt > 1.009)
-            gb_ergebnisse->setStyleSheet(QStringLiteral("QGroupBox { background-color: ") +
-                                         color_ergwin_fehler.name() +
-                                         QStringLiteral("; color : red;  border-width: 1px; border-color: red; "
-                                                        "border-style: solid; border-radius: 4px;}"));
-        else
-            gb_ergebnisse->setStyleSheet(QStringLiteral("QGroupBox { background-color: ") +
-                                         color_ergwin_ok.name() +
-                                         QStringLiteral("; color : green;  border-width: 1px; border-color: green; "
-                                                        "border-style: solid; border-radius: 4px;}"));
-    }
+    if (code == 0)
+        show_result_state(calculated);
 }
 
 void MainWindow::h_check_click()
@@ -313,8 +315,8 @@ void MainWindow::h_check_click()
     const double gamma = ed_gamma->value();
     const int hG = ed_Balken_hG->value();
     const int mx = max_step_depth(hG, hD, gamma);
-    ed_Balken_tv1->setMaximum(mx);
-    ed_Balken_tv2->setMaximum(mx);
+    ed_Balken_tv1->setFormRange(ed_Balken_tv1->formMinimum(), mx);
+    ed_Balken_tv2->setFormRange(ed_Balken_tv2->formMinimum(), mx);
 
     max_tv_click();
 
@@ -327,6 +329,8 @@ void MainWindow::h_check_click()
 
     if (action_cal_auto->isChecked())
         display_nachweise(1);
+    else
+        display_nachweise(0);  // marks the last results out of date
 }
 
 void MainWindow::max_tv_click()

@@ -1,6 +1,7 @@
 #pragma once
 // The one window of the step-joint program: the form with the joint, the
 // materials and dimensions, the load table, the result rows and the sketch.
+#include <QByteArray>
 #include <QColor>
 #include <QIcon>
 #include <QMainWindow>
@@ -14,6 +15,7 @@
 #include "app/gui/mainwindowapi.h"
 #include "ui_mainwindow.h"
 
+class QCloseEvent;
 class QGraphicsScene;
 class QGridLayout;
 class QLabel;
@@ -122,7 +124,24 @@ public:
     ProxyModelWithHeaderModels* proxy_lasten;
     QScrollArea* sa_form = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // Values of the input file outside a field's range (or not whole
+    // millimetres) are shown and computed as stored, and the user is told.
+    void keep_stored_values();
+    void name_form_fields();
+    // The result frame: green or red only for a calculation of the current
+    // input that had something to check; otherwise neutral, saying why.
+    enum class Results { NotCalculated, Current, Stale, NoCombination };
+    Results results = Results::NotCalculated;
+    QByteArray calculated_input;
+    void show_result_state(bool calculated);
+    QLabel* result_status();
+    // Tells the user what a damaged input file held that could not be taken
+    // (read: what the read returned), before anything is calculated.
+    void report_read_problems(int read);
     // While the strut takes the sill's timber, its panel shows the sill's kind,
     // grade and k_h switch (greyed), so the screen says what is computed.
     void show_sill_timber_in_strut();

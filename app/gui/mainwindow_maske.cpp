@@ -244,6 +244,7 @@ void MainWindow::data2maske()
     le_lagesicherung->setText(d.lagesicherung_text);
 
     show_sill_timber_in_strut();
+    keep_stored_values();
 
     const bool strebe = cb_Strebe->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{rb_stirn_gegenueber, rb_stirn_gleich, lb_stirnversatz, lbl_leff,

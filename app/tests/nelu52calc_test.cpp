@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "app/nelu52data.h"
 #include "app_fixture.h"
@@ -709,4 +710,44 @@ TEST(StepDepth, LimitsFromTheSillAndTheStrut)
     };
     for (const auto& c : cases)
         EXPECT_EQ(max_step_depth(c.hG, c.hD, c.g), c.max) << c.hG << " " << c.hD << " " << c.g;
+}
+
+// The worked example of docs/engineering.md (section "Step joint"): the
+// bundled example position gives the utilisations that the document quotes,
+// which were worked out independently of the program.
+TEST(EngineeringDoc, StepJointExampleMatchesTheDocument)
+{
+    const std::string doc = apptest::Slurp(std::string(KOV_SOURCE_DIR) + "/docs/engineering.md");
+    const size_t from = doc.find("## Step joint");
+    ASSERT_NE(from, std::string::npos);
+    const size_t to = doc.find("\n## ", from + 1);
+    const std::string section = doc.substr(from, to == std::string::npos ? std::string::npos : to - from);
+
+    NELU52_DATA d;
+    ASSERT_EQ(d.read_file((std::string(KOV_SOURCE_DIR) + "/example/VERSATZ_01.inp").c_str(), nullptr), 0);
+    apptest::Use_German_Ec5();
+    d.follow_kmod();
+    d.cal_nachweise();
+    ASSERT_EQ(d.nachweise.size(), 4);
+    for (const NachweisEintrag& e : d.nachweise) {
+        const std::string row = "| " + std::string(e.name.toUtf8().constData()) + " | ";
+        const size_t at = section.find(row);
+        ASSERT_NE(at, std::string::npos) << row;
+        const double quoted = std::stod(section.substr(at + row.size()));
+        EXPECT_NEAR(100.0 * e.ausnutzung, quoted, 0.005) << row;
+    }
+}
+
+// A "frei" k_mod that EN 1995-1-1 Table 3.1 cannot give is not verified in
+// any check; 1.10 itself is.
+TEST_F(StepJoint, FreeKmodOutsideItsRangeIsNotVerified)
+{
+    for (double kmod : {5.0, 1.11, 0.0, -0.5, 1.1}) {
+        d.lasten.clear();
+        d.lasten.append(Combination(20.0, kmod, 8, 0.0, 1.0, 3.0));
+        d.cal_nachweise();
+        ASSERT_EQ(d.nachweise.size(), 4);
+        for (const NachweisEintrag& e : d.nachweise)
+            EXPECT_EQ(std::isinf(e.ausnutzung), kmod != 1.1) << kmod << " " << e.name.toStdString();
+    }
 }

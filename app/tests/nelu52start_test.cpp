@@ -246,6 +246,44 @@ TEST(Program, BatchRunTakesTheKmodOfTheClassAsTheFormDoes)
     EXPECT_NE(r.out.find("Querkraft der Schwelle: 78.77 %"), std::string::npos) << r.out;
 }
 
+// A damaged input file is never calculated without a window: standard error
+// names each line that could not be read, nothing is printed as a result, the
+// exit code is not that of a calculated run and the file keeps its bytes.
+TEST(Program, BatchRunRefusesADamagedInputFile)
+{
+    const std::string example = Slurp(std::string(KOV_SOURCE_DIR) + "/example/VERSATZ_01.inp");
+    const size_t load3 = example.find("LK 3");
+    ASSERT_NE(load3, std::string::npos);
+    std::string letter = example;
+    letter.replace(letter.find("140 200"), 3, "14O");
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* problem;
+    } cases[] = {
+        {"letter in b", letter, "Zeile 3: „14O“ ist keine gültige Zahl für b; verwendet wird 120"},
+        {"cut in the third combination", example.substr(0, load3 + 12),
+         "Zeile 10 fehlt, die Datei endet vorher; die Lastkombination „LK 3: 1,35 g“ und alle folgenden Angaben "
+         "bleiben bei ihren Vorgaben"},
+    };
+    for (const auto& c : cases) {
+        apptest::Workdir dir;
+        for (const char* f : {"VERSATZ_01.txt", "VERSATZ_01.nad"})
+            std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+        ASSERT_TRUE(apptest::Spill(dir.file("VERSATZ_01.inp"), c.bytes));
+        const ProgramRun r = Start(
+            {"VERSATZ", "0", "1", "1"},
+            {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos(), "KOV_UI_MODE=batch"}, dir.pos());
+        EXPECT_EQ(r.code, 3) << c.what << r.err;
+        EXPECT_NE(r.err.find("Die Eingabedatei VERSATZ_01.inp ist beschädigt; es wird nicht gerechnet"),
+                  std::string::npos)
+            << c.what << r.err;
+        EXPECT_NE(r.err.find(c.problem), std::string::npos) << c.what << r.err;
+        EXPECT_EQ(r.out.find('%'), std::string::npos) << c.what << r.out;
+        EXPECT_EQ(Slurp(dir.file("VERSATZ_01.inp")), c.bytes) << c.what;
+    }
+}
+
 // The test set-up asks for offscreen; a machine without X has no such
 // variable at all, and the program must choose offscreen itself.
 INSTANTIATE_TEST_SUITE_P(Environment, ProgramOnExample,

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(JointTypes, PrintGoldenTest,
 TEST_F(PrintTest, TensionInTheStrutGolden)
 {
     LoadCase w;
-    w.name = QString::fromUtf8("LK 3: Windsog über Traufe");   // longer than a cell: cut to 15
+    w.name = QString::fromUtf8("LK 3: Windsog über Traufe");   // longer than 15 characters: printed in full
     w.nd_strebe = -15.0;
     w.nd_schwelle = -4.0;
     w.vd_schwelle = -2.0;
@@ -124,8 +124,7 @@ TEST_F(PrintTest, TensionInTheStrutGolden)
                               RED_NOT_MET),
               1);
     EXPECT_EQ(Count(list, "inf"), 0);
-    EXPECT_NE(list.find(T("LK 3: Windsog ü ")), std::string::npos);
-    EXPECT_EQ(list.find(T("LK 3: Windsog üb")), std::string::npos);
+    EXPECT_NE(list.find(T("LK 3: Windsog über Traufe")), std::string::npos);
     EXPECT_NE(std::string(Kov_Script_Log_Text()).find("Quick_OLI_Print VERSATZ VERSATZ_01.oli"), std::string::npos);
 }
 

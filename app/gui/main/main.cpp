@@ -24,8 +24,7 @@ QString Result_Text()
 {
     QString text = nelu52_titel + QStringLiteral("\n\n");
     for (const NachweisEintrag& e : nelu52_data.nachweise)
-        text += e.name + QStringLiteral(": ") + QString::number(e.ausnutzung * 100.0, 'f', 2) +
-                QStringLiteral(" %\n");
+        text += e.name + QStringLiteral(": ") + erg_prozent_text(e.ausnutzung) + QStringLiteral("\n");
     return text;
 }
 
@@ -73,7 +72,16 @@ int main(int argc, char** argv)
         window->show();
         app->exec();
     } else {
-        nelu52_data.read_data();
+        // A damaged input file is never calculated without a window: the
+        // user could not see which values were replaced.
+        if (nelu52_data.read_data() == 2) {
+            Nelu52_Warning(QString::fromUtf8(NELU52_READ_PROBLEMS_TITLE),
+                           nelu52_read_problems_text(nelu52_inp_name, nelu52_data.read_problems, false));
+            delete qt;
+            delete qtbase;
+            delete app;
+            return 3;
+        }
         nelu52_data.follow_kmod();
         nelu52_data.cal_nachweise();
         std::fputs(Result_Text().toUtf8().constData(), stdout);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QImage>
@@ -9,6 +10,7 @@
 
 #include "app/gui/delegates.h"
 #include "app/gui/zorvspinbox.h"
+#include "platform/kovscript.h"
 #include "window_fixture.h"
 
 namespace {
@@ -34,27 +36,54 @@ TEST_F(DelegateTest, NumbersShowWithThePointAndTheColumnsDecimals)
     EXPECT_EQ(kmod.displayText(0.6, de), QString("0.600"));
 }
 
-TEST_F(DelegateTest, TheEditorKeepsTheValueInItsRange)
+// A number outside the column's range is refused with a message naming the
+// range; the cell keeps its value instead of taking the nearest limit.
+TEST_F(DelegateTest, TheEditorRefusesAValueOutsideItsRange)
 {
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
     QStandardItemModel model(1, 2);
-    model.setData(model.index(0, 0), QString("12.5"));
-    SpinBoxDelegate strebe(nullptr, 2, 0.0, 9999.0, 1.0);
-    SpinBoxDelegate kmod(nullptr, 3, 0.1, 2.0, 1.0);
+    model.setData(model.index(0, 0), QString("0.6"));
+    SpinBoxDelegate strebe(nullptr, 2, -9999.0, 9999.0, 1.0);
+    strebe.fieldName = QStringLiteral("N_d der Strebe");
+    strebe.unit = QStringLiteral("kN");
+    SpinBoxDelegate kmod(nullptr, 3, 0.001, 1.1, 1.0);
+    kmod.fieldName = QStringLiteral("k_mod");
     QStyleOptionViewItem opt;
-    const struct { SpinBoxDelegate* d; const char* typed; double stored; } cases[] = {
-        {&strebe, "12000", 9999.0}, {&strebe, "-5", 0.0}, {&strebe, "7,25", 7.25}, {&kmod, "0,05", 0.1}};
+    const struct {
+        SpinBoxDelegate* d;
+        const char* typed;
+        double stored;  // what the cell holds afterwards (it held 3 before)
+        const char* message;
+    } cases[] = {
+        {&strebe, "12000", 3.0,
+         "Der Wert 12000 für N_d der Strebe liegt außerhalb des zulässigen Bereichs von -9999.00 bis 9999.00 kN"},
+        {&strebe, "-10", -10.0, nullptr},  // tension in the strut is taken
+        {&strebe, "7,25", 7.25, nullptr},
+        {&kmod, "5", 3.0, "Der Wert 5 für k_mod liegt außerhalb des zulässigen Bereichs von 0.001 bis 1.100"},
+        {&kmod, "0", 3.0, "Der Wert 0 für k_mod liegt außerhalb des zulässigen Bereichs von 0.001 bis 1.100"},
+        {&kmod, "1,1", 1.1, nullptr},
+    };
     for (const auto& c : cases) {
+        Kov_Script_Reset();
+        model.setData(model.index(0, 1), 3.0);
         QWidget* ed = c.d->createEditor(nullptr, opt, model.index(0, 0));
         auto* sb = qobject_cast<ZORVSpinBox*>(ed);
         ASSERT_NE(sb, nullptr);
         c.d->setEditorData(sb, model.index(0, 0));
-        EXPECT_DOUBLE_EQ(sb->value(), c.d == &kmod ? 2.0 : 12.5);
+        EXPECT_DOUBLE_EQ(sb->value(), 0.6);
         sb->findChild<QLineEdit*>()->setText(QString::fromLatin1(c.typed));
         c.d->setModelData(sb, &model, model.index(0, 1));
+        QApplication::processEvents();
         EXPECT_EQ(model.data(model.index(0, 1)).type(), QVariant::Double);
         EXPECT_DOUBLE_EQ(model.data(model.index(0, 1)).toDouble(), c.stored) << c.typed;
+        const QString log = QString::fromUtf8(Kov_Script_Log_Text());
+        if (c.message)
+            EXPECT_TRUE(log.contains(QString::fromUtf8(c.message))) << c.typed << log.toStdString();
+        else
+            EXPECT_FALSE(log.contains(QStringLiteral("QMessageBox"))) << c.typed << log.toStdString();
         delete ed;
     }
+    Kov_Set_Ui_Mode(-1);
 }
 
 TEST_F(DelegateTest, DurationEntriesByMode)

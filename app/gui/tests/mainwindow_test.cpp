@@ -36,6 +36,7 @@
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/screensketch.h"
+#include "nad/nadec5.h"
 #include "app/gui/fontscolours.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
@@ -104,6 +105,34 @@ TEST(ResultText, PercentWithTwoDecimalsAndAPoint)
     EXPECT_EQ(erg_prozent_text(std::numeric_limits<double>::infinity()), QString::fromUtf8("nicht erfüllt"));
 }
 
+// Until a calculation has run the frame is neutral and says so: no green
+// frame, no "0.00 %".
+TEST_F(WindowTest, NothingCalculatedIsNotPassed)
+{
+    ASSERT_FALSE(w<QAction>("action_cal_auto")->isChecked());
+    QGroupBox* gb = w<QGroupBox>("gb_ergebnisse");
+    EXPECT_EQ(w<QLabel>("erg_status")->text(), QStringLiteral("nicht gerechnet"));
+    EXPECT_FALSE(gb->styleSheet().contains("green")) << gb->styleSheet().toStdString();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(w<QLabel>(("erg_prozent_" + QByteArray::number(i)).constData())->text(), QString()) << i;
+    w<QAction>("actionCalculation")->trigger();
+    EXPECT_TRUE(gb->styleSheet().contains("color : green")) << gb->styleSheet().toStdString();
+    EXPECT_FALSE(w<QLabel>("erg_status")->isVisibleTo(win.get()));
+    // A change without automatic calculation marks the results out of date.
+    w<QSpinBox>("ed_Balken_hG")->setValue(200);
+    EXPECT_EQ(w<QLabel>("erg_status")->text(), QString::fromUtf8("nicht aktuell – Berechnung durchführen"));
+    EXPECT_FALSE(gb->styleSheet().contains("green"));
+    // Back to the calculated input: the results are current again.
+    w<QSpinBox>("ed_Balken_hG")->setValue(180);
+    EXPECT_TRUE(gb->styleSheet().contains("color : green"));
+    // No load combination: nothing to check.
+    lasten()->removeRows(0, 1);
+    w<QAction>("actionCalculation")->trigger();
+    EXPECT_EQ(w<QLabel>("erg_status")->text(), QStringLiteral("keine Lastkombination"));
+    EXPECT_FALSE(gb->styleSheet().contains("green"));
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), QString());
+}
+
 TEST_F(WindowTest, FormStartsFromTheDataObject)
 {
     EXPECT_TRUE(w<QRadioButton>("rb_typ_stirn")->isChecked());
@@ -124,6 +153,8 @@ TEST_F(WindowTest, FormStartsFromTheDataObject)
 TEST_F(WindowTest, StoredValuesComeBackThroughTheForm)
 {
     win.reset();
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
     nelu52_data.gamma = 57.6;
     nelu52_data.balken_b = 1200;      // above the field's maximum
     nelu52_data.nkl = 4;              // no such service class
@@ -131,13 +162,20 @@ TEST_F(WindowTest, StoredValuesComeBackThroughTheForm)
     nelu52_data.lasten[0].md_schwelle = 10;
     win.reset(Nelu52_New_Main_Window());
     EXPECT_DOUBLE_EQ(w<QDoubleSpinBox>("ed_gamma")->value(), 57.6);
-    EXPECT_EQ(w<QSpinBox>("ed_Balken_b")->value(), 999);
+    // A stored value outside the field's range is kept, shown and reported.
+    EXPECT_EQ(w<QSpinBox>("ed_Balken_b")->value(), 1200);
+    QApplication::processEvents();
+    EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text()).indexOf(QString::fromUtf8("b = 1200 mm liegt außerhalb des "
+                                                                                 "Bereichs 40 bis 999 mm")),
+              -1)
+        << Kov_Script_Log_Text();
+    Kov_Set_Ui_Mode(-1);
     EXPECT_EQ(w<QComboBox>("cob_nkl")->currentIndex(), -1);
     EXPECT_DOUBLE_EQ(lasten()->item(0, 3)->data(Qt::EditRole).toDouble(), 10.0);   // M_d
     EXPECT_DOUBLE_EQ(lasten()->item(0, 4)->data(Qt::EditRole).toDouble(), 5.0);    // V_d
     call("maske2data");
     EXPECT_DOUBLE_EQ(nelu52_data.gamma, 57.6);
-    EXPECT_DOUBLE_EQ(nelu52_data.balken_b, 999);
+    EXPECT_DOUBLE_EQ(nelu52_data.balken_b, 1200);
     EXPECT_EQ(nelu52_data.nkl, 0);
     EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].md_schwelle, 10.0);
     EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].vd_schwelle, 5.0);
@@ -292,7 +330,18 @@ TEST_F(WindowTest, ResultRowsShowPercentAndTurnRedAbove100Point9)
     nelu52_data.nachweise.append({QString::fromUtf8("Stabilitätsnachweis der Strebe"), 2.5, 0});
     nelu52_data.anzahl_nachweise = 4;
     nelu52_data.eta_gesamt = 1.009;
-    display(0);   // no calculation: shows the list as it is
+    // A display without calculation of the input last calculated shows the
+    // list as it is.
+    ASSERT_EQ(QMetaObject::invokeMethod(win.get(), "maske2data"), true);
+    {
+        const auto list = nelu52_data.nachweise;
+        const double eta = nelu52_data.eta_gesamt;
+        display(1);
+        nelu52_data.nachweise = list;
+        nelu52_data.eta_gesamt = eta;
+        nelu52_data.anzahl_nachweise = 4;
+    }
+    display(0);
     const char* pct[4] = {"85.31 %", "100.90 %", "100.91 %", "250.00 %"};
     const int bar[4] = {85, 100, 100, 120};
     const bool red[4] = {false, false, true, true};
@@ -467,6 +516,12 @@ TEST_F(LiveWindowTest, EveryInputOfTheChecksRecalculatesAtOnce)
         if (std::strcmp(in.what, "new row") != 0) {
             EXPECT_NE(now, before) << in.what << ": the display did not follow";
         }
+        if (std::strcmp(in.what, "row deleted") == 0) {
+            // Nothing to check is no result: no percentage, a neutral frame.
+            EXPECT_EQ(now, QStringList({"", "", "", ""})) << in.what;
+            EXPECT_EQ(w<QLabel>("erg_status")->text(), QStringLiteral("keine Lastkombination"));
+            continue;
+        }
         EXPECT_EQ(now, fresh()) << in.what;
     }
 }
@@ -520,6 +575,139 @@ TEST_F(LiveWindowTest, TensionInTheStrutFailsTheJointOnScreen)
     lasten()->item(0, 1)->setData(0.0, Qt::EditRole);
     QApplication::processEvents();
     EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), QString("0.00 %"));
+}
+
+// Typing a number beyond a field's limit: the field lets the user finish
+// typing, refuses the number with a message naming the range and keeps the
+// value it had; it never keeps the first digits or the limit.
+TEST_F(LiveWindowTest, NumbersOutsideAFieldsRangeAreRefusedWithTheRange)
+{
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    win->show();
+    QApplication::processEvents();
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* range;
+    } cases[] = {
+        // h_G 140 at 60 degrees: t_v at most h_G / 6 = 23 mm
+        {"ed_Balken_tv1", "100", "Der Wert 100 für t_v1 liegt außerhalb des zulässigen Bereichs von 10 bis 23 mm"},
+        {"ed_Balken_b", "1200", "Der Wert 1200 für b liegt außerhalb des zulässigen Bereichs von 40 bis 999 mm"},
+        {"ed_Balken_hG", "20", "Der Wert 20 für h_G liegt außerhalb des zulässigen Bereichs von 60 bis 9999 mm"},
+    };
+    for (const auto& c : cases) {
+        QSpinBox* f = w<QSpinBox>(c.field);
+        const int before = f->value();
+        const bool width = std::strcmp(c.field, "ed_Balken_b") == 0;
+        const double stored_before = width ? nelu52_data.balken_b : f->value();
+        Kov_Script_Reset();
+        f->setFocus();
+        f->selectAll();
+        QTest::keyClicks(f, c.typed);
+        EXPECT_EQ(f->findChild<QLineEdit*>()->text(), QString::fromLatin1(c.typed)) << c.field;
+        QTest::keyClick(f, Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(f->value(), before) << c.field;
+        EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text()).indexOf(QString::fromUtf8(c.range)), -1)
+            << c.field << Kov_Script_Log_Text();
+        call("maske2data");
+        if (width) {
+            EXPECT_DOUBLE_EQ(nelu52_data.balken_b, stored_before);
+        }
+        EXPECT_EQ(shown(), fresh()) << c.field;
+    }
+    // The angle as well: 90 is no angle of this joint.
+    QDoubleSpinBox* g = w<QDoubleSpinBox>("ed_gamma");
+    Kov_Script_Reset();
+    g->setFocus();
+    g->selectAll();
+    QTest::keyClicks(g, "90");
+    QTest::keyClick(g, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(g->value(), 60.0);
+    EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text())
+                  .indexOf(QString::fromUtf8("Der Wert 90 für γ liegt außerhalb des zulässigen Bereichs von 5.00 bis "
+                                             "80.00 °")),
+              -1)
+        << Kov_Script_Log_Text();
+    // A value inside the range is taken.
+    QSpinBox* b = w<QSpinBox>("ed_Balken_b");
+    b->setFocus();
+    b->selectAll();
+    QTest::keyClicks(b, "160");
+    QTest::keyClick(b, Qt::Key_Return);
+    EXPECT_EQ(b->value(), 160);
+    Kov_Set_Ui_Mode(-1);
+}
+
+// A strut force typed negative (tension) stays negative, and the joint is
+// not met on screen.
+TEST_F(LiveWindowTest, TensionTypedIntoTheStrutShowsNotMet)
+{
+    QTableView* tv = w<QTableView>("tv_lasten");
+    win->show();
+    tv->setFocus();
+    const QModelIndex cell = tv->model()->index(0, 1);
+    tv->setCurrentIndex(cell);
+    tv->edit(cell);
+    QApplication::processEvents();
+    QLineEdit* ed = tv->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(ed, nullptr);
+    ed->selectAll();
+    QTest::keyClicks(ed, "-10");
+    QTest::keyClick(ed, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 1)->data(Qt::EditRole).toDouble(), -10.0);
+    EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), QString::fromUtf8("nicht erfüllt"));
+    EXPECT_TRUE(w<QGroupBox>("gb_ergebnisse")->styleSheet().contains("color : red"));
+}
+
+// Another annex gives other partial factors: under automatic calculation the
+// screen shows what a fresh calculation gives; without it the results are
+// marked out of date.
+TEST_F(LiveWindowTest, AnotherAnnexRecalculatesOrMarksTheResultsOutOfDate)
+{
+    NadEc5Record* ec5 = ActiveNadEc5;
+    ASSERT_NE(ec5, nullptr);
+    const NadEc5Record saved = *ec5;
+    const QStringList before = shown();
+    ec5->gamma_m_solid = saved.gamma_m_solid + 0.2;
+    call("na_select_click");
+    QApplication::processEvents();
+    EXPECT_NE(shown(), before);
+    EXPECT_EQ(shown(), fresh());
+    EXPECT_FALSE(w<QLabel>("erg_status")->isVisible());
+
+    w<QAction>("action_cal_auto")->setChecked(false);
+    *ec5 = saved;
+    call("na_select_click");
+    QApplication::processEvents();
+    EXPECT_EQ(w<QLabel>("erg_status")->text(), QString::fromUtf8("nicht aktuell – Berechnung durchführen"));
+    EXPECT_FALSE(w<QGroupBox>("gb_ergebnisse")->styleSheet().contains("green"));
+    w<QAction>("actionCalculation")->trigger();
+    EXPECT_EQ(shown(), before);
+    EXPECT_FALSE(w<QLabel>("erg_status")->isVisibleTo(win.get()));
+    *ec5 = saved;
+}
+
+// The window's close button leaves as "Ende" does: the exit dialog asks, and
+// "abbrechen" keeps the window with the changed input.
+TEST_F(LiveWindowTest, TitleBarCloseAsksAndCancelKeepsTheInput)
+{
+    win->show();
+    QApplication::processEvents();
+    w<QDoubleSpinBox>("ed_gamma")->setValue(50.0);
+    EXPECT_FALSE(win->close());
+    QApplication::processEvents();
+    QWidget* dialog = nullptr;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (t->objectName() == QLatin1String("ExitDialog") && t->isVisible()) dialog = t;
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QPushButton*>(QStringLiteral("butAbbruch"))->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_DOUBLE_EQ(w<QDoubleSpinBox>("ed_gamma")->value(), 50.0);
 }
 
 TEST_F(LiveWindowTest, WholeMillimetreFieldsNeverReadASeparator)
