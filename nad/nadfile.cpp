@@ -86,10 +86,14 @@ int read_file(FILE* f, NadRecord* r, char* full_name)
     return 1;
 }
 
+// The outcome of the last migration call. Programs and tools share this
+// library, and a console line would reach every user of every one of them on
+// each start: the code is kept for the caller, who can say what it means.
+int g_migration_error = 0;
+
 void report_migration(int code)
 {
-    std::fprintf(stdout, "Safeguard_Proper_Version: ERROR %d\n", code);
-    std::fflush(stdout);
+    g_migration_error = code;
 }
 
 }  // namespace
@@ -203,8 +207,14 @@ int Nad_Store_User_Nad(int number, const NadRecord* r)
     return stat(target.c_str(), &st) != 0 ? 1 : 0;  // nothing there is as good as deleted
 }
 
+int Safeguard_Last_Error()
+{
+    return g_migration_error;
+}
+
 void Safeguard_Proper_Version()
 {
+    g_migration_error = 0;
     const char* dram = KOVGetEnv("DRAM");
     if (!dram) {
         report_migration(1);

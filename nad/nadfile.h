@@ -47,7 +47,10 @@ int Nad_Write_File_Replacing(const char* path, const NadRecord* r);
 // Creates %DRAM%\NADS when it is missing and then migrates the old single
 // definition file NADs-EC2.DEF into the numbered files (once). The folder
 // appears only with every annex of the old file written, so a move that could
-// not be finished is tried again at the next call. Problems go to the console
-// as "Safeguard_Proper_Version: ERROR <code>": 1 no DRAM, 2 the folder cannot
-// be made, 3 it is no folder after all, 4 an annex could not be written.
+// not be finished is tried again at the next call. Nothing is printed: a
+// problem is kept for Safeguard_Last_Error.
 void Safeguard_Proper_Version();
+// The problem of the last Safeguard_Proper_Version call: 0 none, 1 no DRAM,
+// 2 the folder cannot be made, 3 it is no folder after all, 4 an annex could
+// not be written.
+int Safeguard_Last_Error();

@@ -2,6 +2,9 @@
 // (code page 850; window titles in the Windows code page 1252) and UTF-8.
 #include "platform/kovcp.h"
 
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <mutex>
 #include <string>
@@ -144,3 +147,44 @@ static const char* intern(KovCodePage cp, const char* utf8)
 
 const char* cp850(const char* utf8) { return intern(KOV_CP850, utf8); }
 const char* cp1252(const char* utf8) { return intern(KOV_CP1252, utf8); }
+
+namespace {
+
+// The character set the environment's locale names, in lower case without
+// '-' and '_' ("utf8", "iso88591", "cp850"); empty when none is named.
+std::string console_charset()
+{
+    const char* locale = nullptr;
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* v = std::getenv(name);
+        if (v && *v) {
+            locale = v;
+            break;
+        }
+    }
+    if (!locale) return std::string();
+    const char* dot = std::strchr(locale, '.');
+    if (!dot) return std::string();
+    std::string set;
+    for (const char* c = dot + 1; *c && *c != '@'; ++c)
+        if (*c != '-' && *c != '_') set += char(std::tolower(static_cast<unsigned char>(*c)));
+    return set;
+}
+
+} // namespace
+
+std::string Kov_Utf8_To_Console(const std::string& utf8)
+{
+    const std::string set = console_charset();
+    if (set == "cp850" || set == "ibm850") return Kov_Utf8_To_Cp(KOV_CP850, utf8);
+    if (set == "iso88591" || set == "iso885915" || set == "cp1252" || set == "windows1252")
+        return Kov_Utf8_To_Cp(KOV_CP1252, utf8);
+    return utf8;
+}
+
+std::string Kov_Cp850_To_Console(const std::string& cp850_text)
+{
+    const std::string set = console_charset();
+    if (set == "cp850" || set == "ibm850") return cp850_text;
+    return Kov_Utf8_To_Console(Kov_Cp_To_Utf8(KOV_CP850, cp850_text));
+}

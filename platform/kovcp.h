@@ -21,3 +21,11 @@ std::string Kov_Cp_To_Utf8(KovCodePage cp, const std::string& bytes);
 // The shared literal helper: the text in code page 850 (resp. 1252), interned.
 const char* cp850(const char* utf8);
 const char* cp1252(const char* utf8);
+
+// A text of code page 850 in the terminal's character set, as the locale of
+// the environment names it (LC_ALL, else LC_CTYPE, else LANG): unchanged under
+// code page 850, Windows 1252 for a Latin-1/-9 or 1252 locale, else UTF-8 (a
+// UTF-8 locale, or none named: today's terminals read UTF-8).
+std::string Kov_Cp850_To_Console(const std::string& cp850_text);
+// The same for a UTF-8 text (a message of a Qt program).
+std::string Kov_Utf8_To_Console(const std::string& utf8);

@@ -1,6 +1,7 @@
 // The host's message window in its three user-interface modes.
 #include "platform/kovhost.h"
 
+#include "platform/kovcp.h"
 #include "platform/kovgui.h"
 #include "platform/kovlocale.h"
 #include "platform/kovpropsheet.h"
@@ -41,10 +42,12 @@ MessageState take()
     return m;
 }
 
+// The lines are code page 850, like the host's files; the terminal shows its
+// own character set.
 void print_batch(const MessageState& m)
 {
-    if (!m.title.empty()) std::fprintf(stderr, "[%s]\n", m.title.c_str());
-    for (const std::string& l : m.lines) std::fprintf(stderr, "%s\n", l.c_str());
+    if (!m.title.empty()) std::fprintf(stderr, "[%s]\n", Kov_Cp850_To_Console(m.title).c_str());
+    for (const std::string& l : m.lines) std::fprintf(stderr, "%s\n", Kov_Cp850_To_Console(l).c_str());
 }
 
 void log_message(const char* what, const MessageState& m)

@@ -399,7 +399,8 @@ TEST(AnnexMigration, FailedWriteIsTriedAgainAtTheNextStart)
         FileSizeLimit full(64);
         testing::internal::CaptureStdout();
         Safeguard_Proper_Version();
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "Safeguard_Proper_Version: ERROR 4\n");
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+        EXPECT_EQ(Safeguard_Last_Error(), 4);
     }
     EXPECT_FALSE(exists(env.nads()));
     // nothing but the old file: no half-filled folder either
@@ -432,16 +433,26 @@ TEST(AnnexMigration, NoOldFileLeavesAnEmptyDirectory)
     EXPECT_TRUE(std::filesystem::is_empty(env.nads()));
 }
 
-TEST(AnnexMigration, ProblemsGoToTheConsole)
+// Every program and tool of the installation runs the migration: its problems
+// are kept for the caller and never printed on a user's console.
+TEST(AnnexMigration, ProblemsAreKeptNotPrinted)
 {
     AnnexEnv env;
     env.unset("DRAM");
     testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
     Safeguard_Proper_Version();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Safeguard_Proper_Version: ERROR 1\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(Safeguard_Last_Error(), 1);
 
     env.set("DRAM", env.dram() + "/gibt/es/nicht");
     testing::internal::CaptureStdout();
     Safeguard_Proper_Version();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Safeguard_Proper_Version: ERROR 2\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(Safeguard_Last_Error(), 2);
+
+    env.set("DRAM", env.dram());
+    Safeguard_Proper_Version();
+    EXPECT_EQ(Safeguard_Last_Error(), 0);
 }

@@ -15,6 +15,9 @@
 TEST(MessageWindow, BatchQuestionAnswersNoWithoutBlocking)
 {
     kovtest::ScopedEnv env("KOV_UI_MODE", "batch");
+    env.unset("LC_ALL");
+    env.unset("LC_CTYPE");
+    env.set("LANG", "de_DE.UTF-8");
     ASSERT_EQ(Kov_Ui_Mode(), KOV_UI_BATCH);
     testing::internal::CaptureStderr();
     const int64_t t0 = Kov_Clock_Ms();
@@ -26,9 +29,35 @@ TEST(MessageWindow, BatchQuestionAnswersNoWithoutBlocking)
     EXPECT_EQ(Answer_is_Yes(0), 0);
     EXPECT_LT(Kov_Clock_Ms() - t0, 1000);
     const std::string err = testing::internal::GetCapturedStderr();
-    // The lines as given (code page 850 bytes), then the answer.
-    const std::string once = std::string("Gleiches Bauteil\n(Tr\x84ger)\nwie zuvor?\n(Ja/Nein) -> Nein\n");
+    // The lines in the terminal's UTF-8 (the code page 850 byte 0x84 is
+    // "ä", 0xC3 0xA4), then the answer.
+    const std::string once = std::string("Gleiches Bauteil\n(Tr\xC3\xA4ger)\nwie zuvor?\n(Ja/Nein) -> Nein\n");
     EXPECT_EQ(err, once + once);
+}
+
+// A console shows the text in its own character set; files keep code page 850.
+TEST(MessageWindow, ConsoleTextFollowsTheLocale)
+{
+    struct Case {
+        const char *lc_all, *lc_ctype, *lang;
+        const char* expected;  // "Büro Müller" in the terminal's bytes
+    } const cases[] = {
+        {nullptr, nullptr, "de_DE.UTF-8", "B\xC3\xBCro M\xC3\xBCller"},
+        {nullptr, nullptr, "de_DE.utf8", "B\xC3\xBCro M\xC3\xBCller"},
+        {nullptr, nullptr, nullptr, "B\xC3\xBCro M\xC3\xBCller"},
+        {nullptr, nullptr, "C", "B\xC3\xBCro M\xC3\xBCller"},
+        {nullptr, nullptr, "de_DE.ISO-8859-1", "B\xFCro M\xFCller"},
+        {nullptr, nullptr, "de_DE.iso885915@euro", "B\xFCro M\xFCller"},
+        {nullptr, "de_DE.CP850", "de_DE.UTF-8", "B\x81ro M\x81ller"},
+        {"de_DE.UTF-8", "de_DE.ISO-8859-1", "de_DE.ISO-8859-1", "B\xC3\xBCro M\xC3\xBCller"},
+    };
+    for (const Case& c : cases) {
+        kovtest::ScopedEnv env;
+        env.set("LC_ALL", c.lc_all);
+        env.set("LC_CTYPE", c.lc_ctype);
+        env.set("LANG", c.lang);
+        EXPECT_EQ(Kov_Cp850_To_Console(cp850("Büro Müller")), c.expected) << (c.lang ? c.lang : "-");
+    }
 }
 
 TEST(MessageWindow, BatchMessagesGoToStandardErrorWithTheirTitle)

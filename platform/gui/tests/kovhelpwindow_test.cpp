@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPointer>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <string>
 
@@ -35,7 +37,33 @@ TEST(HelpWindow, ShowsTheDocumentAtItsTopic)
     EXPECT_EQ(browser->windowTitle(), QString::fromUtf8("Hilfe – Versatz"));
     QApplication::processEvents();
     EXPECT_GT(browser->verticalScrollBar()->value(), 0);   // at the topic, not at the top
-    delete w;
+    // Escape closes it, as the program's other windows that only show something.
+    QPointer<QWidget> alive(w);
+    w->show();
+    w->activateWindow();
+    QTest::keyClick(w, Qt::Key_Escape);
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull() || !alive->isVisible());
+    delete alive.data();
+}
+
+TEST(HelpWindow, TitleNamesHelpOnce)
+{
+    struct Case {
+        const char* document_title;
+        const char* expected;
+    } const cases[] = {
+        {"Versatz", "Hilfe – Versatz"},
+        {"Versatz – Hilfe", "Versatz – Hilfe"},
+        {"Hilfe zum Versatz", "Hilfe zum Versatz"},
+        {"  ", "Hilfe – Q8_NELU52.html"},
+        {"", "Hilfe – Q8_NELU52.html"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Kov_Help_Window_Title(QString::fromUtf8(c.document_title), "/x/Q8_NELU52.html"),
+                  QString::fromUtf8(c.expected))
+            << c.document_title;
 }
 
 } // namespace
