@@ -497,8 +497,6 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
     int result = -1;
     // 100 and 200 (also as requests): -1 goes on with the next cycle.
     auto finish = [&](int id) {
-        e.centre_x += l.dx;
-        e.centre_y += l.dy;
         if (id == kCancel) return m->cancel_veto && m->cancel_veto() ? -1 : 0;
         if (Mask_Confirm_Level(e.depth - 1)) return -1;
         return m->confirm_veto && m->confirm_veto() ? -1 : 1;
@@ -561,6 +559,10 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
         else if (e.confirm_request)
             result = finish(kConfirm);
     }
+    // The next mask opens where the user left this one: the drag counts once,
+    // also after a cancel that was vetoed or a confirm whose check failed.
+    e.centre_x += l.dx;
+    e.centre_y += l.dy;
     leave(l);
     return result;
 }
