@@ -61,6 +61,8 @@ struct Element {
     QImage face;
     // register and members
     int bar_bottom = 0, selected = 0, number = 0, reg = 0;
+    bool page_set = false; // the register knows its page: the selected tab joins it
+    int page_left = 0, page_top = 0, page_right = 0, page_colour = 0;
     // scrollable area and sliders
     KovScrollDrawFct draw = nullptr;
     void* record = nullptr;
@@ -273,19 +275,70 @@ void draw_button(const Sheet& s, const Element& b, bool pressed)
     draw_symbol(b, b.state == 0, pressed ? 1 : 0);
 }
 
+// Pixels of the colour from inside the rectangle take the other colour; the
+// labels drawn on a tab keep theirs.
+void recolour(int x1, int y1, int x2, int y2, uint32_t from, uint32_t to)
+{
+    kovscreen::State& st = kovscreen::state();
+    kovscreen::ensure_screen(st);
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, st.screen.width() - 1);
+    y2 = std::min(y2, st.screen.height() - 1);
+    for (int y = y1; y <= y2; ++y) {
+        uint32_t* line = reinterpret_cast<uint32_t*>(st.screen.scanLine(y));
+        for (int x = x1; x <= x2; ++x)
+            if ((line[x] & 0xFFFFFFu) == from) line[x] = 0xFF000000u | to;
+    }
+}
+
 void draw_register(const Sheet& s, const Element& r)
 {
-    (void)s;
+    const uint32_t bar = kovscreen::rgb_of(-1);
+    const uint32_t page = r.page_set ? kovscreen::rgb_of(r.page_colour) : bar;
     for (const Element& m : s.elements) {
         if (m.kind != MEMBER || m.reg != r.handle || m.state == 0 || m.x1 >= m.x2) continue;
         const bool sel = m.number == r.selected;
+        const int top = r.y1 + (sel ? 0 : 3);
+        if (r.page_set && page != bar) {
+            // The selected tab in the page's colour, open down into the page;
+            // the others in the bar's colour above the page's top edge.
+            // Below the bar only over the page (its frame one pixel outside).
+            const int jx1 = std::max(m.x1, r.page_left - 1), jx2 = std::min(m.x2, r.page_right + 1);
+            if (sel) {
+                recolour(m.x1 + 1, r.y1 + 1, m.x2 - 1, r.bar_bottom, bar, page);
+                pxFgc(r.page_colour);
+                pxRect(m.x1 + 1, r.bar_bottom, m.x2 - 1, r.bar_bottom);
+                if (jx1 < jx2) {
+                    pxRect(jx1 + 1, r.bar_bottom, jx2 - 1, r.page_top);
+                    pxFgc(-3);
+                    pxLine(jx1, r.bar_bottom, jx1, r.page_top - 1);
+                    pxFgc(-5);
+                    pxLine(jx2, r.bar_bottom, jx2, r.page_top - 1);
+                }
+            } else {
+                recolour(m.x1 + 1, r.y1, m.x2 - 1, r.bar_bottom - 1, page, bar);
+                pxFgc(-1);
+                pxRect(m.x1 + 1, r.y1, m.x2 - 1, top - 1);
+                if (jx1 < jx2) {
+                    pxRect(jx1, r.bar_bottom + 1, jx2, r.page_top - 2);
+                    pxFgc(-4);
+                    pxLine(jx1, r.page_top - 1, jx2, r.page_top - 1);
+                }
+            }
+        }
         pxFgc(-3);
-        pxLine(m.x1, r.bar_bottom, m.x1, r.y1 + (sel ? 0 : 3));
-        pxLine(m.x1, r.y1 + (sel ? 0 : 3), m.x2, r.y1 + (sel ? 0 : 3));
+        pxLine(m.x1, r.bar_bottom, m.x1, top);
+        pxLine(m.x1, top, m.x2, top);
         pxFgc(-5);
-        pxLine(m.x2, r.y1 + (sel ? 0 : 3), m.x2, r.bar_bottom);
-        pxFgc(sel ? -1 : -3);
-        pxLine(m.x1 + 1, r.bar_bottom, m.x2 - 1, r.bar_bottom);
+        pxLine(m.x2, top, m.x2, r.bar_bottom);
+        if (!sel) {
+            pxFgc(-3);
+            pxLine(m.x1 + 1, r.bar_bottom, m.x2 - 1, r.bar_bottom);
+        } else if (!r.page_set || page == bar) {
+            pxFgc(-1);
+            pxLine(m.x1 + 1, r.bar_bottom, m.x2 - 1, r.bar_bottom);
+        }
     }
 }
 
@@ -345,6 +398,11 @@ void paint_area(Sheet& s, Element& a)
     for (const Element& b : s.elements)
         if ((b.kind == BUTTON || b.kind == HELP) && b.x1 <= ax2 && b.x2 >= a.x1 && b.y1 <= ay2 && b.y2 >= a.y1)
             draw_button(s, b, false);
+    // A page's frame drawn again crosses the tab joined to the page.
+    for (const Element& r : s.elements)
+        if (r.kind == REGISTER && r.page_set && r.page_top - 1 <= a.y2 && r.page_top + 1 >= a.y1 - 1 &&
+            r.x1 <= a.x2 + 1 && r.x2 >= a.x1 - 1)
+            draw_register(s, r);
 }
 
 // The text a float field shows: its value in the format; one that does not fit
@@ -465,7 +523,12 @@ void move_sheet(Sheet& s, int ddx, int ddy)
         e.x2 += ddx;
         e.y1 += ddy;
         e.y2 += ddy;
-        if (e.kind == REGISTER) e.bar_bottom += ddy;
+        if (e.kind == REGISTER) {
+            e.bar_bottom += ddy;
+            e.page_top += ddy;
+            e.page_left += ddx;
+            e.page_right += ddx;
+        }
     }
     s.dx += ddx;
     s.dy += ddy;
@@ -1146,6 +1209,18 @@ int Add_Member_to_Register(int reg, int left, int right, int state, int id)
     e.y1 = r->y1;
     e.y2 = r->bar_bottom;
     return add(e);
+}
+
+void Set_Register_Page(int reg, int left, int page_top, int right, int colour)
+{
+    Kov_Script_Log("Set_Register_Page %d %d %d %d %d", reg, left, page_top, right, colour);
+    Element* r = find(reg);
+    if (!r || r->kind != REGISTER || page_top <= r->bar_bottom || left > right) return;
+    r->page_set = true;
+    r->page_left = left;
+    r->page_right = right;
+    r->page_top = page_top;
+    r->page_colour = colour;
 }
 
 void Set_Selected_Register_Member(int member)

@@ -96,6 +96,11 @@ int Add_Register_to_PS(int x1, int y1, int x2, int y2, int bar_bottom);
 // Members are numbered from 1; state -1 refuses clicks, 0 hides the tab.
 int Add_Member_to_Register(int reg, int left, int right, int state, int id);
 void Set_Selected_Register_Member(int member);
+// The page under the register: left .. right from page_top on (its frame one
+// pixel outside), in the colour. The selected tab is then drawn in that colour
+// and open down into the page, plainly joined to it; the others stay in the
+// bar's colour. A page top not below the bar is ignored.
+void Set_Register_Page(int reg, int left, int page_top, int right, int colour);
 
 /* ---- scrollable areas --------------------------------------------------- */
 

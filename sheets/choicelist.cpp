@@ -19,35 +19,9 @@ const unsigned char kDownArrow[28] = {0xFF, 0xF8, 0x80, 0x08, 0x80, 0x08, 0x80, 
 const unsigned char kDot[24] = {0x00, 0x00, 0x1F, 0x00, 0x3F, 0x80, 0x7F, 0xC0, 0x7F, 0xC0, 0x7F, 0xC0,
                                 0x7F, 0xC0, 0x7F, 0xC0, 0x3F, 0x80, 0x1F, 0x00, 0x00, 0x00, 0x00, 0x00};
 
-struct ListColours {
-    bool ready = false;
-    int background, highlight, track, black, white;
-};
+void thumb_from_first(ChoiceListView& l) { l.thumb = l.rows < l.n ? int(l.step * l.first + 0.5) : 0; }
 
-// An open list: its geometry, the first row shown, the highlighted entry and
-// the scroll bar.
-struct List {
-    bool pictures = false;
-    ViewElement* e = nullptr;
-    int n = 0;
-    int left = 0, w = 0, top = 0, height = 0, row = 13, rows = 0;
-    int first = 0, sel = 0;
-    bool highlight = true;
-    int th = 0, thumb = 0;
-    double step = 0;
-    int x = 0; // picture column
-    ListColours c;
-};
-
-void thumb_from_first(List& l)
-{
-    l.thumb = l.rows < l.n ? int(l.step * l.first + 0.5) : 0;
-}
-
-void clamp_first(List& l)
-{
-    l.first = std::max(0, std::min(l.first, l.n - l.rows));
-}
+void clamp_first(ChoiceListView& l) { l.first = std::max(0, std::min(l.first, l.n - l.rows)); }
 
 void dotted_frame(int x1, int y1, int x2, int y2)
 {
@@ -62,7 +36,7 @@ void dotted_frame(int x1, int y1, int x2, int y2)
     pxSLn(0);
 }
 
-void draw_bar(const List& l, int bar, int thumb_colour)
+void draw_bar(const ChoiceListView& l, int bar, int thumb_colour)
 {
     const int L = l.left, W = l.w, T = l.top, H = l.height;
     pxFgc(bar);
@@ -82,54 +56,23 @@ void draw_bar(const List& l, int bar, int thumb_colour)
     pxLine(x2, y1, x2, y2);
 }
 
-void draw_list(const List& l, int text_x)
+void list_begin(const ChoiceListView& l)
 {
-    const int kept = pxBuff(-1);
     pxFgc(l.c.background);
     pxRect(l.left, l.top, l.left + l.w, l.top + l.height);
     pxFgc(l.c.black);
     dotted_frame(l.left, l.top, l.left + l.w, l.top + l.height);
-    if (!l.pictures) {
-        Pop_RFont(l.e->font);
-        for (int i = 0; i < l.rows && l.first + i < l.n; ++i) {
-            const int k = l.first + i;
-            const ChoiceEntry& entry = l.e->entries[k];
-            if (l.highlight && k == l.sel) {
-                pxFgc(l.c.highlight);
-                pxRect(l.left + 2, l.top + 13 * i + 2, l.left + l.w - 2, l.top + 13 * i + 16);
-                pxFgc(l.c.background);
-            } else {
-                pxFgc(entry.colour);
-            }
-            if (entry.text) pxText(text_x, l.top + 13 * i + 13, entry.text, -1);
-        }
-        Push_RFont();
-        if (l.rows < l.n) draw_bar(l, l.c.background, l.c.track);
-    } else {
-        const int pw = l.e->x2, ph = l.e->y2, x = l.x;
-        for (int i = l.first; i < l.first + l.rows && i < l.n; ++i) {
-            const int top = l.top + (i - l.first) * l.row;
-            const bool marked = l.highlight && i == l.sel;
-            if (marked) {
-                pxFgc(l.c.white);
-                pxRect(x + 3, top + 3, x + pw + 3, top + ph + 3);
-            }
-            if (l.e->text)
-                pxDrawPartialTransparentDIB(l.e->text, 0, i * ph, pw, i * ph + ph, x + 3, top + 3, x + pw + 2,
-                                            top + ph + 2, 201, -1, 255, 255, 255);
-            if (marked) {
-                pxFgc(l.c.highlight);
-                for (int yy : {top + 1, top + 2, top + ph + 3, top + ph + 4}) pxLine(x + 1, yy, x + pw + 4, yy);
-                for (int xx : {x + 1, x + 2, x + pw + 3, x + pw + 4}) pxLine(xx, top + 1, xx, top + ph + 4);
-            }
-        }
-        if (l.rows < l.n) draw_bar(l, l.c.white, l.c.white);
-    }
-    pxBuff(kept);
-    pxFlsh();
 }
 
-void scroll_bar_setup(List& l)
+void draw_list(const ChoiceListView& l)
+{
+    if (l.pictures)
+        Picture_List_Draw(&l);
+    else
+        Choice_List_Draw(&l);
+}
+
+void scroll_bar_setup(ChoiceListView& l)
 {
     if (l.rows < l.n) {
         l.th = std::max(6, l.rows * (l.height - 32) / l.n);
@@ -145,7 +88,7 @@ void scroll_bar_setup(List& l)
 }
 
 // The modal part common to both lists.
-int run_list(List& l, int text_x, int* selected)
+int run_list(ChoiceListView& l, int* selected)
 {
     int vx1, vy1, vx2, vy2;
     pxQVwp(&vx1, &vy1, &vx2, &vy2);
@@ -155,7 +98,7 @@ int run_list(List& l, int text_x, int* selected)
     Pop_Mouse_Move_Restriction(l.left, l.top, l.left + l.w, l.top + l.height);
     msStCu(l.left + l.w / 2,
            l.top + (l.sel - l.first) * l.row + (l.pictures ? l.row / 2 : 6));
-    draw_list(l, text_x);
+    draw_list(l);
     KovMessage m;
     InitKOVMessage(&m);
     // The held arrows wait 100 ms at most for the next event.
@@ -179,7 +122,7 @@ int run_list(List& l, int text_x, int* selected)
                 clamp_first(l);
                 thumb_from_first(l);
                 l.highlight = true;
-                draw_list(l, text_x);
+                draw_list(l);
                 continue;
             }
             if (key == 13) {
@@ -210,7 +153,7 @@ int run_list(List& l, int text_x, int* selected)
                             --l.first;
                             --l.sel;
                             thumb_from_first(l);
-                            draw_list(l, text_x);
+                            draw_list(l);
                             KOVSleep(100);
                             GetKOVMessage(0x40000022, &held);
                         }
@@ -219,7 +162,7 @@ int run_list(List& l, int text_x, int* selected)
                             ++l.first;
                             ++l.sel;
                             thumb_from_first(l);
-                            draw_list(l, text_x);
+                            draw_list(l);
                             KOVSleep(100);
                             GetKOVMessage(0x40000022, &held);
                         }
@@ -227,13 +170,13 @@ int run_list(List& l, int text_x, int* selected)
                         l.sel -= l.first;
                         l.first = 0;
                         l.thumb = 0;
-                        draw_list(l, text_x);
+                        draw_list(l);
                         while (M_LEFT) Get_Mouse_Event();
                     } else if (my > T + l.thumb + l.th + 16) {
                         l.sel += l.n - l.rows - l.first;
                         l.first = l.n - l.rows;
                         thumb_from_first(l);
-                        draw_list(l, text_x);
+                        draw_list(l);
                         while (M_LEFT) Get_Mouse_Event();
                     } else {
                         // Following the mouse needs a track longer than the thumb.
@@ -247,7 +190,7 @@ int run_list(List& l, int text_x, int* selected)
                             clamp_first(l);
                             thumb_from_first(l);
                             l.sel += l.first - old;
-                            draw_list(l, text_x);
+                            draw_list(l);
                         }
                     }
                     l.sel = std::max(0, std::min(l.n - 1, l.sel));
@@ -261,7 +204,7 @@ int run_list(List& l, int text_x, int* selected)
         } else {
             l.highlight = false;
         }
-        draw_list(l, text_x);
+        draw_list(l);
     }
     if (!keyed) {
         // A click: inside the list (borders included) it selects.
@@ -283,7 +226,7 @@ int run_list(List& l, int text_x, int* selected)
     return result;
 }
 
-void colours(ListColours& c)
+void colours(ChoiceListColours& c)
 {
     c.background = Nearest_RGB_Color(235, 255, 255);
     c.highlight = Nearest_Color_Index(0, 80, 150);
@@ -295,12 +238,65 @@ void colours(ListColours& c)
 
 } // namespace
 
+void Choice_List_Draw(const ChoiceListView* list)
+{
+    if (!list || !list->e) return;
+    const ChoiceListView& l = *list;
+    const int kept = pxBuff(-1);
+    list_begin(l);
+    Pop_RFont(l.e->font);
+    for (int i = 0; i < l.rows && l.first + i < l.n; ++i) {
+        const int k = l.first + i;
+        const ChoiceEntry& entry = l.e->entries[k];
+        if (l.highlight && k == l.sel) {
+            pxFgc(l.c.highlight);
+            pxRect(l.left + 2, l.top + 13 * i + 2, l.left + l.w - 2, l.top + 13 * i + 16);
+            pxFgc(l.c.background);
+        } else {
+            pxFgc(entry.colour);
+        }
+        if (entry.text) pxText(l.text_x, l.top + 13 * i + 13, entry.text, -1);
+    }
+    Push_RFont();
+    if (l.rows < l.n) draw_bar(l, l.c.background, l.c.track);
+    pxBuff(kept);
+    pxFlsh();
+}
+
+void Picture_List_Draw(const ChoiceListView* list)
+{
+    if (!list || !list->e) return;
+    const ChoiceListView& l = *list;
+    const int kept = pxBuff(-1);
+    list_begin(l);
+    const int pw = l.e->x2, ph = l.e->y2, x = l.x;
+    for (int i = l.first; i < l.first + l.rows && i < l.n; ++i) {
+        const int top = l.top + (i - l.first) * l.row;
+        const bool marked = l.highlight && i == l.sel;
+        if (marked) {
+            pxFgc(l.c.white);
+            pxRect(x + 3, top + 3, x + pw + 3, top + ph + 3);
+        }
+        if (l.e->text)
+            pxDrawPartialTransparentDIB(l.e->text, 0, i * ph, pw, i * ph + ph, x + 3, top + 3, x + pw + 2, top + ph + 2,
+                                        201, -1, 255, 255, 255);
+        if (marked) {
+            pxFgc(l.c.highlight);
+            for (int yy : {top + 1, top + 2, top + ph + 3, top + ph + 4}) pxLine(x + 1, yy, x + pw + 4, yy);
+            for (int xx : {x + 1, x + 2, x + pw + 3, x + pw + 4}) pxLine(xx, top + 1, xx, top + ph + 4);
+        }
+    }
+    if (l.rows < l.n) draw_bar(l, l.c.white, l.c.white);
+    pxBuff(kept);
+    pxFlsh();
+}
+
 int Choice_List_Select(int x, int y, ViewElement* choice)
 {
     if (!choice || !choice->entries || choice->extra < 1) return 0;
-    static ListColours cache;
+    static ChoiceListColours cache;
     if (!cache.ready) colours(cache);
-    List l;
+    ChoiceListView l;
     l.c = cache;
     l.e = choice;
     l.n = choice->extra;
@@ -331,16 +327,17 @@ int Choice_List_Select(int x, int y, ViewElement* choice)
     // The opening mark in red.
     pxFgc(Nearest_Color_Index(255, 0, 0));
     pxMask(l.left + l.w - 14, y - 9, l.left + l.w - 4, y + 1, kDot, 2);
-    return run_list(l, x, choice->value);
+    l.text_x = x;
+    return run_list(l, choice->value);
 }
 
 int Picture_List_Select(int area_top, int area_bottom, int x, int y, ViewElement* picture_choice)
 {
     ViewElement* e = picture_choice;
     if (!e || e->extra < 1) return 0;
-    static ListColours cache;
+    static ChoiceListColours cache;
     if (!cache.ready) colours(cache);
-    List l;
+    ChoiceListView l;
     l.pictures = true;
     l.c = cache;
     l.e = e;
@@ -380,5 +377,5 @@ int Picture_List_Select(int area_top, int area_bottom, int x, int y, ViewElement
     scroll_bar_setup(l);
     pxFgc(Nearest_Color_Index(255, 0, 0));
     pxMask(x + l.w - 14, y + 4, x + l.w - 4, y + 15, kDot, 2);
-    return run_list(l, x, e->value);
+    return run_list(l, e->value);
 }

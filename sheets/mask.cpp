@@ -197,6 +197,19 @@ void open_page_area(Level& l, int j, int left, int top, int right, int bottom, b
     l.row_table[size_t(j)] = Row_Table_Create(area, p.row_table_y, p.row_table_x, edge, 20, p.row_table_size, p.row_draw);
 }
 
+void join_register_to_page(Level& l)
+{
+    if (l.reg < 0) return;
+    for (int j = 0; j < l.count; ++j) {
+        const int area = l.area[size_t(j)];
+        const ViewArea* a = area >= 0 ? View_Area_Record(unsigned(area)) : nullptr;
+        if (!a) continue;
+        const int colour = View_Area_Get_Background(unsigned(area));
+        if (colour >= 0) Set_Register_Page(l.reg, a->x1, a->y1, a->x2, colour);
+        return;
+    }
+}
+
 int add_button(int x, int y, int id, const char* text, const int* raster, const char* comment)
 {
     const int b = Add_Single_Button_to_PS(x, y, 1, id, text, raster, 0);
@@ -469,6 +482,7 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
 
     if (registers) build_register(l, F, R, T, B, w);
     for (int j = 0; j < count; ++j) build_page_area(l, j, F, R, T, B);
+    join_register_to_page(l);
     build_buttons(l);
     if (m->decorate) m->decorate(left, top, right, bottom);
     for (int j = 0; j < count; ++j)
@@ -497,8 +511,6 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
     int result = -1;
     // 100 and 200 (also as requests): -1 goes on with the next cycle.
     auto finish = [&](int id) {
-        e.centre_x += l.dx;
-        e.centre_y += l.dy;
         if (id == kCancel) return m->cancel_veto && m->cancel_veto() ? -1 : 0;
         if (Mask_Confirm_Level(e.depth - 1)) return -1;
         return m->confirm_veto && m->confirm_veto() ? -1 : 1;
@@ -561,6 +573,10 @@ int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
         else if (e.confirm_request)
             result = finish(kConfirm);
     }
+    // The next mask opens where the user left this one: the drag counts once,
+    // also after a cancel that was vetoed or a confirm whose check failed.
+    e.centre_x += l.dx;
+    e.centre_y += l.dy;
     leave(l);
     return result;
 }

@@ -16,6 +16,7 @@
 #include "hostenv/kovscreentools.h"
 #include "platform/kovcp.h"
 #include "platform/kovdraw.h"
+#include "platform/kovoli.h"
 #include "sheets/maskdraw.h"
 #include "sheets/maskstate.h"
 #include "sheets/scrgraph.h"
@@ -810,7 +811,8 @@ ColumnEntry* Mask_Add_Column(ColumnHeader* header, const char* title, const char
     copy_cut(c.unit, sizeof c.unit, unit);
     c.x = Mask_Columns_Width(header);
     c.value = value;
-    c.width = std::max(int(8 * safe_len(c.symbol) + 6 * safe_len(c.index)), min_width);
+    // Mark-up of the symbol and index takes no room on the screen.
+    c.width = std::max(8 * MT_String_Length(c.symbol) + 6 * MT_String_Length(c.index), min_width);
     c.gap = gap;
     ++header->count;
     return &c;

@@ -71,6 +71,10 @@ Level& push_level(MaskRecord* mask, int count, MaskPage* pages, int left, int to
 // table.
 void open_page_area(Level& l, int j, int left, int top, int right, int bottom, bool record);
 
+// The register's selected tab drawn in the colour of the page below it and
+// joined to the page's top edge.
+void join_register_to_page(Level& l);
+
 // A button with its comment (UTF-8, shown in code page 850).
 int add_button(int x, int y, int id, const char* text, const int* raster, const char* comment);
 

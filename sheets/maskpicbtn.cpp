@@ -1,12 +1,15 @@
 // Picture and import buttons of the mask pages, and the program hints page.
 #include "sheets/maskpicbtn.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "base/ttool.h"
 #include "hostenv/kovbeamcut.h"
+#include "hostenv/kovscreentools.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
 #include "sheets/maskdraw.h"
@@ -139,6 +142,35 @@ int Mask_Add_Explorer_Button(int x, int y, int key, int* result, int* active)
     return 0;
 }
 
+namespace {
+
+// The words of text in lines no wider than width pixels in the font (a word
+// wider than that stands alone on its line).
+std::vector<std::string> words_within(const std::string& text, int width, int font)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    Pop_RFont(font);
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, end - at);
+        at = end + 1;
+        if (word.empty()) continue;
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && Text_Width_Pixels(longer.c_str()) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    Push_RFont();
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
 void Mask_Draw_Hints_Page(int view_area, int* switches, int width)
 {
     Mask_Set_Output_Area(view_area);
@@ -171,29 +203,32 @@ void Mask_Draw_Hints_Page(int view_area, int* switches, int width)
                                 text, 1, &g_hints_result, n >= 1 ? &g_hints_on : &g_hints_off);
 
     // The explanation in a grey frame with its title set into the top edge.
+    // Its text is wrapped within the frame in the small font; the frame grows
+    // downwards when that takes more than its four lines.
+    const std::string explanation = cp850("Programmhinweise machen den Anwender darauf aufmerksam, dass die aktuellen "
+                                          "Einstellungen entweder den Anwendungsvoraussetzungen nicht entsprechen oder "
+                                          "zu ungültigen bzw. außergewöhnlichen Ergebnissen führen.");
+    const int small = int(Mask_Get_Font() | 2);
+    const int d = int(nearest((width - 365) / 2.0));
+    const int text_width = 365 - 3 - 5 - 3; // from d + 5 to 3 pixels before the right edge
+    const std::vector<std::string> lines = words_within(explanation, text_width, small);
+    const int count_lines = int(lines.size());
+    const int bottom = std::max(262, 221 + 10 * (count_lines - 1) + 11);
     Mask_Set_Back_Color(Nearest_RGB_Color(240, 240, 240));
     Mask_Set_Text_Color(green);
-    const int d = int(nearest((width - 365) / 2.0));
-    Mask_Fill_Rectangle(d - 3, 202, d + 362, 262);
+    Mask_Fill_Rectangle(d - 3, 202, d + 362, bottom);
     Mask_Draw_Line(d - 3, 202, d + 362, 202);
-    Mask_Draw_Line(d + 362, 202, d + 362, 262);
-    Mask_Draw_Line(d + 362, 262, d - 3, 262);
-    Mask_Draw_Line(d - 3, 262, d - 3, 202);
+    Mask_Draw_Line(d + 362, 202, d + 362, bottom);
+    Mask_Draw_Line(d + 362, bottom, d - 3, bottom);
+    Mask_Draw_Line(d - 3, bottom, d - 3, 202);
     Mask_Set_Back_Color(Nearest_RGB_Color(255, 251, 240));
     if (has_area()) {
         const int w = Mask_Text_Width("Programmhinweise", int(font));
         Mask_Fill_Rectangle(d + 2, 210, d + 8 + w, 193);
         Mask_Add_Framed_Label(d + 5, 205, "Programmhinweise", &g_hints_on);
     }
-    static const char* const lines[4] = {
-        "Programmhinweise machen den Anwender darauf aufmerksam, dass die",
-        "aktuellen Einstellungen entweder den Anwendungsvoraussetzungen nicht",
-        "entsprechen oder zu ungültigen bzw. außergewöhnlichen Ergebnissen",
-        "führen.",
-    };
-    const int small = int(Mask_Get_Font() | 2);
-    for (int k = 0; k < 4; ++k)
-        View_Area_Add_Text(unsigned(view_area), d + 5, 221 + 10 * k, cp850(lines[k]), small, green, 0);
+    for (int k = 0; k < count_lines; ++k)
+        View_Area_Add_Text(unsigned(view_area), d + 5, 221 + 10 * k, lines[size_t(k)].c_str(), small, green, 0);
 }
 
 void Mask_Hints_Reset() { g_hints_result = 0; }

@@ -149,6 +149,7 @@ int Mask_Edit_Register_Sheet(int height, int width, const char* title, int count
     for (int j = 0; j < count; ++j)
         if (pages[j].draw)
             open_page_area(l, j, left + k.s, top + k.T + k.R + k.m, right - k.s, bottom - k.B - k.m, true);
+    join_register_to_page(l);
 
     const int by = bottom - 29;
     const int cancel = add_button(left + k.m - 3, by, kCancel, nullptr, SYMBOLIC_BREAK_RASTER, "abbrechen");

@@ -224,12 +224,20 @@ void sort_rows(PsRowTable* t, int offset, bool down)
     std::free(scratch);
 }
 
-void fill_rows(PsRowTable* t, int offset, int mode, int first, int last, double start, double step)
+// Mode 2 fills the rows first .. last (counted from 1) that exist; the row
+// numbers are whole as their fields show them, and rows beyond the list are
+// not created.
+void fill_rows(PsRowTable* t, int offset, int mode, double first, double last, double start, double step)
 {
+    if (mode == 2) {
+        if (!std::isfinite(first) || !std::isfinite(last)) return;
+        first = std::nearbyint(first);
+        last = std::nearbyint(last);
+    }
     int k = 0;
     for (RowNode* r = t->first; r; r = r->next, ++k) {
         if (mode == 2) {
-            const int row = k + 1;
+            const double row = k + 1;
             if (row < first || row > last) continue;
             set_value_at(t, r->record, offset, start + (row - first) * step);
         } else {
@@ -239,15 +247,6 @@ void fill_rows(PsRowTable* t, int offset, int mode, int first, int last, double 
 }
 
 // ---- the fill dialog ------------------------------------------------------------------------
-
-// Row numbers of the dialog are whole numbers within 1 .. row count.
-double row_number(double v, int count)
-{
-    if (!std::isfinite(v)) v = 1;
-    v = std::floor(v + 0.5);
-    const double hi = count > 0 ? count : 1;
-    return v < 1 ? 1 : (v > hi ? hi : v);
-}
 
 struct FillDialog {
     int mode = 1; // 1 whole column, 2 rows first .. last
@@ -262,7 +261,7 @@ void apply_row_activity(const FillDialog& d)
 }
 
 // Returns 1 when the dialog was left with OK.
-int run_fill_dialog(PsRowTable* t, RowTableColumn* c, FillDialog& d)
+int run_fill_dialog(RowTableColumn* c, FillDialog& d)
 {
     const int w = 326, h = 238;
     if (g_fill_cx < 0) {
@@ -330,10 +329,9 @@ int run_fill_dialog(PsRowTable* t, RowTableColumn* c, FillDialog& d)
                 if (d.first > d.last) d.last = d.first;
             }
         } else if (id == 4) {
-            d.first = row_number(d.first, t->count);
+            // The typed row numbers stay; only the other one follows.
             if (d.first > d.last) d.last = d.first;
         } else if (id == 5) {
-            d.last = row_number(d.last, t->count);
             if (d.last < d.first) d.first = d.last;
         }
     }
@@ -352,29 +350,37 @@ void wait_release()
     while (M_LEFT) Get_Mouse_Event();
 }
 
-bool rows_changed(PsRowTable* t)
+// Acts on a request of the row buttons: 0 without one, 2 when rows were
+// deleted, duplicated or appended, 1 when the request changed nothing (no
+// template to append, the row limit reached, a row no longer in the table).
+int row_request(PsRowTable* t)
 {
     if (t->delete_request) {
         RowNode* n = reinterpret_cast<RowNode*>(t->delete_request);
         t->delete_request = 0;
-        if (owns(t, n)) unlink(t, n);
-        return true;
+        if (!owns(t, n)) return 1;
+        unlink(t, n);
+        return 2;
     }
     if (t->duplicate_request) {
         RowNode* n = reinterpret_cast<RowNode*>(t->duplicate_request);
         t->duplicate_request = 0;
-        if (owns(t, n) && !at_limit(t))
-            if (RowNode* copy = new_node(t, n->record)) insert_after(t, n, copy);
-        return true;
+        if (!owns(t, n) || at_limit(t)) return 1;
+        RowNode* copy = new_node(t, n->record);
+        if (!copy) return 1;
+        insert_after(t, n, copy);
+        return 2;
     }
     if (t->append_request) {
         t->append_request = 0;
         // Without a template there is nothing to copy: no row is added.
-        if (t->tmpl && !at_limit(t))
-            if (RowNode* copy = new_node(t, t->tmpl->record)) insert_after(t, t->last, copy);
-        return true;
+        if (!t->tmpl || at_limit(t)) return 1;
+        RowNode* copy = new_node(t, t->tmpl->record);
+        if (!copy) return 1;
+        insert_after(t, t->last, copy);
+        return 2;
     }
-    return false;
+    return 0;
 }
 
 } // namespace
@@ -590,7 +596,7 @@ int Row_Table_Handle_Event(int table)
             wait_release();
             return 1;
         }
-        if (rows_changed(t)) return 2;
+        if (const int request = row_request(t)) return request;
         if (t->clicked_column) {
             RowTableColumn* c = reinterpret_cast<RowTableColumn*>(t->clicked_column);
             t->clicked_column = 0;
@@ -670,10 +676,9 @@ void Row_Table_Fill_Column(void)
     RowTableColumn* c = g_edit_column;
     if (!t || !c) return;
     FillDialog d;
-    if (!run_fill_dialog(t, c, d)) return;
+    if (!run_fill_dialog(c, d)) return;
     if (d.mode == 2)
-        fill_rows(t, c->offset, 2, int(row_number(d.first, t->count)), int(row_number(d.last, t->count)), d.start,
-                  d.step);
+        fill_rows(t, c->offset, 2, d.first, d.last, d.start, d.step);
     else
         fill_rows(t, c->offset, 1, 1, t->count, d.start, d.step);
 }

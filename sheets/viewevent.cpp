@@ -102,8 +102,12 @@ void draw_button_picture(const ViewElement* e, const Geometry& g, int which)
     pxFlsh();
 }
 
-void track_hover(ViewArea* a, const Geometry& g)
+} // namespace
+
+void View_Area_Track_Hover(ViewArea* a)
 {
+    if (!a) return;
+    const Geometry g = geometry_of(a);
     KovMessage m;
     InitKOVMessage(&m);
     if (a->hover_stop) {
@@ -164,6 +168,8 @@ void track_hover(ViewArea* a, const Geometry& g)
         }
     }
 }
+
+namespace {
 
 // ---- field chain -----------------------------------------------------------------------------
 
@@ -302,7 +308,7 @@ int View_Area_Handle_Event(unsigned slot)
     ViewArea* a = View_Area_Record(slot);
     if (!a) return 0;
     Geometry g = geometry_of(a);
-    if (!M_LEFT) track_hover(a, g);
+    if (!M_LEFT) View_Area_Track_Hover(a);
     if (getkeymask() == 1) return 0;
     if (!M_LEFT) return short_keys(a);
 
@@ -390,7 +396,7 @@ void View_Area_Hover(unsigned slot)
 {
     ViewArea* a = View_Area_Record(slot);
     if (!a) return;
-    track_hover(a, geometry_of(a));
+    View_Area_Track_Hover(a);
 }
 
 void View_Area_Scroll_To(unsigned slot, int x1, int y1, int x2, int y2)

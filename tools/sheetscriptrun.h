@@ -23,8 +23,10 @@ struct DemoScript {
     std::function<bool(const std::string&)> shot;
 };
 
-// The screen point of X, Y in the page shown (the output area of the masks).
-inline void Demo_Page_Point(int x, int y, int* sx, int* sy)
+// The screen point of X, Y in the page shown (the output area of the masks);
+// false, with the point untouched, when it lies outside the screen: a script
+// may name any int, and such a point is no place a hand can click.
+inline bool Demo_Page_Point(int x, int y, int* sx, int* sy)
 {
     const int area = Mask_Get_Output_Area();
     int ox = 0, oy = 0, scx = 0, scy = 0;
@@ -32,8 +34,26 @@ inline void Demo_Page_Point(int x, int y, int* sx, int* sy)
         View_Area_Inquire_Screen_Origin(unsigned(area), &ox, &oy);
         View_Area_Inquire_Scroll(unsigned(area), &scx, &scy);
     }
-    *sx = ox + x - scx;
-    *sy = oy + y - scy;
+    const long long px = (long long)ox + x - scx, py = (long long)oy + y - scy;
+    if (px < 0 || px >= NPIXEL_X || py < 0 || py >= NPIXEL_Y) return false;
+    *sx = int(px);
+    *sy = int(py);
+    return true;
+}
+
+// The page points of a step's coordinates (n of them, 1 or 2); a point off
+// the screen refuses the step with a message naming the line.
+inline bool Demo_Step_Points(const DemoScript& script, const std::string& line, const int* xy, int n, int* out)
+{
+    for (int i = 0; i < n; ++i)
+        if (!Demo_Page_Point(xy[2 * i], xy[2 * i + 1], &out[2 * i], &out[2 * i + 1])) {
+            std::fprintf(stderr,
+                         "%s: \"%s\": der Punkt %d %d liegt außerhalb des Bildschirms (%d x %d Pixel); "
+                         "Schritt übergangen\n",
+                         script.tool, line.c_str(), xy[2 * i], xy[2 * i + 1], NPIXEL_X, NPIXEL_Y);
+            return false;
+        }
+    return true;
 }
 
 // Runs steps until one gives the sheets something to do.
@@ -42,7 +62,8 @@ inline void Demo_Run_Steps(DemoScript& script)
     while (script.next < script.steps.size() && Kov_Ui_Pending() == 0) {
         const std::string& line = script.steps[script.next++];
         const DemoStep s = Demo_Parse_Step(line);
-        int x = 0, y = 0, x2 = 0, y2 = 0;
+        const int xy[4] = {s.a, s.b, s.c, s.d};
+        int p[4] = {0, 0, 0, 0};
         switch (s.kind) {
         case DemoStep::CLICK: {
             int x1, y1, xr, yb;
@@ -56,23 +77,21 @@ inline void Demo_Run_Steps(DemoScript& script)
             break;
         }
         case DemoStep::IN:
-            Demo_Page_Point(s.a, s.b, &x, &y);
-            Kov_Ui_Push_Move(x, y);
-            Kov_Ui_Push_Click(x, y);
+            if (!Demo_Step_Points(script, line, xy, 1, p)) break;
+            Kov_Ui_Push_Move(p[0], p[1]);
+            Kov_Ui_Push_Click(p[0], p[1]);
             break;
         case DemoStep::MOVE:
-            Demo_Page_Point(s.a, s.b, &x, &y);
-            Kov_Ui_Push_Move(x, y);
+            if (Demo_Step_Points(script, line, xy, 1, p)) Kov_Ui_Push_Move(p[0], p[1]);
             break;
         case DemoStep::DRAG:
-            Demo_Page_Point(s.a, s.b, &x, &y);
-            Demo_Page_Point(s.c, s.d, &x2, &y2);
+            if (!Demo_Step_Points(script, line, xy, 2, p)) break;
             // As a hand drags: a small move first, then on to the end.
-            Kov_Ui_Push_Move(x, y);
-            Kov_Ui_Push_Press(x, y, 1);
-            Kov_Ui_Push_Move(x + 1, y);
-            Kov_Ui_Push_Move(x2, y2);
-            Kov_Ui_Push_Release(x2, y2, 1);
+            Kov_Ui_Push_Move(p[0], p[1]);
+            Kov_Ui_Push_Press(p[0], p[1], 1);
+            Kov_Ui_Push_Move(p[0] + 1, p[1]);
+            Kov_Ui_Push_Move(p[2], p[3]);
+            Kov_Ui_Push_Release(p[2], p[3], 1);
             break;
         case DemoStep::TYPE: Kov_Ui_Push_Text(s.text.c_str()); break;
         case DemoStep::KEY: Kov_Ui_Push_Key(s.a); break;

@@ -380,6 +380,48 @@ TEST(SheetRegister, MembersAreNumberedAndClicked)
     Kov_Set_Ui_Mode(-1);
 }
 
+TEST(SheetRegister, TheSelectedTabIsInThePagesColourAndJoinedToIt)
+{
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Ui_Reset();
+    Define_Prop_Sheet(100, 100, 500, 400, 1, 0, "Register", 20, 1);
+    // Tabs 110..200 and 201..290 in the bar 135..165; the page from 175 on,
+    // 120..480, in a cream colour.
+    const int reg = Add_Register_to_PS(110, 135, 490, 380, 165);
+    Add_Member_to_Register(reg, 110, 200, 1, 1000);
+    Add_Member_to_Register(reg, 201, 290, 1, 1001);
+    const int cream = Nearest_RGB_Color(255, 251, 240);
+    Set_Register_Page(reg, 120, 175, 480, cream);
+    Set_Windows_Break_Button(2);
+    Set_Selected_Register_Member(1);
+    Activate_Prop_Sheet();
+    const int page = 0xFFFBF0, bar = GetKOVColor(-1) & 0xFFFFFF;
+    ASSERT_NE(page, bar);
+    struct Probe {
+        int x, y;
+    };
+    // Inside the first tab, in the gap between the bar and the page under it
+    // (where the page's frame was), and inside the second tab.
+    const Probe first_tab{150, 140}, joint{150, 172}, page_frame{150, 174}, second_tab{250, 145},
+        below_second{250, 172};
+    EXPECT_EQ(Kov_Ui_Pixel(first_tab.x, first_tab.y), page);
+    EXPECT_EQ(Kov_Ui_Pixel(joint.x, joint.y), page);
+    EXPECT_EQ(Kov_Ui_Pixel(page_frame.x, page_frame.y), page);
+    EXPECT_EQ(Kov_Ui_Pixel(second_tab.x, second_tab.y), bar);
+    EXPECT_EQ(Kov_Ui_Pixel(below_second.x, below_second.y), bar);
+    // The other tab chosen: the colours change places, the page's top edge
+    // closes under the first tab.
+    Set_Selected_Register_Member(2);
+    EXPECT_EQ(Kov_Ui_Pixel(first_tab.x, first_tab.y), bar);
+    EXPECT_EQ(Kov_Ui_Pixel(joint.x, joint.y), bar);
+    EXPECT_NE(Kov_Ui_Pixel(page_frame.x, page_frame.y), page);
+    EXPECT_EQ(Kov_Ui_Pixel(second_tab.x, second_tab.y), page);
+    EXPECT_EQ(Kov_Ui_Pixel(below_second.x, below_second.y), page);
+    // Left of the page the tab does not reach below the bar.
+    EXPECT_EQ(Kov_Ui_Pixel(112, 172), bar);
+    Kov_Set_Ui_Mode(-1);
+}
+
 TEST(SheetFrames, CheckMovesTheRectangleOntoTheScreen)
 {
     Kov_Ui_Reset();

@@ -328,15 +328,25 @@ TEST_F(Masks, CancelAfterDraggingMovesTheNextMask)
 }
 
 int g_vetoes = 0;
-TEST_F(Masks, EveryCancelDispatchMovesTheCentreAlsoUnderAVeto)
+int g_failing_checks = 0;
+TEST_F(Masks, ADragCountsOnceAfterAVetoedCancelOrAFailedCheck)
 {
+    // Escape after the drag (vetoed), Escape again (left); then a mask whose
+    // first confirm fails its check: each next mask opens 30 right and 20
+    // down of the one before, where the user left it.
     g_vetoes = 1;
     mask.cancel_veto = [] { return g_vetoes-- > 0 ? 1 : 0; };
     g_user = {drag};
-    // Escape after the drag (vetoed), Escape again (left): the drag counts twice.
     EXPECT_EQ(Mask_Edit_Single_Page(&mask, &pages[0]), 0);
     EXPECT_EQ(g_drawn.size(), 2u);
     mask.cancel_veto = nullptr;
+    Kov_Script_Clear_Log();
+    g_failing_checks = 1;
+    pages[0].check = [](int) { return g_failing_checks-- > 0 ? 1 : 0; };
+    g_user = {drag, click(200), click(200)};
+    EXPECT_EQ(Mask_Edit_Single_Page(&mask, &pages[0]), 1);
+    EXPECT_TRUE(has_line("Define_Prop_Sheet 434 291 649 516 1 0 Titel 145 1"));
+    pages[0].check = nullptr;
     Kov_Script_Clear_Log();
     Mask_Edit_Single_Page(&mask, &pages[0]);
     EXPECT_TRUE(has_line("Define_Prop_Sheet 464 311 679 536 1 0 Titel 145 1"));

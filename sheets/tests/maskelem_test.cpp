@@ -154,6 +154,31 @@ TEST_F(MaskPage, SymbolWithIndexAndFloatWidths)
     EXPECT_EQ(h.columns, nullptr);
 }
 
+TEST_F(MaskPage, AColumnIsAsWideAsItsSymbolAndIndexShowWithoutMarkUp)
+{
+    struct Case {
+        const char* symbol;
+        const char* index;
+        int min_width, width;
+    } cases[] = {
+        // clang-format off
+        {"\xCE" "gg\xCE" "n", "M", 1, 8 * 1 + 6 * 1}, // the symbol font's g: one character
+        {"f", "c,0,d", 1, 8 * 1 + 6 * 5},
+        {"\xCE" "bF\xCE" "r", "", 1, 8 * 1},
+        {"\xCE" "gg\xCE" "n", "M", 40, 40}, // the minimum holds
+        {"", "", 0, 0},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        ColumnHeader h{};
+        Mask_Init_Column_Header(&h, 1);
+        ColumnEntry* e = Mask_Add_Column(&h, "t", c.symbol, c.index, "", 1, c.min_width, 0);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->width, c.width) << c.symbol << " " << c.index;
+        Mask_Free_Columns(&h);
+    }
+}
+
 TEST_F(MaskPage, NothingWithoutOutputArea)
 {
     Mask_Set_Output_Area(-1);

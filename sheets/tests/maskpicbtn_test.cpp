@@ -329,12 +329,15 @@ TEST_F(PictureButtons, HintsPageExplanationIsCodePage850)
     ASSERT_NE(text_at_y(205), nullptr);
     EXPECT_STREQ(text_at_y(205)->text, "Programmhinweise");
     EXPECT_EQ(text_at_y(205)->x1, d + 5);
+    // Wrapped within the frame: the small font is 6 pixels a character, and
+    // from d + 5 to 3 pixels before the frame's right edge (d + 362) there
+    // is room for 354 / 6 = 59 characters a line.
     const char* const lines[4] = {
-        "Programmhinweise machen den Anwender darauf aufmerksam, dass die",
-        "aktuellen Einstellungen entweder den Anwendungsvoraussetzungen nicht",
-        "entsprechen oder zu ung\x81ltigen bzw. au\xe1"
-        "ergew\x94hnlichen Ergebnissen",
-        "f\x81hren.",
+        "Programmhinweise machen den Anwender darauf aufmerksam,",
+        "dass die aktuellen Einstellungen entweder den",
+        "Anwendungsvoraussetzungen nicht entsprechen oder zu",
+        "ung\x81ltigen bzw. au\xe1"
+        "ergew\x94hnlichen Ergebnissen f\x81hren.",
     };
     for (int k = 0; k < 4; ++k) {
         const ViewElement* e = text_at_y(221 + 10 * k);
@@ -342,7 +345,9 @@ TEST_F(PictureButtons, HintsPageExplanationIsCodePage850)
         EXPECT_STREQ(e->text, lines[k]);
         EXPECT_EQ(e->x1, d + 5);
         EXPECT_EQ(e->font, 0x1002);
+        EXPECT_LE(e->x1 + 6 * int(std::strlen(e->text)), d + 362);
     }
+    EXPECT_EQ(text_at_y(221 + 40), nullptr);
     // The grey frame's box and its four edges, and the box that clears the title.
     const auto boxes = of_type(VIEW_FILLED_BOX);
     ASSERT_EQ(boxes.size(), 2u);

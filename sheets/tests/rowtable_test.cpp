@@ -303,6 +303,23 @@ TEST_F(RowTables, AtTheRowLimitTheDuplicatesAreGreyAndAppendIsMissing)
     EXPECT_EQ(Row_Table_Count(table), 3);
 }
 
+TEST_F(RowTables, ADuplicateOrAppendRefusedAtTheLimitReportsNoChange)
+{
+    buttons();
+    const Row t = row(0);
+    Row_Table_Set_Template(table, &t);
+    rows({1, 2});
+    Row_Table_Set_Max_Rows(table, 3);
+    draw();
+    // The caller fills the table to its limit without drawing it again: the
+    // buttons drawn below the limit are still there, but add no row.
+    const Row r = row(3);
+    Row_Table_Append(table, &r);
+    EXPECT_EQ(click(button_x(kDupDx, 18), button_y(0)), 1);
+    EXPECT_EQ(click(button_x(kAppDx, 35), button_y(2)), 1);
+    EXPECT_EQ(column_a(), (std::vector<double>{1, 2, 3}));
+}
+
 TEST_F(RowTables, TheRowNumbersStandRightAlignedBeforeTheRows)
 {
     buttons();
@@ -369,8 +386,8 @@ TEST_F(RowTables, TheAppendButtonCopiesTheTemplateAndWithoutOneAddsNothing)
     buttons();
     rows({1, 2});
     draw();
-    // No template: nothing to copy.
-    EXPECT_EQ(click(button_x(kAppDx, 35), button_y(2)), 2);
+    // No template: nothing to copy, and nothing changed.
+    EXPECT_EQ(click(button_x(kAppDx, 35), button_y(2)), 1);
     EXPECT_EQ(Row_Table_Count(table), 2);
 
     const Row t = row(42, 43);
@@ -549,24 +566,49 @@ TEST_F(RowTables, AFirstRowAboveTheLastRaisesItAndCancelChangesNothing)
     EXPECT_EQ(column_b(), want);
 }
 
-TEST_F(RowTables, RowNumbersOfTheDialogStayWholeAndWithinTheRows)
+TEST_F(RowTables, TheDialogKeepsTheTypedRowsAndFillsOnlyRowsThatExist)
 {
     Row_Table_Add_Column(table, kMarkerX, kMarkerY, 0, ROW_COLUMN_FILLABLE, nullptr, int(offsetof(Row, b)));
-    rows({1, 2, 3, 4, 5});
-    draw();
+    struct Field {
+        int x, y, chars;
+        const char* text;
+    };
+    const Field first{90, 91, 5, nullptr}, last{237, 91, 5, nullptr}, start{197, 133, 14, nullptr},
+        step{197, 165, 14, nullptr};
+    auto with = [](Field f, const char* text) {
+        f.text = text;
+        return f;
+    };
+    struct Case {
+        std::vector<Field> typed;
+        std::vector<double> want;
+    } cases[] = {
+        // Rows 7 .. 1000 of five: none exists, nothing is written.
+        {{with(first, "7"), with(last, "1000"), with(start, "10")}, {1, 2, 3, 4, 5}},
+        // 3.6 shows as row 4: rows 4 and 5 get 7 and 7 + 2.
+        {{with(first, "3.6"), with(last, "99"), with(start, "7"), with(step, "2")}, {1, 2, 3, 7, 9}},
+        // A last row of -7 lowers the first to -7; then rows -7 .. 2: row 1
+        // is the ninth of the series (0 + 8 x 1), row 2 the tenth.
+        {{with(first, "2"), with(last, "-7"), with(last, "2"), with(start, "0"), with(step, "1")}, {8, 9, 3, 4, 5}},
+        // First row 50 while the last is 20 raises the last to 50: no row.
+        {{with(last, "20"), with(first, "50"), with(start, "0")}, {1, 2, 3, 4, 5}},
+    };
     const int mx = kAreaX + kMarkerX, my = kAreaY + kMarkerY;
-    Kov_Ui_Push_Press(mx, my, 1);
-    Kov_Ui_Push_Release(mx, my, 1);
-    Kov_Ui_Push_Click(mx + 50, my + 2 + 18 + 9);
-    Kov_Ui_Push_Click(kDx + 100, kDy + 63);
-    type_into(90, 91, 5, "3.6");  // 4
-    type_into(237, 91, 5, "-7");  // 1, which lowers the first row to 1
-    type_into(237, 91, 5, "99");  // 5
-    type_into(197, 133, 14, "7");
-    Kov_Ui_Push_Click(kDx + 285 + 18, kDy + 210 + 12);
-    Get_Mouse_Event();
-    EXPECT_EQ(Row_Table_Handle_Event(table), 1);
-    EXPECT_EQ(column_b(), (std::vector<double>{7, 7, 7, 7, 7}));
+    for (const Case& c : cases) {
+        Row_Table_Clear(table);
+        rows({1, 2, 3, 4, 5});
+        draw();
+        Kov_Ui_Push_Press(mx, my, 1);
+        Kov_Ui_Push_Release(mx, my, 1);
+        Kov_Ui_Push_Click(mx + 50, my + 2 + 18 + 9); // "Spalte belegen"
+        Kov_Ui_Push_Click(kDx + 100, kDy + 63);      // "Zeilenausschnitt"
+        for (const Field& f : c.typed) type_into(f.x, f.y, f.chars, f.text);
+        Kov_Ui_Push_Click(kDx + 285 + 18, kDy + 210 + 12); // OK
+        Get_Mouse_Event();
+        EXPECT_EQ(Row_Table_Handle_Event(table), 1);
+        EXPECT_EQ(column_b(), c.want) << c.typed.front().text;
+        EXPECT_EQ(Kov_Ui_Pending(), 0);
+    }
 }
 
 TEST_F(RowTables, FreeingAnAreaFreesOnlyItsTables)

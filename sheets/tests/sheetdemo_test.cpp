@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "sheets/tests/toolrun.h"
 
@@ -71,6 +72,38 @@ TEST_F(SheetDemo, ScriptedUserEditsAndConfirms)
                    "section 1: b=100.0 h=200.0\n"
                    "section 2: b=120.0 h=240.0\n"
                    "section 3: b=100.0 h=200.0\n");
+}
+
+TEST_F(SheetDemo, PointsOffTheScreenAreRefusedAndTheRestRuns)
+{
+    const std::string script = artefact_dir() + "/far.script";
+    const std::string err = artefact_dir() + "/far.err";
+    {
+        std::ofstream f(script);
+        // Coordinates at the ends of the int range (which once overflowed
+        // when the page's origin was added), then a real edit and confirm.
+        f << "in 2147483647 2147483647\n"
+             "move -2147483648 5\n"
+             "drag 10 10 2147483000 -2147483000\n"
+             "in 167 24\n"
+             "type 3200\n"
+             "click 200\n";
+    }
+    int code = -1;
+    const std::string out =
+        run("KOV_UI_MODE=scripted QT_QPA_PLATFORM=offscreen '" + tool() + "' --script '" + script + "' 2>'" + err + "'",
+            &code);
+    EXPECT_EQ(code, 0) << out;
+    EXPECT_EQ(out.substr(0, out.find('\n', out.find("length_m"))), "confirmed\nlength_m=3.2000");
+    std::ifstream in(err);
+    std::string line;
+    std::vector<std::string> refused;
+    while (std::getline(in, line))
+        if (line.find("außerhalb des Bildschirms") != std::string::npos) refused.push_back(line);
+    ASSERT_EQ(refused.size(), 3u);
+    EXPECT_EQ(refused[0], "sheetdemo: \"in 2147483647 2147483647\": der Punkt 2147483647 2147483647 liegt außerhalb "
+                          "des Bildschirms (1024 x 768 Pixel); Schritt übergangen");
+    EXPECT_NE(refused[2].find("Punkt 2147483000 -2147483000"), std::string::npos);
 }
 
 TEST_F(SheetDemo, BatchCancels)
