@@ -327,9 +327,8 @@ int Check(int argc, char** argv)
         rep.Add("Fire: t %.1f min, side %d, d_ef %.2f mm", o.t_fire, o.side, d_ef);
         if (o.t_ch > 0.01) rep.Add("Protection: t_ch %.1f min, t_f %.1f min, k2 %.2f, k3 %.2f", o.t_ch, o.t_f, o.k2, o.k3);
         rep.Add("Residual build-up: %s mm, width %.1f mm", PlainBuildup(&checked, o.dir).c_str(), width);
-        rep.Add("gamma_M,fi = %.2f, k_mod,fi = %.2f, k_fi = %.2f (EN 1995-1-2:2004, 2.3 (4), Table 2.1: glued "
-                "laminated timber)",
-                kGammaMFi, kKmodFi, kKfi);
+        rep.Add("gamma_M,fi = %.2f, k_mod,fi = %.2f, k_fi = %.2f", kGammaMFi, kKmodFi, kKfi);
+        rep.Add("k_fi after EN 1995-1-2:2004, 2.3 (4), Table 2.1 (glued laminated timber)");
         rep.Add("f_d,fi = k_fi k_mod,fi f_k / gamma_M,fi");
         duration = 8, kmod = kKmodFi, gamma_m = kGammaMFi, c = kKfi;
     }
