@@ -124,8 +124,11 @@ void Scr_Dimension_Line(int mode, double x1, double y1, double x2, double y2, co
     const double g = 5.0 / std::fabs(sx), e = ext / std::fabs(sy), t = 10.0 / std::fabs(sy);
     const double m = u2 >= u1 ? 1.0 : -1.0;
     enum { DIM_A, DIM_B, EXT1_A, EXT1_B, EXT2_A, EXT2_B, VALUE, SECOND, N };
+    // The texts read along +u (upright on the screen), centred on the middle:
+    // the second text (the half centimetre "5") follows the value as a raised
+    // small figure, o/2 right of the middle, not before it.
     double us[N] = {
-        u1 - m * g, u2 + m * g, u1, u1, u2, u2, (u1 + u2) / 2.0, (u1 + u2) / 2.0 - m * (o / 2.0) / std::fabs(sx)};
+        u1 - m * g, u2 + m * g, u1, u1, u2, u2, (u1 + u2) / 2.0, (u1 + u2) / 2.0 + m * (o / 2.0) / std::fabs(sx)};
     double vs[N] = {v, v, v - g, v + e, v - g, v + e, v + t, v + t + m * e / 2.0};
     from_line_frame(w, us, vs, N);
 

@@ -150,17 +150,30 @@ void View_Area_Track_Hover(ViewArea* a)
                 if (e->aux) setMouseCursor(e->aux);
                 if (e->text) View_Area_Show_Tooltip(e->text);
             }
-            do {
-                GetKOVMessage(mask, &m);
-            } while (inside(M_XPOS, M_YPOS, x1, y1, x2, y2) && inside(M_XPOS, M_YPOS, g.ax1, g.ay1, g.ax2, g.ay2) &&
-                     !ends() && (!a->hover_stop || *a->hover_stop == 0));
+            // While a tooltip shows, Escape closes it and does nothing else:
+            // the key is taken, and the tooltip stays away until the mouse
+            // leaves the element.
+            const bool tip = button ? e->second_text != nullptr : e->text != nullptr;
+            bool tip_shown = tip;
+            for (;;) {
+                GetKOVMessage(tip_shown ? mask | 0x10000 : mask, &m);
+                if (tip_shown && hitkey() == 27) {
+                    getkey();
+                    View_Area_Hide_Tooltip();
+                    tip_shown = false;
+                    continue;
+                }
+                if (!(inside(M_XPOS, M_YPOS, x1, y1, x2, y2) && inside(M_XPOS, M_YPOS, g.ax1, g.ay1, g.ax2, g.ay2) &&
+                      !ends() && (!a->hover_stop || *a->hover_stop == 0)))
+                    break;
+            }
             if (button) {
-                View_Area_Hide_Tooltip();
+                if (tip_shown) View_Area_Hide_Tooltip();
                 draw_button_picture(e, g, 1);
                 if (e->colour) setMouseCursor(0);
             } else {
                 if (e->aux) setMouseCursor(0);
-                if (e->text) View_Area_Hide_Tooltip();
+                if (tip_shown) View_Area_Hide_Tooltip();
             }
             // What ended the wait on the element (a press, the mouse out of
             // the area) ends the tracking too: the caller acts on it.

@@ -229,7 +229,7 @@ int main(int argc, char** argv)
     MaskRecord mask;
     Mask_Init(&mask);
     std::snprintf(mask.title, sizeof mask.title, "%s", "Versatz - Beispielmaske");
-    mask.width = 320;
+    mask.width = 380; // the remark field of 20 characters from x 160, with room to spare
     mask.height = 260;
     MaskPage pages[2];
     Mask_Init_Pages(2, pages);

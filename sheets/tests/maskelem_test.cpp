@@ -323,6 +323,20 @@ TEST_F(MaskPage, DimensionMarkGeometry)
     EXPECT_EQ(of_type(VIEW_LINE).size(), 3u);
 }
 
+TEST_F(MaskPage, AreaDistanceIsTheDistanceOfTheMappedPoints)
+{
+    // (1, 1) to (4, 5) are 5 apart in the world; a turn keeps that and the
+    // scale multiplies it, the origin has no part in it.
+    struct Case {
+        double x0, y0, angle, scale, want;
+    } cases[] = {{0, 0, 0, 1, 5}, {5, 7, 0.3, 2, 10}, {-20, 5, KOV_PI / 2, 0.5, 2.5}, {0, 0, 0, 0, 0}};
+    for (const Case& c : cases) {
+        Mask_Set_Area_Transform(c.x0, c.y0, c.angle, c.scale);
+        EXPECT_NEAR(Mask_Area_Distance(1, 1, 4, 5), c.want, 1e-12) << c.scale;
+    }
+    Mask_Set_Area_Transform(0, 0, 0, 1);
+}
+
 TEST_F(MaskPage, AreaTransformAndBack)
 {
     Mask_Set_Area_Transform(-20, 5, KOV_PI / 2, 0.5);

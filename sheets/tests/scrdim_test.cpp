@@ -100,10 +100,11 @@ TEST_F(ScreenDimensions, DimensionLineWithExtensionLinesAndTexts)
     for (const Case& c : cases) {
         Kov_Script_Clear_Log();
         Scr_Dimension_Line(c.mode, c.x1, c.y1, c.x2, c.y2, "2.00", "5", 20);
-        // g = 0.05, e = 0.2, t = 0.1 world units; the second text starts o/2
-        // pixels left of the middle, raised by e/2.
-        const std::string second = "pxGBTt " + std::to_string(int(200 - o / 2.0 + 0.5)) + " 180 " +
-                                   std::to_string(int(200 - o / 2.0 + 0.5)) + " 180 5 210";
+        // g = 0.05, e = 0.2, t = 0.1 world units; the second text stands o/2
+        // pixels right of the middle (after the value, which reads to the
+        // right), raised by e/2.
+        const std::string second = "pxGBTt " + std::to_string(int(200 + o / 2.0 + 0.5)) + " 180 " +
+                                   std::to_string(int(200 + o / 2.0 + 0.5)) + " 180 5 210";
         EXPECT_EQ(calls({"pxExpF", "pxSpac", "pxChH", "pxOrnt", "pxLine", "pxGBTt"}),
                   (Lines{"pxExpF 0.7", "pxSpac 0.1", "pxChH 12", "pxOrnt 0 0", "pxChH 8.4", "pxLine 95 200 305 200",
                          "pxLine 100 205 100 180", "pxLine 300 205 300 180", "pxOrnt 3.14159 0", "pxChH 12",

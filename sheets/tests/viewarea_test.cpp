@@ -518,6 +518,21 @@ TEST_F(OnASheet, ClosingReleasesEveryElementAndAnOwnedChoiceTable)
     EXPECT_STREQ(field, "abc");
 }
 
+TEST_F(OnASheet, SaveScrollTakesTheSheetAreasPosition)
+{
+    const unsigned s = unsigned(View_Area_Open(10, 20, 200, 300, 0, 1));
+    ViewArea* a = View_Area_Record(s);
+    View_Area_Add_Filled_Box(s, 0, 0, 50, 1000, 0);
+    View_Area_Show(s);
+    // The user scrolls the sheet's area (the record does not know yet).
+    Set_Scrollable_Area_PS(a->handle, 0, 250);
+    EXPECT_EQ(a->scroll_y, 0);
+    View_Area_Save_Scroll(s);
+    EXPECT_EQ(a->scroll_x, 0);
+    EXPECT_EQ(a->scroll_y, 250);
+    View_Area_Save_Scroll(99); // a bad slot changes nothing
+}
+
 TEST_F(OnASheet, ClearKeepsTheScrollPositionForTheNextShow)
 {
     const unsigned s = unsigned(View_Area_Open(10, 20, 200, 300, 0, 1));

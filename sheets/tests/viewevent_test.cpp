@@ -469,3 +469,41 @@ TEST_F(Events, HoverTrackingWithTheMouseOutsideTakesNoEvent)
     EXPECT_EQ(View_Area_Handle_Event(s), 0);
     EXPECT_EQ(Kov_Ui_Pending(), 2);
 }
+
+// Escape while a tooltip shows closes the tooltip and nothing else: the
+// sheet's Escape binding is not used, and no Escape is left queued.
+TEST_F(Events, EscapeWithATooltipClosesOnlyTheTooltip)
+{
+    kovtest::ScopedEnv env("KOV_USER_UseSheetBreakShortKey", "1");
+    const unsigned s = open();
+    int result = 0, escape = 0, on = 1;
+    View_Area_Add_Bitmap_Button(s, 10, 10, 24, 24, "knopf.bmp", 0, 0, 18, "Knopf", 7, &result, &on);
+    View_Area_Set_Escape_Result(s, 4, &escape);
+    View_Area_Show(s);
+    const int outside_tip = Kov_Ui_Pixel(75, 95); // below the button, where the tooltip shows
+    Kov_Ui_Push_Move(55, 55);
+    Get_Mouse_Event();
+    Kov_Ui_Push_Move(70, 70);
+    // Once the tooltip shows (the wait finds nothing queued): Escape, and
+    // when the next wait comes, the mouse out of the area.
+    static int step;
+    step = 0;
+    Kov_Ui_Set_Idle_Hook([](const char*) {
+        if (step == 0) Kov_Ui_Push_Key(27);
+        if (step == 1) Kov_Ui_Push_Move(600, 450);
+        ++step;
+    });
+    Kov_Script_Clear_Log();
+    EXPECT_EQ(View_Area_Handle_Event(s), 0);
+    Kov_Ui_Set_Idle_Hook(nullptr);
+    EXPECT_EQ(step, 2);
+    EXPECT_EQ(escape, 0);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(hitkey(), -1);
+    EXPECT_EQ(Kov_Ui_Pixel(75, 95), outside_tip);
+    EXPECT_EQ(viewtest::log_lines("Save_Screen_Rectangle").size(), 1u); // shown once
+    // A later Escape is the sheet's again.
+    Kov_Ui_Push_Key(27);
+    EXPECT_EQ(View_Area_Handle_Event(s), 1);
+    EXPECT_EQ(escape, 4);
+}
