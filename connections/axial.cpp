@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/withdrawal.h"
 #include "connections/yieldmoment.h"
@@ -104,30 +105,31 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
 
     if (ActiveNadEc5) {
         if (Wood_Screw(type)) {
-            if (p < 6.0 * d) return Refuse(r, 152);
-            if (in.t1 < 12.0 * d && !metal1) return Refuse(r, 140);
-            if (in.t2 < 12.0 * d && !Metal(in.kind2)) return Refuse(r, 141);
+            if (p < 6.0 * d) return Refuse(r, CONN_MSG_SCREW_PENETRATION_6D);
+            if (in.t1 < 12.0 * d && !metal1) return Refuse(r, CONN_MSG_SCREW_MEMBER_1_BELOW_12D);
+            if (in.t2 < 12.0 * d && !Metal(in.kind2)) return Refuse(r, CONN_MSG_SCREW_MEMBER_2_BELOW_12D);
         }
     } else {
         if (Bolted_Connector(type)) d = in.d_bolt;
         if ((type == FT_NAIL || special || type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) && in.predrilled)
-            return Refuse(r, 1007);
+            return Refuse(r, CONN_MSG_PREDRILLED_NAIL_NO_WITHDRAWAL_HINT);
         if (type == FT_STAPLE) {
-            if (!in.resin_coated) return Refuse(r, 153);
-            if (p < 12.0 * d) return Refuse(r, 154);
+            if (!in.resin_coated) return Refuse(r, CONN_MSG_STAPLE_NOT_RESIN_COATED);
+            if (p < 12.0 * d) return Refuse(r, CONN_MSG_NAIL_PENETRATION_12D);
             if (p > 20.0 * d) {
                 note = 156;
                 p = 20.0 * d;
             }
         }
         if (type == FT_NAIL || type == FT_SPECIAL_NAIL_1A || type == FT_SPECIAL_NAIL_1B || type == FT_SPECIAL_NAIL_1C) {
-            if (p < 12.0 * d) return Refuse(r, 154);
+            if (p < 12.0 * d) return Refuse(r, CONN_MSG_NAIL_PENETRATION_12D);
             if (type == FT_NAIL && p > 20.0 * d) {
                 note = 156;
                 p = 20.0 * d;
             }
         }
-        if (type >= FT_SPECIAL_NAIL_2A && type <= FT_SPECIAL_NAIL_3C && p < 8.0 * d) return Refuse(r, 155);
+        if (type >= FT_SPECIAL_NAIL_2A && type <= FT_SPECIAL_NAIL_3C && p < 8.0 * d)
+            return Refuse(r, CONN_MSG_SPECIAL_NAIL_PENETRATION_8D);
     }
 
     double F = 0.0, f2 = 0.0;
@@ -333,33 +335,35 @@ double Axial_Capacity_Screw_Eta(ConnectionInput in, double p, double fc, Connect
     int note = 0;
 
     // Refusals.
-    if (type == FT_NAIL && in.predrilled && Annex_Set()) return Refuse(r, 148);
-    if (Wood_Screw(type) && p < 6.0 * d) return Refuse(r, 152);
+    if (type == FT_NAIL && in.predrilled && Annex_Set()) return Refuse(r, CONN_MSG_PREDRILLED_NAIL_NO_WITHDRAWAL);
+    if (Wood_Screw(type) && p < 6.0 * d) return Refuse(r, CONN_MSG_SCREW_PENETRATION_6D);
     if (type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_WASHER_PARTIAL || type == FT_SPAX_CSK_FULL ||
         type == FT_SPAX_USER) {
-        if ((in.kind2 == MK_PLYWOOD && t2 < 6) || (in.kind1 == MK_PLYWOOD && t1 < 6)) return Refuse(r, 144);
-        if ((Panel(in.kind2) && t2 < 8) || (Panel(in.kind1) && t1 < 8)) return Refuse(r, 145);
-        if (!metal1 && t1 < 1.2 * d) return Refuse(r, 146);
-        if (t2 < 1.2 * d) return Refuse(r, 147);
-        if (alpha_deg < 15.0 && (solid(in.kind1) || solid(in.kind2))) return Refuse(r, 1014);
-        if (alpha_deg < 30.0) return Refuse(r, 1013);
+        if ((in.kind2 == MK_PLYWOOD && t2 < 6) || (in.kind1 == MK_PLYWOOD && t1 < 6))
+            return Refuse(r, CONN_MSG_SPAX_PANEL_BELOW_6MM);
+        if ((Panel(in.kind2) && t2 < 8) || (Panel(in.kind1) && t1 < 8)) return Refuse(r, CONN_MSG_SPAX_PANEL_BELOW_8MM);
+        if (!metal1 && t1 < 1.2 * d) return Refuse(r, CONN_MSG_MEMBER_1_BELOW_1_2D);
+        if (t2 < 1.2 * d) return Refuse(r, CONN_MSG_MEMBER_2_BELOW_1_2D);
+        if (alpha_deg < 15.0 && (solid(in.kind1) || solid(in.kind2))) return Refuse(r, CONN_MSG_SPAX_ANGLE_BELOW_15);
+        if (alpha_deg < 30.0) return Refuse(r, CONN_MSG_SPAX_ANGLE_BELOW_30);
     }
     if (type == FT_ASSY_VG_CYLINDER || type == FT_ASSY_VG_COUNTERSUNK || type == FT_ASSY_USER) {
-        if ((in.kind1 == MK_PLYWOOD || in.kind2 == MK_PLYWOOD) && (t1 < 6 || t2 < 6)) return Refuse(r, 142);
-        if ((Panel(in.kind1) || Panel(in.kind2)) && (t1 < 8 || t2 < 8)) return Refuse(r, 143);
-        if (!metal1 && t1 < 1.2 * d) return Refuse(r, 146);
-        if (t2 < 1.2 * d) return Refuse(r, 147);
-        if (alpha_deg < 30.0) return Refuse(r, 1015);
+        if ((in.kind1 == MK_PLYWOOD || in.kind2 == MK_PLYWOOD) && (t1 < 6 || t2 < 6))
+            return Refuse(r, CONN_MSG_ASSY_PANEL_BELOW_6MM);
+        if ((Panel(in.kind1) || Panel(in.kind2)) && (t1 < 8 || t2 < 8)) return Refuse(r, CONN_MSG_ASSY_PANEL_BELOW_8MM);
+        if (!metal1 && t1 < 1.2 * d) return Refuse(r, CONN_MSG_MEMBER_1_BELOW_1_2D);
+        if (t2 < 1.2 * d) return Refuse(r, CONN_MSG_MEMBER_2_BELOW_1_2D);
+        if (alpha_deg < 30.0) return Refuse(r, CONN_MSG_ASSY_ANGLE_BELOW_30);
     }
     if (type == FT_STAPLE && Annex_Set()) {
-        if (p < 12.0 * d) return Refuse(r, 151);
+        if (p < 12.0 * d) return Refuse(r, CONN_MSG_STAPLE_PENETRATION_12D);
         if (((in.kind1 == MK_PLYWOOD || in.kind1 == MK_FIBREBOARD || in.kind1 == MK_KERTO_S ||
               in.kind1 == MK_KERTO_Q) &&
              t1 < 6) ||
             (in.kind1 == MK_OSB && t1 < 8))
             return 0.0;
     }
-    if (type == FT_NAIL && p < 8.0 * d) return Refuse(r, 149);
+    if (type == FT_NAIL && p < 8.0 * d) return Refuse(r, CONN_MSG_SMOOTH_NAIL_PENETRATION_8D);
     if (special && p < 6.0 * d) note = 150;
 
     const bool screw = Wood_Screw(type) || Conn_Is_Screw_Product(type);

@@ -44,11 +44,12 @@ bool User_Grade(int grade) { return grade == -999 || grade == 14; }
 // Strength class of Mat_Strengths whose compression value is f_c,90,k.
 int Fc90_Direction(int kind)
 {
-    if ((kind >= MK_SOFTWOOD && kind <= MK_GLULAM_DIN) || kind == MK_BEECH_GL75) return 7;
+    if ((kind >= MK_SOFTWOOD && kind <= MK_GLULAM_DIN) || kind == MK_BEECH_GL75) return CONN_MSG_TOO_SHORT_DOUBLE_SHEAR;
     if (kind == MK_OSB || kind == MK_GYPSUM_BOARD || kind == MK_PLYWOOD || kind == MK_KERTO_S || kind == MK_KERTO_Q ||
         kind == MK_BEECH_PANEL || kind == MK_STEICO_LVL || kind == MK_STEICO_GLVL)
         return 1;
-    if (kind == MK_PARTICLEBOARD || kind == MK_FIBREBOARD || kind == MK_FERMACELL) return 4;
+    if (kind == MK_PARTICLEBOARD || kind == MK_FIBREBOARD || kind == MK_FERMACELL)
+        return CONN_MSG_DIAMETER_NOT_POSITIVE;
     return 0;
 }
 
@@ -176,14 +177,15 @@ int Conn_Check_Input(const ConnectionInput& input, const char** field)
     if (in.method < 0 || in.method > 2) return Refuse_Input(CONN_INPUT_METHOD, "method", field);
     if (!(in.t1 > 0.0)) return Refuse_Input(CONN_INPUT_THICKNESS_1, "t1", field);
     if (!(in.t2 > 0.0)) return Refuse_Input(CONN_INPUT_THICKNESS_2, "t2", field);
-    if (!(in.d > 0.0)) return Refuse_Input(4, d_name, field);
+    if (!(in.d > 0.0)) return Refuse_Input(CONN_MSG_DIAMETER_NOT_POSITIVE, d_name, field);
     if (in.d < d_min || in.d > d_max) return Refuse_Input(CONN_INPUT_DIAMETER, d_name, field);
     if (length_max > 0.0) {
-        if (!(in.length > 0.0)) return Refuse_Input(6, length_name, field);
+        if (!(in.length > 0.0)) return Refuse_Input(CONN_MSG_TOO_SHORT, length_name, field);
         if (in.length > length_max) return Refuse_Input(CONN_INPUT_LENGTH, length_name, field);
     }
     if (Is_Bolted_Connector_Type(type) && (in.d_bolt < 6.0 || in.d_bolt > 30.0))
-        return Refuse_Input(in.d_bolt > 0.0 ? CONN_INPUT_BOLT_DIAMETER : 4, "d_bolt", field);
+        return Refuse_Input(in.d_bolt > 0.0 ? int(CONN_INPUT_BOLT_DIAMETER) : int(CONN_MSG_DIAMETER_NOT_POSITIVE),
+                            "d_bolt", field);
     if (in.steel_grade >= 0 && Steel_Guete_Record(in.steel_grade) == Steel_Guete_Fallback(in.steel_grade >> 16))
         return Refuse_Input(CONN_INPUT_STEEL_GRADE, "steel_grade", field);
     const bool fu_read = !Conn_Is_Screw_Product(type) && type != FT_RING_A1 && type != FT_PLATE_B1 &&
@@ -482,12 +484,14 @@ int Lateral_Pin(ConnectionInput& in, ConnectionResult* r)
                                                  &r->t_req_2);
     in.d_work = in.d;
     const double d = in.d;
-    if (in.shear_planes == 1 && r->effective_planes == 0 && r->penetration < 4.0 * d) return 8;
+    if (in.shear_planes == 1 && r->effective_planes == 0 && r->penetration < 4.0 * d)
+        return CONN_MSG_PENETRATION_BELOW_4D;
     if (in.shear_planes == 2) {
-        if (r->effective_planes == 1) return r->penetration < 4.0 * d ? 8 : 7;
-        if (r->effective_planes <= 0) return 7;
+        if (r->effective_planes == 1)
+            return r->penetration < 4.0 * d ? CONN_MSG_PENETRATION_BELOW_4D : CONN_MSG_TOO_SHORT_DOUBLE_SHEAR;
+        if (r->effective_planes <= 0) return CONN_MSG_TOO_SHORT_DOUBLE_SHEAR;
     }
-    if (reach == 0) return 6;
+    if (reach == 0) return CONN_MSG_TOO_SHORT;
     in.d_head = std::fmax(in.d_head, d);
     double t1e = in.t1, t2e = in.t2;
     Effective_Length(&in, r->penetration, &t1e, &t2e);

@@ -841,7 +841,9 @@ const char* Message_Text(int code, int set, char* buffer, size_t size)
     const bool annex = ActiveNadEc5 != nullptr;
     // The approval hints for gypsum fibre boards and special nails exist only
     // under a national annex of its own.
-    if (annex && (code == 1000 || code == 1001) && ActiveNadEc5->na_de == 0) return kBlank;
+    if (annex && (code == CONN_MSG_APPROVAL_GYPSUM_FIBRE || code == CONN_MSG_APPROVAL_SPECIAL_NAIL) &&
+        ActiveNadEc5->na_de == 0)
+        return kBlank;
     const Wording& w = entry->wording[set * 2 + (annex ? 0 : 1)];
     if (!w.text) return kBlank;
     if (!w.symbols) return cp850(w.text);

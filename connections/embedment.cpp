@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "connections/connmsg.h"
 #include "materials/matkind.h"
 #include "nad/nadec5.h"
 
@@ -215,9 +216,9 @@ int Embedment_Pair(double* f_h1, double* f_h2, int type, double d, int predrille
     }
     if (f_h1) *f_h1 = f1;
     if (f_h2) *f_h2 = f2;
-    if (f2 <= 0.001 && !metal2) return 159;
-    if (f1 <= 0.001 && !metal1) return 158;
-    return noted ? 1008 : 0;
+    if (f2 <= 0.001 && !metal2) return CONN_MSG_NO_EMBEDMENT_MEMBER_2;
+    if (f1 <= 0.001 && !metal1) return CONN_MSG_NO_EMBEDMENT_MEMBER_1;
+    return noted ? CONN_MSG_K90_SET_TO_1 : 0;
 }
 
 int Embedment_Single(double* f_h, double d, int type, int predrilled, double alpha, double t, double rho, int kind,
@@ -233,6 +234,6 @@ int Embedment_Single(double* f_h, double d, int type, int predrilled, double alp
         if (Law_Applies(kind, law)) f = User_Law(law, d, t, rho);
     }
     *f_h = f;
-    if (f <= 0.001 && !Conn_Is_Metal(kind)) return 158;
-    return noted ? 1008 : 0;
+    if (f <= 0.001 && !Conn_Is_Metal(kind)) return CONN_MSG_NO_EMBEDMENT_MEMBER_1;
+    return noted ? CONN_MSG_K90_SET_TO_1 : 0;
 }

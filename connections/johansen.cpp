@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/thickness.h"
 #include "connections/yieldmoment.h"
@@ -87,7 +88,7 @@ void Timber_Modes(bool single, double fh1, double fh2, double t1, double t2p, do
 
 bool Embedment_Failed(int code, ConnectionResult* result)
 {
-    if (code != 158 && code != 159) return false;
+    if (code != CONN_MSG_NO_EMBEDMENT_MEMBER_1 && code != CONN_MSG_NO_EMBEDMENT_MEMBER_2) return false;
     result->fvk = 0.0;
     result->fvd = 0.0;
     result->message_code = code;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/simplified.h"
 #include "connections/thickness.h"
@@ -155,9 +156,9 @@ double Lateral_Nail_Plate_First(int type, int configuration, double d, double L,
     double f = 0.0;
     const int code = Embedment_Pair(nullptr, &f, type, d, predrilled, 0.0, alpha2, 0.0, t2, 0.0, rho2, -1, kind2, -1,
                                     grade2, nullptr, nullptr);
-    const double R = code == 159 ? 0.0 : k * c * Sqrt0(2.0 * f * my * d);
+    const double R = code == CONN_MSG_NO_EMBEDMENT_MEMBER_2 ? 0.0 : k * c * Sqrt0(2.0 * f * my * d);
     if (result) {
-        if (code == 159) {
+        if (code == CONN_MSG_NO_EMBEDMENT_MEMBER_2) {
             result->message_code = code;
             result->fvd = 0.0;
         }
@@ -277,7 +278,7 @@ double Connector_Bolt_Part(int configuration, double d, int variant, int fitted,
     const int code = Embedment_Pair(&fh1, &fh2, 29, fitted ? d : d + 1.0, 1, alpha1, alpha2, t1, t2, rho1, rho2,
                                     kind1, kind2, grade1, grade2, law1, law2);
     double R = 0.0, k = 1.0, beta = 0.0;
-    if (code != 158 && code != 159) {
+    if (code != CONN_MSG_NO_EMBEDMENT_MEMBER_1 && code != CONN_MSG_NO_EMBEDMENT_MEMBER_2) {
         beta = fh2 / fh1;
         if ((t1_req > 0.0 && t1 < t1_req) || (t2_req > 0.0 && t2 < t2_req)) {
             const double k1 = t1_req > 0.0 ? t1 / t1_req : 1.0;
@@ -288,7 +289,7 @@ double Connector_Bolt_Part(int configuration, double d, int variant, int fitted,
     }
     if (result) {
         result->message_code = code;
-        if (code == 158 || code == 159) result->fvd = 0.0;
+        if (code == CONN_MSG_NO_EMBEDMENT_MEMBER_1 || code == CONN_MSG_NO_EMBEDMENT_MEMBER_2) result->fvd = 0.0;
         Raise(&result->t_req, t1_req);
         Raise(&result->t_req_2, t2_req);
         result->fu_used = f_u;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/thickness.h"
 #include "connections/yieldmoment.h"
@@ -78,7 +79,7 @@ Outcome Run(const Check& c)
     Outcome o;
     o.code = Embedment_Pair(&o.fh1, &o.fh2, c.emb_type, c.d, c.emb_predrilled, c.alpha1, c.alpha2, c.t1, c.t2, c.rho1,
                             c.rho2, c.kind1, c.kind2, c.grade1, c.grade2, c.law1, c.law2);
-    if (o.code == 158 || o.code == 159) {
+    if (o.code == CONN_MSG_NO_EMBEDMENT_MEMBER_1 || o.code == CONN_MSG_NO_EMBEDMENT_MEMBER_2) {
         o.failed = true;
         return o;
     }
@@ -129,8 +130,8 @@ void Case_Message(const Outcome& o, ConnectionResult* result)
 {
     if (!result) return;
     result->message_code = o.code;
-    if (o.nail_case == 0) result->message_code = 6;
-    if (o.nail_case == 4) result->message_code = 11;
+    if (o.nail_case == 0) result->message_code = CONN_MSG_TOO_SHORT;
+    if (o.nail_case == 4) result->message_code = CONN_MSG_TOO_LONG;
 }
 
 double Beta(const Outcome& o) { return o.fh1 > 0.001 ? o.fh2 / o.fh1 : 0.0; }
@@ -419,7 +420,7 @@ double Lateral_Screw_Product(int configuration, int type, double d, double L, do
     double f1 = 0.0, f2 = 0.0;
     const int code = Embedment_Pair(&f1, &f2, type, d, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, kind1, kind2,
                                     grade1, grade2, law1, law2);
-    if (code == 158 || code == 159) {
+    if (code == CONN_MSG_NO_EMBEDMENT_MEMBER_1 || code == CONN_MSG_NO_EMBEDMENT_MEMBER_2) {
         Outcome o;
         o.code = code;
         return Failed(o, result);

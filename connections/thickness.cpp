@@ -146,22 +146,22 @@ int Nail_Penetration_Case(int configuration, double d, double L, double angle, d
     const double h = Annex_Number_Zero() ? d : 4.0 * d;
     bool short_pushed = false;
     auto push_short = [&]() {
-        if (!short_pushed) Conn_Push_Message(&ConnMessageListA, 8);
+        if (!short_pushed) Conn_Push_Message(&ConnMessageListA, CONN_MSG_PENETRATION_BELOW_4D);
         short_pushed = true;
     };
     int nail_case = 0, planes = 0;
     double p = 0.0;
     if (t1 >= s) {
-        Conn_Push_Message(&ConnMessageListB, 84);
+        Conn_Push_Message(&ConnMessageListB, CONN_MSG_NAIL_SHORT_OF_MEMBER_2);
         p = s;
     } else if (s - t1 <= t2) {
         p = s - t1;
         if (2.0 * s > t1 + t2) {
-            Conn_Push_Message(&ConnMessageListA, 86);
+            Conn_Push_Message(&ConnMessageListA, CONN_MSG_NAIL_TIP_IN_MEMBER_2);
             nail_case = configuration == 1 ? 1 : 2;
             if (p < g) push_short();
         } else {
-            Conn_Push_Message(&ConnMessageListA, 85);
+            Conn_Push_Message(&ConnMessageListA, CONN_MSG_NAIL_ENDS_IN_MEMBER_2);
             nail_case = t2 - p > 0.0 ? 2 : 1;
             if (h <= p && p < g) push_short();
         }
@@ -174,13 +174,13 @@ int Nail_Penetration_Case(int configuration, double d, double L, double angle, d
             planes = t2 >= h ? 1 : 0;
             if (h <= t2 && t2 < g) push_short();
         } else if (configuration == 2 && r <= t1) {
-            Conn_Push_Message(&ConnMessageListA, 87);
+            Conn_Push_Message(&ConnMessageListA, CONN_MSG_NAIL_TIP_IN_MEMBER_3);
             if (r < g) push_short();
             nail_case = 3;
             p = r;
             planes = r >= h ? 2 : 1;
         } else if (configuration == 2) {
-            Conn_Push_Message(&ConnMessageListB, 88);
+            Conn_Push_Message(&ConnMessageListB, CONN_MSG_NAIL_PASSES_MEMBER_3);
             if (h <= t1 && t1 < g) push_short();
             nail_case = 4;
             p = t1;
@@ -189,7 +189,7 @@ int Nail_Penetration_Case(int configuration, double d, double L, double angle, d
             p = r;
         }
     }
-    if (ActiveNadEc5 && p < 8.0 * d) Conn_Push_Message(&ConnMessageListA, 137);
+    if (ActiveNadEc5 && p < 8.0 * d) Conn_Push_Message(&ConnMessageListA, CONN_MSG_PENETRATION_BELOW_8D);
     if (penetration) *penetration = p;
     if (effective_planes) *effective_planes = planes;
     return nail_case;

@@ -109,7 +109,7 @@ TEST(AxialEta, NailsAndRefusals)
     EXPECT_NEAR(r.fax_head, 355.1059, 1e-4);
     r = Fresh(350, 380);
     EXPECT_EQ(Axial_Capacity_Screw_Eta(in, 26, 0, &r), 0.0);
-    EXPECT_EQ(r.message_code, 149);
+    EXPECT_EQ(r.message_code, CONN_MSG_SMOOTH_NAIL_PENETRATION_8D);
     EXPECT_EQ(r.faxk, 0.0);
     // predrilled smooth nail: refused with an annex of its own, computed under annex number 0
     in.d = 4;
@@ -117,7 +117,7 @@ TEST(AxialEta, NailsAndRefusals)
     in.predrilled = 1;
     r = Fresh(350, 420);
     EXPECT_EQ(Axial_Capacity_Screw_Eta(in, 40, 0, &r), 0.0);
-    EXPECT_EQ(r.message_code, 148);
+    EXPECT_EQ(r.message_code, CONN_MSG_PREDRILLED_NAIL_NO_WITHDRAWAL);
     annex.record.na_de = 0;
     r = Fresh(350, 420);
     EXPECT_NEAR(Axial_Capacity_Screw_Eta(in, 40, 0, &r), 282.24, 1e-9);
@@ -219,11 +219,11 @@ TEST(AxialDin, NailsStaplesAndBolts)
     in.predrilled = 1;
     ConnectionResult r = Fresh();
     EXPECT_EQ(Axial_Capacity_Nail_Screw(in, 60, 0, &r), 0.0);
-    EXPECT_EQ(r.message_code, 1007);
+    EXPECT_EQ(r.message_code, CONN_MSG_PREDRILLED_NAIL_NO_WITHDRAWAL_HINT);
     in.predrilled = 0;
     r = Fresh();
     EXPECT_EQ(Axial_Capacity_Nail_Screw(in, 40, 0, &r), 0.0);
-    EXPECT_EQ(r.message_code, 154);
+    EXPECT_EQ(r.message_code, CONN_MSG_NAIL_PENETRATION_12D);
     // p 60 = 15 d: 18e-6 * 350^2 * 4 * 60 against 60e-6 * 350^2 * 100
     r = Fresh();
     EXPECT_NEAR(Axial_Capacity_Nail_Screw(in, 60, 0, &r), 2.205 * 4 * 60, 1e-9);
@@ -234,7 +234,7 @@ TEST(AxialDin, NailsStaplesAndBolts)
     in.d_head = 11;
     r = Fresh();
     EXPECT_EQ(Axial_Capacity_Nail_Screw(in, 30, 0, &r), 0.0);
-    EXPECT_EQ(r.message_code, 153);
+    EXPECT_EQ(r.message_code, CONN_MSG_STAPLE_NOT_RESIN_COATED);
     in.resin_coated = 1;
     in.thread_length = 40; // the coated length
     in.crown_angle1 = in.crown_angle2 = 45;
@@ -259,7 +259,7 @@ TEST(AxialDin, NailsStaplesAndBolts)
     in.t1 = in.t2 = 80;
     r = Fresh();
     EXPECT_EQ(Axial_Capacity_Nail_Screw(in, 80, 0, &r), 0.0);
-    EXPECT_EQ(r.message_code, 1015);
+    EXPECT_EQ(r.message_code, CONN_MSG_ASSY_ANGLE_BELOW_30);
     EXPECT_NEAR(Penetration_Factor(4, 50, 0), 0.94375, 1e-12);
     EXPECT_NEAR(Penetration_Factor(4, 20, 1), 0.5 + 0.2 * 4 / 12, 1e-12);
     EXPECT_NEAR(Penetration_Factor(4, 20, 0), 0.7 * 20 / 28, 1e-12);

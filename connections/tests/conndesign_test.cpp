@@ -102,14 +102,14 @@ TEST(ConnAxialDesign, EdgeCases)
     // nothing to design
     ConnectionInput bad = Screw();
     bad.d = 0;
-    EXPECT_EQ(Conn_Axial_Design(bad, &r), 4);
+    EXPECT_EQ(Conn_Axial_Design(bad, &r), CONN_MSG_DIAMETER_NOT_POSITIVE);
     bad = Screw();
     bad.length = 0;
-    EXPECT_EQ(Conn_Axial_Design(bad, &r), 6);
+    EXPECT_EQ(Conn_Axial_Design(bad, &r), CONN_MSG_TOO_SHORT);
     bad = Screw();
     bad.type = FT_PLATE_C1;
     bad.d_bolt = 0;
-    EXPECT_EQ(Conn_Axial_Design(bad, &r), 4);
+    EXPECT_EQ(Conn_Axial_Design(bad, &r), CONN_MSG_DIAMETER_NOT_POSITIVE);
 }
 
 TEST(ConnAxialDesign, UserProductTakesItsBlock)
@@ -219,20 +219,21 @@ TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
     Expect_Row(r.spacing1, {40, 20, 48, 28, 20, 20});
     EXPECT_EQ(r.spacing_result1, 10);
     EXPECT_NEAR(r.kser, 793.981, 1e-3);
-    EXPECT_EQ(r.message_code, 154); // the axial check: 40 < 12 d
+    EXPECT_EQ(r.message_code, CONN_MSG_NAIL_PENETRATION_12D); // the axial check: 40 < 12 d
     EXPECT_EQ(std::memcmp(&copy, &in, sizeof in), 0);
 
     in.t1 = 40;
     std::memset(&r, 0x11, sizeof r);
-    EXPECT_EQ(Conn_Design(in, &r), 14);
-    EXPECT_STREQ(Conn_Message_Text(14), "Seitenholz zu d\x81nn, Spaltgefahr gem. Gl. (218)"); // ü
+    EXPECT_EQ(Conn_Design(in, &r), CONN_MSG_SIDE_MEMBER_SPLITTING);
+    EXPECT_STREQ(Conn_Message_Text(CONN_MSG_SIDE_MEMBER_SPLITTING),
+                 "Seitenholz zu d\x81nn, Spaltgefahr gem. Gl. (218)"); // ü
     EXPECT_EQ(r.fvk, 0.0); // nothing of an earlier run is left behind
     EXPECT_EQ(r.rho1, 0.0);
 
     // too short a nail: 8, with densities, k_mod, spacings and K_ser filled
     in.t1 = 60;
     in.length = 70;
-    EXPECT_EQ(Conn_Design(in, &r), 8);
+    EXPECT_EQ(Conn_Design(in, &r), CONN_MSG_PENETRATION_BELOW_4D);
     EXPECT_EQ(r.rho1, 350.0);
     EXPECT_DOUBLE_EQ(r.kmod1, 0.8);
     EXPECT_NEAR(r.kser, 793.981, 1e-3);
@@ -259,10 +260,10 @@ TEST(ConnDesign, NothingToDesign)
     ConnectionResult r;
     ConnectionInput in = Bolt_M12();
     in.d = 0;
-    EXPECT_EQ(Conn_Design(in, &r), 4);
+    EXPECT_EQ(Conn_Design(in, &r), CONN_MSG_DIAMETER_NOT_POSITIVE);
     in = Screw();
     in.length = 0;
-    EXPECT_EQ(Conn_Design(in, &r), 6);
+    EXPECT_EQ(Conn_Design(in, &r), CONN_MSG_TOO_SHORT);
 }
 
 // A staple whose crown runs within 30 degrees of the grain carries 70 % of
@@ -323,7 +324,7 @@ TEST(ConnDesign, NonsenseIsRefusedAndLeavesNothing)
         {"d nan", [](ConnectionInput& in, double n, double) { in.d = n; }, CONN_INPUT_NOT_FINITE, "d"},
         {"d inf", [](ConnectionInput& in, double, double i) { in.d = i; }, CONN_INPUT_NOT_FINITE, "d"},
         {"d 4 for a bolt", [](ConnectionInput& in, double, double) { in.d = 4; }, CONN_INPUT_DIAMETER, "d"},
-        {"d 0", [](ConnectionInput& in, double, double) { in.d = 0; }, 4, "d"},
+        {"d 0", [](ConnectionInput& in, double, double) { in.d = 0; }, CONN_MSG_DIAMETER_NOT_POSITIVE, "d"},
         {"alpha nan", [](ConnectionInput& in, double n, double) { in.alpha2 = n; }, CONN_INPUT_NOT_FINITE, "alpha2"},
         {"law inf", [](ConnectionInput& in, double, double i) { in.embedment_law.e_d = i; }, CONN_INPUT_NOT_FINITE,
          "law.e_d"},
@@ -359,7 +360,7 @@ TEST(ConnDesign, NonsenseIsRefusedAndLeavesNothing)
              in.d = 4;
              in.length = 0;
          },
-         6, "length"},
+         CONN_MSG_TOO_SHORT, "length"},
         {"connector without catalogue",
          [](ConnectionInput& in, double, double) {
              in.type = FT_PLATE_C1;

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "connections/connmsg.h"
 #include "connections/embedment.h"
 #include "connections/tests/annex_rules.h"
 
@@ -100,17 +101,19 @@ TEST(EmbedmentPair, UserDefinedMaterial)
     law.active = 0;
     code = Embedment_Pair(&f1, &f2, 0, 4, 0, 0, 0, 30, 60, 400, 350, -999, 0, -999, 5, &law, nullptr);
     EXPECT_EQ(f1, 0.0);
-    EXPECT_EQ(code, 158);
+    EXPECT_EQ(code, CONN_MSG_NO_EMBEDMENT_MEMBER_1);
 }
 
 TEST(EmbedmentPair, MissingDimensionsGiveZeroNotInfinity)
 {
     AnnexRules annex;
     double f1 = -1, f2 = -1;
-    EXPECT_EQ(Embedment_Pair(&f1, &f2, 0, 0, 0, 0, 0, 24, 60, 350, 350, 0, 0, 5, 5, nullptr, nullptr), 159);
+    EXPECT_EQ(Embedment_Pair(&f1, &f2, 0, 0, 0, 0, 0, 24, 60, 350, 350, 0, 0, 5, 5, nullptr, nullptr),
+              CONN_MSG_NO_EMBEDMENT_MEMBER_2);
     EXPECT_EQ(f1, 0.0);
     EXPECT_EQ(f2, 0.0);
-    EXPECT_EQ(Embedment_Pair(&f1, &f2, 0, 4, 0, 0, 0, 0, -5, 600, 600, 4, 5, 0, 0, nullptr, nullptr), 159);
+    EXPECT_EQ(Embedment_Pair(&f1, &f2, 0, 4, 0, 0, 0, 0, -5, 600, 600, 4, 5, 0, 0, nullptr, nullptr),
+              CONN_MSG_NO_EMBEDMENT_MEMBER_2);
     EXPECT_TRUE(std::isfinite(f1) && std::isfinite(f2));
     EXPECT_EQ(Embedment_Timber(0, 350, 0), 0.0);
     EXPECT_EQ(Embedment_Gypsum(0, 12.5), 0.0);
@@ -122,7 +125,7 @@ TEST(EmbedmentSingle, OneMember)
     double f = -1;
     {
         DinRules din;
-        EXPECT_EQ(Embedment_Single(&f, 6, 29, 0, 0, 40, 350, -10, 0, nullptr), 1008);
+        EXPECT_EQ(Embedment_Single(&f, 6, 29, 0, 0, 40, 350, -10, 0, nullptr), CONN_MSG_K90_SET_TO_1);
         EXPECT_NEAR(f, 0.082 * 0.94 * 350, 1e-9);
     }
     AnnexRules annex;
@@ -132,7 +135,7 @@ TEST(EmbedmentSingle, OneMember)
     EXPECT_EQ(f, 0.0);
     EXPECT_EQ(Embedment_Single(&f, 4, 0, 0, 0, 12.5, 680, 5, 0, nullptr), 0);
     EXPECT_NEAR(f, 3.9 * std::pow(4.0, -0.6) * std::pow(12.5, 0.7), 1e-9);
-    EXPECT_EQ(Embedment_Single(&f, 4, 0, 0, 0, 12.5, 680, 13, 0, nullptr), 158);
+    EXPECT_EQ(Embedment_Single(&f, 4, 0, 0, 0, 12.5, 680, 13, 0, nullptr), CONN_MSG_NO_EMBEDMENT_MEMBER_1);
     EXPECT_EQ(Embedment_Single(nullptr, 4, 0, 0, 0, 12.5, 680, 13, 0, nullptr), 0);
 }
 

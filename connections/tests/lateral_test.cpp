@@ -106,7 +106,7 @@ TEST(JohansenTimber, MissingEmbedmentGivesZeroAndTheCode)
     ConnectionResult r = Fresh();
     // gypsum board as member 1 under a bolt has no embedment strength
     Johansen_Timber(1, 1, 12, 0, 90, 0, 0, 1, 0, 30, 0, 0, 12.5, 100, 680, 350, 5, 0, 0, 5, 400, nullptr, nullptr, &r);
-    EXPECT_EQ(r.message_code, 158);
+    EXPECT_EQ(r.message_code, CONN_MSG_NO_EMBEDMENT_MEMBER_1);
     EXPECT_EQ(r.fvk, 0.0);
     Expect_Finite(r);
     r = Fresh();
@@ -117,7 +117,7 @@ TEST(JohansenTimber, MissingEmbedmentGivesZeroAndTheCode)
     r = Fresh();
     EXPECT_EQ(Connector_Bolt_Part(1, 12, 0, 1, 0, 12.5, 100, 350, 680, 5, 0, 0, 5, 400, 0, 0, nullptr, nullptr, &r),
               0.0);
-    EXPECT_EQ(r.message_code, 158);
+    EXPECT_EQ(r.message_code, CONN_MSG_NO_EMBEDMENT_MEMBER_1);
     Expect_Finite(r);
 }
 
@@ -268,14 +268,14 @@ TEST(SimplifiedMethod, NailsInTimber)
     Conn_Clear(nullptr);
     ConnectionResult r = Fresh();
     EXPECT_EQ(Lateral_Nail_Timber(1, 4, 20, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 5, 5, nullptr, nullptr, &r), 0.0);
-    EXPECT_EQ(r.message_code, 6);
+    EXPECT_EQ(r.message_code, CONN_MSG_TOO_SHORT);
     EXPECT_EQ(ConnMessageListB.count, 2); // the required values and the analysis both push 84
     EXPECT_EQ(ConnMessageListB.codes[0], 84);
     // passes member 2 in single shear: k 1, code 11
     r = Fresh();
     const double R = Lateral_Nail_Timber(1, 4, 120, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 5, 5, nullptr, nullptr, &r);
     EXPECT_EQ(r.check_factor, 1.0);
-    EXPECT_EQ(r.message_code, 11);
+    EXPECT_EQ(r.message_code, CONN_MSG_TOO_LONG);
     const double f = 0.082 * 350 * std::pow(4.0, -0.3), my = 180 * std::pow(4.0, 2.6);
     EXPECT_NEAR(R, std::sqrt(2 * f * my * 4), 1e-9);
     EXPECT_NEAR(r.fvk, R, 1e-12);
