@@ -802,6 +802,22 @@ TEST_F(Pflege, EveryPageIsLegible)
     EXPECT_EQ(Nad_Pflege_Sheet("Deutschland"), NAD_PFLEGE_UNCHANGED);
 }
 
+// The window's close box reaches the sheet as Escape: it does what
+// "Schließen" does, asking about the unsaved change first.
+TEST_F(Pflege, CloseBoxDoesWhatSchliessenDoes)
+{
+    store_user(1, "Eins", 1.31);
+    Kov_Script_Push("answer", 1, nullptr); // store the change
+    click_row(2);
+    click_id(NAD_PFLEGE_PAGE_EC5);
+    click_field(gamma_solid);
+    type("1,2\r");
+    key(27);
+    EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_CHANGED);
+    EXPECT_EQ(count_logged("Answer_is_Yes"), 1);
+    EXPECT_DOUBLE_EQ(load_user(1)->ec5.gamma_m_solid, 1.2);
+}
+
 // Every value field of every page of an editable annex has its range.
 TEST_F(Pflege, EveryValueFieldHasItsRange)
 {
