@@ -174,10 +174,10 @@ struct Sel {
     int* field_active = nullptr;
 };
 
-// "/gamma_c" after a field at x 121.
+// "/gamma_c" after a field of six characters at x 121 and its frame.
 void per_gamma_c(const Page& p, int y)
 {
-    p.symbol(172, y, "/" G_GAMMA, "c");
+    p.symbol(178, y, "/" G_GAMMA, "c");
 }
 
 int Page::selector(int y, const Sel& s) const
@@ -196,7 +196,7 @@ int Page::selector(int y, const Sel& s) const
             if (s.after_value) symbol(172, y, s.after_value, "1");
         }
         if (s.x_with_value) text(55, y2, s.short_x ? "   x" : "   x    ");
-        text(82, y2, "(Funktion wird ignoriert)", kSmall);
+        text(90, y2, "(Funktion wird ignoriert)", kSmall);
     } else if (s.de_fixed && de()) {
         text(105, y, "(Fkt. wird ignoriert)", kSmall);
         symbol(55, y2, s.main, s.sub);
@@ -206,7 +206,8 @@ int Page::selector(int y, const Sel& s) const
             text(99, y, "= Funkt. von x");
         else
             text(87, y, "= Funktion von x");
-        text(55, y2, "   mit x =");
+        // Ends before a value field at x 121.
+        text(31, y2, "   mit x =");
         field(s.x_coef, y2, s.v, s.fmt_coef, s.field_active);
         if (s.after_coef) per_gamma_c(*this, y2);
     }
@@ -311,7 +312,7 @@ int imperfections(const Page& p, int b)
     p.row(y, 31, "(5)");
     p.symbol(67, y, G_THETA, "0");
     p.text(121, y, "1/");
-    p.field(141, y, &r->theta_0_inv, "%5.0f");
+    p.field(145, y, &r->theta_0_inv, "%5.0f");
     p.lines(y, {"Grundwert der Schiefstellung"});
     return b + 54;
 }

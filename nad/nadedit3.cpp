@@ -90,11 +90,14 @@ int ec11_rows(unsigned area, int z, NadEc31Record* p)
     }
     if (g[5]) {
         // Controls and subscripts follow the frames of their rows, which would cover them.
+        // The switch's mark stands after the clause and its label runs on
+        // under the explanation column, so neither covers another text.
+        z = row(fn, area, z, 18, "6.3.2.2", nullptr, "Biegedrillknicken");
         int at = z;
-        z = row(fn, area, z, 18, "6.3.2.2", "Faktor f zur Modifizierung", "Biegedrillknicken");
-        View_Area_Add_Check_Box(area, 62, at, "", FONT_SMALL, BLACK_CI, &p->use_f_modification, &Editable);
+        z = row(fn, area, z, 18, "(2)", "   Faktor f zur Modifizierung", nullptr);
+        View_Area_Add_Check_Box(area, 78, at, "", FONT_SMALL, BLACK_CI, &p->use_f_modification, &Editable);
         at = z;
-        z = row(fn, area, z, 23, "(2)", "von \xBC      ansetzen", "Allgemeiner Fall");
+        z = row(fn, area, z, 23, nullptr, "von \xBC      ansetzen", "Allgemeiner Fall");
         subscript_after(area, 67, at, "von \xBC", FONT_SMALL, "LT");
 
         z = row(fn, area, z, 18, "6.3.2.3", nullptr, "Biegedrillknicken gewalzter oder");

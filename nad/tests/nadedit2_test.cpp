@@ -245,7 +245,7 @@ TEST(NadEditEc2, ASelectorOutsideOneAndTwoShowsTheFormulaUntouched)
     EXPECT_EQ(value.text, "%5.3f");
     EXPECT_EQ(value.x, 136);
     EXPECT_EQ(value.y, c.all_bound_to(&r.v_min_mode)[0].y);
-    EXPECT_EQ(c.find(VIEW_TEXT, "(Funktion wird ignoriert)").x, 82);
+    EXPECT_EQ(c.find(VIEW_TEXT, "(Funktion wird ignoriert)").x, 90); // after "   x"
 }
 
 TEST(NadEditEc2, GermanAnnexFixesSlendernessAndFireFactors)

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/kovmsg.h"
 #include "nad/nadlist.h"
 #include "nad/nadprog.h"
 #include "platform/tests/kovtestutil.h"
@@ -62,6 +63,24 @@ struct ProgramEnv {
         Nad_Reset_Programs();
     }
     ~ProgramEnv() { Nad_Reset_Programs(); }
+};
+
+// Collects the message collector's lines in a list of their own.
+struct CollectedMessages {
+    int list;
+    CollectedMessages()
+    {
+        Msg_Reset();
+        list = Msg_List_New();
+        Msg_Set_Output_Mode(2);
+    }
+    ~CollectedMessages() { Msg_Reset(); }
+    std::string text() const
+    {
+        std::string s;
+        for (int i = 0; i < Msg_List_Count(list); ++i) s += Msg_List_Line(list, i);
+        return s;
+    }
 };
 
 }  // namespace nadtest

@@ -24,6 +24,7 @@ using kovtest::exists;
 using kovtest::read_file;
 using kovtest::write_file;
 using nadtest::AnnexEnv;
+using nadtest::CollectedMessages;
 using nadtest::Default_Blocks;
 using nadtest::RecordBox;
 
@@ -56,23 +57,6 @@ std::string active_head(const AnnexEnv& env)
     return bytes.substr(start, bytes.find('\n', start) - start);
 }
 
-// Collects the message collector's lines in a list of their own.
-struct CollectedMessages {
-    int list;
-    CollectedMessages()
-    {
-        Msg_Reset();
-        list = Msg_List_New();
-        Msg_Set_Output_Mode(2);
-    }
-    ~CollectedMessages() { Msg_Reset(); }
-    std::string text() const
-    {
-        std::string s;
-        for (int i = 0; i < Msg_List_Count(list); ++i) s += Msg_List_Line(list, i);
-        return s;
-    }
-};
 
 }  // namespace
 

@@ -23,6 +23,7 @@
 #include "platform/tests/kovtestutil.h"
 
 using nadtest::AnnexEnv;
+using nadtest::CollectedMessages;
 using nadtest::RecordBox;
 
 namespace {
@@ -45,22 +46,6 @@ void write_by_hand(const AnnexEnv& env, int n, const NadRecord* r)
     std::fclose(f);
 }
 
-struct CollectedMessages {
-    int list;
-    CollectedMessages()
-    {
-        Msg_Reset();
-        list = Msg_List_New();
-        Msg_Set_Output_Mode(2);
-    }
-    ~CollectedMessages() { Msg_Reset(); }
-    std::string text() const
-    {
-        std::string s;
-        for (int i = 0; i < Msg_List_Count(list); ++i) s += Msg_List_Line(list, i);
-        return s;
-    }
-};
 
 } // namespace
 

@@ -44,7 +44,9 @@ const char* const kLabels[kPages] = {"EC 0", "EC 2", "EC 3", "EC 5", "EC 6", "EC
 // kListRoom; the button row lies in the bottom margin.
 const int kListRoom = 290;
 const int kButtonRoom = 45;
-const int kPageWidth = 410; // the pages reach x 410, and the slider
+// The longest text of a page, the EC 5 section title on lateral torsional
+// buckling, ends at x 498; then the slider.
+const int kPageWidth = 536;
 const int kPageHeight = 500;
 
 const char* const kTitle = "NAD-Pflege - Nationale Anwendungsdokumente";
