@@ -312,7 +312,7 @@ int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
                        .arg(lasten.size()));
             break;
         }
-        const QByteArray what = QString::fromUtf8("die Lastkombination „%1“").arg(lc.name.left(40)).toUtf8();
+        const QByteArray what = QString::fromUtf8("die Lastkombination „%1“").arg(lc.name.left(80)).toUtf8();
         p = r.Parts(9, what.constData(), "wird nicht gelesen");
         if (p.isEmpty()) continue;
         r.Dbl(p[0], "N_d der Strebe", &lc.nd_strebe);
@@ -328,7 +328,7 @@ int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
                                      "über 0 bis 1,10; die Kombination wird nicht nachgewiesen")
                        .arg(r.line())
                        .arg(QString::fromLatin1(Num(lc.kmod)))
-                       .arg(lc.name.left(40)));
+                       .arg(lc.name.left(80)));
         lasten.append(lc);
     }
 

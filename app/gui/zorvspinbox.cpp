@@ -102,7 +102,7 @@ bool ZORVSpinBox::refuseOutsideRange()
 
 void ZORVSpinBox::focusInEvent(QFocusEvent* event)
 {
-    before_edit_ = value();
+    if (!editing_) before_edit_ = value();
     QDoubleSpinBox::focusInEvent(event);
 }
 
@@ -110,15 +110,25 @@ void ZORVSpinBox::focusOutEvent(QFocusEvent* event)
 {
     refuseOutsideRange();
     QDoubleSpinBox::focusOutEvent(event);
+    editing_ = false;
     before_edit_ = value();
 }
 
 void ZORVSpinBox::keyPressEvent(QKeyEvent* event)
 {
     const bool commit = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // The value before the first keystroke of an edit is what a refusal
+    // brings back (typing changes the value on the way).
+    if (!editing_ && !commit) {
+        before_edit_ = value();
+        editing_ = true;
+    }
     if (commit) refuseOutsideRange();
     QDoubleSpinBox::keyPressEvent(event);
-    if (commit) before_edit_ = value();
+    if (commit) {
+        editing_ = false;
+        before_edit_ = value();
+    }
 }
 
 WholeSpinBox::WholeSpinBox(QWidget* parent) : QSpinBox(parent)
@@ -199,7 +209,7 @@ bool WholeSpinBox::refuseOutsideRange()
 
 void WholeSpinBox::focusInEvent(QFocusEvent* event)
 {
-    before_edit_ = value();
+    if (!editing_) before_edit_ = value();
     QSpinBox::focusInEvent(event);
 }
 
@@ -207,15 +217,25 @@ void WholeSpinBox::focusOutEvent(QFocusEvent* event)
 {
     refuseOutsideRange();
     QSpinBox::focusOutEvent(event);
+    editing_ = false;
     before_edit_ = value();
 }
 
 void WholeSpinBox::keyPressEvent(QKeyEvent* event)
 {
     const bool commit = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // The value before the first keystroke of an edit is what a refusal
+    // brings back (typing changes the value on the way).
+    if (!editing_ && !commit) {
+        before_edit_ = value();
+        editing_ = true;
+    }
     if (commit) refuseOutsideRange();
     QSpinBox::keyPressEvent(event);
-    if (commit) before_edit_ = value();
+    if (commit) {
+        editing_ = false;
+        before_edit_ = value();
+    }
 }
 
 QValidator::State WholeSpinBox::validate(QString& input, int& pos) const

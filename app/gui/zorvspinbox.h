@@ -41,6 +41,7 @@ private:
     bool textOutsideRange(const QString& text, double* typed) const;
     QString decimalSeparator;
     double before_edit_ = 0.0;
+    bool editing_ = false;
 };
 
 // Tells the user, in a German message after the current event, that a typed
@@ -95,4 +96,5 @@ private:
     bool kept_ = false;
     int kept_value_ = 0;
     int before_edit_ = 0;
+    bool editing_ = false;
 };
