@@ -1,6 +1,7 @@
 // The main window's arrangement on the screen: the form scrolls on its own,
 // while the sketch, the checks and the results stand beside it and stay in
 // view; the window takes the size its contents ask for, at most the screen's.
+#include <QComboBox>
 #include <QGraphicsView>
 #include <QLayout>
 #include <QScrollArea>
@@ -90,7 +91,9 @@ void MainWindow::size_plot(int height)
 void MainWindow::relayout()
 {
     // The window's layout asks the central widget, whose layout holds the
-    // scroll areas: both compute their sizes anew.
+    // scroll areas: all compute their sizes anew (a new font changed the
+    // sizes deep inside the form).
+    for (QLayout* l : centralwidget->findChildren<QLayout*>()) l->invalidate();
     centralwidget->layout()->invalidate();
     centralwidget->layout()->activate();
     layout()->invalidate();
@@ -103,6 +106,12 @@ void MainWindow::fit_window(const QRect& available)
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
     const QSize room = available.size() - frame;
     size_plot(room.height() > 0 ? room.height() : PLOT_MAX * 3);
+    // A choice is never cut ("C24 (S1"), whatever the font: the form scrolls
+    // sideways instead.
+    for (QComboBox* choice : tabWidget->findChildren<QComboBox*>()) {
+        choice->setMinimumWidth(0);
+        choice->setMinimumWidth(choice->sizeHint().width());
+    }
 
     // The size at which nothing scrolls: each scroll area as large as its
     // content; the tool bar and frames come from the window's own layout.
@@ -110,10 +119,11 @@ void MainWindow::fit_window(const QRect& available)
     sa_ergebnisse->setMinimumSize(whole_size(sa_ergebnisse->widget()));
     relayout();
     resize(0, 0);
+    const int column_width = whole_size(sa_ergebnisse->widget()).width();
     QSize want = size();
     sa_form->setMinimumSize(0, 0);
     // The column keeps its width: its texts stay whole, the form scrolls.
-    sa_ergebnisse->setMinimumSize(sa_ergebnisse->minimumWidth(), 0);
+    sa_ergebnisse->setMinimumSize(column_width, 0);
     relayout();
 
     if (room.width() <= 0 || room.height() <= 0) {

@@ -12,6 +12,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -898,6 +899,51 @@ TEST_F(ExampleWindowTest, NewLoadRowKeepsTheRowHeightQuietly)
     for (int r = 1; r < 5; ++r) EXPECT_EQ(tv->rowHeight(r), tv->rowHeight(0)) << r;
     EXPECT_GE(tv->rowHeight(0), QFontMetrics(tv->font()).height());
     for (const QString& text : warnings) EXPECT_FALSE(text.contains(QStringLiteral("edit"))) << text.toStdString();
+}
+
+// The options dialog offers fonts up to 12 points: every text of the form
+// and the load table's header stays whole, and the
+// window stays within a 1366 x 768 screen (the form scrolls where it must).
+TEST_F(ExampleWindowTest, TextsStayWholeAtTheLargestOfferedFont)
+{
+    w<QAction>("actionCalculation")->trigger();
+    win->show();
+    const QFont f(QStringLiteral("Arial"), 12);
+    Nelu52_Update_All_Widgets(f);
+    QTableView* tv = w<QTableView>("tv_lasten");
+    tv->setFont(f);
+    tv->horizontalHeader()->setFont(f);
+    tv->verticalHeader()->setFont(f);
+    QApplication::processEvents();
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "fit_window", Q_ARG(QRect, QRect(0, 0, 1366, 768))));
+    QApplication::processEvents();
+    EXPECT_LE(win->width(), 1366);
+    EXPECT_LE(win->height(), 768);
+    auto whole = [](QWidget* x) {
+        if (!x->isVisible()) return true;
+        if (qobject_cast<QLabel*>(x) && !static_cast<QLabel*>(x)->pixmap()) return x->width() >= x->minimumSizeHint().width();
+        if (qobject_cast<QAbstractButton*>(x) || qobject_cast<QComboBox*>(x)) return x->width() >= x->sizeHint().width();
+        return true;
+    };
+    for (QTabWidget* tabs : {w<QTabWidget>("tabWidget")})
+        for (int t = 0; t < tabs->count(); ++t) {
+            tabs->setCurrentIndex(t);
+            QApplication::processEvents();
+            for (QWidget* x : tabs->findChildren<QWidget*>())
+                if (!x->inherits("QToolButton"))
+                    EXPECT_TRUE(whole(x)) << t << " " << x->objectName().toStdString() << " " << x->width() << " < "
+                                          << x->sizeHint().width();
+            if (t == 1) {
+                const QFontMetrics fm(tv->horizontalHeader()->font());
+                EXPECT_GE(tv->horizontalHeader()->sectionSize(1), fm.horizontalAdvance(QStringLiteral("Strebe")));
+                QDir().mkpath(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts");
+                EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) +
+                                             "/test-artefacts/mainwindow_font12_lasten.png", "PNG"));
+            }
+        }
+    w<QTabWidget>("tabWidget")->setCurrentIndex(0);
+    QApplication::processEvents();
+    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_font12.png", "PNG"));
 }
 
 TEST_F(ExampleWindowTest, Screenshot)
