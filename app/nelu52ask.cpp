@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/kovcp.h"
 #include "platform/kovscript.h"
 
 namespace {
@@ -23,6 +24,8 @@ int Nelu52_Ask(int icon, const QString& title, const QString& text, int buttons,
         if (Kov_Script_Pop("qmessagebox", &v, nullptr, 0)) return int(v);
         return escape;
     }
-    std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
+    // In the terminal's character set.
+    std::fprintf(stderr, "%s: %s\n", Kov_Utf8_To_Console(title.toStdString()).c_str(),
+                 Kov_Utf8_To_Console(text.toStdString()).c_str());
     return escape;
 }

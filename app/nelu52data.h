@@ -132,6 +132,9 @@ public slots:
 public:
     // The same with explicit file names; annex_file NULL leaves the annex alone.
     int write_file(const char* input_file, const char* annex_file);
+    // After a write that failed: the message naming the file that could not
+    // be written and the reason (German, UTF-8); empty after a good write.
+    static QString write_failure();
     int read_file(const char* input_file, const char* annex_file);
 
     // The checks themselves; each adds 1 to anzahl_nachweise and replaces its

@@ -4,11 +4,13 @@
 // values separated by one blank. Doubles are written like "%g" in the C locale
 // whatever locale the process runs in; a file is replaced only when its new
 // version is complete.
+#include <cerrno>
 #include <climits>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <locale.h>
 #include <unistd.h>
@@ -22,6 +24,7 @@
 #include "nad/nadactive.h"
 #include "nad/nadselect.h"
 #include "platform/kovcp.h"
+#include "platform/kovfilefailure.h"
 #include "platform/kovhost.h"
 #include "platform/kovreplace.h"
 #include "platform/kovpath.h"
@@ -178,6 +181,19 @@ private:
 // form then shows defaults; before a save replaces that file, its bytes are
 // kept as "<name>.bak", so that a damaged or newer file is never lost.
 std::string g_unread_input;
+// The message of the last write that failed.
+QString g_write_failure;
+
+// Replaces the file by what fill writes; a failure leaves its message.
+bool replace_file(const char* name, const std::function<bool(FILE*)>& fill)
+{
+    errno = 0;
+    const int rc = Kov_Replace_File(name, fill);
+    const int err = errno;
+    if (rc == KOV_REPLACE_OK) return true;
+    g_write_failure = QString::fromStdString(Kov_Write_Failure_Text(name, rc, err));
+    return false;
+}
 
 void Keep_Unread_Input(const char* input_file)
 {
@@ -229,19 +245,25 @@ int NELU52_DATA::write_file(const char* input_file, const char* annex_file)
     Line(out, holzart_st, holzguete_st, mit_kh_st, st_wie_sw);
 
     Keep_Unread_Input(input_file);
-    const bool written = Kov_Replace_File(input_file, [&out](FILE* f) {
+    g_write_failure.clear();
+    const bool written = replace_file(input_file, [&out](FILE* f) {
         return std::fwrite(out.constData(), 1, (size_t)out.size(), f) == (size_t)out.size();
-    }) == KOV_REPLACE_OK;
+    });
     if (!written) return 1;
 
     if (annex_file && *annex_file) {
-        const bool annex_written = Kov_Replace_File(annex_file, [](FILE* f) {
+        const bool annex_written = replace_file(annex_file, [](FILE* f) {
             Nad_Write_Activ_Nadname(f);
             return std::fputs("0\n", f) >= 0;
-        }) == KOV_REPLACE_OK;
+        });
         if (!annex_written) return 2;
     }
     return 0;
+}
+
+QString NELU52_DATA::write_failure()
+{
+    return g_write_failure;
 }
 
 int NELU52_DATA::read_file(const char* input_file, const char* annex_file)

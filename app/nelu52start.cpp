@@ -2,6 +2,9 @@
 // host's installation check.
 #include "app/nelu52start.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -124,21 +127,11 @@ int Nelu52_Host_Paths()
 
 void Nelu52_Warning(const QString& title, const QString& text)
 {
-    switch (Kov_Ui_Mode()) {
-    case KOV_UI_SCRIPTED:
+    if (Kov_Ui_Mode() == KOV_UI_SCRIPTED) {
         Kov_Script_Log("Warning %s: %s", title.toUtf8().constData(), text.toUtf8().constData());
         return;
-    case KOV_UI_INTERACTIVE:
-        if (Nelu52AskFunction ask = Nelu52_Ask_Function()) {
-            ask(NELU52_ICON_WARNING, title, text, NELU52_YES, NELU52_YES);
-            return;
-        }
-        std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
-        return;
-    default:
-        std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
-        return;
     }
+    Nelu52_Ask(NELU52_ICON_WARNING, title, text, NELU52_OK, NELU52_OK);
 }
 
 int Nelu52_Choose_Platform()
@@ -154,6 +147,44 @@ int Nelu52_Choose_Platform()
     // Qt would abort on a display it cannot reach; the program then runs as
     // in batch mode and prints its results.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    return 1;
+}
+
+int Nelu52_Runtime_Dir()
+{
+    const char* set = std::getenv("XDG_RUNTIME_DIR");
+    if (set && *set) return 1;
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string dir = std::string(tmp && *tmp ? tmp : "/tmp") + "/kov-runtime-" + std::to_string(::getuid());
+    ::mkdir(dir.c_str(), 0700);
+    // Only a folder of this user that nobody else may enter is taken.
+    struct stat st;
+    if (::lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) return 0;
+    if ((st.st_mode & 0777) != 0700 && ::chmod(dir.c_str(), 0700) != 0) return 0;
+    return ::setenv("XDG_RUNTIME_DIR", dir.c_str(), 1) == 0 ? 1 : 0;
+}
+
+int Nelu52_Check_Data(QString* message)
+{
+    const char* data = std::getenv("DATA");
+    if (!data || !*data) {
+        if (message)
+            *message = QString::fromUtf8(
+                "Die Umgebungsvariable DATA ist nicht gesetzt.\n"
+                "Sie nennt den Ordner der Installationsdaten (nationale Anhänge im Unterordner NAD, Hilfe); "
+                "ohne ihn kann der Versatz nicht nach dem nationalen Anhang der Position gerechnet werden.");
+        return 0;
+    }
+    struct stat st;
+    if (::stat(Kov_Path(data).c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        if (message)
+            *message = QString::fromUtf8("Der Ordner \"%1\" der Umgebungsvariablen DATA existiert nicht.\n"
+                                         "Er enthält die Installationsdaten (nationale Anhänge im Unterordner NAD, "
+                                         "Hilfe); ohne ihn kann der Versatz nicht nach dem nationalen Anhang der "
+                                         "Position gerechnet werden.")
+                           .arg(QString::fromLocal8Bit(data));
+        return 0;
+    }
     return 1;
 }
 

@@ -54,7 +54,7 @@ int Nelu52_Host_Paths();
 extern const char NELU52_INSTALL_TITLE[];   // "ABBRUCH"
 extern const char NELU52_INSTALL_TEXT[];    // "KOV ist nicht korrekt installiert\n DATA, ..."
 
-// A parentless warning box with a single Yes button; batch mode prints title
+// A parentless warning box with a single OK button (it only informs); batch mode prints title
 // and text to standard error, scripted mode logs "Warning <title>: <text>".
 void Nelu52_Warning(const QString& title, const QString& text);
 
@@ -63,6 +63,17 @@ void Nelu52_Warning(const QString& title, const QString& text);
 // that the application object can be made; must run before it is. 1 when it
 // chose offscreen, 0 when it left the platform alone.
 int Nelu52_Choose_Platform();
+
+// Qt keeps its runtime files in the folder XDG_RUNTIME_DIR names and warns on
+// standard error when the environment names none (a batch run, a container):
+// then the folder "kov-runtime-<uid>" in TMPDIR (or /tmp) is made, private to
+// the user, and named. 1 when XDG_RUNTIME_DIR names a folder afterwards.
+int Nelu52_Runtime_Dir();
+
+// The installation data: DATA must name an existing folder (the annexes, the
+// help and the product data lie there). 1 when it does; 0 with *message, a
+// German text naming the variable and the folder, when not.
+int Nelu52_Check_Data(QString* message);
 
 class QCoreApplication;
 class QTranslator;

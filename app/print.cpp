@@ -30,6 +30,7 @@
 #include "platform/kovhost.h"
 #include "platform/kovoli.h"
 #include "platform/kovpath.h"
+#include "platform/kovfilefailure.h"
 #include "platform/kovreplace.h"
 #include "platform/olirecords.h"
 #include "platform/kovmath.h"
@@ -674,21 +675,33 @@ int print_fehlermeldungen(FILE* list, int code)
 
 namespace {
 
+// The list could not be written: which file, and why.
+void no_list(int rc, int err)
+{
+    Nelu52_Warning(QStringLiteral("Druckliste"),
+                   QString::fromLatin1(kNoList) + QLatin1Char('\n') +
+                       QString::fromStdString(Kov_Write_Failure_Text(nelu52_oli_name, rc, err)));
+}
+
 void view_or_print(NELU52_DATA& d, bool print)
 {
     OliCLocaleScope numeric_c;
     d.cal_nachweise();
     KovReplacement r;
-    if (Kov_Replace_Open(nelu52_oli_name, &r) != KOV_REPLACE_OK) {
-        Nelu52_Warning(QStringLiteral("ABBRUCH"), QString::fromLatin1(kNoList));
+    errno = 0;
+    int rc = Kov_Replace_Open(nelu52_oli_name, &r);
+    if (rc != KOV_REPLACE_OK) {
+        no_list(rc, errno);
         return;
     }
     print_eingabedaten(d, r.f);
     print_ergebnisse(d, r.f);
     print_zusammenfassung(d, r.f);
     Oli_Close_Bookmarks(r.f);
-    if (Kov_Replace_Close(&r, 1) != KOV_REPLACE_OK) {
-        Nelu52_Warning(QStringLiteral("ABBRUCH"), QString::fromLatin1(kNoList));
+    errno = 0;
+    rc = Kov_Replace_Close(&r, 1);
+    if (rc != KOV_REPLACE_OK) {
+        no_list(rc, errno);
         return;
     }
     if (print)

@@ -35,3 +35,8 @@ void Kov_Set_Gui_Hooks(const KovGuiHooks* hooks);
 // ("/pos/POS_01.oli" -> "/pos/POS_01.oli.pdf"); appended, not replaced, so no
 // other file of the position can be hit.
 std::string Oli_Pdf_Path_Of(const std::string& path);
+
+// The path from the root: a relative one is taken from the working folder
+// ("VERSATZ_01.oli" in /pos -> "/pos/VERSATZ_01.oli"), so that a message can
+// say where a file is. Links are not resolved.
+std::string Oli_Absolute_Path(const std::string& path);

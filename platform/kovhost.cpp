@@ -321,7 +321,8 @@ int Quick_OLI_View(const char* base, const char* path)
     const int mode = Kov_Ui_Mode();
     if ((viewer && *viewer) || mode == KOV_UI_SCRIPTED || !path || !*path)
         return oli_call("Quick_OLI_View", false, base, path);
-    const std::string list = Kov_Path(path);
+    // From the root: the viewer proposes and names files beside the list.
+    const std::string list = Oli_Absolute_Path(Kov_Path(path));
     const KovGuiHooks* gui = Kov_Gui_Hooks();
     if (mode == KOV_UI_INTERACTIVE && gui && gui->open_viewer(list)) {
         Kov_Script_Log("Quick_OLI_View %s %s", base ? base : "", path);
@@ -353,7 +354,8 @@ int Quick_OLI_Print(const char* base, const char* path)
         return oli_call("Quick_OLI_Print", true, base, path);
     const bool window = mode == KOV_UI_INTERACTIVE;
     if (!window) std::fprintf(stderr, "Quick_OLI_Print: %s %s\n", base ? base : "", path);
-    const std::string list = Kov_Path(path);
+    // From the root: the message names the full path of the PDF.
+    const std::string list = Oli_Absolute_Path(Kov_Path(path));
     std::string pdf, error = "no printer service in this program";
     const KovGuiHooks* gui = Kov_Gui_Hooks();
     if (!gui || !gui->print_file(list, &pdf, &error)) {
@@ -361,7 +363,7 @@ int Quick_OLI_Print(const char* base, const char* path)
             Init_Message();
             Set_Message_Title("Drucken");
             Fill_Message("Die Druckliste kann nicht gedruckt werden:");
-            Fill_Message(path);
+            Fill_Message(Kov_Utf8_To_Cp(KOV_CP850, list).c_str());
             Draw_Message();
         } else {
             std::fprintf(stderr, "Quick_OLI_Print: %s\n", error.c_str());
@@ -383,7 +385,7 @@ int Quick_OLI_Print(const char* base, const char* path)
             Init_Message();
             Set_Message_Title("Drucken");
             Fill_Message("Kein Drucker eingerichtet. Die Druckliste steht in der PDF-Datei");
-            Fill_Message(pdf.c_str());
+            Fill_Message(Kov_Utf8_To_Cp(KOV_CP850, pdf).c_str());
             Draw_Message();
         } else {
             std::printf("%s\n", pdf.c_str());

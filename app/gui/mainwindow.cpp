@@ -68,15 +68,33 @@ MainWindow::MainWindow()
         delegate_kraft[i] = nullptr;
     }
 
+    setup_form();
+    loadSettings();
+    setup_plot_and_title();
+    setup_results();
+
+    report_read_problems(nelu52_data.read_data());
+
+    setup_dialogs_and_actions();
+
+    loadSettings();
+    loadSettings_fonts_colors();
+
+    display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
+
+    connect_inputs();
+
+    fit_window(available_area(this));
+    typ_click();
+    plot_ansicht_fit(true);
+}
+
+// The form of the designer file in its scroll areas, with the pictures of
+// the joint types and the choices of the bolt diameter and service class.
+void MainWindow::setup_form()
+{
     setupUi(this);
-    // The form is taller than a small screen (1366 x 768): it sits in a scroll
-    // area, and the window takes the form's size up to the screen's.
-    sa_form = new QScrollArea(this);
-    sa_form->setObjectName(QStringLiteral("sa_form"));
-    sa_form->setFrameShape(QFrame::NoFrame);
-    sa_form->setWidgetResizable(true);
-    sa_form->setWidget(takeCentralWidget());
-    setCentralWidget(sa_form);
+    arrange_form();
 
     const char* typ_icons[4] = {":/skizzen/images/versatz_stirn_sgr.png",
                                 ":/skizzen/images/versatz_brust_sgr.png",
@@ -91,16 +109,21 @@ MainWindow::MainWindow()
         cob_d_bolzen->addItem(QString::fromLatin1(bolzen_text[i]), bolzen_d[i]);
     for (int k = 1; k <= 3; ++k)
         cob_nkl->addItem(QStringLiteral("Nutzungsklasse %1").arg(k), k);
+}
 
-    loadSettings();
-
+void MainWindow::setup_plot_and_title()
+{
     centralwidget->setStyleSheet(QStringLiteral("QWidget#centralwidget {background-color: #D0D0D0;}"));
 
     scene_plot = new QGraphicsScene(this);
     gv_plot->setScene(scene_plot);
 
     setWindowTitle(QStringLiteral("Q8-WPSL, ") + nelu52_titel);
+}
 
+// The four result rows: name, bar and percentage.
+void MainWindow::setup_results()
+{
     style_balken_ok = QStringLiteral(
         "QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; "
         "background-color: #FFFFFF;} QProgressBar::chunk {background-color: #006400; width: 10px; "
@@ -131,9 +154,12 @@ MainWindow::MainWindow()
         erg_layout->addWidget(erg_balken[i], 2 * i + 2, 0);
         erg_layout->addWidget(erg_prozent[i], 2 * i + 2, 1);
     }
+}
 
-    report_read_problems(nelu52_data.read_data());
-
+// The annex choice, the load table, the choices of joint type and timber,
+// the tool bar's actions and the options and exit dialogs.
+void MainWindow::setup_dialogs_and_actions()
+{
     // The annex choice lives to the end of the run; no member holds it.
     NA_SelectDialog* na_dialog = new NA_SelectDialog;
     na_dialog->setWindowFlags(Qt::Window);
@@ -175,12 +201,11 @@ MainWindow::MainWindow()
     exit_dialog = new ExitDialog;
     exit_dialog->setWindowFlags(Qt::Window);
     connect(actionEnde, &QAction::triggered, this, [this] { ende_request(); });
+}
 
-    loadSettings();
-    loadSettings_fonts_colors();
-
-    display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
-
+// The inputs that enter the checks: each change shows its results.
+void MainWindow::connect_inputs()
+{
     for (QSpinBox* sb : {ed_Balken_hD, ed_Balken_b, ed_Balken_hG, ed_Balken_tv1, ed_Balken_tv2})
         connect(sb, qOverload<int>(&QSpinBox::valueChanged), this, [this] { h_check_click(); });
     for (QCheckBox* cb : {cb_max_tv1, cb_max_tv2})
@@ -203,10 +228,6 @@ MainWindow::MainWindow()
         connect(b, &QAbstractButton::toggled, this, input);
     connect(model_lasten, &QStandardItemModel::rowsInserted, this, input);
     connect(model_lasten, &QStandardItemModel::rowsRemoved, this, input);
-
-    fit_window(available_area(this));
-    typ_click();
-    plot_ansicht_fit(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -403,49 +424,6 @@ void MainWindow::shrink()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     fit_view();
     fit_window(available_area(this));
-}
-
-void MainWindow::fit_window(const QRect& available)
-{
-    // The smallest size the form allows, as the window had it without the
-    // scroll area: the tool bar and frames come from the window's own layout.
-    QWidget* form = sa_form->widget();
-    // As the scroll area reads it: a form that may not shrink below its size
-    // hint in a direction (its size policy) needs that much.
-    QSize smallest = form->minimumSizeHint().expandedTo(form->minimumSize());
-    const QSizePolicy policy = form->sizePolicy();
-    if (!(policy.horizontalPolicy() & QSizePolicy::ShrinkFlag))
-        smallest.setWidth(std::max(smallest.width(), form->sizeHint().width()));
-    if (!(policy.verticalPolicy() & QSizePolicy::ShrinkFlag))
-        smallest.setHeight(std::max(smallest.height(), form->sizeHint().height()));
-    sa_form->setMinimumSize(smallest);
-    layout()->activate();
-    resize(0, 0);
-    QSize want = size();
-    sa_form->setMinimumSize(0, 0);
-    layout()->activate();
-
-    // Room for the window's frame where a window manager draws one.
-    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-    const QSize room = available.size() - frame;
-    if (room.width() <= 0 || room.height() <= 0) {
-        resize(want);
-        return;
-    }
-    // A scroll bar in one direction must not call for the other one.
-    if (want.height() > room.height())
-        want.setWidth(want.width() + sa_form->verticalScrollBar()->sizeHint().width());
-    if (want.width() > room.width())
-        want.setHeight(want.height() + sa_form->horizontalScrollBar()->sizeHint().height());
-    resize(want.boundedTo(room));
-    if (isVisible()) {
-        QRect g = frameGeometry();
-        if (g.right() > available.right()) g.moveRight(available.right());
-        if (g.bottom() > available.bottom()) g.moveBottom(available.bottom());
-        if (g.left() < available.left()) g.moveLeft(available.left());
-        if (g.top() < available.top()) g.moveTop(available.top());
-        move(g.topLeft());
-    }
 }
 
 void MainWindow::plot_ansicht_gs()

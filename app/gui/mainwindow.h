@@ -122,7 +122,10 @@ public:
     tv_ComboBoxDelegate* delegate_dauer;
     tv_ButtonDelegate* delegate_button;
     ProxyModelWithHeaderModels* proxy_lasten;
+    // The form (the tab widget) scrolls in sa_form; the sketch, the checks and
+    // the results stand beside it in sa_ergebnisse, sized to be seen whole.
     QScrollArea* sa_form = nullptr;
+    QScrollArea* sa_ergebnisse = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -142,6 +145,17 @@ private:
     // Tells the user what a damaged input file held that could not be taken
     // (read: what the read returned), before anything is calculated.
     void report_read_problems(int read);
+    // The steps of the construction, in their order.
+    void setup_form();
+    void arrange_form();
+    void setup_plot_and_title();
+    void setup_results();
+    void setup_dialogs_and_actions();
+    void connect_inputs();
+    // The sketch's side for a window whose form may be height pixels high:
+    // what the checks and results leave, within the sketch's limits.
+    void size_plot(int height);
+    void relayout();
     // While the strut takes the sill's timber, its panel shows the sill's kind,
     // grade and k_h switch (greyed), so the screen says what is computed.
     void show_sill_timber_in_strut();

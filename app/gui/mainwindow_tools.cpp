@@ -18,10 +18,11 @@ int MainWindow::save_input()
     if (rc == 1)
         Ui_Message_Box(QMessageBox::Critical, QStringLiteral("Fehler"),
                        QString::fromUtf8("Die Eingabedaten konnten nicht gespeichert werden!\n%1")
-                           .arg(QString::fromLocal8Bit(nelu52_inp_name)));
+                           .arg(NELU52_DATA::write_failure()));
     else if (rc != 0)
         Ui_Message_Box(QMessageBox::Warning, QStringLiteral("Fehler"),
-                       QString::fromUtf8("Der nationale Anhang der Position konnte nicht gespeichert werden!"));
+                       QString::fromUtf8("Der nationale Anhang der Position konnte nicht gespeichert werden!\n%1")
+                           .arg(NELU52_DATA::write_failure()));
     return rc;
 }
 

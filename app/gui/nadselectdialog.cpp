@@ -1,5 +1,7 @@
 #include "app/gui/nadselectdialog.h"
 
+#include <cerrno>
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayoutItem>
@@ -19,6 +21,8 @@
 #include "nad/nadactive.h"
 #include "nad/nadlist.h"
 #include "nad/nadselect.h"
+#include "platform/kovfilefailure.h"
+#include "platform/kovreplace.h"
 #include "platform/kovhost.h"
 
 QString Nad_Flag_Picture(int flag_index)
@@ -118,9 +122,13 @@ void NA_SelectDialog::storedata()
     for (int i = 0; i < count && i < rb_list.size(); ++i)
         if (rb_list[i]->isChecked()) chosen = NadList.names[i];
 
-    if (!Nad_Store_Choice(chosen, nelu52_nad_name))
+    errno = 0;
+    if (!Nad_Store_Choice(chosen, nelu52_nad_name)) {
+        const int err = errno;
         Ui_Message_Box(QMessageBox::Warning, QStringLiteral("Fehler"),
-                       QString::fromUtf8("Der nationale Anhang der Position konnte nicht gespeichert werden!"));
+                       QString::fromUtf8("Der nationale Anhang der Position konnte nicht gespeichert werden!\n") +
+                           QString::fromStdString(Kov_Write_Failure_Text(nelu52_nad_name, KOV_REPLACE_WRITE_FAILED, err)));
+    }
     emit naChanged();
 }
 

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
@@ -378,7 +380,63 @@ TEST_F(InputFile, ReadOnlyFileIsNotReplaced)
     NELU52_DATA d;
     EXPECT_EQ(d.write_file("ro.inp", nullptr), 1);
     EXPECT_EQ(Slurp("ro.inp"), "3\nalt\n");
+    const QString why = NELU52_DATA::write_failure();
+    EXPECT_TRUE(why.contains(QString::fromStdString(std::filesystem::current_path().string() + "/ro.inp"))) << why.toStdString();
+    EXPECT_TRUE(why.endsWith(QString::fromUtf8("die Datei ist schreibgeschützt."))) << why.toStdString();
     ::chmod("ro.inp", 0644);
+    EXPECT_EQ(d.write_file("ro.inp", nullptr), 0);
+    EXPECT_TRUE(NELU52_DATA::write_failure().isEmpty());
+}
+
+// A save into a folder that is gone names the folder.
+TEST_F(InputFile, SaveIntoAMissingFolderSaysSo)
+{
+    NELU52_DATA d;
+    EXPECT_EQ(d.write_file("weg/POS_01.inp", nullptr), 1);
+    const std::string here = std::filesystem::current_path().string();
+    EXPECT_EQ(NELU52_DATA::write_failure(),
+              QString::fromUtf8("Die Datei „%1/weg/POS_01.inp“ konnte nicht geschrieben werden: der Ordner „%1/weg“ "
+                                "existiert nicht.")
+                  .arg(QString::fromStdString(here)));
+}
+
+// A write-protected position folder: the message names the file and the
+// folder's protection. Root writes everywhere, so the save then runs as an
+// ordinary user in a child process.
+TEST_F(InputFile, SaveIntoAWriteProtectedFolderSaysSo)
+{
+    const std::string folder = std::filesystem::current_path().string() + "/nur_lesen";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0555), 0);
+    ::chmod(folder.c_str(), 0555);
+    ::chmod(std::filesystem::current_path().c_str(), 0755);
+    ::chmod(std::filesystem::current_path().parent_path().c_str(), 0755);  // the user reaches the folder
+    const std::string expected = "Die Datei \xE2\x80\x9E" + folder + "/POS_01.inp\xE2\x80\x9C konnte nicht geschrieben werden: "
+                                 "der Ordner \xE2\x80\x9E" + folder + "\xE2\x80\x9C ist schreibgesch\xC3\xBCtzt (keine Schreibrechte).";
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) _exit(3);
+        NELU52_DATA d;
+        const int rc = d.write_file((folder + "/POS_01.inp").c_str(), nullptr);
+        const std::string why = NELU52_DATA::write_failure().toStdString();
+        if (::write(fds[1], why.data(), why.size()) < 0) _exit(4);
+        _exit(rc == 1 ? 0 : 2);
+    }
+    ::close(fds[1]);
+    std::string why;
+    char buf[512];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) why.append(buf, size_t(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::chmod(folder.c_str(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_NE(WEXITSTATUS(status), 3) << "cannot run as an ordinary user";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << why;
+    EXPECT_EQ(why, expected);
 }
 
 // A service class outside 1 to 3 is not taken: the class stays and the

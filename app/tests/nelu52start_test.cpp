@@ -2,6 +2,7 @@
 // program run as the host starts it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -192,6 +193,58 @@ TEST(Program, IncompleteInstallationStops)
     EXPECT_NE(r.code, 1);
     EXPECT_NE(r.err.find("ABBRUCH"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("KOV ist nicht korrekt installiert\n DATA, EXEC oder/und TEMP unbekannt"), std::string::npos);
+}
+
+// Without the installation data no result follows the position's annex: one
+// German message names the variable (and the folder), and nothing is computed.
+TEST(Program, MissingDataFolderStopsWithOneMessage)
+{
+    apptest::Workdir dir;
+    for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
+        std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+    const std::vector<std::string> host = {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos(),
+                                           "KOV_UI_MODE=batch", "LANG=de_DE.UTF-8"};
+    struct Case {
+        const char* what;
+        std::vector<std::string> env;
+        std::string names;
+    } const cases[] = {
+        {"DATA unset", {}, "Die Umgebungsvariable DATA ist nicht gesetzt."},
+        {"DATA names no folder", {"DATA=" + dir.root() + "/fehlt"},
+         "Der Ordner \"" + dir.root() + "/fehlt\" der Umgebungsvariablen DATA existiert nicht."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> env = host;
+        env.insert(env.end(), c.env.begin(), c.env.end());
+        const ProgramRun r = Start({"VERSATZ", "0", "1", "1"}, env, dir.pos(),
+                                   {"DATA", "XDG_RUNTIME_DIR", "LC_ALL", "LC_CTYPE", "LANG"});
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.out, "");
+        // One message, in UTF-8 as the terminal's locale says, and no other line.
+        EXPECT_EQ(r.err.find("ABBRUCH: " + c.names), 0u) << r.err;
+        EXPECT_NE(r.err.find("nationalen Anhang"), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
+        EXPECT_EQ(r.err.find("Safeguard"), std::string::npos);
+    }
+}
+
+// A batch run as the README's first command starts it: the four results and
+// not one line besides them, whatever the environment lacks (no runtime
+// folder, no user annex folder yet).
+TEST(Program, BatchRunPrintsOnlyTheResults)
+{
+    apptest::Workdir dir;
+    for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
+        std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+    const ProgramRun r =
+        Start({"VERSATZ", "0", "1", "1"},
+              {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos(), "DRAM=" + dir.root() + "/neu"},
+              dir.pos(), {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "KOV_UI_MODE", "XDG_RUNTIME_DIR", "DRAM"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out.find("Safeguard"), std::string::npos);
+    EXPECT_NE(r.out.find("Versatz: 82.37 %"), std::string::npos) << r.out;
 }
 
 // The bundled example position started as the host starts it, with and

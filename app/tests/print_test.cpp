@@ -340,22 +340,28 @@ TEST_F(PrintTest, DoubleStepShowsLargerForeWoodUtilisation)
 
 // ---- failures and repeats ----------------------------------------------------------------------------
 
-TEST_F(PrintTest, ListThatCannotBeCreatedSaysAbbruch)
+// The message names the file and the reason.
+TEST_F(PrintTest, ListThatCannotBeCreatedSaysWhichFileAndWhy)
 {
     std::snprintf(nelu52_oli_name, sizeof nelu52_oli_name, "%s", "no/such/dir/VERSATZ_01.oli");
     Print_OliView(d);
     const std::string log = Kov_Script_Log_Text();
-    EXPECT_NE(log.find("Warning ABBRUCH: Die Druckliste kann nicht erzeugt werden!"), std::string::npos);
+    const std::string dir = std::filesystem::current_path().string() + "/no/such/dir";
+    EXPECT_NE(log.find("Warning Druckliste: Die Druckliste kann nicht erzeugt werden!\nDie Datei \xE2\x80\x9E" + dir +
+                       "/VERSATZ_01.oli\xE2\x80\x9C konnte nicht geschrieben werden: der Ordner \xE2\x80\x9E" + dir +
+                       "\xE2\x80\x9C existiert nicht."),
+              std::string::npos)
+        << log;
     EXPECT_EQ(log.find("Quick_OLI_View"), std::string::npos);
     Kov_Script_Reset();
     Print_OliPrint(d);
-    EXPECT_NE(std::string(Kov_Script_Log_Text()).find("Warning ABBRUCH"), std::string::npos);
+    EXPECT_NE(std::string(Kov_Script_Log_Text()).find("Warning Druckliste"), std::string::npos);
     EXPECT_EQ(std::string(Kov_Script_Log_Text()).find("Quick_OLI_Print"), std::string::npos);
     // cal_Print says nothing and returns the calculation's code.
     Kov_Script_Reset();
     int flag = 0;
     EXPECT_EQ(cal_Print(d, &flag), 0);
-    EXPECT_EQ(std::string(Kov_Script_Log_Text()).find("ABBRUCH"), std::string::npos);
+    EXPECT_EQ(std::string(Kov_Script_Log_Text()).find("Warning"), std::string::npos);
 }
 
 // Two requests in a row leave one complete list: the second one.

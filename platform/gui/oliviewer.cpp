@@ -8,7 +8,9 @@
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
@@ -16,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -159,13 +162,28 @@ public:
             label->setToolTip(all.trimmed());
             statusBar()->addPermanentWidget(label);
         }
-        resize(900, 1000);
+        place_on_screen();
         view_->zoom = 1.0;
         set_zoom(1.0);
         go(0);
     }
 
 private:
+    // 900 x 1000 where the screen has room; never larger than the part of the
+    // screen a window may take, title bar and frame included.
+    void place_on_screen()
+    {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) {
+            resize(900, 1000);
+            return;
+        }
+        const QRect area = screen->availableGeometry();
+        const QSize frame(16, 40);  // a window manager's frame and title bar, before the first show
+        const QSize size = QSize(900, 1000).boundedTo(area.size() - frame);
+        resize(size);
+        move(area.left() + (area.width() - size.width() - frame.width()) / 2, area.top());
+    }
     void go(int index)
     {
         const int n = int(pages_->pages.size());
@@ -185,16 +203,20 @@ private:
         zoom_label_->setText(QString(" %1 % ").arg(int(std::lround(view_->zoom * 100))));
         view_->relayout();
     }
+    // The room for the page without scroll bars; the page widget adds a
+    // margin of 10 pixels and its shadow around the page.
+    QSize room() const { return scroll_->maximumViewportSize() - QSize(24, 24); }
     void fit_width()
     {
+        // A page that is taller than the window brings the vertical bar.
         const double px = view_->logicalDpiX() / 2.54 * pages_->width;
-        set_zoom((scroll_->viewport()->width() - 24) / px);
+        set_zoom((room().width() - scroll_->verticalScrollBar()->sizeHint().width()) / px);
     }
     void fit_page()
     {
         const double px_w = view_->logicalDpiX() / 2.54 * pages_->width;
         const double px_h = view_->logicalDpiY() / 2.54 * pages_->height;
-        set_zoom(std::min((scroll_->viewport()->width() - 24) / px_w, (scroll_->viewport()->height() - 24) / px_h));
+        set_zoom(std::min(room().width() / px_w, room().height() / px_h));
     }
     void export_pdf()
     {
@@ -214,12 +236,15 @@ private:
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setDocName(QString::fromLocal8Bit(path_.c_str()));
-        // Without a printer the dialog can only print to a file: beside the list.
-        if (QPrinterInfo::availablePrinterNames().isEmpty())
-            printer.setOutputFileName(QString::fromLocal8Bit(Oli_Pdf_Path_Of(path_).c_str()));
+        // Printing into a file writes beside the list, not into the home folder.
+        const QString beside = QString::fromLocal8Bit(Oli_Pdf_Path_Of(Oli_Absolute_Path(path_)).c_str());
+        if (QPrinterInfo::availablePrinterNames().isEmpty()) printer.setOutputFileName(beside);
         // A child of the viewer and modal to it only: it never hides behind the
         // viewer and leaves the program's other windows alone.
         QPrintDialog dialog(&printer, this);
+        // Qt's dialog proposes a file in the home folder when a printer exists;
+        // its file field is the line edit named "filename".
+        if (QLineEdit* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) file->setText(beside);
         dialog.setWindowModality(Qt::WindowModal);
         dialog.setMinMax(1, int(pages_->pages.size()));
         if (dialog.exec() != QDialog::Accepted) return;

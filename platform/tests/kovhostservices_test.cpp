@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <cstdio>
@@ -10,8 +11,12 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/kovclock.h"
+#include "platform/kovfilefailure.h"
+#include "platform/kovgui.h"
+#include "platform/kovreplace.h"
 #include "platform/kovhelp.h"
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
@@ -338,4 +343,42 @@ TEST(FileSearch, NestedSearchesAreIndependent)
     }
     DOSFindClose(&outer);
     EXPECT_EQ(seen, (std::vector<std::string>{"A/1.nad", "A/2.nad", "B/1.nad", "B/2.nad"}));
+}
+
+// A message about a failed save names the file from the root and says why.
+TEST(Files, WriteFailureNamesTheFileAndTheReason)
+{
+    kovtest::TempDir d;
+    const std::string dir = d.path();
+    ASSERT_TRUE(kovtest::write_file(d / "fest.inp", "x"));
+    ::chmod((d / "fest.inp").c_str(), 0444);
+    ::mkdir((d / "ordner.inp").c_str(), 0755);
+    const std::string q1 = "\xE2\x80\x9E", q2 = "\xE2\x80\x9C";
+    struct Case {
+        std::string name;
+        int rc, err;
+        std::string reason;
+    } const cases[] = {
+        {dir + "/fehlt/POS_01.inp", KOV_REPLACE_NO_TEMP, ENOENT, "der Ordner " + q1 + dir + "/fehlt" + q2 + " existiert nicht"},
+        {dir + "/POS_01.inp", KOV_REPLACE_WRITE_FAILED, ENOSPC, "der Datentr\xC3\xA4ger ist voll"},
+        {dir + "/POS_01.inp", KOV_REPLACE_WRITE_FAILED, EDQUOT, "der Datentr\xC3\xA4ger ist voll"},
+        {dir + "/POS_01.inp", KOV_REPLACE_NO_TEMP, EROFS, "der Datentr\xC3\xA4ger ist schreibgesch\xC3\xBCtzt"},
+        {dir + "/fest.inp", KOV_REPLACE_READ_ONLY, 0, "die Datei ist schreibgesch\xC3\xBCtzt"},
+        {dir + "/POS_01.inp", KOV_REPLACE_NO_TEMP, EACCES,
+         "der Ordner " + q1 + dir + q2 + " ist schreibgesch\xC3\xBCtzt (keine Schreibrechte)"},
+        {dir + "/ordner.inp", KOV_REPLACE_NO_NAME, 0, "unter diesem Namen steht ein Ordner"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Kov_Write_Failure_Reason(c.name.c_str(), c.rc, c.err), c.reason) << c.name << " " << c.err;
+    EXPECT_EQ(Kov_Write_Failure_Text((dir + "/POS_01.inp").c_str(), KOV_REPLACE_WRITE_FAILED, ENOSPC),
+              "Die Datei " + q1 + dir + "/POS_01.inp" + q2 +
+                  " konnte nicht geschrieben werden: der Datentr\xC3\xA4ger ist voll.");
+    // A relative name is named from the working folder.
+    char* cwd = ::getcwd(nullptr, 0);
+    ASSERT_NE(cwd, nullptr);
+    const std::string here(cwd);
+    std::free(cwd);
+    EXPECT_EQ(Oli_Absolute_Path("POS_01.oli"), here + "/POS_01.oli");
+    EXPECT_EQ(Oli_Absolute_Path("./POS_01.oli"), here + "/POS_01.oli");
+    EXPECT_EQ(Oli_Absolute_Path("/pos/POS_01.oli"), "/pos/POS_01.oli");
 }

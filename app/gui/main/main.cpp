@@ -43,10 +43,19 @@ int main(int argc, char** argv)
     // The application object comes first so that the installation warning can
     // be shown as a message box.
     Nelu52_Choose_Platform();
+    Nelu52_Runtime_Dir();
     QApplication* app = new QApplication(argc, argv);
     Kov_Numeric_C_Locale();
     if (!Nelu52_Host_Paths()) {
         Nelu52_Warning(QString::fromLatin1(NELU52_INSTALL_TITLE), QString::fromLatin1(NELU52_INSTALL_TEXT));
+        delete app;
+        return 2;
+    }
+    // Without the installation data no result would follow the position's
+    // annex: one message, and no results at all.
+    QString missing;
+    if (!Nelu52_Check_Data(&missing)) {
+        Nelu52_Warning(QString::fromLatin1(NELU52_INSTALL_TITLE), missing);
         delete app;
         return 2;
     }

@@ -11,6 +11,11 @@
 #include <QStringList>
 #include <QTest>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -124,6 +129,62 @@ TEST(Druckvorschau, DialogsStillOpenAfterPrinting)
     closer.stop();
     EXPECT_EQ(answer, int(QMessageBox::Yes));
     EXPECT_TRUE(seen.contains(QString::fromUtf8("Speichern?"))) << seen.join(" | ").toStdString();
+    viewer->close();
+    QApplication::processEvents();
+}
+
+namespace {
+
+QAction* viewer_action(QWidget* viewer, const char* text)
+{
+    for (QAction* a : viewer->findChildren<QAction*>())
+        if (a->text() == QString::fromUtf8(text)) return a;
+    return nullptr;
+}
+
+} // namespace
+
+// The viewer opens within the part of the screen a window may take, and
+// "Ganze Seite" shows the whole page: smaller than "Seitenbreite", nothing
+// to scroll. The pictures stay in the build folder (under xvfb-run with the
+// xcb platform they show a 1366 x 768 screen).
+TEST(Druckvorschau, ViewerFitsTheScreenAndShowsTheWholePage)
+{
+    wintest::Ensure_App();
+    const std::string list = std::string(KOV_SOURCE_DIR) + "/app/tests/print_typ0.oli.golden";
+    QWidget* viewer = Oli_Open_Viewer(list);
+    ASSERT_NE(viewer, nullptr);
+    QTest::qWait(100);
+    QApplication::processEvents();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(viewer->height(), area.height()) << area.height();
+    EXPECT_LE(viewer->width(), area.width());
+    EXPECT_TRUE(area.contains(viewer->frameGeometry())) << viewer->frameGeometry().y() << " "
+                                                        << viewer->frameGeometry().height();
+    const QString dir = QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts";
+    QDir().mkpath(dir);
+    EXPECT_TRUE(viewer->grab().save(dir + "/viewer_opened.png", "PNG"));
+
+    QScrollArea* scroll = viewer->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    QLabel* zoom = nullptr;
+    for (QLabel* l : viewer->findChildren<QLabel*>())
+        if (l->text().contains(QLatin1Char('%'))) zoom = l;
+    ASSERT_NE(zoom, nullptr);
+    auto percent = [zoom] { return zoom->text().remove(QLatin1Char('%')).trimmed().toInt(); };
+    ASSERT_NE(viewer_action(viewer, "Seitenbreite"), nullptr);
+    viewer_action(viewer, "Seitenbreite")->trigger();
+    QApplication::processEvents();
+    const int width_zoom = percent();
+    viewer_action(viewer, "Ganze Seite")->trigger();
+    QApplication::processEvents();
+    const int page_zoom = percent();
+    EXPECT_LT(page_zoom, width_zoom);
+    // The page with its margin fits the view: no scroll bar is needed.
+    EXPECT_LE(scroll->widget()->height(), scroll->viewport()->height());
+    EXPECT_LE(scroll->widget()->width(), scroll->viewport()->width());
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(viewer->grab().save(dir + "/viewer_ganze_seite.png", "PNG"));
     viewer->close();
     QApplication::processEvents();
 }

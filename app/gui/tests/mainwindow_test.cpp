@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +12,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -20,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -992,6 +996,8 @@ TEST_F(ExampleWindowTest, DeletingEveryRowAndSavingOpensAgain)
     w<QAction>("actionCalculation")->trigger();
 }
 
+// On a 1366 x 768 laptop the results stand beside the form without
+// scrolling; every control of the form can still be reached by scrolling.
 TEST_F(ExampleWindowTest, WindowFitsASmallScreenAndEveryBarCanBeReached)
 {
     auto fit = [this](const QRect& r) {
@@ -1007,14 +1013,33 @@ TEST_F(ExampleWindowTest, WindowFitsASmallScreenAndEveryBarCanBeReached)
     ASSERT_NE(sa, nullptr);
     // No sideways scrolling: only the height is short.
     EXPECT_GE(sa->viewport()->width(), sa->widget()->width());
+    // The bars in view at once: inside the window and not under a scrolled part.
+    QScrollArea* column = w<QScrollArea>("sa_ergebnisse");
+    ASSERT_NE(column, nullptr);
+    EXPECT_EQ(column->verticalScrollBar()->value(), 0);
     for (int i = 0; i < 4; ++i) {
         QProgressBar* bar = w<QProgressBar>(("erg_balken_" + QByteArray::number(i)).constData());
-        sa->ensureWidgetVisible(bar);
-        QApplication::processEvents();
-        const QRect r(bar->mapTo(sa->viewport(), QPoint(0, 0)), bar->size());
-        EXPECT_TRUE(sa->viewport()->rect().contains(r)) << i;
+        const QRect in_window(bar->mapTo(win.get(), QPoint(0, 0)), bar->size());
+        EXPECT_TRUE(win->rect().contains(in_window)) << i << " " << in_window.bottom() << " " << win->height();
+        const QRect in_column(bar->mapTo(column->viewport(), QPoint(0, 0)), bar->size());
+        EXPECT_TRUE(column->viewport()->rect().contains(in_column)) << i;
     }
-    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/app_mainwindow_1366x768.png", "PNG"));
+    // Every control of the form can be scrolled into view.
+    for (QWidget* c : sa->widget()->findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(sa->widget()) || !(qobject_cast<QAbstractButton*>(c) || qobject_cast<QAbstractSpinBox*>(c) ||
+                                               qobject_cast<QComboBox*>(c) || qobject_cast<QLineEdit*>(c)))
+            continue;
+        if (c->parentWidget() && qobject_cast<QAbstractSpinBox*>(c->parentWidget())) continue;
+        if (!c->isVisible()) continue;  // on the other tab
+        sa->ensureWidgetVisible(c, 0, 0);
+        QApplication::processEvents();
+        const QRect r(c->mapTo(sa->viewport(), QPoint(0, 0)), c->size());
+        EXPECT_TRUE(sa->viewport()->rect().contains(r)) << c->objectName().toStdString();
+    }
+    sa->verticalScrollBar()->setValue(0);
+    QApplication::processEvents();
+    QDir().mkpath(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts");
+    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_1366x768.png", "PNG"));
 
     // A larger screen font grows the window on a large screen; the former
     // font brings the former size back.
@@ -1039,6 +1064,78 @@ TEST_F(ExampleWindowTest, WindowFitsASmallScreenAndEveryBarCanBeReached)
     // the load table's columns, may keep some of their width).
     EXPECT_LT(win->width(), grown.width());
     EXPECT_LT(win->height(), grown.height());
+}
+
+// A new load row has the height of the loaded ones, and adding it asks no
+// editor for a row that is not there (Qt would print "edit: index was
+// invalid").
+TEST_F(ExampleWindowTest, NewLoadRowKeepsTheRowHeightQuietly)
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler old = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        warnings << m;
+    });
+    win->show();
+    QApplication::processEvents();
+    QTableView* tv = w<QTableView>("tv_lasten");
+    auto* m = w<QStandardItemModel>("model_lasten");
+    ASSERT_EQ(m->rowCount(), 3);
+    w<QTabWidget>("tabWidget")->setCurrentIndex(1);
+    QApplication::processEvents();
+    QTest::mouseClick(w<QPushButton>("pb_last_new"), Qt::LeftButton);
+    QTest::mouseClick(w<QPushButton>("pb_last_new"), Qt::LeftButton);
+    QApplication::processEvents();
+    qInstallMessageHandler(old);
+    ASSERT_EQ(m->rowCount(), 5);
+    for (int r = 1; r < 5; ++r) EXPECT_EQ(tv->rowHeight(r), tv->rowHeight(0)) << r;
+    EXPECT_GE(tv->rowHeight(0), QFontMetrics(tv->font()).height());
+    for (const QString& text : warnings) EXPECT_FALSE(text.contains(QStringLiteral("edit"))) << text.toStdString();
+}
+
+// The options dialog offers fonts up to 12 points: every text of the form
+// and the load table's header stays whole, and the
+// window stays within a 1366 x 768 screen (the form scrolls where it must).
+TEST_F(ExampleWindowTest, TextsStayWholeAtTheLargestOfferedFont)
+{
+    w<QAction>("actionCalculation")->trigger();
+    win->show();
+    const QFont f(QStringLiteral("Arial"), 12);
+    Nelu52_Update_All_Widgets(f);
+    QTableView* tv = w<QTableView>("tv_lasten");
+    tv->setFont(f);
+    tv->horizontalHeader()->setFont(f);
+    tv->verticalHeader()->setFont(f);
+    QApplication::processEvents();
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "fit_window", Q_ARG(QRect, QRect(0, 0, 1366, 768))));
+    QApplication::processEvents();
+    EXPECT_LE(win->width(), 1366);
+    EXPECT_LE(win->height(), 768);
+    auto whole = [](QWidget* x) {
+        if (!x->isVisible()) return true;
+        if (qobject_cast<QLabel*>(x) && !static_cast<QLabel*>(x)->pixmap()) return x->width() >= x->minimumSizeHint().width();
+        if (qobject_cast<QAbstractButton*>(x) || qobject_cast<QComboBox*>(x)) return x->width() >= x->sizeHint().width();
+        return true;
+    };
+    for (QTabWidget* tabs : {w<QTabWidget>("tabWidget")})
+        for (int t = 0; t < tabs->count(); ++t) {
+            tabs->setCurrentIndex(t);
+            QApplication::processEvents();
+            for (QWidget* x : tabs->findChildren<QWidget*>())
+                if (!x->inherits("QToolButton"))
+                    EXPECT_TRUE(whole(x)) << t << " " << x->objectName().toStdString() << " " << x->width() << " < "
+                                          << x->sizeHint().width();
+            if (t == 1) {
+                const QFontMetrics fm(tv->horizontalHeader()->font());
+                EXPECT_GE(tv->horizontalHeader()->sectionSize(1), fm.horizontalAdvance(QStringLiteral("Strebe")));
+                QDir().mkpath(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts");
+                EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) +
+                                             "/test-artefacts/mainwindow_font12_lasten.png", "PNG"));
+            }
+        }
+    w<QTabWidget>("tabWidget")->setCurrentIndex(0);
+    QApplication::processEvents();
+    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_font12.png", "PNG"));
 }
 
 TEST_F(ExampleWindowTest, Screenshot)
