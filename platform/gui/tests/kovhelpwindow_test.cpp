@@ -20,12 +20,17 @@ namespace {
 
 using kovtest::write_file;
 
-TEST(HelpWindow, ShowsTheDocumentAtItsTopic)
+void ensure_application()
 {
     static int argc = 1;
     static char name[] = "platform_tests";
     static char* argv[] = {name, nullptr};
     if (!qApp) new QApplication(argc, argv);
+}
+
+TEST(HelpWindow, ShowsTheDocumentAtItsTopic)
+{
+    ensure_application();
     kovtest::TempDir d;
     std::string html = "<html><head><meta charset=\"utf-8\"><title>Versatz</title></head><body>"
                        "<h1><a name=\"haupt\"></a>Versatz nach DIN EN 1995-1-1</h1>";
@@ -50,10 +55,7 @@ TEST(HelpWindow, ShowsTheDocumentAtItsTopic)
 // reported and left out, and the page's own picture is shown.
 TEST(HelpWindow, LoadsOnlyRegularFilesOfTheHelpFolder)
 {
-    static int argc = 1;
-    static char name[] = "platform_tests";
-    static char* argv[] = {name, nullptr};
-    if (!qApp) new QApplication(argc, argv);
+    ensure_application();
     kovtest::TempDir d;
     const std::string help = d / "HILFE";
     ASSERT_TRUE(std::filesystem::create_directories(help + "/bilder"));
