@@ -86,12 +86,14 @@ void remove_stale_temps(const std::string& target)
     for (const std::string& path : stale) ::unlink(path.c_str());
 }
 
-// Whether the name still names the file this replacement made.
-bool still_ours(const KovReplacement* r)
+// Whether the name still names the file this replacement made. A writer that
+// wrote by the name (a PDF writer, which may also replace the file by a
+// complete new one of the same name) leaves whatever regular file it made.
+bool still_ours(const KovReplacement* r, bool by_name)
 {
     struct stat st;
-    return ::lstat(r->temp.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (unsigned long long)st.st_dev == r->dev &&
-           (unsigned long long)st.st_ino == r->ino;
+    if (::lstat(r->temp.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    return by_name || ((unsigned long long)st.st_dev == r->dev && (unsigned long long)st.st_ino == r->ino);
 }
 
 mode_t usual_mode()
@@ -158,6 +160,7 @@ int Kov_Replace_Close(KovReplacement* r, int keep)
 {
     if (!r || r->temp.empty()) return KOV_REPLACE_NO_TEMP;
     int rc = keep ? KOV_REPLACE_OK : KOV_REPLACE_FILL_FAILED;
+    const bool by_name = r->f == nullptr;
     if (r->f) {
         if (rc == KOV_REPLACE_OK && (std::fflush(r->f) != 0 || std::ferror(r->f) || ::fsync(::fileno(r->f)) != 0))
             rc = KOV_REPLACE_WRITE_FAILED;
@@ -171,7 +174,7 @@ int Kov_Replace_Close(KovReplacement* r, int keep)
     }
     // Only the file this replacement wrote takes the target's place; a name
     // that meanwhile names another file is neither renamed nor removed.
-    const bool ours = still_ours(r);
+    const bool ours = still_ours(r, by_name);
     if (rc == KOV_REPLACE_OK && !ours) rc = KOV_REPLACE_RENAME_FAILED;
     if (rc == KOV_REPLACE_OK && std::rename(r->temp.c_str(), r->target.c_str()) != 0) rc = KOV_REPLACE_RENAME_FAILED;
     if (rc != KOV_REPLACE_OK) {

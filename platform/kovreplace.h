@@ -15,7 +15,9 @@
 // - The new file keeps the permissions of the old one; a new file gets the
 //   usual ones (0666 less the umask).
 // - Only the file this replacement made is renamed: when its name no longer
-//   names that file (someone removed or replaced it), the replacement fails.
+//   names that file (someone removed or replaced it), the replacement fails. A
+//   writer that closed the stream and wrote by the name may have replaced the
+//   file itself: then any regular file of that name is taken.
 // - Another writer's temporary file is never touched. Temporary files of this
 //   service's own pattern that are older than a day are left-overs of a crash
 //   and are removed when the same target is replaced again.
