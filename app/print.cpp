@@ -736,6 +736,9 @@ int cal_Print(NELU52_DATA& d, int* flag)
         print_zusammenfassung(d, r.f);
     }
     Oli_Close_Bookmarks(r.f);
-    Kov_Replace_Close(&r, 1);
+    // A list that was written but cannot take the old one's place is said so:
+    // the old list, of another input, would otherwise pass for this one.
+    if (Kov_Replace_Close(&r, 1) != KOV_REPLACE_OK)
+        Nelu52_Warning(QStringLiteral("ABBRUCH"), QString::fromLatin1(kNoList));
     return code;
 }

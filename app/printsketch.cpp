@@ -389,6 +389,11 @@ void print_skizze(NELU52_DATA& d, FILE* list)
         const bool ok = std::fflush(plot.f) == 0 && !std::ferror(plot.f);
         Plot_Close();
         plot.f = nullptr;
-        Kov_Replace_Close(&plot, ok ? 1 : 0);
+        // The list is complete either way; a plot file that did not reach the
+        // disk is said so, since the old one, of another input, stays.
+        if (Kov_Replace_Close(&plot, ok ? 1 : 0) != KOV_REPLACE_OK)
+            Nelu52_Warning(QStringLiteral("Fehler"),
+                           QString::fromUtf8("Die Plotdatei %1 konnte nicht geschrieben werden!")
+                               .arg(QString::fromLocal8Bit(nelu52_spf_name)));
     }
 }

@@ -244,14 +244,14 @@ void Nad_Write_Ec1_Tables(FILE* f, const NadEc1Tables* t)
     fprintf(f, "\n\n");
 }
 
-void Nad_Store_Ec1_User_Set(int append, const char* name, const NadEc1Tables* t)
+int Nad_Store_Ec1_User_Set(int append, const char* name, const NadEc1Tables* t)
 {
-    if (!t) return;
+    if (!t) return 0;
     std::string path;
-    if (!env_path("DRAM", "\\WUSL-NADs.def", &path)) return;
+    if (!env_path("DRAM", "\\WUSL-NADs.def", &path)) return 0;
 
     // The file is replaced only once the new version is complete.
-    Kov_Replace_File(path.c_str(), [&](FILE* out) {
+    const int rc = Kov_Replace_File(path.c_str(), [&](FILE* out) {
         if (append) {
             if (FILE* in = fopen(path.c_str(), "rb")) {
                 char buf[4096];
@@ -273,6 +273,7 @@ void Nad_Store_Ec1_User_Set(int append, const char* name, const NadEc1Tables* t)
         Nad_Write_Ec1_Tables(out, t);
         return ferror(out) == 0;
     });
+    return rc == KOV_REPLACE_OK ? 1 : 0;
 }
 
 void Nad_Set_Ec1_Na_De(NadEc1Tables* t, int na_de)

@@ -52,8 +52,10 @@ void Nad_Read_Ec1_Tables(FILE* f, NadEc1Tables* t);
 // One set body.
 void Nad_Write_Ec1_Tables(FILE* f, const NadEc1Tables* t);
 
-// Stores the set under name in the user's file, appended or as its only set.
-void Nad_Store_Ec1_User_Set(int append, const char* name, const NadEc1Tables* t);
+// Stores the set under name in the user's file, appended or as its only set:
+// 1 when the file holds it, 0 when "DRAM" is unset or the file could not be
+// written completely (then the file stays as it was).
+[[nodiscard]] int Nad_Store_Ec1_User_Set(int append, const char* name, const NadEc1Tables* t);
 
 // The variant of the German annex (na_de non-zero: set 2 without table 9) or
 // of the recommended rules (set 1 without table 8).

@@ -1,6 +1,7 @@
 // Pictures of the screen stand-in: BMP files read with QImage, kept once read,
 // drawn without scaling, with a key colour left transparent.
 #include "platform/kovhost.h"
+#include "platform/kovnamedfile.h"
 #include "platform/kovpath.h"
 #include "platform/kovpicture.h"
 #include "platform/kovscreen.h"
@@ -9,6 +10,8 @@
 
 #include <QBuffer>
 #include <QImageReader>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,12 +24,11 @@ namespace {
 const int kMaxSide = 8192;      // larger pictures are refused unread
 const size_t kMaxPictures = 64; // kept pictures; the store is emptied beyond
 
+// Looked at, not opened: opening a FIFO of that name would wait for ever.
 bool exists(const std::string& p)
 {
-    FILE* f = std::fopen(p.c_str(), "rb");
-    if (!f) return false;
-    std::fclose(f);
-    return true;
+    struct stat st;
+    return ::stat(p.c_str(), &st) == 0;
 }
 
 // A relative name is looked up under DATA first, then as given.
@@ -62,17 +64,23 @@ const QImage* picture(State& s, const char* file)
     auto it = s.pictures.find(file);
     if (it == s.pictures.end()) {
         if (s.pictures.size() >= kMaxPictures) s.pictures.clear();
+        // A name from a sheet's script: only a regular file is read, never a
+        // FIFO or a device, and only up to the limit.
         Picture p;
-        QImageReader r(QString::fromLocal8Bit(resolve(file).c_str()));
-        r.setDecideFormatFromContent(true);
-        p.image = read_checked(r);
+        std::string bytes;
+        p.why = Kov_Read_Named_File(resolve(file), KOV_NAMED_PICTURE_MAX, &bytes);
+        if (p.why == KOV_NAMED_OK)
+            p.image = Kov_Picture_From_Bytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
         p.ok = !p.image.isNull();
         it = s.pictures.emplace(file, p).first;
     }
     if (!it->second.ok) {
         if (!s.missing_reported[file]) {
             s.missing_reported[file] = true;
-            std::fprintf(stderr, "Bild \"%s\" nicht lesbar\n", file);
+            if (it->second.why == KOV_NAMED_OK || it->second.why == KOV_NAMED_MISSING)
+                std::fprintf(stderr, "Bild \"%s\" nicht lesbar\n", file);
+            else
+                std::fprintf(stderr, "Bild \"%s\" nicht lesbar (%s)\n", file, Kov_Named_File_Text(it->second.why));
         }
         return nullptr;
     }

@@ -27,6 +27,7 @@ struct Saved {
 struct Picture {
     QImage image; // Format_RGB32
     bool ok = false;
+    int why = 0; // how reading the file went (KovNamedFileResult)
 };
 
 // The drawing state that callers set (colours, viewport, mode, styles, font).

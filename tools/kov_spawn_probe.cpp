@@ -17,10 +17,14 @@
 int main(int argc, char** argv)
 {
     if (const char* out = std::getenv("KOV_PROBE_OUT")) {
-        Kov_Replace_File(out, [argc, argv](FILE* f) {
+        const int rc = Kov_Replace_File(out, [argc, argv](FILE* f) {
             for (int i = 1; i < argc; ++i) std::fprintf(f, "%s\n", argv[i]);
-            return true;
+            return std::ferror(f) == 0;
         });
+        if (rc != KOV_REPLACE_OK) {
+            std::fprintf(stderr, "%s: %s\n", out, Kov_Replace_Text(rc));
+            return 3;
+        }
     }
     if (argc < 2) return 0;
     const std::string cmd = argv[1];

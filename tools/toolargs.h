@@ -19,10 +19,11 @@ inline void Tool_Write_Args(const char* var, int argc, char** argv)
 {
     const char* out = std::getenv(var);
     if (!out || !*out) return;
-    Kov_Replace_File(out, [argc, argv](FILE* f) {
+    const int rc = Kov_Replace_File(out, [argc, argv](FILE* f) {
         for (int i = 1; i < argc; ++i) std::fprintf(f, "%s\n", argv[i]);
-        return true;
+        return std::ferror(f) == 0;
     });
+    if (rc != KOV_REPLACE_OK) std::fprintf(stderr, "%s: %s\n", out, Kov_Replace_Text(rc));
 }
 
 // Whether a tool should open its window: interactive mode (or none chosen) on

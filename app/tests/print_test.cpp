@@ -364,6 +364,36 @@ TEST_F(PrintTest, ListThatCannotBeCreatedSaysWhichFileAndWhy)
     EXPECT_EQ(std::string(Kov_Script_Log_Text()).find("Warning"), std::string::npos);
 }
 
+// A list that opens but cannot be written completely (a full disk): every
+// entry point says so, the old list stays whole and nothing is shown.
+TEST_F(PrintTest, ListThatCannotBeWrittenSaysAbbruchAndKeepsTheOldList)
+{
+    int flag = 0;
+    ASSERT_EQ(cal_Print(d, &flag), 0);
+    const std::string old_list = List();
+    ASSERT_FALSE(old_list.empty());
+    for (int entry = 0; entry < 3; ++entry) {
+        SCOPED_TRACE(entry);
+        printtest::Reset_Writers();
+        Kov_Script_Reset();
+        {
+            kovtest::FileSizeLimit full_disk(64);
+            if (entry == 0) {
+                EXPECT_EQ(cal_Print(d, &flag), 0);
+            } else if (entry == 1) {
+                Print_OliView(d);
+            } else {
+                Print_OliPrint(d);
+            }
+        }
+        const std::string log = Kov_Script_Log_Text();
+        EXPECT_NE(log.find("Warning ABBRUCH: Die Druckliste kann nicht erzeugt werden!"), std::string::npos) << log;
+        EXPECT_EQ(log.find("Quick_OLI"), std::string::npos);
+        EXPECT_EQ(List(), old_list);
+        EXPECT_TRUE(kovtest::temporaries_beside(dir.file("VERSATZ_01.oli")).empty());
+    }
+}
+
 // Two requests in a row leave one complete list: the second one.
 TEST_F(PrintTest, SecondRequestReplacesTheFirstCompletely)
 {
@@ -381,8 +411,7 @@ TEST_F(PrintTest, SecondRequestReplacesTheFirstCompletely)
     EXPECT_EQ(Count(second, "#CONTENTS"), 1);
     EXPECT_EQ(Count(second, "Zusammenfassung"), 2);   // bookmark and heading
     EXPECT_LT(second.size(), first.size());
-    for (const auto& e : std::filesystem::directory_iterator(dir.pos()))
-        EXPECT_NE(e.path().extension(), ".tmp") << e.path();
+    EXPECT_TRUE(kovtest::temporaries_beside(dir.file("VERSATZ_01.oli")).empty());
 }
 
 TEST_F(PrintTest, CalPrintWithFlagWritesOnlyTheErrorHeading)

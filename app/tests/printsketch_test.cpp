@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -10,6 +12,8 @@
 
 #include "app/tests/print_fixture.h"
 #include "platform/kovcp.h"
+#include "platform/kovscript.h"
+#include "platform/tests/kovtestutil.h"
 
 using printtest::Count;
 
@@ -210,7 +214,7 @@ TEST_F(SketchTest, ListAndPlotOfTheExample)
     EXPECT_EQ(plot.rfind("zorv-PlanSchau (1.0)A\nAnsicht M 1:4\n", 0), 0u);
     EXPECT_EQ(plot.substr(plot.size() - 6), "*EOI\n\n");
     EXPECT_NE(plot.find("-setlayer 0\n"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("VERSATZ01.SPF.tmp")));
+    EXPECT_TRUE(kovtest::temporaries_beside(dir.file("VERSATZ01.SPF")).empty());
 }
 
 // Dimensions: the strut's end, the chains (three gaps at the bottom, one left,
@@ -265,6 +269,39 @@ TEST_F(SketchTest, PlotFileThatCannotBeCreatedLeavesTheListAlone)
     std::snprintf(nelu52_spf_name, sizeof nelu52_spf_name, "%s", "no/such/dir/VERSATZ01.SPF");
     const std::string without = Capture_Sketch(d);
     EXPECT_EQ(with_plot, without);
+}
+
+// A plot file that opens but cannot be written completely (a full disk) is
+// reported, and the old plot file stays whole; the list is the same.
+TEST_F(SketchTest, PlotFileThatCannotBeWrittenIsReportedAndKeepsTheOldOne)
+{
+    const std::string with_plot = Capture_Sketch(d);
+    const std::string plot_name = dir.file("VERSATZ01.SPF");
+    const std::string old_plot = apptest::Slurp(plot_name);
+    ASSERT_GT(old_plot.size(), 2000u);
+    printtest::Reset_Writers();
+    Oli_Graphic_Set_Extended(1);
+    Kov_Script_Reset();
+
+    char* bytes = nullptr;
+    size_t size = 0;
+    FILE* list = open_memstream(&bytes, &size); // in memory: not held by the size limit
+    ASSERT_NE(list, nullptr);
+    testing::internal::CaptureStderr(); // batch mode: the message goes there
+    {
+        // Room for the message on standard error, not for the plot file.
+        kovtest::FileSizeLimit full_disk(1000);
+        print_skizze(d, list);
+    }
+    const std::string said = testing::internal::GetCapturedStderr() + Kov_Script_Log_Text();
+    std::fclose(list);
+    const std::string without = std::string(bytes, size);
+    std::free(bytes);
+
+    EXPECT_EQ(without, with_plot);
+    EXPECT_EQ(apptest::Slurp(plot_name), old_plot);
+    EXPECT_TRUE(kovtest::temporaries_beside(plot_name).empty());
+    EXPECT_NE(said.find("Die Plotdatei VERSATZ01.SPF konnte nicht geschrieben werden!"), std::string::npos) << said;
 }
 
 } // namespace

@@ -265,14 +265,14 @@ TEST(NadEc1Write, UserSetStoredAndLoadedBack)
     Nad_Read_Ec1_Tables(f, &T.t);
     fclose(f);
     T.t.set_number = 2;
-    Nad_Store_Ec1_User_Set(0, "Mein Anhang", &T.t);
+    EXPECT_EQ(Nad_Store_Ec1_User_Set(0, "Mein Anhang", &T.t), 1);
     const std::string first = read_file(in.dram + "/WUSL-NADs.def");
     EXPECT_EQ(first.substr(0, 25), "#NAD\nMein Anhang\n2\n\n~DATA");
-    EXPECT_FALSE(exists(in.dram + "/WUSL-NADs.def.tmp"));
+    EXPECT_TRUE(kovtest::temporaries_beside(in.dram + "/WUSL-NADs.def").empty());
 
     T.t.tables[0]->values[0] = 11;
     T.t.tables[1]->has_values = 0;
-    Nad_Store_Ec1_User_Set(1, "Anderer", &T.t);
+    EXPECT_EQ(Nad_Store_Ec1_User_Set(1, "Anderer", &T.t), 1);
     const std::string both = read_file(in.dram + "/WUSL-NADs.def");
     EXPECT_EQ(both.substr(0, first.size()), first);
     EXPECT_NE(both.find("#NAD\nAnderer\n2\n\n", first.size()), std::string::npos);
@@ -289,7 +289,7 @@ TEST(NadEc1Write, UserSetStoredAndLoadedBack)
     EXPECT_EQ(Nad_Differs_Ec1(&T.t, &U.t), 1);  // table 2: values in U, none in T
 
     // Rewriting keeps only the new set.
-    Nad_Store_Ec1_User_Set(0, "Anderer", &T.t);
+    EXPECT_EQ(Nad_Store_Ec1_User_Set(0, "Anderer", &T.t), 1);
     EXPECT_EQ(read_file(in.dram + "/WUSL-NADs.def").find("Mein Anhang"), std::string::npos);
 }
 
@@ -305,7 +305,7 @@ TEST(NadEc1Write, AppendingKeepsTheStoredSetsWhenTheyCannotBeRead)
     Nad_Read_Ec1_Tables(f, &T.t);
     fclose(f);
     T.t.set_number = 2;
-    Nad_Store_Ec1_User_Set(0, "Mein Anhang", &T.t);
+    EXPECT_EQ(Nad_Store_Ec1_User_Set(0, "Mein Anhang", &T.t), 1);
     const std::string stored = read_file(in.dram + "/WUSL-NADs.def");
     ASSERT_NE(stored.find("Mein Anhang"), std::string::npos);
 
@@ -318,11 +318,12 @@ TEST(NadEc1Write, AppendingKeepsTheStoredSetsWhenTheyCannotBeRead)
     struct rlimit one_more = saved;
     one_more.rlim_cur = (rlim_t)probe + 1;
     ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &one_more), 0);
-    Nad_Store_Ec1_User_Set(1, "Anderer", &T.t);
+    const int stored_again = Nad_Store_Ec1_User_Set(1, "Anderer", &T.t);
     setrlimit(RLIMIT_NOFILE, &saved);
 
+    EXPECT_EQ(stored_again, 0);
     EXPECT_EQ(read_file(in.dram + "/WUSL-NADs.def"), stored);
-    EXPECT_FALSE(exists(in.dram + "/WUSL-NADs.def.tmp"));
+    EXPECT_TRUE(kovtest::temporaries_beside(in.dram + "/WUSL-NADs.def").empty());
 }
 
 // ---- variant, comparison, copy ---------------------------------------------------

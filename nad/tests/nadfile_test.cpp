@@ -20,6 +20,7 @@
 #include "platform/tests/kovtestutil.h"
 
 using kovtest::exists;
+using kovtest::FileSizeLimit;
 using kovtest::read_file;
 using kovtest::stream_of;
 using kovtest::write_file;
@@ -225,7 +226,7 @@ TEST(AnnexFile, StoresAndDeletesUserAnnexes)
 
     EXPECT_EQ(Nad_Store_User_Nad(2, a.get()), 1);
     EXPECT_EQ(read_file(env.user_file(2)), annex_bytes(a.get()));
-    EXPECT_FALSE(exists(env.user_file(2) + ".tmp"));
+    EXPECT_TRUE(kovtest::temporaries_beside(env.user_file(2)).empty());
 
     a->ec5.gamma_m_connections = 1.5;  // replaces the file
     EXPECT_EQ(Nad_Store_User_Nad(2, a.get()), 1);
@@ -255,7 +256,7 @@ TEST(AnnexFile, StoresIntoAFolderNamedInOtherCase)
     a->ec5.gamma_m_connections = 1.9;
     EXPECT_EQ(Nad_Store_User_Nad(1, a.get()), 1);
     EXPECT_EQ(read_file(lower + "/1.NAD"), annex_bytes(a.get()));
-    EXPECT_FALSE(exists(lower + "/1.NAD.tmp"));
+    EXPECT_TRUE(kovtest::temporaries_beside(lower + "/1.NAD").empty());
     EXPECT_FALSE(exists(env.nads()));
 }
 
@@ -268,11 +269,14 @@ TEST(AnnexFile, FailedStoreReportsAndKeepsTheOldFile)
     ASSERT_EQ(Nad_Store_User_Nad(1, a.get()), 1);
     const std::string old = read_file(env.user_file(1));
 
-    // the temporary file cannot be created
-    std::filesystem::create_directories(env.user_file(1) + ".tmp");
+    // the new file cannot be written completely (a full disk)
     a->ec5.gamma_m_connections = 1.9;
-    EXPECT_EQ(Nad_Store_User_Nad(1, a.get()), 0);
+    {
+        FileSizeLimit full(64);
+        EXPECT_EQ(Nad_Store_User_Nad(1, a.get()), 0);
+    }
     EXPECT_EQ(read_file(env.user_file(1)), old);
+    EXPECT_TRUE(kovtest::temporaries_beside(env.user_file(1)).empty());
 
     // no user annex directory
     std::filesystem::remove_all(env.nads());
@@ -296,29 +300,6 @@ std::string old_annex(int flag, const char* name, const NadRecord* r, bool with_
     if (with_ec0) s += " Lastfaktoren\n" + body([&](FILE* f) { Nad_Write_Ec0(f, &r->ec0); }) + "\n";
     return s;
 }
-
-// Files of this process cannot grow beyond bytes while the object lives;
-// a write beyond fails as on a full disk instead of raising the signal.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        old_signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit now = old_;
-        now.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &now);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_signal_);
-    }
-
-private:
-    struct rlimit old_;
-    void (*old_signal_)(int);
-};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 
 #include "platform/kovlocale.h"
 #include "platform/kovmath.h"
+#include "platform/kovnamedfile.h"
 #include "platform/kovreplace.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,21 @@
 #include <unistd.h>
 
 namespace {
+
+// A picture that the list names: read only from a regular file of at most
+// KOV_NAMED_PICTURE_MAX bytes, never from a FIFO or a device (which would hold
+// the viewer for ever). Null with the reason in why when it cannot be had.
+QImage named_picture(const std::string& file, std::string* why)
+{
+    std::string bytes;
+    const int rc = Kov_Read_Named_File(file, KOV_NAMED_PICTURE_MAX, &bytes);
+    QImage img;
+    if (rc != KOV_NAMED_OK)
+        *why = std::string("cannot be read (") + Kov_Named_File_Text(rc) + ")";
+    else
+        img.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size()));
+    return img;
+}
 
 // ---- page geometry and fonts ------------------------------------------------
 
@@ -728,16 +744,15 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
             std::string name = at == std::string::npos ? std::string() : r.text.substr(at + 6);
             while (!name.empty() && (name[0] == '\\' || name[0] == '/')) name.erase(0, 1);
             const char* dir = std::getenv("KOV_OLI_FONT_DIR");
-            QImage img;
-            std::string bytes;
-            if (dir && *dir && !name.empty() && Oli_Read_Bytes_Of(std::string(dir) + "/" + name, &bytes))
-                img.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size()));
+            std::string why = "cannot be read";
+            const QImage img =
+                dir && *dir && !name.empty() ? named_picture(std::string(dir) + "/" + name, &why) : QImage();
             OliPaintItem it;
             it.rect = QRectF(ox, oy, bw * s, bh * s);
             if (img.isNull()) {
                 out->warnings.push_back("line " + std::to_string(r.line) + ": picture \"" + name +
-                                        "\" of the picture folder (KOV_OLI_FONT_DIR) cannot be read: a frame "
-                                        "stands in its place");
+                                        "\" of the picture folder (KOV_OLI_FONT_DIR) " + why +
+                                        ": a frame stands in its place");
                 it.kind = OliPaintItem::FRAME;
                 it.width = 0.02;
             } else {
@@ -776,20 +791,19 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
             break;
         case 75: {
             if (!need(3)) break;
-            QImage img;
-            if (!r.data.empty()) img.loadFromData(reinterpret_cast<const uchar*>(r.data.data()), int(r.data.size()));
-            else {
-                std::string bytes;
-                if (Oli_Read_Bytes_Of(r.text, &bytes))
-                    img.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size()));
-            }
             const double w = v[1] * s, h = v[2] * s;
             if (!finite_all({w, h}) || w <= 0 || h <= 0) break;
+            std::string why = "cannot be read";
+            QImage img;
+            if (!r.data.empty())
+                img.loadFromData(reinterpret_cast<const uchar*>(r.data.data()), int(r.data.size()));
+            else
+                img = named_picture(r.text, &why);
             OliPaintItem it;
             it.rect = QRectF(ox, oy, w, h);
             if (img.isNull()) {
-                out->warnings.push_back("line " + std::to_string(r.line) + ": picture \"" + r.text +
-                                        "\" cannot be read: a frame stands in its place");
+                out->warnings.push_back("line " + std::to_string(r.line) + ": picture \"" + r.text + "\" " + why +
+                                        ": a frame stands in its place");
                 it.kind = OliPaintItem::FRAME;
                 it.width = 0.02;
             } else {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QImage>
 
 #include <cstdint>
@@ -535,6 +537,22 @@ TEST_F(Screen, PicturesAreFoundUnderDataAndAMissingOneDrawsNothing)
     testing::internal::CaptureStderr();
     EXPECT_EQ(pxDrawDIB((dir / "kaputt.bmp").c_str(), 0, 0, 100, 100, 0, 0), 0);
     testing::internal::GetCapturedStderr();
+}
+
+// A sheet's picture name that names a FIFO or a device: reported and skipped at
+// once, never waited on or read without end.
+TEST_F(Screen, PictureThatIsNoRegularFileIsSkipped)
+{
+    kovtest::TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "bild.bmp").c_str(), 0600), 0);
+    const std::vector<int> before = screen();
+    for (const std::string& name : {dir / "bild.bmp", std::string("/dev/zero"), dir.path()}) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(pxDrawDIB(name.c_str(), 0, 0, 100, 100, 0, 0), 0) << name;
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(err, "Bild \"" + name + "\" nicht lesbar (not a regular file)\n");
+    }
+    EXPECT_EQ(screen(), before);
 }
 
 TEST_F(Screen, TreeViewImagesAreCentredOnTheirPoint)

@@ -4,9 +4,12 @@
 // and environment variables set for one scope. Header only, so that any test
 // can use it without linking anything else.
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -107,6 +110,46 @@ inline bool exists(const std::string& path)
     struct stat st;
     return ::stat(path.c_str(), &st) == 0;
 }
+
+// The names of the form "<target>.XXXXXX" beside a target (the temporary files
+// of the file-replacement service), sorted: none may be left after a save.
+inline std::vector<std::string> temporaries_beside(const std::string& target)
+{
+    std::vector<std::string> names;
+    const std::filesystem::path t(target);
+    const std::string base = t.filename().string() + ".";
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(t.parent_path().empty() ? "." : t.parent_path(), ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string n = it->path().filename().string();
+        if (n.size() == base.size() + 6 && n.compare(0, base.size(), base) == 0) names.push_back(n);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Files of this process cannot grow beyond bytes while the object lives;
+// a write beyond fails as on a full disk instead of raising the signal.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        old_signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit now = old_;
+        now.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &now);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, old_signal_);
+    }
+
+private:
+    struct rlimit old_;
+    void (*old_signal_)(int);
+};
 
 // A new empty folder "<prefix>XXXXXX" under $TMPDIR (or /tmp), removed with
 // everything in it when the object goes out of scope, unless keep() was called

@@ -262,6 +262,34 @@ TEST(OliReader, GraphicHeadWithFlags)
     EXPECT_NE(all_warnings(pages.warnings).find("picture \"not-there.png\" cannot be read"), std::string::npos);
 }
 
+// A list whose picture records name a FIFO, a device or a folder: each is
+// reported with its reason and a frame stands in its place; nothing waits for a
+// writer or reads without end. A regular picture beside them is drawn.
+TEST(OliReader, PicturesThatAreNoRegularFilesAreSkipped)
+{
+    kovtest::TempDir tmp("olipic_");
+    ASSERT_TRUE(tmp.ok());
+    ASSERT_EQ(::mkfifo((tmp / "fifo.png").c_str(), 0600), 0);
+    QImage blue(4, 4, QImage::Format_RGB32);
+    blue.fill(QColor(0, 0, 255));
+    ASSERT_TRUE(blue.save(QString::fromStdString(tmp / "blau.png"), "PNG"));
+    auto picture = [](const std::string& name) { return "75 0 8 4 \xAE" + name + "\xAF\n"; };
+    const std::string list = "\n\n#SHOWGRAFIC\n0 0 0\n0 0 0\n-999 65536 1\n1 2 3 4\n0 8 0 4\n" +
+                             picture(tmp / "fifo.png") + picture("/dev/zero") + picture(tmp.path()) +
+                             picture(tmp / "blau.png") + "0\n\n";
+    OliDocument doc;
+    Oli_Parse_List(list, &doc);
+    ASSERT_EQ(doc.items.size(), 1u);
+    ASSERT_EQ(doc.items[0].graphic.records.size(), 4u);
+    const OliPages pages = Oli_Layout_List(doc);
+    const std::string w = all_warnings(pages.warnings);
+    for (const std::string& name : {tmp / "fifo.png", std::string("/dev/zero"), tmp.path()})
+        EXPECT_NE(w.find("picture \"" + name + "\" cannot be read (not a regular file)"), std::string::npos) << w;
+    EXPECT_EQ(w.find("blau.png"), std::string::npos) << w;
+    const QImage img = Oli_Page_Image(pages, 0, 50);
+    EXPECT_EQ(img.pixelColor(int(7.0 / 2.54 * 50), int(4.5 / 2.54 * 50)), QColor(0, 0, 255));
+}
+
 TEST(OliReader, DamagedListsNeverStopTheReader)
 {
     // Every prefix of the list (a file cut anywhere) is read and laid out.

@@ -450,16 +450,15 @@ TEST_F(Pflege, FailedStoreKeepsTheOldFileAndSaysSo)
 {
     store_user(1, "Eins", 1.31);
     const std::string before = bytes_of(env.user_file(1));
-    // A read-only folder; root writes there anyway, but not where a folder
-    // takes the place of the temporary file.
-    std::filesystem::create_directories(env.nads() + "/1.NAD.tmp/x");
-    ASSERT_EQ(::chmod(env.nads().c_str(), 0555), 0);
     click_field(gamma_solid);
     type("1,25\r");
     click_id(NAD_PFLEGE_SAVE);
     click_id(NAD_PFLEGE_CLOSE);
-    const int result = Nad_Pflege_Sheet("Eins");
-    ::chmod(env.nads().c_str(), 0755);
+    int result;
+    {
+        kovtest::FileSizeLimit full_disk(64); // the new file cannot be written completely
+        result = Nad_Pflege_Sheet("Eins");
+    }
     EXPECT_EQ(result, NAD_PFLEGE_FAILED);
     EXPECT_EQ(bytes_of(env.user_file(1)), before);
     EXPECT_TRUE(logged(std::string("Fill_Message ") + "Das Anwendungsdokument \"Eins\" konnte nicht gespeichert werden."));
@@ -473,7 +472,6 @@ TEST_F(Pflege, ChangesThatCannotBeStoredKeepTheEditorOpen)
     store_user(1, "Eins", 1.31);
     store_user(2, "Zwei", 1.32);
     const std::string before = bytes_of(env.user_file(1));
-    std::filesystem::create_directories(env.nads() + "/1.NAD.tmp/x");
     Kov_Script_Push("answer", 1, nullptr); // store when switching: fails
     Kov_Script_Push("answer", 1, nullptr); // store when closing: fails
     Kov_Script_Push("answer", 0, nullptr); // then closed without
@@ -488,7 +486,10 @@ TEST_F(Pflege, ChangesThatCannotBeStoredKeepTheEditorOpen)
     click_id(NAD_PFLEGE_CLOSE);
     then([] { EXPECT_EQ(Mask_Depth(), 1); });
     click_id(NAD_PFLEGE_CLOSE);
-    EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_FAILED);
+    {
+        kovtest::FileSizeLimit full_disk(64); // no annex can be written completely
+        EXPECT_EQ(Nad_Pflege_Sheet("Eins"), NAD_PFLEGE_FAILED);
+    }
     EXPECT_EQ(Kov_Script_Pending("answer"), 0);
     EXPECT_EQ(count_logged("Fill_Message Die Datei 1.NAD bleibt, wie sie war."), 2);
     EXPECT_EQ(bytes_of(env.user_file(1)), before);
@@ -925,11 +926,15 @@ TEST_F(Pflege, RemovalThatStopsHalfWayLosesNoAnnex)
 {
     store_user(1, "Eins", 1.31);
     store_user(2, "Zwei", 1.32);
-    store_user(3, "Drei", 1.33);
+    store_user(3, "Drei mit einem langen Namen", 1.33);
     const std::string two = bytes_of(env.user_file(2)), three = bytes_of(env.user_file(3));
-    // 3.NAD cannot take the place of 2.NAD: a folder stands where its temporary file would go.
-    std::filesystem::create_directories(env.nads() + "/2.NAD.tmp/x");
-    EXPECT_EQ(Nad_Pflege_Remove(1), 0);
+    // 2.NAD can take the place of 1.NAD, but the longer 3.NAD cannot be
+    // written completely in the place of 2.NAD (a full disk).
+    ASSERT_LT(two.size() + 8, three.size());
+    {
+        kovtest::FileSizeLimit full_disk(two.size() + 4);
+        EXPECT_EQ(Nad_Pflege_Remove(1), 0);
+    }
     EXPECT_EQ(bytes_of(env.user_file(1)), two);
     EXPECT_EQ(bytes_of(env.user_file(2)), two);
     EXPECT_EQ(bytes_of(env.user_file(3)), three);
