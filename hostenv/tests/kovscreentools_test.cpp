@@ -588,7 +588,11 @@ TEST_F(ScreenServices, ResetButtonCallsTheSheetLibraryInOrder)
 
 TEST_F(ScreenServices, OutOfMemoryStopShowsItsThreeLinesAndFails)
 {
-    // In a child process: its standard error through a pipe, read byte for byte.
+    // In a child process: its standard error through a pipe, read byte for byte,
+    // in the character set of a German UTF-8 terminal.
+    kovtest::ScopedEnv env("LC_ALL", nullptr);
+    env.set("LC_CTYPE", nullptr);
+    env.set("LANG", "de_DE.UTF-8");
     int fds[2];
     ASSERT_EQ(::pipe(fds), 0);
     std::fflush(nullptr);
@@ -610,9 +614,9 @@ TEST_F(ScreenServices, OutOfMemoryStopShowsItsThreeLinesAndFails)
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(err, std::string("Die Aktion erfordert eine Speicherkapazit\x84t, die\n"
-                               "vom Rechner zur Zeit nicht zur Verf\x81gung gestellt\n"
-                               "wird. Die Sitzung mu\xE1 leider abgebrochen werden.\n"));
+    EXPECT_EQ(err, std::string("Die Aktion erfordert eine Speicherkapazität, die\n"
+                               "vom Rechner zur Zeit nicht zur Verfügung gestellt\n"
+                               "wird. Die Sitzung muß leider abgebrochen werden.\n"));
 }
 
 TEST_F(ScreenServices, SignOfANumber)

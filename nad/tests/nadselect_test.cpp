@@ -110,20 +110,24 @@ TEST(AnnexSelect, UnknownNameActivatesGermanyAndWarns)
 TEST(AnnexSelect, WarningInBatchRunsGoesToStandardError)
 {
     AnnexEnv env;
+    // The terminal gets the warning in its own character set: a German UTF-8 one.
+    kovtest::ScopedEnv terminal("LC_ALL", nullptr);
+    terminal.set("LC_CTYPE", nullptr);
+    terminal.set("LANG", "de_DE.UTF-8");
     Kov_Set_Ui_Mode(KOV_UI_BATCH);
     testing::internal::CaptureStderr();
     EXPECT_EQ(Nad_Select_By_Name("Gibt es nicht"), 0);
     const std::string err = testing::internal::GetCapturedStderr();
     Kov_Set_Ui_Mode(-1);
     EXPECT_EQ(err, std::string("[Warnung]\n"
-                               "Das mit dem Programm verkn\x81pfte NAD\n"
+                               "Das mit dem Programm verknüpfte NAD\n"
                                "Gibt es nicht\n"
                                "kann nicht gefunden werden.\n"
-                               "Um die Stabilit\x84t des Programms zu\n"
-                               "gew\x84hrleisten, wird auf das NAD\n"
+                               "Um die Stabilität des Programms zu\n"
+                               "gewährleisten, wird auf das NAD\n"
                                "Deutschland\n"
                                "umgeschaltet. Wenn Sie dies\n"
-                               "nicht w\x81nschen, w\x84hlen Sie\n"
+                               "nicht wünschen, wählen Sie\n"
                                "bitte ein anderes NAD aus.\n"));
 }
 
