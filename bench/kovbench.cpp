@@ -124,9 +124,9 @@ HostEnv& Env()
     return env;
 }
 
-// Runs a program to its end with its output thrown away; its exit code, -1
-// when it could not be started.
-int Run(const std::vector<std::string>& args)
+// Starts a program with its output thrown away; its process id, -1 when it
+// could not be started.
+pid_t Spawn(const std::vector<std::string>& args)
 {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -138,7 +138,15 @@ int Run(const std::vector<std::string>& args)
     pid_t pid;
     const int rc = posix_spawn(&pid, argv[0], &fa, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&fa);
-    if (rc != 0) return -1;
+    return rc == 0 ? pid : -1;
+}
+
+// Runs a program to its end with its output thrown away; its exit code, -1
+// when it could not be started.
+int Run(const std::vector<std::string>& args)
+{
+    const pid_t pid = Spawn(args);
+    if (pid < 0) return -1;
     int status = 0;
     if (waitpid(pid, &status, 0) != pid) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -203,17 +211,8 @@ bool Window_Of_Shown(Display* d, pid_t pid)
 // 20 s) and ends it; false when it did not show one.
 bool Start_Until_Shown(Display* d, const std::vector<std::string>& args)
 {
-    std::vector<char*> argv;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid;
-    const int rc = posix_spawn(&pid, argv[0], &fa, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&fa);
-    if (rc != 0) return false;
+    const pid_t pid = Spawn(args);
+    if (pid < 0) return false;
     bool shown = false;
     for (int i = 0; i < 20000 && !shown; ++i) {
         shown = Window_Of_Shown(d, pid);

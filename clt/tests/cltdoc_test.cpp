@@ -28,10 +28,7 @@ struct DocValue {
 // The rows "| `key` | ... | value | unit |" of the section's example table.
 std::map<std::string, DocValue> DocExamples()
 {
-    const std::string doc = kovtest::read_file(std::string(KOV_SOURCE_DIR) + "/docs/engineering.md");
-    const size_t start = doc.find("## Cross-laminated timber");
-    const size_t end = doc.find("\n## ", start + 1);
-    const std::string section = doc.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    const std::string section = kovtest::engineering_section("## Cross-laminated timber");
     std::map<std::string, DocValue> rows;
     std::istringstream in(section);
     for (std::string line; std::getline(in, line);) {

@@ -16,8 +16,7 @@ namespace {
 
 std::string Section()
 {
-    return kovtest::markdown_section(kovtest::read_file(std::string(KOV_SOURCE_DIR) + "/docs/engineering.md"),
-                                     "## Concrete and reinforcement");
+    return kovtest::engineering_section("## Concrete and reinforcement");
 }
 
 TEST(ConcreteDoc, TheDocumentQuotesTheGrades)

@@ -20,8 +20,7 @@ namespace {
 // The section of the document on the drawing rules.
 std::string Section()
 {
-    return kovtest::markdown_section(kovtest::read_file(std::string(KOV_SOURCE_DIR) + "/docs/engineering.md"),
-                                     "## Drawing rules of the output lists");
+    return kovtest::engineering_section("## Drawing rules of the output lists");
 }
 
 std::string Num(double v)

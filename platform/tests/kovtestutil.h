@@ -96,6 +96,15 @@ inline std::string markdown_section(const std::string& text, const std::string& 
     return text.substr(a, b == std::string::npos ? std::string::npos : b - a);
 }
 
+#ifdef KOV_SOURCE_DIR
+// A section of the engineering document (docs/engineering.md) by its heading,
+// for the tests that compute the document's worked examples.
+inline std::string engineering_section(const std::string& heading)
+{
+    return markdown_section(read_file(std::string(KOV_SOURCE_DIR) + "/docs/engineering.md"), heading);
+}
+#endif
+
 // Writes bytes into a file, replacing it (its folder must exist); true when written.
 inline bool write_file(const std::string& path, const std::string& bytes)
 {
