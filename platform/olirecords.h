@@ -113,3 +113,13 @@ inline const OliGraphicRecordKind* Oli_Graphic_Record_Kind(int op)
         if (k.op == op) return &k;
     return nullptr;
 }
+
+// ---- mark-up of the list's texts ----------------------------------------------
+// The byte 0xCE and a letter switch the text's style. Macros, so that a writer
+// joins them with its text; spelled apart so that no hexadecimal escape
+// swallows the letter after it ("\xCEb" would be one byte).
+#define OLI_MARK_BOLD "\xCE" "b"
+#define OLI_MARK_REGULAR "\xCE" "r"
+#define OLI_MARK_SUB "\xCE\\"
+#define OLI_MARK_SUP "\xCE/"
+#define OLI_MARK_HEADING "\xCE" "H"
