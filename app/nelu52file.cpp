@@ -26,6 +26,7 @@
 #include "platform/kovcp.h"
 #include "platform/kovfilefailure.h"
 #include "platform/kovhost.h"
+#include "platform/kovlocale.h"
 #include "platform/kovreplace.h"
 #include "platform/kovpath.h"
 
@@ -37,11 +38,11 @@ enum { LINE_MAX_BYTES = 4096 };
 
 QByteArray Num(double v)
 {
-    static locale_t c_locale = newlocale(LC_ALL_MASK, "C", (locale_t)0);
     char buf[64];
-    locale_t old = c_locale ? uselocale(c_locale) : (locale_t)0;
-    std::snprintf(buf, sizeof buf, "%g", v);
-    if (c_locale) uselocale(old);
+    {
+        KovCLocaleScope c_locale;
+        std::snprintf(buf, sizeof buf, "%g", v);
+    }
     return QByteArray(buf);
 }
 

@@ -36,11 +36,11 @@
 #include "platform/kovmath.h"
 
 // Mark-up of the list.
-#define M_BOLD "\xCE" "b"
-#define M_REG "\xCE" "r"
-#define M_SUB "\xCE\\"
-#define M_SUP "\xCE/"
-#define M_HEAD "\xCE" "H"
+#define M_BOLD OLI_MARK_BOLD
+#define M_REG OLI_MARK_REGULAR
+#define M_SUB OLI_MARK_SUB
+#define M_SUP OLI_MARK_SUP
+#define M_HEAD OLI_MARK_HEADING
 // Symbol bytes of the list font.
 #define S_ALPHA "\xBA"
 #define S_BETA "\xBB"

@@ -8,15 +8,12 @@
 #include "clt/cltinternal.h"
 #include "clt/cltproducts.h"
 #include "materials/matnames.h"
+#include "platform/olirecords.h"
 
 namespace {
 
 const char kNoManufacturer[] = "nicht definierter Hersteller";
 const char kNoType[] = "nicht definierter Typ";
-// Bold on and off in an output list (0xCE 'b', 0xCE 'r').
-#define CLT_BOLD "\xCE" "b"
-#define CLT_REGULAR "\xCE" "r"
-
 // The choice lists: heap copies of the names, kept to the end of the process.
 int g_lists = 0;
 KindChoiceEntry g_manufacturer_ids[CLT_MANUFACTURER_COUNT];
@@ -175,7 +172,7 @@ const char* Clt_Buildup_Text(const CltSection* s, int dir, int with_material)
         const CltLayer& l = s->layers[i];
         const char* sep = i > 0 ? "-" : "";
         if (l.direction == dir)
-            text.Add("%s" CLT_BOLD "%.1lf" CLT_REGULAR, sep, l.t);
+            text.Add("%s" OLI_MARK_BOLD "%.1lf" OLI_MARK_REGULAR, sep, l.t);
         else
             text.Add("%s%.1lf", sep, l.t);
     }
@@ -202,7 +199,7 @@ const char* Clt_Layer_Text(const CltSection* s, int dir, int layer)
     const CltLayer& l = s->layers[layer];
     const char* material = Mat_Name(l.kind, l.grade);
     if (l.direction == dir)
-        std::snprintf(buf, sizeof buf, CLT_BOLD "%s, %.1lf mm, x-Richtung" CLT_REGULAR, material, l.t);
+        std::snprintf(buf, sizeof buf, OLI_MARK_BOLD "%s, %.1lf mm, x-Richtung" OLI_MARK_REGULAR, material, l.t);
     else
         std::snprintf(buf, sizeof buf, "%s, %.1lf mm, y-Richtung", material, l.t);
     return buf;

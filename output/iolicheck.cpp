@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/kovnum.h"
+#include "platform/olirecords.h"
 
 namespace {
 
@@ -106,10 +107,10 @@ int Oli_Check_Line(FILE* f, const char* prefix, double value, const char* relati
                    int decimals, const char* unit, const char* ok_text, const char* fail_text) {
     const std::string comparison = plain_comparison(value, limit, decimals);
     const bool met = relation_met(relation_of(relation), value, limit, decimals);
-    const char* emphasis = met ? "" : "\xCE" "b";
+    const char* emphasis = met ? "" : OLI_MARK_BOLD;
     const char* tail = met ? ok_text : fail_text;
     char line[OLI_TEXT_MAX + 1];
-    std::snprintf(line, sizeof line, "%s %s%s\xCE" "r %s %s%s", prefix ? prefix : "", emphasis,
+    std::snprintf(line, sizeof line, "%s %s%s" OLI_MARK_REGULAR " %s %s%s", prefix ? prefix : "", emphasis,
                   comparison.c_str(), unit ? unit : "", emphasis, tail ? tail : "");
     // The "!!" only where a failure is named; the line itself in any case.
     Oli_Text_Check_Mark(f, line, met || !fail_text);

@@ -12,6 +12,7 @@
 #include "output/iolistyle.h"
 #include "output/ioliwrt.h"
 #include "platform/kovhost.h"
+#include "platform/olirecords.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void round_segment(double cx, double cy, double r, double a, double b) {
     double o[4] = {r * std::cos(a), r * std::sin(a), r * std::cos(b), r * std::sin(b)};
     Oli_Turn(&o[0], &o[1]);
     Oli_Turn(&o[2], &o[3]);
-    File_Printf(S(), " 1  %lf %lf %lf %lf\n", oli_fin(g.scale_x * (tx + o[0])),
+    File_Printf(S(), " %d  %lf %lf %lf %lf\n", OLI_G_LINE, oli_fin(g.scale_x * (tx + o[0])),
                 oli_fin(g.scale_y * ty + g.scale_x * o[1]), oli_fin(g.scale_x * (tx + o[2])),
                 oli_fin(g.scale_y * ty + g.scale_x * o[3]));
 }
@@ -124,7 +125,7 @@ void Oli_Graphic_Fill_Sector(double cx, double cy, double diameter, double start
         if (reached(a, e)) break;
     }
     Plot_Entity_Group(1);
-    File_Printf(S(), " 18 %d", k + 3);
+    File_Printf(S(), " %d %d", OLI_G_POLYGON, k + 3);
     point(cx, cy);
     point(cx + r * std::cos(s), cy + r * std::sin(s));
     for (int i = 0; i < k; ++i) point(cx + r * std::cos(grid[i]), cy + r * std::sin(grid[i]));
@@ -174,7 +175,7 @@ void Oli_Graphic_Slot(double x, double y, double w, double h) {
 void Oli_Graphic_Fill_Slot(double x, double y, double w, double h) {
     Oli_Widen(x - w / 2.0 + h / 2.0, y - h / 2.0);
     Oli_Widen(x + w / 2.0 - h / 2.0, y + h / 2.0);
-    File_Printf(S(), " 18 %d", 34);
+    File_Printf(S(), " %d %d", OLI_G_POLYGON, 34);
     if (w <= h) {
         double r = w / 2.0, ty = y + h / 2.0, by = y - h / 2.0;
         for (int k = 0; k < 16; ++k) point(x + r * std::cos(k * kGrid), ty + r * std::sin(k * kGrid));
@@ -197,7 +198,7 @@ void Oli_Graphic_Fill_Ring(double cx, double cy, double outer, double inner) {
     double tx = cx, ty = cy;
     Oli_Turn(&tx, &ty);
     double big = outer / 2.0, small = inner / 2.0;
-    File_Printf(S(), " 18 %d", 66);
+    File_Printf(S(), " %d %d", OLI_G_POLYGON, 66);
     circle_points(tx, ty, big, 33);
     circle_points(tx, ty, small, 33);
     File_Printf(S(), "\n");
@@ -224,7 +225,7 @@ void holes_ring(int n, const double x[], const double y[], bool plot) {
         ty[i] = y[i];
     }
     Geo_To_Local(tx, ty, n, 0.0, 0.0, g.rotation, 1.0);
-    File_Printf(S(), " 18 %d", n);
+    File_Printf(S(), " %d %d", OLI_G_POLYGON, n);
     for (int i = 0; i < n; ++i) File_Printf(S(), " %lf %lf", oli_fin(tx[i] * g.scale_x), oli_fin(ty[i] * g.scale_y));
     File_Printf(S(), " \n");
     if (plot) {
@@ -263,7 +264,7 @@ void Oli_Graphic_Fill_Polygon_Holes(int n, const double x[], const double y[], i
         double r = std::sqrt(areas[i] * 0.3183098861837907);
         double tx = cx[i], ty = cy[i];
         Oli_Turn(&tx, &ty);
-        File_Printf(S(), " 18 %d", 32);
+        File_Printf(S(), " %d %d", OLI_G_POLYGON, 32);
         circle_points(tx, ty, r, 32);
         File_Printf(S(), "\n");
         if (plot) {

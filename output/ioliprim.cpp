@@ -13,6 +13,7 @@
 #include "output/iolipriv.h"
 #include "platform/kovdraw.h"
 #include "platform/kovmath.h"
+#include "platform/olirecords.h"
 
 namespace {
 
@@ -84,11 +85,11 @@ void text_turned(double x, double y, const char* text, int opcode, int code, int
     double tx = x, ty = y;
     Oli_Turn(&tx, &ty);
     double bx = oli_fin(tx * g.scale_x), by = oli_fin(ty * g.scale_y);
-    File_Printf(S(), " 14 %lf 0\n", oli_fin((g.text_angle - g.rotation) * kDeg));
+    File_Printf(S(), " %d %lf 0\n", OLI_G_TEXT_ANGLE, oli_fin((g.text_angle - g.rotation) * kDeg));
     if (opcode == 3)
-        File_Printf(S(), " 3 %lf %lf \xAE%s\xAF\n", bx, by, t.buf);
+        File_Printf(S(), " %d %lf %lf \xAE%s\xAF\n", OLI_G_TEXT_TURNED, bx, by, t.buf);
     else
-        File_Printf(S(), " 10 %lf %lf %lf %lf %d \xAE%s\xAF\n", bx, by, bx, by, code, t.buf);
+        File_Printf(S(), " %d %lf %lf %lf %lf %d \xAE%s\xAF\n", OLI_G_TEXT_ALIGNED_TURNED, bx, by, bx, by, code, t.buf);
     Plot_Entity_Text(t.buf, just, tx, Oli_Plot_Y(ty), (g.rotation + g.text_angle) * kDeg, 0);
 }
 
@@ -99,9 +100,9 @@ void text_fixed(double x, double y, const char* text, int opcode, int code, int 
     SafeText t(text);
     double bx = oli_fin(x * g.scale_x), by = oli_fin(y * g.scale_y);
     if (opcode == 2)
-        File_Printf(S(), " 2 %lf %lf \xAE%s\xAF\n", bx, by, t.buf);
+        File_Printf(S(), " %d %lf %lf \xAE%s\xAF\n", OLI_G_TEXT, bx, by, t.buf);
     else
-        File_Printf(S(), " 9 %lf %lf %lf %lf %d \xAE%s\xAF\n", bx, by, bx, by, code, t.buf);
+        File_Printf(S(), " %d %lf %lf %lf %lf %d \xAE%s\xAF\n", OLI_G_TEXT_ALIGNED, bx, by, bx, by, code, t.buf);
     Plot_Entity_Text(t.buf, just, x, Oli_Plot_Y(y), (g.rotation + g.text_angle) * kDeg,
                      angle_kind);
 }
@@ -121,7 +122,7 @@ void rect_record(double* x1, double* y1, double* x2, double* y2) {
     Oli_Turn(x1, y1);
     Oli_Turn(x2, y2);
     order_corners(x1, y1, x2, y2);
-    File_Printf(S(), " 24  %lf %lf %lf %lf\n", oli_fin(*x1 * g.scale_x), oli_fin(*y2 * g.scale_y),
+    File_Printf(S(), " %d  %lf %lf %lf %lf\n", OLI_G_BOX, oli_fin(*x1 * g.scale_x), oli_fin(*y2 * g.scale_y),
                 oli_fin(*x2 * g.scale_x), oli_fin(*y1 * g.scale_y));
 }
 
@@ -139,7 +140,7 @@ void circle(double cx, double cy, double diameter, bool round) {
     Oli_Widen(cx + diameter, cy + diameter);
     double tx = cx, ty = cy;
     Oli_Turn(&tx, &ty);
-    File_Printf(S(), " 18 %d", 32);
+    File_Printf(S(), " %d %d", OLI_G_POLYGON, 32);
     for (int k = 0; k < 32; ++k) {
         double a = k * kPi / 16.0;
         double px = (tx + r * std::cos(a)) * g.scale_x;
@@ -225,9 +226,9 @@ int Oli_Colour_Darker_Index(int packed, double percent) {
 
 void Oli_Graphic_Set_Colour_Index(int index) {
     if (G().colour_output)
-        File_Printf(S(), " 20  %d\n", index);
+        File_Printf(S(), " %d  %d\n", OLI_G_COLOUR, index);
     else
-        File_Printf(S(), " 20  0\n");
+        File_Printf(S(), " %d  0\n", OLI_G_COLOUR);
 }
 
 void Oli_Graphic_Set_Colour_Zero(void) { Oli_Graphic_Set_Colour_Index(0); }
@@ -237,7 +238,7 @@ void Oli_Graphic_Set_Line_Rgb(OliRgb colour) {
     g.line_colour = colour;
     if (!g.extended) return;
     OliRgb c = shifted(colour, g.line_lightness);
-    File_Printf(S(), "50 %d %d %d\n", c.r, c.g, c.b);
+    File_Printf(S(), "%d %d %d %d\n", OLI_G_LINE_RGB, c.r, c.g, c.b);
 }
 
 void Oli_Graphic_Set_Line_Colour_Packed(int packed) {
@@ -251,7 +252,7 @@ void Oli_Graphic_Set_Line_Lightness(double percent) {
     g.line_lightness = percent;
     if (!g.extended) return;
     OliRgb c = shifted(g.line_colour, percent);
-    File_Printf(S(), "50 %d %d %d\n", c.r, c.g, c.b);
+    File_Printf(S(), "%d %d %d %d\n", OLI_G_LINE_RGB, c.r, c.g, c.b);
 }
 
 void Oli_Graphic_Set_Fill_Rgb(OliRgb colour) {
@@ -259,7 +260,7 @@ void Oli_Graphic_Set_Fill_Rgb(OliRgb colour) {
     g.fill_colour = colour;
     if (!g.extended) return;
     OliRgb c = shifted(colour, g.fill_lightness);
-    File_Printf(S(), "51 %d %d %d\n", c.r, c.g, c.b);
+    File_Printf(S(), "%d %d %d %d\n", OLI_G_FILL_RGB, c.r, c.g, c.b);
 }
 
 void Oli_Graphic_Set_Fill_Colour_Packed(int packed) {
@@ -273,7 +274,7 @@ void Oli_Graphic_Set_Fill_Lightness(double percent) {
     g.fill_lightness = percent;
     if (!g.extended) return;
     OliRgb c = shifted(g.fill_colour, percent);
-    File_Printf(S(), "51 %d %d %d\n", c.r, c.g, c.b);
+    File_Printf(S(), "%d %d %d %d\n", OLI_G_FILL_RGB, c.r, c.g, c.b);
 }
 
 // ---- pattern, dash, push and pop ----------------------------------------------------------------
@@ -283,42 +284,42 @@ void Oli_Graphic_Set_Pattern(int pattern, int colour) {
     if (!g.extended) return;
     g.pattern = pattern;
     if (!g.colour_output) {
-        File_Printf(S(), "20 0\n");
+        File_Printf(S(), "%d 0\n", OLI_G_COLOUR);
         return;
     }
-    File_Printf(S(), "61\n");
-    File_Printf(S(), "62 %d\n", pattern);
-    File_Printf(S(), "59\n");
-    File_Printf(S(), " 20  %d\n", colour);
-    File_Printf(S(), "60\n");
+    File_Printf(S(), "%d\n", OLI_G_PATTERN_AREA);
+    File_Printf(S(), "%d %d\n", OLI_G_PATTERN, pattern);
+    File_Printf(S(), "%d\n", OLI_G_PATTERN_BEGIN);
+    File_Printf(S(), " %d  %d\n", OLI_G_COLOUR, colour);
+    File_Printf(S(), "%d\n", OLI_G_PATTERN_END);
 }
 
 void Oli_Graphic_Pattern_Start(void) {
-    if (G().extended) File_Printf(S(), "61\n");
+    if (G().extended) File_Printf(S(), "%d\n", OLI_G_PATTERN_AREA);
 }
 
 void Oli_Graphic_Pattern_Colour_Start(void) {
-    if (G().extended) File_Printf(S(), "59\n");
+    if (G().extended) File_Printf(S(), "%d\n", OLI_G_PATTERN_BEGIN);
 }
 
 void Oli_Graphic_Pattern_Colour_End(void) {
-    if (G().extended) File_Printf(S(), "60\n");
+    if (G().extended) File_Printf(S(), "%d\n", OLI_G_PATTERN_END);
 }
 
 void Oli_Graphic_Set_Dash(int kind) {
     switch (kind) {
-    case 1: File_Printf(S(), " 38 %d %s %d\n", 2, "0.1 0.1", 0); break;
-    case 2: File_Printf(S(), " 38 %d %s %d\n", 2, "0.03 0.05", 0); break;
-    case 3: File_Printf(S(), " 38 %d %s %d\n", 4, "0.28 0.05 0.04 0.05", 0); break;
-    case 4: File_Printf(S(), " 38 %d %s %d\n", 2, "0.01 0.28", 0); break;
-    default: File_Printf(S(), " 38 %d %s %d\n", 0, " ", 0); break;
+    case 1: File_Printf(S(), " %d %d %s %d\n", OLI_G_DASHES, 2, "0.1 0.1", 0); break;
+    case 2: File_Printf(S(), " %d %d %s %d\n", OLI_G_DASHES, 2, "0.03 0.05", 0); break;
+    case 3: File_Printf(S(), " %d %d %s %d\n", OLI_G_DASHES, 4, "0.28 0.05 0.04 0.05", 0); break;
+    case 4: File_Printf(S(), " %d %d %s %d\n", OLI_G_DASHES, 2, "0.01 0.28", 0); break;
+    default: File_Printf(S(), " %d %d %s %d\n", OLI_G_DASHES, 0, " ", 0); break;
     }
 }
 
 void Oli_Graphic_Push_State(void) {
     OliGraphicState& g = G();
-    File_Printf(S(), " 30\n");
-    if (g.extended) File_Printf(S(), " 52\n");
+    File_Printf(S(), " %d\n", OLI_G_PUSH);
+    if (g.extended) File_Printf(S(), " %d\n", OLI_G_PUSH_EXTENDED);
     g.saved_rotation = g.rotation;
     g.saved_text_angle = g.text_angle;
     if (Plot_Is_Open()) Plot_Save_Attributes();
@@ -326,8 +327,8 @@ void Oli_Graphic_Push_State(void) {
 
 void Oli_Graphic_Pop_State(void) {
     OliGraphicState& g = G();
-    File_Printf(S(), " 31\n");
-    if (g.extended) File_Printf(S(), " 53\n");
+    File_Printf(S(), " %d\n", OLI_G_POP);
+    if (g.extended) File_Printf(S(), " %d\n", OLI_G_POP_EXTENDED);
     g.rotation = g.saved_rotation;
     g.text_angle = g.saved_text_angle;
     if (Plot_Is_Open()) Plot_Restore_Attributes();
@@ -341,7 +342,7 @@ void Oli_Graphic_Line(double x1, double y1, double x2, double y2) {
     Oli_Widen(x2, y2);
     Oli_Turn(&x1, &y1);
     Oli_Turn(&x2, &y2);
-    File_Printf(S(), " 1  %lf %lf %lf %lf\n", oli_fin(x1 * g.scale_x), oli_fin(y1 * g.scale_y),
+    File_Printf(S(), " %d  %lf %lf %lf %lf\n", OLI_G_LINE, oli_fin(x1 * g.scale_x), oli_fin(y1 * g.scale_y),
                 oli_fin(x2 * g.scale_x), oli_fin(y2 * g.scale_y));
     Plot_Entity_Line(x1, Oli_Plot_Y(y1), x2, Oli_Plot_Y(y2));
 }
@@ -377,7 +378,7 @@ int Oli_Graphic_Polygon(int n, const double x[], const double y[]) {
     Oli_Widen(*std::min_element(tx.begin(), tx.end()), *std::min_element(ty.begin(), ty.end()));
     Oli_Widen(*std::max_element(tx.begin(), tx.end()), *std::max_element(ty.begin(), ty.end()));
     Geo_To_Local(tx.data(), ty.data(), n, 0.0, 0.0, g.rotation, 1.0);
-    File_Printf(S(), " 18 %d", n);
+    File_Printf(S(), " %d %d", OLI_G_POLYGON, n);
     for (int i = 0; i < n; ++i)
         File_Printf(S(), " %lf %lf", oli_fin(tx[i] * g.scale_x), oli_fin(ty[i] * g.scale_y));
     File_Printf(S(), " \n");
@@ -421,8 +422,8 @@ void Oli_Graphic_Fill_Rect_Frame(double ox1, double oy1, double ox2, double oy2,
     bool hole = lo_x < ix1 && ix1 < hi_x && lo_x < ix2 && ix2 < hi_x && lo_y < iy1 && iy1 < hi_y &&
                 lo_y < iy2 && iy2 < hi_y;
     if (hole)
-        File_Printf(S(), " 24  %lf %lf %lf %lf\n", oli_fin(ix1 * g.scale_x),
-                    oli_fin(iy2 * g.scale_y), oli_fin(ix2 * g.scale_x), oli_fin(iy1 * g.scale_y));
+        File_Printf(S(), " %d  %lf %lf %lf %lf\n", OLI_G_BOX, oli_fin(ix1 * g.scale_x), oli_fin(iy2 * g.scale_y),
+                    oli_fin(ix2 * g.scale_x), oli_fin(iy1 * g.scale_y));
     if (Plot_Entity_Area_Head(hole ? 1 : 0, 4)) {
         rect_ring(ox1, oy1, ox2, oy2, 2);
         if (hole) {

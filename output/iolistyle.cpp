@@ -3,17 +3,18 @@
 
 #include "base/kovmem.h"
 #include "output/iolipriv.h"
+#include "platform/olirecords.h"
 
 namespace {
 FILE* S() { return Oli_Graphic_Get_State()->stream; }
 }  // namespace
 
-void Oli_Rec_Line_Class(int cls) { File_Printf(S(), " 4 %d\n", cls); }
-void Oli_Rec_Width(double width) { File_Printf(S(), " 6 %lf\n", oli_fin(width)); }
-void Oli_Rec_Font(int font) { File_Printf(S(), " 8 %d\n", font); }
-void Oli_Rec_Text_Height(double height) { File_Printf(S(), " 13 %lf\n", oli_fin(height)); }
+void Oli_Rec_Line_Class(int cls) { File_Printf(S(), " %d %d\n", OLI_G_LINE_CLASS, cls); }
+void Oli_Rec_Width(double width) { File_Printf(S(), " %d %lf\n", OLI_G_LINE_WIDTH, oli_fin(width)); }
+void Oli_Rec_Font(int font) { File_Printf(S(), " %d %d\n", OLI_G_FONT, font); }
+void Oli_Rec_Text_Height(double height) { File_Printf(S(), " %d %lf\n", OLI_G_TEXT_HEIGHT, oli_fin(height)); }
 void Oli_Rec_Dash(int count, const char* values) {
-    File_Printf(S(), " 38 %d %s %d\n", count, values, 0);
+    File_Printf(S(), " %d %d %s %d\n", OLI_G_DASHES, count, values, 0);
 }
 void Oli_Rec_Solid(void) { Oli_Rec_Dash(0, " "); }
 

@@ -516,8 +516,6 @@ struct ListParser {
 
     void graphic()
     {
-        static const std::set<int> known = {1,  2,  3,  4,  6,  7,  8,  9,  10, 13, 14, 16, 18, 20, 23,
-                                            24, 27, 30, 31, 38, 50, 51, 52, 53, 59, 60, 61, 62, 75};
         const size_t start = i;
         ++i;
         OliItem it;
@@ -600,13 +598,14 @@ struct ListParser {
             OliGraphicRecord r;
             r.op = int(op);
             r.line = int(i) + 1;
-            if (!known.count(r.op)) {
+            const OliGraphicRecordKind* kind = Oli_Graphic_Record_Kind(r.op);
+            if (!kind) {
                 if (unknown_seen.insert(r.op).second)
                     warn(i, "unknown graphics record " + std::to_string(op) + " skipped");
                 ++i;
                 continue;
             }
-            if (r.op == 27) {
+            if (kind->args == OLI_GA_REST) {
                 size_t p = t.find(' ');
                 r.text = p == std::string::npos ? std::string() : trim(t.substr(p));
                 bool ok;
@@ -631,7 +630,7 @@ struct ListParser {
                 r.text = l.substr(a + 1, (b == std::string::npos ? l.size() : b) - a - 1);
             }
             ++i;
-            if (r.op == 75 && !at_end() && !lines[i].empty() && lines[i][0] == '{') {
+            if (r.op == OLI_G_PICTURE && !at_end() && !lines[i].empty() && lines[i][0] == '{') {
                 std::string hex;
                 bool closed = false;
                 while (!at_end()) {

@@ -5,6 +5,7 @@
 #include "platform/kovmath.h"
 #include "platform/kovnamedfile.h"
 #include "platform/kovreplace.h"
+#include "platform/olirecords.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,6 +24,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <set>
 #include <unistd.h>
@@ -603,6 +605,296 @@ struct GState {
     double angle = 0;
 };
 
+// One graphics block being drawn: where it stands on the page, its scale and
+// the drawing state that its records change.
+struct GDraw {
+    Flow* flow;
+    OliPage* page;
+    const OliGraphicBlock* g;
+    double s, ox, oy, bw, bh, ymin, ymax;
+    GState st;
+    std::vector<GState> stack;
+    std::set<int> said_ops;
+
+    QPointF map(double bx, double by) const
+    {
+        const double px = ox + s * (g->x2 >= g->x1 ? bx - g->x1 : g->x1 - bx);
+        const double py = oy + s * (g->y1 < g->y2 ? ymax - by : by - ymin);
+        return QPointF(px, py);
+    }
+    void warn(const OliGraphicRecord& r, const std::string& text)
+    {
+        flow->out->warnings.push_back("line " + std::to_string(r.line) + ": " + text);
+    }
+    // false (with one warning per record number) when r has fewer than n numbers
+    bool need(const OliGraphicRecord& r, size_t n)
+    {
+        if (r.num.size() >= n) return true;
+        if (said_ops.insert(r.op).second)
+            warn(r, "graphics record " + std::to_string(r.op) + " with too few numbers skipped");
+        return false;
+    }
+    void text_at(double bx, double by, const std::string& text, int code, double angle);
+};
+
+void GDraw::text_at(double bx, double by, const std::string& text, int code, double angle)
+{
+    if (!finite_all({bx, by})) return;
+    const double em = st.em * s;
+    const double cw = em * kAdvance;
+    MarkedLine m = mark_line(text, cw, &flow->unknown_codes);
+    const double w = place_cells(&m, cw, nullptr, 0);
+    double dx = 0, dy = 0;  // offsets along the text and up
+    if (code) {
+        const int h = code & 0x7;
+        const int v = code & 0x38;
+        if (h == 2) dx = -w / 2;
+        else if (h == 4) dx = -w;
+        if (v == 0x08) dy = 0.2 * em;
+        else if (v == 0x10) dy = -0.36 * em;
+        else if (v == 0x20) dy = -kAscent * em;
+        if (code & 0x100) angle = 90;
+    }
+    const QPointF p = map(bx, by);
+    const double rad = angle * KOV_DEG_TO_RAD;
+    const double ux = std::cos(rad), uy = -std::sin(rad), vx = -std::sin(rad), vy = -std::cos(rad);
+    for (Cell& c : m.cells) c.rgb = c.rgb ? c.rgb : st.line_rgb;
+    emit_runs(page, m, 0, m.cells.size(), p.x() + ux * dx + vx * dy, p.y() + uy * dx + vy * dy, cw, angle);
+}
+
+// The drawing functions, one per record kind.
+
+void g_nothing(GDraw&, const OliGraphicRecord&) {}
+
+void g_line(GDraw& d, const OliGraphicRecord& r)
+{
+    const std::vector<double>& v = r.num;
+    if (!d.need(r, 4) || !finite_all({v[0], v[1], v[2], v[3]})) return;
+    OliPaintItem it = line_item(0, 0, 0, 0, std::max(0.005, d.st.width * d.s), d.st.line_rgb);
+    it.points.clear();
+    it.points << d.map(v[0], v[1]) << d.map(v[2], v[3]);
+    for (double dash : d.st.dashes) it.dashes.push_back(dash * d.s);
+    d.page->items.push_back(it);
+}
+
+void g_text(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 2)) d.text_at(r.num[0], r.num[1], r.text, 0, 0);
+}
+
+void g_text_turned(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 2)) d.text_at(r.num[0], r.num[1], r.text, 0, d.st.angle);
+}
+
+void g_text_aligned(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 5)) d.text_at(r.num[0], r.num[1], r.text, int(r.num[4]), 0);
+}
+
+void g_text_aligned_turned(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 5)) d.text_at(r.num[0], r.num[1], r.text, int(r.num[4]), d.st.angle);
+}
+
+void g_line_class(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 1)) d.st.width = r.num[0] >= 2 ? 0.05 : 0.02;
+}
+
+void g_line_width(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 1) && std::isfinite(r.num[0])) d.st.width = r.num[0] > 0 ? std::min(r.num[0], 2.0) : 0.005;
+}
+
+void g_char_size(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 1)) d.st.em = em_of(char_width(int(r.num[0])));
+}
+
+void g_text_height(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 1) && r.num[0] > 0 && r.num[0] < 20) d.st.em = r.num[0] / 0.73;
+}
+
+void g_text_angle(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 1) && std::isfinite(r.num[0])) d.st.angle = std::fmod(r.num[0], 360.0);
+}
+
+void g_polygon(GDraw& d, const OliGraphicRecord& r)
+{
+    const std::vector<double>& v = r.num;
+    if (!d.need(r, 1)) return;
+    const int n = int(v[0]);
+    if (n < 1 || size_t(1 + 2 * n) > v.size()) {
+        d.need(r, size_t(1 + 2 * std::max(n, 1)) + 1);
+        return;
+    }
+    OliPaintItem it;
+    it.kind = OliPaintItem::POLYGON;
+    it.rgb = d.st.fill_rgb;
+    for (int k = 0; k < n; ++k)
+        if (finite_all({v[size_t(1 + 2 * k)], v[size_t(2 + 2 * k)]}))
+            it.points << d.map(v[size_t(1 + 2 * k)], v[size_t(2 + 2 * k)]);
+    d.page->items.push_back(it);
+}
+
+void g_colour(GDraw& d, const OliGraphicRecord& r)
+{
+    if (d.need(r, 1)) d.st.line_rgb = d.st.fill_rgb = Oli_Palette_Rgb(int(r.num[0]));
+}
+
+void g_box(GDraw& d, const OliGraphicRecord& r)
+{
+    const std::vector<double>& v = r.num;
+    if (!d.need(r, 4) || !finite_all({v[0], v[1], v[2], v[3]})) return;
+    OliPaintItem it;
+    it.kind = OliPaintItem::RECT;
+    it.rect = QRectF(d.map(v[0], v[1]), d.map(v[2], v[3])).normalized();
+    it.rgb = d.st.fill_rgb;
+    d.page->items.push_back(it);
+}
+
+void g_symbol(GDraw& d, const OliGraphicRecord& r)
+{
+    const std::vector<double>& v = r.num;
+    // The diameter sign of the reinforcement labels is shown as the
+    // letter O with stroke (code page 850 0x9D), its top left corner at
+    // the symbol's point.
+    const size_t slash = r.text.find_last_of('\\');
+    std::string symbol = slash == std::string::npos ? std::string() : r.text.substr(slash + 1);
+    for (char& ch : symbol) ch = char(std::toupper((unsigned char)ch));
+    if (symbol == "DURCHM.OCM" && v.size() >= 2) {
+        d.text_at(v[0], v[1], "\x9D", 0xC0 + 1 + 0x20, 0);
+        return;
+    }
+    // A picture of the viewer's picture folder: "x y %FONT%\name". It
+    // fills the block, kept in its proportions.
+    const size_t at = r.text.find("%FONT%");
+    std::string name = at == std::string::npos ? std::string() : r.text.substr(at + 6);
+    while (!name.empty() && (name[0] == '\\' || name[0] == '/')) name.erase(0, 1);
+    const char* dir = std::getenv("KOV_OLI_FONT_DIR");
+    std::string why = "cannot be read";
+    const QImage img = dir && *dir && !name.empty() ? named_picture(std::string(dir) + "/" + name, &why) : QImage();
+    OliPaintItem it;
+    it.rect = QRectF(d.ox, d.oy, d.bw * d.s, d.bh * d.s);
+    if (img.isNull()) {
+        d.warn(r, "picture \"" + name + "\" of the picture folder (KOV_OLI_FONT_DIR) " + why +
+                      ": a frame stands in its place");
+        it.kind = OliPaintItem::FRAME;
+        it.width = 0.02;
+    } else {
+        const QSizeF fit = QSizeF(img.size()).scaled(it.rect.size(), Qt::KeepAspectRatio);
+        it.rect = QRectF(it.rect.topLeft(), fit);
+        it.kind = OliPaintItem::IMAGE;
+        it.image = img;
+    }
+    d.page->items.push_back(it);
+}
+
+void g_push(GDraw& d, const OliGraphicRecord&)
+{
+    if (d.stack.size() < 100) d.stack.push_back(d.st);
+}
+
+void g_pop(GDraw& d, const OliGraphicRecord&)
+{
+    if (d.stack.empty()) return;
+    d.st = d.stack.back();
+    d.stack.pop_back();
+}
+
+void g_dashes(GDraw& d, const OliGraphicRecord& r)
+{
+    const std::vector<double>& v = r.num;
+    std::vector<double>& dashes = d.st.dashes;
+    dashes.clear();
+    const int n = v.empty() ? 0 : int(v[0]);
+    for (int k = 0; k < n && size_t(k + 1) < v.size(); ++k)
+        if (v[size_t(k + 1)] > 0 && v[size_t(k + 1)] < 10) dashes.push_back(v[size_t(k + 1)]);
+    if (dashes.size() % 2) dashes.push_back(dashes.back());
+}
+
+void g_rgb(GDraw& d, const OliGraphicRecord& r)
+{
+    if (!d.need(r, 3)) return;
+    auto c = [](double x) { return unsigned(x < 0 ? 0 : x > 255 ? 255 : x); };
+    const unsigned rgb = (c(r.num[0]) << 16) | (c(r.num[1]) << 8) | c(r.num[2]);
+    (r.op == OLI_G_LINE_RGB ? d.st.line_rgb : d.st.fill_rgb) = rgb;
+}
+
+void g_picture(GDraw& d, const OliGraphicRecord& r)
+{
+    if (!d.need(r, 3)) return;
+    const double w = r.num[1] * d.s, h = r.num[2] * d.s;
+    if (!finite_all({w, h}) || w <= 0 || h <= 0) return;
+    std::string why = "cannot be read";
+    QImage img;
+    if (!r.data.empty())
+        img.loadFromData(reinterpret_cast<const uchar*>(r.data.data()), int(r.data.size()));
+    else
+        img = named_picture(r.text, &why);
+    OliPaintItem it;
+    it.rect = QRectF(d.ox, d.oy, w, h);
+    if (img.isNull()) {
+        d.warn(r, "picture \"" + r.text + "\" " + why + ": a frame stands in its place");
+        it.kind = OliPaintItem::FRAME;
+        it.width = 0.02;
+    } else {
+        it.kind = OliPaintItem::IMAGE;
+        it.image = img;
+    }
+    d.page->items.push_back(it);
+}
+
+// One line per record kind of kOliGraphicRecords.
+struct GDrawer {
+    int op;
+    void (*draw)(GDraw&, const OliGraphicRecord&);
+};
+
+const GDrawer kGDrawers[] = {
+    {OLI_G_LINE, g_line},
+    {OLI_G_TEXT, g_text},
+    {OLI_G_TEXT_TURNED, g_text_turned},
+    {OLI_G_LINE_CLASS, g_line_class},
+    {OLI_G_LINE_WIDTH, g_line_width},
+    {OLI_G_CHAR_SIZE, g_char_size},
+    {OLI_G_FONT, g_nothing},
+    {OLI_G_TEXT_ALIGNED, g_text_aligned},
+    {OLI_G_TEXT_ALIGNED_TURNED, g_text_aligned_turned},
+    {OLI_G_TEXT_HEIGHT, g_text_height},
+    {OLI_G_TEXT_ANGLE, g_text_angle},
+    {OLI_G_16, g_nothing},
+    {OLI_G_POLYGON, g_polygon},
+    {OLI_G_COLOUR, g_colour},
+    {OLI_G_23, g_nothing},
+    {OLI_G_BOX, g_box},
+    {OLI_G_SYMBOL, g_symbol},
+    {OLI_G_PUSH, g_push},
+    {OLI_G_POP, g_pop},
+    {OLI_G_DASHES, g_dashes},
+    {OLI_G_LINE_RGB, g_rgb},
+    {OLI_G_FILL_RGB, g_rgb},
+    {OLI_G_PUSH_EXTENDED, g_nothing},
+    {OLI_G_POP_EXTENDED, g_nothing},
+    {OLI_G_PATTERN_BEGIN, g_nothing},
+    {OLI_G_PATTERN_END, g_nothing},
+    {OLI_G_PATTERN_AREA, g_nothing},
+    {OLI_G_PATTERN, g_nothing},
+    {OLI_G_PICTURE, g_picture},
+};
+static_assert(std::size(kGDrawers) == std::size(kOliGraphicRecords),
+              "every graphics record of the list has its drawing function");
+
+const GDrawer* drawer_of(int op)
+{
+    for (const GDrawer& k : kGDrawers)
+        if (k.op == op) return &k;
+    return nullptr;
+}
+
 void Flow::graphic(const OliGraphicBlock& g, int line)
 {
     const double bw = std::fabs(g.x2 - g.x1), bh = std::fabs(g.y2 - g.y1);
@@ -621,201 +913,12 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
     for (const std::string& t : g.titles_top) text_line(t, 7, 1.0, nullptr, 0, true);
     const double ox = x0(), oy = y;
     const double ymin = std::min(g.y1, g.y2), ymax = std::max(g.y1, g.y2);
-    auto map = [&](double bx, double by) {
-        const double px = ox + s * (g.x2 >= g.x1 ? bx - g.x1 : g.x1 - bx);
-        const double py = oy + s * (g.y1 < g.y2 ? ymax - by : by - ymin);
-        return QPointF(px, py);
-    };
-    OliPage& page_ref = pg();
-    std::vector<GState> stack;
-    GState st;
-    auto text_at = [&](double bx, double by, const std::string& text, int code, double angle) {
-        if (!finite_all({bx, by})) return;
-        const double em = st.em * s;
-        const double cw = em * kAdvance;
-        MarkedLine m = mark_line(text, cw, &unknown_codes);
-        const double w = place_cells(&m, cw, nullptr, 0);
-        double dx = 0, dy = 0;  // offsets along the text and up
-        if (code) {
-            const int h = code & 0x7;
-            const int v = code & 0x38;
-            if (h == 2) dx = -w / 2;
-            else if (h == 4) dx = -w;
-            if (v == 0x08) dy = 0.2 * em;
-            else if (v == 0x10) dy = -0.36 * em;
-            else if (v == 0x20) dy = -kAscent * em;
-            if (code & 0x100) angle = 90;
-        }
-        const QPointF p = map(bx, by);
-        const double rad = angle * KOV_DEG_TO_RAD;
-        const double ux = std::cos(rad), uy = -std::sin(rad), vx = -std::sin(rad), vy = -std::cos(rad);
-        for (Cell& c : m.cells) c.rgb = c.rgb ? c.rgb : st.line_rgb;
-        emit_runs(&page_ref, m, 0, m.cells.size(), p.x() + ux * dx + vx * dy, p.y() + uy * dx + vy * dy, cw, angle);
-    };
-    std::set<int> said_ops;
+    GDraw d{this, &pg(), &g, s, ox, oy, bw, bh, ymin, ymax, GState(), {}, {}};
+    std::set<int> unknown_ops;
     for (const OliGraphicRecord& r : g.records) {
-        const std::vector<double>& v = r.num;
-        auto need = [&](size_t n) {
-            if (v.size() >= n) return true;
-            if (said_ops.insert(r.op).second)
-                out->warnings.push_back("line " + std::to_string(r.line) + ": graphics record " +
-                                        std::to_string(r.op) + " with too few numbers skipped");
-            return false;
-        };
-        switch (r.op) {
-        case 1: {
-            if (!need(4) || !finite_all({v[0], v[1], v[2], v[3]})) break;
-            OliPaintItem it = line_item(0, 0, 0, 0, std::max(0.005, st.width * s), st.line_rgb);
-            it.points.clear();
-            it.points << map(v[0], v[1]) << map(v[2], v[3]);
-            for (double d : st.dashes) it.dashes.push_back(d * s);
-            page_ref.items.push_back(it);
-            break;
-        }
-        case 2:
-            if (need(2)) text_at(v[0], v[1], r.text, 0, 0);
-            break;
-        case 3:
-            if (need(2)) text_at(v[0], v[1], r.text, 0, st.angle);
-            break;
-        case 4:
-            if (need(1)) st.width = v[0] >= 2 ? 0.05 : 0.02;
-            break;
-        case 6:
-            if (need(1) && std::isfinite(v[0])) st.width = v[0] > 0 ? std::min(v[0], 2.0) : 0.005;
-            break;
-        case 7:
-            if (need(1)) st.em = em_of(char_width(int(v[0])));
-            break;
-        case 9:
-            if (need(5)) text_at(v[0], v[1], r.text, int(v[4]), 0);
-            break;
-        case 10:
-            if (need(5)) text_at(v[0], v[1], r.text, int(v[4]), st.angle);
-            break;
-        case 13:
-            if (need(1) && v[0] > 0 && v[0] < 20) st.em = v[0] / 0.73;
-            break;
-        case 14:
-            if (need(1) && std::isfinite(v[0])) st.angle = std::fmod(v[0], 360.0);
-            break;
-        case 18: {
-            if (!need(1)) break;
-            const int n = int(v[0]);
-            if (n < 1 || size_t(1 + 2 * n) > v.size()) {
-                need(size_t(1 + 2 * std::max(n, 1)) + 1);
-                break;
-            }
-            OliPaintItem it;
-            it.kind = OliPaintItem::POLYGON;
-            it.rgb = st.fill_rgb;
-            for (int k = 0; k < n; ++k)
-                if (finite_all({v[size_t(1 + 2 * k)], v[size_t(2 + 2 * k)]}))
-                    it.points << map(v[size_t(1 + 2 * k)], v[size_t(2 + 2 * k)]);
-            page_ref.items.push_back(it);
-            break;
-        }
-        case 20:
-            if (need(1)) st.line_rgb = st.fill_rgb = Oli_Palette_Rgb(int(v[0]));
-            break;
-        case 24: {
-            if (!need(4) || !finite_all({v[0], v[1], v[2], v[3]})) break;
-            OliPaintItem it;
-            it.kind = OliPaintItem::RECT;
-            it.rect = QRectF(map(v[0], v[1]), map(v[2], v[3])).normalized();
-            it.rgb = st.fill_rgb;
-            page_ref.items.push_back(it);
-            break;
-        }
-        case 27: {
-            // The diameter sign of the reinforcement labels is shown as the
-            // letter O with stroke (code page 850 0x9D), its top left corner at
-            // the symbol's point.
-            const size_t slash = r.text.find_last_of('\\');
-            std::string symbol = slash == std::string::npos ? std::string() : r.text.substr(slash + 1);
-            for (char& ch : symbol) ch = char(std::toupper((unsigned char)ch));
-            if (symbol == "DURCHM.OCM" && v.size() >= 2) {
-                text_at(v[0], v[1], "\x9D", 0xC0 + 1 + 0x20, 0);
-                break;
-            }
-            // A picture of the viewer's picture folder: "x y %FONT%\name". It
-            // fills the block, kept in its proportions.
-            const size_t at = r.text.find("%FONT%");
-            std::string name = at == std::string::npos ? std::string() : r.text.substr(at + 6);
-            while (!name.empty() && (name[0] == '\\' || name[0] == '/')) name.erase(0, 1);
-            const char* dir = std::getenv("KOV_OLI_FONT_DIR");
-            std::string why = "cannot be read";
-            const QImage img =
-                dir && *dir && !name.empty() ? named_picture(std::string(dir) + "/" + name, &why) : QImage();
-            OliPaintItem it;
-            it.rect = QRectF(ox, oy, bw * s, bh * s);
-            if (img.isNull()) {
-                out->warnings.push_back("line " + std::to_string(r.line) + ": picture \"" + name +
-                                        "\" of the picture folder (KOV_OLI_FONT_DIR) " + why +
-                                        ": a frame stands in its place");
-                it.kind = OliPaintItem::FRAME;
-                it.width = 0.02;
-            } else {
-                const QSizeF fit = QSizeF(img.size()).scaled(it.rect.size(), Qt::KeepAspectRatio);
-                it.rect = QRectF(it.rect.topLeft(), fit);
-                it.kind = OliPaintItem::IMAGE;
-                it.image = img;
-            }
-            page_ref.items.push_back(it);
-            break;
-        }
-        case 30:
-            if (stack.size() < 100) stack.push_back(st);
-            break;
-        case 31:
-            if (!stack.empty()) {
-                st = stack.back();
-                stack.pop_back();
-            }
-            break;
-        case 38: {
-            st.dashes.clear();
-            const int n = v.empty() ? 0 : int(v[0]);
-            for (int k = 0; k < n && size_t(k + 1) < v.size(); ++k)
-                if (v[size_t(k + 1)] > 0 && v[size_t(k + 1)] < 10) st.dashes.push_back(v[size_t(k + 1)]);
-            if (st.dashes.size() % 2) st.dashes.push_back(st.dashes.back());
-            break;
-        }
-        case 50:
-        case 51:
-            if (need(3)) {
-                auto c = [](double x) { return unsigned(x < 0 ? 0 : x > 255 ? 255 : x); };
-                const unsigned rgb = (c(v[0]) << 16) | (c(v[1]) << 8) | c(v[2]);
-                (r.op == 50 ? st.line_rgb : st.fill_rgb) = rgb;
-            }
-            break;
-        case 75: {
-            if (!need(3)) break;
-            const double w = v[1] * s, h = v[2] * s;
-            if (!finite_all({w, h}) || w <= 0 || h <= 0) break;
-            std::string why = "cannot be read";
-            QImage img;
-            if (!r.data.empty())
-                img.loadFromData(reinterpret_cast<const uchar*>(r.data.data()), int(r.data.size()));
-            else
-                img = named_picture(r.text, &why);
-            OliPaintItem it;
-            it.rect = QRectF(ox, oy, w, h);
-            if (img.isNull()) {
-                out->warnings.push_back("line " + std::to_string(r.line) + ": picture \"" + r.text + "\" " + why +
-                                        ": a frame stands in its place");
-                it.kind = OliPaintItem::FRAME;
-                it.width = 0.02;
-            } else {
-                it.kind = OliPaintItem::IMAGE;
-                it.image = img;
-            }
-            page_ref.items.push_back(it);
-            break;
-        }
-        default:  // 8, 16, 23, 52, 53, 59..62: nothing to draw
-            break;
-        }
+        if (const GDrawer* drawer = drawer_of(r.op)) drawer->draw(d, r);
+        else if (unknown_ops.insert(r.op).second)
+            d.warn(r, "unknown graphics record " + std::to_string(r.op) + " skipped");
     }
     y = oy + bh * s;
     content = true;

@@ -16,11 +16,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
 
 #include "platform/olireader.h"
+#include "platform/olirecords.h"
 #include "platform/gui/olirender.h"
 #include "platform/gui/oliviewer.h"
 #include "platform/kovhost.h"
@@ -288,6 +290,63 @@ TEST(OliReader, PicturesThatAreNoRegularFilesAreSkipped)
     EXPECT_EQ(w.find("blau.png"), std::string::npos) << w;
     const QImage img = Oli_Page_Image(pages, 0, 50);
     EXPECT_EQ(img.pixelColor(int(7.0 / 2.54 * 50), int(4.5 / 2.54 * 50)), QColor(0, 0, 255));
+}
+
+TEST(OliReader, EveryGraphicsRecordOfTheTableAndAnUnknownOne)
+{
+    // One line per record of the table, as its writer spells it, then a record
+    // number that no writer knows: the reader keeps all of the table's records
+    // with their values and skips the unknown one with a warning.
+    std::string list = "\n\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 10 0 5\n";
+    for (const OliGraphicRecordKind& k : kOliGraphicRecords) {
+        list += " " + std::to_string(k.op);
+        if (k.args == OLI_GA_NUMBERS) list += " 1 2 3 4 5";
+        else if (k.args == OLI_GA_TEXT) list += " 1 2 3 4 0 \xAE" "A b\xAF";
+        else if (k.args == OLI_GA_REST) list += " 1 2 %FONT%\\not-there.bmp";
+        list += "\n";
+    }
+    list += " 99 1 2\n -1\n";
+    OliDocument doc;
+    Oli_Parse_List(list, &doc);
+    ASSERT_EQ(doc.warnings.size(), 1u) << all_warnings(doc.warnings);
+    EXPECT_NE(doc.warnings[0].find("unknown graphics record 99 skipped"), std::string::npos) << doc.warnings[0];
+    ASSERT_EQ(doc.items.size(), 1u);
+    const std::vector<OliGraphicRecord>& r = doc.items[0].graphic.records;
+    ASSERT_EQ(r.size(), std::size(kOliGraphicRecords));
+    for (size_t n = 0; n < r.size(); ++n) {
+        const OliGraphicRecordKind& k = kOliGraphicRecords[n];
+        SCOPED_TRACE("record " + std::to_string(k.op));
+        EXPECT_EQ(r[n].op, k.op);
+        EXPECT_EQ(r[n].line, int(n) + 8);
+        switch (k.args) {
+        case OLI_GA_NONE: EXPECT_TRUE(r[n].num.empty()); break;
+        case OLI_GA_NUMBERS: EXPECT_EQ(r[n].num, (std::vector<double>{1, 2, 3, 4, 5})); break;
+        case OLI_GA_TEXT:
+            EXPECT_EQ(r[n].num, (std::vector<double>{1, 2, 3, 4, 0}));
+            EXPECT_TRUE(r[n].has_text);
+            EXPECT_EQ(r[n].text, "A b");
+            break;
+        case OLI_GA_REST:
+            EXPECT_EQ(r[n].text, "1 2 %FONT%\\not-there.bmp");
+            EXPECT_EQ(r[n].num, (std::vector<double>{1, 2}));
+            break;
+        }
+    }
+    // Every record of the table has its drawing function: the renderer warns
+    // of none of them as unknown (only of the pictures it cannot find).
+    doc.warnings.clear();
+    OliPages pages = Oli_Layout_List(doc);
+    EXPECT_EQ(all_warnings(pages.warnings).find("unknown graphics record"), std::string::npos)
+        << all_warnings(pages.warnings);
+    // A record that reaches the renderer without a drawing function is
+    // counted as a warning, once per record number, not dropped in silence.
+    OliGraphicRecord unknown;
+    unknown.op = 99;
+    unknown.line = 7;
+    doc.items[0].graphic.records = {unknown, unknown};
+    pages = Oli_Layout_List(doc);
+    ASSERT_EQ(pages.warnings.size(), 1u) << all_warnings(pages.warnings);
+    EXPECT_EQ(pages.warnings[0], "line 7: unknown graphics record 99 skipped");
 }
 
 TEST(OliReader, DamagedListsNeverStopTheReader)
