@@ -48,6 +48,8 @@ static QRect available_area(QWidget* w)
     return screen ? screen->availableGeometry() : QRect();
 }
 
+MainWindow* nelu52_main_window = nullptr;
+
 QMainWindow* Nelu52_New_Main_Window()
 {
     MainWindow* w = new MainWindow;

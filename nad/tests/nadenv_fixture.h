@@ -50,14 +50,15 @@ private:
 };
 
 // An installation whose programs are the fixtures' program folders
-// (tests/programs), run as application number app; 0 runs no program, so
-// every rule is shown.
+// (nad/tests/programs, also for the suites that include this fixture from
+// elsewhere), run as application number app; 0 runs no program, so every rule
+// is shown.
 struct ProgramEnv {
     AnnexEnv env;
     explicit ProgramEnv(int app)
     {
         if (app) {
-            env.set("EXEC", std::string(KOV_TEST_DIR) + "/programs");
+            env.set("EXEC", std::string(KOV_SOURCE_DIR) + "/nad/tests/programs");
             env.set("KOV_CUROB_APPLICATION_NUMBER", std::to_string(app));
         }
         Nad_Reset_Programs();
