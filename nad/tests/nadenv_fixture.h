@@ -10,9 +10,25 @@
 #include "base/kovmsg.h"
 #include "nad/nadlist.h"
 #include "nad/nadprog.h"
+#include "platform/kovscript.h"
 #include "platform/tests/kovtestutil.h"
 
 namespace nadtest {
+
+// Scripted host: every message window and sheet call lands in the log.
+struct ScriptedHost {
+    ScriptedHost()
+    {
+        Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+        Kov_Script_Reset();
+    }
+    ~ScriptedHost()
+    {
+        Kov_Script_Reset();
+        Kov_Set_Ui_Mode(-1);
+    }
+    std::string log() const { return Kov_Script_Log_Text(); }
+};
 
 class AnnexEnv {
 public:

@@ -14,19 +14,9 @@ using nadtest::AnnexEnv;
 
 namespace {
 
-struct ScriptedHost {
-    ScriptedHost()
-    {
-        Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
-        Kov_Script_Reset();
-    }
-    ~ScriptedHost()
-    {
-        Kov_Script_Reset();
-        Kov_Set_Ui_Mode(-1);
-        Nad_Set_Warning_Shower(nullptr);
-    }
-    std::string log() const { return Kov_Script_Log_Text(); }
+// The message window given back at the end of a test.
+struct ScriptedWarnings : nadtest::ScriptedHost {
+    ~ScriptedWarnings() { Nad_Set_Warning_Shower(nullptr); }
 };
 
 std::string g_requested, g_active;
@@ -43,7 +33,7 @@ int record_warning(const char* requested, const char* active)
 TEST(AnnexWarning, WithoutPagesTheMessageWindowWarnsEvenWithAScreen)
 {
     AnnexEnv env;
-    ScriptedHost host;
+    ScriptedWarnings host;
     EXPECT_EQ(Nad_Select_By_Name("Gibt es nicht"), 0);
     EXPECT_STREQ(NadActiveName, "Deutschland");
     const std::string log = host.log();
@@ -56,7 +46,7 @@ TEST(AnnexWarning, WithoutPagesTheMessageWindowWarnsEvenWithAScreen)
 TEST(AnnexWarning, AnInstalledShowerGetsBothNamesAndGivesItsResult)
 {
     AnnexEnv env;
-    ScriptedHost host;
+    ScriptedWarnings host;
     Nad_Set_Warning_Shower(record_warning);
     EXPECT_EQ(Nad_Select_By_Name("Gibt es nicht"), 7);
     EXPECT_EQ(g_requested, "Gibt es nicht");

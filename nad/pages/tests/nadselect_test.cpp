@@ -20,23 +20,9 @@
 using kovtest::contents;
 using kovtest::stream_of;
 using nadtest::AnnexEnv;
+using nadtest::ScriptedHost;
 
 namespace {
-
-// Scripted host: every message window call lands in the log.
-struct ScriptedHost {
-    ScriptedHost()
-    {
-        Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
-        Kov_Script_Reset();
-    }
-    ~ScriptedHost()
-    {
-        Kov_Script_Reset();
-        Kov_Set_Ui_Mode(-1);
-    }
-    std::string log() const { return Kov_Script_Log_Text(); }
-};
 
 void store_user(int n, const char* name, double gamma_connections)
 {
