@@ -18,7 +18,7 @@
 #include "base/kovmsg.h"
 #include "nad/nadlist.h"
 #include "platform/kovlocale.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
 #include "platform/tests/kovtestutil.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 using printtest::Count;
 

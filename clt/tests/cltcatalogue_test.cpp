@@ -8,7 +8,7 @@
 #include "clt/cltaccess.h"
 #include "clt/cltcatalogue.h"
 #include "clt/tests/clt_fixture.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 TEST(CltCatalogue, ChecksumsPerManufacturer)
 {

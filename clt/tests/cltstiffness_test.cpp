@@ -8,7 +8,7 @@
 #include "clt/cltstiffness.h"
 #include "clt/tests/clt_fixture.h"
 #include "nad/nadec5.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

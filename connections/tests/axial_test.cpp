@@ -9,7 +9,7 @@
 #include "connections/axial.h"
 #include "connections/connmsg.h"
 #include "materials/matkind.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "connections/connmsg.h"
 #include "materials/fastcat.h"
 #include "materials/matkind.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "connections/connmsg.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

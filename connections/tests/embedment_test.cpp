@@ -7,7 +7,7 @@
 
 #include "connections/connmsg.h"
 #include "connections/embedment.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 const double kDeg = 0.017453292519944444;

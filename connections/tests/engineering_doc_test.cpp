@@ -12,7 +12,7 @@
 #include "connections/plates.h"
 #include "connections/thickness.h"
 #include "materials/matkind.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "connections/plates.h"
 #include "connections/simplified.h"
 #include "materials/matkind.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 const double kDeg = 0.017453292519944444;

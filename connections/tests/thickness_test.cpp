@@ -8,7 +8,7 @@
 #include "connections/connmsg.h"
 #include "connections/plates.h"
 #include "connections/thickness.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 const double kHalfPi = 1.570796326795;

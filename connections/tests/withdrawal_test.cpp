@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "connections/withdrawal.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 TEST(Withdrawal, NailsAndStaples)
 {

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "materials/connformulas.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 TEST(ConnFormulas, EffectiveNumbers)
 {

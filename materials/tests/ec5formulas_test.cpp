@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "materials/ec5formulas.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 const double kPi = 3.14159265358979323846;

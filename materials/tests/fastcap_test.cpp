@@ -10,7 +10,7 @@
 #include "materials/fastcat.h"
 #include "nad/nadec3.h"
 #include "platform/kovhost.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "materials/fastcat.h"
 #include "materials/fastspace.h"
 #include "platform/kovhost.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

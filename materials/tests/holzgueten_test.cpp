@@ -5,7 +5,7 @@
 
 #include "materials/holzgueten.h"
 #include "platform/kovstrlist.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "materials/matvalues.h"
 #include "platform/kovcp.h"
 #include "standard_tables.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

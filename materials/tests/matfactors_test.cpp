@@ -4,7 +4,7 @@
 
 #include "materials/matfactors.h"
 #include "materials/matlvl.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

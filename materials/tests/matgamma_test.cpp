@@ -8,7 +8,7 @@
 
 #include "materials/matgamma.h"
 #include "nad/nadactive.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "materials/matnames.h"
 #include "materials/stguete.h"
 #include "platform/kovstrlist.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 TEST(MatName, TimberUnderBothRuleSets)
 {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "materials/matvalues.h"
-#include "test_support/scopedannex.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
