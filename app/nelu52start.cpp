@@ -32,7 +32,6 @@ char nelu52_nad_name[NELU52_NAME_SIZE];
 char nelu52_spf_name[NELU52_NAME_SIZE];
 char nelu52_fonts_name[NELU52_NAME_SIZE];
 QString nelu52_titel;
-MainWindow* nelu52_main_window;
 
 const char NELU52_INSTALL_TITLE[] = "ABBRUCH";
 const char NELU52_INSTALL_TEXT[] = "KOV ist nicht korrekt installiert\n DATA, EXEC oder/und TEMP unbekannt";

@@ -21,9 +21,6 @@ extern char nelu52_spf_name[NELU52_NAME_SIZE];    // "%s01.SPF" plot file
 extern char nelu52_fonts_name[NELU52_NAME_SIZE];  // DRAM + "\\nelu52_fonts"
 extern QString nelu52_titel;                      // "Position <nr>: <text>", empty without title file
 
-class MainWindow;
-extern MainWindow* nelu52_main_window;
-
 // The command line "program Bauteilkennung Icon-Id File-Id Pos-Id": 1 when it
 // has all four arguments and the identifier has at most 15 characters.
 int Nelu52_Check_Args(int argc, char** argv);

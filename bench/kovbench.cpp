@@ -39,11 +39,12 @@
 #include "hostenv/kovbeamcut.h"
 #include "materials/ec5formulas.h"
 #include "nad/nadactive.h"
+#include "nad/nadfile.h"
 #include "output/iolipara.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
-#include "platform/gui/oliviewer.h"
 #include "platform/gui/olirender.h"
+#include "platform/gui/oliviewer.h"
 #include "platform/kovlocale.h"
 #include "platform/kovscript.h"
 #include "platform/olireader.h"
@@ -253,14 +254,14 @@ void BM_WindowBase(benchmark::State& state)
 
 void Use_German_Ec5()
 {
-    static NadEc5Record ec5;
-    Nad_Default_Ec5(&ec5);
-    ec5.na_de = 1;
-    ec5.gamma_m_solid = 1.3;
-    ec5.gamma_m_glulam = 1.3;
-    ec5.gamma_m_accidental = 1.0;
-    ec5.k_cr_mode = 2;
-    ActiveNadEc5 = &ec5;
+    static NadRecord annex;
+    Nad_Default_Blocks(&annex);
+    annex.na_de = 1;
+    annex.ec5.gamma_m_solid = 1.3;
+    annex.ec5.gamma_m_glulam = 1.3;
+    annex.ec5.gamma_m_accidental = 1.0;
+    annex.ec5.k_cr_mode = 2;
+    Nad_Publish_Blocks(&annex);
 }
 
 // A sill 120/180 and a strut 120/100 of C24 at 60 degrees, front step 30 mm,
@@ -602,7 +603,7 @@ void Conn_Bench(benchmark::State& state, const char* sample, bool axial)
 {
     ConnectionInput input;
     if (!Description(sample, &input)) return state.SkipWithError("sample cannot be read");
-    ActiveNadEc5 = nullptr;  // DIN 1052 rules: no annex file needed
+    Nad_Publish_Blocks(nullptr); // DIN 1052 rules: no annex file needed
     for (auto _ : state) {
         ConnectionResult r;
         benchmark::DoNotOptimize(axial ? Conn_Axial_Design(input, &r) : Conn_Design(input, &r));
@@ -615,7 +616,7 @@ void BM_ConnScrew(benchmark::State& state) { Conn_Bench(state, "screw_axial.txt"
 
 void BM_CltStrip(benchmark::State& state)
 {
-    ActiveNadEc5 = nullptr;
+    Nad_Publish_Blocks(nullptr);
     const CltSection* s = Clt_Product(0, 0);
     if (!s) return state.SkipWithError("no product");
     for (auto _ : state) {

@@ -14,9 +14,9 @@
 // copies the record first. A returned text stays valid until the next call of
 // the same operation. Texts are code page 850; "\xCE" "b" and "\xCE" "r"
 // switch bold on and off in an output list.
+#include "base/choiceentry.h"
 #include "clt/cltcatalogue.h"
 #include "clt/cltsection.h"
-#include "materials/matchoice.h"
 
 enum { CLT_LIST_FORMAT_IDS = 11, CLT_LIST_FORMAT = 13 };
 

@@ -5,7 +5,8 @@
 
 #include "connections/conndesc.h"
 #include "connections/conndesign.h"
-#include "nad/nadec5.h"
+#include "nad/nadactive.h"
+#include "nad/nadfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -15,14 +16,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (Conn_Read_Description(reinterpret_cast<const char*>(data), size, &input, &line, message, sizeof message))
         return 0;
     ConnectionResult result;
-    ActiveNadEc5 = nullptr;
+    Nad_Publish_Blocks(nullptr);
     Conn_Design(input, &result);
     Conn_Axial_Design(input, &result);
-    static NadEc5Record annex;
-    Nad_Default_Ec5(&annex);
+    static NadRecord annex;
+    Nad_Default_Blocks(&annex);
     annex.na_de = 1;
-    ActiveNadEc5 = &annex;
+    Nad_Publish_Blocks(&annex);
     Conn_Design(input, &result);
-    ActiveNadEc5 = nullptr;
+    Nad_Publish_Blocks(nullptr);
     return 0;
 }

@@ -10,7 +10,8 @@
 
 #include "connections/conndesc.h"
 #include "connections/conndesign.h"
-#include "nad/nadec5.h"
+#include "nad/nadactive.h"
+#include "nad/nadfile.h"
 
 namespace {
 
@@ -34,15 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (Conn_Read_Description_Complete(text, size, axial, &input, &line, message, sizeof message)) continue;
         const char* field = nullptr;
         if (Conn_Check_Input(input, &field)) continue;
-        static NadEc5Record annex;
-        Nad_Default_Ec5(&annex);
+        static NadRecord annex;
+        Nad_Default_Blocks(&annex);
         annex.na_de = 1;
-        for (NadEc5Record* rules : {static_cast<NadEc5Record*>(nullptr), &annex}) {
-            ActiveNadEc5 = rules;
+        for (NadRecord* rules : {static_cast<NadRecord*>(nullptr), &annex}) {
+            Nad_Publish_Blocks(rules);
             ConnectionResult result;
             Expect_Sound(axial ? Conn_Axial_Design(input, &result) : Conn_Design(input, &result), result);
         }
-        ActiveNadEc5 = nullptr;
+        Nad_Publish_Blocks(nullptr);
     }
     return 0;
 }

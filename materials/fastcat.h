@@ -14,7 +14,7 @@
 // ends early or holds a word that is not a number is not loaded: its reader
 // returns 0 and the table keeps the products read completely before the fault.
 
-#include "materials/matchoice.h"
+#include "base/choiceentry.h"
 
 enum {
     FASTCAT_MAX_PRODUCTS = 30,

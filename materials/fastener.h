@@ -5,7 +5,7 @@
 // small ASSY screws, the picture of a fastener type, and the mapping between a
 // position of the fastener choice list and a FastenerType.
 
-#include "materials/matchoice.h"
+#include "base/choiceentry.h"
 #include "materials/matkind.h"
 
 enum {
@@ -45,9 +45,6 @@ double Assy_Head_Diameter(unsigned head, double d);
 
 // Bitmap file of a fastener type's picture, NULL for a type without one.
 const char* Fastener_Bitmap_File(int type);
-// Adds the type's picture (153 x 100) at x, y to a view area; returns the next
-// free y, 0 (nothing added) for a type without a picture.
-int Fastener_Add_Bitmap(int type, unsigned area, int x, int y, int key_colour);
 
 // positions[index] with the class row and column of screws and special nails
 // to a FastenerType; -1 when there is none (also for "Klebeverbindung").

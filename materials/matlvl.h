@@ -2,7 +2,7 @@
 // LVL wall studs ("Steico Wall") and I-joists ("Steico Joist"): product
 // values, section tables, k_mod of web and flanges, the section formulas and
 // the choice lists of the section names.
-#include "sheets/viewarea.h"
+#include "base/choiceentry.h"
 
 struct LvlSection {
     char name[256];

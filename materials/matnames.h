@@ -5,7 +5,7 @@
 // page). The lists are shared static arrays built once by
 // Mat_Choice_Lists_Init; every builder call recolours them.
 
-#include "materials/matchoice.h"
+#include "base/choiceentry.h"
 #include "materials/matfactors.h"
 #include "materials/matkind.h"
 

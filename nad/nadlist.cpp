@@ -9,6 +9,7 @@
 #include "base/kovmem.h"
 #include "base/kovmsg.h"
 #include "base/kovtxt.h"
+#include "nad/nadactive.h"
 #include "nad/nadfile.h"
 #include "nad/nadprog.h"
 #include "platform/kovcp.h"
@@ -224,6 +225,8 @@ int Nad_Get_Flag_Index()
     return NadActiveFlagIndex;
 }
 
+NadRecord* Nad_Active_Record() { return filled_record(); }
+
 NadEc0Record* Nad_Get_Ec0() { return &filled_record()->ec0; }
 NadEc1Tables* Nad_Get_Ec1() { return &filled_record()->ec1; }
 NadEc2Record* Nad_Get_Ec2() { return &filled_record()->ec2; }
@@ -294,7 +297,5 @@ void Nad_Reset_Annex_State()
     }
     GermanEc2Loaded = 0;
 
-    ActiveNadEc5 = nullptr;
-    ActiveNadEc3 = nullptr;
-    ActiveNadEc9 = nullptr;
+    Nad_Publish_Blocks(nullptr);
 }

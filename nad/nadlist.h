@@ -74,7 +74,8 @@ const char* Nad_Get_Active_Name();
 const char* Nad_Get_Display_Name();
 int Nad_Get_Flag_Index();
 
-// The blocks of the active annex; never null.
+// The active annex as a whole and its blocks; never null.
+NadRecord* Nad_Active_Record();
 NadEc0Record* Nad_Get_Ec0();
 NadEc1Tables* Nad_Get_Ec1();
 NadEc2Record* Nad_Get_Ec2();

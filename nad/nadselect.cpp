@@ -6,12 +6,15 @@
 #include "base/kovmem.h"
 #include "base/kovtxt.h"
 #include "nad/nadlist.h"
-#include "nad/nadsheets.h"
+#include "platform/kovcp.h"
+#include "platform/kovhost.h"
 
 namespace {
 
 const char* const kGermany = "Deutschland";
 const char* const kKeyword = "ACTIV_NADNAME";
+
+NadWarningShower g_warning_shower = Nad_Warning_Message;
 
 char* copy_text(const char* s)
 {
@@ -30,6 +33,28 @@ void activate_germany()
 }
 
 }  // namespace
+
+const char* const NadWarningHead = "Das mit dem Programm verknüpfte NAD";
+const char* const NadWarningMiddle[3] = {"kann nicht gefunden werden.", "Um die Stabilität des Programms zu",
+                                         "gewährleisten, wird auf das NAD"};
+const char* const NadWarningTail[3] = {"umgeschaltet. Wenn Sie dies", "nicht wünschen, wählen Sie",
+                                       "bitte ein anderes NAD aus."};
+
+int Nad_Warning_Message(const char* requested, const char* active)
+{
+    Set_Message_Title("Warnung");
+    Set_Message_Symbol(2, 0, 0, 0);
+    Init_Message();
+    Fill_Message(cp850(NadWarningHead));
+    Fill_Message(requested ? requested : "");
+    for (const char* line : NadWarningMiddle) Fill_Message(cp850(line));
+    Fill_Message(active ? active : "");
+    for (const char* line : NadWarningTail) Fill_Message(cp850(line));
+    Draw_Message();
+    return 0;
+}
+
+void Nad_Set_Warning_Shower(NadWarningShower shower) { g_warning_shower = shower ? shower : Nad_Warning_Message; }
 
 int Nad_Select_By_Name(const char* name)
 {
@@ -51,7 +76,7 @@ int Nad_Select_By_Name(const char* name)
         // The active name is handed over as a copy: the selection sheet that
         // the warning may open replaces it.
         char* active = copy_text(NadActiveName);
-        result = Nad_Warning_Sheet(requested, active);
+        result = g_warning_shower(requested, active);
         Mem_Free_Null(reinterpret_cast<void**>(&active));
     }
     Mem_Free_Null(reinterpret_cast<void**>(&requested));

@@ -29,11 +29,7 @@
 
 #include <string>
 
-// One entry of a drop-down choice; a choice table is a contiguous array.
-struct ChoiceEntry {
-    int colour;
-    const char* text;
-};
+#include "base/choiceentry.h"
 
 // A one-colour picture drawn with pxMask; supplied by the caller, not copied.
 struct MaskPicture {

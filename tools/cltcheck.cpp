@@ -49,6 +49,7 @@
 #include "clt/cltfire.h"
 #include "clt/cltplate.h"
 #include "clt/cltstiffness.h"
+#include "nad/nadactive.h"
 #include "nad/nadfile.h"
 #include "nad/nadlist.h"
 #include "output/ioliwrt.h"
@@ -119,7 +120,7 @@ bool PublishAnnex()
                data);
         return false;
     }
-    ActiveNadEc5 = &annex.ec5;
+    Nad_Publish_Blocks(&annex);
     return true;
 }
 

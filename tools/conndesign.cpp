@@ -148,10 +148,7 @@ bool Publish_Annex(const char* file)
         std::fprintf(stderr, "conndesign: %s ist keine Datei eines Nationalen Anhangs\n", path.c_str());
         return false;
     }
-    annex.ec5.na_de = annex.na_de;
-    ActiveNadEc5 = &annex.ec5;
-    ActiveNadEc3 = &annex.ec3;
-    ActiveNadEc9 = &annex.ec9;
+    Nad_Publish_Blocks(&annex);
     return true;
 }
 
@@ -578,9 +575,7 @@ int main(int argc, char** argv)
     }
     if (!file) return Usage("keine Beschreibung angegeben");
 
-    ActiveNadEc5 = nullptr;
-    ActiveNadEc3 = nullptr;
-    ActiveNadEc9 = nullptr;
+    Nad_Publish_Blocks(nullptr);
     if (std::strcmp(rules, "ec") == 0) {
         if (!Publish_Annex("Standard.NAD")) return 1;
     } else if (std::strcmp(rules, "de") == 0) {

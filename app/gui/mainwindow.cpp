@@ -22,11 +22,12 @@
 #include "app/gui/hierarchicalheaderview.h"
 #include "app/gui/nadselectdialog.h"
 #include "app/gui/optionsdialog.h"
-#include "app/nelu52data.h"
-#include "app/nelu52start.h"
 #include "app/gui/proxymodelwithheadermodels.h"
 #include "app/gui/resources.h"
 #include "app/gui/sketchview.h"
+#include "app/nelu52data.h"
+#include "app/nelu52start.h"
+#include "nad/nadactive.h"
 #include "nad/nadec5.h"
 #include "nad/nadlist.h"
 #include "platform/kovhost.h"
@@ -47,6 +48,8 @@ static QRect available_area(QWidget* w)
     if (!screen) screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
 }
+
+MainWindow* nelu52_main_window = nullptr;
 
 QMainWindow* Nelu52_New_Main_Window()
 {
@@ -246,7 +249,7 @@ void MainWindow::show_helpview()
 
 void MainWindow::na_select_click()
 {
-    ActiveNadEc5 = Nad_Get_Ec5();
+    Nad_Publish_Active_Blocks();
     // Another annex gives other partial factors and crack factors: with
     // automatic calculation the results follow at once, otherwise they are
     // marked out of date like after any other change.

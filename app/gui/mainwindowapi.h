@@ -5,8 +5,12 @@
 // the generated form header.
 #include <QString>
 
+class MainWindow;
 class QMainWindow;
 class QStandardItemModel;
+
+// The program's main window once made, null before.
+extern MainWindow* nelu52_main_window;
 
 // A new main window (MainWindow) without parent: builds the form, reads the
 // position's input and fills the form from it. It is also kept as the

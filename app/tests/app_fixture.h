@@ -11,6 +11,7 @@
 
 #include "app/nelu52data.h"
 #include "nad/nadactive.h"
+#include "nad/nadfile.h"
 #include "platform/tests/kovtestutil.h"
 
 namespace apptest {
@@ -18,16 +19,19 @@ namespace apptest {
 // The EC5 values of the German annex that the checks read: gamma_M 1.3 for
 // solid timber and glulam, 1.0 in accidental situations, k_cr = 2.0 / f_v,k
 // (softwood) and 2.5 / f_v,k (glulam).
+// The other blocks are the annex library's German ones.
 inline void Use_German_Ec5()
 {
-    static NadEc5Record ec5;
-    Nad_Default_Ec5(&ec5);
-    ec5.na_de = 1;
-    ec5.gamma_m_solid = 1.3;
-    ec5.gamma_m_glulam = 1.3;
-    ec5.gamma_m_accidental = 1.0;
-    ec5.k_cr_mode = 2;
-    ActiveNadEc5 = &ec5;
+    static NadRecord annex;
+    Nad_Default_Blocks(&annex);
+    Nad_Default_Ec3_De(&annex.ec3);
+    Nad_Default_Ec9_De(&annex.ec9);
+    annex.na_de = 1;
+    annex.ec5.gamma_m_solid = 1.3;
+    annex.ec5.gamma_m_glulam = 1.3;
+    annex.ec5.gamma_m_accidental = 1.0;
+    annex.ec5.k_cr_mode = 2;
+    Nad_Publish_Blocks(&annex);
 }
 
 inline std::string Slurp(const std::string& path)

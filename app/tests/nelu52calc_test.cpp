@@ -10,6 +10,7 @@
 #include "app/nelu52data.h"
 #include "app_fixture.h"
 #include "platform/tests/kovtestutil.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -453,7 +454,7 @@ TEST_F(StepJoint, BreastNotchHasNoEccentricity)
 
 TEST_F(StepJoint, WithoutAnnexTheDinFactorsApply)
 {
-    ActiveNadEc5 = nullptr;
+    ScopedAnnex din(ScopedAnnex::kNone);
     d.lasten.append(Combination(30.0, 0.9, 3));
     d.lasten.append(Combination(30.0, 0.9, 6));
     d.cal_Versatz();

@@ -14,10 +14,11 @@
 
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
-#include "base/kovmsg.h"
 #include "app_fixture.h"
+#include "base/kovmsg.h"
 #include "nad/nadlist.h"
 #include "platform/kovlocale.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -554,8 +555,7 @@ TEST_F(InputFile, LineBreaksInTextsDoNotShiftTheFile)
 
 TEST_F(InputFile, MissingFileKeepsTheDefaultsAndPublishesTheAnnex)
 {
-    ActiveNadEc5 = nullptr;
-    ActiveNadEc3 = nullptr;
+    ScopedAnnex none(ScopedAnnex::kNone);
     NELU52_DATA d;
     EXPECT_EQ(d.read_file("fehlt.inp", "fehlt.nad"), 1);
     ASSERT_EQ(d.lasten.size(), 1);

@@ -12,6 +12,7 @@
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
 #include "platform/tests/kovtestutil.h"
+#include "test_support/annex/scopedannex.h"
 
 using printtest::Count;
 
@@ -221,7 +222,7 @@ TEST_F(PrintTest, MaterialBlocksAndSwitchedOffPages)
 // Without an EC5 annex block: no joint heading, class 5 reads "--------------".
 TEST_F(PrintTest, WithoutAnnexNoJointHeading)
 {
-    ActiveNadEc5 = nullptr;
+    ScopedAnnex din(ScopedAnnex::kNone);
     d.lasten[1].kled = 5;
     Print_OliView(d);
     const std::string list = List();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "clt/cltsection.h"
+#include "nad/nadactive.h"
 #include "nad/nadlist.h"
 
 // A section of C24 boards (kind 0, grade 5) with the given thicknesses and
@@ -34,7 +35,4 @@ inline CltSection Clt_Test_Section_EG(std::initializer_list<std::pair<double, in
 
 // Publishes the active annex's EC5 block as the application does, before the
 // catalogue's first use.
-inline void Clt_Test_Publish_Annex()
-{
-    ActiveNadEc5 = Nad_Get_Ec5();
-}
+inline void Clt_Test_Publish_Annex() { Nad_Publish_Active_Blocks(); }

@@ -8,6 +8,7 @@
 #include "clt/cltaccess.h"
 #include "clt/cltcatalogue.h"
 #include "clt/tests/clt_fixture.h"
+#include "test_support/annex/scopedannex.h"
 
 TEST(CltCatalogue, ChecksumsPerManufacturer)
 {
@@ -186,13 +187,13 @@ TEST(CltCatalogue, TakesTheEnTablesWithAnAnnex)
     EXPECT_DOUBLE_EQ(s->layers[0].f_t, 14500.0);
     EXPECT_DOUBLE_EQ(s->layers[0].f_v, 4000.0);
     // Built once: a later switch of the rules does not rebuild it.
-    ActiveNadEc5 = nullptr;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_DOUBLE_EQ(Clt_Product(0, 0)->layers[0].f_t, 14500.0);
 }
 
 TEST(CltCatalogue, TakesTheDinTablesWithoutAnAnnex)
 {
-    ActiveNadEc5 = nullptr;
+    ScopedAnnex din(ScopedAnnex::kNone);
     const CltSection* s = Clt_Product(0, 0);
     EXPECT_DOUBLE_EQ(s->layers[0].f_t, 14000.0);
     EXPECT_DOUBLE_EQ(s->layers[0].f_v, 2000.0);

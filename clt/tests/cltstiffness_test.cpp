@@ -8,6 +8,7 @@
 #include "clt/cltstiffness.h"
 #include "clt/tests/clt_fixture.h"
 #include "nad/nadec5.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -160,14 +161,10 @@ TEST(CltStiffness, MeansFromTheMaterialTables)
     // The layer records are not read: values come from the tables.
     s.layers[0].E = 1.0, s.layers[0].f_c = 1.0;
     {
-        NadEc5Record annex;
-        Nad_Default_Ec5(&annex);
-        NadEc5Record* saved = ActiveNadEc5;
-        ActiveNadEc5 = &annex;
+        ScopedAnnex annex(0);
         EXPECT_DOUBLE_EQ(Clt_Mean_Ft0k(&s, 0, 1), 14500.0);
-        ActiveNadEc5 = saved;
     }
-    ActiveNadEc5 = nullptr;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_DOUBLE_EQ(Clt_Mean_Ft0k(&s, 0, 1), 14000.0);
     EXPECT_DOUBLE_EQ(Clt_Mean_Fc0k(&s, 0, 1), 21000.0);
     EXPECT_DOUBLE_EQ(Clt_Mean_E(&s, 0), 11000000.0);

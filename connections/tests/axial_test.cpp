@@ -8,8 +8,8 @@
 
 #include "connections/axial.h"
 #include "connections/connmsg.h"
-#include "connections/tests/annex_rules.h"
 #include "materials/matkind.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ ConnectionInput Wood_Screw_5()
 
 TEST(AxialEta, WoodScrew)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionInput in = Wood_Screw_5();
     ConnectionResult r = Fresh();
     const double F = Axial_Capacity_Screw_Eta(in, 80, 2.5, &r);
@@ -98,7 +98,7 @@ TEST(AxialEta, WoodScrew)
 
 TEST(AxialEta, NailsAndRefusals)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionInput in = Blank();
     in.type = FT_NAIL;
     in.d = 3.4;
@@ -148,7 +148,7 @@ TEST(AxialEta, NailsAndRefusals)
 
 TEST(AxialEta, BoltAndConnectorScrews)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionInput in = Blank();
     in.type = FT_BOLT;
     in.d = 12;
@@ -174,7 +174,7 @@ TEST(AxialEta, BoltAndConnectorScrews)
 
 TEST(AxialEta, BucklingOfAProductScrew)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionInput in = Blank();
     in.type = FT_ASSY_VG_CYLINDER;
     in.d = 8;
@@ -211,7 +211,7 @@ TEST(AxialEta, BucklingOfAProductScrew)
 
 TEST(AxialDin, NailsStaplesAndBolts)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     ConnectionInput in = Blank();
     in.type = FT_NAIL;
     in.d = 4;
@@ -274,7 +274,7 @@ TEST(RopeEffect, ShareByTypeAndRules)
     in.d = 4;
     in.d_head = 10;
     {
-        AnnexRules annex(1);
+        ScopedAnnex annex(1);
         ConnectionResult r = Fresh(350, 350);
         const double F_ax = Axial_Capacity_Screw_Eta(in, 60, 0, &r);
         r = Fresh(350, 350);
@@ -305,7 +305,7 @@ TEST(RopeEffect, ShareByTypeAndRules)
         EXPECT_EQ(Rope_Effect_Share(g, 2000, 80, 2.5, &r), 0.0);
         EXPECT_EQ(r.rope_share, 123);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     // DIN: a nail in timber may carry no axial load (the gate is closed)
     ConnectionResult r = Fresh();
     r.rope_share = 7;

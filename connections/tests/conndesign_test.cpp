@@ -9,9 +9,9 @@
 
 #include "connections/conndesign.h"
 #include "connections/connmsg.h"
-#include "connections/tests/annex_rules.h"
 #include "materials/fastcat.h"
 #include "materials/matkind.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ ConnectionInput Screw()
 
 TEST(ConnAxialDesign, WoodScrewUnderTheAnnex)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     const ConnectionInput in = Screw();
     ConnectionResult r;
     std::memset(&r, 0x3C, sizeof r);
@@ -71,7 +71,7 @@ TEST(ConnAxialDesign, WoodScrewUnderTheAnnex)
 
 TEST(ConnAxialDesign, EdgeCases)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionResult r;
     // a nail that does not reach member 2 still gets its capacity and no code is returned
     ConnectionInput nail = Screw();
@@ -125,7 +125,7 @@ TEST(ConnAxialDesign, UserProductTakesItsBlock)
     in.assy_product.axis_angle = 90;
     in.assy_product.has_washer = 0;
     in.assy_product.washer_diameter = 30;
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionResult r;
     EXPECT_EQ(Conn_Axial_Design(in, &r), 0);
     EXPECT_GT(r.faxk, 0.0);
@@ -162,7 +162,7 @@ void Expect_Row(const double* row, const double (&expected)[6])
 
 TEST(ConnDesign, BoltInDoubleShearUnderTheAnnex)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionResult r;
     ASSERT_EQ(Conn_Design(Bolt_M12(), &r), 0);
     EXPECT_EQ(r.rho1, 350.0);
@@ -196,7 +196,7 @@ TEST(ConnDesign, BoltInDoubleShearUnderTheAnnex)
 
 TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     ConnectionInput in = Screw();
     in.type = FT_NAIL;
     in.d = 4;
@@ -242,7 +242,7 @@ TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
 
 TEST(ConnDesign, WoodScrewAnglesInRadians)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionInput in = Screw();
     in.t1 = 50;
     in.t2 = 80;
@@ -256,7 +256,7 @@ TEST(ConnDesign, WoodScrewAnglesInRadians)
 
 TEST(ConnDesign, NothingToDesign)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionResult r;
     ConnectionInput in = Bolt_M12();
     in.d = 0;
@@ -271,7 +271,7 @@ TEST(ConnDesign, NothingToDesign)
 // (15 + 5 |cos alpha|) d instead of (10 + 5 |cos alpha|) d.
 TEST(ConnDesign, StapleCrownAlongTheGrain)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionInput in = Screw();
     in.type = FT_STAPLE;
     in.d = 2;
@@ -370,8 +370,7 @@ TEST(ConnDesign, NonsenseIsRefusedAndLeavesNothing)
          CONN_INPUT_PRODUCT, "product"},
     };
     for (int annex_on : {0, 1}) {
-        AnnexRules annex;
-        if (!annex_on) ActiveNadEc5 = nullptr;
+        ScopedAnnex annex(annex_on ? 1 : ScopedAnnex::kNone);
         for (const auto& c : cases) {
             ConnectionInput in = Bolt_M12();
             c.change(in, nan, inf);
@@ -398,7 +397,7 @@ TEST(ConnDesign, NonsenseIsRefusedAndLeavesNothing)
 // (0, 1.1], stops the design with its own code and clears the record.
 TEST(ConnDesign, UnknownMaterialIsRefused)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionResult r;
     ConnectionInput in = Bolt_M12();
     in.grade2 = 99;
@@ -467,8 +466,7 @@ TEST(ConnDesign, ConnectorsFromTheirProducts)
 {
     Load_Connector_Catalogue();
     for (int annex_on : {0, 1}) {
-        AnnexRules annex(1);
-        if (!annex_on) ActiveNadEc5 = nullptr;
+        ScopedAnnex annex(annex_on ? 1 : ScopedAnnex::kNone);
         for (int type : {25, 26, 27, 28, 31, 32, 33}) {
             ConnectionInput in = Connector(type);
             const double dc = in.d;
@@ -506,7 +504,7 @@ TEST(ConnDesign, ConnectorsFromTheirProducts)
 // with gamma_M2 1.25 (no EC9 block published).
 TEST(ConnDesign, AluminiumPlateBearingGoverns)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     ConnectionInput in = Bolt_M12();
     in.kind1 = MK_ALUMINIUM_PLATE;
     in.grade1 = 0;
@@ -530,7 +528,7 @@ TEST(ConnDesign, AluminiumPlateBearingGoverns)
 // the Simpson nails are designed by the exact method with f_u 600.
 TEST(ConnDesign, RaisesAxisAndSimpsonNails)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     ConnectionInput nail = Screw();
     nail.type = FT_NAIL;
     nail.d = 4;

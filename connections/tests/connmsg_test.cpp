@@ -9,7 +9,7 @@
 #include <string>
 
 #include "connections/connmsg.h"
-#include "connections/tests/annex_rules.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -62,10 +62,10 @@ TEST(ConnMessageText, EveryWordedCodeInBothSetsAndModes)
         ASSERT_EQ(mode.size(), 2u) << line;
         const char* text = nullptr;
         if (mode[1] == '+') {
-            AnnexRules annex(1);
+            ScopedAnnex annex(1);
             text = mode[0] == 'A' ? Conn_Message_Text(code) : Conn_Message_Text_2(code);
         } else {
-            DinRules din;
+            ScopedAnnex din(ScopedAnnex::kNone);
             text = mode[0] == 'A' ? Conn_Message_Text(code) : Conn_Message_Text_2(code);
         }
         ASSERT_NE(text, nullptr) << line;
@@ -78,8 +78,7 @@ TEST(ConnMessageText, EveryWordedCodeInBothSetsAndModes)
 TEST(ConnMessageText, UnwordedCodesGiveOneBlankAndZeroGivesNull)
 {
     for (int annex_number : {-1, 0, 1}) {
-        AnnexRules annex(annex_number < 0 ? 1 : annex_number);
-        if (annex_number < 0) ActiveNadEc5 = nullptr;
+        ScopedAnnex annex(annex_number < 0 ? ScopedAnnex::kNone : annex_number);
         EXPECT_EQ(Conn_Message_Text(0), nullptr);
         EXPECT_EQ(Conn_Message_Text_2(0), nullptr);
         for (int code : {5, 84, 85, 86, 87, 88, 133, 160, 500, 999, 1023, -1}) {
@@ -92,20 +91,20 @@ TEST(ConnMessageText, UnwordedCodesGiveOneBlankAndZeroGivesNull)
 TEST(ConnMessageText, ApprovalHintsNeedAnAnnexNumber)
 {
     {
-        AnnexRules annex(0);
+        ScopedAnnex annex(0);
         for (int code : {1000, 1001}) {
             EXPECT_STREQ(Conn_Message_Text(code), " ") << code;
             EXPECT_STREQ(Conn_Message_Text_2(code), " ") << code;
         }
     }
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     EXPECT_GT(std::strlen(Conn_Message_Text(1000)), 100u);
     EXPECT_NE(std::strchr(Conn_Message_Text_2(1001), '\xA3'), nullptr);
 }
 
 TEST(ConnMessageText, FormattedTexts)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     const char* t1005 = Conn_Message_Text_2(1005);
     EXPECT_NE(std::strstr(t1005, "um 50% erh"), nullptr);
     EXPECT_EQ(std::strstr(t1005, "%%"), nullptr);
@@ -116,7 +115,7 @@ TEST(ConnMessageText, FormattedTexts)
 
 TEST(ConnMessageText, EachOperationReusesItsOwnBuffer)
 {
-    AnnexRules annex(1);
+    ScopedAnnex annex(1);
     const char* first = Conn_Message_Text(1002);
     const std::string first_copy = first;
     const char* other = Conn_Message_Text_2(1003);

@@ -7,7 +7,7 @@
 
 #include "connections/connmsg.h"
 #include "connections/embedment.h"
-#include "connections/tests/annex_rules.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 const double kDeg = 0.017453292519944444;
@@ -61,10 +61,10 @@ const PairCase kBothModes[] = {
 TEST(EmbedmentPair, CasesOfBothRuleSets)
 {
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         for (const auto& c : kBothModes) Check(c);
     }
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     for (const auto& c : kBothModes) Check(c);
 }
 
@@ -74,13 +74,13 @@ TEST(EmbedmentPair, RuleSetDecidesScrewsAndSmallDowels)
     const double dowel = 0.082 * (1 - 0.065) * 350;
     const double dowel6 = 0.082 * 0.94 * 350;
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         Check({"screw 6.5 DIN: nail rule", 2, 6.5, 0, 0, 0, 40, 60, 350, 350, 0, 0, 5, 5, nail, nail, 0});
         Check({"dowel 6 DIN: k90 1, note", 29, 6, 0, 0, 90, 40, 60, 350, 350, 0, 0, 5, 5, dowel6, dowel6, 1008});
         Check({"dowel 6 DIN in LVL: note", 29, 6, 0, 0, 90, 40, 60, 350, 350, 10, 10, 0, 0, 37 * 0.94, 37 * 0.94,
                1008});
     }
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     Check({"screw 6.5 EC5: dowel rule", 2, 6.5, 0, 0, 0, 40, 60, 350, 350, 0, 0, 5, 5, dowel, dowel, 0});
     Check({"dowel 6 EC5: k90 1.44", 29, 6, 0, 0, 90, 40, 60, 350, 350, 0, 0, 5, 5, dowel6, dowel6 / 1.44, 0});
     EXPECT_NEAR(Embedment_K90(16, 0), 1.59, 1e-12);
@@ -91,7 +91,7 @@ TEST(EmbedmentPair, RuleSetDecidesScrewsAndSmallDowels)
 
 TEST(EmbedmentPair, UserDefinedMaterial)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     UserEmbedmentLaw law = {2.0, -0.3, 0.1, 1.0, 1};
     double f1 = -1, f2 = -1;
     // f = c d^e_d t^e_t rho^e_rho with the member's own t and rho
@@ -106,7 +106,7 @@ TEST(EmbedmentPair, UserDefinedMaterial)
 
 TEST(EmbedmentPair, MissingDimensionsGiveZeroNotInfinity)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     double f1 = -1, f2 = -1;
     EXPECT_EQ(Embedment_Pair(&f1, &f2, 0, 0, 0, 0, 0, 24, 60, 350, 350, 0, 0, 5, 5, nullptr, nullptr),
               CONN_MSG_NO_EMBEDMENT_MEMBER_2);
@@ -124,11 +124,11 @@ TEST(EmbedmentSingle, OneMember)
 {
     double f = -1;
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_EQ(Embedment_Single(&f, 6, 29, 0, 0, 40, 350, -10, 0, nullptr), CONN_MSG_K90_SET_TO_1);
         EXPECT_NEAR(f, 0.082 * 0.94 * 350, 1e-9);
     }
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     EXPECT_EQ(Embedment_Single(&f, 16, 30, 0, 45 * kDeg, 60, 350, 0, 5, nullptr), 0);
     EXPECT_NEAR(f, 18.61622, 5e-5);
     EXPECT_EQ(Embedment_Single(&f, 16, 30, 0, 0, 10, 7850, 12, 0, nullptr), 0);

@@ -10,9 +10,9 @@
 
 #include "connections/connmsg.h"
 #include "connections/plates.h"
-#include "connections/tests/annex_rules.h"
 #include "connections/thickness.h"
 #include "materials/matkind.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -48,8 +48,7 @@ TEST(EngineeringDocument, SingleShearDowelExamples)
     ASSERT_EQ(rows.size(), 5u);
     const double kDeg = 0.017453292519944444;
     for (int annex_on : {0, 1}) {
-        AnnexRules annex;
-        if (!annex_on) ActiveNadEc5 = nullptr;
+        ScopedAnnex annex(annex_on ? 1 : ScopedAnnex::kNone);
         for (const std::vector<double>& c : rows) {
             ASSERT_EQ(c.size(), 10u);
             const double d = c[0], a1 = c[1] * kDeg, a2 = c[2] * kDeg, f_u = c[3], rho = c[4], t1 = c[5], t2 = c[6];

@@ -10,8 +10,8 @@
 #include "connections/johansen.h"
 #include "connections/plates.h"
 #include "connections/simplified.h"
-#include "connections/tests/annex_rules.h"
 #include "materials/matkind.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 const double kDeg = 0.017453292519944444;
@@ -41,7 +41,7 @@ void Bolt_Example(int no_clearance, ConnectionResult* r)
 TEST(JohansenTimber, BoltInBothRuleSets)
 {
     {
-        AnnexRules annex;
+        ScopedAnnex annex(1);
         ConnectionResult r = Fresh();
         Bolt_Example(1, &r);
         EXPECT_NEAR(r.fh1, 24.108, 1e-9);
@@ -62,7 +62,7 @@ TEST(JohansenTimber, BoltInBothRuleSets)
         EXPECT_EQ(r.governing_design_mode, 3);
         EXPECT_NEAR(r.fvd, 6076.661, 1e-3);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     ConnectionResult r = Fresh();
     Bolt_Example(1, &r);
     // mode 3 (9874.57 / 1.3 = 7595.83) wins over mode 4 (9249.92 / 1.2 = 7708.27)
@@ -81,7 +81,7 @@ TEST(JohansenTimber, BoltInBothRuleSets)
 TEST(JohansenTimber, NailsWithTheirPenetration)
 {
     {
-        AnnexRules annex;
+        ScopedAnnex annex(1);
         ConnectionResult r = Fresh();
         Johansen_Timber(1, 1, 3.1, 70, 90, 0, 0, 0, 0, 0, 0, 0, 24, 60, 350, 350, 0, 0, 5, 5, 600, nullptr, nullptr,
                         &r);
@@ -93,7 +93,7 @@ TEST(JohansenTimber, NailsWithTheirPenetration)
         EXPECT_EQ(r.governing_mode, 5);
         EXPECT_NEAR(r.fvk, 1012.069, 1e-3);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     ConnectionResult r = Fresh();
     Johansen_Timber(1, 1, 3.1, 70, 90, 0, 0, 0, 0, 0, 0, 0, 24, 60, 350, 350, 0, 0, 5, 5, 600, nullptr, nullptr, &r);
     EXPECT_EQ(r.governing_mode, 4);
@@ -102,7 +102,7 @@ TEST(JohansenTimber, NailsWithTheirPenetration)
 
 TEST(JohansenTimber, MissingEmbedmentGivesZeroAndTheCode)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     ConnectionResult r = Fresh();
     // gypsum board as member 1 under a bolt has no embedment strength
     Johansen_Timber(1, 1, 12, 0, 90, 0, 0, 1, 0, 30, 0, 0, 12.5, 100, 680, 350, 5, 0, 0, 5, 400, nullptr, nullptr, &r);
@@ -124,7 +124,7 @@ TEST(JohansenTimber, MissingEmbedmentGivesZeroAndTheCode)
 TEST(ConnectionGammaM, ModeFactors)
 {
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         const double din_factors[] = {1.3, 1.3, 1.3, 1.2, 1.2, 1.1, 1.3, 1.3, 1.2, 1.1, 1.3, 1.1, 1.3, 1.2, 1.1,
                                       1.3, 1.2, 1.1, 1.3, 1.1, 1.3, 1.1, 1.3, 1.1, 1.3, 1.1, 1.3, 1.2, 1.1};
         for (int m = 1; m <= 29; ++m) EXPECT_EQ(Connection_Gamma_M(m, 0), din_factors[m - 1]) << m;
@@ -134,7 +134,7 @@ TEST(ConnectionGammaM, ModeFactors)
         // a mode-1 value of 1100 governs over a mode-6 value of 1000 (846 < 909)
         EXPECT_LT(1100 / Connection_Gamma_M(1, 0), 1000 / Connection_Gamma_M(6, 0));
     }
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     annex.record.gamma_m_connections = 1.25;
     EXPECT_EQ(Connection_Gamma_M(6, 0), 1.25);
     EXPECT_EQ(Connection_Gamma_M(30, 1), 1.25);
@@ -142,7 +142,7 @@ TEST(ConnectionGammaM, ModeFactors)
 
 TEST(JohansenPlateSecond, TimberOnASteelPlate)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     // bolt d 12 without clearance, C24 t 40 at 0 deg, f_u 400:
     // f = 25.256; 16: 12122.9; 17: 12122.9 (sqrt(2 + 4 M / (f d t^2)) - 1); 18: 1.15 * 2 sqrt(M f d)
     const double f = 25.256, t = 40, d = 12, my = 0.3 * 400 * std::pow(12.0, 2.6);
@@ -204,9 +204,8 @@ TEST(JohansenPlateFirst, ThinBetweenAndThickPlates)
         {0, 10, 2, 15, 7320.498}, // DIN: 2 sqrt(M f d), quotient 6655 below 7567 and 15101
     };
     for (const auto& c : cases) {
-        DinRules din;
-        AnnexRules annex;
-        if (!c.annex) ActiveNadEc5 = nullptr;
+        ScopedAnnex din(ScopedAnnex::kNone);
+        ScopedAnnex annex(c.annex ? 1 : ScopedAnnex::kNone);
         ConnectionResult r = Fresh();
         r.rho2 = 380;
         Johansen_Plate_First(Plate_Bolt(c.t1), &r);
@@ -221,7 +220,7 @@ TEST(JohansenPlateFirst, ThinBetweenAndThickPlates)
 
 TEST(JohansenPlateFirst, ShearPlanesAndDesignValues)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     ConnectionInput in = Plate_Bolt(10);
     in.shear_planes = 3;
     ConnectionResult r = Fresh();
@@ -263,7 +262,7 @@ TEST(JohansenPlateFirst, ShearPlanesAndDesignValues)
 
 TEST(SimplifiedMethod, NailsInTimber)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     // does not reach member 2
     Conn_Clear(nullptr);
     ConnectionResult r = Fresh();
@@ -283,7 +282,7 @@ TEST(SimplifiedMethod, NailsInTimber)
 
 TEST(SimplifiedMethod, TheCheckVariants)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     ConnectionResult r = Fresh();
     // gypsum fibre board t1 10 over C24, nail d 3 L 60: k (10/21) * (10/21) * (2.5/3)
     double R = Lateral_Gypsum_Fibre_Nail(3, 60, 600, 0, 0, 10, 60, 1150, 350, 9, 0, 0, 5, &r);
@@ -315,7 +314,7 @@ TEST(SimplifiedMethod, TheCheckVariants)
 
 TEST(SimplifiedMethod, PenetrationReduction)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     double p = -1, k = -1, t1_min = -1, t2_req = -1;
     int planes = -1;
     EXPECT_EQ(Nail_Penetration_Reduction(30, 400, 1, 12, 100, 90, 0, 0, 0, 0, 40, 60, 350, 350, 0, 0, 5, 5, nullptr,
@@ -341,9 +340,8 @@ TEST(PlateChecks, NailsThroughASteelPlate)
         int state;
     } cases[] = {{2, 1001.132, 1.0, 36, 0}, {3, 1201.358, 1.2, 38, 1}, {4, 1401.584, 1.4, 40, 2}};
     for (int annex_on : {0, 1}) {
-        DinRules din;
-        AnnexRules annex;
-        if (!annex_on) ActiveNadEc5 = nullptr;
+        ScopedAnnex din(ScopedAnnex::kNone);
+        ScopedAnnex annex(annex_on ? 1 : ScopedAnnex::kNone);
         for (const auto& c : cases) {
             ConnectionResult r = Fresh();
             const double R = Lateral_Nail_Plate_First(0, 1, 4, 60, 90, 80, 0, 0, c.t1, 0, 600, 12, 0, 0, 5, 350, &r);
@@ -353,7 +351,7 @@ TEST(PlateChecks, NailsThroughASteelPlate)
             EXPECT_EQ(r.plate_state, c.state);
         }
     }
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     ConnectionResult r = Fresh();
     Lateral_Nail_Plate_First(22, 1, 6, 60, 90, 80, 0, 0, 2, 0, 600, 12, 0, 0, 5, 350, &r);
     EXPECT_EQ(r.plate_state, 2);
@@ -368,7 +366,7 @@ TEST(PlateChecks, NailsThroughASteelPlate)
 
 TEST(PlateChecks, DowelsAndBoltsNextToPlates)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     ConnectionResult r = Fresh();
     Lateral_Dowel_Plate_Second(29, 8, 100, 0, 0, 1, 0, 90 * kDeg, 400, 0, 5, 350, nullptr, nullptr, &r);
     EXPECT_EQ(r.k90, 1.0);
@@ -395,9 +393,8 @@ TEST(PlateChecks, DowelsAndBoltsNextToPlates)
 TEST(PlateChecks, DowelBetweenTwoMembers)
 {
     for (int annex_on : {0, 1}) {
-        DinRules din;
-        AnnexRules annex;
-        if (!annex_on) ActiveNadEc5 = nullptr;
+        ScopedAnnex din(ScopedAnnex::kNone);
+        ScopedAnnex annex(annex_on ? 1 : ScopedAnnex::kNone);
         ConnectionResult r = Fresh();
         const double R = Connector_Bolt_Part(1, 16, 0, 1, 0, 60, 100, 380, 380, 0, 0, 7, 7, 400, 0, 90 * kDeg,
                                              nullptr, nullptr, &r);
@@ -414,7 +411,7 @@ TEST(PlateChecks, SpecialConnectors)
 {
     ConnectionResult r = Fresh();
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_NEAR(Connector_Special_Capacity(26, 50, 12, 6, 100, 100, 700, &r), 12727.922, 1e-3);
         EXPECT_NEAR(r.k_density, 2.0, 1e-12);
         EXPECT_EQ(r.end_distance_connector, 0.0);
@@ -422,7 +419,7 @@ TEST(PlateChecks, SpecialConnectors)
         EXPECT_EQ(r.t_req, 24.0);
         EXPECT_EQ(r.t_req_2, 30.0);
     }
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     r = Fresh();
     EXPECT_NEAR(Connector_Special_Capacity(26, 50, 12, 6, 100, 100, 700, &r), 9545.942, 1e-3);
     EXPECT_NEAR(r.end_distance_connector, 84, 1e-12); // max(7 * 12, 80, 1.1 * 50)

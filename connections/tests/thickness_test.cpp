@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "connections/connmsg.h"
-#include "connections/tests/annex_rules.h"
 #include "connections/plates.h"
 #include "connections/thickness.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 const double kHalfPi = 1.570796326795;
@@ -18,7 +18,7 @@ std::vector<int> List(const ConnMessageList& l) { return std::vector<int>(l.code
 
 TEST(RequiredThickness, SideMemberOfANailAndABolt)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     // nail 3.1, f_u 600: f_h = 0.082 * 350 * 3.1^-0.3 = 20.4396 on both, beta 1
     EXPECT_NEAR(Required_Thickness_Side(0, 0, 0, 3.1, 0, 0, kHalfPi, kHalfPi, 0, 600, 24, 60, 350, 350, 0, 0, 5, 5,
                                         nullptr, nullptr),
@@ -39,7 +39,7 @@ TEST(RequiredThickness, SideMemberOfANailAndABolt)
 
 TEST(RequiredThickness, FormsAndConnectors)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     const double f = 0.082 * 350 * std::pow(4.0, -0.3); // nail 4 in C24
     const double my = 0.3 * 600 * std::pow(4.0, 2.6);
     const double root = std::sqrt(my / (f * 4));
@@ -156,9 +156,8 @@ TEST(NailPenetration, CasesWithTheirMessages)
     };
     for (const auto& c : cases) {
         Conn_Clear(nullptr);
-        DinRules din;
-        AnnexRules annex(c.annex < 0 ? 1 : c.annex);
-        if (c.annex < 0) ActiveNadEc5 = nullptr;
+        ScopedAnnex din(ScopedAnnex::kNone);
+        ScopedAnnex annex(c.annex < 0 ? ScopedAnnex::kNone : c.annex);
         double p = -1;
         int planes = -1;
         EXPECT_EQ(Nail_Penetration_Case(c.configuration, c.d, c.L, c.angle, c.t1, c.t2, &p, &planes), c.nail_case)
@@ -172,7 +171,7 @@ TEST(NailPenetration, CasesWithTheirMessages)
 
 TEST(NailPenetration, FullListsStayUnchanged)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     Conn_Clear(nullptr);
     for (int i = 0; i < 500; ++i) {
         Conn_Push_Message(&ConnMessageListA, 1);
@@ -188,7 +187,7 @@ TEST(NailPenetration, FullListsStayUnchanged)
 
 TEST(NailOverlap, FromBothFaces)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     // members 40 / 60 / 40, nails 4 x 90 from both faces: q = 50, r = 1 + 0 = 1, p = 50 each;
     // flag clear: 16 < 60 + 1 - 50 fails, so no overlap, both case 4.
     double p1 = 0, p2 = 0;
@@ -239,8 +238,7 @@ TEST(RequiredThickness, SecondMemberOfASingleShearDowel)
         {20, 0, 90, 400, 350, 200, 100, 93.247983, 132.747810, 10673.5835},
     };
     for (int annex_on : {0, 1}) {
-        AnnexRules annex;
-        if (!annex_on) ActiveNadEc5 = nullptr;
+        ScopedAnnex annex(annex_on ? 1 : ScopedAnnex::kNone);
         for (const auto& c : cases) {
             const double a1 = c.alpha1 * kDeg, a2 = c.alpha2 * kDeg;
             EXPECT_NEAR(Required_Thickness_Second(c.d, 29, 0, 0, 1, 0, a1, a2, 0, c.f_u, c.t1, c.t2, c.rho, c.rho, 0,
@@ -260,7 +258,7 @@ TEST(RequiredThickness, SecondMemberOfASingleShearDowel)
 
 TEST(RequiredThickness, MiddleNailPushesItsCaseWithoutEmbedment)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     Conn_Clear(nullptr);
     // two steel plates give no embedment strength: no thickness, but the
     // penetration case is still reported

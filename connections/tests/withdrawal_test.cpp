@@ -4,13 +4,13 @@
 
 #include <cmath>
 
-#include "connections/tests/annex_rules.h"
 #include "connections/withdrawal.h"
+#include "test_support/annex/scopedannex.h"
 
 TEST(Withdrawal, NailsAndStaples)
 {
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_NEAR(Withdrawal_Param_Nail(0, 50, 0, 0, 380), 2.5992, 1e-12);
         EXPECT_NEAR(Withdrawal_Param_Nail(0, 50, 0, 0, 600), 4.5, 1e-12);
         EXPECT_NEAR(Withdrawal_Param_Nail(1, 25, 0, 0, 380), 0.3333333 * 2.5992, 1e-12);
@@ -18,7 +18,7 @@ TEST(Withdrawal, NailsAndStaples)
         EXPECT_NEAR(Withdrawal_Param_Nail(22, 0, 0, 1, 380), 0.7 * 50e-6 * 144400, 1e-12);
         EXPECT_EQ(Withdrawal_Param_Nail(30, 0, 0, 0, 380), 0.0);
     }
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     EXPECT_NEAR(Withdrawal_Param_Nail(0, 50, 0, 0, 380), 2.888, 1e-12);
     EXPECT_NEAR(Withdrawal_Param_Nail(0, 50, 0, 0, 600), 5.0, 1e-12);
     EXPECT_NEAR(Withdrawal_Param_Nail(1, 25, 0, 0, 380), 2.0 / 3.0 * 2.888, 1e-12);
@@ -32,7 +32,7 @@ TEST(Withdrawal, NailsAndStaples)
 TEST(Withdrawal, Screws)
 {
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_NEAR(Withdrawal_Param_Screw(3, 0, 0, 420, 6), 10.584, 1e-12);
         EXPECT_NEAR(Withdrawal_Param_Screw(6, 0, 0, 420, 6), 70e-6 * 176400, 1e-12);
         EXPECT_NEAR(Withdrawal_Param_Screw(10, 0, 0, 600, 6), 80e-6 * 250000, 1e-12);
@@ -40,7 +40,7 @@ TEST(Withdrawal, Screws)
         EXPECT_EQ(Withdrawal_Param_Screw(44, 0, 0, 350, 5.99), 14.0);
         EXPECT_EQ(Withdrawal_Param_Screw(44, 0, 0, 350, 6), 12.0);
     }
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     EXPECT_EQ(Withdrawal_Param_Screw(14, 0, 0, 350, 5), 12.0);
     EXPECT_EQ(Withdrawal_Param_Screw(11, 0, 0, 350, 12.5), 10.0);
     EXPECT_NEAR(Withdrawal_Param_Screw(3, 0, 0, 420, 6), 10.584, 1e-12);
@@ -59,7 +59,7 @@ TEST(Withdrawal, Screws)
 TEST(HeadPullThrough, NailsAndScrews)
 {
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_NEAR(Head_Pull_Through_Nail(0, 1, 380), 60e-6 * 144400, 1e-12);
         EXPECT_NEAR(Head_Pull_Through_Screw(3, 0, 380, 24, 10, 0), 80e-6 * 144400, 1e-12);
         // screw product 11 in timber, countersunk law: 27 - 10
@@ -69,7 +69,7 @@ TEST(HeadPullThrough, NailsAndScrews)
         EXPECT_NEAR(Head_Pull_Through_Screw(12, 4, 600, 10, 8, 0), 11.552, 1e-12);
         EXPECT_EQ(Head_Pull_Through_Screw(12, 4, 600, 7, 8, 0), 0.0);
     }
-    AnnexRules annex;
+    ScopedAnnex annex(1);
     EXPECT_NEAR(Head_Pull_Through_Nail(0, 1, 380), 6.738667, 1e-6);
     EXPECT_NEAR(Head_Pull_Through_Nail(36, 0, 380), 160e-6 * 144400, 1e-12);
     annex.record.na_de = 0;
@@ -133,14 +133,14 @@ TEST(AxialLoad, WhoMayCarryAxialLoad)
     };
     for (const auto& c : cases) {
         {
-            DinRules din;
+            ScopedAnnex din(ScopedAnnex::kNone);
             EXPECT_EQ(Axial_Load_Allowed(c.type, c.resin, c.predrilled, 0, c.kind1, c.kind2), c.din) << c.what;
         }
         {
-            AnnexRules annex(0);
+            ScopedAnnex annex(0);
             EXPECT_EQ(Axial_Load_Allowed(c.type, c.resin, c.predrilled, 0, c.kind1, c.kind2), c.annex0) << c.what;
         }
-        AnnexRules annex(1);
+        ScopedAnnex annex(1);
         EXPECT_EQ(Axial_Load_Allowed(c.type, c.resin, c.predrilled, 0, c.kind1, c.kind2), c.annex) << c.what;
     }
 }
@@ -148,11 +148,11 @@ TEST(AxialLoad, WhoMayCarryAxialLoad)
 TEST(Washers, Areas)
 {
     {
-        AnnexRules annex;
+        ScopedAnnex annex(1);
         EXPECT_NEAR(Washer_Bearing_Area(16, 56), 6625.619, 1e-3);
         EXPECT_NEAR(Washer_Bearing_Area(12, 22), 678.584, 1e-3);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_EQ(Washer_Bearing_Area(16, 56), 2670);
     EXPECT_EQ(Washer_Bearing_Area(12, 22), 390);
     EXPECT_EQ(Washer_Bearing_Area(30, 106), 9430);

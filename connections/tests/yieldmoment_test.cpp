@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "connections/tests/annex_rules.h"
 #include "connections/yieldmoment.h"
+#include "test_support/annex/scopedannex.h"
 
 TEST(YieldMoment, EffectiveBoltDiameterBands)
 {
@@ -30,14 +30,14 @@ TEST(YieldMoment, RuleByFastenerType)
 {
     const double d8 = std::pow(8.0, 2.6); // 222.861
     {
-        AnnexRules annex;
+        ScopedAnnex annex(1);
         EXPECT_NEAR(Yield_Moment_Screw_Table(8), 20057.5, 0.05);
         EXPECT_NEAR(Yield_Moment_Screw_Table(6), 9493.7, 0.05);
         EXPECT_NEAR(Fastener_Yield_Moment(11, 8, 0, 1, 0), 60 * d8, 1e-9);
         EXPECT_NEAR(Yield_Moment_Screw_Ec5(8), 60 * d8, 1e-9);
         EXPECT_DOUBLE_EQ(Tensile_Capacity_Eta_Table_2(5.6), 9900);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     const struct {
         int type;
         double d, f_u;
@@ -66,7 +66,7 @@ TEST(YieldMoment, RuleByFastenerType)
 
 TEST(YieldMoment, TensileCapacityTables)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_DOUBLE_EQ(Tensile_Capacity_Eta_Table_2(5.6), 3800);
     EXPECT_DOUBLE_EQ(Tensile_Capacity_Eta_Table_2(7), 7500);
     EXPECT_DOUBLE_EQ(Tensile_Capacity_Eta_Table_2(2.4), 0);

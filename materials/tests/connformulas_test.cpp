@@ -7,12 +7,12 @@
 #include <limits>
 
 #include "materials/connformulas.h"
-#include "materials/tests/annex_fixture.h"
+#include "test_support/annex/scopedannex.h"
 
 TEST(ConnFormulas, EffectiveNumbers)
 {
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_NEAR(Nef_Bolt(12, 5, 84, 0), 3.6464, 5e-5);
         EXPECT_NEAR(Nef_Bolt(12, 5, 84, 45), 4.3232, 5e-5);
         // The angle is folded into 0..90 degrees.
@@ -24,7 +24,7 @@ TEST(ConnFormulas, EffectiveNumbers)
         EXPECT_DOUBLE_EQ(Nef_Connector(4, 0), 2.0 + 0.8 * 2.0);
         EXPECT_DOUBLE_EQ(Nef_Connector(30, 0), 0.0);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_NEAR(Nef_Bolt(12, 5, 84, 0), 3.8936, 5e-5);
     EXPECT_NEAR(Nef_Nail(4, 0, 10, 48, 0), 8.4140, 5e-5);
     // k_ef 0.5 not predrilled at 5 d; 0.5667 predrilled.
@@ -57,7 +57,7 @@ TEST(ConnFormulas, EffectiveNumbers)
 
 TEST(ConnFormulas, NoResultIsInfiniteOrNaN)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     const double values[] = {
         Nef_Bolt(0, 5, 84, 0),
         Nef_Nail(0, 0, 5, 20, 0),
@@ -81,7 +81,7 @@ TEST(ConnFormulas, ConnectorCapacities)
     ConnectionResult r;
     std::memset(&r, 0, sizeof r);
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         // Split ring A1, d_c 65, h_e 15, t 30 / 50, rho 380, 30 degrees:
         // k_a 0.916380, 35 d_c^1.5 = 18341.7, k1 = 30/45, k3 = 380/350.
         EXPECT_NEAR(Connector_Capacity_Two_Thickness(65, 15, 30, 30, 50, 380, &r), 12165.73, 0.01);
@@ -107,7 +107,7 @@ TEST(ConnFormulas, ConnectorCapacities)
         EXPECT_DOUBLE_EQ(r.t_req_2, 75.0);
         EXPECT_NEAR(Connector_Capacity_One_Thickness(67, 15, 0, 0, 2.4, 350, nullptr), 21114.12 * 2.4 / 75.0, 0.01);
     }
-    DinRules din; // without the factor 1.1
+    ScopedAnnex din(ScopedAnnex::kNone); // without the factor 1.1
     EXPECT_NEAR(Connector_Capacity_One_Thickness(67, 15, 0, 0, 75, 350, nullptr), 35.0 * std::pow(67.0, 1.5), 1e-6);
     EXPECT_NEAR(Connector_Angle_Factor(100, 90), 1.0 / 1.4, 1e-12);
 }
@@ -153,14 +153,14 @@ TEST(ConnFormulas, ModesRatioAndFire)
 {
     int mode = -1;
     double r0 = 0, r1 = 0, r2 = 0;
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     // r0 = 2 * 3 / 4 = 1.5, r1 = min(5, 1) * 1 * 3 * 1 = 3, r2 = 1 * 1 * 35 * 3 / 100 = 1.05
     EXPECT_DOUBLE_EQ(Three_Mode_Resistance(2, 1, 5, 1, 3, 1, 4, 100, 1, 1, &mode, &r0, &r1, &r2), 1.05);
     EXPECT_EQ(mode, 2);
     EXPECT_DOUBLE_EQ(r0, 1.5);
     EXPECT_DOUBLE_EQ(r1, 3.0);
     {
-        AnnexRules annex; // l < m / 2 scales r0 by l / (m / 2)
+        ScopedAnnex annex(0); // l < m / 2 scales r0 by l / (m / 2)
         EXPECT_DOUBLE_EQ(Three_Mode_Resistance(2, 1, 5, 1, 3, 1, 4, 1, 1, 4, &mode, &r0, &r1, &r2), 0.75);
         EXPECT_EQ(mode, 0);
     }

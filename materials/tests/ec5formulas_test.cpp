@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "materials/ec5formulas.h"
-#include "materials/tests/annex_fixture.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 const double kPi = 3.14159265358979323846;
@@ -119,13 +119,13 @@ TEST(ContactAreas, Shares)
     EXPECT_NEAR(share, 2.0 * 3.0 / (2.0 * 4.0 + F), 1e-15);
     EXPECT_NEAR(s, share / 2.0, 1e-15);
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_NEAR(Contact_Area_Share_Din(0, 400, 200, 50, 50, 100, 100, 2, 3.0, 4.0, 2.5), F / (F + 12.0), 1e-12);
         EXPECT_DOUBLE_EQ(Half_Width_Factor(60, 100, 1), 0.67);
         EXPECT_DOUBLE_EQ(Half_Width_Factor(60, 100, 0), 0.75);
         EXPECT_DOUBLE_EQ(Half_Width_Factor(50, 100, 0), 1.0);
     }
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     EXPECT_DOUBLE_EQ(Contact_Area_Share_Din(0, 400, 200, 50, 50, 100, 100, 2, 3.0, 4.0, 2.5), 1.0);
     EXPECT_DOUBLE_EQ(Half_Width_Factor(60, 100, 1), 1.0);
 }

@@ -8,9 +8,9 @@
 
 #include "materials/fastcap.h"
 #include "materials/fastcat.h"
-#include "materials/tests/annex_fixture.h"
 #include "nad/nadec3.h"
 #include "platform/kovhost.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -32,18 +32,16 @@ ConnectionInput Screw_Input()
     return c;
 }
 
-struct NoEc3 {
-    NadEc3Record* saved = ActiveNadEc3;
-    NoEc3() { ActiveNadEc3 = nullptr; }
-    ~NoEc3() { ActiveNadEc3 = saved; }
-};
+// The German annex's EC3 block in the published annex: gamma_M1 1.1, as
+// without any annex.
+void German_Ec3(ScopedAnnex& annex) { Nad_Default_Ec3_De(&annex.annex.ec3); }
 
 } // namespace
 
 TEST(ScrewBuckling, WithdrawalGovernsAtSixtyDegrees)
 {
-    AnnexRules annex;
-    NoEc3 no_ec3;
+    ScopedAnnex annex(0);
+    German_Ec3(annex);
     ConnectionResult r;
     std::memset(&r, 0, sizeof r);
     r.kmod1 = 0.9;
@@ -74,7 +72,7 @@ TEST(ScrewBuckling, WithdrawalGovernsAtSixtyDegrees)
 
 TEST(ScrewBuckling, RightAngleSteelKindsAndEc3Factor)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     ConnectionResult r;
     std::memset(&r, 0, sizeof r);
     r.kmod1 = 1;
@@ -85,7 +83,7 @@ TEST(ScrewBuckling, RightAngleSteelKindsAndEc3Factor)
     c.axis_angle = 90;
     c.gamma_m1 = c.gamma_m2 = 1.0;
     {
-        NoEc3 no_ec3;
+        German_Ec3(annex);
         Screw_Compression_Buckling(c, 100, &r);
     }
     EXPECT_NEAR(r.buckling.c_h, 100.1, 1e-9);
@@ -103,13 +101,9 @@ TEST(ScrewBuckling, RightAngleSteelKindsAndEc3Factor)
     c.variant = 0;
 
     // gamma_M1 of the active EC3 block.
-    NadEc3Record ec3;
-    std::memset(&ec3, 0, sizeof ec3);
-    ec3.ec31.gamma_m1 = 1.25;
-    NadEc3Record* saved = ActiveNadEc3;
-    ActiveNadEc3 = &ec3;
+    annex.annex.ec3.ec31.gamma_m1 = 1.25;
     Screw_Compression_Buckling(c, 100, &r);
-    ActiveNadEc3 = saved;
+    German_Ec3(annex);
     EXPECT_DOUBLE_EQ(r.buckling.gamma_m1, 1.25);
     EXPECT_NEAR(r.buckling.N_pl_d, r.buckling.N_pl_k / 1.25, 1e-9);
 
@@ -136,7 +130,7 @@ TEST(ScrewBuckling, RightAngleSteelKindsAndEc3Factor)
     c.grade1 = 5; // C24, rho_k 350
     c.axis_angle = 0;
     {
-        NoEc3 no_ec3;
+        German_Ec3(annex);
         Screw_Compression_Buckling(c, 100, &r);
     }
     EXPECT_NEAR(r.buckling.R_ax_k, 16000.0, 1e-6);
@@ -186,7 +180,7 @@ TEST(FastenerGeometry, AreaLoss)
     ASSERT_EQ(Catalogue_Read_Nagel(), 1);          // 3.1, 4.0, 4.0
     Catalogue_Init_Dowel_Bolt();
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_DOUBLE_EQ(Fastener_Area_Loss(0, 6.0, 0, 0, 0, 0, 40), 0.0);
         EXPECT_DOUBLE_EQ(Fastener_Area_Loss(0, 6.01, 0, 0, 0, 0, 40), 6.01 * 40);
         EXPECT_DOUBLE_EQ(Fastener_Area_Loss(2, 5.0, 0, 0, 1, 0, 40), 200.0);
@@ -199,7 +193,7 @@ TEST(FastenerGeometry, AreaLoss)
         EXPECT_DOUBLE_EQ(Fastener_Area_Loss(30, 12, 0, 0, 0, 1, 50), 600.0);
         EXPECT_DOUBLE_EQ(Fastener_Area_Loss(-1, 12, 0, 0, 0, 0, 50), 0.0);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_DOUBLE_EQ(Fastener_Area_Loss(0, 6.01, 0, 0, 0, 0, 40), 0.9 * 6.01 * 40);
     EXPECT_DOUBLE_EQ(Fastener_Area_Loss(1, 7.0, 0, 0, 0, 0, 40), 1.8 * 7 * 40);
 
@@ -254,7 +248,7 @@ TEST(FastenerGeometry, UserScrewProductsReplaceTheCommonFields)
 TEST(SlipModulus, ByTypeAndRules)
 {
     {
-        AnnexRules annex; // rho_m = 1.2 rho_k
+        ScopedAnnex annex(0); // rho_m = 1.2 rho_k
         EXPECT_NEAR(Fastener_Slip_Modulus(30, 0, 12, 0, 5, 40, 0, 5, 40, nullptr), 4490.84, 0.005);
         const double nail = std::pow(420.0, 1.5) * std::pow(4.0, 0.8) / 30.0;
         EXPECT_NEAR(Fastener_Slip_Modulus(0, 0, 4, 0, 5, 40, 0, 5, 40, nullptr), nail, 1e-9);
@@ -269,7 +263,7 @@ TEST(SlipModulus, ByTypeAndRules)
         EXPECT_NEAR(Fastener_Slip_Modulus(33, 0, 65, 0, 5, 40, 0, 5, 40, nullptr), 0.5 * 420 * 65, 1e-9);
         EXPECT_DOUBLE_EQ(Fastener_Slip_Modulus(47, 0, 4, 0, 5, 40, 0, 5, 40, nullptr), 0.0);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_NEAR(Fastener_Slip_Modulus(0, 0, 4, 0, 5, 40, 0, 5, 40, nullptr), 793.98, 0.005);
     EXPECT_NEAR(Fastener_Slip_Modulus(29, 0, 12, 0, 5, 40, 0, 5, 40, nullptr), std::pow(350.0, 1.5) * 12 / 20, 1e-9);
     EXPECT_NEAR(Fastener_Slip_Modulus(28, 0, 65, 0, 5, 40, 0, 5, 40, nullptr), 0.45 * 350 * 65, 1e-9);

@@ -8,8 +8,8 @@
 
 #include "materials/fastcat.h"
 #include "materials/fastspace.h"
-#include "materials/tests/annex_fixture.h"
 #include "platform/kovhost.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ ConnectionInput Nail_Input()
 
 TEST(MinSpacings, WithAnnex)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     const double s3 = std::sin(120 * kDeg);
     Expect(Space(0, 0, 0, 0, 0, 0, 380, 5, 0, 90), 2, {25, 25, 50, 50, 50, 25}, "nail d 5 at 90");
     Expect(Space(0, 0, 0, 0, 0, 0, 350, 4, 0, 0), 2, {40, 20, 60, 40, 20, 20}, "nail d 4 at 0");
@@ -100,7 +100,7 @@ TEST(MinSpacings, WithAnnex)
 
 TEST(MinSpacings, WithoutAnnexAndWithoutRule)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     Expect(Space(0, 0, 0, 0, 0, 0, 350, 4, 0, 0), 10, {40, 20, 48, 28, 20, 20}, "nail");
     Expect(Space(0, 0, 0, 0, 0, 12, 350, 4, 0, 0), 10, {20, 20, 48, 28, 20, 20}, "nail at a steel plate");
     Expect(Space(2, 0, 0, 0, 0, 0, 350, 4, 0, 0), 10, {20, 12, 48, 28, 12, 12}, "wood screw");
@@ -121,7 +121,7 @@ TEST(MinSpacings, WithoutAnnexAndWithoutRule)
 
 TEST(MinSpacings, KertoMembers)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     // A wood screw of 6.05 mm in Kerto-S: the Kerto bolt rule.
     Expect(Space(2, 0, 0, 0, 0, 10, 480, 6.05, 0, 0), 4, {7 * 6.05, 4 * 6.05, 105, 4 * 6.05, 3 * 6.05, 3 * 6.05},
            "screw 6.05 in Kerto-S");
@@ -233,11 +233,11 @@ TEST(MinDimensions, RulesInTheirOrder)
         ConnectionInput c = Nail_Input();
         k.change(&c);
         if (k.annex) {
-            AnnexRules annex;
+            ScopedAnnex annex(0);
             annex.record.na_de = k.annex == 2 ? 1 : 0;
             EXPECT_EQ(Fastener_Min_Dimensions(c), k.code) << k.what;
         } else {
-            DinRules din;
+            ScopedAnnex din(ScopedAnnex::kNone);
             EXPECT_EQ(Fastener_Min_Dimensions(c), k.code) << k.what;
         }
     }

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "annex_fixture.h"
 #include "materials/holzgueten.h"
 #include "platform/kovstrlist.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -143,7 +143,7 @@ TEST(GradeTables, TableChoiceFollowsTheRules)
 {
     int n = 0;
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_EQ(Mat_Grade_Table(0, &n), SoftwoodGradesDin);
         EXPECT_EQ(n, 12);
         EXPECT_EQ(Mat_Grade_Table(13, &n), SoftwoodGradesDin);
@@ -158,7 +158,7 @@ TEST(GradeTables, TableChoiceFollowsTheRules)
         EXPECT_EQ(n, 0);
     }
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_EQ(Mat_Grade_Table(0, &n), SoftwoodGradesEc);
         EXPECT_EQ(Mat_Grade_Table(1, &n), HardwoodGradesEc);
         EXPECT_EQ(n, 8);

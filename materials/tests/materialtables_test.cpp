@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "annex_fixture.h"
 #include "materials/holzgueten.h"
 #include "materials/matfactors.h"
 #include "materials/matlvl.h"
@@ -19,6 +18,7 @@
 #include "materials/matvalues.h"
 #include "platform/kovcp.h"
 #include "standard_tables.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -231,7 +231,7 @@ TEST(MaterialTables, LvlSectionsValuesAndKmod)
 
 TEST(MaterialTables, KmodRows)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     // A kind, grade and service class that each row stands for under DIN rules.
     const int use[9][3] = {{0, 5, 1}, {0, 5, 3}, {4, 1, 1}, {4, 1, 2}, {4, 0, 1},
                            {7, 0, 2}, {5, 0, 1}, {5, 0, 2}, {8, 1, 2}};
@@ -316,7 +316,7 @@ void ExpectCell(const std::vector<double>& want, const std::vector<double>& got,
 
 TEST(MaterialTables, PanelStrengths)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     const int four_dirs[4] = {0, 1, 2, 3};
 
     const Table osb = Rows(kOsb);
@@ -513,13 +513,13 @@ TEST(MaterialTables, KmodSelection)
             for (int sc = 1; sc <= 3; ++sc) {
                 const std::string& cell = rows[i][sc];
                 for (int d = 0; d <= 7; ++d) {
-                    std::unique_ptr<AnnexRules> annex;
-                    std::unique_ptr<DinRules> din;
+                    std::unique_ptr<ScopedAnnex> annex;
+                    std::unique_ptr<ScopedAnnex> din;
                     if (p.annex) {
-                        annex.reset(new AnnexRules);
+                        annex.reset(new ScopedAnnex(0));
                         annex->record.kmod_na1_index_b = 1;
                     } else {
-                        din.reset(new DinRules);
+                        din.reset(new ScopedAnnex(ScopedAnnex::kNone));
                     }
                     double k = -1;
                     const int r = Mat_Kmod(p.kind, p.grade, sc, d, &k, nullptr);
@@ -564,10 +564,12 @@ TEST(MaterialTables, Kdef)
             EXPECT_EQ(Numbers(rows[i][0])[0], probes[i][0].kind) << rows[i][0];
         }
         for (const Probe& p : probes[i]) {
-            std::unique_ptr<AnnexRules> annex;
-            std::unique_ptr<DinRules> din;
-            if (p.annex) annex.reset(new AnnexRules);
-            else din.reset(new DinRules);
+            std::unique_ptr<ScopedAnnex> annex;
+            std::unique_ptr<ScopedAnnex> din;
+            if (p.annex)
+                annex.reset(new ScopedAnnex(0));
+            else
+                din.reset(new ScopedAnnex(ScopedAnnex::kNone));
             for (int sc = 1; sc <= 3; ++sc) {
                 double k = -1;
                 EXPECT_EQ(Mat_Kdef(p.kind, p.grade, sc, &k), 1);
@@ -579,7 +581,7 @@ TEST(MaterialTables, Kdef)
 
 TEST(MaterialTables, SelfWeight)
 {
-    AnnexRules annex;  // hardwood grades 6 and 7 exist under the annex rules only
+    ScopedAnnex annex(0); // hardwood grades 6 and 7 exist under the annex rules only
     const Table rows = Rows(kSelfWeight);
     ASSERT_EQ(rows.size(), 17u);
     int checked = 0;

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "annex_fixture.h"
 #include "materials/matfactors.h"
 #include "materials/matlvl.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ double Kmod(int kind, int grade, int sc, int duration, int* result = nullptr, co
 // EN 1995-1-1 Table 3.1, solid timber and glulam.
 TEST(Kmod, SolidTimberByServiceClassAndDuration)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     const double sc12[8] = {0.6, 0.7, 0.8, 0.9, 1.1, 1.0, 1.1, 1.1};
     const double sc3[8] = {0.5, 0.55, 0.65, 0.7, 0.9, 0.8, 0.9, 0.9};
     for (int kind : {0, 1, 2, 3, 17, -10})
@@ -50,7 +50,7 @@ TEST(Kmod, SolidTimberByServiceClassAndDuration)
 
 TEST(Kmod, CombinedShortInstantaneousUnderAnnex)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     annex.record.kmod_na1_index_b = 0;
     EXPECT_NEAR(Kmod(0, 5, 1, 5), 0.9, 1e-12);
     EXPECT_NEAR(Kmod(0, 5, 3, 5), 0.7, 1e-12);
@@ -63,7 +63,7 @@ TEST(Kmod, PanelsAndProducts)
 {
     int r = -1;
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_EQ(Kmod(4, 0, 2, 0, &r), 0.0);
         EXPECT_EQ(r, 0);
         EXPECT_NEAR(Kmod(4, 1, 2, 4, &r), 0.9, 1e-12);
@@ -86,7 +86,7 @@ TEST(Kmod, PanelsAndProducts)
         EXPECT_NEAR(Kmod(10, 0, 1, 2), 0.8, 1e-12);
     }
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_NEAR(Kmod(7, 2, 1, 0), 0.4, 1e-12);
         EXPECT_NEAR(Kmod(7, 0, 2, 6), 0.8, 1e-12);
         EXPECT_NEAR(Kmod(7, 0, 2, 7), 0.8, 1e-12);
@@ -109,7 +109,7 @@ TEST(Kmod, PanelsAndProducts)
 // 1995-1-1 Table 3.1 gives LVL (EN 14374, EN 14279) the values of solid timber.
 TEST(Kmod, GenericLvlTakesTheSolidTimberValues)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     const double sc12[8] = {0.6, 0.7, 0.8, 0.9, 1.1, 1.0, 1.1, 1.1};
     const double sc3[8] = {0.5, 0.55, 0.65, 0.7, 0.9, 0.8, 0.9, 0.9};
     for (int d = 0; d < 8; ++d) {
@@ -172,7 +172,7 @@ TEST(Kdef, ByKindAndServiceClass)
                  {4, 0, 1.5, 2.25, 0.0},  {5, 0, 3.0, 4.0, 0.0},  {6, 2, 0.8, 1.0, 2.5},
                  {8, 0, 2.25, 3.0, 0.0},  {8, 1, 3.0, 4.0, 0.0},  {12, 0, 0.0, 0.0, 0.0},
                  {13, 0, 0.0, 0.0, 0.0},  {-10, 0, 0.0, 0.0, 0.0}};
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     for (const auto& c : cases) {
         double k = -1;
         EXPECT_EQ(Mat_Kdef(c.kind, c.grade, 1, &k), 1);
@@ -188,7 +188,7 @@ TEST(Kdef, ByKindAndServiceClass)
     double k = -1;
     Mat_Kdef(7, 3, 1, &k);
     EXPECT_EQ(k, 2.25);
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     Mat_Kdef(7, 3, 1, &k);
     EXPECT_EQ(k, 1.5);
     Mat_Kdef(7, 1, 2, &k);
@@ -199,7 +199,7 @@ TEST(RhoK, TimberPanelsAndThickness)
 {
     double rho = -1;
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_EQ(Mat_Rho_k(1, 7, 0, &rho, nullptr), 1);
         EXPECT_EQ(rho, 800);  // D70 after EN 338:2016
         EXPECT_EQ(Mat_Rho_k(1, 0, 0, &rho, nullptr), 1);
@@ -210,7 +210,7 @@ TEST(RhoK, TimberPanelsAndThickness)
         EXPECT_EQ(rho, 360);
     }
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_EQ(Mat_Rho_k(1, 7, 0, &rho, nullptr), 0);
         EXPECT_EQ(rho, 0.0);
         EXPECT_EQ(Mat_Rho_k(1, 0, 0, &rho, nullptr), 1);
@@ -253,7 +253,7 @@ TEST(RhoK, TimberPanelsAndThickness)
 
 TEST(SelfWeight, ByKindAndGrade)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_EQ(Mat_Self_Weight(0, 5), 4.2);
     EXPECT_EQ(Mat_Self_Weight(0, 8), 4.8);
     EXPECT_EQ(Mat_Self_Weight(0, 11), 5.5);
@@ -267,7 +267,7 @@ TEST(SelfWeight, ByKindAndGrade)
     EXPECT_EQ(Mat_Self_Weight(-11, 2), 5.3);
     EXPECT_EQ(Mat_Self_Weight(12, 0), 0.0);
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_EQ(Mat_Self_Weight(1, 7), 8.4);
     }
     Lvl_Joist_Ensure(1000);
@@ -281,11 +281,11 @@ TEST(SelfWeight, ByKindAndGrade)
 TEST(BetaN, ChargingRateByDensity)
 {
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_EQ(Mat_Beta_n(1, 0), 0.55);  // D18, 475
         EXPECT_EQ(Mat_Beta_n(1, 8), 0.8);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_EQ(Mat_Beta_n(0, 5), 0.8);
     EXPECT_EQ(Mat_Beta_n(2, 0), 0.7);
     EXPECT_EQ(Mat_Beta_n(3, 7), 0.7);
@@ -297,10 +297,10 @@ TEST(BetaN, ChargingRateByDensity)
 TEST(Kcr, CrackFactorByRules)
 {
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         for (int kind : {0, 1, 2, 3, 4, 17, -10, 12}) EXPECT_EQ(Mat_Kcr(kind, 0, 60, 100), 1.0) << kind;
     }
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     annex.record.k_cr_mode = 2;
     annex.record.k_cr_solid = 0.67;
     annex.record.k_cr_other = 0.9;

@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "materials/matgamma.h"
-#include "materials/tests/annex_fixture.h"
 #include "nad/nadactive.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void Distinct_Factors(NadEc5Record& r)
 
 TEST(MatGammaM, WithoutAnnexEveryKindIs13AndAccidentalIs10)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     for (int kind : {0, 1, 2, 12, 16, 13, 999, -999}) {
         EXPECT_DOUBLE_EQ(Mat_Gamma_M(kind, 0, 0), 1.3) << kind;
         EXPECT_DOUBLE_EQ(Mat_Gamma_M(kind, 0, 1), 1.0) << kind;
@@ -41,7 +41,7 @@ TEST(MatGammaM, WithoutAnnexEveryKindIs13AndAccidentalIs10)
 
 TEST(MatGammaM, AnnexFactorByKind)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     Distinct_Factors(annex.record);
     struct {
         int kind, sub;
@@ -62,26 +62,21 @@ TEST(MatGammaM, AnnexFactorByKind)
 
 TEST(MatGammaM, AluminiumReadsTheEc9BlockOnlyWhenPublished)
 {
-    AnnexRules annex;
-    NadEc9Record* saved = ActiveNadEc9;
-    ActiveNadEc9 = nullptr;
-    EXPECT_DOUBLE_EQ(Mat_Gamma_M(16, 0, 0), 1.1);  // EN 1999-1-1 gamma_M1
-    NadEc9Record ec9;
-    Nad_Default_Ec9(&ec9);
-    ec9.gamma_m1 = 1.2;
-    ActiveNadEc9 = &ec9;
+    // An annex always brings its EC9 block: at its default, EN 1999-1-1 gamma_M1.
+    ScopedAnnex annex(0);
+    EXPECT_DOUBLE_EQ(Mat_Gamma_M(16, 0, 0), 1.1);
+    annex.annex.ec9.gamma_m1 = 1.2;
     EXPECT_DOUBLE_EQ(Mat_Gamma_M(16, 0, 0), 1.2);
-    ActiveNadEc9 = saved;
 }
 
 TEST(MatKcr, ModesAndKinds)
 {
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_DOUBLE_EQ(Mat_K_cr(0, 4.0), 1.0);
         EXPECT_DOUBLE_EQ(Mat_K_cr(2, 3.5), 1.0);
     }
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     annex.record.k_cr_mode = 2;
     annex.record.k_cr_solid = 0.61;
     annex.record.k_cr_other = 0.91;
@@ -98,7 +93,7 @@ TEST(MatKcr, ModesAndKinds)
 
 TEST(MatKh, SizeFactors)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     EXPECT_DOUBLE_EQ(Mat_K_h(0, 5, 150.0), 1.0);
     EXPECT_NEAR(Mat_K_h(0, 5, 50.0), std::pow(3.0, 0.2), 1e-12);   // 1.2457
     EXPECT_NEAR(Mat_K_h(0, 5, 10.0), 1.3, 1e-12);                  // capped
@@ -141,7 +136,7 @@ TEST(Ec5Kc90, KindsAndDistance)
 
 TEST(Ec5KCrit, RectangularSections)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     // Values worked out from sigma_m,crit = pi sqrt(E G I_z I_tor) / (l_ef W_y).
     struct {
         double a, b, l_ef, k;
@@ -161,7 +156,7 @@ TEST(Ec5KCrit, RectangularSections)
 
 TEST(Ec5KCrit, GlulamFactorOfTheAnnex)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     annex.record.ltb_glulam_factor = 1.4;
     // E G scaled by 1.4 is the same as E scaled by 1.4.
     EXPECT_NEAR(Ec5_K_crit(1, 8, 24, 24000, 8, 7400000, 460000), Ec5_K_crit(0, 8, 24, 24000, 8, 7400000 * 1.4, 460000),
@@ -185,7 +180,7 @@ TEST(Ec5KcValues, ChainAndCap)
 
 TEST(MatKc, SoftwoodAndKindsWithoutValues)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     double lrel = 0;
     // C24: E_0.05 = 2/3 x 11000, f_c,0,k = 21, beta_c 0.2.
     EXPECT_NEAR(Mat_Kc(0, 5, 3000.0, 100.0, 100.0, nullptr, nullptr, &lrel, nullptr), 0.2828072063515297, 1e-6);
@@ -217,7 +212,7 @@ TEST(SectionAddStrip, TwoStripsGiveTheRectangle)
 
 TEST(DesignStrengths, SoftwoodC24)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     annex.record.na_de = 1;
     // C24 f_m 24, f_t 14.5, f_c 21, k_mod 0.8, gamma_M 1.3.
     double kh = 0;
@@ -237,7 +232,7 @@ TEST(DesignStrengths, SoftwoodC24)
 
 TEST(DesignStrengths, DinShearTakesTheTableValue)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     // DIN 1052 C24: f_v,k 2.0.
     EXPECT_NEAR(Design_F_vd(0, 5, 6, 200.0, 0.8, 1.3), 2.0 * 0.8 / 1.3, 1e-9);
 }
@@ -245,7 +240,7 @@ TEST(DesignStrengths, DinShearTakesTheTableValue)
 TEST(ReducedTension, FactorKt)
 {
     // DIN rules: staple and dowel 0.4, nails 0.4 only with nail_flag, others 2/3.
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     struct {
         int type, nail_flag;
         double k_t;
@@ -262,7 +257,7 @@ TEST(ReducedTension, FactorKt)
 
 TEST(ReducedTension, AnnexSwitch)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     annex.record.use_na816 = 0;
     EXPECT_NEAR(Mat_Ft0k_Reduced(1, 0, 0, 5, 6, 200.0, 200.0, nullptr), 14.5, 1e-9);
     annex.record.use_na816 = 1;
@@ -330,7 +325,7 @@ TEST(Labels, FastenerMethod)
 TEST(Labels, Equations)
 {
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         struct {
             int n;
             const char* text;
@@ -338,7 +333,7 @@ TEST(Labels, Equations)
                            {12, "Gl.(c)"}, {30, "Alu-Lochleibungsspannung"}};
         for (const auto& c : cases) EXPECT_STREQ(Equation_Label(c.n), c.text) << c.n;
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_STREQ(Equation_Label(11), "Gl.(11)");
     EXPECT_STREQ(Equation_Label(30), "Alu-Lochleibungsspannung");
     EXPECT_STREQ(Equation_Label(-2147483647 - 1), "Gl.(-2147483648)");

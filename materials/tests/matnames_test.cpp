@@ -9,20 +9,20 @@
 #include "materials/fastener.h"
 #include "materials/matnames.h"
 #include "materials/stguete.h"
-#include "materials/tests/annex_fixture.h"
 #include "platform/kovstrlist.h"
+#include "test_support/annex/scopedannex.h"
 
 TEST(MatName, TimberUnderBothRuleSets)
 {
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_STREQ(Mat_Name(0, 5), "Nadelvollholz, C24 (S10)");
         EXPECT_STREQ(Mat_Name(1, 0), "Laubholz, D18");
         EXPECT_STREQ(Mat_Name(1, 6), "Laubholz, D60");
         EXPECT_STREQ(Mat_Name(1, 7), "Laubholz, D70");
         EXPECT_STREQ(Mat_Name(1, 8), "Laubholz");
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_STREQ(Mat_Name(0, 5), "Nadelvollholz, C24 (S10)");
     EXPECT_STREQ(Mat_Name(1, 0), "Laubholz, D30");
     EXPECT_STREQ(Mat_Name(1, 5), "Laubholz, D70");
@@ -31,7 +31,7 @@ TEST(MatName, TimberUnderBothRuleSets)
 
 TEST(MatName, EveryKind)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     struct {
         int kind, grade;
         const char* text;
@@ -104,7 +104,7 @@ TEST(MatName, LongUserGradeNamesAreCut)
 
 TEST(MatGradeName, TextsAndOutOfRange)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     struct {
         int kind, grade;
         const char* text;
@@ -126,7 +126,7 @@ TEST(MatGradeName, TextsAndOutOfRange)
         Mat_Grade_Name(0, 5);
         EXPECT_STREQ(Mat_Grade_Name(c.kind, c.grade), "") << c.kind << "/" << c.grade;
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_STREQ(Mat_Grade_Name(1, 0), "D30");
     EXPECT_STREQ(Mat_Grade_Name(1, 6), "");
 }
@@ -141,7 +141,7 @@ TEST(MatUserName, UserMaterials)
     EXPECT_EQ(Mat_User_Name(-999, 0, nullptr), nullptr);
     EXPECT_EQ(Mat_User_Name(14, 0, nullptr), nullptr);
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_STREQ(Mat_User_Name(0, 5, nullptr), "Nadelvollholz, C24 (S10)");
     }
     // A name that fills its whole field without a terminator.
@@ -269,7 +269,7 @@ TEST(PanelChoiceLists, KindsAndFreshCopies)
 
 TEST(GradeChoiceList, ListsWidthsAndCounts)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     struct {
         int kind, width, count;
         const char* first;
@@ -316,7 +316,7 @@ TEST(GradeChoiceList, ListsWidthsAndCounts)
             EXPECT_EQ(list[i].colour, (c.kind == 14 || c.kind == 15) ? 0 : 9) << c.kind << " " << i;
         }
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     int width = -1, count = -1;
     ChoiceEntry* list = Mat_Grade_Choice_List(1, &width, &count, 9);
     EXPECT_EQ(count, 6);
@@ -362,14 +362,14 @@ TEST(GradeChoiceList, GreyEntryOnlyForKindMinus5)
 TEST(FastenerApproval, FollowsTheRuleSet)
 {
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         EXPECT_STREQ(Fastener_Approval(11), ", ABZ-9.1-449");
         EXPECT_STREQ(Fastener_Approval(13), ", ETA-12/0114");
         EXPECT_STREQ(Fastener_Approval(14), ", ETA-11/0190");
         EXPECT_STREQ(Fastener_Approval(46), ", ETA-04/0013");
         EXPECT_STREQ(Fastener_Approval(2), "");
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_STREQ(Fastener_Approval(12), ", ABZ-9.1-449");
     EXPECT_STREQ(Fastener_Approval(13), ", ABZ-9.1-519");
     EXPECT_STREQ(Fastener_Approval(15), ", Z-9.1-614");

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "annex_fixture.h"
 #include "materials/matvalues.h"
+#include "test_support/annex/scopedannex.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ M Mod(int kind, int grade, int variant, double t)
 
 TEST(Strengths, SoftwoodWithSizeFactorUnderAnnex)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     const S s = Str(0, 5, 1, 6, 60, 100);
     const double k_h = std::pow(1.5, 0.2);  // (150 / 100)^0.2
     EXPECT_EQ(s.r, 1);
@@ -62,7 +62,7 @@ TEST(Strengths, SoftwoodWithSizeFactorUnderAnnex)
 
 TEST(Strengths, SoftwoodUnderDinRules)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     const S s = Str(0, 5, 1, 6, 60, 100);
     EXPECT_EQ(s.r, 1);
     EXPECT_DOUBLE_EQ(s.m, 24000);
@@ -81,7 +81,7 @@ TEST(Strengths, SoftwoodUnderDinRules)
 
 TEST(Strengths, DirectionsWithoutMemberValuesLeaveTensionAndCompression)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     for (int d : {0, 1, 2, 3, 4, 5, 10}) {
         const S s = Str(2, 2, 1, d, 100, 300);
         EXPECT_EQ(s.r, 1);
@@ -93,7 +93,7 @@ TEST(Strengths, DirectionsWithoutMemberValuesLeaveTensionAndCompression)
 
 TEST(Strengths, HardwoodSizeFactorOnlyUpToDensity700)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     const double k_h = std::pow(150.0 / 100.0, 0.2);
     const S d60 = Str(1, 6, 1, 6, 80, 100);  // D60, rho_k 700
     EXPECT_NEAR(d60.kh, k_h, 1e-12);
@@ -107,7 +107,7 @@ TEST(Strengths, HardwoodSizeFactorOnlyUpToDensity700)
 TEST(Strengths, GlulamSizeFactorAndShear)
 {
     {
-        AnnexRules annex;
+        ScopedAnnex annex(0);
         const S s = Str(2, 2, 1, 6, 120, 300);  // GL24h
         EXPECT_NEAR(s.kh, std::pow(2.0, 0.1), 1e-12);
         EXPECT_NEAR(s.kh, 1.0718, 5e-5);
@@ -121,7 +121,7 @@ TEST(Strengths, GlulamSizeFactorAndShear)
         EXPECT_DOUBLE_EQ(Str(3, 0, 1, 6, 120, 300).v, 3500);
         EXPECT_DOUBLE_EQ(Str(3, 1, 1, 6, 120, 300).v, 3500);
     }
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     EXPECT_DOUBLE_EQ(Str(2, 2, 1, 6, 120, 300).kh, 1.1);  // 2^0.14 = 1.102, capped
     EXPECT_NEAR(Str(2, 2, 1, 6, 120, 450).kh, std::pow(600.0 / 450.0, 0.14), 1e-12);
     EXPECT_DOUBLE_EQ(Str(3, 0, 1, 6, 120, 300).v, 2500);
@@ -130,7 +130,7 @@ TEST(Strengths, GlulamSizeFactorAndShear)
 
 TEST(Strengths, BeechGl75)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     const S s = Str(17, 1, 2, 7, 100, 600);
     EXPECT_EQ(s.r, 1);
     EXPECT_DOUBLE_EQ(s.t, 1500);
@@ -161,7 +161,7 @@ TEST(Strengths, BeechGl75)
 
 TEST(Strengths, Panels)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     // OSB: f_c90 10 for every direction; other values only for the four sets.
     const S o = Str(4, 1, 1, 6, 15, 0);
     EXPECT_EQ(o.r, 1);
@@ -247,7 +247,7 @@ TEST(Strengths, Panels)
 
 TEST(Strengths, NullOutputsAreSkipped)
 {
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     double f_v = -1;
     EXPECT_EQ(Mat_Strengths(0, 5, 1, 6, 60, 100, nullptr, nullptr, nullptr, &f_v, nullptr, nullptr), 1);
     EXPECT_DOUBLE_EQ(f_v, 4000);
@@ -256,7 +256,7 @@ TEST(Strengths, NullOutputsAreSkipped)
 
 TEST(Moduli, Timber)
 {
-    DinRules din;
+    ScopedAnnex din(ScopedAnnex::kNone);
     const M c14 = Mod(0, 0, 0, 0);
     EXPECT_EQ(c14.r, 1);
     EXPECT_DOUBLE_EQ(c14.e, 7000000);
@@ -277,7 +277,7 @@ TEST(Moduli, Timber)
     EXPECT_EQ(bad.r, 0);
     EXPECT_EQ(bad.e, 0.0);
     EXPECT_EQ(bad.g05, 0.0);
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     EXPECT_DOUBLE_EQ(Mod(1, 6, 0, 0).e, 17000000);
     double e90 = -1;
     EXPECT_EQ(Mat_E90_Mean(0, 5, &e90), 1);
@@ -326,14 +326,14 @@ TEST(Moduli, Panels)
 TEST(SingleValues, Fc90kAndFt90k)
 {
     {
-        DinRules din;
+        ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_DOUBLE_EQ(Mat_Fc90k(0, 5, 1, 1), 2500);
         EXPECT_DOUBLE_EQ(Mat_Fc90k(1, 0, 1, 1), 8000);  // DIN D30
         EXPECT_DOUBLE_EQ(Mat_Fc90k(3, 2, 1, 1), 3000);
         EXPECT_EQ(Mat_Fc90k(0, 12, 1, 1), 0.0);
         EXPECT_DOUBLE_EQ(Mat_Ft90k(1, 0), 0.5);
     }
-    AnnexRules annex;
+    ScopedAnnex annex(0);
     EXPECT_DOUBLE_EQ(Mat_Fc90k(1, 0, 1, 1), 4800);  // D18
     EXPECT_DOUBLE_EQ(Mat_Fc90k(6, 4, 1, 0), 9000);
     EXPECT_DOUBLE_EQ(Mat_Fc90k(6, 4, 1, 1), 10000);

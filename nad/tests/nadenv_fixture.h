@@ -10,9 +10,25 @@
 #include "base/kovmsg.h"
 #include "nad/nadlist.h"
 #include "nad/nadprog.h"
+#include "platform/kovscript.h"
 #include "platform/tests/kovtestutil.h"
 
 namespace nadtest {
+
+// Scripted host: every message window and sheet call lands in the log.
+struct ScriptedHost {
+    ScriptedHost()
+    {
+        Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+        Kov_Script_Reset();
+    }
+    ~ScriptedHost()
+    {
+        Kov_Script_Reset();
+        Kov_Set_Ui_Mode(-1);
+    }
+    std::string log() const { return Kov_Script_Log_Text(); }
+};
 
 class AnnexEnv {
 public:
@@ -50,14 +66,15 @@ private:
 };
 
 // An installation whose programs are the fixtures' program folders
-// (tests/programs), run as application number app; 0 runs no program, so
-// every rule is shown.
+// (nad/tests/programs, also for the suites that include this fixture from
+// elsewhere), run as application number app; 0 runs no program, so every rule
+// is shown.
 struct ProgramEnv {
     AnnexEnv env;
     explicit ProgramEnv(int app)
     {
         if (app) {
-            env.set("EXEC", std::string(KOV_TEST_DIR) + "/programs");
+            env.set("EXEC", std::string(KOV_SOURCE_DIR) + "/nad/tests/programs");
             env.set("KOV_CUROB_APPLICATION_NUMBER", std::to_string(app));
         }
         Nad_Reset_Programs();

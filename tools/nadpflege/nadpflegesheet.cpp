@@ -8,11 +8,11 @@
 #include <string>
 
 #include "base/kovmem.h"
-#include "nad/nadedit.h"
-#include "nad/nadedit2.h"
 #include "nad/nadfile.h"
 #include "nad/nadrange.h"
-#include "nad/nadsheets.h"
+#include "nad/pages/nadedit.h"
+#include "nad/pages/nadedit2.h"
+#include "nad/pages/nadsheets.h"
 #include "platform/kovcp.h"
 #include "platform/kovedit.h"
 #include "platform/kovhost.h"

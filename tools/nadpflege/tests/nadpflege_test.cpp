@@ -18,7 +18,7 @@
 #include "nad/nadfile.h"
 #include "nad/nadprog.h"
 #include "nad/nadrange.h"
-#include "nad/nadsheets.h"
+#include "nad/pages/nadsheets.h"
 #include "nad/tests/nadenv_fixture.h"
 #include "nad/tests/nadrec_fixture.h"
 #include "platform/kovcp.h"

@@ -1,7 +1,7 @@
 // The EC0 editor page: the load factors of an annex as fields over pictures of
 // the factor tables, a buildings part and a bridges part, each with a header
 // whose check box opens and closes it.
-#include "nad/nadedit.h"
+#include "nad/pages/nadedit.h"
 
 #include "nad/nadprog.h"
 #include "platform/kovcp.h"

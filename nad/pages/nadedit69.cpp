@@ -1,8 +1,8 @@
 // The EC6 (masonry) and EC9 (aluminium) editor pages. Which rows they show is
 // decided by the same rules as their output pages (Nad_Ec6_Rows, Nad_Ec9_Rows).
-#include "nad/nadedit2.h"
-#include "nad/nadeditpriv.h"
 #include "nad/nadoli.h"
+#include "nad/pages/nadedit2.h"
+#include "nad/pages/nadeditpriv.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
 #include "sheets/viewarea.h"

@@ -1,9 +1,9 @@
 // The EC3 editor page: the steel parameters of an annex in clause tables, one
 // section per part of EN 1993 that the current program uses.
-#include "nad/nadedit.h"
+#include "nad/pages/nadedit.h"
 
-#include "nad/nadeditpriv.h"
 #include "nad/nadoli.h"
+#include "nad/pages/nadeditpriv.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
 #include "sheets/viewarea.h"

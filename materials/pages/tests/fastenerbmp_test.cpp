@@ -9,6 +9,7 @@
 #include <string>
 
 #include "materials/fastener.h"
+#include "materials/pages/fastenerbmp.h"
 #include "platform/kovscreen.h"
 #include "sheets/tests/viewtest.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "materials/concpages.h"
 #include "materials/concrete.h"
+#include "materials/pages/concpages.h"
 #include "platform/kovcp.h"
 #include "platform/kovevent.h"
 #include "platform/kovpropsheet.h"

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "nad/nadedit.h"
 #include "nad/nadlist.h"
 #include "nad/nadoli.h"
 #include "nad/nadprog.h"
-#include "nad/tests/nadedit_fixture.h"
+#include "nad/pages/nadedit.h"
+#include "nad/pages/tests/nadedit_fixture.h"
 #include "nad/tests/nadenv_fixture.h"
 #include "nad/tests/nadlist_fixture.h"
 #include "platform/kovscript.h"

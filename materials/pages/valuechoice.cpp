@@ -1,5 +1,5 @@
 // A drop-down choice whose entries stand for values.
-#include "materials/valuechoice.h"
+#include "materials/pages/valuechoice.h"
 
 int Choice_Add_With_Values(unsigned area, int x, int y, const ValueChoiceRow* rows, ChoiceEntry* entries, int font,
                            int width_chars, int count, int* selected, int* active)

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "materials/pages/rebarcalc.h"
 #include "materials/rebar.h"
 #include "platform/kovcp.h"
 #include "platform/kovevent.h"

@@ -1,6 +1,6 @@
 // The sheet "Darstellungsoptionen": all annex rules, or the rules of one
 // program of the program list.
-#include "nad/nadsheets.h"
+#include "nad/pages/nadsheets.h"
 
 #include <string>
 

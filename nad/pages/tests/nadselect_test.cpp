@@ -11,8 +11,8 @@
 #include "base/kovmem.h"
 #include "nad/nadfile.h"
 #include "nad/nadselect.h"
-#include "nadenv_fixture.h"
-#include "nadrec_fixture.h"
+#include "nad/tests/nadenv_fixture.h"
+#include "nad/tests/nadrec_fixture.h"
 #include "platform/kovcp.h"
 #include "platform/kovscript.h"
 #include "platform/tests/kovtestutil.h"
@@ -20,23 +20,9 @@
 using kovtest::contents;
 using kovtest::stream_of;
 using nadtest::AnnexEnv;
+using nadtest::ScriptedHost;
 
 namespace {
-
-// Scripted host: every message window call lands in the log.
-struct ScriptedHost {
-    ScriptedHost()
-    {
-        Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
-        Kov_Script_Reset();
-    }
-    ~ScriptedHost()
-    {
-        Kov_Script_Reset();
-        Kov_Set_Ui_Mode(-1);
-    }
-    std::string log() const { return Kov_Script_Log_Text(); }
-};
 
 void store_user(int n, const char* name, double gamma_connections)
 {
@@ -58,7 +44,7 @@ bool warned_about(const std::string& log, const char* requested)
            log.find("pxText 402 368 kann nicht gefunden werden.\n") != std::string::npos;
 }
 
-}  // namespace
+} // namespace
 
 TEST(AnnexSelect, NoNameAndLocalDefinitionsActivateGermany)
 {
@@ -143,7 +129,8 @@ TEST(AnnexSelect, ActivNadnameBlockRoundTrips)
     fputs("Daten der Position\n 1 2 3\n", a);
     Nad_Write_Activ_Nadname(a);
     const std::string first = contents(a);
-    EXPECT_EQ(first, std::string("Daten der Position\n 1 2 3\n\n\nACTIV_NADNAME\n\xAE" "M\x84\xE1ig\xAF\n"));
+    EXPECT_EQ(first, std::string("Daten der Position\n 1 2 3\n\n\nACTIV_NADNAME\n\xAE"
+                                 "M\x84\xE1ig\xAF\n"));
 
     // a new run reads the block back and writes the same bytes again
     Nad_Reset_Annex_State();
@@ -165,7 +152,8 @@ TEST(AnnexSelect, WritingWithoutActiveAnnexActivatesGermany)
     FILE* f = tmpfile();
     ASSERT_NE(f, nullptr);
     Nad_Write_Activ_Nadname(f);
-    EXPECT_EQ(contents(f), std::string("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n"));
+    EXPECT_EQ(contents(f), std::string("\n\nACTIV_NADNAME\n\xAE"
+                                       "Deutschland\xAF\n"));
     fclose(f);
     EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 2);
     Nad_Write_Activ_Nadname(nullptr);
@@ -175,7 +163,8 @@ TEST(AnnexSelect, BlockNamingAVanishedAnnexWarns)
 {
     AnnexEnv env;
     ScriptedHost host;
-    FILE* f = stream_of("x\n\n\nACTIV_NADNAME\n\xAE" "Alter Anhang\xAF\n");
+    FILE* f = stream_of("x\n\n\nACTIV_NADNAME\n\xAE"
+                        "Alter Anhang\xAF\n");
     Nad_Read_Activ_Nadname(f);
     fclose(f);
     EXPECT_STREQ(NadActiveName, "Deutschland");

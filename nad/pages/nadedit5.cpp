@@ -1,9 +1,9 @@
 // The EC5 editor page: the timber parameters of an annex in sections over
 // pictures of the standard's tables, and the clause table of EN 1995-1-1.
-#include "nad/nadedit.h"
+#include "nad/pages/nadedit.h"
 
-#include "nad/nadeditpriv.h"
 #include "nad/nadoli.h"
+#include "nad/pages/nadeditpriv.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
 #include "sheets/viewarea.h"

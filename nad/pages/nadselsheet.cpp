@@ -1,6 +1,6 @@
 // The selection sheet with the annex list and its flags, and the warning for
 // an annex that is not in the list.
-#include "nad/nadsheets.h"
+#include "nad/pages/nadsheets.h"
 
 #include <cstdio>
 #include <cstring>
@@ -9,6 +9,7 @@
 #include "base/kovmem.h"
 #include "hostenv/kovscreentools.h"
 #include "nad/nadlist.h"
+#include "nad/nadselect.h"
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
 #include "platform/kovpropsheet.h"
@@ -102,29 +103,6 @@ void close_areas(int a, int b)
 {
     View_Area_Close(unsigned(a));
     View_Area_Close(unsigned(b));
-}
-
-// The lines of the warning, in the order the sheet shows them (the names in
-// their yellow boxes between).
-const char* const kWarningHead = "Das mit dem Programm verknüpfte NAD";
-const char* const kWarningMiddle[] = {"kann nicht gefunden werden.", "Um die Stabilität des Programms zu",
-                                      "gewährleisten, wird auf das NAD"};
-const char* const kWarningTail[] = {"umgeschaltet. Wenn Sie dies", "nicht wünschen, wählen Sie",
-                                    "bitte ein anderes NAD aus."};
-
-// A run without a display: the message window writes the lines to standard
-// error, so the change of annex is still reported.
-void warning_to_message_window(const char* requested, const char* active)
-{
-    Set_Message_Title("Warnung");
-    Set_Message_Symbol(2, 0, 0, 0);
-    Init_Message();
-    Fill_Message(cp850(kWarningHead));
-    Fill_Message(requested);
-    for (const char* line : kWarningMiddle) Fill_Message(cp850(line));
-    Fill_Message(active);
-    for (const char* line : kWarningTail) Fill_Message(cp850(line));
-    Draw_Message();
 }
 
 } // namespace
@@ -255,8 +233,7 @@ int Nad_Warning_Sheet(const char* requested, const char* active)
     if (!requested) requested = "";
     if (!active) active = "";
     if (Kov_Ui_Mode() == KOV_UI_BATCH) {
-        warning_to_message_window(requested, active);
-        return 0;
+        return Nad_Warning_Message(requested, active);
     }
     g_warning_centre.first_on_screen();
     int x1 = g_warning_centre.x - 130, y1 = g_warning_centre.y - 112;
@@ -276,16 +253,17 @@ int Nad_Warning_Sheet(const char* requested, const char* active)
         const int yellow = Nearest_RGB_Color(232, 232, 0);
         const int key = View_Area_Get_Background(a);
         View_Area_Clear(a);
-        View_Area_Add_Text(a, 10, 20, cp850(kWarningHead), 0x41003, BLACK_CI, 0);
+        View_Area_Add_Text(a, 10, 20, cp850(NadWarningHead), 0x41003, BLACK_CI, 0);
         View_Area_Add_Filled_Box(a, 10, 27, 230, 42, yellow);
         View_Area_Add_Text(a, 14, 38, requested, 0x11003, BLACK_CI, 0);
         const int middle_y[] = {56, 79, 95};
         for (int k = 0; k < 3; ++k)
-            View_Area_Add_Text(a, 10, middle_y[k], cp850(kWarningMiddle[k]), 0x41003, BLACK_CI, 0);
+            View_Area_Add_Text(a, 10, middle_y[k], cp850(NadWarningMiddle[k]), 0x41003, BLACK_CI, 0);
         View_Area_Add_Filled_Box(a, 10, 102, 230, 117, yellow);
         View_Area_Add_Text(a, 14, 113, active, 0x11003, BLACK_CI, 0);
         const int tail_y[] = {131, 147, 163};
-        for (int k = 0; k < 3; ++k) View_Area_Add_Text(a, 10, tail_y[k], cp850(kWarningTail[k]), 0x41003, BLACK_CI, 0);
+        for (int k = 0; k < 3; ++k)
+            View_Area_Add_Text(a, 10, tail_y[k], cp850(NadWarningTail[k]), 0x41003, BLACK_CI, 0);
         View_Area_Add_Bitmap_Button(a, 173, 124, 40, 41, kButtons, 598, key, 0,
                                     cp850("Anwendungs-\ndokument\nauswählen"), 1, &clicked, &on);
         View_Area_Show(a);

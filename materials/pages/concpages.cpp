@@ -1,5 +1,5 @@
 // The concrete and reinforcing-steel input of a member's mask.
-#include "materials/concpages.h"
+#include "materials/pages/concpages.h"
 
 #include <cstring>
 

@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "nad/nadedit2.h"
-#include "nad/nadeditpriv.h"
 #include "nad/nadoli.h"
+#include "nad/pages/nadedit2.h"
+#include "nad/pages/nadeditpriv.h"
 #include "platform/kovcp.h"
 #include "platform/kovscreen.h"
 #include "sheets/viewarea.h"

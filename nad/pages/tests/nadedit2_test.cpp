@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "nad/nadedit2.h"
 #include "nad/nadprog.h"
 #include "nad/nadsupplied.h"
-#include "nad/tests/nadedit_fixture.h"
+#include "nad/pages/nadedit2.h"
+#include "nad/pages/tests/nadedit_fixture.h"
 #include "nad/tests/nadenv_fixture.h"
 
 namespace {

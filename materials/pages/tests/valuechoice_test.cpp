@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "materials/valuechoice.h"
+#include "materials/pages/valuechoice.h"
 #include "sheets/tests/viewtest.h"
 
 namespace {

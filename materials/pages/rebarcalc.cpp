@@ -1,9 +1,10 @@
 // The bar-area calculator sheet.
-#include "materials/rebar.h"
+#include "materials/pages/rebarcalc.h"
 
 #include <cstdio>
 
 #include "base/kovnum.h"
+#include "materials/rebar.h"
 #include "platform/kovcp.h"
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
