@@ -98,9 +98,10 @@ int crack_factor(unsigned area, int y, NadEc5Record* r)
 {
     picture_box(area, 16, y + 10, 410, y + 170, 6);
     View_Area_Add_Radio_Button(area, 114, y + 73, "        ", FONT_NORMAL, BLACK_CI, 1, &r->k_cr_mode, &Editable);
-    View_Area_Add_Radio_Button(area, 114, y + 116, "        ", FONT_NORMAL, BLACK_CI, 2, &r->k_cr_mode, &Editable);
-    field(area, 187, y + 72, &r->k_cr_solid, "%4.2f", &KcrFieldsActive);
-    field(area, 187, y + 90, &r->k_cr_other, "%4.2f", &KcrFieldsActive);
+    View_Area_Add_Radio_Button(area, 114, y + 120, "        ", FONT_NORMAL, BLACK_CI, 2, &r->k_cr_mode, &Editable);
+    // Each field's frame inside its row of the picture.
+    field(area, 187, y + 76, &r->k_cr_solid, "%4.2f", &KcrFieldsActive);
+    field(area, 187, y + 98, &r->k_cr_other, "%4.2f", &KcrFieldsActive);
     return 185;
 }
 
@@ -108,7 +109,7 @@ int torsion(unsigned area, int y, NadEc5Record* r)
 {
     picture_box(area, 16, y + 10, 410, y + 170, 9);
     field(area, 290, y + 90, &r->k_shape_factor, "%4.2f");
-    field(area, 290, y + 108, &r->k_shape_max, "%4.2f");
+    field(area, 290, y + 112, &r->k_shape_max, "%4.2f");
     return 140;
 }
 

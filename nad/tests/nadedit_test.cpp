@@ -120,14 +120,15 @@ TEST(NadEditEc5, SectionsFollowOneAnotherByTheirHeights)
         EXPECT_EQ(t.font, 0x1000);  // 0x11000 with the bold bit taken off
     }
     EXPECT_EQ(ec5_table_y(c), 1453);
-    // Sample fields of each section, relative to its start.
+    // Sample fields of each section, relative to its start; each inside its
+    // row of the picture below it.
     struct Field {
         const void* value;
         int x, dy, section;
     } const fields[] = {
         {&r.gamma_m_fire, 201, 183, 0},     {&r.k_mod[4][2], 94 + 108, 86 + 72, 1},
         {&r.k_def[1], 146, 87, 2},          {&r.deflection_limits[2][1], 170, 132, 3},
-        {&r.k_cr_solid, 187, 72, 4},        {&r.k_shape_max, 290, 108, 5},
+        {&r.k_cr_solid, 187, 76, 4},        {&r.k_shape_max, 290, 112, 5},
         {&r.ltb_glulam_factor, 76, 45, 7},
     };
     for (const Field& f : fields) {
