@@ -428,23 +428,12 @@ void Nad_Write_Ec2(FILE* f, const NadEc2Record* r)
     fprintf(f, " %lf\n", r->theta_0_inv);
 }
 
-void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
+namespace {
+
+// The block every layout has (lines 1 to 7). Layout 12 wrote garbage into
+// one place: its word is held back in held until the version is known.
+void read_common_block(Tokens& t, NadEc2Record* r, char* held, size_t held_size)
 {
-    if (!f || !r) return;
-    Nad_Default_Ec2(r);
-    r->version = 0;
-    // Whatever was read, also of a section damaged halfway, keeps the rules
-    // of its annex (the German one fixes the fire factors): else the first
-    // save would store values that the next read corrects.
-    struct CheckWhatWasRead {
-        NadEc2Record* r;
-        ~CheckWhatWasRead() { Nad_Check_Ec2(r, 0); }
-    } check_at_end{r};
-
-    Tokens t{f};
-    char held[512] = "";
-
-    // The block every layout has (lines 1 to 7).
     t.i(&r->k2_redist_mode);
     t.i(&r->k4_redist_mode);
     t.i(&r->as_min_beam_mode);
@@ -484,7 +473,7 @@ void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
     t.d(&r->cot_theta_min);
     t.d(&r->cot_theta_max);
     // Layout 12 wrote garbage into this place: hold it back until the version is known.
-    t.word(held, sizeof held);
+    t.word(held, held_size);
     t.d(&r->nu_1);
     t.d(&r->alpha_cw);
     t.d(&r->k_flange);
@@ -498,16 +487,12 @@ void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
     }
     for (int i = 0; i < 12; ++i) t.d(&r->c_min_dur[i]);
     for (int i = 0; i < 12; ++i) t.d(&r->delta_c_dur_gamma[i]);
+}
 
-    int v = 0;
-    t.i(&v);
-    if (!t.ok) return;
-
-    const bool garbled = (v == 12);
-    if (!garbled) {
-        if (sscanf(held, "%lf", &r->reserve_b) != 1) return;
-    }
-
+// The values that layouts 1 to 12 added; garbled: layout 12, whose
+// misplaced words are skipped.
+void read_layouts_up_to_12(Tokens& t, NadEc2Record* r, int v, bool garbled)
+{
     if (v >= 1) {
         t.i(&r->nu_1l_mode);
         t.d(&r->nu_1l);
@@ -570,6 +555,11 @@ void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
         t.d(&r->lambda_lim);
     }
     if (v >= 12) t.d(&r->redist_extra);
+}
+
+// The bridge values of layouts 15 to 18.
+void read_bridge_layouts(Tokens& t, NadEc2Record* r, int v)
+{
     if (v >= 15) {
         t.d(&r->alpha_cc_bridge);
         t.d(&r->alpha_ct_bridge);
@@ -600,9 +590,11 @@ void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
         t.d(&r->r_inf_post);
     }
     if (v >= 18) t.d(&r->theta_0_inv);
-    if (!t.ok) return;
+}
 
-    // Bring older data up to date.
+// Brings the values read from an older layout v up to date.
+void bring_up_to_date(NadEc2Record* r, int v)
+{
     if (v <= 6) {
         // The minimum shear strength was stored without the factor 1.5 of the
         // present formula; torsion used the shear values.
@@ -629,7 +621,41 @@ void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
         }
     }
     // Up to layout 17 theta_0_inv was not stored and keeps its preset.
+}
 
+}  // namespace
+
+void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
+{
+    if (!f || !r) return;
+    Nad_Default_Ec2(r);
+    r->version = 0;
+    // Whatever was read, also of a section damaged halfway, keeps the rules
+    // of its annex (the German one fixes the fire factors): else the first
+    // save would store values that the next read corrects.
+    struct CheckWhatWasRead {
+        NadEc2Record* r;
+        ~CheckWhatWasRead() { Nad_Check_Ec2(r, 0); }
+    } check_at_end{r};
+
+    Tokens t{f};
+    char held[512] = "";
+
+    read_common_block(t, r, held, sizeof held);
+
+    int v = 0;
+    t.i(&v);
+    if (!t.ok) return;
+
+    const bool garbled = (v == 12);
+    if (!garbled) {
+        if (sscanf(held, "%lf", &r->reserve_b) != 1) return;
+    }
+    read_layouts_up_to_12(t, r, v, garbled);
+    read_bridge_layouts(t, r, v);
+    if (!t.ok) return;
+
+    bring_up_to_date(r, v);
     if (v != 0) r->version = v;
 }
 

@@ -286,9 +286,9 @@ std::string build_line(const Line& l, const NadEc2Record* r)
 // ---------------------------------------------------------------------------
 // EN 1992-1-1 (buildings; the partial factors and 5.10.9 of bridges too)
 
-std::vector<Line> buildings_table()
+// The partial factors, the spread of the prestress and the strength reductions.
+void partial_factor_rows(std::vector<Line>& t)
 {
-    std::vector<Line> t;
     const char* kGammas = "γ_{c} = %-5.2lf  γ_{s} = %-5.2lf";
     const char* kSituations[4] = {"ständige und vorübergehende Bemessungssituation",
                                   "Bemessungssituation für Ermüdung", "Bemessungssituation für Erdbeben",
@@ -315,7 +315,11 @@ std::vector<Line> buildings_table()
                     .when(2, 30));
     t.push_back(row("3.1.6(2)P", "α_{ct} = %-5.2lf", {D(alpha_ct)}, "Abminderungsbeiwert für die Betonzugfestigkeit")
                     .when(3, 30));
+}
 
+// Concrete cover and the imperfection.
+void cover_rows(std::vector<Line>& t)
+{
     const char* kCover = "%5s      %-5.2lf     %-5.2lf";
     t.push_back(row("4.4.1.2(5)", "Exp.Kl.  C_{min,dur}  Δc_{dur,γ}", {}, "Mindestbetondeckung in Abhängigkeit von der")
                     .when(6));
@@ -339,7 +343,11 @@ std::vector<Line> buildings_table()
                     .when(6));
     t.push_back(row("5.2(6)", "θ_{0} = 1/%-5.0lf", {D(theta_0_inv)}, "Imperfektion: Grundwert der Schiefstellung")
                     .when(32));
+}
 
+// Redistribution, slenderness and the modulus factor.
+void redistribution_rows(std::vector<Line>& t)
+{
     t.push_back(row("5.5(4)", "k_{1} = %-5.2lf", {D(k1_redist)}, "Umlagerung: Beiwerte zur Ermittlung des erlaubten")
                     .when(7));
     t.push_back(row("", "k_{2} = %-5.2lf", {D(k2_redist)}, "{12}Umlagerungsverhältnisses")
@@ -357,7 +365,11 @@ std::vector<Line> buildings_table()
     t.push_back(row("5.8.6(3)", "γ_{cE} = %-5.2lf", {D(gamma_ce)},
                     "Teilsicherheitsbeiwert für den E-Modul beim Nachweis\n{44}der Knicksicherheit (Th. II. O. im Zust. 2)")
                     .when(9));
+}
 
+// Shear, torsion, joints.
+void shear_rows(std::vector<Line>& t)
+{
     t.push_back(row("6.2.2(1)", "C_{Rd,c} = %5.2lf / γ_{c}", {D(c_rd_c)}, "Beiwerte zur Ermittlung des Querkraftwiderstandes")
                     .when(10, 30));
     t.push_back(row("", "ν_{min} = %-5.3lf", {D(v_min)}, nullptr)
@@ -398,7 +410,11 @@ std::vector<Line> buildings_table()
             row("", kJoint, {DI(joint_c, i), DI(joint_mu, i), DI(joint_nu, i), NAME(joint_surface_names, i)},
                 "{9}%se Fugen")
                 .when(10, 16));
+}
 
+// Fatigue, cracks and deflection.
+void fatigue_serviceability_rows(std::vector<Line>& t)
+{
     t.push_back(row("6.8.4(1)", "γ_{F,fat} = %-5.2lf", {D(gamma_f_fat)}, "Ermüdung: Sicherheitsbeiwert für die Einwirkungen")
                     .when(17));
     t.push_back(row("6.8.7(1)", "k_{1} = %-5.2lf", {D(k1_fatigue)},
@@ -417,6 +433,11 @@ std::vector<Line> buildings_table()
         if (i >= 2) l.ends();
         t.push_back(l);
     }
+}
+
+// Bar spacing and minimum reinforcement.
+void detailing_rows(std::vector<Line>& t)
+{
     t.push_back(row("8.2(2)", "k_{1} = %-5.2lf", {D(k1_bar_spacing)},
                     "Stababstände: Beiwert für den lichten Abstand zwischen\n{58}parallelen Betonstählen oder Stahllagen")
                     .when(20));
@@ -441,7 +462,11 @@ std::vector<Line> buildings_table()
     t.push_back(row("9.6.2(1)", "A_{s,vmin} = %-5.2lf", {D(as_vmin_wall)}, "Vertikale Mindestbewehrung für Wände [cm²]")
                     .when(26)
                     .sel(MODE(as_vmin_wall_mode), "A_{s,vmin} = %5.3lf A_{c}", "A_{s,vmin} s. NA-DE"));
+}
 
+// Lightweight and plain concrete.
+void lightweight_plain_rows(std::vector<Line>& t)
+{
     t.push_back(row("11.3.5(1)", "α_{lcc} = %-5.2lf", {D(alpha_lcc)},
                     "Leichtbeton: Abminderungsbeiwert für die Betondruckfestigkeit")
                     .when(4));
@@ -477,6 +502,18 @@ std::vector<Line> buildings_table()
                     "unbew.Beton: Beiwert zur Ermittlung der Bemessungsspannung\n{57}bei der Querkraftbemessung")
                     .when(13)
                     .de("k_{p} s. NA-DE"));
+}
+
+std::vector<Line> buildings_table()
+{
+    std::vector<Line> t;
+    partial_factor_rows(t);
+    cover_rows(t);
+    redistribution_rows(t);
+    shear_rows(t);
+    fatigue_serviceability_rows(t);
+    detailing_rows(t);
+    lightweight_plain_rows(t);
     return t;
 }
 

@@ -24,8 +24,11 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
+#include <QRect>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -43,6 +46,9 @@ const QColor kLine(60, 60, 60);
 const QColor kHead(222, 236, 232);
 const QColor kInk(0, 0, 0);
 
+// The texts of all pictures that a grid line crosses.
+int Crossings = 0;
+
 // A picture being drawn: texts by their base line, as the sheets place them.
 class Sheet {
 public:
@@ -53,10 +59,31 @@ public:
         p_.setRenderHint(QPainter::Antialiasing, false);
         p_.setRenderHint(QPainter::TextAntialiasing, false);
     }
+    // The picture; a text crossed by a grid line is named on standard error
+    // and counted in Crossings.
     QImage done()
     {
         p_.end();
+        Crossings += crossings(stderr);
         return img_;
+    }
+    int crossings(FILE* err) const
+    {
+        int n = 0;
+        for (const Ink& t : inks_)
+            for (const QLine& l : lines_) {
+                const bool across = l.y1() == l.y2() && l.y1() >= t.box.top() && l.y1() <= t.box.bottom() &&
+                                    std::min(l.x1(), l.x2()) <= t.box.right() &&
+                                    std::max(l.x1(), l.x2()) >= t.box.left();
+                const bool down = l.x1() == l.x2() && l.x1() >= t.box.left() && l.x1() <= t.box.right() &&
+                                  std::min(l.y1(), l.y2()) <= t.box.bottom() && std::max(l.y1(), l.y2()) >= t.box.top();
+                if (across || down) {
+                    std::fprintf(err, "nadeditpics: a line crosses \"%s\" at (%d, %d)\n", t.text.toUtf8().constData(),
+                                 t.box.left(), t.box.top());
+                    ++n;
+                }
+            }
+        return n;
     }
     void text(int x, int y, const QString& s, int px = 11, bool bold = false, const QColor& c = kInk)
     {
@@ -67,6 +94,8 @@ public:
         p_.setFont(f);
         p_.setPen(c);
         p_.drawText(x, y, s);
+        const QRect ink = QFontMetrics(f).tightBoundingRect(s);
+        if (!ink.isEmpty()) inks_.push_back(Ink{ink.translated(x, y), s});
     }
     int width(const QString& s, int px = 11, bool bold = false)
     {
@@ -90,6 +119,7 @@ public:
     {
         p_.setPen(kLine);
         p_.drawLine(x1, y1, x2, y2);
+        lines_.push_back(QLine(x1, y1, x2, y2));
     }
     void fill(int x1, int y1, int x2, int y2, const QColor& c) { p_.fillRect(x1, y1, x2 - x1 + 1, y2 - y1 + 1, c); }
     // A text in the list's mark-up (0xCE "\" index on, 0xCE "/" raised, 0xCE
@@ -120,9 +150,16 @@ public:
     }
 
 private:
+    // Where a text's ink lies, to find the grid lines that would cross it.
+    struct Ink {
+        QRect box;
+        QString text;
+    };
     QImage img_;
     QColor bg_;
     QPainter p_;
+    std::vector<Ink> inks_;
+    std::vector<QLine> lines_;
 };
 
 QString u(const char* utf8)
@@ -147,14 +184,15 @@ void grid(Sheet& s, int top, int rows, int pitch, const std::vector<int>& xs)
 void strip_kmod(Sheet& s, int o)  // strip 1, rows 0..130; fields at (78 + 54 c, 51 + 18 r)
 {
     s.symbol(4, o + 12, u("Modifikationsbeiwert k"), "mod", 11, true);
-    s.fill(2, o + 20, 234, o + 37, kHead);
+    // The head starts below the title's subscript and above "Nutzungsklasse".
+    s.fill(2, o + 17, 234, o + 37, kHead);
     s.text(6, o + 33, "KLED", 11, true);
-    s.text(80, o + 26, "Nutzungsklasse", 9);
+    s.text(80, o + 27, "Nutzungsklasse", 9);
     for (int c = 0; c < 3; ++c) s.text(95 + 54 * c, o + 36, QString::number(c + 1), 9, true);
     grid(s, o + 38, 5, 18, {2, 72, 126, 180, 234});
-    s.hline(2, 234, o + 20);
-    s.vline(2, o + 20, o + 38);
-    s.vline(234, o + 20, o + 38);
+    s.hline(2, 234, o + 17);
+    s.vline(2, o + 17, o + 38);
+    s.vline(234, o + 17, o + 38);
     for (int r = 0; r < 5; ++r) s.text(6, o + 51 + 18 * r, u(kKled[r]));
 }
 
@@ -168,12 +206,12 @@ void strip_na1(Sheet& s, int o)  // strip 2, rows 142..237; check box at (22, 13
 void strip_kdef(Sheet& s, int o)  // strip 3, rows 244..304; fields at (76 + 54 i, 52)
 {
     s.symbol(4, o + 12, u("Verformungsbeiwert k"), "def", 11, true);
-    s.fill(2, o + 19, 232, o + 38, kHead);
-    s.text(78, o + 25, "Nutzungsklasse", 9);
+    s.fill(2, o + 17, 232, o + 38, kHead);
+    s.text(78, o + 27, "Nutzungsklasse", 9);
     for (int c = 0; c < 3; ++c) s.text(93 + 54 * c, o + 36, QString::number(c + 1), 9, true);
-    s.hline(2, 232, o + 19);
-    s.vline(2, o + 19, o + 38);
-    s.vline(232, o + 19, o + 38);
+    s.hline(2, 232, o + 17);
+    s.vline(2, o + 17, o + 38);
+    s.vline(232, o + 17, o + 38);
     grid(s, o + 38, 1, 20, {2, 70, 124, 178, 232});
     s.symbol(6, o + 52, "k", "def");
 }
@@ -199,25 +237,28 @@ void strip_limits(Sheet& s, int o)  // strip 4, rows 310..415; fields at (90, 15
 
 void strip_gamma_upper(Sheet& s, int o)  // strip 5, rows 418..541; fields at (185; 36, 58, 112)
 {
+    // Each row holds its texts of two lines between its lines, and its
+    // field's frame (from 12 above to 4 below the base line).
     s.fill(2, o + 2, 230, o + 21, kHead);
     s.text(6, o + 16, u("Situation"), 10, true);
     s.text(104, o + 16, u("Holzart"), 10, true);
     s.symbol(186, o + 16, u("γ"), "M", 11, true);
     s.hline(2, 230, o + 2);
-    grid(s, o + 21, 1, 44, {2, 100, 180, 230});
-    s.hline(100, 230, o + 43);
-    grid(s, o + 65, 2, 27, {2, 100, 180, 230});
+    s.hline(2, 230, o + 21);
+    s.hline(100, 230, o + 42);
+    for (int y : {72, 98, 121}) s.hline(2, 230, o + y);
+    for (int x : {2, 100, 180, 230}) s.vline(x, o + 21, o + 121);
     s.text(6, o + 36, u("ständig und"), 10);
     s.text(6, o + 48, u("vorübergehend"), 10);
     s.text(104, o + 36, u("Vollholz"), 10);
-    s.text(104, o + 58, u("Brettschicht-"), 10);
-    s.text(104, o + 69, u("holz"), 9);
-    s.text(6, o + 84, u("andere Holzwerk-"), 10);
-    s.text(6, o + 96, u("stoffe"), 10);
-    s.text(104, o + 84, u("siehe Tabelle"), 10);
-    s.text(104, o + 96, u("2.3 (unten)"), 10);
-    s.text(6, o + 112, u("außergewöhnlich"), 10);
-    s.text(104, o + 112, u("alle Arten"), 10);
+    s.text(104, o + 57, u("Brettschicht-"), 10);
+    s.text(104, o + 68, u("holz"), 10);
+    s.text(6, o + 83, u("andere Holzwerk-"), 10);
+    s.text(6, o + 94, u("stoffe"), 10);
+    s.text(104, o + 83, u("siehe Tabelle"), 10);
+    s.text(104, o + 94, u("2.3 (unten)"), 10);
+    s.text(6, o + 113, u("außergewöhnlich"), 10);
+    s.text(104, o + 113, u("alle Arten"), 10);
 }
 
 void strip_fire(Sheet& s, int o)  // strip 8, rows 832..944; field at (184, 35)
@@ -232,27 +273,29 @@ void strip_fire(Sheet& s, int o)  // strip 8, rows 832..944; field at (184, 35)
     s.symbol(120, o + 35, u("γ"), "M,fi", 11);
 }
 
-void strip_crack(Sheet& s, int o)  // strip 6, rows 540..697; radios (98; 63, 106), fields (171; 62, 80)
+void strip_crack(Sheet& s, int o) // strip 6, rows 540..697; radios (98; 63, 110), fields (171; 66, 88)
 {
+    // o is 4 below the strip's top; each field's frame (12 above to 6 below
+    // its base line) lies inside its row.
     s.symbol(4, o + 16, u("Rissfaktor k"), "cr", 11, true);
     s.text(4, o + 32, u("zur Festlegung der effektiven Querschnittsbreite"), 10);
     s.text(4, o + 44, u("bei Schub aus Querkraft (6.1.7(2))"), 10);
-    grid(s, o + 48, 2, 19, {4, 70, 370});
+    grid(s, o + 48, 2, 22, {4, 70, 370});
     s.text(8, o + 63, "EC 5", 10, true);
     s.symbol(118, o + 62, "k", "cr", 10);
     s.text(146, o + 62, "=", 10);
     s.text(212, o + 62, u("Voll- und Brettschichtholz"), 10);
-    s.symbol(118, o + 80, "k", "cr", 10);
-    s.text(146, o + 80, "=", 10);
-    s.text(212, o + 80, u("andere"), 10);
-    grid(s, o + 92, 2, 22, {4, 70, 370});
-    s.text(8, o + 106, "NA-DE", 10, true);
-    s.text(112, o + 106, u("2,0/f"), 10);
-    s.text(112 + s.width(u("2,0/f"), 10) + 1, o + 109, "v,k", 8);
-    s.text(160, o + 106, u("Nadelholz;  0,67 Laubholz"), 10);
-    s.text(112, o + 128, u("2,5/f"), 10);
-    s.text(112 + s.width(u("2,5/f"), 10) + 1, o + 131, "v,k", 8);
-    s.text(160, o + 128, u("Brettschichtholz;  1,0 sonst"), 10);
+    s.symbol(118, o + 84, "k", "cr", 10);
+    s.text(146, o + 84, "=", 10);
+    s.text(212, o + 84, u("andere"), 10);
+    grid(s, o + 96, 2, 22, {4, 70, 370});
+    s.text(8, o + 110, "NA-DE", 10, true);
+    s.text(112, o + 110, u("2,0/f"), 10);
+    s.text(112 + s.width(u("2,0/f"), 10) + 1, o + 113, "v,k", 8);
+    s.text(160, o + 110, u("Nadelholz;  0,67 Laubholz"), 10);
+    s.text(112, o + 132, u("2,5/f"), 10);
+    s.text(112 + s.width(u("2,5/f"), 10) + 1, o + 135, "v,k", 8);
+    s.text(160, o + 132, u("Brettschichtholz;  1,0 sonst"), 10);
 }
 
 void strip_net(Sheet& s, int o)  // strip 7, rows 700..829; radios at (144; 84, 105)
@@ -274,15 +317,18 @@ void strip_net(Sheet& s, int o)  // strip 7, rows 700..829; radios at (144; 84, 
     s.text(150, o + 105, u("quasi-ständig"), 10);
 }
 
-void strip_torsion(Sheet& s, int o)  // strip 9, rows 940..1049; fields at (274; 80, 98)
+void strip_torsion(Sheet& s, int o) // strip 9, rows 940..1049; fields at (274; 80, 102)
 {
+    // o is 4 below the strip's top; the fields' frames (12 above to 6 below
+    // the base line) lie inside their rows, the last line on the strip's last row.
     s.text(4, o + 16, u("Nachweis der Torsionsspannungen (6.1.8)"), 11, true);
     s.text(4, o + 36, u("Beiwert für die Querschnittsform,"), 10);
     s.text(4, o + 50, u("Rechteckquerschnitt mit h ≥ b:"), 10);
-    grid(s, o + 66, 2, 18, {4, 260, 370});
-    s.symbol(150, o + 80, "k", "shape", 11);
-    s.text(196, o + 80, "= 1 +", 11);
-    s.text(318, o + 80, "h/b", 11);
+    for (int y : {62, 84, 105}) s.hline(4, 370, o + y);
+    for (int x : {4, 260, 370}) s.vline(x, o + 62, o + 105);
+    s.symbol(150, o + 76, "k", "shape", 11);
+    s.text(196, o + 76, "= 1 +", 11);
+    s.text(318, o + 76, "h/b", 11);
     s.text(150, o + 98, u("jedoch höchstens"), 10);
 }
 
@@ -297,7 +343,7 @@ QImage ec5_strips()
     strip_crack(s, 544);     // strip 6 starts at 540; its top rows stay free for strip 5's edge
     strip_net(s, 700);
     strip_fire(s, 832);
-    strip_torsion(s, 946);   // strip 9 starts at 940, where strip 8 ends
+    strip_torsion(s, 944); // strip 9 starts at 940, where strip 8 ends
     return s.done();
 }
 
@@ -490,5 +536,6 @@ int main(int argc, char** argv)
     ok = save(road_psi(), dir + "NAD_bridge_str_psi.bmp") && ok;
     ok = save(foot_psi(), dir + "NAD_bridge_fuss_psi.bmp") && ok;
     ok = save(rail_psi(), dir + "NAD_bridge_bahn_psi.bmp") && ok;
-    return ok ? 0 : 1;
+    if (Crossings) std::fprintf(stderr, "nadeditpics: %d texts crossed by lines\n", Crossings);
+    return ok && Crossings == 0 ? 0 : 1;
 }

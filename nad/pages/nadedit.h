@@ -19,9 +19,9 @@
 // value inactive. The sections shown are those the current program uses.
 void Nad_Edit_Ec5(unsigned area, NadEc5Record* record, int editable);
 // One row of a clause table: with a positive height the two cell frames
-// x 4..56 and x 200..382 from y - 10 to y + h (h = 2 for a height of 1) in the
+// x 4..56 and x 296..496 from y - 10 to y + h (h = 2 for a height of 1) in the
 // cell colour, and the non-empty texts at x 10 (clause), 67 (value text) and
-// 206 (explanation) in the font, black. Returns y + h; with a height of 0 or
+// 302 (explanation) in the font, black. Returns y + h; with a height of 0 or
 // less no frame and y + height.
 int Ec5_Editor_Row(unsigned area, int y, int height, const char* clause, const char* value_text,
                    const char* explanation, int font);

@@ -484,13 +484,14 @@ int struts(const Page& p, int b, double* cmin, double* cmax, const char* para3, 
     p.lines(y, {cp850("Grenzen für die Druckstrebenneigung")});
     y += 18;
     p.row(y, 18);
+    // The limits' fields stand after the wider of their names, "min  cot".
     p.text(63, y, "min  cot " G_THETA);
-    p.field(142, y, cmin, "%5.2f");
+    p.field(150, y, cmin, "%5.2f");
     p.lines(y, {"untere Grenze"});
     y += 18;
     p.row(y, 18);
     p.text(63, y, "max cot " G_THETA);
-    p.field(142, y, cmax, "%5.2f");
+    p.field(150, y, cmax, "%5.2f");
     p.lines(y, {"obere Grenze"});
     y += 18;
     p.row(y, b + 94 - y);
@@ -605,7 +606,9 @@ int deflection(const Page& p, int b)
                                                             "Kragträger"};
     int y = p.heading(b, "7.4.2", {"Begrenzung der Verformungen", "ohne direkte Berechnung"});
     p.lines(y, {"Biegeschlankheit:", cp850("Beiwert zur Berücksichtigung des"), "statischen Systems"});
-    if (p.display_only()) p.text(301, y + 17, "(vgl. Tabelle 7.4N)", kSmall);
+    // The reference follows the last explanation line on its base line.
+    if (p.display_only())
+        p.text(206 + text_width("statischen Systems ", kSmall), y + 17, "(vgl. Tabelle 7.4N)", kSmall);
     for (int i = 0; i < NAD_EC2_SYSTEMS; ++i)
         y = p.value(y, 18, i == 0 ? "(2)" : "", "K", cp850(kSystems[i]), &r->k_system[i], {}, "%5.2f", 141);
     p.row(y, b + 119 - y);
@@ -697,7 +700,8 @@ int column_minimum(const Page& p, int b, double* v, int* mode, double* floor)
     y = p.selector(y, s);
     p.bitmap("NAD\\NAD_Func3a.bmp", b + 18, b + 68);
     p.row(y, 18);
-    p.symbol(40, y, "   min A", "s,min");
+    // Ends with its subscript before the value field at x 136.
+    p.symbol(31, y, "   min A", "s,min");
     p.field(136, y, floor, "%5.3f");
     p.symbol(188, y, "A", "c");
     p.row(y + 18, 6);

@@ -98,9 +98,10 @@ int crack_factor(unsigned area, int y, NadEc5Record* r)
 {
     picture_box(area, 16, y + 10, 410, y + 170, 6);
     View_Area_Add_Radio_Button(area, 114, y + 73, "        ", FONT_NORMAL, BLACK_CI, 1, &r->k_cr_mode, &Editable);
-    View_Area_Add_Radio_Button(area, 114, y + 116, "        ", FONT_NORMAL, BLACK_CI, 2, &r->k_cr_mode, &Editable);
-    field(area, 187, y + 72, &r->k_cr_solid, "%4.2f", &KcrFieldsActive);
-    field(area, 187, y + 90, &r->k_cr_other, "%4.2f", &KcrFieldsActive);
+    View_Area_Add_Radio_Button(area, 114, y + 120, "        ", FONT_NORMAL, BLACK_CI, 2, &r->k_cr_mode, &Editable);
+    // Each field's frame inside its row of the picture.
+    field(area, 187, y + 76, &r->k_cr_solid, "%4.2f", &KcrFieldsActive);
+    field(area, 187, y + 98, &r->k_cr_other, "%4.2f", &KcrFieldsActive);
     return 185;
 }
 
@@ -108,7 +109,7 @@ int torsion(unsigned area, int y, NadEc5Record* r)
 {
     picture_box(area, 16, y + 10, 410, y + 170, 9);
     field(area, 290, y + 90, &r->k_shape_factor, "%4.2f");
-    field(area, 290, y + 108, &r->k_shape_max, "%4.2f");
+    field(area, 290, y + 112, &r->k_shape_max, "%4.2f");
     return 140;
 }
 
@@ -130,6 +131,14 @@ int lateral_torsional(unsigned area, int y, NadEc5Record* r)
     field(area, 76, y + 45, &r->ltb_glulam_factor, "%4.2f");
     return 65;
 }
+
+// The columns of the clause table: the switches of the value column stand
+// after the longest clause ("8.3.1.2") with their labels beside them, and the
+// explanations begin after the longest label ("Vereinfachtes Verfahren nach
+// NA-DE", 34 small characters) and end inside the page (500 wide).
+const int kCheckX = 92;
+const int kExplanationX = 302;
+const int kTableRight = 496;
 
 // The clause table is laid out twice: first every frame, then the texts and
 // controls, so that no frame of a row covers the foot of the texts above it.
@@ -160,11 +169,12 @@ int row(unsigned area, int y, int height, const char* clause, const char* value_
     return next;
 }
 
-// A check box of the value column, over its row's frames.
-void check(unsigned area, int y, int* value)
+// A check box of the value column with its label (small font), over its
+// row's frames.
+void check(unsigned area, int y, int* value, const char* label = "")
 {
     if (!content_pass()) return;
-    View_Area_Add_Check_Box(area, 62, y + kTextDrop, "", FONT_SMALL, BLACK_CI, value, &Editable);
+    View_Area_Add_Check_Box(area, kCheckX, y + kTextDrop, cp850(label), FONT_SMALL, BLACK_CI, value, &Editable);
 }
 
 // A clause with one check box: two rows, the second 23 high when the
@@ -172,16 +182,19 @@ void check(unsigned area, int y, int* value)
 int check_clause(unsigned area, int y, const char* clause1, const char* clause2, const char* label, int* value,
                  const char* expl1, const char* expl2)
 {
-    const int next = row(area, y, 23, clause1, label, expl1);
-    check(area, y, value);
+    const int next = row(area, y, 23, clause1, nullptr, expl1);
+    check(area, y, value, label);
     return row(area, next, expl2 ? 23 : 18, clause2, nullptr, expl2);
 }
 
-// A partial-factor row: gamma with the subscript M, its field, the explanation.
+// A partial-factor row: gamma with the subscript M, its field, the
+// explanation. The clause of the first row, the table's number, is in the
+// small font so that it ends before the gamma.
 int gamma_row(unsigned area, int y, const char* clause, double* value, const char* explanation)
 {
-    const int next = row(area, y, 18, clause, nullptr, explanation, 0);
+    const int next = row(area, y, 18, nullptr, nullptr, explanation, 0);
     if (content_pass()) {
+        if (clause) View_Area_Add_Text(area, 10, y, clause, FONT_SMALL, BLACK_CI, 0);
         symbol(area, 67, y, "\xC0", "M");
         field(area, 136, y, value, "%5.2f");
     }
@@ -226,9 +239,10 @@ void clause_rows(unsigned area, int y, NadEc5Record* r)
                          "Einschlagtiefen > 4 d");
         // k_cr by the German annex: the box shows k_cr_mode 2 and sets it.
         const int kcr = z;
-        z = row(area, z, 23, "6.1.7", "k", "GZT: Schub");
+        z = row(area, z, 23, "6.1.7", nullptr, "GZT: Schub");
         if (content_pass()) {
-            View_Area_Add_Text(area, 67, kcr + kTextDrop, "   cr nach NA-DE anwenden", FONT_SMALL, BLACK_CI, 0);
+            View_Area_Add_Text(area, kCheckX, kcr + kTextDrop, "k", FONT_SMALL, BLACK_CI, 0);
+            View_Area_Add_Text(area, kCheckX, kcr + kTextDrop, "   cr nach NA-DE anwenden", FONT_SMALL, BLACK_CI, 0);
             check(area, kcr, &KcrNaDe);
             View_Area_Set_Change_Callback(area, Ec5_Editor_Kcr_Toggle);
         }
@@ -252,8 +266,8 @@ void clause_rows(unsigned area, int y, NadEc5Record* r)
         };
         for (const Na& n : nas) {
             const int at = z;
-            z = row(area, z, 23, nullptr, n.label, n.text);
-            check(area, at, n.value);
+            z = row(area, z, 23, nullptr, nullptr, n.text);
+            check(area, at, n.value, n.label);
         }
     } else {
         // The EC rule: k_cr given for solid timber and glulam and for the others.
@@ -276,7 +290,7 @@ void clause_table(unsigned area, int y, NadEc5Record* r)
 {
     Ec5_Editor_Row(area, y + 34, 11, nullptr, nullptr, nullptr, FONT_NORMAL);
     Ec5_Editor_Row(area, y + 45, 30, "Kapitel", "Parameter", cp850("Erläuterung"), FONT_TITLE);
-    View_Area_Add_Line(area, 4, y + 51, 382, y + 51, BLACK_CI);
+    View_Area_Add_Line(area, 4, y + 51, kTableRight, y + 51, BLACK_CI);
     for (Pass = 0; Pass < 2; ++Pass) clause_rows(area, y, r);
     Pass = 1;
 }
@@ -290,12 +304,12 @@ int Ec5_Editor_Row(unsigned area, int y, int height, const char* clause, const c
     if (height > 0) {
         const int h = height == 1 ? 2 : height;
         View_Area_Add_Filled_Box(area, 4, y - 10, 56, y + h, colours().cell);
-        View_Area_Add_Filled_Box(area, 200, y - 10, 382, y + h, colours().cell);
+        View_Area_Add_Filled_Box(area, kExplanationX - 6, y - 10, kTableRight, y + h, colours().cell);
         next = y + h;
     }
     if (clause && *clause) View_Area_Add_Text(area, 10, y, clause, font, BLACK_CI, 0);
     if (value_text && *value_text) View_Area_Add_Text(area, 67, y, value_text, font, BLACK_CI, 0);
-    if (explanation && *explanation) View_Area_Add_Text(area, 206, y, explanation, font, BLACK_CI, 0);
+    if (explanation && *explanation) View_Area_Add_Text(area, kExplanationX, y, explanation, font, BLACK_CI, 0);
     return next;
 }
 
@@ -355,7 +369,7 @@ void Nad_Edit_Ec5(unsigned area, NadEc5Record* record, int editable)
         y += Expanded[s.group] ? s.content(area, y, record) : 25;
     }
     if (shown[7]) {
-        View_Area_Add_Filled_Box(area, 4, y + 2, 382, y + 21, colours().bar);
+        View_Area_Add_Filled_Box(area, 4, y + 2, kTableRight, y + 21, colours().bar);
         View_Area_Add_Check_Box(area, 26, y + 15, "EN 1995-1-1 (Eurocode 5, Grundnorm)", FONT_TITLE, BLACK_CI,
                                 &Expanded[7], always_active());
         if (Expanded[7]) clause_table(area, y, record);

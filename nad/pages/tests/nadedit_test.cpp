@@ -120,14 +120,15 @@ TEST(NadEditEc5, SectionsFollowOneAnotherByTheirHeights)
         EXPECT_EQ(t.font, 0x1000);  // 0x11000 with the bold bit taken off
     }
     EXPECT_EQ(ec5_table_y(c), 1453);
-    // Sample fields of each section, relative to its start.
+    // Sample fields of each section, relative to its start; each inside its
+    // row of the picture below it.
     struct Field {
         const void* value;
         int x, dy, section;
     } const fields[] = {
         {&r.gamma_m_fire, 201, 183, 0},     {&r.k_mod[4][2], 94 + 108, 86 + 72, 1},
         {&r.k_def[1], 146, 87, 2},          {&r.deflection_limits[2][1], 170, 132, 3},
-        {&r.k_cr_solid, 187, 72, 4},        {&r.k_shape_max, 290, 108, 5},
+        {&r.k_cr_solid, 187, 76, 4},        {&r.k_shape_max, 290, 112, 5},
         {&r.ltb_glulam_factor, 76, 45, 7},
     };
     for (const Field& f : fields) {
@@ -168,18 +169,28 @@ TEST(NadEditEc5, ClauseTableRowsOfTheGermanAnnex)
     const int t = ec5_table_y(c);
     EXPECT_EQ(c.find(VIEW_TEXT, "Kapitel").y, t + 45);
     EXPECT_EQ(c.of_type(VIEW_LINE).at(0).y, t + 51);
+    // The switches carry their labels; the fields their formats.
     struct Row {
         const void* value;
         int type, x, dy;
+        const char* text;
     } const rows[] = {
-        {&r.use_table_na1, VIEW_CHECK_BOX, 62, 65},      {&r.gamma_m_solid, VIEW_FLOAT, 136, 144},
-        {&r.gamma_m_glulam, VIEW_FLOAT, 136, 162},       {&r.gamma_m_accidental, VIEW_FLOAT, 136, 342},
-        {&r.gamma_m_steel, VIEW_FLOAT, 136, 360},        {&r.gamma_m_gypsum, VIEW_FLOAT, 136, 378},
-        {&r.use_table_na4, VIEW_CHECK_BOX, 62, 386},     {&r.use_table_na15, VIEW_CHECK_BOX, 62, 427},
-        {&r.use_na11, VIEW_CHECK_BOX, 62, 468},          {&r.threaded_rods_na, VIEW_CHECK_BOX, 62, 555},
-        {&r.ltb_na, VIEW_CHECK_BOX, 62, 596},            {&r.simplified_fasteners_na, VIEW_CHECK_BOX, 62, 637},
-        {&r.use_na20, VIEW_CHECK_BOX, 62, 711},          {&r.use_na21, VIEW_CHECK_BOX, 62, 734},
-        {&r.use_na816, VIEW_CHECK_BOX, 62, 757},         {&r.use_na7, VIEW_CHECK_BOX, 62, 780},
+        {&r.use_table_na1, VIEW_CHECK_BOX, 92, 65, "Tabelle NA.1 anwenden"},
+        {&r.gamma_m_solid, VIEW_FLOAT, 136, 144, "%5.2f"},
+        {&r.gamma_m_glulam, VIEW_FLOAT, 136, 162, "%5.2f"},
+        {&r.gamma_m_accidental, VIEW_FLOAT, 136, 342, "%5.2f"},
+        {&r.gamma_m_steel, VIEW_FLOAT, 136, 360, "%5.2f"},
+        {&r.gamma_m_gypsum, VIEW_FLOAT, 136, 378, "%5.2f"},
+        {&r.use_table_na4, VIEW_CHECK_BOX, 92, 386, "Tabelle NA.4 anwenden"},
+        {&r.use_table_na15, VIEW_CHECK_BOX, 92, 427, "Tabelle NA.15 anwenden"},
+        {&r.use_na11, VIEW_CHECK_BOX, 92, 468, "NA.11 anwenden"},
+        {&r.threaded_rods_na, VIEW_CHECK_BOX, 92, 555, "Gewindestangen nach NA-DE"},
+        {&r.ltb_na, VIEW_CHECK_BOX, 92, 596, "Biegedrillknicken nach NA-DE"},
+        {&r.simplified_fasteners_na, VIEW_CHECK_BOX, 92, 637, "Vereinfachtes Verfahren nach NA-DE"},
+        {&r.use_na20, VIEW_CHECK_BOX, 92, 711, "NA.20 anwenden"},
+        {&r.use_na21, VIEW_CHECK_BOX, 92, 734, "NA.21 anwenden"},
+        {&r.use_na816, VIEW_CHECK_BOX, 92, 757, "NA.8.1.6 anwenden"},
+        {&r.use_na7, VIEW_CHECK_BOX, 92, 780, "NA.8.6 (NA.7) anwenden"},
     };
     for (const Row& w : rows) {
         const Item i = c.bound_to(w.value);
@@ -187,7 +198,7 @@ TEST(NadEditEc5, ClauseTableRowsOfTheGermanAnnex)
         EXPECT_EQ(i.x, w.x) << w.dy;
         // Check boxes stand on the base line of their texts, 10 below the row.
         EXPECT_EQ(i.y, t + w.dy + (w.type == VIEW_CHECK_BOX ? 10 : 0)) << w.dy;
-        EXPECT_EQ(i.text, w.type == VIEW_FLOAT ? "%5.2f" : "") << w.dy;
+        EXPECT_EQ(i.text, w.text) << w.dy;
     }
     const struct {
         const char* text;
@@ -222,7 +233,7 @@ TEST(NadEditEc5, WithoutTheGermanAnnexTheTableEndsWithTheKcrRows)
     std::vector<Item> texts = c.of_type(VIEW_TEXT);
     std::vector<std::string> right;
     for (const Item& i : texts)
-        if (i.x == 206) right.push_back(i.text);
+        if (i.x == 302) right.push_back(i.text);
     ASSERT_GE(right.size(), 3u);
     EXPECT_EQ(right[right.size() - 3], "GZT: Schub");
     EXPECT_EQ(right[right.size() - 2], "Voll- und Brettschichtholz");
