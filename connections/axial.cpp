@@ -42,10 +42,6 @@ double Table_B(double d) { return Tensile_Capacity_Eta_Table_1(d); }
 bool Metal(int kind) { return Conn_Is_Metal(kind) != 0; }
 bool Panel(int kind) { return Conn_Is_Panel(kind) != 0; }
 bool Wood_Screw(int type) { return type >= FT_SCREW_1A && type <= FT_SCREW_3C; }
-bool Bolted_Connector(int t)
-{
-    return t == FT_PLATE_C1 || t == FT_PLATE_C5 || t == FT_PLATE_C10 || t == FT_PLATE_C2 || t == FT_PLATE_C11;
-}
 bool Annex_Set() { return ActiveNadEc5 && ActiveNadEc5->na_de != 0; }
 bool Annex_Number_Zero() { return ActiveNadEc5 && ActiveNadEc5->na_de == 0; }
 
@@ -328,7 +324,7 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
     else if ((type >= FT_SCREW_1A && type <= FT_SPAX_WASHER_PARTIAL) || special || type == FT_SIMPSON_CNA ||
              type == FT_SIMPSON_CSA)
         g.T = s > 0.0 ? std::fmin(g.T, p / s) : g.T;
-    if (!ActiveNadEc5 && Bolted_Connector(type)) g.d = in.d_bolt;
+    if (!ActiveNadEc5 && Conn_Is_Bolted_Connector(type)) g.d = in.d_bolt;
     int note = 0;
     if (const int code = Din_Refusal(in, g.d, &g.p, &note)) return Refuse(r, code);
 
@@ -341,7 +337,7 @@ double Axial_Capacity_Nail_Screw(ConnectionInput in, double p, double fc, Connec
         v = Din_Assy(in, g, r);
     else if (type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_WASHER_PARTIAL || type == FT_SPAX_CSK_FULL)
         v = Din_Spax(in, g);
-    else if (type == FT_BOLT || Bolted_Connector(type))
+    else if (type == FT_BOLT || Conn_Is_Bolted_Connector(type))
         v = Din_Bolt(in, g, fc);
     if (v.nothing) return 0.0;
 
@@ -712,7 +708,7 @@ EtaValue Eta_Capacity(const ConnectionInput& in, const EtaAxial& e, ConnectionRe
     if (type == FT_ASSY_VG_CYLINDER || type == FT_ASSY_VG_COUNTERSUNK || type == FT_ASSY_USER)
         return Eta_Assy(in, e, r);
     if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA) return Eta_Connector_Nail(in, e);
-    if (type == FT_BOLT || Bolted_Connector(type)) return Eta_Bolt(in, e);
+    if (type == FT_BOLT || Conn_Is_Bolted_Connector(type)) return Eta_Bolt(in, e);
     EtaValue none;
     none.fixed = true;
     return none;
@@ -788,13 +784,13 @@ double Rope_Effect_Share(ConnectionInput in, double f_ref, double p, double fc, 
         else if (Conn_Is_Special_Nail(type)) f = 0.5;
         else if (type == FT_SIMPSON_CSA)
             f = 0.4;
-        else if (type == FT_BOLT || Bolted_Connector(type))
+        else if (type == FT_BOLT || Conn_Is_Bolted_Connector(type))
             f = 0.25;
         else f = 0.5;
         F_ax = Axial_Capacity_Screw_Eta(in, p, fc, r);
     } else {
         if (screw) f = 1.0;
-        else if (type == FT_BOLT || Bolted_Connector(type))
+        else if (type == FT_BOLT || Conn_Is_Bolted_Connector(type))
             f = 0.25;
         else f = 0.5;
         F_ax = Axial_Capacity_Nail_Screw(in, p, fc, r);
