@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "connections/connfields.h"
+#include "connections/embedment.h"
 #include "materials/matkind.h"
 
 namespace {
@@ -96,18 +97,6 @@ int Read(const char* text, size_t size, ConnectionInput* in, std::vector<bool>* 
     return 0;
 }
 
-bool Pin(int type)
-{
-    return (type >= FT_NAIL && type <= FT_SPECIAL_NAIL_3C) || (type >= FT_SPECIAL_NAIL_1D && type <= FT_SIMPSON_CSA);
-}
-
-bool Connector(int type)
-{
-    return (type >= FT_RING_A1 && type <= FT_PLATE_C10) || (type >= FT_PLATE_B1 && type <= FT_PLATE_C11);
-}
-
-bool Bolted_Connector(int type) { return Connector(type) && type != FT_RING_A1 && type != FT_PLATE_B1; }
-
 // The fields a design of this input needs, in the order they are asked for.
 std::vector<std::string> Required(const ConnectionInput& in, int axial)
 {
@@ -120,10 +109,10 @@ std::vector<std::string> Required(const ConnectionInput& in, int axial)
         need.push_back(block + "length");
     } else {
         need.push_back("d");
-        if (Pin(type)) need.push_back("length");
+        if (Fastener_Is_Pin(type)) need.push_back("length");
     }
-    if (Connector(type)) need.push_back("product");
-    if (Bolted_Connector(type)) need.push_back("d_bolt");
+    if (Fastener_Is_Connector(type)) need.push_back("product");
+    if (Conn_Is_Bolted_Connector(type)) need.push_back("d_bolt");
     if (in.steel_grade < 0 && type != FT_RING_A1 && type != FT_PLATE_B1 && type != FT_SIMPSON_CNA &&
         type != FT_SIMPSON_CSA)
         need.push_back("fu");
@@ -136,8 +125,8 @@ std::vector<std::string> Required(const ConnectionInput& in, int axial)
     }
     if (!axial) {
         need.push_back("method");
-        if (in.method == 2 || Connector(type)) need.push_back("gamma_m1");
-        if (in.method == 2 || Bolted_Connector(type)) need.push_back("gamma_m2");
+        if (in.method == 2 || Fastener_Is_Connector(type)) need.push_back("gamma_m1");
+        if (in.method == 2 || Conn_Is_Bolted_Connector(type)) need.push_back("gamma_m2");
         if (in.method == 2) need.push_back("gamma_m_fastener");
     }
     return need;

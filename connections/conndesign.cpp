@@ -34,23 +34,17 @@ double Density(int kind, int grade, double t, const UserMaterial* user)
     return rho;
 }
 
-bool Pin_Type(int type)
-{
-    return (type >= FT_NAIL && type <= FT_SPECIAL_NAIL_3C) || (type >= FT_SPECIAL_NAIL_1D && type <= FT_SIMPSON_CSA);
-}
-
 bool User_Grade(int grade) { return grade == -999 || grade == 14; }
 
-// Strength class of Mat_Strengths whose compression value is f_c,90,k.
+// Load direction of Mat_Strengths whose compression value is f_c,90,k.
 int Fc90_Direction(int kind)
 {
-    if ((kind >= MK_SOFTWOOD && kind <= MK_GLULAM_DIN) || kind == MK_BEECH_GL75) return CONN_MSG_TOO_SHORT_DOUBLE_SHEAR;
+    if ((kind >= MK_SOFTWOOD && kind <= MK_GLULAM_DIN) || kind == MK_BEECH_GL75) return SD_GRAIN_PERPENDICULAR;
     if (kind == MK_OSB || kind == MK_GYPSUM_BOARD || kind == MK_PLYWOOD || kind == MK_KERTO_S || kind == MK_KERTO_Q ||
         kind == MK_BEECH_PANEL || kind == MK_STEICO_LVL || kind == MK_STEICO_GLVL)
-        return 1;
-    if (kind == MK_PARTICLEBOARD || kind == MK_FIBREBOARD || kind == MK_FERMACELL)
-        return CONN_MSG_DIAMETER_NOT_POSITIVE;
-    return 0;
+        return SD_PLATE_PERPENDICULAR;
+    if (kind == MK_PARTICLEBOARD || kind == MK_FIBREBOARD || kind == MK_FERMACELL) return SD_PLATE;
+    return SD_PLATE_PARALLEL;
 }
 
 // f_c,90,k of one member [kN/m2].
@@ -92,13 +86,6 @@ void Effective_Length(ConnectionInput* in, double penetration, double* t1e_out, 
 } // namespace
 
 namespace {
-
-bool Is_Connector_Type(int type)
-{
-    return (type >= FT_RING_A1 && type <= FT_PLATE_C10) || (type >= FT_PLATE_B1 && type <= FT_PLATE_C11);
-}
-
-bool Is_Bolted_Connector_Type(int type) { return Is_Connector_Type(type) && type != FT_RING_A1 && type != FT_PLATE_B1; }
 
 int Refuse_Input(int code, const char* name, const char** field)
 {
@@ -143,7 +130,7 @@ int Conn_Fastener_Range(int type, double* d_min, double* d_max, double* length_m
         // EN 1995-1-1, 10.4.3 and 10.4.4 / DIN 1052: dowels and bolts 6 to 30 mm
         lo = 6.0;
         hi = 30.0;
-    } else if (Is_Connector_Type(type)) {
+    } else if (Fastener_Is_Connector(type)) {
         hi = 400.0;
     } else if (Fastener_Is_Wood_Screw(type) || Conn_Is_Screw_Product(type)) {
         hi = 24.0;
@@ -183,7 +170,7 @@ int Conn_Check_Input(const ConnectionInput& input, const char** field)
         if (!(in.length > 0.0)) return Refuse_Input(CONN_MSG_TOO_SHORT, length_name, field);
         if (in.length > length_max) return Refuse_Input(CONN_INPUT_LENGTH, length_name, field);
     }
-    if (Is_Bolted_Connector_Type(type) && (in.d_bolt < 6.0 || in.d_bolt > 30.0))
+    if (Conn_Is_Bolted_Connector(type) && (in.d_bolt < 6.0 || in.d_bolt > 30.0))
         return Refuse_Input(in.d_bolt > 0.0 ? int(CONN_INPUT_BOLT_DIAMETER) : int(CONN_MSG_DIAMETER_NOT_POSITIVE),
                             "d_bolt", field);
     if (in.steel_grade >= 0 && Steel_Guete_Record(in.steel_grade) == Steel_Guete_Fallback(in.steel_grade >> 16))
@@ -197,9 +184,9 @@ int Conn_Check_Input(const ConnectionInput& input, const char** field)
     for (int i = 0; i < 3; ++i)
         if (values[i] != 0.0 && values[i] < 1.0) return Refuse_Input(CONN_INPUT_GAMMA_M, gammas[i], field);
     const bool design_values = in.method == 2 && !user_screw;
-    if (in.gamma_m1 < 1.0 && (in.gamma_m2 < 1.0 || design_values || Is_Connector_Type(type)))
+    if (in.gamma_m1 < 1.0 && (in.gamma_m2 < 1.0 || design_values || Fastener_Is_Connector(type)))
         return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m1", field);
-    if (in.gamma_m2 < 1.0 && (design_values || Is_Bolted_Connector_Type(type)))
+    if (in.gamma_m2 < 1.0 && (design_values || Conn_Is_Bolted_Connector(type)))
         return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m2", field);
     if (in.gamma_m_fastener < 1.0 && design_values)
         return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m_fastener", field);
@@ -214,7 +201,7 @@ int Conn_Check_Input(const ConnectionInput& input, const char** field)
             return Refuse_Input(CONN_INPUT_KMOD, "service_class2", field);
         if (in.duration < 0 || in.duration > 7) return Refuse_Input(CONN_INPUT_KMOD, "duration", field);
     }
-    if (Is_Connector_Type(type)) return Check_Connector_Product(in, field);
+    if (Fastener_Is_Connector(type)) return Check_Connector_Product(in, field);
     return 0;
 }
 
@@ -269,7 +256,7 @@ int Conn_Axial_Design(ConnectionInput in, ConnectionResult* r)
         in.axis_angle = 90.0;
     const UserEmbedmentLaw* law = &in.embedment_law;
 
-    if (Pin_Type(type)) {
+    if (Fastener_Is_Pin(type)) {
         Nail_Penetration_Reduction(type, in.fu, in.shear_planes, in.d, in.length, in.axis_angle, in.predrilled,
                                    in.variant, 0, 0, in.t1, in.t2, r->rho1, r->rho2, in.kind1, in.kind2, in.grade1,
                                    in.grade2, law, nullptr, &r->penetration, &r->effective_planes, nullptr, &r->t_req,
@@ -292,7 +279,7 @@ int Conn_Axial_Design(ConnectionInput in, ConnectionResult* r)
     const double fc = 0.001 * f;
 
     double p = in.t2;
-    if (Pin_Type(type)) {
+    if (Fastener_Is_Pin(type)) {
         p = 0.0;
         Nail_Penetration_Reduction(type, in.fu, in.shear_planes, in.d, in.length, in.axis_angle, 0, in.variant,
                                    in.thread_in_shear_plane, 0, in.t1, in.t2, r->rho1, r->rho2, in.kind1, in.kind2,
@@ -310,15 +297,6 @@ namespace {
 
 bool Is_Staple(int type) { return type == FT_STAPLE; }
 bool Is_Wood_Screw(int type) { return type >= FT_SCREW_1A && type <= FT_SCREW_3C; }
-bool Is_Connector(int type)
-{
-    return (type >= FT_RING_A1 && type <= FT_PLATE_C10) || (type >= FT_PLATE_B1 && type <= FT_PLATE_C11);
-}
-bool Is_Bolted_Connector(int type)
-{
-    return type == FT_PLATE_C1 || type == FT_PLATE_C5 || type == FT_PLATE_C10 || type == FT_PLATE_C2 ||
-           type == FT_PLATE_C11;
-}
 
 // gamma_M2 of aluminium joints; the recommended 1.25 when no EC9 block is published.
 double Alu_Gamma_M2() { return ActiveNadEc9 ? ActiveNadEc9->gamma_m2 : 1.25; }
@@ -350,7 +328,7 @@ void Spacings(const ConnectionInput& in, ConnectionResult* r)
 {
     const bool metal1 = Conn_Is_Metal(in.kind1), metal2 = Conn_Is_Metal(in.kind2);
     const double a1r = in.alpha1 * kRad, a2r = in.alpha2 * kRad;
-    if (Is_Connector(in.type)) {
+    if (Fastener_Is_Connector(in.type)) {
         if (metal1) {
             double d0 = in.type == FT_PLATE_B1 ? Connector_Value_By_Key(31, in.product, "dc") : in.d_bolt;
             if (!in.no_clearance) d0 += 1.0;
@@ -359,7 +337,7 @@ void Spacings(const ConnectionInput& in, ConnectionResult* r)
             r->spacing_result1 = Spacing_Rule(in, in.kind1, r->rho1, in.d_bolt, a1r, in.crown_angle1, r->spacing1);
         }
         r->spacing_result2 =
-            Spacing_Rule(in, metal1 ? 12 : in.kind2, r->rho2, in.d_bolt, a2r, in.crown_angle2, r->spacing2);
+            Spacing_Rule(in, metal1 ? MK_STEEL_PLATE : in.kind2, r->rho2, in.d_bolt, a2r, in.crown_angle2, r->spacing2);
         return;
     }
     const double d0 = ((in.type == FT_BOLT && in.bolt_hole_clearance) || !in.no_clearance) ? in.d + 1.0 : in.d;
@@ -374,7 +352,9 @@ void Spacings(const ConnectionInput& in, ConnectionResult* r)
     else if (Cut_Tip_Rule(in, in.kind2))
         r->spacing_result2 = Fastener_Min_Spacings_Cut_Tip(in.spax_product, 0, in.kind2, a2r, &s2[0], &s2[1], &s2[2],
                                                            &s2[3], &s2[4], &s2[5]);
-    else r->spacing_result2 = Spacing_Rule(in, metal1 ? 12 : in.kind2, r->rho2, in.d, a2r, in.crown_angle2, s2);
+    else
+        r->spacing_result2 =
+            Spacing_Rule(in, metal1 ? MK_STEEL_PLATE : in.kind2, r->rho2, in.d, a2r, in.crown_angle2, s2);
 }
 
 // f_c,90,k under the head or washer [N/mm2].
@@ -394,7 +374,7 @@ double Design_Fc90(const ConnectionInput& in)
 
 double Penetration_Value(const ConnectionInput& in, const ConnectionResult* r)
 {
-    if (!Pin_Type(in.type)) return in.t2;
+    if (!Fastener_Is_Pin(in.type)) return in.t2;
     double p = 0.0;
     Nail_Penetration_Reduction(in.type, in.fu, in.shear_planes, in.d, in.length, in.axis_angle, 0, in.variant,
                                in.thread_in_shear_plane, 0, in.t1, in.t2, r->rho1, r->rho2, in.kind1, in.kind2,
@@ -524,10 +504,10 @@ int Lateral_Pin(ConnectionInput& in, ConnectionResult* r)
     // simplified method; the load-to-grain angles in radians
     double R;
     if (in.kind1 == MK_FERMACELL) {
-        R = Is_Staple(type) ? Lateral_Gypsum_Fibre_Staple(d, L, in.fu, 0, t1e, t2e, r->rho1, r->rho2, 9, in.kind2,
-                                                          in.grade1, in.grade2, r)
-                            : Lateral_Gypsum_Fibre_Nail(d, L, in.fu, in.predrilled, 0, t1e, t2e, r->rho1, r->rho2, 9,
-                                                        in.kind2, in.grade1, in.grade2, r);
+        R = Is_Staple(type) ? Lateral_Gypsum_Fibre_Staple(d, L, in.fu, 0, t1e, t2e, r->rho1, r->rho2, MK_FERMACELL,
+                                                          in.kind2, in.grade1, in.grade2, r)
+                            : Lateral_Gypsum_Fibre_Nail(d, L, in.fu, in.predrilled, 0, t1e, t2e, r->rho1, r->rho2,
+                                                        MK_FERMACELL, in.kind2, in.grade1, in.grade2, r);
         r->fvk = R;
     } else if (metal1) {
         r->fvk = Lateral_Nail_Plate_First(type, in.shear_planes, d, L, in.axis_angle, t2e, in.predrilled, in.variant,
@@ -630,7 +610,7 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
     r->rope_share = Rope(in, r->faxk, p, fc, r);
 
     // Lateral capacity.
-    if (Pin_Type(type)) {
+    if (Fastener_Is_Pin(type)) {
         const int too_short = Lateral_Pin(in, r);
         if (too_short) return too_short;
         r->fvk_total = r->fvk;
@@ -655,11 +635,11 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
         in.d_work = in.d;
         Lateral_Dowel_Bolt(in, type, in.d, type == FT_DOWEL ? 1 : in.no_clearance, r);
         r->fvk_total = r->fvk;
-    } else if (Is_Bolted_Connector(type)) {
+    } else if (Conn_Is_Bolted_Connector(type)) {
         const double h_e = Connector_Value_By_Key(type, in.product, "he");
         // The bolt sits in the plate: it classes the plate.
         in.d_work = in.d_bolt;
-        Lateral_Dowel_Bolt(in, 30, in.d_bolt, in.no_clearance, r);
+        Lateral_Dowel_Bolt(in, FT_BOLT, in.d_bolt, in.no_clearance, r);
         const double d_c = Fastener_Diameter(type, in.product);
         r->fvk_connector = Conn_Is_Metal(in.kind1)
                                ? Connector_Special_Capacity_Min(type, d_c, in.d_bolt, h_e, in.t2, r->rho2, r)

@@ -60,7 +60,8 @@ bool Kind_In(int kind, std::initializer_list<int> kinds)
 // Dowel rule of one member; metal members are filled in by the caller.
 double Dowel_Rule(double d, double t, double rho, double alpha, int kind, bool* noted)
 {
-    if (Kind_In(kind, {0, 1, 2, 3, 17, 18, 19, -11, -12, -13})) {
+    if (Kind_In(kind, {MK_SOFTWOOD, MK_HARDWOOD, MK_GLULAM_EC, MK_GLULAM_DIN, MK_BEECH_GL75, MK_BEECH_PANEL,
+                       MK_STEICO_LVL, MK_STEICO_GLVL, MK_STEICO_WALL, MK_STEICO_JOIST})) {
         double div = Angle_Divisor(K90_Noted(d, kind, noted), alpha);
         return div > 0.0 ? 0.082 * (1.0 - 0.01 * d) * rho / div : 0.0;
     }
@@ -78,9 +79,9 @@ double Dowel_Rule(double d, double t, double rho, double alpha, int kind, bool* 
 double Nail_Rule(double d, int predrilled, double t, double rho, double alpha, int kind, bool* noted)
 {
     if (d <= 0.0) return 0.0;
-    if (Kind_In(kind, {0, 1, 2, 3, 17, 18}))
+    if (Kind_In(kind, {MK_SOFTWOOD, MK_HARDWOOD, MK_GLULAM_EC, MK_GLULAM_DIN, MK_BEECH_GL75, MK_BEECH_PANEL}))
         return predrilled ? 0.082 * (1.0 - 0.01 * d) * rho : 0.082 * rho * Pw(d, -0.3);
-    if (Kind_In(kind, {19, -11, -12, -13}))
+    if (Kind_In(kind, {MK_STEICO_LVL, MK_STEICO_GLVL, MK_STEICO_WALL, MK_STEICO_JOIST}))
         return predrilled ? 0.8 * 0.082 * (1.0 - 0.01 * d) * rho : 0.082 * rho * Pw(d, -0.3);
     if (kind == MK_OSB || kind == MK_PARTICLEBOARD) return Embedment_Osb_Particleboard(d, t, predrilled);
     if (kind == MK_GYPSUM_BOARD) return Embedment_Gypsum(d, t);
@@ -128,6 +129,11 @@ int Conn_Is_Special_Nail(int type)
 
 int Conn_Is_Nail_Like(int type) { return Fastener_Is_Nail(type); }
 
+int Conn_Is_Bolted_Connector(int type)
+{
+    return Fastener_Is_Connector(type) && type != FT_RING_A1 && type != FT_PLATE_B1;
+}
+
 int Conn_Is_Screw_Product(int type)
 {
     return (type >= FT_SPAX_CSK_PARTIAL && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER ||
@@ -169,9 +175,11 @@ double Embedment_Three_Angles(double d, double rho, double alpha, double beta, d
 double Embedment_K90(double d, int kind)
 {
     if (!ActiveNadEc5 && d <= 8.0) return 1.0;
-    if (Kind_In(kind, {0, 2, 3, -10})) return 1.35 + 0.015 * d;
+    if (Kind_In(kind, {MK_SOFTWOOD, MK_GLULAM_EC, MK_GLULAM_DIN, MK_UNLISTED_SOFTWOOD})) return 1.35 + 0.015 * d;
     if (kind == MK_HARDWOOD || kind == MK_BEECH_GL75) return 0.90 + 0.015 * d;
-    if (Kind_In(kind, {10, 11, 13, 18, 19, -11, -12, -13})) return 1.30 + 0.015 * d;
+    if (Kind_In(kind, {MK_KERTO_S, MK_KERTO_Q, MK_LVL, MK_BEECH_PANEL, MK_STEICO_LVL, MK_STEICO_GLVL, MK_STEICO_WALL,
+                       MK_STEICO_JOIST}))
+        return 1.30 + 0.015 * d;
     return 0.0;
 }
 
@@ -191,7 +199,7 @@ int Embedment_Pair(double* f_h1, double* f_h2, int type, double d, int predrille
         if (metal1 && !metal2) f1 = f2;
         if (metal2 && !metal1) f2 = f1;
     } else {
-        auto solid = [](int k) { return k == 0 || k == 1 || k == -10; };
+        auto solid = [](int k) { return k == MK_SOFTWOOD || k == MK_HARDWOOD || k == MK_UNLISTED_SOFTWOOD; };
         if (solid(kind1) && solid(kind2)) {
             double rho = std::fmin(rho1, rho2);
             f1 = f2 = Embedment_Timber(d, rho, predrilled);

@@ -42,3 +42,6 @@ int Conn_Is_Nail_Like(int type);  // 0, 16..24, 34..42, 45, 46: Fastener_Is_Nail
 // 46, which have rules of their own where this predicate is asked
 int Conn_Is_Special_Nail(int type);
 int Conn_Is_Screw_Product(int type); // 11..15, 43, 44
+// the connectors held by a bolt: 26..28, 32, 33 (Fastener_Is_Connector without
+// the split ring 25 and the shear-plate B1 31)
+int Conn_Is_Bolted_Connector(int type);

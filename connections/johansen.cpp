@@ -221,8 +221,8 @@ double Plate_Second_Embedment(int type, double d, int predrilled, int no_clearan
 {
     const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double f = 0.0;
-    *code = Embedment_Pair(&f, nullptr, type, d_h, predrilled, alpha, 0.0, t, 0.0, rho, 0.0, kind, 12, grade, -1,
-                           nullptr, nullptr);
+    *code = Embedment_Pair(&f, nullptr, type, d_h, predrilled, alpha, 0.0, t, 0.0, rho, 0.0, kind, MK_STEEL_PLATE,
+                           grade, -1, nullptr, nullptr);
     return f;
 }
 
@@ -300,8 +300,8 @@ PlateFirst Plate_First_Setup(const ConnectionInput& in, const ConnectionResult* 
     s.type = in.type;
     s.d = in.d;
     const int t = in.type;
-    if (t == 26 || t == 27 || t == 28 || t == 32 || t == 33) {
-        s.type = 30;
+    if (Conn_Is_Bolted_Connector(t)) {
+        s.type = FT_BOLT;
         s.d = in.d_bolt;
     }
     const bool alu = in.kind1 == MK_ALUMINIUM_PLATE;
@@ -318,7 +318,7 @@ PlateFirst Plate_First_Setup(const ConnectionInput& in, const ConnectionResult* 
         s.state = 1;
         s.x = 2.0 * in.t1 / dp - 1.0;
     }
-    const bool connector = (t >= 25 && t <= 28) || (t >= 31 && t <= 33);
+    const bool connector = Fastener_Is_Connector(t) != 0;
     if (s.type == FT_DOWEL || ((s.type == FT_BOLT || connector) && in.steel_grade >= 0))
         s.f_u = Steel_Guete_Record(in.steel_grade)->f_u;
     else
@@ -331,7 +331,7 @@ PlateFirst Plate_First_Setup(const ConnectionInput& in, const ConnectionResult* 
     }
     const double d_h = (s.type == FT_BOLT && !in.no_clearance) ? s.d + 1.0 : s.d;
     s.code = Embedment_Pair(nullptr, &s.fh2, s.type, d_h, in.predrilled, 0.0, in.alpha2 * 0.017453292519944444, 0.0,
-                            in.t2, 0.0, result->rho2, 12, in.kind2, -1, in.grade2, nullptr, nullptr);
+                            in.t2, 0.0, result->rho2, MK_STEEL_PLATE, in.kind2, -1, in.grade2, nullptr, nullptr);
     return s;
 }
 

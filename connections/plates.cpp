@@ -152,7 +152,8 @@ double Lateral_Nail_Plate_First(int type, int configuration, double d, double L,
     const double my = Capacity_Moment(type, d, f_u, variant, 0);
     double k = 1.0;
     Nail_Penetration_Reduction(type, 600.0, configuration, d, L, angle, predrilled, variant, 0, 0, t1, t2, 0.0, rho2,
-                               12, kind2, grade1, grade2, nullptr, nullptr, nullptr, nullptr, &k, nullptr, nullptr);
+                               MK_STEEL_PLATE, kind2, grade1, grade2, nullptr, nullptr, nullptr, nullptr, &k, nullptr,
+                               nullptr);
     double f = 0.0;
     const int code = Embedment_Pair(nullptr, &f, type, d, predrilled, 0.0, alpha2, 0.0, t2, 0.0, rho2, -1, kind2, -1,
                                     grade2, nullptr, nullptr);
@@ -257,16 +258,16 @@ double Connector_Bolt_Part(int configuration, double d, int variant, int fitted,
                            const UserEmbedmentLaw* law2, ConnectionResult* result)
 {
     const double t1_req = Conn_Is_Metal(kind1) ? 0.1
-                                               : Required_Thickness_Side(29, 0, variant, d, fitted, thread, alpha1,
-                                                                         alpha2, 0.0, f_u, t1, t2, rho1, rho2, kind1,
-                                                                         kind2, grade1, grade2, law1, law2);
+                                               : Required_Thickness_Side(FT_DOWEL, 0, variant, d, fitted, thread,
+                                                                         alpha1, alpha2, 0.0, f_u, t1, t2, rho1, rho2,
+                                                                         kind1, kind2, grade1, grade2, law1, law2);
     double t2_req;
     if (configuration == 1) {
-        t2_req = Required_Thickness_Second(d, 29, 0, variant, fitted, thread, alpha1, alpha2, 0.0, f_u, t1, t2, rho1,
-                                           rho2, kind1, kind2, grade1, grade2, law1, law2);
+        t2_req = Required_Thickness_Second(d, FT_DOWEL, 0, variant, fitted, thread, alpha1, alpha2, 0.0, f_u, t1, t2,
+                                           rho1, rho2, kind1, kind2, grade1, grade2, law1, law2);
     } else {
         double f1 = 0.0, f2 = 0.0;
-        Embedment_Pair(&f1, &f2, 29, d, 0, alpha1, alpha2, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1,
+        Embedment_Pair(&f1, &f2, FT_DOWEL, d, 0, alpha1, alpha2, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1,
                        law2);
         const double b0 = f1 > 0.001 ? f2 / f1 : 0.0;
         t2_req = (f2 > 0.001 && d > 0.0) ? 1.15 * 4.0 / std::sqrt(1.0 + b0) * Sqrt0(0.3 * f_u * Pow26(d) / (f2 * d))
@@ -275,7 +276,7 @@ double Connector_Bolt_Part(int configuration, double d, int variant, int fitted,
     const double my =
         thread ? 0.3 * f_u * Pow26(Bolt_Effective_Diameter(d)) : 0.3 * f_u * Pow26(d);
     double fh1 = 0.0, fh2 = 0.0;
-    const int code = Embedment_Pair(&fh1, &fh2, 29, fitted ? d : d + 1.0, 1, alpha1, alpha2, t1, t2, rho1, rho2,
+    const int code = Embedment_Pair(&fh1, &fh2, FT_DOWEL, fitted ? d : d + 1.0, 1, alpha1, alpha2, t1, t2, rho1, rho2,
                                     kind1, kind2, grade1, grade2, law1, law2);
     double R = 0.0, k = 1.0, beta = 0.0;
     if (code != CONN_MSG_NO_EMBEDMENT_MEMBER_1 && code != CONN_MSG_NO_EMBEDMENT_MEMBER_2) {

@@ -74,9 +74,15 @@ double Withdrawal_Param_Nail(int type, double x, int predrilled, int core_hole, 
         f = (annex ? 20e-6 : 18e-6) * r;
     else if (type == FT_STAPLE)
         f = annex ? 2.0 / 3.0 * 20e-6 * r : 0.3333333 * 18e-6 * r;
-    else if (Type_In(type, 16, 17, 18) || Type_In(type, 34, 35, 36)) f = (annex && predrilled) ? 0.0 : 30e-6 * r;
-    else if (Type_In(type, 19, 20, 21) || Type_In(type, 37, 38, 39)) f = (annex && predrilled) ? 0.0 : 40e-6 * r;
-    else if (Type_In(type, 22, 23, 24) || Type_In(type, 40, 41, 42)) f = Annex_Number_Zero() ? 0.0 : 50e-6 * r;
+    else if (Type_In(type, FT_SPECIAL_NAIL_1A, FT_SPECIAL_NAIL_1B, FT_SPECIAL_NAIL_1C) ||
+             Type_In(type, FT_SPECIAL_NAIL_1D, FT_SPECIAL_NAIL_1E, FT_SPECIAL_NAIL_1F))
+        f = (annex && predrilled) ? 0.0 : 30e-6 * r;
+    else if (Type_In(type, FT_SPECIAL_NAIL_2A, FT_SPECIAL_NAIL_2B, FT_SPECIAL_NAIL_2C) ||
+             Type_In(type, FT_SPECIAL_NAIL_2D, FT_SPECIAL_NAIL_2E, FT_SPECIAL_NAIL_2F))
+        f = (annex && predrilled) ? 0.0 : 40e-6 * r;
+    else if (Type_In(type, FT_SPECIAL_NAIL_3A, FT_SPECIAL_NAIL_3B, FT_SPECIAL_NAIL_3C) ||
+             Type_In(type, FT_SPECIAL_NAIL_3D, FT_SPECIAL_NAIL_3E, FT_SPECIAL_NAIL_3F))
+        f = Annex_Number_Zero() ? 0.0 : 50e-6 * r;
     if (core_hole && Fastener_Is_Special_Nail(type)) f *= 0.7;
     return f;
 }
@@ -92,9 +98,10 @@ double Withdrawal_Param_Screw(int type, int core_hole, int, double rho_k, double
         f = 70e-6 * r;
     else if (type >= FT_SCREW_3A && type <= FT_SCREW_3C)
         f = 80e-6 * r;
-    else if (Type_In(type, 11, 12, 13) || type == FT_SPAX_USER)
+    else if (Type_In(type, FT_SPAX_CSK_PARTIAL, FT_SPAX_WASHER_PARTIAL, FT_SPAX_CSK_FULL) || type == FT_SPAX_USER)
         f = Withdrawal_Param_Product_Din(d);
-    else if (Type_In(type, 14, 15, 43)) f = ActiveNadEc5 ? Withdrawal_Param_Product_Ec5(d) : 80e-6 * r;
+    else if (Type_In(type, FT_ASSY_VG_CYLINDER, FT_ASSY_VG_COUNTERSUNK, FT_ASSY_USER))
+        f = ActiveNadEc5 ? Withdrawal_Param_Product_Ec5(d) : 80e-6 * r;
     if (core_hole && Fastener_Is_Special_Nail(type)) f *= 0.7;
     return f;
 }
@@ -123,12 +130,18 @@ double Head_Pull_Through_Nail(int type, int reduced, double rho_k)
     double factor = 0.0;
     if (type == FT_NAIL || type == FT_STAPLE)
         factor = annex ? 70e-6 : 60e-6;
-    else if (Type_In(type, 16, 19, 22)) factor = 60e-6;
-    else if (Type_In(type, 17, 20, 23)) factor = 80e-6;
-    else if (Type_In(type, 18, 21, 24)) factor = 100e-6;
-    else if (Type_In(type, 34, 37, 40)) factor = 120e-6;
-    else if (Type_In(type, 35, 38, 41)) factor = 140e-6;
-    else if (Type_In(type, 36, 39, 42)) factor = 160e-6;
+    else if (Type_In(type, FT_SPECIAL_NAIL_1A, FT_SPECIAL_NAIL_2A, FT_SPECIAL_NAIL_3A))
+        factor = 60e-6;
+    else if (Type_In(type, FT_SPECIAL_NAIL_1B, FT_SPECIAL_NAIL_2B, FT_SPECIAL_NAIL_3B))
+        factor = 80e-6;
+    else if (Type_In(type, FT_SPECIAL_NAIL_1C, FT_SPECIAL_NAIL_2C, FT_SPECIAL_NAIL_3C))
+        factor = 100e-6;
+    else if (Type_In(type, FT_SPECIAL_NAIL_1D, FT_SPECIAL_NAIL_2D, FT_SPECIAL_NAIL_3D))
+        factor = 120e-6;
+    else if (Type_In(type, FT_SPECIAL_NAIL_1E, FT_SPECIAL_NAIL_2E, FT_SPECIAL_NAIL_3E))
+        factor = 140e-6;
+    else if (Type_In(type, FT_SPECIAL_NAIL_1F, FT_SPECIAL_NAIL_2F, FT_SPECIAL_NAIL_3F))
+        factor = 160e-6;
     double f = factor * Rho_Squared(rho_k, 500.0);
     if (annex && reduced) f *= 2.0 / 3.0;
     return f;
@@ -138,10 +151,10 @@ double Head_Pull_Through_Screw(int type, int kind, double rho_k, double t, doubl
 {
     if (Annex_Number_Zero()) return 0.0;
     const double r = Rho_Squared(rho_k, 500.0);
-    if (Type_In(type, 2, 5, 8)) return 60e-6 * r;
-    if (Type_In(type, 3, 6, 9)) return 80e-6 * r;
-    if (Type_In(type, 4, 7, 10)) return 100e-6 * r;
-    if (!Type_In(type, 11, 12, 13)) return 0.0;
+    if (Type_In(type, FT_SCREW_1A, FT_SCREW_2A, FT_SCREW_3A)) return 60e-6 * r;
+    if (Type_In(type, FT_SCREW_1B, FT_SCREW_2B, FT_SCREW_3B)) return 80e-6 * r;
+    if (Type_In(type, FT_SCREW_1C, FT_SCREW_2C, FT_SCREW_3C)) return 100e-6 * r;
+    if (!Type_In(type, FT_SPAX_CSK_PARTIAL, FT_SPAX_WASHER_PARTIAL, FT_SPAX_CSK_FULL)) return 0.0;
     d_h = std::fmin(d_h, 32.0);
     double f;
     if (Conn_Is_Panel(kind) && t <= 20.0) f = 80e-6 * Rho_Squared(rho_k, 380.0);

@@ -240,7 +240,7 @@ TEST(AxialDin, NailsStaplesAndBolts)
     in.crown_angle1 = in.crown_angle2 = 45;
     r = Fresh();
     const double F = Axial_Capacity_Nail_Screw(in, 37.5, 0, &r); // 25 d: computed with 20 d
-    EXPECT_EQ(r.message_code, 156);
+    EXPECT_EQ(r.message_code, CONN_MSG_PENETRATION_CUT_TO_20D);
     EXPECT_NEAR(F, std::fmin(2 * 2.205 * 1.5 * 30, 60e-6 * 122500 * 11 * 1.5), 1e-9);
     // bolt M12 with a 44 mm washer, fc 2.5, steel grade: A 1550 (band), F_w 3875
     in = Blank();

@@ -268,9 +268,9 @@ TEST(SimplifiedMethod, NailsInTimber)
     ConnectionResult r = Fresh();
     EXPECT_EQ(Lateral_Nail_Timber(1, 4, 20, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 5, 5, nullptr, nullptr, &r), 0.0);
     EXPECT_EQ(r.message_code, CONN_MSG_TOO_SHORT);
-    EXPECT_EQ(ConnMessageListB.count, 2); // the required values and the analysis both push 84
-    EXPECT_EQ(ConnMessageListB.codes[0], 84);
-    // passes member 2 in single shear: k 1, code 11
+    EXPECT_EQ(ConnMessageListB.count, 2); // the required values and the analysis both push it
+    EXPECT_EQ(ConnMessageListB.codes[0], CONN_MSG_NAIL_SHORT_OF_MEMBER_2);
+    // passes member 2 in single shear: k 1, the fastener is too long
     r = Fresh();
     const double R = Lateral_Nail_Timber(1, 4, 120, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 5, 5, nullptr, nullptr, &r);
     EXPECT_EQ(r.check_factor, 1.0);

@@ -174,15 +174,15 @@ TEST(NailPenetration, FullListsStayUnchanged)
     ScopedAnnex din(ScopedAnnex::kNone);
     Conn_Clear(nullptr);
     for (int i = 0; i < 500; ++i) {
-        Conn_Push_Message(&ConnMessageListA, 1);
-        Conn_Push_Message(&ConnMessageListB, 2);
+        Conn_Push_Message(&ConnMessageListA, CONN_MSG_PENETRATION_BELOW_8D);
+        Conn_Push_Message(&ConnMessageListB, CONN_MSG_NAIL_PASSES_MEMBER_3);
     }
     EXPECT_EQ(Nail_Penetration_Case(1, 4, 30, 90, 40, 40, nullptr, nullptr), 0);
     EXPECT_EQ(Nail_Penetration_Case(1, 4, 50, 90, 40, 40, nullptr, nullptr), 1);
     EXPECT_EQ(ConnMessageListA.count, 500);
     EXPECT_EQ(ConnMessageListB.count, 500);
-    EXPECT_EQ(ConnMessageListA.codes[499], 1);
-    EXPECT_EQ(ConnMessageListB.codes[499], 2);
+    EXPECT_EQ(ConnMessageListA.codes[499], CONN_MSG_PENETRATION_BELOW_8D);
+    EXPECT_EQ(ConnMessageListB.codes[499], CONN_MSG_NAIL_PASSES_MEMBER_3);
 }
 
 TEST(NailOverlap, FromBothFaces)
