@@ -427,151 +427,199 @@ void keep_off_disabled(Level& l)
     }
 }
 
-int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
+// Where and how big a mask's sheet is: its frame parts (title T, bottom bar B,
+// register frame F and register bar R) and the sheet's corners.
+struct SheetFrame {
+    bool full = false, registers = false;
+    int T = 0, B = 0, F = 0, R = 0;
+    int left = 0, top = 0, right = 0, bottom = 0, w = 0;
+};
+
+// The first mask opens in the middle of the screen.
+void centre_once(Engine& e)
 {
-    Engine& e = engine();
-    if (!m || !pages || count < 1) return 0;
-    if (!e.centre_set) {
-        e.centre_set = true;
-        e.centre_x = NPIXEL_X / 2;
-        e.centre_y = NPIXEL_Y / 2;
-    }
-    Mask_Hover_Handler();
-    Mask_Hover_Enter_Level();
-    int buffer = pxBuff(-1);
-    const int mode = m->mode;
-    const bool full = mode == 4 || mode == 8;
-    const int T = full ? 0 : 33;
-    const int B = mode == 2 || mode == 4 || mode == 8 ? 0 : 27;
-    const bool registers = register_engine && count > 1;
-    const int F = registers ? 10 : 0;
-    const int R = registers ? (m->register_height > 0 ? m->register_height : 30) : 0;
-    const int size = 100 + m->sheet_reserve + 5 * count;
-    int left, top, right, bottom, w;
-    if (full) {
+    if (e.centre_set) return;
+    e.centre_set = true;
+    e.centre_x = NPIXEL_X / 2;
+    e.centre_y = NPIXEL_Y / 2;
+}
+
+// Sizes the sheet for the mode and defines it: the full-screen modes take the
+// whole screen, the others are centred on the engine's centre.
+SheetFrame define_sheet(const MaskRecord& m, int count, bool register_engine)
+{
+    const Engine& e = engine();
+    SheetFrame f;
+    const int mode = m.mode;
+    f.full = mode == 4 || mode == 8;
+    f.T = f.full ? 0 : 33;
+    f.B = mode == 2 || mode == 4 || mode == 8 ? 0 : 27;
+    f.registers = register_engine && count > 1;
+    f.F = f.registers ? 10 : 0;
+    f.R = f.registers ? (m.register_height > 0 ? m.register_height : 30) : 0;
+    const int size = 100 + m.sheet_reserve + 5 * count;
+    if (f.full) {
         Init_Mouse_Move_Restriction(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
         Set_Prop_Sheet_Screen_Base(2, 2, NPIXEL_X - 10, NPIXEL_Y - 10);
         if (mode == 8) KOVSetMinMaxSize(NPIXEL_X, NPIXEL_Y, NPIXEL_X, NPIXEL_Y);
-        left = 0;
-        top = 0;
-        right = NPIXEL_X - 1;
-        bottom = NPIXEL_Y - 1;
-        w = NPIXEL_X - 2 * F - m->margin_left - m->margin_right;
+        f.left = 0;
+        f.top = 0;
+        f.right = NPIXEL_X - 1;
+        f.bottom = NPIXEL_Y - 1;
+        f.w = NPIXEL_X - 2 * f.F - m.margin_left - m.margin_right;
         Set_NoFrameFlag_to_Next_PropSheet();
         if (mode == 8) {
             pxBgc(MENUE_CI);
             pxCls();
         }
         Define_Prop_Sheet(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1, 0, 0, "", size, 1);
-    } else {
-        w = std::min(m->width, NPIXEL_X - 2 * F - m->margin_left - m->margin_right - 15);
-        const int W = w + 2 * F + m->margin_left + m->margin_right;
-        const int h = std::min(m->height, NPIXEL_Y - 2 * F - R - T - m->margin_top - m->margin_bottom - B - 30);
-        const int H = h + 2 * F + R + T + m->margin_top + m->margin_bottom + B;
-        left = e.centre_x - W / 2;
-        right = left + W - 1;
-        top = e.centre_y - H / 2;
-        bottom = top + H - 1;
-        Check_Prop_Sheet_Frames(&left, &top, &right, &bottom);
-        const std::string title = text_of(m->title, sizeof m->title);
-        Define_Prop_Sheet(left, top, right, bottom, 1, 0, title.c_str(), size, 1);
+        return f;
     }
+    f.w = std::min(m.width, NPIXEL_X - 2 * f.F - m.margin_left - m.margin_right - 15);
+    const int W = f.w + 2 * f.F + m.margin_left + m.margin_right;
+    const int h = std::min(m.height, NPIXEL_Y - 2 * f.F - f.R - f.T - m.margin_top - m.margin_bottom - f.B - 30);
+    const int H = h + 2 * f.F + f.R + f.T + m.margin_top + m.margin_bottom + f.B;
+    f.left = e.centre_x - W / 2;
+    f.right = f.left + W - 1;
+    f.top = e.centre_y - H / 2;
+    f.bottom = f.top + H - 1;
+    Check_Prop_Sheet_Frames(&f.left, &f.top, &f.right, &f.bottom);
+    const std::string title = text_of(m.title, sizeof m.title);
+    Define_Prop_Sheet(f.left, f.top, f.right, f.bottom, 1, 0, title.c_str(), size, 1);
+    return f;
+}
 
-    Level& l = push_level(m, count, pages, left, top, right, bottom);
-    l.registers = registers;
-
-    if (registers) build_register(l, F, R, T, B, w);
-    for (int j = 0; j < count; ++j) build_page_area(l, j, F, R, T, B);
+// The sheet's contents: register, page areas, buttons, the caller's
+// decoration and the pages' init hooks; then the sheet is activated.
+Level& build_sheet(MaskRecord* m, int count, MaskPage* pages, const SheetFrame& f)
+{
+    Level& l = push_level(m, count, pages, f.left, f.top, f.right, f.bottom);
+    l.registers = f.registers;
+    if (f.registers) build_register(l, f.F, f.R, f.T, f.B, f.w);
+    for (int j = 0; j < count; ++j) build_page_area(l, j, f.F, f.R, f.T, f.B);
     join_register_to_page(l);
     build_buttons(l);
-    if (m->decorate) m->decorate(left, top, right, bottom);
+    if (m->decorate) m->decorate(f.left, f.top, f.right, f.bottom);
     for (int j = 0; j < count; ++j)
         if (pages[j].init_hook) pages[j].init_hook(l.row_table[size_t(j)]);
-    if (e.cursor_to_default && l.def >= 0) Move_Mouse_Cursor_to_Button_of_PS(l.def, 0, 0);
+    if (engine().cursor_to_default && l.def >= 0) Move_Mouse_Cursor_to_Button_of_PS(l.def, 0, 0);
     Activate_Prop_Sheet();
-    pxBuff(buffer);
-    Prop_Sheet_Displacement(&l.dx, &l.dy);
+    return l;
+}
 
-    if (registers) {
-        int start = m->last_page < 0 ? 0 : std::min(m->last_page, count - 1);
-        if (l.reg >= 0) {
-            if (pages[start].kind == MASK_PAGE_HIDDEN)
-                for (int j = 0; j < count; ++j)
-                    if (pages[j].kind != MASK_PAGE_HIDDEN) start = j;
-            if (full) {
-                l.shown_last = start;
-            } else {
-                Set_Selected_Register_Member(start + 1);
-                l.current = start;
-                l.shown_last = start;
-            }
+// The register opens on the page shown when the mask last closed, or on the
+// last page that is not hidden when that one is.
+void select_start_page(Level& l, bool full)
+{
+    if (!l.registers || l.reg < 0) return;
+    int start = l.mask->last_page < 0 ? 0 : std::min(l.mask->last_page, l.count - 1);
+    if (l.pages[start].kind == MASK_PAGE_HIDDEN)
+        for (int j = 0; j < l.count; ++j)
+            if (l.pages[j].kind != MASK_PAGE_HIDDEN) start = j;
+    l.shown_last = start;
+    if (full) return;
+    Set_Selected_Register_Member(start + 1);
+    l.current = start;
+}
+
+// One cycle's drawing: status line, the page switch the user asked for (unless
+// the caller refuses it) and the current page.
+void show_cycle(Level& l)
+{
+    MaskRecord* m = l.mask;
+    if (m->status_text)
+        draw_status(m->status_text, l.help_x + l.dx + 30, l.bottom + l.dy - 26, l.confirm_x + l.dx - 20,
+                    l.bottom + l.dy - 9);
+    if (l.def >= 0) Change_Activity_PS(l.def, 1);
+    const int buffer = pxBuff(-1);
+    if (m->cycle_hook) m->cycle_hook(l.current);
+    if (l.current != l.shown_last) {
+        const int old = l.shown_last;
+        switch_away(l, old);
+        if (m->register_switch && m->register_switch(old, l.current)) {
+            l.current = old;
+            // The register shows the page that stays.
+            if (l.reg >= 0) Set_Selected_Register_Member(old + 1);
         }
     }
+    keep_off_disabled(l);
+    draw_current(l);
+    pxBuff(buffer);
+    l.shown_last = l.current;
+}
+
+// The id of the button, register or area the user chose: the preset result
+// once, else the sheet's edit.
+int next_choice(MaskRecord* m)
+{
+    if (m->preset_result < 0) return Edit_Prop_Sheet();
+    const int id = m->preset_result;
+    m->preset_result = -1;
+    return id;
+}
+
+// An id that is neither cancel nor confirm: the caller's button handler first,
+// then a register switch or an event of a page's row table or view area.
+void dispatch(Level& l, int id)
+{
+    MaskRecord* m = l.mask;
+    if (m->button_handler) {
+        Activate_Call_Allways_Function(0);
+        const int handled = m->button_handler(id);
+        Activate_Call_Allways_Function(g_mask_state.hover ? 1 : 0);
+        if (handled) return;
+    }
+    if (l.registers && id >= kRegisterBase && id < kRegisterBase + 1000) {
+        if (id - kRegisterBase < l.count) l.current = id - kRegisterBase;
+    } else if (id >= kAreaBase && id < kAreaBase + 1000 && id - kAreaBase < l.count) {
+        const int n = id - kAreaBase;
+        const int row = l.row_table[size_t(n)];
+        if (row >= 0 && Row_Table_Handle_Event(row) == ROW_EVENT_NOT_MINE && l.area[size_t(n)] >= 0)
+            View_Area_Handle_Event(unsigned(l.area[size_t(n)]));
+    }
+}
+
+// Cancel (100) and confirm (200), also as requests: 0 or 1 ends the mask, -1
+// goes on with the next cycle (a veto, or a check that failed).
+int finish(const Level& l, int id)
+{
+    const MaskRecord* m = l.mask;
+    if (id == kCancel) return m->cancel_veto && m->cancel_veto() ? -1 : 0;
+    if (Mask_Confirm_Level(engine().depth - 1)) return -1;
+    return m->confirm_veto && m->confirm_veto() ? -1 : 1;
+}
+
+int run(MaskRecord* m, int count, MaskPage* pages, bool register_engine)
+{
+    Engine& e = engine();
+    if (!m || !pages || count < 1) return 0;
+    centre_once(e);
+    Mask_Hover_Handler();
+    Mask_Hover_Enter_Level();
+    const int buffer = pxBuff(-1);
+    const SheetFrame f = define_sheet(*m, count, register_engine);
+    Level& l = build_sheet(m, count, pages, f);
+    pxBuff(buffer);
+    Prop_Sheet_Displacement(&l.dx, &l.dy);
+    select_start_page(l, f.full);
 
     int result = -1;
-    // 100 and 200 (also as requests): -1 goes on with the next cycle.
-    auto finish = [&](int id) {
-        if (id == kCancel) return m->cancel_veto && m->cancel_veto() ? -1 : 0;
-        if (Mask_Confirm_Level(e.depth - 1)) return -1;
-        return m->confirm_veto && m->confirm_veto() ? -1 : 1;
-    };
     while (result < 0) {
         e.cancel_request = 0;
         e.confirm_request = 0;
-        if (m->status_text)
-            draw_status(m->status_text, l.help_x + l.dx + 30, bottom + l.dy - 26, l.confirm_x + l.dx - 20,
-                        bottom + l.dy - 9);
-        if (l.def >= 0) Change_Activity_PS(l.def, 1);
-        buffer = pxBuff(-1);
-        if (m->cycle_hook) m->cycle_hook(l.current);
-        if (l.current != l.shown_last) {
-            const int old = l.shown_last;
-            switch_away(l, old);
-            if (m->register_switch && m->register_switch(old, l.current)) {
-                l.current = old;
-                // The register shows the page that stays.
-                if (l.reg >= 0) Set_Selected_Register_Member(old + 1);
-            }
-        }
-        keep_off_disabled(l);
-        draw_current(l);
-        pxBuff(buffer);
-        l.shown_last = l.current;
-
-        int id;
-        if (m->preset_result >= 0) {
-            id = m->preset_result;
-            m->preset_result = -1;
-        } else {
-            id = Edit_Prop_Sheet();
-        }
+        show_cycle(l);
+        const int id = next_choice(m);
         l.origin_x = l.left + l.dx;
         l.origin_y = l.top + l.dy;
-
         if (id == kCancel || id == kConfirm) {
-            result = finish(id);
+            result = finish(l, id);
             continue;
         }
-        int handled = 0;
-        if (m->button_handler) {
-            Activate_Call_Allways_Function(0);
-            handled = m->button_handler(id);
-            Activate_Call_Allways_Function(g_mask_state.hover ? 1 : 0);
-        }
-        if (!handled) {
-            if (registers && id >= kRegisterBase && id < kRegisterBase + 1000) {
-                if (id - kRegisterBase < count) l.current = id - kRegisterBase;
-            } else if (id >= kAreaBase && id < kAreaBase + 1000 && id - kAreaBase < count) {
-                const int n = id - kAreaBase;
-                const int row = l.row_table[size_t(n)];
-                if (row >= 0 && Row_Table_Handle_Event(row) == ROW_EVENT_NOT_MINE && l.area[size_t(n)] >= 0)
-                    View_Area_Handle_Event(unsigned(l.area[size_t(n)]));
-            }
-        }
+        dispatch(l, id);
         if (e.cancel_request)
-            result = finish(kCancel);
+            result = finish(l, kCancel);
         else if (e.confirm_request)
-            result = finish(kConfirm);
+            result = finish(l, kConfirm);
     }
     // The next mask opens where the user left this one: the drag counts once,
     // also after a cancel that was vetoed or a confirm whose check failed.

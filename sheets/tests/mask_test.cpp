@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/kovcp.h"
@@ -810,6 +811,59 @@ TEST_F(Masks, RowTableOfThePage)
     EXPECT_TRUE(found);
 }
 
+// Whether the row table's one row shows on the page drawn now (its box at x 30).
+bool row_box_shown()
+{
+    const ViewArea* a = View_Area_Record(unsigned(g_mask_state.output_area));
+    for (const ViewElement* e = a ? a->first : nullptr; e; e = e->next)
+        if (e->type == VIEW_FILLED_BOX && e->x1 == 30 && e->y1 == 4) return true;
+    return false;
+}
+
+// A page whose row-table flag is cleared draws its fields but not its rows;
+// set again, the next drawing shows them. Pages that do not exist, and a call
+// without an open mask, change nothing.
+TEST_F(Masks, RowTableFlagSwitchesTheRowsOfAPage)
+{
+    static std::vector<int> shown;
+    shown.clear();
+    pages[0].row_table_size = int(sizeof(double));
+    pages[0].row_draw = no_fields;
+    pages[0].init_hook = [](int table) {
+        one_row(table);
+        Mask_Set_Row_Table_Flag(0, 0);
+        Mask_Set_Row_Table_Flag(1, 1);
+        Mask_Set_Row_Table_Flag(-1, 1);
+    };
+    mask.decorate = add_button_300;
+    mask.button_handler = [](int id) {
+        if (id != 300) return 0;
+        Mask_Set_Row_Table_Flag(0, 1);
+        return 1;
+    };
+    Mask_Set_Row_Table_Flag(0, 0); // no mask open
+    g_user = {[] {
+                  shown.push_back(row_box_shown());
+                  click_id(300);
+              },
+              [] {
+                  shown.push_back(row_box_shown());
+                  Kov_Ui_Push_Key(27);
+              }};
+    Mask_Edit_Single_Page(&mask, &pages[0]);
+    EXPECT_EQ(shown, (std::vector<int>{0, 1}));
+    EXPECT_EQ(g_drawn.size(), 2u);
+    // A new opening starts with the flag set.
+    shown.clear();
+    pages[0].init_hook = one_row;
+    g_user = {[] {
+        shown.push_back(row_box_shown());
+        Kov_Ui_Push_Key(27);
+    }};
+    Mask_Edit_Single_Page(&mask, &pages[0]);
+    EXPECT_EQ(shown, (std::vector<int>{1}));
+}
+
 // The status line between the help position (404 + 8 + 32) + 30 and the
 // confirm button (588) - 20, from 26 to 9 above the sheet's bottom (496).
 TEST_F(Masks, StatusLineBox)
@@ -850,4 +904,58 @@ TEST_F(Masks, ATooltipShowsWhileThePageAreaTracksTheMouse)
     EXPECT_EQ(Mask_Edit_Single_Page(&mask, &pages[0]), 0);
     EXPECT_GE(tip_area, 0);
     EXPECT_EQ(frame, 0x404040);
+}
+
+namespace {
+
+double g_edited = 1.0;
+int g_chosen = 0;
+char g_woods[3][12] = {"Fichte", "Kiefer", "Douglasie"};
+
+void draw_field_and_choice(int, int)
+{
+    static int editable = 1;
+    Mask_Add_Float(20, 30, &g_edited, 1.0, 6, 1, &editable);
+    Mask_Add_Choice(20, 70, g_woods[0], nullptr, 12, 3, &g_chosen, &editable);
+}
+
+// The screen point a hand clicks in the page's element of this type: 2 right
+// of its start, 4 above its baseline.
+std::pair<int, int> screen_point_of(int type)
+{
+    const int area = g_mask_state.output_area;
+    int ox = 0, oy = 0;
+    View_Area_Inquire_Screen_Origin(unsigned(area), &ox, &oy);
+    const ViewArea* a = View_Area_Record(unsigned(area));
+    for (const ViewElement* e = a ? a->first : nullptr; e; e = e->next)
+        if (e->type == type) return {ox + e->x1 + 2, oy + e->y1 - 4};
+    ADD_FAILURE() << "no element of type " << type;
+    return {0, 0};
+}
+
+} // namespace
+
+// The user types into a field and, without Enter, clicks the drop-down: the
+// click that ends the edit also opens the list, whose third row the next click
+// takes (the list opens below the field, its rows 13 high from 7 under it).
+TEST_F(Masks, TheClickThatEndsAnEditOpensTheDropDown)
+{
+    g_edited = 1.0;
+    g_chosen = 0;
+    pages[0].draw = draw_field_and_choice;
+    // Typed while the field's edit waits, as a hand types after the click.
+    g_user = {[] {
+                  const auto field = screen_point_of(VIEW_FLOAT);
+                  Kov_Ui_Push_Click(field.first, field.second);
+              },
+              [] {
+                  Kov_Ui_Push_Text("\b\b\b12");
+                  const auto choice = screen_point_of(VIEW_CHOICE);
+                  Kov_Ui_Push_Click(choice.first, choice.second);
+                  Kov_Ui_Push_Click(choice.first + 20, choice.second + 4 + 7 + 2 * 13 + 6);
+              },
+              [] { Kov_Ui_Push_Key(27); }};
+    EXPECT_EQ(Mask_Edit_Single_Page(&mask, &pages[0]), 0);
+    EXPECT_DOUBLE_EQ(g_edited, 12.0);
+    EXPECT_EQ(g_chosen, 2);
 }

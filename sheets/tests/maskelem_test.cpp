@@ -561,3 +561,276 @@ TEST_F(MaskPage, PictureOfEveryElementCall)
     show();
     EXPECT_EQ(Kov_Ui_Save_Png((scrtest::artefacts() + "/sheets_mask_elements.png").c_str()), 1);
 }
+
+namespace {
+
+// A text element as the tests compare it: where, in which font and frame
+// style (0 none, 1 bold, 2 frame), with which text.
+struct Placed {
+    int x, y, font, style;
+    std::string text;
+    bool operator==(const Placed& o) const
+    {
+        return x == o.x && y == o.y && font == o.font && style == o.style && text == o.text;
+    }
+};
+
+std::ostream& operator<<(std::ostream& os, const Placed& p)
+{
+    return os << "{" << p.x << ", " << p.y << ", 0x" << std::hex << p.font << std::dec << ", " << p.style << ", \""
+              << p.text << "\"}";
+}
+
+std::vector<Placed> placed(const std::vector<const ViewElement*>& texts)
+{
+    std::vector<Placed> v;
+    for (const ViewElement* e : texts) v.push_back(Placed{e->x1, e->y1, e->font, e->x2, e->text});
+    return v;
+}
+
+} // namespace
+
+// Symbol "f" 8 pixels wide in 0x1000, index "c,0,d" 30 pixels in 0x1002.
+// Without a style bit: symbol part 8 + 3 = 11, width 11 + 30 + 4 = 45; with
+// one, 2 more for each: 13 and 49. Centred: x - nearest(45 / 2) = x - 23.
+TEST_F(MaskPage, AlignedSymbolPlacesSymbolAndIndexAsAlignedText)
+{
+    struct Case {
+        unsigned font;
+        const char* symbol;
+        const char* index;
+        int valign, halign, width;
+        std::vector<Placed> want;
+    } cases[] = {
+        {0x1000, "f", "c,0,d", 1, 0, 45, {{200, 100, 0x1000, 0, "f"}, {212, 101, 0x1002, 0, "c,0,d"}}},
+        {0x1000, "f", "c,0,d", 0, 1, 45, {{155, 109, 0x1000, 0, "f"}, {167, 110, 0x1002, 0, "c,0,d"}}},
+        {0x1000, "f", "c,0,d", 4, 4, 45, {{177, 105, 0x1000, 0, "f"}, {189, 106, 0x1002, 0, "c,0,d"}}},
+        {0x11000, "f", "c,0,d", 2, 0, 49, {{200, 100, 0x1000, 1, "f"}, {214, 101, 0x1002, 1, "c,0,d"}}},
+        {0x21000, "f", "c,0,d", 2, 1, 49, {{151, 100, 0x1000, 2, "f"}, {165, 101, 0x1002, 2, "c,0,d"}}},
+        {0x1000, "f", "", 2, 1, 11, {{189, 100, 0x1000, 0, "f"}}},
+        // No symbol: the index alone, 6 + 4 wide, one pixel after the empty symbol.
+        {0x1000, "", "M", 2, 0, 10, {{200, 100, 0x1000, 0, ""}, {201, 101, 0x1002, 0, "M"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.symbol) + "_" + c.index + " " + std::to_string(c.valign) + "/" +
+                     std::to_string(c.halign) + " font " + std::to_string(c.font));
+        for (bool checked : {true, false}) {
+            View_Area_Clear(unsigned(area));
+            Mask_Set_Output_Area(area);
+            Mask_Set_Font(c.font);
+            const int w =
+                checked ? Mask_Add_Aligned_Symbol(200, 100, c.symbol, c.index, c.valign, c.halign, nullptr)
+                        : Mask_Add_Aligned_Symbol_Unchecked(200, 100, c.symbol, c.index, c.valign, c.halign, nullptr);
+            EXPECT_EQ(w, c.width);
+            EXPECT_EQ(placed(of_type(VIEW_TEXT)), c.want);
+        }
+    }
+    // Without an output area: the checked call gives 0, the other its width;
+    // neither adds anything.
+    View_Area_Clear(unsigned(area));
+    Mask_Set_Output_Area(-1);
+    EXPECT_EQ(Mask_Add_Aligned_Symbol(200, 100, "f", "c,0,d", 1, 0, nullptr), 0);
+    EXPECT_EQ(Mask_Add_Aligned_Symbol_Unchecked(200, 100, "f", "c,0,d", 1, 0, nullptr), 45);
+    EXPECT_TRUE(elements().empty());
+}
+
+// Centred between the left and right edge of the page rectangle recorded for
+// the output area, not of another area's: "abc" is 27 wide, (101 + 400) / 2 =
+// 250, 250 - nearest(13.5) = 236; "abcd" 35 wide: 250 - 18 = 232.
+TEST_F(MaskPage, CentredLabelAndTextStandInTheMiddleOfTheirPage)
+{
+    int other = View_Area_Open(30, 30, 300, 300, 0, 0);
+    ASSERT_GE(other, 0);
+    const MaskPageArea mine{-1, area, 101, 40, 400, 300, nullptr, nullptr};
+    const MaskPageArea not_mine{-1, other, 500, 40, 900, 300, nullptr, nullptr};
+    ASSERT_EQ(Mask_Add_Page_Area(&mine), 1);
+    ASSERT_EQ(Mask_Add_Page_Area(&not_mine), 1);
+    Mask_Set_Output_Area(area);
+    int off = 0;
+    struct Case {
+        const char* text;
+        int* active;
+        int width, x, colour;
+    } cases[] = {
+        {"abc", nullptr, 27, 236, Mask_Get_Text_Color()},
+        {"abcd", nullptr, 35, 232, Mask_Get_Text_Color()},
+        {"abc", &off, 27, 236, Nearest_RGB_Color(198, 195, 198)},
+        {"", nullptr, 0, 250, Mask_Get_Text_Color()},
+    };
+    for (auto add : {Mask_Add_Centred_Label, Mask_Add_Centred_Text}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.text);
+            View_Area_Clear(unsigned(area));
+            Mask_Set_Output_Area(area);
+            EXPECT_EQ(add(60, c.text, c.active), c.width);
+            const auto t = of_type(VIEW_TEXT);
+            ASSERT_EQ(t.size(), 1u);
+            EXPECT_EQ(t[0]->x1, c.x);
+            EXPECT_EQ(t[0]->y1, 60);
+            EXPECT_EQ(t[0]->colour, c.colour);
+        }
+        View_Area_Clear(unsigned(area));
+        Mask_Set_Output_Area(-1);
+        EXPECT_EQ(add(60, "abc", nullptr), 0);
+        Mask_Set_Output_Area(area);
+        EXPECT_TRUE(elements().empty());
+    }
+    Mask_Remove_Page_Area();
+    Mask_Remove_Page_Area();
+}
+
+// A link label is a clickable label that gives 0 without an output area; an
+// active one gets a click area from 10 above the baseline to the text's end
+// with the hand cursor (18), an inactive one none.
+TEST_F(MaskPage, LinkLabelIsAClickableLabelThatNeedsItsArea)
+{
+    intptr_t result = 0;
+    int on = 1, off = 0;
+    struct Case {
+        bool link, with_area;
+        int* active;
+        int width;
+        size_t texts, clicks;
+    } cases[] = {
+        {true, true, &on, 27, 1, 1},   {false, true, &on, 27, 1, 1},    {true, true, &off, 27, 1, 0},
+        {false, true, &off, 27, 1, 0}, {true, true, nullptr, 27, 1, 1}, {true, false, &on, 0, 0, 0},
+        {false, false, &on, 27, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.link ? "link" : "clickable") + (c.with_area ? " with area " : " without area ") +
+                     (c.active ? std::to_string(*c.active) : "null"));
+        View_Area_Clear(unsigned(area));
+        Mask_Set_Output_Area(c.with_area ? area : -1);
+        const int w = c.link ? Mask_Add_Link_Label(40, 70, "abc", 77, &result, c.active)
+                             : Mask_Add_Clickable_Label(40, 70, "abc", 77, &result, c.active);
+        Mask_Set_Output_Area(area);
+        EXPECT_EQ(w, c.width);
+        EXPECT_EQ(of_type(VIEW_TEXT).size(), c.texts);
+        const auto k = of_type(VIEW_CLICK_AREA);
+        ASSERT_EQ(k.size(), c.clicks);
+        if (k.empty()) continue;
+        EXPECT_EQ((std::vector<int>{k[0]->x1, k[0]->y1, k[0]->x2, k[0]->y2}), (std::vector<int>{40, 60, 67, 70}));
+        EXPECT_EQ(k[0]->key, 77);
+        EXPECT_EQ(k[0]->result, &result);
+        EXPECT_EQ(k[0]->aux, 18);
+    }
+}
+
+// The box of the boxed label (3 before the text to 3 after its measured
+// width, 5 below to 12 above the baseline, in the back colour), then the text
+// framed; the width counts the text without the 3 of the measure: 24 + 11.
+TEST_F(MaskPage, BoxedFramedLabelBoxesAFramedText)
+{
+    const int back = Nearest_RGB_Color(255, 251, 240);
+    Mask_Set_Back_Color(back);
+    int off = 0;
+    struct Case {
+        unsigned font;
+        const char* text;
+        int* active;
+        int width, box_right;
+    } cases[] = {
+        {0x1000, "abc", nullptr, 35, 50 + 27 + 3},
+        {0x1000, "abc", &off, 35, 50 + 27 + 3},
+        {0x11000, "abc", nullptr, 35, 50 + 29 + 3}, // the bold bit widens the box only
+        {0x1000, "", nullptr, 8, 50 + 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " font " + std::to_string(c.font));
+        View_Area_Clear(unsigned(area));
+        Mask_Set_Output_Area(area);
+        Mask_Set_Back_Color(back);
+        Mask_Set_Font(c.font);
+        EXPECT_EQ(Mask_Add_Boxed_Framed_Label(50, 90, c.text, c.active), c.width);
+        const auto e = elements();
+        ASSERT_EQ(e.size(), 2u);
+        EXPECT_EQ(e[0]->type, VIEW_FILLED_BOX);
+        EXPECT_EQ((std::vector<int>{e[0]->x1, e[0]->y1, e[0]->x2, e[0]->y2}),
+                  (std::vector<int>{47, 95, c.box_right, 78}));
+        EXPECT_EQ(e[0]->colour, back);
+        EXPECT_EQ(e[1]->type, VIEW_TEXT);
+        EXPECT_EQ(placed({e[1]}), (std::vector<Placed>{{50, 90, 0x1000, 2, c.text}}));
+        EXPECT_EQ(e[1]->colour, c.active ? Nearest_RGB_Color(198, 195, 198) : Mask_Get_Text_Color());
+    }
+    View_Area_Clear(unsigned(area));
+    Mask_Set_Output_Area(-1);
+    EXPECT_EQ(Mask_Add_Boxed_Framed_Label(50, 90, "abc", nullptr), 0);
+    Mask_Set_Output_Area(area);
+    EXPECT_TRUE(elements().empty());
+}
+
+// A float field in a colour of its own for the one call: an editable field
+// shows in it, the text colour stays for everything after it; a field that is
+// not editable keeps its grey, a read-only highlighted one its lightened text
+// colour.
+TEST_F(MaskPage, FloatInColourOnlyForItsOwnField)
+{
+    const int red = Nearest_RGB_Color(200, 0, 0);
+    const int text = Mask_Get_Text_Color();
+    double v = 2.5;
+    int editable = 1, inactive = 0, highlighted = -1;
+    struct Case {
+        int* state;
+        int colour;
+    } cases[] = {
+        {&editable, red},
+        {nullptr, red},
+        {&inactive, Nearest_RGB_Color(198, 195, 198)},
+        {&highlighted, Mask_Lighten_Color(red, 40)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.state ? *c.state : 9);
+        View_Area_Clear(unsigned(area));
+        Mask_Set_Output_Area(area);
+        EXPECT_EQ(Mask_Add_Float_In_Colour(10, 40, &v, 6, 2, red, c.state), 6 * 8 + 15);
+        EXPECT_EQ(Mask_Get_Text_Color(), text);
+        const auto f = of_type(VIEW_FLOAT);
+        ASSERT_EQ(f.size(), 1u);
+        EXPECT_EQ(f[0]->colour, c.colour);
+        EXPECT_EQ(View_Area_Float_Text(f[0]), "  2.50");
+        EXPECT_EQ(f[0]->number, &v);
+        Mask_Add_Float_Plain(10, 80, &v, 6, 2, &editable);
+        EXPECT_EQ(of_type(VIEW_FLOAT)[1]->colour, text);
+    }
+    EXPECT_EQ(v, 2.5); // factor 1: the value is never scaled
+    Mask_Set_Output_Area(-1);
+    EXPECT_EQ(Mask_Add_Float_In_Colour(10, 40, &v, 6, 2, red, &editable), 0);
+    EXPECT_EQ(Mask_Get_Text_Color(), text);
+}
+
+// The closed outline through the mapped points: a line from each point to the
+// next and one from the last back to the first.
+TEST_F(MaskPage, PolygonIsAClosedOutlineOfMappedPoints)
+{
+    using Lines = std::vector<std::vector<int>>;
+    const double xs[4] = {10, 60, 60, 10}, ys[4] = {20, 20, 50, 50};
+    struct Case {
+        int count;
+        double scale;
+        int switch_on;
+        Lines want;
+    } cases[] = {
+        {4, 1, 1, {{10, 20, 60, 20}, {60, 20, 60, 50}, {60, 50, 10, 50}, {10, 50, 10, 20}}},
+        {3, 1, 1, {{10, 20, 60, 20}, {60, 20, 60, 50}, {60, 50, 10, 20}}},
+        {4, 2, 1, {{20, 40, 120, 40}, {120, 40, 120, 100}, {120, 100, 20, 100}, {20, 100, 20, 40}}},
+        {1, 1, 1, {{10, 20, 10, 20}}},
+        {0, 1, 1, {}},
+        {-3, 1, 1, {}},
+        {4, 1, 0, {}}, // the line switch holds for the outline too
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.count) + " points, scale " + std::to_string(c.scale));
+        View_Area_Clear(unsigned(area));
+        Mask_Set_Output_Area(area);
+        Mask_Set_Area_Transform(0, 0, 0, c.scale);
+        Mask_Set_Line_Switch(c.switch_on);
+        Mask_Draw_Polygon(c.count, xs, ys);
+        Lines got;
+        for (const ViewElement* e : of_type(VIEW_LINE)) got.push_back({e->x1, e->y1, e->x2, e->y2});
+        EXPECT_EQ(got, c.want);
+    }
+    Mask_Set_Area_Transform(0, 0, 0, 1);
+    Mask_Set_Line_Switch(1);
+    Mask_Draw_Polygon(4, nullptr, ys);
+    EXPECT_TRUE(of_type(VIEW_LINE).empty());
+}

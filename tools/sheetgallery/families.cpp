@@ -111,13 +111,15 @@ void draw_elements(int area, int)
     caption(area, 10, 20, "Element");
     caption(area, xa, 20, "aktiv");
     caption(area, xi, 20, "inaktiv");
-    View_Area_Add_Line(a, 10, 26, 680, 26, grey);
+    // The page is 682 wide, its slider takes the last 17: the right edge of
+    // what shows is 664.
+    View_Area_Add_Line(a, 10, 26, 660, 26, grey);
     name(area, 10, kText, "Text");
     View_Area_Add_Text(a, xa, kText, "normal", 0x1000, BLACK_CI, 0);
     View_Area_Add_Text(a, xa + 60, kText, "fett", 0x1000 | 0x10000, BLACK_CI, 0);
     View_Area_Add_Text(a, xa + 110, kText, "Schatten 2", 0x1000 | 0x20000, BLACK_CI, 0);
     View_Area_Add_Text(a, xa + 200, kText, "Schatten 3", 0x1000 | 0x40000, BLACK_CI, 0);
-    View_Area_Add_Text(a, 680, kText, "rechtsb\x81ndig", 0x1002, Nearest_RGB_Color(0, 0, 200), 1);
+    View_Area_Add_Text(a, 660, kText, "rechtsb\x81ndig", 0x1002, Nearest_RGB_Color(0, 0, 200), 1);
     name(area, 10, kLine, "Linie");
     View_Area_Add_Line(a, xa, kLine - 4, xa + 200, kLine - 4, Nearest_RGB_Color(200, 0, 0));
     View_Area_Add_Line(a, xa + 210, kLine - 10, xa + 260, kLine + 2, BLACK_CI);

@@ -1,6 +1,7 @@
 #pragma once
 // The parts of sheetgallery: the families of sheets it shows, the pictures it
 // paints for them and the scripted user that photographs them.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ struct Family {
 
 // Every family in the order shown.
 const std::vector<Family>& families();
+
+// Runs the family from a fresh start: nothing of the one before shows or is
+// remembered. Scripted, its steps are taken by the scripted user, who hands
+// the caption of every "shot" step to shot while the sheet shows.
+void run_family(const Family& family, bool scripted, const std::function<bool(const std::string&)>& shot);
 
 // The steps the scripted user takes in the next sheet a family opens (see
 // "tools/sheetdemoscript.h"); ignored when a person edits. Every sheet of the

@@ -31,22 +31,12 @@
 #include "platform/kovscreen.h"
 #include "platform/kovscreenimage.h"
 #include "platform/kovscript.h"
-#include "sheets/mask.h"
-#include "sheets/maskdraw.h"
-#include "sheets/maskhover.h"
-#include "sheets/maskpicbtn.h"
-#include "sheets/maskstate.h"
-#include "sheets/rowtable.h"
-#include "sheets/viewarea.h"
 #include "tools/sheetgallery/gallery.h"
-#include "tools/sheetscriptrun.h"
 #include "tools/toolargs.h"
 #include "tools/toolpicture.h"
 
 namespace gallery {
 namespace {
-
-DemoScript g_script;
 
 struct Shot {
     std::string caption;
@@ -88,8 +78,6 @@ bool take_shot(const std::string& caption)
     return true;
 }
 
-void idle(const char*) { Demo_Run_Steps(g_script); }
-
 // The pictures of a family in rows of at most about 2000 pixels, each under
 // its caption, on a light grey ground.
 QImage compose(const std::vector<Shot>& shots)
@@ -127,59 +115,12 @@ QImage compose(const std::vector<Shot>& shots)
     return out;
 }
 
-// Back to the start of the run before each family: nothing of the last one
-// shows or is remembered.
-void fresh_start(bool scripted)
-{
-    View_Area_Close_All();
-    Row_Table_Reset();
-    Mask_Hover_Reset();
-    Mask_State_Reset();
-    Mask_Draw_Reset();
-    Mask_Hints_Reset();
-    Mask_Engine_Reset();
-    if (scripted) {
-        Kov_Script_Reset();
-        Kov_Ui_Reset();
-        Kov_Ui_Set_Idle_Hook(idle);
-    }
-}
-
 void usage()
 {
     std::fprintf(stderr, "usage: sheetgallery --out DIR | --interactive | --list\n");
 }
 
 } // namespace
-
-void script(const std::vector<std::string>& steps)
-{
-    g_script.steps = steps;
-    g_script.next = 0;
-}
-
-// Escape leaves every mask of the gallery: the break code of the sheet is the
-// cancel id, also in the modes without a cancel button.
-namespace {
-void (*g_decorate)(int, int, int, int) = nullptr;
-void escape_leaves(int x1, int y1, int x2, int y2)
-{
-    Set_Windows_Break_Button(100);
-    if (g_decorate) g_decorate(x1, y1, x2, y2);
-}
-} // namespace
-
-int run_mask(MaskRecord* mask, int count, MaskPage* pages, const std::vector<std::string>& steps)
-{
-    script(steps);
-    g_decorate = mask->decorate;
-    mask->decorate = escape_leaves;
-    const int r = Mask_Edit_Registers(mask, count, pages);
-    mask->decorate = g_decorate;
-    g_decorate = nullptr;
-    return r;
-}
-
 } // namespace gallery
 
 int main(int argc, char** argv)
@@ -242,15 +183,12 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    g_script.tool = "sheetgallery";
-    g_script.shot = take_shot;
     bool ok = true;
     for (const Family& f : families()) {
-        fresh_start(!interactive);
         g_shots.clear();
         if (interactive) std::printf("%s: %s\n", f.name, f.what);
         std::fflush(stdout);
-        f.run();
+        run_family(f, !interactive, take_shot);
         if (interactive) continue;
         const std::string file = out + "/" + f.name + ".png";
         if (g_shots.empty()) {

@@ -29,6 +29,7 @@
 #include "platform/tests/kovtestutil.h"
 #include "sheets/mask.h"
 #include "sheets/maskstate.h"
+#include "sheets/tests/legible.h"
 #include "sheets/viewarea.h"
 #include "tools/nadpflege/nadpflege.h"
 
@@ -85,14 +86,7 @@ void click_row(int i)
 }
 
 // The elements of the page (or name sheet) shown now.
-std::vector<const ViewElement*> shown_elements()
-{
-    std::vector<const ViewElement*> v;
-    const int area = Mask_Get_Output_Area();
-    const ViewArea* a = area >= 0 ? View_Area_Record(unsigned(area)) : nullptr;
-    for (const ViewElement* e = a ? a->first : nullptr; e; e = e->next) v.push_back(e);
-    return v;
-}
+std::vector<const ViewElement*> shown_elements() { return legible::elements_of(Mask_Get_Output_Area()); }
 
 // A click into an element of the area shown now, scrolled into view first as
 // a user would with the slider.
@@ -707,44 +701,6 @@ TEST_F(Pflege, PicturesOfEveryPage)
     EXPECT_EQ(Nad_Pflege_Sheet("Deutschland"), NAD_PFLEGE_UNCHANGED);
 }
 
-// One character, mark or field of a page as the view area places it
-// (content coordinates): normal font 8 pixels a character, ascent 10, descent
-// 3; small font (flag 2) 6 pixels, ascent 8, descent 2.
-struct Glyph {
-    int x1, y1, x2, y2;
-    const ViewElement* e;
-    std::string what;
-};
-
-std::vector<Glyph> glyphs_of(const std::vector<const ViewElement*>& elements)
-{
-    std::vector<Glyph> out;
-    auto text = [&](const ViewElement* e, int x, int y, const char* t, int font) {
-        if (!t) return;
-        const bool small = (font & 2) != 0;
-        const int w = small ? 6 : 8, up = small ? 8 : 10, down = small ? 2 : 3;
-        for (int i = 0; t[i]; ++i)
-            if (t[i] != ' ') out.push_back(Glyph{x + i * w, y - up, x + (i + 1) * w, y + down, e, t});
-    };
-    for (const ViewElement* e : elements) {
-        switch (e->type) {
-        case VIEW_TEXT: text(e, e->x1, e->y1, e->text, e->font); break;
-        case VIEW_CHECK_BOX:
-        case VIEW_RADIO_BUTTON:
-            text(e, e->x1, e->y1, e->text, e->font);
-            out.push_back(Glyph{e->x1 - 20, e->y1 - 10, e->x1 - 8, e->y1 + 1, e, "[mark]"});
-            break;
-        case VIEW_FLOAT: {
-            const std::string t = View_Area_Float_Text(e);
-            out.push_back(Glyph{e->x1 - 6, e->y1 - 12, e->x1 + 8 * int(t.size()) + 6, e->y1 + 4, e, "[" + t + "]"});
-            break;
-        }
-        default: break;
-        }
-    }
-    return out;
-}
-
 // The pages of both supplied annexes and a user annex, as the view area
 // places their texts, marks and fields: no two of them overlap, no line runs
 // through one, and each lies inside the page's width. The texts inside the
@@ -762,37 +718,7 @@ TEST_F(Pflege, EveryPageIsLegible)
                 const ViewArea* a = View_Area_Record(unsigned(area));
                 ASSERT_NE(a, nullptr);
                 const int width = a->x2 - a->x1 - 18; // the vertical slider
-                const std::vector<const ViewElement*> elements = shown_elements();
-                const std::vector<Glyph> g = glyphs_of(elements);
-                int faults = 0;
-                for (size_t i = 0; i < g.size() && faults < 8; ++i) {
-                    const Glyph& u = g[i];
-                    if (u.x2 > width) {
-                        ADD_FAILURE() << "\"" << u.what << "\" at y " << u.y2 << " reaches x " << u.x2
-                                      << " beyond the page (" << width << ")";
-                        ++faults;
-                        continue;
-                    }
-                    for (size_t j = i + 1; j < g.size(); ++j) {
-                        const Glyph& v = g[j];
-                        if (u.e == v.e && u.what[0] != '[' && v.what[0] != '[') continue;
-                        const int w = std::min(u.x2, v.x2) - std::max(u.x1, v.x1);
-                        const int h = std::min(u.y2, v.y2) - std::max(u.y1, v.y1);
-                        if (w > 1 && h > 1 && ++faults <= 8)
-                            ADD_FAILURE() << "\"" << u.what << "\" and \"" << v.what << "\" overlap at x "
-                                          << std::max(u.x1, v.x1) << ", y " << std::max(u.y1, v.y1);
-                    }
-                    for (const ViewElement* e : elements) {
-                        if (e->type != VIEW_LINE) continue;
-                        const bool across = e->y1 == e->y2 && e->y1 > u.y1 + 1 && e->y1 < u.y2 - 1 &&
-                                            std::min(e->x1, e->x2) < u.x2 - 1 && std::max(e->x1, e->x2) > u.x1 + 1;
-                        const bool down = e->x1 == e->x2 && e->x1 > u.x1 + 1 && e->x1 < u.x2 - 1 &&
-                                          std::min(e->y1, e->y2) < u.y2 - 1 && std::max(e->y1, e->y2) > u.y1 + 1;
-                        if ((across || down) && ++faults <= 8)
-                            ADD_FAILURE() << "a line runs through \"" << u.what << "\" at x " << u.x1 << ", y "
-                                          << u.y1;
-                    }
-                }
+                for (const std::string& f : legible::faults_of(shown_elements(), width)) ADD_FAILURE() << f;
             });
         }
     }
