@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "hostenv/kovexputil.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 KovExportObject* Kxp_Fixture_Cut(const KxpCutSpec& s)
 {

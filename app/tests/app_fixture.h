@@ -11,7 +11,7 @@
 
 #include "app/nelu52data.h"
 #include "nad/nadactive.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace apptest {
 

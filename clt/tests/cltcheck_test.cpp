@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 extern char** environ;
 

@@ -12,7 +12,7 @@
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 #include "tool_fixture.h"
 
 namespace {

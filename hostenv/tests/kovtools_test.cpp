@@ -14,7 +14,7 @@
 #include "platform/kovscreen.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 #include "tool_fixture.h"
 
 namespace {

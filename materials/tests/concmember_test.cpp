@@ -21,7 +21,7 @@
 #include "nad/tests/nadenv_fixture.h"
 #include "platform/kovreplace.h"
 #include "materials/tests/datfile_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "base/kovmsg.h"
 #include "nad/nadlist.h"
 #include "nad/nadprog.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace nadtest {
 

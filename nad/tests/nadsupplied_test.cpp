@@ -18,7 +18,7 @@
 #include "nad/nadfile.h"
 #include "nad/nadsupplied.h"
 #include "nadrec_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 extern char** environ;
 

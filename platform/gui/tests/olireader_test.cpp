@@ -27,7 +27,7 @@
 #include "platform/gui/oliviewer.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 
