@@ -48,6 +48,8 @@
 #include "platform/kovlocale.h"
 #include "platform/kovscript.h"
 #include "platform/olireader.h"
+#include "test_support/position/example_position.h"
+#include "test_support/runtool.h"
 
 extern char** environ;
 
@@ -125,8 +127,9 @@ HostEnv& Env()
     return env;
 }
 
-// Starts a program with its output thrown away; its process id, -1 when it
-// could not be started.
+// Starts a program with its output thrown away and leaves it running, for the
+// window's benchmark that watches the display while it starts; its process
+// id, -1 when it could not be started.
 pid_t Spawn(const std::vector<std::string>& args)
 {
     std::vector<char*> argv;
@@ -142,16 +145,9 @@ pid_t Spawn(const std::vector<std::string>& args)
     return rc == 0 ? pid : -1;
 }
 
-// Runs a program to its end with its output thrown away; its exit code, -1
-// when it could not be started.
-int Run(const std::vector<std::string>& args)
-{
-    const pid_t pid = Spawn(args);
-    if (pid < 0) return -1;
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+// Runs a program to its end; its exit code, -1 when it could not be started
+// or did not end normally.
+int Run(const std::vector<std::string>& args) { return kovtest::Run_Tool(args).exit_code; }
 
 // ---- 1. start-up to printed results ------------------------------------------------------------
 
@@ -264,37 +260,12 @@ void Use_German_Ec5()
     Nad_Publish_Blocks(&annex);
 }
 
-// A sill 120/180 and a strut 120/100 of C24 at 60 degrees, front step 30 mm,
-// bolt M12, service class 1; n combinations of growing strut force.
+// The example position with n combinations of growing strut force in place
+// of its two.
 void Example(NELU52_DATA& d, int n, int detailed = 0)
 {
     Use_German_Ec5();
-    d.set_defaults();
-    d.typ = 0;
-    d.balken_b = 120.0;
-    d.balken_hG = 180.0;
-    d.balken_hD = 100.0;
-    d.balken_tv1 = 30.0;
-    d.balken_tv2 = 30.0;
-    d.gamma = 60.0;
-    d.strebe_leff = 2000.0;
-    d.holzart_sw = 0;
-    d.holzguete_sw = 5;
-    d.holzart_st = 0;
-    d.holzguete_st = 5;
-    d.st_wie_sw = 1;
-    d.mit_kh_sw = 1;
-    d.mit_kh_st = 1;
-    d.nkl = 1;
-    d.nw_biegung = 1;
-    d.nw_schub = 1;
-    d.nw_strebe = 1;
-    d.querschnittsschwaechung = 1;
-    d.lagesicherung_bolzen = 1;
-    d.d_bolzen = 12.0;
-    d.graf_breite = 17.0;
-    d.graf_hoehe = 12.0;
-    d.nk_zov = 2;
+    kovtest::Example_Position(d, 0);
     d.ausfuehrlich = detailed;
     d.lasten.clear();
     for (int i = 0; i < n; ++i) {
@@ -349,15 +320,7 @@ void BM_CalcBase(benchmark::State& state)
 
 // ---- 3. the print path (list and plot file) ----------------------------------------------------
 
-void Reset_Writers()
-{
-    Oli_Para_Reset();
-    Oli_Reset_Layout();
-    Oli_Reset_Headings();
-    Oli_Reset_Tables();
-    Oli_Graphic_Reset();
-    Oli_Set_Level(338);
-}
+using kovtest::Reset_Writers;
 
 bool Set_Position()
 {

@@ -12,7 +12,7 @@
 #include "app/nelu52data.h"
 #include "nad/nadactive.h"
 #include "nad/nadfile.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace apptest {
 

@@ -9,7 +9,7 @@
 
 #include "app/nelu52data.h"
 #include "app_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 #include "test_support/annex/scopedannex.h"
 
 namespace {

@@ -6,19 +6,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "app/nelu52start.h"
 #include "app_fixture.h"
 #include "output/iolilist.h"
 #include "platform/kovhost.h"
-
-extern char** environ;
+#include "test_support/runtool.h"
 
 namespace {
 
@@ -133,54 +129,28 @@ struct ProgramRun {
     std::string out, err;
 };
 
-ProgramRun Start(const std::vector<std::string>& args, const std::vector<std::string>& env, const std::string& folder,
+// The program with the arguments, the environment of the test without the
+// host's position variables and the dropped ones, and env added.
+ProgramRun Start(const std::vector<std::string>& args, const std::vector<std::string>& env,
                  const std::vector<std::string>& drop = {})
 {
-    ProgramRun r;
-    const std::string program = std::string(KOV_BINARY_DIR) + "/app/nelu52";
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    std::vector<std::string> envs;
-    for (char** e = environ; *e; ++e) {
-        const std::string s(*e);
-        if (s.rfind("KOV_CUROB_PRIVAT_DATAPATH=", 0) == 0 || s.rfind("_KOV_CWD_=", 0) == 0) continue;
-        bool dropped = false;
-        for (const std::string& d : drop)
-            if (s.rfind(d + "=", 0) == 0) dropped = true;
-        if (dropped) continue;
-        envs.push_back(s);
-    }
-    for (const std::string& e : env) envs.push_back(e);
-    std::vector<char*> envp;
-    for (std::string& e : envs) envp.push_back(&e[0]);
-    envp.push_back(nullptr);
-
-    const std::string out = folder + "/../stdout", err = folder + "/../stderr";
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addopen(&fa, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&fa, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid;
-    if (posix_spawn(&pid, program.c_str(), &fa, nullptr, argv.data(), envp.data()) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&fa);
-    r.out = Slurp(out);
-    r.err = Slurp(err);
-    return r;
+    std::vector<std::string> argv{std::string(KOV_BINARY_DIR) + "/app/nelu52"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    kovtest::ToolOptions o;
+    o.unset = {"KOV_CUROB_PRIVAT_DATAPATH", "_KOV_CWD_"};
+    o.unset.insert(o.unset.end(), drop.begin(), drop.end());
+    o.set = env;
+    kovtest::ToolRun r = kovtest::Run_Tool(argv, o);
+    return ProgramRun{r.exit_code, std::move(r.out), std::move(r.err)};
 }
 
 TEST(Program, ThreeArgumentsPrintTheUsage)
 {
     apptest::Workdir dir;
-    const ProgramRun r = Start({"ABC", "0", "7"}, {}, dir.pos());
+    const ProgramRun r = Start({"ABC", "0", "7"}, {});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "usage: " + std::string(KOV_BINARY_DIR) + "/app/nelu52 Bauteilkennung Icon-Id File-Id Pos-Id\n");
-    const ProgramRun s = Start({"ABCDEFGHIJKLMNOP", "0", "7", "1"}, {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos()}, dir.pos());
+    const ProgramRun s = Start({"ABCDEFGHIJKLMNOP", "0", "7", "1"}, {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos()});
     EXPECT_EQ(s.code, 0);
     EXPECT_EQ(s.out.rfind("usage: ", 0), 0u);
 }
@@ -188,7 +158,7 @@ TEST(Program, ThreeArgumentsPrintTheUsage)
 TEST(Program, IncompleteInstallationStops)
 {
     apptest::Workdir dir;
-    const ProgramRun r = Start({"ABC", "0", "7", "1"}, {"_KOV_CWD_=" + dir.pos()}, dir.pos());
+    const ProgramRun r = Start({"ABC", "0", "7", "1"}, {"_KOV_CWD_=" + dir.pos()});
     EXPECT_NE(r.code, 0);
     EXPECT_NE(r.code, 1);
     EXPECT_NE(r.err.find("ABBRUCH"), std::string::npos) << r.err;
@@ -217,8 +187,8 @@ TEST(Program, MissingDataFolderStopsWithOneMessage)
         SCOPED_TRACE(c.what);
         std::vector<std::string> env = host;
         env.insert(env.end(), c.env.begin(), c.env.end());
-        const ProgramRun r = Start({"VERSATZ", "0", "1", "1"}, env, dir.pos(),
-                                   {"DATA", "XDG_RUNTIME_DIR", "LC_ALL", "LC_CTYPE", "LANG"});
+        const ProgramRun r =
+            Start({"VERSATZ", "0", "1", "1"}, env, {"DATA", "XDG_RUNTIME_DIR", "LC_ALL", "LC_CTYPE", "LANG"});
         EXPECT_EQ(r.code, 2);
         EXPECT_EQ(r.out, "");
         // One message, in UTF-8 as the terminal's locale says, and no other line.
@@ -240,7 +210,7 @@ TEST(Program, BatchRunPrintsOnlyTheResults)
     const ProgramRun r =
         Start({"VERSATZ", "0", "1", "1"},
               {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos(), "DRAM=" + dir.root() + "/neu"},
-              dir.pos(), {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "KOV_UI_MODE", "XDG_RUNTIME_DIR", "DRAM"});
+              {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "KOV_UI_MODE", "XDG_RUNTIME_DIR", "DRAM"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out.find("Safeguard"), std::string::npos);
@@ -258,7 +228,7 @@ TEST_P(ProgramOnExample, FourArgumentsRunThePosition)
     for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
         std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
     const ProgramRun r = Start({"VERSATZ", "0", "1", "1"},
-                        {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos()}, dir.pos(), GetParam());
+                               {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos()}, GetParam());
     EXPECT_EQ(r.code, 1) << r.err;
     EXPECT_NE(r.out.find("Position 12: Strebenanschluß an Fußpfette, Achse B"), std::string::npos) << r.out;
     // Utilisations of the example worked out by hand (C24, 140/200 sill,
@@ -291,9 +261,8 @@ TEST(Program, BatchRunTakesTheKmodOfTheClassAsTheFormDoes)
     ASSERT_NE(at, std::string::npos);
     inp.replace(at, row.size(), "42 0 2.8 14 0 14 2.8 3 0.5\n");
     ASSERT_TRUE(apptest::Spill(dir.file("VERSATZ_01.inp"), inp));
-    const ProgramRun r = Start({"VERSATZ", "0", "1", "1"},
-                               {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos(), "KOV_UI_MODE=batch"},
-                               dir.pos());
+    const ProgramRun r = Start({"VERSATZ", "0", "1", "1"}, {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(),
+                                                            "_KOV_CWD_=" + dir.pos(), "KOV_UI_MODE=batch"});
     EXPECT_EQ(r.code, 1) << r.err;
     EXPECT_NE(r.out.find("Versatz: 82.37 %"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Querkraft der Schwelle: 78.77 %"), std::string::npos) << r.out;
@@ -324,9 +293,8 @@ TEST(Program, BatchRunRefusesADamagedInputFile)
         for (const char* f : {"VERSATZ_01.txt", "VERSATZ_01.nad"})
             std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
         ASSERT_TRUE(apptest::Spill(dir.file("VERSATZ_01.inp"), c.bytes));
-        const ProgramRun r = Start(
-            {"VERSATZ", "0", "1", "1"},
-            {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos(), "KOV_UI_MODE=batch"}, dir.pos());
+        const ProgramRun r = Start({"VERSATZ", "0", "1", "1"}, {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(),
+                                                                "_KOV_CWD_=" + dir.pos(), "KOV_UI_MODE=batch"});
         EXPECT_EQ(r.code, 3) << c.what << r.err;
         EXPECT_NE(r.err.find("Die Eingabedatei VERSATZ_01.inp ist beschädigt; es wird nicht gerechnet"),
                   std::string::npos)

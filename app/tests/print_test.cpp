@@ -11,7 +11,7 @@
 #include "app/tests/print_fixture.h"
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 #include "test_support/annex/scopedannex.h"
 
 using printtest::Count;

@@ -13,7 +13,7 @@
 #include "app/tests/print_fixture.h"
 #include "platform/kovcp.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 using printtest::Count;
 

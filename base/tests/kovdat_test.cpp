@@ -5,7 +5,7 @@
 #include "base/kovmsg.h"
 #include "platform/kovlocale.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 #include <gtest/gtest.h>
 

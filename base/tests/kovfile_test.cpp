@@ -1,5 +1,5 @@
 #include "base/kovfile.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 #include <gtest/gtest.h>
 

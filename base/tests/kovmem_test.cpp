@@ -1,6 +1,6 @@
 #include "base/kovmem.h"
 #include "base/kovmsg.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 #include <gtest/gtest.h>
 

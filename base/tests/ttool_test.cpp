@@ -1,6 +1,6 @@
 #include "base/ttool.h"
 #include "platform/kovsheet.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 #include <gtest/gtest.h>
 

@@ -6,29 +6,19 @@
 // the cross layer 12 * 12 / 1224 = 0.1176 N/mm2 against 0.8 / 1.3).
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "platform/tests/kovtestutil.h"
-
-extern char** environ;
+#include "test_support/kovtestutil.h"
+#include "test_support/runtool.h"
 
 namespace {
 
-struct ToolRun {
-    int exit_code = -1;
-    std::string out, err;
-};
+using kovtest::ToolRun;
 
-// Runs a tool of the build with the arguments, its output into files.
 // The installation data that cltcheck reads its annex from; no DRAM, so that
 // nothing of the annex library's housekeeping may reach the output.
 std::string DataDir()
@@ -36,32 +26,20 @@ std::string DataDir()
     return std::string(KOV_SOURCE_DIR) + "/data";
 }
 
+// Runs a tool of the build with the arguments in a folder of the test's own.
 ToolRun RunTool(const std::string& tool, const std::vector<std::string>& args, const std::string& dir,
                 bool with_data = true)
 {
-    kovtest::ScopedEnv env("DATA", with_data ? DataDir().c_str() : nullptr);
-    env.set("DRAM", nullptr);
-    ToolRun r;
-    const std::string exe = std::string(KOV_TOOLS_DIR) + "/" + tool;
-    const std::string out = dir + "/out.txt", err = dir + "/err.txt";
-    std::vector<std::string> all{exe};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : all) argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addopen(&fa, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&fa, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid;
-    const int rc = posix_spawn(&pid, exe.c_str(), &fa, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&fa);
-    if (rc != 0) return r;
-    int status = 0;
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) r.exit_code = WEXITSTATUS(status);
-    r.out = kovtest::read_file(out);
-    r.err = kovtest::read_file(err);
-    return r;
+    kovtest::ToolOptions o;
+    o.folder = dir;
+    o.unset = {"DRAM"};
+    if (with_data)
+        o.set = {"DATA=" + DataDir()};
+    else
+        o.unset.push_back("DATA");
+    std::vector<std::string> argv{kovtest::tool_path(tool)};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return kovtest::Run_Tool(argv, o);
 }
 
 std::vector<std::string> Lines(const std::string& text)

@@ -16,7 +16,7 @@
 #include "clt/cltplate.h"
 #include "clt/cltstiffness.h"
 #include "clt/tests/clt_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

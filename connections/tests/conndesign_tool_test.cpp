@@ -2,9 +2,6 @@
 // worked examples, and its exit codes.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -14,8 +11,7 @@
 #include <vector>
 
 #include "connections/connfields.h"
-
-extern char** environ;
+#include "test_support/runtool.h"
 
 namespace {
 
@@ -23,37 +19,14 @@ namespace {
 // *out, its standard error in *err when given.
 int Run_Program(const char* name, std::vector<std::string> args, std::string* out, std::string* err = nullptr)
 {
-    const std::string tool = std::string(KOV_TOOLS_DIR) + "/" + name;
-    const std::string capture = std::string(KOV_BINARY_DIR) + "/conndesign_test_" + std::to_string(getpid()) + ".out";
-    const std::string capture_err = capture + ".err";
-    args.insert(args.begin(), tool);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, capture_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    pid_t pid = 0;
-    const int started = posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (started != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    auto slurp = [](const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    };
-    *out = slurp(capture);
-    if (err) *err = slurp(capture_err);
-    unlink(capture.c_str());
-    unlink(capture_err.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    args.insert(args.begin(), kovtest::tool_path(name));
+    const kovtest::ToolRun r = kovtest::Run_Tool(args);
+    *out = r.out;
+    if (err) *err = r.err;
+    return r.exit_code;
 }
 
-int Run_Tool(std::vector<std::string> args, std::string* out, std::string* err = nullptr)
+int Run_Conndesign(std::vector<std::string> args, std::string* out, std::string* err = nullptr)
 {
     return Run_Program("conndesign", std::move(args), out, err);
 }
@@ -86,7 +59,7 @@ bool Has(const std::string& out, const std::string& line) { return out.find(line
 TEST(ConnDesignTool, BoltUnderTheGermanAnnex)
 {
     std::string out;
-    ASSERT_EQ(Run_Tool({"--rules", "de", Sample("bolt_m12.txt")}, &out), 0) << out;
+    ASSERT_EQ(Run_Conndesign({"--rules", "de", Sample("bolt_m12.txt")}, &out), 0) << out;
     EXPECT_TRUE(Has(out, "rules = de"));
     EXPECT_TRUE(Has(out, "fvk = 6747.320 N")) << out;
     EXPECT_TRUE(Has(out, "fvd = 4152.197 N")) << out;
@@ -100,7 +73,7 @@ TEST(ConnDesignTool, BoltUnderTheGermanAnnex)
 TEST(ConnDesignTool, NailWithoutAnnexAndItsMessages)
 {
     std::string out;
-    ASSERT_EQ(Run_Tool({"--rules", "din", Sample("nail_din.txt")}, &out), 0) << out;
+    ASSERT_EQ(Run_Conndesign({"--rules", "din", Sample("nail_din.txt")}, &out), 0) << out;
     EXPECT_TRUE(Has(out, "fvk = 1001.132 N")) << out;
     EXPECT_TRUE(Has(out, "gamma_m = 1.100")) << out;
     EXPECT_TRUE(Has(out, "fvd = 728.096 N")) << out;
@@ -110,7 +83,7 @@ TEST(ConnDesignTool, NailWithoutAnnexAndItsMessages)
 TEST(ConnDesignTool, AxialEntryAndExitCodes)
 {
     std::string out;
-    ASSERT_EQ(Run_Tool({"--rules", "de", "--axial", Sample("screw_axial.txt")}, &out), 0) << out;
+    ASSERT_EQ(Run_Conndesign({"--rules", "de", "--axial", Sample("screw_axial.txt")}, &out), 0) << out;
     EXPECT_TRUE(Has(out, "faxk = 1440.600 N")) << out;
     EXPECT_TRUE(Has(out, "faxd = 886.523 N")) << out;
 
@@ -121,20 +94,20 @@ TEST(ConnDesignTool, AxialEntryAndExitCodes)
         std::ofstream o(thin);
         o << in.rdbuf() << "t1 = 40\n";
     }
-    EXPECT_EQ(Run_Tool({thin}, &out), 2);
+    EXPECT_EQ(Run_Conndesign({thin}, &out), 2);
     EXPECT_TRUE(Has(out, "stopped = 14 Seitenholz zu dünn, Spaltgefahr gem. Gl. (218)")) << out;
     // a bad description: fields missing, unknown field
     {
         std::ofstream o(thin);
         o << "type = 0\nd = 4,5\n";
     }
-    EXPECT_EQ(Run_Tool({thin}, &out), 1);
+    EXPECT_EQ(Run_Conndesign({thin}, &out), 1);
     {
         std::ofstream o(thin);
         o << "colour = 3\n";
     }
-    EXPECT_EQ(Run_Tool({thin}, &out), 1);
-    EXPECT_EQ(Run_Tool({"--rules", "xx", thin}, &out), 1);
+    EXPECT_EQ(Run_Conndesign({thin}, &out), 1);
+    EXPECT_EQ(Run_Conndesign({"--rules", "xx", thin}, &out), 1);
     unlink(thin.c_str());
 }
 
@@ -142,7 +115,7 @@ TEST(ConnDesignTool, OutputListOfTheResults)
 {
     const std::string oli = std::string(KOV_BINARY_DIR) + "/conndesign_test_" + std::to_string(getpid()) + ".oli";
     std::string out;
-    ASSERT_EQ(Run_Tool({"--rules", "de", "--oli", oli, Sample("bolt_m12.txt")}, &out), 0) << out;
+    ASSERT_EQ(Run_Conndesign({"--rules", "de", "--oli", oli, Sample("bolt_m12.txt")}, &out), 0) << out;
     const std::string list = Slurp(oli);
     // Heading in code page 850 (0x94 is the o-umlaut), the input as a table with
     // its symbols (0xCE\ starts a subscript, 0xCE r ends it), the results with
@@ -169,14 +142,14 @@ TEST(ConnDesignTool, OutputListOfTheResults)
     unlink(oli.c_str());
 
     // A list that cannot be written is an error, and the results are still printed.
-    EXPECT_EQ(Run_Tool({"--rules", "de", "--oli", "/nonexistent-dir/x.oli", Sample("bolt_m12.txt")}, &out), 1);
+    EXPECT_EQ(Run_Conndesign({"--rules", "de", "--oli", "/nonexistent-dir/x.oli", Sample("bolt_m12.txt")}, &out), 1);
     EXPECT_NE(out.find("fvk = 6747.320 N"), std::string::npos);
 }
 
 TEST(ConnDesignTool, HelpNamesEveryField)
 {
     std::string out, err;
-    ASSERT_EQ(Run_Tool({"--help"}, &out), 0);
+    ASSERT_EQ(Run_Conndesign({"--help"}, &out), 0);
     int count = 0;
     const ConnField* fields = Conn_Fields(&count);
     ASSERT_GT(count, 60);
@@ -186,7 +159,7 @@ TEST(ConnDesignTool, HelpNamesEveryField)
                              "5 C24", "Dezimalkomma"})
         EXPECT_NE(out.find(text), std::string::npos) << text;
     // without a description: the help on standard error and exit code 1
-    EXPECT_EQ(Run_Tool({}, &out, &err), 1);
+    EXPECT_EQ(Run_Conndesign({}, &out, &err), 1);
     EXPECT_NE(err.find("keine Beschreibung angegeben"), std::string::npos) << err;
     EXPECT_NE(err.find("  t2 [mm]"), std::string::npos);
 }
@@ -198,7 +171,7 @@ TEST(ConnDesignTool, DescriptionFaultsAreNamed)
     // the decimal comma gives the same design as the point
     {
         Description comma(bolt + "t1 = 50,0\nd = 12,0\n");
-        ASSERT_EQ(Run_Tool({"--rules", "de", comma.path}, &out), 0) << out;
+        ASSERT_EQ(Run_Conndesign({"--rules", "de", comma.path}, &out), 0) << out;
         EXPECT_TRUE(Has(out, "fvk = 6747.320 N")) << out;
     }
     const struct {
@@ -212,13 +185,13 @@ TEST(ConnDesignTool, DescriptionFaultsAreNamed)
     };
     for (const auto& c : cases) {
         Description d(c.text);
-        EXPECT_EQ(Run_Tool({d.path}, &out, &err), 1) << c.message;
+        EXPECT_EQ(Run_Conndesign({d.path}, &out, &err), 1) << c.message;
         EXPECT_NE(err.find(d.path + ": " + c.message), std::string::npos) << err;
     }
     // a folder and a missing file are refused by name
-    EXPECT_EQ(Run_Tool({KOV_BINARY_DIR}, &out, &err), 1);
+    EXPECT_EQ(Run_Conndesign({KOV_BINARY_DIR}, &out, &err), 1);
     EXPECT_NE(err.find(std::string(KOV_BINARY_DIR) + " ist keine Datei"), std::string::npos) << err;
-    EXPECT_EQ(Run_Tool({"/nonexistent-dir/x.txt"}, &out, &err), 1);
+    EXPECT_EQ(Run_Conndesign({"/nonexistent-dir/x.txt"}, &out, &err), 1);
     EXPECT_NE(err.find("/nonexistent-dir/x.txt nicht lesbar"), std::string::npos) << err;
 }
 
@@ -245,7 +218,7 @@ TEST(ConnDesignTool, NonsenseIsRefused)
         for (const char* rules : {"din", "de"}) {
             Description d(bolt + c.extra);
             std::string out;
-            EXPECT_EQ(Run_Tool({"--rules", rules, d.path}, &out), 2) << c.extra << out;
+            EXPECT_EQ(Run_Conndesign({"--rules", rules, d.path}, &out), 2) << c.extra << out;
             EXPECT_NE(out.find(c.stopped), std::string::npos) << c.extra << out;
             EXPECT_EQ(out.find("nan"), std::string::npos) << out;
             EXPECT_EQ(out.find("fvk"), std::string::npos) << out;
@@ -264,18 +237,18 @@ TEST(ConnDesignTool, ConnectorFromTheCatalogue)
                         "gamma_m1 = 1,3\ngamma_m2 = 1,3\n",
                         "c26");
     std::string out, err;
-    ASSERT_EQ(Run_Tool({"--rules", "de", d.path}, &out, &err), 0) << out << err;
+    ASSERT_EQ(Run_Conndesign({"--rules", "de", d.path}, &out, &err), 0) << out << err;
     EXPECT_TRUE(Has(out, "fvk_connector = 6363.961 N")) << out;
     // without the catalogue the connector is refused, not designed as 0
     setenv("KOV_CUROB_PRIVAT_DATAPATH", "/nonexistent-dir", 1);
-    EXPECT_EQ(Run_Tool({"--rules", "de", d.path}, &out, &err), 1);
+    EXPECT_EQ(Run_Conndesign({"--rules", "de", d.path}, &out, &err), 1);
     unsetenv("KOV_CUROB_PRIVAT_DATAPATH");
     EXPECT_NE(err.find("Katalog ec5_schduebel_c1.dat im Ordner /nonexistent-dir nicht lesbar"), std::string::npos)
         << err;
     EXPECT_EQ(out.find("fvk_connector"), std::string::npos);
     // a product the catalogue does not hold
     const Description far(Slurp(d.path) + "product = 7\n", "c26far");
-    EXPECT_EQ(Run_Tool({"--rules", "de", far.path}, &out, &err), 2);
+    EXPECT_EQ(Run_Conndesign({"--rules", "de", far.path}, &out, &err), 2);
     EXPECT_NE(out.find("stopped = 2012 product: Produkt des Dübels besonderer Bauart ist nicht im geladenen Katalog"),
               std::string::npos)
         << out;

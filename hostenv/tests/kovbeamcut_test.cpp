@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "hostenv/kovexputil.h"
@@ -12,7 +13,8 @@
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
+#include "test_support/runtool.h"
 #include "tool_fixture.h"
 
 namespace {
@@ -286,8 +288,11 @@ protected:
         ASSERT_FALSE(dir.empty());
         temp = dir + "/temp";
         exec = dir + "/exec";
-        std::string cmd = "mkdir -p '" + temp + "' '" + exec + "'";
-        ASSERT_EQ(std::system(cmd.c_str()), 0);
+        std::error_code ec;
+        std::filesystem::create_directories(temp, ec);
+        ASSERT_FALSE(ec) << temp;
+        std::filesystem::create_directories(exec, ec);
+        ASSERT_FALSE(ec) << exec;
         env.set("TEMP", temp);
         env.set("EXEC", exec);
         env.set("KOV_TOOL_HOLD_MS", "100");
@@ -427,8 +432,9 @@ TEST_F(BeamCutImport, OpenToolWindowRefusesAndDeletesTheUnpackedExchangeFile)
     if (!exists("/usr/bin/7za")) GTEST_SKIP() << "7za is not installed";
     Tool_Link(exec, "Krawahl", "Krawahl");
     write_file(dir + "/AAAA.EX2", "packed exchange\n");
-    const std::string cmd = "cd '" + dir + "' && 7za a -bd packed.7z AAAA.EX2 > /dev/null";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    kovtest::ToolOptions in_dir;
+    in_dir.folder = dir;
+    ASSERT_EQ(kovtest::Run_Tool({"7za", "a", "-bd", "packed.7z", "AAAA.EX2"}, in_dir).exit_code, 0);
     component.packed = 1;
     std::snprintf(component.archive, sizeof component.archive, "%s/packed.7z", dir.c_str());
     ASSERT_TRUE(KOVRegisterWindow(kTitle()));
@@ -454,8 +460,9 @@ TEST_F(BeamCutImport, PackedComponentIsUnpackedForTheTool)
     if (!exists("/usr/bin/7za")) GTEST_SKIP() << "7za is not installed";
     Tool_Link(exec, "Krawahl", "Krawahl");
     write_file(dir + "/AAAA.EX2", "packed exchange\n");
-    const std::string cmd = "cd '" + dir + "' && 7za a -bd packed.7z AAAA.EX2 > /dev/null";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    kovtest::ToolOptions in_dir;
+    in_dir.folder = dir;
+    ASSERT_EQ(kovtest::Run_Tool({"7za", "a", "-bd", "packed.7z", "AAAA.EX2"}, in_dir).exit_code, 0);
     component.packed = 1;
     std::snprintf(component.archive, sizeof component.archive, "%s/packed.7z", dir.c_str());
     write_file(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));

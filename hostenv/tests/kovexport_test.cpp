@@ -5,8 +5,8 @@
 
 #include "base/ptrarr.h"
 #include "hostenv/kovexport.h"
-#include "test_support/kxp_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
+#include "test_support/kxp/kxp_fixture.h"
 
 using kovtest::MemFile;
 

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "hostenv/kovexputil.h"
-#include "test_support/kxp_fixture.h"
+#include "test_support/kxp/kxp_fixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "hostenv/kovparam.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 using kovtest::MemFile;
 

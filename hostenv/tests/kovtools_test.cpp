@@ -5,16 +5,18 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <thread>
 
 #include <signal.h>
 
 #include "platform/kovcp.h"
-#include "platform/kovscreen.h"
 #include "platform/kovhost.h"
+#include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
+#include "test_support/runtool.h"
 #include "tool_fixture.h"
 
 namespace {
@@ -36,8 +38,11 @@ protected:
         ASSERT_FALSE(dir.empty());
         temp = dir + "/temp";
         exec = dir + "/exec";
-        const std::string cmd = "mkdir -p '" + temp + "' '" + exec + "'";
-        ASSERT_EQ(std::system(cmd.c_str()), 0);
+        std::error_code ec;
+        std::filesystem::create_directories(temp, ec);
+        ASSERT_FALSE(ec) << temp;
+        std::filesystem::create_directories(exec, ec);
+        ASSERT_FALSE(ec) << exec;
         env.set("TEMP", temp);
         env.set("EXEC", exec);
         env.set("KOV_TOOL_HOLD_MS", "100");
@@ -85,10 +90,15 @@ TEST_F(KovTools, UnpacksAMemberOfARealArchive)
     if (!have_7za()) GTEST_SKIP() << "7za is not installed";
     const std::string bytes = std::string("EX2 \xAE" "Binder\xAF\n\x01\x02\xFF", 15);
     const std::string src = dir + "/src";
-    ASSERT_EQ(std::system(("mkdir -p '" + src + "' '" + dir + "/out dir'").c_str()), 0);
+    std::error_code ec;
+    std::filesystem::create_directories(src, ec);
+    std::filesystem::create_directories(dir + "/out dir", ec);
+    ASSERT_FALSE(ec);
     write_file(src + "/AAAA.EX2", bytes);
     write_file(src + "/OTHER.TXT", "other");
-    ASSERT_EQ(std::system(("cd '" + src + "' && 7za a -bd ../comp.7z AAAA.EX2 OTHER.TXT > /dev/null").c_str()), 0);
+    kovtest::ToolOptions in_src;
+    in_src.folder = src;
+    ASSERT_EQ(kovtest::Run_Tool({"7za", "a", "-bd", "../comp.7z", "AAAA.EX2", "OTHER.TXT"}, in_src).exit_code, 0);
 
     setMouseCursor(2);
     Kov_Script_Clear_Log();

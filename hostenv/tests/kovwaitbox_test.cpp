@@ -11,7 +11,7 @@
 #include "hostenv/kovtools.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tool_fixture.h"
 
-#include "test_support/kxp_fixture.h"
+#include "test_support/kxp/kxp_fixture.h"
 
 #include <cstdio>
 

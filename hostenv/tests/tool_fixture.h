@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the tests that start the stand-in host tools: a folder of tools
 // for EXEC and a virtual clock for the waits (folders, files and the
-// environment through "platform/tests/kovtestutil.h").
+// environment through "test_support/kovtestutil.h").
 #include <cstdint>
 #include <string>
 

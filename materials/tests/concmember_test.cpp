@@ -9,19 +9,19 @@
 #include <functional>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "base/kovdat.h"
 #include "base/kovmsg.h"
 #include "materials/concmember.h"
+#include "materials/tests/datfile_fixture.h"
 #include "nad/nadlist.h"
 #include "nad/nadselect.h"
-#include "output/ioliwrt.h"
 #include "nad/tests/nadenv_fixture.h"
+#include "output/ioliwrt.h"
 #include "platform/kovreplace.h"
-#include "materials/tests/datfile_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
+#include "test_support/runtool.h"
 
 namespace {
 
@@ -489,9 +489,9 @@ TEST(ConcreteMemberOli, EurocodeFullPage)
     const std::string tool = std::string(KOV_TOOLS_DIR) + "/olirender";
     if (::access(tool.c_str(), X_OK) != 0) GTEST_SKIP() << "olirender not built";
     const std::string d = Artefact_Dir();
-    const std::string cmd = tool + " --page 1 '" + d + "/concmember_ec.golden' '" + d + "/concmember_ec.png'";
-    const int rc = std::system((cmd + " >/dev/null 2>&1").c_str());
-    EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << cmd;
+    const kovtest::ToolRun r =
+        kovtest::Run_Tool({tool, "--page", "1", d + "/concmember_ec.golden", d + "/concmember_ec.png"});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_TRUE(kovtest::exists(d + "/concmember_ec.png"));
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "materials/concrete.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 
 #include "base/kovdat.h"
 #include "materials/concrete.h"
-#include "platform/kovreplace.h"
 #include "materials/tests/datfile_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "platform/kovreplace.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "base/kovdat.h"
 #include "platform/kovreplace.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace mattest {
 

@@ -9,7 +9,7 @@
 
 #include "nad/nadec0.h"
 #include "nadrec_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 using kovtest::contents;
 using kovtest::stream_of;

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "nad/nadec1.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "nad/nadec2.h"
 #include "nad/nadtitle.h"
 #include "platform/kovlocale.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

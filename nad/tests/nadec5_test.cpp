@@ -7,7 +7,7 @@
 
 #include "nad/nadec5.h"
 #include "nadrec_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 using kovtest::contents;
 using kovtest::rest_of;

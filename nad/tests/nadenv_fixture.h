@@ -11,7 +11,7 @@
 #include "nad/nadlist.h"
 #include "nad/nadprog.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace nadtest {
 

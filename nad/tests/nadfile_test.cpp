@@ -14,10 +14,10 @@
 #include <string>
 
 #include "nad/nadfile.h"
+#include "nad/nadsupplied.h"
 #include "nadenv_fixture.h"
 #include "nadrec_fixture.h"
-#include "nad/nadsupplied.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 using kovtest::exists;
 using kovtest::FileSizeLimit;

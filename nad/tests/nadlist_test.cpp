@@ -15,10 +15,10 @@
 #include "base/kovtxt.h"
 #include "nad/nadactive.h"
 #include "nad/nadfile.h"
+#include "nad/nadsupplied.h"
 #include "nadenv_fixture.h"
 #include "nadrec_fixture.h"
-#include "nad/nadsupplied.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 using kovtest::exists;
 using kovtest::read_file;

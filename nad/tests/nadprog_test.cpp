@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 
 #include "nad/nadprog.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

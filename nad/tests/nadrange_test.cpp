@@ -20,7 +20,7 @@
 #include "nad/nadrange.h"
 #include "nad/tests/nadenv_fixture.h"
 #include "nad/tests/nadrec_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 using nadtest::AnnexEnv;
 using nadtest::CollectedMessages;

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the annex record tests: whole records with their blocks at the
 // recommended values, and running a check under a German process locale
-// (memory files through "platform/tests/kovtestutil.h").
+// (memory files through "test_support/kovtestutil.h").
 #include <gtest/gtest.h>
 
 #include <clocale>

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "nad/nadspool.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 using kovtest::rest_of;
 using kovtest::stream_of;

@@ -6,9 +6,6 @@
 // folder as argument) and commit data/NAD/*.NAD.
 #include <gtest/gtest.h>
 
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -18,9 +15,8 @@
 #include "nad/nadfile.h"
 #include "nad/nadsupplied.h"
 #include "nadrec_fixture.h"
-#include "platform/tests/kovtestutil.h"
-
-extern char** environ;
+#include "test_support/kovtestutil.h"
+#include "test_support/runtool.h"
 
 using nadtest::RecordBox;
 
@@ -65,17 +61,11 @@ void check_supplied(const char* file, void (*build)(NadRecord*))
 
 // Runs the tool nadsupplied of the build with the arguments; its exit code,
 // -1 when it could not be started.
-int run_nadsupplied(std::vector<std::string> args)
+int run_nadsupplied(const std::vector<std::string>& args)
 {
-    std::string exe = std::string(KOV_TOOLS_DIR) + "/nadsupplied";
-    std::vector<char*> argv{&exe[0]};
-    for (std::string& a : args) argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-    pid_t pid;
-    if (posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
+    std::vector<std::string> argv{kovtest::tool_path("nadsupplied")};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return kovtest::Run_Tool(argv).exit_code;
 }
 
 // Loads a supplied annex from the source tree's data folder.

@@ -13,7 +13,7 @@
 #include "output/iolidiag.h"
 #include "output/ioliplot.h"
 #include "output/tests/comp_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

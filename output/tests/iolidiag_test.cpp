@@ -16,7 +16,7 @@
 #include "output/ioliplot.h"
 #include "output/tests/comp_fixture.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "output/iolidim.h"
 #include "output/ioliplot.h"
 #include "output/tests/plot_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "base/kovfile.h"
 #include "oliwrt_fixture.h"
 #include "output/iolilist.h"
-#include "platform/kovscript.h"
 #include "platform/kovscreen.h"
+#include "platform/kovscript.h"
 #include "platform/olitable.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "output/iolipara.h"
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

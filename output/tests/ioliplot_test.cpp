@@ -7,7 +7,7 @@
 
 #include "output/ioliplot.h"
 #include "output/tests/plot_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "output/geo2d.h"
 #include "output/ioliplot.h"
 #include "output/tests/plot_fixture.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

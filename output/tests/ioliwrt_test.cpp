@@ -9,7 +9,7 @@
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
 #include "platform/kovlocale.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

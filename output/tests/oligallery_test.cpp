@@ -16,10 +16,10 @@
 #include "output/ioliins.h"
 #include "output/ioliplot.h"
 #include "output/kovcomment.h"
+#include "platform/gui/olirender.h"
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
-#include "platform/gui/olirender.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -22,13 +22,15 @@
 #include "oliwrt_fixture.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
+#include "platform/gui/olirender.h"
+#include "platform/gui/oliviewer.h"
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
 #include "platform/kovoli.h"
 #include "platform/kovscript.h"
-#include "platform/gui/olirender.h"
-#include "platform/gui/oliviewer.h"
+#include "test_support/kovtestutil.h"
 #include "test_support/pdftext.h"
+#include "test_support/runtool.h"
 
 namespace {
 
@@ -418,10 +420,10 @@ TEST(OliRender, PdfOutlineOfTheBookmarks)
     }
     EXPECT_EQ(entries, 1 + 1 + int(pages.bookmarks.size()));  // catalog, outline root, entries
     // Read back by poppler: chapters with their sections beneath.
-    const std::string xml = d + "/outline.xml";
-    if (std::system(("pdftohtml -xml -stdout -i -q '" + pdf + "' > '" + xml + "' 2>/dev/null").c_str()) != 0)
-        GTEST_SKIP() << "pdftohtml (poppler-utils) is not installed";
-    const std::string x = Oli_Read_Bytes(xml);
+    const kovtest::ToolRun html = kovtest::Run_Tool({"pdftohtml", "-xml", "-stdout", "-i", "-q", pdf});
+    if (html.exit_code != 0) GTEST_SKIP() << "pdftohtml (poppler-utils) is not installed";
+    const std::string& x = html.out;
+    kovtest::write_file(d + "/outline.xml", x); // for a look
     expect_in_order(x, {"<outline>", "<item page=\"1\">1. Eingabedaten</item>", "<outline>",
                         "<item page=\"1\">1.1. Material und Abmessungen</item>",
                         "<item page=\"1\">1.2. Lastfälle</item>", "</outline>",

@@ -6,7 +6,7 @@
 #include "output/iolipara.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 std::string Oli_Capture(const std::function<void(FILE*)>& body)
 {

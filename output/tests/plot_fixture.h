@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the graphics and plot tests: temporary files and the lines of
-// their bytes (the bytes through "platform/tests/kovtestutil.h").
+// their bytes (the bytes through "test_support/kovtestutil.h").
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "output/ioliplot.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 // A temporary file name that is removed again at the end of the test.
 struct TempPath {

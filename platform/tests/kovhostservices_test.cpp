@@ -16,12 +16,12 @@
 #include "platform/kovclock.h"
 #include "platform/kovfilefailure.h"
 #include "platform/kovgui.h"
-#include "platform/kovreplace.h"
 #include "platform/kovhelp.h"
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
+#include "platform/kovreplace.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

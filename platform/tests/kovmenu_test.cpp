@@ -9,7 +9,7 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "platform/kovhost.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 TEST(MessageWindow, BatchQuestionAnswersNoWithoutBlocking)
 {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "platform/kovnamedfile.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

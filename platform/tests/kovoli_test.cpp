@@ -10,7 +10,7 @@
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
 #include "platform/kovoli.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "platform/kovreplace.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/kovpicture.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/kovclock.h"
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "platform/kovscript.h"
 #include "platform/olitable.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
 #include "sheets/maskhover.h"
-#include "sheets/masktextbox.h"
 #include "sheets/maskstate.h"
+#include "sheets/masktextbox.h"
 #include "sheets/viewarea.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
 #include "sheets/mask.h"
 #include "sheets/maskelem.h"
 #include "sheets/maskstate.h"
 #include "sheets/msgpage.h"
 #include "sheets/tests/viewtest.h"
 #include "sheets/viewarea.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

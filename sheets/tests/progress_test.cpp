@@ -3,10 +3,10 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
 #include "sheets/progress.h"
 #include "sheets/scrgraph.h"
 #include "sheets/viewarea.h"
+#include "test_support/kovtestutil.h"
 
 #include <string>
 #include <vector>

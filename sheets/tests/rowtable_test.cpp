@@ -10,10 +10,10 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
 #include "sheets/rowtable.h"
 #include "sheets/viewarea.h"
 #include "sheets/viewevent.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

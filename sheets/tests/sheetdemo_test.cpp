@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "sheets/tests/toolrun.h"
+#include "test_support/runtool.h"
 
 namespace {
 
@@ -24,9 +24,24 @@ std::string artefact_dir()
     return d;
 }
 
-std::string tool() { return std::string(KOV_TOOLS_DIR) + "/sheetdemo"; }
+std::string tool() { return kovtest::tool_path("sheetdemo"); }
 
-using toolrun::run;
+// The demo with the arguments, a scripted user's answers taken from a file.
+kovtest::ToolRun scripted(const std::string& script)
+{
+    kovtest::ToolOptions o;
+    o.set = {"KOV_UI_MODE=scripted", "QT_QPA_PLATFORM=offscreen"};
+    return kovtest::Run_Tool({tool(), "--script", script}, o);
+}
+
+kovtest::ToolRun batch(const std::vector<std::string>& args)
+{
+    kovtest::ToolOptions o;
+    o.set = {"KOV_UI_MODE=batch"};
+    std::vector<std::string> argv{tool()};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return kovtest::Run_Tool(argv, o);
+}
 
 class SheetDemo : public testing::Test {
 protected:
@@ -54,11 +69,9 @@ TEST_F(SheetDemo, ScriptedUserEditsAndConfirms)
              "in 40 78\n"
              "click 200\n";
     }
-    int code = -1;
-    const std::string out = run("KOV_UI_MODE=scripted QT_QPA_PLATFORM=offscreen '" + tool() + "' --script '" + script +
-                                    "' 2>/dev/null",
-                                &code);
-    EXPECT_EQ(code, 0) << out;
+    const kovtest::ToolRun r = scripted(script);
+    const std::string& out = r.out;
+    EXPECT_EQ(r.exit_code, 0) << out;
     EXPECT_EQ(out, "confirmed\n"
                    "length_m=3.2000\n"
                    "count=4\n"
@@ -77,7 +90,6 @@ TEST_F(SheetDemo, ScriptedUserEditsAndConfirms)
 TEST_F(SheetDemo, PointsOffTheScreenAreRefusedAndTheRestRuns)
 {
     const std::string script = artefact_dir() + "/far.script";
-    const std::string err = artefact_dir() + "/far.err";
     {
         std::ofstream f(script);
         // Coordinates at the ends of the int range (which once overflowed
@@ -89,13 +101,11 @@ TEST_F(SheetDemo, PointsOffTheScreenAreRefusedAndTheRestRuns)
              "type 3200\n"
              "click 200\n";
     }
-    int code = -1;
-    const std::string out =
-        run("KOV_UI_MODE=scripted QT_QPA_PLATFORM=offscreen '" + tool() + "' --script '" + script + "' 2>'" + err + "'",
-            &code);
-    EXPECT_EQ(code, 0) << out;
+    const kovtest::ToolRun r = scripted(script);
+    const std::string& out = r.out;
+    EXPECT_EQ(r.exit_code, 0) << out;
     EXPECT_EQ(out.substr(0, out.find('\n', out.find("length_m"))), "confirmed\nlength_m=3.2000");
-    std::ifstream in(err);
+    std::istringstream in(r.err);
     std::string line;
     std::vector<std::string> refused;
     while (std::getline(in, line))
@@ -108,28 +118,28 @@ TEST_F(SheetDemo, PointsOffTheScreenAreRefusedAndTheRestRuns)
 
 TEST_F(SheetDemo, BatchCancels)
 {
-    int code = -1;
-    const std::string out = run("KOV_UI_MODE=batch '" + tool() + "' 2>/dev/null", &code);
-    EXPECT_EQ(code, 1);
-    EXPECT_EQ(out, "cancelled\n");
-    EXPECT_EQ(run("KOV_UI_MODE=batch '" + tool() + "' --bogus 2>/dev/null", &code), "");
-    EXPECT_EQ(code, 2);
+    const kovtest::ToolRun r = batch({});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, "cancelled\n");
+    const kovtest::ToolRun bogus = batch({"--bogus"});
+    EXPECT_EQ(bogus.out, "");
+    EXPECT_EQ(bogus.exit_code, 2);
 }
 
 TEST_F(SheetDemo, WindowUnderAVirtualDisplay)
 {
-    int code = -1;
-    run("command -v xvfb-run >/dev/null", &code);
-    if (code != 0) GTEST_SKIP() << "xvfb-run missing (scripts/setup.sh installs it)";
+    if (kovtest::Find_On_Path("xvfb-run").empty()) GTEST_SKIP() << "xvfb-run missing (scripts/setup.sh installs it)";
     const std::string png = artefact_dir() + "/sheetdemo.png";
     std::remove(png.c_str());
     // xvfb-run -a picks a free display number racily: another virtual display
     // started at the same moment can take it, and the demo then finds no
     // display. Such a start is tried again; the demo's own answer is not.
+    kovtest::ToolOptions o;
+    o.unset = {"QT_QPA_PLATFORM"};
+    o.set = {"ASAN_OPTIONS=detect_leaks=0", "KOV_UI_MODE=interactive"};
+    int code = -1;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        run("env -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 KOV_UI_MODE=interactive xvfb-run -a '" + tool() +
-                "' --shot '" + png + "' >/dev/null 2>&1",
-            &code);
+        code = kovtest::Run_Tool({"xvfb-run", "-a", tool(), "--shot", png}, o).exit_code;
         if (code == 1) break;
     }
     EXPECT_EQ(code, 1); // left as on Escape

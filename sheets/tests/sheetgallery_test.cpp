@@ -7,22 +7,22 @@
 #include <QString>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "sheets/tests/toolrun.h"
+#include "test_support/runtool.h"
 
 namespace {
 
-std::string tool() { return std::string(KOV_TOOLS_DIR) + "/sheetgallery"; }
+std::string tool() { return kovtest::tool_path("sheetgallery"); }
 
-using toolrun::run;
+using kovtest::Run_Tool;
 
 class SheetGallery : public testing::Test {
 protected:
@@ -34,9 +34,9 @@ protected:
 
 TEST_F(SheetGallery, EveryFamilyIsPhotographed)
 {
-    int code = -1;
-    const std::string list = run("'" + tool() + "' --list", &code);
-    ASSERT_EQ(code, 0);
+    const kovtest::ToolRun listed = Run_Tool({tool(), "--list"});
+    ASSERT_EQ(listed.exit_code, 0);
+    const std::string& list = listed.out;
     std::vector<std::string> names;
     std::istringstream in(list);
     for (std::string line; std::getline(in, line);) names.push_back(line.substr(0, line.find('\t')));
@@ -49,12 +49,14 @@ TEST_F(SheetGallery, EveryFamilyIsPhotographed)
     }
 
     const std::string dir = std::string(KOV_BINARY_DIR) + "/test-artefacts/sheetgallery";
-    run("rm -rf '" + dir + "'", &code);
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
     // The gallery needs no display: it takes its pictures from the screen's pixels.
-    const std::string out = run("QT_QPA_PLATFORM=offscreen '" + tool() + "' --out '" +
-                                    dir + "' 2>&1",
-                                &code);
-    EXPECT_EQ(code, 0) << out;
+    kovtest::ToolOptions offscreen;
+    offscreen.set = {"QT_QPA_PLATFORM=offscreen"};
+    const kovtest::ToolRun r = Run_Tool({tool(), "--out", dir}, offscreen);
+    const std::string out = r.out + r.err;
+    EXPECT_EQ(r.exit_code, 0) << out;
     EXPECT_EQ(out.find("sheetgallery:"), std::string::npos) << out;
     for (const std::string& n : names) {
         SCOPED_TRACE(n);
@@ -80,14 +82,12 @@ TEST_F(SheetGallery, EveryFamilyIsPhotographed)
 
 TEST_F(SheetGallery, UsageAndNoDisplay)
 {
-    int code = -1;
-    run("'" + tool() + "' --bogus 2>/dev/null", &code);
-    EXPECT_EQ(code, 2);
-    run("'" + tool() + "' 2>/dev/null", &code);
-    EXPECT_EQ(code, 2);
-    run("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen '" + tool() + "' --interactive 2>/dev/null",
-        &code);
-    EXPECT_EQ(code, 2);
+    EXPECT_EQ(Run_Tool({tool(), "--bogus"}).exit_code, 2);
+    EXPECT_EQ(Run_Tool({tool()}).exit_code, 2);
+    kovtest::ToolOptions no_display;
+    no_display.unset = {"DISPLAY", "WAYLAND_DISPLAY"};
+    no_display.set = {"QT_QPA_PLATFORM=offscreen"};
+    EXPECT_EQ(Run_Tool({tool(), "--interactive"}, no_display).exit_code, 2);
 }
 
 } // namespace

@@ -2,11 +2,11 @@
 
 #include "platform/kovhost.h"
 #include "platform/kovmenu.h"
-#include "platform/tests/kovtestutil.h"
-#include "sheets/texteditor.h"
 #include "sheets/tests/viewtest.h"
+#include "sheets/texteditor.h"
 #include "sheets/viewarea.h"
 #include "sheets/viewevent.h"
+#include "test_support/kovtestutil.h"
 
 #include <cstring>
 #include <string>

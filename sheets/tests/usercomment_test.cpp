@@ -6,10 +6,10 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
 #include "sheets/tests/viewtest.h"
 #include "sheets/usercomment.h"
 #include "sheets/viewarea.h"
+#include "test_support/kovtestutil.h"
 
 #include <cstring>
 #include <functional>

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "base/kovmem.h"
-#include "platform/tests/kovtestutil.h"
-#include "sheets/texteditor.h"
 #include "sheets/tests/viewtest.h"
+#include "sheets/texteditor.h"
 #include "sheets/viewarea.h"
+#include "test_support/kovtestutil.h"
 
 #include <cstdint>
 #include <cstring>

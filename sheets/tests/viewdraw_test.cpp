@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/tests/kovtestutil.h"
-#include "sheets/texteditor.h"
 #include "sheets/tests/viewtest.h"
+#include "sheets/texteditor.h"
 #include "sheets/viewarea.h"
+#include "test_support/kovtestutil.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/kovedit.h"
-#include "platform/tests/kovtestutil.h"
 #include "sheets/tests/viewtest.h"
 #include "sheets/viewarea.h"
 #include "sheets/viewevent.h"
+#include "test_support/kovtestutil.h"
 
 #include <cstdint>
 #include <cstring>

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "sheets/tests/toolrun.h"
+#include "test_support/runtool.h"
 
 namespace {
 
@@ -25,19 +25,21 @@ std::string artefact_dir()
 
 TEST(Waits, ReachTheScreenWhileTheCallerIsBusy)
 {
-    const std::string probe = std::string(KOV_TOOLS_DIR) + "/kovwaitprobe";
+    const std::string probe = kovtest::tool_path("kovwaitprobe");
     if (::access(probe.c_str(), X_OK) != 0) GTEST_SKIP() << "kovwaitprobe not built";
-    int code = -1;
-    toolrun::run("command -v xvfb-run >/dev/null", &code);
-    if (code != 0) GTEST_SKIP() << "xvfb-run missing (scripts/setup.sh installs it)";
+    if (kovtest::Find_On_Path("xvfb-run").empty()) GTEST_SKIP() << "xvfb-run missing (scripts/setup.sh installs it)";
+    kovtest::ToolOptions o;
+    o.unset = {"QT_QPA_PLATFORM"};
+    o.set = {"ASAN_OPTIONS=detect_leaks=0", "KOV_UI_MODE=interactive"};
     std::string out;
+    int code = -1;
     // xvfb-run -a may lose its display number to another virtual display
     // started at the same moment (exit code 2 of the probe: no display).
     for (int attempt = 0; attempt < 3; ++attempt) {
-        out = toolrun::run("env -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 KOV_UI_MODE=interactive "
-                           "xvfb-run -a -s '-screen 0 1366x768x24' '" +
-                               probe + "' --shots '" + artefact_dir() + "' 2>/dev/null",
-                           &code);
+        const kovtest::ToolRun r =
+            kovtest::Run_Tool({"xvfb-run", "-a", "-s", "-screen 0 1366x768x24", probe, "--shots", artefact_dir()}, o);
+        out = r.out;
+        code = r.exit_code;
         if (code != 2) break;
     }
     EXPECT_EQ(out, "waitbox 1\nprogress 1\ntoolwait 1\nmainwindow 1\n");

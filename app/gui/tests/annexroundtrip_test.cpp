@@ -20,19 +20,14 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include "app/gui/mainwindowapi.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/tests/app_fixture.h"
 #include "nad/nadlist.h"
 #include "platform/kovscript.h"
+#include "test_support/runtool.h"
 #include "window_fixture.h"
-
-extern char** environ;
 
 namespace {
 
@@ -43,38 +38,9 @@ using apptest::Slurp;
 // output (batch mode prints the utilisations).
 std::string Run_Program(const std::string& folder, const std::string& id)
 {
-    const std::string program = std::string(KOV_BINARY_DIR) + "/app/nelu52";
-    std::vector<std::string> args = {program, id, "0", "1", "1"};
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-    std::vector<std::string> envs;
-    for (char** e = environ; *e; ++e) {
-        const std::string s(*e);
-        if (s.rfind("KOV_UI_MODE=", 0) == 0 || s.rfind("_KOV_CWD_=", 0) == 0 ||
-            s.rfind("KOV_CUROB_PRIVAT_DATAPATH=", 0) == 0)
-            continue;
-        envs.push_back(s);
-    }
-    envs.push_back("KOV_UI_MODE=batch");
-    envs.push_back("_KOV_CWD_=" + folder);
-    envs.push_back("KOV_CUROB_PRIVAT_DATAPATH=" + folder);
-    std::vector<char*> envp;
-    for (std::string& e : envs) envp.push_back(&e[0]);
-    envp.push_back(nullptr);
-
-    const std::string out = folder + "/../stdout_" + id;
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addopen(&fa, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid;
-    if (posix_spawn(&pid, program.c_str(), &fa, nullptr, argv.data(), envp.data()) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-    }
-    posix_spawn_file_actions_destroy(&fa);
-    return Slurp(out);
+    kovtest::ToolOptions o;
+    o.set = {"KOV_UI_MODE=batch", "_KOV_CWD_=" + folder, "KOV_CUROB_PRIVAT_DATAPATH=" + folder};
+    return kovtest::Run_Tool({std::string(KOV_BINARY_DIR) + "/app/nelu52", id, "0", "1", "1"}, o).out;
 }
 
 // "<check>: <percent> %" lines of the program's output.

@@ -21,7 +21,7 @@
 #include "app/tests/app_fixture.h"
 #include "app/gui/tests/window_fixture.h"
 #include "hostenv/kovtools.h"
-#include "test_support/kxp_fixture.h"
+#include "test_support/kxp/kxp_fixture.h"
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"

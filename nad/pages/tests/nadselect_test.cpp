@@ -15,7 +15,7 @@
 #include "nad/tests/nadrec_fixture.h"
 #include "platform/kovcp.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 using kovtest::contents;
 using kovtest::stream_of;

@@ -23,8 +23,8 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
 #include "sheets/viewarea.h"
+#include "test_support/kovtestutil.h"
 
 using nadtest::AnnexEnv;
 

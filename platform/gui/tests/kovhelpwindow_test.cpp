@@ -16,7 +16,7 @@
 #include <string>
 
 #include "platform/gui/kovhelpwindow.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 

@@ -18,16 +18,16 @@
 #include <cstdlib>
 #include <iterator>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
-#include "platform/olireader.h"
-#include "platform/olirecords.h"
 #include "platform/gui/olirender.h"
 #include "platform/gui/oliviewer.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
+#include "platform/olireader.h"
+#include "platform/olirecords.h"
+#include "test_support/kovtestutil.h"
+#include "test_support/runtool.h"
 
 namespace {
 
@@ -605,21 +605,21 @@ TEST(OliRenderTool, PdfAndPngPages)
     std::string text = kList + "#NEWPAGE\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n Zweite Seite\n#END_OF_TEXT\n";
     ASSERT_TRUE(write_file(list, text));
     for (const char* f : {"/tool-1.png", "/tool-2.png", "/tool.pdf", "/one.png"}) std::remove((d + f).c_str());
-    auto run = [&](const std::string& args) {
-        const int rc = std::system((tool + " " + args + " >/dev/null 2>&1").c_str());
-        return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    auto run = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), tool);
+        return kovtest::Run_Tool(args).exit_code;
     };
-    EXPECT_EQ(run("'" + list + "' '" + d + "/tool.png' --dpi 40"), 0);
+    EXPECT_EQ(run({list, d + "/tool.png", "--dpi", "40"}), 0);
     EXPECT_EQ(::access((d + "/tool-1.png").c_str(), F_OK), 0);
     EXPECT_EQ(::access((d + "/tool-2.png").c_str(), F_OK), 0);
     QImage page(QString::fromStdString(d + "/tool-2.png"));
     EXPECT_EQ(page.width(), int(std::lround(21.0 / 2.54 * 40)));
-    EXPECT_EQ(run("--page 2 '" + list + "' '" + d + "/one.png'"), 0);
+    EXPECT_EQ(run({"--page", "2", list, d + "/one.png"}), 0);
     EXPECT_EQ(::access((d + "/one.png").c_str(), F_OK), 0);
-    EXPECT_EQ(run("'" + list + "' '" + d + "/tool.pdf'"), 0);
+    EXPECT_EQ(run({list, d + "/tool.pdf"}), 0);
     EXPECT_EQ(::access((d + "/tool.pdf").c_str(), F_OK), 0);
-    EXPECT_EQ(run("--page 3 '" + list + "' '" + d + "/three.png'"), 1);
-    EXPECT_EQ(run("'" + d + "/missing.oli' '" + d + "/x.pdf'"), 1);
-    EXPECT_EQ(run("--bogus a b"), 2);
-    EXPECT_EQ(run("only-one"), 2);
+    EXPECT_EQ(run({"--page", "3", list, d + "/three.png"}), 1);
+    EXPECT_EQ(run({d + "/missing.oli", d + "/x.pdf"}), 1);
+    EXPECT_EQ(run({"--bogus", "a", "b"}), 2);
+    EXPECT_EQ(run({"only-one"}), 2);
 }

@@ -26,11 +26,11 @@
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscript.h"
-#include "platform/tests/kovtestutil.h"
 #include "sheets/mask.h"
 #include "sheets/maskstate.h"
 #include "sheets/tests/legible.h"
 #include "sheets/viewarea.h"
+#include "test_support/kovtestutil.h"
 #include "tools/nadpflege/nadpflege.h"
 
 using nadtest::AnnexEnv;

@@ -1,9 +1,9 @@
-#include "test_support/kxp_fixture.h"
+#include "test_support/kxp/kxp_fixture.h"
 
 #include <cstdio>
 
 #include "hostenv/kovexputil.h"
-#include "platform/tests/kovtestutil.h"
+#include "test_support/kovtestutil.h"
 
 KovExportObject* Kxp_Fixture_Cut(const KxpCutSpec& s)
 {
