@@ -46,8 +46,9 @@ int Kov_Wrap_Line(const char* text, int width, int max_bytes, int* advance) {
         }
         ++n;
         if (pxQTxX(text, n, nullptr) > width) {
-            // Cut after the last blank at positions n down to 1, else after n bytes.
-            for (int k = n; k >= 1; --k)
+            // Cut after the last blank among the bytes that fit (byte n - 1 is
+            // the one that overflowed), else after n bytes.
+            for (int k = n - 1; k >= 1; --k)
                 if (text[k] == ' ') {
                     const int len = k + 1 <= max_bytes ? k + 1 : max_bytes;
                     *advance = len;

@@ -103,3 +103,49 @@ TEST_F(KovComment, LinesWithoutBlanksAndLongLines)
     }
     EXPECT_EQ(huge, joined);
 }
+
+// A word whose last letter crosses the wrap width goes to the next line, also
+// when a blank follows right after it: 600 pixels hold 75 bytes of 8 pixels.
+// A blank that crosses the width stays at the line's end, where it shows
+// nothing.
+TEST_F(KovComment, AWordThatCrossesTheWidthStartsTheNextLine)
+{
+    struct Case {
+        std::string text;
+        int len;
+    } cases[] = {
+        {std::string(70, 'a') + " bbbbb ccc", 71}, // "bbbbb" ends at 608 pixels
+        {std::string(74, 'a') + " b cc", 75},      // "b" from 600 to 608
+        {std::string(69, 'a') + " bbbbbb", 70},    // no blank after the word
+        {std::string(75, 'y') + " zz", 76},        // the blank crosses
+        {std::string(73, 'a') + " b", 75},         // fits: 600 pixels
+    };
+    for (const Case& c : cases) {
+        int advance = 0;
+        EXPECT_EQ(c.len, Kov_Wrap_Line(c.text.c_str(), 600, KOV_COMMENT_LINE_MAX, &advance)) << c.text;
+        EXPECT_EQ(c.len, advance) << c.text;
+    }
+
+    // A paragraph written line by line: no line shows more than 75 bytes
+    // before its closing blank, and the words come out whole and in order.
+    std::string text;
+    for (int i = 0; i < 60; ++i) text += std::string(size_t(1 + (i * 7) % 11), char('a' + i % 26)) + " ";
+    const std::string out = Oli_Capture([&](FILE* f) {
+        Oli_Para_Begin();
+        Kov_Write_Comment_Lines(f, text.c_str());
+        Oli_Para_End(f);
+    });
+    std::string joined;
+    int lines = 0;
+    for (size_t at = out.find("\n "); at != std::string::npos; at = out.find("\n ", at + 1)) {
+        const size_t s = at + 2, e = out.find('\n', s);
+        std::string line = out.substr(s, e - s);
+        if (line.rfind("#", 0) == 0) continue;
+        joined += line;
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        EXPECT_LE(line.size(), 75u) << line;
+        ++lines;
+    }
+    EXPECT_GT(lines, 3);
+    EXPECT_EQ(text, joined);
+}
