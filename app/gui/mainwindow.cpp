@@ -331,6 +331,8 @@ void MainWindow::display_nachweise(int calc)
 
     if (code == 0)
         show_result_state(calculated);
+    // A longer text than the window was fitted for: the window fits anew.
+    if (widen_results() && fit_area.isValid()) fit_window(fit_area);
 }
 
 void MainWindow::h_check_click()

@@ -156,6 +156,12 @@ private:
     // what the checks and results leave, within the sketch's limits.
     void size_plot(int height);
     void relayout();
+    // The results box at least as wide as its longest text (and never below
+    // the width it was designed with); true when it had to grow.
+    bool widen_results();
+    int results_min_width = 0;
+    // The screen area of the last fit, for a fit that texts set later ask for.
+    QRect fit_area;
     // While the strut takes the sill's timber, its panel shows the sill's kind,
     // grade and k_h switch (greyed), so the screen says what is computed.
     void show_sill_timber_in_strut();

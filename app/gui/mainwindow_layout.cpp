@@ -65,6 +65,8 @@ void MainWindow::arrange_form()
     sa_ergebnisse->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     row->insertWidget(column_at, sa_ergebnisse, 0);
 
+    results_min_width = gb_ergebnisse->minimumWidth();
+
     // The sketch shrinks where the screen is low; the results never go.
     gv_plot->setMinimumSize(PLOT_MIN, PLOT_MIN);
     verticalLayout_8->setAlignment(gv_plot, Qt::AlignHCenter);
@@ -88,6 +90,18 @@ void MainWindow::size_plot(int height)
     column->layout()->activate();
 }
 
+bool MainWindow::widen_results()
+{
+    // The box's own least width would otherwise let the column cut a long
+    // check name ("Biegung und Normalkraft der Schwelle") at a large font.
+    gb_ergebnisse->layout()->activate();
+    const int need = std::max(results_min_width, gb_ergebnisse->minimumSizeHint().width());
+    if (need == gb_ergebnisse->minimumWidth()) return false;
+    const bool grows = need > gb_ergebnisse->minimumWidth();
+    gb_ergebnisse->setMinimumWidth(need);
+    return grows;
+}
+
 void MainWindow::relayout()
 {
     // The window's layout asks the central widget, whose layout holds the
@@ -103,8 +117,10 @@ void MainWindow::relayout()
 void MainWindow::fit_window(const QRect& available)
 {
     // Room for the window's frame where a window manager draws one.
+    fit_area = available;
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
     const QSize room = available.size() - frame;
+    widen_results();
     size_plot(room.height() > 0 ? room.height() : PLOT_MAX * 3);
     // A choice is never cut ("C24 (S1"), whatever the font: the form scrolls
     // sideways instead.

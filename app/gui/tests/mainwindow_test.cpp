@@ -1093,50 +1093,124 @@ TEST_F(ExampleWindowTest, NewLoadRowKeepsTheRowHeightQuietly)
     for (const QString& text : warnings) EXPECT_FALSE(text.contains(QStringLiteral("edit"))) << text.toStdString();
 }
 
-// The options dialog offers fonts up to 12 points: every text of the form
-// and the load table's header stays whole, and the
-// window stays within a 1366 x 768 screen (the form scrolls where it must).
-TEST_F(ExampleWindowTest, TextsStayWholeAtTheLargestOfferedFont)
+// Texts of the main window that a user cannot read whole: a label, button,
+// choice or group title narrower or lower than its text, or one that lies
+// outside what can be seen (the results column does not scroll sideways; the
+// tool bar does not scroll at all). The form scrolls, so a text there is
+// only whole in itself.
+QStringList Cut_Texts(QMainWindow* win)
 {
-    w<QAction>("actionCalculation")->trigger();
+    QStringList cut;
+    auto* form = win->findChild<QScrollArea*>(QStringLiteral("sa_form"));
+    auto* column = win->findChild<QScrollArea*>(QStringLiteral("sa_ergebnisse"));
+    for (QWidget* x : win->findChildren<QWidget*>()) {
+        if (!x->isVisible()) continue;
+        QSize need;
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(x)) {
+            if (!l->pixmap(Qt::ReturnByValue).isNull() || l->text().isEmpty()) continue;
+            need = l->minimumSizeHint();
+            text = l->text();
+        } else if (auto* b = qobject_cast<QAbstractButton*>(x)) {
+            if (b->text().isEmpty()) continue;
+            need = b->sizeHint();
+            text = b->text();
+        } else if (auto* c = qobject_cast<QComboBox*>(x)) {
+            need = c->sizeHint();
+            text = c->currentText();
+        } else if (auto* g = qobject_cast<QGroupBox*>(x)) {
+            if (g->title().isEmpty()) continue;
+            need = QSize(g->minimumSizeHint().width(), 0);
+            text = g->title();
+        } else {
+            continue;
+        }
+        const QString what = x->objectName() + QStringLiteral(" \"") + text.left(60) + QStringLiteral("\"");
+        if (x->width() < need.width() || x->height() < need.height()) {
+            cut << what + QStringLiteral(" %1x%2 < %3x%4")
+                              .arg(x->width())
+                              .arg(x->height())
+                              .arg(need.width())
+                              .arg(need.height());
+            continue;
+        }
+        if (form && form->isAncestorOf(x)) continue;
+        const QRect r(x->mapTo(win, QPoint(0, 0)), x->size());
+        if (!win->rect().contains(r)) {
+            cut << what + QStringLiteral(" outside the window");
+            continue;
+        }
+        if (column && column->isAncestorOf(x)) {
+            const int left = x->mapTo(column->viewport(), QPoint(0, 0)).x();
+            if (left < 0 || left + x->width() > column->viewport()->width())
+                cut << what + QStringLiteral(" beyond the results column");
+        }
+    }
+    return cut;
+}
+
+// The options dialog offers a text font and a table font; at every size
+// from 8 to 12 points (and back at the standard fonts) every text of the
+// main window stays whole on both tabs, the results included, and the window
+// stays within a 1366 x 768 screen (the form scrolls where it must).
+TEST_F(ExampleWindowTest, TextsStayWholeAtTheOfferedFonts)
+{
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
     win->show();
-    const QFont f(QStringLiteral("Arial"), 12);
-    Nelu52_Update_All_Widgets(f);
+    QApplication::processEvents();
+    const QRect screen(0, 0, 1366, 768);
     QTableView* tv = w<QTableView>("tv_lasten");
-    tv->setFont(f);
-    tv->horizontalHeader()->setFont(f);
-    tv->verticalHeader()->setFont(f);
-    QApplication::processEvents();
-    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "fit_window", Q_ARG(QRect, QRect(0, 0, 1366, 768))));
-    QApplication::processEvents();
-    EXPECT_LE(win->width(), 1366);
-    EXPECT_LE(win->height(), 768);
-    auto whole = [](QWidget* x) {
-        if (!x->isVisible()) return true;
-        if (qobject_cast<QLabel*>(x) && static_cast<QLabel*>(x)->pixmap(Qt::ReturnByValue).isNull()) return x->width() >= x->minimumSizeHint().width();
-        if (qobject_cast<QAbstractButton*>(x) || qobject_cast<QComboBox*>(x)) return x->width() >= x->sizeHint().width();
-        return true;
-    };
-    for (QTabWidget* tabs : {w<QTabWidget>("tabWidget")})
+    auto* mw = win.get();
+    auto check = [&](const QString& label) {
+        ASSERT_TRUE(QMetaObject::invokeMethod(mw, "fit_window", Q_ARG(QRect, screen)));
+        QApplication::processEvents();
+        // A calculation after the fit changes the result texts.
+        w<QAction>("actionCalculation")->trigger();
+        QApplication::processEvents();
+        EXPECT_LE(win->width(), screen.width()) << label.toStdString();
+        EXPECT_LE(win->height(), screen.height()) << label.toStdString();
+        QTabWidget* tabs = w<QTabWidget>("tabWidget");
         for (int t = 0; t < tabs->count(); ++t) {
             tabs->setCurrentIndex(t);
             QApplication::processEvents();
-            for (QWidget* x : tabs->findChildren<QWidget*>()) {
-                if (x->inherits("QToolButton")) continue;
-                EXPECT_TRUE(whole(x)) << t << " " << x->objectName().toStdString() << " " << x->width() << " < "
-                                      << x->sizeHint().width();
-            }
+            for (const QString& c : Cut_Texts(mw))
+                ADD_FAILURE() << label.toStdString() << ", tab " << t << ": " << c.toStdString();
             if (t == 1) {
                 const QFontMetrics fm(tv->horizontalHeader()->font());
-                EXPECT_GE(tv->horizontalHeader()->sectionSize(1), fm.horizontalAdvance(QStringLiteral("Strebe")));
-                QDir().mkpath(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts");
-                EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) +
-                                             "/test-artefacts/mainwindow_font12_lasten.png", "PNG"));
+                EXPECT_GE(tv->horizontalHeader()->sectionSize(1), fm.horizontalAdvance(QStringLiteral("Strebe")))
+                    << label.toStdString();
             }
         }
-    w<QTabWidget>("tabWidget")->setCurrentIndex(0);
-    QApplication::processEvents();
-    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_font12.png", "PNG"));
+        tabs->setCurrentIndex(0);
+        QApplication::processEvents();
+    };
+    QDir().mkpath(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts");
+    for (int size = 8; size <= 12; ++size) {
+        const QString font = QStringLiteral("Arial,%1,-1,5,50,0,0,0,0,0").arg(size);
+        // "Textfont" and "Tabellenfont" of the options dialog, each with the
+        // font the user picks in the font dialog.
+        Kov_Script_Push("qfontdialog", 0, font.toUtf8().constData());
+        ASSERT_TRUE(QMetaObject::invokeMethod(mw, "set_application_font"));
+        Kov_Script_Push("qfontdialog", 0, font.toUtf8().constData());
+        ASSERT_TRUE(QMetaObject::invokeMethod(mw, "set_tabellen_font"));
+        ASSERT_EQ(win->font().pointSize(), size);
+        ASSERT_EQ(tv->font().pointSize(), size);
+        check(QStringLiteral("%1 pt").arg(size));
+        if (size == 12) {
+            EXPECT_TRUE(
+                win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_font12.png", "PNG"));
+            w<QTabWidget>("tabWidget")->setCurrentIndex(1);
+            QApplication::processEvents();
+            EXPECT_TRUE(win->grab().save(
+                QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_font12_lasten.png", "PNG"));
+            w<QTabWidget>("tabWidget")->setCurrentIndex(0);
+        }
+    }
+    // "Standardfonts wiederherstellen".
+    ASSERT_TRUE(QMetaObject::invokeMethod(mw, "set_application_default_font"));
+    check(QStringLiteral("standard fonts"));
+    Kov_Set_Ui_Mode(-1);
 }
 
 TEST_F(ExampleWindowTest, Screenshot)
