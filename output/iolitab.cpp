@@ -31,10 +31,13 @@ struct Footnote {
     int uses;
 };
 
-int g_allocated = 0;
-int g_long_rows = 100;
-const int* g_thin_rules = nullptr;   // published by Oli_Table_With_Options
-int g_abscissa = -1;
+// Settings that hold from one table to the next: the columns the caller allocated and the row
+// count from which a table is printed as a long one.
+struct TableSettings {
+    int allocated = 0;
+    int long_rows = 100;
+};
+TableSettings g_tables;
 Footnote* g_notes = nullptr;
 int g_note_count = 0;
 int g_note_capacity = 0;
@@ -296,7 +299,7 @@ OliColumn* Oli_Alloc_Columns(int n, OliColumn** columns) {
         void* old = *columns;
         if (old) Mem_Free_Null(&old);
         *columns = nullptr;
-        g_allocated = 0;
+        g_tables.allocated = 0;
         return nullptr;
     }
     OliColumn* c = (OliColumn*)Mem_Realloc(*columns, (int)(n * sizeof(OliColumn)), 1);
@@ -308,7 +311,7 @@ OliColumn* Oli_Alloc_Columns(int n, OliColumn** columns) {
         c[i].factor = 1.0;
     }
     *columns = c;
-    g_allocated = n;
+    g_tables.allocated = n;
     return c;
 }
 
@@ -316,7 +319,7 @@ int Oli_Column_Is_Numeric(const OliColumn* column) {
     return column && kind_of(column->kind) == kNumber ? 1 : 0;
 }
 
-void Oli_Set_Long_Table_Rows(int rows) { g_long_rows = rows; }
+void Oli_Set_Long_Table_Rows(int rows) { g_tables.long_rows = rows; }
 
 // ---- footnotes -------------------------------------------------------------------------------------
 
@@ -407,235 +410,267 @@ void Oli_Free_Table_Options(OliTableOptions* opt) {
     opt->row_flags = nullptr;
 }
 
-void Oli_Table_With_Options(FILE* f, int rows, int ncols, const OliColumn* columns, const OliTableOptions* opt) {
-    OliTableOptions defaults;
-    const OliTableOptions* o = opt;
-    if (!o) {
-        Oli_Init_Table_Options(&defaults, rows);
-        o = &defaults;
-    }
-    g_thin_rules = o->thin_rules;
-    g_abscissa = o->abscissa;
-    const int counts[3] = {0, 0, 0};
-    OliTabelle(f, ncols, rows, columns, o->row_flags, o->thick_rules, 0, o->flags, counts, nullptr, 0, nullptr);
-    g_thin_rules = nullptr;
-    g_abscissa = -1;
-    if (!opt) Oli_Free_Table_Options(&defaults);
-}
-
 void Oli_Reset_Tables(void) {
     Oli_Clear_Footnotes();
-    g_allocated = 0;
-    g_long_rows = 100;
-    g_thin_rules = nullptr;
-    g_abscissa = -1;
+    g_tables = TableSettings();
     std::memset(g_heads, 0, sizeof g_heads);
 }
 
 // ---- the table ------------------------------------------------------------------------------------------------
 
-void OliTabelle(FILE* f, int n, int m, const OliColumn* columns, const int* row_flags, const int* thick_rules,
-                int mark_selector, unsigned flags, const int* title_counts, char** title_lines, int note_count,
-                char** notes) {
-    OliCLocaleScope numeric_c;
-    if (!f || n < 1 || m < 1 || !columns) {
-        if (f && (flags & OLI_TAB_LONG)) OLI_setFlags(f, 896);
-        return;
-    }
-    if (n > g_allocated) {
-        Msg_Set_Output_Mode(0);
-        Kov_Fatal_Stop(kTooFewColumns);
-    }
+namespace {
 
-    std::vector<OliColumn> cols(columns, columns + n);
-    std::vector<Kind> kinds(n);
-    for (int c = 0; c < n; c++) kinds[c] = kind_of(cols[c].kind);
-    auto numeric = [&](int c) { return kinds[c] == kNumber; };
+// One call of the table writer: what the caller asked for and what the steps work out from it.
+struct Table {
+    FILE* f = nullptr;
+    int n = 0;   // columns
+    int m = 0;   // rows
+    unsigned flags = 0;
+    const int* row_flags = nullptr;
+    const int* thick_rules = nullptr;
+    const int* thin_rules = nullptr;   // per printed row
+    int abscissa = -1;                 // column of the x values of a diagram table
+    int mark_selector = 0;
 
-    // List flags.
-    if (flags & OLI_TAB_NORMAL_FIRST) {
-        OLI_setFlags(f, 896);
-    } else {
-        if (flags & OLI_TAB_LONG) OLI_setFlags(f, 640);
-        if (m >= g_long_rows) OLI_setFlags(f, 640);
-    }
-
-    // Rows to print.
-    std::vector<char> sel((size_t)m, 0);
-    if (flags & (OLI_TAB_CHOOSE_ROWS | OLI_TAB_EXTREME_ROWS)) {
-        for (int c = 0; c < n; c++) {
-            if (!numeric(c)) continue;
-            int lo = 0, hi = 0;
-            for (int r = 1; r < m; r++) {
-                double v = value_of(cols[c], r);
-                if (v < value_of(cols[c], lo)) lo = r;
-                if (v > value_of(cols[c], hi)) hi = r;
-            }
-            sel[(size_t)lo] = sel[(size_t)hi] = 1;
-        }
-    }
-    if (flags & OLI_TAB_CHOOSE_ROWS) {
-        sel[0] = sel[(size_t)m - 1] = 1;
-        const bool with_abscissa = g_abscissa >= 0 && g_abscissa < n && numeric(g_abscissa);
-        for (int c = 0; c < n; c++) {
-            if (!numeric(c)) continue;
-            const int d = cols[c].decimals;
-            for (int r = 1; r + 1 < m; r++) {
-                double prev = value_of(cols[c], r - 1), v = value_of(cols[c], r), next = value_of(cols[c], r + 1);
-                double d1 = Round_To_Decimals(v - prev, d), d2 = Round_To_Decimals(next - v, d);
-                if (d1 != 0.0 && d2 != 0.0 && (d1 > 0) != (d2 > 0)) sel[(size_t)r] = 1;
-            }
-            for (int r = 1; r < m; r++) {
-                double prev = Round_To_Decimals(value_of(cols[c], r - 1), d);
-                double v = Round_To_Decimals(value_of(cols[c], r), d);
-                if (prev != 0.0 && v != 0.0 && (prev > 0) != (v > 0)) sel[(size_t)r] = sel[(size_t)r - 1] = 1;
-                if (with_abscissa) {
-                    const OliColumn& a = cols[g_abscissa];
-                    bool same_x = is_zero(value_of(a, r) - value_of(a, r - 1), a.decimals);
-                    bool jump = !is_zero(value_of(cols[c], r) - value_of(cols[c], r - 1), d);
-                    if (same_x && jump) sel[(size_t)r] = sel[(size_t)r - 1] = 1;
-                }
-            }
-        }
-    }
-    if (!(flags & (OLI_TAB_CHOOSE_ROWS | OLI_TAB_EXTREME_ROWS)))
-        for (int r = 0; r < m; r++) sel[(size_t)r] = 1;
-    if (row_flags)
-        for (int r = 0; r < m; r++)
-            if (row_flags[r] == 0) sel[(size_t)r] = 0;
-
-    // Marks and totals per numeric column.
-    std::vector<int> mark1a(n, -1), mark1b(n, -1), mark2a(n, -1), mark2b(n, -1);
-    std::vector<double> total(n, OLI_NO_VALUE);
-    std::vector<char> has_total(n, 0);
+    std::vector<OliColumn> cols;
+    std::vector<Kind> kinds;
+    std::vector<char> sel;   // rows to print
+    // Per numeric column the rows whose value is underlined (first mark) or bold (second mark).
+    std::vector<int> mark1a, mark1b, mark2a, mark2b;
+    std::vector<double> total;
+    std::vector<char> has_total;
     bool any_total = false;
-    auto pick = [&](int c, int mode, int* a, int* b) {
-        if (mode == 0) return;
-        int best_max = -1, best_min = -1, mag_max = -1, mag_min = -1;
-        for (int r = 0; r < m; r++) {
-            if (!sel[(size_t)r]) continue;
-            double raw = value_of(cols[c], r);
-            if (ignored_for_marks(raw)) continue;
-            double v = raw * cols[c].factor;
-            if (best_max < 0 || v > value_of(cols[c], best_max) * cols[c].factor) best_max = r;
-            if (best_min < 0 || v < value_of(cols[c], best_min) * cols[c].factor) best_min = r;
-            if (mag_max < 0 || std::fabs(v) > std::fabs(value_of(cols[c], mag_max) * cols[c].factor)) mag_max = r;
-            if (mag_min < 0 || std::fabs(v) < std::fabs(value_of(cols[c], mag_min) * cols[c].factor)) mag_min = r;
-        }
-        switch (mode) {
-        case 2: *a = mag_max; break;
-        case 3: *a = mag_min; *b = mag_max; break;
-        case -1: *a = best_min; break;
-        case -2: *a = mag_min; break;
-        default: *a = best_max; break;   // 1 and every value outside -2..3
-        }
-    };
-    for (int c = 0; c < n; c++) {
-        if (!numeric(c)) continue;
-        pick(c, cols[c].first_mark, &mark1a[c], &mark1b[c]);
-        pick(c, cols[c].second_mark, &mark2a[c], &mark2b[c]);
-        if (cols[c].totals) {
-            any_total = true;
-            has_total[c] = 1;
-            double sum = 0.0;
-            for (int r = 0; r < m; r++) {
-                double v = value_of(cols[c], r) * cols[c].factor;
-                if (is_zero(v - 2e100, 3)) {
-                    sum = 2e100;
-                    break;
-                }
-                if (is_zero(v + 2e100, 3) || is_zero(v + 3e100, 3) || is_zero(v - 3e100, 3)) continue;
-                sum += v;
-            }
-            total[c] = sum;
-        }
-    }
-
-    // Print widths.
-    const int wm = widest_marker();
-    std::vector<int> w(n);
-    for (int c = 0; c < n; c++) {
-        int width = cols[c].width;
-        if (!(flags & OLI_TAB_NO_TITLE_WIDTH)) {
-            int t = Oli_Display_Width(printed_title(cols[c])) + (c > 0 ? 1 : 0);
-            if (t > width) width = t;
-            std::string unit = unit_text(cols[c]);
-            int u = unit.empty() ? 1 : Oli_Display_Width(unit.c_str()) + 1;
-            if (u > width) width = u;
-        }
-        if ((flags & OLI_TAB_FIT_NUMBERS) && numeric(c)) {
-            int best = -1;
-            for (int r = 0; r < m; r++) {
-                if (!sel[(size_t)r] || sentinel_of(value_of(cols[c], r)) >= 0) continue;
-                if (best < 0 || std::fabs(value_of(cols[c], r)) > std::fabs(value_of(cols[c], best))) best = r;
-            }
-            if (best >= 0) {
-                std::string s = format_number(value_of(cols[c], best) * cols[c].factor, cols[c].decimals,
-                                              cols[c].width);
-                size_t first = s.find_first_not_of(' ');
-                s = first == std::string::npos ? "" : s.substr(first);
-                int bound = Oli_Display_Width(s.c_str()) + 1;
-                if (bound > width) width = bound;
-            }
-        }
-        if (cols[c].footnote_keys && g_note_count > 0) width += wm;
-        w[c] = width;
-    }
-
-    // Groups: a column opens one, the following "=" columns continue it.
-    std::vector<char> continues(n, 0);
+    std::vector<int> w;            // print widths
+    std::vector<char> continues;   // the column continues the group heading of the one before
     bool any_group = false;
-    {
-        bool in_group = false;
-        for (int c = 0; c < n; c++) {
-            const char* g = cols[c].group_heading;
-            if (g[0] == '=' && in_group) {
-                continues[c] = 1;
-            } else if (g[0] != '\0' && g[0] != '=') {
-                in_group = true;
-                any_group = true;
-            } else {
-                in_group = false;
+
+    bool numeric(int c) const { return kinds[c] == kNumber; }
+    double value(int c, int r) const { return value_of(cols[c], r); }
+};
+
+Table new_table(FILE* f, int n, int m, const int* row_flags, const int* thick_rules, int mark_selector,
+                unsigned flags) {
+    Table t;
+    t.f = f;
+    t.n = n;
+    t.m = m;
+    t.row_flags = row_flags;
+    t.thick_rules = thick_rules;
+    t.mark_selector = mark_selector;
+    t.flags = flags;
+    return t;
+}
+
+void set_list_flags(const Table& t) {
+    if (t.flags & OLI_TAB_NORMAL_FIRST) {
+        OLI_setFlags(t.f, 896);
+    } else {
+        if (t.flags & OLI_TAB_LONG) OLI_setFlags(t.f, 640);
+        if (t.m >= g_tables.long_rows) OLI_setFlags(t.f, 640);
+    }
+}
+
+// The rows of every numeric column's least and greatest value.
+void select_extremes(Table& t) {
+    for (int c = 0; c < t.n; c++) {
+        if (!t.numeric(c)) continue;
+        int lo = 0, hi = 0;
+        for (int r = 1; r < t.m; r++) {
+            double v = t.value(c, r);
+            if (v < t.value(c, lo)) lo = r;
+            if (v > t.value(c, hi)) hi = r;
+        }
+        t.sel[(size_t)lo] = t.sel[(size_t)hi] = 1;
+    }
+}
+
+// The first and last row, every turning point, both rows of a change of sign and, beside an
+// abscissa, both rows of a jump (the same x with two values).
+void select_changes(Table& t) {
+    t.sel[0] = t.sel[(size_t)t.m - 1] = 1;
+    const bool with_abscissa = t.abscissa >= 0 && t.abscissa < t.n && t.numeric(t.abscissa);
+    for (int c = 0; c < t.n; c++) {
+        if (!t.numeric(c)) continue;
+        const int d = t.cols[c].decimals;
+        for (int r = 1; r + 1 < t.m; r++) {
+            double prev = t.value(c, r - 1), v = t.value(c, r), next = t.value(c, r + 1);
+            double d1 = Round_To_Decimals(v - prev, d), d2 = Round_To_Decimals(next - v, d);
+            if (d1 != 0.0 && d2 != 0.0 && (d1 > 0) != (d2 > 0)) t.sel[(size_t)r] = 1;
+        }
+        for (int r = 1; r < t.m; r++) {
+            double prev = Round_To_Decimals(t.value(c, r - 1), d);
+            double v = Round_To_Decimals(t.value(c, r), d);
+            if (prev != 0.0 && v != 0.0 && (prev > 0) != (v > 0)) t.sel[(size_t)r] = t.sel[(size_t)r - 1] = 1;
+            if (with_abscissa) {
+                const OliColumn& a = t.cols[t.abscissa];
+                bool same_x = is_zero(value_of(a, r) - value_of(a, r - 1), a.decimals);
+                bool jump = !is_zero(t.value(c, r) - t.value(c, r - 1), d);
+                if (same_x && jump) t.sel[(size_t)r] = t.sel[(size_t)r - 1] = 1;
             }
         }
     }
+}
 
-    // Heading rows.
-    std::vector<int> start(n);
-    for (int c = 0, s = 0; c < n; c++) {
+void choose_rows(Table& t) {
+    t.sel.assign((size_t)t.m, 0);
+    if (t.flags & (OLI_TAB_CHOOSE_ROWS | OLI_TAB_EXTREME_ROWS)) select_extremes(t);
+    if (t.flags & OLI_TAB_CHOOSE_ROWS) select_changes(t);
+    if (!(t.flags & (OLI_TAB_CHOOSE_ROWS | OLI_TAB_EXTREME_ROWS)))
+        for (int r = 0; r < t.m; r++) t.sel[(size_t)r] = 1;
+    if (t.row_flags)
+        for (int r = 0; r < t.m; r++)
+            if (t.row_flags[r] == 0) t.sel[(size_t)r] = 0;
+}
+
+// The row(s) a mark mode picks among the printed rows of column c.
+void pick_mark(const Table& t, int c, int mode, int* a, int* b) {
+    if (mode == 0) return;
+    const double factor = t.cols[c].factor;
+    int best_max = -1, best_min = -1, mag_max = -1, mag_min = -1;
+    for (int r = 0; r < t.m; r++) {
+        if (!t.sel[(size_t)r]) continue;
+        double raw = t.value(c, r);
+        if (ignored_for_marks(raw)) continue;
+        double v = raw * factor;
+        if (best_max < 0 || v > t.value(c, best_max) * factor) best_max = r;
+        if (best_min < 0 || v < t.value(c, best_min) * factor) best_min = r;
+        if (mag_max < 0 || std::fabs(v) > std::fabs(t.value(c, mag_max) * factor)) mag_max = r;
+        if (mag_min < 0 || std::fabs(v) < std::fabs(t.value(c, mag_min) * factor)) mag_min = r;
+    }
+    switch (mode) {
+    case 2: *a = mag_max; break;
+    case 3: *a = mag_min; *b = mag_max; break;
+    case -1: *a = best_min; break;
+    case -2: *a = mag_min; break;
+    default: *a = best_max; break;   // 1 and every value outside -2..3
+    }
+}
+
+// The sum over all rows, printed or not; "not determinable" (2e100) makes the whole sum so.
+double column_total(const Table& t, int c) {
+    double sum = 0.0;
+    for (int r = 0; r < t.m; r++) {
+        double v = t.value(c, r) * t.cols[c].factor;
+        if (is_zero(v - 2e100, 3)) return 2e100;
+        if (is_zero(v + 2e100, 3) || is_zero(v + 3e100, 3) || is_zero(v - 3e100, 3)) continue;
+        sum += v;
+    }
+    return sum;
+}
+
+void marks_and_totals(Table& t) {
+    t.mark1a.assign(t.n, -1);
+    t.mark1b.assign(t.n, -1);
+    t.mark2a.assign(t.n, -1);
+    t.mark2b.assign(t.n, -1);
+    t.total.assign(t.n, OLI_NO_VALUE);
+    t.has_total.assign(t.n, 0);
+    for (int c = 0; c < t.n; c++) {
+        if (!t.numeric(c)) continue;
+        pick_mark(t, c, t.cols[c].first_mark, &t.mark1a[c], &t.mark1b[c]);
+        pick_mark(t, c, t.cols[c].second_mark, &t.mark2a[c], &t.mark2b[c]);
+        if (t.cols[c].totals) {
+            t.any_total = true;
+            t.has_total[c] = 1;
+            t.total[c] = column_total(t, c);
+        }
+    }
+}
+
+// A column is as wide as asked, its title, its unit, its widest printed number (on request) and
+// the footnote marker need.
+int print_width(const Table& t, int c, int wm) {
+    const OliColumn& col = t.cols[c];
+    int width = col.width;
+    if (!(t.flags & OLI_TAB_NO_TITLE_WIDTH)) {
+        int title = Oli_Display_Width(printed_title(col)) + (c > 0 ? 1 : 0);
+        if (title > width) width = title;
+        std::string unit = unit_text(col);
+        int u = unit.empty() ? 1 : Oli_Display_Width(unit.c_str()) + 1;
+        if (u > width) width = u;
+    }
+    if ((t.flags & OLI_TAB_FIT_NUMBERS) && t.numeric(c)) {
+        int best = -1;
+        for (int r = 0; r < t.m; r++) {
+            if (!t.sel[(size_t)r] || sentinel_of(t.value(c, r)) >= 0) continue;
+            if (best < 0 || std::fabs(t.value(c, r)) > std::fabs(t.value(c, best))) best = r;
+        }
+        if (best >= 0) {
+            std::string s = format_number(t.value(c, best) * col.factor, col.decimals, col.width);
+            size_t first = s.find_first_not_of(' ');
+            s = first == std::string::npos ? "" : s.substr(first);
+            int bound = Oli_Display_Width(s.c_str()) + 1;
+            if (bound > width) width = bound;
+        }
+    }
+    if (col.footnote_keys && g_note_count > 0) width += wm;
+    return width;
+}
+
+void print_widths(Table& t) {
+    const int wm = widest_marker();
+    t.w.assign(t.n, 0);
+    for (int c = 0; c < t.n; c++) t.w[c] = print_width(t, c, wm);
+}
+
+// Groups: a column opens one, the following "=" columns continue it.
+void find_groups(Table& t) {
+    t.continues.assign(t.n, 0);
+    bool in_group = false;
+    for (int c = 0; c < t.n; c++) {
+        const char* g = t.cols[c].group_heading;
+        if (g[0] == '=' && in_group) {
+            t.continues[c] = 1;
+        } else if (g[0] != '\0' && g[0] != '=') {
+            in_group = true;
+            t.any_group = true;
+        } else {
+            in_group = false;
+        }
+    }
+}
+
+// Lays out the group, title and unit heading rows into g_heads.
+void build_heads(const Table& t) {
+    std::vector<int> start(t.n);
+    for (int c = 0, s = 0; c < t.n; c++) {
         start[c] = s;
-        s += w[c] + 1;
+        s += t.w[c] + 1;
     }
     RowBuilder group_row, title_row, unit_row;
-    for (int c = 0; c < n; c++) {
+    for (int c = 0; c < t.n; c++) {
+        const OliColumn& col = t.cols[c];
         const int seg = cap_start(start[c]);
-        if (any_group && !continues[c]) {
-            const char* g = cols[c].group_heading;
+        if (t.any_group && !t.continues[c]) {
+            const char* g = col.group_heading;
             if (g[0] != '\0' && g[0] != '=') {
-                int span = w[c] + 1;
-                for (int k = c + 1; k < n && continues[k]; k++) span += w[k] + 1;
+                int span = t.w[c] + 1;
+                for (int k = c + 1; k < t.n && t.continues[k]; k++) span += t.w[k] + 1;
                 int off = round_half_away((span - Oli_Display_Width(g)) / 2.0);
                 group_row.place(seg + off, g);
             } else {
                 group_row.place(seg, "");
             }
         }
-        const std::string title = printed_title(cols[c]);
+        const std::string title = printed_title(col);
         int off;
-        if (cols[c].title[0] == '-') off = 1;
-        else if (cols[c].title[0] == '+') off = w[c] - Oli_Display_Width(title.c_str());
-        else off = centred_offset(title, w[c], cols[c].decimals, numeric(c));
+        if (col.title[0] == '-') off = 1;
+        else if (col.title[0] == '+') off = t.w[c] - Oli_Display_Width(title.c_str());
+        else off = centred_offset(title, t.w[c], col.decimals, t.numeric(c));
         title_row.place(seg + off, title);
-        const std::string unit = unit_text(cols[c]);
-        unit_row.place(seg + centred_offset(unit, w[c], cols[c].decimals, numeric(c)), unit);
+        const std::string unit = unit_text(col);
+        unit_row.place(seg + centred_offset(unit, t.w[c], col.decimals, t.numeric(c)), unit);
     }
     group_row.store(g_heads[0]);
     title_row.store(g_heads[1]);
     unit_row.store(g_heads[2]);
+}
 
-    if (!(flags & OLI_TAB_NO_Y_MOVES)) OLI_setYPositionCM(f, 1, 0.1f);
-
-    // Head and column head line.
+// The "#SHOWTABLE" record up to the column head lines: the caller's head lines, the head shape,
+// the column borders and the heading rows.
+void write_head(const Table& t, const int* title_counts, char** title_lines) {
+    FILE* f = t.f;
+    if (!(t.flags & OLI_TAB_NO_Y_MOVES)) OLI_setYPositionCM(f, 1, 0.1f);
     if (title_counts && title_lines) {
         int counts[3];
         for (int i = 0; i < 3; i++) counts[i] = title_counts[i] > 0 ? title_counts[i] : 0;
@@ -645,120 +680,143 @@ void OliTabelle(FILE* f, int n, int m, const OliColumn* columns, const int* row_
     } else {
         File_Printf(f, OLI_REC_SHOWTABLE "\n 0 0 0\n");
     }
-    const int head_rows = any_group ? 2 : 1;
-    File_Printf(f, (flags & OLI_TAB_NO_UNITS) ? " %d 0 -1 -1 %d" : " %d 1 -1 -1 %d", head_rows, n - 1);
-    if (flags & OLI_TAB_EXTRA_LINE) File_Printf(f, " 0 0 0 0 0 0 0 %d", 2);
+    const int head_rows = t.any_group ? 2 : 1;
+    File_Printf(f, (t.flags & OLI_TAB_NO_UNITS) ? " %d 0 -1 -1 %d" : " %d 1 -1 -1 %d", head_rows, t.n - 1);
+    if (t.flags & OLI_TAB_EXTRA_LINE) File_Printf(f, " 0 0 0 0 0 0 0 %d", 2);
     File_Printf(f, "\n");
-    if (n > 1) {
+    if (t.n > 1) {
         double previous = 0.0, position = 0.0;
-        for (int c = 0; c < n - 1; c++) {
-            position += w[c] + 1;
-            if (!continues[c + 1]) previous = position;
+        for (int c = 0; c < t.n - 1; c++) {
+            position += t.w[c] + 1;
+            if (!t.continues[c + 1]) previous = position;
             File_Printf(f, " %f", previous);
         }
         File_Printf(f, "\n");
     }
-    if (any_group) File_Printf(f, " %s\n", g_heads[0]);
+    if (t.any_group) File_Printf(f, " %s\n", g_heads[0]);
     File_Printf(f, " %s\n", g_heads[1]);
-    if (!(flags & OLI_TAB_NO_UNITS)) File_Printf(f, " %s\n", g_heads[2]);
+    if (!(t.flags & OLI_TAB_NO_UNITS)) File_Printf(f, " %s\n", g_heads[2]);
+}
 
-    // The extreme cells of the mark selector.
+// The greatest and least magnitude of the whole table and how the mark selector shows them.
+struct SelectorMarks {
     int big_c = -1, big_r = -1, small_c = -1, small_r = -1;
-    for (int c = 0; c < n; c++) {
-        if (!numeric(c)) continue;
-        for (int r = 0; r < m; r++) {
-            if (!sel[(size_t)r]) continue;
-            double raw = value_of(cols[c], r);
+    bool bold_big = false, bold_small = false, ul_big = false, ul_small = false;
+};
+
+SelectorMarks selector_marks(const Table& t) {
+    SelectorMarks s;
+    for (int c = 0; c < t.n; c++) {
+        if (!t.numeric(c)) continue;
+        const double factor = t.cols[c].factor;
+        for (int r = 0; r < t.m; r++) {
+            if (!t.sel[(size_t)r]) continue;
+            double raw = t.value(c, r);
             if (sentinel_of(raw) >= 0) continue;
-            double a = std::fabs(raw * cols[c].factor);
-            if (big_c < 0 || a > std::fabs(value_of(cols[big_c], big_r) * cols[big_c].factor)) big_c = c, big_r = r;
-            if (small_c < 0 || a < std::fabs(value_of(cols[small_c], small_r) * cols[small_c].factor))
-                small_c = c, small_r = r;
+            double a = std::fabs(raw * factor);
+            if (s.big_c < 0 || a > std::fabs(t.value(s.big_c, s.big_r) * t.cols[s.big_c].factor))
+                s.big_c = c, s.big_r = r;
+            if (s.small_c < 0 || a < std::fabs(t.value(s.small_c, s.small_r) * t.cols[s.small_c].factor))
+                s.small_c = c, s.small_r = r;
         }
     }
-    bool bold_big = false, bold_small = false, ul_big = false, ul_small = false;
-    if (mark_selector == 999) bold_big = true;
-    else if (mark_selector == -999) bold_small = true;
-    else if (mark_selector == 999999) bold_big = bold_small = true;
-    else if (mark_selector == 9999) ul_big = ul_small = true;
-    else if (mark_selector > n) ul_big = true;
-    else if (mark_selector < -n) ul_small = true;
+    const int sel = t.mark_selector;
+    if (sel == 999) s.bold_big = true;
+    else if (sel == -999) s.bold_small = true;
+    else if (sel == 999999) s.bold_big = s.bold_small = true;
+    else if (sel == 9999) s.ul_big = s.ul_small = true;
+    else if (sel > t.n) s.ul_big = true;
+    else if (sel < -t.n) s.ul_small = true;
+    return s;
+}
 
-    // Rows.
+// The printed rows in print order, without the all-zero rows when these are to be skipped.
+std::vector<int> printed_rows(const Table& t) {
     std::vector<int> order;
-    for (int i = 0; i < m; i++) {
-        int r = (flags & OLI_TAB_REVERSE) ? m - 1 - i : i;
-        if (!sel[(size_t)r]) continue;
-        if (flags & OLI_TAB_SKIP_ZERO_ROWS) {
+    for (int i = 0; i < t.m; i++) {
+        int r = (t.flags & OLI_TAB_REVERSE) ? t.m - 1 - i : i;
+        if (!t.sel[(size_t)r]) continue;
+        if (t.flags & OLI_TAB_SKIP_ZERO_ROWS) {
             bool any_numeric = false, all_zero = true;
-            for (int c = 0; c < n; c++) {
-                if (!numeric(c)) continue;
+            for (int c = 0; c < t.n; c++) {
+                if (!t.numeric(c)) continue;
                 any_numeric = true;
-                if (!is_zero(std::fabs(value_of(cols[c], r)), cols[c].decimals)) all_zero = false;
+                if (!is_zero(std::fabs(t.value(c, r)), t.cols[c].decimals)) all_zero = false;
             }
             if (any_numeric && all_zero) continue;
         }
         order.push_back(r);
     }
+    return order;
+}
+
+void write_row(const Table& t, const SelectorMarks& s, int r) {
     char cell[OLI_CELL_SIZE];
+    for (int c = 0; c < t.n; c++) {
+        const OliColumn& col = t.cols[c];
+        const bool row_bold = col.bold_rows && col.bold_rows[r];
+        bool underline = false, bold = row_bold;
+        if (t.numeric(c)) {
+            underline = r == t.mark1a[c] || r == t.mark1b[c] || (s.ul_big && c == s.big_c && r == s.big_r) ||
+                        (s.ul_small && c == s.small_c && r == s.small_r);
+            bold = bold || r == t.mark2a[c] || r == t.mark2b[c] || (s.bold_big && c == s.big_c && r == s.big_r) ||
+                   (s.bold_small && c == s.small_c && r == s.small_r);
+        }
+        const int* key = col.footnote_keys ? &col.footnote_keys[r] : nullptr;
+        const void* data = col.data;
+        int row = r;
+        if ((t.kinds[c] == kNumber || t.kinds[c] == kGew) && col.stride > 0 && col.data) {
+            data = element(col, r, 0);
+            row = 0;
+        }
+        Oli_Format_Table_Cell(col.kind, data, row, t.w[c], col.width, col.decimals, col.factor, underline, bold,
+                              cell, key);
+        File_Printf(t.f, "%s", cell);
+    }
+}
+
+void write_rows(const Table& t) {
+    const SelectorMarks s = selector_marks(t);
+    const std::vector<int> order = printed_rows(t);
     for (size_t p = 0; p < order.size(); p++) {
         const int r = order[p];
-        for (int c = 0; c < n; c++) {
-            const OliColumn& col = cols[c];
-            const bool row_bold = col.bold_rows && col.bold_rows[r];
-            bool underline = false, bold = row_bold;
-            if (numeric(c)) {
-                underline = r == mark1a[c] || r == mark1b[c] || (ul_big && c == big_c && r == big_r) ||
-                            (ul_small && c == small_c && r == small_r);
-                bold = bold || r == mark2a[c] || r == mark2b[c] || (bold_big && c == big_c && r == big_r) ||
-                       (bold_small && c == small_c && r == small_r);
-            }
-            const int* key = col.footnote_keys ? &col.footnote_keys[r] : nullptr;
-            const void* data = col.data;
-            int row = r;
-            if ((kinds[c] == kNumber || kinds[c] == kGew) && col.stride > 0 && col.data) {
-                data = element(col, r, 0);
-                row = 0;
-            }
-            Oli_Format_Table_Cell(col.kind, data, row, w[c], col.width, col.decimals, col.factor, underline, bold,
-                                  cell, key);
-            File_Printf(f, "%s", cell);
+        write_row(t, s, r);
+        if (t.thin_rules && t.thin_rules[p]) {
+            File_Printf(t.f, "\n");
+            rule(t.f, 0.5, 0.5);
         }
-        if (g_thin_rules && g_thin_rules[p]) {
-            File_Printf(f, "\n");
-            rule(f, 0.5, 0.5);
+        if (t.thick_rules && t.thick_rules[r] && p + 1 != order.size()) {
+            File_Printf(t.f, "\n");
+            rule(t.f, 1.0, 1.0);
         }
-        if (thick_rules && thick_rules[r] && p + 1 != order.size()) {
-            File_Printf(f, "\n");
-            rule(f, 1.0, 1.0);
-        }
-        File_Printf(f, "\n");
+        File_Printf(t.f, "\n");
     }
+}
 
-    // Totals.
-    if (any_total) {
-        for (int c = 0; c < n; c++) {
-            std::string s;
-            if (!has_total[c]) {
-                s = blanks(w[c]);
-                if (c == 0 && w[c] > 0) {
-                    size_t at = kinds[c] == kZz ? (size_t)w[c] - 1 : (w[c] > 1 ? 1 : 0);
-                    s[at] = '\xB2';
-                }
-            } else if (is_zero(total[c] - 2e100, 3)) {
-                s = right_align("n.e.", w[c]);
-            } else {
-                s = format_number(total[c], cols[c].decimals, w[c]);
+// The totals row under a rule; the first column without a total carries the sum sign.
+void write_totals(const Table& t) {
+    if (!t.any_total) return;
+    for (int c = 0; c < t.n; c++) {
+        std::string s;
+        if (!t.has_total[c]) {
+            s = blanks(t.w[c]);
+            if (c == 0 && t.w[c] > 0) {
+                size_t at = t.kinds[c] == kZz ? (size_t)t.w[c] - 1 : (t.w[c] > 1 ? 1 : 0);
+                s[at] = '\xB2';
             }
-            File_Printf(f, " %s", s.c_str());
+        } else if (is_zero(t.total[c] - 2e100, 3)) {
+            s = right_align("n.e.", t.w[c]);
+        } else {
+            s = format_number(t.total[c], t.cols[c].decimals, t.w[c]);
         }
-        rule(f, 0.0, 0.0);
-        File_Printf(f, "\n");
+        File_Printf(t.f, " %s", s.c_str());
     }
+    rule(t.f, 0.0, 0.0);
+    File_Printf(t.f, "\n");
+}
 
-    File_Printf(f, OLI_REC_END_OF_TEXT "\n");
-    if (!(flags & OLI_TAB_NO_Y_MOVES)) OLI_setYPositionCM(f, 1, -0.4f);
-
+// The explanations of the footnote markers the table used, then the caller's notes.
+void write_footnotes(FILE* f, int note_count, char** notes) {
     if (g_note_count > 0) {
         float saved = Oli_Get_Left_Margin();
         OLI_reserveSpaceCM(f, (float)(g_note_count * 0.286));
@@ -775,5 +833,58 @@ void OliTabelle(FILE* f, int n, int m, const OliColumn* columns, const int* row_
         for (int i = 0; i < note_count; i++) Oli_Text_Block(f, "%s", notes[i] ? notes[i] : "");
         OLI_setYPositionCM(f, 1, 0.19f);
     }
-    if (flags & OLI_TAB_LONG) OLI_setFlags(f, 896);
+}
+
+void write_table(Table& t, const OliColumn* columns, const int* title_counts, char** title_lines, int note_count,
+                 char** notes) {
+    OliCLocaleScope numeric_c;
+    if (!t.f || t.n < 1 || t.m < 1 || !columns) {
+        if (t.f && (t.flags & OLI_TAB_LONG)) OLI_setFlags(t.f, 896);
+        return;
+    }
+    if (t.n > g_tables.allocated) {
+        Msg_Set_Output_Mode(0);
+        Kov_Fatal_Stop(kTooFewColumns);
+    }
+    t.cols.assign(columns, columns + t.n);
+    t.kinds.resize(t.n);
+    for (int c = 0; c < t.n; c++) t.kinds[c] = kind_of(t.cols[c].kind);
+
+    set_list_flags(t);
+    choose_rows(t);
+    marks_and_totals(t);
+    print_widths(t);
+    find_groups(t);
+    build_heads(t);
+    write_head(t, title_counts, title_lines);
+    write_rows(t);
+    write_totals(t);
+    File_Printf(t.f, OLI_REC_END_OF_TEXT "\n");
+    if (!(t.flags & OLI_TAB_NO_Y_MOVES)) OLI_setYPositionCM(t.f, 1, -0.4f);
+    write_footnotes(t.f, note_count, notes);
+    if (t.flags & OLI_TAB_LONG) OLI_setFlags(t.f, 896);
+}
+
+}  // namespace
+
+void OliTabelle(FILE* f, int n, int m, const OliColumn* columns, const int* row_flags, const int* thick_rules,
+                int mark_selector, unsigned flags, const int* title_counts, char** title_lines, int note_count,
+                char** notes) {
+    Table t = new_table(f, n, m, row_flags, thick_rules, mark_selector, flags);
+    write_table(t, columns, title_counts, title_lines, note_count, notes);
+}
+
+void Oli_Table_With_Options(FILE* f, int rows, int ncols, const OliColumn* columns, const OliTableOptions* opt) {
+    OliTableOptions defaults;
+    const OliTableOptions* o = opt;
+    if (!o) {
+        Oli_Init_Table_Options(&defaults, rows);
+        o = &defaults;
+    }
+    const int counts[3] = {0, 0, 0};
+    Table t = new_table(f, ncols, rows, o->row_flags, o->thick_rules, 0, o->flags);
+    t.thin_rules = o->thin_rules;
+    t.abscissa = o->abscissa;
+    write_table(t, columns, counts, nullptr, 0, nullptr);
+    if (!opt) Oli_Free_Table_Options(&defaults);
 }

@@ -1036,25 +1036,207 @@ bool Oli_Read_List(const std::string& path, OliDocument* doc)
 
 bool Spf_Is_Plot(const std::string& bytes) { return bytes.compare(0, 14, "zorv-PlanSchau") == 0; }
 
+namespace {
+
+// The head of a plot file: the magic line, the title and the sheet size. Returns the index of the
+// first line after it.
+size_t read_plot_head(const std::vector<std::string>& lines, SpfDocument* doc)
+{
+    if (lines.empty() || !Spf_Is_Plot(lines[0])) {
+        doc->warnings.push_back("line 1: not a plot file (\"zorv-PlanSchau\" expected)");
+        return 0;
+    }
+    size_t i = 1;
+    if (i < lines.size()) doc->title = lines[i++];
+    if (i < lines.size()) {
+        std::vector<std::string> t = tokens_of(lines[i]);
+        if (t.size() >= 2) {
+            parse_double(t[0], &doc->width);
+            parse_double(t[1], &doc->height);
+        }
+        ++i;
+    }
+    return i;
+}
+
+// The entity lines up to "*EOI" as one token stream; lines are counted from 1 for the warnings.
+void collect_entity_tokens(const std::vector<std::string>& lines, size_t i, SpfParser* p)
+{
+    bool eoi = false;
+    for (; i < lines.size(); ++i) {
+        if (trim(lines[i]) == "*EOI") {
+            eoi = true;
+            break;
+        }
+        for (const std::string& t : tokens_of(lines[i])) p->tok.push_back(Token{t, int(i) + 1});
+    }
+    if (!eoi) p->doc->warnings.push_back("the plot file ends without \"*EOI\" (file truncated?)");
+}
+
+// Reads the entities one command at a time. A line names its end point, which may come later in
+// the file, so lines wait in `pending` until every point is known.
+struct SpfEntityReader {
+    struct PendingLine {
+        size_t entity;
+        int to;
+    };
+
+    SpfParser& p;
+    std::map<int, std::pair<double, double>> points;
+    std::vector<PendingLine> pending;
+    int layer = 0;
+    std::set<std::string> unknown;
+
+    SpfEntity entity(SpfEntity::Kind kind) const
+    {
+        SpfEntity e;
+        e.kind = kind;
+        e.layer = layer;
+        return e;
+    }
+
+    void line(const Token& cmd)
+    {
+        SpfEntity e = entity(SpfEntity::LINE);
+        int id, pid, to;
+        double pen, lt;
+        if (p.ref(&id) && p.expect("(") && p.ref(&pid) && p.num(&e.x1) && p.num(&e.y1) && p.expect(")") &&
+            p.ref(&to) && p.num(&pen) && p.num(&lt)) {
+            e.pen = int_of(pen);
+            e.linetype = int_of(lt);
+            points[pid] = {e.x1, e.y1};
+            p.doc->entities.push_back(e);
+            pending.push_back({p.doc->entities.size() - 1, to});
+        } else {
+            p.warn(cmd.line, "unreadable line skipped");
+        }
+    }
+
+    void point(const Token& cmd)
+    {
+        int id;
+        double x, y;
+        if (p.ref(&id) && p.num(&x) && p.num(&y)) points[id] = {x, y};
+        else p.warn(cmd.line, "unreadable point skipped");
+    }
+
+    // One outer ring and its holes; a ring cut short is kept as far as it was read.
+    void area(const Token& cmd)
+    {
+        SpfEntity e = entity(SpfEntity::AREA);
+        double holes, filling;
+        bool ok = p.expect("/") && p.num(&holes) && p.num(&filling) && holes >= 0 && holes < 1000;
+        if (ok) {
+            e.filling = int_of(filling);
+            for (int r = 0; ok && r <= int(holes); ++r) {
+                double count;
+                if (!p.num(&count) || count < 0 || count > 100000) {
+                    ok = false;
+                    break;
+                }
+                std::vector<SpfVertex> ring;
+                for (int v = 0; v < int(count); ++v) {
+                    SpfVertex vx;
+                    if (!p.vertex(&vx)) {
+                        ok = false;
+                        break;
+                    }
+                    ring.push_back(vx);
+                }
+                e.rings.push_back(ring);
+            }
+        }
+        if (!ok) p.warn(cmd.line, "unreadable area: what was read of it is kept");
+        if (!e.rings.empty() && !e.rings[0].empty()) p.doc->entities.push_back(e);
+    }
+
+    void text(const Token& cmd)
+    {
+        SpfEntity e = entity(SpfEntity::TEXT);
+        double v[6], x, y, ang;
+        bool ok = p.expect("/");
+        for (int q = 0; ok && q < 6; ++q) ok = p.num(&v[q]);
+        ok = ok && p.num(&x) && p.num(&y) && p.num(&ang);
+        if (!ok) {
+            p.warn(cmd.line, "unreadable text skipped");
+            return;
+        }
+        e.font = int_of(v[2]);
+        e.justification = int_of(v[5]);
+        e.x1 = x;
+        e.y1 = y;
+        e.angle = ang;
+        double dummy;
+        for (int q = 0; q < 3 && p.num(&dummy); ++q) {
+        }
+        if (!p.end() && is_string_token(p.tok[p.k].text)) {
+            e.text = string_of_token(p.tok[p.k].text);
+            ++p.k;
+            p.doc->entities.push_back(e);
+        } else {
+            p.warn(cmd.line, "text without its string skipped");
+        }
+    }
+
+    void read_all()
+    {
+        while (!p.end()) {
+            const Token cmd = p.tok[p.k];
+            if (!p.is_cmd(cmd.text)) {
+                p.warn(cmd.line, "unreadable plot entity skipped");
+                ++p.k;
+                p.skip_to_cmd();
+                continue;
+            }
+            ++p.k;
+            if (cmd.text == "-setlayer") {
+                double d;
+                if (p.num(&d)) layer = int_of(d, layer);
+            } else if (cmd.text == "-setcoorsys" || cmd.text == "-opengroup" || cmd.text == "-closegroup") {
+                p.skip_to_cmd();
+                continue;
+            } else if (cmd.text == "-line") {
+                line(cmd);
+            } else if (cmd.text == "-point") {
+                point(cmd);
+            } else if (cmd.text == "-area") {
+                area(cmd);
+            } else if (cmd.text == "-text") {
+                text(cmd);
+            } else {
+                if (unknown.insert(cmd.text).second)
+                    p.warn(cmd.line, "unknown plot entity \"" + cmd.text + "\" skipped");
+            }
+            p.skip_to_cmd();
+        }
+    }
+
+    // Gives every line its end point; a line whose end point never came is left out of the drawing.
+    void join_lines()
+    {
+        for (const PendingLine& pl : pending) {
+            auto it = points.find(pl.to);
+            SpfEntity& e = p.doc->entities[pl.entity];
+            if (it == points.end()) {
+                p.doc->warnings.push_back("a line without its end point is left out");
+                e.x2 = e.x1;
+                e.y2 = e.y1;
+                e.pen = -1;
+            } else {
+                e.x2 = it->second.first;
+                e.y2 = it->second.second;
+            }
+        }
+    }
+};
+
+} // namespace
+
 void Spf_Parse(const std::string& bytes, SpfDocument* doc)
 {
     *doc = SpfDocument();
     std::vector<std::string> lines = split_lines(bytes, &doc->warnings);
-    size_t i = 0;
-    if (lines.empty() || !Spf_Is_Plot(lines[0])) {
-        doc->warnings.push_back("line 1: not a plot file (\"zorv-PlanSchau\" expected)");
-    } else {
-        i = 1;
-        if (i < lines.size()) doc->title = lines[i++];
-        if (i < lines.size()) {
-            std::vector<std::string> t = tokens_of(lines[i]);
-            if (t.size() >= 2) {
-                parse_double(t[0], &doc->width);
-                parse_double(t[1], &doc->height);
-            }
-            ++i;
-        }
-    }
+    size_t i = read_plot_head(lines, doc);
     // Tables up to "*EOT", then the entities.
     while (i < lines.size() && trim(lines[i]) != "*TABLES" && trim(lines[i]) != "*ENTITIES") ++i;
     if (i < lines.size() && trim(lines[i]) == "*TABLES") read_tables(lines, i, doc);
@@ -1063,135 +1245,11 @@ void Spf_Parse(const std::string& bytes, SpfDocument* doc)
         doc->warnings.push_back("the plot file has no entities (\"*ENTITIES\" missing)");
         return;
     }
-    ++i;
     SpfParser p{doc, {}};
-    bool eoi = false;
-    for (; i < lines.size(); ++i) {
-        if (trim(lines[i]) == "*EOI") {
-            eoi = true;
-            break;
-        }
-        for (const std::string& t : tokens_of(lines[i])) p.tok.push_back(Token{t, int(i) + 1});
-    }
-    if (!eoi) doc->warnings.push_back("the plot file ends without \"*EOI\" (file truncated?)");
-
-    std::map<int, std::pair<double, double>> points;
-    struct PendingLine {
-        size_t entity;
-        int to;
-    };
-    std::vector<PendingLine> pending;
-    int layer = 0;
-    std::set<std::string> unknown;
-    while (!p.end()) {
-        const Token cmd = p.tok[p.k];
-        if (!p.is_cmd(cmd.text)) {
-            p.warn(cmd.line, "unreadable plot entity skipped");
-            ++p.k;
-            p.skip_to_cmd();
-            continue;
-        }
-        ++p.k;
-        if (cmd.text == "-setlayer") {
-            double d;
-            if (p.num(&d)) layer = int_of(d, layer);
-        } else if (cmd.text == "-setcoorsys" || cmd.text == "-opengroup" || cmd.text == "-closegroup") {
-            p.skip_to_cmd();
-            continue;
-        } else if (cmd.text == "-line") {
-            SpfEntity e;
-            e.kind = SpfEntity::LINE;
-            e.layer = layer;
-            int id, pid, to;
-            double pen, lt;
-            if (p.ref(&id) && p.expect("(") && p.ref(&pid) && p.num(&e.x1) && p.num(&e.y1) && p.expect(")") &&
-                p.ref(&to) && p.num(&pen) && p.num(&lt)) {
-                e.pen = int_of(pen);
-                e.linetype = int_of(lt);
-                points[pid] = {e.x1, e.y1};
-                doc->entities.push_back(e);
-                pending.push_back({doc->entities.size() - 1, to});
-            } else {
-                p.warn(cmd.line, "unreadable line skipped");
-            }
-        } else if (cmd.text == "-point") {
-            int id;
-            double x, y;
-            if (p.ref(&id) && p.num(&x) && p.num(&y)) points[id] = {x, y};
-            else p.warn(cmd.line, "unreadable point skipped");
-        } else if (cmd.text == "-area") {
-            SpfEntity e;
-            e.kind = SpfEntity::AREA;
-            e.layer = layer;
-            double holes, filling;
-            bool ok = p.expect("/") && p.num(&holes) && p.num(&filling) && holes >= 0 && holes < 1000;
-            if (ok) {
-                e.filling = int_of(filling);
-                for (int r = 0; ok && r <= int(holes); ++r) {
-                    double count;
-                    if (!p.num(&count) || count < 0 || count > 100000) {
-                        ok = false;
-                        break;
-                    }
-                    std::vector<SpfVertex> ring;
-                    for (int v = 0; v < int(count); ++v) {
-                        SpfVertex vx;
-                        if (!p.vertex(&vx)) {
-                            ok = false;
-                            break;
-                        }
-                        ring.push_back(vx);
-                    }
-                    e.rings.push_back(ring);
-                }
-            }
-            if (!ok) p.warn(cmd.line, "unreadable area: what was read of it is kept");
-            if (!e.rings.empty() && !e.rings[0].empty()) doc->entities.push_back(e);
-        } else if (cmd.text == "-text") {
-            SpfEntity e;
-            e.kind = SpfEntity::TEXT;
-            e.layer = layer;
-            double v[6], x, y, ang;
-            bool ok = p.expect("/");
-            for (int q = 0; ok && q < 6; ++q) ok = p.num(&v[q]);
-            ok = ok && p.num(&x) && p.num(&y) && p.num(&ang);
-            if (ok) {
-                e.font = int_of(v[2]);
-                e.justification = int_of(v[5]);
-                e.x1 = x;
-                e.y1 = y;
-                e.angle = ang;
-                double dummy;
-                for (int q = 0; q < 3 && p.num(&dummy); ++q) {
-                }
-                if (!p.end() && is_string_token(p.tok[p.k].text)) {
-                    e.text = string_of_token(p.tok[p.k].text);
-                    ++p.k;
-                    doc->entities.push_back(e);
-                } else {
-                    p.warn(cmd.line, "text without its string skipped");
-                }
-            } else {
-                p.warn(cmd.line, "unreadable text skipped");
-            }
-        } else {
-            if (unknown.insert(cmd.text).second) p.warn(cmd.line, "unknown plot entity \"" + cmd.text + "\" skipped");
-        }
-        p.skip_to_cmd();
-    }
-    for (const PendingLine& pl : pending) {
-        auto it = points.find(pl.to);
-        SpfEntity& e = doc->entities[pl.entity];
-        if (it == points.end()) {
-            doc->warnings.push_back("a line without its end point is left out");
-            e.x2 = e.x1;
-            e.y2 = e.y1;
-            e.pen = -1;
-        } else {
-            e.x2 = it->second.first;
-            e.y2 = it->second.second;
-        }
-    }
+    collect_entity_tokens(lines, i + 1, &p);
+    SpfEntityReader reader{p, {}, {}, 0, {}};
+    reader.read_all();
+    reader.join_lines();
 }
 
 bool Spf_Read(const std::string& path, SpfDocument* doc)
