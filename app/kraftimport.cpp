@@ -9,14 +9,14 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/nelu52data.h"
 #include "app/nelu52ask.h"
+#include "app/nelu52data.h"
 #include "base/kovmem.h"
 #include "hostenv/kovexputil.h"
 #include "materials/holzgueten.h"
 #include "platform/kovcp.h"
-#include "platform/kovmath.h"
 #include "platform/kovhost.h"
+#include "platform/kovmath.h"
 #include "platform/kovpath.h"
 
 namespace {
@@ -29,15 +29,9 @@ BeamCutRowSet g_rows = {nullptr, 0, 0, 0, 0};
 // next and are rebuilt by each.
 KxpTrafoArray* g_trafos = nullptr;
 
-const BeamCutResultRow* row_of(int row)
-{
-    return BeamCut_Row_Set_Row(&g_rows, row);
-}
+const BeamCutResultRow* row_of(int row) { return BeamCut_Row_Set_Row(&g_rows, row); }
 
-bool store_is_ours()
-{
-    return g_rows.ok && BeamCut_Store_Owner() == &g_rows;
-}
+bool store_is_ours() { return g_rows.ok && BeamCut_Store_Owner() == &g_rows; }
 
 // The component for a run: the given one, the last one after the question, or
 // one chosen in the component-selection tool. NULL when none was chosen.
@@ -128,9 +122,9 @@ int Qt_Import_BeamCutResults(KovComponentSelection* component, int a, int b, int
     const int ran = BeamCut_Run_Tool(chosen, a, b, c, d, 0, 0, nullptr);
     if (ran < 0)
         Nelu52_Ask(NELU52_ICON_INFO, QStringLiteral("Info"),
-                       QString::fromUtf8("Das KOV-Werkzeug zur Auswahl von Schnittgrößen-\n"
-                                         "sätzen ist bereits aktiv. Bitte schließen Sie\n"
-                                         "das Fenster und versuchen es erneut."));
+                   QString::fromUtf8("Das KOV-Werkzeug zur Auswahl von Schnittgrößen-\n"
+                                     "sätzen ist bereits aktiv. Bitte schließen Sie\n"
+                                     "das Fenster und versuchen es erneut."));
     if (ran != 1) return 0;
 
     FILE* f = open_result();
@@ -147,25 +141,13 @@ int Qt_Import_BeamCutResults_Select(int a, int b, int c, int d)
 
 // ---- the store --------------------------------------------------------------------------
 
-int import_row_count()
-{
-    return g_rows.ok ? g_rows.row_count : 0;
-}
+int import_row_count() { return g_rows.ok ? g_rows.row_count : 0; }
 
-int import_values_per_row()
-{
-    return g_rows.ok ? g_rows.values_per_row : 0;
-}
+int import_values_per_row() { return g_rows.ok ? g_rows.values_per_row : 0; }
 
-KovExportObject* import_cut_object(int i)
-{
-    return store_is_ours() ? BeamCut_Store_Cut_Object(i) : nullptr;
-}
+KovExportObject* import_cut_object(int i) { return store_is_ours() ? BeamCut_Store_Cut_Object(i) : nullptr; }
 
-int import_cut_rows(int i)
-{
-    return store_is_ours() ? BeamCut_Store_Cut_Rows(i) : 0;
-}
+int import_cut_rows(int i) { return store_is_ours() ? BeamCut_Store_Cut_Rows(i) : 0; }
 
 int import_row_values(int row, float* out)
 {
@@ -205,10 +187,7 @@ const char* import_row_info3(int row) { return info_of(row, 2); }
 const char* import_row_info4(int row) { return info_of(row, 3); }
 const char* import_row_info5(int row) { return info_of(row, 4); }
 
-void import_free_rows()
-{
-    BeamCut_Free_Row_Set(&g_rows);
-}
+void import_free_rows() { BeamCut_Free_Row_Set(&g_rows); }
 
 void import_reset()
 {
@@ -224,14 +203,14 @@ void import_material_map(int* kind, int* grade, int n)
 {
     int k = 0;
     switch (Mat_Id_Group(n)) {
-    case 1:
-    case 5: k = 1; break;
-    case 2:
-    case 6: k = 3; break;
-    case 7: k = 2; break;
-    case 8: k = 13; break;
-    case 9: k = 10; break;
-    default: k = 0; break;
+        case 1:
+        case 5: k = 1; break;
+        case 2:
+        case 6: k = 3; break;
+        case 7: k = 2; break;
+        case 8: k = 13; break;
+        case 9: k = 10; break;
+        default: k = 0; break;
     }
     if (kind) *kind = k;
     if (n == 0 || !grade) return;
@@ -256,11 +235,11 @@ namespace {
 int grade_count(int kind)
 {
     switch (kind) {
-    case 0: return 12; // C14 .. C50
-    case 1: return 8;  // D18 .. D70
-    case 2: return 14; // GL20h .. GL32h, GL20c .. GL32c
-    case 3: return 8;  // GL24h (BS11) .. GL36c (BS18)
-    default: return 0;
+        case 0: return 12; // C14 .. C50
+        case 1: return 8;  // D18 .. D70
+        case 2: return 14; // GL20h .. GL32h, GL20c .. GL32c
+        case 3: return 8;  // GL24h (BS11) .. GL36c (BS18)
+        default: return 0;
     }
 }
 
@@ -331,11 +310,11 @@ CutForces read_transformed_cuts(const NELU52_DATA& d, Messages* msg)
     }
     QString deg;
     if (rotated(g_trafos->items[0].angles[2], &deg))
-        msg->hinweise += QString::fromUtf8("Hinweis! Achse n des linken Rand ist um ") + deg +
-                         QString::fromUtf8("° verdreht\n");
+        msg->hinweise +=
+            QString::fromUtf8("Hinweis! Achse n des linken Rand ist um ") + deg + QString::fromUtf8("° verdreht\n");
     if (rotated(g_trafos->items[1].angles[2], &deg))
-        msg->hinweise += QString::fromUtf8("Hinweis! Achse n des rechten Rand ist um ") + deg +
-                         QString::fromUtf8("° verdreht\n");
+        msg->hinweise +=
+            QString::fromUtf8("Hinweis! Achse n des rechten Rand ist um ") + deg + QString::fromUtf8("° verdreht\n");
 
     Kxp_Get_BeamCut_Info(obj[0], &cf.st.info);
     Kxp_Get_BeamCut_Info(obj[1], &cf.sw.info);
@@ -390,10 +369,10 @@ bool load_combinations(const std::vector<double>& forces, int rows, QVector<Load
         const double* fw = &forces[(size_t(rows) + rows_st + k) * 6];
         LoadCase lc;
         lc.name = qstring_from_cp850(import_row_text2(k));
-        lc.nd_strebe = -fs[0];     // compression positive
-        lc.nd_schwelle = fw[0];    // along the sill
-        lc.md_schwelle = fw[4];    // about the normal of the joint's plane
-        lc.vd_schwelle = fw[2];    // across the sill in the joint's plane
+        lc.nd_strebe = -fs[0];  // compression positive
+        lc.nd_schwelle = fw[0]; // along the sill
+        lc.md_schwelle = fw[4]; // about the normal of the joint's plane
+        lc.vd_schwelle = fw[2]; // across the sill in the joint's plane
         lc.kled = import_row_id(k) != 0 ? 6 : 8;
         lc.kmod = import_row_value(k);
         neu->append(lc);
@@ -455,14 +434,16 @@ void take_strut_dimensions(const Member& m, NELU52_DATA& d, const KraftImportLim
         res->b = true;
     } else {
         msg->info += QString::fromUtf8("Querschnittsbreite der Strebe (%1 cm) kann nicht übernommen "
-                                       "werden\n").arg(w, 0, 'f', 2);
+                                       "werden\n")
+                         .arg(w, 0, 'f', 2);
     }
     if (dimension_mm(h, lim.hD_min, lim.hD_max, &mm)) {
         d.balken_hD = mm;
         res->hD = true;
     } else {
         msg->info += QString::fromUtf8("Querschnittshöhe der Strebe (%1 cm) kann nicht übernommen "
-                                       "werden\n").arg(h, 0, 'f', 2);
+                                       "werden\n")
+                         .arg(h, 0, 'f', 2);
     }
 }
 
@@ -479,7 +460,8 @@ void take_sill_dimensions(const Member& m, NELU52_DATA& d, const KraftImportLimi
         res->hG = true;
     } else {
         msg->info += QString::fromUtf8("Querschnittshöhe der Schwelle (%1 cm) kann nicht übernommen "
-                                       "werden\n").arg(h, 0, 'f', 2);
+                                       "werden\n")
+                         .arg(h, 0, 'f', 2);
     }
     if (res->b || res->hD || res->hG) msg->info += QStringLiteral("Querschnittsabmessungen importiert\n");
 }

@@ -66,14 +66,14 @@ struct KraftImportLimits {
 };
 
 struct KraftImportResult {
-    int result = 1;            // 0 when strut and sill have different row counts
-    int first_new = 0;         // index of the first appended load combination
-    int appended = 0;          // load combinations appended to d.lasten
-    bool material_st = false;  // d.holzart_st / d.holzguete_st taken over
+    int result = 1;           // 0 when strut and sill have different row counts
+    int first_new = 0;        // index of the first appended load combination
+    int appended = 0;         // load combinations appended to d.lasten
+    bool material_st = false; // d.holzart_st / d.holzguete_st taken over
     bool material_sw = false;
     bool b = false, hD = false, hG = false; // dimensions taken over
-    QString title;             // "Fehler" or "Info"
-    QString text;              // the message shown to the user
+    QString title;                          // "Fehler" or "Info"
+    QString text;                           // the message shown to the user
 };
 
 // The texts the import gathers for its message: errors, the info lines, and

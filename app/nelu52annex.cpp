@@ -23,7 +23,7 @@ void Qt_Safeguard_Proper_Version()
 int Nad_Store_Choice(const char* name, const char* annex_file)
 {
     if (name) {
-        char* copy = Mem_Strdup(name);  // before the release: name may be the active name
+        char* copy = Mem_Strdup(name); // before the release: name may be the active name
         Mem_Free_Null(reinterpret_cast<void**>(&NadActiveName));
         NadActiveName = copy;
     }
@@ -31,9 +31,9 @@ int Nad_Store_Choice(const char* name, const char* annex_file)
     int stored = 0;
     if (annex_file && *annex_file) {
         const bool written = Kov_Replace_File(annex_file, [](FILE* f) {
-            Nad_Write_Activ_Nadname(f);
-            return std::fputs("0\n", f) >= 0;
-        }) == KOV_REPLACE_OK;
+                                 Nad_Write_Activ_Nadname(f);
+                                 return std::fputs("0\n", f) >= 0;
+                             }) == KOV_REPLACE_OK;
         if (written) {
             if (FILE* f = Kov_Fopen(annex_file, "rb")) {
                 Nad_Read_Activ_Nadname(f);

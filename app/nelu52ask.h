@@ -11,13 +11,17 @@
 // (the scripted queue holds such button values).
 #include <QString>
 
-enum Nelu52Icon { NELU52_ICON_NONE = 0, NELU52_ICON_INFO = 1, NELU52_ICON_WARNING = 2, NELU52_ICON_CRITICAL = 3,
-                  NELU52_ICON_QUESTION = 4 };
+enum Nelu52Icon {
+    NELU52_ICON_NONE = 0,
+    NELU52_ICON_INFO = 1,
+    NELU52_ICON_WARNING = 2,
+    NELU52_ICON_CRITICAL = 3,
+    NELU52_ICON_QUESTION = 4
+};
 enum Nelu52Button { NELU52_OK = 0x00000400, NELU52_YES = 0x00004000, NELU52_NO = 0x00010000 };
 
 // The answer (a button) to a message with the buttons (an or of buttons).
-int Nelu52_Ask(int icon, const QString& title, const QString& text, int buttons = NELU52_OK,
-               int escape = NELU52_OK);
+int Nelu52_Ask(int icon, const QString& title, const QString& text, int buttons = NELU52_OK, int escape = NELU52_OK);
 
 // The window library's message box; NULL goes back to the engine's own answers.
 using Nelu52AskFunction = int (*)(int icon, const QString& title, const QString& text, int buttons, int escape);

@@ -56,19 +56,16 @@ double Checked(double u) { return std::isnan(u) ? kNotVerified : u; }
 
 } // namespace
 
-double NELU52_DATA::net_width() const
-{
-    return querschnittsschwaechung ? balken_b - d_bolzen - 1.0 : balken_b;
-}
+double NELU52_DATA::net_width() const { return querschnittsschwaechung ? balken_b - d_bolzen - 1.0 : balken_b; }
 
 double NELU52_DATA::net_depth() const
 {
     switch (typ) {
-    case 0:
-    case 1: return balken_hG - balken_tv1;
-    case 2: return balken_hG - balken_tv2;
-    case 3: return balken_hG - std::max(balken_tv1, balken_tv2);
-    default: return balken_hG;
+        case 0:
+        case 1: return balken_hG - balken_tv1;
+        case 2: return balken_hG - balken_tv2;
+        case 3: return balken_hG - std::max(balken_tv1, balken_tv2);
+        default: return balken_hG;
     }
 }
 
@@ -111,7 +108,7 @@ int NELU52_DATA::cal_Versatz()
         if (N > 0.0 && typ >= 0 && typ <= 3) {
             // Fore-wood shear: the force component along the sill over the
             // effective shear area b * k_cr * l_v.
-            const double shear_per_mm = b * kcr_sw * e.fv_d;  // [N/mm]
+            const double shear_per_mm = b * kcr_sw * e.fv_d; // [N/mm]
             auto front = [&]() {
                 const double f_sw = Ec5_Fc_Alpha(alpha, e.fc0_d, e.fc90_d, e.fv_d);
                 const double f_st = Ec5_Fc_Alpha(alpha, e.fc0_d_st, e.fc90_d_st, e.fv_d_st);
@@ -129,33 +126,33 @@ int NELU52_DATA::cal_Versatz()
             };
             bool resists = true;
             switch (typ) {
-            case 0:
-            case 1:
-                front();
-                resists = Usable(e.s1r_d);
-                e.lv1 = fore_wood(N);
-                e.u_lv1 = e.lv1 / (8.0 * balken_tv1);
-                break;
-            case 2:
-                heel();
-                resists = Usable(e.s2r_d);
-                e.lv2 = fore_wood(N);
-                e.u_lv2 = e.lv2 / (8.0 * balken_tv2);
-                break;
-            case 3: {
-                front();
-                heel();
-                resists = Usable(e.s1r_d) && Usable(e.s2r_d);
-                // Each step carries its share of the strut force in proportion to
-                // its resistance; the front fore-wood takes the front step's share.
-                const double sum = e.s1r_d + e.s2r_d;
-                const double n1 = sum > 0.0 ? N * e.s1r_d / sum : N;
-                e.lv1 = fore_wood(n1);
-                e.lv2 = fore_wood(N);
-                e.u_lv1 = e.lv1 / (8.0 * balken_tv1);
-                e.u_lv2 = e.lv2 / (8.0 * balken_tv2);
-                break;
-            }
+                case 0:
+                case 1:
+                    front();
+                    resists = Usable(e.s1r_d);
+                    e.lv1 = fore_wood(N);
+                    e.u_lv1 = e.lv1 / (8.0 * balken_tv1);
+                    break;
+                case 2:
+                    heel();
+                    resists = Usable(e.s2r_d);
+                    e.lv2 = fore_wood(N);
+                    e.u_lv2 = e.lv2 / (8.0 * balken_tv2);
+                    break;
+                case 3: {
+                    front();
+                    heel();
+                    resists = Usable(e.s1r_d) && Usable(e.s2r_d);
+                    // Each step carries its share of the strut force in proportion to
+                    // its resistance; the front fore-wood takes the front step's share.
+                    const double sum = e.s1r_d + e.s2r_d;
+                    const double n1 = sum > 0.0 ? N * e.s1r_d / sum : N;
+                    e.lv1 = fore_wood(n1);
+                    e.lv2 = fore_wood(N);
+                    e.u_lv1 = e.lv1 / (8.0 * balken_tv1);
+                    e.u_lv2 = e.lv2 / (8.0 * balken_tv2);
+                    break;
+                }
             }
             // A step without contact resistance (no strength values, no depth)
             // cannot carry the compressed strut.
@@ -194,11 +191,11 @@ void NELU52_DATA::biegung_schwelle()
     fck_sw = sw.f_c;
 
     switch (typ) {
-    case 0: ez_schwelle = balken_tv1 / 2.0; break;
-    case 1: ez_schwelle = 0.0; break;
-    case 2: ez_schwelle = balken_tv2 / 2.0; break;
-    case 3: ez_schwelle = std::max(balken_tv1 / 2.0, balken_tv2 / 2.0); break;
-    default: ez_schwelle = 0.0; break;
+        case 0: ez_schwelle = balken_tv1 / 2.0; break;
+        case 1: ez_schwelle = 0.0; break;
+        case 2: ez_schwelle = balken_tv2 / 2.0; break;
+        case 3: ez_schwelle = std::max(balken_tv1 / 2.0, balken_tv2 / 2.0); break;
+        default: ez_schwelle = 0.0; break;
     }
     bn_biegung = net_width();
     hn_biegung = net_depth();
@@ -270,7 +267,7 @@ void NELU52_DATA::querkraft_schwelle()
     fvk_sw = sw.f_v;
     // The shear strength acts on the crack-reduced width k_cr * b.
     const double k_cr = Mat_Kcr(holzart_sw, holzguete_sw, balken_b, balken_hG);
-    kcr_sw = k_cr;  // the shear page prints it beside f_v,d
+    kcr_sw = k_cr; // the shear page prints it beside f_v,d
     bn_schub = net_width();
     hn_schub = net_depth();
     an_schub = bn_schub * hn_schub;
@@ -331,11 +328,11 @@ void NELU52_DATA::stabilitaet_strebe()
     const double hD = balken_hD;
     const double cos_g = std::cos(gamma * KOV_DEG_TO_RAD);
     switch (typ) {
-    case 0: ez_strebe = (hD - balken_tv1) / 2.0; break;
-    case 1: ez_strebe = 0.0; break;
-    case 2: ez_strebe = (hD - balken_tv2 / cos_g) / 2.0; break;
-    case 3: ez_strebe = std::fabs((hD - balken_tv2 / cos_g) - (hD - balken_tv1)) / 2.0; break;
-    default: ez_strebe = 0.0; break;
+        case 0: ez_strebe = (hD - balken_tv1) / 2.0; break;
+        case 1: ez_strebe = 0.0; break;
+        case 2: ez_strebe = (hD - balken_tv2 / cos_g) / 2.0; break;
+        case 3: ez_strebe = std::fabs((hD - balken_tv2 / cos_g) - (hD - balken_tv1)) / 2.0; break;
+        default: ez_strebe = 0.0; break;
     }
 
     a_st = b * hD;

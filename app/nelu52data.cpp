@@ -10,15 +10,9 @@
 
 NELU52_DATA nelu52_data;
 
-LoadCase::LoadCase()
-    : nd_strebe(0.0), nd_schwelle(0.0), vd_schwelle(0.0), md_schwelle(0.0), kmod(0.9), kled(3)
-{
-}
+LoadCase::LoadCase() : nd_strebe(0.0), nd_schwelle(0.0), vd_schwelle(0.0), md_schwelle(0.0), kmod(0.9), kled(3) {}
 
-NELU52_DATA::NELU52_DATA() : QObject(nullptr)
-{
-    set_defaults();
-}
+NELU52_DATA::NELU52_DATA() : QObject(nullptr) { set_defaults(); }
 
 NELU52_DATA::~NELU52_DATA() = default;
 

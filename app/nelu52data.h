@@ -13,56 +13,56 @@
 
 // One load combination of the load table.
 struct LoadCase {
-    LoadCase();                 // blank row: no name, forces 0, k_mod 0.9, class 3 "kurz"
+    LoadCase(); // blank row: no name, forces 0, k_mod 0.9, class 3 "kurz"
     QString name;
-    double nd_strebe;           // N_d of the strut [kN], compression positive
-    double nd_schwelle;         // N_d of the sill [kN], tension positive
-    double vd_schwelle;         // V_d of the sill [kN]
-    double md_schwelle;         // M_d of the sill [kNm]
+    double nd_strebe;   // N_d of the strut [kN], compression positive
+    double nd_schwelle; // N_d of the sill [kN], tension positive
+    double vd_schwelle; // V_d of the sill [kN]
+    double md_schwelle; // M_d of the sill [kNm]
     double kmod;
-    int kled;                   // load-duration class 0..8
+    int kled; // load-duration class 0..8
 };
 
 // One entry of the result list: the check's name and its utilisation.
 struct NachweisEintrag {
     QString name;
     double ausnutzung;
-    int flag;                   // always 0
+    int flag; // always 0
 };
 
 // Step-joint check, one record per load combination.
 struct ErgVersatz {
-    double fc_alpha1_d;         // f_c,alpha,d of the front step [N/mm2]
-    double fc_alpha2_d;         // f_c,alpha,d of the heel step [N/mm2]
-    double fv_d;                // sill [N/mm2]
+    double fc_alpha1_d; // f_c,alpha,d of the front step [N/mm2]
+    double fc_alpha2_d; // f_c,alpha,d of the heel step [N/mm2]
+    double fv_d;        // sill [N/mm2]
     double fc0_d;
     double fc90_d;
-    double fv_d_st;             // strut [N/mm2]
+    double fv_d_st; // strut [N/mm2]
     double fc0_d_st;
     double fc90_d_st;
-    double nd;                  // N_d of the strut [kN] (negative: tension)
-    double s1r_d;               // resistance of the front step [kN]
-    double s2r_d;               // resistance of the heel step [kN]
-    double lv1;                 // required fore-wood length, front step [mm]
-    double lv2;                 // required fore-wood length, heel step [mm]
+    double nd;    // N_d of the strut [kN] (negative: tension)
+    double s1r_d; // resistance of the front step [kN]
+    double s2r_d; // resistance of the heel step [kN]
+    double lv1;   // required fore-wood length, front step [mm]
+    double lv2;   // required fore-wood length, heel step [mm]
     double gamma_m;
     double u_lv1;
     double u_lv2;
-    double u_se;                // contact pressure
+    double u_se; // contact pressure
     double u;
 };
 
 // Bending and axial force of the sill.
 struct ErgBiegung {
     double gamma_m;
-    double md_links;            // [kNm]
-    double nd_links;            // [kN]
+    double md_links; // [kNm]
+    double nd_links; // [kN]
     double md_rechts;
     double nd_rechts;
-    double fm_d;                // [N/mm2]
+    double fm_d; // [N/mm2]
     double ft_d;
     double fc_d;
-    double sigma_n_links;       // [N/mm2]
+    double sigma_n_links; // [N/mm2]
     double sigma_m_links;
     double sigma_n_rechts;
     double sigma_m_rechts;
@@ -74,10 +74,10 @@ struct ErgBiegung {
 // Shear of the sill.
 struct ErgSchub {
     double gamma_m;
-    double vd_links;            // [kN]
+    double vd_links; // [kN]
     double vd_rechts;
-    double fv_d;                // [N/mm2]
-    double tau_links;           // [N/mm2]
+    double fv_d;      // [N/mm2]
+    double tau_links; // [N/mm2]
     double tau_rechts;
     double u_links;
     double u_rechts;
@@ -87,16 +87,16 @@ struct ErgSchub {
 // Stability of the strut.
 struct ErgStrebe {
     double gamma_m;
-    double kraft_fc_d;          // F_c,d [N]
-    double ft_d;                // [N/mm2]
+    double kraft_fc_d; // F_c,d [N]
+    double ft_d;       // [N/mm2]
     double fc_d;
     double fm_d;
-    double my_d;                // [Nmm]
-    double sigma_c_d;           // [N/mm2]
+    double my_d;      // [Nmm]
+    double sigma_c_d; // [N/mm2]
     double sigma_m_d;
     double u_y;
     double u_z;
-    double u_enden;             // at the ends of the strut
+    double u_enden; // at the ends of the strut
     double u;
 };
 
@@ -167,7 +167,7 @@ public:
     int anzahl_nachweise;
     QVector<NachweisEintrag> nachweise;
     // step-joint check
-    double alpha;               // gamma / 2 [rad]
+    double alpha; // gamma / 2 [rad]
     double kcr_sw;
     double kcr_st;
     double eta_versatz;
@@ -192,7 +192,7 @@ public:
     double eta_gesamt;
 
     // ---- input ----
-    int typ;                    // 0 Stirnversatz, 1 Brustversatz, 2 Fersenversatz, 3 Doppelter Versatz
+    int typ; // 0 Stirnversatz, 1 Brustversatz, 2 Fersenversatz, 3 Doppelter Versatz
     double strebe_leff;
     double balken_hG;
     double balken_b;
@@ -245,7 +245,7 @@ extern NELU52_DATA nelu52_data;
 // file's name, then one problem a line. calculated: the window goes on with
 // the values named; otherwise nothing is calculated (a run without window).
 QString nelu52_read_problems_text(const char* file, const QStringList& problems, bool calculated);
-extern const char NELU52_READ_PROBLEMS_TITLE[];   // "Eingabedatei beschädigt"
+extern const char NELU52_READ_PROBLEMS_TITLE[]; // "Eingabedatei beschädigt"
 
 // The largest step depth that the joint allows (whole millimetres, cut toward
 // zero): the smaller of the limit from the sill's depth, which runs linearly

@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <string>
 #include <locale.h>
+#include <string>
 #include <unistd.h>
 
 #include <QStringList>
@@ -27,8 +27,8 @@
 #include "platform/kovfilefailure.h"
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
-#include "platform/kovreplace.h"
 #include "platform/kovpath.h"
+#include "platform/kovreplace.h"
 
 namespace {
 
@@ -49,8 +49,7 @@ QByteArray Num(double v)
 QByteArray Num(int v) { return QByteArray::number(v); }
 
 // One line of values separated by single blanks.
-template <typename... T>
-void Line(QByteArray& out, T... values)
+template <typename... T> void Line(QByteArray& out, T... values)
 {
     QByteArray line;
     for (const QByteArray& v : {Num(values)...}) {
@@ -206,19 +205,11 @@ void Keep_Unread_Input(const char* input_file)
 
 } // namespace
 
-
-
 // ---- NELU52_DATA -------------------------------------------------------------------------
 
-int NELU52_DATA::write_data()
-{
-    return write_file(nelu52_inp_name, nelu52_nad_name);
-}
+int NELU52_DATA::write_data() { return write_file(nelu52_inp_name, nelu52_nad_name); }
 
-int NELU52_DATA::read_data()
-{
-    return read_file(nelu52_inp_name, nelu52_nad_name);
-}
+int NELU52_DATA::read_data() { return read_file(nelu52_inp_name, nelu52_nad_name); }
 
 int NELU52_DATA::write_file(const char* input_file, const char* annex_file)
 {
@@ -262,10 +253,7 @@ int NELU52_DATA::write_file(const char* input_file, const char* annex_file)
     return 0;
 }
 
-QString NELU52_DATA::write_failure()
-{
-    return g_write_failure;
-}
+QString NELU52_DATA::write_failure() { return g_write_failure; }
 
 int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
 {
@@ -425,11 +413,11 @@ const char NELU52_READ_PROBLEMS_TITLE[] = "Eingabedatei beschädigt";
 QString nelu52_read_problems_text(const char* file, const QStringList& problems, bool calculated)
 {
     const QString name = QString::fromLocal8Bit(file ? file : "");
-    QString text = calculated ? QString::fromUtf8("Die Eingabedatei %1 ist beschädigt. Sie bleibt unverändert, bis "
-                                                  "Sie die Daten sichern; gerechnet wird mit den genannten Werten:")
-                                    .arg(name)
-                              : QString::fromUtf8("Die Eingabedatei %1 ist beschädigt; es wird nicht gerechnet:")
-                                    .arg(name);
+    QString text = calculated
+                       ? QString::fromUtf8("Die Eingabedatei %1 ist beschädigt. Sie bleibt unverändert, bis "
+                                           "Sie die Daten sichern; gerechnet wird mit den genannten Werten:")
+                             .arg(name)
+                       : QString::fromUtf8("Die Eingabedatei %1 ist beschädigt; es wird nicht gerechnet:").arg(name);
     for (const QString& p : problems) text += QStringLiteral("\n") + p;
     return text;
 }

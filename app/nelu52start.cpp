@@ -58,8 +58,11 @@ int Nelu52_Set_Position(const char* bauteil, const char* file_id)
     struct {
         char* buf;
         const char* ext;
-    } const names[] = {{nelu52_inp_name, "inp"}, {nelu52_oli_name, "oli"}, {nelu52_ini_name, "ini"},
-                       {nelu52_txt_name, "txt"}, {nelu52_nad_name, "nad"}};
+    } const names[] = {{nelu52_inp_name, "inp"},
+                       {nelu52_oli_name, "oli"},
+                       {nelu52_ini_name, "ini"},
+                       {nelu52_txt_name, "txt"},
+                       {nelu52_nad_name, "nad"}};
     int ok = 1;
     for (const auto& n : names) {
         const int len = std::snprintf(n.buf, NELU52_NAME_SIZE, "%s_%02d.%s", nelu52_bauteil, nr, n.ext);

@@ -10,16 +10,16 @@
 
 enum { NELU52_ID_SIZE = 16, NELU52_NAME_SIZE = 288 };
 
-extern char nelu52_bauteil[NELU52_ID_SIZE];       // component identifier, at most 15 characters
-extern int nelu52_file_id;                        // File-Id; 0 when it is no number
-extern char nelu52_inp_name[NELU52_NAME_SIZE];    // "%s_%02d.inp" input file
-extern char nelu52_oli_name[NELU52_NAME_SIZE];    // "%s_%02d.oli" output list
-extern char nelu52_ini_name[NELU52_NAME_SIZE];    // "%s_%02d.ini" window settings
-extern char nelu52_txt_name[NELU52_NAME_SIZE];    // "%s_%02d.txt" title file of the host
-extern char nelu52_nad_name[NELU52_NAME_SIZE];    // "%s_%02d.nad" annex-name file
-extern char nelu52_spf_name[NELU52_NAME_SIZE];    // "%s01.SPF" plot file
-extern char nelu52_fonts_name[NELU52_NAME_SIZE];  // DRAM + "\\nelu52_fonts"
-extern QString nelu52_titel;                      // "Position <nr>: <text>", empty without title file
+extern char nelu52_bauteil[NELU52_ID_SIZE];      // component identifier, at most 15 characters
+extern int nelu52_file_id;                       // File-Id; 0 when it is no number
+extern char nelu52_inp_name[NELU52_NAME_SIZE];   // "%s_%02d.inp" input file
+extern char nelu52_oli_name[NELU52_NAME_SIZE];   // "%s_%02d.oli" output list
+extern char nelu52_ini_name[NELU52_NAME_SIZE];   // "%s_%02d.ini" window settings
+extern char nelu52_txt_name[NELU52_NAME_SIZE];   // "%s_%02d.txt" title file of the host
+extern char nelu52_nad_name[NELU52_NAME_SIZE];   // "%s_%02d.nad" annex-name file
+extern char nelu52_spf_name[NELU52_NAME_SIZE];   // "%s01.SPF" plot file
+extern char nelu52_fonts_name[NELU52_NAME_SIZE]; // DRAM + "\\nelu52_fonts"
+extern QString nelu52_titel;                     // "Position <nr>: <text>", empty without title file
 
 // The command line "program Bauteilkennung Icon-Id File-Id Pos-Id": 1 when it
 // has all four arguments and the identifier has at most 15 characters.
@@ -48,8 +48,8 @@ QString Nelu52_Read_Title(const char* file);
 int Nelu52_Host_Paths();
 
 // The installation warning of the start-up.
-extern const char NELU52_INSTALL_TITLE[];   // "ABBRUCH"
-extern const char NELU52_INSTALL_TEXT[];    // "KOV ist nicht korrekt installiert\n DATA, ..."
+extern const char NELU52_INSTALL_TITLE[]; // "ABBRUCH"
+extern const char NELU52_INSTALL_TEXT[];  // "KOV ist nicht korrekt installiert\n DATA, ..."
 
 // A parentless warning box with a single OK button (it only informs); batch mode prints title
 // and text to standard error, scripted mode logs "Warning <title>: <text>".

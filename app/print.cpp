@@ -27,13 +27,13 @@
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
 #include "output/olilocale.h"
+#include "platform/kovfilefailure.h"
 #include "platform/kovhost.h"
+#include "platform/kovmath.h"
 #include "platform/kovoli.h"
 #include "platform/kovpath.h"
-#include "platform/kovfilefailure.h"
 #include "platform/kovreplace.h"
 #include "platform/olirecords.h"
-#include "platform/kovmath.h"
 
 // Mark-up of the list.
 #define M_BOLD OLI_MARK_BOLD
@@ -54,11 +54,11 @@
 #define S_LE "\xF3"
 #define S_INFINITY "\xEC"
 // Letters of code page 850.
-#define C_AE "\x84"   // ä
-#define C_OE "\x94"   // ö
-#define C_UE "\x81"   // ü
-#define C_SZ "\xE1"   // ß
-#define C_DEG "\xF8"  // °
+#define C_AE "\x84"  // ä
+#define C_OE "\x94"  // ö
+#define C_UE "\x81"  // ü
+#define C_SZ "\xE1"  // ß
+#define C_DEG "\xF8" // °
 
 #define U_NMM2 "N/mm" M_SUP "2" M_REG
 #define U_MM2 "mm" M_SUP "2" M_REG
@@ -93,8 +93,7 @@ public:
     // Row numbers.
     void zz(const char* group, const char* title, int width) { next(group, title, "ZZ", width, 0); }
     // A number column; returns its array of one value per row.
-    double* number(const char* group, const char* title, const char* unit, int width, int decimals,
-                   int extreme)
+    double* number(const char* group, const char* title, const char* unit, int width, int decimals, int extreme)
     {
         OliColumn* c = next(group, title, unit, width, decimals);
         double* v = (double*)block((int)sizeof(double));
@@ -178,10 +177,7 @@ private:
     std::vector<void*> blocks_;
 };
 
-int table_decimals(const NELU52_DATA& d)
-{
-    return std::min(std::max(d.nk_zov, 0), 4);
-}
+int table_decimals(const NELU52_DATA& d) { return std::min(std::max(d.nk_zov, 0), 4); }
 
 // The verdict line of a page: fulfilled up to the threshold.
 void verdict_line(FILE* list, double u, double threshold)
@@ -209,8 +205,7 @@ MemberValues member_values(int kind, int grade, double b, double h, int with_kh,
     MemberValues v;
     v.k_h = kh;
     Mat_Rho_k(kind, grade, 0.0, &v.rho, nullptr);
-    Mat_Strengths(kind, grade, 1, 6, b, h, &v.f_m, &v.f_t, &v.f_c, &v.f_v, &v.f_c90,
-                  with_kh ? &v.k_h : nullptr);
+    Mat_Strengths(kind, grade, 1, 6, b, h, &v.f_m, &v.f_t, &v.f_c, &v.f_v, &v.f_c90, with_kh ? &v.k_h : nullptr);
     v.f_m *= 0.001;
     v.f_t *= 0.001;
     v.f_c *= 0.001;
@@ -219,20 +214,18 @@ MemberValues member_values(int kind, int grade, double b, double h, int with_kh,
     return v;
 }
 
-void material_block(FILE* list, const char* lead, int kind, int grade, double b, double h,
-                    int with_kh, double kh, const char* nkl)
+void material_block(FILE* list, const char* lead, int kind, int grade, double b, double h, int with_kh, double kh,
+                    const char* nkl)
 {
     const MemberValues v = member_values(kind, grade, b, h, with_kh, kh);
-    Oli_Text(list, "%s %s " M_BOLD ", " S_RHO M_SUB "k" M_REG " = %.0lf kg/m" M_SUP "3" M_REG ", %s",
-             lead, Mat_Name(kind, grade), v.rho, nkl);
+    Oli_Text(list, "%s %s " M_BOLD ", " S_RHO M_SUB "k" M_REG " = %.0lf kg/m" M_SUP "3" M_REG ", %s", lead,
+             Mat_Name(kind, grade), v.rho, nkl);
     Oli_Text(list,
-             "f" M_SUB "m,k" M_REG " = %.2lf " U_NMM2 ", f" M_SUB "t,k" M_REG " = %.2lf " U_NMM2
-             ", f" M_SUB "c,k" M_REG " = %.2lf " U_NMM2 ", f" M_SUB "v,k" M_REG " = %.2lf " U_NMM2
-             ", f" M_SUB "c90,k" M_REG " = %.2lf " U_NMM2,
+             "f" M_SUB "m,k" M_REG " = %.2lf " U_NMM2 ", f" M_SUB "t,k" M_REG " = %.2lf " U_NMM2 ", f" M_SUB "c,k" M_REG
+             " = %.2lf " U_NMM2 ", f" M_SUB "v,k" M_REG " = %.2lf " U_NMM2 ", f" M_SUB "c90,k" M_REG " = %.2lf " U_NMM2,
              v.f_m, v.f_t, v.f_c, v.f_v, v.f_c90);
     if (Mat_Is_Glulam(kind) && with_kh)
-        Oli_Text(list, "f" M_SUB "m,k" M_REG " wurde mit k" M_SUB "h" M_REG " = %.3lf erh" C_OE "ht",
-                 v.k_h);
+        Oli_Text(list, "f" M_SUB "m,k" M_REG " wurde mit k" M_SUB "h" M_REG " = %.3lf erh" C_OE "ht", v.k_h);
 }
 
 // Text of a Qt string in code page 850, into a caller's string.
@@ -331,23 +324,26 @@ int print_eingabedaten(NELU52_DATA& d, FILE* list)
     Oli_Heading(list, 2, "%s", "Material und Abmessungen");
 
     const char* nkl = "undefiniert";
-    if (d.nkl == 1) nkl = "NKL 1";
-    else if (d.nkl == 2) nkl = "NKL 2";
-    else if (d.nkl == 3) nkl = "NKL 3";
+    if (d.nkl == 1)
+        nkl = "NKL 1";
+    else if (d.nkl == 2)
+        nkl = "NKL 2";
+    else if (d.nkl == 3)
+        nkl = "NKL 3";
 
     if (d.st_wie_sw) {
-        material_block(list, "Beide Balken aus", d.holzart_sw, d.holzguete_sw, d.balken_b, d.balken_hG,
-                       d.mit_kh_sw, d.kh_sw, nkl);
+        material_block(list, "Beide Balken aus", d.holzart_sw, d.holzguete_sw, d.balken_b, d.balken_hG, d.mit_kh_sw,
+                       d.kh_sw, nkl);
     } else {
-        material_block(list, "Schwelle aus", d.holzart_sw, d.holzguete_sw, d.balken_b, d.balken_hG,
-                       d.mit_kh_sw, d.kh_sw, nkl);
-        material_block(list, "Strebe aus", d.holzart_st, d.holzguete_st, d.balken_b, d.balken_hD,
-                       d.mit_kh_st, d.kh_st, nkl);
+        material_block(list, "Schwelle aus", d.holzart_sw, d.holzguete_sw, d.balken_b, d.balken_hG, d.mit_kh_sw,
+                       d.kh_sw, nkl);
+        material_block(list, "Strebe aus", d.holzart_st, d.holzguete_st, d.balken_b, d.balken_hD, d.mit_kh_st, d.kh_st,
+                       nkl);
     }
 
     Oli_Text(list,
-             "Schwelle " M_BOLD "%.0f/%.0f mm" M_REG ", Strebe " M_BOLD "%.0f/%.0f mm" M_REG
-             ", " S_GAMMA " = %.1lf " C_DEG,
+             "Schwelle " M_BOLD "%.0f/%.0f mm" M_REG ", Strebe " M_BOLD "%.0f/%.0f mm" M_REG ", " S_GAMMA
+             " = %.1lf " C_DEG,
              d.balken_b, d.balken_hG, d.balken_b, d.balken_hD, d.gamma);
     if (d.lagesicherung_bolzen)
         Oli_Text(list, "Lagesicherung mit Bolzen " S_DIAMETER " %.0lf mm", d.d_bolzen);
@@ -400,11 +396,13 @@ int print_versatz(NELU52_DATA& d, FILE* list)
     const double alpha_deg = d.alpha * KOV_RAD_TO_DEG;
     if (d.lv_min < 200.0)
         Oli_Text(list,
-                 "k" M_SUB "cr" M_REG " = %.3lf, " S_ALPHA " = " S_GAMMA "/2 = %.1lf " C_DEG ", min l" M_SUB
-                 "v" M_REG " = %.0lf mm (es wird eine Mindestvorholzl" C_AE "nge von 200 mm empfohlen)",
+                 "k" M_SUB "cr" M_REG " = %.3lf, " S_ALPHA " = " S_GAMMA "/2 = %.1lf " C_DEG ", min l" M_SUB "v" M_REG
+                 " = %.0lf mm (es wird eine Mindestvorholzl" C_AE "nge von 200 mm empfohlen)",
                  d.kcr_sw, alpha_deg, d.lv_min);
     else
-        Oli_Text(list, "k" M_SUB "cr" M_REG " = %.3lf, " S_ALPHA " = " S_GAMMA "/2 = %.1lf " C_DEG ", min l" M_SUB "v" M_REG " = %.0lf mm",
+        Oli_Text(list,
+                 "k" M_SUB "cr" M_REG " = %.3lf, " S_ALPHA " = " S_GAMMA "/2 = %.1lf " C_DEG ", min l" M_SUB "v" M_REG
+                 " = %.0lf mm",
                  d.kcr_sw, alpha_deg, d.lv_min);
 
     const int rows = d.erg_versatz.size();
@@ -419,26 +417,26 @@ int print_versatz(NELU52_DATA& d, FILE* list)
     }
     double *fa1 = nullptr, *fa2 = nullptr, *s1 = nullptr, *s2 = nullptr, *l1 = nullptr, *l2 = nullptr;
     switch (d.typ) {
-    case 0:
-    case 1:
-        fa1 = t.number(nullptr, "f" M_SUB "c" S_ALPHA ",d" M_REG, U_NMM2, 5, 2, 0);
-        s1 = t.number(nullptr, "S" M_SUB "1R,d" M_REG, "kN", w + 4, w, 0);
-        l1 = t.number(nullptr, "l" M_SUB "v" M_REG, "mm", 5, 0, 0);
-        break;
-    case 2:
-        fa2 = t.number(nullptr, "f" M_SUB "c" S_ALPHA ",d" M_REG, U_NMM2, 5, 2, 0);
-        s2 = t.number(nullptr, "S" M_SUB "2R,d" M_REG, "kN", w + 4, w, 0);
-        l2 = t.number(nullptr, "l" M_SUB "v" M_REG, "mm", 5, 0, 0);
-        break;
-    case 3:
-        fa1 = t.number(nullptr, "f" M_SUB "c" S_ALPHA "1,d" M_REG, U_NMM2, 5, 2, 0);
-        fa2 = t.number(nullptr, "f" M_SUB "c" S_ALPHA "2,d" M_REG, U_NMM2, 5, 2, 0);
-        s1 = t.number(nullptr, "S" M_SUB "1R,d" M_REG, "kN", w + 3, w, 0);
-        s2 = t.number(nullptr, "S" M_SUB "2R,d" M_REG, "kN", w + 3, w, 0);
-        l1 = t.number(nullptr, "l" M_SUB "v1" M_REG, "mm", 5, 0, 0);
-        l2 = t.number(nullptr, "l" M_SUB "v2" M_REG, "mm", 5, 0, 0);
-        break;
-    default: break;
+        case 0:
+        case 1:
+            fa1 = t.number(nullptr, "f" M_SUB "c" S_ALPHA ",d" M_REG, U_NMM2, 5, 2, 0);
+            s1 = t.number(nullptr, "S" M_SUB "1R,d" M_REG, "kN", w + 4, w, 0);
+            l1 = t.number(nullptr, "l" M_SUB "v" M_REG, "mm", 5, 0, 0);
+            break;
+        case 2:
+            fa2 = t.number(nullptr, "f" M_SUB "c" S_ALPHA ",d" M_REG, U_NMM2, 5, 2, 0);
+            s2 = t.number(nullptr, "S" M_SUB "2R,d" M_REG, "kN", w + 4, w, 0);
+            l2 = t.number(nullptr, "l" M_SUB "v" M_REG, "mm", 5, 0, 0);
+            break;
+        case 3:
+            fa1 = t.number(nullptr, "f" M_SUB "c" S_ALPHA "1,d" M_REG, U_NMM2, 5, 2, 0);
+            fa2 = t.number(nullptr, "f" M_SUB "c" S_ALPHA "2,d" M_REG, U_NMM2, 5, 2, 0);
+            s1 = t.number(nullptr, "S" M_SUB "1R,d" M_REG, "kN", w + 3, w, 0);
+            s2 = t.number(nullptr, "S" M_SUB "2R,d" M_REG, "kN", w + 3, w, 0);
+            l1 = t.number(nullptr, "l" M_SUB "v1" M_REG, "mm", 5, 0, 0);
+            l2 = t.number(nullptr, "l" M_SUB "v2" M_REG, "mm", 5, 0, 0);
+            break;
+        default: break;
     }
     double* ulv = t.number(nullptr, "u" M_SUB "lv" M_REG, "-", 6, 3, 1);
     double* use = t.number(nullptr, "u" M_SUB "SE,d1" M_REG, "-", 6, 3, 1);
@@ -459,10 +457,10 @@ int print_versatz(NELU52_DATA& d, FILE* list)
         if (l1) l1[i] = e.lv1;
         if (l2) l2[i] = e.lv2;
         switch (d.typ) {
-        case 0:
-        case 1: ulv[i] = e.u_lv1; break;
-        case 2: ulv[i] = e.u_lv2; break;
-        default: ulv[i] = std::max(e.u_lv1, e.u_lv2); break;
+            case 0:
+            case 1: ulv[i] = e.u_lv1; break;
+            case 2: ulv[i] = e.u_lv2; break;
+            default: ulv[i] = std::max(e.u_lv1, e.u_lv2); break;
         }
         use[i] = e.u_se;
         u[i] = e.u;
@@ -580,8 +578,8 @@ int print_strebe(NELU52_DATA& d, FILE* list)
              d.it_st, d.beta_c, d.i_y, d.i_z, d.kc_y, d.kc_z, d.sigma_m_crit);
     Oli_Text(list,
              S_LAMBDA M_SUB "y" M_REG " = %.3lf, " S_LAMBDA M_SUB "z" M_REG " = %.3lf, " S_LAMBDA M_SUB "rel,y" M_REG
-             " = %.3lf, " S_LAMBDA M_SUB "rel,z" M_REG " = %.3lf, " S_LAMBDA M_SUB "rel,m" M_REG
-             " = %.3lf, k" M_SUB "krit" M_REG " = %.3lf",
+                            " = %.3lf, " S_LAMBDA M_SUB "rel,z" M_REG " = %.3lf, " S_LAMBDA M_SUB "rel,m" M_REG
+                            " = %.3lf, k" M_SUB "krit" M_REG " = %.3lf",
              d.lambda_y, d.lambda_z, d.lambda_rel_y, d.lambda_rel_z, d.lambda_rel_m, d.k_crit);
     if (d.stirn_gleich)
         Oli_Text(list,
@@ -651,13 +649,12 @@ int print_zusammenfassung(NELU52_DATA& d, FILE* list)
                  oli_nicht_erfuellt());
     else if (u <= 1.009)
         Oli_Text(list,
-                 M_BOLD "Gesamtausnutzung aller Nachweise u" M_SUB "max,Ges" M_REG M_BOLD " = %.3lf " S_LE
-                        " 1 " S_ARROW " %s",
+                 M_BOLD "Gesamtausnutzung aller Nachweise u" M_SUB "max,Ges" M_REG M_BOLD " = %.3lf " S_LE " 1 " S_ARROW
+                        " %s",
                  u, oli_ok());
     else
         Oli_Text(list,
-                 M_BOLD "Gesamtausnutzung aller Nachweise u" M_SUB "max,Ges" M_REG M_BOLD " = %.3lf > 1 " S_ARROW
-                        " %s",
+                 M_BOLD "Gesamtausnutzung aller Nachweise u" M_SUB "max,Ges" M_REG M_BOLD " = %.3lf > 1 " S_ARROW " %s",
                  u, oli_nicht_ok());
     return 0;
 }
@@ -712,15 +709,9 @@ void view_or_print(NELU52_DATA& d, bool print)
 
 } // namespace
 
-void Print_OliView(NELU52_DATA& d)
-{
-    view_or_print(d, false);
-}
+void Print_OliView(NELU52_DATA& d) { view_or_print(d, false); }
 
-void Print_OliPrint(NELU52_DATA& d)
-{
-    view_or_print(d, true);
-}
+void Print_OliPrint(NELU52_DATA& d) { view_or_print(d, true); }
 
 int cal_Print(NELU52_DATA& d, int* flag)
 {

@@ -59,15 +59,15 @@ const char* oli_nicht_erfuellt();
 // Side view of the joint in mm, x along the sill. Points of the sill are given
 // after mirroring (notch open upwards, lower face at y = 0).
 struct SketchGeometry {
-    int typ = -1;                 // joint type drawn; -1: nothing to draw
-    double s = 0, a = 0, d = 0, e = 0, c = 0, g = 0, k = 0, r = 0;  // derived lengths [mm]
-    double X = 0, Y = 0;          // extent [mm]
-    double m = 0;                 // fitting limit [cm of paper per mm]
-    double F = 0;                 // scale number; lengths are drawn 1/F cm per mm
-    QPolygonF sill_outline;       // the sill before mirroring (P0, P1, ...)
-    QPolygonF sill;               // mirrored sill as drawn
-    QPolygonF strut;              // strut outline as drawn
-    QPointF strut_end1, strut_end2;   // the strut's far end
+    int typ = -1;                                                  // joint type drawn; -1: nothing to draw
+    double s = 0, a = 0, d = 0, e = 0, c = 0, g = 0, k = 0, r = 0; // derived lengths [mm]
+    double X = 0, Y = 0;                                           // extent [mm]
+    double m = 0;                                                  // fitting limit [cm of paper per mm]
+    double F = 0;                                                  // scale number; lengths are drawn 1/F cm per mm
+    QPolygonF sill_outline;                                        // the sill before mirroring (P0, P1, ...)
+    QPolygonF sill;                                                // mirrored sill as drawn
+    QPolygonF strut;                                               // strut outline as drawn
+    QPointF strut_end1, strut_end2;                                // the strut's far end
     QVector<QPointF> chain_bottom, chain_left, chain_heel, chain_right;
 };
 

@@ -19,12 +19,12 @@
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
 #include "output/olilocale.h"
+#include "platform/kovmath.h"
 #include "platform/kovoli.h"
 #include "platform/kovreplace.h"
-#include "platform/kovmath.h"
 
-const double kSketchScales[34] = {0.1, 0.25, 0.5, 1,   1.25, 1.5, 2,   2.5, 5,   10,   15,   20,
-                                  25,  30,   40,  50,  60,   70,  75,  80,  90,  100,  125,  150,
+const double kSketchScales[34] = {0.1, 0.25, 0.5, 1,   1.25, 1.5,  2,    2.5,  5,    10,   15,  20,
+                                  25,  30,   40,  50,  60,   70,   75,   80,   90,   100,  125, 150,
                                   175, 200,  250, 500, 750,  1000, 2000, 2500, 5000, 10000};
 
 double Sketch_Scale_Number(double m)
@@ -44,10 +44,7 @@ double Sketch_True_Scale(double F)
 
 namespace {
 
-bool finite_point(const QPointF& p)
-{
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
+bool finite_point(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 QPolygonF turned(const QPolygonF& poly, const QPointF& about, double degrees)
 {
@@ -124,61 +121,59 @@ void sill_outline(int typ, double lv, double hG, double t1, double t2, SketchGeo
 // Strut, built in the mirrored system (Q, the sill as drawn) and turned about
 // its first point; a breast notch also moves the sill's point where the
 // strut's lower edge meets the face.
-void strut_outline(int typ, double lv, double hG, double hD, double t1, double gamma, QPolygonF& Q,
-                   SketchGeometry* g)
+void strut_outline(int typ, double lv, double hG, double hD, double t1, double gamma, QPolygonF& Q, SketchGeometry* g)
 {
     const double rad = gamma * KOV_DEG_TO_RAD;
     QPolygonF S;
     switch (typ) {
-    case 0: {
-        const QPointF s1 = Q[4];
-        const QPointF s2 = s1 + QPointF(0, -hD);
-        S << Q[1] << s1 << s2 << QPointF(Q[1].x(), s2.y()) << Q[0];
-        S = turned(S, S[0], gamma);
-        S[3] = Q[3];
-        S[4] = QPointF(lv, t1);
-        g->strut_end1 = S[1];
-        g->strut_end2 = S[2];
-        break;
-    }
-    case 1: {
-        const double half = hD / 2.0;
-        const double shift = half * std::tan(rad / 2.0);
-        const QPointF s0 = Q[2];
-        const QPointF s1 = s0 + QPointF(-shift, -half);
-        const QPointF s2(Q[4].x(), s1.y());
-        const QPointF s3 = s2 + QPointF(0, hD);
-        const QPointF s4(s0.x() + shift, s3.y());
-        S << s0 << s1 << s2 << s3 << s4;
-        S = turned(S, s0, gamma);
-        QPointF cut;
-        if (QLineF(Q[0], Q[4]).intersects(QLineF(S[1], S[2]), &cut) != QLineF::NoIntersection &&
-            finite_point(cut))
-            Q[3] = cut;
-        g->strut_end1 = S[2];
-        g->strut_end2 = S[3];
-        break;
-    }
-    default: {
-        const int i = typ == 2 ? 1 : 3;
-        const int j = typ == 2 ? 4 : 6;
-        const QPointF s2(Q[0].x(), Q[0].y() + g->r);
-        const QPointF s3(Q[j].x(), s2.y());
-        const QPointF s4(Q[j].x(), s3.y() - hD);
-        const QPointF s5(Q[i].x(), s4.y());
-        S << Q[i] << Q[0] << s2 << s3 << s4 << s5;
-        S = turned(S, Q[i], gamma);
-        if (typ == 3) {
-            S[1] = Q[2];
-            S[2] = Q[1];
-        } else {
-            if (S[1].y() < Q[0].y() - hG) S[1].setY(Q[0].y() - hG);
-            if (S[2].x() < Q[0].x()) S[2] = Q[0];
+        case 0: {
+            const QPointF s1 = Q[4];
+            const QPointF s2 = s1 + QPointF(0, -hD);
+            S << Q[1] << s1 << s2 << QPointF(Q[1].x(), s2.y()) << Q[0];
+            S = turned(S, S[0], gamma);
+            S[3] = Q[3];
+            S[4] = QPointF(lv, t1);
+            g->strut_end1 = S[1];
+            g->strut_end2 = S[2];
+            break;
         }
-        g->strut_end1 = S[3];
-        g->strut_end2 = S[4];
-        break;
-    }
+        case 1: {
+            const double half = hD / 2.0;
+            const double shift = half * std::tan(rad / 2.0);
+            const QPointF s0 = Q[2];
+            const QPointF s1 = s0 + QPointF(-shift, -half);
+            const QPointF s2(Q[4].x(), s1.y());
+            const QPointF s3 = s2 + QPointF(0, hD);
+            const QPointF s4(s0.x() + shift, s3.y());
+            S << s0 << s1 << s2 << s3 << s4;
+            S = turned(S, s0, gamma);
+            QPointF cut;
+            if (QLineF(Q[0], Q[4]).intersects(QLineF(S[1], S[2]), &cut) != QLineF::NoIntersection && finite_point(cut))
+                Q[3] = cut;
+            g->strut_end1 = S[2];
+            g->strut_end2 = S[3];
+            break;
+        }
+        default: {
+            const int i = typ == 2 ? 1 : 3;
+            const int j = typ == 2 ? 4 : 6;
+            const QPointF s2(Q[0].x(), Q[0].y() + g->r);
+            const QPointF s3(Q[j].x(), s2.y());
+            const QPointF s4(Q[j].x(), s3.y() - hD);
+            const QPointF s5(Q[i].x(), s4.y());
+            S << Q[i] << Q[0] << s2 << s3 << s4 << s5;
+            S = turned(S, Q[i], gamma);
+            if (typ == 3) {
+                S[1] = Q[2];
+                S[2] = Q[1];
+            } else {
+                if (S[1].y() < Q[0].y() - hG) S[1].setY(Q[0].y() - hG);
+                if (S[2].x() < Q[0].x()) S[2] = Q[0];
+            }
+            g->strut_end1 = S[3];
+            g->strut_end2 = S[4];
+            break;
+        }
     }
     g->strut = S;
 }
@@ -346,9 +341,17 @@ void print_skizze(NELU52_DATA& d, FILE* list)
     // "Ansicht Maßstab 1:F, Längeneinheit in [mm]" with the scale the sketch
     // is printed at.
     if (scale == std::floor(scale))
-        Oli_Text(list, "\xCE" "bAnsicht Ma\xE1stab 1:%2.0lf\xCE" "r, L\x84ngeneinheit in [mm]", scale);
+        Oli_Text(list,
+                 "\xCE"
+                 "bAnsicht Ma\xE1stab 1:%2.0lf\xCE"
+                 "r, L\x84ngeneinheit in [mm]",
+                 scale);
     else
-        Oli_Text(list, "\xCE" "bAnsicht Ma\xE1stab 1:%g\xCE" "r, L\x84ngeneinheit in [mm]", scale);
+        Oli_Text(list,
+                 "\xCE"
+                 "bAnsicht Ma\xE1stab 1:%g\xCE"
+                 "r, L\x84ngeneinheit in [mm]",
+                 scale);
     Oli_Text(list, " ");
 
     Oli_Graphic_Begin_Scaled(list, x1, y1, x2, y2, 1.0 / F, 0.0, nullptr);

@@ -28,12 +28,10 @@ static void end_lines(QVector<ScreenSketchLine>& out, const QPointF& u, const QP
     out.append({l, ScreenSketchLine::Break});
 }
 
-ScreenSketch sketch_geometry(int typ, double hG, double hD, double t1, double t2,
-                               double gammaDeg)
+ScreenSketch sketch_geometry(int typ, double hG, double hD, double t1, double t2, double gammaDeg)
 {
     ScreenSketch g;
-    if (typ < 0 || typ > 3)
-        return g;
+    if (typ < 0 || typ > 3) return g;
     const double gr = gammaDeg * DEG;
     const double s = hD / std::sin(gr);
     double a = 0, e = 0, c = 0, q = 0, p = 0;
@@ -42,8 +40,7 @@ ScreenSketch sketch_geometry(int typ, double hG, double hD, double t1, double t2
         q = s - a;
         p = a;
     } else {
-        if (typ == 3)
-            a = t1 / std::tan(KOV_PI / 2 - gr / 2);
+        if (typ == 3) a = t1 / std::tan(KOV_PI / 2 - gr / 2);
         e = t2 * std::tan(gr);
         c = t2 / std::tan(gr);
         q = c + e;
@@ -119,11 +116,9 @@ ScreenSketch sketch_geometry(int typ, double hG, double hD, double t1, double t2
         const QPointF T0 = T[0];
         const QLineF face(R[0], R[4]);
         const QTransform tt = sketch_turn_transform(T0, gammaDeg);
-        const QLineF lower(tt.map(QPointF(R[0].x(), T0.y() + hD / 2)),
-                           tt.map(QPointF(R[4].x(), T0.y() + hD / 2)));
+        const QLineF lower(tt.map(QPointF(R[0].x(), T0.y() + hD / 2)), tt.map(QPointF(R[4].x(), T0.y() + hD / 2)));
         QPointF cut;
-        if (face.intersects(lower, &cut) != QLineF::NoIntersection)
-            R[3] = cut;
+        if (face.intersects(lower, &cut) != QLineF::NoIntersection) R[3] = cut;
     }
 
     const int n = R.size();

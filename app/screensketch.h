@@ -17,19 +17,18 @@ struct ScreenSketchLine {
 };
 
 struct ScreenSketch {
-    bool valid = false;           // false when no joint type is chosen
-    QPolygonF sill;               // R0, R1, ... (closed implicitly)
-    QPolygonF strut;              // T0, T1, ... of the strut before it is turned
-    QPointF pivot;                // T0: the strut turns about it by gamma upwards
-    double gamma = 0.0;           // degrees
+    bool valid = false;                   // false when no joint type is chosen
+    QPolygonF sill;                       // R0, R1, ... (closed implicitly)
+    QPolygonF strut;                      // T0, T1, ... of the strut before it is turned
+    QPointF pivot;                        // T0: the strut turns about it by gamma upwards
+    double gamma = 0.0;                   // degrees
     QVector<ScreenSketchLine> strutLines; // in the coordinates of the unturned strut
     QVector<ScreenSketchLine> sillLines;
 };
 
 // typ: 0 Stirnversatz, 1 Brustversatz, 2 Fersenversatz, 3 Doppelter Versatz;
 // any other value gives an invalid (empty) geometry.
-ScreenSketch sketch_geometry(int typ, double hG, double hD, double t1, double t2,
-                               double gammaDeg);
+ScreenSketch sketch_geometry(int typ, double hG, double hD, double t1, double t2, double gammaDeg);
 
 // The turn of the strut about the pivot by gamma upwards (y points down).
 QTransform sketch_turn_transform(const QPointF& pivot, double gammaDeg);

@@ -34,8 +34,7 @@ void skip(FILE* f)
     while ((c = std::fgetc(f)) != EOF) {
         if (c <= 32) continue;
         if (c == '#') {
-            while ((c = std::fgetc(f)) != EOF && c != '\n') {
-            }
+            while ((c = std::fgetc(f)) != EOF && c != '\n') {}
             if (c == EOF) return;
             continue;
         }
@@ -47,15 +46,12 @@ void skip(FILE* f)
 int round_half_away(double x)
 {
     double r = x < 0 ? std::ceil(x - 0.5) : std::floor(x + 0.5);
-    if (!(r >= (double)INT_MIN)) return INT_MIN;  // also NaN
+    if (!(r >= (double)INT_MIN)) return INT_MIN; // also NaN
     if (r > (double)INT_MAX) return INT_MAX;
     return (int)r;
 }
 
-double top()
-{
-    return S.versions[S.depth];
-}
+double top() { return S.versions[S.depth]; }
 
 // Reads one word of at most DAT_TEXT_SIZE - 1 bytes into dst; the rest of a longer
 // word is read and dropped. false when no word can be read.
@@ -68,21 +64,14 @@ bool read_word(FILE* f, char* dst)
         return false;
     }
     int c;
-    while ((c = std::fgetc(f)) != EOF && !std::isspace(c)) {
-    }
+    while ((c = std::fgetc(f)) != EOF && !std::isspace(c)) {}
     if (c != EOF) std::ungetc(c, f);
     return true;
 }
 
-void newer_message()
-{
-    Msg_Printf_Mode(0, "%s", DAT_MSG_NEWER);
-}
+void newer_message() { Msg_Printf_Mode(0, "%s", DAT_MSG_NEWER); }
 
-int stream_result(FILE* f, int printed)
-{
-    return printed < 0 || std::ferror(f) ? 1 : 0;
-}
+int stream_result(FILE* f, int printed) { return printed < 0 || std::ferror(f) ? 1 : 0; }
 
 } // namespace
 
@@ -108,7 +97,7 @@ int Dat_Begin_Read(FILE* f, double program_version)
 
 int Dat_Push_Version(double program_version)
 {
-    if (S.depth >= DAT_VERSION_STACK - 1) return 1;  // no room: refused
+    if (S.depth >= DAT_VERSION_STACK - 1) return 1; // no room: refused
     skip(S.input);
     ++S.depth;
     S.versions[S.depth] = 0;
@@ -127,20 +116,11 @@ void Dat_Pop_Version()
     if (S.depth > 0) --S.depth;
 }
 
-double Dat_Get_Version()
-{
-    return top();
-}
+double Dat_Get_Version() { return top(); }
 
-void Dat_Set_Version(double v)
-{
-    S.versions[S.depth] = v;
-}
+void Dat_Set_Version(double v) { S.versions[S.depth] = v; }
 
-static bool known_type(char type)
-{
-    return type == 'c' || type == 'd' || type == 'i' || type == 's' || type == 't';
-}
+static bool known_type(char type) { return type == 'c' || type == 'd' || type == 'i' || type == 's' || type == 't'; }
 
 int Dat_Read_Field(void* dst, char type, double since, double dflt)
 {
@@ -148,29 +128,29 @@ int Dat_Read_Field(void* dst, char type, double since, double dflt)
     skip(S.input);
     if (since > top()) {
         switch (type) {
-        case 'c': *(char*)dst = 0; break;
-        case 'd': *(double*)dst = dflt; break;
-        case 'i': *(int*)dst = round_half_away(dflt); break;
-        default: ((char*)dst)[0] = 0; break;
+            case 'c': *(char*)dst = 0; break;
+            case 'd': *(double*)dst = dflt; break;
+            case 'i': *(int*)dst = round_half_away(dflt); break;
+            default: ((char*)dst)[0] = 0; break;
         }
         return 0;
     }
     FILE* f = S.input;
     if (!f) return 1;
     switch (type) {
-    case 'c': {
-        int c = std::fgetc(f);
-        if (c == EOF) return 1;
-        *(char*)dst = (char)c;
-        return 0;
-    }
-    case 'd': return std::fscanf(f, "%lf", (double*)dst) == 1 ? 0 : 1;
-    case 'i': return std::fscanf(f, "%d", (int*)dst) == 1 ? 0 : 1;
-    case 's': return read_word(f, (char*)dst) ? 0 : 1;
-    default:
-        if (!read_word(f, (char*)dst)) return 1;
-        Dat_Decode_Blanks((char*)dst);
-        return 0;
+        case 'c': {
+            int c = std::fgetc(f);
+            if (c == EOF) return 1;
+            *(char*)dst = (char)c;
+            return 0;
+        }
+        case 'd': return std::fscanf(f, "%lf", (double*)dst) == 1 ? 0 : 1;
+        case 'i': return std::fscanf(f, "%d", (int*)dst) == 1 ? 0 : 1;
+        case 's': return read_word(f, (char*)dst) ? 0 : 1;
+        default:
+            if (!read_word(f, (char*)dst)) return 1;
+            Dat_Decode_Blanks((char*)dst);
+            return 0;
     }
 }
 
@@ -185,15 +165,9 @@ int Dat_Skip_Field(char type, double since)
     return Dat_Read_Field(&scratch, type, since, 0.0);
 }
 
-int Dat_Skip_Field_Current(char type)
-{
-    return Dat_Skip_Field(type, top());
-}
+int Dat_Skip_Field_Current(char type) { return Dat_Skip_Field(type, top()); }
 
-static bool version_allows(double since)
-{
-    return Round_To_Decimals(top() - since, 2) >= 0;
-}
+static bool version_allows(double since) { return Round_To_Decimals(top() - since, 2) >= 0; }
 
 int Dat_Read_String(char* dst, double since, const char* dflt)
 {
@@ -226,7 +200,7 @@ int Dat_Read_Counted_String(char** p, double since, const char* dflt)
     int count;
     skip(f);
     if (!f || std::fscanf(f, "%d", &count) != 1) return 1;
-    std::fgetc(f);  // the blank behind the count
+    std::fgetc(f); // the blank behind the count
     if (count <= 0) return 0;
     // Read in pieces: a count larger than the file allocates no more than the
     // file holds.
@@ -260,25 +234,13 @@ int Dat_Read_Int_Since(double since, double dflt)
     return Dat_Read_Int();
 }
 
-long Dat_Tell()
-{
-    return S.input ? std::ftell(S.input) : -1L;
-}
+long Dat_Tell() { return S.input ? std::ftell(S.input) : -1L; }
 
-int Dat_Seek(long pos)
-{
-    return S.input ? std::fseek(S.input, pos, SEEK_SET) : -1;
-}
+int Dat_Seek(long pos) { return S.input ? std::fseek(S.input, pos, SEEK_SET) : -1; }
 
-FILE* Dat_Input_File()
-{
-    return S.input;
-}
+FILE* Dat_Input_File() { return S.input; }
 
-FILE* Dat_Output_File()
-{
-    return S.output;
-}
+FILE* Dat_Output_File() { return S.output; }
 
 int Dat_Decode_Blanks(char* s)
 {
@@ -340,16 +302,16 @@ int Dat_Write_Field(const void* src, char type)
     FILE* f = S.output;
     if (!f || !src || !known_type(type)) return 1;
     switch (type) {
-    case 'c': return stream_result(f, std::fprintf(f, " %c ", *(const char*)src));
-    case 'd': return stream_result(f, std::fprintf(f, " %e ", *(const double*)src));
-    case 'i': return stream_result(f, std::fprintf(f, " %d ", *(const int*)src));
-    case 's': return stream_result(f, std::fprintf(f, " %s ", (const char*)src));
-    default: {
-        char buf[DAT_TEXT_SIZE];
-        std::snprintf(buf, sizeof buf, "%s", (const char*)src);
-        Dat_Encode_Blanks(buf);
-        return stream_result(f, std::fprintf(f, " %s ", buf));
-    }
+        case 'c': return stream_result(f, std::fprintf(f, " %c ", *(const char*)src));
+        case 'd': return stream_result(f, std::fprintf(f, " %e ", *(const double*)src));
+        case 'i': return stream_result(f, std::fprintf(f, " %d ", *(const int*)src));
+        case 's': return stream_result(f, std::fprintf(f, " %s ", (const char*)src));
+        default: {
+            char buf[DAT_TEXT_SIZE];
+            std::snprintf(buf, sizeof buf, "%s", (const char*)src);
+            Dat_Encode_Blanks(buf);
+            return stream_result(f, std::fprintf(f, " %s ", buf));
+        }
     }
 }
 
@@ -358,10 +320,10 @@ int Dat_Write_Undefined(char type)
     FILE* f = S.output;
     if (!f || !known_type(type)) return 1;
     switch (type) {
-    case 'c': return stream_result(f, std::fprintf(f, " * "));
-    case 'd': return stream_result(f, std::fprintf(f, " %e ", -1.0));
-    case 'i': return stream_result(f, std::fprintf(f, " %d ", 0));
-    default: return stream_result(f, std::fprintf(f, " *** "));
+        case 'c': return stream_result(f, std::fprintf(f, " * "));
+        case 'd': return stream_result(f, std::fprintf(f, " %e ", -1.0));
+        case 'i': return stream_result(f, std::fprintf(f, " %d ", 0));
+        default: return stream_result(f, std::fprintf(f, " *** "));
     }
 }
 
@@ -383,10 +345,7 @@ int Dat_Write_Newline()
     return std::fputc('\n', S.output);
 }
 
-int Dat_End_Write()
-{
-    return 0;
-}
+int Dat_End_Write() { return 0; }
 
 // ---- backups ----------------------------------------------------------------------------
 
@@ -409,16 +368,12 @@ void set_path(char* dst, const char* a, const char* b, const char* c)
     if (n < 0 || n >= DAT_PATH_SIZE) dst[0] = 0;
 }
 
-std::string real(const char* path)
-{
-    return Kov_Path(path);
-}
+std::string real(const char* path) { return Kov_Path(path); }
 
 // Writes through the file-replacement service: path is replaced only when
 // write_fn succeeded (0) and the file is complete; write_fn's result, 1 when the
 // file cannot be written.
-template <typename Fn>
-int write_replacing(const char* path, Fn write_fn)
+template <typename Fn> int write_replacing(const char* path, Fn write_fn)
 {
     int rc = 0;
     const int replaced = Kov_Replace_File(path, [&](FILE* f) {
@@ -442,23 +397,17 @@ void Backup_Setup(DatWriterFct writer, const char* dir, const char* name, const 
     if (second_path) set_path(path_second, second_path, nullptr, nullptr);
 }
 
-void Backup_Setup_In_Dir(DatWriterFct writer, const char* dir, const char* name,
-                         const char* data_name, const char* second_name)
+void Backup_Setup_In_Dir(DatWriterFct writer, const char* dir, const char* name, const char* data_name,
+                         const char* second_name)
 {
     Backup_Setup(writer, dir, name, nullptr, nullptr);
     set_path(path_data, dir, data_name, nullptr);
     set_path(path_second, dir, second_name, nullptr);
 }
 
-void Backup_Off()
-{
-    backup_on = 0;
-}
+void Backup_Off() { backup_on = 0; }
 
-int Backup_Exists()
-{
-    return File_Exists(path_bak);
-}
+int Backup_Exists() { return File_Exists(path_bak); }
 
 int Backup_Write_To(const char* path)
 {
@@ -466,15 +415,9 @@ int Backup_Write_To(const char* path)
     return write_replacing(path, backup_writer);
 }
 
-int Backup_Write_Bak()
-{
-    return Backup_Write_To(path_bak);
-}
+int Backup_Write_Bak() { return Backup_Write_To(path_bak); }
 
-int Backup_Write_Clcbak()
-{
-    return Backup_Write_To(path_clcbak);
-}
+int Backup_Write_Clcbak() { return Backup_Write_To(path_clcbak); }
 
 FILE* Backup_Open_Bak()
 {
@@ -498,15 +441,9 @@ static int read_plain(DatReaderFct reader, const char* path)
     return reader(f);
 }
 
-int Backup_Read_Bak(DatReaderFct reader)
-{
-    return read_plain(reader, path_bak);
-}
+int Backup_Read_Bak(DatReaderFct reader) { return read_plain(reader, path_bak); }
 
-int Backup_Read_Clcbak(DatReaderFct reader)
-{
-    return read_plain(reader, path_clcbak);
-}
+int Backup_Read_Clcbak(DatReaderFct reader) { return read_plain(reader, path_clcbak); }
 
 int Files_Differ(const char* a, const char* b)
 {
@@ -539,15 +476,9 @@ int Backup_Compare_With(const char* path)
     return Files_Differ(path, path_cmp);
 }
 
-int Backup_Compare_Bak()
-{
-    return Backup_Compare_With(path_bak);
-}
+int Backup_Compare_Bak() { return Backup_Compare_With(path_bak); }
 
-int Backup_Compare_Data()
-{
-    return Backup_Compare_With(path_data);
-}
+int Backup_Compare_Data() { return Backup_Compare_With(path_data); }
 
 int Backup_Compare_Clcbak()
 {

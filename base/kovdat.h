@@ -23,9 +23,9 @@
 #include <cstdio>
 
 enum {
-    DAT_VERSION_STACK = 20,  // entry 0 the data version, at most 19 structures
-    DAT_TEXT_SIZE = 256,     // buffer of a 's' or 't' field (255 characters + end)
-    DAT_PATH_SIZE = 261      // backup paths (260 characters + end)
+    DAT_VERSION_STACK = 20, // entry 0 the data version, at most 19 structures
+    DAT_TEXT_SIZE = 256,    // buffer of a 's' or 't' field (255 characters + end)
+    DAT_PATH_SIZE = 261     // backup paths (260 characters + end)
 };
 
 // The reader and writer state. Callers may read versions[depth] (to pass it as a
@@ -122,8 +122,8 @@ typedef int (*DatReaderFct)(FILE* f);
 void Backup_Setup(DatWriterFct writer, const char* dir, const char* name, const char* data_path,
                   const char* second_path);
 // The same with data path dir + data_name and second path dir + second_name.
-void Backup_Setup_In_Dir(DatWriterFct writer, const char* dir, const char* name,
-                         const char* data_name, const char* second_name);
+void Backup_Setup_In_Dir(DatWriterFct writer, const char* dir, const char* name, const char* data_name,
+                         const char* second_name);
 // Switches backups off.
 void Backup_Off();
 int Backup_Exists();

@@ -52,15 +52,9 @@ const char* Base_Set_File(const char* path)
     return base_name;
 }
 
-const char* Base_Get_File()
-{
-    return base_name;
-}
+const char* Base_Get_File() { return base_name; }
 
-const char* Base_Get_Dir()
-{
-    return base_dir;
-}
+const char* Base_Get_Dir() { return base_dir; }
 
 char* Base_Make_Path(char* dst, const char* suffix, unsigned size)
 {
@@ -122,9 +116,12 @@ int Base_Remove_Matching(const char* pattern_suffix)
     if (!compose(pattern_suffix, pat)) return -1;
     // The name part starts behind the last separator, else behind the first ':'.
     size_t name_at = pat.find_last_of("\\/");
-    if (name_at != std::string::npos) ++name_at;
-    else if ((name_at = pat.find(':')) != std::string::npos) ++name_at;
-    else name_at = 0;
+    if (name_at != std::string::npos)
+        ++name_at;
+    else if ((name_at = pat.find(':')) != std::string::npos)
+        ++name_at;
+    else
+        name_at = 0;
     const std::string dir = pat.substr(0, name_at);
 
     int removed = 0;
@@ -217,8 +214,7 @@ static bool read_line(FILE* f, char* buf, int size)
     return any;
 }
 
-template <typename T>
-static int read_line_numbers(FILE* f, T* v, int n, const char* fmt)
+template <typename T> static int read_line_numbers(FILE* f, T* v, int n, const char* fmt)
 {
     if (!v || n < 0) n = 0;
     for (int i = 0; i < n; ++i) v[i] = 0;
@@ -235,18 +231,11 @@ static int read_line_numbers(FILE* f, T* v, int n, const char* fmt)
     return 1;
 }
 
-int Read_Line_Doubles(FILE* f, double* v, int n)
-{
-    return read_line_numbers(f, v, n, "%lf");
-}
+int Read_Line_Doubles(FILE* f, double* v, int n) { return read_line_numbers(f, v, n, "%lf"); }
 
-int Read_Line_Ints(FILE* f, int* v, int n)
-{
-    return read_line_numbers(f, v, n, "%i");
-}
+int Read_Line_Ints(FILE* f, int* v, int n) { return read_line_numbers(f, v, n, "%i"); }
 
-template <typename T>
-static int read_numbers(FILE* f, T* v, int n, const char* fmt)
+template <typename T> static int read_numbers(FILE* f, T* v, int n, const char* fmt)
 {
     if (!f || !v || n <= 0) return 0;
     int i = 0;
@@ -257,15 +246,9 @@ static int read_numbers(FILE* f, T* v, int n, const char* fmt)
     return got;
 }
 
-int Read_Doubles(FILE* f, double* v, int n)
-{
-    return read_numbers(f, v, n, " %lf");
-}
+int Read_Doubles(FILE* f, double* v, int n) { return read_numbers(f, v, n, " %lf"); }
 
-int Read_Ints(FILE* f, int* v, int n)
-{
-    return read_numbers(f, v, n, " %i");
-}
+int Read_Ints(FILE* f, int* v, int n) { return read_numbers(f, v, n, " %i"); }
 
 void Kovfile_Reset()
 {

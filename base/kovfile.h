@@ -10,15 +10,15 @@
 #include <cstdio>
 
 enum {
-    BASE_PATH_MAX = 260,   // longest base name and composed path
+    BASE_PATH_MAX = 260, // longest base name and composed path
     TEMP_FILE_SLOTS = 5,
-    TEMP_NAME_SIZE = 261   // room for a temporary file name
+    TEMP_NAME_SIZE = 261 // room for a temporary file name
 };
 
 // A temporary file opened by Temp_File_Open.
 struct TempFileSlot {
-    FILE* file;                  // NULL while the slot is free
-    char name[TEMP_NAME_SIZE];   // full path of the file
+    FILE* file;                // NULL while the slot is free
+    char name[TEMP_NAME_SIZE]; // full path of the file
 };
 
 // ---- the base file --------------------------------------------------------------

@@ -14,27 +14,27 @@
 // One collector per process, static, for the program's one thread.
 
 enum {
-    MSG_LISTS = 10,          // message lists 0..9
-    MSG_LINE_SIZE = 500,     // bytes of one stored line (text, line feed, end)
-    MSG_TITLE_SIZE = 200,    // bytes of a list title
-    MSG_LIST_GROWTH = 10     // lines added when a list is full
+    MSG_LISTS = 10,       // message lists 0..9
+    MSG_LINE_SIZE = 500,  // bytes of one stored line (text, line feed, end)
+    MSG_TITLE_SIZE = 200, // bytes of a list title
+    MSG_LIST_GROWTH = 10  // lines added when a list is full
 };
 
 struct MsgList {
-    int free;                // 1 = not in use
-    int count;               // lines stored
-    int capacity;            // lines the block holds
-    char* lines;             // capacity slots of MSG_LINE_SIZE bytes, each "text\n"
+    int free;     // 1 = not in use
+    int count;    // lines stored
+    int capacity; // lines the block holds
+    char* lines;  // capacity slots of MSG_LINE_SIZE bytes, each "text\n"
     char title[MSG_TITLE_SIZE];
-    int symbol;              // symbol of the message window, -1 = none
+    int symbol; // symbol of the message window, -1 = none
 };
 
 struct MessageCollector {
-    int on;                  // 0: formatters and displays do nothing
+    int on; // 0: formatters and displays do nothing
     int output_mode;
-    int console;             // while set, modes 0 and 4 become mode 1
-    int draw_x, draw_y;      // where the next line is drawn in mode 4
-    int current;             // the list that mode 2 fills
+    int console;        // while set, modes 0 and 4 become mode 1
+    int draw_x, draw_y; // where the next line is drawn in mode 4
+    int current;        // the list that mode 2 fills
     MsgList lists[MSG_LISTS];
 };
 
@@ -50,7 +50,7 @@ void Msg_Set_Draw_Hook(MsgDrawLineFct draw);
 
 void Msg_On();
 void Msg_Off();
-void Msg_Set_Output_Mode(int mode);   // mode 4 resets the draw position to 15, 20
+void Msg_Set_Output_Mode(int mode); // mode 4 resets the draw position to 15, 20
 void Msg_Set_Console(int on);
 int Msg_Output_Mode();
 
@@ -86,8 +86,8 @@ void Msg_Hinweis_Current(const char* fmt, ...) KOV_MSG_PRINTF_LIKE(1, 2);
 int Msg_List_New();
 // Results of the list calls: 0 done, 1 the list is free, 2 index outside 0..9.
 int Msg_List_Select(int index);
-int Msg_List_Set_Title(int index, const char* title);   // at most 199 characters
-int Msg_List_Set_Symbol(int index, int symbol);          // used when > 0
+int Msg_List_Set_Title(int index, const char* title); // at most 199 characters
+int Msg_List_Set_Symbol(int index, int symbol);       // used when > 0
 // Line count; 0 for a free list or an index outside 0..9.
 int Msg_List_Count(int index);
 int Msg_Current_Count();

@@ -49,14 +49,12 @@ void Sort_Pairs(int n, double* x, int ascending, double* y, int sort_ties, int d
 // Without extrapolation an x beyond an end by more than 1e-5 gives that end's
 // ordinate. A vertical segment gives 1e100 (x >= 0) or -1e100. n = 1 gives the
 // one ordinate, n < 1 gives 0.
-double Table_Interpolate(const double* t, int n, int stride, double x, int xcol, int ycol,
-                         int extrapolate);
+double Table_Interpolate(const double* t, int n, int stride, double x, int xcol, int ycol, int extrapolate);
 
 // The value at (x, y) in a grid of rows + 1 rows of cols + 1 doubles: row 0 is
 // an unused corner, then the cols column abscissae (y); every further row its
 // row abscissa (x) and its cols values. Needs rows >= 1 and cols >= 1.
-double Table_Interpolate_2D(const double* grid, int rows, int cols, double x, double y,
-                            int extrapolate);
+double Table_Interpolate_2D(const double* grid, int rows, int cols, double x, double y, int extrapolate);
 
 // The ordinate at xq of the polyline through the points sorted by x (points
 // with the same x keep their given order); 0 for n < 1, y[0] for n = 1.

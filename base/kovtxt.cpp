@@ -135,8 +135,7 @@ int Txt_Find_Keyword_Line(FILE* f, const char* keyword, int rewind)
         while (n < len && (c = std::fgetc(f)) != EOF && c != '\n') buf[n++] = (char)c;
         if (n == len) {
             // Compared on its first len bytes; the rest of the line is skipped.
-            while ((c = std::fgetc(f)) != EOF && c != '\n') {
-            }
+            while ((c = std::fgetc(f)) != EOF && c != '\n') {}
             if (std::memcmp(buf, keyword, len) == 0) return 1;
             if (c == EOF) return 0;
         } else if (c == EOF) {
@@ -216,10 +215,7 @@ char* Txb_Copy(const char* src, int n)
     return r;
 }
 
-int Txb_Size(const char* s)
-{
-    return s ? (int)std::strlen(s) + 1 : 0;
-}
+int Txb_Size(const char* s) { return s ? (int)std::strlen(s) + 1 : 0; }
 
 char* Txb_Free(char* s)
 {
@@ -233,8 +229,7 @@ int Txt_Skip_Line(FILE* f)
 {
     if (!f) return EOF;
     int c;
-    while ((c = std::fgetc(f)) != EOF && c != '\n') {
-    }
+    while ((c = std::fgetc(f)) != EOF && c != '\n') {}
     return c;
 }
 
@@ -257,8 +252,7 @@ char* Txt_Get_Line(char* buf, int size, FILE* f)
     } else {
         // The line did not fit: its rest is not the next line.
         int c;
-        while ((c = std::fgetc(f)) != EOF && c != '\n') {
-        }
+        while ((c = std::fgetc(f)) != EOF && c != '\n') {}
     }
     return buf;
 }

@@ -16,9 +16,9 @@
 enum {
     TXT_GUILLEMET_OPEN = 0xAE,
     TXT_GUILLEMET_CLOSE = 0xAF,
-    TXT_GUILLEMETS_SIZE = 100,     // buffer of Txt_Read_Guillemets
-    TXT_GUILLEMETS255_SIZE = 256,  // buffer of Txt_Read_Guillemets255
-    TXB_CHUNK = 100,               // bytes per chunk line of a text block
+    TXT_GUILLEMETS_SIZE = 100,    // buffer of Txt_Read_Guillemets
+    TXT_GUILLEMETS255_SIZE = 256, // buffer of Txt_Read_Guillemets255
+    TXB_CHUNK = 100,              // bytes per chunk line of a text block
     TXB_MAX_CHUNKS = 100000
 };
 

@@ -30,10 +30,7 @@ int read_line(FILE* f, char* buf, int size, bool* ended)
     return any ? n : -1;
 }
 
-bool ordinary(char c)
-{
-    return c != 0 && c != '\n' && c != '\r';
-}
+bool ordinary(char c) { return c != 0 && c != '\n' && c != '\r'; }
 
 } // namespace
 

@@ -8,9 +8,9 @@
 // result (NULL or 0) and leaves the array as it was.
 
 struct PtrArr {
-    void** items;     // capacity slots; NULL when the capacity is 0
-    int count;        // slots in use: items 0 .. count - 1
-    int capacity;     // slots allocated
+    void** items; // capacity slots; NULL when the capacity is 0
+    int count;    // slots in use: items 0 .. count - 1
+    int capacity; // slots allocated
 };
 
 // Sort comparator: receives the two items themselves; <0, 0, >0.

@@ -34,10 +34,7 @@ double Angle_Normalize_180(double degrees)
     return a - 180.0;
 }
 
-int Bit_Test(int word, unsigned bit)
-{
-    return ((unsigned)word >> (bit % 32)) & 1u;
-}
+int Bit_Test(int word, unsigned bit) { return ((unsigned)word >> (bit % 32)) & 1u; }
 
 int Bit_Set(int* word, unsigned bit)
 {
@@ -51,10 +48,7 @@ int Bit_Clear(int* word, unsigned bit)
     return 1;
 }
 
-int Bit_Set_Or_Clear(int set, int* word, unsigned bit)
-{
-    return set ? Bit_Set(word, bit) : Bit_Clear(word, bit);
-}
+int Bit_Set_Or_Clear(int set, int* word, unsigned bit) { return set ? Bit_Set(word, bit) : Bit_Clear(word, bit); }
 
 void Index_Of_Min_Max(int n, const double* v, int* imin, int* imax)
 {
@@ -98,8 +92,7 @@ double Max_Value_Index(const double* v, int n, int* index)
     return best;
 }
 
-double* Trapezoid_Ordinates(double* start, double* end, double resultant, double position,
-                            double length)
+double* Trapezoid_Ordinates(double* start, double* end, double resultant, double position, double length)
 {
     double s = 0, e = 0;
     if (std::fabs(length) >= 1e-5) {
@@ -145,9 +138,12 @@ int Str_Decode_Blank_Bytes(char* s)
     int n = 0;
     for (; s[n]; ++n) {
         unsigned char c = (unsigned char)s[n];
-        if (c == 254) s[n] = ' ';
-        else if (c == 253) s[n] = '\n';
-        else if (c == 252) s[n] = '\r';
+        if (c == 254)
+            s[n] = ' ';
+        else if (c == 253)
+            s[n] = '\n';
+        else if (c == 252)
+            s[n] = '\r';
     }
     return n;
 }
@@ -157,9 +153,12 @@ int Str_Encode_Blank_Bytes(char* s)
     if (!s) return 0;
     int n = 0;
     for (; s[n]; ++n) {
-        if (s[n] == ' ') s[n] = (char)254;
-        else if (s[n] == '\n') s[n] = (char)253;
-        else if (s[n] == '\r') s[n] = (char)252;
+        if (s[n] == ' ')
+            s[n] = (char)254;
+        else if (s[n] == '\n')
+            s[n] = (char)253;
+        else if (s[n] == '\r')
+            s[n] = (char)252;
     }
     return n;
 }
@@ -183,7 +182,7 @@ static void collapse_into(char* dst, const char* src)
 char* Str_Collapse_Space(char* s)
 {
     if (!s) return nullptr;
-    collapse_into(s, s);  // never writes ahead of its reading position
+    collapse_into(s, s); // never writes ahead of its reading position
     return s;
 }
 
@@ -247,7 +246,7 @@ int Str_Find_From(int from, const char* s, const char* pattern)
 
 namespace {
 char* ring_text[8];
-int ring_flag[8];  // 0: last use reused the block; -1: it allocated or resized it
+int ring_flag[8]; // 0: last use reused the block; -1: it allocated or resized it
 int ring_next;
 } // namespace
 
@@ -356,10 +355,21 @@ const char* Number_Word(unsigned n)
 {
     static char buf[16];
     // "fünf" with the u umlaut of code page 850 (0x81)
-    static const char* const names[10] = {"keiner", "einer", "zwei", "drei", "vier",
-                                          "f\x81" "nf", "sechs", "sieben", "acht", "neun"};
-    if (n < 10) std::snprintf(buf, sizeof buf, "%s", names[n]);
-    else std::snprintf(buf, sizeof buf, "%u", n);
+    static const char* const names[10] = {"keiner",
+                                          "einer",
+                                          "zwei",
+                                          "drei",
+                                          "vier",
+                                          "f\x81"
+                                          "nf",
+                                          "sechs",
+                                          "sieben",
+                                          "acht",
+                                          "neun"};
+    if (n < 10)
+        std::snprintf(buf, sizeof buf, "%s", names[n]);
+    else
+        std::snprintf(buf, sizeof buf, "%u", n);
     return buf;
 }
 
@@ -487,15 +497,9 @@ void Idle_Pop()
     install(before > 1 ? idle_stack[idle_count - 1] : nullptr);
 }
 
-void Idle_Suspend()
-{
-    install(nullptr);
-}
+void Idle_Suspend() { install(nullptr); }
 
-void Idle_Resume()
-{
-    install(idle_count > 0 ? idle_stack[idle_count - 1] : nullptr);
-}
+void Idle_Resume() { install(idle_count > 0 ? idle_stack[idle_count - 1] : nullptr); }
 
 void Idle_Clear()
 {
@@ -503,15 +507,9 @@ void Idle_Clear()
     install(nullptr);
 }
 
-int Idle_Count()
-{
-    return idle_count;
-}
+int Idle_Count() { return idle_count; }
 
-IdleCallback Idle_Installed()
-{
-    return idle_installed;
-}
+IdleCallback Idle_Installed() { return idle_installed; }
 
 void Ttool_Reset()
 {

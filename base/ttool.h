@@ -33,8 +33,7 @@ double Max_Value_Index(const double* v, int n, int* index);
 
 // End ordinates of a linear load over length whose resultant acts at position
 // from the start; both 0 when |length| < 1e-5. Returns start.
-double* Trapezoid_Ordinates(double* start, double* end, double resultant, double position,
-                            double length);
+double* Trapezoid_Ordinates(double* start, double* end, double resultant, double position, double length);
 
 // ---- string editing -------------------------------------------------------------
 

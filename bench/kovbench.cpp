@@ -99,7 +99,8 @@ struct HostEnv {
         if (!d) return;
         root = d;
         std::error_code ec;
-        for (const char* sub : {"EXEC", "TEMP", "DRAM", "POS", "EXEC/q8-nlu52"}) fs::create_directories(root + "/" + sub, ec);
+        for (const char* sub : {"EXEC", "TEMP", "DRAM", "POS", "EXEC/q8-nlu52"})
+            fs::create_directories(root + "/" + sub, ec);
         fs::copy(fs::path(KOV_SOURCE_DIR) / "data", root + "/DATA", fs::copy_options::recursive, ec);
         fs::copy(fs::path(KOV_SOURCE_DIR) / "example", pos(), fs::copy_options::recursive, ec);
         fs::copy_file(fs::path(KOV_SOURCE_DIR) / "data" / "VERSION", root + "/EXEC/q8-nlu52/VERSION", ec);
@@ -242,7 +243,8 @@ void BM_WindowBase(benchmark::State& state)
     if (!x.d) return state.SkipWithError("no X display");
     unsetenv("QT_QPA_PLATFORM");
     for (auto _ : state)
-        if (!Start_Until_Shown(x.d, {KOV_BARE_QT, "--show"})) return state.SkipWithError("bench_bareqt showed no window");
+        if (!Start_Until_Shown(x.d, {KOV_BARE_QT, "--show"}))
+            return state.SkipWithError("bench_bareqt showed no window");
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
@@ -514,11 +516,12 @@ std::string Import_File(int rows)
         const int count = cut == 0 ? first : second;
         for (int r = 0; r < count; ++r) {
             char line[256];
-            std::snprintf(line, sizeof line, "%.3f 0.000 0.000 0.000 0.000 0.000 %.3f 0.000 0.000 0.000 0.000 0.000\n%d 0.%02d\n",
+            std::snprintf(line, sizeof line,
+                          "%.3f 0.000 0.000 0.000 0.000 0.000 %.3f 0.000 0.000 0.000 0.000 0.000\n%d 0.%02d\n",
                           -20.0 - r % 50, -3.0 - r % 7, r, 60 + r % 30);
             s += line;
-            s += "\xAE" + std::string(cut == 0 ? "Strebe" : "Fusspfette") + "\xAF \xAE" + "LK " + std::to_string(r + 1) +
-                 "\xAF\n";
+            s += "\xAE" + std::string(cut == 0 ? "Strebe" : "Fusspfette") + "\xAF \xAE" + "LK " +
+                 std::to_string(r + 1) + "\xAF\n";
         }
     }
     const std::string path = Env().root + "/import_" + std::to_string(rows) + ".res";
@@ -607,7 +610,8 @@ void Register()
     }
     sizes(benchmark::RegisterBenchmark("Calc", BM_Calc), {1, 100, 10000});
     sizes(benchmark::RegisterBenchmark("CalcBase", BM_CalcBase), {1, 100, 10000});
-    sizes(benchmark::RegisterBenchmark("Print", BM_Print)->Unit(benchmark::kMillisecond)->UseRealTime(), {1, 100, 1000});
+    sizes(benchmark::RegisterBenchmark("Print", BM_Print)->Unit(benchmark::kMillisecond)->UseRealTime(),
+          {1, 100, 1000});
     sizes(benchmark::RegisterBenchmark("PrintBase", BM_PrintBase)->Unit(benchmark::kMillisecond)->UseRealTime(),
           {1, 100, 1000});
     sizes(benchmark::RegisterBenchmark("ListLayout", BM_ListLayout)->Unit(benchmark::kMillisecond), {10, 100, 1000});
@@ -649,7 +653,8 @@ public:
             if (b == times_.end())
                 std::printf("%-28s %14.2f %14s %8s\n", name.c_str(), t, "-", "-");
             else
-                std::printf("%-28s %14.2f %14.2f %8.2f\n", name.c_str(), t, b->second, b->second > 0 ? t / b->second : 0.0);
+                std::printf("%-28s %14.2f %14.2f %8.2f\n", name.c_str(), t, b->second,
+                            b->second > 0 ? t / b->second : 0.0);
         }
         std::fflush(stdout);
     }
@@ -658,10 +663,10 @@ private:
     static double Factor(benchmark::TimeUnit u)
     {
         switch (u) {
-        case benchmark::kNanosecond: return 1e-3;
-        case benchmark::kMicrosecond: return 1.0;
-        case benchmark::kMillisecond: return 1e3;
-        default: return 1e6;
+            case benchmark::kNanosecond: return 1e-3;
+            case benchmark::kMicrosecond: return 1.0;
+            case benchmark::kMillisecond: return 1e3;
+            default: return 1e6;
         }
     }
     std::map<std::string, double> times_;

@@ -107,10 +107,7 @@ int Clt_Product_Count(unsigned m)
     return b ? b->product_count : -1;
 }
 
-const CltManufacturer* Clt_Manufacturer_Block(unsigned m)
-{
-    return Block(m);
-}
+const CltManufacturer* Clt_Manufacturer_Block(unsigned m) { return Block(m); }
 
 const CltSection* Clt_Product(unsigned m, int p)
 {

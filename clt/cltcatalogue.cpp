@@ -13,10 +13,7 @@ namespace {
 int g_built = 0;
 CltManufacturer g_blocks[CLT_MANUFACTURER_COUNT];
 
-void CopyName(char (&dst)[CLT_NAME_SIZE], const char* src)
-{
-    std::snprintf(dst, sizeof dst, "%s", src ? src : "");
-}
+void CopyName(char (&dst)[CLT_NAME_SIZE], const char* src) { std::snprintf(dst, sizeof dst, "%s", src ? src : ""); }
 
 // Stores the block header and every product's build-up and stored values.
 void StoreBlock(int m)
@@ -39,7 +36,7 @@ void StoreBlock(int m)
         for (int i = 0; i < CLT_MAX_LAYERS && pr.layers[i].t > 0.0; ++i) {
             CltLayer& l = s.layers[s.layer_count++];
             l.kind = pr.layers[i].kind;
-            l.grade = 5;  // C24 (S10)
+            l.grade = 5; // C24 (S10)
             l.direction = pr.layers[i].direction;
             l.t = pr.layers[i].t;
             l.factor = 1.0;
@@ -57,21 +54,12 @@ void Overrides(int m, CltSection* s)
     for (int i = 0; i < s->layer_count; ++i) {
         CltLayer& l = s->layers[i];
         switch (m) {
-        case 3:
-            l.f_m *= std::min(1.0 + 0.025 * s->layer_count, 1.1);
-            break;
-        case 4:
-            l.E = 12000000.0, l.f_m = 18000.0, l.f_t = 10150.0, l.f_c = 21000.0;
-            break;
-        case 5:
-            l.E = 12000000.0, l.f_m = 18000.0, l.f_t = 14150.0, l.f_c = 24000.0;
-            break;
-        case 6:
-        case 7:
-            l.E = 12000000.0, l.G = 690000.0, l.f_m = 24000.0, l.f_t = 16500.0, l.f_c = 24000.0;
-            break;
-        default:
-            break;
+            case 3: l.f_m *= std::min(1.0 + 0.025 * s->layer_count, 1.1); break;
+            case 4: l.E = 12000000.0, l.f_m = 18000.0, l.f_t = 10150.0, l.f_c = 21000.0; break;
+            case 5: l.E = 12000000.0, l.f_m = 18000.0, l.f_t = 14150.0, l.f_c = 24000.0; break;
+            case 6:
+            case 7: l.E = 12000000.0, l.G = 690000.0, l.f_m = 24000.0, l.f_t = 16500.0, l.f_c = 24000.0; break;
+            default: break;
         }
     }
 }
@@ -124,7 +112,4 @@ void Clt_Catalogue_Init(void)
     if (!g_built) Clt_Catalogue_Build();
 }
 
-CltManufacturer* Clt_Catalogue_Block(int m)
-{
-    return m >= 0 && m < CLT_MANUFACTURER_COUNT ? &g_blocks[m] : nullptr;
-}
+CltManufacturer* Clt_Catalogue_Block(int m) { return m >= 0 && m < CLT_MANUFACTURER_COUNT ? &g_blocks[m] : nullptr; }

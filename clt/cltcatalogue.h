@@ -17,13 +17,13 @@
 enum { CLT_MANUFACTURER_COUNT = 8, CLT_MAX_PRODUCTS = 31 };
 
 struct CltManufacturer {
-    char name[CLT_NAME_SIZE];  // block name, for example "Derix X-Lam"
-    int index;                 // 0..7
+    char name[CLT_NAME_SIZE]; // block name, for example "Derix X-Lam"
+    int index;                // 0..7
     int product_count;
-    double value_1;            // 1.0, 1.1 for both Binderholz lines; read by no operation
-    double value_a;            // 80 for all manufacturers
+    double value_1; // 1.0, 1.1 for both Binderholz lines; read by no operation
+    double value_a; // 80 for all manufacturers
     double value_b;
-    CltSection products[CLT_MAX_PRODUCTS];  // the first product_count are used
+    CltSection products[CLT_MAX_PRODUCTS]; // the first product_count are used
 };
 
 // Builds the catalogue unless it is built.

@@ -36,10 +36,7 @@ double Clt_Section_Factor_Board_Width(CltSection s)
                                   s.board_width_2);
 }
 
-double Clt_Section_Factor_Board_Width_2(CltSection s)
-{
-    return Clt_Section_Factor_Board_Width(s);
-}
+double Clt_Section_Factor_Board_Width_2(CltSection s) { return Clt_Section_Factor_Board_Width(s); }
 
 double Clt_Factor_Layer_Pairs(double t_min, double h, double P)
 {
@@ -53,7 +50,7 @@ double Clt_Section_Factor_Layer_Pairs(CltSection s)
     for (int i = 0; i + 1 < n; ++i) {
         const double a = s.layers[i].t, b = s.layers[i + 1].t;
         const double m = std::max(a, b);
-        if (m > 0.0) P += (a * a + b * b) / m;  // two empty layers add nothing
+        if (m > 0.0) P += (a * a + b * b) / m; // two empty layers add nothing
     }
     return Clt_Factor_Layer_Pairs(MinDirectionThickness(s), SumAllThickness(s), P);
 }
@@ -61,13 +58,10 @@ double Clt_Section_Factor_Layer_Pairs(CltSection s)
 double Clt_Product_Factor(CltSection s)
 {
     switch (s.manufacturer) {
-    case 0:
-    case 3:
-        return Clt_Section_Factor_Board_Width(s);
-    case 1:
-        return Clt_Section_Factor_Layer_Pairs(s);
-    default:
-        return s.product_factor;
+        case 0:
+        case 3: return Clt_Section_Factor_Board_Width(s);
+        case 1: return Clt_Section_Factor_Layer_Pairs(s);
+        default: return s.product_factor;
     }
 }
 
@@ -78,15 +72,9 @@ double Clt_Cross_Strength_By_Thickness(double t)
     return 1.1 - 0.005 * (t - 20.0);
 }
 
-double Clt_Cross_Strength_Step(double t)
-{
-    return t <= 115.01 ? 0.85 : 0.7;
-}
+double Clt_Cross_Strength_Step(double t) { return t <= 115.01 ? 0.85 : 0.7; }
 
-double Clt_Direction_Factor(const CltSection*, int d)
-{
-    return d == 1 ? 0.6 : 0.8;
-}
+double Clt_Direction_Factor(const CltSection*, int d) { return d == 1 ? 0.6 : 0.8; }
 
 double Clt_Outer_Pair_Sum(const CltSection* s, double* t_max)
 {

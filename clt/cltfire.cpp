@@ -12,12 +12,12 @@
 namespace {
 
 const double kInf = std::numeric_limits<double>::infinity();
-const double kCharLimit = 25.0;  // mm of char after which the rate returns to normal
+const double kCharLimit = 25.0; // mm of char after which the rate returns to normal
 
 // The fire front passing through one layer of thickness T: u the time
 // reached, c the char depth in this layer.
 struct Front {
-    double t;  // fire duration
+    double t; // fire duration
     double u;
     double c;
     double T;
@@ -44,10 +44,7 @@ struct Front {
     bool Through() const { return c >= T; }
 };
 
-const CltLayer& Met(const CltSection* s, int n, unsigned side, int i)
-{
-    return s->layers[side == 0 ? i : n - 1 - i];
-}
+const CltLayer& Met(const CltSection* s, int n, unsigned side, int i) { return s->layers[side == 0 ? i : n - 1 - i]; }
 
 double UnprotectedLayers(const CltSection* s, unsigned side, double t, double beta)
 {
@@ -112,7 +109,7 @@ double FailureLayers(const CltSection* s, unsigned side, double t, double t_ch, 
 // Removes depth from the layers, from the top (step +1) or the bottom.
 void Remove(CltSection* s, double depth, bool from_top)
 {
-    double left = depth > 0.0 ? depth : 0.0;  // a negative or undefined depth removes nothing
+    double left = depth > 0.0 ? depth : 0.0; // a negative or undefined depth removes nothing
     const int n = Clt_Used_Layers(s);
     for (int k = 0; k < n && left > 0.0; ++k) {
         CltLayer& l = s->layers[from_top ? k : n - 1 - k];

@@ -33,19 +33,16 @@ int NoCheck(CltPlateCheck* out)
 double RollingShearStrength(const CltSection* s, const CltLayer& l)
 {
     switch (s->manufacturer) {
-    case 0:
-        return Clt_Cross_Strength_Step(l.t);
-    case 2:
-        return Clt_Cross_Strength_By_Thickness(l.t);
-    default:
-        return s->strength_factor;
+        case 0: return Clt_Cross_Strength_Step(l.t);
+        case 2: return Clt_Cross_Strength_By_Thickness(l.t);
+        default: return s->strength_factor;
     }
 }
 
 } // namespace
 
-int Clt_Plate_Check(const CltSection* s, double width, int d, int service, int duration, double c,
-                    double kmod_given, double gamma_M, double M, double F2, double V, CltPlateCheck* out)
+int Clt_Plate_Check(const CltSection* s, double width, int d, int service, int duration, double c, double kmod_given,
+                    double gamma_M, double M, double F2, double V, CltPlateCheck* out)
 {
     if (!s || !out) return 0;
     std::memset(out, 0, sizeof *out);

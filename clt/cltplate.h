@@ -16,38 +16,38 @@
 // One layer's block of 23 values; the three levels are bottom, middle, top.
 struct CltPlateLayer {
     double k_mod;
-    double sigma[3];   // bending stress [N/mm2]
-    double eta_m[3];   // bending utilisation
-    double f_md;       // design strengths [N/mm2]
+    double sigma[3]; // bending stress [N/mm2]
+    double eta_m[3]; // bending utilisation
+    double f_md;     // design strengths [N/mm2]
     double f_td;
     double f_cd;
-    double f_vd;       // in a cross layer the rolling shear design strength
-    double z[3];       // distance from the centroid [mm]
-    double tau[3];     // shear stress [N/mm2]
-    double eta_v[3];   // shear utilisation
-    double eta[3];     // larger of the bending and the shear utilisation
+    double f_vd;     // in a cross layer the rolling shear design strength
+    double z[3];     // distance from the centroid [mm]
+    double tau[3];   // shear stress [N/mm2]
+    double eta_v[3]; // shear utilisation
+    double eta[3];   // larger of the bending and the shear utilisation
 };
 
 struct CltPlateCheck {
-    double M;          // design moment passed in [kNm]
-    double F2;         // second force passed in; only stored
-    double V;          // design shear force passed in [kN]
-    double sigma_min;  // smallest bending stress of all layers [N/mm2]
-    double sigma_max;  // largest bending stress
-    double tau_max;    // largest shear stress
-    double eta_max;    // largest utilisation of bending and shear
-    double eta_m_max;  // largest bending utilisation
-    double eta_v_max;  // largest shear utilisation
-    double EI;         // bending stiffness of the strip [kNm2]
-    double S;          // shear stiffness of the strip [kN]
-    double gamma_M;    // gamma_M passed in
-    double E_mean;     // mean E_0,mean of the layers of direction d, or -1
-    int layer_m;       // layer of the largest bending utilisation, -1 if none
-    int layer_v;       // layer of the largest shear utilisation, -1 if none
-    int duration;      // load-duration class passed in
-    int service;       // service class passed in
-    int layer_count;   // the section's layer count
-    int direction;     // d
+    double M;         // design moment passed in [kNm]
+    double F2;        // second force passed in; only stored
+    double V;         // design shear force passed in [kN]
+    double sigma_min; // smallest bending stress of all layers [N/mm2]
+    double sigma_max; // largest bending stress
+    double tau_max;   // largest shear stress
+    double eta_max;   // largest utilisation of bending and shear
+    double eta_m_max; // largest bending utilisation
+    double eta_v_max; // largest shear utilisation
+    double EI;        // bending stiffness of the strip [kNm2]
+    double S;         // shear stiffness of the strip [kN]
+    double gamma_M;   // gamma_M passed in
+    double E_mean;    // mean E_0,mean of the layers of direction d, or -1
+    int layer_m;      // layer of the largest bending utilisation, -1 if none
+    int layer_v;      // layer of the largest shear utilisation, -1 if none
+    int duration;     // load-duration class passed in
+    int service;      // service class passed in
+    int layer_count;  // the section's layer count
+    int direction;    // d
     CltPlateLayer layers[CLT_MAX_LAYERS];
 };
 

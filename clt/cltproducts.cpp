@@ -7,9 +7,18 @@
 
 namespace {
 
-#define X(t) {t, 0, 0}
-#define Y(t) {t, 1, 0}
-#define YL(t) {t, 1, 13}
+#define X(t)                                                                                                           \
+    {                                                                                                                  \
+        t, 0, 0                                                                                                        \
+    }
+#define Y(t)                                                                                                           \
+    {                                                                                                                  \
+        t, 1, 0                                                                                                        \
+    }
+#define YL(t)                                                                                                          \
+    {                                                                                                                  \
+        t, 1, 13                                                                                                       \
+    }
 
 // Leno: 27 products.
 const CltProductRow kLeno[] = {
@@ -210,19 +219,14 @@ const CltProductRow kKlhDq[] = {
 #undef Y
 #undef YL
 
-template <int N>
-constexpr int Count(const CltProductRow (&)[N])
-{
-    return N;
-}
+template <int N> constexpr int Count(const CltProductRow (&)[N]) { return N; }
 
 } // namespace
 
 const CltManufacturerRow CltManufacturerRows[8] = {
     // block name, list name, value_1, value_a, value_b, char_stays, beta, k, strength factor, value 7
     {"Leno", "Leno", 1.0, 80, 220, 1, 0.7, 0.0, 0.7, 2.5, CLT_OWN_NONE, kLeno, Count(kLeno)},
-    {"Derix X-Lam", "Derix X-LAM", 1.0, 80, 260, 1, 0.7, 0.0, 0.0, 2.5, CLT_OWN_STRENGTH_FACTOR, kDerix,
-     Count(kDerix)},
+    {"Derix X-Lam", "Derix X-LAM", 1.0, 80, 260, 1, 0.7, 0.0, 0.0, 2.5, CLT_OWN_STRENGTH_FACTOR, kDerix, Count(kDerix)},
     {"Merkle X-Lam", "Merkle X-LAM", 1.0, 80, 240, 1, 0.7, 0.0, -1.0, 2.5, CLT_OWN_PRODUCT_FACTOR, kMerkle,
      Count(kMerkle)},
     {"Decker ED BSP", "Decker BSP", 1.0, 80, 240, 0, 0.8, 0.0, 1.0, 2.5, CLT_OWN_NONE, kDecker, Count(kDecker)},

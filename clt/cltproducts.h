@@ -4,9 +4,9 @@
 #include "clt/cltsection.h"
 
 struct CltProductLayer {
-    double t;       // thickness [mm]; 0 ends the build-up
-    int direction;  // 0 x, 1 y
-    int kind;       // 0 softwood, 13 laminated veneer lumber
+    double t;      // thickness [mm]; 0 ends the build-up
+    int direction; // 0 x, 1 y
+    int kind;      // 0 softwood, 13 laminated veneer lumber
 };
 
 struct CltProductRow {
@@ -24,11 +24,11 @@ struct CltManufacturerRow {
     const char* list_name;
     double value_1, value_a, value_b;
     int char_stays;
-    double charring_rate;       // beta [mm/min]
-    double product_factor;      // stored k (a rule replaces it for 0, 1, 3)
+    double charring_rate;  // beta [mm/min]
+    double product_factor; // stored k (a rule replaces it for 0, 1, 3)
     double strength_factor;
     double product_value_7;
-    int own_value;              // CltOwnValue: what a row's own_value stands for
+    int own_value; // CltOwnValue: what a row's own_value stands for
     const CltProductRow* rows;
     int count;
 };

@@ -12,8 +12,7 @@ namespace {
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Sum of f(layer) over the layers of direction dir.
-template <class F>
-double SumDir(const CltSection* s, int dir, F f)
+template <class F> double SumDir(const CltSection* s, int dir, F f)
 {
     double sum = 0.0;
     const int n = Clt_Used_Layers(s);
@@ -22,8 +21,7 @@ double SumDir(const CltSection* s, int dir, F f)
     return sum;
 }
 
-template <class F>
-double SumAll(const CltSection* s, F f)
+template <class F> double SumAll(const CltSection* s, F f)
 {
     double sum = 0.0;
     const int n = Clt_Used_Layers(s);
@@ -107,15 +105,9 @@ void Clt_Section_Values(CltSection* s)
     Clt_Derived_Values(s);
 }
 
-void Clt_Centroids(CltSection* s)
-{
-    Centroids(s, 0);
-}
+void Clt_Centroids(CltSection* s) { Centroids(s, 0); }
 
-void Clt_Centroids_Dir(CltSection* s, int dir)
-{
-    Centroids(s, dir == 0 ? 0 : 1);
-}
+void Clt_Centroids_Dir(CltSection* s, int dir) { Centroids(s, dir == 0 ? 0 : 1); }
 
 void Clt_Static_Moments(CltSection* s, int dir)
 {
@@ -183,7 +175,8 @@ double Clt_Axial_Stiffness(const CltSection* s, int dir)
 
 double Clt_Shear_Rigidity(const CltSection* s, int dir)
 {
-    return SumAll(s, [s, dir](const CltLayer& l) { return Clt_Layer_Shear_Modulus(s, &l, dir) / 1000.0 * l.t * 1000.0; });
+    return SumAll(s,
+                  [s, dir](const CltLayer& l) { return Clt_Layer_Shear_Modulus(s, &l, dir) / 1000.0 * l.t * 1000.0; });
 }
 
 double Clt_Mean_Shear_Modulus(const CltSection* s, int dir)

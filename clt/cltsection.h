@@ -20,49 +20,49 @@ enum { CLT_MAX_LAYERS = 20, CLT_NAME_SIZE = 256 };
 enum CltDirection { CLT_DIR_X = 0, CLT_DIR_Y = 1 };
 
 struct CltLayer {
-    int kind;          // MaterialKind of the boards
-    int grade;         // grade index within the kind
-    int direction;     // 0 x, 1 y
-    double t;          // thickness
-    double z;          // mid-plane above the centroid of the last centroid computation
-    double factor;     // 1.0 in every catalogue layer; read by no operation
-    double f_m;        // f_m,k
-    double f_t;        // f_t,0,k
-    double f_c;        // f_c,0,k
-    double f_c90;      // f_c,90,k
-    double f_v;        // f_v,k
-    double s_bottom_x, s_mid_x, s_top_x;  // static moments of direction x
-    double s_bottom_y, s_mid_y, s_top_y;  // static moments of direction y
-    double E;          // E_0,mean
-    double G;          // G_mean
+    int kind;                            // MaterialKind of the boards
+    int grade;                           // grade index within the kind
+    int direction;                       // 0 x, 1 y
+    double t;                            // thickness
+    double z;                            // mid-plane above the centroid of the last centroid computation
+    double factor;                       // 1.0 in every catalogue layer; read by no operation
+    double f_m;                          // f_m,k
+    double f_t;                          // f_t,0,k
+    double f_c;                          // f_c,0,k
+    double f_c90;                        // f_c,90,k
+    double f_v;                          // f_v,k
+    double s_bottom_x, s_mid_x, s_top_x; // static moments of direction x
+    double s_bottom_y, s_mid_y, s_top_y; // static moments of direction y
+    double E;                            // E_0,mean
+    double G;                            // G_mean
 };
 
 struct CltSection {
-    char name[CLT_NAME_SIZE];       // product name
-    int manufacturer;               // 0..7 in the catalogue
-    int product;                    // index within the manufacturer
-    int layer_count;                // layers in use, 0..20
-    int edge_glued;                 // non-zero: Clt_Sum_Gt takes the layers in full
-    int flag_2;                     // 0 in every catalogue product; read by no operation
-    int char_stays;                 // fire: charred layers stay in place (rate not doubled)
-    double thickness;               // h; replaced by the layer sum when below 1 mm in magnitude
-    double board_width_1;           // a1 of the board-width rule
-    double board_width_2;           // a2 of the board-width rule
-    double product_value_3;         // read by no operation
-    double product_value_4;         // read by no operation
-    double product_factor;          // product factor k
-    double strength_factor;         // cross-layer strength of the plate check
-    double product_value_7;         // read by no operation
-    double rolling_shear_modulus;   // G_R; 0.01 or less stands for a missing value
-    double shear_stiffness_sum;     // result: Clt_Sum_Gt
-    double thickness_x;             // result: sum of the x layers
-    double thickness_y;             // result: sum of the y layers
-    double charring_rate;           // beta [mm/min]
-    double shear_correction_x;      // result: kappa of direction x
-    double shear_correction_y;      // result: kappa of direction y
-    double centroid_x;              // result: depth of the x centroid below the top face
-    double centroid_y;              // result: depth of the y centroid below the top face
-    CltLayer layers[CLT_MAX_LAYERS];  // layer 0 is the top layer
+    char name[CLT_NAME_SIZE];        // product name
+    int manufacturer;                // 0..7 in the catalogue
+    int product;                     // index within the manufacturer
+    int layer_count;                 // layers in use, 0..20
+    int edge_glued;                  // non-zero: Clt_Sum_Gt takes the layers in full
+    int flag_2;                      // 0 in every catalogue product; read by no operation
+    int char_stays;                  // fire: charred layers stay in place (rate not doubled)
+    double thickness;                // h; replaced by the layer sum when below 1 mm in magnitude
+    double board_width_1;            // a1 of the board-width rule
+    double board_width_2;            // a2 of the board-width rule
+    double product_value_3;          // read by no operation
+    double product_value_4;          // read by no operation
+    double product_factor;           // product factor k
+    double strength_factor;          // cross-layer strength of the plate check
+    double product_value_7;          // read by no operation
+    double rolling_shear_modulus;    // G_R; 0.01 or less stands for a missing value
+    double shear_stiffness_sum;      // result: Clt_Sum_Gt
+    double thickness_x;              // result: sum of the x layers
+    double thickness_y;              // result: sum of the y layers
+    double charring_rate;            // beta [mm/min]
+    double shear_correction_x;       // result: kappa of direction x
+    double shear_correction_y;       // result: kappa of direction y
+    double centroid_x;               // result: depth of the x centroid below the top face
+    double centroid_y;               // result: depth of the y centroid below the top face
+    CltLayer layers[CLT_MAX_LAYERS]; // layer 0 is the top layer
 };
 
 // The number of layers the operations use: layer_count, or 0 when it lies

@@ -32,8 +32,7 @@ void BendingAndShear(const CltSection* s, int d, double* EI, double* GA)
 }
 
 // Thickness-weighted mean of value(layer) over the layers of direction d.
-template <class F>
-double Mean(const CltSection* s, int d, F value)
+template <class F> double Mean(const CltSection* s, int d, F value)
 {
     double tv = 0.0, t = 0.0;
     const int n = Clt_Used_Layers(s);
@@ -76,15 +75,9 @@ double Clt_Shear_Correction(const CltSection* s, int d)
     return EI * EI / (GA * J);
 }
 
-double Clt_Shear_Correction_X(const CltSection* s)
-{
-    return Clt_Shear_Correction(s, 0);
-}
+double Clt_Shear_Correction_X(const CltSection* s) { return Clt_Shear_Correction(s, 0); }
 
-double Clt_Shear_Correction_Y(const CltSection* s)
-{
-    return Clt_Shear_Correction(s, 1);
-}
+double Clt_Shear_Correction_Y(const CltSection* s) { return Clt_Shear_Correction(s, 1); }
 
 double Clt_Shear_Stiffness(const CltSection* s, int d)
 {

@@ -778,21 +778,26 @@ double Rope_Effect_Share(ConnectionInput in, double f_ref, double p, double fc, 
             if (r) r->rope_share = share;
             return share;
         }
-        if (screw) f = 1.0;
+        if (screw)
+            f = 1.0;
         else if (type == FT_NAIL || type == FT_STAPLE)
             f = 0.15;
-        else if (Conn_Is_Special_Nail(type)) f = 0.5;
+        else if (Conn_Is_Special_Nail(type))
+            f = 0.5;
         else if (type == FT_SIMPSON_CSA)
             f = 0.4;
         else if (type == FT_BOLT || Conn_Is_Bolted_Connector(type))
             f = 0.25;
-        else f = 0.5;
+        else
+            f = 0.5;
         F_ax = Axial_Capacity_Screw_Eta(in, p, fc, r);
     } else {
-        if (screw) f = 1.0;
+        if (screw)
+            f = 1.0;
         else if (type == FT_BOLT || Conn_Is_Bolted_Connector(type))
             f = 0.25;
-        else f = 0.5;
+        else
+            f = 0.5;
         F_ax = Axial_Capacity_Nail_Screw(in, p, fc, r);
     }
     const double share = std::fmin(f * f_ref, 0.25 * F_ax);

@@ -76,7 +76,8 @@ int Read(const char* text, size_t size, ConnectionInput* in, std::vector<bool>* 
         ++line_no;
         std::string line(text + pos, end - pos);
         pos = end + 1;
-        if (line.size() > 500) return Fail(line_no, bad_line, message, message_size, "Zeile länger als 500 Zeichen", "");
+        if (line.size() > 500)
+            return Fail(line_no, bad_line, message, message_size, "Zeile länger als 500 Zeichen", "");
         const size_t hash = line.find('#');
         if (hash != std::string::npos) line.erase(hash);
         line = Trim(line);

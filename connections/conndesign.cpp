@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "connections/axial.h"
-#include "connections/johansen.h"
-#include "connections/plates.h"
-#include "connections/withdrawal.h"
 #include "connections/connfields.h"
 #include "connections/connmsg.h"
 #include "connections/embedment.h"
+#include "connections/johansen.h"
+#include "connections/plates.h"
 #include "connections/simplified.h"
+#include "connections/withdrawal.h"
 #include "materials/alguete.h"
 #include "materials/connformulas.h"
 #include "materials/fastcap.h"
@@ -20,8 +20,8 @@
 #include "materials/matkind.h"
 #include "materials/matvalues.h"
 #include "materials/stguete.h"
-#include "nad/nadec69.h"
 #include "nad/nadec5.h"
+#include "nad/nadec69.h"
 
 namespace {
 
@@ -188,8 +188,7 @@ int Conn_Check_Input(const ConnectionInput& input, const char** field)
         return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m1", field);
     if (in.gamma_m2 < 1.0 && (design_values || Conn_Is_Bolted_Connector(type)))
         return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m2", field);
-    if (in.gamma_m_fastener < 1.0 && design_values)
-        return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m_fastener", field);
+    if (in.gamma_m_fastener < 1.0 && design_values) return Refuse_Input(CONN_INPUT_GAMMA_M, "gamma_m_fastener", field);
     if (!in.kmod_from_materials && in.kmod_given >= 1e-7 && in.kmod_given > 1.1)
         return Refuse_Input(CONN_INPUT_KMOD, "kmod_given", field);
     if (in.kmod_from_materials || in.kmod_given < 1e-7) {
@@ -308,12 +307,12 @@ void Plate_Spacings(double d0, double* a)
     a[2] = a[3] = a[4] = a[5] = 1.2 * d0;
 }
 
-int Spacing_Rule(const ConnectionInput& in, int kind, double rho, double d_prime, double alpha_rad,
-                 double crown_deg, double* a)
+int Spacing_Rule(const ConnectionInput& in, int kind, double rho, double d_prime, double alpha_rad, double crown_deg,
+                 double* a)
 {
-    return Fastener_Min_Spacings(in.type, in.predrilled, in.no_clearance, in.douglas_fir, in.wide_edge_distances,
-                                 kind, rho, in.d, d_prime, alpha_rad, crown_deg * kRad, in.t1, in.t2, &a[0], &a[1],
-                                 &a[2], &a[3], &a[4], &a[5]);
+    return Fastener_Min_Spacings(in.type, in.predrilled, in.no_clearance, in.douglas_fir, in.wide_edge_distances, kind,
+                                 rho, in.d, d_prime, alpha_rad, crown_deg * kRad, in.t1, in.t2, &a[0], &a[1], &a[2],
+                                 &a[3], &a[4], &a[5]);
 }
 
 bool Cut_Tip_Rule(const ConnectionInput& in, int kind)
@@ -343,12 +342,15 @@ void Spacings(const ConnectionInput& in, ConnectionResult* r)
     const double d0 = ((in.type == FT_BOLT && in.bolt_hole_clearance) || !in.no_clearance) ? in.d + 1.0 : in.d;
     double* s1 = r->spacing1;
     double* s2 = r->spacing2;
-    if (metal1) Plate_Spacings(d0, s1);
+    if (metal1)
+        Plate_Spacings(d0, s1);
     else if (Cut_Tip_Rule(in, in.kind1))
         r->spacing_result1 = Fastener_Min_Spacings_Cut_Tip(in.spax_product, 0, in.kind1, a1r, &s1[0], &s1[1], &s1[2],
                                                            &s1[3], &s1[4], &s1[5]);
-    else r->spacing_result1 = Spacing_Rule(in, in.kind1, r->rho1, in.d, a1r, in.crown_angle1, s1);
-    if (metal2) Plate_Spacings(d0, s2);
+    else
+        r->spacing_result1 = Spacing_Rule(in, in.kind1, r->rho1, in.d, a1r, in.crown_angle1, s1);
+    if (metal2)
+        Plate_Spacings(d0, s2);
     else if (Cut_Tip_Rule(in, in.kind2))
         r->spacing_result2 = Fastener_Min_Spacings_Cut_Tip(in.spax_product, 0, in.kind2, a2r, &s2[0], &s2[1], &s2[2],
                                                            &s2[3], &s2[4], &s2[5]);
@@ -363,12 +365,13 @@ double Design_Fc90(const ConnectionInput& in)
     const bool metal1 = Conn_Is_Metal(in.kind1), metal2 = Conn_Is_Metal(in.kind2);
     const double fc1 = metal1 ? 0.0
                               : (User_Grade(in.grade1) ? 1000.0 * in.user_material.f_c_90_k
-                                                      : Mat_Fc90k(in.kind1, in.grade1, in.service_class1, 1));
+                                                       : Mat_Fc90k(in.kind1, in.grade1, in.service_class1, 1));
     const double fc2 = Mat_Fc90k(in.kind2, in.grade2, in.service_class2, 1);
     double f;
     if (in.type == FT_BOLT && in.shear_planes == 1)
         f = metal1 ? fc2 : (metal2 ? fc1 : std::fmin(fc1, fc2));
-    else f = metal1 ? fc2 : fc1;
+    else
+        f = metal1 ? fc2 : fc1;
     return 0.001 * f;
 }
 
@@ -399,10 +402,14 @@ double Rope(const ConnectionInput& in, double f_ref, double p, double fc, Connec
 // Procedure G: the partial factor of a check that does not set its own.
 void Governing_Gamma(const ConnectionInput& in, ConnectionResult* r)
 {
-    if (r->governing_mode == 30) r->gamma_m = Alu_Gamma_M2();
-    else if (in.method == 0) r->gamma_m = 1.1;
-    else if (!ActiveNadEc5) r->gamma_m = 1.3;
-    else r->gamma_m = ActiveNadEc5->gamma_m_connections;
+    if (r->governing_mode == 30)
+        r->gamma_m = Alu_Gamma_M2();
+    else if (in.method == 0)
+        r->gamma_m = 1.1;
+    else if (!ActiveNadEc5)
+        r->gamma_m = 1.3;
+    else
+        r->gamma_m = ActiveNadEc5->gamma_m_connections;
 }
 
 // Procedure A: bearing of the fastener in an aluminium plate of thickness t.
@@ -424,7 +431,10 @@ void Aluminium_Check(const ConnectionInput& in, double d, double t, int grade, C
     }
 }
 
-double Steel_Fu(const ConnectionInput& in) { return in.steel_grade >= 0 ? Steel_Guete_Record(in.steel_grade)->f_u : in.fu; }
+double Steel_Fu(const ConnectionInput& in)
+{
+    return in.steel_grade >= 0 ? Steel_Guete_Record(in.steel_grade)->f_u : in.fu;
+}
 
 // Timber to timber (or panel) by the Johansen modes, characteristic and design.
 void Johansen_Pair(const ConnectionInput& in, int type, double d, double L, int predrilled, int thread, double t1,
@@ -443,8 +453,8 @@ void Johansen_Pair(const ConnectionInput& in, int type, double d, double L, int 
 void Plate_Second_Pair(const ConnectionInput& in, int type, double d, double f_u, ConnectionResult* r)
 {
     const double a1r = in.alpha1 * kRad;
-    Johansen_Plate_Second(in.method, d, type, in.predrilled, in.variant, in.thread_in_shear_plane, in.no_clearance,
-                          a1r, in.t1, r->rho1, in.kind1, in.grade1, f_u, r);
+    Johansen_Plate_Second(in.method, d, type, in.predrilled, in.variant, in.thread_in_shear_plane, in.no_clearance, a1r,
+                          in.t1, r->rho1, in.kind1, in.grade1, f_u, r);
     Johansen_Plate_Second_Design(in.gamma_m1, 0, 0, in.gamma_m_fastener, r->kmod1, d, type, in.predrilled, in.variant,
                                  in.thread_in_shear_plane, in.no_clearance, a1r, in.t1, r->rho1, in.kind1, in.grade1,
                                  f_u, r);
@@ -457,11 +467,10 @@ int Lateral_Pin(ConnectionInput& in, ConnectionResult* r)
     const int type = in.type;
     if (Is_Staple(type)) in.fu = std::fmax(in.fu, 800.0);
     const UserEmbedmentLaw* law = &in.embedment_law;
-    const int reach = Nail_Penetration_Reduction(type, in.fu, in.shear_planes, in.d, in.length, in.axis_angle,
-                                                 in.predrilled, in.variant, 0, 0, in.t1, in.t2, r->rho1, r->rho2,
-                                                 in.kind1, in.kind2, in.grade1, in.grade2, law, nullptr,
-                                                 &r->penetration, &r->effective_planes, nullptr, &r->t_req,
-                                                 &r->t_req_2);
+    const int reach = Nail_Penetration_Reduction(
+        type, in.fu, in.shear_planes, in.d, in.length, in.axis_angle, in.predrilled, in.variant, 0, 0, in.t1, in.t2,
+        r->rho1, r->rho2, in.kind1, in.kind2, in.grade1, in.grade2, law, nullptr, &r->penetration, &r->effective_planes,
+        nullptr, &r->t_req, &r->t_req_2);
     in.d_work = in.d;
     const double d = in.d;
     if (in.shear_planes == 1 && r->effective_planes == 0 && r->penetration < 4.0 * d)
@@ -522,8 +531,8 @@ int Lateral_Pin(ConnectionInput& in, ConnectionResult* r)
         r->fvk = Lateral_Staple(in.shear_planes, d, L, in.fu, 0, t1e, t2e, r->rho1, r->rho2, in.kind1, in.kind2,
                                 in.grade1, in.grade2, law, nullptr, r);
     } else if (Is_Wood_Screw(type)) {
-        r->fvk = Lateral_Wood_Screw(in.shear_planes, d, L, in.fu, 0, in.variant, 0, t1e, t2e, r->rho1, r->rho2, a1r, a2r,
-                                    in.kind1, in.kind2, in.grade1, in.grade2, law, nullptr, r);
+        r->fvk = Lateral_Wood_Screw(in.shear_planes, d, L, in.fu, 0, in.variant, 0, t1e, t2e, r->rho1, r->rho2, a1r,
+                                    a2r, in.kind1, in.kind2, in.grade1, in.grade2, law, nullptr, r);
     } else if (Conn_Is_Screw_Product(type)) {
         r->fvk = Lateral_Screw_Product(in.shear_planes, type, d, L, in.axis_angle, in.predrilled, in.variant, 0, t1e,
                                        t2e, r->rho1, r->rho2, a1r, a2r, in.kind1, in.kind2, in.grade1, in.grade2, law,
@@ -624,8 +633,8 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
         if (type == FT_RING_A1) {
             const double k1 = Connector_Angle_Factor(in.d, in.alpha1), k2 = Connector_Angle_Factor(in.d, in.alpha2);
             const double alpha = k2 <= k1 ? in.alpha2 : in.alpha1;
-            r->fvk_connector = Connector_Capacity_Two_Thickness(in.d, h_e, alpha, in.t1, in.t2,
-                                                                std::fmin(r->rho1, r->rho2), r);
+            r->fvk_connector =
+                Connector_Capacity_Two_Thickness(in.d, h_e, alpha, in.t1, in.t2, std::fmin(r->rho1, r->rho2), r);
         } else {
             r->fvk_connector = Connector_Capacity_One_Thickness(in.d, h_e, in.alpha2, in.t1, in.t2, r->rho2, r);
         }
@@ -641,10 +650,10 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
         in.d_work = in.d_bolt;
         Lateral_Dowel_Bolt(in, FT_BOLT, in.d_bolt, in.no_clearance, r);
         const double d_c = Fastener_Diameter(type, in.product);
-        r->fvk_connector = Conn_Is_Metal(in.kind1)
-                               ? Connector_Special_Capacity_Min(type, d_c, in.d_bolt, h_e, in.t2, r->rho2, r)
-                               : Connector_Special_Capacity(type, d_c, in.d_bolt, h_e, in.t1, in.t2,
-                                                            std::fmin(r->rho1, r->rho2), r);
+        r->fvk_connector =
+            Conn_Is_Metal(in.kind1)
+                ? Connector_Special_Capacity_Min(type, d_c, in.d_bolt, h_e, in.t2, r->rho2, r)
+                : Connector_Special_Capacity(type, d_c, in.d_bolt, h_e, in.t1, in.t2, std::fmin(r->rho1, r->rho2), r);
         r->gamma_m_connector = std::fmax(in.gamma_m1, in.gamma_m2);
     }
 
@@ -670,8 +679,8 @@ int Conn_Design(ConnectionInput in, ConnectionResult* r)
     r->fvd_connector = r->gamma_m_connector > 0.0 ? k * r->fvk_connector / r->gamma_m_connector : 0.0;
     r->fvd_total = r->fvd_connector + r->fvd;
     if (in.result_in_kN) {
-        double* forces[] = {&r->fvk_connector, &r->fvd_connector, &r->fvk, &r->fvd, &r->fvk_total, &r->fvd_total,
-                            &r->faxk, &r->faxd, &r->rope_share};
+        double* forces[] = {&r->fvk_connector, &r->fvd_connector, &r->fvk,  &r->fvd,       &r->fvk_total,
+                            &r->fvd_total,     &r->faxk,          &r->faxd, &r->rope_share};
         for (double* f : forces) *f *= 0.001;
     }
     return 0;

@@ -67,22 +67,22 @@ enum ConnMessageCode {
 // Codes of a description that no design can use: the entries return them
 // before they compute anything (Conn_Check_Input names the field).
 enum ConnInputCode {
-    CONN_INPUT_NOT_FINITE = 2001,    // a value that is not a finite number
-    CONN_INPUT_THICKNESS_1 = 2002,   // t1 <= 0
-    CONN_INPUT_THICKNESS_2 = 2003,   // t2 <= 0
-    CONN_INPUT_SHEAR_PLANES = 2004,  // other than 1 or 2
-    CONN_INPUT_TYPE = 2005,          // no fastener type of the design
-    CONN_INPUT_DIAMETER = 2006,      // d outside the family's range
-    CONN_INPUT_LENGTH = 2007,        // length outside the family's range
-    CONN_INPUT_BOLT_DIAMETER = 2008, // d_bolt of a connector outside 6 to 30 mm
-    CONN_INPUT_GAMMA_M = 2009,       // a partial factor below 1 where it is used
-    CONN_INPUT_KMOD = 2010,          // k_mod not in (0, 1.1] or not determinable
-    CONN_INPUT_FU = 2011,            // tensile strength not positive
-    CONN_INPUT_PRODUCT = 2012,       // connector product not in the loaded catalogue
-    CONN_INPUT_DENSITY_1 = 2013,     // member 1 has no density (kind or grade unknown)
-    CONN_INPUT_DENSITY_2 = 2014,     // member 2 has no density
-    CONN_INPUT_STEEL_GRADE = 2015,   // no steel grade of that code
-    CONN_INPUT_METHOD = 2016,        // verification method other than 0, 1, 2
+    CONN_INPUT_NOT_FINITE = 2001,      // a value that is not a finite number
+    CONN_INPUT_THICKNESS_1 = 2002,     // t1 <= 0
+    CONN_INPUT_THICKNESS_2 = 2003,     // t2 <= 0
+    CONN_INPUT_SHEAR_PLANES = 2004,    // other than 1 or 2
+    CONN_INPUT_TYPE = 2005,            // no fastener type of the design
+    CONN_INPUT_DIAMETER = 2006,        // d outside the family's range
+    CONN_INPUT_LENGTH = 2007,          // length outside the family's range
+    CONN_INPUT_BOLT_DIAMETER = 2008,   // d_bolt of a connector outside 6 to 30 mm
+    CONN_INPUT_GAMMA_M = 2009,         // a partial factor below 1 where it is used
+    CONN_INPUT_KMOD = 2010,            // k_mod not in (0, 1.1] or not determinable
+    CONN_INPUT_FU = 2011,              // tensile strength not positive
+    CONN_INPUT_PRODUCT = 2012,         // connector product not in the loaded catalogue
+    CONN_INPUT_DENSITY_1 = 2013,       // member 1 has no density (kind or grade unknown)
+    CONN_INPUT_DENSITY_2 = 2014,       // member 2 has no density
+    CONN_INPUT_STEEL_GRADE = 2015,     // no steel grade of that code
+    CONN_INPUT_METHOD = 2016,          // verification method other than 0, 1, 2
     CONN_INPUT_PRODUCT_DIAMETER = 2017 // d differs from the connector product's d_c
 };
 

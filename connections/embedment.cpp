@@ -237,8 +237,10 @@ int Embedment_Single(double* f_h, double d, int type, int predrilled, double alp
     double f = 0.0;
     const int as_kind = kind == MK_UNLISTED_SOFTWOOD ? 0 : kind;
     if (!Conn_Is_Metal(kind)) {
-        if (Dowel_Family(type, d, &predrilled)) f = Dowel_Rule(d, t, rho, alpha, as_kind, &noted);
-        else f = Nail_Modifier(Nail_Rule(d, predrilled, t, rho, alpha, as_kind, &noted), kind, grade, d, t);
+        if (Dowel_Family(type, d, &predrilled))
+            f = Dowel_Rule(d, t, rho, alpha, as_kind, &noted);
+        else
+            f = Nail_Modifier(Nail_Rule(d, predrilled, t, rho, alpha, as_kind, &noted), kind, grade, d, t);
         if (Law_Applies(kind, law)) f = User_Law(law, d, t, rho);
     }
     *f_h = f;

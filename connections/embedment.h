@@ -31,13 +31,13 @@ int Embedment_Pair(double* f_h1, double* f_h2, int type, double d, int predrille
                    const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2);
 
 // One member alone; 0 at once for a null f_h; codes 0, 158 or 1008.
-int Embedment_Single(double* f_h, double d, int type, int predrilled, double alpha, double t, double rho,
-                     int kind, int grade, const UserEmbedmentLaw* law);
+int Embedment_Single(double* f_h, double d, int type, int predrilled, double alpha, double t, double rho, int kind,
+                     int grade, const UserEmbedmentLaw* law);
 
 // Shared kind groups of the connection design.
-int Conn_Is_Metal(int kind);      // 12 steel, 16 aluminium plate
-int Conn_Is_Panel(int kind);      // 4..11, 18, 19, -13..-10
-int Conn_Is_Nail_Like(int type);  // 0, 16..24, 34..42, 45, 46: Fastener_Is_Nail
+int Conn_Is_Metal(int kind);     // 12 steel, 16 aluminium plate
+int Conn_Is_Panel(int kind);     // 4..11, 18, 19, -13..-10
+int Conn_Is_Nail_Like(int type); // 0, 16..24, 34..42, 45, 46: Fastener_Is_Nail
 // 16..24, 34..42: Fastener_Is_Special_Nail without the Simpson nails 45 and
 // 46, which have rules of their own where this predicate is asked
 int Conn_Is_Special_Nail(int type);

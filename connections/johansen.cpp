@@ -21,10 +21,7 @@ double Sqrt0(double x) { return x > 0.0 ? std::sqrt(x) : 0.0; }
 
 bool Wood_Screw(int type) { return type >= FT_SCREW_1A && type <= FT_SCREW_3C; }
 
-bool Runs_Penetration(int type)
-{
-    return Fastener_Is_Nail(type) || type == FT_STAPLE || Wood_Screw(type);
-}
+bool Runs_Penetration(int type) { return Fastener_Is_Nail(type) || type == FT_STAPLE || Wood_Screw(type); }
 
 // The yield moment of the plate checks: the fastener rule, with the threaded
 // part (0.15 f_u d^2.6) of wood screws and 0.3 f_u d^2.6 for every type
@@ -62,9 +59,10 @@ void Timber_Modes(bool single, double fh1, double fh2, double t1, double t2p, do
     const double b = fh1 > 0.0 ? fh2 / fh1 : 0.0;
     for (int i = 0; i < 11; ++i) v[i] = 0.0;
     const double m6 = f115 * std::sqrt(2.0 * b / (1.0 + b)) * Sqrt0(2.0 * my * fh1 * d);
-    const double m4 = t1 > 0.0 ? f105 * fh1 * t1 * d / (2.0 + b) *
-                                     (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh1 * d * t1 * t1)) - b)
-                               : 0.0;
+    const double m4 = t1 > 0.0
+                          ? f105 * fh1 * t1 * d / (2.0 + b) *
+                                (std::sqrt(2.0 * b * (1.0 + b) + 4.0 * b * (2.0 + b) * my / (fh1 * d * t1 * t1)) - b)
+                          : 0.0;
     if (single) {
         v[1] = fh1 * t1 * d - rope;
         v[2] = fh2 * t2p * d - rope;
@@ -97,8 +95,8 @@ bool Embedment_Failed(int code, ConnectionResult* result)
 
 // Penetration of nails and screws: single shear, or double shear with the
 // thickness of member 2 that the fastener really reaches.
-void Shear_Geometry(int configuration, double d, double L, double angle, double t1, double t2, int type,
-                    bool* single, double* t2p)
+void Shear_Geometry(int configuration, double d, double L, double angle, double t1, double t2, int type, bool* single,
+                    double* t2p)
 {
     *single = configuration != 2;
     *t2p = t2;
@@ -136,8 +134,8 @@ int Johansen_Timber(int sw, int configuration, double d, double L, double angle,
     if (!result) return 0;
     const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double fh1 = 0.0, fh2 = 0.0;
-    const int code = Embedment_Pair(&fh1, &fh2, type, d_h, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, kind1,
-                                    kind2, grade1, grade2, law1, law2);
+    const int code = Embedment_Pair(&fh1, &fh2, type, d_h, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, kind1, kind2,
+                                    grade1, grade2, law1, law2);
     result->message_code = code;
     if (Embedment_Failed(code, result)) return 0;
     const double beta = fh2 / fh1;
@@ -166,16 +164,15 @@ int Johansen_Timber(int sw, int configuration, double d, double L, double angle,
 
 int Johansen_Timber_Design(double gamma_m1, double gamma_m2, double gamma_m_fastener, double kmod1, double kmod2,
                            int configuration, double d, double L, double angle, int predrilled, int variant,
-                           int no_clearance, int thread, int type, double alpha1, double alpha2, double t1,
-                           double t2, double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
-                           double f_u, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
-                           ConnectionResult* result)
+                           int no_clearance, int thread, int type, double alpha1, double alpha2, double t1, double t2,
+                           double rho1, double rho2, int kind1, int kind2, int grade1, int grade2, double f_u,
+                           const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, ConnectionResult* result)
 {
     if (!result) return 0;
     const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double fh1 = 0.0, fh2 = 0.0;
-    const int code = Embedment_Pair(&fh1, &fh2, type, d_h, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, kind1,
-                                    kind2, grade1, grade2, law1, law2);
+    const int code = Embedment_Pair(&fh1, &fh2, type, d_h, predrilled, alpha1, alpha2, t1, t2, rho1, rho2, kind1, kind2,
+                                    grade1, grade2, law1, law2);
     if (Embedment_Failed(code, result)) return 0;
     const double my = Wood_Screw(type) ? 60.0 * Pow26(d) : Fastener_Yield_Moment(type, d, f_u, variant, thread);
     const double fh1_d = gamma_m1 > 0.0 ? kmod1 / gamma_m1 * fh1 : 0.0;
@@ -216,8 +213,8 @@ void Plate_Second_Modes(double f, double t, double d, double my, double f115, do
     m[2] = f115 * 2.0 * Sqrt0(my * f * d);
 }
 
-double Plate_Second_Embedment(int type, double d, int predrilled, int no_clearance, double alpha, double t,
-                              double rho, int kind, int grade, int* code)
+double Plate_Second_Embedment(int type, double d, int predrilled, int no_clearance, double alpha, double t, double rho,
+                              int kind, int grade, int* code)
 {
     const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double f = 0.0;
@@ -229,8 +226,7 @@ double Plate_Second_Embedment(int type, double d, int predrilled, int no_clearan
 } // namespace
 
 int Johansen_Plate_Second(int sw, double d, int type, int predrilled, int variant, int thread, int no_clearance,
-                          double alpha, double t, double rho, int kind, int grade, double f_u,
-                          ConnectionResult* result)
+                          double alpha, double t, double rho, int kind, int grade, double f_u, ConnectionResult* result)
 {
     if (!result) return 0;
     int code = 0;
@@ -246,8 +242,10 @@ int Johansen_Plate_Second(int sw, double d, int type, int predrilled, int varian
         q[i] = m[i] / g[i];
     }
     int i;
-    if (q[0] > q[1]) i = q[1] > q[2] ? 2 : 1;
-    else i = q[0] > q[2] ? 2 : 0;
+    if (q[0] > q[1])
+        i = q[1] > q[2] ? 2 : 1;
+    else
+        i = q[0] > q[2] ? 2 : 0;
     result->gamma_m = g[i];
     result->governing_mode = 16 + i;
     result->fvk = q[i] * g[i];
@@ -273,9 +271,12 @@ int Johansen_Plate_Second_Design(double gamma_m, int, int, double gamma_m_fasten
     double m[3];
     Plate_Second_Modes(f_d, t, d, my_d, 1.0, 0.0, m);
     int mode;
-    if (m[2] < m[0] && m[2] < m[1]) mode = 18;
-    else if (m[0] > m[1]) mode = 17;
-    else mode = 16;
+    if (m[2] < m[0] && m[2] < m[1])
+        mode = 18;
+    else if (m[0] > m[1])
+        mode = 17;
+    else
+        mode = 16;
     result->fvd = std::fmin(m[0], std::fmin(m[1], m[2]));
     result->governing_design_mode = mode;
     result->my_d = my_d;
@@ -342,8 +343,8 @@ struct PlateChoice {
 
 // Modes 11 to 15, 19 to 24 and 27 to 29 and the choice among them.
 // method_factor: the 1.15 of EC5; sw: 2 without partial factors.
-PlateChoice Plate_First_Modes(const ConnectionInput& in, const ConnectionResult* result, const PlateFirst& s,
-                              double f, double my, double my_s, double rope, double f115, int sw)
+PlateChoice Plate_First_Modes(const ConnectionInput& in, const ConnectionResult* result, const PlateFirst& s, double f,
+                              double my, double my_s, double rope, double f115, int sw)
 {
     const double d = s.d;
     auto gamma = [&](int mode) { return Connection_Gamma_M(mode, sw); };

@@ -20,10 +20,9 @@ int Johansen_Timber(int sw, int configuration, double d, double L, double angle,
                     const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, ConnectionResult* result);
 int Johansen_Timber_Design(double gamma_m1, double gamma_m2, double gamma_m_fastener, double kmod1, double kmod2,
                            int configuration, double d, double L, double angle, int predrilled, int variant,
-                           int no_clearance, int thread, int type, double alpha1, double alpha2, double t1,
-                           double t2, double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
-                           double f_u, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
-                           ConnectionResult* result);
+                           int no_clearance, int thread, int type, double alpha1, double alpha2, double t1, double t2,
+                           double rho1, double rho2, int kind1, int kind2, int grade1, int grade2, double f_u,
+                           const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, ConnectionResult* result);
 // Member 2 a metal plate; member 1 the timber of the given values.
 int Johansen_Plate_Second(int sw, double d, int type, int predrilled, int variant, int thread, int no_clearance,
                           double alpha, double t, double rho, int kind, int grade, double f_u,

@@ -77,8 +77,7 @@ Angled Angled_Embedment(int type, double d, int kind, double rho, double alpha)
 
 // Member 2's embedment strength with both members of the timber's kind.
 double Timber_Pair_Value(int type, double d, int predrilled, int no_clearance, double alpha, double t, double rho,
-                         int kind, int grade1, int grade2, const UserEmbedmentLaw* law1,
-                         const UserEmbedmentLaw* law2)
+                         int kind, int grade1, int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2)
 {
     const double d_h = (type == FT_BOLT && !no_clearance) ? d + 1.0 : d;
     double f = 0.0;
@@ -134,8 +133,8 @@ double Plate_K90(int type, double d, int kind)
 }
 
 double Lateral_Nail_Plate_First(int type, int configuration, double d, double L, double angle, double t2,
-                                int predrilled, int variant, double t1, double alpha2, double f_u, int kind1,
-                                int kind2, int grade1, int grade2, double rho2, ConnectionResult* result)
+                                int predrilled, int variant, double t1, double alpha2, double f_u, int kind1, int kind2,
+                                int grade1, int grade2, double rho2, ConnectionResult* result)
 {
     double x = 0.0, n = 10.0, c = 1.4;
     const int state = Plate_Class(type, kind1, t1, d, &x);
@@ -178,14 +177,14 @@ double Lateral_Nail_Plate_First(int type, int configuration, double d, double L,
 
 double Lateral_Dowel_Plate_Second(int type, double d, double t, int predrilled, int variant, int no_clearance,
                                   int thread, double alpha, double f_u, int kind, int grade, double rho,
-                                  const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
-                                  ConnectionResult* result)
+                                  const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, ConnectionResult* result)
 {
     const double my = Capacity_Moment(type, d, f_u, variant, thread);
     double t_req = 24.0;
     if (!(type >= FT_RING_A1 && type <= FT_PLATE_C10)) {
         const double m = Wood_Screw(type) ? 0.3 * f_u * Pow26(d) : my;
-        const double f = Timber_Pair_Value(type, d, predrilled, no_clearance, alpha, t, rho, kind, -1, grade, law1, law2);
+        const double f =
+            Timber_Pair_Value(type, d, predrilled, no_clearance, alpha, t, rho, kind, -1, grade, law1, law2);
         t_req = (f > 0.001 && d > 0.0) ? 4.6 * Sqrt0(m / (d * f)) : 0.0;
     }
     const Angled a = Angled_Embedment(type, d, kind, rho, alpha);
@@ -204,9 +203,9 @@ double Lateral_Dowel_Plate_Second(int type, double d, double t, int predrilled, 
     return R;
 }
 
-double Lateral_Bolt_Plate(int type, int configuration, double d, double d_work, double t2, int predrilled,
-                          int variant, int no_clearance, int thread, double t1, double alpha2, double f_u, int kind1,
-                          int kind2, int, int grade2, double rho2, ConnectionResult* result)
+double Lateral_Bolt_Plate(int type, int configuration, double d, double d_work, double t2, int predrilled, int variant,
+                          int no_clearance, int thread, double t1, double alpha2, double f_u, int kind1, int kind2, int,
+                          int grade2, double rho2, ConnectionResult* result)
 {
     double x = 0.0;
     const int state = Plate_Class(type, kind1, t1, d_work, &x);
@@ -221,8 +220,8 @@ double Lateral_Bolt_Plate(int type, int configuration, double d, double d_work, 
             t_req = 24.0;
         } else {
             const double m = Wood_Screw(type) ? 0.3 * f_u * Pow26(d) : my;
-            const double f =
-                Timber_Pair_Value(type, d, predrilled, no_clearance, alpha2, t2, rho2, kind2, grade2, grade2, nullptr, nullptr);
+            const double f = Timber_Pair_Value(type, d, predrilled, no_clearance, alpha2, t2, rho2, kind2, grade2,
+                                               grade2, nullptr, nullptr);
             t_req = (f > 0.001 && d > 0.0) ? 3.926345596729059 * Sqrt0(m / (d * f)) : 0.0;
         }
         const Angled a = Angled_Embedment(type, d, kind2, rho2, alpha2);
@@ -254,8 +253,8 @@ double Lateral_Bolt_Plate(int type, int configuration, double d, double d_work, 
 
 double Connector_Bolt_Part(int configuration, double d, int variant, int fitted, int thread, double t1, double t2,
                            double rho2, double rho1, int kind1, int kind2, int grade1, int grade2, double f_u,
-                           double alpha1, double alpha2, const UserEmbedmentLaw* law1,
-                           const UserEmbedmentLaw* law2, ConnectionResult* result)
+                           double alpha1, double alpha2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
+                           ConnectionResult* result)
 {
     const double t1_req = Conn_Is_Metal(kind1) ? 0.1
                                                : Required_Thickness_Side(FT_DOWEL, 0, variant, d, fitted, thread,
@@ -270,11 +269,10 @@ double Connector_Bolt_Part(int configuration, double d, int variant, int fitted,
         Embedment_Pair(&f1, &f2, FT_DOWEL, d, 0, alpha1, alpha2, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1,
                        law2);
         const double b0 = f1 > 0.001 ? f2 / f1 : 0.0;
-        t2_req = (f2 > 0.001 && d > 0.0) ? 1.15 * 4.0 / std::sqrt(1.0 + b0) * Sqrt0(0.3 * f_u * Pow26(d) / (f2 * d))
-                                         : 0.0;
+        t2_req =
+            (f2 > 0.001 && d > 0.0) ? 1.15 * 4.0 / std::sqrt(1.0 + b0) * Sqrt0(0.3 * f_u * Pow26(d) / (f2 * d)) : 0.0;
     }
-    const double my =
-        thread ? 0.3 * f_u * Pow26(Bolt_Effective_Diameter(d)) : 0.3 * f_u * Pow26(d);
+    const double my = thread ? 0.3 * f_u * Pow26(Bolt_Effective_Diameter(d)) : 0.3 * f_u * Pow26(d);
     double fh1 = 0.0, fh2 = 0.0;
     const int code = Embedment_Pair(&fh1, &fh2, FT_DOWEL, fitted ? d : d + 1.0, 1, alpha1, alpha2, t1, t2, rho1, rho2,
                                     kind1, kind2, grade1, grade2, law1, law2);

@@ -28,9 +28,9 @@ struct Check {
     double alpha1, alpha2;
     // required values (at 90 degrees)
     int req_type, req_predrilled;
-    double my_t1, my_t2;       // moments of t1,req and t2,req
-    bool t2_four_form;         // t2,req = 1.15 * 4 / sqrt(1 + beta) ... whatever the case
-    bool metal_plate_form;     // metal member 1: 4.6 sqrt(M / (d f_h)) instead of n d
+    double my_t1, my_t2;   // moments of t1,req and t2,req
+    bool t2_four_form;     // t2,req = 1.15 * 4 / sqrt(1 + beta) ... whatever the case
+    bool metal_plate_form; // metal member 1: 4.6 sqrt(M / (d f_h)) instead of n d
 };
 
 struct Outcome {
@@ -39,7 +39,10 @@ struct Outcome {
     bool failed = false;
 };
 
-double Safe_Root(double m, double f, double d) { return (f > 0.001 && d > 0.0 && m > 0.0) ? std::sqrt(m / (f * d)) : 0.0; }
+double Safe_Root(double m, double f, double d)
+{
+    return (f > 0.001 && d > 0.0 && m > 0.0) ? std::sqrt(m / (f * d)) : 0.0;
+}
 
 // k by the penetration case: no penetration, the tip in member 2, the tip in
 // the third member, or through.
@@ -47,20 +50,18 @@ double K_By_Case(int nail_case, double p, double d, double k_t, double t1_min, d
                  double* penetration_out)
 {
     switch (nail_case) {
-    case 1:
-    case 2:
-        if (p < 4.0 * d) return 0.0;
-        return t2_req <= p ? k_t : std::fmin(k_t, p / t2_req);
-    case 3: {
-        const double k2 = t2_req <= t2 ? 1.0 : t2 / t2_req;
-        if (p >= 4.0 * d) return std::fmin(k2, p < t1_min ? p / t1_min : k_t);
-        if (penetration_out) *penetration_out = t2;
-        return std::fmin(k_t, k2);
-    }
-    case 4:
-        return 1.0;
-    default:
-        return 0.0;
+        case 1:
+        case 2:
+            if (p < 4.0 * d) return 0.0;
+            return t2_req <= p ? k_t : std::fmin(k_t, p / t2_req);
+        case 3: {
+            const double k2 = t2_req <= t2 ? 1.0 : t2 / t2_req;
+            if (p >= 4.0 * d) return std::fmin(k2, p < t1_min ? p / t1_min : k_t);
+            if (penetration_out) *penetration_out = t2;
+            return std::fmin(k_t, k2);
+        }
+        case 4: return 1.0;
+        default: return 0.0;
     }
 }
 
@@ -96,7 +97,8 @@ Outcome Run(const Check& c)
             const double beta = f2 / f1;
             t1_req = 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * Safe_Root(c.my_t1, f1, c.d);
             int req_case = 0;
-            if (!c.t2_four_form) req_case = Nail_Penetration_Case(c.configuration, c.d, c.L, 90.0, c.t1, c.t2, nullptr, nullptr);
+            if (!c.t2_four_form)
+                req_case = Nail_Penetration_Case(c.configuration, c.d, c.L, 90.0, c.t1, c.t2, nullptr, nullptr);
             if (!c.t2_four_form && (req_case == 1 || req_case == 2))
                 t2_req = 1.15 * (2.0 / std::sqrt(1.0 + beta) + 2.0) * Safe_Root(c.my_t2, f2, c.d);
             else
@@ -191,34 +193,24 @@ void Store_Nail(const Outcome& o, double f_u, double my, double R, ConnectionRes
 double Conn_Panel_Min_Thickness(int kind, int grade, double d)
 {
     switch (kind) {
-    case 4:
-    case 7:
-        return 7.0 * d;
-    case 5:
-        return 10.0 * d;
-    case 6:
-        return (grade == 0 || grade == 1 || grade == 2 || grade == 14 || grade == -999) ? 7.0 * d : 6.0 * d;
-    case 8:
-        return 6.0 * d;
-    default:
-        return 0.0;
+        case 4:
+        case 7: return 7.0 * d;
+        case 5: return 10.0 * d;
+        case 6: return (grade == 0 || grade == 1 || grade == 2 || grade == 14 || grade == -999) ? 7.0 * d : 6.0 * d;
+        case 8: return 6.0 * d;
+        default: return 0.0;
     }
 }
 
 double Conn_Panel_Factor(int kind, int grade)
 {
     switch (kind) {
-    case 5:
-        return 1.1;
-    case 6:
-        return (grade == 0 || grade == 1 || grade == 2 || grade == 14 || grade == -999) ? 0.9 : 0.8;
-    case 4:
-    case 7:
-        return 0.8;
-    case 8:
-        return 0.7;
-    default:
-        return 0.0;
+        case 5: return 1.1;
+        case 6: return (grade == 0 || grade == 1 || grade == 2 || grade == 14 || grade == -999) ? 0.9 : 0.8;
+        case 4:
+        case 7: return 0.8;
+        case 8: return 0.7;
+        default: return 0.0;
     }
 }
 
@@ -231,14 +223,14 @@ double Conn_Plate_Penetration_Factor(int kind1, double t1, double d)
     return 9.0 * (1.0 - x) + 10.0 * x;
 }
 
-double Lateral_Nail_Timber(int configuration, double d, double L, double f_u, int predrilled, int, double t1,
-                           double t2, double rho1, double rho2, double alpha1, double alpha2, int kind1, int kind2,
-                           int grade1, int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
+double Lateral_Nail_Timber(int configuration, double d, double L, double f_u, int predrilled, int, double t1, double t2,
+                           double rho1, double rho2, double alpha1, double alpha2, int kind1, int kind2, int grade1,
+                           int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
                            ConnectionResult* result)
 {
     const double my = 0.3 * f_u * Pow26(d);
-    const Outcome o = Run(Nail_Check(configuration, d, L, my, predrilled, predrilled, t1, t2, rho1, rho2, alpha1, alpha2,
-                                     kind1, kind2, grade1, grade2, law1, law2));
+    const Outcome o = Run(Nail_Check(configuration, d, L, my, predrilled, predrilled, t1, t2, rho1, rho2, alpha1,
+                                     alpha2, kind1, kind2, grade1, grade2, law1, law2));
     if (o.failed) return Failed(o, result);
     const double R = o.k * Root(o.fh1, my, d);
     if (result) {
@@ -247,9 +239,8 @@ double Lateral_Nail_Timber(int configuration, double d, double L, double f_u, in
     return R;
 }
 
-double Lateral_Gypsum_Fibre_Nail(double d, double L, double f_u, int predrilled, int, double t1, double t2,
-                                 double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
-                                 ConnectionResult* result)
+double Lateral_Gypsum_Fibre_Nail(double d, double L, double f_u, int predrilled, int, double t1, double t2, double rho1,
+                                 double rho2, int kind1, int kind2, int grade1, int grade2, ConnectionResult* result)
 {
     const double my = 0.3 * f_u * Pow26(d);
     const Outcome o = Run(Nail_Check(1, d, L, my, predrilled, predrilled, t1, t2, rho1, rho2, 0.0, 0.0, kind1, kind2,
@@ -289,9 +280,8 @@ Check Staple_Check(int configuration, double d, double L, double f_u, double t1,
 
 } // namespace
 
-double Lateral_Gypsum_Fibre_Staple(double d, double L, double f_u, int, double t1, double t2, double rho1,
-                                   double rho2, int kind1, int kind2, int grade1, int grade2,
-                                   ConnectionResult* result)
+double Lateral_Gypsum_Fibre_Staple(double d, double L, double f_u, int, double t1, double t2, double rho1, double rho2,
+                                   int kind1, int kind2, int grade1, int grade2, ConnectionResult* result)
 {
     const Check c = Staple_Check(1, d, L, f_u, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, nullptr, nullptr);
     const Outcome o = Run(c);
@@ -315,8 +305,8 @@ double Lateral_Nail_Panel(int configuration, double d, double L, double f_u, int
                           ConnectionResult* result)
 {
     const double my = 0.3 * f_u * Pow26(d);
-    const Outcome o = Run(Nail_Check(configuration, d, L, my, predrilled, predrilled, t1, t2, rho1, rho2, alpha1, alpha2,
-                                     kind1, kind2, grade1, grade2, law1, law2));
+    const Outcome o = Run(Nail_Check(configuration, d, L, my, predrilled, predrilled, t1, t2, rho1, rho2, alpha1,
+                                     alpha2, kind1, kind2, grade1, grade2, law1, law2));
     if (o.failed) return Failed(o, result);
     // The panel decides the factor: member 2 when it is a board of the table,
     // none for the other panels as member 2, else member 1's.
@@ -363,10 +353,9 @@ double Lateral_Staple(int configuration, double d, double L, double f_u, int, do
     return R;
 }
 
-double Lateral_Nail_Timber_Beta(int configuration, double d, double L, double f_u, int predrilled, int, int,
-                                double t1, double t2, double rho1, double rho2, int kind1, int kind2, int grade1,
-                                int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
-                                ConnectionResult* result)
+double Lateral_Nail_Timber_Beta(int configuration, double d, double L, double f_u, int predrilled, int, int, double t1,
+                                double t2, double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
+                                const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, ConnectionResult* result)
 {
     const double my = 0.3 * f_u * Pow26(d);
     const Outcome o = Run(Nail_Check(configuration, d, L, my, predrilled, 0, t1, t2, rho1, rho2, 0.0, 0.0, kind1, kind2,
@@ -411,10 +400,10 @@ double Lateral_Wood_Screw(int configuration, double d, double L, double f_u, int
     return R;
 }
 
-double Lateral_Screw_Product(int configuration, int type, double d, double L, double angle, int predrilled,
-                             int variant, int, double t1, double t2, double rho1, double rho2, double alpha1,
-                             double alpha2, int kind1, int kind2, int grade1, int grade2,
-                             const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, ConnectionResult* result)
+double Lateral_Screw_Product(int configuration, int type, double d, double L, double angle, int predrilled, int variant,
+                             int, double t1, double t2, double rho1, double rho2, double alpha1, double alpha2,
+                             int kind1, int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1,
+                             const UserEmbedmentLaw* law2, ConnectionResult* result)
 {
     const double my = Conn_Is_Screw_Product(type) ? Fastener_Yield_Moment(type, d, 400.0, variant, 0) : 0.0;
     double f1 = 0.0, f2 = 0.0;
@@ -443,9 +432,9 @@ double Lateral_Screw_Product(int configuration, int type, double d, double L, do
 
 int Nail_Penetration_Reduction(int type, double f_u, int configuration, double d, double L, double angle,
                                int predrilled, int variant, int no_clearance, int, double t1, double t2, double rho1,
-                               double rho2, int kind1, int kind2, int grade1, int grade2,
-                               const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, double* penetration,
-                               int* effective_planes, double* k_out, double* t1_min_out, double* t2_req_out)
+                               double rho2, int kind1, int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1,
+                               const UserEmbedmentLaw* law2, double* penetration, int* effective_planes, double* k_out,
+                               double* t1_min_out, double* t2_req_out)
 {
     const bool product = Conn_Is_Screw_Product(type) != 0;
     const bool screw = (type >= FT_SCREW_1A && type <= FT_SCREW_3C) || product;
@@ -458,9 +447,9 @@ int Nail_Penetration_Reduction(int type, double f_u, int configuration, double d
     if (!metal1) {
         t1_req = Required_Thickness_Side(type, predrilled, variant, d, no_clearance, 1, kHalfPi, kHalfPi, 0.0, f_u, t1,
                                          t2, rho1, rho2, kind1, kind2, grade1, grade2, law1, law2);
-        t2_req = Required_Thickness_Middle(configuration, d, L, angle, type, predrilled, variant, no_clearance, 1,
-                                           kHalfPi, kHalfPi, 0.0, f_u, t1, t2, rho1, rho2, kind1, kind2, grade1,
-                                           grade2, law1, law2);
+        t2_req =
+            Required_Thickness_Middle(configuration, d, L, angle, type, predrilled, variant, no_clearance, 1, kHalfPi,
+                                      kHalfPi, 0.0, f_u, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1, law2);
         if (kind1 >= MK_OSB && kind1 <= MK_FIBREBOARD)
             t1_min = std::fmax(t1_req, product ? 1.2 * d : Conn_Panel_Min_Thickness(kind1, grade1, d));
         else if (kind1 == MK_FERMACELL)
@@ -475,7 +464,8 @@ int Nail_Penetration_Reduction(int type, double f_u, int configuration, double d
                 t2_req = 10.0 * d;
             else if (type == FT_SIMPSON_CNA || type == FT_SIMPSON_CSA)
                 t2_req = 8.0 * d;
-            else t2_req = Conn_Plate_Penetration_Factor(kind1, t1, d) * d;
+            else
+                t2_req = Conn_Plate_Penetration_Factor(kind1, t1, d) * d;
         } else {
             const double my = product ? Fastener_Yield_Moment(type, d, f_u, variant, 0) : 0.3 * f_u * Pow26(d);
             Check c = Base(configuration, d, L, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1, law2);

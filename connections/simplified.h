@@ -8,38 +8,37 @@
 
 #include "materials/connrecord.h"
 
-double Lateral_Nail_Timber(int configuration, double d, double L, double f_u, int predrilled, int unused,
-                           double t1, double t2, double rho1, double rho2, double alpha1, double alpha2, int kind1,
-                           int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1,
-                           const UserEmbedmentLaw* law2, ConnectionResult* result);
+double Lateral_Nail_Timber(int configuration, double d, double L, double f_u, int predrilled, int unused, double t1,
+                           double t2, double rho1, double rho2, double alpha1, double alpha2, int kind1, int kind2,
+                           int grade1, int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
+                           ConnectionResult* result);
 // Nails and screws with a gypsum fibre board as member 1.
 double Lateral_Gypsum_Fibre_Nail(double d, double L, double f_u, int predrilled, int unused, double t1, double t2,
                                  double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
                                  ConnectionResult* result);
 double Lateral_Gypsum_Fibre_Staple(double d, double L, double f_u, int unused, double t1, double t2, double rho1,
-                                   double rho2, int kind1, int kind2, int grade1, int grade2,
-                                   ConnectionResult* result);
-double Lateral_Nail_Panel(int configuration, double d, double L, double f_u, int predrilled, int unused_1,
-                          int unused_2, double t1, double t2, double rho1, double rho2, double alpha1, double alpha2,
-                          int kind1, int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1,
-                          const UserEmbedmentLaw* law2, ConnectionResult* result);
-double Lateral_Staple(int configuration, double d, double L, double f_u, int unused, double t1, double t2,
-                      double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
-                      const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, ConnectionResult* result);
+                                   double rho2, int kind1, int kind2, int grade1, int grade2, ConnectionResult* result);
+double Lateral_Nail_Panel(int configuration, double d, double L, double f_u, int predrilled, int unused_1, int unused_2,
+                          double t1, double t2, double rho1, double rho2, double alpha1, double alpha2, int kind1,
+                          int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
+                          ConnectionResult* result);
+double Lateral_Staple(int configuration, double d, double L, double f_u, int unused, double t1, double t2, double rho1,
+                      double rho2, int kind1, int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1,
+                      const UserEmbedmentLaw* law2, ConnectionResult* result);
 double Lateral_Nail_Timber_Beta(int configuration, double d, double L, double f_u, int predrilled, int unused_1,
                                 int unused_2, double t1, double t2, double rho1, double rho2, int kind1, int kind2,
                                 int grade1, int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
                                 ConnectionResult* result);
 // Wood screws 2..10.
-double Lateral_Wood_Screw(int configuration, double d, double L, double f_u, int predrilled, int unused_1,
-                          int unused_2, double t1, double t2, double rho1, double rho2, double alpha1, double alpha2,
-                          int kind1, int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1,
-                          const UserEmbedmentLaw* law2, ConnectionResult* result);
+double Lateral_Wood_Screw(int configuration, double d, double L, double f_u, int predrilled, int unused_1, int unused_2,
+                          double t1, double t2, double rho1, double rho2, double alpha1, double alpha2, int kind1,
+                          int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2,
+                          ConnectionResult* result);
 // Screw products 11..15, 43, 44 (angle of the screw [deg]).
-double Lateral_Screw_Product(int configuration, int type, double d, double L, double angle, int predrilled,
-                             int variant, int no_clearance, double t1, double t2, double rho1, double rho2,
-                             double alpha1, double alpha2, int kind1, int kind2, int grade1, int grade2,
-                             const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2, ConnectionResult* result);
+double Lateral_Screw_Product(int configuration, int type, double d, double L, double angle, int predrilled, int variant,
+                             int no_clearance, double t1, double t2, double rho1, double rho2, double alpha1,
+                             double alpha2, int kind1, int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1,
+                             const UserEmbedmentLaw* law2, ConnectionResult* result);
 
 // The reduction factor k of one shear plane with its penetration p, effective
 // planes, minimum side thickness and required penetration; returns the

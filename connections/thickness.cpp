@@ -22,8 +22,8 @@ struct Members {
 
 bool Annex_Number_Zero() { return ActiveNadEc5 && ActiveNadEc5->na_de == 0; }
 
-double Required(Which which, int type, int predrilled, int variant, double d, int no_clearance, int thread,
-                double h_e, double f_u, const Members& m, int configuration, double length, double angle)
+double Required(Which which, int type, int predrilled, int variant, double d, int no_clearance, int thread, double h_e,
+                double f_u, const Members& m, int configuration, double length, double angle)
 {
     if (which == SIDE_PLATE && Conn_Is_Metal(m.kind1)) return 0.1;
     if (type >= FT_RING_A1 && type <= FT_PLATE_C10)
@@ -54,22 +54,20 @@ double Required(Which which, int type, int predrilled, int variant, double d, in
     const double beta = f2 / f1;
     double t_req = 0.0;
     switch (which) {
-    case SIDE:
-    case SIDE_PLATE:
-        t_req = 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(my / (f1 * d));
-        break;
-    case SECOND:
-        // The side member's formula seen from member 2: beta turns into 1/beta.
-        t_req = 2.3 * (std::sqrt(1.0 / (1.0 + beta)) + 1.0) * std::sqrt(my / (f2 * d));
-        break;
-    default: {
-        const double root = std::sqrt(my / (f2 * d));
-        if (type == FT_NAIL && (nail_case == 1 || nail_case == 2))
-            t_req = 1.15 * (2.0 / std::sqrt(1.0 + beta) + 2.0) * root;
-        else
-            t_req = 4.6 / std::sqrt(1.0 + beta) * root;
-        break;
-    }
+        case SIDE:
+        case SIDE_PLATE: t_req = 2.3 * (std::sqrt(beta / (1.0 + beta)) + 1.0) * std::sqrt(my / (f1 * d)); break;
+        case SECOND:
+            // The side member's formula seen from member 2: beta turns into 1/beta.
+            t_req = 2.3 * (std::sqrt(1.0 / (1.0 + beta)) + 1.0) * std::sqrt(my / (f2 * d));
+            break;
+        default: {
+            const double root = std::sqrt(my / (f2 * d));
+            if (type == FT_NAIL && (nail_case == 1 || nail_case == 2))
+                t_req = 1.15 * (2.0 / std::sqrt(1.0 + beta) + 2.0) * root;
+            else
+                t_req = 4.6 / std::sqrt(1.0 + beta) * root;
+            break;
+        }
     }
     const bool product = Conn_Is_Screw_Product(type);
     if (product && (which == SIDE || which == SIDE_PLATE) && Conn_Is_Panel(m.kind1)) t_req = std::fmax(t_req, 1.2 * d);
@@ -81,9 +79,9 @@ double Required(Which which, int type, int predrilled, int variant, double d, in
 } // namespace
 
 double Required_Thickness_Side(int type, int predrilled, int variant, double d, int no_clearance, int thread,
-                               double alpha1, double alpha2, double h_e, double f_u, double t1, double t2,
-                               double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
-                               const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2)
+                               double alpha1, double alpha2, double h_e, double f_u, double t1, double t2, double rho1,
+                               double rho2, int kind1, int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1,
+                               const UserEmbedmentLaw* law2)
 {
     const Members m = {alpha1, alpha2, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1, law2};
     return Required(SIDE, type, predrilled, variant, d, no_clearance, thread, h_e, f_u, m, 0, 0.0, 0.0);
@@ -110,8 +108,7 @@ double Required_Thickness_Second(double d, int type, int predrilled, int variant
 double Required_Thickness_Middle(int configuration, double d, double length, double angle, int type, int predrilled,
                                  int variant, int no_clearance, int thread, double alpha1, double alpha2, double h_e,
                                  double f_u, double t1, double t2, double rho1, double rho2, int kind1, int kind2,
-                                 int grade1, int grade2, const UserEmbedmentLaw* law1,
-                                 const UserEmbedmentLaw* law2)
+                                 int grade1, int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2)
 {
     const Members m = {alpha1, alpha2, t1, t2, rho1, rho2, kind1, kind2, grade1, grade2, law1, law2};
     return Required(MIDDLE, type, predrilled, variant, d, no_clearance, thread, h_e, f_u, m, configuration, length,
@@ -203,9 +200,12 @@ void Overlap_Counts(double L, double t_face, double t2, double u, int* r, double
 {
     const double q = L - t_face;
     *r = (q >= u ? 1 : 0) + (q > 0.0 ? (q - t2 >= u ? 1 : 0) : 0);
-    if (q <= 0.0) *p = L;
-    else if (q - t2 > 0.0) *p = q - t2;
-    else *p = q;
+    if (q <= 0.0)
+        *p = L;
+    else if (q - t2 > 0.0)
+        *p = q - t2;
+    else
+        *p = q;
 }
 
 double Min_Penetration(double d) { return Annex_Number_Zero() ? d : 4.0 * d; }

@@ -12,9 +12,9 @@
 #include "materials/connrecord.h"
 
 double Required_Thickness_Side(int type, int predrilled, int variant, double d, int no_clearance, int thread,
-                               double alpha1, double alpha2, double h_e, double f_u, double t1, double t2,
-                               double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
-                               const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2);
+                               double alpha1, double alpha2, double h_e, double f_u, double t1, double t2, double rho1,
+                               double rho2, int kind1, int kind2, int grade1, int grade2, const UserEmbedmentLaw* law1,
+                               const UserEmbedmentLaw* law2);
 // 0.1 when member 1 is a metal plate.
 double Required_Thickness_Side_Plate(double d, int type, int predrilled, int variant, int no_clearance, int thread,
                                      double alpha1, double alpha2, double h_e, double f_u, double t1, double t2,
@@ -31,8 +31,7 @@ double Required_Thickness_Second(double d, int type, int predrilled, int variant
 double Required_Thickness_Middle(int configuration, double d, double length, double angle, int type, int predrilled,
                                  int variant, int no_clearance, int thread, double alpha1, double alpha2, double h_e,
                                  double f_u, double t1, double t2, double rho1, double rho2, int kind1, int kind2,
-                                 int grade1, int grade2, const UserEmbedmentLaw* law1,
-                                 const UserEmbedmentLaw* law2);
+                                 int grade1, int grade2, const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2);
 // Timber next to a steel plate: 1.15 * 2 sqrt(2) (form A) and 1.15 * (2 + sqrt(2))
 // (form B) times sqrt(M_y / (f_h d)).
 double Required_Thickness_Plate_A(double d, int type, int predrilled, int variant, int no_clearance, int thread,

@@ -157,10 +157,12 @@ double Head_Pull_Through_Screw(int type, int kind, double rho_k, double t, doubl
     if (!Type_In(type, FT_SPAX_CSK_PARTIAL, FT_SPAX_WASHER_PARTIAL, FT_SPAX_CSK_FULL)) return 0.0;
     d_h = std::fmin(d_h, 32.0);
     double f;
-    if (Conn_Is_Panel(kind) && t <= 20.0) f = 80e-6 * Rho_Squared(rho_k, 380.0);
+    if (Conn_Is_Panel(kind) && t <= 20.0)
+        f = 80e-6 * Rho_Squared(rho_k, 380.0);
     else if ((type == FT_SPAX_CSK_PARTIAL || type == FT_SPAX_CSK_FULL) && general == 0)
         f = Countersunk_Law(d_h, 16.1);
-    else f = General_Law(d_h, 16.1, 22.1);
+    else
+        f = General_Law(d_h, 16.1, 22.1);
     return Panel_Rules(f, kind, t, d_h);
 }
 
@@ -181,7 +183,7 @@ double Head_Pull_Through_Product_A(int type, int sub_type, double d_h, double d,
 {
     if (d_h > 32.001) return 0.0;
     const double f = (c <= 1.0 && Countersunk_Product(type, sub_type)) ? Countersunk_Law(d_h, 16.001)
-                                                                      : General_Law(d_h, 16.001, 22.001);
+                                                                       : General_Law(d_h, 16.001, 22.001);
     return Head_Rule(Panel_Rules(f, kind, t, d_h), d_h, d);
 }
 
@@ -189,7 +191,7 @@ double Head_Pull_Through_Product_B(int type, int sub_type, double d_h, double d,
 {
     d_h = std::fmin(d_h, 32.0);
     const double f = (general == 0 && Countersunk_Product(type, sub_type)) ? Countersunk_Law(d_h, 16.001)
-                                                                          : General_Law(d_h, 16.001, 22.001);
+                                                                           : General_Law(d_h, 16.001, 22.001);
     return Head_Rule(Panel_Rules(f, kind, t, d_h), d_h, d);
 }
 
@@ -246,8 +248,8 @@ double Washer_Bearing_Area(double d, double D)
     if (ActiveNadEc5) return 0.75 * kPi * (D * D - (d + 2.0) * (d + 2.0));
     static const struct {
         double from, to, area;
-    } kBands[] = {{21, 23, 390},    {27, 29, 664},    {33, 35, 1020},   {43, 45, 1550},
-                  {55, 57, 2670},   {71, 73, 4270},   {84, 86, 6080},   {104, 106, 9430}};
+    } kBands[] = {{21, 23, 390},  {27, 29, 664},  {33, 35, 1020}, {43, 45, 1550},
+                  {55, 57, 2670}, {71, 73, 4270}, {84, 86, 6080}, {104, 106, 9430}};
     for (const auto& b : kBands)
         if (D >= b.from && D <= b.to) return b.area;
     return D * (std::fmin(4.0 * d - D, 60.0) + kQuarterPi * D) - kQuarterPi * (d + 2.0) * (d + 2.0);

@@ -29,7 +29,7 @@ double Pow26(double d) { return d > 0.0 ? std::pow(d, 2.6) : 0.0; }
 double Bolt_Effective_Diameter(double d)
 {
     static const Band kStressArea[] = {{30, 27.9}, {24, 22.2}, {20, 18.5}, {16, 14.8},
-                                       {12, 10.9}, {10, 9.08}, {8, 7.23}, {6, 5.39}};
+                                       {12, 10.9}, {10, 9.08}, {8, 7.23},  {6, 5.39}};
     if (d >= 33 || d < 6) return 0.85 * d;
     return Lookup(kStressArea, d, 0.85 * d);
 }
@@ -48,7 +48,7 @@ double Yield_Moment_Screw_Ec5(double d) { return ActiveNadEc5 ? 60.0 * Pow26(d) 
 
 double Yield_Moment_Screw_Table(double d)
 {
-    static const Band kDin[] = {{12, 48000}, {10, 30000}, {8, 20000}, {7, 11800}, {6, 7900}, {5, 4900},
+    static const Band kDin[] = {{12, 48000}, {10, 30000}, {8, 20000},  {7, 11800}, {6, 7900}, {5, 4900},
                                 {4.5, 3700}, {4, 2800},   {3.5, 1900}, {3, 1300},  {2.5, 800}};
     if (ActiveNadEc5) return 90.0 * Pow26(d);
     return Lookup(kDin, d, 0.0);
@@ -82,9 +82,8 @@ double Tensile_Capacity_Eta_Table_2(double d)
                                   {5.99, 11000},  {5.59, 9900},  {4.99, 7900},  {4.49, 6400},
                                   {3.99, 5000},   {3.49, 3800},  {2.99, 2800},  {2.49, 2000}};
     // The DIN 1052 column has no band at 5.59 mm.
-    static const Band kDin[] = {{11.99, 38000}, {9.99, 28000}, {7.99, 17000}, {6.99, 7500},
-                                {5.99, 5500},   {4.99, 3800},  {4.49, 3100},  {3.99, 2400},
-                                {3.49, 1900},   {2.99, 1400},  {2.49, 1000}};
+    static const Band kDin[] = {{11.99, 38000}, {9.99, 28000}, {7.99, 17000}, {6.99, 7500}, {5.99, 5500}, {4.99, 3800},
+                                {4.49, 3100},   {3.99, 2400},  {3.49, 1900},  {2.99, 1400}, {2.49, 1000}};
     return ActiveNadEc5 ? Lookup(kAnnex, d, 0.0) : Lookup(kDin, d, 0.0);
 }
 

@@ -39,7 +39,7 @@ void input_round_trip(const std::string& input)
     second.cal_nachweise();
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -51,22 +51,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string path = dir + "/position";
     if (!fuzz::Write_File(path, data + 1, size - 1)) return 0;
     switch (choice) {
-    case 0:
-        input_round_trip(path);
-        break;
-    case 1: {
-        // A short input file, then the annex-name file under test.
-        const std::string input = dir + "/short.inp";
-        const uint8_t version[] = {'3', '\n'};
-        if (!fuzz::Write_File(input, version, sizeof version)) return 0;
-        NELU52_DATA d;
-        d.read_file(input.c_str(), path.c_str());
-        Nad_Reset_Annex_State();
-        break;
-    }
-    default:
-        Nelu52_Read_Title(path.c_str());
-        break;
+        case 0: input_round_trip(path); break;
+        case 1: {
+            // A short input file, then the annex-name file under test.
+            const std::string input = dir + "/short.inp";
+            const uint8_t version[] = {'3', '\n'};
+            if (!fuzz::Write_File(input, version, sizeof version)) return 0;
+            NELU52_DATA d;
+            d.read_file(input.c_str(), path.c_str());
+            Nad_Reset_Annex_State();
+            break;
+        }
+        default: Nelu52_Read_Title(path.c_str()); break;
     }
     return 0;
 }

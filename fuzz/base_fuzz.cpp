@@ -70,11 +70,11 @@ void read_numbers(FILE* f, unsigned variant)
     int n[8];
     for (int k = 0; k < 32 && !std::feof(f); ++k) {
         switch ((variant + k) % 5) {
-        case 0: Txt_Read_Line(f, line, sizeof line); break;
-        case 1: Read_Line_Doubles(f, v, 8); break;
-        case 2: Read_Line_Ints(f, n, 8); break;
-        case 3: Read_Doubles(f, v, 8); break;
-        default: Read_Ints(f, n, 8); break;
+            case 0: Txt_Read_Line(f, line, sizeof line); break;
+            case 1: Read_Line_Doubles(f, v, 8); break;
+            case 2: Read_Line_Ints(f, n, 8); break;
+            case 3: Read_Doubles(f, v, 8); break;
+            default: Read_Ints(f, n, 8); break;
         }
     }
 }
@@ -92,7 +92,7 @@ void read_version(const uint8_t* data, size_t size)
     Read_Version_File("PROG");
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -105,10 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FILE* f = fuzz::Open_Input("base_fuzz", data + 1, size - 1);
     if (!f) return 0;
     switch (choice % 5) {
-    case 0: read_data_file(f); break;
-    case 1: read_texts(f); break;
-    case 2: read_blocks(f); break;
-    default: read_numbers(f, choice / 5); break;
+        case 0: read_data_file(f); break;
+        case 1: read_texts(f); break;
+        case 2: read_blocks(f); break;
+        default: read_numbers(f, choice / 5); break;
     }
     std::fclose(f);
     return 0;

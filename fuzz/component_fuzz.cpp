@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (Kov_Read_Component_Answer(f, &c)) {
         // Every field a caller prints must be a terminated string.
         const char* fields[] = {c.name, c.text2, c.text3, c.path, c.text5, c.text6, c.archive};
-        const size_t sizes[] = {sizeof c.name, sizeof c.text2, sizeof c.text3, sizeof c.path,
+        const size_t sizes[] = {sizeof c.name,  sizeof c.text2, sizeof c.text3,  sizeof c.path,
                                 sizeof c.text5, sizeof c.text6, sizeof c.archive};
         for (size_t i = 0; i < sizeof fields / sizeof fields[0]; ++i)
             if (::strnlen(fields[i], sizes[i]) == sizes[i]) __builtin_trap();

@@ -22,14 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ConcreteMemberMaterial m;
         Member_Material_Init(&m, mode);
         switch ((data[0] / 3) % 4) {
-        case 0: Member_Material_Read(&m, mode); break;
-        case 1: Concrete_Grade_Read(&m.concrete); break;
-        case 2: Rebar_Grade_Read(&m.bending_steel); break;
-        default: {
-            MaterialSafetyFactors s;
-            Material_Safety_Factors_Set(0, 0, &s);
-            Material_Safety_Factors_Read(&s);
-        }
+            case 0: Member_Material_Read(&m, mode); break;
+            case 1: Concrete_Grade_Read(&m.concrete); break;
+            case 2: Rebar_Grade_Read(&m.bending_steel); break;
+            default: {
+                MaterialSafetyFactors s;
+                Material_Safety_Factors_Set(0, 0, &s);
+                Material_Safety_Factors_Read(&s);
+            }
         }
         // What was read must print: names terminated, values formatted.
         Member_Material_Oli_Page(nullptr, m, mode, "x");

@@ -66,4 +66,4 @@ inline void Require_Same(const std::string& a, const std::string& b, const char*
     }
 }
 
-}  // namespace fuzz
+} // namespace fuzz

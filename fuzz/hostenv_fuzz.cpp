@@ -54,7 +54,7 @@ void read_params(FILE* f, int flags)
     Par_Vector_Free(&v);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -63,33 +63,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FILE* f = fuzz::Open_Input("hostenv_fuzz", data + 1, size - 1);
     if (!f) return 0;
     switch (choice % 6) {
-    case 0:
-        read_objects(f);
-        break;
-    case 1: {
-        KovExportObject* hdr = Kxp_Read_Header_Object(f);
-        if (hdr) Kxp_Free_Object(hdr);
-        break;
-    }
-    case 2:
-        read_keyed(f);
-        break;
-    case 3:
-        read_params(f, (choice / 6) & 3);
-        break;
-    case 4: {
-        BeamCutRowSet set = {};
-        BeamCut_Read_Multi_Result(f, 1 + (choice / 6) % 10, &set);
-        for (int r = -1; r <= set.row_count; ++r) BeamCut_Row_Set_Row(&set, r);
-        BeamCut_Free_Row_Set(&set);
-        break;
-    }
-    default: {
-        BeamCutRowSet set = {};
-        BeamCut_Read_Single_Result(f, &set);
-        BeamCut_Free_Row_Set(&set);
-        break;
-    }
+        case 0: read_objects(f); break;
+        case 1: {
+            KovExportObject* hdr = Kxp_Read_Header_Object(f);
+            if (hdr) Kxp_Free_Object(hdr);
+            break;
+        }
+        case 2: read_keyed(f); break;
+        case 3: read_params(f, (choice / 6) & 3); break;
+        case 4: {
+            BeamCutRowSet set = {};
+            BeamCut_Read_Multi_Result(f, 1 + (choice / 6) % 10, &set);
+            for (int r = -1; r <= set.row_count; ++r) BeamCut_Row_Set_Row(&set, r);
+            BeamCut_Free_Row_Set(&set);
+            break;
+        }
+        default: {
+            BeamCutRowSet set = {};
+            BeamCut_Read_Single_Result(f, &set);
+            BeamCut_Free_Row_Set(&set);
+            break;
+        }
     }
     std::fclose(f);
     return 0;

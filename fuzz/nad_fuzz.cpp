@@ -24,10 +24,7 @@ const char kTag[] = "nad_fuzz";
 
 struct Record {
     std::unique_ptr<NadRecord> r{new NadRecord()};
-    Record()
-    {
-        Nad_Default_Blocks(r.get());
-    }
+    Record() { Nad_Default_Blocks(r.get()); }
     ~Record() { Nad_Free_Ec1_Tables(&r->ec1); }
 };
 
@@ -74,7 +71,7 @@ std::string put(const char* sub, const char* name, const uint8_t* data, size_t s
     return dir;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -83,67 +80,67 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ++data;
     --size;
     switch (choice) {
-    case 0: {
-        FILE* f = fuzz::Open_Input(kTag, data, size);
-        if (!f) return 0;
-        annex_round_trip(f);
-        std::fclose(f);
-        break;
-    }
-    case 1: {
-        // The block names an annex that is then activated from the supplied files.
-        setenv("DATA", KOV_DATA_DIR, 1);
-        unsetenv("DRAM");
-        FILE* f = fuzz::Open_Input(kTag, data, size);
-        if (!f) return 0;
-        Nad_Read_Activ_Nadname(f);
-        std::fclose(f);
-        Nad_Reset_Annex_State();
-        break;
-    }
-    case 2: {
-        NadEc1Tables t = {};
-        FILE* f = fuzz::Open_Input(kTag, data, size);
-        if (!f) return 0;
-        Nad_Read_Ec1_Tables(f, &t);
-        std::fclose(f);
-        Nad_Free_Ec1_Tables(&t);
-        break;
-    }
-    case 3: {
-        setenv("DATA", put("data", "NAD/WUSL-Tabs.def", data, size).c_str(), 1);
-        NadEc1Tables t = {};
-        Nad_Read_Ec1_Definitions(&t);
-        Nad_Free_Ec1_Tables(&t);
-        break;
-    }
-    case 4: {
-        const std::string dir = put("values", "WUSL-Tabs.val", data, size);
-        NadEc1Tables t = {};
-        Nad_Read_Ec1_Definitions(&t);
-        Nad_Find_Ec1_Set((dir + "/WUSL-Tabs.val").c_str(), "EC-Standardparameter", &t);
-        Nad_Free_Ec1_Tables(&t);
-        break;
-    }
-    case 5: {
-        setenv("EXEC", put("exec", "PROG/APP0073.DEF", data, size).c_str(), 1);
-        Nad_Scan_Programs();
-        Nad_Program_List();
-        Nad_Rule_Masks_Used();
-        Nad_Reset_Programs();
-        break;
-    }
-    default: {
-        // The old single file in DRAM, moved into numbered files under NADS.
-        // A fresh folder each time: the move happens only once per folder.
-        const std::string old = fuzz::Work_Dir(kTag) + "/dram";
-        if (std::system(("rm -rf '" + old + "'").c_str()) != 0) return 0;
-        const std::string dram = put("dram", "NADs-EC2.DEF", data, size);
-        setenv("DRAM", dram.c_str(), 1);
-        Safeguard_Proper_Version();
-        unsetenv("DRAM");
-        break;
-    }
+        case 0: {
+            FILE* f = fuzz::Open_Input(kTag, data, size);
+            if (!f) return 0;
+            annex_round_trip(f);
+            std::fclose(f);
+            break;
+        }
+        case 1: {
+            // The block names an annex that is then activated from the supplied files.
+            setenv("DATA", KOV_DATA_DIR, 1);
+            unsetenv("DRAM");
+            FILE* f = fuzz::Open_Input(kTag, data, size);
+            if (!f) return 0;
+            Nad_Read_Activ_Nadname(f);
+            std::fclose(f);
+            Nad_Reset_Annex_State();
+            break;
+        }
+        case 2: {
+            NadEc1Tables t = {};
+            FILE* f = fuzz::Open_Input(kTag, data, size);
+            if (!f) return 0;
+            Nad_Read_Ec1_Tables(f, &t);
+            std::fclose(f);
+            Nad_Free_Ec1_Tables(&t);
+            break;
+        }
+        case 3: {
+            setenv("DATA", put("data", "NAD/WUSL-Tabs.def", data, size).c_str(), 1);
+            NadEc1Tables t = {};
+            Nad_Read_Ec1_Definitions(&t);
+            Nad_Free_Ec1_Tables(&t);
+            break;
+        }
+        case 4: {
+            const std::string dir = put("values", "WUSL-Tabs.val", data, size);
+            NadEc1Tables t = {};
+            Nad_Read_Ec1_Definitions(&t);
+            Nad_Find_Ec1_Set((dir + "/WUSL-Tabs.val").c_str(), "EC-Standardparameter", &t);
+            Nad_Free_Ec1_Tables(&t);
+            break;
+        }
+        case 5: {
+            setenv("EXEC", put("exec", "PROG/APP0073.DEF", data, size).c_str(), 1);
+            Nad_Scan_Programs();
+            Nad_Program_List();
+            Nad_Rule_Masks_Used();
+            Nad_Reset_Programs();
+            break;
+        }
+        default: {
+            // The old single file in DRAM, moved into numbered files under NADS.
+            // A fresh folder each time: the move happens only once per folder.
+            const std::string old = fuzz::Work_Dir(kTag) + "/dram";
+            if (std::system(("rm -rf '" + old + "'").c_str()) != 0) return 0;
+            const std::string dram = put("dram", "NADs-EC2.DEF", data, size);
+            setenv("DRAM", dram.c_str(), 1);
+            Safeguard_Proper_Version();
+            unsetenv("DRAM");
+            break;
+        }
     }
     return 0;
 }

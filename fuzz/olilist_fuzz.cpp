@@ -43,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::rewind(f);
     if (which == 1) {
         char buf[101];
-        while (Oli_Read_Guillemet_Text(f, buf) == 0) {
-        }
+        while (Oli_Read_Guillemet_Text(f, buf) == 0) {}
     } else {
         OLITable* t = readOLITableFromFILE(f);
         OLITablePropSheet("Fehlermeldungen", 0, t, nullptr);

@@ -25,7 +25,7 @@ namespace {
 const char kTag[] = "settings_fuzz";
 QMainWindow* Window = nullptr;
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {

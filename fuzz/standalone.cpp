@@ -33,7 +33,7 @@ bool run_file(const std::string& path)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

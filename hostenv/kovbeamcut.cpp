@@ -33,10 +33,7 @@ BeamCutRowSet g_rows = {nullptr, 0, 0, 0, 0};
 KovComponentSelection g_last;
 bool g_has_last = false;
 
-const char* kToolTitle()
-{
-    return cp1252("KOV - Schnittgrößenauswahl");
-}
+const char* kToolTitle() { return cp1252("KOV - Schnittgrößenauswahl"); }
 const int kToolTitleLength = 26;
 
 char* copy_text(const char* buf, int len)
@@ -108,10 +105,7 @@ bool read_rows(FILE* f, int count, int vpr, BeamCutRowSet* set, int* nonfinite_r
     return true;
 }
 
-const BeamCutResultRow* lib_row(int row)
-{
-    return BeamCut_Row_Set_Row(&g_rows, row);
-}
+const BeamCutResultRow* lib_row(int row) { return BeamCut_Row_Set_Row(&g_rows, row); }
 
 void offer_or_choose_component(const KovComponentSelection* given, const KovComponentSelection** chosen)
 {
@@ -247,25 +241,13 @@ int BeamCut_Read_Single_Result(FILE* f, BeamCutRowSet* set)
     return count;
 }
 
-int BeamCut_Store_Cut_Count()
-{
-    return g_cuts.count;
-}
+int BeamCut_Store_Cut_Count() { return g_cuts.count; }
 
-KovExportObject* BeamCut_Store_Cut_Object(int i)
-{
-    return i >= 0 && i < g_cuts.count ? g_cuts.objects[i] : nullptr;
-}
+KovExportObject* BeamCut_Store_Cut_Object(int i) { return i >= 0 && i < g_cuts.count ? g_cuts.objects[i] : nullptr; }
 
-int BeamCut_Store_Cut_Rows(int i)
-{
-    return i >= 0 && i < g_cuts.count ? g_cuts.rows[i] : 0;
-}
+int BeamCut_Store_Cut_Rows(int i) { return i >= 0 && i < g_cuts.count ? g_cuts.rows[i] : 0; }
 
-const BeamCutRowSet* BeamCut_Store_Owner()
-{
-    return g_cuts.count > 0 ? g_cuts.owner : nullptr;
-}
+const BeamCutRowSet* BeamCut_Store_Owner() { return g_cuts.count > 0 ? g_cuts.owner : nullptr; }
 
 void BeamCut_Clear_Cuts()
 {
@@ -324,8 +306,7 @@ int BeamCut_Run_Tool(const KovComponentSelection* component, int a, int b, int c
     char numbers[5][16];
     const int values[5] = {a, b, c, d, n};
     for (int i = 0; i < 5; ++i) std::snprintf(numbers[i], sizeof numbers[i], "%d", values[i]);
-    std::vector<const char*> argv{program.c_str(), exchange.c_str(), numbers[0], numbers[1], numbers[2],
-                                  numbers[3]};
+    std::vector<const char*> argv{program.c_str(), exchange.c_str(), numbers[0], numbers[1], numbers[2], numbers[3]};
     if (with_cuts && n != 0) {
         argv.push_back(numbers[4]);
         for (int i = 0; i < n; ++i) argv.push_back(cut_ids[i] ? cut_ids[i] : "");
@@ -345,10 +326,7 @@ int BeamCut_Run_Tool(const KovComponentSelection* component, int a, int b, int c
     return 1;
 }
 
-const KovComponentSelection* BeamCut_Last_Component()
-{
-    return g_has_last ? &g_last : nullptr;
-}
+const KovComponentSelection* BeamCut_Last_Component() { return g_has_last ? &g_last : nullptr; }
 
 void BeamCut_Set_Last_Component(const KovComponentSelection* component)
 {
@@ -412,10 +390,7 @@ int Import_BeamCutResults(KovComponentSelection* component, int a, int b, int c,
     return rows;
 }
 
-int Import_BeamCutResults_Choose(int a, int b, int c, int d)
-{
-    return Import_BeamCutResults(nullptr, a, b, c, d);
-}
+int Import_BeamCutResults_Choose(int a, int b, int c, int d) { return Import_BeamCutResults(nullptr, a, b, c, d); }
 
 int BeamCut_Tool_Available()
 {
@@ -483,15 +458,9 @@ int BeamCut_Get_Cut_Count(int i)
     return BeamCut_Store_Cut_Rows(i);
 }
 
-const char* BeamCut_Get_Component_Name()
-{
-    return g_has_last ? g_last.path : nullptr;
-}
+const char* BeamCut_Get_Component_Name() { return g_has_last ? g_last.path : nullptr; }
 
-void BeamCut_Free_Results()
-{
-    BeamCut_Free_Row_Set(&g_rows);
-}
+void BeamCut_Free_Results() { BeamCut_Free_Row_Set(&g_rows); }
 
 void BeamCut_Clear_Import()
 {

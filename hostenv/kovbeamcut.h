@@ -31,16 +31,16 @@
 struct BeamCutResultRow {
     int id;
     float value;
-    float* values;  // 6 per cut (multi-cut) or the declared number (single); owned
-    char* text;     // NULL when empty; owned
-    char* text2;    // the combination's name; NULL when empty; owned
-    char* info[5];  // single import only; NULL when empty or absent; owned
+    float* values; // 6 per cut (multi-cut) or the declared number (single); owned
+    char* text;    // NULL when empty; owned
+    char* text2;   // the combination's name; NULL when empty; owned
+    char* info[5]; // single import only; NULL when empty or absent; owned
 };
 
 enum {
-    BEAMCUT_MAX_CUTS = 10,           // cuts the store holds
-    BEAMCUT_MAX_VALUES = 65536,      // values per row a file may declare
-    BEAMCUT_TEXT_SIZE = 256          // buffer of one text (255 bytes + end)
+    BEAMCUT_MAX_CUTS = 10,      // cuts the store holds
+    BEAMCUT_MAX_VALUES = 65536, // values per row a file may declare
+    BEAMCUT_TEXT_SIZE = 256     // buffer of one text (255 bytes + end)
 };
 
 // A set of rows as one reader fills it. Start it zeroed; release it with

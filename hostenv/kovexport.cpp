@@ -19,14 +19,13 @@ char g_empty[1] = {0};
 
 // 0x89 is the per mille sign; 0xC1 and 0xD3 are the list font's η and ζ.
 const KxpComponentEntry kMemberEntries[13] = {
-    {"ul", "mm", 0},         {"um", "mm", 1},         {"un", "mm", 2},        {"vl", "\x89", 3},
-    {"vm", "\x89", 4},       {"vn", "\x89", 5},       {"N", "kN", 6},         {"V\xC1", "kN", 7},
-    {"V\xD3", "kN", 8},      {"T", "kN/m", 9},        {"M\xC1", "kN/m", 10},  {"M\xD3", "kN/m", 11},
-    {"kmod", "-", 24},
+    {"ul", "mm", 0},       {"um", "mm", 1},       {"un", "mm", 2},    {"vl", "\x89", 3},  {"vm", "\x89", 4},
+    {"vn", "\x89", 5},     {"N", "kN", 6},        {"V\xC1", "kN", 7}, {"V\xD3", "kN", 8}, {"T", "kN/m", 9},
+    {"M\xC1", "kN/m", 10}, {"M\xD3", "kN/m", 11}, {"kmod", "-", 24},
 };
 const KxpComponentEntry kNodeEntries[13] = {
-    {"ur", "mm", 12},  {"us", "mm", 13},  {"ut", "mm", 14},   {"vr", "\x89", 15},  {"vs", "\x89", 16},
-    {"vt", "\x89", 17}, {"APr", "kN", 18}, {"APs", "kN", 19}, {"APt", "kN", 20},   {"AMr", "kN/m", 21},
+    {"ur", "mm", 12},    {"us", "mm", 13},    {"ut", "mm", 14},  {"vr", "\x89", 15}, {"vs", "\x89", 16},
+    {"vt", "\x89", 17},  {"APr", "kN", 18},   {"APs", "kN", 19}, {"APt", "kN", 20},  {"AMr", "kN/m", 21},
     {"AMs", "kN/m", 22}, {"AMt", "kN/m", 23}, {"kmod", "-", 24},
 };
 const KxpComponentTable kMemberTable = {2, 13, kMemberEntries};
@@ -141,10 +140,7 @@ int Kxp_Set_Object_Comment(KovExportObject* obj, const char* text)
     return obj->object_comment ? 1 : 0;
 }
 
-const char* Kxp_Get_Object_Comment(const KovExportObject* obj)
-{
-    return obj ? obj->object_comment : nullptr;
-}
+const char* Kxp_Get_Object_Comment(const KovExportObject* obj) { return obj ? obj->object_comment : nullptr; }
 
 int Kxp_Get_Int(const KovExportObject* obj, int type, int i)
 {
@@ -233,10 +229,7 @@ int Kxp_Param_Data_Write(FILE* f, const void* data, const KxpObjectOps*)
     return 1;
 }
 
-const char* Kxp_Section_Keyword(unsigned index)
-{
-    return index >= 1 && index <= 4 ? kSections[index] : kSections[0];
-}
+const char* Kxp_Section_Keyword(unsigned index) { return index >= 1 && index <= 4 ? kSections[index] : kSections[0]; }
 
 int Kxp_Write_Section(FILE* f, unsigned index)
 {
@@ -254,8 +247,8 @@ KovExportObject* Kxp_New_Header_Object(void)
     KovExportObject* o = Kxp_New_Object(KXP_TYPE_HEADER, 1, 0, "KOVExportObject_Header", 0, nullptr);
     if (!o) return nullptr;
     const int ints[3] = {1, CurOb_Application_Number(), CurOb_Object_Id()};
-    const char* strs[6] = {CurOb_Filername(),    CurOb_Basicname(),     CurOb_Suffixname(),
-                           CurOb_Programname(),  CurOb_Programstring(), CurOb_Versionstring()};
+    const char* strs[6] = {CurOb_Filername(),   CurOb_Basicname(),     CurOb_Suffixname(),
+                           CurOb_Programname(), CurOb_Programstring(), CurOb_Versionstring()};
     if (!Par_Vector_Set_Arrays(&o->values, ints, nullptr, 3, nullptr, nullptr, nullptr, 0, nullptr, strs, nullptr, 6,
                                nullptr)) {
         Kxp_Free_Object(o);
@@ -315,10 +308,7 @@ int Kxp_Keyed_Resize(KxpKeyedRecord* r, int n_int, int n_double, int n_string)
     return r ? Par_Vector_Resize(&r->values, n_int, n_double, n_string) : 0;
 }
 
-int Kxp_Keyed_Free_Values(KxpKeyedRecord* r)
-{
-    return r ? Par_Vector_Free(&r->values) : 0;
-}
+int Kxp_Keyed_Free_Values(KxpKeyedRecord* r) { return r ? Par_Vector_Free(&r->values) : 0; }
 
 int Kxp_Free_Keyed_Record(KxpKeyedRecord* r)
 {
@@ -340,25 +330,13 @@ int Kxp_Keyed_Small_Resize(KxpKeyedRecordSmall* r, int n_int, int n_double, int 
     return r ? Par_Vector_Resize(&r->values, n_int, n_double, n_string) : 0;
 }
 
-int Kxp_Keyed_Small_Free(KxpKeyedRecordSmall* r)
-{
-    return r ? Par_Vector_Free(&r->values) : 0;
-}
+int Kxp_Keyed_Small_Free(KxpKeyedRecordSmall* r) { return r ? Par_Vector_Free(&r->values) : 0; }
 
-int Kxp_Key_Get(const int key[7], unsigned i)
-{
-    return key && i <= 6 ? key[i] : 0;
-}
+int Kxp_Key_Get(const int key[7], unsigned i) { return key && i <= 6 ? key[i] : 0; }
 
-int Kxp_Keyed_Get_Int(const KxpKeyedRecord* r, int i)
-{
-    return r ? Par_Vector_Get_Int(&r->values, i) : 0;
-}
+int Kxp_Keyed_Get_Int(const KxpKeyedRecord* r, int i) { return r ? Par_Vector_Get_Int(&r->values, i) : 0; }
 
-double Kxp_Keyed_Get_Double(const KxpKeyedRecord* r, int i)
-{
-    return r ? Par_Vector_Get_Double(&r->values, i) : 0.0;
-}
+double Kxp_Keyed_Get_Double(const KxpKeyedRecord* r, int i) { return r ? Par_Vector_Get_Double(&r->values, i) : 0.0; }
 
 char* Kxp_Keyed_Get_String(const KxpKeyedRecord* r, int i)
 {
@@ -394,15 +372,11 @@ int Kxp_Read_Key(FILE* f, int key[7])
     }
     // Seven values and a further separator: the rest of the line is passed over.
     int c;
-    while ((c = std::fgetc(f)) != EOF && c != '\n') {
-    }
+    while ((c = std::fgetc(f)) != EOF && c != '\n') {}
     return 1;
 }
 
-int Kxp_Find_Key_Tag(FILE* f, int rewind)
-{
-    return Txt_Find_Keyword_Line(f, "<KXP", rewind);
-}
+int Kxp_Find_Key_Tag(FILE* f, int rewind) { return Txt_Find_Keyword_Line(f, "<KXP", rewind); }
 
 int Kxp_Key_Matches(const int key[7], const int filter[7])
 {

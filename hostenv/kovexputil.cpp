@@ -60,8 +60,10 @@ void member_systems(const KxpCoordSystem* base, KovExportObject* const* members,
         Kxp_Get_Coord_System(m, &M, mode, 1);
         if (member_sys) member_sys[i] = M;
         KxpCoordSystem L;
-        if (base) L = *base;
-        else Kxp_Identity_System(&L);
+        if (base)
+            L = *base;
+        else
+            Kxp_Identity_System(&L);
         std::memcpy(L.origin, M.origin, sizeof L.origin);
         V3 y = v3(L.r1);
         V3 mx = v3(M.r0);
@@ -211,12 +213,16 @@ int Kxp_Trafo_Apply_One(const KxpTransformation* t, const double f[3], const dou
                         double m_out[3])
 {
     if (f_out) {
-        if (t && f) apply_matrix(t->force, f, f_out);
-        else f_out[0] = f_out[1] = f_out[2] = 0.0;
+        if (t && f)
+            apply_matrix(t->force, f, f_out);
+        else
+            f_out[0] = f_out[1] = f_out[2] = 0.0;
     }
     if (m_out) {
-        if (t && m) apply_matrix(t->moment, m, m_out);
-        else m_out[0] = m_out[1] = m_out[2] = 0.0;
+        if (t && m)
+            apply_matrix(t->moment, m, m_out);
+        else
+            m_out[0] = m_out[1] = m_out[2] = 0.0;
     }
     return t ? 1 : 0;
 }
@@ -226,7 +232,8 @@ int Kxp_Trafo_Array_Resize(KxpTrafoArray** arr, int n)
     if (!arr) return 0;
     if (n < 0) n = 0;
     if (!*arr) {
-        auto* a = static_cast<KxpTrafoArray*>(Mem_Malloc_Tagged(__FILE__, __LINE__, "null", (int)sizeof(KxpTrafoArray)));
+        auto* a =
+            static_cast<KxpTrafoArray*>(Mem_Malloc_Tagged(__FILE__, __LINE__, "null", (int)sizeof(KxpTrafoArray)));
         if (!a) return 0;
         a->count = a->capacity = 0;
         a->items = nullptr;
@@ -295,8 +302,10 @@ int Kxp_Make_Joint_Systems(const KovExportObject* a, const KovExportObject* b, K
     double b14 = Kxp_Get_Double(b, KXP_TYPE_BEAMCUT, 14), b15 = Kxp_Get_Double(b, KXP_TYPE_BEAMCUT, 15);
 
     V3 n = cross(av, bv);
-    if (dot(n, n) < 1.0000000000000002e-10) n = v3(SB.r1);
-    else n = (1.0 / norm(n)) * n;
+    if (dot(n, n) < 1.0000000000000002e-10)
+        n = v3(SB.r1);
+    else
+        n = (1.0 / norm(n)) * n;
     V3 m = cross(bv, n);
 
     double ma = dot(m, av);
@@ -443,9 +452,12 @@ int Kxp_Members_Plane(KovExportObject* const* members, int n, int mode, KxpCoord
         V3 y = (1.0 / norm(N)) * N;
         V3 r0 = v3(out->r0);
         V3 x = r0 - dot(r0, y) * y;
-        if (dot(x, x) > 0) x = (1.0 / norm(x)) * x;
-        else if (y.x != 0) x = (1.0 / std::sqrt(y.y * y.y + y.x * y.x)) * V3{y.y, -y.x, 0};
-        else x = {0, y.z, -y.y};
+        if (dot(x, x) > 0)
+            x = (1.0 / norm(x)) * x;
+        else if (y.x != 0)
+            x = (1.0 / std::sqrt(y.y * y.y + y.x * y.x)) * V3{y.y, -y.x, 0};
+        else
+            x = {0, y.z, -y.y};
         put(out->r0, x);
         put(out->r1, y);
     }

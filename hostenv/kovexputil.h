@@ -15,7 +15,7 @@ struct KxpBeamCutInfo {
 };
 
 struct KxpTransformation {
-    double force[9];  // element (i, j) at 3i + j
+    double force[9]; // element (i, j) at 3i + j
     double moment[9];
     double angles[3];
 };

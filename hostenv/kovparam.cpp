@@ -303,10 +303,8 @@ char* Par_Vector_Get_String(const ParamVector* v, int i)
     return v->strings[i];
 }
 
-int Par_Vector_Get_Arrays(const ParamVector* v,
-                          int* ints, const int* ints_default, int n_int,
-                          double* dbls, const double* dbls_default, int n_dbl,
-                          char** strs, char* const* strs_default, int n_str)
+int Par_Vector_Get_Arrays(const ParamVector* v, int* ints, const int* ints_default, int n_int, double* dbls,
+                          const double* dbls_default, int n_dbl, char** strs, char* const* strs_default, int n_str)
 {
     if (!v) return 0;
     if (ints && n_int > 0)
@@ -334,8 +332,7 @@ int needed_size(int n, const int* to)
 
 } // namespace
 
-int Par_Vector_Set_Arrays(ParamVector* v,
-                          const int* ints, const int* ints_from, int n_int, const int* ints_to,
+int Par_Vector_Set_Arrays(ParamVector* v, const int* ints, const int* ints_from, int n_int, const int* ints_to,
                           const double* dbls, const int* dbls_from, int n_dbl, const int* dbls_to,
                           const char* const* strs, const int* strs_from, int n_str, const int* strs_to)
 {

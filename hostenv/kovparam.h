@@ -15,9 +15,9 @@ struct ParamVector {
     int n_int;
     int n_double;
     int n_string;
-    int* ints;        // NULL when n_int is 0
-    double* doubles;  // NULL when n_double is 0
-    char** strings;   // owned strings, any may be NULL; NULL when n_string is 0
+    int* ints;       // NULL when n_int is 0
+    double* doubles; // NULL when n_double is 0
+    char** strings;  // owned strings, any may be NULL; NULL when n_string is 0
 };
 
 // Largest count a reader accepts from a file; larger (or negative) counts are
@@ -44,12 +44,8 @@ double Par_Vector_Get_Double(const ParamVector* v, int i);
 // The vector's own pointer (may be NULL); out of range the library's empty
 // string, which callers must not write into.
 char* Par_Vector_Get_String(const ParamVector* v, int i);
-int Par_Vector_Get_Arrays(const ParamVector* v,
-                          int* ints, const int* ints_default, int n_int,
-                          double* dbls, const double* dbls_default, int n_dbl,
-                          char** strs, char* const* strs_default, int n_str);
-int Par_Vector_Set_Arrays(ParamVector* v,
-                          const int* ints, const int* ints_from, int n_int, const int* ints_to,
+int Par_Vector_Get_Arrays(const ParamVector* v, int* ints, const int* ints_default, int n_int, double* dbls,
+                          const double* dbls_default, int n_dbl, char** strs, char* const* strs_default, int n_str);
+int Par_Vector_Set_Arrays(ParamVector* v, const int* ints, const int* ints_from, int n_int, const int* ints_to,
                           const double* dbls, const int* dbls_from, int n_dbl, const int* dbls_to,
                           const char* const* strs, const int* strs_from, int n_str, const int* strs_to);
-

@@ -26,8 +26,8 @@ struct ProgressSlot {
     int active = 0;
     int x = 0, y = 0, width = 0;
     int boxed = 0;
-    int shown = 0;        // length drawn so far in pixels
-    double delay = 0.0;   // seconds after every change of length
+    int shown = 0;                    // length drawn so far in pixels
+    double delay = 0.0;               // seconds after every change of length
     std::vector<unsigned char> below; // the screen under the box of a boxed bar
 };
 
@@ -42,7 +42,7 @@ struct ScreenTools {
     ProgressSlot slots[kSlots];
     ProgressColours colours;
     std::vector<unsigned char> box;
-    double deadline = 0.0;       // milliseconds of the clock
+    double deadline = 0.0; // milliseconds of the clock
     int clock_x = 0, clock_y = 0, clock_colour = 0, clock_frame = 0;
     double clock_deadline = 0.0;
     int zoom_steps = kDefaultZoomSteps;
@@ -55,10 +55,7 @@ ScreenTools g;
 
 // Deadlines are kept in milliseconds, so that a step of 50 ms on a whole
 // millisecond clock is never missed by a rounding of seconds.
-double now_ms()
-{
-    return double(g.clock ? g.clock() : Kov_Clock_Ms());
-}
+double now_ms() { return double(g.clock ? g.clock() : Kov_Clock_Ms()); }
 
 void take_colours()
 {
@@ -110,10 +107,7 @@ void outline_once(int x1, int y1, int x2, int y2)
 // Positions and sizes far beyond any screen are cut, so that the corners
 // computed from them cannot overflow.
 const int kFar = 1 << 24;
-int limited(int v, int lo, int hi)
-{
-    return v < lo ? lo : (v > hi ? hi : v);
-}
+int limited(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 int zoom_coordinate(int first, int second, int i, int steps)
 {
@@ -245,15 +239,9 @@ void Kov_Progress_Close(unsigned slot)
 
 // ---- timer and sand clock --------------------------------------------------------------
 
-void Kov_Timer_Set(double seconds)
-{
-    g.deadline = now_ms() + seconds * 1000.0;
-}
+void Kov_Timer_Set(double seconds) { g.deadline = now_ms() + seconds * 1000.0; }
 
-int Kov_Timer_Expired()
-{
-    return now_ms() >= g.deadline ? 1 : 0;
-}
+int Kov_Timer_Expired() { return now_ms() >= g.deadline ? 1 : 0; }
 
 void Kov_Sandclock_Init(int x, int y, int colour)
 {
@@ -270,8 +258,7 @@ void Kov_Sandclock_Step()
     const int x = g.clock_x, y = g.clock_y, k = g.clock_frame;
     pxFgc(g.clock_colour);
     pxRect(x, y, x + 31, y + 61);
-    pxDrawPartialTransparentDIB("animsandclock.bmp", 31 * k, 0, -1, -1, x, y, x + 31, y + 61, 201, -1, 192, 192,
-                                192);
+    pxDrawPartialTransparentDIB("animsandclock.bmp", 31 * k, 0, -1, -1, x, y, x + 31, y + 61, 201, -1, 192, 192, 192);
     pxFlsh();
     g.clock_frame = (k + 1) % 12;
     g.clock_deadline = now_ms() + 50.0;
@@ -346,15 +333,9 @@ void Kov_Rubber_Band(int x0, int y0, int* x, int* y)
 
 // ---- hit test ------------------------------------------------------------------------------
 
-void Kov_Set_Hit_Tolerance(int pixels)
-{
-    g.tolerance = pixels;
-}
+void Kov_Set_Hit_Tolerance(int pixels) { g.tolerance = pixels; }
 
-int Kov_Get_Hit_Tolerance()
-{
-    return g.tolerance;
-}
+int Kov_Get_Hit_Tolerance() { return g.tolerance; }
 
 int Kov_Hit_Line(int x1, int y1, int x2, int y2, int px, int py)
 {
@@ -432,10 +413,7 @@ void Kov_Out_Of_Memory_Stop()
     std::exit(1);
 }
 
-int Kov_Sign(double v)
-{
-    return v >= 0.0 ? 1 : -1;
-}
+int Kov_Sign(double v) { return v >= 0.0 ? 1 : -1; }
 
 // ---- for tests ---------------------------------------------------------------------------------
 

@@ -11,11 +11,7 @@ namespace {
 
 typedef void (*StdioFct)(void);
 
-template <typename F>
-StdioFct slot(F* f)
-{
-    return reinterpret_cast<StdioFct>(f);
-}
+template <typename F> StdioFct slot(F* f) { return reinterpret_cast<StdioFct>(f); }
 
 } // namespace
 
@@ -53,8 +49,7 @@ void Kov_Startup()
 void KOVCheckCWD()
 {
     const char* dir = KOVGetEnv("_KOV_CWD_");
-    if (dir == nullptr)
-        return;
+    if (dir == nullptr) return;
     const std::string path = Kov_Path(dir);
     if (chdir(path.c_str()) != 0) {
         printf("KOVCheckCWD: Fehler beim Setzen des CWD=%s\n", dir);
@@ -62,7 +57,4 @@ void KOVCheckCWD()
     }
 }
 
-int Kov_Register_Stdio()
-{
-    return KOVSetStdioFctPtr(&Kov_Stdio_Table);
-}
+int Kov_Register_Stdio() { return KOVSetStdioFctPtr(&Kov_Stdio_Table); }

@@ -3,9 +3,9 @@
 
 #include "base/kovtxt.h"
 #include "platform/kovcp.h"
-#include "platform/kovscreen.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
+#include "platform/kovscreen.h"
 
 #include <atomic>
 #include <cerrno>
@@ -53,10 +53,7 @@ Spinner& spinner()
 const char* const kBauwahlTitle = "KOV - Bauteilauswahl";
 const char* const kPlanTitle = "KOV - Planbearbeitung";
 
-std::string exec_program(const char* exec, const char* file)
-{
-    return std::string(exec) + "\\" + file;
-}
+std::string exec_program(const char* exec, const char* file) { return std::string(exec) + "\\" + file; }
 
 // The host's programs carry ".exe"; their stand-ins may not.
 bool program_runnable(const std::string& host_path)
@@ -102,10 +99,7 @@ int read_field(FILE* f, char* field, int size)
     return n;
 }
 
-void default_sleep(int ms)
-{
-    KOVSleep(ms);
-}
+void default_sleep(int ms) { KOVSleep(ms); }
 
 } // namespace
 
@@ -305,10 +299,7 @@ int Kov_Edit_Plan(const char* first, const char* second)
     return 1;
 }
 
-int Kov_Edit_Plan_File(const char* first)
-{
-    return Kov_Edit_Plan(first, nullptr);
-}
+int Kov_Edit_Plan_File(const char* first) { return Kov_Edit_Plan(first, nullptr); }
 
 int Kov_Show_Photos(const char* arg)
 {
@@ -381,15 +372,13 @@ int Kov_Unpack_7za(const char* archive, const char* member, const char* dir)
         ::posix_spawn_file_actions_adddup2(&actions, 1, 2);
         pid_t pid = 0;
         std::fflush(nullptr);
-        const int rc = search_path
-                           ? ::posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ)
-                           : ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+        const int rc = search_path ? ::posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ)
+                                   : ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
         ::posix_spawn_file_actions_destroy(&actions);
         if (rc == 0) {
             int status = 0;
             pid_t w;
-            while ((w = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
-            }
+            while ((w = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {}
             if (w == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0) result = 0;
         }
     }
@@ -550,10 +539,7 @@ void Kov_Stop_Spinner()
     s.thread.join();
 }
 
-int Kov_Spinner_Running()
-{
-    return spinner().thread.joinable() ? 1 : 0;
-}
+int Kov_Spinner_Running() { return spinner().thread.joinable() ? 1 : 0; }
 
 void Kov_Tools_Reset()
 {

@@ -16,11 +16,11 @@
 struct KovComponentSelection {
     int a;
     int b;
-    int packed;        // non-zero: the exchange file lies in archive
-    char name[40];     // shown when the component is offered again
+    int packed;    // non-zero: the exchange file lies in archive
+    char name[40]; // shown when the component is offered again
     char text2[40];
     char text3[40];
-    char path[260];    // file stem; the exchange file is "<path>.EX2"
+    char path[260]; // file stem; the exchange file is "<path>.EX2"
     char text5[40];
     char text6[40];
     char archive[260];

@@ -20,10 +20,7 @@ char g_status[kStatusSize];
 // does not fill the console.
 char g_printed[kStatusSize];
 
-bool messages_on()
-{
-    return Msg_Collector()->on != 0;
-}
+bool messages_on() { return Msg_Collector()->on != 0; }
 
 void show(const char* status)
 {
@@ -88,7 +85,4 @@ void Wait_Box_Close()
     g_shown = 0;
 }
 
-int Wait_Box_Shown()
-{
-    return g_shown;
-}
+int Wait_Box_Shown() { return g_shown; }

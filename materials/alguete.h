@@ -11,23 +11,23 @@ enum { ALU_GRADE_COUNT = 97, ALU_USER_BIT = 0x8000 };
 
 struct AluGrade {
     int id;
-    const char* name;            // code page 850; the sign <= is the byte 0xF3
+    const char* name; // code page 850; the sign <= is the byte 0xF3
     const char* alloy;
     const char* temper;
-    double t_min;                // thickness range [mm]
+    double t_min; // thickness range [mm]
     double t_max;
-    double e_modulus;            // [N/mm2]
-    double g_modulus;            // [N/mm2]
+    double e_modulus; // [N/mm2]
+    double g_modulus; // [N/mm2]
     double poisson;
-    double alpha_t;              // [1/K]
-    double f_o;                  // 0.2 % proof strength [N/mm2]
-    double f_u;                  // ultimate tensile strength [N/mm2]
-    double elongation;           // minimum elongation A [%]
-    double f_o_haz;              // heat-affected zone [N/mm2]
+    double alpha_t;    // [1/K]
+    double f_o;        // 0.2 % proof strength [N/mm2]
+    double f_u;        // ultimate tensile strength [N/mm2]
+    double elongation; // minimum elongation A [%]
+    double f_o_haz;    // heat-affected zone [N/mm2]
     double f_u_haz;
     double rho_o_haz;
     double rho_u_haz;
-    const char* buckling_class;  // "A" or "B"
+    const char* buckling_class; // "A" or "B"
     int reserved;
     double n_p;
 };

@@ -22,11 +22,11 @@ int ConcreteDesignIsSet = 0;
 namespace {
 
 const char* const kGermany = "Deutschland";
-const int kDinConcreteDefault = 1;  // B25
-const int kDinSteelDefault = 2;     // BSt 500 S
-const int kEcFirst = 5;             // concrete_index of C12/15
-const int kEcLast = 19;             // concrete_index of C100/115
-const int kSteelEcFirst = 3;        // steel index of the Eurocode steel A
+const int kDinConcreteDefault = 1; // B25
+const int kDinSteelDefault = 2;    // BSt 500 S
+const int kEcFirst = 5;            // concrete_index of C12/15
+const int kEcLast = 19;            // concrete_index of C100/115
+const int kSteelEcFirst = 3;       // steel index of the Eurocode steel A
 const int kSteelEcLast = 4;
 
 // concrete_index 5..11 (C12/15 .. C40/50) to the DIN grade of about the same
@@ -34,24 +34,15 @@ const int kSteelEcLast = 4;
 const int kToDin[] = {0, 0, 1, 1, 2, 3, 3};
 
 // The names in UTF-8; handed out in code page 850.
-const char* const kSituationNames[DESIGN_SITUATION_COUNT] = {"ständig und vorübergehend", "außergewöhnlich",
-                                                             "Erdbeben", "Ermüdung", "Brand"};
+const char* const kSituationNames[DESIGN_SITUATION_COUNT] = {"ständig und vorübergehend", "außergewöhnlich", "Erdbeben",
+                                                             "Ermüdung", "Brand"};
 const char* const kSituationShort[DESIGN_SITUATION_COUNT] = {"ständig", "außerg.", "Erdbeb.", "Ermüd.", "Brand"};
 
-void put(FILE* f, const char* utf8)
-{
-    std::fputs(cp850(utf8), f);
-}
+void put(FILE* f, const char* utf8) { std::fputs(cp850(utf8), f); }
 
-void begin_block(FILE* f, const char* kind)
-{
-    std::fprintf(f, "#SHOWTABLE\n%s\n", kind);
-}
+void begin_block(FILE* f, const char* kind) { std::fprintf(f, "#SHOWTABLE\n%s\n", kind); }
 
-void end_block(FILE* f)
-{
-    std::fputs("0 0 -1 -1\n#END_OF_TEXT\n", f);
-}
+void end_block(FILE* f) { std::fputs("0 0 -1 -1\n#END_OF_TEXT\n", f); }
 
 const char* ec_name(int concrete_index)
 {
@@ -68,45 +59,21 @@ const char* din_concrete_name(int din_index)
     return g.name;
 }
 
-bool valid_concrete(int index)
-{
-    return (index >= 0 && index <= kEcLast) || index == MEMBER_FREE_CODE;
-}
+bool valid_concrete(int index) { return (index >= 0 && index <= kEcLast) || index == MEMBER_FREE_CODE; }
 
-bool valid_steel(int index)
-{
-    return (index >= 0 && index <= kSteelEcLast) || index == MEMBER_FREE_CODE;
-}
+bool valid_steel(int index) { return (index >= 0 && index <= kSteelEcLast) || index == MEMBER_FREE_CODE; }
 
-double& top_version()
-{
-    return Dat_File_State.versions[Dat_File_State.depth];
-}
+double& top_version() { return Dat_File_State.versions[Dat_File_State.depth]; }
 
-int read_int(int* v)
-{
-    return Dat_Read_Field(v, 'i', top_version(), 0.0);
-}
+int read_int(int* v) { return Dat_Read_Field(v, 'i', top_version(), 0.0); }
 
-int read_double(double* v)
-{
-    return Dat_Read_Field(v, 'd', top_version(), 0.0);
-}
+int read_double(double* v) { return Dat_Read_Field(v, 'd', top_version(), 0.0); }
 
-int write_int(int v)
-{
-    return Dat_Write_Field(&v, 'i');
-}
+int write_int(int v) { return Dat_Write_Field(&v, 'i'); }
 
-int write_double(double v)
-{
-    return Dat_Write_Field(&v, 'd');
-}
+int write_double(double v) { return Dat_Write_Field(&v, 'd'); }
 
-int end_line()
-{
-    return Dat_Write_Newline() == EOF ? 1 : 0;
-}
+int end_line() { return Dat_Write_Newline() == EOF ? 1 : 0; }
 
 int write_steel(int index, const RebarGrade* g, int ec_mode)
 {
@@ -200,23 +167,31 @@ bool same_steels(const ConcreteMemberMaterial& m)
 // " Betonfestigkeitsklasse <b>name<r>" with the density of lightweight concrete.
 void concrete_line(FILE* f, const ConcreteGrade& c)
 {
-    std::fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\xCE" "r", c.name);
+    std::fprintf(f,
+                 " Betonfestigkeitsklasse \xCE"
+                 "b%s\xCE"
+                 "r",
+                 c.name);
     if (c.lightweight)
-        std::fprintf(f, " mit %s\xCE\\c\xCE" "r = %.f kg/m\xCE/3\xCE" "r\n", OliFontSymbols.rho, c.density);
+        std::fprintf(f,
+                     " mit %s\xCE\\c\xCE"
+                     "r = %.f kg/m\xCE/3\xCE"
+                     "r\n",
+                     OliFontSymbols.rho, c.density);
     else
         std::fputs("\n", f);
 }
 
 void factor_line(FILE* f, double gamma_c, double gamma_s)
 {
-    std::fprintf(f, " Materialsicherheitsbeiwerte %s\xCE\\c\xCE" "r = %.2f, %s\xCE\\s\xCE" "r = %.2f\n",
+    std::fprintf(f,
+                 " Materialsicherheitsbeiwerte %s\xCE\\c\xCE"
+                 "r = %.2f, %s\xCE\\s\xCE"
+                 "r = %.2f\n",
                  OliFontSymbols.gamma, gamma_c, OliFontSymbols.gamma, gamma_s);
 }
 
-const char* steel_prefix(int use)
-{
-    return use == 1 ? "(Biegebewehrung) " : use == 2 ? "(Schubbewehrung) " : "";
-}
+const char* steel_prefix(int use) { return use == 1 ? "(Biegebewehrung) " : use == 2 ? "(Schubbewehrung) " : ""; }
 
 } // namespace
 
@@ -269,8 +244,7 @@ int Member_Material_Write(const ConcreteMemberMaterial* m, int ec_mode)
         if (ec_mode && Concrete_Grade_Write(&m->concrete)) return 1;
     } else {
         if (write_int(m->concrete_index)) return 1;
-        if (ec_mode &&
-            (write_int(m->concrete.lightweight) || write_double(m->concrete.density) || write_double(0.0)))
+        if (ec_mode && (write_int(m->concrete.lightweight) || write_double(m->concrete.density) || write_double(0.0)))
             return 1;
     }
     if (end_line()) return 1;
@@ -447,7 +421,10 @@ void Material_Safety_Factors_Oli_Table(FILE* f, int level, const MaterialSafetyF
     int* marks[2] = {mark_c, mark_s};
     for (int k = 0; k < 2; ++k) {
         OliColumn& c = cols[k + 1];
-        std::snprintf(c.title, sizeof c.title, "%s\xCE\\%s\xCE" "r", OliFontSymbols.gamma, subscripts[k]);
+        std::snprintf(c.title, sizeof c.title,
+                      "%s\xCE\\%s\xCE"
+                      "r",
+                      OliFontSymbols.gamma, subscripts[k]);
         std::snprintf(c.kind, sizeof c.kind, "%s", "-");
         c.width = 6;
         c.decimals = 2;
@@ -469,18 +446,37 @@ void Concrete_Grade_Oli_Table(FILE* f, ConcreteGrade g)
     if (!f) return;
     const OliFontSymbolTexts& y = OliFontSymbols;
     begin_block(f, "0 1 7");
-    std::fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\n", g.name);
-    std::fprintf(f, "  charakteristische Zylinderdruckfestigkeit f\xCE\\ck\xCE" "r = %.1f MN/m\xCE/2\xCE" "r\n",
+    std::fprintf(f,
+                 " Betonfestigkeitsklasse \xCE"
+                 "b%s\n",
+                 g.name);
+    std::fprintf(f,
+                 "  charakteristische Zylinderdruckfestigkeit f\xCE\\ck\xCE"
+                 "r = %.1f MN/m\xCE/2\xCE"
+                 "r\n",
                  g.f_ck * 0.001);
     put(f, "  Abminderungswert zur Berücksichtigung der Langzeitwirkung ");
     std::fprintf(f, "%s = %.3f\n", y.alpha, g.alpha_cc);
-    std::fprintf(f, "  Dehnung bei Erreichen der Festigkeitsgrenze %s\xCE\\c2\xCE" "r = %.2f %s\n", y.epsilon,
-                 g.eps_c2 * 1000.0, y.per_mille);
-    std::fprintf(f, "  maximale Dehnung %s\xCE\\c2u\xCE" "r = %.2f %s\n", y.epsilon, g.eps_cu2 * 1000.0, y.per_mille);
+    std::fprintf(f,
+                 "  Dehnung bei Erreichen der Festigkeitsgrenze %s\xCE\\c2\xCE"
+                 "r = %.2f %s\n",
+                 y.epsilon, g.eps_c2 * 1000.0, y.per_mille);
+    std::fprintf(f,
+                 "  maximale Dehnung %s\xCE\\c2u\xCE"
+                 "r = %.2f %s\n",
+                 y.epsilon, g.eps_cu2 * 1000.0, y.per_mille);
     std::fprintf(f, "  Exponent in Gl.65 (Parabelabschn. des Parabel-Rechteck Diagr.) n = %.2f\n", g.n);
-    std::fprintf(f, "  Dichte %s\xCE\\c\xCE" "r = %.f kg/m\xCE/3\xCE" "r\n", y.rho, g.density);
+    std::fprintf(f,
+                 "  Dichte %s\xCE\\c\xCE"
+                 "r = %.f kg/m\xCE/3\xCE"
+                 "r\n",
+                 y.rho, g.density);
     put(f, "  mittlerer Elastizitätsmodul E");
-    std::fprintf(f, "\xCE\\cm\xCE" "r = %.1f MN/m\xCE/2\xCE" "r\n", g.E_cm * 0.001);
+    std::fprintf(f,
+                 "\xCE\\cm\xCE"
+                 "r = %.1f MN/m\xCE/2\xCE"
+                 "r\n",
+                 g.E_cm * 0.001);
     end_block(f);
     OLI_setYPositionCM(f, 1, -0.8f);
 }
@@ -489,15 +485,30 @@ void Rebar_Grade_Oli_Table(FILE* f, RebarGrade g, int use)
 {
     if (!f) return;
     begin_block(f, "0 1 4");
-    std::fprintf(f, " Betonstahlsorte %s\xCE" "b%s\n", steel_prefix(use), g.name);
-    std::fprintf(f, "  charakteristischer Wert der Streckgrenze f\xCE\\yk\xCE" "r = %.1f MN/m\xCE/2\xCE" "r\n",
+    std::fprintf(f,
+                 " Betonstahlsorte %s\xCE"
+                 "b%s\n",
+                 steel_prefix(use), g.name);
+    std::fprintf(f,
+                 "  charakteristischer Wert der Streckgrenze f\xCE\\yk\xCE"
+                 "r = %.1f MN/m\xCE/2\xCE"
+                 "r\n",
                  g.f_yk * 0.001);
-    std::fprintf(f, "  charakteristischer Wert der Zugfestigkeit f\xCE\\tk\xCE" "r = %.1f MN/m\xCE/2\xCE" "r\n",
+    std::fprintf(f,
+                 "  charakteristischer Wert der Zugfestigkeit f\xCE\\tk\xCE"
+                 "r = %.1f MN/m\xCE/2\xCE"
+                 "r\n",
                  g.f_tk * 0.001);
-    std::fprintf(f, "  rechnerische Bruchdehnung %s\xCE\\su\xCE" "r = %.2f %s\n", OliFontSymbols.epsilon,
-                 g.eps_su * 1000.0, OliFontSymbols.per_mille);
+    std::fprintf(f,
+                 "  rechnerische Bruchdehnung %s\xCE\\su\xCE"
+                 "r = %.2f %s\n",
+                 OliFontSymbols.epsilon, g.eps_su * 1000.0, OliFontSymbols.per_mille);
     put(f, "  Elastizitätsmodul E");
-    std::fprintf(f, "\xCE\\s\xCE" "r = %.1f MN/m\xCE/2\xCE" "r\n", g.E_s * 0.001);
+    std::fprintf(f,
+                 "\xCE\\s\xCE"
+                 "r = %.1f MN/m\xCE/2\xCE"
+                 "r\n",
+                 g.E_s * 0.001);
     end_block(f);
     OLI_setYPositionCM(f, 1, -0.8f);
 }
@@ -521,7 +532,10 @@ void Concrete_Materials_Oli_Short(FILE* f, ConcreteGrade c, RebarGrade s, double
     if (!f) return;
     begin_block(f, "0 3 0");
     concrete_line(f, c);
-    std::fprintf(f, " Betonstahlsorte \xCE" "b%s\n", s.name);
+    std::fprintf(f,
+                 " Betonstahlsorte \xCE"
+                 "b%s\n",
+                 s.name);
     factor_line(f, gamma_c, gamma_s);
     end_block(f);
 }
@@ -538,12 +552,25 @@ void Member_Material_Oli_Page(FILE* f, ConcreteMemberMaterial m, int ec_mode, co
     if (ec_mode == 0) {
         const bool same = m.bending_steel_index == m.shear_steel_index;
         begin_block(f, same ? "0 2 0" : "0 3 0");
-        std::fprintf(f, " Betonfestigkeitsklasse \xCE" "b%s\xCE" "r\n", m.din_concrete.name);
+        std::fprintf(f,
+                     " Betonfestigkeitsklasse \xCE"
+                     "b%s\xCE"
+                     "r\n",
+                     m.din_concrete.name);
         if (same) {
-            std::fprintf(f, " Betonstahlsorte \xCE" "b%s\n", m.din_bending_steel.name);
+            std::fprintf(f,
+                         " Betonstahlsorte \xCE"
+                         "b%s\n",
+                         m.din_bending_steel.name);
         } else {
-            std::fprintf(f, " Betonstahlsorte (Biegebewehrung) \xCE" "b%s\n", m.din_bending_steel.name);
-            std::fprintf(f, " Betonstahlsorte (Schubbewehrung) \xCE" "b%s\n", m.din_shear_steel.name);
+            std::fprintf(f,
+                         " Betonstahlsorte (Biegebewehrung) \xCE"
+                         "b%s\n",
+                         m.din_bending_steel.name);
+            std::fprintf(f,
+                         " Betonstahlsorte (Schubbewehrung) \xCE"
+                         "b%s\n",
+                         m.din_shear_steel.name);
         }
         end_block(f);
         return;
@@ -565,10 +592,19 @@ void Member_Material_Oli_Page(FILE* f, ConcreteMemberMaterial m, int ec_mode, co
     begin_block(f, same ? "0 2 0" : "0 3 0");
     concrete_line(f, m.concrete);
     if (same) {
-        std::fprintf(f, " Betonstahlsorte \xCE" "b%s\n", m.bending_steel.name);
+        std::fprintf(f,
+                     " Betonstahlsorte \xCE"
+                     "b%s\n",
+                     m.bending_steel.name);
     } else {
-        std::fprintf(f, " Betonstahlsorte (Biegebewehrung) \xCE" "b%s\n", m.bending_steel.name);
-        std::fprintf(f, " Betonstahlsorte (Schubbewehrung) \xCE" "b%s\n", m.shear_steel.name);
+        std::fprintf(f,
+                     " Betonstahlsorte (Biegebewehrung) \xCE"
+                     "b%s\n",
+                     m.bending_steel.name);
+        std::fprintf(f,
+                     " Betonstahlsorte (Schubbewehrung) \xCE"
+                     "b%s\n",
+                     m.shear_steel.name);
     }
     end_block(f);
 }

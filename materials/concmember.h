@@ -23,8 +23,8 @@
 
 // Index of a freely defined grade in the record, and its code in files.
 enum {
-    MEMBER_CONCRETE_FREE = 20,  // concrete_index: 0..4 DIN, 5..19 Eurocode + 5
-    MEMBER_STEEL_FREE = 5,      // steel index: 0..2 DIN, 3 and 4 Eurocode A and B
+    MEMBER_CONCRETE_FREE = 20, // concrete_index: 0..4 DIN, 5..19 Eurocode + 5
+    MEMBER_STEEL_FREE = 5,     // steel index: 0..2 DIN, 3 and 4 Eurocode A and B
     MEMBER_FREE_CODE = 999
 };
 
@@ -35,7 +35,7 @@ struct ConcreteMemberMaterial {
     DinConcreteGrade din_concrete;
     DinRebarGrade din_bending_steel;
     DinRebarGrade din_shear_steel;
-    ConcreteGrade concrete;      // in DIN mode the converted DIN grade
+    ConcreteGrade concrete; // in DIN mode the converted DIN grade
     RebarGrade bending_steel;
     RebarGrade shear_steel;
     int reserved[5];

@@ -78,7 +78,7 @@ const Ec2Row kEc2[CONCRETE_EC2_GRADE_COUNT] = {
 };
 
 const double kRebarFyk = 500000;
-const double kRebarFtk = 525000;  // 1.05 f_yk
+const double kRebarFtk = 525000; // 1.05 f_yk
 const double kRebarEpsSu = 0.025;
 const double kRebarEs = 2.0e8;
 const char* const kRebarNames[REBAR_EC2_GRADE_COUNT] = {"BSt 500 (A)", "BSt 500 (B)"};
@@ -119,10 +119,7 @@ double rounded_fctm(double f_ck)
     return Round_To_Decimals(f, 1);
 }
 
-double& top_version()
-{
-    return Dat_File_State.versions[Dat_File_State.depth];
-}
+double& top_version() { return Dat_File_State.versions[Dat_File_State.depth]; }
 
 // Reads the first item of a grade record. A record with a structure version gets
 // it pushed (accepted up to version) and its name read; one without a version
@@ -153,20 +150,11 @@ int fail_record(int depth)
     return 1;
 }
 
-int write_double(double v)
-{
-    return Dat_Write_Field(&v, 'd');
-}
+int write_double(double v) { return Dat_Write_Field(&v, 'd'); }
 
-int write_int(int v)
-{
-    return Dat_Write_Field(&v, 'i');
-}
+int write_int(int v) { return Dat_Write_Field(&v, 'i'); }
 
-int end_line()
-{
-    return Dat_Write_Newline() == EOF ? 1 : 0;
-}
+int end_line() { return Dat_Write_Newline() == EOF ? 1 : 0; }
 
 } // namespace
 
@@ -214,15 +202,9 @@ int Rebar_Free_Din_Refused(DinRebarGrade* g)
     return 1;
 }
 
-int Concrete_Grade_Write_Din(void)
-{
-    return 1;
-}
+int Concrete_Grade_Write_Din(void) { return 1; }
 
-int Rebar_Grade_Write_Din(void)
-{
-    return 1;
-}
+int Rebar_Grade_Write_Din(void) { return 1; }
 
 void Concrete_Grade_Init_Ec2(ConcreteGrade* g, int index, int lightweight, double density)
 {
@@ -315,10 +297,7 @@ void Rebar_Grade_From_Din(RebarGrade* g, int din_index)
 
 // ---- material laws -------------------------------------------------------------
 
-double Concrete_Ec0m(double f_ck)
-{
-    return 9500000.0 * std::cbrt(0.001 * f_ck + 8.0);
-}
+double Concrete_Ec0m(double f_ck) { return 9500000.0 * std::cbrt(0.001 * f_ck + 8.0); }
 
 double Concrete_Ecm(double f_ck)
 {
@@ -327,27 +306,18 @@ double Concrete_Ecm(double f_ck)
     return Concrete_Ec0m(f_ck) * alpha_i;
 }
 
-double Lightweight_Eta1(double density)
-{
-    return 0.4 + 0.6 * density / kNormalDensity;
-}
+double Lightweight_Eta1(double density) { return 0.4 + 0.6 * density / kNormalDensity; }
 
-double Concrete_Fctm(double f_ck, double density)
-{
-    return rounded_fctm(f_ck) * Lightweight_Eta1(density) * 1000.0;
-}
+double Concrete_Fctm(double f_ck, double density) { return rounded_fctm(f_ck) * Lightweight_Eta1(density) * 1000.0; }
 
-double Concrete_Fctk005(double f_ck, double density)
-{
-    return rounded_fctm(f_ck) * Lightweight_Eta1(density) * 700.0;
-}
+double Concrete_Fctk005(double f_ck, double density) { return rounded_fctm(f_ck) * Lightweight_Eta1(density) * 700.0; }
 
 void Concrete_Strains_By_Fck(double* eps_c1, double* eps_cu1, double f_ck)
 {
     double c1, cu1;
     if (f_ck > 100000.0) {
         c1 = cu1 = -0.003;
-    } else if (!(f_ck > 12000.0)) {  // also a value that is not a number
+    } else if (!(f_ck > 12000.0)) { // also a value that is not a number
         c1 = -0.0018;
         cu1 = -0.0035;
     } else {
@@ -368,10 +338,10 @@ double Concrete_Beta_cc(double t, int cement_class)
     if (t <= 1.0) return 1.0;
     double s = 0.21;
     switch (cement_class) {
-    case 1: s = 0.38; break;
-    case 2: s = 0.25; break;
-    case 3: s = 0.2; break;
-    default: break;
+        case 1: s = 0.38; break;
+        case 2: s = 0.25; break;
+        case 3: s = 0.2; break;
+        default: break;
     }
     return std::exp(s * (1.0 - std::sqrt(28.0 / t)));
 }
@@ -383,10 +353,7 @@ double Concrete_Gamma_c(double f_ck, int situation)
     return g * (k > 1.0 ? k : 1.0);
 }
 
-double Rebar_Gamma_s(int situation)
-{
-    return situation == 1 ? 1.0 : 1.15;
-}
+double Rebar_Gamma_s(int situation) { return situation == 1 ? 1.0 : 1.15; }
 
 double Negative_Product_Ratio(double a, double b, double c)
 {
@@ -426,8 +393,7 @@ int Concrete_Grade_Read(ConcreteGrade* g)
         return fail_record(depth);
     if (!r.lightweight) r.density = kNormalDensity;
     if (Dat_Read_Field(&r.e_auto, 'i', 1.2, 1.0)) return fail_record(depth);
-    if (Dat_Read_Field(&r.E_cm, 'd', 1.1, Concrete_Ecm_Of(r.f_ck, r.lightweight, r.density)))
-        return fail_record(depth);
+    if (Dat_Read_Field(&r.E_cm, 'd', 1.1, Concrete_Ecm_Of(r.f_ck, r.lightweight, r.density))) return fail_record(depth);
     Dat_Pop_Version();
     // The strains are not stored: they follow from the strength as the
     // initialisers derive them.

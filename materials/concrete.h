@@ -33,48 +33,48 @@ enum {
 // The Eurocode concrete record.
 struct ConcreteGrade {
     char name[CONCRETE_NAME_SIZE];
-    double f_ck;      // characteristic cylinder strength
-    double alpha_cc;  // long-term reduction: 0.85 normal-weight, 0.8 lightweight
-    double eps_c1;    // strain at peak stress
-    double eps_cu1;   // ultimate strain of the nonlinear law
-    double eps_c2;    // strain at the strength in the parabola-rectangle law
-    double eps_cu2;   // ultimate strain of the parabola-rectangle law
-    double n;         // exponent of the parabola
-    int lightweight;  // 0 normal-weight, else lightweight concrete
-    double density;   // oven-dry density; 2200 for normal-weight concrete
-    int e_auto;       // 1: E_cm derived from f_ck, 0: as entered
-    double E_cm;      // mean modulus of elasticity
+    double f_ck;     // characteristic cylinder strength
+    double alpha_cc; // long-term reduction: 0.85 normal-weight, 0.8 lightweight
+    double eps_c1;   // strain at peak stress
+    double eps_cu1;  // ultimate strain of the nonlinear law
+    double eps_c2;   // strain at the strength in the parabola-rectangle law
+    double eps_cu2;  // ultimate strain of the parabola-rectangle law
+    double n;        // exponent of the parabola
+    int lightweight; // 0 normal-weight, else lightweight concrete
+    double density;  // oven-dry density; 2200 for normal-weight concrete
+    int e_auto;      // 1: E_cm derived from f_ck, 0: as entered
+    double E_cm;     // mean modulus of elasticity
 };
 
 // The Eurocode reinforcing-steel record.
 struct RebarGrade {
     char name[CONCRETE_NAME_SIZE];
-    double f_yk;    // yield strength
-    double f_tk;    // tensile strength
-    double eps_su;  // design ultimate strain (positive)
-    double E_s;     // modulus
+    double f_yk;   // yield strength
+    double f_tk;   // tensile strength
+    double eps_su; // design ultimate strain (positive)
+    double E_s;    // modulus
 };
 
 // Concrete after DIN 1045 (7.88).
 struct DinConcreteGrade {
     char name[DIN_GRADE_NAME_SIZE];
-    double beta_wn;      // nominal strength
-    double beta_r;       // design strength
-    double tau_011;      // shear stress limits
+    double beta_wn; // nominal strength
+    double beta_r;  // design strength
+    double tau_011; // shear stress limits
     double tau_012;
     double tau_02;
-    double tau1_ribbed;  // permissible bond stress, ribbed bars
-    double tau1_smooth;  // permissible bond stress, smooth bars
-    double e_b;          // modulus
+    double tau1_ribbed; // permissible bond stress, ribbed bars
+    double tau1_smooth; // permissible bond stress, smooth bars
+    double e_b;         // modulus
 };
 
 // Reinforcing steel after DIN 1045 (7.88).
 struct DinRebarGrade {
     char name[DIN_GRADE_NAME_SIZE];
-    double beta_s;        // yield strength
-    double eps_limit;     // strain limit, 0.005
-    double grade_factor;  // 1.01, 1.3 or 1.4
-    double e_s;           // modulus
+    double beta_s;       // yield strength
+    double eps_limit;    // strain limit, 0.005
+    double grade_factor; // 1.01, 1.3 or 1.4
+    double e_s;          // modulus
 };
 
 // ---- table grades --------------------------------------------------------------

@@ -24,10 +24,7 @@ double Folded_Angle(double alpha_deg)
 }
 
 // Interpolation between the effective number along the grain and n across it.
-double Over_Angle(double n_ef_0, int n, double alpha)
-{
-    return (n_ef_0 * (90.0 - alpha) + double(n) * alpha) / 90.0;
-}
+double Over_Angle(double n_ef_0, int n, double alpha) { return (n_ef_0 * (90.0 - alpha) + double(n) * alpha) / 90.0; }
 
 // The exponent k_ef of the nail rule.
 double Nail_K_ef(double d, int predrilled, double a1)
@@ -96,8 +93,8 @@ double Nef_Nail(double d, int predrilled, int n, double a1, double alpha_deg)
 double Nef_By_Fastener(FastenerType type, double d, int predrilled, int n, double a1, double alpha_deg)
 {
     if (n < 2) return double(n);
-    const bool screw = (type >= FT_SCREW_1A && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER ||
-                       type == FT_SPAX_USER;
+    const bool screw =
+        (type >= FT_SCREW_1A && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER || type == FT_SPAX_USER;
     if (screw) return d > 6.001 ? Nef_Bolt(d, n, a1, alpha_deg) : Nef_Nail(d, predrilled, n, a1, alpha_deg);
     if (type == FT_DOWEL || type == FT_BOLT) return Nef_Bolt(d, n, a1, alpha_deg);
     if (Fastener_Is_Connector(type)) return Nef_Connector(n, alpha_deg);
@@ -122,8 +119,8 @@ double Connector_Angle_Factor(double d_c, double alpha_deg)
     return den > 0.0 ? 1.0 / den : 0.0;
 }
 
-double Connector_Capacity_Two_Thickness(double d_c, double h_e, double alpha_deg, double t1, double t2,
-                                        double rho_k, ConnectionResult* result)
+double Connector_Capacity_Two_Thickness(double d_c, double h_e, double alpha_deg, double t1, double t2, double rho_k,
+                                        ConnectionResult* result)
 {
     if (d_c <= 0.0 || h_e <= 0.0 || rho_k <= 0.0) return 0.0;
     const double m1 = std::max(3.0 * h_e, 24.0);
@@ -159,10 +156,7 @@ double Connector_Capacity_One_Thickness(double d_c, double h_e, double alpha_deg
     return k1 * std::min(31.5 * h_e * d_c, f_c) * k_alpha * k3;
 }
 
-double Nail_Min_Thickness(double d, double rho_k)
-{
-    return std::max(7.0 * d, (13.0 * d - 30.0) * rho_k / 400.0);
-}
+double Nail_Min_Thickness(double d, double rho_k) { return std::max(7.0 * d, (13.0 * d - 30.0) * rho_k / 400.0); }
 
 double Nail_Min_Thickness_Splitting(double d, double rho_k)
 {
@@ -219,8 +213,8 @@ double Glued_Rod_Bond_Strength(double l_ad)
 
 int Fastener_Uses_Pin_Rules(FastenerType type) { return Fastener_Is_Pin(type); }
 
-double Three_Mode_Resistance(double a, double b, double c, double d, double e, double f, double g, double h,
-                             double l, double m, int* mode, double* r0, double* r1, double* r2)
+double Three_Mode_Resistance(double a, double b, double c, double d, double e, double f, double g, double h, double l,
+                             double m, int* mode, double* r0, double* r1, double* r2)
 {
     if (g == 0.0 || h == 0.0) return Min_Of_Three(0.0, 0.0, 0.0, mode, r0, r1, r2);
     const double o = (Annex() && m > 0.0 && l < m / 2.0) ? l / (m / 2.0) : 1.0;
@@ -230,8 +224,8 @@ double Three_Mode_Resistance(double a, double b, double c, double d, double e, d
     return Min_Of_Three(v0, v1, v2, mode, r0, r1, r2);
 }
 
-double Three_Mode_Resistance_Short(double a, double b, double c, double d, double e, double f, int* mode,
-                                   double* r0, double* r1, double* r2)
+double Three_Mode_Resistance_Short(double a, double b, double c, double d, double e, double f, int* mode, double* r0,
+                                   double* r1, double* r2)
 {
     if (e == 0.0 || f == 0.0) return Min_Of_Three(0.0, 0.0, 0.0, mode, r0, r1, r2);
     const double v1 = c * b * d;

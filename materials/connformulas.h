@@ -30,8 +30,8 @@ double Connector_Angle_Factor(double d_c, double alpha_deg);
 // Between two timber members t1, t2. With a result record: k_4 = 1, k_alpha,
 // k_density, k_thickness, and t_req / t_req_2 raised to the required
 // thicknesses.
-double Connector_Capacity_Two_Thickness(double d_c, double h_e, double alpha_deg, double t1, double t2,
-                                        double rho_k, ConnectionResult* result);
+double Connector_Capacity_Two_Thickness(double d_c, double h_e, double alpha_deg, double t1, double t2, double rho_k,
+                                        ConnectionResult* result);
 // One timber member of thickness t against a steel plate; t_other is not read.
 // With a result record the factors as above and t_req_2 set to the required
 // thickness.
@@ -56,10 +56,10 @@ int Fastener_Uses_Pin_Rules(FastenerType type);
 
 // The smallest of three failure-mode values; the governing mode (0, 1, 2) and
 // each value through the pointers (NULL skips).
-double Three_Mode_Resistance(double a, double b, double c, double d, double e, double f, double g, double h,
-                             double l, double m, int* mode, double* r0, double* r1, double* r2);
-double Three_Mode_Resistance_Short(double a, double b, double c, double d, double e, double f, int* mode,
-                                   double* r0, double* r1, double* r2);
+double Three_Mode_Resistance(double a, double b, double c, double d, double e, double f, double g, double h, double l,
+                             double m, int* mode, double* r0, double* r1, double* r2);
+double Three_Mode_Resistance_Short(double a, double b, double c, double d, double e, double f, int* mode, double* r0,
+                                   double* r1, double* r2);
 double Percent_Ratio(double a, double b, double c, double* percent);
 
 // Time t_a at which the charring rate returns to normal [min].

@@ -52,10 +52,7 @@ namespace {
 
 // Contact length with the spread of 30 mm beside it, less where the overhang
 // is shorter.
-double L_Ef(double l, double a)
-{
-    return a > 30.0 ? l + 60.0 : l + a + 30.0;
-}
+double L_Ef(double l, double a) { return a > 30.0 ? l + 60.0 : l + a + 30.0; }
 
 double A_Ef(double a_left, double a_right, double l, double b, int n)
 {
@@ -104,22 +101,22 @@ void Contact_Areas_Ef(double a_left, double a_right, double l, double l_inner, d
     if (a3) *a3 = b * (l_inner + 60.0);
 }
 
-double Contact_Area_Capacity(MaterialKind kind, double f, double l1, double h, double a_left, double a_right,
-                             double l, double b, int n)
+double Contact_Area_Capacity(MaterialKind kind, double f, double l1, double h, double a_left, double a_right, double l,
+                             double b, int n)
 {
     return f * Ec5_Kc90(kind, l1, h) * A_Ef(a_left, a_right, l, b, n);
 }
 
-double Contact_Area_Share(MaterialKind kind, double l1, double h, double a_left, double a_right, double l,
-                          double b, int n, double p, double q, double r, double f, double* share)
+double Contact_Area_Share(MaterialKind kind, double l1, double h, double a_left, double a_right, double l, double b,
+                          int n, double p, double q, double r, double f, double* share)
 {
     const double s = r * p / (r * q + A_Ef(a_left, a_right, l, b, n) * Ec5_Kc90(kind, l1, h) * f);
     if (share) *share = s;
     return s / r;
 }
 
-double Contact_Area_Share_Din(MaterialKind kind, double l1, double h, double a_left, double a_right, double l,
-                              double b, int n, double p, double q, double f)
+double Contact_Area_Share_Din(MaterialKind kind, double l1, double h, double a_left, double a_right, double l, double b,
+                              int n, double p, double q, double f)
 {
     if (ActiveNadEc5) return 1.0;
     const double F = f * Ec5_Kc90(kind, l1, h) * A_Ef(a_left, a_right, l, b, n);
@@ -135,8 +132,9 @@ double Half_Width_Factor(double a, double b, int flag)
 double Notch_Kv(double k_n, double i, double h, double alpha, double x)
 {
     const double sh = std::sqrt(h);
-    const double kv = k_n * (1.0 + 1.1 * std::pow(i, 1.5) / sh) /
-                      (sh * (std::sqrt(alpha * (1.0 - alpha)) + 0.8 * (x / h) * std::sqrt(1.0 / alpha - alpha * alpha)));
+    const double kv =
+        k_n * (1.0 + 1.1 * std::pow(i, 1.5) / sh) /
+        (sh * (std::sqrt(alpha * (1.0 - alpha)) + 0.8 * (x / h) * std::sqrt(1.0 / alpha - alpha * alpha)));
     return std::fmin(1.0, kv);
 }
 
@@ -201,37 +199,25 @@ double Depth_Ratio_Factor(double a, double b, double c, double* e, double* d)
     return (2.0 * (1.0 - dd) * (1.0 - dd) + 1.0) * dd * (2.0 - ee);
 }
 
-double Continuous_Beam_End_Reaction(double a, double L, double s, double d, double w, double f, double g,
-                                    double q_g, double q)
+double Continuous_Beam_End_Reaction(double a, double L, double s, double d, double w, double f, double g, double q_g,
+                                    double q)
 {
     return Continuous_Beam_Reaction(false, a, L, s, d, w, f, g, q_g, q);
 }
 
-double Continuous_Beam_Inner_Reaction(double a, double L, double s, double d, double w, double f, double g,
-                                      double q_g, double q)
+double Continuous_Beam_Inner_Reaction(double a, double L, double s, double d, double w, double f, double g, double q_g,
+                                      double q)
 {
     return Continuous_Beam_Reaction(true, a, L, s, d, w, f, g, q_g, q);
 }
 
-double Floor_Frequency(double l, double EI, double m)
-{
-    return KOV_PI / 2.0 / (l * l) * std::sqrt(EI / m);
-}
+double Floor_Frequency(double l, double EI, double m) { return KOV_PI / 2.0 / (l * l) * std::sqrt(EI / m); }
 
-double Stiffness_Ratio_Root(double a, double b, double c, double d)
-{
-    return (a / b) * std::pow(c / d, 0.25);
-}
+double Stiffness_Ratio_Root(double a, double b, double c, double d) { return (a / b) * std::pow(c / d, 0.25); }
 
-double Inverse_Fourth_Power_Root(double x)
-{
-    return std::sqrt(1.0 / (x * x * x * x) + 1.0);
-}
+double Inverse_Fourth_Power_Root(double x) { return std::sqrt(1.0 / (x * x * x * x) + 1.0); }
 
-double Sqrt_Product_Ratio(double a, double b, double c, double d)
-{
-    return a * std::sqrt(b * c) / d;
-}
+double Sqrt_Product_Ratio(double a, double b, double c, double d) { return a * std::sqrt(b * c) / d; }
 
 double Safe_Sqrt_Ratio(double a, double b)
 {
@@ -244,10 +230,7 @@ double Beam_Term_Quadratic(double a, double b, double c, double d, double e, dou
     return (a * (c + 2.0) + (d + 2.0) * b) * e / (a * a * f) * g;
 }
 
-double Beam_Term_Ratio(double a, double b, double c, double d, double e)
-{
-    return e / (d * c) * b / a;
-}
+double Beam_Term_Ratio(double a, double b, double c, double d, double e) { return e / (d * c) * b / a; }
 
 double Beam_Term_Cubic(double a, double b, double c, double d, double e)
 {

@@ -22,12 +22,12 @@ double Fc_Alpha_Linear(double f_c0, double f_c90, double f_v, double alpha_rad);
 // Effective contact areas under compression perpendicular to the grain.
 void Contact_Areas_Ef(double a_left, double a_right, double l, double l_inner, double b, double* a1, double* a2,
                       double* a3);
-double Contact_Area_Capacity(MaterialKind kind, double f, double l1, double h, double a_left, double a_right,
-                             double l, double b, int n);
-double Contact_Area_Share(MaterialKind kind, double l1, double h, double a_left, double a_right, double l,
-                          double b, int n, double p, double q, double r, double f, double* share);
-double Contact_Area_Share_Din(MaterialKind kind, double l1, double h, double a_left, double a_right, double l,
-                              double b, int n, double p, double q, double f);
+double Contact_Area_Capacity(MaterialKind kind, double f, double l1, double h, double a_left, double a_right, double l,
+                             double b, int n);
+double Contact_Area_Share(MaterialKind kind, double l1, double h, double a_left, double a_right, double l, double b,
+                          int n, double p, double q, double r, double f, double* share);
+double Contact_Area_Share_Din(MaterialKind kind, double l1, double h, double a_left, double a_right, double l, double b,
+                              int n, double p, double q, double f);
 double Half_Width_Factor(double a, double b, int flag);
 
 // Notches, holes and transverse tension.
@@ -43,10 +43,10 @@ double Hole_Resistance(double f, double l, double b, double k);
 double Depth_Ratio_Factor(double a, double b, double c, double* e, double* d);
 
 // Support reactions of continuous beams with equal spans.
-double Continuous_Beam_End_Reaction(double a, double L, double s, double d, double w, double f, double g,
-                                    double q_g, double q);
-double Continuous_Beam_Inner_Reaction(double a, double L, double s, double d, double w, double f, double g,
-                                      double q_g, double q);
+double Continuous_Beam_End_Reaction(double a, double L, double s, double d, double w, double f, double g, double q_g,
+                                    double q);
+double Continuous_Beam_Inner_Reaction(double a, double L, double s, double d, double w, double f, double g, double q_g,
+                                      double q);
 
 // Floors and stiffness.
 double Floor_Frequency(double l, double EI, double m);

@@ -20,8 +20,7 @@ bool Annex() { return ActiveNadEc5 != nullptr; }
 
 bool Is_Screw(FastenerType type)
 {
-    return (type >= FT_SCREW_1A && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER ||
-           type == FT_SPAX_USER;
+    return (type >= FT_SCREW_1A && type <= FT_ASSY_VG_COUNTERSUNK) || type == FT_ASSY_USER || type == FT_SPAX_USER;
 }
 
 // Withdrawal parameter f_ax,k of self-tapping screws by diameter [N/mm2].
@@ -74,13 +73,12 @@ double Screw_Compression_Buckling(ConnectionInput c, double t, ConnectionResult*
     const double sin_a = std::sin(alpha), cos_a = std::cos(alpha);
     // A metal side member holds no thread: the screw beds in member 2.
     const bool metal1 = Mat_Is_Metal_Plate(c.kind1) != 0;
-    const double rho = metal1 ? Rho_k(c.kind2, c.grade2, c.t2, &c.user_material)
-                              : Rho_k(c.kind1, c.grade1, c.t1, &c.user_material);
+    const double rho =
+        metal1 ? Rho_k(c.kind2, c.grade2, c.t2, &c.user_material) : Rho_k(c.kind1, c.grade1, c.t1, &c.user_material);
     const double gamma_m1 = ActiveNadEc3 ? ActiveNadEc3->ec31.gamma_m1 : 1.1;
     const double gamma_m = std::max(c.gamma_m1, c.gamma_m2);
     const double kmod2 = result->kmod1 * result->kmod2;
-    if (sin_a < 0.0 || c.d <= 0.0 || c.d_inner <= 0.0 || rho <= 0.0 || gamma_m1 <= 0.0 || gamma_m <= 0.0 ||
-        kmod2 < 0.0)
+    if (sin_a < 0.0 || c.d <= 0.0 || c.d_inner <= 0.0 || rho <= 0.0 || gamma_m1 <= 0.0 || gamma_m <= 0.0 || kmod2 < 0.0)
         return 0.0;
 
     b.f_y_k = c.variant == 0 ? 1000.0 : 500.0;
@@ -139,34 +137,34 @@ double Fastener_Area_Loss(FastenerType type, double d, int product, int bolt_ind
     return 0.0;
 }
 
-double Fastener_Area_Loss_Product(FastenerType type, int product, int bolt_index, int predrilled, int fitted,
-                                  double t, double* d_ef)
+double Fastener_Area_Loss_Product(FastenerType type, int product, int bolt_index, int predrilled, int fitted, double t,
+                                  double* d_ef)
 {
     const double d = Fastener_Diameter(type, product);
     double ef = d;
     double loss = 0.0;
     switch (type) {
-    case FT_NAIL:
-        ef = d - 1.0;
-        loss = (predrilled || d > 7.0) ? 0.9 * t * ef : 0.0;
-        break;
-    case FT_DOWEL: loss = t * d; break;
-    case FT_BOLT:
-        ef = Hole(d, fitted);
-        loss = t * ef;
-        break;
-    case FT_PLATE_B1:
-        ef = Connector_Value_By_Key(type, product, "dc");
-        loss = t * ef;
-        break;
-    case FT_PLATE_C2:
-    case FT_PLATE_C11: {
-        const double c = Connector_Bolt(bolt_index) + 1.0;
-        loss = c * t;
-        ef = (d + c) / 2.0;
-        break;
-    }
-    default: break;
+        case FT_NAIL:
+            ef = d - 1.0;
+            loss = (predrilled || d > 7.0) ? 0.9 * t * ef : 0.0;
+            break;
+        case FT_DOWEL: loss = t * d; break;
+        case FT_BOLT:
+            ef = Hole(d, fitted);
+            loss = t * ef;
+            break;
+        case FT_PLATE_B1:
+            ef = Connector_Value_By_Key(type, product, "dc");
+            loss = t * ef;
+            break;
+        case FT_PLATE_C2:
+        case FT_PLATE_C11: {
+            const double c = Connector_Bolt(bolt_index) + 1.0;
+            loss = c * t;
+            ef = (d + c) / 2.0;
+            break;
+        }
+        default: break;
     }
     if (d_ef) *d_ef = ef;
     return loss;
@@ -174,10 +172,8 @@ double Fastener_Area_Loss_Product(FastenerType type, int product, int bolt_index
 
 double Screw_Core_Diameter(int form, double d)
 {
-    static const double kForm1[][2] = {{4, 3},   {4.5, 3.5}, {5, 3.5}, {6, 4}, {7, 5},
-                                       {8, 6},   {10, 7},    {12, 8},  {14, 9}};
-    static const double kOther[][2] = {{4, 2.5}, {4.5, 2.5}, {5, 3}, {6, 4}, {7, 4},
-                                       {8, 5},   {10, 6},    {12, 7}, {14, 8}};
+    static const double kForm1[][2] = {{4, 3}, {4.5, 3.5}, {5, 3.5}, {6, 4}, {7, 5}, {8, 6}, {10, 7}, {12, 8}, {14, 9}};
+    static const double kOther[][2] = {{4, 2.5}, {4.5, 2.5}, {5, 3}, {6, 4}, {7, 4}, {8, 5}, {10, 6}, {12, 7}, {14, 8}};
     const double(*table)[2] = form == 1 ? kForm1 : kOther;
     for (int i = 0; i < 9; ++i)
         if (std::fabs(d - table[i][0]) <= 0.1 + 1e-9) return table[i][1];
@@ -230,8 +226,8 @@ ConnectionInput* User_Screw_Apply_Spax(ConnectionInput* c)
     return c;
 }
 
-double Fastener_Slip_Modulus(FastenerType type, int predrilled, double d, int kind1, int grade1, double t1,
-                             int kind2, int grade2, double t2, const UserMaterial* user)
+double Fastener_Slip_Modulus(FastenerType type, int predrilled, double d, int kind1, int grade1, double t1, int kind2,
+                             int grade2, double t2, const UserMaterial* user)
 {
     const double rho1 = Rho_k(kind1, grade1, t1, user);
     const double rho2 = Rho_k(kind2, grade2, t2, user);
@@ -294,8 +290,8 @@ double Plate_Bearing_Resistance(double d, int fitted, double base, double* k1, d
     return k * a * base;
 }
 
-double Plate_Bearing_Resistance_Full(double d, double t, int fitted, double f_u, int unused_1, int unused_2,
-                                     double* k1, double* alpha_b)
+double Plate_Bearing_Resistance_Full(double d, double t, int fitted, double f_u, int unused_1, int unused_2, double* k1,
+                                     double* alpha_b)
 {
     (void)unused_1;
     (void)unused_2;

@@ -25,8 +25,8 @@ double Screw_Compression_Buckling(ConnectionInput input, double t, ConnectionRes
 double Fastener_Area_Loss(FastenerType type, double d, int product, int bolt_index, int predrilled, int fitted,
                           double t);
 // The same by catalogue product; *d_ef (when not NULL) the diameter used.
-double Fastener_Area_Loss_Product(FastenerType type, int product, int bolt_index, int predrilled, int fitted,
-                                  double t, double* d_ef);
+double Fastener_Area_Loss_Product(FastenerType type, int product, int bolt_index, int predrilled, int fitted, double t,
+                                  double* d_ef);
 
 // Core diameter of a screw by nominal diameter (form 1 or any other form); -1
 // when d is not listed.
@@ -40,8 +40,8 @@ ConnectionInput* User_Screw_Apply_Assy(ConnectionInput* c);
 ConnectionInput* User_Screw_Apply_Spax(ConnectionInput* c);
 
 // K_ser per shear plane and fastener [N/mm]; doubled against a metal plate.
-double Fastener_Slip_Modulus(FastenerType type, int predrilled, double d, int kind1, int grade1, double t1,
-                             int kind2, int grade2, double t2, const UserMaterial* user);
+double Fastener_Slip_Modulus(FastenerType type, int predrilled, double d, int kind1, int grade1, double t1, int kind2,
+                             int grade2, double t2, const UserMaterial* user);
 
 // Bolts in a metal plate at the minimum distances (EN 1993-1-8 Table 3.4): the
 // hole is d, or d + 1 unless fitted. Each pointer may be NULL.
@@ -51,5 +51,5 @@ double Plate_K1(double d, int fitted);
 // k1 x alpha_b x base (0.664 base).
 double Plate_Bearing_Resistance(double d, int fitted, double base, double* k1, double* alpha_b);
 // k1 x alpha_b x f_u x t x d; the two ints are not read.
-double Plate_Bearing_Resistance_Full(double d, double t, int fitted, double f_u, int unused_1, int unused_2,
-                                     double* k1, double* alpha_b);
+double Plate_Bearing_Resistance_Full(double d, double t, int fitted, double f_u, int unused_1, int unused_2, double* k1,
+                                     double* alpha_b);

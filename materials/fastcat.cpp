@@ -71,14 +71,14 @@ int Fastener_Table_Of(int type, bool simpson)
 int Connector_Table_Of(int type)
 {
     switch (type) {
-    case FT_RING_A1: return T_A1;
-    case FT_PLATE_C1: return T_C1;
-    case FT_PLATE_C5: return T_C5;
-    case FT_PLATE_C10: return T_C10;
-    case FT_PLATE_B1: return T_B1;
-    case FT_PLATE_C2: return T_C2;
-    case FT_PLATE_C11: return T_C11;
-    default: return -1;
+        case FT_RING_A1: return T_A1;
+        case FT_PLATE_C1: return T_C1;
+        case FT_PLATE_C5: return T_C5;
+        case FT_PLATE_C10: return T_C10;
+        case FT_PLATE_B1: return T_B1;
+        case FT_PLATE_C2: return T_C2;
+        case FT_PLATE_C11: return T_C11;
+        default: return -1;
     }
 }
 
@@ -203,27 +203,27 @@ enum Field { F_D, F_D1, F_DK, F_DS, F_FAK, F_K, F_X100, F_X200, F_X200P };
 double* Field_Of(FastenerProduct* p, Field f)
 {
     switch (f) {
-    case F_D: return &p->d;
-    case F_D1: return &p->d1;
-    case F_DK: return &p->dk;
-    case F_DS: return &p->ds;
-    case F_FAK: return &p->fak_lef;
-    case F_K: return &p->k;
-    case F_X100: return &p->xLE100;
-    case F_X200: return &p->xLE200;
-    case F_X200P: return &p->xGT200;
+        case F_D: return &p->d;
+        case F_D1: return &p->d1;
+        case F_DK: return &p->dk;
+        case F_DS: return &p->ds;
+        case F_FAK: return &p->fak_lef;
+        case F_K: return &p->k;
+        case F_X100: return &p->xLE100;
+        case F_X200: return &p->xLE200;
+        case F_X200P: return &p->xGT200;
     }
     return &p->d;
 }
 
 // How the words after the fixed columns give lengths and effective lengths.
 enum LengthRule {
-    L_LIST,       // lengths; l_ef 0
-    L_LIST_NEXT,  // lengths; l_ef from the next data line (staples)
-    L_LIST_FAK,   // lengths; l_ef = fak_lef x l
-    L_LIST_DEDUCT,// lengths; l_ef = l minus the deduction of its band
-    L_PAIRS,      // pairs of length and l_ef
-    L_ASSY        // by format: 1 as L_LIST_FAK, 2 lengths then l_ef values, else none
+    L_LIST,        // lengths; l_ef 0
+    L_LIST_NEXT,   // lengths; l_ef from the next data line (staples)
+    L_LIST_FAK,    // lengths; l_ef = fak_lef x l
+    L_LIST_DEDUCT, // lengths; l_ef = l minus the deduction of its band
+    L_PAIRS,       // pairs of length and l_ef
+    L_ASSY         // by format: 1 as L_LIST_FAK, 2 lengths then l_ef values, else none
 };
 
 struct FastenerFile {
@@ -275,8 +275,10 @@ int Parse_Fastener(Reader* r, const FastenerFile& file, int format, FastenerProd
             return 1; // no lengths
     }
     int n = 0;
-    if (rule == L_PAIRS || rule == L_ASSY) n = rest / 2; // a word after the last pair is left over
-    else n = rest;
+    if (rule == L_PAIRS || rule == L_ASSY)
+        n = rest / 2; // a word after the last pair is left over
+    else
+        n = rest;
     if (n > FASTCAT_MAX_LENGTHS) return 0;
     p->n_l = n;
 
@@ -284,16 +286,16 @@ int Parse_Fastener(Reader* r, const FastenerFile& file, int format, FastenerProd
         const char* lw = rule == L_PAIRS ? tail[2 * i] : tail[i];
         if (!Word_Double(lw, &p->l[i])) return 0;
         switch (rule) {
-        case L_PAIRS:
-            if (!Word_Double(tail[2 * i + 1], &p->l_ef[i])) return 0;
-            break;
-        case L_ASSY:
-            if (!Word_Double(tail[n + i], &p->l_ef[i])) return 0;
-            break;
-        case L_LIST_FAK: p->l_ef[i] = p->fak_lef * p->l[i]; break;
-        case L_LIST_DEDUCT: p->l_ef[i] = Deducted_Length(*p, p->l[i]); break;
-        case L_LIST:
-        case L_LIST_NEXT: break;
+            case L_PAIRS:
+                if (!Word_Double(tail[2 * i + 1], &p->l_ef[i])) return 0;
+                break;
+            case L_ASSY:
+                if (!Word_Double(tail[n + i], &p->l_ef[i])) return 0;
+                break;
+            case L_LIST_FAK: p->l_ef[i] = p->fak_lef * p->l[i]; break;
+            case L_LIST_DEDUCT: p->l_ef[i] = Deducted_Length(*p, p->l[i]); break;
+            case L_LIST:
+            case L_LIST_NEXT: break;
         }
     }
     if (rule == L_LIST_NEXT) {
@@ -308,8 +310,27 @@ int Parse_Fastener(Reader* r, const FastenerFile& file, int format, FastenerProd
 
 // Connector columns.
 enum CField {
-    C_DC, C_HC, C_HE, C_T, C_R, C_T1, C_A1, C_A2, C_D1, C_D2, C_D3, C_D4, C_D5,
-    C_H1, C_H2, C_H3, C_DBMIN, C_DBMAX, C_F, C_INT1, C_INT2
+    C_DC,
+    C_HC,
+    C_HE,
+    C_T,
+    C_R,
+    C_T1,
+    C_A1,
+    C_A2,
+    C_D1,
+    C_D2,
+    C_D3,
+    C_D4,
+    C_D5,
+    C_H1,
+    C_H2,
+    C_H3,
+    C_DBMIN,
+    C_DBMAX,
+    C_F,
+    C_INT1,
+    C_INT2
 };
 
 struct ConnectorFile {
@@ -320,19 +341,16 @@ struct ConnectorFile {
 
 const ConnectorFile kConnectorFiles[CONNECTOR_TABLES] = {
     {"ec5_ringduebel_a1.dat", {C_DC, C_HC, C_HE, C_T, C_R, C_DBMIN, C_DBMAX, C_F}, 8},
-    {"ec5_schduebel_c1.dat",
-     {C_DC, C_HC, C_HE, C_T, C_D1, C_INT1, C_INT2, C_H2, C_DBMIN, C_DBMAX, C_F}, 11},
-    {"ec5_schduebel_c5.dat",
-     {C_DC, C_HC, C_HE, C_T, C_D1, C_INT1, C_INT2, C_H2, C_DBMIN, C_DBMAX, C_F}, 11},
-    {"ec5_schduebel_c10.dat",
-     {C_DC, C_HC, C_HE, C_T, C_D1, C_D2, C_D3, C_D4, C_INT1, C_DBMIN, C_DBMAX, C_F}, 12},
+    {"ec5_schduebel_c1.dat", {C_DC, C_HC, C_HE, C_T, C_D1, C_INT1, C_INT2, C_H2, C_DBMIN, C_DBMAX, C_F}, 11},
+    {"ec5_schduebel_c5.dat", {C_DC, C_HC, C_HE, C_T, C_D1, C_INT1, C_INT2, C_H2, C_DBMIN, C_DBMAX, C_F}, 11},
+    {"ec5_schduebel_c10.dat", {C_DC, C_HC, C_HE, C_T, C_D1, C_D2, C_D3, C_D4, C_INT1, C_DBMIN, C_DBMAX, C_F}, 12},
     {"ec5_schduebel_B1.dat",
      {C_DC, C_HE, C_HC, C_T, C_T1, C_D1, C_D2, C_D3, C_D4, C_R, C_H1, C_A1, C_A2, C_DBMIN, C_DBMAX, C_F},
      16},
-    {"ec5_schduebel_c2.dat",
-     {C_DC, C_HC, C_HE, C_T, C_D2, C_H3, C_INT1, C_INT2, C_DBMIN, C_DBMAX, C_F}, 11},
+    {"ec5_schduebel_c2.dat", {C_DC, C_HC, C_HE, C_T, C_D2, C_H3, C_INT1, C_INT2, C_DBMIN, C_DBMAX, C_F}, 11},
     {"ec5_schduebel_c11.dat",
-     {C_DC, C_HC, C_HE, C_T, C_D1, C_D2, C_D3, C_D4, C_D5, C_R, C_H1, C_INT1, C_DBMIN, C_DBMAX, C_F}, 15},
+     {C_DC, C_HC, C_HE, C_T, C_D1, C_D2, C_D3, C_D4, C_D5, C_R, C_H1, C_INT1, C_DBMIN, C_DBMAX, C_F},
+     15},
 };
 
 // The columns of the B1 file in format 1.
@@ -341,27 +359,27 @@ const CField kB1Format1[] = {C_DC, C_HE, C_HC, C_T, C_T1, C_D1, C_D2, C_DBMIN, C
 double* CField_Of(ConnectorProduct* p, CField f)
 {
     switch (f) {
-    case C_DC: return &p->dc;
-    case C_HC: return &p->hc;
-    case C_HE: return &p->he;
-    case C_T: return &p->t;
-    case C_R: return &p->r;
-    case C_T1: return &p->t1;
-    case C_A1: return &p->a1;
-    case C_A2: return &p->a2;
-    case C_D1: return &p->d1;
-    case C_D2: return &p->d2;
-    case C_D3: return &p->d3;
-    case C_D4: return &p->d4;
-    case C_D5: return &p->d5;
-    case C_H1: return &p->h1;
-    case C_H2: return &p->h2;
-    case C_H3: return &p->h3;
-    case C_DBMIN: return &p->db_min;
-    case C_DBMAX: return &p->db_max;
-    case C_F: return &p->F;
-    case C_INT1:
-    case C_INT2: break;
+        case C_DC: return &p->dc;
+        case C_HC: return &p->hc;
+        case C_HE: return &p->he;
+        case C_T: return &p->t;
+        case C_R: return &p->r;
+        case C_T1: return &p->t1;
+        case C_A1: return &p->a1;
+        case C_A2: return &p->a2;
+        case C_D1: return &p->d1;
+        case C_D2: return &p->d2;
+        case C_D3: return &p->d3;
+        case C_D4: return &p->d4;
+        case C_D5: return &p->d5;
+        case C_H1: return &p->h1;
+        case C_H2: return &p->h2;
+        case C_H3: return &p->h3;
+        case C_DBMIN: return &p->db_min;
+        case C_DBMAX: return &p->db_max;
+        case C_F: return &p->F;
+        case C_INT1:
+        case C_INT2: break;
     }
     return nullptr;
 }
@@ -373,9 +391,12 @@ int Parse_Connector(const char* line, const CField* cols, int n_cols, ConnectorP
     if (words.n < n_cols) return 0;
     for (int k = 0; k < n_cols; ++k) {
         int ok = 0;
-        if (cols[k] == C_INT1) ok = Word_Int(words.w[k], &p->int_col_1);
-        else if (cols[k] == C_INT2) ok = Word_Int(words.w[k], &p->int_col_2);
-        else ok = Word_Double(words.w[k], CField_Of(p, cols[k]));
+        if (cols[k] == C_INT1)
+            ok = Word_Int(words.w[k], &p->int_col_1);
+        else if (cols[k] == C_INT2)
+            ok = Word_Int(words.w[k], &p->int_col_2);
+        else
+            ok = Word_Double(words.w[k], CField_Of(p, cols[k]));
         if (!ok) return 0;
     }
     return 1;
@@ -408,8 +429,7 @@ int Read_Header(Reader* r, int* format, int* count)
 // Reads a product file into its table: the header, then count products, each
 // parsed by parse(reader, format, product) from the current data line. A
 // product enters the table only when it was read completely.
-template <class Table, class Parse>
-int Read_Table(const char* name, Table* table, int* loaded, Parse parse)
+template <class Table, class Parse> int Read_Table(const char* name, Table* table, int* loaded, Parse parse)
 {
     if (*loaded) return 1;
     Reader r;
@@ -584,9 +604,9 @@ double Fastener_Value_By_Key(int type, int product, const char* key)
     const struct {
         const char* key;
         double v;
-    } fields[] = {{"d", p->d},       {"d1", p->d1},         {"dk", p->dk},         {"ds", p->ds},
-                  {"fak_lef", p->fak_lef}, {"k", p->k},    {"xLE100", p->xLE100}, {"xLE200", p->xLE200},
-                  {"xGT200", p->xGT200}, {"n_l", double(p->n_l)}};
+    } fields[] = {
+        {"d", p->d}, {"d1", p->d1},         {"dk", p->dk},         {"ds", p->ds},         {"fak_lef", p->fak_lef},
+        {"k", p->k}, {"xLE100", p->xLE100}, {"xLE200", p->xLE200}, {"xGT200", p->xGT200}, {"n_l", double(p->n_l)}};
     for (const auto& f : fields)
         if (std::strcmp(key, f.key) == 0) return f.v;
     return 0.0;
@@ -599,9 +619,9 @@ double Connector_Value_By_Key(int type, int product, const char* key)
     const struct {
         const char* key;
         double v;
-    } fields[] = {{"t", p->t},   {"dc", p->dc}, {"a1", p->a1}, {"a2", p->a2}, {"d1", p->d1},
-                  {"d2", p->d2}, {"d3", p->d3}, {"d4", p->d4}, {"d5", p->d5}, {"h1", p->h1},
-                  {"h2", p->h2}, {"h3", p->h3}, {"hc", p->hc}, {"he", p->he}, {"r", p->r},
+    } fields[] = {{"t", p->t},   {"dc", p->dc},         {"a1", p->a1},         {"a2", p->a2}, {"d1", p->d1},
+                  {"d2", p->d2}, {"d3", p->d3},         {"d4", p->d4},         {"d5", p->d5}, {"h1", p->h1},
+                  {"h2", p->h2}, {"h3", p->h3},         {"hc", p->hc},         {"he", p->he}, {"r", p->r},
                   {"t1", p->t1}, {"db_max", p->db_max}, {"db_min", p->db_min}, {"F", p->F}};
     for (const auto& f : fields)
         if (std::strcmp(key, f.key) == 0) return f.v;

@@ -23,21 +23,27 @@ struct Family {
 
 const char* const* Assy_Heads()
 {
-    static const char* const heads[ASSY_HEAD_COUNT] = {
-        "Senkkopf",     cp850("Senkfrästaschenkopf"), cp850("Senkfräsrippenkopf"), "Linsenkopf",
-        "Scheibenkopf", "Scheibenkopf II",             "Zylinderkopf",              "Panhead Kopf",
-        "Kombi-/Sechskantkopf", "Balkenschuhschraubenkopf", "Top Head Kopf"};
+    static const char* const heads[ASSY_HEAD_COUNT] = {"Senkkopf",
+                                                       cp850("Senkfrästaschenkopf"),
+                                                       cp850("Senkfräsrippenkopf"),
+                                                       "Linsenkopf",
+                                                       "Scheibenkopf",
+                                                       "Scheibenkopf II",
+                                                       "Zylinderkopf",
+                                                       "Panhead Kopf",
+                                                       "Kombi-/Sechskantkopf",
+                                                       "Balkenschuhschraubenkopf",
+                                                       "Top Head Kopf"};
     return heads;
 }
 
-const char* const kAssyThreads[ASSY_THREAD_COUNT] = {"Teilgewinde", "Unterkopfgewinde", "Vollgewinde",
-                                                     "Doppelgewinde"};
+const char* const kAssyThreads[ASSY_THREAD_COUNT] = {"Teilgewinde", "Unterkopfgewinde", "Vollgewinde", "Doppelgewinde"};
 const char* const kAssyTips[ASSY_TIP_COUNT] = {"Spitzengewinde", "Ring- / Gegengewinde",
                                                "Plus Bohrspitze Pyramidenform", "Plus Bohrspitze Spitzenform"};
 
 const char* const* Spax_Heads()
 {
-    static const char* const heads[SPAX_HEAD_COUNT] = {"Tellerkopf", "Zylinderkopf", "Senkkopf", "Halbrundkopf",
+    static const char* const heads[SPAX_HEAD_COUNT] = {"Tellerkopf", "Zylinderkopf",        "Senkkopf", "Halbrundkopf",
                                                        "Linsenkopf", cp850("Rückwandkopf"), "Zierkopf"};
     return heads;
 }
@@ -45,10 +51,7 @@ const char* const* Spax_Heads()
 const char* const kSpaxThreads[SPAX_THREAD_COUNT] = {"Teilgewinde", "Doppelgewinde", "Vollgewinde"};
 const char* const kSpaxTips[SPAX_TIP_COUNT] = {"Normalspitze", "CUT-Spitze", "4CUT-Spitze"};
 
-const char* Pick(const char* const* table, int n, int i)
-{
-    return (i >= 0 && i < n) ? table[i] : nullptr;
-}
+const char* Pick(const char* const* table, int n, int i) { return (i >= 0 && i < n) ? table[i] : nullptr; }
 
 struct Lists {
     ChoiceEntry heads[ASSY_HEAD_COUNT];
@@ -93,75 +96,33 @@ Lists& Spax()
 
 } // namespace
 
-const char* Assy_Head_Name(int head)
-{
-    return Pick(Assy_Heads(), ASSY_HEAD_COUNT, head);
-}
+const char* Assy_Head_Name(int head) { return Pick(Assy_Heads(), ASSY_HEAD_COUNT, head); }
 
-const char* Assy_Thread_Name(int thread)
-{
-    return Pick(kAssyThreads, ASSY_THREAD_COUNT, thread);
-}
+const char* Assy_Thread_Name(int thread) { return Pick(kAssyThreads, ASSY_THREAD_COUNT, thread); }
 
-const char* Assy_Tip_Name(int tip)
-{
-    return Pick(kAssyTips, ASSY_TIP_COUNT, tip);
-}
+const char* Assy_Tip_Name(int tip) { return Pick(kAssyTips, ASSY_TIP_COUNT, tip); }
 
-const char* Spax_Head_Name(int head)
-{
-    return Pick(Spax_Heads(), SPAX_HEAD_COUNT, head);
-}
+const char* Spax_Head_Name(int head) { return Pick(Spax_Heads(), SPAX_HEAD_COUNT, head); }
 
-const char* Spax_Thread_Name(int thread)
-{
-    return Pick(kSpaxThreads, SPAX_THREAD_COUNT, thread);
-}
+const char* Spax_Thread_Name(int thread) { return Pick(kSpaxThreads, SPAX_THREAD_COUNT, thread); }
 
-const char* Spax_Tip_Name(int tip)
-{
-    return Pick(kSpaxTips, SPAX_TIP_COUNT, tip);
-}
+const char* Spax_Tip_Name(int tip) { return Pick(kSpaxTips, SPAX_TIP_COUNT, tip); }
 
-ChoiceEntry* Assy_Head_List(void)
-{
-    return Assy().heads;
-}
+ChoiceEntry* Assy_Head_List(void) { return Assy().heads; }
 
-ChoiceEntry* Assy_Thread_List(void)
-{
-    return Assy().threads;
-}
+ChoiceEntry* Assy_Thread_List(void) { return Assy().threads; }
 
-ChoiceEntry* Assy_Tip_List(void)
-{
-    return Assy().tips;
-}
+ChoiceEntry* Assy_Tip_List(void) { return Assy().tips; }
 
-ChoiceEntry* Assy_Diameter_List(void)
-{
-    return Assy().diameters;
-}
+ChoiceEntry* Assy_Diameter_List(void) { return Assy().diameters; }
 
-ChoiceEntry* Spax_Head_List(void)
-{
-    return Spax().heads;
-}
+ChoiceEntry* Spax_Head_List(void) { return Spax().heads; }
 
-ChoiceEntry* Spax_Thread_List(void)
-{
-    return Spax().threads;
-}
+ChoiceEntry* Spax_Thread_List(void) { return Spax().threads; }
 
-ChoiceEntry* Spax_Tip_List(void)
-{
-    return Spax().tips;
-}
+ChoiceEntry* Spax_Tip_List(void) { return Spax().tips; }
 
-ChoiceEntry* Spax_Diameter_List(void)
-{
-    return Spax().diameters;
-}
+ChoiceEntry* Spax_Diameter_List(void) { return Spax().diameters; }
 
 double Assy_Head_Diameter(unsigned head, double d)
 {
@@ -180,37 +141,23 @@ const char* Fastener_Bitmap_File(int type)
     if (type >= 16 && type <= 24) return "SonderNagel.bmp";
     if (type >= 34 && type <= 42) return "SonderNagel.bmp";
     switch (type) {
-    case 11:
-        return "SPAX_Teil_Senk.bmp";
-    case 12:
-        return "SPAX_Teil_Teller.bmp";
-    case 13:
-    case 14:
-    case 15:
-        return "SPAX_Voll.bmp";
-    case 25:
-        return "Ringduebel_A1.bmp";
-    case 26:
-        return "Scheibenduebel_C1.bmp";
-    case 27:
-        return "Scheibenduebel_C5.bmp";
-    case 28:
-        return "Scheibenduebel_C10.bmp";
-    case 29:
-        return "Stabduebel_G10.bmp";
-    case 30:
-        return "Bolzen.bmp";
-    case 31:
-        return "Scheibenduebel_B1.bmp";
-    case 32:
-        return "Scheibenduebel_C2.bmp";
-    case 33:
-        return "Scheibenduebel_C11.bmp";
-    case 45:
-    case 46:
-        return "SonderNagel.bmp";
-    default:
-        return nullptr;
+        case 11: return "SPAX_Teil_Senk.bmp";
+        case 12: return "SPAX_Teil_Teller.bmp";
+        case 13:
+        case 14:
+        case 15: return "SPAX_Voll.bmp";
+        case 25: return "Ringduebel_A1.bmp";
+        case 26: return "Scheibenduebel_C1.bmp";
+        case 27: return "Scheibenduebel_C5.bmp";
+        case 28: return "Scheibenduebel_C10.bmp";
+        case 29: return "Stabduebel_G10.bmp";
+        case 30: return "Bolzen.bmp";
+        case 31: return "Scheibenduebel_B1.bmp";
+        case 32: return "Scheibenduebel_C2.bmp";
+        case 33: return "Scheibenduebel_C11.bmp";
+        case 45:
+        case 46: return "SonderNagel.bmp";
+        default: return nullptr;
     }
 }
 
@@ -219,23 +166,18 @@ FastenerType Fastener_Type_From_Position(int index, int row, int column, const i
     if (!positions || index < 0) return -1;
     const int position = positions[index];
     switch (position) {
-    case 0:
-        return -2;
-    case 1:
-        return -1;
-    case 2:
-        return 0;
-    case 3:
-        return 1;
-    case 4:
-        if (row >= 0 && row <= 2 && column >= 0 && column <= 2) return 2 + 3 * row + column;
-        return -1;
-    case 10:
-        if (row >= 0 && row <= 2 && column >= 0 && column <= 2) return 16 + 3 * row + column;
-        if (row >= 1 && row <= 3 && column >= 3 && column <= 5) return 34 + 3 * (row - 1) + (column - 3);
-        return -1;
-    default:
-        break;
+        case 0: return -2;
+        case 1: return -1;
+        case 2: return 0;
+        case 3: return 1;
+        case 4:
+            if (row >= 0 && row <= 2 && column >= 0 && column <= 2) return 2 + 3 * row + column;
+            return -1;
+        case 10:
+            if (row >= 0 && row <= 2 && column >= 0 && column <= 2) return 16 + 3 * row + column;
+            if (row >= 1 && row <= 3 && column >= 3 && column <= 5) return 34 + 3 * (row - 1) + (column - 3);
+            return -1;
+        default: break;
     }
     if (position >= 5 && position <= 9) return 11 + (position - 5);
     if (position >= 11 && position <= 14) return 25 + (position - 11);
@@ -278,28 +220,20 @@ int Fastener_Position_From_Type(int type, int* row, int* column)
 int Connector_To_Partner(int type)
 {
     switch (type) {
-    case 25:
-        return 31;
-    case 26:
-        return 32;
-    case 28:
-        return 33;
-    default:
-        return type;
+        case 25: return 31;
+        case 26: return 32;
+        case 28: return 33;
+        default: return type;
     }
 }
 
 int Connector_From_Partner(int type)
 {
     switch (type) {
-    case 31:
-        return 25;
-    case 32:
-        return 26;
-    case 33:
-        return 28;
-    default:
-        return type;
+        case 31: return 25;
+        case 32: return 26;
+        case 33: return 28;
+        default: return type;
     }
 }
 

@@ -128,8 +128,7 @@ int Connector_Rules(const ConnectionInput& c, double rho1, double rho2)
     } else {
         service_rule = German_Annex();
     }
-    if (service_rule && (type == FT_RING_A1 || type == FT_PLATE_B1) &&
-        (c.service_class1 == 3 || c.service_class2 == 3))
+    if (service_rule && (type == FT_RING_A1 || type == FT_PLATE_B1) && (c.service_class1 == 3 || c.service_class2 == 3))
         return 81;
     if (type == FT_RING_A1 || type == FT_PLATE_B1) return 0;
     const double h_e = Connector_Value_By_Key(type, c.product, "he");
@@ -198,8 +197,7 @@ struct Angle {
     double deg, sin_a, s, c;
     explicit Angle(double rad)
         : deg(rad * kRadToDeg), sin_a(std::sin(rad)), s(std::fabs(std::sin(rad))), c(std::fabs(std::cos(rad)))
-    {
-    }
+    {}
 };
 
 // Loaded-end sectors of bolts.
@@ -352,8 +350,8 @@ int Kerto_Bolt_Rule(const Angle& a, MaterialKind kind, double d, Spacing* r)
 int Kerto_Dowel_Rule(const Angle& a, MaterialKind kind, double d, Spacing* r)
 {
     if (kind == MK_KERTO_S) {
-        const bool sector = (a.deg >= 90.0 && a.deg < 150.0) || (a.deg > 30.0 && a.deg < 60.0) ||
-                            (a.deg >= 210.0 && a.deg < 270.0);
+        const bool sector =
+            (a.deg >= 90.0 && a.deg < 150.0) || (a.deg > 30.0 && a.deg < 60.0) || (a.deg >= 210.0 && a.deg < 270.0);
         r->a1 = (4.0 + 3.0 * a.c) * d;
         r->a3c = sector ? std::max(std::max(7.0 * d, 105.0) * a.s, 3.0 * d) : 3.0 * d;
         r->a2 = 4.0 * d;
@@ -485,8 +483,8 @@ void Write_Spacing(const Spacing& r, double* a1, double* a2, double* a3t, double
 }
 
 // The drilling-tip rules of the user screws; a3,c by product.
-int Tip_Spacing(const UserScrewProduct& p, bool spax, int skip, MaterialKind kind, double alpha, double* a1,
-                double* a2, double* a3t, double* a3c, double* a4t, double* a4c)
+int Tip_Spacing(const UserScrewProduct& p, bool spax, int skip, MaterialKind kind, double alpha, double* a1, double* a2,
+                double* a3t, double* a3c, double* a4t, double* a4c)
 {
     const int tip = p.product_class;
     const bool tip_ok = spax ? (tip == 1 || tip == 2) : (tip == 2 || tip == 3);
@@ -515,8 +513,7 @@ int Fastener_Min_Dimensions(ConnectionInput c)
     const bool annex = Annex();
 
     if (type == FT_NO_COMPOSITE || type == FT_GLUED) return 0;
-    if (c.fu < 10.0 && (Fastener_Is_Wood_Screw(type) || type == FT_STAPLE || Fastener_Is_Special_Nail(type)))
-        return 82;
+    if (c.fu < 10.0 && (Fastener_Is_Wood_Screw(type) || type == FT_STAPLE || Fastener_Is_Special_Nail(type))) return 82;
     if (!annex && Solid(c.kind1) && c.t1 < 24.0) return 21;
     if (Metal(c.kind1) && Metal(c.kind2)) return 12;
 
@@ -567,8 +564,8 @@ int Fastener_Min_Spacings_Cut_Tip(UserScrewProduct product, int skip, MaterialKi
     return Tip_Spacing(product, true, skip, kind, alpha, a1, a2, a3t, a3c, a4t, a4c);
 }
 
-int Fastener_Min_Spacings_Assy_Tip(UserScrewProduct product, int skip, MaterialKind kind, double alpha,
-                                   double* a1, double* a2, double* a3t, double* a3c, double* a4t, double* a4c)
+int Fastener_Min_Spacings_Assy_Tip(UserScrewProduct product, int skip, MaterialKind kind, double alpha, double* a1,
+                                   double* a2, double* a3t, double* a3c, double* a4t, double* a4c)
 {
     return Tip_Spacing(product, false, skip, kind, alpha, a1, a2, a3t, a3c, a4t, a4c);
 }

@@ -34,5 +34,5 @@ int Fastener_Min_Spacings(FastenerType type, int predrilled, int fitted, int dou
 // not timber or the product has another tip.
 int Fastener_Min_Spacings_Cut_Tip(UserScrewProduct product, int skip, MaterialKind kind, double alpha, double* a1,
                                   double* a2, double* a3t, double* a3c, double* a4t, double* a4c);
-int Fastener_Min_Spacings_Assy_Tip(UserScrewProduct product, int skip, MaterialKind kind, double alpha,
-                                   double* a1, double* a2, double* a3t, double* a3c, double* a4t, double* a4c);
+int Fastener_Min_Spacings_Assy_Tip(UserScrewProduct product, int skip, MaterialKind kind, double alpha, double* a1,
+                                   double* a2, double* a3t, double* a3c, double* a4t, double* a4c);

@@ -117,29 +117,28 @@ const TimberGrade* Mat_Grade_Table(MaterialKind kind, int* count)
     const TimberGrade* table = nullptr;
     int n = 0;
     switch (kind) {
-    case MK_SOFTWOOD:
-    case MK_LVL:
-        table = annex ? SoftwoodGradesEc : SoftwoodGradesDin;
-        n = SOFTWOOD_GRADE_COUNT;
-        break;
-    case MK_HARDWOOD:
-        table = annex ? HardwoodGradesEc : HardwoodGradesDin;
-        n = annex ? HARDWOOD_GRADE_COUNT_EC : HARDWOOD_GRADE_COUNT_DIN;
-        break;
-    case MK_GLULAM_EC:
-        table = GlulamGradesEc;
-        n = GLULAM_GRADE_COUNT_EC;
-        break;
-    case MK_GLULAM_DIN:
-        table = GlulamGradesDin;
-        n = GLULAM_GRADE_COUNT_DIN;
-        break;
-    case MK_BEECH_GL75:
-        table = BeechLvlGrades;
-        n = BEECH_LVL_GRADE_COUNT;
-        break;
-    default:
-        break;
+        case MK_SOFTWOOD:
+        case MK_LVL:
+            table = annex ? SoftwoodGradesEc : SoftwoodGradesDin;
+            n = SOFTWOOD_GRADE_COUNT;
+            break;
+        case MK_HARDWOOD:
+            table = annex ? HardwoodGradesEc : HardwoodGradesDin;
+            n = annex ? HARDWOOD_GRADE_COUNT_EC : HARDWOOD_GRADE_COUNT_DIN;
+            break;
+        case MK_GLULAM_EC:
+            table = GlulamGradesEc;
+            n = GLULAM_GRADE_COUNT_EC;
+            break;
+        case MK_GLULAM_DIN:
+            table = GlulamGradesDin;
+            n = GLULAM_GRADE_COUNT_DIN;
+            break;
+        case MK_BEECH_GL75:
+            table = BeechLvlGrades;
+            n = BEECH_LVL_GRADE_COUNT;
+            break;
+        default: break;
     }
     if (count) *count = n;
     return table;
@@ -178,7 +177,7 @@ const HostMaterialRecord kGroup5[8] = {
 };
 
 const HostMaterialRecord kGroup8[7] = {
-    {8000, "Tr\x84ger GL70", 16700, 470, 850, 680, 70, 55, 0.6, 49.5, 8.5, 4.0},  // "Träger GL70"
+    {8000, "Tr\x84ger GL70", 16700, 470, 850, 680, 70, 55, 0.6, 49.5, 8.5, 4.0}, // "Träger GL70"
     {8001, "Pl. S 20-80 (w)", 16800, 470, 850, 730, 80, 60, 1.5, 57.5, 10, 8.0},
     {8002, "Pl. S 20-80 (s)", 16800, 470, 760, 730, 75, 60, 1.5, 57.5, 14, 8.0},
     {8003, "Pl. Q 20 (w)", 11800, 3900, 430, 730, 70, 45, 16, 45.6, 13, 3.8},
@@ -196,7 +195,7 @@ const HostMaterialRecord kGroup9[6] = {
     {9005, "Q 27-75 (s)", 10500, 2000, 600, 480, 32, 26, 6.0, 26, 9.0, 4.5},
 };
 
-const char* const kGroup3Names[15] = {"S7",  "S10", "S13",  "MS7", "MS10", "MS13", "MS17", "BS11",
+const char* const kGroup3Names[15] = {"S7",   "S10", "S13",  "MS7",  "MS10", "MS13", "MS17", "BS11",
                                       "BS14", "B16", "BS18", "LH A", "LH B", "LH C", "Kerto"};
 
 const double kGroup4Fv[12] = {3.0, 3.2, 3.4, 3.6, 3.8, 4.0, 4.0, 4.0, 4.0, 4.0, 4.0, 4.0};
@@ -204,10 +203,9 @@ const double kGroup4Fv[12] = {3.0, 3.2, 3.4, 3.6, 3.8, 4.0, 4.0, 4.0, 4.0, 4.0, 
 const int kGroupBase[kGroupCount] = {1000, 2000, 3000, 0, 4000, 5000, 6000, 7000, 8000, 9000};
 const int kGroupRows[kGroupCount] = {12, 8, 8, 15, 12, 8, 8, 14, 7, 6};
 
-HostMaterialRecord g_group0[12], g_group1[8], g_group2[8], g_group3[15], g_group4[12], g_group6[8],
-    g_group7[14];
-HostMaterialRecord* const kGroupRowsPtr[kGroupCount] = {
-    g_group0, g_group1, g_group2, g_group3, g_group4, nullptr, g_group6, g_group7, nullptr, nullptr};
+HostMaterialRecord g_group0[12], g_group1[8], g_group2[8], g_group3[15], g_group4[12], g_group6[8], g_group7[14];
+HostMaterialRecord* const kGroupRowsPtr[kGroupCount] = {g_group0, g_group1, g_group2, g_group3, g_group4,
+                                                        nullptr,  g_group6, g_group7, nullptr,  nullptr};
 bool g_built = false;
 
 HostMaterialRecord FromGrade(int id, const TimberGrade& g)
@@ -238,21 +236,16 @@ void Build()
 
 } // namespace
 
-int Mat_Id_Group_Count(int group)
-{
-    return (group >= 0 && group < kGroupCount) ? kGroupRows[group] : 0;
-}
+int Mat_Id_Group_Count(int group) { return (group >= 0 && group < kGroupCount) ? kGroupRows[group] : 0; }
 
 const HostMaterialRecord* Mat_Id_Group_Row(int group, int index)
 {
     if (group < 0 || group >= kGroupCount || index < 0 || index >= kGroupRows[group]) return nullptr;
     switch (group) {
-    case 5: return &kGroup5[index];
-    case 8: return &kGroup8[index];
-    case 9: return &kGroup9[index];
-    default:
-        Build();
-        return &kGroupRowsPtr[group][index];
+        case 5: return &kGroup5[index];
+        case 8: return &kGroup8[index];
+        case 9: return &kGroup9[index];
+        default: Build(); return &kGroupRowsPtr[group][index];
     }
 }
 
@@ -281,15 +274,9 @@ const HostMaterialRecord* Mat_Id_Record(unsigned id)
     return Mat_Id_Group_Row(g, (int)(id - (unsigned)kGroupBase[g]));
 }
 
-const char* Mat_Id_Name(unsigned id)
-{
-    return Mat_Id_Record(id)->name;
-}
+const char* Mat_Id_Name(unsigned id) { return Mat_Id_Record(id)->name; }
 
-int Mat_Id_Zero(void)
-{
-    return 0;
-}
+int Mat_Id_Zero(void) { return 0; }
 
 int Mat_Id_Fill_List(unsigned list, const int* ids, int count, int key)
 {
@@ -311,8 +298,8 @@ int Mat_Id_At(int position, const int* ids, int count)
 const char* Mat_Group_Name(unsigned group)
 {
     static const char* const names[kGroupCount] = {"Nadelholz", "Laubholz", "Brettschichtholz", "",
-                                                   "Nadelholz", "Laubholz", "Brettschichtholz",
-                                                   "Brettschichtholz", "Furnier", "Kerto"};
+                                                   "Nadelholz", "Laubholz", "Brettschichtholz", "Brettschichtholz",
+                                                   "Furnier",   "Kerto"};
     if (group >= (unsigned)kGroupCount) return "nicht definiertes Material";
     return names[group];
 }

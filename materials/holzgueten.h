@@ -7,7 +7,7 @@
 // One row of a grade table; moduli and strengths in N/mm2, density in kg/m3.
 struct TimberGrade {
     const char* name;
-    int reserved;  // 0 in every row, never read
+    int reserved; // 0 in every row, never read
     double E_0_mean;
     double E_90_mean;
     double G_mean;
@@ -51,7 +51,7 @@ const TimberGrade* Mat_Grade_Row(MaterialKind kind, int grade);
 // One row of the host material table (values as in TimberGrade).
 struct HostMaterialRecord {
     int id;
-    const char* name;  // code page 850
+    const char* name; // code page 850
     double E_0_mean;
     double E_90_mean;
     double G_mean;

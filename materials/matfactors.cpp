@@ -27,10 +27,7 @@ const double kKmodRows[KMOD_ROWS][6] = {
     {0.0, 0.0, 0.0, 0.45, 0.8, 0.625},
 };
 
-bool IsUserKind(int kind)
-{
-    return kind == MK_USER_DEFINED || kind == MK_FREE;
-}
+bool IsUserKind(int kind) { return kind == MK_USER_DEFINED || kind == MK_FREE; }
 
 int Fail(double* out)
 {
@@ -55,7 +52,7 @@ double RowValue(const double* row5, int duration)
 // The k_mod row of a kind, grade and service class 1..3 under the rules in force.
 KmodRow SelectRow(int kind, int grade, int service_class, bool annex)
 {
-    const int sc = service_class - 1;  // 0..2
+    const int sc = service_class - 1; // 0..2
     auto pick = [sc](KmodRow a, KmodRow b, KmodRow c) { return sc == 0 ? a : sc == 1 ? b : c; };
     // Generic LVL (EN 14374, EN 14279) has the k_mod of solid timber in every
     // service class (EN 1995-1-1, Table 3.1), though it belongs to none of the
@@ -121,28 +118,34 @@ int Mat_Kdef(int kind, int grade, int service_class, double* kdef_out)
         k[2] = c;
     };
     switch (kind) {
-    case MK_SOFTWOOD: case MK_HARDWOOD: case MK_GLULAM_EC: case MK_GLULAM_DIN:
-    case MK_KERTO_S: case MK_KERTO_Q: case MK_BEECH_GL75: case MK_BEECH_PANEL: case MK_STEICO_LVL:
-    case MK_STEICO_GLVL: case MK_STEICO_WALL: case MK_STEICO_JOIST:
-        set(0.6, 0.8, 2.0);
-        break;
-    case MK_OSB: set(1.5, 2.25, 0.0); break;
-    case MK_GYPSUM_BOARD: set(3.0, 4.0, 0.0); break;
-    case MK_PLYWOOD: set(0.8, 1.0, 2.5); break;
-    case MK_PARTICLEBOARD:
-        if (!Mat_Annex() || grade == 0 || grade == 1)
-            set(2.25, 3.0, 0.0);
-        else
-            set(1.5, 2.25, 0.0);
-        break;
-    case MK_FIBREBOARD:
-        if (grade == 0)
-            set(2.25, 3.0, 0.0);
-        else
-            set(3.0, 4.0, 0.0);
-        break;
-    default:
-        break;
+        case MK_SOFTWOOD:
+        case MK_HARDWOOD:
+        case MK_GLULAM_EC:
+        case MK_GLULAM_DIN:
+        case MK_KERTO_S:
+        case MK_KERTO_Q:
+        case MK_BEECH_GL75:
+        case MK_BEECH_PANEL:
+        case MK_STEICO_LVL:
+        case MK_STEICO_GLVL:
+        case MK_STEICO_WALL:
+        case MK_STEICO_JOIST: set(0.6, 0.8, 2.0); break;
+        case MK_OSB: set(1.5, 2.25, 0.0); break;
+        case MK_GYPSUM_BOARD: set(3.0, 4.0, 0.0); break;
+        case MK_PLYWOOD: set(0.8, 1.0, 2.5); break;
+        case MK_PARTICLEBOARD:
+            if (!Mat_Annex() || grade == 0 || grade == 1)
+                set(2.25, 3.0, 0.0);
+            else
+                set(1.5, 2.25, 0.0);
+            break;
+        case MK_FIBREBOARD:
+            if (grade == 0)
+                set(2.25, 3.0, 0.0);
+            else
+                set(3.0, 4.0, 0.0);
+            break;
+        default: break;
     }
     if (kdef_out) *kdef_out = (service_class >= 1 && service_class <= 3) ? k[service_class - 1] : 0.0;
     return 1;
@@ -153,47 +156,45 @@ int Mat_Rho_k(int kind, int grade, double t_mm, double* rho_out, const UserMater
     if (IsUserKind(kind) || grade == MK_USER_DEFINED) return user ? Put(rho_out, user->rho_k) : Fail(rho_out);
 
     switch (kind) {
-    case MK_SOFTWOOD: case MK_HARDWOOD: case MK_GLULAM_EC: case MK_GLULAM_DIN: case MK_BEECH_GL75: {
-        const TimberGrade* row = Mat_Grade_Row(kind, grade);
-        return row ? Put(rho_out, row->rho_k) : Fail(rho_out);
-    }
-    case MK_OSB:
-        return (grade >= 0 && grade <= 2) ? Put(rho_out, 550) : Fail(rho_out);
-    case MK_GYPSUM_BOARD:
-        if (grade == 0) return Put(rho_out, 680);
-        return (grade == 1 || grade == 2) ? Put(rho_out, 800) : Fail(rho_out);
-    case MK_PLYWOOD:
-        if (grade == 0 || grade == 1) return Put(rho_out, 350);
-        if (grade == 2) return Put(rho_out, 400);
-        return (grade >= 3 && grade <= 5) ? Put(rho_out, 600) : Fail(rho_out);
-    case MK_FERMACELL:
-        return (grade >= 0 && grade <= 4) ? Put(rho_out, 1150) : Fail(rho_out);
-    case MK_KERTO_S:
-        return grade == 0 ? Put(rho_out, 480) : Fail(rho_out);
-    case MK_KERTO_Q:
-        return (grade == 0 || grade == 1) ? Put(rho_out, 480) : Fail(rho_out);
-    case MK_STEICO_LVL: case MK_STEICO_GLVL: case MK_STEICO_WALL: case MK_STEICO_JOIST:
-        return Put(rho_out, 480);
-    case MK_BEECH_PANEL:
-        return (grade >= 0 && grade <= 2) ? Put(rho_out, 730) : Fail(rho_out);
-    case MK_STEEL_PLATE:
-        return Put(rho_out, 78500);
-    case MK_ALUMINIUM_PLATE:
-        return Put(rho_out, 27000);
-    case MK_PARTICLEBOARD:
-        if (grade < 0 || grade > 3) return Fail(rho_out);
-        if (t_mm > 6 && t_mm <= 13) return Put(rho_out, 650);
-        if (t_mm > 13 && t_mm <= 20) return Put(rho_out, 600);
-        if (t_mm > 20 && t_mm <= 32) return Put(rho_out, 550);
-        if (t_mm > 32 && t_mm <= 50) return Put(rho_out, 500);
-        // No density for a thickness outside the bands of the standard.
-        return Fail(rho_out);
-    case MK_FIBREBOARD:
-        if (grade == 0) return Put(rho_out, (t_mm > 3.5 && t_mm <= 5.5) ? 850 : 800);
-        if (grade == 1) return Put(rho_out, t_mm <= 10 ? 650 : 600);
-        return Fail(rho_out);
-    default:
-        return Fail(rho_out);
+        case MK_SOFTWOOD:
+        case MK_HARDWOOD:
+        case MK_GLULAM_EC:
+        case MK_GLULAM_DIN:
+        case MK_BEECH_GL75: {
+            const TimberGrade* row = Mat_Grade_Row(kind, grade);
+            return row ? Put(rho_out, row->rho_k) : Fail(rho_out);
+        }
+        case MK_OSB: return (grade >= 0 && grade <= 2) ? Put(rho_out, 550) : Fail(rho_out);
+        case MK_GYPSUM_BOARD:
+            if (grade == 0) return Put(rho_out, 680);
+            return (grade == 1 || grade == 2) ? Put(rho_out, 800) : Fail(rho_out);
+        case MK_PLYWOOD:
+            if (grade == 0 || grade == 1) return Put(rho_out, 350);
+            if (grade == 2) return Put(rho_out, 400);
+            return (grade >= 3 && grade <= 5) ? Put(rho_out, 600) : Fail(rho_out);
+        case MK_FERMACELL: return (grade >= 0 && grade <= 4) ? Put(rho_out, 1150) : Fail(rho_out);
+        case MK_KERTO_S: return grade == 0 ? Put(rho_out, 480) : Fail(rho_out);
+        case MK_KERTO_Q: return (grade == 0 || grade == 1) ? Put(rho_out, 480) : Fail(rho_out);
+        case MK_STEICO_LVL:
+        case MK_STEICO_GLVL:
+        case MK_STEICO_WALL:
+        case MK_STEICO_JOIST: return Put(rho_out, 480);
+        case MK_BEECH_PANEL: return (grade >= 0 && grade <= 2) ? Put(rho_out, 730) : Fail(rho_out);
+        case MK_STEEL_PLATE: return Put(rho_out, 78500);
+        case MK_ALUMINIUM_PLATE: return Put(rho_out, 27000);
+        case MK_PARTICLEBOARD:
+            if (grade < 0 || grade > 3) return Fail(rho_out);
+            if (t_mm > 6 && t_mm <= 13) return Put(rho_out, 650);
+            if (t_mm > 13 && t_mm <= 20) return Put(rho_out, 600);
+            if (t_mm > 20 && t_mm <= 32) return Put(rho_out, 550);
+            if (t_mm > 32 && t_mm <= 50) return Put(rho_out, 500);
+            // No density for a thickness outside the bands of the standard.
+            return Fail(rho_out);
+        case MK_FIBREBOARD:
+            if (grade == 0) return Put(rho_out, (t_mm > 3.5 && t_mm <= 5.5) ? 850 : 800);
+            if (grade == 1) return Put(rho_out, t_mm <= 10 ? 650 : 600);
+            return Fail(rho_out);
+        default: return Fail(rho_out);
     }
 }
 
@@ -203,42 +204,41 @@ double Mat_Self_Weight(int kind, int grade)
     static const double glulam_din[8] = {3.7, 3.5, 4.0, 3.7, 4.2, 4.0, 4.4, 4.2};
     auto in = [grade](int lo, int hi) { return grade >= lo && grade <= hi; };
     switch (kind) {
-    case MK_SOFTWOOD:
-        if (in(0, 5)) return 4.2;
-        if (in(6, 7)) return 4.6;
-        if (grade == 8) return 4.8;
-        if (in(9, 11)) return 5.5;
-        return 0.0;
-    case MK_HARDWOOD:
-        if (in(0, 2)) return 6.4;
-        if (in(3, 4)) return 6.7;
-        if (grade == 5) return 7.0;
-        if (in(6, 7) && Mat_Annex()) return 8.4;
-        return 0.0;
-    case MK_GLULAM_EC: return in(0, 13) ? glulam_ec[grade] : 0.0;
-    case MK_GLULAM_DIN: return in(0, 7) ? glulam_din[grade] : 0.0;
-    case MK_OSB: return in(0, 2) ? 8.0 : 0.0;
-    case MK_GYPSUM_BOARD: return in(0, 2) ? 7.0 : 0.0;
-    case MK_PLYWOOD: return in(0, 5) ? 7.0 : 0.0;
-    case MK_PARTICLEBOARD: return in(0, 3) ? 8.0 : 0.0;
-    case MK_FIBREBOARD: return in(0, 1) ? 10.0 : 0.0;
-    case MK_FERMACELL: return in(0, 4) ? 8.0 : 0.0;
-    case MK_KERTO_S: return grade == 0 ? 5.1 : 0.0;
-    case MK_KERTO_Q: return in(0, 1) ? 5.1 : 0.0;
-    case MK_LVL: return 8.0;
-    case MK_BEECH_GL75: return in(0, 1) ? 8.0 : 0.0;
-    case MK_BEECH_PANEL: return in(0, 2) ? 8.0 : 0.0;
-    case MK_STEICO_LVL:
-    case MK_STEICO_GLVL: return in(0, 2) ? 5.3 : 0.0;
-    case MK_STEICO_WALL:
-    case MK_STEICO_JOIST: {
-        const LvlProduct* p = kind == MK_STEICO_WALL ? Lvl_Wall_Product() : Lvl_Joist_Product();
-        if (!p->sections || grade < 0 || grade >= p->count) return 0.0;
-        const LvlSection& s = p->sections[grade];
-        return (10.0 * s.b * s.h_f + 9.0 * p->values[6] * s.h_w) * 1e-6;
-    }
-    default:
-        return 0.0;
+        case MK_SOFTWOOD:
+            if (in(0, 5)) return 4.2;
+            if (in(6, 7)) return 4.6;
+            if (grade == 8) return 4.8;
+            if (in(9, 11)) return 5.5;
+            return 0.0;
+        case MK_HARDWOOD:
+            if (in(0, 2)) return 6.4;
+            if (in(3, 4)) return 6.7;
+            if (grade == 5) return 7.0;
+            if (in(6, 7) && Mat_Annex()) return 8.4;
+            return 0.0;
+        case MK_GLULAM_EC: return in(0, 13) ? glulam_ec[grade] : 0.0;
+        case MK_GLULAM_DIN: return in(0, 7) ? glulam_din[grade] : 0.0;
+        case MK_OSB: return in(0, 2) ? 8.0 : 0.0;
+        case MK_GYPSUM_BOARD: return in(0, 2) ? 7.0 : 0.0;
+        case MK_PLYWOOD: return in(0, 5) ? 7.0 : 0.0;
+        case MK_PARTICLEBOARD: return in(0, 3) ? 8.0 : 0.0;
+        case MK_FIBREBOARD: return in(0, 1) ? 10.0 : 0.0;
+        case MK_FERMACELL: return in(0, 4) ? 8.0 : 0.0;
+        case MK_KERTO_S: return grade == 0 ? 5.1 : 0.0;
+        case MK_KERTO_Q: return in(0, 1) ? 5.1 : 0.0;
+        case MK_LVL: return 8.0;
+        case MK_BEECH_GL75: return in(0, 1) ? 8.0 : 0.0;
+        case MK_BEECH_PANEL: return in(0, 2) ? 8.0 : 0.0;
+        case MK_STEICO_LVL:
+        case MK_STEICO_GLVL: return in(0, 2) ? 5.3 : 0.0;
+        case MK_STEICO_WALL:
+        case MK_STEICO_JOIST: {
+            const LvlProduct* p = kind == MK_STEICO_WALL ? Lvl_Wall_Product() : Lvl_Joist_Product();
+            if (!p->sections || grade < 0 || grade >= p->count) return 0.0;
+            const LvlSection& s = p->sections[grade];
+            return (10.0 * s.b * s.h_f + 9.0 * p->values[6] * s.h_w) * 1e-6;
+        }
+        default: return 0.0;
     }
 }
 
@@ -269,23 +269,19 @@ double Mat_Kcr(int kind, int grade, double b_mm, double h_mm)
 
     // German annex: k_cr = 2.0 / f_v,k for solid softwood, 2.5 / f_v,k for glulam.
     switch (kind) {
-    case MK_HARDWOOD:
-        return annex->k_cr_solid;
-    case MK_SOFTWOOD:
-        if (grade < 0 || grade >= SOFTWOOD_GRADE_COUNT) return 0.0;
-        return 2.0 / SoftwoodGradesEc[grade].f_v_k;
-    case MK_UNLISTED_SOFTWOOD:
-        // No grade table: the smallest value of the softwood grades (f_v,k 4.0).
-        return 2.0 / 4.0;
-    case MK_GLULAM_EC:
-        return (grade >= 0 && grade < GLULAM_GRADE_COUNT_EC) ? 2.5 / 3.5 : 0.0;
-    case MK_GLULAM_DIN:
-        return (grade >= 0 && grade < GLULAM_GRADE_COUNT_DIN) ? 2.5 / 3.5 : 0.0;
-    case MK_BEECH_GL75:
-        if (grade < 0 || grade >= BEECH_LVL_GRADE_COUNT || !(h_mm > 0.0)) return 0.0;
-        return 2.5 / (4.5 * std::pow(600.0 / h_mm, 0.13));
-    default:
-        return annex->k_cr_other;
+        case MK_HARDWOOD: return annex->k_cr_solid;
+        case MK_SOFTWOOD:
+            if (grade < 0 || grade >= SOFTWOOD_GRADE_COUNT) return 0.0;
+            return 2.0 / SoftwoodGradesEc[grade].f_v_k;
+        case MK_UNLISTED_SOFTWOOD:
+            // No grade table: the smallest value of the softwood grades (f_v,k 4.0).
+            return 2.0 / 4.0;
+        case MK_GLULAM_EC: return (grade >= 0 && grade < GLULAM_GRADE_COUNT_EC) ? 2.5 / 3.5 : 0.0;
+        case MK_GLULAM_DIN: return (grade >= 0 && grade < GLULAM_GRADE_COUNT_DIN) ? 2.5 / 3.5 : 0.0;
+        case MK_BEECH_GL75:
+            if (grade < 0 || grade >= BEECH_LVL_GRADE_COUNT || !(h_mm > 0.0)) return 0.0;
+            return 2.5 / (4.5 * std::pow(600.0 / h_mm, 0.13));
+        default: return annex->k_cr_other;
     }
 }
 
@@ -304,21 +300,21 @@ double Mat_Linear_Size_Factor(int flag, double x)
 double Panel_Min_Thickness(int kind)
 {
     switch (kind) {
-    case MK_OSB: return 6.0;
-    case MK_GYPSUM_BOARD: return 12.0;
-    case MK_PLYWOOD: return 3.0;
-    case MK_PARTICLEBOARD: return 6.0;
-    case MK_FIBREBOARD: return 3.5;
-    default: return 3.0;
+        case MK_OSB: return 6.0;
+        case MK_GYPSUM_BOARD: return 12.0;
+        case MK_PLYWOOD: return 3.0;
+        case MK_PARTICLEBOARD: return 6.0;
+        case MK_FIBREBOARD: return 3.5;
+        default: return 3.0;
     }
 }
 
 double Panel_Max_Thickness(int kind)
 {
     switch (kind) {
-    case MK_OSB: return 25.0;
-    case MK_GYPSUM_BOARD: return 18.5;
-    case MK_PARTICLEBOARD: return 50.0;
-    default: return 999.0;
+        case MK_OSB: return 25.0;
+        case MK_GYPSUM_BOARD: return 18.5;
+        case MK_PARTICLEBOARD: return 50.0;
+        default: return 999.0;
     }
 }

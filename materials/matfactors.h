@@ -13,11 +13,11 @@ typedef int LoadDurationClass;
 // Record of a user-defined material (kind -999 or 14, grade -999 or 14). Its
 // owner fills it; the library reads the name, rho_k and k_mod.
 struct UserMaterial {
-    int owner_flags;       // owner's field; the name starts behind it
+    int owner_flags; // owner's field; the name starts behind it
     char name[100];
-    double rho_k;          // [kg/m3]
-    double k_mod[3][5];    // [service class 1..3][duration 0..4]
-    double f_c_90_k;       // [N/mm2], read by the connection design
+    double rho_k;       // [kg/m3]
+    double k_mod[3][5]; // [service class 1..3][duration 0..4]
+    double f_c_90_k;    // [N/mm2], read by the connection design
 };
 
 // 1 and the value when defined; 0 otherwise, with 0.0 written to the output.

@@ -34,42 +34,34 @@ double Mat_Gamma_M(MaterialKind kind, int sub, int accidental)
     if (accidental != 0) return nad ? nad->gamma_m_accidental : 1.0;
     if (!nad) return 1.3;
     switch (kind) {
-    case 0:
-    case 1:
-        return nad->gamma_m_solid;
-    case 2:
-    case 3:
-    case 10:
-    case 11:
-    case 17:
-    case 18:
-    case 19:
-    case -11:
-    case -12:
-    case -13:
-        return nad->gamma_m_glulam;
-    case 4:
-    case 6:
-        return nad->gamma_m_lvl;
-    case 5:
-    case 9:
-        return nad->gamma_m_gypsum;
-    case 7:
-        return nad->gamma_m_particleboard;
-    case 8:
-        if (sub == 0) return nad->gamma_m_hardboard;
-        if (sub == 1) return nad->gamma_m_mediumboard;
-        return nad->gamma_m_softboard;
-    case 12:
-        return nad->gamma_m_steel;
-    case 16:
-        // Aluminium plates take gamma_M1 of the EC9 block; without a published
-        // block the EC9 default applies.
-        return ActiveNadEc9 ? ActiveNadEc9->gamma_m1 : Ec9_Default_Gamma_M1();
-    case 20:
-        return 1.3;
-    default:
-        return 0.0;
+        case 0:
+        case 1: return nad->gamma_m_solid;
+        case 2:
+        case 3:
+        case 10:
+        case 11:
+        case 17:
+        case 18:
+        case 19:
+        case -11:
+        case -12:
+        case -13: return nad->gamma_m_glulam;
+        case 4:
+        case 6: return nad->gamma_m_lvl;
+        case 5:
+        case 9: return nad->gamma_m_gypsum;
+        case 7: return nad->gamma_m_particleboard;
+        case 8:
+            if (sub == 0) return nad->gamma_m_hardboard;
+            if (sub == 1) return nad->gamma_m_mediumboard;
+            return nad->gamma_m_softboard;
+        case 12: return nad->gamma_m_steel;
+        case 16:
+            // Aluminium plates take gamma_M1 of the EC9 block; without a published
+            // block the EC9 default applies.
+            return ActiveNadEc9 ? ActiveNadEc9->gamma_m1 : Ec9_Default_Gamma_M1();
+        case 20: return 1.3;
+        default: return 0.0;
     }
 }
 
@@ -79,28 +71,22 @@ double Mat_K_cr(MaterialKind kind, double f_vk)
     if (!nad) return 1.0;
     if (nad->k_cr_mode == 2) {
         switch (kind) {
-        case 0:
-            return 2.0 / f_vk;
-        case 1:
-            return 0.67;
-        case 2:
-        case 3:
-        case 17:
-            return 2.5 / f_vk;
-        default:
-            return 1.0;
+            case 0: return 2.0 / f_vk;
+            case 1: return 0.67;
+            case 2:
+            case 3:
+            case 17: return 2.5 / f_vk;
+            default: return 1.0;
         }
     }
     switch (kind) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 17:
-    case -10:
-        return nad->k_cr_solid;
-    default:
-        return nad->k_cr_other;
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 17:
+        case -10: return nad->k_cr_solid;
+        default: return nad->k_cr_other;
     }
 }
 
@@ -124,23 +110,16 @@ double Ec5_Kc90(MaterialKind kind, double l1, double h)
 {
     if (l1 < 2.0 * h) return 1.0;
     switch (kind) {
-    case 0:
-        return 1.25;
-    case 2:
-    case 3:
-    case 17:
-        return 1.5;
-    case 19:
-        return h < 80.0 ? 1.25 : 1.0;
-    default:
-        return 1.0;
+        case 0: return 1.25;
+        case 2:
+        case 3:
+        case 17: return 1.5;
+        case 19: return h < 80.0 ? 1.25 : 1.0;
+        default: return 1.0;
     }
 }
 
-double Ec5_Kc90_Alt(MaterialKind kind, double l1, double h)
-{
-    return Ec5_Kc90(kind, l1, h);
-}
+double Ec5_Kc90_Alt(MaterialKind kind, double l1, double h) { return Ec5_Kc90(kind, l1, h); }
 
 double Ec5_K_crit(int glulam, double a, double b, double f_mk, double l_ef, double E_005, double G_005)
 {
@@ -206,30 +185,20 @@ double Mat_Kc(MaterialKind kind, int grade, double l_ef, double h, double t, dou
     double beta_c;
     int variant, direction;
     switch (kind) {
-    case 0:
-    case 1:
-        beta_c = 0.2, variant = 6, direction = 6;
-        break;
-    case 2:
-    case 3:
-    case 17:
-        beta_c = 0.1, variant = 6, direction = 6;
-        break;
-    case 4:
-    case 6:
-    case 18:
-    case 19:
-    case -11:
-        beta_c = 0.1, variant = 2, direction = 5;
-        break;
-    case 5:
-    case 7:
-    case 8:
-        beta_c = 0.1, variant = 5, direction = 5;
-        break;
-    default:
-        variant = direction = -1, beta_c = 1.0;
-        break;
+        case 0:
+        case 1: beta_c = 0.2, variant = 6, direction = 6; break;
+        case 2:
+        case 3:
+        case 17: beta_c = 0.1, variant = 6, direction = 6; break;
+        case 4:
+        case 6:
+        case 18:
+        case 19:
+        case -11: beta_c = 0.1, variant = 2, direction = 5; break;
+        case 5:
+        case 7:
+        case 8: beta_c = 0.1, variant = 5, direction = 5; break;
+        default: variant = direction = -1, beta_c = 1.0; break;
     }
 
     double E_005 = 0.0, f_c0k = 0.0;
@@ -295,7 +264,7 @@ double Design_F_vd(MaterialKind kind, int grade, int direction, double h, double
             if (kind == 0) return 4.0 * k_mod / gamma_m;
             if (glulam) return 3.5 * k_mod / gamma_m;
         } else if (kind == 0 || glulam) {
-            return f_v * 0.00067 * k_mod / gamma_m;  // k_cr 0.67 included
+            return f_v * 0.00067 * k_mod / gamma_m; // k_cr 0.67 included
         }
     }
     return f_v * 0.001 * k_mod / gamma_m;
@@ -318,8 +287,8 @@ double Mat_Ft0k_Reduced(FastenerType type, int nail_flag, MaterialKind kind, int
     if (nad && nad->use_na816 == 0) {
         k_t = 1.0;
     } else {
-        const bool nail = type == 0 || (type >= 16 && type <= 24) || (type >= 34 && type <= 42) || type == 45 ||
-                          type == 46;
+        const bool nail =
+            type == 0 || (type >= 16 && type <= 24) || (type >= 34 && type <= 42) || type == 45 || type == 46;
         if (type == 1 || type == 29 || (nail && nail_flag != 0))
             k_t = 0.4;
         else
@@ -328,17 +297,14 @@ double Mat_Ft0k_Reduced(FastenerType type, int nail_flag, MaterialKind kind, int
     return f_t * 0.001 * k_t;
 }
 
-double Design_F_t0d_Reduced(FastenerType type, int nail_flag, MaterialKind kind, int grade, int direction,
-                            double h, double b, double k_mod, double gamma_m, double* k_h)
+double Design_F_t0d_Reduced(FastenerType type, int nail_flag, MaterialKind kind, int grade, int direction, double h,
+                            double b, double k_mod, double gamma_m, double* k_h)
 {
     if (!(gamma_m > 0.0)) return 0.0;
     return Mat_Ft0k_Reduced(type, nail_flag, kind, grade, direction, h, b, k_h) * k_mod / gamma_m;
 }
 
-double Design_Unit_Factor(void)
-{
-    return 1.0;
-}
+double Design_Unit_Factor(void) { return 1.0; }
 
 double Fire_K_fi(MaterialKind kind)
 {
@@ -358,20 +324,12 @@ double Fire_K_mod_fi(int exposure, double d_ef, double b, double h)
 {
     double b_r, h_r, p;
     switch (exposure) {
-    case 0:
-        b_r = b - 2.0 * d_ef, h_r = h - 2.0 * d_ef, p = 2.0 * (b_r + h_r);
-        break;
-    case 1:
-    case 3:
-        b_r = b - 2.0 * d_ef, h_r = h - d_ef, p = b_r + 2.0 * h_r;
-        break;
-    case 2:
-    case 4:
-        b_r = b - d_ef, h_r = h - 2.0 * d_ef, p = h_r + 2.0 * b_r;
-        break;
-    default:
-        b_r = b, h_r = h, p = 0.0;
-        break;
+        case 0: b_r = b - 2.0 * d_ef, h_r = h - 2.0 * d_ef, p = 2.0 * (b_r + h_r); break;
+        case 1:
+        case 3: b_r = b - 2.0 * d_ef, h_r = h - d_ef, p = b_r + 2.0 * h_r; break;
+        case 2:
+        case 4: b_r = b - d_ef, h_r = h - 2.0 * d_ef, p = h_r + 2.0 * b_r; break;
+        default: b_r = b, h_r = h, p = 0.0; break;
     }
     const double A = b_r * h_r;
     if (!(A > 0.0)) return 0.001;
@@ -399,18 +357,10 @@ const char* Fastener_Method_Label(int method, int annex)
     static char buf[64];
     const char* text;
     switch (method) {
-    case 0:
-        text = annex != 0 ? "Vereinfachter Nachweis nach NAD 8.2.1" : "Vereinfachter Nachweis";
-        break;
-    case 1:
-        text = annex != 0 ? "Genauer Nachweis nach DIN EN 1995, 8.2.2" : "Genauer Nachweis";
-        break;
-    case 2:
-        text = "Bemessungswerte-Verfahren";
-        break;
-    default:
-        text = "";
-        break;
+        case 0: text = annex != 0 ? "Vereinfachter Nachweis nach NAD 8.2.1" : "Vereinfachter Nachweis"; break;
+        case 1: text = annex != 0 ? "Genauer Nachweis nach DIN EN 1995, 8.2.2" : "Genauer Nachweis"; break;
+        case 2: text = "Bemessungswerte-Verfahren"; break;
+        default: text = ""; break;
     }
     std::snprintf(buf, sizeof buf, "%s", text);
     return buf;

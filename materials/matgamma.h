@@ -50,8 +50,8 @@ double Design_F_c0d(MaterialKind kind, int grade, int variant, int unused, doubl
 // Tensile strength [N/mm2] in one-sided tension joints (k_t 0.4 or 2/3).
 double Mat_Ft0k_Reduced(FastenerType type, int nail_flag, MaterialKind kind, int grade, int direction, double h,
                         double b, double* k_h);
-double Design_F_t0d_Reduced(FastenerType type, int nail_flag, MaterialKind kind, int grade, int direction,
-                            double h, double b, double k_mod, double gamma_m, double* k_h);
+double Design_F_t0d_Reduced(FastenerType type, int nail_flag, MaterialKind kind, int grade, int direction, double h,
+                            double b, double k_mod, double gamma_m, double* k_h);
 double Design_Unit_Factor(void);
 
 // Fire design.

@@ -48,8 +48,8 @@ const SectionRow kJoistRows[LVL_JOIST_SECTIONS] = {
 // Product values; the entries with kScaled set are multiplied by the scale.
 const double kWallValues[15] = {26, 16, 22, 11000, 10000, 480, 6, 31, 20, 21, 14, 5300, 2100, 900, 2.4};
 const double kJoistValues[15] = {48, 36, 36, 13800, 11600, 480, 6, 31, 20, 21, 14, 5300, 2100, 900, 2.4};
-const bool kScaled[15] = {false, false, false, true,  true,  false, false, false,
-                          false, false, false, true,  true,  false, false};
+const bool kScaled[15] = {false, false, false, true, true, false, false, false,
+                          false, false, false, true, true, false, false};
 
 // k_mod by load-duration step; step 5 is the mean of steps 3 and 4.
 const double kWebKmod[2][8] = {
@@ -116,8 +116,7 @@ const LvlSection* SectionOf(const LvlProduct* p, int section)
     return &p->sections[section];
 }
 
-ChoiceEntry* ChoicesOf(SectionChoices& c, const LvlProduct& p, int count, int* flags_out, int* count_out,
-                       int colour)
+ChoiceEntry* ChoicesOf(SectionChoices& c, const LvlProduct& p, int count, int* flags_out, int* count_out, int colour)
 {
     if (!c.made) {
         for (int i = 0; i < count; ++i) {
@@ -132,22 +131,13 @@ ChoiceEntry* ChoicesOf(SectionChoices& c, const LvlProduct& p, int count, int* f
     return c.entries;
 }
 
-double KmodOf(const double* row, unsigned step)
-{
-    return step <= 7u ? row[step] : 0.0;
-}
+double KmodOf(const double* row, unsigned step) { return step <= 7u ? row[step] : 0.0; }
 
 } // namespace
 
-LvlProduct* Lvl_Wall_Product(void)
-{
-    return &g_wall;
-}
+LvlProduct* Lvl_Wall_Product(void) { return &g_wall; }
 
-LvlProduct* Lvl_Joist_Product(void)
-{
-    return &g_joist;
-}
+LvlProduct* Lvl_Joist_Product(void) { return &g_joist; }
 
 LvlSection* Lvl_Wall_Build(int scale)
 {
@@ -198,10 +188,7 @@ double Lvl_Flange_Kmod(int service_class, unsigned step)
     return KmodOf(kFlangeKmod, step);
 }
 
-double Lvl_Flange_Kmod_2(int service_class, unsigned step)
-{
-    return Lvl_Flange_Kmod(service_class, step);
-}
+double Lvl_Flange_Kmod_2(int service_class, unsigned step) { return Lvl_Flange_Kmod(service_class, step); }
 
 void Lvl_Bearing_Areas(const LvlProduct* p, int section, double l1, double l2, double* a1, double* a2, double* a3)
 {

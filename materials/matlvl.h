@@ -6,24 +6,24 @@
 
 struct LvlSection {
     char name[256];
-    int index;      // position in the table, 0 based
-    double b;       // flange width [mm]
-    double h;       // total height [mm]
-    double c3, c4, c5, c6;  // catalogue values, stored only
-    double h_f;     // flange height [mm]
-    double h_w;     // web height h - 2 h_f [mm]
-    double z;       // half the distance of the flange centres, whole mm
-    double i_y;     // second moment of area [cm4]
-    double e_ef;    // effective modulus of the section (x scale)
-    double c12, c13;        // catalogue values, stored only
+    int index;             // position in the table, 0 based
+    double b;              // flange width [mm]
+    double h;              // total height [mm]
+    double c3, c4, c5, c6; // catalogue values, stored only
+    double h_f;            // flange height [mm]
+    double h_w;            // web height h - 2 h_f [mm]
+    double z;              // half the distance of the flange centres, whole mm
+    double i_y;            // second moment of area [cm4]
+    double e_ef;           // effective modulus of the section (x scale)
+    double c12, c13;       // catalogue values, stored only
 };
 
 struct LvlProduct {
     char name[256];
-    int count;          // number of sections
-    int scale;          // scale the tables were built with
-    double values[15];  // [3], [4], [11], [12] are moduli x scale; [5] flange
-                        // density, [6] web thickness, [13] web density
+    int count;         // number of sections
+    int scale;         // scale the tables were built with
+    double values[15]; // [3], [4], [11], [12] are moduli x scale; [5] flange
+                       // density, [6] web thickness, [13] web density
     LvlSection* sections;
 };
 
@@ -45,8 +45,7 @@ double Lvl_Flange_Kmod_2(int service_class, unsigned step);
 
 // Section formulas; a null product or a section outside the table gives 0
 // (outputs written with 0), Lvl_Find_Section -1.
-void Lvl_Bearing_Areas(const LvlProduct* p, int section, double l1, double l2, double* a1, double* a2,
-                       double* a3);
+void Lvl_Bearing_Areas(const LvlProduct* p, int section, double l1, double l2, double* a1, double* a2, double* a3);
 double Lvl_Flange_Area(const LvlProduct* p, int section);
 double Lvl_Mass_Per_Length(const LvlProduct* p, int section);
 int Lvl_Find_Section(const LvlProduct* p, double h, double b);

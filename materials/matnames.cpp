@@ -1,6 +1,6 @@
 // Material and fastener names and the choice lists of the material library.
-#include "platform/kovscreen.h"
 #include "materials/matnames.h"
+#include "platform/kovscreen.h"
 
 #include <cstdio>
 #include <cstring>
@@ -25,7 +25,7 @@ const char kUndefinedFastener[] = "nicht definiert";
 
 struct FastenerNames {
     const char* short_form;
-    const char* long_form;  // NULL: same as the short form
+    const char* long_form; // NULL: same as the short form
 };
 
 // Texts in UTF-8, by type + 2 (types -2 .. 46).
@@ -92,10 +92,10 @@ const char* Fastener_Name_Utf8(int type, int long_form)
 // ---- static lists -----------------------------------------------------------------
 
 const char* const kKindNames[20] = {
-    "Nadelholz",  "Laubholz",        "Brettschicht EC",    "Brettschicht DIN", "OSB",
-    "Gipskarton", "Sperrholz",       "Spanplatte",         "Faserplatte",      "Fermacell",
-    "Kerto-S",    "Kerto-Q",         "Stahlblech",         "Furnierschichtholz", "Frei",
-    "Ohne",       "Aluminiumblech",  "Baubuche GL75",      "Baubuche Platte",  "Steico LVL",
+    "Nadelholz",  "Laubholz",       "Brettschicht EC", "Brettschicht DIN",   "OSB",
+    "Gipskarton", "Sperrholz",      "Spanplatte",      "Faserplatte",        "Fermacell",
+    "Kerto-S",    "Kerto-Q",        "Stahlblech",      "Furnierschichtholz", "Frei",
+    "Ohne",       "Aluminiumblech", "Baubuche GL75",   "Baubuche Platte",    "Steico LVL",
 };
 const char* const kServiceClasses[3] = {" 1", " 2", " 3"};
 const char* const kPanelUse[4] = {"Platte parallel", "Platte senkrecht", "Scheibe parallel", "Scheibe senkrecht"};
@@ -109,7 +109,11 @@ const char* const kKertoS[1] = {"21-75 mm"};
 const char* const kKertoQ[2] = {"21-24 mm", "27-69 mm"};
 const char* const kBeechPanel[3] = {"S 40 mm", "S 60 mm", "Q 40 mm"};
 // "X t<=24" and "X t>=27" with the signs as the bytes 0xF3 and 0xF2.
-const char* const kLvl[3] = {"R", "X t\xF3" "24", "X t\xF2" "27"};
+const char* const kLvl[3] = {"R",
+                             "X t\xF3"
+                             "24",
+                             "X t\xF2"
+                             "27"};
 
 struct List {
     ChoiceEntry* entries;
@@ -242,43 +246,27 @@ List Grade_List(int kind)
 {
     const bool annex = ActiveNadEc5 != nullptr;
     switch (kind) {
-    case 0:
-        return annex ? List{g_softwood_ec, SOFTWOOD_GRADE_COUNT} : List{g_softwood_din, SOFTWOOD_GRADE_COUNT};
-    case 1:
-        return annex ? List{g_hardwood_ec, HARDWOOD_GRADE_COUNT_EC} : List{g_hardwood_din, HARDWOOD_GRADE_COUNT_DIN};
-    case 2:
-        return {g_glulam_ec, GLULAM_GRADE_COUNT_EC};
-    case 3:
-        return {g_glulam_din, GLULAM_GRADE_COUNT_DIN};
-    case 4:
-        return {g_osb, 3};
-    case 5:
-        return {g_gypsum, 3};
-    case 6:
-        return {g_plywood, 6};
-    case 7:
-        return {g_particleboard, 4};
-    case 8:
-        return {g_fibreboard, 2};
-    case 9:
-        return {g_fermacell, 5};
-    case 10:
-        return {g_kerto_s, 1};
-    case 11:
-        return {g_kerto_q, 2};
-    case 17:
-        return {g_beech_gl75, BEECH_LVL_GRADE_COUNT};
-    case 18:
-        return {g_beech_panel, 3};
-    case 19:
-    case -11:
-        return {g_lvl, 3};
-    case -12:
-        return {g_lvl_studs, LVL_WALL_SECTIONS};
-    case -13:
-        return {g_joists, LVL_JOIST_SECTIONS};
-    default:
-        return {nullptr, 0};
+        case 0: return annex ? List{g_softwood_ec, SOFTWOOD_GRADE_COUNT} : List{g_softwood_din, SOFTWOOD_GRADE_COUNT};
+        case 1:
+            return annex ? List{g_hardwood_ec, HARDWOOD_GRADE_COUNT_EC}
+                         : List{g_hardwood_din, HARDWOOD_GRADE_COUNT_DIN};
+        case 2: return {g_glulam_ec, GLULAM_GRADE_COUNT_EC};
+        case 3: return {g_glulam_din, GLULAM_GRADE_COUNT_DIN};
+        case 4: return {g_osb, 3};
+        case 5: return {g_gypsum, 3};
+        case 6: return {g_plywood, 6};
+        case 7: return {g_particleboard, 4};
+        case 8: return {g_fibreboard, 2};
+        case 9: return {g_fermacell, 5};
+        case 10: return {g_kerto_s, 1};
+        case 11: return {g_kerto_q, 2};
+        case 17: return {g_beech_gl75, BEECH_LVL_GRADE_COUNT};
+        case 18: return {g_beech_panel, 3};
+        case 19:
+        case -11: return {g_lvl, 3};
+        case -12: return {g_lvl_studs, LVL_WALL_SECTIONS};
+        case -13: return {g_joists, LVL_JOIST_SECTIONS};
+        default: return {nullptr, 0};
     }
 }
 
@@ -295,10 +283,7 @@ void Set_Colour(ChoiceEntry* list, int n, int colour)
 }
 
 // The host palette's index nearest to a grey of (190, 190, 190).
-int Grey_Colour_Index()
-{
-    return Nearest_RGB_Color(190, 190, 190);
-}
+int Grey_Colour_Index() { return Nearest_RGB_Color(190, 190, 190); }
 
 char g_name[256];
 char g_user_name[256];
@@ -333,85 +318,45 @@ const char* Mat_Name(int kind, int grade)
 {
     Mat_Choice_Lists_Init();
     const char* prefix;
-    bool comma = false;  // grade text after ", " (timber), else directly
+    bool comma = false; // grade text after ", " (timber), else directly
     switch (kind) {
-    case 0:
-        prefix = "Nadelvollholz", comma = true;
-        break;
-    case 1:
-        prefix = "Laubholz", comma = true;
-        break;
-    case 2:
-        prefix = "Brettschichtholz EC", comma = true;
-        break;
-    case 3:
-        prefix = "Brettschichtholz DIN", comma = true;
-        break;
-    case 17:
-        prefix = "Baubuche GL75", comma = true;
-        break;
-    case 4: {
-        // The grade text ("OSB 3") replaces the prefix.
-        const char* t = List_Text(kind, grade);
-        std::snprintf(g_name, sizeof g_name, "%s", t ? t : "OSB");
-        return g_name;
-    }
-    case 5:
-        prefix = "Gipskarton ";
-        break;
-    case 6:
-        prefix = "Sperrholz ";
-        break;
-    case 7:
-        prefix = "Spanplatte ";
-        break;
-    case 8:
-        prefix = "Faserplatte ";
-        break;
-    case 9:
-        prefix = "Fermacell ";
-        break;
-    case 10:
-        prefix = "Kerto-S ";
-        break;
-    case 11:
-        prefix = "Kerto-Q ";
-        break;
-    case 18:
-        prefix = "Baubuche ";
-        break;
-    case 19:
-        prefix = "Steico LVL ";
-        break;
-    case -11:
-        prefix = "Steico GLVL ";
-        break;
-    case -12:
-        prefix = "Steico Wall ";
-        break;
-    case -13:
-        prefix = "Steico Joist ";
-        break;
-    case 12: {
-        const char* t = "";
-        if (grade >= 0) t = Steel_Guete_Name(grade == 0 ? 5 : grade <= 3 ? 7 : grade);
-        std::snprintf(g_name, sizeof g_name, "Stahlblech %s", t);
-        return g_name;
-    }
-    case 16: {
-        const char* t = grade >= 0 ? Alu_Guete_Name((unsigned)grade) : "";
-        std::snprintf(g_name, sizeof g_name, "Aluminiumblech %s", t);
-        return g_name;
-    }
-    case 14:
-        std::snprintf(g_name, sizeof g_name, "%s", "frei ");
-        return g_name;
-    case 15:
-        std::snprintf(g_name, sizeof g_name, "%s", "ohne");
-        return g_name;
-    default:
-        std::snprintf(g_name, sizeof g_name, "%s", kUndefinedMaterial);
-        return g_name;
+        case 0: prefix = "Nadelvollholz", comma = true; break;
+        case 1: prefix = "Laubholz", comma = true; break;
+        case 2: prefix = "Brettschichtholz EC", comma = true; break;
+        case 3: prefix = "Brettschichtholz DIN", comma = true; break;
+        case 17: prefix = "Baubuche GL75", comma = true; break;
+        case 4: {
+            // The grade text ("OSB 3") replaces the prefix.
+            const char* t = List_Text(kind, grade);
+            std::snprintf(g_name, sizeof g_name, "%s", t ? t : "OSB");
+            return g_name;
+        }
+        case 5: prefix = "Gipskarton "; break;
+        case 6: prefix = "Sperrholz "; break;
+        case 7: prefix = "Spanplatte "; break;
+        case 8: prefix = "Faserplatte "; break;
+        case 9: prefix = "Fermacell "; break;
+        case 10: prefix = "Kerto-S "; break;
+        case 11: prefix = "Kerto-Q "; break;
+        case 18: prefix = "Baubuche "; break;
+        case 19: prefix = "Steico LVL "; break;
+        case -11: prefix = "Steico GLVL "; break;
+        case -12: prefix = "Steico Wall "; break;
+        case -13: prefix = "Steico Joist "; break;
+        case 12: {
+            const char* t = "";
+            if (grade >= 0) t = Steel_Guete_Name(grade == 0 ? 5 : grade <= 3 ? 7 : grade);
+            std::snprintf(g_name, sizeof g_name, "Stahlblech %s", t);
+            return g_name;
+        }
+        case 16: {
+            const char* t = grade >= 0 ? Alu_Guete_Name((unsigned)grade) : "";
+            std::snprintf(g_name, sizeof g_name, "Aluminiumblech %s", t);
+            return g_name;
+        }
+        case 14: std::snprintf(g_name, sizeof g_name, "%s", "frei "); return g_name;
+        case 15: std::snprintf(g_name, sizeof g_name, "%s", "ohne"); return g_name;
+        default: std::snprintf(g_name, sizeof g_name, "%s", kUndefinedMaterial); return g_name;
     }
     const char* t = List_Text(kind, grade);
     if (!t)
@@ -441,35 +386,26 @@ const char* Mat_Grade_Name(int kind, int grade)
     Mat_Choice_Lists_Init();
     const char* t;
     switch (kind) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 17:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 18:
-    case 19:
-    case -11:
-        t = List_Text(kind, grade);
-        break;
-    case 12:
-        t = Steel_Guete_Name(grade);
-        break;
-    case 14:
-        t = "frei ";
-        break;
-    case 15:
-        t = "--- ";
-        break;
-    default:
-        return kUndefinedMaterial;
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 17:
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+        case 8:
+        case 9:
+        case 10:
+        case 11:
+        case 18:
+        case 19:
+        case -11: t = List_Text(kind, grade); break;
+        case 12: t = Steel_Guete_Name(grade); break;
+        case 14: t = "frei "; break;
+        case 15: t = "--- "; break;
+        default: return kUndefinedMaterial;
     }
     // A grade outside the kind's range has no text (never the previous one).
     std::snprintf(g_grade_name, sizeof g_grade_name, "%s", t ? t : "");
@@ -528,11 +464,11 @@ ChoiceEntry* Mat_Grade_Choice_List(int kind, int* width, int* count, int colour)
     const int grey = Grey_Colour_Index();
     Mat_Choice_Lists_Init();
 
-    ChoiceEntry* const lists[] = {g_kinds,       g_service,     g_panel_use,     g_softwood_ec,  g_softwood_din,
-                                  g_hardwood_ec, g_hardwood_din, g_glulam_ec,    g_glulam_din,   g_osb,
-                                  g_gypsum,      g_plywood,     g_particleboard, g_fibreboard,   g_fermacell,
-                                  g_kerto_s,     g_kerto_q,     g_steel,         g_aluminium,    g_beech_gl75,
-                                  g_beech_panel, g_lvl,         g_lvl_studs,     g_joists};
+    ChoiceEntry* const lists[] = {g_kinds,       g_service,      g_panel_use,     g_softwood_ec, g_softwood_din,
+                                  g_hardwood_ec, g_hardwood_din, g_glulam_ec,     g_glulam_din,  g_osb,
+                                  g_gypsum,      g_plywood,      g_particleboard, g_fibreboard,  g_fermacell,
+                                  g_kerto_s,     g_kerto_q,      g_steel,         g_aluminium,   g_beech_gl75,
+                                  g_beech_panel, g_lvl,          g_lvl_studs,     g_joists};
     const int counts[] = {20,
                           3,
                           4,
@@ -564,50 +500,34 @@ ChoiceEntry* Mat_Grade_Choice_List(int kind, int* width, int* count, int colour)
     ChoiceEntry* list;
     int w, n;
     switch (kind) {
-    case -999:
-        list = nullptr, w = 4, n = 1;
-        break;
-    case -1:
-        list = g_kinds, w = 14, n = 4;
-        break;
-    case -2:
-        list = g_service, w = 2, n = 3;
-        break;
-    case -3:
-        list = g_kinds, w = 14, n = 9;
-        break;
-    case -4:
-        list = g_panel_use, w = 14, n = 4;
-        break;
-    case -5:
-        g_kinds[2].colour = grey;  // "Brettschicht EC" not offered
-        list = g_kinds, w = 14, n = 4;
-        break;
-    case 12:
-        list = g_steel, w = 9, n = 2;
-        break;
-    case 14:
-    case 15:
-        list = g_no_grade, w = 4, n = 1;
-        break;
-    case 16:
-        list = g_aluminium, w = 15, n = ALU_GRADE_COUNT;
-        break;
-    default: {
-        static const struct {
-            int kind, width;
-        } widths[] = {{0, 7},  {1, 3},  {2, 10},  {3, 10},  {4, 6},  {5, 6},   {6, 6},   {7, 7},  {8, 7},
-                      {9, 5},  {10, 7}, {11, 7},  {17, 8},  {18, 11}, {19, 7},  {-11, 7}, {-12, 16}, {-13, 17}};
-        list = nullptr, w = 0, n = 0;
-        for (const auto& e : widths) {
-            if (e.kind != kind) continue;
-            const List l = Grade_List(kind);
-            list = l.entries, w = e.width, n = l.count;
+        case -999: list = nullptr, w = 4, n = 1; break;
+        case -1: list = g_kinds, w = 14, n = 4; break;
+        case -2: list = g_service, w = 2, n = 3; break;
+        case -3: list = g_kinds, w = 14, n = 9; break;
+        case -4: list = g_panel_use, w = 14, n = 4; break;
+        case -5:
+            g_kinds[2].colour = grey; // "Brettschicht EC" not offered
+            list = g_kinds, w = 14, n = 4;
+            break;
+        case 12: list = g_steel, w = 9, n = 2; break;
+        case 14:
+        case 15: list = g_no_grade, w = 4, n = 1; break;
+        case 16: list = g_aluminium, w = 15, n = ALU_GRADE_COUNT; break;
+        default: {
+            static const struct {
+                int kind, width;
+            } widths[] = {{0, 7}, {1, 3},  {2, 10}, {3, 10}, {4, 6},   {5, 6},  {6, 6},   {7, 7},    {8, 7},
+                          {9, 5}, {10, 7}, {11, 7}, {17, 8}, {18, 11}, {19, 7}, {-11, 7}, {-12, 16}, {-13, 17}};
+            list = nullptr, w = 0, n = 0;
+            for (const auto& e : widths) {
+                if (e.kind != kind) continue;
+                const List l = Grade_List(kind);
+                list = l.entries, w = e.width, n = l.count;
+                break;
+            }
+            if (!list) return nullptr; // width and count stay as they are
             break;
         }
-        if (!list) return nullptr;  // width and count stay as they are
-        break;
-    }
     }
     if (width) *width = w;
     if (count) *count = n;
@@ -618,19 +538,14 @@ const char* Fastener_Approval(int type)
 {
     const bool annex = ActiveNadEc5 != nullptr;
     switch (type) {
-    case 11:
-    case 12:
-        return ", ABZ-9.1-449";
-    case 13:
-        return annex ? ", ETA-12/0114" : ", ABZ-9.1-519";
-    case 14:
-    case 15:
-        return annex ? ", ETA-11/0190" : ", Z-9.1-614";
-    case 45:
-    case 46:
-        return annex ? ", ETA-04/0013" : "";
-    default:
-        return "";
+        case 11:
+        case 12: return ", ABZ-9.1-449";
+        case 13: return annex ? ", ETA-12/0114" : ", ABZ-9.1-519";
+        case 14:
+        case 15: return annex ? ", ETA-11/0190" : ", Z-9.1-614";
+        case 45:
+        case 46: return annex ? ", ETA-04/0013" : "";
+        default: return "";
     }
 }
 

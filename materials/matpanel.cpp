@@ -39,8 +39,8 @@ PanelThicknessBand Panel_Thickness_Band(double t_mm)
     return PANEL_BAND_NONE;
 }
 
-int Panel_Values_By_Thickness(int grade, int direction, double* f_m, double t_mm, double* f_t, double* f_c,
-                              double* f_v, double* f_c90)
+int Panel_Values_By_Thickness(int grade, int direction, double* f_m, double t_mm, double* f_t, double* f_c, double* f_v,
+                              double* f_c90)
 {
     // A grade or direction without values and a thickness in no band write
     // nothing: the caller's own values stay, and the result tells the two

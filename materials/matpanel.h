@@ -21,5 +21,5 @@ PanelThicknessBand Panel_Thickness_Band(double t_mm);
 // 4, 9 (plate) or 5, 8 (in-plane) into the non-null outputs and returns 1.
 // Another direction or a grade outside 0..3: 1, nothing written. A thickness
 // in no band: 0, nothing written. Callers preset the outputs they read.
-int Panel_Values_By_Thickness(int grade, int direction, double* f_m, double t_mm, double* f_t, double* f_c,
-                              double* f_v, double* f_c90);
+int Panel_Values_By_Thickness(int grade, int direction, double* f_m, double t_mm, double* f_t, double* f_c, double* f_v,
+                              double* f_c90);

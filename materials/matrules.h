@@ -3,7 +3,4 @@
 // or null for the DIN 1052 rules.
 #include "nad/nadec5.h"
 
-inline const NadEc5Record* Mat_Annex()
-{
-    return ActiveNadEc5;
-}
+inline const NadEc5Record* Mat_Annex() { return ActiveNadEc5; }

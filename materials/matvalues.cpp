@@ -50,7 +50,9 @@ const double kPlywood[6][4][5] = {
 
 // LVL products: "R", "X t<=24", "X t>=27"
 const double kLvl[3][4][5] = {
-    {{50, 36, 40, 2.6, 3.6}, {0.00001, 0.9, 7.5, 0.00001, 3.6}, {44, 36, 40, 4.6, 3.6},
+    {{50, 36, 40, 2.6, 3.6},
+     {0.00001, 0.9, 7.5, 0.00001, 3.6},
+     {44, 36, 40, 4.6, 3.6},
      {0.000001, 0.9, 7.5, 0.000001, 3.6}},
     {{32, 18, 26, 1.1, 4}, {7, 7, 9, 1.1, 4}, {30, 18, 26, 4.6, 4}, {10, 7, 9, 4.6, 4}},
     {{36, 18, 30, 1.1, 4}, {8, 5, 9, 1.1, 4}, {32, 18, 30, 4.6, 4}, {8, 5, 9, 4.6, 4}},
@@ -67,10 +69,8 @@ const double kFibre[4][2][5] = {
 
 // Fermacell "10 mm" .. "25 mm" [plate | in-plane], f_m, f_t, f_c, f_v (no f_c90)
 const double kFermacell[5][2][4] = {
-    {{4.6, 0, 0, 1.9}, {4.3, 2.5, 8.5, 3.7}},
-    {{4.3, 0, 0, 1.8}, {4.2, 2.4, 8.5, 3.6}},
-    {{4, 0, 0, 1.7}, {4.1, 2.4, 8.5, 3.5}},
-    {{3.6, 0, 0, 1.6}, {4, 2.3, 8.5, 3.4}},
+    {{4.6, 0, 0, 1.9}, {4.3, 2.5, 8.5, 3.7}}, {{4.3, 0, 0, 1.8}, {4.2, 2.4, 8.5, 3.6}},
+    {{4, 0, 0, 1.7}, {4.1, 2.4, 8.5, 3.5}},   {{3.6, 0, 0, 1.6}, {4, 2.3, 8.5, 3.4}},
     {{3, 0, 0, 1.4}, {3.8, 2.1, 8.5, 3.2}},
 };
 
@@ -186,33 +186,44 @@ struct Out {
 int OsbPlywoodSet(int direction)
 {
     switch (direction) {
-    case 0: case 8: return SET_PP;
-    case 1: case 4: case 9: return SET_PS;
-    case 2: return SET_SP;
-    case 3: case 5: return SET_SS;
-    default: return SET_NONE;
+        case 0:
+        case 8: return SET_PP;
+        case 1:
+        case 4:
+        case 9: return SET_PS;
+        case 2: return SET_SP;
+        case 3:
+        case 5: return SET_SS;
+        default: return SET_NONE;
     }
 }
 
 int GypsumSet(int direction)
 {
     switch (direction) {
-    case 0: case 9: return SET_PP;
-    case 1: case 4: return SET_PS;
-    case 2: case 8: return SET_SP;
-    case 3: case 5: return SET_SS;
-    default: return SET_NONE;
+        case 0:
+        case 9: return SET_PP;
+        case 1:
+        case 4: return SET_PS;
+        case 2:
+        case 8: return SET_SP;
+        case 3:
+        case 5: return SET_SS;
+        default: return SET_NONE;
     }
 }
 
 int LvlSet(int direction)
 {
     switch (direction) {
-    case 0: case 8: return SET_PP;
-    case 1: return SET_PS;
-    case 2: case 5: case 6: return SET_SP;
-    case 3: return SET_SS;
-    default: return SET_NONE;
+        case 0:
+        case 8: return SET_PP;
+        case 1: return SET_PS;
+        case 2:
+        case 5:
+        case 6: return SET_SP;
+        case 3: return SET_SS;
+        default: return SET_NONE;
     }
 }
 
@@ -224,10 +235,7 @@ int PlateOrInPlane(int direction)
     return -1;
 }
 
-bool InRange(int grade, int lo, int hi)
-{
-    return grade >= lo && grade <= hi;
-}
+bool InRange(int grade, int lo, int hi) { return grade >= lo && grade <= hi; }
 
 // Band of a "Q 40 mm" beech panel: 1 for t <= limit, 2 for 26.9..66.1, -1 otherwise.
 int BeechQRow(double t, double limit)
@@ -244,8 +252,7 @@ int TimberStrengths(int kind, int grade, int direction, double b_mm, double h_mm
     const NadEc5Record* annex = Mat_Annex();
 
     double f_v = row->f_v_k;
-    if (kind == MK_GLULAM_DIN && annex)
-        f_v = annex->k_cr_mode == 2 ? 3.5 : GlulamGradesDinEc[grade].f_v_k;
+    if (kind == MK_GLULAM_DIN && annex) f_v = annex->k_cr_mode == 2 ? 3.5 : GlulamGradesDinEc[grade].f_v_k;
     Put(o.f_m, row->f_m_k * 1000.0);
     Put(o.f_v, f_v * 1000.0);
     Put(o.f_c90, row->f_c_90_k * 1000.0);
@@ -310,108 +317,117 @@ int BeechGl75Strengths(int grade, int service_class, int direction, double b_mm,
 int PanelStrengths(int kind, int grade, int service_class, int direction, double t, const Out& o)
 {
     switch (kind) {
-    case MK_OSB: {
-        if (!InRange(grade, 0, 2)) return o.Fail();
-        Put(o.f_c90, 10.0 * 1000.0);
-        const int set = OsbPlywoodSet(direction);
-        int band = -1;
-        if (t > 6 && t <= 10) band = 0;
-        else if (t > 10 && t <= 18) band = 1;
-        else if (t > 18 && t <= 25) band = 2;
-        if (set != SET_NONE && band >= 0) o.Five(kOsb[grade == 2 ? 1 : 0][band][set]);
-        return 1;
-    }
-    case MK_GYPSUM_BOARD: {
-        if (!InRange(grade, 0, 2)) return o.Fail();
-        const int set = GypsumSet(direction);
-        if (set == SET_NONE) return 1;
-        int band = -1;
-        if (t >= 12 && t <= 13) band = 0;
-        else if (t > 14.5 && t <= 15.5) band = 1;
-        else if (t > 17.5 && t <= 18.5) band = 2;
-        if (band < 0) return o.Fail();  // no board of that thickness
-        o.Five(kGypsum[grade == 0 ? 0 : 1][band][set]);
-        return 1;
-    }
-    case MK_PLYWOOD: {
-        if (!InRange(grade, 0, 5)) return o.Fail();
-        const int set = OsbPlywoodSet(direction);
-        if (set != SET_NONE) o.Five(kPlywood[grade][set]);
-        return 1;
-    }
-    case MK_PARTICLEBOARD: {
-        if (!InRange(grade, 0, 3)) return o.Fail();
-        // A thickness in no band writes nothing, like a direction without a
-        // value set: the caller's preset values stand (Panel_Thickness_Band
-        // tells a caller that needs a value whether there is one).
-        Panel_Values_By_Thickness(grade, direction, o.f_m, t, o.f_t, o.f_c, o.f_v, o.f_c90);
-        return 1;
-    }
-    case MK_FIBREBOARD: {
-        if (!InRange(grade, 0, 1)) return o.Fail();
-        const int set = PlateOrInPlane(direction);
-        if (set < 0) return 1;
-        int row;
-        if (grade == 0)
-            row = (t > 3.5 && t <= 5.5) ? 1 : 0;
-        else
-            row = t <= 10 ? 2 : 3;
-        o.Five(kFibre[row][set]);
-        return 1;
-    }
-    case MK_FERMACELL: {
-        if (!InRange(grade, 0, 4)) return o.Fail();
-        const int set = PlateOrInPlane(direction);
-        if (set < 0) return 1;
-        const double* v = kFermacell[grade][set];
-        Put(o.f_m, v[0] * 1000.0);
-        Put(o.f_t, v[1] * 1000.0);
-        Put(o.f_c, v[2] * 1000.0);
-        Put(o.f_v, v[3] * 1000.0);
-        return 1;
-    }
-    case MK_KERTO_S:
-    case MK_KERTO_Q: {
-        if (kind == MK_KERTO_S ? grade != 0 : !InRange(grade, 0, 1)) return o.Fail();
-        const int row = kind == MK_KERTO_S ? 0 : 1 + grade;
-        int set = -1;
-        if (direction == 0 || direction == 2 || direction == 5 || direction == 8) set = 0;
-        else if (direction == 1 || direction == 3) set = 1;
-        if (set < 0)
-            Put(o.f_c90, kKerto[row][0][4] * 1000.0);
-        else
-            o.Five(kKerto[row][set]);
-        return 1;
-    }
-    case MK_BEECH_PANEL: {
-        if (!InRange(grade, 0, 2)) return o.Fail();
-        const double factor = service_class == 1 ? 1.2 : 1.0;
-        int set = -1;
-        if (direction == 0 || direction == 1 || direction == 2 || direction == 5 || direction == 8) set = 0;
-        else if (direction == 3) set = 1;
-        const int row = grade < 2 ? 0 : BeechQRow(t, 24.1);
-        if (row >= 0) {
-            if (set < 0) {
-                Put(o.f_c90, kBeech[row][0][4] * 1000.0 * (kBeechStar[row][0][4] ? factor : 1.0));
-            } else {
-                o.Five(kBeech[row][set], factor, kBeechStar[row][set]);
-            }
-        } else {
-            // "Q 40 mm" of a thickness outside both bands: shear and f_c90 only.
-            if (set >= 0) Put(o.f_v, (set == 0 ? 3.8 : 7.8) * 1000.0);
-            Put(o.f_c90, 22.0 * factor * 1000.0);
+        case MK_OSB: {
+            if (!InRange(grade, 0, 2)) return o.Fail();
+            Put(o.f_c90, 10.0 * 1000.0);
+            const int set = OsbPlywoodSet(direction);
+            int band = -1;
+            if (t > 6 && t <= 10)
+                band = 0;
+            else if (t > 10 && t <= 18)
+                band = 1;
+            else if (t > 18 && t <= 25)
+                band = 2;
+            if (set != SET_NONE && band >= 0) o.Five(kOsb[grade == 2 ? 1 : 0][band][set]);
+            return 1;
         }
-        return 1;
-    }
-    case MK_STEICO_LVL:
-    case MK_STEICO_GLVL: {
-        if (!InRange(grade, 0, 2)) return o.Fail();
-        const int set = LvlSet(direction);
-        if (set != SET_NONE) o.Five(kLvl[grade][set]);
-        return 1;
-    }
-    default:
-        return o.Fail();
+        case MK_GYPSUM_BOARD: {
+            if (!InRange(grade, 0, 2)) return o.Fail();
+            const int set = GypsumSet(direction);
+            if (set == SET_NONE) return 1;
+            int band = -1;
+            if (t >= 12 && t <= 13)
+                band = 0;
+            else if (t > 14.5 && t <= 15.5)
+                band = 1;
+            else if (t > 17.5 && t <= 18.5)
+                band = 2;
+            if (band < 0) return o.Fail(); // no board of that thickness
+            o.Five(kGypsum[grade == 0 ? 0 : 1][band][set]);
+            return 1;
+        }
+        case MK_PLYWOOD: {
+            if (!InRange(grade, 0, 5)) return o.Fail();
+            const int set = OsbPlywoodSet(direction);
+            if (set != SET_NONE) o.Five(kPlywood[grade][set]);
+            return 1;
+        }
+        case MK_PARTICLEBOARD: {
+            if (!InRange(grade, 0, 3)) return o.Fail();
+            // A thickness in no band writes nothing, like a direction without a
+            // value set: the caller's preset values stand (Panel_Thickness_Band
+            // tells a caller that needs a value whether there is one).
+            Panel_Values_By_Thickness(grade, direction, o.f_m, t, o.f_t, o.f_c, o.f_v, o.f_c90);
+            return 1;
+        }
+        case MK_FIBREBOARD: {
+            if (!InRange(grade, 0, 1)) return o.Fail();
+            const int set = PlateOrInPlane(direction);
+            if (set < 0) return 1;
+            int row;
+            if (grade == 0)
+                row = (t > 3.5 && t <= 5.5) ? 1 : 0;
+            else
+                row = t <= 10 ? 2 : 3;
+            o.Five(kFibre[row][set]);
+            return 1;
+        }
+        case MK_FERMACELL: {
+            if (!InRange(grade, 0, 4)) return o.Fail();
+            const int set = PlateOrInPlane(direction);
+            if (set < 0) return 1;
+            const double* v = kFermacell[grade][set];
+            Put(o.f_m, v[0] * 1000.0);
+            Put(o.f_t, v[1] * 1000.0);
+            Put(o.f_c, v[2] * 1000.0);
+            Put(o.f_v, v[3] * 1000.0);
+            return 1;
+        }
+        case MK_KERTO_S:
+        case MK_KERTO_Q: {
+            if (kind == MK_KERTO_S ? grade != 0 : !InRange(grade, 0, 1)) return o.Fail();
+            const int row = kind == MK_KERTO_S ? 0 : 1 + grade;
+            int set = -1;
+            if (direction == 0 || direction == 2 || direction == 5 || direction == 8)
+                set = 0;
+            else if (direction == 1 || direction == 3)
+                set = 1;
+            if (set < 0)
+                Put(o.f_c90, kKerto[row][0][4] * 1000.0);
+            else
+                o.Five(kKerto[row][set]);
+            return 1;
+        }
+        case MK_BEECH_PANEL: {
+            if (!InRange(grade, 0, 2)) return o.Fail();
+            const double factor = service_class == 1 ? 1.2 : 1.0;
+            int set = -1;
+            if (direction == 0 || direction == 1 || direction == 2 || direction == 5 || direction == 8)
+                set = 0;
+            else if (direction == 3)
+                set = 1;
+            const int row = grade < 2 ? 0 : BeechQRow(t, 24.1);
+            if (row >= 0) {
+                if (set < 0) {
+                    Put(o.f_c90, kBeech[row][0][4] * 1000.0 * (kBeechStar[row][0][4] ? factor : 1.0));
+                } else {
+                    o.Five(kBeech[row][set], factor, kBeechStar[row][set]);
+                }
+            } else {
+                // "Q 40 mm" of a thickness outside both bands: shear and f_c90 only.
+                if (set >= 0) Put(o.f_v, (set == 0 ? 3.8 : 7.8) * 1000.0);
+                Put(o.f_c90, 22.0 * factor * 1000.0);
+            }
+            return 1;
+        }
+        case MK_STEICO_LVL:
+        case MK_STEICO_GLVL: {
+            if (!InRange(grade, 0, 2)) return o.Fail();
+            const int set = LvlSet(direction);
+            if (set != SET_NONE) o.Five(kLvl[grade][set]);
+            return 1;
+        }
+        default: return o.Fail();
     }
 }
 
@@ -449,7 +465,7 @@ int ProductColumn(int kind, int variant)
 {
     if (variant == 2 || variant == 5) return 0;
     if (variant == 3) return 1;
-    if (variant == 4) return 2;  // Kerto: as variant 2 (same numbers in the table)
+    if (variant == 4) return 2; // Kerto: as variant 2 (same numbers in the table)
     if (variant == 6 && (kind == MK_STEICO_LVL || kind == MK_STEICO_GLVL)) return 0;
     return -1;
 }
@@ -461,94 +477,97 @@ int Mat_Moduli(int kind, int grade, int variant, double t_mm, double* E_mean, do
 {
     const ModOut o{E_mean, G_mean, E_05, G_05};
     switch (kind) {
-    case MK_SOFTWOOD: case MK_LVL: case MK_HARDWOOD: case MK_GLULAM_EC: case MK_GLULAM_DIN:
-    case MK_BEECH_GL75: {
-        const TimberGrade* row = Mat_Grade_Row(kind, grade);
-        if (!row) return o.Fail();
-        const double two_thirds = 1000.0 * 2.0 / 3.0;
-        const double five_sixths = 1000.0 * 5.0 / 6.0;
-        const double fe = (kind == MK_SOFTWOOD || kind == MK_LVL) ? two_thirds : five_sixths;
-        const double fg = (kind == MK_GLULAM_EC || kind == MK_GLULAM_DIN) ? five_sixths : two_thirds;
-        Put(E_mean, row->E_0_mean * 1000.0);
-        Put(G_mean, row->G_mean * 1000.0);
-        Put(E_05, row->E_0_mean * fe);
-        Put(G_05, row->G_mean * fg);
-        return 1;
-    }
-    case MK_OSB:
-    case MK_PLYWOOD: {
-        if (kind == MK_OSB ? !InRange(grade, 0, 2) : !InRange(grade, 0, 5)) return o.Fail();
-        const double(*v)[3] = kind == MK_OSB ? kOsbModuli[grade == 2 ? 1 : 0] : kPlywoodModuli[grade];
-        if (variant >= 0 && variant <= 3) return o.Three(v[variant]);
-        if (variant == 5) return o.Three(v[2]);
-        return 1;
-    }
-    case MK_GYPSUM_BOARD:
-        if (!InRange(grade, 0, 2)) return o.Fail();
-        if (variant >= 0 && variant <= 3) return o.Three(kGypsumModuli[variant]);
-        if (variant == 5) return o.Three(kGypsumModuli[3]);
-        return 1;
-    case MK_PARTICLEBOARD: {
-        if (!InRange(grade, 0, 3)) return o.Fail();
-        if (variant != 4 && variant != 5) return 1;
-        const PanelThicknessBand band = Panel_Thickness_Band(t_mm);
-        if (band == PANEL_BAND_NONE) return o.Fail();  // no board of that thickness
-        if (variant == 4) {
-            const double e = kParticleEPlate[grade][band];
-            return o.Three(e, band <= PANEL_BAND_20_25 ? 200 : 100, 0.8 * e);
+        case MK_SOFTWOOD:
+        case MK_LVL:
+        case MK_HARDWOOD:
+        case MK_GLULAM_EC:
+        case MK_GLULAM_DIN:
+        case MK_BEECH_GL75: {
+            const TimberGrade* row = Mat_Grade_Row(kind, grade);
+            if (!row) return o.Fail();
+            const double two_thirds = 1000.0 * 2.0 / 3.0;
+            const double five_sixths = 1000.0 * 5.0 / 6.0;
+            const double fe = (kind == MK_SOFTWOOD || kind == MK_LVL) ? two_thirds : five_sixths;
+            const double fg = (kind == MK_GLULAM_EC || kind == MK_GLULAM_DIN) ? five_sixths : two_thirds;
+            Put(E_mean, row->E_0_mean * 1000.0);
+            Put(G_mean, row->G_mean * 1000.0);
+            Put(E_05, row->E_0_mean * fe);
+            Put(G_05, row->G_mean * fg);
+            return 1;
         }
-        const double e = kParticleEInPlane[grade][band];
-        return o.Three(e, kParticleGInPlane[grade][band], 0.8 * e);
-    }
-    case MK_FIBREBOARD: {
-        if (!InRange(grade, 0, 1)) return o.Fail();
-        if (variant != 4 && variant != 5) return 1;
-        double e, g;
-        if (grade == 0) {
-            const bool mid = t_mm > 3.5 && t_mm <= 5.5;
-            e = mid ? 4800 : 4600;
-            g = variant == 4 ? 200 : (mid ? 2000 : 1900);
-        } else {
-            const bool thin = t_mm <= 10;
-            e = thin ? 3100 : 2900;
-            g = variant == 4 ? 100 : (thin ? 1300 : 1200);
+        case MK_OSB:
+        case MK_PLYWOOD: {
+            if (kind == MK_OSB ? !InRange(grade, 0, 2) : !InRange(grade, 0, 5)) return o.Fail();
+            const double(*v)[3] = kind == MK_OSB ? kOsbModuli[grade == 2 ? 1 : 0] : kPlywoodModuli[grade];
+            if (variant >= 0 && variant <= 3) return o.Three(v[variant]);
+            if (variant == 5) return o.Three(v[2]);
+            return 1;
         }
-        return o.Three(e, g, 0.8 * e);
-    }
-    case MK_FERMACELL:
-        if (!InRange(grade, 0, 4)) return o.Fail();
-        if (variant == 4 || variant == 5) return o.Three(3800, 1600, 0);
-        return 1;
-    case MK_KERTO_S:
-    case MK_KERTO_Q:
-    case MK_BEECH_PANEL:
-    case MK_STEICO_LVL:
-    case MK_STEICO_GLVL: {
-        int row;
-        if (kind == MK_KERTO_S) {
-            if (grade != 0) return o.Fail();
-            row = 0;
-        } else if (kind == MK_KERTO_Q) {
+        case MK_GYPSUM_BOARD:
+            if (!InRange(grade, 0, 2)) return o.Fail();
+            if (variant >= 0 && variant <= 3) return o.Three(kGypsumModuli[variant]);
+            if (variant == 5) return o.Three(kGypsumModuli[3]);
+            return 1;
+        case MK_PARTICLEBOARD: {
+            if (!InRange(grade, 0, 3)) return o.Fail();
+            if (variant != 4 && variant != 5) return 1;
+            const PanelThicknessBand band = Panel_Thickness_Band(t_mm);
+            if (band == PANEL_BAND_NONE) return o.Fail(); // no board of that thickness
+            if (variant == 4) {
+                const double e = kParticleEPlate[grade][band];
+                return o.Three(e, band <= PANEL_BAND_20_25 ? 200 : 100, 0.8 * e);
+            }
+            const double e = kParticleEInPlane[grade][band];
+            return o.Three(e, kParticleGInPlane[grade][band], 0.8 * e);
+        }
+        case MK_FIBREBOARD: {
             if (!InRange(grade, 0, 1)) return o.Fail();
-            row = 1 + grade;
-        } else if (kind == MK_BEECH_PANEL) {
-            if (!InRange(grade, 0, 2)) return o.Fail();
-            row = 3;
-        } else {
-            if (!InRange(grade, 0, 2)) return o.Fail();
-            row = 6 + grade;
+            if (variant != 4 && variant != 5) return 1;
+            double e, g;
+            if (grade == 0) {
+                const bool mid = t_mm > 3.5 && t_mm <= 5.5;
+                e = mid ? 4800 : 4600;
+                g = variant == 4 ? 200 : (mid ? 2000 : 1900);
+            } else {
+                const bool thin = t_mm <= 10;
+                e = thin ? 3100 : 2900;
+                g = variant == 4 ? 100 : (thin ? 1300 : 1200);
+            }
+            return o.Three(e, g, 0.8 * e);
         }
-        const int col = ProductColumn(kind, variant);
-        if (col < 0) return 1;
-        if (kind == MK_BEECH_PANEL && grade == 2) {
-            const int q = BeechQRow(t_mm, 24.01);
-            if (q < 0) return o.Fail();  // no panel of that thickness
-            row = 3 + q;
+        case MK_FERMACELL:
+            if (!InRange(grade, 0, 4)) return o.Fail();
+            if (variant == 4 || variant == 5) return o.Three(3800, 1600, 0);
+            return 1;
+        case MK_KERTO_S:
+        case MK_KERTO_Q:
+        case MK_BEECH_PANEL:
+        case MK_STEICO_LVL:
+        case MK_STEICO_GLVL: {
+            int row;
+            if (kind == MK_KERTO_S) {
+                if (grade != 0) return o.Fail();
+                row = 0;
+            } else if (kind == MK_KERTO_Q) {
+                if (!InRange(grade, 0, 1)) return o.Fail();
+                row = 1 + grade;
+            } else if (kind == MK_BEECH_PANEL) {
+                if (!InRange(grade, 0, 2)) return o.Fail();
+                row = 3;
+            } else {
+                if (!InRange(grade, 0, 2)) return o.Fail();
+                row = 6 + grade;
+            }
+            const int col = ProductColumn(kind, variant);
+            if (col < 0) return 1;
+            if (kind == MK_BEECH_PANEL && grade == 2) {
+                const int q = BeechQRow(t_mm, 24.01);
+                if (q < 0) return o.Fail(); // no panel of that thickness
+                row = 3 + q;
+            }
+            return o.Three(kProductModuli[row][col]);
         }
-        return o.Three(kProductModuli[row][col]);
-    }
-    default:
-        return o.Fail();
+        default: return o.Fail();
     }
 }
 
@@ -568,73 +587,69 @@ int Mat_Strengths(int kind, int grade, int service_class, int direction, double 
 {
     const Out o{f_m, f_t, f_c, f_v, f_c90, k_h};
     switch (kind) {
-    case MK_SOFTWOOD:
-    case MK_LVL:
-    case MK_HARDWOOD:
-    case MK_GLULAM_EC:
-    case MK_GLULAM_DIN:
-        return TimberStrengths(kind, grade, direction, b_mm, h_mm, o);
-    case MK_BEECH_GL75:
-        return BeechGl75Strengths(grade, service_class, direction, b_mm, h_mm, o);
-    default:
-        return PanelStrengths(kind, grade, service_class, direction, b_mm, o);
+        case MK_SOFTWOOD:
+        case MK_LVL:
+        case MK_HARDWOOD:
+        case MK_GLULAM_EC:
+        case MK_GLULAM_DIN: return TimberStrengths(kind, grade, direction, b_mm, h_mm, o);
+        case MK_BEECH_GL75: return BeechGl75Strengths(grade, service_class, direction, b_mm, h_mm, o);
+        default: return PanelStrengths(kind, grade, service_class, direction, b_mm, o);
     }
 }
 
 double Mat_Fc90k(int kind, int grade, int service_class, int mode)
 {
     switch (kind) {
-    case MK_SOFTWOOD: case MK_LVL: case MK_HARDWOOD: case MK_GLULAM_EC: case MK_GLULAM_DIN: {
-        const TimberGrade* row = Mat_Grade_Row(kind, grade);
-        return row ? row->f_c_90_k * 1000.0 : 0.0;
-    }
-    case MK_OSB:
-        return InRange(grade, 0, 2) ? 10000.0 : 0.0;
-    case MK_PLYWOOD:
-        if (InRange(grade, 0, 2)) return 4000.0;
-        if (grade == 3) return 9000.0;
-        if (grade == 4) return mode == 0 ? 9000.0 : 10000.0;
-        if (grade == 5) return 10000.0;
-        return 0.0;
-    case MK_FIBREBOARD:
-        if (grade == 0) return 12000.0;
-        if (grade == 1) return 8000.0;
-        return 0.0;
-    case MK_FERMACELL:
-        return 0.0;  // the plate set of Fermacell has no compressive strength
-    case MK_KERTO_S:
-        return grade == 0 ? 6000.0 : 0.0;
-    case MK_KERTO_Q:
-        return InRange(grade, 0, 1) ? 9000.0 : 0.0;
-    case MK_BEECH_GL75:
-        if (!InRange(grade, 0, 1)) return 0.0;
-        return service_class == 1 ? 14800.0 : 12300.0;
-    case MK_BEECH_PANEL:
-        if (grade == 0 || grade == 1) return 14000.0;
-        if (grade == 2) return service_class == 1 ? 26400.0 : 22000.0;
-        return 0.0;
-    case MK_STEICO_LVL:
-    case MK_STEICO_GLVL: {
-        static const double mode1[3] = {40000.0, 26000.0, 30000.0};
-        static const double other[3] = {3600.0, 4000.0, 4000.0};
-        if (!InRange(grade, 0, 2)) return 0.0;
-        return mode == 1 ? mode1[grade] : other[grade];
-    }
-    default:
-        return 0.0;
+        case MK_SOFTWOOD:
+        case MK_LVL:
+        case MK_HARDWOOD:
+        case MK_GLULAM_EC:
+        case MK_GLULAM_DIN: {
+            const TimberGrade* row = Mat_Grade_Row(kind, grade);
+            return row ? row->f_c_90_k * 1000.0 : 0.0;
+        }
+        case MK_OSB: return InRange(grade, 0, 2) ? 10000.0 : 0.0;
+        case MK_PLYWOOD:
+            if (InRange(grade, 0, 2)) return 4000.0;
+            if (grade == 3) return 9000.0;
+            if (grade == 4) return mode == 0 ? 9000.0 : 10000.0;
+            if (grade == 5) return 10000.0;
+            return 0.0;
+        case MK_FIBREBOARD:
+            if (grade == 0) return 12000.0;
+            if (grade == 1) return 8000.0;
+            return 0.0;
+        case MK_FERMACELL: return 0.0; // the plate set of Fermacell has no compressive strength
+        case MK_KERTO_S: return grade == 0 ? 6000.0 : 0.0;
+        case MK_KERTO_Q: return InRange(grade, 0, 1) ? 9000.0 : 0.0;
+        case MK_BEECH_GL75:
+            if (!InRange(grade, 0, 1)) return 0.0;
+            return service_class == 1 ? 14800.0 : 12300.0;
+        case MK_BEECH_PANEL:
+            if (grade == 0 || grade == 1) return 14000.0;
+            if (grade == 2) return service_class == 1 ? 26400.0 : 22000.0;
+            return 0.0;
+        case MK_STEICO_LVL:
+        case MK_STEICO_GLVL: {
+            static const double mode1[3] = {40000.0, 26000.0, 30000.0};
+            static const double other[3] = {3600.0, 4000.0, 4000.0};
+            if (!InRange(grade, 0, 2)) return 0.0;
+            return mode == 1 ? mode1[grade] : other[grade];
+        }
+        default: return 0.0;
     }
 }
 
 double Mat_Ft90k(int kind, int grade)
 {
     switch (kind) {
-    case MK_SOFTWOOD: return 0.4;
-    case MK_HARDWOOD: return Mat_Annex() ? 0.6 : 0.5;
-    case MK_GLULAM_EC:
-    case MK_GLULAM_DIN: return 0.5;
-    case MK_BEECH_GL75: return grade == 0 ? 0.6 : 1.5;
-    case MK_STEICO_LVL:
-    case MK_STEICO_GLVL: return grade == 0 ? 3.6 : 4.0;
-    default: return 0.0;
+        case MK_SOFTWOOD: return 0.4;
+        case MK_HARDWOOD: return Mat_Annex() ? 0.6 : 0.5;
+        case MK_GLULAM_EC:
+        case MK_GLULAM_DIN: return 0.5;
+        case MK_BEECH_GL75: return grade == 0 ? 0.6 : 1.5;
+        case MK_STEICO_LVL:
+        case MK_STEICO_GLVL: return grade == 0 ? 3.6 : 4.0;
+        default: return 0.0;
     }
 }

@@ -6,14 +6,14 @@
 
 // Load direction of strength and stiffness queries.
 enum StressDirection {
-    SD_PLATE_PARALLEL = 0,        // "Platte parallel"
-    SD_PLATE_PERPENDICULAR = 1,   // "Platte senkrecht"
-    SD_SHEET_PARALLEL = 2,        // "Scheibe parallel"
-    SD_SHEET_PERPENDICULAR = 3,   // "Scheibe senkrecht"
-    SD_PLATE = 4,                 // plate, panels without a grain direction
-    SD_IN_PLANE = 5,              // in-plane, panels without a grain direction
-    SD_GRAIN_PARALLEL = 6,        // members, parallel to the grain
-    SD_GRAIN_PERPENDICULAR = 7,   // members, perpendicular to the grain
+    SD_PLATE_PARALLEL = 0,      // "Platte parallel"
+    SD_PLATE_PERPENDICULAR = 1, // "Platte senkrecht"
+    SD_SHEET_PARALLEL = 2,      // "Scheibe parallel"
+    SD_SHEET_PERPENDICULAR = 3, // "Scheibe senkrecht"
+    SD_PLATE = 4,               // plate, panels without a grain direction
+    SD_IN_PLANE = 5,            // in-plane, panels without a grain direction
+    SD_GRAIN_PARALLEL = 6,      // members, parallel to the grain
+    SD_GRAIN_PERPENDICULAR = 7, // members, perpendicular to the grain
     SD_PARALLEL_ALIAS = 8,
     SD_PERPENDICULAR_ALIAS = 9
 };

@@ -24,10 +24,7 @@ int count_of(double q)
 
 } // namespace
 
-double Rebar_Area(int n, double d)
-{
-    return Round_To_Decimals(n * kPi4 * d * d, 6);
-}
+double Rebar_Area(int n, double d) { return Round_To_Decimals(n * kPi4 * d * d, 6); }
 
 double Rebar_Bundle_Area(int n, int k, double d)
 {
@@ -50,10 +47,7 @@ double Rebar_Area_Per_Length_Rounded(double s, double d)
     return (a - whole > 0.4999 ? whole + 0.5 : whole) * 0.01;
 }
 
-int Rebar_Count_For_Area(double A, double d)
-{
-    return count_of(std::ceil(A / (kPi4 * d * d)));
-}
+int Rebar_Count_For_Area(double A, double d) { return count_of(std::ceil(A / (kPi4 * d * d))); }
 
 int Rebar_Group_Count_For_Area(double A, double d, int n)
 {
@@ -92,10 +86,7 @@ double Rebar_Next_Smaller_Diameter(double d)
     return -1.0;
 }
 
-double Rebar_Axis_Distance(double c, double s, unsigned n, double d)
-{
-    return n < 2 ? c + s + d / 2.0 : c + s + d;
-}
+double Rebar_Axis_Distance(double c, double s, unsigned n, double d) { return n < 2 ? c + s + d / 2.0 : c + s + d; }
 
 int Rebar_Count_For_Length(double L, double s)
 {

@@ -74,16 +74,9 @@ struct DinDifference {
     double f_y_thin, f_y_thick;
 };
 const DinDifference kDinDifferences[] = {
-    {0, nullptr, 240, 215},
-    {1, nullptr, 240, 215},
-    {2, nullptr, 240, 215},
-    {3, nullptr, 240, 215},
-    {4, nullptr, 360, 325},
-    {5, "S235 (St37)", 240, 215},
-    {6, "S275 (St44)", 275, 255},
-    {7, "S355 (St52)", 360, 325},
-    {10, nullptr, 360, 325},
-    {11, nullptr, 360, 325},
+    {0, nullptr, 240, 215},  {1, nullptr, 240, 215},       {2, nullptr, 240, 215},       {3, nullptr, 240, 215},
+    {4, nullptr, 360, 325},  {5, "S235 (St37)", 240, 215}, {6, "S275 (St44)", 275, 255}, {7, "S355 (St52)", 360, 325},
+    {10, nullptr, 360, 325}, {11, nullptr, 360, 325},
 };
 
 // The DIN table: the European one with the differences.
@@ -114,10 +107,7 @@ int g_count = 0;
 int g_capacity = 0;
 int g_last = -1;
 
-bool European(int code)
-{
-    return (code >> 16) == STEEL_TABLE_EN;
-}
+bool European(int code) { return (code >> 16) == STEEL_TABLE_EN; }
 
 const char* Copy_Text(const char* s)
 {
@@ -204,10 +194,7 @@ void Steel_Guete_Clear(void)
     g_last = -1;
 }
 
-int Steel_Guete_User_Count(void)
-{
-    return g_count;
-}
+int Steel_Guete_User_Count(void) { return g_count; }
 
 const SteelGrade* Steel_Guete_User_Record(int index)
 {
@@ -215,10 +202,7 @@ const SteelGrade* Steel_Guete_User_Record(int index)
     return &g_user[index];
 }
 
-const SteelGrade* Steel_Guete_Fallback(int table)
-{
-    return table == STEEL_TABLE_EN ? &kFallbackEn : &kFallbackDin;
-}
+const SteelGrade* Steel_Guete_Fallback(int table) { return table == STEEL_TABLE_EN ? &kFallbackEn : &kFallbackDin; }
 
 const SteelGrade* Steel_Guete_Record(int code)
 {

@@ -15,16 +15,16 @@ enum { STEEL_GRADE_COUNT = 44, STEEL_USER_BIT = 0x8000, STEEL_TABLE_EN = 1 };
 struct SteelGrade {
     int code;
     const char* name;
-    double e_modulus;  // [N/mm2]
-    double g_modulus;  // [N/mm2]
+    double e_modulus; // [N/mm2]
+    double g_modulus; // [N/mm2]
     double poisson;
-    double alpha_t;    // [1/K]
-    double f_y_thin;   // yield strength for t <= t_limit [N/mm2]
-    double f_y_thick;  // yield strength for t > t_limit [N/mm2]
-    double t_limit;    // [mm]
-    double t_max;      // [mm], stored only
-    double f_u;        // tensile strength [N/mm2]
-    double factor;     // stored only
+    double alpha_t;   // [1/K]
+    double f_y_thin;  // yield strength for t <= t_limit [N/mm2]
+    double f_y_thick; // yield strength for t > t_limit [N/mm2]
+    double t_limit;   // [mm]
+    double t_max;     // [mm], stored only
+    double f_u;       // tensile strength [N/mm2]
+    double factor;    // stored only
 };
 
 // Adds a user grade or replaces the one with the same number; the registry

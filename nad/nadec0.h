@@ -8,21 +8,21 @@ enum { NAD_EC0_LAYOUT = 5 };
 
 // Design situations, first index of both partial-factor arrays.
 enum {
-    NAD_EC0_PERSISTENT = 0,   // persistent and transient
+    NAD_EC0_PERSISTENT = 0, // persistent and transient
     NAD_EC0_ACCIDENTAL = 1,
     NAD_EC0_SEISMIC = 2,
-    NAD_EC0_SERVICEABILITY = 3  // serviceability and fatigue
+    NAD_EC0_SERVICEABILITY = 3 // serviceability and fatigue
 };
 
 struct NadEc0Record {
-    int version;                     // layout read last; 0 after the defaults
-    double building_gamma[4][7][2];  // [situation][action][sup, inf]
-    double building_psi[12][4];      // [category][psi0, psi1, psi2, psi2,E]
-    double bridge_gamma[4][15][2];   // [situation][action][sup, inf]
+    int version;                    // layout read last; 0 after the defaults
+    double building_gamma[4][7][2]; // [situation][action][sup, inf]
+    double building_psi[12][4];     // [category][psi0, psi1, psi2, psi2,E]
+    double bridge_gamma[4][15][2];  // [situation][action][sup, inf]
     double road_bridge_psi[14][3];
     double footbridge_psi[7][3];
     double rail_bridge_psi[31][3];
-    double rail_a[3];                // a for one, two, three or more loaded tracks
+    double rail_a[3]; // a for one, two, three or more loaded tracks
 };
 
 void Nad_Default_Ec0(NadEc0Record* r);
@@ -45,13 +45,13 @@ int Nad_Ec0_Zero();
 struct NadEc0RowNames {
     const char* building_actions[7];
     const char* building_categories[12];
-    const char* building_letters[12];   // category letters, empty for rows 6 to 11
+    const char* building_letters[12]; // category letters, empty for rows 6 to 11
     const char* bridge_actions[15];
     const char* road_bridge_actions[14];
-    const char* footbridge_labels[7];   // output-list form
+    const char* footbridge_labels[7]; // output-list form
     const char* rail_bridge_actions[26];
-    const char* rail_bridge_labels[5];  // rows 26 to 30, output-list form
-    const char* rail_earth_pressure_2;  // second line of row 8
-    const char* rail_maintenance_2;     // second line of row 25
+    const char* rail_bridge_labels[5]; // rows 26 to 30, output-list form
+    const char* rail_earth_pressure_2; // second line of row 8
+    const char* rail_maintenance_2;    // second line of row 25
 };
 extern const NadEc0RowNames NadEc0Rows;

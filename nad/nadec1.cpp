@@ -38,8 +38,7 @@ bool read_line(FILE* f, char* buf, size_t n)
         buf[--len] = '\0';
     } else {
         int c;
-        while ((c = fgetc(f)) != EOF && c != '\n') {
-        }
+        while ((c = fgetc(f)) != EOF && c != '\n') {}
         if (len > n - 2) buf[len = n - 2] = '\0';
     }
     if (len > 0 && buf[len - 1] == '\r') buf[--len] = '\0';
@@ -50,8 +49,7 @@ bool read_line(FILE* f, char* buf, size_t n)
 void skip_word_rest(FILE* f)
 {
     int c;
-    while ((c = fgetc(f)) != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r') {
-    }
+    while ((c = fgetc(f)) != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r') {}
     if (c != EOF) ungetc(c, f);
 }
 
@@ -94,8 +92,7 @@ bool read_definition(FILE* f, Ec1Table* tb)
     if (!read_line(f, line, sizeof line)) return false;
     if (!(tb->subtitle = Mem_Strdup(line))) return false;
     if (fscanf(f, "%d%d%d%d", &tb->x, &tb->y, &tb->layout_1, &tb->layout_2) != 4) return false;
-    if (fscanf(f, "%d%d%d%d", &tb->width, &tb->height, &tb->layout_3, &tb->layout_4) != 4)
-        return false;
+    if (fscanf(f, "%d%d%d%d", &tb->width, &tb->height, &tb->layout_3, &tb->layout_4) != 4) return false;
     char tag[DEF_LINE + 2];
     if (fscanf(f, "%d%d%199s", &tb->columns, &tb->rows, tag) != 3) return false;
     skip_word_rest(f);
@@ -115,7 +112,7 @@ void empty_table(Ec1Table* tb)
     tb->has_values = 0;
 }
 
-}  // namespace
+} // namespace
 
 int Nad_Read_Ec1_Definitions(NadEc1Tables* t)
 {
@@ -177,8 +174,7 @@ void Nad_Read_Ec1_Tables(FILE* f, NadEc1Tables* t)
             }
         } else if (strncmp(line, "~DATA", 5) == 0) {
             int unused = 0;
-            if (fscanf(f, "%d", &unused) == 1 && fscanf(f, "%d", &t->data_a) == 1)
-                (void)fscanf(f, "%d", &t->data_b);
+            if (fscanf(f, "%d", &unused) == 1 && fscanf(f, "%d", &t->data_a) == 1) (void)fscanf(f, "%d", &t->data_b);
         } else if (strncmp(line, "#NAD", 4) == 0) {
             return;
         }
@@ -217,8 +213,8 @@ void Nad_Load_Ec1(int user_number, const char* name, NadEc1Tables* t)
 {
     if (!name || !t) return;
     std::string path;
-    const bool found = user_number ? env_path("DRAM", "\\WUSL-NADs.def", &path)
-                                   : env_path("DATA", "\\NAD\\WUSL-Tabs.val", &path);
+    const bool found =
+        user_number ? env_path("DRAM", "\\WUSL-NADs.def", &path) : env_path("DATA", "\\NAD\\WUSL-Tabs.val", &path);
     if (found) Nad_Find_Ec1_Set(path.c_str(), name, t);
 }
 
@@ -233,8 +229,7 @@ void Nad_Write_Ec1_Tables(FILE* f, const NadEc1Tables* t)
         fprintf(f, "~TAB%d\n", i + 1);
         fprintf(f, "%s\n", tb->value_note ? tb->value_note : "");
         for (int r = 0; r < tb->rows; ++r) {
-            for (int c = 0; c < tb->columns; ++c)
-                fprintf(f, " %6.3f", tb->values[(long long)r * tb->columns + c]);
+            for (int c = 0; c < tb->columns; ++c) fprintf(f, " %6.3f", tb->values[(long long)r * tb->columns + c]);
             fprintf(f, "\n");
         }
         fprintf(f, "\n");
@@ -298,8 +293,7 @@ int Nad_Differs_Ec1(const NadEc1Tables* a, const NadEc1Tables* b)
         if (!ta || !tb) continue;
         if (ta->has_values) {
             if (!tb->has_values) return 1;
-            if (ta->rows != tb->rows || ta->columns != tb->columns || !ta->values || !tb->values)
-                return 1;
+            if (ta->rows != tb->rows || ta->columns != tb->columns || !ta->values || !tb->values) return 1;
             const long long n = value_count(ta);
             for (long long k = 0; k < n; ++k)
                 if (std::fabs(ta->values[k] - tb->values[k]) > 0.0001) return 1;
@@ -319,8 +313,7 @@ void Nad_Copy_Ec1(NadEc1Tables* dst, const NadEc1Tables* src)
         Ec1Table* d = dst->tables[i];
         if (!d) continue;
         const Ec1Table* s = src->tables[i];
-        if (s && s->has_values && s->values && d->values && s->rows == d->rows &&
-            s->columns == d->columns) {
+        if (s && s->has_values && s->values && d->values && s->rows == d->rows && s->columns == d->columns) {
             free_text(&d->value_note);
             d->value_note = Mem_Strdup(kUserNote);
             memcpy(d->values, s->values, (size_t)value_count(d) * sizeof(double));

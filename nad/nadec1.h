@@ -11,24 +11,24 @@
 enum { NAD_EC1_TABLES = 10 };
 
 struct Ec1Table {
-    char* title;       // first text line of the definition
-    char* subtitle;    // second text line
-    char* value_note;  // text stored with the values of the current set, null before
-    char* tag;         // word after columns and rows in the definition
+    char* title;      // first text line of the definition
+    char* subtitle;   // second text line
+    char* value_note; // text stored with the values of the current set, null before
+    char* tag;        // word after columns and rows in the definition
     int columns;
     int rows;
-    int has_values;    // 1 when the table holds the values of a set
+    int has_values; // 1 when the table holds the values of a set
     int x, y, layout_1, layout_2;
-    int width, height, layout_3, layout_4;  // width and height relative to x and y
-    double* values;    // rows x columns, row by row
+    int width, height, layout_3, layout_4; // width and height relative to x and y
+    double* values;                        // rows x columns, row by row
 };
 
 struct NadEc1Tables {
-    int set_number;      // number behind the set's name; after loading 1 (EC) or 2 (NA-DE)
-    int data_a;          // the two ints of the "~DATA" line
+    int set_number; // number behind the set's name; after loading 1 (EC) or 2 (NA-DE)
+    int data_a;     // the two ints of the "~DATA" line
     int data_b;
     int table_flags[10];
-    Ec1Table* tables[10];  // slot i: table i + 1 of the definitions, null when undefined
+    Ec1Table* tables[10]; // slot i: table i + 1 of the definitions, null when undefined
 };
 
 // Reads "%DATA%\NAD\WUSL-Tabs.def" and builds the tables. Returns the number

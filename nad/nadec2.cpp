@@ -15,18 +15,15 @@ namespace {
 const char* const kExposureNames[12] = {"---", "X0 ", "XC1", "XC2", "XC3", "XC4",
                                         "XD1", "XD2", "XD3", "XS1", "XS2", "XS3"};
 const char* const kJointNames[4] = {"verzahnt", "rau", "glatt", "sehr glatt"};
-const char* const kSituationNames[4] = {"ständig/veränderlich", "Ermüdung", "Erdbeben",
-                                        "außergewöhnlich"};
+const char* const kSituationNames[4] = {"ständig/veränderlich", "Ermüdung", "Erdbeben", "außergewöhnlich"};
 
-template <size_t N>
-void copy_text(char (&dst)[N], const char* src)
+template <size_t N> void copy_text(char (&dst)[N], const char* src)
 {
     strncpy(dst, src, N - 1);
     dst[N - 1] = '\0';
 }
 
-template <size_t N>
-void set4(double (&a)[N], std::initializer_list<double> v)
+template <size_t N> void set4(double (&a)[N], std::initializer_list<double> v)
 {
     size_t i = 0;
     for (double x : v) {
@@ -85,8 +82,7 @@ struct Tokens {
             return;
         }
         int c;
-        while ((c = fgetc(f)) != EOF && !isspace(c)) {
-        }
+        while ((c = fgetc(f)) != EOF && !isspace(c)) {}
         if (c != EOF) ungetc(c, f);
     }
     void skip_word()
@@ -96,7 +92,7 @@ struct Tokens {
     }
 };
 
-}  // namespace
+} // namespace
 
 void Nad_Default_Ec2(NadEc2Record* r)
 {
@@ -392,15 +388,14 @@ void Nad_Write_Ec2(FILE* f, const NadEc2Record* r)
     fprintf(f, " %d\n", (int)NAD_EC2_LAYOUT);
 
     fprintf(f, " %d %lf %lf\n", r->nu_1l_mode, r->nu_1l, r->reserve_a);
-    fprintf(f, " %d %lf %d %lf\n", r->as_min_column_mode, r->as_min_column, r->as_vmin_wall_mode,
-            r->as_vmin_wall);
+    fprintf(f, " %d %lf %d %lf\n", r->as_min_column_mode, r->as_min_column, r->as_vmin_wall_mode, r->as_vmin_wall);
     fprintf(f, " %d %lf %d\n", r->conductivity_mode, r->conductivity_factor, r->rebar_class_fire);
     for (int i = 0; i < 5; ++i) fprintf(f, " %lf", r->k_system[i]);
     fprintf(f, "\n");
     fprintf(f, " %lf %lf %lf\n", r->alpha_cc, r->alpha_cc_pl, r->alpha_ct_pl);
     fprintf(f, " %lf\n", r->k_p);
-    fprintf(f, " %lf %lf %lf %lf %lf %lf %lf %lf\n", r->beta_1, r->nu_l_torsion, r->k1_bar_spacing,
-            r->beta_2, r->gamma_c_sls, r->gamma_s_sls, r->as_min_column_floor, r->as_min_beam_floor);
+    fprintf(f, " %lf %lf %lf %lf %lf %lf %lf %lf\n", r->beta_1, r->nu_l_torsion, r->k1_bar_spacing, r->beta_2,
+            r->gamma_c_sls, r->gamma_s_sls, r->as_min_column_floor, r->as_min_beam_floor);
     for (int i = 0; i < 4; ++i) fprintf(f, " %lf %lf", r->gamma_c[i], r->gamma_s[i]);
     fprintf(f, "\n");
     fprintf(f, " %d %d\n", r->reserve_selector, r->na_de);
@@ -412,14 +407,13 @@ void Nad_Write_Ec2(FILE* f, const NadEc2Record* r)
     fprintf(f, " %lf\n", r->k_m_hsc_fire);
     fprintf(f, " %d %lf\n", r->lambda_lim_mode, r->lambda_lim);
     fprintf(f, " %lf\n", r->redist_extra);
-    fprintf(f, " %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf\n", r->alpha_cc_bridge,
-            r->alpha_ct_bridge, r->c_rd_c_bridge, r->v_min_bridge, r->k1_shear_bridge,
-            r->cot_theta_min_bridge, r->cot_theta_max_bridge, r->alpha_cw_bridge, r->nu_1_bridge,
-            r->k1_fatigue_bridge, r->as_min_column_bridge, r->as_min_column_floor_bridge);
-    fprintf(f, " %d %d %d\n", r->as_min_column_bridge_mode, r->v_min_bridge_mode,
-            r->nu_1_bridge_mode);
-    fprintf(f, " %lf  %lf  %lf  %lf %lf\n", r->k_stress_bridge[0], r->k_stress_bridge[1],
-            r->k_stress_bridge[2], r->k_stress_bridge[3], r->k_stress_bridge[4]);
+    fprintf(f, " %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf\n", r->alpha_cc_bridge, r->alpha_ct_bridge,
+            r->c_rd_c_bridge, r->v_min_bridge, r->k1_shear_bridge, r->cot_theta_min_bridge, r->cot_theta_max_bridge,
+            r->alpha_cw_bridge, r->nu_1_bridge, r->k1_fatigue_bridge, r->as_min_column_bridge,
+            r->as_min_column_floor_bridge);
+    fprintf(f, " %d %d %d\n", r->as_min_column_bridge_mode, r->v_min_bridge_mode, r->nu_1_bridge_mode);
+    fprintf(f, " %lf  %lf  %lf  %lf %lf\n", r->k_stress_bridge[0], r->k_stress_bridge[1], r->k_stress_bridge[2],
+            r->k_stress_bridge[3], r->k_stress_bridge[4]);
     for (int i = 0; i < 4; ++i) fprintf(f, " %lf %lf", r->gamma_c_bridge[i], r->gamma_s_bridge[i]);
     fprintf(f, "\n");
     fprintf(f, " %lf %lf", r->r_sup_pre, r->r_inf_pre);
@@ -623,7 +617,7 @@ void bring_up_to_date(NadEc2Record* r, int v)
     // Up to layout 17 theta_0_inv was not stored and keeps its preset.
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Read_Ec2(FILE* f, NadEc2Record* r)
 {
@@ -663,15 +657,14 @@ namespace {
 
 bool differs(double a, double b) { return std::fabs(a - b) > 0.0001; }
 
-template <size_t N>
-bool differs(const double (&a)[N], const double (&b)[N])
+template <size_t N> bool differs(const double (&a)[N], const double (&b)[N])
 {
     for (size_t i = 0; i < N; ++i)
         if (differs(a[i], b[i])) return true;
     return false;
 }
 
-}  // namespace
+} // namespace
 
 int Nad_Differs_Ec2(const NadEc2Record* a, const NadEc2Record* b)
 {
@@ -679,18 +672,44 @@ int Nad_Differs_Ec2(const NadEc2Record* a, const NadEc2Record* b)
     if (a->version < 1 || b->version < 1) return 0;
 
     if (a->na_de != b->na_de || a->reserve_selector != b->reserve_selector) return 1;
-    const int ia[] = {a->as_min_beam_mode, a->as_min_column_mode, a->as_vmin_wall_mode,
-                      a->k2_redist_mode, a->k4_redist_mode, a->v_min_mode, a->nu_mode,
-                      a->v_l_min_mode, a->nu_l_mode, a->nu_1_mode, a->nu_1l_mode,
-                      a->rho_w_min_mode, a->conductivity_mode, a->rebar_class_fire,
-                      a->hsc_class_fire, a->lambda_lim_mode, a->as_min_column_bridge_mode,
-                      a->v_min_bridge_mode, a->nu_1_bridge_mode};
-    const int ib[] = {b->as_min_beam_mode, b->as_min_column_mode, b->as_vmin_wall_mode,
-                      b->k2_redist_mode, b->k4_redist_mode, b->v_min_mode, b->nu_mode,
-                      b->v_l_min_mode, b->nu_l_mode, b->nu_1_mode, b->nu_1l_mode,
-                      b->rho_w_min_mode, b->conductivity_mode, b->rebar_class_fire,
-                      b->hsc_class_fire, b->lambda_lim_mode, b->as_min_column_bridge_mode,
-                      b->v_min_bridge_mode, b->nu_1_bridge_mode};
+    const int ia[] = {a->as_min_beam_mode,
+                      a->as_min_column_mode,
+                      a->as_vmin_wall_mode,
+                      a->k2_redist_mode,
+                      a->k4_redist_mode,
+                      a->v_min_mode,
+                      a->nu_mode,
+                      a->v_l_min_mode,
+                      a->nu_l_mode,
+                      a->nu_1_mode,
+                      a->nu_1l_mode,
+                      a->rho_w_min_mode,
+                      a->conductivity_mode,
+                      a->rebar_class_fire,
+                      a->hsc_class_fire,
+                      a->lambda_lim_mode,
+                      a->as_min_column_bridge_mode,
+                      a->v_min_bridge_mode,
+                      a->nu_1_bridge_mode};
+    const int ib[] = {b->as_min_beam_mode,
+                      b->as_min_column_mode,
+                      b->as_vmin_wall_mode,
+                      b->k2_redist_mode,
+                      b->k4_redist_mode,
+                      b->v_min_mode,
+                      b->nu_mode,
+                      b->v_l_min_mode,
+                      b->nu_l_mode,
+                      b->nu_1_mode,
+                      b->nu_1l_mode,
+                      b->rho_w_min_mode,
+                      b->conductivity_mode,
+                      b->rebar_class_fire,
+                      b->hsc_class_fire,
+                      b->lambda_lim_mode,
+                      b->as_min_column_bridge_mode,
+                      b->v_min_bridge_mode,
+                      b->nu_1_bridge_mode};
     static_assert(sizeof ia / sizeof ia[0] == 19, "19 selectors and classes");
     for (size_t i = 0; i < 19; ++i)
         if (ia[i] != ib[i]) return 1;
@@ -698,41 +717,154 @@ int Nad_Differs_Ec2(const NadEc2Record* a, const NadEc2Record* b)
     if (differs(a->c_min_dur, b->c_min_dur) || differs(a->delta_c_dur_gamma, b->delta_c_dur_gamma) ||
         differs(a->gamma_c, b->gamma_c) || differs(a->gamma_s, b->gamma_s) ||
         differs(a->gamma_c_bridge, b->gamma_c_bridge) || differs(a->gamma_s_bridge, b->gamma_s_bridge) ||
-        differs(a->joint_c, b->joint_c) || differs(a->joint_mu, b->joint_mu) ||
-        differs(a->joint_nu, b->joint_nu) || differs(a->k_system, b->k_system) ||
-        differs(a->k_stress_bridge, b->k_stress_bridge))
+        differs(a->joint_c, b->joint_c) || differs(a->joint_mu, b->joint_mu) || differs(a->joint_nu, b->joint_nu) ||
+        differs(a->k_system, b->k_system) || differs(a->k_stress_bridge, b->k_stress_bridge))
         return 1;
 
-    const double sa[] = {
-        a->gamma_c_sls, a->gamma_s_sls, a->delta_c_dev, a->delta_c_dur_st, a->delta_c_dur_add,
-        a->alpha_cc, a->alpha_ct, a->alpha_cc_pl, a->alpha_ct_pl, a->alpha_lcc, a->alpha_lct,
-        a->gamma_ce, a->as_min_beam, a->as_min_column, a->as_vmin_wall, a->as_min_beam_floor,
-        a->as_min_column_floor, a->k1_redist, a->k2_redist, a->k3_redist, a->k4_redist,
-        a->k5_redist, a->k6_redist, a->redist_extra, a->c_rd_c, a->v_min, a->k1_shear,
-        a->nu_shear, a->nu_torsion, a->c_lrd_c, a->v_l_min, a->k_l1, a->nu_l_shear,
-        a->nu_l_torsion, a->cot_theta_min, a->cot_theta_max, a->nu_1, a->nu_1l, a->alpha_cw,
-        a->k_flange, a->rho_w_min, a->cot_theta_f_tension, a->cot_theta_f_compression, a->k_p,
-        a->k3_crack, a->k4_crack, a->k1_fatigue, a->gamma_f_fat, a->k1_bar_spacing, a->beta_1,
-        a->beta_2, a->theta_0_inv, a->conductivity_factor, a->k_hsc_fire, a->k_m_hsc_fire,
-        a->lambda_lim, a->alpha_cc_bridge, a->alpha_ct_bridge, a->c_rd_c_bridge, a->v_min_bridge,
-        a->k1_shear_bridge, a->cot_theta_min_bridge, a->cot_theta_max_bridge, a->alpha_cw_bridge,
-        a->nu_1_bridge, a->k1_fatigue_bridge, a->as_min_column_bridge,
-        a->as_min_column_floor_bridge, a->r_sup_pre, a->r_sup_post, a->r_inf_pre, a->r_inf_post};
-    const double sb[] = {
-        b->gamma_c_sls, b->gamma_s_sls, b->delta_c_dev, b->delta_c_dur_st, b->delta_c_dur_add,
-        b->alpha_cc, b->alpha_ct, b->alpha_cc_pl, b->alpha_ct_pl, b->alpha_lcc, b->alpha_lct,
-        b->gamma_ce, b->as_min_beam, b->as_min_column, b->as_vmin_wall, b->as_min_beam_floor,
-        b->as_min_column_floor, b->k1_redist, b->k2_redist, b->k3_redist, b->k4_redist,
-        b->k5_redist, b->k6_redist, b->redist_extra, b->c_rd_c, b->v_min, b->k1_shear,
-        b->nu_shear, b->nu_torsion, b->c_lrd_c, b->v_l_min, b->k_l1, b->nu_l_shear,
-        b->nu_l_torsion, b->cot_theta_min, b->cot_theta_max, b->nu_1, b->nu_1l, b->alpha_cw,
-        b->k_flange, b->rho_w_min, b->cot_theta_f_tension, b->cot_theta_f_compression, b->k_p,
-        b->k3_crack, b->k4_crack, b->k1_fatigue, b->gamma_f_fat, b->k1_bar_spacing, b->beta_1,
-        b->beta_2, b->theta_0_inv, b->conductivity_factor, b->k_hsc_fire, b->k_m_hsc_fire,
-        b->lambda_lim, b->alpha_cc_bridge, b->alpha_ct_bridge, b->c_rd_c_bridge, b->v_min_bridge,
-        b->k1_shear_bridge, b->cot_theta_min_bridge, b->cot_theta_max_bridge, b->alpha_cw_bridge,
-        b->nu_1_bridge, b->k1_fatigue_bridge, b->as_min_column_bridge,
-        b->as_min_column_floor_bridge, b->r_sup_pre, b->r_sup_post, b->r_inf_pre, b->r_inf_post};
+    const double sa[] = {a->gamma_c_sls,
+                         a->gamma_s_sls,
+                         a->delta_c_dev,
+                         a->delta_c_dur_st,
+                         a->delta_c_dur_add,
+                         a->alpha_cc,
+                         a->alpha_ct,
+                         a->alpha_cc_pl,
+                         a->alpha_ct_pl,
+                         a->alpha_lcc,
+                         a->alpha_lct,
+                         a->gamma_ce,
+                         a->as_min_beam,
+                         a->as_min_column,
+                         a->as_vmin_wall,
+                         a->as_min_beam_floor,
+                         a->as_min_column_floor,
+                         a->k1_redist,
+                         a->k2_redist,
+                         a->k3_redist,
+                         a->k4_redist,
+                         a->k5_redist,
+                         a->k6_redist,
+                         a->redist_extra,
+                         a->c_rd_c,
+                         a->v_min,
+                         a->k1_shear,
+                         a->nu_shear,
+                         a->nu_torsion,
+                         a->c_lrd_c,
+                         a->v_l_min,
+                         a->k_l1,
+                         a->nu_l_shear,
+                         a->nu_l_torsion,
+                         a->cot_theta_min,
+                         a->cot_theta_max,
+                         a->nu_1,
+                         a->nu_1l,
+                         a->alpha_cw,
+                         a->k_flange,
+                         a->rho_w_min,
+                         a->cot_theta_f_tension,
+                         a->cot_theta_f_compression,
+                         a->k_p,
+                         a->k3_crack,
+                         a->k4_crack,
+                         a->k1_fatigue,
+                         a->gamma_f_fat,
+                         a->k1_bar_spacing,
+                         a->beta_1,
+                         a->beta_2,
+                         a->theta_0_inv,
+                         a->conductivity_factor,
+                         a->k_hsc_fire,
+                         a->k_m_hsc_fire,
+                         a->lambda_lim,
+                         a->alpha_cc_bridge,
+                         a->alpha_ct_bridge,
+                         a->c_rd_c_bridge,
+                         a->v_min_bridge,
+                         a->k1_shear_bridge,
+                         a->cot_theta_min_bridge,
+                         a->cot_theta_max_bridge,
+                         a->alpha_cw_bridge,
+                         a->nu_1_bridge,
+                         a->k1_fatigue_bridge,
+                         a->as_min_column_bridge,
+                         a->as_min_column_floor_bridge,
+                         a->r_sup_pre,
+                         a->r_sup_post,
+                         a->r_inf_pre,
+                         a->r_inf_post};
+    const double sb[] = {b->gamma_c_sls,
+                         b->gamma_s_sls,
+                         b->delta_c_dev,
+                         b->delta_c_dur_st,
+                         b->delta_c_dur_add,
+                         b->alpha_cc,
+                         b->alpha_ct,
+                         b->alpha_cc_pl,
+                         b->alpha_ct_pl,
+                         b->alpha_lcc,
+                         b->alpha_lct,
+                         b->gamma_ce,
+                         b->as_min_beam,
+                         b->as_min_column,
+                         b->as_vmin_wall,
+                         b->as_min_beam_floor,
+                         b->as_min_column_floor,
+                         b->k1_redist,
+                         b->k2_redist,
+                         b->k3_redist,
+                         b->k4_redist,
+                         b->k5_redist,
+                         b->k6_redist,
+                         b->redist_extra,
+                         b->c_rd_c,
+                         b->v_min,
+                         b->k1_shear,
+                         b->nu_shear,
+                         b->nu_torsion,
+                         b->c_lrd_c,
+                         b->v_l_min,
+                         b->k_l1,
+                         b->nu_l_shear,
+                         b->nu_l_torsion,
+                         b->cot_theta_min,
+                         b->cot_theta_max,
+                         b->nu_1,
+                         b->nu_1l,
+                         b->alpha_cw,
+                         b->k_flange,
+                         b->rho_w_min,
+                         b->cot_theta_f_tension,
+                         b->cot_theta_f_compression,
+                         b->k_p,
+                         b->k3_crack,
+                         b->k4_crack,
+                         b->k1_fatigue,
+                         b->gamma_f_fat,
+                         b->k1_bar_spacing,
+                         b->beta_1,
+                         b->beta_2,
+                         b->theta_0_inv,
+                         b->conductivity_factor,
+                         b->k_hsc_fire,
+                         b->k_m_hsc_fire,
+                         b->lambda_lim,
+                         b->alpha_cc_bridge,
+                         b->alpha_ct_bridge,
+                         b->c_rd_c_bridge,
+                         b->v_min_bridge,
+                         b->k1_shear_bridge,
+                         b->cot_theta_min_bridge,
+                         b->cot_theta_max_bridge,
+                         b->alpha_cw_bridge,
+                         b->nu_1_bridge,
+                         b->k1_fatigue_bridge,
+                         b->as_min_column_bridge,
+                         b->as_min_column_floor_bridge,
+                         b->r_sup_pre,
+                         b->r_sup_post,
+                         b->r_inf_pre,
+                         b->r_inf_post};
     static_assert(sizeof sa == sizeof sb, "same scalar list");
     for (size_t i = 0; i < sizeof sa / sizeof sa[0]; ++i)
         if (differs(sa[i], sb[i])) return 1;
@@ -769,11 +901,13 @@ int Nad_Check_Ec2(NadEc2Record* r, int repair)
             if (repair) *field = fallback;
         }
     };
-    int* selectors[] = {&r->as_min_beam_mode, &r->as_min_column_mode, &r->as_vmin_wall_mode,
-                        &r->k2_redist_mode,   &r->k4_redist_mode,     &r->v_min_mode,
-                        &r->nu_mode,          &r->v_l_min_mode,       &r->nu_l_mode,
-                        &r->nu_1_mode,        &r->nu_1l_mode,         &r->rho_w_min_mode,
-                        &r->lambda_lim_mode,  &r->as_min_column_bridge_mode,
+    int* selectors[] = {&r->as_min_beam_mode,  &r->as_min_column_mode,
+                        &r->as_vmin_wall_mode, &r->k2_redist_mode,
+                        &r->k4_redist_mode,    &r->v_min_mode,
+                        &r->nu_mode,           &r->v_l_min_mode,
+                        &r->nu_l_mode,         &r->nu_1_mode,
+                        &r->nu_1l_mode,        &r->rho_w_min_mode,
+                        &r->lambda_lim_mode,   &r->as_min_column_bridge_mode,
                         &r->v_min_bridge_mode, &r->nu_1_bridge_mode};
     for (int* s : selectors) check(s, 1, 2, 2);
     check(&r->rebar_class_fire, 0, 1, 0);

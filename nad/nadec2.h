@@ -10,7 +10,7 @@
 #include <cstdio>
 
 enum {
-    NAD_EC2_LAYOUT = 18,          // layout written today
+    NAD_EC2_LAYOUT = 18, // layout written today
     NAD_EC2_EXPOSURE_CLASSES = 12,
     NAD_EC2_JOINT_SURFACES = 4,
     NAD_EC2_DESIGN_SITUATIONS = 4,
@@ -18,22 +18,22 @@ enum {
 };
 
 struct NadEc2Record {
-    int na_de;    // 0 = EC recommended rules, non-zero = rules of the German annex
-    int version;  // layout read (1 after defaults, 0 while reading / after a failed read)
+    int na_de;   // 0 = EC recommended rules, non-zero = rules of the German annex
+    int version; // layout read (1 after defaults, 0 while reading / after a failed read)
     char exposure_class_names[12][5];
     char joint_surface_names[4][11];
-    char design_situation_names[4][21];  // code page 850
-    double c_min_dur[12];          // per exposure class [cm]
-    double delta_c_dur_gamma[12];  // [cm]
-    double gamma_c[4];             // persistent/transient, fatigue, earthquake, accidental
+    char design_situation_names[4][21]; // code page 850
+    double c_min_dur[12];               // per exposure class [cm]
+    double delta_c_dur_gamma[12];       // [cm]
+    double gamma_c[4];                  // persistent/transient, fatigue, earthquake, accidental
     double gamma_s[4];
     double gamma_c_bridge[4];
     double gamma_s_bridge[4];
     double gamma_c_sls;
     double gamma_s_sls;
-    double delta_c_dev;            // [cm]
-    double delta_c_dur_st;         // [cm]
-    double delta_c_dur_add;        // [cm]
+    double delta_c_dev;     // [cm]
+    double delta_c_dur_st;  // [cm]
+    double delta_c_dur_add; // [cm]
     double alpha_cc;
     double alpha_ct;
     double alpha_cc_pl;
@@ -69,7 +69,7 @@ struct NadEc2Record {
     double nu_1l;
     double alpha_cw;
     double k_flange;
-    double joint_c[4];             // per joint surface
+    double joint_c[4]; // per joint surface
     double joint_mu[4];
     double joint_nu[4];
     double rho_w_min;
@@ -80,7 +80,7 @@ struct NadEc2Record {
     double k4_crack;
     double k1_fatigue;
     double gamma_f_fat;
-    double k_system[5];            // Einfeld, Endfeld, Mittelfeld, Flachdecke, Kragträger
+    double k_system[5]; // Einfeld, Endfeld, Mittelfeld, Flachdecke, Kragträger
     double k1_bar_spacing;
     double beta_1;
     double beta_2;

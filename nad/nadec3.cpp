@@ -8,12 +8,9 @@ namespace {
 
 const double kTolerance = 0.0001;
 
-bool differs(double a, double b)
-{
-    return std::fabs(a - b) > kTolerance;
-}
+bool differs(double a, double b) { return std::fabs(a - b) > kTolerance; }
 
-}  // namespace
+} // namespace
 
 // ---------------------------------------------------------------------------
 // EN 1993-1-1 / -1-2 part
@@ -51,12 +48,11 @@ NadEc31Record* Nad_Default_Ec31_De(NadEc31Record* p)
 void Nad_Write_Ec31(FILE* f, const NadEc31Record* p)
 {
     if (!f || !p) return;
-    if (fprintf(f, " %d %lf %lf %lf %lf %lf %lf %d %lf\n", (int)NAD_EC3_LAYOUT, p->gamma_m0,
-                p->gamma_m1, p->gamma_m2, p->gamma_m0_acc, p->gamma_m1_acc, p->gamma_m2_acc,
-                p->use_f_modification, p->gamma_m_fi) < 0)
+    if (fprintf(f, " %d %lf %lf %lf %lf %lf %lf %d %lf\n", (int)NAD_EC3_LAYOUT, p->gamma_m0, p->gamma_m1, p->gamma_m2,
+                p->gamma_m0_acc, p->gamma_m1_acc, p->gamma_m2_acc, p->use_f_modification, p->gamma_m_fi) < 0)
         return;
-    fprintf(f, " %lf %lf %d %lf %d %lf\n", p->lambda_lt0, p->beta_lt, p->f_given, p->f_value,
-            p->k_c_from_table, p->k_c_value);
+    fprintf(f, " %lf %lf %d %lf %d %lf\n", p->lambda_lt0, p->beta_lt, p->f_given, p->f_value, p->k_c_from_table,
+            p->k_c_value);
 }
 
 int Nad_Read_Ec31(FILE* f, NadEc31Record* p)
@@ -86,13 +82,11 @@ int Nad_Read_Ec31(FILE* f, NadEc31Record* p)
         // given back (with the blanks before it), so that a keyword line behind
         // a short group is still found at its line start.
         const char* const fmt[6] = {"%lf", "%lf", "%d", "%lf", "%d", "%lf"};
-        void* const dst[6] = {&p->lambda_lt0, &p->beta_lt, &p->f_given,
-                              &p->f_value,    &p->k_c_from_table, &p->k_c_value};
+        void* const dst[6] = {&p->lambda_lt0, &p->beta_lt, &p->f_given, &p->f_value, &p->k_c_from_table, &p->k_c_value};
         for (int i = 0; i < 6; ++i) {
             fpos_t before;
             const bool have_pos = fgetpos(f, &before) == 0;
-            const int n = fmt[i][1] == 'd' ? fscanf(f, fmt[i], (int*)dst[i])
-                                           : fscanf(f, fmt[i], (double*)dst[i]);
+            const int n = fmt[i][1] == 'd' ? fscanf(f, fmt[i], (int*)dst[i]) : fscanf(f, fmt[i], (double*)dst[i]);
             if (n == 1) continue;
             if (n == EOF && i == 0) return 1;
             if (have_pos) {
@@ -135,10 +129,7 @@ NadEc31Record* Nad_Copy_Ec31(NadEc31Record* dst, const NadEc31Record* src)
     return dst;
 }
 
-int Nad_Ec31_Zero()
-{
-    return 0;
-}
+int Nad_Ec31_Zero() { return 0; }
 
 // ---------------------------------------------------------------------------
 // EN 1993-1-8 / -1-5 / -1-9 / -6 part
@@ -163,20 +154,17 @@ NadEc38Record* Nad_Default_Ec38(NadEc38Record* p)
     return p;
 }
 
-NadEc38Record* Nad_Default_Ec38_De(NadEc38Record* p)
-{
-    return Nad_Default_Ec38(p);
-}
+NadEc38Record* Nad_Default_Ec38_De(NadEc38Record* p) { return Nad_Default_Ec38(p); }
 
 void Nad_Write_Ec38(FILE* f, const NadEc38Record* p)
 {
     if (!f || !p) return;
-    if (fprintf(f, " %d %lf %lf %lf %lf %lf %lf\n", (int)NAD_EC3_LAYOUT, p->gamma_m3, p->gamma_m4,
-                p->gamma_m5, p->gamma_m6_ser, p->gamma_m7, p->gamma_m3_ser) < 0)
+    if (fprintf(f, " %d %lf %lf %lf %lf %lf %lf\n", (int)NAD_EC3_LAYOUT, p->gamma_m3, p->gamma_m4, p->gamma_m5,
+                p->gamma_m6_ser, p->gamma_m7, p->gamma_m3_ser) < 0)
         return;
     if (fprintf(f, " %d %lf\n", p->shear_lag_note, p->eta) < 0) return;
-    if (fprintf(f, " %lf %lf %lf %lf\n", p->gamma_mf_tolerant_low, p->gamma_mf_safe_life_low,
-                p->gamma_mf_tolerant_high, p->gamma_mf_safe_life_high) < 0)
+    if (fprintf(f, " %lf %lf %lf %lf\n", p->gamma_mf_tolerant_low, p->gamma_mf_safe_life_low, p->gamma_mf_tolerant_high,
+                p->gamma_mf_safe_life_high) < 0)
         return;
     fprintf(f, " %lf\n", p->gamma_m_ser);
 }
@@ -190,7 +178,7 @@ int Nad_Read_Ec38(FILE* f, NadEc38Record* p)
 
     int v = 0;
     if (fscanf(f, "%d", &v) != 1) return 1;
-    double* const first[6] = {&p->gamma_m3, &p->gamma_m4, &p->gamma_m5,
+    double* const first[6] = {&p->gamma_m3,     &p->gamma_m4, &p->gamma_m5,
                               &p->gamma_m6_ser, &p->gamma_m7, &p->gamma_m3_ser};
     for (double* d : first)
         if (fscanf(f, "%lf", d) != 1) return 1;
@@ -199,8 +187,8 @@ int Nad_Read_Ec38(FILE* f, NadEc38Record* p)
         if (fscanf(f, "%lf", &p->eta) != 1) return 1;
     }
     if (v >= 3) {
-        double* const fatigue[4] = {&p->gamma_mf_tolerant_low, &p->gamma_mf_safe_life_low,
-                                    &p->gamma_mf_tolerant_high, &p->gamma_mf_safe_life_high};
+        double* const fatigue[4] = {&p->gamma_mf_tolerant_low, &p->gamma_mf_safe_life_low, &p->gamma_mf_tolerant_high,
+                                    &p->gamma_mf_safe_life_high};
         for (double* d : fatigue)
             if (fscanf(f, "%lf", d) != 1) return 1;
     }
@@ -237,10 +225,7 @@ void Nad_Copy_Ec38(NadEc38Record* dst, const NadEc38Record* src)
     dst->version = version;
 }
 
-int Nad_Ec38_Zero()
-{
-    return 0;
-}
+int Nad_Ec38_Zero() { return 0; }
 
 // ---------------------------------------------------------------------------
 // The combined record and its "#EC3" section
@@ -293,7 +278,7 @@ void Nad_Read_Ec3(FILE* f, NadEc3Record* r, int positioned)
             if (Nad_Spool(f, " EC3-8 Parameter", "#NAD", nullptr) != 1) return;
             if (fscanf(f, "%d", &r->na_de) != 1) return;
             if (Nad_Read_Ec31(f, &r->ec31) != 0) return;
-            double* const g[6] = {&r->ec38.gamma_m3, &r->ec38.gamma_m4,     &r->ec38.gamma_m5,
+            double* const g[6] = {&r->ec38.gamma_m3,     &r->ec38.gamma_m4, &r->ec38.gamma_m5,
                                   &r->ec38.gamma_m6_ser, &r->ec38.gamma_m7, &r->ec38.gamma_m3_ser};
             for (double* d : g)
                 if (fscanf(f, "%lf", d) != 1) return;
@@ -323,7 +308,4 @@ void Nad_Copy_Ec3(NadEc3Record* dst, const NadEc3Record* src)
     Nad_Copy_Ec38(&dst->ec38, &src->ec38);
 }
 
-int Nad_Ec3_Zero()
-{
-    return 0;
-}
+int Nad_Ec3_Zero() { return 0; }

@@ -8,41 +8,41 @@ enum { NAD_EC3_LAYOUT = 4 };
 
 struct NadEc31Record {
     int version;
-    double gamma_m0;          // 6.1(1) cross-section failure
-    double gamma_m1;          // member instability
-    double gamma_m2;          // fracture in tension
-    double gamma_m0_acc;      // accidental situation
+    double gamma_m0;     // 6.1(1) cross-section failure
+    double gamma_m1;     // member instability
+    double gamma_m2;     // fracture in tension
+    double gamma_m0_acc; // accidental situation
     double gamma_m1_acc;
     double gamma_m2_acc;
-    int use_f_modification;   // 6.3.2.2(2) factor f on chi_LT in the general case
-    double gamma_m_fi;        // EN 1993-1-2 2.3(1)
-    double lambda_lt0;        // 6.3.2.3(1) lambda_LT,0 of (6.57)
-    double beta_lt;           // 6.3.2.3(1) beta of (6.57)
-    int f_given;              // 6.3.2.3(2) f given (1) or computed (0)
+    int use_f_modification; // 6.3.2.2(2) factor f on chi_LT in the general case
+    double gamma_m_fi;      // EN 1993-1-2 2.3(1)
+    double lambda_lt0;      // 6.3.2.3(1) lambda_LT,0 of (6.57)
+    double beta_lt;         // 6.3.2.3(1) beta of (6.57)
+    int f_given;            // 6.3.2.3(2) f given (1) or computed (0)
     double f_value;
-    int k_c_from_table;       // k_c from Table 6.6 (1) or given (0)
+    int k_c_from_table; // k_c from Table 6.6 (1) or given (0)
     double k_c_value;
 };
 
 struct NadEc38Record {
     int version;
-    double gamma_m3;                 // EN 1993-1-8 2.2(2) slip resistance, category C
-    double gamma_m4;                 // injection bolts
-    double gamma_m5;                 // hollow-section joints in lattice girders
-    double gamma_m6_ser;             // pins at SLS
-    double gamma_m7;                 // preload of high-strength bolts
-    double gamma_m3_ser;             // slip resistance at SLS, category B
-    int shear_lag_note;              // EN 1993-1-5 3.3(1): note 2 or 3
-    double eta;                      // EN 1993-1-5 5.1(2)
-    double gamma_mf_tolerant_low;    // EN 1993-1-9 3(7)
+    double gamma_m3;              // EN 1993-1-8 2.2(2) slip resistance, category C
+    double gamma_m4;              // injection bolts
+    double gamma_m5;              // hollow-section joints in lattice girders
+    double gamma_m6_ser;          // pins at SLS
+    double gamma_m7;              // preload of high-strength bolts
+    double gamma_m3_ser;          // slip resistance at SLS, category B
+    int shear_lag_note;           // EN 1993-1-5 3.3(1): note 2 or 3
+    double eta;                   // EN 1993-1-5 5.1(2)
+    double gamma_mf_tolerant_low; // EN 1993-1-9 3(7)
     double gamma_mf_safe_life_low;
     double gamma_mf_tolerant_high;
     double gamma_mf_safe_life_high;
-    double gamma_m_ser;              // EN 1993-6 7.5(1)
+    double gamma_m_ser; // EN 1993-6 7.5(1)
 };
 
 struct NadEc3Record {
-    int na_de;  // 0 = EC recommended rules, else NA-DE rules
+    int na_de; // 0 = EC recommended rules, else NA-DE rules
     NadEc31Record ec31;
     NadEc38Record ec38;
 };

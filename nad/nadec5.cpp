@@ -24,7 +24,7 @@ Number Num(double v, int decimals)
     return n;
 }
 
-}  // namespace
+} // namespace
 
 NadEc5Record* Nad_Default_Ec5(NadEc5Record* r)
 {
@@ -90,9 +90,9 @@ void Nad_Write_Ec5(FILE* f, const NadEc5Record* r)
 {
     if (!f || !r) return;
 // Every write must succeed; the first failing one ends the section.
-#define W(...)                                  \
-    do {                                        \
-        if (fprintf(f, __VA_ARGS__) < 0) return; \
+#define W(...)                                                                                                         \
+    do {                                                                                                               \
+        if (fprintf(f, __VA_ARGS__) < 0) return;                                                                       \
     } while (0)
     W(" %d\n", (int)NAD_EC5_LAYOUT);
     W(" %d\n", r->na_de);
@@ -103,8 +103,8 @@ void Nad_Write_Ec5(FILE* f, const NadEc5Record* r)
     W(" %d\n", r->use_na11);
     W(" %s %s %s %s %s %s\n", Num(r->gamma_m_solid, 6).s, Num(r->gamma_m_glulam, 6).s, Num(r->gamma_m_lvl, 6).s,
       Num(r->gamma_m_particleboard, 6).s, Num(r->gamma_m_hardboard, 6).s, Num(r->gamma_m_mediumboard, 6).s);
-    W(" %s %s %s %s %s\n", Num(r->gamma_m_mdf, 6).s, Num(r->gamma_m_softboard, 6).s,
-      Num(r->gamma_m_connections, 6).s, Num(r->gamma_m_nail_plates, 6).s, Num(r->gamma_m_accidental, 6).s);
+    W(" %s %s %s %s %s\n", Num(r->gamma_m_mdf, 6).s, Num(r->gamma_m_softboard, 6).s, Num(r->gamma_m_connections, 6).s,
+      Num(r->gamma_m_nail_plates, 6).s, Num(r->gamma_m_accidental, 6).s);
     W(" %s %s\n", Num(r->gamma_m_steel, 6).s, Num(r->gamma_m_gypsum, 6).s);
     W(" %d\n", r->use_table_na4);
     W(" %d\n", r->use_table_na15);
@@ -143,9 +143,9 @@ void Nad_Read_Ec5(FILE* f, NadEc5Record* r, int positioned)
 
 // Each item must convert completely; the first that does not ends the reading
 // and leaves every later field at its default.
-#define R(n, ...)                                 \
-    do {                                          \
-        if (fscanf(f, __VA_ARGS__) != (n)) return; \
+#define R(n, ...)                                                                                                      \
+    do {                                                                                                               \
+        if (fscanf(f, __VA_ARGS__) != (n)) return;                                                                     \
     } while (0)
 
     int v = 0;
@@ -163,10 +163,10 @@ void Nad_Read_Ec5(FILE* f, NadEc5Record* r, int positioned)
     }
     if (v >= 2) R(1, "%d", &r->use_na11);
     if (v >= 3) {
-        R(6, " %lf %lf %lf %lf %lf %lf", &skip[0], &skip[1], &r->gamma_m_lvl,
-          &r->gamma_m_particleboard, &r->gamma_m_hardboard, &r->gamma_m_mediumboard);
-        R(5, " %lf %lf %lf %lf %lf", &r->gamma_m_mdf, &r->gamma_m_softboard,
-          &r->gamma_m_connections, &r->gamma_m_nail_plates, &skip[0]);
+        R(6, " %lf %lf %lf %lf %lf %lf", &skip[0], &skip[1], &r->gamma_m_lvl, &r->gamma_m_particleboard,
+          &r->gamma_m_hardboard, &r->gamma_m_mediumboard);
+        R(5, " %lf %lf %lf %lf %lf", &r->gamma_m_mdf, &r->gamma_m_softboard, &r->gamma_m_connections,
+          &r->gamma_m_nail_plates, &skip[0]);
         R(2, " %lf %lf", &r->gamma_m_steel, &r->gamma_m_gypsum);
         R(1, "%d", &r->use_table_na4);
     }
@@ -174,11 +174,10 @@ void Nad_Read_Ec5(FILE* f, NadEc5Record* r, int positioned)
     if (v >= 5) R(1, "%d", &r->threaded_rods_na);
     if (v >= 6) R(2, " %d %d", &r->ltb_na, &r->simplified_fasteners_na);
     if (v >= 7) {
-        R(4, "%d%lf%lf%lf", &r->kmod_na1_index_b, &r->gamma_m_solid, &r->gamma_m_glulam,
-          &r->gamma_m_accidental);
+        R(4, "%d%lf%lf%lf", &r->kmod_na1_index_b, &r->gamma_m_solid, &r->gamma_m_glulam, &r->gamma_m_accidental);
         for (int sc = 0; sc < 3; ++sc)
-            R(5, "%lf%lf%lf%lf%lf", &r->k_mod[0][sc], &r->k_mod[1][sc], &r->k_mod[2][sc],
-              &r->k_mod[3][sc], &r->k_mod[4][sc]);
+            R(5, "%lf%lf%lf%lf%lf", &r->k_mod[0][sc], &r->k_mod[1][sc], &r->k_mod[2][sc], &r->k_mod[3][sc],
+              &r->k_mod[4][sc]);
         R(3, "%lf%lf%lf", &r->k_def[0], &r->k_def[1], &r->k_def[2]);
         for (int col = 0; col < 2; ++col)
             R(3, "%lf%lf%lf", &r->deflection_limits[0][col], &r->deflection_limits[1][col],
@@ -191,10 +190,22 @@ void Nad_Read_Ec5(FILE* f, NadEc5Record* r, int positioned)
     // Switches and torsion factors an older layout lacks follow the rules of
     // the annex the section was written for.
     const int na = r->na_de != 0 ? 1 : 0;
-    if (v >= 11) R(1, " %d", &r->use_na21); else r->use_na21 = na;
-    if (v >= 12) R(1, " %d", &r->use_na20); else r->use_na20 = na;
-    if (v >= 13) R(1, " %d", &r->use_na816); else r->use_na816 = na;
-    if (v >= 14) R(1, " %d", &r->use_na7); else r->use_na7 = na;
+    if (v >= 11)
+        R(1, " %d", &r->use_na21);
+    else
+        r->use_na21 = na;
+    if (v >= 12)
+        R(1, " %d", &r->use_na20);
+    else
+        r->use_na20 = na;
+    if (v >= 13)
+        R(1, " %d", &r->use_na816);
+    else
+        r->use_na816 = na;
+    if (v >= 14)
+        R(1, " %d", &r->use_na7);
+    else
+        r->use_na7 = na;
     if (v >= 15) {
         R(2, "%lf%lf", &r->k_shape_factor, &r->k_shape_max);
     } else {
@@ -210,9 +221,9 @@ int Nad_Differs_Ec5(const NadEc5Record* a, const NadEc5Record* b)
 {
     if (!a || !b) return a != b;
     if (a->version < 10 || b->version < 10) return 0;
-#define D(field)                          \
-    do {                                  \
-        if (a->field != b->field) return 1; \
+#define D(field)                                                                                                       \
+    do {                                                                                                               \
+        if (a->field != b->field) return 1;                                                                            \
     } while (0)
     D(na_de);
     D(use_table_na1);
@@ -265,7 +276,4 @@ void Nad_Copy_Ec5(NadEc5Record* dst, const NadEc5Record* src)
     dst->version = version;
 }
 
-int Nad_Ec5_Zero()
-{
-    return 0;
-}
+int Nad_Ec5_Zero() { return 0; }

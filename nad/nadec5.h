@@ -8,27 +8,27 @@
 enum { NAD_EC5_LAYOUT = 17 };
 
 struct NadEc5Record {
-    int na_de;                      // 0 = EC recommended rules, else NA-DE rules
-    int version;                    // layout the values came from
-    int use_table_na1;              // 2.3.1.2(2)P load-duration classes by Table NA.1
-    int use_na11;                   // 8.3.1.2 NA.11, penetration depth above 4 d
-    double gamma_m_lvl;             // LVL, plywood, OSB
+    int na_de;          // 0 = EC recommended rules, else NA-DE rules
+    int version;        // layout the values came from
+    int use_table_na1;  // 2.3.1.2(2)P load-duration classes by Table NA.1
+    int use_na11;       // 8.3.1.2 NA.11, penetration depth above 4 d
+    double gamma_m_lvl; // LVL, plywood, OSB
     double gamma_m_particleboard;
     double gamma_m_hardboard;
     double gamma_m_mediumboard;
     double gamma_m_mdf;
     double gamma_m_softboard;
     double gamma_m_connections;
-    double gamma_m_nail_plates;     // punched metal plate fasteners
-    double gamma_m_steel;           // steel in connections (NA-DE row)
-    double gamma_m_gypsum;          // gypsum boards and the like (NA-DE row)
-    int use_table_na4;              // 3.1.3 modification factors by Table NA.4
-    int use_table_na15;             // 8.3.2 profiled nails by Table NA.15
-    int threaded_rods_na;           // 8.5.3(2)
-    int ltb_na;                     // 6.3.3(7)
-    int simplified_fasteners_na;    // 8.2.4(1)
-    int kmod_na1_index_b;           // k_mod short/instantaneous by Table NA.1 (b)
-    int v10_flag;                   // stored beside gamma_m_fire, otherwise unused
+    double gamma_m_nail_plates;  // punched metal plate fasteners
+    double gamma_m_steel;        // steel in connections (NA-DE row)
+    double gamma_m_gypsum;       // gypsum boards and the like (NA-DE row)
+    int use_table_na4;           // 3.1.3 modification factors by Table NA.4
+    int use_table_na15;          // 8.3.2 profiled nails by Table NA.15
+    int threaded_rods_na;        // 8.5.3(2)
+    int ltb_na;                  // 6.3.3(7)
+    int simplified_fasteners_na; // 8.2.4(1)
+    int kmod_na1_index_b;        // k_mod short/instantaneous by Table NA.1 (b)
+    int v10_flag;                // stored beside gamma_m_fire, otherwise unused
     double gamma_m_solid;
     double gamma_m_glulam;
     double gamma_m_accidental;
@@ -40,11 +40,11 @@ struct NadEc5Record {
     int w_net_fin_combination;      // 1 characteristic, 2 quasi-permanent (NA.A1)
     double k_cr_solid;
     double k_cr_other;
-    int use_na20;                   // 9.2.4.2 NA.20
-    int use_na21;                   // 9.2.4.2 NA.21
-    int use_na816;                  // 6.1 NA.8.1.6
-    int use_na7;                    // 8.6 NA.7
-    double k_shape_factor;          // k_shape = 1 + k_shape_factor * h/b
+    int use_na20;          // 9.2.4.2 NA.20
+    int use_na21;          // 9.2.4.2 NA.21
+    int use_na816;         // 6.1 NA.8.1.6
+    int use_na7;           // 8.6 NA.7
+    double k_shape_factor; // k_shape = 1 + k_shape_factor * h/b
     double k_shape_max;
     double ltb_glulam_factor;
     double gamma_m_clt;

@@ -4,12 +4,9 @@
 
 namespace {
 
-bool close_enough(double a, double b)
-{
-    return std::fabs(a - b) <= 0.0001;
-}
+bool close_enough(double a, double b) { return std::fabs(a - b) <= 0.0001; }
 
-}  // namespace
+} // namespace
 
 // ---------------------------------------------------------------------------
 // EC6
@@ -67,8 +64,7 @@ void Nad_Read_Ec6(FILE* f, NadEc6Record* r)
     if (fscanf(f, "%d", &version) != 1) return;
     if (fscanf(f, "%d", &r->na_de) != 1) return;
     if (version <= 0) return;
-    double* const v[4] = {&r->gamma_m_persistent, &r->gamma_m_accidental, &r->gamma_m_seismic,
-                          &r->gamma_m_sls};
+    double* const v[4] = {&r->gamma_m_persistent, &r->gamma_m_accidental, &r->gamma_m_seismic, &r->gamma_m_sls};
     for (double* d : v)
         if (fscanf(f, "%lf", d) != 1) return;
 }
@@ -78,8 +74,7 @@ int Nad_Equal_Ec6(const NadEc6Record* a, const NadEc6Record* b)
     if (!a || !b) return 0;
     return a->na_de == b->na_de && close_enough(a->gamma_m_persistent, b->gamma_m_persistent) &&
                    close_enough(a->gamma_m_accidental, b->gamma_m_accidental) &&
-                   close_enough(a->gamma_m_seismic, b->gamma_m_seismic) &&
-                   close_enough(a->gamma_m_sls, b->gamma_m_sls)
+                   close_enough(a->gamma_m_seismic, b->gamma_m_seismic) && close_enough(a->gamma_m_sls, b->gamma_m_sls)
                ? 1
                : 0;
 }
@@ -128,7 +123,7 @@ void Nad_Write_Ec9(FILE* f, const NadEc9Record* r)
     if (!f || !r) return;
     if (fprintf(f, " %d\n", (int)NAD_EC9_LAYOUT) < 0) return;
     if (fprintf(f, " %d\n", r->na_de) < 0) return;
-    const double line[7] = {r->gamma_m1, r->gamma_m2, r->gamma_mp, r->gamma_mw,
+    const double line[7] = {r->gamma_m1,     r->gamma_m2,     r->gamma_mp, r->gamma_mw,
                             r->gamma_ms_ser, r->gamma_ms_ult, r->gamma_ma};
     for (double d : line)
         if (fprintf(f, " %lf", d) < 0) return;
@@ -146,8 +141,7 @@ void Nad_Read_Ec9(FILE* f, NadEc9Record* r)
     r->version = version;
 
     double* const since1[3] = {&r->gamma_m1, &r->gamma_m2, &r->gamma_mp};
-    double* const since2[5] = {&r->gamma_mw, &r->gamma_ms_ser, &r->gamma_ms_ult, &r->gamma_ma,
-                               &r->gamma_mp_ser};
+    double* const since2[5] = {&r->gamma_mw, &r->gamma_ms_ser, &r->gamma_ms_ult, &r->gamma_ma, &r->gamma_mp_ser};
     if (version >= 1)
         for (double* d : since1)
             if (fscanf(f, "%lf", d) != 1) return;
@@ -161,12 +155,10 @@ int Nad_Equal_Ec9(const NadEc9Record* a, const NadEc9Record* b)
 {
     if (!a || !b) return 0;
     if (a->na_de != b->na_de) return 0;
-    const double va[9] = {a->gamma_m1,     a->gamma_m2,     a->gamma_mp, a->gamma_mw,
-                          a->gamma_ms_ser, a->gamma_ms_ult, a->gamma_ma, a->gamma_mp_ser,
-                          a->c_6_15};
-    const double vb[9] = {b->gamma_m1,     b->gamma_m2,     b->gamma_mp, b->gamma_mw,
-                          b->gamma_ms_ser, b->gamma_ms_ult, b->gamma_ma, b->gamma_mp_ser,
-                          b->c_6_15};
+    const double va[9] = {a->gamma_m1,     a->gamma_m2, a->gamma_mp,     a->gamma_mw, a->gamma_ms_ser,
+                          a->gamma_ms_ult, a->gamma_ma, a->gamma_mp_ser, a->c_6_15};
+    const double vb[9] = {b->gamma_m1,     b->gamma_m2, b->gamma_mp,     b->gamma_mw, b->gamma_ms_ser,
+                          b->gamma_ms_ult, b->gamma_ma, b->gamma_mp_ser, b->c_6_15};
     for (int i = 0; i < 9; ++i)
         if (!close_enough(va[i], vb[i])) return 0;
     return 1;

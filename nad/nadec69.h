@@ -6,24 +6,24 @@ enum { NAD_EC6_LAYOUT = 1, NAD_EC9_LAYOUT = 3 };
 
 struct NadEc6Record {
     int na_de;
-    double gamma_m_persistent;  // 2.4.3(1) persistent and transient situation
-    double gamma_m_accidental;  // 2.4.3(1) accidental situation
-    double gamma_m_seismic;     // 2.4.3(1) seismic situation
-    double gamma_m_sls;         // 2.4.4 serviceability limit state
+    double gamma_m_persistent; // 2.4.3(1) persistent and transient situation
+    double gamma_m_accidental; // 2.4.3(1) accidental situation
+    double gamma_m_seismic;    // 2.4.3(1) seismic situation
+    double gamma_m_sls;        // 2.4.4 serviceability limit state
 };
 
 struct NadEc9Record {
     int na_de;
     int version;
-    double gamma_m1;      // 6.1.3(1) cross-section failure
-    double gamma_m2;      // 6.1.3(1) tension fracture
-    double gamma_mp;      // 8.1.1(2) pin connections
-    double gamma_mw;      // welded connections
-    double gamma_ms_ser;  // slip resistance, serviceability
-    double gamma_ms_ult;  // slip resistance, ultimate limit state
-    double gamma_ma;      // adhesive bonded joints
-    double gamma_mp_ser;  // pins at serviceability
-    double c_6_15;        // 6.2.1(5) constant of equation 6.15
+    double gamma_m1;     // 6.1.3(1) cross-section failure
+    double gamma_m2;     // 6.1.3(1) tension fracture
+    double gamma_mp;     // 8.1.1(2) pin connections
+    double gamma_mw;     // welded connections
+    double gamma_ms_ser; // slip resistance, serviceability
+    double gamma_ms_ult; // slip resistance, ultimate limit state
+    double gamma_ma;     // adhesive bonded joints
+    double gamma_mp_ser; // pins at serviceability
+    double c_6_15;       // 6.2.1(5) constant of equation 6.15
 };
 
 // The active annex's EC9 block (defined with the annex record).

@@ -75,12 +75,12 @@ int read_file(FILE* f, NadRecord* r, char* full_name)
     for (const char* section : kSections) {
         if (std::fsetpos(f, &body) != 0 || Nad_Spool(f, section, nullptr, nullptr) != 1) continue;
         switch (section[3]) {
-        case '0': Nad_Read_Ec0(f, &r->ec0, 1); break;
-        case '2': Nad_Read_Ec2(f, &r->ec2); break;
-        case '3': Nad_Read_Ec3(f, &r->ec3, 1); break;
-        case '5': Nad_Read_Ec5(f, &r->ec5, 1); break;
-        case '6': Nad_Read_Ec6(f, &r->ec6); break;
-        case '9': Nad_Read_Ec9(f, &r->ec9); break;
+            case '0': Nad_Read_Ec0(f, &r->ec0, 1); break;
+            case '2': Nad_Read_Ec2(f, &r->ec2); break;
+            case '3': Nad_Read_Ec3(f, &r->ec3, 1); break;
+            case '5': Nad_Read_Ec5(f, &r->ec5, 1); break;
+            case '6': Nad_Read_Ec6(f, &r->ec6); break;
+            case '9': Nad_Read_Ec9(f, &r->ec9); break;
         }
     }
     return 1;
@@ -91,12 +91,9 @@ int read_file(FILE* f, NadRecord* r, char* full_name)
 // each start: the code is kept for the caller, who can say what it means.
 int g_migration_error = 0;
 
-void report_migration(int code)
-{
-    g_migration_error = code;
-}
+void report_migration(int code) { g_migration_error = code; }
 
-}  // namespace
+} // namespace
 
 void Nad_Default_Blocks(NadRecord* r)
 {
@@ -186,10 +183,11 @@ int Nad_Load(int number, const char* name, NadRecord* r)
 int Nad_Write_File_Replacing(const char* path, const NadRecord* r)
 {
     if (!path || !*path || !r) return 0;
-    return Kov_Replace_File(path, [r](FILE* f) {
-               Nad_Write_File(f, r);
-               return std::ferror(f) == 0;
-           }) == KOV_REPLACE_OK
+    return Kov_Replace_File(path,
+                            [r](FILE* f) {
+                                Nad_Write_File(f, r);
+                                return std::ferror(f) == 0;
+                            }) == KOV_REPLACE_OK
                ? 1
                : 0;
 }
@@ -204,13 +202,10 @@ int Nad_Store_User_Nad(int number, const NadRecord* r)
     const std::string target = Kov_Path(path.c_str());
     if (std::remove(target.c_str()) == 0) return 1;
     struct stat st;
-    return stat(target.c_str(), &st) != 0 ? 1 : 0;  // nothing there is as good as deleted
+    return stat(target.c_str(), &st) != 0 ? 1 : 0; // nothing there is as good as deleted
 }
 
-int Safeguard_Last_Error()
-{
-    return g_migration_error;
-}
+int Safeguard_Last_Error() { return g_migration_error; }
 
 void Safeguard_Proper_Version()
 {
@@ -249,7 +244,7 @@ void Safeguard_Proper_Version()
     umask(mask);
     chmod(work_dir.c_str(), 0777 & ~mask);
 
-    static NadRecord work;  // one working record for the whole migration
+    static NadRecord work; // one working record for the whole migration
     int k = 1;
     bool written = true;
     char line[OLD_LINE_MAX + 1];

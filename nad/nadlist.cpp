@@ -48,7 +48,7 @@ char* copy_text(const char* s)
 
 void set_active_name(const char* name)
 {
-    char* copy = copy_text(name);  // before the release: name may be the active name
+    char* copy = copy_text(name); // before the release: name may be the active name
     Mem_Free_Null(reinterpret_cast<void**>(&NadActiveName));
     NadActiveName = copy;
 }
@@ -110,7 +110,7 @@ void warn_unreadable(int user_number, const char* file)
                 what.c_str(), NadActiveName ? NadActiveName : "");
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Build_List()
 {
@@ -182,8 +182,7 @@ int Nad_Activate()
     if (!loaded && *Nad_Load_Fault() && user_number > 0) {
         // A user annex with a value the standards cannot have: the position
         // goes on with the supplied German annex, and the user is told why.
-        Msg_Warnung(-1, "%s %s", cp850(Nad_Load_Fault()),
-                    cp850("Es gilt das Anwendungsdokument \"Deutschland\"."));
+        Msg_Warnung(-1, "%s %s", cp850(Nad_Load_Fault()), cp850("Es gilt das Anwendungsdokument \"Deutschland\"."));
         set_active_name(kGermany);
         user_number = NadList.user_number[1];
         NadActiveFlagIndex = NadList.flag_index[1];

@@ -17,19 +17,19 @@
 #include "nad/nadec69.h"
 
 enum {
-    NAD_NAME_SIZE = 28,       // record name: at most 27 bytes and the terminator
-    NAD_LIST_MAX = 300,       // list entries: 2 built-in and up to 298 user annexes
-    NAD_LIST_SLOTS = 304,     // room of the flag and number arrays
-    NAD_FLAG_STANDARD = 19,   // row of the EC recommended values in the flag strip
+    NAD_NAME_SIZE = 28,     // record name: at most 27 bytes and the terminator
+    NAD_LIST_MAX = 300,     // list entries: 2 built-in and up to 298 user annexes
+    NAD_LIST_SLOTS = 304,   // room of the flag and number arrays
+    NAD_FLAG_STANDARD = 19, // row of the EC recommended values in the flag strip
     NAD_FLAG_GERMANY = 18
 };
 
 // One whole annex in memory.
 struct NadRecord {
-    int flag_index;          // flag row; -1 in the active record before its first reset
-    int user_defined;        // 1 when loaded from the user's directory (not stored)
-    int na_de;               // German-annex rules flag, stamped into the blocks on loading
-    char name[NAD_NAME_SIZE];  // code page 850; "EC-Standard" after a reset
+    int flag_index;           // flag row; -1 in the active record before its first reset
+    int user_defined;         // 1 when loaded from the user's directory (not stored)
+    int na_de;                // German-annex rules flag, stamped into the blocks on loading
+    char name[NAD_NAME_SIZE]; // code page 850; "EC-Standard" after a reset
     NadEc0Record ec0;
     NadEc1Tables ec1;
     NadEc2Record ec2;
@@ -43,10 +43,10 @@ struct NadRecord {
 // allocator of "base/kovmem.h"; whoever replaces one releases it with
 // Mem_Free_Null.
 struct NadListData {
-    int count;                           // 0 before the first build, else at least 2
+    int count; // 0 before the first build, else at least 2
     char* names[NAD_LIST_MAX];
     int flag_index[NAD_LIST_SLOTS];
-    int user_number[NAD_LIST_SLOTS];     // n of the file n.NAD; 0 for the built-in entries
+    int user_number[NAD_LIST_SLOTS]; // n of the file n.NAD; 0 for the built-in entries
 };
 extern NadListData NadList;
 

@@ -35,13 +35,13 @@ void Nad_Ec3_Relevance();
 void Nad_Ec2_Relevance();
 
 struct NadEc6Rows {
-    int main;        // the 2.4.3 and 2.4.4 rows
-    int accidental;  // the accidental and seismic rows
+    int main;       // the 2.4.3 and 2.4.4 rows
+    int accidental; // the accidental and seismic rows
 };
 struct NadEc9Rows {
-    int ultimate;    // the 6.1.3(1) rows
-    int gamma_m2;    // the gamma_M2 row among them
-    int joints;      // the clause 8 rows
+    int ultimate; // the 6.1.3(1) rows
+    int gamma_m2; // the gamma_M2 row among them
+    int joints;   // the clause 8 rows
 };
 NadEc6Rows Nad_Ec6_Rows();
 NadEc9Rows Nad_Ec9_Rows();

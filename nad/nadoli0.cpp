@@ -27,11 +27,11 @@ void title_block(FILE* f, const char* utf8_title)
 
 // One partial-factor table: width is the label column (33 buildings, 37
 // bridges), rows the rows of the situation to print, -1 ended.
-void gamma_table(FILE* f, int situation, int width, const double (*gamma)[2], const char* const* names,
-                 const int* rows)
+void gamma_table(FILE* f, int situation, int width, const double (*gamma)[2], const char* const* names, const int* rows)
 {
     Nad_Show_Table(f, "0 1 1");
-    Nad_Raw(f, " \xCE" "H");  // heading style
+    Nad_Raw(f, " \xCE"
+               "H"); // heading style
     Nad_Put(f, "Teilsicherheitsfaktoren für Einwirkungen\n");
     Nad_Put(f, kSituationTitles[situation]);
     std::fprintf(f, "1 0 -1 -1 2\n %d %d\n", width + 1, width + 7);
@@ -97,7 +97,8 @@ void buildings(FILE* f, const NadEc0Record* r)
 void psi_head(FILE* f, const char* utf8_title, int width)
 {
     Nad_Show_Table(f, "0 1 0");
-    Nad_Raw(f, " \xCE" "H");
+    Nad_Raw(f, " \xCE"
+               "H");
     Nad_Put(f, utf8_title);
     std::fprintf(f, "1 0 -1 -1 3\n %d %d %d\n", width + 1, width + 7, width + 13);
     // psi_0, psi_1, psi_2
@@ -160,7 +161,7 @@ void bridges(FILE* f, const NadEc0Record* r)
     for (int k = 0; k < 26; ++k) {
         const char* label = cp850(n.rail_bridge_actions[k]);
         const double* psi = r->rail_bridge_psi[k];
-        if (k == 0 || k == 1 || k == 8)  // psi_1 is the factor a below the table
+        if (k == 0 || k == 1 || k == 8) // psi_1 is the factor a below the table
             std::fprintf(f, " %-34s %5.2lf   a   %5.2lf\n", label, psi[0], psi[2]);
         else
             psi_row(f, 34, label, psi);
@@ -180,7 +181,7 @@ void bridges(FILE* f, const NadEc0Record* r)
     OLI_resetMaxMargin(f);
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Oli_Ec0(FILE* f)
 {

@@ -31,8 +31,8 @@ enum { MEANING_COLUMN = 44, CLAUSE_WIDTH = 13, NO_FIELD = -1, MAX_ARGS = 4 };
 
 // An argument of a line: a field of the record or a fixed text.
 struct Arg {
-    char kind = 0;      // 'd' double, 'i' int, 'n' name (code page 850 bytes), 't' fixed text (UTF-8)
-    size_t offset = 0;  // of the field in the record
+    char kind = 0;     // 'd' double, 'i' int, 'n' name (code page 850 bytes), 't' fixed text (UTF-8)
+    size_t offset = 0; // of the field in the record
     const char* text = nullptr;
 };
 
@@ -48,24 +48,24 @@ Arg text(const char* utf8) { return Arg{'t', 0, utf8}; }
 
 // How a line depends on a selector field.
 enum ModeUse {
-    MODE_FORMS,      // selector 1: plain form, else the formula (or the German form)
-    MODE_ONLY_ONE,   // the line is printed only with selector 1
-    MODE_NOT_ONE     // the line is printed only with another selector value
+    MODE_FORMS,    // selector 1: plain form, else the formula (or the German form)
+    MODE_ONLY_ONE, // the line is printed only with selector 1
+    MODE_NOT_ONE   // the line is printed only with another selector value
 };
 
 struct Line {
-    int need[3] = {NO_FIELD, NO_FIELD, NO_FIELD};  // rules that must be shown
-    int absent = NO_FIELD;                         // rule that must not be shown
-    const char* clause = "";                       // empty: a follow-up line
-    const char* value = "";                        // plain form
-    const char* formula = nullptr;                 // form for a selector other than 1
-    const char* german = nullptr;                  // form under the German annex's rules
-    int mode = NO_FIELD;                           // offset of the selector field
+    int need[3] = {NO_FIELD, NO_FIELD, NO_FIELD}; // rules that must be shown
+    int absent = NO_FIELD;                        // rule that must not be shown
+    const char* clause = "";                      // empty: a follow-up line
+    const char* value = "";                       // plain form
+    const char* formula = nullptr;                // form for a selector other than 1
+    const char* german = nullptr;                 // form under the German annex's rules
+    int mode = NO_FIELD;                          // offset of the selector field
     ModeUse mode_use = MODE_FORMS;
     Arg args[MAX_ARGS];
-    const char* meaning = nullptr;                 // null: blanks up to the meaning column
-    bool bare = false;                             // the line ends right after the value
-    const char* tail = nullptr;                    // lower bound, when its value is set
+    const char* meaning = nullptr; // null: blanks up to the meaning column
+    bool bare = false;             // the line ends right after the value
+    const char* tail = nullptr;    // lower bound, when its value is set
     Arg tail_arg;
 
     Line& when(int a, int b = NO_FIELD, int c = NO_FIELD)
@@ -130,9 +130,8 @@ void put_char(std::string& out, unsigned cp)
     static const struct {
         unsigned cp;
         unsigned char byte;
-    } kGlyphs[] = {{0x3B1, 0xE0}, {0x3B2, 0xBB}, {0x3B3, 0xC0}, {0x394, 0xA3}, {0x3B5, 0xBE},
-                   {0x3B7, 0xC1}, {0x3B8, 0xB0}, {0x3BB, 0xC5}, {0x3BC, 0xC6}, {0x3BD, 0xC7},
-                   {0x3C1, 0xCB}, {0x2265, 0xF2}};
+    } kGlyphs[] = {{0x3B1, 0xE0}, {0x3B2, 0xBB}, {0x3B3, 0xC0}, {0x394, 0xA3}, {0x3B5, 0xBE}, {0x3B7, 0xC1},
+                   {0x3B8, 0xB0}, {0x3BB, 0xC5}, {0x3BC, 0xC6}, {0x3BD, 0xC7}, {0x3C1, 0xCB}, {0x2265, 0xF2}};
     for (const auto& g : kGlyphs) {
         if (g.cp == cp) {
             out += static_cast<char>(g.byte);
@@ -161,27 +160,21 @@ void put_arg(std::string& out, const std::string& conversion, const Arg& a, cons
     const char* base = reinterpret_cast<const char*>(r);
     char buf[160];
     switch (a.kind) {
-    case 'd': {
-        double v;
-        std::memcpy(&v, base + a.offset, sizeof v);
-        std::snprintf(buf, sizeof buf, conversion.c_str(), v);
-        break;
-    }
-    case 'i': {
-        int v;
-        std::memcpy(&v, base + a.offset, sizeof v);
-        std::snprintf(buf, sizeof buf, conversion.c_str(), v);
-        break;
-    }
-    case 'n':
-        std::snprintf(buf, sizeof buf, conversion.c_str(), base + a.offset);
-        break;
-    case 't':
-        std::snprintf(buf, sizeof buf, conversion.c_str(), cp850(a.text));
-        break;
-    default:
-        buf[0] = '\0';
-        break;
+        case 'd': {
+            double v;
+            std::memcpy(&v, base + a.offset, sizeof v);
+            std::snprintf(buf, sizeof buf, conversion.c_str(), v);
+            break;
+        }
+        case 'i': {
+            int v;
+            std::memcpy(&v, base + a.offset, sizeof v);
+            std::snprintf(buf, sizeof buf, conversion.c_str(), v);
+            break;
+        }
+        case 'n': std::snprintf(buf, sizeof buf, conversion.c_str(), base + a.offset); break;
+        case 't': std::snprintf(buf, sizeof buf, conversion.c_str(), cp850(a.text)); break;
+        default: buf[0] = '\0'; break;
     }
     out += buf;
 }
@@ -290,27 +283,25 @@ std::string build_line(const Line& l, const NadEc2Record* r)
 void partial_factor_rows(std::vector<Line>& t)
 {
     const char* kGammas = "γ_{c} = %-5.2lf  γ_{s} = %-5.2lf";
-    const char* kSituations[4] = {"ständige und vorübergehende Bemessungssituation",
-                                  "Bemessungssituation für Ermüdung", "Bemessungssituation für Erdbeben",
-                                  "außergewöhnliche Bemessungssituation"};
+    const char* kSituations[4] = {"ständige und vorübergehende Bemessungssituation", "Bemessungssituation für Ermüdung",
+                                  "Bemessungssituation für Erdbeben", "außergewöhnliche Bemessungssituation"};
     t.push_back(row("2.4.2.4(1)", "", {}, "Teilsicherheitsbeiwerte für Beton und Betonstahl").when(0));
     for (int i = 0; i < 4; ++i) {
         // A bridge program prints the bridge factors in the same lines.
         const int extra = i == 0 ? NO_FIELD : 1;
         t.push_back(row("", kGammas, {DI(gamma_c, i), DI(gamma_s, i)}, kSituations[i]).when(0, 30, extra));
-        t.push_back(row("", kGammas, {DI(gamma_c_bridge, i), DI(gamma_s_bridge, i)}, kSituations[i])
-                        .when(0, extra)
-                        .unless(30));
+        t.push_back(
+            row("", kGammas, {DI(gamma_c_bridge, i), DI(gamma_s_bridge, i)}, kSituations[i]).when(0, extra).unless(30));
     }
-    t.push_back(row("2.4.2.4(2)", kGammas, {D(gamma_c_sls), D(gamma_s_sls)}, "Grenzzustand der Gebrauchstauglichkeit")
-                    .when(0));
+    t.push_back(
+        row("2.4.2.4(2)", kGammas, {D(gamma_c_sls), D(gamma_s_sls)}, "Grenzzustand der Gebrauchstauglichkeit").when(0));
     t.push_back(row("5.10.9(1)P", "", {}, "Streuung der Vorspannkraft").when(0, 31));
-    t.push_back(row("", "P_{sup} = %-5.2lf  P_{inf} = %-5.2lf", {D(r_sup_pre), D(r_inf_pre)},
-                    "Sofortiger oder ohne Verbund")
-                    .when(0, 31));
-    t.push_back(row("", "P_{sup} = %-5.2lf  P_{inf} = %-5.2lf", {D(r_sup_post), D(r_inf_post)},
-                    "Nachträglicher Verbund")
-                    .when(0, 31));
+    t.push_back(
+        row("", "P_{sup} = %-5.2lf  P_{inf} = %-5.2lf", {D(r_sup_pre), D(r_inf_pre)}, "Sofortiger oder ohne Verbund")
+            .when(0, 31));
+    t.push_back(
+        row("", "P_{sup} = %-5.2lf  P_{inf} = %-5.2lf", {D(r_sup_post), D(r_inf_post)}, "Nachträglicher Verbund")
+            .when(0, 31));
     t.push_back(row("3.1.6(1)P", "α_{cc} = %-5.2lf", {D(alpha_cc)}, "Abminderungsbeiwert für die Betondruckfestigkeit")
                     .when(2, 30));
     t.push_back(row("3.1.6(2)P", "α_{ct} = %-5.2lf", {D(alpha_ct)}, "Abminderungsbeiwert für die Betonzugfestigkeit")
@@ -341,15 +332,15 @@ void cover_rows(std::vector<Line>& t)
                     .when(6));
     t.push_back(row("4.4.1.3(1)P", "Δc_{dev}     = %-5.2lf", {D(delta_c_dev)}, "Vorhaltemaß für die Betondeckung [cm]")
                     .when(6));
-    t.push_back(row("5.2(6)", "θ_{0} = 1/%-5.0lf", {D(theta_0_inv)}, "Imperfektion: Grundwert der Schiefstellung")
-                    .when(32));
+    t.push_back(
+        row("5.2(6)", "θ_{0} = 1/%-5.0lf", {D(theta_0_inv)}, "Imperfektion: Grundwert der Schiefstellung").when(32));
 }
 
 // Redistribution, slenderness and the modulus factor.
 void redistribution_rows(std::vector<Line>& t)
 {
-    t.push_back(row("5.5(4)", "k_{1} = %-5.2lf", {D(k1_redist)}, "Umlagerung: Beiwerte zur Ermittlung des erlaubten")
-                    .when(7));
+    t.push_back(
+        row("5.5(4)", "k_{1} = %-5.2lf", {D(k1_redist)}, "Umlagerung: Beiwerte zur Ermittlung des erlaubten").when(7));
     t.push_back(row("", "k_{2} = %-5.2lf", {D(k2_redist)}, "{12}Umlagerungsverhältnisses")
                     .when(7)
                     .sel(MODE(k2_redist_mode), "k_{2} = %-5.2lf(0.6+0.0014/ε_{cu2})"));
@@ -359,19 +350,22 @@ void redistribution_rows(std::vector<Line>& t)
                     .sel(MODE(k4_redist_mode), "k_{4} = %-5.2lf(0.6+0.0014/ε_{cu2})"));
     t.push_back(row("", "k_{5} = %-5.2lf", {D(k5_redist)}, nullptr).when(7));
     t.push_back(row("", "k_{6} = %-5.2lf", {D(k6_redist)}, nullptr).when(7));
-    t.push_back(row("5.8.3.1(1)", "λ_{lim} = %-5.2lf", {D(lambda_lim)}, "Grenzwert der Schlankheit für Einzeldruckglieder")
-                    .when(8)
-                    .sel(MODE(lambda_lim_mode), "λ_{lim} = %-5.2lf / n^{1/2}", "λ_{lim} s. NA-DE"));
-    t.push_back(row("5.8.6(3)", "γ_{cE} = %-5.2lf", {D(gamma_ce)},
-                    "Teilsicherheitsbeiwert für den E-Modul beim Nachweis\n{44}der Knicksicherheit (Th. II. O. im Zust. 2)")
-                    .when(9));
+    t.push_back(
+        row("5.8.3.1(1)", "λ_{lim} = %-5.2lf", {D(lambda_lim)}, "Grenzwert der Schlankheit für Einzeldruckglieder")
+            .when(8)
+            .sel(MODE(lambda_lim_mode), "λ_{lim} = %-5.2lf / n^{1/2}", "λ_{lim} s. NA-DE"));
+    t.push_back(
+        row("5.8.6(3)", "γ_{cE} = %-5.2lf", {D(gamma_ce)},
+            "Teilsicherheitsbeiwert für den E-Modul beim Nachweis\n{44}der Knicksicherheit (Th. II. O. im Zust. 2)")
+            .when(9));
 }
 
 // Shear, torsion, joints.
 void shear_rows(std::vector<Line>& t)
 {
-    t.push_back(row("6.2.2(1)", "C_{Rd,c} = %5.2lf / γ_{c}", {D(c_rd_c)}, "Beiwerte zur Ermittlung des Querkraftwiderstandes")
-                    .when(10, 30));
+    t.push_back(
+        row("6.2.2(1)", "C_{Rd,c} = %5.2lf / γ_{c}", {D(c_rd_c)}, "Beiwerte zur Ermittlung des Querkraftwiderstandes")
+            .when(10, 30));
     t.push_back(row("", "ν_{min} = %-5.3lf", {D(v_min)}, nullptr)
                     .when(10, 30)
                     .sel(MODE(v_min_mode), "ν_{min} = %6.4lf/γ_{c} k^{3/2} f_{ck}^{1/2}"));
@@ -384,7 +378,8 @@ void shear_rows(std::vector<Line>& t)
                     .sel(MODE(nu_mode), "ν_{T} = %-5.2lf(1 - f_{ck}/250)"));
     t.push_back(row("6.2.3(2)", "min cot θ = %-5.2lf", {D(cot_theta_min)}, "untere Grenze der Druckstrebenneigung")
                     .when(10, 30));
-    t.push_back(row("", "max cot θ = %-5.2lf", {D(cot_theta_max)}, "obere Grenze der Druckstrebenneigung").when(10, 30));
+    t.push_back(
+        row("", "max cot θ = %-5.2lf", {D(cot_theta_max)}, "obere Grenze der Druckstrebenneigung").when(10, 30));
     t.push_back(row("6.2.3(3)", "α_{cw} = %-5.2lf", {D(alpha_cw)},
                     "Beiwert zur Berücksichtigung des Spannungszustands im Druckgurt")
                     .when(10, 30));
@@ -394,9 +389,9 @@ void shear_rows(std::vector<Line>& t)
     t.push_back(row("6.2.4(4)", "cot θ_{fz} = %-5.2lf", {D(cot_theta_f_tension)},
                     "Anschlüsse: Druckstrebenneigung für Zuggurte")
                     .when(10, 15));
-    t.push_back(row("", "cot θ_{fd} = %-5.2lf", {D(cot_theta_f_compression)},
-                    "Anschlüsse: Druckstrebenneigung für Druckgurte")
-                    .when(10, 15));
+    t.push_back(
+        row("", "cot θ_{fd} = %-5.2lf", {D(cot_theta_f_compression)}, "Anschlüsse: Druckstrebenneigung für Druckgurte")
+            .when(10, 15));
     t.push_back(row("6.2.4(6)", "k = %-5.2lf", {D(k_flange)},
                     "Anschlüsse: Beiwert für die aufnehmbare Zugspannung ohne\n{56}Anschlussbewehrung")
                     .when(10, 15));
@@ -406,17 +401,17 @@ void shear_rows(std::vector<Line>& t)
                     "Fugen: Rauhigkeitsbeiwerte für %se Fugen")
                     .when(10, 16));
     for (int i = 1; i < NAD_EC2_JOINT_SURFACES; ++i)
-        t.push_back(
-            row("", kJoint, {DI(joint_c, i), DI(joint_mu, i), DI(joint_nu, i), NAME(joint_surface_names, i)},
-                "{9}%se Fugen")
-                .when(10, 16));
+        t.push_back(row("", kJoint, {DI(joint_c, i), DI(joint_mu, i), DI(joint_nu, i), NAME(joint_surface_names, i)},
+                        "{9}%se Fugen")
+                        .when(10, 16));
 }
 
 // Fatigue, cracks and deflection.
 void fatigue_serviceability_rows(std::vector<Line>& t)
 {
-    t.push_back(row("6.8.4(1)", "γ_{F,fat} = %-5.2lf", {D(gamma_f_fat)}, "Ermüdung: Sicherheitsbeiwert für die Einwirkungen")
-                    .when(17));
+    t.push_back(
+        row("6.8.4(1)", "γ_{F,fat} = %-5.2lf", {D(gamma_f_fat)}, "Ermüdung: Sicherheitsbeiwert für die Einwirkungen")
+            .when(17));
     t.push_back(row("6.8.7(1)", "k_{1} = %-5.2lf", {D(k1_fatigue)},
                     "Ermüdung: Beiwert zur Ermittlung der Bemessungsfestigkeit des\n{54}Betons")
                     .when(17, 30));
@@ -438,16 +433,19 @@ void fatigue_serviceability_rows(std::vector<Line>& t)
 // Bar spacing and minimum reinforcement.
 void detailing_rows(std::vector<Line>& t)
 {
-    t.push_back(row("8.2(2)", "k_{1} = %-5.2lf", {D(k1_bar_spacing)},
-                    "Stababstände: Beiwert für den lichten Abstand zwischen\n{58}parallelen Betonstählen oder Stahllagen")
-                    .when(20));
-    t.push_back(row("9.2.1.1(1)", "A_{s,min} = %-5.2lf cm²", {D(as_min_beam)}, "Mindestbewehrung für Balken und Platten [cm²]")
-                    .when(21)
-                    .sel(MODE(as_min_beam_mode), "A_{s,min} = %5.2lf f_{ctm}/f_{yk} b_{t} d\n{21}≥ 0.0013 b_{t} d",
-                         "A_{s,min} s. NA-DE"));
-    t.push_back(row("9.2.1.2(1)", "β_{1} = %-5.2lf", {D(beta_1)},
-                    "Mindeststützmomente an gelenkigen Endauflagern:\n{44}Anteil des größten Feldmoments am Stützmoment")
-                    .when(22));
+    t.push_back(
+        row("8.2(2)", "k_{1} = %-5.2lf", {D(k1_bar_spacing)},
+            "Stababstände: Beiwert für den lichten Abstand zwischen\n{58}parallelen Betonstählen oder Stahllagen")
+            .when(20));
+    t.push_back(
+        row("9.2.1.1(1)", "A_{s,min} = %-5.2lf cm²", {D(as_min_beam)}, "Mindestbewehrung für Balken und Platten [cm²]")
+            .when(21)
+            .sel(MODE(as_min_beam_mode), "A_{s,min} = %5.2lf f_{ctm}/f_{yk} b_{t} d\n{21}≥ 0.0013 b_{t} d",
+                 "A_{s,min} s. NA-DE"));
+    t.push_back(
+        row("9.2.1.2(1)", "β_{1} = %-5.2lf", {D(beta_1)},
+            "Mindeststützmomente an gelenkigen Endauflagern:\n{44}Anteil des größten Feldmoments am Stützmoment")
+            .when(22));
     t.push_back(row("9.2.1.4(1)", "β_{2} = %-5.2lf", {D(beta_2)},
                     "Verankerung der unteren Bewehrung an Endauflagern:\n"
                     "{44}Mindestanteil der größten Feldbewehrung an der unteren Bew.")
@@ -486,9 +484,10 @@ void lightweight_plain_rows(std::vector<Line>& t)
                     "Leichtbeton: Festigkeitsabminderungsbeiwert für Querkraft")
                     .when(14)
                     .sel(MODE(nu_l_mode), "ν_{l} = %5.3lf η_{1} (1 - f_{lck}/250)"));
-    t.push_back(row("", "ν_{l} = %-5.3lf η_{1}", {D(nu_l_torsion)}, "Leichtbeton: Festigkeitsabminderungsbeiwert für Torsion")
-                    .when(12)
-                    .sel(MODE(nu_l_mode), "ν_{l} = %5.3lf η_{1} (1 - f_{lck}/250)"));
+    t.push_back(
+        row("", "ν_{l} = %-5.3lf η_{1}", {D(nu_l_torsion)}, "Leichtbeton: Festigkeitsabminderungsbeiwert für Torsion")
+            .when(12)
+            .sel(MODE(nu_l_mode), "ν_{l} = %5.3lf η_{1} (1 - f_{lck}/250)"));
     t.push_back(row("11.6.2(1)", "ν_{1l} = %-5.3lf η_{1}", {D(nu_1l)},
                     "Leichtbeton: Beiwert zur Ermittlung der maximalen\n{57}Querkrafttragfähigkeit")
                     .when(14)
@@ -496,8 +495,9 @@ void lightweight_plain_rows(std::vector<Line>& t)
     t.push_back(row("12.3.1(1)", "α_{cc,pl} = %-5.2lf", {D(alpha_cc_pl)},
                     "unbew.Beton: Abminderungsbeiwert für die Betondruckfestigkeit")
                     .when(5));
-    t.push_back(row("", "α_{ct,pl} = %-5.2lf", {D(alpha_ct_pl)}, "unbew.Beton: Abminderungsbeiwert für die Betonzugfestigkeit")
-                    .when(5));
+    t.push_back(
+        row("", "α_{ct,pl} = %-5.2lf", {D(alpha_ct_pl)}, "unbew.Beton: Abminderungsbeiwert für die Betonzugfestigkeit")
+            .when(5));
     t.push_back(row("12.6.3(2)", "k_{p} = %-5.2lf", {D(k_p)},
                     "unbew.Beton: Beiwert zur Ermittlung der Bemessungsspannung\n{57}bei der Querkraftbemessung")
                     .when(13)
@@ -521,25 +521,29 @@ std::vector<Line> buildings_table()
 std::vector<Line> fire_table()
 {
     std::vector<Line> t;
-    const char* kRebar = "Betonstahl-Klasse zur Beschreibung der Spannungs-Dehnungs-\n{44}beziehung bei erhöhten Temperaturen";
-    t.push_back(row("3.2.3(5)", "Klasse %16s", {text("X (Tabelle 3.2b)")}, kRebar)
-                    .only(MODE(rebar_class_fire), MODE_ONLY_ONE));
-    t.push_back(row("3.2.3(5)", "Klasse %16s", {text("N (Tabelle 3.2a)")}, kRebar)
-                    .only(MODE(rebar_class_fire), MODE_NOT_ONE));
+    const char* kRebar =
+        "Betonstahl-Klasse zur Beschreibung der Spannungs-Dehnungs-\n{44}beziehung bei erhöhten Temperaturen";
+    t.push_back(
+        row("3.2.3(5)", "Klasse %16s", {text("X (Tabelle 3.2b)")}, kRebar).only(MODE(rebar_class_fire), MODE_ONLY_ONE));
+    t.push_back(
+        row("3.2.3(5)", "Klasse %16s", {text("N (Tabelle 3.2a)")}, kRebar).only(MODE(rebar_class_fire), MODE_NOT_ONE));
     t.push_back(row("3.3.3(1)", "λ_{c} = λ_{co} oder λ_{cu}", {}, "thermische Leitfähigkeit des Betons")
                     .only(MODE(conductivity_mode), MODE_ONLY_ONE));
     t.push_back(row("", "s. Bemessungsoptionen", {}, "λ_{co} oberer Grenzwert, λ_{cu} unterer Grenzwert n. 3.3.3(2)")
                     .only(MODE(conductivity_mode), MODE_ONLY_ONE));
-    t.push_back(row("3.3.3(1)", "λ_{c} = λ_{cu} + %5.3lf (λ_{co}-λ_{cu})", {D(conductivity_factor)},
-                    "thermische Leitfähigkeit des Betons\n{44}λ_{co} oberer Grenzwert, λ_{cu} unterer Grenzwert n. 3.3.3(2)")
-                    .only(MODE(conductivity_mode), MODE_NOT_ONE));
+    t.push_back(
+        row("3.3.3(1)", "λ_{c} = λ_{cu} + %5.3lf (λ_{co}-λ_{cu})", {D(conductivity_factor)},
+            "thermische Leitfähigkeit des Betons\n{44}λ_{co} oberer Grenzwert, λ_{cu} unterer Grenzwert n. 3.3.3(2)")
+            .only(MODE(conductivity_mode), MODE_NOT_ONE));
     t.push_back(row("6.1(5)", "Klasse %1d (Tabelle 6.1N)", {num(offsetof(NadEc2Record, hsc_class_fire))},
                     "hochfester Beton: Beton-Klasse zur Beschreibung der\n{62}Festigkeitsreduktion"));
-    t.push_back(row("6.4.2.1(3)", "k = %-5.3lf", {D(k_hsc_fire)}, "hochfester Beton: Beiwert für die Querschnittsreduktion")
-                    .when(28));
-    t.push_back(row("6.4.2.2(2)", "k_{m} = %-5.3lf", {D(k_m_hsc_fire)},
-                    "hochfester Beton: Beiwert für die Momententragfähigkeit\n{62}bei Brandbeanspruchung in der Zugzone")
-                    .when(29));
+    t.push_back(
+        row("6.4.2.1(3)", "k = %-5.3lf", {D(k_hsc_fire)}, "hochfester Beton: Beiwert für die Querschnittsreduktion")
+            .when(28));
+    t.push_back(
+        row("6.4.2.2(2)", "k_{m} = %-5.3lf", {D(k_m_hsc_fire)},
+            "hochfester Beton: Beiwert für die Momententragfähigkeit\n{62}bei Brandbeanspruchung in der Zugzone")
+            .when(29));
     return t;
 }
 
@@ -547,11 +551,12 @@ std::vector<Line> fire_table()
 std::vector<Line> bridge_table()
 {
     std::vector<Line> t;
-    t.push_back(row("3.1.6(101)P", "α_{cc} = %-5.2lf", {D(alpha_cc_bridge)},
-                    "Abminderungsbeiwert für die Betondruckfestigkeit")
-                    .when(2));
-    t.push_back(row("3.1.6(102)P", "α_{ct} = %-5.2lf", {D(alpha_ct_bridge)}, "Abminderungsbeiwert für die Betonzugfestigkeit")
-                    .when(3));
+    t.push_back(
+        row("3.1.6(101)P", "α_{cc} = %-5.2lf", {D(alpha_cc_bridge)}, "Abminderungsbeiwert für die Betondruckfestigkeit")
+            .when(2));
+    t.push_back(
+        row("3.1.6(102)P", "α_{ct} = %-5.2lf", {D(alpha_ct_bridge)}, "Abminderungsbeiwert für die Betonzugfestigkeit")
+            .when(3));
     t.push_back(row("6.2.2(101)", "C_{Rd,c} = %5.2lf / γ_{c}", {D(c_rd_c_bridge)},
                     "Beiwerte zur Ermittlung des Querkraftwiderstandes")
                     .when(10));
@@ -559,16 +564,18 @@ std::vector<Line> bridge_table()
                     .when(10)
                     .sel(MODE(v_min_bridge_mode), "ν_{min} = %6.4lf/γ_{c} k^{3/2} f_{ck}^{1/2}"));
     t.push_back(row("", "k_{1} = %-5.2lf", {D(k1_shear_bridge)}, nullptr).when(10));
-    t.push_back(row("6.2.3(2)", "min cot θ = %-5.2lf", {D(cot_theta_min_bridge)}, "untere Grenze der Druckstrebenneigung")
-                    .when(10));
-    t.push_back(row("", "max cot θ = %-5.2lf", {D(cot_theta_max_bridge)}, "obere Grenze der Druckstrebenneigung")
-                    .when(10));
+    t.push_back(
+        row("6.2.3(2)", "min cot θ = %-5.2lf", {D(cot_theta_min_bridge)}, "untere Grenze der Druckstrebenneigung")
+            .when(10));
+    t.push_back(
+        row("", "max cot θ = %-5.2lf", {D(cot_theta_max_bridge)}, "obere Grenze der Druckstrebenneigung").when(10));
     t.push_back(row("6.2.3(103)", "α_{cw} = %-5.2lf", {D(alpha_cw_bridge)},
                     "Beiwert zur Berücksichtigung des Spannungszustands im Druckgurt")
                     .when(10));
-    t.push_back(row("", "ν_{1} = %-5.3lf", {D(nu_1_bridge)}, "Beiwert zur Ermittlung der maximalen Querkrafttragfähigkeit")
-                    .when(10)
-                    .sel(MODE(nu_1_bridge_mode), "ν_{1} = %-5.2lf(1 - f_{ck}/250)"));
+    t.push_back(
+        row("", "ν_{1} = %-5.3lf", {D(nu_1_bridge)}, "Beiwert zur Ermittlung der maximalen Querkrafttragfähigkeit")
+            .when(10)
+            .sel(MODE(nu_1_bridge_mode), "ν_{1} = %-5.2lf(1 - f_{ck}/250)"));
     t.push_back(row("6.8.7(101)", "k_{1} = %-5.2lf", {D(k1_fatigue_bridge)},
                     "Ermüdung: Beiwert zur Ermittlung der Bemessungsfestigkeit des\n{54}Betons")
                     .when(17));
@@ -578,13 +585,14 @@ std::vector<Line> bridge_table()
     t.push_back(row("7.2(3)", "k_{2} = %-5.2lf", {DI(k_stress_bridge, 1)},
                     "Beiwert zur Ermittlung der Betondruckspannung für\n{56}lineares Kriechen")
                     .when(2));
-    t.push_back(row("7.2(3)", "k_{3} = %-5.2lf", {DI(k_stress_bridge, 2)}, "Beiwert zur Ermittlung der Stahlspannung")
-                    .when(2));
+    t.push_back(
+        row("7.2(3)", "k_{3} = %-5.2lf", {DI(k_stress_bridge, 2)}, "Beiwert zur Ermittlung der Stahlspannung").when(2));
     t.push_back(row("7.2(3)", "k_{4} = %-5.2lf", {DI(k_stress_bridge, 3)},
                     "Beiwert zur Ermittlung der Stahlspannung für\n{56}indirekte Einwirkungen")
                     .when(2));
-    t.push_back(row("7.2(3)", "k_{5} = %-5.2lf", {DI(k_stress_bridge, 4)}, "Beiwert zur Ermittlung der Spannstahlspannung")
-                    .when(2));
+    t.push_back(
+        row("7.2(3)", "k_{5} = %-5.2lf", {DI(k_stress_bridge, 4)}, "Beiwert zur Ermittlung der Spannstahlspannung")
+            .when(2));
     t.push_back(row("9.5.2(2)", "A_{s,min} = %-5.2lf", {D(as_min_column_bridge)}, "Mindestbewehrung für Stützen [cm²]")
                     .when(25)
                     .sel(MODE(as_min_column_bridge_mode), "A_{s,min} = %5.3lf N_{Ed}/f_{yd}")
@@ -620,7 +628,7 @@ void part_table(FILE* f, Table which, unsigned norm, const NadEc2Record* r, cons
     Nad_End_Of_Text(f);
 }
 
-}  // namespace
+} // namespace
 
 int Nad_Oli_Ec2_Main_With(FILE* f, const int* flags)
 {

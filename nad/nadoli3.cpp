@@ -31,7 +31,7 @@ const NadEc3Record* page_record(FILE* f)
     return r;
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Oli_Ec3(FILE* f)
 {
@@ -91,11 +91,13 @@ void Nad_Oli_Ec31(FILE* f)
                          "\xBC\xCE\\LT\xCEr\n",
                          p->f_value);
         else if (p->k_c_from_table)
-            Nad_Raw(f, " 6.3.2.3(2)   Beiwert k\xCE\\" "c\xCEr aus Tabelle 6.6    Berechnung des Abminderungsfaktors "
+            Nad_Raw(f, " 6.3.2.3(2)   Beiwert k\xCE\\"
+                       "c\xCEr aus Tabelle 6.6    Berechnung des Abminderungsfaktors "
                        "\xBC\xCE\\LT\xCEr\n");
         else
             std::fprintf(f,
-                         " 6.3.2.3(2)   Beiwert k\xCE\\" "c\xCEr = %-5.3lf            Berechnung des Abminderungsfaktor "
+                         " 6.3.2.3(2)   Beiwert k\xCE\\"
+                         "c\xCEr = %-5.3lf            Berechnung des Abminderungsfaktor "
                          "\xBC\xCE\\LT\xCEr\n",
                          p->k_c_value);
     }

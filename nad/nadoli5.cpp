@@ -9,7 +9,7 @@
 void Nad_Gamma_Row(FILE* f, const char* subscript, double value, const char* utf8_text)
 {
     char label[32];
-    std::snprintf(label, sizeof label, "\xC0\xCE\\%s\xCEr", subscript);  // gamma, subscript, regular
+    std::snprintf(label, sizeof label, "\xC0\xCE\\%s\xCEr", subscript); // gamma, subscript, regular
     std::fprintf(f, "              %-11.11s = %-5.2lf               %-40s\n", label, value, cp850(utf8_text));
 }
 
@@ -21,10 +21,12 @@ namespace {
 void crack_factor_table(FILE* f, const NadEc5Record* r, bool upper)
 {
     Nad_Show_Table(f, "0 1 2");
-    Nad_Raw(f, " Rissfaktor\n Rissfaktor k\xCE\\" "cr\xCEr zur Festlegung der effektiven Querschnittsbreite\n");
+    Nad_Raw(f, " Rissfaktor\n Rissfaktor k\xCE\\"
+               "cr\xCEr zur Festlegung der effektiven Querschnittsbreite\n");
     Nad_Raw(f, " bei der Ermittlung der Schubspannungen aus Querkraft\n0 0 -1 -1 0\n");
     if (r->k_cr_mode == 2) {
-        const char* kcr = " k\xCE\\" "cr\xCEr = ";  // k with the subscript cr
+        const char* kcr = " k\xCE\\"
+                          "cr\xCEr = "; // k with the subscript cr
         static const char* const lines[4] = {"2.0/fv,k   für Nadelholz\n", "0.67       für Laubholz\n",
                                              "2.5/fv,k   für Brettschichtholz\n", "1.0        sonst\n"};
         for (const char* line : lines) {
@@ -33,9 +35,14 @@ void crack_factor_table(FILE* f, const NadEc5Record* r, bool upper)
         }
     } else {
         const char* lead = upper ? "" : " ";
-        std::fprintf(f, "%sk\xCE\\" "cr\xCEr = %.2f   %s\n", lead, r->k_cr_solid,
-                     cp850("für Voll- und Brettschichtholz"));
-        std::fprintf(f, "%sk\xCE\\" "cr\xCEr = %.2f   sonst                         \n", lead, r->k_cr_other);
+        std::fprintf(f,
+                     "%sk\xCE\\"
+                     "cr\xCEr = %.2f   %s\n",
+                     lead, r->k_cr_solid, cp850("für Voll- und Brettschichtholz"));
+        std::fprintf(f,
+                     "%sk\xCE\\"
+                     "cr\xCEr = %.2f   sonst                         \n",
+                     lead, r->k_cr_other);
     }
     Nad_End_Of_Text(f);
 }
@@ -43,11 +50,11 @@ void crack_factor_table(FILE* f, const NadEc5Record* r, bool upper)
 // A clause line of the German annex's rules: clause, the text of the choice
 // and, after it, the meaning (bytes as they stand) or a reference line.
 struct ChoiceLine {
-    const char* clause;     // 14 characters
-    const char* set;        // UTF-8
-    const char* unset;      // UTF-8
-    const char* meaning;    // after a blank; null: the line ends after the choice
-    const char* reference;  // the line below the choice, null for none
+    const char* clause;    // 14 characters
+    const char* set;       // UTF-8
+    const char* unset;     // UTF-8
+    const char* meaning;   // after a blank; null: the line ends after the choice
+    const char* reference; // the line below the choice, null for none
 };
 
 const ChoiceLine kNaLines[] = {
@@ -58,16 +65,15 @@ const ChoiceLine kNaLines[] = {
      "f\xCE\\ax\xCEr, f\xCE\\head\xCEr f\x81r profilierte N\x84gel", nullptr},
     {" 8.3.1.2      ", "NA.11 anwenden               ", "NA.11 nicht anwenden         ", "Einschlagtiefen > 4 d",
      nullptr},
-    {" 8.5.3 (2)    ", "Gewindestangen nach NAD      ", "keine Gewindestangen         ",
-     "Gewindestangen zulassen", nullptr},
-    {" 6.3.3 (7)    ", "Biegedrillknicken nach NAD   ", "Biegedrillknicken nach EC 5  ",
-     "Biegedrillknicknachweis", nullptr},
-    {" 8.2.4 (1)    ", "vereinfachtes Verf. nach NAD ", "Verfahren nach EC 5          ", "Verbindungsmittel",
+    {" 8.5.3 (2)    ", "Gewindestangen nach NAD      ", "keine Gewindestangen         ", "Gewindestangen zulassen",
      nullptr},
-    {" 9.2.4.2      ", "Abminderung der Tragf.        bei hor. Stoß und kurzen Tafeln",
-     "Keine Abminderung der Tragf.", nullptr, " (NA.20)  \n"},
-    {" 9.2.4.2      ", "Erhöhung der char. Tragf.     bei Schwellenpressung um 20%",
-     "Keine Erhöhung der char. Tragf.", nullptr, " (NA.21)  \n"},
+    {" 6.3.3 (7)    ", "Biegedrillknicken nach NAD   ", "Biegedrillknicken nach EC 5  ", "Biegedrillknicknachweis",
+     nullptr},
+    {" 8.2.4 (1)    ", "vereinfachtes Verf. nach NAD ", "Verfahren nach EC 5          ", "Verbindungsmittel", nullptr},
+    {" 9.2.4.2      ", "Abminderung der Tragf.        bei hor. Stoß und kurzen Tafeln", "Keine Abminderung der Tragf.",
+     nullptr, " (NA.20)  \n"},
+    {" 9.2.4.2      ", "Erhöhung der char. Tragf.     bei Schwellenpressung um 20%", "Keine Erhöhung der char. Tragf.",
+     nullptr, " (NA.21)  \n"},
     {" 6.1          ", "Abm. der Zugfestigkeit        bei sym. ausgeführten Zugverbindungen.",
      "keine Abm. der Zugfestigkeit      bei sym. ausgeführten Zugverbindungen.", nullptr, " (NA.8.1.6)  \n"},
     {" 8.6          ", "Bohrlochdurchmesser bei       Stahlteilen um 1mm erhöhen",
@@ -77,16 +83,16 @@ const ChoiceLine kNaLines[] = {
 int na_choice(const NadEc5Record* r, int line)
 {
     switch (line) {
-    case 0: return r->use_table_na4;
-    case 1: return r->use_table_na15;
-    case 2: return r->use_na11;
-    case 3: return r->threaded_rods_na;
-    case 4: return r->ltb_na;
-    case 5: return r->simplified_fasteners_na;
-    case 6: return r->use_na20;
-    case 7: return r->use_na21;
-    case 8: return r->use_na816;
-    default: return r->use_na7;
+        case 0: return r->use_table_na4;
+        case 1: return r->use_table_na15;
+        case 2: return r->use_na11;
+        case 3: return r->threaded_rods_na;
+        case 4: return r->ltb_na;
+        case 5: return r->simplified_fasteners_na;
+        case 6: return r->use_na20;
+        case 7: return r->use_na21;
+        case 8: return r->use_na816;
+        default: return r->use_na7;
     }
 }
 
@@ -114,12 +120,12 @@ void upper_tables(FILE* f, const NadEc5Record* r, const int* g)
         Nad_End_Of_Text(f);
         if (g[0]) {
             OLI_restoreYPosition(f, 4);
-            OLI_setMarginsCM(f, 1, 11.0f, 0.0f);  // the next tables stand to the right
+            OLI_setMarginsCM(f, 1, 11.0f, 0.0f); // the next tables stand to the right
         }
     }
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Oli_Ec5(FILE* f)
 {
@@ -143,8 +149,7 @@ void Nad_Oli_Ec5(FILE* f)
         static const char* const classes[5] = {" ständig    ", " lange      ", " mittel     ", " kurz       ",
                                                " sehr kurz  "};
         for (int k = 0; k < 5; ++k)
-            std::fprintf(f, "%s%.2f  %.2f  %.2f\n", cp850(classes[k]), r->k_mod[k][0], r->k_mod[k][1],
-                         r->k_mod[k][2]);
+            std::fprintf(f, "%s%.2f  %.2f  %.2f\n", cp850(classes[k]), r->k_mod[k][0], r->k_mod[k][1], r->k_mod[k][2]);
         Nad_End_Of_Text(f);
     }
     if (g[3]) {
@@ -159,11 +164,12 @@ void Nad_Oli_Ec5(FILE* f)
         Nad_Raw(f, " Verformungsgrenzwerte\n");
         Nad_Put(f, " gemäß DIN EN 1995-1-1 Abschnitt 7.2 Tab. 7.2\n");
         Nad_Raw(f, "1 0 -1 -1 1\n 10\n Nachweis     normal    Kragarm\n");
-        static const char* const rows[3] = {" w\xCE\\inst\xCEr         ", " w\xCE\\" "fin\xCEr          ",
+        static const char* const rows[3] = {" w\xCE\\inst\xCEr         ",
+                                            " w\xCE\\"
+                                            "fin\xCEr          ",
                                             " w\xCE\\net,fin\xCEr      "};
         for (int k = 0; k < 3; ++k)
-            std::fprintf(f, "%sl/%3.0f    l/%3.0f\n", rows[k], r->deflection_limits[k][0],
-                         r->deflection_limits[k][1]);
+            std::fprintf(f, "%sl/%3.0f    l/%3.0f\n", rows[k], r->deflection_limits[k][0], r->deflection_limits[k][1]);
         Nad_End_Of_Text(f);
         if (g[0]) {
             OLI_setMarginsCM(f, 1, 0.0f, 0.0f);
@@ -180,7 +186,9 @@ void Nad_Oli_Ec5(FILE* f)
     if (g[6]) {
         Nad_Show_Table(f, "0 3 1");
         Nad_Raw(f, " Ermittlung der Netto-Enddurchbiegung nach EC5 (7.2): \n");
-        Nad_Raw(f, " w\xCE\\net,fin\xCEr = w\xCE\\inst\xCEr + w\xCE\\" "creep\xCEr - w\xCE\\" "c\xCEr   mit w\xCE\\inst\xCEr aus\n");
+        Nad_Raw(f, " w\xCE\\net,fin\xCEr = w\xCE\\inst\xCEr + w\xCE\\"
+                   "creep\xCEr - w\xCE\\"
+                   "c\xCEr   mit w\xCE\\inst\xCEr aus\n");
         if (r->w_net_fin_combination == 1)
             Nad_Put(f, " charakteristischer Kombination\n gemäß EC5 (7.2) (2.2)...(2.5)\n");
         else
@@ -189,7 +197,8 @@ void Nad_Oli_Ec5(FILE* f)
     }
     if (g[0]) {
         Nad_Show_Table(f, "0 2 0");
-        Nad_Put(f, " Ermittlung der bezogenen Kippschlankheit beim Biegedrillknicknachweis (nur für Brettschichtholz):\n");
+        Nad_Put(f,
+                " Ermittlung der bezogenen Kippschlankheit beim Biegedrillknicknachweis (nur für Brettschichtholz):\n");
         std::fprintf(f, "%s%.2f\n0 0 0 0 0\n", cp850(" Faktor gemäß NCI Zu 6.3.3(2) = "), r->ltb_glulam_factor);
     }
     if (!g[7]) return;
@@ -199,13 +208,12 @@ void Nad_Oli_Ec5(FILE* f)
                  r->use_table_na1 ? "Tabelle NA.1 anwenden        " : "Tabelle NA.1 nicht anwenden  ");
     Nad_Raw(f, " 2.4.1                                      Teilsicherheitsbeiwerte\n");
     gamma_line(f, " Tab. 2.3     ", r->gamma_m_solid, "Vollholz");
-    const double values[10] = {r->gamma_m_glulam,   r->gamma_m_clt,        r->gamma_m_lvl,  r->gamma_m_particleboard,
-                               r->gamma_m_hardboard, r->gamma_m_mediumboard, r->gamma_m_mdf,  r->gamma_m_softboard,
+    const double values[10] = {r->gamma_m_glulam,      r->gamma_m_clt,         r->gamma_m_lvl, r->gamma_m_particleboard,
+                               r->gamma_m_hardboard,   r->gamma_m_mediumboard, r->gamma_m_mdf, r->gamma_m_softboard,
                                r->gamma_m_connections, r->gamma_m_nail_plates};
-    static const char* const names[10] = {"Brettschichtholz",   "Brettsperrholz",           "LVL, Sperrholz, OSB",
-                                          "Spanplatten",        "Harte Faserplatten",       "Mittelharte Faserplatten",
-                                          "MDF-Faserplatten",   "Weiche Faserplatten",      "Verbindungen",
-                                          "Nagelplatten"};
+    static const char* const names[10] = {
+        "Brettschichtholz",         "Brettsperrholz",   "LVL, Sperrholz, OSB", "Spanplatten",  "Harte Faserplatten",
+        "Mittelharte Faserplatten", "MDF-Faserplatten", "Weiche Faserplatten", "Verbindungen", "Nagelplatten"};
     const char* blanks = "              ";
     for (int k = 0; k < 10; ++k) gamma_line(f, blanks, values[k], names[k]);
 

@@ -23,7 +23,7 @@ void ec6_line(FILE* f, const char* clause, double value, const char* utf8_text)
     std::fprintf(f, "%-14s\xC0\xCE\\M\xCEr = %-5.2lf                    %s\n", clause, value, cp850(utf8_text));
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Oli_Ec6(FILE* f)
 {

@@ -7,27 +7,15 @@
 #include "platform/kovoli.h"
 
 // Writes a UTF-8 text in code page 850.
-inline void Nad_Put(FILE* f, const char* utf8)
-{
-    std::fputs(cp850(utf8), f);
-}
+inline void Nad_Put(FILE* f, const char* utf8) { std::fputs(cp850(utf8), f); }
 
 // Writes bytes as they stand (mark-up and glyph bytes of the list font).
-inline void Nad_Raw(FILE* f, const char* bytes)
-{
-    std::fputs(bytes, f);
-}
+inline void Nad_Raw(FILE* f, const char* bytes) { std::fputs(bytes, f); }
 
 // "#SHOWTABLE" and the block kind, e.g. "0 1 0".
-inline void Nad_Show_Table(FILE* f, const char* kind)
-{
-    std::fprintf(f, "#SHOWTABLE\n%s\n", kind);
-}
+inline void Nad_Show_Table(FILE* f, const char* kind) { std::fprintf(f, "#SHOWTABLE\n%s\n", kind); }
 
-inline void Nad_End_Of_Text(FILE* f)
-{
-    std::fputs("#END_OF_TEXT\n", f);
-}
+inline void Nad_End_Of_Text(FILE* f) { std::fputs("#END_OF_TEXT\n", f); }
 
 // The head of an annex page: its heading with the active annex's name.
 inline void Nad_Page_Head(FILE* f)

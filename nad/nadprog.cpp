@@ -37,8 +37,7 @@ bool read_token(FILE* f, char* buf)
 {
     if (fscanf(f, "%255s", buf) != 1) return false;
     int c;
-    while ((c = fgetc(f)) != EOF && !isspace(c)) {
-    }
+    while ((c = fgetc(f)) != EOF && !isspace(c)) {}
     if (c != EOF) ungetc(c, f);
     return true;
 }
@@ -47,8 +46,7 @@ bool read_token(FILE* f, char* buf)
 void skip_line(FILE* f)
 {
     int c;
-    while ((c = fgetc(f)) != EOF && c != '\n') {
-    }
+    while ((c = fgetc(f)) != EOF && c != '\n') {}
 }
 
 // Reads one description into entry e; false when the program is not listed.
@@ -109,12 +107,10 @@ bool scan_directory(const char* exec, const char* dir_name)
             break;
         }
         int number = 0;
-        if (strlen(find.name) < 7 || sscanf(find.name + 3, "%4d", &number) != 1 || number <= 0)
-            continue;
+        if (strlen(find.name) < 7 || sscanf(find.name + 3, "%4d", &number) != 1 || number <= 0) continue;
         FILE* f = Kov_Fopen((dir + "\\" + find.name).c_str(), "r");
         if (!f) continue;
-        if (read_description(f, dir_name, number, &Programs.entries[Programs.count]))
-            ++Programs.count;
+        if (read_description(f, dir_name, number, &Programs.entries[Programs.count])) ++Programs.count;
         fclose(f);
     } while (DOSFindNext(&find) == 0);
     DOSFindClose(&find);
@@ -154,7 +150,7 @@ const ProgramEntry* selected_entry()
     return &Programs.entries[NadRulesProgramIndex];
 }
 
-}  // namespace
+} // namespace
 
 const ProgramList* Nad_Program_List() { return &Programs; }
 

@@ -10,11 +10,11 @@
 enum { NAD_PROGRAMS_MAX = 300, NAD_RULE_GROUPS = 10 };
 
 struct ProgramEntry {
-    char* name;                      // upper case
+    char* name; // upper case
     char* service;
-    char* masks[NAD_RULE_GROUPS];    // null: the group shows all its rules
+    char* masks[NAD_RULE_GROUPS]; // null: the group shows all its rules
     int application_number;
-    int has_masks;                   // 1 when the description carries masks
+    int has_masks; // 1 when the description carries masks
 };
 
 struct ProgramList {
@@ -23,10 +23,10 @@ struct ProgramList {
 };
 
 // Selection state for the whole run.
-extern int NadRulesForProgram;      // 1: rules of the selected program, 0: all rules
-extern int NadRulesProgramIndex;    // index of the selected entry
-extern int NadCurrentApplication;   // -1 before it was determined, 0 for none
-extern int NadShowAllRules;         // 1 when no program is selected
+extern int NadRulesForProgram;    // 1: rules of the selected program, 0: all rules
+extern int NadRulesProgramIndex;  // index of the selected entry
+extern int NadCurrentApplication; // -1 before it was determined, 0 for none
+extern int NadShowAllRules;       // 1 when no program is selected
 
 // The list (empty before the scan).
 const ProgramList* Nad_Program_List();

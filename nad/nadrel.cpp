@@ -18,7 +18,7 @@ void from_masks(int* flags, int n, unsigned group)
     for (int i = 0; i < n; ++i) flags[i] = Nad_Rule_Visible(group, i) ? 1 : 0;
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Ec5_Relevance()
 {
@@ -51,14 +51,14 @@ void Nad_Ec3_Relevance()
     }
     const int app = Nad_Current_Application();
     switch (app) {
-    case 150: g[0] = g[1] = g[2] = g[3] = 1; break;
-    case 151: g[0] = g[1] = g[4] = g[5] = 1; break;
-    case 152:
-    case 153: g[0] = g[1] = g[2] = 1; break;
-    case 154: g[0] = g[1] = g[2] = g[6] = 1; break;
-    case 34:
-    case 242: g[0] = g[4] = 1; break;
-    default: break;
+        case 150: g[0] = g[1] = g[2] = g[3] = 1; break;
+        case 151: g[0] = g[1] = g[4] = g[5] = 1; break;
+        case 152:
+        case 153: g[0] = g[1] = g[2] = 1; break;
+        case 154: g[0] = g[1] = g[2] = g[6] = 1; break;
+        case 34:
+        case 242: g[0] = g[4] = 1; break;
+        default: break;
     }
     if (app == 0) set_all(g, NAD_EC3_GROUPS, 1);
 }
@@ -97,8 +97,8 @@ namespace {
 // The EC2 rules of the programs that carry no masks; any other number gets
 // kEc2Base.
 struct Ec2Rules {
-    int apps[2];      // 0: unused
-    int flags[25];    // -1 ended
+    int apps[2];   // 0: unused
+    int flags[25]; // -1 ended
 };
 const Ec2Rules kEc2Rules[] = {
     {{32, 0}, {0, 1, 2, 3, 4, 6, 7, 10, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 27, 29, 30, -1}},
@@ -118,7 +118,7 @@ const Ec2Rules kEc2Rules[] = {
 };
 const int kEc2Base[] = {0, 2, 30, -1};
 
-}  // namespace
+} // namespace
 
 void Nad_Ec2_Relevance()
 {

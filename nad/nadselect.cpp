@@ -32,7 +32,7 @@ void activate_germany()
     Nad_Activate();
 }
 
-}  // namespace
+} // namespace
 
 const char* const NadWarningHead = "Das mit dem Programm verknüpfte NAD";
 const char* const NadWarningMiddle[3] = {"kann nicht gefunden werden.", "Um die Stabilität des Programms zu",

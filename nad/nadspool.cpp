@@ -15,8 +15,7 @@ static int spool_read_line(FILE* f, char* buf, size_t size)
     }
     // no line break: either the last line of the file or an overlong one
     int c;
-    while ((c = fgetc(f)) != EOF && c != '\n') {
-    }
+    while ((c = fgetc(f)) != EOF && c != '\n') {}
     return 1;
 }
 

@@ -46,13 +46,13 @@ void german_concrete(NadEc2Record* c)
     // 4.4.1.2(5) Table 4.4DE, c_min,dur in cm: ---, X0, XC1..XC4, XD1..XD3, XS1..XS3
     const double c_min_dur[12] = {0, 0, 1.0, 2.0, 2.0, 2.5, 4.0, 4.0, 4.0, 4.0, 4.0, 4.0};
     std::memcpy(c->c_min_dur, c_min_dur, sizeof c_min_dur);
-    c->delta_c_dev = 1.5;     // 4.4.1.3(1)P: 15 mm
-    c->alpha_cc = 0.85;       // 3.1.6(1)P
-    c->alpha_ct = 0.85;       // 3.1.6(2)P
-    c->alpha_cc_pl = 0.70;    // 12.3.1(1)
+    c->delta_c_dev = 1.5;  // 4.4.1.3(1)P: 15 mm
+    c->alpha_cc = 0.85;    // 3.1.6(1)P
+    c->alpha_ct = 0.85;    // 3.1.6(2)P
+    c->alpha_cc_pl = 0.70; // 12.3.1(1)
     c->alpha_ct_pl = 0.70;
-    c->alpha_lcc = 0.75;      // 11.3.5(1)P
-    c->gamma_ce = 1.5;        // 5.8.6(3)
+    c->alpha_lcc = 0.75; // 11.3.5(1)P
+    c->gamma_ce = 1.5;   // 5.8.6(3)
     // 5.5(4): delta >= 0.64 + 0.8 x_u/d (up to C50/60), >= 0.72 + 0.8 x_u/d
     // above; at least 0.7 for high-ductility and 0.85 for normal-ductility steel
     c->k1_redist = 0.64;
@@ -63,25 +63,25 @@ void german_concrete(NadEc2Record* c)
     c->k4_redist_mode = 1;
     c->k5_redist = 0.7;
     c->k6_redist = 0.85;
-    c->c_rd_c = 0.15;         // 6.2.2(1): C_Rd,c = 0.15/gamma_c, k1 = 0.12
+    c->c_rd_c = 0.15; // 6.2.2(1): C_Rd,c = 0.15/gamma_c, k1 = 0.12
     c->k1_shear = 0.12;
-    c->cot_theta_min = 1.0;   // 6.2.3(2): 1.0 <= cot theta <= 3.0
+    c->cot_theta_min = 1.0; // 6.2.3(2): 1.0 <= cot theta <= 3.0
     c->cot_theta_max = 3.0;
     // 6.2.5(2): rough-joint values of the annex (verzahnt, rau, glatt, sehr glatt)
     set4(c->joint_c, 0.5, 0.4, 0.2, 0.0);
     set4(c->joint_mu, 0.9, 0.7, 0.6, 0.5);
     set4(c->joint_nu, 0.70, 0.50, 0.20, 0.0);
-    c->as_min_column = 0.15;  // 9.5.2(2): A_s,min = 0.15 |N_Ed| / f_yd, no A_c bound
+    c->as_min_column = 0.15; // 9.5.2(2): A_s,min = 0.15 |N_Ed| / f_yd, no A_c bound
     c->as_min_column_mode = 2;
     c->as_min_column_floor = 0.0;
     c->as_vmin_wall = 0.0015; // 9.6.2(1)
     c->as_vmin_wall_mode = 2;
-    c->beta_1 = 0.25;         // 9.2.1.2(1)
-    c->k3_crack = 0.0;        // 7.3.4(3): s_r,max = d_s / (3.6 rho_eff)
+    c->beta_1 = 0.25;  // 9.2.1.2(1)
+    c->k3_crack = 0.0; // 7.3.4(3): s_r,max = d_s / (3.6 rho_eff)
     c->k4_crack = 1.0 / 3.6;
-    c->lambda_lim = 16.0;     // 5.8.3.1(1): 16 / sqrt(n) (25 for |n| >= 0.41)
+    c->lambda_lim = 16.0; // 5.8.3.1(1): 16 / sqrt(n) (25 for |n| >= 0.41)
     c->lambda_lim_mode = 2;
-    c->k_hsc_fire = 1.0;      // the German annex keeps these at 1.0 in any case
+    c->k_hsc_fire = 1.0; // the German annex keeps these at 1.0 in any case
     c->k_m_hsc_fire = 1.0;
     // DIN EN 1992-2/NA: the bridge block, from the one place the library keeps it
     Nad_Ec2_Bridge_Block_De(c);
@@ -110,8 +110,8 @@ void german_timber(NadEc5Record* t)
     t->gamma_m_accidental = 1.0;
     t->gamma_m_fire = 1.0;
     // rules of the annex
-    t->use_table_na1 = 1;            // load-duration classes by Table NA.1
-    t->kmod_na1_index_b = 1;         // combined class short/very short, Table NA.1 (b)
+    t->use_table_na1 = 1;    // load-duration classes by Table NA.1
+    t->kmod_na1_index_b = 1; // combined class short/very short, Table NA.1 (b)
     t->use_na11 = 1;
     t->use_table_na4 = 1;
     t->use_table_na15 = 1;
@@ -123,12 +123,12 @@ void german_timber(NadEc5Record* t)
     t->use_na816 = 1;
     t->use_na7 = 1;
     t->w_net_fin_combination = 2;
-    t->k_cr_mode = 2;                // k_cr = 2.0/f_v,k (solid softwood), 2.5/f_v,k (glulam)
-    t->k_shape_factor = 0.05;        // torsion: k_shape = 1 + 0.05 h/b <= 1.3
+    t->k_cr_mode = 2;         // k_cr = 2.0/f_v,k (solid softwood), 2.5/f_v,k (glulam)
+    t->k_shape_factor = 0.05; // torsion: k_shape = 1 + 0.05 h/b <= 1.3
     t->k_shape_max = 1.3;
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Build_Standard(NadRecord* r)
 {
@@ -143,7 +143,7 @@ void Nad_Build_Deutschland(NadRecord* r)
     // are the recommended ones.
     Nad_Default_Ec0(&r->ec0);
     german_concrete(&r->ec2);
-    Nad_Default_Ec3_De(&r->ec3);  // DIN EN 1993-1-1/NA, -1-8/NA: gamma_M1 1.1
+    Nad_Default_Ec3_De(&r->ec3); // DIN EN 1993-1-1/NA, -1-8/NA: gamma_M1 1.1
     german_timber(&r->ec5);
     Nad_Default_Ec6_De(&r->ec6);
     Nad_Default_Ec9_De(&r->ec9);

@@ -8,32 +8,20 @@
 int NadNormEdition = 1;
 int NadFirePrestandard = 0;
 
-void Nad_Set_Norm_Edition(int edition)
-{
-    NadNormEdition = edition;
-}
+void Nad_Set_Norm_Edition(int edition) { NadNormEdition = edition; }
 
-int Nad_Get_Norm_Edition()
-{
-    return NadNormEdition;
-}
+int Nad_Get_Norm_Edition() { return NadNormEdition; }
 
-void Nad_Set_Fire_Prestandard(int on)
-{
-    NadFirePrestandard = on;
-}
+void Nad_Set_Fire_Prestandard(int on) { NadFirePrestandard = on; }
 
-int Nad_Get_Fire_Prestandard()
-{
-    return NadFirePrestandard;
-}
+int Nad_Get_Fire_Prestandard() { return NadFirePrestandard; }
 
 namespace {
 
 struct NormTitle {
-    const char* full;   // UTF-8, converted on use
-    const char* brief;  // null: the same as the full title
-    const char* date;   // null: the date depends on the edition
+    const char* full;  // UTF-8, converted on use
+    const char* brief; // null: the same as the full title
+    const char* date;  // null: the date depends on the edition
 };
 
 const NormTitle kTitles[NAD_NORM_COUNT] = {
@@ -75,10 +63,10 @@ const NormTitle kTitles[NAD_NORM_COUNT] = {
 const char* edition_date(unsigned norm)
 {
     if (norm == NAD_NORM_DIN1045_1) return NadNormEdition == 1 ? "7.01" : "8.08";
-    return NadNormEdition == 1 ? "3.03" : "3.09";  // the DIN technical reports
+    return NadNormEdition == 1 ? "3.03" : "3.09"; // the DIN technical reports
 }
 
-}  // namespace
+} // namespace
 
 const char* Nad_Norm_Title(unsigned norm, int with_date, int short_form)
 {

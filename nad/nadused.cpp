@@ -16,12 +16,9 @@ int count_used(std::initializer_list<int> parameters)
     return n;
 }
 
-}  // namespace
+} // namespace
 
-void Nad_Set_Parameter_Used_Hook(NadParameterUsedFn hook)
-{
-    UsedHook = hook;
-}
+void Nad_Set_Parameter_Used_Hook(NadParameterUsedFn hook) { UsedHook = hook; }
 
 int Nad_Parameter_Used(int parameter)
 {
@@ -29,35 +26,20 @@ int Nad_Parameter_Used(int parameter)
     return UsedHook ? UsedHook(parameter) : 1;
 }
 
-int Nad_Count_Used_Ec2()
-{
-    return count_used({41, 42, 43, 44, 47, 48, 49, 81, 82, 91, 92, 93, 94, 97, 98, 99});
-}
+int Nad_Count_Used_Ec2() { return count_used({41, 42, 43, 44, 47, 48, 49, 81, 82, 91, 92, 93, 94, 97, 98, 99}); }
 
-int Nad_Count_Used_Ec3()
-{
-    return count_used({211, 212, 213, 214});
-}
+int Nad_Count_Used_Ec3() { return count_used({211, 212, 213, 214}); }
 
-int Nad_Count_Used_Ec5()
-{
-    return count_used({221, 222, 224, 225});
-}
+int Nad_Count_Used_Ec5() { return count_used({221, 222, 224, 225}); }
 
 int Nad_Count_Used_Ec6()
 {
-    return 0;  // no program asks for an EC6 parameter
+    return 0; // no program asks for an EC6 parameter
 }
 
-int Nad_Count_Used_Ec9()
-{
-    return count_used({261, 262});
-}
+int Nad_Count_Used_Ec9() { return count_used({261, 262}); }
 
-int Nad_Count_Used_Misc()
-{
-    return count_used({988, 989, 998, 999});
-}
+int Nad_Count_Used_Misc() { return count_used({988, 989, 998, 999}); }
 
 void Nad_Oli_Ec0_Page(FILE* f)
 {

@@ -28,8 +28,8 @@ int Geo_To_World(double x[], double y[], int n, double x0, double y0, double ang
 
 // Geo_To_Local in place, and each result rounded half away from zero into ix, iy
 // (values beyond the int range are held at its limits, not-a-number gives 0).
-int Geo_To_Local_Int(double x[], double y[], int n, double x0, double y0, double angle,
-                     double scale, int ix[], int iy[]);
+int Geo_To_Local_Int(double x[], double y[], int n, double x0, double y0, double angle, double scale, int ix[],
+                     int iy[]);
 
 // Direction of the line P1->P2 in (-pi/2, 3pi/2]; vertical lines (|dx| < 1e-5):
 // pi/2 upwards, 3pi/2 downwards and for two equal points.
@@ -40,8 +40,7 @@ double Geo_Line_Angle_2Pi(double x1, double y1, double x2, double y2);
 
 // Angle between the vectors P1->P2 and P3->P4 in [0, pi]; 0 when either vector
 // has zero length.
-double Geo_Angle_Between(double x1, double y1, double x2, double y2, double x3, double y3,
-                         double x4, double y4);
+double Geo_Angle_Between(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4);
 
 // Mean direction of two angles (degrees), on the shorter arc, not negative.
 double Geo_Angle_Mean_Deg(double a, double b);
@@ -57,27 +56,23 @@ void Geo_Polygon_Make_Ccw(int n, double x[], double y[]);
 // Reverses the point order in place when the signed area is positive.
 void Geo_Polygon_Make_Cw(int n, double x[], double y[]);
 // xo = x, yo = c - y, then counter-clockwise.
-void Geo_Polygon_Mirror_Y(int n, const double x[], const double y[], double c, double xo[],
-                          double yo[]);
+void Geo_Polygon_Mirror_Y(int n, const double x[], const double y[], double c, double xo[], double yo[]);
 
 // ---- points and lines ----------------------------------------------------------------
 
 // The point at distance d in the direction P1->P2, measured from P1 (from_end 0)
 // or from P2.
-void Geo_Point_Along_Line(double x1, double y1, double x2, double y2, double d, int from_end,
-                          double* xo, double* yo);
+void Geo_Point_Along_Line(double x1, double y1, double x2, double y2, double d, int from_end, double* xo, double* yo);
 
 // e > 0: the point at distance e from P1 towards P2; e <= 0: |e| back from P2.
 // Returns 1 when |e| exceeds the length of P1P2, else 0.
-int Geo_Point_On_Segment(double x1, double y1, double x2, double y2, double e, double* xo,
-                         double* yo);
+int Geo_Point_On_Segment(double x1, double y1, double x2, double y2, double e, double* xo, double* yo);
 
 // Moves both end points by d to the left of the direction P1->P2.
 void Geo_Offset_Segment(double* x1, double* y1, double* x2, double* y2, double d);
 
 // In place: each point to its foot on the infinite line through P1 and P2.
-void Geo_Project_To_Line(int n, double x[], double y[], double x1, double y1, double x2,
-                         double y2);
+void Geo_Project_To_Line(int n, double x[], double y[], double x1, double y1, double x2, double y2);
 
 // Distance of a point from the infinite line through P1 and P2.
 double Geo_Point_Line_Distance(double px, double py, double x1, double y1, double x2, double y2);
@@ -92,12 +87,11 @@ double Geo_Mirror_Value(double a, double b);
 
 // The extremes of the points; for n <= 0 the outputs are 1e100, 1e100, -1e100,
 // -1e100. Any output may be NULL.
-void Geo_Bounding_Box(int n, const double x[], const double y[], double* xmin, double* ymin,
-                      double* xmax, double* ymax);
+void Geo_Bounding_Box(int n, const double x[], const double y[], double* xmin, double* ymin, double* xmax,
+                      double* ymax);
 
 // The four corners counter-clockwise from the lower left.
-void Geo_Rectangle_Polygon(double width, double height, double cx, double cy, double x[4],
-                           double y[4]);
+void Geo_Rectangle_Polygon(double width, double height, double cx, double cy, double x[4], double y[4]);
 
 // A regular n-gon of the circle's area, from the positive x axis counter-clockwise.
 // For n below 3 there is no such polygon: the n points are set to the centre.

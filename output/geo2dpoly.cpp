@@ -15,8 +15,9 @@ int edge_count(int n, int closed) { return closed ? n : n - 1; }
 
 // The crossing of the list's edge j -> j + 1 (cyclic) with the segment P1P2 whose
 // slope is g and intercept b; 1 and the point when it lies on both.
-int edge_segment_point(const double x[], const double y[], int j, int k, double x1, double y1,
-                       double x2, double y2, double g, double b, double* px, double* py) {
+int edge_segment_point(const double x[], const double y[], int j, int k, double x1, double y1, double x2, double y2,
+                       double g, double b, double* px, double* py)
+{
     double ex1 = x[j], ey1 = y[j], ex2 = x[k], ey2 = y[k];
     double sx, sy;
     if (std::fabs(ex1 - ex2) < 1e-5) {
@@ -39,15 +40,17 @@ int edge_segment_point(const double x[], const double y[], int j, int k, double 
     return 1;
 }
 
-void segment_slope(double x1, double y1, double x2, double y2, double* g, double* b) {
+void segment_slope(double x1, double y1, double x2, double y2, double* g, double* b)
+{
     *g = Geo_Slope(x1, y1, x2, y2);
     *b = y1 - x1 * *g;
 }
 
 // Crossings of a circle with the open polyline: appended to the buffer (or to the
 // fixed arrays when buf is NULL, stopping once more than 9 are found).
-int circle_polyline(int n, const double x[], const double y[], double cx, double cy, double r,
-                    GeoPointBuf* buf, double xf[], double yf[]) {
+int circle_polyline(int n, const double x[], const double y[], double cx, double cy, double r, GeoPointBuf* buf,
+                    double xf[], double yf[])
+{
     int count = 0;
     for (int i = 0; i + 1 < n; ++i) {
         double sx[2] = {x[i], x[i + 1]}, sy[2] = {y[i], y[i + 1]};
@@ -71,16 +74,16 @@ int circle_polyline(int n, const double x[], const double y[], double cx, double
 
 // Crossings of the list with an infinite line; a point equal to the last one
 // appended at `decimals` is skipped. The fixed form stops at 10 points.
-int polygon_line(int n, const double x[], const double y[], int closed, const double lx[2],
-                 const double ly[2], int decimals, GeoPointBuf* buf, double xf[], double yf[]) {
+int polygon_line(int n, const double x[], const double y[], int closed, const double lx[2], const double ly[2],
+                 int decimals, GeoPointBuf* buf, double xf[], double yf[])
+{
     int count = 0;
     double lastx = 0.0, lasty = 0.0;
     int edges = edge_count(n, closed);
     for (int j = 0; j < edges; ++j) {
         int k = (j + 1) % n;
         double px, py;
-        if (Geo_Slope_Intersect(x[j], y[j], x[k], y[k], lx[0], ly[0], lx[1], ly[1], &px, &py))
-            continue;
+        if (Geo_Slope_Intersect(x[j], y[j], x[k], y[k], lx[0], ly[0], lx[1], ly[1], &px, &py)) continue;
         if (!Geo_On_Segment(px, py, x[j], y[j], x[k], y[k], 8)) continue;
         if (count > 0 && Round_To_Decimals(std::fabs(px - lastx), decimals) == 0.0 &&
             Round_To_Decimals(std::fabs(py - lasty), decimals) == 0.0)
@@ -101,8 +104,9 @@ int polygon_line(int n, const double x[], const double y[], int closed, const do
 
 // Crossings of the list with the segment P1P2 (steps without the closing-corner
 // test). The fixed form stops at 10 points.
-int polygon_segment(int n, const double x[], const double y[], int closed, double x1, double y1,
-                    double x2, double y2, GeoPointBuf* buf, double xf[], double yf[]) {
+int polygon_segment(int n, const double x[], const double y[], int closed, double x1, double y1, double x2, double y2,
+                    GeoPointBuf* buf, double xf[], double yf[])
+{
     double g, b;
     segment_slope(x1, y1, x2, y2, &g, &b);
     int count = 0;
@@ -123,7 +127,8 @@ int polygon_segment(int n, const double x[], const double y[], int closed, doubl
 }
 
 // The winding number of the closed list around the point.
-int winding_number(int n, const double x[], const double y[], double px, double py) {
+int winding_number(int n, const double x[], const double y[], double px, double py)
+{
     int w = 0;
     for (int i = 0; i < n; ++i) {
         int j = (i + 1) % n;
@@ -139,7 +144,8 @@ int winding_number(int n, const double x[], const double y[], double px, double 
 
 // 1 when the point lies on an edge of the closed list (distance below 1e-5 from
 // the edge's line, within the edge's extent).
-int on_boundary(int n, const double x[], const double y[], double px, double py) {
+int on_boundary(int n, const double x[], const double y[], double px, double py)
+{
     for (int i = 0; i < n; ++i) {
         int j = (i + 1) % n;
         if (Geo_Point_Line_Distance(px, py, x[i], y[i], x[j], y[j]) < 1e-5 &&
@@ -155,8 +161,8 @@ const int kMaxRays = 40;
 // One ray pass of the point-in-polygon test towards (xr, yr). Returns 0 or 1 (the
 // parity of the crossings), 2 for a point on the boundary, or -1 when the ray met
 // a vertex other than the point itself.
-int ray_pass(int n, const double x[], const double y[], double px, double py, double xr,
-             double yr) {
+int ray_pass(int n, const double x[], const double y[], double px, double py, double xr, double yr)
+{
     int vertical = std::fabs(px - xr) < 1e-5;
     double k = vertical ? 1e100 : (yr - py) / (xr - px);
     double t = py - px * k;
@@ -195,12 +201,13 @@ int ray_pass(int n, const double x[], const double y[], double px, double py, do
     return crossings % 2;
 }
 
-}  // namespace
+} // namespace
 
 // ---- circle, line and segment crossings of lists ----------------------------------------------
 
-int Geo_Circle_Polyline(int n, const double x[], const double y[], int, double cx, double cy,
-                        double r, double** xo, double** yo) {
+int Geo_Circle_Polyline(int n, const double x[], const double y[], int, double cx, double cy, double r, double** xo,
+                        double** yo)
+{
     if (n < 2 || !x || !y) {
         Mem_Free_Null(reinterpret_cast<void**>(xo));
         Mem_Free_Null(reinterpret_cast<void**>(yo));
@@ -212,14 +219,16 @@ int Geo_Circle_Polyline(int n, const double x[], const double y[], int, double c
     return Geo_Buf_Finish(&buf);
 }
 
-int Geo_Circle_Polyline_Fixed(int n, const double x[], const double y[], int, double cx,
-                              double cy, double r, double xo[], double yo[]) {
+int Geo_Circle_Polyline_Fixed(int n, const double x[], const double y[], int, double cx, double cy, double r,
+                              double xo[], double yo[])
+{
     if (n < 2 || !x || !y || !xo || !yo) return 0;
     return circle_polyline(n, x, y, cx, cy, r, nullptr, xo, yo);
 }
 
-int Geo_Polygon_Line(int n, const double x[], const double y[], int closed, const double lx[2],
-                     const double ly[2], double** xo, double** yo) {
+int Geo_Polygon_Line(int n, const double x[], const double y[], int closed, const double lx[2], const double ly[2],
+                     double** xo, double** yo)
+{
     if (n < 1 || !x || !y) {
         Mem_Free_Null(reinterpret_cast<void**>(xo));
         Mem_Free_Null(reinterpret_cast<void**>(yo));
@@ -231,14 +240,16 @@ int Geo_Polygon_Line(int n, const double x[], const double y[], int closed, cons
     return Geo_Buf_Finish(&buf);
 }
 
-int Geo_Polygon_Line_Fixed(int n, const double x[], const double y[], int closed,
-                           const double lx[2], const double ly[2], double xo[], double yo[]) {
+int Geo_Polygon_Line_Fixed(int n, const double x[], const double y[], int closed, const double lx[2],
+                           const double ly[2], double xo[], double yo[])
+{
     if (n < 1 || !x || !y || !xo || !yo) return 0;
     return polygon_line(n, x, y, closed, lx, ly, 5, nullptr, xo, yo);
 }
 
-int Geo_Polygon_Segment(int n, const double x[], const double y[], int closed, double x1,
-                        double y1, double x2, double y2, double** xo, double** yo) {
+int Geo_Polygon_Segment(int n, const double x[], const double y[], int closed, double x1, double y1, double x2,
+                        double y2, double** xo, double** yo)
+{
     if (n < 1 || !x || !y) {
         Mem_Free_Null(reinterpret_cast<void**>(xo));
         Mem_Free_Null(reinterpret_cast<void**>(yo));
@@ -248,21 +259,20 @@ int Geo_Polygon_Segment(int n, const double x[], const double y[], int closed, d
     Geo_Buf_Begin(&buf, xo, yo, n);
     polygon_segment(n, x, y, closed, x1, y1, x2, y2, &buf, nullptr, nullptr);
     // The corner at the closing edge is found by both of its edges.
-    if (closed && buf.count > 1 && (*xo)[buf.count - 1] == (*xo)[0] &&
-        (*yo)[buf.count - 1] == (*yo)[0])
-        --buf.count;
+    if (closed && buf.count > 1 && (*xo)[buf.count - 1] == (*xo)[0] && (*yo)[buf.count - 1] == (*yo)[0]) --buf.count;
     return Geo_Buf_Finish(&buf);
 }
 
-int Geo_Polygon_Segment_Fixed(int n, const double x[], const double y[], int closed, double x1,
-                              double y1, double x2, double y2, double xo[], double yo[]) {
+int Geo_Polygon_Segment_Fixed(int n, const double x[], const double y[], int closed, double x1, double y1, double x2,
+                              double y2, double xo[], double yo[])
+{
     if (n < 1 || !x || !y || !xo || !yo) return 0;
     return polygon_segment(n, x, y, closed, x1, y1, x2, y2, nullptr, xo, yo);
 }
 
-int Geo_Polygon_Polygon(int n, const double xa[], const double ya[], int closed_a, int m,
-                        const double xb[], const double yb[], int closed_b, double** xo,
-                        double** yo) {
+int Geo_Polygon_Polygon(int n, const double xa[], const double ya[], int closed_a, int m, const double xb[],
+                        const double yb[], int closed_b, double** xo, double** yo)
+{
     if (n < 1 || m < 1 || !xa || !ya || !xb || !yb) {
         Mem_Free_Null(reinterpret_cast<void**>(xo));
         Mem_Free_Null(reinterpret_cast<void**>(yo));
@@ -277,9 +287,7 @@ int Geo_Polygon_Polygon(int n, const double xa[], const double ya[], int closed_
         int k = (j + 1) % n;
         int found = Geo_Polygon_Segment(m, xb, yb, closed_b, xa[j], ya[j], xa[k], ya[k], &sx, &sy);
         for (int i = 0; i < found; ++i) {
-            if (i == 0 && buf.count > 0 && sx[0] == (*xo)[buf.count - 1] &&
-                sy[0] == (*yo)[buf.count - 1])
-                continue;
+            if (i == 0 && buf.count > 0 && sx[0] == (*xo)[buf.count - 1] && sy[0] == (*yo)[buf.count - 1]) continue;
             Geo_Buf_Add(&buf, sx[i], sy[i]);
         }
     }
@@ -290,7 +298,8 @@ int Geo_Polygon_Polygon(int n, const double xa[], const double ya[], int closed_
 
 // ---- containment ----------------------------------------------------------------------------
 
-int Geo_Point_In_Polygon(int n, const double x[], const double y[], double px, double py) {
+int Geo_Point_In_Polygon(int n, const double x[], const double y[], double px, double py)
+{
     if (n < 1 || !x || !y) return 0;
     double xmax = -1e100, ymax = -1e100;
     for (int i = 0; i < n; ++i) {
@@ -311,8 +320,9 @@ int Geo_Point_In_Polygon(int n, const double x[], const double y[], double px, d
     return winding_number(n, x, y, px, py) != 0 ? 1 : 0;
 }
 
-double Geo_Polyline_Length_Inside(int n, const double px[], const double py[], int m,
-                                  const double x[], const double y[]) {
+double Geo_Polyline_Length_Inside(int n, const double px[], const double py[], int m, const double x[],
+                                  const double y[])
+{
     if (n < 1 || m < 1 || !px || !py || !x || !y) return 0.0;
     double len = 0.0;
     double prevx = px[n - 1], prevy = py[n - 1];
@@ -326,8 +336,7 @@ double Geo_Polyline_Length_Inside(int n, const double px[], const double py[], i
         if (count > 0) {
             if (prev_in) len += std::hypot(cx[0] - prevx, cy[0] - prevy);
             for (int k = 1; k < count; ++k) {
-                if ((k % 2 == 0) == (prev_in != 0))
-                    len += std::hypot(cx[k] - cx[k - 1], cy[k] - cy[k - 1]);
+                if ((k % 2 == 0) == (prev_in != 0)) len += std::hypot(cx[k] - cx[k - 1], cy[k] - cy[k - 1]);
             }
             if (cur_in) len += std::hypot(curx - cx[count - 1], cury - cy[count - 1]);
         } else if (prev_in && cur_in) {
@@ -344,8 +353,9 @@ double Geo_Polyline_Length_Inside(int n, const double px[], const double py[], i
 
 // ---- common area ----------------------------------------------------------------------------
 
-int Geo_Polygon_Overlap(int n, const double xa[], const double ya[], int m, const double xb[],
-                        const double yb[], double* area, double* width, double* height) {
+int Geo_Polygon_Overlap(int n, const double xa[], const double ya[], int m, const double xb[], const double yb[],
+                        double* area, double* width, double* height)
+{
     double a = 0.0, w = -2e100, h = -2e100;
     int res = 0;
     double x0, y0, x1, y1, u0, v0, u1, v1;
@@ -392,8 +402,9 @@ int Geo_Polygon_Overlap(int n, const double xa[], const double ya[], int m, cons
     return res;
 }
 
-double Geo_Polygon_Overlap_Area(int n, const double xa[], const double ya[], int m,
-                                const double xb[], const double yb[]) {
+double Geo_Polygon_Overlap_Area(int n, const double xa[], const double ya[], int m, const double xb[],
+                                const double yb[])
+{
     double a;
     Geo_Polygon_Overlap(n, xa, ya, m, xb, yb, &a, nullptr, nullptr);
     return a;
@@ -401,8 +412,9 @@ double Geo_Polygon_Overlap_Area(int n, const double xa[], const double ya[], int
 
 // ---- clipping and self-intersections --------------------------------------------------------
 
-int Geo_Polygon_Clip_Line(int n, const double x[], const double y[], const double lx[2],
-                          const double ly[2], int* count, double** xo, double** yo) {
+int Geo_Polygon_Clip_Line(int n, const double x[], const double y[], const double lx[2], const double ly[2], int* count,
+                          double** xo, double** yo)
+{
     if (count) *count = 0;
     if (n < 1 || !x || !y || !xo || !yo) return 0;
     GeoPointBuf buf;
@@ -412,11 +424,9 @@ int Geo_Polygon_Clip_Line(int n, const double x[], const double y[], const doubl
     int crossed = 0;
     for (int j = 0; j < n; ++j) {
         int k = (j + 1) % n;
-        if (Round_To_Decimals((y[j] - ly[0]) * c - (x[j] - lx[0]) * s, 4) > 0.0)
-            Geo_Buf_Add(&buf, x[j], y[j]);
+        if (Round_To_Decimals((y[j] - ly[0]) * c - (x[j] - lx[0]) * s, 4) > 0.0) Geo_Buf_Add(&buf, x[j], y[j]);
         double px, py;
-        if (Geo_Slope_Intersect(x[j], y[j], x[k], y[k], lx[0], ly[0], lx[1], ly[1], &px, &py))
-            continue;
+        if (Geo_Slope_Intersect(x[j], y[j], x[k], y[k], lx[0], ly[0], lx[1], ly[1], &px, &py)) continue;
         if (!Geo_On_Segment(px, py, x[j], y[j], x[k], y[k], 8)) continue;
         Geo_Buf_Add(&buf, px, py);
         crossed = 1;
@@ -426,7 +436,8 @@ int Geo_Polygon_Clip_Line(int n, const double x[], const double y[], const doubl
     return crossed;
 }
 
-int Geo_Polygon_Self_Intersections(int n, const double x[], const double y[], int closed) {
+int Geo_Polygon_Self_Intersections(int n, const double x[], const double y[], int closed)
+{
     if (n < 2 || !x || !y) return 0;
     int edges = edge_count(n, closed);
     int found = 0;
@@ -435,12 +446,10 @@ int Geo_Polygon_Self_Intersections(int n, const double x[], const double y[], in
         for (int k = i + 1; k < edges; ++k) {
             int k2 = (k + 1) % n;
             double px, py;
-            if (Geo_Slope_Intersect(x[i], y[i], x[i2], y[i2], x[k], y[k], x[k2], y[k2], &px, &py))
-                continue;
+            if (Geo_Slope_Intersect(x[i], y[i], x[i2], y[i2], x[k], y[k], x[k2], y[k2], &px, &py)) continue;
             if (!Geo_On_Segment(px, py, x[i], y[i], x[i2], y[i2], 5)) continue;
             if (!Geo_On_Segment(px, py, x[k], y[k], x[k2], y[k2], 5)) continue;
-            if (!Geo_Points_Differ(px, py, x[i], y[i]) || !Geo_Points_Differ(px, py, x[i2], y[i2]))
-                continue;
+            if (!Geo_Points_Differ(px, py, x[i], y[i]) || !Geo_Points_Differ(px, py, x[i2], y[i2])) continue;
             ++found;
         }
     }

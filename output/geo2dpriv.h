@@ -11,8 +11,8 @@ double Geo_Slope(double x1, double y1, double x2, double y2);
 
 // Intersection of the line P1P2 with the line P3P4 in slope form. Returns 1 when
 // they are parallel (x, y set to 0), else 0.
-int Geo_Slope_Intersect(double x1, double y1, double x2, double y2, double x3, double y3,
-                        double x4, double y4, double* x, double* y);
+int Geo_Slope_Intersect(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
+                        double* x, double* y);
 
 // v lies between a and b (either order, both ends included) when the differences
 // rounded to k decimals say so.
@@ -27,8 +27,7 @@ int Geo_Points_Differ(double xa, double ya, double xb, double yb);
 
 // The far point of the ray from P1 through P2, at 1000 x max(1000, largest) from
 // P1, where largest is the largest of the coordinate values involved.
-void Geo_Ray_Far_Point(double x1, double y1, double x2, double y2, double largest, double* xf,
-                       double* yf);
+void Geo_Ray_Far_Point(double x1, double y1, double x2, double y2, double largest, double* xf, double* yf);
 
 // A growing pair of point blocks of the counted allocator. Begin resizes both
 // caller blocks to the given capacity (at least one point); Add appends and grows

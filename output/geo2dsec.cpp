@@ -15,13 +15,12 @@ const double kSixth = 0.16666666666666666;
 const double kTwelfth = 0.08333333333333333;
 const double kTwentyFourth = 0.041666666666666664;
 
-double edge_term(const double x[], const double y[], int i, int j) {
-    return x[i] * y[j] - x[j] * y[i];
-}
+double edge_term(const double x[], const double y[], int i, int j) { return x[i] * y[j] - x[j] * y[i]; }
 
 // Twice the signed area; *zero says whether the outline encloses no area (the
 // sum vanishes against the size of its terms, as for collinear points).
-double twice_area(int n, const double x[], const double y[], int* zero) {
+double twice_area(int n, const double x[], const double y[], int* zero)
+{
     double sum = 0.0, mag = 0.0;
     for (int i = 0; i < n; ++i) {
         double c = edge_term(x, y, i, (i + 1) % n);
@@ -32,7 +31,8 @@ double twice_area(int n, const double x[], const double y[], int* zero) {
     return sum;
 }
 
-void centroid(int n, const double x[], const double y[], double* xc, double* yc) {
+void centroid(int n, const double x[], const double y[], double* xc, double* yc)
+{
     int zero;
     double a2 = twice_area(n, x, y, &zero);
     double sx = 0.0, sy = 0.0;
@@ -56,8 +56,8 @@ void centroid(int n, const double x[], const double y[], double* xc, double* yc)
 }
 
 // Sum of c_i f(i, j) over the edges.
-template <typename F>
-double edge_sum(int n, const double x[], const double y[], F f) {
+template <typename F> double edge_sum(int n, const double x[], const double y[], F f)
+{
     double s = 0.0;
     for (int i = 0; i < n; ++i) {
         int j = (i + 1) % n;
@@ -66,31 +66,33 @@ double edge_sum(int n, const double x[], const double y[], F f) {
     return s;
 }
 
-double inertia_x(int n, const double x[], const double y[]) {
-    return edge_sum(n, x, y, [&](int i, int j) { return y[i] * y[i] + y[i] * y[j] + y[j] * y[j]; }) *
-           kTwelfth;
+double inertia_x(int n, const double x[], const double y[])
+{
+    return edge_sum(n, x, y, [&](int i, int j) { return y[i] * y[i] + y[i] * y[j] + y[j] * y[j]; }) * kTwelfth;
 }
 
-double inertia_y(int n, const double x[], const double y[]) {
-    return edge_sum(n, x, y, [&](int i, int j) { return x[i] * x[i] + x[i] * x[j] + x[j] * x[j]; }) *
-           kTwelfth;
+double inertia_y(int n, const double x[], const double y[])
+{
+    return edge_sum(n, x, y, [&](int i, int j) { return x[i] * x[i] + x[i] * x[j] + x[j] * x[j]; }) * kTwelfth;
 }
 
-double inertia_xy(int n, const double x[], const double y[]) {
-    return edge_sum(n, x, y, [&](int i, int j) {
-               return x[i] * y[j] + 2.0 * x[i] * y[i] + 2.0 * x[j] * y[j] + x[j] * y[i];
-           }) *
+double inertia_xy(int n, const double x[], const double y[])
+{
+    return edge_sum(n, x, y,
+                    [&](int i, int j) { return x[i] * y[j] + 2.0 * x[i] * y[i] + 2.0 * x[j] * y[j] + x[j] * y[i]; }) *
            kTwentyFourth;
 }
 
-}  // namespace
+} // namespace
 
-double Geo_Polygon_Area(int n, const double x[], const double y[]) {
+double Geo_Polygon_Area(int n, const double x[], const double y[])
+{
     if (n < 1 || !x || !y) return 0.0;
     return std::fabs(0.5 * twice_area(n, x, y, nullptr));
 }
 
-double Geo_Polygon_Perimeter(int n, const double x[], const double y[]) {
+double Geo_Polygon_Perimeter(int n, const double x[], const double y[])
+{
     if (n <= 0 || !x || !y) return 0.0;
     double p = 0.0;
     for (int i = 0; i < n; ++i) {
@@ -100,7 +102,8 @@ double Geo_Polygon_Perimeter(int n, const double x[], const double y[]) {
     return p;
 }
 
-int Geo_Polygon_Centroid(int n, const double x[], const double y[], double* xc, double* yc) {
+int Geo_Polygon_Centroid(int n, const double x[], const double y[], double* xc, double* yc)
+{
     double cx = std::numeric_limits<double>::quiet_NaN(), cy = cx;
     if (n >= 1 && x && y) centroid(n, x, y, &cx, &cy);
     if (xc) *xc = cx;
@@ -108,39 +111,45 @@ int Geo_Polygon_Centroid(int n, const double x[], const double y[], double* xc, 
     return 0;
 }
 
-Point2D Geo_Polygon_Centroid_Point(int n, const double x[], const double y[]) {
+Point2D Geo_Polygon_Centroid_Point(int n, const double x[], const double y[])
+{
     Point2D p;
     Geo_Polygon_Centroid(n, x, y, &p.x, &p.y);
     return p;
 }
 
-double Geo_Polygon_Moment_Sx(int n, const double x[], const double y[]) {
+double Geo_Polygon_Moment_Sx(int n, const double x[], const double y[])
+{
     if (n < 1 || !x || !y) return 0.0;
     return edge_sum(n, x, y, [&](int i, int j) { return y[i] + y[j]; }) * kSixth;
 }
 
-double Geo_Polygon_Moment_Sy(int n, const double x[], const double y[]) {
+double Geo_Polygon_Moment_Sy(int n, const double x[], const double y[])
+{
     if (n < 1 || !x || !y) return 0.0;
     return edge_sum(n, x, y, [&](int i, int j) { return x[i] + x[j]; }) * kSixth;
 }
 
-double Geo_Polygon_Inertia_Ix(int n, const double x[], const double y[]) {
+double Geo_Polygon_Inertia_Ix(int n, const double x[], const double y[])
+{
     if (n < 1 || !x || !y) return 0.0;
     return inertia_x(n, x, y);
 }
 
-double Geo_Polygon_Inertia_Iy(int n, const double x[], const double y[]) {
+double Geo_Polygon_Inertia_Iy(int n, const double x[], const double y[])
+{
     if (n < 1 || !x || !y) return 0.0;
     return inertia_y(n, x, y);
 }
 
-double Geo_Polygon_Inertia_Ixy(int n, const double x[], const double y[]) {
+double Geo_Polygon_Inertia_Ixy(int n, const double x[], const double y[])
+{
     if (n < 1 || !x || !y) return 0.0;
     return inertia_xy(n, x, y);
 }
 
-int Geo_Polygon_Principal(int n, double x[], double y[], double* width, double* height,
-                          double* angle) {
+int Geo_Polygon_Principal(int n, double x[], double y[], double* width, double* height, double* angle)
+{
     double w = std::numeric_limits<double>::quiet_NaN(), h = w, phi = w;
     if (n >= 1 && x && y) {
         double xc, yc;
@@ -177,7 +186,8 @@ int Geo_Polygon_Principal(int n, double x[], double y[], double* width, double* 
     return 0;
 }
 
-int Geo_Polygon_Scale(int n, double x[], double y[], double factor) {
+int Geo_Polygon_Scale(int n, double x[], double y[], double factor)
+{
     if (n < 1 || !x || !y) return 0;
     double xc, yc;
     centroid(n, x, y, &xc, &yc);
@@ -188,7 +198,8 @@ int Geo_Polygon_Scale(int n, double x[], double y[], double factor) {
     return 0;
 }
 
-int Geo_Polygon_Grow(int n, double x[], double y[], double a, double b) {
+int Geo_Polygon_Grow(int n, double x[], double y[], double a, double b)
+{
     if (n < 1 || !x || !y) return 0;
     double xc, yc;
     centroid(n, x, y, &xc, &yc);
@@ -201,7 +212,8 @@ int Geo_Polygon_Grow(int n, double x[], double y[], double a, double b) {
     return 0;
 }
 
-int Geo_Polygon_Offset_Vertices(int n, double x[], double y[], double d) {
+int Geo_Polygon_Offset_Vertices(int n, double x[], double y[], double d)
+{
     if (n < 1 || !x || !y) return 0;
     double xc, yc;
     centroid(n, x, y, &xc, &yc);

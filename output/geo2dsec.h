@@ -40,8 +40,7 @@ double Geo_Polygon_Inertia_Ixy(int n, const double x[], const double y[]);
 // direction (Ix = Iy and Ixy = 0) the angle is 0 and width = height = sqrt(A);
 // an outline of area 0 gives 0, 0, 0. Not-a-number for all three when n < 1
 // (the arrays are then not touched). Returns 0.
-int Geo_Polygon_Principal(int n, double x[], double y[], double* width, double* height,
-                          double* angle);
+int Geo_Polygon_Principal(int n, double x[], double y[], double* width, double* height, double* angle);
 
 // In place: each point to centroid + factor (point - centroid). Returns 0.
 int Geo_Polygon_Scale(int n, double x[], double y[], double factor);

@@ -16,8 +16,8 @@ const double kPi = 3.14159265358979323846;
 const double kMaxArrows = 10000.0;
 
 // One arrow without its frame: tip at (x, y), pointing in the direction angle.
-void draw_arrow(double x, double y, double angle, double length, double head_length,
-                double head_width, int style) {
+void draw_arrow(double x, double y, double angle, double length, double head_length, double head_width, int style)
+{
     if (style < 0 || style > 2) return;
     // tip, head corners, tail, head base
     double px[5] = {0, -head_length, -head_length, -length, -head_length};
@@ -38,8 +38,8 @@ void draw_arrow(double x, double y, double angle, double length, double head_len
 }
 
 // The text point of an arrow: head_width beyond its tail.
-void text_point(double x, double y, double angle, double length, double head_width, double* tx,
-                double* ty) {
+void text_point(double x, double y, double angle, double length, double head_width, double* tx, double* ty)
+{
     double px[1] = {-length - head_width}, py[1] = {0};
     Geo_To_World(px, py, 1, x, y, angle, 1.0);
     *tx = px[0];
@@ -47,24 +47,26 @@ void text_point(double x, double y, double angle, double length, double head_wid
 }
 
 // Number of arrows of a row on P1P2: about five per paper unit, at least three.
-int row_count(double x1, double x2) {
+int row_count(double x1, double x2)
+{
     double m = std::trunc((x2 - x1) * Oli_Graphic_Get_State()->max_scale * 5.0 + 0.0001);
     if (!(m >= 2.0)) return 3;
     return static_cast<int>(std::fmin(m, kMaxArrows)) + 1;
 }
 
 // The text box of a row, centred at M, in colour 0, and the text.
-void row_text_box(double mx, double my, double text_height, const char* text) {
+void row_text_box(double mx, double my, double text_height, const char* text)
+{
     double big = Oli_Graphic_Get_State()->max_scale;
     Oli_Graphic_Set_Colour_Index(0);
-    Oli_Graphic_Fill_Rect_Centred(mx, my, std::strlen(text) * text_height * 0.75 / big,
-                                  1.3 * text_height / big);
+    Oli_Graphic_Fill_Rect_Centred(mx, my, std::strlen(text) * text_height * 0.75 / big, 1.3 * text_height / big);
     Oli_Graphic_Set_Text_Angle(0.0);
     Oli_Graphic_Text_Centred(mx, my, text);
 }
 
 // The frame and style of an arrow row.
-void row_begin(double text_height) {
+void row_begin(double text_height)
+{
     Oli_Graphic_Push_State();
     Oli_Rec_Line_Class(2);
     Oli_Rec_Solid();
@@ -74,22 +76,25 @@ void row_begin(double text_height) {
 }
 
 // A downward filled arrow with its tip at the foot (x, y) for the rows.
-void row_arrow(double x, double y, double length) {
+void row_arrow(double x, double y, double length)
+{
     double k = 0.15 * length;
-    draw_arrow(x, y, 3.0 * kPi / 2.0, length, k, k, 2);  // writes colour 55 itself
+    draw_arrow(x, y, 3.0 * kPi / 2.0, length, k, k, 2); // writes colour 55 itself
 }
 
-}  // namespace
+} // namespace
 
-void Oli_Graphic_Arrow(double x, double y, double angle, double length, double head_length,
-                       double head_width, int style) {
+void Oli_Graphic_Arrow(double x, double y, double angle, double length, double head_length, double head_width,
+                       int style)
+{
     Oli_Graphic_Push_State();
     draw_arrow(x, y, angle, length, head_length, head_width, style);
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Arrow_Text(double x, double y, double angle, double length, double head_length,
-                            double head_width, int style, double text_height, const char* text) {
+void Oli_Graphic_Arrow_Text(double x, double y, double angle, double length, double head_length, double head_width,
+                            int style, double text_height, const char* text)
+{
     if (angle < 0.0) angle += std::ceil(-angle / (2.0 * kPi)) * 2.0 * kPi;
     int v, h;
     if (angle < kPi / 4.0) {
@@ -119,31 +124,32 @@ void Oli_Graphic_Arrow_Text(double x, double y, double angle, double length, dou
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Arrow_Between(double x1, double y1, double x2, double y2, double head_length,
-                               double head_width, int style) {
+void Oli_Graphic_Arrow_Between(double x1, double y1, double x2, double y2, double head_length, double head_width,
+                               int style)
+{
     double length = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
     double angle = std::atan2(y2 - y1, x2 - x1) + kPi;
     Oli_Graphic_Arrow(x1, y1, angle, length, head_length, head_width, style);
 }
 
-void Oli_Graphic_Arc_Arrow(double x, double y, double radius, double start_angle,
-                           double end_angle, double head_length, double head_width, int style,
-                           double text_height, const char* text) {
+void Oli_Graphic_Arc_Arrow(double x, double y, double radius, double start_angle, double end_angle, double head_length,
+                           double head_width, int style, double text_height, const char* text)
+{
     const double deg = 180.0 / kPi;
     Oli_Graphic_Push_State();
-    Oli_Graphic_Arc(x, y, 2.0 * std::fabs(radius), start_angle * deg,
-                    (end_angle - start_angle) * deg);
+    Oli_Graphic_Arc(x, y, 2.0 * std::fabs(radius), start_angle * deg, (end_angle - start_angle) * deg);
     double ex = x + radius * std::cos(end_angle), ey = y + radius * std::sin(end_angle);
     double phi = end_angle + kPi / 2.0;
-    Oli_Graphic_Arrow_Text(ex + head_length * std::cos(phi), ey + head_length * std::sin(phi), phi,
-                           head_length, head_length, head_width, style, text_height, text);
+    Oli_Graphic_Arrow_Text(ex + head_length * std::cos(phi), ey + head_length * std::sin(phi), phi, head_length,
+                           head_length, head_width, style, text_height, text);
     Oli_Graphic_Pop_State();
 }
 
 namespace {
 
 // The single filled arrows with a text: along y (vertical) or along x.
-void single_arrow_text(double x, double y, double length, const char* text, int vertical) {
+void single_arrow_text(double x, double y, double length, const char* text, int vertical)
+{
     double c = Oli_Y_Down() ? -length : length;
     double k = 0.15 * c;
     Oli_Graphic_Push_State();
@@ -166,18 +172,21 @@ void single_arrow_text(double x, double y, double length, const char* text, int 
     Oli_Graphic_Pop_State();
 }
 
-}  // namespace
+} // namespace
 
-void Oli_Graphic_Arrow_Vertical_Text(double x, double y, double length, const char* text) {
+void Oli_Graphic_Arrow_Vertical_Text(double x, double y, double length, const char* text)
+{
     single_arrow_text(x, y, length, text, 1);
 }
 
-void Oli_Graphic_Arrow_Horizontal_Text(double x, double y, double length, const char* text) {
+void Oli_Graphic_Arrow_Horizontal_Text(double x, double y, double length, const char* text)
+{
     single_arrow_text(x, y, length, text, 0);
 }
 
-void Oli_Graphic_Arrow_Row(double x1, double y1, double x2, double y2, double arrow_length,
-                           double text_height, const char* text) {
+void Oli_Graphic_Arrow_Row(double x1, double y1, double x2, double y2, double arrow_length, double text_height,
+                           const char* text)
+{
     if (!(std::fabs(x2 - x1) >= 1e-5)) return;
     if (!text) text = "";
     int n = row_count(x1, x2);
@@ -201,8 +210,9 @@ void Oli_Graphic_Arrow_Row(double x1, double y1, double x2, double y2, double ar
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Arrow_Row_Linear(double x1, double y1, double x2, double y2, double q1,
-                                  double q2, double text_height, const char* text) {
+void Oli_Graphic_Arrow_Row_Linear(double x1, double y1, double x2, double y2, double q1, double q2, double text_height,
+                                  const char* text)
+{
     if (!(std::fabs(x2 - x1) >= 1e-5)) return;
     if (!text) text = "";
     int n = row_count(x1, x2);
@@ -216,15 +226,15 @@ void Oli_Graphic_Arrow_Row_Linear(double x1, double y1, double x2, double y2, do
         row_arrow(fx, fy, q);
         Oli_Graphic_Pop_State();
     }
-    q += step;  // the length the loop reached after the last arrow
+    q += step; // the length the loop reached after the last arrow
     Oli_Graphic_Line(x1, y1, x2, y2);
     Oli_Graphic_Line(x1, y1 + q1, x2, y2 + q2);
     row_text_box((x1 + x2) / 2.0, (y1 + y2 + q) / 2.0, text_height, text);
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Arrow_Row_Inclined(double x1, double y1, double x2, double y2, double q1,
-                                    double q2) {
+void Oli_Graphic_Arrow_Row_Inclined(double x1, double y1, double x2, double y2, double q1, double q2)
+{
     double len = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
     // About one interval per 200 units; a shorter line gets one, an arrow at
     // each end.

@@ -22,18 +22,21 @@ bool valid_box(int box) { return box >= 0 && box < OLI_TEXT_BOXES; }
 
 double clamp01(double v) { return v < 0.0 ? 0.0 : v > 1.0 ? 1.0 : v; }
 
-bool all_blank(const char* s) {
+bool all_blank(const char* s)
+{
     for (; *s; ++s)
         if (*s != ' ') return false;
     return true;
 }
 
-int frame_kind(int shaded, int kind) {
+int frame_kind(int shaded, int kind)
+{
     if (kind > 64) kind = 0;
     return shaded ? kind + 3840 : kind;
 }
 
-void add_line(int box, const char* text) {
+void add_line(int box, const char* text)
+{
     if (!valid_box(box)) return;
     OliTextBox& b = g_boxes[box];
     if (b.count >= OLI_BOX_LINES) return;
@@ -44,7 +47,8 @@ void add_line(int box, const char* text) {
     if (w > b.widest) b.widest = w;
 }
 
-void print_box(FILE* f, int box, double width, bool small) {
+void print_box(FILE* f, int box, double width, bool small)
+{
     double h, reserved;
     Oli_Text_Box_Size(box, small ? 1 : 0, &h, &reserved);
     if (width < 0.0) width = (valid_box(box) ? g_boxes[box].widest : 0) * 0.18;
@@ -68,9 +72,10 @@ void print_box(FILE* f, int box, double width, bool small) {
     OLI_setMarginsCM(f, 1, left, right);
 }
 
-}  // namespace
+} // namespace
 
-int Oli_Text_Box_Clear(int box) {
+int Oli_Text_Box_Clear(int box)
+{
     if (valid_box(box)) {
         g_boxes[box].count = 0;
         g_boxes[box].widest = 0;
@@ -78,7 +83,8 @@ int Oli_Text_Box_Clear(int box) {
     return box;
 }
 
-void Oli_Text_Box_Add(int box, const char* fmt, ...) {
+void Oli_Text_Box_Add(int box, const char* fmt, ...)
+{
     if (!valid_box(box) || g_boxes[box].count >= OLI_BOX_LINES) return;
     OliCLocaleScope numeric_c;
     char line[OLI_BOX_LINE_SIZE];
@@ -92,7 +98,8 @@ void Oli_Text_Box_Add(int box, const char* fmt, ...) {
     add_line(box, line);
 }
 
-const char* Oli_Text_Box_Line(int box, int index) {
+const char* Oli_Text_Box_Line(int box, int index)
+{
     if (!valid_box(box)) return "?????";
     if (index < 0 || index >= g_boxes[box].count) return "";
     return g_boxes[box].lines[index];
@@ -101,11 +108,13 @@ const char* Oli_Text_Box_Line(int box, int index) {
 int Oli_Text_Box_Count(int box) { return valid_box(box) ? g_boxes[box].count : 0; }
 int Oli_Text_Box_Widest(int box) { return valid_box(box) ? g_boxes[box].widest : 0; }
 
-void Oli_Text_Box_Write(int box, int mode, FILE* f) {
+void Oli_Text_Box_Write(int box, int mode, FILE* f)
+{
     if (valid_box(box) && f) Oli_Message_List(box, mode, f);
 }
 
-void Oli_Message_List(int box, int mode, FILE* f) {
+void Oli_Message_List(int box, int mode, FILE* f)
+{
     if (!valid_box(box) || !f) return;
     const OliTextBox& b = g_boxes[box];
     if (mode != 4) File_Printf(f, "%s", kMessageBlockHead);
@@ -118,30 +127,38 @@ void Oli_Message_List(int box, int mode, FILE* f) {
         const bool continued = line[0] == '+';
         const char* text = continued ? line + 1 : line;
         switch (mode) {
-        case 1:
-            if (continued) File_Printf(f, "   %s\n", text);
-            else File_Printf(f, " \xCE/o\xCE" "r %s\n", text);
-            break;
-        case 2:
-            if (continued) File_Printf(f, "    %s\n", text);
-            else File_Printf(f, " %2d %s\n", i, text);
-            break;
-        case 3:
-            if (continued) File_Printf(f, "     %s !\n", text);
-            else File_Printf(f, " >>> %s !\n", text);
-            break;
-        case 4:
-            if (!continued) Oli_Text_Block(f, "%s", text);
-            break;
-        default:
-            File_Printf(f, " %s\n", text);
-            break;
+            case 1:
+                if (continued)
+                    File_Printf(f, "   %s\n", text);
+                else
+                    File_Printf(f,
+                                " \xCE/o\xCE"
+                                "r %s\n",
+                                text);
+                break;
+            case 2:
+                if (continued)
+                    File_Printf(f, "    %s\n", text);
+                else
+                    File_Printf(f, " %2d %s\n", i, text);
+                break;
+            case 3:
+                if (continued)
+                    File_Printf(f, "     %s !\n", text);
+                else
+                    File_Printf(f, " >>> %s !\n", text);
+                break;
+            case 4:
+                if (!continued) Oli_Text_Block(f, "%s", text);
+                break;
+            default: File_Printf(f, " %s\n", text); break;
         }
     }
     if (mode != 4) File_Printf(f, "#END_OF_TEXT\n");
 }
 
-void Oli_Text_Box_Size(int box, int small, double* height, double* reserved) {
+void Oli_Text_Box_Size(int box, int small, double* height, double* reserved)
+{
     const double line = small ? 0.286 : 0.38;
     const double lines = valid_box(box) ? g_boxes[box].count : 0;
     const double h = (lines + 0.8) * line;
@@ -152,7 +169,8 @@ void Oli_Text_Box_Size(int box, int small, double* height, double* reserved) {
 void Oli_Text_Box_Print(FILE* f, int box, double width) { print_box(f, box, width, false); }
 void Oli_Text_Box_Print_Small(FILE* f, int box, double width) { print_box(f, box, width, true); }
 
-void Msg_List_To_Text_Box(FILE* list) {
+void Msg_List_To_Text_Box(FILE* list)
+{
     Oli_Text_Box_Clear(4);
     const int current = Msg_Collector()->current;
     const int n = Msg_List_Count(current);
@@ -164,44 +182,70 @@ void Msg_List_To_Text_Box(FILE* list) {
         size_t len = std::strlen(text);
         if (len > 0 && text[len - 1] == '\n') len--;
         char line[OLI_BOX_LINE_SIZE];
-        std::snprintf(line, sizeof line, "\xCE" "b%.*s", (int)len, text);
+        std::snprintf(line, sizeof line,
+                      "\xCE"
+                      "b%.*s",
+                      (int)len, text);
         add_line(4, line);
     }
     Oli_Text_Box_Print(list, 4, -1.0);
 }
 
-void Oli_Reset_Text_Boxes(void) {
+void Oli_Reset_Text_Boxes(void)
+{
     for (int i = 0; i < OLI_TEXT_BOXES; ++i) Oli_Text_Box_Clear(i);
 }
 
 // ---- rule and frame groups -----------------------------------------------------------------
 
-void Oli_Rule(FILE* f, double from, double to, double a, double b) {
+void Oli_Rule(FILE* f, double from, double to, double a, double b)
+{
     OliCLocaleScope numeric_c;
-    File_Printf(f, " \xCE{\xCE" "L 0 %f %f %f %f } ", from, to, clamp01(a), clamp01(b));
+    File_Printf(f,
+                " \xCE{\xCE"
+                "L 0 %f %f %f %f } ",
+                from, to, clamp01(a), clamp01(b));
 }
 
-void Oli_Rule_Full(FILE* f, double h) {
+void Oli_Rule_Full(FILE* f, double h)
+{
     OliCLocaleScope numeric_c;
     h = clamp01(h);
-    File_Printf(f, " \xCE{\xCE" "L 0 -1 -1 %f %f }", h, h);
+    File_Printf(f,
+                " \xCE{\xCE"
+                "L 0 -1 -1 %f %f }",
+                h, h);
 }
 
-void Oli_Rule_Double(FILE* f, double h) {
+void Oli_Rule_Double(FILE* f, double h)
+{
     OliCLocaleScope numeric_c;
     h = clamp01(h);
-    File_Printf(f, " \xCE{\xCE" "L 0 -1 -1 %f %f } ", h - 0.1, h - 0.1);
-    File_Printf(f, " \xCE{\xCE" "L 0 -1 -1 %f %f } ", h + 0.1, h + 0.1);
+    File_Printf(f,
+                " \xCE{\xCE"
+                "L 0 -1 -1 %f %f } ",
+                h - 0.1, h - 0.1);
+    File_Printf(f,
+                " \xCE{\xCE"
+                "L 0 -1 -1 %f %f } ",
+                h + 0.1, h + 0.1);
 }
 
-void Oli_Frame(FILE* f, int shaded, int kind, double from, double to, double a, double b) {
+void Oli_Frame(FILE* f, int shaded, int kind, double from, double to, double a, double b)
+{
     OliCLocaleScope numeric_c;
     a = clamp01(a);
     b = clamp01(b);
-    File_Printf(f, " \xCE{\xCE" "R %d %f %f %f %f } ", frame_kind(shaded, kind), from, to, a < b ? a : b,
-                a < b ? b : a);
+    File_Printf(f,
+                " \xCE{\xCE"
+                "R %d %f %f %f %f } ",
+                frame_kind(shaded, kind), from, to, a < b ? a : b, a < b ? b : a);
 }
 
-void Oli_Frame_Full(FILE* f, int shaded, int kind) {
-    File_Printf(f, " \xCE{\xCE" "R %d -1 -1 -1 -1} ", frame_kind(shaded, kind));
+void Oli_Frame_Full(FILE* f, int shaded, int kind)
+{
+    File_Printf(f,
+                " \xCE{\xCE"
+                "R %d -1 -1 -1 -1} ",
+                frame_kind(shaded, kind));
 }

@@ -21,25 +21,26 @@ const int kMaxTicks = 1000;
 // The decimals of the tick labels: 2 below a step of 0.1, 1 below 1, else 0,
 // raised (at most to 4) until the step itself is exact at that many decimals,
 // so that every label shows its tick's value (a step of 2.5 gets one decimal).
-int tick_decimals(double step) {
+int tick_decimals(double step)
+{
     int n = Round_To_Decimals(step - 0.1, 2) < 0.0 ? 2 : (Round_To_Decimals(step - 1.0, 1) < 0.0 ? 1 : 0);
     while (n < 4 && std::fabs(Round_To_Decimals(step, n) - step) > 1e-9 * std::fmax(1.0, step)) ++n;
     return n;
 }
 
-void tick_format(double step, char* format, size_t size) {
-    snprintf(format, size, "%%.%df", tick_decimals(step));
-}
+void tick_format(double step, char* format, size_t size) { snprintf(format, size, "%%.%df", tick_decimals(step)); }
 
-const char* text_of(const char* field, size_t size, char* buf) {
+const char* text_of(const char* field, size_t size, char* buf)
+{
     std::memcpy(buf, field, size);
     buf[size - 1] = 0;
     return buf;
 }
 
-}  // namespace
+} // namespace
 
-OliChart* Oli_Chart_Init(OliChart* c) {
+OliChart* Oli_Chart_Init(OliChart* c)
+{
     if (!c) return c;
     c->width = c->height = 5.0;
     c->margin_top = c->margin_right = c->margin_bottom = c->margin_left = 0.5;
@@ -57,7 +58,8 @@ OliChart* Oli_Chart_Init(OliChart* c) {
     return c;
 }
 
-int Oli_Chart_Begin(FILE* stream, const OliChart* c) {
+int Oli_Chart_Begin(FILE* stream, const OliChart* c)
+{
     g_chart_on = 1;
     if (!c || !(Round_To_Decimals(c->x_max - c->x_min, 3) > 0.0) ||
         !(Round_To_Decimals(c->y_max - c->y_min, 3) > 0.0)) {
@@ -102,8 +104,7 @@ int Oli_Chart_Begin(FILE* stream, const OliChart* c) {
                 if (c->y_mode == 0)
                     Oli_Graphic_Text_Aligned(t, -2.0 * ay, side < 0 ? 2 : 0, 4, format, t);
                 else
-                    Oli_Graphic_Text_Aligned(t, side < 0 ? 1.5 * ay : -1.5 * ay, side < 0 ? 0 : 2,
-                                             4, format, t);
+                    Oli_Graphic_Text_Aligned(t, side < 0 ? 1.5 * ay : -1.5 * ay, side < 0 ? 0 : 2, 4, format, t);
                 Oli_Rec_Line_Class(2);
                 Oli_Rec_Solid();
                 Oli_Graphic_Line(t, -ay, t, ay);
@@ -148,12 +149,14 @@ int Oli_Chart_Begin(FILE* stream, const OliChart* c) {
     return 0;
 }
 
-void Oli_Chart_End(void) {
+void Oli_Chart_End(void)
+{
     if (g_chart_on) File_Printf(Oli_Graphic_Stream(), " -1\n");
 }
 
-void Oli_Chart_Curve(FILE* stream, int n, const double x[], const double y[], int x_dir,
-                     int y_dir, double width, double height) {
+void Oli_Chart_Curve(FILE* stream, int n, const double x[], const double y[], int x_dir, int y_dir, double width,
+                     double height)
+{
     if (!g_chart_on || n < 1 || !x || !y) return;
     double xlo = 0, xhi = 0, ylo = 0, yhi = 0;
     for (int i = 0; i < n; ++i) {

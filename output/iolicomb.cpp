@@ -13,26 +13,30 @@
 
 namespace {
 
-std::vector<std::string> g_texts;   // the texts of the last table
-int g_text_length = 0;              // their common length
+std::vector<std::string> g_texts; // the texts of the last table
+int g_text_length = 0;            // their common length
 
 const int kNameMax = 30;
 
 // The raised dot between a factor and its load cases.
-const char* const kTimes = "\xCE/.\xCE" "r";
+const char* const kTimes = "\xCE/.\xCE"
+                           "r";
 
-std::string factor_text(double v) {
+std::string factor_text(double v)
+{
     char buf[KOV_FORMAT_NUMBER_MAX];
     formatNumber(v, KOV_FORMAT_COMPACT, 20, 5, 2, buf);
     return buf;
 }
 
-std::string drop_last_plus(std::string s) {
+std::string drop_last_plus(std::string s)
+{
     if (!s.empty() && s.back() == '+') s.pop_back();
     return s;
 }
 
-std::string combination_text(const OliLoadCombinations& c, const OliLoadCombination& k) {
+std::string combination_text(const OliLoadCombinations& c, const OliLoadCombination& k)
+{
     const int n = c.load_count;
     std::vector<char> written((size_t)(n > 0 ? n : 0), 0);
     std::string s;
@@ -58,8 +62,10 @@ std::string combination_text(const OliLoadCombinations& c, const OliLoadCombinat
         for (int m : group) {
             written[(size_t)m] = 1;
             const char* name = c.load_name ? c.load_name(m) : nullptr;
-            if (c.load_name) cases += std::string(name ? name : "") + "+";
-            else cases += "Lf" + std::to_string(c.load_numbers[m]) + "+";
+            if (c.load_name)
+                cases += std::string(name ? name : "") + "+";
+            else
+                cases += "Lf" + std::to_string(c.load_numbers[m]) + "+";
         }
         s += drop_last_plus(cases);
         if (parens) s += ")";
@@ -70,7 +76,8 @@ std::string combination_text(const OliLoadCombinations& c, const OliLoadCombinat
 
 // Texts of kNameMax characters at most, one per combination, in a block of
 // rows of stride bytes for a "TXT" column.
-char* text_block(const std::vector<std::string>& texts, int stride) {
+char* text_block(const std::vector<std::string>& texts, int stride)
+{
     char* block = (char*)Mem_Realloc(nullptr, (int)(texts.size() * (size_t)stride) + 1, 1);
     for (size_t i = 0; i < texts.size(); ++i)
         std::memcpy(block + i * (size_t)stride, texts[i].data(),
@@ -81,7 +88,8 @@ char* text_block(const std::vector<std::string>& texts, int stride) {
 // Column width of texts: the widest + 1. The table's text cells count the
 // mark-up bytes (the raised dots) against the field, so the field holds the
 // whole text in bytes: a combination is never cut short.
-int widest_plus_one(const std::vector<std::string>& texts, int at_least) {
+int widest_plus_one(const std::vector<std::string>& texts, int at_least)
+{
     int w = 0;
     for (const std::string& t : texts) {
         const int n = (int)t.size() > MT_String_Length(t.c_str()) ? (int)t.size() : MT_String_Length(t.c_str());
@@ -91,7 +99,8 @@ int widest_plus_one(const std::vector<std::string>& texts, int at_least) {
     return w < at_least ? at_least : w;
 }
 
-void set_text_column(OliColumn& col, const char* title, int width, int length, void* data) {
+void set_text_column(OliColumn& col, const char* title, int width, int length, void* data)
+{
     std::snprintf(col.title, sizeof col.title, "%s", title);
     std::snprintf(col.kind, sizeof col.kind, "%s", "TXT");
     col.width = width;
@@ -99,13 +108,15 @@ void set_text_column(OliColumn& col, const char* title, int width, int length, v
     col.data = data;
 }
 
-void release(void* p) {
+void release(void* p)
+{
     if (p) Mem_Free_Null(&p);
 }
 
-}  // namespace
+} // namespace
 
-void Oli_Comb_Init(int load_count, int comb_count, OliLoadCombinations* c) {
+void Oli_Comb_Init(int load_count, int comb_count, OliLoadCombinations* c)
+{
     if (!c) return;
     if (load_count < 0) load_count = 0;
     if (comb_count < 0) comb_count = 0;
@@ -134,7 +145,8 @@ void Oli_Comb_Init(int load_count, int comb_count, OliLoadCombinations* c) {
     }
 }
 
-void Oli_Comb_Free(OliLoadCombinations* c) {
+void Oli_Comb_Free(OliLoadCombinations* c)
+{
     if (!c) return;
     for (int i = 0; c->combs && i < c->comb_count; ++i) {
         release(c->combs[i].first);
@@ -150,7 +162,8 @@ void Oli_Comb_Free(OliLoadCombinations* c) {
     c->load_name = nullptr;
 }
 
-void Oli_Load_Combination_Table(FILE* f, OliLoadCombinations* c) {
+void Oli_Load_Combination_Table(FILE* f, OliLoadCombinations* c)
+{
     if (!c) return;
     const int rows = c->combs ? c->comb_count : 0;
     g_texts.clear();
@@ -200,14 +213,16 @@ void Oli_Load_Combination_Table(FILE* f, OliLoadCombinations* c) {
     OLI_setFlags(f, 896);
 }
 
-const char* Oli_Comb_Text(int index) {
+const char* Oli_Comb_Text(int index)
+{
     if (index < 0 || index >= (int)g_texts.size()) return "???";
     return g_texts[(size_t)index].c_str();
 }
 
 int Oli_Comb_Text_Count(void) { return (int)g_texts.size(); }
 
-void Oli_Reset_Comb_Texts(void) {
+void Oli_Reset_Comb_Texts(void)
+{
     g_texts.clear();
     g_text_length = 0;
 }

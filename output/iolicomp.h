@@ -20,8 +20,7 @@
 
 // Two arrows of paper length size from (x0, y0) along the x and y directions
 // turned by angle (radians), labelled at their tips.
-void Oli_Graphic_Axes_Symbol(double x0, double y0, const char* x_label, const char* y_label,
-                             double size, double angle);
+void Oli_Graphic_Axes_Symbol(double x0, double y0, const char* x_label, const char* y_label, double size, double angle);
 
 // An arrow of paper length size from (x0, y0) in the direction angle (radians),
 // with a cross stroke at its base and the text beyond its tip.
@@ -29,8 +28,8 @@ void Oli_Graphic_Arrow_Label(double x0, double y0, double size, double angle, co
 
 // A level triangle with its apex at (x, y), a level line through the apex
 // reaching length x size to the right, the text above and the second text beside.
-void Oli_Graphic_Level_Line(double x, double y, double length, const char* text,
-                            const char* second_text, int colour, double size);
+void Oli_Graphic_Level_Line(double x, double y, double length, const char* text, const char* second_text, int colour,
+                            double size);
 
 // The level triangle (filled in colour 64 when filled != 0) and its text.
 void Oli_Graphic_Level_Mark(double x, double y, const char* text, int filled, double size);
@@ -40,8 +39,7 @@ void Oli_Graphic_Ground_Level_Mark(double x, double y, const char* text, double 
 
 // A support triangle under (x, y) turned by angle degrees clockwise, with a hinge
 // dot at its apex and a line under its base on request.
-void Oli_Graphic_Support_Symbol(double x, double y, double angle, int colour, int hinge,
-                                int base_line, double size);
+void Oli_Graphic_Support_Symbol(double x, double y, double angle, int colour, int hinge, int base_line, double size);
 
 // A base line through (x, y) turned by angle degrees clockwise, with six oblique
 // hatch strokes on one side.
@@ -55,8 +53,8 @@ void Oli_Graphic_Double_Arrow(double x1, double y1, double x2, double y2, const 
 // A dash-dot section line with end strokes, viewing arrows and labels; distance
 // (paper units, its sign the side) sets the length of the end strokes. A NULL
 // label leaves out that end's stroke, arrow and label.
-void Oli_Graphic_Section_Line(double x1, double y1, double x2, double y2, double distance,
-                              const char* first_label, const char* second_label);
+void Oli_Graphic_Section_Line(double x1, double y1, double x2, double y2, double distance, const char* first_label,
+                              const char* second_label);
 
 // The text four times, 0.01 paper units apart, as a bold text (not turned).
 void Oli_Graphic_Bold_Text(double x, double y, const char* text);
@@ -69,9 +67,8 @@ void Oli_Graphic_Bold_Text(double x, double y, const char* text);
 // when it is 1 or more. Diameter index 0..9: 6, 8, 12, 14, 16, 18, 20, 22, 25, 28
 // mm. An index outside its table prints "?". Points closer than 5 world units
 // write nothing.
-void Oli_Graphic_Rebar_Label(double x1, double y1, double x2, double y2, double size, int grade,
-                             int diameter_index, double spacing, double area, double c, double v,
-                             int number);
+void Oli_Graphic_Rebar_Label(double x1, double y1, double x2, double y2, double size, int grade, int diameter_index,
+                             double spacing, double area, double c, double v, int number);
 
 // ---- arrows and arrow rows (world units) ---------------------------------------------------
 
@@ -79,22 +76,21 @@ void Oli_Graphic_Rebar_Label(double x1, double y1, double x2, double y2, double 
 // and filled head in colour 55; any other value draws nothing.
 
 // One arrow with its tip at (x, y) pointing in the direction angle (radians).
-void Oli_Graphic_Arrow(double x, double y, double angle, double length, double head_length,
-                       double head_width, int style);
+void Oli_Graphic_Arrow(double x, double y, double angle, double length, double head_length, double head_width,
+                       int style);
 
 // The arrow and the text at its tail, aligned away from the arrow.
-void Oli_Graphic_Arrow_Text(double x, double y, double angle, double length, double head_length,
-                            double head_width, int style, double text_height, const char* text);
+void Oli_Graphic_Arrow_Text(double x, double y, double angle, double length, double head_length, double head_width,
+                            int style, double text_height, const char* text);
 
 // An arrow from (x2, y2) to its tip at (x1, y1).
-void Oli_Graphic_Arrow_Between(double x1, double y1, double x2, double y2, double head_length,
-                               double head_width, int style);
+void Oli_Graphic_Arrow_Between(double x1, double y1, double x2, double y2, double head_length, double head_width,
+                               int style);
 
 // An arc about (x, y) from start_angle to end_angle (radians) and an arrow with
 // its head on the arc's end, with the text.
-void Oli_Graphic_Arc_Arrow(double x, double y, double radius, double start_angle,
-                           double end_angle, double head_length, double head_width, int style,
-                           double text_height, const char* text);
+void Oli_Graphic_Arc_Arrow(double x, double y, double radius, double start_angle, double end_angle, double head_length,
+                           double head_width, int style, double text_height, const char* text);
 
 // A filled arrow coming from above onto (x, y) with the text above it.
 void Oli_Graphic_Arrow_Vertical_Text(double x, double y, double length, const char* text);
@@ -105,18 +101,17 @@ void Oli_Graphic_Arrow_Horizontal_Text(double x, double y, double length, const 
 // A row of equal arrows standing on the base line P1P2 (about five per paper
 // unit, at least three), the top line and a text box. Nothing when the line is
 // vertical.
-void Oli_Graphic_Arrow_Row(double x1, double y1, double x2, double y2, double arrow_length,
-                           double text_height, const char* text);
+void Oli_Graphic_Arrow_Row(double x1, double y1, double x2, double y2, double arrow_length, double text_height,
+                           const char* text);
 
 // The same with arrow lengths varying linearly from q1 to q2.
-void Oli_Graphic_Arrow_Row_Linear(double x1, double y1, double x2, double y2, double q1,
-                                  double q2, double text_height, const char* text);
+void Oli_Graphic_Arrow_Row_Linear(double x1, double y1, double x2, double y2, double q1, double q2, double text_height,
+                                  const char* text);
 
 // Arrows standing perpendicular on the inclined line P1P2 (coordinates with the
 // y axis downward), about 200 units apart, their lengths from q1 to q2. A line
 // shorter than 200 units gets one interval, an arrow at each end.
-void Oli_Graphic_Arrow_Row_Inclined(double x1, double y1, double x2, double y2, double q1,
-                                    double q2);
+void Oli_Graphic_Arrow_Row_Inclined(double x1, double y1, double x2, double y2, double q1, double q2);
 
 // ---- fastener symbols ------------------------------------------------------------------------
 
@@ -132,14 +127,13 @@ void Oli_Graphic_Fastener_Symbol(int ignored, int type, double d, double x, doub
 // A leader from (x1, y1) to the nearer end of a reference line from (x2, y2),
 // the formatted text (at most 254 characters, trailing blanks removed) above the
 // line. The text height in force applies.
-void Oli_Graphic_Leader_Label(double x1, double y1, double x2, double y2, double text_height,
-                              const char* format, ...) OLI_PRINTF_LIKE(6, 7);
+void Oli_Graphic_Leader_Label(double x1, double y1, double x2, double y2, double text_height, const char* format, ...)
+    OLI_PRINTF_LIKE(6, 7);
 
 // The same with its own text height, a wider reference line and, unless
 // no_flag, a flag triangle at the end of the text.
-void Oli_Graphic_Leader_Label_Flag(double x1, double y1, double x2, double y2, int no_flag,
-                                   double text_height, const char* format, ...)
-    OLI_PRINTF_LIKE(7, 8);
+void Oli_Graphic_Leader_Label_Flag(double x1, double y1, double x2, double y2, int no_flag, double text_height,
+                                   const char* format, ...) OLI_PRINTF_LIKE(7, 8);
 
 // A band of the given width (world units) beside the line P1P2 (side 0..3),
 // filled in the block and hatched in the plot file.
@@ -166,17 +160,15 @@ void Oli_Graphic_Fill_Ring(double cx, double cy, double outer, double inner);
 // A filled polygon with holes: holes polygons of counts[i] points, one after
 // the other in hx, hy, painted in colour 0, and circles circular holes of the
 // given areas. The plot file gets one area with all holes. The colour stays 0.
-void Oli_Graphic_Fill_Polygon_Holes(int n, const double x[], const double y[], int holes,
-                                    const int counts[], const double hx[], const double hy[],
-                                    int circles, const double cx[], const double cy[],
-                                    const double areas[]);
+void Oli_Graphic_Fill_Polygon_Holes(int n, const double x[], const double y[], int holes, const int counts[],
+                                    const double hx[], const double hy[], int circles, const double cx[],
+                                    const double cy[], const double areas[]);
 
 // A text (or number) centred in a filled, framed box; size is the text height
 // (paper units). The scaled form divides size by divisor instead of the scale.
 void Oli_Graphic_Label_Box(double x, double y, double size, const char* text);
 void Oli_Graphic_Number_Box(double x, double y, double size, int number);
-void Oli_Graphic_Label_Box_Scaled(double x, double y, double size, double divisor,
-                                  const char* text);
+void Oli_Graphic_Label_Box_Scaled(double x, double y, double size, double divisor, const char* text);
 
 // A text (or number) in a filled circle with an outline.
 void Oli_Graphic_Label_Circle(double x, double y, double size, double divisor, const char* text);

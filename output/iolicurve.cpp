@@ -25,7 +25,8 @@ FILE* S() { return G().stream; }
 
 // Start and end (radians) of an arc given in degrees: a negative start raised by
 // whole turns into [0, 2 pi), the end raised until it is not below the start.
-void arc_range(double start, double sweep, double* s, double* e) {
+void arc_range(double start, double sweep, double* s, double* e)
+{
     const double two_pi = 2.0 * kPi;
     *s = start * kRadPerDeg;
     *e = *s + sweep * kRadPerDeg;
@@ -40,13 +41,12 @@ void arc_range(double start, double sweep, double* s, double* e) {
 bool reached(double a, double e) { return Round_To_Decimals(a - e, 5) >= 0.0; }
 
 // A point written unturned: world times the scales.
-void point(double x, double y) {
-    File_Printf(S(), " %lf %lf", oli_fin(x * G().scale_x), oli_fin(y * G().scale_y));
-}
+void point(double x, double y) { File_Printf(S(), " %lf %lf", oli_fin(x * G().scale_x), oli_fin(y * G().scale_y)); }
 
 // One segment of the round arc: turned centre plus turned offset, the offset
 // scaled by the x scale in both directions so that the arc stays round.
-void round_segment(double cx, double cy, double r, double a, double b) {
+void round_segment(double cx, double cy, double r, double a, double b)
+{
     const OliGraphicState& g = G();
     Oli_Widen(cx + r * std::cos(a), cy + r * std::sin(a));
     Oli_Widen(cx + r * std::cos(b), cy + r * std::sin(b));
@@ -62,14 +62,16 @@ void round_segment(double cx, double cy, double r, double a, double b) {
 
 // The four frame lines of a box (x1, y1)-(x2, y2) in the order left, top,
 // right, bottom as seen from the first corner.
-void box_frame(double x1, double y1, double x2, double y2) {
+void box_frame(double x1, double y1, double x2, double y2)
+{
     Oli_Graphic_Line(x1, y1, x1, y2);
     Oli_Graphic_Line(x1, y2, x2, y2);
     Oli_Graphic_Line(x2, y2, x2, y1);
     Oli_Graphic_Line(x2, y1, x1, y1);
 }
 
-void box_label(double x, double y, double hh, const char* text) {
+void box_label(double x, double y, double hh, const char* text)
+{
     if (!text) text = "";
     size_t n = std::strlen(text);
     double hw = hh * n;
@@ -83,13 +85,15 @@ void box_label(double x, double y, double hh, const char* text) {
 }
 
 // The 32 points of a circle about the turned centre, times the scales.
-void circle_points(double tx, double ty, double r, int count) {
+void circle_points(double tx, double ty, double r, int count)
+{
     for (int k = 0; k < count; ++k) point(tx + r * std::cos(k * kGrid), ty + r * std::sin(k * kGrid));
 }
 
-}  // namespace
+} // namespace
 
-void Oli_Graphic_Arc_Round(double cx, double cy, double diameter, double start, double sweep) {
+void Oli_Graphic_Arc_Round(double cx, double cy, double diameter, double start, double sweep)
+{
     if (!std::isfinite(start) || !std::isfinite(sweep)) return;
     double s, e;
     arc_range(start, sweep, &s, &e);
@@ -110,7 +114,8 @@ void Oli_Graphic_Arc_Round(double cx, double cy, double diameter, double start, 
     Plot_Entity_Group(0);
 }
 
-void Oli_Graphic_Fill_Sector(double cx, double cy, double diameter, double start, double sweep) {
+void Oli_Graphic_Fill_Sector(double cx, double cy, double diameter, double start, double sweep)
+{
     if (!std::isfinite(start) || !std::isfinite(sweep)) return;
     double s, e;
     arc_range(start, sweep, &s, &e);
@@ -134,7 +139,8 @@ void Oli_Graphic_Fill_Sector(double cx, double cy, double diameter, double start
     Plot_Entity_Group(0);
 }
 
-void Oli_Graphic_Slot(double x, double y, double w, double h) {
+void Oli_Graphic_Slot(double x, double y, double w, double h)
+{
     if (w <= h) {
         double r = w / 2.0, ty = y + h / 2.0, by = y - h / 2.0;
         Oli_Graphic_Line(x + r, ty, x + r, ty);
@@ -165,14 +171,15 @@ void Oli_Graphic_Slot(double x, double y, double w, double h) {
     const double centres[2] = {lx, qx};
     for (int side = 0; side < 2; ++side) {
         double c = centres[side];
-        int first = side == 0 ? 8 : 24;  // pi/2 resp. 3 pi/2
+        int first = side == 0 ? 8 : 24; // pi/2 resp. 3 pi/2
         for (int k = first; k < first + 16; ++k)
             Oli_Graphic_Line(c + r * std::cos(k * kGrid), y + r * std::sin(k * kGrid),
                              c + r * std::cos((k + 1) * kGrid), y + r * std::sin((k + 1) * kGrid));
     }
 }
 
-void Oli_Graphic_Fill_Slot(double x, double y, double w, double h) {
+void Oli_Graphic_Fill_Slot(double x, double y, double w, double h)
+{
     Oli_Widen(x - w / 2.0 + h / 2.0, y - h / 2.0);
     Oli_Widen(x + w / 2.0 - h / 2.0, y + h / 2.0);
     File_Printf(S(), " %d %d", OLI_G_POLYGON, 34);
@@ -192,7 +199,8 @@ void Oli_Graphic_Fill_Slot(double x, double y, double w, double h) {
     File_Printf(S(), "\n");
 }
 
-void Oli_Graphic_Fill_Ring(double cx, double cy, double outer, double inner) {
+void Oli_Graphic_Fill_Ring(double cx, double cy, double outer, double inner)
+{
     Oli_Widen(cx - outer, cy - outer);
     Oli_Widen(cx + outer, cy + outer);
     double tx = cx, ty = cy;
@@ -216,7 +224,8 @@ namespace {
 
 // One ring of the polygon with holes: turned copies, the block record and,
 // when the plot area is open, its vertex records.
-void holes_ring(int n, const double x[], const double y[], bool plot) {
+void holes_ring(int n, const double x[], const double y[], bool plot)
+{
     const OliGraphicState& g = G();
     double* tx = static_cast<double*>(Mem_Realloc(nullptr, n * static_cast<int>(sizeof(double)), 0));
     double* ty = static_cast<double*>(Mem_Realloc(nullptr, n * static_cast<int>(sizeof(double)), 0));
@@ -236,12 +245,12 @@ void holes_ring(int n, const double x[], const double y[], bool plot) {
     Mem_Free_Null(reinterpret_cast<void**>(&ty));
 }
 
-}  // namespace
+} // namespace
 
-void Oli_Graphic_Fill_Polygon_Holes(int n, const double x[], const double y[], int holes,
-                                    const int counts[], const double hx[], const double hy[],
-                                    int circles, const double cx[], const double cy[],
-                                    const double areas[]) {
+void Oli_Graphic_Fill_Polygon_Holes(int n, const double x[], const double y[], int holes, const int counts[],
+                                    const double hx[], const double hy[], int circles, const double cx[],
+                                    const double cy[], const double areas[])
+{
     if (n < 1 || !x || !y || n > (1 << 24)) return;
     if (holes < 0 || !counts || !hx || !hy) holes = 0;
     if (circles < 0 || !cx || !cy || !areas) circles = 0;
@@ -274,24 +283,27 @@ void Oli_Graphic_Fill_Polygon_Holes(int n, const double x[], const double y[], i
     }
 }
 
-void Oli_Graphic_Label_Box(double x, double y, double size, const char* text) {
+void Oli_Graphic_Label_Box(double x, double y, double size, const char* text)
+{
     Oli_Rec_Text_Height(size);
     box_label(x, y, 0.8 * size / G().scale_y, text);
 }
 
-void Oli_Graphic_Number_Box(double x, double y, double size, int number) {
+void Oli_Graphic_Number_Box(double x, double y, double size, int number)
+{
     char buf[16];
     snprintf(buf, sizeof buf, "%d", number);
     Oli_Graphic_Label_Box(x, y, size, buf);
 }
 
-void Oli_Graphic_Label_Box_Scaled(double x, double y, double size, double divisor,
-                                  const char* text) {
+void Oli_Graphic_Label_Box_Scaled(double x, double y, double size, double divisor, const char* text)
+{
     Oli_Rec_Line_Class(2);
     box_label(x, y, 0.8 * size / divisor, text);
 }
 
-void Oli_Graphic_Label_Circle(double x, double y, double size, double divisor, const char* text) {
+void Oli_Graphic_Label_Circle(double x, double y, double size, double divisor, const char* text)
+{
     if (!text) text = "";
     size_t n = std::strlen(text);
     double d = n * size / divisor * 1.52;
@@ -306,16 +318,20 @@ void Oli_Graphic_Label_Circle(double x, double y, double size, double divisor, c
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Number_Circle(double x, double y, double size, double divisor, int number) {
+void Oli_Graphic_Number_Circle(double x, double y, double size, double divisor, int number)
+{
     char buf[16];
     snprintf(buf, sizeof buf, "%d", number);
     Oli_Graphic_Label_Circle(x, y, size, divisor, buf);
 }
 
-void Oli_Graphic_Fill_Pattern_Sheet(FILE* f) {
+void Oli_Graphic_Fill_Pattern_Sheet(FILE* f)
+{
     // "Auswahl an Füllmustern zur Schichtdarstelllung im Ausdruck:" in bold (ü 0x81;
     // the heading is kept as the sheet always printed it).
-    Oli_Text(f, "%s", "\xCE" "bAuswahl an F\x81llmustern zur Schichtdarstelllung im Ausdruck:");
+    Oli_Text(f, "%s",
+             "\xCE"
+             "bAuswahl an F\x81llmustern zur Schichtdarstelllung im Ausdruck:");
     Oli_Graphic_Begin(f, 0, 26, 15, 0, 1, 1);
     double x = 0, y = 0;
     for (int i = 0; i <= 64; ++i) {
@@ -337,7 +353,8 @@ void Oli_Graphic_Fill_Pattern_Sheet(FILE* f) {
     File_Printf(f, " -1\n");
 }
 
-int Oli_Graphic_Show_Fill_Patterns(void) {
+int Oli_Graphic_Show_Fill_Patterns(void)
+{
     FILE* f = Base_Fopen(".TMP", "w");
     if (!f) return -1;
     Oli_Graphic_Fill_Pattern_Sheet(f);

@@ -8,19 +8,19 @@
 // A diagram of values along the member P1P2. The record owns its two arrays
 // (counted allocator).
 struct OliMemberDiagram {
-    char name[12];        // not drawn
-    int colour;           // area and ordinates; negative: no colour record
-    double x1, y1;        // start of the member (world)
-    double x2, y2;        // end of the member (world)
-    int reference_line;   // not 0: a dashed line beside the member
-    int spare;            // kept and copied, not drawn
-    int count;            // number of stations
-    double* positions;    // distance of each station from P1 (world)
-    double* values;       // value at each station
-    double factor;        // world length of the ordinate per unit of value
-    double text_offset;   // value labels beyond the diagram line (paper units)
-    int decimals;         // of the value labels, 0..15
-    int flip;             // not 0: values drawn against the local y axis
+    char name[12];      // not drawn
+    int colour;         // area and ordinates; negative: no colour record
+    double x1, y1;      // start of the member (world)
+    double x2, y2;      // end of the member (world)
+    int reference_line; // not 0: a dashed line beside the member
+    int spare;          // kept and copied, not drawn
+    int count;          // number of stations
+    double* positions;  // distance of each station from P1 (world)
+    double* values;     // value at each station
+    double factor;      // world length of the ordinate per unit of value
+    double text_offset; // value labels beyond the diagram line (paper units)
+    int decimals;       // of the value labels, 0..15
+    int flip;           // not 0: values drawn against the local y axis
 };
 
 // Initial values (colour 11, reference line, spare 2, factor 1, text offset 0.3,
@@ -50,8 +50,8 @@ struct OliChart {
     double y_min, y_max;
     int x_mode;
     int y_mode;
-    double x_step;  // 0 or less: no x ticks
-    double y_step;  // 0 or less: no y ticks
+    double x_step; // 0 or less: no x ticks
+    double y_step; // 0 or less: no y ticks
     int grid;
     char x_title[100];
     char y_title[100];
@@ -68,8 +68,8 @@ void Oli_Chart_End(void);
 // A complete small block of width x height paper units with both axes through 0
 // and the polyline of the n points (x_dir 1: x to the right, y_dir 0: y up).
 // Nothing when all x or all y are 0.
-void Oli_Chart_Curve(FILE* stream, int n, const double x[], const double y[], int x_dir,
-                     int y_dir, double width, double height);
+void Oli_Chart_Curve(FILE* stream, int n, const double x[], const double y[], int x_dir, int y_dir, double width,
+                     double height);
 
 // ---- value diagrams ------------------------------------------------------------------------
 
@@ -78,11 +78,10 @@ void Oli_Chart_Curve(FILE* stream, int n, const double x[], const double y[], in
 // top, the side title and the optional bottom title of text height h. 2 to 100
 // stations. Constant values set the caller's first and last value to 0.
 // Returns 1 when drawn, 0 when the input cannot be drawn (nothing written).
-int Oli_Graphic_Value_Diagram(double x_left, double y_bottom, double x_right, double y_top,
-                              const double* stations, double* values, int n,
-                              const char* side_title, const char* bottom_title, double h);
+int Oli_Graphic_Value_Diagram(double x_left, double y_bottom, double x_right, double y_top, const double* stations,
+                              double* values, int n, const char* side_title, const char* bottom_title, double h);
 // The same with the stations evenly spaced from bottom to top (s_first and
 // s_last must be at least 0.1 apart).
-int Oli_Graphic_Value_Diagram_Even(double x_left, double y_bottom, double x_right, double y_top,
-                                   double s_first, double s_last, double* values, int n,
-                                   const char* side_title, const char* bottom_title, double h);
+int Oli_Graphic_Value_Diagram_Even(double x_left, double y_bottom, double x_right, double y_top, double s_first,
+                                   double s_last, double* values, int n, const char* side_title,
+                                   const char* bottom_title, double h);

@@ -29,40 +29,43 @@ double greater_scale() { return Oli_Graphic_Get_State()->max_scale; }
 
 // What a placement code of the formatting operations hands on, given whether
 // the text fits and its width.
-void placement_for(int code, bool fits, double width, int* placement, double* min_length) {
+void placement_for(int code, bool fits, double width, int* placement, double* min_length)
+{
     switch (code) {
-    case -2:
-        *placement = fits ? 0 : -1;
-        *min_length = 0.0;
-        break;
-    case 2:
-        *placement = fits ? 0 : 1;
-        *min_length = 0.0;
-        break;
-    case -1:
-        *placement = -1;
-        *min_length = width;
-        break;
-    case 1:
-        *placement = 1;
-        *min_length = width;
-        break;
-    default:
-        *placement = 0;
-        *min_length = width;
-        break;
+        case -2:
+            *placement = fits ? 0 : -1;
+            *min_length = 0.0;
+            break;
+        case 2:
+            *placement = fits ? 0 : 1;
+            *min_length = 0.0;
+            break;
+        case -1:
+            *placement = -1;
+            *min_length = width;
+            break;
+        case 1:
+            *placement = 1;
+            *min_length = width;
+            break;
+        default:
+            *placement = 0;
+            *min_length = width;
+            break;
     }
 }
 
 // The whole number of a length: the length plus 0.0001, cut towards zero.
 double whole_of(double v) { return std::trunc(v + 0.0001); }
 
-double distance(double x1, double y1, double x2, double y2) {
+double distance(double x1, double y1, double x2, double y2)
+{
     return std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
 }
 
-double draw_segment(const char* unit, double x1, double y1, double x2, double y2, double size,
-                    double factor, int placement) {
+double draw_segment(const char* unit, double x1, double y1, double x2, double y2, double size, double factor,
+                    int placement)
+{
     if (!unit) return Oli_Graphic_Dimension_M(x1, y1, x2, y2, size);
     if (strcmp(unit, "cm") == 0) {
         if (std::fabs(factor) < 1e-5) return 0.0;
@@ -73,16 +76,17 @@ double draw_segment(const char* unit, double x1, double y1, double x2, double y2
 }
 
 // Frees every point record of the list and empties it.
-void free_points(PtrArr* points) {
+void free_points(PtrArr* points)
+{
     for (int i = 0; i < points->count; ++i) free(points->items[i]);
     Ptr_Arr_Clear(points);
 }
 
-}  // namespace
+} // namespace
 
-double Oli_Graphic_Dimension_Line(double x1, double y1, double x2, double y2, double size,
-                                  const char* value_text, const char* second_text,
-                                  double min_length, int placement) {
+double Oli_Graphic_Dimension_Line(double x1, double y1, double x2, double y2, double size, const char* value_text,
+                                  const char* second_text, double min_length, int placement)
+{
     OliGraphicState& g = *Oli_Graphic_State_Mut();
     FILE* f = g.stream;
     if (!value_text) value_text = "";
@@ -110,9 +114,9 @@ double Oli_Graphic_Dimension_Line(double x1, double y1, double x2, double y2, do
 
     double th = Geo_Line_Angle(x1, y1, x2, y2);
     double c = std::cos(th), s = std::sin(th);
-    double ux = c / sx, uy = s / sy;    // one paper unit along the line
-    double vx = -s / sx, vy = c / sy;   // one paper unit to its left
-    double wx = -s / sy, wy = c / sy;   // text offsets, one scale for both parts
+    double ux = c / sx, uy = s / sy;  // one paper unit along the line
+    double vx = -s / sx, vy = c / sy; // one paper unit to its left
+    double wx = -s / sy, wy = c / sy; // text offsets, one scale for both parts
     double uxx = c / sx, uxy = s / sx;
 
     Oli_Graphic_Line(x1 - d * ux, y1 - d * uy, x2 + d * ux, y2 + d * uy);
@@ -197,8 +201,8 @@ double Oli_Graphic_Dimension_Line(double x1, double y1, double x2, double y2, do
 
 // ---- formatted lengths -------------------------------------------------------------------------
 
-double Oli_Graphic_Dimension_Mm(double x1, double y1, double x2, double y2, double size,
-                                int placement) {
+double Oli_Graphic_Dimension_Mm(double x1, double y1, double x2, double y2, double size, int placement)
+{
     DimTexts t;
     double len = Round_To_Decimals(distance(x1, y1, x2, y2), 1);
     double whole = whole_of(len);
@@ -216,15 +220,16 @@ double Oli_Graphic_Dimension_Mm(double x1, double y1, double x2, double y2, doub
     return Oli_Graphic_Dimension_Line(x1, y1, x2, y2, size, t.value, t.second, min_length, pl);
 }
 
-double Oli_Graphic_Dimension_Mm_Offset(double x1, double y1, double x2, double y2, double offset,
-                                       double size, int placement) {
+double Oli_Graphic_Dimension_Mm_Offset(double x1, double y1, double x2, double y2, double offset, double size,
+                                       int placement)
+{
     double a = std::atan2(y2 - y1, x2 - x1);
     double ox = -std::sin(a) * offset, oy = std::cos(a) * offset;
     return Oli_Graphic_Dimension_Mm(x1 + ox, y1 + oy, x2 + ox, y2 + oy, size, placement);
 }
 
-double Oli_Graphic_Dimension_Cm(double x1, double y1, double x2, double y2, double size,
-                                double factor, int placement) {
+double Oli_Graphic_Dimension_Cm(double x1, double y1, double x2, double y2, double size, double factor, int placement)
+{
     if (!(std::fabs(factor) >= 1e-5)) return 0.0;
     DimTexts t;
     double af = std::fabs(factor);
@@ -242,8 +247,7 @@ double Oli_Graphic_Dimension_Cm(double x1, double y1, double x2, double y2, doub
     else
         snprintf(t.second, sizeof t.second, "%.0lf", frac * 10.0);
     double gs = greater_scale();
-    double width =
-        gs != 0.0 ? 2.0 * size * static_cast<double>(strlen(t.value)) / (gs * af) : 0.0;
+    double width = gs != 0.0 ? 2.0 * size * static_cast<double>(strlen(t.value)) / (gs * af) : 0.0;
     int pl;
     double min_length;
     placement_for(placement, !(width > value), width, &pl, &min_length);
@@ -251,7 +255,8 @@ double Oli_Graphic_Dimension_Cm(double x1, double y1, double x2, double y2, doub
     return Oli_Graphic_Dimension_Line(x1, y1, x2, y2, size, t.value, t.second, min_length, pl);
 }
 
-double Oli_Graphic_Dimension_M(double x1, double y1, double x2, double y2, double size) {
+double Oli_Graphic_Dimension_M(double x1, double y1, double x2, double y2, double size)
+{
     double len = Round_To_Decimals(distance(x1, y1, x2, y2), 3);
     if (!(len >= 0.01)) return 0.0;
     DimTexts t;
@@ -277,8 +282,9 @@ double Oli_Graphic_Dimension_M(double x1, double y1, double x2, double y2, doubl
 
 // ---- chains --------------------------------------------------------------------------------------
 
-void Oli_Graphic_Dimension_Chain_Line(int n, const double x[], const double y[], double x1,
-                                      double y1, double x2, double y2, double size) {
+void Oli_Graphic_Dimension_Chain_Line(int n, const double x[], const double y[], double x1, double y1, double x2,
+                                      double y2, double size)
+{
     if (n < 2 || !x || !y) return;
     std::vector<double> px(x, x + n), py(y, y + n);
     std::vector<int> index(static_cast<size_t>(n));
@@ -293,7 +299,8 @@ void Oli_Graphic_Dimension_Chain_Line(int n, const double x[], const double y[],
     }
 }
 
-int Oli_Chain_Add_Point(PtrArr* points, double x, double y) {
+int Oli_Chain_Add_Point(PtrArr* points, double x, double y)
+{
     if (!points) return 0;
     Point2D* p = static_cast<Point2D*>(malloc(sizeof(Point2D)));
     if (!p) return 0;
@@ -306,12 +313,12 @@ int Oli_Chain_Add_Point(PtrArr* points, double x, double y) {
     return 1;
 }
 
-double Oli_Graphic_Dimension_Chain(PtrArr* points, const char* unit, int direction,
-                                   double position, double size, double factor, int placement) {
+double Oli_Graphic_Dimension_Chain(PtrArr* points, const char* unit, int direction, double position, double size,
+                                   double factor, int placement)
+{
     if (!points || points->count < 2) return 0.0;
-    static int (*const cmp[4])(const void*, const void*) = {
-        Oli_Compare_Point_X_Desc, Oli_Compare_Point_Y_Desc, Oli_Compare_Point_X_Asc,
-        Oli_Compare_Point_Y_Asc};
+    static int (*const cmp[4])(const void*, const void*) = {Oli_Compare_Point_X_Desc, Oli_Compare_Point_Y_Desc,
+                                                            Oli_Compare_Point_X_Asc, Oli_Compare_Point_Y_Asc};
     if (direction < 0 || direction > 3) return 0.0;
     Ptr_Arr_Sort(points, cmp[direction]);
 
@@ -325,12 +332,10 @@ double Oli_Graphic_Dimension_Chain(PtrArr* points, const char* unit, int directi
             double r = 0.0;
             if (along_y) {
                 if (std::fabs(q->y - p->y) >= 1e-5)
-                    r = draw_segment(unit, position, p->y, position, q->y, size, factor,
-                                     placement);
+                    r = draw_segment(unit, position, p->y, position, q->y, size, factor, placement);
             } else {
                 if (std::fabs(q->x - p->x) >= 1e-5)
-                    r = draw_segment(unit, p->x, position, q->x, position, size, factor,
-                                     placement);
+                    r = draw_segment(unit, p->x, position, q->x, position, size, factor, placement);
             }
             if (r > result) result = r;
         }
@@ -340,9 +345,9 @@ double Oli_Graphic_Dimension_Chain(PtrArr* points, const char* unit, int directi
     return result;
 }
 
-double Oli_Graphic_Dimension_Chain_Along(PtrArr* points, const char* unit, double x0, double y0,
-                                         double angle, double size, double factor,
-                                         int placement) {
+double Oli_Graphic_Dimension_Chain_Along(PtrArr* points, const char* unit, double x0, double y0, double angle,
+                                         double size, double factor, int placement)
+{
     if (!points || points->count < 2) return 0.0;
     double lx = x0, ly = y0;
     Geo_To_Local(&lx, &ly, 1, 0.0, 0.0, angle, 1.0);

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "base/kovmem.h"
-#include "output/olilocale.h"
 #include "output/iolipara.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
+#include "output/olilocale.h"
 #include "platform/kovoli.h"
 #include "platform/olirecords.h"
 
@@ -15,7 +15,8 @@ namespace {
 
 const int kParagraphLevel = 334;
 
-OliHeadingState initial_state() {
+OliHeadingState initial_state()
+{
     OliHeadingState s;
     std::memset(&s, 0, sizeof s);
     s.max_level = 3;
@@ -37,28 +38,34 @@ double spacing_of_style(int style) { return style == 1 ? 0.28 : 0.48; }
 int clamp_level(int level) { return level < 1 ? 1 : (level > 6 ? 6 : level); }
 
 // x of the heading text in the column layout.
-double text_position() {
+double text_position()
+{
     double x = 0.0;
     int m = g_head.max_level;
     for (int i = 0; i < m && i < 6; i++) x += g_head.spacings[i];
-    if (m <= 2) x += 0.35;
-    else if (m == 3) x += 0.3;
-    else if (m == 4) x += 0.2;
-    else x += 0.35;
+    if (m <= 2)
+        x += 0.35;
+    else if (m == 3)
+        x += 0.3;
+    else if (m == 4)
+        x += 0.2;
+    else
+        x += 0.35;
     return x;
 }
 
 void set_margin(FILE* f, double left) { Oli_Set_Left_Margin(f, (float)left); }
 
-void legacy_record(FILE* f, double x, double y, const char* text, bool bold) {
+void legacy_record(FILE* f, double x, double y, const char* text, bool bold)
+{
     const double dx[4] = {0.0, 0.01, 0.0, 0.01};
     const double dy[4] = {0.0, 0.0, 0.01, 0.01};
     int times = bold ? 4 : 1;
-    for (int i = 0; i < times; i++)
-        File_Printf(f, " 2 %lf %lf %c%s%c\n", x + dx[i], y + dy[i], 0xAE, text, 0xAF);
+    for (int i = 0; i < times; i++) File_Printf(f, " 2 %lf %lf %c%s%c\n", x + dx[i], y + dy[i], 0xAE, text, 0xAF);
 }
 
-void write_heading(FILE* f, int level, BookmarkMode mode, int caller_code, const char* text) {
+void write_heading(FILE* f, int level, BookmarkMode mode, int caller_code, const char* text)
+{
     if (!f || level < 0) return;
 
     int code = 0;
@@ -67,8 +74,10 @@ void write_heading(FILE* f, int level, BookmarkMode mode, int caller_code, const
     if (level >= 1 && level <= opening_limit) {
         if (mode == kBookmarks) {
             int closes = 0;
-            if (g_head.open_depth == level) closes = 1;
-            else if (g_head.open_depth > level) closes = g_head.open_depth - level + 1;
+            if (g_head.open_depth == level)
+                closes = 1;
+            else if (g_head.open_depth > level)
+                closes = g_head.open_depth - level + 1;
             for (int i = 0; i < closes; i++) OLI_setBookmark(f, 17, nullptr);
         }
         // The open depth follows only the levels really opened, so that closing
@@ -79,11 +88,14 @@ void write_heading(FILE* f, int level, BookmarkMode mode, int caller_code, const
     if (mode == kCallerCode) code = caller_code;
 
     if (level == 0) {
-        if (!g_head.printing) return;   // nothing to count, nothing to show
+        if (!g_head.printing) return; // nothing to count, nothing to show
         Oli_Move_Cm(f, 0.114);
         int font = Oli_Para_Get_Font();
         if (font != 4) Oli_Para_Set_Font(4);
-        Oli_Para_Printf(f, "\xCEH%s\xCE" "r\n", text);
+        Oli_Para_Printf(f,
+                        "\xCEH%s\xCE"
+                        "r\n",
+                        text);
         if (font != 4) Oli_Para_Set_Font(font);
         Oli_Para_End(f);
         return;
@@ -125,8 +137,13 @@ void write_heading(FILE* f, int level, BookmarkMode mode, int caller_code, const
         if (g_head.printing) {
             Oli_Para_Set_Font(n == 1 ? 5 : 4);
             if (numbered && !g_head.inline_numbers) Oli_Para_Set_Tabs(17, nullptr, &x, 1);
-            if (n == 1) Oli_Para_Printf(f, "%s\n", line.c_str());
-            else Oli_Para_Printf(f, "\xCEH%s\xCE" "r\n", line.c_str());
+            if (n == 1)
+                Oli_Para_Printf(f, "%s\n", line.c_str());
+            else
+                Oli_Para_Printf(f,
+                                "\xCEH%s\xCE"
+                                "r\n",
+                                line.c_str());
             if (n == 1) {
                 Oli_Para_Add_Space(0.1);
                 Oli_Para_End(f);
@@ -168,7 +185,8 @@ void write_heading(FILE* f, int level, BookmarkMode mode, int caller_code, const
     if (n == 1) Oli_Move_Cm(f, -0.19);
 }
 
-void heading_v(FILE* f, int level, BookmarkMode mode, int code, const char* fmt, va_list ap) {
+void heading_v(FILE* f, int level, BookmarkMode mode, int code, const char* fmt, va_list ap)
+{
     OliCLocaleScope numeric_c;
     if (!f || level < 0) return;
     char text[OLI_TEXT_MAX + 1];
@@ -176,9 +194,10 @@ void heading_v(FILE* f, int level, BookmarkMode mode, int code, const char* fmt,
     write_heading(f, level, mode, code, text);
 }
 
-}  // namespace
+} // namespace
 
-void Oli_Init_Headings(int max_level, int style, unsigned flags) {
+void Oli_Init_Headings(int max_level, int style, unsigned flags)
+{
     for (int& c : g_head.counters) c = 0;
     g_head.max_level = max_level > 6 ? 6 : max_level;
     for (int i = 0; i < 6; i++) {
@@ -190,14 +209,16 @@ void Oli_Init_Headings(int max_level, int style, unsigned flags) {
     g_head.unnumbered = (flags & 2u) ? 1 : 0;
 }
 
-void Oli_Heading(FILE* f, int level, const char* fmt, ...) {
+void Oli_Heading(FILE* f, int level, const char* fmt, ...)
+{
     va_list ap;
     va_start(ap, fmt);
     heading_v(f, level, kBookmarks, 0, fmt, ap);
     va_end(ap);
 }
 
-void Oli_Heading_Silent(FILE* f, int level, const char* fmt, ...) {
+void Oli_Heading_Silent(FILE* f, int level, const char* fmt, ...)
+{
     int saved = g_head.printing;
     g_head.printing = 0;
     va_list ap;
@@ -207,21 +228,24 @@ void Oli_Heading_Silent(FILE* f, int level, const char* fmt, ...) {
     g_head.printing = saved;
 }
 
-void Oli_Heading_No_Bookmark(FILE* f, int level, const char* fmt, ...) {
+void Oli_Heading_No_Bookmark(FILE* f, int level, const char* fmt, ...)
+{
     va_list ap;
     va_start(ap, fmt);
     heading_v(f, level, kNoBookmark, 0, fmt, ap);
     va_end(ap);
 }
 
-void Oli_Heading_Bookmark_Code(FILE* f, int level, int code, const char* fmt, ...) {
+void Oli_Heading_Bookmark_Code(FILE* f, int level, int code, const char* fmt, ...)
+{
     va_list ap;
     va_start(ap, fmt);
     heading_v(f, level, kCallerCode, code, fmt, ap);
     va_end(ap);
 }
 
-void Oli_Close_Bookmarks(FILE* f) {
+void Oli_Close_Bookmarks(FILE* f)
+{
     if (!f) return;
     for (int i = 0; i < g_head.open_depth; i++) OLI_setBookmark(f, 17, nullptr);
 }
@@ -232,7 +256,8 @@ void Oli_Set_Heading_Counter(int level, int value) { g_head.counters[clamp_level
 
 void Oli_Next_Heading_Counter(int level) { g_head.counters[clamp_level(level) - 1]++; }
 
-void Oli_Set_Heading_Styles(const int* styles) {
+void Oli_Set_Heading_Styles(const int* styles)
+{
     if (styles && g_head.max_level > 0)
         for (int i = 0; i < g_head.max_level && i < 6; i++) g_head.styles[i] = styles[i];
     for (int i = 0; i < 6; i++) g_head.spacings[i] = spacing_of_style(g_head.styles[i]);

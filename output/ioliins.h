@@ -26,19 +26,18 @@ char Oli_Compare_Char_Plain(double a, double b, int decimals);
 // governing value ("  \x88 name = v unit"): kind 2 appends a when a > b, kind 3
 // b when a < b, kind 4 b when a > b, any other kind a when a < b. Static
 // text, valid until the next call. Name and unit are texts, never formats.
-const char* Oli_Compare_Text(double a, double b, int decimals, double tolerance, int kind,
-                             const char* name, const char* unit);
+const char* Oli_Compare_Text(double a, double b, int decimals, double tolerance, int kind, const char* name,
+                             const char* unit);
 // Room a buffer of Oli_Check_Text needs; a longer result is cut.
 enum { OLI_CHECK_TEXT_SIZE = 256 };
 // "value c limit", and "  \x88  name = limit" when the relation ("<=", "=<",
 // ">=", "=>", "<", ">") is violated. Returns buffer (OLI_CHECK_TEXT_SIZE bytes).
-char* Oli_Check_Text(const char* name, double value, const char* relation, double limit, int decimals,
-                     char* buffer);
+char* Oli_Check_Text(const char* name, double value, const char* relation, double limit, int decimals, char* buffer);
 // The check line "prefix value c limit unit ok" (not met: the comparison and
 // the fail text bold and a bold "!!" at the right edge). 1 when the check is
 // met, 0 otherwise (an unknown relation is not met). NULL texts count as empty.
-int Oli_Check_Line(FILE* f, const char* prefix, double value, const char* relation, double limit,
-                   int decimals, const char* unit, const char* ok_text, const char* fail_text);
+int Oli_Check_Line(FILE* f, const char* prefix, double value, const char* relation, double limit, int decimals,
+                   const char* unit, const char* ok_text, const char* fail_text);
 
 // ==== text boxes and message lists ===============================================
 
@@ -47,7 +46,7 @@ enum { OLI_TEXT_BOXES = 9, OLI_BOX_LINES = 100, OLI_BOX_LINE_SIZE = 300 };
 struct OliTextBox {
     char lines[OLI_BOX_LINES][OLI_BOX_LINE_SIZE];
     int count;
-    int widest;   // display width (MT_String_Length) of the widest line
+    int widest; // display width (MT_String_Length) of the widest line
 };
 
 // Boxes 0..8; any other index changes nothing (the print draws an empty frame).
@@ -90,11 +89,11 @@ void Oli_Frame_Full(FILE* f, int shaded, int kind);
 
 // One row of a value table: one quantity over the positions.
 struct OliValueRow {
-    char name[45];     // written bold
-    char kind[15];     // unit, or "TXT", "CHAR", "GEW" (underlined, no unit), "ZZ"
-    int width;         // print width of the values
+    char name[45]; // written bold
+    char kind[15]; // unit, or "TXT", "CHAR", "GEW" (underlined, no unit), "ZZ"
+    int width;     // print width of the values
     int decimals;
-    void* data;        // one value per position, of the kind's type
+    void* data; // one value per position, of the kind's type
     double factor;
 };
 
@@ -118,8 +117,7 @@ int Oli_Legend_Add_Number(const char* symbol_fmt, const char* description_fmt, i
 // The description format is filled with the source's number in the
 // literature list (the source is added when new).
 int Oli_Legend_Add_Source(const char* symbol_fmt, const char* description_fmt, const char* source);
-int Oli_Legend_Add_Number_Source(const char* symbol_fmt, const char* description_fmt, int n,
-                                 const char* source);
+int Oli_Legend_Add_Number_Source(const char* symbol_fmt, const char* description_fmt, int n, const char* source);
 void Oli_Legend_Clear(void);
 int Oli_Legend_Count(void);
 void Oli_Legend_Save(void);
@@ -155,24 +153,24 @@ void Oli_Reset_Legend(void);
 // ==== load-combination table =======================================================
 
 struct OliLoadCombination {
-    const char* name;        // NULL: "???"
-    int situation;           // design situation code
-    double* first;           // factor per load case
-    double* second;          // factor per load case
+    const char* name; // NULL: "???"
+    int situation;    // design situation code
+    double* first;    // factor per load case
+    double* second;   // factor per load case
 };
 
 typedef const char* (*OliCombTextFct)(int);
 
 struct OliLoadCombinations {
-    int table_style;         // 0: table flags 1, else 9
-    int hide_names;          // 1
-    int hide_situations;     // 0
+    int table_style;     // 0: table flags 1, else 9
+    int hide_names;      // 1
+    int hide_situations; // 0
     int load_count;
-    int* load_numbers;       // 1, 2, 3, ...; -1 leaves the case out
+    int* load_numbers; // 1, 2, 3, ...; -1 leaves the case out
     int comb_count;
     OliLoadCombination* combs;
-    OliCombTextFct situation_text;   // NULL
-    OliCombTextFct load_name;        // NULL: "Lf<number>"
+    OliCombTextFct situation_text; // NULL
+    OliCombTextFct load_name;      // NULL: "Lf<number>"
 };
 
 void Oli_Comb_Init(int load_count, int comb_count, OliLoadCombinations* c);

@@ -21,7 +21,8 @@ const int kMaxHatchSteps = 100000;
 struct LabelText {
     char buf[256];
     int n;
-    LabelText(const char* format, va_list ap) {
+    LabelText(const char* format, va_list ap)
+    {
         buf[0] = 0;
         if (format) vsnprintf(buf, sizeof buf - 1, format, ap);
         n = static_cast<int>(std::strlen(buf));
@@ -29,12 +30,14 @@ struct LabelText {
     }
 };
 
-double dist(double ax, double ay, double bx, double by) {
+double dist(double ax, double ay, double bx, double by)
+{
     return std::sqrt((bx - ax) * (bx - ax) + (by - ay) * (by - ay));
 }
 
 // The frame and style of a leader label.
-void label_begin(void) {
+void label_begin(void)
+{
     Oli_Graphic_Push_State();
     Oli_Rec_Line_Class(1);
     Oli_Rec_Solid();
@@ -42,17 +45,18 @@ void label_begin(void) {
 
 // The leader from (x1, y1) to the nearer end of the reference line from
 // (x2, y2) to (xe, y2); returns 1 when that is the far end xe.
-int leader(double x1, double y1, double x2, double y2, double xe) {
+int leader(double x1, double y1, double x2, double y2, double xe)
+{
     int to_end = dist(x1, y1, x2, y2) > dist(x1, y1, xe, y2);
     Oli_Graphic_Line(x2, y2, xe, y2);
     Oli_Graphic_Line(x1, y1, to_end ? xe : x2, y2);
     return to_end;
 }
 
-}  // namespace
+} // namespace
 
-void Oli_Graphic_Leader_Label(double x1, double y1, double x2, double y2, double text_height,
-                              const char* format, ...) {
+void Oli_Graphic_Leader_Label(double x1, double y1, double x2, double y2, double text_height, const char* format, ...)
+{
     va_list ap;
     va_start(ap, format);
     LabelText t(format, ap);
@@ -75,8 +79,9 @@ void Oli_Graphic_Leader_Label(double x1, double y1, double x2, double y2, double
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Leader_Label_Flag(double x1, double y1, double x2, double y2, int no_flag,
-                                   double text_height, const char* format, ...) {
+void Oli_Graphic_Leader_Label_Flag(double x1, double y1, double x2, double y2, int no_flag, double text_height,
+                                   const char* format, ...)
+{
     va_list ap;
     va_start(ap, format);
     LabelText t(format, ap);
@@ -102,22 +107,38 @@ void Oli_Graphic_Leader_Label_Flag(double x1, double y1, double x2, double y2, i
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Hatched_Band(double x1, double y1, double x2, double y2, double width, int side) {
+void Oli_Graphic_Hatched_Band(double x1, double y1, double x2, double y2, double width, int side)
+{
     double th = Geo_Line_Angle(x1, y1, x2, y2);
     double w = width, st = std::sin(th), ct = std::cos(th);
     double ox = 0, oy = 0, hx = 0, hy = 0;
     double sm = std::sin(th - kPi / 4.0), cm = std::cos(th - kPi / 4.0);
     switch (side) {
-    case 0: ox = -w * st; oy = -w * ct; hx = 1.41 * w * sm; hy = -1.41 * w * cm; break;
-    case 1: ox = w * st; oy = w * ct; hx = 1.41 * w * sm; hy = 1.41 * w * cm; break;
-    case 2:
-        ox = w * st;
-        oy = -w * ct;
-        hx = 1.41 * w * std::sin(th + kPi / 4.0);
-        hy = 1.41 * w * std::cos(th + kPi / 4.0);
-        break;
-    case 3: ox = -w * st; oy = w * ct; hx = 1.41 * w * sm; hy = 1.41 * w * cm; break;
-    default: break;
+        case 0:
+            ox = -w * st;
+            oy = -w * ct;
+            hx = 1.41 * w * sm;
+            hy = -1.41 * w * cm;
+            break;
+        case 1:
+            ox = w * st;
+            oy = w * ct;
+            hx = 1.41 * w * sm;
+            hy = 1.41 * w * cm;
+            break;
+        case 2:
+            ox = w * st;
+            oy = -w * ct;
+            hx = 1.41 * w * std::sin(th + kPi / 4.0);
+            hy = 1.41 * w * std::cos(th + kPi / 4.0);
+            break;
+        case 3:
+            ox = -w * st;
+            oy = w * ct;
+            hx = 1.41 * w * sm;
+            hy = 1.41 * w * cm;
+            break;
+        default: break;
     }
     double q1x = x1 + ox, q1y = y1 + oy, q2x = x2 + ox, q2y = y2 + oy;
     Oli_Graphic_Push_State();
@@ -126,15 +147,27 @@ void Oli_Graphic_Hatched_Band(double x1, double y1, double x2, double y2, double
     Oli_Graphic_Set_Colour_Index(45);
     double cx[4], cy[4];
     if (x1 <= x2) {
-        cx[0] = x1; cx[1] = x2; cx[2] = q2x; cx[3] = q1x;
+        cx[0] = x1;
+        cx[1] = x2;
+        cx[2] = q2x;
+        cx[3] = q1x;
     } else {
-        cx[0] = x2; cx[1] = x1; cx[2] = q1x; cx[3] = q2x;
+        cx[0] = x2;
+        cx[1] = x1;
+        cx[2] = q1x;
+        cx[3] = q2x;
     }
     int down = Oli_Y_Down();
     if ((y2 < y1 && !down) || (y1 < y2 && down)) {
-        cy[0] = y2; cy[1] = y1; cy[2] = q1y; cy[3] = q2y;
+        cy[0] = y2;
+        cy[1] = y1;
+        cy[2] = q1y;
+        cy[3] = q2y;
     } else {
-        cy[0] = y1; cy[1] = y2; cy[2] = q2y; cy[3] = q1y;
+        cy[0] = y1;
+        cy[1] = y2;
+        cy[2] = q2y;
+        cy[3] = q1y;
     }
     if (Plot_Is_Open()) {
         Plot_Set_Linetype(0);

@@ -22,7 +22,7 @@ namespace {
 enum {
     kNumberMax = 6,
     kTitleMax = 50,
-    kReadLineMax = 64 * 1024   // bytes of a position-file line kept at most
+    kReadLineMax = 64 * 1024 // bytes of a position-file line kept at most
 };
 
 char g_number[kNumberMax + 1] = "";
@@ -37,7 +37,8 @@ char g_static_text[100];
 
 // One whole line with its line feed (when it has one) into line; overlong
 // lines keep their first kReadLineMax bytes. false at the end of the file.
-bool read_line(FILE* f, std::string* line) {
+bool read_line(FILE* f, std::string* line)
+{
     line->clear();
     int c;
     while ((c = std::fgetc(f)) != EOF) {
@@ -52,7 +53,8 @@ std::string cut(const std::string& line, size_t limit) { return line.substr(0, l
 
 // The text without its line end (line feed, and the carriage return of a
 // Windows file before it).
-std::string without_line_end(std::string s) {
+std::string without_line_end(std::string s)
+{
     size_t lf = s.find('\n');
     if (lf != std::string::npos) s.erase(lf);
     if (!s.empty() && s.back() == '\r') s.pop_back();
@@ -61,12 +63,14 @@ std::string without_line_end(std::string s) {
 
 void set_text(char* dst, size_t size, const std::string& s) { std::snprintf(dst, size, "%s", s.c_str()); }
 
-int error_box(const char* text, int code) {
+int error_box(const char* text, int code)
+{
     Oli_Show_Message(text);
     return code;
 }
 
-const unsigned char* conversion_table() {
+const unsigned char* conversion_table()
+{
     static unsigned char table[256];
     static bool built = false;
     if (built) return table;
@@ -91,11 +95,12 @@ const unsigned char* conversion_table() {
     return table;
 }
 
-}  // namespace
+} // namespace
 
 // ---- the list's head ------------------------------------------------------------------
 
-FILE* Oli_Open_List(const char* number, const char* title, int continue_list) {
+FILE* Oli_Open_List(const char* number, const char* title, int continue_list)
+{
     FILE* f = Base_Fopen(kListSuffix, "w");
     if (!f) return nullptr;
     if (!continue_list) File_Printf(f, "#NEWPAGE\n");
@@ -108,7 +113,8 @@ FILE* Oli_Open_List(const char* number, const char* title, int continue_list) {
 
 // ---- the position file -------------------------------------------------------------------
 
-int Oli_Read_Position_File_Path(const char* path) {
+int Oli_Read_Position_File_Path(const char* path)
+{
     g_number[0] = '\0';
     g_title[0] = '\0';
     if (!path) return 1;
@@ -139,7 +145,8 @@ int Oli_Read_Position_File_Path(const char* path) {
     return 0;
 }
 
-int Oli_Read_Position_File(const char* name) {
+int Oli_Read_Position_File(const char* name)
+{
     std::string path = std::string(name ? name : "").substr(0, 4) + kPositionFileSuffix;
     return Oli_Read_Position_File_Path(path.c_str());
 }
@@ -149,7 +156,8 @@ const char* Oli_Position_Title(void) { return g_title; }
 
 // ---- message boxes ------------------------------------------------------------------------
 
-void Oli_Show_Message(const char* text) {
+void Oli_Show_Message(const char* text)
+{
     Init_Message();
     Fill_Message(text ? text : "");
     Draw_Message();
@@ -162,18 +170,21 @@ void Oli_Frame_Nothing(void) {}
 
 // ---- the error list -------------------------------------------------------------------------
 
-FILE* Oli_Error_List_Open(const char* suffix) {
+FILE* Oli_Error_List_Open(const char* suffix)
+{
     FILE* f = Base_Fopen(suffix, "w+");
     if (f) File_Printf(f, "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n");
     return f;
 }
 
-int Oli_Error_List_Add(FILE* f, int code, const char* text) {
+int Oli_Error_List_Add(FILE* f, int code, const char* text)
+{
     if (f) File_Printf(f, " %s\n", text ? text : "");
     return code;
 }
 
-void Oli_Error_List_Show(FILE* f) {
+void Oli_Error_List_Show(FILE* f)
+{
     if (!f) return;
     std::fseek(f, 0, SEEK_END);
     File_Printf(f, "#END_OF_TEXT\n");
@@ -181,8 +192,8 @@ void Oli_Error_List_Show(FILE* f) {
     std::rewind(f);
     if (!g_geometry_done) {
         Oli_Table_Colours_Init();
-        const int g[13] = {512, 5, 5, NPIXEL_X - 12, NPIXEL_Y - 12, (NPIXEL_X - 7) / 2, (NPIXEL_Y - 7) / 2,
-                           0, 0, 0, 0, 0, 0};
+        const int g[13] = {512, 5, 5, NPIXEL_X - 12, NPIXEL_Y - 12, (NPIXEL_X - 7) / 2, (NPIXEL_Y - 7) / 2, 0, 0, 0,
+                           0,   0, 0};
         std::memcpy(g_geometry, g, sizeof g_geometry);
         g_geometry_done = 1;
     }
@@ -191,7 +202,8 @@ void Oli_Error_List_Show(FILE* f) {
     deleteOLITable(table);
 }
 
-int Oli_Error_List_Append_File(FILE* dst, FILE* src) {
+int Oli_Error_List_Append_File(FILE* dst, FILE* src)
+{
     if (!dst || !src) return 1;
     std::rewind(src);
     char piece[200];
@@ -200,16 +212,20 @@ int Oli_Error_List_Append_File(FILE* dst, FILE* src) {
     return 0;
 }
 
-int Oli_Error_List_Append_Failed(FILE* dst, FILE* src) {
+int Oli_Error_List_Append_Failed(FILE* dst, FILE* src)
+{
     if (!dst) return 1;
     // "Der Nachweis kann nicht geführt werden ==>" in bold
-    File_Printf(dst, " \xCE" "bDer Nachweis kann nicht gef\x81hrt werden ==>\xCE" "r\n");
+    File_Printf(dst, " \xCE"
+                     "bDer Nachweis kann nicht gef\x81hrt werden ==>\xCE"
+                     "r\n");
     File_Printf(dst, "#END_OF_TEXT\n");
     if (src) Oli_Error_List_Append_File(dst, src);
     return 0;
 }
 
-int Oli_Table_Colours_Init(void) {
+int Oli_Table_Colours_Init(void)
+{
     if (g_colours_done) return 1;
     g_colours_done = 1;
     OLITableColours c;
@@ -221,19 +237,22 @@ int Oli_Table_Colours_Init(void) {
 
 // ---- «»-texts ---------------------------------------------------------------------------------
 
-int Oli_Read_Guillemet_Text(FILE* f, char* buf) {
+int Oli_Read_Guillemet_Text(FILE* f, char* buf)
+{
     if (!f || !buf) return 1;
     return std::fscanf(f, " \xAE%100[^\xAF]\xAF", buf) == 1 ? 0 : 1;
 }
 
-int Oli_Write_Guillemet_Line(FILE* f, const char* text) {
+int Oli_Write_Guillemet_Line(FILE* f, const char* text)
+{
     if (!f || !text) return 1;
     return std::fprintf(f, "\xAE%s\xAF\n", text) < 0 ? 1 : 0;
 }
 
 // ---- text utilities ------------------------------------------------------------------------------
 
-void Oli_Picture_Preview(const char* name, int a, int b) {
+void Oli_Picture_Preview(const char* name, int a, int b)
+{
     const std::string n = name ? name : "";
     pxFgc(Nearest_Color_Index(235, 245, 225));
     pxRect(7, 42, NPIXEL_X - 8, NPIXEL_Y - 8);
@@ -252,19 +271,22 @@ void Oli_Picture_Preview(const char* name, int a, int b) {
     pxFlsh();
 }
 
-const char* Oli_Compare_Symbol_Le(float a, float b) {
+const char* Oli_Compare_Symbol_Le(float a, float b)
+{
     if (a < b) return "<";
     if (a > b) return ">";
-    return "\xF3";   // less or equal in the list font
+    return "\xF3"; // less or equal in the list font
 }
 
-const char* Oli_Compare_Symbol_Ge(float a, float b) {
+const char* Oli_Compare_Symbol_Ge(float a, float b)
+{
     if (a > b) return ">";
     if (a < b) return "<";
-    return "\xF2";   // greater or equal in the list font
+    return "\xF2"; // greater or equal in the list font
 }
 
-const char* Oli_Sprintf_Static(const char* fmt, ...) {
+const char* Oli_Sprintf_Static(const char* fmt, ...)
+{
     OliCLocaleScope numeric_c;
     g_static_text[0] = '\0';
     if (!fmt) return g_static_text;
@@ -278,7 +300,8 @@ const char* Oli_Sprintf_Static(const char* fmt, ...) {
 
 unsigned char Oli_Cp850_To_Cp1252(unsigned char byte) { return conversion_table()[byte]; }
 
-char* Oli_Strip_Markup(char* text, int strip, int convert) {
+char* Oli_Strip_Markup(char* text, int strip, int convert)
+{
     if (!text) return nullptr;
     if (strip) {
         unsigned char* in = (unsigned char*)text;
@@ -288,11 +311,11 @@ char* Oli_Strip_Markup(char* text, int strip, int convert) {
                 *out++ = *in++;
                 continue;
             }
-            if (!in[1]) break;   // a mark-up byte at the very end
+            if (!in[1]) break; // a mark-up byte at the very end
             if (in[1] == '{') {
                 in += 2;
                 while (*in && *in != '}' && *in != '\n') ++in;
-                if (*in == '}') ++in;   // a line feed stays
+                if (*in == '}') ++in; // a line feed stays
                 continue;
             }
             in += 2;
@@ -306,7 +329,8 @@ char* Oli_Strip_Markup(char* text, int strip, int convert) {
     return text;
 }
 
-void Oli_Reset_List_Services(void) {
+void Oli_Reset_List_Services(void)
+{
     g_number[0] = '\0';
     g_title[0] = '\0';
     g_colours_done = 0;

@@ -12,16 +12,18 @@
 
 namespace {
 
-double* new_doubles(double* old, int n, int zero) {
+double* new_doubles(double* old, int n, int zero)
+{
     if (n > INT_MAX / 16) Mem_Out_Of_Memory();
     return static_cast<double*>(Mem_Realloc(old, n * static_cast<int>(sizeof(double)), zero));
 }
 
 void release(double** p) { Mem_Free_Null(reinterpret_cast<void**>(p)); }
 
-}  // namespace
+} // namespace
 
-void Oli_Member_Diagram_Init(OliMemberDiagram* d, int n) {
+void Oli_Member_Diagram_Init(OliMemberDiagram* d, int n)
+{
     if (!d) return;
     d->name[0] = 0;
     d->colour = 11;
@@ -37,7 +39,8 @@ void Oli_Member_Diagram_Init(OliMemberDiagram* d, int n) {
     d->flip = 1;
 }
 
-void Oli_Member_Diagram_Copy(OliMemberDiagram* dst, const OliMemberDiagram* src) {
+void Oli_Member_Diagram_Copy(OliMemberDiagram* dst, const OliMemberDiagram* src)
+{
     if (!dst || !src || dst == src) return;
     double* positions = dst->positions;
     double* values = dst->values;
@@ -59,13 +62,15 @@ void Oli_Member_Diagram_Copy(OliMemberDiagram* dst, const OliMemberDiagram* src)
     dst->values = values;
 }
 
-void Oli_Member_Diagram_Free(OliMemberDiagram* d) {
+void Oli_Member_Diagram_Free(OliMemberDiagram* d)
+{
     if (!d) return;
     release(&d->positions);
     release(&d->values);
 }
 
-void Oli_Graphic_Member_Diagram(const OliMemberDiagram* d) {
+void Oli_Graphic_Member_Diagram(const OliMemberDiagram* d)
+{
     if (!d || d->count < 1 || !d->positions || !d->values) return;
     const OliGraphicState& g = *Oli_Graphic_Get_State();
     double sy = g.scale_y;
@@ -84,7 +89,7 @@ void Oli_Graphic_Member_Diagram(const OliMemberDiagram* d) {
     ox[n + 1] = d->x1;
     oy[n + 1] = d->y1;
     Geo_To_Local(ox + n, oy + n, 2, 0.0, 0.0, th, 1.0);
-    double px = ox[n + 1], py = oy[n + 1];  // P1 in the member's frame
+    double px = ox[n + 1], py = oy[n + 1]; // P1 in the member's frame
     double s = d->flip ? -1.0 : 1.0, t = d->text_offset / sy;
     for (int i = 0; i < n; ++i) {
         double x = px + std::min(d->positions[i], len);
@@ -108,11 +113,10 @@ void Oli_Graphic_Member_Diagram(const OliMemberDiagram* d) {
     double dia = 0.25 / sy;
     double p = 0.0, slope = 0.0;
     for (int i = 0; i < n; ++i) {
-        if (i + 1 < n) slope = d->values[i + 1] - d->values[i];  // the last keeps the previous
+        if (i + 1 < n) slope = d->values[i + 1] - d->values[i]; // the last keeps the previous
         bool change = (p < 0.0 && slope >= 0.0) || (p >= 0.0 && slope < 0.0);
         Oli_Graphic_Line(fx[i], fy[i], ox[i], oy[i]);
-        if (i == 0 || i == n - 1 || change)
-            Oli_Graphic_Text_Aligned_Fixed(lx[i], ly[i], 4, 4, format, d->values[i]);
+        if (i == 0 || i == n - 1 || change) Oli_Graphic_Text_Aligned_Fixed(lx[i], ly[i], 4, 4, format, d->values[i]);
         if (change) {
             double mx = (fx[i] + ox[i]) / 2.0, my = (fy[i] + oy[i]) / 2.0;
             Oli_Graphic_Set_Colour_Index(0);

@@ -1,6 +1,6 @@
 // Paragraph and picture writer of the output list.
-#include "output/olilocale.h"
 #include "output/iolipara.h"
+#include "output/olilocale.h"
 
 #include <cstdarg>
 #include <cstring>
@@ -25,7 +25,7 @@ struct ParaModule {
     OliParaFormat written;
     int change_counter;
     int written_counter;
-    int tab_count;               // 0 none, 1..100 stops, -1 one regular spacing
+    int tab_count; // 0 none, 1..100 stops, -1 one regular spacing
     double tab_pos[kMaxTabs];
     int tab_kind[kMaxTabs];
 };
@@ -38,19 +38,19 @@ KovFprintfFct out() { return KOV_Stdio_Fprintf_Fct(); }
 bool same_bytes(const void* a, const void* b, size_t n) { return std::memcmp(a, b, n) == 0; }
 
 // Field by field, each field compared bytewise (no padding bytes involved).
-bool same_format(const OliParaFormat& a, const OliParaFormat& b) {
+bool same_format(const OliParaFormat& a, const OliParaFormat& b)
+{
     return a.flags == b.flags && a.head_a == b.head_a && a.head_b == b.head_b && a.font == b.font &&
-           same_bytes(&a.space, &b.space, sizeof a.space) &&
-           same_bytes(&a.length_d, &b.length_d, sizeof a.length_d) &&
+           same_bytes(&a.space, &b.space, sizeof a.space) && same_bytes(&a.length_d, &b.length_d, sizeof a.length_d) &&
            a.space_units == b.space_units && a.length_d_units == b.length_d_units &&
            same_bytes(&a.length_b, &b.length_b, sizeof a.length_b) &&
-           same_bytes(&a.length_c, &b.length_c, sizeof a.length_c) &&
-           a.length_b_units == b.length_b_units && a.length_c_units == b.length_c_units &&
-           same_bytes(&a.factor, &b.factor, sizeof a.factor) && a.pair[0] == b.pair[0] &&
-           a.pair[1] == b.pair[1] && a.tab_writer == b.tab_writer && a.user == b.user;
+           same_bytes(&a.length_c, &b.length_c, sizeof a.length_c) && a.length_b_units == b.length_b_units &&
+           a.length_c_units == b.length_c_units && same_bytes(&a.factor, &b.factor, sizeof a.factor) &&
+           a.pair[0] == b.pair[0] && a.pair[1] == b.pair[1] && a.tab_writer == b.tab_writer && a.user == b.user;
 }
 
-void first_use() {
+void first_use()
+{
     if (g_para.state != kUnused) return;
     Oli_Para_Format_Defaults(&g_para.current);
     Oli_Para_Format_Defaults(&g_para.written);
@@ -61,19 +61,21 @@ void first_use() {
 }
 
 // The module's tab writer: the stops or the spacing of the module state.
-int module_tab_writer(FILE* f, void*) {
-    if (g_para.tab_count < 0)
-        return Oli_Write_Tab_Spacing(f, (unsigned)g_para.tab_kind[0], g_para.tab_pos[0]);
+int module_tab_writer(FILE* f, void*)
+{
+    if (g_para.tab_count < 0) return Oli_Write_Tab_Spacing(f, (unsigned)g_para.tab_kind[0], g_para.tab_pos[0]);
     return Oli_Write_Tab_List(f, 0, g_para.tab_kind, g_para.tab_pos, g_para.tab_count);
 }
 
-void tabs_changed() {
+void tabs_changed()
+{
     g_para.change_counter++;
     g_para.current.tab_writer = module_tab_writer;
 }
 
 // End-line flags shared by a change and the end of a paragraph.
-unsigned end_line_flags(double space) {
+unsigned end_line_flags(double space)
+{
     unsigned flags = 0;
     if (g_para.written.flags & OLI_PARA_END_FLAG) flags |= 0x2000;
     if ((g_para.current.flags & 0x80) && (g_para.written.flags & 0x80)) flags |= 0x100;
@@ -81,11 +83,12 @@ unsigned end_line_flags(double space) {
     return flags;
 }
 
-}  // namespace
+} // namespace
 
 // ---- formats ----------------------------------------------------------------------
 
-void Oli_Para_Format_Defaults(OliParaFormat* fmt) {
+void Oli_Para_Format_Defaults(OliParaFormat* fmt)
+{
     if (!fmt) return;
     std::memset(fmt, 0, sizeof *fmt);
     fmt->font = 4;
@@ -96,13 +99,15 @@ void Oli_Para_Format_Defaults(OliParaFormat* fmt) {
     fmt->factor = 1.0;
 }
 
-int Oli_Para_Unit_Code(int unit_flags) {
+int Oli_Para_Unit_Code(int unit_flags)
+{
     if (unit_flags & 2) return 2;
     if (unit_flags & 1) return 1;
     return 4;
 }
 
-int Oli_Write_Para_Format(FILE* f, const OliParaFormat* fmt, int with_keyword) {
+int Oli_Write_Para_Format(FILE* f, const OliParaFormat* fmt, int with_keyword)
+{
     OliCLocaleScope numeric_c;
     if (!f) return -1;
     OliParaFormat defaults;
@@ -110,9 +115,8 @@ int Oli_Write_Para_Format(FILE* f, const OliParaFormat* fmt, int with_keyword) {
         Oli_Para_Format_Defaults(&defaults);
         fmt = &defaults;
     }
-    unsigned flags = fmt->flags &
-                     ~(unsigned)(OLI_PARA_HEAD_A | OLI_PARA_HEAD_B | OLI_PARA_SPACE | OLI_PARA_LENGTHS_BC |
-                                 OLI_PARA_TABS | OLI_PARA_PAIR | OLI_PARA_FACTOR | OLI_PARA_LENGTH_D);
+    unsigned flags = fmt->flags & ~(unsigned)(OLI_PARA_HEAD_A | OLI_PARA_HEAD_B | OLI_PARA_SPACE | OLI_PARA_LENGTHS_BC |
+                                              OLI_PARA_TABS | OLI_PARA_PAIR | OLI_PARA_FACTOR | OLI_PARA_LENGTH_D);
     if (fmt->head_a) flags |= OLI_PARA_HEAD_A;
     if (fmt->head_b) flags |= OLI_PARA_HEAD_B;
     if (fmt->space != 0.0) flags |= OLI_PARA_SPACE;
@@ -128,17 +132,13 @@ int Oli_Write_Para_Format(FILE* f, const OliParaFormat* fmt, int with_keyword) {
     if (fmt->head_a && !fmt->head_a(f, fmt->user)) return -1;
     if (fmt->head_b && !fmt->head_b(f, fmt->user)) return -1;
     if (pf(f, "%d\n", fmt->font) < 0) return -1;
-    if ((flags & OLI_PARA_SPACE) &&
-        pf(f, "%d %.6g\n", Oli_Para_Unit_Code(fmt->space_units), fmt->space) < 0)
-        return -1;
-    if ((flags & OLI_PARA_LENGTHS_BC) &&
-        pf(f, "%d %.6g %d %.6g\n", Oli_Para_Unit_Code(fmt->length_b_units), fmt->length_b,
-           Oli_Para_Unit_Code(fmt->length_c_units), fmt->length_c) < 0)
+    if ((flags & OLI_PARA_SPACE) && pf(f, "%d %.6g\n", Oli_Para_Unit_Code(fmt->space_units), fmt->space) < 0) return -1;
+    if ((flags & OLI_PARA_LENGTHS_BC) && pf(f, "%d %.6g %d %.6g\n", Oli_Para_Unit_Code(fmt->length_b_units),
+                                            fmt->length_b, Oli_Para_Unit_Code(fmt->length_c_units), fmt->length_c) < 0)
         return -1;
     if ((flags & OLI_PARA_TABS) && !fmt->tab_writer(f, fmt->user)) return -1;
     if ((flags & OLI_PARA_FACTOR) && pf(f, "%.6g\n", fmt->factor) < 0) return -1;
-    if ((flags & OLI_PARA_LENGTH_D) &&
-        pf(f, "%d %.6g\n", Oli_Para_Unit_Code(fmt->length_d_units), fmt->length_d) < 0)
+    if ((flags & OLI_PARA_LENGTH_D) && pf(f, "%d %.6g\n", Oli_Para_Unit_Code(fmt->length_d_units), fmt->length_d) < 0)
         return -1;
     if ((flags & OLI_PARA_PAIR) && pf(f, "%d %d\n", fmt->pair[0], fmt->pair[1]) < 0) return -1;
     return 0;
@@ -146,7 +146,8 @@ int Oli_Write_Para_Format(FILE* f, const OliParaFormat* fmt, int with_keyword) {
 
 int Oli_Write_Para_Head(FILE* f, const OliParaFormat* fmt) { return Oli_Write_Para_Format(f, fmt, 1); }
 
-int Oli_Write_Para_Change(FILE* f, const OliParaEnd* end, const OliParaFormat* fmt) {
+int Oli_Write_Para_Change(FILE* f, const OliParaEnd* end, const OliParaFormat* fmt)
+{
     OliCLocaleScope numeric_c;
     if (!f) return -1;
     KovFprintfFct pf = out();
@@ -161,7 +162,8 @@ int Oli_Write_Para_Change(FILE* f, const OliParaEnd* end, const OliParaFormat* f
     return Oli_Write_Para_Format(f, fmt, 0);
 }
 
-int Oli_Write_Para_End(FILE* f, const OliParaEnd* end) {
+int Oli_Write_Para_End(FILE* f, const OliParaEnd* end)
+{
     OliCLocaleScope numeric_c;
     if (!f) return -1;
     KovFprintfFct pf = out();
@@ -176,7 +178,8 @@ int Oli_Write_Para_End(FILE* f, const OliParaEnd* end) {
     return pf(f, "%d\n", -1) < 0 ? -1 : 0;
 }
 
-int Oli_Write_Tab_List(FILE* f, unsigned int kind, const int* kinds, const double* positions, int n) {
+int Oli_Write_Tab_List(FILE* f, unsigned int kind, const int* kinds, const double* positions, int n)
+{
     OliCLocaleScope numeric_c;
     if (!f) return 0;
     if (n < 0) n = 0;
@@ -190,7 +193,8 @@ int Oli_Write_Tab_List(FILE* f, unsigned int kind, const int* kinds, const doubl
     return 1;
 }
 
-int Oli_Write_Tab_Spacing(FILE* f, unsigned int kind, double spacing) {
+int Oli_Write_Tab_Spacing(FILE* f, unsigned int kind, double spacing)
+{
     OliCLocaleScope numeric_c;
     if (!f) return 0;
     KovFprintfFct pf = out();
@@ -199,19 +203,22 @@ int Oli_Write_Tab_Spacing(FILE* f, unsigned int kind, double spacing) {
     return 1;
 }
 
-int Oli_Write_Block_End(FILE* f) {
+int Oli_Write_Block_End(FILE* f)
+{
     if (!f) return -1;
     return out()(f, "%d\n", -1) < 0 ? -1 : 0;
 }
 
-int Oli_Write_End_Of_Text(FILE* f) {
+int Oli_Write_End_Of_Text(FILE* f)
+{
     if (!f) return -1;
     return out()(f, OLI_REC_END_OF_TEXT "\n") < 0 ? -1 : 0;
 }
 
 // ---- the paragraph writer -----------------------------------------------------------
 
-int Oli_Para_Begin(void) {
+int Oli_Para_Begin(void)
+{
     first_use();
     Oli_Para_Format_Defaults(&g_para.current);
     g_para.tab_count = 0;
@@ -219,75 +226,88 @@ int Oli_Para_Begin(void) {
     return 0;
 }
 
-int Oli_Para_Set_Font(int font) {
+int Oli_Para_Set_Font(int font)
+{
     first_use();
     g_para.current.font = font;
     return 0;
 }
 
-int Oli_Para_Get_Font(void) {
+int Oli_Para_Get_Font(void)
+{
     first_use();
     return g_para.current.font;
 }
 
-int Oli_Para_Add_Space(double space) {
+int Oli_Para_Add_Space(double space)
+{
     first_use();
     g_para.current.space += space;
     return 0;
 }
 
-int Oli_Para_Set_Length_D(double d) {
+int Oli_Para_Set_Length_D(double d)
+{
     first_use();
     g_para.current.length_d = d;
     return 0;
 }
 
-double Oli_Para_Get_Length_D(void) {
+double Oli_Para_Get_Length_D(void)
+{
     first_use();
     return g_para.current.length_d;
 }
 
-int Oli_Para_Set_Factor(double factor) {
+int Oli_Para_Set_Factor(double factor)
+{
     first_use();
     g_para.current.factor = factor;
     return 0;
 }
 
-double Oli_Para_Get_Factor(void) {
+double Oli_Para_Get_Factor(void)
+{
     first_use();
     return g_para.current.factor;
 }
 
-int Oli_Para_Set_Length_B(double b) {
+int Oli_Para_Set_Length_B(double b)
+{
     first_use();
     g_para.current.length_b = b;
     return 0;
 }
 
-double Oli_Para_Get_Length_B(void) {
+double Oli_Para_Get_Length_B(void)
+{
     first_use();
     return g_para.current.length_b;
 }
 
-int Oli_Para_Set_Length_C(double c) {
+int Oli_Para_Set_Length_C(double c)
+{
     first_use();
     g_para.current.length_c = c;
     return 0;
 }
 
-double Oli_Para_Get_Length_C(void) {
+double Oli_Para_Get_Length_C(void)
+{
     first_use();
     return g_para.current.length_c;
 }
 
-unsigned int Oli_Para_Set_Flags(unsigned int flags) {
+unsigned int Oli_Para_Set_Flags(unsigned int flags)
+{
     first_use();
-    g_para.current.flags = (g_para.current.flags & ~(unsigned)OLI_PARA_CALLER_BITS) |
-                           (flags & (unsigned)OLI_PARA_CALLER_BITS);
+    g_para.current.flags =
+        (g_para.current.flags & ~(unsigned)OLI_PARA_CALLER_BITS) | (flags & (unsigned)OLI_PARA_CALLER_BITS);
     return g_para.current.flags;
 }
 
-int Oli_Para_Set_End_Flag(void) {
+int Oli_Para_Set_End_Flag(void)
+{
     first_use();
     g_para.written.flags |= OLI_PARA_END_FLAG;
     return 0;
@@ -295,7 +315,8 @@ int Oli_Para_Set_End_Flag(void) {
 
 // The tab operations leave the first-use set-up alone: stops set before any
 // other paragraph operation are dropped by it.
-int Oli_Para_Set_Tabs(int kind, const int* kinds, const double* positions, int n) {
+int Oli_Para_Set_Tabs(int kind, const int* kinds, const double* positions, int n)
+{
     if (n > 0 && positions) {
         if (n > kMaxTabs) n = kMaxTabs;
         for (int i = 0; i < n; i++) {
@@ -309,7 +330,8 @@ int Oli_Para_Set_Tabs(int kind, const int* kinds, const double* positions, int n
     return Oli_Para_Clear_Tabs();
 }
 
-int Oli_Para_Clear_Tabs(void) {
+int Oli_Para_Clear_Tabs(void)
+{
     if (g_para.tab_count != 0) {
         g_para.tab_count = 0;
         tabs_changed();
@@ -317,7 +339,8 @@ int Oli_Para_Clear_Tabs(void) {
     return 0;
 }
 
-int Oli_Para_Set_Tab_Spacing(int kind, double spacing) {
+int Oli_Para_Set_Tab_Spacing(int kind, double spacing)
+{
     if (spacing > 0.0) {
         g_para.tab_count = -1;
         g_para.tab_pos[0] = spacing;
@@ -328,7 +351,8 @@ int Oli_Para_Set_Tab_Spacing(int kind, double spacing) {
     return Oli_Para_Clear_Tabs();
 }
 
-int Oli_Para_Printf(FILE* f, const char* fmt, ...) {
+int Oli_Para_Printf(FILE* f, const char* fmt, ...)
+{
     OliCLocaleScope numeric_c;
     if (!f || !fmt) return -1;
     char text[kTextSize];
@@ -348,8 +372,7 @@ int Oli_Para_Printf(FILE* f, const char* fmt, ...) {
         g_para.written_counter = 0;
         g_para.current.space = 0.0;
         g_para.written = g_para.current;
-    } else if (!same_format(g_para.written, g_para.current) ||
-               g_para.change_counter != g_para.written_counter) {
+    } else if (!same_format(g_para.written, g_para.current) || g_para.change_counter != g_para.written_counter) {
         if (g_para.state == kInLine) {
             if (pf(f, "\n") < 0) return -1;
             g_para.state = kLineStart;
@@ -384,7 +407,8 @@ int Oli_Para_Printf(FILE* f, const char* fmt, ...) {
     return 0;
 }
 
-int Oli_Para_End(FILE* f) {
+int Oli_Para_End(FILE* f)
+{
     OliCLocaleScope numeric_c;
     int result = -1;
     if (g_para.state == kUnused) {
@@ -410,7 +434,8 @@ void Oli_Para_Reset(void) { std::memset(&g_para, 0, sizeof g_para); }
 
 // ---- graphic head -----------------------------------------------------------------
 
-void Oli_Graphic_Head_Defaults(OliGraphicHead* head) {
+void Oli_Graphic_Head_Defaults(OliGraphicHead* head)
+{
     if (!head) return;
     std::memset(head, 0, sizeof *head);
     head->kind = 1;
@@ -421,7 +446,8 @@ void Oli_Graphic_Head_Defaults(OliGraphicHead* head) {
     head->scale = 50.0;
 }
 
-int Oli_Write_Graphic_Head(FILE* f, const OliGraphicHead* head) {
+int Oli_Write_Graphic_Head(FILE* f, const OliGraphicHead* head)
+{
     OliCLocaleScope numeric_c;
     if (!f) return -1;
     OliGraphicHead defaults;
@@ -443,22 +469,24 @@ int Oli_Write_Graphic_Head(FILE* f, const OliGraphicHead* head) {
     }
     if (head->flags != 0 && pf(f, "-999 %d ", head->flags) < 0) return -1;
     if (pf(f, "%d\n", head->kind) < 0) return -1;
-    if ((head->flags & 0x10000) && pf(f, "%.6g %.6g %.6g %.6g\n", head->further[0], head->further[1],
-                                      head->further[2], head->further[3]) < 0)
+    if ((head->flags & 0x10000) &&
+        pf(f, "%.6g %.6g %.6g %.6g\n", head->further[0], head->further[1], head->further[2], head->further[3]) < 0)
         return -1;
     if (pf(f, "%.6g %.6g %.6g %.6g\n", head->x1, head->x2, head->y1, head->y2) < 0) return -1;
     if (head->kind == 3 && pf(f, "%.6g\n", head->scale) < 0) return -1;
     return 0;
 }
 
-int Oli_Write_Graphic_End(FILE* f) {
+int Oli_Write_Graphic_End(FILE* f)
+{
     if (!f) return -1;
     return out()(f, "0\n\n") < 0 ? -1 : 0;
 }
 
 // ---- pictures ---------------------------------------------------------------------
 
-void Oli_Picture_Options_Defaults(OliPictureOptions* opt) {
+void Oli_Picture_Options_Defaults(OliPictureOptions* opt)
+{
     if (!opt) return;
     opt->flags = 0;
     opt->value = 300;
@@ -466,8 +494,8 @@ void Oli_Picture_Options_Defaults(OliPictureOptions* opt) {
     opt->second[0] = opt->second[1] = 10.0;
 }
 
-int Oli_Write_Picture(FILE* f, double width, double height, const char* path,
-                      const OliPictureOptions* opt) {
+int Oli_Write_Picture(FILE* f, double width, double height, const char* path, const OliPictureOptions* opt)
+{
     OliCLocaleScope numeric_c;
     if (!f || !path) return -1;
     OliPictureOptions defaults;
@@ -506,14 +534,16 @@ int Oli_Write_Picture(FILE* f, double width, double height, const char* path,
     return result;
 }
 
-void Oli_Picture_Info_Defaults(OliPictureInfo* info) {
+void Oli_Picture_Info_Defaults(OliPictureInfo* info)
+{
     if (!info) return;
     std::memset(info, 0, sizeof *info);
     std::strcpy(info->name, "???");
     info->value = 300;
 }
 
-int Oli_Write_Picture_Info(FILE* f, const OliPictureInfo* info) {
+int Oli_Write_Picture_Info(FILE* f, const OliPictureInfo* info)
+{
     OliCLocaleScope numeric_c;
     if (!f) return 0;
     OliPictureInfo defaults;
@@ -532,7 +562,8 @@ int Oli_Write_Picture_Info(FILE* f, const OliPictureInfo* info) {
     return 1;
 }
 
-int Oli_Read_Picture_Info(FILE* f, OliPictureInfo* info) {
+int Oli_Read_Picture_Info(FILE* f, OliPictureInfo* info)
+{
     OliCLocaleScope numeric_c;
     if (!info) return 0;
     Oli_Picture_Info_Defaults(info);
@@ -549,7 +580,8 @@ int Oli_Read_Picture_Info(FILE* f, OliPictureInfo* info) {
     return 1;
 }
 
-int Oli_Get_Picture_Info(const char* path, OliPictureInfo* info) {
+int Oli_Get_Picture_Info(const char* path, OliPictureInfo* info)
+{
     if (!info) return 0;
     Oli_Picture_Info_Defaults(info);
     if (!path) return 0;

@@ -17,22 +17,22 @@
 typedef int (*OliParaWriter)(FILE* f, void* user);
 
 struct OliParaFormat {
-    unsigned int flags;        // first line of the format
-    OliParaWriter head_a;      // called after the flag line
-    OliParaWriter head_b;      // called after head_a
-    int font;                  // 4
-    double space;              // pending vertical space
+    unsigned int flags;   // first line of the format
+    OliParaWriter head_a; // called after the flag line
+    OliParaWriter head_b; // called after head_a
+    int font;             // 4
+    double space;         // pending vertical space
     double length_d;
-    int space_units;           // 2
-    int length_d_units;        // 2
+    int space_units;    // 2
+    int length_d_units; // 2
     double length_b;
     double length_c;
-    int length_b_units;        // 2
-    int length_c_units;        // 2
-    double factor;             // 1.0
+    int length_b_units; // 2
+    int length_c_units; // 2
+    double factor;      // 1.0
     int pair[2];
-    OliParaWriter tab_writer;  // writes the tab list
-    void* user;                // passed to the three callbacks
+    OliParaWriter tab_writer; // writes the tab list
+    void* user;               // passed to the three callbacks
 };
 
 // Flag bits of a format that the writer derives from its content.
@@ -58,27 +58,27 @@ struct OliParaEnd {
 
 struct OliGraphicHead {
     int flags;
-    OliParaWriter title_a;   // NULL: "0 0 0"
+    OliParaWriter title_a; // NULL: "0 0 0"
     OliParaWriter title_b;
-    int kind;                // 1
-    double x1, x2, y1, y2;   // 0, 10, 0, 5
-    double scale;            // 50, written for kind 3
-    double further[4];       // written with flag 0x10000
+    int kind;              // 1
+    double x1, x2, y1, y2; // 0, 10, 0, 5
+    double scale;          // 50, written for kind 3
+    double further[4];     // written with flag 0x10000
     void* user;
 };
 
 struct OliPictureOptions {
-    int flags;          // 0x30 the int, 0x1 the first pair, 0xe the second pair, 0x1000 embed
-    int value;          // 300
-    double first[2];    // 1.0, 1.0
-    double second[2];   // 10.0, 10.0
+    int flags;        // 0x30 the int, 0x1 the first pair, 0xe the second pair, 0x1000 embed
+    int value;        // 300
+    double first[2];  // 1.0, 1.0
+    double second[2]; // 10.0, 10.0
 };
 
 struct OliPictureInfo {
-    char name[20];      // at most 19 characters; "???"
+    char name[20]; // at most 19 characters; "???"
     int pixel_width;
     int pixel_height;
-    int value;          // 300
+    int value; // 300
     double a, b;
 };
 
@@ -144,8 +144,7 @@ void Oli_Graphic_Head_Defaults(OliGraphicHead* head);
 int Oli_Write_Graphic_Head(FILE* f, const OliGraphicHead* head);
 int Oli_Write_Graphic_End(FILE* f);
 void Oli_Picture_Options_Defaults(OliPictureOptions* opt);
-int Oli_Write_Picture(FILE* f, double width, double height, const char* path,
-                      const OliPictureOptions* opt);
+int Oli_Write_Picture(FILE* f, double width, double height, const char* path, const OliPictureOptions* opt);
 
 void Oli_Picture_Info_Defaults(OliPictureInfo* info);
 // 1 when every write succeeded, else 0.

@@ -18,7 +18,8 @@ namespace {
 
 const double kTwoPi = 2.0 * KOV_PI;
 
-OliGraphicState initial_state() {
+OliGraphicState initial_state()
+{
     OliGraphicState s{};
     s.stream = nullptr;
     s.saved_stream = nullptr;
@@ -34,18 +35,18 @@ OliGraphicState initial_state() {
 
 OliGraphicState g = initial_state();
 
-const double kPrintScales[18] = {5,   10,  25,  50,  75,  100, 125, 150,  175,
-                                 200, 250, 300, 350, 400, 500, 750, 1000, 1500};
+const double kPrintScales[18] = {5, 10, 25, 50, 75, 100, 125, 150, 175, 200, 250, 300, 350, 400, 500, 750, 1000, 1500};
 
 // A scale or angle that is not finite would put inf or nan into the block.
 double finite_or_zero(double v) { return std::isfinite(v) ? v : 0.0; }
 
-}  // namespace
+} // namespace
 
 OliGraphicState* Oli_Graphic_State_Mut(void) { return &g; }
 const OliGraphicState* Oli_Graphic_Get_State(void) { return &g; }
 
-void Oli_Graphic_Reset(void) {
+void Oli_Graphic_Reset(void)
+{
     g = initial_state();
     Plot_Reset_State();
 }
@@ -54,7 +55,8 @@ void Oli_Turn(double* x, double* y) { Geo_To_Local(x, y, 1, 0.0, 0.0, g.rotation
 
 double Oli_Plot_Y(double turned_y) { return g.y_code == 2 ? g.mirror_sum - turned_y : turned_y; }
 
-void Oli_Widen(double x, double y) {
+void Oli_Widen(double x, double y)
+{
     g.ext_min_x = std::min(g.ext_min_x, x);
     g.ext_min_y = std::min(g.ext_min_y, y);
     g.ext_max_x = std::max(g.ext_max_x, x);
@@ -63,8 +65,9 @@ void Oli_Widen(double x, double y) {
 
 // ---- beginning a block ----------------------------------------------------------------------
 
-void Oli_Graphic_Begin_Titled(FILE* f, double x1, double y1, double x2, double y2, double scale_x,
-                              double scale_y, double rotation, const char (*titles)[80]) {
+void Oli_Graphic_Begin_Titled(FILE* f, double x1, double y1, double x2, double y2, double scale_x, double scale_y,
+                              double rotation, const char (*titles)[80])
+{
     g.alternation = 0;
     g.stream = f;
     g.scale_x = finite_or_zero(scale_x);
@@ -116,17 +119,18 @@ void Oli_Graphic_Begin_Titled(FILE* f, double x1, double y1, double x2, double y
         File_Printf(f, OLI_REC_SHOWGRAFIC "\n 0 0 0\n 0 0 0\n");
     }
     File_Printf(f, "%d\n", -1);
-    File_Printf(f, "%lf %lf %lf %lf\n", oli_fin(x1 * g.scale_x), oli_fin(x2 * g.scale_x),
-                oli_fin(y1 * g.scale_y), oli_fin(y2 * g.scale_y));
+    File_Printf(f, "%lf %lf %lf %lf\n", oli_fin(x1 * g.scale_x), oli_fin(x2 * g.scale_x), oli_fin(y1 * g.scale_y),
+                oli_fin(y2 * g.scale_y));
 }
 
-void Oli_Graphic_Begin_Scaled(FILE* f, double x1, double y1, double x2, double y2, double scale,
-                              double rotation, const char (*titles)[80]) {
+void Oli_Graphic_Begin_Scaled(FILE* f, double x1, double y1, double x2, double y2, double scale, double rotation,
+                              const char (*titles)[80])
+{
     Oli_Graphic_Begin_Titled(f, x1, y1, x2, y2, scale, scale, rotation, titles);
 }
 
-void Oli_Graphic_Begin(FILE* f, double x1, double y1, double x2, double y2, double scale_x,
-                       double scale_y) {
+void Oli_Graphic_Begin(FILE* f, double x1, double y1, double x2, double y2, double scale_x, double scale_y)
+{
     Oli_Graphic_Begin_Titled(f, x1, y1, x2, y2, scale_x, scale_y, 0.0, nullptr);
 }
 
@@ -134,7 +138,8 @@ FILE* Oli_Graphic_Stream(void) { return g.stream; }
 
 // ---- print scale, coordinates ---------------------------------------------------------------
 
-int Oli_Graphic_Print_Scale(double avail_x, double avail_y, double ext_x, double ext_y) {
+int Oli_Graphic_Print_Scale(double avail_x, double avail_y, double ext_x, double ext_y)
+{
     double f = std::min(avail_x / (100.0 * ext_x), avail_y / (100.0 * ext_y));
     for (int i = 0; i < 18; ++i)
         if (f > 1.0 / kPrintScales[i]) return i;
@@ -144,24 +149,25 @@ int Oli_Graphic_Print_Scale(double avail_x, double avail_y, double ext_x, double
     return -1;
 }
 
-double Oli_Graphic_Print_Scale_Denominator(int index) {
-    return index >= 0 && index < 18 ? kPrintScales[index] : 0.0;
-}
+double Oli_Graphic_Print_Scale_Denominator(int index) { return index >= 0 && index < 18 ? kPrintScales[index] : 0.0; }
 
-void Oli_Graphic_To_Block(double x, double y, double* bx, double* by) {
+void Oli_Graphic_To_Block(double x, double y, double* bx, double* by)
+{
     Oli_Turn(&x, &y);
     if (bx) *bx = x * g.scale_x;
     if (by) *by = y * g.scale_y;
 }
 
-void Oli_Graphic_Paper_To_World(double length, double* wx, double* wy) {
+void Oli_Graphic_Paper_To_World(double length, double* wx, double* wy)
+{
     if (wx) *wx = g.scale_x != 0.0 ? length / g.scale_x : 0.0;
     if (wy) *wy = g.scale_y != 0.0 ? length / g.scale_y : 0.0;
 }
 
 double Oli_Graphic_Get_Text_Angle(void) { return g.text_angle; }
 
-void Oli_Graphic_Set_Text_Angle(double angle) {
+void Oli_Graphic_Set_Text_Angle(double angle)
+{
     double a = finite_or_zero(angle) * g.orientation_sign;
     if (a > 100.0) a = std::fmod(a, kTwoPi) + kTwoPi;
     while (a > kTwoPi) a -= kTwoPi;
@@ -170,7 +176,8 @@ void Oli_Graphic_Set_Text_Angle(double angle) {
 
 // ---- switches and module values ---------------------------------------------------------------
 
-void Oli_Graphic_Redirect(FILE* f) {
+void Oli_Graphic_Redirect(FILE* f)
+{
     g.saved_stream = g.stream;
     g.stream = f;
 }
@@ -187,14 +194,16 @@ int Oli_Graphic_Get_Dim_Flags(void) { return g.dim_flags; }
 int Oli_Get_Level(void) { return g.level; }
 void Oli_Set_Level(int level) { g.level = level; }
 
-void Oli_Graphic_Reset_Extents(void) {
+void Oli_Graphic_Reset_Extents(void)
+{
     g.ext_min_x = 1e100;
     g.ext_min_y = 1e100;
     g.ext_max_x = -1e100;
     g.ext_max_y = -1e100;
 }
 
-void Oli_Graphic_Get_Extents(double* min_x, double* min_y, double* max_x, double* max_y) {
+void Oli_Graphic_Get_Extents(double* min_x, double* min_y, double* max_x, double* max_y)
+{
     if (min_x) *min_x = g.ext_min_x;
     if (min_y) *min_y = g.ext_min_y;
     if (max_x) *max_x = g.ext_max_x;

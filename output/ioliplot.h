@@ -30,31 +30,31 @@ struct OliRgb {
 
 // The one current graphic of the process.
 struct OliGraphicState {
-    FILE* stream;            // output-list stream of the current block (NULL: nothing written)
-    FILE* saved_stream;      // one level of Oli_Graphic_Redirect
-    double scale_x;          // block units per world unit along x
-    double scale_y;          // ... along y
-    double max_scale;        // the larger of the two
-    double rotation;         // radians; world points are turned by -rotation
-    double text_angle;       // radians, relative to the world axes
-    double saved_rotation;   // one push level
+    FILE* stream;          // output-list stream of the current block (NULL: nothing written)
+    FILE* saved_stream;    // one level of Oli_Graphic_Redirect
+    double scale_x;        // block units per world unit along x
+    double scale_y;        // ... along y
+    double max_scale;      // the larger of the two
+    double rotation;       // radians; world points are turned by -rotation
+    double text_angle;     // radians, relative to the world axes
+    double saved_rotation; // one push level
     double saved_text_angle;
-    int x_code;              // 1 x runs up, 3 x runs down
-    int y_code;              // 0 y runs up, 2 y runs down
-    int mirrored;            // 1 when y runs down
-    double orientation_sign; // +1 both axes alike, -1 otherwise
-    double mirror_sum;       // y1 + y2 of the block head
-    int alternation;         // toggle of the dimension line
-    int colour_output;       // 0: colour records write colour 0, fills suppressed
-    int extended;            // 1: extended opcodes 50..53, 59..62
-    int dim_flags;           // read by the dimension line
-    OliRgb line_colour;      // base line colour
-    double line_lightness;   // percent
-    OliRgb fill_colour;      // base fill colour
-    double fill_lightness;   // percent
-    int pattern;             // last pattern number written
+    int x_code;                                        // 1 x runs up, 3 x runs down
+    int y_code;                                        // 0 y runs up, 2 y runs down
+    int mirrored;                                      // 1 when y runs down
+    double orientation_sign;                           // +1 both axes alike, -1 otherwise
+    double mirror_sum;                                 // y1 + y2 of the block head
+    int alternation;                                   // toggle of the dimension line
+    int colour_output;                                 // 0: colour records write colour 0, fills suppressed
+    int extended;                                      // 1: extended opcodes 50..53, 59..62
+    int dim_flags;                                     // read by the dimension line
+    OliRgb line_colour;                                // base line colour
+    double line_lightness;                             // percent
+    OliRgb fill_colour;                                // base fill colour
+    double fill_lightness;                             // percent
+    int pattern;                                       // last pattern number written
     double ext_min_x, ext_min_y, ext_max_x, ext_max_y; // world extents drawn
-    int level;               // output-list level
+    int level;                                         // output-list level
 };
 
 // The plot file of the process.
@@ -69,21 +69,20 @@ struct PlotFileState {
     int next_point;    // id of the next point ("@id")
     int next_entity;   // id of the next edge or line entity
     int saved_pen, saved_filling, saved_line_type, saved_font; // one push level
-    int max_filling;   // last filling of the table of the head written last
+    int max_filling;                                           // last filling of the table of the head written last
 };
 
 // ==== graphics block state and coordinates ==============================================
 
 // Begins a block: head "#SHOWGRAFIC", up to six titles (lines with a first
 // character not 0 are present; NULL: none), "-1" and the extent line.
-void Oli_Graphic_Begin_Titled(FILE* f, double x1, double y1, double x2, double y2, double scale_x,
-                              double scale_y, double rotation, const char (*titles)[80]);
-// The same with one scale for both axes.
-void Oli_Graphic_Begin_Scaled(FILE* f, double x1, double y1, double x2, double y2, double scale,
+void Oli_Graphic_Begin_Titled(FILE* f, double x1, double y1, double x2, double y2, double scale_x, double scale_y,
                               double rotation, const char (*titles)[80]);
+// The same with one scale for both axes.
+void Oli_Graphic_Begin_Scaled(FILE* f, double x1, double y1, double x2, double y2, double scale, double rotation,
+                              const char (*titles)[80]);
 // The same with rotation 0 and no titles.
-void Oli_Graphic_Begin(FILE* f, double x1, double y1, double x2, double y2, double scale_x,
-                       double scale_y);
+void Oli_Graphic_Begin(FILE* f, double x1, double y1, double x2, double y2, double scale_x, double scale_y);
 
 // The stream of the current block (for the caller's own records and its end line).
 FILE* Oli_Graphic_Stream(void);
@@ -135,14 +134,13 @@ void Oli_Graphic_Reset(void);
 // rectangle's extent (after rotation), "*ENTITIES", "-setcoorsys 0", "-setlayer 0"
 // and resets pen, filling, line type and font to 0. A plot file still open is
 // finished ("*EOI") and closed first.
-void Plot_Open_Grey(FILE* f, double x1, double y1, double x2, double y2, double unit,
-                    double rotation, const char* title_format, ...) OLI_PRINTF_LIKE(8, 9);
-void Plot_Open_Colour(FILE* f, double x1, double y1, double x2, double y2, double unit,
-                      double rotation, const char* title_format, ...) OLI_PRINTF_LIKE(8, 9);
-typedef void (*PlotHeadWriter)(FILE* f, int arg, double origin_x, double origin_y, double width,
-                               double height);
-void Plot_Open_Custom(FILE* f, double x1, double y1, double x2, double y2, double unit,
-                      double rotation, int arg, PlotHeadWriter head);
+void Plot_Open_Grey(FILE* f, double x1, double y1, double x2, double y2, double unit, double rotation,
+                    const char* title_format, ...) OLI_PRINTF_LIKE(8, 9);
+void Plot_Open_Colour(FILE* f, double x1, double y1, double x2, double y2, double unit, double rotation,
+                      const char* title_format, ...) OLI_PRINTF_LIKE(8, 9);
+typedef void (*PlotHeadWriter)(FILE* f, int arg, double origin_x, double origin_y, double width, double height);
+void Plot_Open_Custom(FILE* f, double x1, double y1, double x2, double y2, double unit, double rotation, int arg,
+                      PlotHeadWriter head);
 
 // Writes "*EOI" and an empty line, closes the stream and forgets it; nothing when
 // no plot file is open. The caller must not close that stream again.
@@ -155,10 +153,9 @@ void Plot_Set_Font(int font);
 // "-setlayer %d" (0..4) into the open plot file; nothing when none is open.
 void Plot_Set_Layer(int layer);
 
-void Plot_Write_Header_Grey(FILE* f, const char* title, double origin_x, double origin_y,
-                            double width, double height);
-void Plot_Write_Header_Colour(FILE* f, const char* title, double origin_x, double origin_y,
-                              double width, double height);
+void Plot_Write_Header_Grey(FILE* f, const char* title, double origin_x, double origin_y, double width, double height);
+void Plot_Write_Header_Colour(FILE* f, const char* title, double origin_x, double origin_y, double width,
+                              double height);
 
 // The plot file (read only).
 const PlotFileState* Plot_Get_State(void);
@@ -200,8 +197,8 @@ int Oli_Graphic_Fill_Polygon(int n, const double x[], const double y[]);
 int Oli_Graphic_Triangle(const double x[3], const double y[3]);
 void Oli_Graphic_Fill_Rect(double x1, double y1, double x2, double y2);
 void Oli_Graphic_Fill_Rect_Centred(double cx, double cy, double width, double height);
-void Oli_Graphic_Fill_Rect_Frame(double ox1, double oy1, double ox2, double oy2, double ix1,
-                                 double iy1, double ix2, double iy2);
+void Oli_Graphic_Fill_Rect_Frame(double ox1, double oy1, double ox2, double oy2, double ix1, double iy1, double ix2,
+                                 double iy2);
 void Oli_Graphic_Thick_Line(double x1, double y1, double x2, double y2, double width, int outline);
 void Oli_Graphic_Fill_Circle(double cx, double cy, double diameter);
 void Oli_Graphic_Fill_Circle_Round(double cx, double cy, double diameter);
@@ -212,16 +209,14 @@ void Oli_Graphic_Arc(double cx, double cy, double diameter, double start, double
 // top; horizontal code h: 1 right, 4 centre, else left.
 void Oli_Graphic_Text_At(double x, double y, const char* text);
 void Oli_Graphic_Text_Centred(double x, double y, const char* text);
-void Oli_Graphic_Text_Aligned(double x, double y, int v, int h, const char* format, ...)
-    OLI_PRINTF_LIKE(5, 6);
+void Oli_Graphic_Text_Aligned(double x, double y, int v, int h, const char* format, ...) OLI_PRINTF_LIKE(5, 6);
 void Oli_Graphic_Text_Plain(double x, double y, const char* text);
 void Oli_Graphic_Text_Right(double x, double y, const char* text);
 void Oli_Graphic_Text_Middle(double x, double y, const char* text);
 void Oli_Graphic_Text_Upright(double x, double y, const char* text);
 void Oli_Graphic_Text_Top(double x, double y, const char* text);
 void Oli_Graphic_Text_Bottom(double x, double y, const char* text);
-void Oli_Graphic_Text_Aligned_Fixed(double x, double y, int v, int h, const char* format, ...)
-    OLI_PRINTF_LIKE(5, 6);
+void Oli_Graphic_Text_Aligned_Fixed(double x, double y, int v, int h, const char* format, ...) OLI_PRINTF_LIKE(5, 6);
 
 // Comparators of Point2D items for Ptr_Arr_Sort: -1, 0 or 1.
 int Oli_Compare_Point_X_Desc(const void* a, const void* b);

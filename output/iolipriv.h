@@ -37,8 +37,7 @@ void Plot_Entity_Count(int count);
 // The two records of a circle (top, bottom) with the radius as last value.
 void Plot_Entity_Circle(double cx, double cy, double r);
 // Text entity; angle_kind 0 writes the angle with "%lf", 1 "0.", 2 "90.".
-void Plot_Entity_Text(const char* text, int justification, double x, double y, double angle_deg,
-                      int angle_kind);
+void Plot_Entity_Text(const char* text, int justification, double x, double y, double angle_deg, int angle_kind);
 void Plot_Entity_Group(int open);
 // Save and restore of pen, filling, line type and font (one level).
 void Plot_Save_Attributes(void);

@@ -15,11 +15,11 @@ const double kPi = 3.14159265358979323846;
 const int kDiameters[10] = {6, 8, 12, 14, 16, 18, 20, 22, 25, 28};
 const char kGrades[3][14] = {"BSt 220/340", "BSt 420S", "BSt 500S"};
 
-}  // namespace
+} // namespace
 
-void Oli_Graphic_Rebar_Label(double x1, double y1, double x2, double y2, double size, int grade,
-                             int diameter_index, double spacing, double area, double c, double v,
-                             int number) {
+void Oli_Graphic_Rebar_Label(double x1, double y1, double x2, double y2, double size, int grade, int diameter_index,
+                             double spacing, double area, double c, double v, int number)
+{
     double dx = x2 - x1, dy = y2 - y1;
     if (!(dx * dx + dy * dy >= 25.0)) return;
     const OliGraphicState& gs = *Oli_Graphic_Get_State();
@@ -33,8 +33,8 @@ void Oli_Graphic_Rebar_Label(double x1, double y1, double x2, double y2, double 
     Oli_Graphic_Line(x1 - size * ux, y1 - size * uy, x2 + size * ux, y2 + size * uy);
     const double px[2] = {x1, x2}, py[2] = {y1, y2};
     for (int i = 0; i < 2; ++i)
-        Oli_Graphic_Line(px[i] + 6.0 * size * vx, py[i] + 6.0 * size * vy,
-                         px[i] - 4.4 * size * vx, py[i] - 4.4 * size * vy);
+        Oli_Graphic_Line(px[i] + 6.0 * size * vx, py[i] + 6.0 * size * vy, px[i] - 4.4 * size * vx,
+                         py[i] - 4.4 * size * vy);
     double k = 0.5656854249492381 * 1.5 * size;
     double tx = k * std::cos(th + kPi / 4.0) / sx, ty = k * std::sin(th + kPi / 4.0) / sy;
     for (int i = 0; i < 2; ++i) Oli_Graphic_Line(px[i] - tx, py[i] - ty, px[i] + tx, py[i] + ty);
@@ -44,8 +44,8 @@ void Oli_Graphic_Rebar_Label(double x1, double y1, double x2, double y2, double 
     Oli_Rec_Font(6);
     double mx = (x1 + x2) / 2.0, my = (y1 + y2) / 2.0;
     double wx = -st / sy, wy = ct / sy;
-    char buf[700];  // room for two values printed in full
-    snprintf(buf, sizeof buf, "%5.2f cm\xFD", area);  // "cm²", the ² in code page 850
+    char buf[700];                                   // room for two values printed in full
+    snprintf(buf, sizeof buf, "%5.2f cm\xFD", area); // "cm²", the ² in code page 850
     Oli_Graphic_Text_Centred(mx + 1.6 * size * wx, my + 1.6 * size * wy, buf);
 
     double qx = mx + 4.8 * size * wx, qy = my + 4.8 * size * wy;

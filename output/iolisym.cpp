@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "base/kovnum.h"
 #include "base/kovmem.h"
+#include "base/kovnum.h"
 #include "output/geo2d.h"
 #include "output/iolicomp.h"
 #include "output/iolipriv.h"
@@ -17,7 +17,8 @@ const double kPi = 3.14159265358979323846;
 const OliGraphicState& G() { return *Oli_Graphic_Get_State(); }
 
 // The level triangle: apex (x, y), the upper corners to either side.
-void level_triangle(double x, double y, double size, double tx[3], double ty[3]) {
+void level_triangle(double x, double y, double size, double tx[3], double ty[3])
+{
     double dx = 0.16 * size * Oli_Sign_X() / G().scale_x;
     double dy = 0.22 * size * Oli_Sign_Y() / G().scale_y;
     tx[0] = x;
@@ -28,21 +29,20 @@ void level_triangle(double x, double y, double size, double tx[3], double ty[3])
     ty[2] = y + dy;
 }
 
-void level_text(double x, double y, const char* text, double size) {
+void level_text(double x, double y, const char* text, double size)
+{
     Oli_Rec_Text_Height(0.24 * size);
     Oli_Graphic_Set_Text_Angle(0.0);
-    Oli_Graphic_Text_At(x - 0.14 * size * Oli_Sign_X() / G().scale_x,
-                        y + 0.33 * size * Oli_Sign_Y() / G().scale_y, text);
+    Oli_Graphic_Text_At(x - 0.14 * size * Oli_Sign_X() / G().scale_x, y + 0.33 * size * Oli_Sign_Y() / G().scale_y,
+                        text);
 }
 
-void line_pts(const double x[], const double y[], int a, int b) {
-    Oli_Graphic_Line(x[a], y[a], x[b], y[b]);
-}
+void line_pts(const double x[], const double y[], int a, int b) { Oli_Graphic_Line(x[a], y[a], x[b], y[b]); }
 
-}  // namespace
+} // namespace
 
-void Oli_Graphic_Axes_Symbol(double x0, double y0, const char* x_label, const char* y_label,
-                             double size, double angle) {
+void Oli_Graphic_Axes_Symbol(double x0, double y0, const char* x_label, const char* y_label, double size, double angle)
+{
     Oli_Graphic_Push_State();
     Oli_Rec_Line_Class(4);
     Oli_Rec_Solid();
@@ -62,7 +62,8 @@ void Oli_Graphic_Axes_Symbol(double x0, double y0, const char* x_label, const ch
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Arrow_Label(double x0, double y0, double size, double angle, const char* text) {
+void Oli_Graphic_Arrow_Label(double x0, double y0, double size, double angle, const char* text)
+{
     const OliGraphicState& gs = G();
     Oli_Graphic_Push_State();
     Oli_Rec_Line_Class(4);
@@ -91,8 +92,9 @@ void Oli_Graphic_Arrow_Label(double x0, double y0, double size, double angle, co
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Level_Line(double x, double y, double length, const char* text,
-                            const char* second_text, int colour, double size) {
+void Oli_Graphic_Level_Line(double x, double y, double length, const char* text, const char* second_text, int colour,
+                            double size)
+{
     const OliGraphicState& gs = G();
     double ox = Oli_Sign_X(), oy = Oli_Sign_Y();
     Oli_Graphic_Push_State();
@@ -108,12 +110,12 @@ void Oli_Graphic_Level_Line(double x, double y, double length, const char* text,
     Oli_Rec_Font(0);
     Oli_Rec_Width(0.02 * size);
     File_Printf(gs.stream, " 16 %lf\n", oli_fin(0.05 * size / gs.scale_x));
-    Oli_Graphic_Text_At(x + 0.25 * size * ox / gs.scale_x, y + 0.1 * size * oy / gs.scale_y,
-                        second_text);
+    Oli_Graphic_Text_At(x + 0.25 * size * ox / gs.scale_x, y + 0.1 * size * oy / gs.scale_y, second_text);
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Level_Mark(double x, double y, const char* text, int filled, double size) {
+void Oli_Graphic_Level_Mark(double x, double y, const char* text, int filled, double size)
+{
     Oli_Graphic_Push_State();
     Oli_Graphic_Set_Colour_Index(filled ? 64 : 0);
     double tx[3], ty[3];
@@ -124,7 +126,8 @@ void Oli_Graphic_Level_Mark(double x, double y, const char* text, int filled, do
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Ground_Level_Mark(double x, double y, const char* text, double size) {
+void Oli_Graphic_Ground_Level_Mark(double x, double y, const char* text, double size)
+{
     const OliGraphicState& gs = G();
     double ox = Oli_Sign_X() / gs.scale_x, oy = Oli_Sign_Y() / gs.scale_y;
     Oli_Graphic_Push_State();
@@ -135,8 +138,8 @@ void Oli_Graphic_Ground_Level_Mark(double x, double y, const char* text, double 
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Support_Symbol(double x, double y, double angle, int colour, int hinge,
-                                int base_line, double size) {
+void Oli_Graphic_Support_Symbol(double x, double y, double angle, int colour, int hinge, int base_line, double size)
+{
     const OliGraphicState& gs = G();
     double h = 0.08 * size * Oli_Sign_X() / gs.scale_x;
     double m = -0.15 * size * Oli_Sign_Y() / gs.scale_y;
@@ -158,7 +161,8 @@ void Oli_Graphic_Support_Symbol(double x, double y, double angle, int colour, in
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Clamp_Hatch(double x, double y, double angle, double size) {
+void Oli_Graphic_Clamp_Hatch(double x, double y, double angle, double size)
+{
     const OliGraphicState& gs = G();
     double b = 0.15 * size / gs.scale_x, c = 0.1 * size / gs.scale_y;
     double px[5] = {0, b, b, -b, -b}, py[5] = {0, 0, c, c, 0};
@@ -169,13 +173,13 @@ void Oli_Graphic_Clamp_Hatch(double x, double y, double angle, double size) {
     Oli_Rec_Line_Class(1);
     double dx = (px[1] - px[4]) / 6.0, dy = (py[1] - py[4]) / 6.0;
     for (int i = 0; i < 6; ++i)
-        Oli_Graphic_Line(px[4] + (i + 1) * dx, py[4] + (i + 1) * dy, px[3] + i * dx,
-                         py[3] + i * dy);
+        Oli_Graphic_Line(px[4] + (i + 1) * dx, py[4] + (i + 1) * dy, px[3] + i * dx, py[3] + i * dy);
     Oli_Graphic_Pop_State();
 }
 
 void Oli_Graphic_Double_Arrow(double x1, double y1, double x2, double y2, const char* upper_text,
-                              const char* lower_text) {
+                              const char* lower_text)
+{
     const OliGraphicState& gs = G();
     if (!upper_text) upper_text = "";
     if (!lower_text) lower_text = "";
@@ -200,15 +204,15 @@ void Oli_Graphic_Double_Arrow(double x1, double y1, double x2, double y2, const 
     Oli_Rec_Text_Height(0.25);
     Oli_Graphic_Text_Centred(mx - 0.2 * s / gs.scale_y, my + 0.2 * c / gs.scale_y, upper_text);
     if (upper_text[0])
-        Oli_Graphic_Text_Centred(mx + 0.2 * s / gs.scale_y, my - 0.2 * c / gs.scale_y,
-                                 lower_text);
+        Oli_Graphic_Text_Centred(mx + 0.2 * s / gs.scale_y, my - 0.2 * c / gs.scale_y, lower_text);
     else
         Oli_Graphic_Text_Centred(mx, my, lower_text);
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Section_Line(double x1, double y1, double x2, double y2, double distance,
-                              const char* first_label, const char* second_label) {
+void Oli_Graphic_Section_Line(double x1, double y1, double x2, double y2, double distance, const char* first_label,
+                              const char* second_label)
+{
     const OliGraphicState& gs = G();
     Oli_Graphic_Push_State();
     Oli_Rec_Width(0.025);
@@ -226,14 +230,11 @@ void Oli_Graphic_Section_Line(double x1, double y1, double x2, double y2, double
     Oli_Graphic_Set_Colour_Index(64);
     Oli_Rec_Solid();
     if (first_label)
-        Oli_Fill_Triangle(e1x, e1y, e1x + r * std::cos(th + 2.0 * kPi / 3.0),
-                          e1y + r * std::sin(th + 2.0 * kPi / 3.0), e1x + r * std::cos(th + kPi / 3.0),
-                          e1y + r * std::sin(th + kPi / 3.0));
+        Oli_Fill_Triangle(e1x, e1y, e1x + r * std::cos(th + 2.0 * kPi / 3.0), e1y + r * std::sin(th + 2.0 * kPi / 3.0),
+                          e1x + r * std::cos(th + kPi / 3.0), e1y + r * std::sin(th + kPi / 3.0));
     if (second_label)
-        Oli_Fill_Triangle(e2x, e2y, e2x - r * std::cos(th - kPi / 3.0),
-                          e2y - r * std::sin(th - kPi / 3.0),
-                          e2x - r * std::cos(th - 2.0 * kPi / 3.0),
-                          e2y - r * std::sin(th - 2.0 * kPi / 3.0));
+        Oli_Fill_Triangle(e2x, e2y, e2x - r * std::cos(th - kPi / 3.0), e2y - r * std::sin(th - kPi / 3.0),
+                          e2x - r * std::cos(th - 2.0 * kPi / 3.0), e2y - r * std::sin(th - 2.0 * kPi / 3.0));
     Oli_Rec_Text_Height(0.25);
     Oli_Rec_Font(6);
     const char* labels[2] = {first_label, second_label};
@@ -247,7 +248,8 @@ void Oli_Graphic_Section_Line(double x1, double y1, double x2, double y2, double
     Oli_Graphic_Pop_State();
 }
 
-void Oli_Graphic_Bold_Text(double x, double y, const char* text) {
+void Oli_Graphic_Bold_Text(double x, double y, const char* text)
+{
     const OliGraphicState& gs = G();
     double dx = 0.01 / gs.scale_x, dy = 0.01 / gs.scale_y;
     Plot_Entity_Group(1);

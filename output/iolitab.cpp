@@ -11,18 +11,17 @@
 #include "base/kovmem.h"
 #include "base/kovmsg.h"
 #include "base/kovnum.h"
-#include "output/olilocale.h"
 #include "output/ioliwrt.h"
+#include "output/olilocale.h"
 #include "platform/kovhost.h"
 #include "platform/kovoli.h"
 #include "platform/olirecords.h"
 
 namespace {
 
-const char* const kTooFewColumns =
-    "Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert! -> Programmabbruch";
-const int kHeadSize = 512;       // heading rows: 511 characters
-const int kHeadStartCap = 256;   // running start position for placing
+const char* const kTooFewColumns = "Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert! -> Programmabbruch";
+const int kHeadSize = 512;     // heading rows: 511 characters
+const int kHeadStartCap = 256; // running start position for placing
 
 struct Footnote {
     int key;
@@ -45,7 +44,8 @@ char g_heads[3][kHeadSize];
 
 enum Kind { kTxt, kChar, kGew, kZz, kNumber };
 
-Kind kind_of(const char* kind) {
+Kind kind_of(const char* kind)
+{
     if (!kind) return kNumber;
     if (std::strncmp(kind, "TXT", 3) == 0) return kTxt;
     if (std::strncmp(kind, "CHAR", 4) == 0) return kChar;
@@ -61,7 +61,8 @@ bool is_zero(double v, int decimals) { return Round_To_Decimals(v, decimals) == 
 const double kSentinels[6] = {-1e100, 1e100, 2e100, -2e100, 3e100, -3e100};
 const char* const kSentinelText[6] = {"-\xEC  ", " \xEC  ", "n.e. ", "---", "auto", "    "};
 
-int sentinel_of(double v) {
+int sentinel_of(double v)
+{
     for (int i = 0; i < 6; i++)
         if (is_zero(v - kSentinels[i], 2)) return i;
     return -1;
@@ -70,7 +71,8 @@ int sentinel_of(double v) {
 // Values the marks and the extreme search leave out: +-2e100, +-3e100.
 bool ignored_for_marks(double v) { return sentinel_of(v) >= 2; }
 
-double read_double(const void* p) {
+double read_double(const void* p)
+{
     double v;
     std::memcpy(&v, p, sizeof v);
     return v;
@@ -78,13 +80,15 @@ double read_double(const void* p) {
 
 // Address of row r's element of a column whose elements are size bytes apart
 // unless a stride is given.
-const void* element(const OliColumn& c, int r, size_t size) {
+const void* element(const OliColumn& c, int r, size_t size)
+{
     if (!c.data) return nullptr;
     size_t step = c.stride > 0 ? (size_t)c.stride : size;
     return (const char*)c.data + (size_t)r * step;
 }
 
-double value_of(const OliColumn& c, int r) {
+double value_of(const OliColumn& c, int r)
+{
     const void* p = element(c, r, sizeof(double));
     return p ? read_double(p) : OLI_EMPTY;
 }
@@ -93,34 +97,36 @@ int round_half_away(double x) { return (int)(x < 0 ? -std::floor(-x + 0.5) : std
 
 std::string blanks(int n) { return n > 0 ? std::string((size_t)n, ' ') : std::string(); }
 
-std::string right_align(const std::string& s, int width) {
+std::string right_align(const std::string& s, int width)
+{
     if ((int)s.size() >= width) return s;
     return blanks(width - (int)s.size()) + s;
 }
 
-std::string format_number(double v, int decimals, int width) {
+std::string format_number(double v, int decimals, int width)
+{
     char buf[KOV_FORMAT_NUMBER_MAX];
     formatNumber(v, decimals == 0 ? KOV_FORMAT_NO_DECIMALS : 0, width, 0, decimals, buf);
     return right_align(buf, width);
 }
 
-std::string unit_text(const OliColumn& c) {
+std::string unit_text(const OliColumn& c)
+{
     switch (kind_of(c.kind)) {
-    case kNumber:
-        return c.kind;
-    case kTxt:
-    case kGew:
-        return std::strlen(c.kind) > 3 ? std::string(c.kind + 4) : std::string();
-    default:
-        return "";
+        case kNumber: return c.kind;
+        case kTxt:
+        case kGew: return std::strlen(c.kind) > 3 ? std::string(c.kind + 4) : std::string();
+        default: return "";
     }
 }
 
-const char* printed_title(const OliColumn& c) {
+const char* printed_title(const OliColumn& c)
+{
     return (c.title[0] == '-' || c.title[0] == '+') ? c.title + 1 : c.title;
 }
 
-int widest_marker() {
+int widest_marker()
+{
     int w = 0;
     for (int i = 0; i < g_note_count; i++) {
         int n = (int)std::strlen(g_notes[i].marker);
@@ -129,7 +135,8 @@ int widest_marker() {
     return w;
 }
 
-Footnote* find_note(int key) {
+Footnote* find_note(int key)
+{
     for (int i = 0; i < g_note_count; i++)
         if (g_notes[i].key == key) return &g_notes[i];
     return nullptr;
@@ -137,13 +144,25 @@ Footnote* find_note(int key) {
 
 // ---- cells -------------------------------------------------------------------------------------
 
-std::string wrap(const std::string& field, bool underline, bool bold) {
-    if (underline) return " \xCE" "u" + field + "\xCE" "r";
-    if (bold) return " \xCE" "b" + field + "\xCE" "r";
+std::string wrap(const std::string& field, bool underline, bool bold)
+{
+    if (underline)
+        return " \xCE"
+               "u" +
+               field +
+               "\xCE"
+               "r";
+    if (bold)
+        return " \xCE"
+               "b" +
+               field +
+               "\xCE"
+               "r";
     return " " + field;
 }
 
-std::string text_cell(const void* data, int row, int f, int width, int decimals, bool bold) {
+std::string text_cell(const void* data, int row, int f, int width, int decimals, bool bold)
+{
     int t = decimals > width ? decimals : width;
     if (t < 1) t = 1;
     std::string text;
@@ -169,19 +188,26 @@ std::string text_cell(const void* data, int row, int f, int width, int decimals,
         field += text[i];
     }
     field += blanks(room - (int)field.size());
-    field += blanks(markup);   // the display width stays that of the field
-    if (bold) return "  \xCE" "b" + field + "\xCE" "r";
+    field += blanks(markup); // the display width stays that of the field
+    if (bold)
+        return "  \xCE"
+               "b" +
+               field +
+               "\xCE"
+               "r";
     return "  " + field;
 }
 
-std::string char_cell(const void* data, int row, int f) {
+std::string char_cell(const void* data, int row, int f)
+{
     std::string field = blanks(f);
     char ch = data ? ((const char*)data)[row] : '\0';
     if (ch && f > 0) field[(size_t)(f / 2)] = ch;
     return " " + field;
 }
 
-std::string bar_cell(const void* data, int row, int f, bool underline) {
+std::string bar_cell(const void* data, int row, int f, bool underline)
+{
     static const int kDiameters[10] = {6, 8, 10, 12, 14, 16, 20, 25, 28, 32};
     std::string s;
     if (data) {
@@ -191,28 +217,39 @@ std::string bar_cell(const void* data, int row, int f, bool underline) {
             s = "---  ";
         } else if (rec.count > 0) {
             char buf[160];
-            const char* ul = underline ? "\xCE" "u" : "";
+            const char* ul = underline ? "\xCE"
+                                         "u"
+                                       : "";
             double dia = kDiameters[rec.diameter_index];
             if (rec.per_bundle >= 2)
-                std::snprintf(buf, sizeof buf, " \xCE" "b%s%d %s %.0f %der Bnd.\xCE" "r", ul, rec.count,
-                              "\x8C", dia, rec.per_bundle);
+                std::snprintf(buf, sizeof buf,
+                              " \xCE"
+                              "b%s%d %s %.0f %der Bnd.\xCE"
+                              "r",
+                              ul, rec.count, "\x8C", dia, rec.per_bundle);
             else
-                std::snprintf(buf, sizeof buf, " \xCE" "b%s%d %s %.0f\xCE" "r", ul, rec.count, "\x8C", dia);
+                std::snprintf(buf, sizeof buf,
+                              " \xCE"
+                              "b%s%d %s %.0f\xCE"
+                              "r",
+                              ul, rec.count, "\x8C", dia);
             s = buf;
         }
     }
     return blanks(f - MT_String_Length(s.c_str()) + 1) + s;
 }
 
-std::string zz_cell(int row, int f, int decimals, bool underline, bool bold) {
+std::string zz_cell(int row, int f, int decimals, bool underline, bool bold)
+{
     int first = decimals > 1 ? decimals : 1;
     char buf[KOV_FORMAT_NUMBER_MAX];
     formatNumber((double)(row + first), KOV_FORMAT_NO_DECIMALS, f, 0, 0, buf);
     return wrap(right_align(buf, f), underline, bold);
 }
 
-std::string number_cell(const char* kind, const void* data, int row, int f, int decimals, double factor,
-                        bool underline, bool bold) {
+std::string number_cell(const char* kind, const void* data, int row, int f, int decimals, double factor, bool underline,
+                        bool bold)
+{
     double raw = data ? read_double((const char*)data + (size_t)row * sizeof(double)) : OLI_EMPTY;
     int s = sentinel_of(raw);
     if (s >= 0) {
@@ -229,24 +266,21 @@ std::string number_cell(const char* kind, const void* data, int row, int f, int 
     return wrap(field, underline, bold);
 }
 
-std::string format_cell(const char* kind, const void* data, int row, int f, int width, int decimals,
-                        double factor, bool underline, bool bold, bool table) {
+std::string format_cell(const char* kind, const void* data, int row, int f, int width, int decimals, double factor,
+                        bool underline, bool bold, bool table)
+{
     if (!kind) kind = "";
     switch (kind_of(kind)) {
-    case kTxt:
-        return text_cell(data, row, f, width, decimals, table && bold);
-    case kChar:
-        return char_cell(data, row, f);
-    case kGew:
-        return bar_cell(data, row, f, underline);
-    case kZz:
-        return zz_cell(row, f, decimals, underline, table && bold);
-    default:
-        return number_cell(kind, data, row, f, decimals, factor, underline, table && bold);
+        case kTxt: return text_cell(data, row, f, width, decimals, table && bold);
+        case kChar: return char_cell(data, row, f);
+        case kGew: return bar_cell(data, row, f, underline);
+        case kZz: return zz_cell(row, f, decimals, underline, table && bold);
+        default: return number_cell(kind, data, row, f, decimals, factor, underline, table && bold);
     }
 }
 
-char* copy_out(const std::string& s, char* buffer) {
+char* copy_out(const std::string& s, char* buffer)
+{
     size_t n = s.size() < (size_t)OLI_CELL_SIZE - 1 ? s.size() : (size_t)OLI_CELL_SIZE - 1;
     std::memcpy(buffer, s.data(), n);
     buffer[n] = '\0';
@@ -259,15 +293,18 @@ char* copy_out(const std::string& s, char* buffer) {
 struct RowBuilder {
     std::string row;
     int pos = 0;
-    void place(int start, const std::string& text) {
-        row += "\xCE" "r";
-        if (text.empty()) return;   // nothing to place, no blanks needed
+    void place(int start, const std::string& text)
+    {
+        row += "\xCE"
+               "r";
+        if (text.empty()) return; // nothing to place, no blanks needed
         row += blanks(start - pos);
         if (start > pos) pos = start;
         row += text;
         pos += Oli_Display_Width(text.c_str());
     }
-    void store(char* dst) const {
+    void store(char* dst) const
+    {
         size_t n = row.size() < (size_t)kHeadSize - 1 ? row.size() : (size_t)kHeadSize - 1;
         std::memcpy(dst, row.data(), n);
         dst[n] = '\0';
@@ -276,7 +313,8 @@ struct RowBuilder {
 
 // Offset of a centred text in a segment of width w + 1; for numbers with
 // decimals it ends no further left than just before the decimal point.
-int centred_offset(const std::string& text, int w, int decimals, bool numeric) {
+int centred_offset(const std::string& text, int w, int decimals, bool numeric)
+{
     int dw = Oli_Display_Width(text.c_str());
     int off = round_half_away((w + 1 - dw) / 2.0);
     if (numeric && decimals > 0 && off + dw - 1 < w - decimals - 1) off = w - decimals - dw;
@@ -287,13 +325,20 @@ int centred_offset(const std::string& text, int w, int decimals, bool numeric) {
 
 int cap_start(int s) { return s > kHeadStartCap ? kHeadStartCap : s; }
 
-void rule(FILE* f, double a, double b) { File_Printf(f, " \xCE{\xCE" "L 0 -1 -1 %f %f }", a, b); }
+void rule(FILE* f, double a, double b)
+{
+    File_Printf(f,
+                " \xCE{\xCE"
+                "L 0 -1 -1 %f %f }",
+                a, b);
+}
 
-}  // namespace
+} // namespace
 
 // ---- columns -------------------------------------------------------------------------------------
 
-OliColumn* Oli_Alloc_Columns(int n, OliColumn** columns) {
+OliColumn* Oli_Alloc_Columns(int n, OliColumn** columns)
+{
     if (!columns) return nullptr;
     if (n < 1 || (size_t)n > (size_t)INT32_MAX / sizeof(OliColumn)) {
         void* old = *columns;
@@ -315,15 +360,14 @@ OliColumn* Oli_Alloc_Columns(int n, OliColumn** columns) {
     return c;
 }
 
-int Oli_Column_Is_Numeric(const OliColumn* column) {
-    return column && kind_of(column->kind) == kNumber ? 1 : 0;
-}
+int Oli_Column_Is_Numeric(const OliColumn* column) { return column && kind_of(column->kind) == kNumber ? 1 : 0; }
 
 void Oli_Set_Long_Table_Rows(int rows) { g_tables.long_rows = rows; }
 
 // ---- footnotes -------------------------------------------------------------------------------------
 
-void Oli_Add_Footnote(int key, const char* marker, const char* explanation) {
+void Oli_Add_Footnote(int key, const char* marker, const char* explanation)
+{
     char m[10];
     std::snprintf(m, sizeof m, "%s", marker ? marker : "");
     for (int i = 0; i < g_note_count; i++)
@@ -341,7 +385,8 @@ void Oli_Add_Footnote(int key, const char* marker, const char* explanation) {
 
 int Oli_Footnote_Count(void) { return g_note_count; }
 
-void Oli_Clear_Footnotes(void) {
+void Oli_Clear_Footnotes(void)
+{
     void* p = g_notes;
     if (p) Mem_Free_Null(&p);
     g_notes = nullptr;
@@ -351,9 +396,9 @@ void Oli_Clear_Footnotes(void) {
 
 // ---- cell formatters ---------------------------------------------------------------------------------
 
-char* Oli_Format_Table_Cell(const char* kind, const void* data, int row, int field_width, int width,
-                            int decimals, double factor, int underline, int bold, char* buffer,
-                            const int* footnote_key) {
+char* Oli_Format_Table_Cell(const char* kind, const void* data, int row, int field_width, int width, int decimals,
+                            double factor, int underline, int bold, char* buffer, const int* footnote_key)
+{
     OliCLocaleScope numeric_c;
     if (!buffer) return nullptr;
     int f = field_width;
@@ -374,14 +419,16 @@ char* Oli_Format_Table_Cell(const char* kind, const void* data, int row, int fie
         }
         cell += "\xCE/";
         cell += marker;
-        cell += "\xCE" "r";
+        cell += "\xCE"
+                "r";
         if (g_note_count > 0) cell += blanks(wm - (int)std::strlen(marker));
     }
     return copy_out(cell, buffer);
 }
 
 char* Oli_Format_Cell(const char* kind, const void* data, int row, int field_width, int width, int decimals,
-                      double factor, int underline, char* buffer) {
+                      double factor, int underline, char* buffer)
+{
     OliCLocaleScope numeric_c;
     if (!buffer) return nullptr;
     return copy_out(format_cell(kind, data, row, field_width, width, decimals, factor, underline != 0, false, false),
@@ -390,7 +437,8 @@ char* Oli_Format_Cell(const char* kind, const void* data, int row, int field_wid
 
 // ---- options ----------------------------------------------------------------------------------------------
 
-void Oli_Init_Table_Options(OliTableOptions* opt, int rows) {
+void Oli_Init_Table_Options(OliTableOptions* opt, int rows)
+{
     if (!opt) return;
     opt->flags = 0;
     opt->row_flags = nullptr;
@@ -403,14 +451,16 @@ void Oli_Init_Table_Options(OliTableOptions* opt, int rows) {
     opt->abscissa = -1;
 }
 
-void Oli_Free_Table_Options(OliTableOptions* opt) {
+void Oli_Free_Table_Options(OliTableOptions* opt)
+{
     if (!opt || !opt->row_flags) return;
     void* p = opt->row_flags;
     Mem_Free_Null(&p);
     opt->row_flags = nullptr;
 }
 
-void Oli_Reset_Tables(void) {
+void Oli_Reset_Tables(void)
+{
     Oli_Clear_Footnotes();
     g_tables = TableSettings();
     std::memset(g_heads, 0, sizeof g_heads);
@@ -423,33 +473,33 @@ namespace {
 // One call of the table writer: what the caller asked for and what the steps work out from it.
 struct Table {
     FILE* f = nullptr;
-    int n = 0;   // columns
-    int m = 0;   // rows
+    int n = 0; // columns
+    int m = 0; // rows
     unsigned flags = 0;
     const int* row_flags = nullptr;
     const int* thick_rules = nullptr;
-    const int* thin_rules = nullptr;   // per printed row
-    int abscissa = -1;                 // column of the x values of a diagram table
+    const int* thin_rules = nullptr; // per printed row
+    int abscissa = -1;               // column of the x values of a diagram table
     int mark_selector = 0;
 
     std::vector<OliColumn> cols;
     std::vector<Kind> kinds;
-    std::vector<char> sel;   // rows to print
+    std::vector<char> sel; // rows to print
     // Per numeric column the rows whose value is underlined (first mark) or bold (second mark).
     std::vector<int> mark1a, mark1b, mark2a, mark2b;
     std::vector<double> total;
     std::vector<char> has_total;
     bool any_total = false;
-    std::vector<int> w;            // print widths
-    std::vector<char> continues;   // the column continues the group heading of the one before
+    std::vector<int> w;          // print widths
+    std::vector<char> continues; // the column continues the group heading of the one before
     bool any_group = false;
 
     bool numeric(int c) const { return kinds[c] == kNumber; }
     double value(int c, int r) const { return value_of(cols[c], r); }
 };
 
-Table new_table(FILE* f, int n, int m, const int* row_flags, const int* thick_rules, int mark_selector,
-                unsigned flags) {
+Table new_table(FILE* f, int n, int m, const int* row_flags, const int* thick_rules, int mark_selector, unsigned flags)
+{
     Table t;
     t.f = f;
     t.n = n;
@@ -461,7 +511,8 @@ Table new_table(FILE* f, int n, int m, const int* row_flags, const int* thick_ru
     return t;
 }
 
-void set_list_flags(const Table& t) {
+void set_list_flags(const Table& t)
+{
     if (t.flags & OLI_TAB_NORMAL_FIRST) {
         OLI_setFlags(t.f, 896);
     } else {
@@ -471,7 +522,8 @@ void set_list_flags(const Table& t) {
 }
 
 // The rows of every numeric column's least and greatest value.
-void select_extremes(Table& t) {
+void select_extremes(Table& t)
+{
     for (int c = 0; c < t.n; c++) {
         if (!t.numeric(c)) continue;
         int lo = 0, hi = 0;
@@ -486,7 +538,8 @@ void select_extremes(Table& t) {
 
 // The first and last row, every turning point, both rows of a change of sign and, beside an
 // abscissa, both rows of a jump (the same x with two values).
-void select_changes(Table& t) {
+void select_changes(Table& t)
+{
     t.sel[0] = t.sel[(size_t)t.m - 1] = 1;
     const bool with_abscissa = t.abscissa >= 0 && t.abscissa < t.n && t.numeric(t.abscissa);
     for (int c = 0; c < t.n; c++) {
@@ -511,7 +564,8 @@ void select_changes(Table& t) {
     }
 }
 
-void choose_rows(Table& t) {
+void choose_rows(Table& t)
+{
     t.sel.assign((size_t)t.m, 0);
     if (t.flags & (OLI_TAB_CHOOSE_ROWS | OLI_TAB_EXTREME_ROWS)) select_extremes(t);
     if (t.flags & OLI_TAB_CHOOSE_ROWS) select_changes(t);
@@ -523,7 +577,8 @@ void choose_rows(Table& t) {
 }
 
 // The row(s) a mark mode picks among the printed rows of column c.
-void pick_mark(const Table& t, int c, int mode, int* a, int* b) {
+void pick_mark(const Table& t, int c, int mode, int* a, int* b)
+{
     if (mode == 0) return;
     const double factor = t.cols[c].factor;
     int best_max = -1, best_min = -1, mag_max = -1, mag_min = -1;
@@ -538,16 +593,20 @@ void pick_mark(const Table& t, int c, int mode, int* a, int* b) {
         if (mag_min < 0 || std::fabs(v) < std::fabs(t.value(c, mag_min) * factor)) mag_min = r;
     }
     switch (mode) {
-    case 2: *a = mag_max; break;
-    case 3: *a = mag_min; *b = mag_max; break;
-    case -1: *a = best_min; break;
-    case -2: *a = mag_min; break;
-    default: *a = best_max; break;   // 1 and every value outside -2..3
+        case 2: *a = mag_max; break;
+        case 3:
+            *a = mag_min;
+            *b = mag_max;
+            break;
+        case -1: *a = best_min; break;
+        case -2: *a = mag_min; break;
+        default: *a = best_max; break; // 1 and every value outside -2..3
     }
 }
 
 // The sum over all rows, printed or not; "not determinable" (2e100) makes the whole sum so.
-double column_total(const Table& t, int c) {
+double column_total(const Table& t, int c)
+{
     double sum = 0.0;
     for (int r = 0; r < t.m; r++) {
         double v = t.value(c, r) * t.cols[c].factor;
@@ -558,7 +617,8 @@ double column_total(const Table& t, int c) {
     return sum;
 }
 
-void marks_and_totals(Table& t) {
+void marks_and_totals(Table& t)
+{
     t.mark1a.assign(t.n, -1);
     t.mark1b.assign(t.n, -1);
     t.mark2a.assign(t.n, -1);
@@ -579,7 +639,8 @@ void marks_and_totals(Table& t) {
 
 // A column is as wide as asked, its title, its unit, its widest printed number (on request) and
 // the footnote marker need.
-int print_width(const Table& t, int c, int wm) {
+int print_width(const Table& t, int c, int wm)
+{
     const OliColumn& col = t.cols[c];
     int width = col.width;
     if (!(t.flags & OLI_TAB_NO_TITLE_WIDTH)) {
@@ -607,14 +668,16 @@ int print_width(const Table& t, int c, int wm) {
     return width;
 }
 
-void print_widths(Table& t) {
+void print_widths(Table& t)
+{
     const int wm = widest_marker();
     t.w.assign(t.n, 0);
     for (int c = 0; c < t.n; c++) t.w[c] = print_width(t, c, wm);
 }
 
 // Groups: a column opens one, the following "=" columns continue it.
-void find_groups(Table& t) {
+void find_groups(Table& t)
+{
     t.continues.assign(t.n, 0);
     bool in_group = false;
     for (int c = 0; c < t.n; c++) {
@@ -631,7 +694,8 @@ void find_groups(Table& t) {
 }
 
 // Lays out the group, title and unit heading rows into g_heads.
-void build_heads(const Table& t) {
+void build_heads(const Table& t)
+{
     std::vector<int> start(t.n);
     for (int c = 0, s = 0; c < t.n; c++) {
         start[c] = s;
@@ -654,9 +718,12 @@ void build_heads(const Table& t) {
         }
         const std::string title = printed_title(col);
         int off;
-        if (col.title[0] == '-') off = 1;
-        else if (col.title[0] == '+') off = t.w[c] - Oli_Display_Width(title.c_str());
-        else off = centred_offset(title, t.w[c], col.decimals, t.numeric(c));
+        if (col.title[0] == '-')
+            off = 1;
+        else if (col.title[0] == '+')
+            off = t.w[c] - Oli_Display_Width(title.c_str());
+        else
+            off = centred_offset(title, t.w[c], col.decimals, t.numeric(c));
         title_row.place(seg + off, title);
         const std::string unit = unit_text(col);
         unit_row.place(seg + centred_offset(unit, t.w[c], col.decimals, t.numeric(c)), unit);
@@ -668,7 +735,8 @@ void build_heads(const Table& t) {
 
 // The "#SHOWTABLE" record up to the column head lines: the caller's head lines, the head shape,
 // the column borders and the heading rows.
-void write_head(const Table& t, const int* title_counts, char** title_lines) {
+void write_head(const Table& t, const int* title_counts, char** title_lines)
+{
     FILE* f = t.f;
     if (!(t.flags & OLI_TAB_NO_Y_MOVES)) OLI_setYPositionCM(f, 1, 0.1f);
     if (title_counts && title_lines) {
@@ -704,7 +772,8 @@ struct SelectorMarks {
     bool bold_big = false, bold_small = false, ul_big = false, ul_small = false;
 };
 
-SelectorMarks selector_marks(const Table& t) {
+SelectorMarks selector_marks(const Table& t)
+{
     SelectorMarks s;
     for (int c = 0; c < t.n; c++) {
         if (!t.numeric(c)) continue;
@@ -721,17 +790,24 @@ SelectorMarks selector_marks(const Table& t) {
         }
     }
     const int sel = t.mark_selector;
-    if (sel == 999) s.bold_big = true;
-    else if (sel == -999) s.bold_small = true;
-    else if (sel == 999999) s.bold_big = s.bold_small = true;
-    else if (sel == 9999) s.ul_big = s.ul_small = true;
-    else if (sel > t.n) s.ul_big = true;
-    else if (sel < -t.n) s.ul_small = true;
+    if (sel == 999)
+        s.bold_big = true;
+    else if (sel == -999)
+        s.bold_small = true;
+    else if (sel == 999999)
+        s.bold_big = s.bold_small = true;
+    else if (sel == 9999)
+        s.ul_big = s.ul_small = true;
+    else if (sel > t.n)
+        s.ul_big = true;
+    else if (sel < -t.n)
+        s.ul_small = true;
     return s;
 }
 
 // The printed rows in print order, without the all-zero rows when these are to be skipped.
-std::vector<int> printed_rows(const Table& t) {
+std::vector<int> printed_rows(const Table& t)
+{
     std::vector<int> order;
     for (int i = 0; i < t.m; i++) {
         int r = (t.flags & OLI_TAB_REVERSE) ? t.m - 1 - i : i;
@@ -750,7 +826,8 @@ std::vector<int> printed_rows(const Table& t) {
     return order;
 }
 
-void write_row(const Table& t, const SelectorMarks& s, int r) {
+void write_row(const Table& t, const SelectorMarks& s, int r)
+{
     char cell[OLI_CELL_SIZE];
     for (int c = 0; c < t.n; c++) {
         const OliColumn& col = t.cols[c];
@@ -769,13 +846,14 @@ void write_row(const Table& t, const SelectorMarks& s, int r) {
             data = element(col, r, 0);
             row = 0;
         }
-        Oli_Format_Table_Cell(col.kind, data, row, t.w[c], col.width, col.decimals, col.factor, underline, bold,
-                              cell, key);
+        Oli_Format_Table_Cell(col.kind, data, row, t.w[c], col.width, col.decimals, col.factor, underline, bold, cell,
+                              key);
         File_Printf(t.f, "%s", cell);
     }
 }
 
-void write_rows(const Table& t) {
+void write_rows(const Table& t)
+{
     const SelectorMarks s = selector_marks(t);
     const std::vector<int> order = printed_rows(t);
     for (size_t p = 0; p < order.size(); p++) {
@@ -794,7 +872,8 @@ void write_rows(const Table& t) {
 }
 
 // The totals row under a rule; the first column without a total carries the sum sign.
-void write_totals(const Table& t) {
+void write_totals(const Table& t)
+{
     if (!t.any_total) return;
     for (int c = 0; c < t.n; c++) {
         std::string s;
@@ -816,14 +895,18 @@ void write_totals(const Table& t) {
 }
 
 // The explanations of the footnote markers the table used, then the caller's notes.
-void write_footnotes(FILE* f, int note_count, char** notes) {
+void write_footnotes(FILE* f, int note_count, char** notes)
+{
     if (g_note_count > 0) {
         float saved = Oli_Get_Left_Margin();
         OLI_reserveSpaceCM(f, (float)(g_note_count * 0.286));
         OLI_setYPositionCM(f, 1, -0.114f);
         for (int i = 0; i < g_note_count; i++)
             if (g_notes[i].uses > 0)
-                Oli_Text_Block(f, "\xCE/%s\xCE" "r %s", g_notes[i].marker, g_notes[i].explanation);
+                Oli_Text_Block(f,
+                               "\xCE/%s\xCE"
+                               "r %s",
+                               g_notes[i].marker, g_notes[i].explanation);
         OLI_setYPositionCM(f, 1, 0.228f);
         Oli_Set_Left_Margin(f, saved);
     }
@@ -836,7 +919,8 @@ void write_footnotes(FILE* f, int note_count, char** notes) {
 }
 
 void write_table(Table& t, const OliColumn* columns, const int* title_counts, char** title_lines, int note_count,
-                 char** notes) {
+                 char** notes)
+{
     OliCLocaleScope numeric_c;
     if (!t.f || t.n < 1 || t.m < 1 || !columns) {
         if (t.f && (t.flags & OLI_TAB_LONG)) OLI_setFlags(t.f, 896);
@@ -865,16 +949,18 @@ void write_table(Table& t, const OliColumn* columns, const int* title_counts, ch
     if (t.flags & OLI_TAB_LONG) OLI_setFlags(t.f, 896);
 }
 
-}  // namespace
+} // namespace
 
 void OliTabelle(FILE* f, int n, int m, const OliColumn* columns, const int* row_flags, const int* thick_rules,
                 int mark_selector, unsigned flags, const int* title_counts, char** title_lines, int note_count,
-                char** notes) {
+                char** notes)
+{
     Table t = new_table(f, n, m, row_flags, thick_rules, mark_selector, flags);
     write_table(t, columns, title_counts, title_lines, note_count, notes);
 }
 
-void Oli_Table_With_Options(FILE* f, int rows, int ncols, const OliColumn* columns, const OliTableOptions* opt) {
+void Oli_Table_With_Options(FILE* f, int rows, int ncols, const OliColumn* columns, const OliTableOptions* opt)
+{
     OliTableOptions defaults;
     const OliTableOptions* o = opt;
     if (!o) {

@@ -26,7 +26,8 @@ struct Scale {
 
 // The tick step from half the range: normalised into 1..10 by powers of ten,
 // cut to an integer and scaled back.
-Scale scale_of(double v) {
+Scale scale_of(double v)
+{
     Scale s;
     double half = v / 2.0, unit = 1.0;
     int decimals = 0;
@@ -47,9 +48,9 @@ Scale scale_of(double v) {
     return s;
 }
 
-int draw(double xl, double yb, double xr, double yt, const double* stations, double s_first,
-         double s_last, double* values, int n, const char* side_title, const char* bottom_title,
-         double h, bool even) {
+int draw(double xl, double yb, double xr, double yt, const double* stations, double s_first, double s_last,
+         double* values, int n, const char* side_title, const char* bottom_title, double h, bool even)
+{
     if (n < 2 || n > kMaxStations || !values || (!even && !stations)) return 0;
     if (!side_title) side_title = "";
     if (!bottom_title) bottom_title = "";
@@ -72,8 +73,7 @@ int draw(double xl, double yb, double xr, double yt, const double* stations, dou
     // whatever lies above it.
     double ys[kMaxStations];
     for (int i = 0; i < n; ++i)
-        ys[i] = even ? base + i * (yt - base) / (n - 1)
-                     : base + (stations[i] - smin) * (yt - base) / span;
+        ys[i] = even ? base + i * (yt - base) / (n - 1) : base + (stations[i] - smin) * (yt - base) / span;
     double vmin = *std::min_element(values, values + n);
     double vmax = *std::max_element(values, values + n);
     double v = vmax - vmin;
@@ -89,9 +89,12 @@ int draw(double xl, double yb, double xr, double yt, const double* stations, dou
         }
     }
     Kind kind = kZero;
-    if (vmin >= 0.0 && vmax > 0.0) kind = kPositive;
-    else if (vmax <= 0.0 && vmin < 0.0) kind = kNegative;
-    else if (vmin < 0.0 && vmax > 0.0) kind = kMixed;
+    if (vmin >= 0.0 && vmax > 0.0)
+        kind = kPositive;
+    else if (vmax <= 0.0 && vmin < 0.0)
+        kind = kNegative;
+    else if (vmin < 0.0 && vmax > 0.0)
+        kind = kMixed;
     double sv = std::fabs(v) >= 1e-5 ? (xr - left) / v : 1.0;
     double w = v * sv;
     double x0 = left - vmin * sv;
@@ -150,10 +153,8 @@ int draw(double xl, double yb, double xr, double yt, const double* stations, dou
                 tick(-k * sc.step, hi_edge + (-k * sc.step - vmax) * sv);
         } else if (kind == kMixed) {
             Oli_Graphic_Text_Centred(x0, label_y, "0");
-            for (int k = 1; k <= kMaxTicks && -k * sc.step >= vmin; ++k)
-                tick(-k * sc.step, x0 - k * sc.step * sv);
-            for (int k = 1; k <= kMaxTicks && k * sc.step <= vmax; ++k)
-                tick(k * sc.step, x0 + k * sc.step * sv);
+            for (int k = 1; k <= kMaxTicks && -k * sc.step >= vmin; ++k) tick(-k * sc.step, x0 - k * sc.step * sv);
+            for (int k = 1; k <= kMaxTicks && k * sc.step <= vmax; ++k) tick(k * sc.step, x0 + k * sc.step * sv);
         }
     }
 
@@ -175,25 +176,24 @@ int draw(double xl, double yb, double xr, double yt, const double* stations, dou
         Oli_Graphic_Set_Text_Angle(kPi / 2.0);
         Oli_Graphic_Text_Centred(side_x, (min_y + max_y) / 2.0, side_title);
         Oli_Graphic_Set_Text_Angle(0.0);
-        if (bottom_title[0])
-            Oli_Graphic_Text_Centred((min_x + max_x) / 2.0, min_y - 0.95 * h, bottom_title);
+        if (bottom_title[0]) Oli_Graphic_Text_Centred((min_x + max_x) / 2.0, min_y - 0.95 * h, bottom_title);
     }
     Oli_Graphic_Pop_State();
     return 1;
 }
 
-}  // namespace
+} // namespace
 
-int Oli_Graphic_Value_Diagram(double x_left, double y_bottom, double x_right, double y_top,
-                              const double* stations, double* values, int n,
-                              const char* side_title, const char* bottom_title, double h) {
-    return draw(x_left, y_bottom, x_right, y_top, stations, 0.0, 0.0, values, n, side_title,
-                bottom_title, h, false);
+int Oli_Graphic_Value_Diagram(double x_left, double y_bottom, double x_right, double y_top, const double* stations,
+                              double* values, int n, const char* side_title, const char* bottom_title, double h)
+{
+    return draw(x_left, y_bottom, x_right, y_top, stations, 0.0, 0.0, values, n, side_title, bottom_title, h, false);
 }
 
-int Oli_Graphic_Value_Diagram_Even(double x_left, double y_bottom, double x_right, double y_top,
-                                   double s_first, double s_last, double* values, int n,
-                                   const char* side_title, const char* bottom_title, double h) {
-    return draw(x_left, y_bottom, x_right, y_top, nullptr, s_first, s_last, values, n, side_title,
-                bottom_title, h, true);
+int Oli_Graphic_Value_Diagram_Even(double x_left, double y_bottom, double x_right, double y_top, double s_first,
+                                   double s_last, double* values, int n, const char* side_title,
+                                   const char* bottom_title, double h)
+{
+    return draw(x_left, y_bottom, x_right, y_top, nullptr, s_first, s_last, values, n, side_title, bottom_title, h,
+                true);
 }

@@ -16,22 +16,25 @@ char g_picture_dir[100] = "";
 
 bool is_bar_row(const OliValueRow& r) { return std::strncmp(r.kind, "GEW", 3) == 0; }
 
-std::string padded(const std::string& text, int width) {
+std::string padded(const std::string& text, int width)
+{
     const int w = MT_String_Length(text.c_str());
     return w < width ? text + std::string((size_t)(width - w), ' ') : text;
 }
 
 std::string field_text(const char* s, size_t max) { return std::string(s, strnlen(s, max)); }
 
-void picture_block_head(FILE* f, double width, double height) {
+void picture_block_head(FILE* f, double width, double height)
+{
     File_Printf(f, "\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n");
     File_Printf(f, "-1\n");
     File_Printf(f, "0 %.1lf 0 %.1lf\n", width, height);
 }
 
-}  // namespace
+} // namespace
 
-void Oli_Value_Table(FILE* f, int rows, int positions, const OliValueRow* row) {
+void Oli_Value_Table(FILE* f, int rows, int positions, const OliValueRow* row)
+{
     if (!f || rows < 1 || positions < 1 || !row) return;
     OliCLocaleScope numeric_c;
     char cell[OLI_CELL_SIZE];
@@ -66,28 +69,46 @@ void Oli_Value_Table(FILE* f, int rows, int positions, const OliValueRow* row) {
         const bool bars = is_bar_row(r);
         const std::string name = field_text(r.name, sizeof r.name);
         const std::string kind = field_text(r.kind, sizeof r.kind);
-        const std::string name_cell =
-            bars ? "\xCE" "u\xCE" "b" + name + "\xCE" "r\xCE" "u" : "\xCE" "b" + name + "\xCE" "r";
+        const std::string name_cell = bars ? "\xCE"
+                                             "u\xCE"
+                                             "b" +
+                                                 name +
+                                                 "\xCE"
+                                                 "r\xCE"
+                                                 "u"
+                                           : "\xCE"
+                                             "b" +
+                                                 name +
+                                                 "\xCE"
+                                                 "r";
         File_Printf(f, " %s ", padded(name_cell, name_w).c_str());
-        File_Printf(f, " %s", padded(bars ? std::string() : kind + "\xCE" "r", unit_w).c_str());
+        File_Printf(f, " %s",
+                    padded(bars ? std::string()
+                                : kind + "\xCE"
+                                         "r",
+                           unit_w)
+                        .c_str());
         for (int j = 0; j < positions; ++j) {
             Oli_Format_Cell(kind.c_str(), r.data, j, cell_w, r.width, r.decimals, r.factor, 0, cell);
             File_Printf(f, "%s", cell);
         }
-        if (i < rows - 1) File_Printf(f, " \xCE{\xCE" "L 0 -1 -1 %f %f }", 1.0, 1.0);
+        if (i < rows - 1)
+            File_Printf(f,
+                        " \xCE{\xCE"
+                        "L 0 -1 -1 %f %f }",
+                        1.0, 1.0);
         File_Printf(f, "\n");
     }
     File_Printf(f, "#END_OF_TEXT\n");
     OLI_setYPositionCM(f, 1, -0.4f);
 }
 
-void Oli_Set_Picture_Dir(const char* dir) {
-    std::snprintf(g_picture_dir, sizeof g_picture_dir, "%s", dir ? dir : "");
-}
+void Oli_Set_Picture_Dir(const char* dir) { std::snprintf(g_picture_dir, sizeof g_picture_dir, "%s", dir ? dir : ""); }
 
 const char* Oli_Get_Picture_Dir(void) { return g_picture_dir; }
 
-void Oli_Picture(FILE* f, double width, double height, const char* name) {
+void Oli_Picture(FILE* f, double width, double height, const char* name)
+{
     if (!f) return;
     OliCLocaleScope numeric_c;
     picture_block_head(f, width, height);
@@ -96,7 +117,8 @@ void Oli_Picture(FILE* f, double width, double height, const char* name) {
     OLI_setYPositionCM(f, 1, -0.3f);
 }
 
-void Oli_Picture_Framed(FILE* f, double width, double height, const char* name) {
+void Oli_Picture_Framed(FILE* f, double width, double height, const char* name)
+{
     if (!f) return;
     OliCLocaleScope numeric_c;
     picture_block_head(f, width, height);

@@ -1,6 +1,6 @@
 // Text lines of the output list and the layout state shared by its writers.
-#include "output/olilocale.h"
 #include "output/ioliwrt.h"
+#include "output/olilocale.h"
 
 #include <cctype>
 #include <cmath>
@@ -19,7 +19,7 @@ namespace {
 
 const double kLine = 0.38;
 const double kSmallLine = 0.286;
-const int kParagraphLevel = 334;   // above: paragraph form
+const int kParagraphLevel = 334; // above: paragraph form
 
 OliLayoutState g_layout = {17.0, 0.0f, 0.0f, 7, 0, {0}, nullptr, 0};
 
@@ -27,7 +27,8 @@ const int kCharsPerLine[11] = {106, 106, 165, 125, 96, 73, 106, 106, 132, 132, 1
 
 bool paragraph_form() { return Oli_Get_Level() > kParagraphLevel; }
 
-void format_line(char* buf, size_t size, const char* fmt, va_list ap) {
+void format_line(char* buf, size_t size, const char* fmt, va_list ap)
+{
     OliCLocaleScope numeric_c;
     if (!fmt) {
         buf[0] = '\0';
@@ -36,7 +37,8 @@ void format_line(char* buf, size_t size, const char* fmt, va_list ap) {
     if (vsnprintf(buf, size, fmt, ap) < 0) buf[0] = '\0';
 }
 
-bool ends_with_line_feed(const char* text) {
+bool ends_with_line_feed(const char* text)
+{
     size_t n = std::strlen(text);
     return n > 0 && text[n - 1] == '\n';
 }
@@ -44,7 +46,8 @@ bool ends_with_line_feed(const char* text) {
 // The text literally through the paragraph writer in font, with a line break
 // when it has none, as one paragraph. Long texts go in pieces the paragraph
 // writer accepts; the pieces join into the same line.
-void paragraph_text(FILE* f, int font, const char* text) {
+void paragraph_text(FILE* f, int font, const char* text)
+{
     Oli_Para_Set_Font(font);
     const size_t piece = 900;
     size_t n = std::strlen(text);
@@ -56,7 +59,8 @@ void paragraph_text(FILE* f, int font, const char* text) {
     Oli_Para_End(f);
 }
 
-void legacy_text(FILE* f, const char* text) {
+void legacy_text(FILE* f, const char* text)
+{
     File_Printf(f, " %s", text);
     if (!ends_with_line_feed(text)) File_Printf(f, "\n");
 }
@@ -64,7 +68,8 @@ void legacy_text(FILE* f, const char* text) {
 void pass_margins(FILE* f) { OLI_setMarginsCM(f, 1, g_layout.left_margin, g_layout.right_margin); }
 
 // Trailing zeros of every decimal number dropped: 1.500 -> 1.5, 2.000 -> 2.
-std::string strip_zeros(const char* s) {
+std::string strip_zeros(const char* s)
+{
     std::string out;
     size_t n = std::strlen(s);
     size_t i = 0;
@@ -73,7 +78,7 @@ std::string strip_zeros(const char* s) {
         if (std::isdigit((unsigned char)s[i]) && i + 2 < n && s[i + 1] == '.' &&
             std::isdigit((unsigned char)s[i + 2])) {
             size_t j = i + 2;
-            size_t last_nonzero = 0;   // index after the last non-zero digit, 0 none
+            size_t last_nonzero = 0; // index after the last non-zero digit, 0 none
             while (j < n && std::isdigit((unsigned char)s[j])) {
                 if (s[j] != '0') last_nonzero = j + 1;
                 j++;
@@ -87,8 +92,17 @@ std::string strip_zeros(const char* s) {
     return out;
 }
 
-std::string replace_keep_markup(const std::string& text, const char* find, const char* replacement) {
-    static const char* const kCodes[] = {"\xCE\\", "\xCE/", "\xCE_", "\xCE" "u", "\xCE" "b", "\xCE" "s"};
+std::string replace_keep_markup(const std::string& text, const char* find, const char* replacement)
+{
+    static const char* const kCodes[] = {"\xCE\\",
+                                         "\xCE/",
+                                         "\xCE_",
+                                         "\xCE"
+                                         "u",
+                                         "\xCE"
+                                         "b",
+                                         "\xCE"
+                                         "s"};
     size_t flen = find ? std::strlen(find) : 0;
     if (flen == 0) return text;
     std::string out;
@@ -106,17 +120,23 @@ std::string replace_keep_markup(const std::string& text, const char* find, const
     return out;
 }
 
-void ensure_text_buffer(int size) {
+void ensure_text_buffer(int size)
+{
     if (g_layout.text_size >= size) return;
     g_layout.text = (char*)Mem_Realloc(g_layout.text, size, 0);
     g_layout.text_size = size;
 }
 
 // Steps of Oli_Text before the output: strip zeros, superscripts 2 and 3.
-const char* prepare_text(const char* formatted) {
+const char* prepare_text(const char* formatted)
+{
     std::string s = g_layout.strip_zeros ? strip_zeros(formatted) : std::string(formatted);
-    s = replace_keep_markup(s, "\xFD", "\xCE/2\xCE" "r");
-    s = replace_keep_markup(s, "\xFA", "\xCE/3\xCE" "r");
+    s = replace_keep_markup(s, "\xFD",
+                            "\xCE/2\xCE"
+                            "r");
+    s = replace_keep_markup(s, "\xFA",
+                            "\xCE/3\xCE"
+                            "r");
     // The buffer holds the whole text: a line with many superscripts is not cut.
     int need = (int)std::strlen(formatted) + 20;
     if ((int)s.size() + 1 > need) need = (int)s.size() + 1;
@@ -125,7 +145,8 @@ const char* prepare_text(const char* formatted) {
     return g_layout.text;
 }
 
-void text_block(FILE* f, const char* text) {
+void text_block(FILE* f, const char* text)
+{
     if (!f) return;
     if (paragraph_form()) {
         paragraph_text(f, 3, text);
@@ -137,7 +158,8 @@ void text_block(FILE* f, const char* text) {
     OLI_setYPositionCM(f, 1, -0.85f);
 }
 
-void text_at_tab(FILE* f, double position, const char* text) {
+void text_at_tab(FILE* f, double position, const char* text)
+{
     if (!f) return;
     Oli_Para_Set_Font(g_layout.font);
     Oli_Para_Set_Tabs(50, nullptr, &position, 1);
@@ -147,21 +169,23 @@ void text_at_tab(FILE* f, double position, const char* text) {
     Oli_Para_End(f);
 }
 
-}  // namespace
+} // namespace
 
 // ---- layout state ------------------------------------------------------------------
 
 double Oli_Get_Text_Width(void) { return g_layout.text_width; }
 void Oli_Set_Text_Width(double cm) { g_layout.text_width = cm; }
 
-void Oli_Set_Left_Margin(FILE* f, float cm) {
+void Oli_Set_Left_Margin(FILE* f, float cm)
+{
     g_layout.left_margin = cm;
     pass_margins(f);
 }
 
 float Oli_Get_Left_Margin(void) { return g_layout.left_margin; }
 
-void Oli_Set_Right_Margin(FILE* f, float cm) {
+void Oli_Set_Right_Margin(FILE* f, float cm)
+{
     g_layout.right_margin = cm;
     pass_margins(f);
 }
@@ -172,7 +196,8 @@ int Oli_Get_Font(void) { return g_layout.font; }
 void Oli_Set_Strip_Zeros(int on) { g_layout.strip_zeros = on; }
 int Oli_Get_Strip_Zeros(void) { return g_layout.strip_zeros; }
 
-void Oli_Reset_Layout(void) {
+void Oli_Reset_Layout(void)
+{
     void* text = g_layout.text;
     if (text) Mem_Free_Null(&text);
     g_layout = OliLayoutState{17.0, 0.0f, 0.0f, 7, 0, {0}, nullptr, 0};
@@ -180,7 +205,8 @@ void Oli_Reset_Layout(void) {
 
 // ---- text lines ----------------------------------------------------------------------
 
-void Oli_Text(FILE* f, const char* fmt, ...) {
+void Oli_Text(FILE* f, const char* fmt, ...)
+{
     char buf[OLI_TEXT_MAX + 1];
     va_list ap;
     va_start(ap, fmt);
@@ -202,7 +228,8 @@ void Oli_Text(FILE* f, const char* fmt, ...) {
     OLI_setYPositionCM(f, 1, -0.6011333f);
 }
 
-void Oli_Text_Block(FILE* f, const char* fmt, ...) {
+void Oli_Text_Block(FILE* f, const char* fmt, ...)
+{
     char buf[OLI_TEXT_MAX + 1];
     va_list ap;
     va_start(ap, fmt);
@@ -211,7 +238,8 @@ void Oli_Text_Block(FILE* f, const char* fmt, ...) {
     text_block(f, buf);
 }
 
-void Oli_Text_Block_Forced(FILE* f, const char* fmt, ...) {
+void Oli_Text_Block_Forced(FILE* f, const char* fmt, ...)
+{
     char buf[OLI_TEXT_MAX + 1];
     va_list ap;
     va_start(ap, fmt);
@@ -220,7 +248,8 @@ void Oli_Text_Block_Forced(FILE* f, const char* fmt, ...) {
     text_block(f, buf);
 }
 
-void Oli_Title_Line(FILE* f, const char* fmt, ...) {
+void Oli_Title_Line(FILE* f, const char* fmt, ...)
+{
     char buf[OLI_TEXT_MAX + 1];
     va_list ap;
     va_start(ap, fmt);
@@ -237,11 +266,10 @@ void Oli_Title_Line(FILE* f, const char* fmt, ...) {
     OLI_setYPositionCM(f, 1, -0.9f);
 }
 
-void Oli_Text_At_Tab(FILE* f, double position, const char* text) {
-    text_at_tab(f, position, text ? text : "");
-}
+void Oli_Text_At_Tab(FILE* f, double position, const char* text) { text_at_tab(f, position, text ? text : ""); }
 
-void Oli_Text_At_Tab_Printf(FILE* f, double position, const char* fmt, ...) {
+void Oli_Text_At_Tab_Printf(FILE* f, double position, const char* fmt, ...)
+{
     char buf[OLI_TEXT_MAX + 1];
     va_list ap;
     va_start(ap, fmt);
@@ -250,19 +278,22 @@ void Oli_Text_At_Tab_Printf(FILE* f, double position, const char* fmt, ...) {
     text_at_tab(f, position, buf);
 }
 
-void Oli_Text_Check_Mark(FILE* f, const char* text, int ok) {
+void Oli_Text_Check_Mark(FILE* f, const char* text, int ok)
+{
     Oli_Text(f, "%s", text ? text : "");
     if (!f || ok) return;
     float saved = g_layout.left_margin;
     OLI_setYPositionCM(f, 1, (float)-kLine);
     g_layout.left_margin = (float)g_layout.text_width;
     pass_margins(f);
-    Oli_Text(f, "\xCE" "b!!");
+    Oli_Text(f, "\xCE"
+                "b!!");
     g_layout.left_margin = saved;
     pass_margins(f);
 }
 
-void Oli_Version_Line(FILE* f, const char* program_id) {
+void Oli_Version_Line(FILE* f, const char* program_id)
+{
     OliCLocaleScope numeric_c;
     if (!f) return;
     char id[100];
@@ -278,8 +309,7 @@ void Oli_Version_Line(FILE* f, const char* program_id) {
     if (text.empty()) return;
 
     float saved = g_layout.left_margin;
-    g_layout.left_margin =
-        (float)(saved - (double)text.size() * 0.13333 + (g_layout.text_width + 1.0));
+    g_layout.left_margin = (float)(saved - (double)text.size() * 0.13333 + (g_layout.text_width + 1.0));
     pass_margins(f);
     Oli_Text_Block(f, "%s", text.c_str());
     g_layout.left_margin = saved;
@@ -288,27 +318,33 @@ void Oli_Version_Line(FILE* f, const char* program_id) {
 
 // ---- vertical moves -------------------------------------------------------------------
 
-void Oli_Move_Lines(FILE* f, double lines) {
+void Oli_Move_Lines(FILE* f, double lines)
+{
     if (f) OLI_setYPositionCM(f, 1, (float)(lines * kLine));
 }
 
-void Oli_Move_Cm(FILE* f, double cm) {
+void Oli_Move_Cm(FILE* f, double cm)
+{
     if (f) OLI_setYPositionCM(f, 1, (float)cm);
 }
 
-void Oli_Set_Y_Mode4(FILE* f) {
+void Oli_Set_Y_Mode4(FILE* f)
+{
     if (f) OLI_setYPositionCM(f, 4, 0.0f);
 }
 
-void Oli_Reserve_Lines(FILE* f, double lines) {
+void Oli_Reserve_Lines(FILE* f, double lines)
+{
     if (f) OLI_reserveSpaceCM(f, (float)(lines * kLine));
 }
 
-void Oli_Reserve_Small_Lines(FILE* f, double lines) {
+void Oli_Reserve_Small_Lines(FILE* f, double lines)
+{
     if (f) OLI_reserveSpaceCM(f, (float)(lines * kSmallLine));
 }
 
-int Oli_Chars_Per_Line(int font) {
+int Oli_Chars_Per_Line(int font)
+{
     int chars = (font >= 0 && font <= 10) ? kCharsPerLine[font] : 96;
     double w = g_layout.text_width;
     if (w == 0.0) return chars;
@@ -319,7 +355,8 @@ int Oli_Chars_Per_Line_Current(void) { return Oli_Chars_Per_Line(g_layout.font);
 
 // ---- Y positions -------------------------------------------------------------------------
 
-int Oli_Store_Y_Position(FILE* f) {
+int Oli_Store_Y_Position(FILE* f)
+{
     if (!f) return -1;
     for (int i = 0; i < OLI_Y_SLOTS; i++) {
         if (!g_layout.y_slots[i]) {
@@ -333,28 +370,33 @@ int Oli_Store_Y_Position(FILE* f) {
     return -1;
 }
 
-void Oli_Restore_Y_Position(FILE* f, int slot) {
+void Oli_Restore_Y_Position(FILE* f, int slot)
+{
     if (!f || slot < 0 || slot >= OLI_Y_SLOTS) return;
     if (g_layout.y_slots[slot]) OLI_restoreYPosition(f, slot);
     g_layout.y_slots[slot] = 0;
 }
 
-void Oli_Restore_Y_Keep(FILE* f, int slot) {
+void Oli_Restore_Y_Keep(FILE* f, int slot)
+{
     if (!f || slot < 0 || slot >= OLI_Y_SLOTS) return;
     if (g_layout.y_slots[slot]) OLI_restoreYPosition(f, slot);
 }
 
-void Oli_Free_Y_Position(int slot) {
+void Oli_Free_Y_Position(int slot)
+{
     if (slot >= 0 && slot < OLI_Y_SLOTS) g_layout.y_slots[slot] = 0;
 }
 
-void Oli_Reset_Y_Positions(void) {
+void Oli_Reset_Y_Positions(void)
+{
     for (int& s : g_layout.y_slots) s = 0;
 }
 
 // ---- mark-up -------------------------------------------------------------------------------
 
-int Oli_Markup_Active(const char* text, const char* code, int position) {
+int Oli_Markup_Active(const char* text, const char* code, int position)
+{
     if (!text || !code || !*code || position <= 0) return 0;
     size_t clen = std::strlen(code);
     size_t tlen = std::strlen(text);
@@ -372,10 +414,23 @@ int Oli_Markup_Active(const char* text, const char* code, int position) {
 int Oli_Subscript_Active(const char* text, int position) { return Oli_Markup_Active(text, "\xCE\\", position); }
 int Oli_Superscript_Active(const char* text, int position) { return Oli_Markup_Active(text, "\xCE/", position); }
 int Oli_Space_Below_Active(const char* text, int position) { return Oli_Markup_Active(text, "\xCE_", position); }
-int Oli_Bold_Active(const char* text, int position) { return Oli_Markup_Active(text, "\xCE" "b", position); }
-int Oli_S_Active(const char* text, int position) { return Oli_Markup_Active(text, "\xCE" "s", position); }
+int Oli_Bold_Active(const char* text, int position)
+{
+    return Oli_Markup_Active(text,
+                             "\xCE"
+                             "b",
+                             position);
+}
+int Oli_S_Active(const char* text, int position)
+{
+    return Oli_Markup_Active(text,
+                             "\xCE"
+                             "s",
+                             position);
+}
 
-int Oli_Replace_Keep_Markup(char* buffer, const char* find, const char* replacement, int size) {
+int Oli_Replace_Keep_Markup(char* buffer, const char* find, const char* replacement, int size)
+{
     if (!buffer || size <= 0) return 0;
     std::string s = replace_keep_markup(std::string(buffer), find, replacement);
     size_t keep = s.size() < (size_t)size - 1 ? s.size() : (size_t)size - 1;
@@ -384,23 +439,27 @@ int Oli_Replace_Keep_Markup(char* buffer, const char* find, const char* replacem
     return (int)s.size();
 }
 
-int Oli_Trimmed_Length(const char* text) {
+int Oli_Trimmed_Length(const char* text)
+{
     if (!text) return 0;
     int n = (int)std::strlen(text);
     while (n > 0 && text[n - 1] == ' ') n--;
     return n;
 }
 
-int Oli_Display_Width(const char* text) {
+int Oli_Display_Width(const char* text)
+{
     if (!text) return 0;
-    int n = 0;          // characters standing in a sub- or superscript
+    int n = 0; // characters standing in a sub- or superscript
     bool script = false;
     for (const unsigned char* p = (const unsigned char*)text; *p; ++p) {
         if (*p == 0xCE) {
             unsigned char code = p[1];
             if (!code) break;
-            if (code == '\\' || code == '/') script = true;
-            else if (code == 'r') script = false;
+            if (code == '\\' || code == '/')
+                script = true;
+            else if (code == 'r')
+                script = false;
             if (code == '{') {
                 // A group is not displayed: skip it up to its closing brace.
                 const unsigned char* close = (const unsigned char*)std::strchr((const char*)p + 2, '}');

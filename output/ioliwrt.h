@@ -24,14 +24,14 @@
 enum { OLI_Y_SLOTS = 10, OLI_TEXT_MAX = 255 };
 
 struct OliLayoutState {
-    double text_width;          // 17.0 cm
-    float left_margin;          // 0
-    float right_margin;         // 0
-    int font;                   // 7: font of Oli_Text in the paragraph form
-    int strip_zeros;            // 0
-    int y_slots[OLI_Y_SLOTS];   // 1 = slot in use
-    char* text;                 // the last text of Oli_Text
-    int text_size;              // bytes of text
+    double text_width;        // 17.0 cm
+    float left_margin;        // 0
+    float right_margin;       // 0
+    int font;                 // 7: font of Oli_Text in the paragraph form
+    int strip_zeros;          // 0
+    int y_slots[OLI_Y_SLOTS]; // 1 = slot in use
+    char* text;               // the last text of Oli_Text
+    int text_size;            // bytes of text
 };
 
 double Oli_Get_Text_Width(void);
@@ -110,17 +110,17 @@ void Oli_Reset_Layout(void);
 
 struct OliHeadingState {
     int counters[6];
-    int max_level;          // 3
-    int styles[6];          // 1
-    double spacings[6];     // 0
-    int open_depth;         // -1
-    int inline_numbers;     // 0
-    int unnumbered;         // 0
-    int bookmark_depth;     // 2
-    int bookmark_limit;     // 3
-    int printing;           // 1
-    char number_text[100];  // "???"
-    double indent;          // 0
+    int max_level;         // 3
+    int styles[6];         // 1
+    double spacings[6];    // 0
+    int open_depth;        // -1
+    int inline_numbers;    // 0
+    int unnumbered;        // 0
+    int bookmark_depth;    // 2
+    int bookmark_limit;    // 3
+    int printing;          // 1
+    char number_text[100]; // "???"
+    double indent;         // 0
 };
 
 // Starts a list's numbering: max level (6 at most), style of every level
@@ -153,33 +153,33 @@ void Oli_Reset_Headings(void);
 // Sentinel values of numeric cells.
 #define OLI_MINUS_INFINITY (-1e100)
 #define OLI_INFINITY (1e100)
-#define OLI_NOT_APPLICABLE (2e100)   // "n.e."
-#define OLI_NO_VALUE (-2e100)        // "---"
-#define OLI_AUTO (3e100)             // "auto"
-#define OLI_EMPTY (-3e100)           // empty cell
+#define OLI_NOT_APPLICABLE (2e100) // "n.e."
+#define OLI_NO_VALUE (-2e100)      // "---"
+#define OLI_AUTO (3e100)           // "auto"
+#define OLI_EMPTY (-3e100)         // empty cell
 
 struct OliColumn {
-    char group_heading[100];  // "": first heading row; "=..." joins the group before
-    char title[75];           // "Nr": second heading row; leading '-' left, '+' right
-    char kind[45];            // "ZZ": "TXT", "CHAR", "GEW", "ZZ" or the unit of a number
-    int width;                // 4: minimum print width
-    int decimals;             // 0: decimals; TXT row length when larger than width;
-                              //    first row number of ZZ
-    void* data;               // doubles, characters or OliBarChoice records
-    int stride;               // -1: > 0 bytes from one row's value to the next
-    double factor;            // 1.0
-    int first_mark;           // extremes to underline
-    int second_mark;          // extremes to set bold
-    int* bold_rows;           // per row: not 0 sets the cell bold
-    int totals;               // not 0: a total in the totals row
-    int* footnote_keys;       // per row: key of a footnote marker
+    char group_heading[100]; // "": first heading row; "=..." joins the group before
+    char title[75];          // "Nr": second heading row; leading '-' left, '+' right
+    char kind[45];           // "ZZ": "TXT", "CHAR", "GEW", "ZZ" or the unit of a number
+    int width;               // 4: minimum print width
+    int decimals;            // 0: decimals; TXT row length when larger than width;
+                             //    first row number of ZZ
+    void* data;              // doubles, characters or OliBarChoice records
+    int stride;              // -1: > 0 bytes from one row's value to the next
+    double factor;           // 1.0
+    int first_mark;          // extremes to underline
+    int second_mark;         // extremes to set bold
+    int* bold_rows;          // per row: not 0 sets the cell bold
+    int totals;              // not 0: a total in the totals row
+    int* footnote_keys;      // per row: key of a footnote marker
 };
 
 // A "GEW" row: chosen reinforcement of a concrete member.
 struct OliBarChoice {
-    int count;           // bars; 0 nothing, < 0 "---"
-    int per_bundle;      // bars per bundle
-    int diameter_index;  // into 6, 8, 10, 12, 14, 16, 20, 25, 28, 32 mm
+    int count;          // bars; 0 nothing, < 0 "---"
+    int per_bundle;     // bars per bundle
+    int diameter_index; // into 6, 8, 10, 12, 14, 16, 20, 25, 28, 32 mm
 };
 
 // Flags of OliTabelle.
@@ -199,23 +199,22 @@ enum {
 
 struct OliTableOptions {
     unsigned flags;
-    int* row_flags;      // one per row, 1
-    int* thick_rules;    // per row, NULL
-    int* thin_rules;     // per printed row, NULL
-    int abscissa;        // -1
+    int* row_flags;   // one per row, 1
+    int* thick_rules; // per row, NULL
+    int* thin_rules;  // per printed row, NULL
+    int abscissa;     // -1
 };
 
 // (Re)allocates *columns to n records with their defaults and remembers n as
 // the number of columns OliTabelle may be asked for. Free with Mem_Free_Null.
 OliColumn* Oli_Alloc_Columns(int n, OliColumn** columns);
 // Writes one table. More columns than allocated end the program.
-void OliTabelle(FILE* f, int ncols, int nrows, const OliColumn* columns, const int* row_flags,
-                const int* thick_rules, int mark_selector, unsigned flags, const int* title_counts,
-                char** title_lines, int note_count, char** notes);
+void OliTabelle(FILE* f, int ncols, int nrows, const OliColumn* columns, const int* row_flags, const int* thick_rules,
+                int mark_selector, unsigned flags, const int* title_counts, char** title_lines, int note_count,
+                char** notes);
 void Oli_Init_Table_Options(OliTableOptions* opt, int rows);
 void Oli_Free_Table_Options(OliTableOptions* opt);
-void Oli_Table_With_Options(FILE* f, int rows, int ncols, const OliColumn* columns,
-                            const OliTableOptions* opt);
+void Oli_Table_With_Options(FILE* f, int rows, int ncols, const OliColumn* columns, const OliTableOptions* opt);
 
 // Footnote markers: adds one unless one with the same marker or key exists.
 void Oli_Add_Footnote(int key, const char* marker, const char* explanation);
@@ -228,11 +227,10 @@ int Oli_Column_Is_Numeric(const OliColumn* column);
 // One cell (text of field width + 1 display characters) into buffer, which
 // must hold OLI_CELL_SIZE bytes.
 enum { OLI_CELL_SIZE = 1200 };
-char* Oli_Format_Table_Cell(const char* kind, const void* data, int row, int field_width, int width,
-                            int decimals, double factor, int underline, int bold, char* buffer,
-                            const int* footnote_key);
-char* Oli_Format_Cell(const char* kind, const void* data, int row, int field_width, int width,
-                      int decimals, double factor, int underline, char* buffer);
+char* Oli_Format_Table_Cell(const char* kind, const void* data, int row, int field_width, int width, int decimals,
+                            double factor, int underline, int bold, char* buffer, const int* footnote_key);
+char* Oli_Format_Cell(const char* kind, const void* data, int row, int field_width, int width, int decimals,
+                      double factor, int underline, char* buffer);
 
 // Back to the state at start (footnotes, allocated count, long-table rows); for tests.
 void Oli_Reset_Tables(void);

@@ -13,12 +13,14 @@ namespace {
 
 int g_wrap_width = 600;
 
-bool nothing_to_write(FILE* f, const char* text) {
+bool nothing_to_write(FILE* f, const char* text)
+{
     if (!f || !text || !text[0]) return true;
     return text[1] == '\0' && (text[0] == ' ' || text[0] == '\n');
 }
 
-void write_paragraph(FILE* f, const char* text) {
+void write_paragraph(FILE* f, const char* text)
+{
     Pop_RFont(4096);
     Oli_Para_Begin();
     Kov_Write_Comment_Lines(f, text);
@@ -27,9 +29,10 @@ void write_paragraph(FILE* f, const char* text) {
     Push_RFont();
 }
 
-}  // namespace
+} // namespace
 
-int Kov_Wrap_Line(const char* text, int width, int max_bytes, int* advance) {
+int Kov_Wrap_Line(const char* text, int width, int max_bytes, int* advance)
+{
     int dummy;
     if (!advance) advance = &dummy;
     *advance = 0;
@@ -41,7 +44,7 @@ int Kov_Wrap_Line(const char* text, int width, int max_bytes, int* advance) {
     int n = 0;
     while (text[n] && text[n] != '\n') {
         if (n >= max_bytes) {
-            *advance = n;   // the rest follows on the next line
+            *advance = n; // the rest follows on the next line
             return n;
         }
         ++n;
@@ -62,20 +65,24 @@ int Kov_Wrap_Line(const char* text, int width, int max_bytes, int* advance) {
     return n;
 }
 
-void Kov_Write_Comment_Lines(FILE* f, const char* text) {
+void Kov_Write_Comment_Lines(FILE* f, const char* text)
+{
     if (!f || !text) return;
     const char* p = text;
     while (*p) {
         int advance = 0;
         const int len = Kov_Wrap_Line(p, g_wrap_width, KOV_COMMENT_LINE_MAX, &advance);
-        if (len == 0) Oli_Para_Printf(f, "%s", " \n");
-        else Oli_Para_Printf(f, "%.*s\n", len, p);
+        if (len == 0)
+            Oli_Para_Printf(f, "%s", " \n");
+        else
+            Oli_Para_Printf(f, "%.*s\n", len, p);
         if (advance < 1) advance = 1;
         p += advance;
     }
 }
 
-void Kov_Write_User_Comment(FILE* f, const char* text) {
+void Kov_Write_User_Comment(FILE* f, const char* text)
+{
     if (nothing_to_write(f, text)) return;
     OLI_setFlags(f, 0x1000000);
     OLI_setFlags(f, 0x8000000);
@@ -98,7 +105,8 @@ void Kov_Write_User_Comment(FILE* f, const char* text) {
     OLI_setFlags(f, 0x2000000);
 }
 
-void Kov_Write_User_Comment_Plain(FILE* f, const char* text) {
+void Kov_Write_User_Comment_Plain(FILE* f, const char* text)
+{
     if (nothing_to_write(f, text)) return;
     OLI_setFlags(f, 0x1000000);
     OLI_setFlags(f, 0x8000000);

@@ -107,11 +107,11 @@ struct Plain {
 
 struct LineEdit {
     std::string text;
-    int max = 0;        // most bytes
-    int visible = 1;    // characters shown at a time
-    int cursor = 0;     // before this byte
-    int first = 0;      // the first byte shown
-    bool fresh = true;  // the whole text selected: typing replaces it
+    int max = 0;       // most bytes
+    int visible = 1;   // characters shown at a time
+    int cursor = 0;    // before this byte
+    int first = 0;     // the first byte shown
+    bool fresh = true; // the whole text selected: typing replaces it
     bool changed = false;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 
@@ -178,52 +178,52 @@ struct LineEdit {
     int key(int k)
     {
         switch (k) {
-        case 13:
-        case 9:
-        case 27:
-        case 328:
-        case 336: return k;
-        case 8: // Backspace
-            if (fresh) {
-                clear_fresh();
-            } else if (cursor > 0) {
-                text.erase(size_t(cursor - 1), 1);
-                --cursor;
+            case 13:
+            case 9:
+            case 27:
+            case 328:
+            case 336: return k;
+            case 8: // Backspace
+                if (fresh) {
+                    clear_fresh();
+                } else if (cursor > 0) {
+                    text.erase(size_t(cursor - 1), 1);
+                    --cursor;
+                    changed = true;
+                }
+                break;
+            case 339: // Delete
+                if (fresh) {
+                    clear_fresh();
+                } else if (cursor < len()) {
+                    text.erase(size_t(cursor), 1);
+                    changed = true;
+                }
+                break;
+            case 331: // Left
+                take_fresh();
+                cursor = std::max(0, cursor - 1);
+                break;
+            case 333: // Right
+                take_fresh();
+                cursor = std::min(len(), cursor + 1);
+                break;
+            case 327: // Home
+                take_fresh();
+                cursor = 0;
+                break;
+            case 335: // End
+                take_fresh();
+                cursor = len();
+                break;
+            default:
+                if (k < 32 || k > 255 || k == 127) break;
+                if (fresh) clear_fresh();
+                if (len() >= max) break; // refused
+                text.insert(size_t(cursor), 1, char(k));
+                ++cursor;
                 changed = true;
-            }
-            break;
-        case 339: // Delete
-            if (fresh) {
-                clear_fresh();
-            } else if (cursor < len()) {
-                text.erase(size_t(cursor), 1);
-                changed = true;
-            }
-            break;
-        case 331: // Left
-            take_fresh();
-            cursor = std::max(0, cursor - 1);
-            break;
-        case 333: // Right
-            take_fresh();
-            cursor = std::min(len(), cursor + 1);
-            break;
-        case 327: // Home
-            take_fresh();
-            cursor = 0;
-            break;
-        case 335: // End
-            take_fresh();
-            cursor = len();
-            break;
-        default:
-            if (k < 32 || k > 255 || k == 127) break;
-            if (fresh) clear_fresh();
-            if (len() >= max) break; // refused
-            text.insert(size_t(cursor), 1, char(k));
-            ++cursor;
-            changed = true;
-            break;
+                break;
         }
         keep_cursor_shown();
         return -1;
@@ -348,15 +348,9 @@ void Set_Short_Edit_Text_Scrollmode(int maximum)
     g_scroll_max = std::max(0, maximum);
 }
 
-int Short_Edit_Last_Key(void)
-{
-    return g_last_key;
-}
+int Short_Edit_Last_Key(void) { return g_last_key; }
 
-void Short_Edit_Clear_Last_Key(void)
-{
-    g_last_key = 0;
-}
+void Short_Edit_Clear_Last_Key(void) { g_last_key = 0; }
 
 int Kov_Format_Float(const char* format, double value, char* out, int n)
 {

@@ -63,10 +63,7 @@ Events& events()
     return *e;
 }
 
-Rect screen_rect()
-{
-    return Rect{0, 0, NPIXEL_X - 1, NPIXEL_Y - 1};
-}
+Rect screen_rect() { return Rect{0, 0, NPIXEL_X - 1, NPIXEL_Y - 1}; }
 
 Rect normalised(int x1, int y1, int x2, int y2)
 {
@@ -175,8 +172,8 @@ enum Outcome { GOT, TIMED_OUT, EXHAUSTED };
 
 // The one wait of the stand-in. timeout_ms < 0: none; no_wait: interactive
 // looks only at what is pending.
-Outcome wait_for(const char* wait, bool mouse, bool keys_wake, bool take_keys, int timeout_ms, bool no_wait,
-                 Event* out, bool moves = true)
+Outcome wait_for(const char* wait, bool mouse, bool keys_wake, bool take_keys, int timeout_ms, bool no_wait, Event* out,
+                 bool moves = true)
 {
     Events& e = events();
     const int mode = Kov_Ui_Mode();
@@ -340,10 +337,9 @@ int GetKOVMessage(int mask, void* record)
     if (record && (mask & 0x40000000) && get_int(record, KOV_MESSAGE_TIMEOUT) > 0)
         timeout = get_int(record, KOV_MESSAGE_TIMEOUT);
     Event ev{};
-    const Outcome o = record && (mask & 0x80000)
-                          ? wait_calling_between(keys, timeout, &ev)
-                          : wait_for("GetKOVMessage", true, keys, false, timeout, record == nullptr, &ev,
-                                     record || (mask & 0x22) != 0);
+    const Outcome o = record && (mask & 0x80000) ? wait_calling_between(keys, timeout, &ev)
+                                                 : wait_for("GetKOVMessage", true, keys, false, timeout,
+                                                            record == nullptr, &ev, record || (mask & 0x22) != 0);
     int result;
     if (o == TIMED_OUT) {
         // Interactive look without a record, or the time is up.
@@ -444,20 +440,11 @@ void Push_Mouse_Move_Restriction(void)
     e.restrictions.pop_back();
 }
 
-void Kov_Ui_Push_Press(int x, int y, int button)
-{
-    push(Event{KOV_EV_PRESS, x, y, button == 2 ? 2 : 1, 0});
-}
+void Kov_Ui_Push_Press(int x, int y, int button) { push(Event{KOV_EV_PRESS, x, y, button == 2 ? 2 : 1, 0}); }
 
-void Kov_Ui_Push_Release(int x, int y, int button)
-{
-    push(Event{KOV_EV_RELEASE, x, y, button == 2 ? 2 : 1, 0});
-}
+void Kov_Ui_Push_Release(int x, int y, int button) { push(Event{KOV_EV_RELEASE, x, y, button == 2 ? 2 : 1, 0}); }
 
-void Kov_Ui_Push_Move(int x, int y)
-{
-    push(Event{KOV_EV_MOVE, x, y, 0, 0});
-}
+void Kov_Ui_Push_Move(int x, int y) { push(Event{KOV_EV_MOVE, x, y, 0, 0}); }
 
 void Kov_Ui_Push_Click(int x, int y)
 {
@@ -465,15 +452,9 @@ void Kov_Ui_Push_Click(int x, int y)
     Kov_Ui_Push_Release(x, y, 1);
 }
 
-void Kov_Ui_Push_Wheel(int x, int y, int notches)
-{
-    push(Event{KOV_EV_WHEEL, x, y, 0, notches});
-}
+void Kov_Ui_Push_Wheel(int x, int y, int notches) { push(Event{KOV_EV_WHEEL, x, y, 0, notches}); }
 
-void Kov_Ui_Push_Key(int key)
-{
-    push(Event{KOV_EV_KEY, 0, 0, 0, key});
-}
+void Kov_Ui_Push_Key(int key) { push(Event{KOV_EV_KEY, 0, 0, 0, key}); }
 
 void Kov_Ui_Push_Text(const char* text)
 {
@@ -481,10 +462,7 @@ void Kov_Ui_Push_Text(const char* text)
     for (const char* p = text; *p; ++p) Kov_Ui_Push_Key((unsigned char)*p);
 }
 
-void Kov_Ui_Push_Idle(int ms)
-{
-    push(Event{KOV_EV_IDLE, 0, 0, 0, ms});
-}
+void Kov_Ui_Push_Idle(int ms) { push(Event{KOV_EV_IDLE, 0, 0, 0, ms}); }
 
 void Kov_Ui_Set_Modifiers(int mask)
 {

@@ -30,10 +30,7 @@ std::map<intptr_t, Search>& searches()
 }
 intptr_t g_next_handle = 1;
 
-int lower(char c)
-{
-    return std::tolower(static_cast<unsigned char>(c));
-}
+int lower(char c) { return std::tolower(static_cast<unsigned char>(c)); }
 
 // Wildcard match without regard to case; iterative, so long names cannot
 // make it explode.
@@ -115,15 +112,9 @@ int find_first(const char* pattern, DOSFindData* fd, bool directories)
 
 extern "C" {
 
-int DOSFindFirstFile(const char* pattern, DOSFindData* fd)
-{
-    return find_first(pattern, fd, false);
-}
+int DOSFindFirstFile(const char* pattern, DOSFindData* fd) { return find_first(pattern, fd, false); }
 
-int DOSFindFirstDirectory(const char* pattern, DOSFindData* fd)
-{
-    return find_first(pattern, fd, true);
-}
+int DOSFindFirstDirectory(const char* pattern, DOSFindData* fd) { return find_first(pattern, fd, true); }
 
 int DOSFindNext(DOSFindData* fd)
 {

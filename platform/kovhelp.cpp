@@ -22,7 +22,9 @@ bool ends_with_html(const std::string& name)
 {
     std::string n = name;
     std::transform(n.begin(), n.end(), n.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    auto ends = [&](const std::string& e) { return n.size() >= e.size() && n.compare(n.size() - e.size(), e.size(), e) == 0; };
+    auto ends = [&](const std::string& e) {
+        return n.size() >= e.size() && n.compare(n.size() - e.size(), e.size(), e) == 0;
+    };
     return ends(".html") || ends(".htm");
 }
 

@@ -3,11 +3,11 @@
 #include "platform/kovhost.h"
 
 #include "platform/kovcp.h"
+#include "platform/kovgui.h"
 #include "platform/kovhelp.h"
 #include "platform/kovpath.h"
 #include "platform/kovreplace.h"
 #include "platform/kovscript.h"
-#include "platform/kovgui.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -50,10 +50,7 @@ HostStrings& host()
     return *h;
 }
 
-const char* env_or_null(const char* name)
-{
-    return std::getenv(name);
-}
+const char* env_or_null(const char* name) { return std::getenv(name); }
 
 int env_int(const char* name)
 {
@@ -70,10 +67,7 @@ int env_int(const char* name)
 
 extern "C" {
 
-int SetKOVDllDirectory(const char*)
-{
-    return 1;
-}
+int SetKOVDllDirectory(const char*) { return 1; }
 
 int KOVSetStdioFctPtr(const KovStdioTable* table)
 {
@@ -197,8 +191,8 @@ int KOVGetUserString(const char* key, char* buf, int n)
 
 static bool gui_clipboard()
 {
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr
-           && Kov_Ui_Mode() == KOV_UI_INTERACTIVE;
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr &&
+           Kov_Ui_Mode() == KOV_UI_INTERACTIVE;
 }
 
 int KOVGetClipboardText(char* buf, int n)

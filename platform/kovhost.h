@@ -132,9 +132,9 @@ const char* KOV_Get_Data_Path(void);
 /* ---- file search ------------------------------------------------------------ */
 
 typedef struct DOSFindData {
-    char name[260];      // name of the entry found (no directory part)
+    char name[260]; // name of the entry found (no directory part)
     int is_directory;
-    intptr_t handle;     // the search; 0 when none is open
+    intptr_t handle; // the search; 0 when none is open
 } DOSFindData;
 
 // pattern: a directory part (either separator, through Kov_Path) and a name

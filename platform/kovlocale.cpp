@@ -2,10 +2,7 @@
 
 #include <clocale>
 
-void Kov_Numeric_C_Locale()
-{
-    std::setlocale(LC_NUMERIC, "C");
-}
+void Kov_Numeric_C_Locale() { std::setlocale(LC_NUMERIC, "C"); }
 
 const char* Kov_Try_German_Locale()
 {

@@ -16,10 +16,10 @@
 
 namespace {
 
-const int kRow = 18;       // height of an entry
-const int kPad = 2;        // frame around the entries
+const int kRow = 18; // height of an entry
+const int kPad = 2;  // frame around the entries
 const int kMaxEntries = 64;
-const int kMaxDepth = 8;   // sub-menus that refer back to their parents end here
+const int kMaxDepth = 8; // sub-menus that refer back to their parents end here
 const int kFont = 0x1000;
 
 struct Plain {
@@ -34,15 +34,9 @@ int count_of(const KovMenu* m)
     return std::min(m->count, kMaxEntries);
 }
 
-const char* text_of(const KovMenuEntry& e)
-{
-    return e.text ? e.text : "";
-}
+const char* text_of(const KovMenuEntry& e) { return e.text ? e.text : ""; }
 
-bool choosable(const KovMenuEntry& e)
-{
-    return e.enabled != 0;
-}
+bool choosable(const KovMenuEntry& e) { return e.enabled != 0; }
 
 struct Level {
     const KovMenu* menu = nullptr;
@@ -153,7 +147,8 @@ private:
             longest = std::max(longest, std::strlen(text_of(l.entry(i))));
             subs = subs || l.entry(i).sub;
         }
-        const int w = std::min(NPIXEL_X - 1, std::max(60, int(std::min<size_t>(longest, 120)) * 8 + 16 + (subs ? 14 : 0)));
+        const int w =
+            std::min(NPIXEL_X - 1, std::max(60, int(std::min<size_t>(longest, 120)) * 8 + 16 + (subs ? 14 : 0)));
         const int h = std::min(NPIXEL_Y - 1, l.count() * kRow + 2 * kPad);
         if (from >= 0 && !levels_.empty()) {
             const Level& p = levels_.back();
@@ -204,8 +199,7 @@ private:
             l.marked = i;
             draw(l);
         }
-        if (open_sub && !open_now && i >= 0 && choosable(l.entry(i)) && l.entry(i).sub)
-            open(l.entry(i).sub, 0, 0, i);
+        if (open_sub && !open_now && i >= 0 && choosable(l.entry(i)) && l.entry(i).sub) open(l.entry(i).sub, 0, 0, i);
     }
 
     void hover(int x, int y)
@@ -256,27 +250,28 @@ private:
         const int top = int(levels_.size()) - 1;
         Level& l = levels_.back();
         switch (k) {
-        case 328: step(l, -1); break;
-        case 336: step(l, 1); break;
-        case 333: // Right
-            if (l.marked >= 0 && choosable(l.entry(l.marked)) && l.entry(l.marked).sub) {
-                if (int(levels_.size()) == top + 1) open(l.entry(l.marked).sub, 0, 0, l.marked);
-                if (int(levels_.size()) > top + 1) step(levels_.back(), 1);
-            }
-            break;
-        case 331: // Left
-            if (top > 0) close_to(size_t(top));
-            break;
-        case 13:
-            if (l.marked >= 0) {
-                if (choose(top, l.marked, chosen)) return true;
-                if (int(levels_.size()) > top + 1 && levels_.back().marked < 0) step(levels_.back(), 1);
-            }
-            break;
-        case 315: // F1
-            if (l.marked >= 0 && l.entry(l.marked).help && *l.entry(l.marked).help) Helpview(l.entry(l.marked).help);
-            break;
-        default: break;
+            case 328: step(l, -1); break;
+            case 336: step(l, 1); break;
+            case 333: // Right
+                if (l.marked >= 0 && choosable(l.entry(l.marked)) && l.entry(l.marked).sub) {
+                    if (int(levels_.size()) == top + 1) open(l.entry(l.marked).sub, 0, 0, l.marked);
+                    if (int(levels_.size()) > top + 1) step(levels_.back(), 1);
+                }
+                break;
+            case 331: // Left
+                if (top > 0) close_to(size_t(top));
+                break;
+            case 13:
+                if (l.marked >= 0) {
+                    if (choose(top, l.marked, chosen)) return true;
+                    if (int(levels_.size()) > top + 1 && levels_.back().marked < 0) step(levels_.back(), 1);
+                }
+                break;
+            case 315: // F1
+                if (l.marked >= 0 && l.entry(l.marked).help && *l.entry(l.marked).help)
+                    Helpview(l.entry(l.marked).help);
+                break;
+            default: break;
         }
         return false;
     }

@@ -15,12 +15,12 @@ struct KovMenu;
 // One entry of a menu. Callers keep their menus as static records and may
 // switch entries on and off (enabled) before each use.
 typedef struct KovMenuEntry {
-    const char* text;           // code page 850
-    int enabled;                // 0: grey, cannot be chosen
-    int reserved;               // kept with the entry, not used
-    const char* help;           // help key shown with F1 while the entry is marked (NULL or "": none)
-    const struct KovMenu* sub;  // opens beside the entry (NULL: none)
-    KovMenuAction action;       // called once the menu is closed (NULL: none)
+    const char* text;          // code page 850
+    int enabled;               // 0: grey, cannot be chosen
+    int reserved;              // kept with the entry, not used
+    const char* help;          // help key shown with F1 while the entry is marked (NULL or "": none)
+    const struct KovMenu* sub; // opens beside the entry (NULL: none)
+    KovMenuAction action;      // called once the menu is closed (NULL: none)
 } KovMenuEntry;
 
 // A menu: {count, length, 0, 0, 0, entries}. length is the longest entry text

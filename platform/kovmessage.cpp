@@ -103,23 +103,21 @@ int Draw_Message(void)
 {
     const MessageState m = take();
     switch (Kov_Ui_Mode()) {
-    case KOV_UI_SCRIPTED: {
-        intptr_t v = 0;
-        int answer = Kov_Script_Pop("message", &v, nullptr, 0) && v != 0 ? 1 : 0;
-        Kov_Script_Log("Draw_Message -> %d", answer);
-        return answer;
-    }
-    case KOV_UI_INTERACTIVE:
-        if (const KovGuiHooks* gui = Kov_Gui_Hooks()) {
-            const int r = gui->message_box(m.title, m.lines, m.symbol, 0, 0);
-            Kov_Numeric_C_Locale();
-            return r;
+        case KOV_UI_SCRIPTED: {
+            intptr_t v = 0;
+            int answer = Kov_Script_Pop("message", &v, nullptr, 0) && v != 0 ? 1 : 0;
+            Kov_Script_Log("Draw_Message -> %d", answer);
+            return answer;
         }
-        print_batch(m);
-        return 0;
-    default:
-        print_batch(m);
-        return 0;
+        case KOV_UI_INTERACTIVE:
+            if (const KovGuiHooks* gui = Kov_Gui_Hooks()) {
+                const int r = gui->message_box(m.title, m.lines, m.symbol, 0, 0);
+                Kov_Numeric_C_Locale();
+                return r;
+            }
+            print_batch(m);
+            return 0;
+        default: print_batch(m); return 0;
     }
 }
 
@@ -134,16 +132,12 @@ void Show_Message(void)
         kovscreen::draw_message_panel(s, m.title, m.lines);
     }
     switch (Kov_Ui_Mode()) {
-    case KOV_UI_SCRIPTED:
-        log_message("Show_Message", m);
-        return;
-    case KOV_UI_INTERACTIVE:
-        pxFlsh();
-        Kov_Screen_Show(1);
-        return;
-    default:
-        print_batch(m);
-        return;
+        case KOV_UI_SCRIPTED: log_message("Show_Message", m); return;
+        case KOV_UI_INTERACTIVE:
+            pxFlsh();
+            Kov_Screen_Show(1);
+            return;
+        default: print_batch(m); return;
     }
 }
 
@@ -179,24 +173,24 @@ int Answer_is_Yes(int flag)
 {
     const MessageState m = take();
     switch (Kov_Ui_Mode()) {
-    case KOV_UI_SCRIPTED: {
-        intptr_t v = 0;
-        int yes = Kov_Script_Pop("answer", &v, nullptr, 0) && v != 0 ? 1 : 0;
-        Kov_Script_Log("Answer_is_Yes %d -> %d", flag, yes);
-        return yes;
-    }
-    case KOV_UI_INTERACTIVE:
-        if (const KovGuiHooks* gui = Kov_Gui_Hooks()) {
-            const int r = gui->message_box(m.title, m.lines, m.symbol, 1, flag ? 1 : 0);
-            Kov_Numeric_C_Locale();
-            return r;
+        case KOV_UI_SCRIPTED: {
+            intptr_t v = 0;
+            int yes = Kov_Script_Pop("answer", &v, nullptr, 0) && v != 0 ? 1 : 0;
+            Kov_Script_Log("Answer_is_Yes %d -> %d", flag, yes);
+            return yes;
         }
-        [[fallthrough]];
-    default:
-        // Nobody can answer in a batch run: the cautious answer is no.
-        print_batch(m);
-        std::fprintf(stderr, "(Ja/Nein) -> Nein\n");
-        return 0;
+        case KOV_UI_INTERACTIVE:
+            if (const KovGuiHooks* gui = Kov_Gui_Hooks()) {
+                const int r = gui->message_box(m.title, m.lines, m.symbol, 1, flag ? 1 : 0);
+                Kov_Numeric_C_Locale();
+                return r;
+            }
+            [[fallthrough]];
+        default:
+            // Nobody can answer in a batch run: the cautious answer is no.
+            print_batch(m);
+            std::fprintf(stderr, "(Ja/Nein) -> Nein\n");
+            return 0;
     }
 }
 

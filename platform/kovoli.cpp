@@ -56,10 +56,7 @@ void OLI_reserveSpaceCM(FILE* list, float cm)
     put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_RESERVESPACE " " + cm_text(cm));
 }
 
-void OLI_pushMargins(FILE* list)
-{
-    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_PUSHMARGINS);
-}
+void OLI_pushMargins(FILE* list) { put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_PUSHMARGINS); }
 
 void OLI_popMargins(FILE* list, int flags)
 {
@@ -92,10 +89,7 @@ void OLI_setBookmark(FILE* list, int code, const char* text)
     put(list, r);
 }
 
-void OLI_resetMaxMargin(FILE* list)
-{
-    put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_RESETMAXMARGIN);
-}
+void OLI_resetMaxMargin(FILE* list) { put(list, OLI_REC_LAYOUT_PREFIX OLI_REC_RESETMAXMARGIN); }
 
 int MT_String_Length(const char* text)
 {
@@ -108,9 +102,9 @@ int MT_String_Length(const char* text)
             ++p;
             continue;
         }
-        ++p;                 // the mark-up byte
+        ++p; // the mark-up byte
         if (!*p) break;
-        if (*p != '{') {     // a code letter: not shown
+        if (*p != '{') { // a code letter: not shown
             ++p;
             continue;
         }

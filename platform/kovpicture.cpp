@@ -1,9 +1,9 @@
 // Pictures of the screen stand-in: BMP files read with QImage, kept once read,
 // drawn without scaling, with a key colour left transparent.
+#include "platform/kovpicture.h"
 #include "platform/kovhost.h"
 #include "platform/kovnamedfile.h"
 #include "platform/kovpath.h"
-#include "platform/kovpicture.h"
 #include "platform/kovscreen.h"
 #include "platform/kovscreen_p.h"
 #include "platform/kovscript.h"
@@ -164,8 +164,8 @@ int pxDrawDIB(const char* file, int x1, int y1, int x2, int y2, int a, int b)
 
 int pxDrawTransparentDIB(const char* file, int x1, int y1, int x2, int y2, int a, int b, int r, int g, int bl)
 {
-    Kov_Script_Log("pxDrawTransparentDIB %s %d %d %d %d %d %d %d %d %d", file ? file : "", x1, y1, x2, y2, a, b,
-                   r, g, bl);
+    Kov_Script_Log("pxDrawTransparentDIB %s %d %d %d %d %d %d %d %d %d", file ? file : "", x1, y1, x2, y2, a, b, r, g,
+                   bl);
     return draw(file, 0, 0, x1, y1, x2, y2, key_of(r, g, bl));
 }
 
@@ -181,11 +181,11 @@ int Draw_RPC_File(const char* file, int a, int b)
     return 0;
 }
 
-int pxDrawPartialTransparentDIB(const char* file, int sx1, int sy1, int sx2, int sy2, int x1, int y1, int x2,
-                                int y2, int a, int b, int r, int g, int bl)
+int pxDrawPartialTransparentDIB(const char* file, int sx1, int sy1, int sx2, int sy2, int x1, int y1, int x2, int y2,
+                                int a, int b, int r, int g, int bl)
 {
-    Kov_Script_Log("pxDrawPartialTransparentDIB %s %d %d %d %d %d %d %d %d %d %d %d %d %d", file ? file : "", sx1,
-                   sy1, sx2, sy2, x1, y1, x2, y2, a, b, r, g, bl);
+    Kov_Script_Log("pxDrawPartialTransparentDIB %s %d %d %d %d %d %d %d %d %d %d %d %d %d", file ? file : "", sx1, sy1,
+                   sx2, sy2, x1, y1, x2, y2, a, b, r, g, bl);
     return draw(file, sx1, sy1, x1, y1, x2, y2, key_of(r, g, bl));
 }
 

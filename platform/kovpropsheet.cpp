@@ -25,8 +25,8 @@
 #include <array>
 #include <climits>
 #include <cstdlib>
-#include <deque>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -40,8 +40,8 @@ const int SYMBOLIC_MORE_RASTER[4] = {36, 24, 3, 0};
 namespace {
 
 const int kNone = INT_MIN;
-const int kSlider = 17;   // width of a slider strip
-const int kTitle = 24;    // bottom of the title bar below the sheet's top
+const int kSlider = 17; // width of a slider strip
+const int kTitle = 24;  // bottom of the title bar below the sheet's top
 const int kMaxSheets = 32;
 
 enum Kind { BUTTON, HELP, ESCAPE, REGISTER, MEMBER, AREA, VSLIDER, HSLIDER, FLOAT };
@@ -91,7 +91,7 @@ struct Sheet {
     KovCallAllwaysFct call = nullptr;
     bool call_on = false;
     bool float_auto = false; // an edit that changes a float field ends the wait
-    int tip = 0; // the button whose tooltip is shown
+    int tip = 0;             // the button whose tooltip is shown
     QImage tip_below;
     int tip_x = 0, tip_y = 0;
 };
@@ -143,10 +143,7 @@ Sheet* sheet_of(int handle)
     return nullptr;
 }
 
-bool inside(const Element& e, int x, int y)
-{
-    return x >= e.x1 && x <= e.x2 && y >= e.y1 && y <= e.y2;
-}
+bool inside(const Element& e, int x, int y) { return x >= e.x1 && x <= e.x2 && y >= e.y1 && y <= e.y2; }
 
 // Grows the screen copy kept below the sheet to take in a rectangle: a
 // button or field may reach past the sheet's frame, and closing or moving
@@ -201,23 +198,23 @@ void frame3d(int x1, int y1, int x2, int y2, int light, int dark)
 void funny_area(int style, int x1, int y1, int x2, int y2)
 {
     switch (style) {
-    case 1: // sunken
-        frame3d(x1, y1, x2, y2, -4, -3);
-        break;
-    case 2: // raised
-        frame3d(x1, y1, x2, y2, -3, -5);
-        frame3d(x1 + 1, y1 + 1, x2 - 1, y2 - 1, -1, -4);
-        break;
-    case 3: // etched groove
-        frame3d(x1, y1, x2 - 1, y2 - 1, -4, -4);
-        frame3d(x1 + 1, y1 + 1, x2, y2, -3, -3);
-        break;
-    default: // sunken white field
-        pxFgc(WHITE_CI);
-        pxRect(x1 + 2, y1 + 2, x2 - 2, y2 - 2);
-        frame3d(x1, y1, x2, y2, -4, -3);
-        frame3d(x1 + 1, y1 + 1, x2 - 1, y2 - 1, -5, -1);
-        break;
+        case 1: // sunken
+            frame3d(x1, y1, x2, y2, -4, -3);
+            break;
+        case 2: // raised
+            frame3d(x1, y1, x2, y2, -3, -5);
+            frame3d(x1 + 1, y1 + 1, x2 - 1, y2 - 1, -1, -4);
+            break;
+        case 3: // etched groove
+            frame3d(x1, y1, x2 - 1, y2 - 1, -4, -4);
+            frame3d(x1 + 1, y1 + 1, x2, y2, -3, -3);
+            break;
+        default: // sunken white field
+            pxFgc(WHITE_CI);
+            pxRect(x1 + 2, y1 + 2, x2 - 2, y2 - 2);
+            frame3d(x1, y1, x2, y2, -4, -3);
+            frame3d(x1 + 1, y1 + 1, x2 - 1, y2 - 1, -5, -1);
+            break;
     }
 }
 
@@ -225,27 +222,27 @@ void draw_symbol(const Element& b, bool grey, int shift)
 {
     const int cx = (b.x1 + b.x2) / 2 + shift, cy = (b.y1 + b.y2) / 2 + shift;
     switch (b.symbol) {
-    case SYM_OK:
-        pxFgc(grey ? -10 : 0x008000);
-        pxTkLn(cx - 8, cy, cx - 3, cy + 6, 3);
-        pxTkLn(cx - 3, cy + 6, cx + 8, cy - 6, 3);
-        break;
-    case SYM_BREAK:
-        pxFgc(grey ? -10 : 0xC00000);
-        pxTkLn(cx - 6, cy - 6, cx + 6, cy + 6, 3);
-        pxTkLn(cx - 6, cy + 6, cx + 6, cy - 6, 3);
-        break;
-    case SYM_MORE:
-        pxFgc(grey ? -10 : 0);
-        for (int k = -1; k <= 1; ++k) pxRect(cx + 6 * k - 1, cy + 2, cx + 6 * k + 1, cy + 4);
-        break;
-    default:
-        if (b.text.empty()) break;
-        pxFgc(grey ? -10 : 0);
-        Pop_RFont(0x1000);
-        pxBTxt(b.x1 + shift, b.y1 + shift, b.x2 + shift, b.y2 + shift, b.text.c_str(), -1, 0xC0 + 2 + 0x10);
-        Push_RFont();
-        break;
+        case SYM_OK:
+            pxFgc(grey ? -10 : 0x008000);
+            pxTkLn(cx - 8, cy, cx - 3, cy + 6, 3);
+            pxTkLn(cx - 3, cy + 6, cx + 8, cy - 6, 3);
+            break;
+        case SYM_BREAK:
+            pxFgc(grey ? -10 : 0xC00000);
+            pxTkLn(cx - 6, cy - 6, cx + 6, cy + 6, 3);
+            pxTkLn(cx - 6, cy + 6, cx + 6, cy - 6, 3);
+            break;
+        case SYM_MORE:
+            pxFgc(grey ? -10 : 0);
+            for (int k = -1; k <= 1; ++k) pxRect(cx + 6 * k - 1, cy + 2, cx + 6 * k + 1, cy + 4);
+            break;
+        default:
+            if (b.text.empty()) break;
+            pxFgc(grey ? -10 : 0);
+            Pop_RFont(0x1000);
+            pxBTxt(b.x1 + shift, b.y1 + shift, b.x2 + shift, b.y2 + shift, b.text.c_str(), -1, 0xC0 + 2 + 0x10);
+            Push_RFont();
+            break;
     }
 }
 
@@ -457,22 +454,22 @@ void draw_element(Sheet& s, Element& e)
     }
     Plain p;
     switch (e.kind) {
-    case BUTTON:
-    case HELP: draw_button(s, e, false); break;
-    case FLOAT: draw_float(s, e); break;
-    case REGISTER: draw_register(s, e); break;
-    case MEMBER: {
-        for (Element& r : s.elements)
-            if (r.kind == REGISTER && r.handle == e.reg) draw_register(s, r);
-        break;
-    }
-    case VSLIDER:
-    case HSLIDER: {
-        for (Element& a : s.elements)
-            if (a.kind == AREA && a.handle == e.area) draw_slider(e, a);
-        break;
-    }
-    default: break;
+        case BUTTON:
+        case HELP: draw_button(s, e, false); break;
+        case FLOAT: draw_float(s, e); break;
+        case REGISTER: draw_register(s, e); break;
+        case MEMBER: {
+            for (Element& r : s.elements)
+                if (r.kind == REGISTER && r.handle == e.reg) draw_register(s, r);
+            break;
+        }
+        case VSLIDER:
+        case HSLIDER: {
+            for (Element& a : s.elements)
+                if (a.kind == AREA && a.handle == e.area) draw_slider(e, a);
+            break;
+        }
+        default: break;
     }
 }
 
@@ -1292,15 +1289,9 @@ int Add_HSlider_to_Scrollable_Area(int area, int a, int step, int c, int d)
     return add_slider(area, step, HSLIDER);
 }
 
-void Set_VSlider_Speed(int slider, double a, double b)
-{
-    Kov_Script_Log("Set_VSlider_Speed %d %g %g", slider, a, b);
-}
+void Set_VSlider_Speed(int slider, double a, double b) { Kov_Script_Log("Set_VSlider_Speed %d %g %g", slider, a, b); }
 
-void Set_HSlider_Speed(int slider, double a, double b)
-{
-    Kov_Script_Log("Set_HSlider_Speed %d %g %g", slider, a, b);
-}
+void Set_HSlider_Speed(int slider, double a, double b) { Kov_Script_Log("Set_HSlider_Speed %d %g %g", slider, a, b); }
 
 void Resize_Origin_of_Scrollable_Area_PS(int area, int width, int height)
 {

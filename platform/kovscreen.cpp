@@ -5,8 +5,8 @@
 #include "platform/kovevent.h"
 #include "platform/kovhost.h"
 #include "platform/kovpath.h"
-#include "platform/kovreplace.h"
 #include "platform/kovpropsheet.h"
+#include "platform/kovreplace.h"
 #include "platform/kovscreen_p.h"
 #include "platform/kovscreenimage.h"
 #include "platform/kovscript.h"
@@ -62,18 +62,15 @@ struct SizeAtStart {
 unsigned style_pattern(int style, unsigned user)
 {
     switch (style) {
-    case 1: return 0xFFFFF000u; // dashed
-    case 2: return 0xCCCCCCCCu; // dotted
-    case 3: return 0xFFF03C00u; // dash-dot
-    case 4: return user;
-    default: return 0xFFFFFFFFu;
+        case 1: return 0xFFFFF000u; // dashed
+        case 2: return 0xCCCCCCCCu; // dotted
+        case 3: return 0xFFF03C00u; // dash-dot
+        case 4: return user;
+        default: return 0xFFFFFFFFu;
     }
 }
 
-int clamp255(int v)
-{
-    return v < 0 ? 0 : (v > 255 ? 255 : v);
-}
+int clamp255(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 
 void reset_locked(kovscreen::State& s)
 {
@@ -146,10 +143,10 @@ void put(State& s, int x, int y, uint32_t rgb)
 {
     uint32_t* p = reinterpret_cast<uint32_t*>(s.screen.scanLine(y)) + x;
     switch (s.mode) {
-    case 3: *p = 0xFF000000u | ((*p ^ 0xFFFFFFu) & 0xFFFFFFu); break;
-    case 1: *p = 0xFF000000u | ((*p | rgb) & 0xFFFFFFu); break;
-    case 2: *p = 0xFF000000u | ((*p & rgb) & 0xFFFFFFu); break;
-    default: *p = 0xFF000000u | rgb; break;
+        case 3: *p = 0xFF000000u | ((*p ^ 0xFFFFFFu) & 0xFFFFFFu); break;
+        case 1: *p = 0xFF000000u | ((*p | rgb) & 0xFFFFFFu); break;
+        case 2: *p = 0xFF000000u | ((*p & rgb) & 0xFFFFFFu); break;
+        default: *p = 0xFF000000u | rgb; break;
     }
 }
 
@@ -236,7 +233,8 @@ void paste_region(const QImage& img, int x, int y)
     const int y0 = std::max(0, y), y1 = std::min(s.screen.height(), y + src.height());
     for (int yy = y0; yy < y1; ++yy)
         std::memcpy(reinterpret_cast<uint32_t*>(s.screen.scanLine(yy)) + x0,
-                    reinterpret_cast<const uint32_t*>(src.constScanLine(yy - y)) + (x0 - x), size_t(std::max(0, x1 - x0)) * 4);
+                    reinterpret_cast<const uint32_t*>(src.constScanLine(yy - y)) + (x0 - x),
+                    size_t(std::max(0, x1 - x0)) * 4);
 }
 
 std::string text_of(const char* text, int len)
@@ -328,20 +326,11 @@ KovScreenHooks hooks_now()
 
 extern "C" {
 
-int Nearest_RGB_Color(int r, int g, int b)
-{
-    return (clamp255(r) << 16) | (clamp255(g) << 8) | clamp255(b);
-}
+int Nearest_RGB_Color(int r, int g, int b) { return (clamp255(r) << 16) | (clamp255(g) << 8) | clamp255(b); }
 
-int Nearest_Color_Index(int r, int g, int b)
-{
-    return Nearest_RGB_Color(r, g, b);
-}
+int Nearest_Color_Index(int r, int g, int b) { return Nearest_RGB_Color(r, g, b); }
 
-int GetKOVColor(int index)
-{
-    return index >= 0 ? index : int(rgb_of(index));
-}
+int GetKOVColor(int index) { return index >= 0 ? index : int(rgb_of(index)); }
 
 void pxQCR(int index, int* r, int* g, int* b)
 {
@@ -487,8 +476,8 @@ void pxTkLn(int x1, int y1, int x2, int y2, int thickness)
     const double ex = len > 0 ? 0 : half;
     const int64_t xs[4] = {int64_t(std::lround(x1 + nx - ex)), int64_t(std::lround(x2 + nx + ex)),
                            int64_t(std::lround(x2 - nx + ex)), int64_t(std::lround(x1 - nx - ex))};
-    const int64_t ys[4] = {int64_t(std::lround(y1 + ny)), int64_t(std::lround(y2 + ny)),
-                           int64_t(std::lround(y2 - ny)), int64_t(std::lround(y1 - ny))};
+    const int64_t ys[4] = {int64_t(std::lround(y1 + ny)), int64_t(std::lround(y2 + ny)), int64_t(std::lround(y2 - ny)),
+                           int64_t(std::lround(y1 - ny))};
     const bool keep = l.s.fill_pattern;
     l.s.fill_pattern = false;
     fill_polygon(l.s, 4, xs, ys);
@@ -621,8 +610,8 @@ int pxSvRc(int x1, int y1, int x2, int y2, void* buffer, int size)
     std::memcpy(buffer, &hd, sizeof hd);
     unsigned char* out = static_cast<unsigned char*>(buffer) + sizeof hd;
     for (int r = 0; r < h; ++r)
-        std::memcpy(out + size_t(r) * size_t(w) * 4, reinterpret_cast<const uint32_t*>(l.s.screen.constScanLine(y + r)) + x,
-                    size_t(w) * 4);
+        std::memcpy(out + size_t(r) * size_t(w) * 4,
+                    reinterpret_cast<const uint32_t*>(l.s.screen.constScanLine(y + r)) + x, size_t(w) * 4);
     return 1;
 }
 
@@ -632,16 +621,15 @@ int pxStRc(const void* buffer, int size)
     if (!buffer || size < int(sizeof(SaveHeader))) return 0;
     SaveHeader hd;
     std::memcpy(&hd, buffer, sizeof hd);
-    if (hd.magic != kSaveMagic || hd.w < 0 || hd.h < 0 || hd.w > 8192 || hd.h > 8192 || hd.x < 0 || hd.y < 0)
-        return 0;
+    if (hd.magic != kSaveMagic || hd.w < 0 || hd.h < 0 || hd.w > 8192 || hd.h > 8192 || hd.x < 0 || hd.y < 0) return 0;
     const int64_t need = int64_t(sizeof(SaveHeader)) + int64_t(hd.w) * hd.h * 4;
     if (need != hd.size || need > size) return 0;
     Locked l;
     const unsigned char* in = static_cast<const unsigned char*>(buffer) + sizeof hd;
     const int w = std::min(hd.w, l.s.screen.width() - hd.x), h = std::min(hd.h, l.s.screen.height() - hd.y);
     for (int r = 0; r < h; ++r)
-        std::memcpy(reinterpret_cast<uint32_t*>(l.s.screen.scanLine(hd.y + r)) + hd.x, in + size_t(r) * size_t(hd.w) * 4,
-                    size_t(std::max(w, 0)) * 4);
+        std::memcpy(reinterpret_cast<uint32_t*>(l.s.screen.scanLine(hd.y + r)) + hd.x,
+                    in + size_t(r) * size_t(hd.w) * 4, size_t(std::max(w, 0)) * 4);
     return 1;
 }
 

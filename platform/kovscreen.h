@@ -158,12 +158,11 @@ void pxQGTX(const char* text, int len, int* xs, int* ys, int* extent);
 // The key colour (r, g, b; a negative part: none) stays transparent; the two
 // values before it are not used. Each returns 1 when drawn, 0 otherwise.
 int pxDrawDIB(const char* file, int x1, int y1, int x2, int y2, int a, int b);
-int pxDrawTransparentDIB(const char* file, int x1, int y1, int x2, int y2, int a, int b, int r, int g,
-                         int bl);
+int pxDrawTransparentDIB(const char* file, int x1, int y1, int x2, int y2, int a, int b, int r, int g, int bl);
 // The part of the picture from (sx1, sy1) in the size of the destination,
 // cut at the picture's edge (sx2, sy2 are not used).
-int pxDrawPartialTransparentDIB(const char* file, int sx1, int sy1, int sx2, int sy2, int x1, int y1, int x2,
-                                int y2, int a, int b, int r, int g, int bl);
+int pxDrawPartialTransparentDIB(const char* file, int sx1, int sy1, int sx2, int sy2, int x1, int y1, int x2, int y2,
+                                int a, int b, int r, int g, int bl);
 
 // 1 when the picture file lies where the px picture calls look for it (it may
 // still be no picture); the check of a caller choosing between two pictures.

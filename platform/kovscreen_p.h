@@ -107,8 +107,7 @@ struct Coverage {
 
 // Steps along the line from (x1, y1) to (x2, y2), cut at the clip, calling
 // f(x, y, k) with k the pixel's number counted from the first end.
-template <typename F>
-void raster_line(const Clip& c, int64_t x1, int64_t y1, int64_t x2, int64_t y2, F f)
+template <typename F> void raster_line(const Clip& c, int64_t x1, int64_t y1, int64_t x2, int64_t y2, F f)
 {
     if (c.empty()) return;
     const int64_t dx = x2 - x1, dy = y2 - y1;
@@ -118,8 +117,8 @@ void raster_line(const Clip& c, int64_t x1, int64_t y1, int64_t x2, int64_t y2, 
         return;
     }
     const bool x_major = adx >= ady;
-    const int64_t n = x_major ? adx : ady;        // steps from end to end
-    const int64_t m0 = x_major ? x1 : y1;         // major start
+    const int64_t n = x_major ? adx : ady; // steps from end to end
+    const int64_t m0 = x_major ? x1 : y1;  // major start
     const int64_t s = (x_major ? dx : dy) < 0 ? -1 : 1;
     const int64_t lo = x_major ? c.x1 : c.y1, hi = x_major ? c.x2 : c.y2;
     int64_t kmin, kmax;

@@ -54,10 +54,22 @@ bool glyph_bit(const Face& f, unsigned char c, int col, int row)
 void turn(int quarter, int64_t u, int64_t v, int64_t* dx, int64_t* dy)
 {
     switch (quarter & 3) {
-    case 1: *dx = v; *dy = -u; break;
-    case 2: *dx = -u; *dy = -v; break;
-    case 3: *dx = -v; *dy = u; break;
-    default: *dx = u; *dy = v; break;
+        case 1:
+            *dx = v;
+            *dy = -u;
+            break;
+        case 2:
+            *dx = -u;
+            *dy = -v;
+            break;
+        case 3:
+            *dx = -v;
+            *dy = u;
+            break;
+        default:
+            *dx = u;
+            *dy = v;
+            break;
     }
 }
 
@@ -99,8 +111,8 @@ void draw_cells(State& s, int64_t x, int64_t y, const std::string& t, int quarte
 // Position of the anchor for an aligned box: left/centre/right and
 // top/middle/bottom of the rectangle (x1..x2, y1..y2) against the extent of
 // the drawn thing (ex1..ex2, ey1..ey2 relative to its origin).
-void align(int code, int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t ex1, int64_t ey1, int64_t ex2,
-           int64_t ey2, int64_t* ox, int64_t* oy)
+void align(int code, int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t ex1, int64_t ey1, int64_t ex2, int64_t ey2,
+           int64_t* ox, int64_t* oy)
 {
     const int64_t l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
     if (code & 4)
@@ -283,8 +295,8 @@ void pxText(int x, int y, const char* text, int len)
     std::lock_guard<std::mutex> g(s.lock);
     ensure_screen(s);
     State::LastText& last = s.last_text;
-    const bool bold = last.valid && last.text == t && last.y == y && last.x + 1 == x && last.font == s.font &&
-                      last.fg == s.fg;
+    const bool bold =
+        last.valid && last.text == t && last.y == y && last.x + 1 == x && last.font == s.font && last.fg == s.fg;
     draw_cells(s, x, y, t, 0, bold);
     last.valid = !bold;
     last.text = t;
@@ -310,8 +322,7 @@ void pxBTxt(int x1, int y1, int x2, int y2, const char* text, int len, int code)
         int64_t ax, ay, bx, by;
         turn(q, 0, -f.ascent, &ax, &ay);
         turn(q, w - 1, f.descent - 1, &bx, &by);
-        align(code, x1, y1, x2, y2, std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by), &ox,
-              &oy);
+        align(code, x1, y1, x2, y2, std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by), &ox, &oy);
     }
     draw_cells(s, ox, oy, t, q);
 }

@@ -4,15 +4,9 @@ namespace {
 KovSometimesFct g_sometimes = nullptr;
 }
 
-void Set_CallSometimesFunc_to_PS(KovSometimesFct fct)
-{
-    g_sometimes = fct;
-}
+void Set_CallSometimesFunc_to_PS(KovSometimesFct fct) { g_sometimes = fct; }
 
-KovSometimesFct Get_CallSometimesFunc_of_PS(void)
-{
-    return g_sometimes;
-}
+KovSometimesFct Get_CallSometimesFunc_of_PS(void) { return g_sometimes; }
 
 int Kov_Call_Sometimes(void)
 {

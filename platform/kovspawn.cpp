@@ -53,8 +53,7 @@ void watch_child(pid_t pid)
     }
     std::thread([pid]() {
         int st = 0;
-        while (::waitpid(pid, &st, 0) < 0 && errno == EINTR) {
-        }
+        while (::waitpid(pid, &st, 0) < 0 && errno == EINTR) {}
         std::lock_guard<std::mutex> g(children().lock);
         children().ended[int(pid)] = true;
     }).detach();
@@ -122,10 +121,7 @@ std::string marker_name(const char* title, int len)
     return name;
 }
 
-std::string marker_path(const char* title, int len)
-{
-    return temp_dir() + "/kovwin/" + marker_name(title, len);
-}
+std::string marker_path(const char* title, int len) { return temp_dir() + "/kovwin/" + marker_name(title, len); }
 
 } // namespace
 
@@ -159,8 +155,7 @@ int KOVSpawnv(int mode, const char* path, const char* const* argv)
     if (mode == 0) {
         int st = 0;
         pid_t w;
-        while ((w = ::waitpid(pid, &st, 0)) < 0 && errno == EINTR) {
-        }
+        while ((w = ::waitpid(pid, &st, 0)) < 0 && errno == EINTR) {}
         if (w < 0 || !WIFEXITED(st)) return -1;
         return WEXITSTATUS(st);
     }
@@ -168,10 +163,7 @@ int KOVSpawnv(int mode, const char* path, const char* const* argv)
     return mode == 2 ? int(pid) : 0;
 }
 
-int CheckKOVProcess(int pid)
-{
-    return process_alive(pid) ? 0 : 1;
-}
+int CheckKOVProcess(int pid) { return process_alive(pid) ? 0 : 1; }
 
 void KOVSleep(int ms)
 {
@@ -185,8 +177,7 @@ void KOVSleep(int ms)
     struct timespec ts;
     ts.tv_sec = ms / 1000;
     ts.tv_nsec = long(ms % 1000) * 1000000L;
-    while (::nanosleep(&ts, &ts) != 0 && errno == EINTR) {
-    }
+    while (::nanosleep(&ts, &ts) != 0 && errno == EINTR) {}
 }
 
 char* KOVWindowMarkerPath(const char* title, int len, char* buf, size_t n)
@@ -255,7 +246,8 @@ int KOVRegisterWindow(const char* title)
     const std::string dir = temp_dir() + "/kovwin";
     ::mkdir(dir.c_str(), 0777);
     const std::string p = marker_path(title, -1);
-    const int rc = Kov_Replace_File(p.c_str(), [](FILE* f) { return std::fprintf(f, "pid %d\n", int(::getpid())) > 0; });
+    const int rc =
+        Kov_Replace_File(p.c_str(), [](FILE* f) { return std::fprintf(f, "pid %d\n", int(::getpid())) > 0; });
     return rc == KOV_REPLACE_OK ? 1 : 0;
 }
 

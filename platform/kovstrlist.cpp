@@ -48,12 +48,6 @@ extern "C" int Kov_Stringlist_Colour(unsigned list, int i)
     return e ? e->first : -1;
 }
 
-extern "C" void Kov_Stringlist_Clear(unsigned list)
-{
-    Lists().erase(list);
-}
+extern "C" void Kov_Stringlist_Clear(unsigned list) { Lists().erase(list); }
 
-extern "C" void Kov_Stringlist_Clear_All(void)
-{
-    Lists().clear();
-}
+extern "C" void Kov_Stringlist_Clear_All(void) { Lists().clear(); }

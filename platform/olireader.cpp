@@ -113,9 +113,12 @@ std::vector<double> numbers_of(const std::vector<std::string>& t, size_t from, b
         if (is_string_token(t[k])) continue;
         double d;
         long n;
-        if (parse_double(t[k], &d)) v.push_back(d);
-        else if (parse_int(t[k], &n)) v.push_back(double(n));
-        else *ok = false;
+        if (parse_double(t[k], &d))
+            v.push_back(d);
+        else if (parse_int(t[k], &n))
+            v.push_back(double(n));
+        else
+            *ok = false;
     }
     return v;
 }
@@ -157,8 +160,10 @@ struct ListParser {
 
     void warn(size_t line_index, const std::string& what)
     {
-        if (doc->warnings.size() < 500) doc->warnings.push_back(where(int(line_index) + 1) + ": " + what);
-        else if (doc->warnings.size() == 500) doc->warnings.push_back("further warnings left out");
+        if (doc->warnings.size() < 500)
+            doc->warnings.push_back(where(int(line_index) + 1) + ": " + what);
+        else if (doc->warnings.size() == 500)
+            doc->warnings.push_back("further warnings left out");
     }
     bool at_end() const { return i >= lines.size(); }
     // A line that only a new record or block can begin with.
@@ -174,7 +179,8 @@ struct ListParser {
                 ++i;
                 continue;
             }
-            if (starts_with(l, OLI_REC_LAYOUT_PREFIX)) layout_record();
+            if (starts_with(l, OLI_REC_LAYOUT_PREFIX))
+                layout_record();
             else if (t == OLI_REC_NEWPAGE) {
                 OliItem it;
                 it.kind = OliItem::NEWPAGE;
@@ -189,9 +195,12 @@ struct ListParser {
                 } else {
                     warn(i - 1, "\"#CONTENTS\" without its line");
                 }
-            } else if (t == OLI_REC_SHOWTABLE) table();
-            else if (t == OLI_REC_SHOWPARA) para();
-            else if (t == OLI_REC_SHOWGRAFIC) graphic();
+            } else if (t == OLI_REC_SHOWTABLE)
+                table();
+            else if (t == OLI_REC_SHOWPARA)
+                para();
+            else if (t == OLI_REC_SHOWGRAFIC)
+                graphic();
             else if (t == OLI_REC_END_OF_TEXT) {
                 warn(i, "\"#END_OF_TEXT\" outside a block skipped");
                 ++i;
@@ -213,9 +222,9 @@ struct ListParser {
     void layout_record()
     {
         static const std::set<std::string> known = {
-            OLI_REC_SETFLAGS, OLI_REC_SETLAYOUT, OLI_REC_SETMARGINS, OLI_REC_SETYPOSITION, OLI_REC_RESERVESPACE,
-            OLI_REC_PUSHMARGINS, OLI_REC_POPMARGINS, OLI_REC_STOREYPOSITION, OLI_REC_RESTOREYPOSITION,
-            OLI_REC_SETBOOKMARK, OLI_REC_RESETMAXMARGIN};
+            OLI_REC_SETFLAGS,         OLI_REC_SETLAYOUT,   OLI_REC_SETMARGINS,    OLI_REC_SETYPOSITION,
+            OLI_REC_RESERVESPACE,     OLI_REC_PUSHMARGINS, OLI_REC_POPMARGINS,    OLI_REC_STOREYPOSITION,
+            OLI_REC_RESTOREYPOSITION, OLI_REC_SETBOOKMARK, OLI_REC_RESETMAXMARGIN};
         const std::string& l = lines[i];
         std::vector<std::string> t = tokens_of(l);
         OliItem it;
@@ -306,8 +315,10 @@ struct ListParser {
             }
         }
         if (!int_line(&n) || n.size() < 2) {
-            if (at_end()) warn(start, "table block ends before its column line (file truncated?)");
-            else warn(start, "table block without a readable column line: rows skipped");
+            if (at_end())
+                warn(start, "table block ends before its column line (file truncated?)");
+            else
+                warn(start, "table block without a readable column line: rows skipped");
             doc->items.push_back(it);
             skip_block();
             return;
@@ -403,8 +414,10 @@ struct ListParser {
             f->font = 4;
             return true;
         }
-        if (next(&t) && !t.empty() && parse_int(t[0], &v)) f->font = int(v);
-        else warn(start, "paragraph format without its font");
+        if (next(&t) && !t.empty() && parse_int(t[0], &v))
+            f->font = int(v);
+        else
+            warn(start, "paragraph format without its font");
         double d;
         if (f->flags & 0x10) {
             if (next(&t) && t.size() >= 2 && parse_double(t[1], &d)) f->space = d;
@@ -498,8 +511,10 @@ struct ListParser {
                     }
                     continue;
                 }
-                if (!at_end() && trim(lines[i]) == "-1") ++i;
-                else warn(start, "paragraph block without its closing line");
+                if (!at_end() && trim(lines[i]) == "-1")
+                    ++i;
+                else
+                    warn(start, "paragraph block without its closing line");
                 doc->items.push_back(it);
                 return;
             }
@@ -567,7 +582,7 @@ struct ListParser {
             gb.y2 = e[3];
             ++i;
         }
-        if (gb.kind == 3 && !at_end() && !is_keyword(lines[i])) ++i;  // its scale
+        if (gb.kind == 3 && !at_end() && !is_keyword(lines[i])) ++i; // its scale
         std::set<int> unknown_seen;
         while (true) {
             if (at_end()) {
@@ -647,8 +662,7 @@ struct ListParser {
                     if (hex.size() > size_t(OLI_READ_MAX_BYTES)) break;
                 }
                 if (!closed) warn(r.line - 1, "embedded picture not closed");
-                for (size_t k = 0; k + 1 < hex.size(); k += 2)
-                    r.data += char(std::stoi(hex.substr(k, 2), nullptr, 16));
+                for (size_t k = 0; k + 1 < hex.size(); k += 2) r.data += char(std::stoi(hex.substr(k, 2), nullptr, 16));
             }
             gb.records.push_back(r);
         }
@@ -720,8 +734,8 @@ struct SpfParser {
     {
         int id;
         double d, a, b;
-        if (!num(&d) || !expect("(") || !ref(&id) || !expect("(") || !ref(&id) || !num(&v->x) ||
-            !num(&v->y) || !expect(")") || !ref(&id))
+        if (!num(&d) || !expect("(") || !ref(&id) || !expect("(") || !ref(&id) || !num(&v->x) || !num(&v->y) ||
+            !expect(")") || !ref(&id))
             return false;
         double pen;
         if (!num(&pen) || !num(&a) || !num(&b) || !num(&v->radius) || !expect(")")) return false;
@@ -774,8 +788,10 @@ void read_tables(const std::vector<std::string>& lines, size_t& i, SpfDocument* 
             std::vector<std::string> s;
             for (const std::string& x : r) {
                 double d;
-                if (is_string_token(x)) s.push_back(string_of_token(x));
-                else if (parse_double(x, &d)) v.push_back(d);
+                if (is_string_token(x))
+                    s.push_back(string_of_token(x));
+                else if (parse_double(x, &d))
+                    v.push_back(d);
             }
             if (v.empty()) continue;
             const int id = int_of(v[0], -1);
@@ -826,31 +842,31 @@ void read_tables(const std::vector<std::string>& lines, size_t& i, SpfDocument* 
 unsigned Oli_Char_Of_Byte(unsigned char b)
 {
     switch (b) {
-    case 0xC0: return 0x03B3;  // γ
-    case 0xB8: return 0x03C8;  // ψ
-    case 0xBB: return 0x03B2;  // β
-    case 0xBC: return 0x03C7;  // χ
-    case 0xC1: return 0x03B7;  // η
-    case 0xC5: return 0x03BB;  // λ
-    case 0xC6: return 0x03BC;  // μ
-    case 0xC7: return 0x03BD;  // ν
-    case 0xBA:
-    case 0xE0: return 0x03B1;  // α
-    case 0xBE: return 0x03B5;  // ε
-    case 0xB0: return 0x03B8;  // θ
-    case 0xA3: return 0x0394;  // Δ
-    case 0xCB: return 0x03C1;  // ρ
-    case 0x89: return 0x2030;  // ‰
-    case 0xEC: return 0x221E;  // ∞
-    case 0x8C: return 0x2300;  // ⌀ diameter
-    case 0xF7: return 0x2248;  // ≈
-    case 0xCC: return 0x03C3;  // σ
-    case 0xD6: return 0x03C4;  // τ
-    case 0xF3: return 0x2264;  // ≤
-    case 0x88: return 0x2192;  // → before a governing value
-    case 0xB2: return 0x03A3;  // Σ sign of a totals row
-    case 0xFA: return 0x00B3;  // ³
-    default: break;
+        case 0xC0: return 0x03B3; // γ
+        case 0xB8: return 0x03C8; // ψ
+        case 0xBB: return 0x03B2; // β
+        case 0xBC: return 0x03C7; // χ
+        case 0xC1: return 0x03B7; // η
+        case 0xC5: return 0x03BB; // λ
+        case 0xC6: return 0x03BC; // μ
+        case 0xC7: return 0x03BD; // ν
+        case 0xBA:
+        case 0xE0: return 0x03B1; // α
+        case 0xBE: return 0x03B5; // ε
+        case 0xB0: return 0x03B8; // θ
+        case 0xA3: return 0x0394; // Δ
+        case 0xCB: return 0x03C1; // ρ
+        case 0x89: return 0x2030; // ‰
+        case 0xEC: return 0x221E; // ∞
+        case 0x8C: return 0x2300; // ⌀ diameter
+        case 0xF7: return 0x2248; // ≈
+        case 0xCC: return 0x03C3; // σ
+        case 0xD6: return 0x03C4; // τ
+        case 0xF3: return 0x2264; // ≤
+        case 0x88: return 0x2192; // → before a governing value
+        case 0xB2: return 0x03A3; // Σ sign of a totals row
+        case 0xFA: return 0x00B3; // ³
+        default: break;
     }
     if (b == '\t') return '\t';
     if (b < 0x20) return ' ';
@@ -867,9 +883,8 @@ QString Oli_Decode(const std::string& bytes)
 
 unsigned Oli_Palette_Rgb(int index)
 {
-    static const unsigned vga16[16] = {0x000000, 0x0000AA, 0x00AA00, 0x00AAAA, 0xAA0000, 0xAA00AA,
-                                       0xAA5500, 0xAAAAAA, 0x555555, 0x5555FF, 0x55FF55, 0x55FFFF,
-                                       0xFF5555, 0xFF55FF, 0xFFFF55, 0xFFFFFF};
+    static const unsigned vga16[16] = {0x000000, 0x0000AA, 0x00AA00, 0x00AAAA, 0xAA0000, 0xAA00AA, 0xAA5500, 0xAAAAAA,
+                                       0x555555, 0x5555FF, 0x55FF55, 0x55FFFF, 0xFF5555, 0xFF55FF, 0xFFFF55, 0xFFFFFF};
     if (index < 0 || index > 255) return 0;
     if (index < 16) return vga16[index];
     if (index < 32) {
@@ -889,12 +904,12 @@ unsigned Oli_Palette_Rgb(int index)
     const double p = v * (1 - s), q = v * (1 - s * f), t = v * (1 - s * (1 - f));
     double r = 0, g = 0, b = 0;
     switch (hi) {
-    case 0: r = v, g = t, b = p; break;
-    case 1: r = q, g = v, b = p; break;
-    case 2: r = p, g = v, b = t; break;
-    case 3: r = p, g = q, b = v; break;
-    case 4: r = t, g = p, b = v; break;
-    default: r = v, g = p, b = q; break;
+        case 0: r = v, g = t, b = p; break;
+        case 1: r = q, g = v, b = p; break;
+        case 2: r = p, g = v, b = t; break;
+        case 3: r = p, g = q, b = v; break;
+        case 4: r = t, g = p, b = v; break;
+        default: r = v, g = p, b = q; break;
     }
     auto c = [](double x) { return unsigned(std::lround(x * 255)); };
     return (c(r) << 16) | (c(g) << 8) | c(b);
@@ -922,7 +937,7 @@ std::vector<OliSpan> Oli_Markup_Spans(const std::string& text, std::string* unkn
             cur.bytes += char(c);
             continue;
         }
-        if (i + 1 >= n) break;  // a mark-up byte at the very end shows nothing
+        if (i + 1 >= n) break; // a mark-up byte at the very end shows nothing
         unsigned char code = (unsigned char)text[++i];
         if (code == '{') {
             size_t e = text.find('}', i + 1);
@@ -936,8 +951,10 @@ std::vector<OliSpan> Oli_Markup_Spans(const std::string& text, std::string* unkn
             std::vector<double> num = numbers_of(tokens_of(p < g.size() ? g.substr(p + 1) : ""), 0, &ok);
             OliSpan s;
             s.num = num;
-            if (letter == 'L') s.kind = OliSpan::RULE;
-            else if (letter == 'R') s.kind = OliSpan::FRAME;
+            if (letter == 'L')
+                s.kind = OliSpan::RULE;
+            else if (letter == 'R')
+                s.kind = OliSpan::FRAME;
             else if (letter == 'C') {
                 s.kind = OliSpan::COLOUR;
                 if (num.size() >= 4) {
@@ -960,18 +977,24 @@ std::vector<OliSpan> Oli_Markup_Spans(const std::string& text, std::string* unkn
             continue;
         }
         switch (code) {
-        case 'r': style = 0; break;
-        case 'b': style |= OLI_ST_BOLD; break;
-        case 'u': style |= OLI_ST_UNDERLINE; break;
-        case '\\': style |= OLI_ST_SUBSCRIPT; style &= ~unsigned(OLI_ST_SUPERSCRIPT); break;
-        case '/': style |= OLI_ST_SUPERSCRIPT; style &= ~unsigned(OLI_ST_SUBSCRIPT); break;
-        case '_': style |= OLI_ST_SPACE_BELOW; break;
-        case 's': style |= OLI_ST_S; break;
-        case 'H': style |= OLI_ST_HEADING; break;
-        case '@': continue;  // shows nothing and changes nothing
-        default:
-            if (unknown) *unknown += char(code);
-            continue;
+            case 'r': style = 0; break;
+            case 'b': style |= OLI_ST_BOLD; break;
+            case 'u': style |= OLI_ST_UNDERLINE; break;
+            case '\\':
+                style |= OLI_ST_SUBSCRIPT;
+                style &= ~unsigned(OLI_ST_SUPERSCRIPT);
+                break;
+            case '/':
+                style |= OLI_ST_SUPERSCRIPT;
+                style &= ~unsigned(OLI_ST_SUBSCRIPT);
+                break;
+            case '_': style |= OLI_ST_SPACE_BELOW; break;
+            case 's': style |= OLI_ST_S; break;
+            case 'H': style |= OLI_ST_HEADING; break;
+            case '@': continue; // shows nothing and changes nothing
+            default:
+                if (unknown) *unknown += char(code);
+                continue;
         }
         flush();
     }
@@ -1100,8 +1123,8 @@ struct SpfEntityReader {
         SpfEntity e = entity(SpfEntity::LINE);
         int id, pid, to;
         double pen, lt;
-        if (p.ref(&id) && p.expect("(") && p.ref(&pid) && p.num(&e.x1) && p.num(&e.y1) && p.expect(")") &&
-            p.ref(&to) && p.num(&pen) && p.num(&lt)) {
+        if (p.ref(&id) && p.expect("(") && p.ref(&pid) && p.num(&e.x1) && p.num(&e.y1) && p.expect(")") && p.ref(&to) &&
+            p.num(&pen) && p.num(&lt)) {
             e.pen = int_of(pen);
             e.linetype = int_of(lt);
             points[pid] = {e.x1, e.y1};
@@ -1116,8 +1139,10 @@ struct SpfEntityReader {
     {
         int id;
         double x, y;
-        if (p.ref(&id) && p.num(&x) && p.num(&y)) points[id] = {x, y};
-        else p.warn(cmd.line, "unreadable point skipped");
+        if (p.ref(&id) && p.num(&x) && p.num(&y))
+            points[id] = {x, y};
+        else
+            p.warn(cmd.line, "unreadable point skipped");
     }
 
     // One outer ring and its holes; a ring cut short is kept as far as it was read.
@@ -1167,8 +1192,7 @@ struct SpfEntityReader {
         e.y1 = y;
         e.angle = ang;
         double dummy;
-        for (int q = 0; q < 3 && p.num(&dummy); ++q) {
-        }
+        for (int q = 0; q < 3 && p.num(&dummy); ++q) {}
         if (!p.end() && is_string_token(p.tok[p.k].text)) {
             e.text = string_of_token(p.tok[p.k].text);
             ++p.k;

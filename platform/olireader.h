@@ -41,11 +41,11 @@ enum OliStyle {
 // (rule "L", frame "R" or colour "C") with its numbers.
 struct OliSpan {
     enum Kind { TEXT, RULE, FRAME, COLOUR } kind = TEXT;
-    std::string bytes;        // TEXT: the bytes shown (code page 850)
-    unsigned style = 0;       // TEXT: OliStyle bits
-    bool coloured = false;    // TEXT: colour below applies
-    unsigned rgb = 0;         // TEXT: 0xRRGGBB
-    std::vector<double> num;  // RULE, FRAME, COLOUR: the numbers of the group
+    std::string bytes;       // TEXT: the bytes shown (code page 850)
+    unsigned style = 0;      // TEXT: OliStyle bits
+    bool coloured = false;   // TEXT: colour below applies
+    unsigned rgb = 0;        // TEXT: 0xRRGGBB
+    std::vector<double> num; // RULE, FRAME, COLOUR: the numbers of the group
 };
 
 // Splits a text at its mark-up. "r" ends every mode, "b" bold, "u" underline,
@@ -63,57 +63,57 @@ unsigned Oli_Palette_Rgb(int index);
 // ==== output lists ============================================================
 
 struct OliLayoutRecord {
-    std::string name;           // after "#OLI_", e.g. "SETMARGINS"
-    std::vector<double> num;    // its numbers
-    bool has_text = false;      // a «text» field was present
+    std::string name;        // after "#OLI_", e.g. "SETMARGINS"
+    std::vector<double> num; // its numbers
+    bool has_text = false;   // a «text» field was present
     std::string text;
 };
 
 struct OliTabStop {
-    double pos = 0;  // cm from the paragraph's left edge
+    double pos = 0; // cm from the paragraph's left edge
     int code = 2;
 };
 
 struct OliParaFormatView {
     unsigned flags = 0;
     int font = 4;
-    double space = 0;      // extra space above the part (cm)
-    double length_b = 0;   // left indent (cm)
-    double length_c = 0;   // right indent (cm)
-    double length_d = 0;   // first-line indent (cm)
-    double factor = 1.0;   // line spacing factor
+    double space = 0;    // extra space above the part (cm)
+    double length_b = 0; // left indent (cm)
+    double length_c = 0; // right indent (cm)
+    double length_d = 0; // first-line indent (cm)
+    double factor = 1.0; // line spacing factor
     std::vector<OliTabStop> tabs;
-    double tab_spacing = 0;  // > 0: regular tab stops
+    double tab_spacing = 0; // > 0: regular tab stops
 };
 
 struct OliParaPart {
     OliParaFormatView format;
-    std::vector<std::string> lines;  // without the leading blank
-    double space_after = 0;          // cm
+    std::vector<std::string> lines; // without the leading blank
+    double space_after = 0;         // cm
 };
 
 struct OliTableBlock {
-    std::vector<std::string> titles[3];  // title lines of the three kinds
-    int head_rows = 0;                   // heading rows (group and title rows)
-    bool unit_row = false;               // a unit row follows them
-    int fixed_rows = -1;                 // >= 0: the block has exactly so many rows and no end line
-    std::vector<double> separators;      // character positions of the column rules
-    std::vector<std::string> lines;      // heading rows, unit row, rows (as written, blank included)
+    std::vector<std::string> titles[3]; // title lines of the three kinds
+    int head_rows = 0;                  // heading rows (group and title rows)
+    bool unit_row = false;              // a unit row follows them
+    int fixed_rows = -1;                // >= 0: the block has exactly so many rows and no end line
+    std::vector<double> separators;     // character positions of the column rules
+    std::vector<std::string> lines;     // heading rows, unit row, rows (as written, blank included)
 };
 
 struct OliGraphicRecord {
     int op = 0;
     std::vector<double> num;
     bool has_text = false;
-    std::string text;     // «text» (code page 850); op 27: the rest of the line
-    std::string data;     // op 75: embedded file bytes
+    std::string text; // «text» (code page 850); op 27: the rest of the line
+    std::string data; // op 75: embedded file bytes
     int line = 0;
 };
 
 struct OliGraphicBlock {
     std::vector<std::string> titles_top, titles_bottom;
-    int kind = -1;               // -1: drawing records; 1, 3: picture block
-    double x1 = 0, x2 = 17, y1 = 0, y2 = 5;  // extent (cm on paper)
+    int kind = -1;                          // -1: drawing records; 1, 3: picture block
+    double x1 = 0, x2 = 17, y1 = 0, y2 = 5; // extent (cm on paper)
     std::vector<OliGraphicRecord> records;
 };
 
@@ -124,11 +124,11 @@ struct OliItem {
     std::vector<OliParaPart> para;
     OliTableBlock table;
     OliGraphicBlock graphic;
-    std::string text;  // TEXT: a line outside any block
+    std::string text; // TEXT: a line outside any block
 };
 
 struct OliDocument {
-    std::string contents;  // the "#CONTENTS" line (title of the list)
+    std::string contents; // the "#CONTENTS" line (title of the list)
     std::vector<OliItem> items;
     std::vector<std::string> warnings;
 };
@@ -146,27 +146,46 @@ bool Oli_Read_List(const std::string& path, OliDocument* doc);
 
 // ==== plot files ("zorv-PlanSchau") ============================================
 
-struct SpfPen { double width = 0.18; int colour = 0; };
-struct SpfLinetype { std::vector<double> dashes; };  // mm on paper; empty: solid
-struct SpfFont { double height = 2.0; double slant = 0; };  // mm on paper, degrees
-struct SpfHatch { double angle = 0; double spacing = 1.0; int pen = 0; int linetype = 0; };
-struct SpfFilling { std::vector<SpfHatch> hatches; };
+struct SpfPen {
+    double width = 0.18;
+    int colour = 0;
+};
+struct SpfLinetype {
+    std::vector<double> dashes;
+}; // mm on paper; empty: solid
+struct SpfFont {
+    double height = 2.0;
+    double slant = 0;
+}; // mm on paper, degrees
+struct SpfHatch {
+    double angle = 0;
+    double spacing = 1.0;
+    int pen = 0;
+    int linetype = 0;
+};
+struct SpfFilling {
+    std::vector<SpfHatch> hatches;
+};
 
-struct SpfVertex { double x = 0, y = 0; double radius = 0; int pen = 0; };
+struct SpfVertex {
+    double x = 0, y = 0;
+    double radius = 0;
+    int pen = 0;
+};
 struct SpfEntity {
     enum Kind { LINE, AREA, TEXT } kind = LINE;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // LINE
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // LINE
     int pen = 0, linetype = 0, font = 0, filling = 0, justification = 7;
-    double angle = 0;                        // TEXT: degrees
-    std::vector<std::vector<SpfVertex>> rings;  // AREA: outer ring first
-    std::string text;                           // TEXT (code page 850)
+    double angle = 0;                          // TEXT: degrees
+    std::vector<std::vector<SpfVertex>> rings; // AREA: outer ring first
+    std::string text;                          // TEXT (code page 850)
     int layer = 0;
 };
 
 struct SpfDocument {
     std::string title;
     double width = 0, height = 0;
-    std::vector<unsigned> colours = std::vector<unsigned>(1, 0u);  // index 0 black
+    std::vector<unsigned> colours = std::vector<unsigned>(1, 0u); // index 0 black
     std::vector<SpfPen> pens;
     std::vector<SpfLinetype> linetypes;
     std::vector<SpfFont> fonts;

@@ -30,43 +30,43 @@
 // reader and counted as a warning. Adding a record: its line here, its writer,
 // its drawing function in the renderer's table.
 enum OliGraphicOp {
-    OLI_G_LINE = 1,             // x1 y1 x2 y2
-    OLI_G_TEXT = 2,             // x y «text»
-    OLI_G_TEXT_TURNED = 3,      // x y «text», at the text angle
-    OLI_G_LINE_CLASS = 4,       // class (2 and above: thick)
-    OLI_G_LINE_WIDTH = 6,       // width (cm)
-    OLI_G_CHAR_SIZE = 7,        // size class of the list font
-    OLI_G_FONT = 8,             // font number (nothing to draw)
-    OLI_G_TEXT_ALIGNED = 9,     // x y x y code «text»
-    OLI_G_TEXT_ALIGNED_TURNED = 10,  // x y x y code «text», at the text angle
-    OLI_G_TEXT_HEIGHT = 13,     // height (cm)
-    OLI_G_TEXT_ANGLE = 14,      // angle (degrees) 0
-    OLI_G_16 = 16,              // nothing to draw
-    OLI_G_POLYGON = 18,         // n x1 y1 .. xn yn (filled)
-    OLI_G_COLOUR = 20,          // palette index of line and fill
-    OLI_G_23 = 23,              // nothing to draw
-    OLI_G_BOX = 24,             // x1 y1 x2 y2 (filled)
-    OLI_G_SYMBOL = 27,          // the rest of the line: x y and a symbol's file
-    OLI_G_PUSH = 30,            // keep the drawing state
-    OLI_G_POP = 31,             // back to the kept state
-    OLI_G_DASHES = 38,          // n d1 .. dn 0
-    OLI_G_LINE_RGB = 50,        // r g b
-    OLI_G_FILL_RGB = 51,        // r g b
-    OLI_G_PUSH_EXTENDED = 52,   // nothing to draw
-    OLI_G_POP_EXTENDED = 53,    // nothing to draw
-    OLI_G_PATTERN_BEGIN = 59,   // nothing to draw
-    OLI_G_PATTERN_END = 60,     // nothing to draw
-    OLI_G_PATTERN_AREA = 61,    // nothing to draw
-    OLI_G_PATTERN = 62,         // pattern number (nothing to draw)
-    OLI_G_PICTURE = 75,         // kind w h «file», then {hex bytes} of an embedded one
+    OLI_G_LINE = 1,                 // x1 y1 x2 y2
+    OLI_G_TEXT = 2,                 // x y «text»
+    OLI_G_TEXT_TURNED = 3,          // x y «text», at the text angle
+    OLI_G_LINE_CLASS = 4,           // class (2 and above: thick)
+    OLI_G_LINE_WIDTH = 6,           // width (cm)
+    OLI_G_CHAR_SIZE = 7,            // size class of the list font
+    OLI_G_FONT = 8,                 // font number (nothing to draw)
+    OLI_G_TEXT_ALIGNED = 9,         // x y x y code «text»
+    OLI_G_TEXT_ALIGNED_TURNED = 10, // x y x y code «text», at the text angle
+    OLI_G_TEXT_HEIGHT = 13,         // height (cm)
+    OLI_G_TEXT_ANGLE = 14,          // angle (degrees) 0
+    OLI_G_16 = 16,                  // nothing to draw
+    OLI_G_POLYGON = 18,             // n x1 y1 .. xn yn (filled)
+    OLI_G_COLOUR = 20,              // palette index of line and fill
+    OLI_G_23 = 23,                  // nothing to draw
+    OLI_G_BOX = 24,                 // x1 y1 x2 y2 (filled)
+    OLI_G_SYMBOL = 27,              // the rest of the line: x y and a symbol's file
+    OLI_G_PUSH = 30,                // keep the drawing state
+    OLI_G_POP = 31,                 // back to the kept state
+    OLI_G_DASHES = 38,              // n d1 .. dn 0
+    OLI_G_LINE_RGB = 50,            // r g b
+    OLI_G_FILL_RGB = 51,            // r g b
+    OLI_G_PUSH_EXTENDED = 52,       // nothing to draw
+    OLI_G_POP_EXTENDED = 53,        // nothing to draw
+    OLI_G_PATTERN_BEGIN = 59,       // nothing to draw
+    OLI_G_PATTERN_END = 60,         // nothing to draw
+    OLI_G_PATTERN_AREA = 61,        // nothing to draw
+    OLI_G_PATTERN = 62,             // pattern number (nothing to draw)
+    OLI_G_PICTURE = 75,             // kind w h «file», then {hex bytes} of an embedded one
 };
 
 // What follows the number on a graphics record's line.
 enum OliGraphicArgs {
-    OLI_GA_NONE,     // nothing
-    OLI_GA_NUMBERS,  // numbers only
-    OLI_GA_TEXT,     // numbers, then a «text»
-    OLI_GA_REST,     // the rest of the line as text (its numbers read as far as they go)
+    OLI_GA_NONE,    // nothing
+    OLI_GA_NUMBERS, // numbers only
+    OLI_GA_TEXT,    // numbers, then a «text»
+    OLI_GA_REST,    // the rest of the line as text (its numbers read as far as they go)
 };
 
 struct OliGraphicRecordKind {
@@ -118,8 +118,14 @@ inline const OliGraphicRecordKind* Oli_Graphic_Record_Kind(int op)
 // The byte 0xCE and a letter switch the text's style. Macros, so that a writer
 // joins them with its text; spelled apart so that no hexadecimal escape
 // swallows the letter after it ("\xCEb" would be one byte).
-#define OLI_MARK_BOLD "\xCE" "b"
-#define OLI_MARK_REGULAR "\xCE" "r"
+#define OLI_MARK_BOLD                                                                                                  \
+    "\xCE"                                                                                                             \
+    "b"
+#define OLI_MARK_REGULAR                                                                                               \
+    "\xCE"                                                                                                             \
+    "r"
 #define OLI_MARK_SUB "\xCE\\"
 #define OLI_MARK_SUP "\xCE/"
-#define OLI_MARK_HEADING "\xCE" "H"
+#define OLI_MARK_HEADING                                                                                               \
+    "\xCE"                                                                                                             \
+    "H"

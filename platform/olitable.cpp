@@ -13,7 +13,7 @@
 #include <string>
 
 struct OLITable {
-    std::string bytes;   // the list text holding the table
+    std::string bytes; // the list text holding the table
     OliDocument doc;
     int rows = 0;
 };
@@ -25,11 +25,11 @@ const size_t kMaxTableBytes = 4u * 1024u * 1024u;
 OLITableColours default_colours()
 {
     OLITableColours c;
-    c.colour[0] = Nearest_RGB_Color(255, 255, 255);   // cells
-    c.colour[1] = Nearest_RGB_Color(255, 255, 255);   // heading cells
-    c.colour[2] = Nearest_RGB_Color(0, 0, 0);         // text
-    c.colour[3] = Nearest_RGB_Color(128, 128, 128);   // rules
-    c.colour[4] = Nearest_RGB_Color(255, 255, 255);   // window
+    c.colour[0] = Nearest_RGB_Color(255, 255, 255); // cells
+    c.colour[1] = Nearest_RGB_Color(255, 255, 255); // heading cells
+    c.colour[2] = Nearest_RGB_Color(0, 0, 0);       // text
+    c.colour[3] = Nearest_RGB_Color(128, 128, 128); // rules
+    c.colour[4] = Nearest_RGB_Color(255, 255, 255); // window
     for (int k = 5; k < OLI_TABLE_COLOURS; ++k) c.colour[k] = Nearest_RGB_Color(0, 0, 0);
     return c;
 }
@@ -84,7 +84,7 @@ OLITable* readOLITableFromFILE(FILE* f)
     size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
         if (t->bytes.size() + n > kMaxTableBytes) {
-            delete t;   // larger than any table of messages: not read
+            delete t; // larger than any table of messages: not read
             return nullptr;
         }
         t->bytes.append(buf, n);
@@ -100,32 +100,22 @@ OLITable* readOLITableFromFILE(FILE* f)
     return t;
 }
 
-int OLITableRowCount(const OLITable* table)
-{
-    return table ? table->rows : 0;
-}
+int OLITableRowCount(const OLITable* table) { return table ? table->rows : 0; }
 
 int OLITablePropSheet(const char* title, int /*flags*/, OLITable* table, const int* /*area*/)
 {
     if (!table) return 0;
     switch (Kov_Ui_Mode()) {
-    case KOV_UI_SCRIPTED:
-        Kov_Script_Log("OLITablePropSheet %s %d", title ? title : "", table->rows);
-        return 1;
-    case KOV_UI_INTERACTIVE:
-        if (Kov_Has_Display()) return show_window(title, table);
-        print_batch(title, table);
-        return 1;
-    default:
-        print_batch(title, table);
-        return 1;
+        case KOV_UI_SCRIPTED: Kov_Script_Log("OLITablePropSheet %s %d", title ? title : "", table->rows); return 1;
+        case KOV_UI_INTERACTIVE:
+            if (Kov_Has_Display()) return show_window(title, table);
+            print_batch(title, table);
+            return 1;
+        default: print_batch(title, table); return 1;
     }
 }
 
-void deleteOLITable(OLITable* table)
-{
-    delete table;
-}
+void deleteOLITable(OLITable* table) { delete table; }
 
 int getOLITableColours(OLITableColours* c)
 {
@@ -141,9 +131,6 @@ int setOLITableColours(const OLITableColours* c)
     return 1;
 }
 
-void resetOLITableColours(void)
-{
-    colours() = default_colours();
-}
+void resetOLITableColours(void) { colours() = default_colours(); }
 
 } // extern "C"

@@ -194,7 +194,8 @@ void open_page_area(Level& l, int j, int left, int top, int right, int bottom, b
     }
     const int edge =
         p.row_table_width < 1 ? right - left - (p.vslider ? kSlider : 0) - 10 : p.row_table_x + p.row_table_width;
-    l.row_table[size_t(j)] = Row_Table_Create(area, p.row_table_y, p.row_table_x, edge, 20, p.row_table_size, p.row_draw);
+    l.row_table[size_t(j)] =
+        Row_Table_Create(area, p.row_table_y, p.row_table_x, edge, 20, p.row_table_size, p.row_draw);
 }
 
 void join_register_to_page(Level& l)
@@ -216,7 +217,6 @@ int add_button(int x, int y, int id, const char* text, const int* raster, const 
     if (b >= 0 && comment) Set_Comment_to_Button_PS(b, cp850(comment));
     return b;
 }
-
 
 void draw_labels_in_colour(const MaskPage& p, int x, int bar_bottom, int colour, int ox, int oy)
 {
@@ -384,13 +384,13 @@ void build_buttons(Level& l)
     l.help_x = m.status_text ? l.left + m.margin_left + 32 : cx - 23;
     l.confirm_x = m.mode == 6 || standard ? ok_x : cx;
     switch (m.mode) {
-    case 1: l.def = add_button(cx - 50, by, kCancel, kWeiter, nullptr, nullptr); return;
-    case 3: l.def = add_button(cx - 50, by, kConfirm, kWeiter, nullptr, nullptr); return;
-    case 8: l.def = add_button(cx - 50, l.bottom - 37, kConfirm, kWeiter, nullptr, nullptr); return;
-    case 2:
-    case 4: l.def = -1; return;
-    case 6: l.def = add_button(ok_x, by, kConfirm, nullptr, SYMBOLIC_OK_RASTER, "bestätigen"); return;
-    default: break;
+        case 1: l.def = add_button(cx - 50, by, kCancel, kWeiter, nullptr, nullptr); return;
+        case 3: l.def = add_button(cx - 50, by, kConfirm, kWeiter, nullptr, nullptr); return;
+        case 8: l.def = add_button(cx - 50, l.bottom - 37, kConfirm, kWeiter, nullptr, nullptr); return;
+        case 2:
+        case 4: l.def = -1; return;
+        case 6: l.def = add_button(ok_x, by, kConfirm, nullptr, SYMBOLIC_OK_RASTER, "bestätigen"); return;
+        default: break;
     }
     const int cancel = add_button(l.left + m.margin_left - 3, by, kCancel, nullptr, SYMBOLIC_BREAK_RASTER, "abbrechen");
     const std::string help = text_of(m.help_key, sizeof m.help_key);

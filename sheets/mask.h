@@ -30,16 +30,16 @@ struct MaskRecord {
     int margin_bottom;
     int margin_left;
     int margin_right;
-    int register_height;    // <= 0: 30
-    int register_width;     // <= 0: computed from the width
-    char register_picture[100]; // drawn over the whole register bar instead of labels
-    char help_key[52];      // non-empty: a help button
-    void (*status_text)(char* buffer);                   // a status line of at most 199 bytes
-    void (*decorate)(int x1, int y1, int x2, int y2);     // once, with the sheet rectangle
-    int (*button_handler)(int id);                         // non-zero: handled
-    int (*confirm_veto)(void);                             // non-zero keeps the mask open
-    int (*cancel_veto)(void);                              // non-zero keeps the mask open
-    int (*register_switch)(int old_page, int new_page);    // non-zero refuses the change
+    int register_height;                                // <= 0: 30
+    int register_width;                                 // <= 0: computed from the width
+    char register_picture[100];                         // drawn over the whole register bar instead of labels
+    char help_key[52];                                  // non-empty: a help button
+    void (*status_text)(char* buffer);                  // a status line of at most 199 bytes
+    void (*decorate)(int x1, int y1, int x2, int y2);   // once, with the sheet rectangle
+    int (*button_handler)(int id);                      // non-zero: handled
+    int (*confirm_veto)(void);                          // non-zero keeps the mask open
+    int (*cancel_veto)(void);                           // non-zero keeps the mask open
+    int (*register_switch)(int old_page, int new_page); // non-zero refuses the change
     void (*cycle_hook)(int current_page);
     void (*close_hook)(void);
     int last_page;     // the page shown last, written on leaving

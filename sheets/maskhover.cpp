@@ -74,10 +74,7 @@ bool strictly_inside(int x, int y, int left, int right, int top, int bottom)
     return x > left && x < right && y > top && y < bottom;
 }
 
-bool page_active(int escape)
-{
-    return ActivState_of_Button_PS(escape) == 1;
-}
+bool page_active(int escape) { return ActivState_of_Button_PS(escape) == 1; }
 
 void draw_picture(const char* picture, int key_colour, int x1, int y1, int x2, int y2)
 {
@@ -261,10 +258,7 @@ void Mask_Register_Hover_Area(int escape, int view_area, int left, int top, int 
     }
 }
 
-void Mask_Activate_Hover(int on)
-{
-    Activate_Call_Allways_Function(on && g_mask_state.hover ? 1 : 0);
-}
+void Mask_Activate_Hover(int on) { Activate_Call_Allways_Function(on && g_mask_state.hover ? 1 : 0); }
 
 void Mask_Release_Hover_Area(void)
 {
@@ -317,8 +311,8 @@ void Mask_Set_Tooltip(const char* text, int below, int side)
 
 const char* Mask_Add_Hover_Picture(int area, double x, double y, double w, double h, int valign, int halign,
                                    const char* picture, const char* inactive_picture, const char* hover_picture,
-                                   const char* inactive_hover_picture, int key_colour, intptr_t key,
-                                   intptr_t* result, int active)
+                                   const char* inactive_hover_picture, int key_colour, intptr_t key, intptr_t* result,
+                                   int active)
 {
     if (!g_mask_state.hover) return nullptr;
     int left = 0, top = 0;

@@ -38,8 +38,8 @@ void Mask_Set_Tooltip(const char* text, int below, int side);
 // picture in use (NULL: none, and then no hover entry is kept).
 const char* Mask_Add_Hover_Picture(int area, double x, double y, double w, double h, int valign, int halign,
                                    const char* picture, const char* inactive_picture, const char* hover_picture,
-                                   const char* inactive_hover_picture, int key_colour, intptr_t key,
-                                   intptr_t* result, int active);
+                                   const char* inactive_hover_picture, int key_colour, intptr_t key, intptr_t* result,
+                                   int active);
 // A framed text button 18 pixels high, w - 1 wide, placed as above, whose text
 // is drawn bold while the mouse is over it. Returns 1 when added, 0 otherwise.
 int Mask_Add_Hover_Text_Button(int area, double x, double y, double w, int valign, int halign, int text_colour,

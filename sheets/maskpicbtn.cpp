@@ -73,8 +73,8 @@ int Mask_Add_Picture_Button(int area, double x, double y, double w, double h, in
 }
 
 void Mask_Add_Picture_Radio(int area, double x, double y, int key, int* selection, const char* selected,
-                            const char* unselected, const char* selected_inactive,
-                            const char* unselected_inactive, int* active)
+                            const char* unselected, const char* selected_inactive, const char* unselected_inactive,
+                            int* active)
 {
     View_Area_Add_Radio_Button(unsigned(area), int(x + 20), int(y), "", 0, WHITE_CI, key, selection, active);
     const bool on = selection && *selection == key;
@@ -128,17 +128,16 @@ int Mask_Add_File_Import_Button(int x, int y, const char* label, int key, int* r
     const std::string text = std::string(label ? label : "Lastkollektive importieren aus") + " Datei ...";
     int x1 = x;
     if (has_area()) x1 += Mask_Add_Label(x, y, text.c_str(), on);
-    View_Area_Add_Bitmap_Button(unsigned(g_mask_state.output_area), x1 + 3, y - 16, 51, 36,
-                                "ZovGrImportButton.bmp", 76, WHITE_CI, kHandCursor,
-                                "Werte aus ASCII-Datei\nimportieren", key, result, on);
+    View_Area_Add_Bitmap_Button(unsigned(g_mask_state.output_area), x1 + 3, y - 16, 51, 36, "ZovGrImportButton.bmp", 76,
+                                WHITE_CI, kHandCursor, "Werte aus ASCII-Datei\nimportieren", key, result, on);
     return x1 - x + 54;
 }
 
 int Mask_Add_Explorer_Button(int x, int y, int key, int* result, int* active)
 {
     View_Area_Add_Bitmap_Button(unsigned(g_mask_state.output_area), x, y, 38, 38, "deskbuts.bmp", 250,
-                                Nearest_RGB_Color(255, 251, 240), kHandCursor,
-                                "Aufruf Eplorer um Datei zu finden", key, result, active);
+                                Nearest_RGB_Color(255, 251, 240), kHandCursor, "Aufruf Eplorer um Datei zu finden", key,
+                                result, active);
     return 0;
 }
 
@@ -199,8 +198,8 @@ void Mask_Draw_Hints_Page(int view_area, int* switches, int width)
     char text[64];
     std::snprintf(text, sizeof text, "%d %s wieder aktivieren", n, n >= 2 ? "Hinweise" : "Hinweis");
     View_Area_Add_Bitmap_Button(unsigned(view_area), int(nearest((width - 212) / 2.0)), 130, 212, 21,
-                                "but_hinweise_reaktivieren.bmp", 0, Nearest_RGB_Color(255, 251, 240), kHandCursor,
-                                text, 1, &g_hints_result, n >= 1 ? &g_hints_on : &g_hints_off);
+                                "but_hinweise_reaktivieren.bmp", 0, Nearest_RGB_Color(255, 251, 240), kHandCursor, text,
+                                1, &g_hints_result, n >= 1 ? &g_hints_on : &g_hints_off);
 
     // The explanation in a grey frame with its title set into the top edge.
     // Its text is wrapped within the frame in the small font; the frame grows

@@ -22,8 +22,8 @@ int Mask_Add_Picture_Button(int area, double x, double y, double w, double h, in
 // A radio button without label at x + 20 under a 12 x 12 picture at (x, y - 10)
 // chosen by its state (*selection == key) and *active.
 void Mask_Add_Picture_Radio(int area, double x, double y, int key, int* selection, const char* selected,
-                            const char* unselected, const char* selected_inactive,
-                            const char* unselected_inactive, int* active);
+                            const char* unselected, const char* selected_inactive, const char* unselected_inactive,
+                            int* active);
 // The same for a check box on *value.
 void Mask_Add_Picture_Check_Box(int area, double x, double y, int* value, const char* on, const char* off,
                                 const char* on_inactive, const char* off_inactive, int* active);

@@ -27,23 +27,21 @@ int plain(int x, int y, const std::string& text)
 int coded(int x, int y, char code, const std::string& text)
 {
     switch (std::tolower(static_cast<unsigned char>(code))) {
-    case 'c': {
-        // "<colour> <text>": the colour as a decimal number, one blank.
-        const char* s = text.c_str();
-        char* end = nullptr;
-        const long colour = std::strtol(s, &end, 10);
-        if (end == s) return plain(x, y, text);
-        if (*end == ' ') ++end;
-        const int before = Mask_Get_Text_Color();
-        Mask_Set_Text_Color(int(colour));
-        const int w = plain(x, y, end);
-        Mask_Set_Text_Color(before);
-        return w;
-    }
-    case 'b':
-        return text.empty() ? 0 : Mask_Add_Framed_Label(x, y, text.c_str(), &g_active);
-    default:
-        return 0;
+        case 'c': {
+            // "<colour> <text>": the colour as a decimal number, one blank.
+            const char* s = text.c_str();
+            char* end = nullptr;
+            const long colour = std::strtol(s, &end, 10);
+            if (end == s) return plain(x, y, text);
+            if (*end == ' ') ++end;
+            const int before = Mask_Get_Text_Color();
+            Mask_Set_Text_Color(int(colour));
+            const int w = plain(x, y, end);
+            Mask_Set_Text_Color(before);
+            return w;
+        }
+        case 'b': return text.empty() ? 0 : Mask_Add_Framed_Label(x, y, text.c_str(), &g_active);
+        default: return 0;
     }
 }
 
@@ -59,9 +57,12 @@ void Msg_Draw_Line(const char* line)
     int step = 16;
     size_t i = 0;
     while (i + 1 < text.size() && text[i] == '^') {
-        if (text[i + 1] == 'b') font |= 0x10000;
-        else if (text[i + 1] == 'p') font ^= 0x1000;
-        else if (text[i + 1] == '2') step = 8;
+        if (text[i + 1] == 'b')
+            font |= 0x10000;
+        else if (text[i + 1] == 'p')
+            font ^= 0x1000;
+        else if (text[i + 1] == '2')
+            step = 8;
         i += 2;
     }
     Mask_Set_Font(font);
@@ -90,7 +91,4 @@ void Msg_Draw_Line(const char* line)
     c->draw_y += step;
 }
 
-void Msg_Use_Page_Drawing(void)
-{
-    Msg_Set_Draw_Hook(Msg_Draw_Line);
-}
+void Msg_Use_Page_Drawing(void) { Msg_Set_Draw_Hook(Msg_Draw_Line); }

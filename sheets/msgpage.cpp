@@ -34,10 +34,7 @@ struct PageState {
 
 PageState g;
 
-bool with_check_box()
-{
-    return g.hint_mode || g.check_text;
-}
+bool with_check_box() { return g.hint_mode || g.check_text; }
 
 // The text of a stored line without its codes and line feed.
 std::string bare(const char* line)
@@ -152,10 +149,7 @@ int display(const MsgList& list, int mode)
 
 } // namespace
 
-void Msg_Set_Page_Background(int colour)
-{
-    g.background = colour;
-}
+void Msg_Set_Page_Background(int colour) { g.background = colour; }
 
 int Msg_List_Show(int index, int display_mode)
 {
@@ -163,10 +157,7 @@ int Msg_List_Show(int index, int display_mode)
     return list ? display(*list, display_mode) : 0;
 }
 
-int Msg_Show_Current(int display_mode)
-{
-    return Msg_List_Show(Msg_Collector()->current, display_mode);
-}
+int Msg_Show_Current(int display_mode) { return Msg_List_Show(Msg_Collector()->current, display_mode); }
 
 int Msg_Show_Hint_Page(void)
 {

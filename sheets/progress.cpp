@@ -25,31 +25,22 @@ struct State {
     int enabled = 1;
     ProgressList* list = nullptr;
     Step steps[PROGRESS_STEPS] = {};
-    int sheet = 0;       // 1 while the list's sheet is defined
-    int area = -1;       // view area of the open sheet
-    int width = 200;     // content width the sheet was opened with
+    int sheet = 0;   // 1 while the list's sheet is defined
+    int area = -1;   // view area of the open sheet
+    int width = 200; // content width the sheet was opened with
     int centre_known = 0;
-    int cx = 0, cy = 0;  // centre of the sheet, kept between openings
+    int cx = 0, cy = 0; // centre of the sheet, kept between openings
     int bar = 0;
     int background = 0;
 };
 
 State g;
 
-bool valid_step(int step)
-{
-    return step >= 0 && step < PROGRESS_STEPS;
-}
+bool valid_step(int step) { return step >= 0 && step < PROGRESS_STEPS; }
 
-int step_count_of(const ProgressList* head)
-{
-    return std::max(0, std::min(head->flag, int(PROGRESS_STEPS)));
-}
+int step_count_of(const ProgressList* head) { return std::max(0, std::min(head->flag, int(PROGRESS_STEPS))); }
 
-void copy_text(char* dst, const char* src)
-{
-    std::snprintf(dst, PROGRESS_TEXT_SIZE, "%s", src);
-}
+void copy_text(char* dst, const char* src) { std::snprintf(dst, PROGRESS_TEXT_SIZE, "%s", src); }
 
 int text_width(const char* text, int font)
 {
@@ -97,10 +88,7 @@ void draw_inactive(unsigned area, int y, int W)
     outline(area, 22, y + 9, W - 42, y + 20, Nearest_RGB_Color(80, 80, 80));
 }
 
-bool showing()
-{
-    return g.list && g.enabled && g.area >= 0;
-}
+bool showing() { return g.list && g.enabled && g.area >= 0; }
 
 void redraw()
 {
@@ -127,15 +115,9 @@ void redraw()
 
 } // namespace
 
-void Progress_Enable(void)
-{
-    g.enabled = 1;
-}
+void Progress_Enable(void) { g.enabled = 1; }
 
-void Progress_Disable(void)
-{
-    g.enabled = 0;
-}
+void Progress_Disable(void) { g.enabled = 0; }
 
 void Progress_Init(ProgressList* list, int n)
 {
@@ -189,10 +171,7 @@ void Progress_Open(ProgressList* list)
     redraw();
 }
 
-int Progress_Is_Open(void)
-{
-    return g.list && g.enabled ? 1 : 0;
-}
+int Progress_Is_Open(void) { return g.list && g.enabled ? 1 : 0; }
 
 void Progress_Set_Text(int step, const char* text)
 {
@@ -251,22 +230,10 @@ void Progress_Close(void)
     g.list = nullptr;
 }
 
-int Progress_Count(int step)
-{
-    return valid_step(step) ? g.steps[step].count : 0;
-}
+int Progress_Count(int step) { return valid_step(step) ? g.steps[step].count : 0; }
 
-int Progress_Maximum(int step)
-{
-    return valid_step(step) ? g.steps[step].maximum : 0;
-}
+int Progress_Maximum(int step) { return valid_step(step) ? g.steps[step].maximum : 0; }
 
-int Progress_View_Area(void)
-{
-    return g.area;
-}
+int Progress_View_Area(void) { return g.area; }
 
-void Progress_Reset(void)
-{
-    g = State();
-}
+void Progress_Reset(void) { g = State(); }

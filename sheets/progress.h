@@ -18,8 +18,8 @@ enum { PROGRESS_STEPS = 5, PROGRESS_RECORDS = 1 + PROGRESS_STEPS, PROGRESS_TEXT_
 struct ProgressList {
     char text[PROGRESS_TEXT_SIZE];        // head: the sheet's title; step: its name
     char second_text[PROGRESS_TEXT_SIZE]; // cleared, not shown
-    int number; // head: width in pixels (at least 200 is used); step: maximum, <= 0 inactive
-    int flag;   // head: number of steps 0..5; step: 1 "%d von maximal %d", else "%d von %d"
+    int number;                           // head: width in pixels (at least 200 is used); step: maximum, <= 0 inactive
+    int flag;                             // head: number of steps 0..5; step: 1 "%d von maximal %d", else "%d von %d"
 };
 
 void Progress_Enable(void);

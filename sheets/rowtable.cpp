@@ -155,10 +155,7 @@ bool owns_column(const PsRowTable* t, const RowTableColumn* c)
     return false;
 }
 
-bool at_limit(const PsRowTable* t)
-{
-    return t->max_rows > 0 && t->count >= t->max_rows;
-}
+bool at_limit(const PsRowTable* t) { return t->max_rows > 0 && t->count >= t->max_rows; }
 
 double value_at(const PsRowTable* t, const void* record, int offset)
 {
@@ -180,8 +177,7 @@ enum { PIC_DELETE, PIC_DUPLICATE, PIC_DUPLICATE_GREY, PIC_APPEND, PIC_MARKER, PI
 
 // Drawn for this program by tools/kovrowpicgen, in data/; magenta is transparent.
 const char* const kPictureFiles[PIC_COUNT] = {"RowTableDelete.bmp", "RowTableDuplicate.bmp",
-                                              "RowTableDuplicateGrey.bmp", "RowTableAppend.bmp",
-                                              "RowTableColumn.bmp"};
+                                              "RowTableDuplicateGrey.bmp", "RowTableAppend.bmp", "RowTableColumn.bmp"};
 
 // Made at the first use (again after a failure to read them).
 intptr_t g_images[PIC_COUNT] = {0, 0, 0, 0, 0};
@@ -424,11 +420,11 @@ void Row_Table_Set_Button(int table, int kind, int dx, int dy)
     if (!t) return;
     RowButton* b = nullptr;
     switch (kind) {
-    case ROW_BUTTON_DELETE: b = &t->del; break;
-    case ROW_BUTTON_DUPLICATE: b = &t->dup; break;
-    case ROW_BUTTON_APPEND: b = &t->app; break;
-    case ROW_BUTTON_NUMBERS: b = &t->num; break;
-    default: return;
+        case ROW_BUTTON_DELETE: b = &t->del; break;
+        case ROW_BUTTON_DUPLICATE: b = &t->dup; break;
+        case ROW_BUTTON_APPEND: b = &t->app; break;
+        case ROW_BUTTON_NUMBERS: b = &t->num; break;
+        default: return;
     }
     *b = RowButton{1, dx, dy};
 }
@@ -531,8 +527,7 @@ void Row_Table_Draw(int table)
         if (t->del.on) {
             const int bx = t->x + t->del.dx, by = y + t->del.dy;
             View_Area_Add_Tree_Image(area, picture(PIC_DELETE), bx, by, bx + 14, by + 16, 0);
-            View_Area_Add_Click_Area(area, bx, by, bx + 14, by + 16, reinterpret_cast<intptr_t>(r),
-                                     &t->delete_request);
+            View_Area_Add_Click_Area(area, bx, by, bx + 14, by + 16, reinterpret_cast<intptr_t>(r), &t->delete_request);
             View_Area_Set_Click_Area_Cursor(area, 18);
             View_Area_Set_Click_Area_Tooltip(area, cp850("Zeile löschen"), 0x41006, BLACK_CI, 0);
         }

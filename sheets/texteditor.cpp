@@ -103,20 +103,11 @@ void Text_Editor_Free(TextEditorState* state)
     Mem_Free_Null(reinterpret_cast<void**>(&state));
 }
 
-TextEditorState* Text_Editor_Current(void)
-{
-    return g_current;
-}
+TextEditorState* Text_Editor_Current(void) { return g_current; }
 
-void Text_Editor_Set_Current(TextEditorState* state)
-{
-    g_current = state;
-}
+void Text_Editor_Set_Current(TextEditorState* state) { g_current = state; }
 
-int Text_Editor_Text_Width(const char* p, int n)
-{
-    return Text_Editor_Text_Extent(p, n, nullptr);
-}
+int Text_Editor_Text_Width(const char* p, int n) { return Text_Editor_Text_Extent(p, n, nullptr); }
 
 int Text_Extent_Width(const char* p, int n)
 {
@@ -204,21 +195,12 @@ namespace {
 const int kLine = 14;
 const int kPasteMax = 5000;
 
-void redraw(TextEditorState* s)
-{
-    Text_Editor_Draw_Text(s->element, s->x1, s->y1, s->x2, s->y2);
-}
+void redraw(TextEditorState* s) { Text_Editor_Draw_Text(s->element, s->x1, s->y1, s->x2, s->y2); }
 
 // The last character of the text; the text start for an empty text.
-char* last_char(const TextEditorState* s)
-{
-    return s->text + std::max(s->length - 1, 0);
-}
+char* last_char(const TextEditorState* s) { return s->text + std::max(s->length - 1, 0); }
 
-bool has_selection(const TextEditorState* s)
-{
-    return s->sel_start != s->sel_end && s->sel_start && s->sel_end;
-}
+bool has_selection(const TextEditorState* s) { return s->sel_start != s->sel_end && s->sel_start && s->sel_end; }
 
 void show(TextEditorState* s)
 {
@@ -326,10 +308,7 @@ void wheel(TextEditorState* s)
     M_SCROLL = 0;
 }
 
-bool inside(const TextEditorState* s, int x, int y)
-{
-    return x >= s->x1 && x <= s->x2 && y >= s->y1 && y <= s->y2;
-}
+bool inside(const TextEditorState* s, int x, int y) { return x >= s->x1 && x <= s->x2 && y >= s->y1 && y <= s->y2; }
 
 } // namespace
 
@@ -520,48 +499,54 @@ void Text_Editor_Key(int key)
     TextEditorState* s = g_current;
     if (!s) return;
     switch (key) {
-    case 1: // Ctrl+A: everything but the last character
-        s->sel_start = s->text;
-        s->sel_end = last_char(s);
-        Text_Editor_Erase_Cursor();
-        s->cursor = s->sel_end;
-        Text_Editor_Scroll_To_Cursor();
-        redraw(s);
-        Text_Editor_Draw_Cursor();
-        return;
-    case 3: Text_Editor_Copy_To_Clipboard(s->sel_start, s->sel_end); return;
-    case 24:
-        Text_Editor_Copy_To_Clipboard(s->sel_start, s->sel_end);
-        Text_Editor_Delete_Selection();
-        return;
-    case 22: paste(s); return;
-    case 331: Text_Editor_Move_Cursor(-1, 0); return;
-    case 333: Text_Editor_Move_Cursor(1, 0); return;
-    case 328: Text_Editor_Move_Cursor(0, -1); return;
-    case 336: Text_Editor_Move_Cursor(0, 1); return;
-    case 329: Text_Editor_Move_Cursor(0, -s->last_visible); return;
-    case 337: Text_Editor_Move_Cursor(0, s->last_visible); return;
-    case 327:
-    case 335: {
-        Text_Editor_Clear_Selection();
-        const int L = Text_Editor_Cursor_Line(s);
-        if (L >= s->line_count - 1)
-            s->cursor = s->lines[L];
-        else
-            s->cursor = key == 327 ? s->lines[L] : s->lines[L + 1] - 1;
-        break;
-    }
-    case 375:
-    case 373:
-        Text_Editor_Clear_Selection();
-        s->cursor = key == 375 ? s->text : last_char(s);
-        break;
-    case 8: delete_key(s, true); show(s); return;
-    case 339: delete_key(s, false); show(s); return;
-    default:
-        if (key == 13 || (key >= 32 && key <= 255)) Text_Editor_Insert_Char(key);
-        show(s);
-        return;
+        case 1: // Ctrl+A: everything but the last character
+            s->sel_start = s->text;
+            s->sel_end = last_char(s);
+            Text_Editor_Erase_Cursor();
+            s->cursor = s->sel_end;
+            Text_Editor_Scroll_To_Cursor();
+            redraw(s);
+            Text_Editor_Draw_Cursor();
+            return;
+        case 3: Text_Editor_Copy_To_Clipboard(s->sel_start, s->sel_end); return;
+        case 24:
+            Text_Editor_Copy_To_Clipboard(s->sel_start, s->sel_end);
+            Text_Editor_Delete_Selection();
+            return;
+        case 22: paste(s); return;
+        case 331: Text_Editor_Move_Cursor(-1, 0); return;
+        case 333: Text_Editor_Move_Cursor(1, 0); return;
+        case 328: Text_Editor_Move_Cursor(0, -1); return;
+        case 336: Text_Editor_Move_Cursor(0, 1); return;
+        case 329: Text_Editor_Move_Cursor(0, -s->last_visible); return;
+        case 337: Text_Editor_Move_Cursor(0, s->last_visible); return;
+        case 327:
+        case 335: {
+            Text_Editor_Clear_Selection();
+            const int L = Text_Editor_Cursor_Line(s);
+            if (L >= s->line_count - 1)
+                s->cursor = s->lines[L];
+            else
+                s->cursor = key == 327 ? s->lines[L] : s->lines[L + 1] - 1;
+            break;
+        }
+        case 375:
+        case 373:
+            Text_Editor_Clear_Selection();
+            s->cursor = key == 375 ? s->text : last_char(s);
+            break;
+        case 8:
+            delete_key(s, true);
+            show(s);
+            return;
+        case 339:
+            delete_key(s, false);
+            show(s);
+            return;
+        default:
+            if (key == 13 || (key >= 32 && key <= 255)) Text_Editor_Insert_Char(key);
+            show(s);
+            return;
     }
     // Home, End, Ctrl+Home, Ctrl+End.
     Text_Editor_Erase_Cursor();

@@ -19,14 +19,14 @@ struct TextEditorState {
     int font;               // 0x1003 at creation; 0 selects the fixed-width measure
     int background;
     int text_colour;
-    int capacity;           // maximum text length
-    int length;             // current text length
-    int last_visible;       // v = (y2 - y1 - 22) / 14: lines top .. top + v are drawn
-    int top;                // first drawn line
-    char** lines;           // line table
+    int capacity;     // maximum text length
+    int length;       // current text length
+    int last_visible; // v = (y2 - y1 - 22) / 14: lines top .. top + v are drawn
+    int top;          // first drawn line
+    char** lines;     // line table
     char* cursor;
     char* text;
-    char* sel_start;        // selection sel_start .. sel_end - 1; equal: none
+    char* sel_start; // selection sel_start .. sel_end - 1; equal: none
     char* sel_end;
     ViewElement* element;
 };

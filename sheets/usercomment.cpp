@@ -105,10 +105,10 @@ char* Kov_Edit_User_Comment(char* text, const char* title)
         View_Area_Add_Text(a, 85, 50, "in der Druckliste ausgegeben.", 266243, BLACK_CI, 0);
         View_Area_Add_Bitmap_Button(a, w - 120, 15, 36, 36, "Glory3.bmp", 0, g.background, 18, "abbrechen", kCancel,
                                     &result, &g.activity);
-        View_Area_Add_Bitmap_Button(a, w - 80, 15, 36, 36, "Glory3.bmp", 36, g.background, 18, "Hilfe", kHelp,
-                                    &result, &g.activity);
-        View_Area_Add_Bitmap_Button(a, w - 40, 15, 36, 36, "Glory3.bmp", 72, g.background, 18,
-                                    cp850("bestätigen"), kConfirm, &result, &g.activity);
+        View_Area_Add_Bitmap_Button(a, w - 80, 15, 36, 36, "Glory3.bmp", 36, g.background, 18, "Hilfe", kHelp, &result,
+                                    &g.activity);
+        View_Area_Add_Bitmap_Button(a, w - 40, 15, 36, 36, "Glory3.bmp", 72, g.background, 18, cp850("bestätigen"),
+                                    kConfirm, &result, &g.activity);
         View_Area_Add_Text_Editor(a, 5, 60, w - 5, h - 5, edit, capacity, BLACK_CI, g.white, 1, &g.activity);
         View_Area_Set_Activity(a, 1);
         View_Area_Show(a);
@@ -144,7 +144,4 @@ char* Kov_Edit_User_Comment(char* text, const char* title)
     return text;
 }
 
-void Kov_User_Comment_Reset(void)
-{
-    g = State();
-}
+void Kov_User_Comment_Reset(void) { g = State(); }

@@ -48,10 +48,7 @@ ViewArea* slot_of(unsigned slot)
 }
 
 // What an adder with a result answers for a slot it cannot use.
-int refused(unsigned slot)
-{
-    return slot >= unsigned(kSlots) ? 0 : -1;
-}
+int refused(unsigned slot) { return slot >= unsigned(kSlots) ? 0 : -1; }
 
 char* copy_text(const char* s)
 {
@@ -63,10 +60,7 @@ char* copy_text(const char* s)
     return c;
 }
 
-void free_text(char** p)
-{
-    Mem_Free_Null(reinterpret_cast<void**>(p));
-}
+void free_text(char** p) { Mem_Free_Null(reinterpret_cast<void**>(p)); }
 
 int text_width(const char* s, int font)
 {
@@ -126,31 +120,31 @@ ViewElement* last_of(unsigned area, int type)
 void free_element(ViewElement* e)
 {
     switch (e->type) {
-    case VIEW_TEXT:
-    case VIEW_BITMAP:
-    case VIEW_ROTATED_TEXT:
-    case VIEW_CHECK_BOX:
-    case VIEW_RADIO_BUTTON:
-    case VIEW_LINK_TEXT:
-    case VIEW_CLICK_AREA:
-    case VIEW_PICTURE_CHOICE: free_text(&e->text); break;
-    case VIEW_FLOAT:
-    case VIEW_BITMAP_BUTTON:
-        free_text(&e->text);
-        free_text(&e->second_text);
-        break;
-    case VIEW_TEXT_FIELD: free_text(&e->second_text); break;
-    case VIEW_CHOICE:
-        if (e->owns_entries) Mem_Free_Null(reinterpret_cast<void**>(&e->entries));
-        break;
-    case VIEW_TEXT_EDITOR:
-        if (e->editor) {
-            if (Text_Editor_Current() == e->editor) Text_Editor_Set_Current(nullptr);
-            Text_Editor_Free(e->editor);
-            e->editor = nullptr;
-        }
-        break;
-    default: break;
+        case VIEW_TEXT:
+        case VIEW_BITMAP:
+        case VIEW_ROTATED_TEXT:
+        case VIEW_CHECK_BOX:
+        case VIEW_RADIO_BUTTON:
+        case VIEW_LINK_TEXT:
+        case VIEW_CLICK_AREA:
+        case VIEW_PICTURE_CHOICE: free_text(&e->text); break;
+        case VIEW_FLOAT:
+        case VIEW_BITMAP_BUTTON:
+            free_text(&e->text);
+            free_text(&e->second_text);
+            break;
+        case VIEW_TEXT_FIELD: free_text(&e->second_text); break;
+        case VIEW_CHOICE:
+            if (e->owns_entries) Mem_Free_Null(reinterpret_cast<void**>(&e->entries));
+            break;
+        case VIEW_TEXT_EDITOR:
+            if (e->editor) {
+                if (Text_Editor_Current() == e->editor) Text_Editor_Set_Current(nullptr);
+                Text_Editor_Free(e->editor);
+                e->editor = nullptr;
+            }
+            break;
+        default: break;
     }
     Mem_Free_Null(reinterpret_cast<void**>(&e));
 }
@@ -476,10 +470,8 @@ void View_Area_Set_Scroll_Fraction(unsigned slot, double fx, double fy)
 {
     ViewArea* a = slot_of(slot);
     if (!a) return;
-    if (a->hslider && fx >= 0)
-        a->scroll_x = int(std::max(a->content_w - (a->x2 - a->x1), 0) * std::min(fx, 1.0));
-    if (a->vslider && fy >= 0)
-        a->scroll_y = int(std::max(a->content_h - (a->y2 - a->y1), 0) * std::min(fy, 1.0));
+    if (a->hslider && fx >= 0) a->scroll_x = int(std::max(a->content_w - (a->x2 - a->x1), 0) * std::min(fx, 1.0));
+    if (a->vslider && fy >= 0) a->scroll_y = int(std::max(a->content_h - (a->y2 - a->y1), 0) * std::min(fy, 1.0));
 }
 
 void View_Area_Get_Scroll_Fraction(unsigned slot, double* fx, double* fy)
@@ -520,10 +512,7 @@ ViewElement* View_Area_Append_Element(ViewArea* record)
     return e;
 }
 
-ViewArea* View_Area_Record(unsigned slot)
-{
-    return slot_of(slot);
-}
+ViewArea* View_Area_Record(unsigned slot) { return slot_of(slot); }
 
 void View_Area_Short_Key_Settings(int* brk, int* ok, int* help, int* jump)
 {
@@ -832,8 +821,7 @@ void View_Area_Add_Picture_Choice(unsigned area, int x, int y, const char* bitma
 }
 
 void View_Area_Add_Bitmap_Button(unsigned area, int x, int y, int w, int h, const char* bitmap, int source_row,
-                                 int key_colour, int cursor, const char* tooltip, int key, int* result,
-                                 int* active)
+                                 int key_colour, int cursor, const char* tooltip, int key, int* result, int* active)
 {
     ViewArea* a = slot_of(area);
     if (!a) return;
@@ -856,8 +844,8 @@ void View_Area_Add_Bitmap_Button(unsigned area, int x, int y, int w, int h, cons
     raise_h(a, y + h);
 }
 
-int View_Area_Add_Text_Editor(unsigned area, int x1, int y1, int x2, int y2, char* text, int capacity,
-                              int text_colour, int background, int frame, int* active)
+int View_Area_Add_Text_Editor(unsigned area, int x1, int y1, int x2, int y2, char* text, int capacity, int text_colour,
+                              int background, int frame, int* active)
 {
     ViewArea* a = slot_of(area);
     if (!a) return refused(area);
@@ -925,12 +913,12 @@ void View_Area_Set_Change_Callback(unsigned area, ViewChangeFct callback)
     ViewArea* a = slot_of(area);
     if (!a || !a->last) return;
     switch (a->last->type) {
-    case VIEW_CHECK_BOX:
-    case VIEW_RADIO_BUTTON:
-    case VIEW_FLOAT:
-    case VIEW_CHOICE:
-    case VIEW_PICTURE_CHOICE: a->last->change = callback; break;
-    default: break;
+        case VIEW_CHECK_BOX:
+        case VIEW_RADIO_BUTTON:
+        case VIEW_FLOAT:
+        case VIEW_CHOICE:
+        case VIEW_PICTURE_CHOICE: a->last->change = callback; break;
+        default: break;
     }
 }
 

@@ -95,40 +95,40 @@ struct ViewElement {
     int x2;
     int y2;
     int extra;
-    int* value;               // check box, radio selection, choice index, bitmap-button result
-    int* active;              // responds and shows active while *active != 0 (NULL: always)
-    double* number;           // float field
-    char* text;               // owned text, file name, format or tooltip; text field, editor: caller's buffer
-    char* second_text;        // owned inactive text (float, text field); tooltip (bitmap button)
-    ViewDrawBoxFct draw;      // drawn box
-    ViewChangeFct change;     // change callback
-    void* data;               // drawn box: callback data
+    int* value;           // check box, radio selection, choice index, bitmap-button result
+    int* active;          // responds and shows active while *active != 0 (NULL: always)
+    double* number;       // float field
+    char* text;           // owned text, file name, format or tooltip; text field, editor: caller's buffer
+    char* second_text;    // owned inactive text (float, text field); tooltip (bitmap button)
+    ViewDrawBoxFct draw;  // drawn box
+    ViewChangeFct change; // change callback
+    void* data;           // drawn box: callback data
     const MaskPicture* picture;
-    intptr_t image;           // tree-view image; check box and radio: image when set
-    intptr_t image_clear;     // check box and radio: image when clear
-    intptr_t key;             // link text, click area
-    intptr_t* result;         // link text, click area
-    ChoiceEntry* entries;     // choice
-    int owns_entries;         // the choice table is released with the element
-    TextEditorState* editor;  // text editor
+    intptr_t image;          // tree-view image; check box and radio: image when set
+    intptr_t image_clear;    // check box and radio: image when clear
+    intptr_t key;            // link text, click area
+    intptr_t* result;        // link text, click area
+    ChoiceEntry* entries;    // choice
+    int owns_entries;        // the choice table is released with the element
+    TextEditorState* editor; // text editor
     ViewElement* next;
 };
 
 // One slot of the table.
 struct ViewArea {
-    int x1, y1, x2, y2;        // sheet coordinates; sliders not included
-    int background;            // colour index
-    int frame;                 // 1: a frame is drawn around the area
-    int content_w, content_h;  // virtual surface
-    int scroll_x, scroll_y;    // kept over clearing and closing
-    int handle;                // sheet area; -1 free, 9999 reserved
-    int vslider, hslider;      // slider handles, 0 none
-    int activity;              // 1: drawn by the callback, elements respond
+    int x1, y1, x2, y2;       // sheet coordinates; sliders not included
+    int background;           // colour index
+    int frame;                // 1: a frame is drawn around the area
+    int content_w, content_h; // virtual surface
+    int scroll_x, scroll_y;   // kept over clearing and closing
+    int handle;               // sheet area; -1 free, 9999 reserved
+    int vslider, hslider;     // slider handles, 0 none
+    int activity;             // 1: drawn by the callback, elements respond
     int key_ends_hover;
     int right_ends_hover;
     int* hover_stop;
     int hover_rect_set;
-    int hx1, hy1, hx2, hy2;    // content coordinates
+    int hx1, hy1, hx2, hy2; // content coordinates
     int esc_value;
     int* esc_result;
     int ok_value;
@@ -166,7 +166,7 @@ void View_Area_Reshape(unsigned slot, int x1, int y1, int x2, int y2);
 // ---- setters and inquiries -----------------------------------------------------------
 
 void View_Area_Set_Background(unsigned slot, int colour);
-int View_Area_Get_Background(unsigned slot);  // -1 for a bad or free slot
+int View_Area_Get_Background(unsigned slot); // -1 for a bad or free slot
 void View_Area_Set_Frameflag(unsigned slot, int flag);
 void View_Area_Set_Key_Ends_Hover(unsigned slot, int flag);
 void View_Area_Set_Right_Button_Ends_Hover(unsigned slot, int flag);
@@ -228,12 +228,11 @@ void View_Area_Add_Choice(unsigned area, int x, int y, ChoiceEntry* entries, int
 void View_Area_Add_Picture_Choice(unsigned area, int x, int y, const char* bitmap, int width, int height, int count,
                                   int value, int* selected, int* active);
 void View_Area_Add_Bitmap_Button(unsigned area, int x, int y, int w, int h, const char* bitmap, int source_row,
-                                 int key_colour, int cursor, const char* tooltip, int key, int* result,
-                                 int* active);
+                                 int key_colour, int cursor, const char* tooltip, int key, int* result, int* active);
 // Result y2 + 4 when the content height grew, else y2 + 3. The buffer holds
 // capacity + 1 bytes, zero after the text.
-int View_Area_Add_Text_Editor(unsigned area, int x1, int y1, int x2, int y2, char* text, int capacity,
-                              int text_colour, int background, int frame, int* active);
+int View_Area_Add_Text_Editor(unsigned area, int x1, int y1, int x2, int y2, char* text, int capacity, int text_colour,
+                              int background, int frame, int* active);
 
 // ---- modifiers of the last element (nothing unless it has the type named) --------------
 

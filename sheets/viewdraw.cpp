@@ -13,19 +13,19 @@
 namespace {
 
 // Built-in marks: 16 pixels a row, 2 bytes a row, the most significant bit leftmost.
-const unsigned char kCheckSet[28] = {0xFF, 0xF8, 0xFF, 0xF8, 0xC0, 0x18, 0xC0, 0x58, 0xC0, 0xD8, 0xD1, 0xD8,
-                                     0xDB, 0x98, 0xDF, 0x18, 0xCE, 0x18, 0xC4, 0x18, 0xC0, 0x18, 0xFF, 0xF8,
-                                     0xFF, 0xF8, 0x00, 0x00};
-const unsigned char kCheckClear[28] = {0xFF, 0xF8, 0xFF, 0xF8, 0xC0, 0x18, 0xC0, 0x18, 0xC0, 0x18, 0xC0, 0x18,
-                                       0xC0, 0x18, 0xC0, 0x18, 0xC0, 0x18, 0xC0, 0x18, 0xC0, 0x18, 0xFF, 0xF8,
-                                       0xFF, 0xF8, 0x00, 0x00};
+const unsigned char kCheckSet[28] = {0xFF, 0xF8, 0xFF, 0xF8, 0xC0, 0x18, 0xC0, 0x58, 0xC0, 0xD8,
+                                     0xD1, 0xD8, 0xDB, 0x98, 0xDF, 0x18, 0xCE, 0x18, 0xC4, 0x18,
+                                     0xC0, 0x18, 0xFF, 0xF8, 0xFF, 0xF8, 0x00, 0x00};
+const unsigned char kCheckClear[28] = {0xFF, 0xF8, 0xFF, 0xF8, 0xC0, 0x18, 0xC0, 0x18, 0xC0, 0x18,
+                                       0xC0, 0x18, 0xC0, 0x18, 0xC0, 0x18, 0xC0, 0x18, 0xC0, 0x18,
+                                       0xC0, 0x18, 0xFF, 0xF8, 0xFF, 0xF8, 0x00, 0x00};
 const unsigned char kRadioSet[24] = {0x0F, 0x00, 0x3F, 0xC0, 0x70, 0xE0, 0x60, 0x60, 0xC6, 0x30, 0xCF, 0x30,
                                      0xCF, 0x30, 0xC6, 0x30, 0x60, 0x60, 0x70, 0xE0, 0x3F, 0xC0, 0x0F, 0x00};
 const unsigned char kRadioClear[24] = {0x0F, 0x00, 0x3F, 0xC0, 0x70, 0xE0, 0x60, 0x60, 0xC0, 0x30, 0xC0, 0x30,
                                        0xC0, 0x30, 0xC0, 0x30, 0x60, 0x60, 0x70, 0xE0, 0x3F, 0xC0, 0x0F, 0x00};
-const unsigned char kDropDown[28] = {0xFF, 0xF8, 0x80, 0x08, 0x80, 0x08, 0x80, 0x08, 0x80, 0x08, 0xBF, 0xE8,
-                                     0x9F, 0xC8, 0x8F, 0x88, 0x87, 0x08, 0x82, 0x08, 0x80, 0x08, 0x80, 0x08,
-                                     0xFF, 0xF8, 0x00, 0x00};
+const unsigned char kDropDown[28] = {0xFF, 0xF8, 0x80, 0x08, 0x80, 0x08, 0x80, 0x08, 0x80, 0x08,
+                                     0xBF, 0xE8, 0x9F, 0xC8, 0x8F, 0x88, 0x87, 0x08, 0x82, 0x08,
+                                     0x80, 0x08, 0x80, 0x08, 0xFF, 0xF8, 0x00, 0x00};
 
 struct Colours {
     bool ready = false;
@@ -57,15 +57,9 @@ struct Pass {
     }
 };
 
-bool is_active(const ViewElement& e)
-{
-    return !e.active || *e.active != 0;
-}
+bool is_active(const ViewElement& e) { return !e.active || *e.active != 0; }
 
-int width_of(const char* s)
-{
-    return s ? Text_Width_Pixels(s) : 0;
-}
+int width_of(const char* s) { return s ? Text_Width_Pixels(s) : 0; }
 
 void text_at(int x, int y, const char* s, bool bold)
 {
@@ -134,10 +128,10 @@ void draw_rotated(const Pass& p, const ViewElement& e)
     if (e.x2) {
         int bx = X, by = Y;
         switch (e.y2) {
-        case 512: bx = X - 1; break;
-        case 1024: by = Y + 1; break;
-        case 256: by = Y - 1; break;
-        default: bx = X + 1; break;
+            case 512: bx = X - 1; break;
+            case 1024: by = Y + 1; break;
+            case 256: by = Y - 1; break;
+            default: bx = X + 1; break;
         }
         pxBTxt(bx, by, bx, by, e.text, len, e.y2);
     }
@@ -298,48 +292,48 @@ void draw_editor(const Pass& p, ViewElement& e)
 void draw_element(const Pass& p, ViewElement& e)
 {
     switch (e.type) {
-    case VIEW_TEXT: draw_text(p, e); break;
-    case VIEW_LINE:
-        if (!p.meets(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2))) break;
-        pxFgc(e.colour);
-        pxLine(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2));
-        break;
-    case VIEW_BITMAP: {
-        if (!e.text) break;
-        int r, g, b;
-        pxQCR(e.colour, &r, &g, &b);
-        const int ox = e.aux ? p.x1 : p.x1 - p.sx, oy = e.aux ? p.y1 : p.y1 - p.sy;
-        pxDrawTransparentDIB(e.text, ox + e.x1, oy + e.y1, ox + e.x2, oy + e.y2, 201, -1, r, g, b);
-        break;
-    }
-    case VIEW_DRAWN_BOX:
-        if (e.draw) e.draw(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2), e.data);
-        break;
-    case VIEW_MASK_PICTURE:
-        if (!e.picture || !p.meets(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2))) break;
-        pxFgc(e.colour);
-        pxMask(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2), e.picture->bits, e.picture->bytes_per_row);
-        break;
-    case VIEW_ROTATED_TEXT: draw_rotated(p, e); break;
-    case VIEW_CHECK_BOX:
-    case VIEW_RADIO_BUTTON: draw_mark(p, e); break;
-    case VIEW_LINK_TEXT: draw_link(p, e); break;
-    case VIEW_FLOAT:
-    case VIEW_TEXT_FIELD: draw_field(p, e); break;
-    case VIEW_FILLED_BOX:
-        if (!p.meets(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2))) break;
-        pxFgc(e.colour);
-        pxRect(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2));
-        break;
-    case VIEW_TREE_IMAGE:
-        if (!p.meets(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2))) break;
-        Draw_TreeViewImage(e.image, (e.x1 + e.x2) / 2 + p.x1 - p.sx, (e.y1 + e.y2) / 2 + p.y1 - p.sy, e.colour);
-        break;
-    case VIEW_CHOICE: draw_choice(p, e); break;
-    case VIEW_PICTURE_CHOICE: draw_picture_choice(p, e); break;
-    case VIEW_BITMAP_BUTTON: draw_bitmap_button(p, e); break;
-    case VIEW_TEXT_EDITOR: draw_editor(p, e); break;
-    default: break; // click areas and cut marks draw nothing
+        case VIEW_TEXT: draw_text(p, e); break;
+        case VIEW_LINE:
+            if (!p.meets(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2))) break;
+            pxFgc(e.colour);
+            pxLine(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2));
+            break;
+        case VIEW_BITMAP: {
+            if (!e.text) break;
+            int r, g, b;
+            pxQCR(e.colour, &r, &g, &b);
+            const int ox = e.aux ? p.x1 : p.x1 - p.sx, oy = e.aux ? p.y1 : p.y1 - p.sy;
+            pxDrawTransparentDIB(e.text, ox + e.x1, oy + e.y1, ox + e.x2, oy + e.y2, 201, -1, r, g, b);
+            break;
+        }
+        case VIEW_DRAWN_BOX:
+            if (e.draw) e.draw(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2), e.data);
+            break;
+        case VIEW_MASK_PICTURE:
+            if (!e.picture || !p.meets(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2))) break;
+            pxFgc(e.colour);
+            pxMask(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2), e.picture->bits, e.picture->bytes_per_row);
+            break;
+        case VIEW_ROTATED_TEXT: draw_rotated(p, e); break;
+        case VIEW_CHECK_BOX:
+        case VIEW_RADIO_BUTTON: draw_mark(p, e); break;
+        case VIEW_LINK_TEXT: draw_link(p, e); break;
+        case VIEW_FLOAT:
+        case VIEW_TEXT_FIELD: draw_field(p, e); break;
+        case VIEW_FILLED_BOX:
+            if (!p.meets(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2))) break;
+            pxFgc(e.colour);
+            pxRect(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2));
+            break;
+        case VIEW_TREE_IMAGE:
+            if (!p.meets(p.X(e.x1), p.Y(e.y1), p.X(e.x2), p.Y(e.y2))) break;
+            Draw_TreeViewImage(e.image, (e.x1 + e.x2) / 2 + p.x1 - p.sx, (e.y1 + e.y2) / 2 + p.y1 - p.sy, e.colour);
+            break;
+        case VIEW_CHOICE: draw_choice(p, e); break;
+        case VIEW_PICTURE_CHOICE: draw_picture_choice(p, e); break;
+        case VIEW_BITMAP_BUTTON: draw_bitmap_button(p, e); break;
+        case VIEW_TEXT_EDITOR: draw_editor(p, e); break;
+        default: break; // click areas and cut marks draw nothing
     }
 }
 

@@ -43,10 +43,7 @@ void redraw(ViewArea* a, const Geometry& g)
     pxFlsh();
 }
 
-bool is_active(const ViewElement* e)
-{
-    return !e->active || *e->active != 0;
-}
+bool is_active(const ViewElement* e) { return !e->active || *e->active != 0; }
 
 int width_in(const char* s, int font)
 {
@@ -61,10 +58,7 @@ void wait_release()
     while (M_LEFT) Get_Mouse_Event();
 }
 
-bool inside(int x, int y, int x1, int y1, int x2, int y2)
-{
-    return x >= x1 && x <= x2 && y >= y1 && y <= y2;
-}
+bool inside(int x, int y, int x1, int y1, int x2, int y2) { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 
 // ---- tooltip -----------------------------------------------------------------------------
 
@@ -192,10 +186,7 @@ bool is_field(const ViewElement* e)
            e->type == VIEW_PICTURE_CHOICE;
 }
 
-int x_width(const ViewElement* e)
-{
-    return width_in("X", e->font) + 1;
-}
+int x_width(const ViewElement* e) { return width_in("X", e->font) + 1; }
 
 // Edits one field (steps 1 and 3 of the chain); returns r.
 int edit_field(ViewArea* a, const Geometry& g, ViewElement* e, bool first)
@@ -216,19 +207,19 @@ int edit_field(ViewArea* a, const Geometry& g, ViewElement* e, bool first)
     }
     int r = 0;
     switch (e->type) {
-    case VIEW_PICTURE_CHOICE: r = Picture_List_Select(g.ay1, g.ay2, X, Y, e); break;
-    case VIEW_CHOICE: r = Choice_List_Select(X, Y, e); break;
-    case VIEW_FLOAT: r = Short_Edit_Float(X - 8, Y - 14, e->text, e->number); break;
-    case VIEW_TEXT_FIELD:
-        if (e->y2 < e->aux) Set_Short_Edit_Text_Scrollmode(e->aux);
-        r = Short_Edit_Text(X - 8, Y - 14, work.data(), e->y2, 0);
-        if (e->text) {
-            const size_t n = strnlen(work.data(), maximum);
-            std::memcpy(e->text, work.data(), n);
-            e->text[n] = 0;
-        }
-        break;
-    default: break;
+        case VIEW_PICTURE_CHOICE: r = Picture_List_Select(g.ay1, g.ay2, X, Y, e); break;
+        case VIEW_CHOICE: r = Choice_List_Select(X, Y, e); break;
+        case VIEW_FLOAT: r = Short_Edit_Float(X - 8, Y - 14, e->text, e->number); break;
+        case VIEW_TEXT_FIELD:
+            if (e->y2 < e->aux) Set_Short_Edit_Text_Scrollmode(e->aux);
+            r = Short_Edit_Text(X - 8, Y - 14, work.data(), e->y2, 0);
+            if (e->text) {
+                const size_t n = strnlen(work.data(), maximum);
+                std::memcpy(e->text, work.data(), n);
+                e->text[n] = 0;
+            }
+            break;
+        default: break;
     }
     (void)a;
     return r;
@@ -258,14 +249,14 @@ int field_chain(ViewArea* a, Geometry g, ViewElement* e)
         }
         int w = 0;
         switch (next->type) {
-        case VIEW_CHOICE: w = next->aux + 18; break;
-        case VIEW_PICTURE_CHOICE: w = next->x2 + 20; break;
-        case VIEW_TEXT_FIELD: w = next->y2 * x_width(next); break;
-        default: {
-            w = width_in(View_Area_Float_Text(next).c_str(), next->font) + 2;
-            if (w & 1) ++w;
-            break;
-        }
+            case VIEW_CHOICE: w = next->aux + 18; break;
+            case VIEW_PICTURE_CHOICE: w = next->x2 + 20; break;
+            case VIEW_TEXT_FIELD: w = next->y2 * x_width(next); break;
+            default: {
+                w = width_in(View_Area_Float_Text(next).c_str(), next->font) + 2;
+                if (w & 1) ++w;
+                break;
+            }
         }
         int sx = g.sx, sy = g.sy;
         if (next->x1 - sx < 9) sx = next->x1 - 9;
@@ -335,69 +326,70 @@ int View_Area_Handle_Event(unsigned slot)
     for (ViewElement* e = a->first; e; e = e->next) {
         const int X = g.X(e->x1), Y = g.Y(e->y1);
         switch (e->type) {
-        case VIEW_CHECK_BOX:
-        case VIEW_RADIO_BUTTON: {
-            const int W = e->text ? width_in(e->text, e->font) : -9;
-            if (!is_active(e) || mx < X - 20 || my < Y - 10 || my > Y + 2 || mx > X + W) break;
-            if (e->value) {
-                if (e->type == VIEW_CHECK_BOX)
-                    *e->value = *e->value == 0;
-                else
-                    *e->value = e->aux;
-                if (e->change) e->change(*e->value);
+            case VIEW_CHECK_BOX:
+            case VIEW_RADIO_BUTTON: {
+                const int W = e->text ? width_in(e->text, e->font) : -9;
+                if (!is_active(e) || mx < X - 20 || my < Y - 10 || my > Y + 2 || mx > X + W) break;
+                if (e->value) {
+                    if (e->type == VIEW_CHECK_BOX)
+                        *e->value = *e->value == 0;
+                    else
+                        *e->value = e->aux;
+                    if (e->change) e->change(*e->value);
+                }
+                redraw(a, g);
+                wait_release();
+                return 1;
             }
-            redraw(a, g);
-            wait_release();
-            return 1;
-        }
-        case VIEW_BITMAP_BUTTON: {
-            if (!is_active(e) || !inside(mx, my, X, Y, g.X(e->x2), g.Y(e->y2))) break;
-            draw_button_picture(e, g, 3);
-            wait_release();
-            draw_button_picture(e, g, 1);
-            if (e->value) *e->value = e->font;
-            redraw(a, g);
-            return 1;
-        }
-        case VIEW_LINK_TEXT: {
-            const int W = width_in(e->text, e->font);
-            if (mx < X - 2 || my < Y - 9 || my > Y + 2 || mx > X + W + 2) break;
-            if (e->result) *e->result = e->key;
-            redraw(a, g);
-            wait_release();
-            return 1;
-        }
-        case VIEW_CLICK_AREA:
-            if (!inside(mx, my, X, Y, g.X(e->x2), g.Y(e->y2))) break;
-            if (e->result) *e->result = e->key;
-            redraw(a, g);
-            wait_release();
-            return 1;
-        case VIEW_TEXT_EDITOR: {
-            const int X2 = g.X(e->x2), Y2 = g.Y(e->y2);
-            if (!inside(mx, my, X, Y, X2, Y2)) break;
-            if (cleared) redraw(a, g);
-            Text_Editor_Run(e, g.ax1, g.ay1, g.ax2, g.ay2, X, Y, X2, Y2);
-            return 0;
-        }
-        case VIEW_PICTURE_CHOICE:
-            if (!is_active(e) || mx < X || mx > X + e->x2 + 20 || my < Y || my > Y + e->y2 + 5) break;
-            return field_chain(a, g, e);
-        case VIEW_FLOAT:
-        case VIEW_TEXT_FIELD:
-        case VIEW_CHOICE: {
-            if (!is_active(e) || mx < X - 6 || my < Y - 13 || my > Y + 5 || e->y1 - g.sy < 12 || Y + 2 >= g.ay2) break;
-            int w = 0;
-            if (e->type == VIEW_CHOICE)
-                w = e->aux + 18;
-            else if (e->type == VIEW_TEXT_FIELD)
-                w = e->y2 * x_width(e);
-            else
-                w = width_in(View_Area_Float_Text(e).c_str(), e->font);
-            if (mx > X + w + 6) break;
-            return field_chain(a, g, e);
-        }
-        default: break;
+            case VIEW_BITMAP_BUTTON: {
+                if (!is_active(e) || !inside(mx, my, X, Y, g.X(e->x2), g.Y(e->y2))) break;
+                draw_button_picture(e, g, 3);
+                wait_release();
+                draw_button_picture(e, g, 1);
+                if (e->value) *e->value = e->font;
+                redraw(a, g);
+                return 1;
+            }
+            case VIEW_LINK_TEXT: {
+                const int W = width_in(e->text, e->font);
+                if (mx < X - 2 || my < Y - 9 || my > Y + 2 || mx > X + W + 2) break;
+                if (e->result) *e->result = e->key;
+                redraw(a, g);
+                wait_release();
+                return 1;
+            }
+            case VIEW_CLICK_AREA:
+                if (!inside(mx, my, X, Y, g.X(e->x2), g.Y(e->y2))) break;
+                if (e->result) *e->result = e->key;
+                redraw(a, g);
+                wait_release();
+                return 1;
+            case VIEW_TEXT_EDITOR: {
+                const int X2 = g.X(e->x2), Y2 = g.Y(e->y2);
+                if (!inside(mx, my, X, Y, X2, Y2)) break;
+                if (cleared) redraw(a, g);
+                Text_Editor_Run(e, g.ax1, g.ay1, g.ax2, g.ay2, X, Y, X2, Y2);
+                return 0;
+            }
+            case VIEW_PICTURE_CHOICE:
+                if (!is_active(e) || mx < X || mx > X + e->x2 + 20 || my < Y || my > Y + e->y2 + 5) break;
+                return field_chain(a, g, e);
+            case VIEW_FLOAT:
+            case VIEW_TEXT_FIELD:
+            case VIEW_CHOICE: {
+                if (!is_active(e) || mx < X - 6 || my < Y - 13 || my > Y + 5 || e->y1 - g.sy < 12 || Y + 2 >= g.ay2)
+                    break;
+                int w = 0;
+                if (e->type == VIEW_CHOICE)
+                    w = e->aux + 18;
+                else if (e->type == VIEW_TEXT_FIELD)
+                    w = e->y2 * x_width(e);
+                else
+                    w = width_in(View_Area_Float_Text(e).c_str(), e->font);
+                if (mx > X + w + 6) break;
+                return field_chain(a, g, e);
+            }
+            default: break;
         }
     }
     if (cleared) redraw(a, g);

@@ -254,4 +254,4 @@ private:
     std::vector<Saved> saved_;
 };
 
-}  // namespace kovtest
+} // namespace kovtest

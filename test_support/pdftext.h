@@ -35,4 +35,4 @@ inline void expect_in_order(const std::string& text, const std::vector<std::stri
     }
 }
 
-}  // namespace kovtest
+} // namespace kovtest

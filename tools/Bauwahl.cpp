@@ -14,8 +14,8 @@
 #include <string>
 
 #include "platform/kovhost.h"
-#include "tools/toolargs.h"
 #include "platform/kovpath.h"
+#include "tools/toolargs.h"
 
 int main(int argc, char** argv)
 {

@@ -50,8 +50,7 @@ int main(int argc, char** argv)
     const int rc = Kov_Replace_File(answer.c_str(), [&](FILE* f) {
         return std::fprintf(f, "%s\n", "OLI_GRAPHIC_Picture_Info") >= 0 &&
                std::fprintf(f, "%c%s%c\n", 0xAE, name.c_str(), 0xAF) >= 0 &&
-               std::fprintf(f, "%d %d\n", image.width(), image.height()) >= 0 &&
-               std::fprintf(f, "%d\n", dpi) >= 0 &&
+               std::fprintf(f, "%d %d\n", image.width(), image.height()) >= 0 && std::fprintf(f, "%d\n", dpi) >= 0 &&
                std::fprintf(f, "%.4f %.4f\n", width_cm, height_cm) >= 0;
     });
     return rc == KOV_REPLACE_OK ? 0 : 2;

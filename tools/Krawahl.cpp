@@ -17,8 +17,8 @@
 
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
-#include "tools/toolargs.h"
 #include "platform/kovpath.h"
+#include "tools/toolargs.h"
 
 int main(int argc, char** argv)
 {

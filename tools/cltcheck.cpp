@@ -71,11 +71,10 @@ const double kKfi = 1.15;
 int Usage(const char* why)
 {
     if (why) std::fprintf(stderr, "cltcheck: %s\n", why);
-    std::fprintf(stderr,
-                 "usage: cltcheck list [M]\n"
-                 "       cltcheck check M P (--span L --q Q | --M M --V V) [--dir D] [--width B]\n"
-                 "                [--service S] [--duration K [--kmod K]] [--gamma-m G] [--c C]\n"
-                 "                [--fire T --side S [--tch T --tf T --k2 K --k3 K]] [--oli FILE]\n");
+    std::fprintf(stderr, "usage: cltcheck list [M]\n"
+                         "       cltcheck check M P (--span L --q Q | --M M --V V) [--dir D] [--width B]\n"
+                         "                [--service S] [--duration K [--kmod K]] [--gamma-m G] [--c C]\n"
+                         "                [--fire T --side S [--tch T --tf T --k2 K --k3 K]] [--oli FILE]\n");
     return 2;
 }
 
@@ -177,10 +176,7 @@ struct Report {
 };
 
 // The largest of three values.
-double Max3(const double v[3])
-{
-    return std::fmax(std::fmax(v[0], v[1]), v[2]);
-}
+double Max3(const double v[3]) { return std::fmax(std::fmax(v[0], v[1]), v[2]); }
 
 // Writes the report and the layer table as an output list into f.
 bool WriteList(FILE* f, const Report& report, const CltSection* s, const CltPlateCheck& r, bool fire)
@@ -232,10 +228,7 @@ bool WriteList(FILE* f, const Report& report, const CltSection* s, const CltPlat
 }
 
 // The level text of a layer index, counted from 1 at the top.
-std::string LayerText(int layer)
-{
-    return layer < 0 ? std::string("-") : std::to_string(layer + 1);
-}
+std::string LayerText(int layer) { return layer < 0 ? std::string("-") : std::to_string(layer + 1); }
 
 // The layers of the checked section with their stresses, design strengths
 // and utilisations, from the top.
@@ -313,8 +306,8 @@ int Check(int argc, char** argv)
     int duration = o.duration;
     double kmod = o.kmod, gamma_m = o.gamma_m, c = o.c;
     if (o.fire) {
-        const double d_ef = Clt_Effective_Char_Depth(&s, static_cast<unsigned>(o.side), o.t_fire, o.t_f, o.t_ch,
-                                                     o.k2, o.k3);
+        const double d_ef =
+            Clt_Effective_Char_Depth(&s, static_cast<unsigned>(o.side), o.t_fire, o.t_f, o.t_ch, o.k2, o.k3);
         if (d_ef < 0.0)
             return Refuse("Keine gültige Abbrandtiefe: Abbrandrate des Produkts, Branddauer oder k2/k3 passen nicht.");
         if (o.side <= 1)
@@ -326,7 +319,8 @@ int Check(int argc, char** argv)
                           o.t_fire, d_ef);
         rep.Add("Fire situation (EN 1995-1-2): the loads given are the design loads of the fire situation");
         rep.Add("Fire: t %.1f min, side %d, d_ef %.2f mm", o.t_fire, o.side, d_ef);
-        if (o.t_ch > 0.01) rep.Add("Protection: t_ch %.1f min, t_f %.1f min, k2 %.2f, k3 %.2f", o.t_ch, o.t_f, o.k2, o.k3);
+        if (o.t_ch > 0.01)
+            rep.Add("Protection: t_ch %.1f min, t_f %.1f min, k2 %.2f, k3 %.2f", o.t_ch, o.t_f, o.k2, o.k3);
         rep.Add("Residual build-up: %s mm, width %.1f mm", PlainBuildup(&checked, o.dir).c_str(), width);
         rep.Add("gamma_M,fi = %.2f, k_mod,fi = %.2f, k_fi = %.2f", kGammaMFi, kKmodFi, kKfi);
         rep.Add("k_fi after EN 1995-1-2:2004, 2.3 (4), Table 2.1 (glued laminated timber)");
@@ -344,8 +338,8 @@ int Check(int argc, char** argv)
         rep.Add("Width %.1f mm, direction %d, service class %d, duration class 8 (k_mod %.2f), gamma_M %.2f, c %.2f",
                 width, o.dir, o.service, o.kmod, o.gamma_m, o.c);
     else
-        rep.Add("Width %.1f mm, direction %d, service class %d, duration class %d, gamma_M %.2f, c %.2f", width,
-                o.dir, o.service, o.duration, o.gamma_m, o.c);
+        rep.Add("Width %.1f mm, direction %d, service class %d, duration class %d, gamma_M %.2f, c %.2f", width, o.dir,
+                o.service, o.duration, o.gamma_m, o.c);
     if (!done) return Refuse("Kein Nachweis möglich: %s", NoCheckReason(r));
     if (MissingStrength(&checked, r))
         return Refuse("Für das Produkt %s %s ist keine Rollschubfestigkeit hinterlegt; der Nachweis kann nicht "
@@ -370,8 +364,7 @@ int Check(int argc, char** argv)
 
     for (const std::string& line : rep.lines) std::printf("%s\n", line.c_str());
     if (!o.oli.empty()) {
-        const int rc =
-            Kov_Replace_File(o.oli.c_str(), [&](FILE* f) { return WriteList(f, rep, &checked, r, o.fire); });
+        const int rc = Kov_Replace_File(o.oli.c_str(), [&](FILE* f) { return WriteList(f, rep, &checked, r, o.fire); });
         if (rc != KOV_REPLACE_OK)
             return Refuse("Die Ausgabeliste %s kann nicht geschrieben werden: %s", o.oli.c_str(), Kov_Replace_Text(rc));
     }

@@ -140,10 +140,7 @@ QImage steel()
     return img;
 }
 
-bool save(const QImage& img, const std::string& path)
-{
-    return Tool_Save_Bmp(img, path, "duvedgen");
-}
+bool save(const QImage& img, const std::string& path) { return Tool_Save_Bmp(img, path, "duvedgen"); }
 
 } // namespace
 

@@ -39,10 +39,12 @@ void face(QPainter& p, int x, int y, int w, int h, State s)
 {
     QColor top, bottom, edge;
     switch (s) {
-    case kInactive: top = QColor(232, 232, 232), bottom = QColor(210, 210, 210), edge = QColor(170, 170, 170); break;
-    case kNormal: top = QColor(244, 244, 238), bottom = QColor(204, 210, 214), edge = QColor(96, 112, 128); break;
-    case kHovered: top = QColor(236, 246, 254), bottom = QColor(176, 208, 240), edge = QColor(48, 96, 160); break;
-    case kPressed: top = QColor(184, 196, 206), bottom = QColor(226, 230, 234), edge = QColor(48, 64, 96); break;
+        case kInactive:
+            top = QColor(232, 232, 232), bottom = QColor(210, 210, 210), edge = QColor(170, 170, 170);
+            break;
+        case kNormal: top = QColor(244, 244, 238), bottom = QColor(204, 210, 214), edge = QColor(96, 112, 128); break;
+        case kHovered: top = QColor(236, 246, 254), bottom = QColor(176, 208, 240), edge = QColor(48, 96, 160); break;
+        case kPressed: top = QColor(184, 196, 206), bottom = QColor(226, 230, 234), edge = QColor(48, 64, 96); break;
     }
     for (int k = 1; k < h - 1; ++k) {
         const double t = double(k) / (h - 1);
@@ -67,8 +69,8 @@ void import_sign(QPainter& p, int cx, int top, int h, State s)
     p.setPen(Qt::NoPen);
     p.setBrush(ink(s, QColor(40, 140, 60)));
     p.drawRect(cx - 3, top + dy, 6, h / 2);
-    p.drawPolygon(QPolygon({QPoint(cx - 8, top + h / 2 + dy), QPoint(cx + 8, top + h / 2 + dy),
-                            QPoint(cx, top + h / 2 + 8 + dy)}));
+    p.drawPolygon(QPolygon(
+        {QPoint(cx - 8, top + h / 2 + dy), QPoint(cx + 8, top + h / 2 + dy), QPoint(cx, top + h / 2 + 8 + dy)}));
     p.setBrush(Qt::NoBrush);
     p.setPen(ink(s, QColor(64, 64, 64)));
     p.drawLine(cx - 12, top + h - 2 + dy, cx + 12, top + h - 2 + dy);
@@ -197,10 +199,7 @@ QImage hints_strip()
     return img;
 }
 
-bool save(const QImage& img, const std::string& path)
-{
-    return Tool_Save_Bmp(img, path, "kovimportpicgen");
-}
+bool save(const QImage& img, const std::string& path) { return Tool_Save_Bmp(img, path, "kovimportpicgen"); }
 
 } // namespace
 

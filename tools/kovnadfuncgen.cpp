@@ -36,18 +36,9 @@ struct Piece {
 };
 using Line = std::vector<Piece>;
 
-Piece n(const char* t)
-{
-    return {Piece::N, QString::fromUtf8(t)};
-}
-Piece sub(const char* t)
-{
-    return {Piece::SUB, QString::fromUtf8(t)};
-}
-Piece sup(const char* t)
-{
-    return {Piece::SUP, QString::fromUtf8(t)};
-}
+Piece n(const char* t) { return {Piece::N, QString::fromUtf8(t)}; }
+Piece sub(const char* t) { return {Piece::SUB, QString::fromUtf8(t)}; }
+Piece sup(const char* t) { return {Piece::SUP, QString::fromUtf8(t)}; }
 
 struct Picture {
     const char* file;
@@ -61,32 +52,41 @@ struct Picture {
 std::vector<Picture> pictures()
 {
     return {
-        {"NAD_Func1.bmp", 71,
+        {"NAD_Func1.bmp",
+         71,
          {{n("\u03B4 \u2265 k"), sub("1"), n(" + k"), sub("2"), n("\u00B7x"), sub("u"), n("/d"), n("  f"), sub("ck"),
            n(" \u2264 50")},
           {n("\u03B4 \u2265 k"), sub("3"), n(" + k"), sub("4"), n("\u00B7x"), sub("u"), n("/d"), n("  f"), sub("ck"),
            n(" > 50")},
           {n("k"), sub("2"), n(" = k"), sub("4"), n(" = x\u00B7(0,6 + 0,0014/\u03B5"), sub("cu2"), n(")")}}},
-        {"NAD_Func2a.bmp", 21,
+        {"NAD_Func2a.bmp",
+         21,
          {{n("\u03BD"), sub("min"), n(" = x\u00B7k"), sup("3/2"), n("\u00B7f"), sub("ck"), sup("1/2")}}},
         {"NAD_Func2b.bmp", 36, {{n("\u03BD = x\u00B7(1 \u2212 f"), sub("ck"), n("/250)")}}},
-        {"NAD_Func2c.bmp", 36,
+        {"NAD_Func2c.bmp",
+         36,
          {{n("\u03BD"), sub("l,min"), n(" = x\u00B7k"), sup("3/2"), n("\u00B7f"), sub("lck"), sup("1/2")}}},
-        {"NAD_Func2d.bmp", 36, {{n("\u03BD"), sub("l"), n(" = x\u00B7\u03B7"), sub("1"), n("\u00B7(1 \u2212 f"),
-                                 sub("lck"), n("/250)")}}},
-        {"NAD_Func3a.bmp", 51,
+        {"NAD_Func2d.bmp",
+         36,
+         {{n("\u03BD"), sub("l"), n(" = x\u00B7\u03B7"), sub("1"), n("\u00B7(1 \u2212 f"), sub("lck"), n("/250)")}}},
+        {"NAD_Func3a.bmp",
+         51,
          {{n("A"), sub("s,min"), n(" = x\u00B7N"), sub("Ed"), n("/f"), sub("yd")},
           {n("A"), sub("s,min"), n(" \u2265 min A"), sub("s,min"), n("\u00B7A"), sub("c")}}},
         {"NAD_Func3b.bmp", 36, {{n("A"), sub("s,vmin"), n(" = x\u00B7A"), sub("c")}}},
-        {"NAD_Func4.bmp", 36,
+        {"NAD_Func4.bmp",
+         36,
          {{n("\u03BB"), sub("c,o"), n(" = 2 \u2212 0,2451\u00B7\u03B8/100 + 0,0107\u00B7(\u03B8/100)"), sup("2")},
           {n("\u03BB"), sub("c,u"), n(" = 1,36 \u2212 0,136\u00B7\u03B8/100 + 0,0057\u00B7(\u03B8/100)"), sup("2")}}},
-        {"NAD_Func5.bmp", 36,
-         {{n("A"), sub("s,min"), n(" = x\u00B7f"), sub("ctm"), n("/f"), sub("yk"), n("\u00B7b"), sub("t"), n("\u00B7d")}}},
+        {"NAD_Func5.bmp",
+         36,
+         {{n("A"), sub("s,min"), n(" = x\u00B7f"), sub("ctm"), n("/f"), sub("yk"), n("\u00B7b"), sub("t"),
+           n("\u00B7d")}}},
         {"NAD_Func6.bmp", 36, {{n("\u03C1"), sub("w,min"), n(" = x\u00B7\u221Af"), sub("ck"), n("/f"), sub("yk")}}},
         {"NAD_Func7a.bmp", 36, {{n("\u03BD"), sub("1"), n(" = x\u00B7(1 \u2212 f"), sub("ck"), n("/250)")}}},
-        {"NAD_Func7b.bmp", 36, {{n("\u03BD"), sub("1"), n(" = x\u00B7\u03B7"), sub("1"), n("\u00B7(1 \u2212 f"),
-                                 sub("lck"), n("/250)")}}},
+        {"NAD_Func7b.bmp",
+         36,
+         {{n("\u03BD"), sub("1"), n(" = x\u00B7\u03B7"), sub("1"), n("\u00B7(1 \u2212 f"), sub("lck"), n("/250)")}}},
         {"NAD_Func8.bmp", 16, {{n("\u03BB"), sub("lim"), n(" = x\u00B7A\u00B7B\u00B7C/\u221An")}}},
     };
 }
@@ -130,7 +130,9 @@ QImage draw(const Picture& pic)
         for (const Piece& piece : pic.lines[i]) {
             const bool is_main = piece.kind == Piece::N;
             p.setFont(is_main ? main : small);
-            const int y = piece.kind == Piece::SUB ? base + size / 4 : piece.kind == Piece::SUP ? base - size / 2 : base;
+            const int y = piece.kind == Piece::SUB   ? base + size / 4
+                          : piece.kind == Piece::SUP ? base - size / 2
+                                                     : base;
             p.drawText(x, y, piece.text);
             x += QFontMetrics(is_main ? main : small).horizontalAdvance(piece.text);
         }
@@ -138,12 +140,9 @@ QImage draw(const Picture& pic)
     return img;
 }
 
-bool save(const QImage& img, const std::string& path)
-{
-    return Tool_Save_Bmp(img, path, "kovnadfuncgen");
-}
+bool save(const QImage& img, const std::string& path) { return Tool_Save_Bmp(img, path, "kovnadfuncgen"); }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -76,8 +76,8 @@ QImage sandclock()
         // Sand runs from the upper bulb into the lower one over the frames.
         p.setPen(Qt::NoPen);
         p.setBrush(sand);
-        const int top_level = 10 + 18 * k / (kFrames - 1);  // surface in the upper bulb
-        const int heap = 2 + 20 * k / (kFrames - 1);         // height of the heap below
+        const int top_level = 10 + 18 * k / (kFrames - 1); // surface in the upper bulb
+        const int heap = 2 + 20 * k / (kFrames - 1);       // height of the heap below
         if (top_level < 28) {
             const double t = (top_level - 6) / 24.0;
             const int half = int(10.5 * (1.0 - t));
@@ -91,10 +91,7 @@ QImage sandclock()
     return img;
 }
 
-bool save(const QImage& img, const std::string& path)
-{
-    return Tool_Save_Bmp(img, path, "kovpicturegen");
-}
+bool save(const QImage& img, const std::string& path) { return Tool_Save_Bmp(img, path, "kovpicturegen"); }
 
 } // namespace
 

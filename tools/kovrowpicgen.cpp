@@ -117,10 +117,7 @@ QImage text_button(const QColor& top, const QColor& bottom)
     return img;
 }
 
-bool save(const QImage& img, const std::string& path)
-{
-    return Tool_Save_Bmp(img, path, "kovrowpicgen");
-}
+bool save(const QImage& img, const std::string& path) { return Tool_Save_Bmp(img, path, "kovrowpicgen"); }
 
 } // namespace
 
@@ -140,7 +137,6 @@ int main(int argc, char** argv)
     ok = save(text_button(QColor(246, 246, 246), QColor(214, 214, 214)), dir + "/TextButtonBg.bmp") && ok;
     ok = save(text_button(QColor(234, 244, 254), QColor(176, 208, 240)), dir + "/TextButtonBg_ro.bmp") && ok;
     ok = save(text_button(QColor(240, 240, 240), QColor(228, 228, 228)), dir + "/TextButtonBgInaktive.bmp") && ok;
-    ok = save(text_button(QColor(236, 236, 236), QColor(220, 220, 220)), dir + "/TextButtonBgInaktive_ro.bmp") &&
-         ok;
+    ok = save(text_button(QColor(236, 236, 236), QColor(220, 220, 220)), dir + "/TextButtonBgInaktive_ro.bmp") && ok;
     return ok ? 0 : 1;
 }

@@ -47,10 +47,7 @@ void face(QPainter& p, int ox, int oy, Face f)
     p.drawEllipse(ox + 2 + shift, oy + 2 + shift, kSize - 6, kSize - 6);
 }
 
-QColor symbol_colour(Face f, const QColor& c)
-{
-    return f == INACTIVE ? QColor(160, 160, 160) : c;
-}
+QColor symbol_colour(Face f, const QColor& c) { return f == INACTIVE ? QColor(160, 160, 160) : c; }
 
 void cancel_symbol(QPainter& p, int ox, int oy, Face f)
 {
@@ -130,10 +127,7 @@ QImage comment_picture()
     return img;
 }
 
-bool save(const QImage& img, const std::string& path)
-{
-    return Tool_Save_Bmp(img, path, "kovsheetpics");
-}
+bool save(const QImage& img, const std::string& path) { return Tool_Save_Bmp(img, path, "kovsheetpics"); }
 
 } // namespace
 

@@ -7,10 +7,10 @@
 // slider and a register; once the window is on the screen its picture is
 // taken and the sheet is ended as with Escape. Exit code 0 when the picture
 // was written, 1 otherwise (2 without a display).
+#include "platform/gui/kovscreenwindow.h"
 #include "platform/kovevent.h"
 #include "platform/kovpropsheet.h"
 #include "platform/kovscreen.h"
-#include "platform/gui/kovscreenwindow.h"
 #include "platform/kovscript.h"
 #include "tools/toolargs.h"
 

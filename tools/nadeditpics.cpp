@@ -126,7 +126,7 @@ public:
     // "r" regular); the other bytes are code page 850.
     void marked(int x, int y, const char* bytes, int px = 11)
     {
-        int mode = 0;  // 0 regular, 1 index, 2 raised
+        int mode = 0; // 0 regular, 1 index, 2 raised
         std::string run;
         auto flush = [&]() {
             if (run.empty()) return;
@@ -162,10 +162,7 @@ private:
     std::vector<QLine> lines_;
 };
 
-QString u(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // ---- EC5 ----------------------------------------------------------------------
 // Coordinates inside a strip: the page puts a strip's corner at its box's
@@ -181,7 +178,7 @@ void grid(Sheet& s, int top, int rows, int pitch, const std::vector<int>& xs)
     for (int x : xs) s.vline(x, top, top + rows * pitch);
 }
 
-void strip_kmod(Sheet& s, int o)  // strip 1, rows 0..130; fields at (78 + 54 c, 51 + 18 r)
+void strip_kmod(Sheet& s, int o) // strip 1, rows 0..130; fields at (78 + 54 c, 51 + 18 r)
 {
     s.symbol(4, o + 12, u("Modifikationsbeiwert k"), "mod", 11, true);
     // The head starts below the title's subscript and above "Nutzungsklasse".
@@ -196,14 +193,14 @@ void strip_kmod(Sheet& s, int o)  // strip 1, rows 0..130; fields at (78 + 54 c,
     for (int r = 0; r < 5; ++r) s.text(6, o + 51 + 18 * r, u(kKled[r]));
 }
 
-void strip_na1(Sheet& s, int o)  // strip 2, rows 142..237; check box at (22, 13)
+void strip_na1(Sheet& s, int o) // strip 2, rows 142..237; check box at (22, 13)
 {
     // Only the switch: the table itself is the annex's, not repeated here.
     s.text(24, o + 13, u("Tabelle NA.1 mit Index (b) anwenden"));
     s.hline(2, 366, o + 22);
 }
 
-void strip_kdef(Sheet& s, int o)  // strip 3, rows 244..304; fields at (76 + 54 i, 52)
+void strip_kdef(Sheet& s, int o) // strip 3, rows 244..304; fields at (76 + 54 i, 52)
 {
     s.symbol(4, o + 12, u("Verformungsbeiwert k"), "def", 11, true);
     s.fill(2, o + 17, 232, o + 38, kHead);
@@ -216,7 +213,7 @@ void strip_kdef(Sheet& s, int o)  // strip 3, rows 244..304; fields at (76 + 54 
     s.symbol(6, o + 52, "k", "def");
 }
 
-void strip_limits(Sheet& s, int o)  // strip 4, rows 310..415; fields at (90, 154; 55, 76, 97)
+void strip_limits(Sheet& s, int o) // strip 4, rows 310..415; fields at (90, 154; 55, 76, 97)
 {
     s.text(4, o + 12, u("Grenzwerte der Durchbiegungen"), 11, true);
     s.fill(2, o + 21, 224, o + 41, kHead);
@@ -235,7 +232,7 @@ void strip_limits(Sheet& s, int o)  // strip 4, rows 310..415; fields at (90, 15
     }
 }
 
-void strip_gamma_upper(Sheet& s, int o)  // strip 5, rows 418..541; fields at (185; 36, 58, 112)
+void strip_gamma_upper(Sheet& s, int o) // strip 5, rows 418..541; fields at (185; 36, 58, 112)
 {
     // Each row holds its texts of two lines between its lines, and its
     // field's frame (from 12 above to 4 below the base line).
@@ -261,7 +258,7 @@ void strip_gamma_upper(Sheet& s, int o)  // strip 5, rows 418..541; fields at (1
     s.text(104, o + 113, u("alle Arten"), 10);
 }
 
-void strip_fire(Sheet& s, int o)  // strip 8, rows 832..944; field at (184, 35)
+void strip_fire(Sheet& s, int o) // strip 8, rows 832..944; field at (184, 35)
 {
     s.fill(1, o + 2, 229, o + 19, kHead);
     s.text(5, o + 15, u("Brandschutz (DIN EN 1995-1-2)"), 10, true);
@@ -298,7 +295,7 @@ void strip_crack(Sheet& s, int o) // strip 6, rows 540..697; radios (98; 63, 110
     s.text(160, o + 132, u("Brettschichtholz;  1,0 sonst"), 10);
 }
 
-void strip_net(Sheet& s, int o)  // strip 7, rows 700..829; radios at (144; 84, 105)
+void strip_net(Sheet& s, int o) // strip 7, rows 700..829; radios at (144; 84, 105)
 {
     s.text(4, o + 16, u("Netto-Enddurchbiegung (7.2)"), 11, true);
     s.symbol(4, o + 38, "w", "net,fin");
@@ -340,7 +337,7 @@ QImage ec5_strips()
     strip_kdef(s, 244);
     strip_limits(s, 310);
     strip_gamma_upper(s, 418);
-    strip_crack(s, 544);     // strip 6 starts at 540; its top rows stay free for strip 5's edge
+    strip_crack(s, 544); // strip 6 starts at 540; its top rows stay free for strip 5's edge
     strip_net(s, 700);
     strip_fire(s, 832);
     strip_torsion(s, 944); // strip 9 starts at 940, where strip 8 ends
@@ -406,7 +403,7 @@ QImage buildings()
 {
     const NadEc0RowNames& n = NadEc0Rows;
     Sheet s(520, 1501, kWhite);
-    const int off = 30;  // the picture's top on the page
+    const int off = 30; // the picture's top on the page
     auto actions = [&](std::initializer_list<int> rows) {
         std::vector<QString> v;
         for (int r : rows) v.push_back(u(n.building_actions[r]));
@@ -514,7 +511,7 @@ bool save(const QImage& img, const std::string& path)
                          "nadeditpics");
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -527,12 +524,14 @@ int main(int argc, char** argv)
     bool ok = save(ec5_strips(), dir + "EC5DodevNads.bmp");
     ok = save(buildings(), dir + "NAD-Kbws.bmp") && ok;
     ok = save(bridge_gamma(376, u("ständige und vorübergehende Bemessungssituation"), {12}),
-              dir + "NAD_bridge_str_b.bmp") && ok;
+              dir + "NAD_bridge_str_b.bmp") &&
+         ok;
     ok = save(bridge_gamma(401, u("außergewöhnliche Bemessungssituation"), {12, 13}), dir + "NAD_bridge_ausser.bmp") &&
          ok;
     ok = save(bridge_gamma(401, u("Erdbebenbemessungssituation"), {12, 14}), dir + "NAD_bridge_erdbeben.bmp") && ok;
     ok = save(bridge_gamma(376, u("Gebrauchstauglichkeits- und Ermüdungsnachweise"), {12}),
-              dir + "NAD_bridge_gebrauch.bmp") && ok;
+              dir + "NAD_bridge_gebrauch.bmp") &&
+         ok;
     ok = save(road_psi(), dir + "NAD_bridge_str_psi.bmp") && ok;
     ok = save(foot_psi(), dir + "NAD_bridge_fuss_psi.bmp") && ok;
     ok = save(rail_psi(), dir + "NAD_bridge_bahn_psi.bmp") && ok;

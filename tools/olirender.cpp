@@ -8,9 +8,9 @@
 // extension. Any other OUTPUT is written as one PDF. What the reader skipped is
 // listed on standard error. Exit code 0 when written, 1 when the input cannot be
 // read or the output cannot be written, 2 for a wrong command line.
+#include "platform/gui/olirender.h"
 #include "platform/kovlocale.h"
 #include "platform/kovreplace.h"
-#include "platform/gui/olirender.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -50,8 +50,10 @@ int main(int argc, char** argv)
             char* end = nullptr;
             const double v = std::strtod(argv[++k], &end);
             if (!end || *end || !(v > 0) || v > 2400) return usage();
-            if (a == "--dpi") dpi = v;
-            else page = int(v);
+            if (a == "--dpi")
+                dpi = v;
+            else
+                page = int(v);
         } else if (!a.empty() && a[0] == '-' && a.size() > 1) {
             return usage();
         } else if (in.empty()) {

@@ -65,43 +65,43 @@ inline void Demo_Run_Steps(DemoScript& script)
         const int xy[4] = {s.a, s.b, s.c, s.d};
         int p[4] = {0, 0, 0, 0};
         switch (s.kind) {
-        case DemoStep::CLICK: {
-            int x1, y1, xr, yb;
-            if (Kov_Ui_Sheet_Rect(s.a, &x1, &y1, &xr, &yb)) {
-                // The mouse goes there first, as a hand moves it: a loop
-                // tracking it elsewhere ends before the press.
-                Kov_Ui_Push_Move((x1 + xr) / 2, (y1 + yb) / 2);
-                Kov_Ui_Push_Click((x1 + xr) / 2, (y1 + yb) / 2);
-            } else
-                std::fprintf(stderr, "%s: no element with id %d\n", script.tool, s.a);
-            break;
-        }
-        case DemoStep::IN:
-            if (!Demo_Step_Points(script, line, xy, 1, p)) break;
-            Kov_Ui_Push_Move(p[0], p[1]);
-            Kov_Ui_Push_Click(p[0], p[1]);
-            break;
-        case DemoStep::MOVE:
-            if (Demo_Step_Points(script, line, xy, 1, p)) Kov_Ui_Push_Move(p[0], p[1]);
-            break;
-        case DemoStep::DRAG:
-            if (!Demo_Step_Points(script, line, xy, 2, p)) break;
-            // As a hand drags: a small move first, then on to the end.
-            Kov_Ui_Push_Move(p[0], p[1]);
-            Kov_Ui_Push_Press(p[0], p[1], 1);
-            Kov_Ui_Push_Move(p[0] + 1, p[1]);
-            Kov_Ui_Push_Move(p[2], p[3]);
-            Kov_Ui_Push_Release(p[2], p[3], 1);
-            break;
-        case DemoStep::TYPE: Kov_Ui_Push_Text(s.text.c_str()); break;
-        case DemoStep::KEY: Kov_Ui_Push_Key(s.a); break;
-        case DemoStep::SHOT: {
-            const bool ok = script.shot ? script.shot(s.text) : Kov_Ui_Save_Png(s.text.c_str()) != 0;
-            if (!ok) std::fprintf(stderr, "%s: cannot write %s\n", script.tool, s.text.c_str());
-            break;
-        }
-        case DemoStep::BAD: std::fprintf(stderr, "%s: no step: \"%s\"\n", script.tool, line.c_str()); break;
-        case DemoStep::NONE: break;
+            case DemoStep::CLICK: {
+                int x1, y1, xr, yb;
+                if (Kov_Ui_Sheet_Rect(s.a, &x1, &y1, &xr, &yb)) {
+                    // The mouse goes there first, as a hand moves it: a loop
+                    // tracking it elsewhere ends before the press.
+                    Kov_Ui_Push_Move((x1 + xr) / 2, (y1 + yb) / 2);
+                    Kov_Ui_Push_Click((x1 + xr) / 2, (y1 + yb) / 2);
+                } else
+                    std::fprintf(stderr, "%s: no element with id %d\n", script.tool, s.a);
+                break;
+            }
+            case DemoStep::IN:
+                if (!Demo_Step_Points(script, line, xy, 1, p)) break;
+                Kov_Ui_Push_Move(p[0], p[1]);
+                Kov_Ui_Push_Click(p[0], p[1]);
+                break;
+            case DemoStep::MOVE:
+                if (Demo_Step_Points(script, line, xy, 1, p)) Kov_Ui_Push_Move(p[0], p[1]);
+                break;
+            case DemoStep::DRAG:
+                if (!Demo_Step_Points(script, line, xy, 2, p)) break;
+                // As a hand drags: a small move first, then on to the end.
+                Kov_Ui_Push_Move(p[0], p[1]);
+                Kov_Ui_Push_Press(p[0], p[1], 1);
+                Kov_Ui_Push_Move(p[0] + 1, p[1]);
+                Kov_Ui_Push_Move(p[2], p[3]);
+                Kov_Ui_Push_Release(p[2], p[3], 1);
+                break;
+            case DemoStep::TYPE: Kov_Ui_Push_Text(s.text.c_str()); break;
+            case DemoStep::KEY: Kov_Ui_Push_Key(s.a); break;
+            case DemoStep::SHOT: {
+                const bool ok = script.shot ? script.shot(s.text) : Kov_Ui_Save_Png(s.text.c_str()) != 0;
+                if (!ok) std::fprintf(stderr, "%s: cannot write %s\n", script.tool, s.text.c_str());
+                break;
+            }
+            case DemoStep::BAD: std::fprintf(stderr, "%s: no step: \"%s\"\n", script.tool, line.c_str()); break;
+            case DemoStep::NONE: break;
         }
     }
 }

@@ -7,17 +7,11 @@
 
 #include "app/gui/zorvspinbox.h"
 
-SpinBoxDelegate::SpinBoxDelegate(QObject* parent, int decimals_, double minimum_,
-                                 double maximum_, double singleStep_)
-    : QStyledItemDelegate(parent), decimals(decimals_), minimum(minimum_),
-      maximum(maximum_), singleStep(singleStep_)
-{
-}
+SpinBoxDelegate::SpinBoxDelegate(QObject* parent, int decimals_, double minimum_, double maximum_, double singleStep_)
+    : QStyledItemDelegate(parent), decimals(decimals_), minimum(minimum_), maximum(maximum_), singleStep(singleStep_)
+{}
 
-void SpinBoxDelegate::setDecimals(int d)
-{
-    decimals = d;
-}
+void SpinBoxDelegate::setDecimals(int d) { decimals = d; }
 
 void SpinBoxDelegate::setRange(double mn, double mx)
 {
@@ -25,13 +19,9 @@ void SpinBoxDelegate::setRange(double mn, double mx)
     maximum = mx;
 }
 
-void SpinBoxDelegate::valueChanged(double)
-{
-    emit commitData(qobject_cast<ZORVSpinBox*>(sender()));
-}
+void SpinBoxDelegate::valueChanged(double) { emit commitData(qobject_cast<ZORVSpinBox*>(sender())); }
 
-QWidget* SpinBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                       const QModelIndex&) const
+QWidget* SpinBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
 {
     ZORVSpinBox* sb = new ZORVSpinBox(parent);
     sb->setMinimum(minimum);
@@ -52,8 +42,7 @@ void SpinBoxDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
     static_cast<ZORVSpinBox*>(editor)->setValue(v);
 }
 
-void SpinBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                   const QModelIndex& index) const
+void SpinBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
     ZORVSpinBox* sb = static_cast<ZORVSpinBox*>(editor);
     // A number outside the column's range is refused, never held at a limit:
@@ -80,35 +69,37 @@ QString SpinBoxDelegate::displayText(const QVariant& value, const QLocale&) cons
     return QLocale::c().toString(value.toDouble(), 'f', decimals);
 }
 
-void SpinBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                            const QModelIndex& index) const
+void SpinBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem o(option);
     o.displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
     QStyledItemDelegate::paint(painter, o, index);
 }
 
-tv_ComboBoxDelegate::tv_ComboBoxDelegate(QObject* parent, int mode)
-    : QStyledItemDelegate(parent)
+tv_ComboBoxDelegate::tv_ComboBoxDelegate(QObject* parent, int mode) : QStyledItemDelegate(parent)
 {
     if (mode == 1)
-        entries << QString::fromUtf8("ständig") << "lang" << "mittel" << "kurz" << "sehr kurz"
+        entries << QString::fromUtf8("ständig") << "lang"
+                << "mittel"
+                << "kurz"
+                << "sehr kurz"
                 << "--------------" << QString::fromUtf8("außergewöhnlich") << "Erdbeben"
                 << "frei";
     else if (mode == 2)
-        entries << QString::fromUtf8("ständig") << "lang" << "mittel" << "kurz" << "sehr kurz"
+        entries << QString::fromUtf8("ständig") << "lang"
+                << "mittel"
+                << "kurz"
+                << "sehr kurz"
                 << "kurz/sehr kurz" << QString::fromUtf8("außergewöhnlich") << "Erdbeben"
                 << "frei";
     else
         entries << "leer";
 }
 
-QWidget* tv_ComboBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                           const QModelIndex&) const
+QWidget* tv_ComboBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
 {
     QComboBox* cb = new QComboBox(parent);
-    for (const QString& e : entries)
-        cb->addItem(e);
+    for (const QString& e : entries) cb->addItem(e);
     connect(cb, SIGNAL(currentIndexChanged(int)), this, SLOT(currentIndexChanged(int)));
     return cb;
 }
@@ -122,12 +113,10 @@ void tv_ComboBoxDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     }
     const QString text = index.model()->data(index, Qt::EditRole).toString();
     const int i = cb->findData(text, Qt::DisplayRole, Qt::MatchCaseSensitive);
-    if (i >= 0)
-        cb->setCurrentIndex(i);
+    if (i >= 0) cb->setCurrentIndex(i);
 }
 
-void tv_ComboBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                       const QModelIndex& index) const
+void tv_ComboBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
     QComboBox* cb = qobject_cast<QComboBox*>(editor);
     if (!cb) {
@@ -137,24 +126,17 @@ void tv_ComboBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
     model->setData(index, cb->currentText(), Qt::EditRole);
 }
 
-void tv_ComboBoxDelegate::currentIndexChanged(int)
-{
-    emit commitData(qobject_cast<QComboBox*>(sender()));
-}
+void tv_ComboBoxDelegate::currentIndexChanged(int) { emit commitData(qobject_cast<QComboBox*>(sender())); }
 
-tv_ButtonDelegate::tv_ButtonDelegate(QObject* parent) : QStyledItemDelegate(parent)
-{
-}
+tv_ButtonDelegate::tv_ButtonDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
-void tv_ButtonDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                              const QModelIndex&) const
+void tv_ButtonDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex&) const
 {
     QPixmap pm(":/button/images/trash.png");
     const QRect& r = option.rect;
     const int cx = (r.left() + r.right()) / 2;
     const int cy = (r.top() + r.bottom()) / 2;
     const QPoint corner(cx - pm.width() / 2, cy - pm.height() / 2);
-    if (option.state & QStyle::State_Selected)
-        painter->fillRect(r, option.palette.highlight());
+    if (option.state & QStyle::State_Selected) painter->fillRect(r, option.palette.highlight());
     painter->drawPixmap(corner, pm);
 }

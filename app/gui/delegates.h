@@ -5,20 +5,15 @@
 #include <QStyledItemDelegate>
 
 // Numbers edited in a ZORVSpinBox and shown with a point and fixed decimals.
-class SpinBoxDelegate : public QStyledItemDelegate
-{
+class SpinBoxDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    SpinBoxDelegate(QObject* parent, int decimals, double minimum, double maximum,
-                    double singleStep);
+    SpinBoxDelegate(QObject* parent, int decimals, double minimum, double maximum, double singleStep);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
     QString displayText(const QVariant& value, const QLocale& locale) const override;
@@ -43,17 +38,14 @@ private:
 
 // The load-duration class chosen from a combo box; mode 2 offers
 // "kurz/sehr kurz" as class 5, mode 1 a dashed placeholder.
-class tv_ComboBoxDelegate : public QStyledItemDelegate
-{
+class tv_ComboBoxDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     tv_ComboBoxDelegate(QObject* parent, int mode);
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
     const QStringList& getEntries() const { return entries; }
 
@@ -65,12 +57,10 @@ private:
 };
 
 // Paints the delete symbol centred in its cell; the click is the window's.
-class tv_ButtonDelegate : public QStyledItemDelegate
-{
+class tv_ButtonDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     explicit tv_ButtonDelegate(QObject* parent);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };

@@ -4,10 +4,10 @@
 
 #include "app/gui/dialogresources.h"
 #include "app/gui/dialogsapi.h"
-#include "app/nelu52data.h"
-#include "app/nelu52start.h"
 #include "app/gui/resources.h"
 #include "app/gui/uimessage.h"
+#include "app/nelu52data.h"
+#include "app/nelu52start.h"
 
 QDialog* Nelu52_New_ExitDialog()
 {
@@ -16,8 +16,7 @@ QDialog* Nelu52_New_ExitDialog()
     return d;
 }
 
-ExitDialog::ExitDialog()
-    : QDialog(nullptr)
+ExitDialog::ExitDialog() : QDialog(nullptr)
 {
     Kov_App_Init_Resources();
     Nelu52_Init_Dialog_Resources();

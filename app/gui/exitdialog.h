@@ -7,8 +7,7 @@
 
 #include "ui_exitdialog.h"
 
-class ExitDialog : public QDialog, public Ui::ExitDialog
-{
+class ExitDialog : public QDialog, public Ui::ExitDialog {
     Q_OBJECT
 public:
     ExitDialog();

@@ -10,8 +10,8 @@
 #include "app/gui/exitdialog.h"
 #include "app/gui/hierarchicalheaderview.h"
 #include "app/gui/mainwindow.h"
-#include "app/nelu52data.h"
 #include "app/gui/optionsdialog.h"
+#include "app/nelu52data.h"
 #include "platform/kovscript.h"
 
 QFont Ui_Font_Dialog(const QFont& initial)
@@ -45,10 +45,7 @@ QColor Ui_Color_Dialog(const QColor& initial, QWidget* parent)
     return QColor();
 }
 
-QString Nelu52_Color_Name(const QColor& c)
-{
-    return c.name(QColor::HexRgb);
-}
+QString Nelu52_Color_Name(const QColor& c) { return c.name(QColor::HexRgb); }
 
 QColor Nelu52_Default_Background() { return QColor(225, 225, 225); }
 QColor Nelu52_Default_Ergwin_Ok() { return QColor(188, 255, 207); }
@@ -72,8 +69,8 @@ void Nelu52_Style_Buttonleiste(QMainWindow* mw)
 {
     MainWindow* w = qobject_cast<MainWindow*>(mw);
     if (!w) return;
-    w->toolBar->setStyleSheet(QStringLiteral("QToolBar {background-color:") +
-                              Nelu52_Color_Name(w->color_buttonleiste) + QStringLiteral("; }"));
+    w->toolBar->setStyleSheet(QStringLiteral("QToolBar {background-color:") + Nelu52_Color_Name(w->color_buttonleiste) +
+                              QStringLiteral("; }"));
 }
 
 void Nelu52_Style_Tabheader(QMainWindow* mw)
@@ -90,8 +87,7 @@ void Nelu52_Style_Ergwin(QMainWindow* mw, const QColor& c)
 {
     MainWindow* w = qobject_cast<MainWindow*>(mw);
     if (!w) return;
-    w->gb_ergebnisse->setStyleSheet(QStringLiteral("background-color:") + Nelu52_Color_Name(c) +
-                                    QStringLiteral(";"));
+    w->gb_ergebnisse->setStyleSheet(QStringLiteral("background-color:") + Nelu52_Color_Name(c) + QStringLiteral(";"));
 }
 
 void Nelu52_Update_All_Widgets(const QFont& font)

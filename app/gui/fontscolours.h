@@ -27,11 +27,11 @@ QColor Ui_Color_Dialog(const QColor& initial, QWidget* parent);
 QString Nelu52_Color_Name(const QColor& c);
 
 // Default colours of the main window.
-QColor Nelu52_Default_Background();   // 225, 225, 225
-QColor Nelu52_Default_Ergwin_Ok();    // 188, 255, 207
-QColor Nelu52_Default_Ergwin_Fehler();// 255, 153, 153
-QColor Nelu52_Default_Tabheader();    // 255, 255, 255
-QColor Nelu52_Default_Buttonleiste(); // 208, 208, 208
+QColor Nelu52_Default_Background();    // 225, 225, 225
+QColor Nelu52_Default_Ergwin_Ok();     // 188, 255, 207
+QColor Nelu52_Default_Ergwin_Fehler(); // 255, 153, 153
+QColor Nelu52_Default_Tabheader();     // 255, 255, 255
+QColor Nelu52_Default_Buttonleiste();  // 208, 208, 208
 
 // The style sheets of one colour each, from the window's colour members: the
 // window background on the window, its tab widget and the options and exit
@@ -46,9 +46,9 @@ void Nelu52_Style_Ergwin(QMainWindow* mw, const QColor& c);
 // button "pb_font_default", and schedules their repaint.
 void Nelu52_Update_All_Widgets(const QFont& font);
 
-void Nelu52_Set_Application_Font(QMainWindow* mw);          // font dialog, then every widget
-void Nelu52_Set_Application_Default_Font(QMainWindow* mw);  // Arial 10 everywhere, the table too
-void Nelu52_Set_Tabellen_Font(QMainWindow* mw);             // font dialog for the load table
+void Nelu52_Set_Application_Font(QMainWindow* mw);         // font dialog, then every widget
+void Nelu52_Set_Application_Default_Font(QMainWindow* mw); // Arial 10 everywhere, the table too
+void Nelu52_Set_Tabellen_Font(QMainWindow* mw);            // font dialog for the load table
 // All five default colours; the result box by the overall utilisation (above
 // 1.001 the failure colour).
 void Nelu52_Set_Application_Default_Color(QMainWindow* mw);

@@ -17,23 +17,16 @@ HierarchicalHeaderView::HierarchicalHeaderView(Qt::Orientation orientation, QWid
     connect(this, SIGNAL(sectionResized(int, int, int)), this, SLOT(on_sectionResized(int)));
 }
 
-HierarchicalHeaderView::~HierarchicalHeaderView()
-{
-    delete state;
-}
+HierarchicalHeaderView::~HierarchicalHeaderView() { delete state; }
 
-QAbstractItemModel* HierarchicalHeaderView::treeModel() const
-{
-    return state->treeModel.data();
-}
+QAbstractItemModel* HierarchicalHeaderView::treeModel() const { return state->treeModel.data(); }
 
 void HierarchicalHeaderView::setModel(QAbstractItemModel* model)
 {
     state->treeModel = nullptr;
     if (model) {
-        const int role = orientation() == Qt::Horizontal
-                             ? ProxyModelWithHeaderModels::ColumnHeaderModelRole
-                             : ProxyModelWithHeaderModels::RowHeaderModelRole;
+        const int role = orientation() == Qt::Horizontal ? ProxyModelWithHeaderModels::ColumnHeaderModelRole
+                                                         : ProxyModelWithHeaderModels::RowHeaderModelRole;
         QVariant v = model->data(QModelIndex(), role);
         if (v.isValid() && v.canConvert<QObject*>())
             state->treeModel = qobject_cast<QAbstractItemModel*>(v.value<QObject*>());
@@ -41,16 +34,14 @@ void HierarchicalHeaderView::setModel(QAbstractItemModel* model)
     QHeaderView::setModel(model);
     if (model) {
         const int n = orientation() == Qt::Horizontal ? model->columnCount() : model->rowCount();
-        if (n != 0)
-            initializeSections(0, n - 1);
+        if (n != 0) initializeSections(0, n - 1);
     }
 }
 
 // Depth-first walk: the counter runs over the leaves, children side by side in row 0.
 static QModelIndex findLeaf(const QModelIndex& c, int k, int& counter)
 {
-    if (!c.isValid())
-        return QModelIndex();
+    if (!c.isValid()) return QModelIndex();
     const QAbstractItemModel* m = c.model();
     const int n = m->columnCount(c);
     if (n == 0) {
@@ -59,8 +50,7 @@ static QModelIndex findLeaf(const QModelIndex& c, int k, int& counter)
     }
     for (int j = 0; j < n; ++j) {
         QModelIndex r = findLeaf(m->index(0, j, c), k, counter);
-        if (r.isValid())
-            return r;
+        if (r.isValid()) return r;
     }
     return QModelIndex();
 }
@@ -68,14 +58,12 @@ static QModelIndex findLeaf(const QModelIndex& c, int k, int& counter)
 QModelIndex HierarchicalHeaderView::leafForSection(int k) const
 {
     QAbstractItemModel* tm = state->treeModel.data();
-    if (!tm || k < 0)
-        return QModelIndex();
+    if (!tm || k < 0) return QModelIndex();
     int counter = -1;
     const int n = tm->columnCount();
     for (int i = 0; i < n; ++i) {
         QModelIndex r = findLeaf(tm->index(0, i), k, counter);
-        if (r.isValid())
-            return r;
+        if (r.isValid()) return r;
     }
     return QModelIndex();
 }
@@ -83,26 +71,22 @@ QModelIndex HierarchicalHeaderView::leafForSection(int k) const
 QModelIndexList HierarchicalHeaderView::leavesOf(const QModelIndex& c) const
 {
     QModelIndexList res;
-    if (!c.isValid())
-        return res;
+    if (!c.isValid()) return res;
     const int n = c.model()->columnCount(c);
     if (n == 0) {
         res.append(c);
         return res;
     }
-    for (int j = 0; j < n; ++j)
-        res += leavesOf(c.model()->index(0, j, c));
+    for (int j = 0; j < n; ++j) res += leavesOf(c.model()->index(0, j, c));
     return res;
 }
 
 QModelIndexList HierarchicalHeaderView::leavesUnder(const QModelIndex& c) const
 {
     QModelIndexList res;
-    if (!c.isValid())
-        return res;
+    if (!c.isValid()) return res;
     const int n = c.model()->columnCount(c);
-    for (int j = 0; j < n; ++j)
-        res += leavesOf(c.model()->index(0, j, c));
+    for (int j = 0; j < n; ++j) res += leavesOf(c.model()->index(0, j, c));
     return res;
 }
 
@@ -110,8 +94,7 @@ QStyleOptionHeader HierarchicalHeaderView::sectionStyleOption(int k) const
 {
     QStyleOptionHeader opt;
     initStyleOption(&opt);
-    if (window()->isActiveWindow())
-        opt.state |= QStyle::State_Active;
+    if (window()->isActiveWindow()) opt.state |= QStyle::State_Active;
     opt.textAlignment = Qt::AlignCenter;
     opt.iconAlignment = Qt::AlignVCenter;
     opt.section = k;
@@ -129,15 +112,11 @@ QStyleOptionHeader HierarchicalHeaderView::sectionStyleOption(int k) const
     QItemSelectionModel* sel = selectionModel();
     if (sectionsClickable() && highlightSections() && sel) {
         if (orientation() == Qt::Horizontal) {
-            if (sel->columnIntersectsSelection(k, rootIndex()))
-                opt.state |= QStyle::State_On;
-            if (sel->isColumnSelected(k, rootIndex()))
-                opt.state |= QStyle::State_Sunken;
+            if (sel->columnIntersectsSelection(k, rootIndex())) opt.state |= QStyle::State_On;
+            if (sel->isColumnSelected(k, rootIndex())) opt.state |= QStyle::State_Sunken;
         } else {
-            if (sel->rowIntersectsSelection(k, rootIndex()))
-                opt.state |= QStyle::State_On;
-            if (sel->isRowSelected(k, rootIndex()))
-                opt.state |= QStyle::State_Sunken;
+            if (sel->rowIntersectsSelection(k, rootIndex())) opt.state |= QStyle::State_On;
+            if (sel->isRowSelected(k, rootIndex())) opt.state |= QStyle::State_Sunken;
         }
     }
     if (sel) {
@@ -170,14 +149,12 @@ QSize HierarchicalHeaderView::cellExtent(const QModelIndex& c, const QStyleOptio
 
     QFont f = font();
     QVariant vf = c.data(Qt::FontRole);
-    if (vf.isValid() && vf.canConvert<QFont>())
-        f = qvariant_cast<QFont>(vf);
+    if (vf.isValid() && vf.canConvert<QFont>()) f = qvariant_cast<QFont>(vf);
     f.setWeight(QFont::Bold);
     QFontMetrics fm(f);
 
     QSize text = fm.size(0, c.data(Qt::DisplayRole).toString());
-    if (c.data(Qt::UserRole).isValid())
-        text.transpose();
+    if (c.data(Qt::UserRole).isValid()) text.transpose();
     QSize decoration = style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
     QSize empty = fm.size(0, QString());
     return hint.expandedTo(text + decoration - empty);
@@ -185,11 +162,9 @@ QSize HierarchicalHeaderView::cellExtent(const QModelIndex& c, const QStyleOptio
 
 QSize HierarchicalHeaderView::sectionSizeFromContents(int logicalIndex) const
 {
-    if (!state->treeModel)
-        return QHeaderView::sectionSizeFromContents(logicalIndex);
+    if (!state->treeModel) return QHeaderView::sectionSizeFromContents(logicalIndex);
     QModelIndex leaf = leafForSection(logicalIndex);
-    if (!leaf.isValid())
-        return QHeaderView::sectionSizeFromContents(logicalIndex);
+    if (!leaf.isValid()) return QHeaderView::sectionSizeFromContents(logicalIndex);
 
     QStyleOptionHeader option = sectionStyleOption(logicalIndex);
     QSize size = cellExtent(leaf, option);
@@ -221,21 +196,18 @@ void HierarchicalHeaderView::paintSection(QPainter* painter, const QRect& rect, 
 static QModelIndexList chainTo(const QModelIndex& leaf)
 {
     QModelIndexList chain;
-    for (QModelIndex c = leaf; c.isValid(); c = c.parent())
-        chain.prepend(c);
+    for (QModelIndex c = leaf; c.isValid(); c = c.parent()) chain.prepend(c);
     return chain;
 }
 
-QStyleOptionHeader HierarchicalHeaderView::cellOption(const QStyleOptionHeader& option,
-                                                      const QModelIndex& c, bool isLeaf)
+QStyleOptionHeader HierarchicalHeaderView::cellOption(const QStyleOptionHeader& option, const QModelIndex& c,
+                                                      bool isLeaf)
 {
     QStyleOptionHeader o = option;
-    if (!isLeaf)
-        o.state &= ~(QStyle::State_Sunken | QStyle::State_On);
+    if (!isLeaf) o.state &= ~(QStyle::State_Sunken | QStyle::State_On);
     QStyleOptionHeader u = o;
     QVariant fg = c.data(Qt::ForegroundRole);
-    if (fg.canConvert<QBrush>())
-        u.palette.setBrush(QPalette::ButtonText, qvariant_cast<QBrush>(fg));
+    if (fg.canConvert<QBrush>()) u.palette.setBrush(QPalette::ButtonText, qvariant_cast<QBrush>(fg));
     QVariant bg = c.data(Qt::BackgroundRole);
     if (bg.canConvert<QBrush>()) {
         u.palette.setBrush(QPalette::Button, qvariant_cast<QBrush>(bg));
@@ -244,8 +216,8 @@ QStyleOptionHeader HierarchicalHeaderView::cellOption(const QStyleOptionHeader& 
     return u;
 }
 
-void HierarchicalHeaderView::drawCell(QPainter* painter, const QModelIndex& c,
-                                      QStyleOptionHeader& u, const QRect& r) const
+void HierarchicalHeaderView::drawCell(QPainter* painter, const QModelIndex& c, QStyleOptionHeader& u,
+                                      const QRect& r) const
 {
     u.text = c.data(Qt::DisplayRole).toString();
     painter->save();
@@ -266,8 +238,7 @@ void HierarchicalHeaderView::drawCell(QPainter* painter, const QModelIndex& c,
 }
 
 void HierarchicalHeaderView::drawColumnCells(QPainter* painter, const QRect& sectionRect, int k,
-                                             const QStyleOptionHeader& option,
-                                             const QModelIndex& leaf) const
+                                             const QStyleOptionHeader& option, const QModelIndex& leaf) const
 {
     const QPointF origin = painter->brushOrigin();
     const QModelIndexList chain = chainTo(leaf);
@@ -276,19 +247,16 @@ void HierarchicalHeaderView::drawColumnCells(QPainter* painter, const QRect& sec
         const bool isLeaf = (c == leaf);
         QStyleOptionHeader u = cellOption(option, c, isLeaf);
         int height = cellExtent(c, u).height();
-        if (isLeaf)
-            height = sectionRect.height() - top;
+        if (isLeaf) height = sectionRect.height() - top;
         const QModelIndexList under = leavesUnder(c);
         const int n = under.indexOf(leaf);
         int left = sectionRect.left();
-        for (int s = k - n; s < k; ++s)
-            left -= sectionSize(s);
+        for (int s = k - n; s < k; ++s) left -= sectionSize(s);
         int width = 0;
         if (under.isEmpty())
             width = sectionSize(k);
         else
-            for (int i = 0; i < under.size(); ++i)
-                width += sectionSize(k - n + i);
+            for (int i = 0; i < under.size(); ++i) width += sectionSize(k - n + i);
         drawCell(painter, c, u, QRect(left, top, width, height));
         top += height;
     }
@@ -296,8 +264,7 @@ void HierarchicalHeaderView::drawColumnCells(QPainter* painter, const QRect& sec
 }
 
 void HierarchicalHeaderView::drawRowCells(QPainter* painter, const QRect& sectionRect, int k,
-                                          const QStyleOptionHeader& option,
-                                          const QModelIndex& leaf) const
+                                          const QStyleOptionHeader& option, const QModelIndex& leaf) const
 {
     const QPointF origin = painter->brushOrigin();
     const QModelIndexList chain = chainTo(leaf);
@@ -306,19 +273,16 @@ void HierarchicalHeaderView::drawRowCells(QPainter* painter, const QRect& sectio
         const bool isLeaf = (c == leaf);
         QStyleOptionHeader u = cellOption(option, c, isLeaf);
         int width = cellExtent(c, u).width();
-        if (isLeaf)
-            width = sectionRect.width() - left;
+        if (isLeaf) width = sectionRect.width() - left;
         const QModelIndexList under = leavesUnder(c);
         const int n = under.indexOf(leaf);
         int top = sectionRect.top();
-        for (int s = k - n; s < k; ++s)
-            top -= sectionSize(s);
+        for (int s = k - n; s < k; ++s) top -= sectionSize(s);
         int height = 0;
         if (under.isEmpty())
             height = sectionSize(k);
         else
-            for (int i = 0; i < under.size(); ++i)
-                height += sectionSize(k - n + i);
+            for (int i = 0; i < under.size(); ++i) height += sectionSize(k - n + i);
         drawCell(painter, c, u, QRect(left, top, width, height));
         left += width;
     }
@@ -327,14 +291,11 @@ void HierarchicalHeaderView::drawRowCells(QPainter* painter, const QRect& sectio
 
 void HierarchicalHeaderView::on_sectionResized(int logicalIndex)
 {
-    if (isSectionHidden(logicalIndex))
-        return;
+    if (isSectionHidden(logicalIndex)) return;
     QModelIndex leaf = leafForSection(logicalIndex);
-    if (!leaf.isValid())
-        return;
+    if (!leaf.isValid()) return;
     QModelIndex root = leaf;
-    while (root.parent().isValid())
-        root = root.parent();
+    while (root.parent().isValid()) root = root.parent();
     const int n = leavesUnder(root).indexOf(leaf);
     const int w = viewport()->width();
     const int h = viewport()->height();

@@ -7,8 +7,7 @@
 #include <QModelIndexList>
 #include <QStyleOptionHeader>
 
-class HierarchicalHeaderView : public QHeaderView
-{
+class HierarchicalHeaderView : public QHeaderView {
     Q_OBJECT
 public:
     HierarchicalHeaderView(Qt::Orientation orientation, QWidget* parent = nullptr);
@@ -37,12 +36,10 @@ private:
     QModelIndexList leavesOf(const QModelIndex& c) const;
     QModelIndexList leavesUnder(const QModelIndex& c) const;
     QSize cellExtent(const QModelIndex& c, const QStyleOptionHeader& option) const;
-    void drawColumnCells(QPainter* painter, const QRect& sectionRect, int k,
-                         const QStyleOptionHeader& option, const QModelIndex& leaf) const;
-    void drawRowCells(QPainter* painter, const QRect& sectionRect, int k,
-                      const QStyleOptionHeader& option, const QModelIndex& leaf) const;
-    void drawCell(QPainter* painter, const QModelIndex& c, QStyleOptionHeader& u,
-                  const QRect& r) const;
-    static QStyleOptionHeader cellOption(const QStyleOptionHeader& option, const QModelIndex& c,
-                                         bool isLeaf);
+    void drawColumnCells(QPainter* painter, const QRect& sectionRect, int k, const QStyleOptionHeader& option,
+                         const QModelIndex& leaf) const;
+    void drawRowCells(QPainter* painter, const QRect& sectionRect, int k, const QStyleOptionHeader& option,
+                      const QModelIndex& leaf) const;
+    void drawCell(QPainter* painter, const QModelIndex& c, QStyleOptionHeader& u, const QRect& r) const;
+    static QStyleOptionHeader cellOption(const QStyleOptionHeader& option, const QModelIndex& c, bool isLeaf);
 };

@@ -2,8 +2,8 @@
 #include "app/kraftimport.h"
 
 #include "app/gui/mainwindow.h"
-#include "app/nelu52data.h"
 #include "app/gui/uimessage.h"
+#include "app/nelu52data.h"
 
 namespace {
 

@@ -6,20 +6,18 @@
 #include "app/gui/delegates.h"
 #include "app/gui/hierarchicalheaderview.h"
 #include "app/gui/mainwindow.h"
-#include "app/nelu52data.h"
 #include "app/gui/proxymodelwithheadermodels.h"
+#include "app/nelu52data.h"
 #include "materials/matfactors.h"
 #include "nad/nadec5.h"
 
-enum { COL_NAME = 0, COL_ND_STREBE = 1, COL_ND = 2, COL_MD = 3, COL_VD = 4, COL_KLED = 5, COL_KMOD = 6,
-       COL_DEL = 7 };
+enum { COL_NAME = 0, COL_ND_STREBE = 1, COL_ND = 2, COL_MD = 3, COL_VD = 4, COL_KLED = 5, COL_KMOD = 6, COL_DEL = 7 };
 
 void fill_header_model(QStandardItemModel* model)
 {
     const char* top[6] = {"Name", "Strebe", "Schwelle", "Lasteinwir-\nkungsdauer", "kmod", ""};
     QList<QStandardItem*> row;
-    for (const char* t : top)
-        row.append(new QStandardItem(QObject::tr(t)));
+    for (const char* t : top) row.append(new QStandardItem(QObject::tr(t)));
     row[1]->appendColumn({new QStandardItem(QStringLiteral(" Nd"))});
     row[2]->appendColumn({new QStandardItem(QStringLiteral(" Nd"))});
     row[2]->appendColumn({new QStandardItem(QStringLiteral(" Md"))});
@@ -51,8 +49,12 @@ void MainWindow::setup_load_table()
     tv_lasten->setItemDelegateForColumn(COL_DEL, delegate_button);
 
     dauer_texte.clear();
-    dauer_texte << QString::fromUtf8("ständig") << "lang" << "mittel" << "kurz" << "sehr kurz" << "kurz/sehr kurz"
-                << QString::fromUtf8("außergewöhnlich") << "Erdbeben" << "frei";
+    dauer_texte << QString::fromUtf8("ständig") << "lang"
+                << "mittel"
+                << "kurz"
+                << "sehr kurz"
+                << "kurz/sehr kurz" << QString::fromUtf8("außergewöhnlich") << "Erdbeben"
+                << "frei";
     model_lasten = new QStandardItemModel(this);
     model_lasten->setObjectName(QStringLiteral("model_lasten"));
     // The columns exist before any row: a position without load combinations
@@ -73,12 +75,11 @@ void MainWindow::setup_load_table()
     header_view = new HierarchicalHeaderView(Qt::Horizontal, tv_lasten);
     tv_lasten->setHorizontalHeader(header_view);
     header_view->setSectionResizeMode(COL_NAME, QHeaderView::Stretch);
-    for (int c = COL_ND_STREBE; c <= COL_DEL; ++c)
-        header_view->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    for (int c = COL_ND_STREBE; c <= COL_DEL; ++c) header_view->setSectionResizeMode(c, QHeaderView::ResizeToContents);
 }
 
-void MainWindow::newLast(QString name, double n_strebe, double n_schwelle, double m_schwelle,
-                         double v_schwelle, int dauer, double kmod)
+void MainWindow::newLast(QString name, double n_strebe, double n_schwelle, double m_schwelle, double v_schwelle,
+                         int dauer, double kmod)
 {
     // The cells keep the full values; the delegates show them with the
     // table's decimals.
@@ -112,14 +113,12 @@ void MainWindow::newLast_click()
 
 void MainWindow::last_click(QModelIndex index)
 {
-    if (index.isValid() && index.column() == COL_DEL)
-        model_lasten->removeRows(index.row(), 1);
+    if (index.isValid() && index.column() == COL_DEL) model_lasten->removeRows(index.row(), 1);
 }
 
 void MainWindow::update_last_kmod(QStandardItem* item)
 {
-    if (writing_kmod)
-        return;
+    if (writing_kmod) return;
     const int automatic = action_cal_auto->isChecked() ? 1 : 0;
     if (!item || item->column() != COL_KLED) {
         display_nachweise(automatic);
@@ -128,8 +127,7 @@ void MainWindow::update_last_kmod(QStandardItem* item)
     const QString text = item->data(Qt::EditRole).toString();
     const bool frei = text.contains(QStringLiteral("frei"), Qt::CaseSensitive);
     QStandardItem* k = model_lasten->item(item->row(), COL_KMOD);
-    if (k)
-        k->setEnabled(frei);
+    if (k) k->setEnabled(frei);
     if (frei) {
         display_nachweise(automatic);
         return;
@@ -148,8 +146,7 @@ void MainWindow::update_last_kmod(QStandardItem* item)
     const int nkl = cob_nkl->currentData().toInt();
     double kmod = 0.0;
     Mat_Kmod(kind, grade, nkl, NELU52_DATA::kled_index(text), &kmod, nullptr);
-    if (k)
-        k->setData(kmod, Qt::DisplayRole);
+    if (k) k->setData(kmod, Qt::DisplayRole);
 
     display_nachweise(automatic);
 }

@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QGridLayout>
-#include <QLabel>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
 #include <QScreen>
@@ -36,8 +36,7 @@ QString erg_prozent_text(double ratio)
 {
     // A check that is not verified (tension in the joint, values missing) has
     // no percentage to show.
-    if (std::isinf(ratio) || std::isnan(ratio))
-        return QString::fromUtf8("nicht erfüllt");
+    if (std::isinf(ratio) || std::isnan(ratio)) return QString::fromUtf8("nicht erfüllt");
     return QString::number(100.0 * ratio, 'f', 2) + QStringLiteral(" %");
 }
 
@@ -59,9 +58,9 @@ QMainWindow* Nelu52_New_Main_Window()
 }
 
 MainWindow::MainWindow()
-    : QMainWindow(nullptr), options_dialog(nullptr), exit_dialog(nullptr), model_lasten(nullptr),
-      model_header(nullptr), erg_layout(nullptr), scene_plot(nullptr), header_view(nullptr),
-      delegate_kmod(nullptr), delegate_dauer(nullptr), delegate_button(nullptr), proxy_lasten(nullptr)
+    : QMainWindow(nullptr), options_dialog(nullptr), exit_dialog(nullptr), model_lasten(nullptr), model_header(nullptr),
+      erg_layout(nullptr), scene_plot(nullptr), header_view(nullptr), delegate_kmod(nullptr), delegate_dauer(nullptr),
+      delegate_button(nullptr), proxy_lasten(nullptr)
 {
     Kov_App_Init_Resources();
     for (int i = 0; i < 4; ++i) {
@@ -99,19 +98,15 @@ void MainWindow::setup_form()
     setupUi(this);
     arrange_form();
 
-    const char* typ_icons[4] = {":/skizzen/images/versatz_stirn_sgr.png",
-                                ":/skizzen/images/versatz_brust_sgr.png",
-                                ":/skizzen/images/versatz_ferse_sgr.png",
-                                ":/skizzen/images/versatz_doppelt_sgr.png"};
+    const char* typ_icons[4] = {":/skizzen/images/versatz_stirn_sgr.png", ":/skizzen/images/versatz_brust_sgr.png",
+                                ":/skizzen/images/versatz_ferse_sgr.png", ":/skizzen/images/versatz_doppelt_sgr.png"};
     for (int i = 0; i < 4; ++i)
         icon_typ[i].addFile(QString::fromLatin1(typ_icons[i]), QSize(), QIcon::Normal, QIcon::Off);
 
     const char* bolzen_text[8] = {" 6 mm", " 8 mm", "10 mm", "12 mm", "14 mm", "16 mm", "20 mm", "24 mm"};
     const double bolzen_d[8] = {6.0, 8.0, 10.0, 12.0, 14.0, 16.0, 20.0, 24.0};
-    for (int i = 0; i < 8; ++i)
-        cob_d_bolzen->addItem(QString::fromLatin1(bolzen_text[i]), bolzen_d[i]);
-    for (int k = 1; k <= 3; ++k)
-        cob_nkl->addItem(QStringLiteral("Nutzungsklasse %1").arg(k), k);
+    for (int i = 0; i < 8; ++i) cob_d_bolzen->addItem(QString::fromLatin1(bolzen_text[i]), bolzen_d[i]);
+    for (int k = 1; k <= 3; ++k) cob_nkl->addItem(QStringLiteral("Nutzungsklasse %1").arg(k), k);
 }
 
 void MainWindow::setup_plot_and_title()
@@ -127,14 +122,14 @@ void MainWindow::setup_plot_and_title()
 // The four result rows: name, bar and percentage.
 void MainWindow::setup_results()
 {
-    style_balken_ok = QStringLiteral(
-        "QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; "
-        "background-color: #FFFFFF;} QProgressBar::chunk {background-color: #006400; width: 10px; "
-        "margin: 0.5px; }");
-    style_balken_fehler = QStringLiteral(
-        "QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; "
-        "background-color: #FFFFFF;} QProgressBar::chunk {background-color: #cc0000; width: 10px; "
-        "margin: 0.5px; }");
+    style_balken_ok =
+        QStringLiteral("QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; "
+                       "background-color: #FFFFFF;} QProgressBar::chunk {background-color: #006400; width: 10px; "
+                       "margin: 0.5px; }");
+    style_balken_fehler =
+        QStringLiteral("QProgressBar {border: 2px solid grey; border-radius: 3px; text-align: center; "
+                       "background-color: #FFFFFF;} QProgressBar::chunk {background-color: #cc0000; width: 10px; "
+                       "margin: 0.5px; }");
     erg_layout = new QGridLayout(gb_ergebnisse);
     const int line_height = QFontMetrics(font()).height();
     for (int i = 0; i < 4; ++i) {
@@ -180,14 +175,10 @@ void MainWindow::setup_dialogs_and_actions()
         connect(rb, &QRadioButton::clicked, this, [this](bool c) { fill_cb_Holzguete_sw(c ? 1 : 0); });
     for (QRadioButton* rb : st)
         connect(rb, &QRadioButton::clicked, this, [this](bool c) { fill_cb_Holzguete_st(c ? 1 : 0); });
-    for (QRadioButton* rb : sw)
-        connect(rb, &QRadioButton::clicked, this, [this] { b_check_click(); });
-    connect(cb_holzguete_sw, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this] { b_check_click(); });
-    for (QRadioButton* rb : st)
-        connect(rb, &QRadioButton::clicked, this, [this] { b_check_click(); });
-    connect(cb_holzguete_st, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this] { b_check_click(); });
+    for (QRadioButton* rb : sw) connect(rb, &QRadioButton::clicked, this, [this] { b_check_click(); });
+    connect(cb_holzguete_sw, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { b_check_click(); });
+    for (QRadioButton* rb : st) connect(rb, &QRadioButton::clicked, this, [this] { b_check_click(); });
+    connect(cb_holzguete_st, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] { b_check_click(); });
     connect(actionNationalerAnhang, &QAction::triggered, na_dialog, &QWidget::show);
     connect(actionSchnittgr_import, &QAction::triggered, this, [this] { schnittgroessen_import(); });
     connect(actionDaten_sichern, &QAction::triggered, this, [this] { save_data(); });
@@ -211,8 +202,7 @@ void MainWindow::connect_inputs()
 {
     for (QSpinBox* sb : {ed_Balken_hD, ed_Balken_b, ed_Balken_hG, ed_Balken_tv1, ed_Balken_tv2})
         connect(sb, qOverload<int>(&QSpinBox::valueChanged), this, [this] { h_check_click(); });
-    for (QCheckBox* cb : {cb_max_tv1, cb_max_tv2})
-        connect(cb, &QCheckBox::toggled, this, [this] { max_tv_click(); });
+    for (QCheckBox* cb : {cb_max_tv1, cb_max_tv2}) connect(cb, &QCheckBox::toggled, this, [this] { max_tv_click(); });
     connect(ed_gamma, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this] { h_check_click(); });
     connect(tv_lasten, &QTableView::clicked, this, [this](const QModelIndex& i) { last_click(i); });
     connect(model_lasten, &QStandardItemModel::itemChanged, this,
@@ -226,8 +216,8 @@ void MainWindow::connect_inputs()
     connect(cob_d_bolzen, qOverload<int>(&QComboBox::currentIndexChanged), this, input);
     connect(ed_Strebe_leff, qOverload<int>(&QSpinBox::valueChanged), this, input);
     connect(gb_holz_strebe, &QGroupBox::toggled, this, input);
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             cb_kh_sw, cb_kh_st, cb_querschnittsschwaechung, rb_stirn_gleich, rb_linkes_schnittufer})
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{cb_kh_sw, cb_kh_st, cb_querschnittsschwaechung,
+                                                                      rb_stirn_gleich, rb_linkes_schnittufer})
         connect(b, &QAbstractButton::toggled, this, input);
     connect(model_lasten, &QStandardItemModel::rowsInserted, this, input);
     connect(model_lasten, &QStandardItemModel::rowsRemoved, this, input);
@@ -242,10 +232,7 @@ void MainWindow::report_read_problems(int read)
                        nelu52_read_problems_text(nelu52_inp_name, nelu52_data.read_problems, true));
 }
 
-void MainWindow::show_helpview()
-{
-    Helpview("haupt");
-}
+void MainWindow::show_helpview() { Helpview("haupt"); }
 
 void MainWindow::na_select_click()
 {
@@ -263,15 +250,9 @@ void MainWindow::set_style_checkbox()
                                          "QCheckBox[checked=\"false\"]  {font-weight: normal;}"));
 }
 
-void MainWindow::b_check_click()
-{
-    display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
-}
+void MainWindow::b_check_click() { display_nachweise(action_cal_auto->isChecked() ? 1 : 0); }
 
-void MainWindow::display_nachweise_checkauto(int)
-{
-    display_nachweise(action_cal_auto->isChecked() ? 1 : 0);
-}
+void MainWindow::display_nachweise_checkauto(int) { display_nachweise(action_cal_auto->isChecked() ? 1 : 0); }
 
 void MainWindow::display_nachweise(int calc)
 {
@@ -283,8 +264,7 @@ void MainWindow::display_nachweise(int calc)
 
     int code = 0;
     const bool calculated = calc == 1 && actionCalculation->isEnabled();
-    if (calculated)
-        code = nelu52_data.cal_nachweise();
+    if (calculated) code = nelu52_data.cal_nachweise();
 
     const QVector<NachweisEintrag>& nw = nelu52_data.nachweise;
     if (nw.isEmpty()) {
@@ -300,8 +280,7 @@ void MainWindow::display_nachweise(int calc)
             erg_name[k]->setText(QStringLiteral("Querkraft der Schwelle"));
             ++k;
         }
-        if (cb_Strebe->isChecked())
-            erg_name[k]->setText(QString::fromUtf8("Stabilitätsnachweis der Strebe"));
+        if (cb_Strebe->isChecked()) erg_name[k]->setText(QString::fromUtf8("Stabilitätsnachweis der Strebe"));
     }
 
     const int n = std::min(nw.size(), 4);
@@ -329,8 +308,7 @@ void MainWindow::display_nachweise(int calc)
     }
     erg_layout->setRowStretch(0, 2);
 
-    if (code == 0)
-        show_result_state(calculated);
+    if (code == 0) show_result_state(calculated);
     // A longer text than the window was fitted for: the window fits anew.
     if (widen_results() && fit_area.isValid()) fit_window(fit_area);
 }
@@ -356,21 +334,17 @@ void MainWindow::h_check_click()
     if (action_cal_auto->isChecked())
         display_nachweise(1);
     else
-        display_nachweise(0);  // marks the last results out of date
+        display_nachweise(0); // marks the last results out of date
 }
 
 void MainWindow::max_tv_click()
 {
     const bool ferse = rb_typ_ferse->isChecked();
     const bool doppelt = rb_typ_doppelt->isChecked();
-    if (cb_max_tv1->isChecked() && !ferse)
-        ed_Balken_tv1->setValue(ed_Balken_tv1->maximum());
-    if (cb_max_tv2->isChecked() && (doppelt || ferse))
-        ed_Balken_tv2->setValue(ed_Balken_tv2->maximum());
-    if (!ferse)
-        ed_Balken_tv1->setEnabled(!cb_max_tv1->isChecked());
-    if (doppelt || ferse)
-        ed_Balken_tv2->setEnabled(!cb_max_tv2->isChecked());
+    if (cb_max_tv1->isChecked() && !ferse) ed_Balken_tv1->setValue(ed_Balken_tv1->maximum());
+    if (cb_max_tv2->isChecked() && (doppelt || ferse)) ed_Balken_tv2->setValue(ed_Balken_tv2->maximum());
+    if (!ferse) ed_Balken_tv1->setEnabled(!cb_max_tv1->isChecked());
+    if (doppelt || ferse) ed_Balken_tv2->setEnabled(!cb_max_tv2->isChecked());
 }
 
 static QString sub_caption(const char* base, const char* sub)
@@ -419,10 +393,7 @@ void MainWindow::fit_view()
     gv_plot->fitInView(r, Qt::KeepAspectRatio);
 }
 
-void MainWindow::plot_ansicht_fit(bool)
-{
-    fit_view();
-}
+void MainWindow::plot_ansicht_fit(bool) { fit_view(); }
 
 void MainWindow::shrink()
 {

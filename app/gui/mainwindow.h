@@ -31,8 +31,7 @@ class tv_ButtonDelegate;
 class OptionsDialog;
 class ExitDialog;
 
-class MainWindow : public QMainWindow, public Ui::MainWindow
-{
+class MainWindow : public QMainWindow, public Ui::MainWindow {
     Q_OBJECT
 public:
     MainWindow();
@@ -61,8 +60,8 @@ public:
     Q_INVOKABLE void data2maske();
     Q_INVOKABLE void fill_cb_Holzguete_sw(int update);
     Q_INVOKABLE void fill_cb_Holzguete_st(int update);
-    Q_INVOKABLE void newLast(QString name, double n_strebe, double n_schwelle, double m_schwelle,
-                             double v_schwelle, int dauer, double kmod);
+    Q_INVOKABLE void newLast(QString name, double n_strebe, double n_schwelle, double m_schwelle, double v_schwelle,
+                             int dauer, double kmod);
     Q_INVOKABLE void newLast_click();
     Q_INVOKABLE void last_click(QModelIndex index);
     Q_INVOKABLE void update_last_kmod(QStandardItem* item);

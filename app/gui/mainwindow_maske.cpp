@@ -16,12 +16,9 @@ enum { COL_NAME = 0, COL_ND_STREBE = 1, COL_ND = 2, COL_MD = 3, COL_VD = 4, COL_
 // outside every field's range (damaged input) are held at the int range.
 int field_int(double v)
 {
-    if (std::isnan(v))
-        return 0;
-    if (v > 1e9)
-        return 1000000000;
-    if (v < -1e9)
-        return -1000000000;
+    if (std::isnan(v)) return 0;
+    if (v > 1e9) return 1000000000;
+    if (v < -1e9) return -1000000000;
     return static_cast<int>(v);
 }
 
@@ -29,16 +26,51 @@ QStringList grade_list(bool nh, bool lh, bool bsh_din, bool bsh_ec)
 {
     QStringList l;
     if (nh)
-        l << "C14" << "C16 (S7)" << "C18" << "C20" << "C22" << "C24 (S10)" << "C27" << "C30 (S13)" << "C35"
-          << "C40" << "C45" << "C50";
+        l << "C14"
+          << "C16 (S7)"
+          << "C18"
+          << "C20"
+          << "C22"
+          << "C24 (S10)"
+          << "C27"
+          << "C30 (S13)"
+          << "C35"
+          << "C40"
+          << "C45"
+          << "C50";
     else if (lh)
-        l << "D18" << "D24" << "D30" << "D35" << "D40" << "D50" << "D60" << "D70";
+        l << "D18"
+          << "D24"
+          << "D30"
+          << "D35"
+          << "D40"
+          << "D50"
+          << "D60"
+          << "D70";
     else if (bsh_din)
-        l << "GL24h (BS11)" << "GL24c (BS11)" << "GL28h (BS14)" << "GL28c (BS14)" << "GL32h (BS16)"
-          << "GL32c (BS16)" << "GL36h (BS18)" << "GL36c (BS18)";
+        l << "GL24h (BS11)"
+          << "GL24c (BS11)"
+          << "GL28h (BS14)"
+          << "GL28c (BS14)"
+          << "GL32h (BS16)"
+          << "GL32c (BS16)"
+          << "GL36h (BS18)"
+          << "GL36c (BS18)";
     else if (bsh_ec)
-        l << "GL20h" << "GL22h" << "GL24h" << "GL26h" << "GL28h" << "GL30h" << "GL32h" << "GL20c" << "GL22c"
-          << "GL24c" << "GL26c" << "GL28c" << "GL30c" << "GL32c";
+        l << "GL20h"
+          << "GL22h"
+          << "GL24h"
+          << "GL26h"
+          << "GL28h"
+          << "GL30h"
+          << "GL32h"
+          << "GL20c"
+          << "GL22c"
+          << "GL24c"
+          << "GL26c"
+          << "GL28c"
+          << "GL30c"
+          << "GL32c";
     else
         l << "---";
     return l;
@@ -89,10 +121,8 @@ void MainWindow::fill_cb_Holzguete_sw(int update)
                                      rb_holzart_BSH_DIN_sw->isChecked(), rb_holzart_BSH_EC_sw->isChecked());
     cb_holzguete_sw->clear();
     cb_holzguete_sw->insertItems(0, l);
-    if (rb_holzart_NH_sw->isChecked())
-        cb_holzguete_sw->setCurrentIndex(5);
-    if (update)
-        h_check_click();
+    if (rb_holzart_NH_sw->isChecked()) cb_holzguete_sw->setCurrentIndex(5);
+    if (update) h_check_click();
 }
 
 void MainWindow::fill_cb_Holzguete_st(int update)
@@ -101,10 +131,8 @@ void MainWindow::fill_cb_Holzguete_st(int update)
                                      rb_holzart_BSH_DIN_st->isChecked(), rb_holzart_BSH_EC_st->isChecked());
     cb_holzguete_st->clear();
     cb_holzguete_st->insertItems(0, l);
-    if (rb_holzart_NH_st->isChecked())
-        cb_holzguete_st->setCurrentIndex(5);
-    if (update)
-        h_check_click();
+    if (rb_holzart_NH_st->isChecked()) cb_holzguete_st->setCurrentIndex(5);
+    if (update) h_check_click();
 }
 
 void MainWindow::maske2data()
@@ -124,14 +152,12 @@ void MainWindow::maske2data()
     d.nkl = cob_nkl->currentData().toInt();
 
     checked_kind(rb_holzart_NH_sw, rb_holzart_LH_sw, rb_holzart_BSH_DIN_sw, rb_holzart_BSH_EC_sw, &d.holzart_sw);
-    if (cb_holzguete_sw->currentIndex() >= 0)
-        d.holzguete_sw = cb_holzguete_sw->currentIndex();
+    if (cb_holzguete_sw->currentIndex() >= 0) d.holzguete_sw = cb_holzguete_sw->currentIndex();
     d.mit_kh_sw = cb_kh_sw->isChecked() ? 1 : 0;
     d.st_wie_sw = gb_holz_strebe->isChecked() ? 0 : 1;
 
     checked_kind(rb_holzart_NH_st, rb_holzart_LH_st, rb_holzart_BSH_DIN_st, rb_holzart_BSH_EC_st, &d.holzart_st);
-    if (cb_holzguete_st->currentIndex() >= 0)
-        d.holzguete_st = cb_holzguete_st->currentIndex();
+    if (cb_holzguete_st->currentIndex() >= 0) d.holzguete_st = cb_holzguete_st->currentIndex();
     d.mit_kh_st = cb_kh_st->isChecked() ? 1 : 0;
 
     d.balken_b = ed_Balken_b->value();
@@ -254,16 +280,13 @@ void MainWindow::data2maske()
 
 void MainWindow::show_sill_timber_in_strut()
 {
-    if (gb_holz_strebe->isChecked())
-        return;
+    if (gb_holz_strebe->isChecked()) return;
     int kind = 0;
-    if (!checked_kind(rb_holzart_NH_sw, rb_holzart_LH_sw, rb_holzart_BSH_DIN_sw, rb_holzart_BSH_EC_sw, &kind))
-        return;
-    QWidget* strut[] = {rb_holzart_NH_st, rb_holzart_LH_st, rb_holzart_BSH_DIN_st, rb_holzart_BSH_EC_st,
-                        cb_holzguete_st, cb_kh_st};
+    if (!checked_kind(rb_holzart_NH_sw, rb_holzart_LH_sw, rb_holzart_BSH_DIN_sw, rb_holzart_BSH_EC_sw, &kind)) return;
+    QWidget* strut[] = {rb_holzart_NH_st,     rb_holzart_LH_st, rb_holzart_BSH_DIN_st,
+                        rb_holzart_BSH_EC_st, cb_holzguete_st,  cb_kh_st};
     std::vector<std::unique_ptr<QSignalBlocker>> quiet;
-    for (QWidget* w : strut)
-        quiet.emplace_back(new QSignalBlocker(w));
+    for (QWidget* w : strut) quiet.emplace_back(new QSignalBlocker(w));
     show_kind(rb_holzart_NH_st, rb_holzart_LH_st, rb_holzart_BSH_DIN_st, rb_holzart_BSH_EC_st, kind);
     const int grade = cb_holzguete_sw->currentIndex();
     if (cb_holzguete_st->count() != cb_holzguete_sw->count() ||

@@ -4,8 +4,8 @@
 #include "app/gui/delegates.h"
 #include "app/gui/fontscolours.h"
 #include "app/gui/mainwindow.h"
-#include "app/nelu52data.h"
 #include "app/gui/settings.h"
+#include "app/nelu52data.h"
 
 void MainWindow::set_application_font() { Nelu52_Set_Application_Font(this); }
 void MainWindow::set_application_default_font() { Nelu52_Set_Application_Default_Font(this); }
@@ -24,8 +24,7 @@ void MainWindow::set_application_color_ergwin_fehler() { Nelu52_Set_Color_Ergwin
 void MainWindow::set_tabelle_nachkomma()
 {
     for (SpinBoxDelegate* d : delegate_kraft)
-        if (d)
-            d->setDecimals(nelu52_data.nk_zov);
+        if (d) d->setDecimals(nelu52_data.nk_zov);
     tv_lasten->viewport()->update();
 }
 

@@ -4,13 +4,13 @@
 #include <cstdio>
 
 #include "app/gui/exitdialog.h"
-#include "app/kraftimport.h"
 #include "app/gui/mainwindow.h"
 #include "app/gui/optionsdialog.h"
+#include "app/gui/uimessage.h"
+#include "app/kraftimport.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/print.h"
-#include "app/gui/uimessage.h"
 
 int MainWindow::save_input()
 {
@@ -44,17 +44,11 @@ void MainWindow::print_request(bool to_printer)
         Print_OliView(nelu52_data);
 }
 
-void MainWindow::show_options_dialog()
-{
-    options_dialog->show_options();
-}
+void MainWindow::show_options_dialog() { options_dialog->show_options(); }
 
 // Internal forces, grades and cross-sections from the force-selection tool;
 // 0 when strut and sill came with different numbers of rows.
-int MainWindow::schnittgroessen_import()
-{
-    return Kraft_Import_In_Window(this);
-}
+int MainWindow::schnittgroessen_import() { return Kraft_Import_In_Window(this); }
 
 // Leaving: the window settings are kept and the form is copied into the data
 // object, then the exit dialog asks whether to save.

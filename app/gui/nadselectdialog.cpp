@@ -15,15 +15,15 @@
 #include <string>
 
 #include "app/gui/dialogresources.h"
+#include "app/gui/uimessage.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
-#include "app/gui/uimessage.h"
 #include "nad/nadactive.h"
 #include "nad/nadlist.h"
 #include "nad/nadselect.h"
 #include "platform/kovfilefailure.h"
-#include "platform/kovreplace.h"
 #include "platform/kovhost.h"
+#include "platform/kovreplace.h"
 
 QString Nad_Flag_Picture(int flag_index)
 {
@@ -56,8 +56,7 @@ QDialog* Nelu52_New_NA_SelectDialog()
     return d;
 }
 
-NA_SelectDialog::NA_SelectDialog()
-    : QDialog(nullptr)
+NA_SelectDialog::NA_SelectDialog() : QDialog(nullptr)
 {
     Nelu52_Init_Dialog_Resources();
     setupUi(this);
@@ -77,8 +76,8 @@ void NA_SelectDialog::showEvent(QShowEvent*)
     const QMargins outer = gridLayout->contentsMargins();
     const QMargins inner = verticalLayout->contentsMargins();
     const int wide = names + qMax(0, gridLayout_na->horizontalSpacing()) + 26 + inner.left() + inner.right() +
-                     2 * sc_na_area->frameWidth() + sc_na_area->verticalScrollBar()->sizeHint().width() +
-                     outer.left() + outer.right();
+                     2 * sc_na_area->frameWidth() + sc_na_area->verticalScrollBar()->sizeHint().width() + outer.left() +
+                     outer.right();
     int limit = wide;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) limit = screen->availableGeometry().width();
     if (wide > width()) resize(qMin(wide, qMax(limit, width())), height());
@@ -125,9 +124,10 @@ void NA_SelectDialog::storedata()
     errno = 0;
     if (!Nad_Store_Choice(chosen, nelu52_nad_name)) {
         const int err = errno;
-        Ui_Message_Box(QMessageBox::Warning, QStringLiteral("Fehler"),
-                       QString::fromUtf8("Der nationale Anhang der Position konnte nicht gespeichert werden!\n") +
-                           QString::fromStdString(Kov_Write_Failure_Text(nelu52_nad_name, KOV_REPLACE_WRITE_FAILED, err)));
+        Ui_Message_Box(
+            QMessageBox::Warning, QStringLiteral("Fehler"),
+            QString::fromUtf8("Der nationale Anhang der Position konnte nicht gespeichert werden!\n") +
+                QString::fromStdString(Kov_Write_Failure_Text(nelu52_nad_name, KOV_REPLACE_WRITE_FAILED, err)));
     }
     emit naChanged();
 }

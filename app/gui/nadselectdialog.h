@@ -15,8 +15,7 @@ class QLabel;
 class QRadioButton;
 class QShowEvent;
 
-class NA_SelectDialog : public QDialog, public Ui::NA_SelectDialog
-{
+class NA_SelectDialog : public QDialog, public Ui::NA_SelectDialog {
     Q_OBJECT
 public:
     NA_SelectDialog();

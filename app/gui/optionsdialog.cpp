@@ -37,13 +37,13 @@ QDialog* Nelu52_New_OptionsDialog()
     return d;
 }
 
-OptionsDialog::OptionsDialog()
-    : QDialog(nullptr)
+OptionsDialog::OptionsDialog() : QDialog(nullptr)
 {
     Nelu52_Init_Dialog_Resources();
     setupUi(this);
     init_input();
-    for (QDialogButtonBox::StandardButton b : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Help}) {
+    for (QDialogButtonBox::StandardButton b :
+         {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Help}) {
         if (QPushButton* p = buttonBox->button(b)) {
             p->setText(QString());
             p->setFlat(true);
@@ -98,7 +98,4 @@ void OptionsDialog::init_input()
     sb_nk_zov->setValue(nelu52_data.nk_zov);
 }
 
-void OptionsDialog::show_helpview()
-{
-    Helpview("optionen");
-}
+void OptionsDialog::show_helpview() { Helpview("optionen"); }

@@ -7,8 +7,7 @@
 
 #include "ui_optionsdialog.h"
 
-class OptionsDialog : public QDialog, public Ui::OptionsDialog
-{
+class OptionsDialog : public QDialog, public Ui::OptionsDialog {
     Q_OBJECT
 public:
     OptionsDialog();

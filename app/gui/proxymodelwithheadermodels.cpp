@@ -1,9 +1,6 @@
 #include "app/gui/proxymodelwithheadermodels.h"
 
-ProxyModelWithHeaderModels::ProxyModelWithHeaderModels(QObject* parent)
-    : QSortFilterProxyModel(parent)
-{
-}
+ProxyModelWithHeaderModels::ProxyModelWithHeaderModels(QObject* parent) : QSortFilterProxyModel(parent) {}
 
 QVariant ProxyModelWithHeaderModels::data(const QModelIndex& index, int role) const
 {
@@ -18,14 +15,12 @@ void ProxyModelWithHeaderModels::setColumnHeaderModel(QAbstractItemModel* model)
 {
     columnHeaderModel = model;
     const int n = model ? model->columnCount() : 0;
-    if (n != 0)
-        emit headerDataChanged(Qt::Horizontal, 0, n - 1);
+    if (n != 0) emit headerDataChanged(Qt::Horizontal, 0, n - 1);
 }
 
 void ProxyModelWithHeaderModels::setRowHeaderModel(QAbstractItemModel* model)
 {
     rowHeaderModel = model;
     const int n = model ? model->rowCount() : 0;
-    if (n != 0)
-        emit headerDataChanged(Qt::Vertical, 0, n - 1);
+    if (n != 0) emit headerDataChanged(Qt::Vertical, 0, n - 1);
 }

@@ -4,13 +4,12 @@
 #include <QPointer>
 #include <QSortFilterProxyModel>
 
-class ProxyModelWithHeaderModels : public QSortFilterProxyModel
-{
+class ProxyModelWithHeaderModels : public QSortFilterProxyModel {
     Q_OBJECT
 public:
     enum HeaderDataModelRoles {
-        ColumnHeaderModelRole = Qt::UserRole,    // 256
-        RowHeaderModelRole = Qt::UserRole + 1    // 257
+        ColumnHeaderModelRole = Qt::UserRole, // 256
+        RowHeaderModelRole = Qt::UserRole + 1 // 257
     };
 
     explicit ProxyModelWithHeaderModels(QObject* parent = nullptr);

@@ -65,9 +65,10 @@ void Nelu52_Save_Settings(QMainWindow* mw)
     MainWindow* w = qobject_cast<MainWindow*>(mw);
     if (!w) return;
     if (!nelu52_ini_name[0]) return;
-    Settings_File_Write(nelu52_ini_name, {{QStringLiteral("mainwindowGeometry"), Settings_Bytes_Value(w->saveGeometry())},
-                                          {QStringLiteral("mainwindowState"), Settings_Bytes_Value(w->saveState(0))},
-                                          {QStringLiteral("Font"), Settings_Font_Value(w->font())}});
+    Settings_File_Write(nelu52_ini_name,
+                        {{QStringLiteral("mainwindowGeometry"), Settings_Bytes_Value(w->saveGeometry())},
+                         {QStringLiteral("mainwindowState"), Settings_Bytes_Value(w->saveState(0))},
+                         {QStringLiteral("Font"), Settings_Font_Value(w->font())}});
 }
 
 void Nelu52_Load_Fonts_Colors(QMainWindow* mw)

@@ -16,10 +16,7 @@ enum : quint32 { TYPE_QFONT = 64, TYPE_QCOLOR = 67 };
 // Settings files are a few hundred bytes; a longer one is no settings file.
 enum { MAX_FILE_BYTES = 1 << 20 };
 
-bool hex_digit(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool hex_digit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 int hex_value(char c)
 {
@@ -103,8 +100,8 @@ bool variant_bytes(const QString& value, quint32 type, QByteArray* bytes)
         if (ch.unicode() > 0xff) return false;
     const QByteArray b = inner.toLatin1();
     if (b.size() < 4) return false;
-    const quint32 stored = (quint32(uchar(b[0])) << 24) | (quint32(uchar(b[1])) << 16) |
-                           (quint32(uchar(b[2])) << 8) | quint32(uchar(b[3]));
+    const quint32 stored = (quint32(uchar(b[0])) << 24) | (quint32(uchar(b[1])) << 16) | (quint32(uchar(b[2])) << 8) |
+                           quint32(uchar(b[3]));
     if (stored != type) return false;
     *bytes = b.mid(4);
     return true;
@@ -124,26 +121,29 @@ QByteArray escape(const QString& value)
         }
         escape_next_if_digit = false;
         switch (ch) {
-        case '\0': out += "\\0"; escape_next_if_digit = true; break;
-        case '\a': out += "\\a"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\v': out += "\\v"; break;
-        case '"':
-        case '\\':
-            out += '\\';
-            out += char(ch);
-            break;
-        default:
-            if (ch <= 0x1f || ch >= 0x7f) {
-                out += "\\x" + QByteArray::number(ch, 16);
+            case '\0':
+                out += "\\0";
                 escape_next_if_digit = true;
-            } else {
+                break;
+            case '\a': out += "\\a"; break;
+            case '\b': out += "\\b"; break;
+            case '\f': out += "\\f"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            case '\v': out += "\\v"; break;
+            case '"':
+            case '\\':
+                out += '\\';
                 out += char(ch);
-            }
+                break;
+            default:
+                if (ch <= 0x1f || ch >= 0x7f) {
+                    out += "\\x" + QByteArray::number(ch, 16);
+                    escape_next_if_digit = true;
+                } else {
+                    out += char(ch);
+                }
         }
     }
     if (needs_quotes || out.startsWith(' ') || out.endsWith(' ')) out = '"' + out + '"';
@@ -245,15 +245,9 @@ bool Settings_Value_Bytes(const QString& value, QByteArray* bytes)
     return true;
 }
 
-QString Settings_Font_Value(const QFont& font)
-{
-    return font.toString();
-}
+QString Settings_Font_Value(const QFont& font) { return font.toString(); }
 
-QString Settings_Colour_Value(const QColor& colour)
-{
-    return colour.name(QColor::HexRgb);
-}
+QString Settings_Colour_Value(const QColor& colour) { return colour.name(QColor::HexRgb); }
 
 QString Settings_Bytes_Value(const QByteArray& bytes)
 {
@@ -267,10 +261,10 @@ bool Settings_File_Write(const char* name, const QList<QPair<QString, QString>>&
         // A text value starting with "@" is marked as QSettings marks it.
         const QString& v = kv.second;
         const bool typed = v.startsWith(QLatin1String("@ByteArray(")) || v.startsWith(QLatin1String("@Variant("));
-        text += kv.first.toLatin1() + '=' + escape(!typed && v.startsWith(QLatin1Char('@')) ? QStringLiteral("@") + v : v)
-                + '\n';
+        text += kv.first.toLatin1() + '=' +
+                escape(!typed && v.startsWith(QLatin1Char('@')) ? QStringLiteral("@") + v : v) + '\n';
     }
     return Kov_Replace_File(name, [&text](FILE* f) {
-        return std::fwrite(text.constData(), 1, size_t(text.size()), f) == size_t(text.size());
-    }) == KOV_REPLACE_OK;
+               return std::fwrite(text.constData(), 1, size_t(text.size()), f) == size_t(text.size());
+           }) == KOV_REPLACE_OK;
 }

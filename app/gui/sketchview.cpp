@@ -8,20 +8,19 @@
 static QPen sketch_pen(ScreenSketchLine::Pen p)
 {
     switch (p) {
-    case ScreenSketchLine::Erase:
-        return QPen(Qt::white);
-    case ScreenSketchLine::Break: {
-        QPen pen(Qt::black);
-        pen.setStyle(Qt::DashLine);
-        return pen;
-    }
-    case ScreenSketchLine::Axis:
-    default: {
-        QPen pen(Qt::darkGray);
-        pen.setWidthF(1.0);
-        pen.setStyle(Qt::DashDotLine);
-        return pen;
-    }
+        case ScreenSketchLine::Erase: return QPen(Qt::white);
+        case ScreenSketchLine::Break: {
+            QPen pen(Qt::black);
+            pen.setStyle(Qt::DashLine);
+            return pen;
+        }
+        case ScreenSketchLine::Axis:
+        default: {
+            QPen pen(Qt::darkGray);
+            pen.setWidthF(1.0);
+            pen.setStyle(Qt::DashDotLine);
+            return pen;
+        }
     }
 }
 
@@ -34,8 +33,7 @@ static void turn_item(QGraphicsItem* item, const QPointF& pivot, double gammaDeg
 
 void sketch_draw(QGraphicsScene* scene, const ScreenSketch& g, const QBrush& wood)
 {
-    if (!scene || !g.valid)
-        return;
+    if (!scene || !g.valid) return;
     QPen outline(Qt::black);
     outline.setWidthF(1.0);
     outline.setStyle(Qt::SolidLine);
@@ -47,6 +45,5 @@ void sketch_draw(QGraphicsScene* scene, const ScreenSketch& g, const QBrush& woo
         turn_item(li, g.pivot, g.gamma);
     }
     scene->addPolygon(g.sill, outline, wood);
-    for (const ScreenSketchLine& l : g.sillLines)
-        scene->addLine(l.line, sketch_pen(l.pen));
+    for (const ScreenSketchLine& l : g.sillLines) scene->addLine(l.line, sketch_pen(l.pen));
 }

@@ -38,17 +38,14 @@ extern "C" {
 int Nelu52_Window_Library_Linked = 1;
 }
 
-QMessageBox::StandardButton Ui_Message_Box(QMessageBox::Icon icon, const QString& title,
-                                           const QString& text,
-                                           QMessageBox::StandardButtons buttons,
-                                           QMessageBox::StandardButton escape,
+QMessageBox::StandardButton Ui_Message_Box(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape,
                                            const QList<QPair<QMessageBox::StandardButton, QString>>& texts)
 {
     if (Kov_Ui_Mode() == KOV_UI_INTERACTIVE) {
         QMessageBox box(icon, title, text, buttons);
         for (const auto& t : texts)
-            if (QAbstractButton* b = box.button(t.first))
-                b->setText(t.second);
+            if (QAbstractButton* b = box.button(t.first)) b->setText(t.second);
         box.setEscapeButton(escape);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }

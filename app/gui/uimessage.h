@@ -11,8 +11,7 @@
 #include <QPair>
 #include <QString>
 
-QMessageBox::StandardButton Ui_Message_Box(QMessageBox::Icon icon, const QString& title,
-                                           const QString& text,
+QMessageBox::StandardButton Ui_Message_Box(QMessageBox::Icon icon, const QString& title, const QString& text,
                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                            QMessageBox::StandardButton escape = QMessageBox::Ok,
                                            const QList<QPair<QMessageBox::StandardButton, QString>>& texts = {});

@@ -12,14 +12,12 @@
 
 #include "app/gui/uimessage.h"
 
-ZORVSpinBox::ZORVSpinBox(QWidget* parent)
-    : QDoubleSpinBox(parent), decimalSeparator(",")
+ZORVSpinBox::ZORVSpinBox(QWidget* parent) : QDoubleSpinBox(parent), decimalSeparator(",")
 {
     // The line edit refuses every keystroke after which its text would not
     // match: optional minus, digits, one separator, at most nine decimals.
     QString pattern = "-?[0-9]*[.";
-    if (decimalSeparator != ".")
-        pattern += decimalSeparator;
+    if (decimalSeparator != ".") pattern += decimalSeparator;
     pattern += "]?[0-9]{,9}";
     pattern += suffix();
     QRegExp rx(pattern, Qt::CaseSensitive, QRegExp::RegExp);
@@ -41,8 +39,7 @@ double ZORVSpinBox::valueFromText(const QString& text) const
 {
     QString t = text;
     t.replace(QRegExp(","), ".");
-    if (!suffix().isEmpty())
-        t.remove(suffix(), Qt::CaseSensitive);
+    if (!suffix().isEmpty()) t.remove(suffix(), Qt::CaseSensitive);
     return t.toDouble(); // locale-independent; 0 when it does not convert
 }
 
@@ -69,10 +66,7 @@ void Nelu52_Tell_Refused(const QString& field, double typed, double minimum, dou
     });
 }
 
-bool ZORVSpinBox::outsideRange(double* typed) const
-{
-    return textOutsideRange(lineEdit()->text(), typed);
-}
+bool ZORVSpinBox::outsideRange(double* typed) const { return textOutsideRange(lineEdit()->text(), typed); }
 
 bool ZORVSpinBox::textOutsideRange(const QString& text, double* typed) const
 {
@@ -154,15 +148,9 @@ void WholeSpinBox::setFormRange(int minimum, int maximum)
         setRange(minimum, maximum);
 }
 
-int WholeSpinBox::formMinimum() const
-{
-    return form_range_set_ ? form_min_ : minimum();
-}
+int WholeSpinBox::formMinimum() const { return form_range_set_ ? form_min_ : minimum(); }
 
-int WholeSpinBox::formMaximum() const
-{
-    return form_range_set_ ? form_max_ : maximum();
-}
+int WholeSpinBox::formMaximum() const { return form_range_set_ ? form_max_ : maximum(); }
 
 void WholeSpinBox::keepStored(int value)
 {
@@ -189,7 +177,7 @@ bool WholeSpinBox::typedOutsideRange(qlonglong* typed) const
     bool ok = false;
     const qlonglong v = digits.toLongLong(&ok, 10);
     if (!ok) return false;
-    if (kept_ && v == kept_value_) return false;   // the stored value, left as it is
+    if (kept_ && v == kept_value_) return false; // the stored value, left as it is
     if (v >= formMinimum() && v <= formMaximum()) return false;
     *typed = v;
     return true;

@@ -4,8 +4,7 @@
 #include <QDoubleSpinBox>
 #include <QString>
 
-class ZORVSpinBox : public QDoubleSpinBox
-{
+class ZORVSpinBox : public QDoubleSpinBox {
     Q_OBJECT
 public:
     explicit ZORVSpinBox(QWidget* parent = nullptr);
@@ -55,8 +54,7 @@ void Nelu52_Tell_Refused(const QString& field, double typed, double minimum, dou
 // read as a number: the German locale would take "1.250" for 1250 and the
 // English one "12,5" for 125, a silent factor of ten. Such a text stays
 // unfinished, and leaving the field brings back its last value.
-class WholeSpinBox : public QSpinBox
-{
+class WholeSpinBox : public QSpinBox {
     Q_OBJECT
 public:
     explicit WholeSpinBox(QWidget* parent = nullptr);

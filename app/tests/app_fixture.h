@@ -34,15 +34,9 @@ inline void Use_German_Ec5()
     Nad_Publish_Blocks(&annex);
 }
 
-inline std::string Slurp(const std::string& path)
-{
-    return kovtest::read_file(path);
-}
+inline std::string Slurp(const std::string& path) { return kovtest::read_file(path); }
 
-inline bool Spill(const std::string& path, const std::string& bytes)
-{
-    return kovtest::write_file(path, bytes);
-}
+inline bool Spill(const std::string& path, const std::string& bytes) { return kovtest::write_file(path, bytes); }
 
 // A fresh folder as working directory, with DATA (the supplied annex files),
 // DRAM and TEMP beside it; the old working directory comes back at the end.
@@ -61,7 +55,8 @@ public:
         const fs::path src = fs::path(KOV_SOURCE_DIR) / "data" / "NAD";
         if (fs::exists(src))
             for (const auto& e : fs::directory_iterator(src))
-                if (e.is_regular_file()) fs::copy_file(e.path(), fs::path(root_) / "data" / "NAD" / e.path().filename());
+                if (e.is_regular_file())
+                    fs::copy_file(e.path(), fs::path(root_) / "data" / "NAD" / e.path().filename());
         setenv("DATA", (root_ + "/data").c_str(), 1);
         setenv("DRAM", (root_ + "/dram").c_str(), 1);
         setenv("TEMP", (root_ + "/temp").c_str(), 1);

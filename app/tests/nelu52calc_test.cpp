@@ -9,8 +9,8 @@
 
 #include "app/nelu52data.h"
 #include "app_fixture.h"
-#include "test_support/kovtestutil.h"
 #include "test_support/annex/scopedannex.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 
@@ -284,8 +284,8 @@ TEST_F(StepJoint, SillChecksWithTheForcesAtTheLeftCutFace)
     const ErgBiegung& b = d.erg_biegung[0];
     EXPECT_REL(b.nd_links, -20.0);
     EXPECT_REL(b.md_links, 3.0);
-    EXPECT_REL(b.nd_rechts, -5.0);     // + H = 15 kN
-    EXPECT_REL(b.md_rechts, 2.775);    // - 15 kN * 15 mm
+    EXPECT_REL(b.nd_rechts, -5.0);  // + H = 15 kN
+    EXPECT_REL(b.md_rechts, 2.775); // - 15 kN * 15 mm
     EXPECT_REL(b.fm_d, 16.615385);
     EXPECT_REL(b.ft_d, 10.038462);
     EXPECT_REL(b.fc_d, 14.538462);
@@ -300,7 +300,7 @@ TEST_F(StepJoint, SillChecksWithTheForcesAtTheLeftCutFace)
 
     const ErgSchub& s = d.erg_schub[0];
     EXPECT_REL(s.vd_links, 10.0);
-    EXPECT_REL(s.vd_rechts, -15.980762);  // - 30 sin 60
+    EXPECT_REL(s.vd_rechts, -15.980762); // - 30 sin 60
     EXPECT_REL(s.tau_links, 0.934579);
     EXPECT_REL(s.tau_rechts, 1.493529);
     // tau / (k_cr f_v,d) with k_cr 0.5
@@ -609,7 +609,7 @@ TEST_F(StepJoint, StrutWithoutValuesLeavesTheNotchUnverified)
     const ErgVersatz& e = d.erg_versatz[0];
     EXPECT_EQ(e.s1r_d, 0.0);
     EXPECT_TRUE(std::isinf(e.u_se));
-    EXPECT_REL(e.u_lv1, 0.376157);  // the sill's fore-wood is still worked out
+    EXPECT_REL(e.u_lv1, 0.376157); // the sill's fore-wood is still worked out
     EXPECT_TRUE(std::isinf(d.eta_versatz));
     EXPECT_TRUE(std::isinf(d.eta_strebe));
     EXPECT_TRUE(std::isinf(d.nachweise[3].ausnutzung));
@@ -699,19 +699,21 @@ TEST_F(StepJoint, SizeFactorOfADeepSillIsNotKeptFromAnEarlierRun)
 TEST(StepDepth, LimitsFromTheSillAndTheStrut)
 {
     // h/4 up to 50 degrees, h/6 from 60 degrees, linear between; h_D cos(gamma).
-    const struct { double hG, hD, g; int max; } cases[] = {
-        {180, 100, 60, 30},     // a = 30, b = 50
-        {180, 100, 45, 45},     // a = 45, b = 70.71
-        {180, 100, 55, 37},     // a = 45 - 15 * 0.5 = 37.5
-        {180, 100, 55.5, 36},   // a = 45 - 15 * 0.55 = 36.75
-        {180, 100, 52, 42},     // a = 45 - 15 * 0.2 = 42 exactly
-        {180, 100, 50.5, 44},   // a = 45 - 15 * 0.05 = 44.25
-        {180, 100, 59.5, 30},   // a = 45 - 15 * 0.95 = 30.75
-        {600, 60, 80, 10},      // b = 60 cos 80 = 10.42
-        {190, 100, 40, 47},     // a = 47.5
+    const struct {
+        double hG, hD, g;
+        int max;
+    } cases[] = {
+        {180, 100, 60, 30},   // a = 30, b = 50
+        {180, 100, 45, 45},   // a = 45, b = 70.71
+        {180, 100, 55, 37},   // a = 45 - 15 * 0.5 = 37.5
+        {180, 100, 55.5, 36}, // a = 45 - 15 * 0.55 = 36.75
+        {180, 100, 52, 42},   // a = 45 - 15 * 0.2 = 42 exactly
+        {180, 100, 50.5, 44}, // a = 45 - 15 * 0.05 = 44.25
+        {180, 100, 59.5, 30}, // a = 45 - 15 * 0.95 = 30.75
+        {600, 60, 80, 10},    // b = 60 cos 80 = 10.42
+        {190, 100, 40, 47},   // a = 47.5
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(max_step_depth(c.hG, c.hD, c.g), c.max) << c.hG << " " << c.hD << " " << c.g;
+    for (const auto& c : cases) EXPECT_EQ(max_step_depth(c.hG, c.hD, c.g), c.max) << c.hG << " " << c.hD << " " << c.g;
 }
 
 // The worked example of docs/engineering.md (section "Step joint"): the

@@ -65,8 +65,9 @@ TEST(LoadDuration, IndexOfATextIgnoresCase)
         const char* text;
         int klasse;
     } const cases[] = {
-        {"ständig", 0}, {"LANG", 1}, {"Mittel", 2}, {"KURZ", 3}, {"Sehr Kurz", 4}, {"kurz/sehr kurz", 5},
-        {"--------------", 5}, {"außergewöhnlich", 6}, {"erdbeben", 7}, {"frei", 8}, {"Wind", 0}, {"", 0},
+        {"ständig", 0},   {"LANG", 1},           {"Mittel", 2},         {"KURZ", 3},
+        {"Sehr Kurz", 4}, {"kurz/sehr kurz", 5}, {"--------------", 5}, {"außergewöhnlich", 6},
+        {"erdbeben", 7},  {"frei", 8},           {"Wind", 0},           {"", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(NELU52_DATA::kled_index(QString::fromUtf8(c.text)), c.klasse) << c.text;
 }
@@ -79,16 +80,16 @@ TEST(LoadDuration, KmodFollowsTheClassExceptForFree)
         int nkl, kled;
         double kmod;
     } const cases[] = {
-        {1, 0, 0.60}, {1, 1, 0.70}, {1, 2, 0.80}, {1, 3, 0.90}, {1, 4, 1.10},
-        {2, 0, 0.60}, {2, 3, 0.90}, {3, 0, 0.50}, {3, 1, 0.55}, {3, 2, 0.65}, {3, 3, 0.70}, {3, 4, 0.90},
+        {1, 0, 0.60}, {1, 1, 0.70}, {1, 2, 0.80}, {1, 3, 0.90}, {1, 4, 1.10}, {2, 0, 0.60},
+        {2, 3, 0.90}, {3, 0, 0.50}, {3, 1, 0.55}, {3, 2, 0.65}, {3, 3, 0.70}, {3, 4, 0.90},
     };
     for (const auto& c : cases) {
         NELU52_DATA d;
         d.holzart_sw = 0;
-        d.holzguete_sw = 5;  // C24
+        d.holzguete_sw = 5; // C24
         d.nkl = c.nkl;
         d.lasten[0].kled = c.kled;
-        d.lasten[0].kmod = 0.123;  // stale, as a file edited elsewhere may hold
+        d.lasten[0].kmod = 0.123; // stale, as a file edited elsewhere may hold
         LoadCase free_row = d.lasten[0];
         free_row.kled = 8;
         d.lasten.append(free_row);
@@ -130,7 +131,9 @@ TEST(CodePage850, ToBytes)
     EXPECT_STREQ(b, "\x4D\x61\xE1");
     std::free(b);
     b = qstring_to_cp850(QString::fromUtf8("Größe Ärger Übel Öl süß"));
-    EXPECT_STREQ(b, "Gr\x94\xE1" "e \x8Erger \x9A" "bel \x99l s\x81\xE1");
+    EXPECT_STREQ(b, "Gr\x94\xE1"
+                    "e \x8Erger \x9A"
+                    "bel \x99l s\x81\xE1");
     std::free(b);
     b = qstring_to_cp850(QString());
     EXPECT_STREQ(b, "");
@@ -141,7 +144,8 @@ TEST(CodePage850, RecodeRepairsALineOfTheHostAndKeepsCorrectText)
 {
     // "Dach Süd-Ost Maß" written in code page 850 and read through the system's
     // code page (Windows-1252): 0x81 and 0xE1 arrive as wrong characters.
-    const QString read = qstring_from_system8(QByteArray("Dach S\x81" "d-Ost Ma\xE1"));
+    const QString read = qstring_from_system8(QByteArray("Dach S\x81"
+                                                         "d-Ost Ma\xE1"));
     EXPECT_NE(read, QString::fromUtf8("Dach Süd-Ost Maß"));
     EXPECT_EQ(qstring_recode_cp850(read), QString::fromUtf8("Dach Süd-Ost Maß"));
     EXPECT_EQ(qstring_recode_cp850(qstring_from_system8(QByteArray("\x94"))), QString::fromUtf8("ö"));

@@ -1,6 +1,6 @@
 // The input file of a position and its annex-name file.
-#include <sys/stat.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <csignal>
@@ -95,28 +95,26 @@ void Fill(NELU52_DATA& d)
 }
 
 // What Fill gives, line by line (Windows-1252: ä E4, en dash 96).
-const std::string kGolden =
-    "3\n"
-    "2 9 2 3\n"
-    "140 240 2750.5 160 25 35.5 47.5\n"
-    "2\n"
-    "LK 1: st\xE4ndig\n"
-    "18.5 10 5 2 10 2 5 0 0.6\n"
-    "LK 2 Schnee kurz\n"
-    "1234.57 -1.2345e-05 0 7 -1.2345e-05 7 0 3 0.9\n"
-    "15.5 10 0\n"
-    "0 1\n"
-    "1 0 1 1\n"
-    "0\n"
-    "0 1 0 1\n"
-    "3 1 0\n"
-    "Bolzen M16 \x96 Unterlegscheibe\n"
-    "0 1 16 1\n"
-    "1 3 0 0\n";
+const std::string kGolden = "3\n"
+                            "2 9 2 3\n"
+                            "140 240 2750.5 160 25 35.5 47.5\n"
+                            "2\n"
+                            "LK 1: st\xE4ndig\n"
+                            "18.5 10 5 2 10 2 5 0 0.6\n"
+                            "LK 2 Schnee kurz\n"
+                            "1234.57 -1.2345e-05 0 7 -1.2345e-05 7 0 3 0.9\n"
+                            "15.5 10 0\n"
+                            "0 1\n"
+                            "1 0 1 1\n"
+                            "0\n"
+                            "0 1 0 1\n"
+                            "3 1 0\n"
+                            "Bolzen M16 \x96 Unterlegscheibe\n"
+                            "0 1 16 1\n"
+                            "1 3 0 0\n";
 
 // The tail of a file after the load combinations (lines 6 to 14).
-const std::string kTail =
-    "15.5 10 0\n0 1\n1 0 1 1\n0\n0 1 0 1\n3 1 0\nText\n0 1 16 1\n1 3 0 0\n";
+const std::string kTail = "15.5 10 0\n0 1\n1 0 1 1\n0\n0 1 0 1\n3 1 0\nText\n0 1 16 1\n1 3 0 0\n";
 
 void Expect_Same_Input(const NELU52_DATA& a, const NELU52_DATA& b)
 {
@@ -279,13 +277,14 @@ TEST_F(InputFile, LinesWithTheWrongNumberOfValuesAreSkipped)
 {
     ASSERT_TRUE(Spill("w.inp",
                       "3\n"
-                      "1 2 3\n"                             // 3 values instead of 4
-                      "120  180 1000 100 30 30 60\n"        // two blanks: 8 parts
+                      "1 2 3\n"                      // 3 values instead of 4
+                      "120  180 1000 100 30 30 60\n" // two blanks: 8 parts
                       "3\n"
                       "Eins mit Blanks\n1 2 3 4 5 6 7 3 0.9\n"
-                      "Zwei\n1 2 3 4 5 6 7 3\n"             // 8 values: dropped
-                      "Drei\n9 x 3 4 5 6 7 3 0.8\n"         // "x" stores 0
-                      "15.5 10 0 1\n" "0 1\n1 0 1 1\n0\n0 1 0 1\n3 1 0\nText\n0 1 16 1\n1 3 0 0\n"));
+                      "Zwei\n1 2 3 4 5 6 7 3\n"     // 8 values: dropped
+                      "Drei\n9 x 3 4 5 6 7 3 0.8\n" // "x" stores 0
+                      "15.5 10 0 1\n"
+                      "0 1\n1 0 1 1\n0\n0 1 0 1\n3 1 0\nText\n0 1 16 1\n1 3 0 0\n"));
     NELU52_DATA d;
     d.gamma = 45.0;
     ASSERT_EQ(d.read_file("w.inp", nullptr), 2);
@@ -305,10 +304,10 @@ TEST_F(InputFile, LinesWithTheWrongNumberOfValuesAreSkipped)
     EXPECT_EQ(d.lasten[0].name, QStringLiteral("Eins mit Blanks"));
     EXPECT_EQ(d.lasten[1].name, QStringLiteral("Drei"));
     EXPECT_EQ(d.lasten[1].nd_strebe, 9.0);
-    EXPECT_EQ(d.lasten[1].nd_schwelle, 0.0);  // the blank row's value
+    EXPECT_EQ(d.lasten[1].nd_schwelle, 0.0); // the blank row's value
     EXPECT_EQ(d.lasten[1].kmod, 0.8);
-    EXPECT_EQ(d.graf_breite, 17.0);  // line 6 had 4 values
-    EXPECT_EQ(d.ausfuehrlich, 0);    // the following lines are read normally
+    EXPECT_EQ(d.graf_breite, 17.0); // line 6 had 4 values
+    EXPECT_EQ(d.ausfuehrlich, 0);   // the following lines are read normally
     EXPECT_EQ(d.holzguete_st, 3);
 }
 
@@ -382,7 +381,8 @@ TEST_F(InputFile, ReadOnlyFileIsNotReplaced)
     EXPECT_EQ(d.write_file("ro.inp", nullptr), 1);
     EXPECT_EQ(Slurp("ro.inp"), "3\nalt\n");
     const QString why = NELU52_DATA::write_failure();
-    EXPECT_TRUE(why.contains(QString::fromStdString(std::filesystem::current_path().string() + "/ro.inp"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QString::fromStdString(std::filesystem::current_path().string() + "/ro.inp")))
+        << why.toStdString();
     EXPECT_TRUE(why.endsWith(QString::fromUtf8("die Datei ist schreibgeschützt."))) << why.toStdString();
     ::chmod("ro.inp", 0644);
     EXPECT_EQ(d.write_file("ro.inp", nullptr), 0);
@@ -410,9 +410,11 @@ TEST_F(InputFile, SaveIntoAWriteProtectedFolderSaysSo)
     ASSERT_EQ(::mkdir(folder.c_str(), 0555), 0);
     ::chmod(folder.c_str(), 0555);
     ::chmod(std::filesystem::current_path().c_str(), 0755);
-    ::chmod(std::filesystem::current_path().parent_path().c_str(), 0755);  // the user reaches the folder
-    const std::string expected = "Die Datei \xE2\x80\x9E" + folder + "/POS_01.inp\xE2\x80\x9C konnte nicht geschrieben werden: "
-                                 "der Ordner \xE2\x80\x9E" + folder + "\xE2\x80\x9C ist schreibgesch\xC3\xBCtzt (keine Schreibrechte).";
+    ::chmod(std::filesystem::current_path().parent_path().c_str(), 0755); // the user reaches the folder
+    const std::string expected = "Die Datei \xE2\x80\x9E" + folder +
+                                 "/POS_01.inp\xE2\x80\x9C konnte nicht geschrieben werden: "
+                                 "der Ordner \xE2\x80\x9E" +
+                                 folder + "\xE2\x80\x9C ist schreibgesch\xC3\xBCtzt (keine Schreibrechte).";
     int fds[2];
     ASSERT_EQ(::pipe(fds), 0);
     const pid_t pid = ::fork();
@@ -517,8 +519,8 @@ TEST_F(InputFile, WindowsLineEndsAndACountBeyondTheFile)
                                   "5 0 0 0 0 0 0 3 0.9\r\n"));
     NELU52_DATA d;
     ASSERT_EQ(d.read_file("crlf.inp", nullptr), 2);
-    EXPECT_TRUE(d.read_problems.contains(
-        QString::fromUtf8("Zeile 4 nennt 1000000000 Lastkombinationen, gelesen wurden 1")));
+    EXPECT_TRUE(
+        d.read_problems.contains(QString::fromUtf8("Zeile 4 nennt 1000000000 Lastkombinationen, gelesen wurden 1")));
     EXPECT_EQ(d.holzguete_sw, 7);
     EXPECT_EQ(d.gamma, 60.0);
     ASSERT_EQ(d.lasten.size(), 1);
@@ -529,8 +531,8 @@ TEST_F(InputFile, WindowsLineEndsAndACountBeyondTheFile)
 TEST_F(InputFile, OverlongLinesAreCut)
 {
     std::string name(10000, 'n');
-    ASSERT_TRUE(Spill("long.inp", "3\n0 5 1 0\n120 180 1000 100 30 30 60\n1\n" + name + "\n1 2 3 4 5 6 7 3 0.9\n" +
-                                      kTail));
+    ASSERT_TRUE(
+        Spill("long.inp", "3\n0 5 1 0\n120 180 1000 100 30 30 60\n1\n" + name + "\n1 2 3 4 5 6 7 3 0.9\n" + kTail));
     NELU52_DATA d;
     ASSERT_EQ(d.read_file("long.inp", nullptr), 0);
     ASSERT_EQ(d.lasten.size(), 1);
@@ -573,9 +575,11 @@ TEST_F(InputFile, AnnexNameFileIsWrittenAndActivatesItsAnnex)
 {
     NELU52_DATA d;
     ASSERT_EQ(d.write_file("ABC_07.inp", "ABC_07.nad"), 0);
-    EXPECT_EQ(Slurp("ABC_07.nad"), std::string("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n0\n"));
+    EXPECT_EQ(Slurp("ABC_07.nad"), std::string("\n\nACTIV_NADNAME\n\xAE"
+                                               "Deutschland\xAF\n0\n"));
 
-    ASSERT_TRUE(Spill("ABC_07.nad", "\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n0\n"));
+    ASSERT_TRUE(Spill("ABC_07.nad", "\n\nACTIV_NADNAME\n\xAE"
+                                    "EC-Standardparameter\xAF\n0\n"));
     ASSERT_EQ(d.read_file("ABC_07.inp", "ABC_07.nad"), 0);
     EXPECT_STREQ(Nad_Get_Active_Name(), "EC-Standardparameter");
     ASSERT_NE(ActiveNadEc5, nullptr);
@@ -586,7 +590,8 @@ TEST_F(InputFile, AnnexNameFileIsWrittenAndActivatesItsAnnex)
 
     // Saving again names the annex now active.
     ASSERT_EQ(d.write_file("ABC_07.inp", "ABC_07.nad"), 0);
-    EXPECT_EQ(Slurp("ABC_07.nad"), std::string("\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n0\n"));
+    EXPECT_EQ(Slurp("ABC_07.nad"), std::string("\n\nACTIV_NADNAME\n\xAE"
+                                               "EC-Standardparameter\xAF\n0\n"));
 }
 
 TEST_F(InputFile, DataOperationsUseTheNamesOfTheStartUp)
@@ -695,7 +700,7 @@ TEST_F(InputFile, TextWhereANumberBelongsIsNeverTaken)
 {
     const struct {
         int line;
-        const char* kept;  // the first value of that line as a save writes it back
+        const char* kept; // the first value of that line as a save writes it back
     } lines[] = {{2, "0"},  {3, "120"}, {6, "0"},  {8, "0"},  {9, "17"}, {10, "1"},
                  {11, "1"}, {12, "1"},  {13, "1"}, {14, "2"}, {16, "1"}, {17, "0"}};
     for (const auto& l : lines) {

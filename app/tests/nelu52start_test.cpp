@@ -180,7 +180,8 @@ TEST(Program, MissingDataFolderStopsWithOneMessage)
         std::string names;
     } const cases[] = {
         {"DATA unset", {}, "Die Umgebungsvariable DATA ist nicht gesetzt."},
-        {"DATA names no folder", {"DATA=" + dir.root() + "/fehlt"},
+        {"DATA names no folder",
+         {"DATA=" + dir.root() + "/fehlt"},
          "Der Ordner \"" + dir.root() + "/fehlt\" der Umgebungsvariablen DATA existiert nicht."},
     };
     for (const Case& c : cases) {
@@ -339,4 +340,3 @@ TEST(StartUp, OffscreenOnlyWithoutAWindowSystem)
 }
 
 } // namespace
-

@@ -11,25 +11,30 @@
 #include "app/tests/print_fixture.h"
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
-#include "test_support/kovtestutil.h"
 #include "test_support/annex/scopedannex.h"
+#include "test_support/kovtestutil.h"
 
 using printtest::Count;
 
 namespace {
 
 // Mark-up of the list, spelled out independently of the program's macros.
-const std::string B = "\xCE" "b";
-const std::string R = "\xCE" "r";
+const std::string B = "\xCE"
+                      "b";
+const std::string R = "\xCE"
+                      "r";
 const std::string SUB = "\xCE\\";
 const std::string SUP = "\xCE/";
-const std::string GREEN_OK = std::string("\xCE{C 1 0 160 0}") + "\xCE" "Hok." + "\xCE{C 768}";
-const std::string RED_FAIL = std::string("\xCE{C 1 230 0 0}") + "\xCE" "Hnicht ok. !!" + "\xCE{C 768}";
+const std::string GREEN_OK = std::string("\xCE{C 1 0 160 0}") +
+                             "\xCE"
+                             "Hok." +
+                             "\xCE{C 768}";
+const std::string RED_FAIL = std::string("\xCE{C 1 230 0 0}") +
+                             "\xCE"
+                             "Hnicht ok. !!" +
+                             "\xCE{C 768}";
 
-std::string T(const char* utf8)
-{
-    return cp850(utf8);
-}
+std::string T(const char* utf8) { return cp850(utf8); }
 
 class PrintTest : public ::testing::Test {
 protected:
@@ -105,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(JointTypes, PrintGoldenTest,
 TEST_F(PrintTest, TensionInTheStrutGolden)
 {
     LoadCase w;
-    w.name = QString::fromUtf8("LK 3: Windsog über Traufe");   // longer than 15 characters: printed in full
+    w.name = QString::fromUtf8("LK 3: Windsog über Traufe"); // longer than 15 characters: printed in full
     w.nd_strebe = -15.0;
     w.nd_schwelle = -4.0;
     w.vd_schwelle = -2.0;
@@ -155,17 +160,16 @@ TEST_F(PrintTest, InputSectionAndStepJointValuesByHand)
     EXPECT_NE(list.find("#CONTENTS\n " + T("Position 12: Strebenanschluß an Fußpfette") + " \n"), std::string::npos);
     EXPECT_NE(list.find("Q8-NLU52 Version: ???"), std::string::npos);
     EXPECT_NE(list.find(T("Stirnversatz gemäß DIN EN 1995-1-1/NA:2013-08, NCI NA.12.1")), std::string::npos);
-    EXPECT_NE(list.find(T("Beide Balken aus Nadelvollholz, C24 (S10) ") + B + ", \xCB" + SUB + "k" + R +
-                        " = 350 kg/m" + SUP + "3" + R + ", NKL 1"),
+    EXPECT_NE(list.find(T("Beide Balken aus Nadelvollholz, C24 (S10) ") + B + ", \xCB" + SUB + "k" + R + " = 350 kg/m" +
+                        SUP + "3" + R + ", NKL 1"),
               std::string::npos);
     EXPECT_NE(list.find("f" + SUB + "m,k" + R + " = 24.00 N/mm" + SUP + "2" + R + ", f" + SUB + "t,k" + R +
-                        " = 14.50 N/mm" + SUP + "2" + R + ", f" + SUB + "c,k" + R + " = 21.00 N/mm" + SUP + "2" +
-                        R + ", f" + SUB + "v,k" + R + " = 4.00 N/mm" + SUP + "2" + R + ", f" + SUB + "c90,k" + R +
+                        " = 14.50 N/mm" + SUP + "2" + R + ", f" + SUB + "c,k" + R + " = 21.00 N/mm" + SUP + "2" + R +
+                        ", f" + SUB + "v,k" + R + " = 4.00 N/mm" + SUP + "2" + R + ", f" + SUB + "c90,k" + R +
                         " = 2.50 N/mm" + SUP + "2" + R),
               std::string::npos);
     EXPECT_EQ(list.find("wurde mit k"), std::string::npos);
-    EXPECT_NE(list.find("Schwelle " + B + "120/180 mm" + R + ", Strebe " + B + "120/100 mm" + R +
-                        ", \xC0 = 60.0 \xF8"),
+    EXPECT_NE(list.find("Schwelle " + B + "120/180 mm" + R + ", Strebe " + B + "120/100 mm" + R + ", \xC0 = 60.0 \xF8"),
               std::string::npos);
     EXPECT_NE(list.find("Lagesicherung mit Bolzen \x8C 12 mm"), std::string::npos);
     EXPECT_NE(list.find(T("Schnittgrößen")), std::string::npos);
@@ -175,12 +179,11 @@ TEST_F(PrintTest, InputSectionAndStepJointValuesByHand)
                         " = 181 mm " + T("(es wird eine Mindestvorholzlänge von 200 mm empfohlen)")),
               std::string::npos);
     EXPECT_NE(list.find("b" + SUB + "n" + R + " = 107 mm, h" + SUB + "n" + R + " = 150 mm \x88 A" + SUB + "n" + R +
-                        " = 16050 mm" + SUP + "2" + R + ", W" + SUB + "n" + R + " = 401250 mm" + SUP + "3" + R +
-                        ", e" + SUB + "z" + R + " = 15 mm"),
+                        " = 16050 mm" + SUP + "2" + R + ", W" + SUB + "n" + R + " = 401250 mm" + SUP + "3" + R + ", e" +
+                        SUB + "z" + R + " = 15 mm"),
               std::string::npos);
     EXPECT_NE(list.find(T("Stabilitätsnachweis der Strebe")), std::string::npos);
-    EXPECT_NE(list.find(T("Versatz an beiden Enden der Strebe auf der gegenüber liegenden Seite")),
-              std::string::npos);
+    EXPECT_NE(list.find(T("Versatz an beiden Enden der Strebe auf der gegenüber liegenden Seite")), std::string::npos);
     EXPECT_NE(list.find("Zusammenfassung"), std::string::npos);
     // Order of the sections.
     const size_t a = list.find("Eingabedaten"), b = list.find("#SHOWGRAFIC"), c = list.find("Ergebnisse"),
@@ -197,7 +200,7 @@ TEST_F(PrintTest, InputSectionAndStepJointValuesByHand)
 TEST_F(PrintTest, MaterialBlocksAndSwitchedOffPages)
 {
     d.st_wie_sw = 0;
-    d.holzart_st = 2;       // glulam strut with its size factor
+    d.holzart_st = 2; // glulam strut with its size factor
     d.holzguete_st = 2;
     d.nw_biegung = 0;
     d.nw_schub = 0;
@@ -411,7 +414,7 @@ TEST_F(PrintTest, SecondRequestReplacesTheFirstCompletely)
     const std::string second = List();
     EXPECT_EQ(second.find("LK 9"), std::string::npos);
     EXPECT_EQ(Count(second, "#CONTENTS"), 1);
-    EXPECT_EQ(Count(second, "Zusammenfassung"), 2);   // bookmark and heading
+    EXPECT_EQ(Count(second, "Zusammenfassung"), 2); // bookmark and heading
     EXPECT_LT(second.size(), first.size());
     EXPECT_TRUE(kovtest::temporaries_beside(dir.file("VERSATZ_01.oli")).empty());
 }

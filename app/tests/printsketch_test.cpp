@@ -49,7 +49,7 @@ protected:
     {
         apptest::Use_German_Ec5();
         printtest::Reset_Writers();
-        Oli_Graphic_Set_Extended(1);   // as the list's head does
+        Oli_Graphic_Set_Extended(1); // as the list's head does
         printtest::Example_Position(d, 0);
         d.lv_min = 200.0;
         ASSERT_EQ(Nelu52_Set_Position("VERSATZ", "1"), 1);
@@ -121,14 +121,11 @@ TEST(SketchScale, FirstFittingNumberOfTheList)
         double F;
     };
     const Case cases[] = {
-        {0.026842, 40},      // the example
-        {1.0 / 37.3, 40},
-        {0.025, 40},         // 1/40 fits exactly
-        {0.0249, 50},
-        {10.0, 0.1},         // the smallest number first
-        {1.0 / 10000, 10000},
-        {1.0 / 10001, 10000},  // nothing fits: the largest number
-        {-0.05, 10000},        // graphic narrower than its margins
+        {0.026842, 40},                              // the example
+        {1.0 / 37.3, 40},      {0.025, 40},          // 1/40 fits exactly
+        {0.0249, 50},          {10.0, 0.1},          // the smallest number first
+        {1.0 / 10000, 10000},  {1.0 / 10001, 10000}, // nothing fits: the largest number
+        {-0.05, 10000},                              // graphic narrower than its margins
         {std::nan(""), 10000},
     };
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(Sketch_Scale_Number(c.m), c.F) << c.m;
@@ -149,7 +146,7 @@ TEST_F(SketchTest, FersenversatzNotchStartsAtG)
     Expect_Point(g.sill_outline[1], 46.188, 0, "P1 at g");
     Expect_Point(g.sill_outline[2], 46.188 + 51.962, 30, "P2 = P1 + (e, t2)");
     Expect_Point(g.sill_outline[3], 46.188 + 51.962 + 17.321, 0, "P3 = P2 + (c, -t2)");
-    EXPECT_NEAR(g.r, 40.0, kTol);   // 100 - 30/cos 60
+    EXPECT_NEAR(g.r, 40.0, kTol); // 100 - 30/cos 60
     // The strut's lower corner is held on the lower face of the sill.
     EXPECT_GE(g.strut[1].y(), -1e-9);
     // Far end S3-S4 is h_D long.
@@ -196,7 +193,11 @@ TEST_F(SketchTest, ListAndPlotOfTheExample)
     // Reserved: Y/F + 2.8 = 380/40 + 2.8 = 12.3 cm.
     EXPECT_NE(list.find("#OLI_RESERVESPACE 12.3000\n"), std::string::npos);
     // Drawn at 1/40 cm per mm, which is the scale 1:4 on paper.
-    EXPECT_NE(list.find(std::string("\xCE" "b") + cp850("Ansicht Maßstab 1: 4") + "\xCE" "r" +
+    EXPECT_NE(list.find(std::string("\xCE"
+                                    "b") +
+                        cp850("Ansicht Maßstab 1: 4") +
+                        "\xCE"
+                        "r" +
                         cp850(", Längeneinheit in [mm]")),
               std::string::npos);
     EXPECT_EQ(list.find("1:40"), std::string::npos);

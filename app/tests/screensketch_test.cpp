@@ -20,8 +20,13 @@ TEST(ScreenSketch, FrontNotch)
     const ScreenSketch g = sketch_geometry(0, 180, 100, 30, 30, 60);
     ASSERT_TRUE(g.valid);
     ASSERT_EQ(g.sill.size(), 7);
-    const QPointF expect[7] = {{0, 180}, {180 - a, 180}, {180, 210}, {180 + s - a, 180},
-                               {180 + s - a + 180 - a, 180}, {180 + s - a + 180 - a, 360}, {0, 360}};
+    const QPointF expect[7] = {{0, 180},
+                               {180 - a, 180},
+                               {180, 210},
+                               {180 + s - a, 180},
+                               {180 + s - a + 180 - a, 180},
+                               {180 + s - a + 180 - a, 360},
+                               {0, 360}};
     for (int i = 0; i < 7; ++i) {
         EXPECT_NEAR(g.sill[i].x(), expect[i].x(), 1e-9) << i;
         EXPECT_NEAR(g.sill[i].y(), expect[i].y(), 1e-9) << i;

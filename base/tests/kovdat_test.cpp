@@ -55,7 +55,7 @@ TEST_F(KovdatTest, DataVersionAgainstProgramVersion)
     } cases[] = {
         {" 3.000000  # Datenversionsnummer\n", 3.0, 0, false},
         {" 3.100000  # Datenversionsnummer\n", 3.0, 2, true},
-        {"# written by hand\n\n   \n# again\n 2.5\n", 3.0, 0, false},  // comments first
+        {"# written by hand\n\n   \n# again\n 2.5\n", 3.0, 0, false}, // comments first
         {" -1\n", 3.0, -1, false},
         {"# only a comment\n", 3.0, 1, false},
         {"abc\n", 3.0, 1, false},
@@ -101,11 +101,11 @@ TEST_F(KovdatTest, StructureVersionsAndDefaults)
     EXPECT_EQ(i, 4);
     EXPECT_EQ(Dat_Read_Field(&c, 'c', 1.0, 0), 0);
     EXPECT_EQ(c, 'x');
-    EXPECT_EQ(Dat_Read_Field(&d, 'd', 1.0, 0), 1);  // end of file
-    EXPECT_EQ(Dat_Read_Field(&d, 'x', 0.0, 0), 1);  // unknown type
+    EXPECT_EQ(Dat_Read_Field(&d, 'd', 1.0, 0), 1); // end of file
+    EXPECT_EQ(Dat_Read_Field(&d, 'x', 0.0, 0), 1); // unknown type
     Dat_Pop_Version();
     EXPECT_EQ(Dat_File_State.depth, 0);
-    Dat_Pop_Version();  // never below the data version
+    Dat_Pop_Version(); // never below the data version
     EXPECT_EQ(Dat_File_State.depth, 0);
     std::fclose(f);
 }
@@ -116,7 +116,7 @@ TEST_F(KovdatTest, NewerStructureVersionIsRefused)
     ASSERT_EQ(Dat_Begin_Read(f, 3.0), 0);
     EXPECT_EQ(Dat_Push_Version(1.2), 2);
     EXPECT_TRUE(message_shown());
-    EXPECT_EQ(Dat_Push_Version(1.2), 1);  // nothing more to read; depth stays raised
+    EXPECT_EQ(Dat_Push_Version(1.2), 1); // nothing more to read; depth stays raised
     EXPECT_EQ(Dat_File_State.depth, 2);
     std::fclose(f);
 }
@@ -132,29 +132,30 @@ TEST_F(KovdatTest, PushBeyondTheStackIsRefused)
     long pos = Dat_Tell();
     EXPECT_EQ(Dat_Push_Version(1.0), 1);
     EXPECT_EQ(Dat_File_State.depth, DAT_VERSION_STACK - 1);
-    EXPECT_EQ(Dat_Tell(), pos);  // nothing read
+    EXPECT_EQ(Dat_Tell(), pos); // nothing read
     std::fclose(f);
 }
 
 TEST_F(KovdatTest, RoundedSinceForStrings)
 {
-    FILE* f = stream_of(" 2.0\n a\x8C" "b\n 3 xyz\n");
+    FILE* f = stream_of(" 2.0\n a\x8C"
+                        "b\n 3 xyz\n");
     ASSERT_EQ(Dat_Begin_Read(f, 2.0), 0);
     char s[DAT_TEXT_SIZE];
-    EXPECT_EQ(Dat_Read_String(s, 2.004, "dflt"), 0);  // rounds to 0: read
+    EXPECT_EQ(Dat_Read_String(s, 2.004, "dflt"), 0); // rounds to 0: read
     EXPECT_STREQ(s, "a b");
-    EXPECT_EQ(Dat_Read_String(s, 2.006, "dflt"), 0);  // newer: default
+    EXPECT_EQ(Dat_Read_String(s, 2.006, "dflt"), 0); // newer: default
     EXPECT_STREQ(s, "dflt");
     EXPECT_EQ(Dat_Read_String(s, 2.006, nullptr), 0);
     EXPECT_STREQ(s, "");
     char* p = nullptr;
     EXPECT_EQ(Dat_Read_Counted_String(&p, 2.0, nullptr), 0);
     EXPECT_STREQ(p, "xyz");
-    EXPECT_EQ(Dat_Read_Counted_String(&p, 3.0, "def"), 0);  // old block released
+    EXPECT_EQ(Dat_Read_Counted_String(&p, 3.0, "def"), 0); // old block released
     EXPECT_STREQ(p, "def");
     EXPECT_EQ(Dat_Read_Counted_String(&p, 3.0, nullptr), 0);
     EXPECT_EQ(p, nullptr);
-    EXPECT_EQ(Dat_Read_Counted_String(&p, 1.0, nullptr), 1);  // no count left
+    EXPECT_EQ(Dat_Read_Counted_String(&p, 1.0, nullptr), 1); // no count left
     EXPECT_EQ(p, nullptr);
     std::fclose(f);
 }
@@ -165,7 +166,7 @@ TEST_F(KovdatTest, CountedStringLongerThanTheFile)
     ASSERT_EQ(Dat_Begin_Read(f, 1.0), 0);
     char* p = nullptr;
     EXPECT_EQ(Dat_Read_Counted_String(&p, 1.0, nullptr), 1);
-    EXPECT_STREQ(p, "abc");  // what the file holds, no more
+    EXPECT_STREQ(p, "abc"); // what the file holds, no more
     Mem_Free_Null((void**)&p);
     std::fclose(f);
 }
@@ -215,7 +216,7 @@ TEST_F(KovdatTest, TextFieldsAreBoundedAndStayInStep)
     Dat_Begin_Write(f, 1.0);
     std::string longword(400, 'w');
     Dat_Write_Field(longword.c_str(), 's');
-    Dat_Write_Field(longword.c_str(), 't');  // the writer cuts at 255
+    Dat_Write_Field(longword.c_str(), 't'); // the writer cuts at 255
     int i = 42;
     Dat_Write_Field(&i, 'i');
     std::rewind(f);
@@ -226,7 +227,7 @@ TEST_F(KovdatTest, TextFieldsAreBoundedAndStayInStep)
     EXPECT_EQ(Dat_Read_Field(s, 't', 0, 0), 0);
     EXPECT_EQ(std::strlen(s), 255u);
     int back = 0;
-    EXPECT_EQ(Dat_Read_Field(&back, 'i', 0, 0), 0);  // the next field is intact
+    EXPECT_EQ(Dat_Read_Field(&back, 'i', 0, 0), 0); // the next field is intact
     EXPECT_EQ(back, 42);
     std::fclose(f);
 }
@@ -238,11 +239,11 @@ TEST_F(KovdatTest, SkipFieldsAndSeek)
     long start = Dat_Tell();
     EXPECT_EQ(Dat_Skip_Field('d', 1.0), 0);
     EXPECT_EQ(Dat_Skip_Field('s', 1.0), 0);
-    EXPECT_EQ(Dat_Skip_Field('i', 3.0), 0);  // newer: nothing read
+    EXPECT_EQ(Dat_Skip_Field('i', 3.0), 0); // newer: nothing read
     EXPECT_EQ(Dat_Read_Int(), 7);
     EXPECT_EQ(Dat_Skip_Field_Current('t'), 0);
     EXPECT_EQ(Dat_Read_Int(), 9);
-    EXPECT_EQ(Dat_Read_Int(), 1);  // none left
+    EXPECT_EQ(Dat_Read_Int(), 1); // none left
     EXPECT_EQ(Dat_Seek(start), 0);
     double d = 0;
     EXPECT_EQ(Dat_Read_Field(&d, 'd', 2.0, 0), 0);
@@ -258,7 +259,7 @@ TEST_F(KovdatTest, BlankCodes)
     EXPECT_STREQ(a, "");
     EXPECT_EQ(Dat_Encode_Blanks(a), 1);
     EXPECT_STREQ(a, "\x8C");
-    EXPECT_EQ(Dat_Decode_Blanks(a), 0);  // the empty text again
+    EXPECT_EQ(Dat_Decode_Blanks(a), 0); // the empty text again
     EXPECT_STREQ(a, "");
     char b[] = "x y z";
     EXPECT_EQ(Dat_Encode_Blanks(b), 5);
@@ -340,7 +341,7 @@ TEST_F(KovdatTest, RoundTripUnderGermanLocale)
     ASSERT_EQ(write_grade(f, out), 0);
     std::string bytes = contents(f);
     EXPECT_NE(bytes.find(" 3.000000  # Datenversionsnummer"), std::string::npos);
-    EXPECT_NE(bytes.find("3.000050e+04"), std::string::npos);  // decimal point
+    EXPECT_NE(bytes.find("3.000050e+04"), std::string::npos); // decimal point
     EXPECT_EQ(bytes.find(','), std::string::npos);
 
     std::rewind(f);
@@ -359,10 +360,7 @@ namespace {
 
 int data_value = 1;
 
-int writer(FILE* f)
-{
-    return std::fprintf(f, "value %d\n", data_value) < 0 ? 1 : 0;
-}
+int writer(FILE* f) { return std::fprintf(f, "value %d\n", data_value) < 0 ? 1 : 0; }
 
 int failing_writer(FILE* f)
 {
@@ -400,7 +398,7 @@ TEST_F(KovdatTest, BackupsWriteCompareRemove)
     Backup_Setup_In_Dir(writer, dir.c_str(), "pos", "pos.inp", nullptr);
 
     EXPECT_EQ(Backup_Exists(), 0);
-    EXPECT_EQ(Backup_Read_Bak(reader), 1);  // no backup yet
+    EXPECT_EQ(Backup_Read_Bak(reader), 1); // no backup yet
     data_value = 1;
     EXPECT_EQ(Backup_Write_Bak(), 0);
     EXPECT_EQ(read_file(dir + "pos.bak"), "value 1\n");
@@ -451,7 +449,7 @@ TEST_F(KovdatTest, SwitchedOff)
     Backup_Setup(writer, dir.c_str(), "pos", nullptr, (dir + "second.txt").c_str());
     ASSERT_EQ(Backup_Write_Bak(), 0);
     ASSERT_EQ(Backup_Write_Clcbak(), 0);
-    EXPECT_EQ(Backup_Compare_Clcbak(), 1);  // the second path does not exist
+    EXPECT_EQ(Backup_Compare_Clcbak(), 1); // the second path does not exist
     write_file(dir + "second.txt", "");
     EXPECT_EQ(Backup_Compare_Clcbak(), 0);
 
@@ -461,7 +459,7 @@ TEST_F(KovdatTest, SwitchedOff)
     EXPECT_EQ(Backup_Open_Bak(), nullptr);
     EXPECT_EQ(Files_Differ((dir + "pos.bak").c_str(), (dir + "pos.bak").c_str()), 1);
     EXPECT_EQ(Backup_Remove_All(), 0);
-    EXPECT_TRUE(exists(dir + "pos.bak"));  // nothing removed
+    EXPECT_TRUE(exists(dir + "pos.bak")); // nothing removed
     EXPECT_TRUE(exists(dir + "pos.clcbak"));
 }
 
@@ -478,8 +476,7 @@ TEST_F(KovdatTest, FilesDifferAndCopies)
         const char* y;
         int want;
     } cases[] = {{"a", "b", 0}, {"a", "c", 1}, {"c", "a", 1}, {"a", "d", 1}, {"a", "missing", 1}};
-    for (const Case& c : cases)
-        EXPECT_EQ(Files_Differ((dir + c.x).c_str(), (dir + c.y).c_str()), c.want) << c.x << c.y;
+    for (const Case& c : cases) EXPECT_EQ(Files_Differ((dir + c.x).c_str(), (dir + c.y).c_str()), c.want) << c.x << c.y;
 
     EXPECT_EQ(File_Copy_Text((dir + "copy").c_str(), (dir + "a").c_str()), 0);
     EXPECT_EQ(read_file(dir + "copy"), "abc");

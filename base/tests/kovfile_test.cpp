@@ -40,24 +40,24 @@ TEST(KovfileBase, DirectoryOfTheBaseName)
 TEST(KovfileBase, PathLimit)
 {
     Kovfile_Reset();
-    EXPECT_STREQ(Base_Path(".bak"), ".bak");  // empty base: the suffix alone
+    EXPECT_STREQ(Base_Path(".bak"), ".bak"); // empty base: the suffix alone
 
     std::string base(250, 'b');
     Base_Set_File(base.c_str());
-    EXPECT_EQ(Base_Path(".abcdefghij"), nullptr);  // 11 characters: 261
+    EXPECT_EQ(Base_Path(".abcdefghij"), nullptr); // 11 characters: 261
     EXPECT_EQ(Base_Fopen(".abcdefghij", "r"), nullptr);
     EXPECT_EQ(Base_Exists(".abcdefghij"), 0);
     EXPECT_EQ(Base_Remove(".abcdefghij"), 1);
     EXPECT_EQ(Base_Remove_Matching(".abcdefghij"), -1);
-    const char* p = Base_Path(".abcdefghi");  // 10 characters: 260
+    const char* p = Base_Path(".abcdefghi"); // 10 characters: 260
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(std::strlen(p), 260u);
 
     Base_Set_File("ABCDEFGH");
     char dst[10];
-    EXPECT_EQ(Base_Make_Path(dst, ".xyz", sizeof dst), nullptr);  // 12 characters
+    EXPECT_EQ(Base_Make_Path(dst, ".xyz", sizeof dst), nullptr); // 12 characters
     EXPECT_STREQ(dst, "ABCDEFGH.");
-    EXPECT_EQ(Base_Make_Path(dst, "x", sizeof dst), dst);  // 9 characters fit
+    EXPECT_EQ(Base_Make_Path(dst, "x", sizeof dst), dst); // 9 characters fit
     EXPECT_STREQ(dst, "ABCDEFGHx");
     EXPECT_EQ(Base_Make_Path(dst, nullptr, sizeof dst), dst);
     EXPECT_EQ(Base_Make_Path(nullptr, ".x", 10), nullptr);
@@ -68,7 +68,7 @@ TEST(KovfileBase, FileOperationsRelativeToTheBase)
     Kovfile_Reset();
     kovtest::TempDir tmp("kov_file_");
     std::string dir = tmp.path();
-    Base_Set_File((dir + "\\POS_01").c_str());  // Windows separator
+    Base_Set_File((dir + "\\POS_01").c_str()); // Windows separator
 
     FILE* f = Base_Fopen(".inp", "w");
     ASSERT_NE(f, nullptr);
@@ -76,7 +76,7 @@ TEST(KovfileBase, FileOperationsRelativeToTheBase)
     std::fclose(f);
     EXPECT_TRUE(exists(dir + "/POS_01.inp"));
     EXPECT_EQ(Base_Exists(".inp"), 1);
-    EXPECT_EQ(Base_Exists(".INP"), 1);  // case-insensitive fallback
+    EXPECT_EQ(Base_Exists(".INP"), 1); // case-insensitive fallback
     EXPECT_EQ(Base_Exists(".out"), 0);
 
     EXPECT_EQ(Base_Copy(".inp", ".bak", 0), 1);
@@ -112,7 +112,7 @@ TEST(KovfileTemp, NamesInTempWithPrefix)
     char name[TEMP_NAME_SIZE];
     ASSERT_EQ(Temp_File_Name(name), name);
     EXPECT_EQ(std::string(name).rfind(dir + "/KOV", 0), 0u) << name;
-    EXPECT_TRUE(exists(name));  // kept until removed
+    EXPECT_TRUE(exists(name)); // kept until removed
     char other[TEMP_NAME_SIZE];
     ASSERT_NE(Temp_File_Name(other), nullptr);
     EXPECT_STRNE(name, other);
@@ -130,10 +130,10 @@ TEST(KovfileTemp, FiveSlots)
         x = Temp_File_Open("w+");
         ASSERT_NE(x, nullptr);
     }
-    EXPECT_EQ(Temp_File_Open("w+"), nullptr);  // the sixth
+    EXPECT_EQ(Temp_File_Open("w+"), nullptr); // the sixth
 
     FILE* own = std::tmpfile();
-    EXPECT_EQ(Temp_File_Close(own), 0);  // not ours: not closed
+    EXPECT_EQ(Temp_File_Close(own), 0); // not ours: not closed
     EXPECT_EQ(std::fputc('x', own), 'x');
     std::fclose(own);
     EXPECT_EQ(Temp_File_Close(nullptr), 0);
@@ -166,16 +166,16 @@ TEST(KovfileReaders, LineReaders)
     EXPECT_DOUBLE_EQ(d[3], 0);
     EXPECT_EQ(Read_Line_Doubles(f, d, 3), 1);
     EXPECT_DOUBLE_EQ(d[0], 70);
-    EXPECT_DOUBLE_EQ(d[1], 8);  // "8,5" is 8 with a decimal point
+    EXPECT_DOUBLE_EQ(d[1], 8); // "8,5" is 8 with a decimal point
     int v[3];
     EXPECT_EQ(Read_Line_Ints(f, v, 3), 1);
     EXPECT_EQ(v[0], 16);
     EXPECT_EQ(v[1], 8);
     EXPECT_EQ(v[2], -3);
-    EXPECT_EQ(Read_Line_Ints(f, v, 3), 1);  // empty line
+    EXPECT_EQ(Read_Line_Ints(f, v, 3), 1); // empty line
     EXPECT_EQ(v[0], 0);
     v[0] = 9;
-    EXPECT_EQ(Read_Line_Ints(f, v, 3), 0);  // end of file
+    EXPECT_EQ(Read_Line_Ints(f, v, 3), 0); // end of file
     EXPECT_EQ(v[0], 0);
     EXPECT_EQ(Read_Line_Ints(nullptr, v, 3), 0);
     std::fclose(f);
@@ -185,13 +185,13 @@ TEST(KovfileReaders, OverlongLineIsConsumedToItsEnd)
 {
     std::string line(250, ' ');
     line.replace(0, 1, "1");
-    line.replace(230, 1, "9");  // beyond the 199 characters that count
+    line.replace(230, 1, "9"); // beyond the 199 characters that count
     FILE* f = stream_of(line + "\n2 3\n");
     int v[2];
     EXPECT_EQ(Read_Line_Ints(f, v, 2), 1);
     EXPECT_EQ(v[0], 1);
     EXPECT_EQ(v[1], 0);
-    EXPECT_EQ(Read_Line_Ints(f, v, 2), 1);  // the next line, not the rest
+    EXPECT_EQ(Read_Line_Ints(f, v, 2), 1); // the next line, not the rest
     EXPECT_EQ(v[0], 2);
     EXPECT_EQ(v[1], 3);
     std::fclose(f);

@@ -22,8 +22,7 @@ bool all_zero(const void* p, size_t n)
 {
     const unsigned char* b = static_cast<const unsigned char*>(p);
     for (size_t i = 0; i < n; ++i)
-        if (b[i] != 0)
-            return false;
+        if (b[i] != 0) return false;
     return true;
 }
 
@@ -33,9 +32,10 @@ bool all_zero(const void* p, size_t n)
 
 TEST(MemPad, StoresNonNegativeValue)
 {
-    const struct { int in, out; } cases[] = {{-5, 0}, {0, 0}, {8, 8}, {INT_MIN, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(Mem_Set_Pad(c.in), c.out) << c.in;
+    const struct {
+        int in, out;
+    } cases[] = {{-5, 0}, {0, 0}, {8, 8}, {INT_MIN, 0}};
+    for (const auto& c : cases) EXPECT_EQ(Mem_Set_Pad(c.in), c.out) << c.in;
 }
 
 TEST(MemRealloc, ZeroTotalWithoutOldBlockGivesNullAndCountsOne)
@@ -54,7 +54,7 @@ TEST(MemRealloc, ZeroTotalLeavesOldBlockAllocated)
     ASSERT_NE(block, nullptr);
     strcpy(block, "noch da");
     EXPECT_EQ(Mem_Realloc(block, 0, 1), nullptr);
-    EXPECT_STREQ(block, "noch da");   // untouched, not freed (ASan would object)
+    EXPECT_STREQ(block, "noch da"); // untouched, not freed (ASan would object)
     EXPECT_EQ(Mem_Live_Blocks(), 1);
     void* p = block;
     Mem_Free_Null(&p);
@@ -68,7 +68,7 @@ TEST(MemRealloc, PadIsAddedAndZeroFlagClearsWholeBlock)
     unsigned char* block = static_cast<unsigned char*>(Mem_Realloc(nullptr, 10, 1));
     ASSERT_NE(block, nullptr);
     EXPECT_TRUE(all_zero(block, 18));
-    block[17] = 0x55;   // the pad belongs to the block
+    block[17] = 0x55; // the pad belongs to the block
     void* p = block;
     Mem_Free_Null(&p);
     Mem_Set_Pad(0);
@@ -82,7 +82,7 @@ TEST(MemRealloc, ZeroFlagOnExistingBlockClearsOldContents)
     const int before = Mem_Live_Blocks();
     block = static_cast<char*>(Mem_Realloc(block, 32, 1));
     EXPECT_TRUE(all_zero(block, 32));
-    EXPECT_EQ(Mem_Live_Blocks(), before);   // a resize counts nothing
+    EXPECT_EQ(Mem_Live_Blocks(), before); // a resize counts nothing
     void* p = block;
     Mem_Free_Null(&p);
 }
@@ -115,7 +115,9 @@ TEST(MemAllocZeroed, ClearedBlockWithPadAndCount)
 TEST(MemAllocMatrix, EmptyDimensionsGiveNull)
 {
     Mem_Reset_Live_Blocks();
-    const struct { int rows, cols; } cases[] = {{3, 0}, {0, 3}, {0, 0}, {-1, 3}, {3, -2}};
+    const struct {
+        int rows, cols;
+    } cases[] = {{3, 0}, {0, 3}, {0, 0}, {-1, 3}, {3, -2}};
     for (const auto& c : cases)
         EXPECT_EQ(Mem_Alloc_Matrix(nullptr, c.rows, c.cols), nullptr) << c.rows << "x" << c.cols;
     EXPECT_EQ(Mem_Live_Blocks(), 0);
@@ -134,8 +136,7 @@ TEST(MemAllocMatrix, RowPointersIndexOneBlock)
     EXPECT_EQ(m[0], data);
     EXPECT_EQ(m[1], data + 3);
     for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 3; ++j)
-            m[i][j] = 10 * i + j;
+        for (int j = 0; j < 3; ++j) m[i][j] = 10 * i + j;
     EXPECT_EQ(data[3], 10.0);
     EXPECT_EQ(data[5], 12.0);
 
@@ -143,11 +144,9 @@ TEST(MemAllocMatrix, RowPointersIndexOneBlock)
     m = Mem_Alloc_Matrix(m, 4, 5);
     ASSERT_NE(m, nullptr);
     data = reinterpret_cast<double*>(reinterpret_cast<char*>(m) + 4 * sizeof(double*));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(m[i], data + 5 * i);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(m[i], data + 5 * i);
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 5; ++j)
-            m[i][j] = 1.0;
+        for (int j = 0; j < 5; ++j) m[i][j] = 1.0;
     EXPECT_EQ(Mem_Live_Blocks(), 1);
     void* p = m;
     Mem_Free_Null(&p);
@@ -176,7 +175,7 @@ TEST(MemStrdup, CopiesAndCounts)
     void* p = s;
     Mem_Free_Null(&p);
     EXPECT_EQ(Mem_Live_Blocks(), 0);
-    EXPECT_EQ(Mem_Strdup(nullptr), nullptr);   // passes through, no stop
+    EXPECT_EQ(Mem_Strdup(nullptr), nullptr); // passes through, no stop
 }
 
 TEST(MemCopyDoubles, AllocatesResizesAndReleases)
@@ -223,7 +222,7 @@ TEST(MemTagged, WrappersPassRuntimeResultsThrough)
     char* s = Mem_Strdup_Tagged(__FILE__, __LINE__, "null", "abc");
     EXPECT_STREQ(s, "abc");
     Mem_Free_Tagged(__FILE__, __LINE__, "null", s);
-    EXPECT_EQ(Mem_Live_Blocks(), 0);   // the tagged family counts nothing
+    EXPECT_EQ(Mem_Live_Blocks(), 0); // the tagged family counts nothing
     // Nonsense sizes are refused with NULL, not turned into huge requests.
     EXPECT_EQ(Mem_Malloc_Tagged(__FILE__, __LINE__, "null", -1), nullptr);
     EXPECT_EQ(Mem_Realloc_Tagged(__FILE__, __LINE__, "null", nullptr, -8), nullptr);
@@ -307,10 +306,7 @@ TEST(MemCheckPointer, NonNullPasses)
 
 // ---- output primitives -------------------------------------------------------------------
 
-TEST(FilePrintf, NullStreamWritesNothing)
-{
-    EXPECT_EQ(File_Printf(nullptr, "%d", 12345), 0);
-}
+TEST(FilePrintf, NullStreamWritesNothing) { EXPECT_EQ(File_Printf(nullptr, "%d", 12345), 0); }
 
 TEST(FilePrintf, WritesAndCounts)
 {
@@ -336,7 +332,7 @@ TEST(ConsolePrintf, PrintsAndCanBeSwitchedOff)
 TEST(Timer, SilentWhileMeasuringIsOff)
 {
     testing::internal::CaptureStdout();
-    Timer_Set_Active(0);          // off while off: nothing
+    Timer_Set_Active(0); // off while off: nothing
     Timer_Start(1);
     Timer_Stop(1, "aus");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -354,9 +350,9 @@ TEST(Timer, ReportsWallTimeOfAWait)
     const std::string out = testing::internal::GetCapturedStdout();
     std::smatch m;
     ASSERT_TRUE(std::regex_match(out, m,
-        std::regex("\n>> Rechenzeitmessung aktiviert\n"
-                   ">> Rechenzeit  3: +([0-9]+\\.[0-9]{2}) sec \\(Nachweise\\)\n"
-                   "\n>> Rechenzeitmessung deaktiviert\n")))
+                                 std::regex("\n>> Rechenzeitmessung aktiviert\n"
+                                            ">> Rechenzeit  3: +([0-9]+\\.[0-9]{2}) sec \\(Nachweise\\)\n"
+                                            "\n>> Rechenzeitmessung deaktiviert\n")))
         << out;
     const double seconds = atof(m[1].str().c_str());
     EXPECT_GE(seconds, 0.24);

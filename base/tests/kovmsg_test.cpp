@@ -1,5 +1,5 @@
-#include "base/kovmsg.h"
 #include "base/kovmem.h"
+#include "base/kovmsg.h"
 #include "platform/kovscript.h"
 
 #include <gtest/gtest.h>
@@ -26,17 +26,13 @@ protected:
     static std::vector<std::string> lines(int list)
     {
         std::vector<std::string> v;
-        for (int i = 0; i < Msg_List_Count(list); ++i)
-            v.emplace_back(Msg_List_Line(list, i));
+        for (int i = 0; i < Msg_List_Count(list); ++i) v.emplace_back(Msg_List_Line(list, i));
         return v;
     }
 };
 
 std::vector<std::string> g_drawn;
-void record_draw(const char* line)
-{
-    g_drawn.emplace_back(line);
-}
+void record_draw(const char* line) { g_drawn.emplace_back(line); }
 
 } // namespace
 
@@ -59,9 +55,9 @@ TEST_F(MsgTest, SwitchedOffSaysNothing)
     testing::internal::CaptureStdout();
     Msg_Printf("wieder da");
     const char* empty_format = "";
-    Msg_Printf(empty_format);   // no format, no line
+    Msg_Printf(empty_format); // no format, no line
     Msg_Printf(nullptr);
-    Msg_Printf("%s", "");       // a format giving an empty text is a line
+    Msg_Printf("%s", ""); // a format giving an empty text is a line
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "wieder da\n\n");
 }
 
@@ -71,7 +67,7 @@ TEST_F(MsgTest, ConsoleModeDropsLeadingCodes)
     testing::internal::CaptureStdout();
     Msg_Printf("^b^2Wert %d", 5);
     Msg_Printf("^x^pText mit ^b innen");
-    Msg_Printf("^");          // a lone caret is text
+    Msg_Printf("^"); // a lone caret is text
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Wert 5\nText mit ^b innen\n^\n");
 }
 
@@ -193,9 +189,9 @@ TEST_F(MsgTest, FormatterWithModeUsesItOnce)
     ASSERT_EQ(Msg_List_New(), 0);
     Msg_Set_Output_Mode(1);
     testing::internal::CaptureStdout();
-    Msg_Hinweis(-1, "Wert %d", 3);       // current mode: console
-    Msg_Fehler(2, "gesammelt");          // given mode: into the list
-    Msg_Warnung(1, "100%% erreicht");    // formatted once: the % stays
+    Msg_Hinweis(-1, "Wert %d", 3);    // current mode: console
+    Msg_Fehler(2, "gesammelt");       // given mode: into the list
+    Msg_Warnung(1, "100%% erreicht"); // formatted once: the % stays
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "HINWEIS: Wert 3.\nWARNUNG: 100% erreicht!\n");
     EXPECT_EQ(Msg_Output_Mode(), 1);
     EXPECT_EQ(lines(0), (std::vector<std::string>{"^bFEHLER: gesammelt!\n"}));
@@ -231,12 +227,11 @@ TEST_F(MsgTest, RepeatedMessagesAppearOnce)
         const char* second;
         int count;
     } cases[] = {
-        {"abc", "abc", 1},        // three letters twice: once
-        {"ab", "ab", 2},          // two letters are always kept
-        {"abcdef", "abc", 1},     // a stored line beginning with the text
-        {"abc", "abcdef", 2},     // a longer text is new
-        {"abc", "abd", 2},
-        {"^bFEHLER: x!", "^bFEHLER: x!", 1},
+        {"abc", "abc", 1},    // three letters twice: once
+        {"ab", "ab", 2},      // two letters are always kept
+        {"abcdef", "abc", 1}, // a stored line beginning with the text
+        {"abc", "abcdef", 2}, // a longer text is new
+        {"abc", "abd", 2},    {"^bFEHLER: x!", "^bFEHLER: x!", 1},
     };
     Msg_Set_Output_Mode(2);
     for (const auto& c : cases) {
@@ -254,8 +249,7 @@ TEST_F(MsgTest, ListGrowsByTenLines)
     ASSERT_EQ(Msg_List_New(), 0);
     Msg_Set_Output_Mode(2);
     const int blocks = Mem_Live_Blocks();
-    for (int i = 0; i < 10; ++i)
-        Msg_Printf("Zeile %02d", i);
+    for (int i = 0; i < 10; ++i) Msg_Printf("Zeile %02d", i);
     EXPECT_EQ(Msg_Collector()->lists[0].capacity, 10);
     Msg_Printf("Zeile %02d", 10);
     EXPECT_EQ(Msg_Collector()->lists[0].capacity, 20);
@@ -282,8 +276,7 @@ TEST_F(MsgTest, CollectingWithoutListKeepsNothing)
 
 TEST_F(MsgTest, TenListsThenNone)
 {
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(Msg_List_New(), i);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(Msg_List_New(), i);
     EXPECT_EQ(Msg_List_New(), -1);
     Msg_Set_Output_Mode(2);
     Msg_List_Select(3);
@@ -322,7 +315,7 @@ TEST_F(MsgTest, FreeListsAreNotSelectedOrTitled)
     EXPECT_EQ(Msg_List_Set_Symbol(1, 3), 1);
     EXPECT_EQ(Msg_List_Select(0), 0);
     EXPECT_EQ(Msg_List_Set_Symbol(0, 3), 0);
-    Msg_List_Free(1);   // nothing to do
+    Msg_List_Free(1); // nothing to do
 }
 
 TEST_F(MsgTest, TitleKeeps199Characters)
@@ -349,16 +342,15 @@ TEST_F(MsgTest, QuestionAsksTheCurrentListInTheHostWindow)
     Kov_Script_Reset();
     Kov_Script_Push("answer", 1, nullptr);
     EXPECT_NE(Msg_Ask_Yes_No(), 0);
-    EXPECT_STREQ(Kov_Script_Log_Text(),
-                 "Init_Message\n"
-                 "Set_Message_Title Frage\n"
-                 "Set_Message_Symbol 4 0 0 0\n"
-                 "Fill_Message FEHLER: Datei fehlt!\n"
-                 "Fill_Message Weiter?\n"
-                 "Answer_is_Yes 1 -> 1\n");
+    EXPECT_STREQ(Kov_Script_Log_Text(), "Init_Message\n"
+                                        "Set_Message_Title Frage\n"
+                                        "Set_Message_Symbol 4 0 0 0\n"
+                                        "Fill_Message FEHLER: Datei fehlt!\n"
+                                        "Fill_Message Weiter?\n"
+                                        "Answer_is_Yes 1 -> 1\n");
 
     Kov_Script_Reset();
-    EXPECT_EQ(Msg_Ask_Yes_No_Alt(), 0);   // empty queue: no
+    EXPECT_EQ(Msg_Ask_Yes_No_Alt(), 0); // empty queue: no
     const std::string log = Kov_Script_Log_Text();
     EXPECT_NE(log.find("Answer_is_Yes 0 -> 0"), std::string::npos) << log;
 
@@ -374,14 +366,14 @@ TEST_F(MsgTest, QuestionNotAskedOnConsoleFreeListOrWhenOff)
     Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
     Kov_Script_Reset();
     Kov_Script_Push("answer", 1, nullptr);
-    EXPECT_EQ(Msg_Ask_Yes_No(), 0);        // current list free
+    EXPECT_EQ(Msg_Ask_Yes_No(), 0); // current list free
     ASSERT_EQ(Msg_List_New(), 0);
     Msg_Collect("Frage");
     Msg_Set_Output_Mode(1);
-    EXPECT_EQ(Msg_Ask_Yes_No(), 0);        // console mode
+    EXPECT_EQ(Msg_Ask_Yes_No(), 0); // console mode
     Msg_Set_Output_Mode(0);
     Msg_Off();
-    EXPECT_EQ(Msg_Ask_Yes_No_Alt(), 0);    // switched off
+    EXPECT_EQ(Msg_Ask_Yes_No_Alt(), 0); // switched off
     EXPECT_EQ(Kov_Script_Log_Count(), 0);
     EXPECT_EQ(Kov_Script_Pending("answer"), 1);
 }

@@ -1,10 +1,10 @@
-#include "base/kovnum.h"
 #include "base/kovmem.h"
+#include "base/kovnum.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -17,22 +17,30 @@ TEST(RoundToDecimals, HalvesRoundTowardsPlusInfinity)
         int n;
         double expect;
     } cases[] = {
-        {0.125, 2, 0.13},   {-0.125, 2, -0.12}, {-2.5, 0, -2.0},  {2.5, 0, 3.0},
-        {12.5, 0, 13.0},    {-2.51, 0, -3.0},   {0.0, 5, 0.0},    {1.23456, 3, 1.235},
-        {-1.23456, 3, -1.235}, {0.4, 0, 0.0},   {-0.4, 0, 0.0},   {1e-6, 5, 0.0},
-        {2.567, -1, 3.0},   {2.567, -7, 3.0},   // a negative count means no decimals
+        {0.125, 2, 0.13},
+        {-0.125, 2, -0.12},
+        {-2.5, 0, -2.0},
+        {2.5, 0, 3.0},
+        {12.5, 0, 13.0},
+        {-2.51, 0, -3.0},
+        {0.0, 5, 0.0},
+        {1.23456, 3, 1.235},
+        {-1.23456, 3, -1.235},
+        {0.4, 0, 0.0},
+        {-0.4, 0, 0.0},
+        {1e-6, 5, 0.0},
+        {2.567, -1, 3.0},
+        {2.567, -7, 3.0}, // a negative count means no decimals
         {1234.5678, 13, 1234.5678},
     };
-    for (const auto& c : cases)
-        EXPECT_DOUBLE_EQ(Round_To_Decimals(c.x, c.n), c.expect) << c.x << " n=" << c.n;
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(Round_To_Decimals(c.x, c.n), c.expect) << c.x << " n=" << c.n;
 }
 
 TEST(RoundToDecimals, SentinelsAndHugeValuesComeBackUnchanged)
 {
     const double values[] = {1e100, -1e100, 2e100, -2e100, 3e100, -3e100, 1e300, 4503599627370497.0};
     for (double v : values)
-        for (int n = 0; n <= 20; ++n)
-            EXPECT_EQ(Round_To_Decimals(v, n), v) << v << " n=" << n;
+        for (int n = 0; n <= 20; ++n) EXPECT_EQ(Round_To_Decimals(v, n), v) << v << " n=" << n;
     EXPECT_TRUE(std::isinf(Round_To_Decimals(HUGE_VAL, 3)));
     EXPECT_TRUE(std::isnan(Round_To_Decimals(NAN, 3)));
     EXPECT_TRUE(std::isnan(Round_To_Decimals(NAN, 20)));
@@ -64,12 +72,13 @@ TEST(PowerOfPositive, GuardsNonPositiveBase)
 
 TEST(DigitCount, CountsDecimalDigits)
 {
-    const struct { int n, digits; } cases[] = {
-        {9, 1}, {10, 2}, {0, 1}, {-123, 1}, {1, 1}, {99, 2}, {100, 3},
+    const struct {
+        int n, digits;
+    } cases[] = {
+        {9, 1},        {10, 2},        {0, 1},         {-123, 1},        {1, 1},        {99, 2},      {100, 3},
         {99999999, 8}, {999999995, 9}, {999999999, 9}, {1000000000, 10}, {INT_MAX, 10}, {INT_MIN, 1},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Digit_Count(c.n), c.digits) << c.n;
+    for (const auto& c : cases) EXPECT_EQ(Digit_Count(c.n), c.digits) << c.n;
 }
 
 TEST(IndexOfExtreme, FirstOccurrenceWins)
@@ -88,9 +97,11 @@ TEST(IndexOfExtreme, FirstOccurrenceWins)
 
 TEST(Comparators, ToleranceOf1e5)
 {
-    const struct { double a, b; int up; } cases[] = {
-        {1.0, 1.0, 0}, {1.0, 1.0 + 9e-6, 0}, {1.0, 1.0 - 9e-6, 0},
-        {1.0, 1.00002, -1}, {1.00002, 1.0, 1}, {-5, 5, -1},
+    const struct {
+        double a, b;
+        int up;
+    } cases[] = {
+        {1.0, 1.0, 0}, {1.0, 1.0 + 9e-6, 0}, {1.0, 1.0 - 9e-6, 0}, {1.0, 1.00002, -1}, {1.00002, 1.0, 1}, {-5, 5, -1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Cmp_Double_Up(&c.a, &c.b), c.up) << c.a << " " << c.b;
@@ -107,7 +118,7 @@ TEST(SortDoubles, UpAndDown)
     EXPECT_EQ(v, (std::vector<double>{-1, 0, 2.5, 3, 10}));
     Sort_Doubles((int)v.size(), v.data(), 0);
     EXPECT_EQ(v, (std::vector<double>{10, 3, 2.5, 0, -1}));
-    Sort_Doubles(0, nullptr, 1);   // nothing to do
+    Sort_Doubles(0, nullptr, 1); // nothing to do
 }
 
 TEST(SortUniqueDoubles, DropsNeighboursThatRoundToNoDistance)
@@ -133,7 +144,7 @@ TEST(SortUniqueDoubles, DropsNeighboursThatRoundToNoDistance)
         EXPECT_EQ(v, c.kept);
     }
     EXPECT_EQ(Sort_Unique_Doubles(0, nullptr, 1, 2), 0);
-    EXPECT_EQ(Mem_Live_Blocks(), 0);   // the scratch array is given back
+    EXPECT_EQ(Mem_Live_Blocks(), 0); // the scratch array is given back
 }
 
 TEST(SortIndex, LeavesKeysInPlace)
@@ -196,11 +207,21 @@ TEST(TableInterpolate, AscendingTable)
 {
     // rows (x, y): (1, 10), (2, 20), (4, 0)
     const double t[] = {1, 10, 2, 20, 4, 0};
-    const struct { double x; int extrapolate; double expect; } cases[] = {
-        {1.5, 0, 15},  {3.0, 0, 10},   {1.0, 0, 10},  {4.0, 0, 0},
-        {0.5, 0, 10},  {0.5, 1, 5},                    // before the start
-        {1 - 1e-6, 0, 10 - 1e-5}, {1 - 1e-6, 1, 10 - 1e-5},  // within the tolerance
-        {5.0, 0, 0},   {5.0, 1, -10},                 // beyond the end
+    const struct {
+        double x;
+        int extrapolate;
+        double expect;
+    } cases[] = {
+        {1.5, 0, 15},
+        {3.0, 0, 10},
+        {1.0, 0, 10},
+        {4.0, 0, 0},
+        {0.5, 0, 10},
+        {0.5, 1, 5}, // before the start
+        {1 - 1e-6, 0, 10 - 1e-5},
+        {1 - 1e-6, 1, 10 - 1e-5}, // within the tolerance
+        {5.0, 0, 0},
+        {5.0, 1, -10}, // beyond the end
     };
     for (const auto& c : cases)
         EXPECT_NEAR(Table_Interpolate(t, 3, 2, c.x, 0, 1, c.extrapolate), c.expect, 1e-12)
@@ -211,7 +232,11 @@ TEST(TableInterpolate, DescendingTableAndWiderRows)
 {
     // rows (y, unused, x): x descending 4, 2, 1 with ordinates 0, 20, 10
     const double t[] = {0, -1, 4, 20, -1, 2, 10, -1, 1};
-    const struct { double x; int extrapolate; double expect; } cases[] = {
+    const struct {
+        double x;
+        int extrapolate;
+        double expect;
+    } cases[] = {
         {3.0, 0, 10}, {1.5, 0, 15}, {5.0, 0, 0}, {5.0, 1, -10}, {0.5, 0, 10}, {0.5, 1, 5},
     };
     for (const auto& c : cases)
@@ -224,7 +249,7 @@ TEST(TableInterpolate, VerticalSegmentGivesSignedInfinity)
     const double t[] = {0, 1, 0, 3, 1, 5};
     EXPECT_EQ(Table_Interpolate(t, 3, 2, 0.0, 0, 1, 0), 1e100);
     EXPECT_EQ(Table_Interpolate(t, 3, 2, -1e-6, 0, 1, 0), -1e100);
-    EXPECT_EQ(Table_Interpolate(t, 3, 2, -1.0, 0, 1, 0), 1.0);   // clamped to row 0
+    EXPECT_EQ(Table_Interpolate(t, 3, 2, -1.0, 0, 1, 0), 1.0); // clamped to row 0
     const double same[] = {0, 1, 0, 1, 1, 5};
     EXPECT_EQ(Table_Interpolate(same, 3, 2, 0.0, 0, 1, 0), 1.0);
     // Degenerate tables are answered, not read past.
@@ -236,24 +261,22 @@ TEST(TableInterpolate2D, BilinearWithClampingAndExtrapolation)
 {
     // columns y = 10, 20; rows x = 1, 3
     const double grid[] = {
-        0, 10, 20,
-        1, 100, 200,
-        3, 300, 400,
+        0, 10, 20, 1, 100, 200, 3, 300, 400,
     };
-    const struct { double x, y; int extrapolate; double expect; } cases[] = {
-        {2, 15, 0, 250}, {2, 10, 0, 200}, {1, 20, 0, 200}, {3, 20, 0, 400},
-        {0, 15, 0, 150}, {0, 15, 1, 50},
-        {2, 30, 0, 300}, {2, 30, 1, 400},
-        {2, 5, 0, 200},  {2, 5, 1, 150},
+    const struct {
+        double x, y;
+        int extrapolate;
+        double expect;
+    } cases[] = {
+        {2, 15, 0, 250}, {2, 10, 0, 200}, {1, 20, 0, 200}, {3, 20, 0, 400}, {0, 15, 0, 150},
+        {0, 15, 1, 50},  {2, 30, 0, 300}, {2, 30, 1, 400}, {2, 5, 0, 200},  {2, 5, 1, 150},
     };
     for (const auto& c : cases)
         EXPECT_NEAR(Table_Interpolate_2D(grid, 2, 2, c.x, c.y, c.extrapolate), c.expect, 1e-9)
             << "x=" << c.x << " y=" << c.y << " extrapolate=" << c.extrapolate;
 
     const double twin_columns[] = {
-        0, 10, 10,
-        1, 100, 200,
-        3, 300, 400,
+        0, 10, 10, 1, 100, 200, 3, 300, 400,
     };
     EXPECT_EQ(Table_Interpolate_2D(twin_columns, 2, 2, 2, 10, 0), 1e100);
     EXPECT_EQ(Table_Interpolate_2D(twin_columns, 2, 2, 2, -10, 1), -1e100);
@@ -271,8 +294,8 @@ TEST(InterpolateUnsorted, PolylineThroughSortedPoints)
     const double x[] = {3, 1, 2};
     const double y[] = {30, 10, 20};
     EXPECT_DOUBLE_EQ(Interpolate_Unsorted(3, x, y, 2.5), 25);
-    EXPECT_DOUBLE_EQ(Interpolate_Unsorted(3, x, y, 0), 0);     // first segment extended
-    EXPECT_DOUBLE_EQ(Interpolate_Unsorted(3, x, y, 4), 40);    // last segment extended
+    EXPECT_DOUBLE_EQ(Interpolate_Unsorted(3, x, y, 0), 0);  // first segment extended
+    EXPECT_DOUBLE_EQ(Interpolate_Unsorted(3, x, y, 4), 40); // last segment extended
 
     // Points with the same x keep their given order.
     const double sx[] = {1, 2, 2, 3};

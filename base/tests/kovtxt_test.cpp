@@ -14,8 +14,8 @@ using kovtest::contents;
 using kovtest::rest_of;
 using kovtest::stream_of;
 
-const std::string OPEN = "\xAE";   // «
-const std::string CLOSE = "\xAF";  // »
+const std::string OPEN = "\xAE";  // «
+const std::string CLOSE = "\xAF"; // »
 
 } // namespace
 
@@ -25,13 +25,13 @@ TEST(KovtxtGuillemets, ReadersSkipBlanksTabsAndLineFeeds)
     char buf[100];
     EXPECT_EQ(Txt_Read_Guillemets(f, buf), 11);
     EXPECT_STREQ(buf, "Deutschland");
-    EXPECT_EQ(Txt_Read_Guillemets(f, buf), 0);  // «»
+    EXPECT_EQ(Txt_Read_Guillemets(f, buf), 0); // «»
     EXPECT_STREQ(buf, "");
-    EXPECT_EQ(Txt_Read_Guillemets(f, buf), 0);  // no string: 'x' consumed
+    EXPECT_EQ(Txt_Read_Guillemets(f, buf), 0); // no string: 'x' consumed
     EXPECT_EQ(std::fgetc(f), EOF);
     std::fclose(f);
 
-    f = stream_of("\r" + OPEN + "a" + CLOSE);  // carriage returns are not skipped
+    f = stream_of("\r" + OPEN + "a" + CLOSE); // carriage returns are not skipped
     EXPECT_EQ(Txt_Read_Guillemets(f, buf), 0);
     std::fclose(f);
 }
@@ -50,7 +50,7 @@ TEST(KovtxtGuillemets, OverlongStringsAreReadThroughTheirEnd)
         char buf[256];
         EXPECT_EQ(Txt_Read_Guillemets(f, buf), c.want99) << c.len;
         EXPECT_EQ(std::string(buf), text.substr(0, (size_t)c.want99));
-        EXPECT_EQ(Txt_Read_Guillemets(f, buf), 4) << c.len;  // the next field is intact
+        EXPECT_EQ(Txt_Read_Guillemets(f, buf), 4) << c.len; // the next field is intact
         EXPECT_STREQ(buf, "next");
         std::rewind(f);
         EXPECT_EQ(Txt_Read_Guillemets255(f, buf), c.want255) << c.len;
@@ -63,7 +63,7 @@ TEST(KovtxtGuillemets, OverlongStringsAreReadThroughTheirEnd)
 TEST(KovtxtGuillemets, EndOfFileAndMissingString)
 {
     char buf[256];
-    FILE* f = stream_of(OPEN + "abc");  // ends inside the string
+    FILE* f = stream_of(OPEN + "abc"); // ends inside the string
     EXPECT_EQ(Txt_Read_Guillemets(f, buf), 3);
     EXPECT_STREQ(buf, "abc");
     std::fclose(f);
@@ -73,7 +73,7 @@ TEST(KovtxtGuillemets, EndOfFileAndMissingString)
     std::fclose(f);
     f = stream_of("xy");
     EXPECT_EQ(Txt_Read_Guillemets255(f, buf), -1);
-    EXPECT_EQ(rest_of(f), "y");  // the 'x' is gone
+    EXPECT_EQ(rest_of(f), "y"); // the 'x' is gone
     std::fclose(f);
     EXPECT_EQ(Txt_Read_Guillemets255(nullptr, buf), -1);
     EXPECT_EQ(Txt_Read_Guillemets(nullptr, buf), 0);
@@ -109,8 +109,8 @@ TEST(KovtxtGuillemets, WritersCutAtTheClosingByteAndAtTheReadersLength)
     EXPECT_EQ(Txt_Write_Guillemets(f, ("x" + CLOSE + "y").c_str()), 0);
     EXPECT_EQ(Txt_Write_Guillemets(f, std::string(300, 'q').c_str()), 0);
     EXPECT_EQ(Txt_Write_Delimited(f, "a>b", '<', '>'), 0);
-    EXPECT_EQ(contents(f), OPEN + "ab" + CLOSE + OPEN + CLOSE + OPEN + "x" + CLOSE + OPEN +
-                               std::string(99, 'q') + CLOSE + "<a>");
+    EXPECT_EQ(contents(f),
+              OPEN + "ab" + CLOSE + OPEN + CLOSE + OPEN + "x" + CLOSE + OPEN + std::string(99, 'q') + CLOSE + "<a>");
     // And every field reads back in order.
     std::rewind(f);
     char buf[256];
@@ -130,14 +130,14 @@ TEST(KovtxtKeywords, FindKeywordIntRewindsAndParses)
     int v = -1;
     ASSERT_EQ(Txt_Find_Keyword_Int("NAD", f, &v), 1);
     EXPECT_EQ(v, 7);
-    EXPECT_EQ(rest_of(f), "");  // behind the matching line
-    ASSERT_EQ(Txt_Find_Keyword_Int("RESULTS", f, nullptr), 1);  // rewinds
+    EXPECT_EQ(rest_of(f), "");                                 // behind the matching line
+    ASSERT_EQ(Txt_Find_Keyword_Int("RESULTS", f, nullptr), 1); // rewinds
     EXPECT_EQ(rest_of(f), "RESULTSX\nNAD 7 rest\n");
     v = -1;
     ASSERT_EQ(Txt_Find_Keyword_Int("RESULTSX", f, &v), 1);
-    EXPECT_EQ(v, -1);  // no number: unchanged
+    EXPECT_EQ(v, -1); // no number: unchanged
     EXPECT_EQ(Txt_Find_Keyword_Int("MISSING", f, &v), 0);
-    EXPECT_EQ(Txt_Find_Keyword_Int(" HEAD", f, &v), 0);  // column 1 only
+    EXPECT_EQ(Txt_Find_Keyword_Int(" HEAD", f, &v), 0); // column 1 only
     std::fclose(f);
 }
 
@@ -163,7 +163,7 @@ TEST(KovtxtKeywords, FindKeywordLine)
     EXPECT_EQ(Txt_Find_Keyword_Line(nullptr, "#EOC", 1), 0);
     std::fclose(f);
 
-    f = stream_of("#EOC");  // at the end of the file without a line feed
+    f = stream_of("#EOC"); // at the end of the file without a line feed
     EXPECT_EQ(Txt_Find_Keyword_Line(f, "#EOC", 0), 1);
     std::fclose(f);
 }
@@ -174,10 +174,13 @@ TEST(KovtxtBlocks, WriteBytesExactly)
         const char* text;
         std::string want;
     } cases[] = {
-        {"a\nb", "TXB3\n" + OPEN + "a\x01" "b" + CLOSE + "\n"},
+        {"a\nb", "TXB3\n" + OPEN +
+                     "a\x01"
+                     "b" +
+                     CLOSE + "\n"},
         {"", "TXB0\n"},
         {nullptr, "TXB0\n"},
-        {"x\xAFy", "TXB3\n" + OPEN + "x\"y" + CLOSE + "\n"},  // » costs one character
+        {"x\xAFy", "TXB3\n" + OPEN + "x\"y" + CLOSE + "\n"}, // » costs one character
     };
     for (const Case& c : cases) {
         FILE* f = std::tmpfile();
@@ -230,23 +233,23 @@ TEST(KovtxtBlocks, ReadEdgeCases)
     f = stream_of("  \nTXB5\n" + OPEN + "abc" + CLOSE + "\nnext line\n");
     char* t = Txb_Read(f);
     ASSERT_NE(t, nullptr);
-    EXPECT_STREQ(t, "abc");  // shorter than declared
+    EXPECT_STREQ(t, "abc"); // shorter than declared
     std::free(t);
     std::fclose(f);
 
-    f = stream_of("TXB2\n" + OPEN + "abcd" + CLOSE + "\n");  // more than declared
+    f = stream_of("TXB2\n" + OPEN + "abcd" + CLOSE + "\n"); // more than declared
     t = Txb_Read(f);
     EXPECT_STREQ(t, "ab");
     std::free(t);
     std::fclose(f);
 
-    f = stream_of("\tTXB2\n");  // tabs are not skipped
+    f = stream_of("\tTXB2\n"); // tabs are not skipped
     EXPECT_EQ(Txb_Read(f), nullptr);
     std::fclose(f);
     f = stream_of("TXC2\n");
     EXPECT_EQ(Txb_Read(f), nullptr);
     std::fclose(f);
-    f = stream_of("TXB999999999999\n" + OPEN + "a" + CLOSE + "\n");  // absurd length
+    f = stream_of("TXB999999999999\n" + OPEN + "a" + CLOSE + "\n"); // absurd length
     t = Txb_Read(f);
     if (t) {
         EXPECT_LE(std::strlen(t), 1u);
@@ -260,7 +263,7 @@ TEST(KovtxtBlocks, CopyAndSize)
     char* c = Txb_Copy("abcdef", 3);
     EXPECT_STREQ(c, "abc");
     std::free(c);
-    c = Txb_Copy(nullptr, 0);  // a single line feed, still terminated
+    c = Txb_Copy(nullptr, 0); // a single line feed, still terminated
     EXPECT_STREQ(c, "\n");
     std::free(c);
     c = Txb_Copy("ab", 10);
@@ -276,18 +279,18 @@ TEST(KovtxtLines, ReadLineAndGetLine)
     FILE* f = stream_of("abcdef\n\nxy");
     char buf[4];
     EXPECT_EQ(Txt_Read_Line(f, buf, sizeof buf), 4);
-    EXPECT_STREQ(buf, "abc");  // rest of the line skipped
-    EXPECT_EQ(Txt_Read_Line(f, buf, sizeof buf), 1);  // empty line
+    EXPECT_STREQ(buf, "abc");                        // rest of the line skipped
+    EXPECT_EQ(Txt_Read_Line(f, buf, sizeof buf), 1); // empty line
     EXPECT_EQ(Txt_Read_Line(f, buf, sizeof buf), 3);
     EXPECT_STREQ(buf, "xy");
-    EXPECT_EQ(Txt_Read_Line(f, buf, sizeof buf), 1);  // end of file
+    EXPECT_EQ(Txt_Read_Line(f, buf, sizeof buf), 1); // end of file
     EXPECT_EQ(Txt_Read_Line(nullptr, buf, sizeof buf), 1);
     EXPECT_EQ(Txt_Read_Line(f, nullptr, 4), -1);
     std::fclose(f);
 
     f = stream_of("abcdef\nxy\n");
     EXPECT_STREQ(Txt_Get_Line(buf, sizeof buf, f), "abc");
-    EXPECT_STREQ(Txt_Get_Line(buf, sizeof buf, f), "xy");  // not "def"
+    EXPECT_STREQ(Txt_Get_Line(buf, sizeof buf, f), "xy"); // not "def"
     EXPECT_EQ(Txt_Get_Line(buf, sizeof buf, f), nullptr);
     std::fclose(f);
 

@@ -31,13 +31,13 @@ TEST(KovversionRead, FirstLineAndPatches)
         {"V 2.10\n<11\n", "V 2.11"},
         {"V 2.10\n<15\n", "V 2.15"},
         {"V 2.10\r\n<11\r\n", "V 2.11"},
-        {"V 2.10", "V 2.10"},                      // no line end: nothing cut
-        {"V 2.10\nx <11 y\nz<12\n", "V 2.12"},     // the last "<" wins
-        {"V 2.10\n<1\n", "V 2.10"},                // one character only
+        {"V 2.10", "V 2.10"},                  // no line end: nothing cut
+        {"V 2.10\nx <11 y\nz<12\n", "V 2.12"}, // the last "<" wins
+        {"V 2.10\n<1\n", "V 2.10"},            // one character only
         {"V 2.10\n<1", "V 2.10"},
         {"V 2.10\n<<13\n", "V 2.13"},
-        {"V\n<11\n", "V"},                         // too short to patch
-        {"", ""},                                  // empty file
+        {"V\n<11\n", "V"}, // too short to patch
+        {"", ""},          // empty file
         {"\n<11\n", ""},
     };
     for (const Case& c : cases) {
@@ -54,7 +54,7 @@ TEST(KovversionRead, LongFirstLineIsCut)
     std::string line(300, 'v');
     ExecWithVersion exec(line + "\n<ab\n");
     kovtest::ScopedEnv env("EXEC", exec.dir.path());
-    const char* v = Read_Version_File("NELU52");  // other case: found all the same
+    const char* v = Read_Version_File("NELU52"); // other case: found all the same
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(std::string(v), std::string(253, 'v') + "ab");
 }

@@ -1,5 +1,5 @@
-#include "base/ptrarr.h"
 #include "base/kovmem.h"
+#include "base/ptrarr.h"
 
 #include <gtest/gtest.h>
 
@@ -33,16 +33,14 @@ int pred_equal(const void* item, const void* key)
 std::vector<void*> contents(const PtrArr* a)
 {
     std::vector<void*> v;
-    for (int i = 0; i < Ptr_Arr_Count(a); ++i)
-        v.push_back(Ptr_Arr_Get(a, i));
+    for (int i = 0; i < Ptr_Arr_Count(a); ++i) v.push_back(Ptr_Arr_Get(a, i));
     return v;
 }
 
 bool slots_beyond_count_are_null(const PtrArr* a)
 {
     for (int i = a->count; i < a->capacity; ++i)
-        if (a->items[i] != nullptr)
-            return false;
+        if (a->items[i] != nullptr) return false;
     return true;
 }
 
@@ -51,14 +49,12 @@ protected:
     int v[30];
     void SetUp() override
     {
-        for (int i = 0; i < 30; ++i)
-            v[i] = i;
+        for (int i = 0; i < 30; ++i) v[i] = i;
     }
     PtrArr* filled(int capacity, int n)
     {
         PtrArr* a = Ptr_Arr_New(capacity);
-        for (int i = 0; i < n; ++i)
-            Ptr_Arr_Set(a, i, &v[i]);
+        for (int i = 0; i < n; ++i) Ptr_Arr_Set(a, i, &v[i]);
         return a;
     }
 };
@@ -88,8 +84,7 @@ TEST_F(PtrArrTest, SetFarBeyondTheEnd)
     EXPECT_EQ(Ptr_Arr_Set(a, 25, &v[25]), nullptr);
     EXPECT_EQ(Ptr_Arr_Capacity(a), 26);
     EXPECT_EQ(Ptr_Arr_Count(a), 26);
-    for (int i = 0; i < 25; ++i)
-        EXPECT_EQ(Ptr_Arr_Get(a, i), nullptr) << i;
+    for (int i = 0; i < 25; ++i) EXPECT_EQ(Ptr_Arr_Get(a, i), nullptr) << i;
     EXPECT_EQ(Ptr_Arr_Get(a, 25), &v[25]);
     // Inside the array: replaces and hands back the old item.
     EXPECT_EQ(Ptr_Arr_Set(a, 25, &v[3]), &v[25]);
@@ -131,8 +126,7 @@ TEST_F(PtrArrTest, InsertAtFrontOfFullArrayGrowsAndShifts)
     EXPECT_EQ(Ptr_Arr_Capacity(a), 20);
     EXPECT_EQ(Ptr_Arr_Count(a), 11);
     EXPECT_EQ(Ptr_Arr_Get(a, 0), &v[20]);
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(Ptr_Arr_Get(a, i + 1), &v[i]);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(Ptr_Arr_Get(a, i + 1), &v[i]);
     EXPECT_TRUE(slots_beyond_count_are_null(a));
     // In the middle, with room left.
     Ptr_Arr_Insert(a, 4, &v[21]);
@@ -148,7 +142,7 @@ TEST_F(PtrArrTest, RemoveMovesDownAndClearsTheVacatedSlot)
     EXPECT_EQ(Ptr_Arr_Remove(a, 4), &v[4]);
     EXPECT_EQ(a->items[4], nullptr);
     EXPECT_EQ(Ptr_Arr_Count(a), 4);
-    EXPECT_EQ(Ptr_Arr_Remove(a, 4), nullptr);   // index count
+    EXPECT_EQ(Ptr_Arr_Remove(a, 4), nullptr); // index count
     EXPECT_EQ(Ptr_Arr_Remove(a, 1), &v[1]);
     EXPECT_EQ(contents(a), (std::vector<void*>{&v[0], &v[2], &v[3]}));
     EXPECT_TRUE(slots_beyond_count_are_null(a));
@@ -185,7 +179,7 @@ TEST_F(PtrArrTest, InitAndClearOnCallersRecordLeaveItemsAlone)
     EXPECT_EQ(a.items, nullptr);
     EXPECT_EQ(a.count, 0);
     EXPECT_EQ(a.capacity, 0);
-    EXPECT_EQ(*owned, 5);   // still the caller's
+    EXPECT_EQ(*owned, 5); // still the caller's
     delete owned;
     ASSERT_EQ(Ptr_Arr_Init(&a, 0), 1);
     EXPECT_EQ(a.items, nullptr);
@@ -209,9 +203,8 @@ TEST_F(PtrArrTest, SortPutsNullLast)
     EXPECT_EQ(contents(a), (std::vector<void*>{&v[1], &v[2], nullptr}));
 
     Ptr_Arr_Clear(a);
-    const int order[] = {9, -1, 4, 7, -1, 0};   // -1: a NULL item
-    for (int k = 0; k < 6; ++k)
-        Ptr_Arr_Set(a, k, order[k] < 0 ? nullptr : &v[order[k]]);
+    const int order[] = {9, -1, 4, 7, -1, 0}; // -1: a NULL item
+    for (int k = 0; k < 6; ++k) Ptr_Arr_Set(a, k, order[k] < 0 ? nullptr : &v[order[k]]);
     Ptr_Arr_Sort(a, cmp_items);
     EXPECT_EQ(contents(a), (std::vector<void*>{&v[0], &v[4], &v[7], &v[9], nullptr, nullptr}));
     Ptr_Arr_Delete(a);
@@ -249,11 +242,9 @@ TEST_F(PtrArrTest, BsearchFindsOrGivesInsertionPosition)
 {
     // Items 0, 2, 4, ..., 18.
     PtrArr* a = Ptr_Arr_New(0);
-    for (int k = 0; k < 10; ++k)
-        Ptr_Arr_Set(a, k, &v[2 * k]);
+    for (int k = 0; k < 10; ++k) Ptr_Arr_Set(a, k, &v[2 * k]);
     int keys[41];
-    for (int k = 0; k < 41; ++k)
-        keys[k] = k - 1;   // -1 .. 39
+    for (int k = 0; k < 41; ++k) keys[k] = k - 1; // -1 .. 39
     for (int k = 0; k < 41; ++k) {
         const int key = keys[k];
         int pos = -7;

@@ -27,7 +27,7 @@ TEST(TtoolAngles, NormalizeTo360And180)
     struct Case {
         double in, a360, a180;
     } cases[] = {
-        {-30, 330, -30}, {720, 0, 0}, {180, 180, -180}, {-190, 170, 170},
+        {-30, 330, -30},      {720, 0, 0},  {180, 180, -180}, {-190, 170, 170},
         {359.5, 359.5, -0.5}, {-360, 0, 0}, {540, 180, -180}, {90, 90, 90},
     };
     for (const Case& c : cases) {
@@ -42,7 +42,7 @@ TEST(TtoolAngles, NormalizeTo360And180)
 
 TEST(TtoolBits, TestSetClearModulo32)
 {
-    EXPECT_EQ(Bit_Test(2, 33), 1);  // bit 33 is bit 1
+    EXPECT_EQ(Bit_Test(2, 33), 1); // bit 33 is bit 1
     EXPECT_EQ(Bit_Test(2, 0), 0);
     EXPECT_EQ(Bit_Test((int)0x80000000u, 31), 1);
     int w = 0;
@@ -50,7 +50,7 @@ TEST(TtoolBits, TestSetClearModulo32)
     EXPECT_EQ(w, 8);
     Bit_Set(&w, 31);
     EXPECT_EQ((unsigned)w, 0x80000008u);
-    EXPECT_EQ(Bit_Clear(&w, 35), 1);  // bit 3
+    EXPECT_EQ(Bit_Clear(&w, 35), 1); // bit 3
     EXPECT_EQ((unsigned)w, 0x80000000u);
     Bit_Set_Or_Clear(1, &w, 0);
     Bit_Set_Or_Clear(0, &w, 31);
@@ -62,7 +62,7 @@ TEST(TtoolExtremes, MinMaxSearch)
     const double v[] = {3, -1, 7, -1, 7};
     int imin = -9, imax = -9;
     Index_Of_Min_Max(5, v, &imin, &imax);
-    EXPECT_EQ(imin, 1);  // first occurrence
+    EXPECT_EQ(imin, 1); // first occurrence
     EXPECT_EQ(imax, 2);
     int idx = -9;
     EXPECT_DOUBLE_EQ(Min_Value_Index(v, 5, &idx), -1);
@@ -123,7 +123,10 @@ TEST(TtoolStrings, BlankByteEscapesRoundTrip)
 {
     char s[] = "a b\nc\rd";
     EXPECT_EQ(Str_Encode_Blank_Bytes(s), 7);
-    EXPECT_STREQ(s, "a\xFE" "b\xFD" "c\xFC" "d");
+    EXPECT_STREQ(s, "a\xFE"
+                    "b\xFD"
+                    "c\xFC"
+                    "d");
     EXPECT_EQ(Str_Decode_Blank_Bytes(s), 7);
     EXPECT_STREQ(s, "a b\nc\rd");
 }
@@ -150,7 +153,7 @@ TEST(TtoolStrings, ReplaceChar)
     EXPECT_EQ(n, 2);
     EXPECT_STREQ(r, "a;; b;; c");
     std::free(r);
-    r = Str_Replace_Char(",", ",", "", &n);  // everything removed
+    r = Str_Replace_Char(",", ",", "", &n); // everything removed
     EXPECT_EQ(n, 1);
     EXPECT_STREQ(r, "");
     std::free(r);
@@ -169,8 +172,8 @@ TEST(TtoolStrings, PadAndFind)
         const char* pat;
         int want;
     } cases[] = {
-        {0, "abcabc", "bc", 1}, {2, "abcabc", "bc", 4}, {5, "abcabc", "bc", -1},
-        {7, "abcabc", "bc", 0},  // from beyond the length
+        {0, "abcabc", "bc", 1},  {2, "abcabc", "bc", 4},
+        {5, "abcabc", "bc", -1}, {7, "abcabc", "bc", 0}, // from beyond the length
         {0, "abc", "x", -1},     {6, "abcabc", "", 6},
     };
     for (const Case& c : cases) EXPECT_EQ(Str_Find_From(c.from, c.s, c.pat), c.want) << c.from;
@@ -194,7 +197,7 @@ TEST(TtoolRing, NinthResultReusesFirstSlot)
     char* first = Str_Left("abcdefgh", 8);
     for (int i = 0; i < 7; ++i) Str_Left("x", 1);
     EXPECT_STREQ(first, "abcdefgh");  // still valid after seven more
-    char* ninth = Str_Left("xyz", 3);  // fits the first slot's text: reused
+    char* ninth = Str_Left("xyz", 3); // fits the first slot's text: reused
     EXPECT_EQ(ninth, first);
     EXPECT_STREQ(first, "xyz");
 }
@@ -202,10 +205,10 @@ TEST(TtoolRing, NinthResultReusesFirstSlot)
 TEST(TtoolRing, ReleaseOnlyAllocatedSlots)
 {
     Ttool_Reset();
-    char* p = Str_Left("abcd", 4);  // allocated
-    Str_Ring_Release(p);             // freed; the slot allocates anew next time
+    char* p = Str_Left("abcd", 4); // allocated
+    Str_Ring_Release(p);           // freed; the slot allocates anew next time
     const char* other = "not a ring text";
-    Str_Ring_Release(other);  // ignored
+    Str_Ring_Release(other); // ignored
     for (int i = 0; i < 7; ++i) Str_Left("q", 1);
     EXPECT_STREQ(Str_Left("abcdefghij", 10), "abcdefghij");
 }
@@ -230,9 +233,17 @@ TEST(TtoolWords, CountAndSplit)
 
 TEST(TtoolWords, NumberWord)
 {
-    const char* want[10] = {"keiner", "einer", "zwei", "drei", "vier",
-                            "f\x81" "nf",  // fünf in code page 850
-                            "sechs", "sieben", "acht", "neun"};
+    const char* want[10] = {"keiner",
+                            "einer",
+                            "zwei",
+                            "drei",
+                            "vier",
+                            "f\x81"
+                            "nf", // fünf in code page 850
+                            "sechs",
+                            "sieben",
+                            "acht",
+                            "neun"};
     for (unsigned i = 0; i < 10; ++i) EXPECT_STREQ(Number_Word(i), want[i]);
     EXPECT_STREQ(Number_Word(10), "10");
     EXPECT_STREQ(Number_Word(123456), "123456");
@@ -247,10 +258,10 @@ TEST(TtoolVersion, ParseSuffix)
         const char* suffix;
     } cases[] = {
         {"Prog 2.10-beta", 2, 10, "beta"},
-        {"Prog 3.1.abcdefg", 3, 1, "abcd"},  // at most four characters, terminated
+        {"Prog 3.1.abcdefg", 3, 1, "abcd"}, // at most four characters, terminated
         {"Prog 2.10", 2, 10, "???"},
         {"Prog", 0, 0, "???"},
-        {" 1.2.x", 0, 0, "???"},  // the first character is not examined
+        {" 1.2.x", 0, 0, "???"}, // the first character is not examined
         {"", 0, 0, "???"},
     };
     for (const Case& c : cases) {
@@ -262,7 +273,7 @@ TEST(TtoolVersion, ParseSuffix)
         EXPECT_EQ(b, c.second) << c.text;
         EXPECT_STREQ(suf, c.suffix) << c.text;
     }
-    Version_Suffix_Parse("x 1.2.ab", nullptr, nullptr, nullptr);  // no output wanted
+    Version_Suffix_Parse("x 1.2.ab", nullptr, nullptr, nullptr); // no output wanted
 }
 
 TEST(TtoolVersion, CompareSuffixes)
@@ -272,9 +283,9 @@ TEST(TtoolVersion, CompareSuffixes)
         const char* b;
         int want;
     } cases[] = {
-        {"P 1.5.a", "P 1.4.a", 1},  {"P 1.4.a", "P 1.5.a", -1},
-        {"P 2.4.a", "P 1.4.a", 1},  {"P 9.3.a", "P 1.4.a", -1},  // second number first
-        {"P 1.4.a", "P 1.4.a", 0},  {"nothing", "either", 0},
+        {"P 1.5.a", "P 1.4.a", 1}, {"P 1.4.a", "P 1.5.a", -1},
+        {"P 2.4.a", "P 1.4.a", 1}, {"P 9.3.a", "P 1.4.a", -1}, // second number first
+        {"P 1.4.a", "P 1.4.a", 0}, {"nothing", "either", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(Version_Suffix_Compare(c.a, c.b), c.want) << c.a << " / " << c.b;
     EXPECT_GT(Version_Suffix_Compare("P 1.4.b", "P 1.4.a"), 0);
@@ -290,7 +301,7 @@ TEST(TtoolReplace, ReplacesAllOccurrencesBesideTheFile)
     // The replacement holds the pattern: the search goes on behind it.
     EXPECT_EQ(Text_File_Replace(path.c_str(), "X", "<X>"), 5);
     EXPECT_EQ(read_file(path), "a<X>a\n<X><X>\n" + long_line + "<X>\nlast <X>");
-    EXPECT_NE(::access((dir + "/_data.txt").c_str(), F_OK), 0);  // the copy is gone
+    EXPECT_NE(::access((dir + "/_data.txt").c_str(), F_OK), 0); // the copy is gone
 
     EXPECT_EQ(Text_File_Replace((dir + "/missing.txt").c_str(), "X", "Y"), 0);
     EXPECT_EQ(Text_File_Replace(path.c_str(), "nothing", "Y"), 0);
@@ -332,11 +343,11 @@ TEST(TtoolReplace, BackslashPathAndUnwritableFolderKeepTheFile)
     std::string dir = tmp.path();
     std::string path = dir + "/f.txt";
     write_file(path, "one two\n");
-    std::string win = dir + "\\F.TXT";  // Windows separator and other case
+    std::string win = dir + "\\F.TXT"; // Windows separator and other case
     EXPECT_EQ(Text_File_Replace(win.c_str(), "two", "2"), 1);
     EXPECT_EQ(read_file(path), "one 2\n");
 
-    if (::geteuid() != 0) {  // root writes anywhere
+    if (::geteuid() != 0) { // root writes anywhere
         ::chmod(dir.c_str(), 0500);
         EXPECT_EQ(Text_File_Replace(path.c_str(), "one", "1"), 0);
         ::chmod(dir.c_str(), 0700);
@@ -353,7 +364,7 @@ TEST(TtoolSibling, TestedOnceUnderExec)
     EXPECT_EQ(Sibling_Tool_Present(), 0);
     ::mkdir((dir + "/Q8-VUNT").c_str(), 0700);
     write_file(dir + "/Q8-VUNT/V.exe", "");
-    EXPECT_EQ(Sibling_Tool_Present(), 0);  // a failed test is not repeated
+    EXPECT_EQ(Sibling_Tool_Present(), 0); // a failed test is not repeated
     Ttool_Reset();
     EXPECT_EQ(Sibling_Tool_Present(), 1);
 }
@@ -366,7 +377,7 @@ void idle_b() {}
 TEST(TtoolIdle, StackInstallsItsTop)
 {
     Ttool_Reset();
-    Idle_Pop();  // empty stack: stays empty, nothing installed
+    Idle_Pop(); // empty stack: stays empty, nothing installed
     EXPECT_EQ(Idle_Count(), 0);
     EXPECT_EQ(Idle_Installed(), nullptr);
     EXPECT_EQ(Get_CallSometimesFunc_of_PS(), nullptr);
@@ -391,7 +402,7 @@ TEST(TtoolIdle, StackInstallsItsTop)
     EXPECT_EQ(Get_CallSometimesFunc_of_PS(), nullptr);
     EXPECT_EQ(Idle_Count(), 0);
 
-    for (int i = 0; i < 25; ++i) Idle_Push(i % 2 ? idle_a : idle_b);  // grows past 10 and 20
+    for (int i = 0; i < 25; ++i) Idle_Push(i % 2 ? idle_a : idle_b); // grows past 10 and 20
     EXPECT_EQ(Idle_Count(), 25);
     EXPECT_EQ(Idle_Installed(), idle_b);
     EXPECT_EQ(Get_CallSometimesFunc_of_PS(), idle_b);

@@ -39,8 +39,9 @@ TEST(CltAccess, LookupsAndTheirSentinels)
 TEST(CltAccess, ChoiceLists)
 {
     Clt_Test_Publish_Annex();
-    const char* names[8] = {"Leno",       "Derix X-LAM",        "Merkle X-LAM",      "Decker BSP",
-                            "Binderholz BBS 125", "Binderholz BBS XL", "KLH DL", "KLH DQ"};
+    const char* names[8] = {
+        "Leno",   "Derix X-LAM", "Merkle X-LAM", "Decker BSP", "Binderholz BBS 125", "Binderholz BBS XL",
+        "KLH DL", "KLH DQ"};
     int format = -5, count = -5;
     KindChoiceEntry* ids = Clt_Manufacturer_List_Ids(&format, &count, 3);
     EXPECT_EQ(format, 11);
@@ -90,20 +91,41 @@ TEST(CltAccess, BuildupTexts)
 {
     Clt_Test_Publish_Annex();
     CltSection five = Clt_Test_Section({{40, 0}, {20, 1}, {40, 0}, {20, 1}, {40, 0}});
-    const std::string bold40 = "\xCE" "b" "40.0" "\xCE" "r";
+    const std::string bold40 = "\xCE"
+                               "b"
+                               "40.0"
+                               "\xCE"
+                               "r";
     EXPECT_EQ(std::string(Clt_Buildup_Text(&five, 0, 0)), bold40 + "-20.0-" + bold40 + "-20.0-" + bold40);
-    EXPECT_EQ(std::string(Clt_Buildup_Text(&five, 1, 0)),
-              "40.0-\xCE" "b" "20.0\xCE" "r-40.0-\xCE" "b" "20.0\xCE" "r-40.0");
+    EXPECT_EQ(std::string(Clt_Buildup_Text(&five, 1, 0)), "40.0-\xCE"
+                                                          "b"
+                                                          "20.0\xCE"
+                                                          "r-40.0-\xCE"
+                                                          "b"
+                                                          "20.0\xCE"
+                                                          "r-40.0");
     // One material: a blank and the material once.
     EXPECT_EQ(std::string(Clt_Buildup_Text(&five, 0, 1)),
               bold40 + "-20.0-" + bold40 + "-20.0-" + bold40 + " Nadelvollholz, C24 (S10)");
 
-    const CltSection* plus = Clt_Product(0, 2);  // Leno "80 plus"
+    const CltSection* plus = Clt_Product(0, 2); // Leno "80 plus"
     EXPECT_EQ(0, Clt_Single_Material(plus));
     EXPECT_EQ(std::string(Clt_Buildup_Text(plus, 0, 1)),
-              "\xCE" "b" "24.4\xCE" "r-31.2-\xCE" "b" "24.4\xCE" "r\n"
+              "\xCE"
+              "b"
+              "24.4\xCE"
+              "r-31.2-\xCE"
+              "b"
+              "24.4\xCE"
+              "r\n"
               "Nadelvollholz, C24 (S10) - nicht definiertes Material - Nadelvollholz, C24 (S10) - ");
-    const std::string alone = "\xCE" "b" "24.4\xCE" "r-31.2-\xCE" "b" "24.4\xCE" "r";
+    const std::string alone = "\xCE"
+                              "b"
+                              "24.4\xCE"
+                              "r-31.2-\xCE"
+                              "b"
+                              "24.4\xCE"
+                              "r";
     EXPECT_EQ(std::string(Clt_Buildup_Text(plus, 0, 2)), alone);
     EXPECT_EQ(std::string(Clt_Buildup_Text(plus, 0, 0)), alone);
     EXPECT_STREQ(Clt_Buildup_Text(nullptr, 0, 1), "nicht definierter Typ");
@@ -118,14 +140,19 @@ TEST(CltAccess, BuildupTexts)
         many.layers[i].grade = 1;
     }
     const std::string t = Clt_Buildup_Text(&many, 0, 1);
-    EXPECT_EQ(t.substr(0, 14), "\xCE" "b" "1000000.0\xCE" "r-");
+    EXPECT_EQ(t.substr(0, 14), "\xCE"
+                               "b"
+                               "1000000.0\xCE"
+                               "r-");
     EXPECT_EQ(t.substr(t.size() - 3), " - ");
     EXPECT_NE(t.find("\nNadelvollholz, "), std::string::npos);
     // Absurd thicknesses fill the buffer: the text is cut, not overrun.
     for (int i = 0; i < 20; ++i) many.layers[i].t = 1e300;
     const std::string cut = Clt_Buildup_Text(&many, 0, 1);
     EXPECT_EQ(cut.size(), 4095u);
-    EXPECT_EQ(cut.substr(0, 3), "\xCE" "b" "1");
+    EXPECT_EQ(cut.substr(0, 3), "\xCE"
+                                "b"
+                                "1");
 }
 
 TEST(CltAccess, SingleMaterial)
@@ -147,10 +174,16 @@ TEST(CltAccess, LayerTexts)
 {
     Clt_Test_Publish_Annex();
     CltSection s = Clt_Test_Section({{40, 0}, {20, 1}, {40, 0}});
-    EXPECT_STREQ(Clt_Layer_Text(&s, 0, 0), "\xCE" "b" "Nadelvollholz, C24 (S10), 40.0 mm, x-Richtung\xCE" "r");
+    EXPECT_STREQ(Clt_Layer_Text(&s, 0, 0), "\xCE"
+                                           "b"
+                                           "Nadelvollholz, C24 (S10), 40.0 mm, x-Richtung\xCE"
+                                           "r");
     EXPECT_STREQ(Clt_Layer_Text(&s, 0, 1), "Nadelvollholz, C24 (S10), 20.0 mm, y-Richtung");
     // "x-Richtung" names the direction asked for.
-    EXPECT_STREQ(Clt_Layer_Text(&s, 1, 1), "\xCE" "b" "Nadelvollholz, C24 (S10), 20.0 mm, x-Richtung\xCE" "r");
+    EXPECT_STREQ(Clt_Layer_Text(&s, 1, 1), "\xCE"
+                                           "b"
+                                           "Nadelvollholz, C24 (S10), 20.0 mm, x-Richtung\xCE"
+                                           "r");
     EXPECT_STREQ(Clt_Layer_Text(&s, 1, 0), "Nadelvollholz, C24 (S10), 40.0 mm, y-Richtung");
     EXPECT_STREQ(Clt_Layer_Text(&s, 0, 3), "nicht definierter Typ");
     EXPECT_STREQ(Clt_Layer_Text(&s, 0, -1), "nicht definierter Typ");

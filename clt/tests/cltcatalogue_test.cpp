@@ -17,7 +17,7 @@ TEST(CltCatalogue, ChecksumsPerManufacturer)
         int products, layers;
         double sum;
     } rows[] = {
-        {27, 159, 4752.6}, {18, 76, 2280}, {17, 99, 3365}, {27, 135, 4149},
+        {27, 159, 4752.6}, {18, 76, 2280}, {17, 99, 3365},  {27, 135, 4149},
         {15, 69, 2350},    {15, 69, 2350}, {31, 167, 5280}, {14, 56, 1540},
     };
     int products = 0, layers = 0;
@@ -103,7 +103,7 @@ TEST(CltCatalogue, ProductsOfTheEdgeCases)
     EXPECT_EQ(plus->layers[0].kind, 0);
     EXPECT_EQ(plus->layers[1].kind, 13);
     EXPECT_EQ(plus->layers[1].direction, 1);
-    EXPECT_EQ(Clt_Product(0, 7)->layers[1].kind, 13);  // "100 plus"
+    EXPECT_EQ(Clt_Product(0, 7)->layers[1].kind, 13); // "100 plus"
 
     const CltSection* klh = Clt_Product(6, 0);
     EXPECT_STREQ(klh->name, "KLH 3s 60 DL");
@@ -177,7 +177,7 @@ TEST(CltCatalogue, ManufacturerValues)
     EXPECT_DOUBLE_EQ(Clt_Product(5, 0)->layers[0].f_t, 14150.0);
     EXPECT_DOUBLE_EQ(Clt_Product(5, 0)->layers[0].f_c, 24000.0);
     EXPECT_DOUBLE_EQ(Clt_Product(4, 0)->layers[0].E, 12000000.0);
-    EXPECT_DOUBLE_EQ(Clt_Product(4, 0)->layers[0].G, 690000.0);  // from the grade table
+    EXPECT_DOUBLE_EQ(Clt_Product(4, 0)->layers[0].G, 690000.0); // from the grade table
 }
 
 TEST(CltCatalogue, TakesTheEnTablesWithAnAnnex)

@@ -21,10 +21,7 @@ using kovtest::ToolRun;
 
 // The installation data that cltcheck reads its annex from; no DRAM, so that
 // nothing of the annex library's housekeeping may reach the output.
-std::string DataDir()
-{
-    return std::string(KOV_SOURCE_DIR) + "/data";
-}
+std::string DataDir() { return std::string(KOV_SOURCE_DIR) + "/data"; }
 
 // Runs a tool of the build with the arguments in a folder of the test's own.
 ToolRun RunTool(const std::string& tool, const std::vector<std::string>& args, const std::string& dir,
@@ -59,10 +56,7 @@ bool Has(const std::vector<std::string>& lines, const std::string& line)
 
 } // namespace
 
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The value after "eta = " in the report, or -1.
 double Eta(const std::string& out)
@@ -142,8 +136,7 @@ TEST(CltCheckTool, MissingRollingShearStrengthIsRefused)
 // but X-70/3s) the refusal. Leno's products with a cross layer of LVL (0 2
 // and 0 7) are checked. One test per manufacturer, so that they run side by
 // side.
-class CltCheckEveryProduct : public ::testing::TestWithParam<int> {
-};
+class CltCheckEveryProduct : public ::testing::TestWithParam<int> {};
 
 TEST_P(CltCheckEveryProduct, IsCheckedOrRefused)
 {
@@ -178,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, CltCheckEveryProduct, ::testing::Range(0, 8)
 TEST(CltCheckTool, FireValues)
 {
     kovtest::TempDir dir("cltcheck");
-    const ToolRun r =
-        RunTool("cltcheck", {"check", "0", "8", "--span", "4.5", "--q", "5", "--fire", "30", "--side", "1"}, dir.path());
+    const ToolRun r = RunTool(
+        "cltcheck", {"check", "0", "8", "--span", "4.5", "--q", "5", "--fire", "30", "--side", "1"}, dir.path());
     ASSERT_EQ(r.exit_code, 0) << r.err;
     const auto lines = Lines(r.out);
     EXPECT_TRUE(Contains(r.out, "the loads given are the design loads of the fire situation")) << r.out;
@@ -247,8 +240,10 @@ TEST(CltCheckTool, OptionsOutOfRangeAreRefused)
         std::vector<std::string> base, extra;
         const char* named;
     } rows[] = {
-        {forces, {"--kmod", "-1", "--duration", "8"}, "Option --kmod: der Wert -1 liegt außerhalb des zulässigen "
-                                                        "Bereichs 0 < k_mod ≤ 1,1."},
+        {forces,
+         {"--kmod", "-1", "--duration", "8"},
+         "Option --kmod: der Wert -1 liegt außerhalb des zulässigen "
+         "Bereichs 0 < k_mod ≤ 1,1."},
         {forces, {"--kmod", "1.2", "--duration", "8"}, "0 < k_mod ≤ 1,1"},
         {forces, {"--kmod", "0.9"}, "Option --kmod gilt nur mit --duration 8"},
         {forces, {"--duration", "8"}, "Option --duration 8 verlangt --kmod"},
@@ -256,25 +251,33 @@ TEST(CltCheckTool, OptionsOutOfRangeAreRefused)
         {{"check", "4", "6", "--M", "nan", "--V", "12"}, {}, "Option --M: der Wert nan liegt außerhalb"},
         {{"check", "4", "6", "--M", "10", "--V", "inf"}, {}, "Option --V: der Wert inf liegt außerhalb"},
         {{"check", "4", "6", "--M", "0", "--V", "0"}, {}, "keine Last"},
-        {{"check", "4", "6", "--span", "1e200", "--q", "5"}, {}, "Option --span: der Wert 1e200 liegt außerhalb des "
-                                                                 "zulässigen Bereichs 0 < L ≤ 30 m."},
+        {{"check", "4", "6", "--span", "1e200", "--q", "5"},
+         {},
+         "Option --span: der Wert 1e200 liegt außerhalb des "
+         "zulässigen Bereichs 0 < L ≤ 30 m."},
         {{"check", "4", "6", "--span", "-4.5", "--q", "5"}, {}, "Option --span"},
         {{"check", "4", "6", "--span", "0", "--q", "5"}, {}, "Option --span"},
         {{"check", "4", "6", "--span", "4.5", "--q", "-5"}, {}, "Option --q: der Wert -5 liegt außerhalb"},
         {{"check", "4", "6", "--span", "4.5", "--q", "0"}, {}, "0 < q ≤ 500 kN/m²"},
-        {span, {"--fire", "1e300", "--side", "2"}, "Option --fire: der Wert 1e300 liegt außerhalb des zulässigen "
-                                                   "Bereichs 0 ≤ t ≤ 240 min."},
+        {span,
+         {"--fire", "1e300", "--side", "2"},
+         "Option --fire: der Wert 1e300 liegt außerhalb des zulässigen "
+         "Bereichs 0 ≤ t ≤ 240 min."},
         {span, {"--fire", "-30", "--side", "2"}, "Option --fire"},
-        {span, {"--gamma-m", "1e-320"}, "Option --gamma-m: der Wert 1e-320 liegt außerhalb des zulässigen Bereichs "
-                                        "1,0 ≤ γ_M ≤ 2,0."},
+        {span,
+         {"--gamma-m", "1e-320"},
+         "Option --gamma-m: der Wert 1e-320 liegt außerhalb des zulässigen Bereichs "
+         "1,0 ≤ γ_M ≤ 2,0."},
         {span, {"--gamma-m", "0"}, "Option --gamma-m"},
         {span, {"--width", "-5"}, "Option --width: der Wert -5 liegt außerhalb"},
         {span, {"--c", "0"}, "Option --c"},
         {span, {"--service", "7"}, "Option --service: \"7\" ist nicht zulässig; zulässig ist 1, 2 oder 3."},
         {span, {"--duration", "12"}, "Option --duration: \"12\" ist nicht zulässig"},
         {span, {"--dir", "2"}, "Option --dir"},
-        {span, {"--fire", "30", "--side", "4"}, "Option --side: \"4\" ist nicht zulässig; zulässig ist 0 (oben), 1 "
-                                                "(unten), 2 oder 3 (Seitenflächen)."},
+        {span,
+         {"--fire", "30", "--side", "4"},
+         "Option --side: \"4\" ist nicht zulässig; zulässig ist 0 (oben), 1 "
+         "(unten), 2 oder 3 (Seitenflächen)."},
         {span, {"--fire", "30", "--side", "-1"}, "Option --side"},
         {span, {"--fire", "30", "--side", "0", "--k2", "0", "--tch", "10", "--tf", "20"}, "Option --k2"},
         {span, {"--fire", "30", "--side", "0", "--tch", "nan", "--tf", "20"}, "Option --tch"},
@@ -288,7 +291,9 @@ TEST(CltCheckTool, OptionsOutOfRangeAreRefused)
         {{"check", "4", "6", "--M", "10"}, {}, "--M und --V gehören zusammen"},
         {{"check", "4", "6", "--M", "10", "--V", "12", "--span", "3"}, {}, "--span und --q gehören zusammen"},
         {{"check", "4", "15", "--M", "10", "--V", "12"}, {}, "Produkt 15: der Hersteller 4 hat die Produkte 0 bis 14"},
-        {{"check", "8", "0", "--M", "10", "--V", "12"}, {}, "Hersteller \"8\": zulässig ist eine ganze Zahl von 0 bis 7"},
+        {{"check", "8", "0", "--M", "10", "--V", "12"},
+         {},
+         "Hersteller \"8\": zulässig ist eine ganze Zahl von 0 bis 7"},
         {{"list", "9"}, {}, "Hersteller: zulässig ist eine ganze Zahl von 0 bis 7"},
         {{"frobnicate"}, {}, "unbekannter Befehl"},
         {{}, {}, "usage: cltcheck list [M]"},
@@ -309,12 +314,12 @@ TEST(CltCheckTool, NoCheckPossibleIsExitCodeOne)
 {
     kovtest::TempDir dir("cltcheck");
     // 240 min from the top char all of 60/3s: nothing is left.
-    const ToolRun burnt = RunTool(
-        "cltcheck", {"check", "4", "0", "--M", "1", "--V", "1", "--fire", "240", "--side", "0"}, dir.path());
+    const ToolRun burnt =
+        RunTool("cltcheck", {"check", "4", "0", "--M", "1", "--V", "1", "--fire", "240", "--side", "0"}, dir.path());
     EXPECT_EQ(burnt.exit_code, 1);
     EXPECT_TRUE(Contains(burnt.err, "bleibt vom Querschnitt nichts")) << burnt.err;
-    const ToolRun oli = RunTool("cltcheck", {"check", "4", "6", "--M", "10", "--V", "12", "--oli", "/no/such/folder/x.oli"},
-                                dir.path());
+    const ToolRun oli = RunTool(
+        "cltcheck", {"check", "4", "6", "--M", "10", "--V", "12", "--oli", "/no/such/folder/x.oli"}, dir.path());
     EXPECT_EQ(oli.exit_code, 1);
     EXPECT_TRUE(Contains(oli.err, "Die Ausgabeliste /no/such/folder/x.oli kann nicht geschrieben werden")) << oli.err;
 }

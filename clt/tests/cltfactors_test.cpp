@@ -56,7 +56,7 @@ TEST(CltFactors, ProductFactorByManufacturer)
         s.manufacturer = r.manufacturer;
         EXPECT_NEAR(Clt_Product_Factor(s), r.expected, 1e-12) << r.manufacturer;
     }
-    EXPECT_DOUBLE_EQ(s.product_factor, 2.7);  // the rules leave the record alone
+    EXPECT_DOUBLE_EQ(s.product_factor, 2.7); // the rules leave the record alone
 }
 
 TEST(CltFactors, OuterPairSum)

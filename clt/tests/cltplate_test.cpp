@@ -161,12 +161,12 @@ TEST(CltPlate, NullPointers)
 TEST(CltPlate, MissingRollingShearStrengthIsInfiniteNeverNaN)
 {
     Clt_Test_Publish_Annex();
-    const CltSection* derix = Clt_Product(1, 0);  // strength factor 0
+    const CltSection* derix = Clt_Product(1, 0); // strength factor 0
     ASSERT_EQ(derix->strength_factor, 0.0);
     CltPlateCheck r;
     ASSERT_EQ(Clt_Plate_Check(derix, 1000, 0, 1, 2, 1, 0, 1.3, 5, 0, 0, &r), 1);
     EXPECT_EQ(r.eta_v_max, std::numeric_limits<double>::infinity());
-    EXPECT_EQ(r.layers[1].eta_v[1], std::numeric_limits<double>::infinity());  // zero stress, no strength
+    EXPECT_EQ(r.layers[1].eta_v[1], std::numeric_limits<double>::infinity()); // zero stress, no strength
     EXPECT_EQ(r.eta_max, std::numeric_limits<double>::infinity());
     EXPECT_EQ(r.layer_v, 1);
     for (int i = 0; i < r.layer_count; ++i)

@@ -68,8 +68,7 @@ TEST(CltSection, TorsionSumOverAllLayers)
 {
     CltSection s = FiveLayers();
     // sum t G (t^2/6 + 2 z^2): 690000 * (40*(1600/6+7200)*2 + 20*(400/6+1800)*2 + 40*1600/6)
-    const double expected =
-        690000.0 * (2 * 40 * (1600.0 / 6 + 7200) + 2 * 20 * (400.0 / 6 + 1800) + 40 * 1600.0 / 6);
+    const double expected = 690000.0 * (2 * 40 * (1600.0 / 6 + 7200) + 2 * 20 * (400.0 / 6 + 1800) + 40 * 1600.0 / 6);
     EXPECT_NEAR(Clt_Torsion_Sum(&s), expected, 1e-3);
 }
 
@@ -90,8 +89,8 @@ TEST(CltSection, ThicknessBelowOneMillimetreIsTheLayerSum)
 TEST(CltSection, TransformedInertiaTakesTheFirstLayerOfTheDirection)
 {
     CltSection s = Clt_Test_Section_EG({{30, 1}, {30, 0}, {30, 1}, {30, 0}}, 11e6, 690000);
-    s.layers[1].E = 8e6;   // first x layer from the top
-    s.layers[3].E = 16e6;  // stiffest x layer
+    s.layers[1].E = 8e6;  // first x layer from the top
+    s.layers[3].E = 16e6; // stiffest x layer
     Clt_Centroids(&s);
     EXPECT_DOUBLE_EQ(Clt_Transformed_Inertia(&s, 0), Clt_Bending_Stiffness(&s, 0) / 8e6);
 }

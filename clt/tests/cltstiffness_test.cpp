@@ -54,8 +54,8 @@ TEST(CltStiffness, ShearCorrectionFactor)
         {"x layers 10/50/30", Clt_Test_Section_EG({{10, 0}, {50, 0}, {30, 0}}, 11e6, 690000), 0, 5.0 / 6.0, 1e-12},
         {"one x layer", Clt_Test_Section_EG({{100, 0}}, 8e6, 500000), 0, 5.0 / 6.0, 1e-12},
         // Centroid on the middle interface: the whole integral, not half of it.
-        {"22.5 x y y x", Clt_Test_Section_EG({{22.5, 0}, {22.5, 1}, {22.5, 1}, {22.5, 0}}, 11e6, 690000), 0,
-         0.158974, 1e-6},
+        {"22.5 x y y x", Clt_Test_Section_EG({{22.5, 0}, {22.5, 1}, {22.5, 1}, {22.5, 0}}, 11e6, 690000), 0, 0.158974,
+         1e-6},
     };
     for (auto& r : rows) EXPECT_NEAR(Clt_Shear_Correction(&r.s, r.d), r.expected, r.tol) << r.what;
 

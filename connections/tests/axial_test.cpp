@@ -85,8 +85,8 @@ TEST(AxialEta, WoodScrew)
     r = Fresh();
     Axial_Capacity_Screw_Eta(in, 60, 2.5, &r);
     EXPECT_NEAR(r.k_diameter, 0.75, 1e-12);
-    EXPECT_NEAR(r.fax_withdrawal, 0.52 * std::pow(6.0, -0.5) * std::pow(50.0, -0.1) * std::pow(350.0, 0.8) * 6 * 50 * 0.75,
-                1e-9);
+    EXPECT_NEAR(r.fax_withdrawal,
+                0.52 * std::pow(6.0, -0.5) * std::pow(50.0, -0.1) * std::pow(350.0, 0.8) * 6 * 50 * 0.75, 1e-9);
     // group of four screws: 4^-0.1
     in = Wood_Screw_5();
     in.group_effect = 1;
@@ -127,8 +127,8 @@ TEST(AxialEta, NailsAndRefusals)
         int type;
         double angle, t1, t2;
         int code;
-    } refusals[] = {{14, 20, 80, 80, 1015}, {11, 20, 80, 80, 1013}, {11, 10, 80, 80, 1014}, {14, 60, 8, 80, 146},
-                    {12, 60, 80, 8, 147},   {5, 90, 80, 80, 152}};
+    } refusals[] = {{14, 20, 80, 80, 1015}, {11, 20, 80, 80, 1013}, {11, 10, 80, 80, 1014},
+                    {14, 60, 8, 80, 146},   {12, 60, 80, 8, 147},   {5, 90, 80, 80, 152}};
     for (const auto& c : refusals) {
         ConnectionInput s = Blank();
         s.type = c.type;

@@ -103,8 +103,8 @@ TEST(ConnDescription, MissingFieldsAreNamed)
         std::string text = full;
         if (*c.drop) text.erase(text.find(c.drop), std::strlen(c.drop));
         text += c.extra;
-        const int got = Conn_Read_Description_Complete(text.data(), text.size(), c.axial, &in, &line, message,
-                                                        sizeof message);
+        const int got =
+            Conn_Read_Description_Complete(text.data(), text.size(), c.axial, &in, &line, message, sizeof message);
         EXPECT_EQ(got, *c.message ? 1 : 0) << c.drop << c.extra;
         EXPECT_STREQ(message, c.message) << c.drop << c.extra;
         if (got) {

@@ -78,7 +78,7 @@ TEST(ConnAxialDesign, EdgeCases)
     nail.type = FT_NAIL;
     nail.d = 4;
     nail.d_head = 10;
-    nail.length = 38; // ends in member 1 (t1 40), 38 >= 8 d
+    nail.length = 38;     // ends in member 1 (t1 40), 38 >= 8 d
     nail.axis_angle = 60; // worked as 90 for a nail
     EXPECT_EQ(Conn_Axial_Design(nail, &r), 0);
     ASSERT_GT(ConnMessageListB.count, 0); // from every penetration analysis of the run
@@ -117,7 +117,7 @@ TEST(ConnAxialDesign, UserProductTakesItsBlock)
 {
     ConnectionInput in = Screw();
     in.type = FT_ASSY_USER;
-    in.d = 99;  // not read
+    in.d = 99; // not read
     in.assy_product.d = 8;
     in.assy_product.d_inner = 5.4;
     in.assy_product.d_head = 14;
@@ -228,7 +228,7 @@ TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
     EXPECT_EQ(Conn_Design(in, &r), CONN_MSG_SIDE_MEMBER_SPLITTING);
     EXPECT_STREQ(Conn_Message_Text(CONN_MSG_SIDE_MEMBER_SPLITTING),
                  "Seitenholz zu d\x81nn, Spaltgefahr gem. Gl. (218)"); // ü
-    EXPECT_EQ(r.fvk, 0.0); // nothing of an earlier run is left behind
+    EXPECT_EQ(r.fvk, 0.0);                                             // nothing of an earlier run is left behind
     EXPECT_EQ(r.rho1, 0.0);
 
     // too short a nail: 8, with densities, k_mod, spacings and K_ser filled

@@ -153,10 +153,10 @@ TEST(ConnDesignTool, HelpNamesEveryField)
     int count = 0;
     const ConnField* fields = Conn_Fields(&count);
     ASSERT_GT(count, 60);
-    for (int i = 0; i < count; ++i) EXPECT_NE(out.find("  " + std::string(fields[i].name) + " "), std::string::npos)
-        << fields[i].name;
-    for (const char* text : {"Exit-Codes", "  30  Bolzen", "  26  Scheibendübel C1/C2", "    12  Stahlblech",
-                             "5 C24", "Dezimalkomma"})
+    for (int i = 0; i < count; ++i)
+        EXPECT_NE(out.find("  " + std::string(fields[i].name) + " "), std::string::npos) << fields[i].name;
+    for (const char* text :
+         {"Exit-Codes", "  30  Bolzen", "  26  Scheibendübel C1/C2", "    12  Stahlblech", "5 C24", "Dezimalkomma"})
         EXPECT_NE(out.find(text), std::string::npos) << text;
     // without a description: the help on standard error and exit code 1
     EXPECT_EQ(Run_Conndesign({}, &out, &err), 1);

@@ -26,8 +26,8 @@ struct PairCase {
 void Check(const PairCase& c)
 {
     double f1 = -1, f2 = -1;
-    int code = Embedment_Pair(&f1, &f2, c.type, c.d, c.predrilled, c.a1 * kDeg, c.a2 * kDeg, c.t1, c.t2, c.rho1,
-                              c.rho2, c.kind1, c.kind2, c.grade1, c.grade2, nullptr, nullptr);
+    int code = Embedment_Pair(&f1, &f2, c.type, c.d, c.predrilled, c.a1 * kDeg, c.a2 * kDeg, c.t1, c.t2, c.rho1, c.rho2,
+                              c.kind1, c.kind2, c.grade1, c.grade2, nullptr, nullptr);
     EXPECT_NEAR(f1, c.f1, 5e-4) << c.what;
     EXPECT_NEAR(f2, c.f2, 5e-4) << c.what;
     EXPECT_EQ(code, c.code) << c.what;
@@ -77,8 +77,8 @@ TEST(EmbedmentPair, RuleSetDecidesScrewsAndSmallDowels)
         ScopedAnnex din(ScopedAnnex::kNone);
         Check({"screw 6.5 DIN: nail rule", 2, 6.5, 0, 0, 0, 40, 60, 350, 350, 0, 0, 5, 5, nail, nail, 0});
         Check({"dowel 6 DIN: k90 1, note", 29, 6, 0, 0, 90, 40, 60, 350, 350, 0, 0, 5, 5, dowel6, dowel6, 1008});
-        Check({"dowel 6 DIN in LVL: note", 29, 6, 0, 0, 90, 40, 60, 350, 350, 10, 10, 0, 0, 37 * 0.94, 37 * 0.94,
-               1008});
+        Check(
+            {"dowel 6 DIN in LVL: note", 29, 6, 0, 0, 90, 40, 60, 350, 350, 10, 10, 0, 0, 37 * 0.94, 37 * 0.94, 1008});
     }
     ScopedAnnex annex(1);
     Check({"screw 6.5 EC5: dowel rule", 2, 6.5, 0, 0, 0, 40, 60, 350, 350, 0, 0, 5, 5, dowel, dowel, 0});

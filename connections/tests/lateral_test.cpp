@@ -25,8 +25,8 @@ ConnectionResult Fresh()
 
 void Expect_Finite(const ConnectionResult& r)
 {
-    const double fields[] = {r.fvk, r.fvd, r.gamma_m, r.check_factor, r.check_factor_2, r.my_rk, r.fh1, r.fh2,
-                             r.my_d, r.fh1_d, r.fh2_d, r.t_req, r.t_req_2, r.k90, r.fh0};
+    const double fields[] = {r.fvk,  r.fvd,   r.gamma_m, r.check_factor, r.check_factor_2, r.my_rk, r.fh1, r.fh2,
+                             r.my_d, r.fh1_d, r.fh2_d,   r.t_req,        r.t_req_2,        r.k90,   r.fh0};
     for (double f : fields) EXPECT_TRUE(std::isfinite(f));
 }
 
@@ -110,8 +110,8 @@ TEST(JohansenTimber, MissingEmbedmentGivesZeroAndTheCode)
     EXPECT_EQ(r.fvk, 0.0);
     Expect_Finite(r);
     r = Fresh();
-    Johansen_Timber_Design(1.3, 1.3, 1.1, 0.8, 0.8, 1, 12, 0, 90, 0, 0, 1, 0, 30, 0, 0, 12.5, 100, 680, 350, 5, 0, 0,
-                           5, 400, nullptr, nullptr, &r);
+    Johansen_Timber_Design(1.3, 1.3, 1.1, 0.8, 0.8, 1, 12, 0, 90, 0, 0, 1, 0, 30, 0, 0, 12.5, 100, 680, 350, 5, 0, 0, 5,
+                           400, nullptr, nullptr, &r);
     EXPECT_EQ(r.fvd, 0.0);
     Expect_Finite(r);
     r = Fresh();
@@ -272,7 +272,8 @@ TEST(SimplifiedMethod, NailsInTimber)
     EXPECT_EQ(ConnMessageListB.codes[0], CONN_MSG_NAIL_SHORT_OF_MEMBER_2);
     // passes member 2 in single shear: k 1, the fastener is too long
     r = Fresh();
-    const double R = Lateral_Nail_Timber(1, 4, 120, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 5, 5, nullptr, nullptr, &r);
+    const double R =
+        Lateral_Nail_Timber(1, 4, 120, 600, 0, 0, 24, 60, 350, 350, 0, 0, 0, 0, 5, 5, nullptr, nullptr, &r);
     EXPECT_EQ(r.check_factor, 1.0);
     EXPECT_EQ(r.message_code, CONN_MSG_TOO_LONG);
     const double f = 0.082 * 350 * std::pow(4.0, -0.3), my = 180 * std::pow(4.0, 2.6);
@@ -396,8 +397,8 @@ TEST(PlateChecks, DowelBetweenTwoMembers)
         ScopedAnnex din(ScopedAnnex::kNone);
         ScopedAnnex annex(annex_on ? 1 : ScopedAnnex::kNone);
         ConnectionResult r = Fresh();
-        const double R = Connector_Bolt_Part(1, 16, 0, 1, 0, 60, 100, 380, 380, 0, 0, 7, 7, 400, 0, 90 * kDeg,
-                                             nullptr, nullptr, &r);
+        const double R =
+            Connector_Bolt_Part(1, 16, 0, 1, 0, 60, 100, 380, 380, 0, 0, 7, 7, 400, 0, 90 * kDeg, nullptr, nullptr, &r);
         EXPECT_NEAR(r.t_req, 73.3767, 1e-4);
         // member 2: 2.3 (sqrt(1/(1+beta)) + 1) sqrt(M_y/(f_h2 d)), beta = f_h,90/f_h,0 = 1/1.59
         EXPECT_NEAR(r.t_req_2, 101.77755, 1e-4);

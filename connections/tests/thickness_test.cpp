@@ -26,13 +26,13 @@ TEST(RequiredThickness, SideMemberOfANailAndABolt)
     // bolt 12, clearance: f_h at 13 mm (0.082 * 0.87 * 350), root over 12 mm
     const double f13 = 0.082 * 0.87 * 350, my = 0.3 * 400 * std::pow(12.0, 2.6);
     const double expected = 2.3 * (std::sqrt(0.5) + 1) * std::sqrt(my / (f13 * 12));
-    EXPECT_NEAR(Required_Thickness_Side(30, 0, 0, 12, 0, 0, 0, 0, 0, 400, 60, 60, 350, 350, 0, 0, 5, 5, nullptr,
-                                       nullptr),
-                expected, 1e-9);
+    EXPECT_NEAR(
+        Required_Thickness_Side(30, 0, 0, 12, 0, 0, 0, 0, 0, 400, 60, 60, 350, 350, 0, 0, 5, 5, nullptr, nullptr),
+        expected, 1e-9);
     EXPECT_NEAR(expected, 62.8382, 5e-4);
     // gypsum board member 1 has no embedment strength: 0, finite
-    double t = Required_Thickness_Side(30, 0, 0, 12, 0, 0, 0, 0, 0, 400, 12.5, 60, 680, 350, 5, 0, 0, 5, nullptr,
-                                       nullptr);
+    double t =
+        Required_Thickness_Side(30, 0, 0, 12, 0, 0, 0, 0, 0, 400, 12.5, 60, 680, 350, 5, 0, 0, 5, nullptr, nullptr);
     EXPECT_TRUE(std::isfinite(t));
     EXPECT_EQ(t, 0.0);
 }
@@ -47,46 +47,52 @@ TEST(RequiredThickness, FormsAndConnectors)
         const char* what;
         double value, expected;
     } cases[] = {
-        {"second", Required_Thickness_Second(4, 0, 0, 0, 0, 0, 0, 0, 0, 600, 24, 60, 350, 350, 0, 0, 5, 5, nullptr,
-                                             nullptr),
+        {"second",
+         Required_Thickness_Second(4, 0, 0, 0, 0, 0, 0, 0, 0, 600, 24, 60, 350, 350, 0, 0, 5, 5, nullptr, nullptr),
          2.3 * (std::sqrt(0.5) + 1) * root},
         {"plate A", Required_Thickness_Plate_A(4, 0, 0, 0, 0, 0, 0, 0, 600, 60, 350, 0, 5, nullptr, nullptr),
          1.15 * 2 * std::sqrt(2.0) * root},
         {"plate B", Required_Thickness_Plate_B(4, 0, 0, 0, 0, 0, 0, 0, 600, 60, 350, 0, 5, nullptr, nullptr),
          1.15 * (2 + std::sqrt(2.0)) * root},
         // nail 100 mm through 40 / 40, double shear: case 3, so 4.6 / sqrt(2)
-        {"middle case 3", Required_Thickness_Middle(2, 4, 100, 90, 0, 0, 0, 0, 0, 0, 0, 0, 600, 40, 40, 350, 350, 0, 0,
-                                                    5, 5, nullptr, nullptr),
+        {"middle case 3",
+         Required_Thickness_Middle(2, 4, 100, 90, 0, 0, 0, 0, 0, 0, 0, 0, 600, 40, 40, 350, 350, 0, 0, 5, 5, nullptr,
+                                   nullptr),
          4.6 / std::sqrt(2.0) * root},
         // nail 60 mm: tip in member 2, case 2
-        {"middle case 2", Required_Thickness_Middle(2, 4, 60, 90, 0, 0, 0, 0, 0, 0, 0, 0, 600, 40, 40, 350, 350, 0, 0,
-                                                    5, 5, nullptr, nullptr),
+        {"middle case 2",
+         Required_Thickness_Middle(2, 4, 60, 90, 0, 0, 0, 0, 0, 0, 0, 0, 600, 40, 40, 350, 350, 0, 0, 5, 5, nullptr,
+                                   nullptr),
          1.15 * (2 / std::sqrt(2.0) + 2) * root},
-        {"side plate steel", Required_Thickness_Side_Plate(4, 26, 0, 0, 0, 0, 0, 0, 15, 600, 5, 60, 7850, 350, 12, 0,
-                                                           0, 5, nullptr, nullptr),
+        {"side plate steel",
+         Required_Thickness_Side_Plate(4, 26, 0, 0, 0, 0, 0, 0, 15, 600, 5, 60, 7850, 350, 12, 0, 0, 5, nullptr,
+                                       nullptr),
          0.1},
-        {"side plate connector", Required_Thickness_Side_Plate(4, 26, 0, 0, 0, 0, 0, 0, 15, 600, 50, 60, 350, 350, 0,
-                                                               0, 5, 5, nullptr, nullptr),
+        {"side plate connector",
+         Required_Thickness_Side_Plate(4, 26, 0, 0, 0, 0, 0, 0, 15, 600, 50, 60, 350, 350, 0, 0, 5, 5, nullptr,
+                                       nullptr),
          45},
-        {"middle connector", Required_Thickness_Middle(2, 4, 0, 90, 27, 0, 0, 0, 0, 0, 0, 4, 0, 40, 40, 350, 350, 0,
-                                                       0, 5, 5, nullptr, nullptr),
+        {"middle connector",
+         Required_Thickness_Middle(2, 4, 0, 90, 27, 0, 0, 0, 0, 0, 0, 4, 0, 40, 40, 350, 350, 0, 0, 5, 5, nullptr,
+                                   nullptr),
          24},
         {"connector minima", Connector_Min_Side_Thickness(10), 30},
         {"connector minima small", Connector_Min_Middle_Thickness(4), 24},
         // screw product 11 (variant 0: 2800 Nmm at d 4 in DIN... here 90 d^2.6) in OSB: at least 1.2 d
-        {"panel bound", Required_Thickness_Side(11, 1, 0, 4, 0, 0, 0, 0, 0, 0, 18, 60, 600, 350, 4, 0, 0, 5, nullptr,
-                                                nullptr),
-         -1},
+        {"panel bound",
+         Required_Thickness_Side(11, 1, 0, 4, 0, 0, 0, 0, 0, 0, 18, 60, 600, 350, 4, 0, 0, 5, nullptr, nullptr), -1},
     };
     for (const auto& c : cases) {
-        if (c.expected < 0) EXPECT_GE(c.value, 1.2 * 4) << c.what;
-        else EXPECT_NEAR(c.value, c.expected, 1e-9) << c.what;
+        if (c.expected < 0)
+            EXPECT_GE(c.value, 1.2 * 4) << c.what;
+        else
+            EXPECT_NEAR(c.value, c.expected, 1e-9) << c.what;
     }
     // Wood screws: the second member takes 0.3 f_u d^2.6, i.e. sqrt(3) times 60 d^2.6 at f_u 600.
-    const double side = Required_Thickness_Side(3, 0, 0, 6, 0, 0, 0, 0, 0, 600, 24, 60, 350, 350, 0, 0, 5, 5,
-                                                nullptr, nullptr);
-    const double second = Required_Thickness_Second(6, 3, 0, 0, 0, 0, 0, 0, 0, 600, 24, 60, 350, 350, 0, 0, 5, 5,
-                                                    nullptr, nullptr);
+    const double side =
+        Required_Thickness_Side(3, 0, 0, 6, 0, 0, 0, 0, 0, 600, 24, 60, 350, 350, 0, 0, 5, 5, nullptr, nullptr);
+    const double second =
+        Required_Thickness_Second(6, 3, 0, 0, 0, 0, 0, 0, 0, 600, 24, 60, 350, 350, 0, 0, 5, 5, nullptr, nullptr);
     EXPECT_NEAR(second / side, std::sqrt(3.0), 1e-9);
 }
 
@@ -213,8 +219,7 @@ TEST(NailOverlap, FromBothFaces)
     EXPECT_EQ(c2, 4);
     // too short to leave member 3
     EXPECT_EQ(Nail_Overlap_Allowed(40, 60, 40, 0, 40, 4), 0);
-    EXPECT_EQ(Nail_Overlap_Geometry(40, 60, 40, 0, 60, 4, 90, nullptr, nullptr, &c1, 40, 4, 90, nullptr, nullptr,
-                                    &c2),
+    EXPECT_EQ(Nail_Overlap_Geometry(40, 60, 40, 0, 60, 4, 90, nullptr, nullptr, &c1, 40, 4, 90, nullptr, nullptr, &c2),
               0);
     EXPECT_EQ(c2, 0);
 }
@@ -241,8 +246,8 @@ TEST(RequiredThickness, SecondMemberOfASingleShearDowel)
         ScopedAnnex annex(annex_on ? 1 : ScopedAnnex::kNone);
         for (const auto& c : cases) {
             const double a1 = c.alpha1 * kDeg, a2 = c.alpha2 * kDeg;
-            EXPECT_NEAR(Required_Thickness_Second(c.d, 29, 0, 0, 1, 0, a1, a2, 0, c.f_u, c.t1, c.t2, c.rho, c.rho, 0,
-                                                  0, 5, 5, nullptr, nullptr),
+            EXPECT_NEAR(Required_Thickness_Second(c.d, 29, 0, 0, 1, 0, a1, a2, 0, c.f_u, c.t1, c.t2, c.rho, c.rho, 0, 0,
+                                                  5, 5, nullptr, nullptr),
                         c.t2_req, 1e-5)
                 << c.d << " " << annex_on;
             ConnectionResult r;
@@ -262,8 +267,8 @@ TEST(RequiredThickness, MiddleNailPushesItsCaseWithoutEmbedment)
     Conn_Clear(nullptr);
     // two steel plates give no embedment strength: no thickness, but the
     // penetration case is still reported
-    const double t = Required_Thickness_Middle(2, 4, 150, 90, 0, 0, 0, 0, 0, 0, 0, 0, 600, 40, 40, 680, 680, 12, 12,
-                                               0, 0, nullptr, nullptr);
+    const double t = Required_Thickness_Middle(2, 4, 150, 90, 0, 0, 0, 0, 0, 0, 0, 0, 600, 40, 40, 680, 680, 12, 12, 0,
+                                               0, nullptr, nullptr);
     EXPECT_EQ(t, 0.0);
     EXPECT_EQ(List(ConnMessageListB), std::vector<int>({CONN_MSG_NAIL_PASSES_MEMBER_3}));
 }

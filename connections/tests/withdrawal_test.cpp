@@ -48,8 +48,8 @@ TEST(Withdrawal, Screws)
     EXPECT_EQ(Withdrawal_Param_Screw(3, 0, 0, 420, 6), 0.0);
     const struct {
         double d, p, q;
-    } tables[] = {{2.98, 10, 14}, {3, 12, 14},     {5.001, 12, 14}, {5.5, 10, 14},  {6, 11.5, 12},
-                  {7.5, 10, 12},  {8, 11, 12},     {8.002, 10, 11.5}, {12, 10, 11}, {12.002, 10, 10}};
+    } tables[] = {{2.98, 10, 14}, {3, 12, 14}, {5.001, 12, 14},   {5.5, 10, 14}, {6, 11.5, 12},
+                  {7.5, 10, 12},  {8, 11, 12}, {8.002, 10, 11.5}, {12, 10, 11},  {12.002, 10, 10}};
     for (const auto& t : tables) {
         EXPECT_EQ(Withdrawal_Param_Product_Ec5(t.d), t.p) << t.d;
         EXPECT_EQ(Withdrawal_Param_Product_Din(t.d), t.q) << t.d;

@@ -49,10 +49,7 @@ void expect_empty(const BeamCutRowSet& set)
     EXPECT_EQ(BeamCut_Store_Owner(), nullptr);
 }
 
-const char* kTitle()
-{
-    return cp1252("KOV - Schnittgrößenauswahl");
-}
+const char* kTitle() { return cp1252("KOV - Schnittgrößenauswahl"); }
 
 } // namespace
 
@@ -110,8 +107,11 @@ TEST(BeamCutReader, RefusedFilesLeaveRowsAndCutsEmpty)
     std::string no_results = good;
     no_results.replace(no_results.find("RESULTS"), 7, "RESULTX");
     std::string damaged = good;
-    damaged.erase(damaged.rfind("\xAE" "LK 8"), 1); // last row: second text without its mark
-    std::string short_file = good.substr(0, good.rfind("\xAE" "T7"));
+    damaged.erase(damaged.rfind("\xAE"
+                                "LK 8"),
+                  1); // last row: second text without its mark
+    std::string short_file = good.substr(0, good.rfind("\xAE"
+                                                       "T7"));
     const struct {
         const char* what;
         std::string text;
@@ -154,8 +154,8 @@ TEST(BeamCutReader, NonFiniteNumbersRefuseTheFileAndNameTheRow)
         expect_empty(set);
         EXPECT_EQ(set.nonfinite_row, 6);
 
-        const std::string single = std::string("V:3\n2 3\n1.5 2.5 3.5 7 0.25 \xAE\xAF \xAE\xAF\n4 5 6 8 ") + bad +
-                                   " \xAE\xAF \xAE\xAF\n";
+        const std::string single =
+            std::string("V:3\n2 3\n1.5 2.5 3.5 7 0.25 \xAE\xAF \xAE\xAF\n4 5 6 8 ") + bad + " \xAE\xAF \xAE\xAF\n";
         EXPECT_EQ(read_single(single, &set), 0);
         EXPECT_EQ(set.ok, 0);
         EXPECT_EQ(set.nonfinite_row, 2);
@@ -184,7 +184,8 @@ TEST(BeamCutReader, EmptyTextIsNullAndLongTextIsCutAt255Bytes)
     EXPECT_EQ(BeamCut_Row_Set_Row(&set, 0)->text, nullptr);
     EXPECT_STREQ(BeamCut_Row_Set_Row(&set, 0)->text2, "LK 1");
     EXPECT_EQ(std::string(BeamCut_Row_Set_Row(&set, 1)->text2), long_name.substr(0, 255));
-    EXPECT_EQ(std::string(BeamCut_Row_Set_Row(&set, 2)->text2), "Gr\x94\xE1" "e");
+    EXPECT_EQ(std::string(BeamCut_Row_Set_Row(&set, 2)->text2), "Gr\x94\xE1"
+                                                                "e");
     EXPECT_FLOAT_EQ(BeamCut_Row_Set_Row(&set, 2)->values[0], 200.25f);
     BeamCut_Free_Row_Set(&set);
     BeamCut_Clear_Cuts();
@@ -211,11 +212,23 @@ TEST(BeamCutReader, ANewReadReplacesTheCutsOfTheLastOne)
 TEST(BeamCutReader, SingleResultWithAndWithoutInfo)
 {
     const std::string rows = "V:3\n2 3\n"
-                             "1.5 2.5 3.5 7 0.25 \xAE" "a\xAF \xAE" "b\xAF\n"
-                             "4 5 6 8 0.75 \xAE\xAF \xAE" "d\xAF\n";
+                             "1.5 2.5 3.5 7 0.25 \xAE"
+                             "a\xAF \xAE"
+                             "b\xAF\n"
+                             "4 5 6 8 0.75 \xAE\xAF \xAE"
+                             "d\xAF\n";
     const std::string info = "2 Info\n"
-                             "\xAE" "i1\xAF\xAE" "i2\xAF\xAE\xAF\xAE" "i4\xAF\xAE" "i5\xAF\n"
-                             "\xAE" "j1\xAF\xAE" "j2\xAF\xAE" "j3\xAF\xAE" "j4\xAF\xAE" "j5\xAF\n";
+                             "\xAE"
+                             "i1\xAF\xAE"
+                             "i2\xAF\xAE\xAF\xAE"
+                             "i4\xAF\xAE"
+                             "i5\xAF\n"
+                             "\xAE"
+                             "j1\xAF\xAE"
+                             "j2\xAF\xAE"
+                             "j3\xAF\xAE"
+                             "j4\xAF\xAE"
+                             "j5\xAF\n";
     BeamCutRowSet set = {};
 
     ASSERT_EQ(read_single(rows, &set), 2);
@@ -251,7 +264,11 @@ TEST(BeamCutReader, SingleResultWithAndWithoutInfo)
     EXPECT_EQ(read_single("V:1\n0 3\n", &set), 0);
     EXPECT_EQ(read_single("V:1\n2 0\n", &set), 0);
     EXPECT_EQ(read_single("2 3\n", &set), 0);
-    EXPECT_EQ(read_single("V:1\n2 3\n1 2 3 4 5 \xAE" "a\xAF \xAE" "b\xAF\n", &set), 0);
+    EXPECT_EQ(read_single("V:1\n2 3\n1 2 3 4 5 \xAE"
+                          "a\xAF \xAE"
+                          "b\xAF\n",
+                          &set),
+              0);
     EXPECT_EQ(set.rows, nullptr);
     EXPECT_EQ(set.ok, 0);
     BeamCut_Free_Row_Set(&multi);
@@ -395,8 +412,9 @@ TEST_F(BeamCutImport, ChoosesTheComponentInTheSelectionToolFirst)
 {
     Tool_Link(exec, "Krawahl", "Krawahl");
     Tool_Link(exec, "Bauwahl", "Bauwahl");
-    write_file(dir + "/answer.tmp", "7 8 \xAE" "Pfette\xAF \xAE\xAF \xAE\xAF \xAE" + dir +
-                                             "/Pos12\xAF \xAE\xAF \xAE\xAF 0\n");
+    write_file(dir + "/answer.tmp", "7 8 \xAE"
+                                    "Pfette\xAF \xAE\xAF \xAE\xAF \xAE" +
+                                        dir + "/Pos12\xAF \xAE\xAF \xAE\xAF 0\n");
     env.set("KOV_BAUWAHL_ANSWER", dir + "/answer.tmp");
     write_file(dir + "/source.res", Tool_Multi_Result(ToolResultSpec()));
     env.set("KOV_KRAWAHL_SOURCE", dir + "/source.res");
@@ -411,10 +429,24 @@ TEST_F(BeamCutImport, ChoosesTheComponentInTheSelectionToolFirst)
 TEST_F(BeamCutImport, SingleImportThroughTheStandInTool)
 {
     Tool_Link(exec, "Krawahl", "Krawahl");
-    write_file(dir + "/source.res", "V:1\n2 2\n1 2 5 0.5 \xAE" "a\xAF \xAE" "b\xAF\n"
-                                         "3 4 6 1.5 \xAE" "c\xAF \xAE" "d\xAF\n"
-                                         "2 Info\n\xAE" "1\xAF\xAE" "2\xAF\xAE" "3\xAF\xAE" "4\xAF\xAE" "5\xAF\n"
-                                         "\xAE" "6\xAF\xAE" "7\xAF\xAE" "8\xAF\xAE" "9\xAF\xAE" "10\xAF\n");
+    write_file(dir + "/source.res", "V:1\n2 2\n1 2 5 0.5 \xAE"
+                                    "a\xAF \xAE"
+                                    "b\xAF\n"
+                                    "3 4 6 1.5 \xAE"
+                                    "c\xAF \xAE"
+                                    "d\xAF\n"
+                                    "2 Info\n\xAE"
+                                    "1\xAF\xAE"
+                                    "2\xAF\xAE"
+                                    "3\xAF\xAE"
+                                    "4\xAF\xAE"
+                                    "5\xAF\n"
+                                    "\xAE"
+                                    "6\xAF\xAE"
+                                    "7\xAF\xAE"
+                                    "8\xAF\xAE"
+                                    "9\xAF\xAE"
+                                    "10\xAF\n");
     env.set("KOV_KRAWAHL_SOURCE", dir + "/source.res");
     ASSERT_EQ(Import_BeamCutResults(&component, 5, 6, 7, 8), 2);
     EXPECT_EQ(read_file(dir + "/args.txt"), dir + "/Pos12.EX2\n5\n6\n7\n8\n");

@@ -21,10 +21,12 @@ TEST(ExportObject, KindOneWithCommentRoundTrips)
     d->values.ints[0] = 2006;
     MemFile m;
     ASSERT_EQ(Kxp_Write_Object(m.f, o), 1);
-    EXPECT_EQ(m.text(), "\n0x3 1 \xAE" "S1\xAF 12 0\n"
+    EXPECT_EQ(m.text(), "\n0x3 1 \xAE"
+                        "S1\xAF 12 0\n"
                         "268435457\n"
                         "0 0 0\n"
-                        "TXB7\n\xAE" "Schnitt\xAF\n"
+                        "TXB7\n\xAE"
+                        "Schnitt\xAF\n"
                         "#KXP_OBJECT_EOC\n"
                         "1\n1 0 0\n 2006\n"
                         "\n#KXP_OBJECT_EOD\n");
@@ -46,15 +48,19 @@ TEST(ExportObject, KindZeroHasNoKeyword)
     KovExportObject* o = Kxp_New_Object(4, 2, 5, "K", 0, nullptr);
     MemFile m;
     Kxp_Write_Object(m.f, o);
-    EXPECT_EQ(m.text(), "\n0x4 2 \xAE" "K\xAF 5 0\n0\n0 0 0\n");
+    EXPECT_EQ(m.text(), "\n0x4 2 \xAE"
+                        "K\xAF 5 0\n0\n0 0 0\n");
     Kxp_Free_Object(o);
 }
 
 TEST(ExportObject, UnknownKindIsSkippedToItsEnd)
 {
     MemFile m;
-    m.put("\n0x3 1 \xAE" "A\xAF 1 0\n5\n0 0 0\nwhatever 1 2 3\n\xAE" "junk\xAF\n#KXP_OBJECT_EOD\n"
-          "\n0x4 2 \xAE" "B\xAF 2 0\n0\n0 1 0\n 2.0\n");
+    m.put("\n0x3 1 \xAE"
+          "A\xAF 1 0\n5\n0 0 0\nwhatever 1 2 3\n\xAE"
+          "junk\xAF\n#KXP_OBJECT_EOD\n"
+          "\n0x4 2 \xAE"
+          "B\xAF 2 0\n0\n0 1 0\n 2.0\n");
     KovExportObject* a = Kxp_Read_Object(m.f);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->ops, nullptr);
@@ -93,8 +99,10 @@ TEST(ExportBlock, HeaderAndEndObjects)
     MemFile m;
     ASSERT_EQ(Kxp_Write_End_Object(m.f, 1), 1);
     ASSERT_EQ(Kxp_Write_End_Object(m.f, 2), 1);
-    EXPECT_EQ(m.text(), "\n0x1 1 \xAE" "End_Of_KOVExportBlock\xAF -1 0\n0\n0 0 0\n"
-                        "\n0x1 2 \xAE" "End_Of_KOVExportBlock\xAF -1 0\n0\n0 0 0\n");
+    EXPECT_EQ(m.text(), "\n0x1 1 \xAE"
+                        "End_Of_KOVExportBlock\xAF -1 0\n0\n0 0 0\n"
+                        "\n0x1 2 \xAE"
+                        "End_Of_KOVExportBlock\xAF -1 0\n0\n0 0 0\n");
 
     MemFile h;
     ASSERT_EQ(Kxp_Write_Header_Object(h.f, nullptr), 1);

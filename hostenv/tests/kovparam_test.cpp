@@ -15,7 +15,8 @@ TEST(ParamHead, WriteAndReadBack)
     ASSERT_EQ(Par_Head_Set(3, 7, 12, "S1", &h), 1);
     MemFile m;
     ASSERT_EQ(Par_Head_Write(m.f, &h), 1);
-    EXPECT_EQ(m.text(), "0x3 7 \xAE" "S1\xAF 12 0\n");
+    EXPECT_EQ(m.text(), "0x3 7 \xAE"
+                        "S1\xAF 12 0\n");
     std::rewind(m.f);
     ParamHead r;
     ASSERT_EQ(Par_Head_Read(m.f, &r), 1);
@@ -57,7 +58,9 @@ TEST(ParamHead, CommentWithLineBreaksRoundTrips)
     Par_Head_Set_Comment(strdup("erste Zeile\nzweite"), &h);
     MemFile m;
     ASSERT_EQ(Par_Head_Write(m.f, &h), 1);
-    std::fputs("0x5 1 \xAE" "next\xAF 3 0\n", m.f);
+    std::fputs("0x5 1 \xAE"
+               "next\xAF 3 0\n",
+               m.f);
     std::rewind(m.f);
     ParamHead r, r2;
     ASSERT_EQ(Par_Head_Read(m.f, &r), 1);
@@ -75,7 +78,10 @@ TEST(ParamHead, NameWithClosingByteIsWrittenReadably)
 {
     ParamHead h;
     Par_Head_Init(&h);
-    Par_Head_Set(3, 1, 2, "a\xAF" "b", &h);
+    Par_Head_Set(3, 1, 2,
+                 "a\xAF"
+                 "b",
+                 &h);
     MemFile m;
     ASSERT_EQ(Par_Head_Write(m.f, &h), 1);
     std::rewind(m.f);
@@ -177,9 +183,8 @@ TEST(ParamVector, SetArraysThroughTargetMap)
     Par_Vector_Init(&v);
     const double src[3] = {1.5, 2.5, 3.5};
     const int to[3] = {4, -1, 0};
-    ASSERT_EQ(Par_Vector_Set_Arrays(&v, nullptr, nullptr, 0, nullptr, src, nullptr, 3, to, nullptr, nullptr, 0,
-                                    nullptr),
-              1);
+    ASSERT_EQ(
+        Par_Vector_Set_Arrays(&v, nullptr, nullptr, 0, nullptr, src, nullptr, 3, to, nullptr, nullptr, 0, nullptr), 1);
     ASSERT_EQ(v.n_double, 5);
     EXPECT_EQ(v.doubles[4], 1.5);
     EXPECT_EQ(v.doubles[0], 3.5);

@@ -43,11 +43,7 @@ TEST_F(ScreenTools, TextWidthIsTheCanvasMeasurementInTheFontInForce)
         const char* text;
         int width;
     } cases[] = {
-        {0, "Dach", 32},
-        {0x1000, "Dach", 32},
-        {2, "Dach", 24},
-        {0x10000, "Pfette", 48},
-        {0, "", 0},
+        {0, "Dach", 32}, {0x1000, "Dach", 32}, {2, "Dach", 24}, {0x10000, "Pfette", 48}, {0, "", 0},
     };
     for (const Case& c : cases) {
         pxSFnt(c.font);
@@ -67,19 +63,16 @@ TEST_F(ScreenTools, TextWidthCountsBytesOfCodePage850)
     EXPECT_EQ(Text_Width_Pixels(cp850("Größe")), 40);
 }
 
-TEST_F(ScreenTools, TextWidthOfNoTextIsZero)
-{
-    EXPECT_EQ(Text_Width_Pixels(nullptr), 0);
-}
+TEST_F(ScreenTools, TextWidthOfNoTextIsZero) { EXPECT_EQ(Text_Width_Pixels(nullptr), 0); }
 
 // ---- the rest of the screen services ------------------------------------------------
 
 namespace {
 
-const int kSheet = 0xF0F0F0;   // GetKOVColor(-1)
-const int kTrack = 0xEBF5E1;   // (235, 245, 225)
+const int kSheet = 0xF0F0F0; // GetKOVColor(-1)
+const int kTrack = 0xEBF5E1; // (235, 245, 225)
 const int kBlack = 0x000000;
-const int kLight = 0xFFFBF0;   // (255, 251, 240)
+const int kLight = 0xFFFBF0; // (255, 251, 240)
 const int kShade[5] = {0x2060C0, 0x007FCF, 0x71AFE5, 0xA6CAF0, 0x204080};
 
 std::vector<int> screen_pixels()
@@ -150,10 +143,7 @@ void record_pause(int ms)
 }
 
 int64_t g_now_ms = 0;
-int64_t test_clock()
-{
-    return g_now_ms;
-}
+int64_t test_clock() { return g_now_ms; }
 
 int count_of(const std::string& text, const std::string& what)
 {
@@ -548,9 +538,8 @@ TEST_F(ScreenServices, PictureSheetIsCentredWithOneButtonAndWaits)
     const std::string l = log();
     const std::string sheet = "Define_Prop_Sheet " + std::to_string(x) + " " + std::to_string(y) + " " +
                               std::to_string(x + 376) + " " + std::to_string(y + 127) + " 1 1 Bild 1 1\n";
-    const std::string picture = "pxDrawDIB animsandclock.bmp " + std::to_string(x + 2) + " " +
-                                std::to_string(y + 32) + " " + std::to_string(x + 374) + " " +
-                                std::to_string(y + 93) + " 0 0\n";
+    const std::string picture = "pxDrawDIB animsandclock.bmp " + std::to_string(x + 2) + " " + std::to_string(y + 32) +
+                                " " + std::to_string(x + 374) + " " + std::to_string(y + 93) + " 0 0\n";
     const std::string button = "Add_Single_Button_to_PS 494 " + std::to_string(y + 99) + " 1 1   0\n";
     ASSERT_NE(l.find(sheet), std::string::npos) << l;
     EXPECT_LT(l.find(sheet), l.find(picture)) << l;
@@ -573,8 +562,9 @@ TEST_F(ScreenServices, ResetButtonCallsTheSheetLibraryInOrder)
     } cases[] = {
         {0, nullptr, "Reset_Button_Frame 7\nChange_Action_State_PS 7 0\n"},
         {1, nullptr, "Reset_Button_Frame 7\nChange_Action_State_PS 7 0\nSnap_Colored_Layout_of_Single_Button 7\n"},
-        {2, "Tipp", "Reset_Button_Frame 7\nChange_Action_State_PS 7 0\nSnap_Colored_Layout_of_Single_Button 7\n"
-                    "Set_Comment_to_Button_PS 7 Tipp\n"},
+        {2, "Tipp",
+         "Reset_Button_Frame 7\nChange_Action_State_PS 7 0\nSnap_Colored_Layout_of_Single_Button 7\n"
+         "Set_Comment_to_Button_PS 7 Tipp\n"},
         {0, "", "Reset_Button_Frame 7\nChange_Action_State_PS 7 0\nSet_Comment_to_Button_PS 7 \n"},
     };
     for (const Case& c : cases) {
@@ -624,7 +614,12 @@ TEST_F(ScreenServices, SignOfANumber)
     struct Case {
         double v;
         int sign;
-    } cases[] = {{0.0, 1}, {-0.0, 1}, {2.5, 1}, {-1e-300, -1}, {-7.0, -1},
-                 {std::numeric_limits<double>::infinity(), 1}, {std::numeric_limits<double>::quiet_NaN(), -1}};
+    } cases[] = {{0.0, 1},
+                 {-0.0, 1},
+                 {2.5, 1},
+                 {-1e-300, -1},
+                 {-7.0, -1},
+                 {std::numeric_limits<double>::infinity(), 1},
+                 {std::numeric_limits<double>::quiet_NaN(), -1}};
     for (const Case& c : cases) EXPECT_EQ(Kov_Sign(c.v), c.sign) << c.v;
 }

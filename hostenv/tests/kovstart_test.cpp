@@ -31,24 +31,15 @@ TEST(KovStdioTable, HoldsTheRuntimeFunctionsInTheHostOrder)
         StdioFct fct;
         const char* name;
     } expected[] = {
-        {1, reinterpret_cast<StdioFct>(&fopen), "fopen"},
-        {2, reinterpret_cast<StdioFct>(&fclose), "fclose"},
-        {3, reinterpret_cast<StdioFct>(&fread), "fread"},
-        {4, reinterpret_cast<StdioFct>(&fwrite), "fwrite"},
-        {5, reinterpret_cast<StdioFct>(&ferror), "ferror"},
-        {6, reinterpret_cast<StdioFct>(&fscanf), "fscanf"},
-        {7, reinterpret_cast<StdioFct>(&fprintf), "fprintf"},
-        {8, reinterpret_cast<StdioFct>(&fseek), "fseek"},
-        {9, reinterpret_cast<StdioFct>(&ftell), "ftell"},
-        {10, reinterpret_cast<StdioFct>(&fsetpos), "fsetpos"},
-        {11, reinterpret_cast<StdioFct>(&fgetpos), "fgetpos"},
-        {12, reinterpret_cast<StdioFct>(&fgets), "fgets"},
-        {13, reinterpret_cast<StdioFct>(&fgetc), "fgetc"},
-        {14, reinterpret_cast<StdioFct>(&fputs), "fputs"},
-        {15, reinterpret_cast<StdioFct>(&fputc), "fputc"},
-        {16, reinterpret_cast<StdioFct>(&ungetc), "ungetc"},
-        {17, reinterpret_cast<StdioFct>(&sscanf), "sscanf"},
-        {18, reinterpret_cast<StdioFct>(&sprintf), "sprintf"},
+        {1, reinterpret_cast<StdioFct>(&fopen), "fopen"},      {2, reinterpret_cast<StdioFct>(&fclose), "fclose"},
+        {3, reinterpret_cast<StdioFct>(&fread), "fread"},      {4, reinterpret_cast<StdioFct>(&fwrite), "fwrite"},
+        {5, reinterpret_cast<StdioFct>(&ferror), "ferror"},    {6, reinterpret_cast<StdioFct>(&fscanf), "fscanf"},
+        {7, reinterpret_cast<StdioFct>(&fprintf), "fprintf"},  {8, reinterpret_cast<StdioFct>(&fseek), "fseek"},
+        {9, reinterpret_cast<StdioFct>(&ftell), "ftell"},      {10, reinterpret_cast<StdioFct>(&fsetpos), "fsetpos"},
+        {11, reinterpret_cast<StdioFct>(&fgetpos), "fgetpos"}, {12, reinterpret_cast<StdioFct>(&fgets), "fgets"},
+        {13, reinterpret_cast<StdioFct>(&fgetc), "fgetc"},     {14, reinterpret_cast<StdioFct>(&fputs), "fputs"},
+        {15, reinterpret_cast<StdioFct>(&fputc), "fputc"},     {16, reinterpret_cast<StdioFct>(&ungetc), "ungetc"},
+        {17, reinterpret_cast<StdioFct>(&sscanf), "sscanf"},   {18, reinterpret_cast<StdioFct>(&sprintf), "sprintf"},
     };
     EXPECT_EQ(Kov_Stdio_Table.count, 18);
     for (const auto& e : expected)
@@ -74,10 +65,9 @@ TEST(KovStartup, MissingDirectoryIsReportedAndStartUpGoesOn)
     const std::string before = cwd();
     testing::internal::CaptureStdout();
     Kov_Startup();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "KOVCheckCWD: Fehler beim Setzen des CWD=" + missing + "\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "KOVCheckCWD: Fehler beim Setzen des CWD=" + missing + "\n");
     EXPECT_EQ(cwd(), before);
-    EXPECT_EQ(KOV_STDIO_FCT, &Kov_Stdio_Table);   // registered all the same
+    EXPECT_EQ(KOV_STDIO_FCT, &Kov_Stdio_Table); // registered all the same
 }
 
 TEST(KovStartup, EntersTheNamedDirectory)
@@ -96,7 +86,7 @@ TEST(KovStartup, EntersTheNamedDirectory)
     char real[PATH_MAX];
     ASSERT_NE(realpath((dir + "/Pos 1").c_str(), real), nullptr);
     EXPECT_EQ(cwd(), std::string(real));
-    EXPECT_EQ(chdir(before.c_str()), 0);  // out again before the folder is removed
+    EXPECT_EQ(chdir(before.c_str()), 0); // out again before the folder is removed
 }
 
 TEST(KovStartup, HostAndProgramWriteOneStreamAlternately)
@@ -106,8 +96,7 @@ TEST(KovStartup, HostAndProgramWriteOneStreamAlternately)
     ASSERT_NE(KOV_STDIO_FCT, nullptr);
     typedef int (*FprintfFct)(FILE*, const char*, ...);
     typedef int (*FputsFct)(const char*, FILE*);
-    const FprintfFct host_fprintf =
-        reinterpret_cast<FprintfFct>(KOV_STDIO_FCT->fct[KOV_STDIO_FPRINTF_SLOT - 1]);
+    const FprintfFct host_fprintf = reinterpret_cast<FprintfFct>(KOV_STDIO_FCT->fct[KOV_STDIO_FPRINTF_SLOT - 1]);
     const FputsFct host_fputs = reinterpret_cast<FputsFct>(KOV_STDIO_FCT->fct[14 - 1]);
 
     kovtest::TempDir tmp("kovstart");

@@ -61,10 +61,7 @@ protected:
     kovtest::ScopedEnv env;
 };
 
-std::string g(const std::string& s)
-{
-    return "\xAE" + s + "\xAF";
-}
+std::string g(const std::string& s) { return "\xAE" + s + "\xAF"; }
 
 } // namespace
 
@@ -88,7 +85,9 @@ TEST_F(KovTools, UnpackRefusesBeforeRunningAnything)
 TEST_F(KovTools, UnpacksAMemberOfARealArchive)
 {
     if (!have_7za()) GTEST_SKIP() << "7za is not installed";
-    const std::string bytes = std::string("EX2 \xAE" "Binder\xAF\n\x01\x02\xFF", 15);
+    const std::string bytes = std::string("EX2 \xAE"
+                                          "Binder\xAF\n\x01\x02\xFF",
+                                          15);
     const std::string src = dir + "/src";
     std::error_code ec;
     std::filesystem::create_directories(src, ec);
@@ -129,8 +128,8 @@ TEST_F(KovTools, SelectComponentReadsTheAnswerOfTheStandInTool)
 {
     Tool_Link(exec, "Bauwahl", "Bauwahl");
     write_file(dir + "/answer1", "12 34 " + g("Dachbinder") + g("t2") + "\n" + g("t3") + " " +
-                                          g("C:\\Projekte\\Pos 12") + g("t5") + g("t6") + " 1 " +
-                                          g("C:\\Projekte\\Pos12.7z") + "\n");
+                                     g("C:\\Projekte\\Pos 12") + g("t5") + g("t6") + " 1 " +
+                                     g("C:\\Projekte\\Pos12.7z") + "\n");
     env.set("KOV_BAUWAHL_ANSWER", dir + "/answer1");
     const auto start = std::chrono::steady_clock::now();
     KovComponentSelection* c = Kov_Select_Component(3);
@@ -164,8 +163,8 @@ TEST_F(KovTools, SelectComponentReadsTheAnswerOfTheStandInTool)
     EXPECT_STREQ(c->archive, "");
 
     // Overlong texts are cut to their fields and the fields after them still read.
-    write_file(dir + "/answer3", "1 2 " + g(std::string(60, 'n')) + g("") + g("") + g(std::string(300, 'p')) +
-                                          g("") + g("x") + " 1 " + g(std::string(280, 'a')) + "\n");
+    write_file(dir + "/answer3", "1 2 " + g(std::string(60, 'n')) + g("") + g("") + g(std::string(300, 'p')) + g("") +
+                                     g("x") + " 1 " + g(std::string(280, 'a')) + "\n");
     env.set("KOV_BAUWAHL_ANSWER", dir + "/answer3");
     c = Kov_Select_Component(3);
     ASSERT_NE(c, nullptr);
@@ -184,9 +183,9 @@ TEST_F(KovTools, AnswersWithoutNameOrPathOrCancelledAreNoSelection)
     ASSERT_NE(Kov_Select_Component(3), nullptr);
 
     const std::string answers[] = {
-        "1 2 " + g("") + g("") + g("") + g("/p/Pos2") + g("") + g("") + " 0\n",   // empty name
-        "1 2 " + g("Pfette") + g("") + g("") + g("") + g("") + g("") + " 0\n",    // empty path
-        "1 2 " + g("Pfette") + g("") + g("") + "\n",                              // no path at all
+        "1 2 " + g("") + g("") + g("") + g("/p/Pos2") + g("") + g("") + " 0\n",       // empty name
+        "1 2 " + g("Pfette") + g("") + g("") + g("") + g("") + g("") + " 0\n",        // empty path
+        "1 2 " + g("Pfette") + g("") + g("") + "\n",                                  // no path at all
         "1 2 " + g("Pfette") + g("") + g("") + g("/p/Pos2") + g("") + g("") + " 1\n", // packed, no archive
     };
     for (const std::string& a : answers) {
@@ -240,12 +239,15 @@ TEST_F(KovTools, WaitGivesUpAfterThirtyPollsOnItsClock)
     EXPECT_EQ(Tool_Virtual_Ms(), 3000);
     const std::string l = log();
     EXPECT_EQ(l.rfind("Save_Screen_Rectangle 382 354 642 414\npxFgc 16777215\npxRect 382 354 642 414\npxFgc 0\n"
-                      "pxLine 382 354 642 354\npxLine 642 354 642 414\npxLine 642 414 382 414\npxLine 382 414 382 354\nPop_RFont 4096\npxFgc 0\npxText 402 374 Text\n"
-                      "pxText 403 374 Text\nPush_RFont\npxFgc 33023\npxLine 402 384 416 384\npxLine 416 384 416 398\npxLine 416 398 402 398\npxLine 402 398 402 384\n",
+                      "pxLine 382 354 642 354\npxLine 642 354 642 414\npxLine 642 414 382 414\npxLine 382 414 382 "
+                      "354\nPop_RFont 4096\npxFgc 0\npxText 402 374 Text\n"
+                      "pxText 403 374 Text\nPush_RFont\npxFgc 33023\npxLine 402 384 416 384\npxLine 416 384 416 "
+                      "398\npxLine 416 398 402 398\npxLine 402 398 402 384\n",
                       0),
               0u)
         << l;
-    EXPECT_NE(l.find("pxLine 609 384 623 384\npxLine 623 384 623 398\npxLine 623 398 609 398\npxLine 609 398 609 384\nsetMouseCursor 6\npxFlsh\nKov_Screen_Show 1\n"
+    EXPECT_NE(l.find("pxLine 609 384 623 384\npxLine 623 384 623 398\npxLine 623 398 609 398\npxLine 609 398 609 "
+                     "384\nsetMouseCursor 6\npxFlsh\nKov_Screen_Show 1\n"
                      "FindKOVWindow KOV - Nie -> 0\n"),
               std::string::npos);
     EXPECT_NE(l.find("setMouseCursor 0\nRestore_Screen_Rectangle ok\npxFlsh\n"), std::string::npos);
@@ -268,7 +270,8 @@ void slow_tool_sleep(int ms, bool opens)
             KOVRegisterWindow("KOV - Spaet");
         } else {
             kill(g_slow_pid, SIGKILL);
-            for (int i = 0; i < 500 && !CheckKOVProcess(g_slow_pid); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            for (int i = 0; i < 500 && !CheckKOVProcess(g_slow_pid); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     }
 }
@@ -322,11 +325,14 @@ TEST_F(KovTools, WaitLightsOneSquareAfterTheOtherWhileTheWindowExists)
     EXPECT_EQ(Tool_Virtual_Ms(), 11 * 120);
     const std::string l = log();
     // First step: square 0 back to white, square 1 lit; the tenth step wraps.
-    EXPECT_NE(l.find("pxFgc 16777215\npxRect 402 384 416 398\npxFgc 33023\npxLine 402 384 416 384\npxLine 416 384 416 398\npxLine 416 398 402 398\npxLine 402 398 402 384\n"
-                     "pxFgc 33023\npxRect 425 384 439 398\npxFgc 0\npxLine 425 384 439 384\npxLine 439 384 439 398\npxLine 439 398 425 398\npxLine 425 398 425 384\npxFlsh\n"),
+    EXPECT_NE(l.find("pxFgc 16777215\npxRect 402 384 416 398\npxFgc 33023\npxLine 402 384 416 384\npxLine 416 384 416 "
+                     "398\npxLine 416 398 402 398\npxLine 402 398 402 384\n"
+                     "pxFgc 33023\npxRect 425 384 439 398\npxFgc 0\npxLine 425 384 439 384\npxLine 439 384 439 "
+                     "398\npxLine 439 398 425 398\npxLine 425 398 425 384\npxFlsh\n"),
               std::string::npos)
         << l;
-    EXPECT_NE(l.find("pxRect 609 384 623 398\npxFgc 33023\npxLine 609 384 623 384\npxLine 623 384 623 398\npxLine 623 398 609 398\npxLine 609 398 609 384\n"
+    EXPECT_NE(l.find("pxRect 609 384 623 398\npxFgc 33023\npxLine 609 384 623 384\npxLine 623 384 623 398\npxLine 623 "
+                     "398 609 398\npxLine 609 398 609 384\n"
                      "pxFgc 33023\npxRect 402 384 416 398\n"),
               std::string::npos)
         << l;
@@ -426,8 +432,7 @@ TEST(KovToolTexts, UmlautsBetweenTheWindowsCodePageAndCodePage850)
 
 TEST(KovToolTexts, HtmlEntitiesStayWithinTheBuffer)
 {
-    EXPECT_STREQ(Kov_Dos_To_Html("\x8E\x99\x9A\xE1\x84\x94\x81<"),
-                 "&Auml;&Ouml;&Uuml;&szlig;&auml;&ouml;&uuml;<");
+    EXPECT_STREQ(Kov_Dos_To_Html("\x8E\x99\x9A\xE1\x84\x94\x81<"), "&Auml;&Ouml;&Uuml;&szlig;&auml;&ouml;&uuml;<");
     EXPECT_STREQ(Kov_Dos_To_Html(nullptr), "");
     // 503 bytes are taken, then one more entity fits: 510 in all.
     std::string s(503, 'a');
@@ -446,9 +451,8 @@ TEST(KovToolTexts, FileNames)
     const struct {
         const char* name;
         int ok;
-    } cases[] = {{".", 0},     {"..", 0},  {"a|b", 0},  {"a\\b", 0},  {"a/b", 0}, {"c:", 0},   {"*", 0},
-                 {"a?", 0},    {"\"a\"", 0}, {"<a>", 0}, {"a.b", 1},   {"", 1},    {"...", 1}, {".a", 1},
-                 {"Pos 12", 1}};
+    } cases[] = {{".", 0},     {"..", 0},  {"a|b", 0}, {"a\\b", 0}, {"a/b", 0}, {"c:", 0}, {"*", 0},     {"a?", 0},
+                 {"\"a\"", 0}, {"<a>", 0}, {"a.b", 1}, {"", 1},     {"...", 1}, {".a", 1}, {"Pos 12", 1}};
     for (const auto& c : cases) EXPECT_EQ(Kov_Check_File_Name(c.name, 0), c.ok) << c.name;
     EXPECT_STREQ(Kov_Script_Log_Text(), "");
     EXPECT_EQ(Kov_Check_File_Name("..", 1), 0);
@@ -466,7 +470,8 @@ TEST(KovToolTexts, TextWidthSelectsAndGivesBackTheFont)
     EXPECT_EQ(Text_Width_In_Font("abc", 266243), 18); // small font: 6 pixels a character
     EXPECT_EQ(Text_Width_In_Font("abc", 4096), 24);
     EXPECT_EQ(Text_Width_In_Font(nullptr, 7), 0);
-    EXPECT_STREQ(Kov_Script_Log_Text(), "Pop_RFont 266243\nPush_RFont\nPop_RFont 4096\nPush_RFont\nPop_RFont 7\nPush_RFont\n");
+    EXPECT_STREQ(Kov_Script_Log_Text(),
+                 "Pop_RFont 266243\nPush_RFont\nPop_RFont 4096\nPush_RFont\nPop_RFont 7\nPush_RFont\n");
 }
 
 // ---- spinner ---------------------------------------------------------------------------
@@ -495,7 +500,8 @@ TEST(KovSpinner, RunsOnItsThreadUntilStoppedAndJoined)
     EXPECT_NE(l.find("pxDrawPartialTransparentDIB Anima2.bmp 86 1 84 84 471 343"), std::string::npos) << l;
     // After the stop nothing more is drawn.
     const size_t end = l.size();
-    EXPECT_EQ(l.rfind("Restore_Screen_Rectangle ok\npxFlsh\n"), end - std::strlen("Restore_Screen_Rectangle ok\npxFlsh\n"));
+    EXPECT_EQ(l.rfind("Restore_Screen_Rectangle ok\npxFlsh\n"),
+              end - std::strlen("Restore_Screen_Rectangle ok\npxFlsh\n"));
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     EXPECT_EQ(std::string(Kov_Script_Log_Text()).size(), end);
     Kov_Stop_Spinner(); // nothing to stop

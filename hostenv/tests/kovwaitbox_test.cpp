@@ -160,8 +160,7 @@ TEST_F(WaitBox, BatchRunsPrintEachNewStatusLine)
     Wait_Box_Printf("Rechne");
     Wait_Box_Close();
     const std::string message = " \n \n \n \n \n \n................... Bitte etwas Geduld ...................\n \n";
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              message + "Lese Daten\nRechne\n" + message + "Rechne\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), message + "Lese Daten\nRechne\n" + message + "Rechne\n");
 }
 
 TEST_F(WaitBox, PictureOfTheWaitBoxIsKeptForAPerson)

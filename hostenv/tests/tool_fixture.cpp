@@ -25,15 +25,9 @@ void Tool_Virtual_Sleep(int ms)
     ++g_virtual_sleeps;
 }
 
-int64_t Tool_Virtual_Ms()
-{
-    return g_virtual_ms;
-}
+int64_t Tool_Virtual_Ms() { return g_virtual_ms; }
 
-int Tool_Virtual_Sleeps()
-{
-    return g_virtual_sleeps;
-}
+int Tool_Virtual_Sleeps() { return g_virtual_sleeps; }
 
 void Tool_Virtual_Reset()
 {
@@ -63,8 +57,13 @@ std::string Tool_Multi_Result(const ToolResultSpec& result)
     for (int r = 0; r < total; ++r) {
         for (int k = 0; k < 6 * result.cuts; ++k) s += std::to_string(r * 100 + k) + ".25 ";
         s += std::to_string(1 + r) + " " + std::to_string(r) + ".5\n";
-        s += (result.empty_first_text && r == 0) ? "\xAE\xAF" : "\xAE" "T" + std::to_string(r) + "\xAF";
-        s += " \xAE" "LK " + std::to_string(r + 1) + "\xAF\n";
+        s += (result.empty_first_text && r == 0) ? "\xAE\xAF"
+                                                 : "\xAE"
+                                                   "T" +
+                                                       std::to_string(r) + "\xAF";
+        s += " \xAE"
+             "LK " +
+             std::to_string(r + 1) + "\xAF\n";
     }
     return s;
 }

@@ -99,8 +99,8 @@ void link(int x, int y, const char* text, intptr_t* click, int* active)
 
 // A symbol with its index at x, the field at fx and the unit behind it; the
 // right end of the row.
-int symbol_row(int x, int fx, int y, const char* symbol, const char* index, double* value, double factor,
-               int decimals, const char* unit, int* state, int* label_state)
+int symbol_row(int x, int fx, int y, const char* symbol, const char* index, double* value, double factor, int decimals,
+               const char* unit, int* state, int* label_state)
 {
     Mask_Add_Symbol_With_Index(x, y, symbol, index, label_state);
     int end = fx + Mask_Add_Float(fx, y, value, factor, 8, decimals, state);
@@ -397,10 +397,7 @@ void Mask_Set_Int_Field(int* p, int value)
     e->shadow = value;
 }
 
-int Mask_Get_Int_Field(int* p)
-{
-    return p && Mask_Find_Int_Shadow(p) ? *p : MASK_INT_FIELD_NONE;
-}
+int Mask_Get_Int_Field(int* p) { return p && Mask_Find_Int_Shadow(p) ? *p : MASK_INT_FIELD_NONE; }
 
 // ---- dialogs ------------------------------------------------------------------------------
 

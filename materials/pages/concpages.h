@@ -44,12 +44,7 @@ enum { CONCRETE_CHOICE_STRIDE = 9, REBAR_CHOICE_STRIDE = 13 };
 enum { CONCRETE_KEY_FREE = 20, REBAR_KEY_FREE = 5 };
 
 // The builder flags of the concrete list.
-enum {
-    CONCRETE_LIST_DIN = 0x1,
-    CONCRETE_LIST_LIGHTWEIGHT = 0x2,
-    CONCRETE_LIST_FREE = 0x4,
-    CONCRETE_LIST_ALPHA = 0x8
-};
+enum { CONCRETE_LIST_DIN = 0x1, CONCRETE_LIST_LIGHTWEIGHT = 0x2, CONCRETE_LIST_FREE = 0x4, CONCRETE_LIST_ALPHA = 0x8 };
 
 // ---- lists --------------------------------------------------------------------------
 

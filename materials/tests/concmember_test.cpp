@@ -107,7 +107,9 @@ TEST(ConcreteMember, DefaultsPerMode)
         int mode, concrete, steel;
         const char* din_concrete;
         const char* steel_name;
-    } cases[] = {{0, 1, 2, "B25", "B500A"}, {1, 8, 3, "B55", "BSt 500 (A)"}, {2, 8, 3, "B55", "B500A"},
+    } cases[] = {{0, 1, 2, "B25", "B500A"},
+                 {1, 8, 3, "B55", "BSt 500 (A)"},
+                 {2, 8, 3, "B55", "B500A"},
                  {-4, 8, 3, "B55", "B500A"}};
     for (const Case& c : cases) {
         ConcreteMemberMaterial m;
@@ -146,7 +148,9 @@ TEST(ConcreteMember, EurocodeRoundTripWithFreeGrades)
     const ConcreteMemberMaterial m = Free_Member();
     DatFile file([&] { return Member_Material_Write(&m, 2) == 0; });
     ASSERT_TRUE(file.ok());
-    EXPECT_NE(file.bytes().find(" 999  1.200000 # Strukturversionsnummer\n Mein\x8C" "Beton "), std::string::npos)
+    EXPECT_NE(file.bytes().find(" 999  1.200000 # Strukturversionsnummer\n Mein\x8C"
+                                "Beton "),
+              std::string::npos)
         << file.bytes();
 
     ConcreteMemberMaterial r;
@@ -173,9 +177,9 @@ TEST(ConcreteMember, EurocodeTableGradesAreRebuiltFromTheirTables)
 {
     ConcreteMemberMaterial m;
     Member_Material_Init(&m, 1);
-    m.concrete_index = 7;  // LC20/22 with its density
+    m.concrete_index = 7; // LC20/22 with its density
     Concrete_Grade_Init_Ec2(&m.concrete, 2, 1, 1800);
-    m.bending_steel_index = 0;  // BSt 220/340 (withdrawn)
+    m.bending_steel_index = 0; // BSt 220/340 (withdrawn)
     m.shear_steel_index = 4;
     DatFile file([&] { return Member_Material_Write(&m, 1) == 0; });
     ASSERT_TRUE(file.ok());
@@ -215,7 +219,7 @@ TEST(ConcreteMember, DinModeFreeConcreteBecomesB25WithItsText)
     EXPECT_STREQ(r.concrete.name, "B25 (nicht mehr genormt!)");
     EXPECT_EQ(r.bending_steel_index, 2);
     EXPECT_STREQ(r.din_bending_steel.name, "BSt 500 S");
-    EXPECT_EQ(r.shear_steel_index, 2);  // the Eurocode steel B clamped
+    EXPECT_EQ(r.shear_steel_index, 2); // the Eurocode steel B clamped
     EXPECT_STREQ(r.shear_steel.name, "BSt 500 S (nicht mehr genormt!)");
 }
 
@@ -247,11 +251,11 @@ TEST(ConcreteMember, IndicesOutsideTheirRangeFailWithDefaults)
         {" 1.0 57\n 0\n 0\n", 0},
         {" 1.0 -3 0 2200 0\n 3 0\n 3 0\n", 2},
         {" 1.0 57 0 2200 0\n 3 0\n 3 0\n", 2},
-        {" 1.0 20\n 0\n 0\n", 0},              // the free index is written as 999
-        {" 1.0 8 0 2200 0\n 6 0\n 3 0\n", 2},  // steel
+        {" 1.0 20\n 0\n 0\n", 0},             // the free index is written as 999
+        {" 1.0 8 0 2200 0\n 6 0\n 3 0\n", 2}, // steel
         {" 1.0 8 0 2200 0\n 3 0\n -1 0\n", 1},
         {" 1.0 1\n 2\n 998\n", 0},
-        {" 1.0 8 0 2200\n", 2},  // cut short
+        {" 1.0 8 0 2200\n", 2}, // cut short
         {" 1.0 999 1.3 # newer\n X 3e4 0.85 -0.002 -0.0035 2 0 2200 0 1 3e7\n 3 0\n 3 0\n", 2},
     };
     for (const Case& c : cases) {
@@ -269,7 +273,7 @@ TEST(ConcreteMember, IndicesOutsideTheirRangeFailWithDefaults)
 TEST(ConcreteMember, FailedWriteIsReported)
 {
     ConcreteMemberMaterial m = Free_Member();
-    Dat_Reset();  // no output file
+    Dat_Reset(); // no output file
     EXPECT_EQ(Member_Material_Write(&m, 2), 1);
     EXPECT_EQ(Member_Material_Write(&m, 0), 1);
     EXPECT_EQ(Concrete_Grade_Write(&m.concrete), 1);
@@ -304,12 +308,16 @@ TEST(ConcreteMember, DinConversionsWithTheirMessages)
 
 TEST(ConcreteMember, SituationNamesInCodePage850)
 {
-    EXPECT_STREQ(Design_Situation_Name(0), "st\x84ndig und vor\x81" "bergehend");
-    EXPECT_STREQ(Design_Situation_Name(1), "au\xE1" "ergew\x94hnlich");
-    EXPECT_STREQ(Design_Situation_Name(3), "Erm\x81" "dung");
+    EXPECT_STREQ(Design_Situation_Name(0), "st\x84ndig und vor\x81"
+                                           "bergehend");
+    EXPECT_STREQ(Design_Situation_Name(1), "au\xE1"
+                                           "ergew\x94hnlich");
+    EXPECT_STREQ(Design_Situation_Name(3), "Erm\x81"
+                                           "dung");
     EXPECT_STREQ(Design_Situation_Name(5), "???");
     EXPECT_STREQ(Design_Situation_Name(-1), "???");
-    EXPECT_STREQ(Design_Situation_Short_Name(1), "au\xE1" "erg.");
+    EXPECT_STREQ(Design_Situation_Short_Name(1), "au\xE1"
+                                                 "erg.");
     EXPECT_STREQ(Design_Situation_Short_Name(2), "Erdbeb.");
     EXPECT_STREQ(Design_Situation_Short_Name(4), "Brand");
     EXPECT_STREQ(Design_Situation_Short_Name(99), "???");
@@ -334,7 +342,7 @@ TEST(ConcreteMember, GermanFactorsWhicheverAnnexIsActive)
 {
     nadtest::AnnexEnv env;
     ASSERT_EQ(Nad_Select_By_Name("EC-Standardparameter"), 0);
-    ASSERT_EQ(Nad_Get_Ec2()->gamma_c[3], 1.2);  // the recommended accidental value
+    ASSERT_EQ(Nad_Get_Ec2()->gamma_c[3], 1.2); // the recommended accidental value
     MaterialSafetyFactors f;
     EXPECT_EQ(Material_Safety_Factors_Set(2, 0, &f), 0);
     const double c[] = {1.5, 1.3, 1.5, 1.5, 1.0}, s[] = {1.15, 1.0, 1.15, 1.15, 1.0};
@@ -386,7 +394,7 @@ TEST(ConcreteMember, FactorsRoundTripWithoutFire)
     EXPECT_EQ(Dat_File_State.depth, 0);
     EXPECT_EQ(r.gamma_c[1], 1.3);
     EXPECT_EQ(r.gamma_s[2], 1.05);
-    EXPECT_EQ(r.gamma_c[4], 0.9);  // not stored: kept
+    EXPECT_EQ(r.gamma_c[4], 0.9); // not stored: kept
 
     DatFile newer(" 1.0\n 2.0 1 1 1 1 1 1 1 1\n");
     ASSERT_TRUE(newer.ok());
@@ -411,19 +419,20 @@ TEST(ConcreteMemberOli, SteelBlockPrefixes)
     kovtest::MemFile list;
     Rebar_Grade_Oli_Table(list.f, g, 2);
     Rebar_Grade_Oli_Table(list.f, g, 7);
-    EXPECT_EQ(list.text(),
-              "#SHOWTABLE\n0 1 4\n Betonstahlsorte (Schubbewehrung) \xCE" "bB500B\n"
-              "  charakteristischer Wert der Streckgrenze f\xCE\\yk\xCEr = 500.0 MN/m\xCE/2\xCEr\n"
-              "  charakteristischer Wert der Zugfestigkeit f\xCE\\tk\xCEr = 525.0 MN/m\xCE/2\xCEr\n"
-              "  rechnerische Bruchdehnung \xBE\xCE\\su\xCEr = 25.00 \x89\n"
-              "  Elastizit\x84tsmodul E\xCE\\s\xCEr = 200000.0 MN/m\xCE/2\xCEr\n"
-              "0 0 -1 -1\n#END_OF_TEXT\n#OLI_SETYPOSITION 1 -0.8000\n"
-              "#SHOWTABLE\n0 1 4\n Betonstahlsorte \xCE" "bB500B\n"
-              "  charakteristischer Wert der Streckgrenze f\xCE\\yk\xCEr = 500.0 MN/m\xCE/2\xCEr\n"
-              "  charakteristischer Wert der Zugfestigkeit f\xCE\\tk\xCEr = 525.0 MN/m\xCE/2\xCEr\n"
-              "  rechnerische Bruchdehnung \xBE\xCE\\su\xCEr = 25.00 \x89\n"
-              "  Elastizit\x84tsmodul E\xCE\\s\xCEr = 200000.0 MN/m\xCE/2\xCEr\n"
-              "0 0 -1 -1\n#END_OF_TEXT\n#OLI_SETYPOSITION 1 -0.8000\n");
+    EXPECT_EQ(list.text(), "#SHOWTABLE\n0 1 4\n Betonstahlsorte (Schubbewehrung) \xCE"
+                           "bB500B\n"
+                           "  charakteristischer Wert der Streckgrenze f\xCE\\yk\xCEr = 500.0 MN/m\xCE/2\xCEr\n"
+                           "  charakteristischer Wert der Zugfestigkeit f\xCE\\tk\xCEr = 525.0 MN/m\xCE/2\xCEr\n"
+                           "  rechnerische Bruchdehnung \xBE\xCE\\su\xCEr = 25.00 \x89\n"
+                           "  Elastizit\x84tsmodul E\xCE\\s\xCEr = 200000.0 MN/m\xCE/2\xCEr\n"
+                           "0 0 -1 -1\n#END_OF_TEXT\n#OLI_SETYPOSITION 1 -0.8000\n"
+                           "#SHOWTABLE\n0 1 4\n Betonstahlsorte \xCE"
+                           "bB500B\n"
+                           "  charakteristischer Wert der Streckgrenze f\xCE\\yk\xCEr = 500.0 MN/m\xCE/2\xCEr\n"
+                           "  charakteristischer Wert der Zugfestigkeit f\xCE\\tk\xCEr = 525.0 MN/m\xCE/2\xCEr\n"
+                           "  rechnerische Bruchdehnung \xBE\xCE\\su\xCEr = 25.00 \x89\n"
+                           "  Elastizit\x84tsmodul E\xCE\\s\xCEr = 200000.0 MN/m\xCE/2\xCEr\n"
+                           "0 0 -1 -1\n#END_OF_TEXT\n#OLI_SETYPOSITION 1 -0.8000\n");
 }
 
 TEST(ConcreteMemberOli, ShortAndLongMaterialBlocks)
@@ -434,21 +443,24 @@ TEST(ConcreteMemberOli, ShortAndLongMaterialBlocks)
     Rebar_Grade_Init_B500(&s, 0);
     kovtest::MemFile list;
     Concrete_Materials_Oli_Short(list.f, c, s, 1.5, 1.15);
-    EXPECT_EQ(list.text(),
-              "#SHOWTABLE\n0 3 0\n Betonfestigkeitsklasse \xCE" "bLC20/22\xCEr mit \xCB\xCE\\c\xCEr = 1800 kg/m\xCE/3\xCEr\n"
-              " Betonstahlsorte \xCE" "bB500A\n"
-              " Materialsicherheitsbeiwerte \xC0\xCE\\c\xCEr = 1.50, \xC0\xCE\\s\xCEr = 1.15\n"
-              "0 0 -1 -1\n#END_OF_TEXT\n");
+    EXPECT_EQ(list.text(), "#SHOWTABLE\n0 3 0\n Betonfestigkeitsklasse \xCE"
+                           "bLC20/22\xCEr mit \xCB\xCE\\c\xCEr = 1800 kg/m\xCE/3\xCEr\n"
+                           " Betonstahlsorte \xCE"
+                           "bB500A\n"
+                           " Materialsicherheitsbeiwerte \xC0\xCE\\c\xCEr = 1.50, \xC0\xCE\\s\xCEr = 1.15\n"
+                           "0 0 -1 -1\n#END_OF_TEXT\n");
 
     kovtest::MemFile two;
     Concrete_Materials_Oli_Long(two.f, c, s, 1.5, 1.15);
     const std::string t = two.text();
     const size_t store = t.find("#OLI_STOREYPOSITION 0\n#OLI_SETMARGINS 1 0.0000 0.0000\n#SHOWTABLE\n0 1 7\n");
     const size_t back = t.find("#OLI_RESTOREYPOSITION 0\n#OLI_SETMARGINS 1 9.0000 0.0000\n#SHOWTABLE\n0 1 4\n"
-                               " Betonstahlsorte \xCE" "bB500A\n");
+                               " Betonstahlsorte \xCE"
+                               "bB500A\n");
     ASSERT_EQ(store, 0u) << t;
     ASSERT_NE(back, std::string::npos) << t;
-    EXPECT_GT(back, t.find(" Betonfestigkeitsklasse \xCE" "bLC20/22\n"));
+    EXPECT_GT(back, t.find(" Betonfestigkeitsklasse \xCE"
+                           "bLC20/22\n"));
     const std::string tail = "#SHOWTABLE\n0 1 0\n"
                              " Materialsicherheitsbeiwerte \xC0\xCE\\c\xCEr = 1.50, \xC0\xCE\\s\xCEr = 1.15\n"
                              "0 0 -1 -1\n#END_OF_TEXT\n";
@@ -476,8 +488,10 @@ TEST(ConcreteMemberOli, EurocodeShortPage)
     Concrete_Grade_Init_Ec2(&m.concrete, 4, 0, 2200);
     kovtest::MemFile list;
     Member_Material_Oli_Page(list.f, m, 2, nullptr);
-    EXPECT_EQ(list.text(), "#SHOWTABLE\n0 2 0\n Betonfestigkeitsklasse \xCE" "bC30/37\xCEr\n"
-                           " Betonstahlsorte \xCE" "bB500A\n0 0 -1 -1\n#END_OF_TEXT\n");
+    EXPECT_EQ(list.text(), "#SHOWTABLE\n0 2 0\n Betonfestigkeitsklasse \xCE"
+                           "bC30/37\xCEr\n"
+                           " Betonstahlsorte \xCE"
+                           "bB500A\n0 0 -1 -1\n#END_OF_TEXT\n");
 }
 
 TEST(ConcreteMemberOli, EurocodeFullPage)
@@ -508,8 +522,8 @@ TEST(ConcreteMemberOli, FactorTableWithFiveRowsMarksTheDifferences)
 {
     MaterialSafetyFactors f;
     Material_Safety_Factors_Set(1, 0, &f);
-    f.gamma_c[1] = 1.2;    // differs from the reference
-    f.gamma_s[3] = 1.154;  // rounds to the reference: no mark
+    f.gamma_c[1] = 1.2;   // differs from the reference
+    f.gamma_s[3] = 1.154; // rounds to the reference: no mark
     Check_Golden("factors_five.golden",
                  [&](FILE* list) { Material_Safety_Factors_Oli_Table(list, 2, &f, 1, 0, nullptr); });
 }

@@ -14,10 +14,7 @@
 
 namespace {
 
-std::string Section()
-{
-    return kovtest::engineering_section("## Concrete and reinforcement");
-}
+std::string Section() { return kovtest::engineering_section("## Concrete and reinforcement"); }
 
 TEST(ConcreteDoc, TheDocumentQuotesTheGrades)
 {

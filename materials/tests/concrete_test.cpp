@@ -43,8 +43,8 @@ TEST(ConcreteGrades, DinConcreteRowsAndClamping)
         const char* name;
         double beta_wn, beta_r, tau_02, e_b;
     } cases[] = {
-        {0, "B15", 15000, 10500, 1200, 26000000}, {1, "B25", 25000, 17500, 1800, 30000000},
-        {4, "B55", 55000, 30000, 3000, 39000000}, {9, "B55", 55000, 30000, 3000, 39000000},
+        {0, "B15", 15000, 10500, 1200, 26000000},  {1, "B25", 25000, 17500, 1800, 30000000},
+        {4, "B55", 55000, 30000, 3000, 39000000},  {9, "B55", 55000, 30000, 3000, 39000000},
         {-3, "B15", 15000, 10500, 1200, 26000000},
     };
     for (const Case& c : cases) {
@@ -64,8 +64,11 @@ TEST(ConcreteGrades, DinSteelRowsAndClamping)
         int index;
         const char* name;
         double beta_s, factor;
-    } cases[] = {{0, "BSt 220/340", 220000, 1.01}, {1, "BSt 420 S", 420000, 1.3}, {2, "BSt 500 S", 500000, 1.4},
-                 {3, "BSt 500 S", 500000, 1.4},     {-1, "BSt 220/340", 220000, 1.01}};
+    } cases[] = {{0, "BSt 220/340", 220000, 1.01},
+                 {1, "BSt 420 S", 420000, 1.3},
+                 {2, "BSt 500 S", 500000, 1.4},
+                 {3, "BSt 500 S", 500000, 1.4},
+                 {-1, "BSt 220/340", 220000, 1.01}};
     for (const Case& c : cases) {
         DinRebarGrade g;
         Rebar_Grade_Init_Din(&g, c.index);
@@ -249,9 +252,8 @@ TEST(ConcreteLaws, StrainsByStrength)
     struct Case {
         double f_ck, c1, cu1;
     } cases[] = {
-        {5000, -0.0018, -0.0035},   {12000, -0.0018, -0.0035},   {16000, -0.0019, -0.0035},
-        {47000, -0.00257, -0.0035}, {57500, -0.002675, -0.00335}, {100000, -0.003, -0.003},
-        {105000, -0.003, -0.003},
+        {5000, -0.0018, -0.0035},     {12000, -0.0018, -0.0035}, {16000, -0.0019, -0.0035}, {47000, -0.00257, -0.0035},
+        {57500, -0.002675, -0.00335}, {100000, -0.003, -0.003},  {105000, -0.003, -0.003},
     };
     for (const Case& c : cases) {
         double c1 = 0, cu1 = 0;
@@ -300,7 +302,9 @@ TEST(ConcreteRecords, FreeConcreteRoundTrip)
     g.E_cm = 31234000;
     DatFile file([&] { return Concrete_Grade_Write(&g) == 0; });
     ASSERT_TRUE(file.ok());
-    EXPECT_NE(file.bytes().find(" 1.200000 # Strukturversionsnummer\n Mein\x8C" "Beton "), std::string::npos)
+    EXPECT_NE(file.bytes().find(" 1.200000 # Strukturversionsnummer\n Mein\x8C"
+                                "Beton "),
+              std::string::npos)
         << file.bytes();
 
     ConcreteGrade r = Filled(-1);
@@ -352,10 +356,10 @@ TEST(ConcreteRecords, RecordWithoutVersionLine)
     EXPECT_EQ(Dat_File_State.depth, 0);
     EXPECT_STREQ(r.name, "C30/37");
     EXPECT_EQ(r.e_auto, 1);
-    EXPECT_EQ(r.density, 2200);  // normal-weight
+    EXPECT_EQ(r.density, 2200); // normal-weight
     EXPECT_NEAR(r.E_cm, 2.830936110e7, 1);
     EXPECT_EQ(r.eps_c1, -0.0023);
-    EXPECT_EQ(Dat_Read_Int(), 42);  // nothing more was read
+    EXPECT_EQ(Dat_Read_Int(), 42); // nothing more was read
 }
 
 TEST(ConcreteRecords, Version11RecordDefaultsOnlyEAuto)
@@ -405,10 +409,10 @@ TEST(ConcreteRecords, FailuresLeaveRecordAndStackAlone)
     struct Case {
         const char* body;
     } cases[] = {
-        {" 1.300000 # Strukturversionsnummer\n X 3e4 0.85 -0.002 -0.0035 2 0 2200 0 1 3e7\n"},  // newer
-        {" 1.200000 # Strukturversionsnummer\n X 3e4 0.85 -0.002\n"},                           // cut short
-        {" C30/37 3e4 zwei\n"},                                                                    // no number
-        {""},                                                                                      // nothing
+        {" 1.300000 # Strukturversionsnummer\n X 3e4 0.85 -0.002 -0.0035 2 0 2200 0 1 3e7\n"}, // newer
+        {" 1.200000 # Strukturversionsnummer\n X 3e4 0.85 -0.002\n"},                          // cut short
+        {" C30/37 3e4 zwei\n"},                                                                // no number
+        {""},                                                                                  // nothing
     };
     for (const Case& c : cases) {
         DatFile file(std::string(" 1.0 # Datenversionsnummer\n") + c.body);
@@ -477,13 +481,13 @@ TEST(ConcreteTables, EveryEurocodeRow)
         const char* lc;
         double f_ck, c1, cu1, c2, cu2, n;
     } rows[] = {
-        {"C12/15", "LC12/13", 12, 1.8, 3.5, 2.0, 3.5, 2.0},      {"C16/20", "LC16/18", 16, 1.9, 3.5, 2.0, 3.5, 2.0},
-        {"C20/25", "LC20/22", 20, 2.1, 3.5, 2.0, 3.5, 2.0},      {"C25/30", "LC25/28", 25, 2.2, 3.5, 2.0, 3.5, 2.0},
-        {"C30/37", "LC30/33", 30, 2.3, 3.5, 2.0, 3.5, 2.0},      {"C35/45", "LC35/38", 35, 2.4, 3.5, 2.0, 3.5, 2.0},
-        {"C40/50", "LC40/44", 40, 2.5, 3.5, 2.0, 3.5, 2.0},      {"C45/55", "LC45/50", 45, 2.55, 3.5, 2.0, 3.5, 2.0},
-        {"C50/60", "LC50/55", 50, 2.6, 3.5, 2.0, 3.5, 2.0},      {"C55/67", "LC55/60", 55, 2.65, 3.4, 2.03, 3.1, 2.0},
-        {"C60/75", "LC60/66", 60, 2.7, 3.3, 2.06, 2.7, 1.9},     {"C70/85", "", 70, 2.8, 3.2, 2.1, 2.5, 1.8},
-        {"C80/95", "", 80, 2.9, 3.1, 2.14, 2.4, 1.7},            {"C90/105", "", 90, 2.95, 3.0, 2.17, 2.3, 1.6},
+        {"C12/15", "LC12/13", 12, 1.8, 3.5, 2.0, 3.5, 2.0},  {"C16/20", "LC16/18", 16, 1.9, 3.5, 2.0, 3.5, 2.0},
+        {"C20/25", "LC20/22", 20, 2.1, 3.5, 2.0, 3.5, 2.0},  {"C25/30", "LC25/28", 25, 2.2, 3.5, 2.0, 3.5, 2.0},
+        {"C30/37", "LC30/33", 30, 2.3, 3.5, 2.0, 3.5, 2.0},  {"C35/45", "LC35/38", 35, 2.4, 3.5, 2.0, 3.5, 2.0},
+        {"C40/50", "LC40/44", 40, 2.5, 3.5, 2.0, 3.5, 2.0},  {"C45/55", "LC45/50", 45, 2.55, 3.5, 2.0, 3.5, 2.0},
+        {"C50/60", "LC50/55", 50, 2.6, 3.5, 2.0, 3.5, 2.0},  {"C55/67", "LC55/60", 55, 2.65, 3.4, 2.03, 3.1, 2.0},
+        {"C60/75", "LC60/66", 60, 2.7, 3.3, 2.06, 2.7, 1.9}, {"C70/85", "", 70, 2.8, 3.2, 2.1, 2.5, 1.8},
+        {"C80/95", "", 80, 2.9, 3.1, 2.14, 2.4, 1.7},        {"C90/105", "", 90, 2.95, 3.0, 2.17, 2.3, 1.6},
         {"C100/115", "", 100, 3.0, 3.0, 2.2, 2.2, 1.55},
     };
     for (int i = 0; i < 15; ++i) {
@@ -517,7 +521,8 @@ TEST(ConcreteTables, EveryDinRow)
     for (int i = 0; i < 5; ++i) {
         DinConcreteGrade g;
         Concrete_Grade_Init_Din(&g, i);
-        const double got[8] = {g.beta_wn, g.beta_r, g.tau_011, g.tau_012, g.tau_02, g.tau1_ribbed, g.tau1_smooth, g.e_b};
+        const double got[8] = {g.beta_wn, g.beta_r,      g.tau_011,     g.tau_012,
+                               g.tau_02,  g.tau1_ribbed, g.tau1_smooth, g.e_b};
         for (int k = 0; k < 8; ++k) EXPECT_NEAR(got[k], rows[i][k] * 1000, 1e-9) << g.name << " field " << k;
     }
 }

@@ -34,8 +34,7 @@ TEST(ConnFormulas, EffectiveNumbers)
     EXPECT_DOUBLE_EQ(Nef_Connector(20, 0), 2.0);
     EXPECT_DOUBLE_EQ(Nef_Power(1), 1.0);
     EXPECT_NEAR(Nef_Power(10), std::pow(10.0, 0.9), 1e-12);
-    EXPECT_NEAR(Nef_Bolt_Product(12, 5, 100, 72, 0), std::min(5.0, std::pow(5.0, 0.9) * std::pow(1.0, 0.25)),
-                1e-12);
+    EXPECT_NEAR(Nef_Bolt_Product(12, 5, 100, 72, 0), std::min(5.0, std::pow(5.0, 0.9) * std::pow(1.0, 0.25)), 1e-12);
 
     const struct {
         int type;
@@ -51,8 +50,7 @@ TEST(ConnFormulas, EffectiveNumbers)
         {-1, 8.0, 6.0},
         {47, 8.0, 6.0},
     };
-    for (const auto& c : by_type)
-        EXPECT_DOUBLE_EQ(Nef_By_Fastener(c.type, c.d, 0, 6, 60, 0), c.expected) << c.type;
+    for (const auto& c : by_type) EXPECT_DOUBLE_EQ(Nef_By_Fastener(c.type, c.d, 0, 6, 60, 0), c.expected) << c.type;
 }
 
 TEST(ConnFormulas, NoResultIsInfiniteOrNaN)
@@ -120,14 +118,10 @@ TEST(ConnFormulas, PlatesHolesSpacingsAndRods)
         int cls;
         double ratio;
     } plates[] = {
-        {0, 12, 4, 4, 2, 1.0},
-        {0, 12, 4, 3, 1, 0.5},
-        {0, 12, 4, 2, 0, 0.0},
-        {0, 16, 4, 4, 1, 2.0 * 4 / (4 * 1.4422495703074083) - 1.0},
-        {0, 16, 4, 5.77, 2, 1.0},
-        {22, 12, 6, 2.0, 2, 1.0},
-        {22, 16, 6, 2.0, 0, 0.0},
-        {45, 12, 4, 0.5, 2, -1.0},
+        {0, 12, 4, 4, 2, 1.0},    {0, 12, 4, 3, 1, 0.5},
+        {0, 12, 4, 2, 0, 0.0},    {0, 16, 4, 4, 1, 2.0 * 4 / (4 * 1.4422495703074083) - 1.0},
+        {0, 16, 4, 5.77, 2, 1.0}, {22, 12, 6, 2.0, 2, 1.0},
+        {22, 16, 6, 2.0, 0, 0.0}, {45, 12, 4, 0.5, 2, -1.0},
     };
     for (const auto& p : plates) {
         double ratio = 99;
@@ -183,13 +177,13 @@ TEST(ConnFormulas, ScrewProductPreset)
     ASSERT_EQ(Screw_Product_Preset(43, &p), 1);
     EXPECT_EQ(std::memcmp(p.name, "Assy                      ", 26), 0);
     EXPECT_EQ(p.name[26], '\0');
-    const int ints[] = {p.designation_flag, p.sub_type, p.thread_layout, p.product_class,
+    const int ints[] = {p.designation_flag, p.sub_type,   p.thread_layout,  p.product_class,
                         p.variant,          p.has_washer, p.diameter_index, p.preset_done};
     const int expected[] = {1, 6, 2, 0, 0, 0, 1, 1};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(ints[i], expected[i]) << i;
     EXPECT_EQ(p.reserved[0], reserved);
-    const double doubles[] = {p.d, p.d_head, p.d_inner, p.length, p.head_thread_length, p.thread_length,
-                              p.washer_diameter, p.axis_angle};
+    const double doubles[] = {
+        p.d, p.d_head, p.d_inner, p.length, p.head_thread_length, p.thread_length, p.washer_diameter, p.axis_angle};
     const double dexp[] = {8, 10, 5, 100, 20, 20, 28, 90};
     for (int i = 0; i < 8; ++i) EXPECT_DOUBLE_EQ(doubles[i], dexp[i]) << i;
 

@@ -56,4 +56,4 @@ private:
     FILE* in_ = nullptr;
 };
 
-}  // namespace mattest
+} // namespace mattest

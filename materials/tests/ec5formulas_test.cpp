@@ -9,10 +9,7 @@
 
 namespace {
 const double kPi = 3.14159265358979323846;
-double Rad(double deg)
-{
-    return deg * kPi / 180.0;
-}
+double Rad(double deg) { return deg * kPi / 180.0; }
 } // namespace
 
 TEST(Ec5Buckling, BetaC)
@@ -20,7 +17,8 @@ TEST(Ec5Buckling, BetaC)
     struct {
         int kind;
         double beta;
-    } const cases[] = {{0, 0.2}, {1, 0.2}, {2, 0.1}, {3, 0.1}, {17, 0.1}, {19, 0.1}, {-999, 0.1}, {-1, 0.1}, {-10, 0.1}};
+    } const cases[] = {{0, 0.2},  {1, 0.2},    {2, 0.1},  {3, 0.1},  {17, 0.1},
+                       {19, 0.1}, {-999, 0.1}, {-1, 0.1}, {-10, 0.1}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Ec5_Beta_c(c.kind), c.beta) << c.kind;
 }
 
@@ -53,8 +51,8 @@ TEST(Ec5FcAlpha, AngleTable)
     struct {
         double deg, f;
     } const cases[] = {
-        {0, 21.0}, {15, 17.874232634094536}, {30, 12.212208380449605}, {45, 8.312249434462737},
-        {60, 6.253492811496619}, {90, 5.0},  // 2 f_c,90
+        {0, 21.0}, {15, 17.874232634094536}, {30, 12.212208380449605}, {45, 8.312249434462737}, {60, 6.253492811496619},
+        {90, 5.0}, // 2 f_c,90
     };
     for (const auto& c : cases) EXPECT_NEAR(Ec5_Fc_Alpha(Rad(c.deg), 21.0, 2.5, 4.0), c.f, 1e-9) << c.deg;
     EXPECT_NEAR(Ec5_Fc_Alpha(Rad(30), 21.0, 2.5, 4.0), 12.2122, 5e-5);
@@ -86,7 +84,7 @@ TEST(ContactAreas, EffectiveAreas)
     EXPECT_DOUBLE_EQ(a2, 80 * 190.0);
     EXPECT_DOUBLE_EQ(a3, 80 * 180.0);
     Contact_Areas_Ef(30, 0, 150, 120, 80, &a1, nullptr, nullptr);
-    EXPECT_DOUBLE_EQ(a1, 80 * 210.0);  // a = 30 exactly: l + a + 30
+    EXPECT_DOUBLE_EQ(a1, 80 * 210.0); // a = 30 exactly: l + a + 30
 }
 
 TEST(ContactAreas, CapacityUsesKc90)
@@ -134,7 +132,7 @@ TEST(Notches, FactorsAndForces)
 {
     EXPECT_NEAR(Notch_Kv(5, 1, 200, 0.75, 50), 0.6261075435018931, 1e-12);
     EXPECT_NEAR(Notch_Kv(4, 2, 400, 0.5, 100), 0.30227598174394205, 1e-12);
-    EXPECT_DOUBLE_EQ(Notch_Kv(50, 0, 100, 0.9, 0), 1.0);  // capped
+    EXPECT_DOUBLE_EQ(Notch_Kv(50, 0, 100, 0.9, 0), 1.0); // capped
     double alpha = 0;
     EXPECT_NEAR(Transverse_Tension_Force(200, 50, 1000, &alpha), (1 - 3 * 0.0625 + 2 * 0.015625) * 1000, 1e-9);
     EXPECT_DOUBLE_EQ(alpha, 0.25);
@@ -178,8 +176,8 @@ TEST(ContinuousBeams, Reactions)
 {
     // Three spans of 4 m, q = q_g: 0.4 q_g w' s plus |f| a / L d + g.
     const double s = 4000, L = 12000, w = 500, qg = 2.0;
-    EXPECT_NEAR(Continuous_Beam_End_Reaction(1000, L, s, 3, w, -6, 7, qg, qg), 0.4 * qg * 0.5 * s + 6 * 1000 / L * 3 + 7,
-                1e-9);
+    EXPECT_NEAR(Continuous_Beam_End_Reaction(1000, L, s, 3, w, -6, 7, qg, qg),
+                0.4 * qg * 0.5 * s + 6 * 1000 / L * 3 + 7, 1e-9);
     EXPECT_NEAR(Continuous_Beam_Inner_Reaction(1000, L, s, 3, w, -6, 7, qg, qg),
                 1.099 * qg * 0.5 * s + 6 * 1000 / L * 3 + 7, 1e-9);
     // Load difference: q - q_g = 1, G(3) = 0.3663 (end), 0.7992 (inner).
@@ -227,8 +225,8 @@ TEST(FormulaPieces, RatioLimitTable)
 {
     struct {
         double r, v;
-    } const cases[] = {{0.4, -1}, {0.5, 150}, {0.75, 135}, {1.0, 120}, {1.5, 100},
-                       {2.0, 80}, {3.0, 65}, {4.0, 50},    {4.001, -1}, {5, -1}};
+    } const cases[] = {{0.4, -1}, {0.5, 150}, {0.75, 135}, {1.0, 120},  {1.5, 100},
+                       {2.0, 80}, {3.0, 65},  {4.0, 50},   {4.001, -1}, {5, -1}};
     for (const auto& c : cases) EXPECT_NEAR(Ratio_Limit_Table(c.r), c.v, 1e-9) << c.r;
 }
 
@@ -237,8 +235,8 @@ TEST(FormulaPieces, RatioBandFactorFollowsItsTable)
     struct {
         double r, v;
     } const cases[] = {
-        {0.0, 0.912}, {0.05, 0.915}, {0.1, 0.918}, {0.15, 0.9225}, {0.5, 0.969}, {0.75, 1.1},
-        {0.9, 1.4},   {0.95, 1.7},   {1.0, 2.0},   {1.1, 2.6},
+        {0.0, 0.912}, {0.05, 0.915}, {0.1, 0.918}, {0.15, 0.9225}, {0.5, 0.969},
+        {0.75, 1.1},  {0.9, 1.4},    {0.95, 1.7},  {1.0, 2.0},     {1.1, 2.6},
     };
     for (const auto& c : cases) EXPECT_NEAR(Ratio_Band_Factor(c.r, 1.0), c.v, 1e-9) << c.r;
     // Continuous at the band limits.

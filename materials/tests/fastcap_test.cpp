@@ -141,7 +141,7 @@ TEST(ScrewBuckling, RightAngleSteelKindsAndEc3Factor)
     EXPECT_NEAR(r.buckling.kappa_c, 0.51390, 1e-5);
     EXPECT_NEAR(r.buckling.F_ki_k, 11769.48, 0.01);
     EXPECT_NEAR(r.buckling.R_c_k, 11769.48, 0.01);
-    EXPECT_NEAR(r.buckling.R_c_d, 10699.53, 0.01);  // gamma_M1 1.1
+    EXPECT_NEAR(r.buckling.R_c_d, 10699.53, 0.01); // gamma_M1 1.1
     EXPECT_EQ(r.buckling.buckling_governs_k, 1);
     // A negative angle has no meaning here: zeros, never inf or NaN.
     c.axis_angle = -30;
@@ -161,14 +161,14 @@ TEST(FastenerGeometry, CoreAndWasherDiameters)
     const struct {
         int form;
         double d, core;
-    } cores[] = {{1, 4, 3},   {1, 4.5, 3.5}, {1, 5.1, 3.5}, {1, 14, 9}, {1, 9, -1}, {2, 4.5, 2.5},
-                 {0, 7, 4},   {0, 12, 7},    {0, 11.85, -1}};
+    } cores[] = {{1, 4, 3},     {1, 4.5, 3.5}, {1, 5.1, 3.5}, {1, 14, 9},    {1, 9, -1},
+                 {2, 4.5, 2.5}, {0, 7, 4},     {0, 12, 7},    {0, 11.85, -1}};
     for (const auto& c : cores) EXPECT_DOUBLE_EQ(Screw_Core_Diameter(c.form, c.d), c.core) << c.form << " " << c.d;
     const struct {
         int form;
         double d, washer;
-    } washers[] = {{0, 13, 44},  {0, 13.5, 50}, {0, 4.7, -1}, {0, 18, -1},  {0, 0.1, 20},
-                   {0, 4.5, -1}, {0, 30, 105},  {1, 12, 42},  {2, 11, -1},  {3, 6, 18}, {4, 6, -1}};
+    } washers[] = {{0, 13, 44},  {0, 13.5, 50}, {0, 4.7, -1}, {0, 18, -1}, {0, 0.1, 20}, {0, 4.5, -1},
+                   {0, 30, 105}, {1, 12, 42},   {2, 11, -1},  {3, 6, 18},  {4, 6, -1}};
     for (const auto& w : washers) EXPECT_DOUBLE_EQ(Washer_Diameter(w.d, w.form), w.washer) << w.form << " " << w.d;
 }
 
@@ -177,7 +177,7 @@ TEST(FastenerGeometry, AreaLoss)
     Set_CurOb_Privat_Datapath(KOV_TEST_DIR "/fastcat/good");
     ASSERT_EQ(Catalogue_Read_Ringduebel_A1(), 1); // d_c 65, h_e 15, F 975
     ASSERT_EQ(Catalogue_Read_Schduebel_C1(), 1);  // d_c 50, F 500
-    ASSERT_EQ(Catalogue_Read_Nagel(), 1);          // 3.1, 4.0, 4.0
+    ASSERT_EQ(Catalogue_Read_Nagel(), 1);         // 3.1, 4.0, 4.0
     Catalogue_Init_Dowel_Bolt();
     {
         ScopedAnnex annex(0);

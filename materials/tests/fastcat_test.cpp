@@ -278,9 +278,9 @@ TEST_F(Catalogue, SuppliedProductFilesLoadAndHoldPlausibleValues)
         ReaderFn read;
         int type;
     } connectors[] = {
-        {Catalogue_Read_Ringduebel_A1, FT_RING_A1}, {Catalogue_Read_Schduebel_C1, FT_PLATE_C1},
-        {Catalogue_Read_Schduebel_C5, FT_PLATE_C5}, {Catalogue_Read_Schduebel_C10, FT_PLATE_C10},
-        {Catalogue_Read_Schduebel_B1, FT_PLATE_B1}, {Catalogue_Read_Schduebel_C2, FT_PLATE_C2},
+        {Catalogue_Read_Ringduebel_A1, FT_RING_A1},   {Catalogue_Read_Schduebel_C1, FT_PLATE_C1},
+        {Catalogue_Read_Schduebel_C5, FT_PLATE_C5},   {Catalogue_Read_Schduebel_C10, FT_PLATE_C10},
+        {Catalogue_Read_Schduebel_B1, FT_PLATE_B1},   {Catalogue_Read_Schduebel_C2, FT_PLATE_C2},
         {Catalogue_Read_Schduebel_C11, FT_PLATE_C11},
     };
     for (const auto& c : connectors) {
@@ -292,8 +292,7 @@ TEST_F(Catalogue, SuppliedProductFilesLoadAndHoldPlausibleValues)
             EXPECT_GT(Connector_Value_By_Key(c.type, i, "he"), 0.0) << i;
             EXPECT_GT(Connector_Value_By_Key(c.type, i, "dc"), 0.0) << i;
             EXPECT_GT(Connector_Value_By_Key(c.type, i, "db_min"), 0.0) << i;
-            EXPECT_GE(Connector_Value_By_Key(c.type, i, "db_max"), Connector_Value_By_Key(c.type, i, "db_min"))
-                << i;
+            EXPECT_GE(Connector_Value_By_Key(c.type, i, "db_max"), Connector_Value_By_Key(c.type, i, "db_min")) << i;
         }
     }
 }

@@ -10,8 +10,10 @@
 TEST(FastenerDescriptors, NamesAsCodePage850Bytes)
 {
     EXPECT_STREQ(Assy_Head_Name(0), "Senkkopf");
-    EXPECT_STREQ(Assy_Head_Name(1), "Senkfr\x84" "staschenkopf");  // Senkfrästaschenkopf
-    EXPECT_STREQ(Assy_Head_Name(2), "Senkfr\x84" "srippenkopf");
+    EXPECT_STREQ(Assy_Head_Name(1), "Senkfr\x84"
+                                    "staschenkopf"); // Senkfrästaschenkopf
+    EXPECT_STREQ(Assy_Head_Name(2), "Senkfr\x84"
+                                    "srippenkopf");
     EXPECT_STREQ(Assy_Head_Name(6), "Zylinderkopf");
     EXPECT_STREQ(Assy_Head_Name(10), "Top Head Kopf");
     EXPECT_EQ(Assy_Head_Name(11), nullptr);
@@ -23,7 +25,8 @@ TEST(FastenerDescriptors, NamesAsCodePage850Bytes)
     EXPECT_STREQ(Assy_Tip_Name(3), "Plus Bohrspitze Spitzenform");
     EXPECT_EQ(Assy_Tip_Name(4), nullptr);
     EXPECT_STREQ(Spax_Head_Name(2), "Senkkopf");
-    EXPECT_STREQ(Spax_Head_Name(5), "R\x81" "ckwandkopf");  // Rückwandkopf
+    EXPECT_STREQ(Spax_Head_Name(5), "R\x81"
+                                    "ckwandkopf"); // Rückwandkopf
     EXPECT_STREQ(Spax_Head_Name(6), "Zierkopf");
     EXPECT_EQ(Spax_Head_Name(7), nullptr);
     EXPECT_STREQ(Spax_Thread_Name(1), "Doppelgewinde");
@@ -69,8 +72,8 @@ TEST(FastenerDescriptors, AssyHeadDiameter)
         unsigned head;
         double d, d_k;
     } const cases[] = {
-        {3, 3.05, 4.9}, {3, 3.45, 4.9}, {3, 3.2, -20}, {11, 3.0, -10}, {5, 3.0, -1},
-        {0, 3.5, 5.9},  {4, 2.95, 7.8}, {10, 3.0, 5.25}, {0, 4.0, -20}, {(unsigned)-1, 3.0, -10},
+        {3, 3.05, 4.9}, {3, 3.45, 4.9}, {3, 3.2, -20},   {11, 3.0, -10}, {5, 3.0, -1},
+        {0, 3.5, 5.9},  {4, 2.95, 7.8}, {10, 3.0, 5.25}, {0, 4.0, -20},  {(unsigned)-1, 3.0, -10},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Assy_Head_Diameter(c.head, c.d), c.d_k) << c.head << " " << c.d;
 }
@@ -81,11 +84,11 @@ TEST(FastenerDescriptors, Pictures)
         int type;
         const char* file;
     } const cases[] = {
-        {0, "Nagel.bmp"},         {2, "Schraube.bmp"},          {10, "Schraube.bmp"},
+        {0, "Nagel.bmp"},           {2, "Schraube.bmp"},          {10, "Schraube.bmp"},
         {11, "SPAX_Teil_Senk.bmp"}, {12, "SPAX_Teil_Teller.bmp"}, {15, "SPAX_Voll.bmp"},
-        {16, "SonderNagel.bmp"},  {42, "SonderNagel.bmp"},      {45, "SonderNagel.bmp"},
-        {46, "SonderNagel.bmp"},  {25, "Ringduebel_A1.bmp"},    {28, "Scheibenduebel_C10.bmp"},
-        {29, "Stabduebel_G10.bmp"}, {30, "Bolzen.bmp"},         {33, "Scheibenduebel_C11.bmp"},
+        {16, "SonderNagel.bmp"},    {42, "SonderNagel.bmp"},      {45, "SonderNagel.bmp"},
+        {46, "SonderNagel.bmp"},    {25, "Ringduebel_A1.bmp"},    {28, "Scheibenduebel_C10.bmp"},
+        {29, "Stabduebel_G10.bmp"}, {30, "Bolzen.bmp"},           {33, "Scheibenduebel_C11.bmp"},
     };
     for (const auto& c : cases) EXPECT_STREQ(Fastener_Bitmap_File(c.type), c.file) << c.type;
     for (int type : {-3, -2, -1, 1, 43, 44, 47}) EXPECT_EQ(Fastener_Bitmap_File(type), nullptr) << type;

@@ -88,8 +88,8 @@ TEST(MinSpacings, WithAnnex)
     Expect(Space(0, 0, 0, 0, 1, 0, 350, 4, 0, 0), 2, {40, 20, 60, 40, 40, 40}, "wide edges");
     Expect(Space(0, 0, 0, 0, 1, 0, 500, 4, 0, 0), 2, {60, 28, 80, 60, 56, 56}, "wide edges, dense");
     Expect(Space(0, 0, 0, 1, 0, 0, 380, 5, 0, 90), 2, {37.5, 25, 75, 75, 50, 25}, "Douglas fir");
-    Expect(Space(30, 0, 0, 1, 0, 0, 350, 12, 0, 30), 4,
-           {1.5 * 12 * (4 + std::cos(30 * kDeg)), 48, 126, 72, 36, 36}, "Douglas fir bolt");
+    Expect(Space(30, 0, 0, 1, 0, 0, 350, 12, 0, 30), 4, {1.5 * 12 * (4 + std::cos(30 * kDeg)), 48, 126, 72, 36, 36},
+           "Douglas fir bolt");
     // The Simpson connector screws of 5 mm take the rules of 4 mm.
     Expect(Space(46, 0, 0, 0, 0, 0, 350, 5, 0, 0), 2, {40, 20, 60, 40, 20, 20}, "CSA 5.0");
     // Connectors: the larger of the connector and the bolt values.
@@ -181,53 +181,221 @@ TEST(MinDimensions, RulesInTheirOrder)
         {"nail, thin member 1, DIN", 0, [](ConnectionInput* c) { c->t1 = 20; }, 21},
         {"two steel plates", 1, [](ConnectionInput* c) { c->kind1 = c->kind2 = 12; }, 12},
         {"two steel plates, DIN", 0, [](ConnectionInput* c) { c->kind1 = c->kind2 = 12; }, 12},
-        {"no fastener", 0, [](ConnectionInput* c) { c->type = -1; c->t1 = 1; }, 0},
-        {"staple without f_u", 1, [](ConnectionInput* c) { c->type = 1; c->fu = 0; }, 82},
+        {"no fastener", 0,
+         [](ConnectionInput* c) {
+             c->type = -1;
+             c->t1 = 1;
+         },
+         0},
+        {"staple without f_u", 1,
+         [](ConnectionInput* c) {
+             c->type = 1;
+             c->fu = 0;
+         },
+         82},
         {"nail predrilled", 1, [](ConnectionInput* c) { c->predrilled = 1; }, 0},
         {"nail thick", 1, [](ConnectionInput* c) { c->t1 = 60; }, 0},
-        {"two planes, middle splits", 1, [](ConnectionInput* c) { c->t1 = 60; c->t2 = 40; c->shear_planes = 2; }, 16},
-        {"one plane, member 2 splits", 1, [](ConnectionInput* c) { c->t1 = 60; c->t2 = 40; }, 15},
-        {"wide edges, member 2", 1, [](ConnectionInput* c) { c->wide_edge_distances = 1; c->t2 = 20; }, 19},
-        {"wide edges, member 1", 1, [](ConnectionInput* c) { c->wide_edge_distances = 1; c->t1 = 20; }, 18},
-        {"wide edges, member 1, DIN", 0,
-         [](ConnectionInput* c) { c->wide_edge_distances = 1; c->t1 = 27; c->t2 = 20; c->kind2 = 4; c->grade2 = 0; },
+        {"two planes, middle splits", 1,
+         [](ConnectionInput* c) {
+             c->t1 = 60;
+             c->t2 = 40;
+             c->shear_planes = 2;
+         },
+         16},
+        {"one plane, member 2 splits", 1,
+         [](ConnectionInput* c) {
+             c->t1 = 60;
+             c->t2 = 40;
+         },
+         15},
+        {"wide edges, member 2", 1,
+         [](ConnectionInput* c) {
+             c->wide_edge_distances = 1;
+             c->t2 = 20;
+         },
+         19},
+        {"wide edges, member 1", 1,
+         [](ConnectionInput* c) {
+             c->wide_edge_distances = 1;
+             c->t1 = 20;
+         },
          18},
-        {"boards only", 0, [](ConnectionInput* c) { c->kind1 = c->kind2 = 4; c->grade1 = c->grade2 = 0; c->t1 = 10; }, 0},
+        {"wide edges, member 1, DIN", 0,
+         [](ConnectionInput* c) {
+             c->wide_edge_distances = 1;
+             c->t1 = 27;
+             c->t2 = 20;
+             c->kind2 = 4;
+             c->grade2 = 0;
+         },
+         18},
+        {"boards only", 0,
+         [](ConnectionInput* c) {
+             c->kind1 = c->kind2 = 4;
+             c->grade1 = c->grade2 = 0;
+             c->t1 = 10;
+         },
+         0},
         {"member 2 thin, DIN", 0,
-         [](ConnectionInput* c) { c->predrilled = 1; c->t2 = 20; }, 24},
+         [](ConnectionInput* c) {
+             c->predrilled = 1;
+             c->t2 = 20;
+         },
+         24},
         {"special nail, recommended rules", 1, [](ConnectionInput* c) { c->type = 16; }, 89},
         {"special nail, German annex", 2, [](ConnectionInput* c) { c->type = 16; }, 14},
-        {"SPAX, board as member 2", 1, [](ConnectionInput* c) { c->type = 11; c->kind2 = 4; }, 64},
-        {"SPAX, thin member 1", 1, [](ConnectionInput* c) { c->type = 11; c->t1 = 10; }, 65},
+        {"SPAX, board as member 2", 1,
+         [](ConnectionInput* c) {
+             c->type = 11;
+             c->kind2 = 4;
+         },
+         64},
+        {"SPAX, thin member 1", 1,
+         [](ConnectionInput* c) {
+             c->type = 11;
+             c->t1 = 10;
+         },
+         65},
         {"SPAX, gypsum board", 1,
-         [](ConnectionInput* c) { c->type = 11; c->kind1 = 5; c->grade1 = 0; c->t1 = 20; c->d = 6; }, 27},
-        {"SPAX full thread, 25 mm", 1, [](ConnectionInput* c) { c->type = 13; c->d = 8; c->t1 = 25; }, 36},
-        {"SPAX in hardwood", 1, [](ConnectionInput* c) { c->type = 11; c->d = 6; c->kind2 = 1; c->grade2 = 0; }, 63},
-        {"SPAX 8 mm, species", 1, [](ConnectionInput* c) { c->type = 11; c->d = 8; }, 58},
-        {"SPAX 8 mm, spruce", 1, [](ConnectionInput* c) { c->type = 11; c->d = 8; c->dimension_check_switch = 1; }, 0},
+         [](ConnectionInput* c) {
+             c->type = 11;
+             c->kind1 = 5;
+             c->grade1 = 0;
+             c->t1 = 20;
+             c->d = 6;
+         },
+         27},
+        {"SPAX full thread, 25 mm", 1,
+         [](ConnectionInput* c) {
+             c->type = 13;
+             c->d = 8;
+             c->t1 = 25;
+         },
+         36},
+        {"SPAX in hardwood", 1,
+         [](ConnectionInput* c) {
+             c->type = 11;
+             c->d = 6;
+             c->kind2 = 1;
+             c->grade2 = 0;
+         },
+         63},
+        {"SPAX 8 mm, species", 1,
+         [](ConnectionInput* c) {
+             c->type = 11;
+             c->d = 8;
+         },
+         58},
+        {"SPAX 8 mm, spruce", 1,
+         [](ConnectionInput* c) {
+             c->type = 11;
+             c->d = 8;
+             c->dimension_check_switch = 1;
+         },
+         0},
         {"SPAX short", 1,
-         [](ConnectionInput* c) { c->type = 11; c->d = 6; c->predrilled = 1; c->length = 8; }, 5},
+         [](ConnectionInput* c) {
+             c->type = 11;
+             c->d = 6;
+             c->predrilled = 1;
+             c->length = 8;
+         },
+         5},
         {"ASSY cylinder head on steel", 1,
-         [](ConnectionInput* c) { c->type = 14; c->kind1 = 12; c->grade1 = 0; c->t1 = 5; }, 32},
-        {"ASSY 10 mm in 35 mm", 1, [](ConnectionInput* c) { c->type = 15; c->d = 10; c->t1 = 35; }, 50},
+         [](ConnectionInput* c) {
+             c->type = 14;
+             c->kind1 = 12;
+             c->grade1 = 0;
+             c->t1 = 5;
+         },
+         32},
+        {"ASSY 10 mm in 35 mm", 1,
+         [](ConnectionInput* c) {
+             c->type = 15;
+             c->d = 10;
+             c->t1 = 35;
+         },
+         50},
         {"ASSY carbon steel, class 3", 1,
-         [](ConnectionInput* c) { c->type = 15; c->d = 6; c->t1 = 50; c->service_class2 = 3; }, 59},
+         [](ConnectionInput* c) {
+             c->type = 15;
+             c->d = 6;
+             c->t1 = 50;
+             c->service_class2 = 3;
+         },
+         59},
         {"ASSY 4 mm, class 2", 1,
-         [](ConnectionInput* c) { c->type = 15; c->d = 4; c->t1 = 50; c->service_class2 = 2; }, 60},
+         [](ConnectionInput* c) {
+             c->type = 15;
+             c->d = 4;
+             c->t1 = 50;
+             c->service_class2 = 2;
+         },
+         60},
         {"ASSY stainless, class 3", 1,
-         [](ConnectionInput* c) { c->type = 15; c->d = 6; c->t1 = 50; c->service_class2 = 3; c->variant = 1; }, 0},
+         [](ConnectionInput* c) {
+             c->type = 15;
+             c->d = 6;
+             c->t1 = 50;
+             c->service_class2 = 3;
+             c->variant = 1;
+         },
+         0},
         {"toothed plate in hardwood, DIN", 0,
-         [](ConnectionInput* c) { c->type = 26; c->kind2 = 1; c->grade2 = 0; }, 97},
-        {"ring in dense timber, DIN", 0, [](ConnectionInput* c) { c->type = 25; c->kind2 = 1; c->grade2 = 3; }, 44},
-        {"ring, class 3, German annex", 2, [](ConnectionInput* c) { c->type = 25; c->service_class1 = 3; }, 81},
-        {"ring, class 3, recommended", 1, [](ConnectionInput* c) { c->type = 25; c->service_class1 = 3; }, 0},
-        {"ring, class 3, DIN", 0, [](ConnectionInput* c) { c->type = 25; c->service_class1 = 3; }, 81},
-        {"C1, thin side member", 1, [](ConnectionInput* c) { c->type = 26; c->t1 = 8; }, 25},
+         [](ConnectionInput* c) {
+             c->type = 26;
+             c->kind2 = 1;
+             c->grade2 = 0;
+         },
+         97},
+        {"ring in dense timber, DIN", 0,
+         [](ConnectionInput* c) {
+             c->type = 25;
+             c->kind2 = 1;
+             c->grade2 = 3;
+         },
+         44},
+        {"ring, class 3, German annex", 2,
+         [](ConnectionInput* c) {
+             c->type = 25;
+             c->service_class1 = 3;
+         },
+         81},
+        {"ring, class 3, recommended", 1,
+         [](ConnectionInput* c) {
+             c->type = 25;
+             c->service_class1 = 3;
+         },
+         0},
+        {"ring, class 3, DIN", 0,
+         [](ConnectionInput* c) {
+             c->type = 25;
+             c->service_class1 = 3;
+         },
+         81},
+        {"C1, thin side member", 1,
+         [](ConnectionInput* c) {
+             c->type = 26;
+             c->t1 = 8;
+         },
+         25},
         {"C1, thick members", 1, [](ConnectionInput* c) { c->type = 26; }, 0},
         {"C1, thin middle member", 1,
-         [](ConnectionInput* c) { c->type = 26; c->shear_planes = 2; c->t2 = 11; }, 26},
+         [](ConnectionInput* c) {
+             c->type = 26;
+             c->shear_planes = 2;
+             c->t2 = 11;
+         },
+         26},
         {"C1 at a steel plate", 1,
-         [](ConnectionInput* c) { c->type = 26; c->kind1 = 12; c->grade1 = 0; c->t1 = 5; c->t2 = 6.5; }, 25},
+         [](ConnectionInput* c) {
+             c->type = 26;
+             c->kind1 = 12;
+             c->grade1 = 0;
+             c->t1 = 5;
+             c->t2 = 6.5;
+         },
+         25},
     };
     for (const Case& k : cases) {
         ConnectionInput c = Nail_Input();

@@ -88,7 +88,7 @@ TEST(GradeTables, SoftwoodEqualsEn338)
     // C24 in the order the checks print it.
     const TimberGrade& c24 = SoftwoodGradesEc[5];
     EXPECT_STREQ(c24.name, "C24 (S10)");
-    const double got[10] = {c24.E_0_mean, c24.E_90_mean, c24.G_mean, c24.rho_k,   c24.f_m_k,
+    const double got[10] = {c24.E_0_mean, c24.E_90_mean, c24.G_mean,  c24.rho_k,    c24.f_m_k,
                             c24.f_t_0_k,  c24.f_t_90_k,  c24.f_c_0_k, c24.f_c_90_k, c24.f_v_k};
     const double want[10] = {11000, 370, 690, 350, 24, 14.5, 0.4, 21, 2.5, 4.0};
     for (int i = 0; i < 10; ++i) EXPECT_DOUBLE_EQ(got[i], want[i]) << i;
@@ -102,12 +102,12 @@ TEST(GradeTables, HardwoodEqualsEn338)
 TEST(GradeTables, GlulamEqualsEn14080)
 {
     for (int i = 0; i < GLULAM_GRADE_COUNT_EC; ++i) ExpectRow(GlulamGradesEc[i], kEn14080[i]);
-    EXPECT_DOUBLE_EQ(GlulamGradesEc[1].f_c_0_k, 22.0);  // GL22h
+    EXPECT_DOUBLE_EQ(GlulamGradesEc[1].f_c_0_k, 22.0); // GL22h
 }
 
 TEST(GradeTables, NamesTheApplicationCountsOn)
 {
-    const char* softwood[] = {"C14", "C16 (S7)", "C18", "C20", "C22", "C24 (S10)",
+    const char* softwood[] = {"C14", "C16 (S7)",  "C18", "C20", "C22", "C24 (S10)",
                               "C27", "C30 (S13)", "C35", "C40", "C45", "C50"};
     for (int i = 0; i < 12; ++i) {
         EXPECT_STREQ(SoftwoodGradesEc[i].name, softwood[i]);
@@ -176,10 +176,10 @@ TEST(HostMaterials, IdGroups)
     struct {
         unsigned id;
         int group;
-    } cases[] = {{14, 3},   {15, -1},   {0, 3},     {1000, 0},  {1011, 0},  {1012, -1}, {999, -1},
-                 {2007, 1}, {2008, -1}, {3007, 2},  {3008, -1}, {4011, 4},  {4012, -1}, {5007, 5},
-                 {6007, 6}, {6008, -1}, {7013, 7},  {7014, -1}, {8006, 8},  {8007, -1}, {9005, 9},
-                 {9006, -1}, {(unsigned)-1, -1}, {(unsigned)-1000, -1}};
+    } cases[] = {{14, 3},    {15, -1},   {0, 3},     {1000, 0},  {1011, 0},          {1012, -1},
+                 {999, -1},  {2007, 1},  {2008, -1}, {3007, 2},  {3008, -1},         {4011, 4},
+                 {4012, -1}, {5007, 5},  {6007, 6},  {6008, -1}, {7013, 7},          {7014, -1},
+                 {8006, 8},  {8007, -1}, {9005, 9},  {9006, -1}, {(unsigned)-1, -1}, {(unsigned)-1000, -1}};
     for (const auto& c : cases) EXPECT_EQ(Mat_Id_Group(c.id), c.group) << c.id;
     EXPECT_EQ(Mat_Id_Make(3, 7), 7);
     EXPECT_EQ(Mat_Id_Make(0, 5), 1005);
@@ -200,7 +200,7 @@ TEST(HostMaterials, IdGroups)
 TEST(HostMaterials, RecordsAndNames)
 {
     EXPECT_STREQ(Mat_Id_Name(1005), "C24 (S10)");
-    EXPECT_STREQ(Mat_Id_Name(8000), "Tr\x84ger GL70");  // "Träger GL70" in code page 850
+    EXPECT_STREQ(Mat_Id_Name(8000), "Tr\x84ger GL70"); // "Träger GL70" in code page 850
     EXPECT_STREQ(Mat_Id_Name(12345), "C14");
     EXPECT_EQ(Mat_Id_Record(12345)->id, 1000);
     EXPECT_STREQ(Mat_Id_Name(10), "BS18");
@@ -243,7 +243,7 @@ TEST(HostMaterials, FillListAndPositions)
     Kov_Stringlist_Clear_All();
     const int other[] = {2003, 77777};
     EXPECT_EQ(Mat_Id_Fill_List(5, other, 2, 9999), 0);
-    EXPECT_STREQ(Kov_Stringlist_Text(5, 1), "C14");  // fallback row's name
+    EXPECT_STREQ(Kov_Stringlist_Text(5, 1), "C14"); // fallback row's name
     EXPECT_EQ(Mat_Id_Fill_List(5, nullptr, 2, 0), 0);
     EXPECT_EQ(Mat_Id_Fill_List(5, other, 0, 0), 0);
     EXPECT_EQ(Kov_Stringlist_Count(5), 2);

@@ -199,8 +199,8 @@ TEST(MaterialTables, LvlSectionsValuesAndKmod)
             ASSERT_EQ(r.size(), 15u);
             EXPECT_EQ(Num(r[0]), s[i].index);
             EXPECT_EQ(Unquote(r[1]), s[i].name);
-            const double code[13] = {s[i].b,   s[i].h,   s[i].c3,  s[i].c4,   s[i].c5,  s[i].c6,  s[i].h_f,
-                                     s[i].h_w, s[i].z,   s[i].i_y, s[i].e_ef, s[i].c12, s[i].c13};
+            const double code[13] = {s[i].b,   s[i].h, s[i].c3,  s[i].c4,   s[i].c5,  s[i].c6, s[i].h_f,
+                                     s[i].h_w, s[i].z, s[i].i_y, s[i].e_ef, s[i].c12, s[i].c13};
             for (int c = 0; c < 13; ++c) EXPECT_EQ(Num(r[2 + c]), code[c]) << s[i].name << " column " << c;
         }
     }
@@ -325,7 +325,8 @@ TEST(MaterialTables, PanelStrengths)
         const std::vector<int> grades = Quoted(r[0]).size() == 2 ? std::vector<int>{0, 1} : std::vector<int>{2};
         const double t = Numbers(r[1]).back();
         for (int g : grades)
-            for (int s = 0; s < 4; ++s) ExpectCell(Slashed(r[2 + s]), Strengths(4, g, 2, four_dirs[s], t), "OSB " + r[0]);
+            for (int s = 0; s < 4; ++s)
+                ExpectCell(Slashed(r[2 + s]), Strengths(4, g, 2, four_dirs[s], t), "OSB " + r[0]);
     }
 
     const Table gyp = Rows(kGypsum);
@@ -342,13 +343,15 @@ TEST(MaterialTables, PanelStrengths)
     const Table ply = Rows(kPlywood);
     ASSERT_EQ(ply.size(), 6u);
     for (int g = 0; g < 6; ++g)
-        for (int s = 0; s < 4; ++s) ExpectCell(Slashed(ply[g][1 + s]), Strengths(6, g, 2, four_dirs[s], 20), "plywood " + ply[g][0]);
+        for (int s = 0; s < 4; ++s)
+            ExpectCell(Slashed(ply[g][1 + s]), Strengths(6, g, 2, four_dirs[s], 20), "plywood " + ply[g][0]);
 
     const Table lvl = Rows(kLvlProducts);
     ASSERT_EQ(lvl.size(), 3u);
     for (int g = 0; g < 3; ++g)
         for (int kind : {19, -11})
-            for (int s = 0; s < 4; ++s) ExpectCell(Slashed(lvl[g][1 + s]), Strengths(kind, g, 2, four_dirs[s], 30), "LVL " + lvl[g][0]);
+            for (int s = 0; s < 4; ++s)
+                ExpectCell(Slashed(lvl[g][1 + s]), Strengths(kind, g, 2, four_dirs[s], 30), "LVL " + lvl[g][0]);
 
     const Table fib = Rows(kFibreFermacell);
     ASSERT_EQ(fib.size(), 9u);
@@ -359,11 +362,16 @@ TEST(MaterialTables, PanelStrengths)
         std::vector<double> ts;
         if (kind == 8) {
             grade = r[0].find("Mittelhart") != std::string::npos ? 1 : 0;
-            if (r[1] == "t <= 3.5 and t > 5.5") ts = {3.5, 2.0, 5.51, 8.0};
-            else if (r[1] == "3.5 < t <= 5.5") ts = {3.51, 5.5};
-            else if (r[1] == "t <= 10") ts = {4.0, 10.0};
-            else if (r[1] == "t > 10") ts = {10.01, 19.0};
-            else ADD_FAILURE() << "thickness " << r[1];
+            if (r[1] == "t <= 3.5 and t > 5.5")
+                ts = {3.5, 2.0, 5.51, 8.0};
+            else if (r[1] == "3.5 < t <= 5.5")
+                ts = {3.51, 5.5};
+            else if (r[1] == "t <= 10")
+                ts = {4.0, 10.0};
+            else if (r[1] == "t > 10")
+                ts = {10.01, 19.0};
+            else
+                ADD_FAILURE() << "thickness " << r[1];
         } else {
             grade = fermacell++;
             ts = {12.5};
@@ -380,9 +388,12 @@ TEST(MaterialTables, PanelStrengths)
     for (const Row& r : kb) {
         const int kind = (int)Numbers(r[0])[0];
         std::vector<int> grades;
-        if (kind == 10) grades = {0};
-        else if (kind == 11) grades = {kerto_q++};
-        else grades = Quoted(r[0]).size() == 2 ? std::vector<int>{0, 1} : std::vector<int>{2};
+        if (kind == 10)
+            grades = {0};
+        else if (kind == 11)
+            grades = {kerto_q++};
+        else
+            grades = Quoted(r[0]).size() == 2 ? std::vector<int>{0, 1} : std::vector<int>{2};
         std::vector<double> ts = {40.0};
         if (r[1] != "every") {
             const std::vector<double> b = Numbers(r[1]);
@@ -422,8 +433,10 @@ TEST(MaterialTables, PanelModuli)
     for (const Row& r : t) {
         const int kind = (int)Numbers(r[0])[0];
         std::vector<int> grades;
-        if (kind == 4) grades = Quoted(r[1]).size() == 2 ? std::vector<int>{0, 1} : std::vector<int>{2};
-        else grades = {plywood++};
+        if (kind == 4)
+            grades = Quoted(r[1]).size() == 2 ? std::vector<int>{0, 1} : std::vector<int>{2};
+        else
+            grades = {plywood++};
         for (int g : grades) {
             for (int v = 0; v < 4; ++v) ExpectCell(Slashed(r[3 + v]), Moduli(kind, g, v, 15), "moduli " + r[1]);
             ExpectCell(Slashed(r[5]), Moduli(kind, g, 5, 15), "moduli variant 5 " + r[1]);
@@ -438,10 +451,14 @@ TEST(MaterialTables, PanelModuli)
         std::vector<int> kinds;
         for (double k : kinds_d) kinds.push_back((int)k);
         std::vector<int> grades;
-        if (kinds[0] == 10) grades = {0};
-        else if (kinds[0] == 11) grades = {kerto_q++};
-        else if (kinds[0] == 18) grades = Quoted(r[1]).size() == 2 ? std::vector<int>{0, 1} : std::vector<int>{2};
-        else grades = {lvl++};
+        if (kinds[0] == 10)
+            grades = {0};
+        else if (kinds[0] == 11)
+            grades = {kerto_q++};
+        else if (kinds[0] == 18)
+            grades = Quoted(r[1]).size() == 2 ? std::vector<int>{0, 1} : std::vector<int>{2};
+        else
+            grades = {lvl++};
         std::vector<double> ts = {40.0};
         if (r[2] != "every") {
             const std::vector<double> b = Numbers(r[2]);
@@ -496,8 +513,17 @@ TEST(MaterialTables, KmodSelection)
     ASSERT_EQ(rows.size(), 9u);
     // The materials each row names, in the row order of the table.
     const std::vector<std::vector<Probe>> probes = {
-        {{-10, 0, false}, {0, 5, true}, {1, 3, false}, {2, 13, true}, {3, 7, false}, {17, 1, true},
-         {6, 2, false}, {10, 0, true}, {11, 1, false}, {13, 5, false}, {13, 0, true}},
+        {{-10, 0, false},
+         {0, 5, true},
+         {1, 3, false},
+         {2, 13, true},
+         {3, 7, false},
+         {17, 1, true},
+         {6, 2, false},
+         {10, 0, true},
+         {11, 1, false},
+         {13, 5, false},
+         {13, 0, true}},
         {{18, 0, false}, {19, 2, true}, {-11, 1, false}},
         {{4, 0, false}, {4, 0, true}},
         {{4, 1, false}, {4, 2, true}},
@@ -529,7 +555,7 @@ TEST(MaterialTables, KmodSelection)
                         const int row = std::atoi(cell.c_str() + 1) - 1;
                         ASSERT_TRUE(row >= 0 && row < 9) << cell;
                         const std::string& value = r_rows[row][1 + std::min(d == 6 || d == 7 ? 4 : d, 5)];
-                        if (value == "-") {  // no load of this class allowed
+                        if (value == "-") { // no load of this class allowed
                             EXPECT_EQ(r, 0) << what;
                             EXPECT_EQ(k, 0.0) << what;
                             continue;
@@ -586,7 +612,7 @@ TEST(MaterialTables, SelfWeight)
     ASSERT_EQ(rows.size(), 17u);
     int checked = 0;
     for (const Row& r : rows) {
-        if (r[1].find("weight per metre") != std::string::npos) continue;  // computed, tested elsewhere
+        if (r[1].find("weight per metre") != std::string::npos) continue; // computed, tested elsewhere
         std::vector<int> kinds;
         for (double k : Numbers(r[0])) kinds.push_back((int)k);
         std::string weights = r[1];

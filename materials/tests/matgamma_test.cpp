@@ -47,10 +47,10 @@ TEST(MatGammaM, AnnexFactorByKind)
         int kind, sub;
         double gamma;
     } const cases[] = {
-        {0, 0, 1.31},  {1, 0, 1.31},  {2, 0, 1.32},  {3, 0, 1.32},  {10, 0, 1.32}, {11, 0, 1.32},
+        {0, 0, 1.31},  {1, 0, 1.31},  {2, 0, 1.32},  {3, 0, 1.32},   {10, 0, 1.32},  {11, 0, 1.32},
         {17, 0, 1.32}, {18, 0, 1.32}, {19, 0, 1.32}, {-11, 0, 1.32}, {-12, 0, 1.32}, {-13, 0, 1.32},
-        {4, 0, 1.33},  {6, 0, 1.33},  {5, 0, 1.38},  {9, 0, 1.38},  {7, 0, 1.34},  {8, 0, 1.35},
-        {8, 1, 1.36},  {8, 5, 1.37},  {8, -1, 1.37}, {12, 0, 1.39}, {20, 0, 1.3},  {13, 0, 0.0},
+        {4, 0, 1.33},  {6, 0, 1.33},  {5, 0, 1.38},  {9, 0, 1.38},   {7, 0, 1.34},   {8, 0, 1.35},
+        {8, 1, 1.36},  {8, 5, 1.37},  {8, -1, 1.37}, {12, 0, 1.39},  {20, 0, 1.3},   {13, 0, 0.0},
         {14, 0, 0.0},  {15, 0, 0.0},  {-10, 0, 0.0}, {-999, 0, 0.0}, {21, 0, 0.0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Mat_Gamma_M(c.kind, c.sub, 0), c.gamma) << c.kind << "/" << c.sub;
@@ -95,24 +95,24 @@ TEST(MatKh, SizeFactors)
 {
     ScopedAnnex annex(0);
     EXPECT_DOUBLE_EQ(Mat_K_h(0, 5, 150.0), 1.0);
-    EXPECT_NEAR(Mat_K_h(0, 5, 50.0), std::pow(3.0, 0.2), 1e-12);   // 1.2457
-    EXPECT_NEAR(Mat_K_h(0, 5, 10.0), 1.3, 1e-12);                  // capped
-    EXPECT_DOUBLE_EQ(Mat_K_h(0, 5, 1.0), 1.0);                     // h <= 1
-    EXPECT_NEAR(Mat_K_h(2, 2, 100.0), 1.1, 1e-12);                 // 6^0.1 = 1.196, capped
-    EXPECT_NEAR(Mat_K_h(2, 2, 400.0), std::pow(1.5, 0.1), 1e-12);  // 1.0414
+    EXPECT_NEAR(Mat_K_h(0, 5, 50.0), std::pow(3.0, 0.2), 1e-12);  // 1.2457
+    EXPECT_NEAR(Mat_K_h(0, 5, 10.0), 1.3, 1e-12);                 // capped
+    EXPECT_DOUBLE_EQ(Mat_K_h(0, 5, 1.0), 1.0);                    // h <= 1
+    EXPECT_NEAR(Mat_K_h(2, 2, 100.0), 1.1, 1e-12);                // 6^0.1 = 1.196, capped
+    EXPECT_NEAR(Mat_K_h(2, 2, 400.0), std::pow(1.5, 0.1), 1e-12); // 1.0414
     EXPECT_DOUBLE_EQ(Mat_K_h(2, 2, 600.0), 1.0);
     EXPECT_DOUBLE_EQ(Mat_K_h(2, 2, 800.0), 1.0);
     EXPECT_DOUBLE_EQ(Mat_K_h(4, 0, 20.0), 1.0);
     // Hardwood D70 (rho_k 900) is denser than 700 kg/m3: no size factor.
     EXPECT_DOUBLE_EQ(Mat_K_h(1, 7, 50.0), 1.0);
-    EXPECT_NEAR(Mat_K_h(1, 0, 50.0), std::pow(3.0, 0.2), 1e-12);   // D18, 475 kg/m3
+    EXPECT_NEAR(Mat_K_h(1, 0, 50.0), std::pow(3.0, 0.2), 1e-12); // D18, 475 kg/m3
 }
 
 TEST(MatKh, DinGlulam)
 {
     EXPECT_NEAR(Din_K_h_Glulam(400.0), std::pow(1.5, 0.14), 1e-12);
-    EXPECT_NEAR(Din_K_h_Glulam(300.0), 1.1, 1e-12);  // 2^0.14 = 1.102, capped
-    EXPECT_NEAR(Din_K_h_Glulam(100.0), 1.1, 1e-12);  // 6^0.14 = 1.285, capped
+    EXPECT_NEAR(Din_K_h_Glulam(300.0), 1.1, 1e-12); // 2^0.14 = 1.102, capped
+    EXPECT_NEAR(Din_K_h_Glulam(100.0), 1.1, 1e-12); // 6^0.14 = 1.285, capped
     EXPECT_DOUBLE_EQ(Din_K_h_Glulam(600.0), 1.0);
     EXPECT_DOUBLE_EQ(Din_K_h_Glulam(601.0), 1.0);
     EXPECT_DOUBLE_EQ(Din_K_h_Glulam(0.5), 1.0);
@@ -124,9 +124,9 @@ TEST(Ec5Kc90, KindsAndDistance)
         int kind;
         double l1, h, k;
     } const cases[] = {
-        {0, 200, 100, 1.25}, {0, 199.9, 100, 1.0}, {1, 400, 100, 1.0},  {2, 200, 100, 1.5},
-        {3, 300, 100, 1.5},  {17, 300, 100, 1.5},  {19, 200, 79, 1.25}, {19, 200, 80, 1.0},
-        {-10, 400, 100, 1.0}, {-11, 400, 50, 1.0}, {4, 400, 10, 1.0},
+        {0, 200, 100, 1.25},  {0, 199.9, 100, 1.0}, {1, 400, 100, 1.0},  {2, 200, 100, 1.5},
+        {3, 300, 100, 1.5},   {17, 300, 100, 1.5},  {19, 200, 79, 1.25}, {19, 200, 80, 1.0},
+        {-10, 400, 100, 1.0}, {-11, 400, 50, 1.0},  {4, 400, 10, 1.0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(Ec5_Kc90(c.kind, c.l1, c.h), c.k) << c.kind << " " << c.l1;
@@ -141,10 +141,10 @@ TEST(Ec5KCrit, RectangularSections)
     struct {
         double a, b, l_ef, k;
     } const cases[] = {
-        {10, 30, 6, 0.8729923678220648},   // lambda^2 = 0.839: 1.56 - 0.75 lambda
-        {8, 24, 8, 0.6730769606191553},    // lambda^2 = 1.398
-        {6, 30, 10, 0.2703175726887641},   // eta between 4 and 6; 1 / lambda^2
-        {20, 20, 8, 1.0},                  // square: eta 0.14, lambda^2 = 0.256
+        {10, 30, 6, 0.8729923678220648}, // lambda^2 = 0.839: 1.56 - 0.75 lambda
+        {8, 24, 8, 0.6730769606191553},  // lambda^2 = 1.398
+        {6, 30, 10, 0.2703175726887641}, // eta between 4 and 6; 1 / lambda^2
+        {20, 20, 8, 1.0},                // square: eta 0.14, lambda^2 = 0.256
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(Ec5_K_crit(0, c.a, c.b, 24000, c.l_ef, 7400000, 460000), c.k, 1e-9) << c.a << "x" << c.b;
@@ -245,8 +245,8 @@ TEST(ReducedTension, FactorKt)
         int type, nail_flag;
         double k_t;
     } const cases[] = {
-        {1, 0, 0.4},  {29, 0, 0.4},  {0, 1, 0.4},      {0, 0, 2.0 / 3}, {20, 1, 0.4}, {40, 1, 0.4},
-        {45, 1, 0.4}, {46, 1, 0.4},  {2, 1, 2.0 / 3},  {30, 1, 2.0 / 3}, {-2, 1, 2.0 / 3}, {99, 0, 2.0 / 3},
+        {1, 0, 0.4},  {29, 0, 0.4}, {0, 1, 0.4},     {0, 0, 2.0 / 3},  {20, 1, 0.4},     {40, 1, 0.4},
+        {45, 1, 0.4}, {46, 1, 0.4}, {2, 1, 2.0 / 3}, {30, 1, 2.0 / 3}, {-2, 1, 2.0 / 3}, {99, 0, 2.0 / 3},
     };
     // DIN C24 f_t,0,k 14 with b = h = 200 (no size factor).
     for (const auto& c : cases)
@@ -269,8 +269,8 @@ TEST(Fire, KfiByKind)
     struct {
         int kind;
         double k;
-    } const cases[] = {{0, 1.25}, {1, 1.25}, {2, 1.15}, {11, 1.15}, {12, 1.0}, {16, 1.0},  {17, 1.1}, {19, 1.1},
-                       {-11, 1.1}, {-13, 1.1}, {-10, 1.0}, {-1, 1.0}, {-14, 1.0}, {20, 1.0}};
+    } const cases[] = {{0, 1.25}, {1, 1.25},  {2, 1.15},  {11, 1.15}, {12, 1.0}, {16, 1.0},  {17, 1.1},
+                       {19, 1.1}, {-11, 1.1}, {-13, 1.1}, {-10, 1.0}, {-1, 1.0}, {-14, 1.0}, {20, 1.0}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Fire_K_fi(c.kind), c.k) << c.kind;
 }
 
@@ -278,7 +278,7 @@ TEST(Fire, K0)
 {
     EXPECT_DOUBLE_EQ(Fire_K0(1, 15.0, 30.0), 0.5);
     EXPECT_DOUBLE_EQ(Fire_K0(1, 40.0, 30.0), 1.0);
-    EXPECT_DOUBLE_EQ(Fire_K0(1, 10.0, 15.0), 0.5);  // t_ch below 20: t / 20
+    EXPECT_DOUBLE_EQ(Fire_K0(1, 10.0, 15.0), 0.5); // t_ch below 20: t / 20
     EXPECT_DOUBLE_EQ(Fire_K0(0, 10.0, 30.0), 0.5);
     EXPECT_DOUBLE_EQ(Fire_K0(0, 25.0, 0.0), 1.0);
 }
@@ -314,10 +314,14 @@ TEST(Labels, FastenerMethod)
         int method, annex;
         const char* text;
     } const cases[] = {
-        {0, 1, "Vereinfachter Nachweis nach NAD 8.2.1"}, {0, 0, "Vereinfachter Nachweis"},
-        {1, 1, "Genauer Nachweis nach DIN EN 1995, 8.2.2"}, {1, 0, "Genauer Nachweis"},
-        {2, 0, "Bemessungswerte-Verfahren"}, {2, 1, "Bemessungswerte-Verfahren"},
-        {3, 1, ""}, {-1, 0, ""},
+        {0, 1, "Vereinfachter Nachweis nach NAD 8.2.1"},
+        {0, 0, "Vereinfachter Nachweis"},
+        {1, 1, "Genauer Nachweis nach DIN EN 1995, 8.2.2"},
+        {1, 0, "Genauer Nachweis"},
+        {2, 0, "Bemessungswerte-Verfahren"},
+        {2, 1, "Bemessungswerte-Verfahren"},
+        {3, 1, ""},
+        {-1, 0, ""},
     };
     for (const auto& c : cases) EXPECT_STREQ(Fastener_Method_Label(c.method, c.annex), c.text);
 }
@@ -329,8 +333,13 @@ TEST(Labels, Equations)
         struct {
             int n;
             const char* text;
-        } const cases[] = {{1, "Gl.(a)"}, {8, "Gl.(h)"}, {9, "Gl.(j)"}, {10, "Gl.(k)"}, {11, "Gl.(b)"},
-                           {12, "Gl.(c)"}, {30, "Alu-Lochleibungsspannung"}};
+        } const cases[] = {{1, "Gl.(a)"},
+                           {8, "Gl.(h)"},
+                           {9, "Gl.(j)"},
+                           {10, "Gl.(k)"},
+                           {11, "Gl.(b)"},
+                           {12, "Gl.(c)"},
+                           {30, "Alu-Lochleibungsspannung"}};
         for (const auto& c : cases) EXPECT_STREQ(Equation_Label(c.n), c.text) << c.n;
     }
     ScopedAnnex din(ScopedAnnex::kNone);

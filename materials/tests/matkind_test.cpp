@@ -41,8 +41,7 @@ TEST(MaterialKinds, KindSetsHaveExactlyTheirMembers)
         {"timber", Mat_Is_Timber, {0, 1, 2, 3, 17, -10}},
     };
     for (const auto& c : cases)
-        for (int k = -1000; k <= 60; ++k)
-            EXPECT_EQ(c.test(k), c.members.count(k) ? 1 : 0) << c.name << " kind " << k;
+        for (int k = -1000; k <= 60; ++k) EXPECT_EQ(c.test(k), c.members.count(k) ? 1 : 0) << c.name << " kind " << k;
 }
 
 TEST(MaterialKinds, FastenerSetsHaveExactlyTheirMembers)
@@ -59,8 +58,7 @@ TEST(MaterialKinds, FastenerSetsHaveExactlyTheirMembers)
         {"connector", Fastener_Is_Connector, Join({Range(25, 28), Range(31, 33)})},
     };
     for (const auto& c : cases)
-        for (int t = -5; t <= 60; ++t)
-            EXPECT_EQ(c.test(t), c.members.count(t) ? 1 : 0) << c.name << " type " << t;
+        for (int t = -5; t <= 60; ++t) EXPECT_EQ(c.test(t), c.members.count(t) ? 1 : 0) << c.name << " type " << t;
 }
 
 TEST(MaterialKinds, MembershipsCallersRelyOn)
@@ -88,7 +86,7 @@ TEST(MaterialKinds, ThreadAndHeadOfUserScrews)
 {
     for (int t : {13, 14, 15}) EXPECT_EQ(Fastener_Is_Full_Thread(t, 0, 0), 1);
     for (int t : {11, 12, 2, 0}) EXPECT_EQ(Fastener_Is_Full_Thread(t, 2, 2), 0);
-    EXPECT_EQ(Fastener_Is_Full_Thread(43, 0, 2), 0);  // SPAX thread not read for ASSY
+    EXPECT_EQ(Fastener_Is_Full_Thread(43, 0, 2), 0); // SPAX thread not read for ASSY
     for (int th : {1, 2, 3}) EXPECT_EQ(Fastener_Is_Full_Thread(43, th, 0), 1);
     EXPECT_EQ(Fastener_Is_Full_Thread(43, 4, 0), 0);
     EXPECT_EQ(Fastener_Is_Full_Thread(44, 3, 2), 1);
@@ -99,7 +97,7 @@ TEST(MaterialKinds, ThreadAndHeadOfUserScrews)
     for (int t : {12, 14}) EXPECT_EQ(Fastener_Is_Countersunk(t, 0), 0);
     for (int h = 0; h < 4; ++h) EXPECT_EQ(Fastener_Is_Countersunk(43, h), 1);
     EXPECT_EQ(Fastener_Is_Countersunk(43, 4), 0);
-    EXPECT_EQ(Fastener_Is_Countersunk(43, -1), 0);  // compared unsigned
+    EXPECT_EQ(Fastener_Is_Countersunk(43, -1), 0); // compared unsigned
     EXPECT_EQ(Fastener_Is_Countersunk(44, 2), 1);
     EXPECT_EQ(Fastener_Is_Countersunk(44, 4), 1);
     EXPECT_EQ(Fastener_Is_Countersunk(44, 3), 0);

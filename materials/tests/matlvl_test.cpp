@@ -66,9 +66,9 @@ TEST(LvlProducts, SectionFormulas)
 
     double a1 = -1, a2 = -1, a3 = -1;
     Lvl_Bearing_Areas(w, 0, 10, 100, &a1, &a2, &a3);
-    EXPECT_DOUBLE_EQ(a1, 2 * 39 * (30 + 30 + 45) + 3 * 6 * 82);  // 9666
+    EXPECT_DOUBLE_EQ(a1, 2 * 39 * (30 + 30 + 45) + 3 * 6 * 82); // 9666
     EXPECT_DOUBLE_EQ(a1, 9666);
-    EXPECT_DOUBLE_EQ(a2, 2 * 39 * (100 + 30 + 45) + 1476);       // 15126
+    EXPECT_DOUBLE_EQ(a2, 2 * 39 * (100 + 30 + 45) + 1476); // 15126
     EXPECT_DOUBLE_EQ(a3, 9666);
     Lvl_Bearing_Areas(w, 0, 10, 100, nullptr, &a2, nullptr);
     EXPECT_DOUBLE_EQ(a2, 15126);
@@ -76,7 +76,7 @@ TEST(LvlProducts, SectionFormulas)
     EXPECT_EQ(a1, 0.0);
     EXPECT_EQ(a3, 0.0);
 
-    EXPECT_DOUBLE_EQ(Lvl_Mass_Per_Length(w, 0), 6 * 900 * 82 + 2 * 480 * 45 * 39);  // 2,127,600
+    EXPECT_DOUBLE_EQ(Lvl_Mass_Per_Length(w, 0), 6 * 900 * 82 + 2 * 480 * 45 * 39); // 2,127,600
     EXPECT_DOUBLE_EQ(Lvl_Mass_Per_Length(w, 0), 2127600);
     EXPECT_DOUBLE_EQ(Lvl_Flange_Area(j, 17), 2 * 90 * 39);
     EXPECT_EQ(Lvl_Flange_Area(j, 18), 0.0);
@@ -94,8 +94,7 @@ TEST(LvlProducts, KmodOfWebAndFlanges)
     EXPECT_DOUBLE_EQ(Lvl_Flange_Kmod(2, 4), 1.1);
     EXPECT_EQ(Lvl_Flange_Kmod(0, 1), 0.0);
     for (int sc = 0; sc <= 3; ++sc)
-        for (unsigned step = 0; step <= 9; ++step)
-            EXPECT_EQ(Lvl_Flange_Kmod_2(sc, step), Lvl_Flange_Kmod(sc, step));
+        for (unsigned step = 0; step <= 9; ++step) EXPECT_EQ(Lvl_Flange_Kmod_2(sc, step), Lvl_Flange_Kmod(sc, step));
     // Step 5 is the mean of steps 3 and 4 in every table.
     for (int sc = 1; sc <= 2; ++sc) {
         EXPECT_NEAR(Lvl_Web_Kmod(sc, 5), (Lvl_Web_Kmod(sc, 3) + Lvl_Web_Kmod(sc, 4)) / 2, 1e-12);

@@ -69,13 +69,21 @@ TEST(MatName, EveryKind)
         {15, 0, "ohne"},
         {16, -1, "Aluminiumblech "},
         {16, 0, "Aluminiumblech 3004 H14"},
-        {16, 30, "Aluminiumblech 5083 O/H111 \xF3" " 50"},
+        {16, 30,
+         "Aluminiumblech 5083 O/H111 \xF3"
+         " 50"},
         {17, 1, "Baubuche GL75, GL75 hochkant"},
         {17, 2, "Baubuche GL75"},
         {18, 1, "Baubuche S 60 mm"},
-        {19, 1, "Steico LVL X t\xF3" "24"},
-        {19, 2, "Steico LVL X t\xF2" "27"},
-        {-11, 1, "Steico GLVL X t\xF3" "24"},
+        {19, 1,
+         "Steico LVL X t\xF3"
+         "24"},
+        {19, 2,
+         "Steico LVL X t\xF2"
+         "27"},
+        {-11, 1,
+         "Steico GLVL X t\xF3"
+         "24"},
         {-11, 3, "Steico GLVL "},
         {-12, 0, "Steico Wall SW LVL,HB 45/160"},
         {-12, 7, "Steico Wall SW LVL,HB 60/300"},
@@ -109,13 +117,28 @@ TEST(MatGradeName, TextsAndOutOfRange)
         int kind, grade;
         const char* text;
     } const cases[] = {
-        {0, 5, "C24 (S10)"},          {1, 0, "D18"},        {2, 2, "GL24h"},  {3, 1, "GL24c (BS11)"},
-        {17, 0, "GL75 flachkant"},    {4, 2, "OSB 4"},      {5, 2, "GKBi"},   {9, 4, "25 mm"},
-        {18, 2, "Q 40 mm"},           {19, 0, "R"},         {-11, 2, "X t\xF2" "27"},
-        {12, 2, "S235JRG2 (RSt37-2)"}, {12, 0x10005, "S235"}, {12, 99, "?????"},
-        {14, 0, "frei "},             {15, 0, "--- "},
-        {13, 0, "nicht definiertes Material"}, {16, 0, "nicht definiertes Material"},
-        {-12, 0, "nicht definiertes Material"}, {-13, 0, "nicht definiertes Material"},
+        {0, 5, "C24 (S10)"},
+        {1, 0, "D18"},
+        {2, 2, "GL24h"},
+        {3, 1, "GL24c (BS11)"},
+        {17, 0, "GL75 flachkant"},
+        {4, 2, "OSB 4"},
+        {5, 2, "GKBi"},
+        {9, 4, "25 mm"},
+        {18, 2, "Q 40 mm"},
+        {19, 0, "R"},
+        {-11, 2,
+         "X t\xF2"
+         "27"},
+        {12, 2, "S235JRG2 (RSt37-2)"},
+        {12, 0x10005, "S235"},
+        {12, 99, "?????"},
+        {14, 0, "frei "},
+        {15, 0, "--- "},
+        {13, 0, "nicht definiertes Material"},
+        {16, 0, "nicht definiertes Material"},
+        {-12, 0, "nicht definiertes Material"},
+        {-13, 0, "nicht definiertes Material"},
     };
     for (const auto& c : cases) EXPECT_STREQ(Mat_Grade_Name(c.kind, c.grade), c.text) << c.kind << "/" << c.grade;
     // Out of range: an empty text, never the text of the previous call.
@@ -164,16 +187,32 @@ TEST(FastenerTypeName, ShortAndLongForms)
         {2, 0, "Schraube 1A"},
         {2, 1, "Holzschraube"},
         {10, 0, "Schraube 3C"},
-        {15, 0, "ASSY-plus VG Senkfr\x84" "st.kopf"},
+        {15, 0,
+         "ASSY-plus VG Senkfr\x84"
+         "st.kopf"},
         {16, 0, "Sondernagel 1A"},
         {24, 1, "Sondernagel"},
-        {25, 0, "Ringd\x81" "bel A1"},
-        {25, 1, "Ringd\x81" "bel A1/B1"},
-        {27, 1, "Scheibend\x81" "bel C5"},
-        {28, 1, "Scheibend\x81" "bel C10/C11"},
-        {29, 1, "Stabd\x81" "bel"},
-        {31, 1, "Scheibend\x81" "bel B1/A1"},
-        {33, 0, "Scheibend\x81" "bel C11"},
+        {25, 0,
+         "Ringd\x81"
+         "bel A1"},
+        {25, 1,
+         "Ringd\x81"
+         "bel A1/B1"},
+        {27, 1,
+         "Scheibend\x81"
+         "bel C5"},
+        {28, 1,
+         "Scheibend\x81"
+         "bel C10/C11"},
+        {29, 1,
+         "Stabd\x81"
+         "bel"},
+        {31, 1,
+         "Scheibend\x81"
+         "bel B1/A1"},
+        {33, 0,
+         "Scheibend\x81"
+         "bel C11"},
         {34, 0, "Sondernagel 1D"},
         {42, 0, "Sondernagel 3F"},
         {42, 1, "Sondernagel"},
@@ -183,8 +222,10 @@ TEST(FastenerTypeName, ShortAndLongForms)
         {-3, 1, "nicht definiert"},
     };
     for (const auto& c : cases) EXPECT_STREQ(Fastener_Type_Name(c.type, c.long_form), c.text) << c.type;
-    EXPECT_STREQ(Fastener_Type_Name_Win(28, 0), "Scheibend\xFC" "bel C10");
-    EXPECT_STREQ(Fastener_Type_Name_Win(15, 0), "ASSY-plus VG Senkfr\xE4" "st.kopf");
+    EXPECT_STREQ(Fastener_Type_Name_Win(28, 0), "Scheibend\xFC"
+                                                "bel C10");
+    EXPECT_STREQ(Fastener_Type_Name_Win(15, 0), "ASSY-plus VG Senkfr\xE4"
+                                                "st.kopf");
     EXPECT_STREQ(Fastener_Type_Name_Win(99, 0), "nicht definiert");
     // Fixed texts: they stay valid and unchanged across calls.
     const char* a = Fastener_Type_Name(2, 1);
@@ -209,17 +250,26 @@ TEST(FastenerChoiceList, AllGroupsInOrder)
         "SPAX Tellerkopf Teilgewinde",
         "SPAX Senkkopf Vollgewinde",
         "ASSY-plus VG Zylinderkopf",
-        "ASSY-plus VG Senkfr\x84" "st.kopf",
+        "ASSY-plus VG Senkfr\x84"
+        "st.kopf",
         "Sondernagel",
-        "Stabd\x81" "bel",
+        "Stabd\x81"
+        "bel",
         "Bolzen",
-        "Ringd\x81" "bel A1/B1",
-        "Scheibend\x81" "bel C1/C2",
-        "Scheibend\x81" "bel C5",
-        "Scheibend\x81" "bel C10/C11",
-        "Scheibend\x81" "bel B1/A1",
-        "Scheibend\x81" "bel C2/C1",
-        "Scheibend\x81" "bel C11/C10",
+        "Ringd\x81"
+        "bel A1/B1",
+        "Scheibend\x81"
+        "bel C1/C2",
+        "Scheibend\x81"
+        "bel C5",
+        "Scheibend\x81"
+        "bel C10/C11",
+        "Scheibend\x81"
+        "bel B1/A1",
+        "Scheibend\x81"
+        "bel C2/C1",
+        "Scheibend\x81"
+        "bel C11/C10",
     };
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(positions[i], expected_positions[i]) << i;
@@ -234,7 +284,8 @@ TEST(FastenerChoiceList, AllGroupsInOrder)
     EXPECT_EQ(positions[0], 2);
     list = Fastener_Choice_List(0x0A, 6, &count, positions);
     EXPECT_EQ(count, 5);
-    EXPECT_STREQ(list[0].text, "Stabd\x81" "bel");
+    EXPECT_STREQ(list[0].text, "Stabd\x81"
+                               "bel");
     EXPECT_EQ(positions[4], 19);
     Fastener_Choice_List(0, 6, &count, positions);
     EXPECT_EQ(count, 0);
@@ -256,8 +307,8 @@ TEST(PanelChoiceLists, KindsAndFreshCopies)
     ASSERT_EQ(count, 10);
     EXPECT_EQ(width, 11);
     const int kinds2[] = {4, 5, 6, 7, 8, 9, 10, 11, 14, 15};
-    const char* const names2[] = {"OSB",     "Gipskarton", "Sperrholz", "Spanplatte", "Faserplatte",
-                                  "Fermacell", "Kerto-S",  "Kerto-Q",   "Frei",       "Ohne"};
+    const char* const names2[] = {"OSB",       "Gipskarton", "Sperrholz", "Spanplatte", "Faserplatte",
+                                  "Fermacell", "Kerto-S",    "Kerto-Q",   "Frei",       "Ohne"};
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(none[i].kind, kinds2[i]);
         EXPECT_STREQ(none[i].text, names2[i]);
@@ -293,8 +344,12 @@ TEST(GradeChoiceList, ListsWidthsAndCounts)
         {16, 15, 97, "3004 H14", "6082 T6 (T)"},
         {17, 8, 2, "GL75 flachkant", "GL75 hochkant"},
         {18, 11, 3, "S 40 mm", "Q 40 mm"},
-        {19, 7, 3, "R", "X t\xF2" "27"},
-        {-11, 7, 3, "R", "X t\xF2" "27"},
+        {19, 7, 3, "R",
+         "X t\xF2"
+         "27"},
+        {-11, 7, 3, "R",
+         "X t\xF2"
+         "27"},
         {-12, 16, 8, "SW LVL,HB 45/160", "SW LVL,HB 60/300"},
         {-13, 17, 18, "SJ LVL,HB 45/200", "SJ LVL,HB 90/400"},
         {-1, 14, 4, "Nadelholz", "Brettschicht DIN"},

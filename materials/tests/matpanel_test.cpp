@@ -13,10 +13,7 @@ int Call(int grade, int direction, double t_mm, Five& f)
     return Panel_Values_By_Thickness(grade, direction, &f.m, t_mm, &f.t, &f.c, &f.v, &f.c90);
 }
 
-bool Untouched(const Five& f)
-{
-    return f.m == -1 && f.t == -1 && f.c == -1 && f.v == -1 && f.c90 == -1;
-}
+bool Untouched(const Five& f) { return f.m == -1 && f.t == -1 && f.c == -1 && f.v == -1 && f.c90 == -1; }
 
 } // namespace
 
@@ -37,7 +34,7 @@ TEST(PanelValues, BandsAreOpenBelowClosedAbove)
 TEST(PanelValues, PlateAndInPlaneValues)
 {
     Five f;
-    EXPECT_EQ(Call(0, 0, 32, f), 1);  // "Typ P4", plate
+    EXPECT_EQ(Call(0, 0, 32, f), 1); // "Typ P4", plate
     EXPECT_DOUBLE_EQ(f.m, 9200);
     EXPECT_DOUBLE_EQ(f.t, 6100);
     EXPECT_DOUBLE_EQ(f.c, 9000);
@@ -45,7 +42,7 @@ TEST(PanelValues, PlateAndInPlaneValues)
     EXPECT_DOUBLE_EQ(f.c90, 8000);
 
     Five g;
-    EXPECT_EQ(Call(3, 8, 10, g), 1);  // "Typ P7", in-plane
+    EXPECT_EQ(Call(3, 8, 10, g), 1); // "Typ P7", in-plane
     EXPECT_DOUBLE_EQ(g.m, 11500);
     EXPECT_DOUBLE_EQ(g.t, 11500);
     EXPECT_DOUBLE_EQ(g.c, 15500);

@@ -37,7 +37,7 @@ TEST(Strengths, SoftwoodWithSizeFactorUnderAnnex)
 {
     ScopedAnnex annex(0);
     const S s = Str(0, 5, 1, 6, 60, 100);
-    const double k_h = std::pow(1.5, 0.2);  // (150 / 100)^0.2
+    const double k_h = std::pow(1.5, 0.2); // (150 / 100)^0.2
     EXPECT_EQ(s.r, 1);
     EXPECT_NEAR(s.kh, k_h, 1e-12);
     EXPECT_NEAR(s.kh, 1.0845, 5e-5);
@@ -48,8 +48,8 @@ TEST(Strengths, SoftwoodWithSizeFactorUnderAnnex)
     EXPECT_DOUBLE_EQ(s.c90, 2500);
 
     EXPECT_DOUBLE_EQ(Str(0, 5, 1, 6, 150, 40).kh, 1.0);
-    EXPECT_EQ(Str(0, 5, 1, 6, 150.001, 40).kh, -1);  // no k_h above 150 mm
-    EXPECT_NEAR(Str(0, 5, 1, 6, 20, 20).kh, 1.3, 1e-12);  // capped
+    EXPECT_EQ(Str(0, 5, 1, 6, 150.001, 40).kh, -1);      // no k_h above 150 mm
+    EXPECT_NEAR(Str(0, 5, 1, 6, 20, 20).kh, 1.3, 1e-12); // capped
     // Perpendicular: tension and compression across the grain, f_t scaled too.
     const S p = Str(0, 5, 1, 7, 60, 100);
     EXPECT_NEAR(p.t, 400 * k_h, 1e-9);
@@ -70,7 +70,7 @@ TEST(Strengths, SoftwoodUnderDinRules)
     EXPECT_DOUBLE_EQ(s.c, 21000);
     EXPECT_DOUBLE_EQ(s.v, 2000);
     EXPECT_DOUBLE_EQ(s.c90, 2500);
-    EXPECT_EQ(s.kh, -1);  // solid timber under DIN rules has no k_h
+    EXPECT_EQ(s.kh, -1); // solid timber under DIN rules has no k_h
     // Generic LVL reads the softwood table of the rules, its grades only.
     EXPECT_DOUBLE_EQ(Str(13, 11, 1, 6, 60, 100).m, 50000);
     const S bad = Str(13, 12, 1, 6, 60, 100);
@@ -95,10 +95,10 @@ TEST(Strengths, HardwoodSizeFactorOnlyUpToDensity700)
 {
     ScopedAnnex annex(0);
     const double k_h = std::pow(150.0 / 100.0, 0.2);
-    const S d60 = Str(1, 6, 1, 6, 80, 100);  // D60, rho_k 700
+    const S d60 = Str(1, 6, 1, 6, 80, 100); // D60, rho_k 700
     EXPECT_NEAR(d60.kh, k_h, 1e-12);
     EXPECT_NEAR(d60.m, 60000 * k_h, 1e-9);
-    const S d70 = Str(1, 7, 1, 6, 80, 100);  // D70, rho_k 900
+    const S d70 = Str(1, 7, 1, 6, 80, 100); // D70, rho_k 900
     EXPECT_EQ(d70.kh, -1);
     EXPECT_DOUBLE_EQ(d70.m, 70000);
     EXPECT_DOUBLE_EQ(d70.t, 42000);
@@ -108,7 +108,7 @@ TEST(Strengths, GlulamSizeFactorAndShear)
 {
     {
         ScopedAnnex annex(0);
-        const S s = Str(2, 2, 1, 6, 120, 300);  // GL24h
+        const S s = Str(2, 2, 1, 6, 120, 300); // GL24h
         EXPECT_NEAR(s.kh, std::pow(2.0, 0.1), 1e-12);
         EXPECT_NEAR(s.kh, 1.0718, 5e-5);
         EXPECT_NEAR(s.m, 24000 * std::pow(2.0, 0.1), 1e-9);
@@ -122,10 +122,10 @@ TEST(Strengths, GlulamSizeFactorAndShear)
         EXPECT_DOUBLE_EQ(Str(3, 1, 1, 6, 120, 300).v, 3500);
     }
     ScopedAnnex din(ScopedAnnex::kNone);
-    EXPECT_DOUBLE_EQ(Str(2, 2, 1, 6, 120, 300).kh, 1.1);  // 2^0.14 = 1.102, capped
+    EXPECT_DOUBLE_EQ(Str(2, 2, 1, 6, 120, 300).kh, 1.1); // 2^0.14 = 1.102, capped
     EXPECT_NEAR(Str(2, 2, 1, 6, 120, 450).kh, std::pow(600.0 / 450.0, 0.14), 1e-12);
     EXPECT_DOUBLE_EQ(Str(3, 0, 1, 6, 120, 300).v, 2500);
-    EXPECT_DOUBLE_EQ(Str(2, 1, 1, 6, 120, 600).c, 22000);  // GL22h f_c,0,g,k
+    EXPECT_DOUBLE_EQ(Str(2, 1, 1, 6, 120, 600).c, 22000); // GL22h f_c,0,g,k
 }
 
 TEST(Strengths, BeechGl75)
@@ -167,7 +167,7 @@ TEST(Strengths, Panels)
     EXPECT_EQ(o.r, 1);
     EXPECT_DOUBLE_EQ(o.c90, 10000);
     EXPECT_EQ(o.m, -1);
-    const S o4 = Str(4, 2, 1, 9, 8, 0);  // "OSB 4", plate perpendicular, 6 < t <= 10
+    const S o4 = Str(4, 2, 1, 9, 8, 0); // "OSB 4", plate perpendicular, 6 < t <= 10
     EXPECT_DOUBLE_EQ(o4.m, 13000);
     EXPECT_DOUBLE_EQ(o4.t, 8500);
     EXPECT_DOUBLE_EQ(o4.c, 14300);
@@ -181,7 +181,7 @@ TEST(Strengths, Panels)
     EXPECT_EQ(gk12.r, 1);
     EXPECT_DOUBLE_EQ(gk12.m, 6500);
     EXPECT_DOUBLE_EQ(gk12.c90, 3500);
-    EXPECT_DOUBLE_EQ(Str(5, 2, 1, 8, 15, 0).m, 3800);  // "GKBi" in-plane parallel
+    EXPECT_DOUBLE_EQ(Str(5, 2, 1, 8, 15, 0).m, 3800); // "GKBi" in-plane parallel
     // Plywood F50/25 sheet perpendicular.
     const S pw = Str(6, 4, 1, 5, 20, 0);
     EXPECT_DOUBLE_EQ(pw.m, 24000);
@@ -201,7 +201,7 @@ TEST(Strengths, Panels)
     const S pb6 = Str(7, 2, 1, 5, 6, 0);
     EXPECT_EQ(pb6.r, 1);
     EXPECT_EQ(pb6.t, -1);
-    const S pb13 = Str(7, 2, 1, 5, 13, 0);  // "Typ P6" in-plane, first band
+    const S pb13 = Str(7, 2, 1, 5, 13, 0); // "Typ P6" in-plane, first band
     EXPECT_DOUBLE_EQ(pb13.m, 10500);
     EXPECT_DOUBLE_EQ(pb13.c90, 14100);
     EXPECT_DOUBLE_EQ(pb13.v, 7800);
@@ -224,7 +224,7 @@ TEST(Strengths, Panels)
     EXPECT_DOUBLE_EQ(Str(18, 0, 2, 0, 40, 0).c, 57500);
     EXPECT_DOUBLE_EQ(Str(18, 2, 1, 0, 24, 0).c90, 26400);
     EXPECT_NEAR(Str(18, 2, 1, 3, 30, 0).c, 26400, 1e-9);
-    const S q = Str(18, 2, 1, 3, 25, 0);  // between the Q bands
+    const S q = Str(18, 2, 1, 3, 25, 0); // between the Q bands
     EXPECT_EQ(q.r, 1);
     EXPECT_DOUBLE_EQ(q.v, 7800);
     EXPECT_NEAR(q.c90, 26400, 1e-9);
@@ -270,7 +270,7 @@ TEST(Moduli, Timber)
     const M gl24 = Mod(2, 2, 6, 40);
     EXPECT_NEAR(gl24.e05, 11500000 * 5.0 / 6.0, 1e-6);
     EXPECT_NEAR(gl24.g05, 650000 * 5.0 / 6.0, 1e-6);
-    const M d30 = Mod(1, 0, 0, 0);  // DIN D30
+    const M d30 = Mod(1, 0, 0, 0); // DIN D30
     EXPECT_NEAR(d30.e05, 10000000 * 5.0 / 6.0, 1e-6);
     EXPECT_NEAR(d30.g05, 600000 * 2.0 / 3.0, 1e-6);
     const M bad = Mod(1, 6, 0, 0);
@@ -328,13 +328,13 @@ TEST(SingleValues, Fc90kAndFt90k)
     {
         ScopedAnnex din(ScopedAnnex::kNone);
         EXPECT_DOUBLE_EQ(Mat_Fc90k(0, 5, 1, 1), 2500);
-        EXPECT_DOUBLE_EQ(Mat_Fc90k(1, 0, 1, 1), 8000);  // DIN D30
+        EXPECT_DOUBLE_EQ(Mat_Fc90k(1, 0, 1, 1), 8000); // DIN D30
         EXPECT_DOUBLE_EQ(Mat_Fc90k(3, 2, 1, 1), 3000);
         EXPECT_EQ(Mat_Fc90k(0, 12, 1, 1), 0.0);
         EXPECT_DOUBLE_EQ(Mat_Ft90k(1, 0), 0.5);
     }
     ScopedAnnex annex(0);
-    EXPECT_DOUBLE_EQ(Mat_Fc90k(1, 0, 1, 1), 4800);  // D18
+    EXPECT_DOUBLE_EQ(Mat_Fc90k(1, 0, 1, 1), 4800); // D18
     EXPECT_DOUBLE_EQ(Mat_Fc90k(6, 4, 1, 0), 9000);
     EXPECT_DOUBLE_EQ(Mat_Fc90k(6, 4, 1, 1), 10000);
     EXPECT_DOUBLE_EQ(Mat_Fc90k(6, 4, 1, 2), 10000);

@@ -13,7 +13,7 @@ TEST(RebarAreas, AreasAndCounts)
     // 3 * pi/4 * 0.012^2 = 3.3929e-4, rounded to 6 decimals.
     EXPECT_DOUBLE_EQ(Rebar_Area(3, 0.012), 0.000339);
     EXPECT_EQ(Rebar_Count_For_Area(0.0003, 0.012), 3);
-    EXPECT_EQ(Rebar_Group_Count_For_Area(0.0003, 0.012, -2), 2);  // 1.33 bars per group
+    EXPECT_EQ(Rebar_Group_Count_For_Area(0.0003, 0.012, -2), 2); // 1.33 bars per group
     // Two bundles of three 20 mm bars: 2 * 3 * pi/4 * 0.02^2.
     EXPECT_NEAR(Rebar_Bundle_Area(2, 3, 0.02), 6 * 0.785398163397448279 * 0.0004, 1e-15);
     EXPECT_EQ(Rebar_Bundle_Area(-1, 3, 0.02), 0.0);
@@ -28,7 +28,7 @@ TEST(RebarAreas, CountsOfQuotientsThatAreNoNumbersAreZero)
     EXPECT_EQ(Rebar_Group_Count_For_Area(0.0003, 0.012, 0), 0);
     EXPECT_EQ(Rebar_Count_For_Length(1.0, 0.0), 0);
     EXPECT_EQ(Rebar_Count_For_Length(1e300, 1e-10), 0);
-    EXPECT_EQ(Rebar_Count_In_Width(0.1, 0.05, 0.0, 0.0), 0);  // pitch 0, free width 0
+    EXPECT_EQ(Rebar_Count_In_Width(0.1, 0.05, 0.0, 0.0), 0); // pitch 0, free width 0
 }
 
 TEST(RebarAreas, AreasPerLength)
@@ -68,11 +68,12 @@ TEST(RebarAreas, CountAndDiameterSearch)
     struct Refused {
         double A;
         int n_start, i_first, i_last, groups;
-    } refused[] = {
-        {0.001, 1, 0, 9, 0},  {0.001, 1, 0, 9, -3}, {0.001, 1, -1, 9, 1},  {0.001, 1, 0, 10, 1},
-        {0.001, 1, 6, 5, 1},  {0.001, -1, 0, 9, 1}, {NAN, 1, 0, 9, 1},     {INFINITY, 1, 0, 9, 1},
-        {1e6, 1, 0, 9, 1},  // 10,000 bars of 32 mm are not enough
-    };
+    } refused[] =
+        {
+            {0.001, 1, 0, 9, 0},  {0.001, 1, 0, 9, -3},   {0.001, 1, -1, 9, 1},
+            {0.001, 1, 0, 10, 1}, {0.001, 1, 6, 5, 1},    {0.001, -1, 0, 9, 1},
+            {NAN, 1, 0, 9, 1},    {INFINITY, 1, 0, 9, 1}, {1e6, 1, 0, 9, 1}, // 10,000 bars of 32 mm are not enough
+        };
     for (const Refused& r : refused) {
         n = i = -7;
         EXPECT_EQ(Rebar_Count_And_Diameter_For_Area(r.A, r.n_start, r.i_first, r.i_last, r.groups, &n, &i), -1)
@@ -96,7 +97,7 @@ TEST(RebarSpacing, LinesWidthsAndAxes)
 {
     EXPECT_DOUBLE_EQ(Rebar_Axis_Distance(0.03, 0.01, 1, 0.02), 0.05);
     EXPECT_DOUBLE_EQ(Rebar_Axis_Distance(0.03, 0.01, 2, 0.02), 0.06);
-    EXPECT_DOUBLE_EQ(Rebar_Axis_Distance(0.03, 0.01, (unsigned)-1, 0.02), 0.06);  // taken unsigned
+    EXPECT_DOUBLE_EQ(Rebar_Axis_Distance(0.03, 0.01, (unsigned)-1, 0.02), 0.06); // taken unsigned
     EXPECT_EQ(Rebar_Count_For_Length(0.5, 1.0), 2);
     EXPECT_EQ(Rebar_Count_For_Length(1.0, 0.15), 7);
     // B 0.30, c 0.03, e 0.03, d 0.02: w = 0.22, p = 0.05: 4.
@@ -121,5 +122,5 @@ TEST(RebarSpacing, Circle)
     EXPECT_EQ(Rebar_Circle_Count(-0.1, 0.1), 0);
     EXPECT_EQ(Rebar_Circle_Count(0.1, 0.0), 0);
     EXPECT_EQ(Rebar_Circle_Count(NAN, 0.1), 0);
-    EXPECT_EQ(Rebar_Circle_Count(1e-300, 0.1), 0);  // beyond an int
+    EXPECT_EQ(Rebar_Circle_Count(1e-300, 0.1), 0); // beyond an int
 }

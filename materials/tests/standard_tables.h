@@ -154,7 +154,8 @@ const char* const kHostGroups = R"tbl(| group | ids | group name (`Mat_Group_Nam
 | 9 | 9000-9005 | "Kerto" | see below |)tbl";
 
 // Steico Wall LVL studs, maker's section table (mm, cm2, cm3, cm4; e_ef for scale 1).
-const char* const kSteicoWall = R"tbl(| index | name | b | h | c3 | c4 | c5 | c6 | h_f | h_w | z | i_y | e_ef | c12 | c13 |
+const char* const kSteicoWall =
+    R"tbl(| index | name | b | h | c3 | c4 | c5 | c6 | h_f | h_w | z | i_y | e_ef | c12 | c13 |
 |---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|
 | 0 | "SW LVL,HB 45/160" | 45 | 160 | 3.37 | 8.5 | 148 | 1.41 | 39 | 82 | 61 | 1357 | 10884 | 58 | 2.6 |
 | 1 | "SW LVL,HB 45/200" | 45 | 200 | 4.46 | 10.4 | 260 | 1.92 | 39 | 122 | 81 | 2410 | 10785 | 75 | 2.9 |
@@ -166,7 +167,8 @@ const char* const kSteicoWall = R"tbl(| index | name | b | h | c3 | c4 | c5 | c6
 | 7 | "SW LVL,HB 60/300" | 60 | 300 | 9.66 | 14.76 | 912 | 3.18 | 39 | 222 | 131 | 8577 | 10636 | 119 | 4.3 |)tbl";
 
 // Steico Joist LVL I-joists, maker's section table (same units).
-const char* const kSteicoJoist = R"tbl(| index | name | b | h | c3 | c4 | c5 | c6 | h_f | h_w | z | i_y | e_ef | c12 | c13 |
+const char* const kSteicoJoist =
+    R"tbl(| index | name | b | h | c3 | c4 | c5 | c6 | h_f | h_w | z | i_y | e_ef | c12 | c13 |
 |---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|
 | 0 | "SJ LVL,HB 45/200" | 45 | 200 | 7.81 | 13 | 343 | 2.55 | 39 | 122 | 81 | 2440 | 14044 | 74 | 3.2 |
 | 1 | "SJ LVL,HB 45/220" | 45 | 220 | 8.79 | 14.14 | 433 | 2.89 | 39 | 142 | 91 | 3110 | 13935 | 82 | 3.4 |
@@ -255,7 +257,8 @@ const char* const kParticleInPlane = R"tbl(| band t_mm | "Typ P4" | "Typ P5" | "
 
 // EN 12369-1:2001, Table 2: OSB/2, OSB/3 and OSB/4 by thickness band; each cell f_m / f_t / f_c /
 // f_v / f_c90 (N/mm2).
-const char* const kOsb = R"tbl(| grade | thickness | Platte parallel | Platte senkrecht | Scheibe parallel | Scheibe senkrecht |
+const char* const kOsb =
+    R"tbl(| grade | thickness | Platte parallel | Platte senkrecht | Scheibe parallel | Scheibe senkrecht |
 |---|---|---|---|---|---|
 | "OSB 2", "OSB 3" | 6 < t <= 10 | 18 / 9.9 / 15.9 / 1 / 10 | 9 / 7.2 / 12.9 / 1 / 10 | 9.9 / 9.9 / 15.9 / 6.8 / 10 | 7.2 / 7.2 / 12.9 / 6.8 / 10 |
 | "OSB 2", "OSB 3" | 10 < t <= 18 | 16.4 / 9.4 / 15.4 / 1 / 10 | 8.2 / 7 / 12.7 / 1 / 10 | 9.4 / 9.4 / 15.4 / 6.8 / 10 | 7 / 7 / 12.7 / 6.8 / 10 |
@@ -266,7 +269,8 @@ const char* const kOsb = R"tbl(| grade | thickness | Platte parallel | Platte se
 
 // DIN 1052:2008-12, Annex F (gypsum plasterboard GKB, GKF, GKBi after DIN 18180) by thickness band;
 // cells as for OSB.
-const char* const kGypsum = R"tbl(| grade | band | Platte parallel | Platte senkrecht | Scheibe parallel | Scheibe senkrecht |
+const char* const kGypsum =
+    R"tbl(| grade | band | Platte parallel | Platte senkrecht | Scheibe parallel | Scheibe senkrecht |
 |---|---|---|---|---|---|
 | "GKB" | 12-13 | 6.5 / 1.7 / 3.5 / 0 / 3.5 | 2 / 0.7 / 4.2 / 0 / 3.5 | 4 / 1.7 / 3.5 / 1 / 0.5 | 2 / 0.7 / 4.2 / 1 / 0.5 |
 | "GKB" | 14.5-15.5 | 5.4 / 1.4 / 3.5 / 0 / 3.5 | 1.8 / 0.7 / 4.2 / 0 / 3.5 | 3.8 / 1.4 / 3.5 / 1 / 0.5 | 1.7 / 0.7 / 4.2 / 1 / 0.5 |
@@ -286,7 +290,8 @@ const char* const kPlywood = R"tbl(| grade | Platte parallel | Platte senkrecht 
 | "F60/10" | 60 / 36 / 36 / 2.5 / 10 | 10 / 24 / 18 / 2.5 / 10 | 36 / 36 / 26 / 11 / 10 | 24 / 24 / 18 / 11 / 10 |)tbl";
 
 // Steico LVL R and X, the maker's European technical assessment; cells as for OSB.
-const char* const kLvlProducts = R"tbl(| grade | Platte parallel | Platte senkrecht | Scheibe parallel | Scheibe senkrecht |
+const char* const kLvlProducts =
+    R"tbl(| grade | Platte parallel | Platte senkrecht | Scheibe parallel | Scheibe senkrecht |
 |---|---|---|---|---|
 | "R" | 50 / 36 / 40 / 2.6 / 3.6 | 0.00001 / 0.9 / 7.5 / 0.00001 / 3.6 | 44 / 36 / 40 / 4.6 / 3.6 | 0.000001 / 0.9 / 7.5 / 0.000001 / 3.6 |
 | "X t≤24" | 32 / 18 / 26 / 1.1 / 4 | 7 / 7 / 9 / 1.1 / 4 | 30 / 18 / 26 / 4.6 / 4 | 10 / 7 / 9 / 4.6 / 4 |
@@ -319,7 +324,8 @@ const char* const kKertoBeech = R"tbl(| kind, grade | thickness | parallel | per
 
 // EN 12369-1:2001, Table 2 (OSB) and DIN 1052:2008-12 (plywood): E_mean / G_mean / E_05 in N/mm2
 // for the variants 0 to 3 of the moduli.
-const char* const kModuliPanels = R"tbl(| kind | grade | thickness | variant 0 | variant 1 | variant 2 (and 5) | variant 3 |
+const char* const kModuliPanels =
+    R"tbl(| kind | grade | thickness | variant 0 | variant 1 | variant 2 (and 5) | variant 3 |
 |---|---|---|---|---|---|---|
 | 4 OSB | "OSB 2", "OSB 3" | every | 4930 / 50 / 4190.5 | 1980 / 50 / 1683 | 3800 / 1080 / 3230 | 3000 / 1080 / 2550 |
 | 4 OSB | "OSB 4" | every | 6780 / 60 / 5763 | 2680 / 60 / 2278 | 4300 / 1090 / 3655 | 3200 / 1090 / 2720 |
@@ -332,7 +338,8 @@ const char* const kModuliPanels = R"tbl(| kind | grade | thickness | variant 0 |
 
 // Kerto (the maker's VTT certificate), beech LVL panels (ETA-14/0354) and Steico LVL (the maker's
 // assessment): E_mean / G_mean / E_05 in N/mm2.
-const char* const kModuliEngineered = R"tbl(| kind | grade | thickness | variants 2, 5 (19 and -11: also 6; 10 and 11: also 4) | variant 3 | variant 4 (18, 19, -11) |
+const char* const kModuliEngineered =
+    R"tbl(| kind | grade | thickness | variants 2, 5 (19 and -11: also 6; 10 and 11: also 4) | variant 3 | variant 4 (18, 19, -11) |
 |---|---|---|---|---|---|
 | 10 Kerto-S | "21-75 mm" | every | 13800 / 500 / 11600 | 300 / 500 / 11600 | as variant 2 |
 | 11 Kerto-Q | "21-24 mm" | every | 10000 / 500 / 8500 | 1000 / 500 / 8500 | as variant 2 |

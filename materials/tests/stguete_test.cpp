@@ -108,8 +108,8 @@ TEST_F(SteelGuete, YieldStrengthByThickness)
         int code;
         double t, f_y;
     } const cases[] = {
-        {0, 40, 240},      {0, 40.5, 215},     {0x10000, 40.5, 215}, {0x10000, 10, 235}, {0x10000, 40, 235},
-        {27, 100, 640},    {27, 10, 640},      {0x10007, 20, 355},   {7, 20, 360},       {44, 10, 240},
+        {0, 40, 240},       {0, 40.5, 215},     {0x10000, 40.5, 215}, {0x10000, 10, 235}, {0x10000, 40, 235},
+        {27, 100, 640},     {27, 10, 640},      {0x10007, 20, 355},   {7, 20, 360},       {44, 10, 240},
         {0x1002C, 10, 235}, {0x2002C, 10, 240}, {-1, 10, 240},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Steel_Guete_Fy(c.code, c.t), c.f_y) << std::hex << c.code;
@@ -147,7 +147,7 @@ TEST_F(SteelGuete, DesignStrengths)
     EXPECT_NEAR(out[2], 186.3266, 1e-4);
     EXPECT_EQ(Steel_Guete_Design_Strengths(50, 20, 1.0, out), 0);
     EXPECT_DOUBLE_EQ(out[0], 240.0);
-    EXPECT_EQ(Steel_Guete_Design_Strengths(0x8005, 20, 1.0, out), 1);  // undefined user code
+    EXPECT_EQ(Steel_Guete_Design_Strengths(0x8005, 20, 1.0, out), 1); // undefined user code
     EXPECT_EQ(Steel_Guete_Design_Strengths(5, 20, 0.0, out), 1);
     for (double v : out) EXPECT_DOUBLE_EQ(v, 0.0);
     EXPECT_EQ(Steel_Guete_Design_Strengths(5, 20, 1.0, nullptr), 0);
@@ -164,7 +164,7 @@ TEST_F(SteelGuete, UserGrades)
     std::strcpy(name, "zerstoert!!");
     EXPECT_STREQ(Steel_Guete_Name(0x8003), "S355 eigene");
     EXPECT_DOUBLE_EQ(Steel_Guete_Fy(0x8003, 10), 400.0);
-    EXPECT_DOUBLE_EQ(Steel_Guete_Fy(0x18003, 10), 400.0);  // the table selector does not matter
+    EXPECT_DOUBLE_EQ(Steel_Guete_Fy(0x18003, 10), 400.0); // the table selector does not matter
 
     g.code = 0x8003;
     g.name = "ersetzt";

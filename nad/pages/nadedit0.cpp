@@ -51,8 +51,7 @@ void buildings(unsigned area, NadEc0Record* r, int white)
     // Row 5 (accidental actions) has no seismic factor.
     for (int row = 0; row <= 6; ++row)
         if (row != 5) gamma_row(area, 613 + 22 * row, r->building_gamma[NAD_EC0_SEISMIC][row]);
-    for (int row = 0; row <= 4; ++row)
-        gamma_row(area, 861 + 22 * row, r->building_gamma[NAD_EC0_SERVICEABILITY][row]);
+    for (int row = 0; row <= 4; ++row) gamma_row(area, 861 + 22 * row, r->building_gamma[NAD_EC0_SERVICEABILITY][row]);
     for (int row = 0; row < 12; ++row) {
         const int gap = row <= 2 ? 0 : (row <= 5 ? 1 : 2);
         psi_row(area, 1113 + 22 * (row + gap), r->building_psi[row], 4);
@@ -87,14 +86,13 @@ void bridges(unsigned area, int t, NadEc0Record* r, int white)
     for (int row = 0; row < 7; ++row) psi_row(area, t + 2066 + 22 * row, r->footbridge_psi[row], 3);
     View_Area_Add_Bitmap(area, "NAD\\NAD_bridge_bahn_psi.bmp", 0, t + 2225, 381, t + 3089, white);
     // Rows 0, 1 and 8 carry the letter a in the psi1 column of the picture.
-    for (int row = 0; row <= 7; ++row)
-        psi_row(area, t + 2300 + 22 * row, r->rail_bridge_psi[row], 3, row <= 1);
+    for (int row = 0; row <= 7; ++row) psi_row(area, t + 2300 + 22 * row, r->rail_bridge_psi[row], 3, row <= 1);
     psi_row(area, t + 2476, r->rail_bridge_psi[8], 3, true);
     for (int row = 9; row <= 30; ++row) psi_row(area, t + 2516 + 22 * (row - 9), r->rail_bridge_psi[row], 3);
     for (int i = 0; i < 3; ++i) field(area, 281, t + 3030 + 22 * i, &r->rail_a[i], "%4.2f");
 }
 
-}  // namespace
+} // namespace
 
 void Nad_Edit_Ec0(unsigned area, NadEc0Record* record, int editable)
 {

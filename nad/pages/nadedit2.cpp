@@ -37,8 +37,8 @@ int g_open_buildings = 1;
 int g_open_fire = 0;
 int g_open_bridges = 1;
 int g_editable = 0;
-int g_never = 0;   // display-only elements
-int g_always = 1;  // the section check boxes
+int g_never = 0;  // display-only elements
+int g_always = 1; // the section check boxes
 bool g_colours = false;
 int g_cell_colour = 0;
 int g_title_colour = 0;
@@ -53,10 +53,7 @@ int text_width(const char* text, int font)
 }
 
 // A name of a fixed-size field, which need not be terminated.
-std::string field_name(const char* name, size_t size)
-{
-    return std::string(name, strnlen(name, size));
-}
+std::string field_name(const char* name, size_t size) { return std::string(name, strnlen(name, size)); }
 
 struct Sel;
 
@@ -159,26 +156,23 @@ struct Sel {
     const char* sub = "";
     double* v = nullptr;
     int* mode = nullptr;
-    const char* fmt_value = "%5.2f";  // selector 1
+    const char* fmt_value = "%5.2f"; // selector 1
     int x_value = 136;
-    const char* after_value = nullptr;  // unit after the value (e.g. eta_1)
-    const char* fmt_coef = "%5.2f";   // formula coefficient
+    const char* after_value = nullptr; // unit after the value (e.g. eta_1)
+    const char* fmt_coef = "%5.2f";    // formula coefficient
     int x_coef = 136;
     const char* after_coef = nullptr;
-    bool funkt = false;        // the short "= Funkt. von x"
-    bool short_x = false;      // "   x" instead of "   x    "
-    bool no_value = false;     // selector 1 shows "=  Grenzwert" and no field
-    bool de_fixed = false;     // the German annex fixes the formula
-    bool x_with_value = true;  // selector 1 shows the "   x    " text
+    bool funkt = false;       // the short "= Funkt. von x"
+    bool short_x = false;     // "   x" instead of "   x    "
+    bool no_value = false;    // selector 1 shows "=  Grenzwert" and no field
+    bool de_fixed = false;    // the German annex fixes the formula
+    bool x_with_value = true; // selector 1 shows the "   x    " text
     int* radio_active = nullptr;
     int* field_active = nullptr;
 };
 
 // "/gamma_c" after a field of six characters at x 121 and its frame.
-void per_gamma_c(const Page& p, int y)
-{
-    p.symbol(178, y, "/" G_GAMMA, "c");
-}
+void per_gamma_c(const Page& p, int y) { p.symbol(178, y, "/" G_GAMMA, "c"); }
 
 int Page::selector(int y, const Sel& s) const
 {
@@ -220,8 +214,7 @@ int partial_factors(const Page& p, int b, double* gc, double* gs, bool sls, cons
 {
     NadEc2Record* r = p.rec();
     int y = p.heading(b, "2.4.2.4", {cp850("Teilsicherheitsbeiwerte für"), head2});
-    y = p.pair_head(y, "(1)", "c", "s", G_GAMMA,
-                    {cp850("im Grenzzustand der Tragfähigkeit"), "Bemessungssituation:"});
+    y = p.pair_head(y, "(1)", "c", "s", G_GAMMA, {cp850("im Grenzzustand der Tragfähigkeit"), "Bemessungssituation:"});
     y = p.pair(y, cp850("ständig und vorübergehend"), &gc[0], &gs[0]);
     if (p.flag(1)) {
         y = p.pair(y, cp850("Ermüdung"), &gc[1], &gs[1]);
@@ -323,7 +316,8 @@ int redistribution(const Page& p, int b)
     int y = p.heading(b, "5.5", {"Linear-elastische Berechnung mit", "begrenzter Umlagerung"});
     y = p.value(y, 24, "(4)", "k", "1", &r->k1_redist,
                 {"Linear-elastische Berechnung mit", "begrenzter Umlagerung: Beiwerte"});
-    y = p.value(y, 24, "", "k", "3", &r->k3_redist, {"zur Ermittlung des erlaubten", cp850("Umlagerungsverhältnisses")});
+    y = p.value(y, 24, "", "k", "3", &r->k3_redist,
+                {"zur Ermittlung des erlaubten", cp850("Umlagerungsverhältnisses")});
     y = p.value(y, 24, "", "k", "5", &r->k5_redist, {});
     y = p.value(y, 24, "", "k", "6", &r->k6_redist, {});
     Sel k2;
@@ -391,8 +385,8 @@ Sel v_min_sel(const char* main, const char* sub, double* v, int* mode)
     return s;
 }
 
-int nu_part(const Page& p, int y, const char* clause, const char* para, const char* l1, const char* l2,
-            const char* sub, double* v, int* mode, const char* bitmap, bool shown_only, bool eta)
+int nu_part(const Page& p, int y, const char* clause, const char* para, const char* l1, const char* l2, const char* sub,
+            double* v, int* mode, const char* bitmap, bool shown_only, bool eta)
 {
     p.row(y, 23, clause);
     p.lines(y, {l1, l2});
@@ -429,30 +423,30 @@ int shear(const Page& p, int b)
         p.row(b + 100, 11);
         y = b + 111;
     }
-    return nu_part(p, y, p.flag(30) ? "" : "6.2.2", "(6)", "Festigkeitsabminderungsbeiwert", cp850("für Querkraft"),
-                   "", &r->nu_shear, &r->nu_mode, "NAD\\NAD_Func2b.bmp", false, false);
+    return nu_part(p, y, p.flag(30) ? "" : "6.2.2", "(6)", "Festigkeitsabminderungsbeiwert", cp850("für Querkraft"), "",
+                   &r->nu_shear, &r->nu_mode, "NAD\\NAD_Func2b.bmp", false, false);
 }
 
 int torsion(const Page& p, int b)
 {
     NadEc2Record* r = p.rec();
-    return nu_part(p, b, "6.3.2(4)", "", "Festigkeitsabminderungsbeiwert", cp850("für Torsion"), "",
-                   &r->nu_torsion, &r->nu_mode, "NAD\\NAD_Func2b.bmp", true, false);
+    return nu_part(p, b, "6.3.2(4)", "", "Festigkeitsabminderungsbeiwert", cp850("für Torsion"), "", &r->nu_torsion,
+                   &r->nu_mode, "NAD\\NAD_Func2b.bmp", true, false);
 }
 
 int lightweight_shear(const Page& p, int b)
 {
     NadEc2Record* r = p.rec();
     int y = p.heading(b, "11.6.1", {"Querkraftbemesung, Bauteile ohne", "erforderliche Querkraftbewehrung"});
-    p.value(y, 23, "(1)", "C", "lRd,c", &r->c_lrd_c, {"Beiwerte zur Ermittlung des Quer-", "kraftwiderstandes bei Leichtbeton"},
-            "%5.2f", 121);
+    p.value(y, 23, "(1)", "C", "lRd,c", &r->c_lrd_c,
+            {"Beiwerte zur Ermittlung des Quer-", "kraftwiderstandes bei Leichtbeton"}, "%5.2f", 121);
     per_gamma_c(p, y);
     p.selector(b + 46, v_min_sel(G_NU, "l,min", &r->v_l_min, &r->v_l_min_mode));
     p.bitmap("NAD\\NAD_Func2c.bmp", b + 36, b + 71);
     p.value(b + 82, 18, "", "k", "l1", &r->k_l1, {});
     p.row(b + 100, 11);
-    return nu_part(p, b + 111, "", "(2)", "Festigkeitsabminderungsbeiwert", cp850("bei Leichtbeton für Querkraft"),
-                   "l", &r->nu_l_shear, &r->nu_l_mode, "NAD\\NAD_Func2d.bmp", false, true);
+    return nu_part(p, b + 111, "", "(2)", "Festigkeitsabminderungsbeiwert", cp850("bei Leichtbeton für Querkraft"), "l",
+                   &r->nu_l_shear, &r->nu_l_mode, "NAD\\NAD_Func2d.bmp", false, true);
 }
 
 int lightweight_torsion(const Page& p, int b)
@@ -476,8 +470,8 @@ int plain_shear(const Page& p, int b)
     return b + 53;
 }
 
-int struts(const Page& p, int b, double* cmin, double* cmax, const char* para3, double* acw, double* nu1,
-           int* nu1_mode, bool with_bitmap)
+int struts(const Page& p, int b, double* cmin, double* cmax, const char* para3, double* acw, double* nu1, int* nu1_mode,
+           bool with_bitmap)
 {
     int y = p.heading(b, "6.2.3", {"Querkraftbemesung, Bauteile mit", "erforderlicher Querkraftbewehrung"});
     p.row(y, 18, "(2)");
@@ -540,7 +534,8 @@ int flanges(const Page& p, int b)
 {
     NadEc2Record* r = p.rec();
     int y = p.heading(b, "6.2.4", {cp850("Schubkräfte zwischen Balkensteg"), "und Gurten (Plattenbalken, Doppel-T)"});
-    y = p.value(y, 18, "(4)", "cot " G_THETA, "fz", &r->cot_theta_f_tension, {cp850("Druckstrebenneigung für Zuggurte")});
+    y = p.value(y, 18, "(4)", "cot " G_THETA, "fz", &r->cot_theta_f_tension,
+                {cp850("Druckstrebenneigung für Zuggurte")});
     y = p.value(y, 18, "", "cot " G_THETA, "fd", &r->cot_theta_f_compression,
                 {cp850("Druckstrebenneigung für Druckgurte")});
     y = p.value(y, 26, "(6)", "k", "", &r->k_flange,
@@ -581,9 +576,8 @@ int fatigue(const Page& p, int b)
     p.value(y, 32, "(1)", G_GAMMA, "F,fat", &r->gamma_f_fat, {cp850("Sicherheitsbeiwert für die"), "Einwirkungen"});
     y = b + 55;
     if (!p.flag(30)) return y;
-    const int c = p.heading(y, "6.8.7", {cp850("Nachweis gegen Ermüdung des"), "Betons unter Druck- oder",
-                                         "Querkraftbeanspruchung"},
-                            34);
+    const int c = p.heading(
+        y, "6.8.7", {cp850("Nachweis gegen Ermüdung des"), "Betons unter Druck- oder", "Querkraftbeanspruchung"}, 34);
     p.value(c, 32, "(1)", "k", "1", &r->k1_fatigue, {"Beiwert zur Ermittlung der", "Bemessungsfestigkeit des Betons"});
     return y + 66;
 }
@@ -603,7 +597,7 @@ int deflection(const Page& p, int b)
 {
     NadEc2Record* r = p.rec();
     static const char* const kSystems[NAD_EC2_SYSTEMS] = {"Einfeld", "Endfeld", "Mittelfeld", "Flachdecke",
-                                                            "Kragträger"};
+                                                          "Kragträger"};
     int y = p.heading(b, "7.4.2", {"Begrenzung der Verformungen", "ohne direkte Berechnung"});
     p.lines(y, {"Biegeschlankheit:", cp850("Beiwert zur Berücksichtigung des"), "statischen Systems"});
     // The reference follows the last explanation line on its base line.
@@ -752,8 +746,8 @@ int buildings(const Page& p, int y)
     if (p.flag(22)) y = support_moments(p, y);
     if (p.flag(23)) y = anchorage(p, y);
     if (p.flag(24)) y = shear_minimum(p, y);
-    if (p.flag(25) && p.flag(30)) y = column_minimum(p, y, &r->as_min_column, &r->as_min_column_mode,
-                                                       &r->as_min_column_floor);
+    if (p.flag(25) && p.flag(30))
+        y = column_minimum(p, y, &r->as_min_column, &r->as_min_column_mode, &r->as_min_column_floor);
     if (p.flag(26)) y = wall_minimum(p, y);
     return y;
 }
@@ -818,8 +812,8 @@ int bridges(const Page& p, int b)
 {
     NadEc2Record* r = p.rec();
     if (p.flag(0)) {
-        int y = partial_factors(p, b, r->gamma_c_bridge, r->gamma_s_bridge, false,
-                                "Beton und Betonstahl nach Tab. 2.1DE");
+        int y =
+            partial_factors(p, b, r->gamma_c_bridge, r->gamma_s_bridge, false, "Beton und Betonstahl nach Tab. 2.1DE");
         y = p.heading(y, "5.10.9", {"Streuung der Vorspannkraft", "im Grenzz. d. Gebrauchstauglichkeit"});
         y = p.pair_head(y, "(1)P", "sup", "inf", "r", {cp850("und der Ermüdung")});
         y = p.pair(y, "sofortiger oder ohne Verbund", &r->r_sup_pre, &r->r_inf_pre);
@@ -840,9 +834,9 @@ int bridges(const Page& p, int b)
                    &r->nu_1_bridge, &r->nu_1_bridge_mode, false);
     }
     if (p.flag(17)) {
-        const int y = p.heading(b, "6.8.7", {cp850("Nachweis gegen Ermüdung des"), "Betons unter Druck- oder",
-                                             "Querkraftbeanspruchung"},
-                                34);
+        const int y =
+            p.heading(b, "6.8.7",
+                      {cp850("Nachweis gegen Ermüdung des"), "Betons unter Druck- oder", "Querkraftbeanspruchung"}, 34);
         p.value(y, 32, "(101)", "k", "1", &r->k1_fatigue_bridge,
                 {"Beiwert zur Ermittlung der", "Bemessungsfestigkeit des Betons"});
         b += 66;
@@ -853,7 +847,8 @@ int bridges(const Page& p, int b)
         y = p.value(y, 26, "(102)", "k", "1", &k[0], {cp850("Faktor für zulässige"), "Betondruckspannung"});
         y = p.value(y, 26, "(3)", "k", "2", &k[1], {cp850("Faktor fü Betondruckspannung"), "(lineares Kriechen)"});
         y = p.value(y, 22, "(5)", "k", "3", &k[2], {cp850("Faktor fü Stahlspannung")});
-        y = p.value(y, 26, "(5)", "k", "4", &k[3], {cp850("Faktor fü Stahlspannung"), "(infolge indirekter Einwirkung)"});
+        y = p.value(y, 26, "(5)", "k", "4", &k[3],
+                    {cp850("Faktor fü Stahlspannung"), "(infolge indirekter Einwirkung)"});
         y = p.value(y, 22, "(5)", "k", "5", &k[4], {cp850("Faktor fü Spannstahlspannung")});
         p.row(y, b + 149 - y);
         b += 149;
@@ -867,8 +862,7 @@ int bridges(const Page& p, int b)
 // A section: its title bar and check box, and when it is open the column
 // heads and its blocks. The sections below the first one keep ten pixels more
 // distance to what stands above them. Returns the y below the section.
-int section(unsigned area, const Page& p, int b, int gap, const char* title, int* open,
-            int (*blocks)(const Page&, int))
+int section(unsigned area, const Page& p, int b, int gap, const char* title, int* open, int (*blocks)(const Page&, int))
 {
     b += gap;
     View_Area_Add_Filled_Box(area, 4, b + 7, 382, b + 26, g_title_colour);
@@ -880,7 +874,7 @@ int section(unsigned area, const Page& p, int b, int gap, const char* title, int
     return blocks(p, b + 80);
 }
 
-}  // namespace
+} // namespace
 
 int Ec2_Editor_Row(unsigned area, int y, int height, const char* clause, const char* symbol, const char* explanation,
                    int font)

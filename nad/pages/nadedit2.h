@@ -16,8 +16,8 @@
 // filled in the cell colour from y - 5 to y + height; the non-empty texts go to
 // x 10 (clause), 67 (symbol) and 206 (explanation) on the base line y, black,
 // in the font. Returns y + height.
-int Ec2_Editor_Row(unsigned area, int y, int height, const char* clause, const char* symbol,
-                   const char* explanation, int font);
+int Ec2_Editor_Row(unsigned area, int y, int height, const char* clause, const char* symbol, const char* explanation,
+                   int font);
 
 // Rebuilds the EC2 page of the record in the area: the EN 1992-1-1 section and,
 // as the program uses them, the EN 1992-1-2 and EN 1992-2 sections, each

@@ -25,8 +25,7 @@ typedef int (*RowFn)(unsigned, int, int, const char*, const char*, const char*, 
 
 // Row with the clause in the normal font and the other texts in the small one
 // (texts in code page 850).
-int row(RowFn fn, unsigned area, int y, int height, const char* clause, const char* value_text,
-        const char* explanation)
+int row(RowFn fn, unsigned area, int y, int height, const char* clause, const char* value_text, const char* explanation)
 {
     const int next = fn(area, y, height, clause, "", "", FONT_NORMAL);
     fn(area, y, 0, "", value_text ? value_text : "", explanation ? explanation : "", FONT_SMALL);
@@ -58,10 +57,7 @@ int table_head(RowFn fn, unsigned area, int y)
 }
 
 // The end of an expanded section: 30 below its last frame.
-int section_end(int z)
-{
-    return z - 10 + 30;
-}
+int section_end(int z) { return z - 10 + 30; }
 
 int ec11_rows(unsigned area, int z, NadEc31Record* p)
 {
@@ -69,7 +65,8 @@ int ec11_rows(unsigned area, int z, NadEc31Record* p)
     const RowFn fn = Ec3_Editor_Row;
     z = row(fn, area, z, 23, "6.1", nullptr, "Allgemeines");
     if (g[0]) {
-        z = row(fn, area, z, 18, "(1)", g[2] ? nullptr : cp850("ständige und vorüber-"), cp850("Teilsicherheitsbeiwerte für"));
+        z = row(fn, area, z, 18, "(1)", g[2] ? nullptr : cp850("ständige und vorüber-"),
+                cp850("Teilsicherheitsbeiwerte für"));
         z = row(fn, area, z, 18, nullptr, g[2] ? nullptr : "gehende Situation", "Baustahl");
         z = gamma_row(fn, area, z, nullptr, "M0", &p->gamma_m0, "Querschnittsversagen");
         z = gamma_row(fn, area, z, nullptr, "M1", &p->gamma_m1, cp850("Stabilitätsversagen"));
@@ -227,7 +224,7 @@ void set_switches(const NadEc31Record* p, int editable)
     KcActive = KcChoiceActive && !p->k_c_from_table ? 1 : 0;
 }
 
-}  // namespace
+} // namespace
 
 int Ec3_Editor_Row(unsigned area, int y, int height, const char* clause, const char* value_text,
                    const char* explanation, int font)

@@ -27,8 +27,8 @@ int StripNumbers[10] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 // Editor state of the last layout.
 NadEc5Record* Edited = nullptr;
 int Editable = 0;
-int KcrFieldsActive = 0;  // the two k_cr fields: editable and k_cr_mode 1
-int KcrNaDe = 0;          // the NA-DE check box: k_cr_mode 2
+int KcrFieldsActive = 0; // the two k_cr fields: editable and k_cr_mode 1
+int KcrNaDe = 0;         // the NA-DE check box: k_cr_mode 2
 // Per rule group: the section shows its content; kept for the whole run.
 int Expanded[NAD_EC5_GROUPS] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
 
@@ -142,11 +142,8 @@ const int kTableRight = 496;
 
 // The clause table is laid out twice: first every frame, then the texts and
 // controls, so that no frame of a row covers the foot of the texts above it.
-int Pass = 1;  // 0 frames, 1 texts and controls
-bool content_pass()
-{
-    return Pass == 1;
-}
+int Pass = 1; // 0 frames, 1 texts and controls
+bool content_pass() { return Pass == 1; }
 
 // The texts of the rows without a value field stand this far below the row's
 // y, in the middle of their frames: the first clause after the gamma rows
@@ -231,8 +228,8 @@ void clause_rows(unsigned area, int y, NadEc5Record* r)
         z = gamma_row(area, z, nullptr, &r->gamma_m_steel, "Stahl in Verbindungen");
         z = gamma_row(area, z, nullptr, &r->gamma_m_gypsum, "Gipskarton, etc.");
         z = Ec5_Editor_Row(area, z, -10, nullptr, nullptr, nullptr, FONT_NORMAL);
-        z = check_clause(area, z, "3.1.3", nullptr, "Tabelle NA.4 anwenden", &r->use_table_na4,
-                         "Modifikationsbeiwerte", nullptr);
+        z = check_clause(area, z, "3.1.3", nullptr, "Tabelle NA.4 anwenden", &r->use_table_na4, "Modifikationsbeiwerte",
+                         nullptr);
         z = check_clause(area, z, "8.3.2", nullptr, "Tabelle NA.15 anwenden", &r->use_table_na15,
                          "fax, fhead für profilierte Nägel", nullptr);
         z = check_clause(area, z, "8.3.1.2", "(2)P", "NA.11 anwenden", &r->use_na11, "Holz-Holz-Nagelverbindungen",
@@ -249,8 +246,8 @@ void clause_rows(unsigned area, int y, NadEc5Record* r)
         z = row(area, z, 18, "(2)", nullptr, nullptr);
         z = check_clause(area, z, "8.5.3", "(2)", "Gewindestangen nach NA-DE", &r->threaded_rods_na,
                          "Gewindestangen zulassen", nullptr);
-        z = check_clause(area, z, "6.3.3", "(7)", "Biegedrillknicken nach NA-DE", &r->ltb_na,
-                         "Biegedrillknicknachweis", nullptr);
+        z = check_clause(area, z, "6.3.3", "(7)", "Biegedrillknicken nach NA-DE", &r->ltb_na, "Biegedrillknicknachweis",
+                         nullptr);
         z = check_clause(area, z, "8.2.4", "(1)", "Vereinfachtes Verfahren nach NA-DE", &r->simplified_fasteners_na,
                          "Verbindungsmittel", nullptr);
         z = row(area, z, 33, "9.2.4.2", nullptr, "Wandscheiben Verfahren A");
@@ -295,7 +292,7 @@ void clause_table(unsigned area, int y, NadEc5Record* r)
     Pass = 1;
 }
 
-}  // namespace
+} // namespace
 
 int Ec5_Editor_Row(unsigned area, int y, int height, const char* clause, const char* value_text,
                    const char* explanation, int font)
@@ -321,8 +318,8 @@ void Ec5_Editor_Picture(int x1, int y1, int x2, int y2, void* strip)
     const int n = *static_cast<const int*>(strip);
     if (n < 1 || n > 9) return;
     const Strip& s = kStrips[n];
-    pxDrawPartialTransparentDIB(kPictures, 0, s.top, s.width, s.bottom, x1, y1, x1 + s.width,
-                                y1 + (s.bottom - s.top), 201, -1, 255, 251, 240);
+    pxDrawPartialTransparentDIB(kPictures, 0, s.top, s.width, s.bottom, x1, y1, x1 + s.width, y1 + (s.bottom - s.top),
+                                201, -1, 255, 251, 240);
 }
 
 void Ec5_Editor_Kcr_Toggle(intptr_t value)

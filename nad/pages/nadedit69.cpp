@@ -32,11 +32,10 @@ Colours g_ec6;
 Colours g_ec9;
 int g_ec6_open = 1;   // the EC6 section, kept for the run
 int g_always = 1;     // the section check box
-int g_ec6_active = 0;  // the value fields of the current EC6 page
+int g_ec6_active = 0; // the value fields of the current EC6 page
 int g_ec9_active = 0;
 
-int row(unsigned area, int band, int y, int height, const char* clause, const char* symbol, const char* text,
-        int font)
+int row(unsigned area, int band, int y, int height, const char* clause, const char* symbol, const char* text, int font)
 {
     return nadedit_priv::band_row(area, band, y, height, clause, symbol, text, font);
 }
@@ -64,7 +63,7 @@ int ec9_factor(unsigned area, int y, const char* sub, double* v, const char* mea
     return y + 18;
 }
 
-}  // namespace
+} // namespace
 
 int Nad_Edit_Row_Ec6(unsigned area, int y, int height, const char* clause, const char* symbol, const char* text,
                      int font)

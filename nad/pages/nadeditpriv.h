@@ -10,16 +10,16 @@ namespace nadedit_priv {
 
 enum {
     FONT_NORMAL = 0x1000,
-    FONT_SMALL = 0x1002,   // row texts and subscripts
-    FONT_TITLE = 0x11000,  // section titles and the head row of a table
+    FONT_SMALL = 0x1002,  // row texts and subscripts
+    FONT_TITLE = 0x11000, // section titles and the head row of a table
     FONT_CAPTION = 0x41006
 };
 
 // The colours of the clause tables, looked up once.
 struct Colours {
-    int cell;     // the cell frames (234, 255, 251)
-    int bar;      // the section bars (205, 254, 244)
-    int grey;     // (130, 130, 130)
+    int cell; // the cell frames (234, 255, 251)
+    int bar;  // the section bars (205, 254, 244)
+    int grey; // (130, 130, 130)
 };
 inline const Colours& colours()
 {
@@ -84,4 +84,4 @@ inline int band_row(unsigned area, int band, int y, int height, const char* clau
     return y + height;
 }
 
-}  // namespace nadedit_priv
+} // namespace nadedit_priv

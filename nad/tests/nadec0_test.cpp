@@ -28,8 +28,7 @@ NadEc0Record defaults()
 const size_t kValues = 383;
 double* value_at(NadEc0Record& r, size_t i)
 {
-    return reinterpret_cast<double*>(reinterpret_cast<char*>(&r) +
-                                     offsetof(NadEc0Record, building_gamma)) + i;
+    return reinterpret_cast<double*>(reinterpret_cast<char*>(&r) + offsetof(NadEc0Record, building_gamma)) + i;
 }
 
 std::vector<std::string> lines_of(const std::string& s)
@@ -63,14 +62,14 @@ void round_trip()
     const std::string out = contents(f);
     const std::vector<std::string> l = lines_of(out);
     ASSERT_EQ(155u, l.size());
-    EXPECT_EQ(" 1.35 1.00", l[0]);      // permanent actions, persistent situation
-    EXPECT_EQ(" 1.50 0.00", l[1]);      // variable actions
-    EXPECT_EQ(" 0.00 0.00", l[27]);     // earthquake, serviceability
-    EXPECT_EQ(" 0.70 0.50 0.30", l[28]);  // psi of categories A, B
+    EXPECT_EQ(" 1.35 1.00", l[0]);       // permanent actions, persistent situation
+    EXPECT_EQ(" 1.50 0.00", l[1]);       // variable actions
+    EXPECT_EQ(" 0.00 0.00", l[27]);      // earthquake, serviceability
+    EXPECT_EQ(" 0.70 0.50 0.30", l[28]); // psi of categories A, B
     EXPECT_EQ(" 0.80 0.70 0.50", l[39]);
     EXPECT_EQ(" 5", l[40]);
-    EXPECT_EQ(" 1.35 1.00", l[41]);     // bridges, permanent
-    EXPECT_EQ(" 1.45 0.00", l[49]);     // rail traffic 11 to 31
+    EXPECT_EQ(" 1.35 1.00", l[41]);        // bridges, permanent
+    EXPECT_EQ(" 1.45 0.00", l[49]);        // rail traffic 11 to 31
     EXPECT_EQ(" 0.75 0.75 0.00", l[101]);  // gr1a tandem system
     EXPECT_EQ(" 0.80 -0.10 0.00", l[122]); // LM 71, psi1 shown as a
     EXPECT_EQ(" 0.80 0.70 0.60", l[153]);  // a
@@ -84,16 +83,14 @@ void round_trip()
     fclose(f);
     EXPECT_EQ(5, back.version);
     EXPECT_EQ(0, Nad_Differs_Ec0(&d, &back));
-    for (size_t i = 0; i < kValues; ++i)
-        EXPECT_DOUBLE_EQ(*value_at(d, i), *value_at(back, i)) << i;
+    for (size_t i = 0; i < kValues; ++i) EXPECT_DOUBLE_EQ(*value_at(d, i), *value_at(back, i)) << i;
 }
 
-}  // namespace
+} // namespace
 
 TEST(NadEc0, RecordHolds383Values)
 {
-    EXPECT_EQ(kValues * sizeof(double),
-              sizeof(NadEc0Record) - offsetof(NadEc0Record, building_gamma));
+    EXPECT_EQ(kValues * sizeof(double), sizeof(NadEc0Record) - offsetof(NadEc0Record, building_gamma));
 }
 
 TEST(NadEc0, DefaultsAreThoseOfEn1990)
@@ -140,15 +137,9 @@ TEST(NadEc0, DefaultsAreThoseOfEn1990)
     EXPECT_DOUBLE_EQ(1.45, d.bridge_gamma[NAD_EC0_PERSISTENT][8][0]);
 }
 
-TEST(NadEc0, DefaultsRoundTrip)
-{
-    round_trip();
-}
+TEST(NadEc0, DefaultsRoundTrip) { round_trip(); }
 
-TEST(NadEc0, DefaultsRoundTripUnderGermanLocale)
-{
-    nadtest::under_german_locale(round_trip);
-}
+TEST(NadEc0, DefaultsRoundTripUnderGermanLocale) { nadtest::under_german_locale(round_trip); }
 
 TEST(NadEc0, ValuesKeepTwoDecimals)
 {
@@ -212,14 +203,12 @@ TEST(NadEc0, Layout4ReadsFifteenBridgeRowsAndNoSeismicPsi)
     EXPECT_DOUBLE_EQ(5.14, r.bridge_gamma[1][7][0]);
     EXPECT_DOUBLE_EQ(7.29, r.bridge_gamma[3][14][1]);
     NadEc0Record d = defaults();
-    for (int row = 0; row < 12; ++row)
-        EXPECT_DOUBLE_EQ(d.building_psi[row][3], r.building_psi[row][3]);
+    for (int row = 0; row < 12; ++row) EXPECT_DOUBLE_EQ(d.building_psi[row][3], r.building_psi[row][3]);
 }
 
 TEST(NadEc0, OldStorageBlockZeroHoldsOnlyThePersistentPairs)
 {
-    const std::string text = "#NAD\n Lastfaktoren 0\n" + numbered(14, 2, 2.0) +
-                             numbered(36, 3, 3.0) + "#NAD\n";
+    const std::string text = "#NAD\n Lastfaktoren 0\n" + numbered(14, 2, 2.0) + numbered(36, 3, 3.0) + "#NAD\n";
     FILE* f = stream_of(text);
     char line[32];
     ASSERT_TRUE(fgets(line, sizeof line, f));

@@ -41,8 +41,8 @@ struct Install {
 std::string def(int n, int cols, int rows, const char* tag)
 {
     char b[256];
-    snprintf(b, sizeof b, "#TAB %d\nTitel %d\nUntertitel %d\n0 0 0 0\n100 50 0 0\n%d %d %s\n", n, n,
-             n, cols, rows, tag);
+    snprintf(b, sizeof b, "#TAB %d\nTitel %d\nUntertitel %d\n0 0 0 0\n100 50 0 0\n%d %d %s\n", n, n, n, cols, rows,
+             tag);
     return b;
 }
 
@@ -57,7 +57,7 @@ struct Tables {
 
 double value(const NadEc1Tables& t, int table, int k) { return t.tables[table - 1]->values[k]; }
 
-}  // namespace
+} // namespace
 
 // ---- definitions -------------------------------------------------------------
 
@@ -122,14 +122,14 @@ TEST(NadEc1Definitions, TruncatedDefinitionIsKeptButNotCounted)
 
 TEST(NadEc1Definitions, AbsurdSizesAreRefused)
 {
-    for (const std::string& d : {std::string("#TAB 1\nT\nU\n0 0 0 0\n1 1 0 0\n-3 2 N\n"),
-                                 def(1, 100000, 100000, "Z"), def(1, 2, -2, "Z")}) {
+    for (const std::string& d :
+         {std::string("#TAB 1\nT\nU\n0 0 0 0\n1 1 0 0\n-3 2 N\n"), def(1, 100000, 100000, "Z"), def(1, 2, -2, "Z")}) {
         Install in(d + def(2, 1, 1, "B"));
         Tables T;
         EXPECT_EQ(Nad_Read_Ec1_Definitions(&T.t), 0) << d;
         ASSERT_NE(T.t.tables[0], nullptr);
         EXPECT_EQ(T.t.tables[0]->values, nullptr);
-        EXPECT_EQ(T.t.tables[1], nullptr);  // reading ended at the refused table
+        EXPECT_EQ(T.t.tables[1], nullptr); // reading ended at the refused table
     }
 }
 
@@ -160,7 +160,7 @@ std::string set(const char* name, int number, const std::string& body)
 {
     return std::string("#NAD\n") + name + "\n" + std::to_string(number) + "\n\n" + body;
 }
-}  // namespace
+} // namespace
 
 TEST(NadEc1Sets, PrefixMatchReadsEveryMatchingSetInOrder)
 {
@@ -183,7 +183,7 @@ TEST(NadEc1Sets, PrefixMatchReadsEveryMatchingSetInOrder)
     EXPECT_EQ(T.t.data_b, 2);
     EXPECT_EQ(T.t.set_number, 1);
     EXPECT_EQ(value(T.t, 1, 0), 9.0);
-    EXPECT_EQ(value(T.t, 2, 0), 7.0);  // a table the set does not carry keeps its values
+    EXPECT_EQ(value(T.t, 2, 0), 7.0); // a table the set does not carry keeps its values
 }
 
 TEST(NadEc1Sets, SetRightAfterAMatchingSetIsNotLookedAt)
@@ -201,12 +201,13 @@ TEST(NadEc1Sets, FlagCountsAndUndefinedTables)
     Tables T;
     Install in(kDefs);
     Nad_Read_Ec1_Definitions(&T.t);
-    FILE* f = stream_of("~TAB99\n 12 0 1 2 3 4 5 6 7 8 9 10 11 12\n\n~TAB7\nsieben\n 5\n\n~TAB1\nN\n 1 2\n 3 4\n#NAD\n~TAB2\nN\n 1 1 1\n");
+    FILE* f = stream_of("~TAB99\n 12 0 1 2 3 4 5 6 7 8 9 10 11 12\n\n~TAB7\nsieben\n 5\n\n~TAB1\nN\n 1 2\n 3 "
+                        "4\n#NAD\n~TAB2\nN\n 1 1 1\n");
     Nad_Read_Ec1_Tables(f, &T.t);
     for (int i = 0; i < 10; ++i) EXPECT_EQ(T.t.table_flags[i], i + 1);
     EXPECT_EQ(T.t.tables[0]->has_values, 1);
     EXPECT_EQ(value(T.t, 1, 0), 1.0);
-    EXPECT_EQ(T.t.tables[1]->has_values, 0);  // after the "#NAD" that ends the body
+    EXPECT_EQ(T.t.tables[1]->has_values, 0); // after the "#NAD" that ends the body
     fclose(f);
 
     f = stream_of("~TAB99\n 0 0 5 5\n");
@@ -250,10 +251,9 @@ TEST(NadEc1Write, BodyBytes)
     const std::string s = kovtest::contents(f);
     fclose(f);
     // Table 2 holds no values and is not written.
-    EXPECT_EQ(s,
-              "~DATA\n1 3 4\n\n"
-              "~TAB1\nNotiz\n  1.500 -2.250\n 10.000  0.001\n\n"
-              "~TAB99\n 10 0 0 0 0 0 0 0 0 0 0 1\n\n");
+    EXPECT_EQ(s, "~DATA\n1 3 4\n\n"
+                 "~TAB1\nNotiz\n  1.500 -2.250\n 10.000  0.001\n\n"
+                 "~TAB99\n 10 0 0 0 0 0 0 0 0 0 0 1\n\n");
 }
 
 TEST(NadEc1Write, UserSetStoredAndLoadedBack)
@@ -285,8 +285,8 @@ TEST(NadEc1Write, UserSetStoredAndLoadedBack)
     EXPECT_EQ(value(U.t, 2, 2), 7.0);
     Nad_Load_Ec1(1, "Anderer", &U.t);
     EXPECT_EQ(value(U.t, 1, 0), 11.0);
-    EXPECT_EQ(value(U.t, 2, 2), 7.0);  // not in that set: stays
-    EXPECT_EQ(Nad_Differs_Ec1(&T.t, &U.t), 1);  // table 2: values in U, none in T
+    EXPECT_EQ(value(U.t, 2, 2), 7.0);          // not in that set: stays
+    EXPECT_EQ(Nad_Differs_Ec1(&T.t, &U.t), 1); // table 2: values in U, none in T
 
     // Rewriting keeps only the new set.
     EXPECT_EQ(Nad_Store_Ec1_User_Set(0, "Anderer", &T.t), 1);
@@ -345,7 +345,7 @@ TEST(NadEc1Variant, GermanRulesDropTable9EcRulesTable8)
     EXPECT_EQ(T.t.set_number, 1);
     EXPECT_EQ(T.t.tables[7]->has_values, 0);
 
-    Tables E;  // no tables defined at all
+    Tables E; // no tables defined at all
     Nad_Set_Ec1_Na_De(&E.t, 1);
     EXPECT_EQ(E.t.set_number, 2);
 }
@@ -371,7 +371,7 @@ TEST(NadEc1Compare, ValuesFlagsAndShapes)
     B.t.tables[0]->values[3] += 0.00003;
     EXPECT_EQ(Nad_Differs_Ec1(&A.t, &B.t), 1);
     B.t.tables[0]->values[3] = 4;
-    B.t.set_number = 9;  // not compared
+    B.t.set_number = 9; // not compared
     EXPECT_EQ(Nad_Differs_Ec1(&A.t, &B.t), 0);
     B.t.table_flags[3] = 1;
     EXPECT_EQ(Nad_Differs_Ec1(&A.t, &B.t), 1);
@@ -411,7 +411,7 @@ TEST(NadEc1Copy, OnlyTablesOfTheSameShape)
     // The other way round: A's larger counterpart does not fit either.
     Nad_Copy_Ec1(&A.t, &B.t);
     EXPECT_EQ(A.t.tables[0]->has_values, 0);
-    EXPECT_EQ(A.t.tables[8]->has_values, 0);  // no table in B
+    EXPECT_EQ(A.t.tables[8]->has_values, 0); // no table in B
 }
 
 TEST(NadEc1Free, ReleasesEverything)
@@ -433,8 +433,7 @@ TEST(NadEc1Supplied, DefinitionsAndSetsParse)
     kovtest::ScopedEnv env("DATA", KOV_SOURCE_DIR "/data");
     Tables T;
     ASSERT_EQ(Nad_Read_Ec1_Definitions(&T.t), 10);
-    const int shapes[10][2] = {{5, 2}, {5, 1}, {4, 5}, {2, 4}, {10, 3},
-                               {5, 2}, {2, 1}, {2, 4}, {2, 1}, {3, 7}};
+    const int shapes[10][2] = {{5, 2}, {5, 1}, {4, 5}, {2, 4}, {10, 3}, {5, 2}, {2, 1}, {2, 4}, {2, 1}, {3, 7}};
     for (int i = 0; i < 10; ++i) {
         ASSERT_NE(T.t.tables[i], nullptr) << i;
         EXPECT_EQ(T.t.tables[i]->columns, shapes[i][0]) << i;
@@ -450,8 +449,8 @@ TEST(NadEc1Supplied, DefinitionsAndSetsParse)
     // EN 1991-1-3 Table 5.2: mu2 = 0.8 (1 + alpha / 30) up to 30 degrees; mu1 = 0.8 (60 - alpha) / 30.
     EXPECT_NEAR(value(T.t, 1, 5 + 1), 0.8 * (1 + 15.0 / 30), 1e-9);
     EXPECT_NEAR(value(T.t, 1, 3), 0.8 * (60 - 45.0) / 30, 1e-9);
-    EXPECT_NEAR(value(T.t, 2, 4), 2.0, 1e-9);  // C_esl, EN 1991-1-3 4.3(1)
-    EXPECT_NEAR(value(T.t, 4, 1 * 2 + 0), 0.05, 1e-9);  // z0 of category II
+    EXPECT_NEAR(value(T.t, 2, 4), 2.0, 1e-9);          // C_esl, EN 1991-1-3 4.3(1)
+    EXPECT_NEAR(value(T.t, 4, 1 * 2 + 0), 0.05, 1e-9); // z0 of category II
 
     Nad_Load_Ec1(0, "Deutschland", &T.t);
     Nad_Set_Ec1_Na_De(&T.t, 1);

@@ -22,16 +22,48 @@ namespace {
 // version, then what each layout added. "reserve_b" sits inside the block.
 std::vector<std::string> block_names()
 {
-    std::vector<std::string> n = {
-        "k2_redist_mode", "k4_redist_mode", "as_min_beam_mode", "v_min_mode", "nu_mode",
-        "v_l_min_mode", "nu_l_mode", "nu_1_mode", "rho_w_min_mode", "delta_c_dev",
-        "delta_c_dur_st", "delta_c_dur_add", "gamma_f_fat", "alpha_ct",
-        "as_min_beam", "rho_w_min", "cot_theta_f_tension", "cot_theta_f_compression",
-        "k1_redist", "k2_redist", "k3_redist", "k4_redist",
-        "k5_redist", "k6_redist", "nu_torsion", "c_rd_c", "v_min", "k1_shear", "nu_shear",
-        "c_lrd_c", "v_l_min", "k_l1",
-        "nu_l_shear", "cot_theta_min", "cot_theta_max", "reserve_b", "nu_1", "alpha_cw",
-        "k_flange", "k1_fatigue", "k3_crack", "k4_crack"};
+    std::vector<std::string> n = {"k2_redist_mode",
+                                  "k4_redist_mode",
+                                  "as_min_beam_mode",
+                                  "v_min_mode",
+                                  "nu_mode",
+                                  "v_l_min_mode",
+                                  "nu_l_mode",
+                                  "nu_1_mode",
+                                  "rho_w_min_mode",
+                                  "delta_c_dev",
+                                  "delta_c_dur_st",
+                                  "delta_c_dur_add",
+                                  "gamma_f_fat",
+                                  "alpha_ct",
+                                  "as_min_beam",
+                                  "rho_w_min",
+                                  "cot_theta_f_tension",
+                                  "cot_theta_f_compression",
+                                  "k1_redist",
+                                  "k2_redist",
+                                  "k3_redist",
+                                  "k4_redist",
+                                  "k5_redist",
+                                  "k6_redist",
+                                  "nu_torsion",
+                                  "c_rd_c",
+                                  "v_min",
+                                  "k1_shear",
+                                  "nu_shear",
+                                  "c_lrd_c",
+                                  "v_l_min",
+                                  "k_l1",
+                                  "nu_l_shear",
+                                  "cot_theta_min",
+                                  "cot_theta_max",
+                                  "reserve_b",
+                                  "nu_1",
+                                  "alpha_cw",
+                                  "k_flange",
+                                  "k1_fatigue",
+                                  "k3_crack",
+                                  "k4_crack"};
     for (int i = 0; i < 4; ++i) {
         n.push_back("joint_c" + std::to_string(i));
         n.push_back("joint_mu" + std::to_string(i));
@@ -49,56 +81,66 @@ std::vector<std::string> added_in(int layout)
         return v;
     };
     switch (layout) {
-    case 1: return {"nu_1l_mode", "nu_1l", "reserve_a"};
-    case 2: return {"as_min_column_mode", "as_min_column", "as_vmin_wall_mode", "as_vmin_wall"};
-    case 3: return {"conductivity_mode", "conductivity_factor", "rebar_class_fire"};
-    case 4: return idx("k_system", 5);
-    case 5: return {"alpha_cc", "alpha_cc_pl", "alpha_ct_pl"};
-    case 6: return {"k_p"};
-    case 7: {
-        std::vector<std::string> v = {"beta_1", "nu_l_torsion", "k1_bar_spacing", "beta_2",
-                                      "gamma_c_sls", "gamma_s_sls", "as_min_column_floor",
-                                      "as_min_beam_floor"};
-        for (int i = 0; i < 4; ++i) {
-            v.push_back("gamma_c" + std::to_string(i));
-            v.push_back("gamma_s" + std::to_string(i));
+        case 1: return {"nu_1l_mode", "nu_1l", "reserve_a"};
+        case 2: return {"as_min_column_mode", "as_min_column", "as_vmin_wall_mode", "as_vmin_wall"};
+        case 3: return {"conductivity_mode", "conductivity_factor", "rebar_class_fire"};
+        case 4: return idx("k_system", 5);
+        case 5: return {"alpha_cc", "alpha_cc_pl", "alpha_ct_pl"};
+        case 6: return {"k_p"};
+        case 7: {
+            std::vector<std::string> v = {"beta_1",      "nu_l_torsion", "k1_bar_spacing",      "beta_2",
+                                          "gamma_c_sls", "gamma_s_sls",  "as_min_column_floor", "as_min_beam_floor"};
+            for (int i = 0; i < 4; ++i) {
+                v.push_back("gamma_c" + std::to_string(i));
+                v.push_back("gamma_s" + std::to_string(i));
+            }
+            v.push_back("reserve_selector");
+            v.push_back("na_de");
+            for (auto& s : idx("joint_nu", 4)) v.push_back(s);
+            v.push_back("alpha_lcc");
+            v.push_back("alpha_lct");
+            return v;
         }
-        v.push_back("reserve_selector");
-        v.push_back("na_de");
-        for (auto& s : idx("joint_nu", 4)) v.push_back(s);
-        v.push_back("alpha_lcc");
-        v.push_back("alpha_lct");
-        return v;
-    }
-    case 8: return {"hsc_class_fire", "k_hsc_fire"};
-    case 9: return {"gamma_ce"};
-    case 10: return {"k_m_hsc_fire"};
-    case 11: return {"lambda_lim_mode", "lambda_lim"};
-    case 12: return {"redist_extra"};
-    case 15: return {"alpha_cc_bridge", "alpha_ct_bridge", "c_rd_c_bridge", "v_min_bridge",
-                     "k1_shear_bridge", "cot_theta_min_bridge", "cot_theta_max_bridge",
-                     "alpha_cw_bridge", "nu_1_bridge", "k1_fatigue_bridge", "as_min_column_bridge",
-                     "as_min_column_floor_bridge", "as_min_column_bridge_mode", "v_min_bridge_mode",
-                     "nu_1_bridge_mode"};
-    case 16: return idx("k_stress_bridge", 5);
-    case 17: {
-        std::vector<std::string> v;
-        for (int i = 0; i < 4; ++i) {
-            v.push_back("gamma_c_bridge" + std::to_string(i));
-            v.push_back("gamma_s_bridge" + std::to_string(i));
+        case 8: return {"hsc_class_fire", "k_hsc_fire"};
+        case 9: return {"gamma_ce"};
+        case 10: return {"k_m_hsc_fire"};
+        case 11: return {"lambda_lim_mode", "lambda_lim"};
+        case 12: return {"redist_extra"};
+        case 15:
+            return {"alpha_cc_bridge",
+                    "alpha_ct_bridge",
+                    "c_rd_c_bridge",
+                    "v_min_bridge",
+                    "k1_shear_bridge",
+                    "cot_theta_min_bridge",
+                    "cot_theta_max_bridge",
+                    "alpha_cw_bridge",
+                    "nu_1_bridge",
+                    "k1_fatigue_bridge",
+                    "as_min_column_bridge",
+                    "as_min_column_floor_bridge",
+                    "as_min_column_bridge_mode",
+                    "v_min_bridge_mode",
+                    "nu_1_bridge_mode"};
+        case 16: return idx("k_stress_bridge", 5);
+        case 17: {
+            std::vector<std::string> v;
+            for (int i = 0; i < 4; ++i) {
+                v.push_back("gamma_c_bridge" + std::to_string(i));
+                v.push_back("gamma_s_bridge" + std::to_string(i));
+            }
+            for (const char* s : {"r_sup_pre", "r_inf_pre", "r_sup_post", "r_inf_post"}) v.push_back(s);
+            return v;
         }
-        for (const char* s : {"r_sup_pre", "r_inf_pre", "r_sup_post", "r_inf_post"}) v.push_back(s);
-        return v;
-    }
-    case 18: return {"theta_0_inv"};
-    default: return {};
+        case 18: return {"theta_0_inv"};
+        default: return {};
     }
 }
 
 bool is_int_field(const std::string& n)
 {
-    return n.find("_mode") != std::string::npos || n == "rebar_class_fire" ||
-           n == "hsc_class_fire" || n == "reserve_selector" || n == "na_de" || n == "version";
+    return n.find("_mode") != std::string::npos || n == "rebar_class_fire" || n == "hsc_class_fire" ||
+           n == "reserve_selector" || n == "na_de" || n == "version";
 }
 
 // A body as tokens; every token starts as a plain valid number.
@@ -138,26 +180,101 @@ struct FieldMap {
     {
 #define D(x) d[#x] = &r.x
 #define I(x) i[#x] = &r.x
-        D(gamma_c_sls); D(gamma_s_sls); D(delta_c_dev); D(delta_c_dur_st); D(delta_c_dur_add);
-        D(alpha_cc); D(alpha_ct); D(alpha_cc_pl); D(alpha_ct_pl); D(alpha_lcc); D(alpha_lct);
-        D(gamma_ce); D(as_min_beam); D(as_min_column); D(as_vmin_wall); D(as_min_beam_floor);
-        D(as_min_column_floor); D(k1_redist); D(k2_redist); D(k3_redist); D(k4_redist);
-        D(k5_redist); D(k6_redist); D(redist_extra); D(c_rd_c); D(v_min); D(k1_shear);
-        D(nu_shear); D(nu_torsion); D(c_lrd_c); D(v_l_min); D(k_l1); D(nu_l_shear);
-        D(nu_l_torsion); D(cot_theta_min); D(cot_theta_max); D(nu_1); D(nu_1l); D(alpha_cw);
-        D(k_flange); D(rho_w_min); D(cot_theta_f_tension); D(cot_theta_f_compression); D(k_p);
-        D(k3_crack); D(k4_crack); D(k1_fatigue); D(gamma_f_fat); D(k1_bar_spacing); D(beta_1);
-        D(beta_2); D(theta_0_inv); D(conductivity_factor); D(k_hsc_fire); D(k_m_hsc_fire);
-        D(lambda_lim); D(alpha_cc_bridge); D(alpha_ct_bridge); D(c_rd_c_bridge); D(v_min_bridge);
-        D(k1_shear_bridge); D(cot_theta_min_bridge); D(cot_theta_max_bridge); D(alpha_cw_bridge);
-        D(nu_1_bridge); D(k1_fatigue_bridge); D(as_min_column_bridge);
-        D(as_min_column_floor_bridge); D(r_sup_pre); D(r_sup_post); D(r_inf_pre); D(r_inf_post);
-        D(reserve_a); D(reserve_b);
-        I(na_de); I(as_min_beam_mode); I(as_min_column_mode); I(as_vmin_wall_mode);
-        I(k2_redist_mode); I(k4_redist_mode); I(v_min_mode); I(nu_mode); I(v_l_min_mode);
-        I(nu_l_mode); I(nu_1_mode); I(nu_1l_mode); I(rho_w_min_mode); I(conductivity_mode);
-        I(rebar_class_fire); I(hsc_class_fire); I(lambda_lim_mode); I(as_min_column_bridge_mode);
-        I(v_min_bridge_mode); I(nu_1_bridge_mode); I(reserve_selector);
+        D(gamma_c_sls);
+        D(gamma_s_sls);
+        D(delta_c_dev);
+        D(delta_c_dur_st);
+        D(delta_c_dur_add);
+        D(alpha_cc);
+        D(alpha_ct);
+        D(alpha_cc_pl);
+        D(alpha_ct_pl);
+        D(alpha_lcc);
+        D(alpha_lct);
+        D(gamma_ce);
+        D(as_min_beam);
+        D(as_min_column);
+        D(as_vmin_wall);
+        D(as_min_beam_floor);
+        D(as_min_column_floor);
+        D(k1_redist);
+        D(k2_redist);
+        D(k3_redist);
+        D(k4_redist);
+        D(k5_redist);
+        D(k6_redist);
+        D(redist_extra);
+        D(c_rd_c);
+        D(v_min);
+        D(k1_shear);
+        D(nu_shear);
+        D(nu_torsion);
+        D(c_lrd_c);
+        D(v_l_min);
+        D(k_l1);
+        D(nu_l_shear);
+        D(nu_l_torsion);
+        D(cot_theta_min);
+        D(cot_theta_max);
+        D(nu_1);
+        D(nu_1l);
+        D(alpha_cw);
+        D(k_flange);
+        D(rho_w_min);
+        D(cot_theta_f_tension);
+        D(cot_theta_f_compression);
+        D(k_p);
+        D(k3_crack);
+        D(k4_crack);
+        D(k1_fatigue);
+        D(gamma_f_fat);
+        D(k1_bar_spacing);
+        D(beta_1);
+        D(beta_2);
+        D(theta_0_inv);
+        D(conductivity_factor);
+        D(k_hsc_fire);
+        D(k_m_hsc_fire);
+        D(lambda_lim);
+        D(alpha_cc_bridge);
+        D(alpha_ct_bridge);
+        D(c_rd_c_bridge);
+        D(v_min_bridge);
+        D(k1_shear_bridge);
+        D(cot_theta_min_bridge);
+        D(cot_theta_max_bridge);
+        D(alpha_cw_bridge);
+        D(nu_1_bridge);
+        D(k1_fatigue_bridge);
+        D(as_min_column_bridge);
+        D(as_min_column_floor_bridge);
+        D(r_sup_pre);
+        D(r_sup_post);
+        D(r_inf_pre);
+        D(r_inf_post);
+        D(reserve_a);
+        D(reserve_b);
+        I(na_de);
+        I(as_min_beam_mode);
+        I(as_min_column_mode);
+        I(as_vmin_wall_mode);
+        I(k2_redist_mode);
+        I(k4_redist_mode);
+        I(v_min_mode);
+        I(nu_mode);
+        I(v_l_min_mode);
+        I(nu_l_mode);
+        I(nu_1_mode);
+        I(nu_1l_mode);
+        I(rho_w_min_mode);
+        I(conductivity_mode);
+        I(rebar_class_fire);
+        I(hsc_class_fire);
+        I(lambda_lim_mode);
+        I(as_min_column_bridge_mode);
+        I(v_min_bridge_mode);
+        I(nu_1_bridge_mode);
+        I(reserve_selector);
 #undef D
 #undef I
         auto arr = [&](const char* base, double* p, int n) {
@@ -210,7 +327,7 @@ NadEc2Record defaults()
     return r;
 }
 
-}  // namespace
+} // namespace
 
 // ---- defaults ------------------------------------------------------------------
 
@@ -276,10 +393,12 @@ TEST(NadEc2Defaults, NameTablesInCodePage850)
     EXPECT_STREQ(r.exposure_class_names[1], "X0 ");
     EXPECT_STREQ(r.exposure_class_names[11], "XS3");
     EXPECT_STREQ(r.joint_surface_names[3], "sehr glatt");
-    EXPECT_STREQ(r.design_situation_names[0], "st\x84ndig/ver\x84nderlich");  // ständig/veränderlich
-    EXPECT_STREQ(r.design_situation_names[1], "Erm\x81" "dung");              // Ermüdung
+    EXPECT_STREQ(r.design_situation_names[0], "st\x84ndig/ver\x84nderlich"); // ständig/veränderlich
+    EXPECT_STREQ(r.design_situation_names[1], "Erm\x81"
+                                              "dung"); // Ermüdung
     EXPECT_STREQ(r.design_situation_names[2], "Erdbeben");
-    EXPECT_STREQ(r.design_situation_names[3], "au\xE1" "ergew\x94hnlich");    // außergewöhnlich
+    EXPECT_STREQ(r.design_situation_names[3], "au\xE1"
+                                              "ergew\x94hnlich"); // außergewöhnlich
 }
 
 TEST(NadEc2Defaults, NullRecordIsIgnored)
@@ -390,7 +509,7 @@ TEST(NadEc2Read, Layout18FieldByField)
     int k = 0;
     for (auto& t : b.toks) {
         if (t.first == "version") continue;
-        if (t.first == "na_de") continue;  // stays 0: the German rule would override two factors
+        if (t.first == "na_de") continue; // stays 0: the German rule would override two factors
         char v[32];
         if (is_int_field(t.first))
             snprintf(v, sizeof v, "%d", 100 + k);
@@ -492,8 +611,8 @@ TEST(NadEc2Read, Layout13WithWordsFails)
     b.set("nu_1l", "0.55");
     NadEc2Record r = read_body(b.text());
     EXPECT_EQ(r.version, 0);
-    EXPECT_DOUBLE_EQ(r.v_min, 0.06);   // read before the failure, not upgraded
-    EXPECT_DOUBLE_EQ(r.nu_1l, 0.5);    // after it: preset
+    EXPECT_DOUBLE_EQ(r.v_min, 0.06); // read before the failure, not upgraded
+    EXPECT_DOUBLE_EQ(r.nu_1l, 0.5);  // after it: preset
 }
 
 TEST(NadEc2Read, Layout10WithAndWithoutGermanRules)
@@ -528,7 +647,7 @@ TEST(NadEc2Read, Layout10WithAndWithoutGermanRules)
     b.set("na_de", "0");
     r = read_body(b.text());
     EXPECT_EQ(r.version, 10);
-    EXPECT_DOUBLE_EQ(r.c_rd_c_bridge, 0.18);      // preset
+    EXPECT_DOUBLE_EQ(r.c_rd_c_bridge, 0.18); // preset
     EXPECT_DOUBLE_EQ(r.gamma_c_bridge[3], 1.2);
     for (double p : {r.r_sup_pre, r.r_sup_post, r.r_inf_pre, r.r_inf_post}) EXPECT_DOUBLE_EQ(p, 1.0);
     EXPECT_DOUBLE_EQ(r.k_hsc_fire, 1.1);
@@ -536,21 +655,21 @@ TEST(NadEc2Read, Layout10WithAndWithoutGermanRules)
 
 TEST(NadEc2Read, BodyEndingAfterItsVersionFails)
 {
-    Body b(18, 0);  // the version 18, nothing of what it promises
+    Body b(18, 0); // the version 18, nothing of what it promises
     b.set("k1_redist", "0.5");
     NadEc2Record r = read_body(b.text());
     EXPECT_EQ(r.version, 0);
     EXPECT_DOUBLE_EQ(r.k1_redist, 0.5);
     EXPECT_DOUBLE_EQ(r.theta_0_inv, 200);
     EXPECT_DOUBLE_EQ(r.nu_1l, 0.5);
-    EXPECT_DOUBLE_EQ(r.r_sup_pre, 1.05);  // no upgrade after a failure
+    EXPECT_DOUBLE_EQ(r.r_sup_pre, 1.05); // no upgrade after a failure
 }
 
 TEST(NadEc2Read, StoredVersionZeroTakesTheBlockOnly)
 {
     Body b(0);
     b.set("v_min", "0.04").set("nu_shear", "0.55");
-    b.toks.push_back({"stray", "3"});  // not read
+    b.toks.push_back({"stray", "3"}); // not read
     NadEc2Record r = read_body(b.text());
     EXPECT_EQ(r.version, 0);
     EXPECT_NEAR(r.v_min, 0.06, 1e-12);
@@ -565,7 +684,7 @@ TEST(NadEc2Read, NewerLayoutReadsWhatItKnows)
     NadEc2Record r = read_body(b.text());
     EXPECT_EQ(r.version, 25);
     EXPECT_DOUBLE_EQ(r.theta_0_inv, 150);
-    EXPECT_DOUBLE_EQ(r.v_min, 0.5);  // no upgrade
+    EXPECT_DOUBLE_EQ(r.v_min, 0.5); // no upgrade
 }
 
 TEST(NadEc2Read, BadTokenInTheBlockFails)
@@ -574,8 +693,8 @@ TEST(NadEc2Read, BadTokenInTheBlockFails)
     b.set("k3_crack", "x");
     NadEc2Record r = read_body(b.text());
     EXPECT_EQ(r.version, 0);
-    EXPECT_DOUBLE_EQ(r.k1_fatigue, 0.5);  // before it
-    EXPECT_DOUBLE_EQ(r.k3_crack, 3.4);    // preset
+    EXPECT_DOUBLE_EQ(r.k1_fatigue, 0.5); // before it
+    EXPECT_DOUBLE_EQ(r.k3_crack, 3.4);   // preset
     EXPECT_DOUBLE_EQ(r.k4_crack, 0.425);
 }
 
@@ -615,11 +734,10 @@ TEST(NadEc2Check, EveryIntegerOutOfRange)
     EXPECT_EQ(memcmp(&r, &unchanged, sizeof r), 0);
 
     EXPECT_EQ(Nad_Check_Ec2(&r, 1), 19);
-    for (const char* n : {"as_min_beam_mode", "as_min_column_mode", "as_vmin_wall_mode",
-                          "k2_redist_mode", "k4_redist_mode", "v_min_mode", "nu_mode",
-                          "v_l_min_mode", "nu_l_mode", "nu_1_mode", "nu_1l_mode", "rho_w_min_mode",
-                          "lambda_lim_mode", "as_min_column_bridge_mode", "v_min_bridge_mode",
-                          "nu_1_bridge_mode"})
+    for (const char* n :
+         {"as_min_beam_mode", "as_min_column_mode", "as_vmin_wall_mode", "k2_redist_mode", "k4_redist_mode",
+          "v_min_mode", "nu_mode", "v_l_min_mode", "nu_l_mode", "nu_1_mode", "nu_1l_mode", "rho_w_min_mode",
+          "lambda_lim_mode", "as_min_column_bridge_mode", "v_min_bridge_mode", "nu_1_bridge_mode"})
         EXPECT_EQ(*m.i[n], 2) << n;
     EXPECT_EQ(r.rebar_class_fire, 0);
     EXPECT_EQ(r.hsc_class_fire, 1);
@@ -651,10 +769,10 @@ TEST(NadEc2Compare, ToleranceVersionAndWhatCounts)
     EXPECT_EQ(Nad_Differs_Ec2(&a, &b), 0);
 
     b = defaults();
-    b.r_inf_post += 0.00011;  // the last double
+    b.r_inf_post += 0.00011; // the last double
     EXPECT_EQ(Nad_Differs_Ec2(&a, &b), 1);
     b = defaults();
-    b.c_min_dur[0] += 0.00011;  // the first double
+    b.c_min_dur[0] += 0.00011; // the first double
     EXPECT_EQ(Nad_Differs_Ec2(&a, &b), 1);
     b = defaults();
     b.nu_1_bridge_mode = 1;

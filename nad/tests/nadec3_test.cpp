@@ -15,15 +15,14 @@ using kovtest::stream_of;
 namespace {
 
 // The EC default record's section body, typed by hand.
-const char* const kDefaultBody =
-    " EC3-1 Parameter\n"
-    " 4 1.000000 1.000000 1.250000 1.000000 1.000000 1.250000 0 1.000000\n"
-    " 0.400000 0.750000 0 1.000000 1 1.000000\n"
-    " EC3-8 Parameter\n"
-    " 4 1.250000 1.000000 1.000000 1.000000 1.100000 1.100000\n"
-    " 3 1.200000\n"
-    " 1.000000 1.150000 1.150000 1.350000\n"
-    " 1.000000\n";
+const char* const kDefaultBody = " EC3-1 Parameter\n"
+                                 " 4 1.000000 1.000000 1.250000 1.000000 1.000000 1.250000 0 1.000000\n"
+                                 " 0.400000 0.750000 0 1.000000 1 1.000000\n"
+                                 " EC3-8 Parameter\n"
+                                 " 4 1.250000 1.000000 1.000000 1.000000 1.100000 1.100000\n"
+                                 " 3 1.200000\n"
+                                 " 1.000000 1.150000 1.150000 1.350000\n"
+                                 " 1.000000\n";
 
 NadEc3Record ec_defaults()
 {
@@ -91,7 +90,7 @@ void default_round_trip()
     EXPECT_EQ(0, Nad_Differs_Ec3(&d, &back));
 }
 
-}  // namespace
+} // namespace
 
 TEST(NadEc3, DefaultSetsFollowTheStandardAndTheGermanAnnex)
 {
@@ -127,15 +126,9 @@ TEST(NadEc3, DefaultSetsFollowTheStandardAndTheGermanAnnex)
     EXPECT_EQ(nullptr, Nad_Default_Ec38_De(nullptr));
 }
 
-TEST(NadEc3, DefaultBodyIsWrittenByteForByteAndReadsBack)
-{
-    default_round_trip();
-}
+TEST(NadEc3, DefaultBodyIsWrittenByteForByteAndReadsBack) { default_round_trip(); }
 
-TEST(NadEc3, DefaultBodyRoundTripUnderGermanLocale)
-{
-    nadtest::under_german_locale(default_round_trip);
-}
+TEST(NadEc3, DefaultBodyRoundTripUnderGermanLocale) { nadtest::under_german_locale(default_round_trip); }
 
 TEST(NadEc3, Ec31OfLayout1KeepsLaterFieldsAtDefaults)
 {
@@ -182,7 +175,7 @@ TEST(NadEc3, Ec31FailsWhenTheFileEndsBeforeTheLastGroupOrEarlier)
     FILE* f = stream_of(" 4 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n");
     EXPECT_EQ(1, Nad_Read_Ec31(f, &p));
     fclose(f);
-    EXPECT_EQ(4, p.version);  // stored at once
+    EXPECT_EQ(4, p.version); // stored at once
     EXPECT_DOUBLE_EQ(1.1, p.gamma_m1);
 
     f = stream_of(" 3 1.0 1.1\n");
@@ -200,15 +193,14 @@ TEST(NadEc3, Ec31FailsWhenTheFileEndsBeforeTheLastGroupOrEarlier)
 
 TEST(NadEc3, ShortLastEc31GroupStillFindsTheEc38Block)
 {
-    const std::string body =
-        " EC3-1 Parameter\n"
-        " 4 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n"
-        " 0.35 0.8\n"
-        " EC3-8 Parameter\n"
-        " 4 1.3 1.0 1.0 1.0 1.1 1.1\n"
-        " 2 1.1\n"
-        " 1.0 1.15 1.15 1.35\n"
-        " 1.05\n";
+    const std::string body = " EC3-1 Parameter\n"
+                             " 4 1.0 1.1 1.25 1.0 1.0 1.15 1 1.0\n"
+                             " 0.35 0.8\n"
+                             " EC3-8 Parameter\n"
+                             " 4 1.3 1.0 1.0 1.0 1.1 1.1\n"
+                             " 2 1.1\n"
+                             " 1.0 1.15 1.15 1.35\n"
+                             " 1.05\n";
     FILE* f = stream_of(body);
     NadEc3Record r;
     Nad_Read_Ec3(f, &r, 1);
@@ -245,7 +237,7 @@ TEST(NadEc3, Ec38OfLayout2And3StopsAtItsVersion)
     EXPECT_EQ(0, Nad_Read_Ec38(f, &p));
     EXPECT_EQ(3, p.version);
     EXPECT_DOUBLE_EQ(1.4, p.gamma_mf_safe_life_high);
-    EXPECT_DOUBLE_EQ(1.0, p.gamma_m_ser);  // layout 3 does not store it
+    EXPECT_DOUBLE_EQ(1.0, p.gamma_m_ser); // layout 3 does not store it
     EXPECT_EQ("\n 9.9\n", rest_of(f));
     fclose(f);
 }
@@ -283,8 +275,7 @@ TEST(NadEc3, SearchModeReadsTheFlagBehindTheKeyword)
 TEST(NadEc3, SearchModeReadsTheOldestLayout)
 {
     // flag, an EC3-1 block of layout 0 and the six EC3-8 factors under one keyword
-    const std::string text =
-        "#NAD\n EC3-8 Parameter\n 1\n 0 1.05 1.1 1.3\n 1.2 1.05 1.1 1.0 1.15 1.12\n#NAD\n";
+    const std::string text = "#NAD\n EC3-8 Parameter\n 1\n 0 1.05 1.1 1.3\n 1.2 1.05 1.1 1.0 1.15 1.12\n#NAD\n";
     FILE* f = stream_of(text);
     char line[32];
     ASSERT_TRUE(fgets(line, sizeof line, f));
@@ -332,7 +323,7 @@ TEST(NadEc3, ComparisonUsesToleranceAndVersionThresholds)
     EXPECT_EQ(1, Nad_Differs_Ec31(&a.ec31, &b.ec31));
     EXPECT_EQ(1, Nad_Differs_Ec3(&a, &b));
 
-    b.ec31.version = 1;  // layouts below 2 are equal to anything
+    b.ec31.version = 1; // layouts below 2 are equal to anything
     EXPECT_EQ(0, Nad_Differs_Ec31(&a.ec31, &b.ec31));
     b = ec_defaults();
     b.ec31.k_c_from_table = 0;

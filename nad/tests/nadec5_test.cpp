@@ -16,31 +16,30 @@ using kovtest::stream_of;
 namespace {
 
 // The default record's section body, typed from the layout by hand.
-const char* const kDefaultBody =
-    " 17\n"
-    " 0\n"
-    " 0\n"
-    " 0 0.670000 0.670000 1.000000\n"
-    " 0\n"
-    " 1.300000 1.300000 1.200000 1.300000 1.300000 1.300000\n"
-    " 1.300000 1.300000 1.300000 1.250000 1.000000\n"
-    " 1.300000 1.300000\n"
-    " 0\n"
-    " 0\n"
-    " 0\n"
-    " 0 0\n"
-    " 0 1.30 1.30 1.00\n"
-    " 0.60 0.70 0.80 0.90 1.10\n"
-    " 0.60 0.70 0.80 0.90 1.10\n"
-    " 0.50 0.55 0.65 0.70 0.90\n"
-    " 0.60 0.80 2.00\n"
-    " 300 200 300 150 100 150 1 0.67 1.00 1 1 1.00\n"
-    " 0  \n"
-    " 0  \n"
-    " 0  \n"
-    " 0  \n"
-    " 0.150000 2.000000 1.000000\n"
-    " 1.300000 \n";
+const char* const kDefaultBody = " 17\n"
+                                 " 0\n"
+                                 " 0\n"
+                                 " 0 0.670000 0.670000 1.000000\n"
+                                 " 0\n"
+                                 " 1.300000 1.300000 1.200000 1.300000 1.300000 1.300000\n"
+                                 " 1.300000 1.300000 1.300000 1.250000 1.000000\n"
+                                 " 1.300000 1.300000\n"
+                                 " 0\n"
+                                 " 0\n"
+                                 " 0\n"
+                                 " 0 0\n"
+                                 " 0 1.30 1.30 1.00\n"
+                                 " 0.60 0.70 0.80 0.90 1.10\n"
+                                 " 0.60 0.70 0.80 0.90 1.10\n"
+                                 " 0.50 0.55 0.65 0.70 0.90\n"
+                                 " 0.60 0.80 2.00\n"
+                                 " 300 200 300 150 100 150 1 0.67 1.00 1 1 1.00\n"
+                                 " 0  \n"
+                                 " 0  \n"
+                                 " 0  \n"
+                                 " 0  \n"
+                                 " 0.150000 2.000000 1.000000\n"
+                                 " 1.300000 \n";
 
 NadEc5Record defaults()
 {
@@ -126,7 +125,7 @@ void default_round_trip()
     EXPECT_EQ(0, Nad_Differs_Ec5(&d, &back));
 }
 
-}  // namespace
+} // namespace
 
 TEST(NadEc5, DefaultsAreTheRecommendedValues)
 {
@@ -139,8 +138,7 @@ TEST(NadEc5, DefaultsAreTheRecommendedValues)
     EXPECT_DOUBLE_EQ(1.25, d.gamma_m_nail_plates);
     EXPECT_DOUBLE_EQ(1.0, d.gamma_m_accidental);
     // EN 1995-1-1 Table 3.1, solid timber, by load-duration class and service class
-    const double kmod[5][3] = {
-        {0.6, 0.6, 0.5}, {0.7, 0.7, 0.55}, {0.8, 0.8, 0.65}, {0.9, 0.9, 0.7}, {1.1, 1.1, 0.9}};
+    const double kmod[5][3] = {{0.6, 0.6, 0.5}, {0.7, 0.7, 0.55}, {0.8, 0.8, 0.65}, {0.9, 0.9, 0.7}, {1.1, 1.1, 0.9}};
     for (int i = 0; i < 5; ++i)
         for (int j = 0; j < 3; ++j) EXPECT_DOUBLE_EQ(kmod[i][j], d.k_mod[i][j]);
     // Table 3.2, solid timber
@@ -152,50 +150,42 @@ TEST(NadEc5, DefaultsAreTheRecommendedValues)
     EXPECT_EQ(nullptr, Nad_Default_Ec5(nullptr));
 }
 
-TEST(NadEc5, DefaultBodyIsWrittenByteForByteAndReadsBackEqual)
-{
-    default_round_trip();
-}
+TEST(NadEc5, DefaultBodyIsWrittenByteForByteAndReadsBackEqual) { default_round_trip(); }
 
-TEST(NadEc5, DefaultBodyRoundTripUnderGermanLocale)
-{
-    nadtest::under_german_locale(default_round_trip);
-}
+TEST(NadEc5, DefaultBodyRoundTripUnderGermanLocale) { nadtest::under_german_locale(default_round_trip); }
 
 // ---------------------------------------------------------------------------
 // Older layouts: a body per version and the record the reader must derive.
 
 namespace {
 
-const char* const kV0to6Tail =  // the groups of layouts 1 to 6, behind version and flag
-    " 1\n"                                   // use_table_na1
-    " 1 0.5 0.5 0.8\n"                       // discarded slots
-    " 1\n"                                   // use_na11
-    " 1.4 1.45 1.21 1.31 1.32 1.33\n"        // two skipped, lvl, particle, hard, medium
-    " 1.34 1.35 1.36 1.26 1.1\n"             // mdf, soft, connections, nail plates, skipped
-    " 1.37 1.38\n"                           // steel, gypsum
-    " 1\n"                                   // NA.4
-    " 1\n"                                   // NA.15
-    " 1\n"                                   // threaded rods
-    " 1 1\n";                                // ltb, simplified
+const char* const kV0to6Tail =        // the groups of layouts 1 to 6, behind version and flag
+    " 1\n"                            // use_table_na1
+    " 1 0.5 0.5 0.8\n"                // discarded slots
+    " 1\n"                            // use_na11
+    " 1.4 1.45 1.21 1.31 1.32 1.33\n" // two skipped, lvl, particle, hard, medium
+    " 1.34 1.35 1.36 1.26 1.1\n"      // mdf, soft, connections, nail plates, skipped
+    " 1.37 1.38\n"                    // steel, gypsum
+    " 1\n"                            // NA.4
+    " 1\n"                            // NA.15
+    " 1\n"                            // threaded rods
+    " 1 1\n";                         // ltb, simplified
 
-const char* const kV7Tail =
-    " 1 1.25 1.2 1.05\n"
-    " 0.61 0.71 0.81 0.91 1.11\n"
-    " 0.62 0.72 0.82 0.92 1.12\n"
-    " 0.51 0.56 0.66 0.71 0.91\n"
-    " 0.65 0.85 2.1\n"
-    " 310 210 320 160 110 170\n";
+const char* const kV7Tail = " 1 1.25 1.2 1.05\n"
+                            " 0.61 0.71 0.81 0.91 1.11\n"
+                            " 0.62 0.72 0.82 0.92 1.12\n"
+                            " 0.51 0.56 0.66 0.71 0.91\n"
+                            " 0.65 0.85 2.1\n"
+                            " 310 210 320 160 110 170\n";
 
 const char* const kV8to10Tail = " 2 0.5 0.9 2 0 1.05\n";
 
-const char* const kV11to17Tail =
-    " 1  \n"
-    " 0  \n"
-    " 1  \n"
-    " 0  \n"
-    " 0.07 1.4 0.9\n"
-    " 1.31 \n";
+const char* const kV11to17Tail = " 1  \n"
+                                 " 0  \n"
+                                 " 1  \n"
+                                 " 0  \n"
+                                 " 0.07 1.4 0.9\n"
+                                 " 1.31 \n";
 
 void expect_v6_values(NadEc5Record& e)
 {
@@ -224,9 +214,8 @@ void expect_v7_values(NadEc5Record& e)
     e.gamma_m_solid = 1.25;
     e.gamma_m_glulam = 1.2;
     e.gamma_m_accidental = 1.05;
-    const double km[3][5] = {{0.61, 0.71, 0.81, 0.91, 1.11},
-                             {0.62, 0.72, 0.82, 0.92, 1.12},
-                             {0.51, 0.56, 0.66, 0.71, 0.91}};
+    const double km[3][5] = {
+        {0.61, 0.71, 0.81, 0.91, 1.11}, {0.62, 0.72, 0.82, 0.92, 1.12}, {0.51, 0.56, 0.66, 0.71, 0.91}};
     for (int sc = 0; sc < 3; ++sc)
         for (int c = 0; c < 5; ++c) e.k_mod[c][sc] = km[sc][c];
     e.k_def[0] = 0.65;
@@ -279,7 +268,7 @@ std::vector<OldLayout> old_layouts()
             NadEc5Record e = defaults();
             e.version = 6;
             e.na_de = na;
-            expect_v6_values(e);  // the solid/glulam slots of line 6 stay unused
+            expect_v6_values(e); // the solid/glulam slots of line 6 stay unused
             expect_derived(e, na);
             v.push_back({na ? "v6 na_de 1" : "v6 na_de 0", " 6\n" + flag + kV0to6Tail, e});
         }
@@ -290,8 +279,7 @@ std::vector<OldLayout> old_layouts()
             expect_v6_values(e);
             expect_v7_values(e);
             expect_derived(e, na);
-            v.push_back({na ? "v7 na_de 1" : "v7 na_de 0",
-                         " 7\n" + flag + kV0to6Tail + kV7Tail, e});
+            v.push_back({na ? "v7 na_de 1" : "v7 na_de 0", " 7\n" + flag + kV0to6Tail + kV7Tail, e});
         }
         {
             NadEc5Record e = defaults();
@@ -301,8 +289,7 @@ std::vector<OldLayout> old_layouts()
             expect_v7_values(e);
             expect_v10_values(e);
             expect_derived(e, na);
-            v.push_back({na ? "v10 na_de 1" : "v10 na_de 0",
-                         " 10\n" + flag + kV0to6Tail + kV7Tail + kV8to10Tail, e});
+            v.push_back({na ? "v10 na_de 1" : "v10 na_de 0", " 10\n" + flag + kV0to6Tail + kV7Tail + kV8to10Tail, e});
         }
     }
     NadEc5Record e17 = defaults();
@@ -326,7 +313,7 @@ std::vector<OldLayout> old_layouts()
     return v;
 }
 
-}  // namespace
+} // namespace
 
 TEST(NadEc5, OlderLayoutsGiveTheDerivedFields)
 {
@@ -338,8 +325,7 @@ TEST(NadEc5, OlderLayoutsGiveTheDerivedFields)
 
 TEST(NadEc5, Layout10WithGermanRulesSwitchesNaRulesOn)
 {
-    const std::string body =
-        std::string(" 10\n 1\n") + kV0to6Tail + kV7Tail + kV8to10Tail;
+    const std::string body = std::string(" 10\n 1\n") + kV0to6Tail + kV7Tail + kV8to10Tail;
     NadEc5Record r = read_body(body);
     EXPECT_EQ(10, r.version);
     EXPECT_EQ(1, r.use_na21);
@@ -378,8 +364,8 @@ TEST(NadEc5, OlderLayoutsUnderGermanLocale)
 TEST(NadEc5, FailedConversionKeepsWhatWasReadAndSkipsDerivedDefaults)
 {
     // Layout 10, German rules, cut inside the k_mod rows of service class 2.
-    const std::string body = std::string(" 10\n 1\n") + kV0to6Tail +
-                             " 1 1.25 1.2 1.05\n 0.61 0.71 0.81 0.91 1.11\n 0.62 0.72 x\n";
+    const std::string body =
+        std::string(" 10\n 1\n") + kV0to6Tail + " 1 1.25 1.2 1.05\n 0.61 0.71 0.81 0.91 1.11\n 0.62 0.72 x\n";
     NadEc5Record r = read_body(body);
     NadEc5Record e = defaults();
     e.version = 10;
@@ -416,18 +402,20 @@ TEST(NadEc5, NullFileSetsOnlyTheVersion)
     Nad_Read_Ec5(nullptr, &r, 1);
     EXPECT_EQ(0, r.version);
     EXPECT_DOUBLE_EQ(7.0, r.gamma_m_solid);
-    Nad_Write_Ec5(nullptr, &r);  // nothing happens
+    Nad_Write_Ec5(nullptr, &r); // nothing happens
     FILE* f = stream_of(" 17\n");
-    Nad_Read_Ec5(f, nullptr, 1);  // nothing happens
+    Nad_Read_Ec5(f, nullptr, 1); // nothing happens
     fclose(f);
 }
 
 TEST(NadEc5, SearchModeFindsTheBodyInsideTheCurrentAnnexOnly)
 {
     // the old combined file: annexes one after the other
-    const std::string text = std::string("#NAD\n\xAE" "Erste\xAF\n Lastfaktoren\n") +
-                             "#NAD\n\xAE" "Zweite\xAF\n EC5 Parameter\n 10\n 1\n" + kV0to6Tail +
-                             kV7Tail + kV8to10Tail + "#NAD\n";
+    const std::string text = std::string("#NAD\n\xAE"
+                                         "Erste\xAF\n Lastfaktoren\n") +
+                             "#NAD\n\xAE"
+                             "Zweite\xAF\n EC5 Parameter\n 10\n 1\n" +
+                             kV0to6Tail + kV7Tail + kV8to10Tail + "#NAD\n";
     FILE* f = stream_of(text);
     char line[64];
     ASSERT_TRUE(fgets(line, sizeof line, f));

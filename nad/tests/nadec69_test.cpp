@@ -52,7 +52,7 @@ void ec9_round_trip()
     EXPECT_DOUBLE_EQ(1.15, back.gamma_m1);
 }
 
-}  // namespace
+} // namespace
 
 TEST(NadEc6, DefaultSets)
 {
@@ -75,15 +75,9 @@ TEST(NadEc6, DefaultSets)
     EXPECT_EQ(0, r.na_de);
 }
 
-TEST(NadEc6, BodyRoundTrip)
-{
-    ec6_round_trip();
-}
+TEST(NadEc6, BodyRoundTrip) { ec6_round_trip(); }
 
-TEST(NadEc6, BodyRoundTripUnderGermanLocale)
-{
-    nadtest::under_german_locale(ec6_round_trip);
-}
+TEST(NadEc6, BodyRoundTripUnderGermanLocale) { nadtest::under_german_locale(ec6_round_trip); }
 
 TEST(NadEc6, VersionZeroLeavesFactorsZeroAndTheFlagAsRead)
 {
@@ -112,7 +106,7 @@ TEST(NadEc6, ShortBodyKeepsWhatWasRead)
     EXPECT_DOUBLE_EQ(0.0, r.gamma_m_sls);
 
     Nad_Default_Ec6(&r);
-    Nad_Read_Ec6(nullptr, &r);  // nothing happens
+    Nad_Read_Ec6(nullptr, &r); // nothing happens
     EXPECT_DOUBLE_EQ(1.5, r.gamma_m_persistent);
     Nad_Write_Ec6(nullptr, &r);
 }
@@ -167,15 +161,9 @@ TEST(NadEc9, DefaultsAreThoseOfEn1999)
     EXPECT_EQ(1, r.na_de);
 }
 
-TEST(NadEc9, BodyRoundTrip)
-{
-    ec9_round_trip();
-}
+TEST(NadEc9, BodyRoundTrip) { ec9_round_trip(); }
 
-TEST(NadEc9, BodyRoundTripUnderGermanLocale)
-{
-    nadtest::under_german_locale(ec9_round_trip);
-}
+TEST(NadEc9, BodyRoundTripUnderGermanLocale) { nadtest::under_german_locale(ec9_round_trip); }
 
 TEST(NadEc9, Version1ReadsTheFirstThreeFactorsOnly)
 {
@@ -217,7 +205,7 @@ TEST(NadEc9, Version2LeavesTheConstantAndFailuresKeepDefaults)
     f = stream_of(" 2\n");
     Nad_Read_Ec9(f, &r);
     fclose(f);
-    EXPECT_EQ(3, r.version);  // the flag did not scan
+    EXPECT_EQ(3, r.version); // the flag did not scan
     EXPECT_EQ(0, r.na_de);
 }
 

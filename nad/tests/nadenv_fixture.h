@@ -100,4 +100,4 @@ struct CollectedMessages {
     }
 };
 
-}  // namespace nadtest
+} // namespace nadtest

@@ -30,8 +30,7 @@ using nadtest::RecordBox;
 
 namespace {
 
-template <class W>
-std::string body(W write)
+template <class W> std::string body(W write)
 {
     kovtest::MemFile m;
     if (!m.f) return "";
@@ -54,7 +53,7 @@ void user_annex(NadRecord* r, const char* name, int flag, double gamma_connectio
     r->ec5.gamma_m_connections = gamma_connections;
 }
 
-}  // namespace
+} // namespace
 
 TEST(AnnexFile, WrittenRecordReadsBack)
 {
@@ -68,7 +67,8 @@ TEST(AnnexFile, WrittenRecordReadsBack)
 
     const std::string bytes = annex_bytes(a.get());
     // head: version line, empty line, flag, name in code page 850 guillemets, flag
-    const std::string head("NAD/Version 1\n\n 7 \xAE" "Meine Werte\xAF 1\n\n\n#EC0\n");
+    const std::string head("NAD/Version 1\n\n 7 \xAE"
+                           "Meine Werte\xAF 1\n\n\n#EC0\n");
     EXPECT_EQ(bytes.substr(0, head.size()), head);
 
     FILE* f = stream_of(bytes);
@@ -95,12 +95,13 @@ TEST(AnnexFile, SectionsInAnyOrderAndMissingSectionsKeepTheBlocks)
     Default_Blocks(src.get());
     src->ec5.gamma_m_solid = 1.25;
     src->ec0.building_psi[8][0] = 0.55;
-    const std::string text = std::string("NAD/Version 1\n\n 4 \xAE" "Kurz\xAF 0\n") + "\n\n#EC5\n" +
-                             body([&](FILE* f) { Nad_Write_Ec5(f, &src->ec5); }) + "\n\n#EC0\n" +
+    const std::string text = std::string("NAD/Version 1\n\n 4 \xAE"
+                                         "Kurz\xAF 0\n") +
+                             "\n\n#EC5\n" + body([&](FILE* f) { Nad_Write_Ec5(f, &src->ec5); }) + "\n\n#EC0\n" +
                              body([&](FILE* f) { Nad_Write_Ec0(f, &src->ec0); }) + "\n";
 
     Default_Blocks(r.get());
-    r->ec9.gamma_m1 = 1.234;  // no #EC9 section: stays
+    r->ec9.gamma_m1 = 1.234; // no #EC9 section: stays
     r->ec6.gamma_m_persistent = 1.7;
     FILE* f = stream_of(text);
     ASSERT_EQ(Nad_Read_File(f, r.get()), 1);
@@ -124,7 +125,8 @@ TEST(AnnexFile, NameWithLineBreaksLeavesTheSectionsWhereTheyAre)
     a->flag_index = 3;
     a->ec5.gamma_m_solid = 1.4;
     const std::string bytes = annex_bytes(a.get());
-    const std::string head("NAD/Version 1\n\n 3 \xAE" "Zwei #EC5   17 0 Zeilen\xAF 0\n");
+    const std::string head("NAD/Version 1\n\n 3 \xAE"
+                           "Zwei #EC5   17 0 Zeilen\xAF 0\n");
     EXPECT_EQ(bytes.substr(0, head.size()), head);
     FILE* f = stream_of(bytes);
     ASSERT_EQ(Nad_Read_File(f, b.get()), 1);
@@ -136,8 +138,9 @@ TEST(AnnexFile, NameWithLineBreaksLeavesTheSectionsWhereTheyAre)
     RecordBox src, r;
     Default_Blocks(src.get());
     src->ec5.gamma_m_solid = 1.25;
-    const std::string old = std::string("NAD/Version 1\n\n 4 \xAE" "Alt\n#EC5\n 17 0 0 1 2 3\xAF 0\n") + "\n\n#EC5\n" +
-                            body([&](FILE* w) { Nad_Write_Ec5(w, &src->ec5); }) + "\n";
+    const std::string old = std::string("NAD/Version 1\n\n 4 \xAE"
+                                        "Alt\n#EC5\n 17 0 0 1 2 3\xAF 0\n") +
+                            "\n\n#EC5\n" + body([&](FILE* w) { Nad_Write_Ec5(w, &src->ec5); }) + "\n";
     Default_Blocks(r.get());
     f = stream_of(old);
     ASSERT_EQ(Nad_Read_File(f, r.get()), 1);
@@ -150,7 +153,10 @@ TEST(AnnexFile, NameWithLineBreaksLeavesTheSectionsWhereTheyAre)
 
 TEST(AnnexFile, OtherFilesAreRefusedWithoutTouchingTheRecord)
 {
-    for (const char* text : {"", "Hallo\n 18 \xAE" "X\xAF 1\n", "NAD/Version\n", " NAD/Version 1\n"}) {
+    for (const char* text : {"",
+                             "Hallo\n 18 \xAE"
+                             "X\xAF 1\n",
+                             "NAD/Version\n", " NAD/Version 1\n"}) {
         RecordBox r;
         Default_Blocks(r.get());
         r->flag_index = 3;
@@ -175,7 +181,7 @@ TEST(AnnexFile, LongNamesAreCutToTheRecordsField)
     ASSERT_EQ(Nad_Read_File(f, r.get()), 1);
     fclose(f);
     EXPECT_EQ(std::string(r->name), long_name.substr(0, 27));
-    EXPECT_EQ(r->na_de, 0);  // read behind the whole name
+    EXPECT_EQ(r->na_de, 0); // read behind the whole name
 }
 
 TEST(AnnexFile, LoadsSuppliedByNameAndUserByNumber)
@@ -228,13 +234,13 @@ TEST(AnnexFile, StoresAndDeletesUserAnnexes)
     EXPECT_EQ(read_file(env.user_file(2)), annex_bytes(a.get()));
     EXPECT_TRUE(kovtest::temporaries_beside(env.user_file(2)).empty());
 
-    a->ec5.gamma_m_connections = 1.5;  // replaces the file
+    a->ec5.gamma_m_connections = 1.5; // replaces the file
     EXPECT_EQ(Nad_Store_User_Nad(2, a.get()), 1);
     EXPECT_EQ(read_file(env.user_file(2)), annex_bytes(a.get()));
 
     EXPECT_EQ(Nad_Store_User_Nad(2, nullptr), 1);
     EXPECT_FALSE(exists(env.user_file(2)));
-    EXPECT_EQ(Nad_Store_User_Nad(2, nullptr), 1);  // already gone
+    EXPECT_EQ(Nad_Store_User_Nad(2, nullptr), 1); // already gone
 
     EXPECT_EQ(Nad_Store_User_Nad(0, a.get()), 0);
     EXPECT_EQ(Nad_Store_User_Nad(-1, a.get()), 0);
@@ -288,8 +294,7 @@ namespace {
 // One annex of the old single definition file: the "#NAD" line, the flag and
 // the name, the EC2 body, then the EC3, EC5 and EC0 bodies behind their
 // keyword lines (each only when given).
-std::string old_annex(int flag, const char* name, const NadRecord* r, bool with_ec3, bool with_ec5,
-                      bool with_ec0)
+std::string old_annex(int flag, const char* name, const NadRecord* r, bool with_ec3, bool with_ec5, bool with_ec0)
 {
     std::string s = "#NAD\n " + std::to_string(flag) + " \xAE" + name + "\xAF\n";
     s += body([&](FILE* f) { Nad_Write_Ec2(f, &r->ec2); });
@@ -301,7 +306,7 @@ std::string old_annex(int flag, const char* name, const NadRecord* r, bool with_
     return s;
 }
 
-}  // namespace
+} // namespace
 
 TEST(AnnexMigration, OldFileBecomesNumberedFiles)
 {

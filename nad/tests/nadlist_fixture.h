@@ -54,4 +54,4 @@ inline void activate(const char* name)
     ASSERT_EQ(Nad_Activate(), 1);
 }
 
-}  // namespace nadtest
+} // namespace nadtest

@@ -57,8 +57,7 @@ std::string active_head(const AnnexEnv& env)
     return bytes.substr(start, bytes.find('\n', start) - start);
 }
 
-
-}  // namespace
+} // namespace
 
 TEST(AnnexList, FirstUseListsTheBuiltInAnnexesAndLoadsGermany)
 {
@@ -89,7 +88,8 @@ TEST(AnnexList, FirstUseListsTheBuiltInAnnexesAndLoadsGermany)
     EXPECT_EQ(Nad_Get_Ec9()->na_de, 1);
     EXPECT_EQ(Nad_Get_Ec1()->set_number, 2);
     EXPECT_EQ(ec5->k_cr_mode, 2);
-    EXPECT_EQ(active_head(env), " 18 \xAE" "Deutschland\xAF 1");
+    EXPECT_EQ(active_head(env), " 18 \xAE"
+                                "Deutschland\xAF 1");
 }
 
 TEST(AnnexList, PublishedPointersShowTheGermanAnnex)
@@ -119,7 +119,7 @@ TEST(AnnexList, PointersStayTheSameAcrossActivations)
     EXPECT_EQ(Nad_Get_Ec5(), ec5);
     EXPECT_EQ(Nad_Get_Ec3(), ec3);
     EXPECT_EQ(Nad_Get_Ec9(), ec9);
-    EXPECT_EQ(ec5->k_cr_mode, 1);  // the values behind the pointers changed
+    EXPECT_EQ(ec5->k_cr_mode, 1); // the values behind the pointers changed
     EXPECT_DOUBLE_EQ(ec5->gamma_m_lvl, 1.2);
     EXPECT_DOUBLE_EQ(ec3->ec31.gamma_m1, 1.0);
 
@@ -260,7 +260,8 @@ TEST(AnnexList, MissingGermanFileKeepsTheRecommendedValuesAndSaysSo)
     EXPECT_EQ(ec5->k_cr_mode, 1);
     EXPECT_EQ(Nad_Get_Na_De(), 0);
     EXPECT_STREQ(Nad_Get_Active_Name(), "Deutschland");
-    EXPECT_EQ(active_head(env), " 19 \xAE" "EC-Standard\xAF 0");
+    EXPECT_EQ(active_head(env), " 19 \xAE"
+                                "EC-Standard\xAF 0");
 
     const std::string text = messages.text();
     EXPECT_NE(text.find("WARNUNG"), std::string::npos) << text;
@@ -276,7 +277,8 @@ TEST(AnnexList, NameSetWithoutActivationGivesTheRecommendedValues)
     set_active("Deutschland");
     EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 1);
     EXPECT_EQ(Nad_Get_Na_De(), 0);
-    EXPECT_EQ(active_head(env), " 19 \xAE" "EC-Standard\xAF 0");
+    EXPECT_EQ(active_head(env), " 19 \xAE"
+                                "EC-Standard\xAF 0");
 }
 
 TEST(AnnexList, LongNamesStayInTheirBuffers)
@@ -292,7 +294,7 @@ TEST(AnnexList, LongNamesStayInTheirBuffers)
 
     set_active(name.c_str());
     EXPECT_EQ(Nad_Activate(), 1);
-    EXPECT_EQ(std::string(NadActiveName), name);  // still the listed annex
+    EXPECT_EQ(std::string(NadActiveName), name); // still the listed annex
     EXPECT_EQ(Nad_Get_Flag_Index(), 5);
     EXPECT_EQ(std::string(Nad_Get_Display_Name()), name + " (benutzerdefiniert)");
     EXPECT_EQ(active_head(env), " 5 \xAE" + name.substr(0, 27) + "\xAF 0");
@@ -310,7 +312,9 @@ TEST(AnnexList, TheListStopsAtItsCapacity)
     AnnexEnv env;
     std::filesystem::create_directories(env.nads());
     for (int n = 1; n <= 305; ++n)
-        ASSERT_TRUE(write_file(env.user_file(n), "NAD/Version 1\n\n 5 \xAE" "A" + std::to_string(n) + "\xAF 0\n"));
+        ASSERT_TRUE(write_file(env.user_file(n), "NAD/Version 1\n\n 5 \xAE"
+                                                 "A" +
+                                                     std::to_string(n) + "\xAF 0\n"));
     Nad_Build_List();
     EXPECT_EQ(NadList.count, 300);
     EXPECT_STREQ(NadList.names[299], "A298");
@@ -366,5 +370,5 @@ TEST(AnnexList, ResetReturnsToTheStart)
     EXPECT_EQ(ActiveNadEc5, nullptr);
     EXPECT_EQ(ActiveNadEc3, nullptr);
     EXPECT_EQ(ActiveNadEc9, nullptr);
-    EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 2);  // and everything works again
+    EXPECT_EQ(Nad_Get_Ec5()->k_cr_mode, 2); // and everything works again
 }

@@ -29,10 +29,7 @@ using nadtest::List;
 using nadtest::read_file;
 using nadtest::write_file;
 
-bool has(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // Rules given by their numbers.
 struct Flags {
@@ -67,10 +64,7 @@ std::string main_lines(const Flags& flags)
     return p.substr(from, p.rfind("#END_OF_TEXT") - from);
 }
 
-std::string blanks(int n)
-{
-    return std::string(static_cast<size_t>(n), ' ');
-}
+std::string blanks(int n) { return std::string(static_cast<size_t>(n), ' '); }
 
 // Display width of a list line: mark-up (0xCE and the byte after it) shows nothing.
 int width(const std::string& line)
@@ -98,7 +92,7 @@ std::set<int> relevance_of(int app)
     return on;
 }
 
-}  // namespace
+} // namespace
 
 TEST(NadOliEc2, RulesPerProgram)
 {
@@ -110,7 +104,7 @@ TEST(NadOliEc2, RulesPerProgram)
         {32, {0, 1, 2, 3, 4, 6, 7, 10, 14, 16, 17, 18, 19, 20, 21, 22, 23, 24, 27, 29, 30}},
         {58, {0, 2, 3, 4, 6, 10, 14, 18, 21, 24, 30}},
         {114, {0, 1, 2, 3, 10, 11, 17, 18, 21, 24, 31}},
-        {999, {0, 2, 30}},  // listed, not in the table
+        {999, {0, 2, 30}}, // listed, not in the table
         // masks of group 2: rules 0, 1 and 9, and flag 30 for a building program
         {301, {0, 1, 9, 30}},
         // a bridge program keeps its masks as they are
@@ -125,11 +119,12 @@ TEST(NadOliEc2, RulesPerProgram)
 TEST(NadOliEc2, ProgramDecidesTheTables)
 {
     {
-        Program prog(114);  // a bridge program
+        Program prog(114); // a bridge program
         List l;
         Nad_Oli_Ec2(l.f);
         const std::string p = l.text();
-        EXPECT_TRUE(has(p, "DIN EN 1992-2 (EC 2, Betonbr\x81" "cken)\n"));
+        EXPECT_TRUE(has(p, "DIN EN 1992-2 (EC 2, Betonbr\x81"
+                           "cken)\n"));
         EXPECT_FALSE(has(p, "Brandfall"));
         EXPECT_FALSE(has(p, "3.1.6(1)P"));
         EXPECT_TRUE(has(p, "3.1.6(101)P"));
@@ -140,7 +135,8 @@ TEST(NadOliEc2, ProgramDecidesTheTables)
         Nad_Oli_Ec2(l.f);
         const std::string p = l.text();
         EXPECT_TRUE(has(p, " DIN EN 1992-1-2 (EC 2, Brandfall)\n"));
-        EXPECT_FALSE(has(p, "Betonbr\x81" "cken"));
+        EXPECT_FALSE(has(p, "Betonbr\x81"
+                            "cken"));
         EXPECT_TRUE(has(p, " 6.4.2.2(2)"));
         EXPECT_FALSE(has(p, " 6.4.2.1(3)"));
     }
@@ -165,13 +161,38 @@ TEST(NadOliEc2, LineBuilderPadsByDisplayCharacters)
         EXPECT_LE(width(line), 109) << line;
         if (line.size() < 2 || line[0] != ' ' || line.rfind(" Kapitel", 0) == 0) continue;
         // where the meaning of a line starts: the earliest of its known first words
-        static const char* const kFirstWords[] = {
-            "Abminderungsbeiwert", "Beiwert", "Grenzwert der", "Mindest", "Leichtbeton:", "Fugen:", "Ermüdung:",
-            "Risse:", "Umlagerung:", "unbew.Beton:", "Anschlüsse:", "Stababstände:", "Teilsicherheitsbeiwert",
-            "Verankerung", "Vertikale", "Verformungen", "Expositionsklasse", "Festigkeitsabminderungsbeiwert",
-            "untere Grenze", "obere Grenze", "Imperfektion:", "Vorhaltemaß", "Streuung", "Sofortiger",
-            "Nachträglicher", "ständige", "Grenzzustand", "thermische", "hochfester", "Betonstahl-Klasse",
-            "außergewöhnliche", "Bemessungssituation"};
+        static const char* const kFirstWords[] = {"Abminderungsbeiwert",
+                                                  "Beiwert",
+                                                  "Grenzwert der",
+                                                  "Mindest",
+                                                  "Leichtbeton:",
+                                                  "Fugen:",
+                                                  "Ermüdung:",
+                                                  "Risse:",
+                                                  "Umlagerung:",
+                                                  "unbew.Beton:",
+                                                  "Anschlüsse:",
+                                                  "Stababstände:",
+                                                  "Teilsicherheitsbeiwert",
+                                                  "Verankerung",
+                                                  "Vertikale",
+                                                  "Verformungen",
+                                                  "Expositionsklasse",
+                                                  "Festigkeitsabminderungsbeiwert",
+                                                  "untere Grenze",
+                                                  "obere Grenze",
+                                                  "Imperfektion:",
+                                                  "Vorhaltemaß",
+                                                  "Streuung",
+                                                  "Sofortiger",
+                                                  "Nachträglicher",
+                                                  "ständige",
+                                                  "Grenzzustand",
+                                                  "thermische",
+                                                  "hochfester",
+                                                  "Betonstahl-Klasse",
+                                                  "außergewöhnliche",
+                                                  "Bemessungssituation"};
         size_t at = std::string::npos;
         for (const char* w : kFirstWords) at = std::min(at, line.find(cp850(w)));
         if (at == std::string::npos || at < 14) continue;
@@ -207,10 +228,13 @@ TEST(NadOliEc2, BridgeProgramsPrintTheBridgeFactors)
     }
     r->gamma_c_sls = 1.01;
     r->gamma_s_sls = 1.02;
-    const char* situations[4] = {"st\x84ndige und vor\x81" "bergehende Bemessungssituation",
-                                 "Bemessungssituation f\x81r Erm\x81" "dung",
+    const char* situations[4] = {"st\x84ndige und vor\x81"
+                                 "bergehende Bemessungssituation",
+                                 "Bemessungssituation f\x81r Erm\x81"
+                                 "dung",
                                  "Bemessungssituation f\x81r Erdbeben",
-                                 "au\xE1" "ergew\x94hnliche Bemessungssituation"};
+                                 "au\xE1"
+                                 "ergew\x94hnliche Bemessungssituation"};
     std::string expected = " 2.4.2.4(1)" + blanks(33) + "Teilsicherheitsbeiwerte f\x81r Beton und Betonstahl\n";
     for (int i = 0; i < 4; ++i) {
         char value[64];
@@ -238,10 +262,18 @@ TEST(NadOliEc2, ColumnFloorLineOnlyWhenSet)
         double floor;
         std::string expected;
     } cases[] = {
-        {0.002, " 9.5.2(2)     A\xCE\\s,min\xCEr = 0.100 N\xCE\\" "Ed\xCEr/f\xCE\\yd\xCEr\n" + blanks(21) +
-                    "\xF2 0.002 A\xCE\\" "c\xCEr" + blanks(13) + meaning},
-        {0.0, " 9.5.2(2)     A\xCE\\s,min\xCEr = 0.100 N\xCE\\" "Ed\xCEr/f\xCE\\yd\xCEr" + blanks(8) + meaning},
-        {0.0001, " 9.5.2(2)     A\xCE\\s,min\xCEr = 0.100 N\xCE\\" "Ed\xCEr/f\xCE\\yd\xCEr" + blanks(8) + meaning},
+        {0.002, " 9.5.2(2)     A\xCE\\s,min\xCEr = 0.100 N\xCE\\"
+                "Ed\xCEr/f\xCE\\yd\xCEr\n" +
+                    blanks(21) +
+                    "\xF2 0.002 A\xCE\\"
+                    "c\xCEr" +
+                    blanks(13) + meaning},
+        {0.0, " 9.5.2(2)     A\xCE\\s,min\xCEr = 0.100 N\xCE\\"
+              "Ed\xCEr/f\xCE\\yd\xCEr" +
+                  blanks(8) + meaning},
+        {0.0001, " 9.5.2(2)     A\xCE\\s,min\xCEr = 0.100 N\xCE\\"
+                 "Ed\xCEr/f\xCE\\yd\xCEr" +
+                     blanks(8) + meaning},
     };
     for (const Case& c : cases) {
         r->as_min_column_floor = c.floor;
@@ -249,8 +281,7 @@ TEST(NadOliEc2, ColumnFloorLineOnlyWhenSet)
     }
     r->as_min_column_mode = 1;
     r->as_min_column_floor = 0.0;
-    EXPECT_EQ(main_lines(Flags({25, 30})),
-              " 9.5.2(2)     A\xCE\\s,min\xCEr = 0.10 " + blanks(16) + meaning);
+    EXPECT_EQ(main_lines(Flags({25, 30})), " 9.5.2(2)     A\xCE\\s,min\xCEr = 0.10 " + blanks(16) + meaning);
 }
 
 // The German annex's own rules stand where the record gives a formula; k_p
@@ -263,8 +294,8 @@ TEST(NadOliEc2, GermanRulesReferToTheAnnex)
     struct Case {
         int flag;
         int* mode;
-        const char* de;        // the reference line's value text
-        const char* plain;     // the value text with selector 1
+        const char* de;    // the reference line's value text
+        const char* plain; // the value text with selector 1
     } cases[] = {
         {8, &r->lambda_lim_mode, "\xC5\xCE\\lim\xCEr s. NA-DE", "\xC5\xCE\\lim\xCEr = "},
         {21, &r->as_min_beam_mode, "A\xCE\\s,min\xCEr s. NA-DE", "A\xCE\\s,min\xCEr = "},
@@ -332,8 +363,8 @@ TEST(NadOliEc2, Golden)
     for (const char* annex : {"Deutschland", "EC-Standardparameter"}) {
         nadtest::AnnexEnv env;
         activate(annex);
-        const std::string golden = std::strcmp(annex, "Deutschland") == 0 ? "nadoli2_deutschland.golden"
-                                                                           : "nadoli2_standard.golden";
+        const std::string golden =
+            std::strcmp(annex, "Deutschland") == 0 ? "nadoli2_deutschland.golden" : "nadoli2_standard.golden";
         const std::string p = page(Flags::all());
         write_file(std::string(KOV_BINARY_DIR) + "/" + golden, p);
         EXPECT_EQ(p, read_file(std::string(KOV_TEST_DIR) + "/" + golden)) << golden;
@@ -346,8 +377,12 @@ TEST(NadOliEc2, Golden)
         double c, s;
         const char* situation;
     } cases[] = {
-        {1.50, 1.15, "st\x84ndige und vor\x81" "bergehende Bemessungssituation"},
-        {1.30, 1.00, "au\xE1" "ergew\x94hnliche Bemessungssituation"},
+        {1.50, 1.15,
+         "st\x84ndige und vor\x81"
+         "bergehende Bemessungssituation"},
+        {1.30, 1.00,
+         "au\xE1"
+         "ergew\x94hnliche Bemessungssituation"},
     };
     for (const Case& c : cases) {
         char value[64];
@@ -390,7 +425,7 @@ const char* const kEc5Title = "DIN EN 1995-1-1";
 const char* const kEc6Title = "DIN EN 1996-1-1 (EC 6)";
 const char* const kEc9Title = "DIN EN 1999-1-1 (EC 9)";
 
-}  // namespace
+} // namespace
 
 TEST(NadUsedParts, ThisApplicationPrintsEveryPartButMasonry)
 {
@@ -454,11 +489,10 @@ TEST(NadLiterature, LineCountsByAnnex)
         int german;
         int other;
     } cases[] = {
-        {0, 3, 3},  {1, 4, 4},  {2, 1, 1},  {3, 2, 2},  {4, 4, 3},  {5, 1, 1},  {6, 0, 0},  {7, 0, 0},
-        {8, 2, 2},  {9, 2, 2},  {10, 4, 3}, {11, 3, 2}, {12, 5, 4}, {13, 4, 3}, {14, 1, 1}, {15, 1, 1},
-        {16, 4, 4}, {17, 2, 2}, {18, 2, 2}, {19, 6, 3}, {20, 4, 3}, {21, 4, 3}, {22, 4, 3}, {23, 3, 2},
-        {24, 3, 2}, {25, 1, 1}, {26, 3, 2}, {27, 3, 2}, {28, 4, 3}, {29, 5, 3}, {30, 2, 2}, {31, 3, 2},
-        {32, 3, 2}, {33, 1, 1}, {40, 1, 1}, {-1, 1, 1},
+        {0, 3, 3},  {1, 4, 4},  {2, 1, 1},  {3, 2, 2},  {4, 4, 3},  {5, 1, 1},  {6, 0, 0},  {7, 0, 0},  {8, 2, 2},
+        {9, 2, 2},  {10, 4, 3}, {11, 3, 2}, {12, 5, 4}, {13, 4, 3}, {14, 1, 1}, {15, 1, 1}, {16, 4, 4}, {17, 2, 2},
+        {18, 2, 2}, {19, 6, 3}, {20, 4, 3}, {21, 4, 3}, {22, 4, 3}, {23, 3, 2}, {24, 3, 2}, {25, 1, 1}, {26, 3, 2},
+        {27, 3, 2}, {28, 4, 3}, {29, 5, 3}, {30, 2, 2}, {31, 3, 2}, {32, 3, 2}, {33, 1, 1}, {40, 1, 1}, {-1, 1, 1},
     };
     for (const char* annex : {"Deutschland", "EC-Standardparameter"}) {
         nadtest::AnnexEnv env;
@@ -493,7 +527,11 @@ TEST(NadLiterature, EditionsAndAnnexes)
     EXPECT_STREQ(lines[3], "DIN EN 1995-1-1/NA, Nationaler Anhang zur DIN EN 1995-1-1, Ausgabe August 2013");
     EXPECT_EQ(std::strncmp(lines[4], "DIN 1052-10,", 12), 0);
     ASSERT_EQ(Nad_Literature_Lines(29, lines), 5);
-    EXPECT_EQ(std::strncmp(lines[4], "  mit den \x8E" "nderungen A1:2014 + A2:2015 + A3:2015", 40), 0);
+    EXPECT_EQ(std::strncmp(lines[4],
+                           "  mit den \x8E"
+                           "nderungen A1:2014 + A2:2015 + A3:2015",
+                           40),
+              0);
 
     Nad_Set_Norm_Edition(0);
     ASSERT_EQ(Nad_Literature_Lines(1, lines), 3);
@@ -511,6 +549,7 @@ TEST(NadLiterature, EditionsAndAnnexes)
 
     // The next call overwrites the lines.
     ASSERT_EQ(Nad_Literature_Lines(2, lines), 1);
-    EXPECT_STREQ(lines[0], "DIN-Fachbericht 102: Betonbr\x81" "cken, M\x84rz 2009");
+    EXPECT_STREQ(lines[0], "DIN-Fachbericht 102: Betonbr\x81"
+                           "cken, M\x84rz 2009");
     EXPECT_EQ(Nad_Literature_Lines(40, nullptr), 1);
 }

@@ -39,10 +39,7 @@ std::string all_pages()
 // The program directories of the fixtures, run as application number app.
 using Program = nadtest::ProgramEnv;
 
-bool has(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 int count(const std::string& text, const std::string& part)
 {
@@ -63,7 +60,7 @@ void check_golden(const char* annex, const char* golden)
     EXPECT_EQ(pages, read_file(std::string(KOV_TEST_DIR) + "/" + golden)) << golden;
 }
 
-}  // namespace
+} // namespace
 
 TEST(NadOliPages, GermanyGolden) { check_golden("Deutschland", "nadoli_deutschland.golden"); }
 // The golden lists print what the supplied files hold. Where Standard.NAD
@@ -95,8 +92,8 @@ TEST(NadOliPages, GermanLinesAgainstTheStandards)
     activate("Deutschland");
     const std::string p = all_pages();
     // DIN EN 1995-1-1/NA Table NA.2
-    EXPECT_TRUE(
-                has(p, std::string("\n st\x84ndig und vor\x81" "bergehend   Vollholz           1.30\n")));
+    EXPECT_TRUE(has(p, std::string("\n st\x84ndig und vor\x81"
+                                   "bergehend   Vollholz           1.30\n")));
     // EN 1995-1-1 Table 3.1, solid timber
     EXPECT_TRUE(has(p, "\n st\x84ndig    0.60  0.60  0.50\n"));
     EXPECT_TRUE(has(p, "\n sehr kurz  1.10  1.10  0.90\n"));
@@ -126,7 +123,9 @@ TEST(NadOliPages, CrackFactorFollowsTheMode)
     List l;
     Nad_Oli_Ec5(l.f);
     const std::string p = l.text();
-    EXPECT_EQ(count(p, "\nk\xCE\\" "cr\xCEr = 0.50   f\x81r Voll- und Brettschichtholz\n"), 1);
+    EXPECT_EQ(count(p, "\nk\xCE\\"
+                       "cr\xCEr = 0.50   f\x81r Voll- und Brettschichtholz\n"),
+              1);
     EXPECT_FALSE(has(p, "fv,k"));
 }
 
@@ -139,7 +138,8 @@ TEST(NadOliPages, Ec0RowCounts)
     Nad_Oli_Ec0(l.f);
     const std::string p = l.text();
     // buildings: six accidental and six seismic rows
-    const size_t acc = p.find("der au\xE1" "ergew\x94hnlichen Bemessungssituation\n");
+    const size_t acc = p.find("der au\xE1"
+                              "ergew\x94hnlichen Bemessungssituation\n");
     const size_t seis = p.find("der Erdbebenbemessungssituation\n");
     ASSERT_NE(acc, std::string::npos);
     ASSERT_NE(seis, std::string::npos);
@@ -150,8 +150,10 @@ TEST(NadOliPages, Ec0RowCounts)
     };
     EXPECT_EQ(rows_after(acc), 6);
     EXPECT_EQ(rows_after(seis), 6);
-    EXPECT_TRUE(has(p.substr(acc, seis - acc), "au\xE1" "ergew\x94hnliche Einwirkungen"));
-    const size_t bridges = p.find("(Br\x81" "ckenbau)");
+    EXPECT_TRUE(has(p.substr(acc, seis - acc), "au\xE1"
+                                               "ergew\x94hnliche Einwirkungen"));
+    const size_t bridges = p.find("(Br\x81"
+                                  "ckenbau)");
     ASSERT_NE(bridges, std::string::npos);
     size_t at = bridges;
     for (int s = 0; s < 4; ++s) {
@@ -175,11 +177,8 @@ TEST(NadOliPages, Ec5Visibility)
         int app;
         int groups[NAD_EC5_GROUPS];
     } cases[] = {
-        {73, {0, 0, 0, 0, 0, 0, 0, 1, 0}},
-        {220, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
-        {242, {1, 1, 1, 1, 1, 1, 1, 0, 1}},
-        {999, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
-        {4711, {1, 1, 1, 1, 1, 1, 1, 1, 1}},  // not in the program list
+        {73, {0, 0, 0, 0, 0, 0, 0, 1, 0}},  {220, {1, 1, 1, 1, 1, 1, 1, 0, 0}},  {242, {1, 1, 1, 1, 1, 1, 1, 0, 1}},
+        {999, {1, 1, 1, 1, 1, 1, 1, 1, 1}}, {4711, {1, 1, 1, 1, 1, 1, 1, 1, 1}}, // not in the program list
     };
     for (const Case& c : cases) {
         Program prog(c.app);
@@ -191,7 +190,7 @@ TEST(NadOliPages, Ec5Visibility)
         EXPECT_EQ(has(p, " Kapitel "), c.groups[7] == 1) << c.app;
         EXPECT_EQ(has(p, "Torsionsspannungen"), c.groups[8] == 1) << c.app;
         if (c.app == 73) {
-            EXPECT_EQ(count(p, "#SHOWTABLE"), 3);  // title block, clause table, crack factor
+            EXPECT_EQ(count(p, "#SHOWTABLE"), 3); // title block, clause table, crack factor
             EXPECT_TRUE(has(p, "Nachweisparameter des nationalen Anhangs"));
         }
     }
@@ -203,12 +202,9 @@ TEST(NadOliPages, Ec3Visibility)
         int app;
         int groups[NAD_EC3_GROUPS];
     } cases[] = {
-        {151, {1, 1, 0, 0, 1, 1, 0, 0, 0, 0}},
-        {150, {1, 1, 1, 1, 0, 0, 0, 0, 0, 0}},
-        {34, {1, 0, 0, 0, 1, 0, 0, 0, 0, 0}},
-        {242, {1, 0, 0, 0, 1, 0, 0, 0, 0, 0}},
-        {999, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {4711, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {151, {1, 1, 0, 0, 1, 1, 0, 0, 0, 0}}, {150, {1, 1, 1, 1, 0, 0, 0, 0, 0, 0}},
+        {34, {1, 0, 0, 0, 1, 0, 0, 0, 0, 0}},  {242, {1, 0, 0, 0, 1, 0, 0, 0, 0, 0}},
+        {999, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}, {4711, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
     };
     for (const Case& c : cases) {
         Program prog(c.app);
@@ -218,11 +214,12 @@ TEST(NadOliPages, Ec3Visibility)
         Nad_Oli_Ec3(l.f);
         const std::string p = l.text();
         if (c.app == 151) {
-            EXPECT_EQ(count(p, "#SHOWTABLE"), 3);  // head block, title, EN 1993-1-1 table
+            EXPECT_EQ(count(p, "#SHOWTABLE"), 3); // head block, title, EN 1993-1-1 table
             EXPECT_TRUE(has(p, "DIN EN 1993-1-1"));
         }
         if (c.app == 150) {
-            EXPECT_TRUE(has(p, " 6.1(1)                                     Teilsicherheitsbeiwerte f\x81r Baustahl\n"));
+            EXPECT_TRUE(
+                has(p, " 6.1(1)                                     Teilsicherheitsbeiwerte f\x81r Baustahl\n"));
             EXPECT_TRUE(has(p, "bzw. Beanspruchbarkeit von Schrauben,\n"));
             EXPECT_TRUE(has(p, "DIN EN 1993-1-8"));
         }
@@ -256,11 +253,12 @@ TEST(NadOliPages, Ec6Ec9Visibility)
         Nad_Oli_Ec6(l.f);
         const std::string p = l.text();
         EXPECT_EQ(count(p, "\xC0\xCE\\M\xCEr = "), 2);
-        EXPECT_TRUE(has(p, "- st\x84ndige und vor\x81" "bergehende Bemessungssituation\n"));
+        EXPECT_TRUE(has(p, "- st\x84ndige und vor\x81"
+                           "bergehende Bemessungssituation\n"));
         EXPECT_TRUE(has(p, "im Grenzzustand der Gebrauchstauglichkeit\n"));
     }
     {
-        Program prog(300);  // masks: group 9 rules 0 and 2, not rule 1
+        Program prog(300); // masks: group 9 rules 0 and 2, not rule 1
         List l;
         Nad_Oli_Ec9(l.f);
         const std::string p = l.text();

@@ -30,15 +30,12 @@ struct Exec {
 // A text between the guillemet bytes 0xAE and 0xAF.
 std::string g(const std::string& s) { return "\xAE" + s + "\xAF"; }
 
-const std::string kVersatz = "#NAME\n" + g("Versatz") + "\n#SERVICE\n" + g("Holzbau") +
-                             "\n#NADS -1\n0 0 1011 0 0 11 1 0 0 0\n";
+const std::string kVersatz =
+    "#NAME\n" + g("Versatz") + "\n#SERVICE\n" + g("Holzbau") + "\n#NADS -1\n0 0 1011 0 0 11 1 0 0 0\n";
 
-void run_as(int application)
-{
-    setenv("KOV_CUROB_APPLICATION_NUMBER", std::to_string(application).c_str(), 1);
-}
+void run_as(int application) { setenv("KOV_CUROB_APPLICATION_NUMBER", std::to_string(application).c_str(), 1); }
 
-}  // namespace
+} // namespace
 
 TEST(NadPrograms, MasksOfTheCurrentProgram)
 {
@@ -64,11 +61,13 @@ TEST(NadPrograms, MasksOfTheCurrentProgram)
     EXPECT_STREQ(e.masks[6], "1");
 
     EXPECT_EQ(Nad_Rule_Masks_Used(), 1);
-    struct { unsigned group; int rule; int visible; } cases[] = {
-        {2, 0, 1}, {2, 1, 0}, {2, 2, 1}, {2, 3, 1}, {2, 4, 0}, {5, 1, 1}, {5, 2, 0},
-        {6, 0, 1}, {6, 1, 0}, {3, 7, 1}, {0, 99, 1}, {10, 0, 1}, {2, -1, 0}};
-    for (auto& c : cases)
-        EXPECT_EQ(Nad_Rule_Visible(c.group, c.rule), c.visible) << c.group << "/" << c.rule;
+    struct {
+        unsigned group;
+        int rule;
+        int visible;
+    } cases[] = {{2, 0, 1}, {2, 1, 0}, {2, 2, 1}, {2, 3, 1},  {2, 4, 0},  {5, 1, 1}, {5, 2, 0},
+                 {6, 0, 1}, {6, 1, 0}, {3, 7, 1}, {0, 99, 1}, {10, 0, 1}, {2, -1, 0}};
+    for (auto& c : cases) EXPECT_EQ(Nad_Rule_Visible(c.group, c.rule), c.visible) << c.group << "/" << c.rule;
     EXPECT_EQ(Nad_Current_Application(), 623);
 }
 
@@ -80,7 +79,7 @@ TEST(NadPrograms, ListedWithoutMasks)
     Nad_Scan_Programs();
     ASSERT_EQ(Nad_Program_List()->count, 1);
     const ProgramEntry& e = Nad_Program_List()->entries[0];
-    EXPECT_STREQ(e.name, "Q8-NLU52");  // the directory's name, upper case
+    EXPECT_STREQ(e.name, "Q8-NLU52"); // the directory's name, upper case
     EXPECT_STREQ(e.service, "Bauteil");
     EXPECT_EQ(e.has_masks, 0);
     for (char* m : e.masks) EXPECT_EQ(m, nullptr);
@@ -111,7 +110,7 @@ TEST(NadPrograms, FilesThatAreSkipped)
     ex.file("a", "APP0200.DEF", "#NADS 0\n");
     ex.file("a", "APP0201.DEF", "#NAME\n" + g("ohne") + "\n");
     ex.file("a", "APP0202.DEF", "#NADS x\n");
-    ex.file("b", "app0300.def", "#NADS 2\n");  // names are matched without regard to case
+    ex.file("b", "app0300.def", "#NADS 2\n"); // names are matched without regard to case
     run_as(300);
     Nad_Scan_Programs();
     ASSERT_EQ(Nad_Program_List()->count, 1);
@@ -123,8 +122,10 @@ TEST(NadPrograms, GroupTextReplacesTheService)
 {
     Exec ex;
     ex.file("p", "APP0700.DEF",
-            "#SERVICE\n" + g("Dienst") + "\n#GROUP\nzu \xAE" "ueberspringen\xAF\n" + g("Holzbau: Verbindungen") +
-                "\n#NADS 3\n");
+            "#SERVICE\n" + g("Dienst") +
+                "\n#GROUP\nzu \xAE"
+                "ueberspringen\xAF\n" +
+                g("Holzbau: Verbindungen") + "\n#NADS 3\n");
     ex.file("q", "APP0701.DEF", "#GROUP\nx\nkein Text\n#NADS 3\n");
     run_as(0);
     Nad_Scan_Programs();
@@ -144,9 +145,9 @@ TEST(NadPrograms, MaskTokensAreBounded)
     const ProgramEntry& e = Nad_Program_List()->entries[0];
     ASSERT_NE(e.masks[0], nullptr);
     EXPECT_EQ(std::string(e.masks[0]).size(), 255u);
-    EXPECT_EQ(e.masks[1], nullptr);  // the "0", not the rest of the first token
+    EXPECT_EQ(e.masks[1], nullptr); // the "0", not the rest of the first token
     ASSERT_NE(e.masks[2], nullptr);
-    EXPECT_EQ(e.masks[3], nullptr);  // the file ends early
+    EXPECT_EQ(e.masks[3], nullptr); // the file ends early
     EXPECT_EQ(Nad_Rule_Visible(0, 254), 1);
     EXPECT_EQ(Nad_Rule_Visible(0, 255), 0);
 }
@@ -163,7 +164,7 @@ TEST(NadPrograms, ListStopsAtItsCapacity)
     Nad_Scan_Programs();
     EXPECT_EQ(Nad_Program_List()->count, NAD_PROGRAMS_MAX);
     EXPECT_EQ(Nad_Program_List()->entries[NAD_PROGRAMS_MAX - 1].application_number, NAD_PROGRAMS_MAX);
-    EXPECT_EQ(NadShowAllRules, 1);  // the current program did not fit
+    EXPECT_EQ(NadShowAllRules, 1); // the current program did not fit
 }
 
 TEST(NadPrograms, ScanIsRetriedUntilThereIsAnInstallation)
@@ -176,9 +177,9 @@ TEST(NadPrograms, ScanIsRetriedUntilThereIsAnInstallation)
     EXPECT_EQ(Nad_Rule_Masks_Used(), 1);
     EXPECT_EQ(Nad_Rule_Visible(2, 1), 1);
     EXPECT_EQ(NadCurrentApplication, -1);
-    EXPECT_EQ(Nad_Current_Application(), 0);  // decided on the empty list
+    EXPECT_EQ(Nad_Current_Application(), 0); // decided on the empty list
 
-    Exec ex;  // an installation without program directories
+    Exec ex; // an installation without program directories
     Nad_Scan_Programs();
     ex.file("q8-nlu52", "APP0623.DEF", kVersatz);
     Nad_Scan_Programs();

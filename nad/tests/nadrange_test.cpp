@@ -46,7 +46,6 @@ void write_by_hand(const AnnexEnv& env, int n, const NadRecord* r)
     std::fclose(f);
 }
 
-
 } // namespace
 
 TEST(AnnexRanges, SuppliedAndRecommendedAnnexesLieInsideEveryRange)

@@ -22,15 +22,11 @@ struct RecordBox {
 };
 
 // Every block of the record at its recommended values.
-inline void Default_Blocks(NadRecord* r)
-{
-    Nad_Default_Blocks(r);
-}
+inline void Default_Blocks(NadRecord* r) { Nad_Default_Blocks(r); }
 
 // Runs check with the whole C locale German except LC_NUMERIC, which the
 // program always keeps at "C". Skips when no German locale is installed.
-template <class F>
-void under_german_locale(F check)
+template <class F> void under_german_locale(F check)
 {
     if (!Kov_Try_German_Locale()) GTEST_SKIP() << "no German locale installed";
     Kov_Numeric_C_Locale();
@@ -38,4 +34,4 @@ void under_german_locale(F check)
     std::setlocale(LC_ALL, "C");
 }
 
-}  // namespace nadtest
+} // namespace nadtest

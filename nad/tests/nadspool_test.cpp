@@ -14,7 +14,7 @@ TEST(NadSpool, KeywordWithNumberStoresItAndPlacesAfterTheLine)
 {
     FILE* f = stream_of("#NAD\n Lastfaktoren 0\n 1.35 1.00\n#NAD\n");
     char first[16];
-    ASSERT_TRUE(fgets(first, sizeof first, f));  // stand behind the annex line
+    ASSERT_TRUE(fgets(first, sizeof first, f)); // stand behind the annex line
     int value = 7;
     EXPECT_EQ(1, Nad_Spool(f, " Lastfaktoren", "#NAD", &value));
     EXPECT_EQ(0, value);

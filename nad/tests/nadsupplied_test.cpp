@@ -45,7 +45,7 @@ void check_supplied(const char* file, void (*build)(NadRecord*))
     ASSERT_NE(f, nullptr);
     ASSERT_EQ(Nad_Read_File(f, back.r.get()), 1);
     fclose(f);
-    Nad_Set_Ec3_Na_De(&back.r->ec3, back.r->na_de);  // the body of EC3 does not carry it
+    Nad_Set_Ec3_Na_De(&back.r->ec3, back.r->na_de); // the body of EC3 does not carry it
     const NadRecord& a = *box.r;
     const NadRecord& b = *back.r;
     EXPECT_EQ(b.flag_index, a.flag_index);
@@ -75,7 +75,7 @@ int load_supplied(const char* name, NadRecord* r)
     return Nad_Load(0, name, r);
 }
 
-}  // namespace
+} // namespace
 
 TEST(SuppliedAnnexFiles, AreTheWrittenRecords)
 {
@@ -145,17 +145,17 @@ TEST(SuppliedAnnexFiles, GermanyHoldsTheGermanAnnexValues)
 
     // DIN EN 1995-1-1/NA:2013-08, Table NA.2 and the NA rules
     const NadEc5Record& t = r.ec5;
-    for (double g : {t.gamma_m_solid, t.gamma_m_glulam, t.gamma_m_lvl, t.gamma_m_particleboard,
-                     t.gamma_m_hardboard, t.gamma_m_mediumboard, t.gamma_m_mdf, t.gamma_m_softboard,
-                     t.gamma_m_gypsum, t.gamma_m_clt, t.gamma_m_connections, t.gamma_m_steel})
+    for (double g : {t.gamma_m_solid, t.gamma_m_glulam, t.gamma_m_lvl, t.gamma_m_particleboard, t.gamma_m_hardboard,
+                     t.gamma_m_mediumboard, t.gamma_m_mdf, t.gamma_m_softboard, t.gamma_m_gypsum, t.gamma_m_clt,
+                     t.gamma_m_connections, t.gamma_m_steel})
         EXPECT_DOUBLE_EQ(g, 1.3);
     EXPECT_DOUBLE_EQ(t.gamma_m_nail_plates, 1.25);
     EXPECT_DOUBLE_EQ(t.gamma_m_accidental, 1.0);
     EXPECT_DOUBLE_EQ(t.gamma_m_fire, 1.0);
     EXPECT_EQ(t.k_cr_mode, 2);
     EXPECT_EQ(t.kmod_na1_index_b, 1);
-    for (int sw : {t.use_table_na1, t.use_na11, t.use_table_na4, t.use_table_na15, t.threaded_rods_na,
-                   t.ltb_na, t.simplified_fasteners_na, t.use_na20, t.use_na21, t.use_na816, t.use_na7})
+    for (int sw : {t.use_table_na1, t.use_na11, t.use_table_na4, t.use_table_na15, t.threaded_rods_na, t.ltb_na,
+                   t.simplified_fasteners_na, t.use_na20, t.use_na21, t.use_na816, t.use_na7})
         EXPECT_EQ(sw, 1);
     EXPECT_DOUBLE_EQ(t.k_shape_factor, 0.05);
     EXPECT_DOUBLE_EQ(t.k_shape_max, 1.3);

@@ -8,10 +8,7 @@
 
 namespace {
 
-std::string title(unsigned norm, int with_date, int short_form)
-{
-    return Nad_Norm_Title(norm, with_date, short_form);
-}
+std::string title(unsigned norm, int with_date, int short_form) { return Nad_Norm_Title(norm, with_date, short_form); }
 
 void check_titles()
 {
@@ -27,8 +24,12 @@ void check_titles()
     EXPECT_EQ("\x99NORM B 4700 (6.01)", title(3, 1, 0));
     EXPECT_EQ("\x99N B 4700", title(3, 0, 1));
     // "DIN EN 1992-2 (EC 2, Betonbrücken)"
-    EXPECT_EQ("DIN EN 1992-2 (EC 2, Betonbr\x81" "cken, 12.10)", title(21, 1, 0));
-    EXPECT_EQ("DIN EN 1993-1-9 (EC 3, Erm\x81" "dung)", title(26, 0, 0));
+    EXPECT_EQ("DIN EN 1992-2 (EC 2, Betonbr\x81"
+              "cken, 12.10)",
+              title(21, 1, 0));
+    EXPECT_EQ("DIN EN 1993-1-9 (EC 3, Erm\x81"
+              "dung)",
+              title(26, 0, 0));
     EXPECT_EQ("DIN EN 1996-1-1 (EC 6)", title(22, 0, 0));
     EXPECT_EQ("DIN EN 1999-1-1 (EC 9)", title(29, 0, 0));
     EXPECT_EQ("EC 9-1-1 (3.14)", title(29, 1, 1));
@@ -37,17 +38,11 @@ void check_titles()
     EXPECT_EQ("EC 2 (1.11)", title(4, 1, 1));
 }
 
-}  // namespace
+} // namespace
 
-TEST(NadTitle, TitlesWithAndWithoutDate)
-{
-    check_titles();
-}
+TEST(NadTitle, TitlesWithAndWithoutDate) { check_titles(); }
 
-TEST(NadTitle, TitlesUnderGermanLocale)
-{
-    nadtest::under_german_locale(check_titles);
-}
+TEST(NadTitle, TitlesUnderGermanLocale) { nadtest::under_german_locale(check_titles); }
 
 TEST(NadTitle, LongestTitleWithItsDateIsComplete)
 {

@@ -18,10 +18,7 @@
 namespace {
 
 // The section of the document on the drawing rules.
-std::string Section()
-{
-    return kovtest::engineering_section("## Drawing rules of the output lists");
-}
+std::string Section() { return kovtest::engineering_section("## Drawing rules of the output lists"); }
 
 std::string Num(double v)
 {

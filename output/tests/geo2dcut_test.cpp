@@ -14,7 +14,8 @@ const double kPi = 3.14159265358979323846;
 const double kSqX[4] = {0, 10, 10, 0};
 const double kSqY[4] = {0, 0, 10, 10};
 
-TEST(Geo2dCutTest, LinesAndSegments) {
+TEST(Geo2dCutTest, LinesAndSegments)
+{
     double x = -1, y = -1;
     EXPECT_EQ(Geo_Line_Line(0, 0, 1, 0, 3, -1, 3, 1, &x, &y), 0);
     EXPECT_DOUBLE_EQ(x, 3);
@@ -27,13 +28,13 @@ TEST(Geo2dCutTest, LinesAndSegments) {
     EXPECT_DOUBLE_EQ(x, 10);
     EXPECT_EQ(Geo_Segment_Segment(0, 0, 10, 0, 10.000004, -5, 10.000004, 5, &x, &y), 1);
     EXPECT_EQ(Geo_Segment_Segment(0, 0, 10, 0, 10.0001, -5, 10.0001, 5, &x, &y), 0);
-    EXPECT_EQ(Geo_Segment_Segment(0, 0, 10, 0, 0, 1, 10, 1, &x, &y), 0);  // parallel
+    EXPECT_EQ(Geo_Segment_Segment(0, 0, 10, 0, 0, 1, 10, 1, &x, &y), 0); // parallel
 
     // The ray from (0,0) through (1,1) reaches the segment far beyond P2.
     EXPECT_EQ(Geo_Ray_Segment(0, 0, 1, 1, 50, 0, 50, 100, &x, &y), 1);
     EXPECT_NEAR(x, 50, 1e-9);
     EXPECT_NEAR(y, 50, 1e-9);
-    EXPECT_EQ(Geo_Ray_Segment(0, 0, 1, 1, -50, -100, -50, 0, &x, &y), 0);  // behind
+    EXPECT_EQ(Geo_Ray_Segment(0, 0, 1, 1, -50, -100, -50, 0, &x, &y), 0); // behind
 
     const double lx[2] = {0, 1}, ly[2] = {0, 0};
     struct {
@@ -46,7 +47,8 @@ TEST(Geo2dCutTest, LinesAndSegments) {
     EXPECT_DOUBLE_EQ(y, 0);
 }
 
-TEST(Geo2dCutTest, SegmentOverlap) {
+TEST(Geo2dCutTest, SegmentOverlap)
+{
     double xa, ya, xb, yb;
     EXPECT_EQ(Geo_Segment_Overlap(0, 0, 10, 0, 5, 0, 20, 0, &xa, &ya, &xb, &yb), 1);
     EXPECT_EQ(xa, 5);
@@ -60,7 +62,8 @@ TEST(Geo2dCutTest, SegmentOverlap) {
     EXPECT_EQ(Geo_Segment_Overlap(0, 0, 10, 0, 12, 0, 20, 0, &xa, &ya, &xb, &yb), 0);
 }
 
-TEST(Geo2dCutTest, CircleLineSegmentRay) {
+TEST(Geo2dCutTest, CircleLineSegmentRay)
+{
     double xo[2], yo[2];
     const double tx[2] = {-2, 2}, ty[2] = {1, 1};
     EXPECT_EQ(Geo_Circle_Line(0, 0, 1, tx, ty, xo, yo), 1);
@@ -80,7 +83,7 @@ TEST(Geo2dCutTest, CircleLineSegmentRay) {
     EXPECT_NEAR(xo[0], 1, 1e-12);
     const double s2x[2] = {-5, 5}, s2y[2] = {0, 0};
     EXPECT_EQ(Geo_Circle_Segment(0, 0, 1, s2x, s2y, xo, yo), 2);
-    EXPECT_EQ(Geo_Circle_Segment(0, 0, 1, tx, ty, xo, yo), 0);  // touching is no crossing
+    EXPECT_EQ(Geo_Circle_Segment(0, 0, 1, tx, ty, xo, yo), 0); // touching is no crossing
     const double s3x[2] = {-1, 5}, s3y[2] = {0, 0};
     EXPECT_EQ(Geo_Circle_Segment_Ex(0, 0, 1, s3x, s3y, 0, xo, yo), 0);
     EXPECT_EQ(Geo_Circle_Segment_Ex(0, 0, 1, s3x, s3y, 1, xo, yo), 2);
@@ -97,21 +100,22 @@ TEST(Geo2dCutTest, CircleLineSegmentRay) {
     EXPECT_EQ(Geo_Point_In_Circle(1.5, 0, 1, 0, 0), 0);
 }
 
-TEST(Geo2dCutTest, CircleCircleLens) {
+TEST(Geo2dCutTest, CircleCircleLens)
+{
     struct {
         double r1, r2, d;
         int res;
-        double area, depth, chord;  // depth < 0: not checked
+        double area, depth, chord; // depth < 0: not checked
     } cases[] = {
         // 2 pi / 3 - sqrt(3)/2 and sqrt(3)
         {1, 1, 1, 1, 1.2283696986087567, 1.0, 1.7320508075688772},
         // two-segment closed form; chord from the circles' intersection points
         {2, 1, 1.5, 1, 2.3925498682458235, -1, 1.9364916731037085},
         {1, 2, 1.5, 1, 2.3925498682458235, -1, 1.9364916731037085},
-        {1, 5, 2, 1, kPi, 2, 2},  // wholly inside, centres apart
-        {1, 1, 0, 1, kPi, 2, 2},  // concentric equal circles
+        {1, 5, 2, 1, kPi, 2, 2}, // wholly inside, centres apart
+        {1, 1, 0, 1, kPi, 2, 2}, // concentric equal circles
         {1, 3, 0.5, 1, kPi, 2, 2},
-        {1, 1, 2, 1, 0, 0, 0},  // touching from outside
+        {1, 1, 2, 1, 0, 0, 0}, // touching from outside
         {1, 1, 3, 0, 0, 0, 0},
     };
     for (auto& c : cases) {
@@ -127,9 +131,10 @@ TEST(Geo2dCutTest, CircleCircleLens) {
     }
 }
 
-TEST(Geo2dCutTest, CirclePolylineGrowsPastPointCount) {
+TEST(Geo2dCutTest, CirclePolylineGrowsPastPointCount)
+{
     const double x[4] = {-2, 2, -2, 2}, y[4] = {0.5, 0.5, -0.5, -0.5};
-    const double ex[6] = {-0.8660254037844386, 0.8660254037844386, 0.9701425001453319,
+    const double ex[6] = {-0.8660254037844386, 0.8660254037844386,  0.9701425001453319,
                           -0.9701425001453319, -0.8660254037844386, 0.8660254037844386};
     const double ey[6] = {0.5, 0.5, 0.24253562503633297, -0.24253562503633297, -0.5, -0.5};
     Mem_Reset_Live_Blocks();
@@ -150,7 +155,8 @@ TEST(Geo2dCutTest, CirclePolylineGrowsPastPointCount) {
     EXPECT_EQ(Mem_Live_Blocks(), 0);
 }
 
-TEST(Geo2dCutTest, CirclePolylineFixedStopsAfterTenth) {
+TEST(Geo2dCutTest, CirclePolylineFixedStopsAfterTenth)
+{
     // A zigzag crossing the unit circle twice on each of its 9 segments.
     double x[10], y[10];
     for (int i = 0; i < 10; ++i) {
@@ -166,7 +172,8 @@ TEST(Geo2dCutTest, CirclePolylineFixedStopsAfterTenth) {
     Mem_Free_Null(reinterpret_cast<void**>(&yo));
 }
 
-TEST(Geo2dCutTest, PolygonLineAndSegment) {
+TEST(Geo2dCutTest, PolygonLineAndSegment)
+{
     double* xo = nullptr;
     double* yo = nullptr;
     const double hx[2] = {-5, 15}, hy[2] = {5, 5};
@@ -182,7 +189,7 @@ TEST(Geo2dCutTest, PolygonLineAndSegment) {
     }
     double fx[10], fy[10];
     EXPECT_EQ(Geo_Polygon_Line_Fixed(4, kSqX, kSqY, 1, dx, dy, fx, fy), 3);
-    EXPECT_EQ(Geo_Polygon_Line(4, kSqX, kSqY, 0, dx, dy, &xo, &yo), 2);  // open: no closing edge
+    EXPECT_EQ(Geo_Polygon_Line(4, kSqX, kSqY, 0, dx, dy, &xo, &yo), 2); // open: no closing edge
 
     ASSERT_EQ(Geo_Polygon_Segment(4, kSqX, kSqY, 1, -5, -5, 5, 5, &xo, &yo), 1);
     EXPECT_NEAR(xo[0], 0, 1e-12);
@@ -209,7 +216,8 @@ TEST(Geo2dCutTest, PolygonLineAndSegment) {
     Mem_Free_Null(reinterpret_cast<void**>(&yo));
 }
 
-TEST(Geo2dCutTest, PolygonPolygonGrowsPastBothCounts) {
+TEST(Geo2dCutTest, PolygonPolygonGrowsPastBothCounts)
+{
     // A comb of 10 points across a square of 4: its 8 slanted or upright
     // teeth each cross the bottom and the top edge, 16 points > n + m = 14.
     const double cx[10] = {1, 9, 9, 8, 7, 6, 5, 4, 3, 2};
@@ -225,13 +233,13 @@ TEST(Geo2dCutTest, PolygonPolygonGrowsPastBothCounts) {
     Mem_Free_Null(reinterpret_cast<void**>(&yo));
 }
 
-TEST(Geo2dCutTest, PointInPolygon) {
+TEST(Geo2dCutTest, PointInPolygon)
+{
     struct {
         double px, py;
         int expected;
     } sq[] = {{5, 5, 1}, {15, 5, 0}, {10, 5, 2}, {0, 0, 2}, {5, 10, 2}, {-1, 5, 0}, {5, -0.1, 0}};
-    for (auto& c : sq) EXPECT_EQ(Geo_Point_In_Polygon(4, kSqX, kSqY, c.px, c.py), c.expected)
-        << c.px << "," << c.py;
+    for (auto& c : sq) EXPECT_EQ(Geo_Point_In_Polygon(4, kSqX, kSqY, c.px, c.py), c.expected) << c.px << "," << c.py;
     // A vertical first ray through a corner: answered, not looping.
     const double tx[3] = {0, 1, 1}, ty[3] = {0, 0, 1};
     EXPECT_EQ(Geo_Point_In_Polygon(3, tx, ty, 1, -5), 0);
@@ -243,12 +251,12 @@ TEST(Geo2dCutTest, PointInPolygon) {
     EXPECT_EQ(Geo_Point_In_Polygon(0, ux, uy, 0.5, 0.5), 0);
 }
 
-TEST(Geo2dCutTest, LengthInsideAndOverlap) {
+TEST(Geo2dCutTest, LengthInsideAndOverlap)
+{
     const double px[2] = {-5, 15}, py[2] = {5, 5};
     EXPECT_NEAR(Geo_Polyline_Length_Inside(2, px, py, 4, kSqX, kSqY), 20, 1e-9);
-    const double qx[3] = {2, 8, 5}, qy[3] = {2, 2, 8};  // wholly inside
-    EXPECT_NEAR(Geo_Polyline_Length_Inside(3, qx, qy, 4, kSqX, kSqY),
-                6 + 2 * std::sqrt(9 + 36), 1e-9);
+    const double qx[3] = {2, 8, 5}, qy[3] = {2, 2, 8}; // wholly inside
+    EXPECT_NEAR(Geo_Polyline_Length_Inside(3, qx, qy, 4, kSqX, kSqY), 6 + 2 * std::sqrt(9 + 36), 1e-9);
 
     EXPECT_NEAR(Geo_Polygon_Overlap_Area(4, kSqX, kSqY, 4, kSqX, kSqY), 100, 1e-9);
     const double sx[4] = {20, 30, 30, 20};
@@ -271,7 +279,8 @@ TEST(Geo2dCutTest, LengthInsideAndOverlap) {
     EXPECT_EQ(w, -2e100);
 }
 
-TEST(Geo2dCutTest, ClipLine) {
+TEST(Geo2dCutTest, ClipLine)
+{
     Mem_Reset_Live_Blocks();
     double* xo = nullptr;
     double* yo = nullptr;
@@ -306,7 +315,8 @@ TEST(Geo2dCutTest, ClipLine) {
     EXPECT_EQ(Mem_Live_Blocks(), 0);
 }
 
-TEST(Geo2dCutTest, SelfIntersections) {
+TEST(Geo2dCutTest, SelfIntersections)
+{
     const double ex[4] = {0, 10, 10, 0}, ey[4] = {0, 10, 0, 10};
     EXPECT_EQ(Geo_Polygon_Self_Intersections(4, ex, ey, 1), 1);
     EXPECT_EQ(Geo_Polygon_Self_Intersections(4, kSqX, kSqY, 1), 0);
@@ -314,4 +324,4 @@ TEST(Geo2dCutTest, SelfIntersections) {
     EXPECT_EQ(Geo_Polygon_Self_Intersections(1, ex, ey, 1), 0);
 }
 
-}  // namespace
+} // namespace

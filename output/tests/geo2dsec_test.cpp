@@ -19,14 +19,13 @@ struct Section {
     double area, perimeter, xc, yc, sx, sy, ix, iy, ixy;
 };
 
-TEST(Geo2dSecTest, SectionValuesTable) {
+TEST(Geo2dSecTest, SectionValuesTable)
+{
     const Section cases[] = {
         {"rectangle", 4, {0, 4, 4, 0}, {0, 0, 2, 2}, 8, 12, 2, 1, 8, 16, 32.0 / 3, 128.0 / 3, 16},
-        {"rectangle cw", 4, {0, 0, 4, 4}, {0, 2, 2, 0}, 8, 12, 2, 1, -8, -16, -32.0 / 3,
-         -128.0 / 3, -16},
+        {"rectangle cw", 4, {0, 0, 4, 4}, {0, 2, 2, 0}, 8, 12, 2, 1, -8, -16, -32.0 / 3, -128.0 / 3, -16},
         // b h^3/12 = 6*27/12, h b^3/12 = 3*216/12, b^2 h^2/24 = 36*9/24
-        {"triangle", 3, {0, 6, 0}, {0, 0, 3}, 9, 6 + 3 + std::sqrt(45.0), 2, 1, 9, 18, 13.5, 54,
-         13.5},
+        {"triangle", 3, {0, 6, 0}, {0, 0, 3}, 9, 6 + 3 + std::sqrt(45.0), 2, 1, 9, 18, 13.5, 54, 13.5},
         // flanges 200 x 20, web 10 x 260, centred on the origin
         {"I-section",
          12,
@@ -62,7 +61,8 @@ TEST(Geo2dSecTest, SectionValuesTable) {
     }
 }
 
-TEST(Geo2dSecTest, EmptyAndZeroAreaOutlines) {
+TEST(Geo2dSecTest, EmptyAndZeroAreaOutlines)
+{
     double x[3] = {0, 1, 3}, y[3] = {0, 1, 3};
     double xc = 0, yc = 0;
     Geo_Polygon_Centroid(0, x, y, &xc, &yc);
@@ -85,12 +85,13 @@ TEST(Geo2dSecTest, EmptyAndZeroAreaOutlines) {
     EXPECT_EQ(w, 0);
     EXPECT_EQ(h, 0);
     EXPECT_EQ(a, 0);
-    EXPECT_NEAR(lx[0], -4.0 / 3, 1e-12);  // moved to the mean of the points
+    EXPECT_NEAR(lx[0], -4.0 / 3, 1e-12); // moved to the mean of the points
     Geo_Polygon_Principal(0, x, y, &w, &h, &a);
     EXPECT_TRUE(std::isnan(w) && std::isnan(h) && std::isnan(a));
 }
 
-TEST(Geo2dSecTest, PrincipalRectangle) {
+TEST(Geo2dSecTest, PrincipalRectangle)
+{
     double x[4] = {0, 4, 4, 0}, y[4] = {0, 0, 2, 2};
     double w, h, a;
     Geo_Polygon_Principal(4, x, y, &w, &h, &a);
@@ -135,13 +136,14 @@ TEST(Geo2dSecTest, PrincipalRectangle) {
         hy[i] = 2 * std::sin(i * kPi / 3 + 0.3);
     }
     Geo_Polygon_Principal(6, hx, hy, &w, &h, &a);
-    double area6 = 6 * std::sqrt(3.0) / 4 * 4;  // six equilateral triangles of side 2
+    double area6 = 6 * std::sqrt(3.0) / 4 * 4; // six equilateral triangles of side 2
     EXPECT_EQ(a, 0);
     EXPECT_NEAR(w, std::sqrt(area6), 1e-9);
     EXPECT_NEAR(h, std::sqrt(area6), 1e-9);
 }
 
-TEST(Geo2dSecTest, ScaleGrowOffset) {
+TEST(Geo2dSecTest, ScaleGrowOffset)
+{
     double x[4] = {0, 4, 4, 0}, y[4] = {0, 0, 2, 2};
     Geo_Polygon_Scale(4, x, y, 0.5);
     const double sx[4] = {1, 3, 3, 1}, sy[4] = {0.5, 0.5, 1.5, 1.5};
@@ -176,4 +178,4 @@ TEST(Geo2dSecTest, ScaleGrowOffset) {
     EXPECT_EQ(Mem_Live_Blocks(), 0);
 }
 
-}  // namespace
+} // namespace

@@ -29,7 +29,8 @@ protected:
 
 // ---- curved shapes and labels --------------------------------------------------------------
 
-TEST_F(DiagramTest, FillSectorGridPoints) {
+TEST_F(DiagramTest, FillSectorGridPoints)
+{
     Begin();
     Oli_Graphic_Fill_Sector(0, 0, 2, 10, 50);
     std::vector<std::string> l = Lines(" 18 ");
@@ -53,13 +54,14 @@ TEST_F(DiagramTest, FillSectorGridPoints) {
     EXPECT_EQ(Numbers(Lines(" 18 ")[0])[0], 11);
     Oli_Graphic_Fill_Sector(0, 0, 2, 0, 100);
     std::vector<double> w = Numbers(Lines(" 18 ")[1]);
-    EXPECT_EQ(w[0], 11);  // the grid stops at 90 degrees; then the end at 100
+    EXPECT_EQ(w[0], 11); // the grid stops at 90 degrees; then the end at 100
     EXPECT_NEAR(w[21], std::cos(100 * kPi / 180), 1e-6);
 }
 
-TEST_F(DiagramTest, SlotsReachTheirExtents) {
+TEST_F(DiagramTest, SlotsReachTheirExtents)
+{
     Begin();
-    Oli_Graphic_Slot(1, 1, 6, 2);  // lying: R = 1, centres at x -1 and 3
+    Oli_Graphic_Slot(1, 1, 6, 2); // lying: R = 1, centres at x -1 and 3
     double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
     for (const std::string& l : Lines(" 1  ")) {
         std::vector<double> v = Numbers(l);
@@ -75,7 +77,7 @@ TEST_F(DiagramTest, SlotsReachTheirExtents) {
     EXPECT_EQ(Lines(" 1  ").size(), 2u + 32u);
     Clear();
     Begin();
-    Oli_Graphic_Slot(0, 0, 2, 4);  // upright: from y -3 to 3, a zero line first
+    Oli_Graphic_Slot(0, 0, 2, 4); // upright: from y -3 to 3, a zero line first
     std::vector<std::string> l = Lines(" 1  ");
     EXPECT_EQ(l.size(), 1u + 16u + 1u + 16u + 1u);
     EXPECT_EQ(l[0], " 1  1.000000 2.000000 1.000000 2.000000");
@@ -88,9 +90,10 @@ TEST_F(DiagramTest, SlotsReachTheirExtents) {
     EXPECT_EQ(Numbers(f[1])[0], 34);
 }
 
-TEST_F(DiagramTest, BoxAndCircleLabels) {
+TEST_F(DiagramTest, BoxAndCircleLabels)
+{
     Begin();
-    Oli_Graphic_Label_Box(10, 10, 0.5, "ABC");  // hh = 0.4, hw = 3 x 0.8 x hh
+    Oli_Graphic_Label_Box(10, 10, 0.5, "ABC"); // hh = 0.4, hw = 3 x 0.8 x hh
     std::vector<double> r = Numbers(Lines(" 24 ")[0]);
     double hw = (r[2] - r[0]) / 2, hh = std::fabs(r[1] - r[3]) / 2;
     EXPECT_NEAR(hh, 0.4, 1e-6);
@@ -99,7 +102,7 @@ TEST_F(DiagramTest, BoxAndCircleLabels) {
     Oli_Graphic_Label_Box(10, 10, 0.5, "7");
     r = Numbers(Lines(" 24 ")[1]);
     EXPECT_NEAR(r[2] - r[0], std::fabs(r[1] - r[3]), 1e-6);
-    Oli_Graphic_Label_Box_Scaled(10, 10, 0.5, 2.0, "12");  // hh = 0.2, hw = 1.6 hh
+    Oli_Graphic_Label_Box_Scaled(10, 10, 0.5, 2.0, "12"); // hh = 0.2, hw = 1.6 hh
     EXPECT_EQ(Count_Prefix(Records(), " 13 "), 2);
     r = Numbers(Lines(" 24 ")[2]);
     EXPECT_NEAR(r[2] - r[0], 2 * 0.32, 1e-6);
@@ -112,7 +115,8 @@ TEST_F(DiagramTest, BoxAndCircleLabels) {
     EXPECT_EQ(Texts(), std::vector<std::string>{"7"});
 }
 
-TEST_F(DiagramTest, PolygonWithHolesAndRing) {
+TEST_F(DiagramTest, PolygonWithHolesAndRing)
+{
     Begin();
     FILE* plot = tmpfile();
     Plot_Open_Grey(plot, 0, 0, 200, 100, 1, 0, "T");
@@ -132,7 +136,7 @@ TEST_F(DiagramTest, PolygonWithHolesAndRing) {
     size_t before = p.size();
     Plot_Set_Filling(-1);
     Oli_Graphic_Fill_Polygon_Holes(4, x, y, 1, counts, hx, hy, 1, cx, cy, areas);
-    EXPECT_EQ(kovtest::contents(plot).size(), before);  // no plot record at all
+    EXPECT_EQ(kovtest::contents(plot).size(), before); // no plot record at all
     EXPECT_EQ(Count_Prefix(Records(), " 18 "), 6);
     Plot_Set_Filling(1);
     Oli_Graphic_Fill_Ring(50, 50, 4, 2);
@@ -143,21 +147,24 @@ TEST_F(DiagramTest, PolygonWithHolesAndRing) {
     Plot_Close();
 }
 
-TEST_F(DiagramTest, FillPatternSheetBoxes) {
+TEST_F(DiagramTest, FillPatternSheetBoxes)
+{
     Oli_Graphic_Fill_Pattern_Sheet(f_);
     std::string s = kovtest::contents(f_);
-    EXPECT_NE(s.find("\xCE" "bAuswahl an "), std::string::npos) << s.substr(0, 80);
+    EXPECT_NE(s.find("\xCE"
+                     "bAuswahl an "),
+              std::string::npos)
+        << s.substr(0, 80);
     EXPECT_NE(s.find("F\x81llmustern zur Schichtdarstelllung"), std::string::npos);
-    EXPECT_NE(s.find("#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 15.000000 26.000000 0.000000\n"),
-              std::string::npos);
+    EXPECT_NE(s.find("#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 15.000000 26.000000 0.000000\n"), std::string::npos);
     EXPECT_NE(s.find(" 20  37\n 24  2.500000 12.000000 5.000000 14.000000\n"), std::string::npos);
-    EXPECT_NE(s.find(" 20  64\n 24  10.000000 20.000000 12.500000 22.000000\n"),
-              std::string::npos);
+    EXPECT_NE(s.find(" 20  64\n 24  10.000000 20.000000 12.500000 22.000000\n"), std::string::npos);
     EXPECT_EQ(Count_Prefix(s, " 9 "), 65);
     EXPECT_EQ(s.substr(s.size() - 4), " -1\n");
 }
 
-TEST(DiagramSheet, ShowFillPatternsHandsTheListToTheViewer) {
+TEST(DiagramSheet, ShowFillPatternsHandsTheListToTheViewer)
+{
     kovtest::ScopedEnv env("KOV_OLI_VIEWER", nullptr);
     Oli_Graphic_Reset();
     Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
@@ -170,7 +177,7 @@ TEST(DiagramSheet, ShowFillPatternsHandsTheListToTheViewer) {
     EXPECT_EQ(std::string(Kov_Script_Log_Text()), "Quick_OLI_View " + base + " " + base + ".TMP\n");
     std::string list = kovtest::read_file(base + ".TMP");
     EXPECT_NE(list.find(" 20  64\n"), std::string::npos);
-    EXPECT_EQ(Oli_Graphic_Stream(), nullptr);  // the closed list is no longer the block's stream
+    EXPECT_EQ(Oli_Graphic_Stream(), nullptr); // the closed list is no longer the block's stream
     std::remove((base + ".TMP").c_str());
     rmdir(dir);
     Base_Set_File("/nonexistent-dir/POS_01");
@@ -179,7 +186,8 @@ TEST(DiagramSheet, ShowFillPatternsHandsTheListToTheViewer) {
 
 // ---- member diagrams -----------------------------------------------------------------------
 
-TEST_F(DiagramTest, MemberDiagramLabelsAndSignMarks) {
+TEST_F(DiagramTest, MemberDiagramLabelsAndSignMarks)
+{
     Begin();
     struct {
         std::vector<double> values;
@@ -207,7 +215,8 @@ TEST_F(DiagramTest, MemberDiagramLabelsAndSignMarks) {
     EXPECT_EQ(Count_Prefix(Records(), " 38 2 0.1 0.1 0"), 1);
 }
 
-TEST_F(DiagramTest, MemberDiagramGeometryAndOptions) {
+TEST_F(DiagramTest, MemberDiagramGeometryAndOptions)
+{
     Begin();
     OliMemberDiagram d;
     Oli_Member_Diagram_Init(&d, 3);
@@ -220,7 +229,8 @@ TEST_F(DiagramTest, MemberDiagramGeometryAndOptions) {
     Oli_Graphic_Member_Diagram(&d);
     std::vector<std::string> labels = Lines(" 9 ");
     ASSERT_EQ(labels.size(), 4u);
-    EXPECT_EQ(labels[1], " 9 1.000000 -4.300000 1.000000 -4.300000 210 \xAE" "4.00\xAF");
+    EXPECT_EQ(labels[1], " 9 1.000000 -4.300000 1.000000 -4.300000 210 \xAE"
+                         "4.00\xAF");
     EXPECT_EQ(Lines(" 20 ")[0], " 20  11");
     // the dashed reference line 0.1 to the right of the member
     EXPECT_EQ(Lines(" 1  ").back(), " 1  0.000000 -0.100000 10.000000 -0.100000");
@@ -228,15 +238,18 @@ TEST_F(DiagramTest, MemberDiagramGeometryAndOptions) {
     Begin();
     d.colour = -1;
     d.reference_line = 0;
-    d.decimals = 99;  // held to 15
+    d.decimals = 99; // held to 15
     Oli_Graphic_Member_Diagram(&d);
     EXPECT_EQ(Count_Prefix(Records(), " 20  11"), 0);
     EXPECT_EQ(Count_Prefix(Records(), " 38 2"), 0);
-    EXPECT_NE(Records().find("\xAE" "4.000000000000000\xAF"), std::string::npos);
+    EXPECT_NE(Records().find("\xAE"
+                             "4.000000000000000\xAF"),
+              std::string::npos);
     Oli_Member_Diagram_Free(&d);
 }
 
-TEST(MemberDiagramRecord, CopyAndFree) {
+TEST(MemberDiagramRecord, CopyAndFree)
+{
     Mem_Reset_Live_Blocks();
     OliMemberDiagram a, b;
     Oli_Member_Diagram_Init(&a, 3);
@@ -252,7 +265,7 @@ TEST(MemberDiagramRecord, CopyAndFree) {
     EXPECT_EQ(b.spare, 2);
     double* old_positions = a.positions;
     double* old_values = a.values;
-    Oli_Member_Diagram_Init(&a, 0);  // Init does not release what a held
+    Oli_Member_Diagram_Init(&a, 0); // Init does not release what a held
     EXPECT_EQ(Mem_Live_Blocks(), 4);
     Oli_Member_Diagram_Copy(&b, &a);
     EXPECT_EQ(b.positions, nullptr);
@@ -267,14 +280,15 @@ TEST(MemberDiagramRecord, CopyAndFree) {
 
 // ---- charts -----------------------------------------------------------------------------------
 
-TEST_F(DiagramTest, ChartScalesTicksAndLabels) {
+TEST_F(DiagramTest, ChartScalesTicksAndLabels)
+{
     OliChart c;
     Oli_Chart_Init(&c);
     EXPECT_EQ(Oli_Chart_Begin(f_, &c), 0);
     EXPECT_DOUBLE_EQ(Oli_Graphic_Get_State()->scale_x, 0.04);
     EXPECT_DOUBLE_EQ(Oli_Graphic_Get_State()->scale_y, 0.04);
     Oli_Chart_End();
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"", ""}));  // titles only, no ticks
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"", ""})); // titles only, no ticks
     struct {
         double x_min, x_max, step;
         std::vector<std::string> labels;
@@ -300,7 +314,8 @@ TEST_F(DiagramTest, ChartScalesTicksAndLabels) {
     }
 }
 
-TEST_F(DiagramTest, ChartEmptyRangeAndCurve) {
+TEST_F(DiagramTest, ChartEmptyRangeAndCurve)
+{
     OliChart c;
     Oli_Chart_Init(&c);
     c.x_max = c.x_min;
@@ -314,12 +329,11 @@ TEST_F(DiagramTest, ChartEmptyRangeAndCurve) {
     ASSERT_EQ(Oli_Chart_Begin(f_, &c), 0);
     Clear();
     Oli_Chart_Curve(f_, 2, x, y, 1, 0, 3, 3);
-    EXPECT_EQ(kovtest::contents(f_),
-              "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n-1.000000 4.000000 -2.000000 3.000000\n"
-              " 1  0.000000 0.000000 3.000000 0.000000\n"
-              " 1  0.000000 -1.000000 0.000000 2.000000\n"
-              " 1  1.000000 2.000000 3.000000 -1.000000\n"
-              " -1\n");
+    EXPECT_EQ(kovtest::contents(f_), "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n-1.000000 4.000000 -2.000000 3.000000\n"
+                                     " 1  0.000000 0.000000 3.000000 0.000000\n"
+                                     " 1  0.000000 -1.000000 0.000000 2.000000\n"
+                                     " 1  1.000000 2.000000 3.000000 -1.000000\n"
+                                     " -1\n");
     Clear();
     const double zx[2] = {0, 0};
     Oli_Chart_Curve(f_, 2, zx, y, 1, 0, 3, 3);
@@ -328,25 +342,22 @@ TEST_F(DiagramTest, ChartEmptyRangeAndCurve) {
 
 // ---- value diagrams -----------------------------------------------------------------------------
 
-TEST_F(DiagramTest, ValueDiagramSteps) {
+TEST_F(DiagramTest, ValueDiagramSteps)
+{
     struct {
         std::vector<double> values;
-        std::vector<std::string> labels;  // scale labels, then the side title
+        std::vector<std::string> labels; // scale labels, then the side title
     } cases[] = {
-        {{0, 150}, {"70", "140", "S"}},
-        {{0.2, 0.8}, {"0.3", "0.6", "S"}},
-        {{0, 10, 20, 37}, {"10", "20", "30", "S"}},
-        {{-5, -20}, {"-7", "-14", "S"}},
-        {{-3, 5}, {"0", "4", "S"}},
+        {{0, 150}, {"70", "140", "S"}},  {{0.2, 0.8}, {"0.3", "0.6", "S"}}, {{0, 10, 20, 37}, {"10", "20", "30", "S"}},
+        {{-5, -20}, {"-7", "-14", "S"}}, {{-3, 5}, {"0", "4", "S"}},
     };
     for (auto& c : cases) {
         Clear();
         Begin();
         std::vector<double> st, v = c.values;
         for (size_t i = 0; i < v.size(); ++i) st.push_back(static_cast<double>(i));
-        ASSERT_EQ(Oli_Graphic_Value_Diagram(0, 0, 10, 10, st.data(), v.data(),
-                                            static_cast<int>(v.size()), "S", "", 0.3),
-                  1);
+        ASSERT_EQ(
+            Oli_Graphic_Value_Diagram(0, 0, 10, 10, st.data(), v.data(), static_cast<int>(v.size()), "S", "", 0.3), 1);
         EXPECT_EQ(Texts(), c.labels) << c.values.front();
     }
     Clear();
@@ -356,11 +367,12 @@ TEST_F(DiagramTest, ValueDiagramSteps) {
     EXPECT_EQ(flat[0], 0);
     EXPECT_EQ(flat[1], 2);
     EXPECT_EQ(flat[2], 0);
-    EXPECT_EQ(Count_Prefix(Records(), " 13 "), 1);  // the scale's height only
-    EXPECT_EQ(Lines(" 9 ").size(), 2u);  // upright side title and bottom title
+    EXPECT_EQ(Count_Prefix(Records(), " 13 "), 1); // the scale's height only
+    EXPECT_EQ(Lines(" 9 ").size(), 2u);            // upright side title and bottom title
 }
 
-TEST_F(DiagramTest, ValueDiagramStationsNotStartingAtZeroStayInTheRectangle) {
+TEST_F(DiagramTest, ValueDiagramStationsNotStartingAtZeroStayInTheRectangle)
+{
     // Stations 2, 3, 4 (span 2) over the height 0 .. 8 with a bottom title of
     // h = 0.5: B = 0.65; station s at B + (s - 2) * (8 - B) / 2, so 0.65,
     // 4.325, 8. Values 1, 3, 2 (P, V = 2) from L = 0.46 to the right edge 10.
@@ -395,7 +407,8 @@ TEST_F(DiagramTest, ValueDiagramStationsNotStartingAtZeroStayInTheRectangle) {
     }
 }
 
-TEST_F(DiagramTest, ValueDiagramRefusesWhatItCannotDraw) {
+TEST_F(DiagramTest, ValueDiagramRefusesWhatItCannotDraw)
+{
     Begin();
     double v[101] = {1, 2};
     double st[101] = {0, 1};
@@ -406,4 +419,4 @@ TEST_F(DiagramTest, ValueDiagramRefusesWhatItCannotDraw) {
     EXPECT_EQ(Records(), "");
 }
 
-}  // namespace
+} // namespace

@@ -21,7 +21,7 @@ std::vector<std::string> lines_starting(const std::string& out, const std::strin
     return found;
 }
 
-}  // namespace
+} // namespace
 
 TEST(OliHeading, NumbersAndBookmarksOfTheListHeadings)
 {
@@ -47,8 +47,8 @@ TEST(OliHeading, NumbersAndBookmarksOfTheListHeadings)
                   "#OLI_SETBOOKMARK 17",
               }),
               lines_starting(out, "#OLI_SETBOOKMARK"));
-    EXPECT_EQ((std::vector<std::string>{" \xCE@1. A", " \xCEH\xCE@1.1. B\xCEr", " \xCEH\xCE@1.2. C\xCEr",
-                                        " \xCE@2. D", " \xCEH\xCE@2.1. E\xCEr"}),
+    EXPECT_EQ((std::vector<std::string>{" \xCE@1. A", " \xCEH\xCE@1.1. B\xCEr", " \xCEH\xCE@1.2. C\xCEr", " \xCE@2. D",
+                                        " \xCEH\xCE@2.1. E\xCEr"}),
               lines_starting(out, " "));
 }
 
@@ -150,12 +150,12 @@ TEST(OliHeading, ClosingDeeperOpenLevels)
 {
     std::string out = Oli_Capture([](FILE* f) {
         Oli_Init_Headings(3, 2, 1);
-        Oli_Set_Bookmark_Depth(4);   // levels 1 to 3 open bookmark levels
+        Oli_Set_Bookmark_Depth(4); // levels 1 to 3 open bookmark levels
         Oli_Heading(f, 1, "a");
         Oli_Heading(f, 2, "b");
         Oli_Heading(f, 3, "c");
-        Oli_Heading(f, 2, "d");   // closes 3 and 2, opens 2
-        Oli_Close_Bookmarks(f);   // two levels open
+        Oli_Heading(f, 2, "d"); // closes 3 and 2, opens 2
+        Oli_Close_Bookmarks(f); // two levels open
     });
     std::vector<std::string> codes;
     for (const std::string& l : lines_starting(out, "#OLI_SETBOOKMARK")) codes.push_back(l.substr(17, 2));
@@ -174,8 +174,10 @@ TEST(OliHeading, LegacyFormAtLowListLevel)
     EXPECT_EQ("#OLI_SETMARGINS 1 0.0000 0.0000\n"
               "#OLI_RESERVESPACE 3.0000\n"
               "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n 0.000000 17.000000 0.000000 0.800000\n 7 5\n"
-              " 2 0.000000 0.200000 \xAE" "1.\xAF\n"
-              " 2 0.910000 0.200000 \xAE" "A\xAF\n"
+              " 2 0.000000 0.200000 \xAE"
+              "1.\xAF\n"
+              " 2 0.910000 0.200000 \xAE"
+              "A\xAF\n"
               " -1\n"
               "#OLI_SETBOOKMARK 16 \xAE\xCE@1. A\xAF\n"
               "#OLI_SETBOOKMARK 15 \xAE\xAF\n"
@@ -185,18 +187,30 @@ TEST(OliHeading, LegacyFormAtLowListLevel)
               "#OLI_SETMARGINS 1 0.0000 0.0000\n"
               "#OLI_RESERVESPACE 3.0000\n"
               "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n 0.000000 17.000000 0.000000 0.700000\n 7 4\n"
-              " 2 0.000000 0.100000 \xAE" "1.\xAF\n"
-              " 2 0.010000 0.100000 \xAE" "1.\xAF\n"
-              " 2 0.000000 0.110000 \xAE" "1.\xAF\n"
-              " 2 0.010000 0.110000 \xAE" "1.\xAF\n"
-              " 2 0.280000 0.100000 \xAE" "1.\xAF\n"
-              " 2 0.290000 0.100000 \xAE" "1.\xAF\n"
-              " 2 0.280000 0.110000 \xAE" "1.\xAF\n"
-              " 2 0.290000 0.110000 \xAE" "1.\xAF\n"
-              " 2 0.910000 0.100000 \xAE" "B\xAF\n"
-              " 2 0.920000 0.100000 \xAE" "B\xAF\n"
-              " 2 0.910000 0.110000 \xAE" "B\xAF\n"
-              " 2 0.920000 0.110000 \xAE" "B\xAF\n"
+              " 2 0.000000 0.100000 \xAE"
+              "1.\xAF\n"
+              " 2 0.010000 0.100000 \xAE"
+              "1.\xAF\n"
+              " 2 0.000000 0.110000 \xAE"
+              "1.\xAF\n"
+              " 2 0.010000 0.110000 \xAE"
+              "1.\xAF\n"
+              " 2 0.280000 0.100000 \xAE"
+              "1.\xAF\n"
+              " 2 0.290000 0.100000 \xAE"
+              "1.\xAF\n"
+              " 2 0.280000 0.110000 \xAE"
+              "1.\xAF\n"
+              " 2 0.290000 0.110000 \xAE"
+              "1.\xAF\n"
+              " 2 0.910000 0.100000 \xAE"
+              "B\xAF\n"
+              " 2 0.920000 0.100000 \xAE"
+              "B\xAF\n"
+              " 2 0.910000 0.110000 \xAE"
+              "B\xAF\n"
+              " 2 0.920000 0.110000 \xAE"
+              "B\xAF\n"
               " -1\n"
               "#OLI_SETBOOKMARK 0 \xAE\xCE@1.1. B\xAF\n"
               "#OLI_SETBOOKMARK 15 \xAE\xAF\n"
@@ -208,11 +222,11 @@ TEST(OliHeading, LegacyFormAtLowListLevel)
 TEST(OliHeading, StateQueriesAndSetters)
 {
     EXPECT_STREQ("???", Oli_Heading_Number_Text());
-    Oli_Set_Heading_Counter(0, 4);   // level taken as 1
+    Oli_Set_Heading_Counter(0, 4); // level taken as 1
     EXPECT_EQ(4, Oli_Get_Heading_Counter(1));
     Oli_Next_Heading_Counter(-3);
     EXPECT_EQ(5, Oli_Get_Heading_Counter(1));
-    Oli_Init_Headings(9, 2, 2);   // max level 6, unnumbered
+    Oli_Init_Headings(9, 2, 2); // max level 6, unnumbered
     EXPECT_EQ(0, Oli_Get_Heading_Counter(1));
     std::string out = Oli_Capture([](FILE* f) {
         Oli_Heading(f, 2, "frei");

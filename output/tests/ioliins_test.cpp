@@ -57,7 +57,7 @@ OliValueRow value_row(const char* name, const char* kind, int width, int decimal
     return r;
 }
 
-}  // namespace
+} // namespace
 
 // ---- comparison characters and texts -------------------------------------------------
 
@@ -69,14 +69,11 @@ TEST_F(OliIns, CompareCharacters)
         double tolerance;
         char expected;
     } cases[] = {
-        {2.5, 2.6, 1, 0.05, '\xF7'},  // |1 - 2.6/2.5| = 0.04 < 0.05
-        {2.5, 2.6, 1, 0.03, '<'},     // 0.04 and 0.0385 both above 0.03
-        {2.5, 2.6, 0, 0.05, '='},     // -0.1 rounds to 0
-        {1.0, 1.004, 2, 0.0, '='},
-        {1.0, 1.02, 2, 0.05, '\xF7'},
-        {1.0, 1.02, 2, 0.01, '<'},
-        {3.0, 2.0, 2, 0.0, '>'},
-        {0.0, 0.5, 2, 10.0, '\xF7'},  // a is 0: only b's side counts, |1 - 0/0.5| = 1 < 10
+        {2.5, 2.6, 1, 0.05, '\xF7'}, // |1 - 2.6/2.5| = 0.04 < 0.05
+        {2.5, 2.6, 1, 0.03, '<'},    // 0.04 and 0.0385 both above 0.03
+        {2.5, 2.6, 0, 0.05, '='},    // -0.1 rounds to 0
+        {1.0, 1.004, 2, 0.0, '='},   {1.0, 1.02, 2, 0.05, '\xF7'}, {1.0, 1.02, 2, 0.01, '<'},
+        {3.0, 2.0, 2, 0.0, '>'},     {0.0, 0.5, 2, 10.0, '\xF7'}, // a is 0: only b's side counts, |1 - 0/0.5| = 1 < 10
         {0.0, 0.0, 2, 1.0, '='},
     };
     for (const Case& c : cases)
@@ -124,23 +121,31 @@ TEST_F(OliIns, CheckTextAppendsTheLimitWhenViolated)
 TEST_F(OliIns, CheckLineMetAndFailed)
 {
     int r = -1;
-    std::string ok = Oli_Capture([&](FILE* f) {
-        r = Oli_Check_Line(f, "Nachweis:", 0.95, "<=", 1.0, 2, "", "ok", cp850("nicht erfüllt"));
-    });
+    std::string ok = Oli_Capture(
+        [&](FILE* f) { r = Oli_Check_Line(f, "Nachweis:", 0.95, "<=", 1.0, 2, "", "ok", cp850("nicht erfüllt")); });
     EXPECT_EQ(1, r);
-    EXPECT_NE(std::string::npos, ok.find("Nachweis: 0.95 < 1.00\xCE" "r  ok\n")) << Oli_Visible(ok);
+    EXPECT_NE(std::string::npos, ok.find("Nachweis: 0.95 < 1.00\xCE"
+                                         "r  ok\n"))
+        << Oli_Visible(ok);
     EXPECT_EQ(std::string::npos, ok.find("!!"));
 
-    std::string bad = Oli_Capture([&](FILE* f) {
-        r = Oli_Check_Line(f, "Nachweis:", 1.05, "<=", 1.0, 2, "", "ok", cp850("nicht erfüllt"));
-    });
+    std::string bad = Oli_Capture(
+        [&](FILE* f) { r = Oli_Check_Line(f, "Nachweis:", 1.05, "<=", 1.0, 2, "", "ok", cp850("nicht erfüllt")); });
     EXPECT_EQ(0, r);
     // "nicht erfüllt" with ü as 0x81; 0x88 is the governing-value sign of the list font
-    EXPECT_NE(std::string::npos, bad.find("Nachweis: \xCE" "b1.05 > 1.00\xCE" "r  \xCE" "bnicht erf\x81llt\n"))
+    EXPECT_NE(std::string::npos, bad.find("Nachweis: \xCE"
+                                          "b1.05 > 1.00\xCE"
+                                          "r  \xCE"
+                                          "bnicht erf\x81llt\n"))
         << Oli_Visible(bad);
     // The bold "!!" exactly as the check mark of a text line writes it.
     std::string mark = Oli_Capture([](FILE* f) {
-        Oli_Text_Check_Mark(f, "Nachweis: \xCE" "b1.05 > 1.00\xCE" "r  \xCE" "bnicht erf\x81llt", 0);
+        Oli_Text_Check_Mark(f,
+                            "Nachweis: \xCE"
+                            "b1.05 > 1.00\xCE"
+                            "r  \xCE"
+                            "bnicht erf\x81llt",
+                            0);
     });
     EXPECT_EQ(mark, bad);
     // Without a fail text no "!!"; an unknown relation is not met.
@@ -165,7 +170,9 @@ TEST_F(OliIns, MessageListStyles)
     } cases[] = {
         {0, " erste 1\n weiter\n \n dritte\n"},
         {7, " erste 1\n weiter\n \n dritte\n"},
-        {1, " \xCE/o\xCE" "r erste 1\n   weiter\n \n \xCE/o\xCE" "r dritte\n"},
+        {1, " \xCE/o\xCE"
+            "r erste 1\n   weiter\n \n \xCE/o\xCE"
+            "r dritte\n"},
         {2, "  0 erste 1\n    weiter\n \n  3 dritte\n"},
         {3, " >>> erste 1 !\n     weiter !\n \n >>> dritte !\n"},
     };
@@ -195,10 +202,12 @@ TEST_F(OliIns, TextBoxLimits)
     std::string long_text(500, 'a');
     Oli_Text_Box_Add(1, "%s", long_text.c_str());
     EXPECT_EQ(299u, std::strlen(Oli_Text_Box_Line(1, 0)));
-    Oli_Text_Box_Add(1, "\xCE" "bfett");
+    Oli_Text_Box_Add(1, "\xCE"
+                        "bfett");
     EXPECT_EQ(299, Oli_Text_Box_Widest(1));
     Oli_Text_Box_Clear(1);
-    Oli_Text_Box_Add(1, "\xCE" "bfett");
+    Oli_Text_Box_Add(1, "\xCE"
+                        "bfett");
     EXPECT_EQ(4, Oli_Text_Box_Widest(1));
 }
 
@@ -221,18 +230,18 @@ TEST_F(OliIns, FramedBoxSizes)
 
     std::string out = Oli_Capture([](FILE* f) { Oli_Text_Box_Print(f, 3, -1.0); });
     // 40 x 0.18 = 7.2 cm wide
-    const std::string expected_head =
-        "#OLI_RESERVESPACE 2.7040\n"
-        "#OLI_STOREYPOSITION 0\n";
+    const std::string expected_head = "#OLI_RESERVESPACE 2.7040\n"
+                                      "#OLI_STOREYPOSITION 0\n";
     EXPECT_EQ(0u, out.find(expected_head)) << Oli_Visible(out);
     EXPECT_NE(std::string::npos, out.find("7.200000 2.204000")) << Oli_Visible(out);
-    const std::string expected_tail =
-        " -1\n"
-        "#OLI_RESTOREYPOSITION 0\n"
-        "#OLI_SETYPOSITION 1 0.1900\n"
-        "#OLI_SETMARGINS 1 0.3000 0.0000\n"
-        "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n Zeile 0\n Zeile 1\n Zeile 2\n Zeile 3\n " + widest + "\n#END_OF_TEXT\n"
-        "#OLI_SETMARGINS 1 0.0000 0.0000\n";
+    const std::string expected_tail = " -1\n"
+                                      "#OLI_RESTOREYPOSITION 0\n"
+                                      "#OLI_SETYPOSITION 1 0.1900\n"
+                                      "#OLI_SETMARGINS 1 0.3000 0.0000\n"
+                                      "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n Zeile 0\n Zeile 1\n Zeile 2\n Zeile 3\n " +
+                                      widest +
+                                      "\n#END_OF_TEXT\n"
+                                      "#OLI_SETMARGINS 1 0.0000 0.0000\n";
     EXPECT_NE(std::string::npos, out.find(expected_tail)) << Oli_Visible(out);
     // The slot is free again.
     std::string again = Oli_Capture([](FILE* f) { Oli_Text_Box_Print_Small(f, 3, 5.0); });
@@ -255,9 +264,15 @@ TEST_F(OliIns, MessageListIntoBoxFour)
     Msg_Fehler(2, "Holz zu kurz");
     std::string out = Oli_Capture([](FILE* f) { Msg_List_To_Text_Box(f); });
     EXPECT_EQ(2, Oli_Text_Box_Count(4));
-    EXPECT_STREQ("\xCE" "bAusnutzung 105 %", Oli_Text_Box_Line(4, 0));
-    EXPECT_STREQ("\xCE" "bFEHLER: Holz zu kurz!", Oli_Text_Box_Line(4, 1));
-    EXPECT_NE(std::string::npos, out.find(" \xCE" "bAusnutzung 105 %\n")) << Oli_Visible(out);
+    EXPECT_STREQ("\xCE"
+                 "bAusnutzung 105 %",
+                 Oli_Text_Box_Line(4, 0));
+    EXPECT_STREQ("\xCE"
+                 "bFEHLER: Holz zu kurz!",
+                 Oli_Text_Box_Line(4, 1));
+    EXPECT_NE(std::string::npos, out.find(" \xCE"
+                                          "bAusnutzung 105 %\n"))
+        << Oli_Visible(out);
     // width: the widest line (21 characters) x 0.18 = 3.78 cm
     EXPECT_NE(std::string::npos, out.find("0.000000 3.780000 0.000000 1.064000\n")) << Oli_Visible(out);
 }
@@ -268,19 +283,24 @@ TEST_F(OliIns, RulesAndFrames)
         std::function<void(FILE*)> write;
         std::string expected;
     } cases[] = {
-        {[](FILE* f) { Oli_Rule_Double(f, 0.5); },
-         " \xCE{\xCE" "L 0 -1 -1 0.400000 0.400000 }  \xCE{\xCE" "L 0 -1 -1 0.600000 0.600000 } "},
-        {[](FILE* f) { Oli_Rule_Double(f, 1.0); },
-         " \xCE{\xCE" "L 0 -1 -1 0.900000 0.900000 }  \xCE{\xCE" "L 0 -1 -1 1.100000 1.100000 } "},
-        {[](FILE* f) { Oli_Rule_Full(f, 1.7); }, " \xCE{\xCE" "L 0 -1 -1 1.000000 1.000000 }"},
-        {[](FILE* f) { Oli_Rule(f, 2.5, -1, -0.5, 0.25); },
-         " \xCE{\xCE" "L 0 2.500000 -1.000000 0.000000 0.250000 } "},
-        {[](FILE* f) { Oli_Frame(f, 1, 70, 0, 5, 0.9, 0.1); },
-         " \xCE{\xCE" "R 3840 0.000000 5.000000 0.100000 0.900000 } "},
-        {[](FILE* f) { Oli_Frame(f, 0, 12, -1, -1, 2, -2); },
-         " \xCE{\xCE" "R 12 -1.000000 -1.000000 0.000000 1.000000 } "},
-        {[](FILE* f) { Oli_Frame_Full(f, 1, 65); }, " \xCE{\xCE" "R 3840 -1 -1 -1 -1} "},
-        {[](FILE* f) { Oli_Frame_Full(f, 0, 64); }, " \xCE{\xCE" "R 64 -1 -1 -1 -1} "},
+        {[](FILE* f) { Oli_Rule_Double(f, 0.5); }, " \xCE{\xCE"
+                                                   "L 0 -1 -1 0.400000 0.400000 }  \xCE{\xCE"
+                                                   "L 0 -1 -1 0.600000 0.600000 } "},
+        {[](FILE* f) { Oli_Rule_Double(f, 1.0); }, " \xCE{\xCE"
+                                                   "L 0 -1 -1 0.900000 0.900000 }  \xCE{\xCE"
+                                                   "L 0 -1 -1 1.100000 1.100000 } "},
+        {[](FILE* f) { Oli_Rule_Full(f, 1.7); }, " \xCE{\xCE"
+                                                 "L 0 -1 -1 1.000000 1.000000 }"},
+        {[](FILE* f) { Oli_Rule(f, 2.5, -1, -0.5, 0.25); }, " \xCE{\xCE"
+                                                            "L 0 2.500000 -1.000000 0.000000 0.250000 } "},
+        {[](FILE* f) { Oli_Frame(f, 1, 70, 0, 5, 0.9, 0.1); }, " \xCE{\xCE"
+                                                               "R 3840 0.000000 5.000000 0.100000 0.900000 } "},
+        {[](FILE* f) { Oli_Frame(f, 0, 12, -1, -1, 2, -2); }, " \xCE{\xCE"
+                                                              "R 12 -1.000000 -1.000000 0.000000 1.000000 } "},
+        {[](FILE* f) { Oli_Frame_Full(f, 1, 65); }, " \xCE{\xCE"
+                                                    "R 3840 -1 -1 -1 -1} "},
+        {[](FILE* f) { Oli_Frame_Full(f, 0, 64); }, " \xCE{\xCE"
+                                                    "R 64 -1 -1 -1 -1} "},
     };
     for (const Case& c : cases) {
         std::string out = Oli_Capture(c.write);
@@ -303,7 +323,8 @@ TEST_F(OliIns, ValueTable)
     std::string out = Oli_Capture([&](FILE* f) { Oli_Value_Table(f, 3, 4, rows); });
     // name width 9, unit width 3; cells: the widest is " 3 \x8C 20 2er Bnd." (16):
     // separators 9 + 1, 9 + 3 + 3, then 16 + 1 apart
-    const std::string rule = " \xCE{\xCE" "L 0 -1 -1 1.000000 1.000000 }";
+    const std::string rule = " \xCE{\xCE"
+                             "L 0 -1 -1 1.000000 1.000000 }";
     EXPECT_EQ(0u, out.find("#OLI_SETYPOSITION 1 0.1000\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 5\n"
                            " 10.000000 15.000000 32.000000 49.000000 66.000000\n"))
         << Oli_Visible(out);
@@ -314,12 +335,21 @@ TEST_F(OliIns, ValueTable)
         at = e + 1;
     }
     ASSERT_EQ(10u, lines.size()) << Oli_Visible(out);
-    EXPECT_EQ(0u, lines[5].find(" \xCE" "bN\xCE" "r          kN\xCE" "r ")) << Oli_Visible(lines[5]);
+    EXPECT_EQ(0u, lines[5].find(" \xCE"
+                                "bN\xCE"
+                                "r          kN\xCE"
+                                "r "))
+        << Oli_Visible(lines[5]);
     EXPECT_NE(std::string::npos, lines[5].find("-12.50")) << Oli_Visible(lines[5]);
     EXPECT_EQ(rule, lines[5].substr(lines[5].size() - rule.size()));
-    EXPECT_NE(std::string::npos, lines[6].find("20.0")) << Oli_Visible(lines[6]);   // 2.0 x 10
+    EXPECT_NE(std::string::npos, lines[6].find("20.0")) << Oli_Visible(lines[6]); // 2.0 x 10
     EXPECT_EQ(rule, lines[6].substr(lines[6].size() - rule.size()));
-    EXPECT_EQ(0u, lines[7].find(" \xCE" "u\xCE" "bBewehrung\xCE" "r\xCE" "u     ")) << Oli_Visible(lines[7]);
+    EXPECT_EQ(0u, lines[7].find(" \xCE"
+                                "u\xCE"
+                                "bBewehrung\xCE"
+                                "r\xCE"
+                                "u     "))
+        << Oli_Visible(lines[7]);
     EXPECT_EQ(std::string::npos, lines[7].find("GEW"));
     EXPECT_EQ(std::string::npos, lines[7].find("\xCE{"));
     EXPECT_EQ("#END_OF_TEXT", lines[8]);
@@ -358,8 +388,14 @@ TEST_F(OliIns, LegendSharesSources)
     EXPECT_GT(Oli_Legend_Add_Source("f\xCE\\t,0,d", "Zugfestigkeit [%d]", "DIN EN 1995-1-1"), 0);
     EXPECT_GT(Oli_Legend_Add_Number_Source("k\xCE\\%d", "Beiwert %d", 7, "NA"), 0);
     EXPECT_EQ(2, Oli_Literature_Count());
-    EXPECT_STREQ("f\xCE\\t,0,d\xCE" "r - Zugfestigkeit [1]\xCE" "r", Oli_Legend_Line(1));
-    EXPECT_STREQ("k\xCE\\7\xCE" "r - Beiwert 2\xCE" "r", Oli_Legend_Line(2));
+    EXPECT_STREQ("f\xCE\\t,0,d\xCE"
+                 "r - Zugfestigkeit [1]\xCE"
+                 "r",
+                 Oli_Legend_Line(1));
+    EXPECT_STREQ("k\xCE\\7\xCE"
+                 "r - Beiwert 2\xCE"
+                 "r",
+                 Oli_Legend_Line(2));
     EXPECT_EQ(0, Oli_Legend_Add("f\xCE\\c,0,d", "anders"));
     EXPECT_EQ(3, Oli_Legend_Count());
     std::string lit = Oli_Capture([](FILE* f) { Oli_Literature_Print(f); });
@@ -373,13 +409,26 @@ TEST_F(OliIns, LegendSharesSources)
 
 TEST_F(OliIns, LegendCallerTextIsNoFormat)
 {
-    EXPECT_EQ((int)std::strlen("%\xCE" "r - Ausnutzung in %\xCE" "r"), Oli_Legend_Add("%", "Ausnutzung in %%"));
-    EXPECT_STREQ("%\xCE" "r - Ausnutzung in %\xCE" "r", Oli_Legend_Line(0));
+    EXPECT_EQ((int)std::strlen("%\xCE"
+                               "r - Ausnutzung in %\xCE"
+                               "r"),
+              Oli_Legend_Add("%", "Ausnutzung in %%"));
+    EXPECT_STREQ("%\xCE"
+                 "r - Ausnutzung in %\xCE"
+                 "r",
+                 Oli_Legend_Line(0));
     // A description that holds a per cent sign once its source number is in.
     Oli_Legend_Add_Source("%s%n", "Anteil in %% nach [%d]", "Quelle");
-    EXPECT_STREQ("%s%n\xCE" "r - Anteil in % nach [1]\xCE" "r", Oli_Legend_Line(1));
+    EXPECT_STREQ("%s%n\xCE"
+                 "r - Anteil in % nach [1]\xCE"
+                 "r",
+                 Oli_Legend_Line(1));
     std::string out = Oli_Capture([](FILE* f) { Oli_Legend_Print(f); });
-    EXPECT_NE(std::string::npos, out.find(" %\xCE" "r - Ausnutzung in %\xCE" "r     %s%n\xCE" "r - Anteil in % nach [1]\xCE" "r  \n"))
+    EXPECT_NE(std::string::npos, out.find(" %\xCE"
+                                          "r - Ausnutzung in %\xCE"
+                                          "r     %s%n\xCE"
+                                          "r - Anteil in % nach [1]\xCE"
+                                          "r  \n"))
         << Oli_Visible(out);
 }
 
@@ -390,7 +439,11 @@ TEST_F(OliIns, LegendOfAHundredEntriesPrintsAll)
     std::string out = Oli_Capture([](FILE* f) { Oli_Legend_Print(f); });
     for (int i = 0; i < 100; ++i) {
         char want[64];
-        std::snprintf(want, sizeof want, "a\xCE\\%d\xCE" "r - Abstand Nr. %d\xCE" "r", i, i);
+        std::snprintf(want, sizeof want,
+                      "a\xCE\\%d\xCE"
+                      "r - Abstand Nr. %d\xCE"
+                      "r",
+                      i, i);
         EXPECT_NE(std::string::npos, out.find(want)) << i;
     }
     // A description of 300 characters is cut, the line to 235 bytes.
@@ -407,8 +460,16 @@ TEST_F(OliIns, LegendPacking)
     for (int i = 0; i < 5; ++i) Oli_Legend_Add_Number("s%d", d.c_str(), i);
     ASSERT_EQ(59, (int)std::strlen(Oli_Legend_Line(0)));
     std::string out = Oli_Capture([](FILE* f) { Oli_Legend_Print(f); });
-    const std::string e0 = std::string("s0\xCE" "r - ") + d + "\xCE" "r";
-    const std::string e1 = std::string("s1\xCE" "r - ") + d + "\xCE" "r";
+    const std::string e0 = std::string("s0\xCE"
+                                       "r - ") +
+                           d +
+                           "\xCE"
+                           "r";
+    const std::string e1 = std::string("s1\xCE"
+                                       "r - ") +
+                           d +
+                           "\xCE"
+                           "r";
     EXPECT_NE(std::string::npos, out.find(" " + e0 + "     " + e1 + "  \n")) << Oli_Visible(out);
     EXPECT_EQ(3u, count_of(out, "#SHOWPARA"));
     EXPECT_EQ(0u, out.find("#OLI_SETYPOSITION 1 0.1000\n"));
@@ -494,16 +555,28 @@ TEST_F(OliIns, CombinationTexts)
     // 4: three cases of equal factors
     for (int j = 0; j < 3; ++j) c.combs[3].first[j] = 1.5;
     Oli_Load_Combination_Table(nullptr, &c);
-    EXPECT_STREQ("1.35\xCE/.\xCE" "rLf1+1.5\xCE/.\xCE" "r(Lf2+Lf3)", Oli_Comb_Text(0));
+    EXPECT_STREQ("1.35\xCE/.\xCE"
+                 "rLf1+1.5\xCE/.\xCE"
+                 "r(Lf2+Lf3)",
+                 Oli_Comb_Text(0));
     EXPECT_STREQ("Lf1+Lf2+Lf3", Oli_Comb_Text(1));
-    EXPECT_STREQ("1.35\xCE/.\xCE" "r0.7\xCE/.\xCE" "rLf2+1.5\xCE/.\xCE" "rLf3", Oli_Comb_Text(2));
-    EXPECT_STREQ("1.5\xCE/.\xCE" "r(Lf1+Lf2+Lf3)", Oli_Comb_Text(3));
+    EXPECT_STREQ("1.35\xCE/.\xCE"
+                 "r0.7\xCE/.\xCE"
+                 "rLf2+1.5\xCE/.\xCE"
+                 "rLf3",
+                 Oli_Comb_Text(2));
+    EXPECT_STREQ("1.5\xCE/.\xCE"
+                 "r(Lf1+Lf2+Lf3)",
+                 Oli_Comb_Text(3));
     EXPECT_STREQ("???", Oli_Comb_Text(4));
     EXPECT_STREQ("???", Oli_Comb_Text(-1));
     // A load-name function names the cases by their index.
     c.load_name = [](int j) -> const char* { return j == 0 ? "G" : j == 1 ? "S" : "W"; };
     Oli_Load_Combination_Table(nullptr, &c);
-    EXPECT_STREQ("1.35\xCE/.\xCE" "rG+1.5\xCE/.\xCE" "r(S+W)", Oli_Comb_Text(0));
+    EXPECT_STREQ("1.35\xCE/.\xCE"
+                 "rG+1.5\xCE/.\xCE"
+                 "r(S+W)",
+                 Oli_Comb_Text(0));
     Oli_Comb_Free(&c);
     EXPECT_EQ(0, c.load_count);
     EXPECT_EQ(0, c.comb_count);
@@ -547,7 +620,9 @@ TEST_F(OliIns, LongCombinationTableIsFramedByFlags)
     EXPECT_EQ(out.size() - end.size(), out.find(end));
     EXPECT_NE(std::string::npos, out.find("Faktorisierung"));
     EXPECT_EQ(std::string::npos, out.find("Bemessungssit."));
-    EXPECT_NE(std::string::npos, out.find("1.55\xCE/.\xCE" "rLf1+Lf2")) << Oli_Visible(out);
+    EXPECT_NE(std::string::npos, out.find("1.55\xCE/.\xCE"
+                                          "rLf1+Lf2"))
+        << Oli_Visible(out);
     Oli_Comb_Free(&c);
 
     // Ten combinations: no 640; names and situations shown.

@@ -34,7 +34,7 @@ protected:
 
 std::string fixture(const char* name) { return std::string(KOV_TEST_DIR "/position/") + name; }
 
-}  // namespace
+} // namespace
 
 TEST_F(OliListServices, OpenListWritesItsHead)
 {
@@ -60,7 +60,9 @@ TEST_F(OliListServices, PositionFiles)
         const char* title;
     } cases[] = {
         // a Windows file: the carriage returns are no part of the texts; ü is 0x81
-        {"three_lines.pos", 0, "A-17", "Pfette \x81" "ber Achse 3"},
+        {"three_lines.pos", 0, "A-17",
+         "Pfette \x81"
+         "ber Achse 3"},
         {"one_line.pos", 0, "7b", "Sparren links"},
         // a number line of 16 characters: its first 6, the title from line 3
         {"long_number.pos", 0, "123456", "Dach"},
@@ -142,11 +144,16 @@ TEST_F(OliListServices, ErrorListAppended)
     kovtest::MemFile failed;
     EXPECT_EQ(0, Oli_Error_List_Append_Failed(failed.f, src.f));
     // "geführt" with ü as 0x81
-    EXPECT_EQ(" \xCE" "bDer Nachweis kann nicht gef\x81hrt werden ==>\xCE" "r\n#END_OF_TEXT\n eins\n zwei\n#END_OF_TEXT\n",
+    EXPECT_EQ(" \xCE"
+              "bDer Nachweis kann nicht gef\x81hrt werden ==>\xCE"
+              "r\n#END_OF_TEXT\n eins\n zwei\n#END_OF_TEXT\n",
               failed.text());
     kovtest::MemFile alone;
     EXPECT_EQ(0, Oli_Error_List_Append_Failed(alone.f, nullptr));
-    EXPECT_EQ(" \xCE" "bDer Nachweis kann nicht gef\x81hrt werden ==>\xCE" "r\n#END_OF_TEXT\n", alone.text());
+    EXPECT_EQ(" \xCE"
+              "bDer Nachweis kann nicht gef\x81hrt werden ==>\xCE"
+              "r\n#END_OF_TEXT\n",
+              alone.text());
     EXPECT_EQ(1, Oli_Error_List_Append_File(nullptr, src.f));
     EXPECT_EQ(1, Oli_Error_List_Append_File(dst.f, nullptr));
     EXPECT_EQ(1, Oli_Error_List_Append_Failed(nullptr, src.f));
@@ -204,17 +211,33 @@ TEST_F(OliListServices, StripMarkup)
         int strip, convert;
         std::string out;
     } cases[] = {
-        {"a\xCE" "bc", 1, 0, "ac"},
+        {"a\xCE"
+         "bc",
+         1, 0, "ac"},
         {"a\xCE{C 1}b", 1, 0, "ab"},
-        {"a\xCE{\xCEL 0 -1 -1 1 1 }b\xCE" "r", 1, 0, "ab"},
-        {"a\xCE{C 1\nb", 1, 0, "a\nb"},   // a line feed ends a group and stays
+        {"a\xCE{\xCEL 0 -1 -1 1 1 }b\xCE"
+         "r",
+         1, 0, "ab"},
+        {"a\xCE{C 1\nb", 1, 0, "a\nb"}, // a line feed ends a group and stays
         {"ab\xCE", 1, 0, "ab"},
         {"a\xCE{C 1", 1, 0, "a"},
-        {"a\xCE" "bc", 0, 0, "a\xCE" "bc"},
+        {"a\xCE"
+         "bc",
+         0, 0,
+         "a\xCE"
+         "bc"},
         // "Straße 5 m² │" in code page 850 to 1252; with strip 0xCE survives as "+"
-        {"Stra\xE1" "e 5 m\xFD \xC4\xB3", 0, 1, "Stra\xDF" "e 5 m\xB2 -\xA6"},
-        {"\xCE" "b\x81", 0, 1, "+b\xFC"},
-        {"\xCE" "b\x81", 1, 1, "\xFC"},
+        {"Stra\xE1"
+         "e 5 m\xFD \xC4\xB3",
+         0, 1,
+         "Stra\xDF"
+         "e 5 m\xB2 -\xA6"},
+        {"\xCE"
+         "b\x81",
+         0, 1, "+b\xFC"},
+        {"\xCE"
+         "b\x81",
+         1, 1, "\xFC"},
     };
     for (const Case& c : cases) {
         std::string buf = c.in;
@@ -249,7 +272,7 @@ TEST_F(OliListServices, PicturePreviewDrawsTheBitmapWhenThereIsOneElseTheVectorP
     Kov_Script_Reset();
     Oli_Picture_Preview("DACH", 3, 4);
     EXPECT_EQ(Kov_Script_Log_Text(), head + "Draw_RPC_File DACH.RPC 3 4\n" + tail);
-    EXPECT_EQ(Kov_Ui_Pixel(5, 40), 0x3A6EA5);   // the desktop: nothing drawn there
+    EXPECT_EQ(Kov_Ui_Pixel(5, 40), 0x3A6EA5); // the desktop: nothing drawn there
     EXPECT_EQ(Kov_Ui_Pixel(7, 42), 0xEBF5E1);
     EXPECT_EQ(Kov_Ui_Pixel(1016, 760), 0xEBF5E1);
     EXPECT_EQ(Kov_Ui_Pixel(1017, 760), 0x3A6EA5);

@@ -15,12 +15,12 @@ namespace {
 
 void write_list(FILE* f)
 {
-    static char names[2][10] = {"st\x84ndig", "Schnee"};   // "ständig"
+    static char names[2][10] = {"st\x84ndig", "Schnee"}; // "ständig"
     static double force[2] = {15.0, 4.5};
     Oli_Init_Headings(3, 2, 1);
     Oli_Heading(f, 1, "Eingabedaten");
     Oli_Text(f, "Querschnitt b/h = %d/%d cm, A = %.0f cm\xFD", 12, 16, 192.0);
-    Oli_Heading(f, 2, "Lastf\x84lle");   // "Lastfälle"
+    Oli_Heading(f, 2, "Lastf\x84lle"); // "Lastfälle"
     OliColumn* cols = nullptr;
     Oli_Alloc_Columns(3, &cols);
     std::snprintf(cols[1].title, sizeof cols[1].title, "%s", "-Lastfall");
@@ -39,7 +39,7 @@ void write_list(FILE* f)
     Oli_Close_Bookmarks(f);
 }
 
-}  // namespace
+} // namespace
 
 TEST(OliList, SmallListMatchesGoldenFile)
 {

@@ -41,13 +41,11 @@ std::vector<std::string> files_in(const std::string& dir)
     return names;
 }
 
-}  // namespace
+} // namespace
 
 TEST(OliPara, FirstTextOpensBlockWithDefaultFormat)
 {
-    std::string out = Oli_Capture([](FILE* f) {
-        EXPECT_EQ(0, Oli_Para_Printf(f, "abc\n"));
-    });
+    std::string out = Oli_Capture([](FILE* f) { EXPECT_EQ(0, Oli_Para_Printf(f, "abc\n")); });
     EXPECT_EQ(kHead4 + " abc\n", out);
 }
 
@@ -219,7 +217,7 @@ int counting_fprintf(FILE* f, const char* fmt, ...)
     va_end(ap);
     return r;
 }
-}  // namespace
+} // namespace
 
 TEST(OliPara, RecordsGoThroughTheHostStreamTable)
 {
@@ -298,8 +296,10 @@ TEST(OliPara, PictureRecordWithOptions)
         EXPECT_EQ(0, Oli_Write_Picture(f, 1.0, 2.0, "b.bmp", nullptr));
         EXPECT_EQ(-1, Oli_Write_Picture(f, 1.0, 2.0, nullptr, nullptr));
     });
-    EXPECT_EQ("75 19 5 3.5 300 1 1 10 10 \xAE" "C:\\bilder\\a.png\xAF\n"
-              "75 0 1 2 \xAE" "b.bmp\xAF\n",
+    EXPECT_EQ("75 19 5 3.5 300 1 1 10 10 \xAE"
+              "C:\\bilder\\a.png\xAF\n"
+              "75 0 1 2 \xAE"
+              "b.bmp\xAF\n",
               out);
 }
 
@@ -336,7 +336,8 @@ TEST(OliPara, PictureInfoRoundTrip)
         EXPECT_EQ(1, Oli_Write_Picture_Info(f, &info));
         EXPECT_EQ(1, Oli_Write_Picture_Info(f, nullptr));
     });
-    EXPECT_EQ("OLI_GRAPHIC_Picture_Info\n\xAE" "bild.png\xAF\n640 480\n300\n5.4187 4.0640\n"
+    EXPECT_EQ("OLI_GRAPHIC_Picture_Info\n\xAE"
+              "bild.png\xAF\n640 480\n300\n5.4187 4.0640\n"
               "OLI_GRAPHIC_Picture_Info\n\xAE???\xAF\n0 0\n300\n0.0000 0.0000\n",
               out);
 
@@ -359,10 +360,16 @@ TEST(OliPara, PictureInfoReaderRefusesOtherRecordsAndCutsLongNames)
         int result;
         const char* name;
     } cases[] = {
-        {"OLI_GRAPHIC_Picture_Inf \xAE" "a\xAF 1 2 3 4 5", 0, "???"},
+        {"OLI_GRAPHIC_Picture_Inf \xAE"
+         "a\xAF 1 2 3 4 5",
+         0, "???"},
         {"OLI_GRAPHIC_Picture_Info \xAE\xAF 1 2 3 4 5", 0, "???"},
-        {"OLI_GRAPHIC_Picture_Info \xAE" "abcdefghijklmnopqrstuvwxyz\xAF 1 2 3 4 5", 1, "abcdefghijklmnopqrs"},
-        {"OLI_GRAPHIC_Picture_Info \xAE" "a\xAF 1 2 3", 0, "a"},
+        {"OLI_GRAPHIC_Picture_Info \xAE"
+         "abcdefghijklmnopqrstuvwxyz\xAF 1 2 3 4 5",
+         1, "abcdefghijklmnopqrs"},
+        {"OLI_GRAPHIC_Picture_Info \xAE"
+         "a\xAF 1 2 3",
+         0, "a"},
     };
     for (const Case& c : cases) {
         FILE* f = kovtest::stream_of(c.text);
@@ -415,7 +422,8 @@ TEST(OliPara, PictureInformationToolAnswers)
 TEST(OliPara, PictureInfoIsReadWithADecimalPointUnderAGermanLocale)
 {
     if (!Kov_Try_German_Locale()) GTEST_SKIP() << "no German locale installed";
-    FILE* f = kovtest::stream_of("OLI_GRAPHIC_Picture_Info\n\xAE" "a.png\xAF\n10 20\n300\n2.5400 1.2700\n");
+    FILE* f = kovtest::stream_of("OLI_GRAPHIC_Picture_Info\n\xAE"
+                                 "a.png\xAF\n10 20\n300\n2.5400 1.2700\n");
     OliPictureInfo info;
     int ok = Oli_Read_Picture_Info(f, &info);
     std::string written = Oli_Capture([&](FILE* out) { Oli_Write_Picture_Info(out, &info); });
@@ -424,5 +432,7 @@ TEST(OliPara, PictureInfoIsReadWithADecimalPointUnderAGermanLocale)
     EXPECT_EQ(1, ok);
     EXPECT_DOUBLE_EQ(2.54, info.a);
     EXPECT_DOUBLE_EQ(1.27, info.b);
-    EXPECT_EQ("OLI_GRAPHIC_Picture_Info\n\xAE" "a.png\xAF\n10 20\n300\n2.5400 1.2700\n", written);
+    EXPECT_EQ("OLI_GRAPHIC_Picture_Info\n\xAE"
+              "a.png\xAF\n10 20\n300\n2.5400 1.2700\n",
+              written);
 }

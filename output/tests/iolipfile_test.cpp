@@ -17,7 +17,8 @@ protected:
     void TearDown() override { Plot_Close(); }
 };
 
-TEST_F(PlotFileTest, GreyOpenAndCloseWriteTheHeadByteForByte) {
+TEST_F(PlotFileTest, GreyOpenAndCloseWriteTheHeadByteForByte)
+{
     TempPath tmp;
     FILE* f = fopen(tmp.path.c_str(), "w");
     ASSERT_NE(f, nullptr);
@@ -29,7 +30,8 @@ TEST_F(PlotFileTest, GreyOpenAndCloseWriteTheHeadByteForByte) {
     EXPECT_EQ(kovtest::read_file(tmp.path), golden);
 }
 
-TEST_F(PlotFileTest, UnitTenthGivesScaleThousand) {
+TEST_F(PlotFileTest, UnitTenthGivesScaleThousand)
+{
     TempPath tmp;
     Plot_Open_Grey(fopen(tmp.path.c_str(), "w"), 0, 0, 10, 5, 0.1, 0, "Ansicht M 1:%2.0lf", 40.0);
     Plot_Close();
@@ -38,28 +40,34 @@ TEST_F(PlotFileTest, UnitTenthGivesScaleThousand) {
     ASSERT_GT(lines.size(), 3u);
     EXPECT_EQ(lines[1], "Ansicht M 1:40");
     EXPECT_EQ(lines[2], "1.000000 0.500000");
-    EXPECT_NE(s.find("-coordinates 1\n 0 \xAE" "1:1000\xAF 1000 0 0.000000 0.000000 0 0.0 0.0 0 0.0 0.0\n"),
+    EXPECT_NE(s.find("-coordinates 1\n 0 \xAE"
+                     "1:1000\xAF 1000 0 0.000000 0.000000 0 0.0 0.0 0 0.0 0.0\n"),
               std::string::npos);
 }
 
-TEST_F(PlotFileTest, OriginComesFromTheSmallestCornerTimesUnit) {
+TEST_F(PlotFileTest, OriginComesFromTheSmallestCornerTimesUnit)
+{
     TempPath tmp;
     Plot_Open_Grey(fopen(tmp.path.c_str(), "w"), -4, -2, 6, 3, 0.5, 0, "x");
     Plot_Close();
     std::string s = kovtest::read_file(tmp.path);
     EXPECT_EQ(Split_Lines(s)[2], "5.000000 2.500000");
     // origin (4, 2) times unit 0.5; 100 / 0.5 = 200
-    EXPECT_NE(s.find(" 0 \xAE" "1:200\xAF 200 0 2.000000 1.000000 0"), std::string::npos);
+    EXPECT_NE(s.find(" 0 \xAE"
+                     "1:200\xAF 200 0 2.000000 1.000000 0"),
+              std::string::npos);
 }
 
-TEST_F(PlotFileTest, RotatedRectangleSwapsWidthAndHeight) {
+TEST_F(PlotFileTest, RotatedRectangleSwapsWidthAndHeight)
+{
     TempPath tmp;
     Plot_Open_Grey(fopen(tmp.path.c_str(), "w"), 0, 0, 2, 1, 1, kPi / 2, "R");
     Plot_Close();
     EXPECT_EQ(Split_Lines(kovtest::read_file(tmp.path))[2], "1.000000 2.000000");
 }
 
-TEST_F(PlotFileTest, SettersClampToTheirTables) {
+TEST_F(PlotFileTest, SettersClampToTheirTables)
+{
     Plot_Set_Pen(-3);
     EXPECT_EQ(Plot_Get_State()->pen, 0);
     Plot_Set_Pen(99);
@@ -74,22 +82,24 @@ TEST_F(PlotFileTest, SettersClampToTheirTables) {
     EXPECT_EQ(Plot_Get_State()->font, 11);
     Plot_Set_Font(-5);
     EXPECT_EQ(Plot_Get_State()->font, 0);
-    Plot_Set_Layer(3);  // no plot file open: nothing, no crash
+    Plot_Set_Layer(3); // no plot file open: nothing, no crash
 }
 
-TEST_F(PlotFileTest, FillingStaysInTheTableOfTheHeadWritten) {
+TEST_F(PlotFileTest, FillingStaysInTheTableOfTheHeadWritten)
+{
     TempPath grey, colour;
     Plot_Open_Grey(fopen(grey.path.c_str(), "w"), 0, 0, 1, 1, 1, 0, "g");
     Plot_Set_Filling(17);
-    EXPECT_EQ(Plot_Get_State()->filling, 7);  // "-fillings 8"
+    EXPECT_EQ(Plot_Get_State()->filling, 7); // "-fillings 8"
     Plot_Set_Filling(5);
     EXPECT_EQ(Plot_Get_State()->filling, 5);
     Plot_Open_Colour(fopen(colour.path.c_str(), "w"), 0, 0, 1, 1, 1, 0, "c");
     Plot_Set_Filling(40);
-    EXPECT_EQ(Plot_Get_State()->filling, 17);  // "-fillings 18"
+    EXPECT_EQ(Plot_Get_State()->filling, 17); // "-fillings 18"
 }
 
-TEST_F(PlotFileTest, LayerLineIsClampedAndWrittenOnlyWhileOpen) {
+TEST_F(PlotFileTest, LayerLineIsClampedAndWrittenOnlyWhileOpen)
+{
     TempPath tmp;
     Plot_Open_Grey(fopen(tmp.path.c_str(), "w"), 0, 0, 1, 1, 1, 0, "L");
     Plot_Set_Layer(7);
@@ -100,7 +110,8 @@ TEST_F(PlotFileTest, LayerLineIsClampedAndWrittenOnlyWhileOpen) {
     EXPECT_NE(s.find("-setlayer 0\n-setlayer 4\n-setlayer 0\n*EOI\n\n"), std::string::npos);
 }
 
-TEST_F(PlotFileTest, OpenResetsAttributesAndIds) {
+TEST_F(PlotFileTest, OpenResetsAttributesAndIds)
+{
     TempPath a, b;
     Plot_Set_Pen(3);
     Plot_Set_Font(2);
@@ -129,15 +140,17 @@ TEST_F(PlotFileTest, OpenResetsAttributesAndIds) {
     EXPECT_NE(kovtest::read_file(b.path).find("-line @1 ( @1 "), std::string::npos);
 }
 
-TEST_F(PlotFileTest, NullStreamMeansNoPlotFile) {
+TEST_F(PlotFileTest, NullStreamMeansNoPlotFile)
+{
     Plot_Open_Grey(nullptr, 0, 0, 1, 1, 1, 0, "N");
     EXPECT_EQ(Plot_Get_State()->stream, nullptr);
-    Plot_Close();  // nothing to close
+    Plot_Close(); // nothing to close
     Oli_Graphic_Line(0, 0, 1, 1);
     EXPECT_EQ(Plot_Get_State()->next_entity, 1);
 }
 
-TEST_F(PlotFileTest, DegenerateUnitWritesNoInfOrNan) {
+TEST_F(PlotFileTest, DegenerateUnitWritesNoInfOrNan)
+{
     const double units[] = {0.0, INFINITY, NAN};
     for (double u : units) {
         TempPath tmp;
@@ -149,7 +162,8 @@ TEST_F(PlotFileTest, DegenerateUnitWritesNoInfOrNan) {
     }
 }
 
-TEST_F(PlotFileTest, ColourHeadDiffersWhereItShould) {
+TEST_F(PlotFileTest, ColourHeadDiffersWhereItShould)
+{
     TempPath tmp;
     Plot_Open_Colour(fopen(tmp.path.c_str(), "w"), 0, 0, 10, 5, 1, 0, "C");
     Plot_Close();
@@ -172,26 +186,30 @@ TEST_F(PlotFileTest, ColourHeadDiffersWhereItShould) {
     EXPECT_NE(s.find(" 17 0.000000 1   0 0.010000 35 0\n-coordinates 1\n"), std::string::npos);
 }
 
-TEST_F(PlotFileTest, HeadWriterWithoutAnOpenUsesUnitOne) {
+TEST_F(PlotFileTest, HeadWriterWithoutAnOpenUsesUnitOne)
+{
     FILE* f = tmpfile();
     Plot_Write_Header_Grey(f, "H", 1, 2, 3, 4);
     std::string s = kovtest::contents(f);
     fclose(f);
     EXPECT_EQ(s.rfind("zorv-PlanSchau (1.0)A\nH\n3.000000 4.000000\n0\n\n*TABLES\n", 0), 0u);
-    EXPECT_NE(s.find(" 0 \xAE" "1:100\xAF 100 0 1.000000 2.000000 0 "), std::string::npos);
+    EXPECT_NE(s.find(" 0 \xAE"
+                     "1:100\xAF 100 0 1.000000 2.000000 0 "),
+              std::string::npos);
     EXPECT_EQ(Plot_Get_State()->next_point, 1);
 }
 
-void custom_head(FILE* f, int arg, double ox, double oy, double w, double h) {
+void custom_head(FILE* f, int arg, double ox, double oy, double w, double h)
+{
     fprintf(f, "HEAD %d %.1f %.1f %.1f %.1f\n", arg, ox, oy, w, h);
 }
 
-TEST_F(PlotFileTest, CustomHeadGetsTheValuesOfTheBuiltInHeads) {
+TEST_F(PlotFileTest, CustomHeadGetsTheValuesOfTheBuiltInHeads)
+{
     TempPath tmp;
     Plot_Open_Custom(fopen(tmp.path.c_str(), "w"), -1, -2, 3, 4, 2, 0, 7, custom_head);
     Plot_Close();
-    EXPECT_EQ(kovtest::read_file(tmp.path),
-              "HEAD 7 1.0 2.0 8.0 12.0\n*ENTITIES\n-setcoorsys 0\n-setlayer 0\n*EOI\n\n");
+    EXPECT_EQ(kovtest::read_file(tmp.path), "HEAD 7 1.0 2.0 8.0 12.0\n*ENTITIES\n-setcoorsys 0\n-setlayer 0\n*EOI\n\n");
 }
 
-}  // namespace
+} // namespace

@@ -19,7 +19,8 @@ class PrimitiveTest : public GraphicStreamTest {
 protected:
     void OpenPlot() { Plot_Open_Grey(fopen(plot_.path.c_str(), "w"), 0, 0, 10, 5, 1, 0, "P"); }
     // The entity section of the closed plot file.
-    std::string Entities() {
+    std::string Entities()
+    {
         Plot_Close();
         std::string s = kovtest::read_file(plot_.path);
         size_t at = s.find("-setlayer 0\n");
@@ -28,28 +29,29 @@ protected:
     TempPath plot_;
 };
 
-TEST_F(PrimitiveTest, LineWithScalesTwoAndOne) {
+TEST_F(PrimitiveTest, LineWithScalesTwoAndOne)
+{
     OpenPlot();
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 2, 1);
     Oli_Graphic_Line(1, 1, 3, 1);
     EXPECT_EQ(Records(), " 1  2.000000 1.000000 6.000000 1.000000\n");
-    EXPECT_EQ(Entities(),
-              "-line @1 ( @1 1.000000 1.000000 ) #2 0 0 1 0.0\n-point @2 3.000000 1.000000\n"
-              "*EOI\n\n");
+    EXPECT_EQ(Entities(), "-line @1 ( @1 1.000000 1.000000 ) #2 0 0 1 0.0\n-point @2 3.000000 1.000000\n"
+                          "*EOI\n\n");
 }
 
-TEST_F(PrimitiveTest, LineUsesCurrentPenAndLineType) {
+TEST_F(PrimitiveTest, LineUsesCurrentPenAndLineType)
+{
     OpenPlot();
     Plot_Set_Pen(4);
     Plot_Set_Linetype(2);
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 1, 1);
     Oli_Graphic_Line(0, 0, 1, 0);
-    EXPECT_EQ(Entities(),
-              "-line @1 ( @1 0.000000 0.000000 ) #2 4 2 1 0.0\n-point @2 1.000000 0.000000\n"
-              "*EOI\n\n");
+    EXPECT_EQ(Entities(), "-line @1 ( @1 0.000000 0.000000 ) #2 4 2 1 0.0\n-point @2 1.000000 0.000000\n"
+                          "*EOI\n\n");
 }
 
-TEST_F(PrimitiveTest, PolylineClosedOpenAndDegenerate) {
+TEST_F(PrimitiveTest, PolylineClosedOpenAndDegenerate)
+{
     Oli_Graphic_Begin(f_, 0, 0, 10, 10, 1, 1);
     const double x[3] = {0, 1, 1}, y[3] = {0, 0, 1};
     Oli_Graphic_Polyline(3, x, y);
@@ -67,12 +69,13 @@ TEST_F(PrimitiveTest, PolylineClosedOpenAndDegenerate) {
     // -3: two lines; 2: the same segment twice
     EXPECT_EQ(Count_Prefix(kovtest::contents(g), " 1  "), 4);
     EXPECT_NE(kovtest::contents(g).find(" 1  0.000000 0.000000 1.000000 0.000000\n"
-                                  " 1  0.000000 0.000000 1.000000 0.000000\n"),
+                                        " 1  0.000000 0.000000 1.000000 0.000000\n"),
               std::string::npos);
     fclose(g);
 }
 
-TEST_F(PrimitiveTest, RectangleFrames) {
+TEST_F(PrimitiveTest, RectangleFrames)
+{
     Oli_Graphic_Begin(f_, 0, 0, 10, 10, 1, 1);
     Oli_Graphic_Rect_Frame_Centred(2, 1, 4, 2);
     EXPECT_EQ(Records(), " 1  0.000000 0.000000 0.000000 2.000000\n"
@@ -81,7 +84,8 @@ TEST_F(PrimitiveTest, RectangleFrames) {
                          " 1  4.000000 0.000000 0.000000 0.000000\n");
 }
 
-TEST_F(PrimitiveTest, PolygonRecordAndArea) {
+TEST_F(PrimitiveTest, PolygonRecordAndArea)
+{
     OpenPlot();
     Plot_Set_Filling(5);
     Plot_Set_Pen(1);
@@ -98,7 +102,8 @@ TEST_F(PrimitiveTest, PolygonRecordAndArea) {
                           "*EOI\n\n");
 }
 
-TEST_F(PrimitiveTest, PolygonLeavesTheCallersArraysUntouched) {
+TEST_F(PrimitiveTest, PolygonLeavesTheCallersArraysUntouched)
+{
     Oli_Graphic_Begin_Titled(f_, 0, 0, 10, 10, 1, 1, 0.7, nullptr);
     double x[3] = {0.1, 3.3, 1.7}, y[3] = {0.2, 0.9, 2.9};
     double cx[3], cy[3];
@@ -110,14 +115,15 @@ TEST_F(PrimitiveTest, PolygonLeavesTheCallersArraysUntouched) {
     EXPECT_EQ(memcmp(cy, y, sizeof y), 0);
 }
 
-TEST_F(PrimitiveTest, FillPolygonFollowsColourOutput) {
+TEST_F(PrimitiveTest, FillPolygonFollowsColourOutput)
+{
     OpenPlot();
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 1, 1);
     const double x[3] = {0, 1, 0}, y[3] = {0, 0, 1};
     Oli_Graphic_Set_Colour_Output(0);
     EXPECT_EQ(Oli_Graphic_Fill_Polygon(3, x, y), 3);
     EXPECT_EQ(Records(), "");
-    EXPECT_EQ(Oli_Graphic_Triangle(x, y), 3);  // triangles ignore the switch
+    EXPECT_EQ(Oli_Graphic_Triangle(x, y), 3); // triangles ignore the switch
     EXPECT_EQ(Count_Prefix(Records(), " 18 3"), 1);
     Oli_Graphic_Set_Colour_Output(1);
     Oli_Graphic_Fill_Polygon(3, x, y);
@@ -126,7 +132,8 @@ TEST_F(PrimitiveTest, FillPolygonFollowsColourOutput) {
     EXPECT_EQ(Count_Prefix(Records(), " 18"), 2);
 }
 
-TEST_F(PrimitiveTest, NoFillingNoAreaButTheRecord) {
+TEST_F(PrimitiveTest, NoFillingNoAreaButTheRecord)
+{
     OpenPlot();
     Plot_Set_Filling(-1);
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 1, 1);
@@ -139,7 +146,8 @@ TEST_F(PrimitiveTest, NoFillingNoAreaButTheRecord) {
     EXPECT_EQ(Entities(), "*EOI\n\n");
 }
 
-TEST_F(PrimitiveTest, FilledRectangleCornersFollowTheAxes) {
+TEST_F(PrimitiveTest, FilledRectangleCornersFollowTheAxes)
+{
     OpenPlot();
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 1, 1);
     Oli_Graphic_Fill_Rect(2, 1, 0, 0);
@@ -152,20 +160,21 @@ TEST_F(PrimitiveTest, FilledRectangleCornersFollowTheAxes) {
                           "*EOI\n\n");
     Oli_Graphic_Reset();
     FILE* g = tmpfile();
-    Oli_Graphic_Begin(g, 0, 5, 10, 0, 1, 1);  // y runs down
+    Oli_Graphic_Begin(g, 0, 5, 10, 0, 1, 1); // y runs down
     Oli_Graphic_Fill_Rect(0, 0, 2, 1);
     std::string s = kovtest::contents(g);
     EXPECT_EQ(s.substr(s.find(" 24")), " 24  0.000000 0.000000 2.000000 1.000000\n");
     fclose(g);
 }
 
-TEST_F(PrimitiveTest, FilledRectangleFrameWithAndWithoutHole) {
+TEST_F(PrimitiveTest, FilledRectangleFrameWithAndWithoutHole)
+{
     OpenPlot();
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 1, 1);
     Oli_Graphic_Fill_Rect_Frame(0, 0, 4, 4, 3, 3, 1, 1);
     EXPECT_EQ(Records(), " 24  0.000000 4.000000 4.000000 0.000000\n 20  0\n"
                          " 24  1.000000 3.000000 3.000000 1.000000\n");
-    Oli_Graphic_Fill_Rect_Frame(0, 0, 4, 4, 0, 1, 3, 3);  // touches the outer edge
+    Oli_Graphic_Fill_Rect_Frame(0, 0, 4, 4, 0, 1, 3, 3); // touches the outer edge
     EXPECT_EQ(Count_Prefix(Records(), " 24"), 3);
     EXPECT_EQ(Entities(), "-area / 1 0\n 4"
                           " 0 ( @1 ( @1 0.000000 0.000000 ) #2 0 0 0 0.0 )\n"
@@ -185,24 +194,26 @@ TEST_F(PrimitiveTest, FilledRectangleFrameWithAndWithoutHole) {
                           "*EOI\n\n");
 }
 
-TEST_F(PrimitiveTest, ThickLineIsARectangleAroundTheSegment) {
+TEST_F(PrimitiveTest, ThickLineIsARectangleAroundTheSegment)
+{
     Oli_Graphic_Begin(f_, 0, 0, 10, 10, 1, 1);
     Oli_Graphic_Thick_Line(0, 0, 10, 0, 2, 0);
     std::string r = Records();
     double v[8];
     int n = 0;
-    ASSERT_EQ(sscanf(r.c_str(), " 18 %d %lf %lf %lf %lf %lf %lf %lf %lf", &n, &v[0], &v[1], &v[2],
-                     &v[3], &v[4], &v[5], &v[6], &v[7]),
+    ASSERT_EQ(sscanf(r.c_str(), " 18 %d %lf %lf %lf %lf %lf %lf %lf %lf", &n, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
+                     &v[6], &v[7]),
               9);
     const double e[8] = {0, -1, 10, -1, 10, 1, 0, 1};
     for (int i = 0; i < 8; ++i) EXPECT_NEAR(v[i], e[i], 1e-9) << i;
     Oli_Graphic_Set_Colour_Output(0);
-    Oli_Graphic_Thick_Line(0, 0, 10, 0, 2, 1);  // outline only
+    Oli_Graphic_Thick_Line(0, 0, 10, 0, 2, 1); // outline only
     EXPECT_EQ(Count_Prefix(Records(), " 18"), 1);
     EXPECT_EQ(Count_Prefix(Records(), " 1  "), 4);
 }
 
-TEST_F(PrimitiveTest, FilledCircleRecordAndPlotGroup) {
+TEST_F(PrimitiveTest, FilledCircleRecordAndPlotGroup)
+{
     OpenPlot();
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 2, 1);
     Oli_Graphic_Fill_Circle(1, 2, 1);
@@ -210,14 +221,14 @@ TEST_F(PrimitiveTest, FilledCircleRecordAndPlotGroup) {
     ASSERT_EQ(r.compare(0, 6, " 18 32"), 0);
     ASSERT_GE(r.size(), 2u);
     EXPECT_EQ(r.back(), '\n');
-    EXPECT_NE(r[r.size() - 2], ' ');  // no blank before the line end
+    EXPECT_NE(r[r.size() - 2], ' '); // no blank before the line end
     double x0, y0, x8, y8;
     const char* p = r.c_str() + 6;
     ASSERT_EQ(sscanf(p, "%lf %lf", &x0, &y0), 2);
-    EXPECT_NEAR(x0, 3.0, 1e-9);  // (1 + 0.5) * 2
+    EXPECT_NEAR(x0, 3.0, 1e-9); // (1 + 0.5) * 2
     EXPECT_NEAR(y0, 2.0, 1e-9);
     for (int k = 0; k < 8; ++k) p = strchr(p + 1, ' '), p = strchr(p + 1, ' ');
-    ASSERT_EQ(sscanf(p, "%lf %lf", &x8, &y8), 2);  // k = 8: a = pi/2
+    ASSERT_EQ(sscanf(p, "%lf %lf", &x8, &y8), 2); // k = 8: a = pi/2
     EXPECT_NEAR(x8, 2.0, 1e-9);
     EXPECT_NEAR(y8, 2.5, 1e-9);
     EXPECT_EQ(Entities(), "-opengroup\n-area / 0 0\n 2"
@@ -232,7 +243,8 @@ TEST_F(PrimitiveTest, FilledCircleRecordAndPlotGroup) {
     EXPECT_EQ(d, 3.0);
 }
 
-TEST_F(PrimitiveTest, RoundCircleUsesTheXScaleForY) {
+TEST_F(PrimitiveTest, RoundCircleUsesTheXScaleForY)
+{
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 2, 1);
     Oli_Graphic_Fill_Circle_Round(1, 2, 1);
     std::string r = Records();
@@ -241,26 +253,27 @@ TEST_F(PrimitiveTest, RoundCircleUsesTheXScaleForY) {
     double x8, y8;
     ASSERT_EQ(sscanf(p, "%lf %lf", &x8, &y8), 2);
     EXPECT_NEAR(x8, 2.0, 1e-9);
-    EXPECT_NEAR(y8, 3.0, 1e-9);  // 2 * 1 + 0.5 * 2
+    EXPECT_NEAR(y8, 3.0, 1e-9); // 2 * 1 + 0.5 * 2
 }
 
 // The end points of the opcode-1 records of a text.
-std::vector<std::array<double, 4>> Lines_Of(const std::string& s) {
+std::vector<std::array<double, 4>> Lines_Of(const std::string& s)
+{
     std::vector<std::array<double, 4>> out;
     for (const std::string& l : Split_Lines(s)) {
         std::array<double, 4> v;
-        if (sscanf(l.c_str(), " 1  %lf %lf %lf %lf", &v[0], &v[1], &v[2], &v[3]) == 4)
-            out.push_back(v);
+        if (sscanf(l.c_str(), " 1  %lf %lf %lf %lf", &v[0], &v[1], &v[2], &v[3]) == 4) out.push_back(v);
     }
     return out;
 }
 
-TEST_F(PrimitiveTest, ArcQuarterJoinsGridPoints) {
+TEST_F(PrimitiveTest, ArcQuarterJoinsGridPoints)
+{
     OpenPlot();
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 1, 1);
     Oli_Graphic_Arc(0, 0, 2, 0, 90);
     auto lines = Lines_Of(Records());
-    ASSERT_EQ(lines.size(), 17u);  // 16 grid steps of pi/32 and a last line of length 0
+    ASSERT_EQ(lines.size(), 17u); // 16 grid steps of pi/32 and a last line of length 0
     EXPECT_NEAR(lines[0][0], 1, 1e-6);
     EXPECT_NEAR(lines[0][1], 0, 1e-6);
     EXPECT_NEAR(lines[0][2], std::cos(kPi / 32), 1e-6);
@@ -274,7 +287,8 @@ TEST_F(PrimitiveTest, ArcQuarterJoinsGridPoints) {
     EXPECT_NE(e.find("-closegroup\n*EOI"), std::string::npos);
 }
 
-TEST_F(PrimitiveTest, ArcWithNegativeStartRunsFrom330To390) {
+TEST_F(PrimitiveTest, ArcWithNegativeStartRunsFrom330To390)
+{
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 1, 1);
     Oli_Graphic_Arc(0, 0, 2, -30, 60);
     auto lines = Lines_Of(Records());
@@ -284,20 +298,22 @@ TEST_F(PrimitiveTest, ArcWithNegativeStartRunsFrom330To390) {
     EXPECT_NEAR(lines[0][1], std::sin(-kPi / 6), 1e-6);
     EXPECT_NEAR(lines[11][2], std::cos(kPi / 6), 1e-6);
     EXPECT_NEAR(lines[11][3], std::sin(kPi / 6), 1e-6);
-    Oli_Graphic_Arc(0, 0, 2, INFINITY, 60);  // draws nothing, does not hang
+    Oli_Graphic_Arc(0, 0, 2, INFINITY, 60); // draws nothing, does not hang
     EXPECT_EQ(Lines_Of(Records()).size(), 12u);
 }
 
-TEST_F(PrimitiveTest, DashRecords) {
+TEST_F(PrimitiveTest, DashRecords)
+{
     Oli_Graphic_Begin(f_, 0, 0, 1, 1, 1, 1);
     for (int k : {1, 2, 3, 4, 7}) Oli_Graphic_Set_Dash(k);
     EXPECT_EQ(Records(), " 38 2 0.1 0.1 0\n 38 2 0.03 0.05 0\n 38 4 0.28 0.05 0.04 0.05 0\n"
                          " 38 2 0.01 0.28 0\n 38 0   0\n");
 }
 
-TEST_F(PrimitiveTest, ColourRecordsAndLightness) {
+TEST_F(PrimitiveTest, ColourRecordsAndLightness)
+{
     Oli_Graphic_Begin(f_, 0, 0, 1, 1, 1, 1);
-    Oli_Graphic_Set_Line_Rgb(OliRgb{100, 50, 50});  // not extended: stored, nothing written
+    Oli_Graphic_Set_Line_Rgb(OliRgb{100, 50, 50}); // not extended: stored, nothing written
     EXPECT_EQ(Records(), "");
     Oli_Graphic_Set_Extended(1);
     Oli_Graphic_Set_Line_Lightness(0);
@@ -311,14 +327,14 @@ TEST_F(PrimitiveTest, ColourRecordsAndLightness) {
     EXPECT_EQ(Records(), "50 100 50 50\n50 185 115 115\n51 100 50 50\n 20  43\n 20  0\n");
 }
 
-TEST_F(PrimitiveTest, LightnessShiftIsClampedToBytes) {
+TEST_F(PrimitiveTest, LightnessShiftIsClampedToBytes)
+{
     struct {
         int r, g, b;
         double pct;
         int er, eg, eb;
-    } cases[] = {{100, 50, 50, 300, 255, 255, 255}, {100, 50, 50, -100, 0, 0, 0},
-                 {100, 50, 50, -150, 0, 0, 0},      {200, 200, 200, 50, 255, 255, 255},
-                 {0, 0, 255, 0, 0, 0, 255},         {0, 0, 255, -50, 0, 0, 128},
+    } cases[] = {{100, 50, 50, 300, 255, 255, 255},  {100, 50, 50, -100, 0, 0, 0}, {100, 50, 50, -150, 0, 0, 0},
+                 {200, 200, 200, 50, 255, 255, 255}, {0, 0, 255, 0, 0, 0, 255},    {0, 0, 255, -50, 0, 0, 128},
                  {300, -20, 128, 0, 255, 0, 128}};
     for (const auto& c : cases) {
         int r = c.r, g = c.g, b = c.b;
@@ -329,7 +345,8 @@ TEST_F(PrimitiveTest, LightnessShiftIsClampedToBytes) {
     }
 }
 
-TEST_F(PrimitiveTest, PackedColours) {
+TEST_F(PrimitiveTest, PackedColours)
+{
     EXPECT_EQ(Oli_Colour_Pack(1, 2, 3), 1 + 2 * 256 + 3 * 65536);
     EXPECT_EQ(Oli_Colour_Pack(-4, 300, 255), 255 * 256 + 255 * 65536);
     int r, b;
@@ -338,9 +355,10 @@ TEST_F(PrimitiveTest, PackedColours) {
     EXPECT_EQ(b, 0x0A);
 }
 
-TEST_F(PrimitiveTest, PatternGroup) {
+TEST_F(PrimitiveTest, PatternGroup)
+{
     Oli_Graphic_Begin(f_, 0, 0, 1, 1, 1, 1);
-    Oli_Graphic_Set_Pattern(3, 7);  // not extended: nothing
+    Oli_Graphic_Set_Pattern(3, 7); // not extended: nothing
     Oli_Graphic_Pattern_Start();
     EXPECT_EQ(Records(), "");
     Oli_Graphic_Set_Extended(1);
@@ -354,7 +372,8 @@ TEST_F(PrimitiveTest, PatternGroup) {
     EXPECT_EQ(Oli_Graphic_Get_State()->pattern, 4);
 }
 
-TEST_F(PrimitiveTest, PushAndPopHoldOneLevel) {
+TEST_F(PrimitiveTest, PushAndPopHoldOneLevel)
+{
     OpenPlot();
     Oli_Graphic_Begin(f_, 0, 0, 1, 1, 1, 1);
     Oli_Graphic_Set_Text_Angle(1);
@@ -376,7 +395,8 @@ TEST_F(PrimitiveTest, PushAndPopHoldOneLevel) {
     EXPECT_EQ(Records(), " 30\n 30\n 31\n 30\n 52\n 31\n 53\n");
 }
 
-TEST_F(PrimitiveTest, PopWithoutPushRestoresZeros) {
+TEST_F(PrimitiveTest, PopWithoutPushRestoresZeros)
+{
     Oli_Graphic_Begin_Titled(f_, 0, 0, 1, 1, 1, 1, 0.5, nullptr);
     Oli_Graphic_Set_Text_Angle(1);
     Oli_Graphic_Pop_State();
@@ -384,7 +404,8 @@ TEST_F(PrimitiveTest, PopWithoutPushRestoresZeros) {
     EXPECT_EQ(Oli_Graphic_Get_Text_Angle(), 0.0);
 }
 
-TEST_F(PrimitiveTest, TurnedTexts) {
+TEST_F(PrimitiveTest, TurnedTexts)
+{
     OpenPlot();
     Plot_Set_Font(2);
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 2, 1);
@@ -392,14 +413,18 @@ TEST_F(PrimitiveTest, TurnedTexts) {
     Oli_Graphic_Text_Aligned(1, 2, 4, 4, "%d mm", 25);
     Oli_Graphic_Text_At(1, 2, "ab");
     EXPECT_EQ(Records(), " 14 90.000000 0\n 10 2.000000 2.000000 2.000000 2.000000 210 \xAE"
-                         "25 mm\xAF\n 14 90.000000 0\n 3 2.000000 2.000000 \xAE" "ab\xAF\n");
+                         "25 mm\xAF\n 14 90.000000 0\n 3 2.000000 2.000000 \xAE"
+                         "ab\xAF\n");
     EXPECT_EQ(Entities(), "-text / 1 6 2 2 1 5 1.000000 2.000000 90.000000 1.2 0. 0.\n"
-                          "    \xAE" "25 mm\xAF\n"
+                          "    \xAE"
+                          "25 mm\xAF\n"
                           "-text / 1 3 2 2 1 7 1.000000 2.000000 90.000000 1.2 0. 0.\n"
-                          "    \xAE" "ab\xAF\n*EOI\n\n");
+                          "    \xAE"
+                          "ab\xAF\n*EOI\n\n");
 }
 
-TEST_F(PrimitiveTest, FixedTexts) {
+TEST_F(PrimitiveTest, FixedTexts)
+{
     OpenPlot();
     Oli_Graphic_Begin_Titled(f_, 0, 0, 10, 5, 2, 1, kPi / 2, nullptr);
     Oli_Graphic_Text_Plain(1, 2, "p");
@@ -416,27 +441,24 @@ TEST_F(PrimitiveTest, FixedTexts) {
         const char* t;
     } nine[] = {{212, "r"}, {210, "m"}, {466, "u"}, {226, "t"}, {202, "b"}, {225, "f"}};
     for (const auto& n : nine)
-        expected += std::string(" 9 ") + pt + " " + pt + " " + std::to_string(n.code) + " \xAE" +
-                    n.t + "\xAF\n";
+        expected += std::string(" 9 ") + pt + " " + pt + " " + std::to_string(n.code) + " \xAE" + n.t + "\xAF\n";
     EXPECT_EQ(Records(), expected);
     std::string e = Entities();
-    const char* just_angle[] = {"7 1.000000 2.000000 0.", "6 1.000000 2.000000 0.",
-                                "5 1.000000 2.000000 0.", "5 1.000000 2.000000 90.",
-                                "8 1.000000 2.000000 0.", "2 1.000000 2.000000 0.",
+    const char* just_angle[] = {"7 1.000000 2.000000 0.",       "6 1.000000 2.000000 0.", "5 1.000000 2.000000 0.",
+                                "5 1.000000 2.000000 90.",      "8 1.000000 2.000000 0.", "2 1.000000 2.000000 0.",
                                 "7 1.000000 2.000000 90.000000"};
     for (const char* ja : just_angle)
-        EXPECT_NE(e.find(std::string("-text / 1 2 0 2 1 ") + ja + " 1.2 0. 0.\n"), std::string::npos)
-            << ja;
+        EXPECT_NE(e.find(std::string("-text / 1 2 0 2 1 ") + ja + " 1.2 0. 0.\n"), std::string::npos) << ja;
 }
 
-TEST_F(PrimitiveTest, AlignmentCodesAndKeypad) {
+TEST_F(PrimitiveTest, AlignmentCodesAndKeypad)
+{
     OpenPlot();
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 1, 1);
     const struct {
         int v, h, code, just;
-    } cases[] = {{4, 4, 210, 5}, {4, 3, 209, 4}, {4, 1, 212, 6}, {0, 4, 202, 2},
-                 {2, 4, 226, 8}, {2, 3, 225, 7}, {2, 1, 228, 9}, {0, 3, 201, 1},
-                 {0, 1, 204, 3}, {7, 3, 225, 5}, {4, 9, 209, 5}};
+    } cases[] = {{4, 4, 210, 5}, {4, 3, 209, 4}, {4, 1, 212, 6}, {0, 4, 202, 2}, {2, 4, 226, 8}, {2, 3, 225, 7},
+                 {2, 1, 228, 9}, {0, 3, 201, 1}, {0, 1, 204, 3}, {7, 3, 225, 5}, {4, 9, 209, 5}};
     for (const auto& c : cases) Oli_Graphic_Text_Aligned_Fixed(0, 0, c.v, c.h, "x");
     std::vector<std::string> recs = Split_Lines(Records());
     std::vector<std::string> ents;
@@ -453,18 +475,23 @@ TEST_F(PrimitiveTest, AlignmentCodesAndKeypad) {
     }
 }
 
-TEST_F(PrimitiveTest, TextsAreBoundedAndKeepTheirDelimiters) {
+TEST_F(PrimitiveTest, TextsAreBoundedAndKeepTheirDelimiters)
+{
     Oli_Graphic_Begin(f_, 0, 0, 10, 5, 1, 1);
     std::string longtext(400, 'a');
     Oli_Graphic_Text_Plain(0, 0, longtext.c_str());
-    Oli_Graphic_Text_Plain(0, 0, "a\xAF" "b\nc");
+    Oli_Graphic_Text_Plain(0, 0,
+                           "a\xAF"
+                           "b\nc");
     std::vector<std::string> lines = Split_Lines(Records());
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], " 2 0.000000 0.000000 \xAE" + std::string(254, 'a') + "\xAF");
-    EXPECT_EQ(lines[1], " 2 0.000000 0.000000 \xAE" "a b c\xAF");
+    EXPECT_EQ(lines[1], " 2 0.000000 0.000000 \xAE"
+                        "a b c\xAF");
 }
 
-TEST_F(PrimitiveTest, Comparators) {
+TEST_F(PrimitiveTest, Comparators)
+{
     Point2D a{1, 5}, b{2, 3};
     EXPECT_EQ(Oli_Compare_Point_X_Asc(&a, &b), -1);
     EXPECT_EQ(Oli_Compare_Point_X_Desc(&a, &b), 1);
@@ -473,7 +500,8 @@ TEST_F(PrimitiveTest, Comparators) {
     EXPECT_EQ(Oli_Compare_Point_X_Asc(&a, &a), 0);
 }
 
-TEST_F(PrimitiveTest, NullStreamWritesOnlyThePlot) {
+TEST_F(PrimitiveTest, NullStreamWritesOnlyThePlot)
+{
     OpenPlot();
     Oli_Graphic_Begin(nullptr, 0, 0, 10, 5, 1, 1);
     Oli_Graphic_Line(0, 0, 1, 1);
@@ -483,4 +511,4 @@ TEST_F(PrimitiveTest, NullStreamWritesOnlyThePlot) {
     EXPECT_EQ(Count_Prefix(e, "-text"), 1);
 }
 
-}  // namespace
+} // namespace

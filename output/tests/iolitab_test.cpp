@@ -12,7 +12,8 @@
 
 namespace {
 
-const std::string kR = "\xCE" "r";
+const std::string kR = "\xCE"
+                       "r";
 
 std::string sp(int n) { return std::string((size_t)n, ' '); }
 
@@ -51,7 +52,7 @@ std::string cell(const char* kind, const void* data, int row, int field, int wid
     return Oli_Format_Cell(kind, data, row, field, width, decimals, 1.0, 0, buf);
 }
 
-}  // namespace
+} // namespace
 
 // The first table of the position's list: six columns, allocated seven.
 TEST(OliTable, SixColumnTableByteForByte)
@@ -69,30 +70,39 @@ TEST(OliTable, SixColumnTableByteForByte)
     set_column(cols[2], "N", "kN", 8, 2, force);
     cols[2].second_mark = 1;
     set_column(cols[3], "KLED", "TXT", 8, 0, kled);
-    set_column(cols[4], "k\xCE\\mod\xCE" "r", "-", 6, 2, kmod);
+    set_column(cols[4],
+               "k\xCE\\mod\xCE"
+               "r",
+               "-", 6, 2, kmod);
     set_column(cols[5], "+\xC0\xCE\\M", "-", 6, 2, gamma);
 
-    std::string out = Oli_Capture([&](FILE* f) {
-        OliTabelle(f, 6, 3, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
-    });
+    std::string out =
+        Oli_Capture([&](FILE* f) { OliTabelle(f, 6, 3, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr); });
 
-    const std::string expected =
-        "#OLI_SETYPOSITION 1 0.1000\n"
-        "#SHOWTABLE\n 0 0 0\n"
-        " 1 1 -1 -1 5\n"
-        " 5.000000 18.000000 27.000000 36.000000 43.000000\n"
-        // title row: "Nr." centred, "Bezeichnung" left, "N" just before the decimal point,
-        // "KLED" centred, "kmod" centred, the gamma right-aligned
-        " " + kR + " Nr." + kR + "  Bezeichnung" + kR + sp(6) + "N" + kR + sp(6) + "KLED" + kR + sp(4) +
-        "k\xCE\\mod" + kR + kR + sp(5) + "\xC0\xCE\\M\n"
-        // unit row: only the numeric columns have units
-        " " + kR + kR + kR + sp(22) + "kN" + kR + kR + sp(15) + "-" + kR + sp(6) + "-\n"
-        // rows: the largest force is bold, "n.e." stands for 2e100
-        "    1" + "  Eigenlast  " + " \xCE" "b   12.50" + kR + "  st\x84ndig" + "   0.60" + "   1.35\n" +
-        "    2" + "  Wind" + sp(7) + "    -3.25" + "  kurz" + sp(3) + "   0.90" + "   1.50\n" +
-        "    3" + "  Schnee" + sp(5) + "    n.e. " + "  mittel " + "   0.80" + "   1.50\n" +
-        "#END_OF_TEXT\n"
-        "#OLI_SETYPOSITION 1 -0.4000\n";
+    const std::string expected = "#OLI_SETYPOSITION 1 0.1000\n"
+                                 "#SHOWTABLE\n 0 0 0\n"
+                                 " 1 1 -1 -1 5\n"
+                                 " 5.000000 18.000000 27.000000 36.000000 43.000000\n"
+                                 // title row: "Nr." centred, "Bezeichnung" left, "N" just before the decimal point,
+                                 // "KLED" centred, "kmod" centred, the gamma right-aligned
+                                 " " +
+                                 kR + " Nr." + kR + "  Bezeichnung" + kR + sp(6) + "N" + kR + sp(6) + "KLED" + kR +
+                                 sp(4) + "k\xCE\\mod" + kR + kR + sp(5) +
+                                 "\xC0\xCE\\M\n"
+                                 // unit row: only the numeric columns have units
+                                 " " +
+                                 kR + kR + kR + sp(22) + "kN" + kR + kR + sp(15) + "-" + kR + sp(6) +
+                                 "-\n"
+                                 // rows: the largest force is bold, "n.e." stands for 2e100
+                                 "    1" +
+                                 "  Eigenlast  " +
+                                 " \xCE"
+                                 "b   12.50" +
+                                 kR + "  st\x84ndig" + "   0.60" + "   1.35\n" + "    2" + "  Wind" + sp(7) +
+                                 "    -3.25" + "  kurz" + sp(3) + "   0.90" + "   1.50\n" + "    3" + "  Schnee" +
+                                 sp(5) + "    n.e. " + "  mittel " + "   0.80" + "   1.50\n" +
+                                 "#END_OF_TEXT\n"
+                                 "#OLI_SETYPOSITION 1 -0.4000\n";
     EXPECT_EQ(expected, out) << Oli_Visible(out);
 }
 
@@ -137,8 +147,7 @@ TEST(OliTable, ChoosingRowsOfAStrictlyIncreasingColumn)
     set_column(cols[1], "V", "m", 6, 1, v);
     for (unsigned flags : {0u, (unsigned)OLI_TAB_CHOOSE_ROWS}) {
         std::string out = Oli_Capture([&](FILE* f) {
-            OliTabelle(f, 2, 5, cols, nullptr, nullptr, 0, flags | OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0,
-                       nullptr);
+            OliTabelle(f, 2, 5, cols, nullptr, nullptr, 0, flags | OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
         });
         std::vector<std::string> lines = lines_of(out);
         // head, column head, separator, title, unit, rows..., end
@@ -159,8 +168,8 @@ TEST(OliTable, ChoosingRowsKeepsTurningPointsAndSignChanges)
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 6, 0, v);
     std::string out = Oli_Capture([&](FILE* f) {
-        OliTabelle(f, 2, 7, cols, nullptr, nullptr, 0, OLI_TAB_CHOOSE_ROWS | OLI_TAB_NO_Y_MOVES, nullptr,
-                   nullptr, 0, nullptr);
+        OliTabelle(f, 2, 7, cols, nullptr, nullptr, 0, OLI_TAB_CHOOSE_ROWS | OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0,
+                   nullptr);
     });
     std::vector<std::string> lines = lines_of(out);
     std::vector<std::string> numbers;
@@ -200,15 +209,15 @@ TEST(OliTable, MarksOfExtremeValues)
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 6, 2, v);
-    cols[1].first_mark = 3;    // underline smallest and largest magnitude
-    cols[1].second_mark = -1;  // bold the smallest value
+    cols[1].first_mark = 3;   // underline smallest and largest magnitude
+    cols[1].second_mark = -1; // bold the smallest value
     std::string out = Oli_Capture([&](FILE* f) {
         OliTabelle(f, 2, 4, cols, nullptr, nullptr, 0, OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
     });
     std::vector<std::string> lines = lines_of(out);
     ASSERT_GE(lines.size(), 11u);
     EXPECT_EQ("    1   2.00", lines[6]);
-    EXPECT_EQ("    2 \xCEu -7.00\xCEr", lines[7]);   // underline wins over bold
+    EXPECT_EQ("    2 \xCEu -7.00\xCEr", lines[7]); // underline wins over bold
     EXPECT_EQ("    3 \xCEu  0.50\xCEr", lines[8]);
     EXPECT_EQ("    4   4.00", lines[9]);
 }
@@ -228,8 +237,12 @@ TEST(OliTable, MarkSelectorOverAllNumericColumns)
     });
     std::vector<std::string> lines = lines_of(out);
     ASSERT_GE(lines.size(), 18u);
-    EXPECT_EQ("    1   1.00 \xCE" "b  0.25\xCEr", lines[6]);
-    EXPECT_EQ("    2 \xCE" "b -9.00\xCEr   3.00", lines[7]);
+    EXPECT_EQ("    1   1.00 \xCE"
+              "b  0.25\xCEr",
+              lines[6]);
+    EXPECT_EQ("    2 \xCE"
+              "b -9.00\xCEr   3.00",
+              lines[7]);
     // a selector inside -n..n marks nothing
     EXPECT_EQ("    1   1.00   0.25", lines[15]);
     EXPECT_EQ("    2  -9.00   3.00", lines[16]);
@@ -243,14 +256,12 @@ TEST(OliTable, LongTablesSetTheListFlagsBeforeAndNotAfter)
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
     set_column(cols[1], "V", "m", 6, 0, v);
-    std::string out = Oli_Capture([&](FILE* f) {
-        OliTabelle(f, 2, 120, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
-    });
+    std::string out = Oli_Capture(
+        [&](FILE* f) { OliTabelle(f, 2, 120, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr); });
     EXPECT_EQ(0u, out.find("#OLI_SETFLAGS 640\n#OLI_SETYPOSITION 1 0.1000\n#SHOWTABLE\n"));
     EXPECT_EQ(std::string::npos, out.find("896"));
     std::string with_flag = Oli_Capture([&](FILE* f) {
-        OliTabelle(f, 2, 3, cols, nullptr, nullptr, 0, OLI_TAB_LONG | OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0,
-                   nullptr);
+        OliTabelle(f, 2, 3, cols, nullptr, nullptr, 0, OLI_TAB_LONG | OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
     });
     EXPECT_EQ(0u, with_flag.find("#OLI_SETFLAGS 640\n#SHOWTABLE\n"));
     EXPECT_EQ(with_flag.size() - 18, with_flag.rfind("#OLI_SETFLAGS 896\n"));
@@ -278,7 +289,7 @@ TEST(OliTable, ReverseOrderWithThinRulesByPrintPosition)
     EXPECT_EQ(" \xCE{\xCEL 0 -1 -1 0.500000 0.500000 }", lines[7]);
     EXPECT_EQ("    2    2", lines[8]);
     EXPECT_EQ(" \xCE{\xCEL 0 -1 -1 1.000000 1.000000 }", lines[9]);
-    EXPECT_EQ("    1    1", lines[10]);   // the last print position never gets a thick rule
+    EXPECT_EQ("    1    1", lines[10]); // the last print position never gets a thick rule
     EXPECT_EQ("#END_OF_TEXT", lines[11]);
 }
 
@@ -316,21 +327,27 @@ TEST(OliTable, HeadingPlacementGroupsAndTitleLines)
     char title[] = "Titel";
     char* titles[1] = {title};
     std::string out = Oli_Capture([&](FILE* f) {
-        OliTabelle(f, 3, 1, cols, nullptr, nullptr, 0, OLI_TAB_NO_Y_MOVES | OLI_TAB_EXTRA_LINE, counts, titles,
-                   0, nullptr);
+        OliTabelle(f, 3, 1, cols, nullptr, nullptr, 0, OLI_TAB_NO_Y_MOVES | OLI_TAB_EXTRA_LINE, counts, titles, 0,
+                   nullptr);
     });
     EXPECT_EQ("#SHOWTABLE\n 1 0 0\n Titel\n"
               " 2 1 -1 -1 2 0 0 0 0 0 0 0 2\n"
               // the grouped column places no separator of its own
               " 5.000000 5.000000\n"
               // "Kraft" centred over both columns (16 places)
-              " " + kR + kR + sp(11) + "Kraft\n"
-              // "+kN" right-aligned one place before the end, "-x" after one blank
-              " " + kR + "  Nr" + kR + sp(7) + "kN" + kR + sp(2) + "x\n"
-              // units end just before the decimal point
-              " " + kR + kR + sp(10) + "kN" + kR + sp(6) + "m\n"
-              "    1      1.5    2.5\n"
-              "#END_OF_TEXT\n",
+              " " +
+                  kR + kR + sp(11) +
+                  "Kraft\n"
+                  // "+kN" right-aligned one place before the end, "-x" after one blank
+                  " " +
+                  kR + "  Nr" + kR + sp(7) + "kN" + kR + sp(2) +
+                  "x\n"
+                  // units end just before the decimal point
+                  " " +
+                  kR + kR + sp(10) + "kN" + kR + sp(6) +
+                  "m\n"
+                  "    1      1.5    2.5\n"
+                  "#END_OF_TEXT\n",
               out)
         << Oli_Visible(out);
 }
@@ -392,8 +409,8 @@ TEST(OliTable, SentinelCells)
         double value;
         std::string text;
     } cases[] = {
-        {-1e100, "   -\xEC  "}, {1e100, "    \xEC  "}, {2e100, "  n.e. "}, {-2e100, "    ---"},
-        {3e100, "   auto"},    {-3e100, "       "},   {12.3456, "  12.35"},
+        {-1e100, "   -\xEC  "}, {1e100, "    \xEC  "}, {2e100, "  n.e. "},   {-2e100, "    ---"},
+        {3e100, "   auto"},     {-3e100, "       "},   {12.3456, "  12.35"},
     };
     for (const Case& c : cases) {
         double v = c.value;
@@ -403,7 +420,9 @@ TEST(OliTable, SentinelCells)
     double v = 2e100;
     char buf[OLI_CELL_SIZE];
     EXPECT_STREQ("  n.e. ", Oli_Format_Cell("kN", &v, 0, 6, 6, 2, 1.0, 1, buf));
-    EXPECT_STREQ(" \xCE" "b n.e. \xCEr", Oli_Format_Table_Cell("kN", &v, 0, 6, 6, 2, 1.0, 1, 1, buf, nullptr));
+    EXPECT_STREQ(" \xCE"
+                 "b n.e. \xCEr",
+                 Oli_Format_Table_Cell("kN", &v, 0, 6, 6, 2, 1.0, 1, 1, buf, nullptr));
 }
 
 TEST(OliTable, CellKinds)
@@ -433,15 +452,27 @@ TEST(OliTable, TextCells)
 {
     static char rows[2][10] = {"kurz", "sehr lang"};
     EXPECT_EQ("  kurz ", cell("TXT", rows, 0, 6, 10, 0));
-    EXPECT_EQ("  sehr ", cell("TXT", rows, 1, 6, 6, 10));   // the decimals give the row length
+    EXPECT_EQ("  sehr ", cell("TXT", rows, 1, 6, 6, 10)); // the decimals give the row length
     EXPECT_EQ("  sehr lang" + sp(2), cell("TXT mm", rows, 1, 12, 10, 0));
     // mark-up keeps the display width, and a code is never cut in half
-    static char marked[1][12] = {"\xCE" "bfett\xCE" "r"};
-    EXPECT_EQ("  \xCE" "bfett\xCE" "r" + sp(7), cell("TXT", marked, 0, 12, 12, 0));
-    EXPECT_EQ("  \xCE" "bfett" + sp(2), cell("TXT", marked, 0, 7, 12, 0));
+    static char marked[1][12] = {"\xCE"
+                                 "bfett\xCE"
+                                 "r"};
+    EXPECT_EQ("  \xCE"
+              "bfett\xCE"
+              "r" +
+                  sp(7),
+              cell("TXT", marked, 0, 12, 12, 0));
+    EXPECT_EQ("  \xCE"
+              "bfett" +
+                  sp(2),
+              cell("TXT", marked, 0, 7, 12, 0));
     // bold rows of a text column
     char buf[OLI_CELL_SIZE];
-    EXPECT_STREQ("  \xCE" "bkurz \xCE" "r", Oli_Format_Table_Cell("TXT", rows, 0, 6, 10, 0, 1.0, 0, 1, buf, nullptr));
+    EXPECT_STREQ("  \xCE"
+                 "bkurz \xCE"
+                 "r",
+                 Oli_Format_Table_Cell("TXT", rows, 0, 6, 10, 0, 1.0, 0, 1, buf, nullptr));
 }
 
 TEST(OliTable, BarCells)
@@ -449,10 +480,20 @@ TEST(OliTable, BarCells)
     static OliBarChoice bars[4] = {{0, 1, 3}, {-1, 1, 3}, {4, 1, 3}, {3, 2, 6}};
     EXPECT_EQ(sp(13), cell("GEW", bars, 0, 12, 12, 0));
     EXPECT_EQ(sp(8) + "---  ", cell("GEW", bars, 1, 12, 12, 0));
-    EXPECT_EQ(sp(6) + " \xCE" "b4 \x8C 12\xCE" "r", cell("GEW", bars, 2, 12, 12, 0));
-    EXPECT_EQ(sp(3) + " \xCE" "b3 \x8C 20 2er Bnd.\xCE" "r", cell("GEW", bars, 3, 18, 18, 0));
+    EXPECT_EQ(sp(6) + " \xCE"
+                      "b4 \x8C 12\xCE"
+                      "r",
+              cell("GEW", bars, 2, 12, 12, 0));
+    EXPECT_EQ(sp(3) + " \xCE"
+                      "b3 \x8C 20 2er Bnd.\xCE"
+                      "r",
+              cell("GEW", bars, 3, 18, 18, 0));
     char buf[OLI_CELL_SIZE];
-    EXPECT_STREQ("       \xCE" "b\xCEu" "4 \x8C 12\xCE" "r", Oli_Format_Cell("GEW", bars, 2, 12, 12, 0, 1.0, 1, buf));
+    EXPECT_STREQ("       \xCE"
+                 "b\xCEu"
+                 "4 \x8C 12\xCE"
+                 "r",
+                 Oli_Format_Cell("GEW", bars, 2, 12, 12, 0, 1.0, 1, buf));
 }
 
 TEST(OliTable, ValuesInAnArrayOfRecords)

@@ -28,7 +28,7 @@ std::string text_line(const char* fmt, const char* arg)
     return out.substr(head.size(), out.size() - head.size() - tail.size());
 }
 
-}  // namespace
+} // namespace
 
 TEST(OliText, FreshStateWritesOneParagraphInFontSeven)
 {
@@ -43,10 +43,7 @@ TEST(OliText, LineBreaksAndEmptyText)
     EXPECT_EQ(" a\n b\n", text_line("%s", "a\nb"));
 }
 
-TEST(OliText, CallerTextIsNeverAFormatAgain)
-{
-    EXPECT_EQ(" 100%s %d\n", text_line("%s", "100%s %d"));
-}
+TEST(OliText, CallerTextIsNeverAFormatAgain) { EXPECT_EQ(" 100%s %d\n", text_line("%s", "100%s %d")); }
 
 TEST(OliText, FontOfTheLayoutState)
 {
@@ -85,10 +82,25 @@ TEST(OliText, StripZeros)
 TEST(OliText, SuperscriptsTwoAndThreeKeepOpenModes)
 {
     // "m²" inside a bold run: the bold mode is opened again after the superscript.
-    EXPECT_EQ(" \xCE" "bA = 5 m\xCE/2\xCE" "r\xCE" "b\xCE" "r\n", text_line("%s", "\xCE" "bA = 5 m\xFD\xCE" "r"));
-    EXPECT_EQ(" cm\xCE/3\xCE" "r\n", text_line("%s", "cm\xFA"));
+    EXPECT_EQ(" \xCE"
+              "bA = 5 m\xCE/2\xCE"
+              "r\xCE"
+              "b\xCE"
+              "r\n",
+              text_line("%s", "\xCE"
+                              "bA = 5 m\xFD\xCE"
+                              "r"));
+    EXPECT_EQ(" cm\xCE/3\xCE"
+              "r\n",
+              text_line("%s", "cm\xFA"));
     // An underline closed before the superscript is not opened again.
-    EXPECT_EQ(" \xCE" "ua\xCE" "r m\xCE/2\xCE" "r\n", text_line("%s", "\xCE" "ua\xCE" "r m\xFD"));
+    EXPECT_EQ(" \xCE"
+              "ua\xCE"
+              "r m\xCE/2\xCE"
+              "r\n",
+              text_line("%s", "\xCE"
+                              "ua\xCE"
+                              "r m\xFD"));
 }
 
 TEST(OliText, ManySuperscriptsAreNotCut)
@@ -96,7 +108,8 @@ TEST(OliText, ManySuperscriptsAreNotCut)
     std::string in, expected = " ";
     for (int i = 0; i < 30; i++) {
         in += "m\xFD ";
-        expected += "m\xCE/2\xCE" "r ";
+        expected += "m\xCE/2\xCE"
+                    "r ";
     }
     expected += "\n";
     EXPECT_EQ(expected, text_line("%s", in.c_str()));
@@ -157,7 +170,9 @@ TEST(OliText, CheckMarkAtTheRightEdge)
     });
     EXPECT_EQ(para(7, " ok\n") + para(7, " 50% zu viel\n") +
                   "#OLI_SETYPOSITION 1 -0.3800\n#OLI_SETMARGINS 1 17.0000 0.0000\n" +
-                  para(7, " \xCE" "b!!\n") + "#OLI_SETMARGINS 1 0.0000 0.0000\n",
+                  para(7, " \xCE"
+                          "b!!\n") +
+                  "#OLI_SETMARGINS 1 0.0000 0.0000\n",
               out);
     EXPECT_FLOAT_EQ(0.0f, Oli_Get_Left_Margin());
 }
@@ -166,8 +181,7 @@ TEST(OliText, VersionLineFromTheVersionFile)
 {
     kovtest::ScopedEnv env("EXEC", KOV_TEST_DIR "/version");
     std::string out = Oli_Capture([](FILE* f) { Oli_Version_Line(f, "q8-nlu52"); });
-    EXPECT_EQ("#OLI_SETMARGINS 1 17.2000 0.0000\n" + para(3, " V 2.11\n") + "#OLI_SETMARGINS 1 0.0000 0.0000\n",
-              out);
+    EXPECT_EQ("#OLI_SETMARGINS 1 17.2000 0.0000\n" + para(3, " V 2.11\n") + "#OLI_SETMARGINS 1 0.0000 0.0000\n", out);
 }
 
 TEST(OliText, VersionLineWithoutVersionFile)
@@ -220,8 +234,8 @@ TEST(OliText, CharactersPerLine)
     EXPECT_EQ(96, Oli_Chars_Per_Line(-1));
     Oli_Set_Left_Margin(nullptr, 8.5f);
     EXPECT_EQ(53, Oli_Chars_Per_Line(7));
-    EXPECT_EQ(37, Oli_Chars_Per_Line(5));   // 73 / 2 = 36.5, half away from zero
-    Oli_Set_Right_Margin(nullptr, 5.0f);   // only the left margin counts
+    EXPECT_EQ(37, Oli_Chars_Per_Line(5)); // 73 / 2 = 36.5, half away from zero
+    Oli_Set_Right_Margin(nullptr, 5.0f);  // only the left margin counts
     EXPECT_EQ(53, Oli_Chars_Per_Line_Current());
 }
 
@@ -234,8 +248,8 @@ TEST(OliText, YPositionSlots)
         EXPECT_EQ("Fehler in 'ioliwrt': Kein Positionierungsindex mehr frei!\n",
                   testing::internal::GetCapturedStdout());
         Oli_Restore_Y_Position(f, 3);
-        Oli_Restore_Y_Position(f, 3);    // the second restore does nothing
-        Oli_Restore_Y_Position(f, -1);   // the slot of a failed store
+        Oli_Restore_Y_Position(f, 3);  // the second restore does nothing
+        Oli_Restore_Y_Position(f, -1); // the slot of a failed store
         EXPECT_EQ(3, Oli_Store_Y_Position(f));
         Oli_Restore_Y_Keep(f, 3);
         Oli_Restore_Y_Keep(f, 3);
@@ -255,15 +269,21 @@ TEST(OliText, DisplayWidthCountsScriptsAsFourFifths)
 {
     EXPECT_EQ(0, Oli_Display_Width(nullptr));
     EXPECT_EQ(3, Oli_Display_Width("abc"));
-    EXPECT_EQ(6, Oli_Display_Width("a\xCE\\12345\xCE" "r"));       // 5 script characters: 0
-    EXPECT_EQ(6, Oli_Display_Width("a\xCE/123456\xCE" "r"));       // 6: one less
-    EXPECT_EQ(9, Oli_Display_Width("\xCE\\1234567890\xCE" "bx"));   // 11 (bold keeps the mode): 11 - 2
-    EXPECT_EQ(11, Oli_Display_Width("\xCE\\12345\xCE" "r123456"));  // closed by r
+    EXPECT_EQ(6, Oli_Display_Width("a\xCE\\12345\xCE"
+                                   "r")); // 5 script characters: 0
+    EXPECT_EQ(6, Oli_Display_Width("a\xCE/123456\xCE"
+                                   "r")); // 6: one less
+    EXPECT_EQ(9, Oli_Display_Width("\xCE\\1234567890\xCE"
+                                   "bx")); // 11 (bold keeps the mode): 11 - 2
+    EXPECT_EQ(11, Oli_Display_Width("\xCE\\12345\xCE"
+                                    "r123456")); // closed by r
 }
 
 TEST(OliText, MarkupTests)
 {
-    const char* t = "a\xCE" "bbold\xCE" "r x \xCE\\sub";
+    const char* t = "a\xCE"
+                    "bbold\xCE"
+                    "r x \xCE\\sub";
     EXPECT_EQ(0, Oli_Bold_Active(t, 1));
     EXPECT_EQ(1, Oli_Bold_Active(t, 5));
     EXPECT_EQ(0, Oli_Bold_Active(t, 12));
@@ -273,14 +293,28 @@ TEST(OliText, MarkupTests)
     EXPECT_EQ(0, Oli_S_Active(t, 16));
 
     char buf[16] = "x\xFDy\xFD";
-    int need = Oli_Replace_Keep_Markup(buf, "\xFD", "\xCE/2\xCE" "r", sizeof buf);
+    int need = Oli_Replace_Keep_Markup(buf, "\xFD",
+                                       "\xCE/2\xCE"
+                                       "r",
+                                       sizeof buf);
     EXPECT_EQ(12, need);
-    EXPECT_STREQ("x\xCE/2\xCE" "ry\xCE/2\xCE" "r", buf);
+    EXPECT_STREQ("x\xCE/2\xCE"
+                 "ry\xCE/2\xCE"
+                 "r",
+                 buf);
     char small[8] = "x\xFDy";
-    Oli_Replace_Keep_Markup(small, "\xFD", "\xCE/2\xCE" "r", sizeof small);
-    EXPECT_STREQ("x\xCE/2\xCE" "ry", small);
+    Oli_Replace_Keep_Markup(small, "\xFD",
+                            "\xCE/2\xCE"
+                            "r",
+                            sizeof small);
+    EXPECT_STREQ("x\xCE/2\xCE"
+                 "ry",
+                 small);
     char tiny[6] = "x\xFDy";
-    Oli_Replace_Keep_Markup(tiny, "\xFD", "\xCE/2\xCE" "r", sizeof tiny);
+    Oli_Replace_Keep_Markup(tiny, "\xFD",
+                            "\xCE/2\xCE"
+                            "r",
+                            sizeof tiny);
     EXPECT_STREQ("x\xCE/2\xCE", tiny);
 }
 

@@ -23,26 +23,25 @@ std::string repeat(const std::string& s, int n)
     return r;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(KovComment, WrittenBesideTheLogo)
 {
     std::string out = Oli_Capture([](FILE* f) { Kov_Write_User_Comment(f, "a\n\nb"); });
-    const std::string expected =
-        "#OLI_SETFLAGS 16777216\n"
-        "#OLI_SETFLAGS 134217728\n"
-        "#OLI_SETFLAGS 512\n"
-        "#OLI_STOREYPOSITION 1\n"
-        "#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0.0 1.2 1.2 0.0\n"
-        "27 0.0 0.0 %FONT%\\UserCommentLogo.ocm\n"
-        "-1\n"
-        "#OLI_PUSHMARGINS\n"
-        "#OLI_SETMARGINS 1 1.4000 0.0000\n"
-        "#OLI_RESTOREYPOSITION 1\n"
-        "\n#SHOWPARA\n0x0\n4\n-1\n a\n  \n b\n#END_OF_TEXT\n0x2000\n-1\n"
-        "#OLI_POPMARGINS 1048576\n"
-        "#OLI_SETYPOSITION 4 0.0000\n"
-        "#OLI_SETFLAGS 33554432\n";
+    const std::string expected = "#OLI_SETFLAGS 16777216\n"
+                                 "#OLI_SETFLAGS 134217728\n"
+                                 "#OLI_SETFLAGS 512\n"
+                                 "#OLI_STOREYPOSITION 1\n"
+                                 "#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0.0 1.2 1.2 0.0\n"
+                                 "27 0.0 0.0 %FONT%\\UserCommentLogo.ocm\n"
+                                 "-1\n"
+                                 "#OLI_PUSHMARGINS\n"
+                                 "#OLI_SETMARGINS 1 1.4000 0.0000\n"
+                                 "#OLI_RESTOREYPOSITION 1\n"
+                                 "\n#SHOWPARA\n0x0\n4\n-1\n a\n  \n b\n#END_OF_TEXT\n0x2000\n-1\n"
+                                 "#OLI_POPMARGINS 1048576\n"
+                                 "#OLI_SETYPOSITION 4 0.0000\n"
+                                 "#OLI_SETFLAGS 33554432\n";
     EXPECT_EQ(expected, out) << Oli_Visible(out);
 }
 
@@ -67,7 +66,8 @@ TEST_F(KovComment, WrappedAtTheLastBlank)
     // at byte 84 ends the line of 17 words.
     std::string plain = Oli_Capture([](FILE* f) { Kov_Write_User_Comment_Plain(f, repeat("Wort ", 20).c_str()); });
     EXPECT_EQ(675, Kov_Comment_Wrap_Width());
-    EXPECT_NE(std::string::npos, plain.find("\n " + repeat("Wort ", 17) + "\n " + repeat("Wort ", 3) + "\n#END_OF_TEXT"))
+    EXPECT_NE(std::string::npos,
+              plain.find("\n " + repeat("Wort ", 17) + "\n " + repeat("Wort ", 3) + "\n#END_OF_TEXT"))
         << Oli_Visible(plain);
     EXPECT_EQ(std::string::npos, plain.find("#SHOWGRAFIC"));
     EXPECT_EQ(std::string::npos, plain.find("MARGINS"));

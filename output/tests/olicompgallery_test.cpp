@@ -15,12 +15,13 @@
 #include "output/iolidiag.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
-#include "platform/kovcp.h"
 #include "platform/gui/olirender.h"
+#include "platform/kovcp.h"
 
 namespace {
 
-std::string gallery_dir() {
+std::string gallery_dir()
+{
     std::string d = std::string(KOV_BINARY_DIR) + "/test-artefacts";
     ::mkdir(d.c_str(), 0755);
     d += "/gallery";
@@ -34,7 +35,8 @@ std::string gallery_dir() {
 struct Block {
     FILE* f;
     double y0;
-    void begin(const char* title, bool y_down, bool colour) {
+    void begin(const char* title, bool y_down, bool colour)
+    {
         Oli_Text(f, "%s", title);
         Oli_Graphic_Set_Colour_Output(colour ? 1 : 0);
         if (y_down)
@@ -42,14 +44,16 @@ struct Block {
         else
             Oli_Graphic_Begin(f, 0, y0, 320, y0 + 100, 0.05, 0.05);
     }
-    void end() {
+    void end()
+    {
         std::fprintf(Oli_Graphic_Stream(), " -1\n");
         Oli_Graphic_Set_Colour_Output(1);
         y0 += 120;
     }
 };
 
-void symbols(Block& b, bool y_down, bool colour) {
+void symbols(Block& b, bool y_down, bool colour)
+{
     double y = b.y0;
     Oli_Graphic_Axes_Symbol(20, y + 20, "x", "y", 1.0, 0);
     Oli_Graphic_Axes_Symbol(60, y + 20, "u", "v", 0.8, 0.5);
@@ -68,7 +72,8 @@ void symbols(Block& b, bool y_down, bool colour) {
     Oli_Graphic_Bold_Text(10, y + 5, colour ? "Fett" : "Fett ohne Farbe");
 }
 
-void arrows(Block& b) {
+void arrows(Block& b)
+{
     double y = b.y0;
     Oli_Graphic_Arrow(30, y + 20, 0, 20, 4, 3, 0);
     Oli_Graphic_Arrow(30, y + 40, 0, 20, 4, 3, 1);
@@ -83,7 +88,8 @@ void arrows(Block& b) {
     Oli_Graphic_Arrow_Horizontal_Text(260, y + 70, 30, "H");
 }
 
-void arrow_rows(Block& b) {
+void arrow_rows(Block& b)
+{
     double y = b.y0;
     Oli_Graphic_Arrow_Row(10, y + 10, 100, y + 10, 20, 0.2, "q = 2.5 kN/m");
     Oli_Graphic_Arrow_Row_Linear(120, y + 10, 210, y + 10, 10, 30, 0.2, "q1 ... q2");
@@ -92,7 +98,8 @@ void arrow_rows(Block& b) {
     Oli_Graphic_Arrow_Row_Inclined(10, -(y + 60), 300, -(y + 70), 15, 25);
 }
 
-void fasteners(Block& b) {
+void fasteners(Block& b)
+{
     double y = b.y0;
     Oli_Graphic_Fastener_Symbol(0, 0, 16, 40, y + 30, 0);
     Oli_Graphic_Fastener_Symbol(0, 1, 16, 80, y + 30, 0);
@@ -105,7 +112,8 @@ void fasteners(Block& b) {
     Oli_Graphic_Fastener_Symbol(0, 8, 16, 120, y + 75, 0);
 }
 
-void rebar_and_labels(Block& b) {
+void rebar_and_labels(Block& b)
+{
     double y = b.y0;
     Oli_Graphic_Rebar_Label(10, y + 50, 150, y + 50, 0.1, 2, 4, 15, 13.4, 0.035, 2, 3);
     Oli_Graphic_Rebar_Label(170, y + 20, 300, y + 80, 0.1, 1, 2, 20, 5.65, 0.04, 1, 0);
@@ -117,7 +125,8 @@ void rebar_and_labels(Block& b) {
     Oli_Graphic_Hatched_Band(170, y + 95, 300, y + 95, 6, 0);
 }
 
-void curves(Block& b) {
+void curves(Block& b)
+{
     double y = b.y0;
     Oli_Graphic_Arc_Round(30, y + 30, 40, 0, 270);
     Oli_Graphic_Fill_Sector(80, y + 30, 40, 10, 120);
@@ -138,7 +147,8 @@ void curves(Block& b) {
     Oli_Graphic_Number_Circle(280, y + 80, 0.3, 0.05, 12);
 }
 
-void member_diagrams(Block& b) {
+void member_diagrams(Block& b)
+{
     double y = b.y0;
     OliMemberDiagram d;
     Oli_Member_Diagram_Init(&d, 5);
@@ -158,7 +168,8 @@ void member_diagrams(Block& b) {
 }
 
 // Charts, value diagrams and the pattern sheet open their own blocks.
-void charts_and_sheet(FILE* f) {
+void charts_and_sheet(FILE* f)
+{
     Oli_Text(f, "Diagramm mit Achsen");
     OliChart c;
     Oli_Chart_Init(&c);
@@ -193,7 +204,8 @@ void charts_and_sheet(FILE* f) {
     Oli_Graphic_Fill_Pattern_Sheet(f);
 }
 
-void gallery_write(const std::string& list, const std::string& plot) {
+void gallery_write(const std::string& list, const std::string& plot)
+{
     Oli_Reset_Writers();
     Oli_Graphic_Reset();
     FILE* f = std::fopen(list.c_str(), "w");
@@ -241,8 +253,7 @@ void gallery_write(const std::string& list, const std::string& plot) {
     b.begin(cp850("Bögen, Sektoren, Langlöcher, Ringe und Marken"), false, true);
     curves(b);
     b.end();
-    b.begin(cp850("Bögen, Sektoren, Langlöcher, Ringe und Marken, y nach unten, ohne Farbe"), true,
-            false);
+    b.begin(cp850("Bögen, Sektoren, Langlöcher, Ringe und Marken, y nach unten, ohne Farbe"), true, false);
     curves(b);
     b.end();
     b.begin("Stabdiagramm", false, true);
@@ -256,7 +267,8 @@ void gallery_write(const std::string& list, const std::string& plot) {
     std::fclose(f);
 }
 
-void gallery_check(const std::string& name) {
+void gallery_check(const std::string& name)
+{
     const std::string d = gallery_dir();
     const std::string list = d + "/" + name + ".oli", plot = d + "/" + name + "01.SPF";
     gallery_write(list, plot);
@@ -271,9 +283,6 @@ void gallery_check(const std::string& name) {
     }
 }
 
+} // namespace
 
-}  // namespace
-
-TEST(OliGallery, CompositesMatchTheirGoldenFilesAndRender) {
-    gallery_check("gallery_composites");
-}
+TEST(OliGallery, CompositesMatchTheirGoldenFilesAndRender) { gallery_check("gallery_composites"); }

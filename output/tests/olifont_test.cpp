@@ -15,4 +15,3 @@ TEST(OliFont, FontSymbols)
         EXPECT_EQ((unsigned char)texts[i][0], bytes[i]) << i;
     }
 }
-

@@ -34,9 +34,16 @@ void write_gallery(FILE* f)
     Oli_Heading(f, 2, "Nachweiszeilen");
     Oli_Check_Line(f, "Druck in Faserrichtung:", 0.95, "<=", 1.0, 2, "", "ok", cp850("nicht erfüllt"));
     Oli_Check_Line(f, "Abscheren des Vorholzes:", 1.05, "<=", 1.0, 2, "", "ok", cp850("nicht erfüllt"));
-    Oli_Text(f, "%s %s", cp850("Vorholzlänge:"), Oli_Compare_Text(18.5, 20.0, 1, 0.0, 1, "l\xCE\\v,min\xCE" "r", "cm"));
+    Oli_Text(f, "%s %s", cp850("Vorholzlänge:"),
+             Oli_Compare_Text(18.5, 20.0, 1, 0.0, 1,
+                              "l\xCE\\v,min\xCE"
+                              "r",
+                              "cm"));
     char buf[OLI_CHECK_TEXT_SIZE];
-    Oli_Text(f, "Einschnitttiefe: %s", Oli_Check_Text("t\xCE\\v,max\xCE" "r", 4.2, "<=", 4.0, 1, buf));
+    Oli_Text(f, "Einschnitttiefe: %s",
+             Oli_Check_Text("t\xCE\\v,max\xCE"
+                            "r",
+                            4.2, "<=", 4.0, 1, buf));
 
     // Message lists and text boxes.
     Oli_Heading(f, 2, "Meldungen");
@@ -144,7 +151,7 @@ std::string gallery_path()
     return d + "/gallery.oli";
 }
 
-}  // namespace
+} // namespace
 
 TEST(OliGallery, EveryInsertMatchesItsGoldenFileAndRendersWithoutWarnings)
 {

@@ -81,7 +81,7 @@ void write_position_list(const std::string& path)
     // "Fläche A = 320 cm²" (0xFD becomes a superscript 2)
     Oli_Text(f, "%s\xFD", cp850("Fläche A = 320 cm"));
     Oli_Heading(f, 2, "%s", cp850("Lastfälle"));
-    static char names[2][12] = {"st\x84ndig", "Schnee"};  // "ständig"
+    static char names[2][12] = {"st\x84ndig", "Schnee"}; // "ständig"
     static double force[2] = {15.0, 4.5};
     static double kmod[2] = {0.6, 0.9};
     OliColumn* cols = nullptr;
@@ -89,19 +89,24 @@ void write_position_list(const std::string& path)
     set_column(cols[0], "Nr.", "ZZ", 4, 0, nullptr);
     set_column(cols[1], "-Lastfall", "TXT", 12, 0, names);
     set_column(cols[2], "N", "kN", 8, 2, force);
-    set_column(cols[3], "k\xCE\\mod\xCE" "r", "-", 6, 2, kmod);
+    set_column(cols[3],
+               "k\xCE\\mod\xCE"
+               "r",
+               "-", 6, 2, kmod);
     OliTabelle(f, 4, 2, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
     void* p = cols;
     Mem_Free_Null(&p);
     Oli_Heading(f, 1, "Ergebnisse");
     Oli_Heading(f, 2, "%s", cp850("Druck in den Kontaktflächen"));
-    Oli_Text(f, "Ausnutzung \xC1 = 0.85");  // "Ausnutzung η = 0.85"
+    Oli_Text(f, "Ausnutzung \xC1 = 0.85"); // "Ausnutzung η = 0.85"
     Oli_Text(f, "%s", cp850("Nachweis erfüllt"));
     Oli_Heading(f, 2, "Querkraft der Schwelle");
     Oli_Text(f, "\xCE{C 2 230 0 0}%s", cp850("Nachweis nicht erfüllt !!"));
     Oli_Heading(f, 1, "Zusammenfassung");
     // "Gesamtausnutzung 1.12 ‰" is no real value; it shows the per mille byte
-    Oli_Text(f, "Gesamtausnutzung \xCE" "b1.12\xCE" "r \x89");
+    Oli_Text(f, "Gesamtausnutzung \xCE"
+                "b1.12\xCE"
+                "r \x89");
     Oli_Close_Bookmarks(f);
     std::fclose(f);
 }
@@ -166,13 +171,39 @@ TEST(OliRender, PositionListTextInReadingOrder)
     std::string error;
     ASSERT_TRUE(Oli_Write_Pdf(pages, d + "/POS_01.pdf", &error)) << error;
     const std::string text = pdf_text(d + "/POS_01.pdf");
-    expect_in_order(text, {"POS. 1: Versatz über der Stütze", "Seite 1 von 1", "1. Eingabedaten",
-                           "1.1. Material und Abmessungen", "Schwelle: Nadelholz C24", "Strebenwinkel α = 45.0 °",
-                           "Teilsicherheitsbeiwert γ", "= 1.30", "Fläche A = 320 cm", "1.2. Lastfälle", "Nr.",
-                           "Lastfall", "N", "k", "kN", "1", "ständig", "15.00", "0.60", "2", "Schnee", "4.50",
-                           "0.90", "2. Ergebnisse", "2.1. Druck in den Kontaktflächen", "Ausnutzung η = 0.85",
-                           "Nachweis erfüllt", "2.2. Querkraft der Schwelle", "Nachweis nicht erfüllt !!",
-                           "3. Zusammenfassung", "Gesamtausnutzung", "1.12", "‰"});
+    expect_in_order(text, {"POS. 1: Versatz über der Stütze",
+                           "Seite 1 von 1",
+                           "1. Eingabedaten",
+                           "1.1. Material und Abmessungen",
+                           "Schwelle: Nadelholz C24",
+                           "Strebenwinkel α = 45.0 °",
+                           "Teilsicherheitsbeiwert γ",
+                           "= 1.30",
+                           "Fläche A = 320 cm",
+                           "1.2. Lastfälle",
+                           "Nr.",
+                           "Lastfall",
+                           "N",
+                           "k",
+                           "kN",
+                           "1",
+                           "ständig",
+                           "15.00",
+                           "0.60",
+                           "2",
+                           "Schnee",
+                           "4.50",
+                           "0.90",
+                           "2. Ergebnisse",
+                           "2.1. Druck in den Kontaktflächen",
+                           "Ausnutzung η = 0.85",
+                           "Nachweis erfüllt",
+                           "2.2. Querkraft der Schwelle",
+                           "Nachweis nicht erfüllt !!",
+                           "3. Zusammenfassung",
+                           "Gesamtausnutzung",
+                           "1.12",
+                           "‰"});
     // The bookmarks: two chapters of level 1 with their sections beneath.
     ASSERT_GE(pages.bookmarks.size(), 6u);
     EXPECT_EQ(pages.bookmarks[0].text.toStdString(), "1. Eingabedaten");
@@ -234,11 +265,11 @@ TEST(OliRender, SketchPagePixels)
     img.save(QString::fromStdString(d + "/sketch-2.png"));
     // The block's top left corner stands at the text area's corner (2 cm, 2 cm)
     // and its y axis runs up: block y = 1 lies 4 cm below the top of the block.
-    EXPECT_TRUE(dark(img, 2.0 + 5.0, 2.0 + 4.0, dpi));   // on the horizontal line
+    EXPECT_TRUE(dark(img, 2.0 + 5.0, 2.0 + 4.0, dpi)); // on the horizontal line
     EXPECT_TRUE(dark(img, 2.0 + 1.3, 2.0 + 4.0, dpi));
-    EXPECT_TRUE(white(img, 2.0 + 5.0, 2.0 + 3.7, dpi));  // 3 mm above it
-    EXPECT_TRUE(white(img, 2.0 + 0.5, 2.0 + 4.0, dpi));  // before its start
-    EXPECT_TRUE(dark(img, 2.0 + 8.0, 2.0 + 2.5, dpi));   // on the vertical line
+    EXPECT_TRUE(white(img, 2.0 + 5.0, 2.0 + 3.7, dpi)); // 3 mm above it
+    EXPECT_TRUE(white(img, 2.0 + 0.5, 2.0 + 4.0, dpi)); // before its start
+    EXPECT_TRUE(dark(img, 2.0 + 8.0, 2.0 + 2.5, dpi));  // on the vertical line
     EXPECT_TRUE(white(img, 2.0 + 8.3, 2.0 + 2.5, dpi));
     // Inside the red triangle, and outside its hypotenuse.
     const QColor red = img.pixelColor(int((2.0 + 2.4) / 2.54 * dpi), int((2.0 + 2.6) / 2.54 * dpi));
@@ -270,10 +301,11 @@ TEST(OliRender, PlotFileOfTheSketch)
         for (int x = 0; x < img.width(); ++x) {
             const QColor c = img.pixelColor(x, y);
             if (c.red() < 80 && c.green() < 80 && c.blue() < 80) ++dark_pixels;
-            if (std::abs(c.red() - 230) < 8 && std::abs(c.green() - 230) < 8 && std::abs(c.blue() - 230) < 8) ++grey_pixels;
+            if (std::abs(c.red() - 230) < 8 && std::abs(c.green() - 230) < 8 && std::abs(c.blue() - 230) < 8)
+                ++grey_pixels;
         }
-    EXPECT_GT(dark_pixels, 500);   // the two lines and the texts
-    EXPECT_GT(grey_pixels, 2000);  // the triangle with the filling 5
+    EXPECT_GT(dark_pixels, 500);  // the two lines and the texts
+    EXPECT_GT(grey_pixels, 2000); // the triangle with the filling 5
     if (have_pdftotext()) {
         std::string error;
         ASSERT_TRUE(Oli_Write_Pdf(pages, d + "/plot.pdf", &error)) << error;
@@ -297,10 +329,11 @@ TEST(OliRender, DamagedListsRenderWhatTheyCanAndSaySo)
     struct Case {
         const char* name;
         std::string bytes;
-        const char* warning;  // a part of one of the warnings
-        const char* kept;     // a text of the list that is still shown
+        const char* warning; // a part of one of the warnings
+        const char* kept;    // a text of the list that is still shown
     } cases[] = {
-        {"unclosed", bytes.substr(0, table_end) + bytes.substr(table_end + 13), "table block not closed", "Nachweis erf"},
+        {"unclosed", bytes.substr(0, table_end) + bytes.substr(table_end + 13), "table block not closed",
+         "Nachweis erf"},
         {"unknown", "#SOMETHING 1 2\n#OLI_WHATEVER 3\n" + bytes, "unknown record", "Nachweis erf"},
         {"unknown_layout", "#OLI_WHATEVER 3\n" + bytes, "unknown layout record", "Zusammenfassung"},
         {"truncated", bytes.substr(0, verdict + 5), "not closed (the file ends)", "Schnee"},
@@ -418,7 +451,7 @@ TEST(OliRender, PdfOutlineOfTheBookmarks)
             ++entries;
         }
     }
-    EXPECT_EQ(entries, 1 + 1 + int(pages.bookmarks.size()));  // catalog, outline root, entries
+    EXPECT_EQ(entries, 1 + 1 + int(pages.bookmarks.size())); // catalog, outline root, entries
     // Read back by poppler: chapters with their sections beneath.
     const kovtest::ToolRun html = kovtest::Run_Tool({"pdftohtml", "-xml", "-stdout", "-i", "-q", pdf});
     if (html.exit_code != 0) GTEST_SKIP() << "pdftohtml (poppler-utils) is not installed";
@@ -426,9 +459,8 @@ TEST(OliRender, PdfOutlineOfTheBookmarks)
     kovtest::write_file(d + "/outline.xml", x); // for a look
     expect_in_order(x, {"<outline>", "<item page=\"1\">1. Eingabedaten</item>", "<outline>",
                         "<item page=\"1\">1.1. Material und Abmessungen</item>",
-                        "<item page=\"1\">1.2. Lastfälle</item>", "</outline>",
-                        "<item page=\"1\">2. Ergebnisse</item>", "<outline>",
-                        "<item page=\"1\">2.1. Druck in den Kontaktflächen</item>",
+                        "<item page=\"1\">1.2. Lastfälle</item>", "</outline>", "<item page=\"1\">2. Ergebnisse</item>",
+                        "<outline>", "<item page=\"1\">2.1. Druck in den Kontaktflächen</item>",
                         "<item page=\"1\">2.2. Querkraft der Schwelle</item>", "</outline>",
                         "<item page=\"1\">3. Zusammenfassung</item>", "</outline>"});
 }
@@ -548,8 +580,8 @@ TEST(OliRender, ApplicationListsAreLegible)
         for (size_t p = 0; p < pages.pages.size(); ++p) {
             SCOPED_TRACE(std::string(name) + " page " + std::to_string(p + 1));
             const OliPage& page = pages.pages[p];
-            Oli_Page_Image(pages, int(p), 120).save(
-                QString::fromStdString(d + "/" + name + "-" + std::to_string(p + 1) + ".png"));
+            Oli_Page_Image(pages, int(p), 120)
+                .save(QString::fromStdString(d + "/" + name + "-" + std::to_string(p + 1) + ".png"));
             const std::vector<CharBox> boxes = char_boxes(page);
             int overlaps = 0;
             for (size_t a = 0; a < boxes.size() && overlaps < 5; ++a)
@@ -644,7 +676,7 @@ TEST(OliRender, HeadingStaysWithTheBlockAfterIt)
     EXPECT_EQ(page_of("Zeile 51", &y_line), 0);
     EXPECT_EQ(page_of("2. Tabelle", &y_head), 1);
     EXPECT_EQ(page_of("28.50", &y_row), 1);
-    EXPECT_LT(y_head, 3.0);  // at the top of the new page
+    EXPECT_LT(y_head, 3.0); // at the top of the new page
     EXPECT_GT(y_row, y_head);
     ASSERT_EQ(pages.bookmarks.size(), 2u);
     EXPECT_EQ(pages.bookmarks[1].page, 1);

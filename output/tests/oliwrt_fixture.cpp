@@ -16,15 +16,9 @@ std::string Oli_Capture(const std::function<void(FILE*)>& body)
     return m.text();
 }
 
-std::string Oli_Read_Bytes(const std::string& path)
-{
-    return kovtest::read_file(path);
-}
+std::string Oli_Read_Bytes(const std::string& path) { return kovtest::read_file(path); }
 
-bool Oli_Write_Bytes(const std::string& path, const std::string& bytes)
-{
-    return kovtest::write_file(path, bytes);
-}
+bool Oli_Write_Bytes(const std::string& path, const std::string& bytes) { return kovtest::write_file(path, bytes); }
 
 void Oli_Reset_Writers()
 {

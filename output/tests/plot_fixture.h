@@ -15,7 +15,8 @@
 // A temporary file name that is removed again at the end of the test.
 struct TempPath {
     std::string path;
-    TempPath() {
+    TempPath()
+    {
         char buf[] = "/tmp/kovplot_XXXXXX";
         int fd = mkstemp(buf);
         if (fd >= 0) close(fd);
@@ -25,7 +26,8 @@ struct TempPath {
 };
 
 // The lines of a text.
-inline std::vector<std::string> Split_Lines(const std::string& s) {
+inline std::vector<std::string> Split_Lines(const std::string& s)
+{
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < s.size()) {
@@ -38,14 +40,16 @@ inline std::vector<std::string> Split_Lines(const std::string& s) {
 }
 
 // Number of lines that begin with the prefix.
-inline int Count_Prefix(const std::string& s, const std::string& prefix) {
+inline int Count_Prefix(const std::string& s, const std::string& prefix)
+{
     int n = 0;
     for (const std::string& l : Split_Lines(s))
         if (l.compare(0, prefix.size(), prefix) == 0) ++n;
     return n;
 }
 
-inline bool Has_Inf_Or_Nan(const std::string& s) {
+inline bool Has_Inf_Or_Nan(const std::string& s)
+{
     return s.find("inf") != std::string::npos || s.find("nan") != std::string::npos;
 }
 
@@ -53,17 +57,20 @@ inline bool Has_Inf_Or_Nan(const std::string& s) {
 // graphics and of the plot file back at their start for every test.
 class GraphicStreamTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         Oli_Graphic_Reset();
         f_ = tmpfile();
         ASSERT_NE(f_, nullptr);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         Plot_Close();
         fclose(f_);
     }
     // The block records after the head.
-    std::string Records() {
+    std::string Records()
+    {
         std::string s = kovtest::contents(f_);
         size_t at = s.find("-1\n");
         if (at == std::string::npos) return s;

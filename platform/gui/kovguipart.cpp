@@ -1,8 +1,8 @@
 // The Qt GUI part of the stand-ins installs its message windows, viewer,
 // renderer and printer into the core when it is linked into a program.
+#include "platform/gui/kovhelpwindow.h"
 #include "platform/gui/kovscreenwindow.h"
 #include "platform/gui/olirender.h"
-#include "platform/gui/kovhelpwindow.h"
 #include "platform/gui/oliviewer.h"
 #include "platform/kovcp.h"
 #include "platform/kovgui.h"
@@ -15,8 +15,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScrollArea>
-#include <QVBoxLayout>
 #include <QString>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -96,13 +96,9 @@ int table_window(const std::string& title, const std::string& list_bytes)
     return 1;
 }
 
-int open_help(const std::string& document, const char* topic)
-{
-    return Kov_Open_Help_Window(document, topic) ? 1 : 0;
-}
+int open_help(const std::string& document, const char* topic) { return Kov_Open_Help_Window(document, topic) ? 1 : 0; }
 
-const KovGuiHooks kHooks = {message_box,    open_viewer,  Oli_Render_File_To_Pdf,
-                            Oli_Print_File, table_window, open_help};
+const KovGuiHooks kHooks = {message_box, open_viewer, Oli_Render_File_To_Pdf, Oli_Print_File, table_window, open_help};
 
 struct Install {
     Install()

@@ -32,12 +32,12 @@ struct ExtendedKey {
 };
 
 const ExtendedKey kExtended[] = {
-    {Qt::Key_F1, 315, 0},    {Qt::Key_F2, 316, 0},    {Qt::Key_F3, 317, 0},     {Qt::Key_F4, 318, 0},
-    {Qt::Key_F5, 319, 0},    {Qt::Key_F6, 320, 0},    {Qt::Key_F7, 321, 0},     {Qt::Key_F8, 322, 0},
-    {Qt::Key_F9, 323, 0},    {Qt::Key_F10, 324, 0},   {Qt::Key_F11, 389, 0},    {Qt::Key_F12, 390, 0},
-    {Qt::Key_Home, 327, 375}, {Qt::Key_Up, 328, 0},   {Qt::Key_PageUp, 329, 0}, {Qt::Key_Left, 331, 371},
-    {Qt::Key_Right, 333, 372}, {Qt::Key_End, 335, 373}, {Qt::Key_Down, 336, 0}, {Qt::Key_PageDown, 337, 0},
-    {Qt::Key_Insert, 338, 0}, {Qt::Key_Delete, 339, 0},
+    {Qt::Key_F1, 315, 0},      {Qt::Key_F2, 316, 0},     {Qt::Key_F3, 317, 0},     {Qt::Key_F4, 318, 0},
+    {Qt::Key_F5, 319, 0},      {Qt::Key_F6, 320, 0},     {Qt::Key_F7, 321, 0},     {Qt::Key_F8, 322, 0},
+    {Qt::Key_F9, 323, 0},      {Qt::Key_F10, 324, 0},    {Qt::Key_F11, 389, 0},    {Qt::Key_F12, 390, 0},
+    {Qt::Key_Home, 327, 375},  {Qt::Key_Up, 328, 0},     {Qt::Key_PageUp, 329, 0}, {Qt::Key_Left, 331, 371},
+    {Qt::Key_Right, 333, 372}, {Qt::Key_End, 335, 373},  {Qt::Key_Down, 336, 0},   {Qt::Key_PageDown, 337, 0},
+    {Qt::Key_Insert, 338, 0},  {Qt::Key_Delete, 339, 0},
 };
 
 QPointer<KovScreenWindow> g_window;
@@ -48,10 +48,7 @@ bool on_gui_thread()
 }
 
 // The window is only ever made and shown in interactive mode, on its thread.
-bool may_show()
-{
-    return on_gui_thread() && Kov_Ui_Mode() == KOV_UI_INTERACTIVE;
-}
+bool may_show() { return on_gui_thread() && Kov_Ui_Mode() == KOV_UI_INTERACTIVE; }
 
 // Set when the window is shown, cleared by the window system's expose.
 bool g_awaiting_expose = false;
@@ -148,13 +145,13 @@ int Kov_Key_Code(int qt_key, Qt::KeyboardModifiers modifiers, const QString& tex
     for (const ExtendedKey& k : kExtended)
         if (k.qt_key == qt_key) return (ctrl && k.ctrl_code) ? k.ctrl_code : k.code;
     switch (qt_key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Backtab: return 256 + 15;
-    default: break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab: return 9;
+        case Qt::Key_Backtab: return 256 + 15;
+        default: break;
     }
     if (ctrl && qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return qt_key - Qt::Key_A + 1;
     if (text.size() == 1) {
@@ -179,10 +176,7 @@ KovScreenWindow* KovScreenWindow::instance()
     return g_window;
 }
 
-void KovScreenWindow::refresh()
-{
-    update();
-}
+void KovScreenWindow::refresh() { update(); }
 
 int KovScreenWindow::waitForInput(int timeout_ms)
 {
@@ -283,10 +277,7 @@ void KovScreenWindow::keyPressEvent(QKeyEvent* e)
     queued();
 }
 
-void KovScreenWindow::keyReleaseEvent(QKeyEvent* e)
-{
-    Kov_Ui_Set_Modifiers(Kov_Modifier_Bits(e->modifiers()));
-}
+void KovScreenWindow::keyReleaseEvent(QKeyEvent* e) { Kov_Ui_Set_Modifiers(Kov_Modifier_Bits(e->modifiers())); }
 
 void KovScreenWindow::closeEvent(QCloseEvent* e)
 {

@@ -52,10 +52,10 @@ const double kAreaX = 2.0;
 const double kAreaTop = 2.0;
 const double kAreaBottom = 27.7;
 const double kTextWidth = 17.0;
-const double kAdvance = 0.602;  // advance of DejaVu Sans Mono per em
-const double kAscent = 0.76;    // height of capitals and ascenders per em
-const double kBlockGap = 0.6;   // space after a table or graphics block
-const double kWrapEdge = 20.2;  // lines are wrapped only beyond this (cm from the left edge)
+const double kAdvance = 0.602; // advance of DejaVu Sans Mono per em
+const double kAscent = 0.76;   // height of capitals and ascenders per em
+const double kBlockGap = 0.6;  // space after a table or graphics block
+const double kWrapEdge = 20.2; // lines are wrapped only beyond this (cm from the left edge)
 const int kChars[11] = {106, 106, 165, 125, 96, 73, 106, 106, 132, 132, 165};
 
 double char_width(int font)
@@ -79,14 +79,14 @@ struct Cell {
     QChar ch;
     unsigned style = 0;
     unsigned rgb = 0;
-    double x = 0;   // cm from the line start
-    double w = 0;   // advance
-    bool tab_gap = false;  // a tab jumped before this cell
+    double x = 0;         // cm from the line start
+    double w = 0;         // advance
+    bool tab_gap = false; // a tab jumped before this cell
 };
 
 struct Group {
     OliSpan span;
-    size_t at = 0;  // index of the cell it stands before
+    size_t at = 0; // index of the cell it stands before
 };
 
 struct MarkedLine {
@@ -246,7 +246,7 @@ struct Flow {
     int slot_page[10];
     double slot_y[10];
     int flags = 896;
-    bool content = false;  // the page holds something
+    bool content = false; // the page holds something
     std::set<char> unknown_codes;
     std::set<std::string> said;
     // An open frame of the mark-up.
@@ -343,7 +343,8 @@ struct Flow {
     void layout_record(const OliLayoutRecord& r, int line)
     {
         auto n = [&](size_t k, double def) { return k < r.num.size() ? r.num[k] : def; };
-        if (r.name == "SETFLAGS") flags = int(n(0, 896));
+        if (r.name == "SETFLAGS")
+            flags = int(n(0, 896));
         else if (r.name == "SETMARGINS") {
             // Into the page's left margin at most up to 0.5 cm from its edge.
             left = std::max(-1.5, std::min(n(1, 0), 40.0));
@@ -372,7 +373,8 @@ struct Flow {
             const int s = int(n(0, -1));
             if (s >= 0 && s < 10 && slot_page[s] >= 0) {
                 // A position on an earlier page cannot be gone back to.
-                if (slot_page[s] == page) y = slot_y[s];
+                if (slot_page[s] == page)
+                    y = slot_y[s];
                 else
                     warn_once("restore" + std::to_string(line),
                               "line " + std::to_string(line) + ": stored position of an earlier page not restored");
@@ -409,7 +411,7 @@ struct Flow {
                 // text (a totals row), 1 under it; alone in its line (which
                 // takes no room) it stands under the line before.
                 const double yy = top + std::max(0.0, std::min(t, 1.0)) * (bottom - top);
-                const double w = std::max(0.01, std::min(t, 5.0) * 0.0353);  // points
+                const double w = std::max(0.01, std::min(t, 5.0) * 0.0353); // points
                 pg().items.push_back(line_item(xa, yy, xb, yy, w, 0));
             } else if (g.span.kind == OliSpan::FRAME) {
                 const bool close = v.size() >= 5 && v[1] < 0 && v[2] < 0 && v[3] < 0 && v[4] < 0;
@@ -535,9 +537,11 @@ struct Flow {
         }
         for (double s : t.separators) width = std::max(width, s * cw);
         const double full = title_h + rows_h;
-        if (flags != 640 && full <= kAreaBottom - kAreaTop) ensure(full);
-        else ensure(title_h + (head + 1) * pitch);
-        keep_page = -1;  // the headings stand with the table's first rows now
+        if (flags != 640 && full <= kAreaBottom - kAreaTop)
+            ensure(full);
+        else
+            ensure(title_h + (head + 1) * pitch);
+        keep_page = -1; // the headings stand with the table's first rows now
 
         for (int g = 0; g < 3; ++g)
             for (const std::string& l : t.titles[g]) {
@@ -551,7 +555,7 @@ struct Flow {
             for (double s : t.separators) {
                 if (s <= 0 || s == last || !std::isfinite(s) || s > 1000) continue;
                 last = s;
-                const double x = tx + (s + 0.5) * cw;  // in the blank that opens the next column
+                const double x = tx + (s + 0.5) * cw; // in the blank that opens the next column
                 pg().items.push_back(line_item(x, seg_top, x, bottom, 0.01, 0));
             }
             pg().items.push_back(line_item(tx, seg_top, tx + width, seg_top, 0.02, 0));
@@ -569,8 +573,7 @@ struct Flow {
                         emit_runs(&pg(), rows[size_t(h)], 0, rows[size_t(h)].cells.size(), tx, y + pitch * 0.74, cw);
                         y += pitch;
                     }
-                if (index >= head && head > 0)
-                    pg().items.push_back(line_item(tx, y, tx + width, y, 0.015, 0));
+                if (index >= head && head > 0) pg().items.push_back(line_item(tx, y, tx + width, y, 0.015, 0));
             }
             const double top = y;
             groups_of(m, top, takes_room ? top + pitch : top, tx, tx + width);
@@ -644,15 +647,20 @@ void GDraw::text_at(double bx, double by, const std::string& text, int code, dou
     const double cw = em * kAdvance;
     MarkedLine m = mark_line(text, cw, &flow->unknown_codes);
     const double w = place_cells(&m, cw, nullptr, 0);
-    double dx = 0, dy = 0;  // offsets along the text and up
+    double dx = 0, dy = 0; // offsets along the text and up
     if (code) {
         const int h = code & 0x7;
         const int v = code & 0x38;
-        if (h == 2) dx = -w / 2;
-        else if (h == 4) dx = -w;
-        if (v == 0x08) dy = 0.2 * em;
-        else if (v == 0x10) dy = -0.36 * em;
-        else if (v == 0x20) dy = -kAscent * em;
+        if (h == 2)
+            dx = -w / 2;
+        else if (h == 4)
+            dx = -w;
+        if (v == 0x08)
+            dy = 0.2 * em;
+        else if (v == 0x10)
+            dy = -0.36 * em;
+        else if (v == 0x20)
+            dy = -kAscent * em;
         if (code & 0x100) angle = 90;
     }
     const QPointF p = map(bx, by);
@@ -916,7 +924,8 @@ void Flow::graphic(const OliGraphicBlock& g, int line)
     GDraw d{this, &pg(), &g, s, ox, oy, bw, bh, ymin, ymax, GState(), {}, {}};
     std::set<int> unknown_ops;
     for (const OliGraphicRecord& r : g.records) {
-        if (const GDrawer* drawer = drawer_of(r.op)) drawer->draw(d, r);
+        if (const GDrawer* drawer = drawer_of(r.op))
+            drawer->draw(d, r);
         else if (unknown_ops.insert(r.op).second)
             d.warn(r, "unknown graphics record " + std::to_string(r.op) + " skipped");
     }
@@ -993,17 +1002,17 @@ OliPages Oli_Layout_List(const OliDocument& doc)
     Flow f(&p);
     for (const OliItem& it : doc.items) {
         switch (it.kind) {
-        case OliItem::NEWPAGE:
-            if (f.page < 0 || f.content) f.new_page();
-            break;
-        case OliItem::LAYOUT: f.layout_record(it.layout, it.line); break;
-        case OliItem::PARA: f.paragraph(it.para, it.line); break;
-        case OliItem::TABLE: f.table(it.table, it.line); break;
-        case OliItem::GRAPHIC: f.graphic(it.graphic, it.line); break;
-        case OliItem::TEXT:
-            f.text_line(it.text, 7, 1.0, nullptr, 0, false);
-            f.note_unknown_codes(it.line);
-            break;
+            case OliItem::NEWPAGE:
+                if (f.page < 0 || f.content) f.new_page();
+                break;
+            case OliItem::LAYOUT: f.layout_record(it.layout, it.line); break;
+            case OliItem::PARA: f.paragraph(it.para, it.line); break;
+            case OliItem::TABLE: f.table(it.table, it.line); break;
+            case OliItem::GRAPHIC: f.graphic(it.graphic, it.line); break;
+            case OliItem::TEXT:
+                f.text_line(it.text, 7, 1.0, nullptr, 0, false);
+                f.note_unknown_codes(it.line);
+                break;
         }
     }
     if (f.frame_open) {
@@ -1078,7 +1087,8 @@ OliPages Oli_Layout_Plot(const SpfDocument& doc)
             it.points.clear();
             it.points << map(e.x1, e.y1) << map(e.x2, e.y2);
             if (e.linetype > 0 && size_t(e.linetype) < doc.linetypes.size())
-                for (double d : doc.linetypes[size_t(e.linetype)].dashes) it.dashes.push_back(std::max(0.005, d / 10.0));
+                for (double d : doc.linetypes[size_t(e.linetype)].dashes)
+                    it.dashes.push_back(std::max(0.005, d / 10.0));
             page.items.push_back(it);
         } else if (e.kind == SpfEntity::AREA) {
             QPainterPath path;
@@ -1096,7 +1106,8 @@ OliPages Oli_Layout_Plot(const SpfDocument& doc)
                 e.filling >= 0 && size_t(e.filling) < doc.fillings.size() ? &doc.fillings[size_t(e.filling)] : nullptr;
             if (!fill || fill->hatches.empty()) {
                 if (unknown_fill.insert(e.filling).second)
-                    p.warnings.push_back("filling " + std::to_string(e.filling) + " is not in the plot file's table: shown grey");
+                    p.warnings.push_back("filling " + std::to_string(e.filling) +
+                                         " is not in the plot file's table: shown grey");
                 OliPaintItem it;
                 it.kind = OliPaintItem::PATH;
                 it.path = path;
@@ -1108,7 +1119,7 @@ OliPages Oli_Layout_Plot(const SpfDocument& doc)
                 OliPaintItem it;
                 it.path = path;
                 it.rgb = colour_of_pen(hh.pen);
-                const double spacing = hh.spacing / 10.0;  // mm on paper
+                const double spacing = hh.spacing / 10.0; // mm on paper
                 if (spacing <= 0.03) {
                     it.kind = OliPaintItem::PATH;
                 } else if (spacing > 50) {
@@ -1139,7 +1150,7 @@ OliPages Oli_Layout_Plot(const SpfDocument& doc)
             }
             const double tw = place_cells(&m, cw, nullptr, 0);
             const int j = e.justification >= 1 && e.justification <= 9 ? e.justification : 7;
-            const int col = (j - 1) % 3, row = (j - 1) / 3;  // row 0 bottom, 2 top
+            const int col = (j - 1) % 3, row = (j - 1) / 3; // row 0 bottom, 2 top
             double dx = col == 1 ? -tw / 2 : col == 2 ? -tw : 0;
             double dy = row == 0 ? 0.2 * em : row == 1 ? -0.36 * em : -kAscent * em;
             const QPointF q = map(e.x1, e.y1);
@@ -1260,62 +1271,58 @@ void Oli_Paint_Page(QPainter* painter, const OliPages& pages, int index, const Q
     const double px = 1.0 / std::max(1e-9, std::fabs(painter->worldTransform().m11())) / kUnit;
     for (const OliPaintItem& it : pages.pages[size_t(index)].items) {
         switch (it.kind) {
-        case OliPaintItem::TEXT: {
-            painter->save();
-            painter->setFont(list_font(it.char_width, it.style));
-            painter->setPen(colour(it.rgb));
-            painter->translate(U(it.pos));
-            if (it.angle != 0) painter->rotate(-it.angle);
-            painter->drawText(QPointF(0, 0), it.text);
-            painter->restore();
-            break;
-        }
-        case OliPaintItem::LINE:
-            if (it.points.size() >= 2) {
-                painter->setPen(pen_of(it, px));
-                painter->drawLine(U(it.points[0]), U(it.points[1]));
+            case OliPaintItem::TEXT: {
+                painter->save();
+                painter->setFont(list_font(it.char_width, it.style));
+                painter->setPen(colour(it.rgb));
+                painter->translate(U(it.pos));
+                if (it.angle != 0) painter->rotate(-it.angle);
+                painter->drawText(QPointF(0, 0), it.text);
+                painter->restore();
+                break;
             }
-            break;
-        case OliPaintItem::POLYGON: {
-            QPolygonF poly;
-            for (const QPointF& q : it.points) poly << U(q);
-            painter->setPen(Qt::NoPen);
-            painter->setBrush(colour(it.rgb));
-            painter->drawPolygon(poly);
-            painter->setBrush(Qt::NoBrush);
-            break;
-        }
-        case OliPaintItem::RECT:
-            painter->fillRect(U(it.rect), colour(it.rgb));
-            break;
-        case OliPaintItem::FRAME:
-            painter->setPen(pen_of(it, px));
-            painter->setBrush(Qt::NoBrush);
-            painter->drawRect(U(it.rect));
-            break;
-        case OliPaintItem::PATH: {
-            QTransform t = QTransform::fromScale(kUnit, kUnit);
-            painter->fillPath(t.map(it.path), colour(it.rgb));
-            break;
-        }
-        case OliPaintItem::HATCH: {
-            const QPainterPath path = QTransform::fromScale(kUnit, kUnit).map(it.path);
-            const QRectF b = path.boundingRect();
-            painter->save();
-            painter->setClipPath(path, Qt::IntersectClip);
-            painter->setPen(pen_of(it, px));
-            const double step = std::max(it.spacing * kUnit, 10.0);
-            const QPointF c = b.center();
-            const double r = std::hypot(b.width(), b.height()) / 2 + step;
-            painter->translate(c);
-            painter->rotate(-it.angle);
-            for (double d = -r; d <= r; d += step) painter->drawLine(QPointF(-r, d), QPointF(r, d));
-            painter->restore();
-            break;
-        }
-        case OliPaintItem::IMAGE:
-            painter->drawImage(U(it.rect), it.image);
-            break;
+            case OliPaintItem::LINE:
+                if (it.points.size() >= 2) {
+                    painter->setPen(pen_of(it, px));
+                    painter->drawLine(U(it.points[0]), U(it.points[1]));
+                }
+                break;
+            case OliPaintItem::POLYGON: {
+                QPolygonF poly;
+                for (const QPointF& q : it.points) poly << U(q);
+                painter->setPen(Qt::NoPen);
+                painter->setBrush(colour(it.rgb));
+                painter->drawPolygon(poly);
+                painter->setBrush(Qt::NoBrush);
+                break;
+            }
+            case OliPaintItem::RECT: painter->fillRect(U(it.rect), colour(it.rgb)); break;
+            case OliPaintItem::FRAME:
+                painter->setPen(pen_of(it, px));
+                painter->setBrush(Qt::NoBrush);
+                painter->drawRect(U(it.rect));
+                break;
+            case OliPaintItem::PATH: {
+                QTransform t = QTransform::fromScale(kUnit, kUnit);
+                painter->fillPath(t.map(it.path), colour(it.rgb));
+                break;
+            }
+            case OliPaintItem::HATCH: {
+                const QPainterPath path = QTransform::fromScale(kUnit, kUnit).map(it.path);
+                const QRectF b = path.boundingRect();
+                painter->save();
+                painter->setClipPath(path, Qt::IntersectClip);
+                painter->setPen(pen_of(it, px));
+                const double step = std::max(it.spacing * kUnit, 10.0);
+                const QPointF c = b.center();
+                const double r = std::hypot(b.width(), b.height()) / 2 + step;
+                painter->translate(c);
+                painter->rotate(-it.angle);
+                for (double d = -r; d <= r; d += step) painter->drawLine(QPointF(-r, d), QPointF(r, d));
+                painter->restore();
+                break;
+            }
+            case OliPaintItem::IMAGE: painter->drawImage(U(it.rect), it.image); break;
         }
     }
     painter->restore();
@@ -1417,8 +1424,8 @@ bool add_pdf_outline(const std::string& file, const OliPages& pages)
     if (out.back() != '\n') out += '\n';
     std::vector<std::pair<long, size_t>> offsets;
     offsets.push_back({outline, out.size()});
-    out += std::to_string(outline) + " 0 obj\n<<\n/Type /Outlines\n/First " + id(top_first) + "\n/Last " + id(top_last) +
-           "\n/Count " + std::to_string(n) + "\n>>\nendobj\n";
+    out += std::to_string(outline) + " 0 obj\n<<\n/Type /Outlines\n/First " + id(top_first) + "\n/Last " +
+           id(top_last) + "\n/Count " + std::to_string(n) + "\n>>\nendobj\n";
     const double page_h = (pages.height / 2.54) * 72.0;
     for (size_t k = 0; k < n; ++k) {
         const OliBookmarkEntry& b = pages.bookmarks[k];
@@ -1437,7 +1444,8 @@ bool add_pdf_outline(const std::string& file, const OliPages& pages)
                (parent[k] < 0 ? std::to_string(outline) + " 0 R" : id(parent[k]));
         if (before[k] >= 0) out += "\n/Prev " + id(before[k]);
         if (after[k] >= 0) out += "\n/Next " + id(after[k]);
-        if (first[k] >= 0) out += "\n/First " + id(first[k]) + "\n/Last " + id(last[k]) + "\n/Count " + std::to_string(count[k]);
+        if (first[k] >= 0)
+            out += "\n/First " + id(first[k]) + "\n/Last " + id(last[k]) + "\n/Count " + std::to_string(count[k]);
         out += "\n/Dest [" + std::to_string(kids[size_t(page)]) + " 0 R /XYZ 0 " + top + " null]\n>>\nendobj\n";
     }
     const size_t cat_at = out.size();
@@ -1487,8 +1495,8 @@ bool Oli_Write_Pdf(const OliPages& pages, const std::string& path, std::string* 
         w.setTitle(pages.title);
         w.setCreator(QStringLiteral("KOV"));
         const bool landscape = pages.width > pages.height;
-        w.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                    QMarginsF(0, 0, 0, 0)));
+        w.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                    landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         QPainter painter;
         if (!painter.begin(&w)) {
             ok = false;

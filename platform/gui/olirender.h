@@ -28,19 +28,19 @@ class QPrinter;
 
 struct OliPaintItem {
     enum Kind { TEXT, LINE, POLYGON, RECT, PATH, HATCH, IMAGE, FRAME } kind = LINE;
-    QPolygonF points;          // LINE (2 points), POLYGON
-    QRectF rect;               // RECT, IMAGE, FRAME
-    QPainterPath path;         // PATH, HATCH (cm)
-    QString text;              // TEXT
-    QPointF pos;               // TEXT: start of the baseline
-    double char_width = 0.16;  // TEXT: advance of one character (cm)
-    unsigned style = 0;        // TEXT: OliStyle bits (bold, underline, S)
-    double angle = 0;          // TEXT: degrees, counter-clockwise; HATCH: line angle
-    unsigned rgb = 0;          // colour of text, lines and fills (0xRRGGBB)
-    double width = 0.02;       // LINE, FRAME, HATCH: line width (cm)
-    std::vector<double> dashes;  // LINE: dash and gap lengths (cm); empty: solid
-    double spacing = 0;        // HATCH: distance of its lines (cm)
-    QImage image;              // IMAGE
+    QPolygonF points;           // LINE (2 points), POLYGON
+    QRectF rect;                // RECT, IMAGE, FRAME
+    QPainterPath path;          // PATH, HATCH (cm)
+    QString text;               // TEXT
+    QPointF pos;                // TEXT: start of the baseline
+    double char_width = 0.16;   // TEXT: advance of one character (cm)
+    unsigned style = 0;         // TEXT: OliStyle bits (bold, underline, S)
+    double angle = 0;           // TEXT: degrees, counter-clockwise; HATCH: line angle
+    unsigned rgb = 0;           // colour of text, lines and fills (0xRRGGBB)
+    double width = 0.02;        // LINE, FRAME, HATCH: line width (cm)
+    std::vector<double> dashes; // LINE: dash and gap lengths (cm); empty: solid
+    double spacing = 0;         // HATCH: distance of its lines (cm)
+    QImage image;               // IMAGE
 };
 
 struct OliPage {
@@ -49,17 +49,17 @@ struct OliPage {
 
 struct OliBookmarkEntry {
     QString text;
-    int level = 0;  // 0 top level
+    int level = 0; // 0 top level
     int page = 0;
-    double y = 0;   // cm from the page top
+    double y = 0; // cm from the page top
 };
 
 struct OliPages {
-    double width = 21.0, height = 29.7;  // cm
+    double width = 21.0, height = 29.7; // cm
     QString title;
     std::vector<OliPage> pages;
     std::vector<OliBookmarkEntry> bookmarks;
-    std::vector<std::string> warnings;  // the reader's, then the layout's
+    std::vector<std::string> warnings; // the reader's, then the layout's
 };
 
 // Lays a read list out on pages (always at least one page).

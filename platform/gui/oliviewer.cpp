@@ -7,14 +7,14 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QFileDialog>
-#include <QHBoxLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -53,7 +53,11 @@ public:
         const double px_per_cm = logicalDpiX() / 2.54 * zoom;
         return QSize(int(pages->width * px_per_cm), int(pages->height * px_per_cm));
     }
-    void relayout() { setFixedSize(page_size() + QSize(20, 20)); update(); }
+    void relayout()
+    {
+        setFixedSize(page_size() + QSize(20, 20));
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -62,7 +66,7 @@ protected:
         p.fillRect(rect(), QColor(128, 128, 128));
         if (!pages) return;
         const QSize s = page_size();
-        p.fillRect(QRect(QPoint(13, 13), s), QColor(60, 60, 60));  // shadow
+        p.fillRect(QRect(QPoint(13, 13), s), QColor(60, 60, 60)); // shadow
         Oli_Paint_Page(&p, *pages, index, QRectF(10, 10, s.width(), s.height()));
     }
 };
@@ -179,7 +183,7 @@ private:
             return;
         }
         const QRect area = screen->availableGeometry();
-        const QSize frame(16, 40);  // a window manager's frame and title bar, before the first show
+        const QSize frame(16, 40); // a window manager's frame and title bar, before the first show
         const QSize size = QSize(900, 1000).boundedTo(area.size() - frame);
         resize(size);
         move(area.left() + (area.width() - size.width() - frame.width()) / 2, area.top());
@@ -188,7 +192,7 @@ private:
     {
         const int n = int(pages_->pages.size());
         index = std::max(0, std::min(index, n - 1));
-        if (index != view_->index) scroll_->verticalScrollBar()->setValue(0);  // a new page from its top
+        if (index != view_->index) scroll_->verticalScrollBar()->setValue(0); // a new page from its top
         view_->index = index;
         if (spin_->value() != index + 1) {
             QSignalBlocker block(spin_);
@@ -228,7 +232,8 @@ private:
         if (name.isEmpty()) return;
         std::string error;
         if (!Oli_Write_Pdf(*pages_, name.toLocal8Bit().toStdString(), &error))
-            QMessageBox::warning(this, ui("PDF speichern"), ui("Die PDF-Datei kann nicht geschrieben werden:\n") + name);
+            QMessageBox::warning(this, ui("PDF speichern"),
+                                 ui("Die PDF-Datei kann nicht geschrieben werden:\n") + name);
         else
             statusBar()->showMessage(ui("Gespeichert: ") + name, 5000);
     }

@@ -15,7 +15,8 @@ TEST(CodePage, Cp850LiteralsAreTheDosBytes)
 {
     // ä ö ü Ä Ö Ü ß in code page 850: 84 94 81 8E 99 9A E1
     EXPECT_STREQ(cp850("äöüÄÖÜß"), "\x84\x94\x81\x8E\x99\x9A\xE1");
-    EXPECT_STREQ(cp850("Schnittgrößen"), "Schnittgr\x94\xE1" "en");
+    EXPECT_STREQ(cp850("Schnittgrößen"), "Schnittgr\x94\xE1"
+                                         "en");
     EXPECT_STREQ(cp850("«»"), "\xAE\xAF");
     // The same literal is interned once.
     EXPECT_EQ(cp850("Größe"), cp850("Größe"));
@@ -23,7 +24,8 @@ TEST(CodePage, Cp850LiteralsAreTheDosBytes)
 
 TEST(CodePage, Cp1252AndRoundTrips)
 {
-    EXPECT_STREQ(cp1252("Schnittgrößenauswahl"), "Schnittgr\xF6\xDF" "enauswahl");
+    EXPECT_STREQ(cp1252("Schnittgrößenauswahl"), "Schnittgr\xF6\xDF"
+                                                 "enauswahl");
     for (KovCodePage cp : {KOV_CP850, KOV_CP1252}) {
         std::string all;
         for (int b = 1; b < 256; ++b) all += char(b);

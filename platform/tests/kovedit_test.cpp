@@ -85,13 +85,21 @@ TEST_F(ShortEdit, FloatKeysCommitRestoreAndEnd)
         {"Down commits", 3.0, {{"4", 0}, {nullptr, kDown}}, 4.0, 0, kDown},
         {"Up commits", 3.0, {{"4", 0}, {nullptr, kUp}}, 4.0, 0, kUp},
         // "12.50": End, Backspace gives "12.5", then "7".
-        {"End and Backspace", 12.5, {{nullptr, kEnd}, {nullptr, kBackspace}, {"7", 0}, {nullptr, kEnter}}, 12.57,
-         kEnter, kEnter},
+        {"End and Backspace",
+         12.5,
+         {{nullptr, kEnd}, {nullptr, kBackspace}, {"7", 0}, {nullptr, kEnter}},
+         12.57,
+         kEnter,
+         kEnter},
         {"Home and Delete", 12.5, {{nullptr, kHome}, {nullptr, kDelete}, {nullptr, kEnter}}, 2.5, kEnter, kEnter},
         // Left keeps the text: the cursor goes before the last digit.
         {"Left then typing inserts", 12.5, {{nullptr, kLeft}, {"3", 0}, {nullptr, kEnter}}, 12.530, kEnter, kEnter},
         {"Right at the end stays", 1.0, {{nullptr, kRight}, {"5", 0}, {nullptr, kEnter}}, 1.005, kEnter, kEnter},
-        {"Backspace at the start", 1.0, {{nullptr, kHome}, {nullptr, kBackspace}, {nullptr, kEnter}}, 1.0, kEnter,
+        {"Backspace at the start",
+         1.0,
+         {{nullptr, kHome}, {nullptr, kBackspace}, {nullptr, kEnter}},
+         1.0,
+         kEnter,
          kEnter},
     };
     for (const Case& c : cases) {
@@ -233,8 +241,12 @@ TEST_F(ShortEdit, TextEditingKeysAndEndings)
         {"Backspace empties", "alt", {{nullptr, kBackspace}, {nullptr, kEnter}}, "", kEnter, kEnter},
         {"Home, Delete", "alt", {{nullptr, kHome}, {nullptr, kDelete}, {nullptr, kEnter}}, "lt", kEnter, kEnter},
         {"code page bytes", "", {{"F\x81\xE1", 0}, {nullptr, kEnter}}, "F\x81\xE1", kEnter, kEnter}, // "Füß"
-        {"control keys are no text", "a", {{nullptr, kEnd}, {nullptr, 1}, {nullptr, 127}, {nullptr, 315},
-                                            {nullptr, kEnter}}, "a", kEnter, kEnter},
+        {"control keys are no text",
+         "a",
+         {{nullptr, kEnd}, {nullptr, 1}, {nullptr, 127}, {nullptr, 315}, {nullptr, kEnter}},
+         "a",
+         kEnter,
+         kEnter},
     };
     for (const Case& c : cases) {
         Kov_Ui_Events_Reset();
@@ -288,11 +300,11 @@ TEST(ShortEditNumbers, FormatsAreCheckedAndNumbersRead)
         {"%.3e", 1500.0, "1.500e+03"},
         {"x=%5.1f m", 2.0, "x=  2.0 m"},
         {"%5.1f%%", 2.0, "  2.0%"},
-        {"%s", 2.0, "2"},        // would read a text that is not there
-        {"%d", 2.0, "2"},        // no double
-        {"%f %f", 2.0, "2"},     // two conversions
-        {"%*.2f", 2.0, "2"},     // a width to be read
-        {"%1234.2f", 2.0, "2"},  // width beyond any field
+        {"%s", 2.0, "2"},       // would read a text that is not there
+        {"%d", 2.0, "2"},       // no double
+        {"%f %f", 2.0, "2"},    // two conversions
+        {"%*.2f", 2.0, "2"},    // a width to be read
+        {"%1234.2f", 2.0, "2"}, // width beyond any field
         {nullptr, 2.5, "2.5"},
         {"", 2.5, "2.5"},
     };
@@ -309,10 +321,10 @@ TEST(ShortEditNumbers, FormatsAreCheckedAndNumbersRead)
         double v;
     };
     const P numbers[] = {
-        {"12,5", 1, 12.5},  {"12.5", 1, 12.5}, {" 12.5\t", 1, 12.5}, {"-0,25", 1, -0.25}, {"+3", 1, 3.0},
-        {",5", 1, 0.5},     {"5.", 1, 5.0},    {"1E2", 1, 100.0},    {"1e-2", 1, 0.01},   {"", 0, 0},
-        {" ", 0, 0},        {".", 0, 0},       {"-", 0, 0},          {"1e", 0, 0},        {"1 2", 0, 0},
-        {"1,2,3", 0, 0},    {"nan", 0, 0},     {"0x1A", 0, 0},       {"1e400", 0, 0},     {"12,5 m", 0, 0},
+        {"12,5", 1, 12.5}, {"12.5", 1, 12.5}, {" 12.5\t", 1, 12.5}, {"-0,25", 1, -0.25}, {"+3", 1, 3.0},
+        {",5", 1, 0.5},    {"5.", 1, 5.0},    {"1E2", 1, 100.0},    {"1e-2", 1, 0.01},   {"", 0, 0},
+        {" ", 0, 0},       {".", 0, 0},       {"-", 0, 0},          {"1e", 0, 0},        {"1 2", 0, 0},
+        {"1,2,3", 0, 0},   {"nan", 0, 0},     {"0x1A", 0, 0},       {"1e400", 0, 0},     {"12,5 m", 0, 0},
     };
     for (const P& p : numbers) {
         double v = -77.0;

@@ -29,10 +29,7 @@ int key_of(const KovMessage& m)
     return k;
 }
 
-void set_timeout(KovMessage* m, int ms)
-{
-    std::memcpy(m->bytes + KOV_MESSAGE_TIMEOUT, &ms, sizeof ms);
-}
+void set_timeout(KovMessage* m, int ms) { std::memcpy(m->bytes + KOV_MESSAGE_TIMEOUT, &ms, sizeof ms); }
 
 } // namespace
 
@@ -244,10 +241,7 @@ TEST_F(Events, CursorStaysInsideRestrictionsAndComesBack)
 
 namespace {
 std::vector<int> g_pauses;
-void record_pause(int ms)
-{
-    g_pauses.push_back(ms);
-}
+void record_pause(int ms) { g_pauses.push_back(ms); }
 } // namespace
 
 TEST_F(Events, SleepMayBeReplacedToCheckPacing)

@@ -77,13 +77,11 @@ TEST_F(FloatField, StepsStayWithinTheLimits)
         double value;
     };
     const Case cases[] = {
-        {98, {kUp}, nullptr, 99},
-        {5, {kDown}, nullptr, 4},
-        {0, {kDown}, nullptr, 0},   // would go below: no change
-        {5, {}, "150", 99},          // typed values are kept within the limits too
-        {5, {}, "-3", 0},
-        {5, {}, "42", 42},
-        {5, {kUp}, "42", 42},        // Up after typing commits what was typed
+        {98, {kUp}, nullptr, 99}, {5, {kDown}, nullptr, 4},
+        {0, {kDown}, nullptr, 0}, // would go below: no change
+        {5, {}, "150", 99},       // typed values are kept within the limits too
+        {5, {}, "-3", 0},         {5, {}, "42", 42},
+        {5, {kUp}, "42", 42}, // Up after typing commits what was typed
     };
     for (const Case& c : cases) {
         Kov_Ui_Events_Reset();

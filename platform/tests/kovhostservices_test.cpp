@@ -2,10 +2,10 @@
 
 #include <cerrno>
 #include <csignal>
-#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -79,8 +79,7 @@ TEST(FormatNumber, Flags)
         {1.5, 0, 200, 1, "                                     1.5"}, // width at most 40
         {1.0, 0, 0, -3, "1"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(fmt(c.v, c.flags, c.width, c.decimals), c.text) << c.v << " " << c.flags;
+    for (const Case& c : cases) EXPECT_EQ(fmt(c.v, c.flags, c.width, c.decimals), c.text) << c.v << " " << c.flags;
     EXPECT_EQ(fmt(1.0 / 0.0, 0, 6, 2), "?");
     // Huge values stay within the buffer.
     EXPECT_EQ(fmt(1e300, 0, 10, 15).find('e') != std::string::npos, true);
@@ -255,13 +254,16 @@ TEST(HelpAndListViewer, LoggedInScriptedMode)
     EXPECT_EQ(Helpview("optionen"), 1);
     EXPECT_EQ(Quick_OLI_View("POS", "C:\\pos\\POS_01.oli"), 0);
     EXPECT_EQ(Quick_OLI_Print("POS", "C:\\pos\\POS_01.oli"), 0);
-    EXPECT_EQ(std::string(Kov_Script_Log_Text()),
-              "Helpview haupt\n"
-              "Init_Helpview " + d.path() + " Q8_NELU52.HLP\n"
-              "Helpview optionen\n"
-              "Helpview document " + d.path() + "/q8_nelu52.html\n"
-              "Quick_OLI_View POS C:\\pos\\POS_01.oli\n"
-              "Quick_OLI_Print POS C:\\pos\\POS_01.oli\n");
+    EXPECT_EQ(std::string(Kov_Script_Log_Text()), "Helpview haupt\n"
+                                                  "Init_Helpview " +
+                                                      d.path() +
+                                                      " Q8_NELU52.HLP\n"
+                                                      "Helpview optionen\n"
+                                                      "Helpview document " +
+                                                      d.path() +
+                                                      "/q8_nelu52.html\n"
+                                                      "Quick_OLI_View POS C:\\pos\\POS_01.oli\n"
+                                                      "Quick_OLI_Print POS C:\\pos\\POS_01.oli\n");
 }
 
 TEST(HelpAndListViewer, BatchLogsOnStandardError)
@@ -359,7 +361,8 @@ TEST(Files, WriteFailureNamesTheFileAndTheReason)
         int rc, err;
         std::string reason;
     } const cases[] = {
-        {dir + "/fehlt/POS_01.inp", KOV_REPLACE_NO_TEMP, ENOENT, "der Ordner " + q1 + dir + "/fehlt" + q2 + " existiert nicht"},
+        {dir + "/fehlt/POS_01.inp", KOV_REPLACE_NO_TEMP, ENOENT,
+         "der Ordner " + q1 + dir + "/fehlt" + q2 + " existiert nicht"},
         {dir + "/POS_01.inp", KOV_REPLACE_WRITE_FAILED, ENOSPC, "der Datentr\xC3\xA4ger ist voll"},
         {dir + "/POS_01.inp", KOV_REPLACE_WRITE_FAILED, EDQUOT, "der Datentr\xC3\xA4ger ist voll"},
         {dir + "/POS_01.inp", KOV_REPLACE_NO_TEMP, EROFS, "der Datentr\xC3\xA4ger ist schreibgesch\xC3\xBCtzt"},

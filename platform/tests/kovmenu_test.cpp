@@ -33,10 +33,7 @@ KovMenu g_column = {2, 16, 0, 0, 0, g_column_entries};
 // wide; its sub-menu stands at x 455 .. 559 from y 200. Entry i of either has
 // its middle at y 200 + 2 + 18 i + 9.
 const int kMx = 300, kMy = 200;
-int entry_y(int i)
-{
-    return kMy + 2 + 18 * i + 9;
-}
+int entry_y(int i) { return kMy + 2 + 18 * i + 9; }
 const int kMainX = 350, kSubX = 510;
 
 std::vector<int> pixels(int x1, int y1, int x2, int y2)
@@ -133,10 +130,10 @@ TEST_F(Menu, KeysMarkOpenAndChoose)
     };
     const Case cases[] = {
         {{336, 333, 13}, 1, 1, 0},           // Down marks the first, Right opens, Enter chooses
-        {{336, 13, 336, 13}, 1, 0, 1},        // Enter on a sub-menu entry opens it
-        {{336, 333, 331, 336, 13}, 0, 0, 0},  // Left closes again; the disabled entry is skipped
-        {{336, 333, 328, 13}, 1, 0, 1},       // Up wraps round
-        {{13, 333, 331, 331}, 0, 0, 0},       // nothing marked: nothing happens
+        {{336, 13, 336, 13}, 1, 0, 1},       // Enter on a sub-menu entry opens it
+        {{336, 333, 331, 336, 13}, 0, 0, 0}, // Left closes again; the disabled entry is skipped
+        {{336, 333, 328, 13}, 1, 0, 1},      // Up wraps round
+        {{13, 333, 331, 331}, 0, 0, 0},      // nothing marked: nothing happens
     };
     for (const Case& c : cases) {
         Kov_Ui_Events_Reset();
@@ -151,10 +148,7 @@ TEST_F(Menu, KeysMarkOpenAndChoose)
 
 namespace {
 int g_under = -1;
-void look_under()
-{
-    g_under = Kov_Ui_Pixel(kMainX, entry_y(0));
-}
+void look_under() { g_under = Kov_Ui_Pixel(kMainX, entry_y(0)); }
 } // namespace
 
 TEST_F(Menu, TheActionRunsAfterTheMenuIsClosed)

@@ -40,7 +40,7 @@ TEST(MessageWindow, ConsoleTextFollowsTheLocale)
 {
     struct Case {
         const char *lc_all, *lc_ctype, *lang;
-        const char* expected;  // "Büro Müller" in the terminal's bytes
+        const char* expected; // "Büro Müller" in the terminal's bytes
     } const cases[] = {
         {nullptr, nullptr, "de_DE.UTF-8", "B\xC3\xBCro M\xC3\xBCller"},
         {nullptr, nullptr, "de_DE.utf8", "B\xC3\xBCro M\xC3\xBCller"},
@@ -127,23 +127,22 @@ TEST(MessageWindow, ScriptedAnswersComeFromTheQueueAndEveryCallIsLogged)
     // Nothing reaches the console in scripted mode.
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 
-    EXPECT_STREQ(Kov_Script_Log_Text(),
-                 "Init_Message\n"
-                 "Fill_Message Frage eins\n"
-                 "Answer_is_Yes 1 -> 1\n"
-                 "Answer_is_Yes 0 -> 0\n"
-                 "Answer_is_Yes 1 -> 0\n"
-                 "Set_Message_Symbol 2 1 0 0\n"
-                 "Draw_Message -> 1\n"
-                 "Draw_Message -> 0\n"
-                 "Set_Message_Title Titel\n"
-                 "Show_Message\n"
-                 "Quit_Message\n"
-                 "PrintMessage a\nb\n"
-                 "Init_Message\n"
-                 "Fill_Message a\n"
-                 "Fill_Message b\n"
-                 "Draw_Message -> 0\n");
+    EXPECT_STREQ(Kov_Script_Log_Text(), "Init_Message\n"
+                                        "Fill_Message Frage eins\n"
+                                        "Answer_is_Yes 1 -> 1\n"
+                                        "Answer_is_Yes 0 -> 0\n"
+                                        "Answer_is_Yes 1 -> 0\n"
+                                        "Set_Message_Symbol 2 1 0 0\n"
+                                        "Draw_Message -> 1\n"
+                                        "Draw_Message -> 0\n"
+                                        "Set_Message_Title Titel\n"
+                                        "Show_Message\n"
+                                        "Quit_Message\n"
+                                        "PrintMessage a\nb\n"
+                                        "Init_Message\n"
+                                        "Fill_Message a\n"
+                                        "Fill_Message b\n"
+                                        "Draw_Message -> 0\n");
     EXPECT_EQ(Kov_Script_Log_Count(), 16);
     EXPECT_STREQ(Kov_Script_Log_Line(2), "Answer_is_Yes 1 -> 1");
     EXPECT_EQ(Kov_Script_Log_Line(16), nullptr);

@@ -80,27 +80,27 @@ TEST(LayoutRecords, OneLinePerCallInCallOrderBetweenTheProgramsOwnWrites)
     std::fprintf(f, "#END_OF_TEXT\n");
     std::fclose(f);
 
-    const std::string expected = std::string(
-        "#NEWPAGE\n"
-        "#OLI_SETFLAGS 896\n"
-        "#OLI_SETLAYOUT 4115\n"
-        "#CONTENTS\n POS. 1: Versatz\n"
-        "#OLI_SETMARGINS 1 1.4000 0.0000\n"
-        "#OLI_SETYPOSITION 1 -0.8500\n"
-        "#OLI_RESERVESPACE 3.0000\n"
-        "#SHOWPARA 7\n"
-        "#OLI_PUSHMARGINS\n"
-        "#OLI_POPMARGINS 1048576\n"
-        "#OLI_STOREYPOSITION 4\n"
-        "#OLI_RESTOREYPOSITION 4\n"
-        "#OLI_SETBOOKMARK 16 \xAE" "Nachweis Stirnversatz f\x81r Tr\x84ger\xAF\n"
-        "#OLI_SETBOOKMARK 17\n"
-        "#OLI_SETBOOKMARK 15 \xAE\xAF\n"
-        "#OLI_SETMARGINS 65537 9.5000 0.0000\n"
-        "#OLI_SETYPOSITION 4 0.0000\n"
-        "#OLI_RESETMAXMARGIN\n"
-        "#OLI_SETFLAGS 16777216\n"
-        "#END_OF_TEXT\n");
+    const std::string expected = std::string("#NEWPAGE\n"
+                                             "#OLI_SETFLAGS 896\n"
+                                             "#OLI_SETLAYOUT 4115\n"
+                                             "#CONTENTS\n POS. 1: Versatz\n"
+                                             "#OLI_SETMARGINS 1 1.4000 0.0000\n"
+                                             "#OLI_SETYPOSITION 1 -0.8500\n"
+                                             "#OLI_RESERVESPACE 3.0000\n"
+                                             "#SHOWPARA 7\n"
+                                             "#OLI_PUSHMARGINS\n"
+                                             "#OLI_POPMARGINS 1048576\n"
+                                             "#OLI_STOREYPOSITION 4\n"
+                                             "#OLI_RESTOREYPOSITION 4\n"
+                                             "#OLI_SETBOOKMARK 16 \xAE"
+                                             "Nachweis Stirnversatz f\x81r Tr\x84ger\xAF\n"
+                                             "#OLI_SETBOOKMARK 17\n"
+                                             "#OLI_SETBOOKMARK 15 \xAE\xAF\n"
+                                             "#OLI_SETMARGINS 65537 9.5000 0.0000\n"
+                                             "#OLI_SETYPOSITION 4 0.0000\n"
+                                             "#OLI_RESETMAXMARGIN\n"
+                                             "#OLI_SETFLAGS 16777216\n"
+                                             "#END_OF_TEXT\n");
     EXPECT_EQ(read_file(path), expected);
     // Every record and the program's KOV_Stdio_Fprintf went through slot 7.
     EXPECT_EQ(g_slot7_calls, 17);
@@ -116,7 +116,8 @@ TEST(LayoutRecords, DecimalPointUnderAGermanLocaleAndNoStream)
     OLI_setYPositionCM(f, 1, -6.2f);
     Kov_Numeric_C_Locale();
     std::fclose(f);
-    EXPECT_EQ(read_file(path), "#OLI_RESERVESPACE 0.8580\n#OLI_SETYPOSITION 1 -6.2000\n") << (de ? de : "no German locale");
+    EXPECT_EQ(read_file(path), "#OLI_RESERVESPACE 0.8580\n#OLI_SETYPOSITION 1 -6.2000\n")
+        << (de ? de : "no German locale");
 
     // A NULL stream writes nothing and does not crash.
     OLI_setFlags(nullptr, 896);
@@ -162,9 +163,18 @@ TEST(StringLength, MarkUpIsNotCounted)
     } cases[] = {
         {"", 0},
         {"abc", 3},
-        {"\xCE" "bFett\xCE" "r", 4},
-        {"a\xCE" "\\" "d\xCE" "r", 2},          // subscript code
-        {"x\xCE" "{C 4 230 0 0}rot", 4},         // colour group
+        {"\xCE"
+         "bFett\xCE"
+         "r",
+         4},
+        {"a\xCE"
+         "\\"
+         "d\xCE"
+         "r",
+         2}, // subscript code
+        {"x\xCE"
+         "{C 4 230 0 0}rot",
+         4},                                     // colour group
         {" \xCE{\xCEL 0 1.0 2.0 3.0 4.0 } ", 2}, // rule group with a code inside
         {"\x8C 12 \xF7 3", 8},                   // bytes of the font count as one each
         {"end\xCE", 3},                          // mark-up byte at the end

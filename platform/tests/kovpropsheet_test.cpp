@@ -309,8 +309,8 @@ TEST(SheetAnswers, WithoutInputTheOrderOfEscape)
         bool brk, break_button, outside, ok, ok_button, other;
         int expected;
     } cases[] = {
-        {true, true, true, true, true, true, 5},    {false, true, true, true, true, true, 6},
-        {false, false, true, true, true, true, 7},  {false, false, false, true, true, true, 8},
+        {true, true, true, true, true, true, 5},     {false, true, true, true, true, true, 6},
+        {false, false, true, true, true, true, 7},   {false, false, false, true, true, true, 8},
         {false, false, false, false, true, true, 9}, {false, false, false, false, false, true, 10},
     };
     for (const Case& c : cases) {
@@ -445,10 +445,7 @@ TEST(SheetFrames, CheckMovesTheRectangleOntoTheScreen)
 
 namespace {
 int g_sometimes = 0;
-void sometimes()
-{
-    ++g_sometimes;
-}
+void sometimes() { ++g_sometimes; }
 } // namespace
 
 TEST_F(Sheet, IdleFunctionsAreCalledWhileTheSheetWaits)
@@ -465,10 +462,7 @@ TEST_F(Sheet, IdleFunctionsAreCalledWhileTheSheetWaits)
 
 namespace {
 int g_between = 0;
-void between()
-{
-    ++g_between;
-}
+void between() { ++g_between; }
 } // namespace
 
 TEST_F(Sheet, HoverWaitsCallTheInnermostSheetsFunctionBetweenEvents)
@@ -522,10 +516,7 @@ TEST_F(Sheet, HoverWaitsCallTheInnermostSheetsFunctionBetweenEvents)
 
 namespace {
 int g_always = 0;
-void always()
-{
-    ++g_always;
-}
+void always() { ++g_always; }
 } // namespace
 
 // A caller that waits in a loop of its own (a view area tracking the mouse

@@ -80,8 +80,8 @@ TEST_F(Screen, SizeComesFromTheEnvironmentWhenSensible)
     struct Case {
         const char* value;
         int w, h;
-    } cases[] = {{"1280x800", 1280, 800}, {"640x480", 640, 480}, {"10x10", 1024, 768},
-                 {"1280x800x3", 1024, 768}, {"wide", 1024, 768}, {"99999x768", 1024, 768}};
+    } cases[] = {{"1280x800", 1280, 800},   {"640x480", 640, 480}, {"10x10", 1024, 768},
+                 {"1280x800x3", 1024, 768}, {"wide", 1024, 768},   {"99999x768", 1024, 768}};
     for (const Case& c : cases) {
         kovtest::ScopedEnv env("KOV_SCREEN", c.value);
         Kov_Ui_Reset();
@@ -504,9 +504,9 @@ TEST_F(Screen, PartialPicturesTakeTheirFrameOfAStrip)
     } cases[] = {{10, 0, -1, -1, 90}, {5, 0, 9, 3, 50}, {15, 0, 19, 3, 130}};
     for (const Case& c : cases) {
         Kov_Ui_Reset();
-        EXPECT_EQ(pxDrawPartialTransparentDIB(path.c_str(), c.sx, c.sy, c.sx2, c.sy2, 100, 100, 104, 103, 201, -1, 0,
-                                              0, 255),
-                  1);
+        EXPECT_EQ(
+            pxDrawPartialTransparentDIB(path.c_str(), c.sx, c.sy, c.sx2, c.sy2, 100, 100, 104, 103, 201, -1, 0, 0, 255),
+            1);
         EXPECT_EQ(Kov_Ui_Pixel(100, 100), c.colour << 16) << c.sx;
         EXPECT_EQ(Kov_Ui_Pixel(104, 103), c.colour << 16) << c.sx;
         EXPECT_EQ(Kov_Ui_Pixel(105, 103), kDesktop) << c.sx;
@@ -638,14 +638,8 @@ TEST_F(Screen, ScriptedModeLogsEveryCall)
 namespace {
 
 int g_changed = 0, g_shown = -1;
-void on_changed()
-{
-    ++g_changed;
-}
-void on_show(int v)
-{
-    g_shown = v;
-}
+void on_changed() { ++g_changed; }
+void on_show(int v) { g_shown = v; }
 
 } // namespace
 
@@ -687,7 +681,7 @@ TEST_F(Screen, PictureOfATestScreenIsKept)
     pxLine(100, 80, 100, 560);
     int y = 140;
     const char* lines[] = {"Normalschrift: Größe der Kräfte", "Sonderzeichen: \xC0 \xB8 \xBB \xBC \xC1 \xC5 \xC6 \xC7 "
-                                                                "\xBA \xBE \xB0 \xA3 \xCB \x89 \xF3 \xF2 \x8C \xFA"};
+                                                              "\xBA \xBE \xB0 \xA3 \xCB \x89 \xF3 \xF2 \x8C \xFA"};
     for (int font : {0x1000, 0x11000, 0x1002, 0x11002}) {
         Pop_RFont(font);
         pxFgc(-9);
@@ -757,8 +751,7 @@ TEST(ScreenPictures, BytesGiveAPictureOrNone)
     for (const Case& c : cases) {
         const std::string bytes = kovtest::read_file(std::string(KOV_SOURCE_DIR) + "/fuzz/corpus/kovpicture/" + c.seed);
         ASSERT_FALSE(bytes.empty()) << c.seed;
-        const QImage img =
-            Kov_Picture_From_Bytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+        const QImage img = Kov_Picture_From_Bytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
         EXPECT_EQ(img.width(), c.w) << c.seed;
         EXPECT_EQ(img.height(), c.h) << c.seed;
     }

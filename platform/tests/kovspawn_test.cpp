@@ -22,8 +22,7 @@ using kovtest::exists;
 using kovtest::read_file;
 
 // Polls cond for up to ms milliseconds.
-template <class F>
-bool wait_for(F cond, int ms)
+template <class F> bool wait_for(F cond, int ms)
 {
     const int64_t end = Kov_Clock_Ms() + ms;
     while (Kov_Clock_Ms() < end) {

@@ -37,8 +37,8 @@ TEST(OliTableWindow, DamagedTablesGiveNoTable)
     const char* damaged[] = {
         "",
         "nur Text\n",
-        "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n eins\n",             // not closed
-        "#SHOWTABLE\nx y\n",                                 // no title counts
+        "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n eins\n", // not closed
+        "#SHOWTABLE\nx y\n",                     // no title counts
         "#SHOWPARA\n0x0\n7\n-1\n Absatz\n#END_OF_TEXT\n0x0\n-1\n",
     };
     for (const char* bytes : damaged) EXPECT_EQ(nullptr, read_table(bytes)) << bytes;
@@ -50,7 +50,9 @@ TEST(OliTableWindow, DamagedTablesGiveNoTable)
 
 TEST(OliTableWindow, ScriptedLogAndBatchRows)
 {
-    OLITable* t = read_table("#SHOWTABLE\n0 0 0\n0 0 -1 -1\n \xCE" "bHolz zu kurz\xCE" "r\n Ausnutzung 105 %\n#END_OF_TEXT\n");
+    OLITable* t = read_table("#SHOWTABLE\n0 0 0\n0 0 -1 -1\n \xCE"
+                             "bHolz zu kurz\xCE"
+                             "r\n Ausnutzung 105 %\n#END_OF_TEXT\n");
     ASSERT_NE(nullptr, t);
     Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
     Kov_Script_Reset();

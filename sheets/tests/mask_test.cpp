@@ -27,22 +27,19 @@
 
 namespace {
 
-using maskuser::g_user;
-using maskuser::idle;
 using maskuser::click;
 using maskuser::click_id;
+using maskuser::g_user;
+using maskuser::idle;
 
 using maskuser::has_line;
 using maskuser::lines_with;
 
-int count_prefix(const std::string& prefix)
-{
-    return int(lines_with(prefix).size());
-}
+int count_prefix(const std::string& prefix) { return int(lines_with(prefix).size()); }
 
 // Pages record what their callbacks saw.
-std::vector<int> g_drawn;     // page drawn, in order
-std::vector<double> g_shown;  // value of the factor field after it was added
+std::vector<int> g_drawn;    // page drawn, in order
+std::vector<double> g_shown; // value of the factor field after it was added
 int g_page_areas_seen = -1;
 int g_hover_seen = -1;
 double g_value = 0;
@@ -71,10 +68,7 @@ protected:
         std::strcpy(pages[1].label, "Zwei");
         std::strcpy(pages[2].label, "Drei");
     }
-    void TearDown() override
-    {
-        maskuser::finish();
-    }
+    void TearDown() override { maskuser::finish(); }
     MaskRecord mask;
     MaskPage pages[3];
 };
@@ -253,8 +247,7 @@ TEST_F(Masks, ButtonsOfTheModes)
             msStat(&mx, &my);
             for (int id : {100, 200}) {
                 int x1, y1, x2, y2;
-                if (Kov_Ui_Sheet_Rect(id, &x1, &y1, &x2, &y2) && mx >= x1 && mx <= x2 && my >= y1 && my <= y2)
-                    def = id;
+                if (Kov_Ui_Sheet_Rect(id, &x1, &y1, &x2, &y2) && mx >= x1 && mx <= x2 && my >= y1 && my <= y2) def = id;
             }
             Kov_Ui_Push_Key(27);
         }};
@@ -404,8 +397,8 @@ TEST_F(Masks, IntFieldsRoundHalfAwayFromZero)
         double shadow;
         int expected;
     };
-    const Case cases[] = {{2.5, 3},           {-2.5, -3},        {2.4, 2},        {-2.4, -2}, {0.0, 0},
-                          {3e12, INT_MAX},    {-3e12, INT_MIN},  {NAN, 17}};
+    const Case cases[] = {{2.5, 3}, {-2.5, -3},      {2.4, 2},         {-2.4, -2},
+                          {0.0, 0}, {3e12, INT_MAX}, {-3e12, INT_MIN}, {NAN, 17}};
     pages[0].draw = draw_int;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shadow);
@@ -432,7 +425,8 @@ TEST_F(Masks, DisabledRegisterKeepsThePage)
     pages[1].kind = MASK_PAGE_DISABLED;
     std::vector<int> current;
     mask.cycle_hook = nullptr;
-    g_user = {click(1001), [&] {
+    g_user = {click(1001),
+              [&] {
                   current.push_back(Mask_Current_Page());
                   click_id(1002);
               },
@@ -524,7 +518,9 @@ int g_requests = 0;
 TEST_F(Masks, RequestsOfTheButtonHandler)
 {
     // A button of the caller (id 300) whose handler asks to confirm.
-    mask.decorate = [](int x1, int, int, int y2) { Add_Single_Button_to_PS(x1 + 60, y2 - 29, 1, 300, "Los", nullptr, 0); };
+    mask.decorate = [](int x1, int, int, int y2) {
+        Add_Single_Button_to_PS(x1 + 60, y2 - 29, 1, 300, "Los", nullptr, 0);
+    };
     mask.button_handler = [](int id) {
         ++g_requests;
         if (id == 300) Mask_Request_Confirm();

@@ -193,9 +193,9 @@ TEST_F(HoverPage, WithoutARegisteredPageAreaNothingIsAdded)
     Mask_Set_Tooltip("abc", 0, 0);
     EXPECT_EQ(g_mask_state.tooltip_count, 0);
     intptr_t result = 0;
-    EXPECT_EQ(Mask_Add_Hover_Picture(area, 10, 10, 20, 20, 0, 0, "a.bmp", "b.bmp", "c.bmp", "d.bmp", WHITE_CI, 1,
-                                     &result, 1),
-              nullptr);
+    EXPECT_EQ(
+        Mask_Add_Hover_Picture(area, 10, 10, 20, 20, 0, 0, "a.bmp", "b.bmp", "c.bmp", "d.bmp", WHITE_CI, 1, &result, 1),
+        nullptr);
     EXPECT_EQ(Mask_Add_Hover_Text_Button(area, 10, 10, 50, 0, 0, BLACK_CI, BLACK_CI, 0, "OK", 1, &result, 1), 0);
     EXPECT_EQ(Mask_Add_Bitmap_Text_Button(area, 10, 10, 50, 0, 0, "OK", 1, &result, 1), 0);
     EXPECT_EQ(g_mask_state.hover_button_count, 0);
@@ -427,10 +427,7 @@ protected:
 
 const int kX1 = 50, kY1 = 60, kX2 = 200, kY2 = 80;
 
-bool inside(int x, int y, int m)
-{
-    return x >= kX1 + m && x <= kX2 - m && y >= kY1 + m && y <= kY2 - m;
-}
+bool inside(int x, int y, int m) { return x >= kX1 + m && x <= kX2 - m && y >= kY1 + m && y <= kY2 - m; }
 
 } // namespace
 

@@ -204,10 +204,7 @@ protected:
         Mask_Init_Pages(1, &g_inner_page);
         g_inner_page.draw = draw_inner;
     }
-    void TearDown() override
-    {
-        maskuser::finish();
-    }
+    void TearDown() override { maskuser::finish(); }
 };
 
 } // namespace

@@ -100,15 +100,15 @@ TEST_F(PictureButtons, PlacementFollowsTheAlignments)
         double w, h;
         int left, top;
     } cases[] = {
-        {0, 0, 21, 15, 100, 50}, {0, 1, 21, 15, 79, 50}, {0, 4, 21, 15, 90, 50}, // w / 2 truncated: x - 10
+        {0, 0, 21, 15, 100, 50}, {0, 1, 21, 15, 79, 50},  {0, 4, 21, 15, 90, 50}, // w / 2 truncated: x - 10
         {2, 0, 21, 15, 100, 35}, {4, 0, 21, 15, 100, 43}, {4, 4, 20, 14, 90, 43},
     };
     for (const Case& c : cases) {
         Mask_Set_Output_Area(area);
         View_Area_Clear(unsigned(area));
         intptr_t result = 0;
-        const int rc = Mask_Add_Picture_Button(area, 100, 50, c.w, c.h, c.valign, c.halign, "p.bmp", "q.bmp", 7, 42,
-                                               &result, 1);
+        const int rc =
+            Mask_Add_Picture_Button(area, 100, 50, c.w, c.h, c.valign, c.halign, "p.bmp", "q.bmp", 7, 42, &result, 1);
         SCOPED_TRACE(testing::Message() << "valign " << c.valign << " halign " << c.halign);
         EXPECT_EQ(rc, 1);
         EXPECT_EQ(g_mask_state.last_left, c.left);
@@ -424,7 +424,8 @@ TEST(PictureButtonFiles, TheLogoLeavesTheTextAfterItVisible)
     ASSERT_GT(bytes.size(), 54u);
     auto le32 = [&](size_t o) {
         return int(static_cast<unsigned char>(bytes[o]) | static_cast<unsigned char>(bytes[o + 1]) << 8 |
-                   static_cast<unsigned char>(bytes[o + 2]) << 16 | unsigned(static_cast<unsigned char>(bytes[o + 3])) << 24);
+                   static_cast<unsigned char>(bytes[o + 2]) << 16 |
+                   unsigned(static_cast<unsigned char>(bytes[o + 3])) << 24);
     };
     const size_t data = size_t(le32(10)), stride = (55 * 3 + 3) & ~size_t(3);
     ASSERT_GE(bytes.size(), data + 14 * stride);

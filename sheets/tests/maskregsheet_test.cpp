@@ -22,10 +22,10 @@
 
 namespace {
 
-using maskuser::g_user;
-using maskuser::idle;
 using maskuser::click;
 using maskuser::click_id;
+using maskuser::g_user;
+using maskuser::idle;
 
 // Notes the current page, then presses Escape.
 std::function<void()> note_and_escape(std::vector<int>* seen)
@@ -69,10 +69,7 @@ protected:
         std::strcpy(pages[1].label, "Zwei");
         std::strcpy(pages[2].label, "Drei");
     }
-    void TearDown() override
-    {
-        maskuser::finish();
-    }
+    void TearDown() override { maskuser::finish(); }
     int open(int count, void (*status)(char*) = nullptr)
     {
         return Mask_Edit_Register_Sheet(200, 300, "Titel", count, pages, status, "BLATT");
@@ -102,9 +99,9 @@ TEST_F(RegisterSheet, TwoPageGeometry)
     EXPECT_TRUE(has_line("pxText 520 282 Zwei"));
     EXPECT_TRUE(has_line("Add_Escape_Area_to_PS 362 302 661 501 0 2000"));
     EXPECT_TRUE(has_line("Add_Escape_Area_to_PS 362 302 661 501 0 2001"));
-    EXPECT_EQ(lines_with("Add_Single_Button_to_PS"),
-              (std::vector<std::string>{"Add_Single_Button_to_PS 349 517 1 1  0",
-                                        "Add_Single_Button_to_PS 651 517 1 2  0"}));
+    EXPECT_EQ(
+        lines_with("Add_Single_Button_to_PS"),
+        (std::vector<std::string>{"Add_Single_Button_to_PS 349 517 1 1  0", "Add_Single_Button_to_PS 651 517 1 2  0"}));
     EXPECT_TRUE(has_line("Add_Help_to_PS 511 517 1 0 0 BLATT"));
     const std::vector<std::string> comments = lines_with("Set_Comment_to_Button_PS");
     ASSERT_EQ(comments.size(), 3u);
@@ -129,9 +126,9 @@ TEST_F(RegisterSheet, OnePageHasNoRegister)
     EXPECT_EQ(open(1), 0);
     EXPECT_TRUE(has_line("Define_Prop_Sheet 348 245 675 523 1 0 Titel 140 1"));
     EXPECT_TRUE(has_line("Add_Escape_Area_to_PS 362 287 661 486 0 2000"));
-    EXPECT_EQ(lines_with("Add_Single_Button_to_PS"),
-              (std::vector<std::string>{"Add_Single_Button_to_PS 352 494 1 1  0",
-                                        "Add_Single_Button_to_PS 648 494 1 2  0"}));
+    EXPECT_EQ(
+        lines_with("Add_Single_Button_to_PS"),
+        (std::vector<std::string>{"Add_Single_Button_to_PS 352 494 1 1  0", "Add_Single_Button_to_PS 648 494 1 2  0"}));
     EXPECT_TRUE(has_line("Add_Help_to_PS 511 494 1 0 0 BLATT"));
     EXPECT_TRUE(lines_with("Add_Register_to_PS").empty());
     EXPECT_TRUE(lines_with("Add_Member_to_Register").empty());
@@ -172,7 +169,8 @@ TEST_F(RegisterSheet, NullTextsAndDegenerateSizes)
     const std::vector<std::string> help = lines_with("Add_Help_to_PS");
     ASSERT_EQ(help.size(), 3u);
     for (const std::string& l : help) EXPECT_EQ(l.substr(l.size() - 7), " 1 0 0 ") << l;
-    for (const std::string& l : lines_with("Define_Prop_Sheet")) EXPECT_NE(l.find(" 1 0  140 1"), std::string::npos) << l;
+    for (const std::string& l : lines_with("Define_Prop_Sheet"))
+        EXPECT_NE(l.find(" 1 0  140 1"), std::string::npos) << l;
     EXPECT_EQ(Mask_Depth(), 0);
 }
 
@@ -428,7 +426,8 @@ TEST_F(RegisterSheet, TwoDepthsKeepTheirOwnPages)
     g_inner_start.clear();
     // Outer: to page 1, open the inner sheet from its page; inner: to page 2,
     // Escape; outer: Escape.
-    g_user = {click(1001), [] {
+    g_user = {click(1001),
+              [] {
                   g_open_inner = true;
                   click_id(2001);
               },

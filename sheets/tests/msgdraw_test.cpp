@@ -51,17 +51,16 @@ protected:
     int area = -1;
 };
 
-int label_width(const char* text, int font)
-{
-    return Mask_Text_Width(text, font);
-}
+int label_width(const char* text, int font) { return Mask_Text_Width(text, font); }
 
 } // namespace
 
 TEST_F(DrawnLines, ColourPartIsDrawnInItsColourAndTheColourComesBack)
 {
     const int black = Nearest_RGB_Color(0, 0, 0);
-    Msg_Printf("%s", "vor \xCE" "c12 rot\xCE" "c nach");
+    Msg_Printf("%s", "vor \xCE"
+                     "c12 rot\xCE"
+                     "c nach");
     const auto t = texts();
     ASSERT_EQ(t.size(), 3u);
     EXPECT_STREQ(t[0]->text, "vor ");
@@ -80,13 +79,21 @@ TEST_F(DrawnLines, ColourPartIsDrawnInItsColourAndTheColourComesBack)
 
 TEST_F(DrawnLines, BoldPartIsAFramedLabel)
 {
-    Msg_Printf("%s", "\xCE" "bX\xCE" "b");
+    Msg_Printf("%s", "\xCE"
+                     "bX\xCE"
+                     "b");
     const auto t = texts();
     ASSERT_EQ(t.size(), 1u);
     EXPECT_STREQ(t[0]->text, "X");
     EXPECT_NE(t[0]->x2, 0); // drawn with a frame style
     // Upper-case code letters count alike; the text of other codes is not drawn.
-    Msg_Printf("%s", "a\xCE" "BY\xCE" "B" "\xCE" "xweg\xCE" "x" "z");
+    Msg_Printf("%s", "a\xCE"
+                     "BY\xCE"
+                     "B"
+                     "\xCE"
+                     "xweg\xCE"
+                     "x"
+                     "z");
     const auto u = texts();
     ASSERT_EQ(u.size(), 4u);
     EXPECT_STREQ(u[1]->text, "a");
@@ -104,12 +111,8 @@ TEST_F(DrawnLines, CodesChooseFontAndLineStep)
         int style; // frame style of the element: 1 bold
         int next_y;
     } cases[] = {
-        {"plain\n", 0x1000, 0, 36},
-        {"^bbold", 0x1000, 1, 36},
-        {"^pother", 0, 0, 36},
-        {"^2half", 0x1000, 0, 28},
-        {"^b^p^2all", 0, 1, 28},
-        {"^xpassed", 0x1000, 0, 36},
+        {"plain\n", 0x1000, 0, 36}, {"^bbold", 0x1000, 1, 36}, {"^pother", 0, 0, 36},
+        {"^2half", 0x1000, 0, 28},  {"^b^p^2all", 0, 1, 28},   {"^xpassed", 0x1000, 0, 36},
     };
     for (const Case& c : cases) {
         Msg_Set_Output_Mode(4); // back to 15, 20
@@ -131,11 +134,26 @@ TEST_F(DrawnLines, UnclosedAndBrokenMarksDrawWhatTheyCan)
         std::vector<std::string> drawn;
         std::vector<int> colours; // -1: black
     } cases[] = {
-        {"a\xCE" "c5 offen", {"a", "offen"}, {-1, 5}},
+        {"a\xCE"
+         "c5 offen",
+         {"a", "offen"},
+         {-1, 5}},
         {"a\xCE", {"a"}, {-1}},
-        {"\xCE" "cohne Zahl\xCE" "c", {"ohne Zahl"}, {-1}},
-        {"\xCE" "c-3 neg\xCE" "c.", {"neg", "."}, {-3, -1}},
-        {"\xCE" "b\xCE" "b", {}, {}},
+        {"\xCE"
+         "cohne Zahl\xCE"
+         "c",
+         {"ohne Zahl"},
+         {-1}},
+        {"\xCE"
+         "c-3 neg\xCE"
+         "c.",
+         {"neg", "."},
+         {-3, -1}},
+        {"\xCE"
+         "b\xCE"
+         "b",
+         {},
+         {}},
     };
     const int black = Nearest_RGB_Color(0, 0, 0);
     for (const Case& c : cases) {
@@ -154,7 +172,9 @@ TEST_F(DrawnLines, UnclosedAndBrokenMarksDrawWhatTheyCan)
 TEST_F(DrawnLines, WithoutOutputAreaOnlyThePositionMoves)
 {
     Mask_Set_Output_Area(-1);
-    Msg_Printf("%s", "nichts \xCE" "bX\xCE" "b");
+    Msg_Printf("%s", "nichts \xCE"
+                     "bX\xCE"
+                     "b");
     EXPECT_EQ(Msg_Collector()->draw_y, 36);
     EXPECT_TRUE(texts().empty());
 }

@@ -64,10 +64,7 @@ void press_weiter()
     if (Kov_Ui_Sheet_Rect(100, &x1, &y1, &x2, &y2)) Kov_Ui_Push_Click((x1 + x2) / 2, (y1 + y2) / 2);
 }
 
-void note_frame()
-{
-    Kov_Ui_Sheet_Frame(&g_frame[0], &g_frame[1], &g_frame[2], &g_frame[3]);
-}
+void note_frame() { Kov_Ui_Sheet_Frame(&g_frame[0], &g_frame[1], &g_frame[2], &g_frame[3]); }
 
 class MessagePages : public testing::Test {
 protected:
@@ -123,11 +120,7 @@ TEST_F(MessagePages, PageHeightFollowsTheLinesAndTheCheckBox)
         int kind; // 0 plain page, 1 hint page, 2 page with the caller's check box
         int height;
     } cases[] = {
-        {12, 0, 242},
-        {12, 1, 262},
-        {12, 2, 262},
-        {30, 1, 550},
-        {0, 0, 50},
+        {12, 0, 242}, {12, 1, 262}, {12, 2, 262}, {30, 1, 550}, {0, 0, 50},
     };
     for (const Case& c : cases) {
         Msg_Reset();
@@ -157,9 +150,9 @@ TEST_F(MessagePages, PageWidthIsTheWidestLineUpTo800)
     g_next = 0;
     Msg_Show_Current(4);
     EXPECT_EQ(sheet_width() - kChromeW, Mask_Text_Width("kurz 1", 0x1000) + 40);
-    EXPECT_TRUE(viewtest::logged("Define_Prop_Sheet " + std::to_string(g_frame[0]) + " " +
-                                 std::to_string(g_frame[1]) + " " + std::to_string(g_frame[2]) + " " +
-                                 std::to_string(g_frame[3]) + " 1 0 Hinweise 145 1"));
+    EXPECT_TRUE(viewtest::logged("Define_Prop_Sheet " + std::to_string(g_frame[0]) + " " + std::to_string(g_frame[1]) +
+                                 " " + std::to_string(g_frame[2]) + " " + std::to_string(g_frame[3]) +
+                                 " 1 0 Hinweise 145 1"));
 }
 
 TEST_F(MessagePages, HintPageAnswersWhetherToShowAgain)
@@ -183,11 +176,11 @@ TEST_F(MessagePages, HintPageLabelIsGreyAndTheCallersBlack)
     std::string hint_label;
     int hint_colour = -1;
     g_steps = {[&] {
-                   const ViewElement* e = check_box(nullptr);
-                   if (e && e->text) hint_label = e->text;
-                   if (e) hint_colour = e->colour;
-                   press_weiter();
-               }};
+        const ViewElement* e = check_box(nullptr);
+        if (e && e->text) hint_label = e->text;
+        if (e) hint_colour = e->colour;
+        press_weiter();
+    }};
     Msg_Show_Hint_Page();
     EXPECT_EQ(hint_label, "Diesen Hinweis nicht nochmal anzeigen");
     EXPECT_EQ(hint_colour, Nearest_RGB_Color(130, 130, 130));
@@ -243,22 +236,24 @@ TEST_F(MessagePages, NothingShownWhenOffOrFree)
 TEST_F(MessagePages, PageShowsTheLinesOnItsBackground)
 {
     list_of(2);
-    Msg_Collect("%s", "^bFett \xCE" "c255 blau\xCE" "c");
+    Msg_Collect("%s", "^bFett \xCE"
+                      "c255 blau\xCE"
+                      "c");
     Msg_Set_Page_Background(Nearest_RGB_Color(200, 220, 240));
     std::vector<std::string> shown;
     int background = -1;
     g_steps = {[&] {
-                   for (unsigned s = 0; s < 20; ++s) {
-                       const ViewArea* a = View_Area_Record(s);
-                       if (!a || !a->first) continue;
-                       background = a->background;
-                       for (const ViewElement* e = a->first; e; e = e->next)
-                           if (e->type == VIEW_TEXT && e->text) shown.push_back(e->text);
-                   }
-                   const std::string dir = kovtest::kept_dir("sheets_screens", "message-page");
-                   if (!dir.empty()) Kov_Ui_Save_Png((dir + "/message-page.png").c_str());
-                   press_weiter();
-               }};
+        for (unsigned s = 0; s < 20; ++s) {
+            const ViewArea* a = View_Area_Record(s);
+            if (!a || !a->first) continue;
+            background = a->background;
+            for (const ViewElement* e = a->first; e; e = e->next)
+                if (e->type == VIEW_TEXT && e->text) shown.push_back(e->text);
+        }
+        const std::string dir = kovtest::kept_dir("sheets_screens", "message-page");
+        if (!dir.empty()) Kov_Ui_Save_Png((dir + "/message-page.png").c_str());
+        press_weiter();
+    }};
     Msg_Show_Current(4);
     EXPECT_EQ(background, Nearest_RGB_Color(200, 220, 240));
     ASSERT_GE(shown.size(), 4u);

@@ -85,10 +85,10 @@ TEST_F(Progress, SheetSizeFollowsStepsAndWidth)
     struct Case {
         int steps, width, sheet_w, sheet_h;
     } cases[] = {
-        {3, 100, 214, 217}, // content 200 x 175: width below 200 is raised
-        {5, 500, 514, 313}, // content 500 x 271
-        {3, -1, 214, 217},  // as Progress_Init leaves the width
-        {0, 300, 314, 73},  // no steps: only the margins
+        {3, 100, 214, 217},                          // content 200 x 175: width below 200 is raised
+        {5, 500, 514, 313},                          // content 500 x 271
+        {3, -1, 214, 217},                           // as Progress_Init leaves the width
+        {0, 300, 314, 73},                           // no steps: only the margins
         {2, 5000, 1024 - 44 + 14, 2 * 48 + 31 + 42}, // wider than the screen allows
     };
     for (const Case& c : cases) {
@@ -121,11 +121,10 @@ TEST_F(Progress, BarLengthIsTheShareOfTheFrame)
     struct Case {
         int width, count, maximum, end; // end: last bar column, 22 + length
     } cases[] = {
-        {400, 3, 7, 166},  // round(336 * 3 / 7) = 144
-        {300, 5, 10, 140}, // round(236 / 2) = 118
-        {300, 12, 10, 258}, // beyond the maximum: to the end of the frame only
-        {300, 10, 10, 258},
-        {200, 1, 3, 67},   // round(136 / 3) = 45
+        {400, 3, 7, 166},                    // round(336 * 3 / 7) = 144
+        {300, 5, 10, 140},                   // round(236 / 2) = 118
+        {300, 12, 10, 258},                  // beyond the maximum: to the end of the frame only
+        {300, 10, 10, 258}, {200, 1, 3, 67}, // round(136 / 3) = 45
     };
     const int bar = Nearest_RGB_Color(0, 88, 176);
     const int fill = Nearest_RGB_Color(255, 255, 225);

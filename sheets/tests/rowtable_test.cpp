@@ -403,8 +403,8 @@ TEST_F(RowTables, EventsOutsideTheTableAreNotItsOwn)
     buttons();
     rows({1, 2});
     draw();
-    EXPECT_EQ(click(kAreaX + kTableX - 5, button_y(0)), 0);          // left of it
-    EXPECT_EQ(click(kAreaX + kTableX + 50, button_y(4)), 0);         // below the append row
+    EXPECT_EQ(click(kAreaX + kTableX - 5, button_y(0)), 0);           // left of it
+    EXPECT_EQ(click(kAreaX + kTableX + 50, button_y(4)), 0);          // below the append row
     EXPECT_EQ(click(kAreaX + kTableX + 50, kAreaY + kTableY - 5), 0); // above it, without markers
     // With markers the table reaches 25 pixels higher; a click there on nothing is taken.
     Row_Table_Add_Column(table, kMarkerX, kMarkerY, 0, 3, nullptr, int(offsetof(Row, b)));
@@ -425,16 +425,16 @@ int g_step = 0;
 void edit_keys(const char*)
 {
     switch (g_step++) {
-    case 0:
-        Kov_Ui_Push_Text("7");
-        Kov_Ui_Push_Key(328);
-        break;
-    case 1:
-        Kov_Ui_Push_Text("5");
-        Kov_Ui_Push_Key(13);
-        break;
-    case 2: Kov_Ui_Push_Key(27); break;
-    default: break;
+        case 0:
+            Kov_Ui_Push_Text("7");
+            Kov_Ui_Push_Key(328);
+            break;
+        case 1:
+            Kov_Ui_Push_Text("5");
+            Kov_Ui_Push_Key(13);
+            break;
+        case 2: Kov_Ui_Push_Key(27); break;
+        default: break;
     }
 }
 
@@ -497,10 +497,7 @@ namespace {
 const int kDx = 512 - 163, kDy = 384 - 119;
 
 // The middle of a float field at (x, y) of the dialog, chars wide.
-void click_field(int x, int y, int chars)
-{
-    Kov_Ui_Push_Click(kDx + x + (chars * 8 + 16) / 2, kDy + y + 10);
-}
+void click_field(int x, int y, int chars) { Kov_Ui_Push_Click(kDx + x + (chars * 8 + 16) / 2, kDy + y + 10); }
 void type_into(int x, int y, int chars, const char* text)
 {
     click_field(x, y, chars);
@@ -518,12 +515,12 @@ TEST_F(RowTables, TheFillDialogFillsTheRowsChosen)
     const int mx = kAreaX + kMarkerX, my = kAreaY + kMarkerY;
     Kov_Ui_Push_Press(mx, my, 1);
     Kov_Ui_Push_Release(mx, my, 1);
-    Kov_Ui_Push_Click(mx + 50, my + 2 + 18 + 9);    // "Spalte belegen"
-    Kov_Ui_Push_Click(kDx + 100, kDy + 63);         // "Zeilenausschnitt"
-    type_into(90, 91, 5, "2");                      // first row
-    type_into(237, 91, 5, "4");                     // last row
-    type_into(197, 133, 6, "10");                   // start value
-    type_into(197, 165, 6, "5");                    // increment
+    Kov_Ui_Push_Click(mx + 50, my + 2 + 18 + 9);       // "Spalte belegen"
+    Kov_Ui_Push_Click(kDx + 100, kDy + 63);            // "Zeilenausschnitt"
+    type_into(90, 91, 5, "2");                         // first row
+    type_into(237, 91, 5, "4");                        // last row
+    type_into(197, 133, 6, "10");                      // start value
+    type_into(197, 165, 6, "5");                       // increment
     Kov_Ui_Push_Click(kDx + 285 + 18, kDy + 210 + 12); // OK
     Get_Mouse_Event();
     EXPECT_EQ(Row_Table_Handle_Event(table), 1);

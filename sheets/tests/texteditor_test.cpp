@@ -444,8 +444,10 @@ TEST_F(EditRun, WheelScrollsWhileTheLinesAllow)
     turn = 0;
     Kov_Ui_Set_Idle_Hook([](const char*) {
         if (Text_Editor_Current()) tops.push_back(Text_Editor_Current()->top);
-        if (turn < 6) Kov_Ui_Push_Wheel(100, 100, -1);
-        else if (turn < 8) Kov_Ui_Push_Wheel(100, 100, 1);
+        if (turn < 6)
+            Kov_Ui_Push_Wheel(100, 100, -1);
+        else if (turn < 8)
+            Kov_Ui_Push_Wheel(100, 100, 1);
         ++turn;
     });
     EXPECT_EQ(View_Area_Handle_Event(slot), 0);

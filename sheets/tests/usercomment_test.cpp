@@ -77,10 +77,7 @@ protected:
     kovtest::ScopedEnv env;
 };
 
-char* text_of(const char* s)
-{
-    return Txb_Copy(s, int(std::strlen(s)));
-}
+char* text_of(const char* s) { return Txb_Copy(s, int(std::strlen(s))); }
 
 } // namespace
 
@@ -206,7 +203,8 @@ TEST_F(Comment, ScreenshotIsKept)
         EXPECT_EQ(Kov_Ui_Picture_Found("Glory3.bmp"), 1);
         EXPECT_EQ(Kov_Ui_Picture_Found("UComment.bmp"), 1);
     }};
-    Txb_Free(Kov_Edit_User_Comment(text_of(cp850("Die Stütze ist mit dem Unterzug verbunden.\nZweite Zeile.")), "Anmerkungen"));
+    Txb_Free(Kov_Edit_User_Comment(text_of(cp850("Die Stütze ist mit dem Unterzug verbunden.\nZweite Zeile.")),
+                                   "Anmerkungen"));
 }
 
 // ---- wrapped text in a view area ------------------------------------------------------

@@ -35,10 +35,7 @@ int content_h(unsigned slot)
     return h;
 }
 
-const ViewElement* last(unsigned slot)
-{
-    return View_Area_Record(slot)->last;
-}
+const ViewElement* last(unsigned slot) { return View_Area_Record(slot)->last; }
 
 void changed(intptr_t) {}
 
@@ -240,7 +237,9 @@ TEST_F(OnASheet, BoxesAndPicturesRaiseTheContentAsTheirTypeSays)
         // filled boxes and bitmap buttons add no margin
         {"filled box", [](unsigned s) { EXPECT_EQ(View_Area_Add_Filled_Box(s, 10, 10, 50, 60, 0), 60); }, 50, 60},
         {"bitmap button",
-         [](unsigned s) { View_Area_Add_Bitmap_Button(s, 20, 30, 40, 20, "b.bmp", 0, 0, 0, nullptr, 1, nullptr, nullptr); },
+         [](unsigned s) {
+             View_Area_Add_Bitmap_Button(s, 20, 30, 40, 20, "b.bmp", 0, 0, 0, nullptr, 1, nullptr, nullptr);
+         },
          60, 50},
         {"drawn box", [](unsigned s) { View_Area_Add_Drawn_Box(s, 5, 5, 60, 70, nullptr, nullptr); }, 70, 80},
         {"click area", [](unsigned s) { View_Area_Add_Click_Area(s, 5, 5, 60, 70, 1, nullptr); }, 70, 80},
@@ -252,8 +251,7 @@ TEST_F(OnASheet, BoxesAndPicturesRaiseTheContentAsTheirTypeSays)
          },
          35, 31},
         {"picture choice",
-         [](unsigned s) { View_Area_Add_Picture_Choice(s, 10, 20, "p.bmp", 40, 30, 3, 0, nullptr, nullptr); }, 81,
-         66},
+         [](unsigned s) { View_Area_Add_Picture_Choice(s, 10, 20, "p.bmp", 40, 30, 3, 0, nullptr, nullptr); }, 81, 66},
         {"cut mark", [](unsigned s) { View_Area_Add_Cut_Mark(s, 1); }, 0, 0},
         {"text field",
          [](unsigned s) {
@@ -632,8 +630,8 @@ TEST_F(OnASheet, ReshapeStoresSheetCoordinates)
     const ViewArea* a = View_Area_Record(s);
     EXPECT_EQ(a->x1, 20);
     EXPECT_EQ(a->y2, 130);
-    EXPECT_TRUE(viewtest::logged("Reshape_Scrollable_Area_PS " + std::to_string(a->handle) +
-                                 " 20 30 220 130 5 10 5 10"));
+    EXPECT_TRUE(
+        viewtest::logged("Reshape_Scrollable_Area_PS " + std::to_string(a->handle) + " 20 30 220 130 5 10 5 10"));
 }
 
 TEST_F(OnASheet, FrameFlagReachesTheSheetArea)

@@ -17,7 +17,7 @@ namespace {
 const int kBackground = 0xFFFBF0; // default background (255, 251, 240)
 const int kWhite = 0xFFFFFF;
 const int kBlack = 0x000000;
-const int kGrey = 0xBEBEBE;       // (190, 190, 190)
+const int kGrey = 0xBEBEBE; // (190, 190, 190)
 const int kBlue = 0x0000FF;
 
 // The area of every test: screen rectangle (50, 50)-(450, 350) on a sheet at
@@ -83,9 +83,9 @@ TEST_F(Drawn, CheckBoxesAndRadioButtonsShowTheirMarks)
 {
     const unsigned s = open();
     int set = 1, clear = 0, on = 1, off = 0, sel = 2;
-    View_Area_Add_Check_Box(s, 40, 30, nullptr, 0x1000, kBlack, &set, &on);    // X 90, Y 80
-    View_Area_Add_Check_Box(s, 140, 30, nullptr, 0x1000, kBlack, &clear, &on); // X 190
-    View_Area_Add_Check_Box(s, 240, 30, nullptr, 0x1000, kBlack, &set, &off);  // X 290, grey
+    View_Area_Add_Check_Box(s, 40, 30, nullptr, 0x1000, kBlack, &set, &on);       // X 90, Y 80
+    View_Area_Add_Check_Box(s, 140, 30, nullptr, 0x1000, kBlack, &clear, &on);    // X 190
+    View_Area_Add_Check_Box(s, 240, 30, nullptr, 0x1000, kBlack, &set, &off);     // X 290, grey
     View_Area_Add_Radio_Button(s, 40, 80, nullptr, 0x1000, kBlue, 2, &sel, &on);  // X 90, Y 130
     View_Area_Add_Radio_Button(s, 140, 80, nullptr, 0x1000, kBlue, 3, &sel, &on); // X 190
     Kov_Script_Clear_Log();
@@ -224,10 +224,8 @@ TEST_F(Drawn, FramedTextsGetAShadowMixedFromTheBackground)
     struct Case {
         int colour, frame, shadow;
     } cases[] = {
-        {0x000000, 0x20000, (165 << 16) | (163 << 8) | 156},
-        {0x0000FF, 0x20000, (165 << 16) | (163 << 8) | 245},
-        {0xC86432, 0x20000, (235 << 16) | (198 << 8) | 173},
-        {0x000000, 0x40000, (229 << 16) | (225 << 8) | 216},
+        {0x000000, 0x20000, (165 << 16) | (163 << 8) | 156}, {0x0000FF, 0x20000, (165 << 16) | (163 << 8) | 245},
+        {0xC86432, 0x20000, (235 << 16) | (198 << 8) | 173}, {0x000000, 0x40000, (229 << 16) | (225 << 8) | 216},
         {0xC86432, 0x40000, (249 << 16) | (235 << 8) | 221},
     };
     for (const Case& c : cases) {
@@ -333,8 +331,9 @@ TEST_F(Drawn, AnAreaWithEveryElementTypeIsKeptAsPicture)
     const std::string pic = write_bmp(dir, "bild.bmp", 40, 30, {QColor(0, 128, 255)});
     const std::string strip =
         write_bmp(dir, "wahl.bmp", 30, 20, {QColor(200, 0, 0), QColor(0, 160, 0), QColor(0, 0, 200)}, true);
-    const std::string buttons = write_bmp(
-        dir, "knopf.bmp", 24, 24, {QColor(160, 160, 160), QColor(0, 120, 215), QColor(0, 160, 255), QColor(0, 60, 120)});
+    const std::string buttons =
+        write_bmp(dir, "knopf.bmp", 24, 24,
+                  {QColor(160, 160, 160), QColor(0, 120, 215), QColor(0, 160, 255), QColor(0, 60, 120)});
     // The picture choice's strip: the active pictures left, the inactive ones right of them.
     QImage choice(60, 60, QImage::Format_RGB32);
     choice.fill(QColor(128, 128, 128));
@@ -357,41 +356,41 @@ TEST_F(Drawn, AnAreaWithEveryElementTypeIsKeptAsPicture)
 
     View_Area_Add_Text(s, 20, 20, "Text (1)", 0x1000, kBlack, 0);
     View_Area_Add_Text(s, 120, 20, "gerahmt", 0x1000 | 0x20000, kBlue, 0);
-    View_Area_Add_Line(s, 20, 30, 380, 30, kBlack);                                            // 2
-    View_Area_Add_Bitmap(s, pic.c_str(), 20, 40, 59, 69, 0x00FF00);                            // 3
+    View_Area_Add_Line(s, 20, 30, 380, 30, kBlack);                 // 2
+    View_Area_Add_Bitmap(s, pic.c_str(), 20, 40, 59, 69, 0x00FF00); // 3
     View_Area_Add_Drawn_Box(s, 70, 40, 110, 69, nullptr, [](int x1, int y1, int x2, int y2, void*) {
         pxFgc(0x00A000);
         pxLine(x1, y1, x2, y2);
         pxLine(x1, y2, x2, y1);
-    });                                                                                        // 4
-    View_Area_Add_Mask_Picture(s, 120, 45, &mask, 0xC00000);                                   // 5
-    View_Area_Add_Rotated_Text(s, 150, 70, "gedreht", 0x1000, kBlack, 90);                     // 6
-    View_Area_Add_Check_Box(s, 190, 55, "Haken", 0x1000, kBlack, &tick, &on);                  // 7
-    View_Area_Add_Radio_Button(s, 280, 55, "Knopf", 0x1000, kBlack, 2, &radio, &on);           // 8
-    View_Area_Add_Link_Text(s, 20, 95, "Verweis", 0x1000, kBlack, 0, 0xFFE080, 1, &link);      // 9
-    View_Area_Add_Float(s, 110, 95, &value, "%8.2f", 0x1000, kBlack, &on);                     // 10
+    });                                                                                   // 4
+    View_Area_Add_Mask_Picture(s, 120, 45, &mask, 0xC00000);                              // 5
+    View_Area_Add_Rotated_Text(s, 150, 70, "gedreht", 0x1000, kBlack, 90);                // 6
+    View_Area_Add_Check_Box(s, 190, 55, "Haken", 0x1000, kBlack, &tick, &on);             // 7
+    View_Area_Add_Radio_Button(s, 280, 55, "Knopf", 0x1000, kBlack, 2, &radio, &on);      // 8
+    View_Area_Add_Link_Text(s, 20, 95, "Verweis", 0x1000, kBlack, 0, 0xFFE080, 1, &link); // 9
+    View_Area_Add_Float(s, 110, 95, &value, "%8.2f", 0x1000, kBlack, &on);                // 10
     View_Area_Add_Float(s, 200, 95, &off_value, "%8.2f", 0x1000, kBlack, &off);
     View_Area_Set_Inactive_Text(s, "gesperrt");
-    View_Area_Add_Filled_Box(s, 300, 85, 330, 100, 0xFFC0C0);                                  // 11
-    View_Area_Add_Click_Area(s, 300, 85, 330, 100, 5, &click);                                 // 12
-    View_Area_Add_Cut_Mark(s, 1);                                                              // 13
-    View_Area_Add_Tree_Image(s, image, 340, 80, 380, 110, 0);                                  // 14
-    View_Area_Add_Text_Field(s, 30, 130, field, 0x1000, kBlack, &on);                          // 15
-    View_Area_Add_Choice(s, 140, 130, entries, 0x1000, 10, 3, &sel, &on);                      // 16
-    View_Area_Add_Picture_Choice(s, 300, 120, choice_path.c_str(), 30, 20, 3, 0, &pick, &on);  // 17
+    View_Area_Add_Filled_Box(s, 300, 85, 330, 100, 0xFFC0C0);                                 // 11
+    View_Area_Add_Click_Area(s, 300, 85, 330, 100, 5, &click);                                // 12
+    View_Area_Add_Cut_Mark(s, 1);                                                             // 13
+    View_Area_Add_Tree_Image(s, image, 340, 80, 380, 110, 0);                                 // 14
+    View_Area_Add_Text_Field(s, 30, 130, field, 0x1000, kBlack, &on);                         // 15
+    View_Area_Add_Choice(s, 140, 130, entries, 0x1000, 10, 3, &sel, &on);                     // 16
+    View_Area_Add_Picture_Choice(s, 300, 120, choice_path.c_str(), 30, 20, 3, 0, &pick, &on); // 17
     View_Area_Add_Bitmap_Button(s, 20, 150, 24, 24, buttons.c_str(), 0, 0x00FF00, 0, "Knopf", 1, &pressed,
-                                &on);                                                          // 18
-    View_Area_Add_Text_Editor(s, 60, 150, 260, 230, editor, 199, kBlack, kWhite, 1, &on);      // 19
+                                &on);                                                     // 18
+    View_Area_Add_Text_Editor(s, 60, 150, 260, 230, editor, 199, kBlack, kWhite, 1, &on); // 19
     View_Area_Set_Text_Editor_Font(s, 0x1000);
     View_Area_Add_Text(s, 20, 400, "weiter unten", 0x1000, kBlack, 0);
     View_Area_Show(s);
 
     // Some of them where they belong.
-    EXPECT_EQ(Kov_Ui_Pixel(50 + 25, 50 + 45), 0x0080FF); // bitmap
-    EXPECT_EQ(Kov_Ui_Pixel(50 + 315, 50 + 90), 0xFFC0C0); // filled box
-    EXPECT_EQ(Kov_Ui_Pixel(50 + 120, 50 + 48), 0xC00000); // mask picture row 3 (0xFF)
+    EXPECT_EQ(Kov_Ui_Pixel(50 + 25, 50 + 45), 0x0080FF);          // bitmap
+    EXPECT_EQ(Kov_Ui_Pixel(50 + 315, 50 + 90), 0xFFC0C0);         // filled box
+    EXPECT_EQ(Kov_Ui_Pixel(50 + 120, 50 + 48), 0xC00000);         // mask picture row 3 (0xFF)
     EXPECT_EQ(Kov_Ui_Pixel(50 + 20 + 5, 50 + 150 + 5), 0x0078D7); // the normal picture of the strip
-    EXPECT_EQ(Kov_Ui_Pixel(50 + 303, 50 + 123), 0xC8A03C); // picture 2 of the strip (active)
+    EXPECT_EQ(Kov_Ui_Pixel(50 + 303, 50 + 123), 0xC8A03C);        // picture 2 of the strip (active)
 
     const std::string kept = kovtest::kept_dir("sheets", "view_area");
     ASSERT_FALSE(kept.empty());

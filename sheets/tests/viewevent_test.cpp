@@ -14,10 +14,7 @@
 namespace {
 
 std::vector<intptr_t> g_changes;
-void record_change(intptr_t v)
-{
-    g_changes.push_back(v);
-}
+void record_change(intptr_t v) { g_changes.push_back(v); }
 
 // The area (50, 50)-(450, 350) on a sheet at the screen's corner.
 class Events : public viewtest::OnASheet {
@@ -35,10 +32,7 @@ protected:
         View_Area_Close_All();
         viewtest::OnASheet::TearDown();
     }
-    unsigned open(int vslider = 0)
-    {
-        return unsigned(View_Area_Open(50, 50, 450, 350, 0, vslider));
-    }
+    unsigned open(int vslider = 0) { return unsigned(View_Area_Open(50, 50, 450, 350, 0, vslider)); }
     // A press at (x, y) as the sheet hands it over: the press taken, its
     // release queued.
     static void press(int x, int y)
@@ -71,7 +65,7 @@ TEST_F(Events, ClickOnTheLabelOfAnActiveCheckBoxTogglesIt)
     EXPECT_EQ(View_Area_Handle_Event(s), 1);
     EXPECT_EQ(v, 1);
     EXPECT_EQ(g_changes, std::vector<intptr_t>{1});
-    EXPECT_EQ(M_LEFT, 0); // the release was awaited
+    EXPECT_EQ(M_LEFT, 0);    // the release was awaited
     press(90 - 20, 80 - 10); // the mark's corner
     EXPECT_EQ(View_Area_Handle_Event(s), 1);
     EXPECT_EQ(v, 0);
@@ -229,10 +223,7 @@ struct Choice {
     }
 };
 
-std::vector<std::string> saves()
-{
-    return viewtest::log_lines("Save_Screen_Rectangle");
-}
+std::vector<std::string> saves() { return viewtest::log_lines("Save_Screen_Rectangle"); }
 } // namespace
 
 TEST_F(Events, ShortChoiceOpensBelowWithAllRows)
@@ -329,8 +320,8 @@ TEST_F(Events, PictureChoiceTooLowForARowOpensWithOneAndItsThumbCannotBeDragged)
 TEST_F(Events, PictureOfAnOpenChoiceList)
 {
     const unsigned s = open();
-    static const char* names[] = {"Nadelholz C24", "Nadelholz C30", "Brettschichtholz GL24h",
-                                  "Brettschichtholz GL28h", "Laubholz D30"};
+    static const char* names[] = {"Nadelholz C24", "Nadelholz C30", "Brettschichtholz GL24h", "Brettschichtholz GL28h",
+                                  "Laubholz D30"};
     std::vector<ChoiceEntry> entries;
     for (const char* n : names) entries.push_back(ChoiceEntry{0, n});
     int sel = 2, on = 1;

@@ -28,10 +28,10 @@ enum {
 // Why a text cannot name a new annex.
 enum {
     NAD_PFLEGE_NAME_OK = 0,
-    NAD_PFLEGE_NAME_EMPTY,     // nothing but blanks
-    NAD_PFLEGE_NAME_TOO_LONG,  // more than 27 bytes
-    NAD_PFLEGE_NAME_TAKEN,     // a listed annex has it (or it stands for one)
-    NAD_PFLEGE_NAME_BAD_BYTE   // a control byte or a name delimiter of the files
+    NAD_PFLEGE_NAME_EMPTY,    // nothing but blanks
+    NAD_PFLEGE_NAME_TOO_LONG, // more than 27 bytes
+    NAD_PFLEGE_NAME_TAKEN,    // a listed annex has it (or it stands for one)
+    NAD_PFLEGE_NAME_BAD_BYTE  // a control byte or a name delimiter of the files
 };
 
 // The name as it would be stored: blanks at both ends taken off, into out
@@ -83,8 +83,8 @@ int Nad_Pflege_Gamma_M(const char* text, double* out, std::string* why);
 int Nad_Pflege_Instructions(const char* active, const char* remove, const char* add, const char* gamma_m);
 
 // Runs the editor sheet with the annex named active chosen ("Deutschland"
-// when that name is not listed). Returns one of the results above. With no input left (a batch run, an empty test queue) the
-// sheet closes as on its break key; questions then answer no.
+// when that name is not listed). Returns one of the results above. With no input left (a batch run, an empty test
+// queue) the sheet closes as on its break key; questions then answer no.
 int Nad_Pflege_Sheet(const char* active);
 
 // The ids with which the sheet's elements end its wait (a script finds them

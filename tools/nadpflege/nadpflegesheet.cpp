@@ -53,11 +53,11 @@ const char* const kTitle = "NAD-Pflege - Nationale Anwendungsdokumente";
 const char* const kGermany = "Deutschland";
 
 struct Session {
-    std::unique_ptr<NadRecord> record{new NadRecord()}; // what the pages edit
-    std::unique_ptr<NadRecord> stored{new NadRecord()}; // as last read or stored
+    std::unique_ptr<NadRecord> record{new NadRecord()};   // what the pages edit
+    std::unique_ptr<NadRecord> stored{new NadRecord()};   // as last read or stored
     std::unique_ptr<NadRecord> accepted{new NadRecord()}; // every value as last let through
-    std::string name;                                   // of the chosen annex (code page 850)
-    int number = 0;                                     // its file number; 0 for a supplied annex
+    std::string name;                                     // of the chosen annex (code page 850)
+    int number = 0;                                       // its file number; 0 for a supplied annex
     int editable = 0;
     int changed = 0, failed = 0;
     int list = -1;
@@ -118,7 +118,8 @@ void choose(int i)
     std::memcpy(s.stored.get(), s.record.get(), sizeof *s.record);
     std::memcpy(s.accepted.get(), s.record.get(), sizeof *s.record);
     if (!read && *Nad_Load_Fault())
-        message(3, cp850(Nad_Load_Fault()), text("Es werden die EC-Empfehlungswerte angezeigt; gespeichert wird nichts."));
+        message(3, cp850(Nad_Load_Fault()),
+                text("Es werden die EC-Empfehlungswerte angezeigt; gespeichert wird nichts."));
     else if (!read)
         message(3, text("Die Datei des Anwendungsdokuments ") + quoted(s.name) + text(" kann nicht gelesen werden."),
                 text("Es werden die EC-Empfehlungswerte angezeigt; gespeichert wird nichts."));
@@ -189,16 +190,16 @@ int check_name_page(int)
 {
     char checked[NAD_NAME_SIZE];
     switch (Nad_Pflege_Check_Name(g_new_name, checked)) {
-    case NAD_PFLEGE_NAME_OK: return 0;
-    case NAD_PFLEGE_NAME_EMPTY:
-        message(2, text("Bitte geben Sie einen Namen für das neue Anwendungsdokument ein."));
-        break;
-    case NAD_PFLEGE_NAME_TOO_LONG: message(2, text("Der Name darf höchstens 27 Zeichen lang sein.")); break;
-    case NAD_PFLEGE_NAME_TAKEN:
-        message(2, text("Ein Anwendungsdokument ") + quoted(checked) + text(" gibt es schon."),
-                text("Bitte wählen Sie einen anderen Namen."));
-        break;
-    default: message(2, text("Der Name darf keine Steuerzeichen und weder « noch » enthalten.")); break;
+        case NAD_PFLEGE_NAME_OK: return 0;
+        case NAD_PFLEGE_NAME_EMPTY:
+            message(2, text("Bitte geben Sie einen Namen für das neue Anwendungsdokument ein."));
+            break;
+        case NAD_PFLEGE_NAME_TOO_LONG: message(2, text("Der Name darf höchstens 27 Zeichen lang sein.")); break;
+        case NAD_PFLEGE_NAME_TAKEN:
+            message(2, text("Ein Anwendungsdokument ") + quoted(checked) + text(" gibt es schon."),
+                    text("Bitte wählen Sie einen anderen Namen."));
+            break;
+        default: message(2, text("Der Name darf keine Steuerzeichen und weder « noch » enthalten.")); break;
     }
     return 1;
 }
@@ -248,9 +249,8 @@ void new_annex()
     // A copy of the chosen annex as its file holds it.
     Nad_Build_List();
     std::unique_ptr<NadRecord> source(new NadRecord());
-    const int number = Nad_Pflege_Load_Entry(entry_of(s.name.c_str()), source.get())
-                           ? Nad_Pflege_Add(source.get(), name)
-                           : 0;
+    const int number =
+        Nad_Pflege_Load_Entry(entry_of(s.name.c_str()), source.get()) ? Nad_Pflege_Add(source.get(), name) : 0;
     Nad_Build_List();
     if (!number) {
         s.failed = 1;
@@ -345,13 +345,13 @@ void draw_page(int area, int)
     NadRecord* r = g_s->record.get();
     const int e = g_s->editable;
     switch (Mask_Current_Page()) {
-    case 0: Nad_Edit_Ec0(a, &r->ec0, e); break;
-    case 1: Nad_Edit_Ec2(a, &r->ec2, e); break;
-    case 2: Nad_Edit_Ec3(a, &r->ec3, e); break;
-    case 3: Nad_Edit_Ec5(a, &r->ec5, e); break;
-    case 4: Nad_Edit_Ec6(a, &r->ec6, e); break;
-    case 5: Nad_Edit_Ec9(a, &r->ec9, e); break;
-    default: break;
+        case 0: Nad_Edit_Ec0(a, &r->ec0, e); break;
+        case 1: Nad_Edit_Ec2(a, &r->ec2, e); break;
+        case 2: Nad_Edit_Ec3(a, &r->ec3, e); break;
+        case 3: Nad_Edit_Ec5(a, &r->ec5, e); break;
+        case 4: Nad_Edit_Ec6(a, &r->ec6, e); break;
+        case 5: Nad_Edit_Ec9(a, &r->ec9, e); break;
+        default: break;
     }
     guard_fields(a);
 }
@@ -386,26 +386,26 @@ void cycle(int)
 int button(int id)
 {
     switch (id) {
-    case kList: list_event(); return 1;
-    case kNew: new_annex(); return 1;
-    case kRemove: remove_annex(); return 1;
-    case kSave: save(); return 1;
-    case kOptions: Nad_Display_Options_Sheet(); return 1; // the page is laid out again in the next cycle
-    case kHelp: {
-        // The editor's own help page; Helpview names the file when it is missing.
-        const char* data = KOVGetEnv("DATA");
-        if (data && *data) {
-            Init_Helpview((std::string(data) + "\\HILFE").c_str(), "NAD-Pflege.HLP");
-            Helpview("NAD_PFLEGE");
-        } else {
-            message(1, text("Die Hilfe der NAD-Pflege liegt im Ordner HILFE der Daten; DATA ist nicht gesetzt."));
+        case kList: list_event(); return 1;
+        case kNew: new_annex(); return 1;
+        case kRemove: remove_annex(); return 1;
+        case kSave: save(); return 1;
+        case kOptions: Nad_Display_Options_Sheet(); return 1; // the page is laid out again in the next cycle
+        case kHelp: {
+            // The editor's own help page; Helpview names the file when it is missing.
+            const char* data = KOVGetEnv("DATA");
+            if (data && *data) {
+                Init_Helpview((std::string(data) + "\\HILFE").c_str(), "NAD-Pflege.HLP");
+                Helpview("NAD_PFLEGE");
+            } else {
+                message(1, text("Die Hilfe der NAD-Pflege liegt im Ordner HILFE der Daten; DATA ist nicht gesetzt."));
+            }
+            return 1;
         }
-        return 1;
-    }
-    case kClose:
-        if (leave_chosen()) Mask_Request_Cancel();
-        return 1;
-    default: return 0;
+        case kClose:
+            if (leave_chosen()) Mask_Request_Cancel();
+            return 1;
+        default: return 0;
     }
 }
 

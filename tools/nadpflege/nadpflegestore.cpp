@@ -139,8 +139,9 @@ int Nad_Pflege_Gamma_M(const char* text, double* out, std::string* why)
     const double g = std::strtod(text, &end);
     while (end && *end == ' ') ++end;
     if (end == text || !end || *end || !Nad_Range_Holds(kind, g)) {
-        if (why) *why = "KOV_NAD_PFLEGE_GAMMA_M=\"" + std::string(text) + "\": gamma_M von Vollholz und " +
-                        "Brettschichtholz muss eine Zahl " + Nad_Range_Text(kind) + " sein.";
+        if (why)
+            *why = "KOV_NAD_PFLEGE_GAMMA_M=\"" + std::string(text) + "\": gamma_M von Vollholz und " +
+                   "Brettschichtholz muss eine Zahl " + Nad_Range_Text(kind) + " sein.";
         return -1;
     }
     if (out) *out = g;
@@ -173,8 +174,7 @@ int Nad_Pflege_Instructions(const char* active, const char* remove, const char* 
         char checked[NAD_NAME_SIZE];
         const int why = Nad_Pflege_Check_Name(name.c_str(), checked);
         if (why != NAD_PFLEGE_NAME_OK) {
-            std::fprintf(stderr, "NAD-Pflege: \"%s\" kann kein neues Anwendungsdokument benennen (%s)\n",
-                         name.c_str(),
+            std::fprintf(stderr, "NAD-Pflege: \"%s\" kann kein neues Anwendungsdokument benennen (%s)\n", name.c_str(),
                          why == NAD_PFLEGE_NAME_TAKEN ? "ein Anwendungsdokument dieses Namens gibt es schon"
                                                       : "kein gültiger Name");
             return NAD_PFLEGE_FAILED;
@@ -183,7 +183,8 @@ int Nad_Pflege_Instructions(const char* active, const char* remove, const char* 
         if (base < 0) base = 1;
         std::unique_ptr<NadRecord> r(new NadRecord());
         if (!Nad_Pflege_Load_Entry(base, r.get())) {
-            std::fprintf(stderr, "NAD-Pflege: das zu kopierende Anwendungsdokument \"%s\" kann nicht gelesen werden\n", NadList.names[base]);
+            std::fprintf(stderr, "NAD-Pflege: das zu kopierende Anwendungsdokument \"%s\" kann nicht gelesen werden\n",
+                         NadList.names[base]);
             return NAD_PFLEGE_FAILED;
         }
         if (with_gamma > 0) {
@@ -191,7 +192,8 @@ int Nad_Pflege_Instructions(const char* active, const char* remove, const char* 
             r->ec5.gamma_m_glulam = gamma;
         }
         if (!Nad_Pflege_Add(r.get(), checked)) {
-            std::fprintf(stderr, "NAD-Pflege: das neue Anwendungsdokument \"%s\" kann nicht gespeichert werden\n", checked);
+            std::fprintf(stderr, "NAD-Pflege: das neue Anwendungsdokument \"%s\" kann nicht gespeichert werden\n",
+                         checked);
             return NAD_PFLEGE_FAILED;
         }
         result = NAD_PFLEGE_CHANGED;

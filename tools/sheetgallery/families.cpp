@@ -72,7 +72,8 @@ void hatched_box(int x1, int y1, int x2, int y2, void*)
     pxFgc(Nearest_RGB_Color(255, 250, 220));
     pxRect(x1, y1, x2, y2);
     pxFgc(Nearest_RGB_Color(200, 120, 40));
-    for (int x = x1 - (y2 - y1); x < x2; x += 6) pxLine(std::max(x, x1), y2 - std::max(0, x1 - x), std::min(x2, x + (y2 - y1)), y2 - std::min(y2 - y1, x2 - x));
+    for (int x = x1 - (y2 - y1); x < x2; x += 6)
+        pxLine(std::max(x, x1), y2 - std::max(0, x1 - x), std::min(x2, x + (y2 - y1)), y2 - std::min(y2 - y1, x2 - x));
     pxFgc(BLACK_CI);
     pxLine(x1, y1, x2, y1);
     pxLine(x2, y1, x2, y2);
@@ -97,9 +98,24 @@ ElementValues g_el;
 
 // The rows of the element page (base lines) and its two columns.
 enum {
-    kText = 46, kLine = 72, kBitmap = 100, kBox = 132, kMaskPicture = 158, kRotated = 200, kCheck = 244,
-    kRadio = 270, kLink = 296, kFloat = 322, kFilled = 348, kClick = 374, kTree = 400, kField = 426,
-    kChoice = 452, kPictureChoice = 482, kButton = 518, kEditor = 552
+    kText = 46,
+    kLine = 72,
+    kBitmap = 100,
+    kBox = 132,
+    kMaskPicture = 158,
+    kRotated = 200,
+    kCheck = 244,
+    kRadio = 270,
+    kLink = 296,
+    kFloat = 322,
+    kFilled = 348,
+    kClick = 374,
+    kTree = 400,
+    kField = 426,
+    kChoice = 452,
+    kPictureChoice = 482,
+    kButton = 518,
+    kEditor = 552
 };
 const int kActive = 220, kInactive = 450;
 
@@ -181,11 +197,14 @@ void draw_elements(int area, int)
     name(area, 10, kEditor, "Texteditor");
     View_Area_Add_Text_Editor(a, xa, kEditor - 14, xa + 200, kEditor + 44, g_el.editor[0], 300, BLACK_CI, WHITE_CI, 1,
                               &g_on);
-    View_Area_Add_Text_Editor(a, xi, kEditor - 14, xi + 200, kEditor + 44, g_el.editor[1], 300, BLACK_CI, WHITE_CI,
-                              1, &g_off);
+    View_Area_Add_Text_Editor(a, xi, kEditor - 14, xi + 200, kEditor + 44, g_el.editor[1], 300, BLACK_CI, WHITE_CI, 1,
+                              &g_off);
 }
 
-std::string at(const char* step, int x, int y) { return std::string(step) + " " + std::to_string(x) + " " + std::to_string(y); }
+std::string at(const char* step, int x, int y)
+{
+    return std::string(step) + " " + std::to_string(x) + " " + std::to_string(y);
+}
 
 void view_elements()
 {
@@ -195,8 +214,7 @@ void view_elements()
     set_text(woods[2], 24, "Brettschichtholz");
     for (int i = 0; i < 3; ++i) g_el.woods[i] = ChoiceEntry{BLACK_CI, woods[i]};
     for (int i = 0; i < 2; ++i)
-        set_text(g_el.editor[i], sizeof g_el.editor[i],
-                 "Der Editor bricht lange Zeilen an Wortgrenzen um.");
+        set_text(g_el.editor[i], sizeof g_el.editor[i], "Der Editor bricht lange Zeilen an Wortgrenzen um.");
     MaskRecord mask;
     MaskPage page;
     one_page_mask(&mask, &page, "Galerie - Elemente der Anzeigebereiche", 700, 640, draw_elements);
@@ -204,9 +222,9 @@ void view_elements()
     // The bitmap button and the click area show their tooltips while the
     // mouse rests on them.
     run_mask(&mask, 1, &page,
-             {"shot alle_Elementarten", at("move", 600, kTree), at("move", kActive + 12, kButton - 6), "shot Bildknopf_mit_Tooltip",
-              at("move", 600, kTree), at("move", kActive + 60, kClick - 5), "shot Klickfläche_mit_Tooltip",
-              "key 27"});
+             {"shot alle_Elementarten", at("move", 600, kTree), at("move", kActive + 12, kButton - 6),
+              "shot Bildknopf_mit_Tooltip", at("move", 600, kTree), at("move", kActive + 60, kClick - 5),
+              "shot Klickfläche_mit_Tooltip", "key 27"});
 }
 
 // ---- the element calls of the mask pages ----------------------------------------------------
@@ -262,9 +280,10 @@ void draw_calls(int area, int)
         y += 24;
         Mask_Add_Symbol_Float(x, y, "l", "v", &g_call.angle[c], 1.0, 6, 1, "mm", s);
     }
-    const char* const names[] = {"Label",           "Framed / Boxed Label", "Underlined Label", "Link / Clickable Label",
-                                 "Symbol (Index, Exponent)", "Check Box",        "Radio Button",     "Choice",
-                                 "Text Field Limited", "Float (Faktor 1000)", "Int",           "Symbol Float"};
+    const char* const names[] = {
+        "Label",     "Framed / Boxed Label", "Underlined Label", "Link / Clickable Label", "Symbol (Index, Exponent)",
+        "Check Box", "Radio Button",         "Choice",           "Text Field Limited",     "Float (Faktor 1000)",
+        "Int",       "Symbol Float"};
     for (int i = 0; i < 12; ++i) View_Area_Add_Text(unsigned(area), 10, 46 + 24 * i, names[i], 0x1002, BLACK_CI, 0);
 
     // Drawing in area coordinates and a column header.
@@ -309,10 +328,15 @@ int g_mode = 0;
 
 void draw_mode_page(int area, int)
 {
-    static const char* const rows[9] = {
-        "Standardzeile: abbrechen, Hilfe, bestätigen", "\"Weiter\" (abbrechen)", "keine Knöpfe",
-        "\"Weiter\" (bestätigen)",                     "Vollbild ohne Knöpfe",   "Standardzeile, bestätigen vorbelegt",
-        "nur bestätigen",                               "Standardzeile ohne bestätigen", "Vollbild, \"Weiter\""};
+    static const char* const rows[9] = {"Standardzeile: abbrechen, Hilfe, bestätigen",
+                                        "\"Weiter\" (abbrechen)",
+                                        "keine Knöpfe",
+                                        "\"Weiter\" (bestätigen)",
+                                        "Vollbild ohne Knöpfe",
+                                        "Standardzeile, bestätigen vorbelegt",
+                                        "nur bestätigen",
+                                        "Standardzeile ohne bestätigen",
+                                        "Vollbild, \"Weiter\""};
     char line[80];
     std::snprintf(line, sizeof line, "Modus %d", g_mode);
     caption(area, 20, 30, line);
@@ -351,10 +375,8 @@ void mask_modes()
 void draw_register_page(int area, int)
 {
     const int page = Mask_Current_Page();
-    static const char* const texts[] = {"Seite 1: normal",
-                                        "Seite 2: gesperrt (Art 0), nicht wählbar",
-                                        "Seite 3: verborgen (Art -2), ohne Reiter",
-                                        "Seite 4: mit oberer Beschriftung",
+    static const char* const texts[] = {"Seite 1: normal", "Seite 2: gesperrt (Art 0), nicht wählbar",
+                                        "Seite 3: verborgen (Art -2), ohne Reiter", "Seite 4: mit oberer Beschriftung",
                                         "Seite 5: gesperrt, eigene Farbe"};
     caption(area, 20, 30, page >= 0 && page < 5 ? texts[page] : "?");
     name(area, 20, 60, "Ein Klick auf einen gesperrten Reiter lässt die Seite stehen.");
@@ -489,8 +511,8 @@ void draw_buttons(int area, int)
     }
     View_Area_Add_Text(unsigned(area), 460, 52, "(links aktiv, rechts inaktiv)", 0x1002, BLACK_CI, 0);
 
-    caption(area, 10, 90, tool ? "Importknöpfe (Schnittgrößenauswahl installiert)"
-                               : "Importknöpfe (ohne Schnittgrößenauswahl)");
+    caption(area, 10, 90,
+            tool ? "Importknöpfe (Schnittgrößenauswahl installiert)" : "Importknöpfe (ohne Schnittgrößenauswahl)");
     Mask_Add_Component_Import_Button(10, 130, nullptr, 11, &g_btn.key, &g_on);
     Mask_Add_File_Import_Button(10, 180, nullptr, 12, &g_btn.key, &g_on);
     Mask_Add_Explorer_Button(420, 160, 13, &g_btn.key, &g_on);
@@ -501,8 +523,8 @@ void draw_buttons(int area, int)
     Mask_Add_Hover_Picture(area, 20, 294, 120, 19, 0, 0, "TextButtonBg.bmp", "TextButtonBgInaktive.bmp",
                            "TextButtonBg_ro.bmp", "TextButtonBgInaktive_ro.bmp", WHITE_CI, 21, &g_btn.hover, 1);
     Mask_Set_Tooltip(cp850("Ein Bildknopf, der beim Überfahren\nsein zweites Bild zeigt"), 1, 0);
-    Mask_Add_Hover_Text_Button(area, 170, 294, 121, 0, 0, BLACK_CI, Nearest_RGB_Color(128, 128, 128), 0,
-                               "Textknopf", 22, &g_btn.hover, 1);
+    Mask_Add_Hover_Text_Button(area, 170, 294, 121, 0, 0, BLACK_CI, Nearest_RGB_Color(128, 128, 128), 0, "Textknopf",
+                               22, &g_btn.hover, 1);
     Mask_Set_Tooltip("Fett, solange die Maus darauf steht", 1, 0);
     Mask_Add_Bitmap_Text_Button(area, 320, 294, 121, 0, 0, "Bild-Textknopf", 23, &g_btn.hover, 1);
     Mask_Add_Bitmap_Text_Button(area, 470, 294, 121, 0, 0, "inaktiv", 24, &g_btn.hover, 0);
@@ -528,8 +550,7 @@ void buttons()
     run_mask(&mask, 2, pages,
              {"shot ohne_Schnittgrößenauswahl", "move 80 303", "shot Tooltip_und_Hervorhebung_des_Bildknopfs",
               "move 155 270", "move 230 303", "shot Textknopf_fett_mit_Tooltip", "move 155 270", "move 60 336",
-              "shot Tooltip_oberhalb_links",
-              "click 1001", "shot mit_Schnittgrößenauswahl", "key 27"});
+              "shot Tooltip_oberhalb_links", "click 1001", "shot mit_Schnittgrößenauswahl", "key 27"});
     if (exec)
         ::setenv("EXEC", saved.c_str(), 1);
     else
@@ -592,8 +613,8 @@ void row_table()
 
 // ---- choice lists -----------------------------------------------------------------------------------
 
-char g_woods[6][24] = {"Nadelholz", "Laubholz", "Brettschichtholz", "Balkenschichtholz", "Furnierschichtholz",
-                       "Brettsperrholz"};
+char g_woods[6][24] = {"Nadelholz",         "Laubholz",           "Brettschichtholz",
+                       "Balkenschichtholz", "Furnierschichtholz", "Brettsperrholz"};
 int g_wood = 2;
 int g_shape = 1;
 
@@ -602,8 +623,7 @@ void draw_choices(int area, int)
     Mask_Add_Label(10, 30, "Holzart", &g_on);
     Mask_Add_Choice(120, 30, g_woods[0], nullptr, 24, 6, &g_wood, &g_on);
     Mask_Add_Label(10, 96, "Querschnitt", &g_on);
-    View_Area_Add_Picture_Choice(unsigned(area), 120, 80, pictures().sections.c_str(), 40, 24, 4, 0, &g_shape,
-                                 &g_on);
+    View_Area_Add_Picture_Choice(unsigned(area), 120, 80, pictures().sections.c_str(), 40, 24, 4, 0, &g_shape, &g_on);
 }
 
 void choice_lists()
@@ -611,9 +631,9 @@ void choice_lists()
     MaskRecord mask;
     MaskPage page;
     one_page_mask(&mask, &page, "Galerie - Auswahllisten", 420, 280, draw_choices);
-    run_mask(&mask, 1, &page,
-             {"in 150 26", "shot offene_Auswahlliste", "key 27", "in 150 94", "shot offene_Bildliste", "key 27",
-              "key 27"});
+    run_mask(
+        &mask, 1, &page,
+        {"in 150 26", "shot offene_Auswahlliste", "key 27", "in 150 94", "shot offene_Bildliste", "key 27", "key 27"});
 }
 
 // ---- the text editor --------------------------------------------------------------------------------
@@ -630,9 +650,9 @@ void text_editor()
 {
     set_text(g_text, sizeof g_text,
              cp850("Der Versatz wird nach DIN EN 1995-1-1 mit dem deutschen Nationalen Anhang nachgewiesen. "
-             "Die Vorholzlänge ist so gewählt, dass die Abscherspannung im Vorholz aufgenommen wird.\n"
-             "Zweiter Absatz: der Editor bricht an Wortgrenzen um, markiert eine Auswahl und zeigt rechts "
-             "an, welcher Teil des Textes sichtbar ist."));
+                   "Die Vorholzlänge ist so gewählt, dass die Abscherspannung im Vorholz aufgenommen wird.\n"
+                   "Zweiter Absatz: der Editor bricht an Wortgrenzen um, markiert eine Auswahl und zeigt rechts "
+                   "an, welcher Teil des Textes sichtbar ist."));
     MaskRecord mask;
     MaskPage page;
     one_page_mask(&mask, &page, "Galerie - Texteditor", 480, 220, draw_editor);
@@ -739,10 +759,7 @@ int popup_handler(int id)
     return 1;
 }
 
-void draw_popup_page(int area, int)
-{
-    name(area, 10, 24, "Die Knöpfe unten öffnen die beiden Menüs.");
-}
+void draw_popup_page(int area, int) { name(area, 10, 24, "Die Knöpfe unten öffnen die beiden Menüs."); }
 
 void popup_menus()
 {

@@ -115,10 +115,7 @@ QImage compose(const std::vector<Shot>& shots)
     return out;
 }
 
-void usage()
-{
-    std::fprintf(stderr, "usage: sheetgallery --out DIR | --interactive | --list\n");
-}
+void usage() { std::fprintf(stderr, "usage: sheetgallery --out DIR | --interactive | --list\n"); }
 
 } // namespace
 } // namespace gallery

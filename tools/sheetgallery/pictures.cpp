@@ -45,17 +45,17 @@ void section(QPainter& p, int kind, int x, int y, int w, int h, const QColor& c)
     p.setBrush(c);
     const int cx = x + w / 2, cy = y + h / 2;
     switch (kind) {
-    case 0: p.drawRect(cx - 6, y + 3, 12, h - 6); break;
-    case 1:
-        p.drawRect(cx - 8, y + 3, 16, 3);
-        p.drawRect(cx - 2, y + 6, 4, h - 12);
-        p.drawRect(cx - 8, y + h - 6, 16, 3);
-        break;
-    case 2: p.drawEllipse(QPoint(cx, cy), h / 2 - 3, h / 2 - 3); break;
-    default:
-        p.drawRect(cx - 9, y + 3, 18, 4);
-        p.drawRect(cx - 2, y + 7, 4, h - 10);
-        break;
+        case 0: p.drawRect(cx - 6, y + 3, 12, h - 6); break;
+        case 1:
+            p.drawRect(cx - 8, y + 3, 16, 3);
+            p.drawRect(cx - 2, y + 6, 4, h - 12);
+            p.drawRect(cx - 8, y + h - 6, 16, 3);
+            break;
+        case 2: p.drawEllipse(QPoint(cx, cy), h / 2 - 3, h / 2 - 3); break;
+        default:
+            p.drawRect(cx - 9, y + 3, 18, 4);
+            p.drawRect(cx - 2, y + 7, 4, h - 10);
+            break;
     }
 }
 

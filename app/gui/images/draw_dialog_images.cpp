@@ -80,29 +80,29 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
 
-    const QColor red(206, 17, 38), white(255, 255, 255), blue(0, 57, 166), green(0, 146, 70),
-        black(0, 0, 0), gold(255, 206, 0), orange(255, 136, 62), lblue(0, 106, 167);
+    const QColor red(206, 17, 38), white(255, 255, 255), blue(0, 57, 166), green(0, 146, 70), black(0, 0, 0),
+        gold(255, 206, 0), orange(255, 136, 62), lblue(0, 106, 167);
     QImage flags[20] = {
-        tricolour(red, white, red, false),       // 0
-        tricolour(black, gold, red, true),       // 1
-        cross(red, white),                       // 2
-        tricolour(blue, white, red, true),       // 3
-        tricolour(green, white, red, true),      // 4
-        tricolour(green, white, orange, true),   // 5
-        cross(lblue, gold),                      // 6
-        tricolour(red, white, blue, false),      // 7
-        tricolour(white, red, white, false),     // 8
-        tricolour(white, blue, red, false),      // 9
-        tricolour(white, green, red, false),     // 10
-        tricolour(red, white, green, false),     // 11
-        cross(white, blue),                      // 12
-        tricolour(blue, gold, red, true),        // 13
-        tricolour(green, white, red, false),     // 14
-        tricolour(gold, green, red, false),      // 15
-        tricolour(lblue, white, lblue, false),   // 16
-        tricolour(red, blue, white, false),      // 17
-        tricolour(black, red, gold, false),      // 18 Deutschland
-        europe(),                                // 19 EC-Standardparameter
+        tricolour(red, white, red, false),     // 0
+        tricolour(black, gold, red, true),     // 1
+        cross(red, white),                     // 2
+        tricolour(blue, white, red, true),     // 3
+        tricolour(green, white, red, true),    // 4
+        tricolour(green, white, orange, true), // 5
+        cross(lblue, gold),                    // 6
+        tricolour(red, white, blue, false),    // 7
+        tricolour(white, red, white, false),   // 8
+        tricolour(white, blue, red, false),    // 9
+        tricolour(white, green, red, false),   // 10
+        tricolour(red, white, green, false),   // 11
+        cross(white, blue),                    // 12
+        tricolour(blue, gold, red, true),      // 13
+        tricolour(green, white, red, false),   // 14
+        tricolour(gold, green, red, false),    // 15
+        tricolour(lblue, white, lblue, false), // 16
+        tricolour(red, blue, white, false),    // 17
+        tricolour(black, red, gold, false),    // 18 Deutschland
+        europe(),                              // 19 EC-Standardparameter
     };
     for (int i = 0; i < 20; ++i) save(flags[i], QString::asprintf("flags/ef%02d.ico", i + 1));
 

@@ -28,8 +28,7 @@ static void save(const QImage& img, const QString& rel)
     const QString path = outDir + "/" + rel;
     QDir().mkpath(QFileInfo(path).path());
     const char* fmt = rel.endsWith(".ico") ? "ICO" : "PNG";
-    if (!img.save(path, fmt))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    if (!img.save(path, fmt)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
 // Tool-bar style plate behind each icon; the hover variant is lighter.
@@ -163,8 +162,7 @@ static QImage icon_cal()
     p.drawRect(QRectF(14, 8, 20, 9));
     p.setBrush(QColor(230, 230, 230));
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c)
-            p.drawRect(QRectF(14 + c * 7, 20 + r * 7.5, 5, 5));
+        for (int c = 0; c < 3; ++c) p.drawRect(QRectF(14 + c * 7, 20 + r * 7.5, 5, 5));
     return img;
 }
 
@@ -237,8 +235,7 @@ static void arrow(QPainter& p, QPointF a, QPointF b, QColor c, double w = 2)
     const double ang = std::atan2(-l.dy(), l.dx());
     const double hs = 4 + 2 * w;
     QPolygonF head;
-    head << b
-         << b + QPointF(std::cos(ang + M_PI / 7) * hs, -std::sin(ang + M_PI / 7) * hs)
+    head << b << b + QPointF(std::cos(ang + M_PI / 7) * hs, -std::sin(ang + M_PI / 7) * hs)
          << b + QPointF(std::cos(ang - M_PI / 7) * hs, -std::sin(ang - M_PI / 7) * hs);
     p.setBrush(c);
     p.setPen(Qt::NoPen);
@@ -264,8 +261,7 @@ static QImage icon_import()
     p.setPen(QPen(QColor(60, 60, 60), 1));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(20, 10, 22, 28));
-    for (int r = 0; r < 4; ++r)
-        p.drawLine(QPointF(20, 16 + r * 6), QPointF(42, 16 + r * 6));
+    for (int r = 0; r < 4; ++r) p.drawLine(QPointF(20, 16 + r * 6), QPointF(42, 16 + r * 6));
     p.drawLine(QPointF(29, 10), QPointF(29, 38));
     arrow(p, QPointF(5, 24), QPointF(22, 24), QColor(0, 120, 0), 3);
     return img;
@@ -300,8 +296,7 @@ static QImage trash()
     QPolygonF bin;
     bin << QPointF(3.5, 5.5) << QPointF(12.5, 5.5) << QPointF(11.5, 14.5) << QPointF(4.5, 14.5);
     p.drawPolygon(bin);
-    for (double x : {6.0, 8.0, 10.0})
-        p.drawLine(QPointF(x, 7.5), QPointF(x, 13));
+    for (double x : {6.0, 8.0, 10.0}) p.drawLine(QPointF(x, 7.5), QPointF(x, 13));
     return img;
 }
 
@@ -356,8 +351,7 @@ static QImage joint_picture(int typ, int w, int h, bool forces)
     scene.render(&p, placed, src, Qt::IgnoreAspectRatio);
     if (forces) {
         // Where the scene landed in the picture, to place the force arrows.
-        const QPointF off(placed.center().x() - src.center().x() * sc,
-                          placed.center().y() - src.center().y() * sc);
+        const QPointF off(placed.center().x() - src.center().x() * sc, placed.center().y() - src.center().y() * sc);
         auto map = [&](QPointF q) { return QPointF(q.x() * sc + off.x(), q.y() * sc + off.y()); };
         const QPointF pivot = map(g.pivot);
         const double gr = gam * M_PI / 180;

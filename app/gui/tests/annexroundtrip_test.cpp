@@ -126,7 +126,7 @@ TEST(AnnexRoundTrip, UserAnnexMadeWithTheEditorStaysChosenAfterSaveAndRestart)
     const std::map<std::string, double> german = Utilisations(Run_Program(wd.pos(), "KONTROLLE"));
     ASSERT_EQ(german.count("Versatz"), 1u);
     ASSERT_EQ(again.size(), german.size());
-    const double tol = 0.005 + 1.44 * 0.005;   // both printed to 0.01 %
+    const double tol = 0.005 + 1.44 * 0.005; // both printed to 0.01 %
     for (const auto& g : german) {
         ASSERT_EQ(again.count(g.first), 1u) << g.first;
         EXPECT_GT(g.second, 0.0) << g.first;

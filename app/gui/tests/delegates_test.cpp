@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
@@ -52,12 +52,12 @@ TEST_F(DelegateTest, TheEditorRefusesAValueOutsideItsRange)
     const struct {
         SpinBoxDelegate* d;
         const char* typed;
-        double stored;  // what the cell holds afterwards (it held 3 before)
+        double stored; // what the cell holds afterwards (it held 3 before)
         const char* message;
     } cases[] = {
         {&strebe, "12000", 3.0,
          "Der Wert 12000 für N_d der Strebe liegt außerhalb des zulässigen Bereichs von -9999.00 bis 9999.00 kN"},
-        {&strebe, "-10", -10.0, nullptr},  // tension in the strut is taken
+        {&strebe, "-10", -10.0, nullptr}, // tension in the strut is taken
         {&strebe, "7,25", 7.25, nullptr},
         {&kmod, "5", 3.0, "Der Wert 5 für k_mod liegt außerhalb des zulässigen Bereichs von 0.001 bis 1.100"},
         {&kmod, "0", 3.0, "Der Wert 0 für k_mod liegt außerhalb des zulässigen Bereichs von 0.001 bis 1.100"},
@@ -136,8 +136,7 @@ TEST_F(DelegateTest, DeleteCellShowsTheHighlightOnlyWhenSelected)
         QStyleOptionViewItem opt;
         opt.rect = QRect(0, 0, 40, 30);
         opt.palette.setColor(QPalette::Highlight, QColor(0, 0, 255));
-        if (selected)
-            opt.state |= QStyle::State_Selected;
+        if (selected) opt.state |= QStyle::State_Selected;
         d.paint(&p, opt, model.index(0, 0));
         p.end();
         EXPECT_EQ(img.pixelColor(1, 1), selected ? QColor(0, 0, 255) : QColor(Qt::white));

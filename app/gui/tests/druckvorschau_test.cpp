@@ -6,20 +6,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
-#include <QImage>
-#include <QPixmap>
-#include <QStringList>
-#include <QTest>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QDir>
-#include <QFile>
-#include <QMessageBox>
-#include <QPrinterInfo>
+#include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 
@@ -38,7 +38,8 @@ TEST(Druckvorschau, ExampleListOnASmallScreen)
     viewer->show();
     QTest::qWait(50);
     QApplication::processEvents();
-    EXPECT_TRUE(viewer->windowTitle().startsWith(QString::fromUtf8("Druckliste - "))) << viewer->windowTitle().toStdString();
+    EXPECT_TRUE(viewer->windowTitle().startsWith(QString::fromUtf8("Druckliste - ")))
+        << viewer->windowTitle().toStdString();
     QStringList texts;
     for (QAction* a : viewer->findChildren<QAction*>()) texts << a->text();
     for (const char* german : {"Drucken...", "PDF speichern...", "Seitenbreite", "Ganze Seite", "Schließen"})
@@ -115,7 +116,8 @@ TEST(Druckvorschau, DialogsStillOpenAfterPrinting)
     QTest::qWait(400);
     ASSERT_FALSE(seen.isEmpty()) << "no print dialog";
     EXPECT_TRUE(seen.first().contains(QLatin1String("PrintDialog"))) << seen.join(" | ").toStdString();
-    EXPECT_TRUE(seen.contains(QString::fromLatin1("parent:") + viewer->windowTitle())) << seen.join(" | ").toStdString();
+    EXPECT_TRUE(seen.contains(QString::fromLatin1("parent:") + viewer->windowTitle()))
+        << seen.join(" | ").toStdString();
     EXPECT_TRUE(QFile::exists(list + ".pdf"));
     // A message names the PDF.
     bool named = false;
@@ -159,8 +161,8 @@ TEST(Druckvorschau, ViewerFitsTheScreenAndShowsTheWholePage)
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_LE(viewer->height(), area.height()) << area.height();
     EXPECT_LE(viewer->width(), area.width());
-    EXPECT_TRUE(area.contains(viewer->frameGeometry())) << viewer->frameGeometry().y() << " "
-                                                        << viewer->frameGeometry().height();
+    EXPECT_TRUE(area.contains(viewer->frameGeometry()))
+        << viewer->frameGeometry().y() << " " << viewer->frameGeometry().height();
     const QString dir = QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts";
     QDir().mkpath(dir);
     EXPECT_TRUE(viewer->grab().save(dir + "/viewer_opened.png", "PNG"));

@@ -20,9 +20,9 @@
 #include "app/gui/dialogsapi.h"
 #include "app/gui/fontscolours.h"
 #include "app/gui/mainwindowapi.h"
+#include "app/gui/settings.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
-#include "app/gui/settings.h"
 #include "app/tests/app_fixture.h"
 #include "nad/nadlist.h"
 #include "platform/kovscript.h"
@@ -57,7 +57,7 @@ protected:
         Kov_Script_Reset();
         ASSERT_EQ(Nelu52_Set_Position("TEST", "1"), 1);
         Nelu52_Set_Fonts_Name(std::getenv("DRAM"));
-        nelu52_inp_name[0] = '\0';   // the window starts from the data object's defaults
+        nelu52_inp_name[0] = '\0'; // the window starts from the data object's defaults
         nelu52_data.set_defaults();
         open_window();
     }
@@ -83,10 +83,7 @@ protected:
     }
     QTableView* table() { return w<QTableView>("tv_lasten"); }
     QString result_box() { return w<QGroupBox>("gb_ergebnisse")->styleSheet(); }
-    void display(int calc)
-    {
-        ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "display_nachweise", Q_ARG(int, calc)));
-    }
+    void display(int calc) { ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "display_nachweise", Q_ARG(int, calc))); }
     std::string fonts_file() const { return wd.root() + "/dram/nelu52_fonts"; }
     QString fonts_path() const { return QString::fromStdString(fonts_file()); }
 
@@ -150,12 +147,13 @@ TEST_F(FontsColoursTest, UnusableColourInTheFileTakesItsDefault)
 // counts, and a save writes a file that QSettings itself reads back.
 TEST_F(FontsColoursTest, ColourWithAnInvalidModelTakesItsDefault)
 {
-    const std::string file = "[General]\n"
-                             "Font=\"DejaVu Serif,13,-1,5,50,0,0,0,0,0\"\n"
-                             "MainWindowBackground=@Variant(\\0\\0\\0\\x43\\x9\\xff\\xff\\xd0\\xd0\\xd0\\xd0\\xd0"
-                             "\\xd0\\0\\0)\n"
-                             "ToolBarBackground=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\n\\n\\x14\\x14\\x1e\\x1e\\0\\0)\n"
-                             "TableHeaderBackground=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff)\n";
+    const std::string file =
+        "[General]\n"
+        "Font=\"DejaVu Serif,13,-1,5,50,0,0,0,0,0\"\n"
+        "MainWindowBackground=@Variant(\\0\\0\\0\\x43\\x9\\xff\\xff\\xd0\\xd0\\xd0\\xd0\\xd0"
+        "\\xd0\\0\\0)\n"
+        "ToolBarBackground=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\n\\n\\x14\\x14\\x1e\\x1e\\0\\0)\n"
+        "TableHeaderBackground=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff)\n";
     ASSERT_TRUE(apptest::Spill(fonts_file(), file));
     Nelu52_Load_Fonts_Colors(win.get());
     EXPECT_EQ(win->font().family(), QStringLiteral("DejaVu Serif"));
@@ -240,7 +238,7 @@ TEST_F(FontsColoursTest, SavedFontsAndColoursComeBackInTheNextRun)
     EXPECT_EQ(w<QToolBar>("toolBar")->styleSheet(), QStringLiteral("QToolBar {background-color:#405060; }"));
     EXPECT_EQ(table()->styleSheet(), QStringLiteral("QHeaderView::section {background-color:#506070;}"
                                                     "QTableCornerButton::section {background-color:#506070;}"));
-    display(1);  // colours are shown for results of the input on screen
+    display(1); // colours are shown for results of the input on screen
     nelu52_data.eta_gesamt = 0.5;
     display(0);
     EXPECT_TRUE(result_box().contains(QStringLiteral("#203040")));
@@ -293,7 +291,7 @@ TEST_F(FontsColoursTest, BackgroundColourReachesTheOptionsAndExitDialogs)
         QWidget* d = nullptr;
         for (QWidget* t : QApplication::topLevelWidgets())
             if (t->objectName() == QLatin1String(name)) d = t;
-        if (!d) continue;   // the window does not hold this dialog
+        if (!d) continue; // the window does not hold this dialog
         EXPECT_EQ(d->styleSheet(), QStringLiteral("QDialog {background-color:#0a0b0c; }")) << name;
     }
 }

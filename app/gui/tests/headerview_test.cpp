@@ -54,8 +54,7 @@ struct LoadTableHeader {
         header = new HierarchicalHeaderView(Qt::Horizontal, &view);
         view.setHorizontalHeader(header);
         view.resize(900, 300);
-        for (int c = 0; c < 8; ++c)
-            header->resizeSection(c, 60 + 10 * c);
+        for (int c = 0; c < 8; ++c) header->resizeSection(c, 60 + 10 * c);
     }
 };
 
@@ -82,7 +81,7 @@ TEST_F(HeaderTest, ProxyHandsOutTheTreeModelsUnderTheirRolesOnly)
     ASSERT_EQ(spy.count(), 2);
     EXPECT_EQ(spy[0][0].value<Qt::Orientation>(), Qt::Horizontal);
     EXPECT_EQ(spy[0][1].toInt(), 0);
-    EXPECT_EQ(spy[0][2].toInt(), 5);   // six top cells, not eight leaves
+    EXPECT_EQ(spy[0][2].toInt(), 5); // six top cells, not eight leaves
     EXPECT_EQ(spy[1][0].value<Qt::Orientation>(), Qt::Vertical);
     EXPECT_EQ(spy[1][2].toInt(), 0);
 
@@ -109,8 +108,7 @@ TEST_F(HeaderTest, LeavesOfTheLoadTableTree)
         EXPECT_EQ(leaf.data().toString(), QString(leaves[k])) << k;
     }
     EXPECT_EQ(t.header->leafForSection(1).parent().data().toString(), QString("Strebe"));
-    for (int k = 2; k <= 4; ++k)
-        EXPECT_EQ(t.header->leafForSection(k).parent().data().toString(), QString("Schwelle"));
+    for (int k = 2; k <= 4; ++k) EXPECT_EQ(t.header->leafForSection(k).parent().data().toString(), QString("Schwelle"));
     EXPECT_FALSE(t.header->leafForSection(8).isValid());
 }
 
@@ -128,8 +126,7 @@ TEST_F(HeaderTest, SpanningCellsAreDrawnOverAllTheirLeaves)
     auto drawn = [&](const QString& text) {
         QVector<QRect> r;
         for (const auto& c : style->cells)
-            if (c.text == text)
-                r.append(c.rect);
+            if (c.text == text) r.append(c.rect);
         return r;
     };
     // "Name" alone fills the whole height of section 0.

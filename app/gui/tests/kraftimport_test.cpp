@@ -8,23 +8,23 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardItemModel>
-#include <memory>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 
-#include "app/kraftimport.h"
 #include "app/gui/mainwindowapi.h"
+#include "app/gui/tests/window_fixture.h"
+#include "app/kraftimport.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/tests/app_fixture.h"
-#include "app/gui/tests/window_fixture.h"
 #include "hostenv/kovtools.h"
-#include "test_support/kxp/kxp_fixture.h"
 #include "platform/kovcp.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
+#include "test_support/kxp/kxp_fixture.h"
 
 namespace {
 
@@ -124,20 +124,21 @@ std::string result_file(const KxpCutSpec& strut, const KxpCutSpec& sill, const s
         values(decoy);
         std::snprintf(num, sizeof num, "%d %.4f\n", c.id, c.kmod);
         s += num;
-        s += "\xAE" "Strebe\xAF \xAE" + c.name + "\xAF\n";
+        s += "\xAE"
+             "Strebe\xAF \xAE" +
+             c.name + "\xAF\n";
     }
     for (size_t k = 0; k < sw.size(); ++k) {
         values(decoy);
         values(sw[k].v);
-        s += "0 0.0\n\xAE\xAF \xAE" "Schwelle " + std::to_string(k + 1) + "\xAF\n";
+        s += "0 0.0\n\xAE\xAF \xAE"
+             "Schwelle " +
+             std::to_string(k + 1) + "\xAF\n";
     }
     return s;
 }
 
-const char* tool_title()
-{
-    return cp1252("KOV - Schnittgrößenauswahl");
-}
+const char* tool_title() { return cp1252("KOV - Schnittgrößenauswahl"); }
 
 class KraftImport : public ::testing::Test {
 protected:
@@ -161,8 +162,9 @@ protected:
         setenv("KOV_KRAWAHL_SOURCE", (root + "/source.res").c_str(), 1);
         setenv("KOV_BAUWAHL_ANSWER", (root + "/answer.tmp").c_str(), 1);
         ASSERT_TRUE(apptest::Spill(root + "/comp/Pfette.EX2", "exchange\n"));
-        ASSERT_TRUE(apptest::Spill(root + "/answer.tmp", "7 8 \xAE" "Fu\xE1pfette\xAF \xAE\xAF \xAE\xAF \xAE" + root +
-                                                           "/comp/Pfette\xAF \xAE\xAF \xAE\xAF 0\n"));
+        ASSERT_TRUE(apptest::Spill(root + "/answer.tmp", "7 8 \xAE"
+                                                         "Fu\xE1pfette\xAF \xAE\xAF \xAE\xAF \xAE" +
+                                                             root + "/comp/Pfette\xAF \xAE\xAF \xAE\xAF 0\n"));
 
         d.set_defaults();
         d.lasten.clear();
@@ -212,8 +214,8 @@ std::vector<Local> three_sill_rows()
 
 TEST_F(KraftImport, TwoCutsAt60DegreesGiveThreeCombinationsGradesAndCrossSections)
 {
-    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),
-                             three_sill_rows()));
+    write_source(
+        result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(), three_sill_rows()));
     const KraftImportResult r = Kraft_Import_Run(d);
 
     // The tool got the exchange file of the component chosen in the
@@ -280,8 +282,8 @@ TEST_F(KraftImport, TwoCutsAt60DegreesGiveThreeCombinationsGradesAndCrossSection
 
 TEST_F(KraftImport, SameComponentAgainAfterTheQuestionAndTheRightCutFace)
 {
-    write_source(result_file(strut_cut(1005, 14.0, 14.0), sill_cut(1005, 14.0, 20.0), three_strut_rows(),
-                             three_sill_rows()));
+    write_source(
+        result_file(strut_cut(1005, 14.0, 14.0), sill_cut(1005, 14.0, 20.0), three_strut_rows(), three_sill_rows()));
     ASSERT_EQ(Kraft_Import_Run(d).appended, 3);
     std::filesystem::remove(root + "/answer.tmp"); // the selection tool would now cancel
 
@@ -290,8 +292,9 @@ TEST_F(KraftImport, SameComponentAgainAfterTheQuestionAndTheRightCutFace)
     d.linkes_schnittufer = 0;
     const KraftImportResult r = Kraft_Import_Run(d);
     EXPECT_EQ(r.appended, 3);
-    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8("QMessageBox Bauteil: Gleiches Bauteil "
-                                                                         "(Fußpfette) wie zuvor?")),
+    EXPECT_NE(QString::fromUtf8(log().c_str())
+                  .indexOf(QString::fromUtf8("QMessageBox Bauteil: Gleiches Bauteil "
+                                             "(Fußpfette) wie zuvor?")),
               -1)
         << log();
     EXPECT_EQ(apptest::Slurp(root + "/args.txt"),
@@ -326,8 +329,8 @@ TEST_F(KraftImport, UnequalRowCountsChangeNothing)
 
 TEST_F(KraftImport, AToolWindowAlreadyOpenRefuses)
 {
-    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),
-                             three_sill_rows()));
+    write_source(
+        result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(), three_sill_rows()));
     ASSERT_TRUE(KOVRegisterWindow(tool_title()));
     const KraftImportResult r = Kraft_Import_Run(d);
     EXPECT_EQ(r.result, 1);
@@ -385,8 +388,8 @@ TEST_F(KraftImport, NonFiniteForceRefusesTheResultAndNamesTheRow)
 
 TEST_F(KraftImport, SwitchesOffTakeOverOnlyWhatIsAsked)
 {
-    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),
-                             three_sill_rows()));
+    write_source(
+        result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(), three_sill_rows()));
     d.import_zov = 0;
     d.import_geo = 0;
     const KraftImportResult r = Kraft_Import_Run(d);
@@ -403,8 +406,8 @@ TEST_F(KraftImport, WhatTheWindowCannotShowIsReportedAndNotTakenOver)
 {
     // Laminated veneer lumber (8000) has no kind button; 0.5 cm is no width
     // the window can hold; a sill without a material number is softwood C24.
-    write_source(result_file(strut_cut(8000, 0.5, 20.0), sill_cut(0, 12.0, 24.0), three_strut_rows(),
-                             three_sill_rows()));
+    write_source(
+        result_file(strut_cut(8000, 0.5, 20.0), sill_cut(0, 12.0, 24.0), three_strut_rows(), three_sill_rows()));
     d.holzart_sw = 1;
     d.holzguete_sw = 3;
     const KraftImportResult r = Kraft_Import_Run(d);
@@ -510,8 +513,8 @@ TEST_F(KraftImport, TheWindowShowsWhatWasTakenOverAndTellsTheUser)
     ASSERT_NE(model, nullptr);
     ASSERT_EQ(model->rowCount(), 1);
 
-    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),
-                             three_sill_rows()));
+    write_source(
+        result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(), three_sill_rows()));
     Kov_Script_Clear_Log();
     // The tool-bar action's slot runs the import.
     int rc = -1;
@@ -550,10 +553,11 @@ TEST_F(KraftImport, TheWindowShowsWhatWasTakenOverAndTellsTheUser)
     EXPECT_EQ(g.holzart_sw, 2);
     EXPECT_EQ(g.holzguete_sw, 13);
 
-    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8("QMessageBox Info: Materialdaten importiert\n"
-                                                                         "Materialdaten importiert\n"
-                                                                         "Querschnittsabmessungen importiert\n"
-                                                                         "3 Schnittgrößenkombinationen importiert\n")),
+    EXPECT_NE(QString::fromUtf8(log().c_str())
+                  .indexOf(QString::fromUtf8("QMessageBox Info: Materialdaten importiert\n"
+                                             "Materialdaten importiert\n"
+                                             "Querschnittsabmessungen importiert\n"
+                                             "3 Schnittgrößenkombinationen importiert\n")),
               -1)
         << log();
     win.reset();
@@ -597,8 +601,8 @@ TEST_F(KraftImport, ServiceClassThreeNamesTheKmodOfTheFreeRows)
 
 TEST_F(KraftImport, TheCutsGiveTheForcesOfBothCutsCutMajor)
 {
-    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),
-                             three_sill_rows()));
+    write_source(
+        result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(), three_sill_rows()));
     Kraft_Import_Texts() = KraftImportTexts();
     int cuts = 0, rows = -1;
     std::vector<double> forces;
@@ -656,10 +660,23 @@ TEST_F(KraftImport, UnequalRowCountsWithoutTheForcesStillTakeOverMaterials)
 
 TEST_F(KraftImport, SingleSetThroughTheStandInTool)
 {
-    write_source("V:1\n2 2\n1 2 5 0.5 \xAE" "a\xAF \xAE" "b\xAF\n"
-                 "3 4 6 1.5 \xAE\xAF \xAE" "d\xAF\n"
-                 "2 Info\n\xAE" "1\xAF\xAE" "2\xAF\xAE" "3\xAF\xAE" "4\xAF\xAE" "5\xAF\n"
-                 "\xAE" "6\xAF\xAE" "7\xAF\xAE" "8\xAF\xAE" "9\xAF\xAE" "10\xAF\n");
+    write_source("V:1\n2 2\n1 2 5 0.5 \xAE"
+                 "a\xAF \xAE"
+                 "b\xAF\n"
+                 "3 4 6 1.5 \xAE\xAF \xAE"
+                 "d\xAF\n"
+                 "2 Info\n\xAE"
+                 "1\xAF\xAE"
+                 "2\xAF\xAE"
+                 "3\xAF\xAE"
+                 "4\xAF\xAE"
+                 "5\xAF\n"
+                 "\xAE"
+                 "6\xAF\xAE"
+                 "7\xAF\xAE"
+                 "8\xAF\xAE"
+                 "9\xAF\xAE"
+                 "10\xAF\n");
     ASSERT_EQ(Qt_Import_BeamCutResults_Select(5, 6, 7, 8), 2);
     EXPECT_EQ(apptest::Slurp(root + "/args.txt"), root + "/comp/Pfette.EX2\n5\n6\n7\n8\n");
     EXPECT_EQ(import_values_per_row(), 2);
@@ -682,12 +699,13 @@ TEST_F(KraftImport, SingleSetThroughTheStandInTool)
     Kov_Script_Clear_Log();
     Kov_Script_Push("qmessagebox", QMessageBox::Yes, nullptr);
     EXPECT_EQ(Qt_Import_BeamCutResults_Select(5, 6, 7, 8), 0);
-    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8(
-                  "QMessageBox Bauteil: Gleiches Bauteil wie zuvor?")),
-              -1);
-    EXPECT_NE(QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8(
-                  "QMessageBox Info: Das KOV-Werkzeug zur Auswahl von Schnittgrößen-\n"
-                  "sätzen ist bereits aktiv. Bitte schließen Sie\ndas Fenster und versuchen es erneut.")),
+    EXPECT_NE(
+        QString::fromUtf8(log().c_str()).indexOf(QString::fromUtf8("QMessageBox Bauteil: Gleiches Bauteil wie zuvor?")),
+        -1);
+    EXPECT_NE(QString::fromUtf8(log().c_str())
+                  .indexOf(QString::fromUtf8(
+                      "QMessageBox Info: Das KOV-Werkzeug zur Auswahl von Schnittgrößen-\n"
+                      "sätzen ist bereits aktiv. Bitte schließen Sie\ndas Fenster und versuchen es erneut.")),
               -1)
         << log();
     EXPECT_EQ(import_row_count(), 0);
@@ -707,8 +725,8 @@ TEST_F(KraftImport, MoreThanTenCutsAreRefusedBeforeAnythingStarts)
 
 TEST_F(KraftImport, ANewRunFreesTheCutsOfTheLastOne)
 {
-    write_source(result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(),
-                             three_sill_rows()));
+    write_source(
+        result_file(strut_cut(2006, 12.99, 20.0), sill_cut(7013, 12.99, 24.0), three_strut_rows(), three_sill_rows()));
     char s1[] = "Strebe", s2[] = "Schwelle";
     char* ids[] = {s1, s2};
     ASSERT_EQ(Qt_Import_BeamCutMultiResults_Select(0, 0, 0, 0, 2, ids), 6);
@@ -733,9 +751,9 @@ TEST(KraftImportMaterial, HostNumbersGiveKindAndGrade)
     const struct {
         int number, kind, grade;
     } cases[] = {
-        {2006, 1, 0}, {2007, 1, 1}, {2000, 1, 2}, {5003, 1, 5}, {7013, 2, 13}, {7000, 2, 0}, {3003, 3, 3},
-        {6007, 3, 7}, {8000, 13, 5}, {9005, 10, 5}, {1011, 0, 11}, {1000, 0, 0}, {4007, 0, 7}, {14, 0, 5},
-        {1012, 0, 5}, {-3, 0, 5},
+        {2006, 1, 0}, {2007, 1, 1}, {2000, 1, 2},  {5003, 1, 5},  {7013, 2, 13}, {7000, 2, 0},
+        {3003, 3, 3}, {6007, 3, 7}, {8000, 13, 5}, {9005, 10, 5}, {1011, 0, 11}, {1000, 0, 0},
+        {4007, 0, 7}, {14, 0, 5},   {1012, 0, 5},  {-3, 0, 5},
     };
     for (const auto& c : cases) {
         int kind = -1, grade = -1;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,8 +17,6 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QStyledItemDelegate>
-#include <QTabWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +24,8 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -35,13 +35,13 @@
 #include <limits>
 #include <memory>
 
+#include "app/gui/fontscolours.h"
 #include "app/gui/mainwindowapi.h"
-#include "app/tests/app_fixture.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/screensketch.h"
+#include "app/tests/app_fixture.h"
 #include "nad/nadec5.h"
-#include "app/gui/fontscolours.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
 #include "window_fixture.h"
@@ -160,8 +160,8 @@ TEST_F(WindowTest, StoredValuesComeBackThroughTheForm)
     Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
     Kov_Script_Reset();
     nelu52_data.gamma = 57.6;
-    nelu52_data.balken_b = 1200;      // above the field's maximum
-    nelu52_data.nkl = 4;              // no such service class
+    nelu52_data.balken_b = 1200; // above the field's maximum
+    nelu52_data.nkl = 4;         // no such service class
     nelu52_data.lasten[0].vd_schwelle = 5;
     nelu52_data.lasten[0].md_schwelle = 10;
     win.reset(Nelu52_New_Main_Window());
@@ -169,14 +169,15 @@ TEST_F(WindowTest, StoredValuesComeBackThroughTheForm)
     // A stored value outside the field's range is kept, shown and reported.
     EXPECT_EQ(w<QSpinBox>("ed_Balken_b")->value(), 1200);
     QApplication::processEvents();
-    EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text()).indexOf(QString::fromUtf8("b = 1200 mm liegt außerhalb des "
-                                                                                 "Bereichs 40 bis 999 mm")),
+    EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text())
+                  .indexOf(QString::fromUtf8("b = 1200 mm liegt außerhalb des "
+                                             "Bereichs 40 bis 999 mm")),
               -1)
         << Kov_Script_Log_Text();
     Kov_Set_Ui_Mode(-1);
     EXPECT_EQ(w<QComboBox>("cob_nkl")->currentIndex(), -1);
-    EXPECT_DOUBLE_EQ(lasten()->item(0, 3)->data(Qt::EditRole).toDouble(), 10.0);   // M_d
-    EXPECT_DOUBLE_EQ(lasten()->item(0, 4)->data(Qt::EditRole).toDouble(), 5.0);    // V_d
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 3)->data(Qt::EditRole).toDouble(), 10.0); // M_d
+    EXPECT_DOUBLE_EQ(lasten()->item(0, 4)->data(Qt::EditRole).toDouble(), 5.0);  // V_d
     call("maske2data");
     EXPECT_DOUBLE_EQ(nelu52_data.gamma, 57.6);
     EXPECT_DOUBLE_EQ(nelu52_data.balken_b, 1200);
@@ -203,8 +204,8 @@ TEST_F(WindowTest, SpeciesButtonsFillTheGradeList)
 TEST_F(WindowTest, NewLastFillsARow)
 {
     ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "newLast", Q_ARG(QString, "LK 1"), Q_ARG(double, 12.5),
-                                          Q_ARG(double, -3.0), Q_ARG(double, 4.25), Q_ARG(double, 1.0),
-                                          Q_ARG(int, 0), Q_ARG(double, 0.6)));
+                                          Q_ARG(double, -3.0), Q_ARG(double, 4.25), Q_ARG(double, 1.0), Q_ARG(int, 0),
+                                          Q_ARG(double, 0.6)));
     QStandardItemModel* m = lasten();
     const int r = m->rowCount() - 1;
     EXPECT_EQ(m->item(r, 0)->text(), QString("LK 1"));
@@ -223,8 +224,8 @@ TEST_F(WindowTest, NewLastFillsARow)
 
     // A full value survives the table: no rounding to the shown decimals.
     ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "newLast", Q_ARG(QString, "frei"), Q_ARG(double, 1.23456789),
-                                          Q_ARG(double, 0.0), Q_ARG(double, 0.0), Q_ARG(double, 0.0),
-                                          Q_ARG(int, 8), Q_ARG(double, 0.8765)));
+                                          Q_ARG(double, 0.0), Q_ARG(double, 0.0), Q_ARG(double, 0.0), Q_ARG(int, 8),
+                                          Q_ARG(double, 0.8765)));
     EXPECT_TRUE(m->item(r + 1, 6)->isEnabled());
     call("maske2data");
     ASSERT_EQ(nelu52_data.lasten.size(), 3);
@@ -281,7 +282,8 @@ TEST_F(WindowTest, JointTypeSetsCaptionsAndEnabledFields)
         {"rb_typ_doppelt", true, true, " v1", " v2"},
     };
     auto caption = [](const char* sub) {
-        return QString("<html><head/><body><p>t<span style=\" font-size:12pt; vertical-align:sub;\">%1</span></p></body></html>")
+        return QString("<html><head/><body><p>t<span style=\" font-size:12pt; "
+                       "vertical-align:sub;\">%1</span></p></body></html>")
             .arg(QString::fromLatin1(sub));
     };
     for (const Case& c : cases) {
@@ -393,7 +395,7 @@ TEST_F(WindowTest, EditingALoadCellRecalculatesOnlyWithAutomaticCalculation)
     nelu52_data.nachweise.clear();
     nelu52_data.eta_gesamt = 0.0;
     edit_cell(1, "40,5");
-    EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].nd_strebe, 40.5);   // copied, not calculated
+    EXPECT_DOUBLE_EQ(nelu52_data.lasten[0].nd_strebe, 40.5); // copied, not calculated
     EXPECT_TRUE(nelu52_data.nachweise.isEmpty());
 
     automatic->setChecked(true);
@@ -405,7 +407,7 @@ TEST_F(WindowTest, EditingALoadCellRecalculatesOnlyWithAutomaticCalculation)
     EXPECT_EQ(w<QLabel>("erg_prozent_0")->text(), erg_prozent_text(nelu52_data.nachweise[0].ausnutzung));
     const double eta80 = nelu52_data.nachweise[0].ausnutzung;
     edit_cell(1, "40");
-    EXPECT_NEAR(nelu52_data.nachweise[0].ausnutzung, eta80 / 2, 1e-9);   // the contact pressure is linear in N
+    EXPECT_NEAR(nelu52_data.nachweise[0].ausnutzung, eta80 / 2, 1e-9); // the contact pressure is linear in N
 }
 
 // A joint whose every input enters one of the four checks: C24 sill 120 x 140
@@ -454,8 +456,7 @@ protected:
     QStringList shown()
     {
         QStringList l;
-        for (int i = 0; i < 4; ++i)
-            l << w<QLabel>(("erg_prozent_" + QByteArray::number(i)).constData())->text();
+        for (int i = 0; i < 4; ++i) l << w<QLabel>(("erg_prozent_" + QByteArray::number(i)).constData())->text();
         return l;
     }
     // What a fresh calculation of the form's content gives.
@@ -481,9 +482,7 @@ TEST_F(LiveWindowTest, EveryInputOfTheChecksRecalculatesAtOnce)
         return [=] { w<QAbstractButton>(name)->setChecked(!w<QAbstractButton>(name)->isChecked()); };
     };
     auto click = [this](const char* name) { return [=] { w<QAbstractButton>(name)->click(); }; };
-    auto cell = [this](int col, double v) {
-        return [=] { lasten()->item(0, col)->setData(v, Qt::EditRole); };
-    };
+    auto cell = [this](int col, double v) { return [=] { lasten()->item(0, col)->setData(v, Qt::EditRole); }; };
     const Input inputs[] = {
         {"service class", [this] { w<QComboBox>("cob_nkl")->setCurrentIndex(2); }},
         {"joint type", click("rb_typ_brust")},
@@ -535,7 +534,7 @@ TEST_F(LiveWindowTest, ServiceClassSetsKmodOfEveryRowButFrei)
     ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "newLast", Q_ARG(QString, QStringLiteral("LK 2")),
                                           Q_ARG(double, 20.0), Q_ARG(double, 0.0), Q_ARG(double, 0.0),
                                           Q_ARG(double, 0.0), Q_ARG(int, 8), Q_ARG(double, 0.55)));
-    w<QComboBox>("cob_nkl")->setCurrentIndex(2);   // service class 3
+    w<QComboBox>("cob_nkl")->setCurrentIndex(2); // service class 3
     QApplication::processEvents();
     // C24, class "mittel": k_mod 0.8 in classes 1 and 2, 0.65 in class 3
     // (EN 1995-1-1 Table 3.1); "frei" keeps what was typed.
@@ -552,7 +551,7 @@ TEST_F(LiveWindowTest, ServiceClassSetsKmodOfEveryRowButFrei)
 TEST_F(LiveWindowTest, StrutPanelShowsTheSillTimberItTakes)
 {
     w<QRadioButton>("rb_holzart_LH_sw")->click();
-    w<QComboBox>("cb_holzguete_sw")->setCurrentIndex(2);   // D30
+    w<QComboBox>("cb_holzguete_sw")->setCurrentIndex(2); // D30
     w<QCheckBox>("cb_kh_sw")->setChecked(true);
     w<QGroupBox>("gb_holz_strebe")->setChecked(false);
     QApplication::processEvents();
@@ -750,13 +749,13 @@ TEST_F(WindowTest, HelpShowsTheSuppliedGermanHelp)
     EXPECT_NE(log.find("Helpview document " KOV_SOURCE_DIR "/data/HILFE/Q8_NELU52.html"), std::string::npos) << log;
 
     const std::string help = apptest::Slurp(KOV_SOURCE_DIR "/data/HILFE/Q8_NELU52.html");
-    for (const char* must : {"<meta charset=\"utf-8\">", "name=\"haupt\"", "NCI NA.12.1", "DIN EN 1995-1-1/NA:2013-08",
-                             "6.1.7", "6.2.3", "6.2.4", "6.3.2", "6.3.3", "Tabelle 3.1", "Stirnversatz", "Fersenversatz",
-                             "Doppelter Versatz", "Brustversatz", "Druckliste", "nicht erfüllt", ".inp",
-                             // what the program does with tension, another annex, a damaged file
-                             "Zug in der Strebe", "nicht als 0", "anderen Anhangs", "nicht aktuell",
-                             "Beschädigte Eingabedatei", "es wird nicht gerechnet", "bis höchstens 1,10",
-                             "nicht gerechnet", "keine Lastkombination"})
+    for (const char* must :
+         {"<meta charset=\"utf-8\">", "name=\"haupt\"", "NCI NA.12.1", "DIN EN 1995-1-1/NA:2013-08", "6.1.7", "6.2.3",
+          "6.2.4", "6.3.2", "6.3.3", "Tabelle 3.1", "Stirnversatz", "Fersenversatz", "Doppelter Versatz",
+          "Brustversatz", "Druckliste", "nicht erfüllt", ".inp",
+          // what the program does with tension, another annex, a damaged file
+          "Zug in der Strebe", "nicht als 0", "anderen Anhangs", "nicht aktuell", "Beschädigte Eingabedatei",
+          "es wird nicht gerechnet", "bis höchstens 1,10", "nicht gerechnet", "keine Lastkombination"})
         EXPECT_NE(help.find(must), std::string::npos) << must;
 
     // Without the help the user learns which file is missing.
@@ -784,8 +783,7 @@ TEST_F(WindowTest, SketchOfAFrontNotch)
     ASSERT_NE(scene, nullptr);
     QVector<QGraphicsPolygonItem*> polys;
     for (QGraphicsItem* it : scene->items(Qt::AscendingOrder))
-        if (auto* p = qgraphicsitem_cast<QGraphicsPolygonItem*>(it))
-            polys.append(p);
+        if (auto* p = qgraphicsitem_cast<QGraphicsPolygonItem*>(it)) polys.append(p);
     ASSERT_EQ(polys.size(), 2);
     const QPolygonF sill = polys[1]->mapToScene(polys[1]->polygon());
     EXPECT_NEAR(sill[1].x(), 180 - a, 1e-9);
@@ -800,8 +798,7 @@ TEST_F(WindowTest, SketchOfAFrontNotch)
     QGraphicsScene* scene2 = w<QGraphicsView>("gv_plot")->scene();
     int n = 0;
     for (QGraphicsItem* it : scene2->items())
-        if (auto* p = qgraphicsitem_cast<QGraphicsPolygonItem*>(it))
-            n += (p->polygon().size() == 9) ? 1 : 0;
+        if (auto* p = qgraphicsitem_cast<QGraphicsPolygonItem*>(it)) n += (p->polygon().size() == 9) ? 1 : 0;
     EXPECT_EQ(n, 1);
     EXPECT_EQ(scene2->items().size(), 2 + 3 + 3);
 }
@@ -813,8 +810,7 @@ TEST_F(WindowTest, FailedSaveIsToldAndLeavingThenDoesNotQuit)
     std::strcpy(nelu52_inp_name, "/nonexistent_dir_nelu52/X_01.inp");
     std::strcpy(nelu52_nad_name, "/nonexistent_dir_nelu52/X_01.nad");
     w<QAction>("actionDaten_sichern")->trigger();
-    EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text()).indexOf("QMessageBox Fehler"), -1)
-        << Kov_Script_Log_Text();
+    EXPECT_NE(QString::fromUtf8(Kov_Script_Log_Text()).indexOf("QMessageBox Fehler"), -1) << Kov_Script_Log_Text();
 
     // "Ende mit Speichern" with a failing write: the program stays.
     Kov_Script_Reset();
@@ -848,11 +844,10 @@ TEST_F(WindowTest, FormSwitchesGreyTheirDependentFields)
 {
     QCheckBox* strebe = w<QCheckBox>("cb_Strebe");
     const char* strut_fields[] = {"rb_stirn_gegenueber", "rb_stirn_gleich", "lb_stirnversatz", "lbl_leff",
-                                  "ed_Strebe_leff", "lb_strebe"};
+                                  "ed_Strebe_leff",      "lb_strebe"};
     for (bool on : {false, true}) {
         strebe->setChecked(on);
-        for (const char* f : strut_fields)
-            EXPECT_EQ(w<QWidget>(f)->isEnabled(), on) << f;
+        for (const char* f : strut_fields) EXPECT_EQ(w<QWidget>(f)->isEnabled(), on) << f;
     }
     w<QRadioButton>("rb_lagesicherung_text")->setChecked(true);
     EXPECT_FALSE(w<QComboBox>("cob_d_bolzen")->isEnabled());
@@ -872,7 +867,7 @@ TEST_F(WindowTest, AutomaticCalculationSwitch)
     QAction* automatic = w<QAction>("action_cal_auto");
     QAction* calc = w<QAction>("actionCalculation");
     automatic->setChecked(true);
-    ASSERT_EQ(nelu52_data.nachweise.size(), 4);   // switching on calculates at once
+    ASSERT_EQ(nelu52_data.nachweise.size(), 4); // switching on calculates at once
     automatic->setChecked(false);
     EXPECT_TRUE(calc->isEnabled());
     EXPECT_TRUE(w<QAction>("actionDrucken")->isEnabled());
@@ -908,8 +903,7 @@ protected:
 
 TEST_F(ExampleWindowTest, FormShowsTheStoredPosition)
 {
-    EXPECT_EQ(win->windowTitle(),
-              QString::fromUtf8("Q8-WPSL, Position 12: Strebenanschluß an Fußpfette, Achse B"));
+    EXPECT_EQ(win->windowTitle(), QString::fromUtf8("Q8-WPSL, Position 12: Strebenanschluß an Fußpfette, Achse B"));
     EXPECT_TRUE(w<QRadioButton>("rb_typ_stirn")->isChecked());
     EXPECT_TRUE(w<QRadioButton>("rb_holzart_NH_sw")->isChecked());
     EXPECT_EQ(w<QComboBox>("cb_holzguete_sw")->currentText(), QString("C24 (S10)"));
@@ -923,8 +917,8 @@ TEST_F(ExampleWindowTest, FormShowsTheStoredPosition)
     QStandardItemModel* m = win->findChild<QStandardItemModel*>("model_lasten");
     ASSERT_EQ(m->rowCount(), 3);
     EXPECT_DOUBLE_EQ(m->item(1, 1)->data(Qt::EditRole).toDouble(), 42.0);
-    EXPECT_DOUBLE_EQ(m->item(1, 3)->data(Qt::EditRole).toDouble(), 2.8);   // M_d
-    EXPECT_DOUBLE_EQ(m->item(1, 4)->data(Qt::EditRole).toDouble(), 14.0);  // V_d
+    EXPECT_DOUBLE_EQ(m->item(1, 3)->data(Qt::EditRole).toDouble(), 2.8);  // M_d
+    EXPECT_DOUBLE_EQ(m->item(1, 4)->data(Qt::EditRole).toDouble(), 14.0); // V_d
     EXPECT_EQ(m->item(2, 5)->text(), QString("sehr kurz"));
 
     // "Berechnung durchführen" gives the utilisations worked out by hand for
@@ -1026,11 +1020,12 @@ TEST_F(ExampleWindowTest, WindowFitsASmallScreenAndEveryBarCanBeReached)
     }
     // Every control of the form can be scrolled into view.
     for (QWidget* c : sa->widget()->findChildren<QWidget*>()) {
-        if (!c->isVisibleTo(sa->widget()) || !(qobject_cast<QAbstractButton*>(c) || qobject_cast<QAbstractSpinBox*>(c) ||
-                                               qobject_cast<QComboBox*>(c) || qobject_cast<QLineEdit*>(c)))
+        if (!c->isVisibleTo(sa->widget()) ||
+            !(qobject_cast<QAbstractButton*>(c) || qobject_cast<QAbstractSpinBox*>(c) || qobject_cast<QComboBox*>(c) ||
+              qobject_cast<QLineEdit*>(c)))
             continue;
         if (c->parentWidget() && qobject_cast<QAbstractSpinBox*>(c->parentWidget())) continue;
-        if (!c->isVisible()) continue;  // on the other tab
+        if (!c->isVisible()) continue; // on the other tab
         sa->ensureWidgetVisible(c, 0, 0);
         QApplication::processEvents();
         const QRect r(c->mapTo(sa->viewport(), QPoint(0, 0)), c->size());
@@ -1039,7 +1034,8 @@ TEST_F(ExampleWindowTest, WindowFitsASmallScreenAndEveryBarCanBeReached)
     sa->verticalScrollBar()->setValue(0);
     QApplication::processEvents();
     QDir().mkpath(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts");
-    EXPECT_TRUE(win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_1366x768.png", "PNG"));
+    EXPECT_TRUE(
+        win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_1366x768.png", "PNG"));
 
     // A larger screen font grows the window on a large screen; the former
     // font brings the former size back.
@@ -1073,9 +1069,8 @@ TEST_F(ExampleWindowTest, NewLoadRowKeepsTheRowHeightQuietly)
 {
     static QStringList warnings;
     warnings.clear();
-    const QtMessageHandler old = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
-        warnings << m;
-    });
+    const QtMessageHandler old =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { warnings << m; });
     win->show();
     QApplication::processEvents();
     QTableView* tv = w<QTableView>("tv_lasten");

@@ -24,13 +24,13 @@
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "app/tests/app_fixture.h"
+#include "base/kovmem.h"
 #include "nad/nadactive.h"
 #include "nad/nadec0.h"
 #include "nad/nadec2.h"
 #include "nad/nadec3.h"
 #include "nad/nadfile.h"
 #include "nad/nadlist.h"
-#include "base/kovmem.h"
 #include "platform/kovcp.h"
 #include "platform/kovscript.h"
 #include "window_fixture.h"
@@ -191,7 +191,7 @@ TEST_F(AnnexDialogTest, ExistingUserFolderKeepsTheOldFileUnmoved)
 TEST_F(AnnexDialogTest, ListStopsAtTheFirstMissingNumber)
 {
     head_only(1, 3, "Eins");
-    head_only(2, 25, "Zwei");   // no picture for this flag index
+    head_only(2, 25, "Zwei"); // no picture for this flag index
     head_only(4, 5, "Vier");
     dialog->show();
     ASSERT_EQ(rows(), 4);
@@ -207,8 +207,7 @@ TEST_F(AnnexDialogTest, ListStopsAtItsCapacityAndCutsLongNames)
 {
     fs::create_directories(nads());
     const std::string long_name(400, 'L');
-    for (int n = 1; n <= NAD_LIST_MAX + 3; ++n)
-        head_only(n, 3, n == 1 ? long_name : "Nr " + std::to_string(n));
+    for (int n = 1; n <= NAD_LIST_MAX + 3; ++n) head_only(n, 3, n == 1 ? long_name : "Nr " + std::to_string(n));
     dialog->show();
     ASSERT_EQ(rows(), NAD_LIST_MAX);
     EXPECT_EQ(radio(NAD_LIST_MAX - 1)->text(), QStringLiteral("Nr 298"));
@@ -222,7 +221,7 @@ TEST_F(AnnexDialogTest, OkMakesTheChoiceActivePublishesItAndStoresItWithThePosit
 {
     Nad_Publish_Active_Blocks();
     ASSERT_NE(ActiveNadEc5, nullptr);
-    EXPECT_NE(ActiveNadEc5->na_de, 0);   // the German annex is active at start
+    EXPECT_NE(ActiveNadEc5->na_de, 0); // the German annex is active at start
 
     QSignalSpy changed(dialog.get(), SIGNAL(naChanged()));
     dialog->show();
@@ -234,7 +233,8 @@ TEST_F(AnnexDialogTest, OkMakesTheChoiceActivePublishesItAndStoresItWithThePosit
     // the same pointer, now with the recommended values
     EXPECT_EQ(ActiveNadEc5->na_de, 0);
     EXPECT_EQ(ActiveNadEc5, Nad_Get_Ec5());
-    EXPECT_EQ(Slurp(wd.file("TEST_01.nad")), "\n\nACTIV_NADNAME\n\xAE" "EC-Standardparameter\xAF\n0\n");
+    EXPECT_EQ(Slurp(wd.file("TEST_01.nad")), "\n\nACTIV_NADNAME\n\xAE"
+                                             "EC-Standardparameter\xAF\n0\n");
 
     // the position's input names the same annex after a restart
     ASSERT_EQ(nelu52_data.write_data(), 0);

@@ -100,7 +100,7 @@ protected:
 
     apptest::Workdir wd;
     std::unique_ptr<QMainWindow> win;
-    QDialog* dialog = nullptr;   // lives to the end of the run, as in the program
+    QDialog* dialog = nullptr; // lives to the end of the run, as in the program
 };
 
 TEST_F(OptionsDialogTest, FormStartsFromTheDataObjectAndBoundsTheGraphicSize)
@@ -190,8 +190,7 @@ TEST_F(OptionsDialogTest, HelpOpensItsTopicAndLeavesTheDialogOpen)
 {
     show_options();
     box_button(QDialogButtonBox::Help)->click();
-    EXPECT_NE(std::string(Kov_Script_Log_Text()).find("Helpview optionen"), std::string::npos)
-        << Kov_Script_Log_Text();
+    EXPECT_NE(std::string(Kov_Script_Log_Text()).find("Helpview optionen"), std::string::npos) << Kov_Script_Log_Text();
     EXPECT_TRUE(dialog->isVisible());
 }
 

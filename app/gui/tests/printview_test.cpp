@@ -39,7 +39,7 @@ std::string artefact_dir()
 TEST(PrintView, ApplicationListsAndPlotFiles)
 {
     const std::string src = std::string(KOV_SOURCE_DIR) + "/app/tests/";
-    const char* lists[] = {"print_typ0.oli.golden", "print_typ1.oli.golden", "print_typ2.oli.golden",
+    const char* lists[] = {"print_typ0.oli.golden", "print_typ1.oli.golden",      "print_typ2.oli.golden",
                            "print_typ3.oli.golden", "print_typ0_ausf.oli.golden", "print_zug.oli.golden"};
     const std::string d = artefact_dir();
     int seen = 0;
@@ -64,16 +64,35 @@ TEST(PrintView, ApplicationListsAndPlotFiles)
                 if (std::abs(c.red() - 248) < 6 && std::abs(c.green() - 195) < 6 && std::abs(c.blue() - 62) < 6) ++fill;
                 if (c.red() < 90 && c.green() < 90 && c.blue() < 90) ++dark_px;
             }
-        EXPECT_GT(fill, 20000);  // some 5 x 5 cm of timber at 100 dpi
+        EXPECT_GT(fill, 20000); // some 5 x 5 cm of timber at 100 dpi
         EXPECT_GT(dark_px, 5000);
         if (!kovtest::have_pdftotext()) continue;
         const std::string text = kovtest::pdf_text(pdf);
-        kovtest::expect_in_order(text, {"Position 12: Strebenanschluß an Fußpfette", "Seite 1 von", "1. Eingabedaten",
-                               "1.2. Material und Abmessungen", "Nadelvollholz, C24", "ρk = 350 kg/m3",
-                               "Lagesicherung mit Bolzen ⌀ 12 mm", "Ansicht Maßstab", "1.3. Schnittgrößen",
-                               "LK 1: ständig", "25.00", "ständig", "0.600", "1.30", "LK 2: g + s", "60.00", "kurz",
-                               "2. Ergebnisse", "2.1. Druck in den Kontaktflächen", "α = γ/2", "umax", "→",
-                               "Zusammenfassung", "Gesamtausnutzung aller Nachweise", "→"});
+        kovtest::expect_in_order(text, {"Position 12: Strebenanschluß an Fußpfette",
+                                        "Seite 1 von",
+                                        "1. Eingabedaten",
+                                        "1.2. Material und Abmessungen",
+                                        "Nadelvollholz, C24",
+                                        "ρk = 350 kg/m3",
+                                        "Lagesicherung mit Bolzen ⌀ 12 mm",
+                                        "Ansicht Maßstab",
+                                        "1.3. Schnittgrößen",
+                                        "LK 1: ständig",
+                                        "25.00",
+                                        "ständig",
+                                        "0.600",
+                                        "1.30",
+                                        "LK 2: g + s",
+                                        "60.00",
+                                        "kurz",
+                                        "2. Ergebnisse",
+                                        "2.1. Druck in den Kontaktflächen",
+                                        "α = γ/2",
+                                        "umax",
+                                        "→",
+                                        "Zusammenfassung",
+                                        "Gesamtausnutzung aller Nachweise",
+                                        "→"});
         EXPECT_NE(text.find("2.4. Stabilitätsnachweis der Strebe"), std::string::npos);
         EXPECT_NE(text.find("σ"), std::string::npos);
         EXPECT_NE(text.find("τ"), std::string::npos);
@@ -101,7 +120,7 @@ TEST(PrintView, ApplicationListsAndPlotFiles)
                 const QColor c = img.pixelColor(x, y);
                 if (std::abs(c.red() - 230) < 6 && c.red() == c.green() && c.green() == c.blue()) ++grey;
             }
-        EXPECT_GT(grey, 50000);  // the timber in the filling of the plan
+        EXPECT_GT(grey, 50000); // the timber in the filling of the plan
         if (kovtest::have_pdftotext()) {
             std::string error;
             ASSERT_TRUE(Oli_Write_Pdf(pages, d + "/" + name + ".pdf", &error)) << error;

@@ -15,8 +15,8 @@ inline QApplication* Ensure_App()
         static int argc = 1;
         static char name[] = "nelu52_tests";
         static char* argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                          : qgetenv("QT_QPA_PLATFORM"));
+        qputenv("QT_QPA_PLATFORM",
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
         new QApplication(argc, argv);
         Kov_Numeric_C_Locale();
     }

@@ -32,8 +32,10 @@ protected:
 
 TEST_F(ZorvSpinBoxTest, CommaAndPointBothGiveTheSameValue)
 {
-    const struct { const char* keys; double value; } cases[] = {
-        {"12,5", 12.5}, {"12.5", 12.5}, {"-3", -3.0}, {"0,25", 0.25}, {",5", 0.5}};
+    const struct {
+        const char* keys;
+        double value;
+    } cases[] = {{"12,5", 12.5}, {"12.5", 12.5}, {"-3", -3.0}, {"0,25", 0.25}, {",5", 0.5}};
     for (const auto& c : cases) {
         type(QString::fromLatin1(c.keys));
         box->interpretText();
@@ -46,7 +48,7 @@ TEST_F(ZorvSpinBoxTest, RefusesKeysThatCannotBelongToANumber)
     EXPECT_EQ(type("1,2,"), QString("1,2"));
     EXPECT_EQ(type("1,2."), QString("1,2"));
     EXPECT_EQ(type("1.2,"), QString("1.2"));
-    EXPECT_EQ(type("0,1234567891"), QString("0,123456789"));  // nine decimals, not ten
+    EXPECT_EQ(type("0,1234567891"), QString("0,123456789")); // nine decimals, not ten
     EXPECT_EQ(type("1a2"), QString("12"));
     EXPECT_EQ(type("1 2"), QString("12"));
     EXPECT_EQ(type("+5"), QString("5"));

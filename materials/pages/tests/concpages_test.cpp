@@ -42,11 +42,11 @@ struct Entry {
 int colour_of(char c)
 {
     switch (c) {
-    case 'g': return Nearest_Color_Index(0, 164, 0);
-    case 'b': return Nearest_Color_Index(155, 126, 66);
-    case 'o': return Nearest_Color_Index(234, 164, 0);
-    case 'u': return Nearest_Color_Index(0, 0, 255);
-    default: return BLACK_CI;
+        case 'g': return Nearest_Color_Index(0, 164, 0);
+        case 'b': return Nearest_Color_Index(155, 126, 66);
+        case 'o': return Nearest_Color_Index(234, 164, 0);
+        case 'u': return Nearest_Color_Index(0, 0, 255);
+        default: return BLACK_CI;
     }
 }
 
@@ -72,7 +72,7 @@ TEST(ConcreteChoiceList, EurocodeWithEveryGroup)
     ChoiceList* l = Concrete_Choice_List_New(1, 0x7);
     std::vector<Entry> want = {{"B15", 0, 1, 'g'}, {"B25", 1, 1, 'g'}, {"B35", 2, 1, 'g'},
                                {"B45", 3, 1, 'g'}, {"B55", 4, 1, 'g'}, kSep};
-    const char* ec[] = {"C12/15", "C16/20", "C20/25", "C25/30", "C30/37",  "C35/45",  "C40/50",  "C45/55",
+    const char* ec[] = {"C12/15", "C16/20", "C20/25", "C25/30", "C30/37", "C35/45",  "C40/50",  "C45/55",
                         "C50/60", "C55/67", "C60/75", "C70/85", "C80/95", "C90/105", "C100/115"};
     for (int i = 0; i < 15; ++i) want.push_back({ec[i], i + 5, 0, 'k'});
     want.push_back(kSep);
@@ -98,13 +98,10 @@ TEST(ConcreteChoiceList, GroupsByFlagsAndMode)
         const char* first;
         const char* last;
     } cases[] = {
-        {0, 0x2, 0, 0, nullptr, nullptr}, // DIN mode without its grades: empty
-        {0, 0x0, 0, 0, nullptr, nullptr},
-        {0, 0xF, 5, 0, "B15", "B55"},     // DIN mode ends after the DIN grades
-        {1, 0x0, 15, 0, "C12/15", "C100/115"},
-        {1, 0x8, 15, 1, "C12/15", "C100/115"},
-        {2, 0x4, 17, 0, "C12/15", "frei"},
-        {1, 0x3, 33, 0, "B15", "LC60/66"},
+        {0, 0x2, 0, 0, nullptr, nullptr},                                    // DIN mode without its grades: empty
+        {0, 0x0, 0, 0, nullptr, nullptr},      {0, 0xF, 5, 0, "B15", "B55"}, // DIN mode ends after the DIN grades
+        {1, 0x0, 15, 0, "C12/15", "C100/115"}, {1, 0x8, 15, 1, "C12/15", "C100/115"},
+        {2, 0x4, 17, 0, "C12/15", "frei"},     {1, 0x3, 33, 0, "B15", "LC60/66"},
     };
     for (const Case& c : cases) {
         ChoiceList* l = Concrete_Choice_List_New(c.mode, c.flags);
@@ -120,8 +117,8 @@ TEST(ConcreteChoiceList, GroupsByFlagsAndMode)
 
 TEST(RebarChoiceList, NamesByMode)
 {
-    const std::vector<Entry> din = {{"BSt 220/340", 0, 0x10, 'g'}, {"BSt 420 S", 1, 0x10, 'g'},
-                                    {"BSt 500 S", 2, 0x10, 'g'}};
+    const std::vector<Entry> din = {
+        {"BSt 220/340", 0, 0x10, 'g'}, {"BSt 420 S", 1, 0x10, 'g'}, {"BSt 500 S", 2, 0x10, 'g'}};
     ChoiceList* l = Rebar_Choice_List_New(0);
     expect_entries(l, din);
     Choice_List_Free(l);
@@ -147,10 +144,10 @@ TEST(ChoiceListLookups, PositionsAndKeys)
     struct Pos {
         int key, mask, position;
     } positions[] = {
-        {9, 0x02, 26},  // LC30/33
-        {9, 0, 10},     // C30/37: the first match
-        {20, 0, 34},    {2, 0x01, 2}, {9, 0x01, 0}, // no DIN grade with key 9
-        {-1, 0, 5},     // the first separator
+        {9, 0x02, 26},                             // LC30/33
+        {9, 0, 10},                                // C30/37: the first match
+        {20, 0, 34},   {2, 0x01, 2}, {9, 0x01, 0}, // no DIN grade with key 9
+        {-1, 0, 5},                                // the first separator
         {77, 0, 0},
     };
     for (const Pos& p : positions) EXPECT_EQ(Choice_List_Position(l, p.key, p.mask), p.position) << p.key;
@@ -160,9 +157,8 @@ TEST(ChoiceListLookups, PositionsAndKeys)
     struct Key {
         int position, key, flags;
     } keys[] = {
-        {0, 0, 1},  {5, 4, 1},   // a separator answers for B55 above it
-        {21, 19, 0}, {33, 15, 2}, {34, 20, 4},
-        {35, -1, 0}, {1000, -1, 0}, // at or beyond the count
+        {0, 0, 1},   {5, 4, 1},                                            // a separator answers for B55 above it
+        {21, 19, 0}, {33, 15, 2}, {34, 20, 4}, {35, -1, 0}, {1000, -1, 0}, // at or beyond the count
     };
     for (const Key& k : keys) {
         int key = 99, flags = 99;
@@ -305,7 +301,7 @@ TEST_F(Pages, ParameterPageFieldsShowDisplayUnits)
         const char* format;
         const char* text;
     } rows[] = {
-        {&grade.density, 57, "%8.1f", "  2200.0"}, {&grade.alpha_cc, 80, "%8.3f", "   0.850"},
+        {&grade.density, 57, "%8.1f", "  2200.0"},  {&grade.alpha_cc, 80, "%8.3f", "   0.850"},
         {&grade.f_ck, 103, "%8.2f", "   25.00"},    {&grade.eps_c2, 126, "%8.3f", "   2.000"},
         {&grade.eps_cu2, 149, "%8.3f", "   3.500"}, {&grade.n, 172, "%8.2f", "    2.00"},
         {&grade.E_cm, 207, "%8.1f", " 26662.6"},
@@ -460,8 +456,8 @@ TEST_F(Pages, SteelFreePageOrLink)
         const double* value;
         int y;
         const char* text;
-    } rows[] = {{&s.f_yk, 63, "  500.00"}, {&s.f_tk, 86, "  525.00"}, {&s.eps_su, 109, "  25.000"},
-                {&s.E_s, 132, "200000.0"}};
+    } rows[] = {
+        {&s.f_yk, 63, "  500.00"}, {&s.f_tk, 86, "  525.00"}, {&s.eps_su, 109, "  25.000"}, {&s.E_s, 132, "200000.0"}};
     for (const Row& r : rows) {
         const ViewElement* e = field_of(r.value);
         ASSERT_NE(e, nullptr);

@@ -73,8 +73,8 @@ TEST_F(Calculator, CountsGiveAreasAndTheirSum)
     EXPECT_EQ(texts_at(kX1 + 123, kY1 + 283).size(), 3u);
 
     const std::string log = Kov_Script_Log_Text();
-    const std::string define = std::string("Define_Prop_Sheet 403 219 620 548 1 1 ") + cp850("Bew.fläche Stabstahl") +
-                               " 29 1";
+    const std::string define =
+        std::string("Define_Prop_Sheet 403 219 620 548 1 1 ") + cp850("Bew.fläche Stabstahl") + " 29 1";
     EXPECT_NE(log.find(define), std::string::npos);
     EXPECT_NE(log.find("Draw_Funny_Text_to_PS 471 273 \x8c  6 = 0 2"), std::string::npos);
     EXPECT_NE(log.find("Draw_Funny_Text_to_PS 471 473 \x8c 28 = 0 2"), std::string::npos);

@@ -51,10 +51,7 @@ int clause_y(const Canvas& c, const std::string& clause)
     return -1;
 }
 
-bool has_text(const Canvas& c, const char* utf8)
-{
-    return !c.with_text(utf8).empty();
-}
+bool has_text(const Canvas& c, const char* utf8) { return !c.with_text(utf8).empty(); }
 
 // Opens a section of the EC2 page as the user's click would and lays out again.
 void open_section(Canvas& c, const char* title, NadEc2Record* r, int editable)
@@ -69,7 +66,7 @@ const char* const kBuildings = "EN 1992-1-1 (Eurocode 2, Hochbau)";
 const char* const kFire = "EN 1992-1-2 (Eurocode 2, Brandfall)";
 const char* const kBridges = "EN 1992-2 (Eurocode 2, Betonbrücken)";
 
-}  // namespace
+} // namespace
 
 TEST(NadEditEc2, RowFillsTheClauseAndExplanationCells)
 {
@@ -99,8 +96,8 @@ TEST(NadEditEc2, WithoutRulesOnlyTheBuildingsHeadShows)
     const Item box = c.find(VIEW_CHECK_BOX, kBuildings);
     EXPECT_EQ(box.x, 26);
     EXPECT_EQ(box.y, 20);
-    EXPECT_EQ(box.font, 4096);  // 69632 without its bold bit
-    EXPECT_EQ(c.of_type(VIEW_CHECK_BOX).size(), 1u);  // no fire, no bridges
+    EXPECT_EQ(box.font, 4096);                       // 69632 without its bold bit
+    EXPECT_EQ(c.of_type(VIEW_CHECK_BOX).size(), 1u); // no fire, no bridges
     EXPECT_EQ(c.find(VIEW_TEXT, "Kapitel").y, 50);
     EXPECT_EQ(c.find(VIEW_TEXT, "Erläuterung").x, 206);
     EXPECT_TRUE(c.of_type(VIEW_FLOAT).empty());
@@ -108,8 +105,7 @@ TEST(NadEditEc2, WithoutRulesOnlyTheBuildingsHeadShows)
     EXPECT_TRUE(clauses(c).empty());
     const std::vector<Item> boxes = c.of_type(VIEW_FILLED_BOX);
     ASSERT_FALSE(boxes.empty());
-    EXPECT_EQ(std::vector<int>({boxes[0].x, boxes[0].y, boxes[0].x2, boxes[0].y2}),
-              std::vector<int>({4, 7, 382, 26}));
+    EXPECT_EQ(std::vector<int>({boxes[0].x, boxes[0].y, boxes[0].x2, boxes[0].y2}), std::vector<int>({4, 7, 382, 26}));
     EXPECT_EQ(boxes[0].colour, Nearest_RGB_Color(205, 254, 244));
 }
 
@@ -122,10 +118,17 @@ TEST(NadEditEc2, Application58LaysOutItsBlocksInOrder)
     Nad_Edit_Ec2(c.area(), &r, 1);
     // Block and advance from the table of the page; each block starts where
     // the ones before it end.
-    const std::vector<std::pair<std::string, int>> blocks = {
-        {"2.4.2.4", 23 + 24 + 18 + 7 + 18 + 7}, {"3.1.6", 23 + 34 + 50}, {"11.3.5", 95}, {"4.4.1.2", 385},
-        {"6.2.2", 111 + 73}, {"11.6.1", 184}, {"6.2.3", 94 + 121}, {"11.6.2", 94}, {"7.3.4", 72},
-        {"9.2.1.1", 73}, {"9.2.2", 90}};
+    const std::vector<std::pair<std::string, int>> blocks = {{"2.4.2.4", 23 + 24 + 18 + 7 + 18 + 7},
+                                                             {"3.1.6", 23 + 34 + 50},
+                                                             {"11.3.5", 95},
+                                                             {"4.4.1.2", 385},
+                                                             {"6.2.2", 111 + 73},
+                                                             {"11.6.1", 184},
+                                                             {"6.2.3", 94 + 121},
+                                                             {"11.6.2", 94},
+                                                             {"7.3.4", 72},
+                                                             {"9.2.1.1", 73},
+                                                             {"9.2.2", 90}};
     std::vector<std::pair<std::string, int>> want;
     int y = 80;
     for (const auto& [clause, advance] : blocks) {
@@ -134,7 +137,7 @@ TEST(NadEditEc2, Application58LaysOutItsBlocksInOrder)
     }
     std::vector<std::pair<std::string, int>> got;
     for (const auto& cl : clauses(c))
-        if (cl.first != "4.4.1.3") got.push_back(cl);  // the second clause of the cover block
+        if (cl.first != "4.4.1.3") got.push_back(cl); // the second clause of the cover block
     EXPECT_EQ(got, want);
     EXPECT_EQ(y, 1676);
     // Only the persistent and transient situation.
@@ -149,7 +152,7 @@ TEST(NadEditEc2, PartialFactorsGrowWithTheirSituations)
 {
     struct Case {
         int app;
-        int next_block_y;  // 3.1.6 follows 2.4.2.4
+        int next_block_y; // 3.1.6 follows 2.4.2.4
     } cases[] = {{58, 80 + 97}, {32, 80 + 151}};
     for (const Case& k : cases) {
         Program prog(k.app);
@@ -189,14 +192,14 @@ TEST(NadEditEc2, BridgeSectionKeepsThePostTensionedRowForItsRule)
     std::vector<std::pair<std::string, int>> want = {
         {"2.4.2.4", 80}, {"2.4.2.4", b + 90}, {"5.10.9", b + 90 + 23 + 24 + 18 + 7}};
     EXPECT_EQ(clauses(c), want);
-    EXPECT_EQ(c.all_bound_to(&r.gamma_c_sls).size(), 1u);  // serviceability in the buildings only
+    EXPECT_EQ(c.all_bound_to(&r.gamma_c_sls).size(), 1u); // serviceability in the buildings only
     EXPECT_TRUE(c.has_bound(&r.gamma_c_bridge[0]));
     EXPECT_FALSE(c.has_bound(&r.gamma_c_bridge[1]));
 }
 
 TEST(NadEditEc2, DisplayOnlyPagesNameTheirTables)
 {
-    Program prog(32);  // cover (rule 6) and deflection (rule 19)
+    Program prog(32); // cover (rule 6) and deflection (rule 19)
     for (int editable : {0, 1}) {
         Canvas c;
         NadEc2Record r = standard_ec2();
@@ -250,7 +253,7 @@ TEST(NadEditEc2, ASelectorOutsideOneAndTwoShowsTheFormulaUntouched)
 
 TEST(NadEditEc2, GermanAnnexFixesSlendernessAndFireFactors)
 {
-    Program prog(94);  // lambda_lim (rule 8)
+    Program prog(94); // lambda_lim (rule 8)
     Canvas c;
     NadEc2Record r = standard_ec2();
     Nad_Edit_Ec2(c.area(), &r, 1);
@@ -264,13 +267,13 @@ TEST(NadEditEc2, GermanAnnexFixesSlendernessAndFireFactors)
 
 TEST(NadEditEc2, GermanAnnexFireFactorsAreOneAndDisplayOnly)
 {
-    Program prog(50);  // every rule, the fire table with 6.4.2.1 and 6.4.2.2
+    Program prog(50); // every rule, the fire table with 6.4.2.1 and 6.4.2.2
     Canvas c;
     NadEc2Record r = standard_ec2();
     r.k_hsc_fire = 0.7;
     r.k_m_hsc_fire = 0.8;
     Nad_Edit_Ec2(c.area(), &r, 1);
-    EXPECT_FALSE(c.has_bound(&r.k_hsc_fire));  // the fire section starts closed
+    EXPECT_FALSE(c.has_bound(&r.k_hsc_fire)); // the fire section starts closed
     open_section(c, kFire, &r, 1);
     EXPECT_TRUE(c.bound_to(&r.k_hsc_fire).is_active());
     EXPECT_DOUBLE_EQ(r.k_hsc_fire, 0.7);
@@ -280,7 +283,7 @@ TEST(NadEditEc2, GermanAnnexFireFactorsAreOneAndDisplayOnly)
     EXPECT_DOUBLE_EQ(r.k_m_hsc_fire, 1.0);
     EXPECT_FALSE(c.bound_to(&r.k_hsc_fire).is_active());
     EXPECT_FALSE(c.bound_to(&r.k_m_hsc_fire).is_active());
-    EXPECT_TRUE(c.bound_to(&r.conductivity_mode).is_active());  // the other fire rows stay editable
+    EXPECT_TRUE(c.bound_to(&r.conductivity_mode).is_active()); // the other fire rows stay editable
     // Fire blocks in order from 90 below the section's top.
     const int fire_top = c.find(VIEW_CHECK_BOX, kFire).y - 30;
     std::map<std::string, int> at;
@@ -346,7 +349,7 @@ TEST(NadEditEc2, SectionCheckBoxesKeepTheirStateAcrossLayouts)
 
 TEST(NadEditEc2, FormulaPicturesFitTheirPlaces)
 {
-    Program prog(4711);  // no such program: every rule
+    Program prog(4711); // no such program: every rule
     Canvas c;
     NadEc2Record r = standard_ec2();
     r.na_de = 0;
@@ -409,7 +412,7 @@ TEST(NadEditEc6, TitleCheckBoxClosesThePage)
     EXPECT_EQ(c.click(box), 1);
     Nad_Edit_Ec6(c.area(), &r, 1);
     const std::vector<Item> all = c.items();
-    ASSERT_EQ(all.size(), 2u);  // title box and check box
+    ASSERT_EQ(all.size(), 2u); // title box and check box
     EXPECT_EQ(all[0].type, VIEW_FILLED_BOX);
     EXPECT_EQ(all[1].type, VIEW_CHECK_BOX);
     EXPECT_EQ(c.click(c.find(VIEW_CHECK_BOX, "EN 1996-1-1 (Eurocode 6)")), 1);
@@ -419,7 +422,7 @@ TEST(NadEditEc6, TitleCheckBoxClosesThePage)
 
 TEST(NadEditEc6, HiddenRulesLeaveTheHeadsOnly)
 {
-    Program prog(303);  // EC6 rule 0 hidden
+    Program prog(303); // EC6 rule 0 hidden
     Canvas c;
     NadEc6Record r;
     Nad_Default_Ec6(&r);
@@ -507,7 +510,7 @@ TEST(NadEditPages, ScreenshotsAreKeptInTheBuildFolder)
 
 TEST(NadEditEc2, TextsStandByteForByte)
 {
-    Program prog(4711);  // every rule
+    Program prog(4711); // every rule
     Canvas c;
     NadEc2Record r = standard_ec2();
     Nad_Edit_Ec2(c.area(), &r, 1);
@@ -526,7 +529,7 @@ TEST(NadEditEc2, TextsStandByteForByte)
 
 TEST(NadEditEc2, GermanAnnexIgnoresTheMinimumReinforcementFormulas)
 {
-    Program prog(4711);  // every rule
+    Program prog(4711); // every rule
     Canvas c;
     NadEc2Record r = standard_ec2();
     r.na_de = 1;
@@ -535,7 +538,7 @@ TEST(NadEditEc2, GermanAnnexIgnoresTheMinimumReinforcementFormulas)
     const std::vector<Item> ignored = c.with_text("(Fkt. wird ignoriert)");
     ASSERT_EQ(ignored.size(), 3u);
     for (const Item& i : ignored) EXPECT_EQ(i.x, 105);
-    EXPECT_EQ(c.with_text("s. NA-DE").size(), 3u + 2u);  // and lambda_lim, k_p
+    EXPECT_EQ(c.with_text("s. NA-DE").size(), 3u + 2u); // and lambda_lim, k_p
     for (const double* v : {&r.as_min_beam, &r.rho_w_min, &r.as_vmin_wall}) EXPECT_FALSE(c.has_bound(v));
     // The radio buttons stay: the user may still choose the value.
     EXPECT_EQ(c.all_bound_to(&r.as_min_beam_mode).size(), 2u);

@@ -34,23 +34,20 @@ namespace nadedit {
 // One element of the area as the framework keeps it.
 struct Item {
     int type = 0;
-    int x = 0, y = 0;     // position (texts: left end of the base line)
-    int x2 = 0, y2 = 0;   // second corner or the type's own use (see viewarea.h)
+    int x = 0, y = 0;   // position (texts: left end of the base line)
+    int x2 = 0, y2 = 0; // second corner or the type's own use (see viewarea.h)
     int font = 0, colour = 0, aux = 0;
-    std::string text;     // label, text, format or file name, bytes as stored
-    const void* bound = nullptr;   // int* of a check box or radio, double* of a float field
-    const int* active = nullptr;   // activity switch; null: always active
+    std::string text;            // label, text, format or file name, bytes as stored
+    const void* bound = nullptr; // int* of a check box or radio, double* of a float field
+    const int* active = nullptr; // activity switch; null: always active
     ViewChangeFct change = nullptr;
     ViewDrawBoxFct draw = nullptr;
-    void* data = nullptr;          // drawn box: its callback data
+    void* data = nullptr; // drawn box: its callback data
     bool is_active() const { return !active || *active != 0; }
 };
 
 // The bytes a page stores for a UTF-8 literal of a test.
-inline std::string cp(const char* utf8)
-{
-    return cp850(utf8);
-}
+inline std::string cp(const char* utf8) { return cp850(utf8); }
 
 // A sheet over (0, 0)-(700, 500) with one view area (10, 10)-(690, 490) and a
 // vertical slider, on the scripted screen; everything reset at the end.
@@ -238,4 +235,4 @@ private:
     static inline int turn_ = 0;
 };
 
-}  // namespace nadedit
+} // namespace nadedit

@@ -62,7 +62,7 @@ std::vector<int> ys_of(const std::vector<Item>& v)
     return ys;
 }
 
-}  // namespace
+} // namespace
 
 // The fixture itself: what it reads back and what its clicks and edits do.
 TEST(NadEditFixture, ReadsBackClicksAndEdits)
@@ -80,7 +80,8 @@ TEST(NadEditFixture, ReadsBackClicksAndEdits)
     const std::vector<Item> all = c.items();
     ASSERT_EQ(all.size(), 5u);
     EXPECT_EQ(all[0].type, VIEW_TEXT);
-    EXPECT_EQ(all[0].text, "\x9A" "berschrift");
+    EXPECT_EQ(all[0].text, "\x9A"
+                           "berschrift");
     EXPECT_EQ(c.find(VIEW_TEXT, "Überschrift").y, 20);
     const Item cb = c.bound_to(&box);
     EXPECT_EQ(cb.type, VIEW_CHECK_BOX);
@@ -92,11 +93,11 @@ TEST(NadEditFixture, ReadsBackClicksAndEdits)
 
     EXPECT_EQ(c.click(cb), 1);
     EXPECT_EQ(box, 1);
-    EXPECT_EQ(c.click(c.bound_to(&radio)), 1);  // far down: scrolled first
+    EXPECT_EQ(c.click(c.bound_to(&radio)), 1); // far down: scrolled first
     EXPECT_EQ(radio, 2);
     EXPECT_EQ(c.edit(c.bound_to(&v), "1,4"), 1);
     EXPECT_DOUBLE_EQ(v, 1.4);
-    c.edit(c.bound_to(&w), "9");  // inactive: stays
+    c.edit(c.bound_to(&w), "9"); // inactive: stays
     EXPECT_DOUBLE_EQ(w, 2.0);
 
     const QImage img = c.picture();
@@ -117,7 +118,7 @@ TEST(NadEditEc5, SectionsFollowOneAnotherByTheirHeights)
         const Item t = c.find(VIEW_CHECK_BOX, kEc5Sections[i]);
         EXPECT_EQ(t.y, starts[i]) << kEc5Sections[i];
         EXPECT_EQ(t.x, 26);
-        EXPECT_EQ(t.font, 0x1000);  // 0x11000 with the bold bit taken off
+        EXPECT_EQ(t.font, 0x1000); // 0x11000 with the bold bit taken off
     }
     EXPECT_EQ(ec5_table_y(c), 1453);
     // Sample fields of each section, relative to its start; each inside its
@@ -126,9 +127,9 @@ TEST(NadEditEc5, SectionsFollowOneAnotherByTheirHeights)
         const void* value;
         int x, dy, section;
     } const fields[] = {
-        {&r.gamma_m_fire, 201, 183, 0},     {&r.k_mod[4][2], 94 + 108, 86 + 72, 1},
-        {&r.k_def[1], 146, 87, 2},          {&r.deflection_limits[2][1], 170, 132, 3},
-        {&r.k_cr_solid, 187, 76, 4},        {&r.k_shape_max, 290, 112, 5},
+        {&r.gamma_m_fire, 201, 183, 0},    {&r.k_mod[4][2], 94 + 108, 86 + 72, 1},
+        {&r.k_def[1], 146, 87, 2},         {&r.deflection_limits[2][1], 170, 132, 3},
+        {&r.k_cr_solid, 187, 76, 4},       {&r.k_shape_max, 290, 112, 5},
         {&r.ltb_glulam_factor, 76, 45, 7},
     };
     for (const Field& f : fields) {
@@ -203,9 +204,9 @@ TEST(NadEditEc5, ClauseTableRowsOfTheGermanAnnex)
     const struct {
         const char* text;
         int dy;
-    } clauses[] = {{"2.3.1.2", 65}, {"2.4.1", 111}, {"Tab. 2.3", 144}, {"3.1.3", 386}, {"8.3.2", 427},
-                   {"8.3.1.2", 468}, {"6.1.7", 514}, {"8.5.3", 555}, {"6.3.3", 596}, {"8.2.4", 637},
-                   {"9.2.4.2", 678}};
+    } clauses[] = {{"2.3.1.2", 65}, {"2.4.1", 111},   {"Tab. 2.3", 144}, {"3.1.3", 386},
+                   {"8.3.2", 427},  {"8.3.1.2", 468}, {"6.1.7", 514},    {"8.5.3", 555},
+                   {"6.3.3", 596},  {"8.2.4", 637},   {"9.2.4.2", 678}};
     for (const auto& k : clauses) {
         const Item i = c.find(VIEW_TEXT, k.text);
         EXPECT_EQ(i.x, 10) << k.text;
@@ -292,9 +293,10 @@ TEST(NadEditEc5, PictureStripsAreCutFromTheirRows)
         const std::string l = Kov_Script_Log_Line(i);
         if (l.rfind("pxDrawPartialTransparentDIB", 0) == 0) draws.push_back(l);
     }
-    EXPECT_EQ(draws, (std::vector<std::string>{
-                         "pxDrawPartialTransparentDIB NAD\\EC5DodevNads.bmp 0 418 368 541 16 30 384 153 201 -1 255 251 240",
-                         "pxDrawPartialTransparentDIB NAD\\EC5DodevNads.bmp 0 0 368 130 2 3 370 133 201 -1 255 251 240"}));
+    EXPECT_EQ(draws,
+              (std::vector<std::string>{
+                  "pxDrawPartialTransparentDIB NAD\\EC5DodevNads.bmp 0 418 368 541 16 30 384 153 201 -1 255 251 240",
+                  "pxDrawPartialTransparentDIB NAD\\EC5DodevNads.bmp 0 0 368 130 2 3 370 133 201 -1 255 251 240"}));
 }
 
 TEST(NadEditEc5, FieldEditsWriteIntoTheRecordOnlyWhenEditable)
@@ -327,7 +329,7 @@ TEST(NadEditEc5, FieldEditsWriteIntoTheRecordOnlyWhenEditable)
 namespace {
 const char* const kEc31 = "EN 1993-1-1 (Eurocode 3, Grundnorm)";
 const char* const kEc18 = "EN 1993-1-8 (Eurocode 3, Anschlüsse)";
-}  // namespace
+} // namespace
 
 TEST(NadEditEc3, Application151ShowsTheBaseStandardWithoutJoints)
 {
@@ -422,9 +424,9 @@ TEST(NadEditEc3, JointsSectionNeedsGroupsZeroTwoAndThree)
         Nad_Edit_Ec3(c.area(), &r, 1);
         const Item title = c.find(VIEW_CHECK_BOX, kEc18);
         ASSERT_EQ(title.type, VIEW_CHECK_BOX);
-        EXPECT_EQ(*static_cast<const int*>(title.bound), 1);  // starts open
-        const double* fields[] = {&r.ec38.gamma_m3, &r.ec38.gamma_m3_ser, &r.ec38.gamma_m4,
-                                  &r.ec38.gamma_m6_ser, &r.ec38.gamma_m7, &r.ec38.gamma_m5};
+        EXPECT_EQ(*static_cast<const int*>(title.bound), 1); // starts open
+        const double* fields[] = {&r.ec38.gamma_m3,     &r.ec38.gamma_m3_ser, &r.ec38.gamma_m4,
+                                  &r.ec38.gamma_m6_ser, &r.ec38.gamma_m7,     &r.ec38.gamma_m5};
         for (int i = 0; i < 6; ++i) {
             EXPECT_EQ(c.bound_to(fields[i]).y, title.y + 123 + 18 * i);
             EXPECT_EQ(c.bound_to(fields[i]).x, 136);
@@ -437,13 +439,16 @@ TEST(NadEditEc3, JointsSectionNeedsGroupsZeroTwoAndThree)
 
 TEST(NadEditEc3, SectionsOfEveryPartWithTheirHeights)
 {
-    Program prog(0);  // no program: every rule
+    Program prog(0); // no program: every rule
     Canvas c;
     NadEc3Record r{};
     Nad_Default_Ec3(&r);
     Nad_Edit_Ec3(c.area(), &r, 1);
-    const char* titles[] = {kEc31, "EN 1993-1-2 (Eurocode 3, Brandfall)", kEc18,
-                            "EN 1993-1-5 (Eurocode 3, Plattenbeulen)", "EN 1993-1-9 (Eurocode 3, Ermüdung)",
+    const char* titles[] = {kEc31,
+                            "EN 1993-1-2 (Eurocode 3, Brandfall)",
+                            kEc18,
+                            "EN 1993-1-5 (Eurocode 3, Plattenbeulen)",
+                            "EN 1993-1-9 (Eurocode 3, Ermüdung)",
                             "EN 1993-6 (Eurocode 3, Kranbahnen)"};
     std::vector<Item> bars;
     for (const char* t : titles) {
@@ -489,12 +494,12 @@ TEST(NadEditEc3, RowDrawersDifferInTheirFrames)
     EXPECT_EQ(Ec5_Editor_Row(a, 500, -10, "k", nullptr, nullptr, 0x1000), 490);
     const std::vector<Item> boxes = c.of_type(VIEW_FILLED_BOX);
     ASSERT_EQ(boxes.size(), 6u);
-    EXPECT_EQ(boxes[0].y, 92);   // small font: from y - 8
+    EXPECT_EQ(boxes[0].y, 92); // small font: from y - 8
     EXPECT_EQ(boxes[0].y2, 102);
     EXPECT_EQ(boxes[1].x, 200);
     EXPECT_EQ(boxes[1].x2, 382);
     EXPECT_EQ(boxes[2].y, 190);
-    EXPECT_EQ(boxes[4].y, 390);  // Ec38: always y - 10
+    EXPECT_EQ(boxes[4].y, 390); // Ec38: always y - 10
     const std::vector<Item> texts = c.of_type(VIEW_TEXT);
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0].x, 10);
@@ -517,7 +522,7 @@ Item header_box(const Canvas& c, const char* title)
         if (i.y == t.y - 1) return i;
     return Item{};
 }
-}  // namespace
+} // namespace
 
 TEST(NadEditEc0, BridgesAloneStandAtTheTop)
 {
@@ -550,7 +555,7 @@ TEST(NadEditEc0, BridgesMoveWithTheBuildingsPart)
     EXPECT_EQ(b.x, 35);
     EXPECT_EQ(b.y, 28);
     EXPECT_EQ(b.text, std::string(25, ' '));
-    EXPECT_EQ(c.click(b), 1);  // close the buildings part
+    EXPECT_EQ(c.click(b), 1); // close the buildings part
     Nad_Edit_Ec0(c.area(), &r, 1);
     EXPECT_EQ(c.find(VIEW_TEXT, kBridges).y, 44 + 15);
     EXPECT_EQ(c.bound_to(&r.bridge_gamma[0][0][0]).y, 153);
@@ -571,14 +576,22 @@ TEST(NadEditEc0, EveryFieldInItsRow)
         int x, y;
         const char* format;
     } const fields[] = {
-        {&r.building_gamma[0][4][1], 321, 124 + 88, "%5.2f"},  {&r.building_gamma[1][5][0], 262, 369 + 110, "%5.2f"},
-        {&r.building_gamma[2][6][0], 262, 745, "%5.2f"},         {&r.building_gamma[3][4][1], 321, 861 + 88, "%5.2f"},
-        {&r.building_psi[0][0], 231, 1113, "%4.2f"},             {&r.building_psi[3][1], 281, 1113 + 22 * 4, "%4.2f"},
-        {&r.building_psi[11][3], 381, 1113 + 22 * 13, "%4.2f"},  {&r.bridge_gamma[0][12][0], 262, t + 373, "%5.2f"},
-        {&r.bridge_gamma[1][13][1], 321, t + 781, "%5.2f"},      {&r.bridge_gamma[2][14][0], 262, t + 1189, "%5.2f"},
-        {&r.bridge_gamma[3][10][0], 262, t + 1311 + 220, "%5.2f"}, {&r.road_bridge_psi[13][2], 331, t + 1678 + 286, "%4.2f"},
-        {&r.footbridge_psi[6][0], 231, t + 2066 + 132, "%4.2f"}, {&r.rail_bridge_psi[8][2], 331, t + 2476, "%4.2f"},
-        {&r.rail_bridge_psi[30][1], 281, t + 2516 + 462, "%4.2f"}, {&r.rail_a[2], 281, t + 3074, "%4.2f"},
+        {&r.building_gamma[0][4][1], 321, 124 + 88, "%5.2f"},
+        {&r.building_gamma[1][5][0], 262, 369 + 110, "%5.2f"},
+        {&r.building_gamma[2][6][0], 262, 745, "%5.2f"},
+        {&r.building_gamma[3][4][1], 321, 861 + 88, "%5.2f"},
+        {&r.building_psi[0][0], 231, 1113, "%4.2f"},
+        {&r.building_psi[3][1], 281, 1113 + 22 * 4, "%4.2f"},
+        {&r.building_psi[11][3], 381, 1113 + 22 * 13, "%4.2f"},
+        {&r.bridge_gamma[0][12][0], 262, t + 373, "%5.2f"},
+        {&r.bridge_gamma[1][13][1], 321, t + 781, "%5.2f"},
+        {&r.bridge_gamma[2][14][0], 262, t + 1189, "%5.2f"},
+        {&r.bridge_gamma[3][10][0], 262, t + 1311 + 220, "%5.2f"},
+        {&r.road_bridge_psi[13][2], 331, t + 1678 + 286, "%4.2f"},
+        {&r.footbridge_psi[6][0], 231, t + 2066 + 132, "%4.2f"},
+        {&r.rail_bridge_psi[8][2], 331, t + 2476, "%4.2f"},
+        {&r.rail_bridge_psi[30][1], 281, t + 2516 + 462, "%4.2f"},
+        {&r.rail_a[2], 281, t + 3074, "%4.2f"},
     };
     for (const F& f : fields) {
         const Item i = c.bound_to(f.v);
@@ -627,7 +640,7 @@ TEST(NadEditPictures, EveryPictureHoldsTheRectanglesCutFromIt)
 {
     struct P {
         const char* file;
-        int width, height;  // at least
+        int width, height; // at least
     } const pictures[] = {
         {"EC5DodevNads.bmp", 376, 1050},       {"NAD-Kbws.bmp", 520, 1501},
         {"NAD_bridge_str_b.bmp", 382, 376},    {"NAD_bridge_ausser.bmp", 382, 401},

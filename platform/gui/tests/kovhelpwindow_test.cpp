@@ -48,7 +48,7 @@ TEST(HelpWindow, ShowsTheDocumentAtItsTopic)
     EXPECT_TRUE(browser->toPlainText().contains(QString::fromUtf8("Schluß")));
     EXPECT_EQ(browser->windowTitle(), QString::fromUtf8("Hilfe – Versatz"));
     QApplication::processEvents();
-    EXPECT_GT(browser->verticalScrollBar()->value(), 0);   // at the topic, not at the top
+    EXPECT_GT(browser->verticalScrollBar()->value(), 0); // at the topic, not at the top
     // Escape closes it, as the program's other windows that only show something.
     QPointer<QWidget> alive(w);
     w->show();
@@ -105,8 +105,10 @@ TEST(HelpWindow, LoadsOnlyRegularFilesOfTheHelpFolder)
                              ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("bilder/blau.png")))
                              .value<QImage>();
     for (const char* src : {"/dev/zero", "fifo.png", "../draussen.png", "bilder"})
-        EXPECT_TRUE(
-            browser->document()->resource(QTextDocument::ImageResource, QUrl(QString::fromUtf8(src))).toByteArray().isEmpty())
+        EXPECT_TRUE(browser->document()
+                        ->resource(QTextDocument::ImageResource, QUrl(QString::fromUtf8(src)))
+                        .toByteArray()
+                        .isEmpty())
             << src;
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTest>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
+#include "platform/gui/kovscreenwindow.h"
 #include "platform/kovevent.h"
 #include "platform/kovscreen.h"
-#include "platform/gui/kovscreenwindow.h"
 #include "platform/kovscript.h"
 
 namespace {
@@ -37,8 +37,7 @@ TEST_F(ScreenWindow, ClickArrivesInTheQueueAtItsPoint)
     QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
     ASSERT_GE(Kov_Ui_Pending(), 2);
     int kind;
-    while ((kind = Get_Mouse_Event()) == KOV_EV_MOVE) {
-    }
+    while ((kind = Get_Mouse_Event()) == KOV_EV_MOVE) {}
     EXPECT_EQ(kind, KOV_EV_PRESS);
     EXPECT_EQ(M_XPOS, 100);
     EXPECT_EQ(M_YPOS, 50);
@@ -46,8 +45,7 @@ TEST_F(ScreenWindow, ClickArrivesInTheQueueAtItsPoint)
     EXPECT_EQ(Get_Mouse_Event(), KOV_EV_RELEASE);
     EXPECT_EQ(M_LEFT, 0);
     QTest::mouseClick(&w, Qt::RightButton, Qt::ShiftModifier, QPoint(7, 9));
-    while (Get_Mouse_Event() != KOV_EV_PRESS) {
-    }
+    while (Get_Mouse_Event() != KOV_EV_PRESS) {}
     EXPECT_EQ(M_RIGHT, 1);
     EXPECT_EQ(getkeymask(), 1);
 }
@@ -102,20 +100,33 @@ TEST(ScreenKeys, TranslationTable)
         const char* text;
         int code;
     } cases[] = {
-        {Qt::Key_F1, Qt::NoModifier, "", 315},       {Qt::Key_F10, Qt::NoModifier, "", 324},
-        {Qt::Key_Home, Qt::NoModifier, "", 327},     {Qt::Key_Up, Qt::NoModifier, "", 328},
-        {Qt::Key_PageUp, Qt::NoModifier, "", 329},   {Qt::Key_Left, Qt::NoModifier, "", 331},
-        {Qt::Key_Right, Qt::NoModifier, "", 333},    {Qt::Key_End, Qt::NoModifier, "", 335},
-        {Qt::Key_Down, Qt::NoModifier, "", 336},     {Qt::Key_PageDown, Qt::NoModifier, "", 337},
-        {Qt::Key_Delete, Qt::NoModifier, "", 339},   {Qt::Key_End, Qt::ControlModifier, "", 373},
-        {Qt::Key_Home, Qt::ControlModifier, "", 375}, {Qt::Key_Return, Qt::NoModifier, "\r", 13},
-        {Qt::Key_Enter, Qt::KeypadModifier, "\r", 13}, {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27},
-        {Qt::Key_Backspace, Qt::NoModifier, "\b", 8}, {Qt::Key_Tab, Qt::NoModifier, "\t", 9},
-        {Qt::Key_A, Qt::ControlModifier, "\x01", 1}, {Qt::Key_C, Qt::ControlModifier, "\x03", 3},
-        {Qt::Key_V, Qt::ControlModifier, "\x16", 22}, {Qt::Key_X, Qt::ControlModifier, "\x18", 24},
-        {Qt::Key_A, Qt::NoModifier, "a", 'a'},       {Qt::Key_A, Qt::ShiftModifier, "A", 'A'},
-        {Qt::Key_Space, Qt::NoModifier, " ", ' '},   {Qt::Key_Shift, Qt::ShiftModifier, "", -1},
-        {Qt::Key_unknown, Qt::NoModifier, "\xC3\x9F", 0xE1}, // ß
+        {Qt::Key_F1, Qt::NoModifier, "", 315},
+        {Qt::Key_F10, Qt::NoModifier, "", 324},
+        {Qt::Key_Home, Qt::NoModifier, "", 327},
+        {Qt::Key_Up, Qt::NoModifier, "", 328},
+        {Qt::Key_PageUp, Qt::NoModifier, "", 329},
+        {Qt::Key_Left, Qt::NoModifier, "", 331},
+        {Qt::Key_Right, Qt::NoModifier, "", 333},
+        {Qt::Key_End, Qt::NoModifier, "", 335},
+        {Qt::Key_Down, Qt::NoModifier, "", 336},
+        {Qt::Key_PageDown, Qt::NoModifier, "", 337},
+        {Qt::Key_Delete, Qt::NoModifier, "", 339},
+        {Qt::Key_End, Qt::ControlModifier, "", 373},
+        {Qt::Key_Home, Qt::ControlModifier, "", 375},
+        {Qt::Key_Return, Qt::NoModifier, "\r", 13},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", 13},
+        {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27},
+        {Qt::Key_Backspace, Qt::NoModifier, "\b", 8},
+        {Qt::Key_Tab, Qt::NoModifier, "\t", 9},
+        {Qt::Key_A, Qt::ControlModifier, "\x01", 1},
+        {Qt::Key_C, Qt::ControlModifier, "\x03", 3},
+        {Qt::Key_V, Qt::ControlModifier, "\x16", 22},
+        {Qt::Key_X, Qt::ControlModifier, "\x18", 24},
+        {Qt::Key_A, Qt::NoModifier, "a", 'a'},
+        {Qt::Key_A, Qt::ShiftModifier, "A", 'A'},
+        {Qt::Key_Space, Qt::NoModifier, " ", ' '},
+        {Qt::Key_Shift, Qt::ShiftModifier, "", -1},
+        {Qt::Key_unknown, Qt::NoModifier, "\xC3\x9F", 0xE1},   // ß
         {Qt::Key_unknown, Qt::NoModifier, "\xE2\x82\xAC", -1}, // the euro sign has no byte
     };
     for (const Case& c : cases)

@@ -1,7 +1,7 @@
 // The list viewer's reader: bytes of the list font, mark-up, the blocks of an
 // output list, plot files, damaged input, and the viewer window.
-#include <gtest/gtest.h>
 #include <QPrinterInfo>
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QBuffer>
@@ -86,7 +86,8 @@ const std::string kList =
     " 1  1.000000 1.000000 9.000000 1.000000\n"
     "51 230 0 0\n"
     " 18 3 2.000000 2.000000 4.000000 2.000000 2.000000 4.000000 \n"
-    " 9 5.000000 4.500000 5.000000 4.500000 210 \xAE" "F\xCE\\c,\xE0,d\xCEr = 2.5 kN\xAF\n"
+    " 9 5.000000 4.500000 5.000000 4.500000 210 \xAE"
+    "F\xCE\\c,\xE0,d\xCEr = 2.5 kN\xAF\n"
     " -1\n"
     "#OLI_SETBOOKMARK 17\n";
 
@@ -98,12 +99,37 @@ TEST(OliText, SymbolBytesOfTheListFont)
         unsigned char byte;
         unsigned code;
     } cases[] = {
-        {0xC0, 0x03B3}, {0xB8, 0x03C8}, {0xBB, 0x03B2}, {0xBC, 0x03C7}, {0xC1, 0x03B7}, {0xC5, 0x03BB},
-        {0xC6, 0x03BC}, {0xC7, 0x03BD}, {0xBA, 0x03B1}, {0xE0, 0x03B1}, {0xBE, 0x03B5}, {0xB0, 0x03B8},
-        {0xA3, 0x0394}, {0xCB, 0x03C1}, {0x89, 0x2030}, {0xEC, 0x221E}, {0x8C, 0x2300}, {0xF7, 0x2248},
+        {0xC0, 0x03B3},
+        {0xB8, 0x03C8},
+        {0xBB, 0x03B2},
+        {0xBC, 0x03C7},
+        {0xC1, 0x03B7},
+        {0xC5, 0x03BB},
+        {0xC6, 0x03BC},
+        {0xC7, 0x03BD},
+        {0xBA, 0x03B1},
+        {0xE0, 0x03B1},
+        {0xBE, 0x03B5},
+        {0xB0, 0x03B8},
+        {0xA3, 0x0394},
+        {0xCB, 0x03C1},
+        {0x89, 0x2030},
+        {0xEC, 0x221E},
+        {0x8C, 0x2300},
+        {0xF7, 0x2248},
         // code page 850 for the rest
-        {0x84, 0x00E4}, {0x94, 0x00F6}, {0x81, 0x00FC}, {0x8E, 0x00C4}, {0x99, 0x00D6}, {0x9A, 0x00DC},
-        {0xE1, 0x00DF}, {0xF8, 0x00B0}, {0xFD, 0x00B2}, {0xE6, 0x00B5}, {'A', 'A'}, {' ', ' '},
+        {0x84, 0x00E4},
+        {0x94, 0x00F6},
+        {0x81, 0x00FC},
+        {0x8E, 0x00C4},
+        {0x99, 0x00D6},
+        {0x9A, 0x00DC},
+        {0xE1, 0x00DF},
+        {0xF8, 0x00B0},
+        {0xFD, 0x00B2},
+        {0xE6, 0x00B5},
+        {'A', 'A'},
+        {' ', ' '},
     };
     for (const auto& c : cases) EXPECT_EQ(Oli_Char_Of_Byte(c.byte), c.code) << std::hex << int(c.byte);
     // "Stütze γ ≈ 1.3"
@@ -113,8 +139,11 @@ TEST(OliText, SymbolBytesOfTheListFont)
 TEST(OliText, MarkupSpans)
 {
     std::string unknown;
-    const std::vector<OliSpan> s =
-        Oli_Markup_Spans("a\xCE" "bB\xCE\\i\xCEr c\xCE/2\xCE" "r\xCE{C 2 230 0 0}rot\xCE" "q!", &unknown);
+    const std::vector<OliSpan> s = Oli_Markup_Spans("a\xCE"
+                                                    "bB\xCE\\i\xCEr c\xCE/2\xCE"
+                                                    "r\xCE{C 2 230 0 0}rot\xCE"
+                                                    "q!",
+                                                    &unknown);
     ASSERT_EQ(s.size(), 7u);
     EXPECT_EQ(s[0].bytes, "a");
     EXPECT_EQ(s[0].style, 0u);
@@ -138,7 +167,8 @@ TEST(OliText, MarkupSpans)
     EXPECT_EQ(c[3].bytes, "schwarz");
     EXPECT_FALSE(c[3].coloured);
 
-    const std::vector<OliSpan> r = Oli_Markup_Spans(" \xCE{\xCEL 0 -1 -1 0.500000 0.500000 }x \xCE{\xCER 3 -1 -1 -1 -1} ");
+    const std::vector<OliSpan> r =
+        Oli_Markup_Spans(" \xCE{\xCEL 0 -1 -1 0.500000 0.500000 }x \xCE{\xCER 3 -1 -1 -1 -1} ");
     ASSERT_EQ(r.size(), 5u);
     EXPECT_EQ(r[1].kind, OliSpan::RULE);
     EXPECT_EQ(r[1].num, (std::vector<double>{0, -1, -1, 0.5, 0.5}));
@@ -159,8 +189,8 @@ TEST(OliReader, BlocksOfAList)
     std::vector<int> kinds;
     for (const OliItem& it : doc.items) kinds.push_back(it.kind);
     EXPECT_EQ(kinds, (std::vector<int>{OliItem::NEWPAGE, OliItem::LAYOUT, OliItem::LAYOUT, OliItem::LAYOUT,
-                                       OliItem::LAYOUT, OliItem::LAYOUT, OliItem::PARA, OliItem::PARA,
-                                       OliItem::TABLE, OliItem::TABLE, OliItem::GRAPHIC, OliItem::LAYOUT}));
+                                       OliItem::LAYOUT, OliItem::LAYOUT, OliItem::PARA, OliItem::PARA, OliItem::TABLE,
+                                       OliItem::TABLE, OliItem::GRAPHIC, OliItem::LAYOUT}));
     const OliLayoutRecord& margins = doc.items[3].layout;
     EXPECT_EQ(margins.name, "SETMARGINS");
     EXPECT_EQ(margins.num, (std::vector<double>{1, 0, 0}));
@@ -229,7 +259,8 @@ TEST(OliReader, PictureRecordWithItsBytes)
         hex += b;
         if (k % 64 == 63) hex += "\n";
     }
-    const std::string list = "\n\n#SHOWGRAFIC\n0 0 0\n0 0 0\n1\n0 10 0 5\n75 4096 10 5 \xAE.png\xAF\n{" + hex + "}\n0\n\n";
+    const std::string list =
+        "\n\n#SHOWGRAFIC\n0 0 0\n0 0 0\n1\n0 10 0 5\n75 4096 10 5 \xAE.png\xAF\n{" + hex + "}\n0\n\n";
     OliDocument doc;
     Oli_Parse_List(list, &doc);
     EXPECT_TRUE(doc.warnings.empty()) << all_warnings(doc.warnings);
@@ -300,9 +331,13 @@ TEST(OliReader, EveryGraphicsRecordOfTheTableAndAnUnknownOne)
     std::string list = "\n\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 10 0 5\n";
     for (const OliGraphicRecordKind& k : kOliGraphicRecords) {
         list += " " + std::to_string(k.op);
-        if (k.args == OLI_GA_NUMBERS) list += " 1 2 3 4 5";
-        else if (k.args == OLI_GA_TEXT) list += " 1 2 3 4 0 \xAE" "A b\xAF";
-        else if (k.args == OLI_GA_REST) list += " 1 2 %FONT%\\not-there.bmp";
+        if (k.args == OLI_GA_NUMBERS)
+            list += " 1 2 3 4 5";
+        else if (k.args == OLI_GA_TEXT)
+            list += " 1 2 3 4 0 \xAE"
+                    "A b\xAF";
+        else if (k.args == OLI_GA_REST)
+            list += " 1 2 %FONT%\\not-there.bmp";
         list += "\n";
     }
     list += " 99 1 2\n -1\n";
@@ -319,17 +354,17 @@ TEST(OliReader, EveryGraphicsRecordOfTheTableAndAnUnknownOne)
         EXPECT_EQ(r[n].op, k.op);
         EXPECT_EQ(r[n].line, int(n) + 8);
         switch (k.args) {
-        case OLI_GA_NONE: EXPECT_TRUE(r[n].num.empty()); break;
-        case OLI_GA_NUMBERS: EXPECT_EQ(r[n].num, (std::vector<double>{1, 2, 3, 4, 5})); break;
-        case OLI_GA_TEXT:
-            EXPECT_EQ(r[n].num, (std::vector<double>{1, 2, 3, 4, 0}));
-            EXPECT_TRUE(r[n].has_text);
-            EXPECT_EQ(r[n].text, "A b");
-            break;
-        case OLI_GA_REST:
-            EXPECT_EQ(r[n].text, "1 2 %FONT%\\not-there.bmp");
-            EXPECT_EQ(r[n].num, (std::vector<double>{1, 2}));
-            break;
+            case OLI_GA_NONE: EXPECT_TRUE(r[n].num.empty()); break;
+            case OLI_GA_NUMBERS: EXPECT_EQ(r[n].num, (std::vector<double>{1, 2, 3, 4, 5})); break;
+            case OLI_GA_TEXT:
+                EXPECT_EQ(r[n].num, (std::vector<double>{1, 2, 3, 4, 0}));
+                EXPECT_TRUE(r[n].has_text);
+                EXPECT_EQ(r[n].text, "A b");
+                break;
+            case OLI_GA_REST:
+                EXPECT_EQ(r[n].text, "1 2 %FONT%\\not-there.bmp");
+                EXPECT_EQ(r[n].num, (std::vector<double>{1, 2}));
+                break;
         }
     }
     // Every record of the table has its drawing function: the renderer warns
@@ -374,7 +409,8 @@ TEST(OliReader, DamagedListsNeverStopTheReader)
     for (const auto& c : cuts) {
         OliDocument doc;
         Oli_Parse_List(kList.substr(0, kList.find(c.at) + 2), &doc);
-        EXPECT_NE(all_warnings(doc.warnings).find(c.warning), std::string::npos) << c.at << "\n" << all_warnings(doc.warnings);
+        EXPECT_NE(all_warnings(doc.warnings).find(c.warning), std::string::npos) << c.at << "\n"
+                                                                                 << all_warnings(doc.warnings);
     }
     // Blocks that run into the next record, records nobody knows, absurd numbers.
     const std::string bad =
@@ -388,8 +424,8 @@ TEST(OliReader, DamagedListsNeverStopTheReader)
     Oli_Parse_List(bad, &doc);
     const std::string w = all_warnings(doc.warnings);
     for (const char* part : {"table block not closed before line 5", "paragraph block not closed before line 10",
-                             "unknown record \"#FOO\"", "unknown layout record \"#OLI_FOO\"",
-                             "text outside a block", "\"#END_OF_TEXT\" outside a block"})
+                             "unknown record \"#FOO\"", "unknown layout record \"#OLI_FOO\"", "text outside a block",
+                             "\"#END_OF_TEXT\" outside a block"})
         EXPECT_NE(w.find(part), std::string::npos) << part << "\n" << w;
     const OliPages pages = Oli_Layout_List(doc);
     EXPECT_NE(all_warnings(pages.warnings).find("empty extent"), std::string::npos);
@@ -462,19 +498,18 @@ TEST(OliReader, PlotFile)
 // undefined, so an id of that size is skipped and every other value falls back.
 TEST(OliReader, PlotFileWithHugeNumbersInPlaceOfInts)
 {
-    const std::string plot =
-        "zorv-PlanSchau (1.0)A\nAnsicht M 1:20\n10.000000 5.000000\n0\n\n*TABLES\n"
-        "-colors 2\n 1 100 100 100\n 1e20 133 133 133\n"
-        "-pens 3\n 0  0.180000 0\n 1e20  0.500000 2\n 1  0.500000 -1e20\n\n"
-        "-linetypes 1\n0 1e20 1 2.0 1.0\n"
-        "-fonts 1\n  1e20 \xAE 0.18  normal  \xAF 0 0  1.800000 0.700000 3.000000 0.000000 1\n"
-        "-fillings 1\n 0 00.0 1e20 0 0.20000 1e20 -1e20\n"
-        "*EOT\n\n*ENTITIES\n-setcoorsys 0\n-setlayer 3\n-setlayer 1e20\n"
-        "-line @1 ( @1 0.000000 0.000000 ) #2 1e20 -1e20 1 0.0\n-point @2 10.000000 5.000000\n"
-        "-area / 0 1e20\n 2 0 ( @2 ( @3 5.000000 3.000000 ) #4 1e20 0 0 1.000000 )\n"
-        " 0 ( @3 ( @4 5.000000 1.000000 ) #3 1 0 0 1.000000 )\n"
-        "-text / 1 6 1e20 2 1 -1e20 2.000000 4.000000 0. 1.2 0. 0.\n    \xAEH\x94he\xAF\n"
-        "*EOI\n\n";
+    const std::string plot = "zorv-PlanSchau (1.0)A\nAnsicht M 1:20\n10.000000 5.000000\n0\n\n*TABLES\n"
+                             "-colors 2\n 1 100 100 100\n 1e20 133 133 133\n"
+                             "-pens 3\n 0  0.180000 0\n 1e20  0.500000 2\n 1  0.500000 -1e20\n\n"
+                             "-linetypes 1\n0 1e20 1 2.0 1.0\n"
+                             "-fonts 1\n  1e20 \xAE 0.18  normal  \xAF 0 0  1.800000 0.700000 3.000000 0.000000 1\n"
+                             "-fillings 1\n 0 00.0 1e20 0 0.20000 1e20 -1e20\n"
+                             "*EOT\n\n*ENTITIES\n-setcoorsys 0\n-setlayer 3\n-setlayer 1e20\n"
+                             "-line @1 ( @1 0.000000 0.000000 ) #2 1e20 -1e20 1 0.0\n-point @2 10.000000 5.000000\n"
+                             "-area / 0 1e20\n 2 0 ( @2 ( @3 5.000000 3.000000 ) #4 1e20 0 0 1.000000 )\n"
+                             " 0 ( @3 ( @4 5.000000 1.000000 ) #3 1 0 0 1.000000 )\n"
+                             "-text / 1 6 1e20 2 1 -1e20 2.000000 4.000000 0. 1.2 0. 0.\n    \xAEH\x94he\xAF\n"
+                             "*EOI\n\n";
     SpfDocument doc;
     Spf_Parse(plot, &doc);
     ASSERT_EQ(doc.colours.size(), 2u);
@@ -563,13 +598,12 @@ TEST(OliViewerWindow, PrintWithoutPrinterKeepsThePdfTheUserSaved)
 TEST(OliRenderMarkup, FramesAndRules)
 {
     // A frame around two lines of font 7, then a thick rule under them.
-    const std::string list =
-        "\n#SHOWPARA\n0x0\n7\n-1\n"
-        " \xCE{\xCER 1 0.000000 0.000000 0.000000 0.000000 }Zeile eins\n"
-        " Zeile zwei \xCE{\xCER 1 -1 -1 -1 -1}\n"
-        " \xCE{\xCEL 0 -1 -1 1.000000 1.000000 }\n"
-        " Zeile drei\n"
-        "#END_OF_TEXT\n0x0\n-1\n";
+    const std::string list = "\n#SHOWPARA\n0x0\n7\n-1\n"
+                             " \xCE{\xCER 1 0.000000 0.000000 0.000000 0.000000 }Zeile eins\n"
+                             " Zeile zwei \xCE{\xCER 1 -1 -1 -1 -1}\n"
+                             " \xCE{\xCEL 0 -1 -1 1.000000 1.000000 }\n"
+                             " Zeile drei\n"
+                             "#END_OF_TEXT\n0x0\n-1\n";
     OliDocument doc;
     Oli_Parse_List(list, &doc);
     const OliPages pages = Oli_Layout_List(doc);
@@ -581,11 +615,11 @@ TEST(OliRenderMarkup, FramesAndRules)
         return c.red() < 200;
     };
     // The text area begins 2 cm from the top and the left; a line is 0.38 cm.
-    EXPECT_TRUE(grey(1.9, 2.38));    // left side of the frame, between the two lines
-    EXPECT_TRUE(grey(19.1, 2.38));   // right side
-    EXPECT_FALSE(grey(1.9, 3.2));    // the frame ends with the second line
-    EXPECT_TRUE(grey(10.0, 2.76));   // the rule under the second line
-    EXPECT_FALSE(grey(10.0, 2.5));   // nothing beside the short lines
+    EXPECT_TRUE(grey(1.9, 2.38));  // left side of the frame, between the two lines
+    EXPECT_TRUE(grey(19.1, 2.38)); // right side
+    EXPECT_FALSE(grey(1.9, 3.2));  // the frame ends with the second line
+    EXPECT_TRUE(grey(10.0, 2.76)); // the rule under the second line
+    EXPECT_FALSE(grey(10.0, 2.5)); // nothing beside the short lines
     EXPECT_FALSE(grey(10.0, 3.0));
     // The rule takes no room: the third line follows the second at once.
     const QImage again = Oli_Page_Image(pages, 0, dpi);

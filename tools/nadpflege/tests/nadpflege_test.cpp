@@ -230,7 +230,7 @@ TEST_F(Pflege, GammaOfSolidTimberIsSavedAndEveryOtherValueStays)
     Nad_Build_List();
     Mem_Free_Null(reinterpret_cast<void**>(&NadActiveName));
     NadActiveName = Mem_Strdup("Eins"); // the caller's choice
-    click_row(3); // "Zwei"
+    click_row(3);                       // "Zwei"
     click_id(NAD_PFLEGE_PAGE_EC5);
     click_field(gamma_solid);
     type("1,25\r");
@@ -280,7 +280,8 @@ TEST_F(Pflege, SuppliedAnnexIsShownDisplayOnlyAndNothingIsWritten)
                 const void* bound = e->number ? static_cast<const void*>(e->number) : e->value;
                 if (!bound || !inside(bound)) continue;
                 ++fields;
-                EXPECT_TRUE(e->active && *e->active == 0) << "page " << page << ": element at " << e->x1 << " " << e->y1;
+                EXPECT_TRUE(e->active && *e->active == 0)
+                    << "page " << page << ": element at " << e->x1 << " " << e->y1;
             }
             EXPECT_GT(fields, 0) << "page " << page;
         });
@@ -455,7 +456,8 @@ TEST_F(Pflege, FailedStoreKeepsTheOldFileAndSaysSo)
     }
     EXPECT_EQ(result, NAD_PFLEGE_FAILED);
     EXPECT_EQ(bytes_of(env.user_file(1)), before);
-    EXPECT_TRUE(logged(std::string("Fill_Message ") + "Das Anwendungsdokument \"Eins\" konnte nicht gespeichert werden."));
+    EXPECT_TRUE(
+        logged(std::string("Fill_Message ") + "Das Anwendungsdokument \"Eins\" konnte nicht gespeichert werden."));
     EXPECT_TRUE(logged("Fill_Message Die Datei 1.NAD bleibt, wie sie war."));
     // Still unsaved at closing: asked, and the scripted answer is no.
     EXPECT_EQ(count_logged("Answer_is_Yes"), 1);
@@ -492,7 +494,8 @@ TEST_F(Pflege, ChangesThatCannotBeStoredKeepTheEditorOpen)
 TEST_F(Pflege, UnreadableUserAnnexIsShownButNeverOverwritten)
 {
     store_user(1, "Eins", 1.31);
-    const std::string broken = "NAD/Versio 1\n\n 5 \xAE" "Eins\xAF 1\n";
+    const std::string broken = "NAD/Versio 1\n\n 5 \xAE"
+                               "Eins\xAF 1\n";
     kovtest::write_file(env.user_file(1), broken);
     click_id(NAD_PFLEGE_SAVE);
     click_id(NAD_PFLEGE_CLOSE);
@@ -631,8 +634,16 @@ TEST_F(Pflege, NamesOfNewAnnexes)
         {"Eins", NAD_PFLEGE_NAME_TAKEN, "Eins"},
         {"eins", NAD_PFLEGE_NAME_OK, "eins"},
         {"lokale Definitionen", NAD_PFLEGE_NAME_TAKEN, "lokale Definitionen"},
-        {"A\xAF" "B", NAD_PFLEGE_NAME_BAD_BYTE, "A\xAF" "B"},
-        {"A\xAE" "B", NAD_PFLEGE_NAME_BAD_BYTE, "A\xAE" "B"},
+        {"A\xAF"
+         "B",
+         NAD_PFLEGE_NAME_BAD_BYTE,
+         "A\xAF"
+         "B"},
+        {"A\xAE"
+         "B",
+         NAD_PFLEGE_NAME_BAD_BYTE,
+         "A\xAE"
+         "B"},
         {"A\nB", NAD_PFLEGE_NAME_BAD_BYTE, "A\nB"},
     };
     for (const Case& c : cases) {
@@ -815,7 +826,7 @@ TEST_F(Pflege, InstructionsOfAHostScript)
     struct Case {
         const char* remove;
         const char* add;
-    } const refused[] = {{"0", nullptr}, {"4", nullptr}, {"x", nullptr}, {"1x", nullptr},
+    } const refused[] = {{"0", nullptr},     {"4", nullptr},           {"x", nullptr},  {"1x", nullptr},
                          {nullptr, "Kopie"}, {nullptr, "Deutschland"}, {nullptr, "   "}};
     testing::internal::CaptureStderr();
     for (const Case& c : refused)

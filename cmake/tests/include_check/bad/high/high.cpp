@@ -1,3 +1,3 @@
-#include "low/low.h"
 #include "low/gui/window.h"
+#include "low/low.h"
 int high() { return low() + window(); }

@@ -1,3 +1,3 @@
-#include "low/gui/window.h"
 #include "high/high.h"
+#include "low/gui/window.h"
 int test() { return window(); }
