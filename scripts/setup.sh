@@ -4,7 +4,8 @@ set -euo pipefail
 PKGS=(cmake g++ make pkg-config
       qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttranslations5-l10n
       libgtest-dev libgmock-dev googletest libbenchmark-dev
-      p7zip-full poppler-utils xvfb xauth fonts-dejavu-core locales libx11-dev)
+      p7zip-full poppler-utils xvfb xauth fonts-dejavu-core locales libx11-dev
+      clang-format)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

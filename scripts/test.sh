@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+# Every C++ file follows .clang-format; a file that does not fails the run at once.
+bash scripts/format.sh
 BUILD=${KOV_BUILD_DIR:-build-asan}
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Debug -DKOV_SANITIZE=ON >/dev/null
 # KOV_JOBS=N limits the jobs of the builds and of ctest (default: every core).
