@@ -203,6 +203,57 @@ void Keep_Unread_Input(const char* input_file)
         g_unread_input.clear();
 }
 
+// The load combinations: their count, then a name line and a line of values
+// for each; a damaged combination is noted and left out.
+void read_load_cases(Reader& r, QVector<LoadCase>& lasten)
+{
+    lasten.clear();
+    QString line;
+    QStringList p;
+    int n = 0;
+    if (r.Next(&line, "die Lastkombinationen")) {
+        const QString count = line.trimmed();
+        bool ok = false;
+        n = count.toInt(&ok, 10);
+        if (!ok || n < 0) {
+            r.Note(QString::fromUtf8("Zeile %1: „%2“ ist keine Anzahl von Lastkombinationen; es wird keine gelesen")
+                       .arg(r.line())
+                       .arg(count.left(40)));
+            n = 0;
+        }
+    }
+    const int count_line = r.line();
+    // The count is only a promise: reading stops at the end of the file.
+    for (int i = 0; i < n; ++i) {
+        LoadCase lc;
+        if (!r.Next(&lc.name, "die Lastkombinationen")) {
+            r.Note(QString::fromUtf8("Zeile %1 nennt %2 Lastkombinationen, gelesen wurden %3")
+                       .arg(count_line)
+                       .arg(n)
+                       .arg(lasten.size()));
+            break;
+        }
+        const QByteArray what = QString::fromUtf8("die Lastkombination „%1“").arg(lc.name.left(80)).toUtf8();
+        p = r.Parts(9, what.constData(), "wird nicht gelesen");
+        if (p.isEmpty()) continue;
+        r.Dbl(p[0], "N_d der Strebe", &lc.nd_strebe);
+        r.Dbl(p[1], "N_d der Schwelle", &lc.nd_schwelle);
+        r.Dbl(p[2], "M_d der Schwelle", &lc.md_schwelle);
+        r.Dbl(p[3], "V_d der Schwelle", &lc.vd_schwelle);
+        r.Int(p[7], "die Lasteinwirkungsdauer", &lc.kled, 0, 8);
+        r.Dbl(p[8], "k_mod", &lc.kmod);
+        // EN 1995-1-1 Table 3.1 has no k_mod above 1.10; a "frei" row with one
+        // is kept as the file holds it (the checks do not verify it).
+        if (lc.kled == 8 && !(lc.kmod > 0.0 && lc.kmod <= 1.1))
+            r.Note(QString::fromUtf8("Zeile %1: k_mod = %2 der Lastkombination „%3“ liegt nicht im Bereich "
+                                     "über 0 bis 1,10; die Kombination wird nicht nachgewiesen")
+                       .arg(r.line())
+                       .arg(QString::fromLatin1(Num(lc.kmod)))
+                       .arg(lc.name.left(80)));
+        lasten.append(lc);
+    }
+}
+
 } // namespace
 
 // ---- NELU52_DATA -------------------------------------------------------------------------
@@ -299,49 +350,7 @@ int NELU52_DATA::read_file(const char* input_file, const char* annex_file)
         r.Dbl(p[6], "den Winkel gamma", &gamma);
     }
 
-    lasten.clear();
-    int n = 0;
-    if (r.Next(&line, "die Lastkombinationen")) {
-        const QString count = line.trimmed();
-        bool ok = false;
-        n = count.toInt(&ok, 10);
-        if (!ok || n < 0) {
-            r.Note(QString::fromUtf8("Zeile %1: „%2“ ist keine Anzahl von Lastkombinationen; es wird keine gelesen")
-                       .arg(r.line())
-                       .arg(count.left(40)));
-            n = 0;
-        }
-    }
-    const int count_line = r.line();
-    // The count is only a promise: reading stops at the end of the file.
-    for (int i = 0; i < n; ++i) {
-        LoadCase lc;
-        if (!r.Next(&lc.name, "die Lastkombinationen")) {
-            r.Note(QString::fromUtf8("Zeile %1 nennt %2 Lastkombinationen, gelesen wurden %3")
-                       .arg(count_line)
-                       .arg(n)
-                       .arg(lasten.size()));
-            break;
-        }
-        const QByteArray what = QString::fromUtf8("die Lastkombination „%1“").arg(lc.name.left(80)).toUtf8();
-        p = r.Parts(9, what.constData(), "wird nicht gelesen");
-        if (p.isEmpty()) continue;
-        r.Dbl(p[0], "N_d der Strebe", &lc.nd_strebe);
-        r.Dbl(p[1], "N_d der Schwelle", &lc.nd_schwelle);
-        r.Dbl(p[2], "M_d der Schwelle", &lc.md_schwelle);
-        r.Dbl(p[3], "V_d der Schwelle", &lc.vd_schwelle);
-        r.Int(p[7], "die Lasteinwirkungsdauer", &lc.kled, 0, 8);
-        r.Dbl(p[8], "k_mod", &lc.kmod);
-        // EN 1995-1-1 Table 3.1 has no k_mod above 1.10; a "frei" row with one
-        // is kept as the file holds it (the checks do not verify it).
-        if (lc.kled == 8 && !(lc.kmod > 0.0 && lc.kmod <= 1.1))
-            r.Note(QString::fromUtf8("Zeile %1: k_mod = %2 der Lastkombination „%3“ liegt nicht im Bereich "
-                                     "über 0 bis 1,10; die Kombination wird nicht nachgewiesen")
-                       .arg(r.line())
-                       .arg(QString::fromLatin1(Num(lc.kmod)))
-                       .arg(lc.name.left(80)));
-        lasten.append(lc);
-    }
+    read_load_cases(r, lasten);
 
     p = r.Parts(3, "die Grafikmaße");
     if (!p.isEmpty()) {
