@@ -1,3 +1,5 @@
+// The engine's questions and notes to the user: through the installed window function in an
+// interactive run, else answered by the engine itself.
 #include "app/nelu52ask.h"
 
 #include <cstdint>

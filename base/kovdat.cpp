@@ -1,3 +1,5 @@
+// Versioned text data files: version stack, field readers and writers that honour the version
+// each field came in with, and the backup files (.bak, .clcbak) of a position's data.
 #include "base/kovdat.h"
 
 #include "base/kovfile.h"

@@ -1,3 +1,5 @@
+// Files of the current position named from one base file name, temporary files in the host's
+// TEMP directory, and readers of a line or a run of numbers from a text file.
 #include "base/kovfile.h"
 
 #include "platform/kovhost.h"

@@ -1,3 +1,5 @@
+// The counted and the tagged allocation families, the fatal stop, console and file output and
+// the run-time timers.
 #include "base/kovmem.h"
 
 #include "base/kovmsg.h"

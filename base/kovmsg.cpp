@@ -1,3 +1,5 @@
+// The message collector: errors, warnings and hints go by the output mode to the host's window,
+// the console, one of ten message lists or nowhere; repeated lines appear once.
 #include "base/kovmsg.h"
 
 #include "base/kovmem.h"

@@ -1,3 +1,5 @@
+// Numeric helpers: rounding to decimals, sorts with a tolerance of 1e-5, index sorts, extremes,
+// a guarded power and interpolation in tables and through unsorted points.
 #include "base/kovnum.h"
 
 #include "base/kovmem.h"

@@ -1,3 +1,5 @@
+// Text files of the host: guillemet strings, text blocks in chunks of 100 bytes, keyword
+// searches for a section of a file, and small line and string functions.
 #include "base/kovtxt.h"
 
 #include <cctype>

@@ -1,3 +1,5 @@
+// Reads a program's VERSION file (first line, patched by the "<" marks of later lines) for the
+// version line of every output list.
 #include "base/kovversion.h"
 
 #include "platform/kovpath.h"

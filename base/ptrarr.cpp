@@ -1,3 +1,5 @@
+// PtrArr: a growable array of untyped pointers that owns its slots, never the items, with
+// insert, remove, sort, find and binary search.
 #include "base/ptrarr.h"
 
 #include "base/kovmem.h"

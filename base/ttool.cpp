@@ -1,3 +1,6 @@
+// Small tools: angles, flag bits, extremes, string editing and blank escapes, the ring of
+// substrings, words and German number words, version suffixes, a pattern replacement in a
+// file, the sibling-program test and the stack of idle callbacks.
 #include "base/ttool.h"
 
 #include "base/kovmem.h"

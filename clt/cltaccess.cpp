@@ -1,3 +1,5 @@
+// Access to the cross-laminated timber catalogue: manufacturers and products by index, their
+// names and records, the choice lists, and the wording of a build-up and of single layers.
 #include "clt/cltaccess.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Builds the cross-laminated timber catalogue in memory on first use: every manufacturer's
+// products with their build-up, stored product values and derived section values.
 #include "clt/cltcatalogue.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The product factor k of a cross-laminated timber product by its manufacturer's rule (capped
+// at 3.5) and the factor rules of a layer thickness or direction used by the plate check.
 #include "clt/cltfactors.h"
 
 #include <algorithm>

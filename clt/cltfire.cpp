@@ -1,3 +1,5 @@
+// Fire design of cross-laminated timber by the reduced cross-section: effective charring depth
+// layer by layer, with or without cladding, and the residual section left after charring.
 #include "clt/cltfire.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The bending and rolling-shear check of a cross-laminated timber plate strip: stiffness,
+// design strengths of every layer and the stresses at the bottom, middle and top of each layer.
 #include "clt/cltplate.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The cross-section record of a cross-laminated timber plate and the operations that fill its
+// section values and sum over its layers (centroids, second moments, stiffnesses).
 #include "clt/cltsection.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Stiffness of a cross-laminated timber plate in one direction: shear correction factor, shear
+// stiffness, effective bending stiffness by the gamma method and thickness-weighted means.
 #include "clt/cltstiffness.h"
 
 #include <cmath>

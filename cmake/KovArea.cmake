@@ -35,6 +35,22 @@ function(kov_include_check)
                      -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake)
     set_tests_properties(IncludeCheck.FailsOnAWrongInclude PROPERTIES
                          PASS_REGULAR_EXPRESSION "includes \"low/gui/")
+
+    # Every source opens with a comment of what it holds. The check itself runs on
+    # a small tree written here, so that no source of the project breaks the rule.
+    add_test(NAME SourceHeads.EveryCppStartsWithAComment
+             COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/cmake/CheckSourceHeads.cmake)
+    set(_sh ${CMAKE_BINARY_DIR}/source_heads)
+    file(WRITE ${_sh}/good/area/held.cpp "// What the file holds.\n#include <string>\n")
+    file(WRITE ${_sh}/good/area/tests/held_test.cpp "/* What the test holds. */\n#include <string>\n")
+    file(WRITE ${_sh}/bad/area/held.cpp "// What the file holds.\n#include <string>\n")
+    file(WRITE ${_sh}/bad/area/tests/bare_test.cpp "#include <string>\n// Too late.\n")
+    add_test(NAME SourceHeads.PassesWhenEverySourceStartsWithAComment
+             COMMAND ${CMAKE_COMMAND} -DROOT=${_sh}/good -P ${PROJECT_SOURCE_DIR}/cmake/CheckSourceHeads.cmake)
+    add_test(NAME SourceHeads.FailsOnASourceStartingWithAnInclude
+             COMMAND ${CMAKE_COMMAND} -DROOT=${_sh}/bad -P ${PROJECT_SOURCE_DIR}/cmake/CheckSourceHeads.cmake)
+    set_tests_properties(SourceHeads.FailsOnASourceStartingWithAnInclude PROPERTIES
+                         PASS_REGULAR_EXPRESSION "area/tests/bare_test.cpp does not start with a comment")
   endif()
 endfunction()
 

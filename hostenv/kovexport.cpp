@@ -1,3 +1,5 @@
+// Export blocks of the host: reading and writing the objects (parameter head and vector,
+// comment, kind data) that hand member cuts and results between programs, and finding them.
 #include "hostenv/kovexport.h"
 
 #include <cstring>

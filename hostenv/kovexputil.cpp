@@ -1,3 +1,5 @@
+// Coordinate systems of exported member cuts, the joint systems of strut and sill, and the
+// transformations that carry a cut's internal forces into another system.
 #include "hostenv/kovexputil.h"
 
 #include <cmath>

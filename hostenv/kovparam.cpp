@@ -1,3 +1,5 @@
+// Parameter heads and vectors, the records every object of the host's export files is built
+// from: their line format, bounded readers, getters and setters.
 #include "hostenv/kovparam.h"
 
 #include <climits>

@@ -1,3 +1,5 @@
+// Start-up of a component program inside the host: the table of the program's stream
+// functions for the host library and the change into the directory the host names.
 #include "hostenv/kovstart.h"
 
 #include "platform/kovpath.h"

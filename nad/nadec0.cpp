@@ -1,3 +1,5 @@
+// EN 1990 load factors of a national annex: partial and combination factors for buildings and
+// bridges, their defaults, comparison, and the "#EC0" section in every layout.
 #include "nad/nadec0.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// EC3 (steel) parameters of a national annex in two parts, each with its own layout version:
+// defaults, German values, comparison, copy, reading and writing.
 #include "nad/nadec3.h"
 
 #include <cmath>

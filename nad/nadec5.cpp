@@ -1,3 +1,5 @@
+// EC5 (timber) parameters of a national annex: defaults, comparison, copy, the switch to the
+// German rules, and reading and writing the "#EC5" section without losing typed digits.
 #include "nad/nadec5.h"
 
 #include <cstdio>

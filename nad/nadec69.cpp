@@ -1,3 +1,5 @@
+// EC6 (masonry) and EC9 (aluminium) partial factors of a national annex: defaults, German
+// values, equality, copy, reading and writing.
 #include "nad/nadec69.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Section search in annex data: finds the line that opens a block's body without running into
+// the next annex of an old combined definition file.
 #include "nad/nadspool.h"
 
 #include <cstring>

@@ -1,3 +1,5 @@
+// Titles of the standards that head the annex output pages and the switches that choose the
+// editions of the German concrete standards.
 #include "nad/nadtitle.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The bytes that the output list's font draws as its named symbols.
 #include "output/olifont.h"
 
 const OliFontSymbolTexts OliFontSymbols = {

@@ -1,3 +1,4 @@
+// The monotonic clock in milliseconds that timers and waits measure with.
 #include "platform/kovclock.h"
 
 #include <chrono>

@@ -1,3 +1,5 @@
+// The hooks through which the Qt GUI part offers message windows, the list viewer, the PDF
+// renderer and the printer to the core, and the paths of a list and its PDF.
 #include "platform/kovgui.h"
 
 #include <unistd.h>

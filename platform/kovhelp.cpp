@@ -1,3 +1,5 @@
+// The host's help viewer: finds the HTML document that stands for a Windows help file, beside
+// it or in "$DATA/HILFE/", names matched without regard to case.
 #include "platform/kovhelp.h"
 
 #include <sys/stat.h>

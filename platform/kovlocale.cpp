@@ -1,3 +1,4 @@
+// Keeps LC_NUMERIC at "C" and, for tests, switches the whole locale to a German one.
 #include "platform/kovlocale.h"
 
 #include <clocale>

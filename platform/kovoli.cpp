@@ -1,3 +1,5 @@
+// The output-list layout library: each call writes one "#OLI_" record line into the list's
+// stream; lengths are formatted by hand, independent of the locale.
 #include "platform/kovoli.h"
 
 #include "platform/kovhost.h"

@@ -1,3 +1,5 @@
+// Host file names with Windows separators: the backslash turned into '/', and a name that does
+// not exist looked up component by component without regard to case.
 #include "platform/kovpath.h"
 
 #include <dirent.h>

@@ -1,3 +1,5 @@
+// The user-interface mode (interactive, batch, scripted) from KOV_UI_MODE and the scripted
+// queue of answers with its log of every call.
 #include "platform/kovscript.h"
 
 #include <QCoreApplication>

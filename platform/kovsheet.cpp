@@ -1,3 +1,4 @@
+// The function the property-sheet library calls from time to time while a sheet waits.
 #include "platform/kovsheet.h"
 
 namespace {

@@ -1,3 +1,5 @@
+// Item delegates of the load table: decimal numbers in a spin box shown with a point, the
+// load-duration class from a combo box, and the delete button.
 #include "app/gui/delegates.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// Registers the compiled-in pictures of the annex, options and exit dialogs.
 #include "app/gui/dialogresources.h"
 
 #include <QtGlobal>

@@ -1,3 +1,5 @@
+// The question on "Ende": leave and save the position's input, leave without saving, or go back
+// to the main window.
 #include "app/gui/exitdialog.h"
 
 #include <QApplication>

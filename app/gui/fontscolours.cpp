@@ -1,3 +1,5 @@
+// Fonts and colours of the main window: the application and load-table fonts and the five
+// colours, their defaults and the dialogs that change them, applied as style sheets.
 #include "app/gui/fontscolours.h"
 
 #include <QApplication>

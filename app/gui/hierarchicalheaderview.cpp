@@ -1,3 +1,5 @@
+// A header view whose sections are stacks of nested cells from a tree model, each cell spanning
+// the sections of the leaves below it; a plain header without a tree.
 #include "app/gui/hierarchicalheaderview.h"
 
 #include <QFontMetrics>

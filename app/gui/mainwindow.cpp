@@ -1,3 +1,5 @@
+// The one window of the step-joint program: the form with joint, materials, dimensions, load
+// table, result rows and sketch, placed within the part of the screen a window may take.
 #include "app/gui/mainwindow.h"
 
 #include <QCoreApplication>

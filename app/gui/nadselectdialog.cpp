@@ -1,3 +1,5 @@
+// The choice of the national annex the checks use: radio buttons with flags, the stored choice
+// in the position's annex-name file, and the start of the annex editor.
 #include "app/gui/nadselectdialog.h"
 
 #include <cerrno>

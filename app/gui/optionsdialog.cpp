@@ -1,3 +1,5 @@
+// "Einstellungen": the options of the position's output list, the load table's decimals and
+// the buttons that change the screen's fonts and colours.
 #include "app/gui/optionsdialog.h"
 
 #include <QApplication>

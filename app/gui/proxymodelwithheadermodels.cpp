@@ -1,3 +1,5 @@
+// A pass-through proxy of the load table that hands out the tree models of its column and row
+// headers to the hierarchical header view.
 #include "app/gui/proxymodelwithheadermodels.h"
 
 ProxyModelWithHeaderModels::ProxyModelWithHeaderModels(QObject* parent) : QSortFilterProxyModel(parent) {}

@@ -1,3 +1,4 @@
+// Registers the program's compiled-in pictures before the first one is loaded.
 #include "app/gui/resources.h"
 
 #include <QtGlobal>

@@ -1,3 +1,5 @@
+// Loads and saves the main window's settings: the position's window settings and the user's
+// fonts-and-colours file, taking defaults for keys that hold no usable value.
 #include "app/gui/settings.h"
 
 #include <QByteArray>

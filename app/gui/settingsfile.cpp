@@ -1,3 +1,5 @@
+// Reads and writes the INI files of the main window's settings without QSettings, so that one
+// damaged value costs only itself: bytes, colours and fonts as stored variants.
 #include "app/gui/settingsfile.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// Draws the side view of the step joint into a graphics scene: the strut, then the sill.
 #include "app/gui/sketchview.h"
 
 #include <QGraphicsLineItem>

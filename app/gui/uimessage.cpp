@@ -1,3 +1,5 @@
+// The main window's message boxes that never block a batch or scripted run, and their
+// installation as the way the engine asks its questions.
 #include "app/gui/uimessage.h"
 
 #include <QAbstractButton>

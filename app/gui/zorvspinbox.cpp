@@ -1,3 +1,5 @@
+// The decimal input fields: a comma or a point as separator whatever the locale, always shown
+// with a point, and a German message when a typed value lies outside the range.
 #include "app/gui/zorvspinbox.h"
 
 #include <QApplication>

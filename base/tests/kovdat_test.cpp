@@ -1,3 +1,5 @@
+// Tests of the versioned data files: data and structure versions against the program, defaults
+// of absent fields, bounded text fields, German-locale round trips and the backups.
 #include "base/kovdat.h"
 
 #include "base/kovfile.h"

@@ -1,3 +1,5 @@
+// Tests of the base file name (directory, path limit, operations relative to it), the
+// temporary-file slots and the line and number readers.
 #include "base/kovfile.h"
 #include "test_support/kovtestutil.h"
 

@@ -1,3 +1,5 @@
+// Tests of the allocation families: zero totals, padding, cleared blocks, matrices, string and
+// double copies, and the tagged wrappers.
 #include "base/kovmem.h"
 #include "base/kovmsg.h"
 #include "test_support/kovtestutil.h"

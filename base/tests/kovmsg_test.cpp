@@ -1,3 +1,5 @@
+// Tests of the message collector: each output mode, the leading codes, text limits, repeated
+// messages and the ten message lists.
 #include "base/kovmem.h"
 #include "base/kovmsg.h"
 #include "platform/kovscript.h"

@@ -1,3 +1,5 @@
+// Tests of the numeric helpers: rounding of halves and sentinels, tolerant sorts and index
+// sorts, extremes and interpolation in tables in one and two dimensions.
 #include "base/kovmem.h"
 #include "base/kovnum.h"
 

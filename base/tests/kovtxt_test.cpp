@@ -1,3 +1,5 @@
+// Tests of the host's text files: guillemet string readers and writers, keyword searches, text
+// blocks and the line and string functions.
 #include "base/kovtxt.h"
 #include "test_support/kovtestutil.h"
 

@@ -1,3 +1,5 @@
+// Tests of the VERSION file reader: first line and its patches, an overlong line, a missing
+// installation folder or file.
 #include "base/kovversion.h"
 #include "test_support/kovtestutil.h"
 

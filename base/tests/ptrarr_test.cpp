@@ -1,3 +1,5 @@
+// Tests of the pointer array: growth, gaps, bad indexes, insert and remove, capacity, sort with
+// NULL items last, find and binary search.
 #include "base/kovmem.h"
 #include "base/ptrarr.h"
 

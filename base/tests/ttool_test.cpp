@@ -1,3 +1,5 @@
+// Tests of the small tools: angles, bits, extremes, trapezoid ordinates, string editing, the
+// substring ring, words and number words, version suffixes and the pattern replacement.
 #include "base/ttool.h"
 #include "platform/kovsheet.h"
 #include "test_support/kovtestutil.h"

@@ -1,3 +1,5 @@
+// Tests of the member-cut import: the shared reader (refused files, non-finite numbers, text
+// limits, huge counts) and the import through the stand-in force-selection tool.
 #include "hostenv/kovbeamcut.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Tests of the export blocks: objects of each kind round trip, unknown kinds are skipped,
+// headers, sections, keyed records and the search in a container.
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// Tests of the coordinate systems of member cuts: a strut on a sill worked by hand, parallel
+// axes, transformations and properties over random pairs.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Tests of the parameter heads and vectors: round trips of names, comments and numbers,
+// damaged counts, getters out of range and copies.
 #include <gtest/gtest.h>
 
 #include <cstdio>

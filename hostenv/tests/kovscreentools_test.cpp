@@ -1,3 +1,5 @@
+// Tests of the screen services of the host tools: text width in code page 850 and the progress
+// bars with their frames, lengths and restored screen.
 #include "hostenv/kovscreentools.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Tests of the start-up: the stream table in the host's order and the change of the working
+// directory named by the environment.
 #include "hostenv/kovstart.h"
 #include "test_support/kovtestutil.h"
 

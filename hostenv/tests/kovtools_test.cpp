@@ -1,3 +1,5 @@
+// Tests of the tool launchers: the archiver, the component selection through the stand-in
+// tool, the wait for a tool's window and its wait box, and the plan editor.
 #include "hostenv/kovtools.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Helpers of the tests that start the stand-in host tools: a folder of tools for EXEC and a
+// virtual clock that the tool waits sleep on.
 #include "tool_fixture.h"
 
 #include "test_support/kxp/kxp_fixture.h"

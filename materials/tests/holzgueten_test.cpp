@@ -1,3 +1,5 @@
+// Tests of the timber grade tables against EN 338 and EN 14080, the German glulam values under
+// the annex, the table choice and the host's material records and lists.
 #include <gtest/gtest.h>
 
 #include <cstring>

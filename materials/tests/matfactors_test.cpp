@@ -1,3 +1,5 @@
+// Tests of the material factors: k_mod and k_def by kind, service class and duration, rho_k,
+// self weight, charring rate, crack factor and size factors.
 #include <gtest/gtest.h>
 
 #include <cmath>

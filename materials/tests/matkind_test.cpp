@@ -1,3 +1,5 @@
+// Tests of the material and fastener kind sets: each predicate answers exactly for its members,
+// threads and heads of user screws, rule type and strength direction.
 #include <gtest/gtest.h>
 
 #include <set>

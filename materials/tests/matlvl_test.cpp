@@ -1,3 +1,5 @@
+// Tests of the LVL products: records with scaled moduli, section geometry and formulas, k_mod
+// of web and flanges, and the choice lists of the section names.
 #include <gtest/gtest.h>
 
 #include <cmath>

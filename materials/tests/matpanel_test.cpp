@@ -1,3 +1,5 @@
+// Tests of the panel values: thickness bands, plate and in-plane values, direction aliases and
+// values outside the tables.
 #include <gtest/gtest.h>
 
 #include "materials/matpanel.h"

@@ -1,3 +1,5 @@
+// Tests of the design strengths and moduli of timber and panels: size factors under the annex
+// and the DIN rules, directions, glulam and beech, and single values.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Tests of the EN 1990 load factors: the defaults, round trips, older layouts and storages, a
+// truncated body, comparison and copy.
 #include <gtest/gtest.h>
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// Tests of the EC3 parameters: default sets, the body byte for byte, older layouts, short and
+// missing parts.
 #include <gtest/gtest.h>
 
 #include <cstdio>

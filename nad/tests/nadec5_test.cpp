@@ -1,3 +1,5 @@
+// Tests of the EC5 parameters: defaults, the body byte for byte, older and newer layouts, failed
+// conversions, the search mode and the German rules switch.
 #include <gtest/gtest.h>
 
 #include <cstdio>

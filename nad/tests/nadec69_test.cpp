@@ -1,3 +1,5 @@
+// Tests of the EC6 and EC9 partial factors: defaults, round trips, older versions, short bodies,
+// equality and copy.
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// Tests of the section search: keywords with and without a number, stop keywords, end of file,
+// overlong lines and null arguments.
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// Tests of the standards' titles: with and without date, under a German locale, the longest
+// title, unknown numbers and the edition switches.
 #include <gtest/gtest.h>
 
 #include <cstring>

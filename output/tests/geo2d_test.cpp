@@ -1,3 +1,5 @@
+// Tests of the plane geometry: line angles and verticals, local and world transforms, angle
+// means and normalising, orientation, points on lines, offsets and projections.
 #include "output/geo2d.h"
 
 #include <gtest/gtest.h>

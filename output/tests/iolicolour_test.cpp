@@ -1,3 +1,4 @@
+// Tests of the colour index: lighter and darker greys.
 #include <gtest/gtest.h>
 
 #include "output/ioliplot.h"

@@ -1,3 +1,5 @@
+// Tests of the dimension lines of graphics blocks: the records of one dimension, pens and
+// fonts, vertical texts, texts in mm, cm and m, and texts moved out when they do not fit.
 #include <gtest/gtest.h>
 
 #include <cmath>

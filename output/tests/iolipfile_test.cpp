@@ -1,3 +1,5 @@
+// Tests of the plot file writer: the head byte for byte, unit and scale, origin, rotation,
+// clamped setters, layers and the reset on opening.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Tests of the graphics blocks of the output list: module values, head and extent, the
+// orientation table, mirrored y, rotations and titles.
 #include <gtest/gtest.h>
 
 #include <cmath>

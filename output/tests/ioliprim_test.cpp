@@ -1,3 +1,5 @@
+// Tests of the drawing primitives: lines with scales, pens and line types, polylines,
+// rectangles, polygons and their fillings.
 #include <gtest/gtest.h>
 
 #include <array>

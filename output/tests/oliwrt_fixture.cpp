@@ -1,3 +1,5 @@
+// Helpers of the output-list writer tests: capture what the writers put into a stream and read
+// and write files byte for byte.
 #include "oliwrt_fixture.h"
 
 #include <cstdlib>

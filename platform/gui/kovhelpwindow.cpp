@@ -1,3 +1,5 @@
+// The help window: its title and a browser on the help document that loads only bounded regular
+// files for the pictures, style sheets and pages a page names.
 #include "platform/gui/kovhelpwindow.h"
 
 #include <QApplication>

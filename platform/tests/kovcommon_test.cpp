@@ -1,3 +1,5 @@
+// Tests of the common stand-ins: code page literals and round trips, backslash paths looked up
+// without regard to case, the decimal point under a German locale, the monotonic clock.
 #include <gtest/gtest.h>
 
 #include <cstdio>

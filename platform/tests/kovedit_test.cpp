@@ -1,3 +1,5 @@
+// Tests of the short edit box: float and text keys, commit and restore, clicks inside and
+// outside, the box on the screen and the maximum length.
 #include <gtest/gtest.h>
 
 #include <cmath>

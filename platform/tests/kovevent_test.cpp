@@ -1,3 +1,5 @@
+// Tests of the event queue: pushed clicks and keys, message waits, idle events and time-outs,
+// waits without input, the idle hook and batch runs that never wait.
 #include <gtest/gtest.h>
 
 #include <cstring>

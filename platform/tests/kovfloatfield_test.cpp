@@ -1,3 +1,5 @@
+// Tests of the number fields of a sheet: steps within their limits, the wheel, automatic mode,
+// OK while editing, inactive fields and fields that share an id.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,3 +1,5 @@
+// Tests of the host services: number formatting, file search, the current object from the
+// environment, copies that keep the target, user settings, clipboard, help and list viewer.
 #include <gtest/gtest.h>
 
 #include <cerrno>

@@ -1,3 +1,5 @@
+// Tests of the popup menus: sub-menus by click and hover, disabled entries, Escape, keys, the
+// action after closing, the menu's picture and its place at the screen corner.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,3 +1,5 @@
+// Tests of the message windows in batch, interactive and scripted mode: answers, standard error
+// in the terminal's character set, the queue and its log.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// Tests of the layout records: one line per call in call order, the decimal point under a German
+// locale, bookmarks, the stream table and the length of marked-up strings.
 #include <gtest/gtest.h>
 
 #include <cstdarg>

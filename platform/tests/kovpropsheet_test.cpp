@@ -1,3 +1,5 @@
+// Tests of the property sheets: buttons and their codes, comments under the mouse, Escape and
+// Enter, scrolling and sliders, dragging the sheet and nested sheets.
 #include <gtest/gtest.h>
 
 #include <cstring>

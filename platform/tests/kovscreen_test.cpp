@@ -1,3 +1,5 @@
+// Tests of the pixel screen: size and palette from the environment, rectangles, inversion, line
+// and fill patterns, polygons, texts and pictures.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

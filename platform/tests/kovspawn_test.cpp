@@ -1,3 +1,5 @@
+// Tests of process starts without a shell: exit codes, host-style paths, missing programs, the
+// no-wait and process-id modes, sleeps and the tool windows by process or marker file.
 #include <gtest/gtest.h>
 
 #include <cstdio>

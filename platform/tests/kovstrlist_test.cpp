@@ -1,3 +1,4 @@
+// Tests of the string lists: entries keep their call order per handle.
 #include <gtest/gtest.h>
 
 #include "platform/kovstrlist.h"

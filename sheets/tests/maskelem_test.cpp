@@ -1,3 +1,5 @@
+// Tests of the mask pages' elements: widths of texts and choices, symbols with indexes, display
+// units, limited floats, check boxes, line switches and dimension marks.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Tests of the hover tooltips of mask pages: five lines and the box size, wrapping, placement
+// around the element, inactive elements and the registered page area.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,3 +1,5 @@
+// Tests of the picture buttons of mask pages: placement, inactive pictures, radio and check box
+// states, the import, delete and explorer buttons and the program hints page.
 #include <gtest/gtest.h>
 
 #include <cstdio>

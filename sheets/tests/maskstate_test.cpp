@@ -1,3 +1,5 @@
+// Tests of the mask pages' state: the page area of the output area and the registrations with
+// their addresses and levels.
 #include <gtest/gtest.h>
 
 #include <vector>

@@ -1,3 +1,5 @@
+// Tests of the message lines drawn into a view area: colour and bold parts, codes that choose
+// font and line step, broken marks, and no output area.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,3 +1,5 @@
+// Tests of the message-list pages: height and width from their lines, the hint page's check box
+// and labels, pages switched off, the console and the screenshot.
 #include <gtest/gtest.h>
 
 #include <functional>

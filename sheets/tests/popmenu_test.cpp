@@ -1,3 +1,5 @@
+// Tests of the popup button menus in a row and a column: the button pressed, the remembered
+// mouse, labels, empty menus, zoom, framed texts and bit arrays.
 #include <gtest/gtest.h>
 
 #include <functional>

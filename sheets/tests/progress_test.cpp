@@ -1,3 +1,5 @@
+// Tests of the progress list: sheet size and place, bar length, counters and steps, item texts,
+// deactivated steps and a list switched off.
 #include <gtest/gtest.h>
 
 #include "platform/kovpropsheet.h"

@@ -1,3 +1,5 @@
+// Tests of the row tables: the pool of tables, rows as copies, sorting, filling, moving, the row
+// limit, and clicks on their buttons, fields and tooltips.
 #include <gtest/gtest.h>
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// Tests of the screen's dimension lines: arrow heads, axes, extension lines and texts, upright
+// reading, zero scale, units and text boxes.
 #include <gtest/gtest.h>
 
 #include <cstring>

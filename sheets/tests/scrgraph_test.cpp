@@ -1,3 +1,5 @@
+// Tests of the screen graphics: world points to pixels, lines and dots by thickness and style,
+// bands, points that are not finite and zero scales.
 #include <gtest/gtest.h>
 
 #include <cmath>

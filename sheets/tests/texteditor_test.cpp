@@ -1,3 +1,5 @@
+// Tests of the text editor: the wrap rule, the line table, drawing with the selection, its
+// measures, the keys of an edit run, the clipboard and selecting by dragging.
 #include <gtest/gtest.h>
 
 #include "platform/kovhost.h"

@@ -1,3 +1,5 @@
+// Tests of the user-comment sheet: size and place, cancel keeps the caller's text, confirm
+// returns a new copy, help, small screens, and the wrapped lines of the comment.
 #include <gtest/gtest.h>
 
 #include "base/kovtxt.h"

@@ -1,3 +1,5 @@
+// Tests of the view areas on a sheet: slots, sliders, reserved slots, short keys, stacked and
+// framed texts, and what the element adders store.
 #include <gtest/gtest.h>
 
 #include "base/kovmem.h"

@@ -1,3 +1,5 @@
+// Tests of what view areas draw: check boxes and radio buttons, float fields, inactive areas,
+// fixed bitmaps, framed texts with shadows, choices and links.
 #include <gtest/gtest.h>
 
 #include "sheets/tests/viewtest.h"

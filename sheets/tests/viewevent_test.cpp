@@ -1,3 +1,5 @@
+// Tests of the events of view areas: clicks on check boxes and click areas, float fields, the
+// Enter chain, scrolling, tooltips, short keys and drop-down lists.
 #include <gtest/gtest.h>
 
 #include "platform/kovedit.h"

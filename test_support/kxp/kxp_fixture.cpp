@@ -1,3 +1,5 @@
+// Builds export objects of member cuts for tests: the cut's system, position and length and the
+// kind-1 summary, as an object or as export-block text.
 #include "test_support/kxp/kxp_fixture.h"
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// Tests of the load table's delegates: numbers with a point and the column's decimals, values
+// outside the range refused, the duration entries by mode, the delete cell.
 #include <gtest/gtest.h>
 
 #include <QApplication>

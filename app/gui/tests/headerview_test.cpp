@@ -1,3 +1,5 @@
+// Tests of the hierarchical header view: the proxy's tree models, the leaves of the load table,
+// spanning cells, section sizes and the plain header without a tree.
 #include <gtest/gtest.h>
 
 #include <QHeaderView>

@@ -1,3 +1,5 @@
+// Tests of the main window: the form from and back to the data object, the result texts and
+// frame, the load table rows, the species and grade lists and the joint types.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// Tests that the standard dialogs speak German without a translation in the host's folder.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>

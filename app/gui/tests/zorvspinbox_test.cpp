@@ -1,3 +1,5 @@
+// Tests of the decimal input field: comma and point, refused keys, empty input and the range,
+// and the point without group separator under a German locale.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>

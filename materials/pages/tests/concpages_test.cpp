@@ -1,3 +1,5 @@
+// Tests of the concrete and reinforcement pages: the choice lists by rules and mode, the free
+// concrete and steel pages or their links, parameter fields and their pictures.
 #include <gtest/gtest.h>
 
 #include <QImage>

@@ -1,3 +1,5 @@
+// Tests of the reinforcement calculator sheet: bar counts give areas and their sum, cancel and
+// escape, the limits of the counts, the sheet's position and its picture.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,3 +1,5 @@
+// Tests of the screen's Qt window: clicks, keys and wheel notches arrive in the event queue as
+// host codes, closing asks like Escape, and a wait runs the window's events.
 #include <gtest/gtest.h>
 
 #include <QApplication>

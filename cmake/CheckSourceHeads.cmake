@@ -1,0 +1,38 @@
+# Fails when a C++ source does not open with a comment that says what it holds.
+#   cmake -DROOT=<source tree> -P CheckSourceHeads.cmake
+# Every *.cpp below ROOT is checked except those in build trees (a top folder
+# holding a CMakeCache.txt) and in hidden top folders (.git, ...).
+cmake_minimum_required(VERSION 3.16)
+if(NOT ROOT)
+  message(FATAL_ERROR "usage: cmake -DROOT=dir -P CheckSourceHeads.cmake")
+endif()
+get_filename_component(ROOT "${ROOT}" ABSOLUTE)
+
+file(GLOB _tops RELATIVE "${ROOT}" "${ROOT}/*")
+set(_files "")
+foreach(_t ${_tops})
+  if(_t MATCHES "^\\." OR EXISTS "${ROOT}/${_t}/CMakeCache.txt")
+    continue()
+  endif()
+  if(IS_DIRECTORY "${ROOT}/${_t}")
+    file(GLOB_RECURSE _found LIST_DIRECTORIES false "${ROOT}/${_t}/*.cpp")
+    list(APPEND _files ${_found})
+  elseif(_t MATCHES "\\.cpp$")
+    list(APPEND _files "${ROOT}/${_t}")
+  endif()
+endforeach()
+
+set(_errors 0)
+foreach(_file ${_files})
+  file(READ "${_file}" _head LIMIT 8)
+  if(NOT _head MATCHES "^(//|/\\*)")
+    file(RELATIVE_PATH _rel "${ROOT}" "${_file}")
+    message("${_rel} does not start with a comment of what it holds")
+    math(EXPR _errors "${_errors} + 1")
+  endif()
+endforeach()
+list(LENGTH _files _count)
+if(_errors GREATER 0)
+  message(FATAL_ERROR "${_errors} of ${_count} sources start without a comment")
+endif()
+message("sources checked: all ${_count} start with a comment of what they hold")
