@@ -151,33 +151,6 @@ TEST(MessageWindow, ScriptedAnswersComeFromTheQueueAndEveryCallIsLogged)
     EXPECT_EQ(Kov_Script_Pending("answer"), 0);
 }
 
-TEST(Script, QueueChannelsAreIndependentAndTextsBounded)
-{
-    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
-    Kov_Script_Reset();
-    Kov_Script_Push("key", 27, nullptr);
-    Kov_Script_Push("text", 0, "abcdefgh");
-    Kov_Script_Push("key", 13, nullptr);
-    intptr_t v = -1;
-    char buf[5];
-    EXPECT_EQ(Kov_Script_Pop("text", &v, buf, sizeof buf), 1);
-    EXPECT_STREQ(buf, "abcd");
-    EXPECT_EQ(Kov_Script_Pop("key", &v, nullptr, 0), 1);
-    EXPECT_EQ(v, 27);
-    EXPECT_EQ(Kov_Script_Pop("key", &v, nullptr, 0), 1);
-    EXPECT_EQ(v, 13);
-    EXPECT_EQ(Kov_Script_Pop("key", &v, nullptr, 0), 0);
-    // Log lines stay valid while more are added.
-    Kov_Script_Log("first");
-    const char* first = Kov_Script_Log_Line(0);
-    for (int i = 0; i < 100; ++i) Kov_Script_Log("line %d", i);
-    EXPECT_STREQ(first, "first");
-    Kov_Set_Ui_Mode(KOV_UI_BATCH);
-    Kov_Script_Log("not logged");
-    EXPECT_EQ(Kov_Script_Log_Count(), 101);
-    Kov_Set_Ui_Mode(-1);
-}
-
 TEST(MessageWindow, BatchShownMessageAndEmptyLines)
 {
     Kov_Set_Ui_Mode(KOV_UI_BATCH);

@@ -1,7 +1,8 @@
-// Tests of the host services: number formatting, file search, the current object from the
-// environment, copies that keep the target, user settings, clipboard, help and list viewer.
+// Tests of the host services: number formatting, the current object from the environment,
+// copies that keep the target, user settings, clipboard, the help window and the list viewer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -39,16 +40,12 @@ std::string fmt(double v, int flags, int width, int decimals)
     return out;
 }
 
-std::vector<std::string> find_all(const char* pattern, bool dirs)
+// The names in a folder, sorted: a copy leaves no temporary file of any name behind.
+std::vector<std::string> entries(const std::string& dir)
 {
     std::vector<std::string> names;
-    DOSFindData fd;
-    int r = dirs ? DOSFindFirstDirectory(pattern, &fd) : DOSFindFirstFile(pattern, &fd);
-    while (r == 0) {
-        names.emplace_back(fd.name);
-        r = DOSFindNext(&fd);
-    }
-    DOSFindClose(&fd);
+    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -94,37 +91,6 @@ TEST(FormatNumber, DecimalPointUnderAGermanLocale)
     Kov_Numeric_C_Locale();
     EXPECT_EQ(a, "  2.50");
     EXPECT_EQ(b, "2.5");
-}
-
-TEST(FileSearch, PatternsWithoutRegardToCase)
-{
-    const std::string d = kovtest::kept_dir("platform_services_tmp", "find");
-    ASSERT_FALSE(d.empty());
-    for (const char* n : {"Alpha.NAD", "beta.nad", "GAMMA.txt", "x", "b.nadx"}) write_file(d + "/" + n, "1");
-    ::mkdir((d + "/SubDir").c_str(), 0755);
-    ::mkdir((d + "/NADS").c_str(), 0755);
-
-    // Host style: backslashes and a directory part in other case.
-    std::string upper = d + "\\*.nad";
-    EXPECT_EQ(find_all(upper.c_str(), false), (std::vector<std::string>{"Alpha.NAD", "beta.nad"}));
-    EXPECT_EQ(find_all((d + "/*.*").c_str(), false),
-              (std::vector<std::string>{"Alpha.NAD", "GAMMA.txt", "b.nadx", "beta.nad", "x"}));
-    EXPECT_EQ(find_all((d + "/?ETA.*").c_str(), false), (std::vector<std::string>{"beta.nad"}));
-    EXPECT_EQ(find_all((d + "/*a*.N?D").c_str(), false), (std::vector<std::string>{"Alpha.NAD", "beta.nad"}));
-    EXPECT_EQ(find_all((d + "/*").c_str(), true), (std::vector<std::string>{"NADS", "SubDir"}));
-    EXPECT_EQ(find_all((d + "/nad*").c_str(), true), (std::vector<std::string>{"NADS"}));
-    // A directory part in another case is found too.
-    std::string shout = d.substr(0, d.rfind('/')) + "/FIND/*.NAD";
-    EXPECT_EQ(find_all(shout.c_str(), false), (std::vector<std::string>{"Alpha.NAD", "beta.nad"}));
-
-    DOSFindData fd;
-    EXPECT_NE(DOSFindFirstFile((d + "/*.zip").c_str(), &fd), 0);
-    DOSFindClose(&fd);
-    DOSFindClose(&fd);
-    EXPECT_NE(DOSFindNext(&fd), 0);
-    EXPECT_NE(DOSFindFirstFile((d + "/missing/*").c_str(), &fd), 0);
-    EXPECT_NE(DOSFindFirstFile(nullptr, &fd), 0);
-    EXPECT_NE(DOSFindFirstFile("*", nullptr), 0);
 }
 
 TEST(CurrentObject, FromTheEnvironmentAndHandedBack)
@@ -181,7 +147,7 @@ TEST(Files, CopyKeepsTheTargetUnlessCompleteAndRemove)
     EXPECT_EQ(KOVCopyFile((d + "/none.bin").c_str(), (d + "/keep.bin").c_str(), 0), 0);
     EXPECT_EQ(read_file(d + "/keep.bin"), "keep");
     // No temporary file is left behind.
-    EXPECT_EQ(find_all((d + "/*.tmp").c_str(), false).size(), 0u);
+    EXPECT_EQ(entries(d), (std::vector<std::string>{"dst.bin", "keep.bin", "old.bin", "src.bin"}));
 
     EXPECT_NE(KOVRemoveFile((d + "/DST.bin").c_str(), 0), 0);
     struct stat st;
@@ -215,7 +181,7 @@ TEST(Files, CopyOntoItselfAndOntoAFullDiskKeepTheFiles)
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_EQ(copied, 0);
     EXPECT_EQ(read_file(d + "/old.bin"), "old");
-    EXPECT_EQ(find_all((d + "/*.tmp").c_str(), false).size(), 0u);
+    EXPECT_EQ(entries(d), (std::vector<std::string>{"old.bin", "src.bin"}));
 }
 
 TEST(UserSettings, FromTheEnvironmentBounded)
@@ -283,29 +249,6 @@ TEST(HelpAndListViewer, BatchLogsOnStandardError)
               "Quick_OLI_View: POS /pos/POS_01.oli\n");
 }
 
-TEST(HelpAndListViewer, WindowsHelpNameMapsToTheSuppliedHtml)
-{
-    kovtest::ScopedEnv env;
-    kovtest::TempDir priv, data;
-    ASSERT_TRUE(std::filesystem::create_directories(data / "HILFE"));
-    env.set("DATA", data.path());
-    // Nothing anywhere: no document.
-    EXPECT_EQ(Kov_Help_Document(priv / "Q8_NELU52.HLP"), "");
-    EXPECT_EQ(Kov_Help_Document(""), "");
-    // The supplied help of the installation, its name in another case.
-    ASSERT_TRUE(write_file(data / "HILFE/Q8_nelu52.html", "<html></html>"));
-    EXPECT_EQ(Kov_Help_Document(priv / "Q8_NELU52.HLP"), data / "HILFE/Q8_nelu52.html");
-    // A help beside the help file goes first.
-    ASSERT_TRUE(write_file(priv / "Q8_NELU52.htm", "<html></html>"));
-    EXPECT_EQ(Kov_Help_Document(priv.path() + "\\Q8_NELU52.HLP"), priv / "Q8_NELU52.htm");
-    // An HTML name is taken as it is.
-    EXPECT_EQ(Kov_Help_Document(priv / "Q8_NELU52.htm"), priv / "Q8_NELU52.htm");
-    EXPECT_EQ(Kov_Help_Document(priv / "andere.html"), "");
-    // A folder of that name is no document.
-    ASSERT_TRUE(std::filesystem::create_directories(priv / "X.html"));
-    EXPECT_EQ(Kov_Help_Document(priv / "X.HLP"), "");
-}
-
 TEST(HelpAndListViewer, ViewerProgramGetsTheListPath)
 {
     kovtest::ScopedEnv env;
@@ -325,65 +268,4 @@ TEST(HelpAndListViewer, ViewerProgramGetsTheListPath)
     const int64_t end = Kov_Clock_Ms() + 10000;
     while (read_file(out).empty() && Kov_Clock_Ms() < end) KOVSleep(20);
     EXPECT_EQ(read_file(out), d + "/POS_01.oli\n");
-}
-
-TEST(FileSearch, NestedSearchesAreIndependent)
-{
-    const std::string d = kovtest::kept_dir("platform_services_tmp", "nested");
-    ASSERT_FALSE(d.empty());
-    for (const char* sub : {"A", "B"}) {
-        ::mkdir((d + "/" + sub).c_str(), 0755);
-        write_file(d + "/" + sub + "/1.nad", "1");
-        write_file(d + "/" + sub + "/2.nad", "2");
-    }
-    std::vector<std::string> seen;
-    DOSFindData outer;
-    for (int r = DOSFindFirstDirectory((d + "/*").c_str(), &outer); r == 0; r = DOSFindNext(&outer)) {
-        DOSFindData inner;
-        const std::string pat = d + "/" + outer.name + "/*.NAD";
-        for (int q = DOSFindFirstFile(pat.c_str(), &inner); q == 0; q = DOSFindNext(&inner))
-            seen.push_back(std::string(outer.name) + "/" + inner.name);
-        DOSFindClose(&inner);
-    }
-    DOSFindClose(&outer);
-    EXPECT_EQ(seen, (std::vector<std::string>{"A/1.nad", "A/2.nad", "B/1.nad", "B/2.nad"}));
-}
-
-// A message about a failed save names the file from the root and says why.
-TEST(Files, WriteFailureNamesTheFileAndTheReason)
-{
-    kovtest::TempDir d;
-    const std::string dir = d.path();
-    ASSERT_TRUE(kovtest::write_file(d / "fest.inp", "x"));
-    ::chmod((d / "fest.inp").c_str(), 0444);
-    ::mkdir((d / "ordner.inp").c_str(), 0755);
-    const std::string q1 = "\xE2\x80\x9E", q2 = "\xE2\x80\x9C";
-    struct Case {
-        std::string name;
-        int rc, err;
-        std::string reason;
-    } const cases[] = {
-        {dir + "/fehlt/POS_01.inp", KOV_REPLACE_NO_TEMP, ENOENT,
-         "der Ordner " + q1 + dir + "/fehlt" + q2 + " existiert nicht"},
-        {dir + "/POS_01.inp", KOV_REPLACE_WRITE_FAILED, ENOSPC, "der Datentr\xC3\xA4ger ist voll"},
-        {dir + "/POS_01.inp", KOV_REPLACE_WRITE_FAILED, EDQUOT, "der Datentr\xC3\xA4ger ist voll"},
-        {dir + "/POS_01.inp", KOV_REPLACE_NO_TEMP, EROFS, "der Datentr\xC3\xA4ger ist schreibgesch\xC3\xBCtzt"},
-        {dir + "/fest.inp", KOV_REPLACE_READ_ONLY, 0, "die Datei ist schreibgesch\xC3\xBCtzt"},
-        {dir + "/POS_01.inp", KOV_REPLACE_NO_TEMP, EACCES,
-         "der Ordner " + q1 + dir + q2 + " ist schreibgesch\xC3\xBCtzt (keine Schreibrechte)"},
-        {dir + "/ordner.inp", KOV_REPLACE_NO_NAME, 0, "unter diesem Namen steht ein Ordner"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(Kov_Write_Failure_Reason(c.name.c_str(), c.rc, c.err), c.reason) << c.name << " " << c.err;
-    EXPECT_EQ(Kov_Write_Failure_Text((dir + "/POS_01.inp").c_str(), KOV_REPLACE_WRITE_FAILED, ENOSPC),
-              "Die Datei " + q1 + dir + "/POS_01.inp" + q2 +
-                  " konnte nicht geschrieben werden: der Datentr\xC3\xA4ger ist voll.");
-    // A relative name is named from the working folder.
-    char* cwd = ::getcwd(nullptr, 0);
-    ASSERT_NE(cwd, nullptr);
-    const std::string here(cwd);
-    std::free(cwd);
-    EXPECT_EQ(Oli_Absolute_Path("POS_01.oli"), here + "/POS_01.oli");
-    EXPECT_EQ(Oli_Absolute_Path("./POS_01.oli"), here + "/POS_01.oli");
-    EXPECT_EQ(Oli_Absolute_Path("/pos/POS_01.oli"), "/pos/POS_01.oli");
 }
