@@ -2,6 +2,8 @@
 // else the installation's supplied help under $DATA/HILFE in any case, never a folder.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 
@@ -31,4 +33,21 @@ TEST(HelpAndListViewer, WindowsHelpNameMapsToTheSuppliedHtml)
     // A folder of that name is no document.
     ASSERT_TRUE(std::filesystem::create_directories(priv / "X.html"));
     EXPECT_EQ(Kov_Help_Document(priv / "X.HLP"), "");
+}
+
+// Beside the help file, ".html" goes before ".htm"; a name with more dots loses only its last
+// part; a FIFO of the document's name is passed over, never opened (it would wait for ever).
+TEST(HelpAndListViewer, HelpDocumentOrderDottedNamesAndFifos)
+{
+    kovtest::ScopedEnv env("DATA", nullptr);
+    kovtest::TempDir d;
+    ASSERT_TRUE(d.ok());
+    ASSERT_TRUE(write_file(d / "Hilfe.htm", "<html></html>"));
+    ASSERT_TRUE(write_file(d / "hilfe.HTML", "<html></html>"));
+    EXPECT_EQ(Kov_Help_Document(d / "HILFE.HLP"), d / "hilfe.HTML");
+    ASSERT_TRUE(write_file(d / "Q8.NELU52.html", "<html></html>"));
+    EXPECT_EQ(Kov_Help_Document(d / "q8.nelu52.hlp"), d / "Q8.NELU52.html");
+    ASSERT_EQ(::mkfifo((d / "Rohr.html").c_str(), 0644), 0);
+    EXPECT_EQ(Kov_Help_Document(d / "Rohr.HLP"), "");
+    EXPECT_EQ(Kov_Help_Document(d / "Rohr.html"), "");
 }
