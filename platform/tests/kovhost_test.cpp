@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -17,12 +16,8 @@
 #include <unistd.h>
 
 #include "platform/kovclock.h"
-#include "platform/kovfilefailure.h"
-#include "platform/kovgui.h"
-#include "platform/kovhelp.h"
 #include "platform/kovhost.h"
 #include "platform/kovlocale.h"
-#include "platform/kovreplace.h"
 #include "platform/kovscript.h"
 #include "test_support/kovtestutil.h"
 
