@@ -169,8 +169,11 @@ int KOVRemoveFile(const char* path, int)
     if (!path || !*path) return 0;
     const std::string p = Kov_Path(path);
     if (::unlink(p.c_str()) == 0) return 1;
+    // Only a file that is really not there counts as deleted: a folder that may
+    // not be searched or a name that is too long says nothing about the file.
     struct stat st;
-    return ::lstat(p.c_str(), &st) != 0 ? 1 : 0; // already gone counts as deleted
+    if (::lstat(p.c_str(), &st) == 0) return 0;
+    return errno == ENOENT || errno == ENOTDIR ? 1 : 0;
 }
 
 /* ---- user settings and clipboard ---- */

@@ -148,6 +148,12 @@ TEST(Files, CopyKeepsTheTargetUnlessCompleteAndRemove)
     struct stat st;
     EXPECT_NE(::stat((d + "/dst.bin").c_str(), &st), 0);
     EXPECT_NE(KOVRemoveFile((d + "/dst.bin").c_str(), 0), 0); // already gone
+    // Below a file nothing can exist: that counts as gone too.
+    EXPECT_NE(KOVRemoveFile((d + "/keep.bin/x.bin").c_str(), 0), 0);
+    // A folder cannot be removed as a file, and a name the system refuses
+    // says nothing about the file: neither is reported as deleted.
+    EXPECT_EQ(KOVRemoveFile(d.c_str(), 0), 0);
+    EXPECT_EQ(KOVRemoveFile((d + "/" + std::string(5000, 'a')).c_str(), 0), 0);
 }
 
 // A copy onto the file itself leaves it whole, and a copy that cannot be
