@@ -51,15 +51,6 @@ using kovtest::expect_in_order;
 using kovtest::have_pdftotext;
 using kovtest::pdf_text;
 
-void set_column(OliColumn& c, const char* title, const char* kind, int width, int decimals, void* data)
-{
-    std::snprintf(c.title, sizeof c.title, "%s", title);
-    std::snprintf(c.kind, sizeof c.kind, "%s", kind);
-    c.width = width;
-    c.decimals = decimals;
-    c.data = data;
-}
-
 // A list as the position's print writes it: headings, text lines with
 // umlauts, Greek letters and sub- and superscripts, a table, verdicts.
 void write_position_list(const std::string& path)
@@ -86,13 +77,13 @@ void write_position_list(const std::string& path)
     static double kmod[2] = {0.6, 0.9};
     OliColumn* cols = nullptr;
     Oli_Alloc_Columns(5, &cols);
-    set_column(cols[0], "Nr.", "ZZ", 4, 0, nullptr);
-    set_column(cols[1], "-Lastfall", "TXT", 12, 0, names);
-    set_column(cols[2], "N", "kN", 8, 2, force);
-    set_column(cols[3],
-               "k\xCE\\mod\xCE"
-               "r",
-               "-", 6, 2, kmod);
+    Oli_Set_Column(cols[0], "Nr.", "ZZ", 4, 0, nullptr);
+    Oli_Set_Column(cols[1], "-Lastfall", "TXT", 12, 0, names);
+    Oli_Set_Column(cols[2], "N", "kN", 8, 2, force);
+    Oli_Set_Column(cols[3],
+                   "k\xCE\\mod\xCE"
+                   "r",
+                   "-", 6, 2, kmod);
     OliTabelle(f, 4, 2, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
     void* p = cols;
     Mem_Free_Null(&p);
@@ -527,8 +518,8 @@ TEST(OliRender, HeadingStaysWithTheBlockAfterIt)
     for (int r = 0; r < 20; ++r) value[r] = r * 1.5;
     OliColumn* cols = nullptr;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[0], "Nr", "ZZ", 3, 0, nullptr);
-    set_column(cols[1], "N", "kN", 8, 2, value);
+    Oli_Set_Column(cols[0], "Nr", "ZZ", 3, 0, nullptr);
+    Oli_Set_Column(cols[1], "N", "kN", 8, 2, value);
     OliTabelle(f, 2, 20, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr);
     void* p = cols;
     Mem_Free_Null(&p);
