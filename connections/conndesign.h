@@ -10,8 +10,9 @@
 // outside 0 to 46. A length maximum of 0: the length is not read.
 int Conn_Fastener_Range(int type, double* d_min, double* d_max, double* length_max);
 
-// Checks the input before any design: 0, or the ConnInputCode (or 4 for a
-// diameter, 6 for a length that is not positive) of the first value that no
+// Checks the input before any design: 0, or the ConnInputCode (or
+// CONN_MSG_DIAMETER_NOT_POSITIVE for a diameter, CONN_MSG_TOO_SHORT for a
+// length that is not positive) of the first value that no
 // design can use; *field (when given) names that field as a description
 // writes it ("t1", "p43.d", ...). Connectors need their catalogue loaded.
 int Conn_Check_Input(const ConnectionInput& input, const char** field);
@@ -21,8 +22,10 @@ int Conn_Check_Input(const ConnectionInput& input, const char** field);
 // axial capacity, rope effect and design values. Clears the result and both
 // message lists first. Returns 0 after a full run; the code of
 // Conn_Check_Input; the code of the minimum-dimension check; a
-// ConnInputCode when a member's density or k_mod cannot be determined; 6, 7
-// or 8 when the penetration analysis finds the fastener too short.
+// ConnInputCode when a member's density or k_mod cannot be determined;
+// CONN_MSG_TOO_SHORT, CONN_MSG_TOO_SHORT_DOUBLE_SHEAR or
+// CONN_MSG_PENETRATION_BELOW_4D when the penetration analysis finds the
+// fastener too short.
 int Conn_Design(ConnectionInput input, ConnectionResult* result);
 
 // The axial capacity alone (no spacings, slip modulus, lateral checks or rope

@@ -86,7 +86,10 @@ enum ConnInputCode {
     CONN_INPUT_PRODUCT_DIAMETER = 2017 // d differs from the connector product's d_c
 };
 
-// List A: penetration codes 8, 85, 86, 87 and 137; list B: 84 and 88.
+// List A: the penetration codes CONN_MSG_PENETRATION_BELOW_4D,
+// CONN_MSG_NAIL_ENDS_IN_MEMBER_2, CONN_MSG_NAIL_TIP_IN_MEMBER_2,
+// CONN_MSG_NAIL_TIP_IN_MEMBER_3 and CONN_MSG_PENETRATION_BELOW_8D; list B:
+// CONN_MSG_NAIL_SHORT_OF_MEMBER_2 and CONN_MSG_NAIL_PASSES_MEMBER_3.
 extern ConnMessageList ConnMessageListA;
 extern ConnMessageList ConnMessageListB;
 

@@ -24,13 +24,15 @@ double Embedment_Three_Angles(double d, double rho, double alpha, double beta, d
 double Embedment_K90(double d, int kind);
 
 // The embedment strengths of both members of one shear plane. Returns 0,
-// 159 (member 2 has none), 158 (member 1 has none) or 1008 (k90 set to 1 by
-// the DIN 1052 rule); a steel or aluminium member never raises 158 or 159.
+// CONN_MSG_NO_EMBEDMENT_MEMBER_2, CONN_MSG_NO_EMBEDMENT_MEMBER_1 or
+// CONN_MSG_K90_SET_TO_1 (k90 set to 1 by the DIN 1052 rule); a steel or
+// aluminium member never raises either of the first two.
 int Embedment_Pair(double* f_h1, double* f_h2, int type, double d, int predrilled, double alpha1, double alpha2,
                    double t1, double t2, double rho1, double rho2, int kind1, int kind2, int grade1, int grade2,
                    const UserEmbedmentLaw* law1, const UserEmbedmentLaw* law2);
 
-// One member alone; 0 at once for a null f_h; codes 0, 158 or 1008.
+// One member alone; 0 at once for a null f_h; else 0,
+// CONN_MSG_NO_EMBEDMENT_MEMBER_1 or CONN_MSG_K90_SET_TO_1.
 int Embedment_Single(double* f_h, double d, int type, int predrilled, double alpha, double t, double rho, int kind,
                      int grade, const UserEmbedmentLaw* law);
 

@@ -3,8 +3,9 @@
 // simplified method: R = k * c * sqrt(2 M_y f_h d), where k compares the side
 // thickness and the penetration with their required values. Configuration 1
 // single shear, 2 double shear. Angles alpha [rad]; R and the result fields
-// in N, mm, N/mm2, Nmm. A member without embedment strength (codes 158, 159)
-// gives R = 0 with the code in message_code.
+// in N, mm, N/mm2, Nmm. A member without embedment strength
+// (CONN_MSG_NO_EMBEDMENT_MEMBER_1, CONN_MSG_NO_EMBEDMENT_MEMBER_2) gives R = 0
+// with the code in message_code.
 
 #include "materials/connrecord.h"
 

@@ -46,8 +46,10 @@ double Connector_Min_Middle_Thickness(double x); // max(5 x, 24)
 // Where a nail of length L at the angle [deg] ends: configuration 1 single
 // shear, 2 double shear (third member t1), other: it must end in member 2.
 // Case 0 (does not reach member 2 / passes it wrongly) to 4 (passes the last
-// member). Pushes 84, 88 to list B and 85, 86, 87, 8 (at most once) and, under
-// an annex, 137 to list A.
+// member). Pushes CONN_MSG_NAIL_SHORT_OF_MEMBER_2 and CONN_MSG_NAIL_PASSES_MEMBER_3
+// to list B, CONN_MSG_NAIL_ENDS_IN_MEMBER_2, CONN_MSG_NAIL_TIP_IN_MEMBER_2,
+// CONN_MSG_NAIL_TIP_IN_MEMBER_3, CONN_MSG_PENETRATION_BELOW_4D (at most once)
+// and, under an annex, CONN_MSG_PENETRATION_BELOW_8D to list A.
 int Nail_Penetration_Case(int configuration, double d, double L, double angle, double t1, double t2,
                           double* penetration, int* effective_planes);
 

@@ -231,7 +231,7 @@ TEST(ConnDesign, NailBySimplifiedMethodWithoutAnnex)
     EXPECT_EQ(r.fvk, 0.0);                                             // nothing of an earlier run is left behind
     EXPECT_EQ(r.rho1, 0.0);
 
-    // too short a nail: 8, with densities, k_mod, spacings and K_ser filled
+    // too short a nail: CONN_MSG_PENETRATION_BELOW_4D, with densities, k_mod, spacings and K_ser filled
     in.t1 = 60;
     in.length = 70;
     EXPECT_EQ(Conn_Design(in, &r), CONN_MSG_PENETRATION_BELOW_4D);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "materials/fastcat.h"
 #include "materials/fastspace.h"
@@ -165,17 +166,52 @@ TEST(MinSpacings, DrillingTipsOfTheUserScrews)
     EXPECT_EQ(Fastener_Min_Spacings_Assy_Tip(p, 0, 0, a, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 1);
 }
 
-TEST(MinDimensions, RulesInTheirOrder)
+namespace {
+
+// One input changed from the nail connection and the code the check of the
+// minimum dimensions returns for it.
+struct DimensionCase {
+    const char* what;
+    int annex; // 0 DIN, 1 annex with na_de 0, 2 German annex
+    void (*change)(ConnectionInput*);
+    int code;
+};
+
+void Expect_Min_Dimensions(const std::vector<DimensionCase>& cases)
 {
-    Set_CurOb_Privat_Datapath(KOV_TEST_DIR "/fastcat/good");
-    ASSERT_EQ(Catalogue_Read_Schduebel_C1(), 1); // h_e 3
-    struct Case {
-        const char* what;
-        int annex; // 0 DIN, 1 annex with na_de 0, 2 German annex
-        void (*change)(ConnectionInput*);
-        int code;
-    };
-    const Case cases[] = {
+    for (const DimensionCase& k : cases) {
+        ConnectionInput c = Nail_Input();
+        k.change(&c);
+        if (k.annex) {
+            ScopedAnnex annex(0);
+            annex.record.na_de = k.annex == 2 ? 1 : 0;
+            EXPECT_EQ(Fastener_Min_Dimensions(c), k.code) << k.what;
+        } else {
+            ScopedAnnex din(ScopedAnnex::kNone);
+            EXPECT_EQ(Fastener_Min_Dimensions(c), k.code) << k.what;
+        }
+    }
+}
+
+} // namespace
+
+// Every test reads the catalogue of the C1 toothed plates (h_e 3) from the test
+// folder first: the connector cases are checked against it.
+class MinDimensions : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Set_CurOb_Privat_Datapath(KOV_TEST_DIR "/fastcat/good");
+        ASSERT_EQ(Catalogue_Read_Schduebel_C1(), 1); // h_e 3
+    }
+    void TearDown() override { Set_CurOb_Privat_Datapath(nullptr); }
+};
+
+// Nails and staples: thin members, splitting, wide edge distances, boards,
+// special nails under the recommended rules and the German annex.
+TEST_F(MinDimensions, NailsStaplesAndMembers)
+{
+    Expect_Min_Dimensions({
         {"nail, annex", 1, [](ConnectionInput*) {}, 14},
         {"nail, DIN", 0, [](ConnectionInput*) {}, 14},
         {"nail, thin member 1, DIN", 0, [](ConnectionInput* c) { c->t1 = 20; }, 21},
@@ -244,6 +280,14 @@ TEST(MinDimensions, RulesInTheirOrder)
          24},
         {"special nail, recommended rules", 1, [](ConnectionInput* c) { c->type = 16; }, 89},
         {"special nail, German annex", 2, [](ConnectionInput* c) { c->type = 16; }, 14},
+    });
+}
+
+// Self-tapping screws: boards and gypsum as members, thin members, hardwood,
+// lengths, diameters and service classes.
+TEST_F(MinDimensions, Screws)
+{
+    Expect_Min_Dimensions({
         {"SPAX, board as member 2", 1,
          [](ConnectionInput* c) {
              c->type = 11;
@@ -341,6 +385,14 @@ TEST(MinDimensions, RulesInTheirOrder)
              c->variant = 1;
          },
          0},
+    });
+}
+
+// Ring and toothed-plate connectors: dense timber, service class 3, and the
+// member thicknesses of the C1 plates.
+TEST_F(MinDimensions, RingsAndToothedPlates)
+{
+    Expect_Min_Dimensions({
         {"toothed plate in hardwood, DIN", 0,
          [](ConnectionInput* c) {
              c->type = 26;
@@ -396,18 +448,5 @@ TEST(MinDimensions, RulesInTheirOrder)
              c->t2 = 6.5;
          },
          25},
-    };
-    for (const Case& k : cases) {
-        ConnectionInput c = Nail_Input();
-        k.change(&c);
-        if (k.annex) {
-            ScopedAnnex annex(0);
-            annex.record.na_de = k.annex == 2 ? 1 : 0;
-            EXPECT_EQ(Fastener_Min_Dimensions(c), k.code) << k.what;
-        } else {
-            ScopedAnnex din(ScopedAnnex::kNone);
-            EXPECT_EQ(Fastener_Min_Dimensions(c), k.code) << k.what;
-        }
-    }
-    Set_CurOb_Privat_Datapath(nullptr);
+    });
 }

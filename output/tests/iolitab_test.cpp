@@ -17,15 +17,6 @@ const std::string kR = "\xCE"
 
 std::string sp(int n) { return std::string((size_t)n, ' '); }
 
-void set_column(OliColumn& c, const char* title, const char* kind, int width, int decimals, void* data)
-{
-    std::snprintf(c.title, sizeof c.title, "%s", title);
-    std::snprintf(c.kind, sizeof c.kind, "%s", kind);
-    c.width = width;
-    c.decimals = decimals;
-    c.data = data;
-}
-
 // The body rows of a table block: the lines after the heading rows up to the end.
 std::vector<std::string> lines_of(const std::string& out)
 {
@@ -65,16 +56,16 @@ TEST(OliTable, SixColumnTableByteForByte)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     ASSERT_NE(nullptr, Oli_Alloc_Columns(7, &cols));
-    set_column(cols[0], "Nr.", "ZZ", 4, 0, nullptr);
-    set_column(cols[1], "-Bezeichnung", "TXT", 12, 0, names);
-    set_column(cols[2], "N", "kN", 8, 2, force);
+    Oli_Set_Column(cols[0], "Nr.", "ZZ", 4, 0, nullptr);
+    Oli_Set_Column(cols[1], "-Bezeichnung", "TXT", 12, 0, names);
+    Oli_Set_Column(cols[2], "N", "kN", 8, 2, force);
     cols[2].second_mark = 1;
-    set_column(cols[3], "KLED", "TXT", 8, 0, kled);
-    set_column(cols[4],
-               "k\xCE\\mod\xCE"
-               "r",
-               "-", 6, 2, kmod);
-    set_column(cols[5], "+\xC0\xCE\\M", "-", 6, 2, gamma);
+    Oli_Set_Column(cols[3], "KLED", "TXT", 8, 0, kled);
+    Oli_Set_Column(cols[4],
+                   "k\xCE\\mod\xCE"
+                   "r",
+                   "-", 6, 2, kmod);
+    Oli_Set_Column(cols[5], "+\xC0\xCE\\M", "-", 6, 2, gamma);
 
     std::string out =
         Oli_Capture([&](FILE* f) { OliTabelle(f, 6, 3, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr); });
@@ -144,7 +135,7 @@ TEST(OliTable, ChoosingRowsOfAStrictlyIncreasingColumn)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[1], "V", "m", 6, 1, v);
+    Oli_Set_Column(cols[1], "V", "m", 6, 1, v);
     for (unsigned flags : {0u, (unsigned)OLI_TAB_CHOOSE_ROWS}) {
         std::string out = Oli_Capture([&](FILE* f) {
             OliTabelle(f, 2, 5, cols, nullptr, nullptr, 0, flags | OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
@@ -166,7 +157,7 @@ TEST(OliTable, ChoosingRowsKeepsTurningPointsAndSignChanges)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[1], "V", "m", 6, 0, v);
+    Oli_Set_Column(cols[1], "V", "m", 6, 0, v);
     std::string out = Oli_Capture([&](FILE* f) {
         OliTabelle(f, 2, 7, cols, nullptr, nullptr, 0, OLI_TAB_CHOOSE_ROWS | OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0,
                    nullptr);
@@ -185,9 +176,9 @@ TEST(OliTable, TotalsAndNotApplicable)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(3, &cols);
-    set_column(cols[1], "S", "kN", 8, 1, with_ne);
+    Oli_Set_Column(cols[1], "S", "kN", 8, 1, with_ne);
     cols[1].totals = 1;
-    set_column(cols[2], "T", "kN", 8, 1, plain);
+    Oli_Set_Column(cols[2], "T", "kN", 8, 1, plain);
     cols[2].totals = 1;
     std::string out = Oli_Capture([&](FILE* f) {
         OliTabelle(f, 3, 3, cols, nullptr, nullptr, 0, OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
@@ -208,7 +199,7 @@ TEST(OliTable, MarksOfExtremeValues)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[1], "V", "m", 6, 2, v);
+    Oli_Set_Column(cols[1], "V", "m", 6, 2, v);
     cols[1].first_mark = 3;   // underline smallest and largest magnitude
     cols[1].second_mark = -1; // bold the smallest value
     std::string out = Oli_Capture([&](FILE* f) {
@@ -229,8 +220,8 @@ TEST(OliTable, MarkSelectorOverAllNumericColumns)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(3, &cols);
-    set_column(cols[1], "A", "m", 6, 2, a);
-    set_column(cols[2], "B", "m", 6, 2, b);
+    Oli_Set_Column(cols[1], "A", "m", 6, 2, a);
+    Oli_Set_Column(cols[2], "B", "m", 6, 2, b);
     std::string out = Oli_Capture([&](FILE* f) {
         OliTabelle(f, 3, 2, cols, nullptr, nullptr, 999999, OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
         OliTabelle(f, 3, 2, cols, nullptr, nullptr, 2, OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
@@ -255,7 +246,7 @@ TEST(OliTable, LongTablesSetTheListFlagsBeforeAndNotAfter)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[1], "V", "m", 6, 0, v);
+    Oli_Set_Column(cols[1], "V", "m", 6, 0, v);
     std::string out = Oli_Capture(
         [&](FILE* f) { OliTabelle(f, 2, 120, cols, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, nullptr); });
     EXPECT_EQ(0u, out.find("#OLI_SETFLAGS 640\n#OLI_SETYPOSITION 1 0.1000\n#SHOWTABLE\n"));
@@ -275,7 +266,7 @@ TEST(OliTable, ReverseOrderWithThinRulesByPrintPosition)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[1], "V", "m", 4, 0, v);
+    Oli_Set_Column(cols[1], "V", "m", 4, 0, v);
     OliTableOptions opt;
     Oli_Init_Table_Options(&opt, 3);
     opt.flags = OLI_TAB_REVERSE | OLI_TAB_NO_Y_MOVES;
@@ -299,7 +290,7 @@ TEST(OliTable, RowFlagsHideRows)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[1], "V", "m", 4, 0, v);
+    Oli_Set_Column(cols[1], "V", "m", 4, 0, v);
     OliTableOptions opt;
     Oli_Init_Table_Options(&opt, 3);
     opt.row_flags[1] = 0;
@@ -319,9 +310,9 @@ TEST(OliTable, HeadingPlacementGroupsAndTitleLines)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(3, &cols);
-    set_column(cols[1], "+kN", "kN", 8, 1, a);
+    Oli_Set_Column(cols[1], "+kN", "kN", 8, 1, a);
     std::snprintf(cols[1].group_heading, sizeof cols[1].group_heading, "%s", "Kraft");
-    set_column(cols[2], "-x", "m", 6, 1, b);
+    Oli_Set_Column(cols[2], "-x", "m", 6, 1, b);
     std::snprintf(cols[2].group_heading, sizeof cols[2].group_heading, "%s", "=");
     int counts[3] = {1, 0, 0};
     char title[] = "Titel";
@@ -359,7 +350,7 @@ TEST(OliTable, FootnoteMarkersInCellsAndUnderTheTable)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[1], "V", "m", 6, 1, v);
+    Oli_Set_Column(cols[1], "V", "m", 6, 1, v);
     cols[1].footnote_keys = keys;
     Oli_Add_Footnote(7, "a)", "Wert nach NA");
     Oli_Add_Footnote(7, "b)", "gleicher Schl\x81ssel");
@@ -506,7 +497,7 @@ TEST(OliTable, ValuesInAnArrayOfRecords)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[1], "V", "m", 6, 2, &recs[0].value);
+    Oli_Set_Column(cols[1], "V", "m", 6, 2, &recs[0].value);
     cols[1].stride = (int)sizeof(Rec);
     std::string out = Oli_Capture([&](FILE* f) {
         OliTabelle(f, 2, 2, cols, nullptr, nullptr, 0, OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
@@ -550,8 +541,8 @@ TEST(OliTable, TitleAsWideAsItsColumnStaysOffTheRule)
     ColumnHolder holder;
     OliColumn*& cols = holder.c;
     Oli_Alloc_Columns(2, &cols);
-    set_column(cols[0], "Nr.", "ZZ", 3, 0, nullptr);
-    set_column(cols[1], "Wert", "-", 4, 2, v);
+    Oli_Set_Column(cols[0], "Nr.", "ZZ", 3, 0, nullptr);
+    Oli_Set_Column(cols[1], "Wert", "-", 4, 2, v);
     std::string out = Oli_Capture([&](FILE* f) {
         OliTabelle(f, 2, 1, cols, nullptr, nullptr, 0, OLI_TAB_NO_Y_MOVES, nullptr, nullptr, 0, nullptr);
     });

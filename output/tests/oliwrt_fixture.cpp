@@ -2,6 +2,7 @@
 // and write files byte for byte.
 #include "oliwrt_fixture.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -46,4 +47,13 @@ std::string Oli_Visible(const std::string& bytes)
         }
     }
     return out;
+}
+
+void Oli_Set_Column(OliColumn& c, const char* title, const char* kind, int width, int decimals, void* data)
+{
+    std::snprintf(c.title, sizeof c.title, "%s", title);
+    std::snprintf(c.kind, sizeof c.kind, "%s", kind);
+    c.width = width;
+    c.decimals = decimals;
+    c.data = data;
 }

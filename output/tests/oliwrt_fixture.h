@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+struct OliColumn;
+
 // Runs body on a fresh temporary stream and returns every byte written to it.
 std::string Oli_Capture(const std::function<void(FILE*)>& body);
 // The bytes of a file ("" when it cannot be read); kovtest::read_file.
@@ -15,3 +17,5 @@ bool Oli_Write_Bytes(const std::string& path, const std::string& bytes);
 void Oli_Reset_Writers();
 // The bytes shown readably for a failure message (\xNN for 8-bit and control bytes).
 std::string Oli_Visible(const std::string& bytes);
+// One column of a table for OliTabelle: title, kind, width, decimals and its data.
+void Oli_Set_Column(OliColumn& c, const char* title, const char* kind, int width, int decimals, void* data);

@@ -1,14 +1,9 @@
-// The list viewer's reader: bytes of the list font, mark-up, the blocks of an
-// output list, plot files, damaged input, and the viewer window.
-#include <QPrinterInfo>
+// The renderer on lists and plot files as the reader takes them in: pictures,
+// graphics records, damaged input, plots, frames and rules, and the olirender tool.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
-#include <QMainWindow>
-#include <QPointer>
-#include <QSpinBox>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,225 +16,11 @@
 #include <vector>
 
 #include "platform/gui/olirender.h"
-#include "platform/gui/oliviewer.h"
-#include "platform/kovhost.h"
-#include "platform/kovscript.h"
 #include "platform/olireader.h"
 #include "platform/olirecords.h"
+#include "platform/tests/olilist_fixture.h"
 #include "test_support/kovtestutil.h"
 #include "test_support/runtool.h"
-
-namespace {
-
-std::string temp_dir()
-{
-    std::string d = std::string(KOV_BINARY_DIR) + "/test-artefacts";
-    ::mkdir(d.c_str(), 0755);
-    d += "/olireader";
-    ::mkdir(d.c_str(), 0755);
-    return d;
-}
-
-bool write_file(const std::string& path, const std::string& bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
-
-std::string all_warnings(const std::vector<std::string>& w)
-{
-    std::string s;
-    for (const std::string& x : w) s += x + "\n";
-    return s;
-}
-
-// A list with one block of each kind as the writers and the layout library
-// write them.
-const std::string kList =
-    "#NEWPAGE\n"
-    "#CONTENTS\n"
-    " POS. 7: Versatz\n"
-    "#OLI_SETFLAGS 896\n"
-    "#OLI_SETLAYOUT 4115\n"
-    "#OLI_SETMARGINS 1 0.0000 0.0000\n"
-    "#OLI_RESERVESPACE 3.0000\n"
-    "#OLI_SETBOOKMARK 16 \xAE\xCE@1. Eingabedaten\xAF\n"
-    "\n#SHOWPARA\n0x0\n5\n-1\n \xCE@1. Eingabedaten\n#END_OF_TEXT\n0x1000\n2 0.1\n-1\n"
-    // a paragraph with a tab list, then a change of font
-    "\n#SHOWPARA\n0x40\n4\n0x0 2\n1 0.78\n2 3.5\n-1\n \xCE@1.1.\tMaterial\n#END_OF_TEXT\n0x4\n0x0\n7\n-1\n"
-    " Holzg\x81te C24\n#END_OF_TEXT\n0x0\n-1\n"
-    // a table with a group row, its unit row and a thin rule
-    "#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 2\n 5.000000 16.000000\n"
-    " \xCEr  Nr\xCEr  Lastfall\xCEr       N\n"
-    " \xCEr\xCEr\xCEr                    kN\n"
-    "    1  st\x84ndig      15.00\n"
-    " \xCE{\xCEL 0 -1 -1 0.500000 0.500000 }\n"
-    "    2  Schnee        4.50\n"
-    "#END_OF_TEXT\n"
-    // the text block form: one title line, no end line
-    "#SHOWTABLE\n 0 0 1\n V 2.11\n 0 0 0 0\n"
-    // a graphics block with a title, a line, a filled polygon and a text
-    "#SHOWGRAFIC\n 1 0 0\n Skizze\n 0 0 0\n-1\n0.000000 10.000000 0.000000 5.000000\n"
-    " 6 0.050000\n"
-    " 1  1.000000 1.000000 9.000000 1.000000\n"
-    "51 230 0 0\n"
-    " 18 3 2.000000 2.000000 4.000000 2.000000 2.000000 4.000000 \n"
-    " 9 5.000000 4.500000 5.000000 4.500000 210 \xAE"
-    "F\xCE\\c,\xE0,d\xCEr = 2.5 kN\xAF\n"
-    " -1\n"
-    "#OLI_SETBOOKMARK 17\n";
-
-} // namespace
-
-TEST(OliText, SymbolBytesOfTheListFont)
-{
-    struct {
-        unsigned char byte;
-        unsigned code;
-    } cases[] = {
-        {0xC0, 0x03B3},
-        {0xB8, 0x03C8},
-        {0xBB, 0x03B2},
-        {0xBC, 0x03C7},
-        {0xC1, 0x03B7},
-        {0xC5, 0x03BB},
-        {0xC6, 0x03BC},
-        {0xC7, 0x03BD},
-        {0xBA, 0x03B1},
-        {0xE0, 0x03B1},
-        {0xBE, 0x03B5},
-        {0xB0, 0x03B8},
-        {0xA3, 0x0394},
-        {0xCB, 0x03C1},
-        {0x89, 0x2030},
-        {0xEC, 0x221E},
-        {0x8C, 0x2300},
-        {0xF7, 0x2248},
-        // code page 850 for the rest
-        {0x84, 0x00E4},
-        {0x94, 0x00F6},
-        {0x81, 0x00FC},
-        {0x8E, 0x00C4},
-        {0x99, 0x00D6},
-        {0x9A, 0x00DC},
-        {0xE1, 0x00DF},
-        {0xF8, 0x00B0},
-        {0xFD, 0x00B2},
-        {0xE6, 0x00B5},
-        {'A', 'A'},
-        {' ', ' '},
-    };
-    for (const auto& c : cases) EXPECT_EQ(Oli_Char_Of_Byte(c.byte), c.code) << std::hex << int(c.byte);
-    // "Stütze γ ≈ 1.3"
-    EXPECT_EQ(Oli_Decode("St\x81tze \xC0 \xF7 1.3").toStdString(), "Stütze γ ≈ 1.3");
-}
-
-TEST(OliText, MarkupSpans)
-{
-    std::string unknown;
-    const std::vector<OliSpan> s = Oli_Markup_Spans("a\xCE"
-                                                    "bB\xCE\\i\xCEr c\xCE/2\xCE"
-                                                    "r\xCE{C 2 230 0 0}rot\xCE"
-                                                    "q!",
-                                                    &unknown);
-    ASSERT_EQ(s.size(), 7u);
-    EXPECT_EQ(s[0].bytes, "a");
-    EXPECT_EQ(s[0].style, 0u);
-    EXPECT_EQ(s[1].bytes, "B");
-    EXPECT_EQ(s[1].style, unsigned(OLI_ST_BOLD));
-    EXPECT_EQ(s[2].bytes, "i");
-    EXPECT_EQ(s[2].style, unsigned(OLI_ST_BOLD | OLI_ST_SUBSCRIPT));
-    EXPECT_EQ(s[3].bytes, " c");
-    EXPECT_EQ(s[3].style, 0u);
-    EXPECT_EQ(s[4].bytes, "2");
-    EXPECT_EQ(s[4].style, unsigned(OLI_ST_SUPERSCRIPT));
-    EXPECT_EQ(s[5].kind, OliSpan::COLOUR);
-    EXPECT_EQ(s[6].bytes, "rot!");
-    EXPECT_TRUE(s[6].coloured);
-    EXPECT_EQ(s[6].rgb, 0xE60000u);
-    EXPECT_EQ(unknown, "q");
-    // The writers end a colour with an index outside the palette.
-    const std::vector<OliSpan> c = Oli_Markup_Spans("\xCE{C 1 230 0 0}rot\xCE{C 768}schwarz");
-    ASSERT_EQ(c.size(), 4u);
-    EXPECT_TRUE(c[1].coloured);
-    EXPECT_EQ(c[3].bytes, "schwarz");
-    EXPECT_FALSE(c[3].coloured);
-
-    const std::vector<OliSpan> r =
-        Oli_Markup_Spans(" \xCE{\xCEL 0 -1 -1 0.500000 0.500000 }x \xCE{\xCER 3 -1 -1 -1 -1} ");
-    ASSERT_EQ(r.size(), 5u);
-    EXPECT_EQ(r[1].kind, OliSpan::RULE);
-    EXPECT_EQ(r[1].num, (std::vector<double>{0, -1, -1, 0.5, 0.5}));
-    EXPECT_EQ(r[3].kind, OliSpan::FRAME);
-    EXPECT_EQ(r[3].num, (std::vector<double>{3, -1, -1, -1, -1}));
-    // A mark-up byte at the end and an unclosed group show nothing.
-    EXPECT_EQ(Oli_Plain_Text("ab\xCE"), QString("ab"));
-    EXPECT_EQ(Oli_Plain_Text("ab\xCE{L 0 1"), QString("ab"));
-    EXPECT_EQ(Oli_Plain_Text("\xCE@1.2.\xCEH Lastf\x84lle\xCEr").toStdString(), "1.2. Lastfälle");
-}
-
-TEST(OliReader, BlocksOfAList)
-{
-    OliDocument doc;
-    Oli_Parse_List(kList, &doc);
-    EXPECT_TRUE(doc.warnings.empty()) << all_warnings(doc.warnings);
-    EXPECT_EQ(doc.contents, "POS. 7: Versatz");
-    std::vector<int> kinds;
-    for (const OliItem& it : doc.items) kinds.push_back(it.kind);
-    EXPECT_EQ(kinds, (std::vector<int>{OliItem::NEWPAGE, OliItem::LAYOUT, OliItem::LAYOUT, OliItem::LAYOUT,
-                                       OliItem::LAYOUT, OliItem::LAYOUT, OliItem::PARA, OliItem::PARA, OliItem::TABLE,
-                                       OliItem::TABLE, OliItem::GRAPHIC, OliItem::LAYOUT}));
-    const OliLayoutRecord& margins = doc.items[3].layout;
-    EXPECT_EQ(margins.name, "SETMARGINS");
-    EXPECT_EQ(margins.num, (std::vector<double>{1, 0, 0}));
-    const OliLayoutRecord& bm = doc.items[5].layout;
-    EXPECT_EQ(bm.num, std::vector<double>{16});
-    EXPECT_EQ(bm.text, "\xCE@1. Eingabedaten");
-    EXPECT_FALSE(doc.items.back().layout.has_text);
-
-    const std::vector<OliParaPart>& h = doc.items[6].para;
-    ASSERT_EQ(h.size(), 1u);
-    EXPECT_EQ(h[0].format.font, 5);
-    EXPECT_EQ(h[0].lines, std::vector<std::string>{"\xCE@1. Eingabedaten"});
-    EXPECT_DOUBLE_EQ(h[0].space_after, 0.1);
-
-    const std::vector<OliParaPart>& p = doc.items[7].para;
-    ASSERT_EQ(p.size(), 2u);
-    EXPECT_EQ(p[0].format.font, 4);
-    ASSERT_EQ(p[0].format.tabs.size(), 2u);
-    EXPECT_DOUBLE_EQ(p[0].format.tabs[0].pos, 0.78);
-    EXPECT_EQ(p[0].format.tabs[0].code, 1);
-    EXPECT_DOUBLE_EQ(p[0].format.tabs[1].pos, 3.5);
-    EXPECT_EQ(p[1].format.font, 7);
-    EXPECT_EQ(p[1].lines, std::vector<std::string>{"Holzg\x81te C24"});
-
-    const OliTableBlock& t = doc.items[8].table;
-    EXPECT_EQ(t.head_rows, 1);
-    EXPECT_TRUE(t.unit_row);
-    EXPECT_EQ(t.separators, (std::vector<double>{5, 16}));
-    ASSERT_EQ(t.lines.size(), 5u);
-    EXPECT_EQ(t.lines[2], "    1  st\x84ndig      15.00");
-
-    const OliTableBlock& block = doc.items[9].table;
-    EXPECT_EQ(block.titles[2], std::vector<std::string>{"V 2.11"});
-    EXPECT_EQ(block.fixed_rows, 0);
-    EXPECT_TRUE(block.lines.empty());
-
-    const OliGraphicBlock& g = doc.items[10].graphic;
-    EXPECT_EQ(g.titles_top, std::vector<std::string>{"Skizze"});
-    EXPECT_EQ(g.kind, -1);
-    EXPECT_DOUBLE_EQ(g.x2, 10.0);
-    EXPECT_DOUBLE_EQ(g.y2, 5.0);
-    ASSERT_EQ(g.records.size(), 5u);
-    EXPECT_EQ(g.records[1].op, 1);
-    EXPECT_EQ(g.records[1].num, (std::vector<double>{1, 1, 9, 1}));
-    EXPECT_EQ(g.records[3].op, 18);
-    EXPECT_EQ(g.records[3].num.size(), 7u);
-    EXPECT_EQ(g.records[4].op, 9);
-    EXPECT_EQ(g.records[4].text, "F\xCE\\c,\xE0,d\xCEr = 2.5 kN");
-}
 
 TEST(OliReader, PictureRecordWithItsBytes)
 {
@@ -263,13 +44,13 @@ TEST(OliReader, PictureRecordWithItsBytes)
         "\n\n#SHOWGRAFIC\n0 0 0\n0 0 0\n1\n0 10 0 5\n75 4096 10 5 \xAE.png\xAF\n{" + hex + "}\n0\n\n";
     OliDocument doc;
     Oli_Parse_List(list, &doc);
-    EXPECT_TRUE(doc.warnings.empty()) << all_warnings(doc.warnings);
+    EXPECT_TRUE(doc.warnings.empty()) << olitest::all_warnings(doc.warnings);
     ASSERT_EQ(doc.items.size(), 1u);
     ASSERT_EQ(doc.items[0].graphic.records.size(), 1u);
     EXPECT_EQ(doc.items[0].graphic.records[0].data, std::string(png.constData(), size_t(png.size())));
     // The picture fills its 10 x 5 cm at the text area's corner.
     OliPages pages = Oli_Layout_List(doc);
-    EXPECT_TRUE(pages.warnings.empty()) << all_warnings(pages.warnings);
+    EXPECT_TRUE(pages.warnings.empty()) << olitest::all_warnings(pages.warnings);
     const QImage img = Oli_Page_Image(pages, 0, 50);
     const QColor c = img.pixelColor(int(7.0 / 2.54 * 50), int(4.5 / 2.54 * 50));
     EXPECT_EQ(c, QColor(0, 0, 255));
@@ -283,7 +64,7 @@ TEST(OliReader, GraphicHeadWithFlags)
                              "75 0 8 4 \xAEnot-there.png\xAF\n0\n\n";
     OliDocument doc;
     Oli_Parse_List(list, &doc);
-    EXPECT_TRUE(doc.warnings.empty()) << all_warnings(doc.warnings);
+    EXPECT_TRUE(doc.warnings.empty()) << olitest::all_warnings(doc.warnings);
     ASSERT_EQ(doc.items.size(), 1u);
     const OliGraphicBlock& g = doc.items[0].graphic;
     EXPECT_EQ(g.kind, 1);
@@ -292,7 +73,8 @@ TEST(OliReader, GraphicHeadWithFlags)
     ASSERT_EQ(g.records.size(), 1u);
     EXPECT_EQ(g.records[0].text, "not-there.png");
     const OliPages pages = Oli_Layout_List(doc);
-    EXPECT_NE(all_warnings(pages.warnings).find("picture \"not-there.png\" cannot be read"), std::string::npos);
+    EXPECT_NE(olitest::all_warnings(pages.warnings).find("picture \"not-there.png\" cannot be read"),
+              std::string::npos);
 }
 
 // A list whose picture records name a FIFO, a device or a folder: each is
@@ -315,7 +97,7 @@ TEST(OliReader, PicturesThatAreNoRegularFilesAreSkipped)
     ASSERT_EQ(doc.items.size(), 1u);
     ASSERT_EQ(doc.items[0].graphic.records.size(), 4u);
     const OliPages pages = Oli_Layout_List(doc);
-    const std::string w = all_warnings(pages.warnings);
+    const std::string w = olitest::all_warnings(pages.warnings);
     for (const std::string& name : {tmp / "fifo.png", std::string("/dev/zero"), tmp.path()})
         EXPECT_NE(w.find("picture \"" + name + "\" cannot be read (not a regular file)"), std::string::npos) << w;
     EXPECT_EQ(w.find("blau.png"), std::string::npos) << w;
@@ -343,7 +125,7 @@ TEST(OliReader, EveryGraphicsRecordOfTheTableAndAnUnknownOne)
     list += " 99 1 2\n -1\n";
     OliDocument doc;
     Oli_Parse_List(list, &doc);
-    ASSERT_EQ(doc.warnings.size(), 1u) << all_warnings(doc.warnings);
+    ASSERT_EQ(doc.warnings.size(), 1u) << olitest::all_warnings(doc.warnings);
     EXPECT_NE(doc.warnings[0].find("unknown graphics record 99 skipped"), std::string::npos) << doc.warnings[0];
     ASSERT_EQ(doc.items.size(), 1u);
     const std::vector<OliGraphicRecord>& r = doc.items[0].graphic.records;
@@ -371,8 +153,8 @@ TEST(OliReader, EveryGraphicsRecordOfTheTableAndAnUnknownOne)
     // of none of them as unknown (only of the pictures it cannot find).
     doc.warnings.clear();
     OliPages pages = Oli_Layout_List(doc);
-    EXPECT_EQ(all_warnings(pages.warnings).find("unknown graphics record"), std::string::npos)
-        << all_warnings(pages.warnings);
+    EXPECT_EQ(olitest::all_warnings(pages.warnings).find("unknown graphics record"), std::string::npos)
+        << olitest::all_warnings(pages.warnings);
     // A record that reaches the renderer without a drawing function is
     // counted as a warning, once per record number, not dropped in silence.
     OliGraphicRecord unknown;
@@ -380,7 +162,7 @@ TEST(OliReader, EveryGraphicsRecordOfTheTableAndAnUnknownOne)
     unknown.line = 7;
     doc.items[0].graphic.records = {unknown, unknown};
     pages = Oli_Layout_List(doc);
-    ASSERT_EQ(pages.warnings.size(), 1u) << all_warnings(pages.warnings);
+    ASSERT_EQ(pages.warnings.size(), 1u) << olitest::all_warnings(pages.warnings);
     EXPECT_EQ(pages.warnings[0], "line 7: unknown graphics record 99 skipped");
 }
 
@@ -388,14 +170,14 @@ TEST(OliReader, DamagedListsNeverStopTheReader)
 {
     // Every prefix of the list (a file cut anywhere) is read and laid out.
     int warned = 0;
-    for (size_t n = 0; n <= kList.size(); ++n) {
+    for (size_t n = 0; n <= olitest::kList.size(); ++n) {
         OliDocument doc;
-        Oli_Parse_List(kList.substr(0, n), &doc);
+        Oli_Parse_List(olitest::kList.substr(0, n), &doc);
         const OliPages pages = Oli_Layout_List(doc);
         ASSERT_GE(pages.pages.size(), 1u);
         warned += !doc.warnings.empty();
     }
-    EXPECT_GT(warned, int(kList.size()) / 2);
+    EXPECT_GT(warned, int(olitest::kList.size()) / 2);
     // Cut inside each kind of block: the warning names what happened.
     struct {
         const char* at;
@@ -408,9 +190,10 @@ TEST(OliReader, DamagedListsNeverStopTheReader)
     };
     for (const auto& c : cuts) {
         OliDocument doc;
-        Oli_Parse_List(kList.substr(0, kList.find(c.at) + 2), &doc);
-        EXPECT_NE(all_warnings(doc.warnings).find(c.warning), std::string::npos) << c.at << "\n"
-                                                                                 << all_warnings(doc.warnings);
+        Oli_Parse_List(olitest::kList.substr(0, olitest::kList.find(c.at) + 2), &doc);
+        EXPECT_NE(olitest::all_warnings(doc.warnings).find(c.warning), std::string::npos)
+            << c.at << "\n"
+            << olitest::all_warnings(doc.warnings);
     }
     // Blocks that run into the next record, records nobody knows, absurd numbers.
     const std::string bad =
@@ -422,13 +205,13 @@ TEST(OliReader, DamagedListsNeverStopTheReader)
         "#FOO\n#OLI_FOO 1\nfreier Text\n#END_OF_TEXT\n";
     OliDocument doc;
     Oli_Parse_List(bad, &doc);
-    const std::string w = all_warnings(doc.warnings);
+    const std::string w = olitest::all_warnings(doc.warnings);
     for (const char* part : {"table block not closed before line 5", "paragraph block not closed before line 10",
                              "unknown record \"#FOO\"", "unknown layout record \"#OLI_FOO\"", "text outside a block",
                              "\"#END_OF_TEXT\" outside a block"})
         EXPECT_NE(w.find(part), std::string::npos) << part << "\n" << w;
     const OliPages pages = Oli_Layout_List(doc);
-    EXPECT_NE(all_warnings(pages.warnings).find("empty extent"), std::string::npos);
+    EXPECT_NE(olitest::all_warnings(pages.warnings).find("empty extent"), std::string::npos);
     EXPECT_FALSE(Oli_Page_Image(pages, 0, 30).isNull());
 }
 
@@ -469,7 +252,7 @@ TEST(OliReader, PlotFile)
     EXPECT_DOUBLE_EQ(doc.entities[1].rings[0][0].radius, 1.0);
     EXPECT_EQ(doc.entities[2].text, "H\x94he");
     EXPECT_EQ(doc.entities[2].justification, 5);
-    EXPECT_NE(all_warnings(doc.warnings).find("unknown plot entity \"-bogus\""), std::string::npos);
+    EXPECT_NE(olitest::all_warnings(doc.warnings).find("unknown plot entity \"-bogus\""), std::string::npos);
 
     // The circle is filled: its centre is dark grey (pen 1, colour 2), its
     // surroundings white.
@@ -534,67 +317,6 @@ TEST(OliReader, PlotFileWithHugeNumbersInPlaceOfInts)
     EXPECT_FALSE(Oli_Page_Image(pages, 0, 30).isNull());
 }
 
-TEST(OliViewer, WindowShowsThePages)
-{
-    static int argc = 1;
-    static char arg0[] = "test";
-    static char* argv[] = {arg0, nullptr};
-    QApplication app(argc, argv);
-    const std::string path = temp_dir() + "/viewer.oli";
-    std::string text = kList;
-    for (int k = 0; k < 150; ++k) text += "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n Zeile\n#END_OF_TEXT\n";
-    ASSERT_TRUE(write_file(path, text));
-    QWidget* w = Oli_Open_Viewer(path);
-    ASSERT_NE(w, nullptr);
-    QSpinBox* spin = w->findChild<QSpinBox*>();
-    ASSERT_NE(spin, nullptr);
-    EXPECT_GE(spin->maximum(), 2);
-    spin->setValue(2);
-    app.processEvents();
-    EXPECT_TRUE(w->isVisible());
-    // Shown again, the list replaces its window.
-    QPointer<QWidget> first(w);
-    QWidget* again = Oli_Open_Viewer(path);
-    ASSERT_NE(again, nullptr);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(first.isNull());
-    again->close();
-    app.processEvents();
-    // The batch form writes its PDF beside the list under this name.
-    EXPECT_EQ(Oli_Pdf_Path_Of("/pos/POS_01.oli"), "/pos/POS_01.oli.pdf");
-    // "PDF speichern" proposes another name, which printing never writes.
-    EXPECT_EQ(Oli_Export_Pdf_Path_Of("/pos/POS_01.oli"), "/pos/POS_01.pdf");
-    EXPECT_EQ(Oli_Export_Pdf_Path_Of("/p.d/POS_01"), "/p.d/POS_01_Liste.pdf");
-    EXPECT_EQ(Oli_Export_Pdf_Path_Of("/pos/.oli"), "/pos/.oli_Liste.pdf");
-}
-
-// Printing without a printer writes the PDF beside the list and names it; a
-// second print replaces only that file, never a PDF the user saved under
-// another name.
-TEST(OliViewerWindow, PrintWithoutPrinterKeepsThePdfTheUserSaved)
-{
-    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed";
-    kovtest::TempDir d;
-    const std::string list = d / "POS_01.oli";
-    ASSERT_TRUE(kovtest::write_file(list, "\n#SHOWPARA\n0x0\n7\n-1\n Zeile eins\n#END_OF_TEXT\n0x0\n-1\n"));
-    const std::string saved = Oli_Export_Pdf_Path_Of(list);
-    ASSERT_TRUE(kovtest::write_file(saved, "%PDF-1.4 vom Benutzer gespeichert"));
-    for (int i = 0; i < 2; ++i) {
-        std::string pdf, error;
-        ASSERT_TRUE(Oli_Print_File(list, &pdf, &error)) << error;
-        EXPECT_EQ(pdf, d / "POS_01.oli.pdf");
-        EXPECT_EQ(kovtest::read_file(pdf).rfind("%PDF", 0), 0u);
-    }
-    EXPECT_EQ(kovtest::read_file(saved), "%PDF-1.4 vom Benutzer gespeichert");
-    // The batch print tells where the pages went.
-    Kov_Set_Ui_Mode(KOV_UI_BATCH);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(Quick_OLI_Print("POS", list.c_str()), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), d / "POS_01.oli.pdf" + "\n");
-    Kov_Set_Ui_Mode(-1);
-    EXPECT_EQ(kovtest::read_file(saved), "%PDF-1.4 vom Benutzer gespeichert");
-}
-
 TEST(OliRenderMarkup, FramesAndRules)
 {
     // A frame around two lines of font 7, then a thick rule under them.
@@ -607,7 +329,7 @@ TEST(OliRenderMarkup, FramesAndRules)
     OliDocument doc;
     Oli_Parse_List(list, &doc);
     const OliPages pages = Oli_Layout_List(doc);
-    EXPECT_TRUE(pages.warnings.empty()) << all_warnings(pages.warnings);
+    EXPECT_TRUE(pages.warnings.empty()) << olitest::all_warnings(pages.warnings);
     const double dpi = 150;
     const QImage img = Oli_Page_Image(pages, 0, dpi);
     auto grey = [&](double x_cm, double y_cm) {
@@ -632,12 +354,12 @@ TEST(OliRenderMarkup, FramesAndRules)
 
 TEST(OliRenderTool, PdfAndPngPages)
 {
-    const std::string d = temp_dir();
+    const std::string d = olitest::artefact_dir("olirender");
     const std::string tool = std::string(KOV_TOOLS_DIR) + "/olirender";
     ASSERT_EQ(::access(tool.c_str(), X_OK), 0);
     const std::string list = d + "/tool.oli";
-    std::string text = kList + "#NEWPAGE\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n Zweite Seite\n#END_OF_TEXT\n";
-    ASSERT_TRUE(write_file(list, text));
+    std::string text = olitest::kList + "#NEWPAGE\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n Zweite Seite\n#END_OF_TEXT\n";
+    ASSERT_TRUE(kovtest::write_file(list, text));
     for (const char* f : {"/tool-1.png", "/tool-2.png", "/tool.pdf", "/one.png"}) std::remove((d + f).c_str());
     auto run = [&](std::vector<std::string> args) {
         args.insert(args.begin(), tool);
