@@ -127,8 +127,12 @@ TEST(AxialEta, NailsAndRefusals)
         int type;
         double angle, t1, t2;
         int code;
-    } refusals[] = {{14, 20, 80, 80, 1015}, {11, 20, 80, 80, 1013}, {11, 10, 80, 80, 1014},
-                    {14, 60, 8, 80, 146},   {12, 60, 80, 8, 147},   {5, 90, 80, 80, 152}};
+    } refusals[] = {{FT_ASSY_VG_CYLINDER, 20, 80, 80, CONN_MSG_ASSY_ANGLE_BELOW_30},
+                    {FT_SPAX_CSK_PARTIAL, 20, 80, 80, CONN_MSG_SPAX_ANGLE_BELOW_30},
+                    {FT_SPAX_CSK_PARTIAL, 10, 80, 80, CONN_MSG_SPAX_ANGLE_BELOW_15},
+                    {FT_ASSY_VG_CYLINDER, 60, 8, 80, CONN_MSG_MEMBER_1_BELOW_1_2D},
+                    {FT_SPAX_WASHER_PARTIAL, 60, 80, 8, CONN_MSG_MEMBER_2_BELOW_1_2D},
+                    {FT_SCREW_2A, 90, 80, 80, CONN_MSG_SCREW_PENETRATION_6D}};
     for (const auto& c : refusals) {
         ConnectionInput s = Blank();
         s.type = c.type;
@@ -141,7 +145,7 @@ TEST(AxialEta, NailsAndRefusals)
         s.t1 = c.t1;
         s.t2 = c.t2;
         r = Fresh();
-        EXPECT_EQ(Axial_Capacity_Screw_Eta(s, c.code == 152 ? 40 : 80, 0, &r), 0.0) << c.type;
+        EXPECT_EQ(Axial_Capacity_Screw_Eta(s, c.code == CONN_MSG_SCREW_PENETRATION_6D ? 40 : 80, 0, &r), 0.0) << c.type;
         EXPECT_EQ(r.message_code, c.code) << c.type;
     }
 }

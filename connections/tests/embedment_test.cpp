@@ -43,8 +43,10 @@ const PairCase kBothModes[] = {
     {"nail 3.1 OSB 15 predrilled", 0, 3.1, 1, 0, 0, 15, 60, 600, 350, 4, 0, 0, 5, 43.58843, 0.082 * 0.969 * 350, 0},
     {"nail 4 450/380", 0, 4, 0, 0, 0, 24, 60, 450, 380, 0, 0, 5, 5, 20.55793, 20.55793, 0},
     {"nail 4 C24 over OSB 60", 0, 4, 0, 0, 0, 24, 60, 350, 600, 0, 4, 5, 0, 18.93494, 37.09253, 0},
-    {"gypsum member 1 under a bolt", 30, 12, 0, 0, 0, 12.5, 60, 680, 350, 5, 0, 0, 5, 0, 25.256, 158},
-    {"kind 13 member 2 wins over 158", 30, 12, 0, 0, 0, 12.5, 60, 680, 350, 5, 13, 0, 0, 0, 0, 159},
+    {"gypsum member 1 under a bolt", 30, 12, 0, 0, 0, 12.5, 60, 680, 350, 5, 0, 0, 5, 0, 25.256,
+     CONN_MSG_NO_EMBEDMENT_MEMBER_1},
+    {"kind 13 member 2 wins over member 1", 30, 12, 0, 0, 0, 12.5, 60, 680, 350, 5, 13, 0, 0, 0, 0,
+     CONN_MSG_NO_EMBEDMENT_MEMBER_2},
     {"steel plate member 2 under a nail", 0, 4, 0, 0, 0, 24, 5, 350, 7850, 0, 12, 5, 0, 18.93494, 0, 0},
     {"steel plate member 1 under a nail", 0, 4, 0, 0, 0, 5, 60, 7850, 350, 12, 0, 0, 5, 18.93494, 18.93494, 0},
     {"two plates under a nail", 0, 4, 0, 0, 0, 5, 5, 7850, 7850, 12, 12, 0, 0, 0, 0, 0},
@@ -76,9 +78,10 @@ TEST(EmbedmentPair, RuleSetDecidesScrewsAndSmallDowels)
     {
         ScopedAnnex din(ScopedAnnex::kNone);
         Check({"screw 6.5 DIN: nail rule", 2, 6.5, 0, 0, 0, 40, 60, 350, 350, 0, 0, 5, 5, nail, nail, 0});
-        Check({"dowel 6 DIN: k90 1, note", 29, 6, 0, 0, 90, 40, 60, 350, 350, 0, 0, 5, 5, dowel6, dowel6, 1008});
-        Check(
-            {"dowel 6 DIN in LVL: note", 29, 6, 0, 0, 90, 40, 60, 350, 350, 10, 10, 0, 0, 37 * 0.94, 37 * 0.94, 1008});
+        Check({"dowel 6 DIN: k90 1, note", 29, 6, 0, 0, 90, 40, 60, 350, 350, 0, 0, 5, 5, dowel6, dowel6,
+               CONN_MSG_K90_SET_TO_1});
+        Check({"dowel 6 DIN in LVL: note", 29, 6, 0, 0, 90, 40, 60, 350, 350, 10, 10, 0, 0, 37 * 0.94, 37 * 0.94,
+               CONN_MSG_K90_SET_TO_1});
     }
     ScopedAnnex annex(1);
     Check({"screw 6.5 EC5: dowel rule", 2, 6.5, 0, 0, 0, 40, 60, 350, 350, 0, 0, 5, 5, dowel, dowel, 0});
