@@ -212,6 +212,16 @@ inline std::string kept_dir(const std::string& group, const std::string& name)
     fs::create_directories(d, ec);
     return ec ? std::string() : d.string();
 }
+
+// A folder <build folder>/test-artefacts/<group> (group may hold slashes), made
+// when missing and never emptied: pictures and files a test leaves for a look.
+inline std::string artefact_dir(const std::string& group)
+{
+    std::error_code ec;
+    const std::filesystem::path d = std::filesystem::path(KOV_BINARY_DIR) / "test-artefacts" / group;
+    std::filesystem::create_directories(d, ec);
+    return d.string();
+}
 #endif
 
 // Sets or unsets environment variables and puts back their earlier values

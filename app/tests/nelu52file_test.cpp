@@ -3,12 +3,10 @@
 #include <sys/stat.h>
 
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +17,7 @@
 #include "nad/nadlist.h"
 #include "platform/kovlocale.h"
 #include "test_support/annex/scopedannex.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 
@@ -614,16 +613,13 @@ TEST_F(InputFile, FailedWriteLeavesTheOldFileIntact)
     ASSERT_TRUE(Spill("ABC_07.nad", "alt"));
 
     // Files may grow to 64 bytes only: the write of the new file fails.
-    std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit saved;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     NELU52_DATA d;
     Fill(d);
-    const int r = d.write_file("ABC_07.inp", "ABC_07.nad");
-    setrlimit(RLIMIT_FSIZE, &saved);
+    int r = -1;
+    {
+        kovtest::FileSizeLimit full(64);
+        r = d.write_file("ABC_07.inp", "ABC_07.nad");
+    }
 
     EXPECT_EQ(r, 1);
     EXPECT_EQ(Slurp("ABC_07.inp"), old);

@@ -38,13 +38,7 @@ namespace {
 std::string artefact_dir()
 {
     const testing::TestInfo* t = testing::UnitTest::GetInstance()->current_test_info();
-    std::string d = std::string(KOV_BINARY_DIR) + "/test-artefacts";
-    ::mkdir(d.c_str(), 0755);
-    d += "/olirender";
-    ::mkdir(d.c_str(), 0755);
-    d += std::string("/") + t->test_suite_name() + "." + t->name();
-    ::mkdir(d.c_str(), 0755);
-    return d;
+    return kovtest::artefact_dir(std::string("olirender/") + t->test_suite_name() + "." + t->name());
 }
 
 using kovtest::expect_in_order;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -172,14 +170,11 @@ TEST(Files, CopyOntoItselfAndOntoAFullDiskKeepTheFiles)
     EXPECT_NE(KOVCopyFile((d + "/src.bin").c_str(), (d + "/SRC.BIN").c_str(), 0), 0);
     EXPECT_EQ(read_file(d + "/src.bin"), bytes);
 
-    std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit saved;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int copied = KOVCopyFile((d + "/src.bin").c_str(), (d + "/old.bin").c_str(), 0);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    int copied = -1;
+    {
+        kovtest::FileSizeLimit full(1000);
+        copied = KOVCopyFile((d + "/src.bin").c_str(), (d + "/old.bin").c_str(), 0);
+    }
     EXPECT_EQ(copied, 0);
     EXPECT_EQ(read_file(d + "/old.bin"), "old");
     EXPECT_EQ(entries(d), (std::vector<std::string>{"old.bin", "src.bin"}));

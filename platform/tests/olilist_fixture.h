@@ -3,7 +3,7 @@
 // reader, its renderer, its viewer and the application's printed lists.
 #pragma once
 
-#include <sys/stat.h>
+#include "test_support/kovtestutil.h"
 
 #include <string>
 #include <vector>
@@ -54,13 +54,6 @@ inline std::string all_warnings(const std::vector<std::string>& w)
 }
 
 // A folder for the files a test leaves for review, in the build tree's test artefacts.
-inline std::string artefact_dir(const char* name)
-{
-    std::string d = std::string(KOV_BINARY_DIR) + "/test-artefacts";
-    ::mkdir(d.c_str(), 0755);
-    d += std::string("/") + name;
-    ::mkdir(d.c_str(), 0755);
-    return d;
-}
+inline std::string artefact_dir(const char* name) { return kovtest::artefact_dir(name); }
 
 } // namespace olitest

@@ -11,18 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "test_support/kovtestutil.h"
 #include "test_support/runtool.h"
 
 namespace {
 
-std::string artefact_dir()
-{
-    std::string d = std::string(KOV_BINARY_DIR) + "/test-artefacts";
-    ::mkdir(d.c_str(), 0777);
-    d += "/sheetdemo";
-    ::mkdir(d.c_str(), 0777);
-    return d;
-}
+std::string artefact_dir() { return kovtest::artefact_dir("sheetdemo"); }
 
 std::string tool() { return kovtest::tool_path("sheetdemo"); }
 

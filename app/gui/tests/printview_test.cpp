@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/gui/olirender.h"
+#include "test_support/kovtestutil.h"
 #include "test_support/pdftext.h"
 
 namespace {
@@ -22,13 +23,7 @@ namespace {
 std::string artefact_dir()
 {
     const testing::TestInfo* t = testing::UnitTest::GetInstance()->current_test_info();
-    std::string d = std::string(KOV_BINARY_DIR) + "/test-artefacts";
-    ::mkdir(d.c_str(), 0755);
-    d += "/printview";
-    ::mkdir(d.c_str(), 0755);
-    d += std::string("/") + t->test_suite_name() + "." + t->name();
-    ::mkdir(d.c_str(), 0755);
-    return d;
+    return kovtest::artefact_dir(std::string("printview/") + t->test_suite_name() + "." + t->name());
 }
 
 } // namespace
