@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/nelu52annex.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "base/kovmem.h"
@@ -321,6 +322,12 @@ int print_eingabedaten(NELU52_DATA& d, FILE* list)
         };
         if (d.typ >= 0 && d.typ <= 3) Oli_Heading(list, 2, "%s", kJoint[d.typ]);
     }
+    // Results under other values than the position's annex are never
+    // presented without saying so.
+    const QString annex_note = Nelu52_Annex_Note();
+    if (!annex_note.isEmpty())
+        for (const QString& line : annex_note.split(QLatin1Char('\n')))
+            Oli_Text(list, M_BOLD "%s" M_REG, cp850_of(line).c_str());
     Oli_Heading(list, 2, "%s", "Material und Abmessungen");
 
     const char* nkl = "undefiniert";

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "app/tests/print_fixture.h"
+#include "nad/nadactive.h"
+#include "nad/nadlist.h"
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
 #include "test_support/annex/scopedannex.h"
@@ -231,6 +233,29 @@ TEST_F(PrintTest, WithoutAnnexNoJointHeading)
     const std::string list = List();
     EXPECT_EQ(list.find(T("Stirnversatz gemäß")), std::string::npos);
     EXPECT_NE(list.find("--------------"), std::string::npos);
+}
+
+// The position's annex file cannot be read: the list says, under the input
+// data's heading, that its results use the EC recommended values.
+TEST_F(PrintTest, ListSaysWhenTheResultsUseTheRecommendedValues)
+{
+    EXPECT_EQ(Page(print_eingabedaten).find("Empfehlungswerte"), std::string::npos);
+    printtest::Reset_Writers();
+    std::remove((dir.root() + "/data/NAD/Deutschland.NAD").c_str());
+    Nad_Reset_Annex_State();
+    Nad_Publish_Active_Blocks();
+    const std::string page = Page(print_eingabedaten);
+    EXPECT_NE(page.find(B +
+                        "Die Datei Deutschland.NAD des Anwendungsdokuments \"Deutschland\" der Position kann "
+                        "nicht gelesen werden:" +
+                        R),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find(B + "alle Ergebnisse verwenden die EC-Empfehlungswerte statt seiner Werte." + R),
+              std::string::npos)
+        << page;
+    EXPECT_LT(page.find("Eingabedaten"), page.find("Empfehlungswerte"));
+    Nad_Reset_Annex_State();
 }
 
 // ---- thresholds -------------------------------------------------------------------------------------

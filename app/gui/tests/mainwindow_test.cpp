@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -43,7 +44,9 @@
 #include "app/nelu52start.h"
 #include "app/screensketch.h"
 #include "app/tests/app_fixture.h"
+#include "base/kovmsg.h"
 #include "nad/nadec5.h"
+#include "nad/nadlist.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
 #include "window_fixture.h"
@@ -972,6 +975,59 @@ TEST(NoLoadCombinationWindowTest, OpensSavesAndOpensAgain)
         win->findChild<QPushButton*>("pb_last_new")->click();
         EXPECT_EQ(m->rowCount(), 1);
     }
+}
+
+// DATA is there but the position's annex file is not: the window says, with
+// the results, that they use the EC recommended values, and the library's
+// warning comes once however often the start activates the annex.
+TEST(AnnexWindowTest, MissingAnnexFileIsSaidInTheWindowOnce)
+{
+    wintest::Ensure_App();
+    apptest::Workdir dir;
+    for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
+        std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+    std::filesystem::remove(dir.root() + "/data/NAD/Deutschland.NAD");
+    ASSERT_EQ(Nelu52_Set_Position("VERSATZ", "1"), 1);
+    Nad_Reset_Annex_State();
+    Msg_Reset();
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    nelu52_data.set_defaults();
+    std::unique_ptr<QMainWindow> win(Nelu52_New_Main_Window());
+    win->show();
+    QApplication::processEvents();
+    win->findChild<QAction*>("actionCalculation")->trigger();
+    QApplication::processEvents();
+    const std::string told = Kov_Script_Log_Text();
+    const std::string warning = "PrintMessage WARNUNG: Die Datei Deutschland.NAD";
+    EXPECT_NE(told.find(warning), std::string::npos) << told;
+    EXPECT_EQ(told.find(warning), told.rfind(warning)) << told;
+
+    QLabel* note = win->findChild<QLabel*>("erg_anhang");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QString::fromUtf8("Die Datei Deutschland.NAD des Anwendungsdokuments \"Deutschland\" der "
+                                              "Position kann nicht gelesen werden:\nalle Ergebnisse verwenden die "
+                                              "EC-Empfehlungswerte statt seiner Werte."));
+    // Above the form, in view at once with the bars on a laptop's screen.
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "fit_window", Q_ARG(QRect, QRect(0, 0, 1366, 768))));
+    QApplication::processEvents();
+    const QRect r(note->mapTo(win.get(), QPoint(0, 0)), note->size());
+    EXPECT_TRUE(win->rect().contains(r)) << r.bottom() << " " << win->height();
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    for (int i = 0; i < 4; ++i) {
+        QProgressBar* bar = win->findChild<QProgressBar*>(QStringLiteral("erg_balken_%1").arg(i));
+        const QRect b(bar->mapTo(win.get(), QPoint(0, 0)), bar->size());
+        EXPECT_TRUE(win->rect().contains(b)) << i;
+    }
+    QDir().mkpath(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts");
+    EXPECT_TRUE(
+        win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_ohne_anhang.png", "PNG"));
+    // The utilisations are those of the recommended values (k_cr = 0.67).
+    EXPECT_EQ(win->findChild<QLabel*>("erg_prozent_2")->text(), QString("58.78 %"));
+    win.reset();
+    Nad_Reset_Annex_State();
+    Kov_Set_Ui_Mode(-1);
 }
 
 // Deleting every row and saving leaves a file that opens again.
