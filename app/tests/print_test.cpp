@@ -258,6 +258,38 @@ TEST_F(PrintTest, ListSaysWhenTheResultsUseTheRecommendedValues)
     Nad_Reset_Annex_State();
 }
 
+// Under the EC recommended values the headings of the input data and of the
+// step joint name those values and not the German annex; the bookmark (ended
+// by 0xAF) and the heading line both. Byte for byte in code page 850 (0x84
+// a-umlaut, 0xE1 sharp s).
+TEST_F(PrintTest, HeadingsNameTheRecommendedValuesInsteadOfTheAnnex)
+{
+    const std::string rules = "NCI NA.12.1 mit den EC-Empfehlungswerten der DIN EN 1995-1-1";
+    std::remove((dir.root() + "/data/NAD/Deutschland.NAD").c_str());
+    Nad_Reset_Annex_State();
+    Nad_Publish_Active_Blocks();
+    ASSERT_STRNE(Nad_Unused_File(), "");
+    const struct {
+        int typ;
+        const char* kind;
+    } cases[] = {{0, "Stirnversatz"}, {1, "Brustversatz"}, {2, "Fersenversatz"}, {3, "Doppelter Versatz"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        d.typ = c.typ;
+        const std::string input = Page(print_eingabedaten);
+        const std::string heading = std::string(c.kind) + " gem\x84\xE1 " + rules;
+        EXPECT_NE(input.find(heading + "\xAF\n"), std::string::npos) << input;
+        EXPECT_NE(input.find(heading + "\xCE" + "r\n"), std::string::npos) << input;
+        EXPECT_EQ(input.find("/NA"), std::string::npos) << input;
+        const std::string joint = Page(print_versatz);
+        EXPECT_NE(joint.find("Druck in den Kontaktfl\x84" + std::string("chen nach ") + rules + "\xCE" + "r\n"),
+                  std::string::npos)
+            << joint;
+        EXPECT_EQ(joint.find("/NA"), std::string::npos) << joint;
+    }
+    Nad_Reset_Annex_State();
+}
+
 // ---- thresholds -------------------------------------------------------------------------------------
 
 TEST_F(PrintTest, VerdictThresholds)
