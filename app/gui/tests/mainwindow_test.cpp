@@ -1146,6 +1146,50 @@ TEST_F(ExampleWindowTest, NewLoadRowKeepsTheRowHeightQuietly)
     for (const QString& text : warnings) EXPECT_FALSE(text.contains(QStringLiteral("edit"))) << text.toStdString();
 }
 
+// Adding a row while a cell's editor is still open, and again with the table
+// scrolled to its end: the typed value is kept, every row has one height and
+// no editor is asked for a row that is not there.
+TEST_F(ExampleWindowTest, NewLoadRowWhileEditingOrScrolledStaysQuiet)
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler old =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { warnings << m; });
+    win->show();
+    // The editor hands its value over when it loses the focus, which needs an
+    // active window (a window system without a window manager activates none).
+    QApplication::setActiveWindow(win.get());
+    w<QTabWidget>("tabWidget")->setCurrentIndex(1);
+    QApplication::processEvents();
+    QTableView* tv = w<QTableView>("tv_lasten");
+    auto* m = w<QStandardItemModel>("model_lasten");
+    auto* add = w<QPushButton>("pb_last_new");
+    ASSERT_EQ(m->rowCount(), 3);
+
+    const QModelIndex cell = tv->model()->index(1, 1);
+    tv->setCurrentIndex(cell);
+    tv->edit(cell);
+    QApplication::processEvents();
+    QLineEdit* le = tv->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(le, nullptr);
+    le->selectAll();
+    QTest::keyClicks(le, "12");
+    QTest::mouseClick(add, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_EQ(m->rowCount(), 4);
+    EXPECT_DOUBLE_EQ(m->item(1, 1)->data(Qt::EditRole).toDouble(), 12.0);
+
+    for (int i = 0; i < 12; ++i) QTest::mouseClick(add, Qt::LeftButton);
+    tv->scrollToBottom();
+    QApplication::processEvents();
+    QTest::mouseClick(add, Qt::LeftButton);
+    QApplication::processEvents();
+    qInstallMessageHandler(old);
+    ASSERT_EQ(m->rowCount(), 17);
+    for (int r = 1; r < m->rowCount(); ++r) EXPECT_EQ(tv->rowHeight(r), tv->rowHeight(0)) << r;
+    for (const QString& text : warnings) EXPECT_FALSE(text.contains(QStringLiteral("edit"))) << text.toStdString();
+}
+
 // Texts of the main window that a user cannot read whole: a label, button,
 // choice or group title narrower or lower than its text, or one that lies
 // outside what can be seen (the results column does not scroll sideways; the
