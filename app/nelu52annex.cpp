@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "app/nelu52data.h"
 #include "base/kovmem.h"
 #include "nad/nadactive.h"
 #include "nad/nadlist.h"
@@ -47,4 +48,14 @@ int Nad_Store_Choice(const char* name, const char* annex_file)
     if (!stored) Nad_Select_By_Name(NadActiveName);
     Nad_Publish_Active_Blocks();
     return stored;
+}
+
+QString Nelu52_Annex_Note()
+{
+    const char* file = Nad_Unused_File();
+    if (!file || !*file) return QString();
+    // Straight quotes: the output list's code page has no German ones.
+    return QString::fromUtf8("Die Datei %1 des Anwendungsdokuments \"%2\" der Position kann nicht gelesen werden:\n"
+                             "alle Ergebnisse verwenden die EC-Empfehlungswerte statt seiner Werte.")
+        .arg(qstring_from_cp850(file), qstring_from_cp850(Nad_Get_Active_Name()));
 }

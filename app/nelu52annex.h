@@ -1,4 +1,6 @@
 #pragma once
+#include <QString>
+
 // The national annex of the position, without a window: the annex list and
 // the choice that the position keeps in its annex-name file.
 
@@ -14,3 +16,9 @@ void Qt_Safeguard_Proper_Version();
 // and 0 is returned (1 when the file was written and read). A null name keeps
 // the active name.
 int Nad_Store_Choice(const char* name, const char* annex_file);
+
+// The note that the results use the EC recommended values because the file
+// of the position's annex could not be read or used; empty while the annex's
+// own values are in use. Two lines; the window and the output list both show
+// it.
+QString Nelu52_Annex_Note();

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/nelu52annex.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "base/kovmem.h"
@@ -24,6 +25,7 @@
 #include "materials/matnames.h"
 #include "materials/matvalues.h"
 #include "nad/nadec5.h"
+#include "nad/nadlist.h"
 #include "output/ioliplot.h"
 #include "output/ioliwrt.h"
 #include "output/olilocale.h"
@@ -296,6 +298,17 @@ const char* oli_nicht_erfuellt()
     return buf;
 }
 
+// The rules the step joint is checked by, for the list's headings: the
+// German annex (named as annex) while its values are in use. When the file of
+// the position's annex could not be used, the results rest on the EC
+// recommended values, and a heading that named the German annex would claim
+// values that were not used.
+static std::string joint_rules(const char* annex)
+{
+    if (*Nad_Unused_File()) return "NCI NA.12.1 mit den EC-Empfehlungswerten der DIN EN 1995-1-1";
+    return std::string(annex) + ", NCI NA.12.1";
+}
+
 // ---- head and input section ---------------------------------------------------------------------------
 
 int print_eingabedaten(NELU52_DATA& d, FILE* list)
@@ -313,14 +326,17 @@ int print_eingabedaten(NELU52_DATA& d, FILE* list)
 
     Oli_Heading(list, 1, "%s", "Eingabedaten");
     if (ActiveNadEc5) {
-        static const char* const kJoint[4] = {
-            "Stirnversatz gem" C_AE C_SZ " DIN EN 1995-1-1/NA:2013-08, NCI NA.12.1",
-            "Brustversatz gem" C_AE C_SZ " DIN EN 1995-1-1/NA:2013-08, NCI NA.12.1",
-            "Fersenversatz gem" C_AE C_SZ " DIN EN 1995-1-1/NA:2013-08, NCI NA.12.1",
-            "Doppelter Versatz gem" C_AE C_SZ " DIN EN 1995-1-1/NA:2013-08, NCI NA.12.1",
-        };
-        if (d.typ >= 0 && d.typ <= 3) Oli_Heading(list, 2, "%s", kJoint[d.typ]);
+        static const char* const kJoint[4] = {"Stirnversatz", "Brustversatz", "Fersenversatz", "Doppelter Versatz"};
+        if (d.typ >= 0 && d.typ <= 3)
+            Oli_Heading(list, 2, "%s gem" C_AE C_SZ " %s", kJoint[d.typ],
+                        joint_rules("DIN EN 1995-1-1/NA:2013-08").c_str());
     }
+    // Results under other values than the position's annex are never
+    // presented without saying so.
+    const QString annex_note = Nelu52_Annex_Note();
+    if (!annex_note.isEmpty())
+        for (const QString& line : annex_note.split(QLatin1Char('\n')))
+            Oli_Text(list, M_BOLD "%s" M_REG, cp850_of(line).c_str());
     Oli_Heading(list, 2, "%s", "Material und Abmessungen");
 
     const char* nkl = "undefiniert";
@@ -391,7 +407,7 @@ int print_versatz(NELU52_DATA& d, FILE* list)
 {
     OliCLocaleScope numeric_c;
     Oli_Graphic_Set_Extended(1);
-    Oli_Heading(list, 2, "%s", "Druck in den Kontaktfl" C_AE "chen nach DIN EN 1995-1-1/NA, NCI NA.12.1");
+    Oli_Heading(list, 2, "Druck in den Kontaktfl" C_AE "chen nach %s", joint_rules("DIN EN 1995-1-1/NA").c_str());
 
     const double alpha_deg = d.alpha * KOV_RAD_TO_DEG;
     if (d.lv_min < 200.0)

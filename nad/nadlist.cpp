@@ -101,9 +101,13 @@ NadRecord* filled_record()
     return &Active;
 }
 
-void warn_unreadable(int user_number, const char* file)
+// The file of the active annex that its last activation could not use
+// (empty when it was read). The same file is told about once: a program
+// activates its annex more than once while it starts.
+std::string UnusedFile;
+
+void warn_unreadable(const std::string& what)
 {
-    std::string what = user_number > 0 ? std::to_string(user_number) + ".NAD" : std::string(file) + ".NAD";
     Msg_Warnung(-1,
                 "Die Datei %s des Anwendungsdokuments \"%s\" kann nicht gelesen werden; "
                 "es gelten die EC-Empfehlungswerte",
@@ -190,16 +194,23 @@ int Nad_Activate()
         reset_record(&Active);
         loaded = Nad_Load(user_number, file, &Active);
     }
-    if (!loaded) {
-        if (*Nad_Load_Fault()) {
-            Msg_Warnung(-1, "%s %s", cp850(Nad_Load_Fault()), cp850("Es gelten die EC-Empfehlungswerte."));
-            reset_record(&Active);
-        } else {
-            warn_unreadable(user_number, file);
-        }
+    if (loaded) {
+        UnusedFile.clear();
+        return loaded;
+    }
+    const std::string what = user_number > 0 ? std::to_string(user_number) + ".NAD" : std::string(file) + ".NAD";
+    const bool told = what == UnusedFile;
+    UnusedFile = what;
+    if (*Nad_Load_Fault()) {
+        if (!told) Msg_Warnung(-1, "%s %s", cp850(Nad_Load_Fault()), cp850("Es gelten die EC-Empfehlungswerte."));
+        reset_record(&Active);
+    } else if (!told) {
+        warn_unreadable(what);
     }
     return loaded;
 }
+
+const char* Nad_Unused_File() { return UnusedFile.c_str(); }
 
 const char* Nad_Get_Active_Name()
 {
@@ -269,7 +280,7 @@ NadEc2Record* Nad_Default_Ec2_De(NadEc2Record* r)
         if (Nad_Load(0, kGermany, GermanEc2Source))
             GermanEc2Loaded = 1;
         else
-            warn_unreadable(0, kGermany);
+            warn_unreadable(std::string(kGermany) + ".NAD");
     }
     Nad_Copy_Ec2(r, &GermanEc2Source->ec2);
     return r;
@@ -289,6 +300,7 @@ void Nad_Reset_Annex_State()
     Active.user_defined = -1;
     Active.na_de = -1;
     Ec1DefinitionsPending = 1;
+    UnusedFile.clear();
 
     if (GermanEc2Source) {
         Nad_Free_Ec1_Tables(&GermanEc2Source->ec1);

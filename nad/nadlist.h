@@ -67,6 +67,11 @@ void Nad_Build_List();
 // 1 when the file was read, 0 when the record keeps the recommended values
 // (a warning then tells the user which file could not be read).
 int Nad_Activate();
+// The annex file ("Deutschland.NAD", "3.NAD") that the last activation could
+// not read or use, so that the blocks hold the EC recommended values instead
+// of the active annex's; "" when the file was read. Its warning is given once
+// for consecutive activations of the same file.
+const char* Nad_Unused_File();
 
 const char* Nad_Get_Active_Name();
 // The active name, for user annexes followed by " (benutzerdefiniert)"

@@ -27,6 +27,7 @@
 #include "app/gui/proxymodelwithheadermodels.h"
 #include "app/gui/resources.h"
 #include "app/gui/sketchview.h"
+#include "app/nelu52annex.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "nad/nadactive.h"
@@ -311,8 +312,19 @@ void MainWindow::display_nachweise(int calc)
     erg_layout->setRowStretch(0, 2);
 
     if (code == 0) show_result_state(calculated);
+    show_annex_note();
     // A longer text than the window was fitted for: the window fits anew.
     if (widen_results() && fit_area.isValid()) fit_window(fit_area);
+}
+
+void MainWindow::show_annex_note()
+{
+    QLabel* note = centralwidget->findChild<QLabel*>(QStringLiteral("erg_anhang"));
+    if (!note) return;
+    const QString text = Nelu52_Annex_Note();
+    note->setFont(font());
+    note->setText(text);
+    note->setVisible(!text.isEmpty());
 }
 
 void MainWindow::h_check_click()

@@ -140,6 +140,9 @@ private:
     Results results = Results::NotCalculated;
     QByteArray calculated_input;
     void show_result_state(bool calculated);
+    // The note that the results use the EC recommended values instead of the
+    // position's annex, shown while that is so.
+    void show_annex_note();
     QLabel* result_status();
     // Tells the user what a damaged input file held that could not be taken
     // (read: what the read returned), before anything is calculated.

@@ -3,6 +3,7 @@
 // view; the window takes the size its contents ask for, at most the screen's.
 #include <QComboBox>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -50,7 +51,18 @@ void MainWindow::arrange_form()
     const int at = row->indexOf(tabWidget);
     row->removeWidget(tabWidget);
     sa_form = new_scroll_area(centralwidget, "sa_form", tabWidget);
-    row->insertWidget(at, sa_form, 1);
+    // Above the form, never scrolled away and taking no height from the
+    // results: the note that the results do not use the position's annex.
+    QLabel* note = new QLabel(centralwidget);
+    note->setObjectName(QStringLiteral("erg_anhang"));
+    note->setWordWrap(true);
+    note->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    note->hide();
+    QVBoxLayout* form_column = new QVBoxLayout;
+    form_column->setContentsMargins(0, 0, 0, 0);
+    form_column->addWidget(note);
+    form_column->addWidget(sa_form, 1);
+    row->insertLayout(at, form_column, 1);
 
     // The column of sketch, checks and results becomes a widget of its own.
     const int column_at = row->indexOf(verticalLayout_8);

@@ -218,6 +218,40 @@ TEST(Program, BatchRunPrintsOnlyTheResults)
     EXPECT_NE(r.out.find("Versatz: 82.37 %"), std::string::npos) << r.out;
 }
 
+// DATA is there but the position's annex file is not (or cannot be read):
+// the results use the EC recommended values, and the run says so once on
+// standard error and beside the results. Querkraft 58.78 % under the
+// recommended values against 78.77 % under the German annex: the German
+// annex's k_cr = 2.0 / f_v,k (0.5 for C24) in place of the recommended 0.67.
+TEST(Program, MissingAnnexFileIsSaidOnceAndBesideTheResults)
+{
+    apptest::Workdir dir;
+    for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
+        std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+    const std::string annex = dir.root() + "/data/NAD/Deutschland.NAD";
+    for (const char* how : {"missing", "unreadable"}) {
+        SCOPED_TRACE(how);
+        std::filesystem::remove(annex);
+        if (std::strcmp(how, "unreadable") == 0) std::filesystem::create_directory(annex);
+        const ProgramRun r = Start({"VERSATZ", "0", "1", "1"},
+                                   {"KOV_CUROB_PRIVAT_DATAPATH=" + dir.pos(), "_KOV_CWD_=" + dir.pos(),
+                                    "KOV_UI_MODE=batch", "LANG=de_DE.UTF-8"},
+                                   {"LC_ALL", "LC_CTYPE", "LANG"});
+        std::filesystem::remove_all(annex);
+        EXPECT_EQ(r.code, 1) << r.err;
+        const std::string warning = "Die Datei Deutschland.NAD des Anwendungsdokuments \"Deutschland\" kann nicht "
+                                    "gelesen werden; es gelten die EC-Empfehlungswerte";
+        EXPECT_NE(r.err.find(warning), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find(warning), r.err.rfind(warning)) << r.err;
+        EXPECT_NE(r.out.find("Die Datei Deutschland.NAD des Anwendungsdokuments \"Deutschland\" der Position kann "
+                             "nicht gelesen werden:\nalle Ergebnisse verwenden die EC-Empfehlungswerte statt seiner "
+                             "Werte.\n"),
+                  std::string::npos)
+            << r.out;
+        EXPECT_NE(r.out.find("Querkraft der Schwelle: 58.78 %"), std::string::npos) << r.out;
+    }
+}
+
 // The bundled example position started as the host starts it, with and
 // without a window system in the environment.
 class ProgramOnExample : public ::testing::TestWithParam<std::vector<std::string>> {};

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "app/tests/print_fixture.h"
+#include "nad/nadactive.h"
+#include "nad/nadlist.h"
 #include "platform/kovcp.h"
 #include "platform/kovlocale.h"
 #include "test_support/annex/scopedannex.h"
@@ -231,6 +233,61 @@ TEST_F(PrintTest, WithoutAnnexNoJointHeading)
     const std::string list = List();
     EXPECT_EQ(list.find(T("Stirnversatz gemäß")), std::string::npos);
     EXPECT_NE(list.find("--------------"), std::string::npos);
+}
+
+// The position's annex file cannot be read: the list says, under the input
+// data's heading, that its results use the EC recommended values.
+TEST_F(PrintTest, ListSaysWhenTheResultsUseTheRecommendedValues)
+{
+    EXPECT_EQ(Page(print_eingabedaten).find("Empfehlungswerte"), std::string::npos);
+    printtest::Reset_Writers();
+    std::remove((dir.root() + "/data/NAD/Deutschland.NAD").c_str());
+    Nad_Reset_Annex_State();
+    Nad_Publish_Active_Blocks();
+    const std::string page = Page(print_eingabedaten);
+    EXPECT_NE(page.find(B +
+                        "Die Datei Deutschland.NAD des Anwendungsdokuments \"Deutschland\" der Position kann "
+                        "nicht gelesen werden:" +
+                        R),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find(B + "alle Ergebnisse verwenden die EC-Empfehlungswerte statt seiner Werte." + R),
+              std::string::npos)
+        << page;
+    EXPECT_LT(page.find("Eingabedaten"), page.find("Empfehlungswerte"));
+    Nad_Reset_Annex_State();
+}
+
+// Under the EC recommended values the headings of the input data and of the
+// step joint name those values and not the German annex; the bookmark (ended
+// by 0xAF) and the heading line both. Byte for byte in code page 850 (0x84
+// a-umlaut, 0xE1 sharp s).
+TEST_F(PrintTest, HeadingsNameTheRecommendedValuesInsteadOfTheAnnex)
+{
+    const std::string rules = "NCI NA.12.1 mit den EC-Empfehlungswerten der DIN EN 1995-1-1";
+    std::remove((dir.root() + "/data/NAD/Deutschland.NAD").c_str());
+    Nad_Reset_Annex_State();
+    Nad_Publish_Active_Blocks();
+    ASSERT_STRNE(Nad_Unused_File(), "");
+    const struct {
+        int typ;
+        const char* kind;
+    } cases[] = {{0, "Stirnversatz"}, {1, "Brustversatz"}, {2, "Fersenversatz"}, {3, "Doppelter Versatz"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        d.typ = c.typ;
+        const std::string input = Page(print_eingabedaten);
+        const std::string heading = std::string(c.kind) + " gem\x84\xE1 " + rules;
+        EXPECT_NE(input.find(heading + "\xAF\n"), std::string::npos) << input;
+        EXPECT_NE(input.find(heading + "\xCE" + "r\n"), std::string::npos) << input;
+        EXPECT_EQ(input.find("/NA"), std::string::npos) << input;
+        const std::string joint = Page(print_versatz);
+        EXPECT_NE(joint.find("Druck in den Kontaktfl\x84" + std::string("chen nach ") + rules + "\xCE" + "r\n"),
+                  std::string::npos)
+            << joint;
+        EXPECT_EQ(joint.find("/NA"), std::string::npos) << joint;
+    }
+    Nad_Reset_Annex_State();
 }
 
 // ---- thresholds -------------------------------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "nad/nadsupplied.h"
 #include "nadenv_fixture.h"
 #include "nadrec_fixture.h"
+#include "platform/kovscript.h"
 #include "test_support/kovtestutil.h"
 
 using kovtest::exists;
@@ -55,6 +56,13 @@ std::string active_head(const AnnexEnv& env)
     const std::string bytes = read_file(stem + "_EC2.NAD");
     const size_t start = bytes.find('\n', bytes.find('\n') + 1) + 1;
     return bytes.substr(start, bytes.find('\n', start) - start);
+}
+
+size_t count_of(const std::string& text, const std::string& what)
+{
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
 }
 
 } // namespace
@@ -269,6 +277,43 @@ TEST(AnnexList, MissingGermanFileKeepsTheRecommendedValuesAndSaysSo)
 
     set_active("Deutschland");
     EXPECT_EQ(Nad_Activate(), 0);
+    EXPECT_STREQ(Nad_Unused_File(), "Deutschland.NAD");
+}
+
+// Which file the active annex misses follows each activation: the file once
+// it is there again, the warning again when another activation misses it.
+TEST(AnnexList, UnusedFileFollowsTheActivation)
+{
+    AnnexEnv env;
+    Msg_Reset();
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    auto told = [] { return count_of(Kov_Script_Log_Text(), "PrintMessage WARNUNG: Die Datei Deutschland.NAD"); };
+    EXPECT_STREQ(Nad_Get_Active_Name(), "Deutschland");
+    EXPECT_STREQ(Nad_Unused_File(), "");
+    const std::string german = env.data() + "/NAD/Deutschland.NAD";
+    const std::string kept = german + ".weg";
+    ASSERT_EQ(std::rename(german.c_str(), kept.c_str()), 0);
+    // A program activates its annex more than once while it starts: the
+    // user is told once.
+    for (int i = 0; i < 2; ++i) {
+        set_active("Deutschland");
+        EXPECT_EQ(Nad_Activate(), 0);
+        EXPECT_STREQ(Nad_Unused_File(), "Deutschland.NAD");
+        EXPECT_EQ(told(), 1u) << Kov_Script_Log_Text();
+    }
+    ASSERT_EQ(std::rename(kept.c_str(), german.c_str()), 0);
+    set_active("Deutschland");
+    EXPECT_EQ(Nad_Activate(), 1);
+    EXPECT_STREQ(Nad_Unused_File(), "");
+    EXPECT_EQ(Nad_Get_Na_De(), 1);
+    // Missing again after it was read: told again.
+    ASSERT_EQ(std::rename(german.c_str(), kept.c_str()), 0);
+    set_active("Deutschland");
+    EXPECT_EQ(Nad_Activate(), 0);
+    EXPECT_STREQ(Nad_Unused_File(), "Deutschland.NAD");
+    EXPECT_EQ(told(), 2u) << Kov_Script_Log_Text();
+    Kov_Set_Ui_Mode(-1);
 }
 
 TEST(AnnexList, NameSetWithoutActivationGivesTheRecommendedValues)

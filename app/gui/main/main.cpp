@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include "app/gui/mainwindowapi.h"
+#include "app/nelu52annex.h"
 #include "app/nelu52data.h"
 #include "app/nelu52start.h"
 #include "hostenv/kovstart.h"
@@ -23,6 +24,8 @@ namespace {
 QString Result_Text()
 {
     QString text = nelu52_titel + QStringLiteral("\n\n");
+    const QString note = Nelu52_Annex_Note();
+    if (!note.isEmpty()) text += note + QStringLiteral("\n");
     for (const NachweisEintrag& e : nelu52_data.nachweise)
         text += e.name + QStringLiteral(": ") + erg_prozent_text(e.ausnutzung) + QStringLiteral("\n");
     return text;

@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -43,7 +44,9 @@
 #include "app/nelu52start.h"
 #include "app/screensketch.h"
 #include "app/tests/app_fixture.h"
+#include "base/kovmsg.h"
 #include "nad/nadec5.h"
+#include "nad/nadlist.h"
 #include "platform/kovhost.h"
 #include "platform/kovscript.h"
 #include "window_fixture.h"
@@ -974,6 +977,59 @@ TEST(NoLoadCombinationWindowTest, OpensSavesAndOpensAgain)
     }
 }
 
+// DATA is there but the position's annex file is not: the window says, with
+// the results, that they use the EC recommended values, and the library's
+// warning comes once however often the start activates the annex.
+TEST(AnnexWindowTest, MissingAnnexFileIsSaidInTheWindowOnce)
+{
+    wintest::Ensure_App();
+    apptest::Workdir dir;
+    for (const char* f : {"VERSATZ_01.inp", "VERSATZ_01.txt", "VERSATZ_01.nad"})
+        std::filesystem::copy_file(std::string(KOV_SOURCE_DIR) + "/example/" + f, dir.file(f));
+    std::filesystem::remove(dir.root() + "/data/NAD/Deutschland.NAD");
+    ASSERT_EQ(Nelu52_Set_Position("VERSATZ", "1"), 1);
+    Nad_Reset_Annex_State();
+    Msg_Reset();
+    Kov_Set_Ui_Mode(KOV_UI_SCRIPTED);
+    Kov_Script_Reset();
+    nelu52_data.set_defaults();
+    std::unique_ptr<QMainWindow> win(Nelu52_New_Main_Window());
+    win->show();
+    QApplication::processEvents();
+    win->findChild<QAction*>("actionCalculation")->trigger();
+    QApplication::processEvents();
+    const std::string told = Kov_Script_Log_Text();
+    const std::string warning = "PrintMessage WARNUNG: Die Datei Deutschland.NAD";
+    EXPECT_NE(told.find(warning), std::string::npos) << told;
+    EXPECT_EQ(told.find(warning), told.rfind(warning)) << told;
+
+    QLabel* note = win->findChild<QLabel*>("erg_anhang");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QString::fromUtf8("Die Datei Deutschland.NAD des Anwendungsdokuments \"Deutschland\" der "
+                                              "Position kann nicht gelesen werden:\nalle Ergebnisse verwenden die "
+                                              "EC-Empfehlungswerte statt seiner Werte."));
+    // Above the form, in view at once with the bars on a laptop's screen.
+    ASSERT_TRUE(QMetaObject::invokeMethod(win.get(), "fit_window", Q_ARG(QRect, QRect(0, 0, 1366, 768))));
+    QApplication::processEvents();
+    const QRect r(note->mapTo(win.get(), QPoint(0, 0)), note->size());
+    EXPECT_TRUE(win->rect().contains(r)) << r.bottom() << " " << win->height();
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    for (int i = 0; i < 4; ++i) {
+        QProgressBar* bar = win->findChild<QProgressBar*>(QStringLiteral("erg_balken_%1").arg(i));
+        const QRect b(bar->mapTo(win.get(), QPoint(0, 0)), bar->size());
+        EXPECT_TRUE(win->rect().contains(b)) << i;
+    }
+    QDir().mkpath(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts");
+    EXPECT_TRUE(
+        win->grab().save(QString::fromLatin1(KOV_BINARY_DIR) + "/test-artefacts/mainwindow_ohne_anhang.png", "PNG"));
+    // The utilisations are those of the recommended values (k_cr = 0.67).
+    EXPECT_EQ(win->findChild<QLabel*>("erg_prozent_2")->text(), QString("58.78 %"));
+    win.reset();
+    Nad_Reset_Annex_State();
+    Kov_Set_Ui_Mode(-1);
+}
+
 // Deleting every row and saving leaves a file that opens again.
 TEST_F(ExampleWindowTest, DeletingEveryRowAndSavingOpensAgain)
 {
@@ -1087,6 +1143,50 @@ TEST_F(ExampleWindowTest, NewLoadRowKeepsTheRowHeightQuietly)
     ASSERT_EQ(m->rowCount(), 5);
     for (int r = 1; r < 5; ++r) EXPECT_EQ(tv->rowHeight(r), tv->rowHeight(0)) << r;
     EXPECT_GE(tv->rowHeight(0), QFontMetrics(tv->font()).height());
+    for (const QString& text : warnings) EXPECT_FALSE(text.contains(QStringLiteral("edit"))) << text.toStdString();
+}
+
+// Adding a row while a cell's editor is still open, and again with the table
+// scrolled to its end: the typed value is kept, every row has one height and
+// no editor is asked for a row that is not there.
+TEST_F(ExampleWindowTest, NewLoadRowWhileEditingOrScrolledStaysQuiet)
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler old =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { warnings << m; });
+    win->show();
+    // The editor hands its value over when it loses the focus, which needs an
+    // active window (a window system without a window manager activates none).
+    QApplication::setActiveWindow(win.get());
+    w<QTabWidget>("tabWidget")->setCurrentIndex(1);
+    QApplication::processEvents();
+    QTableView* tv = w<QTableView>("tv_lasten");
+    auto* m = w<QStandardItemModel>("model_lasten");
+    auto* add = w<QPushButton>("pb_last_new");
+    ASSERT_EQ(m->rowCount(), 3);
+
+    const QModelIndex cell = tv->model()->index(1, 1);
+    tv->setCurrentIndex(cell);
+    tv->edit(cell);
+    QApplication::processEvents();
+    QLineEdit* le = tv->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(le, nullptr);
+    le->selectAll();
+    QTest::keyClicks(le, "12");
+    QTest::mouseClick(add, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_EQ(m->rowCount(), 4);
+    EXPECT_DOUBLE_EQ(m->item(1, 1)->data(Qt::EditRole).toDouble(), 12.0);
+
+    for (int i = 0; i < 12; ++i) QTest::mouseClick(add, Qt::LeftButton);
+    tv->scrollToBottom();
+    QApplication::processEvents();
+    QTest::mouseClick(add, Qt::LeftButton);
+    QApplication::processEvents();
+    qInstallMessageHandler(old);
+    ASSERT_EQ(m->rowCount(), 17);
+    for (int r = 1; r < m->rowCount(); ++r) EXPECT_EQ(tv->rowHeight(r), tv->rowHeight(0)) << r;
     for (const QString& text : warnings) EXPECT_FALSE(text.contains(QStringLiteral("edit"))) << text.toStdString();
 }
 
