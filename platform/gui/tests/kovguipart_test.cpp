@@ -1,4 +1,5 @@
-// The message windows of the GUI part: a question answers with German buttons.
+// The message windows the GUI part installs into the core: a question answers
+// with German buttons.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
