@@ -17,7 +17,7 @@
 
 #include "platform/gui/olirender.h"
 #include "platform/olireader.h"
-#include "platform/tests/olilist_fixture.h"
+#include "test_support/kovtestutil.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ TEST(PrintRender, ApplicationListsAreLegible)
     const char* lists[] = {"print_typ0.oli.golden",      "print_typ1.oli.golden",      "print_typ2.oli.golden",
                            "print_typ3.oli.golden",      "print_typ0_ausf.oli.golden", "print_typ1_ausf.oli.golden",
                            "print_typ2_ausf.oli.golden", "print_typ3_ausf.oli.golden", "print_zug.oli.golden"};
-    const std::string d = olitest::artefact_dir("print_olirender");
+    const std::string d = kovtest::artefact_dir("print_olirender");
     int seen = 0;
     for (const char* name : lists) {
         if (::access((src + name).c_str(), R_OK) != 0) continue;

@@ -1,9 +1,7 @@
-// An output list with one block of each kind, the warnings of a reader in one
-// text and a folder for the files a test leaves: shared by the tests of the list
-// reader, its renderer, its viewer and the application's printed lists.
+// An output list with one block of each kind and the warnings of a reader in
+// one text: shared by the tests of the list reader, its renderer, its viewer
+// and the application's printed lists.
 #pragma once
-
-#include "test_support/kovtestutil.h"
 
 #include <string>
 #include <vector>
@@ -52,8 +50,5 @@ inline std::string all_warnings(const std::vector<std::string>& w)
     for (const std::string& x : w) s += x + "\n";
     return s;
 }
-
-// A folder for the files a test leaves for review, in the build tree's test artefacts.
-inline std::string artefact_dir(const char* name) { return kovtest::artefact_dir(name); }
 
 } // namespace olitest

@@ -354,7 +354,7 @@ TEST(OliRenderMarkup, FramesAndRules)
 
 TEST(OliRenderTool, PdfAndPngPages)
 {
-    const std::string d = olitest::artefact_dir("olirender");
+    const std::string d = kovtest::artefact_dir("olirender");
     const std::string tool = std::string(KOV_TOOLS_DIR) + "/olirender";
     ASSERT_EQ(::access(tool.c_str(), X_OK), 0);
     const std::string list = d + "/tool.oli";

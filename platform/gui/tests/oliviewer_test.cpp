@@ -20,7 +20,7 @@ TEST(OliViewer, WindowShowsThePages)
     static char arg0[] = "test";
     static char* argv[] = {arg0, nullptr};
     QApplication app(argc, argv);
-    const std::string path = olitest::artefact_dir("oliviewer") + "/viewer.oli";
+    const std::string path = kovtest::artefact_dir("oliviewer") + "/viewer.oli";
     std::string text = olitest::kList;
     for (int k = 0; k < 150; ++k) text += "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n Zeile\n#END_OF_TEXT\n";
     ASSERT_TRUE(kovtest::write_file(path, text));
